@@ -199,3 +199,7 @@ std::size_t mbstowcs(WCHAR* out, const char* in, std::size_t outChars) {
     if (n < outChars) out[n] = 0;
     return n;
 }
+
+std::size_t mbstowcs(std::nullptr_t, const char* in, std::size_t outChars) {
+    return mbstowcs(static_cast<WCHAR*>(nullptr), in, outChars);
+}
