@@ -182,7 +182,13 @@ BOOL SetLocalTime(const SYSTEMTIME* time) {
 
 DWORD GetTickCount() { return static_cast<DWORD>(platform::ClockNowMs()); }
 
+// Sleeping forever waits on either clock: pushing a frozen clock 49 days ahead would fire every
+// timer of the test at once.
 void Sleep(DWORD milliseconds) {
+    constexpr DWORD kForever = 0xFFFFFFFF;
+    if (milliseconds == kForever) {
+        for (;;) std::this_thread::sleep_for(std::chrono::hours(24));
+    }
     if (platform::ClockFrozen() && platform::AdvanceFrozenClock(milliseconds)) return;
     if (milliseconds == 0) {
         std::this_thread::yield();
