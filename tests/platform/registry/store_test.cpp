@@ -127,6 +127,33 @@ TEST_F(RegistryTest, DamagedDatabaseIsReportedAndKeptUntouched) {
     EXPECT_EQ(ReadDword(key.Get(), u"Value199", 0), 199u);
 }
 
+TEST_F(RegistryTest, ThreadsWritingAndReadingAtOnceLoseNothing) {
+    constexpr int kThreads = 4;
+    constexpr int kValuesPerThread = 40;
+    Key key;
+    ASSERT_EQ(Create(HKEY_CURRENT_USER, u"Threads", key), ERROR_SUCCESS);
+    std::vector<std::thread> threads;
+    std::vector<int> failures(kThreads, 0);
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([&, t] {
+            Key own;
+            if (Create(HKEY_CURRENT_USER, u"Threads", own) != ERROR_SUCCESS) ++failures[t];
+            for (int i = 0; i < kValuesPerThread; ++i) {
+                const std::u16string name = Numbered("t" + std::to_string(t) + "_", i);
+                if (SetDword(own.Get(), name.c_str(), static_cast<DWORD>(i)) != ERROR_SUCCESS) ++failures[t];
+                if (ReadDword(own.Get(), name.c_str(), 9999) != static_cast<DWORD>(i)) ++failures[t];
+            }
+        });
+    }
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_EQ(failures, std::vector<int>(kThreads, 0));
+    DWORD values = 0;
+    ASSERT_EQ(RegQueryInfoKeyW(key.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr,
+                               nullptr, nullptr, nullptr),
+              ERROR_SUCCESS);
+    EXPECT_EQ(values, static_cast<DWORD>(kThreads * kValuesPerThread));
+}
+
 // Run only as a child of the test below: writes its share of values into the shared key.
 TEST(RegistryWriter, DISABLED_WritesItsShare) {
     const char* writer = std::getenv(kWriterVariable);
