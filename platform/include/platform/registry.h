@@ -3,6 +3,8 @@
 // either written whole or not at all, and two processes may write at the same time.
 // Key and value names compare without regard to letter case and keep the spelling they were
 // created with. A path may start with one backslash ("\Software\...").
+// A damaged registry.db is never changed or moved: every call fails with ERROR_BADDB until the file
+// is repaired or removed (then the registry starts empty).
 #pragma once
 
 #include "platform/files.h"
