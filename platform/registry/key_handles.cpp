@@ -2,7 +2,6 @@
 #include "registry/key_handles.h"
 
 #include <algorithm>
-#include <new>
 
 #include "platform/text.h"
 

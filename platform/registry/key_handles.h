@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
