@@ -1,0 +1,26 @@
+// The test API of the PIM store: failures on demand and the count of live object-model objects.
+#pragma once
+
+#include <vector>
+
+#include "platform/types.h"
+
+namespace platform::testing {
+
+// The member named (as "IAppointment::Save", "IPOutlookApp::GetItemFromOid", "CeOpenDatabaseInSession",
+// "Store::Save"...) succeeds `after` more times, then returns `result` the next `times` calls.
+void FailPimCall(const char* member, HRESULT result = E_FAIL, int times = 1, int after = 0);
+void ClearPimFailures();
+
+// Objects of the object model alive in this process (applications, folders, collections, items,
+// patterns, recipients, streams).
+long LivePimObjects();
+
+// One change notification as the store sends it to a logged-on window.
+struct PimNotification {
+    UINT message;
+    WPARAM oid;
+    LPARAM folder;
+};
+
+}  // namespace platform::testing
