@@ -62,6 +62,22 @@ bool IsSoundStore(const std::filesystem::path& path) {
 
 std::int64_t ToInt(CEOID oid) { return static_cast<std::int64_t>(oid); }
 
+// The pattern columns of a row of recurrences, from `first` on.
+RecurrenceData PatternFromRow(const Statement& q, int first) {
+    RecurrenceData r;
+    r.type = static_cast<LONG>(q.Int(first));
+    r.interval = static_cast<LONG>(q.Int(first + 1));
+    r.dayOfWeekMask = static_cast<LONG>(q.Int(first + 2));
+    r.dayOfMonth = static_cast<LONG>(q.Int(first + 3));
+    r.instance = static_cast<LONG>(q.Int(first + 4));
+    r.monthOfYear = static_cast<LONG>(q.Int(first + 5));
+    r.patternStart = q.Real(first + 6);
+    r.patternEnd = q.Real(first + 7);
+    r.occurrences = static_cast<LONG>(q.Int(first + 8));
+    r.noEndDate = q.Int(first + 9) != 0;
+    return r;
+}
+
 }  // namespace
 
 CEOID OidBase(ItemKind kind) {
@@ -373,6 +389,59 @@ std::optional<ItemData> Store::Load(CEOID oid) {
     return item;
 }
 
+std::vector<ItemData> Store::LoadAll(ItemKind kind) {
+    const std::lock_guard guard(lock_);
+    std::vector<ItemData> items;
+    std::unordered_map<CEOID, std::size_t> index;
+    Statement& rows = Query("SELECT oid FROM items WHERE kind = ?1 ORDER BY oid");
+    rows.Bind(1, static_cast<std::int64_t>(kind));
+    while (rows.Step()) {
+        ItemData item;
+        item.kind = kind;
+        item.oid = static_cast<CEOID>(rows.Int(0));
+        index[item.oid] = items.size();
+        items.push_back(std::move(item));
+    }
+    rows.Reset();
+    const std::int64_t from = ToInt(OidBase(kind));
+    const std::int64_t to = from + kOidsPerKind;
+    Statement& props = Query("SELECT oid, propid, value FROM props WHERE oid >= ?1 AND oid < ?2");
+    props.Bind(1, from).Bind(2, to);
+    while (props.Step()) {
+        const auto it = index.find(static_cast<CEOID>(props.Int(0)));
+        if (it == index.end()) continue;
+        ItemData& item = items[it->second];
+        const auto id = static_cast<CEPROPID>(props.Int(1));
+        switch (props.ColumnType(2)) {
+        case SQLITE_INTEGER: item.props[id] = props.Int(2); break;
+        case SQLITE_FLOAT: item.props[id] = props.Real(2); break;
+        case SQLITE_TEXT: item.props[id] = props.Text(2); break;
+        case SQLITE_BLOB: item.props[id] = props.Blob(2); break;
+        default: break;
+        }
+    }
+    props.Reset();
+    Statement& cats = Query(
+        "SELECT ic.oid, c.name FROM item_categories ic JOIN categories c ON c.id = ic.category"
+        " WHERE ic.oid >= ?1 AND ic.oid < ?2 ORDER BY ic.oid, ic.position");
+    cats.Bind(1, from).Bind(2, to);
+    while (cats.Step())
+        if (const auto it = index.find(static_cast<CEOID>(cats.Int(0))); it != index.end())
+            items[it->second].categories.push_back(cats.Text(1));
+    cats.Reset();
+    Statement& rec = Query(
+        "SELECT oid, type, interval, day_of_week_mask, day_of_month, instance, month_of_year, pattern_start,"
+        " pattern_end, occurrences, no_end FROM recurrences WHERE oid >= ?1 AND oid < ?2");
+    rec.Bind(1, from).Bind(2, to);
+    while (rec.Step()) {
+        const auto it = index.find(static_cast<CEOID>(rec.Int(0)));
+        if (it == index.end()) continue;
+        items[it->second].recurrence = PatternFromRow(rec, 1);
+    }
+    rec.Reset();
+    return items;
+}
+
 void Store::ReadDetails(ItemData& item) {
     const std::int64_t oid = ToInt(item.oid);
     Statement& props = Query("SELECT propid, value FROM props WHERE oid = ?1");
@@ -399,17 +468,7 @@ void Store::ReadDetails(ItemData& item) {
         " pattern_end, occurrences, no_end FROM recurrences WHERE oid = ?1");
     rec.Bind(1, oid);
     if (rec.Step()) {
-        RecurrenceData& r = item.recurrence;
-        r.type = static_cast<LONG>(rec.Int(0));
-        r.interval = static_cast<LONG>(rec.Int(1));
-        r.dayOfWeekMask = static_cast<LONG>(rec.Int(2));
-        r.dayOfMonth = static_cast<LONG>(rec.Int(3));
-        r.instance = static_cast<LONG>(rec.Int(4));
-        r.monthOfYear = static_cast<LONG>(rec.Int(5));
-        r.patternStart = rec.Real(6);
-        r.patternEnd = rec.Real(7);
-        r.occurrences = static_cast<LONG>(rec.Int(8));
-        r.noEndDate = rec.Int(9) != 0;
+        item.recurrence = PatternFromRow(rec, 0);
     }
     rec.Reset();
     if (item.recurrence.Set()) {

@@ -59,6 +59,9 @@ public:
     const std::filesystem::path& Path() const { return path_; }
 
     std::optional<ItemData> Load(CEOID oid);
+    // Every item of a kind with its properties, categories and pattern (not its occurrences or
+    // recipients), in OID order, read in one pass.
+    std::vector<ItemData> LoadAll(ItemKind kind);
     // Inserts (oid 0: a new OID is given) or replaces the item; one transaction.
     HRESULT Save(ItemData& item, Change* change = nullptr);
     HRESULT Delete(CEOID oid);
