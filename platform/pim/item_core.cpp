@@ -33,6 +33,41 @@ void ShiftDate(ItemData& item, CEPROPID id, std::int64_t days) {
 
 }  // namespace
 
+HRESULT ValidateForSave(const ItemData& d) {
+    switch (d.kind) {
+    case ItemKind::Appointment: {
+        if (d.Int(PIMPR_DURATION, 0) < 0) return E_INVALIDARG;
+        if (d.Int(PIMPR_REMINDER_SET, 0) == 0) return S_OK;
+        const std::int64_t minutes = d.Int(PIMPR_REMINDER_MINUTES_BEFORE_START, 0);
+        if (minutes < 0) return E_POOM_INVALID_REMINDER;
+        if (d.recurrence.Set()) {
+            const auto gap = ShortestGapMinutes(d.recurrence);
+            if (gap && minutes >= *gap) return E_POOM_INVALID_REMINDER;
+        }
+        return S_OK;
+    }
+    case ItemKind::Task: {
+        const DATE start = d.Date(PIMPR_START_DATE);
+        const DATE due = d.Date(PIMPR_DUE_DATE);
+        if (!IsNoDate(start) && (IsNoDate(due) || OleDay(start) > OleDay(due))) return E_POOM_INVALID_DATES;
+        if (d.Int(PIMPR_REMINDER_SET, 0) != 0 && IsNoDate(d.Date(PIMPR_REMINDER_TIME))) return E_POOM_INVALID_REMINDER;
+        return S_OK;
+    }
+    case ItemKind::Contact: return S_OK;
+    }
+    return S_OK;
+}
+
+HRESULT PrepareForSave(ItemData& d) {
+    if (const HRESULT invalid = ValidateForSave(d); FAILED(invalid)) return invalid;
+    if (d.kind == ItemKind::Contact && d.Text(PIMPR_FILEAS).empty()) d.SetText(PIMPR_FILEAS, DefaultFileAs(d));
+    if (d.kind == ItemKind::Task) {
+        if (d.Int(PIMPR_COMPLETE, 0) == 0) d.SetDate(PIMPR_DATE_COMPLETED, kNoDate);
+        else if (IsNoDate(d.Date(PIMPR_DATE_COMPLETED))) d.SetDate(PIMPR_DATE_COMPLETED, OleFromDay(OleDay(OleNow())));
+    }
+    return S_OK;
+}
+
 HRESULT ItemCore::GetText(CEPROPID id, BSTR* out) const {
     if (s_->occurrence) {
         const ExceptionData& e = *s_->occurrence;
@@ -170,32 +205,6 @@ HRESULT ItemCore::GetPattern(IRecurrencePattern** out) {
     return S_OK;
 }
 
-HRESULT ItemCore::Validate() const {
-    const ItemData& d = s_->data;
-    switch (d.kind) {
-    case ItemKind::Appointment: {
-        if (d.Int(PIMPR_DURATION, 0) < 0) return E_INVALIDARG;
-        if (d.Int(PIMPR_REMINDER_SET, 0) == 0) return S_OK;
-        const std::int64_t minutes = d.Int(PIMPR_REMINDER_MINUTES_BEFORE_START, 0);
-        if (minutes < 0) return E_POOM_INVALID_REMINDER;
-        if (d.recurrence.Set()) {
-            const auto gap = ShortestGapMinutes(d.recurrence);
-            if (gap && minutes >= *gap) return E_POOM_INVALID_REMINDER;
-        }
-        return S_OK;
-    }
-    case ItemKind::Task: {
-        const DATE start = d.Date(PIMPR_START_DATE);
-        const DATE due = d.Date(PIMPR_DUE_DATE);
-        if (!IsNoDate(start) && (IsNoDate(due) || OleDay(start) > OleDay(due))) return E_POOM_INVALID_DATES;
-        if (d.Int(PIMPR_REMINDER_SET, 0) != 0 && IsNoDate(d.Date(PIMPR_REMINDER_TIME))) return E_POOM_INVALID_REMINDER;
-        return S_OK;
-    }
-    case ItemKind::Contact: return S_OK;
-    }
-    return S_OK;
-}
-
 HRESULT ItemCore::SaveCompletedRecurringTask() {
     ItemData done = s_->data;
     ItemData next = s_->data;
@@ -242,15 +251,12 @@ HRESULT ItemCore::SaveItem(const char* member) {
         d.exceptions.push_back(e);
         return s_->store->Save(d);
     }
-    if (const HRESULT invalid = Validate(); FAILED(invalid)) return invalid;
-    if (d.kind == ItemKind::Contact && d.Text(PIMPR_FILEAS).empty()) d.SetText(PIMPR_FILEAS, DefaultFileAs(d));
+    if (const HRESULT invalid = ValidateForSave(d); FAILED(invalid)) return invalid;
     if (d.kind == ItemKind::Task && d.oid != 0 && d.recurrence.Set() && d.Int(PIMPR_COMPLETE, 0) != 0) {
         const auto stored = s_->store->Load(d.oid);
         if (stored && stored->Int(PIMPR_COMPLETE, 0) == 0) return SaveCompletedRecurringTask();
     }
-    if (d.kind == ItemKind::Task && d.Int(PIMPR_COMPLETE, 0) != 0 && IsNoDate(d.Date(PIMPR_DATE_COMPLETED)))
-        d.SetDate(PIMPR_DATE_COMPLETED, OleFromDay(OleDay(OleNow())));
-    if (d.kind == ItemKind::Task && d.Int(PIMPR_COMPLETE, 0) == 0) d.SetDate(PIMPR_DATE_COMPLETED, kNoDate);
+    PrepareForSave(d);
     return s_->store->Save(d);
 }
 

@@ -8,6 +8,10 @@
 
 namespace platform::pim {
 
+// The rules every save follows: refuses an invalid reminder or invalid task dates, and fills in what
+// the store derives (a contact's file-as name, a task's completion date).
+HRESULT PrepareForSave(ItemData& item);
+
 class ItemCore {
 public:
     explicit ItemCore(std::shared_ptr<ItemState> state) : s_(std::move(state)) {}
@@ -44,7 +48,6 @@ public:
     const std::shared_ptr<ItemState>& Shared() const { return s_; }
 
 private:
-    HRESULT Validate() const;
     HRESULT SaveCompletedRecurringTask();
 
     std::shared_ptr<ItemState> s_;
