@@ -27,8 +27,8 @@ std::span<const std::byte> QuorviaResourceBytes() {
     return {qv_quorvia_res_begin, static_cast<std::size_t>(size)};
 }
 
-void RegisterQuorviaResources() {
+bool RegisterQuorviaResources() {
     const auto bytes = QuorviaResourceBytes();
     // A null module is the program.
-    platform::RegisterModuleResources(nullptr, bytes.data(), bytes.size());
+    return platform::RegisterModuleResources(nullptr, bytes.data(), bytes.size());
 }
