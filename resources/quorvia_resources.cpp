@@ -23,7 +23,8 @@ extern const std::byte qv_quorvia_res_end[] __attribute__((visibility("hidden"))
 }
 
 std::span<const std::byte> QuorviaResourceBytes() {
-    const auto size = reinterpret_cast<std::uintptr_t>(qv_quorvia_res_end) - reinterpret_cast<std::uintptr_t>(qv_quorvia_res_begin);
+    const auto size =
+        reinterpret_cast<std::uintptr_t>(qv_quorvia_res_end) - reinterpret_cast<std::uintptr_t>(qv_quorvia_res_begin);
     return {qv_quorvia_res_begin, static_cast<std::size_t>(size)};
 }
 
