@@ -5,6 +5,8 @@
 //    never changes while the module is registered, so the handle stays valid that long.
 // 2. A loaded resource (HGLOBAL) is the address of the resource's first byte in the module's bytes.
 // 3. Registrations are rare and lookups come from any thread: readers share the lock.
+// 4. Entries named by two ordinals (nearly all) are also found through a sorted index; among
+//    entries of the same type and name the first in file order wins, as in a plain scan.
 #include "resources/module_resources.h"
 
 #include <algorithm>
@@ -22,11 +24,32 @@
 namespace platform {
 namespace {
 
+// Type and name ordinals of an entry, and its place in the file.
+struct OrdinalKey {
+    WORD type;
+    WORD name;
+    std::size_t index;
+
+    bool operator<(const OrdinalKey& other) const {
+        return type != other.type ? type < other.type : name < other.name;
+    }
+};
+
 struct ModuleResources {
     HMODULE module = nullptr;
     std::span<const BYTE> bytes;
     std::vector<ResEntry> entries;
+    std::vector<OrdinalKey> byOrdinal;  // sorted; stable, so file order within equal keys
 };
+
+std::vector<OrdinalKey> OrdinalIndex(const std::vector<ResEntry>& entries) {
+    std::vector<OrdinalKey> index;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].type.isOrdinal && entries[i].name.isOrdinal)
+            index.push_back({entries[i].type.ordinal, entries[i].name.ordinal, i});
+    std::stable_sort(index.begin(), index.end());
+    return index;
+}
 
 struct ResourceTable {
     std::shared_mutex lock;
@@ -84,12 +107,44 @@ std::optional<WORD> OrdinalOfText(std::u16string_view text) {
     return static_cast<WORD>(value);
 }
 
-const ResEntry* FindEntryLocked(const ModuleResources& m, LPCWSTR type, LPCWSTR name, DWORD& error) {
+// A type or name as the calls take it, read once: an ordinal (also "#123"), else a text.
+struct WantedName {
+    std::optional<WORD> ordinal;
+    std::u16string_view text;
+
+    explicit WantedName(LPCWSTR wanted) {
+        if (IS_INTRESOURCE(wanted)) {
+            ordinal = LOWORD(reinterpret_cast<ULONG_PTR>(wanted));
+            return;
+        }
+        text = wanted;
+        ordinal = OrdinalOfText(text);
+    }
+
+    bool Matches(const ResField& stored) const {
+        if (ordinal) return stored.isOrdinal && stored.ordinal == *ordinal;
+        return !stored.isOrdinal && EqualNoCase(stored.text, text);
+    }
+};
+
+const ResEntry* FindEntryLocked(const ModuleResources& m, LPCWSTR typeArg, LPCWSTR nameArg, DWORD& error) {
+    const WantedName type(typeArg), name(nameArg);
     bool typeSeen = false;
-    for (const ResEntry& entry : m.entries) {
-        if (!ResNameMatches(entry.type, type)) continue;
-        typeSeen = true;
-        if (ResNameMatches(entry.name, name)) return &entry;
+    if (type.ordinal && name.ordinal) {
+        const OrdinalKey key{*type.ordinal, *name.ordinal, 0};
+        const auto at = std::lower_bound(m.byOrdinal.begin(), m.byOrdinal.end(), key);
+        if (at != m.byOrdinal.end() && at->type == key.type && at->name == key.name) return &m.entries[at->index];
+        // The type may still be there under other ordinals, or with names given as text.
+        const auto ofType = std::lower_bound(m.byOrdinal.begin(), m.byOrdinal.end(), OrdinalKey{key.type, 0, 0});
+        typeSeen = (ofType != m.byOrdinal.end() && ofType->type == key.type) ||
+                   std::any_of(m.entries.begin(), m.entries.end(),
+                               [&](const ResEntry& e) { return type.Matches(e.type); });
+    } else {
+        for (const ResEntry& entry : m.entries) {
+            if (!type.Matches(entry.type)) continue;
+            typeSeen = true;
+            if (name.Matches(entry.name)) return &entry;
+        }
     }
     error = typeSeen ? ERROR_RESOURCE_NAME_NOT_FOUND : ERROR_RESOURCE_TYPE_NOT_FOUND;
     return nullptr;
@@ -118,15 +173,7 @@ const ResEntry* EntryOf(HMODULE module, HRSRC resource) {
 
 }  // namespace
 
-bool ResNameMatches(const ResField& stored, LPCWSTR wanted) {
-    if (IS_INTRESOURCE(wanted)) {
-        const WORD ordinal = LOWORD(reinterpret_cast<ULONG_PTR>(wanted));
-        return stored.isOrdinal && stored.ordinal == ordinal;
-    }
-    const std::u16string_view text(wanted);
-    if (const auto ordinal = OrdinalOfText(text)) return stored.isOrdinal && stored.ordinal == *ordinal;
-    return !stored.isOrdinal && EqualNoCase(stored.text, text);
-}
+bool ResNameMatches(const ResField& stored, LPCWSTR wanted) { return WantedName(wanted).Matches(stored); }
 
 std::optional<std::span<const BYTE>> FindResourceData(HMODULE module, LPCWSTR type, LPCWSTR name) {
     const ResEntry* entry = FindEntry(module, type, name);
@@ -161,6 +208,7 @@ bool RegisterModuleResources(HINSTANCE module, const void* data, std::size_t siz
         return false;
     }
     registration->entries = std::move(*entries);
+    registration->byOrdinal = OrdinalIndex(registration->entries);
 
     std::unique_lock guard(Table().lock);
     auto& modules = Table().modules;

@@ -67,6 +67,8 @@ TEST(ModuleResources, MissingResourcesSayWhatIsMissing) {
         // "#" with no digits, or more than a word holds, is a name, not an ordinal.
         {m, u"#", RT_DIALOG, ERROR_RESOURCE_NAME_NOT_FOUND},
         {m, u"#65836", RT_DIALOG, ERROR_RESOURCE_NAME_NOT_FOUND},
+        // RT_RCDATA is there, but only with a name given as text.
+        {m, MAKEINTRESOURCEW(1), RT_RCDATA, ERROR_RESOURCE_NAME_NOT_FOUND},
         {m, MAKEINTRESOURCEW(300), RT_BITMAP, ERROR_RESOURCE_TYPE_NOT_FOUND},
         {m, u"Banner", u"OtherType", ERROR_RESOURCE_TYPE_NOT_FOUND},
         {m, nullptr, RT_DIALOG, ERROR_RESOURCE_NAME_NOT_FOUND},
