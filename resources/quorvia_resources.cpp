@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/resources.h"
+#include "platform/system.h"
 
 // QV_RESOURCE_FILE is the .res this build compiled; the bytes start on a 16-byte boundary because
 // the resource layout is read in place and needs its 4-byte alignment.
@@ -30,6 +31,5 @@ std::span<const std::byte> QuorviaResourceBytes() {
 
 bool RegisterQuorviaResources() {
     const auto bytes = QuorviaResourceBytes();
-    // A null module is the program.
-    return platform::RegisterModuleResources(nullptr, bytes.data(), bytes.size());
+    return platform::RegisterModuleResources(GetModuleHandleW(nullptr), bytes.data(), bytes.size());
 }

@@ -61,7 +61,11 @@ ResourceTable& Table() {
     return table;
 }
 
+// The program's instance handle and the null module name the same resources.
+HMODULE Canonical(HMODULE module) { return module == GetModuleHandleW(nullptr) ? nullptr : module; }
+
 ModuleResources* FindModuleLocked(HMODULE module) {
+    module = Canonical(module);
     for (const auto& m : Table().modules)
         if (m->module == module) return m.get();
     return nullptr;
@@ -199,6 +203,7 @@ bool RegisterModuleResources(HINSTANCE module, const void* data, std::size_t siz
         SetLastError(ERROR_INVALID_PARAMETER);
         return false;
     }
+    module = Canonical(module);
     auto registration = std::make_unique<ModuleResources>();
     registration->module = module;
     registration->bytes = std::span<const BYTE>(static_cast<const BYTE*>(data), size);
@@ -222,6 +227,7 @@ bool RegisterModuleResources(HINSTANCE module, const void* data, std::size_t siz
 }
 
 void UnregisterModuleResources(HINSTANCE module) {
+    module = Canonical(module);
     std::unique_lock guard(Table().lock);
     std::erase_if(Table().modules, [module](const auto& m) { return m->module == module; });
 }

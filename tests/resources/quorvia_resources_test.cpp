@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/resources.h"
+#include "platform/system.h"
 #include "resources/bitmap_resource.h"
 #include "resources/dialog_template.h"
 #include "resources/menu_template.h"
@@ -43,6 +44,17 @@ TEST_F(QuorviaResources, StringsReadAsTheyStand) {
         {IDS_SELECT_TIME, u"Select Time:"},
     };
     for (const Case& c : cases) EXPECT_EQ(Str(c.id), c.text) << c.id;
+}
+
+// WinMain's instance, GetModuleHandleW(nullptr) and the null module are all the program.
+TEST_F(QuorviaResources, ProgramInstanceAndNullModuleAreTheSame) {
+    WCHAR buffer[32];
+    EXPECT_EQ(LoadStringW(GetModuleHandleW(nullptr), IDS_PRODUCT_TITLE, buffer, 32), 14);
+    EXPECT_EQ(LoadStringW(nullptr, IDS_PRODUCT_TITLE, buffer, 32), 14);
+    const HRSRC viaInstance = FindResourceW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PROMPT_TEXT), RT_DIALOG);
+    EXPECT_NE(viaInstance, nullptr);
+    EXPECT_EQ(viaInstance, FindResourceW(nullptr, MAKEINTRESOURCEW(IDD_PROMPT_TEXT), RT_DIALOG));
+    EXPECT_GT(SizeofResource(nullptr, viaInstance), 0u);
 }
 
 TEST_F(QuorviaResources, MonthBarIsTheStoredThirtyTwoBytes) {

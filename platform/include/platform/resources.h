@@ -1,7 +1,8 @@
 // A module's embedded resources, read in place: finding, loading and sizing a resource, the string
 // table, and the records of dialog and menu templates as they are stored.
 // A module's resources are the bytes of a compiled resource file (the 32-bit .res layout) that the
-// module registers once; every pointer handed out points into those bytes. A null module is the program.
+// module registers once; every pointer handed out points into those bytes. A null module is the
+// program, as is the program's instance handle (GetModuleHandleW(nullptr)).
 #pragma once
 
 #include <cstddef>
