@@ -258,7 +258,7 @@ bool HandleSentMessages(ThreadQueue& queue) {
 }
 
 bool LookForMessage(ThreadQueue& queue, MSG* out, HWND filter, UINT filterMin, UINT filterMax, bool remove) {
-    while (HandleSentMessages(queue) || TakeActivateRequest(queue)) {
+    while (TakeActivateRequest(queue) || HandleSentMessages(queue)) {
     }
     if (TakePosted(queue, out, filter, filterMin, filterMax, remove)) {
         if (remove) NoteKey(queue, *out);

@@ -14,20 +14,6 @@ namespace {
 
 RECT ScreenRect() { return {0, 0, Profile().screenWidth, Profile().screenHeight}; }
 
-void MoveTree(Window& w, LONG dx, LONG dy) {
-    std::vector<Window*> pending{&w};
-    while (!pending.empty()) {
-        Window* next = pending.back();
-        pending.pop_back();
-        next->rect.left += dx;
-        next->rect.right += dx;
-        next->rect.top += dy;
-        next->rect.bottom += dy;
-        for (const HWND h : next->children)
-            if (Window* c = Peek(h)) pending.push_back(c);
-    }
-}
-
 // With WindowLock() held.
 void PlaceInZOrder(Window& w, HWND insertAfter) {
     std::vector<HWND>* siblings = nullptr;
@@ -58,6 +44,26 @@ HWND DeepestAt(const Window& w, POINT pt) {
         if (c && Visible(*c) && PtInRect(&c->rect, pt)) return Enabled(*c) ? DeepestAt(*c, pt) : w.handle;
     }
     return w.handle;
+}
+
+// A rectangle of a window, or of the desktop (the screen).
+BOOL ReadRect(HWND window, LPRECT out, RECT (*of)(const Window&)) {
+    if (!out) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    if (window == DesktopHandle()) {
+        *out = ScreenRect();
+        return TRUE;
+    }
+    const std::lock_guard guard(WindowLock());
+    const Window* w = Peek(window);
+    if (!w) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
+    *out = of(*w);
+    return TRUE;
 }
 
 }  // namespace
@@ -120,42 +126,14 @@ BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint) 
 BOOL BringWindowToTop(HWND window) { return SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
 
 BOOL GetWindowRect(HWND window, LPRECT out) {
-    if (!out) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    if (window == DesktopHandle()) {
-        *out = ScreenRect();
-        return TRUE;
-    }
-    const std::lock_guard guard(WindowLock());
-    const Window* w = Peek(window);
-    if (!w) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return FALSE;
-    }
-    *out = w->rect;
-    return TRUE;
+    return ReadRect(window, out, [](const Window& w) { return w.rect; });
 }
 
 BOOL GetClientRect(HWND window, LPRECT out) {
-    if (!out) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    if (window == DesktopHandle()) {
-        *out = ScreenRect();
-        return TRUE;
-    }
-    const std::lock_guard guard(WindowLock());
-    const Window* w = Peek(window);
-    if (!w) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return FALSE;
-    }
-    const RECT c = ClientRectScreen(*w);
-    *out = RECT{0, 0, c.right - c.left, c.bottom - c.top};
-    return TRUE;
+    return ReadRect(window, out, [](const Window& w) {
+        const RECT c = ClientRectScreen(w);
+        return RECT{0, 0, c.right - c.left, c.bottom - c.top};
+    });
 }
 
 int MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count) {

@@ -177,6 +177,20 @@ bool IsDescendant(const Window& ancestor, const Window& window) {
     return false;
 }
 
+void MoveTree(Window& window, LONG dx, LONG dy) {
+    std::vector<Window*> pending{&window};
+    while (!pending.empty()) {
+        Window* next = pending.back();
+        pending.pop_back();
+        next->rect.left += dx;
+        next->rect.right += dx;
+        next->rect.top += dy;
+        next->rect.bottom += dy;
+        for (const HWND h : next->children)
+            if (Window* c = Peek(h)) pending.push_back(c);
+    }
+}
+
 RECT ClientRectScreen(const Window& window) {
     RECT r = window.rect;
     int edge = 0;

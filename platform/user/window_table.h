@@ -77,6 +77,7 @@ bool IsTopLevel(const Window& window);
 bool IsVisibleChain(const Window& window);  // it and all its parents are visible
 Window* TopLevelOf(Window& window);
 bool IsDescendant(const Window& ancestor, const Window& window);
+void MoveTree(Window& window, LONG dx, LONG dy);  // it and its descendants, in screen coordinates
 RECT ClientRectScreen(const Window& window);  // the client area in screen coordinates
 POINT ClientOrigin(const Window& window);
 

@@ -64,19 +64,7 @@ HWND SetParent(HWND child, HWND newParent) {
         RemoveWindow(*w);
         w->life = WindowLife::Alive;
         w->parent = parent ? newParent : nullptr;
-        const LONG dx = newOrigin.x - oldOrigin.x;
-        const LONG dy = newOrigin.y - oldOrigin.y;
-        std::vector<Window*> pending{w.get()};
-        while (!pending.empty()) {
-            Window* next = pending.back();
-            pending.pop_back();
-            next->rect.left += dx;
-            next->rect.right += dx;
-            next->rect.top += dy;
-            next->rect.bottom += dy;
-            for (const HWND h : next->children)
-                if (Window* c = Peek(h)) pending.push_back(c);
-        }
+        MoveTree(*w, newOrigin.x - oldOrigin.x, newOrigin.y - oldOrigin.y);
         AddWindow(keep, !parent);
     }
     return previous;
