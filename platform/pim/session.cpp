@@ -3,6 +3,7 @@
 #include <atomic>
 #include <mutex>
 
+#include "pim/notifications.h"
 #include "pim/objects.h"
 
 namespace platform::pim {
@@ -24,9 +25,12 @@ int Slot(ItemKind kind) { return kind == ItemKind::Appointment ? 0 : kind == Ite
 }  // namespace
 
 void SetFolderNotifications(ItemKind kind, DWORD flags) {
-    SessionState& s = Session();
-    const std::lock_guard guard(s.lock);
-    s.flags[Slot(kind)] = flags;
+    {
+        SessionState& s = Session();
+        const std::lock_guard guard(s.lock);
+        s.flags[Slot(kind)] = flags;
+    }
+    PublishSubscription();
 }
 
 DWORD FolderNotifications(ItemKind kind) {
@@ -36,11 +40,14 @@ DWORD FolderNotifications(ItemKind kind) {
 }
 
 void SetLogonWindow(LONG_PTR window) {
-    SessionState& s = Session();
-    const std::lock_guard guard(s.lock);
-    s.window = window;
-    if (window == 0)
-        for (DWORD& f : s.flags) f = 0;
+    {
+        SessionState& s = Session();
+        const std::lock_guard guard(s.lock);
+        s.window = window;
+        if (window == 0)
+            for (DWORD& f : s.flags) f = 0;
+    }
+    PublishSubscription();
 }
 
 LONG_PTR LogonWindow() {

@@ -2,6 +2,7 @@
 #include "pim/store.h"
 
 #include "pim/fail_points.h"
+#include "pim/notifications.h"
 #include "platform/device.h"
 #include "platform/text.h"
 
@@ -35,6 +36,7 @@ struct OpenStores {
     std::mutex lock;
     std::weak_ptr<Store> current;
     Store::ChangeListener listener;
+    Store::ChangeListener observer;
 };
 
 OpenStores& Stores() {
@@ -101,6 +103,7 @@ std::shared_ptr<Store> Store::GetExisting(HRESULT* error) { return Open(false, e
 
 std::shared_ptr<Store> Store::Open(bool create, HRESULT* error) {
     if (error) *error = S_OK;
+    StartNotifications();
     const std::filesystem::path path = DeviceRoot() / "pim.vol";
     OpenStores& stores = Stores();
     const std::lock_guard guard(stores.lock);
@@ -149,6 +152,12 @@ void Store::SetChangeListener(ChangeListener listener) {
     stores.listener = std::move(listener);
 }
 
+void Store::SetChangeObserver(ChangeListener observer) {
+    OpenStores& stores = Stores();
+    const std::lock_guard guard(stores.lock);
+    stores.observer = std::move(observer);
+}
+
 Statement& Store::Query(const char* sql) {
     auto& slot = statements_[sql];
     if (!slot) slot = std::make_unique<Statement>(db_, sql);
@@ -179,13 +188,15 @@ void Store::Rollback() {
 
 void Store::Notify(ItemKind kind, CEOID oid, Change change) {
     pendingNotifications_.push_back([kind, oid, change] {
-        ChangeListener listener;
+        ChangeListener listener, observer;
         {
             OpenStores& stores = Stores();
             const std::lock_guard guard(stores.lock);
             listener = stores.listener;
+            observer = stores.observer;
         }
         if (listener) listener(kind, oid, change);
+        if (observer) observer(kind, oid, change);
     });
 }
 

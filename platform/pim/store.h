@@ -79,9 +79,11 @@ public:
     std::vector<Category> Categories();
     std::vector<CategoryAssignment> Assignments();
 
-    // Called after every committed save or delete, with the process lock released.
+    // Called after every committed save or delete, with the process lock released: the listener
+    // (the notifications), then the observer (for tests).
     using ChangeListener = std::function<void(ItemKind, CEOID, Change)>;
     static void SetChangeListener(ChangeListener listener);
+    static void SetChangeObserver(ChangeListener observer);
 
 private:
     Store() = default;

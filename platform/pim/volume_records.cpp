@@ -202,4 +202,10 @@ std::vector<CENOTIFYREQUEST> VolumeWatchers(ItemKind kind) {
     return result;
 }
 
+void ForgetVolumeWatcher(HWND window) {
+    Watchers& w = WatchList();
+    const std::lock_guard guard(w.lock);
+    std::erase_if(w.requests, [&](const auto& entry) { return entry.second.hwnd == window; });
+}
+
 }  // namespace platform::pim

@@ -53,4 +53,6 @@ void WatchVolumeDatabase(const VolumeDatabase& db, const CENOTIFYREQUEST& reques
 namespace platform::pim {
 // The requests made for the database of that kind (tasks or contacts).
 std::vector<CENOTIFYREQUEST> VolumeWatchers(ItemKind kind);
+// Drops the requests of a window that is gone.
+void ForgetVolumeWatcher(HWND window);
 }  // namespace platform::pim

@@ -199,7 +199,7 @@ TEST_F(ObjectModel, SaveRefusesTaskStartWithoutOrAfterDue) {
 
 TEST_F(ObjectModel, CompletingARecurringTaskKeepsItAndCreatesTheNext) {
     std::vector<std::pair<CEOID, platform::pim::Change>> changes;
-    platform::pim::Store::SetChangeListener(
+    platform::pim::Store::SetChangeObserver(
         [&](platform::pim::ItemKind, CEOID oid, platform::pim::Change c) { changes.emplace_back(oid, c); });
     CEOID oid = 0;
     {
@@ -219,7 +219,7 @@ TEST_F(ObjectModel, CompletingARecurringTaskKeepsItAndCreatesTheNext) {
     auto t = Get<ITask>(oid);
     t->put_Complete(VARIANT_TRUE);
     ASSERT_EQ(t->Save(), S_OK);
-    platform::pim::Store::SetChangeListener(nullptr);
+    platform::pim::Store::SetChangeObserver(nullptr);
 
     ASSERT_EQ(changes.size(), 2u);
     EXPECT_EQ(changes[0], std::make_pair(oid, platform::pim::Change::Changed));
