@@ -6,10 +6,9 @@
 namespace platform::pim {
 namespace {
 
-class Appointment final : public ComObject<IAppointment>, public IItem {
+class Appointment final : public ItemObject<IAppointment, olAppointmentItem> {
 public:
-    explicit Appointment(std::shared_ptr<ItemState> state) : core_(std::move(state)) {}
-    QV_ITEM_UNKNOWN(IAppointment)
+    explicit Appointment(std::shared_ptr<ItemState> state) : ItemObject(std::move(state), "IAppointment::Save", "IAppointment::Delete") {}
 
     HRESULT ClearRecurrencePattern() override { return core_.ClearPattern(); }
     HRESULT GetRecurrencePattern(IRecurrencePattern** p) override { return core_.GetPattern(p); }
@@ -48,49 +47,9 @@ public:
     HRESULT put_ReminderMinutesBeforeStart(LONG v) override {
         return core_.PutLong(PIMPR_REMINDER_MINUTES_BEFORE_START, v);
     }
-    HRESULT Display() override { return core_.State().deleted ? E_FAIL : S_OK; }
-    HRESULT Save() override { return core_.SaveItem("IAppointment::Save"); }
     // A meeting request: the device has no mail transport, so sending marks and stores the meeting.
     HRESULT Send() override { return Mark(olMeeting, "IAppointment::Send"); }
     HRESULT Cancel() override { return Mark(olMeetingCanceled, "IAppointment::Cancel"); }
-    HRESULT Delete() override { return core_.DeleteItem("IAppointment::Delete"); }
-    HRESULT Copy(IAppointment** copy) override {
-        if (!copy) return E_POINTER;
-        IDispatch* made = nullptr;
-        const HRESULT hr = core_.CopyItem(&made);
-        *copy = static_cast<IAppointment*>(made);
-        return hr;
-    }
-    HRESULT get_Oid(LONG* v) override { return core_.GetOid(v); }
-    HRESULT get_Application(IPOutlookApp** app) override { return core_.GetApplication(app); }
-
-    // IItem
-    HRESULT GetProps(const CEPROPID* ids, ULONG flags, WORD count, CEPROPVAL** values, ULONG* bytes,
-                     HANDLE heap) override {
-        return core_.GetProps(ids, flags, count, values, bytes, heap);
-    }
-    HRESULT SetProps(ULONG flags, WORD count, CEPROPVAL* values) override { return core_.SetProps(flags, count, values); }
-    HRESULT get_Oid(CEOID* v) override { return core_.GetOid(v); }
-    HRESULT get_DefaultItemType(int* type) override {
-        if (!type) return E_POINTER;
-        *type = olAppointmentItem;
-        return S_OK;
-    }
-    HRESULT Copy(IItem** copy) override {
-        if (!copy) return E_POINTER;
-        IDispatch* made = nullptr;
-        const HRESULT hr = core_.CopyItem(&made);
-        *copy = nullptr;
-        if (made) {
-            made->QueryInterface(IID_IItem, reinterpret_cast<void**>(copy));
-            made->Release();
-        }
-        return hr;
-    }
-    HRESULT Display(HWND) override { return Display(); }
-    HRESULT OpenProperty(CEPROPID id, DWORD mode, IStream** stream) override {
-        return core_.OpenProperty(id, mode, stream);
-    }
 
 private:
     HRESULT Mark(LONG status, const char* member) {
@@ -101,8 +60,6 @@ private:
         if (FAILED(hr)) core_.State().data.SetInt(PIMPR_MEETING_STATUS, old);
         return hr;
     }
-
-    ItemCore core_;
 };
 
 }  // namespace

@@ -30,10 +30,9 @@ namespace {
     X(WebPage, PIMPR_WEB_PAGE)                                               \
     X(Body, PIMPR_BODY_TEXT)
 
-class Contact final : public ComObject<IContact>, public IItem {
+class Contact final : public ItemObject<IContact, olContactItem> {
 public:
-    explicit Contact(std::shared_ptr<ItemState> state) : core_(std::move(state)) {}
-    QV_ITEM_UNKNOWN(IContact)
+    explicit Contact(std::shared_ptr<ItemState> state) : ItemObject(std::move(state), "IContact::Save", "IContact::Delete") {}
 
 #define QV_TEXT_MEMBERS(Name, Prop)                                                          \
     HRESULT get_##Name(BSTR* v) override { return core_.GetText(Prop, v); }                 \
@@ -47,49 +46,7 @@ public:
     HRESULT put_Anniversary(DATE v) override { return core_.PutDate(PIMPR_ANNIVERSARY, v); }
     HRESULT get_Categories(BSTR* v) override { return core_.GetCategories(v); }
     HRESULT put_Categories(LPCWSTR v) override { return core_.PutCategories(v); }
-    HRESULT Display() override { return core_.State().deleted ? E_FAIL : S_OK; }
-    HRESULT Save() override { return core_.SaveItem("IContact::Save"); }
-    HRESULT Delete() override { return core_.DeleteItem("IContact::Delete"); }
-    HRESULT Copy(IContact** copy) override {
-        if (!copy) return E_POINTER;
-        IDispatch* made = nullptr;
-        const HRESULT hr = core_.CopyItem(&made);
-        *copy = static_cast<IContact*>(made);
-        return hr;
-    }
-    HRESULT get_Oid(LONG* v) override { return core_.GetOid(v); }
-    HRESULT get_Application(IPOutlookApp** app) override { return core_.GetApplication(app); }
 
-    // IItem
-    HRESULT GetProps(const CEPROPID* ids, ULONG flags, WORD count, CEPROPVAL** values, ULONG* bytes,
-                     HANDLE heap) override {
-        return core_.GetProps(ids, flags, count, values, bytes, heap);
-    }
-    HRESULT SetProps(ULONG flags, WORD count, CEPROPVAL* values) override { return core_.SetProps(flags, count, values); }
-    HRESULT get_Oid(CEOID* v) override { return core_.GetOid(v); }
-    HRESULT get_DefaultItemType(int* type) override {
-        if (!type) return E_POINTER;
-        *type = olContactItem;
-        return S_OK;
-    }
-    HRESULT Copy(IItem** copy) override {
-        if (!copy) return E_POINTER;
-        IDispatch* made = nullptr;
-        const HRESULT hr = core_.CopyItem(&made);
-        *copy = nullptr;
-        if (made) {
-            made->QueryInterface(IID_IItem, reinterpret_cast<void**>(copy));
-            made->Release();
-        }
-        return hr;
-    }
-    HRESULT Display(HWND) override { return Display(); }
-    HRESULT OpenProperty(CEPROPID id, DWORD mode, IStream** stream) override {
-        return core_.OpenProperty(id, mode, stream);
-    }
-
-private:
-    ItemCore core_;
 };
 
 }  // namespace

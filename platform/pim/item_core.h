@@ -53,13 +53,69 @@ private:
     std::shared_ptr<ItemState> s_;
 };
 
-// The IUnknown of an item class that implements its kind's interface and IItem.
-#define QV_ITEM_UNKNOWN(Interface)                                                                          \
-    ULONG AddRef() override { return ComObject<Interface>::AddRef(); }                                    \
-    ULONG Release() override { return ComObject<Interface>::Release(); }                                  \
-    HRESULT QueryInterface(REFIID iid, void** out) override {                                             \
-        return Answer(iid, out, {{&IID_##Interface, static_cast<Interface*>(this)},                       \
-                                 {&IID_IItem, static_cast<IItem*>(this)}});                               \
+// What the three item classes share: reference counting and QueryInterface for their interface and
+// IItem, the members of the same form in IAppointment, ITask and IContact, and the property set.
+template <class I, int Type>
+class ItemObject : public ComObject<I>, public IItem {
+public:
+    ItemObject(std::shared_ptr<ItemState> state, const char* saveMember, const char* deleteMember)
+        : core_(std::move(state)), saveMember_(saveMember), deleteMember_(deleteMember) {}
+
+    ULONG AddRef() override { return ComObject<I>::AddRef(); }
+    ULONG Release() override { return ComObject<I>::Release(); }
+    HRESULT QueryInterface(REFIID iid, void** out) override {
+        return this->Answer(iid, out, {{&InterfaceId(), static_cast<I*>(this)}, {&IID_IItem, static_cast<IItem*>(this)}});
     }
+
+    HRESULT Display() override { return core_.State().deleted ? E_FAIL : S_OK; }
+    HRESULT Save() override { return core_.SaveItem(saveMember_); }
+    HRESULT Delete() override { return core_.DeleteItem(deleteMember_); }
+    HRESULT Copy(I** copy) override {
+        if (!copy) return E_POINTER;
+        IDispatch* made = nullptr;
+        const HRESULT hr = core_.CopyItem(&made);
+        *copy = static_cast<I*>(made);
+        return hr;
+    }
+    HRESULT get_Oid(LONG* v) override { return core_.GetOid(v); }
+    HRESULT get_Application(IPOutlookApp** app) override { return core_.GetApplication(app); }
+
+    // IItem
+    HRESULT GetProps(const CEPROPID* ids, ULONG flags, WORD count, CEPROPVAL** values, ULONG* bytes,
+                     HANDLE heap) override {
+        return core_.GetProps(ids, flags, count, values, bytes, heap);
+    }
+    HRESULT SetProps(ULONG flags, WORD count, CEPROPVAL* values) override { return core_.SetProps(flags, count, values); }
+    HRESULT get_Oid(CEOID* v) override { return core_.GetOid(v); }
+    HRESULT get_DefaultItemType(int* type) override {
+        if (!type) return E_POINTER;
+        *type = Type;
+        return S_OK;
+    }
+    HRESULT Copy(IItem** copy) override {
+        if (!copy) return E_POINTER;
+        I* made = nullptr;
+        const HRESULT hr = Copy(&made);
+        *copy = made ? static_cast<IItem*>(static_cast<ItemObject*>(made)) : nullptr;
+        return hr;
+    }
+    HRESULT Display(HWND) override { return Display(); }
+    HRESULT OpenProperty(CEPROPID id, DWORD mode, IStream** stream) override {
+        return core_.OpenProperty(id, mode, stream);
+    }
+
+protected:
+    static const IID& InterfaceId() {
+        if constexpr (Type == olAppointmentItem) return IID_IAppointment;
+        else if constexpr (Type == olTaskItem) return IID_ITask;
+        else return IID_IContact;
+    }
+
+    ItemCore core_;
+
+private:
+    const char* saveMember_;
+    const char* deleteMember_;
+};
 
 }  // namespace platform::pim

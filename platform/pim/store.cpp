@@ -64,6 +64,14 @@ bool IsSoundStore(const std::filesystem::path& path) {
 
 std::int64_t ToInt(CEOID oid) { return static_cast<std::int64_t>(oid); }
 
+// The OIDs in the first column of every row, the statement reset after.
+std::vector<CEOID> OidColumn(Statement& q) {
+    std::vector<CEOID> oids;
+    while (q.Step()) oids.push_back(static_cast<CEOID>(q.Int(0)));
+    q.Reset();
+    return oids;
+}
+
 // The pattern columns of a row of recurrences, from `first` on.
 RecurrenceData PatternFromRow(const Statement& q, int first) {
     RecurrenceData r;
@@ -508,47 +516,35 @@ void Store::ReadDetails(ItemData& item) {
 
 std::vector<CEOID> Store::Oids(ItemKind kind) {
     const std::lock_guard guard(lock_);
-    std::vector<CEOID> oids;
     Statement& q = Query("SELECT oid FROM items WHERE kind = ?1 ORDER BY oid");
     q.Bind(1, static_cast<std::int64_t>(kind));
-    while (q.Step()) oids.push_back(static_cast<CEOID>(q.Int(0)));
-    q.Reset();
-    return oids;
+    return OidColumn(q);
 }
 
 std::vector<CEOID> Store::OidsInFolderOrder(ItemKind kind) {
     const std::lock_guard guard(lock_);
-    std::vector<CEOID> oids;
     Statement& q = kind == ItemKind::Contact
                        ? Query("SELECT i.oid FROM items i LEFT JOIN props p ON p.oid = i.oid AND p.propid = ?2"
                                " WHERE i.kind = ?1 ORDER BY p.value COLLATE NOCASE, i.oid")
                        : Query("SELECT oid FROM items WHERE kind = ?1 ORDER BY start, oid");
     q.Bind(1, static_cast<std::int64_t>(kind));
     if (kind == ItemKind::Contact) q.Bind(2, static_cast<std::int64_t>(PIMPR_FILEAS));
-    while (q.Step()) oids.push_back(static_cast<CEOID>(q.Int(0)));
-    q.Reset();
-    return oids;
+    return OidColumn(q);
 }
 
 std::vector<CEOID> Store::OidsStartingIn(ItemKind kind, DATE from, DATE to) {
     const std::lock_guard guard(lock_);
-    std::vector<CEOID> oids;
     Statement& q = Query(
         "SELECT oid FROM items WHERE kind = ?1 AND recurring = 0 AND start >= ?2 AND start < ?3 ORDER BY start, oid");
     q.Bind(1, static_cast<std::int64_t>(kind)).Bind(2, from).Bind(3, to);
-    while (q.Step()) oids.push_back(static_cast<CEOID>(q.Int(0)));
-    q.Reset();
-    return oids;
+    return OidColumn(q);
 }
 
 std::vector<CEOID> Store::RecurringOids(ItemKind kind) {
     const std::lock_guard guard(lock_);
-    std::vector<CEOID> oids;
     Statement& q = Query("SELECT oid FROM items WHERE kind = ?1 AND recurring = 1 ORDER BY oid");
     q.Bind(1, static_cast<std::int64_t>(kind));
-    while (q.Step()) oids.push_back(static_cast<CEOID>(q.Int(0)));
-    q.Reset();
-    return oids;
+    return OidColumn(q);
 }
 
 std::vector<Category> Store::Categories() {

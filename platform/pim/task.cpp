@@ -4,10 +4,9 @@
 namespace platform::pim {
 namespace {
 
-class Task final : public ComObject<ITask>, public IItem {
+class Task final : public ItemObject<ITask, olTaskItem> {
 public:
-    explicit Task(std::shared_ptr<ItemState> state) : core_(std::move(state)) {}
-    QV_ITEM_UNKNOWN(ITask)
+    explicit Task(std::shared_ptr<ItemState> state) : ItemObject(std::move(state), "ITask::Save", "ITask::Delete") {}
 
     HRESULT ClearRecurrencePattern() override { return core_.ClearPattern(); }
     HRESULT GetRecurrencePattern(IRecurrencePattern** p) override { return core_.GetPattern(p); }
@@ -36,49 +35,7 @@ public:
     HRESULT put_Body(LPCWSTR v) override { return core_.PutText(PIMPR_BODY_TEXT, v); }
     HRESULT put_ReminderSet(VARIANT_BOOL v) override { return core_.PutBool(PIMPR_REMINDER_SET, v); }
     HRESULT put_ReminderTime(DATE v) override { return core_.PutDate(PIMPR_REMINDER_TIME, v); }
-    HRESULT Display() override { return core_.State().deleted ? E_FAIL : S_OK; }
-    HRESULT Save() override { return core_.SaveItem("ITask::Save"); }
-    HRESULT Delete() override { return core_.DeleteItem("ITask::Delete"); }
-    HRESULT Copy(ITask** copy) override {
-        if (!copy) return E_POINTER;
-        IDispatch* made = nullptr;
-        const HRESULT hr = core_.CopyItem(&made);
-        *copy = static_cast<ITask*>(made);
-        return hr;
-    }
-    HRESULT get_Oid(LONG* v) override { return core_.GetOid(v); }
-    HRESULT get_Application(IPOutlookApp** app) override { return core_.GetApplication(app); }
 
-    // IItem
-    HRESULT GetProps(const CEPROPID* ids, ULONG flags, WORD count, CEPROPVAL** values, ULONG* bytes,
-                     HANDLE heap) override {
-        return core_.GetProps(ids, flags, count, values, bytes, heap);
-    }
-    HRESULT SetProps(ULONG flags, WORD count, CEPROPVAL* values) override { return core_.SetProps(flags, count, values); }
-    HRESULT get_Oid(CEOID* v) override { return core_.GetOid(v); }
-    HRESULT get_DefaultItemType(int* type) override {
-        if (!type) return E_POINTER;
-        *type = olTaskItem;
-        return S_OK;
-    }
-    HRESULT Copy(IItem** copy) override {
-        if (!copy) return E_POINTER;
-        IDispatch* made = nullptr;
-        const HRESULT hr = core_.CopyItem(&made);
-        *copy = nullptr;
-        if (made) {
-            made->QueryInterface(IID_IItem, reinterpret_cast<void**>(copy));
-            made->Release();
-        }
-        return hr;
-    }
-    HRESULT Display(HWND) override { return Display(); }
-    HRESULT OpenProperty(CEPROPID id, DWORD mode, IStream** stream) override {
-        return core_.OpenProperty(id, mode, stream);
-    }
-
-private:
-    ItemCore core_;
 };
 
 }  // namespace

@@ -190,3 +190,145 @@ TEST_F(Collections, RestrictionsCombineConditions) {
 }
 
 }  // namespace
+
+namespace {
+
+using pimtest::Ole;
+using pimtest::Ref;
+
+// The patterns the editors write (type, then the puts of their choice), read back as occurrences.
+class PatternPuts : public pimtest::PimTest {};
+
+struct Puts {
+    const char* name;
+    LONG type;
+    LONG interval, mask, dayOfMonth, instance, monthOfYear;  // 0: not put
+    std::vector<DATE> expected;                               // the first occurrences
+};
+
+TEST_F(PatternPuts, EditorChoicesGiveTheirOccurrences) {
+    const DATE start = Ole(2011, 3, 22, 10);  // Tuesday 22 March, the 4th Tuesday
+    const Puts kCases[] = {
+        {"every week day", olRecursWeekly, 1, 62, 0, 0, 0,
+         {Ole(2011, 3, 22, 10), Ole(2011, 3, 23, 10), Ole(2011, 3, 24, 10), Ole(2011, 3, 25, 10), Ole(2011, 3, 28, 10)}},
+        {"every 2 weeks on Tuesday", olRecursWeekly, 2, olTuesday, 0, 0, 0,
+         {Ole(2011, 3, 22, 10), Ole(2011, 4, 5, 10), Ole(2011, 4, 19, 10)}},
+        {"day 22 of every 3 months", olRecursMonthly, 3, 0, 22, 0, 0,
+         {Ole(2011, 3, 22, 10), Ole(2011, 6, 22, 10), Ole(2011, 9, 22, 10)}},
+        {"4th Tuesday of the month, no interval put", olRecursMonthNth, 0, olTuesday, 0, 4, 0,
+         {Ole(2011, 3, 22, 10), Ole(2011, 4, 26, 10), Ole(2011, 5, 24, 10)}},
+        {"every March 22", olRecursYearly, 0, 0, 22, 0, 3, {Ole(2011, 3, 22, 10), Ole(2012, 3, 22, 10)}},
+        {"4th Tuesday of March", olRecursYearNth, 0, olTuesday, 0, 4, 3,
+         {Ole(2011, 3, 22, 10), Ole(2012, 3, 27, 10), Ole(2013, 3, 26, 10)}},
+    };
+    for (const Puts& c : kCases) {
+        auto a = Create<IAppointment>(olAppointmentItem);
+        a->put_Start(start);
+        a->put_Duration(30);
+        a->put_ReminderSet(VARIANT_FALSE);
+        IRecurrencePattern* p = nullptr;
+        ASSERT_EQ(a->GetRecurrencePattern(&p), S_OK);
+        Ref<IRecurrencePattern> pattern(p);
+        LONG type = 0;
+        pattern->get_RecurrenceType(&type);
+        EXPECT_EQ(type, -1) << "a pattern not yet set";
+        ASSERT_EQ(pattern->put_RecurrenceType(c.type), S_OK);
+        EXPECT_EQ(pattern->put_StartTime(start), S_OK);
+        if (c.interval) {
+            EXPECT_EQ(pattern->put_Interval(c.interval), S_OK);
+        }
+        if (c.mask) {
+            EXPECT_EQ(pattern->put_DayOfWeekMask(c.mask), S_OK);
+        }
+        if (c.dayOfMonth) {
+            EXPECT_EQ(pattern->put_DayOfMonth(c.dayOfMonth), S_OK);
+        }
+        if (c.instance) {
+            EXPECT_EQ(pattern->put_Instance(c.instance), S_OK);
+        }
+        if (c.monthOfYear) {
+            EXPECT_EQ(pattern->put_MonthOfYear(c.monthOfYear), S_OK);
+        }
+        EXPECT_EQ(pattern->put_NoEndDate(VARIANT_FALSE), S_OK);
+        EXPECT_EQ(pattern->put_Occurrences(static_cast<LONG>(c.expected.size())), S_OK);
+        ASSERT_EQ(a->Save(), S_OK) << c.name;
+        LONG oid = 0;
+        a->get_Oid(&oid);
+
+        auto stored = Get<IAppointment>(static_cast<CEOID>(oid));
+        IRecurrencePattern* sp = nullptr;
+        stored->GetRecurrencePattern(&sp);
+        Ref<IRecurrencePattern> storedPattern(sp);
+        storedPattern->get_RecurrenceType(&type);
+        EXPECT_EQ(type, c.type) << c.name;
+        std::vector<DATE> got;
+        for (DATE day = Ole(2011, 3, 1); day < Ole(2014, 1, 1); day += 1) {
+            IAppointment* o = nullptr;
+            if (FAILED(storedPattern->GetOccurrence(day, &o))) continue;
+            Ref<IAppointment> occurrence(o);
+            DATE s = 0;
+            occurrence->get_Start(&s);
+            got.push_back(s);
+        }
+        EXPECT_EQ(got, c.expected) << c.name;
+        stored->Delete();
+    }
+}
+
+TEST_F(PatternPuts, OutOfRangeValuesAreRefusedAndPatternCanBeCleared) {
+    auto a = Create<IAppointment>(olAppointmentItem);
+    IRecurrencePattern* p = nullptr;
+    a->GetRecurrencePattern(&p);
+    Ref<IRecurrencePattern> pattern(p);
+    EXPECT_EQ(pattern->put_Interval(2), E_FAIL) << "no type yet";
+    EXPECT_EQ(pattern->put_RecurrenceType(4), E_INVALIDARG);
+    ASSERT_EQ(pattern->put_RecurrenceType(olRecursMonthly), S_OK);
+    const struct {
+        HRESULT (IRecurrencePattern::*put)(LONG);
+        LONG value;
+    } kBad[] = {{&IRecurrencePattern::put_Interval, 0},    {&IRecurrencePattern::put_DayOfMonth, 32},
+                {&IRecurrencePattern::put_Instance, 6},    {&IRecurrencePattern::put_MonthOfYear, 13},
+                {&IRecurrencePattern::put_DayOfWeekMask, 128}, {&IRecurrencePattern::put_Occurrences, 0}};
+    for (const auto& b : kBad) EXPECT_EQ((pattern.get()->*b.put)(b.value), E_INVALIDARG) << b.value;
+    ASSERT_EQ(a->ClearRecurrencePattern(), S_OK);
+    VARIANT_BOOL recurring = VARIANT_TRUE;
+    a->get_IsRecurring(&recurring);
+    EXPECT_EQ(recurring, VARIANT_FALSE);
+}
+
+// A weekly pattern saved without any weekday (the custom week with no day ticked) would have no
+// occurrence at all and the appointment would vanish from every view; it keeps its start's weekday.
+TEST_F(PatternPuts, WeeklyPatternWithoutDaysKeepsItsStartDay) {
+    auto a = Create<IAppointment>(olAppointmentItem);
+    a->put_Start(Ole(2011, 3, 22, 10));
+    a->put_ReminderSet(VARIANT_FALSE);
+    IRecurrencePattern* p = nullptr;
+    a->GetRecurrencePattern(&p);
+    Ref<IRecurrencePattern> pattern(p);
+    pattern->put_RecurrenceType(olRecursWeekly);
+    pattern->put_DayOfWeekMask(0);
+    ASSERT_EQ(a->Save(), S_OK);
+    IAppointment* o = nullptr;
+    ASSERT_EQ(pattern->GetOccurrence(Ole(2011, 3, 29), &o), S_OK);
+    o->Release();
+}
+
+TEST_F(PatternPuts, DateConversionsOfTheApplication) {
+    SYSTEMTIME st{};
+    ASSERT_EQ(app->VariantTimeToSystemTime(POOM_NO_DATE, &st), S_OK);
+    EXPECT_EQ(st.wYear, 4501);
+    EXPECT_EQ(st.wMonth, 1);
+    EXPECT_EQ(st.wDay, 1);
+    ASSERT_EQ(app->VariantTimeToSystemTime(Ole(2009, 3, 1, 13, 45) + 30.0 / 86400, &st), S_OK);
+    EXPECT_EQ(st.wDayOfWeek, 0) << "a Sunday";
+    EXPECT_EQ(st.wHour, 13);
+    EXPECT_EQ(st.wSecond, 30);
+    DATE back = 0;
+    ASSERT_EQ(app->SystemTimeToVariantTime(&st, &back), S_OK);
+    EXPECT_NEAR(back, Ole(2009, 3, 1, 13, 45) + 30.0 / 86400, 1e-9);
+    SYSTEMTIME bad{2009, 2, 0, 30, 0, 0, 0, 0};
+    EXPECT_EQ(app->SystemTimeToVariantTime(&bad, &back), E_INVALIDARG);
+    EXPECT_EQ(app->VariantTimeToSystemTime(1e9, &st), E_INVALIDARG);
+}
+
+}  // namespace
