@@ -1,5 +1,7 @@
 // The application object: logon to the store, the three default folders, new items and items by OID,
 // and the date conversions.
+#include <mutex>
+
 #include "pim/bstr_util.h"
 #include "pim/fail_points.h"
 #include "pim/item_fields.h"
@@ -22,8 +24,12 @@ public:
     HRESULT Logon(LONG_PTR window) override {
         if (const HRESULT injected = InjectedFailure("IPOutlookApp::Logon"); FAILED(injected)) return injected;
         HRESULT error = S_OK;
-        store_ = Store::Get(&error);
-        if (!store_) return FAILED(error) ? error : E_FAIL;
+        std::shared_ptr<Store> store = Store::Get(&error);
+        if (!store) return FAILED(error) ? error : E_FAIL;
+        {
+            const std::lock_guard guard(lock_);
+            store_ = std::move(store);
+        }
         window_ = window;
         SetLogonWindow(window);
         return S_OK;
@@ -31,6 +37,7 @@ public:
     HRESULT Logoff() override {
         if (window_) SetLogonWindow(0);
         window_ = 0;
+        const std::lock_guard guard(lock_);
         store_.reset();
         return S_OK;
     }
@@ -43,8 +50,9 @@ public:
             return injected;
         const std::optional<ItemKind> kind = KindOfFolder(folder);
         if (!kind) return E_INVALIDARG;
-        if (!EnsureStore()) return E_FAIL;
-        *out = NewFolder(this, store_, *kind);
+        std::shared_ptr<Store> store = EnsureStore();
+        if (!store) return E_FAIL;
+        *out = NewFolder(this, std::move(store), *kind);
         return S_OK;
     }
     HRESULT CreateItem(int itemType, IDispatch** item) override {
@@ -52,8 +60,9 @@ public:
         *item = nullptr;
         if (const HRESULT injected = InjectedFailure("IPOutlookApp::CreateItem"); FAILED(injected)) return injected;
         if (itemType != olAppointmentItem && itemType != olContactItem && itemType != olTaskItem) return E_INVALIDARG;
-        if (!EnsureStore()) return E_FAIL;
-        auto state = NewState();
+        std::shared_ptr<Store> store = EnsureStore();
+        if (!store) return E_FAIL;
+        auto state = NewState(std::move(store));
         state->data = NewItem(static_cast<ItemKind>(itemType));
         *item = NewItemObject(std::move(state));
         return S_OK;
@@ -90,14 +99,16 @@ private:
         if (window_) SetLogonWindow(0);
     }
 
-    bool EnsureStore() {
+    // Both of the program's threads use one application object.
+    std::shared_ptr<Store> EnsureStore() {
+        const std::lock_guard guard(lock_);
         if (!store_) store_ = Store::Get();
-        return store_ != nullptr;
+        return store_;
     }
 
-    std::shared_ptr<ItemState> NewState() {
+    std::shared_ptr<ItemState> NewState(std::shared_ptr<Store> store) {
         auto state = std::make_shared<ItemState>();
-        state->store = store_;
+        state->store = std::move(store);
         AddRef();
         state->app = ComPtr<IPOutlookApp>(this);
         return state;
@@ -106,15 +117,17 @@ private:
     HRESULT Fetch(LONG oid, IDispatch** item) {
         if (!item) return E_POINTER;
         *item = nullptr;
-        if (!EnsureStore()) return E_FAIL;
-        std::optional<ItemData> data = store_->Load(static_cast<CEOID>(oid));
+        std::shared_ptr<Store> store = EnsureStore();
+        if (!store) return E_FAIL;
+        std::optional<ItemData> data = store->Load(static_cast<CEOID>(oid));
         if (!data) return E_FAIL;
-        auto state = NewState();
+        auto state = NewState(std::move(store));
         state->data = std::move(*data);
         *item = NewItemObject(std::move(state));
         return S_OK;
     }
 
+    std::mutex lock_;
     std::shared_ptr<Store> store_;
     LONG_PTR window_ = 0;
 };

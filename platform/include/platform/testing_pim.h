@@ -1,8 +1,6 @@
 // The test API of the PIM store: failures on demand and the count of live object-model objects.
 #pragma once
 
-#include <vector>
-
 #include "platform/types.h"
 
 namespace platform::testing {
@@ -15,12 +13,5 @@ void ClearPimFailures();
 // Objects of the object model alive in this process (applications, folders, collections, items,
 // patterns, recipients, streams).
 long LivePimObjects();
-
-// One change notification as the store sends it to a logged-on window.
-struct PimNotification {
-    UINT message;
-    WPARAM oid;
-    LPARAM folder;
-};
 
 }  // namespace platform::testing
