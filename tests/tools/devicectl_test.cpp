@@ -61,7 +61,7 @@ protected:
 TEST_F(Devicectl, ImportsACalendarAndListsOccurrencesOfAMonth) {
     const Result imported = Run({"pim", "import", Fixture("calendar.ics")});
     ASSERT_EQ(imported.code, 0) << imported.err;
-    EXPECT_EQ(imported.out, "imported 5 items\n");
+    EXPECT_EQ(imported.out, "imported 6 items\n");
 
     const Result march = Run({"pim", "list", "appointments", "--from", "2009-03-01", "--to", "2009-03-31"});
     ASSERT_EQ(march.code, 0) << march.err;
@@ -81,7 +81,8 @@ TEST_F(Devicectl, ImportsACalendarAndListsOccurrencesOfAMonth) {
     const Result tasks = Run({"pim", "list", "tasks"});
     EXPECT_EQ(tasks.out,
               "C0000000\t2009-03-01 00:00\t\tPay rent\t\n"
-              "C0000001\t2009-03-15 12:00\t\tFile taxes\t\n");
+              "C0000001\t2009-03-15 12:00\t\tFile taxes\t\n"
+              "C0000002\t2009-03-20 00:00\t\tStart only\t\n");
 
     // What the object model sees of the imported items.
     CoInitializeEx(nullptr, 0);
@@ -123,7 +124,8 @@ TEST_F(Devicectl, ImportsCardsWithTheirFieldsAndPicture) {
     EXPECT_EQ(list.out,
               "80000000\t\t\tLovelace, Ada\tFriends, Work\n"
               "80000001\t\t\tBabbage, Charles\t\n"
-              "80000002\t\t\tAcme\t\n");
+              "80000002\t\t\tAcme\t\n"
+              "80000003\t\t\tRen\xC3\xA9, Jos\xC3\xA9\t\n");
 
     CoInitializeEx(nullptr, 0);
     IPOutlookApp* app = nullptr;
@@ -173,6 +175,13 @@ TEST_F(Devicectl, ImportsCardsWithTheirFieldsAndPicture) {
     EXPECT_EQ(st.wYear, 1814);
     EXPECT_EQ(st.wMonth, 7);
     charles->Release();
+    ASSERT_EQ(app->GetItemFromOid(static_cast<LONG>(0x80000003u), &item), S_OK);
+    auto* quoted = static_cast<IContact*>(item);
+    BSTR note = nullptr;
+    quoted->get_Body(&note);
+    EXPECT_EQ(std::u16string(note), u"Line one\r\nline two") << "quoted-printable, its soft break joined";
+    SysFreeString(note);
+    quoted->Release();
     app->Logoff();
     app->Release();
     CoUninitialize();

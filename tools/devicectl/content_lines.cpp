@@ -5,6 +5,15 @@
 
 namespace devicectl {
 
+namespace {
+
+// A quoted-printable value (vCard 2.1) whose line ends in '=' goes on on the next line.
+bool SoftBreak(const std::string& line) {
+    return !line.empty() && line.back() == '=' && Upper(line.substr(0, line.find(':'))).find("QUOTED-PRINTABLE") != std::string::npos;
+}
+
+}  // namespace
+
 std::string Upper(std::string text) {
     for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return text;
@@ -25,7 +34,10 @@ std::optional<std::vector<ContentLine>> ReadContentLines(const std::string& text
         pos = end + 1;
         if (!line.empty() && (line[0] == ' ' || line[0] == '\t') && !logical.empty())
             logical.back().second += line.substr(1);
-        else if (!line.empty())
+        else if (!logical.empty() && SoftBreak(logical.back().second)) {
+            logical.back().second.pop_back();  // quoted-printable goes on after a final '='
+            logical.back().second += line;
+        }        else if (!line.empty())
             logical.emplace_back(number, std::move(line));
     }
     std::vector<ContentLine> lines;
@@ -101,6 +113,28 @@ std::vector<std::string> SplitEscaped(const std::string& value, char separator) 
     }
     parts.push_back(Unescape(current));
     return parts;
+}
+
+std::optional<std::string> DecodeQuotedPrintable(const std::string& text) {
+    auto hex = [](char c) -> int {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        return -1;
+    };
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '=') {
+            out += text[i];
+            continue;
+        }
+        const int high = hex(text[i + 1]);
+        const int low = i + 2 < text.size() ? hex(text[i + 2]) : -1;
+        if (high < 0 || low < 0) return std::nullopt;
+        out += static_cast<char>(high * 16 + low);
+        i += 2;
+    }
+    return out;
 }
 
 std::optional<std::string> DecodeBase64(const std::string& text) {

@@ -30,6 +30,8 @@ std::string Unescape(const std::string& value);
 // Splits at unescaped `separator`s and unescapes each part.
 std::vector<std::string> SplitEscaped(const std::string& value, char separator);
 std::string Upper(std::string text);
+// Decodes quoted-printable ("=C3=A9", a final '=' a soft break); null when it is not.
+std::optional<std::string> DecodeQuotedPrintable(const std::string& text);
 // Decodes base64; null when it is not.
 std::optional<std::string> DecodeBase64(const std::string& text);
 

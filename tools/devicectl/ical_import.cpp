@@ -321,6 +321,8 @@ private:
             }
             anchor = *start;
         } else {
+            // The store keeps no start without a due date: a to-do with a start only is due then.
+            if (start && !due) due = start;
             if (start) item.SetDate(PIMPR_START_DATE, *start);
             if (due) item.SetDate(PIMPR_DUE_DATE, *due);
             anchor = due ? *due : start ? *start : platform::pim::OleNow();

@@ -97,7 +97,17 @@ private:
         return std::nullopt;
     }
 
-    bool ReadProperty(const ContentLine& line, ItemData& item, std::string& formatted, int& emails, ImportError& error) {
+    bool ReadProperty(const ContentLine& original, ItemData& item, std::string& formatted, int& emails,
+                      ImportError& error) {
+        ContentLine line = original;
+        if (const auto it = line.params.find("ENCODING"); it != line.params.end() && Upper(it->second) == "QUOTED-PRINTABLE") {
+            const auto decoded = DecodeQuotedPrintable(line.value);
+            if (!decoded) {
+                error = {line.number, "bad quoted-printable text"};
+                return false;
+            }
+            line.value = *decoded;
+        }
         if (line.name == "N") {
             const auto parts = SplitEscaped(line.value, ';');
             static constexpr CEPROPID kParts[] = {PIMPR_LAST_NAME, PIMPR_FIRST_NAME, PIMPR_MIDDLE_NAME, PIMPR_TITLE,
