@@ -6,7 +6,12 @@
 #include <algorithm>
 #include <iterator>
 
+#include "platform/user.h"
+
 namespace {
+
+// The buffer the OEM text is read into, in bytes.
+constexpr UINT kOemInfoBytes = 200;
 
 // An OEM text matches a row when it begins with the pattern; '?' stands for any one character.
 struct OemRule {
@@ -128,6 +133,13 @@ LONG KbdModelFromOemText(std::u16string_view oem, LONG model) {
         if (MatchesPattern(oem, rule.pattern)) model = rule.model;
     }
     return model;
+}
+
+void DetectKbdModel(LONG& model) {
+    WCHAR oem[kOemInfoBytes / sizeof(WCHAR)] = {};
+    if (!SystemParametersInfoW(SPI_GETOEMINFO, kOemInfoBytes, oem, 0)) return;
+    oem[std::size(oem) - 1] = 0;
+    model = KbdModelFromOemText(oem, model);
 }
 
 std::u16string GetKbdModelName(LONG model) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "frame/kbd_model.h"
+#include "platform/testing.h"
 
 namespace {
 
@@ -42,6 +43,27 @@ TEST(KbdModel, DetectsModelFromOemText) {
     }
     // A text that names nothing leaves an earlier answer.
     EXPECT_EQ(KbdModelFromOemText(u"Unknown", kKbdDash), kKbdDash);
+}
+
+TEST(KbdModel, DetectsTheDeviceModel) {
+    struct Case {
+        std::u16string oem;
+        LONG model;
+    };
+    const Case cases[] = {
+        {u"MotoQ Norm", kKbdMotoQ9H},
+        {u"", kKbdModelUnknown},
+        {u"Quorvia Device", kKbdModelUnknown},
+        {std::u16string(120, u'M'), kKbdModelUnknown},  // longer than the text is read
+    };
+    for (const Case& c : cases) {
+        platform::DeviceProfile profile;
+        profile.oemInfo = c.oem;
+        platform::testing::TestDevice device(profile);
+        LONG model = kKbdModelUnknown;
+        DetectKbdModel(model);
+        EXPECT_EQ(model, c.model);
+    }
 }
 
 TEST(KbdModel, NamesEveryModel) {
