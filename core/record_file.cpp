@@ -38,13 +38,21 @@ constexpr std::size_t kNumLineBytes = 255;
 constexpr std::size_t kReadChunkBytes = 1024;
 
 bool WriteBytes(RecordFile& rf, const void* bytes, std::size_t count) {
+    if (!rf.file) return false;
     return count == 0 || std::fwrite(bytes, 1, count, rf.file) == count;
+}
+
+// A record without a file reads as a file that has ended.
+bool CanRead(RecordFile& rf) {
+    if (!rf.file) rf.endOfFile = true;
+    return rf.file != nullptr;
 }
 
 // Reads up to a line feed (dropped) or the end of the file, keeping at most maxKeep bytes; false
 // when the file had ended before the first byte.
 bool ReadRawLine(RecordFile& rf, std::string& line, std::size_t maxKeep) {
     line.clear();
+    if (!CanRead(rf)) return false;
     bool any = false;
     for (int c = std::getc(rf.file); c != EOF; c = std::getc(rf.file)) {
         any = true;
@@ -82,6 +90,7 @@ bool WriteCount(RecordFile& rf, std::size_t count) {
 
 // The 16-bit count, or nothing at the end of the file.
 std::optional<std::size_t> ReadCount(RecordFile& rf) {
+    if (!CanRead(rf)) return std::nullopt;
     BYTE bytes[2] = {};
     if (std::fread(bytes, 1, sizeof bytes, rf.file) != sizeof bytes) {
         rf.endOfFile = true;
