@@ -4,6 +4,7 @@
 #include "platform/resources.h"
 #include "platform/system.h"
 #include "platform/user.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ constexpr const WCHAR* kFallbackTitle = u"Vestral Agenda";
 
 int ShowMessage(HWND owner, LPCWSTR text, UINT flags) {
     WCHAR caption[kTitleChars] = {};
-    if (LoadStringW(GetModuleHandleW(nullptr), kTitleStringId, caption, kTitleChars) <= 0)
+    if (LoadStringW(GetModuleHandleW(nullptr), IDS_PRODUCT_TITLE, caption, kTitleChars) <= 0)
         return MessageBoxW(owner, text, kFallbackTitle, flags);
     return MessageBoxW(owner, text, caption, flags);
 }

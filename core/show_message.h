@@ -3,8 +3,5 @@
 
 #include "platform/types.h"
 
-// String 103 of the string table: the product title.
-inline constexpr UINT kTitleStringId = 103;
-
 // Returns the button MessageBoxW returns.
 int ShowMessage(HWND owner, LPCWSTR text, UINT flags);
