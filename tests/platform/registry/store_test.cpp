@@ -229,7 +229,7 @@ TEST_F(RegistryTest, TwoProcessesWritingAtOnceLoseNothing) {
     EXPECT_EQ(values, static_cast<DWORD>(1 + kWriters * kValuesPerWriter));
     for (int w = 1; w <= kWriters; ++w)
         for (int i = 0; i < kValuesPerWriter; ++i)
-            ASSERT_EQ(ReadDword(key.Get(), Numbered("w" + std::to_string(w) + "_", i).c_str(), 9999), static_cast<DWORD>(i))
+            ASSERT_EQ(ReadDword(key.Get(), Numbered(std::string("w").append(std::to_string(w)).append("_"), i).c_str(), 9999), static_cast<DWORD>(i))
                 << "writer " << w << " value " << i;
 
     Key shared;
