@@ -1,4 +1,4 @@
-// Pieces shared by the device file calls: descriptors that close themselves, the host's errors as
+// What is shared by the device file calls: descriptors that close themselves, the host's errors as
 // the platform's error codes, file facts as the platform reports them, and device name rules.
 #pragma once
 
