@@ -10,6 +10,8 @@
 #include "core/record_array.h"
 #include "platform/types.h"
 
+struct RecordFile;
+
 using StrArray = RecordArray<std::u16string>;
 
 // POOM busy status values.
@@ -76,3 +78,14 @@ bool ApptMatchText(const ApptRecord& appt, std::u16string_view search);
 int CompareDay(const DateRec& date, int year, int month, int day);
 std::u16string JoinCommas(const StrArray& strings);
 bool StrArrHasNoCase(const StrArray& strings, std::u16string_view name);
+
+// The appointment template element: writes (store) or reads one record through the record-file
+// stream; strings are cut to 1027 characters. A read returns false when the file ended before the
+// record was whole. Meeting, has-notes, recurring, light and colour are not stored.
+bool ApptSerialize(ApptRecord& appt, RecordFile& file, bool store);
+
+// The pieces of the template elements shared by appointments and tasks: the eight date fields
+// (the weekday recomputed on reading) and a string cut to the template buffer.
+void WriteDateFields(RecordFile& file, const DateRec& date);
+void ReadDateFields(RecordFile& file, DateRec& date);
+void WriteTemplateString(RecordFile& file, const std::u16string& text);

@@ -69,3 +69,10 @@ bool TskCompareKeys(const TskRecord& a, const TskRecord& b, LONG key1, LONG key2
 // Equal tasks keep their insertion order.
 int TskSortedInsertPos(const TskArray& tasks, const TskRecord& task, LONG key1, LONG key2, LONG key3,
                        bool ascending1, bool ascending2, bool ascending3);
+
+inline constexpr const WCHAR* kTskTemplateMarker = u"TSKITEMVER";
+inline constexpr LONG kTskTemplateVersion = 2;
+// The task template element, version 2 when written; a record without the marker is read as
+// version 1 (icon -1, the prefix kept as it was). Returns false when the file ended before the
+// record was whole.
+bool TskSerialize(TskRecord& task, RecordFile& file, bool store);
