@@ -6,6 +6,8 @@
 #include "core/app_settings.h"
 #include "core/date_text.h"
 #include "platform/testing.h"
+#include "platform/testing_user.h"
+#include "platform/user.h"
 
 namespace {
 
@@ -72,6 +74,21 @@ TEST_F(DateLabelTest, QueryDateIsFixedOrTheLocaleShortDate) {
     g_Settings.ce5OrLater = 0;  // the fixed format needs version 5
     FormatDateText(out, DateRec(2009, 3, 5));
     EXPECT_EQ(out, u"05.03.2009");
+}
+
+TEST_F(DateLabelTest, QueryDateTheLocaleRefusesIsReported) {
+    platform::testing::ClearMessageBoxes();
+    DateRec bad(2009, 3, 5);
+    bad.wMonth = 13;
+    std::u16string out = u"stale";
+    FormatDateText(out, bad);
+    EXPECT_EQ(out, u"");
+    const auto boxes = platform::testing::MessageBoxesShown();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, u"Error: Invalid Parm ()");
+    EXPECT_EQ(boxes[0].caption, u"");
+    EXPECT_EQ(boxes[0].type & MB_ICONEXCLAMATION, static_cast<UINT>(MB_ICONEXCLAMATION));
+    platform::testing::ClearMessageBoxes();
 }
 
 }  // namespace
