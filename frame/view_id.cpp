@@ -1,0 +1,4 @@
+// The current view code.
+#include "frame/view_id.h"
+
+LONG ViewId = kViewMonth;
