@@ -3,6 +3,7 @@
 // and registry values.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -264,6 +265,47 @@ TEST_F(Devicectl, ChangesReachAProgramThatHasTheStoreOpen) {
     EXPECT_EQ(std::u16string(b), u"Theirs");
     SysFreeString(b);
     theirs->Release();
+    app->Logoff();
+    app->Release();
+    CoUninitialize();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Devicectl, TwoProcessesSavingAtOnceGetDistinctOids) {
+    constexpr int kEach = 15;
+    const auto tool = std::filesystem::path(QV_TEST_OUTPUT_DIR) / ".." / "tools" / "devicectl";
+    const auto done = device.Root() / "other-done";
+    const std::string loop = "for i in $(seq 1 " + std::to_string(kEach) + "); do QUORVIA_DEVICE=" +
+                             Quote(device.Root().string()) + " ASAN_OPTIONS=detect_leaks=0 " + Quote(tool.string()) +
+                             " pim add task --subject Theirs >/dev/null || exit 1; done; touch " + Quote(done.string());
+    ASSERT_EQ(std::system(("(" + loop + ") &").c_str()), 0);
+
+    CoInitializeEx(nullptr, 0);
+    IPOutlookApp* app = nullptr;
+    CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp, reinterpret_cast<void**>(&app));
+    ASSERT_EQ(app->Logon(0), S_OK);
+    for (int i = 0; i < kEach; ++i) {
+        IDispatch* item = nullptr;
+        app->CreateItem(olTaskItem, &item);
+        auto* task = static_cast<ITask*>(item);
+        task->put_Subject(u"Mine");
+        EXPECT_EQ(task->Save(), S_OK);
+        task->Release();
+    }
+    for (int waited = 0; waited < 600 && !std::filesystem::exists(done); ++waited) usleep(100000);
+    ASSERT_TRUE(std::filesystem::exists(done)) << "the other process did not finish";
+    IFolder* folder = nullptr;
+    app->GetDefaultFolder(olFolderTasks, &folder);
+    IPOutlookItemCollection* items = nullptr;
+    folder->get_Items(&items);
+    int count = 0;
+    items->get_Count(&count);
+    EXPECT_EQ(count, 2 * kEach);
+    items->Release();
+    folder->Release();
     app->Logoff();
     app->Release();
     CoUninitialize();
