@@ -134,9 +134,11 @@ private:
     std::vector<Element> Select(const Restriction& restriction) {
         const std::optional<StartBounds> bounds = kind_ == ItemKind::Appointment ? RequiredStartBounds(restriction)
                                                                                   : std::nullopt;
+        const bool bounded = bounds.has_value();
+        const StartBounds span = bounds.value_or(StartBounds{});
         std::vector<CEOID> candidates;
-        if (wholeFolder_ && bounds) {
-            candidates = store_->OidsStartingIn(kind_, bounds->from, bounds->to);
+        if (wholeFolder_ && bounded) {
+            candidates = store_->OidsStartingIn(kind_, span.from, span.to);
             const auto recurring = store_->RecurringOids(kind_);
             candidates.insert(candidates.end(), recurring.begin(), recurring.end());
         } else {
@@ -147,8 +149,8 @@ private:
         for (const CEOID oid : candidates) {
             const std::optional<ItemData> item = store_->Load(oid);
             if (!item) continue;
-            if (includeRecurrences_ && bounds && item->recurrence.Set()) {
-                for (const Occurrence& o : SeriesOccurrences(*item, bounds->from, bounds->to)) {
+            if (includeRecurrences_ && bounded && item->recurrence.Set()) {
+                for (const Occurrence& o : SeriesOccurrences(*item, span.from, span.to)) {
                     if (!Matches(restriction, *item, o.start, o.duration)) continue;
                     ExceptionData e = o.exception ? *o.exception : ExceptionData{};
                     e.originalDay = o.originalDay;

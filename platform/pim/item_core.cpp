@@ -31,8 +31,6 @@ void ShiftDate(ItemData& item, CEPROPID id, std::int64_t days) {
     if (!IsNoDate(d)) item.SetDate(id, d + static_cast<double>(days));
 }
 
-}  // namespace
-
 HRESULT ValidateForSave(const ItemData& d) {
     switch (d.kind) {
     case ItemKind::Appointment: {
@@ -57,6 +55,8 @@ HRESULT ValidateForSave(const ItemData& d) {
     }
     return S_OK;
 }
+
+}  // namespace
 
 HRESULT PrepareForSave(ItemData& d) {
     if (const HRESULT invalid = ValidateForSave(d); FAILED(invalid)) return invalid;
