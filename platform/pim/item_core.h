@@ -28,6 +28,7 @@ public:
     HRESULT PutCategories(LPCWSTR text);
     HRESULT GetOid(LONG* out) const;
     HRESULT GetOid(CEOID* out) const;
+    HRESULT Display();
     HRESULT GetApplication(IPOutlookApp** app) const;
     HRESULT GetIsRecurring(VARIANT_BOOL* out) const;
     HRESULT ClearPattern();
@@ -67,7 +68,7 @@ public:
         return this->Answer(iid, out, {{&InterfaceId(), static_cast<I*>(this)}, {&IID_IItem, static_cast<IItem*>(this)}});
     }
 
-    HRESULT Display() override { return core_.State().deleted ? E_FAIL : S_OK; }
+    HRESULT Display() override { return core_.Display(); }
     HRESULT Save() override { return core_.SaveItem(saveMember_); }
     HRESULT Delete() override { return core_.DeleteItem(deleteMember_); }
     HRESULT Copy(I** copy) override {

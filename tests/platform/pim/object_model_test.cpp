@@ -479,3 +479,20 @@ TEST(PimStore, CoCreateInstanceNeedsCoInitializeAndKnowsOneClass) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ObjectModel, DisplayIsRecordedForExistingItems) {
+    platform::testing::ClearPimItemsDisplayed();
+    auto c = Create<IContact>(olContactItem);
+    c->put_LastName(u"Shown");
+    ASSERT_EQ(c->Save(), S_OK);
+    LONG oid = 0;
+    c->get_Oid(&oid);
+    EXPECT_EQ(c->Display(), S_OK);
+    ASSERT_EQ(c->Delete(), S_OK);
+    EXPECT_EQ(c->Display(), E_FAIL);
+    EXPECT_EQ(platform::testing::PimItemsDisplayed(), std::vector<CEOID>{static_cast<CEOID>(oid)});
+}
+
+}  // namespace
