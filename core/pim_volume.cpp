@@ -90,6 +90,8 @@ public:
         return true;
     }
     bool StreamHasData(int position) const { return CePropHasData(CEVT_STREAM, At(position)); }
+    const CEPROPVAL* Values() const { return values_; }
+    WORD Count() const { return count_; }
 
 private:
     const CEPROPVAL* values_;
@@ -146,31 +148,6 @@ void AttachCatsDirect(LONG oid, const CatPairArray& pairs, const CatArray& cats,
         std::u16string name = GetCatNameById(pairs[i].catId, cats);
         if (!name.empty()) record.categories.Append(std::move(name));
     }
-}
-
-TskRecord ReadTaskRow(const PropRow& row, const CatArray& cats, const CatPairArray& pairs) {
-    TskRecord task;
-    task.oid = static_cast<LONG>(static_cast<DWORD>(row.Int(kTaskOid, 0)) - kTaskRecordToOid);
-    WCHAR letter = 0;
-    LONG number = 0;
-    ParseLetterNumberPrefix(task.subject, row.Text(kTaskSubject, kTaskSubjectProp), letter, number);
-    task.prefixLetter = letter;
-    task.prefixNumber = number;
-    row.Date(kTaskStart, task.start);
-    if (row.Date(kTaskCompleted, task.completed)) task.complete = task.completed.wYear != kNoDateYear ? 1 : 0;
-    DateRec due;
-    if (row.Date(kTaskDue, due) && due.wYear != kNoDateYear) {
-        task.due = due;
-        task.hasDue = 1;
-    }
-    const LONG importance = row.Int(kTaskImportance, -1);
-    if (importance >= 0 && importance <= kImportanceHighest) task.importance = importance;
-    task.reminderSet = row.Int(kTaskReminder, 0) != 0 ? 1 : 0;
-    task.sensitivity = row.Int(kTaskSensitivity, task.sensitivity);
-    task.recurring = row.StreamHasData(kTaskRecurrence) ? 1 : 0;
-    task.hasNotes = row.StreamHasData(kTaskNotes) ? 1 : 0;
-    AttachTskCatsDirect(task.oid, pairs, cats, task);
-    return task;
 }
 
 void AddAnniv(AnnivArray& annivs, const CtsRecord& contact, const DateRec& date, LONG kind) {
@@ -290,6 +267,51 @@ void AttachCtsCatsDirect(LONG oid, const CatPairArray& pairs, const CatArray& ca
     AttachCatsDirect(oid, pairs, cats, contact);
 }
 
+TskRecord TskFromVolumeRecord(const CEPROPVAL* values, WORD count, const CatArray& cats, const CatPairArray& pairs) {
+    const PropRow row(values, count);
+    TskRecord task;
+    task.oid = static_cast<LONG>(static_cast<DWORD>(row.Int(kTaskOid, 0)) - kTaskRecordToOid);
+    WCHAR letter = 0;
+    LONG number = 0;
+    ParseLetterNumberPrefix(task.subject, row.Text(kTaskSubject, kTaskSubjectProp), letter, number);
+    task.prefixLetter = letter;
+    task.prefixNumber = number;
+    row.Date(kTaskStart, task.start);
+    if (row.Date(kTaskCompleted, task.completed)) task.complete = task.completed.wYear != kNoDateYear ? 1 : 0;
+    DateRec due;
+    if (row.Date(kTaskDue, due) && due.wYear != kNoDateYear) {
+        task.due = due;
+        task.hasDue = 1;
+    }
+    const LONG importance = row.Int(kTaskImportance, -1);
+    if (importance >= 0 && importance <= kImportanceHighest) task.importance = importance;
+    task.reminderSet = row.Int(kTaskReminder, 0) != 0 ? 1 : 0;
+    task.sensitivity = row.Int(kTaskSensitivity, task.sensitivity);
+    task.recurring = row.StreamHasData(kTaskRecurrence) ? 1 : 0;
+    task.hasNotes = row.StreamHasData(kTaskNotes) ? 1 : 0;
+    AttachTskCatsDirect(task.oid, pairs, cats, task);
+    return task;
+}
+
+CtsRecord CtsFromVolumeRecord(const CEPROPVAL* values, WORD count, LONG dateItems, AnnivArray& annivs,
+                              const CatArray& cats, const CatPairArray& pairs) {
+    const PropRow row(values, count);
+    CtsRecord contact;
+    contact.oid = static_cast<LONG>(static_cast<DWORD>(row.Int(kCtsOid, 0)) + kContactRecordToOid);
+    contact.firstName = TrimBlanks(row.Text(kCtsFirst, kContactProps[kCtsFirst]));
+    contact.lastName = TrimBlanks(row.Text(kCtsLast, kContactProps[kCtsLast]));
+    contact.company = TrimBlanks(row.Text(kCtsCompany, kContactProps[kCtsCompany]));
+    contact.fileAs = TrimBlanks(row.Text(kCtsFileAs, kContactProps[kCtsFileAs]));
+    contact.detailsPending = 1;
+    if (dateItems) {
+        DateRec date;
+        if (row.Date(kCtsBirthday, date)) AddAnniv(annivs, contact, date, kAnnivBirthday);
+        if (row.Date(kCtsAnniversary, date)) AddAnniv(annivs, contact, date, kAnnivAnniversary);
+    }
+    AttachCtsCatsDirect(contact.oid, pairs, cats, contact);
+    return contact;
+}
+
 int ReadCatMainDb(CEGUID& volume, CatArray& cats) {
     return ReadDatabase(volume, kCatMainDbName, nullptr, kCatMainProps, [&](const PropRow& row) {
         CatRecord record;
@@ -317,7 +339,8 @@ int ReadTskDbDirect(CEGUID& volume, TskArray& tasks, const CatArray& cats, const
     sort.rgPropID[0] = kTaskSubjectProp;
     sort.rgdwFlags[0] = CEDB_SORT_CASEINSENSITIVE;
     return ReadDatabase(volume, kTasksDbName, &sort, kTaskProps, [&](const PropRow& row) {
-        InsertTskByKeys(tasks, ReadTaskRow(row, cats, pairs), key1, key2, key3, ascending1, ascending2, ascending3);
+        InsertTskByKeys(tasks, TskFromVolumeRecord(row.Values(), row.Count(), cats, pairs), key1, key2, key3,
+                        ascending1, ascending2, ascending3);
     });
 }
 
@@ -327,20 +350,7 @@ int ReadCtsDbDirect(CEGUID& volume, CtsArray& contacts, AnnivArray& annivs, cons
     sortedByCompany = contactSort == kContactSortCompany ? 1 : 0;
     const std::span<const CEPROPID> props(kContactProps.data(), dateItems ? kContactProps.size() : kContactPropsNoDates);
     const auto onRecord = [&](const PropRow& row) {
-        CtsRecord contact;
-        contact.oid = static_cast<LONG>(static_cast<DWORD>(row.Int(kCtsOid, 0)) + kContactRecordToOid);
-        contact.firstName = TrimBlanks(row.Text(kCtsFirst, kContactProps[kCtsFirst]));
-        contact.lastName = TrimBlanks(row.Text(kCtsLast, kContactProps[kCtsLast]));
-        contact.company = TrimBlanks(row.Text(kCtsCompany, kContactProps[kCtsCompany]));
-        contact.fileAs = TrimBlanks(row.Text(kCtsFileAs, kContactProps[kCtsFileAs]));
-        contact.detailsPending = 1;
-        if (dateItems) {
-            DateRec date;
-            if (row.Date(kCtsBirthday, date)) AddAnniv(annivs, contact, date, kAnnivBirthday);
-            if (row.Date(kCtsAnniversary, date)) AddAnniv(annivs, contact, date, kAnnivAnniversary);
-        }
-        AttachCtsCatsDirect(contact.oid, pairs, cats, contact);
-        contacts.Append(std::move(contact));
+        contacts.Append(CtsFromVolumeRecord(row.Values(), row.Count(), dateItems, annivs, cats, pairs));
     };
     if (ReadDatabase(volume, kContactsDbName, &sort, props, onRecord)) return 1;
     // A volume that keeps the order only with its extra key.

@@ -65,3 +65,9 @@ void InsertAssocPair(CatPairArray& pairs, CatAssocPair pair);
 std::u16string GetCatNameById(LONG catId, const CatArray& cats);
 void AttachTskCatsDirect(LONG oid, const CatPairArray& pairs, const CatArray& cats, TskRecord& task);
 void AttachCtsCatsDirect(LONG oid, const CatPairArray& pairs, const CatArray& cats, CtsRecord& contact);
+
+// One record of the tasks or the contacts database (values in the reading order of its reader)
+// as the program's record; a contact's birthday and anniversary go into annivs with dateItems.
+TskRecord TskFromVolumeRecord(const CEPROPVAL* values, WORD count, const CatArray& cats, const CatPairArray& pairs);
+CtsRecord CtsFromVolumeRecord(const CEPROPVAL* values, WORD count, LONG dateItems, AnnivArray& annivs,
+                              const CatArray& cats, const CatPairArray& pairs);
