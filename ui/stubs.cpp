@@ -1,7 +1,11 @@
-// Stand-ins for the toolkit's pictures and text prompt until they are built: no picture decodes
-// and the prompt gives the answer a test set for it, else a cancel.
+// Stand-ins for the toolkit's pictures, text prompt, titles and custom icons until they are built:
+// no picture decodes, the prompt gives the answer a test set for it (else a cancel), a title is the
+// window text alone and no item has a custom icon.
+#include "platform/user.h"
+#include "ui/custom_icon.h"
 #include "ui/imaging.h"
 #include "ui/text_prompt.h"
+#include "ui/view_focus.h"
 
 std::u16string g_PromptText;
 
@@ -45,3 +49,9 @@ HRESULT GetStreamSize(IStream* stream, DWORD* length) {
 }
 
 HRESULT DecodeImageToDib(IStream*, HBITMAP*, int, bool) { return E_NOTIMPL; }
+
+void SetTitleText(HWND window, LPCWSTR text) {
+    if (window && text) SetWindowTextW(window, text);
+}
+
+LONG LookupCustomIcon(LONG) { return -1; }
