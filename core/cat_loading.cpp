@@ -1,9 +1,8 @@
 // Category loading and the commands that add categories.
 //
-// States of the list: never loaded -> loaded (after a successful read of the store's table, or at
-// once before version 5, where the list keeps its records) -> reloaded any number of times.
 //  1. The list is replaced only by a table that was read whole; a failed read keeps the list.
-//  2. While no load has succeeded the list is marked failed, and "catinfo.dat" is not written.
+//  2. A failed read that leaves the list empty marks it failed (it holds no load at all), and
+//     "catinfo.dat" is not written until a load succeeds; a kept list of an earlier load may be.
 #include "core/cat_loading.h"
 
 #include "core/cat_file.h"
@@ -31,14 +30,10 @@
 
 namespace {
 
-struct CatLoadState {
-    bool loaded = false;
-    bool failed = false;
-};
-
-CatLoadState& LoadState() {
-    static CatLoadState state;
-    return state;
+// Set by a failed read that left the list empty, cleared by the next successful load.
+bool& ListFailed() {
+    static bool failed = false;
+    return failed;
 }
 
 constexpr int kStringChars = 64;
@@ -52,17 +47,15 @@ std::u16string LoadText(UINT id, const char16_t* fallback) {
 }  // namespace
 
 int LoadCategories() {
-    CatLoadState& state = LoadState();
     CatArray previous;
     CopyCatList(g_CatList, previous);
     if (IsOsMajor5OrLater() && !ReloadCatsDirect()) {
         WriteLog(u"Categories could not be read from the PIM store");
-        if (!state.loaded) state.failed = true;
+        if (g_CatList.IsEmpty()) ListFailed() = true;
         return 0;
     }
     MergeCategoriesFromFile(previous);
-    state.loaded = true;
-    state.failed = false;
+    ListFailed() = false;
     return 1;
 }
 
@@ -72,7 +65,7 @@ int ReloadCategories() {
     return result;
 }
 
-bool CatListFailedToLoad() { return LoadState().failed; }
+bool CatListFailedToLoad() { return ListFailed(); }
 
 int AddCatToCurItem(LONG oid, const std::u16string& name) {
     const PoomPtr<IContact> contact = GetPoomItem<IContact>(GetPoomApp(), oid, IID_IContact);

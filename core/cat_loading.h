@@ -15,7 +15,8 @@ inline constexpr int kCatListBoxId = 1027;
 int LoadCategories();
 // LoadCategories, then the pairs of items and categories; the result of LoadCategories.
 int ReloadCategories();
-// True while the list holds no successful load: saving it then would empty "catinfo.dat".
+// True after a failed read left the list empty, until a load succeeds: saving it then would empty
+// "catinfo.dat".
 bool CatListFailedToLoad();
 // Adds the category to the contact's categories in the store and to the list when it is new.
 // 0 when the contact cannot be had; nothing changes then.
