@@ -1,9 +1,19 @@
 // Stand-ins for the parts of the task and contact lists that are not built yet.
 #include "lists/cat_filter.h"
+#include "lists/cts_view.h"
 #include "lists/task_view.h"
+#include "platform/text.h"
 
 bool GetViewCatFilter() { return false; }
 
 void RelayoutTaskView() {}
 void DropTaskRowCache() {}
 void EnsureTaskSelVisible() {}
+
+// The contacts view's sorted insert, until the view is built: by file-as name, ignoring case, so
+// that a reloaded contact is kept.
+void InsertCtsRecSorted(const CtsRecord& record) {
+    int at = 0;
+    while (at < g_CtsList.Size() && platform::CompareNoCase(g_CtsList[at].fileAs, record.fileAs) <= 0) ++at;
+    g_CtsList.InsertAt(at, record);
+}
