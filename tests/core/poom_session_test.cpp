@@ -241,10 +241,13 @@ namespace {
 TEST(LogOemInfo, WritesTheDeviceOemTextAsOneLogLine) {
     platform::DeviceProfile profile;
     profile.oemInfo = u"Handheld X1";
-    platform::testing::TestDevice device(profile);
+    platform::testing::TestDevice device;
+    device.SetProfile(profile);
+    const std::u16string logPath = ProgramFolderFile(u"quorvialog.txt");
+    device.WriteFile(logPath, "");
     LogOemInfo();
-    const std::string log = device.ReadFile(ProgramFolderFile(u"quorvialog.txt"));
-    EXPECT_NE(log.find("Handheld X1"), std::string::npos) << log;
+    const std::string log = device.ReadFile(logPath);
+    EXPECT_EQ(log, "Handheld X1\n");
 }
 
 }  // namespace
