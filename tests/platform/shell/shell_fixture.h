@@ -109,3 +109,56 @@ private:
 };
 
 }  // namespace shelltest
+
+#include "platform/shell.h"
+#include "platform/testing_display.h"
+#include "tests/platform/user/window_fixture.h"
+
+namespace shelltest {
+
+// A device with its screen, the shell's resources and a main window that logs its messages.
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qvtest::RegisterTestClass();
+        qvtest::MessageLog::Instance().Clear();
+        platform::testing::ClearMessageBoxes();
+    }
+    void TearDown() override {
+        for (HWND h = FindWindowW(qvtest::kTestClass, nullptr); h; h = FindWindowW(qvtest::kTestClass, nullptr))
+            if (!DestroyWindow(h)) break;
+        platform::testing::PumpUntilIdle();
+        qvtest::MessageLog::Instance().Clear();
+    }
+    HWND MakeMainWindow(const WCHAR* title = u"Main") {
+        return CreateWindowExW(0, qvtest::kTestClass, title, WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
+    }
+    HWND MakeBar(HWND parent, WORD id) {
+        SHMENUBARINFO info{};
+        info.cbSize = SHMENUBARINFO_DEVICE_SIZE;
+        info.hwndParent = parent;
+        info.nToolBarId = id;
+        info.hInstRes = res_.Module();
+        return SHCreateMenuBar(&info) ? info.hwndMB : nullptr;
+    }
+    // The commands the window got, in order.
+    std::vector<UINT> Commands(HWND hwnd) {
+        std::vector<UINT> out;
+        for (const auto& e : qvtest::MessageLog::Instance().Entries())
+            if (e.hwnd == hwnd && e.message == WM_COMMAND) out.push_back(LOWORD(e.wParam));
+        return out;
+    }
+    std::vector<qvtest::Logged> Logged(HWND hwnd, UINT message) {
+        std::vector<qvtest::Logged> out;
+        for (const auto& e : qvtest::MessageLog::Instance().Entries())
+            if (e.hwnd == hwnd && e.message == message) out.push_back(e);
+        return out;
+    }
+
+    platform::testing::TestDevice device_;
+    platform::testing::TestScreen screen_;
+    Resources res_;
+};
+
+}  // namespace shelltest
