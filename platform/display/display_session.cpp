@@ -45,6 +45,7 @@ bool IsShellWindow(HWND hwnd) {
 void StartDisplay() {
     SetWorkArea(ShellWorkArea());
     if (!NavBarWindow()) CreateNavBar();
+    PlaceNavBar();
     const bool shown = HasDisplay() && OpenDesktopWindow(NavBarWindow());
     const bool scripted = StartScriptIfRequested();
     // A drawn box waits for the user; only a screen someone sees or a script answers may show one.

@@ -2,6 +2,7 @@
 // the presenter opens it at the loop's first idle step and keeps pumping until a button ends the loop.
 #include "display/drawn_message_box.h"
 
+#include <deque>
 #include <map>
 #include <mutex>
 
@@ -35,6 +36,19 @@ struct Box {
 
 std::mutex boxesLock;
 std::map<HWND, Box> boxes;
+std::deque<std::function<void()>> boxActions;  // under boxesLock
+
+bool RunBoxAction() {
+    std::function<void()> action;
+    {
+        const std::lock_guard guard(boxesLock);
+        if (boxActions.empty()) return false;
+        action = std::move(boxActions.front());
+        boxActions.pop_front();
+    }
+    action();
+    return true;
+}
 
 Box* PeekBox(HWND hwnd) {
     const auto it = boxes.find(hwnd);
@@ -142,7 +156,7 @@ void WaitForAnswer(ModalLoop& loop) {
             DispatchMessageW(&msg);
             continue;
         }
-        if (RunModalAction()) continue;
+        if (RunBoxAction() || RunModalAction()) continue;
         WaitForQueue(*queue);
     }
 }
@@ -177,6 +191,16 @@ bool PresentBox(ModalLoop& loop, const MessageBoxRequest& request) {
 }  // namespace
 
 void UseDrawnMessageBoxes(bool use) { SetMessageBoxPresenter(use ? MessageBoxPresenter(PresentBox) : nullptr); }
+
+void QueueBoxAction(std::function<void()> action) {
+    const std::lock_guard guard(boxesLock);
+    boxActions.push_back(std::move(action));
+}
+
+void DropBoxActions() {
+    const std::lock_guard guard(boxesLock);
+    boxActions.clear();
+}
 
 bool ViewOfMessageBox(HWND box, MessageBoxView& out) {
     const std::lock_guard guard(boxesLock);

@@ -3,6 +3,7 @@
 // button) and Back (Cancel or No when the box has one).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ bool ViewOfMessageBox(HWND box, MessageBoxView& out);
 // The button rectangles of a box of this client size, in client coordinates.
 std::vector<RECT> MessageBoxButtonRects(const MessageBoxView& view, SIZE client);
 std::u16string MessageBoxButtonText(int button);
+
+// Actions the test API runs inside the next drawn box once it is on screen.
+void QueueBoxAction(std::function<void()> action);
+void DropBoxActions();
 
 inline constexpr const WCHAR* kMessageBoxClass = u"QvMessageBox";
 

@@ -17,7 +17,6 @@ namespace platform::testing {
 namespace {
 
 constexpr int kMostPumpRounds = 1000;
-
 }  // namespace
 
 TestScreen::TestScreen(bool drawnBoxes) {
@@ -27,6 +26,7 @@ TestScreen::TestScreen(bool drawnBoxes) {
 }
 
 TestScreen::~TestScreen() {
+    DropBoxActions();
     StopDisplay();
     PumpUntilIdle();
 }
@@ -90,6 +90,8 @@ HWND ShownMessageBox() {
     }
     return nullptr;
 }
+
+void ActInsideMessageBox(std::function<void()> action) { QueueBoxAction(std::move(action)); }
 
 bool TapDesktopWindow(int x, int y) { return PushDesktopTap(x, y); }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,8 +48,11 @@ std::vector<std::u16string> SoftKeyTexts();
 // The items of the innermost open pop-up menu ("-" for a separator); empty when none is open. Useful
 // inside ActInsideModalLoop while a menu is open.
 std::vector<std::u16string> OpenMenuTexts();
-// The drawn message box on screen, or nullptr; its text.
+// The drawn message box on screen, or nullptr.
 HWND ShownMessageBox();
+// Runs `action` inside the next drawn message box once it is on screen (ActInsideModalLoop would
+// run it before the box is drawn).
+void ActInsideMessageBox(std::function<void()> action);
 
 // A tap given to the desktop window as real desktop events; false when no desktop window is open.
 bool TapDesktopWindow(int x, int y);
