@@ -57,4 +57,21 @@ void ActInsideMessageBox(std::function<void()> action);
 // A tap given to the desktop window as real desktop events; false when no desktop window is open.
 bool TapDesktopWindow(int x, int y);
 
+// A virtual X display (Xvfb) on a free display number for the life of the object, for tests of the
+// desktop window; not Started() when Xvfb is missing or does not come up within a few seconds.
+class VirtualDisplay {
+public:
+    VirtualDisplay();
+    ~VirtualDisplay();
+    VirtualDisplay(const VirtualDisplay&) = delete;
+    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
+
+    bool Started() const { return !name_.empty(); }
+    const std::string& Name() const { return name_; }  // ":93", for DISPLAY
+
+private:
+    int pid_ = -1;
+    std::string name_;
+};
+
 }  // namespace platform::testing
