@@ -65,8 +65,7 @@ void RotateScreen() {
     const RECT oldArea = WorkArea();
     DeviceProfile turned = Profile();
     std::swap(turned.screenWidth, turned.screenHeight);
-    SetProfile(turned);
-    ResizeScreenPixels(turned.screenWidth, turned.screenHeight);
+    TurnScreenPixels(turned);
     const RECT area = ShellWorkArea();
     SetWorkArea(area);
     PlaceNavBar();

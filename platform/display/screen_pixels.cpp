@@ -47,8 +47,9 @@ ScreenCopy CopyScreenPixels() {
     return Current();
 }
 
-void ResizeScreenPixels(int, int) {
+void TurnScreenPixels(const DeviceProfile& turned) {
     const std::lock_guard guard(TheScreen().lock);
+    SetProfile(turned);
     Current();
 }
 

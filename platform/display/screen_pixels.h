@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "platform/device.h"
 #include "platform/types.h"
 
 namespace platform {
@@ -17,8 +18,9 @@ struct ScreenCopy {
 
 // A copy of the whole screen as it is now.
 ScreenCopy CopyScreenPixels();
-// The screen made anew at another size (the screen turned).
-void ResizeScreenPixels(int width, int height);
+// Gives the device a profile with another screen size (the screen turned) and makes the screen anew
+// at that size, so that no reader sees the profile and the pixels disagree.
+void TurnScreenPixels(const DeviceProfile& turned);
 COLORREF ScreenPixelAt(int x, int y);
 bool SaveScreenPng(const std::filesystem::path& file);
 
