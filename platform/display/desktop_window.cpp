@@ -44,11 +44,16 @@ constexpr KeyMapping kKeyMappings[] = {
     {SDLK_KP_0, '0'},         {SDLK_KP_1, '1'},           {SDLK_KP_2, '2'},         {SDLK_KP_3, '3'},
     {SDLK_KP_4, '4'},         {SDLK_KP_5, '5'},           {SDLK_KP_6, '6'},         {SDLK_KP_7, '7'},
     {SDLK_KP_8, '8'},         {SDLK_KP_9, '9'},           {SDLK_ASTERISK, VK_TSTAR}, {SDLK_KP_MULTIPLY, VK_TSTAR},
-    {SDLK_HASH, VK_TPOUND},
+    {SDLK_HASH, VK_TPOUND},   {SDLK_SPACE, VK_SPACE},     {SDLK_LSHIFT, VK_SHIFT},  {SDLK_RSHIFT, VK_SHIFT},
 };
 
-// Characters the keypad keys give already; typed text leaves them out.
-bool IsKeypadCharacter(char16_t c) { return (c >= u'0' && c <= u'9') || c == u'*' || c == u'#'; }
+// Characters that come from keys already (the keypad, the letter keys the program reads as keys,
+// the space bar); typed text leaves them out.
+bool ComesFromKey(char16_t c) {
+    constexpr std::u16string_view kShiftedDigits = u")!@#$%^&*(";
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u' ' ||
+           kShiftedDigits.find(c) != std::u16string_view::npos;
+}
 
 struct Desktop {
     std::mutex lock;
@@ -129,6 +134,12 @@ void OnKey(const SDL_KeyboardEvent& e, HWND navBar) {
         if (!e.repeat) PostMessageW(navBar, kNavBarRotateMessage, 0, 0);
         return;
     }
+    // Letter keys are keys of the device's keyboard: the program reads them as keys and gets their
+    // characters from TranslateMessage.
+    if (e.keysym.sym >= SDLK_a && e.keysym.sym <= SDLK_z) {
+        DeviceKey(static_cast<UINT>('A' + (e.keysym.sym - SDLK_a)), down);
+        return;
+    }
     for (const KeyMapping& m : kKeyMappings)
         if (m.sdl == e.keysym.sym) {
             DeviceKey(m.key, down);
@@ -139,7 +150,7 @@ void OnKey(const SDL_KeyboardEvent& e, HWND navBar) {
 void OnText(const SDL_TextInputEvent& e) {
     std::u16string text;
     for (const char16_t c : FromUtf8(e.text))
-        if (!IsKeypadCharacter(c)) text.push_back(c);
+        if (!ComesFromKey(c)) text.push_back(c);
     if (!text.empty()) DeviceText(text);
 }
 
