@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "platform/shell.h"
+#include "shell/key_messages.h"
 #include "shell/menu_bar.h"
 #include "user/message_queue.h"
 #include "user/window_table.h"
@@ -15,8 +16,6 @@ namespace {
 // A stylus that wanders further than this from where it came down is no longer held there.
 constexpr LONG kHoldTolerance = 5;
 constexpr WPARAM kStylusDownFlag = 0x0001;  // MK_LBUTTON
-constexpr LPARAM kKeyUpBits = static_cast<LPARAM>(0xC0000001u);
-constexpr LPARAM kKeyDownBits = 1;
 
 struct Press {
     POINT at{};

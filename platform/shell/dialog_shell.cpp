@@ -2,6 +2,7 @@
 // windows, the input panel hook, and the Back key handed on to the focused window.
 #include "platform/shell.h"
 #include "platform/system.h"
+#include "shell/key_messages.h"
 #include "shell/menu_bar.h"
 #include "user/system_metrics.h"
 
@@ -67,9 +68,9 @@ void SHSendBackToFocusWindow(UINT message, WPARAM, LPARAM lParam) {
     const HWND focus = GetFocus();
     if (focus && IsEdit(focus)) {
         // In an edit control the Back key deletes the character before the caret.
-        PostMessageW(focus, WM_KEYDOWN, VK_BACK, 1);
-        PostMessageW(focus, WM_CHAR, u'\b', 1);
-        PostMessageW(focus, WM_KEYUP, VK_BACK, static_cast<LPARAM>(0xC0000001u));
+        PostMessageW(focus, WM_KEYDOWN, VK_BACK, kKeyDownBits);
+        PostMessageW(focus, WM_CHAR, u'\b', kKeyDownBits);
+        PostMessageW(focus, WM_KEYUP, VK_BACK, kKeyUpBits);
         return;
     }
     // Elsewhere in a dialog (a window that keeps a dialog procedure) it cancels the dialog.

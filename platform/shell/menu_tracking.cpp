@@ -20,6 +20,7 @@ constexpr int kItemPadY96 = 4;
 constexpr int kSubMenuArrowRoom96 = 12;
 constexpr int kSeparatorHeight96 = 7;
 constexpr int kBorder = 1;
+constexpr LRESULT kNoActivate = 3;  // MA_NOACTIVATE
 
 struct Level {
     HWND window = nullptr;
@@ -40,7 +41,7 @@ thread_local Tracking* active = nullptr;
 
 LRESULT CALLBACK PopupProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) return PaintPopupMenu(hwnd);
-    if (message == WM_MOUSEACTIVATE) return 3;  // MA_NOACTIVATE: the owner keeps the focus
+    if (message == WM_MOUSEACTIVATE) return kNoActivate;  // the owner keeps the focus
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
