@@ -1,0 +1,79 @@
+// The device screen and GetDC/ReleaseDC.
+#include "gdi/screen.h"
+
+#include <mutex>
+
+#include "gdi/dc.h"
+#include "platform/device.h"
+#include "platform/system.h"
+
+namespace platform::gdi {
+namespace {
+
+struct Screen {
+    std::mutex lock;
+    PixelStore store;
+    bool made = false;
+    WindowPlacementProvider placement;
+};
+
+Screen& TheScreen() {
+    static Screen screen;
+    return screen;
+}
+
+}  // namespace
+
+Surface& ScreenSurface() {
+    Screen& s = TheScreen();
+    const std::lock_guard guard(s.lock);
+    if (!s.made) {
+        const DeviceProfile& profile = Profile();
+        s.store.Allocate(profile.screenWidth, profile.screenHeight, false, false);
+        std::fill(s.store.pixels.begin(), s.store.pixels.end(), kWhitePixel);
+        s.made = true;
+    }
+    return s.store.surface;
+}
+
+void ResizeScreen(int width, int height) {
+    Screen& s = TheScreen();
+    const std::lock_guard guard(s.lock);
+    s.store.Allocate(width, height, false, false);
+    std::fill(s.store.pixels.begin(), s.store.pixels.end(), kWhitePixel);
+    s.made = true;
+}
+
+void SetWindowPlacementProvider(WindowPlacementProvider provider) {
+    Screen& s = TheScreen();
+    const std::lock_guard guard(s.lock);
+    s.placement = std::move(provider);
+}
+
+}  // namespace platform::gdi
+
+using namespace platform::gdi;
+
+HDC GetDC(HWND window) {
+    if (!window) return CreateSurfaceDc([] { return &ScreenSurface(); }, {}, std::nullopt);
+    WindowPlacementProvider provider;
+    {
+        Screen& s = TheScreen();
+        const std::lock_guard guard(s.lock);
+        provider = s.placement;
+    }
+    WindowPlacement placement;
+    if (!provider || !provider(window, placement)) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return nullptr;
+    }
+    return CreateSurfaceDc([] { return &ScreenSurface(); }, placement.origin, placement.visible);
+}
+
+int ReleaseDC(HWND, HDC dc) {
+    const auto d = LookupObjectAs<DcObject>(dc);
+    if (!d || d->memory) return 0;
+    if (d->onRelease) d->onRelease();
+    DeleteDC(dc);
+    return 1;
+}
