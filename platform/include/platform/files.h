@@ -34,6 +34,26 @@
 #define INVALID_FILE_SIZE 0xFFFFFFFFu
 #define INVALID_SET_FILE_POINTER 0xFFFFFFFFu
 
+// Error codes of the file calls beyond those of platform/types.h.
+#ifndef ERROR_GEN_FAILURE
+#define ERROR_GEN_FAILURE 31L
+#endif
+#ifndef ERROR_NEGATIVE_SEEK
+#define ERROR_NEGATIVE_SEEK 131L
+#endif
+#ifndef ERROR_FILENAME_EXCED_RANGE
+#define ERROR_FILENAME_EXCED_RANGE 206L
+#endif
+#ifndef ERROR_DIRECTORY
+#define ERROR_DIRECTORY 267L
+#endif
+#ifndef ERROR_FILE_INVALID
+#define ERROR_FILE_INVALID 1006L
+#endif
+#ifndef ERROR_MAPPED_ALIGNMENT
+#define ERROR_MAPPED_ALIGNMENT 1132L
+#endif
+
 #define FILE_BEGIN 0
 #define FILE_CURRENT 1
 #define FILE_END 2
@@ -95,8 +115,13 @@ LPVOID MapViewOfFile(HANDLE mapping, DWORD access, DWORD offsetHigh, DWORD offse
 BOOL UnmapViewOfFile(LPCVOID view);
 
 // The runtime's wide file calls. The streams are ordinary FILE streams: fgets, fputs, fread, fwrite,
-// fprintf, fseek, ftell and fclose work on them; "w" modes replace the target at fclose.
+// fprintf, fseek, ftell and fclose work on them; "w" modes replace the target at fclose (which
+// returns EOF when that failed), "a" modes append in place. Modes are "r", "w" or "a", then '+',
+// 'b' and 't' in any order; 'b' and 't' both keep line ends as written. Failures set errno and
+// the last error.
 FILE* _wfopen(const WCHAR* path, const WCHAR* mode);
+// Closes stream and opens path: the result is a new stream, except for stdin, stdout and stderr,
+// which keep their FILE.
 FILE* _wfreopen(const WCHAR* path, const WCHAR* mode, FILE* stream);
 int _wremove(const WCHAR* path);
 int _wrename(const WCHAR* from, const WCHAR* to);

@@ -1,4 +1,7 @@
 // The heap calls. Blocks come from the C runtime's allocator; HeapSize knows each block's size.
+// Each heap knows its blocks: freeing or sizing a pointer it did not give out fails instead of
+// corrupting memory, and HeapDestroy frees what is left. A block grows in place only by moving, so
+// HEAP_REALLOC_IN_PLACE_ONLY (and LocalReAlloc without LMEM_MOVEABLE) succeeds only in shrinking.
 #pragma once
 
 #include "platform/types.h"
@@ -8,6 +11,7 @@
 #define HEAP_ZERO_MEMORY 0x00000008
 #define HEAP_REALLOC_IN_PLACE_ONLY 0x00000010
 #define LMEM_FIXED 0x0000
+#define LMEM_MOVEABLE 0x0002
 #define LMEM_ZEROINIT 0x0040
 #define LPTR (LMEM_FIXED | LMEM_ZEROINIT)
 

@@ -21,6 +21,7 @@
 #define MB_ERR_INVALID_CHARS 0x00000008
 #define WC_NO_BEST_FIT_CHARS 0x00000400
 #define WC_DEFAULTCHAR 0x00000040
+#define WC_ERR_INVALID_CHARS 0x00000080
 
 UINT GetACP();
 int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int wideLen, LPSTR out, int outBytes,
@@ -32,6 +33,8 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR bytes, int byteLen, L
 // target returns the length needed; (size_t)-1 when a character cannot be converted.
 std::size_t wcstombs(char* out, const WCHAR* in, std::size_t outBytes);
 std::size_t mbstowcs(WCHAR* out, const char* in, std::size_t outChars);
+// mbstowcs(NULL, text, 0) measures; without this the runtime's own mbstowcs would match as well.
+std::size_t mbstowcs(std::nullptr_t, const char* in, std::size_t outChars);
 
 // Lengths, copies and comparisons.
 std::size_t wcslen(const WCHAR* s);
@@ -96,14 +99,17 @@ DWORD CharUpperBuffW(LPWSTR s, DWORD len);
 
 // The platform's formatting: %d %i %u %ld %lu %x %X %o %c %s %S %% with flags '-', '0', '+', ' ', '#',
 // width and precision (also '*'), %I64d, %f %g %e. %s takes a WCHAR text, %S a char text, %c a
-// WCHAR. wsprintfW writes at most 1024 characters as on the platform; _snwprintf writes at most n
-// characters and returns -1 when the text did not fit (then no terminator is written).
+// WCHAR. %ld, %lu and %lx take the device's 32-bit LONG and DWORD; %I64d and %lld take 64 bits.
+// wsprintfW's buffer is 1024 characters as on the platform: it writes at most 1023 and the terminator;
+// _snwprintf writes at most n characters and returns -1 when the text did not fit (then no terminator
+// is written). %n writes nothing.
 int wsprintfW(LPWSTR out, LPCWSTR format, ...);
 int wvsprintfW(LPWSTR out, LPCWSTR format, va_list args);
 int _snwprintf(WCHAR* out, std::size_t n, const WCHAR* format, ...);
 int _vsnwprintf(WCHAR* out, std::size_t n, const WCHAR* format, va_list args);
 int swprintf(WCHAR* out, const WCHAR* format, ...);  // unbounded, as the device's runtime
-int swscanf(const WCHAR* in, const WCHAR* format, ...);  // %d %u %x %ld %s %c %[...], widths
+// %d %i %u %x %o %ld %I64d %hd %s %S %c %[...] %f %lf %n, widths and '*'; %ld stores a 32-bit LONG.
+int swscanf(const WCHAR* in, const WCHAR* format, ...);
 
 namespace platform {
 

@@ -42,11 +42,17 @@ DWORD GetTimeZoneInformation(LPTIME_ZONE_INFORMATION out);
 // set); formats use d dd ddd dddd M MM MMM MMMM y yy yyyy and h hh H HH m mm s ss t tt, '...' quotes.
 #define DATE_SHORTDATE 0x00000001
 #define DATE_LONGDATE 0x00000002
+#define TIME_NOMINUTESORSECONDS 0x00000001
 #define TIME_NOSECONDS 0x00000002
 #define TIME_NOTIMEMARKER 0x00000004
 #define TIME_FORCE24HOURFORMAT 0x00000008
 #define LOCALE_USER_DEFAULT 0x0400
 #define LOCALE_SYSTEM_DEFAULT 0x0800
+#define LOCALE_NOUSEROVERRIDE 0x80000000u
+// GetDateFormatW with a picture and a format flag together, or an unknown flag.
+#define ERROR_INVALID_FLAGS 1004L
+// Texts go to out with their terminator and the count includes it; outChars 0 asks for the size
+// needed; a short buffer fails with ERROR_INSUFFICIENT_BUFFER.
 int GetDateFormatW(LCID locale, DWORD flags, const SYSTEMTIME* date, LPCWSTR format, LPWSTR out, int outChars);
 int GetTimeFormatW(LCID locale, DWORD flags, const SYSTEMTIME* time, LPCWSTR format, LPWSTR out, int outChars);
 #define LOCALE_SSHORTDATE 0x0000001F

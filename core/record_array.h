@@ -1,0 +1,126 @@
+// The one growable container of the program: every in-memory list of records is a RecordArray of
+// one element type. It grows and shrinks by whole grow steps, so a list that is emptied and filled
+// again (a month of appointments, the task list) keeps its buffer.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <new>
+#include <utility>
+
+inline constexpr int kRecordArrayGrowStep = 64;
+
+// Invariants: 0 <= size <= capacity; capacity is 0 or a whole multiple of the grow step; all
+// capacity elements of the buffer are constructed, and those from size on hold stale but valid
+// values. Indexes are checked by the operations that change the array; element access is direct
+// and the caller checks the index against Size() itself.
+template <class E>
+class RecordArray {
+public:
+    RecordArray() = default;
+    ~RecordArray() = default;
+    // Copying a record that holds an array copies the elements one by one.
+    RecordArray(const RecordArray& other) { CopyFrom(other); }
+    RecordArray& operator=(const RecordArray& other) {
+        if (this != &other) {
+            RemoveAll();
+            CopyFrom(other);
+        }
+        return *this;
+    }
+    RecordArray(RecordArray&& other) noexcept { TakeFrom(other); }
+    RecordArray& operator=(RecordArray&& other) noexcept {
+        if (this != &other) TakeFrom(other);
+        return *this;
+    }
+
+    int Size() const { return size_; }
+    int Capacity() const { return capacity_; }
+    int GrowStep() const { return growStep_; }
+    bool IsEmpty() const { return size_ == 0; }
+    E* Data() { return data_.get(); }
+    const E* Data() const { return data_.get(); }
+    E& operator[](int index) { return data_[index]; }
+    const E& operator[](int index) const { return data_[index]; }
+    E* begin() { return data_.get(); }
+    E* end() { return data_.get() + size_; }
+    const E* begin() const { return data_.get(); }
+    const E* end() const { return data_.get() + size_; }
+
+    // Growing past the capacity reallocates to whole steps; shrinking by a full step or more
+    // reallocates down; smaller shrinks only set the size. Ignored for a negative size or a
+    // grow step below 1.
+    void SetSize(int newSize, int growStep) {
+        if (newSize < 0 || growStep < 1) return;
+        growStep_ = growStep;
+        if (newSize > size_ - growStep && newSize <= capacity_) {
+            size_ = newSize;
+            return;
+        }
+        const std::int64_t steps = (std::int64_t{newSize} + growStep - 1) / growStep;
+        const std::int64_t newCapacity = steps * growStep;
+        if (newCapacity > INT32_MAX) throw std::bad_alloc();
+        std::unique_ptr<E[]> buffer;
+        if (newCapacity > 0) buffer = std::make_unique<E[]>(static_cast<std::size_t>(newCapacity));
+        const int kept = size_ < newSize ? size_ : newSize;
+        for (int i = 0; i < kept; ++i) buffer[i] = std::move(data_[i]);
+        data_ = std::move(buffer);
+        capacity_ = static_cast<int>(newCapacity);
+        size_ = newSize;
+    }
+
+    // Inserts before index (index == size appends); -1 when the index is out of range.
+    int InsertAt(int index, E element) {
+        if (index < 0 || index > size_) return -1;
+        SetSize(size_ + 1, growStep_);
+        for (int i = size_ - 1; i > index; --i) data_[i] = std::move(data_[i - 1]);
+        data_[index] = std::move(element);
+        return index;
+    }
+
+    // Returns the new size, or -1 when the index is out of range.
+    int RemoveAt(int index) {
+        if (index < 0 || index >= size_) return -1;
+        const int last = size_ - 1;
+        for (int i = index; i < last - 1; ++i) data_[i] = std::move(data_[i + 1]);
+        // The last element is copied, not moved: it keeps its value until overwritten.
+        if (index < last) data_[last - 1] = data_[last];
+        size_ = last;
+        return size_;
+    }
+
+    // Returns index, or -1 when it is out of range.
+    int SetAt(int index, E element) {
+        if (index < 0 || index >= size_) return -1;
+        data_[index] = std::move(element);
+        return index;
+    }
+
+    // The buffer and its elements stay for the next fill.
+    void RemoveAll() { size_ = 0; }
+
+    // Returns the index of the new element.
+    int Append(E element) {
+        SetSize(size_ + 1, growStep_);
+        data_[size_ - 1] = std::move(element);
+        return size_ - 1;
+    }
+
+private:
+    void CopyFrom(const RecordArray& other) {
+        growStep_ = other.growStep_;
+        SetSize(other.size_, growStep_);
+        for (int i = 0; i < size_; ++i) data_[i] = other.data_[i];
+    }
+    void TakeFrom(RecordArray& other) noexcept {
+        size_ = std::exchange(other.size_, 0);
+        capacity_ = std::exchange(other.capacity_, 0);
+        growStep_ = other.growStep_;
+        data_ = std::move(other.data_);
+    }
+
+    int size_ = 0;
+    int capacity_ = 0;
+    std::unique_ptr<E[]> data_;
+    int growStep_ = kRecordArrayGrowStep;
+};

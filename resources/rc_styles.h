@@ -1,0 +1,33 @@
+// Window, control and soft-key button values that the resource script needs. The resource compiler
+// cannot read the platform's C++ headers, so the published values the script uses are repeated here;
+// program code takes them from the platform's headers and never includes this file.
+#pragma once
+
+#ifndef RC_INVOKED
+#error "rc_styles.h is for the resource script only"
+#endif
+
+// Window styles.
+#define WS_POPUP 0x80000000L
+#define WS_CHILD 0x40000000L
+#define WS_VISIBLE 0x10000000L
+#define WS_CAPTION 0x00C00000L
+#define WS_BORDER 0x00800000L
+#define WS_SYSMENU 0x00080000L
+#define WS_GROUP 0x00020000L
+#define WS_TABSTOP 0x00010000L
+
+// Dialog and control styles.
+#define DS_SETFONT 0x0040L
+#define DS_MODALFRAME 0x0080L
+#define ES_AUTOHSCROLL 0x0080L
+#define SS_BITMAP 0x000EL
+
+// Soft-key bar buttons.
+#define I_IMAGENONE 0xFFFE
+#define TBSTATE_ENABLED 0x04
+#define TBSTYLE_DROPDOWN 0x08
+#define TBSTYLE_AUTOSIZE 0x10
+#define NOMENU 0xFFFF
+// Raw data takes no expressions: TBSTYLE_AUTOSIZE | TBSTYLE_DROPDOWN, for buttons that open a pop-up.
+#define TBSTYLE_AUTOSIZE_DROPDOWN 0x18
