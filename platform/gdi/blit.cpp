@@ -116,14 +116,26 @@ bool RunBlit(const DcObject& dest, const BlitRequest& q) {
     const bool plainCopy = fore == 0xCC && back == 0xCC && !q.key && dw == sw && dh == sh && !mirrorX && !mirrorY &&
                            needSource && sourceView.monochrome == out.monochrome;
 
+    // Source columns of the destination columns, worked out once (-1: outside the source).
+    std::vector<int> columns;
+    if (needSource) {
+        columns.resize(static_cast<std::size_t>(dw));
+        for (int ix = 0; ix < dw; ++ix) {
+            const int sx = sx0 + MapCoord(mirrorX ? dw - 1 - ix : ix, dw, sw ? sw : 1) + sourceOrigin.x;
+            columns[static_cast<std::size_t>(ix)] = sx >= 0 && sx < sourceView.width ? sx : -1;
+        }
+    }
+    const bool convertMono = needSource && sourceView.monochrome != out.monochrome;
+    const bool copyOnly = fore == 0xCC && back == 0xCC && !convertMono && !out.monochrome;
+
     for (const RECT& c : canvas.clip) {
         for (int y = c.top; y < c.bottom; ++y) {
             const int iy = y - destRect.top;
             const int my = MapCoord(mirrorY ? dh - 1 - iy : iy, dh, sh ? sh : 1);
             const int sy = sy0 + my + sourceOrigin.y;
             Pixel* row = out.Row(y);
+            if (needSource && (sy < 0 || sy >= sourceView.height)) continue;
             if (plainCopy) {
-                if (sy < 0 || sy >= sourceView.height) continue;
                 const int first = std::max<int>(c.left, destRect.left + (0 - sourceOrigin.x - sx0));
                 const int last = std::min<int>(c.right, destRect.left + (sourceView.width - sourceOrigin.x - sx0));
                 if (first < last)
@@ -131,14 +143,25 @@ bool RunBlit(const DcObject& dest, const BlitRequest& q) {
                                 static_cast<std::size_t>(last - first) * sizeof(Pixel));
                 continue;
             }
+            const Pixel* sourceRow = needSource ? sourceView.Row(sy) : nullptr;
+            if (copyOnly) {
+                // Stretched or keyed copies, the common case of pictures and icons.
+                for (int x = c.left; x < c.right; ++x) {
+                    const int sx = columns[static_cast<std::size_t>(x - destRect.left)];
+                    if (sx < 0) continue;
+                    const Pixel S = sourceRow[sx] & 0xFFFFFF;
+                    if (q.key && S == *q.key) continue;
+                    row[x] = S;
+                }
+                continue;
+            }
             for (int x = c.left; x < c.right; ++x) {
                 const int ix = x - destRect.left;
                 Pixel S = 0, P = 0;
                 if (needSource) {
-                    const int mx = MapCoord(mirrorX ? dw - 1 - ix : ix, dw, sw ? sw : 1);
-                    const int sx = sx0 + mx + sourceOrigin.x;
-                    if (!sourceView.Contains(sx, sy)) continue;
-                    S = sourceView.Row(sy)[sx] & 0xFFFFFF;
+                    const int sx = columns[static_cast<std::size_t>(ix)];
+                    if (sx < 0) continue;
+                    S = sourceRow[sx] & 0xFFFFFF;
                     if (q.key && S == *q.key) continue;
                     if (sourceView.monochrome && !out.monochrome)
                         S = S == kWhitePixel ? backPixel : textPixel;
