@@ -31,9 +31,9 @@ public:
         std::size_t start = 0;
         while (start <= text.size()) {
             const std::size_t tab = tabs ? text.find(u'\t', start) : std::u16string_view::npos;
-            const std::u16string_view piece = text.substr(start, tab == std::u16string_view::npos ? text.npos : tab - start);
+            const std::u16string_view segment = text.substr(start, tab == std::u16string_view::npos ? text.npos : tab - start);
             SIZE size{};
-            GetTextExtentPoint32W(dc_, piece.data(), static_cast<int>(piece.size()), &size);
+            GetTextExtentPoint32W(dc_, segment.data(), static_cast<int>(segment.size()), &size);
             x += size.cx;
             if (tab == std::u16string_view::npos) break;
             x = (x / tabWidth_ + 1) * tabWidth_;
@@ -169,13 +169,13 @@ int DrawTextW(HDC dc, LPCWSTR text, int count, LPRECT rect, UINT format) {
         else
             broken.push_back(paragraph);
         std::size_t searchFrom = offset;
-        for (const std::u16string& piece : broken) {
-            const std::size_t at = source.find(piece, searchFrom);
-            Line line{piece, -1};
+        for (const std::u16string& segment : broken) {
+            const std::size_t at = source.find(segment, searchFrom);
+            Line line{segment, -1};
             if (underline >= 0 && at != std::u16string::npos && static_cast<std::size_t>(underline) >= at &&
-                static_cast<std::size_t>(underline) < at + piece.size())
+                static_cast<std::size_t>(underline) < at + segment.size())
                 line.underline = underline - static_cast<int>(at);
-            if (at != std::u16string::npos) searchFrom = at + piece.size();
+            if (at != std::u16string::npos) searchFrom = at + segment.size();
             lines.push_back(line);
         }
         offset += paragraph.size() + 1;
@@ -217,7 +217,7 @@ int DrawTextW(HDC dc, LPCWSTR text, int count, LPRECT rect, UINT format) {
             x = rect->left + (width - lineWidth) / 2;
         else if (format & DT_RIGHT)
             x = rect->right - lineWidth;
-        // Pieces between tabs are drawn at their tab stops.
+        // Segments between tabs are drawn at their tab stops.
         std::size_t start = 0;
         int px = x;
         while (start <= line.text.size()) {

@@ -58,17 +58,17 @@ TEST(Text, FontHeightIsTheHeightAsked) {
 }
 
 TEST(Text, MeasuredWidthIsTheAdvanceDrawn) {
-    // Drawing "Agenda" in two pieces, the second at the measured width of the first, gives the
+    // Drawing "Agenda" in two parts, the second at the measured width of the first, gives the
     // same pixels as drawing it whole.
-    Surface32 whole(120, 30), pieces(120, 30);
-    for (const Surface32* s : {&whole, &pieces}) {
+    Surface32 whole(120, 30), halves(120, 30);
+    for (const Surface32* s : {&whole, &halves}) {
         SelectObject(s->dc(), MakeFont(-15));
         SetBkMode(s->dc(), TRANSPARENT);
     }
     Draw(whole.dc(), 3, 3, u"Vestral Agenda");
-    Draw(pieces.dc(), 3, 3, u"Vestral Ag");
-    Draw(pieces.dc(), 3 + Extent(pieces.dc(), u"Vestral Ag").cx, 3, u"enda");
-    EXPECT_EQ(whole.Picture(120, 30), pieces.Picture(120, 30));
+    Draw(halves.dc(), 3, 3, u"Vestral Ag");
+    Draw(halves.dc(), 3 + Extent(halves.dc(), u"Vestral Ag").cx, 3, u"enda");
+    EXPECT_EQ(whole.Picture(120, 30), halves.Picture(120, 30));
     const Box ink = whole.Ink();
     EXPECT_LE(ink[2], 3 + Extent(whole.dc(), u"Vestral Agenda").cx + 1);
 
@@ -79,7 +79,7 @@ TEST(Text, MeasuredWidthIsTheAdvanceDrawn) {
     EXPECT_EQ(fits, 2);
     EXPECT_EQ(partial[1], Extent(whole.dc(), u"ab").cx);
     EXPECT_EQ(partial[3], size.cx);
-    for (const Surface32* s : {&whole, &pieces}) DeleteObject(SelectObject(s->dc(), GetStockObject(SYSTEM_FONT)));
+    for (const Surface32* s : {&whole, &halves}) DeleteObject(SelectObject(s->dc(), GetStockObject(SYSTEM_FONT)));
 }
 
 TEST(Text, TahomaIsACondensedSansFace) {
