@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "platform/gdi.h"
@@ -51,7 +52,8 @@ struct BitmapObject : GdiObject {
 struct FontFace;
 struct FontObject : GdiObject {
     LOGFONTW font{};
-    mutable std::shared_ptr<FontFace> face;  // opened on first use
+    mutable std::mutex faceLock;
+    mutable std::shared_ptr<FontFace> face;  // opened on first use, by whichever thread draws first
     DWORD Type() const override { return OBJ_FONT; }
     int Describe(int bytes, void* out) const override;
     const FontFace* Face() const;

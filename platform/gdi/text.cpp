@@ -10,6 +10,7 @@
 namespace platform::gdi {
 
 const FontFace* FontObject::Face() const {
+    const std::lock_guard guard(faceLock);
     if (!face) face = OpenFace(font);
     return face.get();
 }
