@@ -70,12 +70,12 @@ std::shared_ptr<DcObject> LookupDc(HDC dc) {
     return found;
 }
 
-HDC CreateSurfaceDc(std::function<Surface*()> surface, POINT origin, std::optional<RECT> bounds) {
+HDC CreateSurfaceDc(std::function<Surface*()> surface, POINT origin, std::optional<Region> bounds) {
     auto dc = NewDc();
     dc->memory = false;
     dc->external = std::move(surface);
     dc->origin = origin;
-    dc->bounds = bounds;
+    dc->bounds = std::move(bounds);
     return static_cast<HDC>(RegisterObject(dc));
 }
 
@@ -136,13 +136,18 @@ Ink InkOfBrush(const DcObject& dc, const BrushObject* brush) {
     return ink;
 }
 
+Region DrawableArea(const DcObject& dc) {
+    const Surface* s = dc.Target();
+    if (!s) return {};
+    const Region whole = Region::FromRect({0, 0, s->width, s->height});
+    return dc.bounds ? Combine(whole, *dc.bounds, RGN_AND) : whole;
+}
+
 Canvas::Canvas(const DcObject& dc) : surface(dc.Target()), origin(dc.origin) {
     if (!surface) return;
-    RECT area{0, 0, surface->width, surface->height};
-    if (dc.bounds) area = IntersectRects(area, *dc.bounds);
-    if (RectEmpty(area)) return;
+    const Region area = DrawableArea(dc);
     if (!dc.state.clip) {
-        clip.push_back(area);
+        clip = area.rects;
         return;
     }
     for (RECT r : dc.state.clip->rects) {
@@ -150,8 +155,10 @@ Canvas::Canvas(const DcObject& dc) : surface(dc.Target()), origin(dc.origin) {
         r.right += origin.x;
         r.top += origin.y;
         r.bottom += origin.y;
-        r = IntersectRects(r, area);
-        if (!RectEmpty(r)) clip.push_back(r);
+        for (const RECT& a : area.rects) {
+            const RECT part = IntersectRects(r, a);
+            if (!RectEmpty(part)) clip.push_back(part);
+        }
     }
 }
 

@@ -34,7 +34,7 @@ struct DcObject : GdiObject {
     // draw on (surface coordinates).
     std::function<Surface*()> external;
     POINT origin{};
-    std::optional<RECT> bounds;
+    std::optional<Region> bounds;
     // Called by ReleaseDC for window DCs (the window area hands the picture on).
     std::function<void()> onRelease;
 
@@ -47,7 +47,9 @@ struct DcObject : GdiObject {
 
 std::shared_ptr<DcObject> LookupDc(HDC dc);
 // Makes a DC drawing on an external surface (the screen, a window's part of it).
-HDC CreateSurfaceDc(std::function<Surface*()> surface, POINT origin, std::optional<RECT> bounds);
+HDC CreateSurfaceDc(std::function<Surface*()> surface, POINT origin, std::optional<Region> bounds);
+// The part of the surface a DC may draw on (surface coordinates), without its clip region.
+Region DrawableArea(const DcObject& dc);
 
 // What fills a span: nothing, one colour, or a tile repeated from the brush origin (with pixels that
 // are left out, for hatches on a transparent background).

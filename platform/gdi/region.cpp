@@ -143,16 +143,10 @@ RECT Normalised(int left, int top, int right, int bottom) {
 }
 
 // The area a DC may draw on, in its own coordinates, without its clip region.
-Region DrawableArea(const DcObject& dc) {
-    const Surface* s = dc.Target();
-    if (!s) return {};
-    RECT area{0, 0, s->width, s->height};
-    if (dc.bounds) area = IntersectRects(area, *dc.bounds);
-    area.left -= dc.origin.x;
-    area.right -= dc.origin.x;
-    area.top -= dc.origin.y;
-    area.bottom -= dc.origin.y;
-    return Region::FromRect(area);
+Region OwnDrawableArea(const DcObject& dc) {
+    Region area = DrawableArea(dc);
+    area.Offset(-dc.origin.x, -dc.origin.y);
+    return area;
 }
 
 }  // namespace
@@ -260,7 +254,7 @@ int ExcludeClipRect(HDC dc, int left, int top, int right, int bottom) {
     const auto d = LookupDc(dc);
     if (!d) return ERROR;
     const Region rect = Region::FromRect(Normalised(left, top, right, bottom));
-    const Region base = d->state.clip ? *d->state.clip : DrawableArea(*d);
+    const Region base = d->state.clip ? *d->state.clip : OwnDrawableArea(*d);
     d->state.clip = Combine(base, rect, RGN_DIFF);
     return d->state.clip->Kind();
 }
@@ -268,7 +262,7 @@ int ExcludeClipRect(HDC dc, int left, int top, int right, int bottom) {
 int GetClipBox(HDC dc, LPRECT box) {
     const auto d = LookupDc(dc);
     if (!d || !box) return ERROR;
-    Region visible = DrawableArea(*d);
+    Region visible = OwnDrawableArea(*d);
     if (d->state.clip) visible = Combine(visible, *d->state.clip, RGN_AND);
     *box = visible.Box();
     return visible.Kind();

@@ -67,7 +67,7 @@ HDC GetDC(HWND window) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return nullptr;
     }
-    return CreateSurfaceDc([] { return &ScreenSurface(); }, placement.origin, placement.visible);
+    return CreateSurfaceDc([] { return &ScreenSurface(); }, placement.origin, Region::FromRect(placement.visible));
 }
 
 int ReleaseDC(HWND, HDC dc) {

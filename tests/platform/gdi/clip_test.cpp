@@ -88,3 +88,30 @@ TEST(Clipping, BlitsAreClippedToo) {
 }
 
 }  // namespace
+
+#include "gdi/dc.h"
+
+namespace {
+
+// A window's DC: its (0, 0) at the client area's place on the screen, drawing only where the
+// window shows (here an L-shaped area, a child covering the rest).
+TEST(Clipping, SurfaceDcDrawsAtItsOriginInsideItsBounds) {
+    Surface32 screen(20, 20);
+    platform::gdi::Surface* target = platform::gdi::LookupDc(screen.dc())->Target();
+    platform::gdi::Region shown = platform::gdi::Region::FromRect({5, 5, 15, 15});
+    shown = platform::gdi::Combine(shown, platform::gdi::Region::FromRect({10, 10, 15, 15}), RGN_DIFF);
+    HDC dc = platform::gdi::CreateSurfaceDc([target] { return target; }, {5, 5}, shown);
+    ASSERT_NE(dc, nullptr);
+    PatBlt(dc, -5, -5, 40, 40, BLACKNESS);
+    EXPECT_EQ(screen.Count(kBlack), 100 - 25);
+    EXPECT_EQ(screen.At(5, 5), kBlack);
+    EXPECT_EQ(screen.At(12, 12), kWhite);
+    EXPECT_EQ(screen.At(4, 5), kWhite);
+    EXPECT_EQ(GetPixel(dc, 0, 0), kBlack);
+    RECT box;
+    EXPECT_EQ(GetClipBox(dc, &box), COMPLEXREGION);
+    EXPECT_EQ(BoxOf(box), (Box{0, 0, 10, 10}));
+    EXPECT_EQ(ReleaseDC(nullptr, dc), 1);
+}
+
+}  // namespace
