@@ -322,6 +322,20 @@ using PICONINFO = ICONINFO*;
 #define LR_DEFAULTCOLOR 0x0000
 #define LR_CREATEDIBSECTION 0x2000
 
+// Painting a window: BeginPaint takes the window's update area (rcPaint, client coordinates) and
+// gives a DC clipped to it; fErase says the background still needs erasing.
+struct PAINTSTRUCT {
+    HDC hdc;
+    BOOL fErase;
+    RECT rcPaint;
+    BOOL fRestore;
+    BOOL fIncUpdate;
+    BYTE rgbReserved[32];
+};
+using LPPAINTSTRUCT = PAINTSTRUCT*;
+HDC BeginPaint(HWND window, LPPAINTSTRUCT paint);
+BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
+
 // Device contexts.
 HDC CreateCompatibleDC(HDC reference);
 BOOL DeleteDC(HDC dc);
