@@ -2,6 +2,7 @@
 // decoded whole when its image is made, so a picture that cannot be read fails at once.
 #include <atomic>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <vector>
@@ -9,6 +10,8 @@
 #include "gdi/blit.h"
 #include "imaging/picture.h"
 #include "kernel/device_path.h"
+#include "platform/files.h"
+#include "platform/memory.h"
 #include "platform/testing_gdi.h"
 
 namespace platform::imaging {
@@ -41,7 +44,11 @@ private:
 
 class Image final : public RefCounted<IImage> {
 public:
-    explicit Image(Picture picture) : picture_(std::move(picture)) {}
+    explicit Image(Picture picture, std::function<void()> dispose = {})
+        : picture_(std::move(picture)), dispose_(std::move(dispose)) {}
+    ~Image() override {
+        if (dispose_) dispose_();
+    }
 
     HRESULT QueryInterface(REFIID iid, void** object) override {
         if (!object) return E_POINTER;
@@ -103,15 +110,16 @@ public:
 
 private:
     Picture picture_;
+    std::function<void()> dispose_;  // frees the caller's buffer, as its disposal flag asked
 };
 
-HRESULT MakeImage(const std::uint8_t* data, std::size_t size, IImage** image) {
+HRESULT MakeImage(const std::uint8_t* data, std::size_t size, IImage** image, std::function<void()> dispose = {}) {
     if (!image) return E_POINTER;
     *image = nullptr;
     if (!data || size == 0) return E_INVALIDARG;
     auto picture = ReadPicture(data, size);
     if (!picture) return E_FAIL;
-    *image = new Image(std::move(*picture));
+    *image = new Image(std::move(*picture), std::move(dispose));
     return S_OK;
 }
 
@@ -154,13 +162,22 @@ public:
         return MakeImage(bytes.data(), bytes.size(), image);
     }
 
-    // The picture is decoded at once, so the caller's buffer is not kept; only buffers the caller
-    // keeps (no disposal) are taken.
+    // The picture is decoded at once; a buffer handed over with a disposal flag is freed when the
+    // image goes, and stays the caller's when the image cannot be made.
     HRESULT CreateImageFromBuffer(const void* buffer, UINT size, BufferDisposalFlag disposal, IImage** image) override {
         if (!image) return E_POINTER;
         *image = nullptr;
-        if (disposal != BufferDisposalFlagNone) return E_NOTIMPL;
-        return MakeImage(static_cast<const std::uint8_t*>(buffer), size, image);
+        std::function<void()> dispose;
+        switch (disposal) {
+        case BufferDisposalFlagNone: break;
+        case BufferDisposalFlagGlobalFree:  // one heap serves both here
+        case BufferDisposalFlagLocalFree:
+            dispose = [buffer] { LocalFree(const_cast<void*>(buffer)); };
+            break;
+        case BufferDisposalFlagUnmapView: dispose = [buffer] { UnmapViewOfFile(buffer); }; break;
+        default: return E_INVALIDARG;
+        }
+        return MakeImage(static_cast<const std::uint8_t*>(buffer), size, image, std::move(dispose));
     }
 };
 

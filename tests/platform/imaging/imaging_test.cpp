@@ -11,6 +11,7 @@
 #include "encoders.h"
 #include "platform/gdi.h"
 #include "platform/imaging.h"
+#include "platform/memory.h"
 #include "platform/testing.h"
 #include "platform/testing_gdi.h"
 
@@ -230,6 +231,19 @@ TEST(Imaging, BadPicturesAreRefused) {
     IImage* image = nullptr;
     EXPECT_EQ(factory->CreateImageFromBuffer(nullptr, 0, BufferDisposalFlagNone, &image), E_INVALIDARG);
     EXPECT_EQ(factory->CreateImageFromBuffer(good.data(), 10, BufferDisposalFlagNone, nullptr), E_POINTER);
+}
+
+TEST(Imaging, ABufferHandedOverIsFreedWithTheImage) {
+    // The leak checker of the test build would report the block if the image did not free it.
+    const Bytes png = EncodePng(Quads(), kQuadsWidth, kQuadsHeight);
+    void* block = LocalAlloc(LMEM_FIXED, png.size());
+    ASSERT_NE(block, nullptr);
+    std::memcpy(block, png.data(), png.size());
+    Factory factory;
+    IImage* image = nullptr;
+    ASSERT_EQ(factory->CreateImageFromBuffer(block, static_cast<UINT>(png.size()), BufferDisposalFlagLocalFree, &image),
+              S_OK);
+    EXPECT_EQ(image->Release(), 0u);
 }
 
 TEST(Imaging, ThumbnailsAndPartsOfPictures) {
