@@ -9,7 +9,8 @@
 
 #include "platform/types.h"
 
-// The base of every COM-style interface (shared with the object model's headers).
+// The base of every COM-style interface and byte streams (a contact's picture held by the PIM
+// store comes as one), in the shape the object model's COM header gives them.
 #ifndef QV_IUNKNOWN_DEFINED
 #define QV_IUNKNOWN_DEFINED
 struct IUnknown {
@@ -21,17 +22,13 @@ protected:
     ~IUnknown() = default;
 };
 inline constexpr IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-#endif
 
-// Byte streams (a contact's picture held by the PIM store comes as one).
-#ifndef QV_ISTREAM_DEFINED
-#define QV_ISTREAM_DEFINED
 #define STREAM_SEEK_SET 0
 #define STREAM_SEEK_CUR 1
 #define STREAM_SEEK_END 2
-#define STGTY_STREAM 2
 #define STATFLAG_DEFAULT 0
 #define STATFLAG_NONAME 1
+#define STGTY_STREAM 2
 struct STATSTG {
     LPWSTR pwcsName;
     DWORD type;
@@ -45,18 +42,18 @@ struct STATSTG {
     DWORD grfStateBits;
     DWORD reserved;
 };
-struct IStream : IUnknown {
+struct ISequentialStream : IUnknown {
     virtual HRESULT Read(void* buffer, ULONG bytes, ULONG* read) = 0;
     virtual HRESULT Write(const void* buffer, ULONG bytes, ULONG* written) = 0;
+
+protected:
+    ~ISequentialStream() = default;
+};
+struct IStream : ISequentialStream {
     virtual HRESULT Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* newPosition) = 0;
     virtual HRESULT SetSize(ULARGE_INTEGER size) = 0;
-    virtual HRESULT CopyTo(IStream* to, ULARGE_INTEGER bytes, ULARGE_INTEGER* read, ULARGE_INTEGER* written) = 0;
     virtual HRESULT Commit(DWORD flags) = 0;
-    virtual HRESULT Revert() = 0;
-    virtual HRESULT LockRegion(ULARGE_INTEGER offset, ULARGE_INTEGER bytes, DWORD type) = 0;
-    virtual HRESULT UnlockRegion(ULARGE_INTEGER offset, ULARGE_INTEGER bytes, DWORD type) = 0;
     virtual HRESULT Stat(STATSTG* stat, DWORD flags) = 0;
-    virtual HRESULT Clone(IStream** copy) = 0;
 
 protected:
     ~IStream() = default;
