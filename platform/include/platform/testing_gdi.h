@@ -16,5 +16,8 @@ std::size_t LiveImagingObjectCount();
 // Writes what the DC shows (its bitmap, or the screen for a screen DC) as a PNG file.
 bool SaveDcAsPng(HDC dc, const std::filesystem::path& file);
 bool SaveBitmapAsPng(HBITMAP bitmap, const std::filesystem::path& file);
+// The device screen as the windows painted it.
+COLORREF ScreenPixel(int x, int y);
+bool SaveScreenAsPng(const std::filesystem::path& file);
 
 }  // namespace platform::testing

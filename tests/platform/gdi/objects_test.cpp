@@ -116,3 +116,18 @@ TEST(Objects, DeviceCapsFollowTheProfile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Objects, ScreenDcDrawsOnTheDeviceScreen) {
+    HDC screen = GetDC(nullptr);
+    ASSERT_NE(screen, nullptr);
+    SetPixel(screen, 3, 4, RGB(1, 2, 3));
+    EXPECT_EQ(platform::testing::ScreenPixel(3, 4), RGB(1, 2, 3));
+    EXPECT_EQ(platform::testing::ScreenPixel(-1, 0), CLR_INVALID);
+    EXPECT_TRUE(platform::testing::SaveScreenAsPng(std::filesystem::path(QV_TEST_OUTPUT_DIR) / "gdi_screen.png"));
+    EXPECT_EQ(ReleaseDC(nullptr, screen), 1);
+    EXPECT_EQ(ReleaseDC(nullptr, screen), 0);
+}
+
+}  // namespace
