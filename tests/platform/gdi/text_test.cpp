@@ -199,6 +199,15 @@ TEST_F(DrawTextTest, CalcRectMeasuresWithoutDrawing) {
     EXPECT_EQ(s.Count(kWhite), 200 * 120);
 }
 
+TEST_F(DrawTextTest, TabsExpandToStopsOfEightAverageCharacters) {
+    RECT r{0, 0, 200, 40};
+    DrawTextW(s.dc(), u"a\tb", -1, &r, DT_SINGLELINE | DT_EXPANDTABS | DT_CALCRECT);
+    EXPECT_EQ(r.right, 8 * tm.tmAveCharWidth + Width(u"b"));
+    RECT two{0, 0, 200, 40};
+    DrawTextW(s.dc(), u"a\t\tb", -1, &two, DT_SINGLELINE | DT_EXPANDTABS | DT_CALCRECT);
+    EXPECT_EQ(two.right, 16 * tm.tmAveCharWidth + Width(u"b"));
+}
+
 TEST_F(DrawTextTest, WordBreakKeepsEveryLineInsideTheWidth) {
     const char16_t* text = u"Meeting with the project group about the spring budget";
     RECT r{0, 0, 90, 120};
