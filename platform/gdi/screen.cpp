@@ -14,7 +14,6 @@ struct Screen {
     std::mutex lock;
     PixelStore store;
     bool made = false;
-    WindowPlacementProvider placement;
 };
 
 Screen& TheScreen() {
@@ -44,30 +43,13 @@ void ResizeScreen(int width, int height) {
     s.made = true;
 }
 
-void SetWindowPlacementProvider(WindowPlacementProvider provider) {
-    Screen& s = TheScreen();
-    const std::lock_guard guard(s.lock);
-    s.placement = std::move(provider);
-}
-
 }  // namespace platform::gdi
 
 using namespace platform::gdi;
 
 HDC GetDC(HWND window) {
     if (!window) return CreateSurfaceDc([] { return &ScreenSurface(); }, {}, std::nullopt);
-    WindowPlacementProvider provider;
-    {
-        Screen& s = TheScreen();
-        const std::lock_guard guard(s.lock);
-        provider = s.placement;
-    }
-    WindowPlacement placement;
-    if (!provider || !provider(window, placement)) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return nullptr;
-    }
-    return CreateSurfaceDc([] { return &ScreenSurface(); }, placement.origin, Region::FromRect(placement.visible));
+    return WindowDc(window);
 }
 
 int ReleaseDC(HWND, HDC dc) {

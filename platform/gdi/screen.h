@@ -1,9 +1,6 @@
-// The device screen's pixels and the device contexts of windows. The windowing area tells where a
-// window lies on the screen and which part of it may be painted; until it does, only the whole
-// screen (GetDC of no window) has a device context.
+// The device screen's pixels, and the device contexts that draw on it: the whole screen, or a
+// window's client area where the window shows.
 #pragma once
-
-#include <functional>
 
 #include "gdi/surface.h"
 
@@ -14,12 +11,7 @@ Surface& ScreenSurface();
 // Makes the screen anew at another size (the screen turned), white.
 void ResizeScreen(int width, int height);
 
-// Where a window's client area lies on the screen and the part of the screen it may paint.
-struct WindowPlacement {
-    POINT origin{};
-    RECT visible{};
-};
-using WindowPlacementProvider = std::function<bool(HWND window, WindowPlacement& placement)>;
-void SetWindowPlacementProvider(WindowPlacementProvider provider);
+// A DC on the screen for the window's client area (null with ERROR_INVALID_WINDOW_HANDLE).
+HDC WindowDc(HWND window);
 
 }  // namespace platform::gdi
