@@ -83,6 +83,21 @@ void TextScreen(benchmark::State& state) {
 }
 BENCHMARK(TextScreen);
 
+// Pixel by pixel, as a picture is turned grey in place: a 64 x 64 icon read and written.
+void PixelByPixel(benchmark::State& state) {
+    Screenful s;
+    constexpr int kSide = 64;
+    for (auto _ : state)
+        for (int y = 0; y < kSide; ++y)
+            for (int x = 0; x < kSide; ++x) {
+                const COLORREF c = GetPixel(s.dc, x, y);
+                const BYTE g = static_cast<BYTE>((GetRValue(c) * 299 + GetGValue(c) * 587 + GetBValue(c) * 114) / 1000);
+                SetPixel(s.dc, x, y, RGB(g, g, g));
+            }
+    state.SetItemsProcessed(state.iterations() * kSide * kSide);
+}
+BENCHMARK(PixelByPixel);
+
 void WrappedText(benchmark::State& state) {
     Screenful s;
     const std::u16string notes =

@@ -145,6 +145,11 @@ Region DrawableArea(const DcObject& dc) {
 
 Canvas::Canvas(const DcObject& dc) : surface(dc.Target()), origin(dc.origin) {
     if (!surface) return;
+    // The common case, a memory DC without clipping, goes without region arithmetic.
+    if (!dc.bounds && !dc.state.clip) {
+        if (surface->width > 0 && surface->height > 0) clip.push_back({0, 0, surface->width, surface->height});
+        return;
+    }
     const Region area = DrawableArea(dc);
     if (!dc.state.clip) {
         clip = area.rects;
