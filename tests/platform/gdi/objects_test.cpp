@@ -131,3 +131,50 @@ TEST(Objects, ScreenDcDrawsOnTheDeviceScreen) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every call given a handle that is not a DC (or not the right object) fails plainly.
+TEST(Objects, BadHandlesFailWithoutHarm) {
+    const HDC bad = reinterpret_cast<HDC>(0x4242);
+    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    HDC screen = GetDC(nullptr);
+    const RECT r{0, 0, 4, 4};
+    POINT pts[3] = {{0, 0}, {4, 0}, {0, 4}};
+    SIZE size{};
+    TEXTMETRICW tm{};
+    const struct {
+        const char* call;
+        bool failed;
+    } calls[] = {
+        {"FillRect", FillRect(bad, &r, brush) == 0},
+        {"FillRect brush", FillRect(screen, &r, reinterpret_cast<HBRUSH>(bad)) == 0},
+        {"Rectangle", !Rectangle(bad, 0, 0, 4, 4)},
+        {"Ellipse", !Ellipse(nullptr, 0, 0, 4, 4)},
+        {"Polygon", !Polygon(bad, pts, 3)},
+        {"Polyline", !Polyline(bad, pts, 3)},
+        {"LineTo", !LineTo(bad, 1, 1)},
+        {"BitBlt", !BitBlt(bad, 0, 0, 4, 4, bad, 0, 0, SRCCOPY)},
+        {"StretchBlt", !StretchBlt(bad, 0, 0, 4, 4, nullptr, 0, 0, 4, 4, SRCCOPY)},
+        {"PatBlt", !PatBlt(bad, 0, 0, 4, 4, PATCOPY)},
+        {"SelectObject", SelectObject(bad, brush) == nullptr},
+        {"DeleteDC", !DeleteDC(bad)},
+        {"ExtTextOutW", !ExtTextOutW(bad, 0, 0, 0, nullptr, u"x", 1, nullptr)},
+        {"GetTextExtentPoint32W", !GetTextExtentPoint32W(bad, u"x", 1, &size)},
+        {"GetTextMetricsW", !GetTextMetricsW(bad, &tm)},
+        {"DrawTextW", DrawTextW(bad, u"x", 1, const_cast<RECT*>(&r), 0) == 0},
+        {"SetTextColor", SetTextColor(bad, 0) == CLR_INVALID},
+        {"SelectClipRgn", SelectClipRgn(bad, nullptr) == ERROR},
+        {"GetClipBox", GetClipBox(bad, const_cast<RECT*>(&r)) == ERROR},
+        {"TransparentImage", !TransparentImage(bad, 0, 0, 4, 4, bad, 0, 0, 4, 4, 0)},
+        {"DrawIconEx", !DrawIconEx(bad, 0, 0, reinterpret_cast<HICON>(bad), 0, 0, 0, nullptr, DI_NORMAL)},
+        {"CreateCompatibleDC", CreateCompatibleDC(bad) == nullptr},
+        {"CreatePatternBrush", CreatePatternBrush(reinterpret_cast<HBITMAP>(bad)) == nullptr},
+        {"GradientFill", !GradientFill(bad, nullptr, 0, nullptr, 0, GRADIENT_FILL_RECT_H)},
+    };
+    for (const auto& c : calls) EXPECT_TRUE(c.failed) << c.call;
+    ReleaseDC(nullptr, screen);
+    DeleteObject(brush);
+}
+
+}  // namespace
