@@ -35,8 +35,6 @@ struct DcObject : GdiObject {
     std::function<Surface*()> external;
     POINT origin{};
     std::optional<Region> bounds;
-    // Called by ReleaseDC for window DCs (the window area hands the picture on).
-    std::function<void()> onRelease;
 
     DWORD Type() const override { return memory ? OBJ_MEMDC : OBJ_DC; }
     Surface* Target() const;

@@ -55,7 +55,6 @@ HDC GetDC(HWND window) {
 int ReleaseDC(HWND, HDC dc) {
     const auto d = LookupObjectAs<DcObject>(dc);
     if (!d || d->memory) return 0;
-    if (d->onRelease) d->onRelease();
     DeleteDC(dc);
     return 1;
 }
