@@ -23,24 +23,17 @@ Screen& TheScreen() {
 
 }  // namespace
 
+// The screen follows the profile: a device given another screen size gets a new, white screen.
 Surface& ScreenSurface() {
+    const DeviceProfile& profile = Profile();
     Screen& s = TheScreen();
     const std::lock_guard guard(s.lock);
-    if (!s.made) {
-        const DeviceProfile& profile = Profile();
+    if (!s.made || s.store.surface.width != profile.screenWidth || s.store.surface.height != profile.screenHeight) {
         s.store.Allocate(profile.screenWidth, profile.screenHeight, false, false);
         std::fill(s.store.pixels.begin(), s.store.pixels.end(), kWhitePixel);
         s.made = true;
     }
     return s.store.surface;
-}
-
-void ResizeScreen(int width, int height) {
-    Screen& s = TheScreen();
-    const std::lock_guard guard(s.lock);
-    s.store.Allocate(width, height, false, false);
-    std::fill(s.store.pixels.begin(), s.store.pixels.end(), kWhitePixel);
-    s.made = true;
 }
 
 }  // namespace platform::gdi

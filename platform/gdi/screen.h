@@ -6,10 +6,9 @@
 
 namespace platform::gdi {
 
-// The screen surface, at the profile's size; made on first use.
+// The screen surface, at the profile's size: made white on first use and again whenever the
+// profile's screen size changes (another test device, the screen turned).
 Surface& ScreenSurface();
-// Makes the screen anew at another size (the screen turned), white.
-void ResizeScreen(int width, int height);
 
 // A DC on the screen for the window's client area (null with ERROR_INVALID_WINDOW_HANDLE).
 HDC WindowDc(HWND window);

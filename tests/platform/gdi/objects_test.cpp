@@ -3,6 +3,7 @@
 #include "gdi_fixture.h"
 #include "platform/device.h"
 #include "platform/system.h"
+#include "platform/testing.h"
 
 using namespace gdi_test;
 
@@ -175,6 +176,22 @@ TEST(Objects, BadHandlesFailWithoutHarm) {
     for (const auto& c : calls) EXPECT_TRUE(c.failed) << c.call;
     ReleaseDC(nullptr, screen);
     DeleteObject(brush);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Objects, TheScreenHasTheProfilesSize) {
+    platform::DeviceProfile vga;
+    vga.screenWidth = 480;
+    vga.screenHeight = 640;
+    platform::testing::TestDevice device(vga);
+    HDC screen = GetDC(nullptr);
+    RECT box;
+    GetClipBox(screen, &box);
+    EXPECT_EQ(BoxOf(box), (Box{0, 0, 480, 640}));
+    ReleaseDC(nullptr, screen);
 }
 
 }  // namespace
