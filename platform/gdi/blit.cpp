@@ -69,6 +69,9 @@ std::optional<BlitSource> SourceOfBitmap(HBITMAP bitmap) {
 }
 
 bool RunBlit(const DcObject& dest, const BlitRequest& q) {
+    if (!SaneCoordinates({q.x, q.y, q.width, q.height, q.xSrc, q.ySrc, q.srcWidth, q.srcHeight,
+                          static_cast<long long>(q.x) + q.width, static_cast<long long>(q.y) + q.height}))
+        return false;
     Canvas canvas(dest);
     if (canvas.Empty() || q.width == 0 || q.height == 0) return true;
     const BYTE fore = Rop3Of(q.rop);
@@ -116,13 +119,20 @@ bool RunBlit(const DcObject& dest, const BlitRequest& q) {
     const bool plainCopy = fore == 0xCC && back == 0xCC && !q.key && dw == sw && dh == sh && !mirrorX && !mirrorY &&
                            needSource && sourceView.monochrome == out.monochrome;
 
-    // Source columns of the destination columns, worked out once (-1: outside the source).
+    // Source columns of the visible destination columns, worked out once (-1: outside the source).
+    // Only what the clip leaves is mapped, so a huge destination costs no more than the surface.
+    LONG firstColumn = canvas.clip.front().left, lastColumn = canvas.clip.front().right;
+    for (const RECT& c : canvas.clip) {
+        firstColumn = std::min(firstColumn, c.left);
+        lastColumn = std::max(lastColumn, c.right);
+    }
     std::vector<int> columns;
     if (needSource) {
-        columns.resize(static_cast<std::size_t>(dw));
-        for (int ix = 0; ix < dw; ++ix) {
+        columns.resize(static_cast<std::size_t>(lastColumn - firstColumn));
+        for (int x = firstColumn; x < lastColumn; ++x) {
+            const int ix = x - destRect.left;
             const int sx = sx0 + MapCoord(mirrorX ? dw - 1 - ix : ix, dw, sw ? sw : 1) + sourceOrigin.x;
-            columns[static_cast<std::size_t>(ix)] = sx >= 0 && sx < sourceView.width ? sx : -1;
+            columns[static_cast<std::size_t>(x - firstColumn)] = sx >= 0 && sx < sourceView.width ? sx : -1;
         }
     }
     const bool convertMono = needSource && sourceView.monochrome != out.monochrome;
@@ -147,7 +157,7 @@ bool RunBlit(const DcObject& dest, const BlitRequest& q) {
             if (copyOnly) {
                 // Stretched or keyed copies, the common case of pictures and icons.
                 for (int x = c.left; x < c.right; ++x) {
-                    const int sx = columns[static_cast<std::size_t>(x - destRect.left)];
+                    const int sx = columns[static_cast<std::size_t>(x - firstColumn)];
                     if (sx < 0) continue;
                     const Pixel S = sourceRow[sx] & 0xFFFFFF;
                     if (q.key && S == *q.key) continue;
@@ -159,7 +169,7 @@ bool RunBlit(const DcObject& dest, const BlitRequest& q) {
                 const int ix = x - destRect.left;
                 Pixel S = 0, P = 0;
                 if (needSource) {
-                    const int sx = columns[static_cast<std::size_t>(ix)];
+                    const int sx = columns[static_cast<std::size_t>(x - firstColumn)];
                     if (sx < 0) continue;
                     S = sourceRow[sx] & 0xFFFFFF;
                     if (q.key && S == *q.key) continue;
@@ -186,6 +196,9 @@ bool DrawArgbPixels(HDC dc, const RECT& dest, const std::uint32_t* pixels, int w
     const auto d = LookupDc(dc);
     if (!d || !pixels) return false;
     Canvas canvas(*d);
+    if (!SaneCoordinates({dest.left, dest.top, dest.right, dest.bottom, source.left, source.top, source.right,
+                          source.bottom}))
+        return false;
     const int dw = dest.right - dest.left, dh = dest.bottom - dest.top;
     const int sw = source.right - source.left, sh = source.bottom - source.top;
     if (canvas.Empty() || dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return true;
@@ -229,7 +242,7 @@ BOOL Blit(HDC dest, const BlitRequest& q) {
     const auto d = LookupDc(dest);
     if (!d) return FALSE;
     if (!RunBlit(*d, q)) {
-        SetLastError(ERROR_INVALID_HANDLE);
+        SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
     return TRUE;

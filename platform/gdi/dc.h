@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -42,6 +43,15 @@ struct DcObject : GdiObject {
     std::shared_ptr<BrushObject> Brush() const { return LookupObjectAs<BrushObject>(state.brush); }
     std::shared_ptr<FontObject> Font() const { return LookupObjectAs<FontObject>(state.font); }
 };
+
+// Coordinates are 28-bit signed, as on the platform's larger siblings: beyond that a call fails
+// rather than overflow or run for ever.
+constexpr long long kMaxCoordinate = (1LL << 27) - 1;
+inline bool SaneCoordinates(std::initializer_list<long long> values) {
+    for (long long v : values)
+        if (v < -kMaxCoordinate || v > kMaxCoordinate) return false;
+    return true;
+}
 
 std::shared_ptr<DcObject> LookupDc(HDC dc);
 // Makes a DC drawing on an external surface (the screen, a window's part of it).
@@ -89,6 +99,8 @@ struct Canvas {
     void FillRect(const RECT& surfaceRect, const Ink& ink) const;
     // Limits the clip to a rectangle (surface coordinates).
     void Limit(const RECT& surfaceRect);
+    // The box around the clip rectangles (empty when there are none).
+    RECT Bounds() const;
 };
 
 }  // namespace platform::gdi

@@ -47,6 +47,10 @@ RECT Normalised(int left, int top, int right, int bottom) {
 BOOL DrawRoundShape(HDC hdc, int left, int top, int right, int bottom, double rx, double ry, bool ellipse) {
     const auto dc = LookupDc(hdc);
     if (!dc) return FALSE;
+    if (!SaneCoordinates({left, top, right, bottom, static_cast<long long>(rx), static_cast<long long>(ry)})) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
     const Canvas canvas(*dc);
     if (canvas.Empty()) return TRUE;
     const RECT r = Normalised(left, top, right, bottom);
@@ -66,7 +70,10 @@ BOOL DrawRoundShape(HDC hdc, int left, int top, int right, int bottom, double rx
     const RoundShape inner = outer.Inset(w);
     const Ink fill = InkOfBrush(*dc, dc->Brush().get());
     const Ink pen = Ink::Solid(stroke.colour);
-    for (int y = static_cast<int>(std::floor(outer.top)); y < static_cast<int>(std::ceil(outer.bottom)); ++y) {
+    const RECT visible = canvas.Bounds();
+    const int firstRow = std::max<int>(static_cast<int>(std::floor(outer.top)), visible.top);
+    const int endRow = std::min<int>(static_cast<int>(std::ceil(outer.bottom)), visible.bottom);
+    for (int y = firstRow; y < endRow; ++y) {
         int oa, ob, ia, ib;
         if (!outer.Row(y, oa, ob)) continue;
         const bool hasInner = w == 0 || inner.Row(y, ia, ib);
@@ -94,7 +101,8 @@ void FillPolygon(const Canvas& canvas, const std::vector<POINT>& pts, const Ink&
         maxY = std::max(maxY, p.y);
     }
     std::vector<double> xs;
-    for (int y = minY; y < maxY; ++y) {
+    const RECT visible = canvas.Bounds();
+    for (int y = std::max<int>(minY, visible.top); y < std::min<int>(maxY, visible.bottom); ++y) {
         const double yc = y + 0.5;
         xs.clear();
         for (std::size_t i = 0; i < pts.size(); ++i) {
@@ -109,6 +117,12 @@ void FillPolygon(const Canvas& canvas, const std::vector<POINT>& pts, const Ink&
             canvas.Span(y, xa, xb, ink);
         }
     }
+}
+
+bool SanePoints(const POINT* points, int count) {
+    for (int i = 0; i < count; ++i)
+        if (!SaneCoordinates({points[i].x, points[i].y})) return false;
+    return true;
 }
 
 std::vector<POINT> ToSurface(const Canvas& canvas, const POINT* points, int count) {
@@ -130,7 +144,10 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
     }
     const Canvas canvas(*dc);
     if (canvas.Empty()) return 1;
-    const RECT r{canvas.X(rect->left), canvas.Y(rect->top), canvas.X(rect->right), canvas.Y(rect->bottom)};
+    // "Everything" rectangles are common; they are cut to what a coordinate can be.
+    auto clamp = [](LONG v) { return static_cast<LONG>(std::clamp<long long>(v, -kMaxCoordinate, kMaxCoordinate)); };
+    const RECT r{canvas.X(clamp(rect->left)), canvas.Y(clamp(rect->top)), canvas.X(clamp(rect->right)),
+                 canvas.Y(clamp(rect->bottom))};
     canvas.FillRect(r, InkOfBrush(*dc, b.get()));
     return 1;
 }
@@ -151,7 +168,7 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
 BOOL Polygon(HDC hdc, const POINT* points, int count) {
     const auto dc = LookupDc(hdc);
     if (!dc) return FALSE;
-    if (!points || count < 2) {
+    if (!points || count < 2 || !SanePoints(points, count)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
@@ -170,7 +187,7 @@ BOOL Polygon(HDC hdc, const POINT* points, int count) {
 BOOL Polyline(HDC hdc, const POINT* points, int count) {
     const auto dc = LookupDc(hdc);
     if (!dc) return FALSE;
-    if (!points || count < 2) {
+    if (!points || count < 2 || !SanePoints(points, count)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
@@ -193,6 +210,10 @@ BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT previous) {
 BOOL LineTo(HDC hdc, int x, int y) {
     const auto dc = LookupDc(hdc);
     if (!dc) return FALSE;
+    if (!SaneCoordinates({x, y, dc->state.position.x, dc->state.position.y})) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
     const Canvas canvas(*dc);
     Stroke stroke = Stroke::Of(*dc);
     const POINT from = dc->state.position;
@@ -225,21 +246,26 @@ COLORREF GetPixel(HDC hdc, int x, int y) {
 BOOL DrawFocusRect(HDC hdc, const RECT* rect) {
     const auto dc = LookupDc(hdc);
     if (!dc || !rect) return FALSE;
+    if (!SaneCoordinates({rect->left, rect->top, rect->right, rect->bottom})) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
     const Canvas canvas(*dc);
     if (canvas.Empty()) return TRUE;
     const RECT r = Normalised(canvas.X(rect->left), canvas.Y(rect->top), canvas.X(rect->right), canvas.Y(rect->bottom));
     if (RectEmpty(r)) return TRUE;
+    const RECT visible = canvas.Bounds();
     auto invert = [&](int x, int y) {
         if (((x + y) & 1) == 0 && canvas.Visible(x, y)) {
             Pixel& p = canvas.surface->Row(y)[x];
             p = canvas.surface->Fit(~p);
         }
     };
-    for (int x = r.left; x < r.right; ++x) {
+    for (int x = std::max(r.left, visible.left); x < std::min(r.right, visible.right); ++x) {
         invert(x, r.top);
         if (r.bottom - 1 != r.top) invert(x, r.bottom - 1);
     }
-    for (int y = r.top + 1; y < r.bottom - 1; ++y) {
+    for (int y = std::max(r.top + 1, visible.top); y < std::min(r.bottom - 1, visible.bottom); ++y) {
         invert(r.left, y);
         if (r.right - 1 != r.left) invert(r.right - 1, y);
     }
@@ -264,6 +290,10 @@ BOOL GradientFill(HDC hdc, TRIVERTEX* vertices, ULONG vertexCount, void* mesh, U
         }
         const TRIVERTEX& a = vertices[rects[m].UpperLeft];
         const TRIVERTEX& b = vertices[rects[m].LowerRight];
+        if (!SaneCoordinates({a.x, a.y, b.x, b.y})) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return FALSE;
+        }
         const RECT r = Normalised(a.x, a.y, b.x, b.y);
         if (RectEmpty(r) || canvas.Empty()) continue;
         const bool horizontal = mode == GRADIENT_FILL_RECT_H;
@@ -272,10 +302,15 @@ BOOL GradientFill(HDC hdc, TRIVERTEX* vertices, ULONG vertexCount, void* mesh, U
         const TRIVERTEX& from = aFirst ? a : b;
         const TRIVERTEX& to = aFirst ? b : a;
         const int steps = horizontal ? r.right - r.left : r.bottom - r.top;
-        for (int i = 0; i < steps; ++i) {
+        // Only the lines that can show are drawn.
+        const RECT visible = canvas.Bounds();
+        const int firstStep = std::max(0, horizontal ? visible.left - canvas.X(r.left) : visible.top - canvas.Y(r.top));
+        const int endStep =
+            std::min(steps, horizontal ? visible.right - canvas.X(r.left) : visible.bottom - canvas.Y(r.top));
+        for (int i = firstStep; i < endStep; ++i) {
             auto mix = [&](COLOR16 c0, COLOR16 c1) {
                 const int v0 = Channel16(c0), v1 = Channel16(c1);
-                return steps == 1 ? v0 : v0 + (v1 - v0) * i / (steps - 1);
+                return steps == 1 ? v0 : static_cast<int>(v0 + static_cast<long long>(v1 - v0) * i / (steps - 1));
             };
             const Pixel p = (static_cast<Pixel>(mix(from.Red, to.Red)) << 16) |
                             (static_cast<Pixel>(mix(from.Green, to.Green)) << 8) | mix(from.Blue, to.Blue);

@@ -130,7 +130,8 @@ BOOL ExtTextOutW(HDC dc, int x, int y, UINT options, const RECT* rect, LPCWSTR t
     const auto d = LookupDc(dc);
     if (!d) return FALSE;
     const FontFace* face = FaceOf(*d);
-    if (!face || (count > 0 && !text)) {
+    if (!face || (count > 0 && !text) || !SaneCoordinates({x, y}) ||
+        (rect && !SaneCoordinates({rect->left, rect->top, rect->right, rect->bottom}))) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }

@@ -241,3 +241,39 @@ TEST(Shapes, FocusRectDrawnTwiceVanishes) {
 }
 
 }  // namespace
+
+namespace {
+
+// Far-reaching coordinates draw what shows, quickly; coordinates past what the platform takes fail
+// instead of overflowing.
+TEST(Shapes, HugeCoordinatesDrawWhatShowsOrFail) {
+    constexpr int kFar = 50000000;
+    Surface32 s(16, 16);
+    MoveToEx(s.dc(), -kFar, 5, nullptr);
+    EXPECT_TRUE(LineTo(s.dc(), kFar, 5));
+    EXPECT_EQ(s.Count(kBlack), 16);
+    s.Clear(kWhite);
+    Selected brush(s.dc(), CreateSolidBrush(kRed));
+    EXPECT_TRUE(Ellipse(s.dc(), -kFar, -kFar, kFar, kFar));
+    EXPECT_EQ(s.Count(kRed), 256);
+    const RECT everything{-kFar, -kFar, kFar, kFar};
+    DrawFocusRect(s.dc(), &everything);
+    EXPECT_EQ(s.Count(kRed), 256);
+    TRIVERTEX v[2] = {{-kFar, 0, 0, 0, 0, 0}, {kFar, 16, 0xFF00, 0xFF00, 0xFF00, 0}};
+    GRADIENT_RECT g{0, 1};
+    EXPECT_TRUE(GradientFill(s.dc(), v, 2, &g, 1, GRADIENT_FILL_RECT_H));
+    Surface32 src(2, 2);
+    EXPECT_TRUE(StretchBlt(s.dc(), -kFar, -kFar, 2 * kFar, 2 * kFar, src.dc(), 0, 0, 2, 2, SRCCOPY));
+    EXPECT_EQ(s.Count(kWhite), 256);
+    const RECT all{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+    HBRUSH black = CreateSolidBrush(kBlack);
+    EXPECT_NE(FillRect(s.dc(), &all, black), 0);
+    DeleteObject(black);
+    EXPECT_EQ(s.Count(kBlack), 256);
+    EXPECT_FALSE(Rectangle(s.dc(), 0, 0, INT32_MAX, 4));
+    EXPECT_FALSE(BitBlt(s.dc(), INT32_MAX - 1, 0, 4, 4, src.dc(), 0, 0, SRCCOPY));
+    MoveToEx(s.dc(), 0, 0, nullptr);
+    EXPECT_FALSE(LineTo(s.dc(), INT32_MIN, 3));
+}
+
+}  // namespace
