@@ -86,6 +86,7 @@ void Stroke::Line(const Canvas& canvas, int x0, int y0, int x1, int y1, bool las
     const int on = style == PS_DOT ? kDotOn : kDashOn;
     const int period = on + (style == PS_DOT ? kDotOff : kDashOff);
     const double half = width / 2.0;
+    const RECT visibleBox = canvas.Bounds();
     for (;;) {
         const bool last = x == x1 && y == y1;
         if (last && !lastPixel && !wide) break;
@@ -102,10 +103,12 @@ void Stroke::Line(const Canvas& canvas, int x0, int y0, int x1, int y1, bool las
             if (!wide) {
                 canvas.Plot(x, y, p);
             } else {
-                // A round brush of the pen's width centred on the pixel.
+                // A round brush of the pen's width centred on the pixel, only where it can show.
                 const int offset = width / 2;
-                for (int j = 0; j < width; ++j)
-                    for (int i = 0; i < width; ++i) {
+                const int i0 = std::max(0, visibleBox.left - (x - offset)), i1 = std::min(width, visibleBox.right - (x - offset));
+                const int j0 = std::max(0, visibleBox.top - (y - offset)), j1 = std::min(width, visibleBox.bottom - (y - offset));
+                for (int j = j0; j < j1; ++j)
+                    for (int i = i0; i < i1; ++i) {
                         const double cx = i + 0.5 - half, cy = j + 0.5 - half;
                         if (cx * cx + cy * cy <= half * half) canvas.Plot(x - offset + i, y - offset + j, p);
                     }

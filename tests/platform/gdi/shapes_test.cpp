@@ -277,3 +277,15 @@ TEST(Shapes, HugeCoordinatesDrawWhatShowsOrFail) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Shapes, VeryWidePenCoversWhatShows) {
+    Surface32 s(8, 8);
+    Selected pen(s.dc(), CreatePen(PS_SOLID, 1000000, kBlue));
+    MoveToEx(s.dc(), 3, 3, nullptr);
+    EXPECT_TRUE(LineTo(s.dc(), 5, 3));
+    EXPECT_EQ(s.Count(kBlue), 64);
+}
+
+}  // namespace
