@@ -13,6 +13,8 @@ struct IdPair {
     LONG key = kNoId;
 };
 
+static_assert(sizeof(IdPair) == 8);
+
 // Pairs in ascending order of key compared as signed numbers (OIDs with the top bit set first);
 // equal keys stand next to each other.
 using IdIndex = RecordArray<IdPair>;

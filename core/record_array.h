@@ -4,9 +4,10 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <new>
+#include <type_traits>
 #include <utility>
+#include <vector>
 
 inline constexpr int kRecordArrayGrowStep = 64;
 
@@ -14,8 +15,13 @@ inline constexpr int kRecordArrayGrowStep = 64;
 // capacity elements of the buffer are constructed, and those from size on hold stale but valid
 // values. Indexes are checked by the operations that change the array; element access is direct
 // and the caller checks the index against Size() itself.
+// The storage under the constructed elements grows geometrically (it is a std::vector), so that a
+// load appending a hundred thousand records does not copy them all every 64 appends; what the
+// capacity rule decides (how many elements exist, which of them are fresh) holds exactly.
 template <class E>
 class RecordArray {
+    static_assert(!std::is_same_v<E, bool>, "a vector of bool holds no elements to point at");
+
 public:
     RecordArray() = default;
     ~RecordArray() = default;
@@ -38,18 +44,19 @@ public:
     int Capacity() const { return capacity_; }
     int GrowStep() const { return growStep_; }
     bool IsEmpty() const { return size_ == 0; }
-    E* Data() { return data_.get(); }
-    const E* Data() const { return data_.get(); }
-    E& operator[](int index) { return data_[index]; }
-    const E& operator[](int index) const { return data_[index]; }
-    E* begin() { return data_.get(); }
-    E* end() { return data_.get() + size_; }
-    const E* begin() const { return data_.get(); }
-    const E* end() const { return data_.get() + size_; }
+    E* Data() { return items_.data(); }
+    const E* Data() const { return items_.data(); }
+    E& operator[](int index) { return items_[static_cast<std::size_t>(index)]; }
+    const E& operator[](int index) const { return items_[static_cast<std::size_t>(index)]; }
+    E* begin() { return items_.data(); }
+    E* end() { return items_.data() + size_; }
+    const E* begin() const { return items_.data(); }
+    const E* end() const { return items_.data() + size_; }
 
     // Growing past the capacity reallocates to whole steps; shrinking by a full step or more
-    // reallocates down; smaller shrinks only set the size. Ignored for a negative size or a
-    // grow step below 1.
+    // reallocates down; smaller shrinks only set the size. A reallocation keeps the first
+    // min(size, newSize) elements and makes every other element fresh. Ignored for a negative
+    // size or a grow step below 1.
     void SetSize(int newSize, int growStep) {
         if (newSize < 0 || growStep < 1) return;
         growStep_ = growStep;
@@ -60,11 +67,10 @@ public:
         const std::int64_t steps = (std::int64_t{newSize} + growStep - 1) / growStep;
         const std::int64_t newCapacity = steps * growStep;
         if (newCapacity > INT32_MAX) throw std::bad_alloc();
-        std::unique_ptr<E[]> buffer;
-        if (newCapacity > 0) buffer = std::make_unique<E[]>(static_cast<std::size_t>(newCapacity));
         const int kept = size_ < newSize ? size_ : newSize;
-        for (int i = 0; i < kept; ++i) buffer[i] = std::move(data_[i]);
-        data_ = std::move(buffer);
+        for (int i = kept; i < capacity_ && i < newCapacity; ++i) (*this)[i] = E{};
+        items_.resize(static_cast<std::size_t>(newCapacity));
+        if (newCapacity < capacity_) items_.shrink_to_fit();
         capacity_ = static_cast<int>(newCapacity);
         size_ = newSize;
     }
@@ -73,8 +79,8 @@ public:
     int InsertAt(int index, E element) {
         if (index < 0 || index > size_) return -1;
         SetSize(size_ + 1, growStep_);
-        for (int i = size_ - 1; i > index; --i) data_[i] = std::move(data_[i - 1]);
-        data_[index] = std::move(element);
+        for (int i = size_ - 1; i > index; --i) (*this)[i] = std::move((*this)[i - 1]);
+        (*this)[index] = std::move(element);
         return index;
     }
 
@@ -82,9 +88,9 @@ public:
     int RemoveAt(int index) {
         if (index < 0 || index >= size_) return -1;
         const int last = size_ - 1;
-        for (int i = index; i < last - 1; ++i) data_[i] = std::move(data_[i + 1]);
+        for (int i = index; i < last - 1; ++i) (*this)[i] = std::move((*this)[i + 1]);
         // The last element is copied, not moved: it keeps its value until overwritten.
-        if (index < last) data_[last - 1] = data_[last];
+        if (index < last) (*this)[last - 1] = (*this)[last];
         size_ = last;
         return size_;
     }
@@ -92,7 +98,7 @@ public:
     // Returns index, or -1 when it is out of range.
     int SetAt(int index, E element) {
         if (index < 0 || index >= size_) return -1;
-        data_[index] = std::move(element);
+        (*this)[index] = std::move(element);
         return index;
     }
 
@@ -102,7 +108,7 @@ public:
     // Returns the index of the new element.
     int Append(E element) {
         SetSize(size_ + 1, growStep_);
-        data_[size_ - 1] = std::move(element);
+        (*this)[size_ - 1] = std::move(element);
         return size_ - 1;
     }
 
@@ -110,17 +116,18 @@ private:
     void CopyFrom(const RecordArray& other) {
         growStep_ = other.growStep_;
         SetSize(other.size_, growStep_);
-        for (int i = 0; i < size_; ++i) data_[i] = other.data_[i];
+        for (int i = 0; i < size_; ++i) (*this)[i] = other[i];
     }
     void TakeFrom(RecordArray& other) noexcept {
         size_ = std::exchange(other.size_, 0);
         capacity_ = std::exchange(other.capacity_, 0);
         growStep_ = other.growStep_;
-        data_ = std::move(other.data_);
+        items_ = std::move(other.items_);
+        other.items_.clear();
     }
 
     int size_ = 0;
     int capacity_ = 0;
-    std::unique_ptr<E[]> data_;
+    std::vector<E> items_;  // capacity_ constructed elements
     int growStep_ = kRecordArrayGrowStep;
 };

@@ -109,6 +109,14 @@ DeviceProfile ReadProfile(const std::filesystem::path& root) {
     return p;
 }
 
+// A device comes with its standard folders, and the program is installed in its own folder there.
+void PrepareRoot(const std::filesystem::path& root) {
+    static constexpr const char* kFolders[] = {"files/My Documents", "files/Program Files/Quorvia", "files/Windows",
+                                               "run"};
+    std::error_code ec;
+    for (const char* folder : kFolders) std::filesystem::create_directories(root / folder, ec);
+}
+
 }  // namespace
 
 const std::filesystem::path& DeviceRoot() {
@@ -117,9 +125,7 @@ const std::filesystem::path& DeviceRoot() {
     if (!s.rootSet) {
         s.root = DefaultRoot();
         s.rootSet = true;
-        std::error_code ec;
-        std::filesystem::create_directories(s.root / "files", ec);
-        std::filesystem::create_directories(s.root / "run", ec);
+        PrepareRoot(s.root);
     }
     return s.root;
 }
@@ -149,6 +155,7 @@ void SetDeviceRoot(const std::filesystem::path& root) {
         const std::lock_guard guard(s.lock);
         s.root = root;
         s.rootSet = true;
+        // Test devices start bare: each test makes the folders it needs.
         std::error_code ec;
         std::filesystem::create_directories(root / "files", ec);
         std::filesystem::create_directories(root / "run", ec);
