@@ -220,13 +220,7 @@ bool DrawArgbPixels(HDC dc, const RECT& dest, const std::uint32_t* pixels, int w
                     row[x] = out.Fit(p & 0xFFFFFF);
                     continue;
                 }
-                const Pixel under = row[x];
-                Pixel blended = 0;
-                for (int shift = 0; shift <= 16; shift += 8) {
-                    const unsigned fg = (p >> shift) & 0xFF, bg = (under >> shift) & 0xFF;
-                    blended |= ((fg * a + bg * (255 - a) + 127) / 255) << shift;
-                }
-                row[x] = out.Fit(blended);
+                row[x] = out.Fit(Blend(row[x], p & 0xFFFFFF, a));
             }
         }
     return true;

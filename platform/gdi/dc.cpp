@@ -212,17 +212,7 @@ void Canvas::FillRect(const RECT& r, const Ink& ink) const {
     }
 }
 
-RECT Canvas::Bounds() const {
-    if (clip.empty()) return {0, 0, 0, 0};
-    RECT box = clip.front();
-    for (const RECT& c : clip) {
-        box.left = std::min(box.left, c.left);
-        box.top = std::min(box.top, c.top);
-        box.right = std::max(box.right, c.right);
-        box.bottom = std::max(box.bottom, c.bottom);
-    }
-    return box;
-}
+RECT Canvas::Bounds() const { return BoundingBox(clip); }
 
 void Canvas::Limit(const RECT& r) {
     std::vector<RECT> limited;

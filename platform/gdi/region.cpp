@@ -48,7 +48,7 @@ Region Region::FromRect(const RECT& r) {
     return region;
 }
 
-RECT Region::Box() const {
+RECT BoundingBox(const std::vector<RECT>& rects) {
     if (rects.empty()) return {0, 0, 0, 0};
     RECT box = rects.front();
     for (const RECT& r : rects) {
@@ -59,6 +59,8 @@ RECT Region::Box() const {
     }
     return box;
 }
+
+RECT Region::Box() const { return BoundingBox(rects); }
 
 bool Region::Contains(int x, int y) const {
     for (const RECT& r : rects)

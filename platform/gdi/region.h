@@ -9,6 +9,8 @@ namespace platform::gdi {
 
 inline bool RectEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 RECT IntersectRects(const RECT& a, const RECT& b);
+// The box around rectangles (empty when there are none).
+RECT BoundingBox(const std::vector<RECT>& rects);
 
 struct Region {
     std::vector<RECT> rects;  // disjoint, none empty

@@ -125,6 +125,16 @@ bool SanePoints(const POINT* points, int count) {
     return true;
 }
 
+// The DC for a call with a list of points, or null when the DC or the points are unusable.
+std::shared_ptr<DcObject> DcForPoints(HDC hdc, const POINT* points, int count) {
+    auto dc = LookupDc(hdc);
+    if (dc && (!points || count < 2 || !SanePoints(points, count))) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    return dc;
+}
+
 std::vector<POINT> ToSurface(const Canvas& canvas, const POINT* points, int count) {
     std::vector<POINT> out(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) out[static_cast<std::size_t>(i)] = {canvas.X(points[i].x), canvas.Y(points[i].y)};
@@ -166,12 +176,8 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
 }
 
 BOOL Polygon(HDC hdc, const POINT* points, int count) {
-    const auto dc = LookupDc(hdc);
+    const auto dc = DcForPoints(hdc, points, count);
     if (!dc) return FALSE;
-    if (!points || count < 2 || !SanePoints(points, count)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
     const Canvas canvas(*dc);
     if (canvas.Empty()) return TRUE;
     const std::vector<POINT> pts = ToSurface(canvas, points, count);
@@ -185,12 +191,8 @@ BOOL Polygon(HDC hdc, const POINT* points, int count) {
 }
 
 BOOL Polyline(HDC hdc, const POINT* points, int count) {
-    const auto dc = LookupDc(hdc);
+    const auto dc = DcForPoints(hdc, points, count);
     if (!dc) return FALSE;
-    if (!points || count < 2 || !SanePoints(points, count)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
     const Canvas canvas(*dc);
     Stroke stroke = Stroke::Of(*dc);
     for (int i = 0; i + 1 < count; ++i)

@@ -42,6 +42,16 @@ struct PixelStore {
     void Allocate(int width, int height, bool bottomUp, bool monochrome);
 };
 
+// over laid on under with coverage 0-255.
+inline Pixel Blend(Pixel under, Pixel over, unsigned coverage) {
+    Pixel out = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const unsigned fg = (over >> shift) & 0xFF, bg = (under >> shift) & 0xFF;
+        out |= ((fg * coverage + bg * (255 - coverage) + 127) / 255) << shift;
+    }
+    return out;
+}
+
 // Brightness used to turn a colour into black or white.
 inline bool IsBright(Pixel p) {
     const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;

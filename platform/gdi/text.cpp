@@ -33,15 +33,6 @@ std::vector<int> Advances(const FontFace& face, LPCWSTR text, int count) {
     return advances;
 }
 
-Pixel Blend(Pixel under, Pixel over, unsigned coverage) {
-    Pixel out = 0;
-    for (int shift = 0; shift <= 16; shift += 8) {
-        const unsigned fg = (over >> shift) & 0xFF, bg = (under >> shift) & 0xFF;
-        out |= ((fg * coverage + bg * (255 - coverage) + 127) / 255) << shift;
-    }
-    return out;
-}
-
 void DrawGlyph(const Canvas& canvas, const Glyph& g, int penX, int baseline, Pixel colour) {
     const Surface& s = *canvas.surface;
     for (const RECT& c : canvas.clip) {
