@@ -138,7 +138,7 @@ TEST_F(RegistryTest, ThreadsWritingAndReadingAtOnceLoseNothing) {
             Key own;
             if (Create(HKEY_CURRENT_USER, u"Threads", own) != ERROR_SUCCESS) ++failures[t];
             for (int i = 0; i < kValuesPerThread; ++i) {
-                const std::u16string name = Numbered("t" + std::to_string(t) + "_", i);
+                const std::u16string name = Numbered(std::string("t").append(std::to_string(t)).append("_"), i);
                 if (SetDword(own.Get(), name.c_str(), static_cast<DWORD>(i)) != ERROR_SUCCESS) ++failures[t];
                 if (ReadDword(own.Get(), name.c_str(), 9999) != static_cast<DWORD>(i)) ++failures[t];
             }
@@ -162,7 +162,7 @@ TEST(RegistryWriter, DISABLED_WritesItsShare) {
     // What the parent wrote before starting this process.
     ASSERT_EQ(ReadDword(key.Get(), u"Seed", 0), 42u);
     for (int i = 0; i < kValuesPerWriter; ++i) {
-        const std::u16string name = Numbered("w" + std::string(writer) + "_", i);
+        const std::u16string name = Numbered(std::string("w").append(writer).append("_"), i);
         ASSERT_EQ(SetDword(key.Get(), name.c_str(), static_cast<DWORD>(i)), ERROR_SUCCESS);
         // Both writers also make the same keys, racing to create each one.
         if (i % 10 == 0) {
@@ -229,7 +229,7 @@ TEST_F(RegistryTest, TwoProcessesWritingAtOnceLoseNothing) {
     EXPECT_EQ(values, static_cast<DWORD>(1 + kWriters * kValuesPerWriter));
     for (int w = 1; w <= kWriters; ++w)
         for (int i = 0; i < kValuesPerWriter; ++i)
-            ASSERT_EQ(ReadDword(key.Get(), Numbered("w" + std::to_string(w) + "_", i).c_str(), 9999), static_cast<DWORD>(i))
+            ASSERT_EQ(ReadDword(key.Get(), Numbered(std::string("w").append(std::to_string(w)).append("_"), i).c_str(), 9999), static_cast<DWORD>(i))
                 << "writer " << w << " value " << i;
 
     Key shared;
