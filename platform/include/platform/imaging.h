@@ -7,59 +7,8 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "platform/com.h"
 #include "platform/types.h"
-
-// The base of every COM-style interface and byte streams (a contact's picture held by the PIM
-// store comes as one), in the shape the object model's COM header gives them.
-#ifndef QV_IUNKNOWN_DEFINED
-#define QV_IUNKNOWN_DEFINED
-struct IUnknown {
-    virtual HRESULT QueryInterface(REFIID iid, void** object) = 0;
-    virtual ULONG AddRef() = 0;
-    virtual ULONG Release() = 0;
-
-protected:
-    ~IUnknown() = default;
-};
-inline constexpr IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-
-#define STREAM_SEEK_SET 0
-#define STREAM_SEEK_CUR 1
-#define STREAM_SEEK_END 2
-#define STATFLAG_DEFAULT 0
-#define STATFLAG_NONAME 1
-#define STGTY_STREAM 2
-struct STATSTG {
-    LPWSTR pwcsName;
-    DWORD type;
-    ULARGE_INTEGER cbSize;
-    FILETIME mtime;
-    FILETIME ctime;
-    FILETIME atime;
-    DWORD grfMode;
-    DWORD grfLocksSupported;
-    CLSID clsid;
-    DWORD grfStateBits;
-    DWORD reserved;
-};
-struct ISequentialStream : IUnknown {
-    virtual HRESULT Read(void* buffer, ULONG bytes, ULONG* read) = 0;
-    virtual HRESULT Write(const void* buffer, ULONG bytes, ULONG* written) = 0;
-
-protected:
-    ~ISequentialStream() = default;
-};
-struct IStream : ISequentialStream {
-    virtual HRESULT Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* newPosition) = 0;
-    virtual HRESULT SetSize(ULARGE_INTEGER size) = 0;
-    virtual HRESULT Commit(DWORD flags) = 0;
-    virtual HRESULT Stat(STATSTG* stat, DWORD flags) = 0;
-
-protected:
-    ~IStream() = default;
-};
-inline constexpr IID IID_IStream = {0x0000000C, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-#endif
 
 // Who frees a buffer handed to CreateImageFromBuffer once the image is released.
 enum BufferDisposalFlag {
