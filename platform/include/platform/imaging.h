@@ -10,6 +10,11 @@
 #include "platform/com.h"
 #include "platform/types.h"
 
+// The class contexts the factory's callers name (the factory lives in the process in every case).
+#ifndef CLSCTX_ALL
+#define CLSCTX_ALL 0x17
+#endif
+
 // Who frees a buffer handed to CreateImageFromBuffer once the image is released.
 enum BufferDisposalFlag {
     BufferDisposalFlagNone = 0,
