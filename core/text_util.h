@@ -5,7 +5,9 @@
 
 #include <string>
 #include <string_view>
+#include <type_traits>
 
+#include "platform/text.h"
 #include "platform/types.h"
 
 // One UTF-16 unit at a time; characters outside ASCII fail the tests and are left unchanged.
@@ -54,3 +56,24 @@ void ForEachCommaPiece(std::u16string_view text, F&& f) {
 }
 // The C runtime's wide lower-casing of a whole text.
 std::u16string LowerText(std::u16string_view text);
+
+// Fills the numbered inserts ("%1", "%2!d!") of a message text into out; returns the characters
+// written, 0 when the text does not fit or an insert has no argument. Texts are passed as WCHAR
+// pointers, numbers as integers.
+template <class T>
+DWORD_PTR InsertWord(T value) {
+    if constexpr (std::is_pointer_v<T>) return reinterpret_cast<DWORD_PTR>(value);
+    else return static_cast<DWORD_PTR>(value);
+}
+
+template <class... Args>
+int FormatTextToBuf(WCHAR* out, int outChars, const WCHAR* format, Args... args) {
+    static_assert(((std::is_integral_v<Args> || std::is_pointer_v<Args>) && ...), "texts and numbers only");
+    DWORD_PTR words[sizeof...(Args) + 1] = {InsertWord(args)...};
+    if (!out || outChars <= 0) return 0;
+    const DWORD flags = FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ARGUMENT_ARRAY;
+    const DWORD written = FormatMessageW(flags, format, 0, 0, out, static_cast<DWORD>(outChars),
+                                         sizeof...(Args) ? reinterpret_cast<va_list*>(words) : nullptr);
+    if (written == 0) out[0] = 0;
+    return static_cast<int>(written);
+}

@@ -176,3 +176,13 @@ TEST(TextUtil, FileExistsFindsFilesAndFolders) {
 }
 
 }  // namespace
+
+TEST(TextUtil, FormatTextToBufFillsNumberedInserts) {
+    WCHAR buffer[100];
+    EXPECT_EQ(FormatTextToBuf(buffer, 100, u"%1 of %2!d! (%3)", u"Week", 12, u"Sun"), 16);
+    EXPECT_EQ(std::u16string(buffer), u"Week of 12 (Sun)");
+    WCHAR small[5];
+    EXPECT_EQ(FormatTextToBuf(small, 5, u"%1", u"too long"), 0);
+    EXPECT_EQ(small[0], 0);
+    EXPECT_EQ(FormatTextToBuf(buffer, 100, u"no inserts"), 10);
+}
