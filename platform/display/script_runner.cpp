@@ -160,6 +160,7 @@ bool RunLine(Script& s, const std::string& line, std::string& why) {
 }
 
 void CALLBACK ScriptStep(HWND, UINT, UINT_PTR, DWORD) {
+    if (RefreshNavBar()) return;  // the title bar paints before the next line looks at the screen
     Script& s = TheScript();
     if (s.quitting) return WatchQuit(s);
     if (s.waiting) {
