@@ -198,12 +198,6 @@ TEST_F(ShellTest, ReturnCommandTrackingGivesTheCommandWithoutPostingIt) {
     DestroyMenu(menu);
 }
 
-}  // namespace
-
-namespace {
-
-using namespace platform::testing;
-using shelltest::ShellTest;
 
 std::filesystem::path ShotPath(const char* name) { return std::filesystem::path(QV_TEST_OUTPUT_DIR) / name; }
 
@@ -238,6 +232,35 @@ TEST_F(ShellTest, BarsAndTheOpenMenuArePaintedOnTheScreen) {
     EXPECT_EQ(selected, platform::kMenuSelectedColour);
     EXPECT_EQ(other, platform::kMenuColour);
     EXPECT_LT(popupRect.top, popupRect.bottom);
+}
+
+
+TEST_F(ShellTest, BarFlagsGiveMenuButtonsHiddenBarsAndEmptyBars) {
+    struct Case {
+        DWORD flags;
+        bool shown;
+        std::vector<std::u16string> texts;
+    };
+    const Case cases[] = {
+        {SHCMBF_HMENU, true, {u"Views", u"Menu"}},  // one button per pop-up of the menu
+        {SHCMBF_HIDDEN, false, {}},
+        {SHCMBF_EMPTYBAR, true, {}},
+    };
+    for (const Case& c : cases) {
+        const HWND main = MakeMainWindow();
+        SHMENUBARINFO info{};
+        info.cbSize = sizeof info;
+        info.hwndParent = main;
+        info.dwFlags = c.flags;
+        info.nToolBarId = shelltest::kBarId;
+        info.hInstRes = res_.Module();
+        ASSERT_TRUE(SHCreateMenuBar(&info)) << c.flags;
+        EXPECT_EQ(ShownSoftKeyBar() == info.hwndMB, c.shown) << c.flags;
+        if (c.shown) {
+            EXPECT_EQ(SoftKeyTexts(), c.texts) << c.flags;
+        }
+        DestroyWindow(main);
+    }
 }
 
 }  // namespace
