@@ -2,6 +2,7 @@
 // the platform allocating one buffer per record from the process heap, freed after each record.
 #include "core/pim_volume.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -245,12 +246,11 @@ int AddCatFromDb(CatArray& cats, CatRecord record) {
 }
 
 void InsertAssocPair(CatPairArray& pairs, CatAssocPair pair) {
-    for (int i = 0; i < pairs.Size(); ++i)
-        if (pairs[i].oid >= pair.oid) {
-            pairs.InsertAt(i, pair);
-            return;
-        }
-    pairs.Append(pair);
+    // The first pair whose OID is not smaller, by halving: the pairs mostly arrive in OID order, so
+    // a scan from the front would visit the whole list for each one.
+    const CatAssocPair* first = std::lower_bound(pairs.begin(), pairs.end(), pair,
+                                                 [](const CatAssocPair& a, const CatAssocPair& b) { return a.oid < b.oid; });
+    pairs.InsertAt(static_cast<int>(first - pairs.begin()), pair);
 }
 
 std::u16string GetCatNameById(LONG catId, const CatArray& cats) {

@@ -54,13 +54,13 @@ CEPROPVAL Date(CEPROPID id, int year, int month, int day) {
     return v;
 }
 
-// The pieces of a category text in name order: the two paths may list them in other orders.
-std::u16string SortedPieces(const std::u16string& text) {
-    std::vector<std::u16string> pieces;
-    ForEachCommaPiece(text, [&](const std::u16string& piece) { pieces.push_back(piece); });
-    std::sort(pieces.begin(), pieces.end());
+// The names of a category text in name order: the two paths may list them in other orders.
+std::u16string SortedNames(const std::u16string& text) {
+    std::vector<std::u16string> names;
+    ForEachCommaPiece(text, [&](const std::u16string& name) { names.push_back(name); });
+    std::sort(names.begin(), names.end());
     std::u16string joined;
-    for (const auto& p : pieces) joined += p + u",";
+    for (const auto& p : names) joined += p + u",";
     return joined;
 }
 
@@ -167,7 +167,7 @@ TEST_F(VolumeOfStore, ContactsInNameOrCompanyOrderWithTheirDates) {
             contact->get_Categories(&cats);
             EXPECT_EQ(c.firstName, TakeBstr(first));
             EXPECT_EQ(c.company, TakeBstr(company));
-            EXPECT_EQ(SortedPieces(JoinCommas(c.categories)), SortedPieces(TakeBstr(cats)));
+            EXPECT_EQ(SortedNames(JoinCommas(c.categories)), SortedNames(TakeBstr(cats)));
         }
         if (bySort == 1) {
             EXPECT_EQ(order, u"Acme;Lovelace, Ada;Babbage, Charles;");

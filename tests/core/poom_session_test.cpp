@@ -6,6 +6,7 @@
 #include <array>
 
 #include "core/poom_session.h"
+#include "core/program_folder.h"
 #include "pim_store_fixture.h"
 #include "platform/memory.h"
 #include "platform/testing_pim.h"
@@ -231,6 +232,22 @@ TEST(PoomDates, NoDateIsNeverConvertedByValue) {
     EXPECT_EQ(date.wDayOfWeek, 1);
     EXPECT_DOUBLE_EQ(DayToPoom(nullptr, date), 39874.0);
     EXPECT_DOUBLE_EQ(DateRecToPoom(nullptr, date), 39874.75);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(LogOemInfo, WritesTheDeviceOemTextAsOneLogLine) {
+    platform::DeviceProfile profile;
+    profile.oemInfo = u"Handheld X1";
+    platform::testing::TestDevice device;
+    device.SetProfile(profile);
+    const std::u16string logPath = ProgramFolderFile(u"quorvialog.txt");
+    device.WriteFile(logPath, "");
+    LogOemInfo();
+    const std::string log = device.ReadFile(logPath);
+    EXPECT_EQ(log, "Handheld X1\n");
 }
 
 }  // namespace
