@@ -1,6 +1,8 @@
 // Loading the contacts, their details, birthdays and anniversaries, and the indexes beside them.
 #include "core/cts_loading.h"
 
+#include <algorithm>
+
 #include "calendar/anniv_list.h"
 #include "core/app_settings.h"
 #include "core/appt_readers.h"
@@ -15,6 +17,7 @@
 #include "core/text_util.h"
 #include "lists/cts_name_index.h"
 #include "lists/cts_view.h"
+#include "platform/text.h"
 
 IdIndex g_CtsIdIndex;
 LONG g_CtsSortedByCompany = 0;
@@ -60,6 +63,34 @@ void RemoveAnnivEntries(LONG oid) {
         const int at = FindRecordByTwoKeys(oid, kind);
         if (at >= 0) g_AnnivList.RemoveAt(at);
     }
+}
+
+enum class NameEntry { Sorted, Appended };
+
+void EnterName(const std::u16string& name, LONG position, NameIndex& index, NameEntry how) {
+    if (how == NameEntry::Sorted) {
+        AddToNameIndex(name, position, index);
+    } else if (!name.empty()) {
+        index.Append(NameIdxEntry{position, name});
+    }
+}
+
+// The names of one contact into the search lists (AddCtsToSearchLists without the OID index).
+void AddCtsNames(LONG position, const std::u16string& first, const std::u16string& last, const std::u16string& company,
+                 NameEntry how) {
+    if (g_Settings.lastNamesOnly == 0) EnterName(first, position, g_CtsNameIndexes.firstNames, how);
+    const bool noNames = first.empty() && last.empty();
+    EnterName(noNames ? company : last, position, g_CtsNameIndexes.lastNames, how);
+    // An empty company would stand in the list with nothing to find it by.
+    if (!noNames && g_Settings.searchCompany != 0) EnterName(company, position, g_CtsNameIndexes.companies, how);
+}
+
+// The order AddToNameIndex gives when the entries go in one by one in position order: names without
+// case, equal names by position. One sort instead of a scan for every contact.
+void SortNameIndex(NameIndex& index) {
+    std::stable_sort(index.begin(), index.end(), [](const NameIdxEntry& a, const NameIdxEntry& b) {
+        return platform::CompareNoCase(a.name, b.name) < 0;
+    });
 }
 
 void RemoveNameEntry(NameIndex& index, LONG position) {
@@ -119,10 +150,11 @@ void LoadCtsPOOM() {
         if (!contact) break;
         CtsRecord record;
         CopyCtsNames(contact.Get(), record);
-        const int position = g_CtsList.Append(record);
-        AddCtsToSearchLists(position, record.oid, record.firstName, record.lastName, record.company);
         AddCtsDateItems(app, contact.Get(), GetCtsDisplayName(record, kNameFirstLast));
+        g_CtsList.Append(std::move(record));
     }
+    // Every contact enters the search lists and the OID index at its position, all in one pass.
+    RebuildCtsSearchLists();
     g_LoadState.contactsLoaded = 1;
 }
 
@@ -204,28 +236,19 @@ void RemoveCtsFromLists(LONG oid, LONG keepIndex) {
 
 void AddCtsToSearchLists(LONG position, LONG oid, const std::u16string& first, const std::u16string& last,
                          const std::u16string& company) {
-    if (g_Settings.lastNamesOnly == 0 && !first.empty()) AddToNameIndex(first, position, g_CtsNameIndexes.firstNames);
-    const bool noNames = first.empty() && last.empty();
-    if (!last.empty()) {
-        AddToNameIndex(last, position, g_CtsNameIndexes.lastNames);
-    } else if (noNames && !company.empty()) {
-        AddToNameIndex(company, position, g_CtsNameIndexes.lastNames);
-    }
-    // An empty company would stand in the list with nothing to find it by.
-    if (!noNames && g_Settings.searchCompany != 0 && !company.empty())
-        AddToNameIndex(company, position, g_CtsNameIndexes.companies);
+    AddCtsNames(position, first, last, company, NameEntry::Sorted);
     IdIndexInsert(oid, position, g_CtsIdIndex);
 }
 
 void RebuildCtsSearchLists() {
-    g_CtsNameIndexes.firstNames.RemoveAll();
-    g_CtsNameIndexes.lastNames.RemoveAll();
-    g_CtsNameIndexes.companies.RemoveAll();
-    g_CtsIdIndex.RemoveAll();
+    CtsNameIndexes& lists = g_CtsNameIndexes;
+    for (NameIndex* index : {&lists.firstNames, &lists.lastNames, &lists.companies}) index->RemoveAll();
     for (int i = 0; i < g_CtsList.Size(); ++i) {
         const CtsRecord& record = g_CtsList[i];
-        AddCtsToSearchLists(i, record.oid, record.firstName, record.lastName, record.company);
+        AddCtsNames(i, record.firstName, record.lastName, record.company, NameEntry::Appended);
     }
+    for (NameIndex* index : {&lists.firstNames, &lists.lastNames, &lists.companies}) SortNameIndex(*index);
+    RebuildIdSlotMap(g_CtsIdIndex, g_CtsList);
 }
 
 HBITMAP LoadCtsPictureBmp(LONG oid, IPOutlookApp2* app, int size, bool square) {

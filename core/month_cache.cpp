@@ -271,11 +271,15 @@ void LoadApptsForMonth(LONG reset, LONG reloadCats) {
 
 void ReLoadNextMonthAppts() {
     if (g_Settings.nextMonthPrev == 0 || g_Settings.splitMonth == 0) return;
-    ApptArray* shown = g_ApptCache.curAppts;
+    // Both current arrays go back to the shown month, so the views never see one month's
+    // appointments beside another month's spans.
+    ApptArray* shownAppts = g_ApptCache.curAppts;
+    SpanArray* shownSpans = g_ApptCache.curSpans;
     int nextYear = 0, nextMonth = 0;
     NextMonth(g_SelectedDate.wYear, g_SelectedDate.wMonth, nextYear, nextMonth);
     ReLoadApptPOOM(nextYear, nextMonth, 0);
-    g_ApptCache.curAppts = shown;
+    g_ApptCache.curAppts = shownAppts;
+    g_ApptCache.curSpans = shownSpans;
 }
 
 void OpenApptMonthByOid(LONG oid) {

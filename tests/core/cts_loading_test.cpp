@@ -128,14 +128,15 @@ TEST_F(CtsLoadingTest, BirthdaysAndAnniversariesInDayOrder) {
 
 TEST_F(CtsLoadingTest, SearchListsBySettings) {
     AddFixtureContacts();
+    AddContact({u"ada", u"lovelace", u"navy"});  // names equal but for case keep their order
     struct Case {
         LONG searchCompany, lastNamesOnly;
         int firsts, lasts, companies;
     } const cases[] = {
         // The company-only contact stands in the last-name list under its company.
-        {0, 0, 4, 4, 0},
-        {1, 0, 4, 4, 2},  // Ada's and Grace's: no empty ones, and not Acme, which has no names
-        {0, 1, 0, 4, 0},
+        {0, 0, 5, 5, 0},
+        {1, 0, 5, 5, 3},  // no empty ones, and not Acme, which has no names
+        {0, 1, 0, 5, 0},
     };
     for (const Case& c : cases) {
         g_Settings.searchCompany = c.searchCompany;
@@ -146,6 +147,21 @@ TEST_F(CtsLoadingTest, SearchListsBySettings) {
         EXPECT_EQ(g_CtsNameIndexes.companies.Size(), c.companies);
         for (const NameIdxEntry& entry : g_CtsNameIndexes.companies) EXPECT_NE(entry.name, u"Acme");
         ExpectIndexesConsistent();
+        // The whole-list rebuild gives the lists that entering the contacts one by one gives.
+        const CtsNameIndexes rebuilt = g_CtsNameIndexes;
+        g_CtsNameIndexes = CtsNameIndexes();
+        g_CtsIdIndex.RemoveAll();
+        for (int i = 0; i < g_CtsList.Size(); ++i) {
+            const CtsRecord& r = g_CtsList[i];
+            AddCtsToSearchLists(i, r.oid, r.firstName, r.lastName, r.company);
+        }
+        for (auto list : {&CtsNameIndexes::firstNames, &CtsNameIndexes::lastNames, &CtsNameIndexes::companies}) {
+            ASSERT_EQ((rebuilt.*list).Size(), (g_CtsNameIndexes.*list).Size());
+            for (int i = 0; i < (rebuilt.*list).Size(); ++i) {
+                EXPECT_EQ((rebuilt.*list)[i].name, (g_CtsNameIndexes.*list)[i].name);
+                EXPECT_EQ((rebuilt.*list)[i].position, (g_CtsNameIndexes.*list)[i].position);
+            }
+        }
     }
 }
 

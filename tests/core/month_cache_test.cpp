@@ -11,6 +11,8 @@ namespace {
 
 using loadtest::ApptSpec;
 
+constexpr const char16_t* kLog = u"\\Program Files\\Quorvia\\quorvialog.txt";
+
 TEST(MonthWindowTest, ReachesBackFiveDaysBeforeTheEndAndUpToTheSeventh) {
     struct Case {
         int year, month;
@@ -116,6 +118,7 @@ TEST_F(MonthCacheTest, MonthHoldsLightRecordsOneForEachOccurrence) {
 }
 
 TEST_F(MonthCacheTest, VisitedMonthIsServedWithoutAStoreQuery) {
+    device_.WriteFile(kLog, "");
     AddAppt({u"March", DateRec(2009, 3, 10, 9, 0), 30});
     AddAppt({u"April", DateRec(2009, 4, 20, 9, 0), 30});
     Show(2009, 3);
@@ -134,6 +137,9 @@ TEST_F(MonthCacheTest, VisitedMonthIsServedWithoutAStoreQuery) {
     LoadApptsForMonth(1, 0);
     EXPECT_TRUE(g_ApptCache.curAppts->IsEmpty());
     EXPECT_EQ(g_ApptCache.keys.Size(), 2);  // the shown month and, by CACHELAST, the one before
+    const std::string log = device_.ReadFile(kLog);
+    EXPECT_NE(log.find("GetCurrentAppt: Default Folder Error"), std::string::npos);
+    EXPECT_NE(log.find("ReLoadApptPOOM: pItemCollection == NULL"), std::string::npos);
 }
 
 TEST_F(MonthCacheTest, SplitMonthLoadsThreeMonthsShownOneLast) {
@@ -150,9 +156,10 @@ TEST_F(MonthCacheTest, SplitMonthLoadsThreeMonthsShownOneLast) {
     EXPECT_EQ(g_ApptCache.keys[2].month, 4);
     EXPECT_EQ(g_ApptCache.curAppts, g_ApptCache.apptLists[1].get());
     EXPECT_EQ(Subjects(), (std::vector<std::u16string>{u"March"}));
-    // Switching to the next month later finds it cached.
+    // Switching the split month on later finds the next month cached and keeps the shown one current.
     ReLoadNextMonthAppts();
     EXPECT_EQ(g_ApptCache.curAppts, g_ApptCache.apptLists[1].get());
+    EXPECT_EQ(g_ApptCache.curSpans, g_ApptCache.spanLists[1].get());
 }
 
 TEST_F(MonthCacheTest, MidnightRuleDependsOnTheSystemVersion) {

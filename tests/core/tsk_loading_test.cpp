@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editors/tsk_priority.h"
+#include "frame/frame_state.h"
 #include "loading_fixture.h"
 
 namespace {
@@ -160,6 +161,29 @@ TEST_F(TskLoadingTest, FetchByOidReadsOneTaskOrKeepsTheRecord) {
     FetchTskByOid(oid + 999, missing);
     EXPECT_EQ(missing.subject, u"kept");
     EXPECT_EQ(missing.oid, -1);
+}
+
+TEST(SyncApptCustomIconTest, CurrentItemOnTheShownDayTakesItsIcon) {
+    ApptArray appts;
+    for (LONG oid : {1, 2, 3}) {
+        ApptRecord appt;
+        appt.oid = oid;
+        appt.start = DateRec(2009, 3, 4 + oid, 9, 0);
+        appts.Append(appt);
+    }
+    g_ApptCache.curAppts = &appts;
+    g_SelectedDate = DateRec(2009, 3, 6);
+    g_CustomIconIndex.Append(IdPair{8, 2});
+    g_Frame.selection.oid = 2;
+    SyncApptCustomIcon();
+    EXPECT_EQ(appts[1].icon, 8);
+    g_Frame.selection.oid = 3;  // on another day: not looked at
+    g_CustomIconIndex[0] = IdPair{9, 3};
+    SyncApptCustomIcon();
+    EXPECT_EQ(appts[2].icon, -1);
+    g_ApptCache.curAppts = nullptr;
+    g_CustomIconIndex.RemoveAll();
+    g_Frame.selection.oid = kNoOid;
 }
 
 TEST(FormatMessageTextTest, NumberedInserts) {
