@@ -9,6 +9,7 @@
 #include "core/cat_record.h"
 #include "core/date_text.h"
 #include "core/log_file.h"
+#include "core/month_cache_edit.h"
 #include "core/pim_state.h"
 #include "core/poom_session.h"
 #include "core/text_util.h"
@@ -21,20 +22,9 @@ DateRec g_SelectedDate;
 
 namespace {
 
-// The window reaches back to day (L - 5) of the previous month and up to day 7 of the next.
-constexpr int kWindowDaysBack = 5;
-constexpr int kWindowEndDay = 7;
 constexpr const WCHAR* kStartRestriction = u"[Start] >= \"%s\" AND [Start] < \"%s\"";
 
 int MonthLengthOf(int year, int month) { return DaysInMonth(DateRec(year, month, 1)); }
-
-// The POOM date as the store's application object converts it; false when it cannot.
-bool ReadPoomDate(IPOutlookApp* app, DATE date, DateRec& out) {
-    SYSTEMTIME time{};
-    if (FAILED(app->VariantTimeToSystemTime(date, &time))) return false;
-    out = DateRec(time);
-    return true;
-}
 
 // Same OID and same start to the minute: a collection repeats an occurrence it already gave.
 bool IsRepeatedElement(LONG oid, const DateRec& start, LONG prevOid, const DateRec& prevStart) {
@@ -55,8 +45,13 @@ void ReadCategoriesFromText(IAppointment* item, ApptRecord& appt) {
     SplitCatList(appt, TakeBstr(text), TakeIconFor(appt) == CatIcon::Take);
 }
 
+// Where the categories of an appointment come from: the store's pairs from version 5 on.
+enum class CatSource { Pairs, Text };
+
+CatSource CatSourceOfSystem() { return GetOsMajorVersion() >= kOsMajor5 ? CatSource::Pairs : CatSource::Text; }
+
 // The light record of one element of a month's collection.
-void ReadLightRecord(IAppointment* item, ApptRecord& appt) {
+void ReadLightRecord(IAppointment* item, ApptRecord& appt, CatSource cats) {
     BSTR subject = nullptr;
     if (SUCCEEDED(item->get_Subject(&subject))) appt.subject = TakeBstr(subject);
     item->get_Duration(&appt.duration);
@@ -67,7 +62,7 @@ void ReadLightRecord(IAppointment* item, ApptRecord& appt) {
     item->get_BusyStatus(&appt.busyStatus);
     item->get_Sensitivity(&appt.sensitivity);
     ApplyCustomIcon(appt);
-    if (GetOsMajorVersion() >= kOsMajor5) {
+    if (cats == CatSource::Pairs) {
         AttachItemCategories(appt.oid, g_CatAssocLists.appts, g_CatList, appt, TakeIconFor(appt));
     } else {
         ReadCategoriesFromText(item, appt);
@@ -96,12 +91,6 @@ void ForEachAppt(IPOutlookItemCollection* items, F&& f) {
     }
 }
 
-int FindMonthKey(int year, int month) {
-    for (int i = 0; i < g_ApptCache.keys.Size(); ++i)
-        if (g_ApptCache.keys[i].year == year && g_ApptCache.keys[i].month == month) return i;
-    return -1;
-}
-
 void FillMonth(IPOutlookApp* app, int year, int month) {
     PoomPtr<IPOutlookItemCollection> items(GetCurrentAppt(app, year, month));
     if (!items) {
@@ -109,17 +98,18 @@ void FillMonth(IPOutlookApp* app, int year, int month) {
         return;
     }
     const MidnightRule rule = GetOsMajorVersion() >= kOsMajor4 ? MidnightRule::Shorten : MidnightRule::Keep;
+    const CatSource cats = CatSourceOfSystem();
     LONG prevOid = kNoId;
     DateRec prevStart;
     ForEachAppt(items.Get(), [&](IAppointment* item) {
         ApptRecord appt;
         item->get_Oid(&appt.oid);
         DATE start = 0;
-        if (SUCCEEDED(item->get_Start(&start))) ReadPoomDate(app, start, appt.start);
+        if (SUCCEEDED(item->get_Start(&start))) PoomDateToDateRec(app, start, appt.start);
         if (IsRepeatedElement(appt.oid, appt.start, prevOid, prevStart)) return;
         prevOid = appt.oid;
         prevStart = appt.start;
-        ReadLightRecord(item, appt);
+        ReadLightRecord(item, appt, cats);
         TimeSpan span;
         if (g_ApptCache.curSpans && MakeMultiDaySpan(appt.start, appt.duration, appt.oid, rule, span))
             g_ApptCache.curSpans->Append(span);
@@ -133,8 +123,8 @@ void MonthWindow(int year, int month, DateRec& start, DateRec& end) {
     int prevYear = 0, prevMonth = 0, nextYear = 0, nextMonth = 0;
     PrevMonth(year, month, prevYear, prevMonth);
     NextMonth(year, month, nextYear, nextMonth);
-    start = DateRec(prevYear, prevMonth, MonthLengthOf(prevYear, prevMonth) - kWindowDaysBack);
-    end = DateRec(nextYear, nextMonth, kWindowEndDay);
+    start = DateRec(prevYear, prevMonth, MonthLengthOf(prevYear, prevMonth) - kMonthWindowDaysBack);
+    end = DateRec(nextYear, nextMonth, kMonthWindowEndDay);
 }
 
 bool MakeMultiDaySpan(const DateRec& start, LONG minutes, LONG oid, MidnightRule rule, TimeSpan& span) {
@@ -211,7 +201,7 @@ void CarryPrevMonthSpans(int year, int month) {
     if (!current) return;
     int prevYear = 0, prevMonth = 0;
     PrevMonth(year, month, prevYear, prevMonth);
-    const int prev = FindMonthKey(prevYear, prevMonth);
+    const int prev = FindMonthBucket(prevYear, prevMonth);
     if (prev < 0) return;
     const SpanArray& spans = *g_ApptCache.spanLists[prev];
     for (const TimeSpan& span : spans) {
@@ -222,7 +212,7 @@ void CarryPrevMonthSpans(int year, int month) {
 }
 
 void ReLoadApptPOOM(int year, int month, LONG reload) {
-    int at = FindMonthKey(year, month);
+    int at = FindMonthBucket(year, month);
     if (at >= 0) {
         g_ApptCache.curAppts = g_ApptCache.apptLists[at].get();
         g_ApptCache.curSpans = g_ApptCache.spanLists[at].get();
@@ -288,7 +278,7 @@ void OpenApptMonthByOid(LONG oid) {
     if (!appt) return;
     DATE start = 0;
     DateRec date;
-    if (FAILED(appt->get_Start(&start)) || !ReadPoomDate(app, start, date)) return;
+    if (FAILED(appt->get_Start(&start)) || !PoomDateToDateRec(app, start, date)) return;
     g_SelectedDate = DateRec(date.wYear, date.wMonth, date.wDay);
     appt.Reset();
     ReLoadApptPOOM(date.wYear, date.wMonth, 0);
@@ -315,7 +305,7 @@ void LoadAllApptsPOOM() {
         text = nullptr;
         if (SUCCEEDED(item->get_Location(&text))) appt.location = TakeBstr(text);
         DATE start = 0;
-        if (SUCCEEDED(item->get_Start(&start))) ReadPoomDate(app, start, appt.start);
+        if (SUCCEEDED(item->get_Start(&start))) PoomDateToDateRec(app, start, appt.start);
         ApplyCustomIcon(appt);
         ReadCategoriesFromText(item, appt);
         // The body itself tells whether there are notes.
@@ -340,7 +330,7 @@ void LoadMultiDaySpans() {
     ForEachAppt(items.Get(), [&](IAppointment* item) {
         DateRec start;
         DATE date = 0;
-        if (SUCCEEDED(item->get_Start(&date))) ReadPoomDate(app, date, start);
+        if (SUCCEEDED(item->get_Start(&date))) PoomDateToDateRec(app, date, start);
         LONG minutes = 0, oid = kNoId;
         item->get_Duration(&minutes);
         item->get_Oid(&oid);

@@ -40,7 +40,9 @@ extern SpanArray g_MultiDaySpans;
 extern DateRec g_SelectedDate;
 
 // From 00:00 on day (L - 5) of the previous month, L its length, up to but not including 00:00 on
-// day 7 of the next month.
+// day 7 of the next month: each window overlaps six days of both neighbour months.
+inline constexpr int kMonthWindowDaysBack = 5;
+inline constexpr int kMonthWindowEndDay = 7;
 void MonthWindow(int year, int month, DateRec& start, DateRec& end);
 // The span an appointment gives when it runs past its start day, else false. With the midnight
 // rule an end exactly at 00:00:00 is taken one minute earlier, so that an appointment ending at

@@ -8,9 +8,6 @@ namespace {
 
 // Below this many records the caller's forward scan beats halving.
 constexpr int kLinearScanSpan = 11;
-// A day this close to the month's end or start lies in the neighbour month's window too.
-constexpr int kWindowDaysBack = 5;
-constexpr int kWindowEndDay = 7;
 
 template <class Array>
 int RemoveFirstWithOid(Array* records, LONG oid) {
@@ -45,10 +42,11 @@ int RemoveApptFromMonthBuckets(LONG oid, int year, int month, int day, LONG also
     const int removed = RemoveFromMonth(oid, year, month, alsoSpans);
     const int length = DaysInMonth(DateRec(year, month, 1));
     int otherYear = 0, otherMonth = 0;
-    if (day >= length - kWindowDaysBack) {
+    // A day this close to the month's end or start lies in the neighbour month's window too.
+    if (day >= length - kMonthWindowDaysBack) {
         NextMonth(year, month, otherYear, otherMonth);
         RemoveFromMonth(oid, otherYear, otherMonth, alsoSpans);
-    } else if (day <= kWindowEndDay) {
+    } else if (day <= kMonthWindowEndDay) {
         PrevMonth(year, month, otherYear, otherMonth);
         RemoveFromMonth(oid, otherYear, otherMonth, alsoSpans);
     }
