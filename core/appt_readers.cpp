@@ -123,6 +123,18 @@ bool OccurrenceCoversDay(IPOutlookApp* app, IAppointment& occurrence, const Date
     return ReadSpan(app, occurrence, probe) && ApptCoversDay(probe, day.wYear, day.wMonth, day.wDay);
 }
 
+// The notes of a task or a contact; out is left as it is when they cannot be read.
+template <class Item>
+void ReadItemBody(LONG oid, REFIID iid, std::u16string& out) {
+    if (oid == -1) return;
+    const PoomPtr<Item> item = GetPoomItem<Item>(GetPoomApp(), oid, iid);
+    if (!item) return;
+    BSTR body = nullptr;
+    const HRESULT hr = item->get_Body(&body);
+    std::u16string text = TakeBstr(body);
+    if (SUCCEEDED(hr)) out = std::move(text);
+}
+
 }  // namespace
 
 int LoadApptFromPOOM(LONG oid, ApptRecord& record) {
@@ -214,21 +226,9 @@ int GetApptAttendees(LONG oid, StrArray& names) {
     return 1;
 }
 
-void GetTskTextProp(LONG oid, std::u16string& out) {
-    if (oid == -1) return;
-    const PoomPtr<ITask> task = GetPoomItem<ITask>(GetPoomApp(), oid, IID_ITask);
-    BSTR body = nullptr;
-    if (task && SUCCEEDED(task->get_Body(&body))) out = TakeBstr(body);
-    else TakeBstr(body);
-}
+void GetTskTextProp(LONG oid, std::u16string& out) { ReadItemBody<ITask>(oid, IID_ITask, out); }
 
-void GetCtsTextProp(LONG oid, std::u16string& out) {
-    if (oid == -1) return;
-    const PoomPtr<IContact> contact = GetPoomItem<IContact>(GetPoomApp(), oid, IID_IContact);
-    BSTR body = nullptr;
-    if (contact && SUCCEEDED(contact->get_Body(&body))) out = TakeBstr(body);
-    else TakeBstr(body);
-}
+void GetCtsTextProp(LONG oid, std::u16string& out) { ReadItemBody<IContact>(oid, IID_IContact, out); }
 
 int GetItemPropsText(IDispatch* contact, std::u16string& text, LONG& field) {
     const PoomPtr<IItem> item = QueryPoom<IItem>(contact, IID_IItem);

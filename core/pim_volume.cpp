@@ -22,8 +22,6 @@ CEGUID g_PimVol = {0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu};
 
 namespace {
 
-constexpr DWORD kOpenExisting = 3;  // OPEN_EXISTING
-
 // Category table.
 constexpr CEPROPID kCatNameProp = 0x0002001Fu;
 constexpr CEPROPID kCatIdProp = 0x00010066u;
@@ -105,8 +103,7 @@ template <class OnRecord>
 int ReadDatabase(CEGUID& volume, const WCHAR* name, SORTORDERSPECEX* sort, std::span<const CEPROPID> props,
                  OnRecord&& onRecord) {
     CEOID oid = 0;
-    const std::u16string dbName = name;
-    const DbHandle db{CeOpenDatabaseInSession(nullptr, &volume, &oid, dbName.c_str(), sort, CEDB_AUTOINCREMENT, nullptr)};
+    const DbHandle db{CeOpenDatabaseInSession(nullptr, &volume, &oid, name, sort, CEDB_AUTOINCREMENT, nullptr)};
     if (db.handle == INVALID_HANDLE_VALUE) return 0;
     const HANDLE heap = GetProcessHeap();
     std::vector<CEPROPID> ids(props.begin(), props.end());
@@ -181,8 +178,7 @@ SORTORDERSPECEX ContactSortOrder(LONG contactSort) {
 }  // namespace
 
 BOOL MountPimVol(CEGUID& volume) {
-    const std::u16string name = kPimVolName;
-    if (CeMountDBVolEx(&volume, name.c_str(), nullptr, kOpenExisting)) return TRUE;
+    if (CeMountDBVolEx(&volume, kPimVolName, nullptr, OPEN_EXISTING)) return TRUE;
     CREATE_INVALIDGUID(&volume);
     return FALSE;
 }
@@ -321,13 +317,16 @@ int ReadCatMainDb(CEGUID& volume, CatArray& cats) {
     });
 }
 
+void AddAssocPairByKind(CatAssocPair pair, CatPairArray& contacts, CatPairArray& tasks, CatPairArray* appts) {
+    const DWORD oid = static_cast<DWORD>(pair.oid);
+    if (InRange(oid, kContactOidFirst)) InsertAssocPair(contacts, pair);
+    else if (InRange(oid, kTaskOidFirst)) InsertAssocPair(tasks, pair);
+    else if (appts && InRange(oid, kApptOidFirst)) InsertAssocPair(*appts, pair);
+}
+
 int ReadCatAssocDb(CEGUID& volume, CatPairArray& contacts, CatPairArray& tasks, CatPairArray* appts) {
     return ReadDatabase(volume, kCatAssocDbName, nullptr, kCatAssocProps, [&](const PropRow& row) {
-        const CatAssocPair pair{row.Int(0, -1), row.Int(1, -1)};
-        const DWORD oid = static_cast<DWORD>(pair.oid);
-        if (InRange(oid, kContactOidFirst)) InsertAssocPair(contacts, pair);
-        else if (InRange(oid, kTaskOidFirst)) InsertAssocPair(tasks, pair);
-        else if (appts && InRange(oid, kApptOidFirst)) InsertAssocPair(*appts, pair);
+        AddAssocPairByKind(CatAssocPair{row.Int(0, -1), row.Int(1, -1)}, contacts, tasks, appts);
     });
 }
 

@@ -273,19 +273,11 @@ TEST_F(ApptReaders, NotesOfTasksAndContacts) {
 }
 
 TEST_F(ApptReaders, DefaultCommunicationTextStaysWithinTheCallersBuffer) {
-    PoomPtr<IDispatch> object;
-    ASSERT_EQ(GetPoomApp()->CreateItem(olContactItem, object.Out()), S_OK);
-    const PoomPtr<IContact> contact = QueryPoom<IContact>(object.Get(), IID_IContact);
     const std::u16string longNumber(600, u'5');
-    contact->put_FileAs(u"Long");
-    contact->put_MobileTelephoneNumber(longNumber.c_str());
-    const PoomPtr<IItem> item = QueryPoom<IItem>(object.Get(), IID_IItem);
-    CEPROPVAL smart{};
-    smart.propid = PIMPR_SMARTPROP;
-    smart.val.ulVal = PIMPR_MOBILE_TELEPHONE_NUMBER;
-    ASSERT_EQ(item->SetProps(0, 1, &smart), S_OK);
-    ASSERT_EQ(contact->Save(), S_OK);
-
+    PoomPtr<IDispatch> object;
+    ASSERT_EQ(GetPoomApp()->GetItemFromOid(pimfixture::SaveContact(u"Long", PIMPR_MOBILE_TELEPHONE_NUMBER, longNumber),
+                                           object.Out()),
+              S_OK);
     std::u16string text;
     LONG field = -1;
     EXPECT_EQ(GetItemPropsText(object.Get(), text, field), 0);

@@ -315,6 +315,26 @@ TEST(VolumeProperties, IntegerAndTextOfEachType) {
     EXPECT_EQ(text, long1023);
 }
 
+TEST(VolumeLists, PairsGoToTheListOfTheirOidRange) {
+    struct Case {
+        DWORD oid;
+        bool withAppts;
+        int contacts, tasks, appts;
+    };
+    const Case cases[] = {
+        {0x80000000u, true, 1, 0, 0}, {0x80004E1Fu, true, 1, 0, 0}, {0x80004E20u, true, 0, 0, 0},
+        {0x7FFFFFFFu, true, 0, 0, 0}, {0xC0000000u, true, 0, 1, 0}, {0xC0004E20u, true, 0, 0, 0},
+        {0x40004E1Fu, true, 0, 0, 1}, {0x40004E1Fu, false, 0, 0, 0}, {0x00000001u, true, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        CatPairArray contacts, tasks, appts;
+        AddAssocPairByKind(CatAssocPair{static_cast<LONG>(c.oid), 1}, contacts, tasks, c.withAppts ? &appts : nullptr);
+        EXPECT_EQ(contacts.Size(), c.contacts) << std::hex << c.oid;
+        EXPECT_EQ(tasks.Size(), c.tasks) << std::hex << c.oid;
+        EXPECT_EQ(appts.Size(), c.appts) << std::hex << c.oid;
+    }
+}
+
 TEST(VolumeLists, SortedInsertsKeepReadingOrderForEqualKeys) {
     CatArray cats;
     for (const char16_t* name : {u"work", u"Apple", u"Work", u"banana"}) {

@@ -150,24 +150,7 @@ TEST(FindFirstPairIndex, FindsTheFirstPairOfEveryOidInLongAndShortLists) {
     }
 }
 
-// A contact of the store with its default-communication property set to the value given.
-LONG SaveContactWithSmartProp(DWORD stored) {
-    PoomPtr<IDispatch> object;
-    EXPECT_EQ(GetPoomApp()->CreateItem(olContactItem, object.Out()), S_OK);
-    const PoomPtr<IContact> contact = QueryPoom<IContact>(object.Get(), IID_IContact);
-    contact->put_FileAs(u"Smart");
-    if (stored != 0) {
-        const PoomPtr<IItem> item = QueryPoom<IItem>(object.Get(), IID_IItem);
-        CEPROPVAL prop{};
-        prop.propid = PIMPR_SMARTPROP;
-        prop.val.ulVal = stored;
-        EXPECT_EQ(item->SetProps(0, 1, &prop), S_OK);
-    }
-    EXPECT_EQ(contact->Save(), S_OK);
-    LONG oid = 0;
-    contact->get_Oid(&oid);
-    return oid;
-}
+LONG SaveContactWithSmartProp(DWORD stored) { return pimfixture::SaveContact(u"Smart", stored); }
 
 TEST_F(PimStoreTest, DefaultCommunicationFieldByStoredPropertyId) {
     StartPoomSession(nullptr);
