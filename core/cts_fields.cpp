@@ -11,10 +11,6 @@
 
 namespace {
 
-// The business telephone, whose stored identifier the web page shares when asked for.
-constexpr LONG kCtsFieldBusinessPhone = 1;
-constexpr LONG kCtsFieldWebPage = 5;
-
 enum class Step { Next, Prev };
 
 LONG StepField(LONG field, Step step) {
@@ -98,7 +94,9 @@ HRESULT SetCtsDefFieldProp(IContact* contact, LONG field, bool* written) {
     LONG stored = kCtsFieldNone;
     CEPROPID storedId = 0;
     GetCtsSmartPropField(item.Get(), stored, storedId);
-    if (stored == field || (stored == kCtsFieldBusinessPhone && field == kCtsFieldWebPage)) return S_OK;
+    // The web page and e-mail 3 (no identifier of their own) are never written, which also covers
+    // the web page over a stored business telephone.
+    if (stored == field) return S_OK;
     if (field < 0 || field >= kCtsFieldCount || kCtsFields[field].storedId == 0) return S_OK;
     CEPROPVAL value{};
     value.propid = PIMPR_SMARTPROP;

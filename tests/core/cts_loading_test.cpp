@@ -11,7 +11,7 @@
 
 namespace {
 
-using loadtest::CtsSpec;
+using loadtest::NewContact;
 
 class CtsLoadingTest : public loadtest::LoadingTest {
 protected:

@@ -20,14 +20,14 @@
 
 namespace loadtest {
 
-struct ApptSpec {
+struct NewAppt {
     const char16_t* subject;
     DateRec start;
     LONG minutes;
     const char16_t* categories = u"";
 };
 
-struct TskSpec {
+struct NewTask {
     const char16_t* subject;
     DateRec due;  // year 4501: none
     LONG importance = olImportanceNormal;
@@ -36,7 +36,7 @@ struct TskSpec {
     const char16_t* body = u"";
 };
 
-struct CtsSpec {
+struct NewContact {
     const char16_t* first;
     const char16_t* last;
     const char16_t* company;
@@ -103,12 +103,12 @@ protected:
         return QueryPoom<T>(item.Get(), iid);
     }
 
-    LONG AddAppt(const ApptSpec& spec) {
+    LONG AddAppt(const NewAppt& item) {
         PoomPtr<IAppointment> appt = Create<IAppointment>(olAppointmentItem, IID_IAppointment);
-        appt->put_Subject(spec.subject);
-        appt->put_Start(Ole(spec.start));
-        appt->put_Duration(spec.minutes);
-        appt->put_Categories(spec.categories);
+        appt->put_Subject(item.subject);
+        appt->put_Start(Ole(item.start));
+        appt->put_Duration(item.minutes);
+        appt->put_Categories(item.categories);
         appt->put_ReminderSet(VARIANT_FALSE);
         EXPECT_EQ(appt->Save(), S_OK);
         LONG oid = -1;
@@ -116,43 +116,43 @@ protected:
         return oid;
     }
 
-    LONG AddWeeklyAppt(const ApptSpec& spec, LONG occurrences) {
-        const LONG oid = AddAppt(spec);
+    LONG AddWeeklyAppt(const NewAppt& item, LONG occurrences) {
+        const LONG oid = AddAppt(item);
         PoomPtr<IAppointment> appt = GetPoomItem<IAppointment>(GetPoomApp(), oid, IID_IAppointment);
         PoomPtr<IRecurrencePattern> pattern;
         EXPECT_EQ(appt->GetRecurrencePattern(pattern.Out()), S_OK);
         pattern->put_RecurrenceType(olRecursWeekly);
-        pattern->put_DayOfWeekMask(1 << spec.start.wDayOfWeek);
+        pattern->put_DayOfWeekMask(1 << item.start.wDayOfWeek);
         pattern->put_Occurrences(occurrences);
         EXPECT_EQ(appt->Save(), S_OK);
         return oid;
     }
 
-    LONG AddTask(const TskSpec& spec) {
+    LONG AddTask(const NewTask& item) {
         PoomPtr<ITask> task = Create<ITask>(olTaskItem, IID_ITask);
-        task->put_Subject(spec.subject);
-        if (spec.due.wYear != kNoDateYear) task->put_DueDate(Ole(spec.due));
-        task->put_Importance(spec.importance);
-        task->put_Categories(spec.categories);
-        task->put_Body(spec.body);
+        task->put_Subject(item.subject);
+        if (item.due.wYear != kNoDateYear) task->put_DueDate(Ole(item.due));
+        task->put_Importance(item.importance);
+        task->put_Categories(item.categories);
+        task->put_Body(item.body);
         task->put_ReminderSet(VARIANT_FALSE);
-        if (spec.complete) task->put_Complete(VARIANT_TRUE);
+        if (item.complete) task->put_Complete(VARIANT_TRUE);
         EXPECT_EQ(task->Save(), S_OK);
         LONG oid = -1;
         task->get_Oid(&oid);
         return oid;
     }
 
-    LONG AddContact(const CtsSpec& spec) {
+    LONG AddContact(const NewContact& item) {
         PoomPtr<IContact> contact = Create<IContact>(olContactItem, IID_IContact);
-        contact->put_FirstName(spec.first);
-        contact->put_LastName(spec.last);
-        contact->put_CompanyName(spec.company);
-        contact->put_MobileTelephoneNumber(spec.mobile);
-        contact->put_Email1Address(spec.email1);
-        contact->put_Body(spec.body);
-        if (spec.birthday.wYear != kNoDateYear) contact->put_Birthday(Ole(spec.birthday));
-        if (spec.anniversary.wYear != kNoDateYear) contact->put_Anniversary(Ole(spec.anniversary));
+        contact->put_FirstName(item.first);
+        contact->put_LastName(item.last);
+        contact->put_CompanyName(item.company);
+        contact->put_MobileTelephoneNumber(item.mobile);
+        contact->put_Email1Address(item.email1);
+        contact->put_Body(item.body);
+        if (item.birthday.wYear != kNoDateYear) contact->put_Birthday(Ole(item.birthday));
+        if (item.anniversary.wYear != kNoDateYear) contact->put_Anniversary(Ole(item.anniversary));
         EXPECT_EQ(contact->Save(), S_OK);
         LONG oid = -1;
         contact->get_Oid(&oid);

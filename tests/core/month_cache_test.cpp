@@ -9,7 +9,7 @@
 
 namespace {
 
-using loadtest::ApptSpec;
+using loadtest::NewAppt;
 
 constexpr const char16_t* kLog = u"\\Program Files\\Quorvia\\quorvialog.txt";
 

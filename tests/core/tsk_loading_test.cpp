@@ -13,7 +13,7 @@
 
 namespace {
 
-using loadtest::TskSpec;
+using loadtest::NewTask;
 
 const DateRec kNoDue(kNoDateYear, 1, 1);
 
