@@ -91,6 +91,10 @@ LRESULT Dispatch(TreeView& tv, UINT message, WPARAM wParam, LPARAM lParam) {
     case TVM_EXPAND: return ExpandNode(tv, item, static_cast<UINT>(wParam), false);
     case TVM_GETNEXTITEM: return reinterpret_cast<LRESULT>(NextNode(tv, static_cast<UINT>(wParam), item));
     case TVM_SELECTITEM: return OnSelectItem(tv, static_cast<UINT>(wParam), item);
+    case TVM_GETITEMSTATE: {
+        const TreeNode* node = Node(tv, reinterpret_cast<HTREEITEM>(wParam));
+        return node ? static_cast<LRESULT>(node->state & static_cast<UINT>(lParam)) : 0;
+    }
     case TVM_GETCOUNT: return static_cast<LRESULT>(tv.nodes.size());
     case TVM_GETVISIBLECOUNT: return TreeRowsPerPage(tv);
     case TVM_GETITEMRECT: return OnGetItemRect(tv, wParam != 0, Ptr<RECT>(lParam));
