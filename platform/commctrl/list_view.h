@@ -5,6 +5,7 @@
 //  1. `top` is the first shown row in the row views and lies in 0..max(0, count - perPage).
 //  2. `mark` (the selection mark) and `focus` are -1 or the index of an item.
 //  3. Every change of an item's state goes through SetState, which asks and tells the parent.
+//  4. With LVS_SINGLESEL no item but `lastSelected` is selected.
 #pragma once
 
 #include <string>
@@ -42,6 +43,7 @@ struct ListView {
     DWORD exStyle = 0;
     int mark = -1;
     int focus = -1;
+    int lastSelected = -1;  // the item that was selected last; with LVS_SINGLESEL the only one
     int top = 0;            // first shown row (row views)
     int scrollX = 0;        // pixels scrolled to the right (row views)
     int scrollY = 0;        // pixels scrolled down (icon view)

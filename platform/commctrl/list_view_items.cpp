@@ -21,6 +21,8 @@ LRESULT NotifyItem(ListView& lv, UINT code, int index, UINT changed, UINT oldSta
     return SendNotify(lv.hwnd, code, &nm.hdr);
 }
 
+bool SingleSelect(const ListView& lv) { return GetWindowLongW(lv.hwnd, GWL_STYLE) & LVS_SINGLESEL; }
+
 bool SortedStyle(const ListView& lv, bool* descending) {
     const LONG style = GetWindowLongW(lv.hwnd, GWL_STYLE);
     *descending = (style & LVS_SORTDESCENDING) != 0;
@@ -84,6 +86,7 @@ int InsertItem(ListView& lv, const LVITEMW& item) {
     lv.items.insert(lv.items.begin() + at, std::move(fresh));
     FollowInsert(lv.mark, at);
     FollowInsert(lv.focus, at);
+    FollowInsert(lv.lastSelected, at);
     if (ViewOf(lv) == LVS_ICON) ArrangeIcons(lv);
     NotifyItem(lv, LVN_INSERTITEM, at, 0, 0, 0);
     if ((item.mask & LVIF_STATE) && (item.state & item.stateMask)) SetState(lv, at, item.state, item.stateMask);
@@ -138,6 +141,7 @@ bool DeleteItem(ListView& lv, int index) {
     lv.items.erase(lv.items.begin() + index);
     FollowRemove(lv.mark, index);
     FollowRemove(lv.focus, index);
+    FollowRemove(lv.lastSelected, index);
     if (ViewOf(lv) == LVS_ICON) ArrangeIcons(lv);
     ClampScroll(lv);
     InvalidateAll(lv);
@@ -149,7 +153,7 @@ bool DeleteAllItems(ListView& lv) {
     if (!NotifyItem(lv, LVN_DELETEALLITEMS, -1, 0, 0, 0))
         for (int i = 0; i < static_cast<int>(lv.items.size()); ++i) NotifyItem(lv, LVN_DELETEITEM, i, 0, 0, 0);
     lv.items.clear();
-    lv.mark = lv.focus = -1;
+    lv.mark = lv.focus = lv.lastSelected = -1;
     lv.top = lv.scrollX = lv.scrollY = 0;
     InvalidateAll(lv);
     return true;
@@ -168,13 +172,13 @@ bool SetState(ListView& lv, int index, UINT state, UINT mask) {
     if (NotifyItem(lv, LVN_ITEMCHANGING, index, LVIF_STATE, old, now)) return false;
     const bool gainsSelection = (now & LVIS_SELECTED) && !(old & LVIS_SELECTED);
     const bool gainsFocus = (now & LVIS_FOCUSED) && !(old & LVIS_FOCUSED);
-    if (gainsSelection && (GetWindowLongW(lv.hwnd, GWL_STYLE) & LVS_SINGLESEL))
-        for (int i = 0; i < static_cast<int>(lv.items.size()); ++i)
-            if (i != index && (lv.items[static_cast<std::size_t>(i)].state & LVIS_SELECTED))
-                SetState(lv, i, 0, LVIS_SELECTED);
+    if (gainsSelection && SingleSelect(lv) && lv.lastSelected != index && ValidItem(lv, lv.lastSelected))
+        SetState(lv, lv.lastSelected, 0, LVIS_SELECTED);
     if (gainsFocus && lv.focus != index && ValidItem(lv, lv.focus)) SetState(lv, lv.focus, 0, LVIS_FOCUSED);
     if (!ValidItem(lv, index)) return false;
     lv.items[static_cast<std::size_t>(index)].state = now;
+    if (now & LVIS_SELECTED) lv.lastSelected = index;
+    else if (lv.lastSelected == index) lv.lastSelected = -1;
     if (now & LVIS_FOCUSED) lv.focus = index;
     else if (lv.focus == index) lv.focus = -1;
     NotifyItem(lv, LVN_ITEMCHANGED, index, LVIF_STATE, old, now);
@@ -184,6 +188,11 @@ bool SetState(ListView& lv, int index, UINT state, UINT mask) {
 
 void SelectOnly(ListView& lv, int index) {
     if (!ValidItem(lv, index)) return;
+    if (SingleSelect(lv)) {
+        SetState(lv, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        lv.mark = index;
+        return;
+    }
     for (int i = 0; i < static_cast<int>(lv.items.size()); ++i)
         if (i != index && (lv.items[static_cast<std::size_t>(i)].state & LVIS_SELECTED)) SetState(lv, i, 0, LVIS_SELECTED);
     SetState(lv, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
@@ -240,15 +249,17 @@ bool SortItems(ListView& lv, PFNLVCOMPARE compare, LPARAM data) {
     });
     std::vector<ListItem> sorted;
     sorted.reserve(lv.items.size());
-    int mark = -1, focus = -1;
+    int mark = -1, focus = -1, last = -1;
     for (std::size_t i = 0; i < order.size(); ++i) {
         if (order[i] == lv.mark) mark = static_cast<int>(i);
         if (order[i] == lv.focus) focus = static_cast<int>(i);
+        if (order[i] == lv.lastSelected) last = static_cast<int>(i);
         sorted.push_back(std::move(lv.items[static_cast<std::size_t>(order[i])]));
     }
     lv.items = std::move(sorted);
     lv.mark = mark;
     lv.focus = focus;
+    lv.lastSelected = last;
     if (ViewOf(lv) == LVS_ICON) ArrangeIcons(lv);
     InvalidateAll(lv);
     return true;
