@@ -8,7 +8,7 @@
 namespace platform::commctrl {
 namespace {
 
-constexpr int kBoxInset = 2;
+constexpr int kBoxInset = 3;
 constexpr int kFieldGap = 2;
 
 }  // namespace
@@ -34,6 +34,34 @@ std::vector<RECT> FieldRects(const DatePicker& dp) {
     return rects;
 }
 
-void PaintPicker(DatePicker&, HDC, const RECT&) {}
+void PaintPicker(DatePicker& dp, HDC dc, const RECT&) {
+    RECT rc{};
+    GetClientRect(dp.hwnd, &rc);
+    FillSolid(dc, rc, kWindowColour);
+    FrameSolid(dc, rc, kFrameColour);
+    const FontScope font(dc, dp.font);
+    if (GetWindowLongW(dp.hwnd, GWL_STYLE) & DTS_SHOWNONE) {
+        const RECT box = CheckBoxRect(dp);
+        FrameSolid(dc, box, kFrameColour);
+        if (dp.hasValue) {
+            // A tick: two strokes from the lower left.
+            const LONG w = box.right - box.left, h = box.bottom - box.top;
+            const POINT tick[] = {{box.left + w / 5, box.top + h / 2}, {box.left + w * 2 / 5, box.bottom - h / 4},
+                                  {box.right - w / 5, box.top + h / 4}};
+            const HPEN pen = CreatePen(PS_SOLID, std::max<int>(1, static_cast<int>(w) / 6), kTextColour);
+            const HGDIOBJ old = SelectObject(dc, pen);
+            Polyline(dc, tick, 3);
+            SelectObject(dc, old);
+            DeleteObject(pen);
+        }
+    }
+    const std::vector<RECT> rects = FieldRects(dp);
+    for (std::size_t i = 0; i < dp.parts.size() && i < rects.size(); ++i) {
+        const bool current = dp.hasFocus && dp.hasValue && static_cast<int>(i) == dp.field;
+        if (current) FillSolid(dc, rects[i], kHighlightColour);
+        const COLORREF colour = !dp.hasValue ? kGreyTextColour : current ? kHighlightTextColour : kTextColour;
+        DrawTextIn(dc, FieldText(dp.parts[i], dp.time), rects[i], DT_SINGLELINE | DT_VCENTER, colour);
+    }
+}
 
 }  // namespace platform::commctrl

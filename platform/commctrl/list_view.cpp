@@ -161,6 +161,16 @@ LRESULT OnSetFont(ListView& lv, HFONT font, bool repaint) {
     return 0;
 }
 
+// The background is the erase's; the paint draws only the items, so a subclass that erases with a
+// picture of its own keeps it behind the rows.
+LRESULT OnEraseBackground(ListView& lv, HDC dc) {
+    if (!dc || lv.background == CLR_NONE) return 0;
+    RECT rc{};
+    GetClientRect(lv.hwnd, &rc);
+    FillSolid(dc, rc, OrDefault(lv.background, kWindowColour));
+    return 1;
+}
+
 LRESULT OnPaint(ListView& lv) {
     PaintScope paint(lv.hwnd);
     if (paint.Dc()) PaintList(lv, paint.Dc(), paint.Area());
@@ -250,7 +260,7 @@ LRESULT Dispatch(ListView& lv, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDBLCLK: return ListButtonDown(lv, PointFromLParam(lParam), true);
     case WM_LBUTTONUP: return ListButtonUp(lv, PointFromLParam(lParam));
     case WM_VSCROLL: return ListVScroll(lv, LOWORD(wParam), static_cast<SHORT>(HIWORD(wParam)));
-    case WM_ERASEBKGND: return 1;  // the paint covers every pixel
+    case WM_ERASEBKGND: return OnEraseBackground(lv, reinterpret_cast<HDC>(wParam));
     case WM_PAINT: return OnPaint(lv);
     case WM_PRINTCLIENT: return OnPrintClient(lv, reinterpret_cast<HDC>(wParam));
     default: return DefWindowProcW(lv.hwnd, message, wParam, lParam);

@@ -68,6 +68,15 @@ LRESULT OnSetItemHeight(TreeView& tv, int height) {
     return previous;
 }
 
+// As the list view: the erase paints the background, the paint only the rows.
+LRESULT OnEraseBackground(TreeView& tv, HDC dc) {
+    if (!dc) return 0;
+    RECT rc{};
+    GetClientRect(tv.hwnd, &rc);
+    FillSolid(dc, rc, OrDefault(tv.background, kWindowColour));
+    return 1;
+}
+
 LRESULT OnPaint(TreeView& tv) {
     PaintScope paint(tv.hwnd);
     if (paint.Dc()) PaintTree(tv, paint.Dc(), paint.Area());
@@ -136,7 +145,7 @@ LRESULT Dispatch(TreeView& tv, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP: return TreeButtonUp(tv, PointFromLParam(lParam));
     case WM_MOUSEMOVE: return TreeMouseMove(tv, PointFromLParam(lParam), wParam);
     case WM_VSCROLL: return TreeVScroll(tv, LOWORD(wParam), static_cast<SHORT>(HIWORD(wParam)));
-    case WM_ERASEBKGND: return 1;
+    case WM_ERASEBKGND: return OnEraseBackground(tv, reinterpret_cast<HDC>(wParam));
     case WM_PAINT: return OnPaint(tv);
     case WM_PRINTCLIENT: return OnPrintClient(tv, reinterpret_cast<HDC>(wParam));
     default: return DefWindowProcW(tv.hwnd, message, wParam, lParam);

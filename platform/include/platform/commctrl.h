@@ -77,6 +77,7 @@ using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
 
 #define WM_PRINTCLIENT 0x0318
 #define PRF_CLIENT 0x00000004
+#define PRF_ERASEBKGND 0x00000008
 
 // Notifications: WM_NOTIFY carries the control identifier in wParam and one of these records.
 struct NMHDR {

@@ -318,3 +318,27 @@ TEST_F(ListViewTest, FindAndSortWorkOnTextAndItemData) {
 }
 
 }  // namespace
+
+namespace {
+
+WNDPROC g_previous = nullptr;
+
+// Takes the Down key for itself and hands everything else on.
+LRESULT CALLBACK EatDown(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN && wParam == VK_DOWN) return 0;
+    return CallWindowProcW(g_previous, hwnd, message, wParam, lParam);
+}
+
+TEST_F(ListViewTest, SubclassedListKeepsItsStateAndGetsWhatTheSubclassPassesOn) {
+    const HWND lv = Report(5);
+    g_previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(lv, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(EatDown)));
+    ASSERT_NE(g_previous, nullptr);
+    Key(lv, VK_END);
+    EXPECT_EQ(Selected(lv), 4);
+    Key(lv, VK_DOWN);
+    Key(lv, VK_UP);
+    EXPECT_EQ(Selected(lv), 3);
+    EXPECT_EQ(SendMessageW(lv, LVM_GETITEMCOUNT, 0, 0), 5);
+}
+
+}  // namespace
