@@ -1,4 +1,3 @@
-# The desktop window shows the screen through SDL2; screenshots are PNG files.
+# The desktop window shows the screen through SDL2.
 pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
-pkg_check_modules(LIBPNG REQUIRED IMPORTED_TARGET libpng)
-target_link_libraries(platform_display PRIVATE PkgConfig::SDL2 PkgConfig::LIBPNG)
+target_link_libraries(platform_display PRIVATE PkgConfig::SDL2)

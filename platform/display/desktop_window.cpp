@@ -17,6 +17,7 @@
 
 #include "display/device_input.h"
 #include "display/screen_pixels.h"
+#include "platform/text.h"
 #include "platform/shell.h"
 #include "shell/nav_bar.h"
 
@@ -68,25 +69,6 @@ struct Desktop {
 Desktop& TheDesktop() {
     static Desktop desktop;
     return desktop;
-}
-
-std::u16string FromUtf8(const char* text) {
-    std::u16string out;
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p;) {
-        char32_t c = *p;
-        int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-        c &= extra ? (0x3F >> extra) : 0x7F;
-        ++p;
-        for (; extra > 0 && (*p & 0xC0) == 0x80; --extra, ++p) c = (c << 6) | (*p & 0x3F);
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(c));
-        }
-    }
-    return out;
 }
 
 class Presenter {
@@ -149,7 +131,7 @@ void OnKey(const SDL_KeyboardEvent& e, HWND navBar) {
 
 void OnText(const SDL_TextInputEvent& e) {
     std::u16string text;
-    for (const char16_t c : FromUtf8(e.text))
+    for (const char16_t c : platform::FromUtf8(e.text))
         if (!ComesFromKey(c)) text.push_back(c);
     if (!text.empty()) DeviceText(text);
 }

@@ -168,7 +168,8 @@ bool PresentBox(ModalLoop& loop, const MessageBoxRequest& request) {
     const RECT work = WorkArea();
     const int margin = ScaleToScreen(kBoxMargin96);
     const int width = work.right - work.left - 2 * margin;
-    const int height = BoxHeightFor(request.text, request.caption, width);
+    const int height = std::min<int>(BoxHeightFor(request.text, request.caption, width, request.type & MB_ICONMASK),
+                                     work.bottom - work.top);
     const int top = work.top + std::max(0, (work.bottom - work.top - height) / 2);
     const HWND box = CreateWindowExW(WS_EX_TOPMOST, kMessageBoxClass, request.caption.c_str(), WS_POPUP,
                                      work.left + margin, top, width, height, loop.Owner(), nullptr, nullptr, nullptr);

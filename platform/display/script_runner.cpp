@@ -8,6 +8,7 @@
 
 #include "display/device_input.h"
 #include "display/screen_pixels.h"
+#include "platform/text.h"
 #include "platform/display.h"
 #include "platform/time.h"
 #include "shell/menu_bar.h"
@@ -41,24 +42,6 @@ std::string Trim(const std::string& s) {
     const auto first = s.find_first_not_of(" \t\r");
     if (first == std::string::npos) return {};
     return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
-}
-
-std::u16string FromUtf8(const std::string& text) {
-    std::u16string out;
-    for (std::size_t i = 0; i < text.size();) {
-        char32_t c = static_cast<unsigned char>(text[i++]);
-        int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-        c &= extra ? (0x3Fu >> extra) : 0x7Fu;
-        for (; extra > 0 && i < text.size(); --extra) c = (c << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(c));
-        }
-    }
-    return out;
 }
 
 struct Parsed {
@@ -141,7 +124,7 @@ bool RunLine(Script& s, const std::string& line, std::string& why) {
         DeviceKey(key, true);
         DeviceKey(key, false);
     } else if (p.command == "text") {
-        DeviceText(FromUtf8(p.rest));
+        DeviceText(platform::FromUtf8(p.rest));
     } else if (p.command == "wait") {
         ParseNumber(p.words[0], number);
         s.waitUntil = GetTickCount() + static_cast<DWORD>(number);
@@ -160,6 +143,7 @@ bool RunLine(Script& s, const std::string& line, std::string& why) {
 }
 
 void CALLBACK ScriptStep(HWND, UINT, UINT_PTR, DWORD) {
+    if (RefreshNavBar()) return;  // the title bar paints before the next line looks at the screen
     Script& s = TheScript();
     if (s.quitting) return WatchQuit(s);
     if (s.waiting) {

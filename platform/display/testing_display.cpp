@@ -55,6 +55,7 @@ bool Key(std::string_view name) {
 void Text(std::u16string_view text) { DeviceText(text); }
 
 int PumpUntilIdle() {
+    RefreshNavBar();
     int total = 0;
     for (int round = 0; round < kMostPumpRounds; ++round) {
         const int handled = PumpMessages();

@@ -39,8 +39,8 @@ std::u16string ForegroundTitle() {
     return buffer;
 }
 
-// Repaints when what the bar shows has changed.
-LRESULT OnClockTick(HWND bar) {
+// Repaints when what the bar shows has changed; true then.
+bool NoteChanges(HWND bar) {
     const std::u16string title = NavBarTitle();
     const std::u16string clock = NavBarClock();
     bool changed = false;
@@ -52,6 +52,11 @@ LRESULT OnClockTick(HWND bar) {
         n.shownClock = clock;
     }
     if (changed) InvalidateRect(bar, nullptr, TRUE);
+    return changed;
+}
+
+LRESULT OnClockTick(HWND bar) {
+    NoteChanges(bar);
     return 0;
 }
 
@@ -106,6 +111,11 @@ void PlaceNavBar() {
     const HWND bar = NavBarWindow();
     const RECT r = NavBarRect();
     if (bar) SetWindowPos(bar, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool RefreshNavBar() {
+    const HWND bar = NavBarWindow();
+    return bar && NoteChanges(bar);
 }
 
 std::u16string NavBarTitle() {

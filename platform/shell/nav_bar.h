@@ -16,6 +16,9 @@ HWND CreateNavBar();
 HWND NavBarWindow();
 // Places the bar across the top of the screen (after the screen turned).
 void PlaceNavBar();
+// Repaints the bar when its title or clock has changed (it looks by itself once a second).
+// True when it has something new to paint.
+bool RefreshNavBar();
 // What the bar shows now.
 std::u16string NavBarTitle();
 std::u16string NavBarClock();

@@ -8,6 +8,12 @@
 
 namespace platform {
 
+// The shell's colours (0x00BBGGRR).
+constexpr COLORREF kSoftKeyBarColour = 0x00342C28;
+constexpr COLORREF kNavBarColour = 0x00683418;
+constexpr COLORREF kMenuColour = 0x00FFFFFF;
+constexpr COLORREF kMenuSelectedColour = 0x00C56A31;
+
 LRESULT PaintMenuBar(HWND bar);
 LRESULT PaintPopupMenu(HWND popup);
 LRESULT PaintNavBar(HWND navBar);

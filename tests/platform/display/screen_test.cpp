@@ -5,6 +5,9 @@
 #include "platform/display.h"
 #include "platform/shell.h"
 #include "display/drawn_message_box.h"
+#include "shell/shell_paint.h"
+
+#include <filesystem>
 #include "tests/platform/shell/shell_fixture.h"
 
 namespace {
@@ -162,6 +165,19 @@ TEST_F(ShellTest, DrawnMessageBoxIsAnsweredByItsKeysAndTaps) {
         Tap(r.left + (no.left + no.right) / 2, r.top + (no.top + no.bottom) / 2);
     });
     EXPECT_EQ(MessageBoxW(main, u"Sure?", u"Vestral Agenda", MB_YESNO), IDNO);
+    // The box is drawn on the screen in the shell's colours, over its owner.
+    COLORREF frame = 0;
+    ActInsideMessageBox([&] {
+        RECT r{};
+        GetWindowRect(ShownMessageBox(), &r);
+        frame = ReadScreenPixel(r.left + 1, r.top + 1);
+        SaveScreenshot(std::filesystem::path(QV_TEST_OUTPUT_DIR) / "drawn_message_box.png");
+        Key(VK_RETURN);
+    });
+    EXPECT_EQ(MessageBoxW(main, u"The end must lie after the start; the appointment was not saved.", u"Vestral Agenda",
+                          MB_OK | MB_ICONEXCLAMATION),
+              IDOK);
+    EXPECT_EQ(frame, platform::kNavBarColour);
     // A scripted answer still wins.
     AnswerMessageBox(IDCANCEL);
     EXPECT_EQ(MessageBoxW(main, u"Sure?", u"Vestral Agenda", MB_OKCANCEL), IDCANCEL);

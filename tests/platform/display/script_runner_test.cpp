@@ -5,9 +5,13 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <png.h>
+#include <vector>
 
 #include "display/script_runner.h"
 #include "platform/display.h"
+#include "platform/gdi.h"
+#include "shell/shell_paint.h"
 #include "platform/testing.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
@@ -17,6 +21,22 @@ namespace {
 constexpr auto kChildTimeout = std::chrono::seconds(60);
 constexpr const char* kChildFlag = "QV_SCRIPT_CHILD";
 constexpr const char* kTapLogVariable = "QV_SCRIPT_LOG";
+constexpr COLORREF kWindowColour = RGB(200, 30, 40);
+
+// The colour of a pixel of a PNG file, CLR_INVALID when it cannot be read.
+COLORREF PngPixel(const std::string& path, int x, int y) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) return CLR_INVALID;
+    image.format = PNG_FORMAT_RGB;
+    std::vector<png_byte> pixels(PNG_IMAGE_SIZE(image));
+    const bool read = png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr) != 0;
+    png_image_free(&image);
+    if (!read || x < 0 || y < 0 || x >= static_cast<int>(image.width) || y >= static_cast<int>(image.height))
+        return CLR_INVALID;
+    const png_byte* p = &pixels[(static_cast<std::size_t>(y) * image.width + static_cast<std::size_t>(x)) * 3];
+    return RGB(p[0], p[1], p[2]);
+}
 
 TEST(ScriptLines, FormsAreCheckedBeforeALineRuns) {
     struct Case {
@@ -46,6 +66,17 @@ LRESULT CALLBACK LoggingWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     case WM_SIZE: log << "size " << LOWORD(lParam) << " " << HIWORD(lParam) << "\n"; return 0;
     case WM_CLOSE: log << "close\n"; DestroyWindow(hwnd); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        const HDC dc = BeginPaint(hwnd, &paint);
+        const HBRUSH brush = CreateSolidBrush(kWindowColour);
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        FillRect(dc, &client, brush);
+        DeleteObject(brush);
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -100,8 +131,10 @@ protected:
 };
 
 TEST_F(ScriptRun, LinesDriveTheWindowSaveScreensAndQuit) {
-    const std::string shot = HostFile("shot.png");
-    const std::string turned = HostFile("turned.png");
+    const std::string shot = QV_TEST_OUTPUT_DIR "/script_shot.png";
+    const std::string turned = QV_TEST_OUTPUT_DIR "/script_shot_turned.png";
+    std::remove(shot.c_str());
+    std::remove(turned.c_str());
     ASSERT_EQ(Run("# taps, keys and text reach the window\n"
                   "tap 20 60\n"
                   "key 5\n"
@@ -120,6 +153,8 @@ TEST_F(ScriptRun, LinesDriveTheWindowSaveScreensAndQuit) {
     EXPECT_NE(log.find("close\n"), std::string::npos) << log;
     EXPECT_EQ(log.find("down 1"), std::string::npos) << "nothing runs after quit";
     EXPECT_EQ(PngSize(shot), std::make_pair(240, 320));
+    EXPECT_EQ(PngPixel(shot, 20, 60), kWindowColour) << "the window as it painted itself";
+    EXPECT_EQ(PngPixel(shot, 1, 1), platform::kNavBarColour);
     EXPECT_EQ(PngSize(turned), std::make_pair(320, 240));
 }
 

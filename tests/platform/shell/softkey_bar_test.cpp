@@ -4,6 +4,9 @@
 
 #include "shell/menu_bar.h"
 #include "shell/menu_tracking.h"
+#include "shell/shell_paint.h"
+
+#include <filesystem>
 #include "shell_fixture.h"
 
 namespace {
@@ -193,6 +196,71 @@ TEST_F(ShellTest, ReturnCommandTrackingGivesTheCommandWithoutPostingIt) {
     EXPECT_TRUE(Commands(main).empty());
     EXPECT_EQ(Logged(main, WM_INITMENUPOPUP).size(), 2u) << "each opening prepares the menu";
     DestroyMenu(menu);
+}
+
+
+std::filesystem::path ShotPath(const char* name) { return std::filesystem::path(QV_TEST_OUTPUT_DIR) / name; }
+
+TEST_F(ShellTest, BarsAndTheOpenMenuArePaintedOnTheScreen) {
+    const HWND main = MakeMainWindow(u"Vestral Agenda");
+    ASSERT_NE(MakeBar(main, shelltest::kBarId), nullptr);
+    PumpUntilIdle();
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    EXPECT_EQ(ReadScreenPixel(1, height - 2), platform::kSoftKeyBarColour);
+    EXPECT_EQ(ReadScreenPixel(1, 1), platform::kNavBarColour);
+    EXPECT_TRUE(SaveScreenshot(ShotPath("shell_softkey_bar.png")));
+
+    RECT selectedRow{}, popupRect{};
+    COLORREF selected = 0, other = 0;
+    Key(VK_TSOFT2);
+    ActInsideModalLoop([&] {
+        Key(VK_DOWN);
+        ActInsideModalLoop([&] {
+            PumpUntilIdle();
+            const HWND popup = FindWindowW(platform::kPopupMenuClass, nullptr);
+            GetWindowRect(popup, &popupRect);
+            const HMENU menu = GetSubMenu(reinterpret_cast<HMENU>(SendMessageW(ShownSoftKeyBar(), SHCMBM_GETMENU, 0, 0)), 1);
+            selectedRow = platform::PopupRow(platform::MenuItems(menu), 0);
+            OffsetRect(&selectedRow, popupRect.left, popupRect.top);
+            selected = ReadScreenPixel(selectedRow.left + 1, selectedRow.top + 1);
+            other = ReadScreenPixel(selectedRow.left + 1, selectedRow.bottom + 3);
+            SaveScreenshot(ShotPath("shell_open_menu.png"));
+            Key(VK_ESCAPE);
+        });
+    });
+    PumpUntilIdle();
+    EXPECT_EQ(selected, platform::kMenuSelectedColour);
+    EXPECT_EQ(other, platform::kMenuColour);
+    EXPECT_LT(popupRect.top, popupRect.bottom);
+}
+
+
+TEST_F(ShellTest, BarFlagsGiveMenuButtonsHiddenBarsAndEmptyBars) {
+    struct Case {
+        DWORD flags;
+        bool shown;
+        std::vector<std::u16string> texts;
+    };
+    const Case cases[] = {
+        {SHCMBF_HMENU, true, {u"Views", u"Menu"}},  // one button per pop-up of the menu
+        {SHCMBF_HIDDEN, false, {}},
+        {SHCMBF_EMPTYBAR, true, {}},
+    };
+    for (const Case& c : cases) {
+        const HWND main = MakeMainWindow();
+        SHMENUBARINFO info{};
+        info.cbSize = sizeof info;
+        info.hwndParent = main;
+        info.dwFlags = c.flags;
+        info.nToolBarId = shelltest::kBarId;
+        info.hInstRes = res_.Module();
+        ASSERT_TRUE(SHCreateMenuBar(&info)) << c.flags;
+        EXPECT_EQ(ShownSoftKeyBar() == info.hwndMB, c.shown) << c.flags;
+        if (c.shown) {
+            EXPECT_EQ(SoftKeyTexts(), c.texts) << c.flags;
+        }
+        DestroyWindow(main);
+    }
 }
 
 }  // namespace
