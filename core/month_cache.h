@@ -3,3 +3,5 @@
 
 // Loads the month after the shown one when the split month shows it ("NEXTMONTHPREV").
 void ReLoadNextMonthAppts();
+// Empties the cache and frees its arrays.
+void FreeApptMonthCache();

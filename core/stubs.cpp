@@ -5,3 +5,9 @@
 void ReLoadNextMonthAppts() {}
 
 void ToggleTskComplete(LONG) {}
+
+void FreeApptMonthCache() {}
+
+LRESULT OnPimRecordCreated(WPARAM, LPARAM) { return 1; }
+LRESULT OnPimRecordDeleted(WPARAM, LPARAM) { return 1; }
+LRESULT OnPimRecordChanged(WPARAM, LPARAM) { return 1; }

@@ -1,7 +1,10 @@
 // Stand-ins for the toolkit's pictures and text prompt until they are built: no picture decodes
 // and the prompt gives the answer a test set for it, else a cancel.
 #include "ui/imaging.h"
+#include "ui/list_rows.h"
 #include "ui/text_prompt.h"
+#include "ui/help.h"
+#include "ui/image_lists.h"
 
 std::u16string g_PromptText;
 
@@ -45,3 +48,11 @@ HRESULT GetStreamSize(IStream* stream, DWORD* length) {
 }
 
 HRESULT DecodeImageToDib(IStream*, HBITMAP*, int, bool) { return E_NOTIMPL; }
+
+// Until the list routines are built the selected row is not scrolled to.
+void EnsureSelRowVisible(HWND) {}
+
+void CreateAllImageLists() {}
+void DestroyAllImageLists() {}
+void DrawItemListRow(const DRAWITEMSTRUCT&, HWND, int) {}
+void ShowHelp(HWND) {}
