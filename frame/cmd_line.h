@@ -109,3 +109,5 @@ LONG StartViewCodeFor(const CmdLineFlags& flags, LONG startOn30, LONG lastForSta
 LONG GetStartViewCode();
 // Shows the start view once its data is loaded (message 1034).
 void ApplyStartView();
+// The view of a start-view code asked for while its data loaded (6, 7 and 10 show nothing).
+void ShowPendingView(LONG code);

@@ -59,6 +59,12 @@ constexpr UINT kVkTalk = VK_F3;
 constexpr int kNotesRowStyle = 1;
 constexpr int kKeyLogChars = 64;
 
+LRESULT OnMainDestroy() {
+    ShutdownCleanup();
+    PostQuitMessage(0);
+    return 1;
+}
+
 LRESULT OnMainPaint(HWND window) {
     PAINTSTRUCT ps{};
     const HDC dc = BeginPaint(window, &ps);
@@ -199,21 +205,12 @@ LRESULT OnPimDbNotify(WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-// The pending command by its start-view code.
+// The pending command: close the program, or the view of its start-view code.
 void RunPendingViewCmd(LONG code) {
-    switch (code) {
-    case kPendingClose: CloseMainWindowCmd(g_Frame.mainWnd); break;
-    case kStartLastView: ShowHomeView(); break;
-    case kStartMonth: ShowMonthView(); break;
-    case kStartWeek: ShowWeekView(); break;
-    case kStartDates: ShowDatesView(); break;
-    case kStartTasks: ShowTasksView(); break;
-    case kStartContacts: ShowContactsView(); break;
-    case kStartYear: ShowYearView(); break;
-    case kStartDay: ShowDayView(); break;
-    case kStartProjects: ShowProjectsView(); break;
-    default: break;
-    }
+    if (code == kPendingClose)
+        CloseMainWindowCmd(g_Frame.mainWnd);
+    else
+        ShowPendingView(code);
 }
 
 LRESULT OnAllLoaded() {
@@ -241,7 +238,7 @@ LRESULT OnStartViewLoaded() {
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_CREATE:           return OnMainCreate(hwnd);
-    case WM_DESTROY:          ShutdownCleanup(); PostQuitMessage(0); return 1;
+    case WM_DESTROY:          return OnMainDestroy();
     case WM_SIZE:             RelayoutViewsOnRotate(); return 1;
     case WM_ACTIVATE:         return 1;
     case WM_PAINT:            return OnMainPaint(hwnd);

@@ -14,21 +14,27 @@
 
 namespace {
 
-void ShowStartOn30View() {
-    switch (g_Settings.startOn30) {
-    case kStartLastView: ShowHomeView(); break;
-    case kStartMonth: ShowMonthView(); break;
-    case kStartWeek: ShowWeekView(); break;
-    case kStartDates: ShowDatesView(); break;
-    case kStartTasks: ShowTasksView(); break;
-    case kStartContacts: ShowContactsView(); break;
-    case kStartNotes: ShowNotesView(); break;
-    case kStartWallet: ShowWalletView(); break;
-    case kStartYear: ShowYearView(); break;
-    case kStartDay: ShowDayView(); break;
-    case kStartSpinner: ShowSpinnerView(); break;
-    default: break;  // the cover screen stays
-    }
+// The views the start-view codes name, for the start by "STARTON30" and for a command that
+// waited for its data; the two leave out different codes.
+struct CodeView {
+    LONG code;
+    void (*show)();
+    bool atStart;
+    bool whenLoaded;
+};
+constexpr CodeView kCodeViews[] = {
+    {kStartLastView, ShowHomeView, true, true},     {kStartMonth, ShowMonthView, true, true},
+    {kStartWeek, ShowWeekView, true, true},         {kStartDates, ShowDatesView, true, true},
+    {kStartTasks, ShowTasksView, true, true},       {kStartContacts, ShowContactsView, true, true},
+    {kStartNotes, ShowNotesView, true, false},      {kStartWallet, ShowWalletView, true, false},
+    {kStartYear, ShowYearView, true, true},         {kStartDay, ShowDayView, true, true},
+    {kStartSpinner, ShowSpinnerView, true, false},  {kStartProjects, ShowProjectsView, false, true},
+};
+
+void ShowCodeView(LONG code, bool atStart) {
+    for (const CodeView& v : kCodeViews)
+        if (v.code == code && (atStart ? v.atStart : v.whenLoaded)) return v.show();
+    // Any other code shows nothing: at the start the cover screen stays.
 }
 
 void ShowScheduleStart() {
@@ -84,5 +90,7 @@ void ApplyStartView() {
     if (f.wltFile) return ShowWalletView();
     if (f.txtFile) return ShowNotesView();
     if (f.schedule) return ShowScheduleStart();
-    ShowStartOn30View();
+    ShowCodeView(g_Settings.startOn30, true);
 }
+
+void ShowPendingView(LONG code) { ShowCodeView(code, false); }

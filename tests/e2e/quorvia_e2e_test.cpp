@@ -54,15 +54,18 @@ protected:
 TEST_F(Program, StartsShowsItsMainWindowAndClosesCleanly) {
     WriteSetting(u"STARTON30", kStartLastView);
     const fs::path shot = OutputDir() / "main_window.png";
+    const fs::path turned = OutputDir() / "main_window_landscape.png";
     fs::remove(shot);
+    fs::remove(turned);
     const fs::path script = device_.Root() / "start.script";
-    std::ofstream(script) << "wait 100\nshot " << shot.string() << "\nquit\n";
+    std::ofstream(script) << "wait 100\nshot " << shot.string() << "\nrotate\nshot " << turned.string() << "\nquit\n";
     const fs::path log = device_.Root() / "program.log";
 
     const int status = RunProgram(device_.Root(), "QUORVIA_SCRIPT='" + script.string() + "'", "", log);
     EXPECT_EQ(status, 0) << ReadAll(log);
     ASSERT_TRUE(fs::exists(shot));
     EXPECT_GT(fs::file_size(shot), 0u);
+    EXPECT_TRUE(fs::exists(turned));
     // The close stored the view to start in next time, and the start registered the file types.
     EXPECT_EQ(ReadSetting(u"LASTFORSTART"), kStartMonth);
     RegKey wallet;
