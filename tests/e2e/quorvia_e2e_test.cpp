@@ -72,6 +72,19 @@ TEST_F(Program, StartsShowsItsMainWindowAndClosesCleanly) {
     EXPECT_EQ(wallet.Open(HKEY_CLASSES_ROOT, u".zqw"), ERROR_SUCCESS);
 }
 
+TEST_F(Program, ExitInTheMenuClosesTheProgram) {
+    WriteSetting(u"STARTON30", kStartLastView);
+    const fs::path never = device_.Root() / "still_open.png";
+    const fs::path script = device_.Root() / "exit.script";
+    // "Menu", up from the top to its last entry "Exit", and choose it; the lines after it never run.
+    std::ofstream(script) << "key SOFT2\nkey UP\nkey ENTER\nwait 5000\nshot " << never.string() << "\nquit\n";
+    const fs::path log = device_.Root() / "program.log";
+
+    EXPECT_EQ(RunProgram(device_.Root(), "QUORVIA_SCRIPT='" + script.string() + "'", "", log), 0) << ReadAll(log);
+    EXPECT_FALSE(fs::exists(never));
+    EXPECT_EQ(ReadSetting(u"LASTFORSTART"), kStartMonth);
+}
+
 std::vector<UINT> g_handedOver;
 WNDPROC g_mainProc = nullptr;
 
