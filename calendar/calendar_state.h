@@ -1,7 +1,6 @@
-// The dates the calendar views show: the selected date and the first day of the week view.
+// The first day the week view shows; the selected date is g_SelectedDate of the month cache.
 #pragma once
 
 #include "core/date_rec.h"
 
-extern DateRec SelectedDate;
 extern DateRec WeekViewStart;

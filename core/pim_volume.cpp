@@ -2,6 +2,7 @@
 // the platform allocating one buffer per record from the process heap, freed after each record.
 #include "core/pim_volume.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -20,8 +21,6 @@
 CEGUID g_PimVol = {0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu};
 
 namespace {
-
-constexpr DWORD kOpenExisting = 3;  // OPEN_EXISTING
 
 // Category table.
 constexpr CEPROPID kCatNameProp = 0x0002001Fu;
@@ -104,8 +103,7 @@ template <class OnRecord>
 int ReadDatabase(CEGUID& volume, const WCHAR* name, SORTORDERSPECEX* sort, std::span<const CEPROPID> props,
                  OnRecord&& onRecord) {
     CEOID oid = 0;
-    const std::u16string dbName = name;
-    const DbHandle db{CeOpenDatabaseInSession(nullptr, &volume, &oid, dbName.c_str(), sort, CEDB_AUTOINCREMENT, nullptr)};
+    const DbHandle db{CeOpenDatabaseInSession(nullptr, &volume, &oid, name, sort, CEDB_AUTOINCREMENT, nullptr)};
     if (db.handle == INVALID_HANDLE_VALUE) return 0;
     const HANDLE heap = GetProcessHeap();
     std::vector<CEPROPID> ids(props.begin(), props.end());
@@ -180,8 +178,7 @@ SORTORDERSPECEX ContactSortOrder(LONG contactSort) {
 }  // namespace
 
 BOOL MountPimVol(CEGUID& volume) {
-    const std::u16string name = kPimVolName;
-    if (CeMountDBVolEx(&volume, name.c_str(), nullptr, kOpenExisting)) return TRUE;
+    if (CeMountDBVolEx(&volume, kPimVolName, nullptr, OPEN_EXISTING)) return TRUE;
     CREATE_INVALIDGUID(&volume);
     return FALSE;
 }
@@ -245,12 +242,11 @@ int AddCatFromDb(CatArray& cats, CatRecord record) {
 }
 
 void InsertAssocPair(CatPairArray& pairs, CatAssocPair pair) {
-    for (int i = 0; i < pairs.Size(); ++i)
-        if (pairs[i].oid >= pair.oid) {
-            pairs.InsertAt(i, pair);
-            return;
-        }
-    pairs.Append(pair);
+    // The first pair whose OID is not smaller, by halving: the pairs mostly arrive in OID order, so
+    // a scan from the front would visit the whole list for each one.
+    const CatAssocPair* first = std::lower_bound(pairs.begin(), pairs.end(), pair,
+                                                 [](const CatAssocPair& a, const CatAssocPair& b) { return a.oid < b.oid; });
+    pairs.InsertAt(static_cast<int>(first - pairs.begin()), pair);
 }
 
 std::u16string GetCatNameById(LONG catId, const CatArray& cats) {
@@ -321,13 +317,16 @@ int ReadCatMainDb(CEGUID& volume, CatArray& cats) {
     });
 }
 
+void AddAssocPairByKind(CatAssocPair pair, CatPairArray& contacts, CatPairArray& tasks, CatPairArray* appts) {
+    const DWORD oid = static_cast<DWORD>(pair.oid);
+    if (InRange(oid, kContactOidFirst)) InsertAssocPair(contacts, pair);
+    else if (InRange(oid, kTaskOidFirst)) InsertAssocPair(tasks, pair);
+    else if (appts && InRange(oid, kApptOidFirst)) InsertAssocPair(*appts, pair);
+}
+
 int ReadCatAssocDb(CEGUID& volume, CatPairArray& contacts, CatPairArray& tasks, CatPairArray* appts) {
     return ReadDatabase(volume, kCatAssocDbName, nullptr, kCatAssocProps, [&](const PropRow& row) {
-        const CatAssocPair pair{row.Int(0, -1), row.Int(1, -1)};
-        const DWORD oid = static_cast<DWORD>(pair.oid);
-        if (InRange(oid, kContactOidFirst)) InsertAssocPair(contacts, pair);
-        else if (InRange(oid, kTaskOidFirst)) InsertAssocPair(tasks, pair);
-        else if (appts && InRange(oid, kApptOidFirst)) InsertAssocPair(*appts, pair);
+        AddAssocPairByKind(CatAssocPair{row.Int(0, -1), row.Int(1, -1)}, contacts, tasks, appts);
     });
 }
 

@@ -62,6 +62,8 @@ int InsertTskByKeys(TskArray& tasks, TskRecord task, LONG key1, LONG key2, LONG 
 int AddCatFromDb(CatArray& cats, CatRecord record);
 // Inserted before the first pair whose OID is not smaller.
 void InsertAssocPair(CatPairArray& pairs, CatAssocPair pair);
+// Into the list of the kind its OID's range names; dropped when no list takes it.
+void AddAssocPairByKind(CatAssocPair pair, CatPairArray& contacts, CatPairArray& tasks, CatPairArray* appts);
 std::u16string GetCatNameById(LONG catId, const CatArray& cats);
 void AttachTskCatsDirect(LONG oid, const CatPairArray& pairs, const CatArray& cats, TskRecord& task);
 void AttachCtsCatsDirect(LONG oid, const CatPairArray& pairs, const CatArray& cats, CtsRecord& contact);

@@ -33,6 +33,7 @@ public:
 
     T* Get() const { return object_; }
     T* operator->() const { return object_; }
+    T& operator*() const { return *object_; }
     explicit operator bool() const { return object_ != nullptr; }
     // For the calls that hand out a new reference: the old one is released first.
     T** Out() {

@@ -1,12 +1,7 @@
-// Stand-ins for the month cache and the change handling until they are built.
+// Stand-ins for the change handling until it is built.
 #include "core/change_notify.h"
-#include "core/month_cache.h"
-
-void ReLoadNextMonthAppts() {}
 
 void ToggleTskComplete(LONG) {}
-
-void FreeApptMonthCache() {}
 
 LRESULT OnPimRecordCreated(WPARAM, LPARAM) { return 1; }
 LRESULT OnPimRecordDeleted(WPARAM, LPARAM) { return 1; }

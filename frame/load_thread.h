@@ -1,16 +1,9 @@
-// The load thread's state shared with the user-interface thread and its start at the first paint.
+// The load thread's start at the first paint and the view asked for while its data loads; what
+// it has loaded is g_LoadState.
 #pragma once
 
+#include "core/pim_state.h"
 #include "platform/types.h"
-
-struct LoadState {
-    LONG allLoaded = 0;       // set by the thread just before message 1030
-    HANDLE thread = nullptr;  // null when the thread could not be made
-    LONG contactsLoaded = 0;
-    LONG tasksLoaded = 0;
-    LONG apptsLoaded = 0;
-};
-extern LoadState g_LoadState;
 
 // The pending view command while its data loads: a start-view code, or one of these.
 inline constexpr LONG kNoPendingCmd = -1;

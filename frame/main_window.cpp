@@ -96,7 +96,7 @@ void LoadStartTheme() {
 void SetStartDates() {
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    SelectedDate = DateRec(now.wYear, now.wMonth, now.wDay);
+    g_SelectedDate = DateRec(now.wYear, now.wMonth, now.wDay);
     switch (g_Settings.startWeekMon) {
     case kWeekStartsMonday: WeekStartMonday(now.wYear, now.wMonth, now.wDay, WeekViewStart); break;
     case kWeekStartsSunday: WeekStartSunday(now.wYear, now.wMonth, now.wDay, WeekViewStart); break;
@@ -223,7 +223,7 @@ void ShutdownCleanup() {
     DestroyAllImageLists();
     DeleteThemeFonts();
     DeleteThemePictures();
-    FreeApptMonthCache();
+    ClearApptMonthCache();
     ReleaseBuffers();
     FreePhoneLibrary();
     EndPoomSession();

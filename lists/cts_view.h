@@ -1,7 +1,12 @@
-// The contacts view: its list below the letter tabs and its icon grid.
+// The contacts view: its list of the loaded contacts in name or company order below the letter
+// tabs, and its icon grid.
 #pragma once
 
+#include "core/cts_record.h"
 #include "platform/commctrl.h"
+
+// Puts one contact into g_CtsList at its place in the current contact order.
+void InsertCtsRecSorted(const CtsRecord& record);
 
 // Resizes and moves the contacts list below its letter tabs.
 void PlaceCtsListBelowTabs();

@@ -3,6 +3,7 @@
 #include "lists/cts_view.h"
 #include "lists/task_view.h"
 #include "lists/phone_lib.h"
+#include "platform/text.h"
 
 bool GetViewCatFilter() { return false; }
 
@@ -23,3 +24,11 @@ void FetchSelContactQuiet() {}
 void RunCtsDefaultAction() {}
 void PaintTskView(const DRAWITEMSTRUCT&) {}
 void GetTskListMetrics(MEASUREITEMSTRUCT&) {}
+
+// The contacts view's sorted insert, until the view is built: by file-as name, ignoring case, so
+// that a reloaded contact is kept.
+void InsertCtsRecSorted(const CtsRecord& record) {
+    int at = 0;
+    while (at < g_CtsList.Size() && platform::CompareNoCase(g_CtsList[at].fileAs, record.fileAs) <= 0) ++at;
+    g_CtsList.InsertAt(at, record);
+}

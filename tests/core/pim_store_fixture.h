@@ -36,6 +36,27 @@ inline int Devicectl(const platform::testing::TestDevice& device, const std::vec
 
 inline std::string Fixture(const char* name) { return std::string(QV_FIXTURES_DIR) + "/core/pim/" + name; }
 
+// A contact saved through the session's application object, its default-communication property set
+// to the id given (none for 0) and its mobile number to the text given; its OID.
+inline LONG SaveContact(const char16_t* fileAs, DWORD smartProp, const std::u16string& mobile = u"") {
+    PoomPtr<IDispatch> object;
+    EXPECT_EQ(GetPoomApp()->CreateItem(olContactItem, object.Out()), S_OK);
+    const PoomPtr<IContact> contact = QueryPoom<IContact>(object.Get(), IID_IContact);
+    contact->put_FileAs(fileAs);
+    if (!mobile.empty()) contact->put_MobileTelephoneNumber(mobile.c_str());
+    if (smartProp != 0) {
+        const PoomPtr<IItem> item = QueryPoom<IItem>(object.Get(), IID_IItem);
+        CEPROPVAL prop{};
+        prop.propid = PIMPR_SMARTPROP;
+        prop.val.ulVal = smartProp;
+        EXPECT_EQ(item->SetProps(0, 1, &prop), S_OK);
+    }
+    EXPECT_EQ(contact->Save(), S_OK);
+    LONG oid = 0;
+    contact->get_Oid(&oid);
+    return oid;
+}
+
 // The agenda and the people fixtures imported; the session is started by the test.
 class PimStoreTest : public ::testing::Test {
 protected:

@@ -54,13 +54,13 @@ CEPROPVAL Date(CEPROPID id, int year, int month, int day) {
     return v;
 }
 
-// The pieces of a category text in name order: the two paths may list them in other orders.
-std::u16string SortedPieces(const std::u16string& text) {
-    std::vector<std::u16string> pieces;
-    ForEachCommaPiece(text, [&](const std::u16string& piece) { pieces.push_back(piece); });
-    std::sort(pieces.begin(), pieces.end());
+// The names of a category text in name order: the two paths may list them in other orders.
+std::u16string SortedNames(const std::u16string& text) {
+    std::vector<std::u16string> names;
+    ForEachCommaPiece(text, [&](const std::u16string& name) { names.push_back(name); });
+    std::sort(names.begin(), names.end());
     std::u16string joined;
-    for (const auto& p : pieces) joined += p + u",";
+    for (const auto& p : names) joined += p + u",";
     return joined;
 }
 
@@ -167,7 +167,7 @@ TEST_F(VolumeOfStore, ContactsInNameOrCompanyOrderWithTheirDates) {
             contact->get_Categories(&cats);
             EXPECT_EQ(c.firstName, TakeBstr(first));
             EXPECT_EQ(c.company, TakeBstr(company));
-            EXPECT_EQ(SortedPieces(JoinCommas(c.categories)), SortedPieces(TakeBstr(cats)));
+            EXPECT_EQ(SortedNames(JoinCommas(c.categories)), SortedNames(TakeBstr(cats)));
         }
         if (bySort == 1) {
             EXPECT_EQ(order, u"Acme;Lovelace, Ada;Babbage, Charles;");
@@ -313,6 +313,26 @@ TEST(VolumeProperties, IntegerAndTextOfEachType) {
     const CEPROPVAL longText = Text(0x0001001Fu, long1023.c_str());
     FormatPropVal(text, longText.propid, &longText);
     EXPECT_EQ(text, long1023);
+}
+
+TEST(VolumeLists, PairsGoToTheListOfTheirOidRange) {
+    struct Case {
+        DWORD oid;
+        bool withAppts;
+        int contacts, tasks, appts;
+    };
+    const Case cases[] = {
+        {0x80000000u, true, 1, 0, 0}, {0x80004E1Fu, true, 1, 0, 0}, {0x80004E20u, true, 0, 0, 0},
+        {0x7FFFFFFFu, true, 0, 0, 0}, {0xC0000000u, true, 0, 1, 0}, {0xC0004E20u, true, 0, 0, 0},
+        {0x40004E1Fu, true, 0, 0, 1}, {0x40004E1Fu, false, 0, 0, 0}, {0x00000001u, true, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        CatPairArray contacts, tasks, appts;
+        AddAssocPairByKind(CatAssocPair{static_cast<LONG>(c.oid), 1}, contacts, tasks, c.withAppts ? &appts : nullptr);
+        EXPECT_EQ(contacts.Size(), c.contacts) << std::hex << c.oid;
+        EXPECT_EQ(tasks.Size(), c.tasks) << std::hex << c.oid;
+        EXPECT_EQ(appts.Size(), c.appts) << std::hex << c.oid;
+    }
 }
 
 TEST(VolumeLists, SortedInsertsKeepReadingOrderForEqualKeys) {

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "core/poom_session.h"
+#include "core/program_folder.h"
 #include "pim_store_fixture.h"
 #include "platform/memory.h"
 #include "platform/testing_pim.h"
@@ -149,24 +150,7 @@ TEST(FindFirstPairIndex, FindsTheFirstPairOfEveryOidInLongAndShortLists) {
     }
 }
 
-// A contact of the store with its default-communication property set to the value given.
-LONG SaveContactWithSmartProp(DWORD stored) {
-    PoomPtr<IDispatch> object;
-    EXPECT_EQ(GetPoomApp()->CreateItem(olContactItem, object.Out()), S_OK);
-    const PoomPtr<IContact> contact = QueryPoom<IContact>(object.Get(), IID_IContact);
-    contact->put_FileAs(u"Smart");
-    if (stored != 0) {
-        const PoomPtr<IItem> item = QueryPoom<IItem>(object.Get(), IID_IItem);
-        CEPROPVAL prop{};
-        prop.propid = PIMPR_SMARTPROP;
-        prop.val.ulVal = stored;
-        EXPECT_EQ(item->SetProps(0, 1, &prop), S_OK);
-    }
-    EXPECT_EQ(contact->Save(), S_OK);
-    LONG oid = 0;
-    contact->get_Oid(&oid);
-    return oid;
-}
+LONG SaveContactWithSmartProp(DWORD stored) { return pimfixture::SaveContact(u"Smart", stored); }
 
 TEST_F(PimStoreTest, DefaultCommunicationFieldByStoredPropertyId) {
     StartPoomSession(nullptr);
@@ -231,6 +215,22 @@ TEST(PoomDates, NoDateIsNeverConvertedByValue) {
     EXPECT_EQ(date.wDayOfWeek, 1);
     EXPECT_DOUBLE_EQ(DayToPoom(nullptr, date), 39874.0);
     EXPECT_DOUBLE_EQ(DateRecToPoom(nullptr, date), 39874.75);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(LogOemInfo, WritesTheDeviceOemTextAsOneLogLine) {
+    platform::DeviceProfile profile;
+    profile.oemInfo = u"Handheld X1";
+    platform::testing::TestDevice device;
+    device.SetProfile(profile);
+    const std::u16string logPath = ProgramFolderFile(u"quorvialog.txt");
+    device.WriteFile(logPath, "");
+    LogOemInfo();
+    const std::string log = device.ReadFile(logPath);
+    EXPECT_EQ(log, "Handheld X1\n");
 }
 
 }  // namespace
