@@ -9,6 +9,10 @@
 struct LoadState {
     LONG tasksLoaded = 0;
     LONG contactsLoaded = 0;
+    // The load thread's part, which the main window reads: everything is loaded (set just before
+    // message 1030), and the thread itself (null when it could not be made).
+    LONG allLoaded = 0;
+    HANDLE thread = nullptr;
 };
 
 extern LoadState g_LoadState;

@@ -2,3 +2,7 @@
 #include "core/change_notify.h"
 
 void ToggleTskComplete(LONG) {}
+
+LRESULT OnPimRecordCreated(WPARAM, LPARAM) { return 1; }
+LRESULT OnPimRecordDeleted(WPARAM, LPARAM) { return 1; }
+LRESULT OnPimRecordChanged(WPARAM, LPARAM) { return 1; }

@@ -2,6 +2,7 @@
 #include "lists/cat_filter.h"
 #include "lists/cts_view.h"
 #include "lists/task_view.h"
+#include "lists/phone_lib.h"
 #include "platform/text.h"
 
 bool GetViewCatFilter() { return false; }
@@ -9,6 +10,20 @@ bool GetViewCatFilter() { return false; }
 void RelayoutTaskView() {}
 void DropTaskRowCache() {}
 void EnsureTaskSelVisible() {}
+
+void PlaceCtsListBelowTabs() {}
+void ReleaseContactGridBuffer() {}
+
+bool LoadPhoneLibrary() { return false; }
+void FreePhoneLibrary() {}
+void PaintCtsView(const DRAWITEMSTRUCT&) {}
+void MeasureCtsRow(MEASUREITEMSTRUCT&) {}
+bool OnCtsKey(UINT, UINT) { return false; }
+void ResetContactSortState() {}
+void FetchSelContactQuiet() {}
+void RunCtsDefaultAction() {}
+void PaintTskView(const DRAWITEMSTRUCT&) {}
+void GetTskListMetrics(MEASUREITEMSTRUCT&) {}
 
 // The contacts view's sorted insert, until the view is built: by file-as name, ignoring case, so
 // that a reloaded contact is kept.

@@ -3,7 +3,10 @@
 // window text alone.
 #include "platform/user.h"
 #include "ui/imaging.h"
+#include "ui/list_rows.h"
 #include "ui/text_prompt.h"
+#include "ui/help.h"
+#include "ui/image_lists.h"
 #include "ui/view_focus.h"
 
 std::u16string g_PromptText;
@@ -39,6 +42,14 @@ INT_PTR PromptTextById(HWND, UINT, UINT) { return TakeAnswer(); }
 INT_PTR PromptText(HWND, const std::u16string&, const std::u16string&) { return TakeAnswer(); }
 
 HRESULT DecodeImageToDib(IStream*, HBITMAP*, int, bool) { return E_NOTIMPL; }
+
+// Until the list routines are built the selected row is not scrolled to.
+void EnsureSelRowVisible(HWND) {}
+
+void CreateAllImageLists() {}
+void DestroyAllImageLists() {}
+void DrawItemListRow(const DRAWITEMSTRUCT&, HWND, int) {}
+void ShowHelp(HWND) {}
 
 void SetTitleText(HWND window, LPCWSTR text) {
     if (window && text) SetWindowTextW(window, text);
