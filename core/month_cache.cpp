@@ -203,9 +203,14 @@ void CarryPrevMonthSpans(int year, int month) {
     PrevMonth(year, month, prevYear, prevMonth);
     const int prev = FindMonthBucket(prevYear, prevMonth);
     if (prev < 0) return;
+    // A span that starts inside this month's window comes again from the month's own query; carrying
+    // it too would put the appointment into the month's spans twice.
+    DateRec windowStart, windowEnd;
+    MonthWindow(year, month, windowStart, windowEnd);
     const SpanArray& spans = *g_ApptCache.spanLists[prev];
     for (const TimeSpan& span : spans) {
         if (span.start.wYear != prevYear || span.start.wMonth != prevMonth) continue;
+        if (!DateIsBefore(span.start, windowStart)) continue;
         const DateRec end = GetSpanEnd(span);
         if (end.wYear > year || (end.wYear == year && end.wMonth >= month)) current->Append(span);
     }

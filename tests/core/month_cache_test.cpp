@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/month_cache_edit.h"
 #include "core/regional_probe.h"
 #include "loading_fixture.h"
 
@@ -185,6 +186,28 @@ TEST_F(MonthCacheTest, SpansOfThePreviousMonthAreCarriedOver) {
     ASSERT_EQ(g_ApptCache.curSpans->Size(), 1);
     EXPECT_EQ((*g_ApptCache.curSpans)[0].oid, trip);
     EXPECT_TRUE(g_ApptCache.curAppts->IsEmpty());
+}
+
+// February 25 lies in March's window: March's own query gives the span, so it is not carried too.
+TEST_F(MonthCacheTest, SpanStartingInsideTheNextWindowIsNotCarriedTwice) {
+    const LONG week = AddAppt({u"Week away", DateRec(2009, 2, 25, 10, 0), 8 * 24 * 60});
+    ReLoadApptPOOM(2009, 2, 0);
+    ReLoadApptPOOM(2009, 3, 0);
+    ASSERT_EQ(g_ApptCache.curSpans->Size(), 1);
+    EXPECT_EQ((*g_ApptCache.curSpans)[0].oid, week);
+}
+
+// A trip from 20 March is no part of April's window, yet its span was carried into April's spans.
+TEST_F(MonthCacheTest, RemovedApptLeavesNoSpanCarriedIntoTheNextMonth) {
+    const LONG trip = AddAppt({u"Trip", DateRec(2009, 3, 20, 10, 0), 14 * 24 * 60});
+    ReLoadApptPOOM(2009, 3, 0);
+    ReLoadApptPOOM(2009, 4, 0);
+    ASSERT_EQ(g_ApptCache.curSpans->Size(), 1);
+    EXPECT_EQ(RemoveApptFromMonthBuckets(trip, 2009, 3, 20, 1), 1);
+    EXPECT_TRUE(g_ApptCache.curSpans->IsEmpty());
+    ReLoadApptPOOM(2009, 3, 0);
+    EXPECT_TRUE(g_ApptCache.curAppts->IsEmpty());
+    EXPECT_TRUE(g_ApptCache.curSpans->IsEmpty());
 }
 
 TEST_F(MonthCacheTest, OpenByOidSelectsTheStartDate) {
