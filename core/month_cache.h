@@ -60,6 +60,8 @@ void OpenApptMonthByOid(LONG oid);
 void ReloadAllAppts();
 void LoadAllApptsPOOM();
 void LoadMultiDaySpans();
+// Copies into the current spans those of the previous month that reach into this month and start
+// before this month's window (the others come with the month's own query).
 void CarryPrevMonthSpans(int year, int month);
 // Inserts (month, year) after every key not later than it; returns its position.
 int InsertMonthKey(int year, int month);
