@@ -210,6 +210,21 @@ TEST_F(MonthCacheTest, RemovedApptLeavesNoSpanCarriedIntoTheNextMonth) {
     EXPECT_TRUE(g_ApptCache.curSpans->IsEmpty());
 }
 
+// The split month reads April before March, when March's spans are not there to carry yet.
+TEST_F(MonthCacheTest, SplitMonthsNextMonthGetsTheSpanRunningIntoIt) {
+    const LONG trip = AddAppt({u"Trip", DateRec(2009, 3, 10, 10, 0), 30 * 24 * 60});
+    g_Settings.nextMonthPrev = 1;
+    g_Settings.splitMonth = 1;
+    Show(2009, 3);
+    LoadApptsForMonth(1, 0);
+    const SpanArray& april = *g_ApptCache.spanLists[FindMonthBucket(2009, 4)];
+    ASSERT_EQ(april.Size(), 1);
+    EXPECT_EQ(april[0].oid, trip);
+    // Reading March again carries nothing twice.
+    ReLoadApptPOOM(2009, 3, 1);
+    EXPECT_EQ(april.Size(), 1);
+}
+
 TEST_F(MonthCacheTest, OpenByOidSelectsTheStartDate) {
     const LONG oid = AddAppt({u"Far", DateRec(2011, 7, 9, 8, 0), 30});
     Show(2009, 3);
