@@ -7,7 +7,9 @@
 //  1. keys, apptLists and spanLists have the same size; index i of each belongs to the same month;
 //  2. keys are in ascending (year, month) order without duplicates;
 //  3. curAppts and curSpans are null, point at one month's arrays, or at g_AllApptsArray and
-//     g_MultiDaySpans; a reset deletes every month and nulls them before the shown month is read.
+//     g_MultiDaySpans; a reset deletes every month and nulls them before the shown month is read;
+//  4. a month's spans hold each span of its window once, and the spans of the month before that
+//     start before the window and run into the month, whichever of the two months was read first.
 #pragma once
 
 #include <memory>
