@@ -62,6 +62,10 @@ POINT PointFromLParam(LPARAM lParam);
 // Whether a key is held down now.
 bool KeyDown(int virtualKey);
 
+// Shows the vertical bar of a control with WS_VSCROLL: positions 0..max, `page` of them shown, the
+// first at `pos`.
+void SyncVerticalBar(HWND hwnd, int max, int page, int pos);
+
 // Copies text into a caller's buffer of `chars` characters (the terminator included); the count copied.
 int CopyOut(const std::u16string& text, LPWSTR out, int chars);
 

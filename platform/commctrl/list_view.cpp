@@ -88,11 +88,20 @@ LRESULT OnSetColumnWidth(ListView& lv, int index, int width) {
         return ViewOf(lv) == LVS_LIST ? TRUE : FALSE;
     }
     if (width == LVSCW_AUTOSIZE || width == LVSCW_AUTOSIZE_USEHEADER) {
-        int widest = TextWidth(lv.hwnd, lv.font, lv.columns[static_cast<std::size_t>(index)].text);
+        const ListColumn& column = lv.columns[static_cast<std::size_t>(index)];
+        int widest = width == LVSCW_AUTOSIZE_USEHEADER ? TextWidth(lv.hwnd, lv.font, column.text) : 0;
         for (int i = 0; i < static_cast<int>(lv.items.size()); ++i)
-            widest = std::max(widest, TextWidth(lv.hwnd, lv.font, *ItemText(lv, i, lv.columns[static_cast<std::size_t>(index)].subItem)));
-        width = widest + 2 * kTextMargin;
-        if (index == static_cast<int>(lv.columns.size()) - 1 && width == LVSCW_AUTOSIZE_USEHEADER) width = 0;
+            widest = std::max(widest, TextWidth(lv.hwnd, lv.font, *ItemText(lv, i, column.subItem)));
+        const bool last = index == static_cast<int>(lv.columns.size()) - 1;
+        const bool fill = width == LVSCW_AUTOSIZE_USEHEADER && last;
+        width = widest + 4 * kTextMargin;
+        if (fill) {
+            // The last column takes what is left of the list's width.
+            RECT rc{};
+            GetClientRect(lv.hwnd, &rc);
+            const int others = TotalColumnWidth(lv) - column.width;
+            width = std::max(width, static_cast<int>(rc.right) - others);
+        }
     }
     lv.columns[static_cast<std::size_t>(index)].width = std::max(0, width);
     ClampScroll(lv);
@@ -142,7 +151,10 @@ LRESULT OnFocus(ListView& lv, bool gained) {
 
 LRESULT OnSetRedraw(ListView& lv, bool on) {
     lv.redraw = on;
-    if (on) InvalidateAll(lv);
+    if (on) {
+        ClampScroll(lv);
+        InvalidateAll(lv);
+    }
     return 0;
 }
 
@@ -155,6 +167,7 @@ LRESULT OnLayoutChanged(ListView& lv) {
 
 LRESULT OnSetFont(ListView& lv, HFONT font, bool repaint) {
     lv.font = font;
+    lv.lineHeight = 0;
     lv.rowHeight = 0;  // measured again, with the owner's say for owner-drawn rows
     ClampScroll(lv);
     if (repaint) InvalidateAll(lv);

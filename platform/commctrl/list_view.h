@@ -48,6 +48,7 @@ struct ListView {
     int scrollX = 0;        // pixels scrolled to the right (row views)
     int scrollY = 0;        // pixels scrolled down (icon view)
     int rowHeight = 0;      // 0 until measured
+    int lineHeight = 0;     // of the font's text; 0 until measured
     SIZE iconSpacing{};     // 0 for the default
     bool redraw = true;
     bool hasFocus = false;
@@ -67,7 +68,7 @@ bool DeleteItem(ListView& lv, int index);
 bool DeleteAllItems(ListView& lv);
 // Changes the state bits of `mask` of one item (index -1: every item); asks the parent first.
 bool SetState(ListView& lv, int index, UINT state, UINT mask);
-int NextItem(const ListView& lv, int start, UINT flags);
+int NextItem(ListView& lv, int start, UINT flags);
 int FindItem(const ListView& lv, int start, const LVFINDINFOW& find);
 bool SortItems(ListView& lv, PFNLVCOMPARE compare, LPARAM data);
 int InsertColumn(ListView& lv, int index, const LVCOLUMNW& column);
@@ -81,12 +82,13 @@ void SelectOnly(ListView& lv, int index);
 // Layout (list_view_layout.cpp).
 UINT ViewOf(const ListView& lv);
 int RowHeight(ListView& lv);
+int LineHeight(ListView& lv);
 int HeaderHeight(const ListView& lv);
 RECT ClientArea(const ListView& lv);
 int RowsPerPage(ListView& lv);
 int TotalColumnWidth(const ListView& lv);
-SIZE IconCell(const ListView& lv);
-int IconColumns(const ListView& lv);
+SIZE IconCell(ListView& lv);
+int IconColumns(ListView& lv);
 bool ItemRect(ListView& lv, int index, int code, RECT& out);
 bool SubItemRect(ListView& lv, int index, int subItem, int code, RECT& out);
 int HitTest(ListView& lv, LVHITTESTINFO& info);

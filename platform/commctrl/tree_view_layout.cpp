@@ -159,7 +159,9 @@ void InvalidateNode(TreeView& tv, HTREEITEM item) {
 }
 
 void InvalidateTree(TreeView& tv) {
-    if (tv.redraw) InvalidateRect(tv.hwnd, nullptr, TRUE);
+    if (!tv.redraw) return;
+    SyncVerticalBar(tv.hwnd, static_cast<int>(Rows(tv).size()) - 1, TreeRowsPerPage(tv), tv.top);
+    InvalidateRect(tv.hwnd, nullptr, TRUE);
 }
 
 }  // namespace platform::commctrl
