@@ -160,7 +160,7 @@ LRESULT OnChar(DatePicker& dp, WCHAR c) {
 
 LRESULT OnButtonDown(DatePicker& dp, POINT point) {
     if (GetFocus() != dp.hwnd) SetFocus(dp.hwnd);
-    if (!IsWindow(dp.hwnd)) return 0;
+    if (dp.destroyed) return 0;
     const RECT box = CheckBoxRect(dp);
     if (ShowsNone(dp) && PtInRect(&box, point)) {
         ToggleCheck(dp);
@@ -197,6 +197,12 @@ LRESULT OnPrintClient(DatePicker& dp, HDC dc) {
     return 0;
 }
 
+void InitPicker(DatePicker& dp) {
+    GetLocalTime(&dp.time);
+    dp.time.wMilliseconds = 0;
+    Rebuild(dp);
+}
+
 LRESULT Dispatch(DatePicker& dp, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case DTM_GETSYSTEMTIME: return OnGetTime(dp, reinterpret_cast<SYSTEMTIME*>(lParam));
@@ -230,22 +236,7 @@ LRESULT Dispatch(DatePicker& dp, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 LRESULT CALLBACK DatePickerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto state = std::make_unique<DatePicker>();
-        state->hwnd = hwnd;
-        GetLocalTime(&state->time);
-        state->time.wMilliseconds = 0;
-        DatePicker* dp = AttachState(hwnd, std::move(state));
-        Rebuild(*dp);
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        DetachState<DatePicker>(hwnd);
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    DatePicker* dp = StateOf<DatePicker>(hwnd);
-    if (!dp) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return Dispatch(*dp, message, wParam, lParam);
+    return ControlWindowProc<DatePicker, Dispatch, InitPicker>(hwnd, message, wParam, lParam);
 }
 
 }  // namespace platform::commctrl

@@ -283,19 +283,7 @@ LRESULT Dispatch(ListView& lv, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 LRESULT CALLBACK ListViewProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto state = std::make_unique<ListView>();
-        state->hwnd = hwnd;
-        AttachState(hwnd, std::move(state));
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        DetachState<ListView>(hwnd);
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    ListView* lv = StateOf<ListView>(hwnd);
-    if (!lv) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return Dispatch(*lv, message, wParam, lParam);
+    return ControlWindowProc<ListView, Dispatch>(hwnd, message, wParam, lParam);
 }
 
 }  // namespace platform::commctrl

@@ -33,8 +33,7 @@ struct ListColumn {
     int image = 0;
 };
 
-struct ListView {
-    HWND hwnd = nullptr;
+struct ListView : ControlLife {
     std::vector<ListItem> items;
     std::vector<ListColumn> columns;
     HIMAGELIST normalImages = nullptr;

@@ -65,11 +65,11 @@ LRESULT ListKeyDown(ListView& lv, WPARAM key, LPARAM) {
     NMLVKEYDOWN nm{};
     nm.wVKey = static_cast<WORD>(key);
     SendNotify(lv.hwnd, LVN_KEYDOWN, &nm.hdr);
-    if (!IsWindow(lv.hwnd)) return 0;
+    if (lv.destroyed) return 0;
     switch (key) {
     case VK_RETURN:
         SendSimpleNotify(lv.hwnd, NM_RETURN);
-        if (IsWindow(lv.hwnd) && ValidItem(lv, lv.focus)) NotifyActivate(lv, LVN_ITEMACTIVATE, lv.focus, POINT{});
+        if (!lv.destroyed && ValidItem(lv, lv.focus)) NotifyActivate(lv, LVN_ITEMACTIVATE, lv.focus, POINT{});
         return 0;
     case VK_SPACE:
         if (!ValidItem(lv, lv.focus)) return 0;
@@ -89,7 +89,7 @@ LRESULT ListKeyDown(ListView& lv, WPARAM key, LPARAM) {
 
 LRESULT ListButtonDown(ListView& lv, POINT point, bool doubleClick) {
     if (GetFocus() != lv.hwnd) SetFocus(lv.hwnd);
-    if (!IsWindow(lv.hwnd)) return 0;
+    if (lv.destroyed) return 0;
     LVHITTESTINFO hit{};
     hit.pt = point;
     const int index = HitTest(lv, hit);
@@ -109,7 +109,7 @@ LRESULT ListButtonDown(ListView& lv, POINT point, bool doubleClick) {
     lv.pressed = index >= 0 ? index : -2;
     if (doubleClick) {
         NotifyActivate(lv, NM_DBLCLK, index, point);
-        if (index >= 0 && IsWindow(lv.hwnd)) NotifyActivate(lv, LVN_ITEMACTIVATE, index, point);
+        if (index >= 0 && !lv.destroyed) NotifyActivate(lv, LVN_ITEMACTIVATE, index, point);
     }
     return 0;
 }

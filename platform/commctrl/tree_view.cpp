@@ -155,19 +155,7 @@ LRESULT Dispatch(TreeView& tv, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 LRESULT CALLBACK TreeViewProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto state = std::make_unique<TreeView>();
-        state->hwnd = hwnd;
-        AttachState(hwnd, std::move(state));
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        DetachState<TreeView>(hwnd);
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    TreeView* tv = StateOf<TreeView>(hwnd);
-    if (!tv) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return Dispatch(*tv, message, wParam, lParam);
+    return ControlWindowProc<TreeView, Dispatch>(hwnd, message, wParam, lParam);
 }
 
 }  // namespace platform::commctrl

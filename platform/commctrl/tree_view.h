@@ -30,8 +30,7 @@ struct TreeNode {
     int level = 0;
 };
 
-struct TreeView {
-    HWND hwnd = nullptr;
+struct TreeView : ControlLife {
     std::unordered_map<HTREEITEM, TreeNode> nodes;
     std::vector<HTREEITEM> roots;
     ULONG_PTR nextHandle = 1;
