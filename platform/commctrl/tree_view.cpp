@@ -134,7 +134,11 @@ LRESULT Dispatch(TreeView& tv, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_SETREDRAW: return OnSetRedraw(tv, wParam != 0);
     case WM_SIZE: TreeScrollTo(tv, tv.top); InvalidateTree(tv); return 0;
-    case WM_SETFONT: tv.font = reinterpret_cast<HFONT>(wParam); if (lParam) InvalidateTree(tv); return 0;
+    case WM_SETFONT:
+        tv.font = reinterpret_cast<HFONT>(wParam);
+        tv.lineHeight = 0;
+        if (lParam) InvalidateTree(tv);
+        return 0;
     case WM_GETFONT: return reinterpret_cast<LRESULT>(tv.font);
     case WM_SETFOCUS: return OnFocus(tv, true);
     case WM_KILLFOCUS: return OnFocus(tv, false);

@@ -44,6 +44,7 @@ struct TreeView : ControlLife {
     HIMAGELIST stateImages = nullptr;
     int indent = 0;      // 0 for the default
     int itemHeight = 0;  // 0 for the default
+    int lineHeight = 0;  // of the font's text; 0 until measured
     bool redraw = true;
     bool hasFocus = false;
     HTREEITEM pressed = nullptr;

@@ -57,7 +57,8 @@ int RowOf(TreeView& tv, HTREEITEM item) {
 
 int TreeRowHeight(TreeView& tv) {
     if (tv.itemHeight > 0) return tv.itemHeight;
-    return std::max(TextHeight(tv.hwnd, tv.font) + kRowPadding, static_cast<int>(ImageSize(tv.images).cy) + 1);
+    if (tv.lineHeight <= 0) tv.lineHeight = std::max(1, TextHeight(tv.hwnd, tv.font));
+    return std::max(tv.lineHeight + kRowPadding, static_cast<int>(ImageSize(tv.images).cy) + 1);
 }
 
 int TreeIndent(TreeView& tv) {
