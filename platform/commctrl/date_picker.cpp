@@ -2,6 +2,7 @@
 // the keys and taps that change one field at a time, and DTN_DATETIMECHANGE to the parent.
 #include <algorithm>
 
+#include "commctrl/controls.h"
 #include "commctrl/date_picker.h"
 #include "commctrl/paint_support.h"
 #include "platform/time.h"

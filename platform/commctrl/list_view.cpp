@@ -1,6 +1,7 @@
 // The list view's window procedure: a switch over the messages, each handed to a small routine.
 #include <algorithm>
 
+#include "commctrl/controls.h"
 #include "commctrl/list_view.h"
 #include "commctrl/paint_support.h"
 

@@ -114,6 +114,4 @@ void PaintList(ListView& lv, HDC dc, const RECT& area);
 // A picture of the item for dragging, and where it lies in the client (LVM_CREATEDRAGIMAGE).
 HIMAGELIST ListDragImage(ListView& lv, int index, POINT* origin);
 
-LRESULT CALLBACK ListViewProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-
 }  // namespace platform::commctrl

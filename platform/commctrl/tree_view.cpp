@@ -1,6 +1,7 @@
 // The tree view's window procedure: a switch over the messages, each handed to a small routine.
 #include <cstring>
 
+#include "commctrl/controls.h"
 #include "commctrl/paint_support.h"
 #include "commctrl/tree_view.h"
 
