@@ -273,6 +273,7 @@ LRESULT Dispatch(ListView& lv, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN: return ListButtonDown(lv, PointFromLParam(lParam), false);
     case WM_LBUTTONDBLCLK: return ListButtonDown(lv, PointFromLParam(lParam), true);
     case WM_LBUTTONUP: return ListButtonUp(lv, PointFromLParam(lParam));
+    case WM_CAPTURECHANGED: lv.pressed = lParam == reinterpret_cast<LPARAM>(lv.hwnd) ? lv.pressed : -1; return 0;
     case WM_VSCROLL: return ListVScroll(lv, LOWORD(wParam), static_cast<SHORT>(HIWORD(wParam)));
     case WM_ERASEBKGND: return OnEraseBackground(lv, reinterpret_cast<HDC>(wParam));
     case WM_PAINT: return OnPaint(lv);

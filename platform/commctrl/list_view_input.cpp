@@ -107,6 +107,8 @@ LRESULT ListButtonDown(ListView& lv, POINT point, bool doubleClick) {
         SetState(lv, -1, 0, LVIS_SELECTED);
     }
     lv.pressed = index >= 0 ? index : -2;
+    // The stylus belongs to the list until it comes up, wherever it goes meanwhile.
+    if (!lv.destroyed) SetCapture(lv.hwnd);
     if (doubleClick) {
         NotifyActivate(lv, NM_DBLCLK, index, point);
         if (index >= 0 && !lv.destroyed) NotifyActivate(lv, LVN_ITEMACTIVATE, index, point);
@@ -115,10 +117,11 @@ LRESULT ListButtonDown(ListView& lv, POINT point, bool doubleClick) {
 }
 
 LRESULT ListButtonUp(ListView& lv, POINT point) {
-    if (lv.pressed == -1) return 0;
-    const int index = lv.pressed >= 0 ? lv.pressed : -1;
+    const int down = lv.pressed;
     lv.pressed = -1;
-    NotifyActivate(lv, NM_CLICK, ValidItem(lv, index) ? index : -1, point);
+    if (GetCapture() == lv.hwnd) ReleaseCapture();
+    if (down == -1 || lv.destroyed) return 0;
+    NotifyActivate(lv, NM_CLICK, ValidItem(lv, down) ? down : -1, point);
     return 0;
 }
 

@@ -178,7 +178,10 @@ TEST_F(ListViewTest, ArrowKeysMoveTheSelectionTheMarkAndTheShownRows) {
 TEST_F(ListViewTest, StylusSelectsTheRowUnderItAndTellsTheParent) {
     const HWND lv = Report(5);
     const RECT third = Bounds(lv, 2);
-    Tap(lv, 10, (third.top + third.bottom) / 2);
+    SendMessageW(lv, WM_LBUTTONDOWN, 1, MAKELPARAM(10, (third.top + third.bottom) / 2));
+    EXPECT_EQ(GetCapture(), lv);  // the stylus stays the list's until it comes up
+    SendMessageW(lv, WM_LBUTTONUP, 0, MAKELPARAM(300, 300));
+    EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(GetFocus(), lv);
     EXPECT_EQ(Selected(lv), 2);
     EXPECT_EQ(Mark(lv), 2);
