@@ -3,6 +3,7 @@
 
 #include "pim/objects.h"
 #include "platform/com.h"
+#include "platform/imaging.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD, REFIID iid, LPV
         if (apartmentUsers == 0) return CO_E_NOTINITIALIZED;
     }
     if (outer) return CLASS_E_NOAGGREGATION;
+    if (clsid == CLSID_ImagingFactory) return platform::CreateImagingFactory(iid, out);
     if (!(clsid == CLSID_Application)) return REGDB_E_CLASSNOTREG;
     IPOutlookApp2* app = platform::pim::NewApplication();
     const HRESULT hr = app->QueryInterface(iid, out);

@@ -126,4 +126,32 @@ TEST_F(WindowDcTest, BeginPaintDrawsOnlyTheUpdateArea) {
     EXPECT_EQ(platform::testing::LiveGdiObjectCount(), live);
 }
 
+TEST_F(WindowDcTest, ClassBackgroundBrushErasesBeforePainting) {
+    HBRUSH red = CreateSolidBrush(kRed);
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = PaintingProc;
+    wc.lpszClassName = u"QvGdiErasedWindow";
+    wc.hbrBackground = red;
+    ASSERT_NE(RegisterClassW(&wc), 0);
+    HWND hwnd = CreateWindowExW(0, wc.lpszClassName, u"", WS_POPUP | WS_VISIBLE, 30, 30, 60, 60, nullptr, nullptr,
+                                nullptr, nullptr);
+    Pump();
+    Clear();
+    record = {};
+    HDC dc = GetDC(hwnd);
+    // Erasing fills only what the DC may draw on.
+    IntersectClipRect(dc, 0, 0, 5, 5);
+    EXPECT_EQ(SendMessageW(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 1);
+    ReleaseDC(hwnd, dc);
+    EXPECT_EQ(Screen(30, 30), kRed);
+    EXPECT_EQ(Screen(35, 35), kWhite);
+    const RECT part{10, 10, 20, 15};
+    InvalidateRect(hwnd, &part, TRUE);
+    UpdateWindow(hwnd);
+    EXPECT_FALSE(record.fErase);
+    DestroyWindow(hwnd);
+    UnregisterClassW(wc.lpszClassName, nullptr);
+    DeleteObject(red);
+}
+
 }  // namespace

@@ -319,4 +319,15 @@ TEST(Imaging, ReferencesAreCountedAndNothingLeaks) {
     EXPECT_EQ(platform::testing::LiveGdiObjectCount(), gdiBefore);
 }
 
+TEST(ImagingFactory, ComesFromCoCreateInstance) {
+    ASSERT_EQ(CoInitializeEx(nullptr, 0), S_OK);
+    IImagingFactory* factory = nullptr;
+    EXPECT_EQ(CoCreateInstance(CLSID_ImagingFactory, nullptr, CLSCTX_ALL, IID_IImagingFactory,
+                               reinterpret_cast<void**>(&factory)),
+              S_OK);
+    ASSERT_NE(factory, nullptr);
+    factory->Release();
+    CoUninitialize();
+}
+
 }  // namespace
