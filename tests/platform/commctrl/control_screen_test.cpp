@@ -3,22 +3,36 @@
 #include <filesystem>
 
 #include "commctrl_fixture.h"
+#include "platform/gdi.h"
 #include "platform/testing_display.h"
 
 namespace {
 
 constexpr COLORREF kSelection = RGB(0, 84, 166);
+constexpr const WCHAR* kScreenParentClass = u"QvScreenControlParent";
+
+// The controls' parent: it paints (and so erases) its own background, so nothing older shows through.
+LRESULT CALLBACK ScreenParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        PAINTSTRUCT ps{};
+        BeginPaint(hwnd, &ps);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    return qvtest::ParentProc(hwnd, message, wParam, lParam);
+}
 
 class ScreenControlTest : public ::testing::Test {
 protected:
     void SetUp() override {
         WNDCLASSW wc{};
-        wc.lpfnWndProc = qvtest::ParentProc;
-        wc.lpszClassName = qvtest::kParentClass;
+        wc.lpfnWndProc = ScreenParentProc;
+        wc.lpszClassName = kScreenParentClass;
+        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
         RegisterClassW(&wc);
         InitCommonControls();
         qvtest::Parent() = qvtest::ParentLog{};
-        main_ = CreateWindowExW(0, qvtest::kParentClass, u"Controls", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
+        main_ = CreateWindowExW(0, kScreenParentClass, u"Controls", WS_VISIBLE | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(main_, nullptr);
     }
