@@ -218,6 +218,7 @@ LRESULT Dispatch(DatePicker& dp, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETTEXTLENGTH: return dp.hasValue ? static_cast<LRESULT>(DisplayText(dp).size()) : 0;
     case WM_SETTEXT: return FALSE;
     case WM_STYLECHANGED: Rebuild(dp); return 0;
+    case WM_ENABLE: InvalidateRect(dp.hwnd, nullptr, TRUE); return 0;
     case WM_SETFONT: dp.font = reinterpret_cast<HFONT>(wParam); if (lParam) InvalidateRect(dp.hwnd, nullptr, TRUE); return 0;
     case WM_GETFONT: return reinterpret_cast<LRESULT>(dp.font);
     case WM_SETFOCUS: return OnFocus(dp, true);
