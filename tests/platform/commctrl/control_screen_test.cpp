@@ -4,6 +4,7 @@
 
 #include "commctrl_fixture.h"
 #include "platform/gdi.h"
+#include "platform/shell.h"  // its tool-bar words repeat ours and must agree
 #include "platform/testing_display.h"
 
 namespace {
