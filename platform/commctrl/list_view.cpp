@@ -270,6 +270,7 @@ LRESULT Dispatch(ListView& lv, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS: return OnFocus(lv, false);
     case WM_GETDLGCODE: return kDlgWantArrows | kDlgWantChars;
     case WM_KEYDOWN: return ListKeyDown(lv, wParam, lParam);
+    case WM_CHAR: return ListChar(lv, static_cast<WCHAR>(wParam));
     case WM_LBUTTONDOWN: return ListButtonDown(lv, PointFromLParam(lParam), false);
     case WM_LBUTTONDBLCLK: return ListButtonDown(lv, PointFromLParam(lParam), true);
     case WM_LBUTTONUP: return ListButtonUp(lv, PointFromLParam(lParam));

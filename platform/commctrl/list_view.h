@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "commctrl/control_common.h"
+#include "commctrl/type_ahead.h"
 
 namespace platform::commctrl {
 
@@ -56,6 +57,7 @@ struct ListView : ControlLife {
     COLORREF textColour = CLR_DEFAULT;
     COLORREF textBackground = CLR_DEFAULT;
     HFONT font = nullptr;
+    TypeAhead typed;
 };
 
 // Items and columns (list_view_items.cpp).
@@ -105,6 +107,7 @@ int MaxTop(ListView& lv);
 
 // Input (list_view_input.cpp).
 LRESULT ListKeyDown(ListView& lv, WPARAM key, LPARAM flags);
+LRESULT ListChar(ListView& lv, WCHAR c);
 LRESULT ListButtonDown(ListView& lv, POINT point, bool doubleClick);
 LRESULT ListButtonUp(ListView& lv, POINT point);
 LRESULT ListVScroll(ListView& lv, WORD request, int position);

@@ -87,6 +87,22 @@ LRESULT ListKeyDown(ListView& lv, WPARAM key, LPARAM) {
     return 0;
 }
 
+LRESULT ListChar(ListView& lv, WCHAR c) {
+    if (!lv.typed.Add(c) || lv.items.empty()) return 0;
+    // A new prefix looks from the item after the focus; a longer one may stay on the focused item.
+    const int count = static_cast<int>(lv.items.size());
+    const int from = ValidItem(lv, lv.focus) ? lv.focus : -1;
+    const int start = (lv.typed.Prefix().size() == 1 || lv.typed.Repeating()) ? from + 1 : std::max(from, 0);
+    for (int n = 0; n < count; ++n) {
+        const int i = (start + n) % count;
+        if (lv.typed.Matches(lv.items[static_cast<std::size_t>(i)].text)) {
+            MoveTo(lv, i);
+            return 0;
+        }
+    }
+    return 0;
+}
+
 LRESULT ListButtonDown(ListView& lv, POINT point, bool doubleClick) {
     if (GetFocus() != lv.hwnd) SetFocus(lv.hwnd);
     if (lv.destroyed) return 0;

@@ -145,6 +145,7 @@ LRESULT Dispatch(TreeView& tv, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS: return OnFocus(tv, false);
     case WM_GETDLGCODE: return kDlgWantArrows | kDlgWantChars;
     case WM_KEYDOWN: return TreeKeyDown(tv, wParam);
+    case WM_CHAR: return TreeChar(tv, static_cast<WCHAR>(wParam));
     case WM_LBUTTONDOWN: return TreeButtonDown(tv, PointFromLParam(lParam), false);
     case WM_LBUTTONDBLCLK: return TreeButtonDown(tv, PointFromLParam(lParam), true);
     case WM_LBUTTONUP: return TreeButtonUp(tv, PointFromLParam(lParam));

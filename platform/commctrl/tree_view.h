@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "commctrl/control_common.h"
+#include "commctrl/type_ahead.h"
 
 namespace platform::commctrl {
 
@@ -53,6 +54,7 @@ struct TreeView : ControlLife {
     COLORREF background = CLR_DEFAULT;
     COLORREF textColour = CLR_DEFAULT;
     HFONT font = nullptr;
+    TypeAhead typed;
 };
 
 // Nodes (tree_view_items.cpp).
@@ -86,6 +88,7 @@ void InvalidateTree(TreeView& tv);
 
 // Input (tree_view_input.cpp).
 LRESULT TreeKeyDown(TreeView& tv, WPARAM key);
+LRESULT TreeChar(TreeView& tv, WCHAR c);
 LRESULT TreeButtonDown(TreeView& tv, POINT point, bool doubleClick);
 LRESULT TreeButtonUp(TreeView& tv, POINT point);
 LRESULT TreeMouseMove(TreeView& tv, POINT point, WPARAM keys);

@@ -54,6 +54,22 @@ LRESULT TreeKeyDown(TreeView& tv, WPARAM key) {
     }
 }
 
+LRESULT TreeChar(TreeView& tv, WCHAR c) {
+    const auto& rows = Rows(tv);
+    if (!tv.typed.Add(c) || rows.empty()) return 0;
+    const int count = static_cast<int>(rows.size());
+    const int from = tv.selected ? RowOf(tv, tv.selected) : -1;
+    const int start = (tv.typed.Prefix().size() == 1 || tv.typed.Repeating()) ? from + 1 : std::max(from, 0);
+    for (int n = 0; n < count; ++n) {
+        const HTREEITEM item = rows[static_cast<std::size_t>((start + n) % count)];
+        if (tv.typed.Matches(tv.nodes.at(item).text)) {
+            Select(tv, item);
+            return 0;
+        }
+    }
+    return 0;
+}
+
 LRESULT TreeButtonDown(TreeView& tv, POINT point, bool doubleClick) {
     if (GetFocus() != tv.hwnd) SetFocus(tv.hwnd);
     if (tv.destroyed) return 0;

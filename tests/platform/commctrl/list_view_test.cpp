@@ -345,3 +345,28 @@ TEST_F(ListViewTest, SubclassedListKeepsItsStateAndGetsWhatTheSubclassPassesOn) 
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ListViewTest, TypedLettersSelectTheItemTheyBeginAndARepeatedLetterStepsOn) {
+    SYSTEMTIME noon{2026, 3, 0, 14, 12, 0, 0, 0};
+    platform::testing::FreezeClock(noon);
+    const HWND lv = Make(WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL);
+    AddColumn(lv, 0, 100);
+    for (const WCHAR* t : {u"Apple", u"Banana", u"Berry", u"Cherry", u"Chestnut"}) Add(lv, 99, t);
+    struct Step {
+        const char16_t* typed;
+        DWORD pauseBefore;
+        int expected;
+    };
+    const Step steps[] = {{u"b", 2000, 1}, {u"b", 0, 2}, {u"b", 0, 1}, {u"che", 2000, 3}, {u"s", 0, 4}, {u"x", 2000, 4},
+                          {u" ", 2000, 4}};
+    for (const Step& s : steps) {
+        platform::testing::AdvanceClock(s.pauseBefore);
+        for (const char16_t* c = s.typed; *c; ++c) SendMessageW(lv, WM_CHAR, *c, 0);
+        EXPECT_EQ(Selected(lv), s.expected) << static_cast<char>(s.typed[0]);
+    }
+    platform::testing::ThawClock();
+}
+
+}  // namespace
