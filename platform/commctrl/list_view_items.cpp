@@ -43,6 +43,7 @@ std::u16string TextOf(LPCWSTR text) {
 void FollowInsert(int& index, int at) {
     if (index >= at) ++index;
 }
+
 void FollowRemove(int& index, int at) {
     if (index == at) index = -1;
     else if (index > at) --index;

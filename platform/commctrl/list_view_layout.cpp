@@ -201,25 +201,26 @@ int HitTest(ListView& lv, LVHITTESTINFO& info) {
 }
 
 int SubItemHitTest(ListView& lv, LVHITTESTINFO& info) {
-    LVHITTESTINFO row = info;
-    row.pt.x = std::max<LONG>(0, -lv.scrollX);  // any column: find the row first
-    const int index = HitTest(lv, row);
+    if (ViewOf(lv) != LVS_REPORT) return HitTest(lv, info);
     info.iItem = -1;
     info.iSubItem = 0;
-    info.flags = row.flags;
-    if (index < 0 || ViewOf(lv) != LVS_REPORT) return HitTest(lv, info);
+    info.flags = LVHT_NOWHERE;
+    RECT client{};
+    GetClientRect(lv.hwnd, &client);
+    if (!PtInRect(&client, info.pt)) return -1;
+    const int row = RowIndexAt(lv, info.pt.y);
+    if (!ValidItem(lv, row)) return -1;
     LONG x = -lv.scrollX;
     for (std::size_t c = 0; c < lv.columns.size(); ++c) {
         const LONG right = x + lv.columns[c].width;
         if (info.pt.x >= x && info.pt.x < right) {
-            info.iItem = index;
+            info.iItem = row;
             info.iSubItem = static_cast<int>(c);
             info.flags = LVHT_ONITEMLABEL;
-            return index;
+            return row;
         }
         x = right;
     }
-    info.flags = LVHT_NOWHERE;
     return -1;
 }
 

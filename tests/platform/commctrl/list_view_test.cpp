@@ -80,6 +80,13 @@ TEST_F(ListViewTest, ItemsColumnsAndSubItemsReadBackAsStored) {
     EXPECT_EQ(item.lParam, 22);
     EXPECT_EQ(SendMessageW(lv, LVM_GETCOLUMNWIDTH, 1, 0), 60);
     EXPECT_EQ(Log().Of(LVN_INSERTITEM).size(), 3u);
+    const RECT last = Bounds(lv, 2);
+    LVHITTESTINFO hit{};
+    hit.pt = POINT{100, (last.top + last.bottom) / 2};  // in the second column
+    EXPECT_EQ(SendMessageW(lv, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)), 2);
+    EXPECT_EQ(hit.iSubItem, 1);
+    hit.pt.x = 150;  // beyond the columns
+    EXPECT_EQ(SendMessageW(lv, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)), -1);
 
     // A short buffer gets a cut, terminated text.
     WCHAR small[4] = {u'x', u'x', u'x', u'x'};
