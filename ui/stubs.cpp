@@ -1,10 +1,12 @@
-// Stand-ins for the toolkit's pictures, text prompt, titles and custom icons until they are built:
+// Stand-ins for the toolkit's picture decoding, text prompt and titles until they are built:
 // no picture decodes, the prompt gives the answer a test set for it (else a cancel), a title is the
-// window text alone and no item has a custom icon.
+// window text alone.
 #include "platform/user.h"
-#include "ui/custom_icon.h"
 #include "ui/imaging.h"
+#include "ui/list_rows.h"
 #include "ui/text_prompt.h"
+#include "ui/help.h"
+#include "ui/image_lists.h"
 #include "ui/view_focus.h"
 
 std::u16string g_PromptText;
@@ -39,19 +41,16 @@ INT_PTR PromptTextById(HWND, UINT, UINT) { return TakeAnswer(); }
 
 INT_PTR PromptText(HWND, const std::u16string&, const std::u16string&) { return TakeAnswer(); }
 
-HRESULT GetStreamSize(IStream* stream, DWORD* length) {
-    if (!stream || !length) return E_FAIL;
-    ULARGE_INTEGER end{};
-    HRESULT hr = stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_END, &end);
-    if (FAILED(hr)) return hr;
-    *length = static_cast<DWORD>(end.QuadPart);
-    return stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
-}
-
 HRESULT DecodeImageToDib(IStream*, HBITMAP*, int, bool) { return E_NOTIMPL; }
+
+// Until the list routines are built the selected row is not scrolled to.
+void EnsureSelRowVisible(HWND) {}
+
+void CreateAllImageLists() {}
+void DestroyAllImageLists() {}
+void DrawItemListRow(const DRAWITEMSTRUCT&, HWND, int) {}
+void ShowHelp(HWND) {}
 
 void SetTitleText(HWND window, LPCWSTR text) {
     if (window && text) SetWindowTextW(window, text);
 }
-
-LONG LookupCustomIcon(LONG) { return -1; }
