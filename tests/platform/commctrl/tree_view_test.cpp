@@ -267,3 +267,26 @@ TEST_F(TreeViewTest, DraggingANodeWithTheStylusAsksTheParentOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TreeViewTest, TypedLettersSelectTheShownNodeTheyBegin) {
+    SYSTEMTIME noon{2026, 3, 0, 14, 12, 0, 0, 0};
+    platform::testing::FreezeClock(noon);
+    const HWND tv = Tree();
+    const HTREEITEM home = Insert(tv, TVI_ROOT, TVI_LAST, u"Home");
+    const HTREEITEM hobby = Insert(tv, home, TVI_LAST, u"Hobby");
+    const HTREEITEM work = Insert(tv, TVI_ROOT, TVI_LAST, u"Work");
+    SendMessageW(tv, WM_CHAR, u'w', 0);
+    EXPECT_EQ(Selection(tv), work);
+    platform::testing::AdvanceClock(2000);
+    SendMessageW(tv, WM_CHAR, u'h', 0);
+    EXPECT_EQ(Selection(tv), home);  // the closed folder hides "Hobby"
+    SendMessageW(tv, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(home));
+    SendMessageW(tv, WM_CHAR, u'o', 0);
+    SendMessageW(tv, WM_CHAR, u'b', 0);
+    EXPECT_EQ(Selection(tv), hobby);
+    platform::testing::ThawClock();
+}
+
+}  // namespace
