@@ -1,5 +1,6 @@
 // The tree view: insertion order (first, last, sorted, after), walking, expanding with its
 // notifications, selection by message, keys and stylus, hit tests, deletion and stale handles, drag.
+#include <cstring>
 #include <string>
 
 #include "commctrl_fixture.h"
@@ -44,7 +45,7 @@ HTREEITEM Selection(HWND tv) { return Next(tv, TVGN_CARET, nullptr); }
 
 RECT RowRect(HWND tv, HTREEITEM item, bool textOnly) {
     RECT rc{};
-    *reinterpret_cast<HTREEITEM*>(&rc) = item;
+    std::memcpy(&rc, &item, sizeof item);  // the node travels in the rectangle
     SendMessageW(tv, TVM_GETITEMRECT, textOnly, reinterpret_cast<LPARAM>(&rc));
     return rc;
 }
