@@ -18,6 +18,7 @@
 #include "display/device_input.h"
 #include "display/screen_pixels.h"
 #include "platform/text.h"
+#include "user/cursor.h"
 #include "platform/shell.h"
 #include "shell/nav_bar.h"
 
@@ -168,6 +169,31 @@ void Settle(Desktop& d, bool open) {
     d.changed.notify_all();
 }
 
+// The pointer over the window follows the program's cursor: the wait cursor shows as busy.
+class PointerShape {
+public:
+    PointerShape()
+        : arrow_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW)), wait_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_WAIT)) {}
+    ~PointerShape() {
+        if (arrow_) SDL_FreeCursor(arrow_);
+        if (wait_) SDL_FreeCursor(wait_);
+    }
+    PointerShape(const PointerShape&) = delete;
+    PointerShape& operator=(const PointerShape&) = delete;
+
+    void Follow() {
+        const bool wait = platform::WaitCursorShown();
+        if (wait == waitShown_) return;
+        waitShown_ = wait;
+        if (SDL_Cursor* cursor = wait ? wait_ : arrow_) SDL_SetCursor(cursor);
+    }
+
+private:
+    SDL_Cursor* arrow_;
+    SDL_Cursor* wait_;
+    bool waitShown_ = false;
+};
+
 void RunDesktop(Desktop& d) {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
@@ -183,12 +209,14 @@ void RunDesktop(Desktop& d) {
         } else {
             SDL_StartTextInput();
             Settle(d, true);
+            PointerShape pointer;
             while (!d.stop) {
                 SDL_Event e;
                 if (SDL_WaitEventTimeout(&e, static_cast<int>(kFrameMs))) {
                     HandleEvent(e, d.navBar);
                     while (SDL_PollEvent(&e)) HandleEvent(e, d.navBar);
                 }
+                pointer.Follow();
                 presenter.Present();
             }
         }

@@ -526,3 +526,12 @@ BOOL SystemParametersInfoW(UINT action, UINT param, PVOID out, UINT winIni);
 // buffer's size in bytes. A buffer too small fails with ERROR_INSUFFICIENT_BUFFER.
 #define SPI_GETOEMINFO 258
 // --- end of the OEM text block ---
+
+// ---- Cursors: the device shows only the arrow (nothing) and the wait indicator.
+#define IDC_ARROW MAKEINTRESOURCEW(32512)
+#define IDC_WAIT MAKEINTRESOURCEW(32514)
+// The system's cursors; a program's own cursor resources are not offered.
+HCURSOR LoadCursorW(HINSTANCE instance, LPCWSTR name);
+// Sets the cursor shown (null hides it) and returns the previous one.
+HCURSOR SetCursor(HCURSOR cursor);
+HCURSOR GetCursor();
