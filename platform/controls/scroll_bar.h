@@ -1,0 +1,31 @@
+// Scroll bars: the state of one bar, kept for a window's two bars and for scroll bar controls.
+#pragma once
+
+#include "controls/control_state.h"
+
+namespace platform {
+
+struct ScrollBarInfo {
+    int min = 0;
+    int max = 100;
+    UINT page = 0;
+    int pos = 0;
+    int trackPos = 0;
+    UINT disabledArrows = ESB_ENABLE_BOTH;
+    bool tracking = false;  // the thumb is being dragged
+    int dragOffset = 0;
+};
+
+// The thumb's place along a bar of `length` pixels with arrows of `arrow` pixels: offset and size.
+struct ThumbPlace {
+    int start = 0;
+    int size = 0;
+};
+ThumbPlace PlaceThumb(const ScrollBarInfo& info, int length, int arrow);
+// The position a thumb starting at `start` stands for.
+int PositionOfThumb(const ScrollBarInfo& info, int length, int arrow, int start);
+
+void RegisterScrollBarClass();
+void PaintScrollBarControl(HWND hwnd, const ScrollBarInfo& info);
+
+}  // namespace platform
