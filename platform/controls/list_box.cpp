@@ -304,10 +304,8 @@ void UserMove(HWND hwnd, ListBoxState& state, int index) {
     if (!(style & (LBS_MULTIPLESEL | LBS_NOSEL))) Notify(hwnd, state, LBN_SELCHANGE);
 }
 
-int Current(HWND hwnd, const ListBoxState& state) {
-    if (!ListIsMulti(hwnd) && state.selection >= 0) return state.selection;
-    return state.caret;
-}
+// The item the keys move from: the selection of a single-selection list, else the focus rectangle.
+int Current(HWND hwnd, const ListBoxState& state) { return ListIsMulti(hwnd) ? state.caret : state.selection; }
 
 LRESULT OnKeyDown(HWND hwnd, ListBoxState& state, WPARAM key) {
     const int current = Current(hwnd, state);
@@ -425,6 +423,7 @@ LRESULT ListMessage(HWND hwnd, ListBoxState& state, UINT message, WPARAM wParam,
     case LB_GETCOUNT: return Count(state);
     case LB_SETCURSEL: return SetCurSel(hwnd, state, index);
     case LB_GETCURSEL: {
+        // A several-selection list answers with its focus rectangle.
         const int current = Current(hwnd, state);
         return current >= 0 ? current : LB_ERR;
     }
