@@ -14,8 +14,9 @@ namespace {
 
 // How many items the dropped list shows at most.
 constexpr int kDroppedRows = 8;
-// The identifier of the dropped list, as the platform gives it.
-constexpr int kListId = 1000;
+// The dropped list lives among the dialog's controls; it takes an identifier no template uses, so
+// that GetDlgItem never finds it in place of a control.
+constexpr int kListId = 0;
 
 ControlStates<ComboState>& States() {
     static ControlStates<ComboState> states;

@@ -141,11 +141,12 @@ LRESULT OnPenMove(HWND hwnd, ScrollBarInfo& info, LPARAM lParam) {
 }
 
 LRESULT OnPenUp(HWND hwnd, ScrollBarInfo& info) {
-    if (GetCapture() == hwnd) ReleaseCapture();
+    // Reported before the capture goes: losing it ends the drag.
     if (info.tracking) {
         info.tracking = false;
         Report(hwnd, SB_THUMBPOSITION, info.trackPos);
     }
+    if (GetCapture() == hwnd) ReleaseCapture();
     Report(hwnd, SB_ENDSCROLL, 0);
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 
+#include "controls/list_box.h"
 #include "platform/dialogs.h"
 #include "platform/text.h"
 
@@ -143,8 +144,13 @@ LRESULT SetBuddy(HWND hwnd, UpDownState& state, HWND buddy) {
 }
 
 LRESULT OnCreate(HWND hwnd, UpDownState& state) {
-    // UDS_AUTOBUDDY takes the control made just before this one.
-    if (StyleOf(hwnd) & UDS_AUTOBUDDY) SetBuddy(hwnd, state, GetWindow(hwnd, GW_HWNDPREV));
+    // UDS_AUTOBUDDY takes the control made just before this one (not the list a combo box keeps).
+    if (!(StyleOf(hwnd) & UDS_AUTOBUDDY)) return 0;
+    HWND previous = GetWindow(hwnd, GW_HWNDPREV);
+    WCHAR name[16] = {};
+    if (previous && GetClassNameW(previous, name, 16) > 0 && EqualNoCase(name, WC_COMBOLBOXW))
+        previous = GetWindow(previous, GW_HWNDPREV);
+    SetBuddy(hwnd, state, previous);
     return 0;
 }
 
