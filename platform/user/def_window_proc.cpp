@@ -3,7 +3,9 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/gdi.h"
 #include "user/update_region.h"
+#include "user/window_class.h"
 #include "user/window_proc.h"
 #include "user/window_table.h"
 
@@ -48,6 +50,17 @@ LRESULT PositionChanged(HWND hwnd, const WINDOWPOS* pos) {
     return 0;
 }
 
+// The class's background brush fills what is about to be painted; a class without one leaves the
+// background to its window (the answer 0 tells BeginPaint that nothing was erased).
+LRESULT EraseBackground(HWND hwnd, HDC dc) {
+    const std::shared_ptr<Window> window = FindWindowRecord(hwnd);
+    const HBRUSH brush = window && window->cls ? window->cls->info.hbrBackground : nullptr;
+    if (!brush || !dc) return 0;
+    RECT box{};
+    if (GetClipBox(dc, &box) == ERROR) GetClientRect(hwnd, &box);
+    return FillRect(dc, &box, brush) ? 1 : 0;
+}
+
 }  // namespace
 
 void AddDefWindowHandler(DefWindowHandler handler) {
@@ -81,6 +94,7 @@ LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(WindowText(hwnd).size());
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
     case WM_PAINT: TakeUpdateRegion(hwnd, nullptr, nullptr); return 0;
+    case WM_ERASEBKGND: return EraseBackground(hwnd, reinterpret_cast<HDC>(wParam));
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) {
             const HWND focus = GetFocus();

@@ -2,6 +2,8 @@
 // and doubled on 192 dots per inch screens.
 #include "user/system_metrics.h"
 
+#include "user/oem_info.h"
+
 #include <mutex>
 #include <optional>
 
@@ -89,7 +91,8 @@ int GetSystemMetrics(int index) {
     return 0;
 }
 
-BOOL SystemParametersInfoW(UINT action, UINT, PVOID out, UINT) {
+BOOL SystemParametersInfoW(UINT action, UINT param, PVOID out, UINT) {
+    if (action == SPI_GETOEMINFO) return platform::CopyOemInfo(param, out);
     if (action != SPI_GETWORKAREA || !out) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;

@@ -125,3 +125,16 @@ bool EqualNoCase(std::u16string_view a, std::u16string_view b);
 std::u16string FoldCase(std::u16string_view text);
 
 }  // namespace platform
+
+// Message texts with numbered inserts ("%1", "%2!d!"), from a string. The arguments are a va_list, or
+// with FORMAT_MESSAGE_ARGUMENT_ARRAY an array of DWORD_PTR passed in place of it. Messages of the
+// system's own tables are not offered.
+#define FORMAT_MESSAGE_ALLOCATE_BUFFER 0x00000100
+#define FORMAT_MESSAGE_IGNORE_INSERTS 0x00000200
+#define FORMAT_MESSAGE_FROM_STRING 0x00000400
+#define FORMAT_MESSAGE_FROM_HMODULE 0x00000800
+#define FORMAT_MESSAGE_FROM_SYSTEM 0x00001000
+#define FORMAT_MESSAGE_ARGUMENT_ARRAY 0x00002000
+#define FORMAT_MESSAGE_MAX_WIDTH_MASK 0x000000FF
+DWORD FormatMessageW(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId, LPWSTR buffer, DWORD size,
+                     va_list* arguments);

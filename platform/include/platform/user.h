@@ -520,3 +520,9 @@ int GetSystemMetrics(int index);
 
 #define SPI_GETWORKAREA 0x0030
 BOOL SystemParametersInfoW(UINT action, UINT param, PVOID out, UINT winIni);
+
+// --- The device's OEM text (keyboard model detection) ---
+// SPI_GETOEMINFO: `out` receives the profile's OEM text with its terminator; `param` is the
+// buffer's size in bytes. A buffer too small fails with ERROR_INSUFFICIENT_BUFFER.
+#define SPI_GETOEMINFO 258
+// --- end of the OEM text block ---

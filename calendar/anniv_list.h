@@ -1,0 +1,22 @@
+// The birthdays and anniversaries of the loaded contacts, kept in one list sorted by month and day
+// (the year ignored), with the search the Day, Dates and schedule lists start their scans from.
+#pragma once
+
+#include <string>
+
+#include "core/cts_record.h"
+
+// Entries of equal month and day keep the order in which they were added.
+extern AnnivArray g_AnnivList;
+
+bool AnnivIsOn(const AnnivEntry& entry, int month, int day);
+// A start index for a linear scan: at or before the first entry on or after (month, day);
+// 0 for an empty list.
+int AnnivLowerBound(const AnnivArray& list, int month, int day);
+int AnnivFindByDate(const AnnivArray& list, const DateRec& date);
+// A copy of the entry, or an empty entry (kind 1, contact -1) for an index outside the list.
+AnnivEntry GetAnnivEntryAt(const AnnivArray& list, int index);
+// Inserts after every entry of the same month and day.
+void AnnivArrAddSorted(AnnivArray& list, AnnivEntry entry);
+// The row text: the name with the age in the shown year.
+std::u16string FormatAnnivAgeText(const AnnivEntry& entry, int shownYear);

@@ -1,0 +1,7 @@
+// Stand-ins for the item editors until they are built.
+#include "editors/appt_list_fields.h"
+
+ApptListFields& ApptListEditFields() {
+    static ApptListFields fields;
+    return fields;
+}

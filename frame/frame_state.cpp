@@ -1,0 +1,4 @@
+// The frame's global state of this run.
+#include "frame/frame_state.h"
+
+FrameState g_Frame;

@@ -1,0 +1,191 @@
+// Item collections: the items of a folder as a numbered list, narrowed by Restrict (with each
+// occurrence of a series as an element of its own when IncludeRecurrences is set) and ordered by Sort.
+// The list is taken when the collection is made; elements deleted since then give E_FAIL.
+#include <algorithm>
+
+#include "pim/fail_points.h"
+#include "pim/item_fields.h"
+#include "pim/objects.h"
+#include "pim/ole_date.h"
+#include "pim/recurrence.h"
+#include "pim/restriction.h"
+#include "platform/text.h"
+
+namespace platform::pim {
+namespace {
+
+struct Element {
+    CEOID oid = 0;
+    std::optional<ExceptionData> occurrence;  // the occurrence's own values, for an occurrence
+};
+
+class Collection final : public ComObject<IPOutlookItemCollection> {
+public:
+    Collection(IPOutlookApp* app, std::shared_ptr<Store> store, ItemKind kind, std::vector<Element> elements,
+               bool wholeFolder)
+        : store_(std::move(store)), kind_(kind), elements_(std::move(elements)), wholeFolder_(wholeFolder) {
+        if (app) app->AddRef();
+        app_ = ComPtr<IPOutlookApp>(app);
+    }
+
+    HRESULT QueryInterface(REFIID iid, void** out) override {
+        return Answer(iid, out, {{&IID_IPOutlookItemCollection, static_cast<IPOutlookItemCollection*>(this)}});
+    }
+
+    HRESULT Add(IDispatch** item) override {
+        if (!item) return E_POINTER;
+        auto state = std::make_shared<ItemState>();
+        state->store = store_;
+        state->app = app_;
+        state->data = NewItem(kind_);
+        *item = NewItemObject(std::move(state));
+        return S_OK;
+    }
+    HRESULT get_Count(int* count) override {
+        if (!count) return E_POINTER;
+        *count = static_cast<int>(elements_.size());
+        return S_OK;
+    }
+    HRESULT Item(int index, IDispatch** item) override {
+        if (!item) return E_POINTER;
+        *item = nullptr;
+        if (const HRESULT injected = InjectedFailure("IPOutlookItemCollection::Item"); FAILED(injected))
+            return injected;
+        if (index < 1 || static_cast<std::size_t>(index) > elements_.size()) return E_INVALIDARG;
+        const Element& e = elements_[static_cast<std::size_t>(index - 1)];
+        std::optional<ItemData> data = store_->Load(e.oid);
+        if (!data) return E_FAIL;
+        auto state = std::make_shared<ItemState>();
+        state->store = store_;
+        state->app = app_;
+        state->data = std::move(*data);
+        state->occurrence = e.occurrence;
+        *item = NewItemObject(std::move(state));
+        return S_OK;
+    }
+    HRESULT Remove(int index) override {
+        if (index < 1 || static_cast<std::size_t>(index) > elements_.size()) return E_INVALIDARG;
+        const HRESULT hr = store_->Delete(elements_[static_cast<std::size_t>(index - 1)].oid);
+        if (SUCCEEDED(hr)) elements_.erase(elements_.begin() + (index - 1));
+        return hr;
+    }
+    HRESULT Restrict(LPCWSTR text, IPOutlookItemCollection** items) override {
+        if (!items) return E_POINTER;
+        *items = nullptr;
+        if (const HRESULT injected = InjectedFailure("IPOutlookItemCollection::Restrict"); FAILED(injected))
+            return injected;
+        if (!text) return E_INVALIDARG;
+        std::u16string source;
+        for (const WCHAR* p = text; *p; ++p) source += *p;
+        const auto restriction = ParseRestriction(source, kind_);
+        if (!restriction) return E_INVALIDARG;
+        *items = new Collection(app_.Get(), store_, kind_, Select(*restriction), false);
+        return S_OK;
+    }
+    HRESULT Sort(LPCWSTR property, VARIANT_BOOL descending) override {
+        std::u16string name;
+        for (const WCHAR* p = property; p && *p; ++p)
+            if (*p != u'[' && *p != u']') name += *p;
+        const FieldInfo* field = FindField(name, kind_);
+        if (!field) return E_INVALIDARG;
+        std::vector<std::pair<PropValue, Element>> keyed;
+        keyed.reserve(elements_.size());
+        for (Element& e : elements_) {
+            PropValue key;
+            if (e.occurrence && field->id == PIMPR_START) key = e.occurrence->start;
+            else if (auto data = store_->Load(e.oid)) key = FieldValue(*data, field->id);
+            keyed.emplace_back(std::move(key), std::move(e));
+        }
+        auto less = [](const PropValue& a, const PropValue& b) {
+            const auto* sa = std::get_if<std::u16string>(&a);
+            const auto* sb = std::get_if<std::u16string>(&b);
+            if (sa && sb) return CompareNoCase(*sa, *sb) < 0;
+            return a < b;
+        };
+        std::stable_sort(keyed.begin(), keyed.end(), [&](const auto& x, const auto& y) {
+            return descending ? less(y.first, x.first) : less(x.first, y.first);
+        });
+        elements_.clear();
+        for (auto& [key, e] : keyed) elements_.push_back(std::move(e));
+        return S_OK;
+    }
+    HRESULT get_IncludeRecurrences(VARIANT_BOOL* include) override {
+        if (!include) return E_POINTER;
+        *include = includeRecurrences_ ? VARIANT_TRUE : VARIANT_FALSE;
+        return S_OK;
+    }
+    HRESULT put_IncludeRecurrences(VARIANT_BOOL include) override {
+        includeRecurrences_ = include != 0;
+        return S_OK;
+    }
+    HRESULT get_Application(IPOutlookApp** app) override {
+        if (!app) return E_POINTER;
+        *app = app_.Get();
+        if (*app) (*app)->AddRef();
+        return *app ? S_OK : E_FAIL;
+    }
+
+private:
+    struct Timed {
+        DATE start;
+        Element element;
+    };
+
+    std::vector<Element> Select(const Restriction& restriction) {
+        const std::optional<StartBounds> bounds = kind_ == ItemKind::Appointment ? RequiredStartBounds(restriction)
+                                                                                  : std::nullopt;
+        const bool bounded = bounds.has_value();
+        const StartBounds span = bounds.value_or(StartBounds{});
+        std::vector<CEOID> candidates;
+        if (wholeFolder_ && bounded) {
+            candidates = store_->OidsStartingIn(kind_, span.from, span.to);
+            const auto recurring = store_->RecurringOids(kind_);
+            candidates.insert(candidates.end(), recurring.begin(), recurring.end());
+        } else {
+            for (const Element& e : elements_)
+                if (!e.occurrence) candidates.push_back(e.oid);
+        }
+        std::vector<Timed> found;
+        for (const CEOID oid : candidates) {
+            const std::optional<ItemData> item = store_->Load(oid);
+            if (!item) continue;
+            if (includeRecurrences_ && bounded && item->recurrence.Set()) {
+                for (const Occurrence& o : SeriesOccurrences(*item, span.from, span.to)) {
+                    if (!Matches(restriction, *item, o.start, o.duration)) continue;
+                    ExceptionData e = o.exception ? *o.exception : ExceptionData{};
+                    e.originalDay = o.originalDay;
+                    e.start = o.start;
+                    e.duration = o.duration;
+                    found.push_back({o.start, {oid, e}});
+                }
+            } else if (Matches(restriction, *item)) {
+                found.push_back({item->Date(PIMPR_START, 0), {oid, std::nullopt}});
+            }
+        }
+        if (kind_ == ItemKind::Appointment)
+            std::stable_sort(found.begin(), found.end(), [](const Timed& a, const Timed& b) {
+                return OleMinutes(a.start) < OleMinutes(b.start);
+            });
+        std::vector<Element> result;
+        result.reserve(found.size());
+        for (auto& t : found) result.push_back(std::move(t.element));
+        return result;
+    }
+
+    ComPtr<IPOutlookApp> app_;
+    std::shared_ptr<Store> store_;
+    ItemKind kind_;
+    std::vector<Element> elements_;
+    bool wholeFolder_;
+    bool includeRecurrences_ = false;
+};
+
+}  // namespace
+
+IPOutlookItemCollection* NewCollection(IPOutlookApp* app, std::shared_ptr<Store> store, ItemKind kind) {
+    std::vector<Element> elements;
+    for (const CEOID oid : store->OidsInFolderOrder(kind)) elements.push_back({oid, std::nullopt});
+    return new Collection(app, std::move(store), kind, std::move(elements), true);
+}
+
+}  // namespace platform::pim

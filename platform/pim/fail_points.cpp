@@ -1,0 +1,70 @@
+// Failures on demand for tests, and the count of live objects of the object model.
+#include "pim/fail_points.h"
+
+#include <atomic>
+#include <map>
+#include <mutex>
+#include <string>
+
+#include "pim/com_object.h"
+#include "platform/testing_pim.h"
+
+namespace platform::pim {
+namespace {
+
+struct Planned {
+    HRESULT result = E_FAIL;
+    int skip = 0;   // calls that still succeed first
+    int times = 0;  // calls that then fail
+};
+
+struct FailPoints {
+    std::mutex lock;
+    std::map<std::string, Planned> planned;
+};
+
+FailPoints& Points() {
+    static FailPoints points;
+    return points;
+}
+
+std::atomic<long> liveObjects{0};
+
+}  // namespace
+
+HRESULT InjectedFailure(const char* member) {
+    FailPoints& points = Points();
+    const std::lock_guard guard(points.lock);
+    const auto it = points.planned.find(member);
+    if (it == points.planned.end()) return S_OK;
+    Planned& p = it->second;
+    if (p.skip > 0) {
+        --p.skip;
+        return S_OK;
+    }
+    const HRESULT result = p.result;
+    if (--p.times <= 0) points.planned.erase(it);
+    return result;
+}
+
+void CountObject(int delta) { liveObjects += delta; }
+
+}  // namespace platform::pim
+
+namespace platform::testing {
+
+void FailPimCall(const char* member, HRESULT result, int times, int after) {
+    auto& points = pim::Points();
+    const std::lock_guard guard(points.lock);
+    points.planned[member] = {result, after, times};
+}
+
+void ClearPimFailures() {
+    auto& points = pim::Points();
+    const std::lock_guard guard(points.lock);
+    points.planned.clear();
+}
+
+long LivePimObjects() { return pim::liveObjects.load(); }
+
+}  // namespace platform::testing

@@ -1,0 +1,568 @@
+// The PIM store over SQLite: opening pim.vol, its tables, and items read and written whole.
+#include "pim/store.h"
+
+#include "pim/fail_points.h"
+#include "pim/notifications.h"
+#include "platform/device.h"
+#include "platform/text.h"
+
+namespace platform::pim {
+namespace {
+
+constexpr int kSchemaVersion = 1;
+constexpr int kBusyTimeoutMs = 10000;
+
+constexpr const char* kSchema[] = {
+    "CREATE TABLE IF NOT EXISTS items(oid INTEGER PRIMARY KEY, kind INTEGER NOT NULL, start REAL,"
+    " recurring INTEGER NOT NULL DEFAULT 0)",
+    "CREATE INDEX IF NOT EXISTS items_by_start ON items(kind, recurring, start)",
+    "CREATE TABLE IF NOT EXISTS props(oid INTEGER NOT NULL, propid INTEGER NOT NULL, value,"
+    " PRIMARY KEY(oid, propid)) WITHOUT ROWID",
+    "CREATE TABLE IF NOT EXISTS categories(id INTEGER PRIMARY KEY, name TEXT NOT NULL, folded TEXT NOT NULL UNIQUE)",
+    "CREATE TABLE IF NOT EXISTS item_categories(oid INTEGER NOT NULL, position INTEGER NOT NULL,"
+    " category INTEGER NOT NULL, PRIMARY KEY(oid, position)) WITHOUT ROWID",
+    "CREATE TABLE IF NOT EXISTS recurrences(oid INTEGER PRIMARY KEY, type INTEGER NOT NULL, interval INTEGER,"
+    " day_of_week_mask INTEGER, day_of_month INTEGER, instance INTEGER, month_of_year INTEGER,"
+    " pattern_start REAL, pattern_end REAL, occurrences INTEGER, no_end INTEGER)",
+    "CREATE TABLE IF NOT EXISTS exceptions(oid INTEGER NOT NULL, original_day INTEGER NOT NULL,"
+    " deleted INTEGER NOT NULL, start REAL, duration INTEGER, subject TEXT, location TEXT, body TEXT,"
+    " PRIMARY KEY(oid, original_day)) WITHOUT ROWID",
+    "CREATE TABLE IF NOT EXISTS recipients(oid INTEGER NOT NULL, position INTEGER NOT NULL, name TEXT,"
+    " address TEXT, PRIMARY KEY(oid, position)) WITHOUT ROWID",
+    "CREATE TABLE IF NOT EXISTS oid_counters(kind INTEGER PRIMARY KEY, next INTEGER NOT NULL)",
+};
+
+struct OpenStores {
+    std::mutex lock;
+    std::weak_ptr<Store> current;
+    Store::ChangeListener listener;
+    Store::ChangeListener observer;
+};
+
+OpenStores& Stores() {
+    static OpenStores stores;
+    return stores;
+}
+
+// A file is a sound store when SQLite reads it whole and it is either empty or carries our schema.
+bool IsSoundStore(const std::filesystem::path& path) {
+    sqlite3* db = nullptr;
+    bool sound = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK;
+    if (sound) {
+        Statement check(db, "PRAGMA quick_check");
+        sound = check.Step() && check.Text(0) == u"ok";
+    }
+    if (sound) {
+        Statement version(db, "PRAGMA user_version");
+        Statement tables(db, "SELECT count(*) FROM sqlite_master");
+        sound = version.Step() && tables.Step() &&
+                (version.Int(0) == kSchemaVersion || (version.Int(0) == 0 && tables.Int(0) == 0));
+    }
+    sqlite3_close_v2(db);
+    return sound;
+}
+
+std::int64_t ToInt(CEOID oid) { return static_cast<std::int64_t>(oid); }
+
+// The OIDs in the first column of every row, the statement reset after.
+std::vector<CEOID> OidColumn(Statement& q) {
+    std::vector<CEOID> oids;
+    while (q.Step()) oids.push_back(static_cast<CEOID>(q.Int(0)));
+    q.Reset();
+    return oids;
+}
+
+// The pattern columns of a row of recurrences, from `first` on.
+RecurrenceData PatternFromRow(const Statement& q, int first) {
+    RecurrenceData r;
+    r.type = static_cast<LONG>(q.Int(first));
+    r.interval = static_cast<LONG>(q.Int(first + 1));
+    r.dayOfWeekMask = static_cast<LONG>(q.Int(first + 2));
+    r.dayOfMonth = static_cast<LONG>(q.Int(first + 3));
+    r.instance = static_cast<LONG>(q.Int(first + 4));
+    r.monthOfYear = static_cast<LONG>(q.Int(first + 5));
+    r.patternStart = q.Real(first + 6);
+    r.patternEnd = q.Real(first + 7);
+    r.occurrences = static_cast<LONG>(q.Int(first + 8));
+    r.noEndDate = q.Int(first + 9) != 0;
+    return r;
+}
+
+}  // namespace
+
+CEOID OidBase(ItemKind kind) {
+    switch (kind) {
+    case ItemKind::Appointment: return kAppointmentOidBase;
+    case ItemKind::Contact: return kContactOidBase;
+    case ItemKind::Task: return kTaskOidBase;
+    }
+    return 0;
+}
+
+std::optional<ItemKind> KindOfOid(CEOID oid) {
+    for (const ItemKind kind : {ItemKind::Appointment, ItemKind::Contact, ItemKind::Task})
+        if (oid >= OidBase(kind) && oid - OidBase(kind) < kOidsPerKind) return kind;
+    return std::nullopt;
+}
+
+std::shared_ptr<Store> Store::Get(HRESULT* error) { return Open(true, error); }
+
+std::shared_ptr<Store> Store::GetExisting(HRESULT* error) { return Open(false, error); }
+
+std::shared_ptr<Store> Store::Open(bool create, HRESULT* error) {
+    if (error) *error = S_OK;
+    StartNotifications();
+    const std::filesystem::path path = DeviceRoot() / "pim.vol";
+    OpenStores& stores = Stores();
+    const std::lock_guard guard(stores.lock);
+    if (auto open = stores.current.lock(); open && open->path_ == path) return open;
+
+    std::error_code ec;
+    const bool exists = std::filesystem::exists(path, ec);
+    if (!exists && !create) {
+        if (error) *error = HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
+        return nullptr;
+    }
+    if (exists && !IsSoundStore(path)) {
+        if (error) *error = HRESULT_FROM_WIN32(ERROR_BADDB);
+        return nullptr;
+    }
+    std::shared_ptr<Store> store(new Store());
+    store->path_ = path;
+    if (sqlite3_open_v2(path.c_str(), &store->db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
+                        nullptr) != SQLITE_OK) {
+        if (error) *error = HRESULT_FROM_WIN32(ERROR_CANTOPEN);
+        return nullptr;
+    }
+    sqlite3_busy_timeout(store->db_, kBusyTimeoutMs);
+    bool ok = sqlite3_exec(store->db_, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL", nullptr, nullptr,
+                           nullptr) == SQLITE_OK;
+    ok = ok && store->Begin();
+    for (const char* sql : kSchema) ok = ok && sqlite3_exec(store->db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    ok = ok && sqlite3_exec(store->db_, "PRAGMA user_version = 1", nullptr, nullptr, nullptr) == SQLITE_OK;
+    ok = ok && store->Commit();
+    if (!ok) {
+        if (error) *error = HRESULT_FROM_WIN32(ERROR_CANTWRITE);
+        return nullptr;
+    }
+    stores.current = store;
+    return store;
+}
+
+Store::~Store() {
+    statements_.clear();
+    sqlite3_close_v2(db_);
+}
+
+void Store::SetChangeListener(ChangeListener listener) {
+    OpenStores& stores = Stores();
+    const std::lock_guard guard(stores.lock);
+    stores.listener = std::move(listener);
+}
+
+void Store::SetChangeObserver(ChangeListener observer) {
+    OpenStores& stores = Stores();
+    const std::lock_guard guard(stores.lock);
+    stores.observer = std::move(observer);
+}
+
+Statement& Store::Query(const char* sql) {
+    auto& slot = statements_[sql];
+    if (!slot) slot = std::make_unique<Statement>(db_, sql);
+    slot->Reset();
+    return *slot;
+}
+
+bool Store::Begin() {
+    if (transactionDepth_++ > 0) return true;
+    if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK) return true;
+    transactionDepth_ = 0;
+    return false;
+}
+
+bool Store::Commit() {
+    if (--transactionDepth_ > 0) return true;
+    if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) return true;
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    pendingNotifications_.clear();
+    return false;
+}
+
+void Store::Rollback() {
+    if (--transactionDepth_ > 0) return;
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    pendingNotifications_.clear();
+}
+
+void Store::Notify(ItemKind kind, CEOID oid, Change change) {
+    pendingNotifications_.push_back([kind, oid, change] {
+        ChangeListener listener, observer;
+        {
+            OpenStores& stores = Stores();
+            const std::lock_guard guard(stores.lock);
+            listener = stores.listener;
+            observer = stores.observer;
+        }
+        if (listener) listener(kind, oid, change);
+        if (observer) observer(kind, oid, change);
+    });
+}
+
+bool Store::InTransaction(const std::function<bool()>& work) {
+    std::vector<std::function<void()>> notifications;
+    {
+        const std::lock_guard guard(lock_);
+        if (!Begin()) return false;
+        if (!work()) {
+            Rollback();
+            return false;
+        }
+        if (!Commit()) return false;
+        notifications.swap(pendingNotifications_);
+    }
+    for (const auto& notify : notifications) notify();
+    return true;
+}
+
+bool Store::Exists(CEOID oid) {
+    const std::lock_guard guard(lock_);
+    Statement& q = Query("SELECT 1 FROM items WHERE oid = ?1");
+    q.Bind(1, ToInt(oid));
+    const bool found = q.Step();
+    q.Reset();
+    return found;
+}
+
+CEOID Store::NextOid(ItemKind kind) {
+    const CEOID base = OidBase(kind);
+    Statement& counter = Query("SELECT next FROM oid_counters WHERE kind = ?1");
+    counter.Bind(1, static_cast<std::int64_t>(kind));
+    std::int64_t next = counter.Step() ? counter.Int(0) : ToInt(base);
+    counter.Reset();
+    if (next >= ToInt(base) + kOidsPerKind) {
+        // The range is used up once: take the lowest free OID.
+        Statement& gap = Query(
+            "SELECT CASE WHEN NOT EXISTS(SELECT 1 FROM items WHERE oid = ?1) THEN ?1 ELSE"
+            " (SELECT a.oid + 1 FROM items a WHERE a.oid >= ?1 AND a.oid < ?2 - 1 AND"
+            " NOT EXISTS(SELECT 1 FROM items b WHERE b.oid = a.oid + 1) ORDER BY a.oid LIMIT 1) END");
+        gap.Bind(1, ToInt(base)).Bind(2, ToInt(base) + kOidsPerKind);
+        const bool found = gap.Step() && gap.ColumnType(0) != SQLITE_NULL;
+        const std::int64_t free = found ? gap.Int(0) : 0;
+        gap.Reset();
+        return static_cast<CEOID>(free);
+    }
+    Statement& bump = Query("INSERT OR REPLACE INTO oid_counters(kind, next) VALUES(?1, ?2)");
+    if (!bump.Bind(1, static_cast<std::int64_t>(kind)).Bind(2, next + 1).Run()) return 0;
+    return static_cast<CEOID>(next);
+}
+
+LONG Store::CategoryId(const std::u16string& name) {
+    const std::u16string folded = FoldCase(name);
+    Statement& find = Query("SELECT id FROM categories WHERE folded = ?1");
+    find.Bind(1, folded);
+    if (find.Step()) {
+        const LONG id = static_cast<LONG>(find.Int(0));
+        find.Reset();
+        return id;
+    }
+    find.Reset();
+    Statement& add = Query("INSERT INTO categories(name, folded) VALUES(?1, ?2)");
+    if (!add.Bind(1, name).Bind(2, folded).Run()) return 0;
+    return static_cast<LONG>(sqlite3_last_insert_rowid(db_));
+}
+
+bool Store::RemoveItem(CEOID oid) {
+    static constexpr const char* kDeletes[] = {
+        "DELETE FROM items WHERE oid = ?1",       "DELETE FROM props WHERE oid = ?1",
+        "DELETE FROM item_categories WHERE oid = ?1", "DELETE FROM recurrences WHERE oid = ?1",
+        "DELETE FROM exceptions WHERE oid = ?1",  "DELETE FROM recipients WHERE oid = ?1",
+    };
+    for (const char* sql : kDeletes)
+        if (!Query(sql).Bind(1, ToInt(oid)).Run()) return false;
+    return true;
+}
+
+bool Store::WriteItem(const ItemData& item) {
+    if (!RemoveItem(item.oid)) return false;
+    const std::int64_t oid = ToInt(item.oid);
+    const CEPROPID startProp = item.kind == ItemKind::Appointment ? PIMPR_START : PIMPR_DUE_DATE;
+    Statement& row = Query("INSERT INTO items(oid, kind, start, recurring) VALUES(?1, ?2, ?3, ?4)");
+    row.Bind(1, oid).Bind(2, static_cast<std::int64_t>(item.kind));
+    if (item.Has(startProp)) row.Bind(3, item.Date(startProp)); else row.BindNull(3);
+    if (!row.Bind(4, static_cast<std::int64_t>(item.recurrence.Set() ? 1 : 0)).Run()) return false;
+
+    for (const auto& [id, value] : item.props) {
+        Statement& prop = Query("INSERT INTO props(oid, propid, value) VALUES(?1, ?2, ?3)");
+        prop.Bind(1, oid).Bind(2, static_cast<std::int64_t>(id));
+        if (const auto* i = std::get_if<std::int64_t>(&value)) prop.Bind(3, *i);
+        else if (const auto* d = std::get_if<double>(&value)) prop.Bind(3, *d);
+        else if (const auto* s = std::get_if<std::u16string>(&value)) prop.Bind(3, *s);
+        else if (const auto* b = std::get_if<std::vector<BYTE>>(&value)) prop.Bind(3, *b);
+        else continue;
+        if (!prop.Run()) return false;
+    }
+    std::int64_t position = 0;
+    for (const auto& name : item.categories) {
+        const LONG id = CategoryId(name);
+        if (id == 0) return false;
+        if (!Query("INSERT INTO item_categories(oid, position, category) VALUES(?1, ?2, ?3)")
+                 .Bind(1, oid).Bind(2, position++).Bind(3, static_cast<std::int64_t>(id)).Run())
+            return false;
+    }
+    if (item.recurrence.Set()) {
+        const RecurrenceData& r = item.recurrence;
+        Statement& rec = Query(
+            "INSERT INTO recurrences(oid, type, interval, day_of_week_mask, day_of_month, instance, month_of_year,"
+            " pattern_start, pattern_end, occurrences, no_end) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)");
+        rec.Bind(1, oid).Bind(2, std::int64_t{r.type}).Bind(3, std::int64_t{r.interval})
+            .Bind(4, std::int64_t{r.dayOfWeekMask}).Bind(5, std::int64_t{r.dayOfMonth}).Bind(6, std::int64_t{r.instance})
+            .Bind(7, std::int64_t{r.monthOfYear}).Bind(8, r.patternStart).Bind(9, r.patternEnd)
+            .Bind(10, std::int64_t{r.occurrences}).Bind(11, std::int64_t{r.noEndDate ? 1 : 0});
+        if (!rec.Run()) return false;
+        for (const ExceptionData& e : item.exceptions) {
+            Statement& ex = Query(
+                "INSERT OR REPLACE INTO exceptions(oid, original_day, deleted, start, duration, subject, location,"
+                " body) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+            ex.Bind(1, oid).Bind(2, e.originalDay).Bind(3, std::int64_t{e.deleted ? 1 : 0}).Bind(4, e.start)
+                .Bind(5, std::int64_t{e.duration});
+            if (e.subject) ex.Bind(6, *e.subject); else ex.BindNull(6);
+            if (e.location) ex.Bind(7, *e.location); else ex.BindNull(7);
+            if (e.body) ex.Bind(8, *e.body); else ex.BindNull(8);
+            if (!ex.Run()) return false;
+        }
+    }
+    position = 0;
+    for (const RecipientData& r : item.recipients)
+        if (!Query("INSERT INTO recipients(oid, position, name, address) VALUES(?1, ?2, ?3, ?4)")
+                 .Bind(1, oid).Bind(2, position++).Bind(3, r.name).Bind(4, r.address).Run())
+            return false;
+    return true;
+}
+
+HRESULT Store::Save(ItemData& item, Change* change) {
+    if (const HRESULT injected = InjectedFailure("Store::Save"); FAILED(injected)) return injected;
+    std::vector<std::function<void()>> notifications;
+    Change what = Change::Changed;
+    {
+        const std::lock_guard guard(lock_);
+        if (!Begin()) return E_FAIL;
+        const bool isNew = item.oid == 0;
+        if (isNew) {
+            item.oid = NextOid(item.kind);
+            if (item.oid == 0) {
+                Rollback();
+                return E_OUTOFMEMORY;
+            }
+        } else if (!Exists(item.oid)) {
+            Rollback();
+            return E_FAIL;  // deleted meanwhile
+        }
+        if (!WriteItem(item)) {
+            Rollback();
+            if (isNew) item.oid = 0;
+            return E_FAIL;
+        }
+        what = isNew ? Change::Created : Change::Changed;
+        Notify(item.kind, item.oid, what);
+        if (!Commit()) {
+            if (isNew) item.oid = 0;
+            return E_FAIL;
+        }
+        if (transactionDepth_ == 0) notifications.swap(pendingNotifications_);
+    }
+    if (change) *change = what;
+    for (const auto& notify : notifications) notify();
+    return S_OK;
+}
+
+HRESULT Store::Delete(CEOID oid) {
+    if (const HRESULT injected = InjectedFailure("Store::Delete"); FAILED(injected)) return injected;
+    const std::optional<ItemKind> kind = KindOfOid(oid);
+    if (!kind) return E_FAIL;
+    std::vector<std::function<void()>> notifications;
+    {
+        const std::lock_guard guard(lock_);
+        if (!Begin()) return E_FAIL;
+        if (!Exists(oid) || !RemoveItem(oid)) {
+            Rollback();
+            return E_FAIL;
+        }
+        Notify(*kind, oid, Change::Deleted);
+        if (!Commit()) return E_FAIL;
+        if (transactionDepth_ == 0) notifications.swap(pendingNotifications_);
+    }
+    for (const auto& notify : notifications) notify();
+    return S_OK;
+}
+
+std::optional<ItemData> Store::Load(CEOID oid) {
+    const std::lock_guard guard(lock_);
+    Statement& row = Query("SELECT kind FROM items WHERE oid = ?1");
+    row.Bind(1, ToInt(oid));
+    if (!row.Step()) return std::nullopt;
+    ItemData item;
+    item.oid = oid;
+    item.kind = static_cast<ItemKind>(row.Int(0));
+    row.Reset();
+    ReadDetails(item);
+    return item;
+}
+
+std::vector<ItemData> Store::LoadAll(ItemKind kind) {
+    const std::lock_guard guard(lock_);
+    std::vector<ItemData> items;
+    std::unordered_map<CEOID, std::size_t> index;
+    Statement& rows = Query("SELECT oid FROM items WHERE kind = ?1 ORDER BY oid");
+    rows.Bind(1, static_cast<std::int64_t>(kind));
+    while (rows.Step()) {
+        ItemData item;
+        item.kind = kind;
+        item.oid = static_cast<CEOID>(rows.Int(0));
+        index[item.oid] = items.size();
+        items.push_back(std::move(item));
+    }
+    rows.Reset();
+    const std::int64_t from = ToInt(OidBase(kind));
+    const std::int64_t to = from + kOidsPerKind;
+    Statement& props = Query("SELECT oid, propid, value FROM props WHERE oid >= ?1 AND oid < ?2");
+    props.Bind(1, from).Bind(2, to);
+    while (props.Step()) {
+        const auto it = index.find(static_cast<CEOID>(props.Int(0)));
+        if (it == index.end()) continue;
+        ItemData& item = items[it->second];
+        const auto id = static_cast<CEPROPID>(props.Int(1));
+        switch (props.ColumnType(2)) {
+        case SQLITE_INTEGER: item.props[id] = props.Int(2); break;
+        case SQLITE_FLOAT: item.props[id] = props.Real(2); break;
+        case SQLITE_TEXT: item.props[id] = props.Text(2); break;
+        case SQLITE_BLOB: item.props[id] = props.Blob(2); break;
+        default: break;
+        }
+    }
+    props.Reset();
+    Statement& cats = Query(
+        "SELECT ic.oid, c.name FROM item_categories ic JOIN categories c ON c.id = ic.category"
+        " WHERE ic.oid >= ?1 AND ic.oid < ?2 ORDER BY ic.oid, ic.position");
+    cats.Bind(1, from).Bind(2, to);
+    while (cats.Step())
+        if (const auto it = index.find(static_cast<CEOID>(cats.Int(0))); it != index.end())
+            items[it->second].categories.push_back(cats.Text(1));
+    cats.Reset();
+    Statement& rec = Query(
+        "SELECT oid, type, interval, day_of_week_mask, day_of_month, instance, month_of_year, pattern_start,"
+        " pattern_end, occurrences, no_end FROM recurrences WHERE oid >= ?1 AND oid < ?2");
+    rec.Bind(1, from).Bind(2, to);
+    while (rec.Step()) {
+        const auto it = index.find(static_cast<CEOID>(rec.Int(0)));
+        if (it == index.end()) continue;
+        items[it->second].recurrence = PatternFromRow(rec, 1);
+    }
+    rec.Reset();
+    return items;
+}
+
+void Store::ReadDetails(ItemData& item) {
+    const std::int64_t oid = ToInt(item.oid);
+    Statement& props = Query("SELECT propid, value FROM props WHERE oid = ?1");
+    props.Bind(1, oid);
+    while (props.Step()) {
+        const auto id = static_cast<CEPROPID>(props.Int(0));
+        switch (props.ColumnType(1)) {
+        case SQLITE_INTEGER: item.props[id] = props.Int(1); break;
+        case SQLITE_FLOAT: item.props[id] = props.Real(1); break;
+        case SQLITE_TEXT: item.props[id] = props.Text(1); break;
+        case SQLITE_BLOB: item.props[id] = props.Blob(1); break;
+        default: break;
+        }
+    }
+    props.Reset();
+    Statement& cats = Query(
+        "SELECT c.name FROM item_categories ic JOIN categories c ON c.id = ic.category WHERE ic.oid = ?1"
+        " ORDER BY ic.position");
+    cats.Bind(1, oid);
+    while (cats.Step()) item.categories.push_back(cats.Text(0));
+    cats.Reset();
+    Statement& rec = Query(
+        "SELECT type, interval, day_of_week_mask, day_of_month, instance, month_of_year, pattern_start,"
+        " pattern_end, occurrences, no_end FROM recurrences WHERE oid = ?1");
+    rec.Bind(1, oid);
+    if (rec.Step()) {
+        item.recurrence = PatternFromRow(rec, 0);
+    }
+    rec.Reset();
+    if (item.recurrence.Set()) {
+        Statement& ex = Query(
+            "SELECT original_day, deleted, start, duration, subject, location, body FROM exceptions WHERE oid = ?1"
+            " ORDER BY original_day");
+        ex.Bind(1, oid);
+        while (ex.Step()) {
+            ExceptionData e;
+            e.originalDay = ex.Int(0);
+            e.deleted = ex.Int(1) != 0;
+            e.start = ex.Real(2);
+            e.duration = static_cast<LONG>(ex.Int(3));
+            if (ex.ColumnType(4) != SQLITE_NULL) e.subject = ex.Text(4);
+            if (ex.ColumnType(5) != SQLITE_NULL) e.location = ex.Text(5);
+            if (ex.ColumnType(6) != SQLITE_NULL) e.body = ex.Text(6);
+            item.exceptions.push_back(std::move(e));
+        }
+        ex.Reset();
+    }
+    Statement& rcpt = Query("SELECT name, address FROM recipients WHERE oid = ?1 ORDER BY position");
+    rcpt.Bind(1, oid);
+    while (rcpt.Step()) item.recipients.push_back({rcpt.Text(0), rcpt.Text(1)});
+    rcpt.Reset();
+}
+
+std::vector<CEOID> Store::Oids(ItemKind kind) {
+    const std::lock_guard guard(lock_);
+    Statement& q = Query("SELECT oid FROM items WHERE kind = ?1 ORDER BY oid");
+    q.Bind(1, static_cast<std::int64_t>(kind));
+    return OidColumn(q);
+}
+
+std::vector<CEOID> Store::OidsInFolderOrder(ItemKind kind) {
+    const std::lock_guard guard(lock_);
+    Statement& q = kind == ItemKind::Contact
+                       ? Query("SELECT i.oid FROM items i LEFT JOIN props p ON p.oid = i.oid AND p.propid = ?2"
+                               " WHERE i.kind = ?1 ORDER BY p.value COLLATE NOCASE, i.oid")
+                       : Query("SELECT oid FROM items WHERE kind = ?1 ORDER BY start, oid");
+    q.Bind(1, static_cast<std::int64_t>(kind));
+    if (kind == ItemKind::Contact) q.Bind(2, static_cast<std::int64_t>(PIMPR_FILEAS));
+    return OidColumn(q);
+}
+
+std::vector<CEOID> Store::OidsStartingIn(ItemKind kind, DATE from, DATE to) {
+    const std::lock_guard guard(lock_);
+    Statement& q = Query(
+        "SELECT oid FROM items WHERE kind = ?1 AND recurring = 0 AND start >= ?2 AND start < ?3 ORDER BY start, oid");
+    q.Bind(1, static_cast<std::int64_t>(kind)).Bind(2, from).Bind(3, to);
+    return OidColumn(q);
+}
+
+std::vector<CEOID> Store::RecurringOids(ItemKind kind) {
+    const std::lock_guard guard(lock_);
+    Statement& q = Query("SELECT oid FROM items WHERE kind = ?1 AND recurring = 1 ORDER BY oid");
+    q.Bind(1, static_cast<std::int64_t>(kind));
+    return OidColumn(q);
+}
+
+std::vector<Category> Store::Categories() {
+    const std::lock_guard guard(lock_);
+    std::vector<Category> result;
+    Statement& q = Query("SELECT id, name FROM categories ORDER BY id");
+    while (q.Step()) result.push_back({static_cast<LONG>(q.Int(0)), q.Text(1)});
+    q.Reset();
+    return result;
+}
+
+std::vector<CategoryAssignment> Store::Assignments() {
+    const std::lock_guard guard(lock_);
+    std::vector<CategoryAssignment> result;
+    Statement& q = Query("SELECT oid, category FROM item_categories ORDER BY oid, position");
+    while (q.Step()) result.push_back({static_cast<CEOID>(q.Int(0)), static_cast<LONG>(q.Int(1))});
+    q.Reset();
+    return result;
+}
+
+}  // namespace platform::pim

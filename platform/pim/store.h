@@ -1,0 +1,110 @@
+// The PIM store: pim.vol in the device root, one SQLite database in write-ahead mode that the object
+// model, the database volume and devicectl all read and write.
+//
+// Invariants:
+//  1. Every save or delete is one transaction (BEGIN IMMEDIATE .. COMMIT); a failure rolls it back.
+//  2. One connection per process and device root, guarded by one lock, so both of the program's
+//     threads may call in; other processes wait on SQLite's busy timeout.
+//  3. A file that is not a sound store is reported when it is opened and never written to.
+//  4. OIDs stay inside their kind's range; a kind's OIDs are handed out upwards and reused only
+//     when the range is full.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "pim/item_data.h"
+#include "pim/sqlite_statement.h"
+
+namespace platform::pim {
+
+inline constexpr CEOID kAppointmentOidBase = 0x40000000u;
+inline constexpr CEOID kContactOidBase = 0x80000000u;
+inline constexpr CEOID kTaskOidBase = 0xC0000000u;
+inline constexpr CEOID kOidsPerKind = 0x4E20u;
+
+CEOID OidBase(ItemKind kind);
+std::optional<ItemKind> KindOfOid(CEOID oid);
+
+enum class Change { Created, Changed, Deleted };
+
+struct Category {
+    LONG id = 0;
+    std::u16string name;
+};
+
+struct CategoryAssignment {
+    CEOID oid = 0;
+    LONG category = 0;
+};
+
+class Store {
+public:
+    // The store of the current device root, opened (and made when missing) on first use. Null with
+    // `error` set when the file is not a sound store.
+    static std::shared_ptr<Store> Get(HRESULT* error = nullptr);
+    // Opens an existing store only (the volume's open-existing mount).
+    static std::shared_ptr<Store> GetExisting(HRESULT* error = nullptr);
+    ~Store();
+
+    std::recursive_mutex& Lock() { return lock_; }
+    const std::filesystem::path& Path() const { return path_; }
+
+    std::optional<ItemData> Load(CEOID oid);
+    // Every item of a kind with its properties, categories and pattern (not its occurrences or
+    // recipients), in OID order, read in one pass.
+    std::vector<ItemData> LoadAll(ItemKind kind);
+    // Inserts (oid 0: a new OID is given) or replaces the item; one transaction.
+    HRESULT Save(ItemData& item, Change* change = nullptr);
+    HRESULT Delete(CEOID oid);
+    // Several saves and deletes as one transaction (devicectl's import); `work` returns false to roll back.
+    bool InTransaction(const std::function<bool()>& work);
+    bool Exists(CEOID oid);
+
+    // OIDs of a kind: all, or the non-recurring whose start falls in [from, to), or the recurring ones.
+    std::vector<CEOID> Oids(ItemKind kind);
+    // In a folder's own order: appointments by start, tasks by due date, contacts by file-as name.
+    std::vector<CEOID> OidsInFolderOrder(ItemKind kind);
+    std::vector<CEOID> OidsStartingIn(ItemKind kind, DATE from, DATE to);
+    std::vector<CEOID> RecurringOids(ItemKind kind);
+
+    std::vector<Category> Categories();
+    std::vector<CategoryAssignment> Assignments();
+
+    // Called after every committed save or delete, with the process lock released: the listener
+    // (the notifications), then the observer (for tests).
+    using ChangeListener = std::function<void(ItemKind, CEOID, Change)>;
+    static void SetChangeListener(ChangeListener listener);
+    static void SetChangeObserver(ChangeListener observer);
+
+private:
+    Store() = default;
+    static std::shared_ptr<Store> Open(bool create, HRESULT* error);
+    bool Begin();
+    bool Commit();
+    void Rollback();
+    Statement& Query(const char* sql);
+    CEOID NextOid(ItemKind kind);
+    LONG CategoryId(const std::u16string& name);
+    bool WriteItem(const ItemData& item);
+    bool RemoveItem(CEOID oid);
+    void ReadDetails(ItemData& item);
+    void Notify(ItemKind kind, CEOID oid, Change change);
+
+    std::recursive_mutex lock_;
+    sqlite3* db_ = nullptr;
+    std::filesystem::path path_;
+    std::unordered_map<std::string, std::unique_ptr<Statement>> statements_;
+    int transactionDepth_ = 0;
+    std::vector<std::function<void()>> pendingNotifications_;
+};
+
+}  // namespace platform::pim

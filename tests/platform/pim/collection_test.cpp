@@ -1,0 +1,334 @@
+// Item collections: the month query the calendar makes (Restrict on [Start] with IncludeRecurrences),
+// dates in the restriction, Sort, and single occurrences found, changed and deleted.
+#include "pim/restriction.h"
+#include "pim_test_support.h"
+#include "platform/device.h"
+#include "platform/text.h"
+
+namespace {
+
+using pimtest::Ole;
+using pimtest::Ref;
+using pimtest::Take;
+
+class Collections : public pimtest::PimTest {
+protected:
+    CEOID SaveSeries(const char16_t* subject, DATE start, LONG minutes, LONG type, LONG occurrences = 0) {
+        auto a = Create<IAppointment>(olAppointmentItem);
+        a->put_Subject(subject);
+        a->put_Start(start);
+        a->put_Duration(minutes);
+        a->put_ReminderSet(VARIANT_FALSE);
+        IRecurrencePattern* p = nullptr;
+        a->GetRecurrencePattern(&p);
+        Ref<IRecurrencePattern> pattern(p);
+        pattern->put_RecurrenceType(type);
+        if (occurrences) {
+            pattern->put_NoEndDate(VARIANT_FALSE);
+            pattern->put_Occurrences(occurrences);
+        }
+        EXPECT_EQ(a->Save(), S_OK);
+        LONG oid = 0;
+        a->get_Oid(&oid);
+        return static_cast<CEOID>(oid);
+    }
+
+    // What the calendar reads for one window: (OID, start) of each element.
+    std::vector<std::pair<CEOID, DATE>> Query(const char16_t* restriction, bool occurrences = true) {
+        auto items = Items(olFolderCalendar);
+        items->put_IncludeRecurrences(occurrences ? VARIANT_TRUE : VARIANT_FALSE);
+        IPOutlookItemCollection* raw = nullptr;
+        EXPECT_EQ(items->Restrict(restriction, &raw), S_OK);
+        Ref<IPOutlookItemCollection> found(raw);
+        std::vector<std::pair<CEOID, DATE>> result;
+        int count = 0;
+        if (found) found->get_Count(&count);
+        for (int i = 1; i <= count; ++i) {
+            IDispatch* item = nullptr;
+            EXPECT_EQ(found->Item(i, &item), S_OK);
+            Ref<IAppointment> a(static_cast<IAppointment*>(item));
+            LONG oid = 0;
+            DATE start = 0;
+            a->get_Oid(&oid);
+            a->get_Start(&start);
+            result.emplace_back(static_cast<CEOID>(oid), start);
+        }
+        return result;
+    }
+};
+
+TEST_F(Collections, MonthWindowGivesEachOccurrenceInStartOrder) {
+    const CEOID single = SaveAppt(u"Dentist", Ole(2009, 3, 10, 14), 30);
+    SaveAppt(u"Outside", Ole(2009, 4, 7, 0), 30);  // the window ends before 7 April, 00:00
+    const CEOID early = SaveAppt(u"Edge", Ole(2009, 2, 23, 0), 30);
+    const CEOID weekly = SaveSeries(u"Standup", Ole(2009, 3, 3, 9), 15, olRecursWeekly);
+    const CEOID nightly = SaveSeries(u"Night shift", Ole(2009, 4, 5, 22), 480, olRecursDaily, 3);
+
+    const auto got = Query(u"[Start] >= \"02/23/2009\" AND [Start] < \"04/07/2009\"");
+    std::vector<std::pair<CEOID, DATE>> expected = {
+        {early, Ole(2009, 2, 23, 0)},     {weekly, Ole(2009, 3, 3, 9)},   {single, Ole(2009, 3, 10, 14)},
+        {weekly, Ole(2009, 3, 10, 9)},    {weekly, Ole(2009, 3, 17, 9)},  {weekly, Ole(2009, 3, 24, 9)},
+        {weekly, Ole(2009, 3, 31, 9)},    {nightly, Ole(2009, 4, 5, 22)}, {nightly, Ole(2009, 4, 6, 22)},
+    };
+    std::sort(expected.begin(), expected.end(), [](auto& a, auto& b) { return a.second < b.second; });
+    ASSERT_EQ(got.size(), expected.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        EXPECT_EQ(got[i].first, expected[i].first) << i;
+        EXPECT_NEAR(got[i].second, expected[i].second, 1e-6) << i;
+    }
+    // Without occurrences a series stands once, by its own start.
+    const auto series = Query(u"[Start] >= \"02/23/2009\" AND [Start] < \"04/07/2009\"", false);
+    EXPECT_EQ(series.size(), 4u);
+}
+
+TEST_F(Collections, RestrictionDatesFollowTheProfileShortDate) {
+    platform::DeviceProfile profile;
+    profile.shortDate = u"dd.MM.yyyy";
+    device.SetProfile(profile);
+    const struct {
+        const char16_t* text;
+        DATE expected;
+    } kCases[] = {
+        {u"03.04.2009", Ole(2009, 4, 3)},        // the profile's order, day first
+        {u"04/23/2009", Ole(2009, 4, 23)},       // month first when the profile's order cannot be
+        {u"03.04.2009 2:30 PM", Ole(2009, 4, 3, 14, 30)},
+        {u"03.04.09", Ole(2009, 4, 3)},
+    };
+    for (const auto& c : kCases) {
+        const auto date = platform::pim::ParseRestrictionDate(c.text);
+        ASSERT_TRUE(date) << platform::ToUtf8(c.text);
+        EXPECT_NEAR(*date, c.expected, 1e-9);
+    }
+    EXPECT_FALSE(platform::pim::ParseRestrictionDate(u"31.31.2009"));
+    EXPECT_FALSE(platform::pim::ParseRestrictionDate(u"soon"));
+}
+
+TEST_F(Collections, SortByNameIgnoresCase) {
+    for (const char16_t* company : {u"beta", u"Alpha", u"gamma"}) {
+        auto c = Create<IContact>(olContactItem);
+        c->put_CompanyName(company);
+        c->Save();
+    }
+    auto items = Items(olFolderContacts);
+    ASSERT_EQ(items->Sort(u"[CompanyName]", VARIANT_FALSE), S_OK);
+    std::vector<std::u16string> names;
+    for (int i = 1; i <= 3; ++i) {
+        IDispatch* item = nullptr;
+        items->Item(i, &item);
+        Ref<IContact> c(static_cast<IContact*>(item));
+        BSTR b = nullptr;
+        c->get_CompanyName(&b);
+        names.push_back(Take(b));
+    }
+    EXPECT_EQ(names, (std::vector<std::u16string>{u"Alpha", u"beta", u"gamma"}));
+    EXPECT_EQ(items->Sort(u"[Nothing]", VARIANT_FALSE), E_INVALIDARG);
+}
+
+TEST_F(Collections, GetOccurrenceByDayAndChangingOrDeletingOne) {
+    const CEOID oid = SaveSeries(u"Late", Ole(2009, 12, 30, 22), 240, olRecursDaily);
+    auto series = Get<IAppointment>(oid);
+    IRecurrencePattern* raw = nullptr;
+    ASSERT_EQ(series->GetRecurrencePattern(&raw), S_OK);
+    Ref<IRecurrencePattern> pattern(raw);
+
+    IAppointment* occ = nullptr;
+    EXPECT_EQ(pattern->GetOccurrence(Ole(2009, 12, 29), &occ), E_FAIL) << "before the series";
+    EXPECT_EQ(occ, nullptr);
+    // The day after an occurrence that ran past midnight has its own occurrence only.
+    ASSERT_EQ(pattern->GetOccurrence(Ole(2010, 1, 1), &occ), S_OK);
+    {
+        Ref<IAppointment> o(occ);
+        DATE start = 0;
+        o->get_Start(&start);
+        EXPECT_DOUBLE_EQ(start, Ole(2010, 1, 1, 22));
+        LONG id = 0;
+        o->get_Oid(&id);
+        EXPECT_EQ(static_cast<CEOID>(id), oid) << "occurrences report their series";
+        o->put_Subject(u"Moved");
+        o->put_Start(Ole(2010, 1, 2, 6));
+        ASSERT_EQ(o->Save(), S_OK);
+    }
+    ASSERT_EQ(pattern->GetOccurrence(Ole(2009, 12, 31), &occ), S_OK);
+    {
+        Ref<IAppointment> o(occ);
+        ASSERT_EQ(o->Delete(), S_OK);
+    }
+    EXPECT_EQ(pattern->GetOccurrence(Ole(2009, 12, 31), &occ), E_FAIL) << "deleted";
+
+    const auto got = Query(u"[Start] >= \"12/30/2009\" AND [Start] < \"01/03/2010\"");
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_DOUBLE_EQ(got[0].second, Ole(2009, 12, 30, 22));
+    EXPECT_DOUBLE_EQ(got[1].second, Ole(2010, 1, 2, 6));
+    EXPECT_DOUBLE_EQ(got[2].second, Ole(2010, 1, 2, 22));
+    IDispatch* item = nullptr;
+    auto items = Items(olFolderCalendar);
+    items->put_IncludeRecurrences(VARIANT_TRUE);
+    IPOutlookItemCollection* r = nullptr;
+    items->Restrict(u"[Start] >= \"01/02/2010\" AND [Start] < \"01/02/2010 12:00\"", &r);
+    Ref<IPOutlookItemCollection> morning(r);
+    ASSERT_EQ(morning->Item(1, &item), S_OK);
+    Ref<IAppointment> moved(static_cast<IAppointment*>(item));
+    BSTR b = nullptr;
+    moved->get_Subject(&b);
+    EXPECT_EQ(Take(b), u"Moved");
+}
+
+TEST_F(Collections, RestrictionsCombineConditions) {
+    SaveAppt(u"Lunch", Ole(2009, 3, 2, 12), 60);
+    SaveAppt(u"lunch", Ole(2009, 3, 3, 12), 60);
+    SaveAppt(u"Dinner", Ole(2009, 3, 3, 19), 60);
+    const struct {
+        const char16_t* text;
+        std::size_t count;
+    } kCases[] = {
+        {u"[Subject] = \"LUNCH\"", 2},
+        {u"[Subject] <> \"Lunch\" AND [Start] >= \"03/03/2009\"", 1},
+        {u"([Subject] = \"Dinner\" OR [Start] < \"03/03/2009\") AND [Duration] = 60", 2},
+        {u"[Start] >= \"03/03/2009 18:00\"", 1},
+    };
+    for (const auto& c : kCases) EXPECT_EQ(Query(c.text, false).size(), c.count) << platform::ToUtf8(c.text);
+}
+
+}  // namespace
+
+namespace {
+
+using pimtest::Ole;
+using pimtest::Ref;
+
+// The patterns the editors write (type, then the puts of their choice), read back as occurrences.
+class PatternPuts : public pimtest::PimTest {};
+
+struct Puts {
+    const char* name;
+    LONG type;
+    LONG interval, mask, dayOfMonth, instance, monthOfYear;  // 0: not put
+    std::vector<DATE> expected;                               // the first occurrences
+};
+
+TEST_F(PatternPuts, EditorChoicesGiveTheirOccurrences) {
+    const DATE start = Ole(2011, 3, 22, 10);  // Tuesday 22 March, the 4th Tuesday
+    const Puts kCases[] = {
+        {"every week day", olRecursWeekly, 1, 62, 0, 0, 0,
+         {Ole(2011, 3, 22, 10), Ole(2011, 3, 23, 10), Ole(2011, 3, 24, 10), Ole(2011, 3, 25, 10), Ole(2011, 3, 28, 10)}},
+        {"every 2 weeks on Tuesday", olRecursWeekly, 2, olTuesday, 0, 0, 0,
+         {Ole(2011, 3, 22, 10), Ole(2011, 4, 5, 10), Ole(2011, 4, 19, 10)}},
+        {"day 22 of every 3 months", olRecursMonthly, 3, 0, 22, 0, 0,
+         {Ole(2011, 3, 22, 10), Ole(2011, 6, 22, 10), Ole(2011, 9, 22, 10)}},
+        {"4th Tuesday of the month, no interval put", olRecursMonthNth, 0, olTuesday, 0, 4, 0,
+         {Ole(2011, 3, 22, 10), Ole(2011, 4, 26, 10), Ole(2011, 5, 24, 10)}},
+        {"every March 22", olRecursYearly, 0, 0, 22, 0, 3, {Ole(2011, 3, 22, 10), Ole(2012, 3, 22, 10)}},
+        {"4th Tuesday of March", olRecursYearNth, 0, olTuesday, 0, 4, 3,
+         {Ole(2011, 3, 22, 10), Ole(2012, 3, 27, 10), Ole(2013, 3, 26, 10)}},
+    };
+    for (const Puts& c : kCases) {
+        auto a = Create<IAppointment>(olAppointmentItem);
+        a->put_Start(start);
+        a->put_Duration(30);
+        a->put_ReminderSet(VARIANT_FALSE);
+        IRecurrencePattern* p = nullptr;
+        ASSERT_EQ(a->GetRecurrencePattern(&p), S_OK);
+        Ref<IRecurrencePattern> pattern(p);
+        LONG type = 0;
+        pattern->get_RecurrenceType(&type);
+        EXPECT_EQ(type, -1) << "a pattern not yet set";
+        ASSERT_EQ(pattern->put_RecurrenceType(c.type), S_OK);
+        EXPECT_EQ(pattern->put_StartTime(start), S_OK);
+        if (c.interval) {
+            EXPECT_EQ(pattern->put_Interval(c.interval), S_OK);
+        }
+        if (c.mask) {
+            EXPECT_EQ(pattern->put_DayOfWeekMask(c.mask), S_OK);
+        }
+        if (c.dayOfMonth) {
+            EXPECT_EQ(pattern->put_DayOfMonth(c.dayOfMonth), S_OK);
+        }
+        if (c.instance) {
+            EXPECT_EQ(pattern->put_Instance(c.instance), S_OK);
+        }
+        if (c.monthOfYear) {
+            EXPECT_EQ(pattern->put_MonthOfYear(c.monthOfYear), S_OK);
+        }
+        EXPECT_EQ(pattern->put_NoEndDate(VARIANT_FALSE), S_OK);
+        EXPECT_EQ(pattern->put_Occurrences(static_cast<LONG>(c.expected.size())), S_OK);
+        ASSERT_EQ(a->Save(), S_OK) << c.name;
+        LONG oid = 0;
+        a->get_Oid(&oid);
+
+        auto stored = Get<IAppointment>(static_cast<CEOID>(oid));
+        IRecurrencePattern* sp = nullptr;
+        stored->GetRecurrencePattern(&sp);
+        Ref<IRecurrencePattern> storedPattern(sp);
+        storedPattern->get_RecurrenceType(&type);
+        EXPECT_EQ(type, c.type) << c.name;
+        std::vector<DATE> got;
+        for (DATE day = Ole(2011, 3, 1); day < Ole(2014, 1, 1); day += 1) {
+            IAppointment* o = nullptr;
+            if (FAILED(storedPattern->GetOccurrence(day, &o))) continue;
+            Ref<IAppointment> occurrence(o);
+            DATE s = 0;
+            occurrence->get_Start(&s);
+            got.push_back(s);
+        }
+        EXPECT_EQ(got, c.expected) << c.name;
+        stored->Delete();
+    }
+}
+
+TEST_F(PatternPuts, OutOfRangeValuesAreRefusedAndPatternCanBeCleared) {
+    auto a = Create<IAppointment>(olAppointmentItem);
+    IRecurrencePattern* p = nullptr;
+    a->GetRecurrencePattern(&p);
+    Ref<IRecurrencePattern> pattern(p);
+    EXPECT_EQ(pattern->put_Interval(2), E_FAIL) << "no type yet";
+    EXPECT_EQ(pattern->put_RecurrenceType(4), E_INVALIDARG);
+    ASSERT_EQ(pattern->put_RecurrenceType(olRecursMonthly), S_OK);
+    const struct {
+        HRESULT (IRecurrencePattern::*put)(LONG);
+        LONG value;
+    } kBad[] = {{&IRecurrencePattern::put_Interval, 0},    {&IRecurrencePattern::put_DayOfMonth, 32},
+                {&IRecurrencePattern::put_Instance, 6},    {&IRecurrencePattern::put_MonthOfYear, 13},
+                {&IRecurrencePattern::put_DayOfWeekMask, 128}, {&IRecurrencePattern::put_Occurrences, 0}};
+    for (const auto& b : kBad) EXPECT_EQ((pattern.get()->*b.put)(b.value), E_INVALIDARG) << b.value;
+    ASSERT_EQ(a->ClearRecurrencePattern(), S_OK);
+    VARIANT_BOOL recurring = VARIANT_TRUE;
+    a->get_IsRecurring(&recurring);
+    EXPECT_EQ(recurring, VARIANT_FALSE);
+}
+
+// A weekly pattern saved without any weekday (the custom week with no day ticked) would have no
+// occurrence at all and the appointment would vanish from every view; it keeps its start's weekday.
+TEST_F(PatternPuts, WeeklyPatternWithoutDaysKeepsItsStartDay) {
+    auto a = Create<IAppointment>(olAppointmentItem);
+    a->put_Start(Ole(2011, 3, 22, 10));
+    a->put_ReminderSet(VARIANT_FALSE);
+    IRecurrencePattern* p = nullptr;
+    a->GetRecurrencePattern(&p);
+    Ref<IRecurrencePattern> pattern(p);
+    pattern->put_RecurrenceType(olRecursWeekly);
+    pattern->put_DayOfWeekMask(0);
+    ASSERT_EQ(a->Save(), S_OK);
+    IAppointment* o = nullptr;
+    ASSERT_EQ(pattern->GetOccurrence(Ole(2011, 3, 29), &o), S_OK);
+    o->Release();
+}
+
+TEST_F(PatternPuts, DateConversionsOfTheApplication) {
+    SYSTEMTIME st{};
+    ASSERT_EQ(app->VariantTimeToSystemTime(POOM_NO_DATE, &st), S_OK);
+    EXPECT_EQ(st.wYear, 4501);
+    EXPECT_EQ(st.wMonth, 1);
+    EXPECT_EQ(st.wDay, 1);
+    ASSERT_EQ(app->VariantTimeToSystemTime(Ole(2009, 3, 1, 13, 45) + 30.0 / 86400, &st), S_OK);
+    EXPECT_EQ(st.wDayOfWeek, 0) << "a Sunday";
+    EXPECT_EQ(st.wHour, 13);
+    EXPECT_EQ(st.wSecond, 30);
+    DATE back = 0;
+    ASSERT_EQ(app->SystemTimeToVariantTime(&st, &back), S_OK);
+    EXPECT_NEAR(back, Ole(2009, 3, 1, 13, 45) + 30.0 / 86400, 1e-9);
+    SYSTEMTIME bad{2009, 2, 0, 30, 0, 0, 0, 0};
+    EXPECT_EQ(app->SystemTimeToVariantTime(&bad, &back), E_INVALIDARG);
+    EXPECT_EQ(app->VariantTimeToSystemTime(1e9, &st), E_INVALIDARG);
+}
+
+}  // namespace

@@ -1,0 +1,498 @@
+// The object model over the store: items of each kind saved and read back, their identifiers, bad
+// input, the save rules, recipients, property sets and streams, copies, and live-object counts.
+#include <cstring>
+#include <fstream>
+#include <thread>
+
+#include "pim/store.h"
+#include "pim_test_support.h"
+#include "platform/files.h"
+#include "platform/memory.h"
+
+namespace {
+
+using pimtest::Ole;
+using pimtest::Ref;
+using pimtest::Take;
+
+class ObjectModel : public pimtest::PimTest {};
+
+TEST_F(ObjectModel, DefaultFoldersHaveDistinctIdentifiersAndKinds) {
+    const struct {
+        int folder;
+        int type;
+    } kFolders[] = {{olFolderCalendar, olAppointmentItem}, {olFolderContacts, olContactItem}, {olFolderTasks, olTaskItem}};
+    std::vector<CEOID> ids;
+    for (const auto& f : kFolders) {
+        IFolder* raw = nullptr;
+        ASSERT_EQ(app->GetDefaultFolder(f.folder, &raw), S_OK);
+        Ref<IFolder> folder(raw);
+        int type = 0;
+        folder->get_DefaultItemType(&type);
+        EXPECT_EQ(type, f.type);
+        IItem* item = nullptr;
+        ASSERT_EQ(folder->QueryInterface(IID_IItem, reinterpret_cast<void**>(&item)), S_OK);
+        Ref<IItem> props(item);
+        CEOID oid = 0;
+        EXPECT_EQ(props->get_Oid(&oid), S_OK);
+        EXPECT_NE(oid, 0u);
+        ids.push_back(oid);
+    }
+    EXPECT_NE(ids[0], ids[1]);
+    EXPECT_NE(ids[1], ids[2]);
+    IFolder* none = reinterpret_cast<IFolder*>(1);
+    EXPECT_FALSE(SUCCEEDED(app->GetDefaultFolder(4, &none)));
+}
+
+TEST_F(ObjectModel, ItemsGetOidsInTheirKindsRange) {
+    const struct {
+        int type;
+        CEOID base;
+    } kKinds[] = {{olAppointmentItem, 0x40000000u}, {olContactItem, 0x80000000u}, {olTaskItem, 0xC0000000u}};
+    for (const auto& k : kKinds) {
+        IDispatch* raw = nullptr;
+        ASSERT_EQ(app->CreateItem(k.type, &raw), S_OK);
+        Ref<IUnknown> item(raw);
+        IItem* props = nullptr;
+        ASSERT_EQ(raw->QueryInterface(IID_IItem, reinterpret_cast<void**>(&props)), S_OK);
+        Ref<IItem> held(props);
+        CEOID oid = 0;
+        EXPECT_FALSE(SUCCEEDED(props->get_Oid(&oid)));
+        ASSERT_EQ(props->Save(), S_OK);
+        ASSERT_EQ(props->get_Oid(&oid), S_OK);
+        EXPECT_GE(oid, k.base);
+        EXPECT_LT(oid, k.base + 0x4E20u);
+    }
+}
+
+TEST_F(ObjectModel, AppointmentPropertiesRoundTrip) {
+    CEOID oid = 0;
+    {
+        auto a = Create<IAppointment>(olAppointmentItem);
+        a->put_Subject(u"Budget");
+        a->put_Location(u"Room 4");
+        a->put_Body(u"Bring figures");
+        a->put_Categories(u"Work,Home,");
+        a->put_Start(Ole(2009, 3, 22, 9, 30));
+        a->put_End(Ole(2009, 3, 22, 11, 0));
+        a->put_AllDayEvent(VARIANT_FALSE);
+        a->put_BusyStatus(olOutOfOffice);
+        a->put_Sensitivity(olPrivate);
+        a->put_ReminderSet(VARIANT_TRUE);
+        a->put_ReminderMinutesBeforeStart(30);
+        ASSERT_EQ(a->Save(), S_OK);
+        LONG id = 0;
+        a->get_Oid(&id);
+        oid = static_cast<CEOID>(id);
+    }
+    auto a = Get<IAppointment>(oid);
+    ASSERT_TRUE(a);
+    BSTR b = nullptr;
+    a->get_Subject(&b);
+    EXPECT_EQ(Take(b), u"Budget");
+    a->get_Location(&b);
+    EXPECT_EQ(Take(b), u"Room 4");
+    a->get_Body(&b);
+    EXPECT_EQ(Take(b), u"Bring figures");
+    a->get_Categories(&b);
+    EXPECT_EQ(Take(b), u"Work, Home");
+    DATE start = 0, end = 0;
+    a->get_Start(&start);
+    a->get_End(&end);
+    EXPECT_DOUBLE_EQ(start, Ole(2009, 3, 22, 9, 30));
+    EXPECT_NEAR(end, Ole(2009, 3, 22, 11, 0), 1e-9);
+    LONG v = 0;
+    a->get_Duration(&v);
+    EXPECT_EQ(v, 90);
+    a->get_BusyStatus(&v);
+    EXPECT_EQ(v, olOutOfOffice);
+    a->get_Sensitivity(&v);
+    EXPECT_EQ(v, olPrivate);
+    a->get_ReminderMinutesBeforeStart(&v);
+    EXPECT_EQ(v, 30);
+    VARIANT_BOOL flag = 0;
+    a->get_ReminderSet(&flag);
+    EXPECT_EQ(flag, VARIANT_TRUE);
+    a->get_IsRecurring(&flag);
+    EXPECT_EQ(flag, VARIANT_FALSE);
+    a->get_MeetingStatus(&v);
+    EXPECT_EQ(v, olNonMeeting);
+    EXPECT_EQ(a->put_End(Ole(2009, 3, 22, 9, 0)), E_INVALIDARG) << "an end before the start";
+}
+
+TEST_F(ObjectModel, UnknownDeletedAndOutOfRangeGiveFailuresNotCrashes) {
+    IDispatch* item = reinterpret_cast<IDispatch*>(1);
+    EXPECT_EQ(app->GetItemFromOid(0x40001234, &item), E_FAIL);
+    EXPECT_EQ(item, nullptr);
+    EXPECT_EQ(app->GetItemFromOidEx(-1, 0, &item), E_FAIL);
+    EXPECT_EQ(item, nullptr);
+    EXPECT_EQ(app->CreateItem(7, &item), E_INVALIDARG);
+
+    const CEOID oid = SaveAppt(u"Gone", Ole(2009, 3, 2, 9), 60);
+    auto a = Get<IAppointment>(oid);
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->Delete(), S_OK);
+    EXPECT_EQ(a->Delete(), E_FAIL);
+    EXPECT_EQ(a->Save(), E_FAIL);
+    EXPECT_EQ(app->GetItemFromOid(static_cast<LONG>(oid), &item), E_FAIL);
+
+    auto items = Items(olFolderCalendar);
+    int count = -1;
+    items->get_Count(&count);
+    EXPECT_EQ(count, 0);
+    for (int index : {0, 1, -5}) {
+        item = reinterpret_cast<IDispatch*>(1);
+        EXPECT_FALSE(SUCCEEDED(items->Item(index, &item))) << index;
+        EXPECT_EQ(item, nullptr);
+    }
+    IPOutlookItemCollection* restricted = nullptr;
+    EXPECT_EQ(items->Restrict(u"[Start] >= \"13/45/2009\"", &restricted), E_INVALIDARG);
+    EXPECT_EQ(items->Restrict(u"[NoSuchField] = \"1\"", &restricted), E_INVALIDARG);
+    EXPECT_EQ(restricted, nullptr);
+}
+
+TEST_F(ObjectModel, ItemDeletedByAnotherObjectFailsInACollection) {
+    const CEOID oid = SaveAppt(u"One", Ole(2009, 3, 2, 9), 60);
+    auto items = Items(olFolderCalendar);
+    Get<IAppointment>(oid)->Delete();
+    IDispatch* item = reinterpret_cast<IDispatch*>(1);
+    EXPECT_EQ(items->Item(1, &item), E_FAIL);
+    EXPECT_EQ(item, nullptr);
+}
+
+TEST_F(ObjectModel, SaveRefusesAReminderLongerThanTheRecurrenceGap) {
+    auto a = Create<IAppointment>(olAppointmentItem);
+    a->put_Start(Ole(2009, 3, 2, 9));
+    a->put_ReminderSet(VARIANT_TRUE);
+    a->put_ReminderMinutesBeforeStart(1440);
+    IRecurrencePattern* p = nullptr;
+    ASSERT_EQ(a->GetRecurrencePattern(&p), S_OK);
+    Ref<IRecurrencePattern> pattern(p);
+    pattern->put_RecurrenceType(olRecursDaily);
+    EXPECT_EQ(a->Save(), E_POOM_INVALID_REMINDER);
+    a->put_ReminderMinutesBeforeStart(60);
+    EXPECT_EQ(a->Save(), S_OK);
+}
+
+TEST_F(ObjectModel, SaveRefusesTaskStartWithoutOrAfterDue) {
+    const struct {
+        DATE start, due;
+        HRESULT expected;
+    } kCases[] = {
+        {Ole(2009, 3, 1), POOM_NO_DATE, E_POOM_INVALID_DATES},
+        {Ole(2009, 3, 5), Ole(2009, 3, 4), E_POOM_INVALID_DATES},
+        {Ole(2009, 3, 4, 1), Ole(2009, 3, 4, 1), S_OK},
+        {POOM_NO_DATE, Ole(2009, 3, 4), S_OK},
+        {POOM_NO_DATE, POOM_NO_DATE, S_OK},
+    };
+    for (const auto& c : kCases) {
+        auto t = Create<ITask>(olTaskItem);
+        t->put_Subject(u"T");
+        t->put_StartDate(c.start);
+        t->put_DueDate(c.due);
+        EXPECT_EQ(t->Save(), c.expected) << c.start << " " << c.due;
+    }
+    auto t = Create<ITask>(olTaskItem);
+    t->put_ReminderSet(VARIANT_TRUE);
+    EXPECT_EQ(t->Save(), E_POOM_INVALID_REMINDER) << "a reminder without its time";
+}
+
+TEST_F(ObjectModel, CompletingARecurringTaskKeepsItAndCreatesTheNext) {
+    std::vector<std::pair<CEOID, platform::pim::Change>> changes;
+    platform::pim::Store::SetChangeObserver(
+        [&](platform::pim::ItemKind, CEOID oid, platform::pim::Change c) { changes.emplace_back(oid, c); });
+    CEOID oid = 0;
+    {
+        auto t = Create<ITask>(olTaskItem);
+        t->put_Subject(u"Water plants");
+        t->put_DueDate(Ole(2009, 3, 2, 1));
+        IRecurrencePattern* p = nullptr;
+        t->GetRecurrencePattern(&p);
+        Ref<IRecurrencePattern> pattern(p);
+        pattern->put_RecurrenceType(olRecursWeekly);
+        ASSERT_EQ(t->Save(), S_OK);
+        LONG id = 0;
+        t->get_Oid(&id);
+        oid = static_cast<CEOID>(id);
+    }
+    changes.clear();
+    auto t = Get<ITask>(oid);
+    t->put_Complete(VARIANT_TRUE);
+    ASSERT_EQ(t->Save(), S_OK);
+    platform::pim::Store::SetChangeObserver(nullptr);
+
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_EQ(changes[0], std::make_pair(oid, platform::pim::Change::Changed));
+    EXPECT_EQ(changes[1].second, platform::pim::Change::Created);
+    auto done = Get<ITask>(oid);
+    VARIANT_BOOL flag = 0;
+    done->get_Complete(&flag);
+    EXPECT_EQ(flag, VARIANT_TRUE);
+    done->get_IsRecurring(&flag);
+    EXPECT_EQ(flag, VARIANT_FALSE);
+    auto next = Get<ITask>(changes[1].first);
+    ASSERT_TRUE(next);
+    next->get_Complete(&flag);
+    EXPECT_EQ(flag, VARIANT_FALSE);
+    next->get_IsRecurring(&flag);
+    EXPECT_EQ(flag, VARIANT_TRUE);
+    DATE due = 0;
+    next->get_DueDate(&due);
+    EXPECT_DOUBLE_EQ(due, Ole(2009, 3, 9, 1));
+    BSTR b = nullptr;
+    next->get_Subject(&b);
+    EXPECT_EQ(Take(b), u"Water plants");
+}
+
+TEST_F(ObjectModel, RecipientsAreKeptInOrderWithAddresses) {
+    CEOID oid = 0;
+    {
+        auto a = Create<IAppointment>(olAppointmentItem);
+        IRecipients* raw = nullptr;
+        ASSERT_EQ(a->get_Recipients(&raw), S_OK);
+        Ref<IRecipients> list(raw);
+        for (const char16_t* name : {u"Alice", u"Bob", u"Carol"}) {
+            IRecipient* r = nullptr;
+            ASSERT_EQ(list->Add(name, &r), S_OK);
+            Ref<IRecipient> held(r);
+            r->put_Address((std::u16string(name) + u"@example.org").c_str());
+        }
+        EXPECT_EQ(list->Remove(2), S_OK);
+        EXPECT_EQ(list->Remove(3), E_INVALIDARG);
+        IRecipient* none = nullptr;
+        EXPECT_EQ(list->Add(u"", &none), E_INVALIDARG);
+        ASSERT_EQ(a->Send(), S_OK);
+        LONG id = 0;
+        a->get_Oid(&id);
+        oid = static_cast<CEOID>(id);
+    }
+    auto a = Get<IAppointment>(oid);
+    LONG status = 0;
+    a->get_MeetingStatus(&status);
+    EXPECT_EQ(status, olMeeting);
+    IRecipients* raw = nullptr;
+    a->get_Recipients(&raw);
+    Ref<IRecipients> list(raw);
+    int count = 0;
+    list->get_Count(&count);
+    ASSERT_EQ(count, 2);
+    const char16_t* expected[] = {u"Alice", u"Carol"};
+    for (int i = 1; i <= count; ++i) {
+        IRecipient* r = nullptr;
+        ASSERT_EQ(list->Item(i, &r), S_OK);
+        Ref<IRecipient> held(r);
+        BSTR b = nullptr;
+        r->get_Name(&b);
+        EXPECT_EQ(Take(b), expected[i - 1]);
+        r->get_Address(&b);
+        EXPECT_EQ(Take(b), std::u16string(expected[i - 1]) + u"@example.org");
+    }
+    IRecipient* r = nullptr;
+    EXPECT_EQ(list->Item(3, &r), E_INVALIDARG);
+    EXPECT_EQ(r, nullptr);
+}
+
+TEST_F(ObjectModel, PropertySetsReadWriteAndFlagMissingValues) {
+    auto c = Create<IContact>(olContactItem);
+    c->put_FirstName(u"Ada");
+    c->put_LastName(u"Byron");
+    c->put_BusinessTelephoneNumber(u"555-0100");
+    IItem* raw = nullptr;
+    ASSERT_EQ(c->QueryInterface(IID_IItem, reinterpret_cast<void**>(&raw)), S_OK);
+    Ref<IItem> props(raw);
+    CEPROPVAL smart{};
+    smart.propid = PIMPR_SMARTPROP;
+    smart.val.ulVal = PIMPR_BUSINESS_TELEPHONE_NUMBER;
+    ASSERT_EQ(props->SetProps(0, 1, &smart), S_OK);
+    ASSERT_EQ(props->Save(), S_OK);
+
+    const CEPROPID ids[] = {PIMPR_SMARTPROP, PIMPR_BUSINESS_TELEPHONE_NUMBER, PIMPR_HOME_TELEPHONE_NUMBER, PIMPR_FILEAS};
+    CEPROPVAL* values = nullptr;
+    ULONG bytes = 0;
+    ASSERT_EQ(props->GetProps(ids, CEDB_ALLOWREALLOC, 4, &values, &bytes, GetProcessHeap()), S_OK);
+    ASSERT_NE(values, nullptr);
+    EXPECT_EQ(values[0].val.ulVal, PIMPR_BUSINESS_TELEPHONE_NUMBER);
+    EXPECT_EQ(std::u16string(values[1].val.lpwstr), u"555-0100");
+    EXPECT_EQ(values[2].wFlags & CEDB_PROPNOTFOUND, CEDB_PROPNOTFOUND);
+    EXPECT_EQ(std::u16string(values[3].val.lpwstr), u"Byron, Ada") << "file-as made from the names";
+    HeapFree(GetProcessHeap(), 0, values);
+
+    // Without CEDB_ALLOWREALLOC a small buffer is refused with the size it needs.
+    BYTE small[8];
+    values = reinterpret_cast<CEPROPVAL*>(small);
+    bytes = sizeof small;
+    EXPECT_EQ(props->GetProps(ids, 0, 4, &values, &bytes, nullptr), HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER));
+    EXPECT_GT(bytes, sizeof small);
+}
+
+TEST_F(ObjectModel, FolderNotificationPropertyIsKept) {
+    IFolder* raw = nullptr;
+    ASSERT_EQ(app->GetDefaultFolder(olFolderContacts, &raw), S_OK);
+    Ref<IFolder> folder(raw);
+    IItem* item = nullptr;
+    folder->QueryInterface(IID_IItem, reinterpret_cast<void**>(&item));
+    Ref<IItem> props(item);
+    CEPROPVAL v{};
+    v.propid = PIMPR_FOLDERNOTIFICATIONS;
+    v.val.ulVal = PIMFOLDERNOTIFICATION_ALL;
+    ASSERT_EQ(props->SetProps(0, 1, &v), S_OK);
+    const CEPROPID id = PIMPR_FOLDERNOTIFICATIONS;
+    CEPROPVAL* out = nullptr;
+    ULONG bytes = 0;
+    ASSERT_EQ(props->GetProps(&id, CEDB_ALLOWREALLOC, 1, &out, &bytes, GetProcessHeap()), S_OK);
+    EXPECT_EQ(out->val.ulVal, static_cast<ULONG>(PIMFOLDERNOTIFICATION_ALL));
+    HeapFree(GetProcessHeap(), 0, out);
+}
+
+TEST_F(ObjectModel, PictureStreamIsWrittenAndReadThroughOpenProperty) {
+    const BYTE picture[] = {0x89, 'P', 'N', 'G', 1, 2, 3, 4, 5};
+    CEOID oid = 0;
+    {
+        auto c = Create<IContact>(olContactItem);
+        c->put_FileAs(u"Pictured");
+        IItem* raw = nullptr;
+        c->QueryInterface(IID_IItem, reinterpret_cast<void**>(&raw));
+        Ref<IItem> props(raw);
+        IStream* s = nullptr;
+        ASSERT_EQ(props->OpenProperty(PIMPR_PICTURE, GENERIC_READ | GENERIC_WRITE, &s), S_OK);
+        Ref<IStream> stream(s);
+        ULONG written = 0;
+        ASSERT_EQ(stream->Write(picture, sizeof picture, &written), S_OK);
+        stream.reset();
+        ASSERT_EQ(props->Save(), S_OK);
+        props->get_Oid(&oid);
+    }
+    auto c = Get<IContact>(oid);
+    IItem* raw = nullptr;
+    c->QueryInterface(IID_IItem, reinterpret_cast<void**>(&raw));
+    Ref<IItem> props(raw);
+    IStream* s = nullptr;
+    ASSERT_EQ(props->OpenProperty(PIMPR_PICTURE, GENERIC_READ, &s), S_OK);
+    Ref<IStream> stream(s);
+    STATSTG stat{};
+    stream->Stat(&stat, STATFLAG_NONAME);
+    EXPECT_EQ(stat.cbSize.QuadPart, sizeof picture);
+    BYTE back[16] = {};
+    ULONG read = 0;
+    stream->Read(back, sizeof back, &read);
+    EXPECT_EQ(read, sizeof picture);
+    EXPECT_EQ(std::memcmp(back, picture, sizeof picture), 0);
+    EXPECT_EQ(stream->Write(picture, 1, nullptr), STG_E_ACCESSDENIED);
+}
+
+TEST_F(ObjectModel, CopyStoresANewItem) {
+    const CEOID oid = SaveAppt(u"Original", Ole(2009, 3, 2, 9), 60);
+    auto a = Get<IAppointment>(oid);
+    IAppointment* copy = nullptr;
+    ASSERT_EQ(a->Copy(&copy), S_OK);
+    Ref<IAppointment> held(copy);
+    LONG copyOid = 0;
+    copy->get_Oid(&copyOid);
+    EXPECT_NE(static_cast<CEOID>(copyOid), oid);
+    BSTR b = nullptr;
+    Get<IAppointment>(static_cast<CEOID>(copyOid))->get_Subject(&b);
+    EXPECT_EQ(Take(b), u"Original");
+}
+
+TEST_F(ObjectModel, LiveObjectsAreCounted) {
+    const long before = platform::testing::LivePimObjects();
+    IFolder* folder = nullptr;
+    app->GetDefaultFolder(olFolderTasks, &folder);
+    IPOutlookItemCollection* items = nullptr;
+    folder->get_Items(&items);
+    EXPECT_EQ(platform::testing::LivePimObjects(), before + 2);
+    folder->Release();
+    EXPECT_EQ(platform::testing::LivePimObjects(), before + 1) << "the collection lives on";
+    items->Release();
+    EXPECT_EQ(platform::testing::LivePimObjects(), before);
+}
+
+TEST_F(ObjectModel, InjectedFailureLeavesTheStoreUnchanged) {
+    platform::testing::FailPimCall("IAppointment::Save");
+    auto a = Create<IAppointment>(olAppointmentItem);
+    a->put_Subject(u"Not saved");
+    EXPECT_EQ(a->Save(), E_FAIL);
+    int count = -1;
+    Items(olFolderCalendar)->get_Count(&count);
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(a->Save(), S_OK) << "one failure only";
+    platform::testing::FailPimCall("IPOutlookApp::GetItemFromOid", E_OUTOFMEMORY);
+    IDispatch* item = reinterpret_cast<IDispatch*>(1);
+    LONG oid = 0;
+    a->get_Oid(&oid);
+    EXPECT_EQ(app->GetItemFromOid(oid, &item), E_OUTOFMEMORY);
+    EXPECT_EQ(item, nullptr);
+}
+
+TEST_F(ObjectModel, TwoThreadsSaveAtOnce) {
+    constexpr int kPerThread = 40;
+    std::vector<CEOID> oids[2];
+    auto work = [&](int which) {
+        for (int i = 0; i < kPerThread; ++i)
+            oids[which].push_back(SaveAppt(u"Threaded", Ole(2009, 3, 1 + i % 28, 9), 30));
+    };
+    std::thread a(work, 0), b(work, 1);
+    a.join();
+    b.join();
+    std::vector<CEOID> all = oids[0];
+    all.insert(all.end(), oids[1].begin(), oids[1].end());
+    std::sort(all.begin(), all.end());
+    EXPECT_EQ(std::adjacent_find(all.begin(), all.end()), all.end());
+    int count = 0;
+    Items(olFolderCalendar)->get_Count(&count);
+    EXPECT_EQ(count, 2 * kPerThread);
+}
+
+TEST(PimStore, DamagedStoreIsReportedAtLogonAndLeftAsItIs) {
+    platform::testing::TestDevice device;
+    const std::string garbage = "this is not a PIM store, just some bytes long enough to look like a header......";
+    {
+        std::ofstream out(device.Root() / "pim.vol", std::ios::binary);
+        out << garbage;
+    }
+    CoInitializeEx(nullptr, 0);
+    IPOutlookApp* raw = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp,
+                               reinterpret_cast<void**>(&raw)),
+              S_OK);
+    Ref<IPOutlookApp> app(raw);
+    EXPECT_FALSE(SUCCEEDED(app->Logon(0)));
+    IFolder* folder = nullptr;
+    EXPECT_EQ(app->GetDefaultFolder(olFolderCalendar, &folder), E_FAIL);
+    app.reset();
+    CoUninitialize();
+    std::ifstream in(device.Root() / "pim.vol", std::ios::binary);
+    const std::string after((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(after, garbage);
+}
+
+TEST(PimStore, CoCreateInstanceNeedsCoInitializeAndKnowsOneClass) {
+    void* out = reinterpret_cast<void*>(1);
+    EXPECT_EQ(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp, &out),
+              CO_E_NOTINITIALIZED);
+    CoInitializeEx(nullptr, 0);
+    EXPECT_EQ(CoCreateInstance(IID_IItem, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp, &out), REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IStream, &out), E_NOINTERFACE);
+    EXPECT_EQ(out, nullptr);
+    CoUninitialize();
+    EXPECT_EQ(platform::testing::LivePimObjects(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ObjectModel, DisplayIsRecordedForExistingItems) {
+    platform::testing::ClearPimItemsDisplayed();
+    auto c = Create<IContact>(olContactItem);
+    c->put_LastName(u"Shown");
+    ASSERT_EQ(c->Save(), S_OK);
+    LONG oid = 0;
+    c->get_Oid(&oid);
+    EXPECT_EQ(c->Display(), S_OK);
+    ASSERT_EQ(c->Delete(), S_OK);
+    EXPECT_EQ(c->Display(), E_FAIL);
+    EXPECT_EQ(platform::testing::PimItemsDisplayed(), std::vector<CEOID>{static_cast<CEOID>(oid)});
+}
+
+}  // namespace

@@ -1,0 +1,314 @@
+// devicectl run as its own process on a test device: imports of small .ics and .vcf files, the
+// listing, single items added, changed and deleted, rejected files that leave the store as it was,
+// and registry values.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "platform/files.h"
+#include "platform/poom.h"
+#include "platform/registry.h"
+#include "platform/testing.h"
+#include "platform/testing_pim.h"
+
+namespace {
+
+struct Result {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (const char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class Devicectl : public ::testing::Test {
+protected:
+    Result Run(const std::vector<std::string>& args) {
+        const std::filesystem::path tool = std::filesystem::path(QV_TEST_OUTPUT_DIR) / ".." / "tools" / "devicectl";
+        const auto out = device.Root() / "out.txt";
+        const auto err = device.Root() / "err.txt";
+        std::string command = "QUORVIA_DEVICE=" + Quote(device.Root().string()) + " ASAN_OPTIONS=detect_leaks=0 " +
+                              Quote(tool.string());
+        for (const auto& a : args) command += " " + Quote(a);
+        command += " >" + Quote(out.string()) + " 2>" + Quote(err.string());
+        Result r;
+        const int status = std::system(command.c_str());
+        r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        r.out = ReadAll(out);
+        r.err = ReadAll(err);
+        return r;
+    }
+    static std::string Fixture(const char* name) { return std::string(QV_FIXTURES_DIR) + "/pim/" + name; }
+
+    platform::testing::TestDevice device;
+};
+
+TEST_F(Devicectl, ImportsACalendarAndListsOccurrencesOfAMonth) {
+    const Result imported = Run({"pim", "import", Fixture("calendar.ics")});
+    ASSERT_EQ(imported.code, 0) << imported.err;
+    EXPECT_EQ(imported.out, "imported 6 items\n");
+
+    const Result march = Run({"pim", "list", "appointments", "--from", "2009-03-01", "--to", "2009-03-31"});
+    ASSERT_EQ(march.code, 0) << march.err;
+    EXPECT_EQ(march.out,
+              "40000000\t2009-03-02 09:00\t15\tStandup\tWork\n"
+              "40000000\t2009-03-09 09:00\t15\tStandup\tWork\n"
+              "40000002\t2009-03-10 00:00\t2880\tHoliday\tHome, Family\n"
+              "40000000\t2009-03-11 09:00\t15\tStandup\tWork\n"
+              "40000000\t2009-03-16 09:00\t15\tStandup\tWork\n"
+              "40000001\t2009-03-31 22:30\t120\tQuarter review, all teams\t\n");
+    // The last Tuesday of each month until the end of June, over the month ends.
+    const Result later = Run({"pim", "list", "appointments", "--from", "2009-04-01", "--to", "2009-12-31"});
+    EXPECT_EQ(later.out,
+              "40000001\t2009-04-28 22:30\t120\tQuarter review, all teams\t\n"
+              "40000001\t2009-05-26 22:30\t120\tQuarter review, all teams\t\n"
+              "40000001\t2009-06-30 22:30\t120\tQuarter review, all teams\t\n");
+    const Result tasks = Run({"pim", "list", "tasks"});
+    EXPECT_EQ(tasks.out,
+              "C0000000\t2009-03-01 00:00\t\tPay rent\t\n"
+              "C0000001\t2009-03-15 12:00\t\tFile taxes\t\n"
+              "C0000002\t2009-03-20 00:00\t\tStart only\t\n");
+
+    // What the object model sees of the imported items.
+    CoInitializeEx(nullptr, 0);
+    IPOutlookApp* app = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp,
+                               reinterpret_cast<void**>(&app)),
+              S_OK);
+    ASSERT_EQ(app->Logon(0), S_OK);
+    IDispatch* item = nullptr;
+    ASSERT_EQ(app->GetItemFromOid(0x40000001, &item), S_OK);
+    auto* review = static_cast<IAppointment*>(item);
+    BSTR body = nullptr;
+    review->get_Body(&body);
+    EXPECT_EQ(std::u16string(body), u"Bring the figures\nand the charts");
+    SysFreeString(body);
+    LONG minutes = 0;
+    review->get_ReminderMinutesBeforeStart(&minutes);
+    EXPECT_EQ(minutes, 30);
+    review->Release();
+    ASSERT_EQ(app->GetItemFromOid(static_cast<LONG>(0xC0000000u), &item), S_OK);
+    auto* rent = static_cast<ITask*>(item);
+    LONG importance = 0;
+    rent->get_Importance(&importance);
+    EXPECT_EQ(importance, olImportanceHigh);
+    VARIANT_BOOL recurring = 0;
+    rent->get_IsRecurring(&recurring);
+    EXPECT_EQ(recurring, VARIANT_TRUE);
+    rent->Release();
+    app->Logoff();
+    app->Release();
+    CoUninitialize();
+    EXPECT_EQ(platform::testing::LivePimObjects(), 0);
+}
+
+TEST_F(Devicectl, ImportsCardsWithTheirFieldsAndPicture) {
+    const Result imported = Run({"pim", "import", Fixture("contacts.vcf")});
+    ASSERT_EQ(imported.code, 0) << imported.err;
+    const Result list = Run({"pim", "list", "contacts"});
+    EXPECT_EQ(list.out,
+              "80000000\t\t\tLovelace, Ada\tFriends, Work\n"
+              "80000001\t\t\tBabbage, Charles\t\n"
+              "80000002\t\t\tAcme\t\n"
+              "80000003\t\t\tRen\xC3\xA9, Jos\xC3\xA9\t\n");
+
+    CoInitializeEx(nullptr, 0);
+    IPOutlookApp* app = nullptr;
+    CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp, reinterpret_cast<void**>(&app));
+    app->Logon(0);
+    IDispatch* item = nullptr;
+    ASSERT_EQ(app->GetItemFromOid(static_cast<LONG>(0x80000000u), &item), S_OK);
+    auto* ada = static_cast<IContact*>(item);
+    const struct {
+        HRESULT (IContact::*get)(BSTR*);
+        const char16_t* expected;
+    } kFields[] = {
+        {&IContact::get_FirstName, u"Ada"},
+        {&IContact::get_CompanyName, u"Analytical Engines"},
+        {&IContact::get_Department, u"Research"},
+        {&IContact::get_JobTitle, u"Programmer"},
+        {&IContact::get_MobileTelephoneNumber, u"+44 20 7946 0001"},
+        {&IContact::get_BusinessTelephoneNumber, u"+44 20 7946 0002"},
+        {&IContact::get_Business2TelephoneNumber, u"+44 20 7946 0003"},
+        {&IContact::get_Email1Address, u"ada@example.org"},
+        {&IContact::get_Email2Address, u"ada.l@example.org"},
+        {&IContact::get_WebPage, u"http://example.org/ada"},
+        {&IContact::get_Body, u"Met at the, society"},
+    };
+    for (const auto& f : kFields) {
+        BSTR b = nullptr;
+        (ada->*f.get)(&b);
+        EXPECT_EQ(std::u16string(b ? b : u""), f.expected);
+        SysFreeString(b);
+    }
+    IItem* props = nullptr;
+    ada->QueryInterface(IID_IItem, reinterpret_cast<void**>(&props));
+    IStream* picture = nullptr;
+    ASSERT_EQ(props->OpenProperty(PIMPR_PICTURE, GENERIC_READ, &picture), S_OK);
+    STATSTG stat{};
+    picture->Stat(&stat, STATFLAG_NONAME);
+    EXPECT_EQ(stat.cbSize.QuadPart, 24u) << "the folded base64 joined and decoded";
+    picture->Release();
+    props->Release();
+    ada->Release();
+    ASSERT_EQ(app->GetItemFromOid(static_cast<LONG>(0x80000001u), &item), S_OK);
+    auto* charles = static_cast<IContact*>(item);
+    DATE anniversary = 0;
+    charles->get_Anniversary(&anniversary);
+    SYSTEMTIME st{};
+    app->VariantTimeToSystemTime(anniversary, &st);
+    EXPECT_EQ(st.wYear, 1814);
+    EXPECT_EQ(st.wMonth, 7);
+    charles->Release();
+    ASSERT_EQ(app->GetItemFromOid(static_cast<LONG>(0x80000003u), &item), S_OK);
+    auto* quoted = static_cast<IContact*>(item);
+    BSTR note = nullptr;
+    quoted->get_Body(&note);
+    EXPECT_EQ(std::u16string(note), u"Line one\r\nline two") << "quoted-printable, its soft break joined";
+    SysFreeString(note);
+    quoted->Release();
+    app->Logoff();
+    app->Release();
+    CoUninitialize();
+}
+
+TEST_F(Devicectl, MalformedFilesAreRejectedWithTheirLineAndChangeNothing) {
+    ASSERT_EQ(Run({"pim", "import", Fixture("contacts.vcf")}).code, 0);
+    const std::string before = Run({"pim", "list", "contacts"}).out;
+    const struct {
+        const char* file;
+        const char* where;
+    } kBad[] = {{"bad_rule.ics", "bad_rule.ics:10: "}, {"bad_date.vcf", "bad_date.vcf:8: "}};
+    for (const auto& bad : kBad) {
+        const Result r = Run({"pim", "import", Fixture(bad.file)});
+        EXPECT_EQ(r.code, 1) << bad.file;
+        EXPECT_NE(r.err.find(bad.where), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(Run({"pim", "list", "contacts"}).out, before);
+    EXPECT_EQ(Run({"pim", "list", "appointments"}).out, "") << "the good event before the bad one is not kept";
+    const std::filesystem::path odd = device.Root() / "odd.ics";
+    std::ofstream(odd) << "BEGIN:VCALENDAR\nBEGIN:VEVENT\nSUMMARY without colon\nEND:VEVENT\nEND:VCALENDAR\n";
+    const Result r = Run({"pim", "import", odd.string()});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("odd.ics:3: "), std::string::npos) << r.err;
+}
+
+TEST_F(Devicectl, AddsChangesAndDeletesSingleItems) {
+    const Result added = Run({"pim", "add", "appointment", "--subject", "Dentist", "--start", "2009-03-10 14:00",
+                              "--duration", "45", "--categories", "Health"});
+    ASSERT_EQ(added.code, 0) << added.err;
+    EXPECT_EQ(added.out, "40000000\n");
+    ASSERT_EQ(Run({"pim", "set", "40000000", "--subject", "Dentist (moved)", "--start", "2009-03-11 08:30"}).code, 0);
+    EXPECT_EQ(Run({"pim", "list", "appointments"}).out, "40000000\t2009-03-11 08:30\t45\tDentist (moved)\tHealth\n");
+    const Result task = Run({"pim", "add", "task", "--subject", "Call", "--start", "2009-03-05", "--due", "2009-03-04"});
+    EXPECT_EQ(task.code, 1) << "a start after the due date is refused";
+    ASSERT_EQ(Run({"pim", "add", "contact", "--first", "Grace", "--last", "Hopper"}).out, "80000000\n");
+    EXPECT_EQ(Run({"pim", "delete", "40000000"}).code, 0);
+    EXPECT_EQ(Run({"pim", "delete", "40000000"}).code, 1);
+    EXPECT_EQ(Run({"pim", "delete", "zz"}).code, 1);
+    EXPECT_EQ(Run({"pim", "list", "appointments"}).out, "");
+    EXPECT_EQ(Run({"pim", "add", "contact", "--subject", "x"}).code, 2) << "contacts have no subject";
+    EXPECT_EQ(Run({"pim", "frobnicate"}).code, 2);
+}
+
+TEST_F(Devicectl, RegistryValuesAreWrittenReadAndListed) {
+    EXPECT_EQ(Run({"reg", "set", "HKCU\\Software\\Test", "Count", "dword", "42"}).code, 0);
+    EXPECT_EQ(Run({"reg", "set", "HKCU\\Software\\Test", "Name", "sz", "Vestral"}).code, 0);
+    EXPECT_EQ(Run({"reg", "get", "HKCU\\Software\\Test", "Count"}).out, "42\n");
+    EXPECT_EQ(Run({"reg", "get", "HKCU\\Software\\Test", "Name"}).out, "Vestral\n");
+    EXPECT_EQ(Run({"reg", "list", "HKCU\\Software"}).out, "Test\\\n");
+    EXPECT_EQ(Run({"reg", "list", "HKCU\\Software\\Test"}).out, "Count\tdword\t42\nName\tsz\tVestral\n");
+    EXPECT_EQ(Run({"reg", "get", "HKCU\\Software\\Test", "Missing"}).code, 1);
+    EXPECT_EQ(Run({"reg", "get", "HKXX\\Software"}).code, 2);
+    // The test process reads what devicectl wrote.
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, u"Software\\Test", 0, 0, &key), ERROR_SUCCESS);
+    DWORD value = 0, bytes = sizeof value, type = 0;
+    EXPECT_EQ(RegQueryValueExW(key, u"Count", nullptr, &type, reinterpret_cast<BYTE*>(&value), &bytes), ERROR_SUCCESS);
+    EXPECT_EQ(value, 42u);
+    RegCloseKey(key);
+}
+
+TEST_F(Devicectl, ChangesReachAProgramThatHasTheStoreOpen) {
+    CoInitializeEx(nullptr, 0);
+    IPOutlookApp* app = nullptr;
+    CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp, reinterpret_cast<void**>(&app));
+    ASSERT_EQ(app->Logon(0), S_OK);
+    IDispatch* item = nullptr;
+    app->CreateItem(olTaskItem, &item);
+    auto* task = static_cast<ITask*>(item);
+    task->put_Subject(u"Mine");
+    ASSERT_EQ(task->Save(), S_OK);
+    task->Release();
+    ASSERT_EQ(Run({"pim", "add", "task", "--subject", "Theirs"}).code, 0);
+    EXPECT_EQ(Run({"pim", "list", "tasks"}).out.find("Mine") != std::string::npos, true);
+    ASSERT_EQ(app->GetItemFromOid(static_cast<LONG>(0xC0000001u), &item), S_OK);
+    auto* theirs = static_cast<ITask*>(item);
+    BSTR b = nullptr;
+    theirs->get_Subject(&b);
+    EXPECT_EQ(std::u16string(b), u"Theirs");
+    SysFreeString(b);
+    theirs->Release();
+    app->Logoff();
+    app->Release();
+    CoUninitialize();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Devicectl, TwoProcessesSavingAtOnceGetDistinctOids) {
+    constexpr int kEach = 15;
+    const auto tool = std::filesystem::path(QV_TEST_OUTPUT_DIR) / ".." / "tools" / "devicectl";
+    const auto done = device.Root() / "other-done";
+    const std::string loop = "for i in $(seq 1 " + std::to_string(kEach) + "); do QUORVIA_DEVICE=" +
+                             Quote(device.Root().string()) + " ASAN_OPTIONS=detect_leaks=0 " + Quote(tool.string()) +
+                             " pim add task --subject Theirs >/dev/null || exit 1; done; touch " + Quote(done.string());
+    ASSERT_EQ(std::system(("(" + loop + ") &").c_str()), 0);
+
+    CoInitializeEx(nullptr, 0);
+    IPOutlookApp* app = nullptr;
+    CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp, reinterpret_cast<void**>(&app));
+    ASSERT_EQ(app->Logon(0), S_OK);
+    for (int i = 0; i < kEach; ++i) {
+        IDispatch* item = nullptr;
+        app->CreateItem(olTaskItem, &item);
+        auto* task = static_cast<ITask*>(item);
+        task->put_Subject(u"Mine");
+        EXPECT_EQ(task->Save(), S_OK);
+        task->Release();
+    }
+    for (int waited = 0; waited < 600 && !std::filesystem::exists(done); ++waited) usleep(100000);
+    ASSERT_TRUE(std::filesystem::exists(done)) << "the other process did not finish";
+    IFolder* folder = nullptr;
+    app->GetDefaultFolder(olFolderTasks, &folder);
+    IPOutlookItemCollection* items = nullptr;
+    folder->get_Items(&items);
+    int count = 0;
+    items->get_Count(&count);
+    EXPECT_EQ(count, 2 * kEach);
+    items->Release();
+    folder->Release();
+    app->Logoff();
+    app->Release();
+    CoUninitialize();
+}
+
+}  // namespace

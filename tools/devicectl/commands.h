@@ -1,0 +1,16 @@
+// The commands of devicectl: each takes the words after its group name and gives the exit code
+// (0 done, 1 failed, 2 wrong use), writing results to `out` and complaints to `err`.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace devicectl {
+
+using Args = std::vector<std::string>;
+
+int RunPim(const Args& args, std::ostream& out, std::ostream& err);
+int RunReg(const Args& args, std::ostream& out, std::ostream& err);
+
+}  // namespace devicectl

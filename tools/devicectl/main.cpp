@@ -1,0 +1,32 @@
+// devicectl: the device's own tool. Changes PIM items and registry values of the device in
+// QUORVIA_DEVICE as another program on the device would.
+#include <iostream>
+
+#include "devicectl/commands.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: devicectl pim import FILE.ics|FILE.vcf\n"
+    "       devicectl pim list appointments|tasks|contacts [--from YYYY-MM-DD --to YYYY-MM-DD]\n"
+    "       devicectl pim add appointment|task|contact [--field value]...\n"
+    "       devicectl pim set OID [--field value]...\n"
+    "       devicectl pim delete OID\n"
+    "       devicectl reg get KEY [VALUE] | reg set KEY VALUE dword|sz DATA | reg list KEY\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    devicectl::Args args(argv + 1, argv + argc);
+    if (args.empty()) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const std::string group = args.front();
+    args.erase(args.begin());
+    int result = 2;
+    if (group == "pim") result = devicectl::RunPim(args, std::cout, std::cerr);
+    else if (group == "reg") result = devicectl::RunReg(args, std::cout, std::cerr);
+    if (result == 2) std::cerr << kUsage;
+    return result;
+}

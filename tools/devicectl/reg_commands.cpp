@@ -1,0 +1,185 @@
+// devicectl reg: read, write and list registry values of the device.
+#include <cstdio>
+
+#include "devicectl/commands.h"
+#include "platform/registry.h"
+#include "platform/text.h"
+
+namespace devicectl {
+namespace {
+
+constexpr DWORD kNameChars = 256;
+constexpr DWORD kDataBytes = 16384;
+
+// The roots are handles made from numbers, so this table cannot be constexpr.
+const struct {
+    const char* name;
+    HKEY key;
+} kRoots[] = {
+    {"HKEY_CURRENT_USER", HKEY_CURRENT_USER}, {"HKCU", HKEY_CURRENT_USER},
+    {"HKEY_LOCAL_MACHINE", HKEY_LOCAL_MACHINE}, {"HKLM", HKEY_LOCAL_MACHINE},
+    {"HKEY_CLASSES_ROOT", HKEY_CLASSES_ROOT}, {"HKCR", HKEY_CLASSES_ROOT},
+};
+
+// "HKCU\Software\X" into its root and the path below it.
+bool SplitKey(const std::string& text, HKEY& root, std::u16string& path) {
+    const std::size_t slash = text.find('\\');
+    const std::string head = text.substr(0, slash);
+    for (const auto& r : kRoots)
+        if (head == r.name) {
+            root = r.key;
+            path = slash == std::string::npos ? u"" : platform::FromUtf8(text.substr(slash + 1));
+            return true;
+        }
+    return false;
+}
+
+class Key {
+public:
+    Key(HKEY root, const std::u16string& path, bool create) {
+        const LONG result = create ? RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, 0, nullptr, &key_, nullptr)
+                                   : RegOpenKeyExW(root, path.c_str(), 0, 0, &key_);
+        if (result != ERROR_SUCCESS) key_ = nullptr;
+    }
+    ~Key() {
+        if (key_) RegCloseKey(key_);
+    }
+    Key(const Key&) = delete;
+    Key& operator=(const Key&) = delete;
+    HKEY Get() const { return key_; }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+std::string ValueText(DWORD type, const BYTE* data, DWORD bytes) {
+    switch (type) {
+    case REG_DWORD: {
+        DWORD v = 0;
+        for (DWORD i = 0; i < 4 && i < bytes; ++i) v |= static_cast<DWORD>(data[i]) << (8 * i);
+        return std::to_string(v);
+    }
+    case REG_SZ:
+    case REG_EXPAND_SZ:
+    case REG_MULTI_SZ: {
+        std::u16string text(reinterpret_cast<const char16_t*>(data), bytes / sizeof(char16_t));
+        while (!text.empty() && text.back() == 0) text.pop_back();
+        for (char16_t& c : text)
+            if (c == 0) c = u'|';
+        return platform::ToUtf8(text);
+    }
+    default: {
+        std::string hex;
+        char b[4];
+        for (DWORD i = 0; i < bytes; ++i) {
+            std::snprintf(b, sizeof b, "%02X", data[i]);
+            hex += b;
+        }
+        return hex;
+    }
+    }
+}
+
+const char* TypeName(DWORD type) {
+    switch (type) {
+    case REG_DWORD: return "dword";
+    case REG_SZ: return "sz";
+    case REG_EXPAND_SZ: return "expand_sz";
+    case REG_MULTI_SZ: return "multi_sz";
+    default: return "binary";
+    }
+}
+
+int Get(const Args& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 2 && args.size() != 3) return 2;
+    HKEY root = nullptr;
+    std::u16string path;
+    if (!SplitKey(args[1], root, path)) return 2;
+    Key key(root, path, false);
+    if (!key.Get()) {
+        err << "devicectl: no key " << args[1] << "\n";
+        return 1;
+    }
+    const std::u16string name = args.size() == 3 ? platform::FromUtf8(args[2]) : u"";
+    BYTE data[kDataBytes];
+    DWORD bytes = sizeof data;
+    DWORD type = 0;
+    if (RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, data, &bytes) != ERROR_SUCCESS) {
+        err << "devicectl: no value " << (args.size() == 3 ? args[2] : "(default)") << "\n";
+        return 1;
+    }
+    out << ValueText(type, data, bytes) << "\n";
+    return 0;
+}
+
+int Set(const Args& args, std::ostream& err) {
+    if (args.size() != 5) return 2;
+    HKEY root = nullptr;
+    std::u16string path;
+    if (!SplitKey(args[1], root, path)) return 2;
+    const std::u16string name = platform::FromUtf8(args[2]);
+    Key key(root, path, true);
+    if (!key.Get()) {
+        err << "devicectl: cannot open " << args[1] << "\n";
+        return 1;
+    }
+    LONG result = ERROR_INVALID_PARAMETER;
+    if (args[3] == "dword") {
+        char* end = nullptr;
+        const unsigned long v = std::strtoul(args[4].c_str(), &end, 0);
+        if (args[4].empty() || *end != '\0') return 2;
+        const DWORD value = static_cast<DWORD>(v);
+        result = RegSetValueExW(key.Get(), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    } else if (args[3] == "sz") {
+        const std::u16string text = platform::FromUtf8(args[4]);
+        result = RegSetValueExW(key.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                                static_cast<DWORD>((text.size() + 1) * sizeof(char16_t)));
+    } else {
+        return 2;
+    }
+    if (result != ERROR_SUCCESS) {
+        err << "devicectl: the value was not written (" << result << ")\n";
+        return 1;
+    }
+    return 0;
+}
+
+int List(const Args& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 2) return 2;
+    HKEY root = nullptr;
+    std::u16string path;
+    if (!SplitKey(args[1], root, path)) return 2;
+    Key key(root, path, false);
+    if (!key.Get()) {
+        err << "devicectl: no key " << args[1] << "\n";
+        return 1;
+    }
+    WCHAR name[kNameChars];
+    for (DWORD i = 0;; ++i) {
+        DWORD chars = kNameChars;
+        if (RegEnumKeyExW(key.Get(), i, name, &chars, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        out << platform::ToUtf8(std::u16string(name, chars)) << "\\\n";
+    }
+    BYTE data[kDataBytes];
+    for (DWORD i = 0;; ++i) {
+        DWORD chars = kNameChars;
+        DWORD bytes = sizeof data;
+        DWORD type = 0;
+        if (RegEnumValueW(key.Get(), i, name, &chars, nullptr, &type, data, &bytes) != ERROR_SUCCESS) break;
+        out << platform::ToUtf8(std::u16string(name, chars)) << "\t" << TypeName(type) << "\t"
+            << ValueText(type, data, bytes) << "\n";
+    }
+    return 0;
+}
+
+}  // namespace
+
+int RunReg(const Args& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) return 2;
+    if (args[0] == "get") return Get(args, out, err);
+    if (args[0] == "set") return Set(args, err);
+    if (args[0] == "list") return List(args, out, err);
+    return 2;
+}
+
+}  // namespace devicectl
