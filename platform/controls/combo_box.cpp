@@ -12,8 +12,8 @@
 namespace platform {
 namespace {
 
-// How many items the dropped list shows at most.
-constexpr int kDroppedRows = 8;
+// The fewest rows a dropped list has room for, however small the combo box was made.
+constexpr int kLeastDroppedRows = 3;
 // The dropped list lives among the dialog's controls; it takes an identifier no template uses, so
 // that GetDlgItem never finds it in place of a control.
 constexpr int kListId = 0;
@@ -50,11 +50,23 @@ DWORD ListStyleFor(DWORD comboStyle) {
     return style;
 }
 
+// The field is one row high; the height the combo box was made with is kept for the dropped list.
+void FitField(HWND hwnd, ComboState& state) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    state.droppedHeight = r.bottom - r.top;
+    const int field = static_cast<int>(SendMessageW(state.list, LB_GETITEMHEIGHT, 0, 0)) + 2 * GetSystemMetrics(SM_CYBORDER) + 2;
+    if (field < state.droppedHeight)
+        SetWindowPos(hwnd, nullptr, 0, 0, r.right - r.left, field, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT OnCreate(HWND hwnd, ComboState& state) {
     const HWND parent = GetParent(hwnd);
     state.list = CreateWindowExW(0, WC_COMBOLBOXW, nullptr, ListStyleFor(StyleOf(hwnd)), 0, 0, 0, 0, parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), nullptr, hwnd);
-    return state.list ? 0 : -1;
+    if (!state.list) return -1;
+    FitField(hwnd, state);
+    return 0;
 }
 
 void PlaceList(HWND hwnd, const ComboState& state) {
@@ -63,8 +75,10 @@ void PlaceList(HWND hwnd, const ComboState& state) {
     const HWND parent = GetParent(hwnd);
     POINT below{combo.left, combo.bottom};
     if (parent) ScreenToClient(parent, &below);
-    const int count = std::max(1, std::min(kDroppedRows, static_cast<int>(SendMessageW(state.list, LB_GETCOUNT, 0, 0))));
-    const int rowHeight = static_cast<int>(SendMessageW(state.list, LB_GETITEMHEIGHT, 0, 0));
+    const int rowHeight = std::max(1, static_cast<int>(SendMessageW(state.list, LB_GETITEMHEIGHT, 0, 0)));
+    // As many rows as the made height leaves room for (at least a few), and no more than there are.
+    const int room = std::max(kLeastDroppedRows, (state.droppedHeight - (combo.bottom - combo.top)) / rowHeight);
+    const int count = std::max(1, std::min(room, static_cast<int>(SendMessageW(state.list, LB_GETCOUNT, 0, 0))));
     const int border = 2 * GetSystemMetrics(SM_CYBORDER);
     SetWindowPos(state.list, HWND_TOP, below.x, below.y, combo.right - combo.left, count * rowHeight + border, 0);
 }

@@ -10,6 +10,7 @@ struct ComboState {
     bool dropped = false;
     int selectionAtDrop = -1; // put back when the drop is cancelled
     bool focused = false;
+    int droppedHeight = 0;    // the height it was made with: the field and the dropped list together
     HFONT font = nullptr;
 };
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "controls/scroll_bar.h"
 #include "platform/dialogs.h"
 #include "platform/text.h"
 
@@ -222,6 +223,7 @@ std::size_t PositionAtPoint(HWND hwnd, EditState& state, POINT pt) {
 }
 
 LRESULT OnPenDown(HWND hwnd, EditState& state, LPARAM lParam) {
+    if (TapWindowBar(hwnd, lParam)) return 0;
     if (GetFocus() != hwnd) SetFocus(hwnd);
     const std::size_t pos = PositionAtPoint(hwnd, state, PointOf(lParam));
     MoveCaret(hwnd, state, pos, ShiftDown());

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "controls/scroll_bar.h"
 #include "platform/dialogs.h"
 #include "platform/text.h"
 
@@ -342,6 +343,7 @@ LRESULT OnChar(HWND hwnd, ListBoxState& state, WCHAR c) {
 }
 
 LRESULT OnPenDown(HWND hwnd, ListBoxState& state, LPARAM lParam, bool doubleTap) {
+    if (TapWindowBar(hwnd, lParam)) return 0;
     if (GetFocus() != hwnd && !state.owner) SetFocus(hwnd);
     const LRESULT hit = ItemFromPoint(hwnd, state, PointOf(lParam));
     if (HIWORD(hit) || state.items.empty()) return 0;

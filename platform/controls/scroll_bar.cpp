@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "platform/dialogs.h"
+#include "platform/gdi.h"
 #include "user/window_proc.h"
 #include "user/window_table.h"
 
@@ -240,7 +241,59 @@ std::optional<LRESULT> ForgetBars(HWND hwnd, UINT message, WPARAM, LPARAM) {
     return std::nullopt;
 }
 
+// The screen rectangle of a window's shown bar; false when the bar is not shown.
+bool WindowBarRect(HWND hwnd, int bar, RECT* out) {
+    const std::lock_guard guard(WindowLock());
+    const Window* w = Peek(hwnd);
+    if (!w || !(bar == SB_VERT ? w->vscrollShown : w->hscrollShown)) return false;
+    const RECT client = ClientRectScreen(*w);
+    if (bar == SB_VERT) *out = {client.right, client.top, client.right + GetSystemMetrics(SM_CXVSCROLL), client.bottom};
+    else *out = {client.left, client.bottom, client.right, client.bottom + GetSystemMetrics(SM_CYHSCROLL)};
+    return true;
+}
+
+ScrollBarInfo BarInfo(HWND hwnd, int bar) {
+    WindowBars& b = Bars();
+    const std::lock_guard guard(b.lock);
+    const auto it = b.bars.find({hwnd, bar});
+    return it == b.bars.end() ? ScrollBarInfo{} : it->second;
+}
+
 }  // namespace
+
+void PaintWindowBars(HWND hwnd) {
+    for (const int bar : {SB_VERT, SB_HORZ}) {
+        RECT r{};
+        if (!WindowBarRect(hwnd, bar, &r)) continue;
+        const HDC screen = GetDC(nullptr);
+        if (!screen) return;
+        PaintScrollBar(screen, r, bar == SB_VERT, BarInfo(hwnd, bar), IsWindowEnabled(hwnd) != FALSE);
+        ReleaseDC(nullptr, screen);
+    }
+}
+
+bool TapWindowBar(HWND hwnd, LPARAM lParam) {
+    POINT pt = PointOf(lParam);
+    ClientToScreen(hwnd, &pt);
+    for (const int bar : {SB_VERT, SB_HORZ}) {
+        RECT r{};
+        if (!WindowBarRect(hwnd, bar, &r) || !PtInRect(&r, pt)) continue;
+        const bool vertical = bar == SB_VERT;
+        const ScrollBarInfo info = BarInfo(hwnd, bar);
+        const int length = vertical ? r.bottom - r.top : r.right - r.left;
+        const int arrow = std::min<int>(vertical ? r.right - r.left : r.bottom - r.top, length / 2);
+        const int at = vertical ? pt.y - r.top : pt.x - r.left;
+        const ThumbPlace thumb = PlaceThumb(info, length, arrow);
+        int action = SB_ENDSCROLL;
+        if (at < arrow) action = SB_LINEUP;
+        else if (at >= length - arrow) action = SB_LINEDOWN;
+        else if (at < thumb.start) action = SB_PAGEUP;
+        else if (at >= thumb.start + thumb.size) action = SB_PAGEDOWN;
+        if (action != SB_ENDSCROLL) SendMessageW(hwnd, vertical ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(action, 0), 0);
+        return true;
+    }
+    return false;
+}
 
 ThumbPlace PlaceThumb(const ScrollBarInfo& info, int length, int arrow) {
     const int track = std::max(length - 2 * arrow, 0);
@@ -285,7 +338,7 @@ int SetScrollInfo(HWND window, int bar, LPCSCROLLINFO info, BOOL redraw) {
         return 0;
     // A bar appears when the range needs it; SIF_DISABLENOSCROLL keeps it shown (disabled) otherwise.
     ShowWindowBar(window, bar, needed || (info->fMask & SIF_DISABLENOSCROLL));
-    if (redraw) InvalidateRect(window, nullptr, FALSE);
+    if (redraw) PaintWindowBars(window);
     return pos;
 }
 

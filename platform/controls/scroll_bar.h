@@ -27,5 +27,12 @@ int PositionOfThumb(const ScrollBarInfo& info, int length, int arrow, int start)
 
 void RegisterScrollBarClass();
 void PaintScrollBarControl(HWND hwnd, const ScrollBarInfo& info);
+// Paints a bar (arrows, track and thumb) into a rectangle of a DC.
+void PaintScrollBar(HDC dc, RECT bar, bool vertical, const ScrollBarInfo& info, bool enabled);
+// Paints the bars a window shows beside its client area.
+void PaintWindowBars(HWND hwnd);
+// A pen-down on one of a window's bars (client coordinates beyond the client area): the window gets
+// the scroll request as WM_VSCROLL or WM_HSCROLL; false when the point is on no bar.
+bool TapWindowBar(HWND hwnd, LPARAM lParam);
 
 }  // namespace platform

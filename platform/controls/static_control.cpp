@@ -4,6 +4,7 @@
 #include "controls/static_control.h"
 
 #include "platform/dialogs.h"
+#include "platform/gdi.h"
 
 namespace platform {
 namespace {
@@ -21,6 +22,16 @@ void OnCreate(HWND hwnd, StaticState& state, const CREATESTRUCTW* cs) {
     const DWORD type = StaticType(hwnd);
     if (!cs || !ShowsImage(type) || !cs->lpszName || !IS_INTRESOURCE(cs->lpszName)) return;
     state.image = LoadStaticImage(cs->hInstance, static_cast<WORD>(reinterpret_cast<ULONG_PTR>(cs->lpszName)), type);
+    state.ownsImage = state.image != nullptr;
+}
+
+// An image the static loaded itself goes with it; one the program set stays the program's.
+void ReleaseOwnImage(HWND hwnd, StaticState& state) {
+    if (!state.ownsImage || !state.image) return;
+    if (StaticType(hwnd) == SS_BITMAP) DeleteObject(state.image);
+    else DestroyIcon(static_cast<HICON>(state.image));
+    state.image = nullptr;
+    state.ownsImage = false;
 }
 
 // The image type that the static's style shows; other images are refused.
@@ -31,6 +42,7 @@ LRESULT OnSetImage(HWND hwnd, StaticState& state, WPARAM type, LPARAM image) {
     if (!fits) return 0;
     const HANDLE previous = state.image;
     state.image = reinterpret_cast<HANDLE>(image);
+    state.ownsImage = false;  // the previous image now belongs to the caller
     InvalidateRect(hwnd, nullptr, TRUE);
     return reinterpret_cast<LRESULT>(previous);
 }
@@ -48,7 +60,10 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     if (!state) return DefWindowProcW(hwnd, message, wParam, lParam);
     switch (message) {
     case WM_CREATE: OnCreate(hwnd, *state, reinterpret_cast<const CREATESTRUCTW*>(lParam)); return 0;
-    case WM_NCDESTROY: States().Destroy(hwnd); return 0;
+    case WM_NCDESTROY:
+        ReleaseOwnImage(hwnd, *state);
+        States().Destroy(hwnd);
+        return 0;
     case WM_GETDLGCODE: return DLGC_STATIC;
     case STM_SETIMAGE: return OnSetImage(hwnd, *state, wParam, lParam);
     case STM_GETIMAGE: return OnGetImage(hwnd, *state, wParam);

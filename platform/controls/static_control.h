@@ -7,6 +7,7 @@ namespace platform {
 
 struct StaticState {
     HANDLE image = nullptr;  // SS_ICON: an icon; SS_BITMAP: a bitmap
+    bool ownsImage = false;  // loaded by the static itself; given away when STM_SETIMAGE replaces it
     HFONT font = nullptr;
 };
 

@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "dialogs/dialog_state.h"
+#include "platform/gdi.h"
 #include "platform/text.h"
 
 namespace platform {
@@ -63,8 +64,33 @@ void RestoreFocus(HWND dialog, DialogState& state) {
     if (target) FocusControl(target, !state.savedFocus);
 }
 
+// Dialogs are white with black text unless their procedure says otherwise (WM_CTLCOLORDLG).
+LRESULT EraseBackground(HWND dialog, HDC dc) {
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(dialog, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
+                                                        reinterpret_cast<LPARAM>(dialog)));
+    if (!brush) brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    RECT box{};
+    if (GetClipBox(dc, &box) == ERROR) GetClientRect(dialog, &box);
+    FillRect(dc, &box, brush);
+    return 1;
+}
+
+LRESULT DefaultColours(HDC dc) {
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
+    return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+}
+
 LRESULT DefaultHandling(HWND dialog, DialogState& state, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_ERASEBKGND: return wParam ? EraseBackground(dialog, reinterpret_cast<HDC>(wParam)) : 0;
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC: return wParam ? DefaultColours(reinterpret_cast<HDC>(wParam)) : 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             const HWND focus = GetFocus();

@@ -4,6 +4,7 @@
 
 #include "dialogs/dialog_state.h"
 #include "platform/device.h"
+#include "platform/gdi.h"
 
 namespace platform {
 namespace {
@@ -11,18 +12,49 @@ namespace {
 // The system font of dialogs without one of their own.
 constexpr WORD kSystemFontPoints = 8;
 constexpr int kPointsPerInch = 72;
+constexpr std::u16string_view kSystemFace = u"Tahoma";
 
 }  // namespace
 
-DialogUnits UnitsOfFont(const std::u16string_view, WORD pointSize, WORD, bool, HFONT* font) {
-    if (font) *font = nullptr;
-    // Without drawing, the units follow the size: a cell about as tall as the font's line and half as wide.
-    const int pixels = ScaleRound(pointSize ? pointSize : kSystemFontPoints, Profile().dpi, kPointsPerInch);
-    const int height = ScaleRound(pixels, 6, 5);
-    return {std::max(1, (height + 1) / 2), std::max(1, height)};
+// The units of a font: the width of the 52 letters averaged and halved up, and the cell height.
+DialogUnits MeasureUnits(HFONT font) {
+    static constexpr std::u16string_view kLetters = u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    SIZE size{};
+    const bool measured = GetTextMetricsW(dc, &metrics) &&
+                          GetTextExtentPoint32W(dc, kLetters.data(), static_cast<int>(kLetters.size()), &size);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    if (!measured || metrics.tmHeight <= 0) return {};
+    return {std::max(1, static_cast<int>((size.cx / 26 + 1) / 2)), static_cast<int>(metrics.tmHeight)};
 }
 
-void ReleaseDialogFont(HFONT) {}
+DialogUnits UnitsOfFont(const std::u16string_view face, WORD pointSize, WORD weight, bool italic, HFONT* font) {
+    if (font) *font = nullptr;
+    LOGFONTW logFont{};
+    logFont.lfHeight = -ScaleRound(pointSize ? pointSize : kSystemFontPoints, Profile().dpi, kPointsPerInch);
+    logFont.lfWeight = weight ? weight : FW_NORMAL;
+    logFont.lfItalic = italic ? 1 : 0;
+    const std::u16string_view name = face.empty() ? kSystemFace : face;
+    const std::size_t n = std::min<std::size_t>(name.size(), LF_FACESIZE - 1);
+    std::copy_n(name.data(), n, logFont.lfFaceName);
+    const HFONT made = CreateFontIndirectW(&logFont);
+    DialogUnits units = made ? MeasureUnits(made) : DialogUnits{};
+    if (units.x == 0) {
+        // Without a font the units follow the size: a cell about as tall as the line and half as wide.
+        const int height = ScaleRound(-logFont.lfHeight, 6, 5);
+        units = {std::max(1, (height + 1) / 2), std::max(1, height)};
+    }
+    if (font && made) *font = made;
+    else if (made) DeleteObject(made);
+    return units;
+}
+
+void ReleaseDialogFont(HFONT font) {
+    if (font) DeleteObject(font);
+}
 
 }  // namespace platform
 
