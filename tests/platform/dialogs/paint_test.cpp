@@ -167,3 +167,40 @@ TEST_F(DialogTest, OwnerDrawnControlsAskTheirParentToMeasureAndDraw) {
 
 }  // namespace
 }  // namespace dlgtest
+
+namespace dlgtest {
+namespace {
+
+// A static that names a bitmap in the template loads and shows it; the program that replaces it takes
+// the old one (and frees it), and nothing the dialog made outlives it.
+TEST_F(DialogTest, AStaticLoadsTheBitmapItsTemplateNamesAndNothingLeaks) {
+    const std::size_t before = platform::testing::LiveGdiObjectCount();
+    COLORREF middle = 0, frame = 0;
+    HANDLE loaded = nullptr;
+    HBITMAP again = nullptr;
+    Steps({[&](HWND dialog) {
+        platform::testing::PumpMessages();
+        const RECT r = ScreenRectOf(GetDlgItem(dialog, IDC_PICTURE));
+        middle = platform::testing::ScreenPixel(r.left + 7, r.top + 7);
+        frame = platform::testing::ScreenPixel(r.left + 4, r.top + 4);
+        loaded = reinterpret_cast<HANDLE>(SendDlgItemMessageW(dialog, IDC_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        // As a relayout does: load it again, set it, free the one it had.
+        again = LoadBitmapW(FixtureModule::Handle(), MAKEINTRESOURCEW(IDB_PICTURE));
+        const auto previous = reinterpret_cast<HBITMAP>(
+            SendDlgItemMessageW(dialog, IDC_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(again)));
+        EXPECT_EQ(previous, loaded);
+        EXPECT_TRUE(DeleteObject(previous));
+        EndDialog(dialog, IDOK);
+    }});
+    Run(IDD_FORM);
+    EXPECT_NE(loaded, nullptr);
+    EXPECT_EQ(middle, RGB(255, 255, 255));
+    EXPECT_EQ(frame, RGB(20, 90, 200));
+    // The bitmap set by the program stays the program's: it alone is left.
+    EXPECT_EQ(platform::testing::LiveGdiObjectCount(), before + 1);
+    EXPECT_TRUE(DeleteObject(again));
+    EXPECT_EQ(platform::testing::LiveGdiObjectCount(), before);
+}
+
+}  // namespace
+}  // namespace dlgtest
