@@ -91,6 +91,15 @@ void ScrollCaretIntoView(HWND hwnd, EditState& state) {
     }
 }
 
+LRESULT OnPosFromChar(HWND hwnd, EditState& state, WPARAM index);
+
+// The thread's caret follows the edit's while it has the focus.
+void PlaceCaret(HWND hwnd, EditState& state) {
+    if (!state.focused) return;
+    const LRESULT pos = OnPosFromChar(hwnd, state, state.text.Caret());
+    if (pos != -1) SetCaretPos(static_cast<SHORT>(LOWORD(pos)), static_cast<SHORT>(HIWORD(pos)));
+}
+
 // After the text changed by the user (or WM_SETTEXT): lay out again, keep the caret in view,
 // repaint and tell the parent.
 void Changed(HWND hwnd, EditState& state, bool notify = true) {
@@ -98,6 +107,7 @@ void Changed(HWND hwnd, EditState& state, bool notify = true) {
     ScrollCaretIntoView(hwnd, state);
     UpdateScrollBar(hwnd, state);
     InvalidateRect(hwnd, nullptr, TRUE);
+    PlaceCaret(hwnd, state);
     if (!notify) return;
     NotifyParent(hwnd, EN_UPDATE);
     NotifyParent(hwnd, EN_CHANGE);
@@ -106,6 +116,7 @@ void Changed(HWND hwnd, EditState& state, bool notify = true) {
 void SelectionMoved(HWND hwnd, EditState& state) {
     ScrollCaretIntoView(hwnd, state);
     InvalidateRect(hwnd, nullptr, TRUE);
+    PlaceCaret(hwnd, state);
 }
 
 void Insert(HWND hwnd, EditState& state, std::u16string_view typed) {
@@ -393,6 +404,13 @@ LRESULT OnSetMargins(HWND hwnd, EditState& state, WPARAM which, LPARAM margins) 
 
 LRESULT OnFocus(HWND hwnd, EditState& state, bool focused) {
     state.focused = focused;
+    if (focused) {
+        CreateCaret(hwnd, nullptr, 1, MetricsOf(hwnd, state).lineHeight);
+        PlaceCaret(hwnd, state);
+        ShowCaret(hwnd);
+    } else {
+        DestroyCaret();
+    }
     InvalidateRect(hwnd, nullptr, TRUE);
     NotifyParent(hwnd, focused ? EN_SETFOCUS : EN_KILLFOCUS);
     return 0;

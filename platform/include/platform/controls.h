@@ -398,6 +398,15 @@ struct UDACCEL {
 };
 using LPUDACCEL = UDACCEL*;
 
+// The caret: one per thread, owned by the window that made it (the focused edit makes its own);
+// positions are in the owner's client coordinates.
+BOOL CreateCaret(HWND window, HBITMAP bitmap, int width, int height);
+BOOL DestroyCaret();
+BOOL SetCaretPos(int x, int y);
+BOOL GetCaretPos(LPPOINT point);
+BOOL ShowCaret(HWND window);
+BOOL HideCaret(HWND window);
+
 namespace platform {
 
 // Registers the classes of the standard controls (once; later calls do nothing). Dialogs do it

@@ -175,6 +175,26 @@ TEST_F(EditTest, TheStylusPlacesTheCaretWhereTheCharacterIs) {
     EXPECT_EQ(end, 5u);
 }
 
+// The program finds the caret's character from the caret's place (EM_CHARFROMPOS at GetCaretPos).
+TEST_F(EditTest, TheCaretStandsAtTheCaretCharacterWhileTheEditHasTheFocus) {
+    const HWND edit = Make(WC_EDITW, ES_MULTILINE, 1, u"", {0, 0, 200, 60});
+    SetWindowTextW(edit, u"one\r\ntwo three");
+    SetFocus(edit);
+    for (const LPARAM index : {0, 2, 7, 14}) {
+        SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(index), index);
+        POINT caret{};
+        ASSERT_TRUE(GetCaretPos(&caret));
+        EXPECT_EQ(LOWORD(SendMessageW(edit, EM_CHARFROMPOS, 0, MAKELPARAM(caret.x, caret.y))), index);
+    }
+    const HWND other = Make(WC_EDITW, 0, 2);
+    SetFocus(other);
+    SendMessageW(other, EM_SETSEL, 0, 0);
+    POINT caret{};
+    EXPECT_TRUE(GetCaretPos(&caret));  // the caret went with the focus
+    SetFocus(parent_);
+    EXPECT_FALSE(GetCaretPos(&caret));  // and left with it
+}
+
 TEST_F(EditTest, LongTextWrapsAndScrollsToKeepTheCaretInView) {
     const HWND edit = Make(WC_EDITW, ES_MULTILINE | WS_VSCROLL, 1, u"", {0, 0, 80, 40});
     std::u16string text;
