@@ -1,0 +1,191 @@
+// Routing the device's stylus and keys to windows; see device_input.h.
+#include "display/device_input.h"
+
+#include <deque>
+#include <mutex>
+
+#include "platform/shell.h"
+#include "shell/key_messages.h"
+#include "shell/menu_bar.h"
+#include "user/message_queue.h"
+#include "user/window_table.h"
+
+namespace platform {
+namespace {
+
+// A stylus that wanders further than this from where it came down is no longer held there.
+constexpr LONG kHoldTolerance = 5;
+constexpr WPARAM kStylusDownFlag = 0x0001;  // MK_LBUTTON
+
+struct Press {
+    POINT at{};
+    bool held = false;
+    bool lifted = false;
+};
+
+struct Stylus {
+    std::mutex lock;
+    bool down = false;
+    HWND target = nullptr;  // where the press went, for its moves and its lifting
+    std::deque<Press> presses;
+};
+
+Stylus& TheStylus() {
+    static Stylus stylus;
+    return stylus;
+}
+
+struct NamedKey {
+    std::string_view name;
+    UINT key;
+};
+
+constexpr NamedKey kKeyNames[] = {
+    {"UP", VK_UP},         {"DOWN", VK_DOWN},     {"LEFT", VK_LEFT},    {"RIGHT", VK_RIGHT},
+    {"ENTER", VK_RETURN},  {"SOFT1", VK_TSOFT1},  {"SOFT2", VK_TSOFT2}, {"BACK", VK_TBACK},
+    {"TALK", VK_TTALK},    {"END", VK_TEND},      {"STAR", VK_TSTAR},   {"HASH", VK_TPOUND},
+    {"0", '0'}, {"1", '1'}, {"2", '2'}, {"3", '3'}, {"4", '4'},
+    {"5", '5'}, {"6", '6'}, {"7", '7'}, {"8", '8'}, {"9", '9'},
+};
+
+// Keys of the keypad that give a character of their own besides the key.
+struct KeypadCharacter {
+    UINT key;
+    WCHAR character;
+};
+constexpr KeypadCharacter kKeypadCharacters[] = {{VK_TSTAR, u'*'}, {VK_TPOUND, u'#'}};
+
+bool Near(POINT a, POINT b) { return std::abs(a.x - b.x) <= kHoldTolerance && std::abs(a.y - b.y) <= kHoldTolerance; }
+
+void Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, POINT screen = {}) {
+    const auto w = FindWindowRecord(hwnd);
+    if (!w || !w->queue) return;
+    PostToQueue(*w->queue, MSG{hwnd, message, wParam, lParam, MessageTime(), screen});
+}
+
+// The foreground window's thread's focus, else the foreground window, else the topmost window
+// that takes input.
+HWND KeyTarget() {
+    HWND target = GetForegroundWindow();
+    if (target) {
+        const std::lock_guard guard(WindowLock());
+        const Window* w = Peek(target);
+        if (w && w->queue && w->queue->focus && Peek(w->queue->focus)) return w->queue->focus;
+        return target;
+    }
+    for (const HWND h : TopLevelWindows())
+        if (IsWindowVisible(h) && IsWindowEnabled(h) && !(GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_NOACTIVATE)) return h;
+    return nullptr;
+}
+
+HWND CaptureOfForeground() {
+    const HWND fg = GetForegroundWindow();
+    const std::lock_guard guard(WindowLock());
+    const Window* w = fg ? Peek(fg) : nullptr;
+    return w && w->queue && w->queue->capture && Peek(w->queue->capture) ? w->queue->capture : nullptr;
+}
+
+LPARAM ClientPoint(HWND hwnd, POINT screen) {
+    POINT p = screen;
+    ScreenToClient(hwnd, &p);
+    return MAKELPARAM(static_cast<SHORT>(p.x), static_cast<SHORT>(p.y));
+}
+
+void PostKey(HWND target, UINT key, bool down) {
+    if (target) Post(target, down ? WM_KEYDOWN : WM_KEYUP, key, down ? kKeyDownBits : kKeyUpBits);
+}
+
+}  // namespace
+
+void StylusDown(POINT screen, StylusPress press) {
+    Stylus& s = TheStylus();
+    HWND target = CaptureOfForeground();
+    if (!target) target = WindowFromPoint(screen);
+    {
+        const std::lock_guard guard(s.lock);
+        s.down = true;
+        s.target = target;
+        s.presses.push_back({screen, press == StylusPress::Hold, false});
+    }
+    if (target) Post(target, WM_LBUTTONDOWN, kStylusDownFlag, ClientPoint(target, screen), screen);
+}
+
+void StylusMove(POINT screen) {
+    Stylus& s = TheStylus();
+    HWND target = nullptr;
+    {
+        const std::lock_guard guard(s.lock);
+        if (!s.down) return;
+        target = s.target;
+        if (!s.presses.empty() && !Near(s.presses.back().at, screen)) s.presses.back().lifted = true;
+    }
+    if (const HWND capture = CaptureOfForeground()) target = capture;
+    if (target) Post(target, WM_MOUSEMOVE, kStylusDownFlag, ClientPoint(target, screen), screen);
+}
+
+void StylusUp(POINT screen) {
+    Stylus& s = TheStylus();
+    HWND target = nullptr;
+    {
+        const std::lock_guard guard(s.lock);
+        if (!s.down) return;
+        s.down = false;
+        target = s.target;
+        s.target = nullptr;
+        if (!s.presses.empty()) s.presses.back().lifted = true;
+    }
+    if (const HWND capture = CaptureOfForeground()) target = capture;
+    if (target) Post(target, WM_LBUTTONUP, 0, ClientPoint(target, screen), screen);
+}
+
+PressState PressStateAt(POINT screen) {
+    Stylus& s = TheStylus();
+    const std::lock_guard guard(s.lock);
+    for (const Press& p : s.presses)
+        if (p.at.x == screen.x && p.at.y == screen.y) return p.held ? PressState::Held : p.lifted ? PressState::Lifted : PressState::Down;
+    return PressState::None;
+}
+
+PressState TakePressAt(POINT screen) {
+    Stylus& s = TheStylus();
+    const std::lock_guard guard(s.lock);
+    while (!s.presses.empty()) {
+        const Press p = s.presses.front();
+        s.presses.pop_front();
+        if (p.at.x == screen.x && p.at.y == screen.y) return p.held ? PressState::Held : p.lifted ? PressState::Lifted : PressState::Down;
+    }
+    return PressState::None;
+}
+
+void DeviceKey(UINT key, bool down) {
+    const HWND bar = ShownMenuBar();
+    const WORD overrides = bar ? BarKeyOverride(bar, key) : 0;
+    if (overrides & SHMBOF_NOTIFY) {
+        // The owner hears of each press once, as WM_HOTKEY with the key in the high word.
+        if (down) Post(BarParent(bar), WM_HOTKEY, key, MAKELPARAM(0, key));
+    }
+    if (overrides & SHMBOF_NODEFAULT) return;
+    if (bar && (key == VK_TSOFT1 || key == VK_TSOFT2)) {
+        PostKey(bar, key, down);
+        return;
+    }
+    const HWND target = KeyTarget();
+    PostKey(target, key, down);
+    if (!down || !target) return;
+    for (const KeypadCharacter& k : kKeypadCharacters)
+        if (k.key == key) Post(target, WM_CHAR, k.character, kKeyDownBits);
+}
+
+void DeviceText(std::u16string_view text) {
+    const HWND target = KeyTarget();
+    if (!target) return;
+    for (const WCHAR c : text) Post(target, WM_CHAR, c, kKeyDownBits);
+}
+
+std::optional<UINT> KeyFromName(std::string_view name) {
+    for (const NamedKey& k : kKeyNames)
+        if (k.name == name) return k.key;
+    return std::nullopt;
+}
+
+}  // namespace platform

@@ -1,0 +1,38 @@
+// The device's input as the stylus and the keys give it, turned into window messages: the stylus
+// goes to the window under it (or the one that captured it), the keys to the focused window, the soft
+// keys to the soft-key bar on screen, and the Back and Talk keys to the owner of that bar when it
+// asked for them (SHCMBM_OVERRIDEKEY). Any thread may call these; the messages are posted.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/types.h"
+
+namespace platform {
+
+enum class StylusPress { Tap, Hold };
+
+void StylusDown(POINT screen, StylusPress press = StylusPress::Tap);
+void StylusMove(POINT screen);
+void StylusUp(POINT screen);
+
+// A key of the device pressed or released (VK_ codes; the keypad's '*' and '#' are VK_TSTAR and
+// VK_TPOUND and also give their characters).
+void DeviceKey(UINT key, bool down);
+// Typed text: WM_CHAR to the focused window, one per character.
+void DeviceText(std::u16string_view text);
+
+// The key of a name a script or a test uses (UP, SOFT1, BACK, 7, STAR...), or nullopt.
+std::optional<UINT> KeyFromName(std::string_view name);
+
+// The press the tap-and-hold recogniser asks about: the oldest press at `screen` not yet asked about
+// (older ones are dropped). Held: the press was a hold; Lifted: the stylus came up or moved away;
+// Down: it is still down there.
+enum class PressState { None, Held, Lifted, Down };
+PressState TakePressAt(POINT screen);
+// While a press is Down: its state now, without taking it.
+PressState PressStateAt(POINT screen);
+
+}  // namespace platform

@@ -1,0 +1,87 @@
+// Starting and stopping the device screen, and turning it.
+#include "platform/display.h"
+
+#include <cstdlib>
+#include <mutex>
+
+#include "display/desktop_window.h"
+#include "display/drawn_message_box.h"
+#include "display/script_runner.h"
+#include "display/screen_pixels.h"
+#include "platform/device.h"
+#include "shell/menu_bar.h"
+#include "shell/nav_bar.h"
+#include "user/system_metrics.h"
+#include "user/window_table.h"
+
+namespace platform {
+namespace {
+
+// wParam of WM_SETTINGCHANGE when the screen has turned.
+constexpr WPARAM kSettingChangeReset = 0x3002;
+
+bool HasDisplay() {
+    if (Profile().headless) return false;
+    const char* x = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x && *x) || (wayland && *wayland);
+}
+
+RECT ShellWorkArea() {
+    const DeviceProfile& p = Profile();
+    const int bar = ShellBarHeight();
+    return {0, bar, p.screenWidth, p.screenHeight - bar};
+}
+
+bool IsShellWindow(HWND hwnd) {
+    WCHAR name[32] = {};
+    GetClassNameW(hwnd, name, 32);
+    const std::u16string_view n(name);
+    return n == kNavBarClass || n == kMenuBarClass || n == kPopupMenuClass;
+}
+
+}  // namespace
+
+void StartDisplay() {
+    SetWorkArea(ShellWorkArea());
+    if (!NavBarWindow()) CreateNavBar();
+    PlaceNavBar();
+    const bool shown = HasDisplay() && OpenDesktopWindow(NavBarWindow());
+    const bool scripted = StartScriptIfRequested();
+    // A drawn box waits for the user; only a screen someone sees or a script answers may show one.
+    if (shown || scripted) UseDrawnMessageBoxes(true);
+}
+
+void StopDisplay() {
+    UseDrawnMessageBoxes(false);
+    CloseDesktopWindow();
+    if (const HWND bar = NavBarWindow()) DestroyWindow(bar);
+    ResetWorkArea();
+}
+
+bool DisplayIsShown() { return DesktopWindowIsOpen(); }
+
+void RotateScreen() {
+    const RECT oldArea = WorkArea();
+    DeviceProfile turned = Profile();
+    std::swap(turned.screenWidth, turned.screenHeight);
+    TurnScreenPixels(turned);
+    const RECT area = ShellWorkArea();
+    SetWorkArea(area);
+    PlaceNavBar();
+    PlaceMenuBars();
+    for (const HWND h : TopLevelWindows()) {
+        if (IsShellWindow(h)) continue;
+        RECT r{};
+        GetWindowRect(h, &r);
+        // Windows that filled the work area fill the new one; WM_SIZE tells them.
+        if (EqualRect(&r, &oldArea))
+            SetWindowPos(h, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(h, WM_SETTINGCHANGE, kSettingChangeReset, 0);
+        InvalidateRect(h, nullptr, TRUE);
+    }
+    for (const HWND h : TopLevelWindows()) InvalidateRect(h, nullptr, TRUE);
+}
+
+}  // namespace platform
