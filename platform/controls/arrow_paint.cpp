@@ -20,17 +20,17 @@ void DrawArrow(HDC dc, RECT box, Pointing way, COLORREF colour) {
     const int cy = box.top + h / 2;
     for (int i = 0; i < half; ++i) {
         switch (way) {
-        case Pointing::Up: FillSolid(dc, {cx - i, cy - half / 2 + i, cx + i + 1, cy - half / 2 + i + 1}, colour); break;
-        case Pointing::Down: FillSolid(dc, {cx - i, cy + half / 2 - i, cx + i + 1, cy + half / 2 - i + 1}, colour); break;
-        case Pointing::Left: FillSolid(dc, {cx - half / 2 + i, cy - i, cx - half / 2 + i + 1, cy + i + 1}, colour); break;
-        case Pointing::Right: FillSolid(dc, {cx + half / 2 - i, cy - i, cx + half / 2 - i + 1, cy + i + 1}, colour); break;
+        case Pointing::Up: FillLook(dc, {cx - i, cy - half / 2 + i, cx + i + 1, cy - half / 2 + i + 1}, colour); break;
+        case Pointing::Down: FillLook(dc, {cx - i, cy + half / 2 - i, cx + i + 1, cy + half / 2 - i + 1}, colour); break;
+        case Pointing::Left: FillLook(dc, {cx - half / 2 + i, cy - i, cx - half / 2 + i + 1, cy + i + 1}, colour); break;
+        case Pointing::Right: FillLook(dc, {cx + half / 2 - i, cy - i, cx + half / 2 - i + 1, cy + i + 1}, colour); break;
         }
     }
 }
 
 void DrawButton(HDC dc, RECT box, bool pressed, Pointing way, bool enabled) {
-    FillSolid(dc, box, pressed ? kLookPushedFace : kLookFace);
-    FrameSolid(dc, box, kLookFrame);
+    FillLook(dc, box, pressed ? kLookPushedFace : kLookFace);
+    FrameLook(dc, box, kLookFrame);
     DrawArrow(dc, box, way, enabled ? kLookFrame : kLookShadow);
 }
 
@@ -67,7 +67,7 @@ void PaintScrollBar(HDC dc, RECT bar, bool vertical, const ScrollBarInfo& info, 
     const int length = vertical ? bar.bottom - bar.top : bar.right - bar.left;
     const int thickness = vertical ? bar.right - bar.left : bar.bottom - bar.top;
     const int arrow = std::min(thickness, length / 2);
-    FillSolid(dc, bar, kLookFace);
+    FillLook(dc, bar, kLookFace);
     const ThumbPlace thumb = PlaceThumb(info, length, arrow);
     RECT first = bar, second = bar, knob = bar;
     if (vertical) {
@@ -86,8 +86,8 @@ void PaintScrollBar(HDC dc, RECT bar, bool vertical, const ScrollBarInfo& info, 
     DrawButton(dc, first, false, vertical ? Pointing::Up : Pointing::Left, firstOn);
     DrawButton(dc, second, false, vertical ? Pointing::Down : Pointing::Right, secondOn);
     if (enabled && thumb.size > 0 && info.max > info.min) {
-        FillSolid(dc, knob, kLookShadow);
-        FrameSolid(dc, knob, kLookFrame);
+        FillLook(dc, knob, kLookShadow);
+        FrameLook(dc, knob, kLookFrame);
     }
 }
 

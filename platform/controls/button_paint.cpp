@@ -37,25 +37,20 @@ void DrawCaption(HDC dc, HWND hwnd, RECT r, UINT format) {
 
 void PaintPush(HWND hwnd, HDC dc, const ButtonState& state, RECT client) {
     const bool isDefault = (StyleOf(hwnd) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-    FillSolid(dc, client, state.pushed ? kLookPushedFace : kLookFace);
-    FrameSolid(dc, client, kLookFrame);
+    FillLook(dc, client, state.pushed ? kLookPushedFace : kLookFace);
+    FrameLook(dc, client, kLookFrame);
     if (isDefault) {
         RECT inner = client;
         InflateRect(&inner, -1, -1);
-        FrameSolid(dc, inner, kLookFrame);
+        FrameLook(dc, inner, kLookFrame);
     }
     if (!state.image) {
         DrawCaption(dc, hwnd, client, TextFormat(hwnd, DT_CENTER));
     } else if (state.imageType == IMAGE_BITMAP) {
         BITMAP info{};
         GetObjectW(state.image, sizeof(info), &info);
-        const HDC memory = CreateCompatibleDC(dc);
-        {
-            const Selected selected(memory, state.image);
-            BitBlt(dc, (client.right - info.bmWidth) / 2, (client.bottom - info.bmHeight) / 2, info.bmWidth,
-                   info.bmHeight, memory, 0, 0, SRCCOPY);
-        }
-        DeleteDC(memory);
+        TransparentImage(dc, (client.right - info.bmWidth) / 2, (client.bottom - info.bmHeight) / 2, info.bmWidth,
+                         info.bmHeight, state.image, 0, 0, info.bmWidth, info.bmHeight, kLookSeeThrough);
     } else {
         DrawIconEx(dc, 2, 2, static_cast<HICON>(state.image), 0, 0, 0, nullptr, DI_NORMAL);
     }
@@ -94,12 +89,12 @@ void PaintCheck(HWND hwnd, HDC dc, const ButtonState& state, RECT client, bool r
             DeleteObject(fill);
         }
     } else {
-        FillSolid(dc, mark, state.pushed ? kLookFace : kLookWindow);
-        FrameSolid(dc, mark, ink);
+        FillLook(dc, mark, state.pushed ? kLookFace : kLookWindow);
+        FrameLook(dc, mark, ink);
         if (state.check == BST_INDETERMINATE) {
             RECT inner = mark;
             InflateRect(&inner, -3, -3);
-            FillSolid(dc, inner, kLookShadow);
+            FillLook(dc, inner, kLookShadow);
         } else if (state.check == BST_CHECKED) {
             // A tick of two strokes, two pixels thick.
             const HPEN pen = CreatePen(PS_SOLID, std::max(2, box / 6), ink);
@@ -127,7 +122,7 @@ void PaintGroup(HWND hwnd, HDC dc, RECT client) {
     const int half = LineHeight(LookFont(nullptr)) / 2;
     RECT frame = client;
     frame.top += half;
-    FrameSolid(dc, frame, kLookShadow);
+    FrameLook(dc, frame, kLookShadow);
     const std::u16string text = TextOf(hwnd);
     if (text.empty()) return;
     SIZE size{};

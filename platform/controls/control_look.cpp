@@ -19,18 +19,18 @@ HBRUSH ParentBrush(HWND hwnd, HDC dc, UINT ctlColorMessage) {
     return brush ? brush : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
 }
 
-void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
+void FillLook(HDC dc, const RECT& rect, COLORREF colour) {
     const HBRUSH brush = CreateSolidBrush(colour);
     FillRect(dc, &rect, brush);
     DeleteObject(brush);
 }
 
-void FrameSolid(HDC dc, const RECT& rect, COLORREF colour) {
+void FrameLook(HDC dc, const RECT& rect, COLORREF colour) {
     if (rect.right <= rect.left || rect.bottom <= rect.top) return;
-    FillSolid(dc, {rect.left, rect.top, rect.right, rect.top + 1}, colour);
-    FillSolid(dc, {rect.left, rect.bottom - 1, rect.right, rect.bottom}, colour);
-    FillSolid(dc, {rect.left, rect.top, rect.left + 1, rect.bottom}, colour);
-    FillSolid(dc, {rect.right - 1, rect.top, rect.right, rect.bottom}, colour);
+    FillLook(dc, {rect.left, rect.top, rect.right, rect.top + 1}, colour);
+    FillLook(dc, {rect.left, rect.bottom - 1, rect.right, rect.bottom}, colour);
+    FillLook(dc, {rect.left, rect.top, rect.left + 1, rect.bottom}, colour);
+    FillLook(dc, {rect.right - 1, rect.top, rect.right, rect.bottom}, colour);
 }
 
 void DrawControlBorder(HWND hwnd) {
@@ -50,7 +50,7 @@ void DrawControlBorder(HWND hwnd) {
         MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&clip), 2);
         IntersectClipRect(screen, clip.left, clip.top, clip.right, clip.bottom);
     }
-    FrameSolid(screen, window, IsWindowEnabled(hwnd) ? kLookFrame : kLookShadow);
+    FrameLook(screen, window, IsWindowEnabled(hwnd) ? kLookFrame : kLookShadow);
     ReleaseDC(nullptr, screen);
 }
 

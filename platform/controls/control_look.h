@@ -16,6 +16,7 @@ constexpr COLORREF kLookFace = RGB(222, 222, 222);
 constexpr COLORREF kLookPushedFace = RGB(160, 160, 160);
 constexpr COLORREF kLookFrame = RGB(0, 0, 0);
 constexpr COLORREF kLookShadow = RGB(128, 128, 128);
+constexpr COLORREF kLookSeeThrough = RGB(255, 0, 255);  // magenta in a picture is not drawn
 
 // BeginPaint and EndPaint for one WM_PAINT.
 class PaintScope {
@@ -51,9 +52,9 @@ private:
 HFONT LookFont(HFONT font);
 // Sets the default colours, then lets the parent choose (WM_CTLCOLOR*); the brush to fill with.
 HBRUSH ParentBrush(HWND hwnd, HDC dc, UINT ctlColorMessage);
-void FillSolid(HDC dc, const RECT& rect, COLORREF colour);
+void FillLook(HDC dc, const RECT& rect, COLORREF colour);
 // A one-pixel frame just inside the rectangle.
-void FrameSolid(HDC dc, const RECT& rect, COLORREF colour);
+void FrameLook(HDC dc, const RECT& rect, COLORREF colour);
 // The border of a control with WS_BORDER or WS_EX_CLIENTEDGE, drawn around its client area.
 void DrawControlBorder(HWND hwnd);
 // A size at 96 dots per inch on this screen.

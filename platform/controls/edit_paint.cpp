@@ -97,7 +97,7 @@ void PaintEdit(HWND hwnd, EditState& state) {
                           metrics.measure(std::u16string_view(shown).substr(line.start, caret - line.start));
             const int y = multi ? area.top + static_cast<int>(lineIndex - first) * lineHeight
                                 : area.top + std::max(0, static_cast<int>(area.bottom - area.top) - lineHeight) / 2;
-            FillSolid(dc, {x, y, x + 1, y + lineHeight}, textColour);
+            FillLook(dc, {x, y, x + 1, y + lineHeight}, textColour);
         }
     }
     DrawControlBorder(hwnd);

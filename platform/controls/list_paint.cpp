@@ -28,7 +28,7 @@ void AskOwnerToDraw(HWND hwnd, const ListBoxState& state, HDC dc, int index, REC
 }
 
 void DrawTextRow(HDC dc, const std::u16string& text, RECT row, bool selected, COLORREF textColour) {
-    if (selected) FillSolid(dc, row, kLookHighlight);
+    if (selected) FillLook(dc, row, kLookHighlight);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, selected ? kLookHighlightText : textColour);
     RECT inside = row;
@@ -41,7 +41,7 @@ void DrawDropArrow(HDC dc, RECT box, COLORREF colour) {
     const int cx = (box.left + box.right) / 2;
     const int cy = (box.top + box.bottom) / 2;
     const int half = std::max(2, static_cast<int>(box.right - box.left) / 4);
-    for (int i = 0; i <= half / 1; ++i) FillSolid(dc, {cx - half + i, cy - half / 2 + i, cx + half - i + 1, cy - half / 2 + i + 1}, colour);
+    for (int i = 0; i <= half / 1; ++i) FillLook(dc, {cx - half + i, cy - half / 2 + i, cx + half - i + 1, cy - half / 2 + i + 1}, colour);
 }
 
 }  // namespace
@@ -91,10 +91,10 @@ void PaintComboBox(HWND hwnd, const ComboState& state) {
     field.right -= button;
     RECT arrow = client;
     arrow.left = field.right;
-    FillSolid(dc, arrow, state.dropped ? kLookPushedFace : kLookFace);
-    FrameSolid(dc, arrow, kLookFrame);
+    FillLook(dc, arrow, state.dropped ? kLookPushedFace : kLookFace);
+    FrameLook(dc, arrow, kLookFrame);
     DrawDropArrow(dc, arrow, IsWindowEnabled(hwnd) ? kLookFrame : kLookShadow);
-    FrameSolid(dc, client, kLookFrame);
+    FrameLook(dc, client, kLookFrame);
     RECT inside = field;
     InflateRect(&inside, -1, -1);
     const std::u16string text = ComboSelectionText(state);

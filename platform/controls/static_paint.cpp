@@ -32,12 +32,8 @@ void PaintBitmap(HDC dc, HBITMAP bitmap, DWORD style, RECT client) {
         x = (client.right - info.bmWidth) / 2;
         y = (client.bottom - info.bmHeight) / 2;
     }
-    const HDC memory = CreateCompatibleDC(dc);
-    {
-        const Selected selected(memory, bitmap);
-        BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
-    }
-    DeleteDC(memory);
+    // The device's pictures keep magenta for what shows through.
+    TransparentImage(dc, x, y, info.bmWidth, info.bmHeight, bitmap, 0, 0, info.bmWidth, info.bmHeight, kLookSeeThrough);
 }
 
 COLORREF ShadeOf(DWORD type) {
@@ -65,12 +61,12 @@ void PaintStatic(HWND hwnd, const StaticState& state) {
     switch (type) {
     case SS_BLACKRECT:
     case SS_GRAYRECT:
-    case SS_WHITERECT: FillSolid(dc, client, ShadeOf(type)); break;
+    case SS_WHITERECT: FillLook(dc, client, ShadeOf(type)); break;
     case SS_BLACKFRAME:
     case SS_GRAYFRAME:
     case SS_WHITEFRAME:
         FillRect(dc, &client, background);
-        FrameSolid(dc, client, ShadeOf(type));
+        FrameLook(dc, client, ShadeOf(type));
         break;
     case SS_BITMAP:
         FillRect(dc, &client, background);

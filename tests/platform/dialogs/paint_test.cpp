@@ -175,7 +175,7 @@ namespace {
 // the old one (and frees it), and nothing the dialog made outlives it.
 TEST_F(DialogTest, AStaticLoadsTheBitmapItsTemplateNamesAndNothingLeaks) {
     const std::size_t before = platform::testing::LiveGdiObjectCount();
-    COLORREF middle = 0, frame = 0;
+    COLORREF middle = 0, frame = 0, corner = 0;
     HANDLE loaded = nullptr;
     HBITMAP again = nullptr;
     Steps({[&](HWND dialog) {
@@ -183,6 +183,7 @@ TEST_F(DialogTest, AStaticLoadsTheBitmapItsTemplateNamesAndNothingLeaks) {
         const RECT r = ScreenRectOf(GetDlgItem(dialog, IDC_PICTURE));
         middle = platform::testing::ScreenPixel(r.left + 7, r.top + 7);
         frame = platform::testing::ScreenPixel(r.left + 4, r.top + 4);
+        corner = platform::testing::ScreenPixel(r.left, r.top);
         loaded = reinterpret_cast<HANDLE>(SendDlgItemMessageW(dialog, IDC_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0));
         // As a relayout does: load it again, set it, free the one it had.
         again = LoadBitmapW(FixtureModule::Handle(), MAKEINTRESOURCEW(IDB_PICTURE));
@@ -196,6 +197,7 @@ TEST_F(DialogTest, AStaticLoadsTheBitmapItsTemplateNamesAndNothingLeaks) {
     EXPECT_NE(loaded, nullptr);
     EXPECT_EQ(middle, RGB(255, 255, 255));
     EXPECT_EQ(frame, RGB(20, 90, 200));
+    EXPECT_EQ(corner, RGB(255, 255, 255));  // the picture's magenta lets the dialog show through
     // The bitmap set by the program stays the program's: it alone is left.
     EXPECT_EQ(platform::testing::LiveGdiObjectCount(), before + 1);
     EXPECT_TRUE(DeleteObject(again));
