@@ -545,7 +545,7 @@ void EnsureEditLayout(HWND hwnd, EditState& state) {
         const RECT area = EditTextArea(hwnd, state);
         const bool wrap = !(style & (ES_AUTOHSCROLL | WS_HSCROLL));
         const int width = wrap ? std::max(1, static_cast<int>(area.right - area.left)) : 0;
-        state.lines = LayoutEditLines(shown, width, MetricsOf(hwnd, state).measure);
+        state.lines = LayoutEditLines(shown, width, MetricsOf(hwnd, state).fit);
     }
     state.layoutStale = false;
 }

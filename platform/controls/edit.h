@@ -25,6 +25,7 @@ struct EditState {
 // How text is measured in the control's font.
 struct EditMetrics {
     MeasureRun measure;
+    FitRun fit;
     int lineHeight = 0;
 };
 

@@ -43,7 +43,14 @@ EditMetrics MetricsOf(HWND, const EditState& state) {
         GetTextExtentPoint32W(context->dc, text.data(), static_cast<int>(text.size()), &size);
         return static_cast<int>(size.cx);
     };
-    return {std::move(measure), metrics.tmHeight > 0 ? static_cast<int>(metrics.tmHeight) : LookPixels(13)};
+    FitRun fit = [context](std::u16string_view text, int width) -> std::size_t {
+        if (text.empty() || width <= 0) return 0;
+        int fits = 0;
+        SIZE size{};
+        GetTextExtentExPointW(context->dc, text.data(), static_cast<int>(text.size()), width, &fits, nullptr, &size);
+        return static_cast<std::size_t>(std::clamp(fits, 0, static_cast<int>(text.size())));
+    };
+    return {std::move(measure), std::move(fit), metrics.tmHeight > 0 ? static_cast<int>(metrics.tmHeight) : LookPixels(13)};
 }
 
 void PaintEdit(HWND hwnd, EditState& state) {

@@ -111,7 +111,19 @@ std::pair<std::size_t, std::size_t> EditText::WordAt(std::size_t pos) const {
     return {start, end};
 }
 
-std::vector<EditLine> LayoutEditLines(std::u16string_view text, int wrapWidth, const MeasureRun& measure) {
+FitRun FitByMeasure(MeasureRun measure) {
+    return [measure = std::move(measure)](std::u16string_view text, int width) {
+        std::size_t low = 0, high = text.size();
+        while (low < high) {
+            const std::size_t mid = (low + high + 1) / 2;
+            if (measure(text.substr(0, mid)) <= width) low = mid;
+            else high = mid - 1;
+        }
+        return low;
+    };
+}
+
+std::vector<EditLine> LayoutEditLines(std::u16string_view text, int wrapWidth, const FitRun& fit) {
     std::vector<EditLine> lines;
     std::size_t start = 0;
     for (;;) {
@@ -119,12 +131,13 @@ std::vector<EditLine> LayoutEditLines(std::u16string_view text, int wrapWidth, c
         while (end < text.size() && !IsBreakAt(text, end)) ++end;
         // Wrap the paragraph [start, end) into lines no wider than the width.
         std::size_t lineStart = start;
-        while (wrapWidth > 0 && lineStart < end && measure(text.substr(lineStart, end - lineStart)) > wrapWidth) {
-            std::size_t fit = lineStart + 1;  // at least one character per line
-            while (fit < end && measure(text.substr(lineStart, fit + 1 - lineStart)) <= wrapWidth) ++fit;
+        while (wrapWidth > 0 && lineStart < end) {
+            const std::size_t fits = fit(text.substr(lineStart, end - lineStart), wrapWidth);
+            if (lineStart + fits >= end) break;
+            const std::size_t over = lineStart + std::max<std::size_t>(fits, 1);  // at least one character per line
             // Break after the last space that fits, else inside the word.
-            std::size_t cut = fit;
-            for (std::size_t i = fit; i > lineStart; --i)
+            std::size_t cut = over;
+            for (std::size_t i = over; i > lineStart; --i)
                 if (text[i - 1] == u' ') {
                     cut = i;
                     break;
@@ -152,14 +165,14 @@ std::size_t LineOfPosition(const std::vector<EditLine>& lines, std::size_t pos) 
 }
 
 std::size_t PositionAtX(std::u16string_view text, const EditLine& line, int x, const MeasureRun& measure) {
-    if (x <= 0) return line.start;
-    int previous = 0;
-    for (std::size_t n = 1; n <= line.length; ++n) {
-        const int width = measure(text.substr(line.start, n));
-        if (x < width) return line.start + (x - previous < width - x ? n - 1 : n);
-        previous = width;
-    }
-    return line.start + line.length;
+    if (x <= 0 || line.length == 0) return line.start;
+    const std::u16string_view run = text.substr(line.start, line.length);
+    // The longest beginning no wider than x, then whichever edge of the next character is nearer.
+    const std::size_t n = FitByMeasure(measure)(run, x);
+    if (n >= run.size()) return line.start + run.size();
+    const int before = measure(run.substr(0, n));
+    const int after = measure(run.substr(0, n + 1));
+    return line.start + (x - before < after - x ? n : n + 1);
 }
 
 }  // namespace platform

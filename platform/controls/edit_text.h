@@ -28,6 +28,10 @@ struct EditLine {
 
 // Width in pixels of a run of characters as shown.
 using MeasureRun = std::function<int(std::u16string_view)>;
+// How many characters from the start of a run fit in a width.
+using FitRun = std::function<std::size_t(std::u16string_view, int width)>;
+// A fit found from the widths of the run's beginnings (they only grow).
+FitRun FitByMeasure(MeasureRun measure);
 
 class EditText {
 public:
@@ -82,7 +86,7 @@ private:
 
 // Lays `text` out in lines: at breaks, and when `wrapWidth` > 0 also at word ends (or inside a word
 // longer than the width) so that no line is wider than the width.
-std::vector<EditLine> LayoutEditLines(std::u16string_view text, int wrapWidth, const MeasureRun& measure);
+std::vector<EditLine> LayoutEditLines(std::u16string_view text, int wrapWidth, const FitRun& fit);
 // The line that holds a position (the last line for the end of the text).
 std::size_t LineOfPosition(const std::vector<EditLine>& lines, std::size_t pos);
 // The position in a line nearest to x pixels from the line's left.

@@ -84,7 +84,7 @@ TEST(EditText, LinesWrapAtWordsAndInsideWordsTooLongForALine) {
         {u"word  next", 50, {u"word  ", u"next"}},
     };
     for (const Case& c : cases) {
-        const auto lines = LayoutEditLines(c.text, c.width, kCells);
+        const auto lines = LayoutEditLines(c.text, c.width, FitByMeasure(kCells));
         std::vector<std::u16string_view> shown;
         for (const EditLine& l : lines) shown.push_back(c.text.substr(l.start, l.length));
         EXPECT_EQ(shown, c.lines) << "width " << c.width;
@@ -95,7 +95,7 @@ TEST(EditText, LinesWrapAtWordsAndInsideWordsTooLongForALine) {
 
 TEST(EditText, PositionsFollowXWithinALine) {
     const std::u16string text = u"abcd";
-    const auto lines = LayoutEditLines(text, 0, kCells);
+    const auto lines = LayoutEditLines(text, 0, FitByMeasure(kCells));
     EXPECT_EQ(LineOfPosition(lines, 4), 0u);
     EXPECT_EQ(PositionAtX(text, lines[0], -5, kCells), 0u);
     EXPECT_EQ(PositionAtX(text, lines[0], 14, kCells), 1u);
