@@ -80,7 +80,16 @@ void PlaceList(HWND hwnd, const ComboState& state) {
     const int room = std::max(kLeastDroppedRows, (state.droppedHeight - (combo.bottom - combo.top)) / rowHeight);
     const int count = std::max(1, std::min(room, static_cast<int>(SendMessageW(state.list, LB_GETCOUNT, 0, 0))));
     const int border = 2 * GetSystemMetrics(SM_CYBORDER);
-    SetWindowPos(state.list, HWND_TOP, below.x, below.y, combo.right - combo.left, count * rowHeight + border, 0);
+    const int height = count * rowHeight + border;
+    // Without room below the field in its parent, the list opens above it.
+    if (parent) {
+        RECT area{};
+        GetClientRect(parent, &area);
+        POINT above{combo.left, combo.top};
+        ScreenToClient(parent, &above);
+        if (below.y + height > area.bottom && above.y - height >= area.top) below.y = above.y - height;
+    }
+    SetWindowPos(state.list, HWND_TOP, below.x, below.y, combo.right - combo.left, height, 0);
 }
 
 void Drop(HWND hwnd, ComboState& state, bool drop) {

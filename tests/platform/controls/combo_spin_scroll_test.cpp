@@ -198,3 +198,19 @@ TEST_F(ScrollBarTest, TheControlReportsArrowsPagesAndADraggedThumb) {
 
 }  // namespace
 }  // namespace ctltest
+
+namespace ctltest {
+namespace {
+
+TEST_F(ComboTest, AListWithoutRoomBelowOpensAboveTheField) {
+    const HWND combo = Make(WC_COMBOBOXW, CBS_DROPDOWNLIST, 6, u"", {10, 290, 110, 380});
+    for (const char16_t* text : {u"Low", u"Normal", u"High"}) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    RECT dropped{}, field{};
+    SendMessageW(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    GetWindowRect(combo, &field);
+    EXPECT_EQ(dropped.bottom, field.top);
+}
+
+}  // namespace
+}  // namespace ctltest
