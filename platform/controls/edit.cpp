@@ -270,12 +270,18 @@ LRESULT OnDoubleTap(HWND hwnd, EditState& state, LPARAM lParam) {
 
 LRESULT OnGetDlgCode(HWND hwnd, LPARAM lParam) {
     LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
-    if (!IsMultiLine(hwnd)) return code;
+    const auto* pending = reinterpret_cast<const MSG*>(lParam);
+    if (!IsMultiLine(hwnd)) {
+        // Up and Down of the navigation pad leave a one-line field for the next.
+        if (pending && pending->message == WM_KEYDOWN && (pending->wParam == VK_UP || pending->wParam == VK_DOWN))
+            code &= ~static_cast<LRESULT>(DLGC_WANTARROWS);
+        return code;
+    }
     code |= DLGC_WANTALLKEYS;
     // A multi-line edit leaves Tab, Escape and (without ES_WANTRETURN) Enter to the dialog.
-    if (const auto* msg = reinterpret_cast<const MSG*>(lParam); msg && msg->message == WM_KEYDOWN) {
-        const bool enter = msg->wParam == VK_RETURN && !(StyleOf(hwnd) & ES_WANTRETURN);
-        if (enter || msg->wParam == VK_TAB || msg->wParam == VK_ESCAPE) code &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS);
+    if (pending && pending->message == WM_KEYDOWN) {
+        const bool enter = pending->wParam == VK_RETURN && !(StyleOf(hwnd) & ES_WANTRETURN);
+        if (enter || pending->wParam == VK_TAB || pending->wParam == VK_ESCAPE) code &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS);
     }
     return code;
 }

@@ -32,14 +32,34 @@ void PressButton(HWND dialog, int id) {
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
-// Enter: a focused push button presses itself; else the default button, else IDOK.
+// Enter (the Action key): a focused push button presses itself and a focused check box or radio
+// button is clicked, as the device's Action key does; else the default button, else IDOK.
 void PressDefault(HWND dialog, HWND control, LRESULT code) {
     if (control && (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
         PressButton(dialog, GetDlgCtrlID(control));
         return;
     }
+    if (control && (code & DLGC_BUTTON) && IsWindowEnabled(control)) {
+        SendMessageW(control, BM_CLICK, 0, 0);
+        return;
+    }
     const LRESULT def = SendMessageW(dialog, DM_GETDEFID, 0, 0);
     PressButton(dialog, HIWORD(def) == DC_HASDEFID ? LOWORD(def) : IDOK);
+}
+
+void MoveInGroup(HWND dialog, HWND control, bool previous);
+
+// Up and Down of the navigation pad: within a group of radio buttons they move in the group, else
+// to the previous or next tab stop (a device without a Tab key moves between fields this way).
+void MoveVertically(HWND dialog, HWND control, LRESULT code, bool previous) {
+    if (code & DLGC_RADIOBUTTON) {
+        const HWND peer = GetNextDlgGroupItem(dialog, control, previous);
+        if (peer && peer != control) {
+            MoveInGroup(dialog, control, previous);
+            return;
+        }
+    }
+    if (const HWND next = GetNextDlgTabItem(dialog, control, previous); next && next != control) FocusControl(next, true);
 }
 
 // The arrows move to the next control of the group that is not a static.
@@ -70,11 +90,14 @@ bool NavigationKey(HWND dialog, const MSG& msg) {
         return true;
     }
     case VK_LEFT:
-    case VK_UP:
     case VK_RIGHT:
+        if (code & DLGC_WANTARROWS) return false;
+        if (control) MoveInGroup(dialog, control, msg.wParam == VK_LEFT);
+        return true;
+    case VK_UP:
     case VK_DOWN:
         if (code & DLGC_WANTARROWS) return false;
-        if (control) MoveInGroup(dialog, control, msg.wParam == VK_LEFT || msg.wParam == VK_UP);
+        if (control) MoveVertically(dialog, control, code, msg.wParam == VK_UP);
         return true;
     case VK_RETURN: PressDefault(dialog, control, code); return true;
     case VK_ESCAPE: PressButton(dialog, IDCANCEL); return true;

@@ -54,6 +54,25 @@ TEST_F(FormTest, ArrowsMoveWithinARadioGroupAndCheckTheButtonReached) {
     EXPECT_EQ(two, static_cast<UINT>(BST_CHECKED));
 }
 
+// A device without a Tab key moves between fields with Up and Down, and the Action key toggles a
+// check box instead of ending the dialog.
+TEST_F(FormTest, UpAndDownMoveBetweenFieldsAndTheActionKeyTogglesACheckBox) {
+    std::vector<int> visited;
+    UINT checked = 0;
+    WithForm([&](HWND dialog) {
+        SetFocus(GetDlgItem(dialog, IDC_NAME));
+        Key(dialog, VK_DOWN);
+        visited.push_back(GetDlgCtrlID(GetFocus()));
+        Key(dialog, VK_RETURN);
+        checked = IsDlgButtonChecked(dialog, IDC_PRIVATE);
+        Key(dialog, VK_UP);
+        visited.push_back(GetDlgCtrlID(GetFocus()));
+    });
+    EXPECT_EQ(visited, (std::vector<int>{IDC_PRIVATE, IDC_NAME}));
+    EXPECT_EQ(checked, static_cast<UINT>(BST_CHECKED));
+    EXPECT_EQ(std::count(script_.commands.begin(), script_.commands.end(), std::make_pair(IDOK, BN_CLICKED)), 0);
+}
+
 TEST_F(FormTest, SpaceTogglesAFocusedCheckBox) {
     std::vector<UINT> states;
     WithForm([&](HWND dialog) {
