@@ -287,14 +287,7 @@ LRESULT ComboMessage(HWND hwnd, ComboState& state, UINT message, WPARAM wParam, 
 }
 
 LRESULT CALLBACK ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) States().Create(hwnd);
-    const auto state = States().Find(hwnd);
-    if (!state) return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        States().Destroy(hwnd);
-        return 0;
-    }
-    return ComboMessage(hwnd, *state, message, wParam, lParam);
+    return WithControlState(States(), hwnd, message, wParam, lParam, ComboMessage);
 }
 
 }  // namespace

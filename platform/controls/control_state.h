@@ -42,6 +42,21 @@ private:
     std::unordered_map<HWND, std::shared_ptr<State>> states_;
 };
 
+// The body of a control's window procedure: the record is made with WM_NCCREATE and dropped with
+// WM_NCDESTROY; everything between goes to `handle` with the record.
+template <typename State>
+LRESULT WithControlState(ControlStates<State>& states, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                         LRESULT (*handle)(HWND, State&, UINT, WPARAM, LPARAM)) {
+    if (message == WM_NCCREATE) states.Create(hwnd);
+    const auto state = states.Find(hwnd);
+    if (!state) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        states.Destroy(hwnd);
+        return 0;
+    }
+    return handle(hwnd, *state, message, wParam, lParam);
+}
+
 inline DWORD StyleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)); }
 
 // WM_COMMAND to the parent with the control's identifier and a notification code.

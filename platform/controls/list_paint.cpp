@@ -14,17 +14,22 @@ bool RowSelected(HWND hwnd, const ListBoxState& state, int index) {
     return ListIsMulti(hwnd) ? state.items[static_cast<std::size_t>(index)].selected : state.selection == index;
 }
 
+// WM_DRAWITEM to the owner for one row (or a combo box's field).
+void SendDrawItem(HWND owner, UINT type, HWND hwnd, HDC dc, int index, UINT itemState, RECT rect, ULONG_PTR data) {
+    if (!IsWindowEnabled(hwnd)) itemState |= ODS_DISABLED;
+    DRAWITEMSTRUCT item{type, static_cast<UINT>(GetDlgCtrlID(hwnd)), static_cast<UINT>(index), ODA_DRAWENTIRE,
+                        itemState, hwnd, dc, rect, data};
+    SendMessageW(owner, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+}
+
 void AskOwnerToDraw(HWND hwnd, const ListBoxState& state, HDC dc, int index, RECT row) {
     const HWND owner = state.owner ? state.owner : GetParent(hwnd);
     if (!owner) return;
     UINT itemState = 0;
     if (index >= 0 && RowSelected(hwnd, state, index)) itemState |= ODS_SELECTED;
     if (state.focused && index == state.caret) itemState |= ODS_FOCUS;
-    if (!IsWindowEnabled(hwnd)) itemState |= ODS_DISABLED;
     const ULONG_PTR data = index >= 0 ? state.items[static_cast<std::size_t>(index)].data : 0;
-    DRAWITEMSTRUCT item{ODT_LISTBOX, static_cast<UINT>(GetDlgCtrlID(hwnd)), static_cast<UINT>(index), ODA_DRAWENTIRE,
-                        itemState, hwnd, dc, row, data};
-    SendMessageW(owner, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+    SendDrawItem(owner, ODT_LISTBOX, hwnd, dc, index, itemState, row, data);
 }
 
 void DrawTextRow(HDC dc, const std::u16string& text, RECT row, bool selected, COLORREF textColour) {
@@ -100,13 +105,9 @@ void PaintComboBox(HWND hwnd, const ComboState& state) {
     const std::u16string text = ComboSelectionText(state);
     const DWORD style = StyleOf(hwnd);
     if ((style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) && GetParent(hwnd)) {
-        UINT itemState = state.focused ? (ODS_SELECTED | ODS_FOCUS) : 0;
-        if (!IsWindowEnabled(hwnd)) itemState |= ODS_DISABLED;
         const int selection = static_cast<int>(SendMessageW(hwnd, CB_GETCURSEL, 0, 0));
-        DRAWITEMSTRUCT item{ODT_COMBOBOX, static_cast<UINT>(GetDlgCtrlID(hwnd)), static_cast<UINT>(selection), ODA_DRAWENTIRE,
-                            itemState, hwnd, dc, inside,
-                            selection >= 0 ? static_cast<ULONG_PTR>(SendMessageW(hwnd, CB_GETITEMDATA, static_cast<WPARAM>(selection), 0)) : 0};
-        SendMessageW(GetParent(hwnd), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+        const auto data = selection >= 0 ? static_cast<ULONG_PTR>(SendMessageW(hwnd, CB_GETITEMDATA, static_cast<WPARAM>(selection), 0)) : 0;
+        SendDrawItem(GetParent(hwnd), ODT_COMBOBOX, hwnd, dc, selection, state.focused ? (ODS_SELECTED | ODS_FOCUS) : 0, inside, data);
         return;
     }
     DrawTextRow(dc, text, inside, state.focused && !state.dropped, textColour);

@@ -208,14 +208,7 @@ LRESULT ScrollBarMessage(HWND hwnd, ScrollBarInfo& info, UINT message, WPARAM wP
 }
 
 LRESULT CALLBACK ScrollBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) Controls().Create(hwnd);
-    const auto info = Controls().Find(hwnd);
-    if (!info) return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        Controls().Destroy(hwnd);
-        return 0;
-    }
-    return ScrollBarMessage(hwnd, *info, message, wParam, lParam);
+    return WithControlState(Controls(), hwnd, message, wParam, lParam, ScrollBarMessage);
 }
 
 // Runs `f` on a window's bar under the lock; false for a bad window or bar.

@@ -258,14 +258,7 @@ LRESULT UpDownMessage(HWND hwnd, UpDownState& state, UINT message, WPARAM wParam
 }
 
 LRESULT CALLBACK UpDownProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) States().Create(hwnd);
-    const auto state = States().Find(hwnd);
-    if (!state) return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        States().Destroy(hwnd);
-        return 0;
-    }
-    return UpDownMessage(hwnd, *state, message, wParam, lParam);
+    return WithControlState(States(), hwnd, message, wParam, lParam, UpDownMessage);
 }
 
 }  // namespace

@@ -106,6 +106,7 @@ LRESULT DefaultHandling(HWND dialog, DialogState& state, UINT message, WPARAM wP
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(cancel));
         return 0;
     }
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(state.font);
     case DM_GETDEFID: return GetDefId(dialog, state);
     case DM_SETDEFID: return SetDefId(dialog, state, static_cast<int>(wParam));
     case WM_NEXTDLGCTL: return NextControl(dialog, wParam, lParam);
