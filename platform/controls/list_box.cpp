@@ -417,7 +417,13 @@ LRESULT ListMessage(HWND hwnd, ListBoxState& state, UINT message, WPARAM wParam,
     case WM_CREATE:
         if (StyleOf(hwnd) & LBS_OWNERDRAWFIXED) Measure(hwnd, state, -1);
         return 0;
-    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_GETDLGCODE: {
+        // A spin list leaves Up and Down to the dialog, so the keys move on to the next field.
+        const auto* pending = reinterpret_cast<const MSG*>(lParam);
+        if (state.spinner && pending && pending->message == WM_KEYDOWN && (pending->wParam == VK_UP || pending->wParam == VK_DOWN))
+            return DLGC_WANTCHARS;
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    }
     case LB_ADDSTRING: return Insert(hwnd, state, -1, lParam, (StyleOf(hwnd) & LBS_SORT) != 0);
     case LB_INSERTSTRING: return Insert(hwnd, state, index, lParam, false);
     case LB_DELETESTRING: return Delete(hwnd, state, index);

@@ -33,6 +33,7 @@ struct ListBoxState {
     bool redraw = true;
     HFONT font = nullptr;
     HWND owner = nullptr;  // where notifications and owner-draw requests go: the parent, or a combo box
+    bool spinner = false;  // an up-down control steps it: Left and Right move it, Up and Down leave it
 };
 
 void RegisterListBoxClasses();

@@ -138,6 +138,10 @@ void Align(HWND hwnd, const UpDownState& state) {
 LRESULT SetBuddy(HWND hwnd, UpDownState& state, HWND buddy) {
     const HWND previous = state.buddy;
     state.buddy = buddy && IsWindow(buddy) ? buddy : nullptr;
+    if (previous && IsListBox(previous))
+        if (const auto list = FindListBoxState(previous)) list->spinner = false;
+    if (state.buddy && IsListBox(state.buddy))
+        if (const auto list = FindListBoxState(state.buddy)) list->spinner = true;
     Align(hwnd, state);
     WriteBuddy(hwnd, state);
     return reinterpret_cast<LRESULT>(previous);

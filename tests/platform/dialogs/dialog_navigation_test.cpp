@@ -73,6 +73,25 @@ TEST_F(FormTest, UpAndDownMoveBetweenFieldsAndTheActionKeyTogglesACheckBox) {
     EXPECT_EQ(std::count(script_.commands.begin(), script_.commands.end(), std::make_pair(IDOK, BN_CLICKED)), 0);
 }
 
+// A one-row list stepped by an up-down control takes Left and Right; Up and Down move on.
+TEST_F(FormTest, ASpinListStepsWithLeftAndRightAndLetsUpAndDownMoveOn) {
+    LRESULT stepped = -1;
+    int next = 0;
+    WithForm([&](HWND dialog) {
+        for (const char16_t* text : {u"Once", u"Daily", u"Weekly"})
+            SendDlgItemMessageW(dialog, IDC_SPIN_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        SendDlgItemMessageW(dialog, IDC_SPIN_LIST, LB_SETCURSEL, 0, 0);
+        SetFocus(GetDlgItem(dialog, IDC_SPIN_LIST));
+        Key(dialog, VK_RIGHT);
+        stepped = SendDlgItemMessageW(dialog, IDC_SPIN_LIST, LB_GETCURSEL, 0, 0);
+        Key(dialog, VK_DOWN);
+        next = GetDlgCtrlID(GetFocus());
+    });
+    EXPECT_EQ(stepped, 1);
+    EXPECT_EQ(next, IDOK);
+    EXPECT_EQ(std::count(script_.commands.begin(), script_.commands.end(), std::make_pair(IDC_SPIN_LIST, LBN_SELCHANGE)), 1);
+}
+
 TEST_F(FormTest, SpaceTogglesAFocusedCheckBox) {
     std::vector<UINT> states;
     WithForm([&](HWND dialog) {
