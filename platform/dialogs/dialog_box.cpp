@@ -24,12 +24,14 @@ DialogRecord& Record() {
     return record;
 }
 
-std::size_t Remember(HWND owner, HWND dialog) {
+std::size_t Remember(HWND owner, HWND dialog, const DialogTemplateView& view) {
     WCHAR title[256] = {};
     GetWindowTextW(dialog, title, 256);
+    std::vector<int> controls;
+    for (const DialogItemView& item : view.items) controls.push_back(static_cast<int>(item.id));
     DialogRecord& r = Record();
     const std::lock_guard guard(r.lock);
-    r.shown.push_back({owner, title, 0});
+    r.shown.push_back({owner, title, std::move(controls), 0});
     return r.shown.size() - 1;
 }
 
@@ -105,7 +107,7 @@ INT_PTR RunModal(HINSTANCE instance, const DialogTemplateView& view, HWND owner,
     state = FindDialog(dialog);
     if (!state) return -1;
     const ModalDialogEntry entry(dialog);
-    const std::size_t record = Remember(owner, dialog);
+    const std::size_t record = Remember(owner, dialog, view);
     if (!state->ended) {
         ShowWindow(dialog, SW_SHOW);
         RunLoop(dialog, *state, loop);

@@ -23,7 +23,8 @@ void AnswerDialog(INT_PTR result);
 struct DialogShown {
     HWND owner;
     std::u16string title;
-    INT_PTR result;  // 0 while the dialog is still up
+    std::vector<int> controls;  // the identifiers of its controls in template order, to tell dialogs apart
+    INT_PTR result;             // 0 while the dialog is still up
 };
 std::vector<DialogShown> DialogsShown();
 void ClearDialogs();  // the record and the answers not yet used

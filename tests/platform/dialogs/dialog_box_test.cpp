@@ -138,6 +138,7 @@ TEST_F(DialogTest, ScriptedAnswerEndsTheNextDialog) {
     EXPECT_EQ(Run(IDD_NESTED), 20072);
     ASSERT_EQ(platform::testing::DialogsShown().size(), 1u);
     EXPECT_EQ(platform::testing::DialogsShown()[0].result, 20072);
+    EXPECT_EQ(platform::testing::DialogsShown()[0].controls, (std::vector<int>{IDC_NAME, IDOK, IDCANCEL}));
 }
 
 TEST_F(DialogTest, ModelessDialogRunsInTheCallersLoop) {
