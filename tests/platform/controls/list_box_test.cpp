@@ -165,6 +165,40 @@ TEST_F(ListBoxTest, OwnerDrawnRowsAreMeasuredOnceAndDrawnByTheParent) {
     EXPECT_EQ(SendMessageW(list, LB_SETITEMHEIGHT, 0, 300), LB_ERR);
 }
 
+TEST_F(ListBoxTest, VariableRowsAreMeasuredOneByOneAndDeletedRowsReported) {
+    const HWND list = Make(WC_LISTBOXW, LBS_OWNERDRAWVARIABLE, 9, u"", {0, 0, 100, 100});
+    EXPECT_TRUE(Log().measured.empty());  // nothing to measure until rows come
+    for (const LPARAM data : {100, 200}) {
+        Log().measureHeight = static_cast<UINT>(data / 10);
+        SendMessageW(list, LB_ADDSTRING, 0, data);
+    }
+    ASSERT_EQ(Log().measured.size(), 2u);
+    EXPECT_EQ(Log().measured[1].itemID, 1u);
+    EXPECT_EQ(Log().measured[1].itemData, 200u);
+    EXPECT_EQ(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), 10);
+    EXPECT_EQ(SendMessageW(list, LB_GETITEMHEIGHT, 1, 0), 20);
+    RECT second{};
+    SendMessageW(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+    EXPECT_EQ(second.top, 10);
+    EXPECT_EQ(second.bottom, 30);
+    // Removing rows tells the owner which data went, so it can free it.
+    struct Deleted {
+        static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+            if (message == WM_DELETEITEM) items().push_back(reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->itemData);
+            return ParentProc(hwnd, message, wParam, lParam);
+        }
+        static std::vector<ULONG_PTR>& items() {
+            static std::vector<ULONG_PTR> v;
+            return v;
+        }
+    };
+    Deleted::items().clear();
+    SetWindowLongPtrW(parent_, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(Deleted::Proc));
+    SendMessageW(list, LB_DELETESTRING, 0, 0);
+    DestroyWindow(list);
+    EXPECT_EQ(Deleted::items(), (std::vector<ULONG_PTR>{100, 200}));
+}
+
 TEST_F(ListBoxTest, KeepsTheFocusedRowInViewAndScrollsWithItsBar) {
     const HWND list = Make(WC_LISTBOXW, WS_VSCROLL, 5, u"", {0, 0, 100, 60});
     for (int i = 0; i < 40; ++i) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(u"row"));
