@@ -11,6 +11,8 @@
 
 namespace platform {
 
+void RegisterInputPanelPrefClass();
+
 void RegisterControlClass(LPCWSTR name, WNDPROC proc, UINT style) {
     WNDCLASSW wc{};
     wc.style = style | CS_GLOBALCLASS;
@@ -29,6 +31,7 @@ void RegisterStandardControls() {
         RegisterComboBoxClass();
         RegisterScrollBarClass();
         RegisterUpDownClass();
+        RegisterInputPanelPrefClass();
     });
 }
 

@@ -1,6 +1,8 @@
 // Modal dialogs from the test script: initialisation and focus, typing into the controls, ending
 // with EndDialog (also from WM_INITDIALOG), nested dialogs, scripted answers and bad input.
 #include "dialog_fixture.h"
+#include "resources/quorvia_resources.h"
+#include "resources/resource.h"
 
 namespace dlgtest {
 namespace {
@@ -163,6 +165,28 @@ TEST_F(DialogTest, BadInputFailsWithMinusOne) {
     EXPECT_EQ(DialogBoxIndirectParamW(FixtureModule::Handle(), nullptr, owner_, ScriptedDlgProc, 0), -1);
     EXPECT_FALSE(EndDialog(reinterpret_cast<HWND>(0x1234), 1));
     EXPECT_TRUE(IsWindowEnabled(owner_));
+}
+
+}  // namespace
+}  // namespace dlgtest
+
+namespace dlgtest {
+namespace {
+
+// The program's own text prompt carries the input-panel preference item; it opens, and what is
+// typed comes back.
+TEST_F(DialogTest, TheProgramsTextPromptOpensWithItsInputPanelItem) {
+    ASSERT_TRUE(RegisterQuorviaResources());
+    std::u16string typed;
+    Steps({[&](HWND) { TypeText(GetFocus(), u"Groceries"); },
+           [&](HWND dialog) {
+               WCHAR text[64] = {};
+               GetDlgItemTextW(dialog, IDC_PROMPT_EDIT, text, 64);
+               typed = text;
+               EndDialog(dialog, 20071);
+           }});
+    EXPECT_EQ(DialogBoxParamW(nullptr, MAKEINTRESOURCEW(IDD_PROMPT_TEXT), owner_, ScriptedDlgProc, 0), 20071);
+    EXPECT_EQ(typed, u"Groceries");
 }
 
 }  // namespace
