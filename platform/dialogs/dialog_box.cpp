@@ -3,6 +3,7 @@
 // The loop also takes the test API's actions and scripted answers when it is idle.
 #include <deque>
 #include <mutex>
+#include <optional>
 
 #include "dialogs/dialog_create.h"
 #include "platform/testing_dialogs.h"
@@ -95,26 +96,43 @@ void RunLoop(HWND dialog, DialogState& state, ModalLoop& loop) {
     }
 }
 
+// The top-level window that holds a window (the window itself for a top-level one).
+HWND TopLevelOf(HWND hwnd) {
+    while (hwnd && (GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD)) hwnd = GetParent(hwnd);
+    return hwnd;
+}
+
+// A dialog that opens another keeps the control that had the focus, to give it back when the other ends.
+void KeepOwnersFocus(HWND owner) {
+    const HWND top = TopLevelOf(owner);
+    const auto ownerState = top ? FindDialog(top) : nullptr;
+    const HWND focus = GetFocus();
+    if (ownerState && focus && IsChild(top, focus)) ownerState->savedFocus = focus;
+}
+
 INT_PTR RunModal(HINSTANCE instance, const DialogTemplateView& view, HWND owner, DLGPROC proc, LPARAM param) {
     if (owner && !IsWindow(owner)) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return -1;
     }
-    ModalLoop loop(owner);
-    std::shared_ptr<DialogState> state;
-    const HWND dialog = MakeDialog(instance, view, owner, proc, param, true, [&](DialogState& s) { s.loop = &loop; });
+    KeepOwnersFocus(owner);
+    std::optional<ModalLoop> loop(std::in_place, owner);
+    const HWND dialog = MakeDialog(instance, view, owner, proc, param, true, [&](DialogState& s) { s.loop = &*loop; });
     if (!dialog) return -1;
-    state = FindDialog(dialog);
+    const auto state = FindDialog(dialog);
     if (!state) return -1;
     const ModalDialogEntry entry(dialog);
     const std::size_t record = Remember(owner, dialog, view);
     if (!state->ended) {
         ShowWindow(dialog, SW_SHOW);
-        RunLoop(dialog, *state, loop);
+        RunLoop(dialog, *state, *loop);
     }
     const INT_PTR result = state->result;
     state->loop = nullptr;
     RememberResult(record, result);
+    // The owner comes back (enabled and active) before the dialog goes, so that activation passes
+    // straight to it and nothing else is activated in between.
+    loop.reset();
     if (IsWindow(dialog)) DestroyWindow(dialog);
     return result;
 }

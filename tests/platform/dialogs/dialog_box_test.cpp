@@ -26,6 +26,7 @@ TEST_F(DialogTest, TypedTextReachesTheEditAndTheDialogEndsWithItsCode) {
            }});
     EXPECT_EQ(Run(IDD_FORM), 4242);
     EXPECT_EQ(read, u"Hello");
+    EXPECT_EQ(GetActiveWindow(), owner_);
     // WM_INITDIALOG answered TRUE: the first tab stop (the name edit) had the focus.
     EXPECT_EQ(focused, IDC_NAME);
     EXPECT_TRUE(IsWindowEnabled(owner_));
@@ -111,6 +112,7 @@ TEST_F(DialogTest, EnterPressesTheDefaultButtonAndEscapeCancels) {
 
 TEST_F(DialogTest, NestedDialogEndsFirstAndTheOuterOneRunsOn) {
     INT_PTR inner = 0;
+    int innerFocusAfter = 0;
     bool outerEnabled = false;
     script_.on[WM_COMMAND] = [&](HWND dialog, WPARAM wParam, LPARAM) -> INT_PTR {
         if (LOWORD(wParam) != IDC_PRIVATE) return FALSE;
@@ -120,15 +122,20 @@ TEST_F(DialogTest, NestedDialogEndsFirstAndTheOuterOneRunsOn) {
             PressKey(GetFocus(), VK_RETURN);
         }});
         inner = DialogBoxParamW(FixtureModule::Handle(), MAKEINTRESOURCEW(IDD_NESTED), dialog, ScriptedDlgProc, 0);
+        innerFocusAfter = GetDlgCtrlID(GetFocus());
         Steps({[&](HWND outer) {
             outerEnabled = IsWindowEnabled(outer) != FALSE;
             EndDialog(outer, 55);
         }});
         return TRUE;
     };
-    Steps({[&](HWND dialog) { SendDlgItemMessageW(dialog, IDC_PRIVATE, BM_CLICK, 0, 0); }});
+    Steps({[&](HWND dialog) {
+        SetFocus(GetDlgItem(dialog, IDC_PRIVATE));
+        SendDlgItemMessageW(dialog, IDC_PRIVATE, BM_CLICK, 0, 0);
+    }});
     EXPECT_EQ(Run(IDD_FORM), 55);
     EXPECT_EQ(inner, 20071);
+    EXPECT_EQ(innerFocusAfter, IDC_PRIVATE);  // the outer dialog got its focus back
     EXPECT_TRUE(outerEnabled);
     ASSERT_EQ(platform::testing::DialogsShown().size(), 2u);
     EXPECT_EQ(platform::testing::DialogsShown()[1].title, u"Nested");
