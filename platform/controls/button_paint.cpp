@@ -157,7 +157,9 @@ void PaintButton(HWND hwnd, const ButtonState& state) {
         return;
     }
     const Selected font(dc, LookFont(state.font));
-    const HBRUSH background = ParentBrush(hwnd, dc, type == BS_GROUPBOX ? WM_CTLCOLORSTATIC : WM_CTLCOLORBTN);
+    // Check boxes, radio buttons and group boxes sit on their dialog as labels do and take its colours.
+    const bool pushKind = type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_USERBUTTON;
+    const HBRUSH background = ParentBrush(hwnd, dc, pushKind ? WM_CTLCOLORBTN : WM_CTLCOLORSTATIC);
     FillRect(dc, &client, background);
     switch (type) {
     case BS_CHECKBOX:
