@@ -204,6 +204,24 @@ TEST_F(FormTest, ControlsArePlacedInDialogUnitsOfTheFont) {
     EXPECT_FALSE(MapDialogRect(owner_, &r));  // not a dialog
 }
 
+// On a screen of twice the dots per inch the same template comes out about twice as large.
+TEST_F(FormTest, DialogUnitsFollowTheScreensDotsPerInch) {
+    const auto mappedWidth = [&] {
+        RECT r{0, 0, 100, 100};
+        WithForm([&](HWND dialog) { MapDialogRect(dialog, &r); });
+        return std::pair{r.right, r.bottom};
+    };
+    const auto normal = mappedWidth();
+    platform::DeviceProfile vga = platform::Profile();
+    vga.screenWidth = 480;
+    vga.screenHeight = 640;
+    vga.dpi = 192;
+    device_.SetProfile(vga);
+    const auto doubled = mappedWidth();
+    EXPECT_NEAR(doubled.first, 2 * normal.first, normal.first / 5);
+    EXPECT_NEAR(doubled.second, 2 * normal.second, normal.second / 5);
+}
+
 TEST_F(FormTest, DeferredMovesHappenTogetherAndABadWindowFailsAlone) {
     RECT list{}, multi{};
     BOOL ended = FALSE;
