@@ -227,10 +227,11 @@ std::size_t PositionAtPoint(HWND hwnd, EditState& state, POINT pt) {
     const RECT area = EditTextArea(hwnd, state);
     const EditMetrics metrics = MetricsOf(hwnd, state);
     const std::u16string shown = ShownText(hwnd, state);
-    if (!IsMultiLine(hwnd)) return PositionAtX(shown, state.lines.front(), pt.x - area.left + state.scrollX, metrics.measure);
+    if (!IsMultiLine(hwnd))
+        return PositionAtX(shown, state.lines.front(), pt.x - area.left + state.scrollX - EditLineShift(hwnd, state, 0), metrics.measure);
     const long row = pt.y < area.top ? -1 : (pt.y - area.top) / std::max(metrics.lineHeight, 1);
-    const long index = std::clamp(static_cast<long>(state.firstLine) + row, 0L, static_cast<long>(state.lines.size()) - 1);
-    return PositionAtX(shown, state.lines[static_cast<std::size_t>(index)], pt.x - area.left, metrics.measure);
+    const auto index = static_cast<std::size_t>(std::clamp(static_cast<long>(state.firstLine) + row, 0L, static_cast<long>(state.lines.size()) - 1));
+    return PositionAtX(shown, state.lines[index], pt.x - area.left - EditLineShift(hwnd, state, index), metrics.measure);
 }
 
 LRESULT OnPenDown(HWND hwnd, EditState& state, LPARAM lParam) {
@@ -360,7 +361,8 @@ LRESULT OnPosFromChar(HWND hwnd, EditState& state, WPARAM index) {
     const std::size_t line = LineOfPosition(state.lines, index);
     const RECT area = EditTextArea(hwnd, state);
     const int lineHeight = MetricsOf(hwnd, state).lineHeight;
-    const int x = area.left + static_cast<int>(CaretX(hwnd, state, index)) - (IsMultiLine(hwnd) ? 0 : state.scrollX);
+    const int x = area.left + static_cast<int>(CaretX(hwnd, state, index)) - (IsMultiLine(hwnd) ? 0 : state.scrollX) +
+                  EditLineShift(hwnd, state, line);
     const int y = area.top + (static_cast<int>(line) - static_cast<int>(state.firstLine)) * lineHeight;
     return MAKELRESULT(static_cast<WORD>(x), static_cast<WORD>(y));
 }
@@ -531,6 +533,18 @@ std::u16string ShownText(HWND hwnd, const EditState& state) {
     if ((style & ES_PASSWORD) && !(style & ES_MULTILINE) && state.passwordChar)
         return std::u16string(state.text.Text().size(), state.passwordChar);
     return state.text.Text();
+}
+
+int EditLineShift(HWND hwnd, const EditState& state, std::size_t line) {
+    const DWORD align = StyleOf(hwnd) & (ES_CENTER | ES_RIGHT);
+    if (!align || line >= state.lines.size()) return 0;
+    const RECT area = EditTextArea(hwnd, state);
+    const std::u16string shown = ShownText(hwnd, state);
+    const EditLine& l = state.lines[line];
+    const int room = static_cast<int>(area.right - area.left) -
+                     MetricsOf(hwnd, state).measure(std::u16string_view(shown).substr(l.start, l.length));
+    if (room <= 0) return 0;
+    return align == ES_CENTER ? room / 2 : room;
 }
 
 RECT EditTextArea(HWND hwnd, const EditState& state) {

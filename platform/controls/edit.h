@@ -37,5 +37,7 @@ std::u16string ShownText(HWND hwnd, const EditState& state);
 // Lays the text out again when it changed; the area inside the margins.
 void EnsureEditLayout(HWND hwnd, EditState& state);
 RECT EditTextArea(HWND hwnd, const EditState& state);
+// How far a line stands in from the left of the text area: centred or right-aligned text that fits.
+int EditLineShift(HWND hwnd, const EditState& state, std::size_t line);
 
 }  // namespace platform

@@ -81,7 +81,7 @@ void PaintEdit(HWND hwnd, EditState& state) {
         const EditLine& line = state.lines[i];
         const int y = multi ? area.top + static_cast<int>(i - first) * lineHeight
                             : area.top + std::max(0, static_cast<int>(area.bottom - area.top) - lineHeight) / 2;
-        const int x0 = area.left - (multi ? 0 : state.scrollX);
+        const int x0 = area.left - (multi ? 0 : state.scrollX) + EditLineShift(hwnd, state, i);
         const std::u16string_view text = std::u16string_view(shown).substr(line.start, line.length);
         // Three runs: before, inside and after the selection.
         const std::size_t a = std::clamp(selStart, line.start, line.start + line.length) - line.start;
@@ -100,7 +100,7 @@ void PaintEdit(HWND hwnd, EditState& state) {
         const std::size_t lineIndex = LineOfPosition(state.lines, caret);
         if (lineIndex >= first && lineIndex < last) {
             const EditLine& line = state.lines[lineIndex];
-            const int x = area.left - (multi ? 0 : state.scrollX) +
+            const int x = area.left - (multi ? 0 : state.scrollX) + EditLineShift(hwnd, state, lineIndex) +
                           metrics.measure(std::u16string_view(shown).substr(line.start, caret - line.start));
             const int y = multi ? area.top + static_cast<int>(lineIndex - first) * lineHeight
                                 : area.top + std::max(0, static_cast<int>(area.bottom - area.top) - lineHeight) / 2;

@@ -195,6 +195,23 @@ TEST_F(EditTest, TheCaretStandsAtTheCaretCharacterWhileTheEditHasTheFocus) {
     EXPECT_FALSE(GetCaretPos(&caret));  // and left with it
 }
 
+TEST_F(EditTest, CentredAndRightAlignedTextPlacesTheCaretWhereTheTextStands) {
+    const HWND left = Make(WC_EDITW, 0, 1, u"abc", {0, 0, 200, 20});
+    const HWND centre = Make(WC_EDITW, ES_CENTER, 2, u"abc", {0, 30, 200, 50});
+    const HWND right = Make(WC_EDITW, ES_RIGHT, 3, u"abc", {0, 60, 200, 80});
+    const auto x = [](HWND edit, WPARAM index) { return static_cast<SHORT>(LOWORD(SendMessageW(edit, EM_POSFROMCHAR, index, 0))); };
+    const int width = x(left, 3) - x(left, 0);
+    EXPECT_GT(x(centre, 0), x(left, 0) + 50);
+    EXPECT_EQ(x(centre, 3) - x(centre, 0), width);
+    EXPECT_GT(x(right, 0), x(centre, 0));
+    // A tap on the last letter of right-aligned text puts the caret before it.
+    const LRESULT at = SendMessageW(right, EM_POSFROMCHAR, 2, 0);
+    Tap(right, static_cast<SHORT>(LOWORD(at)) + 1, 5);
+    DWORD start = 0;
+    SendMessageW(right, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    EXPECT_EQ(start, 2u);
+}
+
 TEST_F(EditTest, LongTextWrapsAndScrollsToKeepTheCaretInView) {
     const HWND edit = Make(WC_EDITW, ES_MULTILINE | WS_VSCROLL, 1, u"", {0, 0, 80, 40});
     std::u16string text;
