@@ -100,6 +100,8 @@ void Drop(HWND hwnd, ComboState& state, bool drop) {
         PlaceList(hwnd, state);
         ShowWindow(state.list, SW_SHOWNA);
         BringWindowToTop(state.list);
+        // The list holds the pen, so that a tap anywhere else closes it.
+        SetCapture(state.list);
         SendMessageW(state.list, LB_SETCARETINDEX, std::max(state.selectionAtDrop, 0), 0);
     } else {
         ShowWindow(state.list, SW_HIDE);
@@ -165,6 +167,8 @@ LRESULT OnListCommand(HWND hwnd, ComboState& state, WORD code) {
     } else if (code == kListPenLifted || code == LBN_DBLCLK) {
         EndDrop(hwnd, state, true);
         SetFocus(hwnd);
+    } else if (code == kListPenOutside) {
+        EndDrop(hwnd, state, true);
     }
     return 0;
 }

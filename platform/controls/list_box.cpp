@@ -346,6 +346,14 @@ LRESULT OnPenDown(HWND hwnd, ListBoxState& state, LPARAM lParam, bool doubleTap)
     if (TapWindowBar(hwnd, lParam)) return 0;
     if (GetFocus() != hwnd && !state.owner) SetFocus(hwnd);
     const LRESULT hit = ItemFromPoint(hwnd, state, PointOf(lParam));
+    if (state.owner) {
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        if (!PtInRect(&client, PointOf(lParam))) {
+            SendMessageW(state.owner, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), kListPenOutside), reinterpret_cast<LPARAM>(hwnd));
+            return 0;
+        }
+    }
     if (HIWORD(hit) || state.items.empty()) return 0;
     const int index = LOWORD(hit);
     const DWORD style = StyleOf(hwnd);

@@ -11,8 +11,10 @@ namespace platform {
 
 // The class of the list a combo box drops down.
 #define WC_COMBOLBOXW u"ComboLBox"
-// What the list of a combo box tells the combo box when the pen lifts from it.
+// What the list of a combo box tells the combo box when the pen lifts from it, and when the pen
+// comes down outside it (the list holds the pen while it is dropped).
 constexpr WORD kListPenLifted = 0x7F01;
+constexpr WORD kListPenOutside = 0x7F02;
 
 struct ListItem {
     std::u16string text;

@@ -202,6 +202,21 @@ TEST_F(ScrollBarTest, TheControlReportsArrowsPagesAndADraggedThumb) {
 namespace ctltest {
 namespace {
 
+TEST_F(ComboTest, ATapOutsideTheDroppedListClosesIt) {
+    const HWND combo = MakeCombo();
+    SendMessageW(combo, CB_SETCURSEL, 0, 0);
+    Tap(combo, 5, 5);
+    ASSERT_TRUE(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0));
+    const HWND list = GetCapture();
+    ASSERT_NE(list, nullptr);
+    // Far to the right of the list, in the list's own coordinates.
+    Tap(list, 400, 5);
+    EXPECT_FALSE(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(Count(6, CBN_CLOSEUP), 1);
+}
+
 TEST_F(ComboTest, AListWithoutRoomBelowOpensAboveTheField) {
     const HWND combo = Make(WC_COMBOBOXW, CBS_DROPDOWNLIST, 6, u"", {10, 290, 110, 380});
     for (const char16_t* text : {u"Low", u"Normal", u"High"}) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
