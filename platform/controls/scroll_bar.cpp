@@ -255,6 +255,7 @@ ScrollBarInfo BarInfo(HWND hwnd, int bar) {
 }  // namespace
 
 void PaintWindowBars(HWND hwnd) {
+    if (!IsWindowVisible(hwnd)) return;  // a hidden window's bars are not on the screen
     for (const int bar : {SB_VERT, SB_HORZ}) {
         RECT r{};
         if (!WindowBarRect(hwnd, bar, &r)) continue;

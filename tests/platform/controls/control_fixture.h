@@ -10,6 +10,7 @@
 
 #include "platform/controls.h"
 #include "platform/dialogs.h"
+#include "platform/gdi.h"
 #include "platform/testing.h"
 #include "platform/testing_user.h"
 
@@ -57,6 +58,7 @@ protected:
         WNDCLASSW wc{};
         wc.lpfnWndProc = ParentProc;
         wc.lpszClassName = u"QvControlParent";
+        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
         RegisterClassW(&wc);
         Log() = ParentLog{};
         parent_ = CreateWindowExW(0, u"QvControlParent", u"Parent", WS_VISIBLE, 0, 0, 240, 320, nullptr, nullptr, nullptr, nullptr);

@@ -56,5 +56,15 @@ TEST_F(ControlPaintTest, OnlyTheSelectedRowIsInTheHighlightColour) {
     EXPECT_TRUE(highlighted(2));
 }
 
+// A hidden list (as a combo box keeps its list) draws nothing, not even its scroll bar.
+TEST_F(ControlPaintTest, AHiddenListDrawsNoScrollBar) {
+    const HWND list = CreateWindowExW(0, WC_LISTBOXW, nullptr, WS_CHILD | WS_VSCROLL | WS_BORDER, 100, 100, 60, 60, parent_,
+                                      reinterpret_cast<HMENU>(9), nullptr, nullptr);
+    for (int i = 0; i < 50; ++i) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(u"row"));
+    platform::testing::PumpMessages();
+    for (int y = 100; y < 160; ++y)
+        for (int x = 100; x < 160; ++x) ASSERT_EQ(platform::testing::ScreenPixel(x, y), RGB(255, 255, 255)) << x << "," << y;
+}
+
 }  // namespace
 }  // namespace ctltest

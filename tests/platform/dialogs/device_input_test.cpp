@@ -66,6 +66,36 @@ TEST_F(DeviceInputTest, TextTapsAndKeysReachTheControlsAndTheDialogEndsWithItsCo
     EXPECT_TRUE(std::count(script_.commands.begin(), script_.commands.end(), std::make_pair(IDC_PRIVATE, BN_CLICKED)) == 1);
 }
 
+TEST_F(DeviceInputTest, TheStylusDropsAComboListAndChoosesFromIt) {
+    script_.on[WM_INITDIALOG] = [](HWND dialog, WPARAM, LPARAM) -> INT_PTR {
+        for (const char16_t* text : {u"Low", u"Normal", u"High"})
+            SendDlgItemMessageW(dialog, IDC_COMBO, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        return TRUE;
+    };
+    LRESULT chosen = -1;
+    bool dropped = false;
+    Steps({[&](HWND dialog) {
+               const POINT field = CentreOf(GetDlgItem(dialog, IDC_COMBO));
+               platform::testing::Tap(field.x, field.y);
+           },
+           [&](HWND dialog) {
+               dropped = SendDlgItemMessageW(dialog, IDC_COMBO, CB_GETDROPPEDSTATE, 0, 0) != 0;
+               RECT list{};
+               SendDlgItemMessageW(dialog, IDC_COMBO, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&list));
+               const int row = static_cast<int>(SendDlgItemMessageW(dialog, IDC_COMBO, CB_GETITEMHEIGHT, 0, 0));
+               platform::testing::SaveScreenshot(QV_TEST_OUTPUT_DIR "/dialogs/combo_dropped.png");
+               platform::testing::Tap(list.left + 5, list.top + 1 + row * 2 + row / 2);
+           },
+           [&](HWND dialog) {
+               chosen = SendDlgItemMessageW(dialog, IDC_COMBO, CB_GETCURSEL, 0, 0);
+               EndDialog(dialog, IDOK);
+           }});
+    Run(IDD_FORM);
+    EXPECT_TRUE(dropped);
+    EXPECT_EQ(chosen, 2);
+    EXPECT_EQ(std::count(script_.commands.begin(), script_.commands.end(), std::make_pair(IDC_COMBO, static_cast<int>(CBN_SELENDOK))), 1);
+}
+
 TEST_F(DeviceInputTest, TheActionKeyPressesTheDefaultButton) {
     Steps({[&](HWND) { platform::testing::Key(VK_RETURN); }});
     EXPECT_EQ(Run(IDD_NESTED), 20071);
