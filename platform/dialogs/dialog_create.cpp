@@ -102,7 +102,10 @@ HWND MakeDialog(HINSTANCE instance, const DialogTemplateView& view, HWND owner, 
                                            : UnitsOfFont({}, 0, 0, false, nullptr);
     DWORD exStyle = view.exStyle;
     if (view.style & DS_MODALFRAME) exStyle |= WS_EX_DLGMODALFRAME;
-    const DWORD style = view.style & ~static_cast<DWORD>(WS_VISIBLE);
+    // The shell's title bar shows a dialog's caption; a top-level dialog keeps no caption or frame of
+    // its own, so that all of its window is client area as the program's layouts expect.
+    DWORD style = view.style & ~static_cast<DWORD>(WS_VISIBLE);
+    if (!(style & WS_CHILD)) style &= ~static_cast<DWORD>(WS_CAPTION | WS_THICKFRAME);
     const RECT place = PlaceDialog(view, units, style, exStyle, owner);
     const std::u16string title(view.title);
     const HWND dialog = CreateWindowExW(exStyle, cls.c_str(), title.c_str(), style, place.left, place.top,

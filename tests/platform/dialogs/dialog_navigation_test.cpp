@@ -189,9 +189,12 @@ TEST_F(FormTest, ItemHelpersReadAndWriteByIdentifier) {
 
 TEST_F(FormTest, ControlsArePlacedInDialogUnitsOfTheFont) {
     RECT mapped{46, 2, 46 + 108, 2 + 12};
-    RECT actual{};
+    RECT actual{}, client{}, window{}, templateSize{0, 0, 160, 200};
     WithForm([&](HWND dialog) {
         ASSERT_TRUE(MapDialogRect(dialog, &mapped));
+        MapDialogRect(dialog, &templateSize);
+        GetClientRect(dialog, &client);
+        GetWindowRect(dialog, &window);
         const HWND edit = GetDlgItem(dialog, IDC_NAME);
         GetWindowRect(edit, &actual);
         POINT topLeft{actual.left, actual.top};
@@ -199,6 +202,9 @@ TEST_F(FormTest, ControlsArePlacedInDialogUnitsOfTheFont) {
         OffsetRect(&actual, topLeft.x - actual.left, topLeft.y - actual.top);
     });
     EXPECT_TRUE(EqualRect(&mapped, &actual));
+    // The caption is the shell's: the whole dialog is client area, as large as the template says.
+    EXPECT_EQ(client.bottom, window.bottom - window.top);
+    EXPECT_EQ(client.bottom, templateSize.bottom);
     EXPECT_GT(mapped.right - mapped.left, 108);  // a dialog unit across is more than a pixel at 96 dots per inch
     RECT r{0, 0, 4, 8};
     EXPECT_FALSE(MapDialogRect(owner_, &r));  // not a dialog
