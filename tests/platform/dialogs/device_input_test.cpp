@@ -2,6 +2,7 @@
 // stylus on the screen, the keys of the navigation pad; the dialog ends with the code given to
 // EndDialog.
 #include "dialog_fixture.h"
+#include "platform/shell.h"
 #include "platform/testing_display.h"
 
 namespace dlgtest {
@@ -29,6 +30,9 @@ protected:
 
 TEST_F(DeviceInputTest, TextTapsAndKeysReachTheControlsAndTheDialogEndsWithItsCode) {
     script_.on[WM_INITDIALOG] = [](HWND dialog, WPARAM, LPARAM) -> INT_PTR {
+        // As the program's dialogs do: full screen between the shell's bars.
+        SHINITDLGINFO info{SHIDIM_FLAGS, dialog, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN};
+        SHInitDialog(&info);
         for (const char16_t* text : {u"Monday", u"Tuesday", u"Wednesday", u"Thursday"})
             SendDlgItemMessageW(dialog, IDC_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
         return TRUE;
