@@ -3,6 +3,9 @@
 
 #include "platform/types.h"
 
+// "AGENDAFMT" value of the drawn agenda view in place of the schedule list.
+inline constexpr LONG kAgendaDrawn = 2;
+
 // Makes the item of the selected schedule row the current item.
 void SyncSchedSel();
 // Releases the agenda's off-screen buffer.
@@ -13,3 +16,9 @@ void RelayoutAgendaView();
 HWND AgendaSecondListWnd();
 // Redraws the selected row of the agenda list.
 void RedrawSelSchedRow();
+// Puts the list of the day view just below the weekday bar and stretches the bar over the width.
+void PlaceUnderWeekdayBar(HWND list);
+// Releases the previews' off-screen buffer.
+void ReleasePreviewBuffer();
+// Recomputes the timeline week's metrics for the screen.
+void RecalcTimelineMetrics();

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "core/cat_loading.h"
 #include "core/program_folder.h"
 #include "core/record_file.h"
 #include "core/record_list_file.h"
@@ -71,6 +72,8 @@ bool CatSerialize(CatRecord& record, RecordFile& file, bool store) {
 }
 
 void SaveCategoriesFile() {
+    // A list that failed to load is not the user's categories: writing it would lose the file.
+    if (CatListFailedToLoad()) return;
     const FileHandle handle(_wfopen(ProgramFolderFile(kCatFileName).c_str(), u"w"));
     if (!handle) return;
     RecordFile file;

@@ -1,7 +1,8 @@
-// Stand-ins for the month cache and the change handling until they are built.
+// Stand-ins for the change handling until it is built.
 #include "core/change_notify.h"
-#include "core/month_cache.h"
-
-void ReLoadNextMonthAppts() {}
 
 void ToggleTskComplete(LONG) {}
+
+LRESULT OnPimRecordCreated(WPARAM, LPARAM) { return 1; }
+LRESULT OnPimRecordDeleted(WPARAM, LPARAM) { return 1; }
+LRESULT OnPimRecordChanged(WPARAM, LPARAM) { return 1; }

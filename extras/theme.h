@@ -1,6 +1,8 @@
 // What the painters and texts of the other subsystems read of the current theme.
 #pragma once
 
+#include <string>
+
 #include "platform/types.h"
 
 // Title-bar styles 2 (tab bar) and 3 (underline bar) also select the weekday-and-short-date label.
@@ -9,3 +11,14 @@ inline constexpr LONG kTitleBarUnderline = 3;
 
 // The title-bar style of the current theme, 0 to 3.
 LONG GetThemeTitleBarStyle();
+
+// Loads a theme file into the current theme; an empty name is the default theme file. A missing
+// or unreadable file leaves the theme as it was.
+void LoadThemeFile(const std::u16string& path);
+// Saves the current theme; an empty name is the default theme file.
+void SaveThemeFile(const std::u16string& path);
+// Deletes a downloaded update package left over from an earlier run.
+void DeleteLeftoverUpdate();
+// Deletes the cached background pictures and the spinner's image lists.
+void DeleteThemePictures();
+void ShowSpinnerView();

@@ -107,3 +107,7 @@ std::u16string PathAfterLastColon(std::u16string_view cmdLine, bool stripQuotes)
 // The start view the switches ask for, else the one the settings give.
 LONG StartViewCodeFor(const CmdLineFlags& flags, LONG startOn30, LONG lastForStart);
 LONG GetStartViewCode();
+// Shows the start view once its data is loaded (message 1034).
+void ApplyStartView();
+// The view of a start-view code asked for while its data loaded (6, 7 and 10 show nothing).
+void ShowPendingView(LONG code);

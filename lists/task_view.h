@@ -1,9 +1,13 @@
 // The tasks view: its list and the preview pane below it.
 #pragma once
 
+#include "platform/commctrl.h"
+
 // Lays the task list and its preview pane out again.
 void RelayoutTaskView();
 // Drops the task list's cached row picture.
 void DropTaskRowCache();
 // Scrolls the row with the list's selection mark into view, when there is one.
 void EnsureTaskSelVisible();
+void PaintTskView(const DRAWITEMSTRUCT& item);
+void GetTskListMetrics(MEASUREITEMSTRUCT& measure);

@@ -10,3 +10,5 @@ void FieldListPop();
 ValSnapArray& FieldListRows();
 // The index of the row of the field list on screen that edits the variable, or -1.
 LONG FindValSnapFor(const void* variable);
+// Empties the stack of nested field lists.
+void ResetFieldListStack();

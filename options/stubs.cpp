@@ -9,3 +9,5 @@ ValSnapArray& FieldListRows() {
 }
 
 LONG FindValSnapFor(const void*) { return -1; }
+
+void ResetFieldListStack() {}

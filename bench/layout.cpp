@@ -1,0 +1,29 @@
+// The screen-class tests and the view rectangle, which every painter asks many times per paint.
+#include <benchmark/benchmark.h>
+
+#include "frame/frame_state.h"
+#include "platform/user.h"
+#include "ui/layout.h"
+#include "ui/screen_class.h"
+
+namespace {
+
+void ScreenClassTests(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(IsLandscapeScreen());
+        benchmark::DoNotOptimize(IsQvgaScreen());
+        benchmark::DoNotOptimize(IsScreen240Plus());
+    }
+}
+BENCHMARK(ScreenClassTests);
+
+void ViewRectOfTheMainWindow(benchmark::State& state) {
+    RECT r{};
+    for (auto _ : state) {
+        GetViewRect(r);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(ViewRectOfTheMainWindow);
+
+}  // namespace

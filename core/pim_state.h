@@ -1,0 +1,48 @@
+// The shared state of the loaded PIM data that the loaders, the change handling and the views all
+// read: the load flags, the custom-icon index, the own-change mark and the system's major version.
+#pragma once
+
+#include "core/id_index.h"
+#include "platform/types.h"
+
+// Set to 1 when a full load has finished; the user-interface thread reads a list only after that.
+struct LoadState {
+    LONG tasksLoaded = 0;
+    LONG contactsLoaded = 0;
+    // The load thread's part, which the main window reads: everything is loaded (set just before
+    // message 1030), and the thread itself (null when it could not be made).
+    LONG allLoaded = 0;
+    HANDLE thread = nullptr;
+};
+
+extern LoadState g_LoadState;
+
+// Raised just before the program itself saves an item through POOM, so that the change notification
+// that follows is absorbed instead of handled twice.
+struct ChangeMarks {
+    LONG ownChange = 0;
+    LONG pendingOwnDeletes = 0;
+};
+
+extern ChangeMarks g_ChangeMarks;
+
+// OID -> custom item icon number.
+extern IdIndex g_CustomIconIndex;
+
+// The major version of the system the program runs on (3, 4, 5...).
+int GetOsMajorVersion();
+inline constexpr int kOsMajor4 = 4;
+inline constexpr int kOsMajor5 = 5;
+
+// Empties the index and enters (oid, position) for every record of the array that has an OID.
+template <class Array>
+void RebuildIdSlotMap(IdIndex& index, const Array& records);
+void RebuildIdSlotMapFromPairs(IdIndex& index);
+
+template <class Array>
+void RebuildIdSlotMap(IdIndex& index, const Array& records) {
+    index.RemoveAll();
+    for (int i = 0; i < records.Size(); ++i)
+        if (records[i].oid != kNoId) index.Append(IdPair{i, records[i].oid});
+    RebuildIdSlotMapFromPairs(index);
+}

@@ -1,0 +1,231 @@
+// The main window's class, its creation sequence, the theme fonts and back buffers it owns, the
+// close command and the shutdown that undoes the creation.
+#include "frame/main_window.h"
+
+#include "calendar/calendar_input.h"
+#include "calendar/calendar_state.h"
+#include "calendar/month_view.h"
+#include "core/app_settings.h"
+#include "core/date_rec.h"
+#include "core/month_cache.h"
+#include "core/pim_volume.h"
+#include "core/poom_session.h"
+#include "extras/theme.h"
+#include "frame/back_buffers.h"
+#include "frame/cmd_line.h"
+#include "frame/file_types.h"
+#include "frame/frame_state.h"
+#include "frame/load_thread.h"
+#include "frame/main_messages.h"
+#include "frame/menu_bars.h"
+#include "frame/os_version.h"
+#include "frame/settings_store.h"
+#include "frame/view_id.h"
+#include "lists/cts_view.h"
+#include "lists/phone_lib.h"
+#include "options/field_list.h"
+#include "platform/gdi.h"
+#include "platform/resources.h"
+#include "platform/threads.h"
+#include "platform/time.h"
+#include "platform/user.h"
+#include "resources/resource.h"
+#include "ui/image_lists.h"
+#include "ui/screen_class.h"
+#include "wallet/wlt_view.h"
+
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+MainWindowState g_Main;
+
+namespace {
+
+constexpr UINT kMainClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+constexpr DWORD kMainWindowStyle = WS_CLIPCHILDREN | WS_VSCROLL;
+
+constexpr const WCHAR* kThemeFace = u"Tahoma";
+constexpr LONG kWeightNormal = 400;
+constexpr LONG kWeightBold = 600;
+constexpr LONG kSmallFontLess = 2;
+constexpr LONG kTinyVgaHeight = 12;
+constexpr LONG kTinyHeight = 8;
+constexpr BYTE kFontQuality = 5;
+constexpr BYTE kFontPitchAndFamily = 4;
+
+constexpr const WCHAR* kPimVolMountFailed = u"Pim.vol mounting failed";
+
+constexpr DWORD kNotifyRequestSize = sizeof(CENOTIFYREQUEST);
+
+// "STARTWEEKMON" values of the week view's first day.
+constexpr LONG kWeekStartsMonday = 1;
+constexpr LONG kWeekStartsSunday = 2;
+
+struct ThemeFontDef {
+    ThemeFont font;
+    LONG weight;
+};
+constexpr ThemeFontDef kThemeFontTable[] = {
+    {kFontNormal, kWeightNormal}, {kFontBold, kWeightBold}, {kFontList, kWeightNormal},
+    {kFontSmall, kWeightNormal},  {kFontTiny, kWeightNormal},
+};
+
+void ReleaseBuffers() {
+    DropMonthGridCache();
+    for (OffscreenBuffer& buffer : g_Main.backBuffers) ReleaseOffscreen(buffer);
+    ReleaseOffscreen(g_Main.mainBuffer);
+}
+
+// Loads that no shown view needs are switched off.
+void SwitchOffUnneededLoads() {
+    if (!g_ViewShown[ShownView::Tasks] && g_Settings.scheduleTasks) g_Frame.loadTasks = 0;
+    if (!g_ViewShown[ShownView::Contacts] && !g_Settings.dateItems) g_Frame.loadContacts = 0;
+    if (!g_ViewShown[ShownView::Dates] && !g_ViewShown[ShownView::Month] && !g_ViewShown[ShownView::Week])
+        g_Frame.loadAppts = 0;
+}
+
+void LoadStartTheme() {
+    if (g_CmdLine.themeFile) {
+        LoadThemeFile(g_Frame.themeFilePath);
+        SaveThemeFile(u"");
+        g_CmdLine.themeFile = 0;
+    } else {
+        LoadThemeFile(u"");
+    }
+}
+
+void SetStartDates() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    g_SelectedDate = DateRec(now.wYear, now.wMonth, now.wDay);
+    switch (g_Settings.startWeekMon) {
+    case kWeekStartsMonday: WeekStartMonday(now.wYear, now.wMonth, now.wDay, WeekViewStart); break;
+    case kWeekStartsSunday: WeekStartSunday(now.wYear, now.wMonth, now.wDay, WeekViewStart); break;
+    default: WeekViewStart = DateRec(now); break;
+    }
+}
+
+}  // namespace
+
+ATOM RegisterMainClass(HINSTANCE instance) {
+    WNDCLASSW wc{};
+    wc.style = kMainClassStyle;
+    wc.lpfnWndProc = MainWndProc;
+    wc.hInstance = instance;
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = kMainWndClass;
+    return RegisterClassW(&wc);
+}
+
+BOOL InitInstance(HINSTANCE instance, int show) {
+    g_Main.instance = instance;
+    WCHAR title[kTitleChars] = {};
+    LoadStringW(instance, IDS_PRODUCT_TITLE, title, kTitleChars);
+    RegisterMainClass(instance);
+    const HWND window = CreateWindowExW(0, kMainWndClass, title, kMainWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    if (!window) return 0;
+    g_Frame.mainWnd = window;
+    ShowWindow(window, show);
+    UpdateWindow(window);
+    CENOTIFYREQUEST& request = g_Main.pimVolNotifyRequest;
+    request = {};
+    request.dwSize = kNotifyRequestSize;
+    request.hwnd = window;
+    request.dwFlags = CEDB_EXNOTIFICATION;
+    return 1;
+}
+
+LRESULT OnMainCreate(HWND window) {
+    SetPlatformDefaults();
+    g_Main.phoneLibMissing = LoadPhoneLibrary() ? 0 : 1;
+    ReadViewShownFlags(g_ViewShown);
+    LoadSettings();
+    LoadStartTheme();
+    SwitchOffUnneededLoads();
+    const bool fastClock = g_Settings.clockTitle != 0 || ViewId == kViewSpinner;
+    SetTimer(window, kClockTimerId, fastClock ? kFastClockPeriodMs : kClockPeriodMs, nullptr);
+    DateRec now;
+    DateNow(now);
+    g_Main.todayDay = now.wDay;
+    g_Main.todayMinute = now.wMinute;
+    SetYearViewToday();
+    CreateThemeFonts();
+    ResetFieldListStack();
+    RegisterWltFileType();
+    RegisterTxtAssoc();
+    RegisterThemeFileType();
+    CreateViewMenuBar(&g_MenuBars.month, kUseDefaultBar, window, kShowBar);
+    SetStartDates();
+    ResetContactSortState();
+    StartPoomSession(window);
+    CreateAllImageLists();
+    if (!MountPimVol(g_PimVol)) MessageBoxW(nullptr, kPimVolMountFailed, kProgramTitle, MB_OK);
+    DeleteLeftoverUpdate();
+    return 0;
+}
+
+LONG ThemeFontHeight(ThemeFont font) {
+    switch (font) {
+    case kFontNormal:
+    case kFontBold: return g_Settings.fontSize;
+    case kFontList: return g_Settings.smallFontHeight;
+    case kFontSmall: return g_Settings.smallFontHeight - kSmallFontLess;
+    case kFontTiny:
+    default: return IsVgaScreen() ? kTinyVgaHeight : kTinyHeight;
+    }
+}
+
+void CreateThemeFonts() {
+    DeleteThemeFonts();
+    for (const ThemeFontDef& def : kThemeFontTable) {
+        LOGFONTW lf{};
+        lf.lfHeight = ThemeFontHeight(def.font);
+        lf.lfWeight = def.weight;
+        lf.lfQuality = kFontQuality;
+        lf.lfPitchAndFamily = kFontPitchAndFamily;
+        std::char_traits<WCHAR>::copy(lf.lfFaceName, kThemeFace, std::char_traits<WCHAR>::length(kThemeFace) + 1);
+        g_Main.themeFonts[def.font] = CreateFontIndirectW(&lf);
+    }
+}
+
+void DeleteThemeFonts() {
+    for (HFONT& font : g_Main.themeFonts) {
+        if (font) DeleteObject(font);
+        font = nullptr;
+    }
+}
+
+void FreeBackBuffers() {
+    for (OffscreenBuffer& buffer : g_Main.backBuffers) {
+        buffer.width = 0;
+        buffer.height = 0;
+        ReleaseOffscreenB(buffer);
+    }
+    DropMonthGridCache();
+    ResetAgendaScroll();
+}
+
+void CloseMainWindowCmd(HWND window) {
+    if (!g_LoadState.allLoaded) {
+        // The close waits for the load; message 1030 runs it again.
+        if (g_LoadState.thread) SetThreadPriority(g_LoadState.thread, THREAD_PRIORITY_NORMAL);
+        PendingViewCmd = kPendingClose;
+        return;
+    }
+    DestroyViewMenuBars();
+    DestroyWindow(window);
+}
+
+void ShutdownCleanup() {
+    SaveLastForStart();
+    KillTimer(g_Frame.mainWnd, kClockTimerId);
+    ShutdownWlt();
+    DestroyAllImageLists();
+    DeleteThemeFonts();
+    DeleteThemePictures();
+    ClearApptMonthCache();
+    ReleaseBuffers();
+    FreePhoneLibrary();
+    EndPoomSession();
+    if (IsOsMajor5OrLater()) UnmountPimVol(g_PimVol);
+}

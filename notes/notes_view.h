@@ -1,0 +1,8 @@
+// The notes view as the main window switches to it and measures its rows.
+#pragma once
+
+#include "platform/commctrl.h"
+
+// Switches to the notes view; with the "/TXT:" switch it opens the handed-over note.
+void ShowNotesView();
+void MeasureNotesListRow(MEASUREITEMSTRUCT& measure);

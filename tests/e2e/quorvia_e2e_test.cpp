@@ -1,0 +1,140 @@
+// The real program: started headless with an input script it shows its main window, writes a
+// screenshot and closes cleanly; a second start hands its switch to the running window and ends.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "frame/cmd_line.h"
+#include "frame/main_messages.h"
+#include "frame/single_instance.h"
+#include "tests/frame/frame_fixture.h"
+#include "platform/files.h"
+#include "platform/registry.h"
+#include "platform/testing_user.h"
+#include "platform/user.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr auto kProgramTimeout = std::chrono::seconds(90);
+constexpr int kTimeoutSeconds = 60;
+
+// Runs the program on the test's device with the environment and switches given; its exit status
+// (0 success).
+int RunProgram(const fs::path& root, const std::string& environment, const std::string& switches,
+               const fs::path& log) {
+    const std::string command = "QUORVIA_DEVICE='" + root.string() + "' QUORVIA_HEADLESS=1 " + environment +
+                                " timeout " + std::to_string(kTimeoutSeconds) + " '" QV_QUORVIA_BINARY "' " +
+                                switches + " > '" + log.string() + "' 2>&1";
+    return std::system(command.c_str());
+}
+
+std::string ReadAll(const fs::path& file) {
+    std::ifstream in(file);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class Program : public frametest::FrameTest {
+protected:
+    fs::path OutputDir() const {
+        const fs::path dir = fs::path(QV_TEST_OUTPUT_DIR) / "e2e";
+        fs::create_directories(dir);
+        return dir;
+    }
+};
+
+TEST_F(Program, StartsShowsItsMainWindowAndClosesCleanly) {
+    WriteSetting(u"STARTON30", kStartLastView);
+    const fs::path shot = OutputDir() / "main_window.png";
+    const fs::path turned = OutputDir() / "main_window_landscape.png";
+    fs::remove(shot);
+    fs::remove(turned);
+    const fs::path script = device_.Root() / "start.script";
+    std::ofstream(script) << "wait 100\nshot " << shot.string() << "\nrotate\nshot " << turned.string() << "\nquit\n";
+    const fs::path log = device_.Root() / "program.log";
+
+    const int status = RunProgram(device_.Root(), "QUORVIA_SCRIPT='" + script.string() + "'", "", log);
+    EXPECT_EQ(status, 0) << ReadAll(log);
+    ASSERT_TRUE(fs::exists(shot));
+    EXPECT_GT(fs::file_size(shot), 0u);
+    EXPECT_TRUE(fs::exists(turned));
+    // The close stored the view to start in next time, and the start registered the file types.
+    EXPECT_EQ(ReadSetting(u"LASTFORSTART"), kStartMonth);
+    RegKey wallet;
+    EXPECT_EQ(wallet.Open(HKEY_CLASSES_ROOT, u".zqw"), ERROR_SUCCESS);
+}
+
+TEST_F(Program, ExitInTheMenuClosesTheProgram) {
+    WriteSetting(u"STARTON30", kStartLastView);
+    const fs::path never = device_.Root() / "still_open.png";
+    const fs::path script = device_.Root() / "exit.script";
+    // "Menu", up from the top to its last entry "Exit", and choose it; the lines after it never run.
+    std::ofstream(script) << "key SOFT2\nkey UP\nkey ENTER\nwait 5000\nshot " << never.string() << "\nquit\n";
+    const fs::path log = device_.Root() / "program.log";
+
+    EXPECT_EQ(RunProgram(device_.Root(), "QUORVIA_SCRIPT='" + script.string() + "'", "", log), 0) << ReadAll(log);
+    EXPECT_FALSE(fs::exists(never));
+    EXPECT_EQ(ReadSetting(u"LASTFORSTART"), kStartMonth);
+}
+
+std::vector<UINT> g_handedOver;
+WNDPROC g_mainProc = nullptr;
+
+LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg >= kMsgCmdTasks && msg <= kMsgCmdTxtFile) g_handedOver.push_back(msg);
+    return CallWindowProcW(g_mainProc, hwnd, msg, wp, lp);
+}
+
+TEST_F(Program, SecondStartHandsItsSwitchToTheRunningWindowAndEnds) {
+    // This process is the running instance: it holds the mutex and shows the main window.
+    int otherRuns = -1;
+    ASSERT_EQ(CheckSingleInstance(kMainWndClass, otherRuns), S_OK);
+    ASSERT_EQ(otherRuns, 0);
+    ASSERT_EQ(InitInstance(g_Main.instance, SW_SHOW), 1);
+    const HWND window = g_Frame.mainWnd;
+    g_handedOver.clear();
+    g_mainProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingProc)));
+    platform::testing::PumpUntilIdle();
+    platform::testing::ClearForegroundWindow();
+    // The running instance keeps "STARTCONTACTSPIN" on; the second start reads it.
+    g_Settings.startContactSpin = 1;
+    SaveSettings();
+
+    struct Case {
+        const char* switches;
+        UINT message;
+    };
+    const Case cases[] = {{"TASKS TASK:12", kMsgCmdTasks}, {"/CONTACTS", kMsgCmdSpinner}};
+    for (const Case& c : cases) {
+        g_handedOver.clear();
+        std::atomic<bool> done = false;
+        int status = -1;
+        const fs::path log = device_.Root() / "second.log";
+        std::thread second([&] {
+            status = RunProgram(device_.Root(), "", c.switches, log);
+            done = true;
+        });
+        const bool ended = platform::testing::PumpUntil([&] { return done.load(); }, kProgramTimeout);
+        second.join();
+        ASSERT_TRUE(ended);
+        EXPECT_EQ(status, 0) << ReadAll(log);
+        EXPECT_EQ(g_handedOver, std::vector<UINT>{c.message}) << c.switches;
+        EXPECT_EQ(GetForegroundWindow(), window);
+        platform::testing::ClearForegroundWindow();
+    }
+    // The spinner message came while the window was in front: it opens on the contacts.
+    EXPECT_EQ(g_Main.contactsSpinner, 1);
+    DestroyWindow(window);
+    CloseHandle(g_CmdLine.mutex);
+}
+
+}  // namespace

@@ -1,0 +1,63 @@
+// A device with its screen and the program's resources, and the frame's globals reset around each
+// test, for tests that make the main window or its bars.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/app_settings.h"
+#include "frame/cmd_line.h"
+#include "frame/frame_state.h"
+#include "frame/load_thread.h"
+#include "frame/main_window.h"
+#include "frame/menu_bars.h"
+#include "frame/reg_key.h"
+#include "frame/settings_store.h"
+#include "frame/view_id.h"
+#include "platform/registry.h"
+#include "platform/system.h"
+#include "platform/testing.h"
+#include "platform/testing_display.h"
+#include "resources/quorvia_resources.h"
+
+namespace frametest {
+
+inline void ResetFrameGlobals() {
+    g_Frame = {};
+    g_Main = {};
+    g_CmdLine = {};
+    g_Settings = AppSettings();
+    g_ViewShown = ViewShownFlags();
+    g_MenuBars = {};
+    g_LoadState = {};
+    PendingViewCmd = kNoPendingCmd;
+    ViewId = kViewCoverScreen;
+}
+
+class FrameTest : public ::testing::Test {
+protected:
+    FrameTest() {
+        ResetFrameGlobals();
+        RegisterQuorviaResources();
+        g_Main.instance = GetModuleHandleW(nullptr);
+    }
+    ~FrameTest() override { ResetFrameGlobals(); }
+
+    static void WriteSetting(const WCHAR* name, LONG value) {
+        RegKey key;
+        ASSERT_EQ(key.Create(HKEY_CURRENT_USER, kSettingsKey), ERROR_SUCCESS);
+        ASSERT_EQ(key.WriteNumber(name, value), ERROR_SUCCESS);
+    }
+    static LONG ReadSetting(const WCHAR* name) {
+        RegKey key;
+        LONG value = -1;
+        if (key.Open(HKEY_CURRENT_USER, kSettingsKey) == ERROR_SUCCESS) key.ReadNumber(name, value);
+        return value;
+    }
+
+    platform::testing::TestDevice device_;
+    platform::testing::TestScreen screen_;
+};
+
+}  // namespace frametest

@@ -1,0 +1,116 @@
+// The main window: made with its title, soft-key bar and fonts, closed with nothing left behind and
+// the last view stored, and the private messages a second start sends acting only in front.
+#include <gtest/gtest.h>
+
+#include "frame/cmd_messages.h"
+#include "frame/main_messages.h"
+#include "frame_fixture.h"
+#include "platform/gdi.h"
+#include "platform/shell.h"
+#include "platform/testing_gdi.h"
+#include "platform/testing_user.h"
+#include "platform/user.h"
+#include "resources/resource.h"
+
+namespace {
+
+class MainWindow : public frametest::FrameTest {
+protected:
+    HWND Open() {
+        EXPECT_EQ(InitInstance(g_Main.instance, SW_SHOW), 1);
+        platform::testing::PumpUntilIdle();
+        return g_Frame.mainWnd;
+    }
+    ~MainWindow() override {
+        if (g_Frame.mainWnd && IsWindow(g_Frame.mainWnd)) DestroyWindow(g_Frame.mainWnd);
+    }
+};
+
+TEST_F(MainWindow, ShowsItsTitleAndBarAndClosesLeavingNothingBehind) {
+    WriteSetting(u"STARTON30", kStartLastView);
+    const std::size_t gdiBefore = platform::testing::LiveGdiObjectCount();
+    const HWND window = Open();
+    ASSERT_NE(window, nullptr);
+
+    WCHAR title[kTitleChars] = {};
+    GetWindowTextW(window, title, kTitleChars);
+    EXPECT_EQ(std::u16string(title), kProgramTitle);
+    EXPECT_EQ(platform::testing::NavBarTitle(), kProgramTitle);
+    EXPECT_EQ(platform::testing::SoftKeyTexts(), (std::vector<std::u16string>{u"Vestral", u"Menu"}));
+    EXPECT_EQ(platform::testing::ShownSoftKeyBar(), g_MenuBars.month);
+    for (const HFONT font : g_Main.themeFonts) EXPECT_NE(font, nullptr);
+    // Nothing to load yet: the first paint's hand-over has come and gone.
+    EXPECT_EQ(g_LoadState.allLoaded, 1);
+
+    SendMessageW(window, WM_COMMAND, IDM_EXIT, 0);
+    platform::testing::PumpUntilIdle();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(g_MenuBars.month, nullptr);
+    for (const HFONT font : g_Main.themeFonts) EXPECT_EQ(font, nullptr);
+    EXPECT_EQ(platform::testing::LiveGdiObjectCount(), gdiBefore);
+    // The cover screen was on screen: the next start opens the month view.
+    EXPECT_EQ(ReadSetting(u"LASTFORSTART"), kStartMonth);
+}
+
+TEST_F(MainWindow, ThemeFontsFollowTheFontSizeAndScreen) {
+    g_Settings.fontSize = 15;
+    g_Settings.smallFontHeight = 13;
+    EXPECT_EQ(ThemeFontHeight(kFontNormal), 15);
+    EXPECT_EQ(ThemeFontHeight(kFontBold), 15);
+    EXPECT_EQ(ThemeFontHeight(kFontList), 13);
+    EXPECT_EQ(ThemeFontHeight(kFontSmall), 11);
+    EXPECT_EQ(ThemeFontHeight(kFontTiny), 8);
+    platform::DeviceProfile vga;
+    vga.screenWidth = 480;
+    vga.screenHeight = 640;
+    device_.SetProfile(vga);
+    EXPECT_EQ(ThemeFontHeight(kFontTiny), 12);
+}
+
+TEST_F(MainWindow, SecondStartMessagesActOnlyWhileInFront) {
+    const HWND window = Open();
+    ASSERT_NE(window, nullptr);
+    SetForegroundWindow(window);
+
+    // "SPIN" opens the spinner without turning it to the contacts.
+    EXPECT_EQ(SendMessageW(window, kMsgCmdSpinner, 0, 0), 1);
+    EXPECT_EQ(g_Main.contactsSpinner, 0);
+    EXPECT_EQ(SendMessageW(window, kMsgCmdSpinner, kSpinnerOnContacts, 0), 1);
+    EXPECT_EQ(g_Main.contactsSpinner, 1);
+
+    g_Main.contactsSpinner = 0;
+    platform::testing::ClearForegroundWindow();
+    EXPECT_EQ(SendMessageW(window, kMsgCmdSpinner, kSpinnerOnContacts, 0), 1);
+    EXPECT_EQ(SendMessageW(window, kMsgCmdTxtFile, 0, 0), 1);
+    EXPECT_EQ(g_Main.contactsSpinner, 0);
+    EXPECT_EQ(g_CmdLine.txtFile, 0);
+
+    SetForegroundWindow(window);
+    EXPECT_EQ(SendMessageW(window, kMsgCmdTxtFile, 0, 0), 1);
+    EXPECT_EQ(g_CmdLine.txtFile, 1);
+}
+
+TEST_F(MainWindow, BackTwiceInAMainViewArmsThenHandsOver) {
+    const HWND window = Open();
+    ASSERT_NE(window, nullptr);
+    const LPARAM back = MAKELPARAM(0, VK_ESCAPE);
+    EXPECT_EQ(SendMessageW(window, WM_HOTKEY, 0, back), 1);
+    EXPECT_EQ(g_Main.backArmed, 1);
+    EXPECT_EQ(SendMessageW(window, WM_HOTKEY, 0, back), 1);
+    EXPECT_EQ(g_Main.backArmed, 0);
+}
+
+TEST_F(MainWindow, CloseWhileLoadingWaitsForTheLoad) {
+    const HWND window = Open();
+    ASSERT_NE(window, nullptr);
+    g_LoadState.allLoaded = 0;
+    CloseMainWindowCmd(window);
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_EQ(PendingViewCmd, kPendingClose);
+    g_LoadState.allLoaded = 1;
+    SendMessageW(window, kMsgAllLoaded, 0, 0);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(PendingViewCmd, kNoPendingCmd);
+}
+
+}  // namespace

@@ -1,0 +1,7 @@
+// The custom icons of items as the painters and the readers look them up.
+#pragma once
+
+#include "platform/types.h"
+
+// The item's custom icon number, -1 when it has none.
+LONG LookupCustomIcon(LONG oid);
