@@ -4,6 +4,11 @@
 
 #include "platform/types.h"
 
+// The common controls' header declares the same records under the same guard; whichever comes first
+// declares them.
+#ifndef QV_OWNER_DRAW_RECORDS
+#define QV_OWNER_DRAW_RECORDS
+
 // Control types.
 #define ODT_MENU 1
 #define ODT_LISTBOX 2
@@ -48,6 +53,8 @@ struct DRAWITEMSTRUCT {
     ULONG_PTR itemData;
 };
 using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
+
+#endif  // QV_OWNER_DRAW_RECORDS
 
 struct DELETEITEMSTRUCT {
     UINT CtlType;
