@@ -36,3 +36,12 @@ void RegisterStandardControls() {
 }
 
 }  // namespace platform
+
+namespace {
+
+// Registers the classes when the program starts (area.cmake keeps this object in every link).
+const bool registeredAtStart = (platform::RegisterStandardControls(), true);
+
+}  // namespace
+
+extern "C" const bool* const qv_standard_controls_at_start = &registeredAtStart;
