@@ -245,6 +245,7 @@ LRESULT OnPenDown(HWND hwnd, EditState& state, LPARAM lParam) {
 }
 
 LRESULT OnPenMove(HWND hwnd, EditState& state, LPARAM lParam) {
+    if (DragWindowBar(hwnd, lParam)) return 0;
     if (!state.selecting) return 0;
     const POINT pt = PointOf(lParam);
     const RECT area = EditTextArea(hwnd, state);
@@ -256,6 +257,7 @@ LRESULT OnPenMove(HWND hwnd, EditState& state, LPARAM lParam) {
 }
 
 LRESULT OnPenUp(HWND hwnd, EditState& state) {
+    if (EndWindowBarDrag(hwnd)) return 0;
     if (!state.selecting) return 0;
     state.selecting = false;
     if (GetCapture() == hwnd) ReleaseCapture();
@@ -442,7 +444,10 @@ LRESULT EditMessage(HWND hwnd, EditState& state, UINT message, WPARAM wParam, LP
     case WM_MOUSEMOVE: return OnPenMove(hwnd, state, lParam);
     case WM_LBUTTONUP: return OnPenUp(hwnd, state);
     case WM_LBUTTONDBLCLK: return OnDoubleTap(hwnd, state, lParam);
-    case WM_CAPTURECHANGED: state.selecting = false; return 0;
+    case WM_CAPTURECHANGED:
+        state.selecting = false;
+        CancelWindowBarDrag(hwnd);
+        return 0;
     case WM_SETFOCUS: return OnFocus(hwnd, state, true);
     case WM_KILLFOCUS: return OnFocus(hwnd, state, false);
     case WM_CUT: Copy(state, hwnd); if (state.text.HasSelection()) Delete(hwnd, state, false); return 0;

@@ -376,6 +376,7 @@ LRESULT OnPenDown(HWND hwnd, ListBoxState& state, LPARAM lParam, bool doubleTap)
 }
 
 LRESULT OnPenMove(HWND hwnd, ListBoxState& state, LPARAM lParam) {
+    if (DragWindowBar(hwnd, lParam)) return 0;
     if (!state.tracking || ListIsMulti(hwnd)) return 0;
     const POINT pt = PointOf(lParam);
     const int current = Current(hwnd, state);
@@ -387,6 +388,7 @@ LRESULT OnPenMove(HWND hwnd, ListBoxState& state, LPARAM lParam) {
 }
 
 LRESULT OnPenUp(HWND hwnd, ListBoxState& state) {
+    if (EndWindowBarDrag(hwnd)) return 0;
     if (!state.tracking) return 0;
     state.tracking = false;
     if (GetCapture() == hwnd) ReleaseCapture();
@@ -514,7 +516,10 @@ LRESULT ListMessage(HWND hwnd, ListBoxState& state, UINT message, WPARAM wParam,
     case WM_LBUTTONDBLCLK: return OnPenDown(hwnd, state, lParam, true);
     case WM_MOUSEMOVE: return OnPenMove(hwnd, state, lParam);
     case WM_LBUTTONUP: return OnPenUp(hwnd, state);
-    case WM_CAPTURECHANGED: state.tracking = false; return 0;
+    case WM_CAPTURECHANGED:
+        state.tracking = false;
+        CancelWindowBarDrag(hwnd);
+        return 0;
     case WM_VSCROLL: return OnVScroll(hwnd, state, wParam);
     case WM_SETFOCUS: return OnFocus(hwnd, state, true);
     case WM_KILLFOCUS: return OnFocus(hwnd, state, false);

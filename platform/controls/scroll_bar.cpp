@@ -266,27 +266,86 @@ void PaintWindowBars(HWND hwnd) {
     }
 }
 
+// A thumb of a window's bar being dragged by the pen (one at a time per thread).
+struct BarDrag {
+    HWND hwnd = nullptr;
+    int bar = SB_VERT;
+    int grab = 0;  // where on the thumb the pen holds it
+    int trackPos = 0;
+};
+thread_local BarDrag barDrag;
+
+// Where the pen is along a bar, and the bar's measures.
+struct BarPlace {
+    RECT rect{};
+    int at = 0;
+    int length = 0;
+    int arrow = 0;
+};
+
+BarPlace PlaceOnBar(HWND hwnd, int bar, const RECT& r, LPARAM lParam) {
+    POINT pt = PointOf(lParam);
+    ClientToScreen(hwnd, &pt);
+    const bool vertical = bar == SB_VERT;
+    const int length = vertical ? r.bottom - r.top : r.right - r.left;
+    const int arrow = std::min<int>(vertical ? r.right - r.left : r.bottom - r.top, length / 2);
+    return {r, vertical ? pt.y - r.top : pt.x - r.left, length, arrow};
+}
+
 bool TapWindowBar(HWND hwnd, LPARAM lParam) {
     POINT pt = PointOf(lParam);
     ClientToScreen(hwnd, &pt);
     for (const int bar : {SB_VERT, SB_HORZ}) {
         RECT r{};
         if (!WindowBarRect(hwnd, bar, &r) || !PtInRect(&r, pt)) continue;
-        const bool vertical = bar == SB_VERT;
         const ScrollBarInfo info = BarInfo(hwnd, bar);
-        const int length = vertical ? r.bottom - r.top : r.right - r.left;
-        const int arrow = std::min<int>(vertical ? r.right - r.left : r.bottom - r.top, length / 2);
-        const int at = vertical ? pt.y - r.top : pt.x - r.left;
-        const ThumbPlace thumb = PlaceThumb(info, length, arrow);
+        const BarPlace place = PlaceOnBar(hwnd, bar, r, lParam);
+        const ThumbPlace thumb = PlaceThumb(info, place.length, place.arrow);
+        const UINT message = bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL;
         int action = SB_ENDSCROLL;
-        if (at < arrow) action = SB_LINEUP;
-        else if (at >= length - arrow) action = SB_LINEDOWN;
-        else if (at < thumb.start) action = SB_PAGEUP;
-        else if (at >= thumb.start + thumb.size) action = SB_PAGEDOWN;
-        if (action != SB_ENDSCROLL) SendMessageW(hwnd, vertical ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(action, 0), 0);
+        if (place.at < place.arrow) action = SB_LINEUP;
+        else if (place.at >= place.length - place.arrow) action = SB_LINEDOWN;
+        else if (place.at < thumb.start) action = SB_PAGEUP;
+        else if (place.at >= thumb.start + thumb.size) action = SB_PAGEDOWN;
+        if (action != SB_ENDSCROLL) {
+            SendMessageW(hwnd, message, MAKEWPARAM(action, 0), 0);
+            return true;
+        }
+        // On the thumb: it follows the pen until the pen lifts.
+        barDrag = {hwnd, bar, place.at - thumb.start, info.pos};
+        SetCapture(hwnd);
         return true;
     }
     return false;
+}
+
+bool DragWindowBar(HWND hwnd, LPARAM lParam) {
+    if (barDrag.hwnd != hwnd) return false;
+    RECT r{};
+    if (!WindowBarRect(hwnd, barDrag.bar, &r)) return true;
+    const ScrollBarInfo info = BarInfo(hwnd, barDrag.bar);
+    const BarPlace place = PlaceOnBar(hwnd, barDrag.bar, r, lParam);
+    const int pos = PositionOfThumb(info, place.length, place.arrow, place.at - barDrag.grab);
+    if (pos != barDrag.trackPos) {
+        barDrag.trackPos = pos;
+        SendMessageW(hwnd, barDrag.bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, static_cast<WORD>(pos)), 0);
+    }
+    return true;
+}
+
+void CancelWindowBarDrag(HWND hwnd) {
+    if (barDrag.hwnd == hwnd) barDrag = {};
+}
+
+bool EndWindowBarDrag(HWND hwnd) {
+    if (barDrag.hwnd != hwnd) return false;
+    const BarDrag drag = barDrag;
+    barDrag = {};
+    const UINT message = drag.bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL;
+    SendMessageW(hwnd, message, MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(drag.trackPos)), 0);
+    if (GetCapture() == hwnd) ReleaseCapture();
+    SendMessageW(hwnd, message, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+    return true;
 }
 
 ThumbPlace PlaceThumb(const ScrollBarInfo& info, int length, int arrow) {

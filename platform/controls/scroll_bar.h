@@ -33,6 +33,12 @@ void PaintScrollBar(HDC dc, RECT bar, bool vertical, const ScrollBarInfo& info, 
 void PaintWindowBars(HWND hwnd);
 // A pen-down on one of a window's bars (client coordinates beyond the client area): the window gets
 // the scroll request as WM_VSCROLL or WM_HSCROLL; false when the point is on no bar.
+// A pen-down on the thumb starts a drag that the window's pen moves and pen-up hand to these
+// (true while the drag is the window's): WM_VSCROLL SB_THUMBTRACK as it moves, SB_THUMBPOSITION at the end.
 bool TapWindowBar(HWND hwnd, LPARAM lParam);
+bool DragWindowBar(HWND hwnd, LPARAM lParam);
+bool EndWindowBarDrag(HWND hwnd);
+// The window lost the pen (WM_CAPTURECHANGED): a drag of its thumb ends where it is.
+void CancelWindowBarDrag(HWND hwnd);
 
 }  // namespace platform

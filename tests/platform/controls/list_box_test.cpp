@@ -213,6 +213,21 @@ TEST_F(ListBoxTest, KeepsTheFocusedRowInViewAndScrollsWithItsBar) {
     SendMessageW(list, WM_VSCROLL, SB_PAGEDOWN, 0);
     EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), page);
     EXPECT_EQ(GetScrollPos(list, SB_VERT), page);
+    // The stylus on the bar: the lower arrow steps a row, the thumb dragged to the bottom shows the end.
+    RECT client{};
+    GetClientRect(list, &client);
+    const int barX = client.right + 2;
+    const int arrow = GetSystemMetrics(SM_CXVSCROLL);
+    SendMessageW(list, WM_VSCROLL, SB_TOP, 0);
+    Tap(list, barX, client.bottom - 2);
+    EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 1);
+    SendMessageW(list, WM_VSCROLL, SB_TOP, 0);
+    SendMessageW(list, WM_LBUTTONDOWN, 0, MAKELPARAM(barX, arrow + 1));
+    EXPECT_EQ(GetCapture(), list);
+    SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(barX, client.bottom + 100));
+    SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(barX, client.bottom + 100));
+    EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 40 - page);
+    EXPECT_EQ(GetCapture(), nullptr);
     // The top never goes past the point where the last row sits at the bottom.
     SendMessageW(list, LB_SETTOPINDEX, 39, 0);
     EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 40 - page);
