@@ -1,5 +1,6 @@
 // Filling a report list view with 5,000 rows (text, item data and a second column) and scrolling
-// through all of it a row at a time with the Down key, as a long contact list is used.
+// through all of it: a row at a time with the Down key, as a long contact list is used, and a page
+// at a time with every page painted.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -90,5 +91,26 @@ void BM_ScrollListView5000(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kRows);
 }
 BENCHMARK(BM_ScrollListView5000)->Unit(benchmark::kMillisecond);
+
+void BM_ScrollListView5000ByPagesPainted(benchmark::State& state) {
+    Fixture f;
+    f.MakeList();
+    f.Fill();
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    SendMessageW(f.list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    const int perPage = static_cast<int>(SendMessageW(f.list, LVM_GETCOUNTPERPAGE, 0, 0));
+    const int pageHeight = perPage * static_cast<int>(row.bottom - row.top);
+    for (auto _ : state) {
+        SendMessageW(f.list, WM_VSCROLL, MAKEWPARAM(6 /* to the top */, 0), 0);
+        for (int top = 0; top < kRows; top += perPage) {
+            SendMessageW(f.list, LVM_SCROLL, 0, pageHeight);
+            UpdateWindow(f.list);
+        }
+        benchmark::DoNotOptimize(SendMessageW(f.list, LVM_GETTOPINDEX, 0, 0));
+    }
+    state.SetItemsProcessed(state.iterations() * kRows);
+}
+BENCHMARK(BM_ScrollListView5000ByPagesPainted)->Unit(benchmark::kMillisecond);
 
 }  // namespace

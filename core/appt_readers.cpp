@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/date_text.h"
+#include "core/pim_state.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
 #include "frame/frame_state.h"
@@ -21,17 +22,10 @@ extern DateRec g_SelectedDate;
 namespace {
 
 // On this version a series is always read as itself.
-constexpr DWORD kOsMajorSeriesOnly = 3;
-constexpr DWORD kOsMajorPimTables = 5;
+constexpr int kOsMajorSeriesOnly = 3;
 // How far back an occurrence of a series running past midnight is looked for.
 constexpr int kOccurStepBackDays = 31;
 constexpr LONG kMeetingStatusMeeting = olMeeting;
-
-DWORD OsMajorVersion() {
-    OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof(info);
-    return GetVersionExW(&info) ? info.dwMajorVersion : 0;
-}
 
 // The text of a getter's BSTR, freed in any case; empty when the getter failed.
 std::u16string Bstr(HRESULT hr, BSTR text) {
@@ -81,7 +75,7 @@ void ReadApptFields(IPOutlookApp* app, IAppointment& appt, ApptRecord& record) {
     const LONG icon = LookupCustomIcon(record.oid);
     if (icon != -1) record.icon = icon;
     const CatIcon takeIcon = icon == -1 ? CatIcon::Take : CatIcon::Keep;
-    if (OsMajorVersion() >= kOsMajorPimTables) {
+    if (GetOsMajorVersion() >= kOsMajor5) {
         AttachItemCategories(record.oid, g_CatAssocLists.appts, g_CatList, record, takeIcon);
     } else {
         text = nullptr;
@@ -153,7 +147,7 @@ int LoadApptOccurFromPOOM(LONG oid, ApptRecord& record, const DateRec& date) {
     if (!appt) return 0;
     ResetForRead(record);
     record.recurring = RecurringFlag(*appt);
-    if (record.recurring && OsMajorVersion() != kOsMajorSeriesOnly) {
+    if (record.recurring && GetOsMajorVersion() != kOsMajorSeriesOnly) {
         appt.Reset();
         appt = ReadRecurPattern(oid, date);
         if (!appt) return 0;

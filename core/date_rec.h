@@ -65,6 +65,9 @@ void WeekStartSunday(int year, int month, int day, DateRec& out);
 // The week views' first day for a selected date by the "STARTWEEKMON" setting: 1 the Monday of its
 // week, 2 the Sunday, anything else the selected date itself; always at 00:00:00.
 void GetWeekStartDate(int year, int month, int day, int startWeekMon, DateRec& weekStart);
+// The same for the calendar views' selected date (g_SelectedDate) and the "STARTWEEKMON" setting in
+// force; the views pass their week start record.
+void GetWeekStartDate(DateRec& weekViewStart);
 DateRec& GetFirstThursday(DateRec& date, int year);
 // Steps a one day at a time until it equals b and returns the number of steps. When a is later
 // than b it steps back and returns the negative count; when the times of day differ it stops at

@@ -2,6 +2,7 @@
 // and the lists of all appointments and all multi-day spans.
 #include "core/month_cache.h"
 
+#include <algorithm>
 #include <string>
 
 #include "core/app_settings.h"
@@ -196,6 +197,39 @@ void ClearApptMonthCache() {
     g_ApptCache.curSpans = nullptr;
 }
 
+namespace {
+
+// Appends to into the spans of (fromYear, fromMonth) that reach into (year, month), the following
+// month, and start before its window. A span that starts inside the window comes again from the
+// month's own query; carrying it too would put the appointment into the month's spans twice. A span
+// already there is not added again.
+void CarrySpansInto(const SpanArray& from, int fromYear, int fromMonth, int year, int month, SpanArray& into) {
+    DateRec windowStart, windowEnd;
+    MonthWindow(year, month, windowStart, windowEnd);
+    for (const TimeSpan& span : from) {
+        if (span.start.wYear != fromYear || span.start.wMonth != fromMonth) continue;
+        if (!DateIsBefore(span.start, windowStart)) continue;
+        const DateRec end = GetSpanEnd(span);
+        if (end.wYear < year || (end.wYear == year && end.wMonth < month)) continue;
+        const bool present = std::any_of(into.begin(), into.end(), [&](const TimeSpan& held) {
+            return held.oid == span.oid && DateEqual(held.start, span.start);
+        });
+        if (!present) into.Append(span);
+    }
+}
+
+// The split month reads the next month before the shown one; the spans of the shown month that run
+// on into the next are carried there once the shown month is read.
+void CarryIntoNextMonth(int year, int month) {
+    int nextYear = 0, nextMonth = 0;
+    NextMonth(year, month, nextYear, nextMonth);
+    const int next = FindMonthBucket(nextYear, nextMonth);
+    if (next < 0 || !g_ApptCache.curSpans) return;
+    CarrySpansInto(*g_ApptCache.curSpans, year, month, nextYear, nextMonth, *g_ApptCache.spanLists[next]);
+}
+
+}  // namespace
+
 void CarryPrevMonthSpans(int year, int month) {
     SpanArray* current = g_ApptCache.curSpans;
     if (!current) return;
@@ -203,12 +237,7 @@ void CarryPrevMonthSpans(int year, int month) {
     PrevMonth(year, month, prevYear, prevMonth);
     const int prev = FindMonthBucket(prevYear, prevMonth);
     if (prev < 0) return;
-    const SpanArray& spans = *g_ApptCache.spanLists[prev];
-    for (const TimeSpan& span : spans) {
-        if (span.start.wYear != prevYear || span.start.wMonth != prevMonth) continue;
-        const DateRec end = GetSpanEnd(span);
-        if (end.wYear > year || (end.wYear == year && end.wMonth >= month)) current->Append(span);
-    }
+    CarrySpansInto(*g_ApptCache.spanLists[prev], prevYear, prevMonth, year, month, *current);
 }
 
 void ReLoadApptPOOM(int year, int month, LONG reload) {
@@ -228,6 +257,7 @@ void ReLoadApptPOOM(int year, int month, LONG reload) {
     }
     CarryPrevMonthSpans(year, month);
     FillMonth(GetPoomApp(), year, month);
+    CarryIntoNextMonth(year, month);
 }
 
 void LoadApptsForMonth(LONG reset, LONG reloadCats) {

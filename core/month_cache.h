@@ -7,7 +7,9 @@
 //  1. keys, apptLists and spanLists have the same size; index i of each belongs to the same month;
 //  2. keys are in ascending (year, month) order without duplicates;
 //  3. curAppts and curSpans are null, point at one month's arrays, or at g_AllApptsArray and
-//     g_MultiDaySpans; a reset deletes every month and nulls them before the shown month is read.
+//     g_MultiDaySpans; a reset deletes every month and nulls them before the shown month is read;
+//  4. a month's spans hold each span of its window once, and the spans of the month before that
+//     start before the window and run into the month, whichever of the two months was read first.
 #pragma once
 
 #include <memory>
@@ -60,6 +62,8 @@ void OpenApptMonthByOid(LONG oid);
 void ReloadAllAppts();
 void LoadAllApptsPOOM();
 void LoadMultiDaySpans();
+// Copies into the current spans those of the previous month that reach into this month and start
+// before this month's window (the others come with the month's own query).
 void CarryPrevMonthSpans(int year, int month);
 // Inserts (month, year) after every key not later than it; returns its position.
 int InsertMonthKey(int year, int month);

@@ -46,9 +46,18 @@ int RemoveApptFromMonthBuckets(LONG oid, int year, int month, int day, LONG also
     if (day >= length - kMonthWindowDaysBack) {
         NextMonth(year, month, otherYear, otherMonth);
         RemoveFromMonth(oid, otherYear, otherMonth, alsoSpans);
-    } else if (day <= kMonthWindowEndDay) {
-        PrevMonth(year, month, otherYear, otherMonth);
-        RemoveFromMonth(oid, otherYear, otherMonth, alsoSpans);
+    } else {
+        if (day <= kMonthWindowEndDay) {
+            PrevMonth(year, month, otherYear, otherMonth);
+            RemoveFromMonth(oid, otherYear, otherMonth, alsoSpans);
+        }
+        // A span that runs on into the next month was carried into that month's spans when it was
+        // read, whatever its start day; left there it would still show the appointment.
+        if (alsoSpans != 0) {
+            NextMonth(year, month, otherYear, otherMonth);
+            const int next = FindMonthBucket(otherYear, otherMonth);
+            if (next >= 0) RemoveSpanByOid(g_ApptCache.spanLists[next].get(), oid);
+        }
     }
     return removed;
 }

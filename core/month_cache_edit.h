@@ -9,7 +9,8 @@
 
 // Index of the month's key, or -1.
 int FindMonthBucket(int year, int month);
-// Removes the appointment from its month and from the neighbour month whose window holds its day.
+// Removes the appointment from its month and from the neighbour month whose window holds its day;
+// with alsoSpans its span also from the next month, into which it may have been carried.
 // 1 when it was removed from its own month.
 int RemoveApptFromMonthBuckets(LONG oid, int year, int month, int day, LONG alsoSpans);
 int RemoveApptByOid(ApptArray* appts, LONG oid);

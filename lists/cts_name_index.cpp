@@ -1,6 +1,7 @@
 // Name index lookups by first letter, sorted insertion, and finding a contact named in a text.
 #include "lists/cts_name_index.h"
 
+#include "core/log_file.h"
 #include "core/text_util.h"
 #include "platform/text.h"
 
@@ -87,6 +88,10 @@ void AddToNameIndex(const std::u16string& name, LONG position, NameIndex& index)
     if (name.empty()) return;
     int start = FindNameIdxByLetter(name[0], index);
     if (start < 0) start = GetSomewhereCloser(name[0], index);
+    if (start < 0) {
+        WriteSingleLog(u"iStart of -1 after GetSomewhereCloser ");
+        return;
+    }
     for (int i = start; i < index.Size(); ++i) {
         if (platform::CompareNoCase(index[i].name, name) > 0) {
             index.InsertAt(i, NameIdxEntry{position, name});
@@ -94,6 +99,11 @@ void AddToNameIndex(const std::u16string& name, LONG position, NameIndex& index)
         }
     }
     index.Append(NameIdxEntry{position, name});
+}
+
+bool NamePrefixEquals(const NameIdxEntry& entry, std::u16string_view text) {
+    if (entry.name.size() < text.size()) return false;
+    return platform::EqualNoCase(std::u16string_view(entry.name).substr(0, text.size()), text);
 }
 
 void RenumberIdsAfter(LONG removedPosition, NameIndex& index) {

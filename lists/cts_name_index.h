@@ -38,6 +38,8 @@ int FindNameIdxByLetter(WCHAR letter, const NameIndex& index);
 // A coarse start for insertion, never -1: no entry before it starts with the letter or a later one.
 int GetSomewhereCloser(WCHAR letter, const NameIndex& index);
 void AddToNameIndex(const std::u16string& name, LONG position, NameIndex& index);
+// The entry's name begins with the text, ignoring case; false when the name is shorter.
+bool NamePrefixEquals(const NameIdxEntry& entry, std::u16string_view text);
 // After the contact at removedPosition left the array.
 void RenumberIdsAfter(LONG removedPosition, NameIndex& index);
 

@@ -25,6 +25,15 @@ enum ScrollRequest : WORD {
     kBottom = 7,
 };
 
+// Every control's state starts with this: the window, and how deep the procedure is in calls to it.
+// A parent may destroy the control from inside a notification; the state then stays until the
+// outermost call returns, marked destroyed, so that no step after a notification reads freed memory.
+struct ControlLife {
+    HWND hwnd = nullptr;
+    int depth = 0;
+    bool destroyed = false;
+};
+
 // Every control class keeps one pointer to its state in the first window extra bytes.
 constexpr int kStateBytes = sizeof(LONG_PTR);
 
@@ -33,19 +42,30 @@ T* StateOf(HWND hwnd) {
     return reinterpret_cast<T*>(GetWindowLongPtrW(hwnd, 0));
 }
 
-template <class T>
-T* AttachState(HWND hwnd, std::unique_ptr<T> state) {
-    T* raw = state.release();
-    SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(raw));
-    return raw;
-}
-
-// Takes the state back at WM_NCDESTROY; it is freed with the returned pointer.
-template <class T>
-std::unique_ptr<T> DetachState(HWND hwnd) {
-    std::unique_ptr<T> state(StateOf<T>(hwnd));
-    SetWindowLongPtrW(hwnd, 0, 0);
-    return state;
+// The window procedure of a control: makes its state at WM_NCCREATE (then `init`), frees it after
+// WM_NCDESTROY once no call is running, and hands every other message to `dispatch`.
+template <class T, LRESULT (*Dispatch)(T&, UINT, WPARAM, LPARAM), void (*Init)(T&) = nullptr>
+LRESULT CALLBACK ControlWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto state = std::make_unique<T>();
+        state->hwnd = hwnd;
+        T* raw = state.release();
+        SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(raw));
+        if constexpr (Init != nullptr) Init(*raw);
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    T* state = StateOf<T>(hwnd);
+    if (!state) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, 0, 0);
+        if (state->depth > 0) state->destroyed = true;
+        else std::unique_ptr<T>{state};
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    ++state->depth;
+    const LRESULT result = Dispatch(*state, message, wParam, lParam);
+    if (--state->depth == 0 && state->destroyed) std::unique_ptr<T>{state};
+    return result;
 }
 
 // Fills the header (sender, identifier, code) and sends WM_NOTIFY to the control's parent; the
@@ -61,6 +81,10 @@ POINT PointFromLParam(LPARAM lParam);
 
 // Whether a key is held down now.
 bool KeyDown(int virtualKey);
+
+// Shows the vertical bar of a control with WS_VSCROLL: positions 0..max, `page` of them shown, the
+// first at `pos`.
+void SyncVerticalBar(HWND hwnd, int max, int page, int pos);
 
 // Copies text into a caller's buffer of `chars` characters (the terminator included); the count copied.
 int CopyOut(const std::u16string& text, LPWSTR out, int chars);

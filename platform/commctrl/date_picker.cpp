@@ -2,6 +2,7 @@
 // the keys and taps that change one field at a time, and DTN_DATETIMECHANGE to the parent.
 #include <algorithm>
 
+#include "commctrl/controls.h"
 #include "commctrl/date_picker.h"
 #include "commctrl/paint_support.h"
 #include "platform/time.h"
@@ -160,7 +161,7 @@ LRESULT OnChar(DatePicker& dp, WCHAR c) {
 
 LRESULT OnButtonDown(DatePicker& dp, POINT point) {
     if (GetFocus() != dp.hwnd) SetFocus(dp.hwnd);
-    if (!IsWindow(dp.hwnd)) return 0;
+    if (dp.destroyed) return 0;
     const RECT box = CheckBoxRect(dp);
     if (ShowsNone(dp) && PtInRect(&box, point)) {
         ToggleCheck(dp);
@@ -197,6 +198,12 @@ LRESULT OnPrintClient(DatePicker& dp, HDC dc) {
     return 0;
 }
 
+void InitPicker(DatePicker& dp) {
+    GetLocalTime(&dp.time);
+    dp.time.wMilliseconds = 0;
+    Rebuild(dp);
+}
+
 LRESULT Dispatch(DatePicker& dp, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case DTM_GETSYSTEMTIME: return OnGetTime(dp, reinterpret_cast<SYSTEMTIME*>(lParam));
@@ -211,6 +218,7 @@ LRESULT Dispatch(DatePicker& dp, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETTEXTLENGTH: return dp.hasValue ? static_cast<LRESULT>(DisplayText(dp).size()) : 0;
     case WM_SETTEXT: return FALSE;
     case WM_STYLECHANGED: Rebuild(dp); return 0;
+    case WM_ENABLE: InvalidateRect(dp.hwnd, nullptr, TRUE); return 0;
     case WM_SETFONT: dp.font = reinterpret_cast<HFONT>(wParam); if (lParam) InvalidateRect(dp.hwnd, nullptr, TRUE); return 0;
     case WM_GETFONT: return reinterpret_cast<LRESULT>(dp.font);
     case WM_SETFOCUS: return OnFocus(dp, true);
@@ -230,22 +238,7 @@ LRESULT Dispatch(DatePicker& dp, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 LRESULT CALLBACK DatePickerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto state = std::make_unique<DatePicker>();
-        state->hwnd = hwnd;
-        GetLocalTime(&state->time);
-        state->time.wMilliseconds = 0;
-        DatePicker* dp = AttachState(hwnd, std::move(state));
-        Rebuild(*dp);
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        DetachState<DatePicker>(hwnd);
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    DatePicker* dp = StateOf<DatePicker>(hwnd);
-    if (!dp) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return Dispatch(*dp, message, wParam, lParam);
+    return ControlWindowProc<DatePicker, Dispatch, InitPicker>(hwnd, message, wParam, lParam);
 }
 
 }  // namespace platform::commctrl

@@ -18,8 +18,7 @@ struct FormatPart {
     std::u16string literal;
 };
 
-struct DatePicker {
-    HWND hwnd = nullptr;
+struct DatePicker : ControlLife {
     SYSTEMTIME time{};
     bool hasValue = true;  // false: "no date", the check box clear
     std::u16string customFormat;

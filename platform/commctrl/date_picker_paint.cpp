@@ -55,11 +55,13 @@ void PaintPicker(DatePicker& dp, HDC dc, const RECT&) {
             DeleteObject(pen);
         }
     }
+    // A picker without a value, or one that is switched off, shows its text greyed.
+    const bool live = dp.hasValue && IsWindowEnabled(dp.hwnd);
     const std::vector<RECT> rects = FieldRects(dp);
     for (std::size_t i = 0; i < dp.parts.size() && i < rects.size(); ++i) {
-        const bool current = dp.hasFocus && dp.hasValue && static_cast<int>(i) == dp.field;
+        const bool current = dp.hasFocus && live && static_cast<int>(i) == dp.field;
         if (current) FillSolid(dc, rects[i], kHighlightColour);
-        const COLORREF colour = !dp.hasValue ? kGreyTextColour : current ? kHighlightTextColour : kTextColour;
+        const COLORREF colour = !live ? kGreyTextColour : current ? kHighlightTextColour : kTextColour;
         DrawTextIn(dc, FieldText(dp.parts[i], dp.time), rects[i], DT_SINGLELINE | DT_VCENTER, colour);
     }
 }

@@ -1,6 +1,7 @@
 // The list view's window procedure: a switch over the messages, each handed to a small routine.
 #include <algorithm>
 
+#include "commctrl/controls.h"
 #include "commctrl/list_view.h"
 #include "commctrl/paint_support.h"
 
@@ -88,11 +89,20 @@ LRESULT OnSetColumnWidth(ListView& lv, int index, int width) {
         return ViewOf(lv) == LVS_LIST ? TRUE : FALSE;
     }
     if (width == LVSCW_AUTOSIZE || width == LVSCW_AUTOSIZE_USEHEADER) {
-        int widest = TextWidth(lv.hwnd, lv.font, lv.columns[static_cast<std::size_t>(index)].text);
+        const ListColumn& column = lv.columns[static_cast<std::size_t>(index)];
+        int widest = width == LVSCW_AUTOSIZE_USEHEADER ? TextWidth(lv.hwnd, lv.font, column.text) : 0;
         for (int i = 0; i < static_cast<int>(lv.items.size()); ++i)
-            widest = std::max(widest, TextWidth(lv.hwnd, lv.font, *ItemText(lv, i, lv.columns[static_cast<std::size_t>(index)].subItem)));
-        width = widest + 2 * kTextMargin;
-        if (index == static_cast<int>(lv.columns.size()) - 1 && width == LVSCW_AUTOSIZE_USEHEADER) width = 0;
+            widest = std::max(widest, TextWidth(lv.hwnd, lv.font, *ItemText(lv, i, column.subItem)));
+        const bool last = index == static_cast<int>(lv.columns.size()) - 1;
+        const bool fill = width == LVSCW_AUTOSIZE_USEHEADER && last;
+        width = widest + 4 * kTextMargin;
+        if (fill) {
+            // The last column takes what is left of the list's width.
+            RECT rc{};
+            GetClientRect(lv.hwnd, &rc);
+            const int others = TotalColumnWidth(lv) - column.width;
+            width = std::max(width, static_cast<int>(rc.right) - others);
+        }
     }
     lv.columns[static_cast<std::size_t>(index)].width = std::max(0, width);
     ClampScroll(lv);
@@ -142,7 +152,10 @@ LRESULT OnFocus(ListView& lv, bool gained) {
 
 LRESULT OnSetRedraw(ListView& lv, bool on) {
     lv.redraw = on;
-    if (on) InvalidateAll(lv);
+    if (on) {
+        ClampScroll(lv);
+        InvalidateAll(lv);
+    }
     return 0;
 }
 
@@ -155,6 +168,7 @@ LRESULT OnLayoutChanged(ListView& lv) {
 
 LRESULT OnSetFont(ListView& lv, HFONT font, bool repaint) {
     lv.font = font;
+    lv.lineHeight = 0;
     lv.rowHeight = 0;  // measured again, with the owner's say for owner-drawn rows
     ClampScroll(lv);
     if (repaint) InvalidateAll(lv);
@@ -256,9 +270,11 @@ LRESULT Dispatch(ListView& lv, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS: return OnFocus(lv, false);
     case WM_GETDLGCODE: return kDlgWantArrows | kDlgWantChars;
     case WM_KEYDOWN: return ListKeyDown(lv, wParam, lParam);
+    case WM_CHAR: return ListChar(lv, static_cast<WCHAR>(wParam));
     case WM_LBUTTONDOWN: return ListButtonDown(lv, PointFromLParam(lParam), false);
     case WM_LBUTTONDBLCLK: return ListButtonDown(lv, PointFromLParam(lParam), true);
     case WM_LBUTTONUP: return ListButtonUp(lv, PointFromLParam(lParam));
+    case WM_CAPTURECHANGED: lv.pressed = lParam == reinterpret_cast<LPARAM>(lv.hwnd) ? lv.pressed : -1; return 0;
     case WM_VSCROLL: return ListVScroll(lv, LOWORD(wParam), static_cast<SHORT>(HIWORD(wParam)));
     case WM_ERASEBKGND: return OnEraseBackground(lv, reinterpret_cast<HDC>(wParam));
     case WM_PAINT: return OnPaint(lv);
@@ -270,19 +286,7 @@ LRESULT Dispatch(ListView& lv, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 LRESULT CALLBACK ListViewProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto state = std::make_unique<ListView>();
-        state->hwnd = hwnd;
-        AttachState(hwnd, std::move(state));
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        DetachState<ListView>(hwnd);
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    ListView* lv = StateOf<ListView>(hwnd);
-    if (!lv) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return Dispatch(*lv, message, wParam, lParam);
+    return ControlWindowProc<ListView, Dispatch>(hwnd, message, wParam, lParam);
 }
 
 }  // namespace platform::commctrl

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "commctrl/control_common.h"
+#include "commctrl/type_ahead.h"
 
 namespace platform::commctrl {
 
@@ -33,8 +34,7 @@ struct ListColumn {
     int image = 0;
 };
 
-struct ListView {
-    HWND hwnd = nullptr;
+struct ListView : ControlLife {
     std::vector<ListItem> items;
     std::vector<ListColumn> columns;
     HIMAGELIST normalImages = nullptr;
@@ -48,6 +48,7 @@ struct ListView {
     int scrollX = 0;        // pixels scrolled to the right (row views)
     int scrollY = 0;        // pixels scrolled down (icon view)
     int rowHeight = 0;      // 0 until measured
+    int lineHeight = 0;     // of the font's text; 0 until measured
     SIZE iconSpacing{};     // 0 for the default
     bool redraw = true;
     bool hasFocus = false;
@@ -56,6 +57,7 @@ struct ListView {
     COLORREF textColour = CLR_DEFAULT;
     COLORREF textBackground = CLR_DEFAULT;
     HFONT font = nullptr;
+    TypeAhead typed;
 };
 
 // Items and columns (list_view_items.cpp).
@@ -67,7 +69,7 @@ bool DeleteItem(ListView& lv, int index);
 bool DeleteAllItems(ListView& lv);
 // Changes the state bits of `mask` of one item (index -1: every item); asks the parent first.
 bool SetState(ListView& lv, int index, UINT state, UINT mask);
-int NextItem(const ListView& lv, int start, UINT flags);
+int NextItem(ListView& lv, int start, UINT flags);
 int FindItem(const ListView& lv, int start, const LVFINDINFOW& find);
 bool SortItems(ListView& lv, PFNLVCOMPARE compare, LPARAM data);
 int InsertColumn(ListView& lv, int index, const LVCOLUMNW& column);
@@ -81,12 +83,13 @@ void SelectOnly(ListView& lv, int index);
 // Layout (list_view_layout.cpp).
 UINT ViewOf(const ListView& lv);
 int RowHeight(ListView& lv);
+int LineHeight(ListView& lv);
 int HeaderHeight(const ListView& lv);
 RECT ClientArea(const ListView& lv);
 int RowsPerPage(ListView& lv);
 int TotalColumnWidth(const ListView& lv);
-SIZE IconCell(const ListView& lv);
-int IconColumns(const ListView& lv);
+SIZE IconCell(ListView& lv);
+int IconColumns(ListView& lv);
 bool ItemRect(ListView& lv, int index, int code, RECT& out);
 bool SubItemRect(ListView& lv, int index, int subItem, int code, RECT& out);
 int HitTest(ListView& lv, LVHITTESTINFO& info);
@@ -104,6 +107,7 @@ int MaxTop(ListView& lv);
 
 // Input (list_view_input.cpp).
 LRESULT ListKeyDown(ListView& lv, WPARAM key, LPARAM flags);
+LRESULT ListChar(ListView& lv, WCHAR c);
 LRESULT ListButtonDown(ListView& lv, POINT point, bool doubleClick);
 LRESULT ListButtonUp(ListView& lv, POINT point);
 LRESULT ListVScroll(ListView& lv, WORD request, int position);
@@ -112,7 +116,5 @@ LRESULT ListVScroll(ListView& lv, WORD request, int position);
 void PaintList(ListView& lv, HDC dc, const RECT& area);
 // A picture of the item for dragging, and where it lies in the client (LVM_CREATEDRAGIMAGE).
 HIMAGELIST ListDragImage(ListView& lv, int index, POINT* origin);
-
-LRESULT CALLBACK ListViewProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace platform::commctrl

@@ -65,11 +65,11 @@ LRESULT ListKeyDown(ListView& lv, WPARAM key, LPARAM) {
     NMLVKEYDOWN nm{};
     nm.wVKey = static_cast<WORD>(key);
     SendNotify(lv.hwnd, LVN_KEYDOWN, &nm.hdr);
-    if (!IsWindow(lv.hwnd)) return 0;
+    if (lv.destroyed) return 0;
     switch (key) {
     case VK_RETURN:
         SendSimpleNotify(lv.hwnd, NM_RETURN);
-        if (IsWindow(lv.hwnd) && ValidItem(lv, lv.focus)) NotifyActivate(lv, LVN_ITEMACTIVATE, lv.focus, POINT{});
+        if (!lv.destroyed && ValidItem(lv, lv.focus)) NotifyActivate(lv, LVN_ITEMACTIVATE, lv.focus, POINT{});
         return 0;
     case VK_SPACE:
         if (!ValidItem(lv, lv.focus)) return 0;
@@ -87,9 +87,25 @@ LRESULT ListKeyDown(ListView& lv, WPARAM key, LPARAM) {
     return 0;
 }
 
+LRESULT ListChar(ListView& lv, WCHAR c) {
+    if (!lv.typed.Add(c) || lv.items.empty()) return 0;
+    // A new prefix looks from the item after the focus; a longer one may stay on the focused item.
+    const int count = static_cast<int>(lv.items.size());
+    const int from = ValidItem(lv, lv.focus) ? lv.focus : -1;
+    const int start = (lv.typed.Prefix().size() == 1 || lv.typed.Repeating()) ? from + 1 : std::max(from, 0);
+    for (int n = 0; n < count; ++n) {
+        const int i = (start + n) % count;
+        if (lv.typed.Matches(lv.items[static_cast<std::size_t>(i)].text)) {
+            MoveTo(lv, i);
+            return 0;
+        }
+    }
+    return 0;
+}
+
 LRESULT ListButtonDown(ListView& lv, POINT point, bool doubleClick) {
     if (GetFocus() != lv.hwnd) SetFocus(lv.hwnd);
-    if (!IsWindow(lv.hwnd)) return 0;
+    if (lv.destroyed) return 0;
     LVHITTESTINFO hit{};
     hit.pt = point;
     const int index = HitTest(lv, hit);
@@ -107,18 +123,21 @@ LRESULT ListButtonDown(ListView& lv, POINT point, bool doubleClick) {
         SetState(lv, -1, 0, LVIS_SELECTED);
     }
     lv.pressed = index >= 0 ? index : -2;
+    // The stylus belongs to the list until it comes up, wherever it goes meanwhile.
+    if (!lv.destroyed) SetCapture(lv.hwnd);
     if (doubleClick) {
         NotifyActivate(lv, NM_DBLCLK, index, point);
-        if (index >= 0 && IsWindow(lv.hwnd)) NotifyActivate(lv, LVN_ITEMACTIVATE, index, point);
+        if (index >= 0 && !lv.destroyed) NotifyActivate(lv, LVN_ITEMACTIVATE, index, point);
     }
     return 0;
 }
 
 LRESULT ListButtonUp(ListView& lv, POINT point) {
-    if (lv.pressed == -1) return 0;
-    const int index = lv.pressed >= 0 ? lv.pressed : -1;
+    const int down = lv.pressed;
     lv.pressed = -1;
-    NotifyActivate(lv, NM_CLICK, ValidItem(lv, index) ? index : -1, point);
+    if (GetCapture() == lv.hwnd) ReleaseCapture();
+    if (down == -1 || lv.destroyed) return 0;
+    NotifyActivate(lv, NM_CLICK, ValidItem(lv, down) ? down : -1, point);
     return 0;
 }
 

@@ -43,6 +43,7 @@ std::u16string TextOf(LPCWSTR text) {
 void FollowInsert(int& index, int at) {
     if (index >= at) ++index;
 }
+
 void FollowRemove(int& index, int at) {
     if (index == at) index = -1;
     else if (index > at) --index;
@@ -88,6 +89,7 @@ int InsertItem(ListView& lv, const LVITEMW& item) {
     FollowInsert(lv.focus, at);
     FollowInsert(lv.lastSelected, at);
     if (ViewOf(lv) == LVS_ICON) ArrangeIcons(lv);
+    ClampScroll(lv);
     NotifyItem(lv, LVN_INSERTITEM, at, 0, 0, 0);
     if ((item.mask & LVIF_STATE) && (item.state & item.stateMask)) SetState(lv, at, item.state, item.stateMask);
     InvalidateAll(lv);
@@ -155,6 +157,7 @@ bool DeleteAllItems(ListView& lv) {
     lv.items.clear();
     lv.mark = lv.focus = lv.lastSelected = -1;
     lv.top = lv.scrollX = lv.scrollY = 0;
+    ClampScroll(lv);
     InvalidateAll(lv);
     return true;
 }
@@ -199,7 +202,7 @@ void SelectOnly(ListView& lv, int index) {
     lv.mark = index;
 }
 
-int NextItem(const ListView& lv, int start, UINT flags) {
+int NextItem(ListView& lv, int start, UINT flags) {
     const int count = static_cast<int>(lv.items.size());
     const UINT wanted = flags & (LVNI_FOCUSED | LVNI_SELECTED | LVNI_CUT | LVNI_DROPHILITED);
     const auto matches = [&](int i) { return (lv.items[static_cast<std::size_t>(i)].state & wanted) == wanted; };

@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "commctrl/list_view.h"
+#include "commctrl/paint_support.h"
 #include "user/system_metrics.h"
 
 namespace platform::commctrl {
 namespace {
 
 constexpr int kHeaderHeight96 = 18;
-constexpr int kTextHeight96 = 14;
 constexpr int kRowPadding = 2;
 constexpr int kIconGap = 4;
 
@@ -47,9 +47,14 @@ int HeaderHeight(const ListView& lv) {
     return ScaleToScreen(kHeaderHeight96);
 }
 
+int LineHeight(ListView& lv) {
+    if (lv.lineHeight <= 0) lv.lineHeight = std::max(1, TextHeight(lv.hwnd, lv.font));
+    return lv.lineHeight;
+}
+
 int RowHeight(ListView& lv) {
     if (lv.rowHeight > 0) return lv.rowHeight;
-    const int fallback = std::max(ScaleToScreen(kTextHeight96) + kRowPadding, ImageSize(lv.smallImages).cy + 1);
+    const int fallback = std::max(LineHeight(lv) + kRowPadding, static_cast<int>(ImageSize(lv.smallImages).cy) + 1);
     int height = fallback;
     if ((GetWindowLongW(lv.hwnd, GWL_STYLE) & LVS_OWNERDRAWFIXED) && ViewOf(lv) == LVS_REPORT) {
         // The parent may leave the height as it is given.
@@ -84,9 +89,9 @@ int TotalColumnWidth(const ListView& lv) {
     return sum;
 }
 
-SIZE IconCell(const ListView& lv) {
+SIZE IconCell(ListView& lv) {
     const SIZE image = ImageSize(lv.normalImages);
-    const int textLines = 2 * ScaleToScreen(kTextHeight96);
+    const int textLines = 2 * LineHeight(lv);
     SIZE cell{std::max<LONG>(GetSystemMetrics(SM_CXICONSPACING), image.cx + 2 * kIconGap),
               std::max<LONG>(GetSystemMetrics(SM_CYICONSPACING), image.cy + textLines + 2 * kIconGap)};
     if (lv.iconSpacing.cx > 0) cell.cx = lv.iconSpacing.cx;
@@ -94,7 +99,7 @@ SIZE IconCell(const ListView& lv) {
     return cell;
 }
 
-int IconColumns(const ListView& lv) { return std::max(1, ClientWidth(lv) / std::max<int>(1, IconCell(lv).cx)); }
+int IconColumns(ListView& lv) { return std::max(1, ClientWidth(lv) / std::max<int>(1, IconCell(lv).cx)); }
 
 void ArrangeIcons(ListView& lv) {
     const int columns = IconColumns(lv);
@@ -196,25 +201,26 @@ int HitTest(ListView& lv, LVHITTESTINFO& info) {
 }
 
 int SubItemHitTest(ListView& lv, LVHITTESTINFO& info) {
-    LVHITTESTINFO row = info;
-    row.pt.x = std::max<LONG>(0, -lv.scrollX);  // any column: find the row first
-    const int index = HitTest(lv, row);
+    if (ViewOf(lv) != LVS_REPORT) return HitTest(lv, info);
     info.iItem = -1;
     info.iSubItem = 0;
-    info.flags = row.flags;
-    if (index < 0 || ViewOf(lv) != LVS_REPORT) return HitTest(lv, info);
+    info.flags = LVHT_NOWHERE;
+    RECT client{};
+    GetClientRect(lv.hwnd, &client);
+    if (!PtInRect(&client, info.pt)) return -1;
+    const int row = RowIndexAt(lv, info.pt.y);
+    if (!ValidItem(lv, row)) return -1;
     LONG x = -lv.scrollX;
     for (std::size_t c = 0; c < lv.columns.size(); ++c) {
         const LONG right = x + lv.columns[c].width;
         if (info.pt.x >= x && info.pt.x < right) {
-            info.iItem = index;
+            info.iItem = row;
             info.iSubItem = static_cast<int>(c);
             info.flags = LVHT_ONITEMLABEL;
-            return index;
+            return row;
         }
         x = right;
     }
-    info.flags = LVHT_NOWHERE;
     return -1;
 }
 
@@ -224,12 +230,15 @@ void ClampScroll(ListView& lv) {
     if (IsRowView(lv)) {
         lv.top = std::clamp(lv.top, 0, MaxTop(lv));
         lv.scrollX = std::clamp(lv.scrollX, 0, std::max(0, TotalColumnWidth(lv) - ClientWidth(lv)));
+        if (lv.redraw) SyncVerticalBar(lv.hwnd, static_cast<int>(lv.items.size()) - 1, RowsPerPage(lv), lv.top);
         return;
     }
     RECT rc{};
     GetClientRect(lv.hwnd, &rc);
     const int rows = (static_cast<int>(lv.items.size()) + IconColumns(lv) - 1) / IconColumns(lv);
-    lv.scrollY = std::clamp(lv.scrollY, 0, std::max(0, rows * static_cast<int>(IconCell(lv).cy) - static_cast<int>(rc.bottom)));
+    const int content = rows * static_cast<int>(IconCell(lv).cy);
+    lv.scrollY = std::clamp(lv.scrollY, 0, std::max(0, content - static_cast<int>(rc.bottom)));
+    if (lv.redraw) SyncVerticalBar(lv.hwnd, content - 1, rc.bottom, lv.scrollY);
 }
 
 bool ScrollBy(ListView& lv, int dx, int dy) {

@@ -249,20 +249,7 @@ int ButtonAt(const Toolbar& tb, POINT point) {
 int BarHeight(const Toolbar& tb) { return ButtonSize(tb).cy + 2 * kBarBorder; }
 
 LRESULT CALLBACK ToolbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto state = std::make_unique<Toolbar>();
-        state->hwnd = hwnd;
-        AttachState(hwnd, std::move(state));
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        const auto state = DetachState<Toolbar>(hwnd);
-        if (state && state->ownsImages) ImageList_Destroy(state->images);
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    Toolbar* tb = StateOf<Toolbar>(hwnd);
-    if (!tb) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return Dispatch(*tb, message, wParam, lParam);
+    return ControlWindowProc<Toolbar, Dispatch>(hwnd, message, wParam, lParam);
 }
 
 }  // namespace platform::commctrl

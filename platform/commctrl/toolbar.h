@@ -17,8 +17,7 @@ struct ToolbarButton {
     INT_PTR string = 0;
 };
 
-struct Toolbar {
-    HWND hwnd = nullptr;
+struct Toolbar : ControlLife {
     std::vector<ToolbarButton> buttons;
     HIMAGELIST images = nullptr;
     bool ownsImages = false;  // made by TB_ADDBITMAP, destroyed with the bar
@@ -26,6 +25,13 @@ struct Toolbar {
     SIZE buttonSize{0, 0};  // 0: from the bitmap size
     UINT structSize = sizeof(TBBUTTON);
     int pressed = -1;  // index of the button the stylus went down on
+
+    Toolbar() = default;
+    ~Toolbar() {
+        if (ownsImages) ImageList_Destroy(images);
+    }
+    Toolbar(const Toolbar&) = delete;
+    Toolbar& operator=(const Toolbar&) = delete;
 };
 
 SIZE ButtonSize(const Toolbar& tb);

@@ -1,6 +1,7 @@
 // The tree view's window procedure: a switch over the messages, each handed to a small routine.
 #include <cstring>
 
+#include "commctrl/controls.h"
 #include "commctrl/paint_support.h"
 #include "commctrl/tree_view.h"
 
@@ -134,12 +135,17 @@ LRESULT Dispatch(TreeView& tv, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_SETREDRAW: return OnSetRedraw(tv, wParam != 0);
     case WM_SIZE: TreeScrollTo(tv, tv.top); InvalidateTree(tv); return 0;
-    case WM_SETFONT: tv.font = reinterpret_cast<HFONT>(wParam); if (lParam) InvalidateTree(tv); return 0;
+    case WM_SETFONT:
+        tv.font = reinterpret_cast<HFONT>(wParam);
+        tv.lineHeight = 0;
+        if (lParam) InvalidateTree(tv);
+        return 0;
     case WM_GETFONT: return reinterpret_cast<LRESULT>(tv.font);
     case WM_SETFOCUS: return OnFocus(tv, true);
     case WM_KILLFOCUS: return OnFocus(tv, false);
     case WM_GETDLGCODE: return kDlgWantArrows | kDlgWantChars;
     case WM_KEYDOWN: return TreeKeyDown(tv, wParam);
+    case WM_CHAR: return TreeChar(tv, static_cast<WCHAR>(wParam));
     case WM_LBUTTONDOWN: return TreeButtonDown(tv, PointFromLParam(lParam), false);
     case WM_LBUTTONDBLCLK: return TreeButtonDown(tv, PointFromLParam(lParam), true);
     case WM_LBUTTONUP: return TreeButtonUp(tv, PointFromLParam(lParam));
@@ -155,19 +161,7 @@ LRESULT Dispatch(TreeView& tv, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 LRESULT CALLBACK TreeViewProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto state = std::make_unique<TreeView>();
-        state->hwnd = hwnd;
-        AttachState(hwnd, std::move(state));
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        DetachState<TreeView>(hwnd);
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    TreeView* tv = StateOf<TreeView>(hwnd);
-    if (!tv) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return Dispatch(*tv, message, wParam, lParam);
+    return ControlWindowProc<TreeView, Dispatch>(hwnd, message, wParam, lParam);
 }
 
 }  // namespace platform::commctrl

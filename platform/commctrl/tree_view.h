@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "commctrl/control_common.h"
+#include "commctrl/type_ahead.h"
 
 namespace platform::commctrl {
 
@@ -30,8 +31,7 @@ struct TreeNode {
     int level = 0;
 };
 
-struct TreeView {
-    HWND hwnd = nullptr;
+struct TreeView : ControlLife {
     std::unordered_map<HTREEITEM, TreeNode> nodes;
     std::vector<HTREEITEM> roots;
     ULONG_PTR nextHandle = 1;
@@ -45,6 +45,7 @@ struct TreeView {
     HIMAGELIST stateImages = nullptr;
     int indent = 0;      // 0 for the default
     int itemHeight = 0;  // 0 for the default
+    int lineHeight = 0;  // of the font's text; 0 until measured
     bool redraw = true;
     bool hasFocus = false;
     HTREEITEM pressed = nullptr;
@@ -53,6 +54,7 @@ struct TreeView {
     COLORREF background = CLR_DEFAULT;
     COLORREF textColour = CLR_DEFAULT;
     HFONT font = nullptr;
+    TypeAhead typed;
 };
 
 // Nodes (tree_view_items.cpp).
@@ -86,6 +88,7 @@ void InvalidateTree(TreeView& tv);
 
 // Input (tree_view_input.cpp).
 LRESULT TreeKeyDown(TreeView& tv, WPARAM key);
+LRESULT TreeChar(TreeView& tv, WCHAR c);
 LRESULT TreeButtonDown(TreeView& tv, POINT point, bool doubleClick);
 LRESULT TreeButtonUp(TreeView& tv, POINT point);
 LRESULT TreeMouseMove(TreeView& tv, POINT point, WPARAM keys);

@@ -26,7 +26,7 @@ LRESULT TreeKeyDown(TreeView& tv, WPARAM key) {
     NMTVKEYDOWN nm{};
     nm.wVKey = static_cast<WORD>(key);
     SendNotify(tv.hwnd, TVN_KEYDOWN, &nm.hdr);
-    if (!IsWindow(tv.hwnd)) return 0;
+    if (tv.destroyed) return 0;
     const HTREEITEM current = tv.selected;
     const int row = current ? RowOf(tv, current) : -1;
     const int page = std::max(1, TreeRowsPerPage(tv) - 1);
@@ -54,9 +54,25 @@ LRESULT TreeKeyDown(TreeView& tv, WPARAM key) {
     }
 }
 
+LRESULT TreeChar(TreeView& tv, WCHAR c) {
+    const auto& rows = Rows(tv);
+    if (!tv.typed.Add(c) || rows.empty()) return 0;
+    const int count = static_cast<int>(rows.size());
+    const int from = tv.selected ? RowOf(tv, tv.selected) : -1;
+    const int start = (tv.typed.Prefix().size() == 1 || tv.typed.Repeating()) ? from + 1 : std::max(from, 0);
+    for (int n = 0; n < count; ++n) {
+        const HTREEITEM item = rows[static_cast<std::size_t>((start + n) % count)];
+        if (tv.typed.Matches(tv.nodes.at(item).text)) {
+            Select(tv, item);
+            return 0;
+        }
+    }
+    return 0;
+}
+
 LRESULT TreeButtonDown(TreeView& tv, POINT point, bool doubleClick) {
     if (GetFocus() != tv.hwnd) SetFocus(tv.hwnd);
-    if (!IsWindow(tv.hwnd)) return 0;
+    if (tv.destroyed) return 0;
     TVHITTESTINFO hit{};
     hit.pt = point;
     const HTREEITEM item = TreeHitTest(tv, hit);
@@ -73,12 +89,12 @@ LRESULT TreeButtonDown(TreeView& tv, POINT point, bool doubleClick) {
     }
     if (!(hit.flags & TVHT_ONITEM) && !fullRow) return 0;
     SelectNode(tv, item, TVC_BYMOUSE);
-    if (!IsWindow(tv.hwnd)) return 0;
+    if (tv.destroyed) return 0;
     tv.pressed = item;
     tv.pressPoint = point;
     if (doubleClick) {
         // The parent may take the double tap; otherwise it opens or closes the node.
-        if (!SendSimpleNotify(tv.hwnd, NM_DBLCLK) && IsWindow(tv.hwnd) && Node(tv, item))
+        if (!SendSimpleNotify(tv.hwnd, NM_DBLCLK) && !tv.destroyed && Node(tv, item))
             ExpandNode(tv, item, TVE_TOGGLE, true);
         tv.pressed = nullptr;
     }

@@ -140,7 +140,7 @@ bool DeleteNode(TreeView& tv, HTREEITEM item) {
     siblings.erase(std::remove(siblings.begin(), siblings.end(), item), siblings.end());
     InvalidateRows(tv);
     tv.top = std::clamp(tv.top, 0, std::max(0, static_cast<int>(Rows(tv).size()) - 1));
-    if (selectionGoes && successor && IsWindow(tv.hwnd)) SelectNode(tv, successor, TVC_UNKNOWN);
+    if (selectionGoes && successor && !tv.destroyed) SelectNode(tv, successor, TVC_UNKNOWN);
     InvalidateTree(tv);
     return true;
 }

@@ -57,7 +57,8 @@ int RowOf(TreeView& tv, HTREEITEM item) {
 
 int TreeRowHeight(TreeView& tv) {
     if (tv.itemHeight > 0) return tv.itemHeight;
-    return std::max(TextHeight(tv.hwnd, tv.font) + kRowPadding, static_cast<int>(ImageSize(tv.images).cy) + 1);
+    if (tv.lineHeight <= 0) tv.lineHeight = std::max(1, TextHeight(tv.hwnd, tv.font));
+    return std::max(tv.lineHeight + kRowPadding, static_cast<int>(ImageSize(tv.images).cy) + 1);
 }
 
 int TreeIndent(TreeView& tv) {
@@ -159,7 +160,9 @@ void InvalidateNode(TreeView& tv, HTREEITEM item) {
 }
 
 void InvalidateTree(TreeView& tv) {
-    if (tv.redraw) InvalidateRect(tv.hwnd, nullptr, TRUE);
+    if (!tv.redraw) return;
+    SyncVerticalBar(tv.hwnd, static_cast<int>(Rows(tv).size()) - 1, TreeRowsPerPage(tv), tv.top);
+    InvalidateRect(tv.hwnd, nullptr, TRUE);
 }
 
 }  // namespace platform::commctrl

@@ -9,6 +9,7 @@
 #include "core/appt_readers.h"
 #include "core/cat_loading.h"
 #include "core/date_text.h"
+#include "core/pim_state.h"
 #include "frame/frame_state.h"
 #include "pim_store_fixture.h"
 #include "platform/testing_user.h"
@@ -261,6 +262,20 @@ TEST_F(ApptReaders, TitlesByKind) {
         GetItemTitleByOid(c.oid, c.kind, title);
         EXPECT_EQ(title, c.title) << c.kind;
     }
+}
+
+TEST_F(ApptReaders, OwnCustomIconWinsOverTheIconsOfItsCategories) {
+    const LONG night = oids.at(u"Night shift");
+    for (CatRecord& cat : g_CatList)
+        if (cat.name == u"Home") cat.icon = 6;  // only one of its two categories has an icon
+    ApptRecord record;
+    ASSERT_EQ(LoadApptFromPOOM(night, record), 1);
+    EXPECT_EQ(record.icon, 6);
+    g_CustomIconIndex.Append(IdPair{3, night});
+    const int read = LoadApptFromPOOM(night, record);
+    g_CustomIconIndex.RemoveAll();
+    ASSERT_EQ(read, 1);
+    EXPECT_EQ(record.icon, 3);
 }
 
 TEST_F(ApptReaders, NotesOfTasksAndContacts) {

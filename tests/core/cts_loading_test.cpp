@@ -226,6 +226,17 @@ TEST_F(CtsLoadingTest, DetailsComeFromTheStoredDefaultOrTheFirstFieldWithText) {
 }
 
 // A contact that POOM cannot give back would otherwise be asked for on every paint of its row.
+TEST_F(CtsLoadingTest, FailedItemFetchEndsTheLoadWithWhatWasRead) {
+    AddFixtureContacts();
+    platform::testing::FailPimCall("IPOutlookItemCollection::Item", E_FAIL, 1, 2);
+    LoadCtsPOOM();
+    platform::testing::ClearPimFailures();
+    EXPECT_EQ(g_CtsList.Size(), 2);
+    EXPECT_EQ(g_LoadState.contactsLoaded, 1);
+    ExpectIndexesConsistent();
+    for (const AnnivEntry& entry : g_AnnivList) EXPECT_GE(IdIndexGet(entry.contactOid, g_CtsIdIndex), 0);
+}
+
 TEST_F(CtsLoadingTest, ContactWhoseDetailsCannotBeFetchedIsMarkedAsTried) {
     CtsRecord gone;
     gone.oid = 0x7123;

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
+#include "core/app_settings.h"
 #include "core/date_rec.h"
+#include "core/month_cache.h"
 
 namespace {
 
@@ -270,6 +273,21 @@ TEST(DateRec, WeekStarts) {
     DateRec sunday;
     WeekStartSunday(2009, 3, 21, sunday);
     ExpectDay(sunday, {2009, 3, 15});
+}
+
+// The week views start from the selected date's week, by the setting in force when asked.
+TEST(DateRec, WeekStartFollowsTheSelectedDateAndTheSetting) {
+    const DateRec savedSelected = g_SelectedDate;
+    const LONG savedSetting = g_Settings.startWeekMon;
+    g_SelectedDate = DateRec(2009, 3, 18, 15, 30, 0);
+    for (const auto& [setting, day] : {std::pair{1, 16}, std::pair{2, 15}, std::pair{0, 18}}) {
+        g_Settings.startWeekMon = setting;
+        DateRec weekStart(2000, 1, 1, 12, 0, 0);
+        GetWeekStartDate(weekStart);
+        EXPECT_TRUE(DateEqual(weekStart, DateRec(2009, 3, day))) << setting;
+    }
+    g_SelectedDate = savedSelected;
+    g_Settings.startWeekMon = savedSetting;
 }
 
 TEST(DateRec, FirstThursdayAndDayCounts) {

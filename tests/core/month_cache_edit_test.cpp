@@ -55,7 +55,9 @@ TEST_F(MonthEditTest, RemovalReachesTheNeighbourMonthWhoseWindowHoldsTheDay) {
         EXPECT_EQ(Appts(2009, 2)->Size(), c.prevLeft) << c.day;
         EXPECT_EQ(Appts(2009, 3)->Size(), c.ownLeft) << c.day;
         EXPECT_EQ(Appts(2009, 4)->Size(), c.nextLeft) << c.day;
-        EXPECT_EQ(Spans(2009, 4)->Size(), c.nextLeft) << c.day;
+        // The span of a day before the next month's window may have been carried there: it goes too.
+        EXPECT_TRUE(Spans(2009, 4)->IsEmpty()) << c.day;
+        EXPECT_EQ(Spans(2009, 2)->Size(), c.prevLeft) << c.day;
     }
     // Not cached, or not there: nothing changes.
     EXPECT_EQ(RemoveApptFromMonthBuckets(42, 2010, 3, 15, 1), 0);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/month_cache_edit.h"
 #include "core/regional_probe.h"
 #include "loading_fixture.h"
 
@@ -185,6 +186,43 @@ TEST_F(MonthCacheTest, SpansOfThePreviousMonthAreCarriedOver) {
     ASSERT_EQ(g_ApptCache.curSpans->Size(), 1);
     EXPECT_EQ((*g_ApptCache.curSpans)[0].oid, trip);
     EXPECT_TRUE(g_ApptCache.curAppts->IsEmpty());
+}
+
+// February 25 lies in March's window: March's own query gives the span, so it is not carried too.
+TEST_F(MonthCacheTest, SpanStartingInsideTheNextWindowIsNotCarriedTwice) {
+    const LONG week = AddAppt({u"Week away", DateRec(2009, 2, 25, 10, 0), 8 * 24 * 60});
+    ReLoadApptPOOM(2009, 2, 0);
+    ReLoadApptPOOM(2009, 3, 0);
+    ASSERT_EQ(g_ApptCache.curSpans->Size(), 1);
+    EXPECT_EQ((*g_ApptCache.curSpans)[0].oid, week);
+}
+
+// A trip from 20 March is no part of April's window, yet its span was carried into April's spans.
+TEST_F(MonthCacheTest, RemovedApptLeavesNoSpanCarriedIntoTheNextMonth) {
+    const LONG trip = AddAppt({u"Trip", DateRec(2009, 3, 20, 10, 0), 14 * 24 * 60});
+    ReLoadApptPOOM(2009, 3, 0);
+    ReLoadApptPOOM(2009, 4, 0);
+    ASSERT_EQ(g_ApptCache.curSpans->Size(), 1);
+    EXPECT_EQ(RemoveApptFromMonthBuckets(trip, 2009, 3, 20, 1), 1);
+    EXPECT_TRUE(g_ApptCache.curSpans->IsEmpty());
+    ReLoadApptPOOM(2009, 3, 0);
+    EXPECT_TRUE(g_ApptCache.curAppts->IsEmpty());
+    EXPECT_TRUE(g_ApptCache.curSpans->IsEmpty());
+}
+
+// The split month reads April before March, when March's spans are not there to carry yet.
+TEST_F(MonthCacheTest, SplitMonthsNextMonthGetsTheSpanRunningIntoIt) {
+    const LONG trip = AddAppt({u"Trip", DateRec(2009, 3, 10, 10, 0), 30 * 24 * 60});
+    g_Settings.nextMonthPrev = 1;
+    g_Settings.splitMonth = 1;
+    Show(2009, 3);
+    LoadApptsForMonth(1, 0);
+    const SpanArray& april = *g_ApptCache.spanLists[FindMonthBucket(2009, 4)];
+    ASSERT_EQ(april.Size(), 1);
+    EXPECT_EQ(april[0].oid, trip);
+    // Reading March again carries nothing twice.
+    ReLoadApptPOOM(2009, 3, 1);
+    EXPECT_EQ(april.Size(), 1);
 }
 
 TEST_F(MonthCacheTest, OpenByOidSelectsTheStartDate) {

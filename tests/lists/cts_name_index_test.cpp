@@ -93,6 +93,22 @@ TEST(CtsNameIndex, AddKeepsCaseInsensitiveOrderAndArrivalOrder) {
     for (int i = 1; i < big.Size(); ++i) EXPECT_LE(platform::CompareNoCase(big[i - 1].name, big[i].name), 0) << i;
 }
 
+TEST(CtsNameIndex, NamePrefixEqualsIgnoresCaseAndNeedsTheWholeText) {
+    struct Case {
+        const char16_t* name;
+        const char16_t* text;
+        bool equal;
+    };
+    constexpr Case cases[] = {
+        {u"Johnson", u"joh", true}, {u"Johnson", u"JOHNSON", true}, {u"Johnson", u"", true},
+        {u"Jo", u"Joh", false},     {u"Johnson", u"jon", false},    {u"", u"a", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(NamePrefixEquals(NameIdxEntry{0, c.name}, c.text), c.equal)
+            << platform::ToUtf8(c.name) << " / " << platform::ToUtf8(c.text);
+    }
+}
+
 TEST(CtsNameIndex, RenumberAfterRemoval) {
     NameIndex index = Index({u"a", u"b", u"c"});
     RenumberIdsAfter(1, index);

@@ -32,10 +32,11 @@ BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* init);
 #define DATETIMEPICK_CLASS DATETIMEPICK_CLASSW
 #define TOOLBARCLASSNAME TOOLBARCLASSNAMEW
 
-// Owner-drawn controls: the records of WM_MEASUREITEM and WM_DRAWITEM. Shared with the standard
-// controls, which may declare them first under the same guard.
-#ifndef QV_OWNER_DRAW_RECORDS
-#define QV_OWNER_DRAW_RECORDS
+// Owner-drawn controls: the records of WM_MEASUREITEM and WM_DRAWITEM, shared with the standard
+// controls, whose header declares them when it is there.
+#if __has_include("platform/owner_draw.h")
+#include "platform/owner_draw.h"
+#else
 #define ODT_MENU 1
 #define ODT_LISTBOX 2
 #define ODT_COMBOBOX 3

@@ -1,6 +1,7 @@
 // What the controls draw: owner-drawn rows through the parent, the selection colour, image lists
 // with their masks, drag images, tool bar pictures from the resources, and one picture of each
 // control kind written under the build folder.
+#include <cstring>
 #include <filesystem>
 
 #include "commctrl_fixture.h"
@@ -283,7 +284,7 @@ TEST_F(ControlTest, PictureOfEachControlKindIsWritten) {
     }
     // The tree's selected node shows in the selection colour even without the focus.
     RECT label{};
-    *reinterpret_cast<HTREEITEM*>(&label) = task;
+    std::memcpy(&label, &task, sizeof task);  // the node travels in the rectangle
     SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&label));
     EXPECT_NE(ControlPixel(tree, label.right - 1, (label.top + label.bottom) / 2), kWhite);
     EXPECT_EQ(ControlPixel(tree, label.right + 4, (label.top + label.bottom) / 2), kWhite);

@@ -1,8 +1,10 @@
 // The date and time picker: its value and "no date" state, refused values, the keys and digits that
 // change one field, the check box under the stylus, the time format and the range.
+#include <algorithm>
 #include <string>
 
 #include "commctrl_fixture.h"
+#include "platform/testing_commctrl.h"
 
 namespace {
 
@@ -158,6 +160,31 @@ TEST_F(DatePickerTest, RangeKeepsStepsInside) {
     SYSTEMTIME out[2] = {};
     EXPECT_EQ(SendMessageW(dp, DTM_GETRANGE, 0, reinterpret_cast<LPARAM>(out)), GDTR_MIN | GDTR_MAX);
     EXPECT_EQ(out[1].wMonth, 12);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DatePickerTest, TextIsGreyWithoutAValueOrWhenSwitchedOff) {
+    const HWND dp = Picker();
+    Set(dp, Date(2026, 8, 8));
+    // The darkest pixel of the text shows its colour: black when live, grey otherwise.
+    const auto darkest = [&] {
+        int least = 255 * 3;
+        for (int x = 30; x < 140; ++x)
+            for (int y = 4; y < 18; ++y) {
+                const COLORREF c = platform::testing::ControlPixel(dp, x, y);
+                least = std::min(least, GetRValue(c) + GetGValue(c) + GetBValue(c));
+            }
+        return least;
+    };
+    EXPECT_EQ(darkest(), 0);
+    EnableWindow(dp, FALSE);
+    EXPECT_GT(darkest(), 0);
+    EnableWindow(dp, TRUE);
+    SendMessageW(dp, DTM_SETSYSTEMTIME, GDT_NONE, 0);
+    EXPECT_GT(darkest(), 0);
 }
 
 }  // namespace

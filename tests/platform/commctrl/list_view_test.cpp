@@ -80,6 +80,13 @@ TEST_F(ListViewTest, ItemsColumnsAndSubItemsReadBackAsStored) {
     EXPECT_EQ(item.lParam, 22);
     EXPECT_EQ(SendMessageW(lv, LVM_GETCOLUMNWIDTH, 1, 0), 60);
     EXPECT_EQ(Log().Of(LVN_INSERTITEM).size(), 3u);
+    const RECT last = Bounds(lv, 2);
+    LVHITTESTINFO hit{};
+    hit.pt = POINT{100, (last.top + last.bottom) / 2};  // in the second column
+    EXPECT_EQ(SendMessageW(lv, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)), 2);
+    EXPECT_EQ(hit.iSubItem, 1);
+    hit.pt.x = 150;  // beyond the columns
+    EXPECT_EQ(SendMessageW(lv, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)), -1);
 
     // A short buffer gets a cut, terminated text.
     WCHAR small[4] = {u'x', u'x', u'x', u'x'};
@@ -178,7 +185,10 @@ TEST_F(ListViewTest, ArrowKeysMoveTheSelectionTheMarkAndTheShownRows) {
 TEST_F(ListViewTest, StylusSelectsTheRowUnderItAndTellsTheParent) {
     const HWND lv = Report(5);
     const RECT third = Bounds(lv, 2);
-    Tap(lv, 10, (third.top + third.bottom) / 2);
+    SendMessageW(lv, WM_LBUTTONDOWN, 1, MAKELPARAM(10, (third.top + third.bottom) / 2));
+    EXPECT_EQ(GetCapture(), lv);  // the stylus stays the list's until it comes up
+    SendMessageW(lv, WM_LBUTTONUP, 0, MAKELPARAM(300, 300));
+    EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(GetFocus(), lv);
     EXPECT_EQ(Selected(lv), 2);
     EXPECT_EQ(Mark(lv), 2);
@@ -339,6 +349,31 @@ TEST_F(ListViewTest, SubclassedListKeepsItsStateAndGetsWhatTheSubclassPassesOn) 
     Key(lv, VK_UP);
     EXPECT_EQ(Selected(lv), 3);
     EXPECT_EQ(SendMessageW(lv, LVM_GETITEMCOUNT, 0, 0), 5);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ListViewTest, TypedLettersSelectTheItemTheyBeginAndARepeatedLetterStepsOn) {
+    SYSTEMTIME noon{2026, 3, 0, 14, 12, 0, 0, 0};
+    platform::testing::FreezeClock(noon);
+    const HWND lv = Make(WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL);
+    AddColumn(lv, 0, 100);
+    for (const WCHAR* t : {u"Apple", u"Banana", u"Berry", u"Cherry", u"Chestnut"}) Add(lv, 99, t);
+    struct Step {
+        const char16_t* typed;
+        DWORD pauseBefore;
+        int expected;
+    };
+    const Step steps[] = {{u"b", 2000, 1}, {u"b", 0, 2}, {u"b", 0, 1}, {u"che", 2000, 3}, {u"s", 0, 4}, {u"x", 2000, 4},
+                          {u" ", 2000, 4}};
+    for (const Step& s : steps) {
+        platform::testing::AdvanceClock(s.pauseBefore);
+        for (const char16_t* c = s.typed; *c; ++c) SendMessageW(lv, WM_CHAR, *c, 0);
+        EXPECT_EQ(Selected(lv), s.expected) << static_cast<char>(s.typed[0]);
+    }
+    platform::testing::ThawClock();
 }
 
 }  // namespace

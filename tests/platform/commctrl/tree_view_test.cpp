@@ -1,5 +1,6 @@
 // The tree view: insertion order (first, last, sorted, after), walking, expanding with its
 // notifications, selection by message, keys and stylus, hit tests, deletion and stale handles, drag.
+#include <cstring>
 #include <string>
 
 #include "commctrl_fixture.h"
@@ -44,7 +45,7 @@ HTREEITEM Selection(HWND tv) { return Next(tv, TVGN_CARET, nullptr); }
 
 RECT RowRect(HWND tv, HTREEITEM item, bool textOnly) {
     RECT rc{};
-    *reinterpret_cast<HTREEITEM*>(&rc) = item;
+    std::memcpy(&rc, &item, sizeof item);  // the node travels in the rectangle
     SendMessageW(tv, TVM_GETITEMRECT, textOnly, reinterpret_cast<LPARAM>(&rc));
     return rc;
 }
@@ -264,6 +265,29 @@ TEST_F(TreeViewTest, DraggingANodeWithTheStylusAsksTheParentOnce) {
     ASSERT_EQ(Log().Of(TVN_BEGINDRAGW).size(), 1u);
     EXPECT_EQ(Log().Of(TVN_BEGINDRAGW)[0].newItem, b);
     EXPECT_TRUE(Log().Of(NM_CLICK).empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(TreeViewTest, TypedLettersSelectTheShownNodeTheyBegin) {
+    SYSTEMTIME noon{2026, 3, 0, 14, 12, 0, 0, 0};
+    platform::testing::FreezeClock(noon);
+    const HWND tv = Tree();
+    const HTREEITEM home = Insert(tv, TVI_ROOT, TVI_LAST, u"Home");
+    const HTREEITEM hobby = Insert(tv, home, TVI_LAST, u"Hobby");
+    const HTREEITEM work = Insert(tv, TVI_ROOT, TVI_LAST, u"Work");
+    SendMessageW(tv, WM_CHAR, u'w', 0);
+    EXPECT_EQ(Selection(tv), work);
+    platform::testing::AdvanceClock(2000);
+    SendMessageW(tv, WM_CHAR, u'h', 0);
+    EXPECT_EQ(Selection(tv), home);  // the closed folder hides "Hobby"
+    SendMessageW(tv, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(home));
+    SendMessageW(tv, WM_CHAR, u'o', 0);
+    SendMessageW(tv, WM_CHAR, u'b', 0);
+    EXPECT_EQ(Selection(tv), hobby);
+    platform::testing::ThawClock();
 }
 
 }  // namespace
