@@ -67,9 +67,9 @@ void SHSendBackToFocusWindow(UINT message, WPARAM, LPARAM lParam) {
     if (message != WM_HOTKEY || HIWORD(lParam) != VK_ESCAPE || (LOWORD(lParam) & MOD_KEYUP)) return;
     const HWND focus = GetFocus();
     if (focus && IsEdit(focus)) {
-        // In an edit control the Back key deletes the character before the caret.
+        // In an edit control the Back key deletes the character before the caret: the key goes as
+        // a key press, and the message loop's TranslateMessage makes its one '\b'.
         PostMessageW(focus, WM_KEYDOWN, VK_BACK, kKeyDownBits);
-        PostMessageW(focus, WM_CHAR, u'\b', kKeyDownBits);
         PostMessageW(focus, WM_KEYUP, VK_BACK, kKeyUpBits);
         return;
     }

@@ -1,6 +1,7 @@
 // The shell's help for dialogs: full-screen sizing and the Back key handed on to the focused window.
 #include <gtest/gtest.h>
 
+#include "platform/controls.h"
 #include "shell_fixture.h"
 
 namespace {
@@ -61,6 +62,22 @@ TEST_F(ShellTest, BackHandedToTheShellCancelsADialogOnceAndIgnoresTheKeyUp) {
     platform::testing::PumpUntilIdle();
     EXPECT_TRUE(Commands(main).empty());
     DestroyWindow(dialog);
+}
+
+// The key used to reach the edit twice: as a key press and again as a character of its own.
+TEST_F(ShellTest, BackInAnEditDeletesOneCharacter) {
+    const HWND main = MakeMainWindow();
+    const HWND edit = CreateWindowExW(0, u"Edit", u"abc", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, main, nullptr,
+                                      nullptr, nullptr);
+    ASSERT_NE(edit, nullptr);
+    SetFocus(edit);
+    SendMessageW(edit, EM_SETSEL, 3, 3);
+    SHSendBackToFocusWindow(WM_HOTKEY, 0, MAKELPARAM(0, VK_ESCAPE));
+    platform::testing::PumpUntilIdle();
+    WCHAR text[16] = {};
+    GetWindowTextW(edit, text, 16);
+    EXPECT_EQ(std::u16string(text), u"ab");
+    DestroyWindow(edit);
 }
 
 }  // namespace
