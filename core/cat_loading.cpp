@@ -15,18 +15,10 @@
 #include "platform/resources.h"
 #include "platform/system.h"
 #include "platform/user.h"
+#include "platform/controls.h"
 #include "resources/resource.h"
 #include "ui/text_prompt.h"
 
-#if __has_include("platform/controls.h")
-#include "platform/controls.h"
-#endif
-#ifndef LB_INSERTSTRING
-#define LB_INSERTSTRING 0x0181
-#endif
-#ifndef LB_SELITEMRANGEEX
-#define LB_SELITEMRANGEEX 0x0183
-#endif
 
 namespace {
 

@@ -1,16 +1,12 @@
 // The vertical scroll bar of a control with WS_VSCROLL, kept in step with what the control shows.
-// The bars themselves belong to the standard controls; without them the control scrolls unseen.
+// The bars themselves belong to the standard controls.
 #include "commctrl/control_common.h"
 
-#if __has_include("platform/controls.h")
 #include "platform/controls.h"
-#define QV_WINDOW_SCROLL_BARS 1
-#endif
 
 namespace platform::commctrl {
 
 void SyncVerticalBar(HWND hwnd, int max, int page, int pos) {
-#ifdef QV_WINDOW_SCROLL_BARS
     if (!(GetWindowLongW(hwnd, GWL_STYLE) & WS_VSCROLL)) return;
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
@@ -20,12 +16,6 @@ void SyncVerticalBar(HWND hwnd, int max, int page, int pos) {
     info.nPage = static_cast<UINT>(page > 0 ? page : 0);
     info.nPos = pos;
     SetScrollInfo(hwnd, SB_VERT, &info, TRUE);
-#else
-    (void)hwnd;
-    (void)max;
-    (void)page;
-    (void)pos;
-#endif
 }
 
 }  // namespace platform::commctrl

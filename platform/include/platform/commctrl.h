@@ -33,48 +33,8 @@ BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* init);
 #define TOOLBARCLASSNAME TOOLBARCLASSNAMEW
 
 // Owner-drawn controls: the records of WM_MEASUREITEM and WM_DRAWITEM, shared with the standard
-// controls, whose header declares them when it is there.
-#if __has_include("platform/owner_draw.h")
+// controls.
 #include "platform/owner_draw.h"
-#else
-#define ODT_MENU 1
-#define ODT_LISTBOX 2
-#define ODT_COMBOBOX 3
-#define ODT_BUTTON 4
-#define ODT_STATIC 5
-#define ODT_HEADER 100
-#define ODT_TAB 101
-#define ODT_LISTVIEW 102
-#define ODA_DRAWENTIRE 0x0001
-#define ODA_SELECT 0x0002
-#define ODA_FOCUS 0x0004
-#define ODS_SELECTED 0x0001
-#define ODS_GRAYED 0x0002
-#define ODS_DISABLED 0x0004
-#define ODS_CHECKED 0x0008
-#define ODS_FOCUS 0x0010
-struct MEASUREITEMSTRUCT {
-    UINT CtlType;
-    UINT CtlID;
-    UINT itemID;
-    UINT itemWidth;
-    UINT itemHeight;
-    ULONG_PTR itemData;
-};
-using LPMEASUREITEMSTRUCT = MEASUREITEMSTRUCT*;
-struct DRAWITEMSTRUCT {
-    UINT CtlType;
-    UINT CtlID;
-    UINT itemID;
-    UINT itemAction;
-    UINT itemState;
-    HWND hwndItem;
-    HDC hDC;
-    RECT rcItem;
-    ULONG_PTR itemData;
-};
-using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
-#endif
 
 #define WM_PRINTCLIENT 0x0318
 #define PRF_CLIENT 0x00000004

@@ -4,10 +4,6 @@
 
 #include "platform/types.h"
 
-// The common controls' header declares the same records under the same guard; whichever comes first
-// declares them.
-#ifndef QV_OWNER_DRAW_RECORDS
-#define QV_OWNER_DRAW_RECORDS
 
 // Control types.
 #define ODT_MENU 1
@@ -54,7 +50,6 @@ struct DRAWITEMSTRUCT {
 };
 using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
 
-#endif  // QV_OWNER_DRAW_RECORDS
 
 struct DELETEITEMSTRUCT {
     UINT CtlType;
