@@ -14,6 +14,7 @@
 #include "platform/commctrl.h"
 #include "platform/display.h"
 #include "platform/files.h"
+#include "platform/shell.h"
 #include "platform/user.h"
 
 namespace {
@@ -26,6 +27,7 @@ void InitControls() {
     init.dwSize = sizeof(init);
     init.dwICC = ICC_DATE_CLASSES;
     InitCommonControlsEx(&init);
+    SHInitExtraControls();
 }
 
 void CloseInstanceMutex() {

@@ -59,6 +59,8 @@ BOOL SHInitDialog(PSHINITDLGINFO info) {
 
 BOOL SHDoneButton(HWND window, DWORD) { return IsWindow(window); }
 
+BOOL SHInitExtraControls() { return TRUE; }
+
 BOOL SHFullScreen(HWND window, DWORD) { return IsWindow(window); }
 
 BOOL SHInputDialog(HWND, UINT, WPARAM) { return FALSE; }

@@ -99,6 +99,8 @@ BOOL SHInitDialog(PSHINITDLGINFO info);
 #define SHDB_SHOW 0x0001
 #define SHDB_HIDE 0x0002
 BOOL SHDoneButton(HWND window, DWORD state);
+// Readies the shell's extra controls for the program; every control class here is ready from the start.
+BOOL SHInitExtraControls();
 
 #define SHFS_SHOWTASKBAR 0x0001
 #define SHFS_HIDETASKBAR 0x0002
