@@ -16,6 +16,7 @@
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/testing.h"
+#include "tests/platform/resources/res_fixture.h"
 #include "platform/testing_dialogs.h"
 #include "platform/testing_user.h"
 
@@ -25,24 +26,10 @@ constexpr UINT kRowHeight = 18;
 constexpr int kRows = 8;
 
 // The compiled tests/fixtures/commctrl/commctrl.rc, registered for a made-up module.
-class FixtureModule {
+class FixtureModule : public restest::Module {
 public:
-    FixtureModule() {
-        std::ifstream in(QV_TEST_OUTPUT_DIR "/commctrl/commctrl.res", std::ios::binary);
-        const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        words_.resize(bytes.size() / 4 + 1);
-        std::memcpy(words_.data(), bytes.data(), bytes.size());
-        registered_ = platform::RegisterModuleResources(Handle(), words_.data(), bytes.size());
-    }
-    ~FixtureModule() { platform::UnregisterModuleResources(Handle()); }
-    FixtureModule(const FixtureModule&) = delete;
-    FixtureModule& operator=(const FixtureModule&) = delete;
+    FixtureModule() : restest::Module(Handle(), restest::CompiledFile(QV_TEST_OUTPUT_DIR "/commctrl/commctrl.res")) {}
     static HINSTANCE Handle() { return reinterpret_cast<HINSTANCE>(static_cast<std::uintptr_t>(0x7c20000)); }
-    bool Registered() const { return registered_; }
-
-private:
-    std::vector<std::uint32_t> words_;
-    bool registered_ = false;
 };
 
 // What the dialog procedure saw.

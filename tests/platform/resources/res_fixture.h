@@ -31,12 +31,15 @@ inline AlignedBytes Align(const std::vector<BYTE>& bytes) {
     return out;
 }
 
-// The compiled tests/fixtures/resources/fixture.rc.
-inline AlignedBytes FixtureFile() {
-    std::ifstream in(QV_TEST_OUTPUT_DIR "/resources/fixture.res", std::ios::binary);
+// A resource script compiled by the build, read from the build folder.
+inline AlignedBytes CompiledFile(const char* path) {
+    std::ifstream in(path, std::ios::binary);
     const std::vector<BYTE> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     return Align(bytes);
 }
+
+// The compiled tests/fixtures/resources/fixture.rc.
+inline AlignedBytes FixtureFile() { return CompiledFile(QV_TEST_OUTPUT_DIR "/resources/fixture.res"); }
 
 // Registers a resource file for a made-up module for the life of the object.
 class Module {
