@@ -138,7 +138,7 @@ int FocusedIndex(const MessageBoxRequest& request) {
 }
 
 // Pumps the thread until the loop has its answer (the box's buttons end it).
-void WaitForAnswer(ModalLoop& loop, HWND box) {
+void WaitForAnswer(ModalLoop& loop) {
     const auto queue = CurrentQueue();
     while (!loop.Ended()) {
         {
@@ -154,8 +154,6 @@ void WaitForAnswer(ModalLoop& loop, HWND box) {
             }
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
-            // Windows below paint straight onto the screen; the box goes back on top.
-            if (msg.message == WM_PAINT && msg.hwnd != box) InvalidateRect(box, nullptr, TRUE);
             continue;
         }
         if (RunBoxAction() || RunModalAction()) continue;
@@ -182,7 +180,7 @@ bool PresentBox(ModalLoop& loop, const MessageBoxRequest& request) {
     }
     ShowWindow(box, SW_SHOW);
     SetFocus(box);
-    WaitForAnswer(loop, box);
+    WaitForAnswer(loop);
     {
         const std::lock_guard guard(boxesLock);
         boxes.erase(box);

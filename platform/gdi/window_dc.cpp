@@ -1,6 +1,9 @@
 // The device contexts of windows: a window draws on the device screen where its client area lies,
-// limited to its client area, the client areas of its parents, and (for a parent that clips them)
-// outside its visible children. BeginPaint and EndPaint take the window's update area.
+// limited to its client area, the client areas of its parents, (for a parent that clips them) outside
+// its visible children, and outside the top-level windows above its own. BeginPaint and EndPaint take
+// the window's update area.
+#include <mutex>
+#include <utility>
 #include <vector>
 
 #include "gdi/dc.h"
@@ -8,6 +11,7 @@
 #include "platform/system.h"
 #include "platform/user.h"
 #include "user/update_region.h"
+#include "user/window_table.h"
 
 namespace platform::gdi {
 namespace {
@@ -18,6 +22,20 @@ RECT ClientOnScreen(HWND window) {
     POINT origin{0, 0};
     ClientToScreen(window, &origin);
     return {origin.x, origin.y, origin.x + r.right, origin.y + r.bottom};
+}
+
+// Top-level windows above the window's own keep their pixels, whatever the windows below paint.
+Region OutsideWindowsAbove(HWND window, Region area) {
+    const std::lock_guard guard(platform::WindowLock());
+    platform::Window* w = platform::Peek(window);
+    if (!w) return {};
+    const HWND top = platform::TopLevelOf(*w)->handle;
+    for (const HWND h : platform::TopLevelWindows()) {
+        if (h == top) break;
+        const platform::Window* above = platform::Peek(h);
+        if (above && (above->style & WS_VISIBLE)) area = Combine(area, Region::FromRect(above->rect), RGN_DIFF);
+    }
+    return area;
 }
 
 // What a window may paint, in screen coordinates; nothing while it or a parent is hidden.
@@ -33,7 +51,7 @@ Region VisibleArea(HWND window) {
             GetWindowRect(child, &r);
             area = Combine(area, Region::FromRect(r), RGN_DIFF);
         }
-    return area;
+    return OutsideWindowsAbove(window, std::move(area));
 }
 
 }  // namespace

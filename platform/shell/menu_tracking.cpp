@@ -222,12 +222,6 @@ void OnStylus(Tracking& t, UINT message, POINT screen) {
     if (message == WM_LBUTTONUP && item >= 0 && !onPopup) Activate(t);
 }
 
-bool IsLevel(const Tracking& t, HWND hwnd) {
-    for (const Level& level : t.levels)
-        if (level.window == hwnd) return true;
-    return false;
-}
-
 bool IsKeyMessage(UINT m) { return m >= WM_KEYFIRST && m <= WM_KEYLAST; }
 bool IsStylusMessage(UINT m) { return m >= WM_MOUSEFIRST && m <= WM_MOUSELAST; }
 
@@ -263,9 +257,6 @@ void RunMenuLoop(Tracking& t) {
             } else {
                 TranslateMessage(&msg);
                 DispatchMessageW(&msg);
-                // Windows below paint straight onto the screen; the open levels go back on top.
-                if (msg.message == WM_PAINT && !IsLevel(t, msg.hwnd))
-                    for (const Level& level : t.levels) InvalidateRect(level.window, nullptr, TRUE);
             }
             continue;
         }

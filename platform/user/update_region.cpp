@@ -60,6 +60,25 @@ void InvalidateLocked(Window& w, const RECT* rect, bool erase, std::vector<std::
     }
 }
 
+// With WindowLock() held: a screen rectangle in a window and every visible descendant, whether or not
+// the window clips them, since whatever lay on top of it has gone from all of them.
+void InvalidateExposed(Window& w, const RECT& screenRect, std::vector<std::shared_ptr<ThreadQueue>>& wake) {
+    const POINT origin = ClientOrigin(w);
+    const RECT area = Intersect({screenRect.left - origin.x, screenRect.top - origin.y, screenRect.right - origin.x,
+                                 screenRect.bottom - origin.y},
+                                ClientArea(w));
+    if (!Empty(area)) {
+        w.update = Union(w.update, area);
+        w.updateErase = true;
+        if (w.queue) wake.push_back(w.queue);
+    }
+    for (const HWND h : w.children) {
+        Window* child = Peek(h);
+        if (child && (child->style & WS_VISIBLE) && !Empty(Intersect(child->rect, screenRect)))
+            InvalidateExposed(*child, screenRect, wake);
+    }
+}
+
 void Wake(const std::vector<std::shared_ptr<ThreadQueue>>& queues) {
     for (const auto& q : queues) WakeQueue(*q);
 }
@@ -165,14 +184,27 @@ void InvalidateScreenArea(const RECT& screenRect, HWND parent) {
         }
         for (const HWND h : below) {
             Window* w = Peek(h);
-            if (!w || !IsVisibleChain(*w)) continue;
-            const POINT origin = ClientOrigin(*w);
-            RECT r = screenRect;
-            r.left -= origin.x;
-            r.right -= origin.x;
-            r.top -= origin.y;
-            r.bottom -= origin.y;
-            InvalidateLocked(*w, &r, true, wake);
+            if (w && IsVisibleChain(*w)) InvalidateExposed(*w, screenRect, wake);
+        }
+    }
+    Wake(wake);
+}
+
+void InvalidateUncovered(const std::vector<HWND>& before) {
+    std::vector<std::shared_ptr<ThreadQueue>> wake;
+    {
+        const std::lock_guard guard(WindowLock());
+        const std::vector<HWND> after = TopLevelWindows();
+        for (auto at = after.begin(); at != after.end(); ++at) {
+            Window* w = Peek(*at);
+            if (!w || !(w->style & WS_VISIBLE)) continue;
+            const auto was = std::find(before.begin(), before.end(), *at);
+            // Each window that lay above it and lies below it now leaves its place to be painted.
+            for (auto above = before.begin(); above != was; ++above) {
+                const Window* other = Peek(*above);
+                if (!other || !(other->style & WS_VISIBLE) || std::find(after.begin(), at, *above) != at) continue;
+                InvalidateExposed(*w, other->rect, wake);
+            }
         }
     }
     Wake(wake);

@@ -2,6 +2,8 @@
 // The region is kept as one rectangle, the union of everything invalidated.
 #pragma once
 
+#include <vector>
+
 #include "platform/user.h"
 
 namespace platform {
@@ -20,6 +22,10 @@ bool InvalidateWindowArea(HWND hwnd, const RECT* rect, bool erase);
 // Invalidates all of a window and of every visible descendant (after it is shown).
 void InvalidateWindowTree(HWND hwnd);
 // Invalidates what lies under a screen rectangle in the windows below (after a window hides or moves).
+// The windows' descendants are included, whether their parents clip them or not.
 void InvalidateScreenArea(const RECT& screenRect, HWND parent);
+// After the top-level z-order changed from `before`: in each window, the places of the windows that lay
+// above it and now lie below it.
+void InvalidateUncovered(const std::vector<HWND>& before);
 
 }  // namespace platform

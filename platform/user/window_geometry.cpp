@@ -89,6 +89,7 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, U
     bool wasVisible = false;
     bool nowVisible = false;
     RECT newRect{};
+    std::vector<HWND> order;
     {
         const std::lock_guard guard(WindowLock());
         if (!Peek(window)) return FALSE;
@@ -97,7 +98,10 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, U
         MoveTree(*w, newRect.left - oldRect.left, newRect.top - oldRect.top);
         w->rect.right = w->rect.left + pos.cx;
         w->rect.bottom = w->rect.top + pos.cy;
-        if (!(pos.flags & SWP_NOZORDER)) PlaceInZOrder(*w, pos.hwndInsertAfter);
+        if (!(pos.flags & SWP_NOZORDER)) {
+            order = TopLevelWindows();
+            PlaceInZOrder(*w, pos.hwndInsertAfter);
+        }
         wasVisible = Visible(*w);
         if (pos.flags & SWP_SHOWWINDOW) w->style |= WS_VISIBLE;
         if (pos.flags & SWP_HIDEWINDOW) w->style &= ~static_cast<DWORD>(WS_VISIBLE);
@@ -110,6 +114,7 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, U
         if (wasVisible) InvalidateScreenArea(oldRect, parent);
         if (nowVisible) InvalidateWindowTree(window);
     }
+    if (!order.empty() && !(flags & SWP_NOREDRAW)) InvalidateUncovered(order);
     pos.flags |= (moved ? 0 : SWP_NOMOVE) | (sized ? 0 : SWP_NOSIZE);
     if (moved || sized || wasVisible != nowVisible)
         SendMessageW(window, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));

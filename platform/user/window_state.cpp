@@ -119,6 +119,7 @@ HWND SetActiveWindow(HWND window) {
         window = TopLevelOf(*w)->handle;
     }
     HWND previous = nullptr;
+    std::vector<HWND> order;
     {
         const std::lock_guard guard(WindowLock());
         previous = Peek(queue->active) ? queue->active : nullptr;
@@ -126,9 +127,11 @@ HWND SetActiveWindow(HWND window) {
         queue->active = window;
         if (window) {
             foreground = window;
+            order = TopLevelWindows();
             RaiseInZOrder(*Peek(window));
         }
     }
+    if (window) InvalidateUncovered(order);
     if (previous) {
         SendMessageW(previous, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), reinterpret_cast<LPARAM>(window));
         ReleaseInputFrom(previous);
@@ -155,14 +158,17 @@ BOOL SetForegroundWindow(HWND window) {
     if (!w) return FALSE;
     std::shared_ptr<ThreadQueue> queue;
     HWND top = nullptr;
+    std::vector<HWND> order;
     {
         const std::lock_guard guard(WindowLock());
         Window* t = TopLevelOf(*w);
         top = t->handle;
         foreground = top;
+        order = TopLevelWindows();
         RaiseInZOrder(*t);
         queue = t->queue;
     }
+    InvalidateUncovered(order);
     if (w->threadId == GetCurrentThreadId()) {
         SetActiveWindow(top);
     } else if (queue) {

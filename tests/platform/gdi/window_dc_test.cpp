@@ -1,5 +1,6 @@
 // Device contexts of windows: drawing lands on the device screen at the window's client area,
-// stays out of children that the parent clips, and BeginPaint limits it to the update area.
+// stays out of children that the parent clips and of top-level windows above, and BeginPaint limits
+// it to the update area.
 #include <vector>
 
 #include "gdi_fixture.h"
@@ -152,6 +153,113 @@ TEST_F(WindowDcTest, ClassBackgroundBrushErasesBeforePainting) {
     DestroyWindow(hwnd);
     UnregisterClassW(wc.lpszClassName, nullptr);
     DeleteObject(red);
+}
+
+LRESULT CALLBACK ErasingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT) return DefWindowProcW(hwnd, message, wParam, lParam);
+    PAINTSTRUCT ps;
+    BeginPaint(hwnd, &ps);
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
+// A top-level window filled with red by its class brush, laid over the painting windows.
+class CoveredWindowTest : public WindowDcTest {
+protected:
+    CoveredWindowTest() : red(CreateSolidBrush(kRed)) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = ErasingProc;
+        wc.lpszClassName = kUpperClass;
+        wc.hbrBackground = red;
+        RegisterClassW(&wc);
+    }
+    ~CoveredWindowTest() override {
+        if (IsWindow(upper)) DestroyWindow(upper);
+        UnregisterClassW(kUpperClass, nullptr);
+        DeleteObject(red);
+    }
+    // The lower window at (10,10) 80x60 with a child under the upper window, the upper at (40,30) 40x40.
+    void Build(DWORD lowerStyle) {
+        lower = Make(WS_POPUP | WS_VISIBLE | lowerStyle, 10, 10, 80, 60);
+        child = Make(WS_CHILD | WS_VISIBLE, 50, 40, 20, 10, lower);
+        upper = CreateWindowExW(0, kUpperClass, u"", WS_POPUP | WS_VISIBLE, 40, 30, 40, 40, nullptr, nullptr, nullptr,
+                                nullptr);
+        ASSERT_NE(upper, nullptr);
+        Pump();
+    }
+    static void Blacken(HWND hwnd) {
+        HDC dc = GetDC(hwnd);
+        PatBlt(dc, -10, -10, 200, 200, BLACKNESS);
+        ReleaseDC(hwnd, dc);
+    }
+    static constexpr const WCHAR* kUpperClass = u"QvGdiUpperWindow";
+    HBRUSH red;
+    HWND lower = nullptr;
+    HWND child = nullptr;
+    HWND upper = nullptr;
+};
+
+TEST_F(CoveredWindowTest, DrawingUnderAWindowAboveLeavesItsPixels) {
+    Build(0);
+    ASSERT_EQ(Screen(50, 40), kRed);
+    Blacken(lower);
+    Blacken(child);
+    EXPECT_EQ(Screen(10, 10), kBlack);
+    EXPECT_EQ(Screen(39, 69), kBlack);
+    EXPECT_EQ(Screen(89, 29), kBlack);
+    EXPECT_EQ(Screen(40, 30), kRed);
+    EXPECT_EQ(Screen(65, 55), kRed);  // under the child too
+    EXPECT_EQ(Screen(79, 69), kRed);
+    // BeginPaint over the whole window keeps out of it as well.
+    InvalidateRect(lower, nullptr, TRUE);
+    UpdateWindow(lower);
+    EXPECT_EQ(Screen(50, 40), kRed);
+    EXPECT_EQ(Screen(20, 20), kBlack);
+}
+
+TEST_F(CoveredWindowTest, UncoveringRepaintsTheWindowsBelowAndTheirChildren) {
+    struct Case {
+        const char* name;
+        void (*uncover)(HWND upper);
+    };
+    const Case cases[] = {
+        {"hidden", [](HWND w) { ShowWindow(w, SW_HIDE); }},
+        {"moved away", [](HWND w) { SetWindowPos(w, nullptr, 150, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER); }},
+        {"destroyed", [](HWND w) { DestroyWindow(w); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // The child is left to the parent's clipping: it must be painted again by itself.
+        Build(WS_CLIPCHILDREN);
+        Clear();
+        record = {};
+        c.uncover(upper);
+        Pump();
+        EXPECT_GT(record.paints, 0);
+        EXPECT_EQ(Screen(45, 35), kBlack);  // the lower window's own place
+        EXPECT_EQ(Screen(65, 55), kBlack);  // the child's place
+        EXPECT_EQ(Screen(20, 20), kWhite);  // never covered: not painted again
+        DestroyWindow(lower);
+        if (IsWindow(upper)) DestroyWindow(upper);
+        windows.clear();
+    }
+}
+
+TEST_F(CoveredWindowTest, RaisingAWindowRepaintsWhatWasCovered) {
+    Build(0);
+    Clear();
+    record = {};
+    SetWindowPos(lower, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    Pump();
+    EXPECT_GT(record.paints, 0);
+    EXPECT_EQ(Screen(50, 40), kBlack);
+    EXPECT_EQ(Screen(20, 20), kWhite);
+    // The window now below draws under it.
+    Blacken(lower);
+    HDC dc = GetDC(upper);
+    PatBlt(dc, 0, 0, 40, 40, WHITENESS);
+    ReleaseDC(upper, dc);
+    EXPECT_EQ(Screen(50, 40), kBlack);
 }
 
 }  // namespace
