@@ -151,4 +151,32 @@ TEST_F(WindowBarsTest, ADisabledArrowAndABarWithNothingToScrollTakeTheTapAndScro
     EXPECT_EQ(PenMessages(), 0u);
 }
 
+TEST_F(WindowBarsTest, AChildsBarShowsOnlyInsideItsParent) {
+    // A child whose bar straddles the right edge of its own parent, inside the main window.
+    constexpr int kHolder = 100;
+    constexpr int kChildClient = 40;
+    const HWND holder = CreateWindowExW(0, qvtest::kTestClass, u"", WS_CHILD | WS_VISIBLE, 10, 10, kHolder, kHolder,
+                                        window_, nullptr, nullptr, nullptr);
+    const int barLeft = kHolder - arrow_ / 2;
+    const HWND child = CreateWindowExW(0, qvtest::kTestClass, u"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, barLeft - kChildClient,
+                                       0, kChildClient + arrow_, kHolder, holder, nullptr, nullptr, nullptr);
+    ASSERT_NE(child, nullptr);
+    const SCROLLINFO info{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE, 0, kRangeMax, kPage, 0, 0};
+    SetScrollInfo(child, SB_VERT, &info, FALSE);
+    PumpUntilIdle();
+    POINT inside{kHolder - 1, kHolder / 2}, outside{barLeft + arrow_ - 1, kHolder / 2};
+    ClientToScreen(holder, &inside);
+    ClientToScreen(holder, &outside);
+    const HDC screen = GetDC(nullptr);
+    const HBRUSH brush = CreateSolidBrush(platform::kLookSeeThrough);
+    const RECT smear{inside.x - 5, inside.y - 5, outside.x + 5, inside.y + 5};
+    FillRect(screen, &smear, brush);
+    DeleteObject(brush);
+    ReleaseDC(nullptr, screen);
+    InvalidateRect(child, nullptr, FALSE);
+    PumpUntilIdle();
+    EXPECT_NE(ReadScreenPixel(inside.x, inside.y), platform::kLookSeeThrough);
+    EXPECT_EQ(ReadScreenPixel(outside.x, outside.y), platform::kLookSeeThrough);
+}
+
 }  // namespace
