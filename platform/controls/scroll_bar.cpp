@@ -224,8 +224,10 @@ bool WithWindowBar(HWND hwnd, int bar, F f) {
     return true;
 }
 
-// Windows that are gone leave their bars behind; they are dropped with their window.
+// Windows that are gone leave their bars behind; they are dropped with their window. A window that
+// loses the pen mid-drag leaves its thumb where it is.
 std::optional<LRESULT> ForgetBars(HWND hwnd, UINT message, WPARAM, LPARAM) {
+    if (message == WM_CAPTURECHANGED) CancelWindowBarDrag(hwnd);
     if (message != WM_NCDESTROY) return std::nullopt;
     WindowBars& b = Bars();
     const std::lock_guard guard(b.lock);
@@ -252,6 +254,19 @@ ScrollBarInfo BarInfo(HWND hwnd, int bar) {
     return it == b.bars.end() ? ScrollBarInfo{} : it->second;
 }
 
+// A child's bars show only where its parents' client areas do.
+void ClipToParents(HDC screen, HWND hwnd) {
+    for (HWND child = hwnd; GetWindowLongW(child, GWL_STYLE) & WS_CHILD;) {
+        const HWND parent = GetParent(child);
+        if (!parent) return;
+        RECT r{};
+        GetClientRect(parent, &r);
+        MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        IntersectClipRect(screen, r.left, r.top, r.right, r.bottom);
+        child = parent;
+    }
+}
+
 }  // namespace
 
 void PaintWindowBars(HWND hwnd) {
@@ -261,10 +276,13 @@ void PaintWindowBars(HWND hwnd) {
         if (!WindowBarRect(hwnd, bar, &r)) continue;
         const HDC screen = GetDC(nullptr);
         if (!screen) return;
+        ClipToParents(screen, hwnd);
         PaintScrollBar(screen, r, bar == SB_VERT, BarInfo(hwnd, bar), IsWindowEnabled(hwnd) != FALSE);
         ReleaseDC(nullptr, screen);
     }
 }
+
+namespace {
 
 // A thumb of a window's bar being dragged by the pen (one at a time per thread).
 struct BarDrag {
@@ -274,6 +292,14 @@ struct BarDrag {
     int trackPos = 0;
 };
 thread_local BarDrag barDrag;
+
+// The window and bar the pen came down on, until it lifts (one pen per thread).
+struct BarPress {
+    HWND hwnd = nullptr;
+    int bar = SB_VERT;
+    bool scrolled = false;
+};
+thread_local BarPress barPress;
 
 // Where the pen is along a bar, and the bar's measures.
 struct BarPlace {
@@ -292,31 +318,49 @@ BarPlace PlaceOnBar(HWND hwnd, int bar, const RECT& r, LPARAM lParam) {
     return {r, vertical ? pt.y - r.top : pt.x - r.left, length, arrow};
 }
 
-bool TapWindowBar(HWND hwnd, LPARAM lParam) {
+// The bar of a window under a point in its client coordinates, or -1.
+int WindowBarAt(HWND hwnd, LPARAM lParam, RECT* rect) {
     POINT pt = PointOf(lParam);
     ClientToScreen(hwnd, &pt);
-    for (const int bar : {SB_VERT, SB_HORZ}) {
-        RECT r{};
-        if (!WindowBarRect(hwnd, bar, &r) || !PtInRect(&r, pt)) continue;
-        const ScrollBarInfo info = BarInfo(hwnd, bar);
-        const BarPlace place = PlaceOnBar(hwnd, bar, r, lParam);
-        const ThumbPlace thumb = PlaceThumb(info, place.length, place.arrow);
-        const UINT message = bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL;
-        int action = SB_ENDSCROLL;
-        if (place.at < place.arrow) action = SB_LINEUP;
-        else if (place.at >= place.length - place.arrow) action = SB_LINEDOWN;
-        else if (place.at < thumb.start) action = SB_PAGEUP;
-        else if (place.at >= thumb.start + thumb.size) action = SB_PAGEDOWN;
-        if (action != SB_ENDSCROLL) {
-            SendMessageW(hwnd, message, MAKEWPARAM(action, 0), 0);
-            return true;
-        }
-        // On the thumb: it follows the pen until the pen lifts.
-        barDrag = {hwnd, bar, place.at - thumb.start, info.pos};
-        SetCapture(hwnd);
-        return true;
+    for (const int bar : {SB_VERT, SB_HORZ})
+        if (WindowBarRect(hwnd, bar, rect) && PtInRect(rect, pt)) return bar;
+    return -1;
+}
+
+UINT BarMessage(int bar) { return bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL; }
+
+// A pen-down on a window's bar: the request sent, SB_THUMBTRACK for a drag begun, or -1 where the bar
+// cannot scroll (a disabled arrow, or a bar kept on screen by SIF_DISABLENOSCROLL without a range).
+int PressWindowBar(HWND hwnd, int bar, const RECT& r, LPARAM lParam) {
+    const ScrollBarInfo info = BarInfo(hwnd, bar);
+    if (!Needed(info)) return -1;
+    const BarPlace place = PlaceOnBar(hwnd, bar, r, lParam);
+    const ThumbPlace thumb = PlaceThumb(info, place.length, place.arrow);
+    int action = SB_THUMBTRACK;
+    if (place.at < place.arrow) action = SB_LINEUP;
+    else if (place.at >= place.length - place.arrow) action = SB_LINEDOWN;
+    else if (place.at < thumb.start) action = SB_PAGEUP;
+    else if (place.at >= thumb.start + thumb.size) action = SB_PAGEDOWN;
+    if (action == SB_LINEUP && (info.disabledArrows & ESB_DISABLE_LTUP)) return -1;
+    if (action == SB_LINEDOWN && (info.disabledArrows & ESB_DISABLE_RTDN)) return -1;
+    if (action != SB_THUMBTRACK) {
+        SendMessageW(hwnd, BarMessage(bar), MAKEWPARAM(action, 0), 0);
+        return action;
     }
-    return false;
+    // On the thumb: it follows the pen until the pen lifts.
+    barDrag = {hwnd, bar, place.at - thumb.start, info.pos};
+    SetCapture(hwnd);
+    return action;
+}
+
+}  // namespace
+
+bool TapWindowBar(HWND hwnd, LPARAM lParam) {
+    RECT r{};
+    const int bar = WindowBarAt(hwnd, lParam, &r);
+    if (bar < 0) return false;
+    PressWindowBar(hwnd, bar, r, lParam);
+    return true;
 }
 
 bool DragWindowBar(HWND hwnd, LPARAM lParam) {
@@ -328,7 +372,7 @@ bool DragWindowBar(HWND hwnd, LPARAM lParam) {
     const int pos = PositionOfThumb(info, place.length, place.arrow, place.at - barDrag.grab);
     if (pos != barDrag.trackPos) {
         barDrag.trackPos = pos;
-        SendMessageW(hwnd, barDrag.bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, static_cast<WORD>(pos)), 0);
+        SendMessageW(hwnd, BarMessage(barDrag.bar), MAKEWPARAM(SB_THUMBTRACK, static_cast<WORD>(pos)), 0);
     }
     return true;
 }
@@ -337,11 +381,38 @@ void CancelWindowBarDrag(HWND hwnd) {
     if (barDrag.hwnd == hwnd) barDrag = {};
 }
 
+bool TakeWindowBarPen(const MSG& msg) {
+    switch (msg.message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+        barPress = {};
+        RECT r{};
+        const int bar = msg.hwnd ? WindowBarAt(msg.hwnd, msg.lParam, &r) : -1;
+        if (bar < 0) return false;
+        barPress = {msg.hwnd, bar, PressWindowBar(msg.hwnd, bar, r, msg.lParam) >= 0};
+        return true;
+    }
+    case WM_MOUSEMOVE:
+        if (!msg.hwnd || barPress.hwnd != msg.hwnd) return false;
+        DragWindowBar(msg.hwnd, msg.lParam);
+        return true;
+    case WM_LBUTTONUP: {
+        if (!msg.hwnd || barPress.hwnd != msg.hwnd) return false;
+        const BarPress press = barPress;
+        barPress = {};
+        // A dragged thumb ends with its own SB_ENDSCROLL; an arrow or a page area ends here.
+        if (!EndWindowBarDrag(press.hwnd) && press.scrolled) SendMessageW(press.hwnd, BarMessage(press.bar), MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+        return true;
+    }
+    default: return false;
+    }
+}
+
 bool EndWindowBarDrag(HWND hwnd) {
     if (barDrag.hwnd != hwnd) return false;
     const BarDrag drag = barDrag;
     barDrag = {};
-    const UINT message = drag.bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL;
+    const UINT message = BarMessage(drag.bar);
     SendMessageW(hwnd, message, MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(drag.trackPos)), 0);
     if (GetCapture() == hwnd) ReleaseCapture();
     SendMessageW(hwnd, message, MAKEWPARAM(SB_ENDSCROLL, 0), 0);

@@ -40,5 +40,9 @@ bool DragWindowBar(HWND hwnd, LPARAM lParam);
 bool EndWindowBarDrag(HWND hwnd);
 // The window lost the pen (WM_CAPTURECHANGED): a drag of its thumb ends where it is.
 void CancelWindowBarDrag(HWND hwnd);
+// A stylus message about to be dispatched: a press on one of the window's bars, and that press's
+// moves and lifting, go to the bars (as above, with SB_ENDSCROLL when the pen lifts) and never to the
+// window's procedure. True when the message was the bars'.
+bool TakeWindowBarPen(const MSG& msg);
 
 }  // namespace platform

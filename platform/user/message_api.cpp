@@ -4,6 +4,7 @@
 
 #include "platform/system.h"
 #include "platform/threads.h"
+#include "controls/scroll_bar.h"
 #include "user/message_queue.h"
 #include "user/remote_windows.h"
 #include "user/update_region.h"
@@ -25,7 +26,8 @@ bool FilterIsValid(HWND filter) {
 }  // namespace
 
 // A WM_PAINT the window procedure leaves unanswered would come back at once, for ever; what it did
-// not validate is validated after it returns.
+// not validate is validated after it returns. The window's scroll bars lie outside its client area,
+// where its own painting cannot reach: they are drawn after it.
 LRESULT DeliverPaint(HWND hwnd) {
     unsigned before = 0;
     {
@@ -41,6 +43,7 @@ LRESULT DeliverPaint(HWND hwnd) {
         if (const Window* w = Peek(hwnd)) validated = w->validations != before;
     }
     if (!validated) TakeUpdateRegion(hwnd, nullptr, nullptr);
+    PaintWindowBars(hwnd);
     return result;
 }
 
@@ -144,6 +147,8 @@ LRESULT DispatchMessageW(const MSG* msg) {
     const auto w = OwnWindowOrFail(msg->hwnd);
     if (!w) return 0;
     if (msg->message == WM_PAINT) return DeliverPaint(msg->hwnd);
+    // The stylus on a window's own scroll bars scrolls it; its procedure never hears of that press.
+    if (TakeWindowBarPen(*msg)) return 0;
     return CallWindowProcedure(msg->hwnd, msg->message, msg->wParam, msg->lParam);
 }
 

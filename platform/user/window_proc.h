@@ -11,7 +11,7 @@ namespace platform {
 // Calls the window's current procedure on the calling thread; 0 when the window is gone.
 LRESULT CallWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Sends WM_PAINT and validates whatever the procedure left unvalidated.
+// Sends WM_PAINT, validates whatever the procedure left unvalidated, and draws the window's scroll bars.
 LRESULT DeliverPaint(HWND hwnd);
 
 // A handler DefWindowProcW asks first; an empty result leaves the message to the next handler.
