@@ -93,7 +93,13 @@ LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETTEXT: return GetText(hwnd, wParam, lParam);
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(WindowText(hwnd).size());
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
-    case WM_PAINT: TakeUpdateRegion(hwnd, nullptr, nullptr); return 0;
+    case WM_PAINT: {
+        // Painting nothing still erases with the class background, as BeginPaint does.
+        PAINTSTRUCT ps;
+        if (BeginPaint(hwnd, &ps)) EndPaint(hwnd, &ps);
+        else TakeUpdateRegion(hwnd, nullptr, nullptr);
+        return 0;
+    }
     case WM_ERASEBKGND: return EraseBackground(hwnd, reinterpret_cast<HDC>(wParam));
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) {

@@ -151,7 +151,20 @@ TEST_F(WindowDcTest, ClassBackgroundBrushErasesBeforePainting) {
     UpdateWindow(hwnd);
     EXPECT_FALSE(record.fErase);
     DestroyWindow(hwnd);
-    UnregisterClassW(wc.lpszClassName, nullptr);
+
+    // A window that leaves painting to the default handling still shows its background.
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.lpszClassName = u"QvGdiDefaultPainted";
+    ASSERT_NE(RegisterClassW(&wc), 0);
+    hwnd = CreateWindowExW(0, wc.lpszClassName, u"", WS_POPUP | WS_VISIBLE, 30, 30, 60, 60, nullptr, nullptr,
+                           nullptr, nullptr);
+    Clear();
+    InvalidateRect(hwnd, nullptr, TRUE);
+    UpdateWindow(hwnd);
+    EXPECT_EQ(Screen(40, 40), kRed);
+    DestroyWindow(hwnd);
+    UnregisterClassW(u"QvGdiDefaultPainted", nullptr);
+    UnregisterClassW(u"QvGdiErasedWindow", nullptr);
     DeleteObject(red);
 }
 
