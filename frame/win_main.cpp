@@ -14,6 +14,7 @@
 #include "platform/commctrl.h"
 #include "platform/display.h"
 #include "platform/files.h"
+#include "platform/ink.h"
 #include "platform/shell.h"
 #include "platform/user.h"
 
@@ -28,6 +29,7 @@ void InitControls() {
     init.dwICC = ICC_DATE_CLASSES;
     InitCommonControlsEx(&init);
     SHInitExtraControls();
+    InitInkX();
 }
 
 void CloseInstanceMutex() {
