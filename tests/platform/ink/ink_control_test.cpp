@@ -117,6 +117,7 @@ TEST_F(InkTest, TheScrollBarFollowsTheContent) {
     platform::testing::PumpMessages();
     RECT client{};
     GetClientRect(ink_, &client);
+    EXPECT_LT(client.right, 200);  // the bar took its place at the side
     EXPECT_TRUE(Inked(Pixel(ink_, 10, 900 - info.nPos)));
     SendMessageW(ink_, WM_VSCROLL, SB_TOP, 0);
     GetScrollInfo(ink_, SB_VERT, &info);
