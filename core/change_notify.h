@@ -6,8 +6,13 @@
 // Completes or reopens a task through the PIM store; -1 is the current item.
 void ToggleTskComplete(LONG oid);
 
-// A PIM item was created, deleted or changed, in this process or another; the handler's result
-// is the main window's answer.
-LRESULT OnPimRecordCreated(WPARAM wParam, LPARAM oid);
-LRESULT OnPimRecordDeleted(WPARAM wParam, LPARAM oid);
-LRESULT OnPimRecordChanged(WPARAM wParam, LPARAM oid);
+// A PIM item was created, deleted or changed, in this process or another: the item's OID and the
+// identifier of its folder. The handlers answer 0.
+LRESULT OnPimRecordCreated(WPARAM oid, LPARAM folderId);
+LRESULT OnPimRecordDeleted(WPARAM oid, LPARAM folderId);
+LRESULT OnPimRecordChanged(WPARAM oid, LPARAM folderId);
+
+// Takes the task out of g_TskList and its OID index; later positions move down by one.
+void RemoveItemFromIndexes(LONG oid);
+// Enters every task of g_TskList into its OID index again.
+void RebuildIdSlotMap();
