@@ -84,6 +84,11 @@ void ReadTaskAgain(LONG oid) {
     AddTskToList(oid);
 }
 
+// A preview must not go on showing an item that is gone; it returns to the view that opened it.
+void LeavePreviewOf(LONG oid, LONG previewView) {
+    if (ViewId == previewView && g_Frame.selection.oid == oid) BackCmd(0);
+}
+
 // The own-change mark absorbs the one created or changed notification that the program's own save
 // brings; true when it did.
 bool AbsorbOwnChange() {
@@ -182,10 +187,12 @@ LRESULT OnPimRecordDeleted(WPARAM wParam, LPARAM folderId) {
     switch (FolderOf(folderId)) {
     case PimFolder::kCalendar:
         AfterCalendarChange();
+        LeavePreviewOf(oid, kViewApptPreview);
         break;
     case PimFolder::kTasks:
         RemoveItemFromIndexes(oid);
         AfterTaskListChange();
+        LeavePreviewOf(oid, kViewTaskPreview);
         break;
     case PimFolder::kContacts:
         RemoveCtsFromLists(oid, 0);
