@@ -3,6 +3,7 @@
 #include "extras/theme.h"
 #include "extras/theme_words.h"
 #include "extras/weather_settings.h"
+#include "frame/side_files.h"
 
 LONG GetThemeTitleBarStyle() { return 0; }
 
@@ -18,3 +19,6 @@ void DeleteThemePictures() {}
 void ShowSpinnerView() {}
 
 bool SavedViewsLoadedAndEmpty() { return false; }
+
+// No saved views yet.
+void LoadSavedViews() {}

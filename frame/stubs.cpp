@@ -1,20 +1,11 @@
-// Stand-ins for the parts of the frame not built yet: the load thread (nothing to load, so the
-// hand-over follows at once), view switching, commands (only Exit), the minute timer and the
-// menu preparation.
+// Stand-ins for the parts of the frame not built yet: view switching, commands (only Exit), the
+// minute timer and the menu preparation.
 #include "frame/frame_state.h"
-#include "frame/load_thread.h"
-#include "frame/main_messages.h"
 #include "frame/main_window.h"
 #include "frame/view_switch.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
 #include "resources/resource.h"
-
-void StartLoadThread(HWND mainWnd) {
-    SendMessageW(mainWnd, kMsgStartViewLoaded, 0, 0);
-    g_LoadState.allLoaded = 1;
-    SendMessageW(mainWnd, kMsgAllLoaded, 0, 0);
-}
 
 void ShowMonthView() {}
 void ShowWeekView() {}

@@ -4,6 +4,7 @@
 #include "lists/task_view.h"
 #include "lists/phone_lib.h"
 #include "platform/text.h"
+#include "frame/side_files.h"
 
 bool GetViewCatFilter() { return false; }
 
@@ -32,3 +33,6 @@ void InsertCtsRecSorted(const CtsRecord& record) {
     while (at < g_CtsList.Size() && platform::CompareNoCase(g_CtsList[at].fileAs, record.fileAs) <= 0) ++at;
     g_CtsList.InsertAt(at, record);
 }
+
+// No recently viewed contacts yet.
+void LoadCtsView() {}

@@ -8,6 +8,7 @@
 #include "ui/help.h"
 #include "ui/image_lists.h"
 #include "ui/view_focus.h"
+#include "frame/side_files.h"
 
 std::u16string g_PromptText;
 
@@ -54,3 +55,6 @@ void ShowHelp(HWND) {}
 void SetTitleText(HWND window, LPCWSTR text) {
     if (window && text) SetWindowTextW(window, text);
 }
+
+// No custom icons read yet: the index stays empty.
+void LoadCustomIconsFile() {}

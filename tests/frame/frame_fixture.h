@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 
 #include "core/app_settings.h"
@@ -19,6 +20,8 @@
 #include "platform/system.h"
 #include "platform/testing.h"
 #include "platform/testing_display.h"
+#include "platform/testing_user.h"
+#include "platform/threads.h"
 #include "resources/quorvia_resources.h"
 
 namespace frametest {
@@ -35,6 +38,18 @@ inline void ResetFrameGlobals() {
     ViewId = kViewCoverScreen;
 }
 
+inline constexpr auto kLoadTimeout = std::chrono::seconds(20);
+
+// Lets a started load thread hand over (message 1030) and end, so that it never outlives the test.
+inline void FinishLoadThread() {
+    if (!g_LoadState.thread) return;
+    // Pumped while waiting: the thread's last act is a sent message, which this thread answers.
+    EXPECT_TRUE(platform::testing::PumpUntil(
+        [] { return WaitForSingleObject(g_LoadState.thread, 0) == WAIT_OBJECT_0; }, kLoadTimeout));
+    CloseHandle(g_LoadState.thread);
+    g_LoadState.thread = nullptr;
+}
+
 class FrameTest : public ::testing::Test {
 protected:
     FrameTest() {
@@ -42,7 +57,10 @@ protected:
         RegisterQuorviaResources();
         g_Main.instance = GetModuleHandleW(nullptr);
     }
-    ~FrameTest() override { ResetFrameGlobals(); }
+    ~FrameTest() override {
+        FinishLoadThread();
+        ResetFrameGlobals();
+    }
 
     static void WriteSetting(const WCHAR* name, LONG value) {
         RegKey key;

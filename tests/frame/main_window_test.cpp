@@ -19,6 +19,7 @@ protected:
     HWND Open() {
         EXPECT_EQ(InitInstance(g_Main.instance, SW_SHOW), 1);
         platform::testing::PumpUntilIdle();
+        frametest::FinishLoadThread();
         return g_Frame.mainWnd;
     }
     ~MainWindow() override {
@@ -39,7 +40,7 @@ TEST_F(MainWindow, ShowsItsTitleAndBarAndClosesLeavingNothingBehind) {
     EXPECT_EQ(platform::testing::SoftKeyTexts(), (std::vector<std::u16string>{u"Vestral", u"Menu"}));
     EXPECT_EQ(platform::testing::ShownSoftKeyBar(), g_MenuBars.month);
     for (const HFONT font : g_Main.themeFonts) EXPECT_NE(font, nullptr);
-    // Nothing to load yet: the first paint's hand-over has come and gone.
+    // The first paint's load has handed over.
     EXPECT_EQ(g_LoadState.allLoaded, 1);
 
     SendMessageW(window, WM_COMMAND, IDM_EXIT, 0);

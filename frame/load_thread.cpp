@@ -1,0 +1,142 @@
+// The background load thread: the side files and categories, then the start view's data, the
+// hand-over to the main window (message 1034), the rest, and the end of loading (message 1030).
+#include "frame/load_thread.h"
+
+#include <exception>
+#include <memory>
+
+#include "core/app_settings.h"
+#include "core/cat_loading.h"
+#include "core/cts_loading.h"
+#include "core/month_cache.h"
+#include "core/poom_session.h"
+#include "core/regional_probe.h"
+#include "core/show_message.h"
+#include "core/tsk_loading.h"
+#include "frame/cmd_line.h"
+#include "frame/frame_state.h"
+#include "frame/main_messages.h"
+#include "frame/side_files.h"
+#include "platform/resources.h"
+#include "platform/system.h"
+#include "platform/text.h"
+#include "platform/threads.h"
+#include "platform/time.h"
+#include "platform/user.h"
+#include "resources/resource.h"
+
+namespace {
+
+// The start view is not shown sooner, so that the cover screen does not merely flash.
+constexpr DWORD kMinCoverMs = 500;
+constexpr DWORD kCoverPollMs = 20;
+constexpr int kMessageChars = 256;
+
+// Start views that show the calendar.
+constexpr LONG kCalendarStartViews[] = {kStartMonth, kStartWeek, kStartDates, kStartYear, kStartDay};
+
+struct LoadThreadArg {
+    HWND mainWnd = nullptr;
+};
+
+// The step running, named in the failure message.
+struct Stage {
+    const WCHAR* word = u"Files";
+};
+
+bool IsCalendarStartView(LONG code) {
+    for (const LONG c : kCalendarStartViews)
+        if (c == code) return true;
+    return false;
+}
+
+void LoadAppts(Stage& stage) {
+    if (g_ApptCache.loaded || !g_Frame.loadAppts) return;
+    stage.word = u"Appts";
+    LoadApptsForMonth(1, 0);
+    ProbeRegionalDate();
+}
+
+void LoadContacts(Stage& stage) {
+    if (g_LoadState.contactsLoaded || !g_Frame.loadContacts) return;
+    stage.word = u"Contacts";
+    LoadCtsList(0);
+}
+
+void LoadTasks(Stage& stage) {
+    if (g_LoadState.tasksLoaded || !g_Frame.loadTasks) return;
+    stage.word = u"Tasks";
+    LoadTskList(0);
+}
+
+void LoadSideFiles() {
+    LoadTextTemplates();
+    LoadLinkInfoFile();
+    LoadTemplates();
+    LoadCustomIconsFile();
+    LoadCtsView();
+    LoadSavedViews();
+}
+
+void LoadStartViewData(Stage& stage) {
+    const LONG code = GetStartViewCode();
+    if (IsCalendarStartView(code)) {
+        LoadAppts(stage);
+        if (g_Settings.dateItems != 0) LoadContacts(stage);
+        if (g_Settings.scheduleTasks == 0) LoadTasks(stage);
+    } else if (code == kStartTasks) {
+        LoadTasks(stage);
+    } else if (code == kStartContacts) {
+        LoadContacts(stage);
+    }
+}
+
+void WaitOutCover(DWORD start) {
+    while (GetTickCount() - start < kMinCoverMs) Sleep(kCoverPollMs);
+}
+
+void ShowLoadFailure(const Stage& stage) {
+    WCHAR format[kMessageChars] = {};
+    WCHAR text[kMessageChars] = {};
+    LoadStringW(GetModuleHandleW(nullptr), IDS_LOAD_EXCEPTION_FMT, format, kMessageChars);
+    _snwprintf(text, kMessageChars - 1, format, stage.word);
+    ShowMessage(nullptr, text, MB_ICONEXCLAMATION);
+}
+
+DWORD WINAPI LoadThreadProc(LPVOID param) {
+    const std::unique_ptr<LoadThreadArg> arg(static_cast<LoadThreadArg*>(param));
+    Stage stage;
+    try {
+        const DWORD start = GetTickCount();
+        LoadSideFiles();
+        stage.word = u"Categories";
+        LoadCategories();
+        ReloadCategoryAssoc();
+        LoadStartViewData(stage);
+        WaitOutCover(start);
+        SendMessageW(arg->mainWnd, kMsgStartViewLoaded, 0, 0);
+        LoadAppts(stage);
+        LoadContacts(stage);
+        LoadTasks(stage);
+    } catch (...) {
+        ShowLoadFailure(stage);
+    }
+    g_LoadState.allLoaded = 1;
+    SendMessageW(arg->mainWnd, kMsgAllLoaded, 0, 0);
+    return 1;
+}
+
+}  // namespace
+
+void StartLoadThread(HWND mainWnd) {
+    auto arg = std::make_unique<LoadThreadArg>();
+    arg->mainWnd = mainWnd;
+    g_LoadState.thread = CreateThread(nullptr, 0, LoadThreadProc, arg.get(), CREATE_SUSPENDED, nullptr);
+    if (!g_LoadState.thread) {
+        MessageBoxW(mainWnd, u"Error: Load Thread Failed.", u"", MB_ICONEXCLAMATION);
+        return;
+    }
+    // The thread owns the block from here on.
+    arg.release();
+    ResumeThread(g_LoadState.thread);
+}
