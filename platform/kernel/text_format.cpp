@@ -21,7 +21,7 @@ struct Args {
 
 enum class Size { Default, Char, Short, Long, LongLong, Pointer, LongDouble, Wide, Narrow };
 
-struct Spec {
+struct Conversion {
     bool left = false;
     bool zero = false;
     bool plus = false;
@@ -45,8 +45,8 @@ int ReadNumber(const WCHAR*& p) {
 }
 
 // Reads flags, width, precision and size after the '%'; p is left on the type character.
-Spec ReadSpec(const WCHAR*& p, Args& args) {
-    Spec s;
+Conversion ReadConversion(const WCHAR*& p, Args& args) {
+    Conversion s;
     for (;; ++p) {
         if (*p == u'-') s.left = true;
         else if (*p == u'0') s.zero = true;
@@ -119,7 +119,7 @@ void Pad(std::u16string& out, int count, char16_t c) {
 }
 
 // Places a converted field in its width: prefix (sign, "0x"), then the body.
-void PutField(std::u16string& out, const Spec& s, std::u16string_view prefix, std::u16string_view body, bool zeroPadOk) {
+void PutField(std::u16string& out, const Conversion& s, std::u16string_view prefix, std::u16string_view body, bool zeroPadOk) {
     const int fill = s.width - static_cast<int>(prefix.size() + body.size());
     if (s.left) {
         out += prefix;
@@ -136,7 +136,7 @@ void PutField(std::u16string& out, const Spec& s, std::u16string_view prefix, st
     }
 }
 
-std::int64_t SignedArg(const Spec& s, Args& args) {
+std::int64_t SignedArg(const Conversion& s, Args& args) {
     switch (s.size) {
     case Size::Char: return static_cast<signed char>(va_arg(args.list, int));
     case Size::Short: return static_cast<short>(va_arg(args.list, int));
@@ -146,7 +146,7 @@ std::int64_t SignedArg(const Spec& s, Args& args) {
     }
 }
 
-std::uint64_t UnsignedArg(const Spec& s, Args& args) {
+std::uint64_t UnsignedArg(const Conversion& s, Args& args) {
     switch (s.size) {
     case Size::Char: return static_cast<unsigned char>(va_arg(args.list, unsigned));
     case Size::Short: return static_cast<unsigned short>(va_arg(args.list, unsigned));
@@ -156,7 +156,7 @@ std::uint64_t UnsignedArg(const Spec& s, Args& args) {
     }
 }
 
-void PutInteger(std::u16string& out, const Spec& s, Args& args) {
+void PutInteger(std::u16string& out, const Conversion& s, Args& args) {
     const bool isSigned = s.type == u'd' || s.type == u'i';
     std::uint64_t magnitude = 0;
     bool negative = false;
@@ -186,17 +186,17 @@ void PutInteger(std::u16string& out, const Spec& s, Args& args) {
     PutField(out, s, prefix, body, s.precision < 0);
 }
 
-void PutText(std::u16string& out, const Spec& s, std::u16string_view text) {
+void PutText(std::u16string& out, const Conversion& s, std::u16string_view text) {
     if (s.precision >= 0 && text.size() > static_cast<std::size_t>(s.precision)) text = text.substr(0, s.precision);
     PutField(out, s, {}, text, true);
 }
 
-bool NarrowText(const Spec& s) {
+bool NarrowText(const Conversion& s) {
     const bool upper = s.type == u'S' || s.type == u'C';
     return s.size == Size::Short || (upper && s.size != Size::Long && s.size != Size::Wide);
 }
 
-void PutString(std::u16string& out, const Spec& s, Args& args) {
+void PutString(std::u16string& out, const Conversion& s, Args& args) {
     if (NarrowText(s)) {
         const char* text = va_arg(args.list, const char*);
         PutText(out, s, text ? platform::FromAnsi(text) : u"(null)");
@@ -206,7 +206,7 @@ void PutString(std::u16string& out, const Spec& s, Args& args) {
     }
 }
 
-void PutChar(std::u16string& out, const Spec& s, Args& args) {
+void PutChar(std::u16string& out, const Conversion& s, Args& args) {
     const int value = va_arg(args.list, int);
     if (NarrowText(s)) {
         const char byte = static_cast<char>(value);
@@ -218,7 +218,7 @@ void PutChar(std::u16string& out, const Spec& s, Args& args) {
 }
 
 // Floating point through the C runtime, the flags passed on unchanged ("C" locale decimal point).
-void PutFloat(std::u16string& out, const Spec& s, Args& args) {
+void PutFloat(std::u16string& out, const Conversion& s, Args& args) {
     std::string format = "%";
     if (s.left) format += '-';
     if (s.zero) format += '0';
@@ -237,7 +237,7 @@ void PutFloat(std::u16string& out, const Spec& s, Args& args) {
     for (std::size_t i = 0; i < length; ++i) out += static_cast<char16_t>(buffer[i]);
 }
 
-void PutPointer(std::u16string& out, Spec s, Args& args) {
+void PutPointer(std::u16string& out, Conversion s, Args& args) {
     s.size = Size::Pointer;
     s.precision = static_cast<int>(sizeof(void*) * 2);
     PutInteger(out, s, args);
@@ -251,7 +251,7 @@ void FormatTo(std::u16string& out, const WCHAR* format, Args& args) {
             continue;
         }
         ++p;
-        const Spec s = ReadSpec(p, args);
+        const Conversion s = ReadConversion(p, args);
         switch (s.type) {
         case 0: return;
         case u'd': case u'i': case u'u': case u'x': case u'X': case u'o': PutInteger(out, s, args); break;
