@@ -130,7 +130,11 @@ void ToggleTskComplete(LONG oid) {
     Repaint();
 }
 
-LRESULT OnPimRecordCreated(WPARAM wParam, LPARAM folderId) {
+namespace {
+
+// A created and a changed item are handled alike: the item is read again, so a second
+// notification for the same item never enters it twice.
+LRESULT ReadItemAgain(WPARAM wParam, LPARAM folderId) {
     if (AbsorbOwnChange()) return 0;
     const LONG oid = static_cast<LONG>(wParam);
     switch (FolderOf(folderId)) {
@@ -138,7 +142,6 @@ LRESULT OnPimRecordCreated(WPARAM wParam, LPARAM folderId) {
         AfterCalendarChange();
         break;
     case PimFolder::kTasks:
-        // A second notification for the same item must not enter it twice.
         ReadTaskAgain(oid);
         AfterTaskListChange();
         break;
@@ -154,28 +157,11 @@ LRESULT OnPimRecordCreated(WPARAM wParam, LPARAM folderId) {
     return 0;
 }
 
-LRESULT OnPimRecordChanged(WPARAM wParam, LPARAM folderId) {
-    if (AbsorbOwnChange()) return 0;
-    const LONG oid = static_cast<LONG>(wParam);
-    switch (FolderOf(folderId)) {
-    case PimFolder::kCalendar:
-        AfterCalendarChange();
-        break;
-    case PimFolder::kTasks:
-        ReadTaskAgain(oid);
-        AfterTaskListChange();
-        break;
-    case PimFolder::kContacts:
-        RemoveCtsFromLists(oid, 1);
-        ReloadCtsByOid(oid);
-        AfterContactListChange();
-        break;
-    case PimFolder::kNone:
-        return 0;
-    }
-    Repaint();
-    return 0;
-}
+}  // namespace
+
+LRESULT OnPimRecordCreated(WPARAM wParam, LPARAM folderId) { return ReadItemAgain(wParam, folderId); }
+
+LRESULT OnPimRecordChanged(WPARAM wParam, LPARAM folderId) { return ReadItemAgain(wParam, folderId); }
 
 LRESULT OnPimRecordDeleted(WPARAM wParam, LPARAM folderId) {
     if (g_ChangeMarks.ownChange != 0) {
