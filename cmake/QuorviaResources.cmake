@@ -1,6 +1,7 @@
 # Compiling a resource script into the standard 32-bit resource layout at build time.
 # The C compiler's preprocessor expands the script (so a fresh machine needs no clang for llvm-rc),
 # then llvm-rc compiles the expanded text; files named by the script are looked up beside it.
+# "--" keeps an input path such as /check/... from being read as a switch.
 #
 # qv_compile_resources(OUTPUT <file.res> SCRIPT <file.rc> [DEPENDS <files the script names>...])
 find_program(QV_LLVM_RC NAMES llvm-rc llvm-rc-19 llvm-rc-18 llvm-rc-17 llvm-rc-16 llvm-rc-15 llvm-rc-14 REQUIRED)
@@ -24,7 +25,7 @@ function(qv_compile_resources)
     VERBATIM)
   add_custom_command(
     OUTPUT ${ARG_OUTPUT}
-    COMMAND ${QV_LLVM_RC} -no-preprocess -C 65001 -I ${script_dir} -FO ${ARG_OUTPUT} ${expanded}
+    COMMAND ${QV_LLVM_RC} -no-preprocess -C 65001 -I ${script_dir} -FO ${ARG_OUTPUT} -- ${expanded}
     DEPENDS ${expanded} ${ARG_DEPENDS}
     WORKING_DIRECTORY ${script_dir}
     COMMENT "Compiling resources ${script_name}.rc"
