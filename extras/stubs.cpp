@@ -15,3 +15,7 @@ bool SavedViewsLoadedAndEmpty() { return false; }
 
 // No saved views yet.
 void LoadSavedViews() {}
+
+// No background picture until the theme pictures are read.
+bool HasBackPicture() { return false; }
+HBITMAP GetBackPicture() { return nullptr; }

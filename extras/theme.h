@@ -25,3 +25,8 @@ void DeleteLeftoverUpdate();
 // Deletes the cached background pictures and the spinner's image lists.
 void DeleteThemePictures();
 void ShowSpinnerView();
+
+// The background picture of the theme (word 44): whether a path is set, and the picture, loaded on
+// first use (null without a path).
+bool HasBackPicture();
+HBITMAP GetBackPicture();
