@@ -22,3 +22,7 @@ bool SavedViewsLoadedAndEmpty() { return false; }
 
 // No saved views yet.
 void LoadSavedViews() {}
+
+#include "extras/weather_badge.h"
+bool WeatherBadgeOn() { return false; }
+void DrawWeatherBadge(HDC, int, int) {}

@@ -1,0 +1,100 @@
+// The week view: box layout per setting, the selected day's box result, the hit test of a lower
+// box, and a screenshot.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "calendar/paint_helpers.h"
+#include "calendar/week_view.h"
+#include "calendar_fixture.h"
+#include "ui/layout.h"
+
+namespace {
+
+using caltest::Canvas;
+using caltest::CalendarTest;
+
+class WeekViewTest : public CalendarTest {};
+
+TEST_F(WeekViewTest, LayoutOfBoxesAndDays) {
+    const RECT client{0, 0, 240, 200};
+    struct Case {
+        const char* name;
+        LONG fiveDay;
+        LONG horz;
+        int topHeight;
+        std::vector<int> offsets;
+    } cases[] = {
+        {"seven days", 0, 0, 60, {0, 1, 2, 3, 4, 5, 6}},
+        {"seven days alternating", 0, 1, 60, {0, 1, 3, 5, 2, 4, 6}},
+        {"five days", 1, 0, 90, {0, 1, 2, 3, 4}},
+        {"five days alternating", 1, 1, 90, {0, 1, 3, 2, 4}},
+    };
+    for (const Case& c : cases) {
+        g_Settings.fiveDayWeek = c.fiveDay;
+        g_Settings.horzWeek = c.horz;
+        const std::vector<WeekBox> boxes = WeekViewLayout(client);
+        std::vector<int> offsets;
+        for (const WeekBox& box : boxes) offsets.push_back(box.dayOffset);
+        EXPECT_EQ(offsets, c.offsets) << c.name;
+        ASSERT_FALSE(boxes.empty());
+        EXPECT_FALSE(boxes[0].subBox);
+        EXPECT_EQ(boxes[0].rect.bottom, c.topHeight) << c.name;
+        const int rows = c.fiveDay ? 2 : 3;
+        const int rh = (200 - c.topHeight) / rows;
+        // Second box of the right column.
+        const RECT& r = boxes[1 + rows + 1].rect;
+        EXPECT_EQ(r.left, 121);
+        EXPECT_EQ(r.right, 240);
+        EXPECT_EQ(r.top, c.topHeight + 1 + rh + 1);
+        EXPECT_EQ(r.bottom, std::min<LONG>(r.top + rh, 200));  // the last row ends at the view's bottom
+    }
+}
+
+class WeekViewLandscapeTest : public CalendarTest {
+protected:
+    WeekViewLandscapeTest() : CalendarTest(320, 240) {}
+};
+
+TEST_F(WeekViewLandscapeTest, FiveDayTopShareOnLandscapeQvga) {
+    g_Settings.fiveDayWeek = 1;
+    EXPECT_EQ(WeekViewLayout(RECT{0, 0, 320, 100})[0].rect.bottom, 38);
+}
+
+TEST_F(WeekViewTest, SelectedBoxResultAndOutsideWeek) {
+    for (int i = 0; i < 30; ++i) g_TskList.Append(Task(100 + i, u"Chore", 2026, 3, 10));
+    Canvas canvas;
+    EXPECT_EQ(PaintWeekView(canvas.dc(), true), 1);
+    EXPECT_EQ(PaintWeekView(canvas.dc(), false), 1);
+    EXPECT_TRUE(canvas.Save(OutputFile("week_view.png")));
+    g_SelectedDate = DateRec(2026, 3, 20);
+    EXPECT_EQ(PaintWeekView(canvas.dc(), false), 0);
+    g_SelectedDate = DateRec(2026, 3, 9);
+    EXPECT_EQ(PaintWeekView(canvas.dc(), false), 0);
+}
+
+TEST_F(WeekViewTest, TapOnALowerBoxSelectsItsTask) {
+    g_TskList.Append(Task(42, u"Call", 2026, 3, 11));
+    RECT client{};
+    GetViewClientRect(g_Frame.mainWnd, client);
+    const std::vector<WeekBox> boxes = WeekViewLayout(client);
+    const WeekBox& box = boxes[3];  // 11 March: start + 3 in the left column
+    ASSERT_EQ(box.dayOffset, 3);
+    HDC dc = GetDC(g_Frame.mainWnd);
+    int header, h;
+    {
+        const SelectScope select(dc, DayBoxFont());
+        header = TextExtent(dc, u"3/11").cy + 4;
+        h = TextExtent(dc, u"XX").cy;
+    }
+    ReleaseDC(g_Frame.mainWnd, dc);
+    EXPECT_TRUE(HitTestWeekView(box.rect.left + 20, box.rect.top + header + h / 2));
+    EXPECT_EQ(g_Frame.selection.oid, 42);
+    EXPECT_EQ(g_Frame.selection.kind, kItemTask);
+    g_Frame.selection = {};
+    EXPECT_FALSE(HitTestWeekView(box.rect.left + 20, box.rect.top + header + h + h / 2));
+    EXPECT_EQ(g_Frame.selection.oid, kNoOid);
+}
+
+}  // namespace
