@@ -62,19 +62,24 @@ public:
     // The painter's result: 1 when entries remain below; for the hit test 1 on a hit.
     int Run() {
         const SelectScope font(dc_, compact_ ? TinyViewFont() : DayBoxFont());
+        // Entries lie on the box's own fill.
+        const int previousMode = SetBkMode(dc_, TRANSPARENT);
         h_ = TextExtent(dc_, u"XX").cy;
         lineBottom_ = y_ + h_ + 1;
         slack_ = mode_ == WalkMode::HitTest ? kArrowSlack : (arrows_ ? kArrowSlack : 0);
         SYSTEMTIME now{};
         GetLocalTime(&now);
         today_ = DateRec(now.wYear, now.wMonth, now.wDay);
+        int result = 0;
         for (Step (DayListWalk::*section)() : {&DayListWalk::Annivs, &DayListWalk::CarriedOver,
                                                 &DayListWalk::Starting, &DayListWalk::Tasks}) {
             const Step step = (this->*section)();
-            if (step == Step::Hit) return 1;
-            if (step == Step::Stop) return overflowed_ ? 1 : 0;
+            if (step == Step::Next) continue;
+            result = step == Step::Hit || overflowed_ ? 1 : 0;
+            break;
         }
-        return 0;
+        SetBkMode(dc_, previousMode);
+        return result;
     }
 
     const HitResult& Hit() const { return hit_; }

@@ -5,6 +5,9 @@
 #include "calendar/calendar_state.h"
 #include "calendar/timeline_week.h"
 #include "calendar_fixture.h"
+#include "core/pim_state.h"
+#include "frame/load_thread.h"
+#include "frame/menu_bars.h"
 
 namespace {
 
@@ -106,6 +109,36 @@ TEST_F(TimelineWeekTest, Screenshot) {
     Canvas canvas;
     PaintTimelineWeek(canvas.dc());
     EXPECT_TRUE(canvas.Save(OutputFile("timeline_week.png")));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(TimelineWeekTest, ShowWaitsForTheLoadThenSwitches) {
+    g_LoadState = {};
+    g_Settings.startWeekMon = 1;
+    DayPaneScroll = 3;
+    ShowTimelineWeek(true);
+    EXPECT_EQ(PendingViewCmd, kPendingTimelineWeek);
+    EXPECT_EQ(ViewId, kViewWeek);
+    EXPECT_EQ(DayPaneScroll, 3);
+
+    PendingViewCmd = kNoPendingCmd;
+    g_LoadState.allLoaded = 1;
+    g_ViewShown[ShownView::TimelineWeek] = 0;
+    ShowTimelineWeek(true);
+    EXPECT_EQ(ViewId, kViewWeek);
+
+    g_ViewShown[ShownView::TimelineWeek] = 1;
+    ShowTimelineWeek(true);
+    EXPECT_EQ(ViewId, kViewTimelineWeek);
+    EXPECT_EQ(DayPaneScroll, 0);
+    EXPECT_EQ(PendingViewCmd, kNoPendingCmd);
+    EXPECT_TRUE(DateSameDay(WeekViewStart, DateRec(2026, 3, 9)));  // the Monday of 10 March
+    EXPECT_EQ(TimelinePaneRect.top, 193);
+    g_LoadState = {};
+    g_MenuBars = {};
 }
 
 }  // namespace

@@ -98,3 +98,59 @@ TEST_F(WeekViewTest, TapOnALowerBoxSelectsItsTask) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WeekViewTest, DayBoxFillByState) {
+    // On a white window: a filled box loses its white inside, an outlined one keeps it.
+    const RECT box{10, 10, 110, 110};
+    const DateRec tuesday(2026, 3, 10), saturday(2026, 3, 14);
+    struct Case {
+        const char* name;
+        DateRec date;
+        bool selected;
+        LONG backWeekColors;
+        bool pane;
+        bool filled;
+    } cases[] = {
+        {"selected", saturday, true, 0, false, true},
+        {"plain day outlined only", saturday, false, 0, false, false},
+        {"today outlined only", tuesday, false, 0, false, false},
+        {"day colours fill", saturday, false, 1, false, true},
+        {"panes always fill", tuesday, false, 0, true, true},
+    };
+    for (const Case& c : cases) {
+        g_Settings.backWeekColors = c.backWeekColors;
+        Canvas canvas;
+        DrawDayBox(canvas.dc(), box, c.date, true, false, c.selected, 0, true, c.pane);
+        EXPECT_EQ(canvas.Pixel(60, 100) != 0xFFFFFFu, c.filled) << c.name;
+        EXPECT_NE(canvas.Pixel(10, 100), 0xFFFFFFu) << c.name;  // the outline or the fill
+    }
+}
+
+TEST_F(WeekViewTest, SelectedDayPaneListsTheSelectedDate) {
+    SelDayPaneRect = RECT{0, 200, 240, 260};
+    g_TskList.Append(Task(42, u"Call", 2026, 3, 10));
+    g_TskList.Append(Task(43, u"Write", 2026, 3, 11));
+    HDC dc = GetDC(g_Frame.mainWnd);
+    int header, h;
+    {
+        const SelectScope select(dc, DayBoxFont());
+        header = TextExtent(dc, u"3/10").cy + 4;
+        h = TextExtent(dc, u"XX").cy;
+    }
+    ReleaseDC(g_Frame.mainWnd, dc);
+    const int firstRow = SelDayPaneRect.top + header + h / 2;
+    ASSERT_TRUE(HitTestSelDayPane(20, firstRow, kMonthPane));
+    EXPECT_EQ(g_Frame.selection.oid, 42);
+    g_SelectedDate = DateRec(2026, 3, 11);
+    ASSERT_TRUE(HitTestSelDayPane(20, firstRow, kMonthPane));
+    EXPECT_EQ(g_Frame.selection.oid, 43);
+    // Scrolled by one entry the only entry is gone.
+    DayPaneScroll = 1;
+    EXPECT_FALSE(HitTestSelDayPane(20, firstRow, kMonthPane));
+    Canvas canvas;
+    EXPECT_EQ(DrawSelDayPane(canvas.dc(), true, kMonthPane), 0);
+}
+
+}  // namespace
