@@ -185,3 +185,25 @@ TEST_F(ItemTextTest, OverdueTaskIsRedWithItsDueDay) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ItemTextTest, SelectedAppointmentIsFramedOnItsDayOnly) {
+    const ApptRecord appt = Appt(7, u"Dentist", DateRec(2026, 3, 10, 9, 0), 60);
+    const RECT rect{0, 0, 200, 100};
+    g_Frame.selection = GlobalSelection{7, -1, -1, kItemAppt};
+    const auto framed = [&](const DateRec& hitDate) {
+        HitItemDate = hitDate;
+        Canvas canvas;
+        int lineBottom = 30;
+        DrawAgendaEntry(canvas.dc(), 0, 10, lineBottom, rect, appt, DateRec(2026, 3, 10), false, false, false);
+        // The right part of the clip's top edge lies clear of the text.
+        return canvas.Pixel(180, 10) != 0xFFFFFFu;
+    };
+    EXPECT_TRUE(framed(DateRec(2026, 3, 10, 9, 0)));
+    EXPECT_FALSE(framed(DateRec(2026, 3, 11)));
+    g_Frame.selection.oid = 8;
+    EXPECT_FALSE(framed(DateRec(2026, 3, 10, 9, 0)));
+}
+
+}  // namespace

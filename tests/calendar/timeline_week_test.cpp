@@ -142,3 +142,22 @@ TEST_F(TimelineWeekTest, ShowWaitsForTheLoadThenSwitches) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TimelineWeekTest, TodayCarriesTheCurrentHourMark) {
+    g_Settings.useBarWork = 0;
+    appts_.Append(Appt(1, u"Review", DateRec(2026, 3, 10, 15, 0), 60));
+    appts_.Append(Appt(2, u"Review", DateRec(2026, 3, 11, 15, 0), 60));
+    Canvas canvas;
+    const int x = 10, y = 10, height = 240, width = 20;
+    // 10:30 on a 0-24 bar of 240 pixels: the hour alone counts, row 100.
+    ASSERT_TRUE(DrawTimelineDayBlocks(canvas.dc(), x, y, height, width, 2026, 3, 10, false));
+    EXPECT_NE(canvas.Pixel(x + 2, y + 100), 0xFFFFFFu);
+    EXPECT_NE(canvas.Pixel(x + width - 2, y + 100), 0xFFFFFFu);
+    EXPECT_EQ(canvas.Pixel(x + 4, y + 100), 0xFFFFFFu);
+    ASSERT_TRUE(DrawTimelineDayBlocks(canvas.dc(), x + 40, y, height, width, 2026, 3, 11, false));
+    EXPECT_EQ(canvas.Pixel(x + 42, y + 100), 0xFFFFFFu);
+}
+
+}  // namespace
