@@ -12,6 +12,7 @@
 #include "core/date_text.h"
 #include "core/id_index.h"
 #include "core/month_cache_edit.h"
+#include "core/cur_item.h"
 #include "frame/frame_state.h"
 #include "lists/cts_name_index.h"
 #include "platform/gdi.h"
@@ -31,8 +32,8 @@ void Separator(HDC dc, const RECT& r, int y) {
 }
 
 const CtsRecord* SelectedContact() {
-    const LONG slot = IdIndexGet(g_Frame.selection.oid, g_CtsIdIndex);
-    if (g_Frame.selection.oid == kNoOid || slot < 0 || slot >= g_CtsList.Size()) return nullptr;
+    const LONG slot = IdIndexGet(g_CurItem.oid, g_CtsIdIndex);
+    if (g_CurItem.oid == kNoOid || slot < 0 || slot >= g_CtsList.Size()) return nullptr;
     return &g_CtsList[slot];
 }
 

@@ -13,6 +13,7 @@
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
 #include "core/tsk_loading.h"
+#include "core/cur_item.h"
 #include "frame/frame_state.h"
 #include "frame/main_window.h"
 #include "lists/cat_filter.h"
@@ -38,7 +39,7 @@ enum class Step { Next, Stop, Hit };
 
 struct HitResult {
     LONG oid = kNoOid;
-    LONG kind = kItemNone;
+    LONG kind = kItemKindNone;
     DateRec date;
     LONG draggable = 0;
 };
@@ -128,7 +129,7 @@ private:
                 TextOutClipped(dc_, clip.left, y_, clip, FormatAnnivAgeText(entry, date_.wYear));
                 SetTextColor(dc_, previous);
             }
-            if (Record(row, entry.contactOid, kItemContact, date_, 0) == Step::Hit) return Step::Hit;
+            if (Record(row, entry.contactOid, kItemKindContact, date_, 0) == Step::Hit) return Step::Hit;
             Advance(false);
         }
         return Step::Next;
@@ -140,7 +141,7 @@ private:
             DrawAgendaEntry(dc_, x_, y_, lineBottom, rect_, appt, date_, wide_, Cut(), compact_);
         }
         const RECT row{x_, y_, rect_.right, y_ + h_};
-        if (Record(row, appt.oid, kItemAppt, hitDate, draggable) == Step::Hit) return Step::Hit;
+        if (Record(row, appt.oid, kItemKindAppt, hitDate, draggable) == Step::Hit) return Step::Hit;
         Advance(true);
         return Step::Next;
     }
@@ -212,7 +213,7 @@ private:
             const bool dueHere = task.hasDue && TskDueOn(task, date_.wYear, date_.wMonth, date_.wDay);
             if (Drawing()) DrawTskLine(dc_, x_, y_, lineBottom_, rect_, today_, task, dueHere, Cut(), compact_);
             const RECT row{x_, y_, rect_.right, y_ + h_};
-            if (Record(row, task.oid, kItemTask, date_, 1) == Step::Hit) return Step::Hit;
+            if (Record(row, task.oid, kItemKindTask, date_, 1) == Step::Hit) return Step::Hit;
             Advance(false);
         }
         return Step::Next;
@@ -266,7 +267,11 @@ bool HitTestDayItems(const RECT& rect, int x, int y, const DateRec& date, int to
     ReleaseDC(window, dc);
     if (!hit) return false;
     const HitResult& result = walk.Hit();
-    g_Frame.selection = GlobalSelection{result.oid, -1, -1, result.kind};
+    g_CurItem.oid = result.oid;
+    g_CurItem.listIndex = kNoId;
+    g_CurItem.rowIndex = kNoId;
+    g_CurItem.kind = result.kind;
+    g_CurItem.date = result.date;
     HitItemDate = result.date;
     HitItemDraggable = result.draggable;
     return true;

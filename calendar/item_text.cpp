@@ -10,6 +10,7 @@
 #include "core/app_settings.h"
 #include "core/cat_record.h"
 #include "core/date_text.h"
+#include "core/cur_item.h"
 #include "frame/frame_state.h"
 #include "lists/cat_filter.h"
 #include "platform/gdi.h"
@@ -356,7 +357,7 @@ int DrawAgendaEntry(HDC dc, int, int y, int& lineBottom, const RECT& rect, const
     const int h = TextHeight(dc, u"XXX");
     lineBottom = y + 2 * h + 1;
     SetTextColor(dc, previousColour);
-    if (g_Frame.selection.oid == appt.oid && appt.oid != kNoOid && HitItemDate.wMonth == date.wMonth &&
+    if (g_CurItem.oid == appt.oid && appt.oid != kNoOid && HitItemDate.wMonth == date.wMonth &&
         HitItemDate.wDay == date.wDay)
         DrawFrameRect(dc, clip, ThemeColor(kThemeSelFrame), true, false, 1);
     return h;
@@ -418,7 +419,7 @@ int DrawTskLine(HDC dc, int x, int y, int lineBottom, const RECT& rect, const Da
                 ix += TaskRowCatAdvance();
     }
     SetTextColor(dc, previousColour);
-    if (g_Frame.selection.kind == kItemTask && g_Frame.selection.oid == task.oid && task.oid != kNoOid) {
+    if (g_CurItem.kind == kItemKindTask && g_CurItem.oid == task.oid && task.oid != kNoOid) {
         RECT frame = clip;
         frame.right -= 2 + glyphWidth;
         DrawFrameRect(dc, frame, ThemeColor(kThemeSelFrame), true, false, 1);

@@ -10,6 +10,8 @@
 #include "calendar/anniv_list.h"
 #include "calendar/calendar_state.h"
 #include "core/app_settings.h"
+#include "core/cur_item.h"
+#include "extras/theme_record.h"
 #include "core/month_cache.h"
 #include "core/tsk_loading.h"
 #include "frame/frame_state.h"
@@ -48,6 +50,8 @@ protected:
         RegisterQuorviaResources();
         g_Settings = AppSettings();
         g_Frame = {};
+        g_CurItem = CurItem();
+        ThemeSetDefaults(g_Theme);
         g_Main = {};
         g_Main.instance = GetModuleHandleW(nullptr);
         WNDCLASSW wc{};
@@ -79,6 +83,8 @@ protected:
         g_TskList.RemoveAll();
         g_AnnivList.RemoveAll();
         g_Settings = AppSettings();
+        g_CurItem = CurItem();
+        ThemeSetDefaults(g_Theme);
         platform::testing::ThawClock();
     }
 

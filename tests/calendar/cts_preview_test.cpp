@@ -6,6 +6,8 @@
 #include "calendar_fixture.h"
 #include "core/cts_loading.h"
 #include "core/id_index.h"
+#include "calendar/paint_helpers.h"
+#include "extras/theme_words.h"
 
 namespace {
 
@@ -13,6 +15,7 @@ using caltest::Canvas;
 using caltest::CalendarTest;
 
 constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kSky = 0xF0E0C0;
 
 class CtsPreviewTest : public CalendarTest {
 protected:
@@ -29,7 +32,9 @@ protected:
         g_CtsIdIndex.RemoveAll();
         IdIndexInsert(77, 0, g_CtsIdIndex);
         AnnivArrAddSorted(g_AnnivList, Anniv(77, u"Annabel", 1985, 6, 2, kAnnivBirthday));
-        g_Frame.selection = GlobalSelection{77, -1, -1, kItemContact};
+        g_CurItem.oid = 77;
+        g_CurItem.kind = kItemKindContact;
+        SetThemeWord(kThemeBackground, kSky);
     }
     ~CtsPreviewTest() override {
         g_CtsList.RemoveAll();
@@ -42,14 +47,16 @@ TEST_F(CtsPreviewTest, PaintsTheSelectedContact) {
     EXPECT_EQ(DrawCtsPreview(canvas.dc(), true), 0);
     EXPECT_TRUE(canvas.Save(OutputFile("contact_preview.png")));
     // The view background covers the window.
-    EXPECT_NE(canvas.Pixel(1, 1), kWhite);
+    EXPECT_EQ(canvas.Pixel(1, 1), kSky);
+    EXPECT_EQ(canvas.Pixel(220, 200), kSky);
 }
 
 TEST_F(CtsPreviewTest, UnknownContactShowsTheBackgroundOnly) {
-    g_Frame.selection.oid = 12345;
+    g_CurItem.oid = 12345;
     Canvas canvas;
     EXPECT_EQ(DrawCtsPreview(canvas.dc(), true), 0);
-    EXPECT_EQ(canvas.Pixel(100, 100), canvas.Pixel(1, 1));
+    EXPECT_EQ(canvas.Pixel(100, 100), kSky);
+    EXPECT_EQ(canvas.Pixel(1, 1), kSky);
 }
 
 TEST_F(CtsPreviewTest, MeasuringPassLeavesTheWindowAsItWas) {

@@ -44,7 +44,7 @@ protected:
         for (int row = 0;; ++row) {
             if (!HitTestDayItems(rect, rect.left + 20, kTop + row * h_ + 1, date, kTop, scroll, todayFlag, false))
                 break;
-            oids.push_back(g_Frame.selection.oid);
+            oids.push_back(g_CurItem.oid);
         }
         return oids;
     }
@@ -115,15 +115,15 @@ TEST_F(DayItemsTest, HitSetsKindDateAndDraggable) {
         DateRec date;
         LONG draggable;
     } cases[] = {
-        {0, kAnnOid, kItemContact, day, 0},
-        {1, 1, kItemAppt, DateRec(2026, 3, 10, 9, 0), 1},
-        {2, 2, kItemAppt, DateRec(2026, 3, 10, 12, 0), 0},  // recurring
-        {3, 11, kItemTask, day, 1},
+        {0, kAnnOid, kItemKindContact, day, 0},
+        {1, 1, kItemKindAppt, DateRec(2026, 3, 10, 9, 0), 1},
+        {2, 2, kItemKindAppt, DateRec(2026, 3, 10, 12, 0), 0},  // recurring
+        {3, 11, kItemKindTask, day, 1},
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(HitTestDayItems(kBox, 30, kTop + c.row * h_ + 1, day, kTop, 0, true, false));
-        EXPECT_EQ(g_Frame.selection.oid, c.oid);
-        EXPECT_EQ(g_Frame.selection.kind, c.kind);
+        EXPECT_EQ(g_CurItem.oid, c.oid);
+        EXPECT_EQ(g_CurItem.kind, c.kind);
         EXPECT_TRUE(DateEqual(HitItemDate, c.date)) << c.row;
         EXPECT_EQ(HitItemDraggable, c.draggable);
     }

@@ -191,7 +191,8 @@ namespace {
 TEST_F(ItemTextTest, SelectedAppointmentIsFramedOnItsDayOnly) {
     const ApptRecord appt = Appt(7, u"Dentist", DateRec(2026, 3, 10, 9, 0), 60);
     const RECT rect{0, 0, 200, 100};
-    g_Frame.selection = GlobalSelection{7, -1, -1, kItemAppt};
+    g_CurItem.oid = 7;
+    g_CurItem.kind = kItemKindAppt;
     const auto framed = [&](const DateRec& hitDate) {
         HitItemDate = hitDate;
         Canvas canvas;
@@ -202,7 +203,7 @@ TEST_F(ItemTextTest, SelectedAppointmentIsFramedOnItsDayOnly) {
     };
     EXPECT_TRUE(framed(DateRec(2026, 3, 10, 9, 0)));
     EXPECT_FALSE(framed(DateRec(2026, 3, 11)));
-    g_Frame.selection.oid = 8;
+    g_CurItem.oid = 8;
     EXPECT_FALSE(framed(DateRec(2026, 3, 10, 9, 0)));
 }
 

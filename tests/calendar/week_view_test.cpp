@@ -8,6 +8,7 @@
 #include "calendar/paint_helpers.h"
 #include "calendar/week_view.h"
 #include "calendar_fixture.h"
+#include "extras/theme_words.h"
 #include "ui/layout.h"
 
 namespace {
@@ -90,11 +91,11 @@ TEST_F(WeekViewTest, TapOnALowerBoxSelectsItsTask) {
     }
     ReleaseDC(g_Frame.mainWnd, dc);
     EXPECT_TRUE(HitTestWeekView(box.rect.left + 20, box.rect.top + header + h / 2));
-    EXPECT_EQ(g_Frame.selection.oid, 42);
-    EXPECT_EQ(g_Frame.selection.kind, kItemTask);
-    g_Frame.selection = {};
+    EXPECT_EQ(g_CurItem.oid, 42);
+    EXPECT_EQ(g_CurItem.kind, kItemKindTask);
+    ResetSelection();
     EXPECT_FALSE(HitTestWeekView(box.rect.left + 20, box.rect.top + header + h + h / 2));
-    EXPECT_EQ(g_Frame.selection.oid, kNoOid);
+    EXPECT_EQ(g_CurItem.oid, kNoOid);
 }
 
 }  // namespace
@@ -128,6 +129,37 @@ TEST_F(WeekViewTest, DayBoxFillByState) {
     }
 }
 
+TEST_F(WeekViewTest, DayBoxColoursFromTheTheme) {
+    const RECT box{10, 10, 110, 110};
+    const DateRec tuesday(2026, 3, 10), wednesday(2026, 3, 11), saturday(2026, 3, 14);
+    SetThemeWord(kThemeTodayHighlight, 0x00FFFF);
+    SetThemeWord(kThemeWeekend, 0xC0C0C0);
+    SetThemeWord(kThemeGridBrush, 0x80FF80);
+    SetThemeWord(kThemeGridPen, 0x0000FF);
+    struct Case {
+        const char* name;
+        LONG selFill;
+        DateRec date;
+        bool selected;
+        COLORREF inside;
+    } cases[] = {
+        {"white selection shows light blue", 0xFFFFFF, saturday, true, 0xB8CCFF},
+        {"selection colour", 0x204080, saturday, true, 0x204080},
+        {"today", 0xFFFFFF, tuesday, false, 0x00FFFF},
+        {"weekend", 0xFFFFFF, saturday, false, 0xC0C0C0},
+        {"weekday of a pane", 0xFFFFFF, wednesday, false, 0x80FF80},
+    };
+    for (const Case& c : cases) {
+        SetThemeWord(kThemeSelFill, static_cast<LONG>(c.selFill));
+        Canvas canvas;
+        DrawDayBox(canvas.dc(), box, c.date, true, false, c.selected, 0, true, true);
+        EXPECT_EQ(canvas.Pixel(60, 100), c.inside) << c.name;
+        if (!c.selected) {
+            EXPECT_EQ(canvas.Pixel(10, 100), 0x0000FFu) << c.name;
+        }
+    }
+}
+
 TEST_F(WeekViewTest, SelectedDayPaneListsTheSelectedDate) {
     SelDayPaneRect = RECT{0, 200, 240, 260};
     g_TskList.Append(Task(42, u"Call", 2026, 3, 10));
@@ -142,10 +174,10 @@ TEST_F(WeekViewTest, SelectedDayPaneListsTheSelectedDate) {
     ReleaseDC(g_Frame.mainWnd, dc);
     const int firstRow = SelDayPaneRect.top + header + h / 2;
     ASSERT_TRUE(HitTestSelDayPane(20, firstRow, kMonthPane));
-    EXPECT_EQ(g_Frame.selection.oid, 42);
+    EXPECT_EQ(g_CurItem.oid, 42);
     g_SelectedDate = DateRec(2026, 3, 11);
     ASSERT_TRUE(HitTestSelDayPane(20, firstRow, kMonthPane));
-    EXPECT_EQ(g_Frame.selection.oid, 43);
+    EXPECT_EQ(g_CurItem.oid, 43);
     // Scrolled by one entry the only entry is gone.
     DayPaneScroll = 1;
     EXPECT_FALSE(HitTestSelDayPane(20, firstRow, kMonthPane));
