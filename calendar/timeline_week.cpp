@@ -369,7 +369,7 @@ void PaintWeekGrid(HDC dc) {
         DateRec date(WeekViewStart.wYear, WeekViewStart.wMonth, WeekViewStart.wDay);
         DateAddSpan(date, DateSpan{i, 0, 0, 0});
         std::u16string weekday;
-        FormatWeekdayName(weekday, date.wDayOfWeek, true);
+        FormatWeekdayName(weekday, date.wDayOfWeek + 1, true);
         TextOutPlain(dc, cl + 4, 3, weekday);
 
         const bool isSelected = DateSameDay(date, selected);

@@ -133,7 +133,22 @@ void DrawSelectedOutline(HDC dc, const WeekBox& box) {
     SolidLine(dc, r.right, r.top, r.right, r.bottom, colour);
 }
 
+bool IsoLabelShown(const DateRec& date, bool subBox) {
+    return g_Settings.isoWeek && (!subBox || date.wDayOfWeek == kMonday);
+}
+
 }  // namespace
+
+std::u16string DayBoxLabel(const DateRec& date, bool subBox) {
+    bool shortName = ShortWeekdayName(subBox);
+    const bool isoLabel = IsoLabelShown(date, subBox);
+    if (isoLabel && subBox && IsQvgaScreen() && !IsLandscapeScreen()) shortName = true;
+    std::u16string label;
+    FormatWeekdayName(label, date.wDayOfWeek + 1, shortName);
+    if (isoLabel)
+        label = platform::FormatW(u"%s(W%d)", label.c_str(), IsoWeekNumber(date.wYear, date.wMonth, date.wDay));
+    return label;
+}
 
 std::vector<WeekBox> WeekViewLayout(const RECT& client) {
     const bool five = g_Settings.fiveDayWeek != 0;
@@ -169,18 +184,10 @@ int DrawDayBox(HDC dc, const RECT& box, const DateRec& date, bool subBox, bool t
         DrawThemedBackground(dc, RECT{box.left, box.top, box.right + 1, listTop}, 0);
         SetTextColor(dc, ThemeColor(kThemeTitleLightText));
         SetBkMode(dc, TRANSPARENT);
-        bool shortName = ShortWeekdayName(subBox);
-        int x = box.left + 4;
-        const bool isoLabel = g_Settings.isoWeek && (!subBox || date.wDayOfWeek == kMonday);
+        const bool isoLabel = IsoLabelShown(date, subBox);
         const int isoWeek = isoLabel ? IsoWeekNumber(date.wYear, date.wMonth, date.wDay) : 0;
-        if (isoLabel && subBox) {
-            if (IsQvgaScreen() && !IsLandscapeScreen()) shortName = true;
-            if (!IsQvgaScreen()) x = box.left + 2;
-        }
-        std::u16string label;
-        FormatWeekdayName(label, date.wDayOfWeek, shortName);
-        if (isoLabel) label = platform::FormatW(u"%s(W%d)", label.c_str(), isoWeek);
-        TextOutPlain(dc, x, box.top + 2, label);
+        const int x = isoLabel && subBox && !IsQvgaScreen() ? box.left + 2 : box.left + 4;
+        TextOutPlain(dc, x, box.top + 2, DayBoxLabel(date, subBox));
 
         int markX;
         if (g_Settings.dayBarWeek) {

@@ -3,6 +3,7 @@
 // draws the selected day's panes of the split month and the timeline week; and their hit tests.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "core/date_rec.h"
@@ -17,6 +18,9 @@ struct WeekBox {
 
 // The boxes in drawing order (top box, left column, right column) for a view client rectangle.
 std::vector<WeekBox> WeekViewLayout(const RECT& client);
+
+// The weekday label of a day box's header, with the ISO week where it is shown.
+std::u16string DayBoxLabel(const DateRec& date, bool subBox);
 
 // Nonzero when the selected day's box reports entries below; 0 when the selected date is not shown.
 int PaintWeekView(HDC dc, bool draw);

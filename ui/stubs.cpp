@@ -62,6 +62,7 @@ void LoadCustomIconsFile() {}
 // Theme painting and item glyphs until the toolkit draws them: frames, lines and text are drawn
 // plainly, glyphs only take their room.
 #include "platform/gdi.h"
+#include "extras/theme_words.h"
 #include "ui/item_paint.h"
 #include "ui/screen_class.h"
 
@@ -74,7 +75,12 @@ COLORREF ShiftColor(COLORREF colour, int amount) {
 int GlyphAdvance() { return IsVgaScreen() ? 14 : 10; }
 }  // namespace
 
-void DrawThemedBackground(HDC, const RECT&, int) {}
+// A flat band in the theme's title colour.
+void DrawThemedBackground(HDC dc, const RECT& rect, int) {
+    HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(GetThemeWord(kThemeTitlePrimary)));
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
 void DrawFrameRect(HDC dc, const RECT& rect, COLORREF colour, bool, bool dashed, int penWidth) {
     HPEN pen = CreatePen(dashed ? PS_DASH : PS_SOLID, penWidth, colour);
     HGDIOBJ previous = SelectObject(dc, pen);

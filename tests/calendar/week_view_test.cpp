@@ -65,6 +65,9 @@ TEST_F(WeekViewLandscapeTest, FiveDayTopShareOnLandscapeQvga) {
 
 TEST_F(WeekViewTest, SelectedBoxResultAndOutsideWeek) {
     for (int i = 0; i < 30; ++i) g_TskList.Append(Task(100 + i, u"Chore", 2026, 3, 10));
+    appts_.Append(Appt(1, u"Dentist", DateRec(2026, 3, 9, 9, 0), 60));
+    appts_.Append(Appt(2, u"Holiday", DateRec(2026, 3, 12), 24 * 60, 1));
+    AnnivArrAddSorted(g_AnnivList, Anniv(500, u"Ann", 1990, 3, 13, kAnnivBirthday));
     Canvas canvas;
     EXPECT_EQ(PaintWeekView(canvas.dc(), true), 1);
     EXPECT_EQ(PaintWeekView(canvas.dc(), false), 1);
@@ -183,6 +186,35 @@ TEST_F(WeekViewTest, SelectedDayPaneListsTheSelectedDate) {
     EXPECT_FALSE(HitTestSelDayPane(20, firstRow, kMonthPane));
     Canvas canvas;
     EXPECT_EQ(DrawSelDayPane(canvas.dc(), true, kMonthPane), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(WeekViewTest, HeaderLabels) {
+    const DateRec sunday(2026, 3, 8), monday(2026, 3, 9), tuesday(2026, 3, 10);
+    struct Case {
+        const char* name;
+        LONG isoWeek;
+        LONG viewId;
+        DateRec date;
+        bool subBox;
+        std::u16string label;
+    } cases[] = {
+        {"top box", 0, kViewWeek, sunday, false, u"Sunday"},
+        {"lower box", 0, kViewWeek, tuesday, true, u"Tuesday"},
+        {"week label on top", 1, kViewWeek, sunday, false, u"Sunday(W10)"},
+        {"week label on a lower Monday, short on portrait", 1, kViewWeek, monday, true, u"Mon(W11)"},
+        {"no week label on other lower days", 1, kViewWeek, tuesday, true, u"Tuesday"},
+        {"month view's side pane", 0, kViewMonth, tuesday, true, u"Tue"},
+    };
+    for (const Case& c : cases) {
+        g_Settings.isoWeek = c.isoWeek;
+        g_Settings.botSplit = 0;
+        ViewId = c.viewId;
+        EXPECT_EQ(DayBoxLabel(c.date, c.subBox), c.label) << c.name;
+    }
 }
 
 }  // namespace
