@@ -41,3 +41,6 @@ int HotKeyToView(UINT) { return 0; }
 void SetupViewMenu(HWND, HMENU) {}
 void FocusCurrentView() {}
 void HandBackKeyToShell() {}
+
+void SetViewTitle() {}
+bool HasTaskOnDate(const DateRec&) { return false; }

@@ -14,3 +14,6 @@ bool GetViewCatFilter();
 BOOL ApptPassCatFilter(const ApptRecord& record);
 BOOL TskPassCatFilter(const TskRecord& task, LONG kind);
 BOOL CtsPassCatFilter(const CtsRecord& contact, LONG kind);
+
+// The colour of the task's first category that has one (the default colour when none).
+COLORREF GetTskCatColor(const TskRecord& task);
