@@ -36,3 +36,14 @@ void InsertCtsRecSorted(const CtsRecord& record) {
 
 // No recently viewed contacts yet.
 void LoadCtsView() {}
+
+// Until the contact text dialog is built it leaves no text.
+#include "lists/cts_text.h"
+#include "ui/dialog_conventions.h"
+
+std::u16string g_CtsPickedText;
+
+INT_PTR CtsTextDlg(HWND) {
+    g_CtsPickedText.clear();
+    return kDlgCancel;
+}

@@ -10,3 +10,9 @@ bool ProjectTreeMenuCmd(int) { return false; }
 
 // No item links yet.
 void LoadLinkInfoFile() {}
+
+// Until the choosers are built nothing is chosen.
+#include "projects/choose_item.h"
+#include "ui/dialog_conventions.h"
+
+INT_PTR ChooseItemDlg(HWND, LONG) { return kDlgCancel; }

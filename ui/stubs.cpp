@@ -1,46 +1,18 @@
-// Stand-ins for the toolkit's picture decoding, text prompt and titles until they are built:
-// no picture decodes, the prompt gives the answer a test set for it (else a cancel), a title is the
-// window text alone.
+// Stand-ins for the toolkit's picture decoding, colours, date grid and titles until they are built:
+// no picture decodes, a darker shade is worked out plainly, the date grid is cancelled, a title is
+// the window text alone.
+#include <algorithm>
+
+#include "platform/gdi.h"
 #include "platform/user.h"
 #include "ui/imaging.h"
 #include "ui/list_rows.h"
-#include "ui/text_prompt.h"
+#include "ui/color_shades.h"
+#include "ui/date_pickers.h"
 #include "ui/help.h"
 #include "ui/image_lists.h"
 #include "ui/view_focus.h"
 #include "frame/side_files.h"
-
-std::u16string g_PromptText;
-
-namespace {
-
-struct PromptAnswer {
-    INT_PTR result = kPromptCancelled;
-    std::u16string text;
-};
-
-PromptAnswer& NextAnswer() {
-    static PromptAnswer answer;
-    return answer;
-}
-
-INT_PTR TakeAnswer() {
-    PromptAnswer& answer = NextAnswer();
-    const INT_PTR result = answer.result;
-    if (result == kPromptAccepted) g_PromptText = answer.text;
-    answer = PromptAnswer();
-    return result;
-}
-
-}  // namespace
-
-namespace testing_prompt {
-void SetNextAnswer(INT_PTR result, const std::u16string& text) { NextAnswer() = PromptAnswer{result, text}; }
-}  // namespace testing_prompt
-
-INT_PTR PromptTextById(HWND, UINT, UINT) { return TakeAnswer(); }
-
-INT_PTR PromptText(HWND, const std::u16string&, const std::u16string&) { return TakeAnswer(); }
 
 HRESULT DecodeImageToDib(IStream*, HBITMAP*, int, bool) { return E_NOTIMPL; }
 
@@ -58,3 +30,11 @@ void SetTitleText(HWND window, LPCWSTR text) {
 
 // No custom icons read yet: the index stays empty.
 void LoadCustomIconsFile() {}
+
+COLORREF DarkenColor(COLORREF colour, int amount) {
+    const auto channel = [&](int shift) { return std::max(static_cast<int>((colour >> shift) & 0xFF) - amount, 0); };
+    return RGB(channel(0), channel(8), channel(16));
+}
+
+SelectDateGrid g_SelectDateGrid;
+bool SelectDateDlg(HWND, LONG, LONG, LONG) { return false; }
