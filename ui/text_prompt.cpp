@@ -116,12 +116,13 @@ void PaintPromptDlg(HWND dialog) {
         FillRect(buffer.memDC, &client, background);
         DeleteObject(background);
         const HBRUSH band = CreateSolidBrush(DarkenColor(Background(), kBandShade));
-        const RECT label = ClientRectOf(dialog, GetDlgItem(dialog, IDC_PROMPT_LABEL));
+        // The bands follow the controls' remembered tops, as the layout places them.
         const RECT edit = ClientRectOf(dialog, GetDlgItem(dialog, IDC_PROMPT_EDIT));
+        const LONG editBottom = g_Prompt.editTop + (edit.bottom - edit.top);
         const int topGap = IsSquare320Screen() ? kBandGapTop320 : kBandGapTop;
         const int bottomGap = IsVgaScreen() ? kBandGapBottomVga : kBandGapBottom;
-        const RECT top{0, 0, client.right, label.top - g_Prompt.vertOffset - topGap};
-        const RECT bottom{0, edit.bottom - g_Prompt.vertOffset + bottomGap, client.right, client.bottom};
+        const RECT top{0, 0, client.right, g_Prompt.staticTop - g_Prompt.vertOffset - topGap};
+        const RECT bottom{0, editBottom - g_Prompt.vertOffset + bottomGap, client.right, client.bottom};
         FillRect(buffer.memDC, &top, band);
         FillRect(buffer.memDC, &bottom, band);
         DeleteObject(band);

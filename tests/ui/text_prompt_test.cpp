@@ -2,6 +2,7 @@
 // and the Back key, the stack of open dialogs, and the placing of its controls when the screen turns.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -25,7 +26,10 @@ using platform::testing::ActInsideDialog;
 
 class TextPrompt : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { ASSERT_TRUE(RegisterQuorviaResources()); }
+    static void SetUpTestSuite() {
+        ASSERT_TRUE(RegisterQuorviaResources());
+        std::filesystem::create_directories(QV_TEST_OUTPUT_DIR "/ui");
+    }
     void SetUp() override {
         platform::testing::ClearDialogs();
         g_PromptText.clear();
@@ -150,6 +154,25 @@ TEST_F(TextPrompt, CloseAllOpenDlgsEndsThePromptWithCancel) {
     EXPECT_EQ(PromptText(nullptr, u"C", u"P"), kDlgCancel);
     EXPECT_EQ(g_PromptText, u"kept");
     EXPECT_EQ(g_OpenDlgs.top, -1);
+}
+
+TEST_F(TextPrompt, ScreenshotAndEditReachesTheRightMargin) {
+    g_PromptText = u"Groceries";
+    bool saved = false;
+    RECT edit{};
+    RECT client{};
+    ActInsideDialog([&](HWND dialog) {
+        platform::testing::PumpUntilIdle();
+        saved = platform::testing::SaveScreenshot(QV_TEST_OUTPUT_DIR "/ui/text_prompt.png");
+        GetWindowRect(GetDlgItem(dialog, IDC_PROMPT_EDIT), &edit);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<LPPOINT>(&edit), 2);
+        GetClientRect(dialog, &client);
+        Press(dialog, IDM_DLG_CANCEL);
+    });
+    EXPECT_EQ(PromptText(nullptr, u"New Note", u"Note name:"), kDlgCancel);
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(edit.left, 8);
+    EXPECT_EQ(edit.right, client.right - 8);
 }
 
 }  // namespace
