@@ -39,7 +39,7 @@ enum class Step { Next, Stop, Hit };
 
 struct HitResult {
     LONG oid = kNoOid;
-    LONG kind = kItemKindNone;
+    LONG kind = kItemNone;
     DateRec date;
     LONG draggable = 0;
 };
@@ -129,7 +129,7 @@ private:
                 TextOutClipped(dc_, clip.left, y_, clip, FormatAnnivAgeText(entry, date_.wYear));
                 SetTextColor(dc_, previous);
             }
-            if (Record(row, entry.contactOid, kItemKindContact, date_, 0) == Step::Hit) return Step::Hit;
+            if (Record(row, entry.contactOid, kItemContact, date_, 0) == Step::Hit) return Step::Hit;
             Advance(false);
         }
         return Step::Next;
@@ -141,7 +141,7 @@ private:
             DrawAgendaEntry(dc_, x_, y_, lineBottom, rect_, appt, date_, wide_, Cut(), compact_);
         }
         const RECT row{x_, y_, rect_.right, y_ + h_};
-        if (Record(row, appt.oid, kItemKindAppt, hitDate, draggable) == Step::Hit) return Step::Hit;
+        if (Record(row, appt.oid, kItemAppt, hitDate, draggable) == Step::Hit) return Step::Hit;
         Advance(true);
         return Step::Next;
     }
@@ -213,7 +213,7 @@ private:
             const bool dueHere = task.hasDue && TskDueOn(task, date_.wYear, date_.wMonth, date_.wDay);
             if (Drawing()) DrawTskLine(dc_, x_, y_, lineBottom_, rect_, today_, task, dueHere, Cut(), compact_);
             const RECT row{x_, y_, rect_.right, y_ + h_};
-            if (Record(row, task.oid, kItemKindTask, date_, 1) == Step::Hit) return Step::Hit;
+            if (Record(row, task.oid, kItemTask, date_, 1) == Step::Hit) return Step::Hit;
             Advance(false);
         }
         return Step::Next;

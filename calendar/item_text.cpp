@@ -419,7 +419,7 @@ int DrawTskLine(HDC dc, int x, int y, int lineBottom, const RECT& rect, const Da
                 ix += TaskRowCatAdvance();
     }
     SetTextColor(dc, previousColour);
-    if (g_CurItem.kind == kItemKindTask && g_CurItem.oid == task.oid && task.oid != kNoOid) {
+    if (g_CurItem.kind == kItemTask && g_CurItem.oid == task.oid && task.oid != kNoOid) {
         RECT frame = clip;
         frame.right -= 2 + glyphWidth;
         DrawFrameRect(dc, frame, ThemeColor(kThemeSelFrame), Corners::Open, LineStyle::Solid, 1);

@@ -48,3 +48,13 @@ void LoadCtsView() {}
 
 // No category filter until the filters are built: every item passes.
 COLORREF GetTskCatColor(const TskRecord&) { return kCatDefaultColour; }
+// Until the contact text dialog is built it leaves no text.
+#include "lists/cts_text.h"
+#include "ui/dialog_conventions.h"
+
+std::u16string g_CtsPickedText;
+
+INT_PTR CtsTextDlg(HWND) {
+    g_CtsPickedText.clear();
+    return kDlgCancel;
+}

@@ -25,3 +25,8 @@ bool HasPrjCat(const StrArray& categories) {
     return false;
 }
 bool ItemHasLinks(LONG) { return false; }
+// Until the choosers are built nothing is chosen.
+#include "projects/choose_item.h"
+#include "ui/dialog_conventions.h"
+
+INT_PTR ChooseItemDlg(HWND, LONG) { return kDlgCancel; }

@@ -286,3 +286,8 @@
 // ---- Pictures of the custom "PNG" type ----
 #define IDR_SPIN_HUB_VGA 790
 #define IDR_SPIN_HUB 933
+
+// ---- Dialog conventions: the date field's menu ----
+#define IDM_SET_DATE_MENU 22106
+#define IDM_NO_DATE 40149
+#define IDM_SET_DATE 40150

@@ -1,55 +1,23 @@
-// Stand-ins for the toolkit's text prompt, help and list rows until they are built: the prompt gives
-// the answer a test set for it (else a cancel).
-#include "platform/user.h"
-#include "ui/list_rows.h"
-#include "ui/text_prompt.h"
-#include "ui/help.h"
+// Stand-ins for the toolkit's list routines, help, date grid and item glyphs until they are built:
+// the selected row is not scrolled to, the date grid is cancelled, text is drawn plainly and glyphs
+// only take their room.
+#include "extras/theme_words.h"
 #include "frame/side_files.h"
+#include "platform/gdi.h"
+#include "platform/user.h"
+#include "ui/date_pickers.h"
+#include "ui/help.h"
+#include "ui/item_paint.h"
+#include "ui/list_rows.h"
+#include "ui/screen_class.h"
+#include "ui/view_focus.h"
 
-std::u16string g_PromptText;
-
-namespace {
-
-struct PromptAnswer {
-    INT_PTR result = kPromptCancelled;
-    std::u16string text;
-};
-
-PromptAnswer& NextAnswer() {
-    static PromptAnswer answer;
-    return answer;
-}
-
-INT_PTR TakeAnswer() {
-    PromptAnswer& answer = NextAnswer();
-    const INT_PTR result = answer.result;
-    if (result == kPromptAccepted) g_PromptText = answer.text;
-    answer = PromptAnswer();
-    return result;
-}
-
-}  // namespace
-
-namespace testing_prompt {
-void SetNextAnswer(INT_PTR result, const std::u16string& text) { NextAnswer() = PromptAnswer{result, text}; }
-}  // namespace testing_prompt
-
-INT_PTR PromptTextById(HWND, UINT, UINT) { return TakeAnswer(); }
-
-INT_PTR PromptText(HWND, const std::u16string&, const std::u16string&) { return TakeAnswer(); }
-
-// Until the list routines are built the selected row is not scrolled to.
 void EnsureSelRowVisible(HWND) {}
-
 void DrawItemListRow(const DRAWITEMSTRUCT&, HWND, int) {}
 void ShowHelp(HWND) {}
 
-// Theme painting and item glyphs until the toolkit draws them: frames, lines and text are drawn
-// plainly, glyphs only take their room.
-#include "platform/gdi.h"
-#include "extras/theme_words.h"
-#include "ui/item_paint.h"
-#include "ui/screen_class.h"
+SelectDateGrid g_SelectDateGrid;
+bool SelectDateDlg(HWND, LONG, LONG, LONG) { return false; }
 
 namespace {
 int GlyphAdvance() { return IsVgaScreen() ? 14 : 10; }

@@ -33,7 +33,7 @@ protected:
         IdIndexInsert(77, 0, g_CtsIdIndex);
         AnnivArrAddSorted(g_AnnivList, Anniv(77, u"Annabel", 1985, 6, 2, kAnnivBirthday));
         g_CurItem.oid = 77;
-        g_CurItem.kind = kItemKindContact;
+        g_CurItem.kind = kItemContact;
         SetThemeWord(kThemeBackground, kSky);
     }
     ~CtsPreviewTest() override {

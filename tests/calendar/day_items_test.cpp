@@ -115,10 +115,10 @@ TEST_F(DayItemsTest, HitSetsKindDateAndDraggable) {
         DateRec date;
         LONG draggable;
     } cases[] = {
-        {0, kAnnOid, kItemKindContact, day, 0},
-        {1, 1, kItemKindAppt, DateRec(2026, 3, 10, 9, 0), 1},
-        {2, 2, kItemKindAppt, DateRec(2026, 3, 10, 12, 0), 0},  // recurring
-        {3, 11, kItemKindTask, day, 1},
+        {0, kAnnOid, kItemContact, day, 0},
+        {1, 1, kItemAppt, DateRec(2026, 3, 10, 9, 0), 1},
+        {2, 2, kItemAppt, DateRec(2026, 3, 10, 12, 0), 0},  // recurring
+        {3, 11, kItemTask, day, 1},
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(HitTestDayItems(kBox, 30, kTop + c.row * h_ + 1, day, kTop, 0, true, false));

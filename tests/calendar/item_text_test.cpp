@@ -192,7 +192,7 @@ TEST_F(ItemTextTest, SelectedAppointmentIsFramedOnItsDayOnly) {
     const ApptRecord appt = Appt(7, u"Dentist", DateRec(2026, 3, 10, 9, 0), 60);
     const RECT rect{0, 0, 200, 100};
     g_CurItem.oid = 7;
-    g_CurItem.kind = kItemKindAppt;
+    g_CurItem.kind = kItemAppt;
     const auto framed = [&](const DateRec& hitDate) {
         HitItemDate = hitDate;
         Canvas canvas;

@@ -95,7 +95,7 @@ TEST_F(WeekViewTest, TapOnALowerBoxSelectsItsTask) {
     ReleaseDC(g_Frame.mainWnd, dc);
     EXPECT_TRUE(HitTestWeekView(box.rect.left + 20, box.rect.top + header + h / 2));
     EXPECT_EQ(g_CurItem.oid, 42);
-    EXPECT_EQ(g_CurItem.kind, kItemKindTask);
+    EXPECT_EQ(g_CurItem.kind, kItemTask);
     ResetSelection();
     EXPECT_FALSE(HitTestWeekView(box.rect.left + 20, box.rect.top + header + h + h / 2));
     EXPECT_EQ(g_CurItem.oid, kNoOid);
