@@ -6,19 +6,21 @@
 void DropMonthGridCache() {}
 
 void SyncSchedSel() {}
-void ReleaseAgendaBuffer() {}
-void RelayoutAgendaView() {}
 HWND AgendaSecondListWnd() { return nullptr; }
 void RedrawSelSchedRow() {}
 void PlaceUnderWeekdayBar(HWND) {}
-void ReleasePreviewBuffer() {}
 void RecalcTimelineMetrics() {}
 
 void SetYearViewToday() {}
-void ResetAgendaScroll() {}
 void MoveDragImage(LPARAM) {}
 void CalendarStylusDown(LPARAM) {}
 void CalendarStylusUp(LPARAM) {}
 void CalendarDoubleTap(LPARAM) {}
 void DrawSchedItem(const DRAWITEMSTRUCT&) {}
 void MeasureSchedRow(MEASUREITEMSTRUCT&) {}
+
+// Date navigation by key, until it is built.
+#include "calendar/calendar_nav.h"
+int TodayKeyCmd(UINT) { return 0; }
+void DateNextDay() {}
+void DatePrevDay() {}

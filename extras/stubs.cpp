@@ -7,10 +7,17 @@
 
 LONG GetThemeTitleBarStyle() { return 0; }
 
-void SetThemeWord(int, LONG) {}
+// Until themes are built the words are kept as set, all 0 at start.
+namespace {
+constexpr int kStandInThemeWords = 64;
+LONG g_StandInTheme[kStandInThemeWords] = {};
+}  // namespace
+void SetThemeWord(int word, LONG value) {
+    if (word >= 0 && word < kStandInThemeWords) g_StandInTheme[word] = value;
+}
 
 LONG ReadWeatherSettings() { return 0; }
-LONG GetThemeWord(int) { return 0; }
+LONG GetThemeWord(int word) { return word >= 0 && word < kStandInThemeWords ? g_StandInTheme[word] : 0; }
 
 void LoadThemeFile(const std::u16string&) {}
 void SaveThemeFile(const std::u16string&) {}

@@ -41,3 +41,13 @@ int HotKeyToView(UINT) { return 0; }
 void SetupViewMenu(HWND, HMENU) {}
 void FocusCurrentView() {}
 void HandBackKeyToShell() {}
+
+// ---- Stand-ins for the titles and the return from a detail view, called by the agenda previews.
+#include "frame/view_back.h"
+#include "frame/view_id.h"
+
+void SetViewTitle() {}
+void GoBackView() {
+    if (g_Frame.prevViewId != kNoView) ViewId = g_Frame.prevViewId;
+    g_Frame.selection = GlobalSelection{};
+}

@@ -10,3 +10,7 @@ bool ProjectTreeMenuCmd(int) { return false; }
 
 // No item links yet.
 void LoadLinkInfoFile() {}
+
+// The Associated Items dialog, until it is built: it cannot be shown.
+#include "projects/assoc_items.h"
+INT_PTR ShowAssocItemsDlg(HWND, LONG, LONG) { return -1; }
