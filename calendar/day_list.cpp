@@ -14,6 +14,8 @@
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
 #include "core/show_message.h"
+#include "core/tsk_loading.h"
+#include "lists/task_view.h"
 #include "extras/theme_words.h"
 #include "frame/frame_state.h"
 #include "frame/main_window.h"
@@ -126,6 +128,59 @@ int WalkDayAnnivs(HDC dc, int x, int y, const DateRec& date, LONG& alternate, in
     return y - start + kSectionCloseGap;
 }
 
+// Whether the task is listed on the date: on its due day, with ACTIVETASKS on the days it is
+// active, with OVERDUETODAY an open overdue task on today, and with DATEDONLY 0 an undated one on today.
+bool TskListedOn(const TskRecord& task, const DateRec& date) {
+    const int y = date.wYear, m = date.wMonth, d = date.wDay;
+    const bool dueOnDay = task.hasDue && TskDueOn(task, y, m, d);
+    bool active = dueOnDay;
+    if (g_Settings.activeTasks && !dueOnDay) active = IsTskActiveOn(task, y, m, d);
+    DateRec now;
+    DateNow(now);
+    const bool today = CompareDay(now, y, m, d) == 0;
+    if (g_Settings.overdueToday && today && !task.complete && task.hasDue && TskDueBeforeDay(task, y, m, d)) {
+        active = true;
+    }
+    const bool datedOnly = g_Settings.datedOnly || !today;
+    if (datedOnly && !task.hasDue) return false;
+    return active || (!datedOnly && !task.hasDue);
+}
+
+// The day's tasks; the height of the section. `header` draws the deferred day header when due.
+int WalkDayTasks(HDC dc, int y, const DateRec& date, LONG& alternate, bool rowsAbove, int draw,
+                 const std::function<void(int&)>& header, const DayRowVisitor& visit, bool& stopped) {
+    if (g_Settings.scheduleTasks) return 0;
+    const int start = y;
+    const RECT rc = AgendaClient();
+    bool firstRow = true;
+    for (int i = 0; i < g_TskList.Size(); ++i) {
+        const TskRecord& task = g_TskList[i];
+        if (!TskIsShown(task) || !TskListedOn(task, date)) continue;
+        if (firstRow) {
+            header(y);
+            if (rowsAbove) {
+                if (draw) SectionCloseLine(dc, y + 1);
+                y += 2;
+            }
+        } else if (ListNeedsSeparator()) {
+            y += DrawRowSeparator(dc, y, draw);
+        }
+        const int rowTop = firstRow && rowsAbove ? y + 2 : y;
+        firstRow = false;
+        const RECT row{rc.left, rowTop, rc.right, rowTop + TskRowHeight()};
+        const int height = draw ? DrawTskRow(dc, row, task, alternate) : TskRowHeight();
+        const DayRowSpot spot{task.oid, kItemTask, date, rowTop, height};
+        if (visit && visit(spot)) {
+            stopped = true;
+            return y - start;
+        }
+        alternate = !alternate;
+        y = rowTop + height + 2;
+    }
+    // The divider's lower two pixels overlap the section's height.
+    return y - start - (!firstRow && rowsAbove ? 2 : 0);
+}
+
 }  // namespace
 
 COLORREF GetApptTextColor(const ApptRecord& appt, int useFirst) {
@@ -234,10 +289,12 @@ int WalkDayList(HDC dc, const DateRec& date, int top, LONG& first, int defer, in
         return y;
     };
 
+    bool annivRows = false;
     if (g_Settings.dateItems) {
         bool none = false;
         LONG probe = alternate;
-        if (defer && WalkDayAnnivs(dc, kDayListX, y, date, probe, 0, nullptr, none) > 0) header();
+        annivRows = WalkDayAnnivs(dc, kDayListX, y, date, probe, 0, nullptr, none) > 0;
+        if (defer && annivRows) header();
         y += WalkDayAnnivs(dc, kDayListX, y, date, alternate, draw, visit, stopped);
         if (stopped) return finish();
     }
@@ -271,6 +328,13 @@ int WalkDayList(HDC dc, const DateRec& date, int top, LONG& first, int defer, in
         alternate = !alternate;
         y += height + g_Agenda.rowGap;
     }
+    if (y > kDayListLimit) return finish();
+    const bool rowsAbove = !firstRow || annivRows;
+    y += WalkDayTasks(dc, y, date, alternate, rowsAbove, draw, [&](int& at) {
+        y = at;
+        header();
+        at = y;
+    }, visit, stopped);
     return finish();
 }
 

@@ -36,3 +36,16 @@ void InsertCtsRecSorted(const CtsRecord& record) {
 
 // No recently viewed contacts yet.
 void LoadCtsView() {}
+
+// Task rows of the day lists, until the task list is built: the height by the row rule, nothing
+// drawn, every task shown.
+#include "core/app_settings.h"
+#include "core/tsk_record.h"
+#include "ui/screen_class.h"
+namespace {
+constexpr int kTskRowPadding = 6;
+constexpr int kTskRowVgaExtra = 10;
+}  // namespace
+int TskRowHeight() { return g_Settings.fontSize + kTskRowPadding + (IsVgaScreen() ? kTskRowVgaExtra : 0); }
+int DrawTskRow(HDC, const RECT&, const TskRecord&, LONG) { return TskRowHeight(); }
+bool TskIsShown(const TskRecord&) { return true; }

@@ -11,3 +11,12 @@ void DropTaskRowCache();
 void EnsureTaskSelVisible();
 void PaintTskView(const DRAWITEMSTRUCT& item);
 void GetTskListMetrics(MEASUREITEMSTRUCT& measure);
+
+// ---- Task rows as the calendar's day lists show them.
+struct TskRecord;
+// Height of one task row: FONTSIZE plus 6, plus 10 on VGA screens.
+int TskRowHeight();
+// Draws the task's row in the rectangle with the alternating look; the row height.
+int DrawTskRow(HDC dc, const RECT& rect, const TskRecord& task, LONG alternate);
+// The task passes the hide-completed, hide-private and category filters.
+bool TskIsShown(const TskRecord& task);

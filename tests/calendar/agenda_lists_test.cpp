@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calendar/dates_list.h"
+#include "core/tsk_loading.h"
 #include "agenda_fixture.h"
 
 namespace {
@@ -123,6 +124,86 @@ TEST_F(EmptyDates, EmptySpanShowsTheNoticeOnlyWhenEmptyDaysAreSkipped) {
     ReleaseDC(g_Agenda.wnd, dc);
     EXPECT_EQ(SelectNextDatesItem(), 0);
     EXPECT_EQ(g_Frame.selection.oid, kNoOid);
+}
+
+}  // namespace
+
+namespace {
+
+class DayTasks : public AgendaTest {
+protected:
+    void SetUp() override {
+        AgendaTest::SetUp();
+        LoadMonth();
+        CreateAgendaViewWnd(parent_);
+    }
+
+    static TskRecord Task(LONG oid, bool hasDue, const DateRec& due, bool complete = false) {
+        TskRecord task;
+        task.oid = oid;
+        task.hasDue = hasDue ? 1 : 0;
+        task.due = due;
+        task.complete = complete ? 1 : 0;
+        return task;
+    }
+
+    static bool Listed(const TskRecord& task, const DateRec& day) {
+        g_TskList.RemoveAll();
+        g_TskList.InsertAt(g_TskList.Size(), task);
+        for (const DayRowSpot& row : DayRows(day)) {
+            if (row.kind == kItemTask && row.oid == task.oid) return true;
+        }
+        return false;
+    }
+};
+
+TEST_F(DayTasks, TaskDaysFollowTheDueOverdueAndUndatedRules) {
+    const DateRec today(2009, 3, 10), yesterday(2009, 3, 9), tomorrow(2009, 3, 11);
+    struct Case {
+        const char* what;
+        TskRecord task;
+        DateRec day;
+        LONG overdueToday, datedOnly, scheduleTasks;
+        bool listed;
+    } const cases[] = {
+        {"due on the day", Task(1, true, tomorrow), tomorrow, 1, 1, 0, true},
+        {"not on another day", Task(2, true, tomorrow), today, 1, 1, 0, false},
+        {"overdue open task on today", Task(3, true, yesterday), today, 1, 1, 0, true},
+        {"overdue only on today", Task(4, true, yesterday), tomorrow, 1, 1, 0, false},
+        {"overdue without the setting", Task(5, true, yesterday), today, 0, 1, 0, false},
+        {"overdue but complete", Task(6, true, yesterday, true), today, 1, 1, 0, false},
+        {"undated with dated-only", Task(7, false, today), today, 1, 1, 0, false},
+        {"undated on today without dated-only", Task(8, false, today), today, 1, 0, 0, true},
+        {"undated never on other days", Task(9, false, today), tomorrow, 1, 0, 0, false},
+        {"tasks left to the schedule", Task(10, true, today), today, 1, 1, 1, false},
+    };
+    for (const Case& c : cases) {
+        g_Settings.overdueToday = c.overdueToday;
+        g_Settings.datedOnly = c.datedOnly;
+        g_Settings.scheduleTasks = c.scheduleTasks;
+        EXPECT_EQ(Listed(c.task, c.day), c.listed) << c.what;
+    }
+    g_TskList.RemoveAll();
+}
+
+TEST_F(DayTasks, TasksFollowTheAppointmentsAndTheDeferredHeaderComesWithThem) {
+    const LONG appt = AddAppt({u"Call", DateRec(2009, 3, 10, 8, 0), 15});
+    LoadMonth();
+    g_TskList.InsertAt(g_TskList.Size(), Task(77, true, DateRec(2009, 3, 10)));
+    const std::vector<DayRowSpot> rows = DayRows(g_SelectedDate);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].oid, appt);
+    EXPECT_EQ(rows[1].kind, kItemTask);
+    EXPECT_GT(rows[1].top, rows[0].top + rows[0].height) << "below the divider";
+    // With SKIPEMPTY a day whose only row is a task still gets its header above that row.
+    HDC dc = GetDC(g_Agenda.wnd);
+    LONG first = 1;
+    const DateRec tomorrow(2009, 3, 11);
+    EXPECT_EQ(DrawDayList(dc, tomorrow, kDayListTop, first, 1, 0), kDayListTop) << "an empty day has no header";
+    g_TskList.InsertAt(g_TskList.Size(), Task(78, true, tomorrow));
+    EXPECT_GT(DrawDayList(dc, tomorrow, kDayListTop, first, 1, 0), kDayListTop + g_Settings.fontSize + 6);
+    ReleaseDC(g_Agenda.wnd, dc);
+    g_TskList.RemoveAll();
 }
 
 }  // namespace
