@@ -33,8 +33,9 @@ constexpr const WCHAR* kNotFound = u"Error Finding Appointment.";
 
 COLORREF ThemeColour(int word) { return static_cast<COLORREF>(GetThemeWord(word)); }
 
-// The all-day or time line of the preview.
-std::u16string TimeLine(const ApptRecord& appt) {
+}  // namespace
+
+std::u16string FormatPreviewTimeLine(const ApptRecord& appt) {
     std::u16string text;
     const bool hours24 = g_Settings.hours24 != 0;
     if (appt.allDay) {
@@ -60,6 +61,8 @@ std::u16string TimeLine(const ApptRecord& appt) {
     FormatApptEnd(appt, text, hours24, false);
     return u"< " + text;
 }
+
+namespace {
 
 // Attendee names joined by ", ".
 std::u16string JoinAttendees(const StrArray& names) {
@@ -113,7 +116,7 @@ int DrawApptPreview(HDC dc, int draw) {
     SelectObject(target, g_Main.themeFonts[kFontNormal]);
     if (draw) {
         SetTextColor(target, GetViewColor(appt.busyStatus));
-        DrawAgendaText(target, kLeft, y, TimeLine(appt));
+        DrawAgendaText(target, kLeft, y, FormatPreviewTimeLine(appt));
     }
     y += AgendaLineHeight(target) + 2;
     const std::u16string location = TrimTrailing(appt.location);

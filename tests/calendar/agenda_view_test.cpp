@@ -4,6 +4,7 @@
 
 #include "calendar/appt_preview.h"
 #include "calendar/dates_list.h"
+#include "core/date_text.h"
 #include "platform/controls.h"
 #include "agenda_fixture.h"
 
@@ -164,6 +165,87 @@ TEST_F(AgendaView, PreviewWithoutAnItemOrOfAMissingItemShowsOneLine) {
     g_Frame.selection.kind = kItemAppt;
     EXPECT_EQ(DrawApptPreview(dc, 0), 22) << "an item no longer in the store";
     ReleaseDC(g_Agenda.wnd, dc);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(AgendaView, DoubleTapOnARowOpensItsPreviewAndEnterThereFallsBackWithoutTheDialog) {
+    ShowDayView(1, 1);
+    const std::vector<DayRowSpot> rows = DayRows(g_SelectedDate);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(AgendaViewDblTap(MAKELPARAM(20, rows[0].top + 200)), 0) << "below the rows";
+    EXPECT_EQ(ViewId, kViewDay);
+    EXPECT_EQ(AgendaViewDblTap(MAKELPARAM(20, rows[0].top + 2)), 1);
+    EXPECT_EQ(ViewId, kViewApptPreview);
+    EXPECT_EQ(g_Frame.selection.oid, standup_);
+    // The Associated Items dialog cannot be shown here, so a double tap goes back to the Day view.
+    EXPECT_EQ(AgendaViewDblTap(MAKELPARAM(20, 20)), 1);
+    EXPECT_EQ(ViewId, kViewDay);
+}
+
+TEST_F(AgendaView, PreviewTimeLineOnEachDayOfASpan) {
+    g_Settings.hours24 = 1;
+    ApptRecord night;
+    night.start = DateRec(2009, 3, 10, 22, 0);
+    night.duration = 4 * 60;
+    ApptRecord threeDays;
+    threeDays.allDay = 1;
+    threeDays.start = DateRec(2009, 3, 10);
+    threeDays.duration = 3 * 24 * 60;
+    ApptRecord oneDay = threeDays;
+    oneDay.duration = 24 * 60;
+    std::u16string lastDay;
+    FormatShortDate(lastDay, DateRec(2009, 3, 12));
+    std::u16string start, end;
+    FormatApptStart(night, start, true, false);
+    FormatApptEnd(night, end, true, false);
+    struct Case {
+        const ApptRecord* appt;
+        DateRec shown;
+        std::u16string line;
+    } const cases[] = {
+        {&night, DateRec(2009, 3, 10), start + u" >"},
+        {&night, DateRec(2009, 3, 11), u"< " + end},
+        {&oneDay, DateRec(2009, 3, 10), u"All Day"},
+        {&threeDays, DateRec(2009, 3, 11), u"All Day - Ends: " + lastDay},
+    };
+    for (const Case& c : cases) {
+        g_SelectedDate = c.shown;
+        EXPECT_EQ(FormatPreviewTimeLine(*c.appt), c.line) << c.shown.wDay;
+    }
+}
+
+TEST_F(AgendaView, RowColoursFollowStatusCategoryAndEndedSettings) {
+    ApptRecord appt;
+    appt.start = DateRec(2009, 3, 10, 12, 0);  // after the frozen 10:00
+    appt.duration = 30;
+    appt.busyStatus = kBusyStatusBusy;
+    appt.colour = 0x00AA00;
+    ApptRecord ended = appt;
+    ended.start = DateRec(2009, 3, 10, 8, 0);
+    ApptRecord filed = appt;
+    filed.categories.InsertAt(0, u"Work");
+    struct Case {
+        const char* what;
+        const ApptRecord* appt;
+        LONG statusColors, catColors, grayOutPrev;
+        COLORREF subject;
+    } const cases[] = {
+        {"busy colour", &appt, 1, 0, 0, agendatest::kBusyColour},
+        {"primary text without status colours", &appt, 0, 0, 0, agendatest::kPrimaryText},
+        {"no category: no category colour", &appt, 1, 1, 0, agendatest::kBusyColour},
+        {"category colour", &filed, 1, 1, 0, 0x00AA00},
+        {"ended and greyed on a light background", &ended, 1, 1, 1, 0x646455},
+        {"ended but not greyed", &ended, 1, 0, 0, agendatest::kBusyColour},
+    };
+    for (const Case& c : cases) {
+        g_Settings.statusColors = c.statusColors;
+        g_Settings.catColors = c.catColors;
+        g_Settings.grayOutPrev = c.grayOutPrev;
+        EXPECT_EQ(GetApptBarColor(*c.appt), c.subject) << c.what;
+    }
 }
 
 }  // namespace
