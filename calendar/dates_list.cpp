@@ -7,6 +7,8 @@
 #include "calendar/agenda_text.h"
 #include "calendar/agenda_view.h"
 #include "calendar/day_list.h"
+#include "calendar/month_view.h"
+#include "core/month_cache.h"
 #include "core/app_settings.h"
 #include "core/date_rec.h"
 #include "extras/theme_words.h"
@@ -72,6 +74,11 @@ int DrawDatesList(HDC dc, int draw) {
         DrawViewBackground(buffer, 0, 0);
     }
     HDC target = draw ? buffer.memDC : dc;
+    const DateRec today = Today();
+    if (g_SelectedDate.wYear == today.wYear && g_SelectedDate.wMonth == today.wMonth) {
+        DropMonthGridCache();
+        LoadApptsForMonth(0, 0);
+    }
     bool any = false;
     int y = WalkSpan(target, draw, any, nullptr);
     if (!any) {

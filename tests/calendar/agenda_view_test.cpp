@@ -249,3 +249,32 @@ TEST_F(AgendaView, RowColoursFollowStatusCategoryAndEndedSettings) {
 }
 
 }  // namespace
+
+namespace {
+
+// One column of the agenda window's pixels as the screen shows them.
+std::vector<COLORREF> ScreenColumn(HWND window, int x) {
+    RECT rc{};
+    GetClientRect(window, &rc);
+    std::vector<COLORREF> column;
+    for (int y = 0; y < rc.bottom; ++y) {
+        POINT pt{x, y};
+        ClientToScreen(window, &pt);
+        column.push_back(platform::testing::ReadScreenPixel(pt.x, pt.y));
+    }
+    return column;
+}
+
+TEST_F(AgendaView, PageKeyShowsTheScrolledRowsOnTheScreen) {
+    FillLongDay();
+    g_SelectedDate = DateRec(2009, 3, 11);
+    ShowDayView(1, 1);
+    platform::testing::PumpUntilIdle();
+    const std::vector<COLORREF> before = ScreenColumn(g_Agenda.wnd, 10);
+    ASSERT_EQ(AgendaScrollKey('R'), 1);
+    platform::testing::PumpUntilIdle();
+    EXPECT_EQ(GetViewScrollPos(), 140);
+    EXPECT_NE(ScreenColumn(g_Agenda.wnd, 10), before) << "the scrolled rows are on the screen";
+}
+
+}  // namespace
