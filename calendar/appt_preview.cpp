@@ -28,6 +28,7 @@ constexpr int kLeft = 8;
 constexpr int kRightInset = 3;
 constexpr int kMessageHeight = 22;
 constexpr int kDividerGap = 5;
+constexpr int kDividerInset = 5;
 constexpr const WCHAR* kNoSelection = u"No Selected Appointment.";
 constexpr const WCHAR* kNotFound = u"Error Finding Appointment.";
 
@@ -122,6 +123,14 @@ int DrawApptPreview(HDC dc, int draw) {
     const std::u16string location = TrimTrailing(appt.location);
     if (draw) SetTextColor(target, ThemeColour(kThemePrimaryText));
     if (!location.empty()) y += WrapAgendaText(target, kLeft, y, width, kLeft, width, location, draw) + 3;
+    if (draw) {
+        HPEN pen = CreatePen(PS_SOLID, 1, ThemeColour(kThemeTitleSecondary));
+        HGDIOBJ oldPen = SelectObject(target, pen);
+        MoveToEx(target, rc.left + GetThemeWord(kThemeViewMarginSide) + kDividerInset, y, nullptr);
+        LineTo(target, right - kDividerInset, y);
+        SelectObject(target, oldPen);
+        DeleteObject(pen);
+    }
     StrArray names;
     if (appt.meeting && GetApptAttendees(appt.oid, names) && names.Size() > 0) {
         y += kDividerGap;

@@ -43,6 +43,17 @@ constexpr int kVgaRowExtra = 10;
 constexpr int kVgaHitExtra = 2;
 constexpr int kWrapSpacing = 5;
 
+constexpr const WCHAR* kBirthdayLabel = u"Birthday";
+constexpr const WCHAR* kAnniversaryLabel = u"Anniversary";
+
+// How many characters of the text fit the width, "..." included when it is cut.
+std::size_t FitChars(HDC dc, const std::u16string& text, int width) {
+    if (AgendaTextWidth(dc, text) <= width) return text.size();
+    std::size_t n = text.size();
+    while (n > 0 && AgendaTextWidth(dc, text.substr(0, n) + u"...") > width) --n;
+    return n;
+}
+
 COLORREF ThemeColour(int word) { return static_cast<COLORREF>(GetThemeWord(word)); }
 
 bool IsDark(COLORREF c) { return GetRValue(c) < 128 && GetGValue(c) < 128 && GetBValue(c) < 128; }
@@ -111,8 +122,16 @@ int WalkDayAnnivs(HDC dc, int x, int y, const DateRec& date, LONG& alternate, in
         if (draw) {
             const RECT box{rc.left, y, rc.right, y + height};
             DrawThemedItemBox(dc, box, alternate, IsCurrentRow(entry.contactOid, kItemContact, y));
+            SetBkMode(dc, TRANSPARENT);
+            if (g_Settings.startEnd) {
+                SetTextColor(dc, GetGreyForBackground(0));
+                DrawAgendaText(dc, x, y, entry.kind == kAnnivBirthday ? kBirthdayLabel : kAnniversaryLabel);
+            }
             SetTextColor(dc, ThemeColour(kThemePrimaryText));
-            DrawAgendaText(dc, x + TimeColumnWidth(dc), y, FormatAnnivAgeText(entry, date.wYear));
+            const int textX = TimeColumnWidth(dc);
+            const std::u16string text = FormatAnnivAgeText(entry, date.wYear);
+            const std::size_t fits = FitChars(dc, text, rc.right - textX - kIconGap);
+            DrawAgendaText(dc, textX, y, fits < text.size() ? text.substr(0, fits) + u"..." : text);
         }
         const DayRowSpot spot{entry.contactOid, kItemContact, date, y, height};
         if (visit && visit(spot)) {

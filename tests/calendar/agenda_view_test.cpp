@@ -68,6 +68,9 @@ TEST_F(AgendaView, DayViewOpensWithTheFirstItemSelectedAndPaintsIt) {
 }
 
 TEST_F(AgendaView, DatesViewPaintsAndIsScreenshot) {
+    AddBirthday(u"Ann Lee", 1979, 3, 10, 4242);
+    AddAppt({u"Quarterly review with the whole team in the large room", DateRec(2009, 3, 12, 15, 0), 45});
+    LoadMonth();
     ShowDatesView(1, 1);
     EXPECT_EQ(ViewId, kViewDates);
     HDC dc = GetDC(g_Agenda.wnd);
