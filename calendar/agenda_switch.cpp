@@ -6,6 +6,7 @@
 #include "calendar/dates_list.h"
 #include "calendar/day_list.h"
 #include "core/app_settings.h"
+#include "core/cur_item.h"
 #include "core/appt_readers.h"
 #include "core/month_cache.h"
 #include "core/pim_state.h"
@@ -52,8 +53,8 @@ void ShowListView(ListView which, int reset, int drop) {
     bool selectFirst = false;
     if (reset) {
         ResetSelection();
-        g_Agenda.selRowPos = -1;
-    } else if (g_Agenda.selRowPos == -1 && drawn) {
+        g_CurItem.rowTop = -1;
+    } else if (g_CurItem.rowTop == -1 && drawn) {
         ResetSelection();
         selectFirst = true;
     }
@@ -85,7 +86,7 @@ void ShowDatesView(int reset, int drop) {
 
 void ShowApptPreview(int outside) {
     if (!outside) SyncSchedSel();
-    if (g_Frame.selection.oid == kNoOid) return;
+    if (g_CurItem.oid == kNoId) return;
     RememberPreviewOrigin(outside);
     if (ViewId == kViewDates) RememberLastView();
     EnsureAgendaWindow();
@@ -100,7 +101,7 @@ void ShowApptPreview(int outside) {
 }
 
 void ShowItemPreview() {
-    if (g_Frame.selection.kind == kItemAppt) ShowApptPreview(0);
+    if (g_CurItem.kind == kItemKindAppt) ShowApptPreview(0);
 }
 
 void GoBackFromPreviewA() {
@@ -112,5 +113,5 @@ void GoBackFromPreviewA() {
 }
 
 void ApptPreviewEnter() {
-    if (ShowAssocItemsDlg(g_Frame.mainWnd, g_Frame.selection.oid, kItemAppt) == kDialogFailed) GoBackFromPreviewA();
+    if (ShowAssocItemsDlg(g_Frame.mainWnd, g_CurItem.oid, kItemKindAppt) == kDialogFailed) GoBackFromPreviewA();
 }

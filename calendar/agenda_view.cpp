@@ -12,6 +12,7 @@
 #include "calendar/dates_list.h"
 #include "calendar/day_list.h"
 #include "core/app_settings.h"
+#include "core/cur_item.h"
 #include "core/month_cache.h"
 #include "core/show_message.h"
 #include "frame/frame_state.h"
@@ -332,11 +333,11 @@ void ApptPreviewKey(UINT key) {
 }  // namespace
 
 void ScrollToCurrentRow() {
-    if (g_Agenda.selRowPos < 0) return;
+    if (g_CurItem.rowTop < 0) return;
     RECT rc{};
     GetViewClientRect(g_Agenda.wnd, rc);
     const int position = GetViewScrollPos();
-    const int rowTop = g_Agenda.selRowPos;
+    const int rowTop = g_CurItem.rowTop;
     int wanted = position;
     if (rowTop < position) wanted = rowTop;
     else if (rowTop + kPageStep / 2 > position + rc.bottom) wanted = rowTop + kPageStep / 2 - rc.bottom;

@@ -39,7 +39,6 @@ struct AgendaViewState {
     LONG headerGap = 7;            // below a day header and each anniversary row
     LONG rowGap = 5;               // after each appointment row
     LONG barHeight = 16;           // the day bar under a day header
-    LONG selRowPos = -1;           // the selected row's top in the list's content, -1 none
 };
 
 extern AgendaViewState g_Agenda;

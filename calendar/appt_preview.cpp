@@ -9,6 +9,7 @@
 #include "calendar/agenda_view.h"
 #include "calendar/day_list.h"
 #include "core/app_settings.h"
+#include "core/cur_item.h"
 #include "core/appt_readers.h"
 #include "core/date_text.h"
 #include "core/month_cache.h"
@@ -17,7 +18,7 @@
 #include "frame/main_window.h"
 #include "platform/gdi.h"
 #include "platform/text.h"
-#include "ui/agenda_services.h"
+#include "ui/draw_prims.h"
 #include "ui/layout.h"
 
 namespace {
@@ -98,10 +99,10 @@ int DrawApptPreview(HDC dc, int draw) {
     SetBkMode(target, TRANSPARENT);
     int y = 2;
     ApptRecord appt;
-    if (!LoadApptByOid(g_Frame.selection.oid, appt, g_SelectedDate)) {
+    if (!LoadApptByOid(g_CurItem.oid, appt, g_SelectedDate)) {
         if (draw) {
             SetTextColor(target, ThemeColour(kThemePrimaryText));
-            DrawAgendaText(target, kLeft, y, g_Frame.selection.oid == kNoOid ? kNoSelection : kNotFound);
+            DrawAgendaText(target, kLeft, y, g_CurItem.oid == kNoId ? kNoSelection : kNotFound);
             buffer.drawn = 1;
             CopyBuffer(dc, buffer);
         }

@@ -9,11 +9,13 @@
 #include "calendar/agenda_view.h"
 #include "calendar/anniv_list.h"
 #include "core/app_settings.h"
+#include "core/cur_item.h"
 #include "core/appt_readers.h"
 #include "core/date_text.h"
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
 #include "core/show_message.h"
+#include "core/item_filters.h"
 #include "core/tsk_loading.h"
 #include "lists/task_view.h"
 #include "extras/theme_words.h"
@@ -21,7 +23,9 @@
 #include "frame/main_window.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
-#include "ui/agenda_services.h"
+#include "calendar/row_separator.h"
+#include "ui/draw_prims.h"
+#include "ui/themed_bars.h"
 #include "ui/layout.h"
 #include "ui/offscreen.h"
 #include "ui/screen_class.h"
@@ -30,13 +34,15 @@ namespace {
 
 constexpr int kThemePrimaryText = 8;
 constexpr int kThemeBackground = 10;
-constexpr int kThemeItemBorder = 11;
 constexpr int kThemeLocationText = 12;
 constexpr int kThemeNoteText = 13;
 constexpr int kThemeFirstColour = 0;
 constexpr COLORREF kGreyOnDark = 0x787869;
 constexpr COLORREF kGreyOnLight = 0x646455;
 constexpr int kSeparatorHeight = 5;
+constexpr int kSeparatorInset = 15;
+// The calendar asks the category filter with kind 0.
+constexpr LONG kCalendarCatFilter = 0;
 constexpr int kSectionCloseGap = 7;
 constexpr int kIconGap = 5;
 constexpr int kVgaRowExtra = 10;
@@ -78,10 +84,6 @@ bool Ended(const ApptRecord& appt) {
 // The row's time column: wide enough for "12:00p-12:00p" in the list font.
 int TimeColumnWidth(HDC dc) { return AgendaTextWidth(dc, u"12:00p-12:00p") + 4; }
 
-bool IsCurrentRow(LONG oid, LONG kind, int top) {
-    return g_Frame.selection.oid == oid && g_Frame.selection.kind == kind && g_Agenda.selRowPos == top;
-}
-
 void SolidLine(HDC dc, int y, int x1, int x2, COLORREF colour) {
     HPEN pen = CreatePen(PS_SOLID, 1, colour);
     HGDIOBJ old = SelectObject(dc, pen);
@@ -93,13 +95,9 @@ void SolidLine(HDC dc, int y, int x1, int x2, COLORREF colour) {
 
 int DrawRowSeparator(HDC dc, int y, int draw) {
     if (!draw) return kSeparatorHeight;
-    const RECT rc = AgendaClient();
-    const COLORREF colour = ThemeColour(kThemeItemBorder);
-    if (GetThemeWord(kThemeListBackground) == 2) {
-        SolidLine(dc, y + 2, rc.left + 15, rc.right - 15, colour);
-    } else {
-        SolidLine(dc, y + 2, rc.left, rc.right, colour);
-    }
+    RECT rc{};
+    GetClientRect(g_Frame.mainWnd, &rc);
+    DrawSeparator(dc, y + 2, rc.left, rc.right, kSeparatorInset);
     return kSeparatorHeight;
 }
 
@@ -121,10 +119,10 @@ int WalkDayAnnivs(HDC dc, int x, int y, const DateRec& date, LONG& alternate, in
         const int height = AgendaLineHeight(dc) + (IsVgaScreen() ? kVgaRowExtra : 0);
         if (draw) {
             const RECT box{rc.left, y, rc.right, y + height};
-            DrawThemedItemBox(dc, box, alternate, IsCurrentRow(entry.contactOid, kItemContact, y));
+            DrawThemedItemBox(dc, box, alternate != 0, 0, 0, false, true);
             SetBkMode(dc, TRANSPARENT);
             if (g_Settings.startEnd) {
-                SetTextColor(dc, GetGreyForBackground(0));
+                SetTextColor(dc, GetGreyForBackground(false));
                 DrawAgendaText(dc, x, y, entry.kind == kAnnivBirthday ? kBirthdayLabel : kAnniversaryLabel);
             }
             SetTextColor(dc, ThemeColour(kThemePrimaryText));
@@ -133,7 +131,7 @@ int WalkDayAnnivs(HDC dc, int x, int y, const DateRec& date, LONG& alternate, in
             const std::size_t fits = FitChars(dc, text, rc.right - textX - kIconGap);
             DrawAgendaText(dc, textX, y, fits < text.size() ? text.substr(0, fits) + u"..." : text);
         }
-        const DayRowSpot spot{entry.contactOid, kItemContact, date, y, height};
+        const DayRowSpot spot{entry.contactOid, kItemKindContact, date, y, height};
         if (visit && visit(spot)) {
             stopped = true;
             return y - start;
@@ -174,7 +172,7 @@ int WalkDayTasks(HDC dc, int y, const DateRec& date, LONG& alternate, bool rowsA
     bool firstRow = true;
     for (int i = 0; i < g_TskList.Size(); ++i) {
         const TskRecord& task = g_TskList[i];
-        if (!TskIsShown(task) || !TskListedOn(task, date)) continue;
+        if (!TskIsShown(task, kCalendarCatFilter) || !TskListedOn(task, date)) continue;
         if (firstRow) {
             header(y);
             if (rowsAbove) {
@@ -188,7 +186,7 @@ int WalkDayTasks(HDC dc, int y, const DateRec& date, LONG& alternate, bool rowsA
         firstRow = false;
         const RECT row{rc.left, rowTop, rc.right, rowTop + TskRowHeight()};
         const int height = draw ? DrawTskRow(dc, row, task, alternate) : TskRowHeight();
-        const DayRowSpot spot{task.oid, kItemTask, date, rowTop, height};
+        const DayRowSpot spot{task.oid, kItemKindTask, date, rowTop, height};
         if (visit && visit(spot)) {
             stopped = true;
             return y - start;
@@ -236,7 +234,7 @@ int DrawApptRow(HDC dc, int x, int y, const ApptRecord& appt, const DateRec& day
         if (!noBox) {
             const int height = DrawApptRow(dc, x, 0, appt, day, alternate, 0, 1);
             const RECT box{rc.left, y, rc.right, y + height};
-            DrawThemedItemBox(dc, box, alternate, IsCurrentRow(appt.oid, kItemAppt, y));
+            DrawThemedItemBox(dc, box, alternate != 0, 0, 0, false, true);
         }
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetApptTextColor(appt, 1));
@@ -284,7 +282,14 @@ int DrawApptRow(HDC dc, int x, int y, const ApptRecord& appt, const DateRec& day
 int DrawDayHeader(HDC dc, int x, int y, const DateRec& date, LONG& first, int draw) {
     std::u16string left, right;
     FormatWeekLabel(date, left, right, true);
-    const int height = DrawThemedBar(dc, g_Agenda.wnd, x, y, left.c_str(), right.c_str(), first, draw);
+    ThemedBarArgs bar;
+    bar.x = x;
+    bar.y = y;
+    bar.leftText = left;
+    bar.rightText = right;
+    bar.compact = first != 0;
+    bar.draw = draw != 0;
+    const int height = DrawThemedBar(dc, g_Agenda.wnd, bar);
     first = 0;
     return height + g_Agenda.headerGap;
 }
@@ -339,7 +344,7 @@ int WalkDayList(HDC dc, const DateRec& date, int top, LONG& first, int defer, in
         if (!firstRow && ListNeedsSeparator()) y += DrawRowSeparator(dc, y, draw);
         firstRow = false;
         const int height = DrawApptRow(dc, kDayListX, y, appt, date, alternate, draw, 0);
-        const DayRowSpot spot{appt.oid, kItemAppt, date, y, height + (IsVgaScreen() ? kVgaHitExtra : 0)};
+        const DayRowSpot spot{appt.oid, kItemKindAppt, date, y, height + (IsVgaScreen() ? kVgaHitExtra : 0)};
         if (visit && visit(spot)) {
             stopped = true;
             return finish();
@@ -377,10 +382,10 @@ bool WalkMeasured(const DateRec& date, int top, const DayRowVisitor& visit) {
 }
 
 void MakeCurrent(const DayRowSpot& spot) {
-    g_Frame.selection.oid = spot.oid;
-    g_Frame.selection.kind = spot.kind;
+    g_CurItem.oid = spot.oid;
+    g_CurItem.kind = spot.kind;
     g_SelectedDate = DateRec(spot.date.wYear, spot.date.wMonth, spot.date.wDay);
-    g_Agenda.selRowPos = spot.top;
+    g_CurItem.rowTop = spot.top;
 }
 
 }  // namespace
@@ -395,8 +400,8 @@ int DayListHitTest(int x, int y, int top, const DateRec& date) {
 }
 
 int SelectNextDayItem(int top, const DateRec& date, bool& found) {
-    if (g_Frame.selection.oid == kNoOid || g_Agenda.selRowPos == -1) {
-        g_Frame.selection = GlobalSelection{};
+    if (g_CurItem.oid == kNoId || g_CurItem.rowTop == -1) {
+        ResetSelection();
         found = true;
     }
     return WalkMeasured(date, top, [&](const DayRowSpot& spot) {
@@ -404,26 +409,26 @@ int SelectNextDayItem(int top, const DateRec& date, bool& found) {
             MakeCurrent(spot);
             return true;
         }
-        if (spot.oid == g_Frame.selection.oid && spot.top == g_Agenda.selRowPos) found = true;
+        if (spot.oid == g_CurItem.oid && spot.top == g_CurItem.rowTop) found = true;
         return false;
     }) ? 1 : 0;
 }
 
 int SelectPrevDayItem(int top, const DateRec& date, PrevDayItem& previous) {
     return WalkMeasured(date, top, [&](const DayRowSpot& spot) {
-        if (spot.oid == g_Frame.selection.oid && spot.top == g_Agenda.selRowPos) {
-            if (previous.oid == kNoOid) return true;
+        if (spot.oid == g_CurItem.oid && spot.top == g_CurItem.rowTop) {
+            if (previous.oid == kNoId) return true;
             MakeCurrent(DayRowSpot{previous.oid, previous.kind, previous.date, static_cast<int>(previous.rowPos), 0});
             return true;
         }
         previous = PrevDayItem{spot.oid, spot.kind, spot.date, spot.top};
         return false;
-    }) && g_Agenda.selRowPos == previous.rowPos && g_Frame.selection.oid == previous.oid ? 1 : 0;
+    }) && g_CurItem.rowTop == previous.rowPos && g_CurItem.oid == previous.oid ? 1 : 0;
 }
 
 int SelectFirstDayItem() {
-    g_Frame.selection = GlobalSelection{};
-    g_Agenda.selRowPos = -1;
+    ResetSelection();
+    g_CurItem.rowTop = -1;
     bool found = false;
     return SelectNextDayItem(kDayListTop, g_SelectedDate, found);
 }

@@ -2,6 +2,7 @@
 #include "calendar/agenda_view.h"
 #include "calendar/month_view.h"
 #include "calendar/calendar_input.h"
+#include "calendar/row_separator.h"
 
 void DropMonthGridCache() {}
 

@@ -1,4 +1,5 @@
 // Stand-ins for the parts of the task and contact lists that are not built yet.
+#include "core/cur_item.h"
 #include "lists/cat_filter.h"
 #include "lists/cts_view.h"
 #include "lists/task_view.h"
@@ -7,6 +8,13 @@
 #include "frame/side_files.h"
 
 bool GetViewCatFilter() { return false; }
+BOOL ApptPassCatFilter(const ApptRecord&) { return TRUE; }
+BOOL TskPassCatFilter(const TskRecord&, LONG) { return TRUE; }
+BOOL CtsPassCatFilter(const CtsRecord&, LONG) { return TRUE; }
+BOOL CheckTskSelected(BOOL) {
+    ResetSelection();
+    return FALSE;
+}
 
 void RelayoutTaskView() {}
 void DropTaskRowCache() {}
@@ -38,7 +46,7 @@ void InsertCtsRecSorted(const CtsRecord& record) {
 void LoadCtsView() {}
 
 // Task rows of the day lists, until the task list is built: the height by the row rule, nothing
-// drawn, every task shown.
+// drawn.
 #include "core/app_settings.h"
 #include "core/tsk_record.h"
 #include "ui/screen_class.h"
@@ -48,4 +56,3 @@ constexpr int kTskRowVgaExtra = 10;
 }  // namespace
 int TskRowHeight() { return g_Settings.fontSize + kTskRowPadding + (IsVgaScreen() ? kTskRowVgaExtra : 0); }
 int DrawTskRow(HDC, const RECT&, const TskRecord&, LONG) { return TskRowHeight(); }
-bool TskIsShown(const TskRecord&) { return true; }

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 #include <vector>
 
 #include "calendar/agenda_switch.h"
 #include "calendar/agenda_view.h"
 #include "calendar/anniv_list.h"
 #include "calendar/day_list.h"
+#include "core/cur_item.h"
 #include "core/month_cache.h"
 #include "extras/theme_words.h"
 #include "frame/frame_state.h"
@@ -49,12 +51,14 @@ protected:
                                   nullptr, nullptr, nullptr, nullptr);
         g_Frame.mainWnd = parent_;
         CreateThemeFonts();
+        for (std::size_t i = 0; i < std::size(kTestWords); ++i) savedWords_[i] = GetThemeWord(kTestWords[i]);
         SetThemeWord(kThemeWordBackground, static_cast<LONG>(kBackground));
         SetThemeWord(kThemeWordPrimaryText, static_cast<LONG>(kPrimaryText));
         SetThemeWord(kThemeWordBusy, static_cast<LONG>(kBusyColour));
         g_Settings.agendaFmt = kAgendaDrawn;
         g_SelectedDate = DateRec(2009, 3, 10);
         ViewId = kViewMonth;
+        ResetSelection();
     }
 
     void TearDown() override {
@@ -66,10 +70,9 @@ protected:
         DestroyWindow(parent_);
         UnregisterClassW(kParentClass, nullptr);
         UnregisterClassW(kAgendaViewClass, nullptr);
-        SetThemeWord(kThemeWordBackground, 0);
-        SetThemeWord(kThemeWordPrimaryText, 0);
-        SetThemeWord(kThemeWordBusy, 0);
+        for (std::size_t i = 0; i < std::size(kTestWords); ++i) SetThemeWord(kTestWords[i], savedWords_[i]);
         g_Frame = FrameState{};
+        ResetSelection();
         ViewId = kViewMonth;
         platform::testing::ThawClock();
         loadtest::LoadingTest::TearDown();
@@ -106,6 +109,8 @@ protected:
         return std::filesystem::path(QV_TEST_OUTPUT_DIR) / name;
     }
 
+    static constexpr int kTestWords[] = {kThemeWordBackground, kThemeWordPrimaryText, kThemeWordBusy};
+    LONG savedWords_[std::size(kTestWords)] = {};
     platform::testing::TestScreen screen_;
     HWND parent_ = nullptr;
 };

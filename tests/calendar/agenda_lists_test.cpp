@@ -30,7 +30,7 @@ protected:
     template <class Step>
     static std::vector<LONG> StepAll(Step step) {
         std::vector<LONG> seen;
-        while (step() == 1) seen.push_back(g_Frame.selection.oid);
+        while (step() == 1) seen.push_back(g_CurItem.oid);
         return seen;
     }
 
@@ -42,7 +42,7 @@ TEST_F(AgendaLists, DayRowsAreAnniversariesThenAppointmentsByStart) {
     const std::vector<DayRowSpot> rows = DayRows(g_SelectedDate);
     ASSERT_EQ(rows.size(), 3u);
     const LONG oids[] = {kAnnContact, standup_, lunch_};
-    const LONG kinds[] = {kItemContact, kItemAppt, kItemAppt};
+    const LONG kinds[] = {kItemKindContact, kItemKindAppt, kItemKindAppt};
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(rows[i].oid, oids[i]) << i;
         EXPECT_EQ(rows[i].kind, kinds[i]) << i;
@@ -58,24 +58,24 @@ TEST_F(AgendaLists, HitTestMakesTheTappedRowCurrentAndMissesBelowTheList) {
     ASSERT_EQ(rows.size(), 3u);
     const DayRowSpot& lunch = rows[2];
     EXPECT_EQ(DayListHitTest(20, lunch.top + lunch.height / 2, kDayListTop, g_SelectedDate), 1);
-    EXPECT_EQ(g_Frame.selection.oid, lunch_);
-    EXPECT_EQ(g_Frame.selection.kind, kItemAppt);
-    EXPECT_EQ(g_Agenda.selRowPos, lunch.top);
+    EXPECT_EQ(g_CurItem.oid, lunch_);
+    EXPECT_EQ(g_CurItem.kind, kItemKindAppt);
+    EXPECT_EQ(g_CurItem.rowTop, lunch.top);
 
     EXPECT_EQ(DayListHitTest(20, lunch.top + lunch.height + 200, kDayListTop, g_SelectedDate), 0);
-    EXPECT_EQ(g_Frame.selection.oid, lunch_) << "a miss keeps the selection";
+    EXPECT_EQ(g_CurItem.oid, lunch_) << "a miss keeps the selection";
     EXPECT_EQ(DayListHitTest(20, 5000, kDayListTop, g_SelectedDate), 0) << "beyond the layout limit";
 }
 
 TEST_F(AgendaLists, DaySelectionStepsDownAndUpAndStopsAtTheEnds) {
     ASSERT_EQ(SelectFirstDayItem(), 1);
-    EXPECT_EQ(g_Frame.selection.oid, kAnnContact);
+    EXPECT_EQ(g_CurItem.oid, kAnnContact);
     const std::vector<LONG> down = StepAll([] {
         bool found = false;
         return SelectNextDayItem(kDayListTop, g_SelectedDate, found);
     });
     EXPECT_EQ(down, (std::vector<LONG>{standup_, lunch_}));
-    EXPECT_EQ(g_Frame.selection.oid, lunch_) << "the last row stays current";
+    EXPECT_EQ(g_CurItem.oid, lunch_) << "the last row stays current";
     const std::vector<LONG> up = StepAll([] {
         PrevDayItem previous;
         return SelectPrevDayItem(kDayListTop, g_SelectedDate, previous);
@@ -84,29 +84,29 @@ TEST_F(AgendaLists, DaySelectionStepsDownAndUpAndStopsAtTheEnds) {
 }
 
 TEST_F(AgendaLists, DatesSelectionCrossesDaysAndLeavesTheLastItem) {
-    g_Frame.selection = GlobalSelection{};
-    g_Agenda.selRowPos = -1;
+    ResetSelection();
+    g_CurItem.rowTop = -1;
     const std::vector<LONG> down = StepAll([] { return SelectNextDatesItem(); });
     EXPECT_EQ(down, (std::vector<LONG>{kAnnContact, standup_, lunch_, review_}));
     EXPECT_TRUE(DateSameDay(g_SelectedDate, DateRec(2009, 3, 12))) << "the item's day becomes the selected date";
-    const LONG reviewPos = g_Agenda.selRowPos;
+    const LONG reviewPos = g_CurItem.rowTop;
     EXPECT_EQ(SelectNextDatesItem(), 0);
-    EXPECT_EQ(g_Frame.selection.oid, review_);
-    EXPECT_EQ(g_Agenda.selRowPos, reviewPos);
+    EXPECT_EQ(g_CurItem.oid, review_);
+    EXPECT_EQ(g_CurItem.rowTop, reviewPos);
 
     EXPECT_EQ(SelectPrevDatesItem(), 1);
-    EXPECT_EQ(g_Frame.selection.oid, lunch_) << "back across the empty 11th";
+    EXPECT_EQ(g_CurItem.oid, lunch_) << "back across the empty 11th";
 }
 
 TEST_F(AgendaLists, DatesHitTestFindsARowOfALaterDay) {
     // The Review row lies below the 10th's rows: step to it to learn its place, then tap there.
-    while (g_Frame.selection.oid != review_ && SelectNextDatesItem() == 1) {
+    while (g_CurItem.oid != review_ && SelectNextDatesItem() == 1) {
     }
-    ASSERT_EQ(g_Frame.selection.oid, review_);
-    const LONG top = g_Agenda.selRowPos;
-    g_Frame.selection = GlobalSelection{};
+    ASSERT_EQ(g_CurItem.oid, review_);
+    const LONG top = g_CurItem.rowTop;
+    ResetSelection();
     EXPECT_EQ(DatesListHitTest(20, top + 2), 1);
-    EXPECT_EQ(g_Frame.selection.oid, review_);
+    EXPECT_EQ(g_CurItem.oid, review_);
 }
 
 class EmptyDates : public AgendaTest {};
@@ -123,7 +123,7 @@ TEST_F(EmptyDates, EmptySpanShowsTheNoticeOnlyWhenEmptyDaysAreSkipped) {
     EXPECT_GT(headers, skipped + 8 * 10) << "eight day headers, and no notice";
     ReleaseDC(g_Agenda.wnd, dc);
     EXPECT_EQ(SelectNextDatesItem(), 0);
-    EXPECT_EQ(g_Frame.selection.oid, kNoOid);
+    EXPECT_EQ(g_CurItem.oid, kNoId);
 }
 
 }  // namespace
@@ -151,7 +151,7 @@ protected:
         g_TskList.RemoveAll();
         g_TskList.InsertAt(g_TskList.Size(), task);
         for (const DayRowSpot& row : DayRows(day)) {
-            if (row.kind == kItemTask && row.oid == task.oid) return true;
+            if (row.kind == kItemKindTask && row.oid == task.oid) return true;
         }
         return false;
     }
@@ -193,7 +193,7 @@ TEST_F(DayTasks, TasksFollowTheAppointmentsAndTheDeferredHeaderComesWithThem) {
     const std::vector<DayRowSpot> rows = DayRows(g_SelectedDate);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].oid, appt);
-    EXPECT_EQ(rows[1].kind, kItemTask);
+    EXPECT_EQ(rows[1].kind, kItemKindTask);
     EXPECT_GT(rows[1].top, rows[0].top + rows[0].height) << "below the divider";
     // With SKIPEMPTY a day whose only row is a task still gets its header above that row.
     HDC dc = GetDC(g_Agenda.wnd);

@@ -49,7 +49,7 @@ TEST_F(AgendaView, DayViewOpensWithTheFirstItemSelectedAndPaintsIt) {
     ASSERT_NE(g_Agenda.wnd, nullptr);
     EXPECT_EQ(g_Agenda.created, 1);
     EXPECT_EQ(ViewId, kViewDay);
-    EXPECT_EQ(g_Frame.selection.oid, standup_) << "nothing was selected: the day's first item";
+    EXPECT_EQ(g_CurItem.oid, standup_) << "nothing was selected: the day's first item";
     EXPECT_EQ(GetViewScrollRangeMax(), 0) << "one row fits";
 
     HDC dc = GetDC(g_Agenda.wnd);
@@ -138,13 +138,13 @@ TEST_F(AgendaView, DownKeyScrollsTheCurrentRowIntoView) {
     RECT rc{};
     GetClientRect(g_Agenda.wnd, &rc);
     EXPECT_GT(GetViewScrollPos(), 0);
-    EXPECT_GE(g_Agenda.selRowPos, GetViewScrollPos());
-    EXPECT_LT(g_Agenda.selRowPos, GetViewScrollPos() + rc.bottom);
+    EXPECT_GE(g_CurItem.rowTop, GetViewScrollPos());
+    EXPECT_LT(g_CurItem.rowTop, GetViewScrollPos() + rc.bottom);
 }
 
 TEST_F(AgendaView, EnterOpensThePreviewAndLeftReturnsToTheDay) {
     ShowDayView(0, 1);
-    ASSERT_EQ(g_Frame.selection.oid, standup_);
+    ASSERT_EQ(g_CurItem.oid, standup_);
     AgendaViewKeyDown(VK_RETURN);
     EXPECT_EQ(ViewId, kViewApptPreview);
     HDC dc = GetDC(g_Agenda.wnd);
@@ -155,7 +155,7 @@ TEST_F(AgendaView, EnterOpensThePreviewAndLeftReturnsToTheDay) {
     EXPECT_TRUE(platform::testing::SaveDcAsPng(g_Agenda.previewBuffer.memDC, Shot("agenda_appt_preview.png")));
     AgendaViewKeyDown(VK_LEFT);
     EXPECT_EQ(ViewId, kViewDay);
-    EXPECT_EQ(g_Frame.selection.oid, standup_);
+    EXPECT_EQ(g_CurItem.oid, standup_);
 }
 
 TEST_F(AgendaView, PreviewWithoutAnItemOrOfAMissingItemShowsOneLine) {
@@ -164,8 +164,8 @@ TEST_F(AgendaView, PreviewWithoutAnItemOrOfAMissingItemShowsOneLine) {
     CreateAgendaViewWnd(parent_);
     HDC dc = GetDC(g_Agenda.wnd);
     EXPECT_EQ(DrawApptPreview(dc, 0), 22);
-    g_Frame.selection.oid = standup_ + 1000;
-    g_Frame.selection.kind = kItemAppt;
+    g_CurItem.oid = standup_ + 1000;
+    g_CurItem.kind = kItemKindAppt;
     EXPECT_EQ(DrawApptPreview(dc, 0), 22) << "an item no longer in the store";
     ReleaseDC(g_Agenda.wnd, dc);
 }
@@ -182,7 +182,7 @@ TEST_F(AgendaView, DoubleTapOnARowOpensItsPreviewAndEnterThereFallsBackWithoutTh
     EXPECT_EQ(ViewId, kViewDay);
     EXPECT_EQ(AgendaViewDblTap(MAKELPARAM(20, rows[0].top + 2)), 1);
     EXPECT_EQ(ViewId, kViewApptPreview);
-    EXPECT_EQ(g_Frame.selection.oid, standup_);
+    EXPECT_EQ(g_CurItem.oid, standup_);
     // The Associated Items dialog cannot be shown here, so a double tap goes back to the Day view.
     EXPECT_EQ(AgendaViewDblTap(MAKELPARAM(20, 20)), 1);
     EXPECT_EQ(ViewId, kViewDay);
