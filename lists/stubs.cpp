@@ -58,3 +58,14 @@ INT_PTR CtsTextDlg(HWND) {
     g_CtsPickedText.clear();
     return kDlgCancel;
 }
+// Task rows of the day lists, until the task list is built: the height by the row rule, nothing
+// drawn.
+#include "core/app_settings.h"
+#include "core/tsk_record.h"
+#include "ui/screen_class.h"
+namespace {
+constexpr int kTskRowPadding = 6;
+constexpr int kTskRowVgaExtra = 10;
+}  // namespace
+int TskRowHeight() { return g_Settings.fontSize + kTskRowPadding + (IsVgaScreen() ? kTskRowVgaExtra : 0); }
+int DrawTskRow(HDC, const RECT&, const TskRecord&, LONG) { return TskRowHeight(); }

@@ -30,3 +30,6 @@ bool ItemHasLinks(LONG) { return false; }
 #include "ui/dialog_conventions.h"
 
 INT_PTR ChooseItemDlg(HWND, LONG) { return kDlgCancel; }
+// The Associated Items dialog, until it is built: it cannot be shown.
+#include "projects/assoc_items.h"
+INT_PTR ShowAssocItemsDlg(HWND, LONG, LONG) { return -1; }

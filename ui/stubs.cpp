@@ -35,3 +35,30 @@ void DrawLargeListIcon(HDC, int, int, int) {}
 void DrawItemImage(HDC, ItemImageList, int, int, int) {}
 void DrawFieldIcon(HDC, int, int, LONG) {}
 void HideAllViewWindows() {}
+// ---- Stand-ins for the agenda view window's toolkit services until they are built: the origin
+// and last view are remembered, nothing else is done.
+#include "frame/frame_state.h"
+#include "frame/view_id.h"
+#include "ui/agenda_services.h"
+
+namespace {
+LONG g_PreviewOriginCode = 4;
+}  // namespace
+
+int HandleLinksKey(UINT) { return 0; }
+void RememberLastView() { g_Frame.prevViewId = ViewId; }
+void RememberPreviewOrigin(LONG outside) {
+    if (outside) {
+        g_PreviewOriginCode = 4;
+        return;
+    }
+    switch (ViewId) {
+    case kViewDay: g_PreviewOriginCode = 1; break;
+    case kViewDates: g_PreviewOriginCode = 2; break;
+    case kViewContacts: g_PreviewOriginCode = 3; break;
+    case kViewTasks: g_PreviewOriginCode = 0; break;
+    case kViewProjects: g_PreviewOriginCode = 7; break;
+    default: break;
+    }
+}
+LONG GetPreviewOrigin() { return g_PreviewOriginCode; }
