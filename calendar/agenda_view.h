@@ -22,3 +22,7 @@ void PlaceUnderWeekdayBar(HWND list);
 void ReleasePreviewBuffer();
 // Recomputes the timeline week's metrics for the screen.
 void RecalcTimelineMetrics();
+
+// ---- Previews the contact views open ----
+// Shows the preview card of the contact of the global selection.
+void ShowCtsPreview(LONG mode);

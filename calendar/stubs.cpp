@@ -22,3 +22,6 @@ void CalendarStylusUp(LPARAM) {}
 void CalendarDoubleTap(LPARAM) {}
 void DrawSchedItem(const DRAWITEMSTRUCT&) {}
 void MeasureSchedRow(MEASUREITEMSTRUCT&) {}
+
+// No contact preview card until the previews are built.
+void ShowCtsPreview(LONG) {}

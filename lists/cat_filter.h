@@ -1,5 +1,29 @@
-// The category filter of the task, contact and calendar views, as the other subsystems ask it.
+// The category filter of the task, contact and calendar views, as the other subsystems ask it:
+// the on/off switches by view, the filter kind of the view on screen and the pass tests.
 #pragma once
 
-// Whether the category filter of the view on screen is on.
+#include "core/appt_record.h"
+#include "core/cat_record.h"
+#include "core/cts_record.h"
+#include "core/tsk_record.h"
+#include "platform/types.h"
+
+// Filter kind of the shared filter (the other kinds are CatKind).
+inline constexpr LONG kCatKindShared = -1;
+
+// Whether the filter of the view on screen is on.
 bool GetViewCatFilter();
+// -1 with the shared filter, else the kind of the view on screen.
+LONG GetCatFilterKind();
+// Sets the on/off switch of the view on screen (and the shared one with the shared filter).
+void SetViewCatFilter(bool on);
+
+// 1 when the item passes the filter of the view on screen for the kind: an item needs one of the
+// categories marked for the kind (or shared) while the filter is on.
+LONG CtsPassCatFilter(const CtsRecord& contact, LONG kind);
+LONG TskPassCatFilter(const TskRecord& task, LONG kind);
+LONG ApptPassCatFilter(const ApptRecord& appt);
+
+// What the filter dialog's OK applies: the new state of the check box and one mark per category
+// in table order (rows beyond the table are ignored).
+void ApplyCatFilter(bool filterOn, const RecordArray<DWORD>& marks);

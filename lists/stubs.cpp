@@ -6,14 +6,11 @@
 #include "platform/text.h"
 #include "frame/side_files.h"
 
-bool GetViewCatFilter() { return false; }
-
 void RelayoutTaskView() {}
 void DropTaskRowCache() {}
 void EnsureTaskSelVisible() {}
 
 void PlaceCtsListBelowTabs() {}
-void ReleaseContactGridBuffer() {}
 
 bool LoadPhoneLibrary() { return false; }
 void FreePhoneLibrary() {}
@@ -25,14 +22,3 @@ void FetchSelContactQuiet() {}
 void RunCtsDefaultAction() {}
 void PaintTskView(const DRAWITEMSTRUCT&) {}
 void GetTskListMetrics(MEASUREITEMSTRUCT&) {}
-
-// The contacts view's sorted insert, until the view is built: by file-as name, ignoring case, so
-// that a reloaded contact is kept.
-void InsertCtsRecSorted(const CtsRecord& record) {
-    int at = 0;
-    while (at < g_CtsList.Size() && platform::CompareNoCase(g_CtsList[at].fileAs, record.fileAs) <= 0) ++at;
-    g_CtsList.InsertAt(at, record);
-}
-
-// No recently viewed contacts yet.
-void LoadCtsView() {}
