@@ -73,7 +73,7 @@ bool CtsMatchesText(const CtsRecord& record, std::u16string_view text) {
 std::u16string JoinWithCommas(const StrArray& strings) { return JoinCommas(strings); }
 
 void SetCtsCatsFromText(CtsRecord& record, std::u16string_view text) {
-    ForEachCommaPiece(text, [&record](const std::u16string& piece) { record.categories.Append(piece); });
+    ForEachCommaPiece(text, [&record](const std::u16string& part) { record.categories.Append(part); });
 }
 
 COLORREF GetCtsCatColor(const CtsRecord& record) {

@@ -25,7 +25,7 @@ bool CtsHasCat(const CtsRecord& record, std::u16string_view name);
 // The text, lower-cased, occurs in "first last", the file-as name or the default field text.
 bool CtsMatchesText(const CtsRecord& record, std::u16string_view text);
 std::u16string JoinWithCommas(const StrArray& strings);
-// Appends each non-empty trimmed comma piece of the text to the categories.
+// Appends each non-empty trimmed comma-separated part of the text to the categories.
 void SetCtsCatsFromText(CtsRecord& record, std::u16string_view text);
 // The colour of the contact's first category, else the theme's primary text colour.
 COLORREF GetCtsCatColor(const CtsRecord& record);

@@ -10,15 +10,11 @@ void RelayoutTaskView() {}
 void DropTaskRowCache() {}
 void EnsureTaskSelVisible() {}
 
-void PlaceCtsListBelowTabs() {}
 
 bool LoadPhoneLibrary() { return false; }
 void FreePhoneLibrary() {}
-void PaintCtsView(const DRAWITEMSTRUCT&) {}
-void MeasureCtsRow(MEASUREITEMSTRUCT&) {}
 bool OnCtsKey(UINT, UINT) { return false; }
 void ResetContactSortState() {}
-void FetchSelContactQuiet() {}
 void RunCtsDefaultAction() {}
 void PaintTskView(const DRAWITEMSTRUCT&) {}
 void GetTskListMetrics(MEASUREITEMSTRUCT&) {}
