@@ -2,7 +2,6 @@
 #include "lists/cat_filter.h"
 #include "lists/cts_view.h"
 #include "lists/task_view.h"
-#include "lists/phone_lib.h"
 #include "platform/text.h"
 #include "frame/side_files.h"
 
@@ -10,9 +9,6 @@ void RelayoutTaskView() {}
 void DropTaskRowCache() {}
 void EnsureTaskSelVisible() {}
 
-
-bool LoadPhoneLibrary() { return false; }
-void FreePhoneLibrary() {}
 bool OnCtsKey(UINT, UINT) { return false; }
 void ResetContactSortState() {}
 void RunCtsDefaultAction() {}
