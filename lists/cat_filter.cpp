@@ -7,7 +7,7 @@
 
 #include "core/app_settings.h"
 #include "frame/back_buffers.h"
-#include "frame/frame_state.h"
+#include "core/cur_item.h"
 #include "frame/view_id.h"
 
 namespace {
@@ -36,7 +36,7 @@ const ViewFilter& CurrentViewFilter() {
 
 bool SharedFilter() { return g_Settings.globalFilter != 0; }
 
-LONG PassCatFilter(const StrArray& categories, LONG kind, const std::function<bool(std::u16string_view)>& holds) {
+BOOL PassCatFilter(const StrArray& categories, LONG kind, const std::function<bool(std::u16string_view)>& holds) {
     if (!GetViewCatFilter()) return 1;
     if (categories.IsEmpty()) return 0;
     const bool shared = SharedFilter();
@@ -60,16 +60,16 @@ void SetViewCatFilter(bool on) {
     g_Settings.*CurrentViewFilter().filterOn = on ? 1 : 0;
 }
 
-LONG CtsPassCatFilter(const CtsRecord& contact, LONG kind) {
+BOOL CtsPassCatFilter(const CtsRecord& contact, LONG kind) {
     return PassCatFilter(contact.categories, kind,
                          [&contact](std::u16string_view name) { return StrArrHasNoCase(contact.categories, name); });
 }
 
-LONG TskPassCatFilter(const TskRecord& task, LONG kind) {
+BOOL TskPassCatFilter(const TskRecord& task, LONG kind) {
     return PassCatFilter(task.categories, kind, [&task](std::u16string_view name) { return TskHasCategory(task, name); });
 }
 
-LONG ApptPassCatFilter(const ApptRecord& appt) {
+BOOL ApptPassCatFilter(const ApptRecord& appt) {
     return PassCatFilter(appt.categories, kCatKindCalendar,
                          [&appt](std::u16string_view name) { return ApptHasCat(appt, name); });
 }
@@ -79,7 +79,7 @@ void ApplyCatFilter(bool filterOn, const RecordArray<DWORD>& marks) {
     if (changed) SetViewCatFilter(filterOn);
     if (changed || filterOn) {
         FreeBackBuffers();
-        if (ViewId == kViewDates || ViewId == kViewDay) g_Frame.selection = GlobalSelection{};
+        if (ViewId == kViewDates || ViewId == kViewDay) ResetSelection();
     }
     const bool shared = SharedFilter();
     const LONG kind = GetCatFilterKind();

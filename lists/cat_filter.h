@@ -18,11 +18,11 @@ LONG GetCatFilterKind();
 // Sets the on/off switch of the view on screen (and the shared one with the shared filter).
 void SetViewCatFilter(bool on);
 
-// 1 when the item passes the filter of the view on screen for the kind: an item needs one of the
+// TRUE when the item passes the filter of the view on screen for the kind: an item needs one of the
 // categories marked for the kind (or shared) while the filter is on.
-LONG CtsPassCatFilter(const CtsRecord& contact, LONG kind);
-LONG TskPassCatFilter(const TskRecord& task, LONG kind);
-LONG ApptPassCatFilter(const ApptRecord& appt);
+BOOL CtsPassCatFilter(const CtsRecord& contact, LONG kind);
+BOOL TskPassCatFilter(const TskRecord& task, LONG kind);
+BOOL ApptPassCatFilter(const ApptRecord& appt);
 
 // What the filter dialog's OK applies: the new state of the check box and one mark per category
 // in table order (rows beyond the table are ignored).

@@ -1,14 +1,13 @@
-// The theme colours the contact and task list painters use, by their word in the current theme.
+// The theme colours the contact and task list painters use, named for their role in the lists.
 #pragma once
 
-#include "extras/theme_words.h"
-#include "platform/types.h"
+#include "ui/theme_colors.h"
 
-inline constexpr int kListSelection = 0;
-inline constexpr int kListSelectionText = 1;
+inline constexpr int kListSelection = kThemeSelColor;
+inline constexpr int kListSelectionText = kThemeSelFrameColor;
 inline constexpr int kListHeaderBand = kThemeAltBackground;
-inline constexpr int kListText = 8;
-inline constexpr int kListSecondaryText = 9;
-inline constexpr int kListBackground = 10;
+inline constexpr int kListText = kThemeTextColor;
+inline constexpr int kListSecondaryText = 9;  // "Secondary Text"
+inline constexpr int kListBackground = kThemeBackground;
 
-inline COLORREF ListColor(int word) { return static_cast<COLORREF>(GetThemeWord(word)); }
+inline COLORREF ListColor(int word) { return ThemeColor(word); }
