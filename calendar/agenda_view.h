@@ -66,3 +66,6 @@ int GetAgendaContentHeight(HDC dc);
 void PaintAgendaView(HDC dc);
 // Scrolls so that the current row of the Day or Dates list is in view.
 void ScrollToCurrentRow();
+// ---- Previews the contact views open ----
+// Shows the preview card of the contact of the global selection.
+void ShowCtsPreview(LONG mode);

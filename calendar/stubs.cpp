@@ -31,3 +31,5 @@ COLORREF GetApptTextColor(const ApptRecord&) { return static_cast<COLORREF>(GetT
 int TodayKeyCmd(UINT) { return 0; }
 void DateNextDay() {}
 void DatePrevDay() {}
+// No contact preview card until the previews are built.
+void ShowCtsPreview(LONG) {}

@@ -4,14 +4,9 @@
 #include "lists/cat_filter.h"
 #include "lists/cts_view.h"
 #include "lists/task_view.h"
-#include "lists/phone_lib.h"
 #include "platform/text.h"
 #include "frame/side_files.h"
 
-bool GetViewCatFilter() { return false; }
-BOOL ApptPassCatFilter(const ApptRecord&) { return TRUE; }
-BOOL TskPassCatFilter(const TskRecord&, LONG) { return TRUE; }
-BOOL CtsPassCatFilter(const CtsRecord&, LONG) { return TRUE; }
 BOOL CheckTskSelected(BOOL) {
     ResetSelection();
     return FALSE;
@@ -21,30 +16,11 @@ void RelayoutTaskView() {}
 void DropTaskRowCache() {}
 void EnsureTaskSelVisible() {}
 
-void PlaceCtsListBelowTabs() {}
-void ReleaseContactGridBuffer() {}
-
-bool LoadPhoneLibrary() { return false; }
-void FreePhoneLibrary() {}
-void PaintCtsView(const DRAWITEMSTRUCT&) {}
-void MeasureCtsRow(MEASUREITEMSTRUCT&) {}
 bool OnCtsKey(UINT, UINT) { return false; }
 void ResetContactSortState() {}
-void FetchSelContactQuiet() {}
 void RunCtsDefaultAction() {}
 void PaintTskView(const DRAWITEMSTRUCT&) {}
 void GetTskListMetrics(MEASUREITEMSTRUCT&) {}
-
-// The contacts view's sorted insert, until the view is built: by file-as name, ignoring case, so
-// that a reloaded contact is kept.
-void InsertCtsRecSorted(const CtsRecord& record) {
-    int at = 0;
-    while (at < g_CtsList.Size() && platform::CompareNoCase(g_CtsList[at].fileAs, record.fileAs) <= 0) ++at;
-    g_CtsList.InsertAt(at, record);
-}
-
-// No recently viewed contacts yet.
-void LoadCtsView() {}
 
 // No category filter until the filters are built: every item passes.
 COLORREF GetTskCatColor(const TskRecord&) { return kCatDefaultColour; }
