@@ -41,3 +41,10 @@ int HotKeyToView(UINT) { return 0; }
 void SetupViewMenu(HWND, HMENU) {}
 void FocusCurrentView() {}
 void HandBackKeyToShell() {}
+
+// ---- Item actions (declared in frame/shell_actions.h), until they are built: nothing starts.
+#include "frame/shell_actions.h"
+
+void DialPhoneNumber(const std::u16string&) {}
+void OpenUrlInBrowser(const std::u16string&) {}
+void ComposeMail(const std::u16string&) {}

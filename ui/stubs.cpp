@@ -58,3 +58,39 @@ void SetTitleText(HWND window, LPCWSTR text) {
 
 // No custom icons read yet: the index stays empty.
 void LoadCustomIconsFile() {}
+
+// ---- The open-dialog stack (declared in ui/open_dlg_stack.h): a working stand-in, since the
+// wallet lock relies on it to close its dialogs.
+#include "ui/open_dlg_stack.h"
+
+namespace {
+struct OpenDlgStack {
+    HWND dialogs[kMaxOpenDlgs] = {};
+    int count = 0;
+};
+OpenDlgStack g_OpenDlgs;
+}  // namespace
+
+void PushOpenDlg(HWND dialog) {
+    if (g_OpenDlgs.count < kMaxOpenDlgs) g_OpenDlgs.dialogs[g_OpenDlgs.count++] = dialog;
+}
+void PopOpenDlg() {
+    if (g_OpenDlgs.count > 0) g_OpenDlgs.dialogs[--g_OpenDlgs.count] = nullptr;
+}
+void CloseAllOpenDlgs() {
+    // Taken first: each dialog pops itself while it handles the message.
+    OpenDlgStack stack = g_OpenDlgs;
+    g_OpenDlgs = {};
+    for (int i = stack.count - 1; i >= 0; --i) SendMessageW(stack.dialogs[i], kMsgCloseOpenDlg, 0, 0);
+}
+void ClearOpenDlgs() { g_OpenDlgs = {}; }
+
+// ---- The file picker (declared in ui/file_picker.h), until it is built: nothing is chosen.
+#include "ui/file_picker.h"
+
+std::u16string g_FilePickerPath;
+
+INT_PTR ShowFilePickerDlg(HWND, int) { return kPromptCancelled; }
+
+// ---- Password mode of the text prompt (declared in ui/text_prompt.h).
+bool g_PromptPasswordMode = false;

@@ -21,3 +21,7 @@ namespace testing_prompt {
 // Until the dialog exists, tests give the answer it would return: the result and the typed text.
 void SetNextAnswer(INT_PTR result, const std::u16string& text);
 }  // namespace testing_prompt
+
+// ---- Password mode of the text prompt: set by the caller for one call; the prompt's edit then
+// shows "*" for each typed character.
+extern bool g_PromptPasswordMode;

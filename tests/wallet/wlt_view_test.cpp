@@ -1,0 +1,239 @@
+// The wallet view: the tree's groups, items and messages, opening the current file (the welcome
+// wallet, a secured file with its password), removing an item, renaming the file, and a screenshot.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "core/app_settings.h"
+#include "platform/commctrl.h"
+#include "platform/testing_display.h"
+#include "platform/user.h"
+#include "ui/text_prompt.h"
+#include "wallet/wlt_file.h"
+#include "wallet/wlt_tree.h"
+#include "wallet/wlt_view.h"
+#include "wallet_fixture.h"
+
+namespace {
+
+using wallettest::FilledItem;
+
+struct Node {
+    std::u16string text;
+    std::vector<Node> children;
+    bool operator==(const Node&) const = default;
+};
+
+std::u16string NodeText(HWND tree, HTREEITEM item) {
+    WCHAR text[260] = {};
+    TVITEMW tv{};
+    tv.mask = TVIF_TEXT | TVIF_HANDLE;
+    tv.hItem = item;
+    tv.pszText = text;
+    tv.cchTextMax = 260;
+    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
+    return text;
+}
+
+std::vector<Node> Children(HWND tree, HTREEITEM parent) {
+    std::vector<Node> nodes;
+    auto item = reinterpret_cast<HTREEITEM>(
+        SendMessageW(tree, TVM_GETNEXTITEM, parent ? TVGN_CHILD : TVGN_ROOT, reinterpret_cast<LPARAM>(parent)));
+    while (item) {
+        nodes.push_back(Node{NodeText(tree, item), Children(tree, item)});
+        item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
+    }
+    return nodes;
+}
+
+class WalletView : public wallettest::WalletTest {
+protected:
+    WalletView() {
+        g_Settings = AppSettings();
+        g_ViewShown = ViewShownFlags();
+        InitCommonControls();
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = g_Main.instance;
+        wc.lpszClassName = u"WltViewTestHost";
+        RegisterClassW(&wc);
+        host_ = CreateWindowExW(0, u"WltViewTestHost", u"Vestral Agenda", WS_POPUP | WS_VISIBLE, 0, 0, 240, 320, nullptr,
+                                nullptr, g_Main.instance, nullptr);
+        g_Frame.mainWnd = host_;
+        CreateWalletTree(host_);
+    }
+    ~WalletView() override {
+        DestroyWltImageLists();
+        if (IsWindow(host_)) DestroyWindow(host_);
+        g_Frame = {};
+    }
+    std::vector<Node> Tree() const { return Children(g_ViewWnds.walletTree, nullptr); }
+
+    platform::testing::TestScreen screen_;
+    HWND host_ = nullptr;
+};
+
+TEST_F(WalletView, TreeGroupsItemsByTypeSortedByName) {
+    g_Wlt.locked = 0;
+    g_Wlt.items.Append(FilledItem(3, u"Visa"));
+    g_Wlt.items.Append(FilledItem(0, u"Savings"));
+    g_Wlt.items.Append(FilledItem(3, u"Amex"));
+    WltItem stray = FilledItem(1, u"Stray");
+    stray.type = u"Unknown Type";
+    g_Wlt.items.Append(stray);
+    FillWalletTree();
+    EXPECT_EQ(Tree(), (std::vector<Node>{{u"Bank Account", {{u"Savings", {}}}},
+                                          {u"Credit Card", {{u"Amex", {}}, {u"Visa", {}}}}}));
+}
+
+TEST_F(WalletView, MessagesWhenNothingIsShown) {
+    FillWalletTree();
+    EXPECT_EQ(Tree(), (std::vector<Node>{{kWltNoItemsText, {}}}));
+
+    g_Wlt.hideEmptyGroups = 0;
+    FillWalletTree();
+    EXPECT_EQ(Tree(), (std::vector<Node>{{kWltNoItemsText, {}}}));  // an empty wallet shows no groups
+
+    WltItem stray = FilledItem(1, u"Stray");
+    stray.type = u"Unknown Type";
+    g_Wlt.items.Append(stray);
+    g_Wlt.hideEmptyGroups = 1;
+    FillWalletTree();
+    EXPECT_EQ(Tree(), (std::vector<Node>{{kWltNoneFoundText, {}}}));
+
+    g_Wlt.hideEmptyGroups = 0;
+    FillWalletTree();
+    EXPECT_EQ(Tree().size(), static_cast<std::size_t>(kWltTemplateCount) + 1);
+}
+
+TEST_F(WalletView, FolderAndTitleFromThePath) {
+    struct Case {
+        const char16_t* path;
+        const char16_t* folder;
+        const char16_t* title;
+    };
+    const Case cases[] = {
+        {u"\\My Documents\\Main.zqw", u"\\My Documents\\", u"Main.zqw"},
+        {u"Bare.zqw", u"\\", u"Bare.zqw"},
+        {u"", u"\\My Documents\\", u"<None>"},
+    };
+    for (const Case& c : cases) {
+        g_Wlt.path = c.path;
+        SetWltFolder();
+        EXPECT_EQ(g_Wlt.folder, c.folder);
+        EXPECT_EQ(GetWltFileTitle(), c.title);
+    }
+}
+
+TEST_F(WalletView, FirstOpeningMakesTheWelcomeWallet) {
+    g_Wlt.path = u"\\My Documents\\MainWallet.zqw";
+    ShowWalletView();
+    EXPECT_EQ(g_Wlt.locked, 0);
+    EXPECT_EQ(g_Wlt.secured, 0);
+    EXPECT_EQ(g_WltSettings.firstTimeAdd, 0);
+    EXPECT_EQ(ViewId, kViewWallet);
+    EXPECT_TRUE(device_.FileExists(u"\\My Documents\\MainWallet.zqw"));
+    EXPECT_EQ(Tree(), (std::vector<Node>{{u"Generic Note", {{kWltWelcomeName, {}}}}}));
+
+    // Without first-time-add a missing file leaves no path and the cover screen.
+    g_Wlt.path = u"\\My Documents\\Missing.zqw";
+    ReloadWallet();
+    EXPECT_EQ(g_Wlt.path, u"");
+    EXPECT_EQ(ViewId, kViewWalletLocked);
+}
+
+TEST_F(WalletView, SecuredFileOpensOnlyWithItsPassword) {
+    g_Wlt.items.Append(FilledItem(8, u"Router"));
+    g_Wlt.secured = 1;
+    g_Wlt.password = u"open sesame";
+    g_Wlt.locked = 0;
+    ASSERT_TRUE(WriteWalletFile());
+
+    testing_prompt::SetNextAnswer(kPromptAccepted, u"wrong");
+    ReloadWallet();
+    EXPECT_EQ(g_Wlt.locked, 1);
+    EXPECT_EQ(ViewId, kViewWalletLocked);
+
+    testing_prompt::SetNextAnswer(kPromptCancelled, u"");
+    ReloadWallet();
+    EXPECT_EQ(g_Wlt.locked, 1);
+
+    testing_prompt::SetNextAnswer(kPromptAccepted, u"open sesame");
+    ReloadWallet();
+    EXPECT_EQ(g_Wlt.locked, 0);
+    EXPECT_EQ(Tree(), (std::vector<Node>{{u"Generic Password", {{u"Router", {}}}}}));
+}
+
+TEST_F(WalletView, RemovingTheSelectedItemRewritesTheFile) {
+    g_Wlt.secured = 0;
+    g_Wlt.locked = 0;
+    g_Wlt.items.Append(FilledItem(8, u"Keep"));
+    g_Wlt.items.Append(FilledItem(8, u"Drop"));
+    FillWalletTree();
+    HWND tree = g_ViewWnds.walletTree;
+    auto group = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    auto first = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(group)));
+    ASSERT_EQ(NodeText(tree, first), u"Drop");
+
+    // A group node is no item: nothing is removed and "New" would preselect its type.
+    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(group));
+    DeleteWalletItem();
+    EXPECT_EQ(g_Wlt.items.Size(), 2);
+    GetSelGroupName();
+    EXPECT_EQ(g_Wlt.selGroupName, u"Generic Password");
+
+    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(first));
+    platform::testing::AnswerMessageBox(IDYES);
+    DeleteWalletItem();
+    ASSERT_EQ(g_Wlt.items.Size(), 1);
+    EXPECT_EQ(g_Wlt.items[0].name, u"Keep");
+    g_Wlt.items.RemoveAll();
+    g_Wlt.locked = 1;
+    ReadWalletFile();
+    ASSERT_EQ(g_Wlt.items.Size(), 1);
+    EXPECT_EQ(g_Wlt.items[0].name, u"Keep");
+}
+
+// The move may fail (a file of that name exists): the wallet must keep pointing at its own file,
+// or the next save would overwrite the other one.
+TEST_F(WalletView, RenameOntoAnExistingFileKeepsBothFiles) {
+    g_Wlt.secured = 0;
+    g_Wlt.locked = 0;
+    SetWltFolder();
+    ASSERT_TRUE(WriteWalletFile());
+    device_.WriteFile(u"\\My Documents\\Other.zqw", "other");
+    testing_prompt::SetNextAnswer(kPromptAccepted, u"  Other  ");
+    RenameWalletFile();
+    EXPECT_EQ(g_Wlt.path, wallettest::kWalletPath);
+    EXPECT_EQ(device_.ReadFile(u"\\My Documents\\Other.zqw"), "other");
+
+    testing_prompt::SetNextAnswer(kPromptAccepted, u"  Renamed ");
+    RenameWalletFile();
+    EXPECT_EQ(g_Wlt.path, u"\\My Documents\\Renamed.zqw");
+    EXPECT_TRUE(device_.FileExists(u"\\My Documents\\Renamed.zqw"));
+    EXPECT_FALSE(device_.FileExists(wallettest::kWalletPath));
+}
+
+TEST_F(WalletView, ScreenshotOfTheWalletView) {
+    g_Wlt.secured = 0;
+    g_Wlt.locked = 0;
+    g_Wlt.items.Append(FilledItem(0, u"Savings"));
+    g_Wlt.items.Append(FilledItem(3, u"Visa"));
+    g_Wlt.items.Append(FilledItem(3, u"Amex"));
+    g_Wlt.items.Append(FilledItem(13, u"Forum"));
+    FillWalletTree();
+    ShowWalletView();
+    HWND tree = g_ViewWnds.walletTree;
+    for (auto group = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)); group;
+         group = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(group))))
+        SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(group));
+    EXPECT_EQ(ViewId, kViewWallet);
+    EXPECT_TRUE(IsWindowVisible(tree));
+    platform::testing::PumpUntilIdle();
+    const auto file = std::filesystem::path(QV_TEST_OUTPUT_DIR) / "wallet_view.png";
+    EXPECT_TRUE(platform::testing::SaveScreenshot(file));
+    EXPECT_TRUE(std::filesystem::exists(file));
+}
+
+}  // namespace
