@@ -7,7 +7,14 @@
 
 #include "core/app_settings.h"
 #include "platform/commctrl.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/testing_dialogs.h"
 #include "platform/testing_display.h"
+#include "platform/time.h"
+#include "resources/resource.h"
+#include "wallet/wlt_dialogs.h"
+#include "wallet/wlt_lock.h"
 #include "platform/user.h"
 #include "ui/text_prompt.h"
 #include "wallet/wlt_file.h"
@@ -53,6 +60,7 @@ protected:
         g_Settings = AppSettings();
         g_ViewShown = ViewShownFlags();
         InitCommonControls();
+        platform::testing::ClearDialogs();
         WNDCLASSW wc{};
         wc.lpfnWndProc = DefWindowProcW;
         wc.hInstance = g_Main.instance;
@@ -234,6 +242,98 @@ TEST_F(WalletView, ScreenshotOfTheWalletView) {
     const auto file = std::filesystem::path(QV_TEST_OUTPUT_DIR) / "wallet_view.png";
     EXPECT_TRUE(platform::testing::SaveScreenshot(file));
     EXPECT_TRUE(std::filesystem::exists(file));
+}
+
+}  // namespace
+
+namespace {
+
+using wallettest::FilledItem;
+
+void PressDialogButton(HWND dialog, int id) { SendMessageW(dialog, WM_COMMAND, static_cast<WPARAM>(id), 0); }
+
+class WalletDialogs : public WalletView {};
+
+TEST_F(WalletDialogs, ChangePasswordWithSecureFileClearedRewritesThePlainFile) {
+    g_Wlt.items.Append(FilledItem(8, u"Router"));
+    g_Wlt.secured = 1;
+    g_Wlt.password = u"old";
+    g_Wlt.locked = 0;
+    ASSERT_TRUE(WriteWalletFile());
+    platform::testing::ActInsideDialog([](HWND dialog) {
+        SendDlgItemMessageW(dialog, IDC_WLT_SECURE, BM_SETCHECK, 0, 0);
+        PressDialogButton(dialog, IDM_DLG_DONE);
+    });
+    ChangeWalletPassword();
+    EXPECT_EQ(g_Wlt.secured, 0);
+    EXPECT_TRUE(g_Wlt.password.empty());
+    EXPECT_EQ(CheckWltFileHeader(), 0);
+    EXPECT_NE(device_.ReadFile(wallettest::kWalletPath).find("Router"), std::string::npos);
+}
+
+TEST_F(WalletDialogs, ChangePasswordWithNothingChangedWritesNothing) {
+    g_Wlt.secured = 1;
+    g_Wlt.password = u"same";
+    g_Wlt.locked = 0;
+    platform::testing::ActInsideDialog([](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_WLT_PASSWORD, u"same");
+        SetDlgItemTextW(dialog, IDC_WLT_CONFIRM, u"same");
+        PressDialogButton(dialog, IDM_DLG_DONE);
+    });
+    ChangeWalletPassword();
+    EXPECT_FALSE(device_.FileExists(wallettest::kWalletPath));
+}
+
+TEST_F(WalletDialogs, NewItemIsNamedThenFilledAndWritten) {
+    g_Wlt.secured = 0;
+    g_Wlt.locked = 0;
+    FillWalletTree();
+    platform::testing::ActInsideDialog([](HWND itemDlg) {
+        SetDlgItemTextW(itemDlg, IDC_WLT_ITEM_NAME, u"Office door");
+        SendDlgItemMessageW(itemDlg, IDC_WLT_TYPE, CB_SETCURSEL, 11, 0);  // "Lock Combination"
+        SendMessageW(itemDlg, WM_COMMAND, MAKEWPARAM(IDC_WLT_TYPE, CBN_SELCHANGE), 0);
+        platform::testing::ActInsideDialog([](HWND fieldsDlg) {
+            EXPECT_TRUE(IsWindowVisible(GetDlgItem(fieldsDlg, IDC_WLT_FIRST_EDIT)));
+            EXPECT_FALSE(IsWindowVisible(GetDlgItem(fieldsDlg, IDC_WLT_FIRST_EDIT + 1)));
+            SetDlgItemTextW(fieldsDlg, IDC_WLT_FIRST_EDIT, u"12-34-56");
+            PressDialogButton(fieldsDlg, IDM_DLG_DONE);
+        });
+        PressDialogButton(itemDlg, IDM_DLG_DONE);
+    });
+    NewWltItem();
+    ASSERT_EQ(g_Wlt.items.Size(), 1);
+    const WltItem& item = g_Wlt.items[0];
+    EXPECT_EQ(item.name, u"Office door");
+    EXPECT_EQ(item.type, u"Lock Combination");
+    EXPECT_EQ(item.icon, 17);
+    EXPECT_EQ(item.fields[0].value, u"12-34-56");
+    EXPECT_EQ(Tree(), (std::vector<Node>{{u"Lock Combination", {{u"Office door", {}}}}}));
+    g_Wlt.items.RemoveAll();
+    g_Wlt.locked = 1;
+    ReadWalletFile();
+    ASSERT_EQ(g_Wlt.items.Size(), 1);
+    EXPECT_EQ(g_Wlt.items[0].fields[0].value, u"12-34-56");
+}
+
+TEST_F(WalletDialogs, LockClosesTheItemDialogAsCancelled) {
+    platform::testing::FreezeClock(SYSTEMTIME{2026, 12, 4, 10, 9, 0, 0, 0});
+    g_Wlt.secured = 1;
+    g_Wlt.password = u"pw";
+    g_Wlt.locked = 0;
+    TouchWltActivity();
+    platform::testing::ActInsideDialog([](HWND itemDlg) {
+        SetDlgItemTextW(itemDlg, IDC_WLT_ITEM_NAME, u"Never saved");
+        platform::testing::AdvanceClock(6 * kMsPerMinute);
+        CheckWalletAutoLock();
+    });
+    NewWltItem();
+    platform::testing::ThawClock();
+    EXPECT_EQ(g_Wlt.locked, 1);
+    EXPECT_TRUE(g_Wlt.items.IsEmpty());
+    EXPECT_FALSE(device_.FileExists(wallettest::kWalletPath));
+    const auto shown = platform::testing::DialogsShown();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].result, kWltDlgCancel);
 }
 
 }  // namespace
