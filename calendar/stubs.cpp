@@ -2,6 +2,7 @@
 #include "calendar/agenda_view.h"
 #include "calendar/month_view.h"
 #include "calendar/calendar_input.h"
+#include "calendar/row_separator.h"
 
 void DropMonthGridCache() {}
 
@@ -12,7 +13,6 @@ HWND AgendaSecondListWnd() { return nullptr; }
 void RedrawSelSchedRow() {}
 void PlaceUnderWeekdayBar(HWND) {}
 void ReleasePreviewBuffer() {}
-void RecalcTimelineMetrics() {}
 
 void SetYearViewToday() {}
 void ResetAgendaScroll() {}
@@ -22,3 +22,12 @@ void CalendarStylusUp(LPARAM) {}
 void CalendarDoubleTap(LPARAM) {}
 void DrawSchedItem(const DRAWITEMSTRUCT&) {}
 void MeasureSchedRow(MEASUREITEMSTRUCT&) {}
+void DrawSeparator(HDC, int, int, int, int) {}
+
+#include "calendar/appt_text_color.h"
+#include "calendar/day_bars.h"
+#include "extras/theme_words.h"
+
+int DrawApptBars(HDC, int, int, int, int, int, int, int, int, int, int, int, int, int, int, int) { return 0; }
+void DrawArrowLine(HDC, int, int, int, int, COLORREF, bool) {}
+COLORREF GetApptTextColor(const ApptRecord&) { return static_cast<COLORREF>(GetThemeWord(8)); }

@@ -42,6 +42,9 @@ void SetupViewMenu(HWND, HMENU) {}
 void FocusCurrentView() {}
 void HandBackKeyToShell() {}
 
+void SetViewTitle() {}
+bool HasTaskOnDate(const DateRec&) { return false; }
+
 // ---- Item actions (declared in frame/shell_actions.h), until they are built: nothing starts.
 #include "frame/shell_actions.h"
 

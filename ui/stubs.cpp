@@ -1,13 +1,9 @@
-// Stand-ins for the toolkit's picture decoding, text prompt and titles until they are built:
-// no picture decodes, the prompt gives the answer a test set for it (else a cancel), a title is the
-// window text alone.
+// Stand-ins for the toolkit's text prompt, help and list rows until they are built: the prompt gives
+// the answer a test set for it (else a cancel).
 #include "platform/user.h"
-#include "ui/imaging.h"
 #include "ui/list_rows.h"
 #include "ui/text_prompt.h"
 #include "ui/help.h"
-#include "ui/image_lists.h"
-#include "ui/view_focus.h"
 #include "frame/side_files.h"
 
 std::u16string g_PromptText;
@@ -42,22 +38,35 @@ INT_PTR PromptTextById(HWND, UINT, UINT) { return TakeAnswer(); }
 
 INT_PTR PromptText(HWND, const std::u16string&, const std::u16string&) { return TakeAnswer(); }
 
-HRESULT DecodeImageToDib(IStream*, HBITMAP*, int, bool) { return E_NOTIMPL; }
-
 // Until the list routines are built the selected row is not scrolled to.
 void EnsureSelRowVisible(HWND) {}
 
-void CreateAllImageLists() {}
-void DestroyAllImageLists() {}
 void DrawItemListRow(const DRAWITEMSTRUCT&, HWND, int) {}
 void ShowHelp(HWND) {}
 
-void SetTitleText(HWND window, LPCWSTR text) {
-    if (window && text) SetWindowTextW(window, text);
-}
+// Theme painting and item glyphs until the toolkit draws them: frames, lines and text are drawn
+// plainly, glyphs only take their room.
+#include "platform/gdi.h"
+#include "extras/theme_words.h"
+#include "ui/item_paint.h"
+#include "ui/screen_class.h"
 
-// No custom icons read yet: the index stays empty.
-void LoadCustomIconsFile() {}
+namespace {
+int GlyphAdvance() { return IsVgaScreen() ? 14 : 10; }
+}  // namespace
+
+void DrawStrAt(HDC dc, int x, int y, std::u16string_view text, int) {
+    ExtTextOutW(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
+}
+int DrawStatusIcon(HDC, int, int, int, bool, bool, bool) { return GlyphAdvance(); }
+int DrawLargeStatusIcon(HDC, int, int, int) { return GlyphAdvance(); }
+int DrawCheckGlyph(HDC, int, int, bool, bool large, bool) { return large ? 14 : 10; }
+int DrawStateGlyph(HDC, int, int, int, bool, LONG) { return 8; }
+int DrawTaskDueGlyph(HDC, int, int) { return GlyphAdvance(); }
+void DrawLargeListIcon(HDC, int, int, int) {}
+void DrawItemImage(HDC, ItemImageList, int, int, int) {}
+void DrawFieldIcon(HDC, int, int, LONG) {}
+void HideAllViewWindows() {}
 
 // ---- The open-dialog stack (declared in ui/open_dlg_stack.h): a working stand-in, since the
 // wallet lock relies on it to close its dialogs.
