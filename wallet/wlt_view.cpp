@@ -47,12 +47,6 @@ constexpr int kTitleChars = 600;
 constexpr int kFilePickerChoose = 1;
 constexpr int kWelcomeNoteField = 1;
 
-void HideOtherViewWnds() {
-    for (HWND window : {g_ViewWnds.scheduleList, g_ViewWnds.taskList, g_ViewWnds.contactsList, g_ViewWnds.contactGrid,
-                        g_ViewWnds.notesList, g_ViewWnds.projectTree, g_ViewWnds.agendaView, g_ViewWnds.weekdayBar})
-        if (window) ShowWindow(window, SW_HIDE);
-}
-
 void SetWltTitle() {
     WCHAR title[kTitleChars] = {};
     _snwprintf(title, kTitleChars - 1, kWltOpenTitleFormat, GetWltFileTitle().c_str());
@@ -125,7 +119,7 @@ void FillWalletTree() {
 void SwitchToWltView() {
     SetTitleText(g_Frame.mainWnd, kWltTitle);
     ViewId = kViewWalletLocked;
-    HideOtherViewWnds();
+    HideAllViewWindows();
     if (g_ViewWnds.walletTree) ShowWindow(g_ViewWnds.walletTree, SW_HIDE);
     CreateViewMenuBar(&g_MenuBars.walletLocked, 0, g_Frame.mainWnd, kShowBar);
     Repaint();
@@ -206,7 +200,7 @@ void ShowWalletView() {
     TouchWltActivity();
     ViewId = kViewWallet;
     SetWltTitle();
-    HideOtherViewWnds();
+    HideAllViewWindows();
     CreateViewMenuBar(&g_MenuBars.wallet, 0, g_Frame.mainWnd, kShowBar);
     if (g_ViewWnds.walletTree) PlaceViewWnd(g_ViewWnds.walletTree, kPlaceTree);
     Repaint();

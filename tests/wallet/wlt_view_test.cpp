@@ -9,6 +9,7 @@
 #include "platform/commctrl.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
+#include "platform/gdi.h"
 #include "platform/testing_dialogs.h"
 #include "platform/testing_display.h"
 #include "platform/time.h"
@@ -334,6 +335,85 @@ TEST_F(WalletDialogs, LockClosesTheItemDialogAsCancelled) {
     const auto shown = platform::testing::DialogsShown();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].result, kWltDlgCancel);
+}
+
+}  // namespace
+
+namespace {
+
+using wallettest::FilledItem;
+
+class WalletDetail : public WalletView {};
+
+TEST_F(WalletDetail, GeneratorShowsItsPasswordAndTheNoticeBeforeOk) {
+    g_WltSettings.genDigitsOnly = 1;
+    g_WltSettings.genLength = 6;
+    platform::testing::ActInsideDialog([](HWND dialog) {
+        PressDialogButton(dialog, IDM_DLG_DONE);  // nothing made yet: stays open
+        PressDialogButton(dialog, IDC_WLT_NEW_PASSWORD);
+        WCHAR shown[32] = {};
+        GetDlgItemTextW(dialog, IDC_WLT_GENERATED, shown, 32);
+        EXPECT_EQ(std::u16string(shown), g_GeneratedPassword);
+        PressDialogButton(dialog, IDM_DLG_DONE);
+    });
+    EXPECT_TRUE(RunGeneratePasswordDlg(host_));
+    ASSERT_EQ(g_GeneratedPassword.size(), 6u);
+    const auto boxes = platform::testing::MessageBoxesShown();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find(u"'" + g_GeneratedPassword + u"'"), std::u16string::npos);
+}
+
+TEST_F(WalletDetail, SecretValuesAreMaskedUnlessMaskingIsOff) {
+    struct Case {
+        LONG kind, maskOn, noMask;
+        bool masked;
+    };
+    const Case cases[] = {
+        {kWltKindSecret, 1, 0, true}, {kWltKindSecret, 0, 0, false}, {kWltKindSecret, 1, 1, false},
+        {kWltKindText, 1, 0, false},  {kWltKindDigits, 1, 0, false},
+    };
+    for (const Case& c : cases) {
+        WltEntry field;
+        field.kind = c.kind;
+        g_Wlt.maskOn = c.maskOn;
+        g_WltSettings.noMask = c.noMask;
+        EXPECT_EQ(WltValueIsMasked(field), c.masked) << c.kind << c.maskOn << c.noMask;
+    }
+    g_Wlt.maskOn = 1;
+    g_WltSettings.noMask = 0;
+    EXPECT_TRUE(WalletCommand(host_, IDM_UNMASK));
+    EXPECT_EQ(g_Wlt.maskOn, 0);
+    EXPECT_FALSE(WalletCommand(host_, IDM_EXIT));
+}
+
+LRESULT CALLBACK DetailHostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);
+    PAINTSTRUCT ps{};
+    HDC dc = BeginPaint(window, &ps);
+    RECT area{};
+    GetClientRect(window, &area);
+    DrawWalletItem(dc, area, 0);
+    EndPaint(window, &ps);
+    return 0;
+}
+
+TEST_F(WalletDetail, ScreenshotOfTheDetailView) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DetailHostProc;
+    wc.hInstance = g_Main.instance;
+    wc.lpszClassName = u"WltDetailTestHost";
+    RegisterClassW(&wc);
+    WltItem item = FilledItem(0, u"Savings at the corner bank");
+    item.icon = 18;
+    g_Wlt.items.Append(item);
+    g_Wlt.selection = 0;
+    g_Wlt.locked = 0;
+    HWND detail = CreateWindowExW(0, u"WltDetailTestHost", u"", WS_POPUP | WS_VISIBLE, 0, 0, 240, 320, nullptr, nullptr,
+                                  g_Main.instance, nullptr);
+    platform::testing::PumpUntilIdle();
+    const auto file = std::filesystem::path(QV_TEST_OUTPUT_DIR) / "wallet_item_view.png";
+    EXPECT_TRUE(platform::testing::SaveScreenshot(file));
+    DestroyWindow(detail);
 }
 
 }  // namespace
