@@ -9,6 +9,8 @@ std::optional<WltRefusal> CheckWltFileInput(const WltFileInput& input) {
     if (input.newFile && TrimSpaces(input.name).empty()) return WltRefusal{u"Wallet File Name Required.", IDC_WLT_FILE_NAME};
     if (input.newFile && TrimSpaces(input.name).find(u'?') != std::u16string::npos)
         return WltRefusal{u"A '?' is not allowed in the file name.", IDC_WLT_FILE_NAME};
+    // The new wallet is written by its first saved change, which would replace the file there.
+    if (input.newFile && input.fileExists) return WltRefusal{kWltFileExistsText, IDC_WLT_FILE_NAME};
     if (input.secure && input.password.empty()) return WltRefusal{u"Password Required on Secure File.", IDC_WLT_PASSWORD};
     if (input.secure && input.password != input.confirm)
         return WltRefusal{u"Passwords do not match. Please re-enter passwords.", IDC_WLT_PASSWORD};

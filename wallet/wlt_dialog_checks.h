@@ -8,6 +8,8 @@
 #include "platform/types.h"
 #include "wallet/wlt_item.h"
 
+inline constexpr const WCHAR* kWltFileExistsText = u"A file with that name already exists.";
+
 struct WltRefusal {
     const WCHAR* text;
     int focusId;  // the box that takes the focus; 0 for none
@@ -19,6 +21,7 @@ struct WltFileInput {
     std::u16string password;
     std::u16string confirm;
     bool secure = true;
+    bool fileExists = false;  // a new wallet's name names a file that is there
 };
 
 // The first refusal in the dialog's order, or nothing when the input passes.

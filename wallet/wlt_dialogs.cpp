@@ -23,6 +23,7 @@
 #include "ui/file_picker.h"
 #include "ui/open_dlg_stack.h"
 #include "ui/text_prompt.h"
+#include "ui/view_focus.h"
 #include "wallet/wlt_dialog_checks.h"
 #include "wallet/wlt_file.h"
 #include "wallet/wlt_item.h"
@@ -82,6 +83,19 @@ void CloseWltDialog(HWND dialog, INT_PTR result) {
     EndDialog(dialog, result);
 }
 
+// The messages every wallet dialog answers alike: the lock's close, the Back key and the end.
+bool OnWltDlgShared(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case kMsgCloseOpenDlg: EndDialog(dialog, kWltDlgCancel); return true;
+    case WM_HOTKEY:
+        if (HIWORD(lParam) != VK_ESCAPE) return false;
+        SHSendBackToFocusWindow(message, wParam, lParam);
+        return true;
+    case WM_DESTROY: SetTitleText(GetWindow(dialog, GW_OWNER), nullptr); return false;
+    }
+    return false;
+}
+
 bool IsOkCommand(UINT id) { return id == IDOK || id == IDM_DLG_DONE; }
 bool IsCancelCommand(UINT id) { return id == IDCANCEL || id == IDM_DLG_CANCEL; }
 
@@ -100,7 +114,7 @@ void OnGenerateOk(HWND dialog) {
     CloseWltDialog(dialog, kWltDlgOk);
 }
 
-INT_PTR CALLBACK GeneratePasswordDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK GeneratePasswordDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         if (!OpenWltDialog(dialog, IDM_WLT_GENERATE_BAR)) return TRUE;
@@ -114,9 +128,8 @@ INT_PTR CALLBACK GeneratePasswordDlgProc(HWND dialog, UINT message, WPARAM wPara
         else if (IsCancelCommand(id)) CloseWltDialog(dialog, id);
         return TRUE;
     }
-    case kMsgCloseOpenDlg: EndDialog(dialog, kWltDlgCancel); return TRUE;
     }
-    return FALSE;
+    return OnWltDlgShared(dialog, message, wParam, lParam) ? TRUE : FALSE;
 }
 
 // ---- The wallet file dialog
@@ -154,6 +167,7 @@ void ValidateWltFileDlg(HWND dialog) {
     input.password = DlgText(dialog, IDC_WLT_PASSWORD);
     input.confirm = DlgText(dialog, IDC_WLT_CONFIRM);
     input.secure = IsChecked(dialog, IDC_WLT_SECURE);
+    input.fileExists = input.newFile && FileExists(g_WltDlgs.pickedFolder + TrimSpaces(input.name) + kWltExtension);
     if (const auto refusal = CheckWltFileInput(input)) {
         Refuse(dialog, *refusal);
         return;
@@ -195,9 +209,8 @@ INT_PTR CALLBACK WalletPasswordDlgProc(HWND dialog, UINT message, WPARAM wParam,
         else if (IsCancelCommand(id)) CloseWltDialog(dialog, id);
         return TRUE;
     }
-    case kMsgCloseOpenDlg: EndDialog(dialog, kWltDlgCancel); return TRUE;
     }
-    return FALSE;
+    return OnWltDlgShared(dialog, message, wParam, lParam) ? TRUE : FALSE;
 }
 
 // ---- The item dialog
@@ -299,7 +312,7 @@ void SaveWltItemDlg(HWND dialog) {
     CloseWltDialog(dialog, kWltDlgOk);
 }
 
-INT_PTR CALLBACK WalletItemDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK WalletItemDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         if (!OpenWltDialog(dialog, IDM_DONE_CANCEL_BAR)) return TRUE;
@@ -313,9 +326,8 @@ INT_PTR CALLBACK WalletItemDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
         else if (IsCancelCommand(id)) CloseWltDialog(dialog, id);
         return TRUE;
     }
-    case kMsgCloseOpenDlg: EndDialog(dialog, kWltDlgCancel); return TRUE;
     }
-    return FALSE;
+    return OnWltDlgShared(dialog, message, wParam, lParam) ? TRUE : FALSE;
 }
 
 INT_PTR RunWltItemDlg(HWND owner, WltItemDlgMode mode) {
@@ -358,7 +370,7 @@ void SaveWltFieldsDlg(HWND dialog) {
     CloseWltDialog(dialog, kWltDlgOk);
 }
 
-INT_PTR CALLBACK WalletFieldsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK WalletFieldsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         if (!OpenWltDialog(dialog, IDM_WLT_FIELDS_BAR)) return TRUE;
@@ -373,9 +385,8 @@ INT_PTR CALLBACK WalletFieldsDlgProc(HWND dialog, UINT message, WPARAM wParam, L
         else if (IsCancelCommand(id)) CloseWltDialog(dialog, id);
         return TRUE;
     }
-    case kMsgCloseOpenDlg: EndDialog(dialog, kWltDlgCancel); return TRUE;
     }
-    return FALSE;
+    return OnWltDlgShared(dialog, message, wParam, lParam) ? TRUE : FALSE;
 }
 
 }  // namespace

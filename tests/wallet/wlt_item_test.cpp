@@ -121,6 +121,8 @@ TEST_F(WalletItems, DialogInputIsRefusedInOrder) {
         {{true, u"Mine", u"abc", u"abd", true}, u"Passwords do not match. Please re-enter passwords."},
         {{true, u"Mine", u"abc", u"ABC", true}, u"Passwords do not match. Please re-enter passwords."},
         {{true, u"Mine", u"", u"x", false}, nullptr},
+        {{true, u"Mine", u"", u"x", false, true}, kWltFileExistsText},
+        {{false, u"", u"abc", u"abc", true, true}, nullptr},
         {{false, u"", u"abc", u"abc", true}, nullptr},
     };
     for (const Case& c : cases) {

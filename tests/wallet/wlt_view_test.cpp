@@ -14,6 +14,7 @@
 #include "platform/testing_display.h"
 #include "platform/time.h"
 #include "resources/resource.h"
+#include "wallet/wlt_dialog_checks.h"
 #include "wallet/wlt_dialogs.h"
 #include "wallet/wlt_lock.h"
 #include "platform/user.h"
@@ -414,6 +415,35 @@ TEST_F(WalletDetail, ScreenshotOfTheDetailView) {
     const auto file = std::filesystem::path(QV_TEST_OUTPUT_DIR) / "wallet_item_view.png";
     EXPECT_TRUE(platform::testing::SaveScreenshot(file));
     DestroyWindow(detail);
+}
+
+}  // namespace
+
+namespace {
+
+class WalletNewFile : public WalletView {};
+
+TEST_F(WalletNewFile, NewWalletTakesTheTrimmedNameButNeverAnExistingFile) {
+    g_Wlt.path = u"\\My Documents\\Old.zqw";
+    SetWltFolder();
+    device_.WriteFile(u"\\My Documents\\Taken.zqw", "someone's wallet");
+    platform::testing::ActInsideDialog([](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_WLT_FILE_NAME, u"Taken");
+        SetDlgItemTextW(dialog, IDC_WLT_PASSWORD, u"pw");
+        SetDlgItemTextW(dialog, IDC_WLT_CONFIRM, u"pw");
+        PressDialogButton(dialog, IDM_DLG_DONE);  // refused: the dialog stays
+        SetDlgItemTextW(dialog, IDC_WLT_FILE_NAME, u"  Second ");
+        PressDialogButton(dialog, IDM_DLG_DONE);
+    });
+    NewWalletFile();
+    EXPECT_EQ(CountBoxes(kWltFileExistsText), 1);
+    EXPECT_EQ(device_.ReadFile(u"\\My Documents\\Taken.zqw"), "someone's wallet");
+    EXPECT_EQ(g_Wlt.path, u"\\My Documents\\Second.zqw");
+    EXPECT_EQ(g_Wlt.secured, 1);
+    EXPECT_EQ(g_Wlt.password, u"pw");
+    EXPECT_EQ(g_Wlt.locked, 0);
+    for (const LONG number : g_Wlt.reserved) EXPECT_EQ(number, -1);
+    EXPECT_EQ(Tree(), (std::vector<Node>{{kWltNoItemsText, {}}}));
 }
 
 }  // namespace
