@@ -321,3 +321,7 @@
 #define QV_RC_LBS_MULTIPLESEL 0x0008L
 #define QV_RC_ES_PASSWORD 0x0020L
 #define QV_RC_LVS_LIST_STYLE 0x400DL
+// The wallet dialogs' layouts for landscape QVGA-class screens.
+#define IDD_WLT_ITEM_LS 7259
+#define IDD_WLT_FIELDS_LS 7260
+#define IDD_WLT_FILE_LS 7286

@@ -22,6 +22,7 @@
 #include "resources/resource.h"
 #include "ui/file_picker.h"
 #include "ui/open_dlg_stack.h"
+#include "ui/screen_class.h"
 #include "ui/text_prompt.h"
 #include "ui/view_focus.h"
 #include "wallet/wlt_dialog_checks.h"
@@ -46,6 +47,20 @@ constexpr COLORREF kFolderColour = RGB(0, 0, 128);
 constexpr int kTextChars = 4096;  // the dialogs take at most 4095 characters of a box
 constexpr int kFolderPickerMode = 3;
 constexpr WCHAR kMaskChar = u'*';
+
+// Each dialog's portrait layout and its layout for landscape QVGA-class screens.
+struct WltLayoutPair {
+    int portrait;
+    int landscape;
+};
+constexpr WltLayoutPair kWltFileLayouts{IDD_WLT_FILE, IDD_WLT_FILE_LS};
+constexpr WltLayoutPair kWltItemLayouts{IDD_WLT_ITEM, IDD_WLT_ITEM_LS};
+constexpr WltLayoutPair kWltFieldsLayouts{IDD_WLT_FIELDS, IDD_WLT_FIELDS_LS};
+
+LPCWSTR WltLayout(const WltLayoutPair& pair) {
+    const bool landscapeQvga = IsLandscapeScreen() && !IsVgaScreen();
+    return MAKEINTRESOURCEW(landscapeQvga ? pair.landscape : pair.portrait);
+}
 
 struct WltDialogs {
     WltFileDlgMode fileMode = WltFileDlgMode::New;
@@ -332,7 +347,7 @@ INT_PTR CALLBACK WalletItemDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
 
 INT_PTR RunWltItemDlg(HWND owner, WltItemDlgMode mode) {
     g_WltDlgs.itemMode = mode;
-    return DialogBoxParamW(g_Main.instance, MAKEINTRESOURCEW(IDD_WLT_ITEM), owner, WalletItemDlgProc, 0);
+    return DialogBoxParamW(g_Main.instance, WltLayout(kWltItemLayouts), owner, WalletItemDlgProc, 0);
 }
 
 // ---- The fields dialog
@@ -415,7 +430,7 @@ void PromptWltPassword() {
 
 bool RunWalletFileDlg(WltFileDlgMode mode) {
     g_WltDlgs.fileMode = mode;
-    return DialogBoxParamW(g_Main.instance, MAKEINTRESOURCEW(IDD_WLT_FILE), g_Frame.mainWnd, WalletPasswordDlgProc,
+    return DialogBoxParamW(g_Main.instance, WltLayout(kWltFileLayouts), g_Frame.mainWnd, WalletPasswordDlgProc,
                            0) == kWltDlgOk;
 }
 
@@ -455,5 +470,5 @@ void EditWltItem() {
 void EditWltItemFields() {
     TouchWltActivity();
     if (!SelectedWltItem()) return;
-    DialogBoxParamW(g_Main.instance, MAKEINTRESOURCEW(IDD_WLT_FIELDS), g_Frame.mainWnd, WalletFieldsDlgProc, 0);
+    DialogBoxParamW(g_Main.instance, WltLayout(kWltFieldsLayouts), g_Frame.mainWnd, WalletFieldsDlgProc, 0);
 }

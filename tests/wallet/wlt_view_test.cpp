@@ -2,6 +2,7 @@
 // wallet, a secured file with its password), removing an item, renaming the file, and a screenshot.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -444,6 +445,37 @@ TEST_F(WalletNewFile, NewWalletTakesTheTrimmedNameButNeverAnExistingFile) {
     EXPECT_EQ(g_Wlt.locked, 0);
     for (const LONG number : g_Wlt.reserved) EXPECT_EQ(number, -1);
     EXPECT_EQ(Tree(), (std::vector<Node>{{kWltNoItemsText, {}}}));
+}
+
+}  // namespace
+
+namespace {
+
+class WalletLayouts : public WalletView {};
+
+TEST_F(WalletLayouts, LandscapeQvgaScreensGetTheTwoColumnLayout) {
+    struct Case {
+        int width, height;
+        bool landscapeLayout;
+    };
+    const Case cases[] = {{240, 320, false}, {320, 240, true}, {640, 480, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.width);
+        platform::DeviceProfile profile;
+        profile.screenWidth = c.width;
+        profile.screenHeight = c.height;
+        device_.SetProfile(profile);
+        platform::testing::ClearDialogs();
+        platform::testing::ActInsideDialog([](HWND dialog) { PressDialogButton(dialog, IDM_DLG_CANCEL); });
+        EXPECT_FALSE(RunWalletFileDlg(WltFileDlgMode::New));
+        const auto shown = platform::testing::DialogsShown();
+        ASSERT_EQ(shown.size(), 1u);
+        const auto& ids = shown[0].controls;
+        const auto folder = std::find(ids.begin(), ids.end(), IDC_WLT_FOLDER);
+        const auto password = std::find(ids.begin(), ids.end(), IDC_WLT_PASSWORD);
+        ASSERT_TRUE(folder != ids.end() && password != ids.end());
+        EXPECT_EQ(folder < password, c.landscapeLayout);
+    }
 }
 
 }  // namespace
