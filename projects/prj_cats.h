@@ -1,0 +1,7 @@
+// Project categories: category names that begin with "prj:" carry an item's projects.
+#pragma once
+
+#include <string_view>
+
+// The name begins with "prj:", in any case.
+bool IsPrjCat(std::u16string_view name);
