@@ -122,8 +122,11 @@ LONG RowMask(const RecurChoiceRow& row, const DateRec& date) {
     return 0;
 }
 
+// The form dialog takes any number for every N; an interval below 1 names no series at all, so
+// it is saved as 1.
 LONG RowInterval(const RecurChoiceRow& row) {
-    return row.patternInterval == kCustomInterval ? g_CustomRecur.everyN : row.patternInterval;
+    if (row.patternInterval != kCustomInterval) return row.patternInterval;
+    return g_CustomRecur.everyN < 1 ? 1 : g_CustomRecur.everyN;
 }
 
 void SetPatternShape(IRecurrencePattern* p, const RecurChoiceRow& row, const DateRec& date, DATE start) {

@@ -213,6 +213,15 @@ TEST_F(RecurSaveTest, WorkWeekIgnoresTheStartDayAndAnEmptyCustomWeekHasNoDays) {
     EXPECT_EQ(mask, 0);
 }
 
+TEST_F(RecurSaveTest, CustomIntervalBelowOneIsSavedAsOne) {
+    for (const LONG everyN : {0L, -4L}) {
+        g_CustomRecur.everyN = everyN;
+        const SavedPattern daily = ReadBack(SaveAppt(kRecurEveryXDays, kTuesday22March));
+        ASSERT_TRUE(daily.recurring);
+        EXPECT_EQ(daily.interval, 1) << everyN;
+    }
+}
+
 TEST_F(RecurSaveTest, TheEndComesFromTheCustomState) {
     g_CustomRecur.endsAfter = 1;
     g_CustomRecur.occurrences = 5;
