@@ -1,0 +1,14 @@
+// What the editor dialogs take of the toolkit's dialog services: the soft-key bar of a dialog,
+// the edit behaviours installed on its fields, and the re-layout with the other template of a pair
+// when the screen turns.
+#pragma once
+
+#include "platform/types.h"
+
+// Full screen and the bar; with takeBackKey the dialog handles the Back key. FALSE on failure.
+BOOL InitDlgMenuBar(HWND dialog, UINT barId, BOOL takeBackKey);
+// a and b set: a date field with the Enter pop-up; a set, b clear: a date field whose Enter opens
+// the date picker; a clear: a keypad field. FALSE when the control is already subclassed.
+BOOL SubclassControl(HWND control, BOOL a, BOOL b);
+// Lays an open dialog out again with another template (version 5 and later only). Returns 1.
+int RelayoutDlgForOrientation(HWND dialog, UINT templateId);
