@@ -2,6 +2,7 @@
 #include "calendar/agenda_view.h"
 #include "calendar/month_view.h"
 #include "calendar/calendar_input.h"
+#include "calendar/row_separator.h"
 
 void DropMonthGridCache() {}
 
@@ -22,3 +23,4 @@ void CalendarStylusUp(LPARAM) {}
 void CalendarDoubleTap(LPARAM) {}
 void DrawSchedItem(const DRAWITEMSTRUCT&) {}
 void MeasureSchedRow(MEASUREITEMSTRUCT&) {}
+void DrawSeparator(HDC, int, int, int, int) {}

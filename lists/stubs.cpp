@@ -1,4 +1,5 @@
 // Stand-ins for the parts of the task and contact lists that are not built yet.
+#include "core/cur_item.h"
 #include "lists/cat_filter.h"
 #include "lists/cts_view.h"
 #include "lists/task_view.h"
@@ -7,6 +8,13 @@
 #include "frame/side_files.h"
 
 bool GetViewCatFilter() { return false; }
+BOOL ApptPassCatFilter(const ApptRecord&) { return TRUE; }
+BOOL TskPassCatFilter(const TskRecord&, LONG) { return TRUE; }
+BOOL CtsPassCatFilter(const CtsRecord&, LONG) { return TRUE; }
+BOOL CheckTskSelected(BOOL) {
+    ResetSelection();
+    return FALSE;
+}
 
 void RelayoutTaskView() {}
 void DropTaskRowCache() {}

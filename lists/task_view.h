@@ -11,3 +11,7 @@ void DropTaskRowCache();
 void EnsureTaskSelVisible();
 void PaintTskView(const DRAWITEMSTRUCT& item);
 void GetTskListMetrics(MEASUREITEMSTRUCT& measure);
+
+// Makes the task of the selected row the current item; with tellUser and no task selected it says
+// "No Task Selected.". TRUE when a task is selected.
+BOOL CheckTskSelected(BOOL tellUser);

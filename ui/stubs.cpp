@@ -1,14 +1,10 @@
-// Stand-ins for the toolkit's picture decoding, text prompt and titles until they are built:
-// no picture decodes, the prompt gives the answer a test set for it (else a cancel), a title is the
-// window text alone.
+// Stand-ins for the toolkit's text prompt, help and list rows until they are built: the prompt gives
+// the answer a test set for it (else a cancel).
 #include "platform/user.h"
-#include "ui/imaging.h"
 #include "ui/list_rows.h"
 #include "ui/text_prompt.h"
 #include "ui/dlg_services.h"
 #include "ui/help.h"
-#include "ui/image_lists.h"
-#include "ui/view_focus.h"
 #include "frame/side_files.h"
 
 std::u16string g_PromptText;
@@ -43,22 +39,11 @@ INT_PTR PromptTextById(HWND, UINT, UINT) { return TakeAnswer(); }
 
 INT_PTR PromptText(HWND, const std::u16string&, const std::u16string&) { return TakeAnswer(); }
 
-HRESULT DecodeImageToDib(IStream*, HBITMAP*, int, bool) { return E_NOTIMPL; }
-
 // Until the list routines are built the selected row is not scrolled to.
 void EnsureSelRowVisible(HWND) {}
 
-void CreateAllImageLists() {}
-void DestroyAllImageLists() {}
 void DrawItemListRow(const DRAWITEMSTRUCT&, HWND, int) {}
 void ShowHelp(HWND) {}
-
-void SetTitleText(HWND window, LPCWSTR text) {
-    if (window && text) SetWindowTextW(window, text);
-}
-
-// No custom icons read yet: the index stays empty.
-void LoadCustomIconsFile() {}
 
 // Until the dialog services are built: dialogs run without a bar, their fields plain.
 BOOL InitDlgMenuBar(HWND, UINT, BOOL) { return TRUE; }
