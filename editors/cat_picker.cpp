@@ -2,10 +2,16 @@
 #include "editors/cat_picker.h"
 
 #include "core/cat_file.h"
+#include "core/show_message.h"
 #include "core/cat_record.h"
 #include "core/text_util.h"
 #include "platform/text.h"
+#include "platform/commctrl.h"
+#include "platform/user.h"
 #include "projects/prj_cats.h"
+#include "resources/resource.h"
+#include "editors/res_text.h"
+#include "ui/text_prompt.h"
 
 std::u16string g_CatPickerText;
 LONG g_CatsEditedFlag = 0;
@@ -13,6 +19,15 @@ LONG g_CatsEditedFlag = 0;
 namespace {
 
 constexpr COLORREF kCatPickerDefaultOffer = 0x8B0000;
+constexpr const WCHAR* kPrjCatNotLoaded = u"Project Category Added. Not Loaded Here.";
+
+void SelectListRow(HWND list, int row) {
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(list, LVM_SETSELECTIONMARK, 0, row);
+}
 
 ValSnapArray g_CatPickerRows;
 
@@ -89,4 +104,39 @@ bool CommitCatPickerRows() {
 
 COLORREF CatPickerStartColour(COLORREF colour) {
     return colour == kCatDefaultColour ? kCatPickerDefaultOffer : colour;
+}
+
+int AddCatPickerRow(HWND dialog, int listId, int catIndex) {
+    if (catIndex < 0 || catIndex >= g_CatList.Size()) return -1;
+    if (IsPrjCat(g_CatList[catIndex].name)) {
+        ShowMessage(dialog, kPrjCatNotLoaded, MB_OK);
+        return -1;
+    }
+    const int position = CatPickerRowPos(catIndex);
+    g_CatPickerRows.InsertAt(position, MakeCatPickerRow(catIndex));
+    const HWND list = GetDlgItem(dialog, listId);
+    if (!list) return position;
+    std::u16string label = g_CatPickerRows[position].label;
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = position;
+    item.pszText = label.data();
+    SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    SelectListRow(list, position);
+    return position;
+}
+
+int NewCatInPicker(HWND dialog) {
+    g_PromptText.clear();
+    int position = -1;
+    if (PromptTextById(dialog, IDS_NEW_CATEGORY, IDS_ENTER_CATEGORY_NAME) == kPromptAccepted && !g_PromptText.empty()) {
+        const std::u16string name = g_PromptText;
+        if (CatNameExists(name)) {
+            ShowMessage(dialog, LoadResStr(IDS_CATEGORY_EXISTS).c_str(), MB_ICONEXCLAMATION);
+        } else {
+            position = AddCatPickerRow(dialog, kCatPickerListId, AddCatSorted(name));
+        }
+    }
+    if (const HWND list = GetDlgItem(dialog, kCatPickerListId)) SetFocus(list);
+    return position;
 }

@@ -33,3 +33,12 @@ int CatPickerRowPos(int catIndex);
 bool CommitCatPickerRows();
 // The colour the colour picker starts at: the stored default is offered as 0x8B0000.
 COLORREF CatPickerStartColour(COLORREF colour);
+
+inline constexpr int kCatPickerListId = 3261;
+
+// "New Category": asks for a name; an empty answer does nothing, an existing name (any case) is
+// refused with "Category Exists", else the category is added in sorted order and its row inserted
+// (a project category is added but gets no row). Returns the new row's position, or -1.
+int NewCatInPicker(HWND dialog);
+// Inserts the row of one category record into the rows and the list view, selected.
+int AddCatPickerRow(HWND dialog, int listId, int catIndex);

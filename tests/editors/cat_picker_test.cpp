@@ -7,7 +7,10 @@
 #include "core/cat_file.h"
 #include "core/cat_record.h"
 #include "core/program_folder.h"
+#include "platform/testing_user.h"
+#include "platform/user.h"
 #include "tests/editors/program_device.h"
+#include "ui/text_prompt.h"
 
 namespace {
 
@@ -65,6 +68,51 @@ TEST_F(CatPickerTest, OkBuildsTheResultAndSavesChangedColours) {
 TEST_F(CatPickerTest, TheDefaultColourIsOfferedDarker) {
     EXPECT_EQ(CatPickerStartColour(kCatDefaultColour), static_cast<COLORREF>(0x8B0000));
     EXPECT_EQ(CatPickerStartColour(0x123456), static_cast<COLORREF>(0x123456));
+}
+
+}  // namespace
+
+namespace {
+
+class NewCatTest : public CatPickerTest {
+protected:
+    void TearDown() override {
+        platform::testing::ClearMessageBoxes();
+        CatPickerTest::TearDown();
+    }
+    static std::vector<std::u16string> RowLabels() {
+        std::vector<std::u16string> labels;
+        for (const ValSnap& row : CatPickerRows()) labels.push_back(row.label);
+        return labels;
+    }
+};
+
+TEST_F(NewCatTest, ANewNameGetsItsSortedRow) {
+    // After the project category in the list, so one row before its place there.
+    testing_prompt::SetNextAnswer(kPromptAccepted, u"Shopping");
+    EXPECT_EQ(NewCatInPicker(nullptr), 2);
+    EXPECT_EQ(RowLabels(), (std::vector<std::u16string>{u"Home", u"Personal", u"Shopping", u"Work"}));
+    EXPECT_TRUE(CatNameExists(u"Shopping"));
+}
+
+TEST_F(NewCatTest, ExistingEmptyAndProjectNamesAddNoRow) {
+    platform::testing::ClearMessageBoxes();
+    platform::testing::AnswerMessageBox(IDOK);
+    testing_prompt::SetNextAnswer(kPromptAccepted, u"WORK");
+    EXPECT_EQ(NewCatInPicker(nullptr), -1);
+    testing_prompt::SetNextAnswer(kPromptAccepted, u"");
+    EXPECT_EQ(NewCatInPicker(nullptr), -1);
+    testing_prompt::SetNextAnswer(kPromptCancelled, u"Ignored");
+    EXPECT_EQ(NewCatInPicker(nullptr), -1);
+    platform::testing::AnswerMessageBox(IDOK);
+    testing_prompt::SetNextAnswer(kPromptAccepted, u"prj:Roof");
+    EXPECT_EQ(NewCatInPicker(nullptr), -1);
+    EXPECT_TRUE(CatNameExists(u"prj:Roof"));  // created, though not shown here
+    EXPECT_EQ(CatPickerRows().Size(), 3);
+    const auto shown = platform::testing::MessageBoxesShown();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].text, u"Category Exists");
+    EXPECT_EQ(shown[1].text, u"Project Category Added. Not Loaded Here.");
 }
 
 }  // namespace
