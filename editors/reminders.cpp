@@ -160,3 +160,34 @@ void InitReminderSnaps() {
     }
     BuildReminderSnaps();
 }
+
+void PutApptReminder(IAppointment* appt, int listChoice) {
+    if (!appt) return;
+    if (g_CustomReminder.useCustom != 0) {
+        const LONG minutes = CustomReminderMinutes(g_CustomReminder);
+        appt->put_ReminderSet(minutes != 0 ? VARIANT_TRUE : VARIANT_FALSE);
+        if (minutes != 0) appt->put_ReminderMinutesBeforeStart(minutes);
+        return;
+    }
+    if (listChoice < 0 || listChoice >= kReminderChoiceCount) return;
+    if (listChoice == 0) {
+        appt->put_ReminderSet(VARIANT_FALSE);
+        return;
+    }
+    appt->put_ReminderSet(VARIANT_TRUE);
+    appt->put_ReminderMinutesBeforeStart(ReminderChoiceMinutes(listChoice));
+}
+
+int GetApptReminderChoice(IAppointment* appt) {
+    g_CustomReminder.useCustom = 0;
+    if (!appt) return 0;
+    VARIANT_BOOL set = VARIANT_FALSE;
+    LONG minutes = 0;
+    appt->get_ReminderSet(&set);
+    appt->get_ReminderMinutesBeforeStart(&minutes);
+    if (set == VARIANT_FALSE || minutes == 0) return 0;
+    const int choice = ReminderChoiceOf(minutes);
+    if (choice >= 0) return choice;
+    SetCustomReminderFromMinutes(g_CustomReminder, minutes);
+    return -1;
+}

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/val_snap.h"
+#include "platform/poom.h"
 #include "platform/types.h"
 
 inline constexpr int kReminderChoiceCount = 12;
@@ -50,3 +51,10 @@ ValSnapArray& ReminderSnaps();
 void BuildReminderSnaps();
 // The dialog's opening step: a clear use-custom zeroes the span, then the rows are built.
 void InitReminderSnaps();
+
+// Saving: the custom span in use decides first (0 minutes: off); else choice 0 is off and 1..11 set
+// their minutes; no choice (-1, an unlisted DEFREM) writes no reminder property at all.
+void PutApptReminder(IAppointment* appt, int listChoice);
+// Loading: the list choice of the item's reminder (0 when off or 0 minutes), use-custom cleared; an
+// unlisted number of minutes turns use-custom on with its span and gives -1 (the custom row).
+int GetApptReminderChoice(IAppointment* appt);

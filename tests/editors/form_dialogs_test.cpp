@@ -2,6 +2,7 @@
 // has the form's Occurs, reminder and private controls, and driven from inside their loops.
 #include <gtest/gtest.h>
 
+#include "core/app_settings.h"
 #include "editors/custom_recur.h"
 #include "editors/custom_recur_dlg.h"
 #include "editors/custom_reminder_dlg.h"
@@ -174,6 +175,50 @@ TEST_F(FormDialogsTest, TickingAfterClearsTheEndDateAndCancelKeepsTheNeedToEdit)
     CustomRecurDlg(form_);
     EXPECT_EQ(g_CustomRecur.needsEdit, 1);
     EXPECT_FALSE(OccursIsCustom(form_));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FormDialogsTest, ReminderListSelectsTheDefaultReminderWhenItIsListed) {
+    const LONG saved = g_Settings.defRem;
+    const struct {
+        LONG defRem;
+        LRESULT selected;
+    } cases[] = {{0, 0}, {60, 6}, {10080, 11}, {45, LB_ERR}};
+    for (const auto& c : cases) {
+        g_Settings.defRem = c.defRem;
+        SendMessageW(Item(kReminderListId), LB_RESETCONTENT, 0, 0);
+        FillReminderCombo(form_);
+        EXPECT_EQ(SendMessageW(Item(kReminderListId), LB_GETCOUNT, 0, 0), kReminderChoiceCount);
+        EXPECT_EQ(SendMessageW(Item(kReminderListId), LB_GETCURSEL, 0, 0), c.selected) << c.defRem;
+    }
+    g_Settings.defRem = saved;
+}
+
+TEST_F(FormDialogsTest, RefillingTheOccursListKeepsTheChoice) {
+    INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), ICC_DATE_CLASSES};
+    InitCommonControlsEx(&init);
+    const HWND picker = CreateWindowExW(0, DATETIMEPICK_CLASSW, u"", WS_CHILD | DTS_SHOWNONE, 0, 0, 100, 20, form_,
+                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStartDatePickerId)), nullptr,
+                                        nullptr);
+    ASSERT_NE(picker, nullptr);
+    SYSTEMTIME tuesday = DateRec(2022, 3, 22);
+    static_cast<void>(DateTime_SetSystemtime(picker, GDT_VALID, &tuesday));
+    FillRecurComboFromDlg(form_, kStartDatePickerId);
+    SendMessageW(Item(kOccursListId), LB_SETCURSEL, 4, 0);
+    SYSTEMTIME wednesday = DateRec(2022, 3, 23);
+    static_cast<void>(DateTime_SetSystemtime(picker, GDT_VALID, &wednesday));
+    FillRecurComboFromDlg(form_, kStartDatePickerId);
+    EXPECT_EQ(SendMessageW(Item(kOccursListId), LB_GETCURSEL, 0, 0), 4);
+    WCHAR text[100] = {};
+    SendMessageW(Item(kOccursListId), LB_GETTEXT, 4, reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(std::u16string(text), u"Every Wednesday");
+    // No date in the picker: still the full list, for today.
+    static_cast<void>(DateTime_SetSystemtime(picker, GDT_NONE, nullptr));
+    FillRecurComboFromDlg(form_, kStartDatePickerId);
+    EXPECT_EQ(SendMessageW(Item(kOccursListId), LB_GETCOUNT, 0, 0), kRecurChoiceCount);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "core/app_settings.h"
+#include "core/poom_session.h"
+#include "platform/testing_pim.h"
 #include "platform/testing.h"
 
 namespace {
@@ -80,6 +82,83 @@ TEST(Reminders, ListDialogRowsZeroAnUnusedSpanAndCommitEdits) {
     InitReminderSnaps();  // a span in use is kept
     EXPECT_EQ(rows[4].indexValue, 9);
     g_CustomReminder = CustomReminderState{};
+}
+
+}  // namespace
+
+namespace {
+
+class ReminderSaveTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StartPoomSession(nullptr);
+        ASSERT_NE(GetPoomApp(), nullptr);
+        g_CustomReminder = CustomReminderState{};
+    }
+    void TearDown() override {
+        EndPoomSession();
+        g_CustomReminder = CustomReminderState{};
+        EXPECT_EQ(platform::testing::LivePimObjects(), 0);
+    }
+
+    // An appointment saved with the reminder of the choice (and whatever custom state is set),
+    // read back into a fresh object.
+    PoomPtr<IAppointment> SaveAndReload(int listChoice, bool presetReminder = false) {
+        PoomPtr<IDispatch> object;
+        EXPECT_EQ(GetPoomApp()->CreateItem(olAppointmentItem, object.Out()), S_OK);
+        const PoomPtr<IAppointment> appt = QueryPoom<IAppointment>(object.Get(), IID_IAppointment);
+        appt->put_Subject(u"Call");
+        appt->put_Start(DateRecToPoom(GetPoomApp(), DateRec(2022, 3, 22, 14, 0, 0)));
+        appt->put_Duration(30);
+        if (presetReminder) {
+            appt->put_ReminderSet(VARIANT_TRUE);
+            appt->put_ReminderMinutesBeforeStart(7);
+        }
+        PutApptReminder(appt.Get(), listChoice);
+        EXPECT_EQ(appt->Save(), S_OK);
+        LONG oid = -1;
+        appt->get_Oid(&oid);
+        return GetPoomItem<IAppointment>(GetPoomApp(), oid, IID_IAppointment);
+    }
+
+    platform::testing::TestDevice device;
+};
+
+TEST_F(ReminderSaveTest, ListChoicesAndCustomSpansRoundTrip) {
+    const struct {
+        int choice;
+        CustomReminderState custom;
+        int loadedChoice;
+        CustomReminderState loadedCustom;
+    } cases[] = {
+        {0, {}, 0, {}},
+        {6, {}, 6, {}},
+        {11, {}, 11, {}},
+        {3, {1, 0, 1, 30}, -1, {1, 0, 1, 30}},  // 90 minutes: only the custom row
+        {3, {1, 0, 0, 0}, 0, {}},               // an empty span turns the reminder off whatever the list shows
+        {0, {1, 0, 1, 0}, 6, {}},               // a custom hour is one of the fixed times when read back
+    };
+    for (const auto& c : cases) {
+        g_CustomReminder = c.custom;
+        const PoomPtr<IAppointment> back = SaveAndReload(c.choice);
+        ASSERT_TRUE(back);
+        g_CustomReminder = CustomReminderState{0, 9, 9, 9};
+        EXPECT_EQ(GetApptReminderChoice(back.Get()), c.loadedChoice) << c.choice;
+        EXPECT_EQ(g_CustomReminder.useCustom, c.loadedCustom.useCustom) << c.choice;
+        if (c.loadedCustom.useCustom != 0) {
+            EXPECT_EQ(g_CustomReminder.hours, c.loadedCustom.hours);
+            EXPECT_EQ(g_CustomReminder.minutes, c.loadedCustom.minutes);
+        }
+    }
+}
+
+TEST_F(ReminderSaveTest, NoSelectionWritesNoReminder) {
+    // An unlisted DEFREM leaves the list without a selection: the item keeps what it had.
+    const PoomPtr<IAppointment> back = SaveAndReload(-1, true);
+    ASSERT_TRUE(back);
+    LONG minutes = 0;
+    back->get_ReminderMinutesBeforeStart(&minutes);
+    EXPECT_EQ(minutes, 7);
 }
 
 }  // namespace
