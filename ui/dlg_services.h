@@ -12,3 +12,8 @@ BOOL InitDlgMenuBar(HWND dialog, UINT barId, BOOL takeBackKey);
 BOOL SubclassControl(HWND control, BOOL a, BOOL b);
 // Lays an open dialog out again with another template (version 5 and later only). Returns 1.
 int RelayoutDlgForOrientation(HWND dialog, UINT templateId);
+
+// The one-column owner-drawn item lists of the dialogs: the list fitted to the dialog (flag 1 on
+// a resize) and its key handling installed.
+void FitDlgList(HWND dialog, int listId, int flag);
+void SubclassItemList(HWND list, int flag);

@@ -49,3 +49,5 @@ void ShowHelp(HWND) {}
 BOOL InitDlgMenuBar(HWND, UINT, BOOL) { return TRUE; }
 BOOL SubclassControl(HWND, BOOL, BOOL) { return TRUE; }
 int RelayoutDlgForOrientation(HWND, UINT) { return 1; }
+void FitDlgList(HWND, int, int) {}
+void SubclassItemList(HWND, int) {}
