@@ -23,3 +23,9 @@ bool IsPrjCat(std::u16string_view name) {
     }
     return true;
 }
+
+// No project tree yet: no project paths.
+RecordArray<std::u16string>& ProjectPathList() {
+    static RecordArray<std::u16string> paths;
+    return paths;
+}

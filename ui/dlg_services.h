@@ -17,3 +17,8 @@ int RelayoutDlgForOrientation(HWND dialog, UINT templateId);
 // a resize) and its key handling installed.
 void FitDlgList(HWND dialog, int listId, int flag);
 void SubclassItemList(HWND list, int flag);
+// The stack of open dialogs (at most 6).
+void PushOpenDlg(HWND dialog);
+void PopOpenDlg();
+// Inserts the text at the caret of an edit control.
+void InsertTextAtCaret(HWND edit, const WCHAR* text);

@@ -51,3 +51,6 @@ BOOL SubclassControl(HWND, BOOL, BOOL) { return TRUE; }
 int RelayoutDlgForOrientation(HWND, UINT) { return 1; }
 void FitDlgList(HWND, int, int) {}
 void SubclassItemList(HWND, int) {}
+void PushOpenDlg(HWND) {}
+void PopOpenDlg() {}
+void InsertTextAtCaret(HWND, const WCHAR*) {}

@@ -1,0 +1,267 @@
+// The pick dialog 134 over the text templates, the project paths and callers' lists.
+//
+// The openers set the mode words, then run the dialog; the dialog reads them and leaves its choice
+// in g_ChosenText (and in list-pick mode g_PickIndex). The mode words stay until the next opener.
+#include "editors/text_pick_dlg.h"
+
+#include "core/show_message.h"
+#include "editors/res_text.h"
+#include "editors/text_templates.h"
+#include "platform/commctrl.h"
+#include "platform/dialogs.h"
+#include "platform/gdi.h"
+#include "platform/menus.h"
+#include "platform/owner_draw.h"
+#include "platform/system.h"
+#include "platform/user.h"
+#include "projects/prj_cats.h"
+#include "resources/resource.h"
+#include "ui/dlg_services.h"
+#include "ui/layout.h"
+#include "ui/list_rows.h"
+#include "ui/text_prompt.h"
+#include "ui/view_focus.h"
+
+std::u16string g_ChosenText;
+LONG g_PickIndex = 0;
+
+namespace {
+
+constexpr int kColumnWidth = 100;
+constexpr int kLocationFieldId = 1009;
+// Sent to the open dialogs to close them as with Cancel.
+constexpr UINT kMsgCloseOpenDlg = WM_USER + 9;
+
+// The text fields that take an inserted text: the forms' subject, location and notes, the task
+// subject and notes, and the fields 1006 and 3000 to 3010.
+constexpr int kTextFieldIds[] = {1002, kLocationFieldId, 1023, 40008, 40035, 1006};
+constexpr int kFirstNumberedField = 3000;
+constexpr int kLastNumberedField = 3010;
+
+struct PickState {
+    TextList* list = &g_UserTextList;
+    PickMode mode = PickMode::UserTexts;
+    std::u16string caption;
+    TextList pickList;
+};
+
+PickState g_Pick;
+
+bool IsTextField(int id) {
+    for (int field : kTextFieldIds) {
+        if (field == id) return true;
+    }
+    return id >= kFirstNumberedField && id <= kLastNumberedField;
+}
+
+bool ProjectOrListMode() { return g_Pick.mode == PickMode::Projects || g_Pick.mode == PickMode::ListPick; }
+
+HWND TextListView(HWND dialog) { return GetDlgItem(dialog, IDC_TEXT_LIST); }
+
+void InsertRow(HWND list, int row, const std::u16string& text) {
+    std::u16string copy = text;
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = row;
+    item.pszText = copy.data();
+    item.lParam = -1;
+    SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void SelectRow(HWND list, int row) {
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(list, LVM_SETSELECTIONMARK, 0, row);
+}
+
+int SelectionMark(HWND dialog) {
+    return static_cast<int>(SendMessageW(TextListView(dialog), LVM_GETSELECTIONMARK, 0, 0));
+}
+
+std::u16string PickTitle() {
+    switch (g_Pick.mode) {
+    case PickMode::Projects: return LoadResStr(IDS_SELECT_PROJECT);
+    case PickMode::LocTexts: return LoadResStr(IDS_SELECT_LOCATION_TEXT);
+    case PickMode::ListPick: return g_Pick.caption;
+    case PickMode::UserTexts: break;
+    }
+    return LoadResStr(IDS_SELECT_TEXT);
+}
+
+void FillSelectTextDlg(HWND dialog) {
+    SetTitleText(dialog, PickTitle().c_str());
+    const HWND list = TextListView(dialog);
+    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    LVCOLUMNW column{};
+    column.mask = LVCF_WIDTH;
+    column.cx = kColumnWidth;
+    SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    SubclassItemList(list, 0);
+    FitDlgList(dialog, IDC_TEXT_LIST, 0);
+    SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+    const TextList& texts = *g_Pick.list;
+    for (int i = 0; i < texts.Size(); ++i) InsertRow(list, i, texts[i]);
+    if (texts.Size() == 0) InsertRow(list, 0, LoadResStr(IDS_NO_TEXT_AVAILABLE));
+    SetFocus(list);
+    if (g_Pick.mode == PickMode::ListPick && g_PickIndex >= 0 && g_PickIndex < texts.Size()) {
+        SelectRow(list, g_PickIndex);
+        SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(g_PickIndex), FALSE);
+    } else if (texts.Size() > 0) {
+        SelectRow(list, 0);
+    }
+}
+
+void ReadSelectedText(HWND dialog) {
+    g_ChosenText.clear();
+    const int row = SelectionMark(dialog);
+    const TextList& texts = *g_Pick.list;
+    if (row < 0 || row >= texts.Size()) return;
+    g_ChosenText = texts[row];
+    if (g_Pick.mode == PickMode::ListPick) g_PickIndex = row;
+}
+
+void SaveModeTexts(bool location) {
+    if (location) SaveLocTexts();
+    else SaveUserTexts();
+}
+
+// New texts of the pick dialog always go to the user texts' file, as the list they join may be
+// either; the location texts are written by the subject dialog.
+void NewPickText(HWND dialog) {
+    g_PromptText.clear();
+    if (PromptTextById(dialog, IDS_NEW_TEXT_OPTION, IDS_ENTER_TEXT) != kPromptAccepted || g_PromptText.empty()) return;
+    const HWND list = TextListView(dialog);
+    TextList& texts = *g_Pick.list;
+    if (texts.Size() == 0) SendMessageW(list, LVM_DELETEITEM, 0, 0);
+    const int position = InsertTextSorted(texts, g_PromptText);
+    InsertRow(list, position, g_PromptText);
+    SelectRow(list, position);
+    SaveUserTexts();
+    SetFocus(list);
+}
+
+void RemoveSelectedText(HWND dialog) {
+    g_ChosenText.clear();
+    const int row = SelectionMark(dialog);
+    TextList& texts = *g_Pick.list;
+    if (row < 0 || row >= texts.Size()) return;
+    const HWND list = TextListView(dialog);
+    SendMessageW(list, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
+    texts.RemoveAt(row);
+    SaveModeTexts(g_Pick.mode == PickMode::LocTexts);
+    if (texts.Size() == 0) {
+        InsertRow(list, 0, LoadResStr(IDS_NO_TEXT_AVAILABLE));
+        SelectRow(list, 0);
+    }
+}
+
+INT_PTR EndPick(HWND dialog, INT_PTR result) {
+    PopOpenDlg();
+    EndDialog(dialog, result);
+    return TRUE;
+}
+
+INT_PTR OnSelectTextCommand(HWND dialog, int id) {
+    switch (id) {
+    case IDOK:
+    case IDM_DLG_DONE:
+        ReadSelectedText(dialog);
+        return EndPick(dialog, IDM_DLG_DONE);
+    case IDCANCEL:
+    case IDM_DLG_CANCEL: return EndPick(dialog, id);
+    case IDM_NEW_TEXT: NewPickText(dialog); return TRUE;
+    case IDM_REMOVE_TEXT: RemoveSelectedText(dialog); return TRUE;
+    }
+    return FALSE;
+}
+
+INT_PTR OnSelectTextInit(HWND dialog) {
+    const UINT bar = ProjectOrListMode() ? IDM_SELECT_CANCEL_BAR : IDM_TEXT_PICK_BAR;
+    if (!InitDlgMenuBar(dialog, bar, FALSE)) {
+        EndDialog(dialog, -1);
+        return TRUE;
+    }
+    FillSelectTextDlg(dialog);
+    PushOpenDlg(dialog);
+    return TRUE;
+}
+
+void UpdatePickMenu(HMENU menu) {
+    const UINT state = g_Pick.mode == PickMode::Projects ? MF_GRAYED : MF_ENABLED;
+    EnableMenuItem(menu, IDM_NEW_TEXT, MF_BYCOMMAND | state);
+    EnableMenuItem(menu, IDM_REMOVE_TEXT, MF_BYCOMMAND | state);
+}
+
+INT_PTR RunPick(HWND owner) {
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SELECT_TEXT), owner, SelectTextDlgProc, 0);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK SelectTextDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG: return OnSelectTextInit(dialog);
+    case WM_COMMAND: return OnSelectTextCommand(dialog, LOWORD(wParam));
+    case WM_KEYDOWN: return wParam == VK_RETURN ? OnSelectTextCommand(dialog, IDM_DLG_DONE) : FALSE;
+    case WM_NOTIFY:
+        if (reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(NM_RETURN)) {
+            return OnSelectTextCommand(dialog, IDM_DLG_DONE);
+        }
+        return FALSE;
+    case kMsgCloseOpenDlg: return EndPick(dialog, IDM_DLG_CANCEL);
+    case WM_INITMENUPOPUP: UpdatePickMenu(reinterpret_cast<HMENU>(wParam)); return TRUE;
+    case WM_MEASUREITEM:
+        if (wParam == IDC_TEXT_LIST) MeasureItemListRow(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_DRAWITEM:
+        if (wParam == IDC_TEXT_LIST) DrawItemListRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), TextListView(dialog), 0);
+        return TRUE;
+    case WM_SIZE: FitDlgList(dialog, IDC_TEXT_LIST, 1); return FALSE;
+    case WM_DESTROY: SetTitleText(GetParent(dialog), nullptr); return FALSE;
+    }
+    return FALSE;
+}
+
+int SelectTextDlg(HWND owner, int mode) {
+    g_ChosenText.clear();
+    if (mode != 0) {
+        g_Pick.mode = PickMode::Projects;
+        g_Pick.list = &ProjectPathList();
+        return RunPick(owner) == IDM_DLG_DONE ? 1 : 0;
+    }
+    const HWND field = GetFocus();
+    const int id = field ? GetDlgCtrlID(field) : 0;
+    if (!IsTextField(id)) {
+        MessageBoxW(owner, LoadResStr(IDS_ONLY_TEXT_FIELDS).c_str(), u"", MB_ICONEXCLAMATION);
+        return 1;
+    }
+    const bool location = id == kLocationFieldId;
+    g_Pick.mode = location ? PickMode::LocTexts : PickMode::UserTexts;
+    g_Pick.list = location ? &g_LocTextList : &g_UserTextList;
+    if (RunPick(owner) == IDM_DLG_DONE && !g_ChosenText.empty()) InsertTextAtCaret(field, g_ChosenText.c_str());
+    return 1;
+}
+
+int StrListPickDlg(HWND owner, const RecordArray<std::u16string>& strings, const std::u16string& caption) {
+    g_Pick.mode = PickMode::ListPick;
+    g_Pick.caption = caption;
+    g_Pick.pickList = strings;
+    g_Pick.list = &g_Pick.pickList;
+    g_PickIndex = 0;
+    g_ChosenText.clear();
+    return RunPick(owner) == IDM_DLG_DONE ? 1 : 0;
+}
+
+int TextListPickDlg(HWND owner, ValSnap& row) {
+    g_Pick.mode = PickMode::ListPick;
+    g_Pick.caption = row.label;
+    g_Pick.pickList = row.choices;
+    g_Pick.list = &g_Pick.pickList;
+    g_PickIndex = row.indexValue;
+    g_ChosenText.clear();
+    if (RunPick(owner) != IDM_DLG_DONE) return 0;
+    row.indexValue = g_PickIndex;
+    return 1;
+}
