@@ -12,6 +12,8 @@
 #include "platform/gdi.h"
 #include "platform/menus.h"
 #include "platform/owner_draw.h"
+#include "platform/controls.h"
+#include "platform/shell.h"
 #include "platform/system.h"
 #include "platform/user.h"
 #include "projects/prj_cats.h"
@@ -24,6 +26,7 @@
 
 std::u16string g_ChosenText;
 LONG g_PickIndex = 0;
+std::u16string g_TextInOut;
 
 namespace {
 
@@ -31,6 +34,15 @@ constexpr int kColumnWidth = 100;
 constexpr int kLocationFieldId = 1009;
 // Sent to the open dialogs to close them as with Cancel.
 constexpr UINT kMsgCloseOpenDlg = WM_USER + 9;
+// Sent by the subject line when Enter or the Action key is pressed in it.
+constexpr UINT kMsgSubjectEnter = WM_USER + 43;
+constexpr int kSubjectInChars = 4096;
+constexpr int kSubjectOutChars = 513;  // 512 characters and the terminator
+constexpr int kSubjectMargin = 5;
+constexpr int kSubjectBandExtra = 12;
+constexpr int kSubjectListGap = 15;
+constexpr int kSubjectColumnInset = 6;
+constexpr int kLocationRowKind = 8;
 
 // The text fields that take an inserted text: the forms' subject, location and notes, the task
 // subject and notes, and the fields 1006 and 3000 to 3010.
@@ -90,8 +102,7 @@ std::u16string PickTitle() {
     return LoadResStr(IDS_SELECT_TEXT);
 }
 
-void FillSelectTextDlg(HWND dialog) {
-    SetTitleText(dialog, PickTitle().c_str());
+void FillTextList(HWND dialog) {
     const HWND list = TextListView(dialog);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     LVCOLUMNW column{};
@@ -104,6 +115,13 @@ void FillSelectTextDlg(HWND dialog) {
     const TextList& texts = *g_Pick.list;
     for (int i = 0; i < texts.Size(); ++i) InsertRow(list, i, texts[i]);
     if (texts.Size() == 0) InsertRow(list, 0, LoadResStr(IDS_NO_TEXT_AVAILABLE));
+}
+
+void FillSelectTextDlg(HWND dialog) {
+    SetTitleText(dialog, PickTitle().c_str());
+    FillTextList(dialog);
+    const HWND list = TextListView(dialog);
+    const TextList& texts = *g_Pick.list;
     SetFocus(list);
     if (g_Pick.mode == PickMode::ListPick && g_PickIndex >= 0 && g_PickIndex < texts.Size()) {
         SelectRow(list, g_PickIndex);
@@ -194,6 +212,90 @@ void UpdatePickMenu(HMENU menu) {
     EnableMenuItem(menu, IDM_REMOVE_TEXT, MF_BYCOMMAND | state);
 }
 
+// The subject dialog 7303.
+
+void LayoutSubjectTextDlg(HWND dialog) {
+    RECT client{};
+    GetClientRect(dialog, &client);
+    const HWND edit = GetDlgItem(dialog, IDC_SUBJECT_EDIT);
+    RECT editRect{};
+    GetWindowRect(edit, &editRect);
+    const int editHeight = editRect.bottom - editRect.top;
+    const int width = client.right - client.left;
+    MoveWindow(edit, kSubjectMargin, kSubjectMargin, width - 2 * kSubjectMargin, editHeight, TRUE);
+    const int listTop = editHeight + kSubjectListGap;
+    const HWND list = TextListView(dialog);
+    MoveWindow(list, 0, listTop, width, client.bottom - listTop, TRUE);
+    SendMessageW(list, LVM_SETCOLUMNWIDTH, 0, width - GetSystemMetrics(SM_CXVSCROLL) - kSubjectColumnInset);
+}
+
+INT_PTR OnSubjectTextInit(HWND dialog) {
+    if (!InitDlgMenuBar(dialog, IDM_SUBJECT_TEXT_BAR, TRUE)) {
+        EndDialog(dialog, -1);
+        return TRUE;
+    }
+    const bool location = g_Pick.mode == PickMode::LocTexts;
+    SetTitleText(dialog, LoadResStr(location ? IDS_EDIT_LOCATION : IDS_EDIT_SUBJECT).c_str());
+    FillTextList(dialog);
+    if (g_Pick.list->Size() > 0) SelectRow(TextListView(dialog), 0);
+    LayoutSubjectTextDlg(dialog);
+    const HWND edit = GetDlgItem(dialog, IDC_SUBJECT_EDIT);
+    SendMessageW(edit, EM_LIMITTEXT, kSubjectInChars, 0);
+    SetWindowTextW(edit, g_TextInOut.substr(0, kSubjectInChars).c_str());
+    PushOpenDlg(dialog);
+    return TRUE;
+}
+
+INT_PTR TakeSubjectText(HWND dialog) {
+    WCHAR text[kSubjectOutChars] = {};
+    GetDlgItemTextW(dialog, IDC_SUBJECT_EDIT, text, kSubjectOutChars);
+    g_TextInOut = text;
+    return EndPick(dialog, IDM_DLG_DONE);
+}
+
+void UseSelectedText(HWND dialog) {
+    const int row = SelectionMark(dialog);
+    const TextList& texts = *g_Pick.list;
+    if (row < 0 || row >= texts.Size()) return;
+    const HWND edit = GetDlgItem(dialog, IDC_SUBJECT_EDIT);
+    SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(texts[row].c_str()));
+    SetFocus(edit);
+}
+
+void NewTextOption(HWND dialog) {
+    g_PromptText.clear();
+    if (PromptTextById(dialog, IDS_NEW_TEXT_OPTION, IDS_ENTER_TEXT) != kPromptAccepted || g_PromptText.empty()) return;
+    const HWND list = TextListView(dialog);
+    TextList& texts = *g_Pick.list;
+    if (texts.Size() == 0) SendMessageW(list, LVM_DELETEITEM, 0, 0);
+    const int position = InsertTextSorted(texts, g_PromptText);
+    InsertRow(list, position, g_PromptText);
+    SelectRow(list, position);
+    SaveModeTexts(g_Pick.mode == PickMode::LocTexts);
+    SetFocus(list);
+}
+
+void UpdateSubjectMenu(HMENU menu) {
+    const bool location = g_Pick.mode == PickMode::LocTexts;
+    ModifyMenuW(menu, IDM_NEW_TEXT, MF_BYCOMMAND | MF_STRING, IDM_NEW_TEXT,
+                location ? u"New Location Text" : u"New User Text");
+    ModifyMenuW(menu, IDM_REMOVE_TEXT, MF_BYCOMMAND | MF_STRING, IDM_REMOVE_TEXT,
+                location ? u"Remove Location Text" : u"Remove User Text");
+}
+
+INT_PTR OnSubjectTextCommand(HWND dialog, int id) {
+    switch (id) {
+    case IDOK:
+    case IDM_DLG_DONE: return TakeSubjectText(dialog);
+    case IDCANCEL:
+    case IDM_DLG_CANCEL: return EndPick(dialog, id);
+    case IDM_NEW_TEXT: NewTextOption(dialog); return TRUE;
+    case IDM_REMOVE_TEXT: RemoveSelectedText(dialog); return TRUE;
+    case IDM_INSERT_CONTACT: return TRUE;  // the contact chooser belongs to the toolkit
+    }
+    return FALSE;
+}
+
 INT_PTR RunPick(HWND owner) {
     return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SELECT_TEXT), owner, SelectTextDlgProc, 0);
 }
@@ -264,4 +366,40 @@ int TextListPickDlg(HWND owner, ValSnap& row) {
     if (RunPick(owner) != IDM_DLG_DONE) return 0;
     row.indexValue = g_PickIndex;
     return 1;
+}
+
+INT_PTR CALLBACK SubjectTextDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG: return OnSubjectTextInit(dialog);
+    case WM_COMMAND: return OnSubjectTextCommand(dialog, LOWORD(wParam));
+    case kMsgSubjectEnter: return TakeSubjectText(dialog);
+    case kMsgCloseOpenDlg: return EndPick(dialog, IDM_DLG_CANCEL);
+    case WM_KEYDOWN:
+        if (wParam == VK_RETURN) UseSelectedText(dialog);
+        return TRUE;
+    case WM_NOTIFY: return reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(NM_RETURN);
+    case WM_INITMENUPOPUP: UpdateSubjectMenu(reinterpret_cast<HMENU>(wParam)); return TRUE;
+    case WM_MEASUREITEM:
+        if (wParam == IDC_TEXT_LIST) MeasureItemListRow(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_DRAWITEM:
+        if (wParam == IDC_TEXT_LIST) DrawItemListRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), TextListView(dialog), 0);
+        return TRUE;
+    case WM_SIZE: LayoutSubjectTextDlg(dialog); return FALSE;
+    case WM_HOTKEY:
+        if (HIWORD(lParam) == VK_ESCAPE) SHSendBackToFocusWindow(message, wParam, lParam);
+        return TRUE;
+    case WM_DESTROY: SetTitleText(GetParent(dialog), nullptr); return FALSE;
+    }
+    return FALSE;
+}
+
+int SubjectTextDlg(HWND owner, int fieldKind) {
+    const bool location = fieldKind == kLocationRowKind;
+    g_Pick.mode = location ? PickMode::LocTexts : PickMode::UserTexts;
+    g_Pick.list = location ? &g_LocTextList : &g_UserTextList;
+    if (g_TextInOut == LoadResStr(IDS_NO_SUBJECT)) g_TextInOut.clear();
+    const INT_PTR result =
+        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SUBJECT_TEXT), owner, SubjectTextDlgProc, 0);
+    return result == IDM_DLG_DONE ? 1 : 0;
 }

@@ -22,3 +22,10 @@ int TextListPickDlg(HWND owner, ValSnap& row);
 // Any strings with a caption; row 0 preselected. The choice in g_PickIndex and g_ChosenText.
 int StrListPickDlg(HWND owner, const RecordArray<std::u16string>& strings, const std::u16string& caption);
 INT_PTR CALLBACK SelectTextDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The text carried into the subject dialog 7303 and the edited text out of it.
+extern std::u16string g_TextInOut;
+// The subject dialog over g_TextInOut: fieldKind 8 offers the location texts, any other the user
+// texts; "No Subject" starts as an empty line. 1 on OK.
+int SubjectTextDlg(HWND owner, int fieldKind);
+INT_PTR CALLBACK SubjectTextDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

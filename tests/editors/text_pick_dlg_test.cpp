@@ -144,3 +144,45 @@ TEST_F(TextPickTest, ListPickPreselectsTheRowAndTakesTheChoice) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TextPickTest, SubjectDialogStartsEmptyForNoSubjectAndReturnsTheTypedLine) {
+    g_TextInOut = u"No Subject";
+    std::u16string startText;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        WCHAR text[64] = {};
+        GetDlgItemTextW(dialog, IDC_SUBJECT_EDIT, text, 64);
+        startText = text;
+        SetDlgItemTextW(dialog, IDC_SUBJECT_EDIT, u"Dentist");
+        SendMessageW(dialog, WM_USER + 43, 0, 0);  // Enter in the line
+    });
+    EXPECT_EQ(SubjectTextDlg(owner_, 7), 1);
+    EXPECT_EQ(startText, u"");
+    EXPECT_EQ(g_TextInOut, u"Dentist");
+}
+
+TEST_F(TextPickTest, SubjectDialogInsertsAPhraseAndNewLocationsGoToTheirFile) {
+    g_TextInOut = u"";
+    testing_prompt::SetNextAnswer(kPromptAccepted, u"Depot");
+    std::u16string title;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        WCHAR text[64] = {};
+        GetWindowTextW(dialog, text, 64);
+        title = text;
+        Press(dialog, IDM_NEW_TEXT);  // sorted before "Home", selected
+        SendMessageW(dialog, WM_KEYDOWN, VK_RETURN, 0);
+        Press(dialog, IDM_DLG_DONE);
+    });
+    EXPECT_EQ(SubjectTextDlg(owner_, 8), 1);
+    EXPECT_EQ(title, u"Edit Location");
+    EXPECT_EQ(g_TextInOut, u"Depot");
+    EXPECT_EQ(device.ReadFile(ProgramFolderFile(kLocTextFile)), "2\nDepot\nHome\n");
+
+    g_TextInOut = u"Kept";
+    platform::testing::ActInsideDialog([](HWND dialog) { Press(dialog, IDM_DLG_CANCEL); });
+    EXPECT_EQ(SubjectTextDlg(owner_, 7), 0);
+    EXPECT_EQ(g_TextInOut, u"Kept");
+}
+
+}  // namespace
