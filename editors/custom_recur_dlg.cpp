@@ -14,7 +14,9 @@
 #include "platform/text.h"
 #include "platform/user.h"
 #include "resources/resource.h"
+#include "ui/dialog_conventions.h"
 #include "ui/dlg_services.h"
+#include "ui/subclass.h"
 #include "ui/screen_class.h"
 #include "ui/view_focus.h"
 
@@ -40,7 +42,7 @@ LONG ReadNumber(HWND dialog, int id) {
 bool IsLandscape() { return IsLandscapeScreen() != FALSE; }
 
 INT_PTR OnCustomRecurInit(HWND dialog) {
-    if (!InitDlgMenuBar(dialog, IDM_DONE_CANCEL_BAR, TRUE)) {
+    if (!InitDlgMenuBar(dialog, IDM_DONE_CANCEL_BAR, BackKey::kOverride)) {
         EndDialog(dialog, -1);
         return TRUE;
     }
@@ -106,7 +108,7 @@ void InitCustomRecurDlg(HWND dialog) {
     }
     SetDlgItemTextW(dialog, IDC_RECUR_EVERY, platform::FormatW(u"%d", static_cast<int>(state.everyN)).c_str());
     SetDlgItemTextW(dialog, IDC_RECUR_COUNT, platform::FormatW(u"%d", static_cast<int>(state.occurrences)).c_str());
-    for (int id : {IDC_RECUR_EVERY, IDC_RECUR_COUNT, IDC_RECUR_END_DATE}) SubclassControl(GetDlgItem(dialog, id), FALSE, FALSE);
+    for (int id : {IDC_RECUR_EVERY, IDC_RECUR_COUNT, IDC_RECUR_END_DATE}) SubclassControl(GetDlgItem(dialog, id), KeypadField::kNo, DateMenu::kNo);
     CheckDlgButton(dialog, IDC_RECUR_AFTER, state.endsAfter != 0 ? BST_CHECKED : BST_UNCHECKED);
     if (state.endsAfter == 0) EnableWindow(GetDlgItem(dialog, IDC_RECUR_COUNT), FALSE);
     const HWND picker = GetDlgItem(dialog, IDC_RECUR_END_DATE);

@@ -10,7 +10,9 @@
 #include "platform/text.h"
 #include "platform/user.h"
 #include "resources/resource.h"
+#include "ui/dialog_conventions.h"
 #include "ui/dlg_services.h"
+#include "ui/subclass.h"
 #include "ui/view_focus.h"
 
 namespace {
@@ -32,7 +34,7 @@ void FillCustomReminder(HWND dialog) {
     CheckDlgButton(dialog, IDC_USE_CUSTOM_REMINDER, g_CustomReminder.useCustom ? BST_CHECKED : BST_UNCHECKED);
     for (const SpanField& f : kSpanFields) {
         SetDlgItemTextW(dialog, f.id, platform::FormatW(u"%d", static_cast<int>(g_CustomReminder.*f.field)).c_str());
-        SubclassControl(GetDlgItem(dialog, f.id), FALSE, FALSE);
+        SubclassControl(GetDlgItem(dialog, f.id), KeypadField::kNo, DateMenu::kNo);
     }
 }
 
@@ -47,7 +49,7 @@ void ReadCustomReminder(HWND dialog) {
 }
 
 INT_PTR OnCustomReminderInit(HWND dialog) {
-    if (!InitDlgMenuBar(dialog, IDM_DONE_CANCEL_BAR, TRUE)) EndDialog(dialog, -1);
+    if (!InitDlgMenuBar(dialog, IDM_DONE_CANCEL_BAR, BackKey::kOverride)) EndDialog(dialog, -1);
     SetTitleText(dialog, LoadResStr(IDS_ADVANCED_REMINDER_TIME).c_str());
     FillCustomReminder(dialog);
     return TRUE;

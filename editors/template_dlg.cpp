@@ -15,7 +15,9 @@
 #include "platform/system.h"
 #include "platform/user.h"
 #include "resources/resource.h"
+#include "ui/dialog_conventions.h"
 #include "ui/dlg_services.h"
+#include "ui/subclass.h"
 #include "ui/layout.h"
 #include "ui/list_rows.h"
 #include "ui/view_focus.h"
@@ -133,7 +135,7 @@ void DeleteTemplate(HWND dialog) {
 INT_PTR CALLBACK TemplateDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        if (!InitDlgMenuBar(dialog, IDM_TEMPLATE_BAR, FALSE)) {
+        if (!InitDlgMenuBar(dialog, IDM_TEMPLATE_BAR, BackKey::kDefault)) {
             EndDialog(dialog, -1);
             return TRUE;
         }

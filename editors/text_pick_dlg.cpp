@@ -18,7 +18,10 @@
 #include "platform/user.h"
 #include "projects/prj_cats.h"
 #include "resources/resource.h"
+#include "ui/dialog_conventions.h"
+#include "ui/auto_caps.h"
 #include "ui/dlg_services.h"
+#include "ui/subclass.h"
 #include "ui/layout.h"
 #include "ui/list_rows.h"
 #include "ui/text_prompt.h"
@@ -32,8 +35,6 @@ namespace {
 
 constexpr int kColumnWidth = 100;
 constexpr int kLocationFieldId = 1009;
-// Sent to the open dialogs to close them as with Cancel.
-constexpr UINT kMsgCloseOpenDlg = WM_USER + 9;
 // Sent by the subject line when Enter or the Action key is pressed in it.
 constexpr UINT kMsgSubjectEnter = WM_USER + 43;
 constexpr int kSubjectInChars = 4096;
@@ -197,7 +198,7 @@ INT_PTR OnSelectTextCommand(HWND dialog, int id) {
 
 INT_PTR OnSelectTextInit(HWND dialog) {
     const UINT bar = ProjectOrListMode() ? IDM_SELECT_CANCEL_BAR : IDM_TEXT_PICK_BAR;
-    if (!InitDlgMenuBar(dialog, bar, FALSE)) {
+    if (!InitDlgMenuBar(dialog, bar, BackKey::kDefault)) {
         EndDialog(dialog, -1);
         return TRUE;
     }
@@ -230,7 +231,7 @@ void LayoutSubjectTextDlg(HWND dialog) {
 }
 
 INT_PTR OnSubjectTextInit(HWND dialog) {
-    if (!InitDlgMenuBar(dialog, IDM_SUBJECT_TEXT_BAR, TRUE)) {
+    if (!InitDlgMenuBar(dialog, IDM_SUBJECT_TEXT_BAR, BackKey::kOverride)) {
         EndDialog(dialog, -1);
         return TRUE;
     }
@@ -242,6 +243,7 @@ INT_PTR OnSubjectTextInit(HWND dialog) {
     const HWND edit = GetDlgItem(dialog, IDC_SUBJECT_EDIT);
     SendMessageW(edit, EM_LIMITTEXT, kSubjectInChars, 0);
     SetWindowTextW(edit, g_TextInOut.substr(0, kSubjectInChars).c_str());
+    SubclassAutoCapsEdit2(edit);
     PushOpenDlg(dialog);
     return TRUE;
 }
@@ -312,7 +314,7 @@ INT_PTR CALLBACK SelectTextDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
             return OnSelectTextCommand(dialog, IDM_DLG_DONE);
         }
         return FALSE;
-    case kMsgCloseOpenDlg: return EndPick(dialog, IDM_DLG_CANCEL);
+    case kMsgEndDialog: return EndPick(dialog, IDM_DLG_CANCEL);
     case WM_INITMENUPOPUP: UpdatePickMenu(reinterpret_cast<HMENU>(wParam)); return TRUE;
     case WM_MEASUREITEM:
         if (wParam == IDC_TEXT_LIST) MeasureItemListRow(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
@@ -342,7 +344,7 @@ int SelectTextDlg(HWND owner, int mode) {
     const bool location = id == kLocationFieldId;
     g_Pick.mode = location ? PickMode::LocTexts : PickMode::UserTexts;
     g_Pick.list = location ? &g_LocTextList : &g_UserTextList;
-    if (RunPick(owner) == IDM_DLG_DONE && !g_ChosenText.empty()) InsertTextAtCaret(field, g_ChosenText.c_str());
+    if (RunPick(owner) == IDM_DLG_DONE && !g_ChosenText.empty()) InsertTextAtCaret(field, g_ChosenText);
     return 1;
 }
 
@@ -373,7 +375,7 @@ INT_PTR CALLBACK SubjectTextDlgProc(HWND dialog, UINT message, WPARAM wParam, LP
     case WM_INITDIALOG: return OnSubjectTextInit(dialog);
     case WM_COMMAND: return OnSubjectTextCommand(dialog, LOWORD(wParam));
     case kMsgSubjectEnter: return TakeSubjectText(dialog);
-    case kMsgCloseOpenDlg: return EndPick(dialog, IDM_DLG_CANCEL);
+    case kMsgEndDialog: return EndPick(dialog, IDM_DLG_CANCEL);
     case WM_KEYDOWN:
         if (wParam == VK_RETURN) UseSelectedText(dialog);
         return TRUE;

@@ -4,10 +4,10 @@
 
 #include <string_view>
 
-#include "core/pim_state.h"
 #include "frame/cmd_line.h"
 #include "frame/frame_state.h"
 #include "frame/kbd_model.h"
+#include "frame/load_thread.h"
 #include "frame/main_messages.h"
 #include "frame/main_window.h"
 #include "frame/shell_buttons.h"
@@ -16,15 +16,12 @@
 #include "platform/display.h"
 #include "platform/files.h"
 #include "platform/ink.h"
-#include "platform/threads.h"
 #include "platform/shell.h"
 #include "platform/user.h"
 
 namespace {
 
 constexpr int kEndedEarly = 0;
-// How long the end of the program waits for the load thread to finish its step.
-constexpr DWORD kLoadThreadExitWaitMs = 10000;
 
 void InitControls() {
     InitCommonControls();
@@ -34,12 +31,6 @@ void InitControls() {
     InitCommonControlsEx(&init);
     SHInitExtraControls();
     InitInkX();
-}
-
-// The load thread may still be writing side files or settings when the window closes; returning
-// from here tears down the registry and the store under it, so it is given time to finish.
-void WaitForLoadThread() {
-    if (g_LoadState.thread) WaitForSingleObject(g_LoadState.thread, kLoadThreadExitWaitMs);
 }
 
 void CloseInstanceMutex() {
@@ -71,7 +62,7 @@ int WinMain(HINSTANCE instance, HINSTANCE, LPWSTR cmdLine, int show) {
         DispatchMessageW(&msg);
     }
     g_Frame.mainWnd = nullptr;
-    WaitForLoadThread();
+    EndLoadThread();
     platform::StopDisplay();
     CloseInstanceMutex();
     return static_cast<int>(msg.wParam);

@@ -1,10 +1,17 @@
-// Project categories: category names that begin with "prj:" carry an item's projects.
+// Project categories ("prj:" names) and item links as the painters ask for them.
 #pragma once
 
 #include <string_view>
 
-// The name begins with "prj:", in any case.
+#include "core/appt_record.h"
+#include "platform/types.h"
+
+// True when a category name begins with "prj:", in any letter case.
 bool IsPrjCat(std::u16string_view name);
+// True when one of the categories is a project category.
+bool HasPrjCat(const StrArray& categories);
+// True when the link list holds a link owned by the item.
+bool ItemHasLinks(LONG oid);
 
 #include <string>
 

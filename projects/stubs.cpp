@@ -1,5 +1,4 @@
 // Stand-ins for the projects until they are built: the options keep their defaults.
-#include "projects/prj_cats.h"
 #include "projects/prj_options.h"
 #include "projects/prj_view.h"
 #include "frame/side_files.h"
@@ -12,17 +11,28 @@ bool ProjectTreeMenuCmd(int) { return false; }
 // No item links yet.
 void LoadLinkInfoFile() {}
 
-// Until the project tree is built: the prefix test that the category pickers rely on.
+// Project categories until the projects view is built: the prefix test alone, and no links.
+#include "platform/text.h"
+#include "projects/prj_cats.h"
+
 bool IsPrjCat(std::u16string_view name) {
     constexpr std::u16string_view kPrefix = u"prj:";
-    if (name.size() < kPrefix.size()) return false;
-    for (std::size_t i = 0; i < kPrefix.size(); ++i) {
-        const char16_t c = name[i];
-        const char16_t lower = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-        if (lower != kPrefix[i]) return false;
-    }
-    return true;
+    return name.size() >= kPrefix.size() && platform::CompareNoCase(name.substr(0, kPrefix.size()), kPrefix) == 0;
 }
+bool HasPrjCat(const StrArray& categories) {
+    for (int i = 0; i < categories.Size(); ++i)
+        if (IsPrjCat(categories[i])) return true;
+    return false;
+}
+bool ItemHasLinks(LONG) { return false; }
+// Until the choosers are built nothing is chosen.
+#include "projects/choose_item.h"
+#include "ui/dialog_conventions.h"
+
+INT_PTR ChooseItemDlg(HWND, LONG) { return kDlgCancel; }
+// The Associated Items dialog, until it is built: it cannot be shown.
+#include "projects/assoc_items.h"
+INT_PTR ShowAssocItemsDlg(HWND, LONG, LONG) { return -1; }
 
 // No project tree yet: no project paths.
 RecordArray<std::u16string>& ProjectPathList() {

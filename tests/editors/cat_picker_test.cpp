@@ -10,7 +10,7 @@
 #include "platform/testing_user.h"
 #include "platform/user.h"
 #include "tests/editors/program_device.h"
-#include "ui/text_prompt.h"
+#include "tests/editors/prompt_answer.h"
 
 namespace {
 
@@ -89,7 +89,7 @@ protected:
 
 TEST_F(NewCatTest, ANewNameGetsItsSortedRow) {
     // After the project category in the list, so one row before its place there.
-    testing_prompt::SetNextAnswer(kPromptAccepted, u"Shopping");
+    AnswerPrompt(u"Shopping");
     EXPECT_EQ(NewCatInPicker(nullptr), 2);
     EXPECT_EQ(RowLabels(), (std::vector<std::u16string>{u"Home", u"Personal", u"Shopping", u"Work"}));
     EXPECT_TRUE(CatNameExists(u"Shopping"));
@@ -98,14 +98,14 @@ TEST_F(NewCatTest, ANewNameGetsItsSortedRow) {
 TEST_F(NewCatTest, ExistingEmptyAndProjectNamesAddNoRow) {
     platform::testing::ClearMessageBoxes();
     platform::testing::AnswerMessageBox(IDOK);
-    testing_prompt::SetNextAnswer(kPromptAccepted, u"WORK");
+    AnswerPrompt(u"WORK");
     EXPECT_EQ(NewCatInPicker(nullptr), -1);
-    testing_prompt::SetNextAnswer(kPromptAccepted, u"");
+    AnswerPrompt(u"");
     EXPECT_EQ(NewCatInPicker(nullptr), -1);
-    testing_prompt::SetNextAnswer(kPromptCancelled, u"Ignored");
+    CancelPrompt();
     EXPECT_EQ(NewCatInPicker(nullptr), -1);
     platform::testing::AnswerMessageBox(IDOK);
-    testing_prompt::SetNextAnswer(kPromptAccepted, u"prj:Roof");
+    AnswerPrompt(u"prj:Roof");
     EXPECT_EQ(NewCatInPicker(nullptr), -1);
     EXPECT_TRUE(CatNameExists(u"prj:Roof"));  // created, though not shown here
     EXPECT_EQ(CatPickerRows().Size(), 3);

@@ -14,7 +14,7 @@
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "tests/editors/program_device.h"
-#include "ui/text_prompt.h"
+#include "tests/editors/prompt_answer.h"
 
 namespace {
 
@@ -92,8 +92,8 @@ TEST_F(TextPickTest, AFieldWithoutTextIsRefused) {
 TEST_F(TextPickTest, NewAndRemovedTextsAreWrittenAndTheEmptyListChoosesNothing) {
     const HWND notes = Field(1023);
     SetFocus(notes);
-    testing_prompt::SetNextAnswer(kPromptAccepted, u"ask ");
     platform::testing::ActInsideDialog([](HWND dialog) {
+        AnswerPrompt(u"ask ");
         Press(dialog, IDM_NEW_TEXT);
         Mark(dialog, 1);
         Press(dialog, IDM_REMOVE_TEXT);  // "Call " goes
@@ -164,12 +164,12 @@ TEST_F(TextPickTest, SubjectDialogStartsEmptyForNoSubjectAndReturnsTheTypedLine)
 
 TEST_F(TextPickTest, SubjectDialogInsertsAPhraseAndNewLocationsGoToTheirFile) {
     g_TextInOut = u"";
-    testing_prompt::SetNextAnswer(kPromptAccepted, u"Depot");
     std::u16string title;
     platform::testing::ActInsideDialog([&](HWND dialog) {
         WCHAR text[64] = {};
         GetWindowTextW(dialog, text, 64);
         title = text;
+        AnswerPrompt(u"Depot");
         Press(dialog, IDM_NEW_TEXT);  // sorted before "Home", selected
         SendMessageW(dialog, WM_KEYDOWN, VK_RETURN, 0);
         Press(dialog, IDM_DLG_DONE);
