@@ -70,3 +70,10 @@ LONG GetPreviewOrigin() { return g_PreviewOriginCode; }
 std::u16string g_FilePickerPath;
 
 INT_PTR ShowFilePickerDlg(HWND, int) { return kPromptCancelled; }
+
+// Until the toolkit builds them: the dialog keeps its template's layout on turning, and the item
+// lists keep their template's size and the list view's own keys.
+#include "ui/dlg_services.h"
+int RelayoutDlgForOrientation(HWND, UINT) { return 1; }
+void FitDlgList(HWND, int, int) {}
+void SubclassItemList(HWND, int) {}
