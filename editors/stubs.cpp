@@ -14,3 +14,20 @@ void NewTskEditor(int) {}
 // No templates yet: the load thread finds none.
 void LoadTextTemplates() {}
 void LoadTemplates() {}
+
+// The editors as the main window's commands open them.
+#include "editors/item_commands.h"
+void NewTskFormDlg(int) {}
+void NewApptDlg() {}
+void EditTskFormDlg() {}
+void EditSelApptDlg() {}
+void EditContactCmd() {}
+void NewContactCmd() {}
+void DeleteTskCmd() {}
+void DeleteCtsCmd() {}
+void DeleteCurrentAppt() {}
+void CopyTskCmd() {}
+void CopyCurrentAppt() {}
+void ApptCleanupDlg() {}
+void NewApptFromTemplateDlg() {}
+void NewTskFromTemplateDlg(int) {}

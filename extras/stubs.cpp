@@ -22,3 +22,13 @@ bool SavedViewsLoadedAndEmpty() { return false; }
 
 // No saved views yet.
 void LoadSavedViews() {}
+
+// The accessory features as the main window's commands, keys and painting reach them.
+#include "extras/extra_commands.h"
+void ShowSearchDlg() {}
+void ShowSavedViews() {}
+void SaveViewCmd() {}
+void SetupSpinnerDlg() {}
+void PaintSpinnerStrip(HDC) {}
+void PaintSpinnerPage(HDC) {}
+void SpinnerKeyDown(UINT) {}

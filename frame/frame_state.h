@@ -16,6 +16,14 @@ enum ItemKind : LONG {
 };
 
 inline constexpr LONG kNoOid = -1;
+
+// Which view asked for a task or contact delete.
+enum DeleteOrigin : LONG {
+    kDeleteFromTasks = 0,
+    kDeleteFromDay = 1,
+    kDeleteFromDates = 2,
+    kDeleteFromContacts = 3,
+};
 inline constexpr LONG kNoView = -1;
 
 // The current item, held by its identifier: views set it, commands and notifications read it.
@@ -30,6 +38,9 @@ struct FrameState {
     HWND mainWnd = nullptr;
     LONG prevViewId = kNoView;  // the view a detail view returns to
     GlobalSelection selection;
+    HWND returnBar = nullptr;   // the bar of the view a detail view returns to, none when not stored
+    LONG dayPaneScroll = 0;     // lines the month and week views' day pane is scrolled
+    LONG deleteOrigin = 0;      // which view asked the task and contact deletes (DeleteOrigin)
     LONG kbdModelCode = kKbdModelUnknown;
     // Which kinds the load thread loads; the load switches clear them.
     LONG loadAppts = 1;

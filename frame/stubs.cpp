@@ -1,43 +1,13 @@
-// Stand-ins for the parts of the frame not built yet: view switching, commands (only Exit), the
-// minute timer and the menu preparation.
-#include "frame/frame_state.h"
-#include "frame/main_window.h"
+// Stand-ins for the view switches that other subsystems own (dates, day, year, tasks, contacts and
+// the previews) until they are built, and for the Back key handed to the shell.
 #include "frame/view_switch.h"
-#include "platform/gdi.h"
-#include "platform/user.h"
-#include "resources/resource.h"
 
-void ShowMonthView() {}
-void ShowWeekView() {}
 void ShowDatesView() {}
 void ShowDayView() {}
 void ShowYearView() {}
 void ShowTasksView() {}
 void ShowContactsView() {}
-void ShowHomeView() {}
-void SelectToday() {}
-void ShowTskPreviewByOid(LONG) {}
-void OpenApptPreviewByOid(LONG) {}
 void ShowTskPreview() {}
 void ShowApptPreview() {}
 
-// The empty view: the class background.
-void PaintView(HDC dc) {
-    RECT r{};
-    GetClientRect(g_Frame.mainWnd, &r);
-    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-}
-
-LRESULT MainKeyDown(WPARAM) { return 0; }
-
-LRESULT DispatchCommand(HWND window, UINT command, LPARAM) {
-    if (command == IDM_EXIT) CloseMainWindowCmd(window);
-    return 1;
-}
-
-void OnMinuteTimer(HWND) {}
-int BackCmd(int) { return 0; }
-int HotKeyToView(UINT) { return 0; }
-void SetupViewMenu(HWND, HMENU) {}
-void FocusCurrentView() {}
 void HandBackKeyToShell() {}

@@ -58,3 +58,13 @@ void SetTitleText(HWND window, LPCWSTR text) {
 
 // No custom icons read yet: the index stays empty.
 void LoadCustomIconsFile() {}
+
+// The main-window routines of the toolkit that the frame calls.
+#include "ui/view_commands.h"
+void HideAllViewWindows() {}
+void DrawViewBkgnd(HDC) {}
+void PumpMessagesSkipKeyDown() {}
+void PumpMessagesSkipKeys() {}
+void GoToDateForView() {}
+void TodayForView() {}
+void PickItemCustomIcon(HWND, LONG) {}
