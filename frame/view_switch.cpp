@@ -38,8 +38,8 @@ void RepaintNow() {
 int ReadyOrDefer(LONG loaded, LONG startCode) {
     if (loaded) return 1;
     if (g_LoadState.thread) SetThreadPriority(g_LoadState.thread, THREAD_PRIORITY_NORMAL);
-    // A later request replaces an earlier pending one.
-    PendingViewCmd = startCode;
+    // A later request replaces an earlier pending one, but never a pending close.
+    if (PendingViewCmd != kPendingClose) PendingViewCmd = startCode;
     SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     return 0;
 }

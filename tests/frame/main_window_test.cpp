@@ -123,4 +123,21 @@ TEST_F(MainWindow, CloseWhileLoadingWaitsForTheLoad) {
     EXPECT_EQ(PendingViewCmd, kNoPendingCmd);
 }
 
+// A close from outside while loading used to end the program under the load thread.
+TEST_F(MainWindow, CloseFromOutsideWhileLoadingWaitsForTheLoad) {
+    const HWND window = Open();
+    ASSERT_NE(window, nullptr);
+    const HANDLE loading = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    g_LoadState.thread = loading;
+    g_LoadState.allLoaded = 0;
+    SendMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_EQ(PendingViewCmd, kPendingClose);
+    g_LoadState.allLoaded = 1;
+    SendMessageW(window, kMsgAllLoaded, 0, 0);
+    EXPECT_FALSE(IsWindow(window));
+    g_LoadState.thread = nullptr;
+    CloseHandle(loading);
+}
+
 }  // namespace

@@ -46,6 +46,15 @@ TEST_F(ViewTest, SwitchWaitsForItsDataAndTheLastRequestWins) {
     EXPECT_EQ(g_MenuBars.week, nullptr);
 }
 
+// A view asked for after a close while loading used to replace the close, so the program stayed.
+TEST_F(ViewTest, PendingCloseIsNotReplacedByAViewSwitch) {
+    g_ApptCache.loaded = 0;
+    PendingViewCmd = kPendingClose;
+    ShowMonthView();
+    EXPECT_EQ(PendingViewCmd, kPendingClose);
+    EXPECT_EQ(ViewId, kViewCoverScreen);
+}
+
 TEST_F(ViewTest, SwitchedOffViewIsNotShown) {
     g_ViewShown[ShownView::Month] = 0;
     g_ViewShown[ShownView::Week] = 0;
