@@ -2,17 +2,15 @@
 // their previews: the painters, the date steps, the week and year moves and the day tool bar.
 #pragma once
 
+#include "calendar/agenda_switch.h"
+#include "calendar/timeline_week.h"
+#include "calendar/week_view.h"
 #include "platform/types.h"
 
 void PaintMonthView(HDC dc);
-// draw: 1 paints, 0 only measures.
-void PaintWeekView(HDC dc, int draw);
-void PaintTimelineWeek(HDC dc);
 void PaintYearView(HDC dc);
 void DrawTskPreviewPane(HDC dc, int draw);
 
-// Switches to the timeline week (view 2); reset moves it to the week start.
-void ShowTimelineWeek(int reset);
 
 // 1 when the key was the keyboard model's today key and today is shown.
 int JumpToTodayOnKey(UINT key);
@@ -36,7 +34,6 @@ void YearViewPrevRow();
 void YearViewPickDate();
 
 // Leave the appointment, contact and task preview for the view they were opened from.
-void GoBackFromPreviewA();
 void GoBackFromPreviewB();
 void GoBackFromPreviewC();
 

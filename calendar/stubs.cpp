@@ -2,35 +2,43 @@
 #include "calendar/agenda_view.h"
 #include "calendar/month_view.h"
 #include "calendar/calendar_input.h"
+#include "calendar/row_separator.h"
 
 void DropMonthGridCache() {}
 
 void SyncSchedSel() {}
-void ReleaseAgendaBuffer() {}
-void RelayoutAgendaView() {}
 HWND AgendaSecondListWnd() { return nullptr; }
 void RedrawSelSchedRow() {}
 void PlaceUnderWeekdayBar(HWND) {}
-void ReleasePreviewBuffer() {}
-void RecalcTimelineMetrics() {}
 
 void SetYearViewToday() {}
-void ResetAgendaScroll() {}
 void MoveDragImage(LPARAM) {}
 void CalendarStylusDown(LPARAM) {}
 void CalendarStylusUp(LPARAM) {}
 void CalendarDoubleTap(LPARAM) {}
 void DrawSchedItem(const DRAWITEMSTRUCT&) {}
 void MeasureSchedRow(MEASUREITEMSTRUCT&) {}
+#include "calendar/appt_text_color.h"
+#include "calendar/day_bars.h"
+#include "extras/theme_words.h"
+
+int DrawApptBars(HDC, int, int, int, int, int, int, int, int, int, int, int, int, int, int, int) { return 0; }
+void DrawArrowLine(HDC, int, int, int, int, COLORREF, bool) {}
+COLORREF GetApptTextColor(const ApptRecord&) { return static_cast<COLORREF>(GetThemeWord(8)); }
+
+// Date navigation by key, until it is built.
+#include "calendar/calendar_nav.h"
+int TodayKeyCmd(UINT) { return 0; }
+void DateNextDay() {}
+void DatePrevDay() {}
+// No contact preview card until the previews are built.
+void ShowCtsPreview(LONG) {}
 
 // What the main window paints, keys and commands in the calendar views.
 #include "calendar/cal_views.h"
 void PaintMonthView(HDC) {}
-void PaintWeekView(HDC, int) {}
-void PaintTimelineWeek(HDC) {}
 void PaintYearView(HDC) {}
 void DrawTskPreviewPane(HDC, int) {}
-void ShowTimelineWeek(int) {}
 int JumpToTodayOnKey(UINT) { return 0; }
 void ScrollDayPaneOnKey(UINT) {}
 void DateStepFwd(LONG&, LONG&, LONG&, int) {}
@@ -47,7 +55,6 @@ void YearViewPrevMonth() {}
 void YearViewNextRow() {}
 void YearViewPrevRow() {}
 void YearViewPickDate() {}
-void GoBackFromPreviewA() {}
 void GoBackFromPreviewB() {}
 void GoBackFromPreviewC() {}
 void GoToMonCmd() {}

@@ -2,20 +2,15 @@
 #include "core/cat_file.h"
 
 #include <cstdio>
-#include <memory>
 
 #include "core/cat_loading.h"
+#include "core/file_handle.h"
 #include "core/program_folder.h"
 #include "core/record_file.h"
 #include "core/record_list_file.h"
 #include "platform/files.h"
 
 namespace {
-
-struct FileCloser {
-    void operator()(FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<FILE, FileCloser>;
 
 constexpr std::size_t kMarkerLength = std::char_traits<WCHAR>::length(kCatRecordMarker);
 

@@ -22,6 +22,18 @@ extern LoadState g_LoadState;
 struct ChangeMarks {
     LONG ownChange = 0;
     LONG pendingOwnDeletes = 0;
+    // A recurring task completed here: its next occurrence arrives as a new task.
+    LONG recurCompleteMark = 0;
+    LONG completedTskOid = kNoId;
+    // The conversions: the new item arrives as created, then the old one is deleted.
+    LONG tskToApptMark = 0;
+    LONG convertedTskOid = kNoId;
+    LONG apptToTskMark = 0;
+    LONG convertedApptOid = kNoId;
+    // An appointment or task made for a contact, to be linked to it when it arrives.
+    LONG apptForCtsMark = 0;
+    LONG tskForCtsMark = 0;
+    LONG forCtsOid = kNoId;
 };
 
 extern ChangeMarks g_ChangeMarks;

@@ -1,8 +1,5 @@
-// Stand-ins for the item conversions through POOM until they are built.
-#include "core/item_convert.h"
+// Stand-ins for the items made for a contact until they are built.
+#include "core/change_notify.h"
 
-void ConvertTskToAppt(int) {}
-void ConvertCurItem() {}
 void CreateTskForCts() {}
 void CreateApptForCts() {}
-void CancelMeetingRequest() {}

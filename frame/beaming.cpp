@@ -15,6 +15,7 @@
 #include "frame/frame_state.h"
 #include "frame/main_window.h"
 #include "frame/view_switch.h"
+#include "lists/cat_filter.h"
 #include "lists/list_commands.h"
 #include "lists/phone_lib.h"
 #include "platform/process.h"
@@ -31,11 +32,10 @@ constexpr const WCHAR* kBrowser = u"\\windows\\iexplore.exe";
 constexpr const WCHAR* kMailProgram = u"tmail.exe";
 constexpr int kMailChars = 256;
 constexpr int kResStrChars = 128;
-constexpr int kCatFilterArg = 0;
 
 void Beam(LONG kind, int itemType) {
     SyncSchedSel();
-    const GlobalSelection& sel = g_Frame.selection;
+    const CurItem& sel = g_CurItem;
     if (sel.oid == kNoOid || sel.kind != kind) return;
     IPOutlookApp2* app = GetPoomApp();
     PoomPtr<IDispatch> item;
@@ -91,19 +91,19 @@ BOOL OpenFileWithShell(const std::u16string& path) { return Launch(path.c_str(),
 
 int DialPhoneNumber(const std::u16string& number) {
     if (g_Main.phoneLibMissing) return 0;
-    return DialNumber(number);
+    return DialNumber(number.c_str());
 }
 
-int HasTaskOnDate(const DateRec& date) {
+bool HasTaskOnDate(const DateRec& date) {
     for (int i = 0; i < g_TskList.Size(); ++i) {
         const TskRecord& task = g_TskList[i];
         if (!task.hasDue || !SameDay(task.due, date.wYear, date.wMonth, date.wDay)) continue;
         if (task.complete) continue;
         if (g_Settings.hidePrivate && task.sensitivity > 0) continue;
-        if (!TskPassCatFilter(task, kCatFilterArg)) continue;
-        return 1;
+        if (!TskPassCatFilter(task, GetCatFilterKind())) continue;
+        return true;
     }
-    return 0;
+    return false;
 }
 
 void SelectToday() {
@@ -114,7 +114,7 @@ void SelectToday() {
 }
 
 void MoveTaskToDate(int year, int month, int day) {
-    const GlobalSelection& sel = g_Frame.selection;
+    const CurItem& sel = g_CurItem;
     if (sel.oid == kNoOid || sel.kind != kItemTask) return;
     IPOutlookApp2* app = GetPoomApp();
     PoomPtr<ITask> task = GetPoomItem<ITask>(app, sel.oid, IID_ITask);
@@ -133,11 +133,11 @@ void MoveTaskToDate(int year, int month, int day) {
 
 void AddCatToCurItemCmd() {
     CheckCtsSelected(0);
-    if (g_Frame.selection.kind != kItemContact) return;
+    if (g_CurItem.kind != kItemContact) return;
     g_PromptText.clear();
     if (PromptTextById(g_Frame.mainWnd, IDS_NEW_CATEGORY, IDS_ENTER_CONTACT_CATEGORY) == kPromptAccepted &&
         !g_PromptText.empty())
-        AddCatToCurItem(g_Frame.selection.oid, g_PromptText);
+        AddCatToCurItem(g_CurItem.oid, g_PromptText);
     FocusCurrentView();
 }
 

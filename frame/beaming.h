@@ -17,8 +17,8 @@ void ComposeMail(const std::u16string& address);
 BOOL OpenFileWithShell(const std::u16string& path);
 // 0 when the device has no phone library, else what the dialling gave.
 int DialPhoneNumber(const std::u16string& number);
-// 1 when an open task that the user may see is due on that day.
-int HasTaskOnDate(const DateRec& date);
+// True when an open task that the user may see is due on that day.
+bool HasTaskOnDate(const DateRec& date);
 // Moves the current task's due date to the day, unless the task starts after it.
 void MoveTaskToDate(int year, int month, int day);
 // Asks for a category name and adds it to the current contact.

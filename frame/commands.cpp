@@ -3,7 +3,7 @@
 // selection; handled commands return 1, every other identifier goes to the default handling.
 #include "calendar/cal_views.h"
 #include "core/change_notify.h"
-#include "core/item_convert.h"
+#include "core/item_conversion.h"
 #include "editors/item_commands.h"
 #include "extras/extra_commands.h"
 #include "extras/theme.h"
@@ -60,7 +60,7 @@ constexpr UINT kCmdPrjExistingTask = 40139;
 constexpr UINT kCmdPrjExistingAppt = 40140;
 constexpr UINT kCmdPrjNewNote = 40145;
 
-const GlobalSelection& Sel() { return g_Frame.selection; }
+const CurItem& Sel() { return g_CurItem; }
 bool HasCurrentItem() { return Sel().oid != kNoOid; }
 
 // By the current item's kind: appointment, contact or task; any other kind does nothing.
@@ -192,7 +192,7 @@ void OnLockWallet() { LockWallet(1); }
 void OnTaskToAppt() { ConvertTskToAppt(0); }
 void CloseProgram() { CloseMainWindowCmd(g_Frame.mainWnd); }
 void BackFromSoftKey() { BackCmd(0); }
-void ShowTimelineReset() { ShowTimelineWeek(1); }
+void ShowTimelineReset() { ShowTimelineWeek(true); }
 void DoNothing() {}
 
 struct Command {

@@ -1,19 +1,12 @@
-// The frame's global state beside the settings: the view to go back to, the global selection, the
-// keyboard model, what the load thread is to load and the file paths that start-up switches name.
+// The frame's global state beside the settings: the view to go back to, the keyboard model, what the
+// load thread is to load and the file paths that start-up switches name.
 #pragma once
 
 #include <string>
 
+#include "core/cur_item.h"
 #include "frame/kbd_model.h"
 #include "platform/types.h"
-
-// Kinds of the global selection.
-enum ItemKind : LONG {
-    kItemNone = 0,
-    kItemTask = 1,
-    kItemAppt = 2,
-    kItemContact = 3,
-};
 
 inline constexpr LONG kNoOid = -1;
 
@@ -26,20 +19,10 @@ enum DeleteOrigin : LONG {
 };
 inline constexpr LONG kNoView = -1;
 
-// The current item, held by its identifier: views set it, commands and notifications read it.
-struct GlobalSelection {
-    LONG oid = kNoOid;
-    LONG second = -1;
-    LONG third = -1;
-    LONG kind = kItemNone;
-};
-
 struct FrameState {
     HWND mainWnd = nullptr;
     LONG prevViewId = kNoView;  // the view a detail view returns to
-    GlobalSelection selection;
     HWND returnBar = nullptr;   // the bar of the view a detail view returns to, none when not stored
-    LONG dayPaneScroll = 0;     // lines the month and week views' day pane is scrolled
     LONG deleteOrigin = 0;      // which view asked the task and contact deletes (DeleteOrigin)
     LONG kbdModelCode = kKbdModelUnknown;
     // Which kinds the load thread loads; the load switches clear them.

@@ -2,6 +2,7 @@
 // focus so that their control gets the next keys, and every key counts as handled.
 #include "calendar/agenda_view.h"
 #include "calendar/cal_views.h"
+#include "calendar/calendar_state.h"
 #include "core/app_settings.h"
 #include "core/month_cache.h"
 #include "extras/extra_commands.h"
@@ -47,7 +48,7 @@ void MonthViewKey(UINT key) {
     switch (key) {
     case kKeyRight: StepSelectedDate(DateStepFwd); break;
     case kKeyDown:
-        g_Frame.dayPaneScroll = 0;
+        DayPaneScroll = 0;
         StepSelectedDate(DateNextWeek);
         break;
     case kKeyUp: StepSelectedDate(DatePrevWeek); break;

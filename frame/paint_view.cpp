@@ -16,7 +16,7 @@ constexpr int kStartUp = 0;
 void PaintView(HDC dc) {
     switch (ViewId) {
     case kViewMonth: PaintMonthView(dc); break;
-    case kViewWeek: PaintWeekView(dc, kDraw); break;
+    case kViewWeek: PaintWeekView(dc, true); break;
     case kViewTimelineWeek: PaintTimelineWeek(dc); break;
     case kViewCoverScreen: DrawCoverScreen(dc, kStartUp); break;
     case kViewWalletLocked: DrawCoverScreen(dc, kLocked); break;

@@ -2,12 +2,9 @@
 // the previews) until they are built, and for the Back key handed to the shell.
 #include "frame/view_switch.h"
 
-void ShowDatesView() {}
-void ShowDayView() {}
 void ShowYearView() {}
 void ShowTasksView() {}
 void ShowContactsView() {}
 void ShowTskPreview() {}
-void ShowApptPreview() {}
 
 void HandBackKeyToShell() {}

@@ -44,11 +44,10 @@ void AppendFilterMark(std::u16string& title) {
 
 void AppendContactsSuffix(std::u16string& title) {
     title += kContactsSuffix;
-    const CtsTypeAhead& typed = g_CtsTypeAhead;
-    if (typed.several)
-        title += u"(" + typed.letters + u")";
-    else if (typed.firstLetter)
-        title += u"(" + std::u16string(1, typed.firstLetter) + u")";
+    // The letters typed, else the one letter chosen; the clock only when there are none.
+    const std::u16string typed = CtsTypeAheadText();
+    if (!typed.empty())
+        title += u"(" + typed + u")";
     else
         AppendClockToTitle(title);
     AppendFilterMark(title);

@@ -94,7 +94,7 @@ FieldKind KindOfField(LONG field) {
 }
 
 const CtsRecord* CurrentContact() {
-    const LONG position = IdIndexGet(g_Frame.selection.oid, g_CtsIdIndex);
+    const LONG position = IdIndexGet(g_CurItem.oid, g_CtsIdIndex);
     if (position < 0 || position >= g_CtsList.Size()) return nullptr;
     return &g_CtsList[position];
 }

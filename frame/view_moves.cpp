@@ -30,7 +30,7 @@ constexpr DigitView kDigitViews[] = {
     {u'8', ShowNotesView}, {u'9', ShowContactsView}, {u'0', ShowWalletAfterKeys},
 };
 
-void ShowTimelineReset() { ShowTimelineWeek(1); }
+void ShowTimelineReset() { ShowTimelineWeek(true); }
 
 // The views of the cycle by code.
 constexpr void (*kCycleViews[])() = {

@@ -8,6 +8,7 @@
 #include "core/month_cache.h"
 #include "core/pim_state.h"
 #include "calendar/calendar_state.h"
+#include "calendar/agenda_switch.h"
 #include "calendar/agenda_view.h"
 #include "frame/cmd_line.h"
 #include "frame/frame_state.h"
@@ -98,7 +99,7 @@ void ShowMonthView() {
     if (!g_ViewShown[ShownView::Month]) return;
     if (!ApptsReadyOrDefer(kStartMonth)) return;
     ViewId = kViewMonth;
-    g_Frame.dayPaneScroll = 0;
+    DayPaneScroll = 0;
     HideAllViewWindows();
     SetMonthTitle();
     g_Main.backArmed = 0;
@@ -113,7 +114,7 @@ void ShowWeekView() {
     if (!g_ViewShown[ShownView::Week]) return;
     if (!ApptsReadyOrDefer(kStartWeek)) return;
     ViewId = kViewWeek;
-    g_Frame.dayPaneScroll = 0;
+    DayPaneScroll = 0;
     HideAllViewWindows();
     GetWeekStartDate(WeekViewStart);
     SetViewTitle();
@@ -125,11 +126,11 @@ void ShowWeekView() {
 void GoBackView() {
     const LONG previous = g_Frame.prevViewId;
     if (previous != kNoView && !GetViewShownFlag(previous)) return;
-    g_Frame.dayPaneScroll = 0;
+    DayPaneScroll = 0;
     g_Main.backArmed = 0;
     ViewId = previous;
     if (previous == kNoView) return ShowMonthView();
-    if (g_Frame.selection.third == -1) g_Frame.selection = GlobalSelection{};
+    if (g_CurItem.rowIndex == -1) ResetSelection();
     if (g_Frame.returnBar) {
         SwitchShownWindow(g_Frame.returnBar);
     } else {
@@ -145,16 +146,21 @@ void GoBackView() {
 }
 
 void ShowTskPreviewByOid(LONG oid) {
-    g_Frame.selection.oid = oid;
+    g_CurItem.oid = oid;
     ViewId = kViewTasks;
-    g_Frame.selection.kind = kItemTask;
+    g_CurItem.kind = kItemTask;
     ShowTskPreview();
 }
 
 void OpenApptPreviewByOid(LONG oid) {
     ViewId = kViewDay;
-    g_Frame.selection.oid = oid;
-    g_Frame.selection.kind = kItemAppt;
+    g_CurItem.oid = oid;
+    g_CurItem.kind = kItemAppt;
     OpenApptMonthByOid(oid);
     ShowApptPreview();
 }
+
+// The calendar's own switches with the arguments every frame caller passes.
+void ShowDatesView() { ShowDatesView(1, 1); }
+void ShowDayView() { ShowDayView(1, 1); }
+void ShowApptPreview() { ShowApptPreview(0); }

@@ -6,6 +6,7 @@
 
 void ShowMonthView();
 void ShowWeekView();
+// The dates and day views reset to their start, as every frame caller wants them.
 void ShowDatesView();
 void ShowDayView();
 void ShowYearView();
@@ -53,3 +54,7 @@ int SetupViewMenu(HWND window, HMENU menu);
 void HandBackKeyToShell();
 // Gives the keyboard focus to the current view's window.
 void FocusCurrentView();
+
+// Used by the calendar views: the current view's title, and whether any task falls on a date.
+#include "frame/beaming.h"
+#include "frame/titles.h"

@@ -5,3 +5,5 @@
 
 // The item's custom icon number, -1 when it has none.
 LONG LookupCustomIcon(LONG oid);
+// Writes the whole index to "zqicons.dat"; a file that cannot be opened keeps its content.
+void SaveCustomIconsFile();

@@ -1,70 +1,71 @@
-// Stand-ins for the toolkit's picture decoding, text prompt and titles until they are built:
-// no picture decodes, the prompt gives the answer a test set for it (else a cancel), a title is the
-// window text alone.
-#include "platform/user.h"
-#include "ui/imaging.h"
-#include "ui/list_rows.h"
-#include "ui/text_prompt.h"
-#include "ui/help.h"
-#include "ui/image_lists.h"
-#include "ui/view_focus.h"
+// Stand-ins for the toolkit's list routines, help, date grid and item glyphs until they are built:
+// the selected row is not scrolled to, the date grid is cancelled, text is drawn plainly and glyphs
+// only take their room.
+#include "extras/theme_words.h"
 #include "frame/side_files.h"
+#include "platform/gdi.h"
+#include "platform/user.h"
+#include "ui/date_pickers.h"
+#include "ui/help.h"
+#include "ui/item_paint.h"
+#include "ui/list_rows.h"
+#include "ui/screen_class.h"
+#include "ui/view_focus.h"
 
-std::u16string g_PromptText;
-
-namespace {
-
-struct PromptAnswer {
-    INT_PTR result = kPromptCancelled;
-    std::u16string text;
-};
-
-PromptAnswer& NextAnswer() {
-    static PromptAnswer answer;
-    return answer;
-}
-
-INT_PTR TakeAnswer() {
-    PromptAnswer& answer = NextAnswer();
-    const INT_PTR result = answer.result;
-    if (result == kPromptAccepted) g_PromptText = answer.text;
-    answer = PromptAnswer();
-    return result;
-}
-
-}  // namespace
-
-namespace testing_prompt {
-void SetNextAnswer(INT_PTR result, const std::u16string& text) { NextAnswer() = PromptAnswer{result, text}; }
-}  // namespace testing_prompt
-
-INT_PTR PromptTextById(HWND, UINT, UINT) { return TakeAnswer(); }
-
-INT_PTR PromptText(HWND, const std::u16string&, const std::u16string&) { return TakeAnswer(); }
-
-HRESULT DecodeImageToDib(IStream*, HBITMAP*, int, bool) { return E_NOTIMPL; }
-
-// Until the list routines are built the selected row is not scrolled to.
 void EnsureSelRowVisible(HWND) {}
-
-void CreateAllImageLists() {}
-void DestroyAllImageLists() {}
 void DrawItemListRow(const DRAWITEMSTRUCT&, HWND, int) {}
 void ShowHelp(HWND) {}
 
-void SetTitleText(HWND window, LPCWSTR text) {
-    if (window && text) SetWindowTextW(window, text);
-}
+SelectDateGrid g_SelectDateGrid;
+bool SelectDateDlg(HWND, LONG, LONG, LONG) { return false; }
 
-// No custom icons read yet: the index stays empty.
-void LoadCustomIconsFile() {}
+namespace {
+int GlyphAdvance() { return IsVgaScreen() ? 14 : 10; }
+}  // namespace
+
+void DrawStrAt(HDC dc, int x, int y, std::u16string_view text, int) {
+    ExtTextOutW(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
+}
+int DrawStatusIcon(HDC, int, int, int, bool, bool, bool) { return GlyphAdvance(); }
+int DrawLargeStatusIcon(HDC, int, int, int) { return GlyphAdvance(); }
+int DrawCheckGlyph(HDC, int, int, bool, bool large, bool) { return large ? 14 : 10; }
+int DrawStateGlyph(HDC, int, int, int, bool, LONG) { return 8; }
+int DrawTaskDueGlyph(HDC, int, int) { return GlyphAdvance(); }
+void DrawLargeListIcon(HDC, int, int, int) {}
+void DrawItemImage(HDC, ItemImageList, int, int, int) {}
+void DrawFieldIcon(HDC, int, int, LONG) {}
+void HideAllViewWindows() {}
+// ---- Stand-ins for the agenda view window's toolkit services until they are built: the origin
+// and last view are remembered, nothing else is done.
+#include "frame/frame_state.h"
+#include "frame/view_id.h"
+#include "ui/agenda_services.h"
+
+namespace {
+LONG g_PreviewOriginCode = 4;
+}  // namespace
+
+int HandleLinksKey(UINT) { return 0; }
+void RememberLastView() { g_Frame.prevViewId = ViewId; }
+void RememberPreviewOrigin(LONG outside) {
+    if (outside) {
+        g_PreviewOriginCode = 4;
+        return;
+    }
+    switch (ViewId) {
+    case kViewDay: g_PreviewOriginCode = 1; break;
+    case kViewDates: g_PreviewOriginCode = 2; break;
+    case kViewContacts: g_PreviewOriginCode = 3; break;
+    case kViewTasks: g_PreviewOriginCode = 0; break;
+    case kViewProjects: g_PreviewOriginCode = 7; break;
+    default: break;
+    }
+}
+LONG GetPreviewOrigin() { return g_PreviewOriginCode; }
 
 // The main-window routines of the toolkit that the frame calls.
 #include "ui/view_commands.h"
-void HideAllViewWindows() {}
 void DrawViewBkgnd(HDC) {}
-void PumpMessagesSkipKeyDown() {}
-void PumpMessagesSkipKeys() {}
 void GoToDateForView() {}
 void TodayForView() {}
 void PickItemCustomIcon(HWND, LONG) {}

@@ -1,15 +1,12 @@
-// The toolkit's main-window routines the frame calls: hiding the view windows, the view background,
-// pumping messages without keys, and the go-to-date and today commands.
+// The toolkit's main-window routines the frame calls: the view background, the go-to-date and today
+// commands and the custom icon of an item; hiding the view windows and the pumps without keys.
 #pragma once
 
 #include "platform/types.h"
+#include "ui/main_routines.h"
+#include "ui/view_focus.h"
 
-void HideAllViewWindows();
 void DrawViewBkgnd(HDC dc);
-// Dispatches the pending messages, dropping WM_HOTKEY and WM_KEYDOWN.
-void PumpMessagesSkipKeyDown();
-// The same, dropping WM_KEYDOWN, WM_KEYUP and WM_HOTKEY.
-void PumpMessagesSkipKeys();
 // The go-to-date dialog and "Today" for the current view.
 void GoToDateForView();
 void TodayForView();

@@ -5,3 +5,6 @@
 
 // Sets the title of the window; null text shows the window's own text again.
 void SetTitleText(HWND window, LPCWSTR text);
+
+// Hides the windows of all views (the calendar views then paint into the main window).
+void HideAllViewWindows();

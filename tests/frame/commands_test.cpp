@@ -56,7 +56,7 @@ TEST_F(ViewTest, DeleteSetsTheOriginOfTheViewThatAsked) {
     };
     for (const Case& c : cases) {
         ViewId = c.view;
-        g_Frame.selection = GlobalSelection{0x40000001, -1, -1, c.kind};
+        g_CurItem = CurItem{0x40000001, -1, -1, c.kind};
         g_Frame.deleteOrigin = c.before;
         EXPECT_EQ(Command(IDM_DELETE_ITEM), 1);
         EXPECT_EQ(g_Frame.deleteOrigin, c.origin) << c.view << " " << c.kind;
@@ -101,11 +101,11 @@ protected:
 TEST_F(Beaming, BeamSendsTheCurrentItemOnlyWhenOfTheCommandsKind) {
     const LONG oid = SaveTask(u"Report", Day(2009, 3, 1));
     ViewId = kViewMonth;
-    g_Frame.selection = GlobalSelection{kNoOid, -1, -1, kItemTask};
+    g_CurItem = CurItem{kNoOid, -1, -1, kItemTask};
     EXPECT_EQ(Command(IDM_BEAM_ITEM), 1);
     EXPECT_TRUE(platform::testing::PimItemsBeamed().empty());
 
-    g_Frame.selection.oid = oid;
+    g_CurItem.oid = oid;
     BeamCurAppt();
     BeamCurCts();
     EXPECT_TRUE(platform::testing::PimItemsBeamed().empty());
@@ -119,7 +119,7 @@ TEST_F(Beaming, BeamSendsTheCurrentItemOnlyWhenOfTheCommandsKind) {
 
 TEST_F(Beaming, TaskDropMovesTheDueDateUnlessItStartsLater) {
     const LONG oid = SaveTask(u"Report", Day(2009, 3, 12));
-    g_Frame.selection = GlobalSelection{oid, -1, -1, kItemTask};
+    g_CurItem = CurItem{oid, -1, -1, kItemTask};
     platform::testing::ClearMessageBoxes();
 
     MoveTaskToDate(2009, 3, 11);

@@ -48,14 +48,13 @@ TEST_F(ViewTest, ContactsTitleShowsTypedLettersInPlaceOfTheClock) {
     ViewId = kViewContacts;
     SetViewTitle();
     EXPECT_EQ(Title(), u"Vestral - Contacts [14:05]");
-    g_CtsTypeAhead.firstLetter = u'm';
+    g_CtsTypeAhead.letter = u'm';
     SetViewTitle();
     EXPECT_EQ(Title(), u"Vestral - Contacts(m)");
-    g_CtsTypeAhead.several = 1;
-    g_CtsTypeAhead.letters = u"mar";
+    g_CtsTypeAhead.text = u"mar";
     SetViewTitle();
     EXPECT_EQ(Title(), u"Vestral - Contacts(mar)");
-    g_CtsTypeAhead = CtsTypeAhead{};
+    ClearCtsTypeAhead();
 }
 
 TEST_F(ViewTest, MonthTitleCarriesTheClockOnlyInLandscape) {

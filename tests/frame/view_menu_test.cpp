@@ -100,7 +100,7 @@ TEST_F(ViewMenu, ContactsActionFollowsTheDefaultField) {
     LONG oid = static_cast<LONG>(0x80000001u);
     for (const Case& c : cases) {
         AddContact(oid, c.field, c.text);
-        g_Frame.selection = GlobalSelection{oid, -1, -1, kItemContact};
+        g_CurItem = CurItem{oid, -1, -1, kItemContact};
         g_Main.phoneLibMissing = c.phoneMissing;
         const HMENU menu = ItemMenu(IDM_CONTACTS_BAR);
         SetupViewMenu(g_Frame.mainWnd, menu);
@@ -113,7 +113,7 @@ TEST_F(ViewMenu, ContactsActionFollowsTheDefaultField) {
 
 TEST_F(ViewMenu, ContactPreviewWithoutItsRecordChangesNothing) {
     ShowBarOf(kViewContactPreview, &g_MenuBars.contactPreview);
-    g_Frame.selection = GlobalSelection{kPreviewOid, -1, -1, kItemContact};
+    g_CurItem = CurItem{kPreviewOid, -1, -1, kItemContact};
     HMENU menu = ItemMenu(IDM_CONTACT_PREVIEW_BAR);
     EXPECT_EQ(SetupViewMenu(g_Frame.mainWnd, menu), 0);
     EXPECT_FALSE(IsGrayed(menu, IDM_CALL_CONTACT));

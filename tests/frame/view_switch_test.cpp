@@ -2,6 +2,7 @@
 // respect the switched-off views; going back; the cycle of shown views; keys and hot keys.
 #include <gtest/gtest.h>
 
+#include "calendar/calendar_state.h"
 #include "frame/cmd_line.h"
 #include "frame/view_windows.h"
 #include "platform/testing_display.h"
@@ -21,13 +22,13 @@ TEST_F(ViewTest, MonthAndWeekSetViewTitleAndTheirOwnBar) {
     EXPECT_EQ(platform::testing::ShownSoftKeyBar(), g_MenuBars.month);
     EXPECT_EQ(g_Main.backArmed, 0);
 
-    g_Frame.dayPaneScroll = 3;
+    DayPaneScroll = 3;
     ShowWeekView();
     EXPECT_EQ(ViewId, kViewWeek);
     EXPECT_EQ(Title(), kProgramTitle);
     ASSERT_NE(g_MenuBars.week, nullptr);
     EXPECT_EQ(platform::testing::ShownSoftKeyBar(), g_MenuBars.week);
-    EXPECT_EQ(g_Frame.dayPaneScroll, 0);
+    EXPECT_EQ(DayPaneScroll, 0);
 
     // Back to the month: its kept bar is shown again, not made anew.
     const HWND monthBar = g_MenuBars.month;
@@ -107,12 +108,12 @@ TEST_F(ViewTest, GoingBackRestoresTheStoredBarAndClearsAnUnpinnedSelection) {
     ViewId = kViewDay;
     g_Frame.prevViewId = kViewWeek;
     g_Frame.returnBar = weekBar;
-    g_Frame.selection = GlobalSelection{0x40000001, -1, -1, kItemAppt};
+    g_CurItem = CurItem{0x40000001, -1, -1, kItemAppt};
     GoBackView();
     EXPECT_EQ(ViewId, kViewWeek);
     EXPECT_EQ(platform::testing::ShownSoftKeyBar(), weekBar);
-    EXPECT_EQ(g_Frame.selection.oid, kNoOid);
-    EXPECT_EQ(g_Frame.selection.kind, kItemNone);
+    EXPECT_EQ(g_CurItem.oid, kNoOid);
+    EXPECT_EQ(g_CurItem.kind, kItemNone);
 
     // A switched-off view to return to: Back stays.
     ViewId = kViewDay;

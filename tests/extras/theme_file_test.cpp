@@ -1,0 +1,101 @@
+// Theme files: the round trip of the default theme file, older versions, the grey fix-up and the
+// defaults that keep the theme's name.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "core/program_folder.h"
+#include "extras/theme.h"
+#include "extras/theme_record.h"
+#include "extras/theme_words.h"
+#include "platform/files.h"
+#include "platform/testing.h"
+
+namespace {
+
+class ThemeFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CreateDirectoryW(u"\\Program Files", nullptr);
+        CreateDirectoryW(u"\\Program Files\\Quorvia", nullptr);
+        ThemeSetDefaults(g_Theme);
+        g_Theme.String(kThemeName) = u"Ocean";
+    }
+    void TearDown() override {
+        ThemeSetDefaults(g_Theme);
+        g_Theme.String(kThemeName).clear();
+    }
+
+    // A version line and then count lines of the number value.
+    std::string OldFile(int version, int lines, const std::string& value) const {
+        std::string text = std::to_string(version) + "\n";
+        for (int i = 0; i < lines; ++i) text += value + "\n";
+        return text;
+    }
+
+    platform::testing::TestDevice device_;
+};
+
+TEST_F(ThemeFileTest, DefaultFileRoundTripKeepsEveryWordButTheName) {
+    ThemeRec saved;
+    for (int word = 0; word < kThemeWordCount; ++word)
+        if (word < kThemeFirstString || word >= kThemeFirstString + kThemeStringCount)
+            g_Theme.words[static_cast<std::size_t>(word)] = 1000 + word;
+    for (int word = kThemeName + 1; word < kThemeFirstString + kThemeStringCount; ++word)
+        g_Theme.String(word) = u"pic" + std::u16string(1, static_cast<char16_t>(u'a' + word - kThemeName));
+    ThemeRecCopy(saved, g_Theme);
+    SaveThemeAsDefault();
+    EXPECT_TRUE(device_.FileExists(u"\\Program Files\\Quorvia\\deftheme.zqth"));
+
+    ThemeRec loaded;
+    loaded.String(kThemeName) = u"Kept";
+    LoadThemeFile(u"", loaded);
+    EXPECT_EQ(loaded.words, saved.words);
+    for (int word = kThemeName + 1; word < kThemeFirstString + kThemeStringCount; ++word)
+        EXPECT_EQ(loaded.String(word), saved.String(word)) << word;
+    EXPECT_EQ(loaded.String(kThemeName), u"Kept");
+    // A version-331 file has one line per value.
+    const std::string text = device_.ReadFile(u"\\Program Files\\Quorvia\\deftheme.zqth");
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 56);
+}
+
+TEST_F(ThemeFileTest, OlderVersionLeavesTheWordsItLacks) {
+    // Version 225: the 36 values up to "Big Preview Text" (8 of them strings, any text will do).
+    device_.WriteFile(u"\\Program Files\\Quorvia\\old.zqth", OldFile(225, 36, "7"));
+    ThemeRec theme;
+    const ThemeRec before = theme;
+    LoadThemeFile(u"\\Program Files\\Quorvia\\old.zqth", theme);
+    for (const int word : {0, 1, 3, 4, 8, 12, 25, 33, 34, 40}) EXPECT_EQ(theme.words[static_cast<std::size_t>(word)], 7) << word;
+    for (const int word : {9, 26, 27, 28, 29, 30, 31, 32, 37, 41, 50, 51, 52, 53, 54, 55})
+        EXPECT_EQ(theme.words[static_cast<std::size_t>(word)], before.words[static_cast<std::size_t>(word)]) << word;
+    EXPECT_EQ(theme.String(kThemeSpinCenterPicture), u"");
+}
+
+TEST_F(ThemeFileTest, OldGreyIsFixedOnlyInTheColoursThatHadIt) {
+    ThemeRec written;
+    written.words[11] = 0xEAEBEB;  // item border
+    written.words[8] = 0xEAEBEB;   // primary text
+    ThemeRecCopy(g_Theme, written);
+    SaveThemeFile(u"\\Program Files\\Quorvia\\grey.zqth");
+    ThemeRec theme;
+    LoadThemeFile(u"\\Program Files\\Quorvia\\grey.zqth", theme);
+    EXPECT_EQ(theme.words[11], 0xECECEC);
+    EXPECT_EQ(theme.words[8], 0xEAEBEB);
+}
+
+TEST_F(ThemeFileTest, MissingFileAndDefaultsKeepWhatTheyShould) {
+    ThemeRec theme;
+    theme.words[0] = 5;
+    LoadThemeFile(u"\\Program Files\\Quorvia\\none.zqth", theme);
+    EXPECT_EQ(theme.words[0], 5);
+    theme.String(kThemeName) = u"Night";
+    theme.String(kThemeBackgroundPicture) = u"\\x.png";
+    ThemeSetDefaults(theme);
+    EXPECT_EQ(theme.String(kThemeName), u"Night");
+    EXPECT_EQ(theme.String(kThemeBackgroundPicture), u"");
+    EXPECT_EQ(theme.words[0], 0xE0FFE0);
+    EXPECT_EQ(GetThemeWord(kThemeTitleBarStyle), 1);
+}
+
+}  // namespace

@@ -1,0 +1,55 @@
+// "zqicons.dat" beside the program: the custom-icon index as text lines, the count and then each
+// pair's OID and icon number in ascending OID order; nothing else, no header.
+#include <cstdio>
+#include <memory>
+
+#include "core/id_index.h"
+#include "core/pim_state.h"
+#include "core/program_folder.h"
+#include "core/record_file.h"
+#include "frame/side_files.h"
+#include "platform/files.h"
+#include "ui/custom_icon.h"
+
+namespace {
+
+constexpr const WCHAR* kCustomIconsFileName = u"zqicons.dat";
+
+struct FileCloser {
+    void operator()(FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<FILE, FileCloser>;
+
+}  // namespace
+
+void SaveCustomIconsFile() {
+    // "w" through the platform: the file is replaced whole or keeps its previous content.
+    const FileHandle handle(_wfopen(ProgramFolderFile(kCustomIconsFileName).c_str(), u"w"));
+    if (!handle) return;
+    RecordFile file;
+    file.file = handle.get();
+    file.textMode = TRUE;
+    WriteNumLine(file, g_CustomIconIndex.Size());
+    for (const IdPair& pair : g_CustomIconIndex) {
+        WriteNumLine(file, pair.key);
+        WriteNumLine(file, pair.value);
+    }
+}
+
+void LoadCustomIconsFile() {
+    const FileHandle handle(_wfopen(ProgramFolderFile(kCustomIconsFileName).c_str(), u"r"));
+    if (!handle) return;
+    RecordFile file;
+    file.file = handle.get();
+    file.textMode = TRUE;
+    g_CustomIconIndex.RemoveAll();
+    const LONG count = ReadNumLine(file);
+    // A damaged count ends at the end of the file instead of reading on.
+    for (LONG i = 0; i < count && !file.endOfFile; ++i) {
+        IdPair pair;
+        pair.key = ReadNumLine(file);
+        pair.value = ReadNumLine(file);
+        if (file.endOfFile) break;
+        g_CustomIconIndex.Append(pair);
+    }
+}

@@ -1,0 +1,40 @@
+// Titles of the main window, the views and the dialogs: the window text and the shell's
+// navigation-bar title, which the main window keeps apart and every other window sets together.
+#include "frame/frame_state.h"
+#include "platform/shell.h"
+#include "platform/user.h"
+#include "ui/view_focus.h"
+
+#include <array>
+
+namespace {
+
+constexpr int kTitleTextChars = 128;
+
+std::array<WCHAR, kTitleTextChars + 1> OwnText(HWND window) {
+    std::array<WCHAR, kTitleTextChars + 1> text{};
+    GetWindowTextW(window, text.data(), kTitleTextChars);
+    return text;
+}
+
+}  // namespace
+
+void SetTitleText(HWND window, LPCWSTR text) {
+    if (window == g_Frame.mainWnd) {
+        // The main window's text changes alone; without a text it hands its own to the bar.
+        if (text) {
+            SetWindowTextW(window, text);
+        } else {
+            SHSetNavBarText(window, OwnText(window).data());
+        }
+        return;
+    }
+    if (text) {
+        SHSetNavBarText(window, text);
+        SetWindowTextW(window, text);
+        return;
+    }
+    const auto own = OwnText(window);
+    SHSetNavBarText(window, own.data());
+    SetWindowTextW(window, own.data());
+}
