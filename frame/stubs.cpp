@@ -1,5 +1,5 @@
-// Stand-ins for the view switches that other subsystems own (dates, day, year, tasks, contacts and
-// the previews) until they are built, and for the Back key handed to the shell.
+// Stand-ins for the view switches that other subsystems own (year, tasks, contacts and the task
+// preview) until they are built.
 #include "frame/view_switch.h"
 
 void ShowYearView() {}
@@ -7,4 +7,3 @@ void ShowTasksView() {}
 void ShowContactsView() {}
 void ShowTskPreview() {}
 
-void HandBackKeyToShell() {}

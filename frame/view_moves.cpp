@@ -9,6 +9,7 @@
 #include "frame/view_id.h"
 #include "frame/view_switch.h"
 #include "notes/notes_view.h"
+#include "platform/shell.h"
 #include "projects/prj_view.h"
 #include "ui/view_commands.h"
 #include "wallet/wlt_view.h"
@@ -96,3 +97,5 @@ void NextViewCmd() {
     const LONG next = NextShownView(ViewId);
     kCycleViews[next]();
 }
+
+void HandBackKeyToShell() { SHNavigateBack(); }

@@ -103,11 +103,15 @@ TEST_F(MainWindow, BackTwiceInAMainViewArmsThenHandsOver) {
     const HWND window = Open();
     ASSERT_NE(window, nullptr);
     ASSERT_EQ(ViewId, kViewMonth);
+    SetForegroundWindow(window);
     const LPARAM back = MAKELPARAM(0, VK_ESCAPE);
     EXPECT_EQ(SendMessageW(window, WM_HOTKEY, 0, back), 1);
     EXPECT_EQ(g_Main.backArmed, 1);
+    EXPECT_EQ(GetForegroundWindow(), window);
+    // The second goes to the shell, which shows the previous program.
     EXPECT_EQ(SendMessageW(window, WM_HOTKEY, 0, back), 1);
     EXPECT_EQ(g_Main.backArmed, 0);
+    EXPECT_NE(GetForegroundWindow(), window);
 }
 
 TEST_F(MainWindow, CloseWhileLoadingWaitsForTheLoad) {
