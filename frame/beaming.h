@@ -6,17 +6,14 @@
 #include <string>
 
 #include "core/date_rec.h"
+#include "frame/shell_actions.h"
 #include "platform/types.h"
 
 // Each beams the current item when it is of its kind.
 void BeamCurAppt();
 void BeamCurCts();
 void BeamCurTsk();
-BOOL OpenUrlInBrowser(const std::u16string& address);
-void ComposeMail(const std::u16string& address);
 BOOL OpenFileWithShell(const std::u16string& path);
-// 0 when the device has no phone library, else what the dialling gave.
-int DialPhoneNumber(const std::u16string& number);
 // True when an open task that the user may see is due on that day.
 bool HasTaskOnDate(const DateRec& date);
 // Moves the current task's due date to the day, unless the task starts after it.

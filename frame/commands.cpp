@@ -76,7 +76,7 @@ void ByKind(void (*appt)(), void (*contact)(), void (*task)()) {
 void NewTaskFromNew() { NewTskFormDlg(0); }
 void NewTaskFromMenu() { NewTskFormDlg(1); }
 void NewNote() { NewNoteFile(0, 1); }
-void NewWalletItem() { NewWltItem(g_Frame.mainWnd); }
+void NewWalletItem() { NewWltItem(); }
 
 void OnNew() {
     switch (ViewId) {
@@ -188,7 +188,7 @@ void OnCallHistory() {
 void OnTaskFromTemplate() { NewTskFromTemplateDlg(ViewId == kViewTasks ? 0 : 1); }
 void OnDeleteCompleted() { DeleteCompletedTsks(g_ViewWnds.taskList); }
 void OnAssignIcon() { PickItemCustomIcon(g_Frame.mainWnd, Sel().oid); }
-void OnLockWallet() { LockWallet(1); }
+void OnLockWallet() { LockWallet(LeaveView::Yes); }
 void OnTaskToAppt() { ConvertTskToAppt(0); }
 void CloseProgram() { CloseMainWindowCmd(g_Frame.mainWnd); }
 void BackFromSoftKey() { BackCmd(0); }

@@ -165,9 +165,9 @@ void PrepareWalletItem(HMENU menu) {
     Enable(menu, IDM_MAKE_CALL, WltItemHasPhone());
     Enable(menu, IDM_VISIT_WEBSITE, WltItemHasWebsite());
     Enable(menu, IDM_SEND_EMAIL, WltItemHasEmail());
-    if (WltLockedState() == 0) {
+    if (g_Wlt.locked == 0) {
         Enable(menu, IDM_UNMASK, true);
-        SetMenuEntryText(menu, IDM_UNMASK, WltMaskDisplay() ? u"Hide Mask" : u"Show Mask");
+        SetMenuEntryText(menu, IDM_UNMASK, g_Wlt.maskOn ? u"Hide Mask" : u"Show Mask");
     } else {
         Enable(menu, IDM_UNMASK, false);
     }
@@ -189,7 +189,7 @@ int PrepareBar(HWND window, HMENU menu, Bar bar) {
     case Bar::ApptPreview: PrepareApptPreview(menu); break;
     case Bar::Notes: PrepareNotes(menu); break;
     case Bar::Wallet: SetFilterEntryText(menu); break;
-    case Bar::WalletLocked: Enable(menu, IDM_UNLOCK, WltHasCurrentPath()); break;
+    case Bar::WalletLocked: Enable(menu, IDM_UNLOCK, !g_Wlt.path.empty()); break;
     case Bar::WalletItem: PrepareWalletItem(menu); break;
     case Bar::Month:
     case Bar::Year: SetFilterEntryText(menu); break;

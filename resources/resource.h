@@ -311,3 +311,42 @@
 #define IDM_TAB_VGA_OPQR 32833
 #define IDM_TAB_VGA_STUV 32834
 #define IDM_TAB_VGA_WXYZ 32835
+
+// ---- Wallet: dialogs, controls, bars, the item pop-up and the image strips ----
+#define IDD_WLT_ITEM 7258
+#define IDD_WLT_FIELDS 7261
+#define IDD_WLT_FILE 7263
+#define IDD_WLT_GENERATE 7264
+#define IDM_WLT_FIELDS_BAR 22034
+#define IDM_WLT_FILE_BAR 22035
+#define IDM_WLT_GENERATE_BAR 22100
+#define IDM_WALLET_ITEM_POPUP 22116
+#define IDM_WLT_EDIT_ITEM_INFO 40070
+#define IDM_WLT_GENERATE_PASSWORD 40071
+#define IDC_WLT_PASSWORD 1011
+#define IDC_WLT_CONFIRM 1014
+#define IDC_WLT_CATEGORIES 1027
+#define IDC_WLT_BROWSE 1114
+#define IDC_WLT_ITEM_NAME 2500
+#define IDC_WLT_TYPE 2501
+#define IDC_WLT_ICONS 2504
+#define IDC_WLT_FIRST_EDIT 3000
+#define IDC_WLT_FIRST_LABEL 3100
+#define IDC_WLT_SECURE 3201
+#define IDC_WLT_FILE_NAME 3202
+#define IDC_WLT_NEW_PASSWORD 3204
+#define IDC_WLT_GENERATED 3205
+#define IDC_WLT_FOLDER 3209
+// 22 images side by side, 16 x 16 and 32 x 32: the group image, then the item icons 1 to 21.
+#define IDB_WALLET_ICONS 343
+#define IDB_WALLET_ICONS_VGA 753
+// Control styles the wallet's dialogs use, for the resource script (the program takes them from
+// the platform's headers).
+#define QV_RC_CBS_DROPDOWNLIST 0x0003L
+#define QV_RC_LBS_MULTIPLESEL 0x0008L
+#define QV_RC_ES_PASSWORD 0x0020L
+#define QV_RC_LVS_LIST_STYLE 0x400DL
+// The wallet dialogs' layouts for landscape QVGA-class screens.
+#define IDD_WLT_ITEM_LS 7259
+#define IDD_WLT_FIELDS_LS 7260
+#define IDD_WLT_FILE_LS 7286

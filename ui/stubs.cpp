@@ -10,6 +10,7 @@
 #include "ui/item_paint.h"
 #include "ui/list_rows.h"
 #include "ui/screen_class.h"
+#include "ui/text_prompt.h"
 #include "ui/view_focus.h"
 
 void EnsureSelRowVisible(HWND) {}
@@ -69,3 +70,9 @@ void DrawViewBkgnd(HDC) {}
 void GoToDateForView() {}
 void TodayForView() {}
 void PickItemCustomIcon(HWND, LONG) {}
+// ---- The file picker (declared in ui/file_picker.h), until it is built: nothing is chosen.
+#include "ui/file_picker.h"
+
+std::u16string g_FilePickerPath;
+
+INT_PTR ShowFilePickerDlg(HWND, int) { return kPromptCancelled; }

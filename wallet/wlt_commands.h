@@ -1,36 +1,7 @@
-// The wallet's commands and state as the main window's commands and menus reach them.
+// What the main window's commands and menus reach of the wallet: its views, dialogs, lock and items.
 #pragma once
 
-#include <string>
-
-#include "platform/types.h"
-
-void NewWltItem(HWND mainWnd);
-// Item data of the selected tree item; 0 when nothing is selected.
-LPARAM GetWltTreeSelParam();
-void EditWltItemFields();
-void DeleteWalletItem();
-// 0 when nothing is selected.
-HANDLE GetWltTreeSelItem();
-void DialWalletItemPhone();
-void OpenWalletItemWebsite();
-void MailWalletItemAddress();
-bool WltItemHasPhone();
-bool WltItemHasWebsite();
-bool WltItemHasEmail();
-void NewWalletFile();
-void ChooseWalletFile();
-void LockWallet(int redraw);
-void ChangeWalletPassword();
-void DeleteWalletFile();
-void OpenCurrentWallet();
-void RenameWalletFile();
-// Toggles the masking of field values, drops the cached picture and repaints.
-void ToggleViewFlag();
-// The file name of the current wallet, "<None>" when none is open.
-std::u16string GetWltFileTitle();
-// The locked-state word (0 open) and the mask display word.
-LONG WltLockedState();
-LONG WltMaskDisplay();
-// True when a current wallet path is set.
-bool WltHasCurrentPath();
+#include "wallet/wlt_dialogs.h"
+#include "wallet/wlt_item.h"
+#include "wallet/wlt_lock.h"
+#include "wallet/wlt_view.h"
