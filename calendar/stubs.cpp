@@ -33,3 +33,10 @@ void DateNextDay() {}
 void DatePrevDay() {}
 // No contact preview card until the previews are built.
 void ShowCtsPreview(LONG) {}
+
+// ---- The schedule rows and their actions, until the schedule list is built.
+ListRowArray g_SchedRows;
+void OpenSchedSel() {}
+void SchedListTap(int, int) {}
+void FillSchedDay() {}
+void RefreshSchedList() {}

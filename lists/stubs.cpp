@@ -45,3 +45,10 @@ constexpr int kTskRowVgaExtra = 10;
 }  // namespace
 int TskRowHeight() { return g_Settings.fontSize + kTskRowPadding + (IsVgaScreen() ? kTskRowVgaExtra : 0); }
 int DrawTskRow(HDC, const RECT&, const TskRecord&, LONG) { return TskRowHeight(); }
+
+// ---- Task rows and the task and contacts lists' row actions, until the lists are built.
+ListRowArray g_TskRows;
+void SyncTskSelection() {}
+void TskListTapTest(int, int) {}
+void FillTskList(LONG, LONG) {}
+void SelectCurCts() {}

@@ -23,3 +23,6 @@ LONG EditCharAtCaret(HWND edit) {
 }
 void EditCaretToEnd(HWND edit) { SendMessageW(edit, EM_SETSEL, GetWindowTextLengthW(edit), GetWindowTextLengthW(edit)); }
 void EditCaretToStart(HWND edit) { SendMessageW(edit, EM_SETSEL, 0, 0); }
+
+// The notes list's Enter, until the notes list is built.
+void OpenSelNotesRow() {}

@@ -33,3 +33,10 @@ INT_PTR ChooseItemDlg(HWND, LONG) { return kDlgCancel; }
 // The Associated Items dialog, until it is built: it cannot be shown.
 #include "projects/assoc_items.h"
 INT_PTR ShowAssocItemsDlg(HWND, LONG, LONG) { return -1; }
+
+// ---- The project tree's actions the toolkit calls, until the tree is built: nothing is taken.
+void ShowLinksDlg() {}
+int PrjTreeTapHold(HWND, POINT) { return 0; }
+void PrjTreeDrop(HTREEITEM, HTREEITEM) {}
+bool IsFolderNode(HTREEITEM) { return false; }
+void ViewPrjItem() {}

@@ -12,8 +12,6 @@
 #include "ui/screen_class.h"
 #include "ui/view_focus.h"
 
-void EnsureSelRowVisible(HWND) {}
-void DrawItemListRow(const DRAWITEMSTRUCT&, HWND, int) {}
 void ShowHelp(HWND) {}
 
 SelectDateGrid g_SelectDateGrid;
