@@ -311,3 +311,8 @@
 #define IDM_TAB_VGA_OPQR 32833
 #define IDM_TAB_VGA_STUV 32834
 #define IDM_TAB_VGA_WXYZ 32835
+
+// ---- The item menus of a tap-and-hold (appointment, task, contact) ----
+#define IDM_APPT_ITEM_MENU 22112
+#define IDM_TASK_ITEM_MENU 22113
+#define IDM_CONTACT_ITEM_MENU 22114
