@@ -119,8 +119,13 @@ int DlgTemplateRelayout(HMODULE module, HWND dialog, LPCWSTR templateName) {
     const HRSRC found = FindResourceW(module, templateName, RT_DIALOG);
     if (!found) return 0;
     const HGLOBAL loaded = LoadResource(module, found);
-    const auto* base = static_cast<const BYTE*>(LockResource(loaded));
-    const TemplateReader r{base, SizeofResource(module, found)};
+    if (!loaded) return 0;
+    return RelayoutFromTemplate(module, dialog, static_cast<const BYTE*>(LockResource(loaded)),
+                                SizeofResource(module, found));
+}
+
+int RelayoutFromTemplate(HMODULE module, HWND dialog, const BYTE* base, std::size_t size) {
+    const TemplateReader r{base, size};
     // The extended form (it opens with version 1 and 0xFFFF) is not laid out this way.
     if (!base || !r.Has(0, kHeaderBytes) || r.Word(2) == kOrdinalMark) return 0;
     const DWORD style = r.Dword(0);
