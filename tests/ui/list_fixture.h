@@ -18,6 +18,7 @@
 #include "platform/testing.h"
 #include "platform/testing_display.h"
 #include "platform/user.h"
+#include "resources/quorvia_resources.h"
 #include "ui/layout.h"
 #include "ui/list_rows.h"
 
@@ -27,6 +28,7 @@ protected:
     static constexpr int kListWidth = 240;
 
     ListFixture() : savedSettings_(g_Settings), savedTheme_(g_Theme), savedViews_(g_ViewWnds), savedView_(ViewId) {
+        RegisterQuorviaResources();
         InitCommonControls();
         WNDCLASSW wc{};
         wc.lpfnWndProc = ParentProc;
