@@ -5,6 +5,7 @@
 #include "ui/dlg_relayout.h"
 
 #include <cstring>
+#include <vector>
 
 #include "frame/os_version.h"
 #include "platform/controls.h"
@@ -56,6 +57,12 @@ WORD FieldWord(const BYTE* field, std::size_t index) {
 }
 
 bool IsOrdinal(const BYTE* field) { return FieldWord(field, 0) == kOrdinalMark; }
+
+struct MovedControl {
+    HWND control;
+    std::size_t classAt;
+    std::size_t titleAt;
+};
 
 std::size_t AlignUp(std::size_t at) { return (at + kItemAlign - 1) / kItemAlign * kItemAlign; }
 
@@ -138,6 +145,7 @@ int RelayoutFromTemplate(HMODULE module, HWND dialog, const BYTE* base, std::siz
     for (int field = 0; field < 3; ++field) at = SkipDlgTemplateField(base, r.size, at);
     if (style & kSetFontStyle) at = SkipDlgTemplateField(base, r.size, at + sizeof(WORD));
     int unnamed = 0;
+    std::vector<MovedControl> moved;
     // A control the dialog lacks marks failure and the walk goes on; a damaged template ends it.
     for (int i = 0; i < count; ++i) {
         at = AlignUp(at);
@@ -171,10 +179,13 @@ int RelayoutFromTemplate(HMODULE module, HWND dialog, const BYTE* base, std::siz
         if (!DeferWindowPos(defer, control, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                             SWP_NOZORDER))
             failed = true;
-        ApplyDlgItemTemplate(module, dialog, control, base + classAt, base + titleAt);
+        moved.push_back(MovedControl{control, classAt, titleAt});
         if (id == kUnnamedId) ++unnamed;
     }
     const bool ended = EndDeferWindowPos(defer) != 0;
+    // Contents are put back once the controls have their new sizes, so that a list box's
+    // selection is scrolled into the rows it shows now.
+    for (const MovedControl& m : moved) ApplyDlgItemTemplate(module, dialog, m.control, base + m.classAt, base + m.titleAt);
     return !failed && ended && unnamed < 2 ? 1 : 0;
 }
 
