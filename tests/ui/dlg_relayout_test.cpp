@@ -205,7 +205,8 @@ TEST_F(DlgRelayout, ListSelectionAndStaticPictureComeBack) {
     SendMessageW(list, LB_SETCURSEL, 19, 0);
     const HWND picture = GetDlgItem(dialog, 21);
     const HBITMAP stale = CreateBitmap(4, 4, 1, 32, nullptr);
-    SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(stale));
+    // Statics do not own their pictures: the test deletes what it takes out and what is left.
+    DeleteObject(reinterpret_cast<HGDIOBJ>(SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(stale))));
 
     const TemplateBytes turned({
         {LBS_NOTIFY | WS_VSCROLL, 4, 4, 150, 40, 20, kListBox, u""},
@@ -224,6 +225,7 @@ TEST_F(DlgRelayout, ListSelectionAndStaticPictureComeBack) {
     EXPECT_NE(shown, nullptr);
     EXPECT_NE(shown, stale);
     EXPECT_EQ(GetObjectType(stale), 0u);  // the picture it had is deleted
+    DeleteObject(shown);
 }
 
 TEST_F(DlgRelayout, PromptFollowsItsTemplateAfterTurningOnlyOnVersion5) {
