@@ -34,6 +34,12 @@ INT_PTR ChooseItemDlg(HWND, LONG) { return kDlgCancel; }
 #include "projects/assoc_items.h"
 INT_PTR ShowAssocItemsDlg(HWND, LONG, LONG) { return -1; }
 
+// No project tree yet: no project paths.
+RecordArray<std::u16string>& ProjectPathList() {
+    static RecordArray<std::u16string> paths;
+    return paths;
+}
+
 // ---- The project tree's actions the toolkit calls, until the tree is built: nothing is taken.
 void ShowLinksDlg() {}
 int PrjTreeTapHold(HWND, POINT) { return 0; }

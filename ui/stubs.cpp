@@ -7,6 +7,7 @@
 #include "ui/date_pickers.h"
 #include "ui/item_paint.h"
 #include "ui/screen_class.h"
+#include "ui/text_prompt.h"
 
 SelectDateGrid g_SelectDateGrid;
 bool SelectDateDlg(HWND, LONG, LONG, LONG) { return false; }
@@ -26,3 +27,10 @@ int DrawTaskDueGlyph(HDC, int, int) { return GlyphAdvance(); }
 void DrawLargeListIcon(HDC, int, int, int) {}
 void DrawItemImage(HDC, ItemImageList, int, int, int) {}
 void DrawFieldIcon(HDC, int, int, LONG) {}
+
+// ---- The file picker (declared in ui/file_picker.h), until it is built: nothing is chosen.
+#include "ui/file_picker.h"
+
+std::u16string g_FilePickerPath;
+
+INT_PTR ShowFilePickerDlg(HWND, int) { return kPromptCancelled; }
