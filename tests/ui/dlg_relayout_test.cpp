@@ -176,7 +176,7 @@ TEST_F(DlgRelayout, ControlsMoveToTheOtherTemplateAndTheResultCountsWhatWentWron
     }
 }
 
-TEST_F(DlgRelayout, DamagedOrMissingTemplatesMoveNothing) {
+TEST_F(DlgRelayout, DamagedTemplateEndsTheWalkInsteadOfReadingPastIt) {
     const std::vector<Item> items = {{SS_LEFT, 4, 4, 100, 10, 10, kStatic, u"Name:"},
                                      {SS_LEFT, 4, 20, 100, 10, 11, kStatic, u"Other"}};
     const HWND dialog = Open(TemplateBytes(items));

@@ -119,10 +119,19 @@ TEST_F(OutlineList, WithoutCollapsibleListsNothingFolds) {
     EXPECT_EQ(entries[1].hidden, 0);
     EXPECT_EQ(Count(list), 10);
     EXPECT_EQ(OutlineCanToggle(list, 0, entries, OutlineMode::kItemLists), 0);
-    // A row inside a folded group has no row to select while nothing can unfold it.
-    entries[1].hidden = 1;
-    OutlineFillList(list, entries);
-    EXPECT_EQ(OutlineSelectById(list, entries, 101, ScrollTo::kYes, OutlineMode::kItemLists), 0);
+}
+
+TEST_F(OutlineList, SelectByIdInAGroupThatCannotUnfoldSelectsNoWrongRow) {
+    // Without collapsible lists a folded group stays folded: its rows have no place in the view, and
+    // counting shown rows would select the row of another entry.
+    g_Settings.cList = 0;
+    ListRowArray entries = ContactEntries();
+    entries[5].hidden = 1;
+    entries[6].hidden = 1;
+    const HWND list = Filled(entries);
+    Select(list, 1);
+    EXPECT_EQ(OutlineSelectById(list, entries, 104, ScrollTo::kYes, OutlineMode::kItemLists), 0);
+    EXPECT_EQ(Selected(list), 1);
 }
 
 TEST_F(OutlineList, SelectByIdUnfoldsTheGroupFirst) {
