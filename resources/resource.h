@@ -448,3 +448,8 @@
 #define IDD_WLT_ITEM_LS 7259
 #define IDD_WLT_FIELDS_LS 7260
 #define IDD_WLT_FILE_LS 7286
+
+// ---- The item menus of a tap-and-hold (appointment, task, contact) ----
+#define IDM_APPT_ITEM_MENU 22112
+#define IDM_TASK_ITEM_MENU 22113
+#define IDM_CONTACT_ITEM_MENU 22114
