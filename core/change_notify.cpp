@@ -15,6 +15,7 @@
 #include "frame/view_id.h"
 #include "frame/view_switch.h"
 #include "platform/user.h"
+#include "projects/link_table.h"
 
 namespace {
 
@@ -164,6 +165,8 @@ LRESULT OnPimRecordCreated(WPARAM wParam, LPARAM folderId) { return ReadItemAgai
 LRESULT OnPimRecordChanged(WPARAM wParam, LPARAM folderId) { return ReadItemAgain(wParam, folderId); }
 
 LRESULT OnPimRecordDeleted(WPARAM wParam, LPARAM folderId) {
+    // The links go with the item whoever deleted it, so that none points at a reused OID.
+    DropItemLinks(static_cast<LONG>(wParam));
     if (g_ChangeMarks.ownChange != 0) {
         if (g_ChangeMarks.pendingOwnDeletes > 0) --g_ChangeMarks.pendingOwnDeletes;
         if (g_ChangeMarks.pendingOwnDeletes == 0) g_ChangeMarks.ownChange = 0;
