@@ -8,11 +8,6 @@ void ShowProjectsView() {}
 bool ProjectTreeMenuCmd(int) { return false; }
 
 #include "projects/prj_cats.h"
-// Until the choosers are built nothing is chosen.
-#include "projects/choose_item.h"
-#include "ui/dialog_conventions.h"
-
-INT_PTR ChooseItemDlg(HWND, LONG) { return kDlgCancel; }
 // The Associated Items dialog, until it is built: it cannot be shown.
 #include "projects/assoc_items.h"
 INT_PTR ShowAssocItemsDlg(HWND, LONG, LONG) { return -1; }

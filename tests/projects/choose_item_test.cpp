@@ -1,0 +1,85 @@
+// The "Choose Item" picker: the chosen row's OID, -1 for Cancel or no selection, and the contacts
+// narrowed by letters typed within the time-out.
+#include "projects/choose_item.h"
+
+#include "core/app_settings.h"
+#include "platform/dialogs.h"
+#include "lists/cts_name_index.h"
+#include "resources/resource.h"
+#include "ui/dialog_conventions.h"
+#include "tests/projects/prj_dialog_fixture.h"
+
+namespace {
+
+using prjtest::ListRows;
+
+class ChooseItemTest : public prjtest::PrjDialogTest {
+protected:
+    static HWND List(HWND dialog) { return GetDlgItem(dialog, IDC_CHOOSE_ITEM_LIST); }
+    static void Key(HWND dialog, WORD key) {
+        NMLVKEYDOWN nm{};
+        nm.hdr.hwndFrom = List(dialog);
+        nm.hdr.idFrom = IDC_CHOOSE_ITEM_LIST;
+        nm.hdr.code = static_cast<UINT>(LVN_KEYDOWN);
+        nm.wVKey = key;
+        SendMessageW(dialog, WM_NOTIFY, IDC_CHOOSE_ITEM_LIST, reinterpret_cast<LPARAM>(&nm));
+    }
+};
+
+TEST_F(ChooseItemTest, SelectGivesTheRowsOidAndCancelOrNoRowGiveMinusOne) {
+    AddTask(11, u"Water plants");
+    AddTask(12, u"Pay rent");
+    std::vector<prjtest::Row> rows;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        rows = ListRows(List(dialog));
+        prjtest::SelectRow(List(dialog), 1);
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+    });
+    EXPECT_EQ(ChooseItemDlg(owner_, kItemTask), 12);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].text, u"Water plants");
+    EXPECT_EQ(rows[0].data, 11);
+    EXPECT_EQ(rows[0].image, 0);
+
+    platform::testing::ActInsideDialog([](HWND dialog) { SendMessageW(dialog, WM_COMMAND, IDM_DLG_CANCEL, 0); });
+    EXPECT_EQ(ChooseItemDlg(owner_, kItemTask), -1);
+
+    // No contacts: an empty list, and "Select" gives nothing.
+    platform::testing::ActInsideDialog([](HWND dialog) { SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0); });
+    EXPECT_EQ(ChooseItemDlg(owner_, kItemContact), -1);
+
+    // The program closing every open dialog ends the picker as cancelled.
+    platform::testing::ActInsideDialog([](HWND) { CloseAllOpenDlgs(); });
+    EXPECT_EQ(ChooseItemDlg(owner_, kItemTask), -1);
+}
+
+TEST_F(ChooseItemTest, LettersWithinTheTimeoutNarrowAndAfterItStartAfresh) {
+    g_Settings.firstLast = kNameFirstLast;
+    AddContact(21, u"Anna", u"Baker");
+    AddContact(22, u"Bob", u"Brown");
+    AddContact(23, u"Carl", u"Bright");
+    AddContact(24, u"Dora", u"Cole");
+    std::vector<std::u16string> afterB, afterBR, afterC;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        auto texts = [&] {
+            std::vector<std::u16string> out;
+            for (const auto& row : ListRows(List(dialog))) out.push_back(row.text);
+            return out;
+        };
+        Key(dialog, 'B');
+        afterB = texts();
+        platform::testing::AdvanceClock(500);
+        Key(dialog, 'R');
+        afterBR = texts();
+        platform::testing::AdvanceClock(2000);
+        Key(dialog, 'C');
+        afterC = texts();
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+    });
+    EXPECT_EQ(ChooseItemDlg(owner_, kItemContact), 24);
+    EXPECT_EQ(afterB, (std::vector<std::u16string>{u"Anna Baker", u"Bob Brown", u"Carl Bright"}));
+    EXPECT_EQ(afterBR, (std::vector<std::u16string>{u"Bob Brown", u"Carl Bright"}));
+    EXPECT_EQ(afterC, (std::vector<std::u16string>{u"Dora Cole"}));
+}
+
+}  // namespace
