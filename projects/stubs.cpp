@@ -20,7 +20,6 @@ RecordArray<std::u16string>& ProjectPathList() {
 
 // The project tree commands of the main window's menus.
 #include "projects/prj_commands.h"
-void ShowLinksDlg() {}
 void LoadMonthCmd() {}
 void ViewPrjItem() {}
 void MoveToPrjCmd() {}
@@ -46,3 +45,9 @@ void NewNoteInPrj() {}
 int PrjTreeTapHold(HWND, POINT) { return 0; }
 void PrjTreeDrop(HTREEITEM, HTREEITEM) {}
 bool IsFolderNode(HTREEITEM) { return false; }
+
+// ---- The shell's file information is not on the platform yet: no system icons, so files show the
+// links' own file image.
+#include "projects/shell_icons.h"
+HIMAGELIST DupSysSmallIconList() { return ImageList_Create(16, 16, ILC_MASK, 0, 5); }
+int GetFileSysIconIndex(const std::u16string&) { return -1; }

@@ -470,3 +470,11 @@
 #define IDM_ADD_FILE_LINK 40073
 #define IDM_ADD_URL_LINK 40074
 #define IDS_LINK_VIEW 7252
+// Link kinds, 16 x 16 and 32 x 32: task, contact, appointment, web address, then a file whose own
+// icon the shell cannot give.
+#define IDB_LINK_KINDS 312
+#define IDB_LINK_KINDS_VGA 762
+// Associated item kinds: web address, phone number, e-mail address, contact, appointment, task, file.
+#define IDB_ASSOC_KINDS 931
+#define IDB_ASSOC_KINDS_VGA 777
+#define IDB_CHOICE_POINTER 518
