@@ -26,7 +26,6 @@ namespace {
 
 constexpr LONG kPendingDay = 9;
 constexpr LONG kPendingDates = 3;
-constexpr INT_PTR kDialogFailed = -1;
 
 enum class ListView { Day, Dates };
 
@@ -113,5 +112,5 @@ void GoBackFromPreviewA() {
 }
 
 void ApptPreviewEnter() {
-    if (ShowAssocItemsDlg(g_Frame.mainWnd, g_CurItem.oid, kItemAppt) == kDialogFailed) GoBackFromPreviewA();
+    if (ShowAssocItemsDlg(g_Frame.mainWnd) == 0) GoBackFromPreviewA();
 }

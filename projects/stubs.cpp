@@ -8,9 +8,6 @@ void ShowProjectsView() {}
 bool ProjectTreeMenuCmd(int) { return false; }
 
 #include "projects/prj_cats.h"
-// The Associated Items dialog, until it is built: it cannot be shown.
-#include "projects/assoc_items.h"
-INT_PTR ShowAssocItemsDlg(HWND, LONG, LONG) { return -1; }
 
 // No project tree yet: no project paths.
 RecordArray<std::u16string>& ProjectPathList() {
