@@ -40,3 +40,8 @@ void FocusCurrentView();
 #include "core/date_rec.h"
 void SetViewTitle();
 bool HasTaskOnDate(const DateRec& date);
+
+// ---- Used by the calendar's date navigation and item drag: the month view's title, and a task's
+// due date moved to another day through POOM (refused when the task starts after that day).
+void SetMonthTitle();
+void MoveTaskToNewDate(int year, int month, int day);

@@ -311,3 +311,6 @@
 #define IDM_TAB_VGA_OPQR 32833
 #define IDM_TAB_VGA_STUV 32834
 #define IDM_TAB_VGA_WXYZ 32835
+
+// ---- Calendar views: the new-item menu of a day ----
+#define IDM_CAL_NEW_ITEM_MENU 22115
