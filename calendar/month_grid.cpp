@@ -32,11 +32,8 @@ constexpr COLORREF kPaneFrame = 0xADADAD;
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0x000000;
 constexpr int kThemeText = 2;
-constexpr int kThemeTitlePrimary = 4;
 constexpr int kThemeNeighbourFill = 22;
 constexpr int kThemeNeighbourNumber = 23;
-constexpr int kThemeTitleGradient = 34;
-constexpr int kThemeGradient = 35;
 constexpr int kThemeSelectionDashed = 39;
 constexpr int kFridayColumnShift = 2;
 
@@ -126,7 +123,7 @@ void DrawGridCell(HDC dc, const MonthGridGeometry& g, const MonthCellPlace& c, H
 
 void DrawHeaderBand(HDC dc, const MonthGridGeometry& g) {
     RECT header{g.left + 1, g.top + 1, g.right - 1, g.top + g.headerHeight};
-    const LONG gradient = GetThemeWord(kThemeGradient);
+    const LONG gradient = GetThemeWord(kThemeGradientStyle);
     if (GetThemeWord(kThemeTitleGradient) != 0 && gradient >= 1 && gradient <= 4) {
         RECT grown{header.left - 1, header.top - 1, header.right + 1, header.bottom + 1};
         DrawThemedBackground(dc, grown, true, false, false, false);

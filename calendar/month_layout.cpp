@@ -152,7 +152,8 @@ void LayoutSplitPanes(HWND window) {
         if (found) {
             MonthGridRect = found->grid;
             SelDayPaneRect = g_Settings.nextMonthPrev ? found->paneWithPreview : found->pane;
-            if (g_Settings.nextMonthPrev && found->hasPreview) NextMonthPreviewRect = found->preview;
+            // The small screens have no room for the preview: none is drawn or hit there.
+            if (g_Settings.nextMonthPrev) NextMonthPreviewRect = found->hasPreview ? found->preview : RECT{};
         }
     }
     RECT client{};
