@@ -33,3 +33,9 @@ INT_PTR ChooseItemDlg(HWND, LONG) { return kDlgCancel; }
 // The Associated Items dialog, until it is built: it cannot be shown.
 #include "projects/assoc_items.h"
 INT_PTR ShowAssocItemsDlg(HWND, LONG, LONG) { return -1; }
+
+// No project tree yet: no project paths.
+RecordArray<std::u16string>& ProjectPathList() {
+    static RecordArray<std::u16string> paths;
+    return paths;
+}
