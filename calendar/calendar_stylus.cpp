@@ -321,10 +321,13 @@ int EndItemDrag(int x, int y) {
     bool hit = false;
     switch (ViewId) {
     case kViewMonth: {
-        // The grid tap refreshes and repaints; the selected date itself stays.
-        const DateRec selected = g_SelectedDate;
-        hit = TapMonthGridDay(x, y, year, month, day, 1) != 0;
-        if (hit) g_SelectedDate = selected;
+        // The grid tap's refresh and repaint, into a copy: the selected date itself stays.
+        const RECT& grid = MonthGridRect;
+        hit = HitTestMonthGridDay(x, y, grid.left, grid.top, grid.right, grid.bottom, year, month, day) != 0;
+        if (hit) {
+            RefreshAppts();
+            RepaintMainWindow();
+        }
         break;
     }
     case kViewWeek: hit = HitTestWeekDayBox(x, y, year, month, day) != 0; break;

@@ -223,9 +223,9 @@ private:
 
 }  // namespace
 
-int DrawApptBars(HDC dc, int draw, int x, int y, int width, int height, int labelWidth, int labelHeight, int year,
-                 int month, int day, int greyed, int rowMode, int barHeight, int skipSpanning, int compact) {
-    (void)labelWidth;
+// The label's width does not move the bar; it is passed for the callers' symmetry with the marks.
+int DrawApptBars(HDC dc, int draw, int x, int y, int width, int height, int /*labelWidth*/, int labelHeight,
+                 int year, int month, int day, int greyed, int rowMode, int barHeight, int skipSpanning, int compact) {
     const ApptArray* appts = g_ApptCache.curAppts;
     if (!appts) return 0;
     // An empty hour range has no scale to draw on (and would divide by zero).

@@ -40,7 +40,7 @@ constexpr LONG kPendingYear = 8;
 constexpr int kMonthsPerYear = 12;
 constexpr int kDaysPerWeek = 7;
 constexpr int kGridRows = 5;
-constexpr COLORREF kCaptionTextFallback = 0x640000;  // RGB(0, 0, 100)
+constexpr COLORREF kDayGridText = 0x640000;  // RGB(0, 0, 100)
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr int kThemeDayNone = 26;
 constexpr int kThemeDayNotLoaded = 27;
@@ -215,7 +215,7 @@ void DrawYearView(HDC dc, int month, int year, const RECT& rect, int yearView) {
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ThemeColor(kThemeTitleLightText));
     TextOutPlain(dc, (r.left + r.right) / 2 - extent.cx / 2, r.top + 1, caption);
-    SetTextColor(dc, kCaptionTextFallback);
+    SetTextColor(dc, kDayGridText);
     DrawYearMonth(dc, month, year, RECT{r.left, r.top + extent.cy + 2, r.right, r.bottom}, yearView);
     SetBkMode(dc, oldMode == 0 ? OPAQUE : oldMode);
 }

@@ -2,12 +2,14 @@
 // in the next-month preview, and dragging an appointment to another day through the PIM store.
 #include <gtest/gtest.h>
 
+#include "calendar/calendar_input.h"
 #include "calendar/calendar_stylus.h"
 #include "calendar/month_view.h"
 #include "calendar_fixture.h"
 #include "core/month_cache_edit.h"
 #include "core/poom_session.h"
 #include "platform/testing_pim.h"
+#include "platform/testing_user.h"
 #include "platform/time.h"
 
 namespace {
@@ -140,6 +142,32 @@ TEST_F(StylusTest, DragMovesAnAppointmentToAnotherDayThroughTheStore) {
     EXPECT_EQ(start.wDay, 20);
     EXPECT_EQ(start.wHour, 14);
     EXPECT_EQ(start.wMinute, 30);
+}
+
+LRESULT CALLBACK StylusWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_LBUTTONDOWN: CalendarStylusDown(lp); return 0;
+    case WM_LBUTTONUP: CalendarStylusUp(lp); return 0;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+TEST_F(StylusTest, HoldOnAnEmptyDaySelectsItBeforeTheNewItemMenu) {
+    SetWindowLongPtrW(g_Frame.mainWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StylusWndProc));
+    POINT p = CellCentre(2026, 3, 20);
+    ClientToScreen(g_Frame.mainWnd, &p);
+    std::vector<std::u16string> shown;
+    DateRec selectedWhenOpen;
+    platform::testing::ActInsideModalLoop([&] {
+        shown = platform::testing::OpenMenuTexts();
+        selectedWhenOpen = g_SelectedDate;
+        platform::testing::Key(VK_ESCAPE);
+    });
+    platform::testing::Hold(p.x, p.y);
+    platform::testing::PumpUntilIdle();
+    EXPECT_EQ(shown, (std::vector<std::u16string>{u"New Appt.", u"New Task", u"-", u"Appt. From Template",
+                                                   u"Task From Template"}));
+    EXPECT_TRUE(DateSameDay(selectedWhenOpen, DateRec(2026, 3, 20)));
 }
 
 TEST_F(StylusTest, WithoutADraggableHitNoDragStarts) {
