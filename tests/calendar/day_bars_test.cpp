@@ -4,6 +4,8 @@
 
 #include "calendar/day_bars.h"
 #include "calendar_fixture.h"
+#include "core/poom_session.h"
+#include "platform/time.h"
 #include "extras/theme_words.h"
 #include "ui/draw_prims.h"
 
@@ -121,6 +123,38 @@ TEST_F(DayBarsTest, SpanningLineHasAnArrowAndNoBar) {
     EXPECT_EQ(canvas.Pixel(kWidth - 2 - 3, line - 1), kGreyLine);
     EXPECT_EQ(canvas.Pixel(kWidth - 2 - 3, line + 1), kGreyLine);
     EXPECT_EQ(canvas.Pixel(100, kMidRow), kWhite);  // no frame, no work band
+}
+
+TEST_F(DayBarsTest, ItemFromTheDayBeforeShowsOnlyItsLineWithTheLeftHead) {
+    StartPoomSession(g_Frame.mainWnd);
+    LONG oid = 0;
+    {
+        PoomPtr<IDispatch> object;
+        ASSERT_EQ(GetPoomApp()->CreateItem(olAppointmentItem, object.Out()), S_OK);
+        const PoomPtr<IAppointment> appt = QueryPoom<IAppointment>(object.Get(), IID_IAppointment);
+        SYSTEMTIME start = DateRec(2026, 3, 19, 20, 0);
+        DATE when = 0;
+        ASSERT_TRUE(SystemTimeToVariantTime(&start, &when));
+        appt->put_Subject(u"Night shift");
+        appt->put_Start(when);
+        appt->put_Duration(10 * 60);
+        ASSERT_EQ(appt->Save(), S_OK);
+        appt->get_Oid(&oid);
+    }
+    TimeSpan span;
+    span.start = DateRec(2026, 3, 19, 20, 0);
+    span.minutes = 10 * 60;
+    span.oid = oid;
+    spans_.Append(span);
+    Canvas canvas;
+    EXPECT_EQ(Bar(canvas, 1), 0);
+    const int line = kBarHeight + 3;
+    EXPECT_EQ(canvas.Pixel(30, line), kGreyLine);          // from the bar's start to 06:00
+    EXPECT_EQ(canvas.Pixel(2, line - 1), kGreyLine);       // the head at the left end
+    EXPECT_NE(canvas.Pixel(59, line - 1), kGreyLine);      // none at the right end
+    EXPECT_NE(canvas.Pixel(80, line), kGreyLine);
+    EXPECT_EQ(canvas.Pixel(100, kMidRow), kWhite);         // no frame, no work band
+    EndPoomSession();
 }
 
 TEST_F(DayBarsTest, EmptyHourRangeDrawsNothingInsteadOfDividingByZero) {
