@@ -359,6 +359,13 @@ void PaintMonthView(HDC dc) {
     }
     HDC cache = MonthGridCache.memDC;
     const RECT& grid = MonthGridRect;
+    if (IsRectEmpty(&grid)) {
+        // A screen of no known class has no grid laid out: only the background is shown.
+        RECT client{};
+        GetViewClientRect(g_Frame.mainWnd, client);
+        FillSolid(dc, client, ThemeColor(kThemeBackground));
+        return;
+    }
     DrawMonthCalGrid(cache, grid.left, grid.top, grid.right, grid.bottom, g_SelectedDate.wYear, g_SelectedDate.wMonth);
     if (g_Settings.splitMonth) {
         DrawThemedHeader(cache, SelDayPaneRect);

@@ -138,3 +138,28 @@ TEST_F(MonthGridVgaTest, ScreenshotWithBarsAndMarks) {
 }
 
 }  // namespace
+
+namespace {
+
+using caltest::Canvas;
+using caltest::CalendarTest;
+
+// 400x330 is of the QVGA class but neither landscape, portrait nor square: no layout row fits it.
+class MonthGridNoClassTest : public CalendarTest {
+protected:
+    MonthGridNoClassTest() : CalendarTest(400, 330) {
+        DropMonthGridCache();
+        MonthGridRect = RECT{};
+    }
+    ~MonthGridNoClassTest() override { DropMonthGridCache(); }
+};
+
+TEST_F(MonthGridNoClassTest, ScreenOfNoClassShowsOnlyTheBackground) {
+    SetThemeWord(10, 0x00FF00);
+    Canvas canvas;
+    PaintMonthView(canvas.dc());
+    EXPECT_EQ(canvas.Pixel(100, 100), 0x00FF00u);
+    EXPECT_EQ(MonthGridCache.drawn, 0);
+}
+
+}  // namespace
