@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calendar/agenda_switch.h"
+#include "calendar/agenda_view.h"
 #include "calendar/calendar_input.h"
 #include "calendar/calendar_nav.h"
 #include "calendar/calendar_state.h"
@@ -19,9 +20,12 @@
 #include "core/cur_item.h"
 #include "core/month_cache.h"
 #include "core/poom_session.h"
+#include "extras/spinner.h"
 #include "frame/frame_state.h"
 #include "frame/view_id.h"
 #include "frame/view_switch.h"
+#include "frame/view_windows.h"
+#include "lists/task_view.h"
 #include "platform/commctrl.h"
 #include "platform/gdi.h"
 #include "platform/shell.h"
@@ -145,6 +149,18 @@ void TapInMonth(int x, int y) {
     g_PenDown = PenDownPoint{x, y};
 }
 
+// The task preview pane lies under the task list; its origin is the pane's top-left corner.
+void TapInTasks(int x, int y) {
+    if (g_Settings.taskPreview && g_ViewWnds.taskList) {
+        RECT list{};
+        GetWindowRect(g_ViewWnds.taskList, &list);
+        POINT origin{list.left, list.bottom};
+        ScreenToClient(g_Frame.mainWnd, &origin);
+        if (HitPreviewCompleteBox(x - origin.x, y - origin.y)) ResetTskListCache();
+    }
+    if (g_ViewWnds.taskList) SetFocus(g_ViewWnds.taskList);
+}
+
 void PlainTap(int x, int y) {
     switch (ViewId) {
     case kViewMonth: TapInMonth(x, y); break;
@@ -163,6 +179,8 @@ void PlainTap(int x, int y) {
     case kViewYear:
         if (YearViewHitTest(x, y)) RepaintMainWindow();
         break;
+    case kViewTasks: TapInTasks(x, y); break;
+    case kViewSpinner: SpinnerPressHit(x, y); break;
     default: break;
     }
 }
@@ -273,6 +291,7 @@ void OnStylusUp(LPARAM point) {
     const int x = PointX(point);
     const int y = PointY(point);
     if (EndItemDrag(x, y)) return;
+    if (ViewId == kViewSpinner) ClearSpinnerPress();
     if (ViewId == kViewMonth) Swipe(x, y);
 }
 
@@ -290,6 +309,7 @@ void OnStylusDblTap(LPARAM point) {
     case kViewYear:
         if (YearViewHitTest(x, y)) YearViewPickDate();
         break;
+    case kViewSpinner: SpinnerTap(x, y); break;
     default: break;
     }
 }

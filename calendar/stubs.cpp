@@ -17,3 +17,5 @@ COLORREF GetApptTextColor(const ApptRecord&) { return static_cast<COLORREF>(GetT
 
 // No contact preview card until the previews are built.
 void ShowCtsPreview(LONG) {}
+// ---- The task preview's complete box, until the task preview is built.
+int HitPreviewCompleteBox(int, int) { return 0; }

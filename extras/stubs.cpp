@@ -22,3 +22,9 @@ HBITMAP GetBackPicture() { return nullptr; }
 #include "extras/weather_badge.h"
 bool WeatherBadgeOn() { return false; }
 void DrawWeatherBadge(HDC, int, int) {}
+
+// ---- The launcher's stylus, until the launcher is built.
+#include "extras/spinner.h"
+int SpinnerPressHit(int, int) { return 0; }
+void SpinnerTap(int, int) {}
+void ClearSpinnerPress() {}

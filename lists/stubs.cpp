@@ -45,3 +45,6 @@ constexpr int kTskRowVgaExtra = 10;
 }  // namespace
 int TskRowHeight() { return g_Settings.fontSize + kTskRowPadding + (IsVgaScreen() ? kTskRowVgaExtra : 0); }
 int DrawTskRow(HDC, const RECT&, const TskRecord&, LONG) { return TskRowHeight(); }
+
+// ---- Stand-in for the task list's cache reset, used by the calendar's stylus.
+void ResetTskListCache() {}

@@ -22,3 +22,7 @@ struct TskRecord;
 int TskRowHeight();
 // Draws the task's row in the rectangle with the alternating look; the row height.
 int DrawTskRow(HDC dc, const RECT& rect, const TskRecord& task, LONG alternate);
+
+// ---- Used by the calendar's stylus in the tasks view.
+// Re-reads the selected row, frees the cached row picture and updates the menu bar.
+void ResetTskListCache();

@@ -8,6 +8,7 @@
 #include "calendar_fixture.h"
 #include "core/month_cache_edit.h"
 #include "core/poom_session.h"
+#include "frame/view_windows.h"
 #include "platform/testing_pim.h"
 #include "platform/testing_user.h"
 #include "platform/time.h"
@@ -168,6 +169,18 @@ TEST_F(StylusTest, HoldOnAnEmptyDaySelectsItBeforeTheNewItemMenu) {
     EXPECT_EQ(shown, (std::vector<std::u16string>{u"New Appt.", u"New Task", u"-", u"Appt. From Template",
                                                    u"Task From Template"}));
     EXPECT_TRUE(DateSameDay(selectedWhenOpen, DateRec(2026, 3, 20)));
+}
+
+TEST_F(StylusTest, TapInTheTasksViewGivesTheTaskListTheFocus) {
+    g_ViewWnds.taskList = CreateWindowExW(0, u"CalendarTestMain", u"", WS_CHILD | WS_VISIBLE, 0, 0, 240, 200,
+                                          g_Frame.mainWnd, nullptr, g_Main.instance, nullptr);
+    ASSERT_NE(g_ViewWnds.taskList, nullptr);
+    ViewId = kViewTasks;
+    g_Settings.taskPreview = 1;
+    SetFocus(g_Frame.mainWnd);
+    OnStylusDown(MAKELPARAM(100, 250));
+    EXPECT_EQ(GetFocus(), g_ViewWnds.taskList);
+    DestroyWindow(std::exchange(g_ViewWnds.taskList, nullptr));
 }
 
 TEST_F(StylusTest, WithoutADraggableHitNoDragStarts) {
