@@ -3,8 +3,7 @@
 // current item on the day under the pen; the pen-down point of a month tap lives until the release.
 #include "calendar/calendar_stylus.h"
 
-#include <cstdlib>
-#include <vector>
+#include <utility>
 
 #include "calendar/agenda_switch.h"
 #include "calendar/agenda_view.h"

@@ -9,6 +9,9 @@
 #include "calendar/year_view.h"
 #include "calendar_fixture.h"
 #include "core/month_cache_edit.h"
+#include "core/pim_state.h"
+#include "frame/load_thread.h"
+#include "frame/menu_bars.h"
 #include "extras/theme_words.h"
 
 namespace {
@@ -131,6 +134,31 @@ TEST_F(YearViewTest, DayColoursOfLoadedAndUnloadedMonths) {
     EXPECT_EQ(CountColour(canvas, april, kAppt), 0);
     EXPECT_EQ(g_ApptCache.curAppts, &appts_) << "the shown month's arrays come back";
     EXPECT_TRUE(canvas.Save(OutputFile("year_view.png")));
+}
+
+TEST_F(YearViewTest, SwitchWaitsForTheLoadThenTakesTheSelectedMonth) {
+    g_ViewShown[ShownView::Year] = 0;
+    ViewId = kViewMonth;
+    ShowYearView();
+    EXPECT_EQ(ViewId, kViewMonth) << "switched off";
+
+    g_ViewShown[ShownView::Year] = 1;
+    g_LoadState.allLoaded = 0;
+    PendingViewCmd = -1;
+    ShowYearView();
+    EXPECT_EQ(ViewId, kViewMonth);
+    EXPECT_EQ(PendingViewCmd, 8) << "the view waits for the load";
+
+    g_LoadState.allLoaded = 1;
+    g_SelectedDate = DateRec(2027, 9, 5);
+    ShowYearView();
+    EXPECT_EQ(ViewId, kViewYear);
+    EXPECT_EQ(g_YearView.year, 2027);
+    EXPECT_EQ(g_YearView.cursorMonth, 9);
+    PendingViewCmd = -1;
+    g_LoadState = LoadState();
+    g_ViewShown = ViewShownFlags();
+    DestroyViewMenuBars();
 }
 
 class YearViewVgaTest : public YearViewTest {
