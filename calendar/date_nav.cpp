@@ -64,9 +64,11 @@ DateRec WeekSpanMoved(int sign) {
     return moved;
 }
 
+// The month is reloaded whenever the selected date changes month: comparing with the span's first
+// day instead would leave a month that the selection came back from in the cache.
 void MoveWeekSpan(int sign) {
     const DateRec moved = WeekSpanMoved(sign);
-    const bool monthChanged = !SameMonth(moved, WeekViewStart);
+    const bool monthChanged = !SameMonth(moved, g_SelectedDate);
     g_SelectedDate = moved;
     if (monthChanged) RefreshAppts();
     DayPaneScroll = 0;
@@ -261,8 +263,9 @@ int JumpToTodayOnKey(UINT key) {
         RepaintMainWindow();
         break;
     case kViewWeek: {
+        // The span ends at its last shown day, so that today is always shown afterwards.
         DateRec end = DateOnly(WeekViewStart);
-        DateAddSpan(end, DateSpan{SpanDays(), 0, 0, 0});
+        DateAddSpan(end, DateSpan{SpanDays() - 1, 0, 0, 0});
         if (DateIsBefore(today, DateOnly(WeekViewStart)) || DateIsAfter(today, end)) GetWeekStartDate(WeekViewStart);
         RepaintMainWindow();
         break;

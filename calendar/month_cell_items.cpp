@@ -85,12 +85,13 @@ MarkSlots LayoutMarks(int x, int y, int rh, int year, int month, int day, int la
             s.columns = g_Settings.isoWeek && InFirstColumn(year, month, day) ? 2 : 3;
             s.x0 = x + 3 + labelWidth;
             s.y0 = y - 1 - lowShift + 4;
-            // Very low split cells start at fixed places; kept as the layout always had them.
+            // Very low split cells put their marks at a fixed place in the cell; measured from the
+            // screen's edge they would pile up in the first column.
             if (split && rh < 16) {
-                s.x0 = 9;
+                s.x0 = x + 9;
                 s.y0 += 1;
             } else if (split && rh == 16) {
-                s.x0 = 5;
+                s.x0 = x + 5;
                 s.y0 += 6;
             }
         } else if (IsQvgaScreen()) {
@@ -160,6 +161,11 @@ void DrawDayMark(HDC dc, int x, int y, LONG kind, bool large) {
 bool TaskShownOn(const DateRec& date) { return !g_Settings.scheduleTasks && HasTaskOnDate(date); }
 
 }  // namespace
+
+POINT CellMarksOrigin(int x, int y, int rh, int year, int month, int day, int labelWidth, int labelHeight) {
+    const MarkSlots slots = LayoutMarks(x, y, rh, year, month, day, labelWidth, labelHeight);
+    return POINT{slots.x0, slots.y0};
+}
 
 void DrawMonthCellItems(HDC dc, int x, int y, int cw, int rh, int labelWidth, int labelHeight, int year, int month,
                         int day, int outside) {

@@ -11,3 +11,5 @@ void DrawCellBarsAndMarks(HDC dc, int x, int y, int cw, int rh, int labelWidth, 
 void DrawCellItemMarks(HDC dc, int x, int y, int rh, int year, int month, int day, int labelWidth, int labelHeight,
                        int withDayMarks);
 void DrawCellIcons(HDC dc, int x, int y, int cw, int rh, int year, int month, int day);
+// Where the first item mark of a cell goes.
+POINT CellMarksOrigin(int x, int y, int rh, int year, int month, int day, int labelWidth, int labelHeight);

@@ -106,6 +106,25 @@ TEST_F(DateNavTest, WeekSpanMovesAndFollowsTheSelection) {
     ExpectSelected(2026, 3, 13, "within the span");
 }
 
+TEST_F(DateNavTest, WeekSpanBackIntoTheSpansMonthReloadsIt) {
+    WeekViewStart = DateRec(2026, 4, 27);
+    Select(2026, 5, 1);
+    ReLoadApptPOOM(2026, 5, 0);
+    WeekViewPrevWeek();
+    ExpectSelected(2026, 4, 20, "a week back");
+    const int april = FindMonthBucket(2026, 4);
+    ASSERT_GE(april, 0);
+    EXPECT_EQ(g_ApptCache.curAppts, g_ApptCache.apptLists[april].get()) << "April's appointments are shown";
+}
+
+TEST_F(DateNavTest, TodayKeyMovesASpanThatEndsTheDayBefore) {
+    ViewId = kViewWeek;
+    WeekViewStart = DateRec(2026, 3, 3);
+    Select(2026, 3, 5);
+    EXPECT_EQ(JumpToTodayOnKey('2'), 1);
+    EXPECT_TRUE(DateSameDay(WeekViewStart, DateRec(2026, 3, 10))) << "today, seven days on, was not shown";
+}
+
 TEST_F(DateNavTest, TodayKey) {
     Select(2026, 3, 20);
     EXPECT_EQ(JumpToTodayOnKey('5'), 0);
