@@ -1,13 +1,13 @@
 // The month view's cached grid picture.
 #pragma once
 
+#include "platform/types.h"
+#include "ui/offscreen.h"
+
 // Clears the grid's drawn state and releases its buffer, so the next paint draws it afresh.
 void DropMonthGridCache();
 
 // ---- The month view's layout, its grid painter and the selected-day marks.
-#include "ui/offscreen.h"
-#include "platform/types.h"
-
 // The drawn grid of the shown month; while it does not exist the next month paint lays out afresh.
 extern OffscreenBuffer MonthGridCache;
 // The month grid and, with the split layout, the next month drawn small; SelDayPaneRect is beside them.

@@ -128,6 +128,24 @@ protected:
     ~MonthGridVgaTest() override { DropMonthGridCache(); }
 };
 
+class MonthGridLandscapeTest : public CalendarTest {
+protected:
+    MonthGridLandscapeTest() : CalendarTest(320, 240) { DropMonthGridCache(); }
+    ~MonthGridLandscapeTest() override { DropMonthGridCache(); }
+};
+
+TEST_F(MonthGridLandscapeTest, ScreenshotWithThePaneBeside) {
+    appts_.Append(Appt(1, u"Dentist", DateRec(2026, 3, 10, 9, 0), 60));
+    appts_.Append(Appt(2, u"Review", DateRec(2026, 3, 10, 14, 0), 120));
+    g_Settings.splitMonth = 1;
+    g_Settings.botSplit = 0;
+    g_Settings.nextMonthPrev = 1;
+    g_Settings.mondayStart = 1;
+    Canvas canvas;
+    PaintMonthView(canvas.dc());
+    EXPECT_TRUE(canvas.Save(OutputFile("month_view_landscape.png")));
+}
+
 TEST_F(MonthGridVgaTest, ScreenshotWithBarsAndMarks) {
     appts_.Append(Appt(1, u"Dentist", DateRec(2026, 3, 9, 9, 0), 60));
     appts_.Append(Appt(2, u"Review", DateRec(2026, 3, 10, 14, 0), 120));
