@@ -90,14 +90,14 @@ constexpr SplitLayout kSplit[] = {
      {158, 125, 238, 187}, true},
 };
 
-// The cell bottom's offset k: `special` when FONTSIZE is `fontSize`, else `other`; lastColumnExtra
+// The cell bottom's offset k: `atFontSize` when FONTSIZE is `fontSize`, else `other`; lastColumnExtra
 // widens column 7.
 struct CellRule {
     MonthScreen screen;
     Split split;
     bool anySplit;
-    int fontSize;  // 0: no special size
-    int special;
+    int fontSize;  // 0: no size of its own
+    int atFontSize;
     int other;
     int lastColumnExtra;
 };
@@ -172,7 +172,7 @@ void GetMonthCellRect(RECT& out, int x, int y, int width, int height, int column
     int extra = 0;
     for (const CellRule& rule : kCellRules) {
         if (rule.screen != screen || (!rule.anySplit && rule.split != split)) continue;
-        k = rule.fontSize != 0 && g_Settings.fontSize == rule.fontSize ? rule.special : rule.other;
+        k = rule.fontSize != 0 && g_Settings.fontSize == rule.fontSize ? rule.atFontSize : rule.other;
         extra = rule.lastColumnExtra;
         break;
     }
