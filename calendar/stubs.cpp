@@ -17,5 +17,23 @@ COLORREF GetApptTextColor(const ApptRecord&) { return static_cast<COLORREF>(GetT
 
 // No contact preview card until the previews are built.
 void ShowCtsPreview(LONG) {}
+
+// What the main window paints, keys and commands in the calendar views.
+#include "calendar/cal_views.h"
+void DrawTskPreviewPane(HDC, int) {}
+void GoBackFromPreviewB() {}
+void GoBackFromPreviewC() {}
+void GoToMonCmd() {}
+void GoToTueCmd() {}
+void GoToWedCmd() {}
+void GoToThuCmd() {}
+void GoToFriCmd() {}
+void GoToSatCmd() {}
+void GoToSunCmd() {}
+void TodaySchedCmd() {}
+void PrevWeekCmd() {}
+void NextWeekCmd() {}
+void GoToDateCmd() {}
+
 // ---- The task preview's complete box, until the task preview is built.
 int HitPreviewCompleteBox(int, int) { return 0; }

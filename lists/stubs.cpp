@@ -46,5 +46,16 @@ constexpr int kTskRowVgaExtra = 10;
 int TskRowHeight() { return g_Settings.fontSize + kTskRowPadding + (IsVgaScreen() ? kTskRowVgaExtra : 0); }
 int DrawTskRow(HDC, const RECT&, const TskRecord&, LONG) { return TskRowHeight(); }
 
+// The lists as the main window's commands and menus reach them: nothing is selected yet.
+#include "lists/list_commands.h"
+void ReFillCtsView(UINT) {}
+void ShowCatFilterDlg() {}
+void SortDlg(int) {}
+void ShowCallHistoryDlg(HWND) {}
+void DeleteCompletedTsks(HWND) {}
+void CopyCurrentCts() {}
+bool TskSelRowIsItem() { return false; }
+bool CtsSelRowIsItem() { return false; }
+
 // ---- Stand-in for the task list's cache reset, used by the calendar's stylus.
 void ResetTskListCache() {}
