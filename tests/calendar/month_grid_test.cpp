@@ -99,6 +99,29 @@ TEST_F(MonthGridTest, TodayFillAndSelectedFrameOnScreen) {
     EXPECT_NE(again.Pixel(selected.x - 1, selected.y + g.rowHeight / 2), kFrame);
 }
 
+TEST_F(MonthGridTest, SelectionInAFoldedCellFramesOnlyItsHalf) {
+    g_Settings.splitMonth = 0;
+    g_Settings.mondayStart = 1;  // March 2026 folds 23/30 into column 1 of row 5
+    struct Case {
+        int day;
+        bool lower;
+    } cases[] = {{30, true}, {23, false}};
+    for (const Case& c : cases) {
+        g_SelectedDate = DateRec(2026, 3, c.day);
+        DropMonthGridCache();
+        Canvas canvas;
+        PaintMonthView(canvas.dc());
+        const MonthGridGeometry g = MonthGeometry(canvas.dc(), MonthGridRect, 2026, 3);
+        const MonthCellPlace cell = MonthCellAt(g, 5, 1);
+        ASSERT_TRUE(cell.folded);
+        const int half = g.rowHeight / 2;
+        const int upperY = cell.y + half / 2;
+        const int lowerY = cell.y + half + half / 2;
+        EXPECT_EQ(canvas.Pixel(cell.x, c.lower ? lowerY : upperY), kFrame) << c.day;
+        EXPECT_NE(canvas.Pixel(cell.x, c.lower ? upperY : lowerY), kFrame) << c.day;
+    }
+}
+
 TEST_F(MonthGridTest, ScreenshotsOfTheMonthView) {
     appts_.Append(Appt(1, u"Dentist", DateRec(2026, 3, 9, 9, 0), 60));
     appts_.Append(Appt(2, u"Standup", DateRec(2026, 3, 10, 8, 30), 30));
