@@ -453,3 +453,6 @@
 #define IDM_APPT_ITEM_MENU 22112
 #define IDM_TASK_ITEM_MENU 22113
 #define IDM_CONTACT_ITEM_MENU 22114
+
+// ---- Calendar views: the new-item menu of a day ----
+#define IDM_CAL_NEW_ITEM_MENU 22115
