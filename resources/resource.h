@@ -286,3 +286,38 @@
 // ---- Pictures of the custom "PNG" type ----
 #define IDR_SPIN_HUB_VGA 790
 #define IDR_SPIN_HUB 933
+
+// ---- Toolkit icons and glyphs (magenta is transparent) ----
+// Image-list strips: square cells side by side, the cell size in the name.
+#define IDB_CUSTOM_ICONS_8 112
+#define IDB_CUSTOM_ICONS_12 174
+#define IDB_CUSTOM_ICONS_16 904
+#define IDB_CUSTOM_ICONS_24 793
+#define IDB_STATUS_ICONS_8 113
+#define IDB_STATUS_ICONS_12 166
+#define IDB_STATUS_ICONS_24 778
+#define IDB_CALL_HISTORY_32 178
+#define IDB_CALL_SUMMARY_16 522
+#define IDB_FIELD_KINDS_8 521
+#define IDB_FIELD_KINDS_16 310
+#define IDB_FIELD_KINDS_24 779
+#define IDB_WEATHER_10 176
+#define IDB_ITEM_KINDS_16 312
+#define IDB_ITEM_KINDS_22 162
+#define IDB_ITEM_KINDS_32 762
+// Glyph strips and single glyphs.
+#define IDB_DROP_BUTTONS 519
+#define IDB_DROP_BUTTONS_VGA 756
+#define IDB_DROP_ARROW 513
+#define IDB_DROP_ARROW_VGA 757
+#define IDB_STATE_GLYPHS 117
+#define IDB_STATE_GLYPHS_VGA 768
+#define IDB_CHECK_GLYPHS_8 920
+#define IDB_CHECK_GLYPHS_11 306
+#define IDB_CHECK_GLYPHS_13 160
+#define IDB_CHECK_GLYPHS_32 764
+#define IDB_TASK_DUE 304
+#define IDB_TASK_DUE_VGA 915
+#define IDB_CONTACT_PICTURE 308
+#define IDB_CONTACT_PICTURE_ALT 318
+#define IDB_TINY_MARKS 341

@@ -5,3 +5,6 @@
 
 // Sets the title of the window; null text shows the window's own text again.
 void SetTitleText(HWND window, LPCWSTR text);
+
+// The position of the contact with that OID in the loaded contact array; -1 when none has it.
+LONG FindOidSlot(LONG oid);
