@@ -31,3 +31,9 @@
 #define NOMENU 0xFFFF
 // Raw data takes no expressions: TBSTYLE_AUTOSIZE | TBSTYLE_DROPDOWN, for buttons that open a pop-up.
 #define TBSTYLE_AUTOSIZE_DROPDOWN 0x18
+
+// Tree views (the file picker).
+#define TVS_HASBUTTONS 0x0001L
+#define TVS_HASLINES 0x0002L
+#define TVS_LINESATROOT 0x0004L
+#define TVS_SHOWSELALWAYS 0x0020L

@@ -43,3 +43,30 @@ void EnsureSelRowVisible(HWND) {}
 
 void DrawItemListRow(const DRAWITEMSTRUCT&, HWND, int) {}
 void ShowHelp(HWND) {}
+
+// Stand-ins for the dialog conventions and the subclass installer until they are built: dialogs
+// run from their templates without a soft-key bar and are not recorded as open.
+#include "frame/main_window.h"
+#include "platform/dialogs.h"
+#include "ui/dialog_conventions.h"
+#include "ui/subclass.h"
+
+void PushOpenDlg(HWND) {}
+void PopOpenDlg() {}
+int InitDlgMenuBar(HWND, UINT, BackKey) { return 1; }
+
+INT_PTR RunProgramDialog(UINT templateId, HWND parent, INT_PTR(CALLBACK* proc)(HWND, UINT, WPARAM, LPARAM),
+                         LPARAM param) {
+    return DialogBoxParamW(g_Main.instance, MAKEINTRESOURCEW(templateId), parent, proc, param);
+}
+
+HRESULT InstallSubclass(HWND window, WNDPROC proc) {
+    if (GetWindowLongPtrW(window, GWLP_USERDATA) != 0) return E_FAIL;
+    SetWindowLongPtrW(window, GWLP_USERDATA, SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
+    return S_OK;
+}
+
+LRESULT CallPrevWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcW(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_USERDATA)), window, message, wParam,
+                           lParam);
+}
