@@ -333,3 +333,8 @@
 #define IDD_ICON_PICKER 128
 #define IDC_PICKER_FOCUS 1123
 #define IDM_ICON_PICKER_BAR 22004
+
+// ---- Colour picker ----
+#define IDD_COLOR_PICKER 7279
+#define IDM_COLOR_PICKER_BAR 22093
+#define IDM_ALL_COLORS 40122
