@@ -532,6 +532,16 @@ def contact_picture(back):
     return draw
 
 
+def calendar_page(p):
+    p.outline(p.rect(0.06, 0.12, 0.94, 0.94, WHITE), DARK)
+    p.rect(0.06, 0.12, 0.94, 0.34, RED)
+    for x in (0.3, 0.7):
+        p.rect(x - 0.05, 0.04, x + 0.05, 0.2, DARK)
+    for y in (0.46, 0.62, 0.78):
+        for x in (0.2, 0.42, 0.64):
+            p.rect(x, y, x + 0.14, y + 0.1, GREY)
+
+
 def right_arrow(p):
     p.poly([(0.15, 0.1), (0.85, 0.5), (0.15, 0.9)], DARK)
 
@@ -604,6 +614,7 @@ def main():
     square_strip("contact_picture.bmp", [contact_picture(GREY)], 48)
     square_strip("contact_picture_alt.bmp", [contact_picture(SKY)], 48)
     square_strip("tiny_marks.bmp", TINY_MARKS, 5)
+    square_strip("month_picker.bmp", [calendar_page], 16)
 
 
 if __name__ == "__main__":
