@@ -22,3 +22,50 @@ void PlaceUnderWeekdayBar(HWND list);
 void ReleasePreviewBuffer();
 // Recomputes the timeline week's metrics for the screen.
 void RecalcTimelineMetrics();
+
+// ---- The agenda view window "ZQwnd": the Day and Dates lists and the previews, scrolled in pixels.
+#include "core/date_rec.h"
+#include "ui/offscreen.h"
+
+inline constexpr int kIdAgendaView = 2357;
+inline constexpr const WCHAR* kAgendaViewClass = u"ZQwnd";
+
+struct AgendaViewState {
+    HWND wnd = nullptr;
+    LONG created = 0;
+    POINT stylusDown{0, 0};        // start of a swipe; (-1, -1) after every stylus up
+    OffscreenBuffer listBuffer;    // the Day or Dates list
+    OffscreenBuffer previewBuffer; // the appointment and task previews
+    LONG headerGap = 7;            // below a day header and each anniversary row
+    LONG rowGap = 5;               // after each appointment row
+    LONG barHeight = 16;           // the day bar under a day header
+};
+
+extern AgendaViewState g_Agenda;
+
+ATOM RegisterAgendaViewClass(HINSTANCE instance);
+void CreateAgendaViewWnd(HWND parent);
+void PlaceAgendaViewWnd();
+// Scroll operations of any view window; null is the agenda view window.
+int SetViewScrollRange(int minimum, int maximum, HWND window = nullptr);
+void SetViewScrollPos(int position, HWND window = nullptr);
+int GetViewScrollPos(HWND window = nullptr);
+int GetViewScrollRangeMax(HWND window = nullptr);
+int GetViewScrollPage(HWND window = nullptr);
+void ScrollAgendaUp();
+void ScrollAgendaDown();
+void AgendaViewVScroll(WPARAM request);
+// 1 when the key was a page key.
+int AgendaScrollKey(UINT key);
+LRESULT CALLBACK AgendaViewWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void AgendaViewStylusDown(HWND window, LPARAM point);
+void AgendaViewStylusUp(HWND window, LPARAM point);
+int AgendaViewDblTap(LPARAM point);
+int AgendaViewKeyDown(UINT key);
+int GetAgendaContentHeight(HDC dc);
+void PaintAgendaView(HDC dc);
+// Scrolls so that the current row of the Day or Dates list is in view.
+void ScrollToCurrentRow();
+// ---- Previews the contact views open ----
+// Shows the preview card of the contact of the global selection.
+void ShowCtsPreview(LONG mode);

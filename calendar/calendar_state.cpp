@@ -1,4 +1,10 @@
-// The week view's first day, set at main-window creation.
+// The calendar views' shared state words.
 #include "calendar/calendar_state.h"
 
 DateRec WeekViewStart;
+DateRec HitItemDate;
+LONG HitItemDraggable = 0;
+LONG DayPaneScroll = 0;
+RECT SelDayPaneRect{};
+RECT TimelinePaneRect{};
+LONG ShowNoteIcons = 1;

@@ -5,3 +5,6 @@
 
 // In the item border colour: dashed and inset at both ends for list-background style 2, else solid.
 void DrawSeparator(HDC dc, int y, int x1, int x2, int inset);
+// One-pixel lines in the item border colour.
+void DrawDashedLine(HDC dc, int y, int x1, int x2);
+void DrawSolidLine(HDC dc, int y, int x1, int x2);

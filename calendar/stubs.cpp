@@ -7,20 +7,29 @@
 void DropMonthGridCache() {}
 
 void SyncSchedSel() {}
-void ReleaseAgendaBuffer() {}
-void RelayoutAgendaView() {}
 HWND AgendaSecondListWnd() { return nullptr; }
 void RedrawSelSchedRow() {}
 void PlaceUnderWeekdayBar(HWND) {}
-void ReleasePreviewBuffer() {}
-void RecalcTimelineMetrics() {}
 
 void SetYearViewToday() {}
-void ResetAgendaScroll() {}
 void MoveDragImage(LPARAM) {}
 void CalendarStylusDown(LPARAM) {}
 void CalendarStylusUp(LPARAM) {}
 void CalendarDoubleTap(LPARAM) {}
 void DrawSchedItem(const DRAWITEMSTRUCT&) {}
 void MeasureSchedRow(MEASUREITEMSTRUCT&) {}
-void DrawSeparator(HDC, int, int, int, int) {}
+#include "calendar/appt_text_color.h"
+#include "calendar/day_bars.h"
+#include "extras/theme_words.h"
+
+int DrawApptBars(HDC, int, int, int, int, int, int, int, int, int, int, int, int, int, int, int) { return 0; }
+void DrawArrowLine(HDC, int, int, int, int, COLORREF, bool) {}
+COLORREF GetApptTextColor(const ApptRecord&) { return static_cast<COLORREF>(GetThemeWord(8)); }
+
+// Date navigation by key, until it is built.
+#include "calendar/calendar_nav.h"
+int TodayKeyCmd(UINT) { return 0; }
+void DateNextDay() {}
+void DatePrevDay() {}
+// No contact preview card until the previews are built.
+void ShowCtsPreview(LONG) {}

@@ -168,7 +168,7 @@ PoomPtr<IAppointment> ReadRecurPattern(LONG oid, const DateRec& date) {
     const PoomPtr<IAppointment> series = GetPoomItem<IAppointment>(app, oid, IID_IAppointment);
     if (!series) {
         ShowRecurError(u"Error: Recur Main Error(" + NumberText(oid) + u")");
-        g_Frame.selection.oid = kNoOid;
+        g_CurItem.oid = kNoOid;
         return PoomPtr<IAppointment>();
     }
     PoomPtr<IRecurrencePattern> pattern;
@@ -195,7 +195,7 @@ PoomPtr<IAppointment> ReadRecurPattern(LONG oid, const DateRec& date) {
 }
 
 LONG IsCurApptMeeting() {
-    const GlobalSelection& selection = g_Frame.selection;
+    const CurItem& selection = g_CurItem;
     if (selection.kind != kItemAppt || selection.oid == kNoOid) return 0;
     ApptRecord record;
     if (!LoadApptByOid(selection.oid, record, g_SelectedDate)) return 0;
@@ -275,7 +275,7 @@ void GetItemTitleByOid(LONG oid, LONG kind, std::u16string& out) {
 }
 
 void SetTitleFromCurrentAppt() {
-    const LONG oid = g_Frame.selection.oid;
+    const LONG oid = g_CurItem.oid;
     if (oid == kNoOid) return;
     ApptRecord record;
     if (!LoadApptOccurFromPOOM(oid, record, g_SelectedDate)) return;

@@ -35,11 +35,11 @@ bool ShowsSchedule() { return ViewId == kViewDates || ViewId == kViewDay; }
 // The agenda's rows may name the changed item, so the selection that points into them goes.
 void ResetSelection() {
     if (ShowsSchedule()) {
-        g_Frame.selection.kind = kItemNone;
-        g_Frame.selection.oid = kNoOid;
-        g_Frame.selection.second = -1;
+        g_CurItem.kind = kItemNone;
+        g_CurItem.oid = kNoOid;
+        g_CurItem.listIndex = -1;
     }
-    g_Frame.selection.third = -1;
+    g_CurItem.rowIndex = -1;
 }
 
 void RelayoutAgenda() {
@@ -86,7 +86,7 @@ void ReadTaskAgain(LONG oid) {
 
 // A preview must not go on showing an item that is gone; it returns to the view that opened it.
 void LeavePreviewOf(LONG oid, LONG previewView) {
-    if (ViewId == previewView && g_Frame.selection.oid == oid) BackCmd(0);
+    if (ViewId == previewView && g_CurItem.oid == oid) BackCmd(0);
 }
 
 // The own-change mark absorbs the one created or changed notification that the program's own save
@@ -111,7 +111,7 @@ void RemoveItemFromIndexes(LONG oid) {
 void RebuildIdSlotMap() { RebuildIdSlotMap(g_TskIdIndex, g_TskList); }
 
 void ToggleTskComplete(LONG oid) {
-    if (oid == kNoOid) oid = g_Frame.selection.oid;
+    if (oid == kNoOid) oid = g_CurItem.oid;
     if (oid == kNoOid) return;
     IPOutlookApp* app = GetPoomApp();
     if (!app) return;

@@ -7,6 +7,6 @@ void ResetSelection() {
     g_CurItem.oid = kNoId;
     g_CurItem.listIndex = kNoId;
     g_CurItem.rowIndex = kNoId;
-    g_CurItem.kind = kItemKindNone;
+    g_CurItem.kind = kItemNone;
     g_CurItem.rowTop = -1;
 }

@@ -6,17 +6,19 @@
 #include "core/id_index.h"
 #include "platform/types.h"
 
-inline constexpr LONG kItemKindNone = 0;
-inline constexpr LONG kItemKindTask = 1;
-inline constexpr LONG kItemKindAppt = 2;
-inline constexpr LONG kItemKindContact = 3;
+enum ItemKind : LONG {
+    kItemNone = 0,
+    kItemTask = 1,
+    kItemAppt = 2,
+    kItemContact = 3,
+};
 
 struct CurItem {
     LONG oid = kNoId;
     // The two further index words (list and row) that are cleared with the OID.
     LONG listIndex = kNoId;
     LONG rowIndex = kNoId;
-    LONG kind = kItemKindNone;
+    LONG kind = kItemNone;
     // The top of the item's row in the Day and Dates lists, -1 none.
     LONG rowTop = -1;
     // The item's date, for drags and the editors' date fields.

@@ -60,7 +60,7 @@ PoomPtr<T> CreatePoomItem(int itemType, REFIID iid) {
 }
 
 void ClearCurItem() {
-    g_CurItem.kind = kItemKindNone;
+    g_CurItem.kind = kItemNone;
     g_CurItem.oid = kNoId;
     g_CurItem.listIndex = kNoId;
     g_CurItem.rowIndex = kNoId;
@@ -87,7 +87,7 @@ void ConvertApptToTsk() {
 
 void ConvertTskToAppt(LONG fromConversion) {
     if (fromConversion == 0) CheckTskSelected(FALSE);
-    if (g_CurItem.oid == kNoId || g_CurItem.kind != kItemKindTask) return;
+    if (g_CurItem.oid == kNoId || g_CurItem.kind != kItemTask) return;
     PoomPtr<ITask> task = GetPoomItem<ITask>(GetPoomApp(), g_CurItem.oid, IID_ITask);
     if (!task) return;
     PoomPtr<IAppointment> appt = CreatePoomItem<IAppointment>(olAppointmentItem, IID_IAppointment);
@@ -112,12 +112,12 @@ void ConvertTskToAppt(LONG fromConversion) {
 void ConvertCurItem() {
     SyncSchedSel();
     if (g_CurItem.oid == kNoId) return;
-    if (g_CurItem.kind == kItemKindAppt) ConvertApptToTsk();
-    else if (g_CurItem.kind == kItemKindTask) ConvertTskToAppt(1);
+    if (g_CurItem.kind == kItemAppt) ConvertApptToTsk();
+    else if (g_CurItem.kind == kItemTask) ConvertTskToAppt(1);
 }
 
 void CancelMeetingRequest() {
-    if (g_CurItem.oid == kNoId || g_CurItem.kind != kItemKindAppt) return;
+    if (g_CurItem.oid == kNoId || g_CurItem.kind != kItemAppt) return;
     PoomPtr<IAppointment> appt = GetPoomItem<IAppointment>(GetPoomApp(), g_CurItem.oid, IID_IAppointment);
     if (!appt) return;
     if (SUCCEEDED(appt->Cancel())) ShowResMessage(g_Frame.mainWnd, IDS_MEETING_CANCEL_SENT, MB_ICONINFORMATION);

@@ -135,7 +135,7 @@ void SyncApptCustomIcon() {
     if (!appts) return;
     DateRec day(g_SelectedDate.wYear, g_SelectedDate.wMonth, g_SelectedDate.wDay);
     SetDateOnlyTime(day);
-    const LONG oid = g_Frame.selection.oid;
+    const LONG oid = g_CurItem.oid;
     for (int i = FindFirstOnDate(appts, day); i < appts->Size(); ++i) {
         ApptRecord& appt = (*appts)[i];
         if (ApptStartsAfterDay(appt, day.wYear, day.wMonth, day.wDay)) return;

@@ -19,3 +19,6 @@ void LoadSavedViews() {}
 // No background picture until the theme pictures are read.
 bool HasBackPicture() { return false; }
 HBITMAP GetBackPicture() { return nullptr; }
+#include "extras/weather_badge.h"
+bool WeatherBadgeOn() { return false; }
+void DrawWeatherBadge(HDC, int, int) {}

@@ -65,8 +65,8 @@ std::u16string_view Trim(std::u16string_view text) {
 
 int ParseOidSwitch(std::u16string_view cmdLine, std::u16string_view switchText, LONG kind) {
     if (!HasSwitch(cmdLine, switchText)) return 0;
-    g_Frame.selection.oid = OidAfterSwitch(cmdLine, switchText);
-    g_Frame.selection.kind = kind;
+    g_CurItem.oid = OidAfterSwitch(cmdLine, switchText);
+    g_CurItem.kind = kind;
     return 1;
 }
 

@@ -1,35 +1,19 @@
-// The frame's global state beside the settings: the view to go back to, the global selection, the
-// keyboard model, what the load thread is to load and the file paths that start-up switches name.
+// The frame's global state beside the settings: the view to go back to, the keyboard model, what the
+// load thread is to load and the file paths that start-up switches name.
 #pragma once
 
 #include <string>
 
+#include "core/cur_item.h"
 #include "frame/kbd_model.h"
 #include "platform/types.h"
-
-// Kinds of the global selection.
-enum ItemKind : LONG {
-    kItemNone = 0,
-    kItemTask = 1,
-    kItemAppt = 2,
-    kItemContact = 3,
-};
 
 inline constexpr LONG kNoOid = -1;
 inline constexpr LONG kNoView = -1;
 
-// The current item, held by its identifier: views set it, commands and notifications read it.
-struct GlobalSelection {
-    LONG oid = kNoOid;
-    LONG second = -1;
-    LONG third = -1;
-    LONG kind = kItemNone;
-};
-
 struct FrameState {
     HWND mainWnd = nullptr;
     LONG prevViewId = kNoView;  // the view a detail view returns to
-    GlobalSelection selection;
     LONG kbdModelCode = kKbdModelUnknown;
     // Which kinds the load thread loads; the load switches clear them.
     LONG loadAppts = 1;

@@ -230,11 +230,11 @@ void DestroyViewMenuBars() {
 
 void SetContextMenuTexts(int, HMENU menu) {
     SyncSchedSel();
-    if (g_Frame.selection.oid != kNoOid) {
+    if (g_CurItem.oid != kNoOid) {
         for (const UINT command : {IDM_DELETE_ITEM, IDM_BEAM_ITEM, IDM_COPY_ITEM, IDM_CONVERT_ITEM})
             EnableMenuItem(menu, command, MF_BYCOMMAND | MF_ENABLED);
         for (const ItemTexts& t : kItemTextTable) {
-            if (t.kind != g_Frame.selection.kind) continue;
+            if (t.kind != g_CurItem.kind) continue;
             EnableMenuItem(menu, IDM_EDIT_ITEM, MF_BYCOMMAND | MF_ENABLED);
             SetItemText(menu, IDM_DELETE_ITEM, t.remove);
             SetItemText(menu, IDM_BEAM_ITEM, t.beam);

@@ -64,7 +64,7 @@ LRESULT SendCmdLineToRunningWnd(HWND window) {
         if (row.word != nullptr && g_CmdLine.*row.word == 0) continue;
         switch (row.kind) {
         case HandOver::Plain: return SendMessageW(window, row.message, 0, 0);
-        case HandOver::WithOid: return SendMessageW(window, row.message, 0, g_Frame.selection.oid);
+        case HandOver::WithOid: return SendMessageW(window, row.message, 0, g_CurItem.oid);
         case HandOver::Contacts:
             if (g_Settings.startContactSpin != 0 && g_CmdLine.force == 0) {
                 return SendMessageW(window, kMsgCmdSpinner, kSpinnerOnContacts, 0);

@@ -50,7 +50,7 @@ int ToggleTaskPreview() {
 
 int ToggleAgendaTask() {
     SyncSchedSel();
-    GlobalSelection& selection = g_Frame.selection;
+    CurItem& selection = g_CurItem;
     if (selection.kind != kItemTask) return 1;
     ToggleTskComplete(selection.oid);
     if (g_Settings.agendaFmt == kAgendaVarHeight && g_Settings.hideComplete != 0) {

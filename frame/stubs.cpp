@@ -41,3 +41,14 @@ int HotKeyToView(UINT) { return 0; }
 void SetupViewMenu(HWND, HMENU) {}
 void FocusCurrentView() {}
 void HandBackKeyToShell() {}
+
+bool HasTaskOnDate(const DateRec&) { return false; }
+// ---- Stand-ins for the titles and the return from a detail view, called by the agenda previews.
+#include "frame/view_back.h"
+#include "frame/view_id.h"
+
+void SetViewTitle() {}
+void GoBackView() {
+    if (g_Frame.prevViewId != kNoView) ViewId = g_Frame.prevViewId;
+    ResetSelection();
+}

@@ -35,3 +35,8 @@ void SetupViewMenu(HWND window, HMENU menu);
 void HandBackKeyToShell();
 // Gives the keyboard focus to the current view's window.
 void FocusCurrentView();
+
+// Used by the calendar views: the current view's title, and whether any task falls on a date.
+#include "core/date_rec.h"
+void SetViewTitle();
+bool HasTaskOnDate(const DateRec& date);

@@ -1,16 +1,33 @@
-// The category filter of the task, contact and calendar views, as the other subsystems ask it.
+// The category filter of the task, contact and calendar views, as the other subsystems ask it:
+// the on/off switches by view, the filter kind of the view on screen and the pass tests.
 #pragma once
 
 #include "core/appt_record.h"
+#include "core/cat_record.h"
 #include "core/cts_record.h"
 #include "core/tsk_record.h"
 #include "platform/types.h"
 
-// Whether the category filter of the view on screen is on.
-bool GetViewCatFilter();
+// Filter kind of the shared filter (the other kinds are CatKind).
+inline constexpr LONG kCatKindShared = -1;
 
-// TRUE when the item passes the category filter; the task and contact views pass kinds 1 and 2,
-// the calendar always 0.
-BOOL ApptPassCatFilter(const ApptRecord& record);
-BOOL TskPassCatFilter(const TskRecord& task, LONG kind);
+// Whether the filter of the view on screen is on.
+bool GetViewCatFilter();
+// -1 with the shared filter, else the kind of the view on screen.
+LONG GetCatFilterKind();
+// Sets the on/off switch of the view on screen (and the shared one with the shared filter).
+void SetViewCatFilter(bool on);
+
+// TRUE when the item passes the filter of the view on screen for the kind: an item needs one of the
+// categories marked for the kind (or shared) while the filter is on.
 BOOL CtsPassCatFilter(const CtsRecord& contact, LONG kind);
+BOOL TskPassCatFilter(const TskRecord& task, LONG kind);
+// The calendar always asks with kind 0.
+BOOL ApptPassCatFilter(const ApptRecord& appt);
+
+// The colour of the task's first category that has one (the default colour when none).
+COLORREF GetTskCatColor(const TskRecord& task);
+
+// What the filter dialog's OK applies: the new state of the check box and one mark per category
+// in table order (rows beyond the table are ignored).
+void ApplyCatFilter(bool filterOn, const RecordArray<DWORD>& marks);

@@ -1,7 +1,20 @@
-// The phone library, loaded at start when the device has one.
+// The phone library, bound at run time: loaded when the main window is made, each entry point looked
+// up by name at every call, so that the program runs the same on a device without a phone.
 #pragma once
 
+#include "platform/phone.h"
+#include "platform/types.h"
 
 // False when the device has no phone library.
 bool LoadPhoneLibrary();
 void FreePhoneLibrary();
+bool PhoneLibraryLoaded();
+
+// The call log through the library: 0 (or a failure for reading) when the library or the entry point
+// is missing.
+HRESULT OpenCallLog(HANDLE* log);
+HRESULT CloseCallLog(HANDLE log);
+// A missing library or entry point reads as a failure, so that a reading loop ends.
+HRESULT GetCallLogEntry(HANDLE log, CALLLOGENTRY* entry);
+// Places a call to the number: 1 when the library took it, else 0.
+LONG DialNumber(const WCHAR* number);

@@ -1,16 +1,12 @@
 // Stand-ins for the parts of the task and contact lists that are not built yet.
 #include "core/cur_item.h"
+#include "core/cat_record.h"
 #include "lists/cat_filter.h"
 #include "lists/cts_view.h"
 #include "lists/task_view.h"
-#include "lists/phone_lib.h"
 #include "platform/text.h"
 #include "frame/side_files.h"
 
-bool GetViewCatFilter() { return false; }
-BOOL ApptPassCatFilter(const ApptRecord&) { return TRUE; }
-BOOL TskPassCatFilter(const TskRecord&, LONG) { return TRUE; }
-BOOL CtsPassCatFilter(const CtsRecord&, LONG) { return TRUE; }
 BOOL CheckTskSelected(BOOL) {
     ResetSelection();
     return FALSE;
@@ -20,27 +16,32 @@ void RelayoutTaskView() {}
 void DropTaskRowCache() {}
 void EnsureTaskSelVisible() {}
 
-void PlaceCtsListBelowTabs() {}
-void ReleaseContactGridBuffer() {}
-
-bool LoadPhoneLibrary() { return false; }
-void FreePhoneLibrary() {}
-void PaintCtsView(const DRAWITEMSTRUCT&) {}
-void MeasureCtsRow(MEASUREITEMSTRUCT&) {}
 bool OnCtsKey(UINT, UINT) { return false; }
 void ResetContactSortState() {}
-void FetchSelContactQuiet() {}
 void RunCtsDefaultAction() {}
 void PaintTskView(const DRAWITEMSTRUCT&) {}
 void GetTskListMetrics(MEASUREITEMSTRUCT&) {}
 
-// The contacts view's sorted insert, until the view is built: by file-as name, ignoring case, so
-// that a reloaded contact is kept.
-void InsertCtsRecSorted(const CtsRecord& record) {
-    int at = 0;
-    while (at < g_CtsList.Size() && platform::CompareNoCase(g_CtsList[at].fileAs, record.fileAs) <= 0) ++at;
-    g_CtsList.InsertAt(at, record);
-}
+// No category filter until the filters are built: every item passes.
+COLORREF GetTskCatColor(const TskRecord&) { return kCatDefaultColour; }
+// Until the contact text dialog is built it leaves no text.
+#include "lists/cts_text.h"
+#include "ui/dialog_conventions.h"
 
-// No recently viewed contacts yet.
-void LoadCtsView() {}
+std::u16string g_CtsPickedText;
+
+INT_PTR CtsTextDlg(HWND) {
+    g_CtsPickedText.clear();
+    return kDlgCancel;
+}
+// Task rows of the day lists, until the task list is built: the height by the row rule, nothing
+// drawn.
+#include "core/app_settings.h"
+#include "core/tsk_record.h"
+#include "ui/screen_class.h"
+namespace {
+constexpr int kTskRowPadding = 6;
+constexpr int kTskRowVgaExtra = 10;
+}  // namespace
+int TskRowHeight() { return g_Settings.fontSize + kTskRowPadding + (IsVgaScreen() ? kTskRowVgaExtra : 0); }
+int DrawTskRow(HDC, const RECT&, const TskRecord&, LONG) { return TskRowHeight(); }

@@ -8,3 +8,18 @@ void LoadActiveFile(std::u16string& path) { path.clear(); }
 
 void ShowNotesView() {}
 void MeasureNotesListRow(MEASUREITEMSTRUCT&) {}
+
+// The caret routines until the note editor is built: the caret is the selection's start.
+#include "notes/note_editor.h"
+#include "platform/controls.h"
+#include "platform/user.h"
+
+NoteEditorCaret g_NoteCaret;
+
+LONG EditCharAtCaret(HWND edit) {
+    DWORD start = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    return static_cast<LONG>(start);
+}
+void EditCaretToEnd(HWND edit) { SendMessageW(edit, EM_SETSEL, GetWindowTextLengthW(edit), GetWindowTextLengthW(edit)); }
+void EditCaretToStart(HWND edit) { SendMessageW(edit, EM_SETSEL, 0, 0); }

@@ -10,3 +10,26 @@ bool ProjectTreeMenuCmd(int) { return false; }
 
 // No item links yet.
 void LoadLinkInfoFile() {}
+
+// Project categories until the projects view is built: the prefix test alone, and no links.
+#include "platform/text.h"
+#include "projects/prj_cats.h"
+
+bool IsPrjCat(std::u16string_view name) {
+    constexpr std::u16string_view kPrefix = u"prj:";
+    return name.size() >= kPrefix.size() && platform::CompareNoCase(name.substr(0, kPrefix.size()), kPrefix) == 0;
+}
+bool HasPrjCat(const StrArray& categories) {
+    for (int i = 0; i < categories.Size(); ++i)
+        if (IsPrjCat(categories[i])) return true;
+    return false;
+}
+bool ItemHasLinks(LONG) { return false; }
+// Until the choosers are built nothing is chosen.
+#include "projects/choose_item.h"
+#include "ui/dialog_conventions.h"
+
+INT_PTR ChooseItemDlg(HWND, LONG) { return kDlgCancel; }
+// The Associated Items dialog, until it is built: it cannot be shown.
+#include "projects/assoc_items.h"
+INT_PTR ShowAssocItemsDlg(HWND, LONG, LONG) { return -1; }

@@ -287,6 +287,31 @@
 #define IDR_SPIN_HUB_VGA 790
 #define IDR_SPIN_HUB 933
 
+// ---- Dialog conventions: the date field's menu ----
+#define IDM_SET_DATE_MENU 22106
+#define IDM_NO_DATE 40149
+#define IDM_SET_DATE 40150
+
+// ---- Contacts view letter tabs ----
+#define IDB_LETTER_TABS_VGA 758
+#define IDB_LETTER_TABS 919
+#define IDC_LETTER_TABS 43000
+#define IDM_TAB_AB 32814
+#define IDM_TAB_CDE 32815
+#define IDM_TAB_FGH 32816
+#define IDM_TAB_IJK 32817
+#define IDM_TAB_LMN 32818
+#define IDM_TAB_OPQ 32819
+#define IDM_TAB_RST 32820
+#define IDM_TAB_UVW 32821
+#define IDM_TAB_XYZ 32822
+#define IDM_TAB_VGA_ABC 32830
+#define IDM_TAB_VGA_DEFG 32831
+#define IDM_TAB_VGA_HIJK 32832
+#define IDM_TAB_VGA_OPQR 32833
+#define IDM_TAB_VGA_STUV 32834
+#define IDM_TAB_VGA_WXYZ 32835
+
 // ---- Toolkit icons and glyphs (magenta is transparent) ----
 // Image-list strips: square cells side by side, the cell size in the name.
 #define IDB_CUSTOM_ICONS_8 112

@@ -268,11 +268,14 @@ INT_PTR FilePickerNotify(HWND dialog, const NMHDR& header) {
     return 0;
 }
 
+// The dialog is recorded as open before the tree fills: a message box shown while filling lets a
+// Cancel through, which must find it there. A dialog that failed its bar has ended and is not recorded.
 INT_PTR OnFilePickerInit(HWND dialog) {
-    if (!InitDlgMenuBar(dialog, IDM_FILE_PICKER_BAR, BackKey::kDefault)) EndDialog(dialog, kDlgFailed);
+    const bool barMade = InitDlgMenuBar(dialog, IDM_FILE_PICKER_BAR, BackKey::kDefault);
+    if (!barMade) EndDialog(dialog, kDlgFailed);
     g_FilePicker.dialog = dialog;
+    if (barMade) PushOpenDlg(dialog);
     FilePickerInit(dialog);
-    PushOpenDlg(dialog);
     return TRUE;
 }
 

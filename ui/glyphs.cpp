@@ -60,16 +60,12 @@ void DrawStripCell(HDC dc, int x, int y, HBITMAP strip, int cell, SIZE size) {
     if (strip) TransparentImage(dc, x, y, size.cx, size.cy, strip, cell * size.cx, 0, size.cx, size.cy, kMagentaKey);
 }
 
-CheckCell PickCheckCell(CheckSize size) {
+CheckCell PickCheckCell(bool smaller, bool smallest) {
     const bool vga = IsVgaScreen();
     if (!vga && !IsQvgaScreen()) return kCheckOther;
     const CheckCells& cells = vga ? kCheckVga : kCheckQvga;
-    switch (size) {
-    case CheckSize::Smaller: return cells.smaller;
-    case CheckSize::Smallest: return cells.smallest;
-    case CheckSize::Normal: break;
-    }
-    return cells.normal;
+    if (smallest) return cells.smallest;
+    return smaller ? cells.smaller : cells.normal;
 }
 
 int DrawTinyMark(HDC dc, int x, int y, int cell) {
@@ -80,8 +76,8 @@ int DrawTinyMark(HDC dc, int x, int y, int cell) {
 
 }  // namespace
 
-int DrawCheckGlyph(HDC dc, int x, int y, bool checked, CheckSize size) {
-    const CheckCell cell = PickCheckCell(size);
+int DrawCheckGlyph(HDC dc, int x, int y, bool checked, bool smaller, bool smallest) {
+    const CheckCell cell = PickCheckCell(smaller, smallest);
     const int column = checked ? 1 : 0;
     const SIZE box{cell.size, cell.size};
     if (cell.bitmap == 0) {
@@ -94,7 +90,11 @@ int DrawCheckGlyph(HDC dc, int x, int y, bool checked, CheckSize size) {
     return cell.size + kCheckAdvanceExtra;
 }
 
-int DrawStateGlyph(HDC dc, int x, int y, int mode, bool pair, int status, bool smallOnVga) {
+int DrawStateGlyph(HDC dc, int x, int y, int mode, bool pair, LONG status) {
+    return DrawStateGlyph(dc, x, y, mode, pair, status, false);
+}
+
+int DrawStateGlyph(HDC dc, int x, int y, int mode, bool pair, LONG status, bool smallOnVga) {
     const bool vgaCells = IsVgaScreen() && !smallOnVga;
     const SIZE size = vgaCells ? kStateCellVga : kStateCell;
     OwnedBitmap ownStrip;

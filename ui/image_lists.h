@@ -82,9 +82,9 @@ extern PlatformWords g_PlatformWords;
 // by screen class; runs once, before the settings are read.
 void DetectPlatformVersion();
 
-enum class CheckSize { Normal, Smaller, Smallest };
-// A task's completion box, the second cell when checked; returns the cell size + 2.
-int DrawCheckGlyph(HDC dc, int x, int y, bool checked, CheckSize size);
+// A task's completion box, the second cell when checked, in the screen's size or a smaller one;
+// returns the cell size + 2.
+int DrawCheckGlyph(HDC dc, int x, int y, bool checked, bool smaller, bool smallest);
 // How DrawStateGlyph draws the busy-status glyph.
 enum StateGlyphMode : int {
     kStateSecondCell = 0,
@@ -92,7 +92,9 @@ enum StateGlyphMode : int {
     kStateFirstCell = 2,
 };
 // A busy-status glyph drawn at (x, y + 3); returns the cell width (6 for the third cell).
-int DrawStateGlyph(HDC dc, int x, int y, int mode, bool pair, int status, bool smallOnVga);
+int DrawStateGlyph(HDC dc, int x, int y, int mode, bool pair, LONG status, bool smallOnVga);
+// The same with the screen's own strip.
+int DrawStateGlyph(HDC dc, int x, int y, int mode, bool pair, LONG status);
 // The 5 x 5 marks of the small calendar cells; each returns 5.
 int DrawTinyMarkKind2(HDC dc, int x, int y);
 int DrawTinyMarkKind1(HDC dc, int x, int y);

@@ -1,72 +1,58 @@
-// Stand-ins for the toolkit's text prompt, help and list rows until they are built: the prompt gives
-// the answer a test set for it (else a cancel).
-#include "platform/user.h"
-#include "ui/list_rows.h"
-#include "ui/text_prompt.h"
-#include "ui/help.h"
+// Stand-ins for the toolkit's list routines, help, date grid and item glyphs until they are built:
+// the selected row is not scrolled to, the date grid is cancelled, text is drawn plainly and glyphs
+// only take their room.
+#include "extras/theme_words.h"
 #include "frame/side_files.h"
+#include "platform/gdi.h"
+#include "platform/user.h"
+#include "ui/date_pickers.h"
+#include "ui/help.h"
+#include "ui/item_paint.h"
+#include "ui/list_rows.h"
+#include "ui/screen_class.h"
+#include "ui/view_focus.h"
 
-std::u16string g_PromptText;
-
-namespace {
-
-struct PromptAnswer {
-    INT_PTR result = kPromptCancelled;
-    std::u16string text;
-};
-
-PromptAnswer& NextAnswer() {
-    static PromptAnswer answer;
-    return answer;
-}
-
-INT_PTR TakeAnswer() {
-    PromptAnswer& answer = NextAnswer();
-    const INT_PTR result = answer.result;
-    if (result == kPromptAccepted) g_PromptText = answer.text;
-    answer = PromptAnswer();
-    return result;
-}
-
-}  // namespace
-
-namespace testing_prompt {
-void SetNextAnswer(INT_PTR result, const std::u16string& text) { NextAnswer() = PromptAnswer{result, text}; }
-}  // namespace testing_prompt
-
-INT_PTR PromptTextById(HWND, UINT, UINT) { return TakeAnswer(); }
-
-INT_PTR PromptText(HWND, const std::u16string&, const std::u16string&) { return TakeAnswer(); }
-
-// Until the list routines are built the selected row is not scrolled to.
 void EnsureSelRowVisible(HWND) {}
-
 void DrawItemListRow(const DRAWITEMSTRUCT&, HWND, int) {}
 void ShowHelp(HWND) {}
 
-// Stand-ins for the dialog conventions and the subclass installer until they are built: dialogs
-// run from their templates without a soft-key bar and are not recorded as open.
-#include "frame/main_window.h"
-#include "platform/dialogs.h"
-#include "ui/dialog_conventions.h"
-#include "ui/subclass.h"
+SelectDateGrid g_SelectDateGrid;
+bool SelectDateDlg(HWND, LONG, LONG, LONG) { return false; }
 
-void PushOpenDlg(HWND) {}
-void PopOpenDlg() {}
-int InitDlgMenuBar(HWND, UINT, BackKey) { return 1; }
+namespace {
+int GlyphAdvance() { return IsVgaScreen() ? 14 : 10; }
+}  // namespace
 
-INT_PTR RunProgramDialog(UINT templateId, HWND parent, INT_PTR(CALLBACK* proc)(HWND, UINT, WPARAM, LPARAM),
-                         LPARAM param) {
-    return DialogBoxParamW(g_Main.instance, MAKEINTRESOURCEW(templateId), parent, proc, param);
+int DrawStatusIcon(HDC, int, int, int, bool, bool, bool) { return GlyphAdvance(); }
+int DrawLargeStatusIcon(HDC, int, int, int) { return GlyphAdvance(); }
+void DrawLargeListIcon(HDC, int, int, int) {}
+void DrawItemImage(HDC, ItemImageList, int, int, int) {}
+void DrawFieldIcon(HDC, int, int, LONG) {}
+void HideAllViewWindows() {}
+// ---- Stand-ins for the agenda view window's toolkit services until they are built: the origin
+// and last view are remembered, nothing else is done.
+#include "frame/frame_state.h"
+#include "frame/view_id.h"
+#include "ui/agenda_services.h"
+
+namespace {
+LONG g_PreviewOriginCode = 4;
+}  // namespace
+
+int HandleLinksKey(UINT) { return 0; }
+void RememberLastView() { g_Frame.prevViewId = ViewId; }
+void RememberPreviewOrigin(LONG outside) {
+    if (outside) {
+        g_PreviewOriginCode = 4;
+        return;
+    }
+    switch (ViewId) {
+    case kViewDay: g_PreviewOriginCode = 1; break;
+    case kViewDates: g_PreviewOriginCode = 2; break;
+    case kViewContacts: g_PreviewOriginCode = 3; break;
+    case kViewTasks: g_PreviewOriginCode = 0; break;
+    case kViewProjects: g_PreviewOriginCode = 7; break;
+    default: break;
+    }
 }
-
-HRESULT InstallSubclass(HWND window, WNDPROC proc) {
-    if (GetWindowLongPtrW(window, GWLP_USERDATA) != 0) return E_FAIL;
-    SetWindowLongPtrW(window, GWLP_USERDATA, SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
-    return S_OK;
-}
-
-LRESULT CallPrevWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return CallWindowProcW(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_USERDATA)), window, message, wParam,
-                           lParam);
-}
+LONG GetPreviewOrigin() { return g_PreviewOriginCode; }

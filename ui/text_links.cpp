@@ -51,10 +51,10 @@ bool AllPass(std::u16string_view text, bool (*test)(WCHAR)) {
 
 }  // namespace
 
-void DrawStrAt(HDC dc, int x, int y, std::u16string text, Links links) {
+void DrawStrAt(HDC dc, int x, int y, std::u16string_view text, int withLinks) {
     if (g_Settings.shadowText) {
         DrawShadowText(dc, x, y, text);
-    } else if (links == Links::Plain) {
+    } else if (withLinks == kPlainText) {
         ExtTextOutW(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
     } else {
         DrawTextWithLinks(dc, x, y, text);

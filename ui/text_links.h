@@ -20,10 +20,12 @@ enum LinkKind : int {
 // Blue-ish link colour (red 0x50, green 0x50, blue 0xE0).
 inline constexpr COLORREF kLinkColor = 0xE05050;
 
-enum class Links { Plain, Marked };
+// DrawStrAt's last argument.
+inline constexpr int kPlainText = 0;
+inline constexpr int kWithLinks = 1;
 
 // Draws the text with its top-left corner at (x, y) in the context's current font and colours.
-void DrawStrAt(HDC dc, int x, int y, std::u16string text, Links links);
+void DrawStrAt(HDC dc, int x, int y, std::u16string_view text, int withLinks);
 // The text along one line from x, its links underlined in the link colour.
 void DrawTextWithLinks(HDC dc, int x, int y, std::u16string_view text);
 // True with the kind when the text is a link.

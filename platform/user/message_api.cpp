@@ -66,6 +66,11 @@ LRESULT CallWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 using namespace platform;
 
 LRESULT SendMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (hwnd == HWND_BROADCAST) {
+        // Every top-level window of the process hears it; the answers are not collected.
+        for (HWND top : TopLevelWindows()) SendMessageW(top, message, wParam, lParam);
+        return TRUE;
+    }
     if (IsProxyWindow(hwnd)) return RemoteSendMessage(hwnd, message, wParam, lParam);
     const auto w = WindowOrFail(hwnd);
     if (!w) return 0;

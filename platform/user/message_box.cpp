@@ -1,9 +1,12 @@
 // MessageBoxW: a modal box with the caption, text, icon and buttons it is given. Its answer comes from
-// the test API's script, else from a drawn box when one can be shown, else it is the default button,
-// so that a box never waits for an answer no one can give. Every box is recorded for the test API.
+// the test API's script or the process's QUORVIA_BOX_ANSWERS (for console tools such as the device's
+// installer), else from a drawn box when one can be shown, else it is the default button, so that a
+// box never waits for an answer no one can give. Every box is recorded for the test API.
 #include "user/message_box.h"
 
+#include <cstdlib>
 #include <deque>
+#include <string_view>
 #include <mutex>
 
 #include "platform/system.h"
@@ -40,8 +43,34 @@ struct BoxRecord {
     MessageBoxPresenter presenter;
 };
 
+struct NamedAnswer {
+    std::string_view name;
+    int answer;
+};
+
+constexpr NamedAnswer kNamedAnswers[] = {{"ok", IDOK},         {"cancel", IDCANCEL}, {"yes", IDYES},
+                                         {"no", IDNO},         {"abort", IDABORT},   {"retry", IDRETRY},
+                                         {"ignore", IDIGNORE}};
+
+// "yes,no" -> IDYES, IDNO; unknown names are left out.
+void QueueEnvironmentAnswers(std::deque<int>& answers) {
+    const char* text = std::getenv("QUORVIA_BOX_ANSWERS");
+    if (!text) return;
+    std::string_view rest(text);
+    while (!rest.empty()) {
+        const std::size_t comma = rest.find(',');
+        const std::string_view name = rest.substr(0, comma);
+        for (const NamedAnswer& named : kNamedAnswers)
+            if (named.name == name) answers.push_back(named.answer);
+        if (comma == std::string_view::npos) break;
+        rest.remove_prefix(comma + 1);
+    }
+}
+
 BoxRecord& Boxes() {
     static BoxRecord record;
+    static const bool queued = (QueueEnvironmentAnswers(record.answers), true);
+    (void)queued;
     return record;
 }
 

@@ -28,12 +28,12 @@ protected:
         ASSERT_EQ(ReloadCategories(), 1);
         for (const int folder : {kPoomFolderCalendar, kPoomFolderTasks, kPoomFolderContacts}) ReadOids(folder);
         platform::testing::ClearMessageBoxes();
-        g_Frame.selection = GlobalSelection{};
+        g_CurItem = CurItem{};
     }
     void TearDown() override {
         UnmountPimVol(g_PimVol);
         g_CatAssocLists = CatAssocListSet{};
-        g_Frame.selection = GlobalSelection{};
+        g_CurItem = CurItem{};
         PimStoreTest::TearDown();
     }
     void ReadOids(int folder) {
@@ -186,10 +186,10 @@ TEST_F(ApptReaders, ItemDeletedMeanwhileIsACleanFailure) {
     GetCtsTextProp(oids.at(u"Acme") + 1000, title);
     EXPECT_EQ(title, u"kept");
 
-    g_Frame.selection.oid = night;
+    g_CurItem.oid = night;
     platform::testing::ClearMessageBoxes();
     EXPECT_FALSE(ReadRecurPattern(night, DateRec(2009, 3, 4)));
-    EXPECT_EQ(g_Frame.selection.oid, kNoOid);
+    EXPECT_EQ(g_CurItem.oid, kNoOid);
     const auto boxes = platform::testing::MessageBoxesShown();
     ASSERT_EQ(boxes.size(), 1u);
     const std::string digits = std::to_string(night);
@@ -230,13 +230,13 @@ TEST_F(ApptReaders, AttendeesAreAppendedAndMeetingFlagFollowsTheStatus) {
     EXPECT_EQ(JoinCommas(names), u"Earlier,Ada,Charles");
 
     g_SelectedDate = DateRec(2009, 3, 16);
-    g_Frame.selection = GlobalSelection{gym, -1, -1, kItemAppt};
+    g_CurItem = CurItem{gym, -1, -1, kItemAppt};
     ApptRecord record;
     ASSERT_EQ(LoadApptByOid(gym, record, g_SelectedDate), 1);
     EXPECT_EQ(IsCurApptMeeting(), record.meeting);
-    g_Frame.selection.kind = kItemTask;
+    g_CurItem.kind = kItemTask;
     EXPECT_EQ(IsCurApptMeeting(), 0);
-    g_Frame.selection = GlobalSelection{gym, -1, -1, kItemAppt};
+    g_CurItem = CurItem{gym, -1, -1, kItemAppt};
     g_SelectedDate = DateRec(2009, 3, 17);  // no occurrence that day
     EXPECT_EQ(IsCurApptMeeting(), 0);
 }
@@ -320,14 +320,14 @@ TEST_F(ApptReaders, TitleFromTheCurrentAppointment) {
     ASSERT_NE(window, nullptr);
     g_Frame.mainWnd = window;
     g_SelectedDate = DateRec(2009, 3, 5);
-    g_Frame.selection = GlobalSelection{oids.at(u"Night shift"), -1, -1, kItemAppt};
+    g_CurItem = CurItem{oids.at(u"Night shift"), -1, -1, kItemAppt};
     SetTitleFromCurrentAppt();
     WCHAR text[64] = {};
     GetWindowTextW(window, text, 64);
     std::u16string expected;
     FormatLongDate(expected, DateRec(2009, 3, 5, 22, 0), true, false);
     EXPECT_EQ(std::u16string(text), expected);
-    g_Frame.selection.oid = kNoOid;
+    g_CurItem.oid = kNoOid;
     SetWindowTextW(window, u"Kept");
     SetTitleFromCurrentAppt();
     GetWindowTextW(window, text, 64);

@@ -7,14 +7,27 @@
 #include "core/cat_loading.h"
 #include "core/program_folder.h"
 #include "pim_store_fixture.h"
+#include "platform/dialogs.h"
+#include "platform/testing_dialogs.h"
 #include "platform/testing_user.h"
+#include "resources/quorvia_resources.h"
+#include "resources/resource.h"
 #include "platform/user.h"
 #include "ui/text_prompt.h"
 
 namespace {
 
+// The prompt that opens next gets the text typed and ends with the soft key `result` sends.
+void AnswerPrompt(INT_PTR result, const std::u16string& text) {
+    platform::testing::ActInsideDialog([result, text](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_PROMPT_EDIT, text.c_str());
+        SendMessageW(dialog, WM_COMMAND, static_cast<WPARAM>(result), 0);
+    });
+}
+
 class CatLoading : public pimfixture::PimStoreTest {
 protected:
+    static void SetUpTestSuite() { ASSERT_TRUE(RegisterQuorviaResources()); }
     void SetUp() override {
         PimStoreTest::SetUp();
         StartPoomSession(nullptr);
@@ -162,17 +175,17 @@ TEST_F(CatLoading, AddCatToContactAppendsOnlyANewName) {
 
 TEST_F(CatLoading, NewCategoryPrompt) {
     ASSERT_EQ(LoadCategories(), 1);
-    testing_prompt::SetNextAnswer(kPromptAccepted, u" Garden ");
+    AnswerPrompt(kPromptAccepted, u" Garden ");
     NewCatCmd(nullptr);
     EXPECT_EQ(Names(), u"Friends;Garden;Home;Work;");
     for (const auto& [result, text] : {std::pair<INT_PTR, std::u16string>{kPromptCancelled, u"Hobby"},
                                        std::pair<INT_PTR, std::u16string>{kPromptAccepted, u"   "}}) {
-        testing_prompt::SetNextAnswer(result, text);
+        AnswerPrompt(result, text);
         NewCatCmd(nullptr);
     }
     EXPECT_EQ(Names(), u"Friends;Garden;Home;Work;");
     EXPECT_TRUE(platform::testing::MessageBoxesShown().empty());
-    testing_prompt::SetNextAnswer(kPromptAccepted, u"home");
+    AnswerPrompt(kPromptAccepted, u"home");
     NewCatCmd(nullptr);
     EXPECT_EQ(Names(), u"Friends;Garden;Home;Work;");
     const auto boxes = platform::testing::MessageBoxesShown();

@@ -21,7 +21,7 @@ protected:
     void SetUp() override {
         LoadingTest::SetUp();
         ASSERT_NE(g_PimFolderIds.tasks, 0u);
-        g_Frame.selection = GlobalSelection();
+        g_CurItem = CurItem();
     }
 
     static int CountTask(LONG oid) {
@@ -200,8 +200,8 @@ TEST_F(ChangeNotifyTest, OwnDeletionsAreCountedDown) {
 TEST_F(ChangeNotifyTest, ToggleCompleteUpdatesTheRecordAndAbsorbsItsNotification) {
     LoadTwoTasks();
     const LONG oid = g_TskList[1].oid;
-    g_Frame.selection.oid = oid;
-    g_Frame.selection.kind = kItemTask;
+    g_CurItem.oid = oid;
+    g_CurItem.kind = kItemTask;
     ToggleTskComplete(-1);
     ASSERT_NE(FindTask(oid), nullptr);
     EXPECT_EQ(FindTask(oid)->complete, 1);

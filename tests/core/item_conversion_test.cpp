@@ -113,7 +113,7 @@ TEST_F(ItemConversionTest, TaskBecomesAnAppointmentWithoutItsPrefixAndStays) {
     const LONG taskOid = SaveTask(u"A1: Review plans", 2);
     const int tasksBefore = CountItems(kPoomFolderTasks);
     g_CurItem.oid = taskOid;
-    g_CurItem.kind = kItemKindTask;
+    g_CurItem.kind = kItemTask;
 
     ConvertTskToAppt(1);
 
@@ -136,7 +136,7 @@ TEST_F(ItemConversionTest, TaskBecomesAnAppointmentWithoutItsPrefixAndStays) {
     EXPECT_EQ(g_ChangeMarks.tskToApptMark, 1);
     EXPECT_EQ(g_ChangeMarks.convertedTskOid, taskOid);
     EXPECT_EQ(g_CurItem.oid, kNoId);
-    EXPECT_EQ(g_CurItem.kind, kItemKindNone);
+    EXPECT_EQ(g_CurItem.kind, kItemNone);
 }
 
 TEST_F(ItemConversionTest, NothingHappensWithoutATaskOrAppointment) {
@@ -144,7 +144,7 @@ TEST_F(ItemConversionTest, NothingHappensWithoutATaskOrAppointment) {
     const int tasksBefore = CountItems(kPoomFolderTasks);
     ConvertCurItem();  // no current item
     g_CurItem.oid = pimfixture::SaveContact(u"Kim", 0);
-    g_CurItem.kind = kItemKindContact;
+    g_CurItem.kind = kItemContact;
     ConvertCurItem();
     CancelMeetingRequest();
     EXPECT_EQ(CountItems(kPoomFolderCalendar), apptsBefore);
@@ -161,7 +161,7 @@ TEST_F(ItemConversionTest, DeletedTaskIsACleanNoOp) {
     }
     const int apptsBefore = CountItems(kPoomFolderCalendar);
     g_CurItem.oid = taskOid;
-    g_CurItem.kind = kItemKindTask;
+    g_CurItem.kind = kItemTask;
     ConvertTskToAppt(1);
     EXPECT_EQ(CountItems(kPoomFolderCalendar), apptsBefore);
     EXPECT_EQ(g_ChangeMarks.tskToApptMark, 0);

@@ -174,16 +174,16 @@ TEST(SyncApptCustomIconTest, CurrentItemOnTheShownDayTakesItsIcon) {
     g_ApptCache.curAppts = &appts;
     g_SelectedDate = DateRec(2009, 3, 6);
     g_CustomIconIndex.Append(IdPair{8, 2});
-    g_Frame.selection.oid = 2;
+    g_CurItem.oid = 2;
     SyncApptCustomIcon();
     EXPECT_EQ(appts[1].icon, 8);
-    g_Frame.selection.oid = 3;  // on another day: not looked at
+    g_CurItem.oid = 3;  // on another day: not looked at
     g_CustomIconIndex[0] = IdPair{9, 3};
     SyncApptCustomIcon();
     EXPECT_EQ(appts[2].icon, -1);
     g_ApptCache.curAppts = nullptr;
     g_CustomIconIndex.RemoveAll();
-    g_Frame.selection.oid = kNoOid;
+    g_CurItem.oid = kNoOid;
 }
 
 TEST(FormatMessageTextTest, NumberedInserts) {

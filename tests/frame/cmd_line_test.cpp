@@ -52,14 +52,14 @@ TEST_F(CmdLine, ContactsSetsForceOnlyWithContacts) {
 TEST_F(CmdLine, ItemSwitchesStoreTheCurrentItem) {
     ParseCmdLine(u"TASK:1234");
     EXPECT_EQ(g_CmdLine.taskOid, 1);
-    EXPECT_EQ(g_Frame.selection.oid, 1234);
-    EXPECT_EQ(g_Frame.selection.kind, kItemTask);
+    EXPECT_EQ(g_CurItem.oid, 1234);
+    EXPECT_EQ(g_CurItem.kind, kItemTask);
 
     SetUp();
     ParseCmdLine(u"APPT: -42");
     EXPECT_EQ(g_CmdLine.apptOid, 1);
-    EXPECT_EQ(g_Frame.selection.oid, -42);
-    EXPECT_EQ(g_Frame.selection.kind, kItemAppt);
+    EXPECT_EQ(g_CurItem.oid, -42);
+    EXPECT_EQ(g_CurItem.kind, kItemAppt);
 }
 
 TEST_F(CmdLine, OidValues) {
@@ -83,12 +83,12 @@ TEST_F(CmdLine, OidValues) {
 
 TEST_F(CmdLine, OidIsTakenAfterItsOwnColonNotTheLastOne) {
     ParseCmdLine(u"TASK:555 /WLT:\\My Documents\\Main.zqw");
-    EXPECT_EQ(g_Frame.selection.oid, 555);
+    EXPECT_EQ(g_CurItem.oid, 555);
     EXPECT_EQ(g_Frame.walletFilePath, u"\\My Documents\\Main.zqw");
 
     SetUp();
     ParseCmdLine(u"APPT:1073741830 /ZQTH:\\a\\b.zqth");
-    EXPECT_EQ(g_Frame.selection.oid, 1073741830);
+    EXPECT_EQ(g_CurItem.oid, 1073741830);
     EXPECT_EQ(g_Frame.themeFilePath, u"\\a\\b.zqth");
 }
 

@@ -231,8 +231,8 @@ TEST_F(MenuBars, ItemCommandsFollowTheCurrentItem) {
         {kNoOid, kItemNone, u"Edit Appt.", u"Appt. to Task", true},
     };
     for (const Case& c : cases) {
-        g_Frame.selection.oid = c.oid;
-        g_Frame.selection.kind = c.kind;
+        g_CurItem.oid = c.oid;
+        g_CurItem.kind = c.kind;
         const HMENU bar = LoadBarMenu(IDM_DATES_BAR);
         const HMENU menu = GetSubMenu(bar, VIEW_BAR_POPUP_MENU);
         SetContextMenuTexts(0, menu);

@@ -353,10 +353,10 @@ TEST_F(SettingsStore, HashKeyOnAHiddenCompletedTaskClearsTheSelection) {
         ViewId = kViewDay;
         g_Settings.agendaFmt = c.agendaFmt;
         g_Settings.hideComplete = c.hideComplete;
-        g_Frame.selection.oid = 9;
-        g_Frame.selection.kind = c.kind;
+        g_CurItem.oid = 9;
+        g_CurItem.kind = c.kind;
         EXPECT_EQ(ToggleSplitMonth('#'), 1);
-        EXPECT_EQ(g_Frame.selection.oid, c.oidAfter) << c.agendaFmt << " " << c.hideComplete << " " << c.kind;
+        EXPECT_EQ(g_CurItem.oid, c.oidAfter) << c.agendaFmt << " " << c.hideComplete << " " << c.kind;
     }
 }
 

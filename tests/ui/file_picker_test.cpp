@@ -15,6 +15,7 @@
 #include "platform/testing.h"
 #include "platform/testing_dialogs.h"
 #include "platform/testing_display.h"
+#include "platform/testing_user.h"
 #include "platform/text.h"
 #include "platform/user.h"
 #include "resources/quorvia_resources.h"
@@ -38,8 +39,19 @@ protected:
         for (const char16_t* name : {u"Empty", u".Hidden", u"Sys"}) CreateDirectoryW(Path(name).c_str(), nullptr);
         g_FilePicker.chosenPath.clear();
         pt::ClearDialogs();
+        pt::ClearMessageBoxes();
+        g_OpenDlgs = OpenDlgStack{};
     }
-    ~FilePicker() override { pt::ClearDialogs(); }
+    ~FilePicker() override {
+        pt::ClearDialogs();
+        pt::ClearMessageBoxes();
+        EXPECT_EQ(g_OpenDlgs.top, -1);  // every way out leaves the open-dialog stack
+    }
+    static bool BoxShown(std::u16string_view text) {
+        for (const auto& box : pt::MessageBoxesShown())
+            if (box.text == text) return true;
+        return false;
+    }
 
     static std::u16string Path(std::u16string_view name) { return u"\\My Documents\\" + std::u16string(name); }
 
@@ -148,7 +160,6 @@ TEST_F(FilePicker, FolderModeChoosesFolderAndEnterOnlyOpensIt) {
 
 TEST_F(FilePicker, FolderOutsideFolderModeIsNoChoice) {
     g_FilePicker.chosenPath = Path(u"Empty");
-    pt::AnswerDialog(IDOK);  // the "Invalid File" message
     bool stillOpen = false;
     pt::ActInsideDialog([&](HWND dialog) {
         SendMessageW(dialog, WM_COMMAND, kDlgAccept, 0);
@@ -157,6 +168,7 @@ TEST_F(FilePicker, FolderOutsideFolderModeIsNoChoice) {
     });
     EXPECT_FALSE(ShowFilePickerDlg(nullptr, kPickTextFile));
     EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(BoxShown(u"Invalid File.  Please Select a Correct File."));
     EXPECT_TRUE(g_FilePicker.chosenPath.empty());
 }
 
@@ -188,16 +200,14 @@ TEST_F(FilePicker, FoldersAreReadWhenOpenedAndForgottenWhenClosed) {
     EXPECT_EQ(after.count(u"later.txt"), 1u);
 }
 
-TEST_F(FilePicker, VanishedPreselectionLeavesOnlyCancel) {
+// The set-up failure used to record the dialog as open after a Cancel had already ended it.
+TEST_F(FilePicker, VanishedPreselectionLeavesOnlyCancelAndNoOpenDialog) {
     g_FilePicker.chosenPath = u"\\Gone\\notes.txt";
-    pt::AnswerDialog(IDOK);  // "Initializing Directory Tree View Failed."
-    HWND tree = reinterpret_cast<HWND>(1);
-    pt::ActInsideDialog([&](HWND dialog) {
-        tree = Tree(dialog);
-        SendMessageW(dialog, WM_COMMAND, kDlgCancel, 0);
-    });
+    // The message comes while the dialog is still being set up; Cancel is queued behind it.
+    pt::ActInsideDialog([](HWND) { PostMessageW(g_FilePicker.dialog, WM_COMMAND, kDlgCancel, 0); });
     EXPECT_FALSE(ShowFilePickerDlg(nullptr, kPickTextFile));
-    EXPECT_EQ(tree, nullptr);
+    EXPECT_TRUE(BoxShown(u"Initializing Directory Tree View Failed."));
+    EXPECT_EQ(g_FilePicker.initialising, 1);  // never finished
 }
 
 TEST_F(FilePicker, Screenshot) {

@@ -97,20 +97,20 @@ TEST_F(Glyphs, StatusAndCustomIconsReallyDraw) {
 TEST_F(Glyphs, CheckGlyphSizesByScreen) {
     struct Case {
         int width, height;
-        CheckSize size;
+        bool smaller, smallest;
         int advance;
     } const cases[] = {
-        {240, 320, CheckSize::Normal, 15},   {240, 320, CheckSize::Smaller, 13}, {240, 320, CheckSize::Smallest, 10},
-        {480, 640, CheckSize::Normal, 34},   {480, 640, CheckSize::Smaller, 15}, {480, 640, CheckSize::Smallest, 13},
-        {176, 220, CheckSize::Smallest, 13}, {320, 320, CheckSize::Smaller, 13},
+        {240, 320, false, false, 15},   {240, 320, true, false, 13}, {240, 320, false, true, 10},
+        {480, 640, false, false, 34},   {480, 640, true, false, 15}, {480, 640, false, true, 13},
+        {176, 220, false, true, 13}, {320, 320, true, false, 13},
     };
     for (const Case& c : cases) {
         SetScreen(c.width, c.height);
         const HBITMAP strip = g_ImageLists.checkGlyphs;
         DrawSurface unchecked(40, 40);
         DrawSurface checked(40, 40);
-        EXPECT_EQ(DrawCheckGlyph(unchecked.dc(), 0, 0, false, c.size), c.advance) << c.width;
-        EXPECT_EQ(DrawCheckGlyph(checked.dc(), 0, 0, true, c.size), c.advance) << c.width;
+        EXPECT_EQ(DrawCheckGlyph(unchecked.dc(), 0, 0, false, c.smaller, c.smallest), c.advance) << c.width;
+        EXPECT_EQ(DrawCheckGlyph(checked.dc(), 0, 0, true, c.smaller, c.smallest), c.advance) << c.width;
         const int cell = c.advance - 2;
         // Only the checked cell carries the mark; both stay inside the cell.
         EXPECT_GT(CountNot(checked, 0, 0, cell, cell, kWhite), CountNot(unchecked, 0, 0, cell, cell, kWhite));

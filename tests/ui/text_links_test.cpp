@@ -123,7 +123,7 @@ TEST_F(LinkDrawing, LinkColourCoversOnlyTheLink) {
         const HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
         FillRect(surface_.dc(), &all, white);
         DeleteObject(white);
-        DrawStrAt(surface_.dc(), kX, 2, c.text, Links::Marked);
+        DrawStrAt(surface_.dc(), kX, 2, c.text, kWithLinks);
         const auto [first, end] = LinkColumns();
         const std::u16string link = c.link;
         if (link.empty()) {
@@ -148,7 +148,7 @@ TEST_F(LinkDrawing, TwoWordContactNameIsOneLink) {
     g_CtsList.Append(ann);
     AddToNameIndex(u"Lee", 0, g_CtsNameIndexes.lastNames);
     AddToNameIndex(u"Ann", 0, g_CtsNameIndexes.firstNames);
-    DrawStrAt(surface_.dc(), kX, 2, u"meet [Ann Lee] today", Links::Marked);
+    DrawStrAt(surface_.dc(), kX, 2, u"meet [Ann Lee] today", kWithLinks);
     const auto [first, end] = LinkColumns();
     g_CtsList.RemoveAll();
     g_CtsNameIndexes = CtsNameIndexes{};
@@ -159,7 +159,7 @@ TEST_F(LinkDrawing, TwoWordContactNameIsOneLink) {
 
 TEST_F(LinkDrawing, ShadowedTextMarksNoLinks) {
     g_Settings.shadowText = 1;
-    DrawStrAt(surface_.dc(), kX, 2, u"call 555 1234 now", Links::Marked);
+    DrawStrAt(surface_.dc(), kX, 2, u"call 555 1234 now", kWithLinks);
     EXPECT_EQ(LinkColumns().second, 0);
     int shadow = 0;
     for (int x = 0; x < kWidth; ++x)
@@ -168,7 +168,7 @@ TEST_F(LinkDrawing, ShadowedTextMarksNoLinks) {
 }
 
 TEST_F(LinkDrawing, PlainRequestDrawsNoLinks) {
-    DrawStrAt(surface_.dc(), kX, 2, u"ann@example.com", Links::Plain);
+    DrawStrAt(surface_.dc(), kX, 2, u"ann@example.com", kPlainText);
     EXPECT_EQ(LinkColumns().second, 0);
 }
 

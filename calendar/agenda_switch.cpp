@@ -1,0 +1,117 @@
+// The Day and Dates views in the drawn agenda window, the appointment preview and the way back.
+// While the month's appointments are still loading a switch only leaves a pending view command.
+#include "calendar/agenda_switch.h"
+
+#include "calendar/agenda_view.h"
+#include "calendar/dates_list.h"
+#include "calendar/day_list.h"
+#include "core/app_settings.h"
+#include "core/cur_item.h"
+#include "core/appt_readers.h"
+#include "core/month_cache.h"
+#include "core/pim_state.h"
+#include "frame/frame_state.h"
+#include "frame/load_thread.h"
+#include "frame/main_window.h"
+#include "frame/view_back.h"
+#include "frame/view_id.h"
+#include "platform/threads.h"
+#include "platform/user.h"
+#include "projects/assoc_items.h"
+#include "ui/agenda_services.h"
+#include "ui/layout.h"
+#include "ui/offscreen.h"
+
+namespace {
+
+constexpr LONG kPendingDay = 9;
+constexpr LONG kPendingDates = 3;
+constexpr INT_PTR kDialogFailed = -1;
+
+enum class ListView { Day, Dates };
+
+// True when the switch has to wait for the load thread.
+bool DeferUntilLoaded(LONG pending) {
+    if (g_ApptCache.loaded) return false;
+    if (g_LoadState.thread) SetThreadPriority(g_LoadState.thread, THREAD_PRIORITY_NORMAL);
+    PendingViewCmd = pending;
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    return true;
+}
+
+void EnsureAgendaWindow() {
+    if (g_Agenda.wnd) return;
+    CreateAgendaViewWnd(g_Frame.mainWnd);
+    g_Agenda.created = 1;
+}
+
+void ShowListView(ListView which, int reset, int drop) {
+    if (DeferUntilLoaded(which == ListView::Day ? kPendingDay : kPendingDates)) return;
+    const bool drawn = g_Settings.agendaFmt == kAgendaDrawn;
+    if (drawn) EnsureAgendaWindow();
+    if (which == ListView::Day) RememberLastView();
+    bool selectFirst = false;
+    if (reset) {
+        ResetSelection();
+        g_CurItem.rowTop = -1;
+    } else if (g_CurItem.rowTop == -1 && drawn) {
+        ResetSelection();
+        selectFirst = true;
+    }
+    HideAllViewWindows();
+    if (drop) ReleaseAgendaBuffer();
+    if (which == ListView::Dates) g_Main.backArmed = 0;
+    ViewId = which == ListView::Day ? kViewDay : kViewDates;
+    SetViewTitle();
+    RelayoutAgendaView();
+    if (!drawn) return;  // the schedule list shows these views in the other formats
+    PlaceAgendaViewWnd();
+    if (selectFirst) {
+        if (which == ListView::Day) SelectFirstDayItem();
+        else SelectNextDatesItem();
+        RedrawNow(nullptr);
+    } else {
+        ScrollToCurrentRow();
+    }
+}
+
+}  // namespace
+
+void ShowDayView(int reset, int drop) { ShowListView(ListView::Day, reset, drop); }
+
+void ShowDatesView(int reset, int drop) {
+    if (!g_ViewShown[ShownView::Dates]) return;
+    ShowListView(ListView::Dates, reset, drop);
+}
+
+void ShowApptPreview(int outside) {
+    if (!outside) SyncSchedSel();
+    if (g_CurItem.oid == kNoId) return;
+    RememberPreviewOrigin(outside);
+    if (ViewId == kViewDates) RememberLastView();
+    EnsureAgendaWindow();
+    HideAllViewWindows();
+    SetTitleFromCurrentAppt();
+    ReleasePreviewBuffer();
+    ViewId = kViewApptPreview;
+    RelayoutAgendaView();
+    HideAllViewWindows();
+    PlaceViewWnd(g_Agenda.wnd, kPlacePlain);
+    RedrawNow(nullptr);
+}
+
+void ShowItemPreview() {
+    if (g_CurItem.kind == kItemAppt) ShowApptPreview(0);
+}
+
+void GoBackFromPreviewA() {
+    switch (GetPreviewOrigin()) {
+    case 4: case 7: GoBackView(); break;
+    case 2: ShowDatesView(0, 1); break;
+    default: ShowDayView(0, 1); break;
+    }
+}
+
+void ApptPreviewEnter() {
+    if (ShowAssocItemsDlg(g_Frame.mainWnd, g_CurItem.oid, kItemAppt) == kDialogFailed) GoBackFromPreviewA();
+}

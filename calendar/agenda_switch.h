@@ -1,0 +1,14 @@
+// Switching the main window into the Day and Dates views and the appointment preview, opening the
+// preview that fits the current item, and the way back from a preview.
+#pragma once
+
+#include "platform/types.h"
+
+// The Day and Dates views, keeping or clearing the selection and the cached list drawing.
+void ShowDayView(int reset, int drop);
+void ShowDatesView(int reset, int drop);
+// outside 1: opened by a command, not from the Day or Dates list.
+void ShowApptPreview(int outside);
+void ShowItemPreview();
+void GoBackFromPreviewA();
+void ApptPreviewEnter();

@@ -1,0 +1,152 @@
+// The appointment preview: subject, time or all-day line, location, attendees and notes of the
+// current appointment's occurrence on the selected date, drawn once into the preview buffer.
+#include "calendar/appt_preview.h"
+
+#include <algorithm>
+#include <string>
+
+#include "calendar/agenda_text.h"
+#include "calendar/agenda_view.h"
+#include "calendar/day_list.h"
+#include "core/app_settings.h"
+#include "core/cur_item.h"
+#include "core/appt_readers.h"
+#include "core/date_text.h"
+#include "core/month_cache.h"
+#include "extras/theme_words.h"
+#include "frame/frame_state.h"
+#include "frame/main_window.h"
+#include "platform/gdi.h"
+#include "platform/text.h"
+#include "ui/draw_prims.h"
+#include "ui/layout.h"
+
+namespace {
+
+constexpr int kThemePrimaryText = 8;
+constexpr int kThemeNoteText = 13;
+constexpr int kLeft = 8;
+constexpr int kRightInset = 3;
+constexpr int kMessageHeight = 22;
+constexpr int kDividerGap = 5;
+constexpr int kDividerInset = 5;
+constexpr const WCHAR* kNoSelection = u"No Selected Appointment.";
+constexpr const WCHAR* kNotFound = u"Error Finding Appointment.";
+
+COLORREF ThemeColour(int word) { return static_cast<COLORREF>(GetThemeWord(word)); }
+
+}  // namespace
+
+std::u16string FormatPreviewTimeLine(const ApptRecord& appt) {
+    std::u16string text;
+    const bool hours24 = g_Settings.hours24 != 0;
+    if (appt.allDay) {
+        if (!ApptSpansDays(appt)) return u"All Day";
+        DateRec end = appt.start;
+        DateAddMinutes(end, appt.duration);
+        // The end moment is midnight after the last day.
+        DateAddDays(end, -1);
+        std::u16string endText;
+        FormatShortDate(endText, end);
+        return platform::FormatW(u"%s - Ends: %s", u"All Day", endText.c_str());
+    }
+    if (!ApptSpansDays(appt)) {
+        FormatApptTimeRange(appt, text, hours24);
+        return text;
+    }
+    const int pos = ApptDayPos(appt, g_SelectedDate.wYear, g_SelectedDate.wMonth, g_SelectedDate.wDay);
+    if (pos == 0) {
+        FormatApptStart(appt, text, hours24, false);
+        return text + u" >";
+    }
+    if (pos == 1) return u"<>";
+    FormatApptEnd(appt, text, hours24, false);
+    return u"< " + text;
+}
+
+namespace {
+
+// Attendee names joined by ", ".
+std::u16string JoinAttendees(const StrArray& names) {
+    std::u16string joined;
+    for (int i = 0; i < names.Size(); ++i) joined += (i > 0 ? u", " : u"") + names[i];
+    return joined;
+}
+
+void CopyBuffer(HDC dc, const OffscreenBuffer& buffer) {
+    BitBlt(dc, 0, 0, buffer.width, buffer.height, buffer.memDC, 0, GetViewScrollPos(), SRCCOPY);
+}
+
+}  // namespace
+
+int DrawApptPreview(HDC dc, int draw) {
+    RECT rc{};
+    GetViewClientRect(g_Agenda.wnd, rc);
+    const int right = rc.right;
+    OffscreenBuffer& buffer = g_Agenda.previewBuffer;
+    if (draw) {
+        if (!buffer.valid && !CreateOffscreen(buffer, dc, right, std::max<int>(DrawApptPreview(dc, 0), rc.bottom))) {
+            return 0;
+        }
+        if (buffer.drawn) {
+            CopyBuffer(dc, buffer);
+            return 0;
+        }
+        DrawViewBackground(buffer, 0, 0);
+    }
+    HDC target = draw ? buffer.memDC : dc;
+    HGDIOBJ oldFont = SelectObject(target, g_Main.themeFonts[kFontBold]);
+    SetBkMode(target, TRANSPARENT);
+    int y = 2;
+    ApptRecord appt;
+    if (!LoadApptByOid(g_CurItem.oid, appt, g_SelectedDate)) {
+        if (draw) {
+            SetTextColor(target, ThemeColour(kThemePrimaryText));
+            DrawAgendaText(target, kLeft, y, g_CurItem.oid == kNoId ? kNoSelection : kNotFound);
+            buffer.drawn = 1;
+            CopyBuffer(dc, buffer);
+        }
+        SelectObject(target, oldFont);
+        return kMessageHeight;
+    }
+    const int width = right - kRightInset - kLeft;
+    if (draw) {
+        const bool catColour = g_Settings.catColors && appt.categories.Size() > 0;
+        SetTextColor(target, catColour ? appt.colour : ThemeColour(kThemePrimaryText));
+    }
+    y += WrapAgendaText(target, kLeft, y + 2, width, kLeft, width, appt.subject, draw);
+    SelectObject(target, g_Main.themeFonts[kFontNormal]);
+    if (draw) {
+        SetTextColor(target, GetViewColor(appt.busyStatus));
+        DrawAgendaText(target, kLeft, y, FormatPreviewTimeLine(appt));
+    }
+    y += AgendaLineHeight(target) + 2;
+    const std::u16string location = TrimTrailing(appt.location);
+    if (draw) SetTextColor(target, ThemeColour(kThemePrimaryText));
+    if (!location.empty()) y += WrapAgendaText(target, kLeft, y, width, kLeft, width, location, draw) + 3;
+    if (draw) {
+        HPEN pen = CreatePen(PS_SOLID, 1, ThemeColour(kThemeTitleSecondary));
+        HGDIOBJ oldPen = SelectObject(target, pen);
+        MoveToEx(target, rc.left + GetThemeWord(kThemeViewMarginSide) + kDividerInset, y, nullptr);
+        LineTo(target, right - kDividerInset, y);
+        SelectObject(target, oldPen);
+        DeleteObject(pen);
+    }
+    StrArray names;
+    if (appt.meeting && GetApptAttendees(appt.oid, names) && names.Size() > 0) {
+        y += kDividerGap;
+        y += WrapAgendaText(target, kLeft, y, width, kLeft, width, u"Attendees: " + JoinAttendees(names), draw);
+    }
+    y += kDividerGap;
+    const std::u16string notes = TrimTrailing(appt.notes);
+    if (!notes.empty()) {
+        if (draw) SetTextColor(target, ThemeColour(kThemeNoteText));
+        y += WrapAgendaText(target, kLeft, y, width, kLeft, width, notes, draw);
+    }
+    SelectObject(target, oldFont);
+    if (draw) {
+        buffer.drawn = 1;
+        CopyBuffer(dc, buffer);
+    }
+    return y;
+}

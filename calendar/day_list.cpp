@@ -1,0 +1,434 @@
+// One day of the drawn agenda lists. The measuring pass, the drawing pass, the hit test and the
+// selection steps all run WalkDayList, so a tap or an arrow key finds exactly the rows drawn.
+#include "calendar/day_list.h"
+
+#include <algorithm>
+#include <string>
+
+#include "calendar/agenda_text.h"
+#include "calendar/agenda_view.h"
+#include "calendar/anniv_list.h"
+#include "core/app_settings.h"
+#include "core/cur_item.h"
+#include "core/appt_readers.h"
+#include "core/date_text.h"
+#include "core/month_cache.h"
+#include "core/month_cache_edit.h"
+#include "core/show_message.h"
+#include "core/item_filters.h"
+#include "core/tsk_loading.h"
+#include "lists/task_view.h"
+#include "extras/theme_words.h"
+#include "frame/frame_state.h"
+#include "frame/main_window.h"
+#include "platform/gdi.h"
+#include "platform/user.h"
+#include "calendar/row_separator.h"
+#include "ui/draw_prims.h"
+#include "ui/themed_bars.h"
+#include "ui/layout.h"
+#include "ui/offscreen.h"
+#include "ui/screen_class.h"
+
+namespace {
+
+constexpr int kThemePrimaryText = 8;
+constexpr int kThemeBackground = 10;
+constexpr int kThemeLocationText = 12;
+constexpr int kThemeNoteText = 13;
+constexpr int kThemeFirstColour = 0;
+constexpr COLORREF kGreyOnDark = 0x787869;
+constexpr COLORREF kGreyOnLight = 0x646455;
+constexpr int kSeparatorHeight = 5;
+constexpr int kSeparatorInset = 15;
+// The calendar asks the category filter with kind 0.
+constexpr LONG kCalendarCatFilter = 0;
+constexpr int kSectionCloseGap = 7;
+constexpr int kIconGap = 5;
+constexpr int kVgaRowExtra = 10;
+constexpr int kVgaHitExtra = 2;
+constexpr int kWrapSpacing = 5;
+
+constexpr const WCHAR* kBirthdayLabel = u"Birthday";
+constexpr const WCHAR* kAnniversaryLabel = u"Anniversary";
+
+// How many characters of the text fit the width, "..." included when it is cut.
+std::size_t FitChars(HDC dc, const std::u16string& text, int width) {
+    if (AgendaTextWidth(dc, text) <= width) return text.size();
+    std::size_t n = text.size();
+    while (n > 0 && AgendaTextWidth(dc, text.substr(0, n) + u"...") > width) --n;
+    return n;
+}
+
+COLORREF ThemeColour(int word) { return static_cast<COLORREF>(GetThemeWord(word)); }
+
+bool IsDark(COLORREF c) { return GetRValue(c) < 128 && GetGValue(c) < 128 && GetBValue(c) < 128; }
+
+bool ListNeedsSeparator() {
+    const LONG style = GetThemeWord(kThemeListBackground);
+    return style == 2 || style == 5;
+}
+
+RECT AgendaClient() {
+    RECT rc{};
+    if (g_Agenda.wnd) GetViewClientRect(g_Agenda.wnd, rc);
+    return rc;
+}
+
+bool Ended(const ApptRecord& appt) {
+    DateRec now;
+    DateNow(now);
+    return DateIsBefore(GetApptEnd(appt), now);
+}
+
+// The row's time column: wide enough for "12:00p-12:00p" in the list font.
+int TimeColumnWidth(HDC dc) { return AgendaTextWidth(dc, u"12:00p-12:00p") + 4; }
+
+void SolidLine(HDC dc, int y, int x1, int x2, COLORREF colour) {
+    HPEN pen = CreatePen(PS_SOLID, 1, colour);
+    HGDIOBJ old = SelectObject(dc, pen);
+    MoveToEx(dc, x1, y, nullptr);
+    LineTo(dc, x2, y);
+    SelectObject(dc, old);
+    DeleteObject(pen);
+}
+
+int DrawRowSeparator(HDC dc, int y, int draw) {
+    if (!draw) return kSeparatorHeight;
+    RECT rc{};
+    GetClientRect(g_Frame.mainWnd, &rc);
+    DrawSeparator(dc, y + 2, rc.left, rc.right, kSeparatorInset);
+    return kSeparatorHeight;
+}
+
+void SectionCloseLine(HDC dc, int y) {
+    const RECT rc = AgendaClient();
+    SolidLine(dc, y, rc.left + 6, rc.right - 6, ThemeColour(kThemeTitleSecondary));
+}
+
+// The day's anniversaries; the height of the section.
+int WalkDayAnnivs(HDC dc, int x, int y, const DateRec& date, LONG& alternate, int draw, const DayRowVisitor& visit,
+                  bool& stopped) {
+    const int start = y;
+    bool any = false;
+    const RECT rc = AgendaClient();
+    for (int i = AnnivFindByDate(g_AnnivList, date); i < g_AnnivList.Size(); ++i) {
+        const AnnivEntry& entry = g_AnnivList[i];
+        if (!AnnivIsOn(entry, date.wMonth, date.wDay)) continue;
+        if (any && ListNeedsSeparator()) y += DrawRowSeparator(dc, y, draw);
+        const int height = AgendaLineHeight(dc) + (IsVgaScreen() ? kVgaRowExtra : 0);
+        if (draw) {
+            const RECT box{rc.left, y, rc.right, y + height};
+            DrawThemedItemBox(dc, box, alternate != 0, 0, 0, false, true);
+            SetBkMode(dc, TRANSPARENT);
+            if (g_Settings.startEnd) {
+                SetTextColor(dc, GetGreyForBackground(false));
+                DrawAgendaText(dc, x, y, entry.kind == kAnnivBirthday ? kBirthdayLabel : kAnniversaryLabel);
+            }
+            SetTextColor(dc, ThemeColour(kThemePrimaryText));
+            const int textX = TimeColumnWidth(dc);
+            const std::u16string text = FormatAnnivAgeText(entry, date.wYear);
+            const std::size_t fits = FitChars(dc, text, rc.right - textX - kIconGap);
+            DrawAgendaText(dc, textX, y, fits < text.size() ? text.substr(0, fits) + u"..." : text);
+        }
+        const DayRowSpot spot{entry.contactOid, kItemContact, date, y, height};
+        if (visit && visit(spot)) {
+            stopped = true;
+            return y - start;
+        }
+        alternate = !alternate;
+        y += height + g_Agenda.headerGap;
+        any = true;
+    }
+    if (!any) return 0;
+    if (draw) SectionCloseLine(dc, y + 2);
+    return y - start + kSectionCloseGap;
+}
+
+// Whether the task is listed on the date: on its due day, with ACTIVETASKS on the days it is
+// active, with OVERDUETODAY an open overdue task on today, and with DATEDONLY 0 an undated one on today.
+bool TskListedOn(const TskRecord& task, const DateRec& date) {
+    const int y = date.wYear, m = date.wMonth, d = date.wDay;
+    const bool dueOnDay = task.hasDue && TskDueOn(task, y, m, d);
+    bool active = dueOnDay;
+    if (g_Settings.activeTasks && !dueOnDay) active = IsTskActiveOn(task, y, m, d);
+    DateRec now;
+    DateNow(now);
+    const bool today = CompareDay(now, y, m, d) == 0;
+    if (g_Settings.overdueToday && today && !task.complete && task.hasDue && TskDueBeforeDay(task, y, m, d)) {
+        active = true;
+    }
+    const bool datedOnly = g_Settings.datedOnly || !today;
+    if (datedOnly && !task.hasDue) return false;
+    return active || (!datedOnly && !task.hasDue);
+}
+
+// The day's tasks; the height of the section. `header` draws the deferred day header when due.
+int WalkDayTasks(HDC dc, int y, const DateRec& date, LONG& alternate, bool rowsAbove, int draw,
+                 const std::function<void(int&)>& header, const DayRowVisitor& visit, bool& stopped) {
+    if (g_Settings.scheduleTasks) return 0;
+    const int start = y;
+    const RECT rc = AgendaClient();
+    bool firstRow = true;
+    for (int i = 0; i < g_TskList.Size(); ++i) {
+        const TskRecord& task = g_TskList[i];
+        if (!TskIsShown(task, kCalendarCatFilter) || !TskListedOn(task, date)) continue;
+        if (firstRow) {
+            header(y);
+            if (rowsAbove) {
+                if (draw) SectionCloseLine(dc, y + 1);
+                y += 2;
+            }
+        } else if (ListNeedsSeparator()) {
+            y += DrawRowSeparator(dc, y, draw);
+        }
+        const int rowTop = firstRow && rowsAbove ? y + 2 : y;
+        firstRow = false;
+        const RECT row{rc.left, rowTop, rc.right, rowTop + TskRowHeight()};
+        const int height = draw ? DrawTskRow(dc, row, task, alternate) : TskRowHeight();
+        const DayRowSpot spot{task.oid, kItemTask, date, rowTop, height};
+        if (visit && visit(spot)) {
+            stopped = true;
+            return y - start;
+        }
+        alternate = !alternate;
+        y = rowTop + height + 2;
+    }
+    // The divider's lower two pixels overlap the section's height.
+    return y - start - (!firstRow && rowsAbove ? 2 : 0);
+}
+
+}  // namespace
+
+COLORREF GetApptTextColor(const ApptRecord& appt, int useFirst) {
+    const COLORREF base = ThemeColour(useFirst ? kThemeFirstColour : kThemeBackground);
+    if (g_Settings.grayOutPrev && Ended(appt)) return IsDark(base) ? kGreyOnDark : kGreyOnLight;
+    if (!g_Settings.statusColors) return IsDark(base) ? 0xD7D7D7 : kGreyOnLight;
+    return GetViewColor(appt.busyStatus);
+}
+
+COLORREF GetApptBarColor(const ApptRecord& appt) {
+    if (g_Settings.grayOutPrev && Ended(appt)) return IsDark(ThemeColour(kThemeBackground)) ? kGreyOnDark : kGreyOnLight;
+    if (g_Settings.catColors && appt.categories.Size() > 0) return appt.colour;
+    if (!g_Settings.statusColors) return ThemeColour(kThemePrimaryText);
+    return GetViewColor(appt.busyStatus);
+}
+
+void DrawViewBackground(OffscreenBuffer& buffer, int, int, HWND) {
+    if (!buffer.valid) return;
+    HBRUSH brush = CreateSolidBrush(ThemeColour(kThemeBackground));
+    const RECT all{0, 0, buffer.width, buffer.height};
+    FillRect(buffer.memDC, &all, brush);
+    DeleteObject(brush);
+}
+
+int DrawApptRow(HDC dc, int x, int y, const ApptRecord& appt, const DateRec& day, LONG alternate, int draw,
+                int noBox) {
+    HGDIOBJ oldFont = SelectObject(dc, g_Main.themeFonts[kFontNormal]);
+    const int lineHeight = AgendaLineHeight(dc);
+    const RECT rc = AgendaClient();
+    const int start = y;
+    int textX = TimeColumnWidth(dc);
+    const int wrapWidth = std::max<int>(rc.right - textX - kIconGap, lineHeight);
+    if (draw) {
+        if (!noBox) {
+            const int height = DrawApptRow(dc, x, 0, appt, day, alternate, 0, 1);
+            const RECT box{rc.left, y, rc.right, y + height};
+            DrawThemedItemBox(dc, box, alternate != 0, 0, 0, false, true);
+        }
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetApptTextColor(appt, 1));
+        std::u16string time;
+        const bool hours24 = g_Settings.hours24 != 0;
+        if (appt.allDay) {
+            if (g_Settings.startEnd) time = u"All Day";
+        } else if (!ApptSpansDays(appt)) {
+            if (g_Settings.startEnd) {
+                FormatApptTimeRange(appt, time, hours24);
+            } else {
+                FormatApptStart(appt, time, hours24, true);
+            }
+        } else {
+            const int pos = ApptDayPos(appt, day.wYear, day.wMonth, day.wDay);
+            if (pos == 0) FormatApptStart(appt, time, hours24, true);
+            if (pos == 2) FormatApptEnd(appt, time, hours24, true);
+            time += pos == 0 ? u" >" : pos == 1 ? u"<>" : u"< ";
+        }
+        DrawAgendaText(dc, x, y, time);
+    }
+    if (appt.subject.empty()) {
+        y += lineHeight + 2;
+    } else {
+        if (draw) SetTextColor(dc, GetApptBarColor(appt));
+        y += WrapAgendaText(dc, textX, y, wrapWidth, textX, wrapWidth, appt.subject, draw, kWrapSpacing);
+    }
+    const std::u16string location = TrimTrailing(appt.location);
+    if (!location.empty()) {
+        if (draw) SetTextColor(dc, ThemeColour(kThemeLocationText));
+        y += WrapAgendaText(dc, textX, y, wrapWidth, textX, wrapWidth, location, draw);
+    }
+    if (g_Settings.apptNotes) {
+        std::u16string notes = TrimTrailing(appt.notes);
+        if (notes.size() > kRowNotesChars) notes = notes.substr(0, kRowNotesChars) + u"...";
+        if (!notes.empty()) {
+            if (draw) SetTextColor(dc, ThemeColour(kThemeNoteText));
+            y += WrapAgendaText(dc, textX, y, wrapWidth, textX, wrapWidth, notes, draw);
+        }
+    }
+    SelectObject(dc, oldFont);
+    return y - start + (IsVgaScreen() ? kVgaRowExtra : 0);
+}
+
+int DrawDayHeader(HDC dc, int x, int y, const DateRec& date, LONG& first, int draw) {
+    std::u16string left, right;
+    FormatWeekLabel(date, left, right, true);
+    ThemedBarArgs bar;
+    bar.x = x;
+    bar.y = y;
+    bar.leftText = left;
+    bar.rightText = right;
+    bar.compact = first != 0;
+    bar.draw = draw != 0;
+    const int height = DrawThemedBar(dc, g_Agenda.wnd, bar);
+    first = 0;
+    return height + g_Agenda.headerGap;
+}
+
+int WalkDayList(HDC dc, const DateRec& date, int top, LONG& first, int defer, int draw, const DayRowVisitor& visit,
+                bool& stopped) {
+    stopped = false;
+    if (top > kDayListLimit) return top;
+    HGDIOBJ oldFont = SelectObject(dc, g_Main.themeFonts[kFontNormal]);
+    int y = top;
+    bool headerDue = true;
+    const auto header = [&] {
+        if (!headerDue) return;
+        headerDue = false;
+        y += DrawDayHeader(dc, kDayListX, y, date, first, draw);
+    };
+    if (!defer) header();
+    LONG alternate = 1;
+    const auto finish = [&] {
+        SelectObject(dc, oldFont);
+        return y;
+    };
+
+    bool annivRows = false;
+    if (g_Settings.dateItems) {
+        bool none = false;
+        LONG probe = alternate;
+        annivRows = WalkDayAnnivs(dc, kDayListX, y, date, probe, 0, nullptr, none) > 0;
+        if (defer && annivRows) header();
+        y += WalkDayAnnivs(dc, kDayListX, y, date, alternate, draw, visit, stopped);
+        if (stopped) return finish();
+    }
+    if (y > kDayListLimit) return finish();
+
+    ApptArray* appts = g_ApptCache.curAppts;
+    if (!appts) {
+        ShowMessage(nullptr, u"Error: Appointment Pointer Error.", MB_ICONEXCLAMATION);
+        return finish();
+    }
+    bool firstRow = true;
+    for (int i = std::max(FindFirstOnDate(appts, date), 0); i < appts->Size(); ++i) {
+        ApptRecord& appt = (*appts)[i];
+        if (CompareDay(appt.start, date.wYear, date.wMonth, date.wDay) < 0) continue;
+        if (!ApptCoversDay(appt, date.wYear, date.wMonth, date.wDay)) break;
+        if (appt.recurring && appt.light) {
+            ApptRecord occurrence = appt;
+            occurrence.categories.RemoveAll();
+            if (LoadApptByOid(appt.oid, occurrence, date)) appt = occurrence;
+        }
+        if (g_Settings.hidePrivate && appt.sensitivity == 2) continue;
+        header();
+        if (!firstRow && ListNeedsSeparator()) y += DrawRowSeparator(dc, y, draw);
+        firstRow = false;
+        const int height = DrawApptRow(dc, kDayListX, y, appt, date, alternate, draw, 0);
+        const DayRowSpot spot{appt.oid, kItemAppt, date, y, height + (IsVgaScreen() ? kVgaHitExtra : 0)};
+        if (visit && visit(spot)) {
+            stopped = true;
+            return finish();
+        }
+        alternate = !alternate;
+        y += height + g_Agenda.rowGap;
+    }
+    if (y > kDayListLimit) return finish();
+    const bool rowsAbove = !firstRow || annivRows;
+    y += WalkDayTasks(dc, y, date, alternate, rowsAbove, draw, [&](int& at) {
+        y = at;
+        header();
+        at = y;
+    }, visit, stopped);
+    return finish();
+}
+
+int DrawDayList(HDC dc, const DateRec& date, int top, LONG& first, int defer, int draw) {
+    bool stopped = false;
+    return WalkDayList(dc, date, top, first, defer, draw, nullptr, stopped);
+}
+
+namespace {
+
+// Runs the measuring walk of one day on a device context of the agenda view window.
+bool WalkMeasured(const DateRec& date, int top, const DayRowVisitor& visit) {
+    if (top > kDayListLimit) return false;
+    HDC dc = GetDC(g_Agenda.wnd);
+    if (!dc) return false;
+    LONG first = 1;
+    bool stopped = false;
+    WalkDayList(dc, date, top, first, g_Settings.skipEmpty, 0, visit, stopped);
+    ReleaseDC(g_Agenda.wnd, dc);
+    return stopped;
+}
+
+void MakeCurrent(const DayRowSpot& spot) {
+    g_CurItem.oid = spot.oid;
+    g_CurItem.kind = spot.kind;
+    g_SelectedDate = DateRec(spot.date.wYear, spot.date.wMonth, spot.date.wDay);
+    g_CurItem.rowTop = spot.top;
+}
+
+}  // namespace
+
+int DayListHitTest(int x, int y, int top, const DateRec& date) {
+    const RECT rc = AgendaClient();
+    return WalkMeasured(date, top, [&](const DayRowSpot& spot) {
+        if (x < rc.left || x >= rc.right || y < spot.top || y >= spot.top + spot.height) return false;
+        MakeCurrent(spot);
+        return true;
+    }) ? 1 : 0;
+}
+
+int SelectNextDayItem(int top, const DateRec& date, bool& found) {
+    if (g_CurItem.oid == kNoId || g_CurItem.rowTop == -1) {
+        ResetSelection();
+        found = true;
+    }
+    return WalkMeasured(date, top, [&](const DayRowSpot& spot) {
+        if (found) {
+            MakeCurrent(spot);
+            return true;
+        }
+        if (spot.oid == g_CurItem.oid && spot.top == g_CurItem.rowTop) found = true;
+        return false;
+    }) ? 1 : 0;
+}
+
+int SelectPrevDayItem(int top, const DateRec& date, PrevDayItem& previous) {
+    return WalkMeasured(date, top, [&](const DayRowSpot& spot) {
+        if (spot.oid == g_CurItem.oid && spot.top == g_CurItem.rowTop) {
+            if (previous.oid == kNoId) return true;
+            MakeCurrent(DayRowSpot{previous.oid, previous.kind, previous.date, static_cast<int>(previous.rowPos), 0});
+            return true;
+        }
+        previous = PrevDayItem{spot.oid, spot.kind, spot.date, spot.top};
+        return false;
+    }) && g_CurItem.rowTop == previous.rowPos && g_CurItem.oid == previous.oid ? 1 : 0;
+}
+
+int SelectFirstDayItem() {
+    ResetSelection();
+    g_CurItem.rowTop = -1;
+    bool found = false;
+    return SelectNextDayItem(kDayListTop, g_SelectedDate, found);
+}

@@ -1,0 +1,352 @@
+// The contacts list window: creation, placing beside the letter tabs, row heights, the contact
+// rows' painting and the current contact.
+#include "lists/cts_list.h"
+
+#include <array>
+#include <string>
+
+#include "core/app_settings.h"
+#include "core/cts_loading.h"
+#include "core/show_message.h"
+#include "core/text_util.h"
+#include "frame/frame_state.h"
+#include "frame/view_windows.h"
+#include "lists/cts_grid.h"
+#include "lists/cts_match.h"
+#include "lists/cts_name_index.h"
+#include "lists/cts_order.h"
+#include "lists/cts_picture.h"
+#include "lists/cts_type_ahead.h"
+#include "lists/cts_view.h"
+#include "lists/letter_tabs.h"
+#include "lists/list_colors.h"
+#include "platform/controls.h"
+#include "platform/gdi.h"
+#include "platform/resources.h"
+#include "platform/user.h"
+#include "resources/resource.h"
+#include "ui/gdi_scope.h"
+#include "ui/layout.h"
+#include "ui/screen_class.h"
+
+HWND g_CtsListWnd = nullptr;
+
+namespace {
+
+constexpr DWORD kListStyle = WS_CHILD | WS_VSCROLL | LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDRAWFIXED | LVS_NOCOLUMNHEADER;
+constexpr int kNameIndent = 5;
+constexpr int kGapAfterName = 5;
+constexpr int kDefaultTextRight = 6;
+constexpr int kDefaultTextRoom = 18;
+constexpr int kPictureLeft = 6;
+constexpr int kPictureTop = 3;
+constexpr int kTextAfterPicture = 10;
+constexpr int kCatIconRoom = 22;
+constexpr int kStringChars = 256;
+
+bool Portrait() { return !IsSquareScreen() && !IsLandscapeScreen(); }
+bool PhotoOn() { return g_Settings.photo != 0; }
+bool TabsOn() { return g_Settings.abcTb != 0; }
+
+struct RowHeights {
+    BOOL (*test)();
+    int plain;
+    int plainBigFont;
+    LONG bigFontFrom;  // "FONTSIZE" at which the plain row grows
+    int photoPortrait;
+    int photoOther;
+    int photoTabsPortrait;
+    int photoTabsOther;
+};
+
+BOOL AnyScreen() { return TRUE; }
+
+// Rows by screen class, the first that applies.
+constexpr std::array<RowHeights, 4> kRowHeights = {{
+    {IsQvgaScreen, 23, 26, 20, 44, 46, 42, 42},
+    {IsSquare320Screen, 25, 25, 0, 49, 49, 45, 45},
+    {IsVgaScreen, 52, 59, 25, 76, 75, 70, 67},
+    {AnyScreen, 20, 20, 0, 45, 45, 45, 45},
+}};
+
+struct PictureSizes {
+    BOOL (*test)();
+    int plain;
+    int tabsPortrait;
+    int tabsOther;
+};
+
+constexpr std::array<PictureSizes, 4> kPictureSizes = {{
+    {IsQvgaScreen, 38, 36, 36},
+    {IsSquare320Screen, 42, 39, 39},
+    {IsVgaScreen, 68, 63, 61},
+    {AnyScreen, 38, 38, 38},
+}};
+
+template <class Table>
+const typename Table::value_type& ForScreen(const Table& table) {
+    for (const auto& entry : table) {
+        if (entry.test()) return entry;
+    }
+    return table.back();
+}
+
+std::u16string ResString(UINT id) {
+    WCHAR text[kStringChars] = {};
+    LoadStringW(GetModuleHandleW(nullptr), id, text, kStringChars);
+    return text;
+}
+
+const CtsRecord* ContactByOid(LONG oid) {
+    const LONG position = IdIndexGet(oid, g_CtsIdIndex);
+    return position >= 0 && position < g_CtsList.Size() ? &g_CtsList[position] : nullptr;
+}
+
+int TabsHeight() {
+    if (!g_CtsAbcToolbar) return 0;
+    RECT r{};
+    GetWindowRect(g_CtsAbcToolbar, &r);
+    return r.bottom - r.top;
+}
+
+int CapitalHeight(HDC dc) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, u"W", 1, &size);
+    return size.cy;
+}
+
+int TextWidth(HDC dc, const std::u16string& text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+// The text shortened with "..." to the width.
+std::u16string FitWidth(HDC dc, const std::u16string& text, int width) {
+    if (TextWidth(dc, text) <= width) return text;
+    std::u16string working = text;
+    while (!working.empty() && TextWidth(dc, working + u"...") > width) working.pop_back();
+    return working.empty() ? std::u16string() : working + u"...";
+}
+
+void DrawText(HDC dc, int x, int y, const std::u16string& text, COLORREF colour) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour);
+    ExtTextOutW(dc, x, y, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()), nullptr);
+}
+
+HFONT ListFont(int height, LONG weight) {
+    LOGFONTW font{};
+    font.lfHeight = -height;
+    font.lfWeight = weight;
+    const std::u16string face = u"Tahoma";
+    face.copy(font.lfFaceName, face.size());
+    return CreateFontIndirectW(&font);
+}
+
+void DrawRowBackground(HDC dc, const RECT& row, bool selected, bool plain) {
+    constexpr int kDarken = 40;
+    const RECT inner{row.left + 2, row.top + 1, row.right - 2, row.bottom - 1};
+    const LONG style = GetThemeWord(kThemeListBackground);  // "BACKHIGH" as the theme holds it
+    if (plain || (style != 0 && style != 1)) return;
+    COLORREF fill = ListColor(kListBackground);
+    COLORREF edge = ListColor(kListHeaderBand);
+    if (style == 0 && !selected) {
+        fill = ListColor(kListSelection);
+        const auto down = [](int c) { return c > kDarken ? c - kDarken : 0; };
+        edge = RGB(down(GetRValue(fill)), down(GetGValue(fill)), down(GetBValue(fill)));
+    }
+    OwnedBrush brush(CreateSolidBrush(fill));
+    OwnedPen pen(CreatePen(PS_SOLID, 1, edge));
+    SelectScope selectBrush(dc, brush.Get());
+    SelectScope selectPen(dc, pen.Get());
+    Rectangle(dc, inner.left, inner.top, inner.right, inner.bottom);
+}
+
+COLORREF NameColour(const CtsRecord& contact) {
+    if (g_Settings.catColors != 0 && !contact.categories.IsEmpty()) return GetCtsCatColor(contact);
+    return ListColor(kListText);
+}
+
+// The default field text right-aligned before `right`; returns its left edge (right - 8 without one).
+int DrawDefaultText(HDC dc, const CtsRecord& contact, int x, int right, int y) {
+    constexpr int kNoTextLimit = 8;
+    const std::u16string text = TrimSpaces(contact.defaultText);
+    if (text.empty()) return right - kNoTextLimit;
+    const std::u16string shown = FitWidth(dc, text, right - x - kDefaultTextRoom);
+    const int left = right - kDefaultTextRight - TextWidth(dc, shown);
+    DrawText(dc, left, y, shown, ListColor(kListSecondaryText));
+    return left;
+}
+
+void DrawOneLineRow(HDC dc, const RECT& row, const CtsRecord& contact) {
+    OwnedFont font(ListFont(g_Settings.fontSize, FW_NORMAL));
+    SelectScope selectFont(dc, font.Get());
+    const std::u16string name = GetCtsDisplayName(contact, g_Settings.firstLast);
+    const int capital = CapitalHeight(dc);
+    const int y = row.top + (row.bottom - row.top - capital) / 2;
+    const int nameX = row.left + kNameIndent;
+    int x = nameX + TextWidth(dc, name) + kGapAfterName;
+    OwnedFont small(ListFont(g_Settings.smallFontHeight, FW_NORMAL));
+    {
+        SelectScope selectSmall(dc, small.Get());
+        const int limit = DrawDefaultText(dc, contact, x, row.right, row.top + (row.bottom - row.top - CapitalHeight(dc)) / 2);
+        // Category names after the name, while they fit before the default text.
+        if (g_Settings.showCat != 0 && g_Settings.contactSort != kCtsModeCategory) {
+            for (const std::u16string& category : contact.categories) {
+                const int width = TextWidth(dc, category);
+                if (x + width > limit - kCatIconRoom) break;
+                DrawText(dc, x, y, category, ListColor(kListSecondaryText));
+                x += width + 2;
+            }
+        }
+    }
+    DrawText(dc, nameX, y, name, NameColour(contact));
+}
+
+void DrawTwoLineRow(HDC dc, const RECT& row, const CtsRecord& contact) {
+    const int size = GetCtsRowHeight();
+    const bool companyOnly = CtsIsCompanyOnly(contact);
+    DrawCtsPicture(dc, row.left + kPictureLeft, row.top + kPictureTop, contact.oid, companyOnly, size, true, false);
+    const int x = row.left + kPictureLeft + size + kTextAfterPicture;
+    int top = 3;
+    if (IsQvgaScreen() && TabsOn()) top = 1;
+    else if (!IsQvgaScreen() && g_Settings.fontSize >= 16) top = 2;
+    OwnedFont font(ListFont(g_Settings.fontSize, FW_NORMAL));
+    SelectScope selectFont(dc, font.Get());
+    const std::u16string name = FitWidth(dc, GetCtsDisplayName(contact, g_Settings.firstLast), row.right - x - 4);
+    DrawText(dc, x, row.top + top, name, NameColour(contact));
+    const int secondY = row.top + top + CapitalHeight(dc) + 2;
+    OwnedFont small(ListFont(g_Settings.smallFontHeight, FW_NORMAL));
+    SelectScope selectSmall(dc, small.Get());
+    const int limit = DrawDefaultText(dc, contact, x, row.right, secondY);
+    const bool showCompany = g_Settings.dispCompany != 0 && !companyOnly && g_Settings.contactSort != kCtsModeCompany &&
+                             !contact.company.empty();
+    if (showCompany) DrawText(dc, x, secondY, FitWidth(dc, contact.company, limit - x - 4), ListColor(kListSecondaryText));
+}
+
+LONG RowIdAt(int index) {
+    if (index < 0 || index >= g_CtsRows.Size()) return -1;
+    const ListRow& row = g_CtsRows[index];
+    return row.kind == kRowItem ? row.id : -1;
+}
+
+}  // namespace
+
+HWND CreateCtsList(HWND mainWindow) {
+    if (g_CtsListWnd) return g_CtsListWnd;
+    RECT view{};
+    GetViewRect(view);
+    g_CtsListWnd = CreateWindowExW(0, WC_LISTVIEWW, u"", kListStyle, view.left, view.top, view.right - view.left,
+                                   view.bottom - view.top, mainWindow,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdContactsList)),
+                                   GetModuleHandleW(nullptr), nullptr);
+    if (!g_CtsListWnd) {
+        MessageBoxW(mainWindow, u"Error: Contact List Creation Error.", nullptr, MB_ICONEXCLAMATION);
+        return nullptr;
+    }
+    SendMessageW(g_CtsListWnd, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    LVCOLUMNW column{};
+    column.mask = LVCF_WIDTH;
+    column.cx = (view.right - view.left) - 2 * GetThemeWord(kThemeViewMarginSide) - GetSystemMetrics(SM_CXVSCROLL);
+    SendMessageW(g_CtsListWnd, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    g_ViewWnds.contactsList = g_CtsListWnd;
+    ClearCtsTypeAhead();
+    CreateCtsAbcToolbar(mainWindow);
+    return g_CtsListWnd;
+}
+
+void MoveCtsListWnd() {
+    if (!TabsOn() || !g_CtsAbcToolbar) return;
+    RECT client{};
+    GetClientRect(GetParent(g_CtsAbcToolbar), &client);
+    const int height = TabsHeight();
+    // Tabs at the bottom sit on the client area's bottom edge, whatever the screen's height.
+    const int y = g_Settings.abcTbDown != 0 ? client.bottom - height : 0;
+    MoveWindow(g_CtsAbcToolbar, 0, y, client.right, height, TRUE);
+}
+
+void SizeCtsListWnd(HWND list) {
+    if (!TabsOn() || !list) return;
+    RECT client{};
+    GetClientRect(GetParent(list), &client);
+    const int tabs = TabsHeight();
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    if (g_Settings.abcTbDown != 0) {
+        MoveWindow(list, 0, client.top, width, client.bottom - client.top - tabs, TRUE);
+    } else {
+        const int top = client.top + tabs + 1;
+        MoveWindow(list, 0, top, width, client.bottom - top, TRUE);
+    }
+}
+
+void PlaceCtsListBelowTabs() {
+    MoveCtsListWnd();
+    SizeCtsListWnd(g_CtsListWnd);
+}
+
+int CtsListRowHeight() {
+    const RowHeights& rows = ForScreen(kRowHeights);
+    if (!PhotoOn()) return rows.bigFontFrom != 0 && g_Settings.fontSize >= rows.bigFontFrom ? rows.plainBigFont : rows.plain;
+    if (TabsOn()) return Portrait() ? rows.photoTabsPortrait : rows.photoTabsOther;
+    return Portrait() ? rows.photoPortrait : rows.photoOther;
+}
+
+void MeasureCtsRow(MEASUREITEMSTRUCT& measure) { measure.itemHeight = static_cast<UINT>(CtsListRowHeight()); }
+
+int GetCtsRowHeight() {
+    const PictureSizes& sizes = ForScreen(kPictureSizes);
+    if (!TabsOn()) return sizes.plain;
+    return Portrait() ? sizes.tabsPortrait : sizes.tabsOther;
+}
+
+void DrawCtsListRow(HDC dc, const RECT& row, LONG oid, bool selected, bool plain) {
+    DrawRowBackground(dc, row, selected, plain);
+    const CtsRecord* found = ContactByOid(oid);
+    if (!found) return;
+    const CtsRecord contact = *found;
+    if (PhotoOn()) {
+        DrawTwoLineRow(dc, row, contact);
+    } else {
+        DrawOneLineRow(dc, row, contact);
+    }
+}
+
+void PaintCtsView(const DRAWITEMSTRUCT& item) {
+    const int index = static_cast<int>(item.itemID);
+    const LONG oid = RowIdAt(index);
+    if (oid == -1) return;
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    DrawCtsListRow(item.hDC, item.rcItem, oid, !selected, !selected);
+}
+
+LONG GetCtsListSelOid() {
+    if (!g_CtsListWnd) return -1;
+    const int index = static_cast<int>(SendMessageW(g_CtsListWnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return RowIdAt(index);
+}
+
+bool SelCtsRowIsHeader() {
+    const int selection = g_CtsGrid.selection;
+    return g_Settings.cList != 0 && selection >= 0 && selection < g_CtsRows.Size() &&
+           g_CtsRows[selection].kind == kRowHeader;
+}
+
+LONG GetSelCtsRowId() {
+    const int selection = g_CtsGrid.selection;
+    return selection >= 0 && selection < g_CtsRows.Size() ? g_CtsRows[selection].id : -1;
+}
+
+bool CheckCtsSelected(bool ask) {
+    const LONG oid = g_Settings.ctsIcon != 0 ? RowIdAt(g_CtsGrid.selection) : GetCtsListSelOid();
+    if (oid != -1) {
+        g_CurItem.oid = oid;
+        g_CurItem.kind = kItemContact;
+        return true;
+    }
+    g_CurItem.kind = kItemNone;
+    if (ask) MessageBoxW(g_Frame.mainWnd, ResString(IDS_NO_CONTACT_SELECTED).c_str(), nullptr, MB_ICONEXCLAMATION);
+    return false;
+}
+
+void FetchSelContactQuiet() { CheckCtsSelected(false); }

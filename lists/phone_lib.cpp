@@ -1,0 +1,57 @@
+// Binding "phone.dll": one module handle for the run, the entry points looked up when called.
+#include "lists/phone_lib.h"
+
+#include "platform/modules.h"
+
+namespace {
+
+HMODULE g_PhoneLib = nullptr;
+
+constexpr const WCHAR* kPhoneLibName = u"phone.dll";
+constexpr LONG kMakeCallFailed = -1;
+
+template <class Entry>
+Entry LookUp(const WCHAR* name) {
+    if (!g_PhoneLib) return nullptr;
+    return reinterpret_cast<Entry>(GetProcAddressW(g_PhoneLib, name));
+}
+
+}  // namespace
+
+bool LoadPhoneLibrary() {
+    if (!g_PhoneLib) g_PhoneLib = LoadLibraryW(kPhoneLibName);
+    return g_PhoneLib != nullptr;
+}
+
+void FreePhoneLibrary() {
+    if (!g_PhoneLib) return;
+    FreeLibrary(g_PhoneLib);
+    g_PhoneLib = nullptr;
+}
+
+bool PhoneLibraryLoaded() { return g_PhoneLib != nullptr; }
+
+HRESULT OpenCallLog(HANDLE* log) {
+    const auto open = LookUp<PFN_PhoneOpenCallLog>(u"PhoneOpenCallLog");
+    return open ? open(log) : 0;
+}
+
+HRESULT CloseCallLog(HANDLE log) {
+    const auto close = LookUp<PFN_PhoneCloseCallLog>(u"PhoneCloseCallLog");
+    return close ? close(log) : 0;
+}
+
+HRESULT GetCallLogEntry(HANDLE log, CALLLOGENTRY* entry) {
+    const auto read = LookUp<PFN_PhoneGetCallLogEntry>(u"PhoneGetCallLogEntry");
+    return read ? read(log, entry) : E_FAIL;
+}
+
+LONG DialNumber(const WCHAR* number) {
+    if (!g_PhoneLib) return 0;
+    PHONEMAKECALLINFO info{};
+    info.cbSize = sizeof(info);
+    info.pszDestAddress = number;
+    const auto call = LookUp<PFN_PhoneMakeCall>(u"PhoneMakeCall");
+    if (!call) return 0;
+    return call(&info) == kMakeCallFailed ? 0 : 1;
+}

@@ -1,0 +1,124 @@
+// The setup library as the device's installer runs it: an update keeps everything, a removal asks
+// and on Yes deletes the data files, the theme files and the settings key and gives back the
+// buttons that still start the program.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/registry.h"
+#include "platform/testing.h"
+
+namespace {
+
+constexpr const char16_t* kFolder = u"\\Program Files\\Quorvia";
+constexpr const char16_t* kSettings = u"\\Software\\Hollyfen\\Quorvia\\Settings";
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (const char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+class CabhookTest : public ::testing::Test {
+protected:
+    int Devicectl(const std::vector<std::string>& args) {
+        const std::filesystem::path tool = std::filesystem::path(QV_TEST_OUTPUT_DIR) / ".." / "tools" / "devicectl";
+        std::string command = "QUORVIA_DEVICE=" + Quote(device_.Root().string()) + " ASAN_OPTIONS=detect_leaks=0 " +
+                              Quote(tool.string());
+        for (const auto& a : args) command += " " + Quote(a);
+        command += " >/dev/null 2>&1";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::u16string InFolder(const std::u16string& name) const { return std::u16string(kFolder) + u"\\" + name; }
+
+    void Touch(const std::u16string& name) { device_.WriteFile(InFolder(name), "data\n"); }
+
+    // The DWORD or text of a value; nullopt-like empty text when missing.
+    std::u16string Text(HKEY root, const char16_t* path, const char16_t* name) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(root, path, 0, 0, &key) != ERROR_SUCCESS) return u"<no key>";
+        WCHAR text[256] = {};
+        DWORD bytes = sizeof(text) - sizeof(WCHAR);
+        DWORD type = 0;
+        const LONG status = RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &bytes);
+        RegCloseKey(key);
+        if (status != ERROR_SUCCESS) return u"<no value>";
+        if (type == REG_DWORD) return std::u16string(1, static_cast<char16_t>(u'0' + *reinterpret_cast<DWORD*>(text)));
+        return text;
+    }
+
+    void SetText(const char16_t* path, const std::u16string& text) {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, path, 0, nullptr, 0, 0, nullptr, &key, nullptr), ERROR_SUCCESS);
+        RegSetValueExW(key, u"1", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>((text.size() + 1) * sizeof(char16_t)));
+        RegCloseKey(key);
+    }
+
+    // Installed, with the program's data and a second program's data beside it.
+    void InstallWithData() {
+        ASSERT_EQ(Devicectl({"install"}), 0);
+        for (const char16_t* name : {u"catinfo.dat", u"linkinfo.dat", u"savedviews.dat", u"quickspin.dat", u"Night.zqth",
+                                     u"deftheme.zqth"})
+            Touch(name);
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSettings, 0, nullptr, 0, 0, nullptr, &key, nullptr), ERROR_SUCCESS);
+        RegCloseKey(key);
+        SetText(u"\\Software\\Microsoft\\Shell\\RAI\\:MSCALENDAR", u"\"\\Program Files\\Quorvia\\Quorvia.exe\"");
+        SetText(u"\\Software\\Microsoft\\Shell\\RAI\\:MSTASKS", u"\\windows\\quorvia.exe -tasks");
+        SetText(u"\\Software\\Microsoft\\Shell\\RAI\\:MSCONTACTS", u"\\windows\\other.exe");
+    }
+
+    platform::testing::TestDevice device_;
+};
+
+TEST_F(CabhookTest, InstallLeavesTheKeepMarkOffAndCopiesThePackage) {
+    const std::filesystem::path package = device_.Root() / "package.txt";
+    std::ofstream(package) << "payload";
+    ASSERT_EQ(Devicectl({"install", package.string()}), 0);
+    EXPECT_EQ(Text(HKEY_CURRENT_USER, kSettings, u"ZQKEEPINFO"), u"0");
+    EXPECT_EQ(device_.ReadFile(InFolder(u"package.txt")), "payload");
+}
+
+TEST_F(CabhookTest, UpdateRemovesNothingAndAsksNothing) {
+    InstallWithData();
+    // A box would be answered Yes here, and Yes deletes: the keep mark must stop it before.
+    ASSERT_EQ(Devicectl({"install", "--yes"}), 0);
+    EXPECT_TRUE(device_.FileExists(InFolder(u"catinfo.dat")));
+    EXPECT_TRUE(device_.FileExists(InFolder(u"Night.zqth")));
+    EXPECT_EQ(Text(HKEY_CURRENT_USER, kSettings, u"ZQKEEPINFO"), u"0");
+}
+
+TEST_F(CabhookTest, AnsweringNoKeepsFilesKeyAndButtons) {
+    InstallWithData();
+    ASSERT_EQ(Devicectl({"remove", "--no"}), 0);
+    EXPECT_TRUE(device_.FileExists(InFolder(u"catinfo.dat")));
+    EXPECT_TRUE(device_.FileExists(InFolder(u"Night.zqth")));
+    EXPECT_NE(Text(HKEY_CURRENT_USER, kSettings, u"ZQKEEPINFO"), u"<no key>");
+    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, u"\\Software\\Microsoft\\Shell\\RAI\\:MSCALENDAR", u"1"),
+              u"\"\\Program Files\\Quorvia\\Quorvia.exe\"");
+}
+
+TEST_F(CabhookTest, AnsweringYesRemovesTheDataAndGivesBackOurButtonsOnly) {
+    InstallWithData();
+    ASSERT_EQ(Devicectl({"remove", "--yes"}), 0);
+    for (const char16_t* gone : {u"catinfo.dat", u"linkinfo.dat", u"savedviews.dat", u"Night.zqth", u"deftheme.zqth"})
+        EXPECT_FALSE(device_.FileExists(InFolder(gone)));
+    EXPECT_TRUE(device_.FileExists(InFolder(u"quickspin.dat")));
+    EXPECT_EQ(Text(HKEY_CURRENT_USER, kSettings, u"ZQKEEPINFO"), u"<no key>");
+    EXPECT_EQ(Text(HKEY_CURRENT_USER, u"\\Software\\Hollyfen\\Quorvia", u"x"), u"<no key>");
+    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, u"\\Software\\Microsoft\\Shell\\RAI\\:MSCALENDAR", u"1"), u":MSPOUTLOOK calendar");
+    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, u"\\Software\\Microsoft\\Shell\\RAI\\:MSTASKS", u"1"), u":MSPOUTLOOK tasks");
+    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, u"\\Software\\Microsoft\\Shell\\RAI\\:MSCONTACTS", u"1"), u"\\windows\\other.exe");
+    // Removed: a second removal finds nothing installed.
+    EXPECT_EQ(Devicectl({"remove", "--yes"}), 1);
+}
+
+}  // namespace
