@@ -7,4 +7,3 @@ void ShowContactsView() {}
 void ShowTskPreview() {}
 
 // ---- Stand-in for the task date move of the calendar's drag until the frame builds it.
-void MoveTaskToNewDate(int, int, int) {}
