@@ -49,7 +49,6 @@ namespace {
 constexpr const WCHAR* kNoLinksText = u"No Links For Item...";
 constexpr const WCHAR* kWebPreset = u"http://";
 constexpr int kColumnInset = 6;
-constexpr int kFileChooseMode = 0;
 
 // Images of the strip after the system icons; the last stands for a file the shell has no icon for.
 enum StripImage : int { kStripTask = 0, kStripContact = 1, kStripAppt = 2, kStripWeb = 3, kStripFile = 4 };
@@ -122,7 +121,9 @@ void InitLinksList(HWND dialog) {
     SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     g_LinksDlg.images = DupSysSmallIconList();
     g_LinksDlg.base = g_LinksDlg.images ? ImageList_GetImageCount(g_LinksDlg.images) : 0;
-    AppendImageStrip(g_LinksDlg.images, IsBigScreen() ? IDB_LINK_KINDS_VGA : IDB_LINK_KINDS);
+    const bool big = IsBigScreen();
+    AppendImageStrip(g_LinksDlg.images, big ? IDB_ITEM_KINDS_32 : IDB_ITEM_KINDS_16);
+    AppendImageStrip(g_LinksDlg.images, big ? IDB_LINK_FILE_VGA : IDB_LINK_FILE);
     SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(g_LinksDlg.images));
     SubclassItemList(list, 0);
     FitDlgListBelow(dialog, IDC_LINKS_LIST, HeaderHeight());
@@ -143,8 +144,9 @@ void AddItemLink(HWND dialog, LONG kind) {
 }
 
 void AddFileLink(HWND dialog) {
-    if (ShowFilePickerDlg(dialog, kFileChooseMode) != kDlgAccept || g_FilePickerPath.empty()) return;
-    AddLinkToText(g_LinkTable, g_CurItem.oid, g_FilePickerPath, kLinkFile);
+    g_FilePicker.chosenPath.clear();
+    if (!ShowFilePickerDlg(dialog, kPickAnyFile) || g_FilePicker.chosenPath.empty()) return;
+    AddLinkToText(g_LinkTable, g_CurItem.oid, g_FilePicker.chosenPath, kLinkFile);
     LinksChanged(dialog, true);
 }
 

@@ -1,8 +1,6 @@
 // Stand-ins for the projects until they are built: the options keep their defaults.
-#include "projects/prj_options.h"
 #include "projects/prj_view.h"
 
-LONG LoadPrjOptions() { return 0; }
 
 void ShowProjectsView() {}
 bool ProjectTreeMenuCmd(int) { return false; }
@@ -41,10 +39,4 @@ void NewNoteInPrj() {}
 // ---- The project tree's actions the toolkit calls, until the tree is built: nothing is taken.
 int PrjTreeTapHold(HWND, POINT) { return 0; }
 void PrjTreeDrop(HTREEITEM, HTREEITEM) {}
-bool IsFolderNode(HTREEITEM) { return false; }
 
-// ---- The shell's file information is not on the platform yet: no system icons, so files show the
-// links' own file image.
-#include "projects/shell_icons.h"
-HIMAGELIST DupSysSmallIconList() { return ImageList_Create(16, 16, ILC_MASK, 0, 5); }
-int GetFileSysIconIndex(const std::u16string&) { return -1; }
