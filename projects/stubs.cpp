@@ -21,9 +21,6 @@ void MoveToPrjCmd() {}
 void RemoveFromPrjCmd() {}
 void DeletePrjItemCmd() {}
 void RefreshPrjTskNode() {}
-void NewCtsInPrj() {}
-void NewTskInPrj() {}
-void NewApptInPrj() {}
 void AddLinkCmd() {}
 void AddHyperlinkCmd() {}
 void RemovePrjCmd() {}
@@ -40,3 +37,13 @@ void NewNoteInPrj() {}
 int PrjTreeTapHold(HWND, POINT) { return 0; }
 void PrjTreeDrop(HTREEITEM, HTREEITEM) {}
 
+
+// ---- The project tree's edits, until they are built: no category rule, no nodes.
+#include "projects/prj_tree_edit.h"
+std::u16string RemovePrjCatFromList(std::u16string_view list, std::u16string_view) { return std::u16string(list); }
+int AddPrjCatToList(std::u16string&, const PrjPath&) { return 0; }
+HTREEITEM AddItemNodeToPrj(std::u16string_view, const PrjPath&, int, LONG) { return nullptr; }
+HTREEITEM InsertCtsNodeSorted(HTREEITEM, std::u16string_view, LONG, std::u16string_view, std::u16string_view, GroupPlace) {
+    return nullptr;
+}
+HTREEITEM GetApptMonthNode(int, int) { return nullptr; }
