@@ -3,7 +3,6 @@
 
 
 void ShowProjectsView() {}
-bool ProjectTreeMenuCmd(int) { return false; }
 
 #include "projects/prj_cats.h"
 

@@ -547,3 +547,27 @@
 // company, category and month folders, appointment, contact, tasks done and open, web link.
 #define IDB_PRJ_STRIP_16 515
 #define IDB_PRJ_STRIP_32 763
+// The project tree's context menus and their commands. The "Projects" root's menu takes 22117,
+// since 22100 is the wallet's generator bar.
+#define IDM_PRJ_APPT_GROUP_MENU 22097
+#define IDM_PRJ_ITEM_MENU 22098
+#define IDM_PRJ_FOLDER_MENU 22099
+#define IDM_PRJ_LINK_MENU 22101
+#define IDM_PRJ_REMOVE_MENU 22102
+#define IDM_PRJ_ADD_MENU 22103
+#define IDM_PRJ_ROOT_MENU 22117
+#define IDM_PRJ_LOAD_MONTH 40124
+#define IDM_PRJ_VIEW 40125
+#define IDM_PRJ_REMOVE_FROM 40127
+#define IDM_PRJ_DELETE 40128
+#define IDM_PRJ_SET_COMPLETE 40129
+#define IDM_PRJ_NEW_CONTACT 40131
+#define IDM_PRJ_NEW_TASK 40132
+#define IDM_PRJ_NEW_APPT 40133
+#define IDM_PRJ_ADD_LINK 40134
+#define IDM_PRJ_ADD_HYPERLINK 40135
+#define IDM_PRJ_NEW_PROJECT 40137
+#define IDM_PRJ_EXISTING_CONTACT 40138
+#define IDM_PRJ_EXISTING_TASK 40139
+#define IDM_PRJ_EXISTING_APPT 40140
+#define IDM_PRJ_NEW_NOTE 40145
