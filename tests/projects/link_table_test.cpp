@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/change_notify.h"
 #include "core/program_folder.h"
 #include "projects/link_table.h"
 #include "projects/prj_cats.h"
@@ -157,6 +158,16 @@ TEST_F(LinkTableTest, DroppingAnItemSavesOnlyWhenSomethingWent) {
     EXPECT_FALSE(device.FileExists(ProgramFolderFile(kLinkInfoFile)));
     DropItemLinks(9);
     EXPECT_EQ(FileText(), "0\n");
+}
+
+// The store's notice of a deleted item, the program's own deletion included, takes its links along.
+TEST_F(LinkTableTest, TheStoresDeleteNoticeTakesTheItemsLinks) {
+    AddLinkPair(g_LinkTable, 5, 9, kLinkTask, kLinkContact);
+    AddLinkToText(g_LinkTable, 5, u"http://x", kLinkWeb);
+    OnPimRecordDeleted(9, 0);
+    ASSERT_EQ(g_LinkTable.Size(), 1);
+    EXPECT_EQ(g_LinkTable[0].text, u"http://x");
+    EXPECT_EQ(FileText(), "1\nhttp://x\n5\n-1\n4\n");
 }
 
 }  // namespace

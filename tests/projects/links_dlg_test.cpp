@@ -168,4 +168,16 @@ TEST_F(LinksDlgTest, ScreenshotOfTheLinksDialog) {
     EXPECT_TRUE(std::filesystem::exists(file));
 }
 
+// A file the shell gives no icon for once ended the list at its row, hiding every later link.
+TEST_F(LinksDlgTest, AFileWithoutAShellIconDoesNotHideTheLinksAfterIt) {
+    AddLinkToText(g_LinkTable, 5, u"\\Gone\\Missing.txt", kLinkFile);
+    AddLinkToText(g_LinkTable, 5, u"http://example.org", kLinkWeb);
+    std::vector<Row> rows;
+    RunLinks([&](HWND dialog) { rows = ListRows(List(dialog)); });
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].text, u"\\Gone\\Missing.txt");
+    EXPECT_GE(rows[0].image, 0);
+    EXPECT_EQ(rows[1].text, u"http://example.org");
+}
+
 }  // namespace
