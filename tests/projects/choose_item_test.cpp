@@ -1,9 +1,15 @@
-// The "Choose Item" picker: the chosen row's OID, -1 for Cancel or no selection, and the contacts
-// narrowed by letters typed within the time-out.
+// The "Choose Item" picker: the chosen row's OID, -1 for Cancel or no selection, the contacts
+// narrowed by letters typed within the time-out, and appointments of every month with the shown
+// month kept.
 #include "projects/choose_item.h"
 
+#include <algorithm>
+
 #include "core/app_settings.h"
+#include "core/month_cache.h"
+#include "core/poom_session.h"
 #include "platform/dialogs.h"
+#include "platform/testing_pim.h"
 #include "lists/cts_name_index.h"
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
@@ -80,6 +86,63 @@ TEST_F(ChooseItemTest, LettersWithinTheTimeoutNarrowAndAfterItStartAfresh) {
     EXPECT_EQ(afterB, (std::vector<std::u16string>{u"Anna Baker", u"Bob Brown", u"Carl Bright"}));
     EXPECT_EQ(afterBR, (std::vector<std::u16string>{u"Bob Brown", u"Carl Bright"}));
     EXPECT_EQ(afterC, (std::vector<std::u16string>{u"Dora Cole"}));
+}
+
+class ChooseApptTest : public prjtest::PrjDialogTest {
+protected:
+    void SetUp() override {
+        PrjDialogTest::SetUp();
+        StartPoomSession(nullptr);
+        ASSERT_NE(GetPoomApp(), nullptr);
+    }
+    void TearDown() override {
+        ClearApptMonthCache();
+        g_AllApptsArray.RemoveAll();
+        EndPoomSession();
+        EXPECT_EQ(platform::testing::LivePimObjects(), 0);
+        PrjDialogTest::TearDown();
+    }
+    LONG AddAppt(const WCHAR* subject, WORD month) {
+        PoomPtr<IDispatch> object;
+        EXPECT_EQ(GetPoomApp()->CreateItem(olAppointmentItem, object.Out()), S_OK);
+        const PoomPtr<IAppointment> appt = QueryPoom<IAppointment>(object.Get(), IID_IAppointment);
+        SYSTEMTIME start{2026, month, 0, 10, 9, 0, 0, 0};
+        DATE date = 0;
+        GetPoomApp()->SystemTimeToVariantTime(&start, &date);
+        appt->put_Subject(subject);
+        appt->put_Start(date);
+        appt->put_Duration(30);
+        EXPECT_EQ(appt->Save(), S_OK);
+        LONG oid = -1;
+        appt->get_Oid(&oid);
+        return oid;
+    }
+};
+
+TEST_F(ChooseApptTest, AppointmentsOfEveryMonthAreListedAndTheShownMonthStays) {
+    AddAppt(u"January review", 1);
+    const LONG june = AddAppt(u"June trip", 6);
+    g_SelectedDate = DateRec{};
+    g_SelectedDate.wYear = 2026;
+    g_SelectedDate.wMonth = 1;
+    g_SelectedDate.wDay = 10;
+    LoadApptsForMonth(1, 0);
+    std::vector<std::u16string> subjects;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        const HWND list = GetDlgItem(dialog, IDC_CHOOSE_ITEM_LIST);
+        const auto rows = ListRows(list);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            subjects.push_back(rows[i].text);
+            if (rows[i].data == june) prjtest::SelectRow(list, static_cast<int>(i));
+        }
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+    });
+    EXPECT_EQ(ChooseItemDlg(owner_, kItemAppt), june);
+    std::sort(subjects.begin(), subjects.end());
+    EXPECT_EQ(subjects, (std::vector<std::u16string>{u"January review", u"June trip"}));
+    EXPECT_EQ(g_SelectedDate.wMonth, 1);
+    EXPECT_NE(g_ApptCache.curAppts, &g_AllApptsArray);
+    EXPECT_EQ(g_AllApptsArray.Size(), 0);
 }
 
 }  // namespace
