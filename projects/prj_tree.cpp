@@ -6,7 +6,6 @@
 
 #include <cmath>
 
-#include "core/show_message.h"
 #include "core/text_util.h"
 #include "frame/frame_state.h"
 #include "platform/gdi.h"
@@ -137,7 +136,7 @@ void CreatePrjTree(HWND parent) {
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPrjTreeId)), GetModuleHandleW(nullptr),
                                     nullptr);
     if (!g_PrjTree.wnd) {
-        ShowMessage(parent, u"Error: Project Tree Creation Error.", MB_ICONEXCLAMATION);
+        MessageBoxW(parent, u"Error: Project Tree Creation Error.", u"", MB_ICONEXCLAMATION);
         return;
     }
     MoveViewWnd(g_PrjTree.wnd, kPlaceTree);
@@ -194,8 +193,13 @@ HTREEITEM InsertTreeNode(HWND tree, std::u16string_view text, int selectedImage,
 }
 
 int GetPrjNodeKind(HTREEITEM node) {
-    if (!node) return -1;
-    return ReadItem(node, TVIF_IMAGE).iImage - g_PrjTree.imageBase;
+    // A node of no project tree (none made yet, or one the tree does not hold) has no kind.
+    if (!node || !Tree()) return -1;
+    TVITEMW item{};
+    item.mask = TVIF_HANDLE | TVIF_IMAGE;
+    item.hItem = node;
+    if (!SendMessageW(Tree(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item))) return -1;
+    return item.iImage - g_PrjTree.imageBase;
 }
 
 HTREEITEM TreeParent(HTREEITEM node) { return node ? NextItem(node, TVGN_PARENT) : nullptr; }
