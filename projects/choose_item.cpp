@@ -12,12 +12,15 @@
 #include "core/item_filters.h"
 #include "core/res_string.h"
 #include "core/tsk_loading.h"
+#include "frame/frame_state.h"
+#include "frame/kbd_model.h"
 #include "lists/cts_match.h"
 #include "lists/cts_name_index.h"
 #include "lists/cts_order.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
 #include "platform/owner_draw.h"
+#include "platform/shell.h"
 #include "platform/system.h"
 #include "platform/time.h"
 #include "platform/text.h"
@@ -225,14 +228,33 @@ INT_PTR OnChooseCommand(HWND dialog, int id) {
     return FALSE;
 }
 
+WCHAR UpperLetter(WCHAR ch) { return FoldLetter(ch); }
+WCHAR LowerLetter(WCHAR ch) { return (ch >= u'A' && ch <= u'Z') ? static_cast<WCHAR>(ch - u'A' + u'a') : ch; }
+bool IsLetter(WCHAR ch) { return (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z'); }
+bool IsSearchKey(WCHAR ch) { return (ch >= u'0' && ch <= u'9') || ch == u' ' || ch == u'#'; }
+
+
+// Thumb keyboards carry the digits on letter keys: with the keypad search on such a key is its
+// digit; with it off a digit is the letter of its key.
 INT_PTR OnChooseKey(HWND dialog, WORD key) {
     if (g_Choose.kind != kItemContact) return FALSE;
-    if (key >= u'A' && key <= u'Z') {
-        TypeLetter(dialog, static_cast<WCHAR>(key));
+    const LONG model = g_Frame.kbdModelCode;
+    // The '#' key arrives as its own virtual key; the digit keys and the blank as their characters.
+    WCHAR ch = key == VK_TPOUND ? u'#' : static_cast<WCHAR>(key);
+    if (g_Settings.smartNumSearch != 0 && IsLetter(ch)) {
+        if (const WCHAR digit = KeyToDigit(model, ch)) ch = digit;
+    }
+    if (g_Settings.smartNumSearch == 0 && IsSearchKey(ch)) {
+        WCHAR letter = ch;
+        DigitCharToKeyLetter(model, letter, 0);
+        if (IsLetter(letter)) ch = letter;
+    }
+    if (IsLetter(ch)) {
+        TypeLetter(dialog, UpperLetter(RemapKbdKey(model, LowerLetter(ch))));
         return TRUE;
     }
-    if ((key >= u'0' && key <= u'9') || key == VK_SPACE) {
-        TypeKey(dialog, static_cast<WCHAR>(key));
+    if (IsSearchKey(ch)) {
+        TypeKey(dialog, ch);
         return TRUE;
     }
     return FALSE;

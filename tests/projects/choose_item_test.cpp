@@ -88,6 +88,40 @@ TEST_F(ChooseItemTest, LettersWithinTheTimeoutNarrowAndAfterItStartAfresh) {
     EXPECT_EQ(afterC, (std::vector<std::u16string>{u"Dora Cole"}));
 }
 
+TEST_F(ChooseItemTest, PhoneKeysCycleLettersOrBuildAKeySequence) {
+    g_Settings.firstLast = kNameFirstLast;
+    AddContact(21, u"Anna", u"Baker");
+    AddContact(22, u"Bob", u"Brown");
+    AddContact(24, u"Dora", u"Cole");
+    std::vector<std::vector<std::u16string>> seen;
+    const auto run = [&](std::initializer_list<WORD> keys) {
+        platform::testing::ActInsideDialog([&, keys](HWND dialog) {
+            for (const WORD key : keys) {
+                Key(dialog, key);
+                std::vector<std::u16string> texts;
+                for (const auto& row : ListRows(List(dialog))) texts.push_back(row.text);
+                seen.push_back(texts);
+            }
+            SendMessageW(dialog, WM_COMMAND, IDM_DLG_CANCEL, 0);
+        });
+        ChooseItemDlg(owner_, kItemContact);
+    };
+    using Names = std::vector<std::u16string>;
+    g_Settings.smartNumSearch = 0;
+    run({'2', '2', '1'});
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0], Names{});                                  // A: no name begins with it
+    EXPECT_EQ(seen[1], (Names{u"Anna Baker", u"Bob Brown"}));     // B
+    EXPECT_EQ(seen[2], (Names{u"Anna Baker", u"Bob Brown", u"Dora Cole"}));  // "1" clears
+
+    seen.clear();
+    g_Settings.smartNumSearch = 1;
+    run({'2', '2', '0'});
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[1], Names{u"Anna Baker"});  // B-A on the keys 2 and 2
+    EXPECT_EQ(seen[2].size(), 3u);            // "0" clears the sequence
+}
+
 class ChooseApptTest : public prjtest::PrjDialogTest {
 protected:
     void SetUp() override {
