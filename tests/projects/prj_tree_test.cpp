@@ -6,6 +6,7 @@
 #include "frame/reg_key.h"
 #include "frame/settings_store.h"
 #include "projects/prj_options.h"
+#include "projects/prj_tree_util.h"
 #include "tests/projects/prj_dialog_fixture.h"
 
 namespace {
@@ -178,6 +179,27 @@ TEST_F(PrjTreeTest, OptionsKeepDefaultsForMissingValuesAndRoundTrip) {
     EXPECT_EQ(g_PrjOptions.showCat, 1);
     EXPECT_EQ(g_PrjOptions.toggleTask, 1);
     EXPECT_EQ(g_PrjOptions.date, 0);
+}
+
+TEST(PrjTreeUtilTest, LinkNamesAndPairArrays) {
+    const struct {
+        std::u16string_view name;
+        bool link;
+    } cases[] = {{u"Prj-A#x.lnk", true}, {u"notes.txt", false}, {u"lnk", false}, {u"a.LNK", false}};
+    for (const auto& c : cases) EXPECT_EQ(IsLnkFileName(c.name), c.link);
+
+    PairArray pairs;
+    PairArrSetSize(pairs, 2);
+    ASSERT_EQ(pairs.Size(), 2);
+    EXPECT_EQ(pairs[1].first, -1);
+    EXPECT_EQ(pairs[1].second, -1);
+    EXPECT_EQ(PairArrInsertAt(pairs, 1, WordPair{7, 8}), 1);
+    EXPECT_EQ(pairs[1].first, 7);
+    EXPECT_EQ(pairs.Size(), 3);
+    EXPECT_EQ(PairArrInsertAt(pairs, 4, WordPair{}), -1);
+    EXPECT_EQ(PairArrInsertAt(pairs, -1, WordPair{}), -1);
+    EXPECT_TRUE(StrDiffers(u"a", u"A"));
+    EXPECT_TRUE(EmptyNodeText(u"x").empty());
 }
 
 }  // namespace
