@@ -3,6 +3,8 @@
 // the opener then shows the preview, starts the file's program or opens the browser.
 #include "projects/links_dlg.h"
 
+#include <algorithm>
+
 #include "calendar/agenda_switch.h"
 #include "calendar/agenda_view.h"
 #include "core/app_settings.h"
@@ -35,9 +37,12 @@
 #include "ui/agenda_services.h"
 #include "ui/dialog_conventions.h"
 #include "ui/dlg_services.h"
+#include "ui/draw_prims.h"
 #include "ui/file_picker.h"
+#include "ui/gdi_scope.h"
 #include "ui/layout.h"
 #include "ui/list_rows.h"
+#include "ui/screen_class.h"
 #include "ui/text_prompt.h"
 #include "ui/themed_bars.h"
 #include "ui/view_focus.h"
@@ -49,9 +54,13 @@ namespace {
 constexpr const WCHAR* kNoLinksText = u"No Links For Item...";
 constexpr const WCHAR* kWebPreset = u"http://";
 constexpr int kColumnInset = 6;
+constexpr int kHeaderIconX = 4;
+constexpr int kHeaderIconSize = 32;
+constexpr int kHeaderIconGap = 6;
 
-// Images of the strip after the system icons; the last stands for a file the shell has no icon for.
-enum StripImage : int { kStripTask = 0, kStripContact = 1, kStripAppt = 2, kStripWeb = 3, kStripFile = 4 };
+// Images after the system icons: the item kinds (whose fourth image the links do not use), then the
+// web link and a file the shell has no icon for.
+enum StripImage : int { kStripTask = 0, kStripContact = 1, kStripAppt = 2, kStripWeb = 4, kStripFile = 5 };
 
 struct LinksDlgState {
     HIMAGELIST images = nullptr;
@@ -121,9 +130,14 @@ void InitLinksList(HWND dialog) {
     SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     g_LinksDlg.images = DupSysSmallIconList();
     g_LinksDlg.base = g_LinksDlg.images ? ImageList_GetImageCount(g_LinksDlg.images) : 0;
-    const bool big = IsBigScreen();
+    // The strip must match the icons it joins: the shell's small icons are 32 pixels only where
+    // the screen is dense enough.
+    int iconWidth = 0;
+    int iconHeight = 0;
+    ImageList_GetIconSize(g_LinksDlg.images, &iconWidth, &iconHeight);
+    const bool big = iconWidth >= kHeaderIconSize;
     AppendImageStrip(g_LinksDlg.images, big ? IDB_ITEM_KINDS_32 : IDB_ITEM_KINDS_16);
-    AppendImageStrip(g_LinksDlg.images, big ? IDB_LINK_FILE_VGA : IDB_LINK_FILE);
+    AppendImageStrip(g_LinksDlg.images, big ? IDB_LINK_EXTRA_VGA : IDB_LINK_EXTRA);
     SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(g_LinksDlg.images));
     SubclassItemList(list, 0);
     FitDlgListBelow(dialog, IDC_LINKS_LIST, HeaderHeight());
@@ -193,10 +207,33 @@ bool OpenSelectedLink(HWND dialog) {
     return true;
 }
 
+// Task, contact and appointment in the order of the item-kind strip.
+int KindIconIndex(LONG kind) {
+    switch (kind) {
+    case kItemTask: return kStripTask;
+    case kItemContact: return kStripContact;
+    default: return kStripAppt;
+    }
+}
+
 void DrawLinksHeader(HDC dc, HWND dialog) {
     ThemedBarArgs args;
     args.leftText = CurItemTitle();
+    if (!IsBigScreen() || IsSquareScreen()) {
+        DrawThemedBar(dc, dialog, args);
+        return;
+    }
+    // The icon goes before the title, scaled down when the theme's band is lower than it.
+    args.draw = false;
+    const int height = DrawThemedBar(dc, dialog, args);
+    const int size = std::clamp(height - 2, 1, kHeaderIconSize);
+    args.draw = true;
+    args.x = kHeaderIconX + size + kHeaderIconGap;
     DrawThemedBar(dc, dialog, args);
+    const OwnedBitmap icons(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_ITEM_KINDS_32)));
+    if (!icons) return;
+    TransparentImage(dc, kHeaderIconX, std::max(0, (height - size) / 2), size, size, icons.Get(),
+                     KindIconIndex(g_CurItem.kind) * kHeaderIconSize, 0, kHeaderIconSize, kHeaderIconSize, kMagentaKey);
 }
 
 INT_PTR EndLinks(HWND dialog, INT_PTR result) {

@@ -535,10 +535,10 @@
 #define IDM_ADD_FILE_LINK 40073
 #define IDM_ADD_URL_LINK 40074
 #define IDS_LINK_VIEW 7252
-// A file whose own icon the shell cannot give, 16 x 16 and 32 x 32; the Links list appends it to the
-// item kinds.
-#define IDB_LINK_FILE 7250
-#define IDB_LINK_FILE_VGA 7251
+// A web link, and a file whose own icon the shell cannot give, 16 x 16 and 32 x 32; the Links list
+// appends them to the item kinds.
+#define IDB_LINK_EXTRA 7250
+#define IDB_LINK_EXTRA_VGA 7251
 // Associated item kinds: web address, phone number, e-mail address, contact, appointment, task, file.
 #define IDB_ASSOC_KINDS 931
 #define IDB_ASSOC_KINDS_VGA 777

@@ -8,6 +8,7 @@
 #include "core/program_folder.h"
 #include "lists/cts_name_index.h"
 #include "core/app_settings.h"
+#include "platform/device.h"
 #include "platform/dialogs.h"
 #include "platform/testing_display.h"
 #include "resources/resource.h"
@@ -178,6 +179,24 @@ TEST_F(LinksDlgTest, AFileWithoutAShellIconDoesNotHideTheLinksAfterIt) {
     EXPECT_EQ(rows[0].text, u"\\Gone\\Missing.txt");
     EXPECT_GE(rows[0].image, 0);
     EXPECT_EQ(rows[1].text, u"http://example.org");
+}
+
+TEST_F(LinksDlgTest, ScreenshotOfTheLinksDialogOnAVgaScreen) {
+    platform::DeviceProfile profile = platform::Profile();
+    profile.screenWidth = 480;
+    profile.screenHeight = 640;
+    device.SetProfile(profile);
+    AddLinkPair(g_LinkTable, 5, 9, kItemTask, kItemContact);
+    AddLinkToText(g_LinkTable, 5, u"http://example.org/garden", kLinkWeb);
+    const auto file = std::filesystem::path(QV_TEST_OUTPUT_DIR) / "links_dialog_vga.png";
+    std::vector<Row> rows;
+    RunLinks([&](HWND dialog) {
+        rows = ListRows(List(dialog));
+        platform::testing::PumpUntilIdle();
+        EXPECT_TRUE(platform::testing::SaveScreenshot(file));
+    });
+    EXPECT_EQ(rows.size(), 2u);
+    EXPECT_TRUE(std::filesystem::exists(file));
 }
 
 }  // namespace
