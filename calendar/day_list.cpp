@@ -24,6 +24,9 @@
 #include "platform/gdi.h"
 #include "platform/user.h"
 #include "calendar/row_separator.h"
+#include "calendar/day_bars.h"
+#include "calendar/day_spans.h"
+#include "calendar/sched_list.h"
 #include "ui/draw_prims.h"
 #include "ui/themed_bars.h"
 #include "ui/layout.h"
@@ -145,24 +148,6 @@ int WalkDayAnnivs(HDC dc, int x, int y, const DateRec& date, LONG& alternate, in
     return y - start + kSectionCloseGap;
 }
 
-// Whether the task is listed on the date: on its due day, with ACTIVETASKS on the days it is
-// active, with OVERDUETODAY an open overdue task on today, and with DATEDONLY 0 an undated one on today.
-bool TskListedOn(const TskRecord& task, const DateRec& date) {
-    const int y = date.wYear, m = date.wMonth, d = date.wDay;
-    const bool dueOnDay = task.hasDue && TskDueOn(task, y, m, d);
-    bool active = dueOnDay;
-    if (g_Settings.activeTasks && !dueOnDay) active = IsTskActiveOn(task, y, m, d);
-    DateRec now;
-    DateNow(now);
-    const bool today = CompareDay(now, y, m, d) == 0;
-    if (g_Settings.overdueToday && today && !task.complete && task.hasDue && TskDueBeforeDay(task, y, m, d)) {
-        active = true;
-    }
-    const bool datedOnly = g_Settings.datedOnly || !today;
-    if (datedOnly && !task.hasDue) return false;
-    return active || (!datedOnly && !task.hasDue);
-}
-
 // The day's tasks; the height of the section. `header` draws the deferred day header when due.
 int WalkDayTasks(HDC dc, int y, const DateRec& date, LONG& alternate, bool rowsAbove, int draw,
                  const std::function<void(int&)>& header, const DayRowVisitor& visit, bool& stopped) {
@@ -172,7 +157,7 @@ int WalkDayTasks(HDC dc, int y, const DateRec& date, LONG& alternate, bool rowsA
     bool firstRow = true;
     for (int i = 0; i < g_TskList.Size(); ++i) {
         const TskRecord& task = g_TskList[i];
-        if (!TskIsShown(task, kCalendarCatFilter) || !TskListedOn(task, date)) continue;
+        if (!TskIsShown(task, kCalendarCatFilter) || !SchedTaskOnDay(task, date)) continue;
         if (firstRow) {
             header(y);
             if (rowsAbove) {
@@ -305,6 +290,12 @@ int WalkDayList(HDC dc, const DateRec& date, int top, LONG& first, int defer, in
         if (!headerDue) return;
         headerDue = false;
         y += DrawDayHeader(dc, kDayListX, y, date, first, draw);
+        if (!g_Settings.dayViewBars) return;
+        const RECT rc = AgendaClient();
+        if (DrawApptBars(dc, draw, kDayListX, y, rc.right - 2 * kDayListX, g_Agenda.barHeight - 2, 0, 0, date.wYear,
+                         date.wMonth, date.wDay, 0, 1, g_Agenda.barHeight - 6, 1, 0)) {
+            y += g_Agenda.barHeight;
+        }
     };
     if (!defer) header();
     LONG alternate = 1;
@@ -324,12 +315,21 @@ int WalkDayList(HDC dc, const DateRec& date, int top, LONG& first, int defer, in
     }
     if (y > kDayListLimit) return finish();
 
+    bool firstRow = true;
+    if (DayHasSpanRows(date)) {
+        header();
+        LONG firstSpan = 1;
+        y += WalkDaySpanRows(dc, kDayListX, y, date, alternate, firstSpan, draw, visit, stopped);
+        if (stopped) return finish();
+        firstRow = false;
+    }
+    if (y > kDayListLimit) return finish();
+
     ApptArray* appts = g_ApptCache.curAppts;
     if (!appts) {
         ShowMessage(nullptr, u"Error: Appointment Pointer Error.", MB_ICONEXCLAMATION);
         return finish();
     }
-    bool firstRow = true;
     for (int i = std::max(FindFirstOnDate(appts, date), 0); i < appts->Size(); ++i) {
         ApptRecord& appt = (*appts)[i];
         if (CompareDay(appt.start, date.wYear, date.wMonth, date.wDay) < 0) continue;

@@ -6,18 +6,13 @@
 
 void DropMonthGridCache() {}
 
-void SyncSchedSel() {}
 HWND AgendaSecondListWnd() { return nullptr; }
-void RedrawSelSchedRow() {}
-void PlaceUnderWeekdayBar(HWND) {}
 
 void SetYearViewToday() {}
 void MoveDragImage(LPARAM) {}
 void CalendarStylusDown(LPARAM) {}
 void CalendarStylusUp(LPARAM) {}
 void CalendarDoubleTap(LPARAM) {}
-void DrawSchedItem(const DRAWITEMSTRUCT&) {}
-void MeasureSchedRow(MEASUREITEMSTRUCT&) {}
 #include "calendar/appt_text_color.h"
 #include "calendar/day_bars.h"
 #include "extras/theme_words.h"

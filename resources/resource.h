@@ -311,3 +311,9 @@
 #define IDM_TAB_VGA_OPQR 32833
 #define IDM_TAB_VGA_STUV 32834
 #define IDM_TAB_VGA_WXYZ 32835
+
+// ---- Day view weekday tool bar ----
+#define IDB_SCHED_BAR_SUN_VGA 760
+#define IDB_SCHED_BAR_MON_VGA 761
+#define IDB_SCHED_BAR_SUN 923
+#define IDB_SCHED_BAR_MON 924

@@ -62,3 +62,91 @@ void RememberPreviewOrigin(LONG outside) {
     }
 }
 LONG GetPreviewOrigin() { return g_PreviewOriginCode; }
+// ---- Stand-ins for the outline list until it is built: the list view shows the unfolded entries,
+// nothing folds, and the selection moves to the next item row of the schedule kinds.
+#include "platform/commctrl.h"
+#include "ui/outline_list.h"
+
+namespace {
+bool IsOutlineItemKind(LPARAM kind) { return kind == 1 || kind == 2 || kind == 7 || kind == kRowItem; }
+
+void SelectListRow(HWND list, int row) {
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+    SendMessageW(list, LVM_SETSELECTIONMARK, 0, row);
+    SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+}
+}  // namespace
+
+void OutlineFillList(HWND list, const ListRowArray& rows) {
+    if (!list) return;
+    SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+    int row = 0;
+    for (int i = 0; i < rows.Size(); ++i) {
+        if (rows[i].hidden) continue;
+        LVITEMW item{};
+        item.mask = LVIF_PARAM;
+        item.iItem = row++;
+        item.lParam = rows[i].kind;
+        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+int OutlineGetRowEntry(int row, ListRow& out, const ListRowArray& rows) {
+    int shown = -1;
+    for (int i = 0; i < rows.Size(); ++i) {
+        if (rows[i].hidden) continue;
+        if (++shown == row) {
+            out = rows[i];
+            return i;
+        }
+    }
+    return -1;
+}
+
+int OutlineIsGroupEnd(int index, const ListRowArray& rows) {
+    if (index < 0 || index >= rows.Size()) return 0;
+    if (index == rows.Size() - 1) return 1;
+    const LONG next = rows[index + 1].kind;
+    return next == kRowHeader || next == kRowSpacer ? 1 : 0;
+}
+
+void OutlineToggleSel(HWND, ListRowArray&, int, int) {}
+void OutlineStartCollapsed(ListRowArray&, int) {}
+
+int OutlineSelectById(HWND list, ListRowArray& rows, LONG id, int, int) {
+    if (id == -1) return 0;
+    int shown = 0;
+    for (int i = 0; i < rows.Size(); ++i) {
+        if (rows[i].hidden) continue;
+        if (rows[i].id == id) {
+            SelectListRow(list, shown);
+            return 1;
+        }
+        ++shown;
+    }
+    return 0;
+}
+
+int SelectNextListRow(HWND list, int queryOnly, int) {
+    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    const int from = static_cast<int>(SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0));
+    for (int row = from + 1; row < count; ++row) {
+        LVITEMW item{};
+        item.mask = LVIF_PARAM;
+        item.iItem = row;
+        SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        if (!IsOutlineItemKind(item.lParam)) continue;
+        if (!queryOnly) SelectListRow(list, row);
+        return row;
+    }
+    return -1;
+}
+
+void SubclassOutlineList(HWND) {}
+void RedrawSelRow(HWND list) {
+    const int row = static_cast<int>(SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0));
+    if (row >= 0) SendMessageW(list, LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
+}
