@@ -165,8 +165,10 @@ void DrawNothingRow(HDC dc) {
     const SelectScope font(dc, g_Main.themeFonts[kFontBold]);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, Word(kThemePrimaryTextWord));
-    const UINT id = GetViewCatFilter() ? IDS_NO_ITEMS_FILTER_ON : IDS_NO_ITEMS_FILTER_OFF;
-    TextAt(dc, 12, 3, LoadResString(id));
+    const bool filtered = GetViewCatFilter();
+    TextAt(dc, 12, 3,
+           filtered ? LoadResString(IDS_NO_ITEMS_FILTER_ON, u"No Items to Display. Filter On.")
+                    : LoadResString(IDS_NO_ITEMS_FILTER_OFF, u"No Items to Display."));
 }
 
 void FillBackground(HDC dc, const RECT& item, int width, int height) {
@@ -373,7 +375,10 @@ int DrawSchedApptTwoLine(HDC dc, int left, int top, int right, int bottom, const
     const int w = ApptIconsWidth(dc, x, subjectY, right, appt, false);
     ApptIconsWidth(dc, right - w - 5, IsQvgaScreen() && size == 20 ? subjectY + 1 : subjectY, right, appt, true);
     SetTextColor(dc, GetApptBarColor(appt));
-    TextAt(dc, left + 5 + indent, subjectY, FitToWidth(dc, appt.subject, (right - w - 5) - (left + 5)));
+    // Cut to the room right of the colour bar: the subject starts after the indent, so a width counted
+    // from left + 5 would run it under the icons.
+    const int subjectX = left + 5 + indent;
+    TextAt(dc, subjectX, subjectY, FitToWidth(dc, appt.subject, (right - w - 5) - subjectX));
     RestoreDC(dc, saved);
     return rowTextHeight;
 }
