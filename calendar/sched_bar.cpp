@@ -59,7 +59,8 @@ int WeekPlace(int dayOfWeek) {
 
 void MoveSelectedDate(int days) {
     DateRec date(g_SelectedDate.wYear, g_SelectedDate.wMonth, g_SelectedDate.wDay);
-    DateAddDays(date, days);
+    if (days < 0) DateSubDays(date, -days);
+    else DateAddDays(date, days);
     g_SelectedDate = DateRec(date.wYear, date.wMonth, date.wDay);
     ShowSchedDate();
 }

@@ -116,3 +116,32 @@ TEST_F(SchedRows, NothingRowWritesItsText) {
 }
 
 }  // namespace
+
+namespace {
+
+// A long two-line subject used to run past the row's right end by the colour bar's indent.
+TEST_F(SchedRows, TwoLineSubjectIsCutBeforeTheRowEnd) {
+    g_Settings.agendaFmt = kAgendaTwoLines;
+    ShowDayView(1, 1);
+    const int lunchRow = 4;
+    const RECT lunch = RowRect(lunchRow);
+    HDC screen = GetDC(g_ViewWnds.scheduleList);
+    HDC canvas = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, lunch.right, lunch.bottom);
+    HGDIOBJ old = SelectObject(canvas, bitmap);
+    PaintRows(canvas, -1);
+    int reddish = 0;
+    for (int y = lunch.top; y < (lunch.top + lunch.bottom) / 2; ++y) {
+        for (int x = lunch.right - 5; x < lunch.right; ++x) {
+            const COLORREF c = GetPixel(canvas, x, y);
+            reddish += GetRValue(c) >= 0x80 && GetGValue(c) < 0x60 && GetBValue(c) < 0x60 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(reddish, 0) << "the subject's text reaches into the last 5 pixels of the row";
+    SelectObject(canvas, old);
+    DeleteObject(bitmap);
+    DeleteDC(canvas);
+    ReleaseDC(g_ViewWnds.scheduleList, screen);
+}
+
+}  // namespace
