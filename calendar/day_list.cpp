@@ -415,15 +415,26 @@ int SelectNextDayItem(int top, const DateRec& date, bool& found) {
 }
 
 int SelectPrevDayItem(int top, const DateRec& date, PrevDayItem& previous) {
-    return WalkMeasured(date, top, [&](const DayRowSpot& spot) {
+    bool atFirst = false;
+    const bool stopped = WalkMeasured(date, top, [&](const DayRowSpot& spot) {
         if (spot.oid == g_CurItem.oid && spot.top == g_CurItem.rowTop) {
-            if (previous.oid == kNoId) return true;
+            if (previous.oid == kNoId) {
+                atFirst = true;
+                return true;
+            }
             MakeCurrent(DayRowSpot{previous.oid, previous.kind, previous.date, static_cast<int>(previous.rowPos), 0});
             return true;
         }
         previous = PrevDayItem{spot.oid, spot.kind, spot.date, spot.top};
         return false;
-    }) && g_CurItem.rowTop == previous.rowPos && g_CurItem.oid == previous.oid ? 1 : 0;
+    });
+    if (!stopped) return 0;
+    // Up on the list's first item keeps it and shows the list from its top.
+    if (atFirst) {
+        if (GetViewScrollPos() != 0) SetViewScrollPos(0);
+        return 1;
+    }
+    return g_CurItem.rowTop == previous.rowPos && g_CurItem.oid == previous.oid ? 1 : 0;
 }
 
 int SelectFirstDayItem() {
