@@ -429,9 +429,11 @@ int SelectPrevDayItem(int top, const DateRec& date, PrevDayItem& previous) {
         return false;
     });
     if (!stopped) return 0;
-    // Up on the list's first item keeps it and shows the list from its top.
+    // Up on the list's first item keeps it and shows the list from its top; already at the top
+    // there is nothing to redraw.
     if (atFirst) {
-        if (GetViewScrollPos() != 0) SetViewScrollPos(0);
+        if (GetViewScrollPos() == 0) return 0;
+        SetViewScrollPos(0);
         return 1;
     }
     return g_CurItem.rowTop == previous.rowPos && g_CurItem.oid == previous.oid ? 1 : 0;
