@@ -27,6 +27,8 @@
 #include "calendar/day_bars.h"
 #include "calendar/day_spans.h"
 #include "calendar/sched_list.h"
+#include "calendar/sched_rows.h"
+#include "calendar/item_text.h"
 #include "ui/draw_prims.h"
 #include "ui/themed_bars.h"
 #include "ui/layout.h"
@@ -84,8 +86,8 @@ bool Ended(const ApptRecord& appt) {
     return DateIsBefore(GetApptEnd(appt), now);
 }
 
-// The row's time column: wide enough for "12:00p-12:00p" in the list font.
-int TimeColumnWidth(HDC dc) { return AgendaTextWidth(dc, u"12:00p-12:00p") + 4; }
+// The row's time column: the schedule list's, so both forms of the agenda line their texts up.
+int TimeColumnWidth(HDC) { return SchedTimeColWidth(); }
 
 void SolidLine(HDC dc, int y, int x1, int x2, COLORREF colour) {
     HPEN pen = CreatePen(PS_SOLID, 1, colour);
@@ -241,11 +243,24 @@ int DrawApptRow(HDC dc, int x, int y, const ApptRecord& appt, const DateRec& day
         }
         DrawAgendaText(dc, x, y, time);
     }
+    // The status and category icons at the right end of the first line, which stops short of them.
+    const bool largeIcons = (IsQvgaScreen() && g_Settings.fontSize != 14) || IsVgaScreen();
+    int iconY = y + (largeIcons && g_Settings.fontSize < 20 ? 2 : 4);
+    if (IsSmallScreen176()) iconY -= 4;
+    if (IsVgaScreen()) iconY -= 2;
+    bool iconsDone = false;
+    const int iconsWidth = DrawItemIcons(dc, 0, iconY, rc.right, appt, false, !largeIcons, false, false, iconsDone);
+    const int iconsX = rc.right - iconsWidth - kIconGap;
+    if (draw && iconsWidth > 0) {
+        iconsDone = false;
+        DrawItemIcons(dc, iconsX, iconY, rc.right, appt, true, !largeIcons, false, false, iconsDone);
+    }
+    const int firstWidth = std::max(iconsX - textX, 1);
     if (appt.subject.empty()) {
         y += lineHeight + 2;
     } else {
         if (draw) SetTextColor(dc, GetApptBarColor(appt));
-        y += WrapAgendaText(dc, textX, y, wrapWidth, textX, wrapWidth, appt.subject, draw, kWrapSpacing);
+        y += WrapAgendaText(dc, textX, y, firstWidth, textX, wrapWidth, appt.subject, draw, kWrapSpacing);
     }
     const std::u16string location = TrimTrailing(appt.location);
     if (!location.empty()) {
