@@ -151,6 +151,9 @@ void ShowTskPreview(int outside) {
     RedrawNow(nullptr);
 }
 
+// The frame's form: a task preview opened by a command or from the start view.
+void ShowTskPreview() { ShowTskPreview(1); }
+
 void ShowItemPreview() {
     switch (g_CurItem.kind) {
     case kItemAppt: ShowApptPreview(0); break;
