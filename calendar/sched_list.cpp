@@ -285,7 +285,8 @@ void SchedListTap(int x, int y) {
 }
 
 void SyncSchedSel() {
-    if (!ScheduleShown()) return;
+    // Without the list there is no row to take the item from; the current item stays.
+    if (!ScheduleShown() || !SchedList()) return;
     g_CurItem.oid = kNoId;
     g_CurItem.kind = kItemNone;
     ListRow entry;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "calendar/sched_rows.h"
+#include "core/appt_readers.h"
 #include "core/poom_session.h"
 #include "platform/commctrl.h"
 #include "sched_fixture.h"
@@ -188,6 +189,36 @@ TEST_F(SchedList, RowHeightsAndTimeColumnOnQvga) {
         EXPECT_EQ(static_cast<int>(measure.itemHeight), c.height) << c.format << " " << c.fontSize;
         EXPECT_EQ(SchedTimeColWidth(), c.timeColumn) << c.format << " " << c.fontSize;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A Dates row of a later day used to be opened on the selected date, where a series may have no
+// occurrence: the preview then said "Error Finding Appointment.".
+TEST_F(SchedList, DatesRowOpensTheOccurrenceOnItsOwnDay) {
+    const LONG weekly = AddWeeklyAppt({u"Gym", DateRec(2009, 3, 12, 18, 0), 60}, 4);
+    LoadMonth();
+    ShowDatesView(1, 1);
+    int row = -1, shown = 0;
+    for (const ListRow& entry : g_SchedList.rows) {
+        if (entry.id == weekly) row = shown;
+        shown += entry.hidden ? 0 : 1;
+    }
+    ASSERT_GE(row, 0);
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(g_ViewWnds.scheduleList, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
+    SendMessageW(g_ViewWnds.scheduleList, LVM_SETSELECTIONMARK, 0, row);
+    SyncSchedSel();
+    EXPECT_EQ(g_CurItem.oid, weekly);
+    EXPECT_EQ(g_SelectedDate.wDay, 12);
+    ApptRecord occurrence;
+    EXPECT_EQ(LoadApptByOid(weekly, occurrence, g_SelectedDate), 1);
+    OpenSchedRowItem();
+    EXPECT_EQ(ViewId, kViewApptPreview);
 }
 
 }  // namespace
