@@ -117,6 +117,9 @@ bool DayHasSpanRows(const DateRec& day) {
 
 void DrawSelectedDayRow(HDC windowDC) {
     if ((ViewId != kViewDay && ViewId != kViewDates) || g_CurItem.oid == kNoId || g_CurItem.rowTop < 0) return;
+    // The anniversary rows are painted inside the list's own walk; an overlay without their text
+    // would blank the row, so they keep the cached look.
+    if (g_CurItem.kind == kItemContact) return;
     const RECT client = AgendaClient();
     const int y = g_CurItem.rowTop - GetViewScrollPos();
     const int height = CurrentRowHeight(windowDC);
