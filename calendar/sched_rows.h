@@ -1,5 +1,5 @@
 // The row painter of the schedule list: one fixed row height, the time column, and each row drawn
-// by its kind into its own bitmap and copied to the list in one piece.
+// by its kind into its own bitmap and copied to the list at once.
 #pragma once
 
 #include "core/appt_record.h"
