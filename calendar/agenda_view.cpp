@@ -220,6 +220,9 @@ int AgendaScrollKey(UINT key) {
 }
 
 void RelayoutAgendaView() {
+    // Whoever lays the agenda out again after a change of data or settings also means the schedule
+    // list when it shows the Day and Dates views.
+    if (!AgendaDrawn() && g_ViewWnds.scheduleList) RefreshSchedList();
     if (!g_Agenda.wnd) return;
     HDC dc = GetDC(g_Agenda.wnd);
     const int height = dc ? MeasureCurrentView(dc) : 0;

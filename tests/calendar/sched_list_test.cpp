@@ -222,3 +222,20 @@ TEST_F(SchedList, DatesRowOpensTheOccurrenceOnItsOwnDay) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SchedList, RelayoutAfterAChangeRebuildsTheRows) {
+    ShowDayView(1, 1);
+    ASSERT_EQ(CountKind(kSchedTask), 2);
+    g_Settings.hideComplete = 1;
+    const LONG at = IdIndexGet(report_, g_TskIdIndex);
+    ASSERT_GE(at, 0);
+    g_TskList[at].complete = 1;
+    RelayoutAgendaView();  // what the change notifications and editors run
+    EXPECT_EQ(CountKind(kSchedTask), 1);
+    EXPECT_EQ(SendMessageW(g_ViewWnds.scheduleList, LVM_GETITEMCOUNT, 0, 0),
+              static_cast<LRESULT>(g_SchedList.rows.Size()));
+}
+
+}  // namespace
