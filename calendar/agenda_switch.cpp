@@ -65,9 +65,9 @@ void ShowScheduleForm(ListView which) {
     if (which == ListView::Day) FillSchedDay();
     else FillSchedAgenda();
     const HWND list = g_ViewWnds.scheduleList;
-    if (g_CurItem.oid == kNoId || !OutlineSelectById(list, g_SchedList.rows, g_CurItem.oid, 1, kOutlineSchedMode)) {
+    if (g_CurItem.oid == kNoId || !OutlineSelectById(list, g_SchedRows, g_CurItem.oid, ScrollTo::kYes, RowRules::kSchedule)) {
         SendMessageW(list, LVM_SETSELECTIONMARK, 0, -1);
-        SelectNextListRow(list, 0, 1);
+        SelectNextListRow(list, QueryOnly::kNo, RowRules::kSchedule);
     }
     RelayoutDaySched();
     RedrawNow(nullptr);

@@ -152,7 +152,7 @@ void ShowSchedDate() {
     ReLoadApptPOOM(g_SelectedDate.wYear, g_SelectedDate.wMonth, 0);
     if (ViewId == kViewDay && g_Settings.agendaFmt != kAgendaDrawn) {
         FillSchedDay();
-        SelectNextListRow(g_ViewWnds.scheduleList, 0, 1);
+        SelectNextListRow(g_ViewWnds.scheduleList, QueryOnly::kNo, RowRules::kSchedule);
         RedrawNow(nullptr);
         return;
     }

@@ -36,6 +36,7 @@
 #include "ui/view_focus.h"
 
 SchedListState g_SchedList;
+ListRowArray g_SchedRows;
 
 namespace {
 
@@ -68,7 +69,7 @@ void AppendRow(LONG kind, LONG id, const DateRec& date, LONG extra = -1) {
     row.id = id;
     row.date = date;
     row.extra = extra;
-    g_SchedList.rows.Append(row);
+    g_SchedRows.Append(row);
 }
 
 int SelectedRow() {
@@ -79,7 +80,7 @@ int SelectedRow() {
 // The entry of the selected row; false when nothing is selected.
 bool SelectedEntry(ListRow& entry) {
     const int row = SelectedRow();
-    return row >= 0 && OutlineGetRowEntry(row, entry, g_SchedList.rows) >= 0;
+    return row >= 0 && OutlineGetRowEntry(row, entry, g_SchedRows) >= 0;
 }
 
 bool ScheduleShown() {
@@ -118,7 +119,7 @@ void AddSchedDateHeader(const DateRec& day, LONG firstHeader) {
     header.kind = bars && g_Settings.agendaFmt == kAgendaTwoLines ? kSchedHeaderBars : kSchedHeader;
     header.date = day;
     header.value = firstHeader;
-    g_SchedList.rows.Append(header);
+    g_SchedRows.Append(header);
     if (!bars || g_Settings.agendaFmt == kAgendaTwoLines) return;
     if (DrawApptBars(nullptr, 0, kProbeBarX, kProbeBarY, kProbeBarWidth, kProbeBarHeight, 0, 0, day.wYear,
                      day.wMonth, day.wDay, 0, 1, kProbeBarItemHeight, 1, 0)) {
@@ -202,7 +203,7 @@ int AddSchedTaskRows(const DateRec& day, int add) {
 }
 
 int BuildSchedDayRows(const DateRec& day, LONG skipEmpty, LONG firstHeader, LONG clearAndFill) {
-    if (clearAndFill) g_SchedList.rows.RemoveAll();
+    if (clearAndFill) g_SchedRows.RemoveAll();
     bool header = false;
     if (!skipEmpty) {
         AddSchedDateHeader(day, firstHeader);
@@ -219,11 +220,11 @@ int BuildSchedDayRows(const DateRec& day, LONG skipEmpty, LONG firstHeader, LONG
         }
         kSources[i](day, 1);
     }
-    if (g_SchedList.rows.IsEmpty()) {
+    if (g_SchedRows.IsEmpty()) {
         if (!clearAndFill) return 0;
         AppendRow(kSchedNothing, -1, DateRec{});
     }
-    if (clearAndFill) OutlineFillList(SchedList(), g_SchedList.rows);
+    if (clearAndFill) OutlineFillList(SchedList(), g_SchedRows);
     return header ? 1 : 0;
 }
 
@@ -233,7 +234,7 @@ void FillSchedDay() {
 }
 
 void FillSchedAgenda() {
-    g_SchedList.rows.RemoveAll();
+    g_SchedRows.RemoveAll();
     const DateRec today = Today();
     if (g_SelectedDate.wYear == today.wYear && g_SelectedDate.wMonth == today.wMonth) {
         DropMonthGridCache();
@@ -245,9 +246,9 @@ void FillSchedAgenda() {
         const int added = BuildSchedDayRows(day, g_Settings.skipEmpty, firstHeader, 0);
         firstHeader = added ? 0 : 1;
     }
-    if (g_SchedList.rows.IsEmpty()) AppendRow(kSchedNothing, -1, DateRec{});
-    OutlineStartCollapsed(g_SchedList.rows, kOutlineSchedMode);
-    OutlineFillList(SchedList(), g_SchedList.rows);
+    if (g_SchedRows.IsEmpty()) AppendRow(kSchedNothing, -1, DateRec{});
+    OutlineStartCollapsed(g_SchedRows, RowRules::kSchedule);
+    OutlineFillList(SchedList(), g_SchedRows);
 }
 
 void RefreshSchedList() {
@@ -256,7 +257,7 @@ void RefreshSchedList() {
         FillSchedAgenda();
     } else if (ViewId == kViewDay) {
         FillSchedDay();
-        SelectNextListRow(SchedList(), 0, 1);
+        SelectNextListRow(SchedList(), QueryOnly::kNo, RowRules::kSchedule);
     }
 }
 
@@ -272,7 +273,7 @@ void SchedListTap(int x, int y) {
     const int row = SelectedRow();
     if (row < 0) return;
     ListRow entry;
-    if (OutlineGetRowEntry(row, entry, g_SchedList.rows) < 0 || entry.kind != kSchedTask) return;
+    if (OutlineGetRowEntry(row, entry, g_SchedRows) < 0 || entry.kind != kSchedTask) return;
     RECT area{};
     area.left = LVIR_BOUNDS;
     SendMessageW(SchedList(), LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&area));
@@ -310,7 +311,7 @@ void OpenSchedSel() {
     if (!SelectedEntry(entry)) return;
     const bool header = entry.kind == kSchedHeader || entry.kind == kSchedHeaderBars;
     if (header && ViewId == kViewDates && g_Settings.cList) {
-        OutlineToggleSel(SchedList(), g_SchedList.rows, kOutlineSchedMode, -1);
+        OutlineToggleSel(SchedList(), g_SchedRows, RowRules::kSchedule, -1);
         return;
     }
     OpenSchedRowItem();

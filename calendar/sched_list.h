@@ -5,22 +5,19 @@
 #include "core/date_rec.h"
 #include "core/tsk_record.h"
 #include "platform/types.h"
+#include "calendar/calendar_input.h"
 #include "ui/list_rows.h"
 
-// Row kinds of the schedule list; the list view item of a shown row carries its kind.
-enum SchedRowKind : LONG {
-    kSchedNothing = 0,
-    kSchedAnniv = 1,
-    kSchedTask = 2,
-    kSchedBars = 3,
-    kSchedHeader = 5,
-    kSchedHeaderBars = 6,
-    kSchedAppt = 7,
-};
+// Row kinds of the schedule list beside those ui/list_rows.h names (kSchedTask, kSchedAppt); the
+// list view item of a shown row carries its kind.
+inline constexpr LONG kSchedNothing = 0;
+inline constexpr LONG kSchedAnniv = kSchedContact;
+inline constexpr LONG kSchedBars = kSchedFurther;
+inline constexpr LONG kSchedHeader = kSchedDayHeader;
+inline constexpr LONG kSchedHeaderBars = kSchedDayHeader2;
 
 struct SchedListState {
     LONG created = 0;
-    ListRowArray rows;
 };
 
 extern SchedListState g_SchedList;

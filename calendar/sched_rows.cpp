@@ -134,7 +134,7 @@ bool SmallHeaderBars() {
 // The fold glyphs of a Dates header that has rows under it.
 void DrawFoldGlyphs(HDC dc, int entryIndex, const ListRow& entry, int row, int width, int textY, bool selected) {
     if (ViewId != kViewDates || !g_Settings.cList) return;
-    const ListRowArray& rows = g_SchedList.rows;
+    const ListRowArray& rows = g_SchedRows;
     if (entryIndex < 0 || entryIndex + 1 >= rows.Size() || OutlineIsGroupEnd(entryIndex, rows)) return;
     const LONG next = rows[entryIndex + 1].kind;
     if (next == kSchedHeader || next == kSchedHeaderBars) return;
@@ -391,7 +391,7 @@ void DrawSchedItem(const DRAWITEMSTRUCT& item) {
     SendMessageW(item.hwndItem, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
     const LONG kind = static_cast<LONG>(query.lParam);
     ListRow entry;
-    const int entryIndex = OutlineGetRowEntry(static_cast<int>(item.itemID), entry, g_SchedList.rows);
+    const int entryIndex = OutlineGetRowEntry(static_cast<int>(item.itemID), entry, g_SchedRows);
     const int width = item.rcItem.right - item.rcItem.left;
     const int height = item.rcItem.bottom - item.rcItem.top;
     if (width <= 0 || height <= 0) return;

@@ -51,19 +51,20 @@ protected:
         if (g_ViewWnds.weekdayBar) DestroyWindow(g_ViewWnds.weekdayBar);
         g_ViewWnds = ViewWindows{};
         g_SchedList = SchedListState{};
+        g_SchedRows.RemoveAll();
         g_Settings = savedSettings_;
         AgendaTest::TearDown();
     }
 
     static std::vector<RowSeen> Rows() {
         std::vector<RowSeen> rows;
-        for (const ListRow& row : g_SchedList.rows) rows.push_back(RowSeen{row.kind, row.id});
+        for (const ListRow& row : g_SchedRows) rows.push_back(RowSeen{row.kind, row.id});
         return rows;
     }
 
     static int CountKind(LONG kind) {
         int n = 0;
-        for (const ListRow& row : g_SchedList.rows) n += row.kind == kind ? 1 : 0;
+        for (const ListRow& row : g_SchedRows) n += row.kind == kind ? 1 : 0;
         return n;
     }
 

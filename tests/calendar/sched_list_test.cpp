@@ -46,8 +46,8 @@ TEST_F(SchedList, DayRowsComeInTheirSectionOrder) {
         {kSchedAppt, lunch_},    {kSchedTask, overdue_},  {kSchedTask, report_},  // tasks in array order
     };
     EXPECT_EQ(Rows(), expected);
-    EXPECT_EQ(g_SchedList.rows[0].value, 1) << "the Day list's header is a first header";
-    EXPECT_EQ(g_SchedList.rows[1].extra, kAnnivBirthday);
+    EXPECT_EQ(g_SchedRows[0].value, 1) << "the Day list's header is a first header";
+    EXPECT_EQ(g_SchedRows[1].extra, kAnnivBirthday);
     EXPECT_EQ(SendMessageW(g_ViewWnds.scheduleList, LVM_GETITEMCOUNT, 0, 0), static_cast<LRESULT>(expected.size()));
 
     // The first item row is selected and becomes the current item.
@@ -72,7 +72,7 @@ TEST_F(SchedList, MultiDayAppointmentHasARowOnEveryDayItCovers) {
         g_SelectedDate = DateRec(2009, 3, c.day);
         FillSchedDay();
         int found = 0;
-        for (const ListRow& row : g_SchedList.rows) {
+        for (const ListRow& row : g_SchedRows) {
             if (row.id != conference_) continue;
             ++found;
             EXPECT_EQ(row.date.wDay, c.rowDate.wDay) << "day " << c.day;
@@ -100,10 +100,10 @@ TEST_F(SchedList, TaskRulesDecideWhichTasksAreListedToday) {
         g_Settings.datedOnly = c.datedOnly;
         g_Settings.overdueToday = c.overdueToday;
         g_Settings.scheduleTasks = c.scheduleTasks;
-        g_SchedList.rows.RemoveAll();
+        g_SchedRows.RemoveAll();
         AddSchedTaskRows(agendatest::kToday, 1);
         int seen = 0;
-        for (const ListRow& row : g_SchedList.rows) {
+        for (const ListRow& row : g_SchedRows) {
             seen |= row.id == report_ ? 1 : row.id == overdue_ ? 2 : row.id == undated_ ? 4 : 0;
         }
         EXPECT_EQ(seen, c.expected) << c.datedOnly << c.overdueToday << c.scheduleTasks;
@@ -112,7 +112,7 @@ TEST_F(SchedList, TaskRulesDecideWhichTasksAreListedToday) {
     // Another day lists only what is due on it.
     g_Settings.datedOnly = 0;
     g_Settings.scheduleTasks = 0;
-    g_SchedList.rows.RemoveAll();
+    g_SchedRows.RemoveAll();
     EXPECT_EQ(AddSchedTaskRows(DateRec(2009, 3, 2), 1), 1);
     EXPECT_EQ(Rows(), (std::vector<RowSeen>{{kSchedTask, overdue_}}));
 }
@@ -122,13 +122,13 @@ TEST_F(SchedList, DatesSpanHeadersWithAndWithoutSkipEmpty) {
     ShowDatesView(1, 1);
     ASSERT_EQ(ViewId, kViewDates);
     EXPECT_EQ(CountKind(kSchedHeader), 8) << "today and the 7 following days, empty or not";
-    EXPECT_EQ(g_SchedList.rows[0].value, 1);
+    EXPECT_EQ(g_SchedRows[0].value, 1);
 
     g_Settings.skipEmpty = 1;
     FillSchedAgenda();
     // Days with rows: the 10th (everything) and the 11th (the conference's last day).
     EXPECT_EQ(CountKind(kSchedHeader), 2);
-    EXPECT_EQ(g_SchedList.rows[0].date.wDay, 10);
+    EXPECT_EQ(g_SchedRows[0].date.wDay, 10);
     EXPECT_EQ(CountKind(kSchedAppt), 4);
 }
 
@@ -146,7 +146,7 @@ TEST_F(SchedList, TapInATaskCheckAreaCompletesItInTheStore) {
     ShowDayView(1, 1);
     const HWND list = g_ViewWnds.scheduleList;
     const int taskRow = 6;
-    ASSERT_EQ(g_SchedList.rows[taskRow].id, report_);
+    ASSERT_EQ(g_SchedRows[taskRow].id, report_);
     LVITEMW state{};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
@@ -202,7 +202,7 @@ TEST_F(SchedList, DatesRowOpensTheOccurrenceOnItsOwnDay) {
     LoadMonth();
     ShowDatesView(1, 1);
     int row = -1, shown = 0;
-    for (const ListRow& entry : g_SchedList.rows) {
+    for (const ListRow& entry : g_SchedRows) {
         if (entry.id == weekly) row = shown;
         shown += entry.hidden ? 0 : 1;
     }
@@ -235,7 +235,7 @@ TEST_F(SchedList, RelayoutAfterAChangeRebuildsTheRows) {
     RelayoutAgendaView();  // what the change notifications and editors run
     EXPECT_EQ(CountKind(kSchedTask), 1);
     EXPECT_EQ(SendMessageW(g_ViewWnds.scheduleList, LVM_GETITEMCOUNT, 0, 0),
-              static_cast<LRESULT>(g_SchedList.rows.Size()));
+              static_cast<LRESULT>(g_SchedRows.Size()));
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ TEST_F(SchedRows, AppointmentRowsCarryTheBusyColourBarAndSelectionLook) {
         HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
         HGDIOBJ old = SelectObject(canvas, bitmap);
         const int standupRow = 3;
-        ASSERT_EQ(g_SchedList.rows[standupRow].kind, kSchedAppt);
+        ASSERT_EQ(g_SchedRows[standupRow].kind, kSchedAppt);
         PaintRows(canvas, standupRow);
 
         const RECT standup = RowRect(standupRow);
@@ -98,7 +98,7 @@ TEST_F(SchedRows, NothingRowWritesItsText) {
     platform::testing::FreezeClock(DateRec(2009, 3, 20, 10, 0));
     g_SelectedDate = DateRec(2009, 3, 20);
     ShowDatesView(1, 1);
-    ASSERT_EQ(g_SchedList.rows[0].kind, kSchedNothing);
+    ASSERT_EQ(g_SchedRows[0].kind, kSchedNothing);
     const RECT row = RowRect(0);
     HDC screen = GetDC(g_ViewWnds.scheduleList);
     HDC canvas = CreateCompatibleDC(screen);
