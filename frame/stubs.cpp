@@ -52,3 +52,10 @@ void GoBackView() {
     if (g_Frame.prevViewId != kNoView) ViewId = g_Frame.prevViewId;
     ResetSelection();
 }
+// ---- Stand-ins for handing texts outside the program: only the phone, through its library.
+#include "frame/beaming.h"
+#include "lists/phone_lib.h"
+
+BOOL OpenUrlInBrowser(const std::u16string&) { return FALSE; }
+void ComposeMail(const std::u16string&) {}
+int DialPhoneNumber(const std::u16string& number) { return DialNumber(number.c_str()); }

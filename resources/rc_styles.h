@@ -31,3 +31,11 @@
 #define NOMENU 0xFFFF
 // Raw data takes no expressions: TBSTYLE_AUTOSIZE | TBSTYLE_DROPDOWN, for buttons that open a pop-up.
 #define TBSTYLE_AUTOSIZE_DROPDOWN 0x18
+
+// List views and check boxes of the list dialogs.
+#define WS_VSCROLL 0x00200000L
+#define BS_AUTOCHECKBOX 0x0003L
+#define LVS_REPORT 0x0001
+#define LVS_SINGLESEL 0x0004
+#define LVS_SHOWSELALWAYS 0x0008
+#define LVS_NOCOLUMNHEADER 0x4000

@@ -311,3 +311,27 @@
 #define IDM_TAB_VGA_OPQR 32833
 #define IDM_TAB_VGA_STUV 32834
 #define IDM_TAB_VGA_WXYZ 32835
+
+// ---- The task and contact lists: group captions, the sort, filter, contact text and call
+// history dialogs ----
+#define IDS_NORMAL_PRIORITY 325
+#define IDS_ADV_PRIORITY 186
+#define IDS_SORT_CATEGORY 683
+#define IDS_SORT_TASKS 834
+#define IDS_SORT_LEVEL1 835
+#define IDS_SORT_LEVEL2 836
+#define IDS_SORT_NAME 837
+#define IDS_SORT_PRIORITY 838
+#define IDS_SORT_SENSITIVITY 839
+#define IDS_SORT_COMPLETED 840
+#define IDS_SORT_DUE_DATE 841
+#define IDS_SORT_ASCENDING 842
+#define IDS_SORT_LEVEL3 843
+#define IDD_CAT_FILTER 119
+#define IDC_FILTER_ON 1041
+#define IDC_FILTER_LIST 1001
+#define IDD_SELECT_SORT 140
+#define IDC_SORT_LIST 1071
+#define IDD_CONTACT_TEXT 7257
+#define IDC_CONTACT_TEXT_LIST 1128
+#define IDM_CONTACT_TEXT_BAR 22024

@@ -62,3 +62,90 @@ void RememberPreviewOrigin(LONG outside) {
     }
 }
 LONG GetPreviewOrigin() { return g_PreviewOriginCode; }
+// ---- Stand-ins for the outline list until it is built: no folding, one list row per shown row.
+#include "core/app_settings.h"
+#include "platform/commctrl.h"
+#include "ui/outline_list.h"
+
+namespace {
+int SelectedListRow(HWND list) {
+    return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+void SelectListRow(HWND list, int listRow, bool focus) {
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(listRow), reinterpret_cast<LPARAM>(&state));
+    SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(listRow), FALSE);
+    if (focus) SetFocus(list);
+}
+}  // namespace
+
+void OutlineFillList(HWND list, const ListRowArray& rows) {
+    if (!list) return;
+    SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+    int listRow = 0;
+    for (const ListRow& row : rows) {
+        if (row.hidden) continue;
+        LVITEMW item{};
+        item.iItem = listRow++;
+        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+}
+void OutlineBuildRows(ListRowArray& rows) {
+    for (ListRow& row : rows) row.hidden = 0;
+}
+int OutlineGetRowEntry(int listRow, ListRow& out, const ListRowArray& rows) {
+    int shown = -1;
+    for (int i = 0; i < rows.Size(); ++i) {
+        if (rows[i].hidden) continue;
+        if (++shown == listRow) {
+            out = rows[i];
+            return i;
+        }
+    }
+    return -1;
+}
+LONG OutlineGetSelId(HWND list, const ListRowArray& rows) {
+    if (!list) return -1;
+    ListRow row;
+    if (OutlineGetRowEntry(SelectedListRow(list), row, rows) < 0 || row.kind != kRowItem) return -1;
+    return row.id;
+}
+int OutlineSelectById(HWND list, const ListRowArray& rows, LONG oid, bool focus) {
+    int shown = -1;
+    for (const ListRow& row : rows) {
+        if (row.hidden) continue;
+        ++shown;
+        if (row.kind == kRowItem && row.id == oid) {
+            SelectListRow(list, shown, focus);
+            return 1;
+        }
+    }
+    return 0;
+}
+int OutlineActivateSel(HWND list, const ListRowArray& rows) {
+    if (!list || g_Settings.cList == 0) return 0;
+    ListRow row;
+    const int index = OutlineGetRowEntry(SelectedListRow(list), row, rows);
+    return index >= 0 && row.kind == kRowHeader && !OutlineIsGroupEnd(index, rows) ? 1 : 0;
+}
+void OutlineToggleSel(HWND, ListRowArray&) {}
+bool OutlineIsGroupEnd(int index, const ListRowArray& rows) {
+    if (index + 1 >= rows.Size()) return true;
+    const LONG next = rows[index + 1].kind;
+    return next == kRowHeader || next == kRowSpacer;
+}
+void SubclassOutlineList(HWND) {}
+bool SelectNextListRow(HWND list, const ListRowArray& rows) {
+    int shown = -1;
+    for (const ListRow& row : rows) {
+        if (row.hidden) continue;
+        ++shown;
+        if (row.kind == kRowItem) {
+            SelectListRow(list, shown, true);
+            return true;
+        }
+    }
+    return false;
+}
