@@ -1,7 +1,6 @@
 // Stand-ins for the item editors until they are built.
 #include "editors/appt_list_fields.h"
 #include "editors/new_item.h"
-#include "frame/side_files.h"
 
 ApptListFields& ApptListEditFields() {
     static ApptListFields fields;
@@ -10,7 +9,3 @@ ApptListFields& ApptListEditFields() {
 
 void NewApptEditor() {}
 void NewTskEditor(int) {}
-
-// No templates yet: the load thread finds none.
-void LoadTextTemplates() {}
-void LoadTemplates() {}

@@ -27,6 +27,8 @@
 
 namespace {
 
+constexpr DWORD kEndPollMs = 20;
+
 // The start view is not shown sooner, so that the cover screen does not merely flash.
 constexpr DWORD kMinCoverMs = 500;
 constexpr DWORD kCoverPollMs = 20;
@@ -139,4 +141,16 @@ void StartLoadThread(HWND mainWnd) {
     // The thread owns the block from here on.
     arg.release();
     ResumeThread(g_LoadState.thread);
+}
+
+void EndLoadThread() {
+    if (!g_LoadState.thread) return;
+    // The thread may still be handing its last message over: keep answering sends while it ends,
+    // so that the process never ends under it.
+    while (WaitForSingleObject(g_LoadState.thread, kEndPollMs) == WAIT_TIMEOUT) {
+        MSG msg{};
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    }
+    CloseHandle(g_LoadState.thread);
+    g_LoadState.thread = nullptr;
 }

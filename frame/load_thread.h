@@ -12,3 +12,5 @@ extern LONG PendingViewCmd;
 
 // Called once from the main window's first paint.
 void StartLoadThread(HWND mainWnd);
+// Waits for the load thread to end and closes its handle; the program calls it before it ends.
+void EndLoadThread();

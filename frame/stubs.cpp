@@ -52,10 +52,12 @@ void GoBackView() {
     if (g_Frame.prevViewId != kNoView) ViewId = g_Frame.prevViewId;
     ResetSelection();
 }
-// ---- Stand-ins for handing texts outside the program: only the phone, through its library.
-#include "frame/beaming.h"
+
+// ---- Item actions (declared in frame/shell_actions.h), until they are built: only the phone
+// dials, through its library.
+#include "frame/shell_actions.h"
 #include "lists/phone_lib.h"
 
-BOOL OpenUrlInBrowser(const std::u16string&) { return FALSE; }
+void DialPhoneNumber(const std::u16string& number) { DialNumber(number.c_str()); }
+void OpenUrlInBrowser(const std::u16string&) {}
 void ComposeMail(const std::u16string&) {}
-int DialPhoneNumber(const std::u16string& number) { return DialNumber(number.c_str()); }

@@ -7,6 +7,7 @@
 #include "frame/cmd_line.h"
 #include "frame/frame_state.h"
 #include "frame/kbd_model.h"
+#include "frame/load_thread.h"
 #include "frame/main_messages.h"
 #include "frame/main_window.h"
 #include "frame/shell_buttons.h"
@@ -61,6 +62,7 @@ int WinMain(HINSTANCE instance, HINSTANCE, LPWSTR cmdLine, int show) {
         DispatchMessageW(&msg);
     }
     g_Frame.mainWnd = nullptr;
+    EndLoadThread();
     platform::StopDisplay();
     CloseInstanceMutex();
     return static_cast<int>(msg.wParam);

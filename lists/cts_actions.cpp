@@ -12,7 +12,7 @@
 #include "core/poom_session.h"
 #include "core/res_string.h"
 #include "core/tsk_loading.h"
-#include "frame/beaming.h"
+#include "frame/shell_actions.h"
 #include "frame/frame_state.h"
 #include "frame/view_back.h"
 #include "frame/view_id.h"

@@ -171,7 +171,7 @@ INT_PTR OnCtsTextNotify(HWND dialog, LPARAM lParam) {
 INT_PTR CALLBACK CtsTextDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        if (!InitDlgMenuBar(dialog, IDM_CONTACT_TEXT_BAR, BackKey::kDefault)) {
+        if (!InitDlgMenuBar(dialog, IDM_SELECT_CANCEL_BAR, BackKey::kDefault)) {
             EndDialog(dialog, kDlgFailed);
             return TRUE;
         }

@@ -42,3 +42,9 @@ void SaveLinkInfoFile() {}
 #include "projects/links_dlg.h"
 
 void ShowLinksDlg(HWND) {}
+
+// No project tree yet: no project paths.
+RecordArray<std::u16string>& ProjectPathList() {
+    static RecordArray<std::u16string> paths;
+    return paths;
+}

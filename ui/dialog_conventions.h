@@ -26,6 +26,8 @@ void PushOpenDlg(HWND dialog);
 void PopOpenDlg();
 // Sends kMsgEndDialog (a dialog ends with kDlgCancel on it) from the newest to the oldest, then empties the stack.
 void CloseAllOpenDlgs();
+// Forgets every entry without closing anything.
+void ClearOpenDlgs();
 
 enum class BackKey : int { kDefault = 0, kOverride = 1 };
 // A full-screen dialog with the soft-key bar `barId`; with kOverride the Back key reaches the dialog

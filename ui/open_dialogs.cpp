@@ -59,3 +59,5 @@ INT_PTR RunProgramDialog(UINT templateId, HWND parent, INT_PTR(CALLBACK* proc)(H
 }
 
 bool IsBackHotKey(UINT message, LPARAM lParam) { return message == WM_HOTKEY && HIWORD(lParam) == VK_TBACK; }
+
+void ClearOpenDlgs() { g_OpenDlgs = OpenDlgStack{}; }

@@ -10,6 +10,7 @@
 #include "ui/item_paint.h"
 #include "ui/list_rows.h"
 #include "ui/screen_class.h"
+#include "ui/text_prompt.h"
 #include "ui/view_focus.h"
 
 void EnsureSelRowVisible(HWND) {}
@@ -149,3 +150,18 @@ bool SelectNextListRow(HWND list, const ListRowArray& rows) {
     }
     return false;
 }
+
+
+// ---- The file picker (declared in ui/file_picker.h), until it is built: nothing is chosen.
+#include "ui/file_picker.h"
+
+std::u16string g_FilePickerPath;
+
+INT_PTR ShowFilePickerDlg(HWND, int) { return kPromptCancelled; }
+
+// Until the toolkit builds them: the dialog keeps its template's layout on turning, and the item
+// lists keep their template's size and the list view's own keys.
+#include "ui/dlg_services.h"
+int RelayoutDlgForOrientation(HWND, UINT) { return 1; }
+void FitDlgList(HWND, int, int) {}
+void SubclassItemList(HWND, int) {}

@@ -11,19 +11,14 @@
 #include "platform/testing_dialogs.h"
 #include "platform/testing_user.h"
 #include "resources/quorvia_resources.h"
+#include "tests/support/prompt_answer.h"
 #include "resources/resource.h"
 #include "platform/user.h"
 #include "ui/text_prompt.h"
 
 namespace {
 
-// The prompt that opens next gets the text typed and ends with the soft key `result` sends.
-void AnswerPrompt(INT_PTR result, const std::u16string& text) {
-    platform::testing::ActInsideDialog([result, text](HWND dialog) {
-        SetDlgItemTextW(dialog, IDC_PROMPT_EDIT, text.c_str());
-        SendMessageW(dialog, WM_COMMAND, static_cast<WPARAM>(result), 0);
-    });
-}
+using testsupport::AnswerPrompt;
 
 class CatLoading : public pimfixture::PimStoreTest {
 protected:

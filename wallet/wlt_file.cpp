@@ -1,0 +1,169 @@
+// Reading and writing wallet files. Layout: the prefix (always plain), the check word, the next
+// item id, five reserved numbers, the item count and the items; numbers are plain text lines in
+// every file, strings are counted and, in a secured file, enciphered.
+//
+// Invariants:
+//  1. A file is replaced whole or left as it was; a failed write never leaves part of a wallet.
+//  2. A locked wallet holds no items, so it is never written: that would replace the user's file
+//     with an empty one after a wrong password.
+//  3. A file that ends before its last item is refused whole, so that the next save cannot drop
+//     the items the damaged read did not reach.
+#include "wallet/wlt_file.h"
+
+#include <memory>
+
+#include "core/show_message.h"
+#include "frame/frame_state.h"
+#include "platform/files.h"
+#include "platform/user.h"
+
+namespace {
+
+struct FileCloser {
+    void operator()(FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<FILE, FileCloser>;
+
+constexpr int kStampMembers = 8;
+
+WORD* StampMember(SYSTEMTIME& stamp, int index) {
+    WORD* const members[kStampMembers] = {&stamp.wYear,   &stamp.wMonth,  &stamp.wDayOfWeek, &stamp.wDay,
+                                          &stamp.wHour,   &stamp.wMinute, &stamp.wSecond,    &stamp.wMilliseconds};
+    return members[index];
+}
+
+std::u16string CutFieldText(const std::u16string& text) {
+    if (text.size() >= kWltFieldCutChars) return text.substr(0, kWltFieldKeepChars);
+    return text;
+}
+
+void SerializeStr(RecordFile& stream, std::u16string& text, WltDirection direction) {
+    if (direction == WltDirection::Write)
+        WriteStrLine(stream, text);
+    else
+        text = ReadStrLine(stream);
+}
+
+void SerializeNum(RecordFile& stream, LONG& number, WltDirection direction) {
+    if (direction == WltDirection::Write)
+        WriteNumLine(stream, number);
+    else
+        number = ReadNumLine(stream);
+}
+
+// A count read from a file; a negative one (damage) reads as none.
+LONG ReadCountLine(RecordFile& stream) {
+    const LONG count = ReadNumLine(stream);
+    return count < 0 ? 0 : count;
+}
+
+}  // namespace
+
+bool WltEntrySerialize(WltEntry& field, RecordFile& stream, WltDirection direction) {
+    if (direction == WltDirection::Write) {
+        WriteStrLine(stream, CutFieldText(field.label));
+        WriteStrLine(stream, CutFieldText(field.value));
+    } else {
+        field.label = ReadStrLine(stream);
+        field.value = ReadStrLine(stream);
+    }
+    SerializeNum(stream, field.kind, direction);
+    for (int i = 0; i < kStampMembers; ++i) {
+        LONG member = *StampMember(field.stamp, i);
+        SerializeNum(stream, member, direction);
+        *StampMember(field.stamp, i) = static_cast<WORD>(member);
+    }
+    if (direction == WltDirection::Write) {
+        WriteNumLine(stream, field.extras.Size());
+        for (std::u16string& extra : field.extras) WriteStrLine(stream, extra);
+        return true;
+    }
+    field.extras.RemoveAll();
+    const LONG count = ReadCountLine(stream);
+    for (LONG i = 0; i < count && !stream.endOfFile; ++i) field.extras.Append(ReadStrLine(stream));
+    return !stream.endOfFile;
+}
+
+bool WltItemSerialize(WltItem& item, RecordFile& stream, WltDirection direction) {
+    SerializeStr(stream, item.name, direction);
+    SerializeStr(stream, item.type, direction);
+    SerializeStr(stream, item.categories, direction);
+    SerializeNum(stream, item.icon, direction);
+    SerializeNum(stream, item.itemId, direction);
+    if (direction == WltDirection::Write) {
+        WriteNumLine(stream, item.fields.Size());
+        for (WltEntry& field : item.fields) WltEntrySerialize(field, stream, direction);
+        return true;
+    }
+    item.fields.RemoveAll();
+    const LONG count = ReadCountLine(stream);
+    for (LONG i = 0; i < count && !stream.endOfFile; ++i) {
+        WltEntry field;
+        if (!WltEntrySerialize(field, stream, direction)) break;
+        WltItemAddField(item, field);
+    }
+    return !stream.endOfFile;
+}
+
+LONG CheckWltFileHeader() {
+    const FileHandle handle(_wfopen(g_Wlt.path.c_str(), u"rb"));
+    if (!handle) return 1;
+    RecordFile stream;
+    stream.file = handle.get();
+    ReadStrLine(stream);
+    return ReadStrLine(stream) == kWltCheckWord ? 0 : 1;
+}
+
+void ReadWalletFile() {
+    g_Wlt.items.RemoveAll();
+    g_Wlt.secured = CheckWltFileHeader();
+    const FileHandle handle(_wfopen(g_Wlt.path.c_str(), u"rb"));
+    if (!handle) return;
+    RecordFile stream;
+    stream.file = handle.get();
+    ReadStrLine(stream);
+    if (g_Wlt.secured) InitRecFileKey(stream, g_Wlt.password);
+    if (ReadStrLine(stream) != kWltCheckWord) {
+        ShowMessage(g_Frame.mainWnd, kWltIncorrectPasswordText, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    const LONG nextId = ReadNumLine(stream);
+    LONG reserved[kWltReservedCount] = {};
+    for (LONG& number : reserved) number = ReadNumLine(stream);
+    const LONG count = ReadCountLine(stream);
+    WltItemArray items;
+    for (LONG i = 0; i < count && !stream.endOfFile; ++i) {
+        WltItem item;
+        if (!WltItemSerialize(item, stream, WltDirection::Read)) break;
+        items.Append(item);
+    }
+    if (stream.endOfFile) {
+        ShowMessage(g_Frame.mainWnd, kWltIncorrectPasswordText, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    g_Wlt.items = std::move(items);
+    g_Wlt.nextItemId = nextId;
+    for (int i = 0; i < kWltReservedCount; ++i) g_Wlt.reserved[i] = reserved[i];
+    g_Wlt.locked = 0;
+}
+
+bool WriteWalletFile() {
+    if (g_Wlt.locked || g_Wlt.path.empty()) return false;
+    // The stream replaces the file only at a successful close.
+    FILE* file = _wfopen(g_Wlt.path.c_str(), u"wb");
+    if (!file) return false;
+    RecordFile stream;
+    stream.file = file;
+    bool ok = WriteStrLine(stream, kWltPrefix);
+    if (g_Wlt.secured) InitRecFileKey(stream, g_Wlt.password);
+    ok = WriteStrLine(stream, kWltCheckWord) && ok;
+    ok = WriteNumLine(stream, g_Wlt.nextItemId) && ok;
+    for (const LONG number : g_Wlt.reserved) ok = WriteNumLine(stream, number) && ok;
+    ok = WriteNumLine(stream, g_Wlt.items.Size()) && ok;
+    for (const WltItem& item : g_Wlt.items) {
+        WltItem copy = item;
+        ok = WltItemSerialize(copy, stream, WltDirection::Write) && ok;
+    }
+    ok = std::ferror(file) == 0 && ok;
+    return std::fclose(file) == 0 && ok;
+}

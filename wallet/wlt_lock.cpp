@@ -1,0 +1,96 @@
+// The automatic lock and the lock command.
+//
+// States: open (items in memory, the password known) and locked (no items, no password).
+//  1. Only a secured wallet locks: a plain one has nothing a lock would protect, and locking it
+//     would only hide the items until the next open.
+//  2. Idle time is the unsigned difference of tick counts, so the counter's wrap-around is harmless;
+//     the lock fires only when it is strictly greater than the idle minutes.
+//  3. Locking empties the item list and the password before the dialogs close, so a dialog that
+//     ends as cancelled cannot write the wallet back.
+#include "wallet/wlt_lock.h"
+
+#include <cstdlib>
+
+#include "core/show_message.h"
+#include "frame/frame_state.h"
+#include "frame/view_id.h"
+#include "frame/view_windows.h"
+#include "platform/commctrl.h"
+#include "platform/time.h"
+#include "platform/user.h"
+#include "ui/dialog_conventions.h"
+#include "wallet/wlt_item.h"
+#include "wallet/wlt_view.h"
+
+void TouchWltActivity() { g_Wlt.lastActivity = GetTickCount(); }
+
+void StartWltTimer() {
+    g_Wlt.timerRunning = 1;
+    SetTimer(g_Frame.mainWnd, kWltLockTimerId, kWltLockTimerMs, nullptr);
+}
+
+void StopWltTimer() {
+    if (!g_Wlt.timerRunning) return;
+    KillTimer(g_Frame.mainWnd, kWltLockTimerId);
+    g_Wlt.timerRunning = 0;
+}
+
+void CheckWalletAutoLock() {
+    if (!g_WltSettings.timeoutOn) {
+        StopWltTimer();
+        return;
+    }
+    if (g_Wlt.locked) return;
+    const DWORD idle = GetTickCount() - g_Wlt.lastActivity;
+    const DWORD limit = static_cast<DWORD>(g_WltSettings.timeoutMinutes) * kMsPerMinute;
+    if (idle <= limit) return;
+    if (!g_Wlt.secured) return;
+    const bool inWallet = ViewId == kViewWallet || ViewId == kViewWalletItem;
+    LockWallet(inWallet ? LeaveView::Yes : LeaveView::No);
+    CloseAllOpenDlgs();
+}
+
+void LockWallet(LeaveView leave) {
+    if (g_Wlt.locked) return;
+    if (!g_Wlt.secured) {
+        ShowMessage(g_Frame.mainWnd, kWltNotSecuredText, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    g_Wlt.selection = kWltNoSelection;
+    g_Wlt.password.clear();
+    g_Wlt.locked = 1;
+    DeleteWltTreeNodes();
+    g_Wlt.items.RemoveAll();
+    if (leave == LeaveView::Yes) SwitchToWltView();
+}
+
+namespace {
+
+constexpr int kLetters = 26;
+constexpr int kDigits = 10;
+
+WCHAR GeneratedChar(const WltSettings& s, int r) {
+    if (s.genDigitsOnly) return static_cast<WCHAR>(u'0' + r);
+    if (s.genLowerOnly) return r < kLetters ? static_cast<WCHAR>(u'a' + r) : static_cast<WCHAR>(u'0' + (r - kLetters));
+    if (r < kLetters) return static_cast<WCHAR>(u'A' + r);
+    if (r < 2 * kLetters) return static_cast<WCHAR>(u'a' + (r - kLetters));
+    return static_cast<WCHAR>(u'0' + (r - 2 * kLetters));
+}
+
+int AlphabetSize(const WltSettings& s) {
+    if (s.genDigitsOnly) return kDigits;
+    const int letters = s.genLowerOnly ? kLetters : 2 * kLetters;
+    return s.genDigits ? letters + kDigits : letters;
+}
+
+}  // namespace
+
+std::u16string g_GeneratedPassword;
+
+std::u16string MakeGeneratedPassword(const WltSettings& settings, unsigned seed) {
+    std::srand(seed);
+    const int n = AlphabetSize(settings);
+    std::u16string password;
+    for (LONG i = 0; i < settings.genLength; ++i) password += GeneratedChar(settings, std::rand() % n);
+    return password;
+}
