@@ -13,7 +13,7 @@
 #include "frame/view_id.h"
 #include "frame/view_switch.h"
 #include "lists/cat_filter.h"
-#include "lists/cat_filter_dlg.h"
+#include "lists/list_commands.h"
 #include "lists/cts_view.h"
 #include "lists/list_colors.h"
 #include "lists/task_view.h"
@@ -256,7 +256,7 @@ void RefillCurrentView() {
 
 }  // namespace
 
-INT_PTR ShowCatFilterDlg() {
+void ShowCatFilterDlg() {
     const bool wasOn = GetViewCatFilter();
     const INT_PTR result = RunProgramDialog(IDD_CAT_FILTER, g_Frame.mainWnd, CatFilterDlgProc);
     if (result == kDlgAccept) {
@@ -269,5 +269,4 @@ INT_PTR ShowCatFilterDlg() {
         }
     }
     FocusCurrentView();
-    return result;
 }

@@ -18,6 +18,7 @@
 #include "frame/view_id.h"
 #include "frame/view_switch.h"
 #include "lists/cts_recent.h"
+#include "lists/list_commands.h"
 #include "lists/task_view.h"
 #include "platform/user.h"
 #include "projects/item_links.h"
@@ -87,8 +88,8 @@ void ShowCtsInSystem(bool skipScheduleSync) {
     }
 }
 
-int DeleteCompletedTsks() {
-    HWND owner = g_TskListState.list ? g_TskListState.list : g_Frame.mainWnd;
+int DeleteCompletedTsks(HWND taskList) {
+    HWND owner = taskList ? taskList : g_Frame.mainWnd;
     if (ShowResMessage(owner, IDS_CONFIRM_DELETE_COMPLETED, MB_YESNO | MB_ICONQUESTION) != IDYES) {
         FocusCurrentView();
         return 0;

@@ -7,6 +7,3 @@ void CtsDefaultAction();
 // Shows the current item in the device's own contact viewer, records it as viewed and returns to
 // the view. Without skipScheduleSync the current item is first taken from the schedule row.
 void ShowCtsInSystem(bool skipScheduleSync);
-// After asking, deletes every completed task from the PIM store and reloads the tasks; the number
-// deleted.
-int DeleteCompletedTsks();

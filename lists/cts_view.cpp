@@ -24,6 +24,7 @@
 #include "lists/cts_recent.h"
 #include "lists/cts_type_ahead.h"
 #include "lists/letter_tabs.h"
+#include "lists/list_commands.h"
 #include "lists/wait_cursor.h"
 #include "platform/shell.h"
 #include "platform/threads.h"
@@ -199,6 +200,16 @@ void ReFillCtsView(UINT command) {
     if (FillCtsRows()) ShowCtsRows();
     SelectFirstRow();
     SetViewTitle();
+}
+
+void ShowContactsView() { ShowCtsView(false); }
+
+bool CtsSelRowIsItem() {
+    if (GridMode()) {
+        const int selection = g_CtsGrid.selection;
+        return selection >= 0 && selection < g_CtsRows.Size() && g_CtsRows[selection].kind == kRowItem;
+    }
+    return GetCtsListSelOid() != -1;
 }
 
 void ShowCtsView(bool reselect) {

@@ -17,6 +17,7 @@
 #include "lists/cts_order.h"
 #include "lists/cts_type_ahead.h"
 #include "lists/cts_view.h"
+#include "lists/list_commands.h"
 #include "lists/task_view.h"
 #include "lists/wait_cursor.h"
 #include "platform/commctrl.h"
@@ -272,3 +273,5 @@ INT_PTR SortDlg(SortDlgMode mode) {
     FocusCurrentView();
     return result;
 }
+
+void SortDlg(int tasks) { SortDlg(tasks != 0 ? SortDlgMode::Tasks : SortDlgMode::Contacts); }

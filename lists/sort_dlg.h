@@ -18,6 +18,8 @@ extern SortDlgState g_SortDlg;
 
 // Runs the dialog over the main window and applies the choice after OK; the dialog's result.
 INT_PTR SortDlg(SortDlgMode mode);
+// The main window's form: 1 tasks, 0 contacts.
+void SortDlg(int tasks);
 // Applies the dialog's choice: the selected row in contacts mode (none: nothing changes), the
 // changed snapshots in tasks mode.
 void ApplySortDlg(HWND dialog);

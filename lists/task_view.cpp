@@ -16,6 +16,7 @@
 #include "frame/view_id.h"
 #include "frame/view_switch.h"
 #include "frame/view_windows.h"
+#include "lists/list_commands.h"
 #include "lists/task_view.h"
 #include "platform/system.h"
 #include "platform/threads.h"
@@ -193,6 +194,10 @@ void ResetTskListCache() {
     if (!g_ViewWnds.agendaView) CreateAgendaViewWnd(g_Frame.mainWnd);
     RedrawMainNow();
 }
+
+void ShowTasksView() { ShowTskView(false); }
+
+bool TskSelRowIsItem() { return OutlineGetSelId(g_TskListState.list, g_TskRows) != -1; }
 
 void RelayoutTaskView() { LayoutTskList(false); }
 void DropTaskRowCache() { ResetTskListCache(); }

@@ -23,3 +23,13 @@ LONG EditCharAtCaret(HWND edit) {
 }
 void EditCaretToEnd(HWND edit) { SendMessageW(edit, EM_SETSEL, GetWindowTextLengthW(edit), GetWindowTextLengthW(edit)); }
 void EditCaretToStart(HWND edit) { SendMessageW(edit, EM_SETSEL, 0, 0); }
+
+// The notes commands of the main window's menus.
+#include "notes/note_commands.h"
+void NewNoteFile(int, int) {}
+void OpenSelNoteFile() {}
+void DeleteNoteFile() {}
+void RenameNoteFile() {}
+void NewNotesFolder() {}
+void MailNoteFile() {}
+int NotesSelRowImage() { return -1; }

@@ -48,3 +48,27 @@ RecordArray<std::u16string>& ProjectPathList() {
     static RecordArray<std::u16string> paths;
     return paths;
 }
+
+// The project tree commands of the main window's menus.
+#include "projects/prj_commands.h"
+void ShowLinksDlg() {}
+void LoadMonthCmd() {}
+void ViewPrjItem() {}
+void MoveToPrjCmd() {}
+void RemoveFromPrjCmd() {}
+void DeletePrjItemCmd() {}
+void RefreshPrjTskNode() {}
+void NewCtsInPrj() {}
+void NewTskInPrj() {}
+void NewApptInPrj() {}
+void AddLinkCmd() {}
+void AddHyperlinkCmd() {}
+void RemovePrjCmd() {}
+void NewPrjCmd() {}
+void AddExistingCtsToPrj() {}
+void AddExistingTskToPrj() {}
+void AddExistingApptToPrj() {}
+void PrjAddCmd() {}
+void CatToPrjCmd() {}
+void ConvertPrjCmd() {}
+void NewNoteInPrj() {}

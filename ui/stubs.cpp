@@ -152,6 +152,12 @@ bool SelectNextListRow(HWND list, const ListRowArray& rows) {
 }
 
 
+// The main-window routines of the toolkit that the frame calls.
+#include "ui/view_commands.h"
+void DrawViewBkgnd(HDC) {}
+void GoToDateForView() {}
+void TodayForView() {}
+void PickItemCustomIcon(HWND, LONG) {}
 // ---- The file picker (declared in ui/file_picker.h), until it is built: nothing is chosen.
 #include "ui/file_picker.h"
 

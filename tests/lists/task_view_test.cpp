@@ -13,7 +13,7 @@
 #include "frame/menu_bars.h"
 #include "frame/view_id.h"
 #include "frame/view_windows.h"
-#include "lists/cts_actions.h"
+#include "lists/list_commands.h"
 #include "lists/task_view.h"
 #include "platform/commctrl.h"
 #include "platform/testing_dialogs.h"
@@ -162,10 +162,10 @@ TEST_F(TaskViewTest, DeletingCompletedTasksAsksAndKeepsTheOpenOnes) {
     LoadTskList(1);
     ShowTskView(false);
     platform::testing::AnswerMessageBox(IDNO);
-    EXPECT_EQ(DeleteCompletedTsks(), 0);
+    EXPECT_EQ(DeleteCompletedTsks(g_TskListState.list), 0);
     EXPECT_TRUE(Stored(done));
     platform::testing::AnswerMessageBox(IDYES);
-    EXPECT_EQ(DeleteCompletedTsks(), 1);
+    EXPECT_EQ(DeleteCompletedTsks(g_TskListState.list), 1);
     EXPECT_FALSE(Stored(done));
     EXPECT_TRUE(Stored(open));
     ASSERT_EQ(g_TskList.Size(), 1);
@@ -180,7 +180,7 @@ TEST_F(TaskViewTest, DeletingWithNoneCompletedStillReloadsAndRefills) {
     // A task that arrived behind the program's back shows after the reload.
     AddTask(NewTask{u"Arrived", kNoDue});
     platform::testing::AnswerMessageBox(IDYES);
-    EXPECT_EQ(DeleteCompletedTsks(), 0);
+    EXPECT_EQ(DeleteCompletedTsks(g_TskListState.list), 0);
     EXPECT_EQ(g_TskList.Size(), 1);
     ASSERT_EQ(g_TskRows.Size(), 1);
     EXPECT_EQ(g_TskRows[0].kind, kRowItem);
