@@ -186,7 +186,7 @@ bool IsOverdue(const TskRecord& task) {
     if (task.hasDue == 0) return false;
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    return TskDueAfterDay(task, now.wYear, now.wMonth, now.wDay);
+    return TskDueBeforeDay(task, now.wYear, now.wMonth, now.wDay);
 }
 
 }  // namespace
