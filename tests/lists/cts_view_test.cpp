@@ -9,12 +9,23 @@
 #include "core/app_settings.h"
 #include "core/cat_record.h"
 #include "core/cts_loading.h"
+#include "frame/frame_state.h"
+#include "frame/load_thread.h"
+#include "frame/menu_bars.h"
 #include "frame/view_id.h"
+#include "frame/view_windows.h"
+#include "lists/cts_list.h"
+#include "lists/letter_tabs.h"
+#include "platform/commctrl.h"
+#include "platform/testing_display.h"
+#include "platform/testing_user.h"
+#include "platform/user.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_order.h"
 #include "lists/cts_recent.h"
 #include "lists/cts_type_ahead.h"
 #include "lists/cts_view.h"
+#include "lists/list_commands.h"
 #include "platform/testing.h"
 #include "resources/quorvia_resources.h"
 
@@ -220,6 +231,47 @@ TEST_F(CtsViewTest, ZeroWithNoLetterDoesNotRefillButKeepsNameMode) {
     OnCtsDigitKey('5', 0);
     EXPECT_EQ(g_CtsTypeAhead.letter, u'J');
     EXPECT_EQ(Rows(), Expect{"X"});
+}
+
+TEST_F(CtsViewTest, ShowFillsTheListOrWaitsForTheContacts) {
+    InitCommonControls();
+    HWND main = CreateWindowExW(0, u"STATIC", u"", WS_POPUP | WS_VISIBLE, 0, 0, 240, 268, nullptr, nullptr, nullptr,
+                                nullptr);
+    g_Frame.mainWnd = main;
+    SetContacts({{1, u"Al", u"Lemon"}, {2, u"Bo", u"Jeno"}});
+    ViewId = kViewMonth;
+    g_LoadState.contactsLoaded = 0;
+    ShowCtsView(false);
+    EXPECT_EQ(PendingViewCmd, 5);
+    EXPECT_EQ(ViewId, kViewMonth);
+    PendingViewCmd = kNoPendingCmd;
+    g_LoadState.contactsLoaded = 1;
+    g_ViewShown[ShownView::Contacts] = 0;
+    ShowCtsView(false);
+    EXPECT_EQ(ViewId, kViewMonth);
+    g_ViewShown[ShownView::Contacts] = 1;
+    ShowCtsView(false);
+    EXPECT_EQ(ViewId, kViewContacts);
+    ASSERT_NE(g_CtsListWnd, nullptr);
+    EXPECT_TRUE(IsWindowVisible(g_CtsListWnd));
+    EXPECT_EQ(SendMessageW(g_CtsListWnd, LVM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_TRUE(CtsSelRowIsItem());
+    // Viewing a contact in the recent mode puts it in front of the shown rows at once.
+    g_Settings.contactSort = kCtsModeRecent;
+    PutCtsViewPairFirst(2);
+    PutCtsViewPairFirst(1);
+    EXPECT_EQ(Rows(), (Expect{"1", "2"}));
+    PutCtsViewPairFirst(-1);
+    EXPECT_EQ(g_CtsViewPairs.Size(), 2);
+    DestroyViewMenuBars();
+    DestroyWindow(main);
+    g_CtsListWnd = nullptr;
+    g_CtsAbcToolbar = nullptr;
+    g_CtsGrid = CtsGridState{};
+    g_ViewWnds = ViewWindows();
+    g_Frame.mainWnd = nullptr;
+    g_LoadState = LoadState();
+    platform::testing::PumpUntilIdle();
 }
 
 }  // namespace
