@@ -48,7 +48,7 @@ void RefillAndSelect() {
         BuildCtsRows(g_CtsRows, CurrentCtsGridGeometry(), g_CtsGrid);
         if (g_CtsGrid.window) InvalidateRect(g_CtsGrid.window, nullptr, FALSE);
     } else if (g_CtsListWnd) {
-        SelectNextListRow(g_CtsListWnd, g_CtsRows);
+        SelectNextListRow(g_CtsListWnd, QueryOnly::kNo, RowRules::kItemLists);
     }
 }
 

@@ -97,7 +97,7 @@ void SelectFirstRow() {
     if (GridMode()) {
         BuildCtsRows(g_CtsRows, CurrentCtsGridGeometry(), g_CtsGrid);
     } else if (g_CtsListWnd) {
-        SelectNextListRow(g_CtsListWnd, g_CtsRows);
+        SelectNextListRow(g_CtsListWnd, QueryOnly::kNo, RowRules::kItemLists);
     }
 }
 
@@ -166,7 +166,7 @@ void FillCtsByCompany() {
         AddRow(kRowItem, contact.oid);
     }
     AddNothingRowWhenEmpty();
-    OutlineBuildRows(g_CtsRows);
+    OutlineStartCollapsed(g_CtsRows, OutlineMode::kItemLists);
 }
 
 void FillCtsByCategory() {
@@ -177,7 +177,7 @@ void FillCtsByCategory() {
     }
     AddGroup(LoadResString(IDS_NO_CATEGORY), [](const CtsRecord& c) { return c.categories.IsEmpty(); });
     AddNothingRowWhenEmpty();
-    OutlineBuildRows(g_CtsRows);
+    OutlineStartCollapsed(g_CtsRows, OutlineMode::kItemLists);
 }
 
 void FillCtsRecent() {
@@ -203,6 +203,8 @@ void ReFillCtsView(UINT command) {
 }
 
 void ShowContactsView() { ShowCtsView(false); }
+
+void SelectCurCts() { FetchSelContactQuiet(); }
 
 bool CtsSelRowIsItem() {
     if (GridMode()) {
@@ -232,7 +234,7 @@ void ShowCtsView(bool reselect) {
         if (reselect) CtsListSelById(g_CurItem.oid);
         if (g_CtsGrid.window) PlaceViewWnd(g_CtsGrid.window, kPlacePlain);
     } else {
-        if (reselect) OutlineSelectById(g_CtsListWnd, g_CtsRows, g_CurItem.oid, true);
+        if (reselect) OutlineSelectById(g_CtsListWnd, g_CtsRows, g_CurItem.oid, ScrollTo::kYes, OutlineMode::kItemLists);
         if (g_CtsListWnd) PlaceViewWnd(g_CtsListWnd, kPlaceList);
     }
     SizeCtsListWnd(GridMode() ? g_CtsGrid.window : g_CtsListWnd);

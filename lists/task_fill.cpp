@@ -181,7 +181,7 @@ bool FillTskRows() {
             return true;
         }
         mode.fill();
-        if (mode.grouped) OutlineBuildRows(g_TskRows);
+        if (mode.grouped) OutlineStartCollapsed(g_TskRows, OutlineMode::kItemLists);
         return true;
     }
     return false;

@@ -337,7 +337,7 @@ void GetTskListMetrics(MEASUREITEMSTRUCT& measure) { measure.itemHeight = static
 
 void TskListTapTest(int x, int y) {
     HWND list = g_TskListState.list;
-    if (!list || OutlineActivateSel(list, g_TskRows)) return;
+    if (!list || OutlineSelCanToggle(list, g_TskRows, OutlineMode::kItemLists)) return;
     const int selected = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     if (selected < 0) return;
     RECT bounds{};

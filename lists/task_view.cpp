@@ -76,14 +76,14 @@ void AskForTasksWhileLoading() {
 void SelectOnReturn() {
     HWND list = g_TskListState.list;
     if (g_Settings.followTask != 0) {
-        OutlineSelectById(list, g_TskRows, g_CurItem.oid, true);
+        OutlineSelectById(list, g_TskRows, g_CurItem.oid, ScrollTo::kYes, OutlineMode::kItemLists);
         ResetTskListCache();
         return;
     }
     if (g_TskListState.rememberedOid == -1 || g_TskListState.rememberedValid == 0) {
         g_TskListState.rememberedOid = g_CurItem.oid;
     }
-    OutlineSelectById(list, g_TskRows, g_TskListState.rememberedOid, true);
+    OutlineSelectById(list, g_TskRows, g_TskListState.rememberedOid, ScrollTo::kYes, OutlineMode::kItemLists);
 }
 
 }  // namespace
@@ -141,7 +141,7 @@ void FillTskList(bool reselect) {
     FillTskRows();
     OutlineFillList(g_TskListState.list, g_TskRows);
     if (!reselect) return;
-    SelectNextListRow(g_TskListState.list, g_TskRows);
+    SelectNextListRow(g_TskListState.list, QueryOnly::kNo, RowRules::kItemLists);
     ResetTskListCache();
 }
 
@@ -184,7 +184,9 @@ void SyncTskSelection() {
         ShowTskPreview();
         return;
     }
-    if (OutlineActivateSel(g_TskListState.list, g_TskRows)) OutlineToggleSel(g_TskListState.list, g_TskRows);
+    if (OutlineSelCanToggle(g_TskListState.list, g_TskRows, OutlineMode::kItemLists)) {
+        OutlineToggleSel(g_TskListState.list, g_TskRows, OutlineMode::kItemLists, -1);
+    }
 }
 
 void ResetTskListCache() {
@@ -194,6 +196,8 @@ void ResetTskListCache() {
     if (!g_ViewWnds.agendaView) CreateAgendaViewWnd(g_Frame.mainWnd);
     RedrawMainNow();
 }
+
+void FillTskList(LONG, LONG fillArg) { FillTskList(fillArg != 0); }
 
 void ShowTasksView() { ShowTskView(false); }
 

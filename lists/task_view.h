@@ -30,6 +30,9 @@ extern ListRowArray g_TskRows;
 void ShowTskView(bool reselect);
 // Refills the rows and the list for "TASKSORT"; with reselect the first item row is selected.
 void FillTskList(bool reselect);
+// The toolkit's refresh after an item changed: the rows and list refilled, the first item row
+// selected when fillArg is set.
+void FillTskList(LONG viewCode, LONG fillArg);
 void FillTskFlat();
 void FillTskByPriority();
 void FillTskByCategory();

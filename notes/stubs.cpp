@@ -33,3 +33,6 @@ void RenameNoteFile() {}
 void NewNotesFolder() {}
 void MailNoteFile() {}
 int NotesSelRowImage() { return -1; }
+
+// The notes list's Enter, until the notes list is built.
+void OpenSelNotesRow() {}

@@ -72,3 +72,8 @@ void PrjAddCmd() {}
 void CatToPrjCmd() {}
 void ConvertPrjCmd() {}
 void NewNoteInPrj() {}
+
+// ---- The project tree's actions the toolkit calls, until the tree is built: nothing is taken.
+int PrjTreeTapHold(HWND, POINT) { return 0; }
+void PrjTreeDrop(HTREEITEM, HTREEITEM) {}
+bool IsFolderNode(HTREEITEM) { return false; }

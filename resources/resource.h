@@ -475,3 +475,8 @@
 #define IDD_CALL_HISTORY 7288
 #define IDC_CALL_LIST 3220
 #define IDM_DONE_BAR 22017
+
+// ---- The item menus of a tap-and-hold (appointment, task, contact) ----
+#define IDM_APPT_ITEM_MENU 22112
+#define IDM_TASK_ITEM_MENU 22113
+#define IDM_CONTACT_ITEM_MENU 22114
