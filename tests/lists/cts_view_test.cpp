@@ -31,7 +31,7 @@
 
 namespace {
 
-struct ContactSpec {
+struct ContactSeed {
     LONG oid;
     const char16_t* first;
     const char16_t* last;
@@ -95,16 +95,16 @@ protected:
         g_CtsViewState = CtsViewState();
     }
     // Loaded in the given order, as the loader leaves them sorted.
-    static void SetContacts(const std::vector<ContactSpec>& specs) {
+    static void SetContacts(const std::vector<ContactSeed>& seeds) {
         g_CtsList.RemoveAll();
-        for (const ContactSpec& spec : specs) {
+        for (const ContactSeed& seed : seeds) {
             CtsRecord record;
-            record.oid = spec.oid;
-            record.firstName = spec.first;
-            record.lastName = spec.last;
-            record.company = spec.company;
+            record.oid = seed.oid;
+            record.firstName = seed.first;
+            record.lastName = seed.last;
+            record.company = seed.company;
             record.fileAs = record.lastName + u", " + record.firstName;
-            for (const std::u16string& name : spec.categories) record.categories.Append(name);
+            for (const std::u16string& name : seed.categories) record.categories.Append(name);
             g_CtsList.Append(record);
         }
         RebuildCtsSearchLists();
@@ -148,9 +148,9 @@ TEST_F(CtsViewTest, CategoryGroupsFollowHideEmptyAndPhoto) {
 }
 
 TEST_F(CtsViewTest, RecentlyViewedListKeepsTwelveMostRecentFirst) {
-    std::vector<ContactSpec> specs;
-    for (LONG oid = 1; oid <= 14; ++oid) specs.push_back({oid, u"A", u"B"});
-    SetContacts(specs);
+    std::vector<ContactSeed> seeds;
+    for (LONG oid = 1; oid <= 14; ++oid) seeds.push_back({oid, u"A", u"B"});
+    SetContacts(seeds);
     EXPECT_EQ(Fill(kCtsModeRecent), Expect{"N"});
     EXPECT_EQ(g_CtsViewState.recentEmpty, 1);
     for (LONG oid = 1; oid <= 14; ++oid) PutCtsViewPairFirst(oid);

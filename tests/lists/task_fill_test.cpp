@@ -14,7 +14,7 @@
 
 namespace {
 
-struct TaskSpec {
+struct TaskSeed {
     LONG oid;
     LONG importance = 1;
     LONG sensitivity = 0;
@@ -69,16 +69,16 @@ protected:
         g_TskRows.RemoveAll();
         g_CatList.RemoveAll();
     }
-    static void SetTasks(const std::vector<TaskSpec>& specs) {
+    static void SetTasks(const std::vector<TaskSeed>& seeds) {
         g_TskList.RemoveAll();
-        for (const TaskSpec& spec : specs) {
+        for (const TaskSeed& seed : seeds) {
             TskRecord task;
-            task.oid = spec.oid;
-            task.importance = spec.importance;
-            task.sensitivity = spec.sensitivity;
-            task.complete = spec.complete;
-            task.prefixLetter = spec.letter;
-            for (const std::u16string& name : spec.categories) task.categories.Append(name);
+            task.oid = seed.oid;
+            task.importance = seed.importance;
+            task.sensitivity = seed.sensitivity;
+            task.complete = seed.complete;
+            task.prefixLetter = seed.letter;
+            for (const std::u16string& name : seed.categories) task.categories.Append(name);
             g_TskList.Append(task);
         }
     }
@@ -105,7 +105,7 @@ TEST_F(TaskFillTest, GroupsOfEachModeFromASortedArray) {
         const char* name;
         LONG sort;
         LONG ascending;
-        std::vector<TaskSpec> tasks;
+        std::vector<TaskSeed> tasks;
         Expect rows;
     };
     const Case cases[] = {
