@@ -33,6 +33,15 @@ INT_PTR ChooseItemDlg(HWND, LONG) { return kDlgCancel; }
 // The Associated Items dialog, until it is built: it cannot be shown.
 #include "projects/assoc_items.h"
 INT_PTR ShowAssocItemsDlg(HWND, LONG, LONG) { return -1; }
+// ---- Stand-ins for the item link table until it is built: no links to remove.
+#include "projects/item_links.h"
+
+int RemoveItemLinks(LONG) { return 0; }
+void SaveLinkInfoFile() {}
+// ---- Stand-in for the Links dialog until it is built.
+#include "projects/links_dlg.h"
+
+void ShowLinksDlg(HWND) {}
 
 // No project tree yet: no project paths.
 RecordArray<std::u16string>& ProjectPathList() {

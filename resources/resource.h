@@ -523,3 +523,31 @@
 #define IDC_YEAR_LIST 1028
 #define IDC_YEAR_SPIN 1030
 #define IDB_MONTH_PICKER 209
+
+// ---- The task and contact lists: group captions, the sort, filter, contact text and call
+// history dialogs ----
+#define IDS_NORMAL_PRIORITY 325
+#define IDS_ADV_PRIORITY 186
+#define IDS_SORT_CATEGORY 683
+#define IDS_SORT_TASKS 834
+#define IDS_SORT_LEVEL1 835
+#define IDS_SORT_LEVEL2 836
+#define IDS_SORT_NAME 837
+#define IDS_SORT_PRIORITY 838
+#define IDS_SORT_SENSITIVITY 839
+#define IDS_SORT_COMPLETED 840
+#define IDS_SORT_DUE_DATE 841
+#define IDS_SORT_ASCENDING 842
+#define IDS_SORT_LEVEL3 843
+#define IDD_CAT_FILTER 119
+#define IDC_FILTER_ON 1041
+#define IDC_FILTER_LIST 1001
+#define IDD_SELECT_SORT 140
+#define IDC_SORT_LIST 1071
+#define IDD_CONTACT_TEXT 7257
+#define IDC_CONTACT_TEXT_LIST 1128
+
+#define IDS_CALL_HISTORY 413
+#define IDD_CALL_HISTORY 7288
+#define IDC_CALL_LIST 3220
+#define IDM_DONE_BAR 22017
