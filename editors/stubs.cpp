@@ -14,3 +14,10 @@ void NewTskEditor(int) {}
 // No templates yet: the load thread finds none.
 void LoadTextTemplates() {}
 void LoadTemplates() {}
+
+// No list pickers yet: nothing is chosen.
+#include "editors/text_pick.h"
+
+int g_StrListPickResult = -1;
+INT_PTR SelectTextDlg(HWND, int) { return 0; }
+bool StrListPickDlg(HWND, const StrArray&, const std::u16string&) { return false; }

@@ -33,3 +33,9 @@ INT_PTR ChooseItemDlg(HWND, LONG) { return kDlgCancel; }
 // The Associated Items dialog, until it is built: it cannot be shown.
 #include "projects/assoc_items.h"
 INT_PTR ShowAssocItemsDlg(HWND, LONG, LONG) { return -1; }
+
+// No project commands yet: nothing sets the new-item mark, and file links go nowhere.
+#include "projects/prj_commands.h"
+
+LONG NewItemInPrj = 0;
+void AddFileLinkToPrj(const std::u16string&) {}
