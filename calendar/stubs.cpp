@@ -33,3 +33,40 @@ void DateNextDay() {}
 void DatePrevDay() {}
 // No contact preview card until the previews are built.
 void ShowCtsPreview(LONG) {}
+
+// What the main window paints, keys and commands in the calendar views.
+#include "calendar/cal_views.h"
+void PaintMonthView(HDC) {}
+void PaintYearView(HDC) {}
+void DrawTskPreviewPane(HDC, int) {}
+int JumpToTodayOnKey(UINT) { return 0; }
+void ScrollDayPaneOnKey(UINT) {}
+void DateStepFwd(LONG&, LONG&, LONG&, int) {}
+void DateStepBack(LONG&, LONG&, LONG&, int) {}
+void DateNextWeek(LONG&, LONG&, LONG&, int) {}
+void DatePrevWeek(LONG&, LONG&, LONG&, int) {}
+void ShowSelDayView() {}
+void WeekViewNextWeek() {}
+void WeekViewPrevWeek() {}
+void WeekViewNextDay() {}
+void WeekViewPrevDay() {}
+void YearViewNextMonth() {}
+void YearViewPrevMonth() {}
+void YearViewNextRow() {}
+void YearViewPrevRow() {}
+void YearViewPickDate() {}
+void GoBackFromPreviewB() {}
+void GoBackFromPreviewC() {}
+void GoToMonCmd() {}
+void GoToTueCmd() {}
+void GoToWedCmd() {}
+void GoToThuCmd() {}
+void GoToFriCmd() {}
+void GoToSatCmd() {}
+void GoToSunCmd() {}
+void TodaySchedCmd() {}
+void PrevWeekCmd() {}
+void NextWeekCmd() {}
+void GoToDateCmd() {}
+void SetWeekStartToSelDate() {}
+void RefreshCurView() {}

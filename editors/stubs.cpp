@@ -1,7 +1,6 @@
 // Stand-ins for the item editors until they are built.
 #include "editors/appt_list_fields.h"
 #include "editors/new_item.h"
-#include "frame/side_files.h"
 
 ApptListFields& ApptListEditFields() {
     static ApptListFields fields;
@@ -11,13 +10,19 @@ ApptListFields& ApptListEditFields() {
 void NewApptEditor() {}
 void NewTskEditor(int) {}
 
-// No templates yet: the load thread finds none.
-void LoadTextTemplates() {}
-void LoadTemplates() {}
-
-// No list pickers yet: nothing is chosen.
-#include "editors/text_pick.h"
-
-int g_StrListPickResult = -1;
-INT_PTR SelectTextDlg(HWND, int) { return 0; }
-bool StrListPickDlg(HWND, const StrArray&, const std::u16string&) { return false; }
+// The editors as the main window's commands open them.
+#include "editors/item_commands.h"
+void NewTskFormDlg(int) {}
+void NewApptDlg() {}
+void EditTskFormDlg() {}
+void EditSelApptDlg() {}
+void EditContactCmd() {}
+void NewContactCmd() {}
+void DeleteTskCmd() {}
+void DeleteCtsCmd() {}
+void DeleteCurrentAppt() {}
+void CopyTskCmd() {}
+void CopyCurrentAppt() {}
+void ApptCleanupDlg() {}
+void NewApptFromTemplateDlg() {}
+void NewTskFromTemplateDlg(int) {}

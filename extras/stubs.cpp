@@ -22,3 +22,13 @@ HBITMAP GetBackPicture() { return nullptr; }
 #include "extras/weather_badge.h"
 bool WeatherBadgeOn() { return false; }
 void DrawWeatherBadge(HDC, int, int) {}
+
+// The accessory features as the main window's commands, keys and painting reach them.
+#include "extras/extra_commands.h"
+void ShowSearchDlg() {}
+void ShowSavedViews() {}
+void SaveViewCmd() {}
+void SetupSpinnerDlg() {}
+void PaintSpinnerStrip(HDC) {}
+void PaintSpinnerPage(HDC) {}
+void SpinnerKeyDown(UINT) {}

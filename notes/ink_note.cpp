@@ -6,7 +6,7 @@
 
 #include "core/res_string.h"
 #include "core/text_util.h"
-#include "editors/text_pick.h"
+#include "editors/text_pick_dlg.h"
 #include "frame/frame_state.h"
 #include "notes/notes_view.h"
 #include "platform/dialogs.h"
@@ -250,9 +250,9 @@ void NewInkNote(bool askTemplate) {
         ReadInkFile(g_Frame.noteFilePath, buffer);
     } else if (askTemplate &&
                StrListPickDlg(g_Frame.mainWnd, g_NoteTemplates.names, LoadResString(IDS_SELECT_TEMPLATE)) &&
-               g_StrListPickResult > 0 && g_StrListPickResult < g_NoteTemplates.names.Size()) {
-        g_NoteTemplates.chosen = g_StrListPickResult;
-        ReadInkFile(TemplateInkPath(g_NoteTemplates.names[g_StrListPickResult]), buffer);
+               g_PickIndex > 0 && g_PickIndex < g_NoteTemplates.names.Size()) {
+        g_NoteTemplates.chosen = static_cast<int>(g_PickIndex);
+        ReadInkFile(TemplateInkPath(g_NoteTemplates.names[g_NoteTemplates.chosen]), buffer);
     }
     EditInkBuffer(buffer);
 }

@@ -54,7 +54,7 @@ void FocusList() {
 
 }  // namespace
 
-void NewNoteFile(NoteKind kind, AskTemplate askTemplate) {
+void NewNoteFile(int text, int askTemplate) {
     const std::u16string answer = AskName(IDS_NEW_NOTE, IDS_ENTER_FILE_NAME, u"");
     if (answer.empty()) {
         NewItemInPrj = 0;
@@ -67,9 +67,9 @@ void NewNoteFile(NoteKind kind, AskTemplate askTemplate) {
     }
     std::u16string& path = g_Frame.noteFilePath;
     path = NotesChildPath(g_Settings.curNoteDir, name);
-    if (path.find(u'.') == std::u16string::npos) path += kind == NoteKind::kText ? kTextNoteExtension : kInkNoteExtension;
-    if (kind == NoteKind::kText) ShowNoteEditDlg();
-    else NewInkNote(askTemplate == AskTemplate::kYes);
+    if (path.find(u'.') == std::u16string::npos) path += text ? kTextNoteExtension : kInkNoteExtension;
+    if (text) ShowNoteEditDlg();
+    else NewInkNote(askTemplate != 0);
     if (NewItemInPrj) {
         if (FileExists(path)) AddFileLinkToPrj(path);
         NewItemInPrj = 0;
@@ -121,6 +121,15 @@ void DeleteNoteFile() {
     g_Frame.noteFilePath.clear();
     RefreshNotesList();
     FocusList();
+}
+
+int NotesSelRowImage() {
+    HWND list = NotesList();
+    if (!list) return -1;
+    const int selected = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    std::u16string text;
+    int image = -1;
+    return selected >= 0 && GetNotesRow(list, selected, text, image) ? image : -1;
 }
 
 std::u16string MailNoteParameters(const std::u16string& path) {

@@ -1,19 +1,20 @@
-// The notes view's commands on the current folder: a new note or folder, and renaming, deleting
-// and mailing the selected note.
+// The notes view's commands on the current folder as the main window's menus reach them: a new
+// note or folder, and opening, renaming, deleting and mailing the selected note.
 #pragma once
 
 #include <string>
 
 #include "platform/types.h"
 
-enum class NoteKind : int { kText = 0, kInk = 1 };
-enum class AskTemplate : int { kNo = 0, kYes = 1 };
-
-void NewNoteFile(NoteKind kind, AskTemplate askTemplate);
-void NewNotesFolder();
-void RenameNoteFile();
+// text: 1 a text note, 0 an ink note; askTemplate: 1 lets an ink note start from a template.
+void NewNoteFile(int text, int askTemplate);
+void OpenSelNoteFile();
 void DeleteNoteFile();
+void RenameNoteFile();
+void NewNotesFolder();
 void MailNoteFile();
+// The image index of the notes list's selected row, -1 when no row is selected; 4 is a note file.
+int NotesSelRowImage();
 
 // The parameters the mail program gets for a note.
 std::u16string MailNoteParameters(const std::u16string& path);

@@ -8,7 +8,7 @@
 #include "core/res_string.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
-#include "editors/text_pick.h"
+#include "editors/text_pick_dlg.h"
 #include "frame/frame_state.h"
 #include "notes/note_text_file.h"
 #include "platform/controls.h"
@@ -37,6 +37,8 @@ constexpr const WCHAR* kMaxTextText = u"Maximum Text Allowed.";
 constexpr const WCHAR* kNoTextFoundText = u"No Text Found.";
 constexpr const WCHAR* kNotSavedText = u"Unable to Save Note File.";
 constexpr int kPlainFilePicker = 0;
+// The picker's mode that inserts a text template into the focused field.
+constexpr int kInsertTextMode = 0;
 // Posted at opening: the dialog manager selects the whole text when it first focuses the edit, so
 // the caret is put in its place once the dialog is up.
 constexpr UINT kMsgPlaceCaret = WM_APP + 1;
@@ -179,7 +181,7 @@ BOOL OnNoteEditCommand(HWND dialog, UINT command, UINT code) {
     case IDM_NOTE_FIND: FindNoteTextPrompt(dialog); return TRUE;
     case IDM_NOTE_FIND_NEXT: FindNoteTextNext(dialog); return TRUE;
     case IDM_NOTE_CONTACT_TEXT: InsertPickedText(dialog); return TRUE;
-    case IDM_NOTE_TEXT_TEMPLATE: SelectTextDlg(dialog, 1); return TRUE;
+    case IDM_NOTE_TEXT_TEMPLATE: SelectTextDlg(dialog, kInsertTextMode); return TRUE;
     case IDM_NOTE_DATE_STAMP: InsertDateTimeStamp(dialog); return TRUE;
     case IDM_NOTE_TO_START: CaretToStart(edit); return TRUE;
     case IDM_NOTE_TO_END: CaretToEnd(edit); return TRUE;

@@ -14,7 +14,6 @@
 #include "frame/view_id.h"
 #include "frame/view_windows.h"
 #include "notes/ink_note.h"
-#include "notes/note_commands.h"
 #include "notes/note_editor.h"
 #include "notes/note_list.h"
 #include "notes/notes_state.h"
@@ -66,12 +65,19 @@ void SelectRow(HWND list, int index) {
     SendMessageW(list, LVM_SETSELECTIONMARK, 0, index);
 }
 
+// The Enter key and a tap on a row open it; the list has selected the tapped row by then.
 LRESULT CALLBACK NotesListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYDOWN && wParam == VK_RETURN) {
         OpenSelNotesRow();
         return 0;
     }
-    return CallPrevWndProc(window, message, wParam, lParam);
+    const LRESULT result = CallPrevWndProc(window, message, wParam, lParam);
+    if (message == WM_LBUTTONUP) {
+        LVHITTESTINFO hit{};
+        hit.pt = {static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+        if (SendMessageW(window, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) >= 0) OpenSelNotesRow();
+    }
+    return result;
 }
 
 void ShowListError(HWND parent, const WCHAR* text) { MessageBoxW(parent, text, nullptr, MB_ICONEXCLAMATION); }
@@ -201,16 +207,4 @@ void OpenSelNoteFile() {
 void OpenNoteByExt() {
     if (IsInkNotePath(OpenNotePath())) OpenInkNote();
     else ShowNoteEditDlg();
-}
-
-bool NotesViewCommand(UINT command) {
-    switch (command) {
-    case IDM_NEW_ITEM: NewNoteFile(NoteKind::kInk, AskTemplate::kYes); return true;
-    case IDM_EDIT_ITEM: OpenSelNoteFile(); return true;
-    case IDM_CREATE_DIRECTORY: NewNotesFolder(); return true;
-    case IDM_RENAME: RenameNoteFile(); return true;
-    case IDM_DELETE_ITEM: DeleteNoteFile(); return true;
-    case IDM_EMAIL_NOTE: MailNoteFile(); return true;
-    default: return false;
-    }
 }

@@ -16,7 +16,5 @@ void OpenSelNotesRow();
 void OpenSelNoteFile();
 // The ink editor for ".pwi" paths, the text editor for everything else.
 void OpenNoteByExt();
-// Runs a command of the view's menu; false when it is not one of the view's.
-bool NotesViewCommand(UINT command);
 // Drops the list and forgets the view's state, as when the main window closes.
 void DestroyNotesList();

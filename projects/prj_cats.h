@@ -12,3 +12,10 @@ bool IsPrjCat(std::u16string_view name);
 bool HasPrjCat(const StrArray& categories);
 // True when the link list holds a link owned by the item.
 bool ItemHasLinks(LONG oid);
+
+#include <string>
+
+#include "core/record_array.h"
+
+// The strings of all project paths, built by the project tree.
+RecordArray<std::u16string>& ProjectPathList();

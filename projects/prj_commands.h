@@ -1,7 +1,29 @@
-// The project commands as the new-item code of other views sees them: the mark that a new item
-// goes into the project selected in the tree, and the file link that puts a new note there.
+// The project tree's commands and the links dialog as the main window's menus reach them.
 #pragma once
 
+void ShowLinksDlg();
+void LoadMonthCmd();
+void ViewPrjItem();
+void MoveToPrjCmd();
+void RemoveFromPrjCmd();
+void DeletePrjItemCmd();
+void RefreshPrjTskNode();
+void NewCtsInPrj();
+void NewTskInPrj();
+void NewApptInPrj();
+void AddLinkCmd();
+void AddHyperlinkCmd();
+void RemovePrjCmd();
+void NewPrjCmd();
+void AddExistingCtsToPrj();
+void AddExistingTskToPrj();
+void AddExistingApptToPrj();
+void PrjAddCmd();
+void CatToPrjCmd();
+void ConvertPrjCmd();
+void NewNoteInPrj();
+
+// ---- The new-item mark as the new-note code reads it (added for the notes) ----
 #include <string>
 
 #include "platform/types.h"

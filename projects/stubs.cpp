@@ -34,8 +34,36 @@ INT_PTR ChooseItemDlg(HWND, LONG) { return kDlgCancel; }
 #include "projects/assoc_items.h"
 INT_PTR ShowAssocItemsDlg(HWND, LONG, LONG) { return -1; }
 
-// No project commands yet: nothing sets the new-item mark, and file links go nowhere.
-#include "projects/prj_commands.h"
+// No project tree yet: no project paths.
+RecordArray<std::u16string>& ProjectPathList() {
+    static RecordArray<std::u16string> paths;
+    return paths;
+}
 
+// The project tree commands of the main window's menus.
+#include "projects/prj_commands.h"
+void ShowLinksDlg() {}
+void LoadMonthCmd() {}
+void ViewPrjItem() {}
+void MoveToPrjCmd() {}
+void RemoveFromPrjCmd() {}
+void DeletePrjItemCmd() {}
+void RefreshPrjTskNode() {}
+void NewCtsInPrj() {}
+void NewTskInPrj() {}
+void NewApptInPrj() {}
+void AddLinkCmd() {}
+void AddHyperlinkCmd() {}
+void RemovePrjCmd() {}
+void NewPrjCmd() {}
+void AddExistingCtsToPrj() {}
+void AddExistingTskToPrj() {}
+void AddExistingApptToPrj() {}
+void PrjAddCmd() {}
+void CatToPrjCmd() {}
+void ConvertPrjCmd() {}
+void NewNoteInPrj() {}
+
+// No project commands yet: nothing sets the new-item mark, and file links go nowhere.
 LONG NewItemInPrj = 0;
 void AddFileLinkToPrj(const std::u16string&) {}

@@ -64,9 +64,22 @@ void RememberPreviewOrigin(LONG outside) {
 }
 LONG GetPreviewOrigin() { return g_PreviewOriginCode; }
 
+// The main-window routines of the toolkit that the frame calls.
+#include "ui/view_commands.h"
+void DrawViewBkgnd(HDC) {}
+void GoToDateForView() {}
+void TodayForView() {}
+void PickItemCustomIcon(HWND, LONG) {}
 // ---- The file picker (declared in ui/file_picker.h), until it is built: nothing is chosen.
 #include "ui/file_picker.h"
 
 std::u16string g_FilePickerPath;
 
 INT_PTR ShowFilePickerDlg(HWND, int) { return kPromptCancelled; }
+
+// Until the toolkit builds them: the dialog keeps its template's layout on turning, and the item
+// lists keep their template's size and the list view's own keys.
+#include "ui/dlg_services.h"
+int RelayoutDlgForOrientation(HWND, UINT) { return 1; }
+void FitDlgList(HWND, int, int) {}
+void SubclassItemList(HWND, int) {}

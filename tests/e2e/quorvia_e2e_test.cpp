@@ -72,6 +72,26 @@ TEST_F(Program, StartsShowsItsMainWindowAndClosesCleanly) {
     EXPECT_EQ(wallet.Open(HKEY_CLASSES_ROOT, u".zqw"), ERROR_SUCCESS);
 }
 
+TEST_F(Program, DigitKeysSwitchViewsAndTheLastOneIsRemembered) {
+    WriteSetting(u"STARTON30", kStartLastView);
+    const fs::path week = OutputDir() / "week_view.png";
+    const fs::path month = OutputDir() / "month_view.png";
+    fs::remove(week);
+    fs::remove(month);
+    const fs::path script = device_.Root() / "views.script";
+    // '5' the week view, '4' back to the month view, '5' the week view again, then close.
+    std::ofstream(script) << "wait 3000\nkey 5\nwait 100\nshot " << week.string() << "\nkey 4\nwait 100\nshot "
+                          << month.string() << "\nkey 5\nwait 100\nquit\n";
+    const fs::path log = device_.Root() / "views.log";
+
+    const int status = RunProgram(device_.Root(), "QUORVIA_SCRIPT='" + script.string() + "'", "", log);
+    EXPECT_EQ(status, 0) << ReadAll(log);
+    EXPECT_TRUE(fs::exists(week));
+    EXPECT_TRUE(fs::exists(month));
+    // The program closed in the week view: the next start opens it.
+    EXPECT_EQ(ReadSetting(u"LASTFORSTART"), kStartWeek);
+}
+
 TEST_F(Program, ExitInTheMenuClosesTheProgram) {
     WriteSetting(u"STARTON30", kStartLastView);
     const fs::path never = device_.Root() / "still_open.png";

@@ -119,7 +119,7 @@ TEST_F(InkNote, NewInkNoteUnderAnExistingNameOpensIt) {
         shown = ControlData();
         SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
     });
-    NewNoteFile(NoteKind::kInk, AskTemplate::kNo);
+    NewNoteFile(0, 0);
     EXPECT_EQ(AsString(shown), saved);
     EXPECT_EQ(device_.ReadFile(kInkPath), saved);
 }

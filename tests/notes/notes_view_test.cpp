@@ -95,7 +95,7 @@ TEST_F(NotesView, NewTextNoteGetsItsExtensionAndIsSavedByTheEditor) {
             ReplaceEditText(dialog, u"milk");
             SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
         });
-        NewNoteFile(NoteKind::kText, AskTemplate::kNo);
+        NewNoteFile(1, 0);
         EXPECT_EQ(g_Frame.noteFilePath, c.path);
         EXPECT_EQ(device_.ReadFile(c.path), "milk");
     }
@@ -106,7 +106,7 @@ TEST_F(NotesView, NewTextNoteGetsItsExtensionAndIsSavedByTheEditor) {
 TEST_F(NotesView, NoteNameWithQuestionMarkIsRefused) {
     ShowNotesView();
     testsupport::AnswerPrompt(kPromptAccepted, u"what?");
-    NewNoteFile(NoteKind::kText, AskTemplate::kNo);
+    NewNoteFile(1, 0);
     EXPECT_EQ(CountBoxes(LoadResString(IDS_NO_QUESTION_MARK)), 1);
     EXPECT_EQ(platform::testing::DialogsShown().size(), 1u);  // the prompt only, no editor
 }

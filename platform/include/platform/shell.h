@@ -118,6 +118,10 @@ BOOL SHSetNavBarText(HWND window, LPCWSTR text);
 // takes it as a backspace; elsewhere it closes the window's dialog as Cancel would.
 void SHSendBackToFocusWindow(UINT message, WPARAM wParam, LPARAM lParam);
 
+// The Back key's default handling for a program that overrode it: the device returns to the previous
+// program, so no window of this program stays in front.
+void SHNavigateBack();
+
 // The input panel hook every dialog procedure calls first: no input panel on this device.
 BOOL SHInputDialog(HWND dialog, UINT message, WPARAM wParam);
 
