@@ -39,8 +39,8 @@ constexpr const WCHAR* kNotSavedText = u"Unable to Save Note File.";
 constexpr int kPlainFilePicker = 0;
 // The picker's mode that inserts a text template into the focused field.
 constexpr int kInsertTextMode = 0;
-// Posted at opening: the dialog manager selects the whole text when it first focuses the edit, so
-// the caret is put in its place once the dialog is up.
+// Posted at opening: the dialog manager selects the whole text when it first focuses the edit, and
+// the title bar shows the window in front, so caret and title are set again once the dialog is up.
 constexpr UINT kMsgPlaceCaret = WM_APP + 1;
 
 HWND Edit(HWND dialog) { return GetDlgItem(dialog, IDC_NOTE_EDIT); }
@@ -63,6 +63,12 @@ void CaretToEnd(HWND edit) {
     SendMessageW(edit, EM_SCROLLCARET, 0, 0);
 }
 
+void SetNoteEditTitle(HWND dialog) {
+    const std::u16string title =
+        g_NoteEdit.noteMode ? GetNoteTitle(g_Frame.noteFilePath) : LoadResString(IDS_EDIT_NOTE, u"Edit Note");
+    SetTitleText(dialog, title.c_str());
+}
+
 // Note mode starts at the start; field mode by the caret-at-end flag.
 void PlaceOpeningCaret(HWND dialog) {
     HWND edit = Edit(dialog);
@@ -76,10 +82,7 @@ BOOL OnInitNoteEdit(HWND dialog) {
         return TRUE;
     }
     g_NoteCaret.markMode = 0;
-    const std::u16string title =
-        g_NoteEdit.noteMode ? GetNoteTitle(g_Frame.noteFilePath) : LoadResString(IDS_EDIT_NOTE, u"Edit Note");
-    SetWindowTextW(dialog, title.c_str());
-    SetTitleText(dialog, title.c_str());
+    SetNoteEditTitle(dialog);
     HWND edit = Edit(dialog);
     RECT view{};
     GetViewClientRect(dialog, view);
@@ -280,7 +283,10 @@ INT_PTR CALLBACK NoteEditDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_HOTKEY:
         if (IsBackHotKey(message, lParam)) SHSendBackToFocusWindow(message, wParam, lParam);
         return TRUE;
-    case kMsgPlaceCaret: PlaceOpeningCaret(dialog); return TRUE;
+    case kMsgPlaceCaret:
+        SetNoteEditTitle(dialog);
+        PlaceOpeningCaret(dialog);
+        return TRUE;
     case kMsgEndDialog: EndDialog(dialog, kDlgCancel); return TRUE;
     }
     return FALSE;
