@@ -135,7 +135,22 @@ void OnSearchEnd(HWND dialog, INT_PTR result) {
     EndDialog(dialog, result);
 }
 
-BOOL OnSearchCommand(HWND dialog, UINT command) {
+// A text picked from the history becomes the text to search for.
+void TakeHistoryText(HWND dialog) {
+    HWND history = GetDlgItem(dialog, IDC_SEARCH_HISTORY);
+    const LRESULT index = SendMessageW(history, CB_GETCURSEL, 0, 0);
+    if (index < 0) return;
+    WCHAR text[kSearchTextChars] = {};
+    if (SendMessageW(history, CB_GETLBTEXTLEN, index, 0) >= kSearchTextChars) return;
+    SendMessageW(history, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+    SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, text);
+}
+
+BOOL OnSearchCommand(HWND dialog, UINT command, UINT code) {
+    if (command == IDC_SEARCH_HISTORY) {
+        if (code == CBN_SELCHANGE) TakeHistoryText(dialog);
+        return TRUE;
+    }
     switch (command) {
     case IDC_SEARCH_GO: RunSearch(dialog); return TRUE;
     case IDM_NEXT_VIEW:  // the "View" soft key
@@ -219,9 +234,10 @@ void LayoutSearchDlg(HWND dialog) {
     const int button = big ? kButtonWidthBig : kButtonWidth;
     const int buttonLeft = client.right - kEdge - button;
     MoveWindow(GetDlgItem(dialog, IDC_SEARCH_GO), buttonLeft, kTop, button, row, TRUE);
-    MoveWindow(GetDlgItem(dialog, IDC_SEARCH_TEXT), kEdge, kTop, buttonLeft - kGapBeforeButton - kEdge, row + kDropDepth,
-               TRUE);
-    const int listTop = kTop + row + kListGap;
+    MoveWindow(GetDlgItem(dialog, IDC_SEARCH_TEXT), kEdge, kTop, buttonLeft - kGapBeforeButton - kEdge, row, TRUE);
+    const int historyTop = kTop + row + kListGap;
+    MoveWindow(GetDlgItem(dialog, IDC_SEARCH_HISTORY), kEdge, historyTop, client.right - 2 * kEdge, row + kDropDepth, TRUE);
+    const int listTop = historyTop + row + kListGap;
     const int listWidth = client.right - 2 * kEdge;
     MoveWindow(List(dialog), kEdge, listTop, listWidth, client.bottom - kBottomGap - listTop, TRUE);
     SendMessageW(List(dialog), LVM_SETCOLUMNWIDTH, 0, listWidth - GetSystemMetrics(SM_CXVSCROLL) - kColumnSlack);
@@ -237,16 +253,14 @@ void InitSearchDlg(HWND dialog) {
     SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(CreateSmallIconImageList()));
     LayoutSearchDlg(dialog);
     LoadSearchHistory();
-    FillSearchHistory(GetDlgItem(dialog, IDC_SEARCH_TEXT), -1);
+    FillSearchHistory(GetDlgItem(dialog, IDC_SEARCH_HISTORY), -1);
     g_Search.hintOn = 1;
 }
 
 void RunSearch(HWND dialog) {
     HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     const std::u16string typed = ComboText(dialog);
-    if (AddSearchHistory(typed)) {
-        FillSearchHistory(GetDlgItem(dialog, IDC_SEARCH_TEXT), 0);
-    }
+    if (AddSearchHistory(typed)) FillSearchHistory(GetDlgItem(dialog, IDC_SEARCH_HISTORY), 0);
     const std::u16string text = TrimSpaces(typed);
     if (text.empty()) {
         SetCursor(previous);
@@ -298,7 +312,7 @@ void SearchDlg() {
 INT_PTR CALLBACK SearchDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG: return OnSearchInit(dialog);
-    case WM_COMMAND: return OnSearchCommand(dialog, LOWORD(wParam));
+    case WM_COMMAND: return OnSearchCommand(dialog, LOWORD(wParam), HIWORD(wParam));
     case WM_NOTIFY: return OnSearchNotify(dialog, *reinterpret_cast<const NMHDR*>(lParam));
     case kMsgRunSearch: RunSearch(dialog); return TRUE;
     case WM_HOTKEY:

@@ -498,6 +498,9 @@
 #define IDS_VIEW_BUTTON 900
 #define IDD_SEARCH 7311
 #define IDC_SEARCH_TEXT 1026
+// The last search texts: a drop-down list below the text field, as the platform's combo box
+// offers no typing field of its own.
+#define IDC_SEARCH_HISTORY 1025
 #define IDC_SEARCH_LIST 1101
 #define IDC_SEARCH_GO 1104
 #define IDM_SEARCH_BAR 22014
@@ -506,7 +509,6 @@
 #define IDC_SEARCH_TASKS 1107
 #define IDC_SEARCH_APPTS 1109
 #define IDC_SEARCH_CONTACTS 1111
-#define QV_RC_CBS_DROPDOWN 0x0002L
 #define QV_RC_LVS_SEARCH_LIST 0x4005L
 // The note editor's edit: multi-line, wants Return, vertical auto-scroll and scroll bar, tab stop;
 // without word wrap it also scrolls sideways.
