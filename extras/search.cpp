@@ -3,6 +3,8 @@
 // after, so the calendar views keep their month.
 #include "extras/search.h"
 
+#include "extras/extra_commands.h"
+
 #include "calendar/agenda_switch.h"
 #include "calendar/agenda_view.h"
 #include "core/app_settings.h"
@@ -308,6 +310,8 @@ void SearchDlg() {
     RunProgramDialog(IDD_SEARCH, g_Frame.mainWnd, SearchDlgProc);
     if (g_Search.resultChosen) ShowChosenItem();
 }
+
+void ShowSearchDlg() { SearchDlg(); }
 
 INT_PTR CALLBACK SearchDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

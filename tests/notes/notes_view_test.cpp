@@ -82,6 +82,23 @@ TEST_F(NotesView, BrowsingIntoAFolderAndUpToTheRoot) {
     EXPECT_NE(std::find(rows.begin(), rows.end(), Row{u"My Documents", 1}), rows.end());
 }
 
+TEST_F(NotesView, TapAndEnterOpenARow) {
+    MakeFolder();
+    ShowNotesView();
+    HWND list = g_ViewWnds.notesList;
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    ASSERT_TRUE(SendMessageW(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row)));  // "A"
+    const LPARAM at = MAKELPARAM((row.left + row.right) / 2, (row.top + row.bottom) / 2);
+    SendMessageW(list, WM_LBUTTONDOWN, 0, at);
+    SendMessageW(list, WM_LBUTTONUP, 0, at);
+    EXPECT_EQ(g_Settings.curNoteDir, u"\\My Documents\\A");
+
+    SelectRow(0);  // "Up"
+    SendMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(g_Settings.curNoteDir, u"\\My Documents");
+}
+
 TEST_F(NotesView, NewTextNoteGetsItsExtensionAndIsSavedByTheEditor) {
     ShowNotesView();
     struct Case {
