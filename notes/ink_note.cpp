@@ -5,6 +5,7 @@
 #include <array>
 
 #include "core/res_string.h"
+#include "core/show_message.h"
 #include "core/text_util.h"
 #include "editors/text_pick_dlg.h"
 #include "frame/frame_state.h"
@@ -30,6 +31,8 @@ constexpr DWORD kInkCtlStyle = WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | IS_INKX_DE
 constexpr std::array<std::u16string_view, 2> kDotForms = {u".DOT", u".dot"};
 constexpr std::u16string_view kInkExtension = u".pwi";
 constexpr int kMenuTextChars = 64;
+// The drawing is gone once the editor has closed; the user is told rather than left to find out.
+constexpr const WCHAR* kInkNotSavedText = u"Unable to Save Note File.";
 
 // The control's input-mode values by the editor's index; the reading maps them back.
 constexpr std::array<WPARAM, 5> kInputModeByIndex = {2, 16, 4, 64, 36};
@@ -104,6 +107,7 @@ void EditInkBuffer(InkBuffer& buffer) {
     SetInkBuffer(nullptr);
     if (!accepted || buffer.Size() == 0) return;
     if (WriteInkFile(g_Frame.noteFilePath, buffer)) RefreshNotesList();
+    else ShowMessage(g_Frame.mainWnd, kInkNotSavedText, MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace

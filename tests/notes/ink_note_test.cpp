@@ -124,6 +124,17 @@ TEST_F(InkNote, NewInkNoteUnderAnExistingNameOpensIt) {
     EXPECT_EQ(device_.ReadFile(kInkPath), saved);
 }
 
+// A note that could not be written was dropped without a word.
+TEST_F(InkNote, UnwritableNoteIsReported) {
+    g_Frame.noteFilePath = u"\\No Such Folder\\sketch.pwi";
+    platform::testing::ActInsideDialog([](HWND dialog) {
+        DrawStroke();
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+    });
+    OpenInkNote();
+    EXPECT_EQ(CountBoxes(u"Unable to Save Note File."), 1);
+}
+
 TEST_F(InkNote, MenuTextsFollowTheModesAndTheVoiceBarStaysForTheRun) {
     g_Frame.noteFilePath = kInkPath;
     std::vector<std::u16string> texts;
