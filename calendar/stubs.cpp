@@ -70,3 +70,10 @@ void NextWeekCmd() {}
 void GoToDateCmd() {}
 void SetWeekStartToSelDate() {}
 void RefreshCurView() {}
+
+// ---- The schedule rows and their actions, until the schedule list is built.
+ListRowArray g_SchedRows;
+void OpenSchedSel() {}
+void SchedListTap(int, int) {}
+void FillSchedDay() {}
+void RefreshSchedList() {}

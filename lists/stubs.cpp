@@ -56,3 +56,10 @@ void DeleteCompletedTsks(HWND) {}
 void CopyCurrentCts() {}
 bool TskSelRowIsItem() { return false; }
 bool CtsSelRowIsItem() { return false; }
+
+// ---- Task rows and the task and contacts lists' row actions, until the lists are built.
+ListRowArray g_TskRows;
+void SyncTskSelection() {}
+void TskListTapTest(int, int) {}
+void FillTskList(LONG, LONG) {}
+void SelectCurCts() {}

@@ -183,7 +183,7 @@ BOOL OnNoteEditCommand(HWND dialog, UINT command, UINT code) {
     case IDCANCEL: SetTitleText(g_Frame.mainWnd, nullptr); return TRUE;
     case IDM_NOTE_FIND: FindNoteTextPrompt(dialog); return TRUE;
     case IDM_NOTE_FIND_NEXT: FindNoteTextNext(dialog); return TRUE;
-    case IDM_NOTE_CONTACT_TEXT: InsertPickedText(dialog); return TRUE;
+    case IDM_INSERT_CONTACT: InsertPickedText(dialog); return TRUE;
     case IDM_NOTE_TEXT_TEMPLATE: SelectTextDlg(dialog, kInsertTextMode); return TRUE;
     case IDM_NOTE_DATE_STAMP: InsertDateTimeStamp(dialog); return TRUE;
     case IDM_NOTE_TO_START: CaretToStart(edit); return TRUE;

@@ -26,7 +26,7 @@
 #include "resources/resource.h"
 #include "ui/layout.h"
 #include "ui/screen_class.h"
-#include "ui/subclass.h"
+#include "ui/outline_list.h"
 #include "ui/view_focus.h"
 
 namespace {
@@ -63,21 +63,6 @@ void SelectRow(HWND list, int index) {
     item.state = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&item));
     SendMessageW(list, LVM_SETSELECTIONMARK, 0, index);
-}
-
-// The Enter key and a tap on a row open it; the list has selected the tapped row by then.
-LRESULT CALLBACK NotesListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_KEYDOWN && wParam == VK_RETURN) {
-        OpenSelNotesRow();
-        return 0;
-    }
-    const LRESULT result = CallPrevWndProc(window, message, wParam, lParam);
-    if (message == WM_LBUTTONUP) {
-        LVHITTESTINFO hit{};
-        hit.pt = {static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
-        if (SendMessageW(window, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) >= 0) OpenSelNotesRow();
-    }
-    return result;
 }
 
 void ShowListError(HWND parent, const WCHAR* text) { MessageBoxW(parent, text, nullptr, MB_ICONEXCLAMATION); }
@@ -123,7 +108,7 @@ HWND ShowNotesList(HWND parent) {
     if (SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column)) < 0)
         ShowListError(parent, u"Error: Notes List Column Error.");
     if (!InitNotesImageList(list)) ShowListError(parent, u"Error: Notes List Image Error.");
-    InstallSubclass(list, NotesListProc);
+    SubclassOutlineList(list);
     ListNoteTemplates();
     return list;
 }

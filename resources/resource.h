@@ -461,7 +461,6 @@
 #define IDM_NOTE_UNDO 40045
 #define IDM_NOTE_SELECT_ALL 40046
 #define IDM_NOTE_FIND 40047
-#define IDM_NOTE_CONTACT_TEXT 40048
 #define IDM_NOTE_DATE_STAMP 40049
 #define IDM_NOTE_CLEAR 40050
 #define IDM_NOTE_FIND_NEXT 40051
@@ -514,3 +513,8 @@
 // without word wrap it also scrolls sideways.
 #define QV_RC_ES_NOTE_WRAP 0x00211044L
 #define QV_RC_ES_NOTE 0x003110C4L
+
+// ---- The item menus of a tap-and-hold (appointment, task, contact) ----
+#define IDM_APPT_ITEM_MENU 22112
+#define IDM_TASK_ITEM_MENU 22113
+#define IDM_CONTACT_ITEM_MENU 22114

@@ -32,6 +32,7 @@
 #include "resources/quorvia_resources.h"
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
+#include "ui/list_rows.h"
 
 namespace notestest {
 
@@ -40,6 +41,16 @@ struct Row {
     int image;
     bool operator==(const Row&) const = default;
 };
+
+// The main window's part in the notes list: its row heights and its painting.
+inline LRESULT CALLBACK NotesHostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DRAWITEM) {
+        DrawItemListRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), g_ViewWnds.notesList, 1);
+        return 1;
+    }
+    if (message == WM_MEASUREITEM) MeasureNotesListRow(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    return DefWindowProcW(window, message, wParam, lParam);
+}
 
 inline void ResetNotes() {
     DestroyNotesList();
@@ -66,7 +77,7 @@ protected:
         platform::testing::ClearMessageBoxes();
         platform::testing::ClearDialogs();
         WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
+        wc.lpfnWndProc = NotesHostProc;
         wc.hInstance = g_Main.instance;
         wc.lpszClassName = u"NotesTestHost";
         RegisterClassW(&wc);

@@ -92,6 +92,7 @@ TEST_F(NotesView, TapAndEnterOpenARow) {
     const LPARAM at = MAKELPARAM((row.left + row.right) / 2, (row.top + row.bottom) / 2);
     SendMessageW(list, WM_LBUTTONDOWN, 0, at);
     SendMessageW(list, WM_LBUTTONUP, 0, at);
+    SendMessageW(list, WM_LBUTTONDBLCLK, 0, at);
     EXPECT_EQ(g_Settings.curNoteDir, u"\\My Documents\\A");
 
     SelectRow(0);  // "Up"
