@@ -32,6 +32,7 @@
 #include "ui/agenda_services.h"
 #include "ui/dialog_conventions.h"
 #include "ui/image_lists.h"
+#include "ui/list_subclass.h"
 #include "ui/screen_class.h"
 #include "ui/view_focus.h"
 
@@ -132,6 +133,7 @@ BOOL OnSearchInit(HWND dialog) {
 }
 
 void OnSearchEnd(HWND dialog, INT_PTR result) {
+    g_ListNotices.searchPrompt = 0;
     if (HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageW(List(dialog), LVM_GETIMAGELIST, LVSIL_SMALL, 0)))
         ImageList_Destroy(images);
     EndDialog(dialog, result);
@@ -253,10 +255,12 @@ void InitSearchDlg(HWND dialog) {
     SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(CreateSmallIconImageList()));
+    SubclassItemList(list, CheckStrip::kNo);
     LayoutSearchDlg(dialog);
     LoadSearchHistory();
     FillSearchHistory(GetDlgItem(dialog, IDC_SEARCH_HISTORY), -1);
-    g_Search.hintOn = 1;
+    // The list shows how to search until the first search.
+    g_ListNotices.searchPrompt = 1;
 }
 
 void RunSearch(HWND dialog) {
@@ -278,7 +282,8 @@ void RunSearch(HWND dialog) {
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
     SendMessageW(list, LVM_SETSELECTIONMARK, 0, 0);
-    g_Search.hintOn = 0;
+    g_ListNotices.searchPrompt = 0;
+    InvalidateRect(list, nullptr, TRUE);
     SetFocus(list);
 }
 
@@ -319,6 +324,11 @@ INT_PTR CALLBACK SearchDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM 
     case WM_COMMAND: return OnSearchCommand(dialog, LOWORD(wParam), HIWORD(wParam));
     case WM_NOTIFY: return OnSearchNotify(dialog, *reinterpret_cast<const NMHDR*>(lParam));
     case kMsgRunSearch: RunSearch(dialog); return TRUE;
+    case WM_KEYDOWN:  // Enter and double-taps on the list, from its item-list subclass
+        if (wParam != VK_RETURN) return FALSE;
+        OpenSearchResult(dialog);
+        OnSearchEnd(dialog, kSearchEndEnter);
+        return TRUE;
     case WM_HOTKEY:
         if (IsBackHotKey(message, lParam)) SHSendBackToFocusWindow(message, wParam, lParam);
         return TRUE;

@@ -29,7 +29,6 @@ struct SearchRow {
 struct SearchState {
     std::array<std::u16string, kSearchHistorySlots> history;  // newest first
     LONG resultChosen = 0;
-    LONG hintOn = 1;  // the list shows how to search until the first search
 };
 extern SearchState g_Search;
 

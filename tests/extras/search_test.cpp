@@ -19,6 +19,7 @@
 #include "resources/resource.h"
 #include "tests/core/loading_fixture.h"
 #include "ui/dialog_conventions.h"
+#include "ui/list_subclass.h"
 
 namespace {
 
@@ -107,7 +108,12 @@ TEST_F(SearchTest, DialogSearchesTrimmedTextAndViewOpensTheChosenItem) {
     InitCommonControls();
     std::vector<std::u16string> shown;
     std::u16string combo;
+    std::vector<LONG> prompt;
     platform::testing::ActInsideDialog([&](HWND dialog) {
+        prompt.push_back(g_ListNotices.searchPrompt);
+        SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, u"   ");  // blank: nothing happens
+        SendMessageW(dialog, WM_COMMAND, IDC_SEARCH_GO, 0);
+        prompt.push_back(g_ListNotices.searchPrompt);
         SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, u"  plants ");
         SendMessageW(dialog, WM_COMMAND, IDC_SEARCH_GO, 0);
         HWND list = GetDlgItem(dialog, IDC_SEARCH_LIST);
@@ -125,9 +131,11 @@ TEST_F(SearchTest, DialogSearchesTrimmedTextAndViewOpensTheChosenItem) {
         WCHAR first[64] = {};
         SendDlgItemMessageW(dialog, IDC_SEARCH_HISTORY, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
         combo = first;
+        prompt.push_back(g_ListNotices.searchPrompt);
         SendMessageW(dialog, WM_COMMAND, IDM_NEXT_VIEW, 0);
     });
     SearchDlg();
+    EXPECT_EQ(prompt, (std::vector<LONG>{1, 1, 0}));
     EXPECT_EQ(shown, (std::vector<std::u16string>{u"Water plants"}));
     EXPECT_EQ(combo, u"  plants ");
     EXPECT_EQ(g_Search.resultChosen, 1);
@@ -137,6 +145,22 @@ TEST_F(SearchTest, DialogSearchesTrimmedTextAndViewOpensTheChosenItem) {
     ASSERT_EQ(key.Open(HKEY_CURRENT_USER, kSettingsKey), ERROR_SUCCESS);
     EXPECT_TRUE(key.ReadText(u"SEARCH1", 1024, stored));
     EXPECT_EQ(stored, u"  plants ");
+}
+
+TEST_F(SearchTest, EnterOnTheListOpensTheSelectedResult) {
+    platform::testing::TestScreen screen;
+    RegisterQuorviaResources();
+    InitCommonControls();
+    platform::testing::ActInsideDialog([](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, u"Miller");
+        SendMessageW(dialog, WM_COMMAND, IDC_SEARCH_GO, 0);
+        SendDlgItemMessageW(dialog, IDC_SEARCH_LIST, WM_LBUTTONDBLCLK, 0, MAKELPARAM(20, 5));
+    });
+    SearchDlg();
+    EXPECT_EQ(g_Search.resultChosen, 1);
+    EXPECT_EQ(g_CurItem.kind, kItemContact);
+    EXPECT_EQ(g_CurItem.oid, contact_);
+    EXPECT_EQ(g_ListNotices.searchPrompt, 0);
 }
 
 TEST_F(SearchTest, ViewOnTheNoItemsRowOpensNothing) {
