@@ -103,4 +103,34 @@ TEST_F(AboutBox, DiagnosticKeys) {
     }
 }
 
+TEST_F(AboutBox, TurningTheScreenLaysTheBoxOutAgain) {
+    platform::testing::ClearDialogs();
+    platform::DeviceProfile portrait = platform::Profile();
+    portrait.screenWidth = 240;
+    portrait.screenHeight = 320;
+    device_.SetProfile(portrait);
+    platform::DeviceProfile landscape = portrait;
+    landscape.screenWidth = 320;
+    landscape.screenHeight = 240;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        SendMessageW(dialog, WM_KEYDOWN, 'e', 0);
+        device_.SetProfile(landscape);
+        SendMessageW(dialog, WM_SIZE, 0, MAKELPARAM(320, 240));
+    });
+    bool oemShown = false;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        oemShown = IsWindowVisible(GetDlgItem(dialog, IDC_ABOUT_OEM)) != FALSE;
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+    });
+    EXPECT_EQ(ShowAboutDlg(nullptr), kDlgAccept);
+    const auto shown = platform::testing::DialogsShown();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].controls,
+              (std::vector<int>{IDC_ABOUT_PICTURE, IDC_ABOUT_VERSION, IDC_ABOUT_PICTURE2, IDC_ABOUT_OEM}));
+    EXPECT_EQ(shown[1].controls,
+              (std::vector<int>{IDC_ABOUT_PICTURE, IDC_ABOUT_PICTURE2, IDC_ABOUT_VERSION, IDC_ABOUT_OEM}));
+    EXPECT_TRUE(oemShown);  // the OEM line stays shown in the new layout
+    EXPECT_EQ(g_About.landscape, 1);
+}
+
 }  // namespace
