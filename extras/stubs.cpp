@@ -31,3 +31,9 @@ void SetupSpinnerDlg() {}
 void PaintSpinnerStrip(HDC) {}
 void PaintSpinnerPage(HDC) {}
 void SpinnerKeyDown(UINT) {}
+
+// ---- The launcher's stylus, until the launcher is built.
+#include "extras/spinner.h"
+int SpinnerPressHit(int, int) { return 0; }
+void SpinnerTap(int, int) {}
+void ClearSpinnerPress() {}

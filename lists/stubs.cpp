@@ -63,3 +63,5 @@ void SyncTskSelection() {}
 void TskListTapTest(int, int) {}
 void FillTskList(LONG, LONG) {}
 void SelectCurCts() {}
+// ---- Stand-in for the task list's cache reset, used by the calendar's stylus.
+void ResetTskListCache() {}

@@ -33,3 +33,6 @@ void SyncTskSelection();
 void TskListTapTest(int x, int y);
 // Refills the task rows by the first sort key and reselects.
 void FillTskList(LONG viewCode, LONG fillArg);
+// ---- Used by the calendar's stylus in the tasks view.
+// Re-reads the selected row, frees the cached row picture and updates the menu bar.
+void ResetTskListCache();

@@ -16,14 +16,8 @@ namespace {
 int GlyphAdvance() { return IsVgaScreen() ? 14 : 10; }
 }  // namespace
 
-void DrawStrAt(HDC dc, int x, int y, std::u16string_view text, int) {
-    ExtTextOutW(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
-}
 int DrawStatusIcon(HDC, int, int, int, bool, bool, bool) { return GlyphAdvance(); }
 int DrawLargeStatusIcon(HDC, int, int, int) { return GlyphAdvance(); }
-int DrawCheckGlyph(HDC, int, int, bool, bool large, bool) { return large ? 14 : 10; }
-int DrawStateGlyph(HDC, int, int, int, bool, LONG) { return 8; }
-int DrawTaskDueGlyph(HDC, int, int) { return GlyphAdvance(); }
 void DrawLargeListIcon(HDC, int, int, int) {}
 void DrawItemImage(HDC, ItemImageList, int, int, int) {}
 void DrawFieldIcon(HDC, int, int, LONG) {}
@@ -33,9 +27,3 @@ void DrawFieldIcon(HDC, int, int, LONG) {}
 void GoToDateForView() {}
 void TodayForView() {}
 void PickItemCustomIcon(HWND, LONG) {}
-// ---- The file picker (declared in ui/file_picker.h), until it is built: nothing is chosen.
-#include "ui/file_picker.h"
-
-std::u16string g_FilePickerPath;
-
-INT_PTR ShowFilePickerDlg(HWND, int) { return kPromptCancelled; }
