@@ -36,7 +36,6 @@ constexpr const WCHAR* kNoTitle = u"<None>";
 constexpr const WCHAR* kMaxTextText = u"Maximum Text Allowed.";
 constexpr const WCHAR* kNoTextFoundText = u"No Text Found.";
 constexpr const WCHAR* kNotSavedText = u"Unable to Save Note File.";
-constexpr int kPlainFilePicker = 0;
 // The picker's mode that inserts a text template into the focused field.
 constexpr int kInsertTextMode = 0;
 // Posted at opening: the dialog manager selects the whole text when it first focuses the edit, and
@@ -138,8 +137,9 @@ void InsertDateTimeStamp(HWND dialog) { InsertTextAtCaret(Edit(dialog), BuildDat
 
 void InsertFileIntoNote(HWND dialog) {
     HWND edit = Edit(dialog);
-    if (ShowFilePickerDlg(dialog, kPlainFilePicker) == kDlgAccept) {
-        g_NoteEdit.insertedFile = g_FilePickerPath;
+    g_FilePicker.chosenPath = g_NoteEdit.insertedFile;
+    if (ShowFilePickerDlg(dialog, kPickTextFile)) {
+        g_NoteEdit.insertedFile = g_FilePicker.chosenPath;
         if (!g_NoteEdit.insertedFile.empty()) {
             std::u16string text;
             LoadTextNote(text, dialog, g_NoteEdit.insertedFile);
