@@ -53,6 +53,17 @@ TEST_F(ActiveFile, HandOverShowsTheNotesViewAndOpensTheNote) {
     EXPECT_EQ(g_Frame.noteFilePath, u"\\My Documents\\handed.txt");
     EXPECT_EQ(g_CmdLine.txtFile, 0);
     EXPECT_NE(g_ViewWnds.notesList, nullptr);
+
+    // An ink note handed over the same way opens in the ink editor.
+    device_.WriteFile(u"\\My Documents\\sketch.pwi", "");
+    SaveActiveFile(u"\\My Documents\\sketch.pwi");
+    bool inkEditor = false;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        inkEditor = g_InkEdit.inkCtl != nullptr;
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_CANCEL, 0);
+    });
+    OnCmdLineMessage(host_, kMsgCmdTxtFile, 0, 0);
+    EXPECT_TRUE(inkEditor);
 }
 
 TEST_F(ActiveFile, HandOverIsIgnoredWhileAnotherProgramIsInFront) {
