@@ -73,6 +73,10 @@ void CatToPrjCmd() {}
 void ConvertPrjCmd() {}
 void NewNoteInPrj() {}
 
+// No project commands yet: nothing sets the new-item mark, and file links go nowhere.
+LONG NewItemInPrj = 0;
+void AddFileLinkToPrj(const std::u16string&) {}
+
 // ---- The project tree's actions the toolkit calls, until the tree is built: nothing is taken.
 int PrjTreeTapHold(HWND, POINT) { return 0; }
 void PrjTreeDrop(HTREEITEM, HTREEITEM) {}

@@ -454,6 +454,71 @@
 #define IDD_WLT_FIELDS_LS 7260
 #define IDD_WLT_FILE_LS 7286
 
+// ---- Notes: the text and ink note editors, the notes list images ----
+#define IDD_NOTE_EDIT 7255
+#define IDD_NOTE_EDIT_WRAP 7293
+#define IDC_NOTE_EDIT 1006
+#define IDM_NOTE_EDIT_BAR 22028
+#define IDM_NOTE_TEXT_TEMPLATE 40006
+#define IDM_NOTE_CUT 40039
+#define IDM_NOTE_COPY 40042
+#define IDM_NOTE_PASTE 40044
+#define IDM_NOTE_UNDO 40045
+#define IDM_NOTE_SELECT_ALL 40046
+#define IDM_NOTE_FIND 40047
+#define IDM_NOTE_DATE_STAMP 40049
+#define IDM_NOTE_CLEAR 40050
+#define IDM_NOTE_FIND_NEXT 40051
+#define IDM_NOTE_TO_START 40052
+#define IDM_NOTE_TO_END 40053
+#define IDM_NOTE_MARK 40054
+#define IDM_NOTE_INSERT_FILE 40055
+#define IDD_INK_NOTE 7299
+#define IDM_INK_NOTE_BAR 523
+#define IDM_INK_REFRESH 40151
+#define IDM_INK_INPUT_MODE 40152
+#define IDM_INK_VOICE 40153
+#define IDM_INK_DRAW_MODE 40154
+#define IDM_INK_ZOOM 40155
+// Five images side by side: a page, a folder, the "Up" arrow, a page, a note page.
+#define IDB_NOTES_ICONS 336
+#define IDB_NOTES_ICONS_QVGA 339
+#define IDB_NOTES_ICONS_VGA 773
+
+// ---- About box ----
+#define IDD_ABOUT 7247
+#define IDD_ABOUT_QVGA_LS 7270
+#define IDD_ABOUT_QVGA 7304
+#define IDD_ABOUT_VGA_LS 7350
+#define IDD_ABOUT_VGA 7351
+#define IDC_ABOUT_VERSION 3256
+#define IDC_ABOUT_OEM 3219
+#define IDC_ABOUT_PICTURE 1610
+#define IDC_ABOUT_PICTURE2 1611
+#define IDM_ABOUT_BAR 22017
+#define IDM_ABOUT 40017
+
+// ---- Search ----
+#define IDS_VIEW_BUTTON 900
+#define IDD_SEARCH 7311
+#define IDC_SEARCH_TEXT 1026
+// The last search texts: a drop-down list below the text field, as the platform's combo box
+// offers no typing field of its own.
+#define IDC_SEARCH_HISTORY 1025
+#define IDC_SEARCH_LIST 1101
+#define IDC_SEARCH_GO 1104
+#define IDM_SEARCH_BAR 22014
+#define IDM_SETUP_SEARCH 40015
+#define IDD_SEARCH_OPTIONS 7243
+#define IDC_SEARCH_TASKS 1107
+#define IDC_SEARCH_APPTS 1109
+#define IDC_SEARCH_CONTACTS 1111
+#define QV_RC_LVS_SEARCH_LIST 0x4005L
+// The note editor's edit: multi-line, wants Return, vertical auto-scroll and scroll bar, tab stop;
+// without word wrap it also scrolls sideways.
+#define QV_RC_ES_NOTE_WRAP 0x00211044L
+#define QV_RC_ES_NOTE 0x003110C4L
+
 // ---- The item menus of a tap-and-hold (appointment, task, contact) ----
 #define IDM_APPT_ITEM_MENU 22112
 #define IDM_TASK_ITEM_MENU 22113
