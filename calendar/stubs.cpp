@@ -33,3 +33,13 @@ void DateNextDay() {}
 void DatePrevDay() {}
 // No contact preview card until the previews are built.
 void ShowCtsPreview(LONG) {}
+
+// ---- The schedule list, until it is built: no window and no rows.
+#include "calendar/sched_list.h"
+ListRowArray& SchedRows() {
+    static ListRowArray rows;
+    return rows;
+}
+void FillSchedDay() {}
+void FillSchedAgenda() {}
+void RefreshSchedList() {}

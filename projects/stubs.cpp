@@ -39,3 +39,12 @@ RecordArray<std::u16string>& ProjectPathList() {
     static RecordArray<std::u16string> paths;
     return paths;
 }
+
+// ---- The project tree's part in item saves and the link table, until they are built: no tree
+// to report to and no links.
+#include "projects/item_links.h"
+#include "projects/prj_tree.h"
+LONG g_PrjTreeFlag = 0;
+void PrjTreeApptSaved(LONG) {}
+int RemoveItemLinks(LONG) { return 0; }
+void SaveLinkInfoFile() {}

@@ -77,3 +77,18 @@ INT_PTR ShowFilePickerDlg(HWND, int) { return kPromptCancelled; }
 int RelayoutDlgForOrientation(HWND, UINT) { return 1; }
 void FitDlgList(HWND, int, int) {}
 void SubclassItemList(HWND, int) {}
+
+// ---- The outline list walks, the pending view change and the icon picker, until they are built:
+// nothing is selected, marked or picked.
+#include "ui/custom_icon.h"
+#include "ui/outline_list.h"
+#include "ui/pending_view.h"
+int SelectNextListRow(HWND, int, int) { return 0; }
+int OutlineGetSelInfo(HWND, const ListRowArray&, LONG& id, int) {
+    id = -1;
+    return -1;
+}
+int OutlineRemoveById(HWND, ListRowArray&, LONG) { return 0; }
+int OutlineSelectById(HWND, const ListRowArray&, LONG, int, int) { return 0; }
+void ApplyPendingViewChange() {}
+void PickItemCustomIcon(HWND, LONG) {}
