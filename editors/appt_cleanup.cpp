@@ -77,9 +77,10 @@ void EndPass() {
 }
 
 // The results of the fetch and the delete are not looked at: the pass goes on with the next one.
-void DeleteAppt(LONG oid) {
-    PoomPtr<IAppointment> appt = GetPoomItem<IAppointment>(GetPoomApp(), oid, IID_IAppointment);
+void DeleteAppt(LONG oid, PoomPtr<IAppointment> appt = PoomPtr<IAppointment>()) {
+    if (!appt) appt = GetPoomItem<IAppointment>(GetPoomApp(), oid, IID_IAppointment);
     if (appt) appt->Delete();
+    appt.Reset();
     if (RemoveItemLinks(oid)) SaveLinkInfoFile();
     ++g_CleanUp.deletedCount;
     g_ChangeMarks.ownChange = 1;
@@ -132,9 +133,18 @@ void CleanUpOldAppts() {
     DateNow(limit);
     DateInit(limit, limit.wYear, limit.wMonth, limit.wDay, 0, 0, 0);
     DateSubSpan(limit, DateSpan{g_CleanUp.ageDays, 0, 0, 0});
-    for (const ApptRecord& appt : g_AllApptsArray) {
-        if (appt.recurring || !DateIsBefore(GetApptEnd(appt), limit)) continue;
-        DeleteAppt(appt.oid);
+    for (const ApptRecord& listed : g_AllApptsArray) {
+        // The list of all appointments holds starts and subjects only: the length and whether it is
+        // a series come from the item itself, so that a series or a long appointment is never taken
+        // for an old one.
+        PoomPtr<IAppointment> item = GetPoomItem<IAppointment>(GetPoomApp(), listed.oid, IID_IAppointment);
+        if (!item) continue;
+        ApptRecord appt = listed;
+        VARIANT_BOOL recurring = VARIANT_FALSE;
+        item->get_IsRecurring(&recurring);
+        item->get_Duration(&appt.duration);
+        if (recurring || !DateIsBefore(GetApptEnd(appt), limit)) continue;
+        DeleteAppt(appt.oid, std::move(item));
     }
     EndPass();
 }

@@ -101,6 +101,38 @@ TEST_F(ApptFormTest, EndNotAfterStartKeepsTheFormOpenAndWritesNothing) {
     EXPECT_EQ(AllStored().Size(), 0);
 }
 
+// A refused save sends no change notification, so the mark that would absorb it must not stay set
+// and swallow the next change another program makes.
+TEST_F(ApptFormTest, FailedSaveLeavesNoOwnChangeMarkBehind) {
+    const struct {
+        HRESULT result;
+        const char16_t* message;
+    } cases[] = {
+        {static_cast<HRESULT>(0x80040067),
+         u"Appointment Save Failed. A possible cause is you can't use reminder length longer than the time between "
+         u"recurring appointments."},
+        {E_FAIL, u"Error in Appt Save: 0x80004005"},
+    };
+    for (const auto& c : cases) {
+        platform::testing::ClearMessageBoxes();
+        platform::testing::FailPimCall("IAppointment::Save", c.result);
+        ActInsideForm([](HWND dialog) {
+            SetDlgItemTextW(dialog, kApptSubjectId, u"Refused");
+            Press(dialog, IDM_DLG_DONE);
+            EXPECT_EQ(platform::testing::CurrentDialog(), dialog);  // the form stays open with the input
+            EXPECT_EQ(Text(dialog, kApptSubjectId), u"Refused");
+            Press(dialog, IDM_DLG_CANCEL);
+        });
+        EXPECT_EQ(NewApptDlg(), IDM_DLG_CANCEL);
+        const auto shown = platform::testing::MessageBoxesShown();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].text, c.message);
+        EXPECT_EQ(g_ChangeMarks.ownChange, 0);
+        platform::testing::ClearPimFailures();
+    }
+    EXPECT_EQ(AllStored().Size(), 0);
+}
+
 TEST_F(ApptFormTest, NewItemStartFollowsTheClockAndTheDefaultLength) {
     const struct {
         DateRec now;
