@@ -275,6 +275,69 @@ TEST_F(ApptFormTest, RecurringSeriesIsEditedWholeOrOneOccurrence) {
     EXPECT_EQ(occurrenceSubject(DateRec(2026, 3, 26)), u"Daily sync");
 }
 
+// Each Occurs choice saved from the form is read back as the same choice when the series is opened.
+TEST_F(ApptFormTest, OccursChoiceSurvivesTheStoreRoundTrip) {
+    const LONG choices[] = {1, 2, 4, 5, 7, 9, 10, 13, 14, 16, 19, 20};
+    for (const LONG choice : choices) {
+        ResetSelection();
+        ActInsideForm([choice](HWND dialog) {
+            SetDlgItemTextW(dialog, kApptSubjectId, u"Repeats");
+            SendDlgItemMessageW(dialog, kOccursListId, LB_SETCURSEL, static_cast<WPARAM>(choice), 0);
+            Press(dialog, kOccursListId, LBN_SELCHANGE);
+            Press(dialog, IDM_DLG_DONE);
+        });
+        ASSERT_EQ(NewApptDlg(), IDM_DLG_DONE) << choice;
+        const ApptArray all = AllStored();
+        ASSERT_EQ(all.Size(), 1) << choice;
+        const LONG oid = all[0].oid;
+        SelectAppt(oid);
+        LONG shown = -1;
+        ActInsideForm([&shown](HWND dialog) {
+            shown = static_cast<LONG>(Sel(dialog, kOccursListId));
+            Press(dialog, IDM_DLG_CANCEL);
+        }, {IDNO});
+        EditSelApptDlg();
+        EXPECT_EQ(shown, choice);
+        PoomPtr<IAppointment> appt = Stored(oid);
+        ASSERT_TRUE(appt);
+        appt->Delete();
+    }
+}
+
+TEST_F(ApptFormTest, AttendeesMakeAMeetingRequestAndUntouchedOnesAskFirst) {
+    ActInsideForm([](HWND dialog) {
+        SetDlgItemTextW(dialog, kApptSubjectId, u"Planning");
+        g_AttendeeArray.Append(Attendee{u"Ann Lee", u"ann@example.com"});
+        g_ApptEditFlags.attendeesChanged = 1;
+        Press(dialog, IDM_DLG_DONE);
+    });
+    EXPECT_EQ(NewApptDlg(), IDM_DLG_DONE);
+    auto shown = platform::testing::MessageBoxesShown();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, u"Meeting Request has been sent.");
+    const ApptArray all = AllStored();
+    ASSERT_EQ(all.Size(), 1);
+    const LONG oid = all[0].oid;
+    StrArray names;
+    ASSERT_EQ(GetApptAttendees(oid, names), 1);
+    ASSERT_EQ(names.Size(), 1);
+    EXPECT_EQ(names[0], u"Ann Lee");
+
+    platform::testing::ClearMessageBoxes();
+    SelectAppt(oid);
+    platform::testing::AnswerMessageBox(IDNO);  // not sent again: saved
+    ActInsideForm([](HWND dialog) {
+        EXPECT_EQ(platform::testing::NavBarTitle(), u"Meeting");
+        SetDlgItemTextW(dialog, kApptSubjectId, u"Planning moved");
+        Press(dialog, IDM_DLG_DONE);
+    });
+    EXPECT_EQ(EditSelApptDlg(), IDM_DLG_DONE);
+    shown = platform::testing::MessageBoxesShown();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, u"The Meeting has Changed, Resend to Attendees?");
+    EXPECT_EQ(StoredText(oid, &IAppointment::get_Subject), u"Planning moved");
+}
+
 TEST_F(ApptFormTest, TemplateIsAppliedOnTheShownDateWithItsTimesOfDay) {
     ApptRecord late;
     late.subject = u"Night shift";
