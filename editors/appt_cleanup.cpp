@@ -51,8 +51,17 @@ void ReadCleanUpDlg(HWND dialog) {
     if (row >= 0 && row < kAgeChoiceCount) g_CleanUp.ageDays = kAgeChoices[row].days;
 }
 
+// The current arrays that the views read before a pass switched them to the lists of all
+// appointments and spans.
+struct ShownArrays {
+    ApptArray* appts = nullptr;
+    SpanArray* spans = nullptr;
+};
+ShownArrays g_ShownBeforePass;
+
 // The array of all appointments is read afresh, the current spans become all multi-day spans.
 void BeginPass() {
+    g_ShownBeforePass = ShownArrays{g_ApptCache.curAppts, g_ApptCache.curSpans};
     SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     g_CleanUp.deletedCount = 0;
     if (g_Settings.ce5OrLater && IsMonthLoadOn()) {
@@ -64,7 +73,13 @@ void BeginPass() {
 
 void EndPass() {
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-    if (g_CleanUp.deletedCount == 0) return;
+    if (g_CleanUp.deletedCount == 0) {
+        // Nothing is read again then: the views must not be left on the unsorted list of every
+        // appointment, where the day searches would miss items.
+        g_ApptCache.curAppts = g_ShownBeforePass.appts;
+        g_ApptCache.curSpans = g_ShownBeforePass.spans;
+        return;
+    }
     if (IsMonthLoadOn()) {
         LoadApptsForMonth(1, 1);
         g_AllApptsArray.RemoveAll();

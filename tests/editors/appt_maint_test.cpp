@@ -7,6 +7,7 @@
 #include "core/id_index.h"
 #include "core/pim_state.h"
 #include "editors/appt_maint.h"
+#include "platform/text.h"
 #include "resources/resource.h"
 
 namespace {
@@ -57,6 +58,34 @@ TEST_F(ApptMaintTest, MidnightEndIsNoSpanFromVersion4On) {
     late.duration = 121;
     SetOsMajor(5);
     EXPECT_TRUE(ApptGoesIntoSpans(late, span));
+}
+
+TEST_F(ApptMaintTest, SavedAppointmentGoesIntoItsMonthAndTheNeighbourMonthWhoseWindowHoldsIt) {
+    CacheMonth(2026, 2);
+    CacheMonth(2026, 3);
+    CacheMonth(2026, 4);
+    const struct {
+        int day;
+        int feb, mar, apr;
+    } cases[] = {{3, 1, 1, 0}, {27, 0, 1, 1}, {15, 0, 1, 0}};
+    for (const auto& c : cases) {
+        const LONG oid = AddAppt({u"Visit", DateRec(2026, 3, c.day, 10, 0, 0), 60});
+        UpdateApptInCache(oid, 2026, 3, c.day);
+        EXPECT_EQ(CountCached(2026, 2, oid), c.feb) << c.day;
+        EXPECT_EQ(CountCached(2026, 3, oid), c.mar) << c.day;
+        EXPECT_EQ(CountCached(2026, 4, oid), c.apr) << c.day;
+    }
+}
+
+TEST_F(ApptMaintTest, ReplacingAnAppointmentThatCannotBeReadSaysSoAndKeepsTheCache) {
+    const LONG oid = AddAppt({u"Kept", DateRec(2026, 3, 12, 10, 0, 0), 60});
+    CacheMonth(2026, 3);
+    Stored(oid)->Delete();
+    EXPECT_EQ(ReplaceExistingAppt(oid, 2026, 3, 12), 0);
+    const auto shown = platform::testing::MessageBoxesShown();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, u"Replace Existing - LoadAppt fail: " + std::u16string(platform::FormatW(u"%d", static_cast<int>(oid))));
+    EXPECT_EQ(CountCached(2026, 3, oid), 1);
 }
 
 TEST_F(ApptMaintTest, CopyAndDeleteKeepBothCachedMonthsCurrent) {
@@ -149,6 +178,21 @@ TEST_F(ApptMaintTest, CleanUpDeletesOldAndSubjectlessAppointments) {
     EXPECT_FALSE(StoreHas(all, u"Call back - No Subject"));
     EXPECT_TRUE(StoreHas(all, u"call back - no subject"));
     EXPECT_EQ(g_CleanUp.deletedCount, 1);  // the last pass's count
+}
+
+TEST_F(ApptMaintTest, CleanUpThatDeletesNothingLeavesTheShownMonthInPlace) {
+    AddAppt({u"Recent", DateRec(2026, 3, 9, 9, 0, 0), 30});
+    CacheMonth(2026, 3);
+    ApptArray* const shownAppts = g_ApptCache.curAppts;
+    SpanArray* const shownSpans = g_ApptCache.curSpans;
+    ASSERT_NE(shownAppts, nullptr);
+    g_CleanUp.ageDays = 5;
+    CleanUpOldAppts();
+    CleanUpNoSubjectAppts();
+    EXPECT_EQ(g_CleanUp.deletedCount, 0);
+    EXPECT_EQ(g_ApptCache.curAppts, shownAppts);
+    EXPECT_EQ(g_ApptCache.curSpans, shownSpans);
+    EXPECT_EQ(AllStored().Size(), 1);
 }
 
 TEST_F(ApptMaintTest, CleanUpWithNothingChosenOnlySaysSo) {
