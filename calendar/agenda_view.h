@@ -69,3 +69,6 @@ void ScrollToCurrentRow();
 // ---- Previews the contact views open ----
 // Shows the preview card of the contact of the global selection.
 void ShowCtsPreview(LONG mode);
+// ---- The task preview's complete box, which the tasks view's stylus asks too ----
+// 1 when the point, relative to the preview's origin, lies on the complete box.
+int HitPreviewCompleteBox(int x, int y);

@@ -1,12 +1,5 @@
-// The schedule list (control 2355) that replaces the Day and Dates lists in the one-line and
-// two-line agenda formats: its window, its outline rows and refilling them.
+// The schedule list's filling for the Dates view, beside the Day view's in calendar_input.h.
 #pragma once
 
-#include "platform/types.h"
-#include "ui/list_rows.h"
-
-ListRowArray& SchedRows();
-void FillSchedDay();
+// Rebuilds the schedule rows of the days from the selected date on.
 void FillSchedAgenda();
-// Refills the list of the current view (Day or Dates).
-void RefreshSchedList();

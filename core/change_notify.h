@@ -16,3 +16,7 @@ LRESULT OnPimRecordChanged(WPARAM oid, LPARAM folderId);
 void RemoveItemFromIndexes(LONG oid);
 // Enters every task of g_TskList into its OID index again.
 void RebuildIdSlotMap();
+
+// A new task or appointment for the current contact, opened in its editor.
+void CreateTskForCts();
+void CreateApptForCts();

@@ -2,6 +2,7 @@
 // again; a deleted appointment (one occurrence or the whole series) leaves the links, the custom
 // icon and the month cache, and the view moves off it.
 #include "calendar/agenda_view.h"
+#include "calendar/calendar_input.h"
 #include "calendar/sched_list.h"
 #include "core/app_settings.h"
 #include "core/cur_item.h"
@@ -98,10 +99,9 @@ void UpdateViewAfterDelete(LONG oid) {
     }
     if (SchedListInUse()) {
         const HWND list = g_ViewWnds.scheduleList;
-        LONG selected = kNoId;
-        OutlineGetSelInfo(list, SchedRows(), selected, 0);
-        OutlineRemoveById(list, SchedRows(), oid);
-        OutlineSelectById(list, SchedRows(), selected, 1, 0);
+        const LONG selected = OutlineGetSelId(list, g_SchedRows);
+        OutlineRemoveById(list, g_SchedRows, oid);
+        OutlineSelectById(list, g_SchedRows, selected, ScrollTo::kYes, RowRules::kSchedule);
     }
     ClearCurrentItem();
     RedrawCurrentView();
@@ -128,12 +128,12 @@ void CopyCurrentAppt() {
         } else {
             FillSchedAgenda();
         }
-        SelectNextListRow(g_ViewWnds.scheduleList, 0, 1);
+        SelectNextListRow(g_ViewWnds.scheduleList, QueryOnly::kNo, RowRules::kSchedule);
     }
     RedrawCurrentView();
 }
 
-int DeleteCurrentAppt() {
+int DeleteSelectedAppt() {
     SyncSchedSel();
     const LONG oid = g_CurItem.oid;
     if (oid == kNoId || g_CurItem.kind != kItemAppt) return 0;
@@ -167,3 +167,5 @@ int DeleteCurrentAppt() {
     UpdateViewAfterDelete(oid);
     return 1;
 }
+
+void DeleteCurrentAppt() { DeleteSelectedAppt(); }

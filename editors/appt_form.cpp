@@ -9,6 +9,7 @@
 
 #include "calendar/agenda_view.h"
 #include "calendar/day_list.h"
+#include "calendar/calendar_input.h"
 #include "calendar/sched_list.h"
 #include "core/app_settings.h"
 #include "core/cat_loading.h"
@@ -41,11 +42,12 @@
 #include "resources/resource.h"
 #include "ui/auto_caps.h"
 #include "ui/custom_icon.h"
+#include "ui/view_commands.h"
 #include "ui/dialog_conventions.h"
-#include "ui/dlg_services.h"
+#include "ui/dlg_relayout.h"
 #include "ui/layout.h"
 #include "ui/offscreen.h"
-#include "ui/outline_list.h"
+#include "ui/list_rows.h"
 #include "ui/pending_view.h"
 #include "ui/screen_class.h"
 #include "ui/view_focus.h"
@@ -53,18 +55,24 @@
 ApptEditFlags g_ApptEditFlags;
 KeptDuration g_KeptDuration;
 std::u16string g_EditorPrjCats;
+INT_PTR g_ApptFormResult = kDlgFailed;
 
 namespace {
 
 constexpr COLORREF kFormBackground = 0xFFFFFF;
 constexpr LONG kStatusFreeRow = 2;
 
-INT_PTR RunApptForm() {
+INT_PTR RunApptFormTemplate() {
     const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(ApptFormTemplateId()), RT_DIALOG);
     const HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
     if (!loaded) return kDlgFailed;
     const auto* dialogTemplate = static_cast<LPCDLGTEMPLATEW>(LockResource(loaded));
     return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, g_Frame.mainWnd, ApptEditDlgProc, 0);
+}
+
+INT_PTR RunApptForm() {
+    g_ApptFormResult = RunApptFormTemplate();
+    return g_ApptFormResult;
 }
 
 void ResetIconPick() {
@@ -84,7 +92,7 @@ void FinishEntry() {
     FocusCurrentView();
 }
 
-void SelectFirstSchedRow() { SelectNextListRow(g_ViewWnds.scheduleList, 0, 1); }
+void SelectFirstSchedRow() { SelectNextListRow(g_ViewWnds.scheduleList, QueryOnly::kNo, RowRules::kSchedule); }
 
 INT_PTR OnApptFormInit(HWND dialog) {
     if (!InitDlgMenuBar(dialog, IDM_APPT_FORM_BAR, BackKey::kOverride)) EndDialog(dialog, kDlgFailed);
@@ -199,8 +207,12 @@ INT_PTR CALLBACK ApptEditDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     return FALSE;
 }
 
-INT_PTR NewApptDlg() {
-    if (g_Settings.listEdit) return NewApptInListEditor();
+void NewApptDlg() {
+    g_ApptFormResult = kDlgFailed;
+    if (g_Settings.listEdit) {
+        NewApptInListEditor();
+        return;
+    }
     ResetIconPick();
     g_ApptEditFlags.landscapeAtOpen = IsLandscapeScreen() ? 1 : 0;
     ResetSelection();
@@ -213,30 +225,35 @@ INT_PTR NewApptDlg() {
     }
     FinishEntry();
     if (g_CmdLine.startedForOneItem) CloseMainWindowCmd(g_Frame.mainWnd);
-    return result;
 }
 
-INT_PTR EditSelApptDlg() {
-    if (g_Settings.listEdit) return EditApptInListEditor();
+void EditSelApptDlg() {
+    g_ApptFormResult = kDlgFailed;
+    if (g_Settings.listEdit) {
+        EditApptInListEditor();
+        return;
+    }
     g_ApptEditFlags.landscapeAtOpen = IsLandscapeScreen() ? 1 : 0;
     ResetIconPick();
     const INT_PTR result = RunApptForm();
     if (result == IDM_DLG_DONE) AfterApptEdited();
     FinishEntry();
-    return result;
 }
 
-INT_PTR NewApptFromTemplateDlg() {
-    if (g_Settings.listEdit) return NewApptFromTemplateInListEditor();
+void NewApptFromTemplateDlg() {
+    g_ApptFormResult = kDlgFailed;
+    if (g_Settings.listEdit) {
+        NewApptFromTemplateInListEditor();
+        return;
+    }
     g_ApptEditFlags.landscapeAtOpen = IsLandscapeScreen() ? 1 : 0;
-    if (!TemplateDlg(g_Frame.mainWnd, kTemplateKindAppt) || g_TemplateChoice == -1) return kDlgCancel;
+    if (!TemplateDlg(g_Frame.mainWnd, kTemplateKindAppt) || g_TemplateChoice == -1) return;
     g_ApptEditFlags.fromTemplate = 1;
     ResetSelection();
-    const INT_PTR result = RunApptForm();
+    RunApptForm();
     g_ApptEditFlags.fromTemplate = 0;
     AfterApptCreated();
     RedrawNow(g_Frame.mainWnd);
-    return result;
 }
 
 void AfterApptEdited() {

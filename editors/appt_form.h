@@ -7,6 +7,7 @@
 
 #include "core/appt_record.h"
 #include "core/date_rec.h"
+#include "editors/item_commands.h"
 #include "platform/types.h"
 
 // Controls of the three templates (the same ids in each).
@@ -54,10 +55,9 @@ extern KeptDuration g_KeptDuration;
 // The project categories of the item being edited, each followed by ",", written first on save.
 extern std::u16string g_EditorPrjCats;
 
-// Entry points: commands 20003, 20006 and 40079. Each returns the form's result.
-INT_PTR NewApptDlg();
-INT_PTR EditSelApptDlg();
-INT_PTR NewApptFromTemplateDlg();
+// The entry points (commands 20003, 20006 and 40079) are declared with the other commands; the
+// result of the form they ran last (20071 saved, 20072 cancelled, -1 not shown) is kept here.
+extern INT_PTR g_ApptFormResult;
 void AfterApptEdited();
 // True when no appointment is selected: the form's item is new.
 bool SelItemNotKind2();

@@ -5,7 +5,7 @@
 // The form stays open after every refusal (dates, custom recurrence, item missing, custom end, a
 // failed Save); the puts made before a failed Save go with the released item. Only after a Send or
 // Save do the index, tree, cache and view steps run.
-#include "calendar/sched_list.h"
+#include "calendar/calendar_input.h"
 #include "core/app_settings.h"
 #include "core/appt_readers.h"
 #include "core/cur_item.h"

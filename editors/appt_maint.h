@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/appt_record.h"
+#include "editors/item_commands.h"
 #include "platform/types.h"
 
 // Reads the appointment (its occurrence on the date) and inserts it into its month and the
@@ -17,13 +18,10 @@ bool NeighbourMonth(int year, int month, int day, int& outYear, int& outMonth);
 // 4 on an end at exactly midnight counts one minute earlier.
 bool ApptGoesIntoSpans(const ApptRecord& appt, TimeSpan& span);
 
-// Command 40008.
-void CopyCurrentAppt();
-// 1 when an appointment was deleted.
-int DeleteCurrentAppt();
-
-// Command 40211: the dialog, the question and the passes.
-void ApptCleanupDlg();
+// Commands 40008 (copy), Delete and 40211 (clean-up) are declared with the other commands.
+// Delete's steps: 1 when an appointment was deleted.
+int DeleteSelectedAppt();
+// The clean-up's dialog and passes.
 INT_PTR CALLBACK CleanUpApptsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 void FillAgeSpanCombo(HWND combo, int index);
 void CleanUpOldAppts();

@@ -9,6 +9,17 @@ ApptListFields& ApptListEditFields() {
 
 void NewTskEditor(int) {}
 
+// The editors as the main window's commands open them.
+#include "editors/item_commands.h"
+void NewTskFormDlg(int) {}
+void EditTskFormDlg() {}
+void EditContactCmd() {}
+void NewContactCmd() {}
+void DeleteTskCmd() {}
+void DeleteCtsCmd() {}
+void CopyTskCmd() {}
+void NewTskFromTemplateDlg(int) {}
+
 // ---- The list-style appointment editor and the Attendees dialog, until they are built: nothing
 // is edited.
 #include "editors/appt_list_editor.h"

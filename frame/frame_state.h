@@ -9,11 +9,21 @@
 #include "platform/types.h"
 
 inline constexpr LONG kNoOid = -1;
+
+// Which view asked for a task or contact delete.
+enum DeleteOrigin : LONG {
+    kDeleteFromTasks = 0,
+    kDeleteFromDay = 1,
+    kDeleteFromDates = 2,
+    kDeleteFromContacts = 3,
+};
 inline constexpr LONG kNoView = -1;
 
 struct FrameState {
     HWND mainWnd = nullptr;
     LONG prevViewId = kNoView;  // the view a detail view returns to
+    HWND returnBar = nullptr;   // the bar of the view a detail view returns to, none when not stored
+    LONG deleteOrigin = 0;      // which view asked the task and contact deletes (DeleteOrigin)
     LONG kbdModelCode = kKbdModelUnknown;
     // Which kinds the load thread loads; the load switches clear them.
     LONG loadAppts = 1;

@@ -65,6 +65,16 @@ LRESULT OnMainDestroy() {
     return 1;
 }
 
+// A close from outside (the shell, another program) while the load thread still fills the records
+// would end the program under that thread: it waits for the load like the Exit command.
+LRESULT OnMainClose(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (g_LoadState.thread && !g_LoadState.allLoaded) {
+        CloseMainWindowCmd(window);
+        return 0;
+    }
+    return DefWindowProcW(window, WM_CLOSE, wParam, lParam);
+}
+
 LRESULT OnMainPaint(HWND window) {
     PAINTSTRUCT ps{};
     const HDC dc = BeginPaint(window, &ps);
@@ -241,6 +251,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DESTROY:          return OnMainDestroy();
     case WM_SIZE:             RelayoutViewsOnRotate(); return 1;
     case WM_ACTIVATE:         return 1;
+    case WM_CLOSE:            return OnMainClose(hwnd, wp, lp);
     case WM_PAINT:            return OnMainPaint(hwnd);
     case WM_ERASEBKGND:       return 1;  // the views paint the whole area
     case WM_DRAWITEM:         return OnMainDrawItem(lp);

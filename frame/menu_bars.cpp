@@ -284,3 +284,7 @@ void BuildViewMenu(int, HMENU menu, int force) {
     }
     TidySeparators(menu);
 }
+
+void SetMenuEntryText(HMENU menu, UINT command, const WCHAR* text) { SetItemText(menu, command, text); }
+
+void SetFilterEntryText(HMENU menu) { SetItemText(menu, IDM_FILTER, GetViewCatFilter() ? kFilterOn : kFilter); }

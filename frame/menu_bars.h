@@ -53,3 +53,7 @@ void DestroyViewMenuBars();
 void SetContextMenuTexts(int unused, HMENU menu);
 // "Saved Views" and the views menu pruned to the views that are switched on.
 void BuildViewMenu(int unused, HMENU menu, int force);
+// Sets the text of a menu entry by its command; nothing for an absent entry.
+void SetMenuEntryText(HMENU menu, UINT command, const WCHAR* text);
+// The text of the category filter entry: "Filter(On)" while the current view's filter is on.
+void SetFilterEntryText(HMENU menu);

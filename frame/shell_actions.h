@@ -4,6 +4,10 @@
 
 #include <string>
 
-void DialPhoneNumber(const std::u16string& number);
-void OpenUrlInBrowser(const std::u16string& address);
+#include "platform/types.h"
+
+// 0 when the device has no phone library, else what the dialling gave.
+int DialPhoneNumber(const std::u16string& number);
+// The shell's result.
+BOOL OpenUrlInBrowser(const std::u16string& address);
 void ComposeMail(const std::u16string& address);

@@ -45,3 +45,23 @@ constexpr int kTskRowVgaExtra = 10;
 }  // namespace
 int TskRowHeight() { return g_Settings.fontSize + kTskRowPadding + (IsVgaScreen() ? kTskRowVgaExtra : 0); }
 int DrawTskRow(HDC, const RECT&, const TskRecord&, LONG) { return TskRowHeight(); }
+
+// The lists as the main window's commands and menus reach them: nothing is selected yet.
+#include "lists/list_commands.h"
+void ReFillCtsView(UINT) {}
+void ShowCatFilterDlg() {}
+void SortDlg(int) {}
+void ShowCallHistoryDlg(HWND) {}
+void DeleteCompletedTsks(HWND) {}
+void CopyCurrentCts() {}
+bool TskSelRowIsItem() { return false; }
+bool CtsSelRowIsItem() { return false; }
+
+// ---- Task rows and the task and contacts lists' row actions, until the lists are built.
+ListRowArray g_TskRows;
+void SyncTskSelection() {}
+void TskListTapTest(int, int) {}
+void FillTskList(LONG, LONG) {}
+void SelectCurCts() {}
+// ---- Stand-in for the task list's cache reset, used by the calendar's stylus.
+void ResetTskListCache() {}

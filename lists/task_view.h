@@ -22,3 +22,17 @@ struct TskRecord;
 int TskRowHeight();
 // Draws the task's row in the rectangle with the alternating look; the row height.
 int DrawTskRow(HDC dc, const RECT& rect, const TskRecord& task, LONG alternate);
+
+// ---- What the outline lists of the toolkit use of the task list (stand-ins in lists/stubs.cpp).
+#include "ui/list_rows.h"
+// The task rows the task list shows.
+extern ListRowArray g_TskRows;
+// Re-reads the selected task row, or selects the remembered task when none is; the list's Enter.
+void SyncTskSelection();
+// A tap in the check area of the focused task row acts on it.
+void TskListTapTest(int x, int y);
+// Refills the task rows by the first sort key and reselects.
+void FillTskList(LONG viewCode, LONG fillArg);
+// ---- Used by the calendar's stylus in the tasks view.
+// Re-reads the selected row, frees the cached row picture and updates the menu bar.
+void ResetTskListCache();

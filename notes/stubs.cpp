@@ -23,3 +23,16 @@ LONG EditCharAtCaret(HWND edit) {
 }
 void EditCaretToEnd(HWND edit) { SendMessageW(edit, EM_SETSEL, GetWindowTextLengthW(edit), GetWindowTextLengthW(edit)); }
 void EditCaretToStart(HWND edit) { SendMessageW(edit, EM_SETSEL, 0, 0); }
+
+// The notes commands of the main window's menus.
+#include "notes/note_commands.h"
+void NewNoteFile(int, int) {}
+void OpenSelNoteFile() {}
+void DeleteNoteFile() {}
+void RenameNoteFile() {}
+void NewNotesFolder() {}
+void MailNoteFile() {}
+int NotesSelRowImage() { return -1; }
+
+// The notes list's Enter, until the notes list is built.
+void OpenSelNotesRow() {}

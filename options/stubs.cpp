@@ -11,3 +11,7 @@ ValSnapArray& FieldListRows() {
 LONG FindValSnapFor(const void*) { return -1; }
 
 void ResetFieldListStack() {}
+
+// The options dialog as the main window opens it.
+#include "options/options_dlg.h"
+void RunOptionsDlg() {}

@@ -40,6 +40,35 @@ RecordArray<std::u16string>& ProjectPathList() {
     return paths;
 }
 
+// The project tree commands of the main window's menus.
+#include "projects/prj_commands.h"
+void ShowLinksDlg() {}
+void LoadMonthCmd() {}
+void ViewPrjItem() {}
+void MoveToPrjCmd() {}
+void RemoveFromPrjCmd() {}
+void DeletePrjItemCmd() {}
+void RefreshPrjTskNode() {}
+void NewCtsInPrj() {}
+void NewTskInPrj() {}
+void NewApptInPrj() {}
+void AddLinkCmd() {}
+void AddHyperlinkCmd() {}
+void RemovePrjCmd() {}
+void NewPrjCmd() {}
+void AddExistingCtsToPrj() {}
+void AddExistingTskToPrj() {}
+void AddExistingApptToPrj() {}
+void PrjAddCmd() {}
+void CatToPrjCmd() {}
+void ConvertPrjCmd() {}
+void NewNoteInPrj() {}
+
+// ---- The project tree's actions the toolkit calls, until the tree is built: nothing is taken.
+int PrjTreeTapHold(HWND, POINT) { return 0; }
+void PrjTreeDrop(HTREEITEM, HTREEITEM) {}
+bool IsFolderNode(HTREEITEM) { return false; }
+
 // ---- The project tree's part in item saves and the link table, until they are built: no tree
 // to report to and no links.
 #include "projects/item_links.h"

@@ -31,3 +31,17 @@
 #define NOMENU 0xFFFF
 // Raw data takes no expressions: TBSTYLE_AUTOSIZE | TBSTYLE_DROPDOWN, for buttons that open a pop-up.
 #define TBSTYLE_AUTOSIZE_DROPDOWN 0x18
+
+// Tree views (the file picker).
+#define TVS_HASBUTTONS 0x0001L
+#define TVS_HASLINES 0x0002L
+#define TVS_LINESATROOT 0x0004L
+#define TVS_SHOWSELALWAYS 0x0020L
+
+// List boxes and up-down buttons (the month picker's spin lists).
+#define LBS_NOTIFY 0x0001L
+#define LBS_NOINTEGRALHEIGHT 0x0100L
+#define UDS_ALIGNRIGHT 0x0004L
+#define UDS_AUTOBUDDY 0x0010L
+#define UDS_ARROWKEYS 0x0020L
+#define UDS_HORZ 0x0040L

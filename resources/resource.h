@@ -448,6 +448,77 @@
 #define IDD_WLT_ITEM_LS 7259
 #define IDD_WLT_FIELDS_LS 7260
 #define IDD_WLT_FILE_LS 7286
+
+// ---- The item menus of a tap-and-hold (appointment, task, contact) ----
+#define IDM_APPT_ITEM_MENU 22112
+#define IDM_TASK_ITEM_MENU 22113
+#define IDM_CONTACT_ITEM_MENU 22114
+
+// ---- Calendar views: the new-item menu of a day ----
+#define IDM_CAL_NEW_ITEM_MENU 22115
+
+
+// ---- Toolkit icons and glyphs (magenta is transparent) ----
+// Image-list strips: square cells side by side, the cell size in the name.
+#define IDB_CUSTOM_ICONS_8 112
+#define IDB_CUSTOM_ICONS_12 174
+#define IDB_CUSTOM_ICONS_16 904
+#define IDB_CUSTOM_ICONS_24 793
+#define IDB_STATUS_ICONS_8 113
+#define IDB_STATUS_ICONS_12 166
+#define IDB_STATUS_ICONS_24 778
+#define IDB_CALL_HISTORY_32 178
+#define IDB_CALL_SUMMARY_16 522
+#define IDB_FIELD_KINDS_8 521
+#define IDB_FIELD_KINDS_16 310
+#define IDB_FIELD_KINDS_24 779
+#define IDB_WEATHER_10 176
+#define IDB_ITEM_KINDS_16 312
+#define IDB_ITEM_KINDS_22 162
+#define IDB_ITEM_KINDS_32 762
+// Glyph strips and single glyphs.
+#define IDB_DROP_BUTTONS 519
+#define IDB_DROP_BUTTONS_VGA 756
+#define IDB_DROP_ARROW 513
+#define IDB_DROP_ARROW_VGA 757
+#define IDB_STATE_GLYPHS 117
+#define IDB_STATE_GLYPHS_VGA 768
+#define IDB_CHECK_GLYPHS_8 920
+#define IDB_CHECK_GLYPHS_11 306
+#define IDB_CHECK_GLYPHS_13 160
+#define IDB_CHECK_GLYPHS_32 764
+#define IDB_TASK_DUE 304
+#define IDB_TASK_DUE_VGA 915
+#define IDB_CONTACT_PICTURE 308
+#define IDB_CONTACT_PICTURE_ALT 318
+#define IDB_TINY_MARKS 341
+
+// ---- File picker ----
+#define IDD_FILE_PICKER 7254
+#define IDC_FILE_TREE 1126
+#define IDM_FILE_PICKER_BAR 22024
+#define IDS_SELECT_FILE 256
+#define IDS_SELECT_DIRECTORY 445
+
+// ---- Icon picker ----
+#define IDD_ICON_PICKER 128
+#define IDC_PICKER_FOCUS 1123
+#define IDM_ICON_PICKER_BAR 22004
+
+// ---- Colour picker ----
+#define IDD_COLOR_PICKER 7279
+#define IDM_COLOR_PICKER_BAR 22093
+#define IDM_ALL_COLORS 40122
+
+// ---- Month picker ----
+#define IDD_MONTH_PICKER 7297
+#define IDC_MONTH_PICTURE 610
+#define IDC_MONTH_LIST 3259
+#define IDC_MONTH_SPIN 1029
+#define IDC_YEAR_LIST 1028
+#define IDC_YEAR_SPIN 1030
+#define IDB_MONTH_PICKER 209
+
 // ---- Item editors: the appointment form and the appointment clean-up ----
 #define IDS_STATUS_BUSY 118
 #define IDS_STATUS_OUT_OF_OFFICE 120

@@ -7,8 +7,3 @@
 LONG LookupCustomIcon(LONG oid);
 // Writes the whole index to "zqicons.dat"; a file that cannot be opened keeps its content.
 void SaveCustomIconsFile();
-
-// ---- The icon picker of the appointment form ("Assign Icon") ----
-// Runs the icon picker; on OK the chosen icon (-1 none) becomes the form's picked icon and the
-// icon-picked flag is set.
-void PickItemCustomIcon(HWND dialog, LONG icon);

@@ -48,6 +48,10 @@ public:
         *out = nullptr;
         if (const HRESULT injected = InjectedFailure("IPOutlookApp::GetDefaultFolder"); FAILED(injected))
             return injected;
+        if (folder == olFolderInfrared) {
+            *out = NewInfraredFolder(this);
+            return S_OK;
+        }
         const std::optional<ItemKind> kind = KindOfFolder(folder);
         if (!kind) return E_INVALIDARG;
         std::shared_ptr<Store> store = EnsureStore();

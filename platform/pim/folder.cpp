@@ -41,6 +41,9 @@ public:
         return *app ? S_OK : E_FAIL;
     }
 
+    HRESULT AddItemToInfraredFolder(int, IDispatch*) override { return E_NOTIMPL; }
+    HRESULT SendToInfrared() override { return E_NOTIMPL; }
+
     // IItem: the folder's own properties.
     HRESULT GetProps(const CEPROPID* ids, ULONG flags, WORD count, CEPROPVAL** values, ULONG* bytes,
                      HANDLE heap) override {

@@ -24,6 +24,8 @@ struct ItemState {
 
 IPOutlookApp2* NewApplication();
 IFolder* NewFolder(IPOutlookApp* app, std::shared_ptr<Store> store, ItemKind kind);
+// The folder of items to send by infrared.
+IFolder* NewInfraredFolder(IPOutlookApp* app);
 IPOutlookItemCollection* NewCollection(IPOutlookApp* app, std::shared_ptr<Store> store, ItemKind kind);
 // The item object for the state: an IAppointment, ITask or IContact (as IDispatch).
 IDispatch* NewItemObject(std::shared_ptr<ItemState> state);

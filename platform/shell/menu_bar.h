@@ -42,7 +42,7 @@ int ShellBarHeight();
 void PlaceMenuBars();
 
 // The window classes of the shell, registered once.
-inline constexpr const WCHAR* kMenuBarClass = u"QvMenuBar";
+inline constexpr const WCHAR* kMenuBarClass = u"MS_SOFTKEY_CE_1.0";
 inline constexpr const WCHAR* kPopupMenuClass = u"QvPopupMenu";
 inline constexpr const WCHAR* kNavBarClass = u"QvNavBar";
 

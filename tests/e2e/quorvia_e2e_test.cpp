@@ -72,6 +72,26 @@ TEST_F(Program, StartsShowsItsMainWindowAndClosesCleanly) {
     EXPECT_EQ(wallet.Open(HKEY_CLASSES_ROOT, u".zqw"), ERROR_SUCCESS);
 }
 
+TEST_F(Program, DigitKeysSwitchViewsAndTheLastOneIsRemembered) {
+    WriteSetting(u"STARTON30", kStartLastView);
+    const fs::path week = OutputDir() / "week_view.png";
+    const fs::path month = OutputDir() / "month_view.png";
+    fs::remove(week);
+    fs::remove(month);
+    const fs::path script = device_.Root() / "views.script";
+    // '5' the week view, '4' back to the month view, '5' the week view again, then close.
+    std::ofstream(script) << "wait 3000\nkey 5\nwait 100\nshot " << week.string() << "\nkey 4\nwait 100\nshot "
+                          << month.string() << "\nkey 5\nwait 100\nquit\n";
+    const fs::path log = device_.Root() / "views.log";
+
+    const int status = RunProgram(device_.Root(), "QUORVIA_SCRIPT='" + script.string() + "'", "", log);
+    EXPECT_EQ(status, 0) << ReadAll(log);
+    EXPECT_TRUE(fs::exists(week));
+    EXPECT_TRUE(fs::exists(month));
+    // The program closed in the week view: the next start opens it.
+    EXPECT_EQ(ReadSetting(u"LASTFORSTART"), kStartWeek);
+}
+
 TEST_F(Program, ExitInTheMenuClosesTheProgram) {
     WriteSetting(u"STARTON30", kStartLastView);
     const fs::path never = device_.Root() / "still_open.png";
@@ -83,6 +103,33 @@ TEST_F(Program, ExitInTheMenuClosesTheProgram) {
     EXPECT_EQ(RunProgram(device_.Root(), "QUORVIA_SCRIPT='" + script.string() + "'", "", log), 0) << ReadAll(log);
     EXPECT_FALSE(fs::exists(never));
     EXPECT_EQ(ReadSetting(u"LASTFORSTART"), kStartMonth);
+}
+
+// The device's tool takes the screen of the program while it runs.
+TEST_F(Program, DevicectlTakesTheRunningProgramsScreen) {
+    WriteSetting(u"STARTON30", kStartLastView);
+    const fs::path script = device_.Root() / "idle.script";
+    std::ofstream(script) << "wait 4000\nquit\n";
+    const fs::path log = device_.Root() / "program.log";
+    const fs::path shot = OutputDir() / "devicectl_screenshot.png";
+    fs::remove(shot);
+    std::atomic<bool> done = false;
+    std::thread program([&] {
+        RunProgram(device_.Root(), "QUORVIA_SCRIPT='" + script.string() + "'", "", log);
+        done = true;
+    });
+    const fs::path tool = fs::path(QV_TEST_OUTPUT_DIR) / ".." / "tools" / "devicectl";
+    const std::string command = "QUORVIA_DEVICE='" + device_.Root().string() + "' ASAN_OPTIONS=detect_leaks=0 '" +
+                                tool.string() + "' screenshot '" + shot.string() + "' > /dev/null 2>&1";
+    bool taken = false;
+    const auto until = std::chrono::steady_clock::now() + kProgramTimeout;
+    while (!taken && !done && std::chrono::steady_clock::now() < until) {
+        taken = std::system(command.c_str()) == 0;
+        if (!taken) std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    program.join();
+    ASSERT_TRUE(taken) << ReadAll(log);
+    EXPECT_GT(fs::file_size(shot), 0u);
 }
 
 std::vector<UINT> g_handedOver;

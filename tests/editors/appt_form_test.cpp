@@ -42,7 +42,8 @@ TEST_F(ApptFormTest, NewAppointmentEnteredInTheFormIsSavedAndCached) {
         SendDlgItemMessageW(dialog, kReminderListId, LB_SETCURSEL, 3, 0);
         Press(dialog, IDM_DLG_DONE);
     });
-    EXPECT_EQ(NewApptDlg(), IDM_DLG_DONE);
+    NewApptDlg();
+    EXPECT_EQ(g_ApptFormResult, IDM_DLG_DONE);
 
     const ApptRecord* cached = CachedBySubject(2026, 3, u"Dentist");
     ASSERT_NE(cached, nullptr);
@@ -74,7 +75,8 @@ TEST_F(ApptFormTest, EmptySubjectAllDayIsStoredAsNoSubjectUpToTheNextDay) {
         EXPECT_EQ(Sel(dialog, kApptStatusId), 3);  // a later check keeps the user's status
         Press(dialog, IDM_DLG_DONE);
     });
-    EXPECT_EQ(NewApptDlg(), IDM_DLG_DONE);
+    NewApptDlg();
+    EXPECT_EQ(g_ApptFormResult, IDM_DLG_DONE);
     const ApptArray all = AllStored();
     ASSERT_EQ(all.Size(), 1);
     const LONG oid = all[0].oid;
@@ -94,7 +96,8 @@ TEST_F(ApptFormTest, EndNotAfterStartKeepsTheFormOpenAndWritesNothing) {
         EXPECT_EQ(platform::testing::CurrentDialog(), dialog);  // still open
         Press(dialog, IDM_DLG_CANCEL);
     });
-    EXPECT_EQ(NewApptDlg(), IDM_DLG_CANCEL);
+    NewApptDlg();
+    EXPECT_EQ(g_ApptFormResult, IDM_DLG_CANCEL);
     const auto shown = platform::testing::MessageBoxesShown();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, u"The End Time must be after the Start Time.");
@@ -123,7 +126,8 @@ TEST_F(ApptFormTest, FailedSaveLeavesNoOwnChangeMarkBehind) {
             EXPECT_EQ(Text(dialog, kApptSubjectId), u"Refused");
             Press(dialog, IDM_DLG_CANCEL);
         });
-        EXPECT_EQ(NewApptDlg(), IDM_DLG_CANCEL);
+        NewApptDlg();
+        EXPECT_EQ(g_ApptFormResult, IDM_DLG_CANCEL);
         const auto shown = platform::testing::MessageBoxesShown();
         ASSERT_EQ(shown.size(), 1u);
         EXPECT_EQ(shown[0].text, c.message);
@@ -197,7 +201,8 @@ TEST_F(ApptFormTest, ExistingAppointmentIsLoadedChangedAndReplacedInTheCache) {
         SetPicker(dialog, kApptEndTimeId, DateRec(2026, 3, 12, 11, 30, 0));
         Press(dialog, IDM_DLG_DONE);
     });
-    EXPECT_EQ(EditSelApptDlg(), IDM_DLG_DONE);
+    EditSelApptDlg();
+    EXPECT_EQ(g_ApptFormResult, IDM_DLG_DONE);
     EXPECT_EQ(StoredText(oid, &IAppointment::get_Subject), u"Review 2");
     EXPECT_TRUE(DateEqual(StoredDate(oid, &IAppointment::get_End), DateRec(2026, 3, 12, 11, 30, 0)));
     // The project category is carried through the form and written first.
@@ -220,7 +225,8 @@ TEST_F(ApptFormTest, MovingTheStartDateMovesTheEndAndTheCachedRecord) {
         EXPECT_TRUE(DateSameDay(Picker(dialog, kApptEndDateId), DateRec(2026, 3, 20)));
         Press(dialog, IDM_DLG_DONE);
     });
-    EXPECT_EQ(EditSelApptDlg(), IDM_DLG_DONE);
+    EditSelApptDlg();
+    EXPECT_EQ(g_ApptFormResult, IDM_DLG_DONE);
     EXPECT_TRUE(DateEqual(StoredDate(oid, &IAppointment::get_Start), DateRec(2026, 3, 20, 10, 0, 0)));
     EXPECT_TRUE(DateEqual(StoredDate(oid, &IAppointment::get_End), DateRec(2026, 3, 20, 11, 0, 0)));
     EXPECT_EQ(CountCached(2026, 3, oid), 1);
@@ -241,7 +247,8 @@ TEST_F(ApptFormTest, RecurringSeriesIsEditedWholeOrOneOccurrence) {
         SetDlgItemTextW(dialog, kApptSubjectId, u"Daily sync");
         Press(dialog, IDM_DLG_DONE);
     }, {IDNO});  // the whole series
-    EXPECT_EQ(EditSelApptDlg(), IDM_DLG_DONE);
+    EditSelApptDlg();
+    EXPECT_EQ(g_ApptFormResult, IDM_DLG_DONE);
     EXPECT_EQ(g_ApptEditFlags.isRecurring, 1);
     EXPECT_EQ(g_ApptEditFlags.occurrenceOnly, 0);
     EXPECT_EQ(StoredText(oid, &IAppointment::get_Subject), u"Daily sync");
@@ -264,7 +271,8 @@ TEST_F(ApptFormTest, RecurringSeriesIsEditedWholeOrOneOccurrence) {
         SetDlgItemTextW(dialog, kApptSubjectId, u"Moved sync");
         Press(dialog, IDM_DLG_DONE);
     }, {IDYES});  // this occurrence only
-    EXPECT_EQ(EditSelApptDlg(), IDM_DLG_DONE);
+    EditSelApptDlg();
+    EXPECT_EQ(g_ApptFormResult, IDM_DLG_DONE);
     const auto occurrenceSubject = [&](const DateRec& day) {
         PoomPtr<IAppointment> occurrence = ReadRecurPattern(oid, day);
         BSTR text = nullptr;
@@ -286,7 +294,8 @@ TEST_F(ApptFormTest, OccursChoiceSurvivesTheStoreRoundTrip) {
             Press(dialog, kOccursListId, LBN_SELCHANGE);
             Press(dialog, IDM_DLG_DONE);
         });
-        ASSERT_EQ(NewApptDlg(), IDM_DLG_DONE) << choice;
+        NewApptDlg();
+        ASSERT_EQ(g_ApptFormResult, IDM_DLG_DONE) << choice;
         const ApptArray all = AllStored();
         ASSERT_EQ(all.Size(), 1) << choice;
         const LONG oid = all[0].oid;
@@ -311,7 +320,8 @@ TEST_F(ApptFormTest, AttendeesMakeAMeetingRequestAndUntouchedOnesAskFirst) {
         g_ApptEditFlags.attendeesChanged = 1;
         Press(dialog, IDM_DLG_DONE);
     });
-    EXPECT_EQ(NewApptDlg(), IDM_DLG_DONE);
+    NewApptDlg();
+    EXPECT_EQ(g_ApptFormResult, IDM_DLG_DONE);
     auto shown = platform::testing::MessageBoxesShown();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, u"Meeting Request has been sent.");
@@ -331,7 +341,8 @@ TEST_F(ApptFormTest, AttendeesMakeAMeetingRequestAndUntouchedOnesAskFirst) {
         SetDlgItemTextW(dialog, kApptSubjectId, u"Planning moved");
         Press(dialog, IDM_DLG_DONE);
     });
-    EXPECT_EQ(EditSelApptDlg(), IDM_DLG_DONE);
+    EditSelApptDlg();
+    EXPECT_EQ(g_ApptFormResult, IDM_DLG_DONE);
     shown = platform::testing::MessageBoxesShown();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, u"The Meeting has Changed, Resend to Attendees?");
@@ -372,7 +383,8 @@ TEST_F(ApptFormTest, TemplateIsAppliedOnTheShownDateWithItsTimesOfDay) {
 
 TEST_F(ApptFormTest, FromTemplateWithTheTemplateDialogCancelledOpensNoForm) {
     platform::testing::AnswerDialog(IDM_DLG_CANCEL);
-    EXPECT_EQ(NewApptFromTemplateDlg(), kDlgCancel);
+    NewApptFromTemplateDlg();
+    EXPECT_EQ(g_ApptFormResult, kDlgFailed);  // no form was run
     for (const auto& shown : platform::testing::DialogsShown()) {
         for (const int id : shown.controls) EXPECT_NE(id, kApptSubjectId) << "the form was opened";
     }
@@ -387,7 +399,8 @@ TEST_F(ApptFormTest, SaveAsTemplateFromANewItemAndLeavingCreatesNoAppointment) {
         SendDlgItemMessageW(dialog, kCatListBoxId, LB_SETSEL, TRUE, 0);
         Press(dialog, IDM_SAVE_AS_TEMPLATE);
     });
-    EXPECT_EQ(NewApptDlg(), IDM_DLG_CANCEL);
+    NewApptDlg();
+    EXPECT_EQ(g_ApptFormResult, IDM_DLG_CANCEL);
     ASSERT_EQ(g_ApptTemplateList.Size(), 1);
     const ApptRecord& saved = g_ApptTemplateList[0];
     EXPECT_EQ(saved.subject, u"Weekly review");
@@ -432,7 +445,8 @@ TEST_F(ApptFormTest, ScreenshotOfTheForm) {
         EXPECT_TRUE(platform::testing::SaveScreenshot(out));
         Press(dialog, IDM_DLG_CANCEL);
     });
-    EXPECT_EQ(EditSelApptDlg(), IDM_DLG_CANCEL);
+    EditSelApptDlg();
+    EXPECT_EQ(g_ApptFormResult, IDM_DLG_CANCEL);
     EXPECT_EQ(StoredText(oid, &IAppointment::get_Location), u"");
 }
 

@@ -104,7 +104,7 @@ TEST_F(ApptMaintTest, CopyAndDeleteKeepBothCachedMonthsCurrent) {
     ASSERT_EQ(CountCached(2026, 2, oid), 1);
     SelectAppt(oid);
     platform::testing::AnswerMessageBox(IDYES);
-    EXPECT_EQ(DeleteCurrentAppt(), 1);
+    EXPECT_EQ(DeleteSelectedAppt(), 1);
     const auto shown = platform::testing::MessageBoxesShown();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, u"Are you sure you want to delete the current appointment?");
@@ -121,9 +121,9 @@ TEST_F(ApptMaintTest, DeleteAnsweredNoOrOfAnotherKindDeletesNothing) {
     const LONG oid = AddAppt({u"Keep", DateRec(2026, 3, 12, 12, 0, 0), 60});
     SelectAppt(oid);
     platform::testing::AnswerMessageBox(IDNO);
-    EXPECT_EQ(DeleteCurrentAppt(), 0);
+    EXPECT_EQ(DeleteSelectedAppt(), 0);
     g_CurItem.kind = kItemTask;
-    EXPECT_EQ(DeleteCurrentAppt(), 0);
+    EXPECT_EQ(DeleteSelectedAppt(), 0);
     EXPECT_TRUE(Stored(oid));
 }
 
@@ -132,7 +132,7 @@ TEST_F(ApptMaintTest, WithoutConfirmationAPlainAppointmentGoesWithoutAQuestion) 
     const LONG oid = AddAppt({u"Gone", DateRec(2026, 3, 12, 12, 0, 0), 60});
     CacheMonth(2026, 3);
     SelectAppt(oid);
-    EXPECT_EQ(DeleteCurrentAppt(), 1);
+    EXPECT_EQ(DeleteSelectedAppt(), 1);
     EXPECT_TRUE(platform::testing::MessageBoxesShown().empty());
     EXPECT_FALSE(Stored(oid));
     EXPECT_EQ(CountCached(2026, 3, oid), 0);
@@ -146,7 +146,7 @@ TEST_F(ApptMaintTest, DeletingOneOccurrenceDropsTheCustomIconOfTheSeries) {
     SelectAppt(oid);
     g_SelectedDate = DateRec(2026, 3, 19);
     platform::testing::AnswerMessageBox(IDYES);  // this occurrence only
-    EXPECT_EQ(DeleteCurrentAppt(), 1);
+    EXPECT_EQ(DeleteSelectedAppt(), 1);
     EXPECT_EQ(IdIndexFind(oid, g_CustomIconIndex), -1);
     EXPECT_TRUE(Stored(oid));  // the series stays
     EXPECT_FALSE(ReadRecurPattern(oid, DateRec(2026, 3, 19)));

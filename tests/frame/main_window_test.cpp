@@ -2,6 +2,8 @@
 // the last view stored, and the private messages a second start sends acting only in front.
 #include <gtest/gtest.h>
 
+#include "core/date_text.h"
+#include "core/month_cache.h"
 #include "frame/cmd_messages.h"
 #include "frame/main_messages.h"
 #include "frame_fixture.h"
@@ -9,6 +11,7 @@
 #include "platform/shell.h"
 #include "platform/testing_gdi.h"
 #include "platform/testing_user.h"
+#include "platform/text.h"
 #include "platform/user.h"
 #include "resources/resource.h"
 
@@ -33,10 +36,14 @@ TEST_F(MainWindow, ShowsItsTitleAndBarAndClosesLeavingNothingBehind) {
     const HWND window = Open();
     ASSERT_NE(window, nullptr);
 
+    // The last view of a first start is the month view, titled by its month.
+    EXPECT_EQ(ViewId, kViewMonth);
     WCHAR title[kTitleChars] = {};
     GetWindowTextW(window, title, kTitleChars);
-    EXPECT_EQ(std::u16string(title), kProgramTitle);
-    EXPECT_EQ(platform::testing::NavBarTitle(), kProgramTitle);
+    const std::u16string monthTitle =
+        GetMonthName(g_SelectedDate.wMonth) + u" " + platform::FormatW(u"%d", static_cast<int>(g_SelectedDate.wYear));
+    EXPECT_EQ(std::u16string(title), monthTitle);
+    EXPECT_EQ(platform::testing::NavBarTitle(), monthTitle);
     EXPECT_EQ(platform::testing::SoftKeyTexts(), (std::vector<std::u16string>{u"Vestral", u"Menu"}));
     EXPECT_EQ(platform::testing::ShownSoftKeyBar(), g_MenuBars.month);
     for (const HFONT font : g_Main.themeFonts) EXPECT_NE(font, nullptr);
@@ -92,13 +99,19 @@ TEST_F(MainWindow, SecondStartMessagesActOnlyWhileInFront) {
 }
 
 TEST_F(MainWindow, BackTwiceInAMainViewArmsThenHandsOver) {
+    WriteSetting(u"STARTON30", kStartMonth);
     const HWND window = Open();
     ASSERT_NE(window, nullptr);
+    ASSERT_EQ(ViewId, kViewMonth);
+    SetForegroundWindow(window);
     const LPARAM back = MAKELPARAM(0, VK_ESCAPE);
     EXPECT_EQ(SendMessageW(window, WM_HOTKEY, 0, back), 1);
     EXPECT_EQ(g_Main.backArmed, 1);
+    EXPECT_EQ(GetForegroundWindow(), window);
+    // The second goes to the shell, which shows the previous program.
     EXPECT_EQ(SendMessageW(window, WM_HOTKEY, 0, back), 1);
     EXPECT_EQ(g_Main.backArmed, 0);
+    EXPECT_NE(GetForegroundWindow(), window);
 }
 
 TEST_F(MainWindow, CloseWhileLoadingWaitsForTheLoad) {
@@ -112,6 +125,23 @@ TEST_F(MainWindow, CloseWhileLoadingWaitsForTheLoad) {
     SendMessageW(window, kMsgAllLoaded, 0, 0);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(PendingViewCmd, kNoPendingCmd);
+}
+
+// A close from outside while loading used to end the program under the load thread.
+TEST_F(MainWindow, CloseFromOutsideWhileLoadingWaitsForTheLoad) {
+    const HWND window = Open();
+    ASSERT_NE(window, nullptr);
+    const HANDLE loading = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    g_LoadState.thread = loading;
+    g_LoadState.allLoaded = 0;
+    SendMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_EQ(PendingViewCmd, kPendingClose);
+    g_LoadState.allLoaded = 1;
+    SendMessageW(window, kMsgAllLoaded, 0, 0);
+    EXPECT_FALSE(IsWindow(window));
+    g_LoadState.thread = nullptr;
+    CloseHandle(loading);
 }
 
 }  // namespace

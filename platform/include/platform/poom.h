@@ -9,7 +9,7 @@
 // What the store keeps as "no date".
 #define POOM_NO_DATE 949998.0
 
-enum OlDefaultFolders { olFolderCalendar = 9, olFolderContacts = 10, olFolderTasks = 13 };
+enum OlDefaultFolders { olFolderCalendar = 9, olFolderContacts = 10, olFolderTasks = 13, olFolderInfrared = 102 };
 enum OlItemType { olAppointmentItem = 1, olContactItem = 2, olTaskItem = 3 };
 enum OlBusyStatus { olFree = 0, olTentative = 1, olBusy = 2, olOutOfOffice = 3 };
 enum OlSensitivity { olNormal = 0, olPersonal = 1, olPrivate = 2, olConfidential = 3 };
@@ -162,6 +162,9 @@ struct IFolder : IDispatch {
     virtual HRESULT get_Items(IPOutlookItemCollection** items) = 0;
     virtual HRESULT get_DefaultItemType(int* type) = 0;
     virtual HRESULT get_Application(IPOutlookApp** app) = 0;
+    // Only the infrared folder (olFolderInfrared) takes items to send; the others answer E_NOTIMPL.
+    virtual HRESULT AddItemToInfraredFolder(int itemType, IDispatch* item) = 0;
+    virtual HRESULT SendToInfrared() = 0;
 
 protected:
     ~IFolder() = default;

@@ -21,4 +21,13 @@ long LivePimObjects();
 std::vector<CEOID> PimItemsDisplayed();
 void ClearPimItemsDisplayed();
 
+// Items sent through the infrared folder: the device has no infrared port here, so tests see what
+// each send carried, by item type (olAppointmentItem, olContactItem, olTaskItem) and OID.
+struct BeamedItem {
+    int itemType = 0;
+    CEOID oid = 0;
+};
+std::vector<BeamedItem> PimItemsBeamed();
+void ClearPimItemsBeamed();
+
 }  // namespace platform::testing

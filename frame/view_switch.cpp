@@ -1,0 +1,166 @@
+// The month and week switches, going back from a detail view, the cycle of shown views, the two
+// switches that open an item named on the command line, and the deferral of a switch whose data
+// is still loading.
+#include "frame/view_switch.h"
+
+#include "core/app_settings.h"
+#include "core/date_rec.h"
+#include "core/month_cache.h"
+#include "core/pim_state.h"
+#include "calendar/calendar_state.h"
+#include "calendar/agenda_switch.h"
+#include "calendar/agenda_view.h"
+#include "frame/cmd_line.h"
+#include "frame/frame_state.h"
+#include "frame/load_thread.h"
+#include "frame/main_window.h"
+#include "frame/menu_bars.h"
+#include "frame/titles.h"
+#include "frame/view_id.h"
+#include "frame/view_windows.h"
+#include "platform/threads.h"
+#include "platform/user.h"
+#include "ui/view_commands.h"
+
+namespace {
+
+// The ten views of the cycle and their shown switches, by view code.
+constexpr ShownView kShownByCode[] = {
+    ShownView::Month,    ShownView::Week,     ShownView::TimelineWeek, ShownView::Dates,  ShownView::Year,
+    ShownView::Tasks,    ShownView::Contacts, ShownView::Projects,     ShownView::Notes,  ShownView::Wallet,
+};
+constexpr LONG kCycleLength = static_cast<LONG>(std::size(kShownByCode));
+
+void RepaintNow() {
+    InvalidateRect(g_Frame.mainWnd, nullptr, TRUE);
+    UpdateWindow(g_Frame.mainWnd);
+}
+
+int ReadyOrDefer(LONG loaded, LONG startCode) {
+    if (loaded) return 1;
+    if (g_LoadState.thread) SetThreadPriority(g_LoadState.thread, THREAD_PRIORITY_NORMAL);
+    // A later request replaces an earlier pending one, but never a pending close.
+    if (PendingViewCmd != kPendingClose) PendingViewCmd = startCode;
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    return 0;
+}
+
+// The schedule list or the drawn agenda window, by "AGENDAFMT".
+void ShowAgendaWindows(bool show) {
+    const bool drawn = g_Settings.agendaFmt == kAgendaDrawn;
+    if (g_ViewWnds.agendaView) ShowWindow(g_ViewWnds.agendaView, show && drawn ? SW_SHOW : SW_HIDE);
+    if (g_ViewWnds.scheduleList) ShowWindow(g_ViewWnds.scheduleList, show && !drawn ? SW_SHOW : SW_HIDE);
+}
+
+void ShowIf(HWND window, bool show) {
+    if (window) ShowWindow(window, show ? SW_SHOW : SW_HIDE);
+}
+
+// The child windows of the view that Back returns to.
+void ShowReturnViewWindows(LONG view) {
+    if (view == kViewDates && g_Settings.agendaFmt == kAgendaDrawn) {
+        RelayoutAgendaView();
+        ReleaseAgendaBuffer();
+    }
+    ShowIf(g_ViewWnds.taskList, view == kViewTasks);
+    const bool contacts = view == kViewContacts;
+    ShowIf(g_ViewWnds.contactGrid, contacts && g_Settings.ctsIcon);
+    ShowIf(g_ViewWnds.contactsList, contacts && !g_Settings.ctsIcon);
+    ShowIf(g_ViewWnds.notesList, view == kViewNotes);
+    ShowIf(g_ViewWnds.walletTree, view == kViewWallet);
+    ShowIf(g_ViewWnds.projectTree, view == kViewProjects);
+    if (view == kViewDay) ShowIf(g_ViewWnds.weekdayBar, true);
+    ShowAgendaWindows(view == kViewDates || view == kViewDay);
+}
+
+}  // namespace
+
+int ApptsReadyOrDefer(LONG startCode) { return ReadyOrDefer(g_ApptCache.loaded, startCode); }
+int TasksReadyOrDefer(LONG startCode) { return ReadyOrDefer(g_LoadState.tasksLoaded, startCode); }
+int ContactsReadyOrDefer(LONG startCode) { return ReadyOrDefer(g_LoadState.contactsLoaded, startCode); }
+
+LONG GetViewShownFlag(LONG code) {
+    if (code < 0 || code >= kCycleLength) return 0;
+    return g_ViewShown[kShownByCode[code]];
+}
+
+LONG NextShownView(LONG code) {
+    if (code == kViewWalletLocked) code = kViewWallet;
+    LONG candidate = code >= 0 && code < kCycleLength ? code + 1 : 0;
+    // One round at most: with every view switched off the month view is the answer.
+    for (LONG tried = 0; tried < kCycleLength; ++tried, ++candidate) {
+        if (candidate >= kCycleLength) candidate = 0;
+        if (GetViewShownFlag(candidate)) return candidate;
+    }
+    return kViewMonth;
+}
+
+void ShowMonthView() {
+    if (!g_ViewShown[ShownView::Month]) return;
+    if (!ApptsReadyOrDefer(kStartMonth)) return;
+    ViewId = kViewMonth;
+    DayPaneScroll = 0;
+    HideAllViewWindows();
+    SetMonthTitle();
+    g_Main.backArmed = 0;
+    if (!g_MenuBars.month)
+        CreateViewMenuBar(&g_MenuBars.month, 0, nullptr, kShowBar);
+    else
+        SwitchShownWindow(g_MenuBars.month);
+    RepaintNow();
+}
+
+void ShowWeekView() {
+    if (!g_ViewShown[ShownView::Week]) return;
+    if (!ApptsReadyOrDefer(kStartWeek)) return;
+    ViewId = kViewWeek;
+    DayPaneScroll = 0;
+    HideAllViewWindows();
+    GetWeekStartDate(WeekViewStart);
+    SetViewTitle();
+    g_Main.backArmed = 0;
+    CreateViewMenuBar(&g_MenuBars.week, 0, nullptr, kShowBar);
+    RepaintNow();
+}
+
+void GoBackView() {
+    const LONG previous = g_Frame.prevViewId;
+    if (previous != kNoView && !GetViewShownFlag(previous)) return;
+    DayPaneScroll = 0;
+    g_Main.backArmed = 0;
+    ViewId = previous;
+    if (previous == kNoView) return ShowMonthView();
+    if (g_CurItem.rowIndex == -1) ResetSelection();
+    if (g_Frame.returnBar) {
+        SwitchShownWindow(g_Frame.returnBar);
+    } else {
+        RecreateViewMenuBar();
+    }
+    if (ViewId == kViewMonth)
+        SetMonthTitle();
+    else
+        SetViewTitle();
+    ShowReturnViewWindows(ViewId);
+    RepaintNow();
+    FocusCurrentView();
+}
+
+void ShowTskPreviewByOid(LONG oid) {
+    g_CurItem.oid = oid;
+    ViewId = kViewTasks;
+    g_CurItem.kind = kItemTask;
+    ShowTskPreview();
+}
+
+void OpenApptPreviewByOid(LONG oid) {
+    ViewId = kViewDay;
+    g_CurItem.oid = oid;
+    g_CurItem.kind = kItemAppt;
+    OpenApptMonthByOid(oid);
+    ShowApptPreview();
+}
+
+// The calendar's own switches with the arguments every frame caller passes.
+void ShowDatesView() { ShowDatesView(1, 1); }
+void ShowDayView() { ShowDayView(1, 1); }
+void ShowApptPreview() { ShowApptPreview(0); }

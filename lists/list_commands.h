@@ -1,0 +1,25 @@
+// The task and contact lists as the main window's commands and menus reach them: the contacts
+// view's modes and dialogs and whether the selected rows are item rows.
+#pragma once
+
+#include <string>
+
+#include "lists/cts_list.h"
+#include "lists/cts_type_ahead.h"
+#include "lists/phone_lib.h"
+#include "lists/task_view.h"
+#include "platform/types.h"
+
+// Refills the contacts view for a contacts-view command (32814-32822, 32830-32835).
+void ReFillCtsView(UINT command);
+void ShowCatFilterDlg();
+// 0 the contacts sort, 1 the task sort.
+void SortDlg(int tasks);
+void ShowCallHistoryDlg(HWND window);
+void DeleteCompletedTsks(HWND taskList);
+void CopyCurrentCts();
+// Whether the selected row of the task outline list, or of the contacts list (the icon grid with
+// "CTSICON"), is an item row and not a group header.
+bool TskSelRowIsItem();
+bool CtsSelRowIsItem();
+
