@@ -450,4 +450,26 @@ TEST_F(ApptFormTest, ScreenshotOfTheForm) {
     EXPECT_EQ(StoredText(oid, &IAppointment::get_Location), u"");
 }
 
+TEST_F(ApptFormTest, ScreenshotOfTheCompressedLandscapeForm) {
+    platform::DeviceProfile profile = platform::Profile();
+    profile.screenWidth = 320;
+    profile.screenHeight = 240;
+    device_.SetProfile(profile);
+    ActInsideForm([](HWND dialog) {
+        // The compressed layout has no field labels and a private box without text.
+        WCHAR text[32] = {};
+        GetDlgItemTextW(dialog, kApptPrivateId, text, 32);
+        EXPECT_EQ(std::u16string(text), u"");
+        GetDlgItemTextW(dialog, kApptAllDayId, text, 32);
+        EXPECT_EQ(std::u16string(text), u"All Day");
+        SetDlgItemTextW(dialog, kApptSubjectId, u"Dentist");
+        platform::testing::PumpUntilIdle();
+        const std::filesystem::path out = std::filesystem::path(QV_TEST_OUTPUT_DIR) / "editors_appt_form_landscape.png";
+        EXPECT_TRUE(platform::testing::SaveScreenshot(out));
+        Press(dialog, IDM_DLG_CANCEL);
+    });
+    NewApptDlg();
+    EXPECT_EQ(g_ApptFormResult, IDM_DLG_CANCEL);
+}
+
 }  // namespace
