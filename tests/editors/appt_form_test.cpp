@@ -7,6 +7,8 @@
 
 #include "core/appt_readers.h"
 #include "core/cat_loading.h"
+#include "core/id_index.h"
+#include "core/pim_state.h"
 #include "core/res_string.h"
 #include "platform/controls.h"
 #include "platform/device.h"
@@ -410,6 +412,26 @@ TEST_F(ApptFormTest, SaveAsTemplateFromANewItemAndLeavingCreatesNoAppointment) {
     EXPECT_EQ(saved.categories[0], u"Home");
     EXPECT_TRUE(std::filesystem::exists(device_.HostPath(ProgramFolderFile(kApptTemplateFile))));
     EXPECT_EQ(AllStored().Size(), 0);
+}
+
+TEST_F(ApptFormTest, PickedIconIsWrittenOnlyBySavingTheForm) {
+    const LONG oid = AddAppt({u"Marked", DateRec(2026, 3, 12, 10, 0, 0), 60});
+    SelectAppt(oid);
+    const struct {
+        int button;
+        LONG icon;
+    } cases[] = {{IDM_DLG_CANCEL, -1}, {IDM_DLG_DONE, 4}};
+    for (const auto& c : cases) {
+        ActInsideForm([&c](HWND dialog) {
+            // What "Assign Icon" leaves when the picker chose icon 4.
+            g_ApptEditFlags.iconPicked = 1;
+            g_ApptEditFlags.pickedIcon = 4;
+            Press(dialog, c.button);
+        });
+        EditSelApptDlg();
+        SelectAppt(oid);
+        EXPECT_EQ(IdIndexGet(oid, g_CustomIconIndex), c.icon) << c.button;
+    }
 }
 
 TEST_F(ApptFormTest, TemplateFollowsTheScreenAndCompressSetting) {
