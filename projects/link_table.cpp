@@ -8,6 +8,7 @@
 #include "core/record_list_file.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "projects/item_links.h"
 #include "projects/prj_cats.h"
 
 LinkTable g_LinkTable;
@@ -172,6 +173,12 @@ void SaveLinkInfoFile() {
 
 void DropItemLinks(LONG oid) {
     if (RemoveItemLinks(g_LinkTable, oid)) SaveLinkInfoFile();
+}
+
+int RemoveItemLinks(LONG oid) {
+    const int before = g_LinkTable.Size();
+    RemoveItemLinks(g_LinkTable, oid);
+    return before - g_LinkTable.Size();
 }
 
 bool ItemHasLinks(LONG oid) { return FindLinkByKey(g_LinkTable, oid) >= 0; }

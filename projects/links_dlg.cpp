@@ -362,6 +362,8 @@ void ShowLinksDlgFor(HWND parent) {
     FocusCurrentView();
 }
 
+void ShowLinksDlg(HWND owner) { ShowLinksDlgFor(owner); }
+
 void ShowLinksDlg() {
     if (ViewId == kViewTasks && !CheckTskSelected(TRUE)) return;
     if (ViewId == kViewContacts && !CheckCtsSelected(true)) return;

@@ -30,6 +30,8 @@ extern PendingLink g_PendingLink;
 // From the main menu: the task and contact views need their selection first.
 void ShowLinksDlg();
 void ShowLinksDlgFor(HWND parent);
+// The same over the owner, for callers that checked their selection themselves.
+void ShowLinksDlg(HWND owner);
 // 0 task, 1 contact, 2 appointment; -1 when the target is gone or the kind is no item kind.
 int GetLinkTargetText(LONG target, LONG kind, std::u16string& text);
 INT_PTR CALLBACK LinksDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

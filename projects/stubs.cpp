@@ -32,10 +32,12 @@ void CatToPrjCmd() {}
 void ConvertPrjCmd() {}
 void NewNoteInPrj() {}
 
+// No project commands yet: file links go nowhere.
+void AddFileLinkToPrj(const std::u16string&) {}
+
 // ---- The project tree's actions the toolkit calls, until the tree is built: nothing is taken.
 int PrjTreeTapHold(HWND, POINT) { return 0; }
 void PrjTreeDrop(HTREEITEM, HTREEITEM) {}
-
 
 // ---- The project tree's edits, until they are built: no category rule, no nodes.
 #include "projects/prj_tree_edit.h"
@@ -46,3 +48,8 @@ HTREEITEM InsertCtsNodeSorted(HTREEITEM, std::u16string_view, LONG, std::u16stri
     return nullptr;
 }
 HTREEITEM GetApptMonthNode(int, int) { return nullptr; }
+
+// ---- The project tree's part in item saves, until it is built: no tree to report to.
+#include "projects/prj_tree.h"
+LONG g_PrjTreeFlag = 0;
+void PrjTreeApptSaved(LONG) {}
