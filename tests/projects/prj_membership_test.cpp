@@ -43,7 +43,7 @@ protected:
         if (!item || FAILED(item->get_Categories(&text))) return u"<gone>";
         // The store keeps categories as a list and gives them back joined by ", ".
         std::u16string entries;
-        ForEachCommaPiece(TakeBstr(text), [&](const std::u16string& piece) { entries += piece + u"|"; });
+        ForEachCommaPiece(TakeBstr(text), [&](const std::u16string& entry) { entries += entry + u"|"; });
         return entries;
     }
 };
