@@ -70,3 +70,8 @@ void NextWeekCmd() {}
 void GoToDateCmd() {}
 void SetWeekStartToSelDate() {}
 void RefreshCurView() {}
+
+// ---- The schedule list and the task preview's reload mark, until they are built.
+#include "calendar/sched_list.h"
+void RefreshSchedList() {}
+LONG g_TskPreviewReload = 0;

@@ -8,21 +8,16 @@ ApptListFields& ApptListEditFields() {
 }
 
 void NewApptEditor() {}
-void NewTskEditor(int) {}
 
 // The editors as the main window's commands open them.
 #include "editors/item_commands.h"
-void NewTskFormDlg(int) {}
 void NewApptDlg() {}
-void EditTskFormDlg() {}
 void EditSelApptDlg() {}
-void EditContactCmd() {}
-void NewContactCmd() {}
-void DeleteTskCmd() {}
-void DeleteCtsCmd() {}
 void DeleteCurrentAppt() {}
-void CopyTskCmd() {}
 void CopyCurrentAppt() {}
 void ApptCleanupDlg() {}
 void NewApptFromTemplateDlg() {}
-void NewTskFromTemplateDlg(int) {}
+
+// The list-style editors' custom recurrence dialog, until it is built.
+#include "editors/recur_list_dlg.h"
+void ItemRecurListDlg(HWND, int) {}

@@ -22,3 +22,10 @@ void ResetContactSortState();
 void FetchSelContactQuiet();
 // Calls, messages or mails the current contact, as its default field says.
 void RunCtsDefaultAction();
+
+// ---- The contact list's rows as the contact editor reaches them.
+// Refills the shown contact list by the contacts view mode.
+void ReLoadCts(LONG flag);
+LONG GetCtsListSelId();
+int SelectCtsListRowById(LONG oid);
+void RemoveCtsListRowsById(LONG oid);

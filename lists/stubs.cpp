@@ -53,6 +53,15 @@ void ShowCatFilterDlg() {}
 void SortDlg(int) {}
 void ShowCallHistoryDlg(HWND) {}
 void DeleteCompletedTsks(HWND) {}
-void CopyCurrentCts() {}
 bool TskSelRowIsItem() { return false; }
 bool CtsSelRowIsItem() { return false; }
+
+// ---- The task and contact list rows the item editors reach, until the lists build them.
+void FillTskList(int) {}
+LONG GetTskListSelId() { return -1; }
+int SelectTskListRowById(LONG) { return 0; }
+void RemoveTskListRowsById(LONG) {}
+void ReLoadCts(LONG) {}
+LONG GetCtsListSelId() { return -1; }
+int SelectCtsListRowById(LONG) { return 0; }
+void RemoveCtsListRowsById(LONG) {}

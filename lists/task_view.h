@@ -22,3 +22,13 @@ struct TskRecord;
 int TskRowHeight();
 // Draws the task's row in the rectangle with the alternating look; the row height.
 int DrawTskRow(HDC dc, const RECT& rect, const TskRecord& task, LONG alternate);
+
+// ---- The task list's rows as the item editors reach them.
+// Refills the task list by the first sort key and selects the current row again.
+void FillTskList(int flag);
+// The OID of the task under the selected row, -1 none.
+LONG GetTskListSelId();
+// Selects, focuses and shows the row of the OID; 0 when there is none.
+int SelectTskListRowById(LONG oid);
+// Takes the rows of the OID out of the list.
+void RemoveTskListRowsById(LONG oid);

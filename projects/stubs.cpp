@@ -63,3 +63,12 @@ void PrjAddCmd() {}
 void CatToPrjCmd() {}
 void ConvertPrjCmd() {}
 void NewNoteInPrj() {}
+
+// ---- The project tree and links as the item editors reach them, until they are built.
+#include "projects/prj_tree_items.h"
+LONG g_PrjNewItemFlag = 0;
+LONG g_PrjTreeUpdateFlag = 0;
+void PrjTreeTskSaved(LONG) {}
+void PrjTreeCtsSaved(LONG) {}
+int RemoveItemLinks(LONG) { return 0; }
+void SaveLinkInfoFile() {}

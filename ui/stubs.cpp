@@ -83,3 +83,7 @@ INT_PTR ShowFilePickerDlg(HWND, int) { return kPromptCancelled; }
 int RelayoutDlgForOrientation(HWND, UINT) { return 1; }
 void FitDlgList(HWND, int, int) {}
 void SubclassItemList(HWND, int) {}
+
+// ---- The pickers' pending view change, until the toolkit builds it: nothing is pending.
+#include "ui/pending_view.h"
+void ApplyPendingViewChange() {}

@@ -1,0 +1,45 @@
+// What the task and contact editors share: the project categories of the item being edited, the
+// task editors' flags, the from-template mark, and splitting an item's category text between the
+// project categories and the known categories.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/date_rec.h"
+#include "platform/types.h"
+
+// The project categories of the item open in an editor, each followed by ","; written in front of
+// the other categories when it is saved.
+extern std::u16string g_EditorPrjCats;
+
+struct TskEditFlags {
+    LONG newTask = 0;    // 1 = the editor is for a new task
+    LONG saving = 0;     // 1 while a save runs
+    LONG taskArg = 0;    // nonzero: a new task's due date is the selected date
+    LONG landscape = 0;  // the orientation the form was laid out for
+};
+extern TskEditFlags g_TskEditFlags;
+
+// Set while a new item starts from the template g_TemplateChoice.
+extern LONG g_FromTemplate;
+
+// A date with year 4501 and every other field 0: "no date" in the editors.
+DateRec NoDate();
+bool IsNoDate(const DateRec& date);
+
+// The name of the n-th category of g_CatList that is not a project category; empty past the end.
+std::u16string NonPrjCatName(int n);
+// The position of a name among the non-project categories (case ignored), or -1.
+int NonPrjCatRow(std::u16string_view name);
+
+// Takes an item's category text apart at its commas, trimming each name: project categories are
+// appended to g_EditorPrjCats with a ",", known other categories (case ignored) to knownCats with
+// a ",", and names of no category are dropped.
+void SplitItemCats(std::u16string_view text, std::u16string& knownCats);
+// The same for names one at a time (a template's category array).
+void SplitItemCatName(std::u16string_view name, std::u16string& knownCats);
+
+// A new task's editor starts without the project categories an earlier editor left, unless the
+// project tree is sending the new item into its selected project.
+void ForgetStalePrjCats();
