@@ -3,3 +3,7 @@
 
 void CreateTskForCts() {}
 void CreateApptForCts() {}
+
+// ---- One occurrence of a recurring appointment, until it is built: none is found.
+#include "core/appt_occurrence.h"
+IAppointment* GetOccurrenceOnDate(LONG, const DateRec&) { return nullptr; }

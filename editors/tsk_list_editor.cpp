@@ -320,7 +320,7 @@ int SaveTskEditor(HWND dialog) {
     LONG oid = kNoId;
     const int saved = SaveTskPOOM(dialog, QueryPoom<ITask>(item.Get(), IID_ITask), oid);
     if (saved) {
-        if (g_TskEditor.icon != kNoId) StoreTskCustomIcon(oid, g_TskEditor.icon, false);
+        if (g_TskEditor.icon != kNoId) StoreItemCustomIcon(oid, g_TskEditor.icon, false);
         AfterNewTskSaved(oid);
     }
     return saved;
@@ -335,7 +335,7 @@ int SaveTskEditor2(HWND dialog) {
     LONG oid = kNoId;
     const int saved = SaveTskPOOM(dialog, std::move(task), oid);
     if (saved) {
-        StoreTskCustomIcon(oid, g_TskEditor.icon, true);
+        StoreItemCustomIcon(oid, g_TskEditor.icon, true);
         AfterEditedTskSaved(oid);
     }
     return saved;

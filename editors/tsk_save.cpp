@@ -177,7 +177,7 @@ void AfterEditedTskSaved(LONG oid) {
     }
 }
 
-void StoreTskCustomIcon(LONG oid, LONG icon, bool always) {
+void StoreItemCustomIcon(LONG oid, LONG icon, bool always) {
     const int pos = IdIndexFind(oid, g_CustomIconIndex);
     if (icon == kNoId && pos < 0 && !always) return;
     if (pos >= 0) g_CustomIconIndex.RemoveAt(pos);

@@ -46,6 +46,6 @@ void AfterNewTskSaved(LONG oid);
 // The same after an edited task was saved: it leaves and re-enters the task list.
 void AfterEditedTskSaved(LONG oid);
 
-// The custom icon of a saved task: -1 removes its entry (the file written only then) unless always
+// The custom icon of a saved item: -1 removes its entry (the file written only then) unless always
 // is set, any other icon replaces it; the custom icons file is written.
-void StoreTskCustomIcon(LONG oid, LONG icon, bool always);
+void StoreItemCustomIcon(LONG oid, LONG icon, bool always);

@@ -15,3 +15,5 @@ void PrjTreeCtsSaved(LONG oid);
 int RemoveItemLinks(LONG oid);
 // Writes "linkinfo.dat".
 void SaveLinkInfoFile();
+// After a saved appointment while g_PrjNewItemFlag is set: updates its node in the project tree.
+void PrjTreeApptSaved(LONG oid);

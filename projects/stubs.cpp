@@ -72,3 +72,4 @@ void PrjTreeTskSaved(LONG) {}
 void PrjTreeCtsSaved(LONG) {}
 int RemoveItemLinks(LONG) { return 0; }
 void SaveLinkInfoFile() {}
+void PrjTreeApptSaved(LONG) {}
