@@ -2,6 +2,7 @@
 #include "editors/tsk_form.h"
 
 #include <iterator>
+#include <vector>
 
 #include "core/app_settings.h"
 #include "core/cat_loading.h"
@@ -112,6 +113,39 @@ void SelectCatRows(HWND dialog, const std::u16string& text) {
     }
 }
 
+void FillCatRows(HWND dialog) {
+    for (const CatRecord& cat : g_CatList) {
+        if (IsPrjCat(cat.name)) continue;
+        SendDlgItemMessageW(dialog, IDC_ITEM_CATEGORIES, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(cat.name.c_str()));
+    }
+}
+
+// "New Category": the prompt inserts the new row at its place among all categories, project ones
+// included, while this list leaves those out; the list is filled again so that each row still names
+// the category its position stands for, and the ticked names stay ticked.
+void NewCatInForm(HWND dialog) {
+    const HWND list = GetDlgItem(dialog, IDC_ITEM_CATEGORIES);
+    const int countBefore = g_CatList.Size();
+    NewCatCmd(dialog);
+    if (g_CatList.Size() == countBefore || !list) return;
+    std::vector<std::u16string> ticked;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT row = 0; row < count; ++row) {
+        if (SendMessageW(list, LB_GETSEL, static_cast<WPARAM>(row), 0) <= 0) continue;
+        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+        std::u16string name(static_cast<size_t>(length > 0 ? length : 0) + 1, u'\0');
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(name.data()));
+        name.resize(static_cast<size_t>(length > 0 ? length : 0));
+        ticked.push_back(name);
+    }
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    FillCatRows(dialog);
+    for (const std::u16string& name : ticked) {
+        const int row = NonPrjCatRow(name);
+        if (row >= 0) SendMessageW(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(row, row));
+    }
+}
+
 void EnableReminderTime(HWND dialog, bool enable) {
     const HWND time = GetDlgItem(dialog, IDC_TSK_REMIND_TIME);
     if ((IsWindowEnabled(time) != FALSE) != enable) EnableWindow(time, enable);
@@ -204,7 +238,7 @@ INT_PTR OnTskFormCommand(HWND dialog, int id, int code) {
         if (code != LBN_SELCHANGE) return FALSE;
         OnOccursChange(dialog);
         return TRUE;
-    case IDC_NEW_CATEGORY: NewCatCmd(dialog); return TRUE;
+    case IDC_NEW_CATEGORY: NewCatInForm(dialog); return TRUE;
     case IDM_INSERT_TEXT: SelectTextDlg(dialog, 0); return TRUE;
     case IDM_INSERT_CONTACT: InsertPickedText(dialog); return TRUE;
     case IDM_CUSTOM_RECURRENCE: CustomRecurDlg(dialog); return TRUE;
@@ -279,10 +313,7 @@ void InitTskDlgControls(HWND dialog) {
     SubclassControl(GetDlgItem(dialog, IDC_TSK_REMIND_TIME), KeypadField::kNo, DateMenu::kNo);
     FillRecurCombo(GetDlgItem(dialog, IDC_TSK_OCCURS), today);
     SendDlgItemMessageW(dialog, IDC_TSK_OCCURS, LB_SETCURSEL, kRecurOnce, 0);
-    for (const CatRecord& cat : g_CatList) {
-        if (IsPrjCat(cat.name)) continue;
-        SendDlgItemMessageW(dialog, IDC_ITEM_CATEGORIES, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(cat.name.c_str()));
-    }
+    FillCatRows(dialog);
 }
 
 void FillTskDlgFromTemplate(HWND dialog) {

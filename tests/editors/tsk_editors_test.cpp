@@ -29,6 +29,7 @@
 #include "projects/prj_tree_items.h"
 #include "resources/resource.h"
 #include "tests/editors/program_device.h"
+#include "tests/support/prompt_answer.h"
 
 namespace {
 
@@ -509,6 +510,30 @@ TEST_F(TskEditorsTest, TemplateFillsTheFormAndSavingItAsTemplateWhileEditingStay
     EditTskFormDlg();
     EXPECT_EQ(Messages(), std::vector<std::u16string>{u"New Template Saved."});
     EXPECT_EQ(g_TskTemplateList.Size(), 2);
+}
+
+// The new category's row is placed among all categories while the form lists only the non-project
+// ones: without the refill, the rows after a project category would save their neighbour's name.
+TEST_F(TskEditorsTest, NewCategoryInTheFormSavesTheNamesShown) {
+    g_Settings.listEdit = 0;
+    std::vector<std::u16string> rows;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        SelectRows(dialog, IDC_ITEM_CATEGORIES, {1});  // Work
+        testsupport::AnswerPrompt(IDM_DLG_DONE, u"Stone");
+        Press(dialog, IDC_NEW_CATEGORY);
+        const LRESULT count = SendDlgItemMessageW(dialog, IDC_ITEM_CATEGORIES, LB_GETCOUNT, 0, 0);
+        for (LRESULT row = 0; row < count; ++row) {
+            WCHAR text[64] = {};
+            SendDlgItemMessageW(dialog, IDC_ITEM_CATEGORIES, LB_GETTEXT, static_cast<WPARAM>(row),
+                                reinterpret_cast<LPARAM>(text));
+            rows.push_back(text);
+        }
+        Press(dialog, IDM_DLG_DONE);
+    });
+    NewTskFormDlg(0);
+    EXPECT_EQ(rows, (std::vector<std::u16string>{u"Home", u"Stone", u"Work"}));
+    ASSERT_EQ(g_TskList.Size(), 1);
+    EXPECT_EQ(Stored(g_TskList[0].oid).categories, CatKey(u"Stone,Work,"));
 }
 
 TEST_F(TskEditorsTest, CopyAndDeleteTheSelectedTask) {
