@@ -9,6 +9,7 @@
 #include "core/cur_item.h"
 #include "core/month_cache.h"
 #include "core/poom_session.h"
+#include "calendar/sched_list.h"
 #include "core/tsk_loading.h"
 #include "editors/custom_recur.h"
 #include "editors/editor_state.h"
@@ -23,6 +24,7 @@
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/testing_dialogs.h"
+#include "platform/testing_pim.h"
 #include "platform/testing_display.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
@@ -534,6 +536,83 @@ TEST_F(TskEditorsTest, NewCategoryInTheFormSavesTheNamesShown) {
     EXPECT_EQ(rows, (std::vector<std::u16string>{u"Home", u"Stone", u"Work"}));
     ASSERT_EQ(g_TskList.Size(), 1);
     EXPECT_EQ(Stored(g_TskList[0].oid).categories, CatKey(u"Stone,Work,"));
+}
+
+TEST_F(TskEditorsTest, RefusedSavesNameTheirCause) {
+    struct Case {
+        HRESULT result;
+        const char16_t* message;
+    };
+    const Case cases[] = {
+        {E_POOM_INVALID_REMINDER, u"Invalid Reminder Time"},
+        {E_POOM_INVALID_DATES, u"Invalid Dates. One possible reason is a Due Date is required if a Start Date is selected."},
+        {E_FAIL, u"Task Error"},
+    };
+    for (const Case& c : cases) {
+        platform::testing::ClearMessageBoxes();
+        platform::testing::FailPimCall("ITask::Save", c.result);
+        platform::testing::ActInsideDialog([](HWND dialog) {
+            Press(dialog, IDM_DLG_DONE);
+            Press(dialog, IDM_DLG_CANCEL);
+        });
+        NewTskFormDlg(1);
+        EXPECT_EQ(Messages(), std::vector<std::u16string>{c.message});
+        EXPECT_EQ(g_TskList.Size(), 0);
+    }
+    platform::testing::ClearPimFailures();
+}
+
+TEST_F(TskEditorsTest, FormReminderTimeAndOccursFollowTheirDates) {
+    g_Settings.listEdit = 0;
+    bool enabledAfterDate = false, disabledAfterClear = true;
+    std::u16string occursLabel;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        const auto killFocus = [dialog](int id) {
+            NMHDR header{GetDlgItem(dialog, id), static_cast<UINT_PTR>(id), static_cast<UINT>(NM_KILLFOCUS)};
+            SendMessageW(dialog, WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&header));
+        };
+        SetPicker(dialog, IDC_TSK_REMIND_DATE, DateRec(2022, 3, 9));
+        killFocus(IDC_TSK_REMIND_DATE);
+        enabledAfterDate = IsWindowEnabled(GetDlgItem(dialog, IDC_TSK_REMIND_TIME)) != FALSE;
+        SendDlgItemMessageW(dialog, IDC_TSK_REMIND_DATE, DTM_SETSYSTEMTIME, GDT_NONE, 0);
+        killFocus(IDC_TSK_REMIND_DATE);
+        disabledAfterClear = IsWindowEnabled(GetDlgItem(dialog, IDC_TSK_REMIND_TIME)) == FALSE;
+        SetPicker(dialog, IDC_TSK_DUE, DateRec(2022, 3, 16));  // a Wednesday
+        killFocus(IDC_TSK_DUE);
+        WCHAR text[128] = {};
+        SendDlgItemMessageW(dialog, IDC_TSK_OCCURS, LB_GETTEXT, 4, reinterpret_cast<LPARAM>(text));
+        occursLabel = text;
+        Press(dialog, IDM_DLG_CANCEL);
+    });
+    NewTskFormDlg(0);
+    EXPECT_TRUE(enabledAfterDate);
+    EXPECT_TRUE(disabledAfterClear);
+    EXPECT_NE(occursLabel.find(u"Wednesday"), std::u16string::npos) << std::string(occursLabel.begin(), occursLabel.end());
+    EXPECT_EQ(g_TskList.Size(), 0);
+}
+
+TEST_F(TskEditorsTest, EditInTheTaskPreviewAsksThePreviewToReload) {
+    const DateRec start(2022, 3, 1, 1);
+    const DateRec due(2022, 3, 10, 1);
+    const LONG oid = AddTask(u"Pack", &start, &due);
+    AddTskToList(oid);
+    ViewId = kViewTaskPreview;
+    g_CurItem.oid = oid;
+    g_CurItem.kind = kItemTask;
+    g_TskPreviewReload = 0;
+    platform::testing::ActInsideDialog([](HWND dialog) {
+        Row(kStart).dateValue = NoDate();  // "No Date" from the row's pop-up
+        Press(dialog, IDM_DLG_DONE);
+    });
+    EditTskFormDlg();
+    EXPECT_EQ(g_TskPreviewReload, 1);
+    EXPECT_EQ(g_CurItem.oid, oid);  // the preview keeps its task
+    EXPECT_TRUE(IsNoDate(Stored(oid).start));
+    ASSERT_EQ(g_TskList.Size(), 1);
+    const auto shown = platform::testing::DialogsShown();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown[0].controls, std::vector<int>{IDC_TSK_FIELD_LIST});  // LISTEDIT: never the form
+    g_TskPreviewReload = 0;
 }
 
 TEST_F(TskEditorsTest, CopyAndDeleteTheSelectedTask) {
