@@ -37,8 +37,6 @@ namespace {
 
 ValSnapArray g_ApptEditRows;
 
-constexpr int kLabelChars = 128;
-constexpr int kTitleChars = 32;
 
 enum ApptRowKind : LONG {
     kRowCheck = 0,
@@ -109,7 +107,7 @@ void* FieldPtr(ApptField field) {
 template <size_t N>
 void SetChoiceTexts(ValSnap& row, const UINT (&ids)[N]) {
     row.choices.RemoveAll();
-    for (const UINT id : ids) row.choices.Append(LoadResStr(id, kLabelChars));
+    for (const UINT id : ids) row.choices.Append(LoadResStr(id, kRowLabelChars));
 }
 
 // The custom span as the one locked choice, or the twelve standard choices.
@@ -190,7 +188,7 @@ void BuildApptEditRows(HWND dialog) {
         if (def.field == ApptField::Occurs && g_ApptEditFlags.occurrenceOnly) continue;
         ValSnap row;
         PrepareRow(dialog, row, def.field);
-        ValSnapSet(row, LoadResStr(def.label, kLabelChars), def.kind, FieldPtr(def.field), nullptr);
+        ValSnapSet(row, LoadResStr(def.label, kRowLabelChars), def.kind, FieldPtr(def.field), nullptr);
         if (def.field == ApptField::Reminder) SetReminderChoices(row);
         row.secondValue = def.picture;
         row.rowFlag = def.dependants ? 1 : 0;
@@ -209,7 +207,7 @@ void InitApptListEditor(HWND dialog) {
     g_ApptEditor.keepDuration = 1;
     g_ApptEditor.keptHours = 1;
     g_EditorPrjCats.clear();
-    SetTitleText(dialog, LoadResStr(IDS_APPOINTMENT, kTitleChars).c_str());
+    SetTitleText(dialog, LoadResStr(IDS_APPOINTMENT, kEditorTitleChars).c_str());
     InitSettingsList(dialog, IDC_APPT_FIELD_LIST, 1);
     g_ApptEditFlags.occurrenceOnly = 0;
     InitNewApptEditorState(dialog);

@@ -12,6 +12,7 @@
 #include "core/poom_session.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
+#include "editors/editor_state.h"
 #include "editors/item_commands.h"
 #include "editors/res_text.h"
 #include "frame/back_buffers.h"
@@ -43,7 +44,6 @@ namespace {
 
 constexpr int kFieldChars = 4096;  // 4095 characters and the terminator
 constexpr int kNotesChars = 1000;
-constexpr int kTitleChars = 32;
 constexpr LONG kKindContact = kItemContact;
 
 // Preview origins of the contact preview.
@@ -86,13 +86,6 @@ bool UsesDeviceEditor() { return GetOsMajorVersion() >= kOsMajor5; }
 
 void RedrawViewOrMain() { RedrawNow(g_Agenda.wnd && ViewId == kViewDates ? g_Agenda.wnd : g_Frame.mainWnd); }
 
-std::u16string DlgText(HWND dialog, int id, int chars) {
-    std::u16string text(static_cast<size_t>(chars), u'\0');
-    const int length = GetDlgItemTextW(dialog, id, text.data(), chars);
-    text.resize(static_cast<size_t>(length > 0 ? length : 0));
-    return text;
-}
-
 // Starts the edit thread on the contact and shows the device's editor for it.
 void DisplayInDeviceEditor(IContact* contact, LONG oid) {
     if (!StartItemThread(EditThreadProc, g_Frame.mainWnd, kKindContact, oid))
@@ -132,7 +125,7 @@ INT_PTR OnCtsDlgInit(HWND dialog, bool edit) {
         return TRUE;
     }
     PushOpenDlg(dialog);
-    SetTitleText(dialog, LoadResStr(edit ? IDS_EDIT_CONTACT : IDS_NEW_CONTACT, kTitleChars).c_str());
+    SetTitleText(dialog, LoadResStr(edit ? IDS_EDIT_CONTACT : IDS_NEW_CONTACT, kEditorTitleChars).c_str());
     InitCtsDlgPickers(dialog);
     if (edit) FillCtsDlgByOid(dialog);
     return TRUE;
@@ -292,7 +285,7 @@ void SaveContactFromDialog(HWND dialog, IContact* contact) {
         ShowMessage(dialog, u"Error: Contact Null Error(SCD).", MB_ICONEXCLAMATION);
         return;
     }
-    for (const CtsTextField& field : kCtsTextFields) (contact->*field.put)(DlgText(dialog, field.id, kFieldChars).c_str());
+    for (const CtsTextField& field : kCtsTextFields) (contact->*field.put)(DlgItemText(dialog, field.id, kFieldChars).c_str());
     for (const CtsDateField& field : kCtsDateFields) {
         SYSTEMTIME time{};
         DATE value = POOM_NO_DATE;
@@ -300,7 +293,7 @@ void SaveContactFromDialog(HWND dialog, IContact* contact) {
             value = DateRecToPoom(GetPoomApp(), DateRec(time.wYear, time.wMonth, time.wDay));
         (contact->*field.put)(value);
     }
-    contact->put_Body(DlgText(dialog, IDC_ITEM_NOTES, kNotesChars).c_str());
+    contact->put_Body(DlgItemText(dialog, IDC_ITEM_NOTES, kNotesChars).c_str());
     contact->put_Categories(SelectedCatText(dialog).c_str());
     const HRESULT saved = contact->Save();
     if (saved != S_OK) {

@@ -4,6 +4,7 @@
 #include "core/cat_record.h"
 #include "core/text_util.h"
 #include "platform/text.h"
+#include "platform/dialogs.h"
 #include "projects/prj_cats.h"
 #include "projects/prj_tree_items.h"
 
@@ -61,4 +62,11 @@ void SplitItemCats(std::u16string_view text, std::u16string& knownCats) {
 
 void ForgetStalePrjCats() {
     if (!g_PrjNewItemFlag) g_EditorPrjCats.clear();
+}
+
+std::u16string DlgItemText(HWND dialog, int id, int chars) {
+    std::u16string text(static_cast<size_t>(chars), u'\0');
+    const int length = GetDlgItemTextW(dialog, id, text.data(), chars);
+    text.resize(static_cast<size_t>(length > 0 ? length : 0));
+    return text;
 }

@@ -9,6 +9,10 @@
 #include "core/date_rec.h"
 #include "platform/types.h"
 
+// Text buffers of the editors: dialog titles and field-row labels and choices.
+inline constexpr int kEditorTitleChars = 32;
+inline constexpr int kRowLabelChars = 128;
+
 // The project categories of the item open in an editor, each followed by ","; written in front of
 // the other categories when it is saved.
 extern std::u16string g_EditorPrjCats;
@@ -20,6 +24,14 @@ struct TskEditFlags {
     LONG landscape = 0;  // the orientation the form was laid out for
 };
 extern TskEditFlags g_TskEditFlags;
+
+// The task editors' saving flag, set for the length of one save.
+struct TskSavingScope {
+    TskSavingScope() { g_TskEditFlags.saving = 1; }
+    ~TskSavingScope() { g_TskEditFlags.saving = 0; }
+    TskSavingScope(const TskSavingScope&) = delete;
+    TskSavingScope& operator=(const TskSavingScope&) = delete;
+};
 
 // Set while a new item starts from the template g_TemplateChoice.
 extern LONG g_FromTemplate;
@@ -43,3 +55,6 @@ void SplitItemCatName(std::u16string_view name, std::u16string& knownCats);
 // A new task's editor starts without the project categories an earlier editor left, unless the
 // project tree is sending the new item into its selected project.
 void ForgetStalePrjCats();
+
+// The text of a dialog control, at most chars - 1 characters as a buffer of chars would hold.
+std::u16string DlgItemText(HWND dialog, int id, int chars);

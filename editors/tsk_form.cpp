@@ -49,7 +49,6 @@ namespace {
 
 constexpr int kSubjectChars = 4096;  // 4095 characters and the terminator
 constexpr int kNotesChars = 1000;
-constexpr int kTitleChars = 32;
 constexpr int kPriorityTextChars = 256;
 constexpr UINT kPriorityRows[] = {IDS_PRIORITY_LOW, IDS_PRIORITY_NORMAL, IDS_PRIORITY_HIGH};
 constexpr LRESULT kNormalPriorityRow = 1;
@@ -83,13 +82,6 @@ void SetPickerFromPoom(HWND dialog, int id, DATE value) {
     DateRec date;
     if (PoomDateToDateRec(GetPoomApp(), value, date)) SetPickerDate(dialog, id, &date);
     else SetPickerDate(dialog, id, nullptr);
-}
-
-std::u16string DlgText(HWND dialog, int id, int chars) {
-    std::u16string text(static_cast<size_t>(chars), u'\0');
-    const int length = GetDlgItemTextW(dialog, id, text.data(), chars);
-    text.resize(static_cast<size_t>(length > 0 ? length : 0));
-    return text;
 }
 
 void SelectCatRow(HWND dialog, std::u16string_view name) {
@@ -184,7 +176,7 @@ INT_PTR OnTskFormInit(HWND dialog) {
     }
     PushOpenDlg(dialog);
     const UINT title = g_TskEditFlags.newTask ? IDS_NEW_TASK : IDS_EDIT_TASK;
-    SetTitleText(dialog, LoadResStr(title, kTitleChars).c_str());
+    SetTitleText(dialog, LoadResStr(title, kEditorTitleChars).c_str());
     InitTskDlgControls(dialog);
     FillTskDlgFromTemplate(dialog);
     FillTskDlgFromPOOM(dialog);
@@ -254,14 +246,6 @@ bool CustomRecurBlocksSave(HWND dialog) {
     ShowMessage(dialog, LoadResStr(IDS_CUSTOM_RECUR_NOT_EDITED).c_str(), MB_ICONEXCLAMATION);
     return true;
 }
-
-// Clears the saving flag on every way out of a save.
-struct SavingScope {
-    SavingScope() { g_TskEditFlags.saving = 1; }
-    ~SavingScope() { g_TskEditFlags.saving = 0; }
-    SavingScope(const SavingScope&) = delete;
-    SavingScope& operator=(const SavingScope&) = delete;
-};
 
 void RunTskForm() {
     RunProgramDialog(TskFormTemplate(g_TskEditFlags.landscape != 0), g_Frame.mainWnd, TskEditDlgProc);
@@ -391,14 +375,14 @@ std::u16string ReadTskDlgCategories(HWND dialog) {
 
 TskFields ReadTskDlgFields(HWND dialog) {
     TskFields fields;
-    fields.subject = DlgText(dialog, IDC_TSK_SUBJECT, kSubjectChars);
+    fields.subject = DlgItemText(dialog, IDC_TSK_SUBJECT, kSubjectChars);
     if (fields.subject.empty()) fields.subject = LoadResStr(IDS_NO_SUBJECT);
     fields.importance = ImportanceOfRow(SendDlgItemMessageW(dialog, IDC_TSK_PRIORITY, LB_GETCURSEL, 0, 0));
     fields.start = NoDate();
     fields.due = NoDate();
     PickerDate(dialog, IDC_TSK_START, fields.start);
     PickerDate(dialog, IDC_TSK_DUE, fields.due);
-    fields.notes = DlgText(dialog, IDC_ITEM_NOTES, kNotesChars);
+    fields.notes = DlgItemText(dialog, IDC_ITEM_NOTES, kNotesChars);
     fields.complete = IsDlgButtonChecked(dialog, IDC_TSK_COMPLETED) == BST_CHECKED ? 1 : 0;
     const HWND occurs = GetDlgItem(dialog, IDC_TSK_OCCURS);
     fields.writeRecurrence = occurs != nullptr;
@@ -418,7 +402,7 @@ int SaveTaskFromDialog(HWND dialog, PoomPtr<ITask> task, LONG& oid) {
 }
 
 int SaveNewTskDlg(HWND dialog) {
-    const SavingScope saving;
+    const TskSavingScope saving;
     if (CustomRecurBlocksSave(dialog)) return 0;
     PoomPtr<IDispatch> item;
     IPOutlookApp* app = GetPoomApp();
@@ -436,7 +420,7 @@ int SaveNewTskDlg(HWND dialog) {
 int SaveEditedTskDlg(HWND dialog) {
     if (CustomRecurBlocksSave(dialog)) return 0;
     if (g_CurItem.oid == kNoId) return 0;
-    const SavingScope saving;
+    const TskSavingScope saving;
     PoomPtr<ITask> task = GetPoomItem<ITask>(GetPoomApp(), g_CurItem.oid, IID_ITask);
     g_ChangeMarks.ownChange = 1;
     LONG oid = kNoId;

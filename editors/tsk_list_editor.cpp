@@ -38,8 +38,6 @@ namespace {
 
 ValSnapArray g_TskEditRows;
 
-constexpr int kLabelChars = 128;
-constexpr int kTitleChars = 32;
 constexpr WORD kDefaultHour = 8;
 constexpr LONG kLastNumber = 99;
 
@@ -111,7 +109,7 @@ void* FieldPtr(TskField field) {
 template <size_t N>
 void SetChoiceTexts(ValSnap& row, const UINT (&ids)[N]) {
     row.choices.RemoveAll();
-    for (const UINT id : ids) row.choices.Append(LoadResStr(id, kLabelChars));
+    for (const UINT id : ids) row.choices.Append(LoadResStr(id, kRowLabelChars));
 }
 
 // The choices and lock of a row, before its value is captured.
@@ -170,16 +168,9 @@ void LoadTskRecurrence(ITask* task) {
     ReadPatternEnd(GetPoomApp(), pattern.Get());
 }
 
-struct SavingScope {
-    SavingScope() { g_TskEditFlags.saving = 1; }
-    ~SavingScope() { g_TskEditFlags.saving = 0; }
-    SavingScope(const SavingScope&) = delete;
-    SavingScope& operator=(const SavingScope&) = delete;
-};
-
 bool CustomRecurBlocksSave(HWND dialog) {
     if (CheckCustomRecurEdited(CommitTskSnaps, g_TskEditor.occurs)) return false;
-    ShowMessage(dialog, LoadResStr(IDS_CUSTOM_RECUR_NOT_EDITED, kLabelChars).c_str(), MB_ICONEXCLAMATION);
+    ShowMessage(dialog, LoadResStr(IDS_CUSTOM_RECUR_NOT_EDITED, kRowLabelChars).c_str(), MB_ICONEXCLAMATION);
     return true;
 }
 
@@ -219,7 +210,7 @@ void BuildTskEditRows(HWND dialog) {
     for (const TskRowDef& def : kTskRows) {
         ValSnap row;
         PrepareRow(dialog, row, def.field);
-        ValSnapSet(row, LoadResStr(def.label, kLabelChars), def.kind, FieldPtr(def.field), nullptr);
+        ValSnapSet(row, LoadResStr(def.label, kRowLabelChars), def.kind, FieldPtr(def.field), nullptr);
         row.secondValue = def.picture;
         row.rowFlag = def.dependants ? 1 : 0;
         row.locked = RowLock(def.field);
@@ -308,7 +299,7 @@ int SaveTskPOOM(HWND dialog, PoomPtr<ITask> task, LONG& oid) {
 }
 
 int SaveTskEditor(HWND dialog) {
-    const SavingScope saving;
+    const TskSavingScope saving;
     if (CustomRecurBlocksSave(dialog)) return 0;
     PoomPtr<IDispatch> item;
     IPOutlookApp* app = GetPoomApp();
@@ -329,7 +320,7 @@ int SaveTskEditor(HWND dialog) {
 int SaveTskEditor2(HWND dialog) {
     if (CustomRecurBlocksSave(dialog)) return 0;
     if (g_CurItem.oid == kNoId) return 0;
-    const SavingScope saving;
+    const TskSavingScope saving;
     PoomPtr<ITask> task = GetPoomItem<ITask>(GetPoomApp(), g_CurItem.oid, IID_ITask);
     g_ChangeMarks.ownChange = 1;
     LONG oid = kNoId;
@@ -380,7 +371,7 @@ void InitTskListEditor(HWND dialog) {
     g_CustomRecur.endDate = DateRec();
     g_CustomRecur.endDate.wYear = kNoDateYear;
     const UINT title = g_TskEditFlags.newTask ? IDS_NEW_TASK : IDS_EDIT_TASK;
-    SetTitleText(dialog, LoadResStr(title, kTitleChars).c_str());
+    SetTitleText(dialog, LoadResStr(title, kEditorTitleChars).c_str());
     InitSettingsList(dialog, IDC_TSK_FIELD_LIST, 1);
     ResetTskEditorState(dialog);
     FillTskEditorFromTemplate(dialog);
