@@ -38,15 +38,19 @@ int NonPrjCatRow(std::u16string_view name) {
     return -1;
 }
 
-void SplitItemCatName(std::u16string_view name, std::u16string& knownCats) {
-    const std::u16string trimmed = TrimSpaces(name);
-    if (trimmed.empty()) return;
+int TakeItemCatName(std::u16string_view name, std::u16string& trimmed) {
+    trimmed = TrimSpaces(name);
+    if (trimmed.empty()) return -1;
     if (IsPrjCat(trimmed)) {
         g_EditorPrjCats += trimmed + u",";
-        return;
+        return -1;
     }
-    const int row = NonPrjCatRow(trimmed);
-    if (row >= 0) knownCats += trimmed + u",";
+    return NonPrjCatRow(trimmed);
+}
+
+void SplitItemCatName(std::u16string_view name, std::u16string& knownCats) {
+    std::u16string trimmed;
+    if (TakeItemCatName(name, trimmed) >= 0) knownCats += trimmed + u",";
 }
 
 void SplitItemCats(std::u16string_view text, std::u16string& knownCats) {

@@ -49,6 +49,9 @@ int NonPrjCatRow(std::u16string_view name);
 // appended to g_EditorPrjCats with a ",", known other categories (case ignored) to knownCats with
 // a ",", and names of no category are dropped.
 void SplitItemCats(std::u16string_view text, std::u16string& knownCats);
+// One name: trimmed; a project category is appended to g_EditorPrjCats (-1); else its row among the
+// non-project categories, -1 for no category.
+int TakeItemCatName(std::u16string_view name, std::u16string& trimmed);
 // The same for names one at a time (a template's category array).
 void SplitItemCatName(std::u16string_view name, std::u16string& knownCats);
 

@@ -85,13 +85,8 @@ void SetPickerFromPoom(HWND dialog, int id, DATE value) {
 }
 
 void SelectCatRow(HWND dialog, std::u16string_view name) {
-    const std::u16string trimmed = TrimSpaces(name);
-    if (trimmed.empty()) return;
-    if (IsPrjCat(trimmed)) {
-        g_EditorPrjCats += trimmed + u",";
-        return;
-    }
-    const int row = NonPrjCatRow(trimmed);
+    std::u16string trimmed;
+    const int row = TakeItemCatName(name, trimmed);
     if (row >= 0) SendDlgItemMessageW(dialog, IDC_ITEM_CATEGORIES, LB_SELITEMRANGE, TRUE, MAKELPARAM(row, row));
 }
 
@@ -404,27 +399,16 @@ int SaveTaskFromDialog(HWND dialog, PoomPtr<ITask> task, LONG& oid) {
 int SaveNewTskDlg(HWND dialog) {
     const TskSavingScope saving;
     if (CustomRecurBlocksSave(dialog)) return 0;
-    PoomPtr<IDispatch> item;
-    IPOutlookApp* app = GetPoomApp();
-    if (!app || FAILED(app->CreateItem(olTaskItem, item.Out())) || !item) {
-        ShowMessage(dialog, u"Outlook Error: Unable To Save Task.", MB_ICONEXCLAMATION);
-        return 0;
-    }
-    g_ChangeMarks.ownChange = 1;
     LONG oid = kNoId;
-    const int saved = SaveTaskFromDialog(dialog, QueryPoom<ITask>(item.Get(), IID_ITask), oid);
+    const int saved = SaveNewTsk(dialog, SaveTaskFromDialog, oid);
     if (saved) AfterNewTskSaved(oid);
     return saved;
 }
 
 int SaveEditedTskDlg(HWND dialog) {
     if (CustomRecurBlocksSave(dialog)) return 0;
-    if (g_CurItem.oid == kNoId) return 0;
-    const TskSavingScope saving;
-    PoomPtr<ITask> task = GetPoomItem<ITask>(GetPoomApp(), g_CurItem.oid, IID_ITask);
-    g_ChangeMarks.ownChange = 1;
     LONG oid = kNoId;
-    const int saved = SaveTaskFromDialog(dialog, std::move(task), oid);
+    const int saved = SaveSelectedTsk(dialog, SaveTaskFromDialog, oid);
     if (saved) AfterEditedTskSaved(oid);
     return saved;
 }

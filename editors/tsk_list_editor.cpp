@@ -301,15 +301,8 @@ int SaveTskPOOM(HWND dialog, PoomPtr<ITask> task, LONG& oid) {
 int SaveTskEditor(HWND dialog) {
     const TskSavingScope saving;
     if (CustomRecurBlocksSave(dialog)) return 0;
-    PoomPtr<IDispatch> item;
-    IPOutlookApp* app = GetPoomApp();
-    if (!app || FAILED(app->CreateItem(olTaskItem, item.Out())) || !item) {
-        ShowMessage(dialog, u"Outlook Error: Unable To Save Task.", MB_ICONEXCLAMATION);
-        return 0;
-    }
-    g_ChangeMarks.ownChange = 1;
     LONG oid = kNoId;
-    const int saved = SaveTskPOOM(dialog, QueryPoom<ITask>(item.Get(), IID_ITask), oid);
+    const int saved = SaveNewTsk(dialog, SaveTskPOOM, oid);
     if (saved) {
         if (g_TskEditor.icon != kNoId) StoreItemCustomIcon(oid, g_TskEditor.icon, false);
         AfterNewTskSaved(oid);
@@ -319,12 +312,8 @@ int SaveTskEditor(HWND dialog) {
 
 int SaveTskEditor2(HWND dialog) {
     if (CustomRecurBlocksSave(dialog)) return 0;
-    if (g_CurItem.oid == kNoId) return 0;
-    const TskSavingScope saving;
-    PoomPtr<ITask> task = GetPoomItem<ITask>(GetPoomApp(), g_CurItem.oid, IID_ITask);
-    g_ChangeMarks.ownChange = 1;
     LONG oid = kNoId;
-    const int saved = SaveTskPOOM(dialog, std::move(task), oid);
+    const int saved = SaveSelectedTsk(dialog, SaveTskPOOM, oid);
     if (saved) {
         StoreItemCustomIcon(oid, g_TskEditor.icon, true);
         AfterEditedTskSaved(oid);

@@ -138,6 +138,27 @@ int WriteTskFields(HWND owner, PoomPtr<ITask> task, const TskFields& fields, LON
     return result;
 }
 
+int SaveNewTsk(HWND owner, TskWriter write, LONG& oid) {
+    PoomPtr<IDispatch> item;
+    IPOutlookApp* app = GetPoomApp();
+    if (!app || FAILED(app->CreateItem(olTaskItem, item.Out())) || !item) {
+        ShowMessage(owner, u"Outlook Error: Unable To Save Task.", MB_ICONEXCLAMATION);
+        return 0;
+    }
+    g_ChangeMarks.ownChange = 1;
+    oid = kNoId;
+    return write(owner, QueryPoom<ITask>(item.Get(), IID_ITask), oid);
+}
+
+int SaveSelectedTsk(HWND owner, TskWriter write, LONG& oid) {
+    if (g_CurItem.oid == kNoId) return 0;
+    const TskSavingScope saving;
+    PoomPtr<ITask> task = GetPoomItem<ITask>(GetPoomApp(), g_CurItem.oid, IID_ITask);
+    g_ChangeMarks.ownChange = 1;
+    oid = kNoId;
+    return write(owner, std::move(task), oid);
+}
+
 void AfterNewTskSaved(LONG oid) {
     AddTskToList(oid);
     RefreshViewsAfterNewTsk(oid);

@@ -40,6 +40,13 @@ TskReminder CheckTskReminder(HWND owner, const DateRec& reminderDate, const Date
 // after the attempt. A null task returns 0.
 int WriteTskFields(HWND owner, PoomPtr<ITask> task, const TskFields& fields, LONG& oid);
 
+// An editor's writer: the task's fields written and saved as WriteTskFields does.
+using TskWriter = int (*)(HWND owner, PoomPtr<ITask> task, LONG& oid);
+// A new task made and written: "Outlook Error: Unable To Save Task." when none can be made. 1 when saved.
+int SaveNewTsk(HWND owner, TskWriter write, LONG& oid);
+// The selected task written, with the saving flag set; 0 without a selected task.
+int SaveSelectedTsk(HWND owner, TskWriter write, LONG& oid);
+
 // The views after a new task was saved: the task list, the agenda, the schedule list, the tasks view
 // selecting it, the project tree.
 void AfterNewTskSaved(LONG oid);
