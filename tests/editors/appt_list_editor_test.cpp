@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/app_settings.h"
 #include "core/cat_record.h"
 #include "core/cur_item.h"
@@ -85,6 +87,11 @@ protected:
     }
     static ValSnap& Row(int index) { return ApptEditRows()[index]; }
     static void Press(HWND dialog, int id) { SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+    // The question asked while the editor opens gets the answer, then the action runs in the editor.
+    static void AnswerThenAct(int answer, std::function<void(HWND)> action) {
+        platform::testing::ActInsideDialog([answer](HWND) { platform::testing::EndModalLoop(answer); });
+        platform::testing::ActInsideDialog(std::move(action));
+    }
 
     ProgramDevice device;
 };
@@ -167,6 +174,48 @@ TEST_F(ApptListEditorTest, EndBeforeStartKeepsTheEditorOpenAndCancelSavesNothing
     BSTR text = nullptr;
     appt->get_Subject(&text);
     EXPECT_EQ(TakeBstr(text), u"Planning");
+}
+
+TEST_F(ApptListEditorTest, RecurringSeriesAsksWhetherToEditOneOccurrence) {
+    const DateRec start(2022, 3, 9, 9, 0);  // a Wednesday
+    const LONG oid = AddAppt(start, DateRec(2022, 3, 9, 10, 0));
+    {
+        const PoomPtr<IAppointment> appt = Stored(oid);
+        PoomPtr<IRecurrencePattern> pattern;
+        ASSERT_EQ(appt->GetRecurrencePattern(pattern.Out()), S_OK);
+        pattern->put_RecurrenceType(olRecursWeekly);
+        pattern->put_StartTime(DateRecToPoom(GetPoomApp(), start));
+        pattern->put_DayOfWeekMask(olWednesday);
+        pattern->put_Interval(2);
+        pattern->put_NoEndDate(VARIANT_TRUE);
+        ASSERT_EQ(appt->Save(), S_OK);
+    }
+    // One occurrence: no Occurs row.
+    int rows = 0;
+    AnswerThenAct(IDYES, [&](HWND dialog) {
+        rows = ApptEditRows().Size();
+        Press(dialog, IDM_DLG_CANCEL);
+    });
+    EditApptInListEditor();
+    EXPECT_EQ(rows, 13);
+    EXPECT_EQ(g_ApptEditFlags.occurrenceOnly, 1);
+
+    // The whole series: the Occurs row shows its pattern, worded for the end date's day.
+    LONG occurs = -1;
+    std::u16string label;
+    AnswerThenAct(IDNO, [&](HWND dialog) {
+        rows = ApptEditRows().Size();
+        occurs = Row(kOccurs).indexValue;
+        label = Row(kOccurs).choices[4];
+        Press(dialog, IDM_DLG_CANCEL);
+    });
+    EditApptInListEditor();
+    EXPECT_EQ(rows, 14);
+    EXPECT_EQ(occurs, 5);  // every 2 weeks on its weekday
+    EXPECT_NE(label.find(u"Wed"), std::u16string::npos);
+    const auto boxes = platform::testing::MessageBoxesShown();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text.rfind(u"This is a recurring appointment.", 0), 0u);
 }
 
 }  // namespace
