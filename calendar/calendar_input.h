@@ -14,3 +14,16 @@ void CalendarStylusUp(LPARAM point);
 void CalendarDoubleTap(LPARAM point);
 void DrawSchedItem(const DRAWITEMSTRUCT& item);
 void MeasureSchedRow(MEASUREITEMSTRUCT& measure);
+
+// ---- What the outline lists of the toolkit use of the schedule list (stand-ins in calendar/stubs.cpp).
+#include "ui/list_rows.h"
+// The schedule rows the dates and day lists show.
+extern ListRowArray g_SchedRows;
+// Opens the item of the selected schedule row; the list's Enter.
+void OpenSchedSel();
+// A tap in the check area of a task row toggles the task.
+void SchedListTap(int x, int y);
+// Rebuilds the schedule rows for the shown date.
+void FillSchedDay();
+// Refills the schedule list of the current view from its first day.
+void RefreshSchedList();

@@ -21,6 +21,7 @@
 #include "frame/view_id.h"
 #include "platform/text.h"
 #include "platform/user.h"
+#include "projects/prj_commands.h"
 #include "projects/prj_tree_items.h"
 #include "resources/resource.h"
 
@@ -335,9 +336,9 @@ int SaveApptEditorPOOM(HWND dialog, PoomPtr<IAppointment> appt, LONG& oid) {
     else oid = g_CurItem.oid;
     appt.Reset();
     StoreItemCustomIcon(oid, s.icon, false);
-    if (g_PrjNewItemFlag) {
+    if (NewItemInPrj) {
         PrjTreeApptSaved(oid);
-        g_PrjNewItemFlag = 0;
+        NewItemInPrj = 0;
     }
     UpdateCacheAfterSave(oid, isNew, recurWritten, oldStart, start, end);
     if (ViewId == kViewDates || ViewId == kViewDay) {

@@ -22,6 +22,7 @@
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
 #include "platform/user.h"
+#include "projects/prj_commands.h"
 #include "projects/prj_tree_items.h"
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
@@ -273,7 +274,7 @@ void NewApptInListEditor() {
     ResetSelection();
     g_FromTemplate = 0;
     if (RunApptListEditor() == kDlgAccept) RelayoutAfterNewAppt();
-    else g_PrjNewItemFlag = 0;
+    else NewItemInPrj = 0;
     RedrawNow(g_Frame.mainWnd);
     FocusCurrentView();
 }

@@ -21,6 +21,8 @@
 #include "frame/view_id.h"
 #include "frame/view_switch.h"
 #include "lists/cts_name_index.h"
+#include "lists/cts_grid.h"
+#include "lists/cts_list.h"
 #include "lists/cts_recent.h"
 #include "lists/cts_view.h"
 #include "lists/list_commands.h"
@@ -36,6 +38,7 @@
 #include "ui/agenda_services.h"
 #include "ui/dialog_conventions.h"
 #include "ui/offscreen.h"
+#include "ui/outline_list.h"
 #include "ui/pending_view.h"
 #include "ui/subclass.h"
 #include "ui/view_focus.h"
@@ -176,9 +179,10 @@ void ShowViewAfterCtsDelete(LONG oid) {
         }
         break;
     case kViewContacts: {
-        const LONG selected = GetCtsListSelId();
-        RemoveCtsListRowsById(oid);
-        if (selected != kNoId && selected != oid) SelectCtsListRowById(selected);
+        const LONG selected = OutlineGetSelId(g_CtsListWnd, g_CtsRows);
+        OutlineRemoveById(g_CtsListWnd, g_CtsRows, oid);
+        if (selected != kNoId && selected != oid)
+            OutlineSelectById(g_CtsListWnd, g_CtsRows, selected, ScrollTo::kYes, RowRules::kItemLists);
         if (g_Settings.ctsIcon) {
             ReleaseContactGridBuffer();
             RedrawNow(g_Frame.mainWnd);
@@ -317,7 +321,7 @@ void CreateCtsFromDlg(HWND dialog) {
         if (!contact || FAILED(contact->get_Oid(&oid))) oid = kNoId;
     }
     ReloadCtsByOid(oid);
-    if (ViewId == kViewContacts) ReLoadCts(1);
+    if (ViewId == kViewContacts) ReLoadCts(true);
     if (g_PrjTreeUpdateFlag) {
         PrjTreeCtsSaved(oid);
         g_PrjTreeUpdateFlag = 0;
@@ -334,7 +338,7 @@ void SaveCtsDlgPOOM(HWND dialog) {
     }
     RemoveCtsFromLists(oid, 1);
     ReloadCtsByOid(oid);
-    if (ViewId == kViewContacts) ReLoadCts(1);
+    if (ViewId == kViewContacts) ReLoadCts(true);
 }
 
 void CopyContactCmd() {
@@ -352,8 +356,8 @@ void CopyContactCmd() {
     }
     ReloadCtsByOid(copyOid);
     if (ViewId == kViewContacts) {
-        ReLoadCts(1);
-        SelectCtsListRowById(copyOid);
+        ReLoadCts(true);
+        OutlineSelectById(g_CtsListWnd, g_CtsRows, copyOid, ScrollTo::kYes, RowRules::kItemLists);
     }
     FreeBackBuffers();
     RedrawViewOrMain();

@@ -6,6 +6,7 @@
 #include "platform/text.h"
 #include "platform/dialogs.h"
 #include "projects/prj_cats.h"
+#include "projects/prj_commands.h"
 #include "projects/prj_tree_items.h"
 
 std::u16string g_EditorPrjCats;
@@ -65,7 +66,7 @@ void SplitItemCats(std::u16string_view text, std::u16string& knownCats) {
 }
 
 void ForgetStalePrjCats() {
-    if (!g_PrjNewItemFlag) g_EditorPrjCats.clear();
+    if (!NewItemInPrj) g_EditorPrjCats.clear();
 }
 
 std::u16string DlgItemText(HWND dialog, int id, int chars) {

@@ -11,6 +11,7 @@
 #include "editors/item_commands.h"
 #include "editors/res_text.h"
 #include "editors/tsk_priority.h"
+#include "editors/tsk_save.h"
 #include "frame/back_buffers.h"
 #include "frame/frame_state.h"
 #include "frame/view_id.h"
@@ -22,6 +23,7 @@
 #include "resources/resource.h"
 #include "ui/agenda_services.h"
 #include "ui/offscreen.h"
+#include "ui/outline_list.h"
 
 namespace {
 
@@ -39,7 +41,7 @@ void RedrawAgendaOrMain() { RedrawNow(g_Agenda.wnd ? g_Agenda.wnd : g_Frame.main
 // 0 when the user keeps the task (or it is not in the task list).
 bool ConfirmTskDelete() {
     if (!g_Settings.confirmDel) return true;
-    const int slot = IdIndexGet(g_CurItem.oid, g_TskIdIndex);
+    const int slot = TskIndexFromOid(g_CurItem.oid);
     if (slot < 0 || slot >= g_TskList.Size()) return false;
     const std::u16string text =
         platform::FormatW(LoadResStr(IDS_CONFIRM_DELETE_TASK_FMT).c_str(), g_TskList[slot].subject.c_str());
@@ -64,9 +66,9 @@ void ShowViewAfterTskDelete(LONG oid) {
         return;
     }
     if (ViewId == kViewTasks) {
-        const LONG selected = GetTskListSelId();
-        RemoveTskListRowsById(oid);
-        if (selected != kNoId && selected != oid) SelectTskListRowById(selected);
+        const LONG selected = TskListSelId();
+        OutlineRemoveById(g_TskListState.list, g_TskRows, oid);
+        if (selected != kNoId && selected != oid) SelectTskListRow(selected);
         FocusCurrentView();
     }
     ResetSelection();
@@ -91,8 +93,8 @@ void CopyTskCmd() {
     }
     AddTskToList(copyOid);
     if (ViewId == kViewTasks) {
-        FillTskList(1);
-        SelectTskListRowById(copyOid);
+        FillTskList(true);
+        SelectTskListRow(copyOid);
     }
     FreeBackBuffers();
     RedrawAgendaOrMain();

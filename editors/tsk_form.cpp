@@ -35,6 +35,7 @@
 #include "platform/shell.h"
 #include "platform/user.h"
 #include "projects/prj_cats.h"
+#include "projects/prj_commands.h"
 #include "projects/prj_tree_items.h"
 #include "resources/resource.h"
 #include "ui/auto_caps.h"
@@ -443,7 +444,7 @@ void NewTskFormDlg(int fromNewTask) {
         g_TskEditFlags.taskArg = fromNewTask;
         ForgetStalePrjCats();
         RunTskForm();
-        g_PrjNewItemFlag = 0;
+        NewItemInPrj = 0;
         g_FromTemplate = 0;
         g_TskEditFlags.taskArg = 0;
         FocusCurrentView();

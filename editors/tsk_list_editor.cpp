@@ -25,6 +25,7 @@
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
 #include "platform/user.h"
+#include "projects/prj_commands.h"
 #include "projects/prj_tree_items.h"
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
@@ -403,7 +404,7 @@ void NewTskListDlg(int preset) {
     g_TskEditFlags.newTask = 1;
     ForgetStalePrjCats();
     RunTskListEditor();
-    g_PrjNewItemFlag = 0;
+    NewItemInPrj = 0;
     g_FromTemplate = 0;
     g_TskEditFlags.taskArg = 0;
     FocusCurrentView();

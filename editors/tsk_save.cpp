@@ -3,6 +3,7 @@
 
 #include "calendar/agenda_view.h"
 #include "calendar/sched_list.h"
+#include "calendar/tsk_preview_reload.h"
 #include "core/app_settings.h"
 #include "core/change_notify.h"
 #include "core/cur_item.h"
@@ -17,10 +18,12 @@
 #include "frame/view_id.h"
 #include "lists/task_view.h"
 #include "platform/user.h"
+#include "projects/prj_commands.h"
 #include "projects/prj_tree_items.h"
 #include "resources/resource.h"
 #include "ui/agenda_services.h"
 #include "ui/custom_icon.h"
+#include "ui/outline_list.h"
 
 namespace {
 
@@ -74,8 +77,8 @@ void RefreshViewsAfterNewTsk(LONG oid) {
         if (ViewId == kViewDates || ViewId == kViewDay) RefreshSchedList();
     }
     if (ViewId == kViewTasks) {
-        FillTskList(1);
-        SelectTskListRowById(oid);
+        FillTskList(true);
+        SelectTskListRow(oid);
     }
 }
 
@@ -162,9 +165,9 @@ int SaveSelectedTsk(HWND owner, TskWriter write, LONG& oid) {
 void AfterNewTskSaved(LONG oid) {
     AddTskToList(oid);
     RefreshViewsAfterNewTsk(oid);
-    if (g_PrjNewItemFlag) {
+    if (NewItemInPrj) {
         PrjTreeTskSaved(oid);
-        g_PrjNewItemFlag = 0;
+        NewItemInPrj = 0;
     }
 }
 
@@ -189,13 +192,19 @@ void AfterEditedTskSaved(LONG oid) {
     }
     if (previewReloaded) return;
     if (ViewId == kViewTasks) {
-        const LONG selected = GetTskListSelId();
-        FillTskList(1);
-        SelectTskListRowById(selected);
-        DropTaskRowCache();
+        const LONG selected = TskListSelId();
+        FillTskList(true);
+        SelectTskListRow(selected);
+        ResetTskListCache();
     } else if (ViewId == kViewTaskPreview) {
         g_TskPreviewReload = 1;
     }
+}
+
+LONG TskListSelId() { return OutlineGetSelId(g_TskListState.list, g_TskRows); }
+
+void SelectTskListRow(LONG oid) {
+    OutlineSelectById(g_TskListState.list, g_TskRows, oid, ScrollTo::kYes, RowRules::kItemLists);
 }
 
 void StoreItemCustomIcon(LONG oid, LONG icon, bool always) {

@@ -56,3 +56,7 @@ void AfterEditedTskSaved(LONG oid);
 // The custom icon of a saved item: -1 removes its entry (the file written only then) unless always
 // is set, any other icon replaces it; the custom icons file is written.
 void StoreItemCustomIcon(LONG oid, LONG icon, bool always);
+
+// The task list's selected task (-1 none), and selecting the row of a task.
+LONG TskListSelId();
+void SelectTskListRow(LONG oid);

@@ -25,10 +25,15 @@ void DrawWeatherBadge(HDC, int, int) {}
 
 // The accessory features as the main window's commands, keys and painting reach them.
 #include "extras/extra_commands.h"
-void ShowSearchDlg() {}
 void ShowSavedViews() {}
 void SaveViewCmd() {}
 void SetupSpinnerDlg() {}
 void PaintSpinnerStrip(HDC) {}
 void PaintSpinnerPage(HDC) {}
 void SpinnerKeyDown(UINT) {}
+
+// ---- The launcher's stylus, until the launcher is built.
+#include "extras/spinner.h"
+int SpinnerPressHit(int, int) { return 0; }
+void SpinnerTap(int, int) {}
+void ClearSpinnerPress() {}

@@ -58,3 +58,7 @@ void FocusCurrentView();
 // Used by the calendar views: the current view's title, and whether any task falls on a date.
 #include "frame/beaming.h"
 #include "frame/titles.h"
+
+// ---- Used by the calendar's item drag: a task's due date moved to another day through POOM
+// (refused when the task starts after that day).
+void MoveTaskToNewDate(int year, int month, int day);

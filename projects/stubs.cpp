@@ -33,6 +33,15 @@ INT_PTR ChooseItemDlg(HWND, LONG) { return kDlgCancel; }
 // The Associated Items dialog, until it is built: it cannot be shown.
 #include "projects/assoc_items.h"
 INT_PTR ShowAssocItemsDlg(HWND, LONG, LONG) { return -1; }
+// ---- Stand-ins for the item link table until it is built: no links to remove.
+#include "projects/item_links.h"
+
+int RemoveItemLinks(LONG) { return 0; }
+void SaveLinkInfoFile() {}
+// ---- Stand-in for the Links dialog until it is built.
+#include "projects/links_dlg.h"
+
+void ShowLinksDlg(HWND) {}
 
 // No project tree yet: no project paths.
 RecordArray<std::u16string>& ProjectPathList() {
@@ -64,12 +73,18 @@ void CatToPrjCmd() {}
 void ConvertPrjCmd() {}
 void NewNoteInPrj() {}
 
+// No project commands yet: nothing sets the new-item mark, and file links go nowhere.
+LONG NewItemInPrj = 0;
+void AddFileLinkToPrj(const std::u16string&) {}
+
+// ---- The project tree's actions the toolkit calls, until the tree is built: nothing is taken.
+int PrjTreeTapHold(HWND, POINT) { return 0; }
+void PrjTreeDrop(HTREEITEM, HTREEITEM) {}
+bool IsFolderNode(HTREEITEM) { return false; }
+
 // ---- The project tree and links as the item editors reach them, until they are built.
 #include "projects/prj_tree_items.h"
-LONG g_PrjNewItemFlag = 0;
 LONG g_PrjTreeUpdateFlag = 0;
 void PrjTreeTskSaved(LONG) {}
 void PrjTreeCtsSaved(LONG) {}
-int RemoveItemLinks(LONG) { return 0; }
-void SaveLinkInfoFile() {}
 void PrjTreeApptSaved(LONG) {}

@@ -31,3 +31,26 @@
 #define NOMENU 0xFFFF
 // Raw data takes no expressions: TBSTYLE_AUTOSIZE | TBSTYLE_DROPDOWN, for buttons that open a pop-up.
 #define TBSTYLE_AUTOSIZE_DROPDOWN 0x18
+
+// Tree views (the file picker).
+#define TVS_HASBUTTONS 0x0001L
+#define TVS_HASLINES 0x0002L
+#define TVS_LINESATROOT 0x0004L
+#define TVS_SHOWSELALWAYS 0x0020L
+
+// List boxes and up-down buttons (the month picker's spin lists).
+#define LBS_NOTIFY 0x0001L
+#define LBS_NOINTEGRALHEIGHT 0x0100L
+#define UDS_ALIGNRIGHT 0x0004L
+#define UDS_AUTOBUDDY 0x0010L
+#define UDS_ARROWKEYS 0x0020L
+#define UDS_HORZ 0x0040L
+
+// List views and check boxes of the list dialogs.
+#define WS_VSCROLL 0x00200000L
+#define BS_AUTOCHECKBOX 0x0003L
+#define LVS_REPORT 0x0001
+#define LVS_SINGLESEL 0x0004
+#define LVS_SHOWSELALWAYS 0x0008
+#define LVS_NOCOLUMNHEADER 0x4000
+#define LVS_OWNERDRAWFIXED 0x0400

@@ -410,6 +410,11 @@
 #define IDM_TAB_VGA_STUV 32834
 #define IDM_TAB_VGA_WXYZ 32835
 
+// ---- Day view weekday tool bar ----
+#define IDB_SCHED_BAR_SUN_VGA 760
+#define IDB_SCHED_BAR_MON_VGA 761
+#define IDB_SCHED_BAR_SUN 923
+#define IDB_SCHED_BAR_MON 924
 // ---- Wallet: dialogs, controls, bars, the item pop-up and the image strips ----
 #define IDD_WLT_ITEM 7258
 #define IDD_WLT_FIELDS 7261
@@ -533,3 +538,165 @@
 #define IDM_ATTENDEES 40096
 #define IDM_CUSTOM_REMINDER 40021
 #define IDC_APPT_FIELD_LIST 3264
+// ---- Notes: the text and ink note editors, the notes list images ----
+#define IDD_NOTE_EDIT 7255
+#define IDD_NOTE_EDIT_WRAP 7293
+#define IDC_NOTE_EDIT 1006
+#define IDM_NOTE_EDIT_BAR 22028
+#define IDM_NOTE_TEXT_TEMPLATE 40006
+#define IDM_NOTE_CUT 40039
+#define IDM_NOTE_COPY 40042
+#define IDM_NOTE_PASTE 40044
+#define IDM_NOTE_UNDO 40045
+#define IDM_NOTE_SELECT_ALL 40046
+#define IDM_NOTE_FIND 40047
+#define IDM_NOTE_DATE_STAMP 40049
+#define IDM_NOTE_CLEAR 40050
+#define IDM_NOTE_FIND_NEXT 40051
+#define IDM_NOTE_TO_START 40052
+#define IDM_NOTE_TO_END 40053
+#define IDM_NOTE_MARK 40054
+#define IDM_NOTE_INSERT_FILE 40055
+#define IDD_INK_NOTE 7299
+#define IDM_INK_NOTE_BAR 523
+#define IDM_INK_REFRESH 40151
+#define IDM_INK_INPUT_MODE 40152
+#define IDM_INK_VOICE 40153
+#define IDM_INK_DRAW_MODE 40154
+#define IDM_INK_ZOOM 40155
+// Five images side by side: a page, a folder, the "Up" arrow, a page, a note page.
+#define IDB_NOTES_ICONS 336
+#define IDB_NOTES_ICONS_QVGA 339
+#define IDB_NOTES_ICONS_VGA 773
+
+// ---- About box ----
+#define IDD_ABOUT 7247
+#define IDD_ABOUT_QVGA_LS 7270
+#define IDD_ABOUT_QVGA 7304
+#define IDD_ABOUT_VGA_LS 7350
+#define IDD_ABOUT_VGA 7351
+#define IDC_ABOUT_VERSION 3256
+#define IDC_ABOUT_OEM 3219
+#define IDC_ABOUT_PICTURE 1610
+#define IDC_ABOUT_PICTURE2 1611
+#define IDM_ABOUT_BAR 22017
+#define IDM_ABOUT 40017
+
+// ---- Search ----
+#define IDS_VIEW_BUTTON 900
+#define IDD_SEARCH 7311
+#define IDC_SEARCH_TEXT 1026
+// The last search texts: a drop-down list below the text field, as the platform's combo box
+// offers no typing field of its own.
+#define IDC_SEARCH_HISTORY 1025
+#define IDC_SEARCH_LIST 1101
+#define IDC_SEARCH_GO 1104
+#define IDM_SEARCH_BAR 22014
+#define IDM_SETUP_SEARCH 40015
+#define IDD_SEARCH_OPTIONS 7243
+#define IDC_SEARCH_TASKS 1107
+#define IDC_SEARCH_APPTS 1109
+#define IDC_SEARCH_CONTACTS 1111
+#define QV_RC_LVS_SEARCH_LIST 0x4005L
+// The note editor's edit: multi-line, wants Return, vertical auto-scroll and scroll bar, tab stop;
+// without word wrap it also scrolls sideways.
+#define QV_RC_ES_NOTE_WRAP 0x00211044L
+#define QV_RC_ES_NOTE 0x003110C4L
+
+// ---- The item menus of a tap-and-hold (appointment, task, contact) ----
+#define IDM_APPT_ITEM_MENU 22112
+#define IDM_TASK_ITEM_MENU 22113
+#define IDM_CONTACT_ITEM_MENU 22114
+
+// ---- Calendar views: the new-item menu of a day ----
+#define IDM_CAL_NEW_ITEM_MENU 22115
+
+
+// ---- Toolkit icons and glyphs (magenta is transparent) ----
+// Image-list strips: square cells side by side, the cell size in the name.
+#define IDB_CUSTOM_ICONS_8 112
+#define IDB_CUSTOM_ICONS_12 174
+#define IDB_CUSTOM_ICONS_16 904
+#define IDB_CUSTOM_ICONS_24 793
+#define IDB_STATUS_ICONS_8 113
+#define IDB_STATUS_ICONS_12 166
+#define IDB_STATUS_ICONS_24 778
+#define IDB_CALL_HISTORY_32 178
+#define IDB_CALL_SUMMARY_16 522
+#define IDB_FIELD_KINDS_8 521
+#define IDB_FIELD_KINDS_16 310
+#define IDB_FIELD_KINDS_24 779
+#define IDB_WEATHER_10 176
+#define IDB_ITEM_KINDS_16 312
+#define IDB_ITEM_KINDS_22 162
+#define IDB_ITEM_KINDS_32 762
+// Glyph strips and single glyphs.
+#define IDB_DROP_BUTTONS 519
+#define IDB_DROP_BUTTONS_VGA 756
+#define IDB_DROP_ARROW 513
+#define IDB_DROP_ARROW_VGA 757
+#define IDB_STATE_GLYPHS 117
+#define IDB_STATE_GLYPHS_VGA 768
+#define IDB_CHECK_GLYPHS_8 920
+#define IDB_CHECK_GLYPHS_11 306
+#define IDB_CHECK_GLYPHS_13 160
+#define IDB_CHECK_GLYPHS_32 764
+#define IDB_TASK_DUE 304
+#define IDB_TASK_DUE_VGA 915
+#define IDB_CONTACT_PICTURE 308
+#define IDB_CONTACT_PICTURE_ALT 318
+#define IDB_TINY_MARKS 341
+
+// ---- File picker ----
+#define IDD_FILE_PICKER 7254
+#define IDC_FILE_TREE 1126
+#define IDM_FILE_PICKER_BAR 22024
+#define IDS_SELECT_FILE 256
+#define IDS_SELECT_DIRECTORY 445
+
+// ---- Icon picker ----
+#define IDD_ICON_PICKER 128
+#define IDC_PICKER_FOCUS 1123
+#define IDM_ICON_PICKER_BAR 22004
+
+// ---- Colour picker ----
+#define IDD_COLOR_PICKER 7279
+#define IDM_COLOR_PICKER_BAR 22093
+#define IDM_ALL_COLORS 40122
+
+// ---- Month picker ----
+#define IDD_MONTH_PICKER 7297
+#define IDC_MONTH_PICTURE 610
+#define IDC_MONTH_LIST 3259
+#define IDC_MONTH_SPIN 1029
+#define IDC_YEAR_LIST 1028
+#define IDC_YEAR_SPIN 1030
+#define IDB_MONTH_PICKER 209
+
+// ---- The task and contact lists: group captions, the sort, filter, contact text and call
+// history dialogs ----
+#define IDS_NORMAL_PRIORITY 325
+#define IDS_ADV_PRIORITY 186
+#define IDS_SORT_CATEGORY 683
+#define IDS_SORT_TASKS 834
+#define IDS_SORT_LEVEL1 835
+#define IDS_SORT_LEVEL2 836
+#define IDS_SORT_NAME 837
+#define IDS_SORT_PRIORITY 838
+#define IDS_SORT_SENSITIVITY 839
+#define IDS_SORT_COMPLETED 840
+#define IDS_SORT_DUE_DATE 841
+#define IDS_SORT_ASCENDING 842
+#define IDS_SORT_LEVEL3 843
+#define IDD_CAT_FILTER 119
+#define IDC_FILTER_ON 1041
+#define IDC_FILTER_LIST 1001
+#define IDD_SELECT_SORT 140
+#define IDC_SORT_LIST 1071
+#define IDD_CONTACT_TEXT 7257
+#define IDC_CONTACT_TEXT_LIST 1128
+
+#define IDS_CALL_HISTORY 413
+#define IDD_CALL_HISTORY 7288
+#define IDC_CALL_LIST 3220
+#define IDM_DONE_BAR 22017

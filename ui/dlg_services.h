@@ -4,9 +4,15 @@
 #pragma once
 
 #include "platform/types.h"
+#include "ui/dlg_relayout.h"
+#include "ui/list_subclass.h"
 
-// Lays an open dialog out again with another template (version 5 and later only). Returns 1.
-int RelayoutDlgForOrientation(HWND dialog, UINT templateId);
-// flag 1 on a resize.
+// The list fills the dialog's view rectangle, its column as wide less the scroll bar, and its
+// selected row is scrolled into view; flag 1 on a resize (the same steps).
 void FitDlgList(HWND dialog, int listId, int flag);
-void SubclassItemList(HWND list, int flag);
+// The same with the list from `top` down.
+void FitDlgListBelow(HWND dialog, int listId, int top);
+// The item list procedure; flag 1 for the rows with a check strip.
+inline HRESULT SubclassItemList(HWND list, int flag) {
+    return SubclassItemList(list, flag ? CheckStrip::kYes : CheckStrip::kNo);
+}

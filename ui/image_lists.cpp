@@ -7,6 +7,7 @@
 
 #include "frame/main_window.h"
 #include "platform/gdi.h"
+#include "resources/resource.h"
 #include "ui/draw_prims.h"
 #include "ui/gdi_scope.h"
 #include "ui/screen_class.h"
@@ -37,21 +38,21 @@ struct ListDef {
 // In the order they are made: custom icons, call history, status icons, call summary, field kinds,
 // weather.
 constexpr std::array<ListDef, 10> kListTable{{
-    {&ImageListSet::customSmall, {12, 174}, {12, 174}, {8, 112}, kCustomIconCount},
-    {&ImageListSet::customTiny, {8, 112}, {8, 112}, {0, 0}, kCustomIconCount},
-    {&ImageListSet::customLarge, {24, 793}, {16, 904}, {12, 174}, kCustomIconCount},
-    {&ImageListSet::callHistory, {32, 178}, {32, 178}, {32, 178}, 4},
-    {&ImageListSet::statusTiny, {8, 113}, {0, 0}, {0, 0}, kStatusIconCount},
-    {&ImageListSet::statusSmall, {12, 166}, {8, 113}, {8, 113}, kStatusIconCount},
-    {&ImageListSet::statusLarge, {24, 778}, {12, 166}, {12, 166}, kStatusIconCount},
-    {&ImageListSet::callSummary, {16, 522}, {16, 522}, {16, 522}, 13},
-    {&ImageListSet::fieldKinds, {24, 779}, {16, 310}, {0, 0}, 12},  // "other" below
-    {&ImageListSet::weather, {10, 176}, {10, 176}, {10, 176}, 13},
+    {&ImageListSet::customSmall, {12, IDB_CUSTOM_ICONS_12}, {12, IDB_CUSTOM_ICONS_12}, {8, IDB_CUSTOM_ICONS_8}, kCustomIconCount},
+    {&ImageListSet::customTiny, {8, IDB_CUSTOM_ICONS_8}, {8, IDB_CUSTOM_ICONS_8}, {0, 0}, kCustomIconCount},
+    {&ImageListSet::customLarge, {24, IDB_CUSTOM_ICONS_24}, {16, IDB_CUSTOM_ICONS_16}, {12, IDB_CUSTOM_ICONS_12}, kCustomIconCount},
+    {&ImageListSet::callHistory, {32, IDB_CALL_HISTORY_32}, {32, IDB_CALL_HISTORY_32}, {32, IDB_CALL_HISTORY_32}, 4},
+    {&ImageListSet::statusTiny, {8, IDB_STATUS_ICONS_8}, {0, 0}, {0, 0}, kStatusIconCount},
+    {&ImageListSet::statusSmall, {12, IDB_STATUS_ICONS_12}, {8, IDB_STATUS_ICONS_8}, {8, IDB_STATUS_ICONS_8}, kStatusIconCount},
+    {&ImageListSet::statusLarge, {24, IDB_STATUS_ICONS_24}, {12, IDB_STATUS_ICONS_12}, {12, IDB_STATUS_ICONS_12}, kStatusIconCount},
+    {&ImageListSet::callSummary, {16, IDB_CALL_SUMMARY_16}, {16, IDB_CALL_SUMMARY_16}, {16, IDB_CALL_SUMMARY_16}, 13},
+    {&ImageListSet::fieldKinds, {24, IDB_FIELD_KINDS_24}, {16, IDB_FIELD_KINDS_16}, {0, 0}, 12},  // "other" below
+    {&ImageListSet::weather, {10, IDB_WEATHER_10}, {10, IDB_WEATHER_10}, {10, IDB_WEATHER_10}, 13},
 }};
 
 // The field-kind list differs between the screens that the table's "other" column covers.
-constexpr ListSource kFieldKindsQvga{16, 310};
-constexpr ListSource kFieldKinds176{8, 521};
+constexpr ListSource kFieldKindsQvga{16, IDB_FIELD_KINDS_16};
+constexpr ListSource kFieldKinds176{8, IDB_FIELD_KINDS_8};
 
 struct GlyphDef {
     HBITMAP ImageListSet::*glyph;
@@ -61,12 +62,12 @@ struct GlyphDef {
 };
 
 constexpr std::array<GlyphDef, 6> kGlyphTable{{
-    {&ImageListSet::dropButtons, 756, 519, 519},
-    {&ImageListSet::stateGlyphs, 768, 117, 117},
-    {&ImageListSet::checkGlyphs, 764, 160, 306},
-    {&ImageListSet::taskDue, 915, 304, 304},
-    {&ImageListSet::contactPicture, 308, 308, 308},
-    {&ImageListSet::contactPictureAlt, 318, 318, 318},
+    {&ImageListSet::dropButtons, IDB_DROP_BUTTONS_VGA, IDB_DROP_BUTTONS, IDB_DROP_BUTTONS},
+    {&ImageListSet::stateGlyphs, IDB_STATE_GLYPHS_VGA, IDB_STATE_GLYPHS, IDB_STATE_GLYPHS},
+    {&ImageListSet::checkGlyphs, IDB_CHECK_GLYPHS_32, IDB_CHECK_GLYPHS_13, IDB_CHECK_GLYPHS_11},
+    {&ImageListSet::taskDue, IDB_TASK_DUE_VGA, IDB_TASK_DUE, IDB_TASK_DUE},
+    {&ImageListSet::contactPicture, IDB_CONTACT_PICTURE, IDB_CONTACT_PICTURE, IDB_CONTACT_PICTURE},
+    {&ImageListSet::contactPictureAlt, IDB_CONTACT_PICTURE_ALT, IDB_CONTACT_PICTURE_ALT, IDB_CONTACT_PICTURE_ALT},
 }};
 
 constexpr int kDropOffsetVga = 60;
@@ -79,7 +80,7 @@ struct SmallIconSource {
     ListSource vga;
     ListSource other;
 };
-constexpr SmallIconSource kSmallIconList{{22, 162}, {32, 762}, {16, 312}};
+constexpr SmallIconSource kSmallIconList{{22, IDB_ITEM_KINDS_22}, {32, IDB_ITEM_KINDS_32}, {16, IDB_ITEM_KINDS_16}};
 constexpr int kSmallIconInitial = 4;
 
 // Advances of the status-icon family: tiny; small on VGA / other; large on VGA / other.

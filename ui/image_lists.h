@@ -66,3 +66,44 @@ int GetCustomIconWidth(IconSize size);
 void GreyBitmapInPlace(HDC dc, int width, int height, bool keepMagenta);
 // Greys the source in place (unless height is 0) and copies it to (x, y).
 void BltGrey(HDC dcTo, int x, int y, int width, int height, HDC dcFrom, bool keepMagenta);
+
+// ---- Glyphs drawn from single bitmaps, the platform words and the spinner's hub ----
+
+// The platform words DetectPlatformVersion sets from the system's version.
+struct PlatformWords {
+    LONG version52OrLater = 0;
+    LONG major5OrLater = 0;
+    LONG major3 = 0;
+    LONG major4 = 0;
+};
+extern PlatformWords g_PlatformWords;
+
+// Reads the system's version into g_PlatformWords and sets the start values of the two font sizes
+// by screen class; runs once, before the settings are read.
+void DetectPlatformVersion();
+
+// A task's completion box, the second cell when checked, in the screen's size or a smaller one;
+// returns the cell size + 2.
+int DrawCheckGlyph(HDC dc, int x, int y, bool checked, bool smaller, bool smallest);
+// How DrawStateGlyph draws the busy-status glyph.
+enum StateGlyphMode : int {
+    kStateSecondCell = 0,
+    kStatePair = 1,
+    kStateFirstCell = 2,
+};
+// A busy-status glyph drawn at (x, y + 3); returns the cell width (6 for the third cell).
+int DrawStateGlyph(HDC dc, int x, int y, int mode, bool pair, LONG status, bool smallOnVga);
+// The same with the screen's own strip.
+int DrawStateGlyph(HDC dc, int x, int y, int mode, bool pair, LONG status);
+// The 5 x 5 marks of the small calendar cells; each returns 5.
+int DrawTinyMarkKind2(HDC dc, int x, int y);
+int DrawTinyMarkKind1(HDC dc, int x, int y);
+int DrawTinyTaskDueMark(HDC dc, int x, int y);
+// The icon of a contact field kind; returns the advance.
+int DrawFieldKindIcon(HDC dc, int x, int y, int index, bool show);
+// The task-due glyph; returns the advance.
+int DrawTaskDueGlyph(HDC dc, int x, int y);
+enum class DotSize { Normal, Large };
+enum class DotShade { Normal, Dim };
+// The spinner's hub: a filled circle in the middle of the main window's view rectangle.
+void DrawDot(HDC dc, DotSize size, DotShade shade);

@@ -27,3 +27,18 @@ int DrawImage(IImage* image, HDC dc, int x, int y, Placement placement, float sc
 int DrawImageBuffer(const void* buffer, UINT length, HDC dc, int x, int y, Placement placement, float scale);
 // A new bitmap of the source fitted into size (square: size by size); null in, null out.
 HBITMAP ScaleBitmap(HBITMAP bitmap, HWND window, int size, bool square);
+
+// The key colour that stands for magenta in LoadBitmapScaled.
+inline constexpr COLORREF kDefaultKey = 0xFFFFFFFF;
+
+// Draws a bitmap resource scaled and transparent with the key colour; nothing when it is missing.
+void LoadBitmapScaled(HDC dc, HINSTANCE instance, int bitmapId, int x, int y, Placement placement, float scale,
+                      COLORREF key);
+// Draws the picture of an image file; nothing when the file cannot be opened.
+void DrawImageFile(HDC dc, LPCWSTR path, int x, int y, Placement placement, float scale);
+// Draws a resource of the custom "PNG" type; nothing when it is missing.
+void DrawPngResource(HDC dc, HINSTANCE instance, int id, int x, int y, Placement placement, float scale);
+// The picture of an image file as a bitmap, fitted into size (square: size by size) when size is not
+// kNoSize and a window is given; null when the file cannot be read.
+inline constexpr int kNoSize = -1;
+HBITMAP LoadImageFileScaled(LPCWSTR path, HWND window, int size, bool square);

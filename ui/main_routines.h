@@ -15,3 +15,9 @@ int IsDateView(LONG viewCode);
 // The text when it fits `width` with `extra` to spare, else a copy cut to end in "..." that keeps
 // at least one character. The copy lives until the next call.
 const std::u16string& FitTextEllipsis(HDC dc, const std::u16string& text, int width, int extra);
+
+// ---- The two-state arrow glyph and the refresh after one task changed.
+// Bitmap 158's left glyph for state 0, its right glyph otherwise, 9 by 5 at (x, y + 3).
+void DrawTwoStateArrow(HDC dc, int x, int y, int state);
+// Brings the current view up to date after the task with the id changed.
+void RefreshViewAfterItemChange(LONG id, LONG fillArg);

@@ -24,9 +24,9 @@ struct ItemMenu {
     UINT menuId;
 };
 constexpr std::array<ItemMenu, 3> kItemMenus = {{
-    {kItemTask, 22113},
-    {kItemAppt, 22112},
-    {kItemContact, 22114},
+    {kItemTask, IDM_TASK_ITEM_MENU},
+    {kItemAppt, IDM_APPT_ITEM_MENU},
+    {kItemContact, IDM_CONTACT_ITEM_MENU},
 }};
 
 // Where the "Set Date" menu opens, whatever the field.

@@ -8,6 +8,7 @@
 #include "frame/main_window.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
+#include "resources/resource.h"
 #include "ui/gdi_scope.h"
 #include "ui/image_lists.h"
 #include "ui/layout.h"
@@ -28,8 +29,8 @@ constexpr int kRightTextGap = 10;
 constexpr int kDropButtonStyles = 5;  // 0-4; any other value draws the cells of style 5
 constexpr SIZE kDropCell{24, 14};
 constexpr SIZE kDropCellVga{48, 25};
-constexpr int kArrowBitmap = 513;
-constexpr int kArrowBitmapVga = 757;
+constexpr int kArrowBitmap = IDB_DROP_ARROW;
+constexpr int kArrowBitmapVga = IDB_DROP_ARROW_VGA;
 constexpr SIZE kArrowSize{8, 11};
 constexpr SIZE kArrowSizeVga{16, 20};
 constexpr const WCHAR* kMeasureText = u"XXX";

@@ -8,3 +8,6 @@ void SetTitleText(HWND window, LPCWSTR text);
 
 // Hides the windows of all views (the calendar views then paint into the main window).
 void HideAllViewWindows();
+
+// The position of the contact with that OID in the loaded contact array; -1 when none has it.
+LONG FindOidSlot(LONG oid);

@@ -45,7 +45,6 @@ constexpr const WCHAR* kGeneratedNotice =
     u"order to access your file later.";
 constexpr COLORREF kFolderColour = RGB(0, 0, 128);
 constexpr int kTextChars = 4096;  // the dialogs take at most 4095 characters of a box
-constexpr int kFolderPickerMode = 3;
 constexpr WCHAR kMaskChar = u'*';
 
 // Each dialog's portrait layout and its layout for landscape QVGA-class screens.
@@ -169,9 +168,9 @@ void InitWltFileDlg(HWND dialog) {
 void ChooseWltFolder(HWND dialog) {
     std::u16string start = g_WltDlgs.pickedFolder;
     if (!start.empty() && start.back() == u'\\') start.pop_back();
-    g_FilePickerPath = start;
-    if (ShowFilePickerDlg(dialog, kFolderPickerMode) != kPromptAccepted || g_FilePickerPath.empty()) return;
-    g_WltDlgs.pickedFolder = g_FilePickerPath + u"\\";
+    g_FilePicker.chosenPath = start;
+    if (!ShowFilePickerDlg(dialog, kPickFolder) || g_FilePicker.chosenPath.empty()) return;
+    g_WltDlgs.pickedFolder = g_FilePicker.chosenPath + u"\\";
     ShowPickedFolder(dialog);
 }
 

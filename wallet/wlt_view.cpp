@@ -44,7 +44,6 @@ constexpr const WCHAR* kWltRenameCaption = u"Rename File";
 constexpr const WCHAR* kWltRenamePrompt = u"Enter File Name:";
 constexpr LONG kWalletFilterKind = 4;
 constexpr int kTitleChars = 600;
-constexpr int kFilePickerChoose = 1;
 constexpr int kWelcomeNoteField = 1;
 
 void SetWltTitle() {
@@ -256,15 +255,17 @@ void DeleteWalletItem() {
 }
 
 void ChooseWalletFile() {
-    if (ShowFilePickerDlg(g_Frame.mainWnd, kFilePickerChoose) != kPromptAccepted) return;
-    if (g_FilePickerPath.empty()) return;
-    g_Wlt.path = g_FilePickerPath;
+    g_FilePicker.chosenPath.clear();
+    if (!ShowFilePickerDlg(g_Frame.mainWnd, kPickWalletFile)) return;
+    if (g_FilePicker.chosenPath.empty()) return;
+    g_Wlt.path = g_FilePicker.chosenPath;
     ReloadWallet();
 }
 
 void DeleteWalletFile() {
-    if (ShowFilePickerDlg(g_Frame.mainWnd, kFilePickerChoose) != kPromptAccepted) return;
-    const std::u16string path = g_FilePickerPath;
+    g_FilePicker.chosenPath.clear();
+    if (!ShowFilePickerDlg(g_Frame.mainWnd, kPickWalletFile)) return;
+    const std::u16string path = g_FilePicker.chosenPath;
     if (path.empty()) return;
     if (g_Settings.confirmDel) {
         WCHAR question[kTitleChars] = {};

@@ -17,6 +17,7 @@
 #include <mutex>
 #include <sstream>
 
+#include "display/screen_pixels.h"
 #include "platform/device.h"
 #include "platform/process.h"
 #include "platform/system.h"
@@ -195,7 +196,21 @@ bool Call(HWND proxy, RemoteOp op, UINT message, WPARAM wParam, LPARAM lParam, R
     return reply->ok != 0;
 }
 
+// Where a process leaves the screenshot another process asked it for.
+std::filesystem::path ScreenshotPathOf(DWORD processId) { return RunFolder() / (std::to_string(processId) + ".png"); }
+
 }  // namespace
+
+bool RemoteScreenshot(HWND proxy, const std::filesystem::path& file) {
+    RemoteReply reply{};
+    if (!Call(proxy, RemoteOp::Screenshot, 0, 0, 0, &reply)) return false;
+    const std::filesystem::path made = ScreenshotPathOf(ProxyProcessId(proxy));
+    std::error_code ec;
+    std::filesystem::copy_file(made, file, std::filesystem::copy_options::overwrite_existing, ec);
+    std::error_code ignored;
+    std::filesystem::remove(made, ignored);
+    return !ec;
+}
 
 bool IsProxyWindow(HWND hwnd) {
     if (!hwnd) return false;
@@ -311,6 +326,7 @@ RemoteReply AnswerRemoteRequest(const RemoteRequest& request) {
                                 static_cast<LPARAM>(request.lParam));
         break;
     case RemoteOp::Foreground: reply.ok = SetForegroundWindow(hwnd); break;
+    case RemoteOp::Screenshot: reply.ok = SaveScreenPng(ScreenshotPathOf(GetCurrentProcessId())); break;
     default: reply.ok = 0; reply.error = ERROR_INVALID_PARAMETER;
     }
     if (!reply.ok) reply.error = GetLastError();

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "platform/user.h"
@@ -25,11 +26,15 @@ bool RemoteIsWindow(HWND proxy);
 std::u16string ProxyClassName(HWND proxy);
 DWORD ProxyProcessId(HWND proxy);
 
+// The device screen of the process that owns the proxy, saved as a PNG file; false when that
+// process could not be reached or could not write it.
+bool RemoteScreenshot(HWND proxy, const std::filesystem::path& file);
+
 // Rewrites this process's list of top-level windows and makes sure its socket listens.
 void PublishTopLevelWindows();
 
 // The socket protocol, one request and one reply per connection.
-enum class RemoteOp : std::uint32_t { Send = 1, Post = 2, Foreground = 3, IsWindow = 4 };
+enum class RemoteOp : std::uint32_t { Send = 1, Post = 2, Foreground = 3, IsWindow = 4, Screenshot = 5 };
 constexpr std::uint32_t kRemoteMagic = 0x51565731;  // "QVW1"
 
 struct RemoteRequest {

@@ -105,6 +105,33 @@ TEST_F(Program, ExitInTheMenuClosesTheProgram) {
     EXPECT_EQ(ReadSetting(u"LASTFORSTART"), kStartMonth);
 }
 
+// The device's tool takes the screen of the program while it runs.
+TEST_F(Program, DevicectlTakesTheRunningProgramsScreen) {
+    WriteSetting(u"STARTON30", kStartLastView);
+    const fs::path script = device_.Root() / "idle.script";
+    std::ofstream(script) << "wait 4000\nquit\n";
+    const fs::path log = device_.Root() / "program.log";
+    const fs::path shot = OutputDir() / "devicectl_screenshot.png";
+    fs::remove(shot);
+    std::atomic<bool> done = false;
+    std::thread program([&] {
+        RunProgram(device_.Root(), "QUORVIA_SCRIPT='" + script.string() + "'", "", log);
+        done = true;
+    });
+    const fs::path tool = fs::path(QV_TEST_OUTPUT_DIR) / ".." / "tools" / "devicectl";
+    const std::string command = "QUORVIA_DEVICE='" + device_.Root().string() + "' ASAN_OPTIONS=detect_leaks=0 '" +
+                                tool.string() + "' screenshot '" + shot.string() + "' > /dev/null 2>&1";
+    bool taken = false;
+    const auto until = std::chrono::steady_clock::now() + kProgramTimeout;
+    while (!taken && !done && std::chrono::steady_clock::now() < until) {
+        taken = std::system(command.c_str()) == 0;
+        if (!taken) std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    program.join();
+    ASSERT_TRUE(taken) << ReadAll(log);
+    EXPECT_GT(fs::file_size(shot), 0u);
+}
+
 std::vector<UINT> g_handedOver;
 WNDPROC g_mainProc = nullptr;
 

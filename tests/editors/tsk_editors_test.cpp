@@ -10,6 +10,7 @@
 #include "core/month_cache.h"
 #include "core/poom_session.h"
 #include "calendar/sched_list.h"
+#include "calendar/tsk_preview_reload.h"
 #include "core/tsk_loading.h"
 #include "editors/custom_recur.h"
 #include "editors/editor_state.h"
@@ -28,6 +29,7 @@
 #include "platform/testing_display.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
+#include "projects/prj_commands.h"
 #include "projects/prj_tree_items.h"
 #include "resources/resource.h"
 #include "tests/editors/program_device.h"
@@ -96,7 +98,7 @@ protected:
         g_TskTemplateList.RemoveAll();
         g_CustomRecur = CustomRecurState{};
         g_EditorPrjCats.clear();
-        g_PrjNewItemFlag = 0;
+        NewItemInPrj = 0;
         ResetSelection();
         EndPoomSession();
         platform::testing::ClearDialogs();
@@ -416,11 +418,11 @@ TEST_F(TskEditorsTest, NewTaskDoesNotInheritAnEarlierItemsProjectCategories) {
 
     // Sent into a project by the project tree, the new task keeps its category.
     g_EditorPrjCats = u"prj:Garden,";
-    g_PrjNewItemFlag = 1;
+    NewItemInPrj = 1;
     platform::testing::ActInsideDialog([](HWND dialog) { Press(dialog, IDM_DLG_DONE); });
     NewTskFormDlg(0);
     ASSERT_EQ(g_TskList.Size(), 2);
-    EXPECT_EQ(g_PrjNewItemFlag, 0);
+    EXPECT_EQ(NewItemInPrj, 0);
     bool found = false;
     for (const TskRecord& task : g_TskList) found = found || Stored(task.oid).categories == CatKey(u"prj:Garden,");
     EXPECT_TRUE(found);

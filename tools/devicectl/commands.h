@@ -12,6 +12,8 @@ using Args = std::vector<std::string>;
 
 int RunPim(const Args& args, std::ostream& out, std::ostream& err);
 int RunReg(const Args& args, std::ostream& out, std::ostream& err);
+// The running program's screen as a PNG file.
+int RunScreenshot(const Args& args, std::ostream& out, std::ostream& err);
 // "install" or "remove" through the program's setup library.
 int RunSetup(const std::string& command, const Args& args, std::ostream& out, std::ostream& err);
 

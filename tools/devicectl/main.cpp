@@ -14,7 +14,8 @@ constexpr const char* kUsage =
     "       devicectl pim delete OID\n"
     "       devicectl reg get KEY [VALUE] | reg set KEY VALUE dword|sz DATA | reg list KEY\n"
     "       devicectl install [--hook LIB.so] [--dir DEVICE-FOLDER] [FILE]...\n"
-    "       devicectl remove [--hook LIB.so] [--dir DEVICE-FOLDER] [--yes|--no]\n";
+    "       devicectl remove [--hook LIB.so] [--dir DEVICE-FOLDER] [--yes|--no]\n"
+    "       devicectl screenshot FILE.png\n";
 
 }  // namespace
 
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     int result = 2;
     if (group == "pim") result = devicectl::RunPim(args, std::cout, std::cerr);
     else if (group == "reg") result = devicectl::RunReg(args, std::cout, std::cerr);
+    else if (group == "screenshot") result = devicectl::RunScreenshot(args, std::cout, std::cerr);
     else if (group == "install" || group == "remove") result = devicectl::RunSetup(group, args, std::cout, std::cerr);
     if (result == 2) std::cerr << kUsage;
     return result;

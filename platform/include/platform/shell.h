@@ -144,3 +144,25 @@ using PSHRGINFO = SHRGINFO*;
 // is held there long enough, 0 when it lifts or moves away first. Without SHRG_RETURNCMD the window
 // (or with SHRG_NOTIFYPARENT its parent) gets WM_CONTEXTMENU and its answer is returned.
 DWORD SHRecognizeGesture(SHRGINFO* info);
+
+// ---- File information and the system image list ----
+struct SHFILEINFOW {
+    HICON hIcon;
+    int iIcon;
+    DWORD dwAttributes;
+    WCHAR szDisplayName[260];
+    WCHAR szTypeName[80];
+};
+using SHFILEINFO = SHFILEINFOW;
+#define SHGFI_LARGEICON 0x000000
+#define SHGFI_SMALLICON 0x000001
+#define SHGFI_ICON 0x000100
+#define SHGFI_DISPLAYNAME 0x000200
+#define SHGFI_ATTRIBUTES 0x000800
+#define SHGFI_SYSICONINDEX 0x004000
+#define SHGFI_USEFILEATTRIBUTES 0x000010
+// With SHGFI_SYSICONINDEX the system image list (small or large icons; owned by the shell, never
+// destroyed by callers) and the entry's index in it; otherwise nonzero on success. 0 when the path
+// does not exist (unless SHGFI_USEFILEATTRIBUTES). SHGFI_ICON makes an icon the caller destroys.
+DWORD_PTR SHGetFileInfoW(LPCWSTR path, DWORD attributes, SHFILEINFOW* info, UINT infoSize, UINT flags);
+#define SHGetFileInfo SHGetFileInfoW

@@ -1,0 +1,9 @@
+// The launcher view's stylus handling (view 10), as the main window's stylus routes it there.
+#pragma once
+
+// A press on the launcher; 1 when it hit one of its items.
+int SpinnerPressHit(int x, int y);
+// A double tap on the launcher.
+void SpinnerTap(int x, int y);
+// The stylus lifted: the pressed look goes.
+void ClearSpinnerPress();

@@ -1,0 +1,10 @@
+// Finding a loaded contact's position from its OID, for the views that hold contacts by OID.
+#include "core/cts_loading.h"
+#include "core/id_index.h"
+#include "frame/frame_state.h"
+#include "ui/view_focus.h"
+
+LONG FindOidSlot(LONG oid) {
+    if (oid == kNoOid) return -1;
+    return IdIndexGet(oid, g_CtsIdIndex);
+}
