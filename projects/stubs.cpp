@@ -83,10 +83,12 @@ int PrjTreeTapHold(HWND, POINT) { return 0; }
 void PrjTreeDrop(HTREEITEM, HTREEITEM) {}
 bool IsFolderNode(HTREEITEM) { return false; }
 
-// ---- The project tree's part in item saves and the link table, until they are built: no tree
-// to report to and no links.
+// ---- The project tree's part in item saves, until it is built: no tree to report to.
 #include "projects/item_links.h"
 #include "projects/prj_tree.h"
+#include "projects/prj_tree_items.h"
 LONG g_PrjTreeFlag = 0;
-void PrjTreeApptSaved(LONG) {}
+LONG g_PrjTreeUpdateFlag = 0;
+void PrjTreeTskSaved(LONG) {}
 void PrjTreeCtsSaved(LONG) {}
+void PrjTreeApptSaved(LONG) {}
