@@ -181,4 +181,8 @@ int RemoveItemLinks(LONG oid) {
     return before - g_LinkTable.Size();
 }
 
+void AddLinkRec(LONG itemOid, LONG linkedOid, LONG itemKind, LONG linkedKind) {
+    AddLinkPair(g_LinkTable, itemOid, linkedOid, itemKind, linkedKind);
+}
+
 bool ItemHasLinks(LONG oid) { return FindLinkByKey(g_LinkTable, oid) >= 0; }

@@ -51,5 +51,9 @@ HTREEITEM GetApptMonthNode(int, int) { return nullptr; }
 
 // ---- The project tree's part in item saves, until it is built: no tree to report to.
 #include "projects/prj_tree.h"
+#include "projects/prj_tree_items.h"
 LONG g_PrjTreeFlag = 0;
+LONG g_PrjTreeUpdateFlag = 0;
+void PrjTreeTskSaved(LONG) {}
+void PrjTreeCtsSaved(LONG) {}
 void PrjTreeApptSaved(LONG) {}
