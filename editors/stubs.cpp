@@ -26,3 +26,8 @@ void CopyCurrentAppt() {}
 void ApptCleanupDlg() {}
 void NewApptFromTemplateDlg() {}
 void NewTskFromTemplateDlg(int) {}
+
+// The category pickers a field list opens until they are built: nothing is chosen.
+#include "editors/cat_picker.h"
+bool SelectCatsDlg(HWND, const std::u16string&) { return false; }
+void EditCatStyle(HWND, int) {}

@@ -1,6 +1,8 @@
 // The note editor's caret and mark as the program's text fields read and move them.
 #pragma once
 
+#include <string>
+
 #include "platform/types.h"
 
 // What the note editor keeps about its caret and its mark.
@@ -15,3 +17,7 @@ extern NoteEditorCaret g_NoteCaret;
 LONG EditCharAtCaret(HWND edit);
 void EditCaretToEnd(HWND edit);
 void EditCaretToStart(HWND edit);
+
+// ---- The text editor in field mode, as the field list opens it on a long-text row ----
+// True when it ended with OK; the edited text is then in `text`.
+bool EditTextFieldDlg(HWND parent, std::u16string& text, LONG caretAtEnd);

@@ -36,3 +36,7 @@ int NotesSelRowImage() { return -1; }
 
 // The notes list's Enter, until the notes list is built.
 void OpenSelNotesRow() {}
+
+// The text editor in field mode until it is built: nothing is edited.
+#include "notes/note_editor.h"
+bool EditTextFieldDlg(HWND, std::u16string&, LONG) { return false; }

@@ -68,3 +68,9 @@ void NewNoteInPrj() {}
 int PrjTreeTapHold(HWND, POINT) { return 0; }
 void PrjTreeDrop(HTREEITEM, HTREEITEM) {}
 bool IsFolderNode(HTREEITEM) { return false; }
+
+// The project options until the tree is built: kept in memory, not written.
+PrjOptions g_PrjOptions;
+LONG SavePrjOptions() { return 0; }
+void RemoveOutlookRoot() {}
+void RebuildPrjTree() {}

@@ -27,3 +27,7 @@ void DrawFieldIcon(HDC, int, int, LONG) {}
 void GoToDateForView() {}
 void TodayForView() {}
 void PickItemCustomIcon(HWND, LONG) {}
+
+// The time wheel until it is built: nothing is chosen.
+#include "ui/time_picker.h"
+bool SelectTimeDlg(HWND, LONG&, LONG&) { return false; }

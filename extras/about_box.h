@@ -1,0 +1,6 @@
+// The About box as the options dialog's menu opens it.
+#pragma once
+
+#include "platform/types.h"
+
+void ShowAboutDlg(HWND owner);
