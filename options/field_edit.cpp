@@ -230,6 +230,13 @@ LRESULT OnDlgCode(const MSG* message) {
     return code;
 }
 
+// Nothing is selected until the list gets the focus; then the first selectable row is.
+LRESULT OnListFocus(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallPrevWndProc(list, message, wParam, lParam);
+    if (FieldListSelRow(list) < 0 && FieldListHasRows()) FieldListDown(GetParent(list), GetDlgCtrlID(list), false);
+    return result;
+}
+
 }  // namespace
 
 void EditFieldRow(HWND dialog, int listId) {
@@ -268,6 +275,7 @@ LRESULT CALLBACK SettingsListProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_CHAR:
         if (FieldRowChar(GetParent(window), GetDlgCtrlID(window), static_cast<WCHAR>(wParam))) return 0;
         break;
+    case WM_SETFOCUS: return OnListFocus(window, message, wParam, lParam);
     case WM_ERASEBKGND: EraseListBkgnd(reinterpret_cast<HDC>(wParam), window); return 1;
     }
     return CallPrevWndProc(window, message, wParam, lParam);

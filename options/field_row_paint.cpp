@@ -1,5 +1,6 @@
 // Painting a field-list row: a header band, or the row picture, the label and the value drawn the
 // way the row's kind shows it, greyed while the row is locked.
+#include <algorithm>
 #include <string>
 
 #include "core/app_settings.h"
@@ -146,12 +147,18 @@ struct RowPainter {
     }
 };
 
+// The band is as high as its text; it sits in the middle of the row on the list's background.
 void DrawHeaderRow(HDC dc, HWND list, const RECT& rect, const ValSnap& row) {
+    const OwnedBrush brush(CreateSolidBrush(ThemeColor(kThemeBackground)));
+    FillRect(dc, &rect, brush.Get());
     ThemedBarArgs args;
     args.x = rect.left;
-    args.y = rect.top;
     args.leftText = row.label;
     args.rightEdge = rect.right;
+    args.draw = false;
+    const int height = DrawThemedBar(dc, list, args);
+    args.draw = true;
+    args.y = rect.top + std::max(0, static_cast<int>(rect.bottom - rect.top) - height) / 2;
     DrawThemedBar(dc, list, args);
 }
 

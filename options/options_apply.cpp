@@ -7,6 +7,8 @@
 #include "core/cat_file.h"
 #include "core/cat_record.h"
 #include "core/cur_item.h"
+#include "calendar/agenda_view.h"
+#include "calendar/calendar_input.h"
 #include "core/res_string.h"
 #include "extras/spinner.h"
 #include "frame/back_buffers.h"
@@ -52,8 +54,11 @@ LONG AsEndHour(LONG hour) { return hour == 0 ? kMidnight : hour; }
 // The side effects after any change that moves rows or repaints the calendar.
 void ResetViewsAfterChange() {
     if (ViewId != kViewApptPreview && ViewId != kViewTaskPreview) ResetSelection();
+    RelayoutAgendaView();
     FreeBackBuffers();
 }
+
+bool ScheduleOnScreen() { return ViewId == kViewDates || ViewId == kViewDay; }
 
 // The three hardware buttons: taking one over asks for a power-down note once.
 struct ShortcutDef {
@@ -170,10 +175,19 @@ void ApplyScheduleOptions() {
 }
 
 void ApplyTaskOptions() {
+    const AppSettings& s = g_Settings;
+    const LONG* const scheduleRows[] = {&s.hideComplete, &s.scheduleTasks, &s.datedOnly, &s.overdueToday, &s.activeTasks};
+    bool scheduleChanged = false;
     for (const ValSnap& row : Page(kPageTasks)) {
         if (!ValSnapChanged(row)) continue;
         ValSnapCommit(row);
         g_Options.viewReload = 1;
+        for (const LONG* live : scheduleRows) scheduleChanged |= row.live == live;
+    }
+    // The agenda and day views list tasks by these switches.
+    if (scheduleChanged && ScheduleOnScreen()) {
+        ResetViewsAfterChange();
+        RefreshSchedList();
     }
 }
 

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string>
 
+#include "calendar/agenda_view.h"
 #include "core/app_settings.h"
 #include "core/cur_item.h"
 #include "extras/spinner.h"
@@ -243,6 +244,7 @@ void ApplyDisplayOptions() {
     if (fontChanged) {
         CreateThemeFonts();
         ResetSelection();
+        RelayoutAgendaView();
         FreeBackBuffers();
         g_Options.viewReload = 1;
     }

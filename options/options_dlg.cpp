@@ -68,12 +68,12 @@ constexpr StartPageDef kStartPages[] = {
 };
 
 struct DlgLayout {
-    int headerHeight, selectorX, selectorY, selectorHeight, selectorInset, spinWidth;
+    int headerHeight, selectorX, selectorY, selectorHeight, selectorBorders, selectorInset, spinWidth;
     UINT picture;
     int pictureX, pictureY, pictureSize;
 };
-constexpr DlgLayout kLayout{46, 38, 8, 27, 86, 34, IDB_OPTIONS, 10, 11, 22};
-constexpr DlgLayout kLayoutVga{90, 62, 20, 42, 190, 90, IDB_OPTIONS_VGA, 7, 14, 48};
+constexpr DlgLayout kLayout{46, 38, 8, 27, 2, 86, 34, IDB_OPTIONS, 10, 11, 22};
+constexpr DlgLayout kLayoutVga{90, 62, 20, 42, 4, 190, 90, IDB_OPTIONS_VGA, 7, 14, 48};
 constexpr COLORREF kPictureMask = RGB(255, 0, 255);
 constexpr LONG kMidnight = 24;
 
@@ -272,6 +272,8 @@ void LayoutOptionsDlg(HWND dialog) {
     FitDlgListBelow(dialog, IDC_OPTIONS_LIST, g_Options.headerHeight);
     const int width = client.right - l.selectorInset;
     MoveWindow(Selector(dialog), l.selectorX, l.selectorY, width, l.selectorHeight, TRUE);
+    // One page title fills the selector's line.
+    SendMessageW(Selector(dialog), LB_SETITEMHEIGHT, 0, l.selectorHeight - l.selectorBorders);
     MoveWindow(GetDlgItem(dialog, IDC_OPTIONS_SPIN), l.selectorX + width - 1, l.selectorY, l.spinWidth, l.selectorHeight, TRUE);
 }
 

@@ -67,7 +67,8 @@ TEST_F(FieldListTest, UpAndDownSkipHeadersAndLockedRowsAndLeaveForTheSelector) {
     rows.Append(Row(u"Text", kFieldShortText, &text_));
     Show(rows);
     SetFocus(list_);
-    const int downs[] = {1, 3, 5};
+    EXPECT_EQ(Selected(), 1) << "the focus selects the first selectable row";
+    const int downs[] = {3, 5};
     for (const int expected : downs) {
         FieldListDown(host_, IDC_OPTIONS_LIST, true);
         EXPECT_EQ(Selected(), expected);
