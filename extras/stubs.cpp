@@ -25,7 +25,6 @@ void DrawWeatherBadge(HDC, int, int) {}
 
 // The accessory features as the main window's commands, keys and painting reach them.
 #include "extras/extra_commands.h"
-void ShowSearchDlg() {}
 void ShowSavedViews() {}
 void SaveViewCmd() {}
 void SetupSpinnerDlg() {}
@@ -40,12 +39,10 @@ void SpinnerTap(int, int) {}
 void ClearSpinnerPress() {}
 
 // The theme dialog, theme files, About box, update check and spinner clean-up until they are built.
-#include "extras/about_box.h"
 #include "extras/update_check.h"
 bool ThemeDlg(HWND) { return false; }
 bool OpenThemeFileCmd(HWND) { return false; }
 void SaveThemeAsCmd(HWND) {}
 void DropDisabledViewsFromSpinner() {}
 void CreateSpinnerImageList() {}
-void ShowAboutDlg(HWND) {}
 void CheckForUpdate() {}

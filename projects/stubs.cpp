@@ -33,6 +33,15 @@ INT_PTR ChooseItemDlg(HWND, LONG) { return kDlgCancel; }
 // The Associated Items dialog, until it is built: it cannot be shown.
 #include "projects/assoc_items.h"
 INT_PTR ShowAssocItemsDlg(HWND, LONG, LONG) { return -1; }
+// ---- Stand-ins for the item link table until it is built: no links to remove.
+#include "projects/item_links.h"
+
+int RemoveItemLinks(LONG) { return 0; }
+void SaveLinkInfoFile() {}
+// ---- Stand-in for the Links dialog until it is built.
+#include "projects/links_dlg.h"
+
+void ShowLinksDlg(HWND) {}
 
 // No project tree yet: no project paths.
 RecordArray<std::u16string>& ProjectPathList() {
@@ -64,10 +73,21 @@ void CatToPrjCmd() {}
 void ConvertPrjCmd() {}
 void NewNoteInPrj() {}
 
+// No project commands yet: nothing sets the new-item mark, and file links go nowhere.
+LONG NewItemInPrj = 0;
+void AddFileLinkToPrj(const std::u16string&) {}
+
 // ---- The project tree's actions the toolkit calls, until the tree is built: nothing is taken.
 int PrjTreeTapHold(HWND, POINT) { return 0; }
 void PrjTreeDrop(HTREEITEM, HTREEITEM) {}
 bool IsFolderNode(HTREEITEM) { return false; }
+
+// ---- The project tree's part in item saves and the link table, until they are built: no tree
+// to report to and no links.
+#include "projects/item_links.h"
+#include "projects/prj_tree.h"
+LONG g_PrjTreeFlag = 0;
+void PrjTreeApptSaved(LONG) {}
 
 // The project options until the tree is built: kept in memory, not written.
 PrjOptions g_PrjOptions;
