@@ -7,6 +7,7 @@
 #include "resources/resource.h"
 #include "ui/list_view_calls.h"
 #include "ui/text_prompt.h"
+#include "ui/theme_colors.h"
 
 namespace {
 
@@ -195,6 +196,33 @@ TEST_F(FieldListTest, NestedStackKeepsFiveLevels) {
     EXPECT_EQ(&FieldListRows(), &tables[0]);
     FieldStackReset();
     EXPECT_EQ(g_FieldList.depth, -1);
+}
+
+TEST_F(FieldListTest, LockedRowsArePaintedGrey) {
+    ValSnapArray rows;
+    for (int i = 0; i < 4; ++i) rows.Append(Row(u"Filler", kFieldHeader, nullptr));
+    rows.Append(Row(u"WWWWWW", kFieldCheck, &a_));
+    rows.Append(Row(u"WWWWWW", kFieldCheck, &b_, 1));
+    Show(rows);
+    const COLORREF text = ThemeColor(kThemeTextColor);
+    constexpr COLORREF kGrey = RGB(128, 128, 128);
+    const auto count = [&](int row, COLORREF colour) {
+        RECT rect{};
+        LvRowRect(list_, row, rect);
+        POINT origin{0, 0};
+        ClientToScreen(list_, &origin);
+        int found = 0;
+        for (int y = rect.top; y < rect.bottom; ++y) {
+            for (int x = rect.left; x < rect.left + (rect.right - rect.left) / 2; ++x) {
+                found += pt::ReadScreenPixel(origin.x + x, origin.y + y) == colour;
+            }
+        }
+        return found;
+    };
+    EXPECT_GT(count(4, text), 0);
+    EXPECT_EQ(count(4, kGrey), 0);
+    EXPECT_GT(count(5, kGrey), 0);
+    EXPECT_EQ(count(5, text), 0);
 }
 
 TEST(FieldListText, TimeOfDayTexts) {

@@ -202,4 +202,33 @@ TEST_F(OptionsPagesTest, WalletCorrectionsOnApply) {
     EXPECT_EQ(Stored(u"PWGENLEN"), 16);
 }
 
+TEST_F(OptionsPagesTest, TakingButtonsOverShowsThePowerNoteOnce) {
+    const struct {
+        std::vector<LONG*> toggled;
+        size_t notes;
+    } cases[] = {
+        {{&g_Settings.calendarShortcut, &g_Settings.taskShortcut}, 1},
+        {{&g_Settings.calendarShortcut, &g_Settings.taskShortcut}, 0},  // both back off
+    };
+    for (const auto& c : cases) {
+        pt::ClearMessageBoxes();
+        pt::ActInsideDialog([&](HWND dialog) {
+            SelectOptionsPage(dialog, kPageGeneral);
+            const HWND list = GetDlgItem(dialog, IDC_OPTIONS_LIST);
+            for (LONG* live : c.toggled) {
+                LvSelectRow(list, FindValSnapFor(live));
+                SendMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
+            }
+            SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+        });
+        RunOptionsDlg();
+        const auto boxes = pt::MessageBoxesShown();
+        ASSERT_EQ(boxes.size(), c.notes);
+        if (c.notes) {
+            EXPECT_EQ(boxes[0].text, u"Note:  A power down might be required for all settings to take effect.");
+        }
+    }
+    EXPECT_EQ(g_Settings.calendarShortcut, 0);
+}
+
 }  // namespace
