@@ -26,7 +26,6 @@ constexpr int kColumnWidth = 100;
 constexpr int kStripSize = 12;
 constexpr int kStripSizeVga = 32;
 constexpr COLORREF kStripMask = RGB(255, 0, 255);
-constexpr WORD kNoDateYear4501 = kNoDateYear;
 
 ValSnapArray& EmptyTable() {
     static ValSnapArray rows;
@@ -62,7 +61,7 @@ void ForEachRule(auto&& visit) {
 bool RowIsOn(const ValSnap& row) { return row.plainValue != 0; }
 
 void StepDate(ValSnap& row, int days) {
-    if (row.kind == kFieldDateOrNone && row.dateValue.wYear == kNoDateYear4501) return;
+    if (row.kind == kFieldDateOrNone && row.dateValue.wYear == kNoDateYear) return;
     DateAddDays(row.dateValue, days);
 }
 
@@ -92,12 +91,11 @@ void MakeVisible(HWND list, int row) {
     if (row >= 0) LvEnsureVisible(list, row);
 }
 
-void FinishMove(HWND dialog, HWND list, bool focus) {
+void FinishMove(HWND list, bool focus) {
     LvRedrawOn(list);
     InvalidateRect(list, nullptr, TRUE);
     UpdateWindow(list);
     if (focus) SetFocus(list);
-    (void)dialog;
 }
 
 // No row to move to: the options list hands the focus to its page selector.
@@ -196,7 +194,7 @@ int FieldListSelRow(HWND list) {
     return row >= 0 && row < FieldListRows().Size() ? row : -1;
 }
 
-void FieldListUp(HWND dialog, int listId, bool focus) {
+void FieldListUp(HWND dialog, int listId, bool /*focus*/) {
     const HWND list = GetDlgItem(dialog, listId);
     const ValSnapArray& rows = FieldListRows();
     const int mark = LvSelMark(list);
@@ -207,8 +205,8 @@ void FieldListUp(HWND dialog, int listId, bool focus) {
         MakeVisible(list, i);
         // A section's header scrolls in with its first row.
         if (i > 0 && rows[i - 1].kind == kFieldHeader) MakeVisible(list, i - 1);
-        FinishMove(dialog, list, true);
-        (void)focus;
+        // Up always takes the focus; the flag matters to Down alone.
+        FinishMove(list, true);
         return;
     }
     LeaveList(dialog, listId);
@@ -225,7 +223,7 @@ void FieldListDown(HWND dialog, int listId, bool focus) {
         LvSelectRow(list, i);
         MakeVisible(list, i);
         if (noneBefore && i > 0 && rows[i - 1].kind == kFieldHeader) MakeVisible(list, i - 1);
-        FinishMove(dialog, list, focus);
+        FinishMove(list, focus);
         return;
     }
     LeaveList(dialog, listId);

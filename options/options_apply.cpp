@@ -25,9 +25,6 @@
 #include "wallet/wlt_lock.h"
 #include "wallet/wlt_settings.h"
 
-extern const LONG kReminderMinutes[12];
-extern const LONG kApptLengths[6];
-
 namespace {
 
 constexpr LONG kMidnight = 24;

@@ -16,7 +16,9 @@
 #include "frame/titles.h"
 #include "frame/view_id.h"
 #include "frame/view_switch.h"
+#include "editors/cat_picker.h"
 #include "options/field_list.h"
+#include "options/field_zones.h"
 #include "options/options_state.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -111,15 +113,10 @@ void PickFieldRowIcon(HWND dialog) {
 }
 
 void PickFieldRowColor(HWND dialog) {
-    constexpr COLORREF kStoredDefault = 0x6E0000;
-    constexpr COLORREF kOfferedDefault = 0x8B0000;
-    constexpr LONG kCategoryPalette = 2;
     const int index = SelectedRowOfKind(dialog, kPageCategory, kFieldIconColor);
     if (index < 0) return;
     ValSnap row = FieldListRows()[index];
-    COLORREF colour = static_cast<COLORREF>(row.numberValue);
-    if (colour == kStoredDefault) colour = kOfferedDefault;
-    if (!PickColorDlg(dialog, colour, kCategoryPalette)) return;
+    if (!PickColorDlg(dialog, CatPickerStartColour(static_cast<COLORREF>(row.numberValue)), kCatColorPalette)) return;
     row.numberValue = static_cast<LONG>(PickedColor);
     StoreAndFocus(dialog, index, row);
     g_Options.optionsChanged = 1;

@@ -79,12 +79,6 @@ LONG StartOnCodeOf(LONG index) {
     return index + 1;
 }
 
-// The minutes and lengths the two index rows of the Schedule page stand for.
-extern const LONG kReminderMinutes[12];
-extern const LONG kApptLengths[6];
-const LONG kReminderMinutes[12] = {0, 1, 5, 10, 15, 30, 60, 120, 300, 1440, 2880, 10080};
-const LONG kApptLengths[6] = {15, 30, 45, 60, 90, 120};
-
 void BuildGeneralOptions() {
     constexpr int p = kPageGeneral;
     AppSettings& s = g_Settings;

@@ -76,6 +76,10 @@ void ApplyProjectOptions();
 // The Display page's rows take the live values again (after a theme command).
 void RecaptureOptionRows(int page);
 
+// The minutes and lengths that the two index rows of the Schedule page stand for.
+inline constexpr LONG kReminderMinutes[] = {0, 1, 5, 10, 15, 30, 60, 120, 300, 1440, 2880, 10080};
+inline constexpr LONG kApptLengths[] = {15, 30, 45, 60, 90, 120};
+
 // "STARTON30" codes and the positions of the "Start On View" row.
 inline constexpr LONG kStartOnYear = 8;
 LONG StartOnIndexOf(LONG code);
