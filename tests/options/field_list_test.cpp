@@ -241,3 +241,20 @@ TEST(FieldListText, TimeOfDayTexts) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FieldListRows, RowHeightByScreenClass) {
+    const struct {
+        int width, height;
+        UINT rowHeight;
+    } cases[] = {{240, 320, 26}, {320, 240, 26}, {320, 320, 26}, {480, 640, 65}, {176, 220, 20}};
+    for (const auto& c : cases) {
+        platform::testing::TestDevice device(options_test::Screen(c.width, c.height));
+        MEASUREITEMSTRUCT measure{};
+        MeasureFieldRow(measure);
+        EXPECT_EQ(measure.itemHeight, c.rowHeight) << c.width << "x" << c.height;
+    }
+}
+
+}  // namespace
