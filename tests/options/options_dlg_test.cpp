@@ -10,6 +10,7 @@
 #include "options/options_dlg.h"
 #include "options_fixture.h"
 #include "resources/resource.h"
+#include "ui/color_picker.h"
 #include "ui/list_view_calls.h"
 
 namespace {
@@ -339,6 +340,45 @@ TEST(OptionsFontSize, OtherScreensWriteTheChosenSize) {
     EXPECT_EQ(g_Settings.fontSize, 16);
     EXPECT_EQ(g_Settings.smallFontHeight, 11);
     g_Settings = saved;
+}
+
+}  // namespace
+
+namespace {
+
+// "Set Color" on a Category Setup row: the picker offers the stored default as 0x8B0000, the row
+// takes the chosen colour, and OK writes it into the category and its file; Cancel writes nothing.
+TEST_F(OptionsDlgTest, SetColorOnACategoryRowIsWrittenOnOk) {
+    const CatArray saved = g_CatList;
+    g_CatList.RemoveAll();
+    CatRecord home;
+    home.name = u"Home";
+    g_CatList.Append(home);
+    const std::filesystem::path catFile = device_.HostPath(ProgramFolderFile(u"catinfo.dat"));
+    for (const UINT ending : {IDM_DLG_CANCEL, IDM_DLG_DONE}) {
+        COLORREF offered = 0;
+        pt::ActInsideDialog([&](HWND dialog) {
+            SelectOptionsPage(dialog, kPageCategory);
+            LvSelectRow(List(dialog), 1);
+            pt::ActInsideDialog([&](HWND picker) {
+                offered = g_PickerState.colour;
+                Press(picker, IDM_DLG_DONE);
+            });
+            Press(dialog, IDM_SET_COLOR);
+            EXPECT_EQ(g_Options.optionsChanged, 1);
+            Press(dialog, ending);
+        });
+        RunOptionsDlg();
+        EXPECT_EQ(offered, 0x8B0000u);
+        if (ending == IDM_DLG_CANCEL) {
+            EXPECT_EQ(g_CatList[0].colour, kCatDefaultColour);
+            EXPECT_FALSE(std::filesystem::exists(catFile));
+        } else {
+            EXPECT_EQ(g_CatList[0].colour, 0x8B0000u);
+            EXPECT_TRUE(std::filesystem::exists(catFile));
+        }
+    }
+    g_CatList = saved;
 }
 
 }  // namespace
