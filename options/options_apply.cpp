@@ -13,6 +13,7 @@
 #include "extras/spinner.h"
 #include "frame/back_buffers.h"
 #include "frame/file_types.h"
+#include "frame/menu_bars.h"
 #include "frame/settings_store.h"
 #include "frame/shell_buttons.h"
 #include "frame/view_id.h"
@@ -115,7 +116,12 @@ void ApplyGeneralOptions() {
         ValSnapCommit(row);
         if (row.live == &g_Options.startOnIndex) s.startOn30 = StartOnCodeOf(g_Options.startOnIndex);
         else if (row.live == &s.clockTitle) RestartClockTimer();
-        else if (row.live == &s.cList || row.live == &s.viewMenu3) g_Options.viewReload = 1;
+        else if (row.live == &s.cList) g_Options.viewReload = 1;
+        else if (row.live == &s.viewMenu3) {
+            // The left soft key's meaning changed: the current view's bar is made again.
+            RecreateViewMenuBar();
+            g_Options.viewReload = 1;
+        }
         else ApplyShortcut(row);
     }
     if (g_Options.powerNote != 0) ShowResMessage(GetActiveWindow(), IDS_POWER_DOWN_NOTE, MB_ICONEXCLAMATION);
