@@ -9,6 +9,7 @@
 #include "core/cur_item.h"
 #include "calendar/agenda_view.h"
 #include "calendar/calendar_input.h"
+#include "calendar/sched_bar.h"
 #include "core/res_string.h"
 #include "extras/spinner.h"
 #include "frame/back_buffers.h"
@@ -18,6 +19,7 @@
 #include "frame/shell_buttons.h"
 #include "frame/view_id.h"
 #include "frame/view_switch.h"
+#include "frame/view_windows.h"
 #include "options/field_list.h"
 #include "options/options_state.h"
 #include "platform/user.h"
@@ -82,6 +84,28 @@ bool ApplyShortcut(const ValSnap& row) {
         return true;
     }
     return false;
+}
+
+// The weekday bar's buttons follow the week start: the bar is made again when it exists.
+void RecreateSchedBar() {
+    if (g_ViewWnds.weekdayBar == nullptr) return;
+    DestroyWindow(g_ViewWnds.weekdayBar);
+    g_ViewWnds.weekdayBar = nullptr;
+    CreateSchedBar();
+    if (ViewId == kViewDay) ShowSchedBar();
+}
+
+void ApplyDayToolbar() {
+    if (ViewId != kViewDay) return;
+    if (g_Settings.dayToolbar != 0) {
+        CreateSchedBar();
+        ShowSchedBar();
+        SizeSchedBar();
+        if (g_ViewWnds.scheduleList) PlaceBelowSchedBar(g_ViewWnds.scheduleList);
+    } else if (g_ViewWnds.weekdayBar != nullptr) {
+        ShowWindow(g_ViewWnds.weekdayBar, SW_HIDE);
+        g_Options.viewReload = 1;
+    }
 }
 
 }  // namespace
@@ -168,7 +192,11 @@ void ApplyScheduleOptions() {
         } else if (row.live == &g_Options.apptLengthIndex) {
             if (g_Options.apptLengthIndex >= 0 && g_Options.apptLengthIndex < static_cast<LONG>(std::size(kApptLengths)))
                 s.apptLength = kApptLengths[g_Options.apptLengthIndex];
-        } else if (row.live == &s.dayToolbar || row.live == &s.agendaFmt || row.live == &s.mondayStart) {
+        } else if (row.live == &s.mondayStart) {
+            RecreateSchedBar();
+        } else if (row.live == &s.dayToolbar) {
+            ApplyDayToolbar();
+        } else if (row.live == &s.agendaFmt) {
             g_Options.viewReload = 1;
         }
     }

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "calendar/sched_bar.h"
+#include "frame/view_windows.h"
 #include "options/options_dlg.h"
 #include "options_fixture.h"
 #include "resources/resource.h"
@@ -229,6 +231,30 @@ TEST_F(OptionsPagesTest, TakingButtonsOverShowsThePowerNoteOnce) {
         }
     }
     EXPECT_EQ(g_Settings.calendarShortcut, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(OptionsPagesTest, WeekStartAndDayToolbarReachTheWeekdayBar) {
+    ViewId = kViewDay;
+    g_Settings.dayToolbar = 1;
+    CreateSchedBar();
+    const HWND before = g_ViewWnds.weekdayBar;
+    ASSERT_NE(before, nullptr);
+    FillOptionsPage(kPageSchedule);
+    g_Options.pages[kPageSchedule][FindIndex(kPageSchedule, &g_Settings.mondayStart)].plainValue = 1;
+    ApplyScheduleOptions();
+    EXPECT_FALSE(IsWindow(before)) << "the bar is made again for the new week start";
+    ASSERT_NE(g_ViewWnds.weekdayBar, nullptr);
+    EXPECT_TRUE(IsWindowVisible(g_ViewWnds.weekdayBar));
+    g_Options.pages[kPageSchedule][FindIndex(kPageSchedule, &g_Settings.dayToolbar)].plainValue = 0;
+    ApplyScheduleOptions();
+    EXPECT_FALSE(IsWindowVisible(g_ViewWnds.weekdayBar));
+    EXPECT_EQ(g_Options.viewReload, 1);
+    DestroyWindow(g_ViewWnds.weekdayBar);
+    g_ViewWnds.weekdayBar = nullptr;
 }
 
 }  // namespace
