@@ -7,6 +7,7 @@
 #include "core/cat_file.h"
 #include "core/cat_record.h"
 #include "core/cur_item.h"
+#include "calendar/agenda_switch.h"
 #include "calendar/agenda_view.h"
 #include "calendar/calendar_input.h"
 #include "calendar/sched_bar.h"
@@ -182,6 +183,7 @@ void ApplyCategoryOptions() {
 void ApplyScheduleOptions() {
     AppSettings& s = g_Settings;
     bool any = false;
+    bool agendaChanged = false;
     for (const ValSnap& row : Page(kPageSchedule)) {
         if (!ValSnapChanged(row)) continue;
         ValSnapCommit(row);
@@ -197,9 +199,12 @@ void ApplyScheduleOptions() {
         } else if (row.live == &s.dayToolbar) {
             ApplyDayToolbar();
         } else if (row.live == &s.agendaFmt) {
-            g_Options.viewReload = 1;
+            agendaChanged = true;
         }
     }
+    // The schedule is laid out again in its new format.
+    if (agendaChanged && ViewId == kViewDay) ShowDayView(1, 1);
+    else if (agendaChanged && ViewId == kViewDates) ShowDatesView(1, 1);
     if (s.barEnd == 0) s.barEnd = kMidnight;
     if (s.barWorkEnd == 0) s.barWorkEnd = kMidnight;
     if (any) ResetViewsAfterChange();
