@@ -137,7 +137,7 @@ void PrepareRow(HWND dialog, ValSnap& row, ApptField field) {
 }
 
 void FillApptEditorList(HWND dialog) {
-    SetCurrentFieldList(&g_ApptEditRows, IDC_APPT_FIELD_LIST);
+    SetFieldListTable(&g_ApptEditRows, IDC_APPT_FIELD_LIST);
     FieldListFillView(dialog, IDC_APPT_FIELD_LIST, 0);
     SetFocus(GetDlgItem(dialog, IDC_APPT_FIELD_LIST));
 }
@@ -207,7 +207,7 @@ void InitApptListEditor(HWND dialog) {
     g_ApptEditor.keptHours = 1;
     g_EditorPrjCats.clear();
     SetTitleText(dialog, LoadResStr(IDS_APPOINTMENT, kEditorTitleChars).c_str());
-    InitSettingsList(dialog, IDC_APPT_FIELD_LIST, 1);
+    InitSettingsList(dialog, IDC_APPT_FIELD_LIST, true);
     g_ApptEditFlags.occurrenceOnly = 0;
     InitNewApptEditorState(dialog);
     FillApptEditorFromTemplate(dialog);
@@ -255,8 +255,8 @@ INT_PTR CALLBACK ApptListEditDlgProc(HWND dialog, UINT message, WPARAM wParam, L
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         const HWND list = GetDlgItem(dialog, IDC_APPT_FIELD_LIST);
-        if (item.CtlType == ODT_LISTVIEW && item.hwndItem == list && CurrentFieldListId() == IDC_APPT_FIELD_LIST)
-            DrawFieldRow(item, list);
+        if (item.CtlType == ODT_LISTVIEW && item.hwndItem == list && g_FieldList.listId == IDC_APPT_FIELD_LIST)
+            DrawFieldRow(item);
         return FALSE;
     }
     case WM_SIZE: FitDlgList(dialog, IDC_APPT_FIELD_LIST, 1); return FALSE;

@@ -42,3 +42,9 @@ inline constexpr int kCatPickerListId = 3261;
 int NewCatInPicker(HWND dialog);
 // Inserts the row of one category record into the rows and the list view, selected.
 int AddCatPickerRow(HWND dialog, int listId, int catIndex);
+
+// ---- The pickers a field list opens on category rows ----
+// The select-categories dialog over `text`; true on OK with the ticked names in g_CatPickerText.
+bool SelectCatsDlg(HWND window, const std::u16string& text);
+// The style picker of the selected kind-13 row of the list.
+void EditCatStyle(HWND window, int listId);

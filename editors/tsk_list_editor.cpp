@@ -176,7 +176,7 @@ bool CustomRecurBlocksSave(HWND dialog) {
 }
 
 void FillTskEditorList(HWND dialog) {
-    SetCurrentFieldList(&g_TskEditRows, IDC_TSK_FIELD_LIST);
+    SetFieldListTable(&g_TskEditRows, IDC_TSK_FIELD_LIST);
     FieldListFillView(dialog, IDC_TSK_FIELD_LIST, 0);
     SetFocus(GetDlgItem(dialog, IDC_TSK_FIELD_LIST));
 }
@@ -362,7 +362,7 @@ void InitTskListEditor(HWND dialog) {
     g_CustomRecur.endDate.wYear = kNoDateYear;
     const UINT title = g_TskEditFlags.newTask ? IDS_NEW_TASK : IDS_EDIT_TASK;
     SetTitleText(dialog, LoadResStr(title, kEditorTitleChars).c_str());
-    InitSettingsList(dialog, IDC_TSK_FIELD_LIST, 1);
+    InitSettingsList(dialog, IDC_TSK_FIELD_LIST, true);
     ResetTskEditorState(dialog);
     FillTskEditorFromTemplate(dialog);
     LoadCurTskForEdit(dialog);
@@ -386,8 +386,8 @@ INT_PTR CALLBACK TskListEditDlgProc(HWND dialog, UINT message, WPARAM wParam, LP
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         const HWND list = GetDlgItem(dialog, IDC_TSK_FIELD_LIST);
-        if (item.CtlType == ODT_LISTVIEW && item.hwndItem == list && CurrentFieldListId() == IDC_TSK_FIELD_LIST)
-            DrawFieldRow(item, list);
+        if (item.CtlType == ODT_LISTVIEW && item.hwndItem == list && g_FieldList.listId == IDC_TSK_FIELD_LIST)
+            DrawFieldRow(item);
         return FALSE;
     }
     case WM_SIZE: FitDlgList(dialog, IDC_TSK_FIELD_LIST, 1); return FALSE;

@@ -7,3 +7,9 @@ int SpinnerPressHit(int x, int y);
 void SpinnerTap(int x, int y);
 // The stylus lifted: the pressed look goes.
 void ClearSpinnerPress();
+
+// ---- What the options dialog calls of the spinner ----
+// Removes the entries of views that were switched off.
+void DropDisabledViewsFromSpinner();
+// Makes the spinner's glyph list again (the "Dark Battery" look).
+void CreateSpinnerImageList();

@@ -37,3 +37,12 @@ void SpinnerKeyDown(UINT) {}
 int SpinnerPressHit(int, int) { return 0; }
 void SpinnerTap(int, int) {}
 void ClearSpinnerPress() {}
+
+// The theme dialog, theme files, About box, update check and spinner clean-up until they are built.
+#include "extras/update_check.h"
+bool ThemeDlg(HWND) { return false; }
+bool OpenThemeFileCmd(HWND) { return false; }
+void SaveThemeAsCmd(HWND) {}
+void DropDisabledViewsFromSpinner() {}
+void CreateSpinnerImageList() {}
+void CheckForUpdate() {}

@@ -30,3 +30,11 @@ void ShowSpinnerView();
 // first use (null without a path).
 bool HasBackPicture();
 HBITMAP GetBackPicture();
+
+// ---- Theme commands the options dialog runs ----
+// The "Select Theme" dialog; true when a theme was chosen and made current.
+bool ThemeDlg(HWND owner);
+// Asks for a theme file and makes it current; true when one was loaded.
+bool OpenThemeFileCmd(HWND owner);
+// Asks for a file name and saves the current theme there.
+void SaveThemeAsCmd(HWND owner);

@@ -2,8 +2,11 @@
 #pragma once
 
 #include "platform/types.h"
+#include "projects/prj_tree.h"
 
 // Reads the "PRJ_" values, each kept at its default when absent; the registry status.
 LONG LoadPrjOptions();
 // Writes them all; stops at the first value that cannot be written and returns its status.
 LONG SavePrjOptions();
+// The options record g_PrjOptions and RemoveOutlookRoot are the tree's (projects/prj_tree.h).
+void RebuildPrjTree();

@@ -57,3 +57,6 @@ LONG g_PrjTreeUpdateFlag = 0;
 void PrjTreeTskSaved(LONG) {}
 void PrjTreeCtsSaved(LONG) {}
 void PrjTreeApptSaved(LONG) {}
+
+// The tree is built again when the options change it, once the tree can be rebuilt.
+void RebuildPrjTree() {}

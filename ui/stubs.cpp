@@ -31,3 +31,7 @@ void PickItemCustomIcon(HWND, LONG) {}
 // ---- The pending view change of the pickers, until it is built: nothing is marked.
 #include "ui/pending_view.h"
 void ApplyPendingViewChange() {}
+
+// The time wheel until it is built: nothing is chosen.
+#include "ui/time_picker.h"
+bool SelectTimeDlg(HWND, LONG&, LONG&) { return false; }

@@ -1,0 +1,281 @@
+// The OK side of the options pages: the checks of the View Selection and Schedule pages on their
+// edited rows, and each page's apply step, which writes its changed rows into the settings and runs
+// the side effects of what changed.
+#include <iterator>
+
+#include "core/app_settings.h"
+#include "core/cat_file.h"
+#include "core/cat_record.h"
+#include "core/cur_item.h"
+#include "calendar/agenda_switch.h"
+#include "calendar/agenda_view.h"
+#include "calendar/calendar_input.h"
+#include "calendar/sched_bar.h"
+#include "core/res_string.h"
+#include "extras/spinner.h"
+#include "frame/back_buffers.h"
+#include "frame/file_types.h"
+#include "frame/menu_bars.h"
+#include "frame/settings_store.h"
+#include "frame/shell_buttons.h"
+#include "frame/view_id.h"
+#include "frame/view_switch.h"
+#include "frame/view_windows.h"
+#include "options/field_list.h"
+#include "options/options_state.h"
+#include "platform/user.h"
+#include "projects/prj_options.h"
+#include "resources/resource.h"
+#include "wallet/wlt_lock.h"
+#include "wallet/wlt_settings.h"
+
+namespace {
+
+constexpr LONG kMidnight = 24;
+
+ValSnapArray& Page(int page) { return g_Options.pages[static_cast<std::size_t>(page)]; }
+
+const ValSnap* FindRow(int page, const void* live) {
+    for (const ValSnap& row : Page(page)) {
+        if (ValSnapIsFor(row, live)) return &row;
+    }
+    return nullptr;
+}
+
+// The value a row would write, or the live value when the page has no row for it.
+LONG EditedValue(int page, LONG* live) {
+    const ValSnap* row = FindRow(page, live);
+    if (row == nullptr) return *live;
+    if (row->kind == kFieldCheck) return row->plainValue;
+    return row->offset + row->indexValue;
+}
+
+LONG AsEndHour(LONG hour) { return hour == 0 ? kMidnight : hour; }
+
+// The side effects after any change that moves rows or repaints the calendar.
+void ResetViewsAfterChange() {
+    if (ViewId != kViewApptPreview && ViewId != kViewTaskPreview) ResetSelection();
+    RelayoutAgendaView();
+    FreeBackBuffers();
+}
+
+bool ScheduleOnScreen() { return ViewId == kViewDates || ViewId == kViewDay; }
+
+// The three hardware buttons: taking one over asks for a power-down note once.
+struct ShortcutDef {
+    LONG AppSettings::*flag;
+    void (*take)();
+    void (*give)();
+};
+constexpr ShortcutDef kShortcuts[] = {
+    {&AppSettings::calendarShortcut, RegisterCalendarButton, RestoreCalendarButton},
+    {&AppSettings::taskShortcut, RegisterTasksButton, RestoreTasksButton},
+    {&AppSettings::contactShortcut, RegisterContactsButton, RestoreContactsButton},
+};
+
+bool ApplyShortcut(const ValSnap& row) {
+    for (const ShortcutDef& def : kShortcuts) {
+        if (row.live != &(g_Settings.*def.flag)) continue;
+        if (g_Settings.*def.flag != 0) {
+            def.take();
+            g_Options.powerNote = 1;
+        } else {
+            def.give();
+        }
+        return true;
+    }
+    return false;
+}
+
+// The weekday bar's buttons follow the week start: the bar is made again when it exists.
+void RecreateSchedBar() {
+    if (g_ViewWnds.weekdayBar == nullptr) return;
+    DestroyWindow(g_ViewWnds.weekdayBar);
+    g_ViewWnds.weekdayBar = nullptr;
+    CreateSchedBar();
+    if (ViewId == kViewDay) ShowSchedBar();
+}
+
+void ApplyDayToolbar() {
+    if (ViewId != kViewDay) return;
+    if (g_Settings.dayToolbar != 0) {
+        CreateSchedBar();
+        ShowSchedBar();
+        SizeSchedBar();
+        if (g_ViewWnds.scheduleList) PlaceBelowSchedBar(g_ViewWnds.scheduleList);
+    } else if (g_ViewWnds.weekdayBar != nullptr) {
+        ShowWindow(g_ViewWnds.weekdayBar, SW_HIDE);
+        g_Options.viewReload = 1;
+    }
+}
+
+}  // namespace
+
+UINT CheckViewOptions() {
+    for (int i = 0; i < static_cast<int>(ShownView::Count); ++i) {
+        if (EditedValue(kPageViews, &g_ViewShown.flags[i]) != 0) return 0;
+    }
+    return IDS_AT_LEAST_ONE_VIEW;
+}
+
+UINT CheckScheduleOptions() {
+    AppSettings& s = g_Settings;
+    const LONG barStart = EditedValue(kPageSchedule, &s.barStart);
+    const LONG barEnd = AsEndHour(EditedValue(kPageSchedule, &s.barEnd));
+    if (barStart >= barEnd) return IDS_BAR_START_BEFORE_END;
+    if (EditedValue(kPageSchedule, &s.useBarWork) == 0) return 0;
+    const LONG workStart = EditedValue(kPageSchedule, &s.barWorkStart);
+    const LONG workEnd = AsEndHour(EditedValue(kPageSchedule, &s.barWorkEnd));
+    if (workStart >= workEnd) return IDS_WORK_START_BEFORE_END;
+    if (workStart < barStart || workEnd > barEnd) return IDS_WORK_INSIDE_BAR;
+    return 0;
+}
+
+void ApplyGeneralOptions() {
+    AppSettings& s = g_Settings;
+    bool any = false;
+    g_Options.powerNote = 0;
+    for (const ValSnap& row : Page(kPageGeneral)) {
+        if (!ValSnapChanged(row)) continue;
+        any = true;
+        ValSnapCommit(row);
+        if (row.live == &g_Options.startOnIndex) s.startOn30 = StartOnCodeOf(g_Options.startOnIndex);
+        else if (row.live == &s.clockTitle) RestartClockTimer();
+        else if (row.live == &s.cList) g_Options.viewReload = 1;
+        else if (row.live == &s.viewMenu3) {
+            // The left soft key's meaning changed: the current view's bar is made again.
+            RecreateViewMenuBar();
+            g_Options.viewReload = 1;
+        }
+        else ApplyShortcut(row);
+    }
+    if (g_Options.powerNote != 0) ShowResMessage(GetActiveWindow(), IDS_POWER_DOWN_NOTE, MB_ICONEXCLAMATION);
+    if (any) ResetViewsAfterChange();
+}
+
+void ApplyViewOptions() {
+    bool any = false;
+    for (const ValSnap& row : Page(kPageViews)) {
+        if (!ValSnapChanged(row)) continue;
+        ValSnapCommit(row);
+        any = true;
+    }
+    if (!any) return;
+    DropDisabledViewsFromSpinner();
+    SaveViewShownFlags(g_ViewShown);
+    g_Options.viewReload = 1;
+}
+
+void ApplyCategoryOptions() {
+    if (g_Options.optionsChanged == 0) return;
+    const ValSnapArray& rows = Page(kPageCategory);
+    // Row 0 is the header; row n + 1 is the n-th category that is not a project category.
+    for (int n = 0; n + 1 < rows.Size(); ++n) {
+        const int cat = NthPlainCategory(n);
+        if (cat < 0) break;
+        g_CatList[cat].colour = static_cast<COLORREF>(rows[n + 1].numberValue);
+        g_CatList[cat].icon = rows[n + 1].secondValue;
+    }
+    SaveCategoriesFile();
+    FreeBackBuffers();
+}
+
+void ApplyScheduleOptions() {
+    AppSettings& s = g_Settings;
+    bool any = false;
+    bool agendaChanged = false;
+    for (const ValSnap& row : Page(kPageSchedule)) {
+        if (!ValSnapChanged(row)) continue;
+        ValSnapCommit(row);
+        any = true;
+        if (row.live == &g_Options.reminderIndex) {
+            if (g_Options.reminderIndex >= 0 && g_Options.reminderIndex < static_cast<LONG>(std::size(kReminderMinutes)))
+                s.defRem = kReminderMinutes[g_Options.reminderIndex];
+        } else if (row.live == &g_Options.apptLengthIndex) {
+            if (g_Options.apptLengthIndex >= 0 && g_Options.apptLengthIndex < static_cast<LONG>(std::size(kApptLengths)))
+                s.apptLength = kApptLengths[g_Options.apptLengthIndex];
+        } else if (row.live == &s.mondayStart) {
+            RecreateSchedBar();
+        } else if (row.live == &s.dayToolbar) {
+            ApplyDayToolbar();
+        } else if (row.live == &s.agendaFmt) {
+            agendaChanged = true;
+        }
+    }
+    // The schedule is laid out again in its new format.
+    if (agendaChanged && ViewId == kViewDay) ShowDayView(1, 1);
+    else if (agendaChanged && ViewId == kViewDates) ShowDatesView(1, 1);
+    if (s.barEnd == 0) s.barEnd = kMidnight;
+    if (s.barWorkEnd == 0) s.barWorkEnd = kMidnight;
+    if (any) ResetViewsAfterChange();
+}
+
+void ApplyTaskOptions() {
+    const AppSettings& s = g_Settings;
+    const LONG* const scheduleRows[] = {&s.hideComplete, &s.scheduleTasks, &s.datedOnly, &s.overdueToday, &s.activeTasks};
+    bool scheduleChanged = false;
+    for (const ValSnap& row : Page(kPageTasks)) {
+        if (!ValSnapChanged(row)) continue;
+        ValSnapCommit(row);
+        g_Options.viewReload = 1;
+        for (const LONG* live : scheduleRows) scheduleChanged |= row.live == live;
+    }
+    // The agenda and day views list tasks by these switches.
+    if (scheduleChanged && ScheduleOnScreen()) {
+        ResetViewsAfterChange();
+        RefreshSchedList();
+    }
+}
+
+void ApplyContactOptions() {
+    for (const ValSnap& row : Page(kPageContacts)) {
+        if (!ValSnapChanged(row)) continue;
+        ValSnapCommit(row);
+        g_Options.viewReload = 1;
+    }
+}
+
+void ApplyNoteOptions() {
+    AppSettings& s = g_Settings;
+    // This page writes every row; an association switched on is registered again.
+    for (const ValSnap& row : Page(kPageNotes)) {
+        const bool changed = ValSnapChanged(row);
+        ValSnapCommit(row);
+        if (!changed) continue;
+        if (row.live == &s.textExt && s.textExt != 0) RegisterTxtAssoc();
+        if (row.live == &s.pwiExt && s.pwiExt != 0) RegisterPwiAssoc();
+    }
+}
+
+void ApplyWalletOptions() {
+    WltSettings& w = g_WltSettings;
+    bool any = false;
+    for (const ValSnap& row : Page(kPageWallet)) {
+        if (!ValSnapChanged(row)) continue;
+        ValSnapCommit(row);
+        any = true;
+        if (row.live == &w.timeoutOn) w.timeoutOn != 0 ? StartWltTimer() : StopWltTimer();
+    }
+    if (!any) return;
+    constexpr LONG kShortestTimeout = 2;
+    if (w.timeoutOn != 0 && w.timeoutMinutes < 1) w.timeoutMinutes = kShortestTimeout;
+    if (w.genDigitsOnly != 0) w.genDigits = 1;
+    SaveWltSettings();
+}
+
+void ApplyProjectOptions() {
+    PrjOptions& o = g_PrjOptions;
+    bool any = false;
+    for (const ValSnap& row : Page(kPageProjects)) {
+        if (!ValSnapChanged(row)) continue;
+        ValSnapCommit(row);
+        any = true;
+        if (row.live == &o.outFolder) {
+            if (o.outFolder == 0) RemoveOutlookRoot();
+            else if (ViewId == kViewProjects) RebuildPrjTree();
+        } else if (row.live == &o.monthLoad && o.monthLoad != 0 && ViewId == kViewProjects) {
+            RebuildPrjTree();
+        }
+    }
+    if (any) SavePrjOptions();
+}
