@@ -20,13 +20,10 @@ void DeleteCtsCmd() {}
 void CopyTskCmd() {}
 void NewTskFromTemplateDlg(int) {}
 
-// ---- The list-style appointment editor and the Attendees dialog, until they are built: nothing
-// is edited.
+// ---- The list-style appointment editor, until it is built: nothing is edited.
 #include "editors/appt_list_editor.h"
-#include "editors/attendees_dlg.h"
 #include "ui/dialog_conventions.h"
 
 INT_PTR NewApptInListEditor() { return kDlgCancel; }
 INT_PTR EditApptInListEditor() { return kDlgCancel; }
 INT_PTR NewApptFromTemplateInListEditor() { return kDlgCancel; }
-void AttendeesDlg(HWND) {}

@@ -12,3 +12,17 @@ ValSnapArray& FieldListRows();
 LONG FindValSnapFor(const void* variable);
 // Empties the stack of nested field lists.
 void ResetFieldListStack();
+
+// ---- The field list as the categories picker drives it.
+#include "platform/owner_draw.h"
+
+// Makes a table current with the list view that shows it.
+void SetFieldListTable(ValSnapArray* rows, int listId);
+// Saves the current table and its selected row before a nested field list.
+void FieldListPush(int selectedRow);
+// One column, the program's list procedure, full-row select and the picture strip.
+HRESULT InitSettingsList(HWND dialog, int listId, bool fit);
+void MeasureFieldRow(MEASUREITEMSTRUCT& measure);
+void DrawFieldRow(const DRAWITEMSTRUCT& draw);
+// One list item per row; `select` >= 0 selects that row, -1 nothing.
+void FieldListFillView(HWND dialog, int listId, int select);
