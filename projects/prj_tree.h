@@ -7,3 +7,5 @@
 // Set by the project tree when it starts a new item; cleared by the editors after they report.
 extern LONG g_PrjTreeFlag;
 void PrjTreeApptSaved(LONG oid);
+// Moves or inserts the saved contact's node in the project tree.
+void PrjTreeCtsSaved(LONG oid);

@@ -38,6 +38,7 @@ INT_PTR ShowAssocItemsDlg(HWND, LONG, LONG) { return -1; }
 
 int RemoveItemLinks(LONG) { return 0; }
 void SaveLinkInfoFile() {}
+void AddLinkRec(LONG, LONG, LONG, LONG) {}
 // ---- Stand-in for the Links dialog until it is built.
 #include "projects/links_dlg.h"
 
@@ -88,3 +89,4 @@ bool IsFolderNode(HTREEITEM) { return false; }
 #include "projects/prj_tree.h"
 LONG g_PrjTreeFlag = 0;
 void PrjTreeApptSaved(LONG) {}
+void PrjTreeCtsSaved(LONG) {}
