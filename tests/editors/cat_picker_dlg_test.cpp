@@ -21,6 +21,7 @@
 #include "tests/editors/program_device.h"
 #include "tests/editors/prompt_answer.h"
 #include "ui/color_picker.h"
+#include "ui/dialog_conventions.h"
 #include "ui/icon_picker.h"
 
 namespace pt = platform::testing;
@@ -201,6 +202,22 @@ TEST_F(SelectCatsDlgTest, WithoutASelectedRowThePickersDoNotOpen) {
     EXPECT_TRUE(SelectCatsDlg(nullptr, u""));
     EXPECT_EQ(pt::DialogsShown().size(), 1u);
     EXPECT_EQ(g_CatsEditedFlag, 0);
+}
+
+// The wallet's lock closes every open dialog: the picker is one of them and ends as cancelled,
+// leaving the categories as they were.
+TEST_F(SelectCatsDlgTest, TheLockSweepClosesThePickerAsCancelled) {
+    pt::ActInsideDialog([](HWND dialog) {
+        SetCatRowTick(CatPickerRows()[0], true);
+        CatPickerRows()[0].plainValue = 0x00FF00;
+        EXPECT_EQ(g_OpenDlgs.slots[g_OpenDlgs.top], dialog);
+        CloseAllOpenDlgs();
+    });
+    EXPECT_FALSE(SelectCatsDlg(nullptr, u"Work"));
+    EXPECT_EQ(pt::DialogsShown().back().result, IDM_DLG_CANCEL);
+    EXPECT_EQ(g_CatPickerText, u"Work");
+    EXPECT_EQ(g_CatList[0].colour, kCatDefaultColour);
+    EXPECT_EQ(g_OpenDlgs.top, -1);
 }
 
 TEST_F(SelectCatsDlgTest, Screenshot) {
