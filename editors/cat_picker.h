@@ -6,6 +6,7 @@
 
 #include "core/val_snap.h"
 #include "platform/types.h"
+#include "resources/resource.h"
 
 inline constexpr LONG kCatRowKind = 13;  // tick, colour and icon
 
@@ -34,7 +35,7 @@ bool CommitCatPickerRows();
 // The colour the colour picker starts at: the stored default is offered as 0x8B0000.
 COLORREF CatPickerStartColour(COLORREF colour);
 
-inline constexpr int kCatPickerListId = 3261;
+inline constexpr int kCatPickerListId = IDC_CAT_PICKER_LIST;
 
 // "New Category": asks for a name; an empty answer does nothing, an existing name (any case) is
 // refused with "Category Exists", else the category is added in sorted order and its row inserted
@@ -43,8 +44,14 @@ int NewCatInPicker(HWND dialog);
 // Inserts the row of one category record into the rows and the list view, selected.
 int AddCatPickerRow(HWND dialog, int listId, int catIndex);
 
-// ---- The pickers a field list opens on category rows ----
-// The select-categories dialog over `text`; true on OK with the ticked names in g_CatPickerText.
+// The "Select Categories" dialog 7302 over the caller's category text. True when it ended with
+// Done; g_CatPickerText then holds the ticked names.
 bool SelectCatsDlg(HWND window, const std::u16string& text);
-// The style picker of the selected kind-13 row of the list.
-void EditCatStyle(HWND window, int listId);
+INT_PTR CALLBACK SelectCatsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// The caller's field list pushed, the title, the rows built and ticked from g_CatPickerText, shown.
+void InitSelectCatsDlg(HWND dialog);
+// OK: the caller's field list back, then CommitCatPickerRows.
+void CommitCatPicker(HWND dialog);
+// "Set Color" / "Set Icon" for the row under the list's selection mark; nothing without one.
+void EditCatColor(HWND dialog, int listId);
+void EditCatStyle(HWND dialog, int listId);

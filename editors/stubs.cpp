@@ -12,11 +12,3 @@ void FillApptEditorFromTemplate(HWND) {}
 int SaveApptEditorAsTemplate(HWND) { return 1; }
 INT_PTR ReminderTimesDlg(HWND) { return 0; }
 
-// The Attendees dialog, until it is built.
-#include "editors/attendees_dlg.h"
-void AttendeesDlg(HWND) {}
-
-// The category pickers a field list opens until they are built: nothing is chosen.
-#include "editors/cat_picker.h"
-bool SelectCatsDlg(HWND, const std::u16string&) { return false; }
-void EditCatStyle(HWND, int) {}

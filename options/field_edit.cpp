@@ -216,7 +216,11 @@ LRESULT OnListKey(HWND list, UINT message, WPARAM key, LPARAM lParam) {
     switch (key) {
     case VK_UP: FieldListUp(dialog, id, true); return 0;
     case VK_DOWN: FieldListDown(dialog, id, true); return 0;
-    case VK_RETURN: EditFieldRow(dialog, id); return 0;
+    case VK_RETURN:
+        // A dialog that takes Enter itself (the categories picker ends like Done) says so first.
+        if (SendMessageW(dialog, WM_KEYDOWN, VK_RETURN, 0)) return 0;
+        EditFieldRow(dialog, id);
+        return 0;
     case VK_LEFT: FieldRowDecrease(dialog, id); return 0;
     case VK_RIGHT: FieldRowIncrease(dialog, id); return 0;
     }
