@@ -654,3 +654,8 @@
 #define QV_RC_WS_VSCROLL 0x00200000L
 #define QV_RC_DTS_DATE 0x0002L
 #define QV_RC_DTS_TIME 0x000BL
+// ---- Date and time pickers.
+#define IDD_GO_TO_DATE 7301
+#define IDD_SELECT_DATE_GRID 7251
+#define IDM_GO_TO_DATE_BAR 22107
+#define IDM_GO_TO_TODAY 40157

@@ -9,8 +9,6 @@
 #include "ui/screen_class.h"
 #include "ui/text_prompt.h"
 
-SelectDateGrid g_SelectDateGrid;
-bool SelectDateDlg(HWND, LONG, LONG, LONG) { return false; }
 
 namespace {
 int GlyphAdvance() { return IsVgaScreen() ? 14 : 10; }
@@ -24,10 +22,5 @@ void DrawFieldIcon(HDC, int, int, LONG) {}
 
 // The main-window routines of the toolkit that the frame calls.
 #include "ui/view_commands.h"
-void GoToDateForView() {}
-void TodayForView() {}
 void PickItemCustomIcon(HWND, LONG) {}
 
-// ---- The pending view change of the pickers, until it is built: nothing is marked.
-#include "ui/pending_view.h"
-void ApplyPendingViewChange() {}
