@@ -23,7 +23,7 @@
 #include "ui/popup_menus.h"
 #include "ui/subclass.h"
 #include "ui/text_prompt.h"
-#include "ui/time_picker.h"
+#include "ui/date_pickers.h"
 
 namespace {
 
@@ -111,8 +111,8 @@ bool RunRowEditor(HWND dialog, ValSnap& row) {
     case kFieldTime: {
         LONG hour = row.dateValue.wHour, minute = row.dateValue.wMinute;
         if (!SelectTimeDlg(dialog, hour, minute)) return false;
-        row.dateValue.wHour = static_cast<WORD>(hour);
-        row.dateValue.wMinute = static_cast<WORD>(minute);
+        row.dateValue.wHour = static_cast<WORD>(g_SelectTime.hour);
+        row.dateValue.wMinute = static_cast<WORD>(g_SelectTime.minute);
         return true;
     }
     case kFieldCheckColor: SetCatRowTick(row, !CatRowTicked(row)); return true;

@@ -846,3 +846,21 @@
 #define IDM_ATTENDEES_BAR 22039
 #define IDM_ADD_ATTENDEE 40097
 #define IDM_REMOVE_ATTENDEE 40098
+
+// ---- Date and time pickers.
+#define IDD_GO_TO_DATE 7301
+#define IDD_SELECT_DATE_GRID 7251
+#define IDM_GO_TO_DATE_BAR 22107
+#define IDM_GO_TO_TODAY 40157
+// ---- Pictures: the cover screen, the About box, the settings-list strip and the filter's checks.
+#define IDB_COVER_START 321
+#define IDB_COVER_START_VGA 752
+#define IDB_COVER_LOCKED 345
+#define IDB_COVER_LOCKED_VGA 751
+#define IDB_COVER_FOOT 918
+#define IDB_COVER_FOOT_VGA 776
+#define IDB_ABOUT_PICTURE 155
+#define IDB_SETTINGS_STRIP 501
+#define IDB_SETTINGS_STRIP_VGA 770
+#define IDB_FILTER_CHECKS 347
+#define IDB_FILTER_CHECKS_VGA 771

@@ -1,7 +1,27 @@
-// The select-date grid as the date fields of dialogs open it.
+// The three pickers drawn in large type: the go-to-date wheel, the select-date grid and the
+// select-time wheel, with the state words each leaves its result in.
 #pragma once
 
 #include "platform/types.h"
+#include "ui/offscreen.h"
+
+// Where a tap on a wheel went down; x and y are -1 when no tap is pending.
+struct WheelTap {
+    LONG x = -1;
+    LONG y = -1;
+    LONG active = 0;
+    LONG columnChanged = 0;
+};
+
+// Columns are display positions: column 2 is always the year.
+struct GoToDateWheel {
+    LONG year = 0;
+    LONG month = 0;
+    LONG day = 0;
+    LONG column = 0;
+    WheelTap tap;
+};
+extern GoToDateWheel g_GoToDate;
 
 // The date the grid shows and, after an accepted grid, the chosen one.
 struct SelectDateGrid {
@@ -11,5 +31,76 @@ struct SelectDateGrid {
 };
 extern SelectDateGrid g_SelectDateGrid;
 
-// True when the grid ended with "Done"; the chosen date is in g_SelectDateGrid.
+// Column 2 (AM/PM) exists only on a 12-hour clock.
+struct SelectTimeWheel {
+    LONG hour = 0;
+    LONG minute = 0;
+    LONG column = 0;
+    WheelTap tap;
+};
+extern SelectTimeWheel g_SelectTime;
+
+// The grid's month picture and its place in the dialog.
+struct SelectDateGridView {
+    OffscreenBuffer picture;
+    LONG left = 0;
+    LONG top = 0;
+    LONG width = 0;
+    LONG height = 0;
+};
+extern SelectDateGridView g_SelectDateGridView;
+
+// Set while the select-date grid is open: the month cache then holds the grid's months.
+extern LONG g_MonthCacheReload;
+
+// Years the go-to-date wheel runs through.
+inline constexpr LONG kWheelFirstYear = 1940;
+inline constexpr LONG kWheelLastYear = 2050;
+// A pen moving farther than this between down and up is a drag, not a tap.
+inline constexpr LONG kWheelDragSlack = 8;
+
+// Each is true when the picker ended with "Select" (20071); the result is in its state.
+// A year of 0 or kNoDateYear seeds the go-to-date wheel with today.
+bool GoToDateDlg(HWND parent, LONG year, LONG month, LONG day);
 bool SelectDateDlg(HWND parent, LONG year, LONG month, LONG day);
+bool SelectTimeDlg(HWND parent, LONG hour, LONG minute);
+
+INT_PTR CALLBACK GoToDateDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK SelectTimeDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK SelectDateGridDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK GoToDateCtlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK SelectTimeCtlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK SelectDateGridCtlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+HRESULT SubclassGoToDateCtl(HWND control);
+HRESULT SubclassSelectTimeCtl(HWND control);
+HRESULT SubclassSelectDateGridCtl(HWND control);
+
+void PaintGoToDate(HWND dialog, HDC dc);
+void PaintSelectTime(HWND dialog, HDC dc);
+void PaintSelectDateGrid(HWND dialog, HDC dc);
+void DrawSelectDateGridTitle(HDC dc);
+void SetSelectDateGridLayout();
+
+// Keys: 1 when handled.
+int GoToDateKey(HWND dialog, UINT key);
+int SelectTimeKey(HWND dialog, UINT key);
+int SelectDateGridKey(HWND dialog, UINT key);
+void GoToDateDigit(HWND dialog, int digit);
+void SelectTimeDigit(HWND dialog, int digit);
+void GoToDateStepUp();
+void GoToDateStepDown();
+void SelectTimeStepUp();
+void SelectTimeStepDown();
+void SelectTimeTapStep();
+void GoToDateTapDown(HWND dialog, int x, int y);
+void GoToDateTapUp(HWND dialog, int x, int y);
+void SelectTimeTapDown(HWND dialog, int x, int y);
+void SelectTimeTapUp(HWND dialog, int x, int y);
+void GoToDateToday(HWND dialog);
+void InitGoToDateMenu(HMENU menu);
+// 1 when the wheel's day column is first ("DATEFORMAT" 0 and 3).
+int GoToDateDayFirst();
+
+// Moving the current view to a chosen date or to today.
+void GoToDateCurView();
+void GoToToday();
