@@ -1,7 +1,11 @@
-// The "Choose Item" dialog of the projects: picks an item of one kind.
+// The "Choose Item" picker: lists every task, appointment or contact and gives the OID of the one
+// the user selects. For contacts it narrows the list by typed letters or phone keys.
 #pragma once
 
 #include "platform/types.h"
 
-// Opens the dialog for items of `kind` (3 picks a contact) and returns its result code.
-INT_PTR ChooseItemDlg(HWND parent, LONG kind);
+// The OID chosen, or -1 when the user cancelled or nothing was selected. kind: 1 tasks,
+// 2 appointments, 3 contacts.
+LONG ChooseItemDlg(HWND parent, LONG kind);
+INT_PTR CALLBACK ChooseItemDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+void FillChooseItemList(HWND list);

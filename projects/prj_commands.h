@@ -22,3 +22,27 @@ void PrjAddCmd();
 void CatToPrjCmd();
 void ConvertPrjCmd();
 void NewNoteInPrj();
+
+// ---- The project tree's own routines behind those commands.
+#include <string>
+#include <string_view>
+
+#include "core/record_array.h"
+#include "platform/commctrl.h"
+#include "platform/types.h"
+#include "projects/prj_cats.h"
+
+// Whether WriteLinkFile also inserts the link's node.
+enum class LinkNodeInsert { kNo, kYes };
+void WriteLinkFile(std::u16string_view target, const PrjPath& path, bool isWeb, LinkNodeInsert insert);
+// The target the link file names (its first shortcut text); empty when it cannot be read.
+std::u16string ReadLinkTarget(std::u16string_view linkFile, bool isWeb);
+void AddFileLinkToPrj(std::u16string_view path);
+void RemovePrjFromItems(HTREEITEM folder);
+void MovePrjItemsToParent(HTREEITEM folder);
+void ConvertPrjFolder(HTREEITEM folder, const std::u16string& category, bool remove);
+// The item goes back under its Outlook group when no other node of it is left.
+void PutBackUnderOutlook(LONG oid, int kind, HTREEITEM skip);
+
+void AddCurItemToPrj();
+void CollectPrjPaths(RecordArray<std::u16string>& paths);

@@ -159,7 +159,7 @@ void InsertTextAtCaret(HWND edit, std::u16string_view text) {
 
 int PickInsertText(HWND window, std::u16string& text) {
     text.clear();
-    if (ChooseItemDlg(window, kItemContact) != kDlgAccept) return 0;
+    if (ChooseItemDlg(window, kItemContact) == -1) return 0;
     CtsTextDlg(window);
     text = g_CtsPickedText;
     return text.empty() ? 0 : 1;
