@@ -8,11 +8,13 @@
 #include <string>
 
 #include "core/app_settings.h"
+#include "core/cat_loading.h"
 #include "core/cts_loading.h"
 #include "core/cur_item.h"
 #include "core/month_cache.h"
 #include "core/program_folder.h"
 #include "core/pim_state.h"
+#include "core/pim_volume.h"
 #include "core/poom_session.h"
 #include "core/tsk_loading.h"
 #include "extras/theme_record.h"
@@ -77,6 +79,7 @@ protected:
                                           nullptr, g_Main.instance, nullptr);
         StartPoomSession(g_Frame.mainWnd);
         ASSERT_NE(GetPoomApp(), nullptr);
+        ASSERT_TRUE(MountPimVol(g_PimVol));
         CreatePrjTree(g_Frame.mainWnd);
         ASSERT_NE(g_PrjTree.wnd, nullptr);
         ShowWindow(g_PrjTree.wnd, SW_SHOW);
@@ -91,6 +94,7 @@ protected:
         if (g_PrjTree.wnd) DestroyWindow(g_PrjTree.wnd);
         g_PrjTree = PrjTreeState();
         g_ViewWnds = ViewWindows();
+        UnmountPimVol(g_PimVol);
         EndPoomSession();
         ResetData();
         if (g_Frame.mainWnd) DestroyWindow(g_Frame.mainWnd);
@@ -117,6 +121,8 @@ protected:
         g_CtsList.RemoveAll();
         g_CtsIdIndex.RemoveAll();
         g_CurItem = CurItem();
+        g_CatList.RemoveAll();
+        g_CatAssocLists = CatAssocListSet();
         g_PrjTreeMonths.RemoveAll();
         NewItemInPrj = 0;
     }
@@ -174,6 +180,8 @@ protected:
 
     // The lists the tree is built from, read again from the store; the month cache emptied.
     void LoadItems() {
+        LoadCategories();
+        ReloadCategoryAssoc();
         LoadTskPOOM();
         LoadCtsPOOM();
         ClearApptMonthCache();
