@@ -160,6 +160,7 @@ HTREEITEM InsertGroupFolderSorted(HTREEITEM group, std::u16string_view name, int
 }
 
 HTREEITEM CreatePrjPathNodes(const PrjPath& path) {
+    if (path.project.empty()) return nullptr;
     HTREEITEM top = FindPrjNode(path.project);
     if (!top) top = InsertFolderNodeSorted(g_PrjTree.projectsRoot, path.project, Img(kPrjImgTopPrj), kPrjFolderData);
     if (path.sub.empty()) return top;
