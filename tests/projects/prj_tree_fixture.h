@@ -74,9 +74,11 @@ protected:
         wc.hInstance = g_Main.instance;
         wc.lpszClassName = u"PrjTreeTestMain";
         RegisterClassW(&wc);
-        g_Frame.mainWnd = CreateWindowExW(0, u"PrjTreeTestMain", u"Vestral Agenda", WS_VISIBLE, 0, 0,
-                                          GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
-                                          nullptr, g_Main.instance, nullptr);
+        RECT work{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        g_Frame.mainWnd = CreateWindowExW(0, u"PrjTreeTestMain", u"Vestral Agenda", WS_VISIBLE, work.left, work.top,
+                                          work.right - work.left, work.bottom - work.top, nullptr, nullptr,
+                                          g_Main.instance, nullptr);
         StartPoomSession(g_Frame.mainWnd);
         ASSERT_NE(GetPoomApp(), nullptr);
         ASSERT_TRUE(MountPimVol(g_PimVol));
