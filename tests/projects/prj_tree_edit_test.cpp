@@ -107,6 +107,9 @@ TEST(PrjCatListTest, AddingAPathReplacesThatProjectsEntryOnly) {
         {u"Work", {u"A", {}, {}}, 1, u"Work,Prj:A,"},
         {u"Prj:A,", {u"B", u"y", u"z"}, 1, u"Prj:A,Prj:B>y>z,"},
         {u"Prj:A>x>y", {u"A", u"x", {}}, 1, u"Prj:A>x,"},
+        // An empty entry does not hide the project's entry behind it: no second place in A.
+        {u"Work,,Prj:A>x", {u"A", u"y", {}}, 1, u"Work,Prj:A>y,"},
+        {u"Work,,Prj:A>x", {u"a", u"X", {}}, 0, u"Work,,Prj:A>x"},
     };
     for (const Case& c : cases) {
         std::u16string list = c.list;
