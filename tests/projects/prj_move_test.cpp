@@ -190,3 +190,33 @@ TEST_F(PrjMoveTest, Screenshot) {
 }
 
 }  // namespace
+
+namespace {
+
+class PrjDragTest : public PrjMoveTest {
+protected:
+    static POINT Centre(HTREEITEM node) {
+        RECT rect{};
+        *reinterpret_cast<HTREEITEM*>(&rect) = node;
+        SendMessageW(g_PrjTree.wnd, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
+        return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    }
+    static LPARAM At(POINT point) { return MAKELPARAM(point.x, point.y); }
+};
+
+TEST_F(PrjDragTest, PenDragOfATaskOntoASubProjectMovesIt) {
+    ShowWindow(g_PrjTree.wnd, SW_SHOW);
+    PlaceViewWnd(g_PrjTree.wnd, kPlaceTree);
+    ExpandPrjNodeByPath(PrjPath{u"A", {}, {}});
+    pt::PumpUntilIdle();
+    const POINT from = Centre(Node({u"Projects", u"A", u"Dig"}));
+    const POINT to = Centre(FindSubPrjNode(u"A", u"y"));
+    SendMessageW(g_PrjTree.wnd, WM_LBUTTONDOWN, 0, At(from));
+    SendMessageW(g_PrjTree.wnd, WM_MOUSEMOVE, 0, At(to));
+    SendMessageW(g_PrjTree.wnd, WM_LBUTTONUP, 0, At(to));
+    EXPECT_EQ(TaskCats(task_), u"Work, Prj:A>y");
+    EXPECT_EQ(Node({u"Projects", u"A", u"Dig"}), nullptr);
+    EXPECT_NE(Node({u"Projects", u"A", u"y", u"Dig"}), nullptr);
+}
+
+}  // namespace
