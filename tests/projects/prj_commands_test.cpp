@@ -229,3 +229,43 @@ TEST_F(PrjCommandsTest, NewTaskSavedGoesIntoTheSelectedProject) {
 }
 
 }  // namespace
+
+namespace {
+
+using PrjRemoveFromTest = PrjCommandsTest;
+
+TEST_F(PrjRemoveFromTest, ItemLeavesTheWholeProjectAndReturnsToItsGroup) {
+    g_PrjOptions.outFolder = 1;
+    const LONG task = AddTask(u"Dig", u"Prj:Garden>Beds,Prj:Home");
+    const LONG contact = AddContact(u"Moss", u"Greenery", u"Prj:Garden");
+    LoadItems();
+    RebuildPrjTree();
+    Select(Node({u"Projects", u"Garden", u"Beds", u"Dig"}));
+    RemoveFromPrjCmd();
+    EXPECT_EQ(TaskCats(task), u"Prj:Home");
+    EXPECT_EQ(Node({u"Projects", u"Garden", u"Beds", u"Dig"}), nullptr);
+    // Still in Home: not shown under the Tasks group.
+    EXPECT_EQ(Outline(GetTskGroupNode()), "Tasks\n");
+
+    Select(Node({u"Projects", u"Garden", u"Moss"}));
+    RemoveFromPrjCmd();
+    EXPECT_EQ(ContactCats(contact), u"");
+    EXPECT_EQ(Outline(GetCtsGroupNode()), "Contacts\n  Greenery\n    Moss\n");
+
+    // Not under a project: nothing.
+    Select(Node({u"Outlook", u"Contacts", u"Greenery", u"Moss"}));
+    RemoveFromPrjCmd();
+    EXPECT_EQ(Outline(GetCtsGroupNode()), "Contacts\n  Greenery\n    Moss\n");
+}
+
+TEST_F(PrjRemoveFromTest, AddOnTheProjectsRootAsksForAProject) {
+    g_PrjOptions.outFolder = 1;
+    RebuildPrjTree();
+    Select(g_PrjTree.projectsRoot);
+    testsupport::AnswerPrompt(kDlgAccept, u"Garden");
+    PrjAddCmd();
+    EXPECT_NE(FindPrjNode(u"Garden"), nullptr);
+    EXPECT_EQ(NewItemInPrj, 0);
+}
+
+}  // namespace
