@@ -5,6 +5,9 @@
 #include "calendar/agenda_view.h"
 #include "calendar/dates_list.h"
 #include "calendar/day_list.h"
+#include "calendar/day_spans.h"
+#include "calendar/sched_bar.h"
+#include "calendar/sched_list.h"
 #include "core/app_settings.h"
 #include "core/cur_item.h"
 #include "core/appt_readers.h"
@@ -15,12 +18,17 @@
 #include "frame/main_window.h"
 #include "frame/view_back.h"
 #include "frame/view_id.h"
+#include "frame/view_switch.h"
+#include "frame/view_windows.h"
+#include "platform/commctrl.h"
 #include "platform/threads.h"
 #include "platform/user.h"
 #include "projects/assoc_items.h"
+#include "projects/prj_view.h"
 #include "ui/agenda_services.h"
 #include "ui/layout.h"
 #include "ui/offscreen.h"
+#include "ui/outline_list.h"
 
 namespace {
 
@@ -45,10 +53,32 @@ void EnsureAgendaWindow() {
     g_Agenda.created = 1;
 }
 
+void EnsureSchedList() {
+    if (g_ViewWnds.scheduleList) return;
+    CreateSchedList(g_Frame.mainWnd);
+    g_SchedList.created = 1;
+}
+
+// The schedule list's form of the Day and Dates views: rows rebuilt, the current item's row kept
+// selected or else the first item row, the list laid out and, in the Day view, the tool bar shown.
+void ShowScheduleForm(ListView which) {
+    if (which == ListView::Day) FillSchedDay();
+    else FillSchedAgenda();
+    const HWND list = g_ViewWnds.scheduleList;
+    if (g_CurItem.oid == kNoId || !OutlineSelectById(list, g_SchedRows, g_CurItem.oid, ScrollTo::kYes, RowRules::kSchedule)) {
+        SendMessageW(list, LVM_SETSELECTIONMARK, 0, -1);
+        SelectNextListRow(list, QueryOnly::kNo, RowRules::kSchedule);
+    }
+    RelayoutDaySched();
+    RedrawNow(nullptr);
+    if (which == ListView::Day) ShowSchedBar();
+}
+
 void ShowListView(ListView which, int reset, int drop) {
     if (DeferUntilLoaded(which == ListView::Day ? kPendingDay : kPendingDates)) return;
     const bool drawn = g_Settings.agendaFmt == kAgendaDrawn;
     if (drawn) EnsureAgendaWindow();
+    else EnsureSchedList();
     if (which == ListView::Day) RememberLastView();
     bool selectFirst = false;
     if (reset) {
@@ -64,14 +94,18 @@ void ShowListView(ListView which, int reset, int drop) {
     ViewId = which == ListView::Day ? kViewDay : kViewDates;
     SetViewTitle();
     RelayoutAgendaView();
-    if (!drawn) return;  // the schedule list shows these views in the other formats
+    if (!drawn) {
+        ShowScheduleForm(which);
+        return;
+    }
     PlaceAgendaViewWnd();
+    if (which == ListView::Day) ShowSchedBar();
     if (selectFirst) {
         if (which == ListView::Day) SelectFirstDayItem();
         else SelectNextDatesItem();
         RedrawNow(nullptr);
     } else {
-        ScrollToCurrentRow();
+        ScrollToCurrentAppt(1);
     }
 }
 
@@ -100,8 +134,46 @@ void ShowApptPreview(int outside) {
     RedrawNow(nullptr);
 }
 
+void ShowTskPreview(int outside) {
+    if (!outside) SyncSchedSel();
+    if (g_CurItem.oid == kNoId) return;
+    RememberPreviewOrigin(outside);
+    RememberLastView();
+    EnsureAgendaWindow();
+    HideAllViewWindows();
+    ReleasePreviewBuffer();
+    ViewId = kViewTaskPreview;
+    SetViewTitle();
+    HideAllViewWindows();
+    RelayoutAgendaView();
+    HideAllViewWindows();
+    PlaceViewWnd(g_Agenda.wnd, kPlacePlain);
+    RedrawNow(nullptr);
+}
+
+// The frame's form: a task preview opened by a command or from the start view.
+void ShowTskPreview() { ShowTskPreview(1); }
+
 void ShowItemPreview() {
-    if (g_CurItem.kind == kItemAppt) ShowApptPreview(0);
+    switch (g_CurItem.kind) {
+    case kItemAppt: ShowApptPreview(0); break;
+    case kItemContact: ShowCtsPreview(0); break;
+    case kItemTask: ShowTskPreview(0); break;
+    default: break;
+    }
+}
+
+void GoBackFromPreviewC() {
+    switch (GetPreviewOrigin()) {
+    case 1: ShowDayView(0, 1); break;
+    case 0: ShowTasksView(); break;
+    case 7: ShowProjectsView(); break;
+    default: GoBackView(); break;
+    }
+}
+
+void TskPreviewEnter() {
+    if (ShowAssocItemsDlg(g_Frame.mainWnd, g_CurItem.oid, kItemTask) == kDialogFailed) GoBackFromPreviewC();
 }
 
 void GoBackFromPreviewA() {

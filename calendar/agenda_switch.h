@@ -12,3 +12,9 @@ void ShowApptPreview(int outside);
 void ShowItemPreview();
 void GoBackFromPreviewA();
 void ApptPreviewEnter();
+// The task preview of the current item; outside as for the appointment preview.
+void ShowTskPreview(int outside);
+// Leaves the task preview for where it was opened from.
+void GoBackFromPreviewC();
+// Enter or a double tap in the task preview: the Associated Items dialog.
+void TskPreviewEnter();

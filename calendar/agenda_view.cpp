@@ -11,6 +11,11 @@
 #include "calendar/calendar_nav.h"
 #include "calendar/dates_list.h"
 #include "calendar/day_list.h"
+#include "calendar/day_spans.h"
+#include "calendar/sched_bar.h"
+#include "calendar/sched_list.h"
+#include "calendar/tsk_preview.h"
+#include "core/change_notify.h"
 #include "core/app_settings.h"
 #include "core/cur_item.h"
 #include "core/month_cache.h"
@@ -40,6 +45,13 @@ constexpr int kSwipeMinLeft = -50;
 constexpr LONG kVgaHeaderGap = 14;
 constexpr LONG kVgaRowGap = 10;
 constexpr LONG kVgaBarHeight = 30;
+// The task preview's completion box at the right end of its first line.
+constexpr int kCompleteBox = 15;
+constexpr int kVgaCompleteBox = 24;
+constexpr int kCompleteBoxLead = 14;
+constexpr int kCompleteBoxTop = 2;
+constexpr int kCompleteBoxBottom = 23;
+constexpr int kVgaCompleteBoxBottom = 32;
 
 constexpr UINT kPageUpKeys[] = {'W', 'w', '1'};
 constexpr UINT kPageDownKeys[] = {'R', 'r', '3'};
@@ -79,6 +91,11 @@ int MeasureCurrentView(HDC dc) {
         return DrawDayList(dc, g_SelectedDate, kDayListTop, first, 0, 0);
     }
     case kViewApptPreview: return DrawApptPreview(dc, 0);
+    case kViewTaskPreview: {
+        RECT page{0, 0, g_Agenda.previewBuffer.width, g_Agenda.previewBuffer.height};
+        if (!g_Agenda.previewBuffer.valid) GetViewClientRect(g_Agenda.wnd, page);
+        return DrawTskPreview(dc, page, 0);
+    }
     default: return 0;
     }
 }
@@ -95,6 +112,7 @@ void PaintDayView(HDC dc) {
         buffer.drawn = 1;
     }
     BitBlt(dc, 0, 0, rc.right, buffer.height, buffer.memDC, 0, GetViewScrollPos(), SRCCOPY);
+    DrawSelectedDayRow(dc);
 }
 
 }  // namespace
@@ -124,6 +142,7 @@ void CreateAgendaViewWnd(HWND parent) {
         g_Agenda.rowGap = kVgaRowGap;
         g_Agenda.barHeight = kVgaBarHeight;
     }
+    CreateSchedBar();
 }
 
 void PlaceAgendaViewWnd() {
@@ -201,6 +220,9 @@ int AgendaScrollKey(UINT key) {
 }
 
 void RelayoutAgendaView() {
+    // Whoever lays the agenda out again after a change of data or settings also means the schedule
+    // list when it shows the Day and Dates views.
+    if (!AgendaDrawn() && g_ViewWnds.scheduleList) RefreshSchedList();
     if (!g_Agenda.wnd) return;
     HDC dc = GetDC(g_Agenda.wnd);
     const int height = dc ? MeasureCurrentView(dc) : 0;
@@ -231,9 +253,12 @@ void PaintAgendaView(HDC dc) {
         if (AgendaDrawn()) PaintDayView(dc);
         break;
     case kViewDates:
-        if (AgendaDrawn()) DrawDatesList(dc, 1);
+        if (!AgendaDrawn()) break;
+        DrawDatesList(dc, 1);
+        DrawSelectedDayRow(dc);
         break;
     case kViewApptPreview: DrawApptPreview(dc, 1); break;
+    case kViewTaskPreview: PaintTskPreview(dc, 1); break;
     default: break;
     }
 }
@@ -253,6 +278,7 @@ void AgendaViewStylusDown(HWND window, LPARAM lParam) {
         RedrawAgenda();
         break;
     case kViewApptPreview: break;
+    case kViewTaskPreview: HitPreviewCompleteBox(pt.x, y); break;
     default: return;
     }
     if (answer == GN_CONTEXTMENU) ShowSoftKeyPopup(pt.x, pt.y);
@@ -273,6 +299,7 @@ int AgendaViewDblTap(LPARAM lParam) {
     case kViewDates: hit = DatesListHitTest(pt.x, y); break;
     case kViewDay: hit = DayListHitTest(pt.x, y, kDayListTop, g_SelectedDate); break;
     case kViewApptPreview: ApptPreviewEnter(); return 1;
+    case kViewTaskPreview: TskPreviewEnter(); return 1;
     default: return 0;
     }
     if (!hit) return 0;
@@ -298,12 +325,16 @@ void StepListSelection(bool next) {
         moved = next ? SelectNextDatesItem() : SelectPrevDatesItem();
     }
     if (!moved) return;
-    ScrollToCurrentRow();
+    ScrollToCurrentAppt(0);
     RedrawAgenda();
 }
 
 void ListKey(UINT key) {
-    if (!AgendaDrawn()) return;
+    if (!AgendaDrawn()) {
+        if (key == VK_RETURN) OpenSchedSel();
+        SetFocus(g_ViewWnds.scheduleList);
+        return;
+    }
     TodayKeyCmd(key);
     HandleLinksKey(key);
     ToggleSplitMonth(static_cast<LONG>(key));
@@ -330,25 +361,42 @@ void ApptPreviewKey(UINT key) {
     }
 }
 
+void TskPreviewKey(UINT key) {
+    if (HotKeyToView(key) || AgendaScrollKey(key) || HandleLinksKey(key)) return;
+    switch (key) {
+    case VK_UP: ScrollAgendaUp(); break;
+    case VK_DOWN: ScrollAgendaDown(); break;
+    case VK_RETURN: TskPreviewEnter(); break;
+    case VK_SPACE: case VK_LEFT: case VK_RIGHT: ToggleTskComplete(-1); break;
+    default: break;
+    }
+}
+
 }  // namespace
 
-void ScrollToCurrentRow() {
-    if (g_CurItem.rowTop < 0) return;
+int HitPreviewCompleteBox(int x, int y) {
+    if (g_CurItem.oid == kNoId) return 0;
+    const bool vga = IsVgaScreen();
+    const int right = g_Agenda.previewBuffer.width;
+    const int w = vga ? kVgaCompleteBox : kCompleteBox;
+    const int bottom = vga ? kVgaCompleteBoxBottom : kCompleteBoxBottom;
+    if (x < right - w - kCompleteBoxLead || x > right || y < kCompleteBoxTop || y > bottom) return 0;
+    ToggleTskComplete(-1);
+    return 1;
+}
+
+void CreateTskPreviewBuffer(HDC dc) {
+    if (g_Agenda.previewBuffer.valid) return;
     RECT rc{};
     GetViewClientRect(g_Agenda.wnd, rc);
-    const int position = GetViewScrollPos();
-    const int rowTop = g_CurItem.rowTop;
-    int wanted = position;
-    if (rowTop < position) wanted = rowTop;
-    else if (rowTop + kPageStep / 2 > position + rc.bottom) wanted = rowTop + kPageStep / 2 - rc.bottom;
-    wanted = std::clamp(wanted, 0, std::max(GetViewScrollRangeMax(), 0));
-    if (wanted != position) SetViewScrollPos(wanted);
+    CreateOffscreen(g_Agenda.previewBuffer, dc, rc.right, GetPreviewHeight(dc));
 }
 
 int AgendaViewKeyDown(UINT key) {
     switch (ViewId) {
     case kViewDay: case kViewDates: ListKey(key); break;
     case kViewApptPreview: ApptPreviewKey(key); break;
+    case kViewTaskPreview: TskPreviewKey(key); break;
     default: break;
     }
     return 1;

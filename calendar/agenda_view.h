@@ -64,8 +64,10 @@ int AgendaViewDblTap(LPARAM point);
 int AgendaViewKeyDown(UINT key);
 int GetAgendaContentHeight(HDC dc);
 void PaintAgendaView(HDC dc);
-// Scrolls so that the current row of the Day or Dates list is in view.
-void ScrollToCurrentRow();
+// 1 when the point (content coordinates) hit the task preview's completion box, which toggles it.
+int HitPreviewCompleteBox(int x, int y);
+// Makes the previews' buffer at the client width and the current preview's height.
+void CreateTskPreviewBuffer(HDC dc);
 // ---- Previews the contact views open ----
 // Shows the preview card of the contact of the global selection.
 void ShowCtsPreview(LONG mode);

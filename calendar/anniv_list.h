@@ -20,3 +20,15 @@ AnnivEntry GetAnnivEntryAt(const AnnivArray& list, int index);
 void AnnivArrAddSorted(AnnivArray& list, AnnivEntry entry);
 // The row text: the name with the age in the shown year.
 std::u16string FormatAnnivAgeText(const AnnivEntry& entry, int shownYear);
+
+// ---- Birthday and anniversary rows of the schedule list ----
+#include "platform/types.h"
+
+// One-line layout: kind icon and label in the time column, then the name with the age and, except on
+// 176-pixel screens, the contact's picture. noBox is 1 when the selection look is already drawn.
+void DrawAnnivRowB(HDC dc, const RECT& row, const AnnivEntry& entry, int shownYear, LONG alternate, int draw,
+                   int noBox, bool selected);
+// Two-line layout with the contact's picture: the name with the age, then the kind icon and label.
+void DrawAnnivRowC(HDC dc, const RECT& row, const AnnivEntry& entry, int shownYear, LONG alternate, int noBox);
+// The picture side of the two-line row.
+int GetSchedAnnivRowHeight();

@@ -8,6 +8,7 @@
 #include "calendar/agenda_text.h"
 #include "calendar/agenda_view.h"
 #include "calendar/day_list.h"
+#include "calendar/item_text.h"
 #include "core/app_settings.h"
 #include "core/cur_item.h"
 #include "core/appt_readers.h"
@@ -25,6 +26,12 @@ namespace {
 
 constexpr int kThemePrimaryText = 8;
 constexpr int kThemeNoteText = 13;
+constexpr int kThemeBackground = 10;
+constexpr int kThemeItemBorder = 11;
+constexpr LONG kListStyleGradient = 4;
+// The subject's first line ends this far left of the icons, further with the tab behind them.
+constexpr int kIconGapLeft = 6;
+constexpr int kIconTabLeft = 20;
 constexpr int kLeft = 8;
 constexpr int kRightInset = 3;
 constexpr int kMessageHeight = 22;
@@ -110,11 +117,30 @@ int DrawApptPreview(HDC dc, int draw) {
         return kMessageHeight;
     }
     const int width = right - kRightInset - kLeft;
+    // The status icons sit at the right end of the subject's first line, which stops short of them.
+    bool iconsDone = false;
+    const int iconsWidth = DrawItemIcons(target, 0, y, right, appt, false, false, false, false, iconsDone);
+    const int iconsLeft = right - iconsWidth;
+    int firstWidth = width;
+    if (iconsWidth > 0) {
+        firstWidth = iconsLeft - kIconGapLeft - kLeft;
+        const bool tab = GetThemeWord(kThemeListBackground) == kListStyleGradient;
+        if (draw && tab) {
+            DrawColorLine(target, iconsLeft - 21, y + 3, iconsLeft - 8, y + 16, ThemeColour(kThemeItemBorder));
+            DrawFadeLine(target, POINT{iconsLeft - 8, y + 16}, POINT{right - 4, y + 16}, ThemeColour(kThemeBackground),
+                         ThemeColour(kThemeItemBorder), FadeEnd::Left);
+            firstWidth = iconsLeft - kIconTabLeft - kLeft;
+        }
+        if (draw) {
+            iconsDone = false;
+            DrawItemIcons(target, iconsLeft - kIconGapLeft, y, right, appt, true, false, false, false, iconsDone);
+        }
+    }
     if (draw) {
         const bool catColour = g_Settings.catColors && appt.categories.Size() > 0;
         SetTextColor(target, catColour ? appt.colour : ThemeColour(kThemePrimaryText));
     }
-    y += WrapAgendaText(target, kLeft, y + 2, width, kLeft, width, appt.subject, draw);
+    y += WrapAgendaText(target, kLeft, y + 2, std::max(firstWidth, 1), kLeft, width, appt.subject, draw);
     SelectObject(target, g_Main.themeFonts[kFontNormal]);
     if (draw) {
         SetTextColor(target, GetViewColor(appt.busyStatus));

@@ -24,6 +24,11 @@
 #include "platform/gdi.h"
 #include "platform/user.h"
 #include "calendar/row_separator.h"
+#include "calendar/day_bars.h"
+#include "calendar/day_spans.h"
+#include "calendar/sched_list.h"
+#include "calendar/sched_rows.h"
+#include "calendar/item_text.h"
 #include "ui/draw_prims.h"
 #include "ui/themed_bars.h"
 #include "ui/layout.h"
@@ -81,8 +86,8 @@ bool Ended(const ApptRecord& appt) {
     return DateIsBefore(GetApptEnd(appt), now);
 }
 
-// The row's time column: wide enough for "12:00p-12:00p" in the list font.
-int TimeColumnWidth(HDC dc) { return AgendaTextWidth(dc, u"12:00p-12:00p") + 4; }
+// The row's time column: the schedule list's, so both forms of the agenda line their texts up.
+int TimeColumnWidth(HDC) { return SchedTimeColWidth(); }
 
 void SolidLine(HDC dc, int y, int x1, int x2, COLORREF colour) {
     HPEN pen = CreatePen(PS_SOLID, 1, colour);
@@ -145,24 +150,6 @@ int WalkDayAnnivs(HDC dc, int x, int y, const DateRec& date, LONG& alternate, in
     return y - start + kSectionCloseGap;
 }
 
-// Whether the task is listed on the date: on its due day, with ACTIVETASKS on the days it is
-// active, with OVERDUETODAY an open overdue task on today, and with DATEDONLY 0 an undated one on today.
-bool TskListedOn(const TskRecord& task, const DateRec& date) {
-    const int y = date.wYear, m = date.wMonth, d = date.wDay;
-    const bool dueOnDay = task.hasDue && TskDueOn(task, y, m, d);
-    bool active = dueOnDay;
-    if (g_Settings.activeTasks && !dueOnDay) active = IsTskActiveOn(task, y, m, d);
-    DateRec now;
-    DateNow(now);
-    const bool today = CompareDay(now, y, m, d) == 0;
-    if (g_Settings.overdueToday && today && !task.complete && task.hasDue && TskDueBeforeDay(task, y, m, d)) {
-        active = true;
-    }
-    const bool datedOnly = g_Settings.datedOnly || !today;
-    if (datedOnly && !task.hasDue) return false;
-    return active || (!datedOnly && !task.hasDue);
-}
-
 // The day's tasks; the height of the section. `header` draws the deferred day header when due.
 int WalkDayTasks(HDC dc, int y, const DateRec& date, LONG& alternate, bool rowsAbove, int draw,
                  const std::function<void(int&)>& header, const DayRowVisitor& visit, bool& stopped) {
@@ -172,7 +159,7 @@ int WalkDayTasks(HDC dc, int y, const DateRec& date, LONG& alternate, bool rowsA
     bool firstRow = true;
     for (int i = 0; i < g_TskList.Size(); ++i) {
         const TskRecord& task = g_TskList[i];
-        if (!TskIsShown(task, kCalendarCatFilter) || !TskListedOn(task, date)) continue;
+        if (!TskIsShown(task, kCalendarCatFilter) || !SchedTaskOnDay(task, date)) continue;
         if (firstRow) {
             header(y);
             if (rowsAbove) {
@@ -256,11 +243,24 @@ int DrawApptRow(HDC dc, int x, int y, const ApptRecord& appt, const DateRec& day
         }
         DrawAgendaText(dc, x, y, time);
     }
+    // The status and category icons at the right end of the first line, which stops short of them.
+    const bool largeIcons = (IsQvgaScreen() && g_Settings.fontSize != 14) || IsVgaScreen();
+    int iconY = y + (largeIcons && g_Settings.fontSize < 20 ? 2 : 4);
+    if (IsSmallScreen176()) iconY -= 4;
+    if (IsVgaScreen()) iconY -= 2;
+    bool iconsDone = false;
+    const int iconsWidth = DrawItemIcons(dc, 0, iconY, rc.right, appt, false, !largeIcons, false, false, iconsDone);
+    const int iconsX = rc.right - iconsWidth - kIconGap;
+    if (draw && iconsWidth > 0) {
+        iconsDone = false;
+        DrawItemIcons(dc, iconsX, iconY, rc.right, appt, true, !largeIcons, false, false, iconsDone);
+    }
+    const int firstWidth = std::max(iconsX - textX, 1);
     if (appt.subject.empty()) {
         y += lineHeight + 2;
     } else {
         if (draw) SetTextColor(dc, GetApptBarColor(appt));
-        y += WrapAgendaText(dc, textX, y, wrapWidth, textX, wrapWidth, appt.subject, draw, kWrapSpacing);
+        y += WrapAgendaText(dc, textX, y, firstWidth, textX, wrapWidth, appt.subject, draw, kWrapSpacing);
     }
     const std::u16string location = TrimTrailing(appt.location);
     if (!location.empty()) {
@@ -305,6 +305,12 @@ int WalkDayList(HDC dc, const DateRec& date, int top, LONG& first, int defer, in
         if (!headerDue) return;
         headerDue = false;
         y += DrawDayHeader(dc, kDayListX, y, date, first, draw);
+        if (!g_Settings.dayViewBars) return;
+        const RECT rc = AgendaClient();
+        if (DrawApptBars(dc, draw, kDayListX, y, rc.right - 2 * kDayListX, g_Agenda.barHeight - 2, 0, 0, date.wYear,
+                         date.wMonth, date.wDay, 0, 1, g_Agenda.barHeight - 6, 1, 0)) {
+            y += g_Agenda.barHeight;
+        }
     };
     if (!defer) header();
     LONG alternate = 1;
@@ -324,12 +330,21 @@ int WalkDayList(HDC dc, const DateRec& date, int top, LONG& first, int defer, in
     }
     if (y > kDayListLimit) return finish();
 
+    bool firstRow = true;
+    if (DayHasSpanRows(date)) {
+        header();
+        LONG firstSpan = 1;
+        y += WalkDaySpanRows(dc, kDayListX, y, date, alternate, firstSpan, draw, visit, stopped);
+        if (stopped) return finish();
+        firstRow = false;
+    }
+    if (y > kDayListLimit) return finish();
+
     ApptArray* appts = g_ApptCache.curAppts;
     if (!appts) {
         ShowMessage(nullptr, u"Error: Appointment Pointer Error.", MB_ICONEXCLAMATION);
         return finish();
     }
-    bool firstRow = true;
     for (int i = std::max(FindFirstOnDate(appts, date), 0); i < appts->Size(); ++i) {
         ApptRecord& appt = (*appts)[i];
         if (CompareDay(appt.start, date.wYear, date.wMonth, date.wDay) < 0) continue;
@@ -415,15 +430,28 @@ int SelectNextDayItem(int top, const DateRec& date, bool& found) {
 }
 
 int SelectPrevDayItem(int top, const DateRec& date, PrevDayItem& previous) {
-    return WalkMeasured(date, top, [&](const DayRowSpot& spot) {
+    bool atFirst = false;
+    const bool stopped = WalkMeasured(date, top, [&](const DayRowSpot& spot) {
         if (spot.oid == g_CurItem.oid && spot.top == g_CurItem.rowTop) {
-            if (previous.oid == kNoId) return true;
+            if (previous.oid == kNoId) {
+                atFirst = true;
+                return true;
+            }
             MakeCurrent(DayRowSpot{previous.oid, previous.kind, previous.date, static_cast<int>(previous.rowPos), 0});
             return true;
         }
         previous = PrevDayItem{spot.oid, spot.kind, spot.date, spot.top};
         return false;
-    }) && g_CurItem.rowTop == previous.rowPos && g_CurItem.oid == previous.oid ? 1 : 0;
+    });
+    if (!stopped) return 0;
+    // Up on the list's first item keeps it and shows the list from its top; already at the top
+    // there is nothing to redraw.
+    if (atFirst) {
+        if (GetViewScrollPos() == 0) return 0;
+        SetViewScrollPos(0);
+        return 1;
+    }
+    return g_CurItem.rowTop == previous.rowPos && g_CurItem.oid == previous.oid ? 1 : 0;
 }
 
 int SelectFirstDayItem() {

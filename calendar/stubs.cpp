@@ -3,13 +3,8 @@
 #include "calendar/calendar_input.h"
 #include "calendar/row_separator.h"
 
-void SyncSchedSel() {}
 HWND AgendaSecondListWnd() { return nullptr; }
-void RedrawSelSchedRow() {}
-void PlaceUnderWeekdayBar(HWND) {}
 
-void DrawSchedItem(const DRAWITEMSTRUCT&) {}
-void MeasureSchedRow(MEASUREITEMSTRUCT&) {}
 #include "calendar/appt_text_color.h"
 #include "extras/theme_words.h"
 
@@ -22,25 +17,3 @@ void ShowCtsPreview(LONG) {}
 #include "calendar/cal_views.h"
 void DrawTskPreviewPane(HDC, int) {}
 void GoBackFromPreviewB() {}
-void GoBackFromPreviewC() {}
-void GoToMonCmd() {}
-void GoToTueCmd() {}
-void GoToWedCmd() {}
-void GoToThuCmd() {}
-void GoToFriCmd() {}
-void GoToSatCmd() {}
-void GoToSunCmd() {}
-void TodaySchedCmd() {}
-void PrevWeekCmd() {}
-void NextWeekCmd() {}
-void GoToDateCmd() {}
-
-// ---- The schedule rows and their actions, until the schedule list is built.
-ListRowArray g_SchedRows;
-void OpenSchedSel() {}
-void SchedListTap(int, int) {}
-void FillSchedDay() {}
-void RefreshSchedList() {}
-
-// ---- The task preview's complete box, until the task preview is built.
-int HitPreviewCompleteBox(int, int) { return 0; }

@@ -25,7 +25,6 @@ void DrawWeatherBadge(HDC, int, int) {}
 
 // The accessory features as the main window's commands, keys and painting reach them.
 #include "extras/extra_commands.h"
-void ShowSearchDlg() {}
 void ShowSavedViews() {}
 void SaveViewCmd() {}
 void SetupSpinnerDlg() {}

@@ -10,6 +10,7 @@
 #include "core/cat_loading.h"
 #include "core/month_cache.h"
 #include "core/poom_session.h"
+#include "core/res_string.h"
 #include "core/show_message.h"
 #include "core/tsk_loading.h"
 #include "frame/frame_state.h"
@@ -31,7 +32,6 @@ namespace {
 constexpr const WCHAR* kBrowser = u"\\windows\\iexplore.exe";
 constexpr const WCHAR* kMailProgram = u"tmail.exe";
 constexpr int kMailChars = 256;
-constexpr int kResStrChars = 128;
 
 void Beam(LONG kind, int itemType) {
     SyncSchedSel();
@@ -113,7 +113,7 @@ void SelectToday() {
     RefreshCurView();
 }
 
-void MoveTaskToDate(int year, int month, int day) {
+void MoveTaskToNewDate(int year, int month, int day) {
     const CurItem& sel = g_CurItem;
     if (sel.oid == kNoOid || sel.kind != kItemTask) return;
     IPOutlookApp2* app = GetPoomApp();
@@ -123,8 +123,7 @@ void MoveTaskToDate(int year, int month, int day) {
     DateRec startDay;
     if (SUCCEEDED(task->get_StartDate(&start)) && PoomDateToDateRec(app, start, startDay) &&
         StartsAfterDay(startDay, year, month, day)) {
-        std::u16string text;
-        ShowMessage(g_Frame.mainWnd, LoadResStr(text, IDS_DUE_AFTER_START, kResStrChars).c_str(), MB_ICONINFORMATION);
+        ShowResMessage(g_Frame.mainWnd, IDS_DUE_AFTER_START, MB_ICONINFORMATION);
         return;
     }
     task->put_DueDate(DayToPoom(app, DateRec(year, month, day)));
@@ -141,12 +140,3 @@ void AddCatToCurItemCmd() {
     FocusCurrentView();
 }
 
-std::u16string& LoadResStr(std::u16string& out, UINT id, int length) {
-    WCHAR buffer[kResStrChars] = {};
-    const int limit = length < kResStrChars ? length : kResStrChars;
-    if (limit > 0 && LoadStringW(g_Main.instance, id, buffer, limit) > 0)
-        out = buffer;
-    else
-        out.clear();
-    return out;
-}

@@ -16,9 +16,5 @@ void BeamCurTsk();
 BOOL OpenFileWithShell(const std::u16string& path);
 // True when an open task that the user may see is due on that day.
 bool HasTaskOnDate(const DateRec& date);
-// Moves the current task's due date to the day, unless the task starts after it.
-void MoveTaskToDate(int year, int month, int day);
 // Asks for a category name and adds it to the current contact.
 void AddCatToCurItemCmd();
-// The string of the string table, empty when it is missing.
-std::u16string& LoadResStr(std::u16string& out, UINT id, int length);

@@ -25,7 +25,8 @@ BOOL TskPassCatFilter(const TskRecord& task, LONG kind);
 // The calendar always asks with kind 0.
 BOOL ApptPassCatFilter(const ApptRecord& appt);
 
-// The colour of the task's first category that has one (the default colour when none).
+// The colour of the category named first on the task; the primary text colour when the category
+// table has no such name.
 COLORREF GetTskCatColor(const TskRecord& task);
 
 // What the filter dialog's OK applies: the new state of the check box and one mark per category

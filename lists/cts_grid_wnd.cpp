@@ -29,6 +29,7 @@
 #include "resources/resource.h"
 #include "ui/gdi_scope.h"
 #include "ui/layout.h"
+#include "ui/popup_menus.h"
 #include "ui/screen_class.h"
 
 namespace {
@@ -285,6 +286,9 @@ void CtsGridOnTap(HWND window, LPARAM lParam) {
             g_CurItem = CurItem{};
             g_CurItem.oid = g_CtsRows[hit].id;
             g_CurItem.kind = kItemContact;
+            POINT screen = point;
+            ClientToScreen(window, &screen);
+            ShowSoftKeyPopup(screen.x, screen.y);
         }
         return;
     }

@@ -312,14 +312,6 @@ void DrawCtsListRow(HDC dc, const RECT& row, LONG oid, bool selected, bool plain
     }
 }
 
-void PaintCtsView(const DRAWITEMSTRUCT& item) {
-    const int index = static_cast<int>(item.itemID);
-    const LONG oid = RowIdAt(index);
-    if (oid == -1) return;
-    const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    DrawCtsListRow(item.hDC, item.rcItem, oid, !selected, !selected);
-}
-
 LONG GetCtsListSelOid() {
     if (!g_CtsListWnd) return -1;
     const int index = static_cast<int>(SendMessageW(g_CtsListWnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));

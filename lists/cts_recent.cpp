@@ -6,6 +6,8 @@
 
 #include "core/cts_loading.h"
 #include "core/program_folder.h"
+#include "frame/view_id.h"
+#include "lists/cts_view.h"
 #include "core/record_list_file.h"
 #include "platform/files.h"
 
@@ -76,8 +78,12 @@ void RemoveCtsViewPairs(LONG oid) {
 }
 
 void PutCtsViewPairFirst(LONG oid) {
+    if (oid == kNoId) return;
     RemovePairsOf(oid);
     g_CtsViewPairs.InsertAt(0, CtsViewPair{0, oid});
     if (g_CtsViewPairs.Size() > kMaxRecentContacts) g_CtsViewPairs.RemoveAt(g_CtsViewPairs.Size() - 1);
     SaveCtsView();
+    // The contacts' rows follow at once where the new order may show: from the Dates view, whose
+    // previews record viewed contacts, and in the contacts view itself.
+    if (ViewId == kViewDates || ViewId == kViewContacts) ReLoadCts(true);
 }

@@ -1,9 +1,33 @@
-// The contacts view: its list of the loaded contacts in name or company order below the letter
-// tabs, and its icon grid.
+// The contacts view: its rows (by name, by company, by category, recently viewed, or from the
+// keypad search and the letter type-ahead), shown by the contact list or the icon grid below the
+// letter tabs.
 #pragma once
 
+#include <string>
+
 #include "core/cts_record.h"
+#include "lists/cts_name_index.h"
 #include "platform/commctrl.h"
+#include "ui/list_rows.h"
+
+struct CtsViewState {
+    LONG recentEmpty = 0;  // the recent list or the type-ahead found nothing
+};
+
+extern CtsViewState g_CtsViewState;
+
+void ShowCtsView(bool reselect);
+// Refills g_CtsRows and the list or grid; with selectFirst the first row is selected.
+void ReLoadCts(bool selectFirst);
+// Fills g_CtsRows by the keypad search or "CONTACTSORT"; false when the mode names no fill (the
+// rows stay as they are).
+bool FillCtsRows();
+void FillCtsByName();
+void FillCtsByCompany();
+void FillCtsByCategory();
+void FillCtsRecent();
+// A letter-tab command in the contacts view.
+void ReFillCtsView(UINT command);
 
 // Puts one contact into g_CtsList at its place in the current contact order.
 void InsertCtsRecSorted(const CtsRecord& record);
@@ -16,6 +40,16 @@ void PaintCtsView(const DRAWITEMSTRUCT& item);
 void MeasureCtsRow(MEASUREITEMSTRUCT& measure);
 // True when the contacts list took the key.
 bool OnCtsKey(UINT key, UINT flags);
+void OnCtsLetterKey(WCHAR letter);
+void OnCtsDigitKey(UINT key, UINT flags);
+void AddKeypadDigit(UINT key);
+void FillCtsByKeypad();
+void FillCtsByLetter();
+// Adds a row for every contact of the index whose name begins with the letter (and, with matchText,
+// with the text) and passes the filter, after one separator row when addSeparator is set. The row
+// count plus the rows added, or -1 when no contact is loaded.
+int FindCtsRowByLetter(bool addSeparator, int rowCount, bool matchText, const NameIndex& index, ListRowArray& rows,
+                       WCHAR letter, const std::u16string& text);
 // The sort state stays undecided until the contacts are loaded.
 void ResetContactSortState();
 // The selected contact becomes the current item, without a message when there is none.

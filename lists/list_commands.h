@@ -12,11 +12,14 @@
 
 // Refills the contacts view for a contacts-view command (32814-32822, 32830-32835).
 void ReFillCtsView(UINT command);
+// Runs the filter dialog of the view on screen and applies it after OK.
 void ShowCatFilterDlg();
 // 0 the contacts sort, 1 the task sort.
 void SortDlg(int tasks);
 void ShowCallHistoryDlg(HWND window);
-void DeleteCompletedTsks(HWND taskList);
+// After asking over the list, deletes every completed task from the PIM store and reloads the
+// tasks; the number deleted.
+int DeleteCompletedTsks(HWND taskList);
 void CopyCurrentCts();
 // Whether the selected row of the task outline list, or of the contacts list (the icon grid with
 // "CTSICON"), is an item row and not a group header.

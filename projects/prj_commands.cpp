@@ -256,7 +256,7 @@ std::u16string ReadLinkTarget(std::u16string_view linkFile, bool isWeb) {
     return body.substr(1, close == std::u16string::npos ? std::u16string::npos : close - 1);
 }
 
-void AddFileLinkToPrj(std::u16string_view path) {
+void AddFileLinkToPrj(const std::u16string& path) {
     const HTREEITEM selected = Selected();
     if (!IsPrjFolderNode(selected)) return;
     const PrjPath prjPath = GetPrjNodePath(selected);
@@ -489,7 +489,7 @@ void ConvertPrjCmd() {
         return FocusCurrentView();
     }
     g_PromptText.clear();
-    if (PromptTextById(g_Frame.mainWnd, IDS_PRJ_CATEGORY, IDS_ENTER_CATEGORY_NAME) != kPromptAccepted ||
+    if (PromptTextById(g_Frame.mainWnd, IDS_SORT_CATEGORY, IDS_ENTER_CATEGORY_NAME) != kPromptAccepted ||
         g_PromptText.empty())
         return FocusCurrentView();
     const std::u16string category = g_PromptText;
@@ -504,7 +504,7 @@ void CatToPrjCmd() {
     RecordArray<std::u16string> names;
     for (const CatRecord& cat : g_CatList)
         if (!IsPrjCat(cat.name)) names.Append(cat.name);
-    if (names.IsEmpty() || !StrListPickDlg(g_Frame.mainWnd, names, LoadResString(IDS_PRJ_CATEGORY)) ||
+    if (names.IsEmpty() || !StrListPickDlg(g_Frame.mainWnd, names, LoadResString(IDS_SORT_CATEGORY)) ||
         g_ChosenText.empty())
         return FocusCurrentView();
     const std::u16string chosen = g_ChosenText;

@@ -37,7 +37,10 @@ enum class LinkNodeInsert { kNo, kYes };
 void WriteLinkFile(std::u16string_view target, const PrjPath& path, bool isWeb, LinkNodeInsert insert);
 // The target the link file names (its first shortcut text); empty when it cannot be read.
 std::u16string ReadLinkTarget(std::u16string_view linkFile, bool isWeb);
-void AddFileLinkToPrj(std::u16string_view path);
+// Adds a link to the file under the project selected in the tree (the new-note code calls it too).
+void AddFileLinkToPrj(const std::u16string& path);
+// Set by the project commands before they start a new item; the new-item code clears it.
+extern LONG NewItemInPrj;
 void RemovePrjFromItems(HTREEITEM folder);
 void MovePrjItemsToParent(HTREEITEM folder);
 void ConvertPrjFolder(HTREEITEM folder, const std::u16string& category, bool remove);

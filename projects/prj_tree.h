@@ -120,3 +120,9 @@ void UpdatePrjProgress(HTREEITEM start, bool redraw);
 int ShowPrjNodeMenu(int onActionKey);
 void ShowItemRemoveMenu();
 void ShowAddMenu();
+
+// ---- What the item editors use: the new-item mark under the name they read (one flag with
+// NewItemInPrj), and the after-save placing of a new appointment.
+extern LONG NewItemInPrj;
+inline LONG& g_PrjTreeFlag = NewItemInPrj;
+void PrjTreeApptSaved(LONG oid);

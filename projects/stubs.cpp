@@ -20,6 +20,15 @@ LONG ChooseItemDlg(HWND, LONG) { return -1; }
 // The Associated Items dialog, until it is built: it cannot be shown.
 #include "projects/assoc_items.h"
 INT_PTR ShowAssocItemsDlg(HWND, LONG, LONG) { return -1; }
+// ---- Stand-ins for the item link table until it is built: no links to remove.
+#include "projects/item_links.h"
+
+int RemoveItemLinks(LONG) { return 0; }
+void SaveLinkInfoFile() {}
+// ---- Stand-in for the Links dialog until it is built.
+#include "projects/links_dlg.h"
+
+void ShowLinksDlg(HWND) {}
 
 // The project tree commands of the main window's menus.
 #include "projects/prj_commands.h"
@@ -28,7 +37,6 @@ void NewCtsInPrj() {}
 void NewTskInPrj() {}
 void NewApptInPrj() {}
 
-// ---- The project tree's actions the toolkit calls, until the tree is built: nothing is taken.
 
 // ---- The tree's window, node tests and walks, until the tree support is built: a plain tree
 // without images (the image base 0), the kinds told by the image numbers alone, no menus and no

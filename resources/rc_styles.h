@@ -45,3 +45,12 @@
 #define UDS_AUTOBUDDY 0x0010L
 #define UDS_ARROWKEYS 0x0020L
 #define UDS_HORZ 0x0040L
+
+// List views and check boxes of the list dialogs.
+#define WS_VSCROLL 0x00200000L
+#define BS_AUTOCHECKBOX 0x0003L
+#define LVS_REPORT 0x0001
+#define LVS_SINGLESEL 0x0004
+#define LVS_SHOWSELALWAYS 0x0008
+#define LVS_NOCOLUMNHEADER 0x4000
+#define LVS_OWNERDRAWFIXED 0x0400

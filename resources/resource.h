@@ -410,6 +410,11 @@
 #define IDM_TAB_VGA_STUV 32834
 #define IDM_TAB_VGA_WXYZ 32835
 
+// ---- Day view weekday tool bar ----
+#define IDB_SCHED_BAR_SUN_VGA 760
+#define IDB_SCHED_BAR_MON_VGA 761
+#define IDB_SCHED_BAR_SUN 923
+#define IDB_SCHED_BAR_MON 924
 // ---- Wallet: dialogs, controls, bars, the item pop-up and the image strips ----
 #define IDD_WLT_ITEM 7258
 #define IDD_WLT_FIELDS 7261
@@ -448,6 +453,71 @@
 #define IDD_WLT_ITEM_LS 7259
 #define IDD_WLT_FIELDS_LS 7260
 #define IDD_WLT_FILE_LS 7286
+
+// ---- Notes: the text and ink note editors, the notes list images ----
+#define IDD_NOTE_EDIT 7255
+#define IDD_NOTE_EDIT_WRAP 7293
+#define IDC_NOTE_EDIT 1006
+#define IDM_NOTE_EDIT_BAR 22028
+#define IDM_NOTE_TEXT_TEMPLATE 40006
+#define IDM_NOTE_CUT 40039
+#define IDM_NOTE_COPY 40042
+#define IDM_NOTE_PASTE 40044
+#define IDM_NOTE_UNDO 40045
+#define IDM_NOTE_SELECT_ALL 40046
+#define IDM_NOTE_FIND 40047
+#define IDM_NOTE_DATE_STAMP 40049
+#define IDM_NOTE_CLEAR 40050
+#define IDM_NOTE_FIND_NEXT 40051
+#define IDM_NOTE_TO_START 40052
+#define IDM_NOTE_TO_END 40053
+#define IDM_NOTE_MARK 40054
+#define IDM_NOTE_INSERT_FILE 40055
+#define IDD_INK_NOTE 7299
+#define IDM_INK_NOTE_BAR 523
+#define IDM_INK_REFRESH 40151
+#define IDM_INK_INPUT_MODE 40152
+#define IDM_INK_VOICE 40153
+#define IDM_INK_DRAW_MODE 40154
+#define IDM_INK_ZOOM 40155
+// Five images side by side: a page, a folder, the "Up" arrow, a page, a note page.
+#define IDB_NOTES_ICONS 336
+#define IDB_NOTES_ICONS_QVGA 339
+#define IDB_NOTES_ICONS_VGA 773
+
+// ---- About box ----
+#define IDD_ABOUT 7247
+#define IDD_ABOUT_QVGA_LS 7270
+#define IDD_ABOUT_QVGA 7304
+#define IDD_ABOUT_VGA_LS 7350
+#define IDD_ABOUT_VGA 7351
+#define IDC_ABOUT_VERSION 3256
+#define IDC_ABOUT_OEM 3219
+#define IDC_ABOUT_PICTURE 1610
+#define IDC_ABOUT_PICTURE2 1611
+#define IDM_ABOUT_BAR 22017
+#define IDM_ABOUT 40017
+
+// ---- Search ----
+#define IDS_VIEW_BUTTON 900
+#define IDD_SEARCH 7311
+#define IDC_SEARCH_TEXT 1026
+// The last search texts: a drop-down list below the text field, as the platform's combo box
+// offers no typing field of its own.
+#define IDC_SEARCH_HISTORY 1025
+#define IDC_SEARCH_LIST 1101
+#define IDC_SEARCH_GO 1104
+#define IDM_SEARCH_BAR 22014
+#define IDM_SETUP_SEARCH 40015
+#define IDD_SEARCH_OPTIONS 7243
+#define IDC_SEARCH_TASKS 1107
+#define IDC_SEARCH_APPTS 1109
+#define IDC_SEARCH_CONTACTS 1111
+#define QV_RC_LVS_SEARCH_LIST 0x4005L
+// The note editor's edit: multi-line, wants Return, vertical auto-scroll and scroll bar, tab stop;
+// without word wrap it also scrolls sideways.
+#define QV_RC_ES_NOTE_WRAP 0x00211044L
+#define QV_RC_ES_NOTE 0x003110C4L
 
 // ---- The item menus of a tap-and-hold (appointment, task, contact) ----
 #define IDM_APPT_ITEM_MENU 22112
@@ -519,6 +589,72 @@
 #define IDC_YEAR_SPIN 1030
 #define IDB_MONTH_PICKER 209
 
+// ---- The task and contact lists: group captions, the sort, filter, contact text and call
+// history dialogs ----
+#define IDS_NORMAL_PRIORITY 325
+#define IDS_ADV_PRIORITY 186
+#define IDS_SORT_CATEGORY 683
+#define IDS_SORT_TASKS 834
+#define IDS_SORT_LEVEL1 835
+#define IDS_SORT_LEVEL2 836
+#define IDS_SORT_NAME 837
+#define IDS_SORT_PRIORITY 838
+#define IDS_SORT_SENSITIVITY 839
+#define IDS_SORT_COMPLETED 840
+#define IDS_SORT_DUE_DATE 841
+#define IDS_SORT_ASCENDING 842
+#define IDS_SORT_LEVEL3 843
+#define IDD_CAT_FILTER 119
+#define IDC_FILTER_ON 1041
+#define IDC_FILTER_LIST 1001
+#define IDD_SELECT_SORT 140
+#define IDC_SORT_LIST 1071
+#define IDD_CONTACT_TEXT 7257
+#define IDC_CONTACT_TEXT_LIST 1128
+
+#define IDS_CALL_HISTORY 413
+#define IDD_CALL_HISTORY 7288
+#define IDC_CALL_LIST 3220
+#define IDM_DONE_BAR 22017
+
+
+// ---- Item editors: the appointment form and the appointment clean-up ----
+#define IDS_STATUS_BUSY 118
+#define IDS_STATUS_OUT_OF_OFFICE 120
+#define IDS_STATUS_FREE 121
+#define IDS_STATUS_TENTATIVE 123
+#define IDS_EDIT_OCCURRENCE_ONLY 220
+#define IDS_DELETE_OCCURRENCE_ONLY 229
+#define IDS_END_BEFORE_START 279
+#define IDS_CLEAN_UP_TITLE 310
+#define IDS_CONFIRM_CLEAN_UP 314
+#define IDS_NO_CLEAN_UP_CHOICE 318
+#define IDS_TEMPLATE_SAVED_LEAVE 359
+#define IDS_CONFIRM_DELETE_APPT 369
+#define IDS_MEETING_SENT 415
+#define IDS_APPT_SAVE_REMINDER_FAILED 463
+#define IDD_APPT_FORM 124
+#define IDD_APPT_FORM_WIDE 7249
+#define IDD_APPT_FORM_COMPRESSED 7278
+#define IDM_APPT_FORM_BAR 20070
+#define IDM_INSERT_TEXT 40006
+#define IDM_CUSTOM_REMINDER 40021
+#define IDM_SAVE_AS_TEMPLATE 40078
+#define IDM_ATTENDEES 40096
+#define IDM_CUSTOM_RECURRENCE 40100
+#define IDD_CLEAN_UP 7312
+#define IDM_CLEAN_UP_BAR 22118
+#define IDC_CLEAN_UP_AGE 1072
+#define IDC_CLEAN_UP_NO_SUBJECT 3268
+#define IDC_CLEAN_UP_OLD 3269
+// Control styles the form uses, for the resource script.
+#define QV_RC_LBS_NOTIFY 0x0001L
+#define QV_RC_ES_MULTILINE 0x0004L
+#define QV_RC_ES_WANTRETURN 0x1000L
+#define QV_RC_WS_VSCROLL 0x00200000L
+#define QV_RC_DTS_DATE 0x0002L
+#define QV_RC_DTS_TIME 0x000BL
+
 // ---- Project tree commands: prompts, questions and messages ----
 #define IDS_PRJ_NEW_PROJECT 653
 #define IDS_PRJ_ENTER_NAME 654
@@ -528,6 +664,6 @@
 #define IDS_PRJ_REMOVE_ITEM 658
 #define IDS_PRJ_MOVE_TO_PARENT 659
 #define IDS_PRJ_SAME_LOCATION 676
-#define IDS_PRJ_CATEGORY 683
+// "Category" (683) is IDS_SORT_CATEGORY.
 #define IDS_PRJ_CONVERT_REMOVE 684
 #define IDS_PRJ_SELECT_FOLDER 685

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "core/poom_session.h"
+#include "core/res_string.h"
 #include "frame/beaming.h"
+#include "frame/view_switch.h"
 #include "platform/poom.h"
 #include "platform/testing_pim.h"
 #include "resources/resource.h"
@@ -122,13 +124,13 @@ TEST_F(Beaming, TaskDropMovesTheDueDateUnlessItStartsLater) {
     g_CurItem = CurItem{oid, -1, -1, kItemTask};
     platform::testing::ClearMessageBoxes();
 
-    MoveTaskToDate(2009, 3, 11);
+    MoveTaskToNewDate(2009, 3, 11);
     const auto boxes = platform::testing::MessageBoxesShown();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, u"Due Date must be after Start Date.");
     EXPECT_EQ(DueOf(oid).wDay, 22);
 
-    MoveTaskToDate(2009, 3, 12);
+    MoveTaskToNewDate(2009, 3, 12);
     const DateRec due = DueOf(oid);
     EXPECT_EQ(due.wYear, 2009);
     EXPECT_EQ(due.wMonth, 3);
@@ -150,9 +152,9 @@ TEST_F(Beaming, LaunchersHandTheShellTheirProgramAndParameters) {
     platform::testing::ClearStartedPrograms();
 }
 
-TEST(LoadResStr, MissingStringIsEmpty) {
-    std::u16string text = u"old";
-    EXPECT_EQ(LoadResStr(text, 1, 128), u"");
+TEST(LoadResString, MissingStringGivesTheFallback) {
+    EXPECT_EQ(LoadResString(1), u"");
+    EXPECT_EQ(LoadResString(1, u"none"), u"none");
 }
 
 }  // namespace

@@ -93,9 +93,11 @@ TEST_F(MainWindow, SecondStartMessagesActOnlyWhileInFront) {
     EXPECT_EQ(g_Main.contactsSpinner, 0);
     EXPECT_EQ(g_CmdLine.txtFile, 0);
 
+    // In front, the notes view comes up and takes the hand-over, which clears the flag.
     SetForegroundWindow(window);
     EXPECT_EQ(SendMessageW(window, kMsgCmdTxtFile, 0, 0), 1);
-    EXPECT_EQ(g_CmdLine.txtFile, 1);
+    EXPECT_EQ(ViewId, kViewNotes);
+    EXPECT_EQ(g_CmdLine.txtFile, 0);
 }
 
 TEST_F(MainWindow, BackTwiceInAMainViewArmsThenHandsOver) {

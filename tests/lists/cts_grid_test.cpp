@@ -3,15 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "core/cts_loading.h"
+#include "core/cur_item.h"
+#include "frame/frame_state.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_picture.h"
 #include "platform/gdi.h"
 #include "platform/testing.h"
 #include "platform/testing_display.h"
+#include "platform/testing_user.h"
 #include "platform/user.h"
+#include "resources/quorvia_resources.h"
 #include "ui/gdi_scope.h"
 
 namespace {
@@ -317,6 +323,49 @@ TEST_F(CtsGridWindowTest, PaintsEachCellsPictureWhereTheLayoutPutsIt) {
     // Enter on the header folds its group: the next group's contacts move up a line.
     SendMessageW(grid, WM_KEYDOWN, VK_RETURN, 0);
     EXPECT_EQ(g_CtsRows[6].hidden, 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CtsGridWindowTest, TapAndHoldOnACellOpensTheContactsItemMenu) {
+    ASSERT_TRUE(RegisterQuorviaResources());
+    g_Frame.mainWnd = parent_;
+    const HWND grid = CreateCtsIconWnd(parent_);
+    ASSERT_NE(grid, nullptr);
+    MoveWindow(grid, 0, 0, 240, 240, FALSE);
+    ShowWindow(grid, SW_SHOW);
+    BuildCtsRows(g_CtsRows, CurrentCtsGridGeometry(), g_CtsGrid);
+    RedrawCtsIcons(true);
+    platform::testing::PumpUntilIdle();
+    std::vector<std::pair<int, RECT>> cells;
+    WalkCtsGrid(
+        g_CtsRows, CurrentCtsGridGeometry(), 0, [&](int index, const RECT& r) { cells.emplace_back(index, r); },
+        [](int, int) {}, true);
+    ASSERT_GE(cells.size(), 2u);
+    const auto& [index, cell] = cells[1];
+    POINT centre{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+    ClientToScreen(grid, &centre);
+    // The press itself may wait in a loop of its own before the menu's loop comes.
+    std::vector<std::u16string> items;
+    std::function<void()> lookAtMenu = [&items, &lookAtMenu] {
+        items = platform::testing::OpenMenuTexts();
+        if (items.empty()) {
+            platform::testing::ActInsideModalLoop(lookAtMenu);
+            return;
+        }
+        platform::testing::Key(VK_ESCAPE);
+    };
+    platform::testing::ActInsideModalLoop(lookAtMenu);
+    platform::testing::Hold(centre.x, centre.y);
+    platform::testing::PumpUntilIdle();
+    EXPECT_EQ(g_CtsGrid.selection, index);
+    EXPECT_EQ(g_CurItem.kind, kItemContact);
+    EXPECT_EQ(g_CurItem.oid, g_CtsRows[index].id);
+    EXPECT_FALSE(items.empty());
+    g_Frame.mainWnd = nullptr;
+    g_CurItem = CurItem{};
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include "draw_surface.h"
 #include "frame/kbd_model.h"
+#include "core/app_settings.h"
+#include "core/tsk_loading.h"
 #include "lists/task_view.h"
 #include "list_fixture.h"
 #include "platform/controls.h"
@@ -73,12 +75,20 @@ TEST_F(ViewRoutines, HideAllViewWindowsHidesEachThatExists) {
 
 TEST_F(ViewRoutines, TaskChangeWithCompletedHiddenSelectsTheTasksRowAgain) {
     ListRowArray saved = g_TskRows;
+    const TskArray savedTasks = g_TskList;
+    const LONG savedSort = g_Settings.taskSort;
+    // The refill rebuilds the rows from the loaded tasks: thirty open tasks in name order.
+    g_Settings.taskSort = 0;
     g_TskRows.RemoveAll();
+    g_TskList.RemoveAll();
     for (LONG i = 0; i < 30; ++i) {
         ListRow row;
         row.kind = kRowItem;
         row.id = 0x40000000 + i;
         g_TskRows.InsertAt(g_TskRows.Size(), row);
+        TskRecord task;
+        task.oid = row.id;
+        g_TskList.Append(task);
     }
     const HWND list = MakeList({}, 100);
     OutlineFillList(list, g_TskRows);
@@ -93,6 +103,8 @@ TEST_F(ViewRoutines, TaskChangeWithCompletedHiddenSelectsTheTasksRowAgain) {
     EXPECT_LE(Top(list), 20);
     EXPECT_GT(Top(list) + perPage, 20);
     g_TskRows = saved;
+    g_TskList = savedTasks;
+    g_Settings.taskSort = savedSort;
 }
 
 TEST(TwoStateArrow, EachStateDrawsItsOwnGlyphAndLeavesMagentaOut) {

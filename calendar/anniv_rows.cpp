@@ -1,0 +1,163 @@
+// The birthday and anniversary rows of the schedule list: the one-line row with the kind's icon and
+// label in the time column, and the two-line row led by the contact's picture.
+#include <algorithm>
+#include <string>
+
+#include "calendar/anniv_list.h"
+#include "calendar/sched_rows.h"
+#include "core/app_settings.h"
+#include "core/res_string.h"
+#include "extras/theme.h"
+#include "extras/theme_words.h"
+#include "frame/main_window.h"
+#include "lists/cts_picture.h"
+#include "platform/gdi.h"
+#include "resources/resource.h"
+#include "ui/draw_prims.h"
+#include "ui/gdi_scope.h"
+#include "ui/image_lists.h"
+#include "ui/screen_class.h"
+
+namespace {
+
+constexpr int kThemePrimaryTextWord = 8;
+constexpr int kThemeAltBackgroundWord = 3;
+constexpr int kThemeBackgroundWord = 10;
+constexpr int kThemeItemBorderWord = 11;
+constexpr int kBoxEdgeDarken = 40;
+constexpr int kIconX = 8;
+constexpr int kVgaIconX = 16;
+
+COLORREF Word(int word) { return static_cast<COLORREF>(GetThemeWord(word)); }
+
+int LineHeight(HDC dc) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, u"XXX", 3, &size);
+    return size.cy;
+}
+
+int TextWidth(HDC dc, const std::u16string& text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+void TextAt(HDC dc, int x, int y, const std::u16string& text) {
+    ExtTextOutW(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
+}
+
+std::u16string Fit(HDC dc, const std::u16string& text, int width) {
+    if (width <= 0) return {};
+    if (TextWidth(dc, text) <= width) return text;
+    std::size_t n = text.size();
+    while (n > 0 && TextWidth(dc, text.substr(0, n) + u"...") > width) --n;
+    return text.substr(0, n) + u"...";
+}
+
+std::u16string KindLabel(const AnnivEntry& entry) {
+    return entry.kind == kAnnivBirthday ? LoadResString(IDS_BIRTHDAY, u"Birthday")
+                                        : LoadResString(IDS_ANNIVERSARY, u"Anniversary");
+}
+
+// The birthday or anniversary status icon; its advance.
+int DrawKindIcon(HDC dc, int x, int y, const AnnivEntry& entry) {
+    const IconSize size = IsVgaScreen() ? IconSize::Large : IconSize::Small;
+    return entry.kind == kAnnivBirthday ? DrawStatusIcon2(dc, x, y, size, false) : DrawStatusIcon3(dc, x, y, size, false);
+}
+
+HFONT MakeTimeFont() {
+    LOGFONTW font{};
+    InitLogFont(font, std::min(g_Settings.fontSize, g_Settings.smallFontHeight), false, false);
+    return CreateFontIndirectW(&font);
+}
+
+int PictureSide() {
+    if (IsVgaScreen()) return 32;
+    return g_Settings.fontSize < 17 ? 12 : 18;
+}
+
+void FillBox(HDC dc, const RECT& box, COLORREF fill, COLORREF edge) {
+    if (!HasBackPicture()) {
+        OwnedBrush brush(CreateSolidBrush(fill));
+        FillRect(dc, &box, brush.Get());
+    }
+    DrawFrameRect(dc, RECT{box.left, box.top, box.right - 1, box.bottom - 1}, edge, Corners::Closed, LineStyle::Solid,
+                  0);
+}
+
+}  // namespace
+
+int GetSchedAnnivRowHeight() {
+    const LONG size = g_Settings.fontSize;
+    if (IsQvgaScreen()) return size < 17 ? 30 : 38;
+    if (IsSquare320Screen()) return size < 19 ? 34 : 42;
+    if (IsVgaScreen()) return size < 25 ? 46 : 52;
+    return 38;
+}
+
+void DrawAnnivRowB(HDC dc, const RECT& row, const AnnivEntry& entry, int shownYear, LONG alternate, int draw,
+                   int noBox, bool selected) {
+    if (!draw) return;
+    const int saved = SaveDC(dc);
+    if (!noBox) {
+        DrawThemedItemBox(dc, RECT{row.left + 2, row.top + 2, row.right - 2, row.bottom}, alternate != 0, 0, 0, false,
+                          true);
+    }
+    SetBkMode(dc, TRANSPARENT);
+    OwnedFont timeFont(MakeTimeFont());
+    SelectObject(dc, timeFont.Get());
+    const int lineHeight = LineHeight(dc);
+    const int y = row.top + (row.bottom - row.top) / 2 - lineHeight / 2;
+    const int iconX = row.left + (IsVgaScreen() ? kVgaIconX : kIconX);
+    const int advance = DrawKindIcon(dc, iconX, y + 1, entry);
+    SetTextColor(dc, GetGreyForBackground(selected));
+    if (g_Settings.startEnd) TextAt(dc, iconX + advance + 2, y, KindLabel(entry));
+    SelectObject(dc, g_Main.themeFonts[kFontNormal]);
+    SetTextColor(dc, Word(kThemePrimaryTextWord));
+    const int column = row.left + SchedTimeColWidth();
+    int textX = column;
+    int width = row.right - column - 7;
+    if (!IsSmallScreen176()) {
+        const int side = PictureSide();
+        DrawCtsPicture(dc, column + 3, y + (lineHeight - side) / 2, entry.contactOid, false, side, true, false);
+        textX = column + side + 7;
+        width -= side + 8;
+    }
+    TextAt(dc, textX, y, Fit(dc, FormatAnnivAgeText(entry, shownYear), width));
+    RestoreDC(dc, saved);
+}
+
+void DrawAnnivRowC(HDC dc, const RECT& row, const AnnivEntry& entry, int shownYear, LONG alternate, int noBox) {
+    const int saved = SaveDC(dc);
+    SelectObject(dc, g_Main.themeFonts[kFontBold]);
+    const int lineHeight = LineHeight(dc);
+    const LONG style = GetThemeWord(kThemeListBackground);
+    const RECT box{row.left + 2, row.top + 1, row.right - 2, row.bottom};
+    if (!noBox && style == 0) {
+        if (!alternate) FillBox(dc, box, Word(kThemeAltBackgroundWord), DarkenColor(Word(kThemeAltBackgroundWord), kBoxEdgeDarken));
+        else FillBox(dc, box, Word(kThemeBackgroundWord), Word(kThemeItemBorderWord));
+    } else if (!noBox && style == 1) {
+        FillBox(dc, box, Word(kThemeBackgroundWord), Word(kThemeItemBorderWord));
+    } else if (!noBox && style == 2) {
+        DrawFrameRect(dc, RECT{row.left + 12, row.bottom - 1, row.right - 12, row.bottom - 1}, Word(kThemeItemBorderWord),
+                      Corners::Open, LineStyle::Dashed, 0);
+    } else if (!noBox && style == 5) {
+        DrawColorLine(dc, row.left, row.bottom - 1, row.right, row.bottom - 1, Word(kThemeItemBorderWord));
+    } else if (!noBox && style == 4) {
+        DrawGradientLines(dc, box, Word(kThemeItemBorderWord), Word(kThemeBackgroundWord));
+    }
+    const int side = GetSchedAnnivRowHeight();
+    DrawCtsPicture(dc, row.left + 6, row.top + 3, entry.contactOid, false, side, true, false);
+    const int column = row.left + 6 + side + 10;
+    const int height = row.bottom - row.top;
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, Word(kThemePrimaryTextWord));
+    TextAt(dc, column, row.top + height / 4 - lineHeight / 2, Fit(dc, FormatAnnivAgeText(entry, shownYear), row.right - column));
+    SelectObject(dc, g_Main.themeFonts[kFontNormal]);
+    const int secondY = row.top + 3 * height / 4 - LineHeight(dc) / 2;
+    const bool bigDrop = IsSmallScreen176() || IsVgaScreen() || (IsQvgaScreen() && g_Settings.fontSize > 16) ||
+                         (IsSquare320Screen() && g_Settings.fontSize > 18);
+    const int advance = DrawKindIcon(dc, column, secondY + (bigDrop ? 4 : 2), entry);
+    TextAt(dc, column + advance + 2, secondY, KindLabel(entry));
+    RestoreDC(dc, saved);
+}

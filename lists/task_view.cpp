@@ -1,0 +1,210 @@
+// The tasks view: showing it (or asking for it while the tasks load), the task list window and its
+// place beside the preview pane, the refill, and the current task kept in step with the list.
+#include <array>
+
+#include "calendar/agenda_view.h"
+#include "core/app_settings.h"
+#include "core/cur_item.h"
+#include "core/res_string.h"
+#include "core/show_message.h"
+#include "core/tsk_loading.h"
+#include "extras/theme_words.h"
+#include "frame/frame_state.h"
+#include "frame/load_thread.h"
+#include "frame/main_window.h"
+#include "frame/menu_bars.h"
+#include "frame/view_id.h"
+#include "frame/view_switch.h"
+#include "frame/view_windows.h"
+#include "lists/list_commands.h"
+#include "lists/task_view.h"
+#include "platform/system.h"
+#include "platform/threads.h"
+#include "platform/user.h"
+#include "resources/resource.h"
+#include "ui/layout.h"
+#include "ui/list_rows.h"
+#include "ui/outline_list.h"
+#include "ui/screen_class.h"
+#include "ui/view_focus.h"
+
+TskListState g_TskListState;
+
+namespace {
+
+constexpr DWORD kTskListStyle = 0x40204405;  // child, scroll bar, report, single, owner-drawn, no header
+constexpr LONG kPendingTasks = 4;
+
+// The list's bottom and the preview pane with "TASKPREVIEW", by screen (side and bottom margins
+// are taken off the pane).
+struct PreviewLayout {
+    int listBottom;
+    int paneTop;
+    int paneRight;
+    int paneBottom;
+};
+constexpr PreviewLayout kPreviewOther = {121, 124, 176, 180};
+constexpr PreviewLayout kPreviewQvgaLandscape = {97, 100, 320, 186};
+constexpr PreviewLayout kPreviewQvgaSquare = {97, 100, 240, 186};
+constexpr PreviewLayout kPreviewQvgaPortrait = {169, 172, 240, 264};
+
+const PreviewLayout& CurrentPreviewLayout() {
+    if (!IsQvgaScreen()) return kPreviewOther;
+    if (IsSquareScreen()) return kPreviewQvgaSquare;
+    return IsLandscapeScreen() ? kPreviewQvgaLandscape : kPreviewQvgaPortrait;
+}
+
+void RedrawMainNow() {
+    if (!g_Frame.mainWnd) return;
+    InvalidateRect(g_Frame.mainWnd, nullptr, FALSE);
+    UpdateWindow(g_Frame.mainWnd);
+}
+
+// The current task from the list's selection.
+void TakeSelectedTask() {
+    const LONG oid = OutlineGetSelId(g_TskListState.list, g_TskRows);
+    g_CurItem.oid = oid;
+    g_CurItem.kind = oid != -1 ? kItemTask : kItemNone;
+}
+
+void AskForTasksWhileLoading() {
+    if (g_LoadState.thread) SetThreadPriority(g_LoadState.thread, THREAD_PRIORITY_NORMAL);
+    PendingViewCmd = kPendingTasks;
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+}
+
+void SelectOnReturn() {
+    HWND list = g_TskListState.list;
+    if (g_Settings.followTask != 0) {
+        OutlineSelectById(list, g_TskRows, g_CurItem.oid, ScrollTo::kYes, OutlineMode::kItemLists);
+        ResetTskListCache();
+        return;
+    }
+    if (g_TskListState.rememberedOid == -1 || g_TskListState.rememberedValid == 0) {
+        g_TskListState.rememberedOid = g_CurItem.oid;
+    }
+    OutlineSelectById(list, g_TskRows, g_TskListState.rememberedOid, ScrollTo::kYes, OutlineMode::kItemLists);
+}
+
+}  // namespace
+
+int TskIndexFromOid(LONG oid) {
+    const LONG position = IdIndexGet(oid, g_TskIdIndex);
+    return position >= 0 && position < g_TskList.Size() && g_TskList[position].oid == oid ? position : -1;
+}
+
+HWND CreateTskList(HWND parent) {
+    if (g_TskListState.list) return g_TskListState.list;
+    RECT view{};
+    GetViewRect(view);
+    HWND list = CreateWindowExW(0, WC_LISTVIEWW, u"", kTskListStyle, view.left, view.top, view.right - view.left,
+                                view.bottom - view.top, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdTasksList)), GetModuleHandleW(nullptr),
+                                nullptr);
+    if (!list) {
+        ShowMessage(parent, u"Error: Task List Creation Error.", MB_ICONEXCLAMATION);
+        return nullptr;
+    }
+    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    LVCOLUMNW column{};
+    column.mask = LVCF_WIDTH;
+    column.cx = (view.right - view.left) - 2 * GetThemeWord(kThemeViewMarginSide) - GetSystemMetrics(SM_CXVSCROLL);
+    SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    SubclassOutlineList(list);
+    g_TskListState.list = list;
+    g_TskListState.created = 1;
+    g_ViewWnds.taskList = list;
+    return list;
+}
+
+void LayoutTskList(bool fitColumn) {
+    HWND list = g_TskListState.list;
+    if (!list) return;
+    RECT client{};
+    GetViewClientRect(g_Frame.mainWnd, client);
+    const int top = GetThemeWord(kThemeViewMarginTop);
+    const int bottom = GetThemeWord(kThemeViewMarginBottom);
+    const int side = GetThemeWord(kThemeViewMarginSide);
+    const int width = (client.right - client.left) - 2 * side;
+    if (g_Settings.taskPreview == 0) {
+        MoveWindow(list, side, top, width, (client.bottom - client.top) - top - bottom, TRUE);
+    } else {
+        const PreviewLayout& layout = CurrentPreviewLayout();
+        MoveWindow(list, side, top, width, layout.listBottom - top, TRUE);
+        g_TskListState.previewPane = RECT{side, layout.paneTop, layout.paneRight - side, layout.paneBottom - bottom};
+    }
+    if (fitColumn) FitListColumn(list);
+    EnsureSelRowVisible(list);
+}
+
+void FillTskList(bool reselect) {
+    FillTskRows();
+    OutlineFillList(g_TskListState.list, g_TskRows);
+    if (!reselect) return;
+    SelectNextListRow(g_TskListState.list, QueryOnly::kNo, RowRules::kItemLists);
+    ResetTskListCache();
+}
+
+void ShowTskView(bool reselect) {
+    if (g_ViewShown[ShownView::Tasks] == 0) return;
+    if (g_LoadState.tasksLoaded == 0) return AskForTasksWhileLoading();
+    if (!CreateTskList(g_Frame.mainWnd)) return;
+    ViewId = kViewTasks;
+    HideAllViewWindows();
+    CreateViewMenuBar(&g_MenuBars.tasks, 0, g_Frame.mainWnd, kShowBar);
+    SetViewTitle();
+    g_Main.backArmed = 0;
+    LayoutTskList(true);
+    FillTskList(!reselect);
+    if (reselect) SelectOnReturn();
+    ShowWindow(g_TskListState.list, SW_SHOW);
+    SetFocus(g_TskListState.list);
+    RedrawMainNow();
+}
+
+void SaveTskListSel() {
+    g_TskListState.rememberedValid = 0;
+    if (ViewId == kViewTasks && g_Settings.followTask == 0) {
+        g_TskListState.rememberedOid = OutlineGetSelId(g_TskListState.list, g_TskRows);
+    } else {
+        g_TskListState.rememberedOid = g_CurItem.oid;
+    }
+}
+
+BOOL CheckTskSelected(BOOL tellUser) {
+    TakeSelectedTask();
+    if (g_CurItem.oid != -1) return TRUE;
+    if (tellUser) ShowResMessage(g_Frame.mainWnd, IDS_NO_TASK_SELECTED, MB_ICONEXCLAMATION);
+    return FALSE;
+}
+
+void SyncTskSelection() {
+    if (OutlineGetSelId(g_TskListState.list, g_TskRows) != -1) {
+        TakeSelectedTask();
+        ShowTskPreview();
+        return;
+    }
+    if (OutlineSelCanToggle(g_TskListState.list, g_TskRows, OutlineMode::kItemLists)) {
+        OutlineToggleSel(g_TskListState.list, g_TskRows, OutlineMode::kItemLists, -1);
+    }
+}
+
+void ResetTskListCache() {
+    TakeSelectedTask();
+    if (ViewId != kViewTasks || g_Settings.taskPreview == 0) return;
+    ReleaseAgendaBuffer();
+    if (!g_ViewWnds.agendaView) CreateAgendaViewWnd(g_Frame.mainWnd);
+    RedrawMainNow();
+}
+
+void FillTskList(LONG, LONG fillArg) { FillTskList(fillArg != 0); }
+
+void ShowTasksView() { ShowTskView(false); }
+
+bool TskSelRowIsItem() { return OutlineGetSelId(g_TskListState.list, g_TskRows) != -1; }
+
+void RelayoutTaskView() { LayoutTskList(false); }
+void DropTaskRowCache() { ResetTskListCache(); }
+void EnsureTaskSelVisible() {
+    if (g_TskListState.list) EnsureSelRowVisible(g_TskListState.list);
+}

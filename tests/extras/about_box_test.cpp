@@ -1,0 +1,136 @@
+// The About box: the layout by screen class, the OEM line shown by a diagnostic key and kept for
+// later openings, the keyboard test, and the series message.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "extras/about_box.h"
+#include "frame/frame_state.h"
+#include "frame/main_window.h"
+#include "platform/device.h"
+#include "platform/dialogs.h"
+#include "platform/testing.h"
+#include "platform/testing_dialogs.h"
+#include "platform/testing_display.h"
+#include "platform/testing_user.h"
+#include "platform/user.h"
+#include "resources/quorvia_resources.h"
+#include "resources/resource.h"
+#include "ui/dialog_conventions.h"
+
+namespace {
+
+class AboutBox : public ::testing::Test {
+protected:
+    AboutBox() {
+        g_About = AboutState();
+        g_Main.keyboardTestMode = 0;
+        RegisterQuorviaResources();
+        platform::testing::ClearMessageBoxes();
+    }
+    ~AboutBox() override {
+        g_About = AboutState();
+        g_Main.keyboardTestMode = 0;
+        platform::testing::ClearMessageBoxes();
+    }
+    // Opens the box, runs `act` inside it and closes it; whether the OEM line was visible.
+    bool OemShown(const std::function<void(HWND)>& act) {
+        bool visible = false;
+        platform::testing::ActInsideDialog([&](HWND dialog) {
+            act(dialog);
+            visible = IsWindowVisible(GetDlgItem(dialog, IDC_ABOUT_OEM)) != FALSE;
+            SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+        });
+        EXPECT_EQ(ShowAboutDlg(nullptr), kDlgAccept);
+        return visible;
+    }
+    platform::testing::TestDevice device_;
+    platform::testing::TestScreen screen_;
+};
+
+TEST_F(AboutBox, LayoutByScreenClass) {
+    struct Case {
+        int width;
+        int height;
+        UINT layout;
+    };
+    const Case cases[] = {
+        {640, 480, IDD_ABOUT_VGA_LS}, {480, 640, IDD_ABOUT_VGA}, {320, 240, IDD_ABOUT_QVGA_LS},
+        {240, 320, IDD_ABOUT_QVGA},   {320, 320, IDD_ABOUT_QVGA}, {176, 220, IDD_ABOUT},
+    };
+    for (const Case& c : cases) {
+        platform::DeviceProfile profile = platform::Profile();
+        profile.screenWidth = c.width;
+        profile.screenHeight = c.height;
+        device_.SetProfile(profile);
+        EXPECT_EQ(AboutTemplateId(), c.layout) << c.width << "x" << c.height;
+    }
+}
+
+TEST_F(AboutBox, OemLineShownByTheKeyAndAtEveryLaterOpening) {
+    EXPECT_FALSE(OemShown([](HWND) {}));
+    std::u16string oem;
+    EXPECT_TRUE(OemShown([&](HWND dialog) {
+        SendMessageW(dialog, WM_KEYDOWN, 'w', 0);
+        WCHAR text[300] = {};
+        GetDlgItemTextW(dialog, IDC_ABOUT_OEM, text, 300);
+        oem = text;
+    }));
+    EXPECT_EQ(oem, GetOemInfoText());
+    EXPECT_TRUE(OemShown([](HWND) {}));
+}
+
+TEST_F(AboutBox, DiagnosticKeys) {
+    struct Case {
+        WPARAM key;
+        bool kbdTest;
+        bool series;
+    };
+    const Case cases[] = {{'9', true, false}, {'v', true, false}, {'7', false, true}, {'Z', false, true}, {'A', false, false}};
+    for (const Case& c : cases) {
+        g_Main.keyboardTestMode = 0;
+        platform::testing::ClearMessageBoxes();
+        OemShown([&](HWND dialog) { SendMessageW(dialog, WM_KEYDOWN, c.key, 0); });
+        const auto boxes = platform::testing::MessageBoxesShown();
+        EXPECT_EQ(g_Main.keyboardTestMode, c.kbdTest ? 1 : 0) << static_cast<char>(c.key);
+        ASSERT_EQ(boxes.size(), c.kbdTest || c.series ? 1u : 0u) << static_cast<char>(c.key);
+        if (c.kbdTest) {
+            EXPECT_EQ(boxes[0].text, u"Keyboard Test On, Close Application to turn off.");
+        }
+        if (c.series) {
+            EXPECT_TRUE(boxes[0].text.starts_with(u"Marked as '"));
+        }
+    }
+}
+
+TEST_F(AboutBox, TurningTheScreenLaysTheBoxOutAgain) {
+    platform::testing::ClearDialogs();
+    platform::DeviceProfile portrait = platform::Profile();
+    portrait.screenWidth = 240;
+    portrait.screenHeight = 320;
+    device_.SetProfile(portrait);
+    platform::DeviceProfile landscape = portrait;
+    landscape.screenWidth = 320;
+    landscape.screenHeight = 240;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        SendMessageW(dialog, WM_KEYDOWN, 'e', 0);
+        device_.SetProfile(landscape);
+        SendMessageW(dialog, WM_SIZE, 0, MAKELPARAM(320, 240));
+    });
+    bool oemShown = false;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        oemShown = IsWindowVisible(GetDlgItem(dialog, IDC_ABOUT_OEM)) != FALSE;
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+    });
+    EXPECT_EQ(ShowAboutDlg(nullptr), kDlgAccept);
+    const auto shown = platform::testing::DialogsShown();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].controls,
+              (std::vector<int>{IDC_ABOUT_PICTURE, IDC_ABOUT_VERSION, IDC_ABOUT_PICTURE2, IDC_ABOUT_OEM}));
+    EXPECT_EQ(shown[1].controls,
+              (std::vector<int>{IDC_ABOUT_PICTURE, IDC_ABOUT_PICTURE2, IDC_ABOUT_VERSION, IDC_ABOUT_OEM}));
+    EXPECT_TRUE(oemShown);  // the OEM line stays shown in the new layout
+    EXPECT_EQ(g_About.landscape, 1);
+}
+
+}  // namespace

@@ -1,0 +1,206 @@
+// Search: the result rows over a store of appointments, tasks and contacts, the kinds switched off,
+// the history of the last three texts and its registry values, and choosing a result.
+#include <gtest/gtest.h>
+
+#include "core/cur_item.h"
+#include "core/month_cache.h"
+#include "extras/search.h"
+#include "frame/frame_state.h"
+#include "frame/reg_key.h"
+#include "frame/settings_store.h"
+#include "platform/commctrl.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/system.h"
+#include "platform/testing_dialogs.h"
+#include "platform/testing_display.h"
+#include "platform/user.h"
+#include "resources/quorvia_resources.h"
+#include "resources/resource.h"
+#include "tests/core/loading_fixture.h"
+#include "ui/dialog_conventions.h"
+#include "ui/list_subclass.h"
+
+namespace {
+
+class SearchTest : public loadtest::LoadingTest {
+protected:
+    void SetUp() override {
+        LoadingTest::SetUp();
+        g_Search = SearchState();
+        ResetSelection();
+        meeting_ = AddAppt({u"Budget meeting", DateRec(2026, 3, 3, 14, 5), 30});
+        AddAppt({u"Dentist", DateRec(2026, 3, 9, 9, 0), 30});
+        task_ = AddTask({u"Prepare budget", DateRec(2026, 3, 2)});
+        AddTask({u"Water plants", DateRec(2026, 3, 2)});
+        contact_ = AddContact({u"Bud", u"Miller", u"Acme"});
+        AddContact({u"Ann", u"Smith", u"Zeta"});
+        LoadTskPOOM();
+        LoadTskDb(1);
+        LoadCtsList(1);
+    }
+    void TearDown() override {
+        g_Search = SearchState();
+        LoadingTest::TearDown();
+    }
+    LONG meeting_ = -1;
+    LONG task_ = -1;
+    LONG contact_ = -1;
+};
+
+TEST_F(SearchTest, AppointmentsThenTasksThenContacts) {
+    g_Settings.hours24 = 1;
+    const std::vector<SearchRow> rows = FindSearchRows(u"bud");
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_NE(rows[0].text.find(u"14:05: Budget meeting"), std::u16string::npos);
+    EXPECT_TRUE(rows[0].text.starts_with(u"03/03") || rows[0].text.starts_with(u"3/3")) << "date first";
+    EXPECT_EQ(rows[0].image, kSearchImageAppt);
+    EXPECT_EQ(rows[0].oid, meeting_);
+    EXPECT_EQ(rows[1], (SearchRow{u"Prepare budget", kSearchImageTask, task_}));
+    EXPECT_EQ(rows[2].image, kSearchImageContact);
+    EXPECT_EQ(rows[2].oid, contact_);
+    // The all-appointments list is emptied again after the search.
+    EXPECT_EQ(g_AllApptsArray.Size(), 0);
+}
+
+TEST_F(SearchTest, KindsSwitchedOffAreNotSearched) {
+    g_Settings.searchAppts = 0;
+    EXPECT_EQ(FindSearchRows(u"bud").size(), 2u);
+    g_Settings.searchTasks = 0;
+    g_Settings.searchContacts = 0;
+    EXPECT_EQ(FindSearchRows(u"bud"), (std::vector<SearchRow>{{u"No Items To Display.", kSearchImageNone, -1}}));
+}
+
+TEST(SearchHistory, NewestFirstCaseIgnoredAndTheOldestDropped) {
+    g_Search = SearchState();
+    EXPECT_EQ(AddSearchHistory(u"meeting"), 1);
+    EXPECT_EQ(AddSearchHistory(u"Meeting"), 0);
+    EXPECT_EQ(AddSearchHistory(u""), 0);
+    EXPECT_EQ(AddSearchHistory(u" padded "), 1);  // kept with its blanks
+    EXPECT_EQ(AddSearchHistory(u"third"), 1);
+    EXPECT_EQ(AddSearchHistory(u"fourth"), 1);
+    EXPECT_EQ(g_Search.history, (std::array<std::u16string, 3>{u"fourth", u"third", u" padded "}));
+    // A text longer than a slot is kept cut to the slot.
+    EXPECT_EQ(AddSearchHistory(std::u16string(600, u'x')), 1);
+    EXPECT_EQ(g_Search.history[0].size(), kSearchSlotChars);
+    g_Search = SearchState();
+}
+
+TEST(SearchHistory, SavedAndLoadedThroughTheSettingsKey) {
+    platform::testing::TestDevice device;
+    g_Search = SearchState();
+    g_Search.history = {u"one", u"two", u""};
+    EXPECT_EQ(SaveSearchHistory(), 0);
+    g_Search.history = {u"x", u"y", u"z"};
+    LoadSearchHistory();
+    EXPECT_EQ(g_Search.history, (std::array<std::u16string, 3>{u"one", u"two", u""}));
+    RegKey key;
+    ASSERT_EQ(key.Open(HKEY_CURRENT_USER, kSettingsKey), ERROR_SUCCESS);
+    std::u16string stored;
+    EXPECT_TRUE(key.ReadText(u"SEARCH2", 1024, stored));
+    EXPECT_EQ(stored, u"two");
+    g_Search = SearchState();
+}
+
+TEST_F(SearchTest, DialogSearchesTrimmedTextAndViewOpensTheChosenItem) {
+    platform::testing::TestScreen screen;
+    RegisterQuorviaResources();
+    InitCommonControls();
+    std::vector<std::u16string> shown;
+    std::u16string combo;
+    std::vector<LONG> prompt;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        prompt.push_back(g_ListNotices.searchPrompt);
+        SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, u"   ");  // blank: nothing happens
+        SendMessageW(dialog, WM_COMMAND, IDC_SEARCH_GO, 0);
+        prompt.push_back(g_ListNotices.searchPrompt);
+        SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, u"  plants ");
+        SendMessageW(dialog, WM_COMMAND, IDC_SEARCH_GO, 0);
+        HWND list = GetDlgItem(dialog, IDC_SEARCH_LIST);
+        const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            WCHAR text[256] = {};
+            LVITEMW item{};
+            item.mask = LVIF_TEXT;
+            item.iItem = i;
+            item.pszText = text;
+            item.cchTextMax = 256;
+            SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+            shown.push_back(text);
+        }
+        WCHAR first[64] = {};
+        SendDlgItemMessageW(dialog, IDC_SEARCH_HISTORY, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
+        combo = first;
+        prompt.push_back(g_ListNotices.searchPrompt);
+        SendMessageW(dialog, WM_COMMAND, IDM_NEXT_VIEW, 0);
+    });
+    SearchDlg();
+    EXPECT_EQ(prompt, (std::vector<LONG>{1, 1, 0}));
+    EXPECT_EQ(shown, (std::vector<std::u16string>{u"Water plants"}));
+    EXPECT_EQ(combo, u"  plants ");
+    EXPECT_EQ(g_Search.resultChosen, 1);
+    EXPECT_EQ(g_CurItem.kind, kItemTask);
+    RegKey key;
+    std::u16string stored;
+    ASSERT_EQ(key.Open(HKEY_CURRENT_USER, kSettingsKey), ERROR_SUCCESS);
+    EXPECT_TRUE(key.ReadText(u"SEARCH1", 1024, stored));
+    EXPECT_EQ(stored, u"  plants ");
+}
+
+TEST_F(SearchTest, EnterOnTheListOpensTheSelectedResult) {
+    platform::testing::TestScreen screen;
+    RegisterQuorviaResources();
+    InitCommonControls();
+    platform::testing::ActInsideDialog([](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, u"Miller");
+        SendMessageW(dialog, WM_COMMAND, IDC_SEARCH_GO, 0);
+        SendDlgItemMessageW(dialog, IDC_SEARCH_LIST, WM_LBUTTONDBLCLK, 0, MAKELPARAM(20, 5));
+    });
+    SearchDlg();
+    EXPECT_EQ(g_Search.resultChosen, 1);
+    EXPECT_EQ(g_CurItem.kind, kItemContact);
+    EXPECT_EQ(g_CurItem.oid, contact_);
+    EXPECT_EQ(g_ListNotices.searchPrompt, 0);
+}
+
+TEST_F(SearchTest, ViewOnTheNoItemsRowOpensNothing) {
+    platform::testing::TestScreen screen;
+    RegisterQuorviaResources();
+    InitCommonControls();
+    platform::testing::ActInsideDialog([](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, u"nothing like this");
+        SendMessageW(dialog, WM_COMMAND, IDC_SEARCH_GO, 0);
+        SendMessageW(dialog, WM_COMMAND, IDM_NEXT_VIEW, 0);
+    });
+    SearchDlg();
+    EXPECT_EQ(g_Search.resultChosen, 0);
+    EXPECT_EQ(g_CurItem.kind, kItemNone);
+}
+
+TEST_F(SearchTest, OptionsDialogStoresTheThreeKinds) {
+    platform::testing::TestScreen screen;
+    RegisterQuorviaResources();
+    platform::testing::ActInsideDialog([](HWND dialog) {
+        EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_SEARCH_TASKS), static_cast<UINT>(BST_CHECKED));
+        CheckDlgButton(dialog, IDC_SEARCH_TASKS, BST_UNCHECKED);
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+    });
+    EXPECT_EQ(SearchOptionsDlg(nullptr), kDlgAccept);
+    EXPECT_EQ(g_Settings.searchTasks, 0);
+    EXPECT_EQ(g_Settings.searchAppts, 1);
+    RegKey key;
+    LONG stored = -1;
+    ASSERT_EQ(key.Open(HKEY_CURRENT_USER, kSettingsKey), ERROR_SUCCESS);
+    EXPECT_TRUE(key.ReadNumber(u"SEARCHTASKS", stored));
+    EXPECT_EQ(stored, 0);
+
+    // Cancel changes nothing.
+    platform::testing::ActInsideDialog([](HWND dialog) {
+        CheckDlgButton(dialog, IDC_SEARCH_APPTS, BST_UNCHECKED);
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_CANCEL, 0);
+    });
+    EXPECT_EQ(SearchOptionsDlg(nullptr), kDlgCancel);
+    EXPECT_EQ(g_Settings.searchAppts, 1);
+}
+
+}  // namespace
