@@ -45,11 +45,6 @@ constexpr const WCHAR* kBadPrjNameText = u"Project names cannot contain '>', ','
 // A project name with these would read back as other levels or other entries.
 constexpr std::u16string_view kPrjNameForbidden = u">,^";
 
-HTREEITEM Selected() {
-    if (!g_PrjTree.wnd) return nullptr;
-    return reinterpret_cast<HTREEITEM>(SendMessageW(g_PrjTree.wnd, TVM_GETNEXTITEM, TVGN_CARET, 0));
-}
-
 std::u16string Text(HTREEITEM node) { return GetTreeNodeText(g_PrjTree.wnd, node); }
 
 void DeleteNode(HTREEITEM node) { SendMessageW(g_PrjTree.wnd, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(node)); }
@@ -68,22 +63,6 @@ bool IsItemNode(HTREEITEM node) { return IsTaskNode(node) || IsCtsNode(node) || 
 bool IsLinkNode(HTREEITEM node) { return IsFileLinkNode(node) || IsWebLinkNode(node); }
 
 LONG NodeOid(HTREEITEM node) { return static_cast<LONG>(GetTreeItemParam(node)); }
-
-int NodeItemKind(HTREEITEM node) {
-    if (IsTaskNode(node)) return kItemTask;
-    if (IsApptNode(node)) return kItemAppt;
-    if (IsCtsNode(node)) return kItemContact;
-    return kItemNone;
-}
-
-HTREEITEM SetPrjCatByKind(int kind, LONG oid, const PrjPath& path, bool addNode) {
-    switch (kind) {
-    case kItemTask: return SetTskPrjCat(oid, path, addNode);
-    case kItemContact: return SetCtsPrjCat(oid, path, addNode);
-    case kItemAppt: return SetApptPrjCat(oid, path, addNode);
-    }
-    return nullptr;
-}
 
 bool ItemExists(LONG oid) {
     PoomPtr<IDispatch> item;
@@ -157,7 +136,7 @@ void NewPrjCmd() {
         MessageBoxW(g_Frame.mainWnd, kBadPrjNameText, u"", MB_OK | MB_ICONEXCLAMATION);
         return FocusCurrentView();
     }
-    const HTREEITEM selected = Selected();
+    const HTREEITEM selected = GetSelectedPrjNode();
     PrjPath path;
     int image = g_PrjTree.imageBase;
     if (selected && selected == g_PrjTree.projectsRoot) {
@@ -180,7 +159,7 @@ void NewPrjCmd() {
 }
 
 void PrjAddCmd() {
-    const HTREEITEM selected = Selected();
+    const HTREEITEM selected = GetSelectedPrjNode();
     if (selected && selected == g_PrjTree.projectsRoot) return NewPrjCmd();
     if (IsTskGroupNode(selected)) {
         NewItemInPrj = 1;
@@ -207,8 +186,8 @@ namespace {
 
 void AddExistingToPrj(int kind) {
     const LONG oid = ChooseItemDlg(g_Frame.mainWnd, kind);
-    const PrjPath path = GetPrjNodePath(Selected());
-    if (oid != -1 && !path.project.empty()) SetPrjCatByKind(kind, oid, path, true);
+    const PrjPath path = GetPrjNodePath(GetSelectedPrjNode());
+    if (oid != -1 && !path.project.empty()) SetPrjCatOfKind(kind, oid, path, true);
     if (kind == kItemTask) UpdatePrjProgress(g_PrjTree.projectsRoot, true);
     FocusCurrentView();
 }
@@ -257,7 +236,7 @@ std::u16string ReadLinkTarget(std::u16string_view linkFile, bool isWeb) {
 }
 
 void AddFileLinkToPrj(const std::u16string& path) {
-    const HTREEITEM selected = Selected();
+    const HTREEITEM selected = GetSelectedPrjNode();
     if (!IsPrjFolderNode(selected)) return;
     const PrjPath prjPath = GetPrjNodePath(selected);
     WriteLinkFile(path, prjPath, false, LinkNodeInsert::kYes);
@@ -273,7 +252,7 @@ void AddLinkCmd() {
 void AddHyperlinkCmd() {
     g_PromptText = kHyperlinkPreset;
     const bool accepted = PromptTextById(g_Frame.mainWnd, IDS_WEBSITE, IDS_ENTER_HYPERLINK) == kPromptAccepted;
-    const HTREEITEM selected = Selected();
+    const HTREEITEM selected = GetSelectedPrjNode();
     if (accepted && !g_PromptText.empty() && IsPrjFolderNode(selected)) {
         const PrjPath path = GetPrjNodePath(selected);
         WriteLinkFile(g_PromptText, path, true, LinkNodeInsert::kYes);
@@ -283,7 +262,7 @@ void AddHyperlinkCmd() {
 }
 
 void ViewPrjItem() {
-    const HTREEITEM selected = Selected();
+    const HTREEITEM selected = GetSelectedPrjNode();
     const LONG oid = NodeOid(selected);
     const auto select = [oid](LONG kind) {
         g_CurItem.oid = oid;
@@ -313,7 +292,7 @@ void ViewPrjItem() {
 }
 
 void RefreshPrjTskNode() {
-    const HTREEITEM selected = Selected();
+    const HTREEITEM selected = GetSelectedPrjNode();
     const LONG oid = NodeOid(selected);
     if (!IsTaskNode(selected)) return FocusCurrentView();
     PoomPtr<ITask> task = GetPoomItem<ITask>(GetPoomApp(), oid, IID_ITask);
@@ -335,12 +314,12 @@ void RefreshPrjTskNode() {
 }
 
 void DeletePrjItemCmd() {
-    const HTREEITEM selected = Selected();
+    const HTREEITEM selected = GetSelectedPrjNode();
     if (IsLinkNode(selected)) {
         if (Ask(IDS_PRJ_REMOVE_ITEM, Text(selected)) == IDYES) DeletePrjLinkNode(selected);
         return FocusCurrentView();
     }
-    const int kind = NodeItemKind(selected);
+    const int kind = PrjNodeItemKind(selected);
     if (kind == kItemNone) return FocusCurrentView();
     const LONG oid = NodeOid(selected);
     g_CurItem.oid = oid;
@@ -359,8 +338,8 @@ void DeletePrjItemCmd() {
 }
 
 void RemoveFromPrjCmd() {
-    const HTREEITEM selected = Selected();
-    const int kind = NodeItemKind(selected);
+    const HTREEITEM selected = GetSelectedPrjNode();
+    const int kind = PrjNodeItemKind(selected);
     const HTREEITEM parent = TreeParent(selected);
     if (kind == kItemNone || !IsPrjFolderNode(parent)) return FocusCurrentView();
     const PrjPath path = GetPrjNodePath(parent);
@@ -381,7 +360,7 @@ void RemovePrjFromItems(HTREEITEM folder) {
             RemovePrjFromItems(child);
         } else if (IsItemNode(child)) {
             const LONG oid = NodeOid(child);
-            const int kind = NodeItemKind(child);
+            const int kind = PrjNodeItemKind(child);
             RemoveNodeItemFromPrj(child, NodeFate::kKeep);
             PutBackUnderOutlook(oid, kind, child);
         } else if (IsLinkNode(child)) {
@@ -411,10 +390,10 @@ void MovePrjItemsToParent(HTREEITEM folder) {
             if (!target.empty()) WriteLinkFile(target, parentPath, isWeb, LinkNodeInsert::kYes);
             RemoveNodeItemFromPrj(child, NodeFate::kDelete);
         } else if (IsItemNode(child)) {
-            const int kind = NodeItemKind(child);
+            const int kind = PrjNodeItemKind(child);
             const LONG oid = NodeOid(child);
             RemoveNodeItemFromPrj(child, NodeFate::kDelete);
-            SetPrjCatByKind(kind, oid, parentPath, true);
+            SetPrjCatOfKind(kind, oid, parentPath, true);
         } else if (IsFolderNode(child)) {
             // Its items keep their categories: a rebuild shows the folder again under its old path.
             DeleteNode(child);
@@ -424,7 +403,7 @@ void MovePrjItemsToParent(HTREEITEM folder) {
 }
 
 void RemovePrjCmd() {
-    const HTREEITEM selected = Selected();
+    const HTREEITEM selected = GetSelectedPrjNode();
     if (!selected) return FocusCurrentView();
     if (IsItemNode(selected)) {
         if (IsPrjFolderNode(TreeParent(selected))) ShowItemRemoveMenu();
@@ -462,7 +441,7 @@ void ConvertPrjFolder(HTREEITEM folder, const std::u16string& category, bool rem
             ConvertPrjFolder(child, category, remove);
             if (remove) DeleteNode(child);
         } else if (IsItemNode(child)) {
-            const int kind = NodeItemKind(child);
+            const int kind = PrjNodeItemKind(child);
             const LONG oid = NodeOid(child);
             switch (kind) {
             case kItemTask: AddCatToTsk(oid, category); break;
@@ -483,7 +462,7 @@ void ConvertPrjFolder(HTREEITEM folder, const std::u16string& category, bool rem
 }
 
 void ConvertPrjCmd() {
-    const HTREEITEM selected = Selected();
+    const HTREEITEM selected = GetSelectedPrjNode();
     if (!IsPrjFolderNode(selected) || !IsFolderNode(selected)) {
         Tell(IDS_PRJ_SELECT_FOLDER);
         return FocusCurrentView();

@@ -25,7 +25,7 @@ Record* FindByOid(RecordArray<Record>& records, const IdIndex& index, LONG oid) 
 
 void ReplaceCategories(StrArray& categories, std::u16string_view text) {
     categories.RemoveAll();
-    ForEachCommaPiece(text, [&](const std::u16string& piece) { categories.Append(piece); });
+    ForEachCommaPiece(text, [&](const std::u16string& entry) { categories.Append(entry); });
 }
 
 }  // namespace

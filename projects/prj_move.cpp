@@ -22,11 +22,6 @@
 
 namespace {
 
-HTREEITEM Selected() {
-    if (!g_PrjTree.wnd) return nullptr;
-    return reinterpret_cast<HTREEITEM>(SendMessageW(g_PrjTree.wnd, TVM_GETNEXTITEM, TVGN_CARET, 0));
-}
-
 std::u16string Text(HTREEITEM node) { return GetTreeNodeText(g_PrjTree.wnd, node); }
 
 bool TextEquals(std::u16string_view a, std::u16string_view b) { return platform::CompareNoCase(a, b) == 0; }
@@ -54,22 +49,6 @@ bool PickPrjPath(PrjPath& path) {
     if (!SelectTextDlg(g_Frame.mainWnd, 1) || g_ChosenText.empty()) return false;
     path = SplitChosenPath(g_ChosenText);
     return !path.project.empty();
-}
-
-int NodeItemKind(HTREEITEM node) {
-    if (IsTaskNode(node)) return kItemTask;
-    if (IsApptNode(node)) return kItemAppt;
-    if (IsCtsNode(node)) return kItemContact;
-    return kItemNone;
-}
-
-HTREEITEM SetPrjCatByKind(int kind, LONG oid, const PrjPath& path, bool addNode) {
-    switch (kind) {
-    case kItemTask: return SetTskPrjCat(oid, path, addNode);
-    case kItemContact: return SetCtsPrjCat(oid, path, addNode);
-    case kItemAppt: return SetApptPrjCat(oid, path, addNode);
-    }
-    return nullptr;
 }
 
 bool IsPrjFolder(HTREEITEM node) { return IsPrjFolderNode(node) && IsFolderNode(node); }
@@ -113,7 +92,7 @@ void DropItemOnFolder(HTREEITEM dragged, HTREEITEM target, int kind) {
         node = nullptr;
     }
     if (node && !g_PrjOptions.poomBelow) RemoveOutlookItemNode(node);
-    SetPrjCatByKind(kind, oid, targetPath, true);
+    SetPrjCatOfKind(kind, oid, targetPath, true);
     ExpandPrjNodeByPath(targetPath);
 }
 
@@ -163,12 +142,12 @@ void AddCurItemToPrj() {
     RebuildPrjTree();
     PrjPath path;
     if (!PickPrjPath(path)) return;
-    SetPrjCatByKind(kind, oid, path, false);
+    SetPrjCatOfKind(kind, oid, path, false);
 }
 
 void MoveToPrjCmd() {
     if (ViewId != kViewProjects) return AddCurItemToPrj();
-    const HTREEITEM selected = Selected();
+    const HTREEITEM selected = GetSelectedPrjNode();
     const HTREEITEM parent = TreeParent(selected);
     const bool inPrj = IsPrjFolder(parent);
     PrjPath chosen;
@@ -178,9 +157,9 @@ void MoveToPrjCmd() {
         MessageBoxW(g_Frame.mainWnd, LoadResString(IDS_PRJ_SAME_LOCATION).c_str(), u"", MB_OK | MB_ICONEXCLAMATION);
         return FocusCurrentView();
     }
-    const int kind = NodeItemKind(selected);
+    const int kind = PrjNodeItemKind(selected);
     if (kind != kItemNone) {
-        SetPrjCatByKind(kind, static_cast<LONG>(GetTreeItemParam(selected)), chosen, true);
+        SetPrjCatOfKind(kind, static_cast<LONG>(GetTreeItemParam(selected)), chosen, true);
         if (inPrj && TextEquals(current.project, chosen.project))
             SendMessageW(g_PrjTree.wnd, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(selected));
         else if (inPrj)
@@ -194,7 +173,7 @@ void MoveToPrjCmd() {
 
 void PrjTreeDrop(HTREEITEM dragged, HTREEITEM target) {
     if (!dragged || !target || dragged == target) return;
-    const int kind = NodeItemKind(dragged);
+    const int kind = PrjNodeItemKind(dragged);
     if (kind != kItemNone && IsPrjFolder(target)) {
         DropItemOnFolder(dragged, target, kind);
     } else if (kind != kItemNone && DropOnOwnGroup(kind, target)) {

@@ -3,6 +3,7 @@
 // taken out of their projects.
 #include "projects/prj_tree_edit.h"
 
+#include "core/cur_item.h"
 #include "core/date_text.h"
 #include "platform/files.h"
 #include "platform/shell.h"
@@ -61,10 +62,6 @@ int MonthOrder(int year, int month) { return year * 12 + month; }
 
 void DeleteNode(HTREEITEM node) { SendMessageW(g_PrjTree.wnd, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(node)); }
 
-HTREEITEM SelectedNode() {
-    return reinterpret_cast<HTREEITEM>(SendMessageW(g_PrjTree.wnd, TVM_GETNEXTITEM, TVGN_CARET, 0));
-}
-
 }  // namespace
 
 std::u16string GetTreeNodeText(HWND tree, HTREEITEM node) {
@@ -77,6 +74,27 @@ std::u16string GetTreeNodeText(HWND tree, HTREEITEM node) {
     item.cchTextMax = kMaxNodeText;
     if (!SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item))) return std::u16string();
     return std::u16string(buffer);
+}
+
+HTREEITEM GetSelectedPrjNode() {
+    if (!g_PrjTree.wnd) return nullptr;
+    return reinterpret_cast<HTREEITEM>(SendMessageW(g_PrjTree.wnd, TVM_GETNEXTITEM, TVGN_CARET, 0));
+}
+
+int PrjNodeItemKind(HTREEITEM node) {
+    if (IsTaskNode(node)) return kItemTask;
+    if (IsApptNode(node)) return kItemAppt;
+    if (IsCtsNode(node)) return kItemContact;
+    return kItemNone;
+}
+
+HTREEITEM SetPrjCatOfKind(int kind, LONG oid, const PrjPath& path, bool addNode) {
+    switch (kind) {
+    case kItemTask: return SetTskPrjCat(oid, path, addNode);
+    case kItemContact: return SetCtsPrjCat(oid, path, addNode);
+    case kItemAppt: return SetApptPrjCat(oid, path, addNode);
+    }
+    return nullptr;
 }
 
 HTREEITEM GetSortedInsertPos(HTREEITEM parent, std::u16string_view name) {
@@ -385,7 +403,7 @@ void PrjTreeTskSaved(LONG oid) {
     const std::u16string label = TskNodeLabel(*task);
     const int image = TskNodeImage(*task);
     const std::u16string categories = JoinCommaList(*task);
-    const HTREEITEM selected = SelectedNode();
+    const HTREEITEM selected = GetSelectedPrjNode();
     const PrjPath path = IsTskGroupNode(selected) ? PrjPath{} : GetPrjNodePath(selected);
     if (path.project.empty()) {
         AddOutlookItemNode(GetTskGroupNode(), label, oid, image, categories, GroupPlace::kSorted);
@@ -401,7 +419,7 @@ void PrjTreeTskSaved(LONG oid) {
 void PrjTreeCtsSaved(LONG oid) {
     const CtsRecord* contact = FindCtsRecord(oid);
     if (!contact) return;
-    const HTREEITEM selected = SelectedNode();
+    const HTREEITEM selected = GetSelectedPrjNode();
     const PrjPath path = IsCtsGroupNode(selected) ? PrjPath{} : GetPrjNodePath(selected);
     const CtsRecord copy = *contact;
     if (path.project.empty()) {
@@ -420,7 +438,7 @@ void PrjTreeCtsSaved(LONG oid) {
 void PrjTreeApptSaved(LONG oid) {
     PrjAppt appt;
     if (!ReadPrjAppt(oid, appt)) return;
-    const HTREEITEM selected = SelectedNode();
+    const HTREEITEM selected = GetSelectedPrjNode();
     const PrjPath path = IsApptGroupNode(selected) ? PrjPath{} : GetPrjNodePath(selected);
     const auto insertUnderMonth = [&] {
         if (const HTREEITEM month = FindMonthNode(appt.start.wYear, appt.start.wMonth))

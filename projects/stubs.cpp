@@ -295,7 +295,7 @@ bool EditItemCats(LONG oid, REFIID iid, Edit edit, std::u16string& text) {
 
 void SetMemCats(StrArray& categories, std::u16string_view text) {
     categories.RemoveAll();
-    ForEachCommaPiece(text, [&](const std::u16string& piece) { categories.Append(piece); });
+    ForEachCommaPiece(text, [&](const std::u16string& entry) { categories.Append(entry); });
 }
 
 template <class Item>
