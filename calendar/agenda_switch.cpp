@@ -34,7 +34,6 @@ namespace {
 
 constexpr LONG kPendingDay = 9;
 constexpr LONG kPendingDates = 3;
-constexpr INT_PTR kDialogFailed = -1;
 
 enum class ListView { Day, Dates };
 
@@ -173,7 +172,7 @@ void GoBackFromPreviewC() {
 }
 
 void TskPreviewEnter() {
-    if (ShowAssocItemsDlg(g_Frame.mainWnd, g_CurItem.oid, kItemTask) == kDialogFailed) GoBackFromPreviewC();
+    if (ShowAssocItemsDlg(g_Frame.mainWnd) == 0) GoBackFromPreviewC();
 }
 
 void GoBackFromPreviewA() {
@@ -185,5 +184,5 @@ void GoBackFromPreviewA() {
 }
 
 void ApptPreviewEnter() {
-    if (ShowAssocItemsDlg(g_Frame.mainWnd, g_CurItem.oid, kItemAppt) == kDialogFailed) GoBackFromPreviewA();
+    if (ShowAssocItemsDlg(g_Frame.mainWnd) == 0) GoBackFromPreviewA();
 }

@@ -17,3 +17,7 @@ void ShowCtsPreview(LONG) {}
 #include "calendar/cal_views.h"
 void DrawTskPreviewPane(HDC, int) {}
 void GoBackFromPreviewB() {}
+
+// ---- The task preview's reload mark, until the preview reads it.
+#include "calendar/tsk_preview_reload.h"
+LONG g_TskPreviewReload = 0;

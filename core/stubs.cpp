@@ -1,5 +1,5 @@
-// Stand-ins for the items made for a contact until they are built.
-#include "core/change_notify.h"
+// Stand-ins for the data core's parts that are not built yet.
+#include "core/appt_occurrence.h"
 
-void CreateTskForCts() {}
-void CreateApptForCts() {}
+// One occurrence of a recurring appointment: none is found.
+IAppointment* GetOccurrenceOnDate(LONG, const DateRec&) { return nullptr; }

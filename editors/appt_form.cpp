@@ -54,7 +54,6 @@
 
 ApptEditFlags g_ApptEditFlags;
 KeptDuration g_KeptDuration;
-std::u16string g_EditorPrjCats;
 INT_PTR g_ApptFormResult = kDlgFailed;
 
 namespace {

@@ -1,9 +1,28 @@
-// The list-style appointment editor's entry points, which the appointment commands open instead of
-// the form while "LISTEDIT" is on. Each returns the editor's result.
+// The list-style appointment editor (template 7307): the appointment as one field list of rows bound
+// to ApptEditorState, its load from and save to POOM, and its entry points.
 #pragma once
 
+#include "core/poom_session.h"
+#include "core/val_snap.h"
+#include "platform/poom.h"
 #include "platform/types.h"
 
-INT_PTR NewApptInListEditor();
-INT_PTR EditApptInListEditor();
-INT_PTR NewApptFromTemplateInListEditor();
+ValSnapArray& ApptEditRows();
+
+void NewApptInListEditor();
+void EditApptInListEditor();
+void NewApptFromTemplateInListEditor();
+INT_PTR CALLBACK ApptListEditDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+void InitApptListEditor(HWND dialog);
+void BuildApptEditRows(HWND dialog);
+void ApplyTemplateInApptList(HWND dialog);
+void ApptListCustomReminder(HWND dialog);
+// Every changed row written into its variable.
+void CommitApptSnaps();
+
+void EditApptByOid(HWND dialog);
+void LoadApptForEdit(HWND dialog, IAppointment* appt, LONG oid);
+// The start and end fields merged with their times; true for an all-day item or a start before the end.
+bool ApptEditorDatesValid();
+int SaveApptListEditor(HWND dialog);
+int SaveApptEditorPOOM(HWND dialog, PoomPtr<IAppointment> appt, LONG& oid);

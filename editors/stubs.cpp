@@ -1,32 +1,17 @@
 // Stand-ins for the item editors until they are built.
-#include "editors/appt_list_fields.h"
 #include "editors/new_item.h"
 
-ApptListFields& ApptListEditFields() {
-    static ApptListFields fields;
-    return fields;
-}
+// The list-style editors' custom recurrence dialog, until it is built.
+#include "editors/recur_list_dlg.h"
+void ItemRecurListDlg(HWND, int) {}
 
-void NewTskEditor(int) {}
+// The appointment form's parts the list-style appointment editor reaches, until they are built.
+#include "editors/appt_form_services.h"
+void InitNewApptEditorState(HWND) {}
+void FillApptEditorFromTemplate(HWND) {}
+int SaveApptEditorAsTemplate(HWND) { return 1; }
+INT_PTR ReminderTimesDlg(HWND) { return 0; }
 
-// The editors as the main window's commands open them.
-#include "editors/item_commands.h"
-void NewTskFormDlg(int) {}
-void EditTskFormDlg() {}
-void EditContactCmd() {}
-void NewContactCmd() {}
-void DeleteTskCmd() {}
-void DeleteCtsCmd() {}
-void CopyTskCmd() {}
-void NewTskFromTemplateDlg(int) {}
-
-// ---- The list-style appointment editor and the Attendees dialog, until they are built: nothing
-// is edited.
-#include "editors/appt_list_editor.h"
+// The Attendees dialog, until it is built.
 #include "editors/attendees_dlg.h"
-#include "ui/dialog_conventions.h"
-
-INT_PTR NewApptInListEditor() { return kDlgCancel; }
-INT_PTR EditApptInListEditor() { return kDlgCancel; }
-INT_PTR NewApptFromTemplateInListEditor() { return kDlgCancel; }
 void AttendeesDlg(HWND) {}

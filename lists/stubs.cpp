@@ -3,4 +3,3 @@
 #include "lists/list_commands.h"
 
 void ResetContactSortState() {}
-void CopyCurrentCts() {}

@@ -5,3 +5,5 @@
 
 // Reads the "PRJ_" values, each kept at its default when absent; the registry status.
 LONG LoadPrjOptions();
+// Writes them all; stops at the first value that cannot be written and returns its status.
+LONG SavePrjOptions();

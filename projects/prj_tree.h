@@ -126,3 +126,5 @@ void ShowAddMenu();
 extern LONG NewItemInPrj;
 inline LONG& g_PrjTreeFlag = NewItemInPrj;
 void PrjTreeApptSaved(LONG oid);
+// Moves or inserts the saved contact's node in the project tree.
+void PrjTreeCtsSaved(LONG oid);

@@ -655,6 +655,145 @@
 #define QV_RC_DTS_DATE 0x0002L
 #define QV_RC_DTS_TIME 0x000BL
 
+
+// ---- Task and contact editors: the task form, the list-style task editor, the contact dialog ----
+#define IDS_LABEL_SUBJECT 105
+#define IDS_LABEL_COMPLETED 106
+#define IDS_LABEL_PRIORITY 108
+#define IDS_LABEL_NOTES 112
+#define IDS_LABEL_REMINDER_DATE 113
+#define IDS_LABEL_REMINDER_TIME 117
+#define IDS_LABEL_DUE_DATE 119
+#define IDS_LABEL_TASK_START_DATE 122
+#define IDS_LABEL_CATEGORIES 128
+#define IDS_LABEL_ASSIGN_ICON 133
+#define IDS_LABEL_OCCURS 137
+#define IDS_LABEL_SENSITIVITY 147
+#define IDS_LABEL_ABC_PRIORITY 150
+#define IDS_LABEL_123_PRIORITY 153
+#define IDS_EDIT_CONTACT 274
+#define IDS_NEW_CONTACT 275
+#define IDS_PRIORITY_LOW 338
+#define IDS_PRIORITY_NORMAL 340
+#define IDS_PRIORITY_HIGH 342
+#define IDS_CONFIRM_DELETE_CONTACT_FMT 367
+
+#define IDD_TSK_FORM 7239
+#define IDD_CTS_FORM 7241
+#define IDD_TSK_FORM_WIDE 7250
+#define IDD_TSK_FORM_COMPRESSED 7277
+#define IDD_TSK_LIST_EDIT 7300
+#define IDM_TSK_FORM_BAR 22012
+#define IDM_TSK_LIST_BAR 22110
+
+#define IDM_INSERT_TEXT 40006
+#define IDM_CUSTOM_RECURRENCE 40100
+#define IDM_SAVE_AS_TEMPLATE 40078
+#define IDM_APPLY_TEMPLATE 40160
+
+// Task form controls (the three task form templates share them).
+#define IDC_TSK_SUBJECT 40008
+#define IDC_TSK_PRIORITY 40030
+#define IDC_TSK_COMPLETED 1021
+#define IDC_TSK_START 1012
+#define IDC_TSK_DUE 40033
+#define IDC_TSK_OCCURS 1024
+#define IDC_ITEM_CATEGORIES 1027
+#define IDC_NEW_CATEGORY 1039
+#define IDC_TSK_REMIND_DATE 40043
+#define IDC_TSK_REMIND_TIME 40040
+#define IDC_TSK_PRIVATE 1020
+#define IDC_ITEM_NOTES 40035
+// The list-style task editor's field list.
+#define IDC_TSK_FIELD_LIST 3260
+// Contact dialog controls.
+#define IDC_CTS_FIRST_NAME 1092
+#define IDC_CTS_LAST_NAME 1093
+#define IDC_CTS_MOBILE 1095
+#define IDC_CTS_HOME_PHONE 2403
+#define IDC_CTS_WORK_PHONE 2404
+#define IDC_CTS_EMAIL 2405
+#define IDC_CTS_WEB_PAGE 2406
+#define IDC_CTS_COMPANY 2407
+#define IDC_CTS_BIRTHDAY 1098
+#define IDC_CTS_ANNIVERSARY 1016
+
+// The list-style appointment editor.
+#define IDS_STATUS_BUSY 118
+#define IDS_STATUS_OUT_OF_OFFICE 120
+#define IDS_STATUS_FREE 121
+#define IDS_STATUS_TENTATIVE 123
+#define IDS_LABEL_LOCATION 192
+#define IDS_LABEL_START_DATE 193
+#define IDS_LABEL_START_TIME 195
+#define IDS_LABEL_END_DATE 197
+#define IDS_LABEL_END_TIME 199
+#define IDS_LABEL_REMINDER 201
+#define IDS_LABEL_ALL_DAY 203
+#define IDS_LABEL_STATUS 205
+#define IDS_EDIT_OCCURRENCE_ONLY 220
+#define IDS_END_BEFORE_START 279
+#define IDS_MEETING_SENT 415
+#define IDS_APPT_SAVE_FAILED_REMINDER 463
+#define IDD_APPT_LIST_EDIT 7307
+#define IDM_APPT_LIST_BAR 22111
+#define IDM_ATTENDEES 40096
+#define IDM_CUSTOM_REMINDER 40021
+#define IDC_APPT_FIELD_LIST 3264
+
+// ---- Item links: the Links, Choose Item and Associated Items dialogs ----
+#define IDD_LINKS 7252
+#define IDD_CHOOSE_ITEM 7253
+#define IDD_ASSOC_ITEMS 7290
+#define IDC_LINKS_LIST 1124
+#define IDC_CHOOSE_ITEM_LIST 1125
+#define IDC_ASSOC_ITEMS_LIST 3222
+#define IDM_LINKS_BAR 22025
+#define IDM_LINK_VIEW 20001
+#define IDM_ADD_CONTACT_LINK 40027
+#define IDM_ADD_TASK_LINK 40028
+#define IDM_ADD_APPT_LINK 40029
+#define IDM_REMOVE_LINK 40030
+#define IDM_ADD_FILE_LINK 40073
+#define IDM_ADD_URL_LINK 40074
+#define IDS_LINK_VIEW 7252
+// A web link, and a file whose own icon the shell cannot give, 16 x 16 and 32 x 32; the Links list
+// appends them to the item kinds.
+#define IDB_LINK_EXTRA 7250
+#define IDB_LINK_EXTRA_VGA 7251
+// Associated item kinds: web address, phone number, e-mail address, contact, appointment, task, file.
+#define IDB_ASSOC_KINDS 931
+#define IDB_ASSOC_KINDS_VGA 777
+#define IDB_CHOICE_POINTER 518
+// The project tree's 31 images: roots, groups, project folders plain and with five progress steps,
+// company, category and month folders, appointment, contact, tasks done and open, web link.
+#define IDB_PRJ_STRIP_16 515
+#define IDB_PRJ_STRIP_32 763
+// The project tree's context menus and their commands. The "Projects" root's menu takes 22117,
+// since 22100 is the wallet's generator bar.
+#define IDM_PRJ_APPT_GROUP_MENU 22097
+#define IDM_PRJ_ITEM_MENU 22098
+#define IDM_PRJ_FOLDER_MENU 22099
+#define IDM_PRJ_LINK_MENU 22101
+#define IDM_PRJ_REMOVE_MENU 22102
+#define IDM_PRJ_ADD_MENU 22103
+#define IDM_PRJ_ROOT_MENU 22117
+#define IDM_PRJ_LOAD_MONTH 40124
+#define IDM_PRJ_VIEW 40125
+#define IDM_PRJ_REMOVE_FROM 40127
+#define IDM_PRJ_DELETE 40128
+#define IDM_PRJ_SET_COMPLETE 40129
+#define IDM_PRJ_NEW_CONTACT 40131
+#define IDM_PRJ_NEW_TASK 40132
+#define IDM_PRJ_NEW_APPT 40133
+#define IDM_PRJ_ADD_LINK 40134
+#define IDM_PRJ_ADD_HYPERLINK 40135
+#define IDM_PRJ_NEW_PROJECT 40137
+#define IDM_PRJ_EXISTING_CONTACT 40138
+#define IDM_PRJ_EXISTING_TASK 40139
+#define IDM_PRJ_EXISTING_APPT 40140
+#define IDM_PRJ_NEW_NOTE 40145
+
 // ---- Project tree commands: prompts, questions and messages ----
 #define IDS_PRJ_NEW_PROJECT 653
 #define IDS_PRJ_ENTER_NAME 654

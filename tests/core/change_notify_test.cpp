@@ -264,3 +264,67 @@ TEST_F(ChangeNotifyTest, NotificationForADeletedTaskAddsNoEmptyRecord) {
 }
 
 }  // namespace
+
+namespace {
+
+// The task of the store that the loaded list does not hold yet: the one the store just made.
+LONG NewestTaskNotLoaded() {
+    PoomPtr<IFolder> folder;
+    GetPoomApp()->GetDefaultFolder(kPoomFolderTasks, folder.Out());
+    PoomPtr<IPOutlookItemCollection> items;
+    folder->get_Items(items.Out());
+    int count = 0;
+    items->get_Count(&count);
+    for (int i = 1; i <= count; ++i) {
+        PoomPtr<IDispatch> object;
+        items->Item(i, object.Out());
+        const PoomPtr<ITask> task = QueryPoom<ITask>(object.Get(), IID_ITask);
+        LONG oid = kNoId;
+        task->get_Oid(&oid);
+        if (IdIndexGet(oid, g_TskIdIndex) < 0) return oid;
+    }
+    return kNoId;
+}
+
+TEST_F(ChangeNotifyTest, RecurringTaskCompletedHereIsFollowedToItsNextOccurrence) {
+    LoadTwoTasks();
+    const LONG oid = AddTask({u"Water plants", DateRec(2009, 3, 2)});
+    {
+        const PoomPtr<ITask> task = Item<ITask>(oid, IID_ITask);
+        PoomPtr<IRecurrencePattern> pattern;
+        ASSERT_EQ(task->GetRecurrencePattern(pattern.Out()), S_OK);
+        pattern->put_RecurrenceType(olRecursWeekly);
+        pattern->put_DayOfWeekMask(1 << 1);
+        ASSERT_EQ(task->Save(), S_OK);
+    }
+    LoadTskPOOM();
+    ToggleTskComplete(oid);
+    EXPECT_EQ(g_ChangeMarks.recurCompleteMark, 1);
+    EXPECT_EQ(g_ChangeMarks.completedTskOid, oid);
+
+    // The store answers with the completed task's change and the next occurrence's creation.
+    OnPimRecordChanged(oid, g_PimFolderIds.tasks);
+    const LONG next = NewestTaskNotLoaded();
+    ASSERT_NE(next, kNoId);
+    OnPimRecordCreated(next, g_PimFolderIds.tasks);
+
+    EXPECT_EQ(g_ChangeMarks.recurCompleteMark, 0);
+    EXPECT_EQ(g_ChangeMarks.completedTskOid, kNoId);
+    EXPECT_EQ(g_CurItem.oid, next);
+    EXPECT_EQ(g_CurItem.kind, kItemTask);
+    ASSERT_NE(FindTask(oid), nullptr);
+    EXPECT_EQ(FindTask(oid)->complete, 1);
+    ASSERT_NE(FindTask(next), nullptr);
+    EXPECT_EQ(FindTask(next)->complete, 0);
+    ExpectTaskIndexMatchesList();
+}
+
+TEST_F(ChangeNotifyTest, ItemsForAContactNeedASelectedContact) {
+    // No contact selected: nothing is made and nothing is marked.
+    CreateApptForCts();
+    CreateTskForCts();
+    EXPECT_EQ(g_ChangeMarks.apptForCtsMark, 0);
+    EXPECT_EQ(g_ChangeMarks.tskForCtsMark, 0);
+}
+
+}  // namespace

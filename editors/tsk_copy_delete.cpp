@@ -1,0 +1,115 @@
+// "Copy Task" and "Delete Task": the task of the global selection copied or deleted through POOM,
+// and the task list, the links and the views brought up to date without a full reload.
+#include "calendar/agenda_view.h"
+#include "core/app_settings.h"
+#include "core/change_notify.h"
+#include "core/cur_item.h"
+#include "core/pim_state.h"
+#include "core/poom_session.h"
+#include "core/show_message.h"
+#include "core/tsk_loading.h"
+#include "editors/item_commands.h"
+#include "editors/res_text.h"
+#include "editors/tsk_priority.h"
+#include "editors/tsk_save.h"
+#include "frame/back_buffers.h"
+#include "frame/frame_state.h"
+#include "frame/view_id.h"
+#include "frame/view_switch.h"
+#include "lists/task_view.h"
+#include "platform/text.h"
+#include "platform/user.h"
+#include "projects/prj_tree_items.h"
+#include "resources/resource.h"
+#include "ui/agenda_services.h"
+#include "ui/offscreen.h"
+#include "ui/outline_list.h"
+
+namespace {
+
+// Preview origins (the view a preview returns to).
+constexpr LONG kOriginTasks = 0;
+constexpr LONG kOriginDay = 1;
+constexpr LONG kOriginDates = 2;
+constexpr LONG kOriginOutside = 4;
+constexpr LONG kOriginProjects = 7;
+
+bool CurrentIsTask() { return g_CurItem.kind == kItemTask && g_CurItem.oid != kNoId; }
+
+void RedrawAgendaOrMain() { RedrawNow(g_Agenda.wnd ? g_Agenda.wnd : g_Frame.mainWnd); }
+
+// 0 when the user keeps the task (or it is not in the task list).
+bool ConfirmTskDelete() {
+    if (!g_Settings.confirmDel) return true;
+    const int slot = TskIndexFromOid(g_CurItem.oid);
+    if (slot < 0 || slot >= g_TskList.Size()) return false;
+    const std::u16string text =
+        platform::FormatW(LoadResStr(IDS_CONFIRM_DELETE_TASK_FMT).c_str(), g_TskList[slot].subject.c_str());
+    if (ShowMessage(g_Frame.mainWnd, text.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES) return true;
+    FocusCurrentView();
+    return false;
+}
+
+void ShowViewAfterTskDelete(LONG oid) {
+    if (ViewId == kViewTaskPreview) {
+        switch (GetPreviewOrigin()) {
+        case kOriginOutside: GoBackView(); break;
+        case kOriginDates:
+        case kOriginProjects:
+            ResetSelection();
+            GoBackView();
+            break;
+        case kOriginDay: ShowDayView(); break;
+        case kOriginTasks: ShowTasksView(); break;
+        default: break;
+        }
+        return;
+    }
+    if (ViewId == kViewTasks) {
+        const LONG selected = TskListSelId();
+        OutlineRemoveById(g_TskListState.list, g_TskRows, oid);
+        if (selected != kNoId && selected != oid) SelectTskListRow(selected);
+        FocusCurrentView();
+    }
+    ResetSelection();
+    if (ViewId == kViewDay) ShowDayView();
+    else RedrawAgendaOrMain();
+}
+
+}  // namespace
+
+void CopyTskCmd() {
+    SyncSchedSel();
+    if (!CurrentIsTask()) return;
+    LONG copyOid = kNoId;
+    {
+        const PoomPtr<ITask> task = GetPoomItem<ITask>(GetPoomApp(), g_CurItem.oid, IID_ITask);
+        if (!task) return;
+        PoomPtr<ITask> copy;
+        task->Copy(copy.Out());
+        g_ChangeMarks.ownChange = 1;
+        if (!copy) return;
+        copy->get_Oid(&copyOid);
+    }
+    AddTskToList(copyOid);
+    if (ViewId == kViewTasks) {
+        FillTskList(true);
+        SelectTskListRow(copyOid);
+    }
+    FreeBackBuffers();
+    RedrawAgendaOrMain();
+}
+
+void DeleteTskCmd() {
+    SyncSchedSel();
+    if (!CurrentIsTask() || !ConfirmTskDelete()) return;
+    const LONG oid = g_CurItem.oid;
+    if (const PoomPtr<ITask> task = GetPoomItem<ITask>(GetPoomApp(), oid, IID_ITask)) {
+        g_ChangeMarks.ownChange = 1;
+        task->Delete();
+    }
+    if (RemoveItemLinks(oid)) SaveLinkInfoFile();
+    RemoveItemFromIndexes(oid);
+    if (g_Settings.scheduleTasks == 0) FreeBackBuffers();
+    ShowViewAfterTskDelete(oid);
+}
