@@ -121,10 +121,10 @@ int ShowPrjNodeMenu(int onActionKey);
 void ShowItemRemoveMenu();
 void ShowAddMenu();
 
-// ---- What the item editors tell the project tree: the flag it sets when it starts a new item, and
-// the saved item whose node it then places.
-// Set by the project tree when it starts a new item; cleared by the editors after they report.
-extern LONG g_PrjTreeFlag;
+// ---- What the item editors use: the new-item mark under the name they read (one flag with
+// NewItemInPrj), and the after-save placing of a new appointment.
+extern LONG NewItemInPrj;
+inline LONG& g_PrjTreeFlag = NewItemInPrj;
 void PrjTreeApptSaved(LONG oid);
 // Moves or inserts the saved contact's node in the project tree.
 void PrjTreeCtsSaved(LONG oid);

@@ -13,6 +13,12 @@
 inline constexpr int kMaxNodeText = 260;
 
 std::u16string GetTreeNodeText(HWND tree, HTREEITEM node);
+// The node selected in the tree; none without a tree.
+HTREEITEM GetSelectedPrjNode();
+// kItemTask, kItemAppt or kItemContact for a task, appointment or contact node; kItemNone else.
+int PrjNodeItemKind(HTREEITEM node);
+// The membership call of the item's kind.
+HTREEITEM SetPrjCatOfKind(int kind, LONG oid, const PrjPath& path, bool addNode);
 // The child to insert after (TVI_FIRST or TVI_LAST at the ends) for a node of this name.
 HTREEITEM GetSortedInsertPos(HTREEITEM parent, std::u16string_view name);
 

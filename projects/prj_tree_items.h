@@ -5,8 +5,9 @@
 #include "platform/types.h"
 #include "projects/item_links.h"
 
-// Set while the project tree wants to hear of saved contacts.
-extern LONG g_PrjTreeUpdateFlag;
+// Set while the project tree wants to hear of saved contacts: the project tree's new-item mark.
+extern LONG NewItemInPrj;
+inline LONG& g_PrjTreeUpdateFlag = NewItemInPrj;
 
 void PrjTreeTskSaved(LONG oid);
 void PrjTreeCtsSaved(LONG oid);
