@@ -52,6 +52,8 @@ bool SomeEntryAtFront() { return FindSpinnerItemAtPos(0) >= 0; }
 
 void AnimatedStep(int frame, void (*rotate)()) {
     if (g_Spinner.entries.Size() == 1) return;
+    // A full turn at most: entries without a position never reach the front.
+    int turns = 0;
     do {
         DWORD start = GetTickCount();
         g_Wheel.frame = frame;
@@ -62,7 +64,7 @@ void AnimatedStep(int frame, void (*rotate)()) {
         g_Wheel.frame = 0;
         RedrawNow(nullptr);
         WaitFrameEnd(start, kStepFrameMs);
-    } while (!SomeEntryAtFront() && !g_Spinner.entries.IsEmpty());
+    } while (!SomeEntryAtFront() && ++turns < kSpinnerSlots);
 }
 
 void Launch() {
@@ -98,10 +100,8 @@ void Rotate(int delta) {
 }  // namespace
 
 int GetSpinnerTopMargin() {
-    RECT screen{};
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
-    (void)screen;
     const bool portrait = height > width;
     if (IsVgaScreen()) {
         if (!portrait) return 0;

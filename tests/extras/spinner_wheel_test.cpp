@@ -90,6 +90,16 @@ TEST_F(WheelTest, KeysTurnUntilAnEntryIsInFront) {
     EXPECT_EQ(Positions(), (std::vector<LONG>{0}));
 }
 
+TEST_F(WheelTest, StepWithNoEntryThatCanReachTheFrontEnds) {
+    // An empty wheel, and entries a damaged file left without a position, would keep it turning.
+    SpinnerKeyDown(VK_RIGHT);
+    EXPECT_TRUE(g_Spinner.entries.IsEmpty());
+    g_Spinner.entries.Append(Entry(u"A", kSpinView, 0, -1));
+    g_Spinner.entries.Append(Entry(u"B", kSpinView, 1, -1));
+    SpinnerKeyDown(VK_LEFT);
+    EXPECT_EQ(Positions(), (std::vector<LONG>{-1, -1}));
+}
+
 TEST_F(WheelTest, DraggingFollowsThePen) {
     Fill(8);
     struct Case {
