@@ -8,6 +8,7 @@
 #include "extras/extra_commands.h"
 #include "extras/spinner.h"
 #include "extras/spinner_items.h"
+#include "extras/theme_pictures.h"
 #include "extras/theme_record.h"
 #include "extras/theme_words.h"
 #include "frame/frame_state.h"
@@ -149,6 +150,19 @@ void DrawDateAndTime(HDC dc, const RECT& client) {
     DrawTextW(dc, time.c_str(), static_cast<int>(time.size()), &line, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
 }
 
+// The theme's launcher background over the whole area at 0, 0; false when none is set or it cannot be read.
+bool DrawSpinBackPicture(HDC dc, const RECT& client) {
+    const HBITMAP picture = HasSpinPicture2() ? GetSpinPicture2() : nullptr;
+    if (picture == nullptr) return false;
+    const HDC source = CreateCompatibleDC(dc);
+    {
+        const SelectScope usePicture(source, picture);
+        BitBlt(dc, 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
+    }
+    DeleteDC(source);
+    return true;
+}
+
 // Paints through an off-screen bitmap of the client rectangle.
 template <class Paint>
 void PaintBuffered(HDC dc, Paint&& paint) {
@@ -173,8 +187,10 @@ void PaintSpinnerStrip(HDC dc) {
     PaintBuffered(dc, [](HDC memory, const RECT& client) {
         const SpinnerGeometry g = GetSpinnerGeometry();
         FillRectColour(memory, client, DarkenColor(ThemeColour(kThemeSpinBack), kWheelDarken));
-        DrawDot(memory, DotSize::Large, DotShade::Dim);
-        DrawDot(memory, DotSize::Normal, DotShade::Normal);
+        if (!DrawSpinBackPicture(memory, client)) {
+            DrawDot(memory, DotSize::Large, DotShade::Dim);
+            DrawDot(memory, DotSize::Normal, DotShade::Normal);
+        }
         DrawDateAndTime(memory, client);
         DrawBatteryLevel(memory, 3, 3);
         const int half = IsVgaScreen() ? 33 : 19;

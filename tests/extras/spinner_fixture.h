@@ -16,10 +16,12 @@
 #include "extras/saved_views.h"
 #include "extras/spinner.h"
 #include "extras/spinner_items.h"
+#include "extras/theme_pictures.h"
 #include "extras/theme_record.h"
 #include "frame/frame_state.h"
 #include "frame/main_window.h"
 #include "frame/view_id.h"
+#include "platform/com.h"
 #include "platform/commctrl.h"
 #include "platform/device.h"
 #include "platform/kernel.h"
@@ -50,6 +52,7 @@ protected:
         std::filesystem::create_directories(device_.HostPath(ProgramFolderFile(u"")));
         RegisterQuorviaResources();
         InitCommonControls();
+        CoInitializeEx(nullptr, 0);
         Reset();
         g_Main.instance = GetModuleHandleW(nullptr);
         WNDCLASSW wc{};
@@ -66,6 +69,7 @@ protected:
     ~SpinnerTest() override {
         if (g_Frame.mainWnd) DestroyWindow(g_Frame.mainWnd);
         Reset();
+        CoUninitialize();
         platform::testing::ClearDialogs();
     }
     static void Reset() {
@@ -79,6 +83,7 @@ protected:
         g_CurItem = CurItem();
         g_ApptCache.loaded = 0;
         ThemeSetDefaults(g_Theme);
+        FreeBackPictures();
         ViewId = kViewMonth;
     }
     std::filesystem::path HostFile(const char16_t* name) const { return device_.HostPath(ProgramFolderFile(name)); }

@@ -4,6 +4,9 @@
 
 #include "extras/extra_commands.h"
 #include "extras/theme.h"
+#include "extras/theme_pictures.h"
+#include "extras/theme_words.h"
+#include "ui/draw_prims.h"
 #include "platform/gdi.h"
 #include "platform/testing_gdi.h"
 
@@ -171,6 +174,29 @@ TEST_F(WheelTest, StartViewShowsTheDefaultsAndPaintsTheFrontBox) {
     EXPECT_NE(GetPixel(dc, 2, g.cy) & 0xFFFFFF, 0xFFFFFFu);
     ReleaseDC(g_Frame.mainWnd, dc);
     EXPECT_TRUE(platform::testing::SaveScreenshot(std::filesystem::path(QV_TEST_OUTPUT_DIR) / "spinner_view.png"));
+}
+
+TEST_F(WheelTest, ThemeBackgroundPictureReplacesTheRings) {
+    const std::u16string path = u"\\My Documents\\spin back.bmp";
+    std::filesystem::create_directories(device_.HostPath(u"\\My Documents"));
+    std::filesystem::copy_file(std::filesystem::path(QV_FIXTURES_DIR) / "dialogs" / "picture.bmp", device_.HostPath(path));
+    ShowSpinnerView();
+    const COLORREF back = DarkenColor(static_cast<COLORREF>(GetThemeWord(10)), 40);
+    struct Case {
+        const char* name;
+        std::u16string file;
+        COLORREF corner;  // the pixel at (1, 1)
+    };
+    const Case cases[] = {{"picture", path, RGB(255, 0, 255)}, {"unreadable file", u"\\nowhere.bmp", back}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_Theme.String(49) = c.file;
+        FreeBackPictures();
+        HDC dc = GetDC(g_Frame.mainWnd);
+        PaintSpinnerStrip(dc);
+        EXPECT_EQ(GetPixel(dc, 1, 1) & 0xFFFFFF, c.corner & 0xFFFFFF);
+        ReleaseDC(g_Frame.mainWnd, dc);
+    }
 }
 
 TEST_F(WheelTest, ContactsSwitchTurnsTheContactsEntryToTheFront) {
