@@ -8,41 +8,15 @@
 LONG ReadWeatherSettings() { return 0; }
 
 void DeleteLeftoverUpdate() {}
-void DeleteThemePictures() {}
-void ShowSpinnerView() {}
 
-bool SavedViewsLoadedAndEmpty() { return false; }
-
-// No saved views yet.
-void LoadSavedViews() {}
-
-// No background picture until the theme pictures are read.
-bool HasBackPicture() { return false; }
-HBITMAP GetBackPicture() { return nullptr; }
 #include "extras/weather_badge.h"
 bool WeatherBadgeOn() { return false; }
 void DrawWeatherBadge(HDC, int, int) {}
 
-// The accessory features as the main window's commands, keys and painting reach them.
-#include "extras/extra_commands.h"
-void ShowSavedViews() {}
-void SaveViewCmd() {}
-void SetupSpinnerDlg() {}
-void PaintSpinnerStrip(HDC) {}
-void PaintSpinnerPage(HDC) {}
-void SpinnerKeyDown(UINT) {}
-
-// ---- The launcher's stylus, until the launcher is built.
-#include "extras/spinner.h"
-int SpinnerPressHit(int, int) { return 0; }
-void SpinnerTap(int, int) {}
-void ClearSpinnerPress() {}
-
-// The theme dialog, theme files, About box, update check and spinner clean-up until they are built.
+// The theme dialog, theme files and update check until they are built.
+#include "extras/theme.h"
 #include "extras/update_check.h"
 bool ThemeDlg(HWND) { return false; }
 bool OpenThemeFileCmd(HWND) { return false; }
 void SaveThemeAsCmd(HWND) {}
-void DropDisabledViewsFromSpinner() {}
-void CreateSpinnerImageList() {}
 void CheckForUpdate() {}

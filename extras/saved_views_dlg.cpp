@@ -1,0 +1,91 @@
+// The "Select Saved View" dialog: picks a saved view, or deletes one together with the launcher
+// entries that carry its name.
+#include <string>
+
+#include "core/res_string.h"
+#include "extras/picker_list.h"
+#include "extras/saved_views.h"
+#include "extras/spinner_items.h"
+#include "platform/commctrl.h"
+#include "platform/dialogs.h"
+#include "platform/user.h"
+#include "resources/resource.h"
+#include "ui/dialog_conventions.h"
+#include "ui/view_focus.h"
+
+namespace {
+
+int g_ChosenView = -1;
+
+HWND ViewList(HWND dialog) { return GetDlgItem(dialog, IDC_SAVED_VIEWS_LIST); }
+
+void FillSavedViews(HWND dialog) {
+    HWND list = ViewList(dialog);
+    SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+    if (g_SavedViews.views.IsEmpty()) AddPickerRow(list, LoadResString(IDS_NO_SAVED_VIEWS), -1);
+    for (int i = 0; i < g_SavedViews.views.Size(); ++i) AddPickerRow(list, g_SavedViews.views[i].name, i);
+    SelectPickerRow(list, 0);
+}
+
+INT_PTR InitSavedViews(HWND dialog) {
+    if (!InitDlgMenuBar(dialog, IDM_SAVED_VIEWS_BAR, BackKey::kDefault)) {
+        EndDialog(dialog, kDlgFailed);
+        return TRUE;
+    }
+    SetTitleText(dialog, LoadResString(IDS_SELECT_SAVED_VIEW).c_str());
+    PushOpenDlg(dialog);
+    InitPickerList(dialog, IDC_SAVED_VIEWS_LIST);
+    FillSavedViews(dialog);
+    return FALSE;
+}
+
+void DeleteSelectedView(HWND dialog) {
+    const int row = SelectedPickerRow(ViewList(dialog));
+    if (row < 0 || row >= g_SavedViews.views.Size()) return;
+    if (ShowResMessage(dialog, IDS_CONFIRM_DELETE_SAVED_VIEW, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    const std::u16string name = g_SavedViews.views[row].name;
+    g_SavedViews.views.RemoveAt(row);
+    SaveSavedViews();
+    FillSavedViews(dialog);
+    DropSpinnerSavedView(name);
+}
+
+void Finish(HWND dialog, INT_PTR result) {
+    if (result == kDlgAccept) {
+        const int row = SelectedPickerRow(ViewList(dialog));
+        g_ChosenView = !g_SavedViews.views.IsEmpty() && row >= 0 ? row : -1;
+    }
+    PopOpenDlg();
+    EndDialog(dialog, result);
+}
+
+INT_PTR OnSavedViewsCommand(HWND dialog, UINT command) {
+    switch (command) {
+    case kDlgAccept:
+    case IDOK: Finish(dialog, kDlgAccept); return TRUE;
+    case kDlgCancel:
+    case IDCANCEL: Finish(dialog, kDlgCancel); return TRUE;
+    case IDM_DELETE_SAVED_VIEW: DeleteSelectedView(dialog); return TRUE;
+    default: return FALSE;
+    }
+}
+
+INT_PTR CALLBACK SavedViewsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG: return InitSavedViews(dialog);
+    case WM_COMMAND: return OnSavedViewsCommand(dialog, LOWORD(wParam));
+    case kMsgEndDialog: Finish(dialog, kDlgCancel); return TRUE;
+    case WM_SIZE: FitPickerList(dialog, IDC_SAVED_VIEWS_LIST); return TRUE;
+    case WM_DESTROY: SetTitleText(GetParent(dialog), nullptr); return FALSE;
+    default: return FALSE;
+    }
+}
+
+}  // namespace
+
+int SavedViewsDlg(HWND parent) {
+    g_ChosenView = -1;
+    if (!g_SavedViews.loaded) LoadSavedViews();
+    if (RunProgramDialog(IDD_SAVED_VIEWS, parent, SavedViewsDlgProc) != kDlgAccept) return -1;
+    return g_ChosenView;
+}

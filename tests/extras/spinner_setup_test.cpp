@@ -1,0 +1,148 @@
+// The "Setup Vestral Spinner" dialog driven inside its modal loop: adding views and web addresses,
+// the eight-entry limit, moving, removing, and what OK and Cancel leave behind.
+#include "tests/extras/spinner_fixture.h"
+
+#include <functional>
+
+#include "core/res_string.h"
+#include "platform/commctrl.h"
+#include "platform/testing_user.h"
+#include "resources/resource.h"
+#include "tests/support/prompt_answer.h"
+#include "ui/dialog_conventions.h"
+
+namespace {
+
+using spintest::SpinnerTest;
+
+class SetupTest : public SpinnerTest {
+protected:
+    SetupTest() { platform::testing::ClearMessageBoxes(); }
+    ~SetupTest() override { platform::testing::ClearMessageBoxes(); }
+    void Fill(int count) {
+        for (int i = 0; i < count; ++i) {
+            const std::u16string name(1, static_cast<char16_t>(u'A' + i));
+            g_Spinner.entries.Append(Entry(name.c_str(), kSpinWebAddress, -1, i));
+        }
+        g_Spinner.loaded = true;
+    }
+    // Runs the dialog with `act` inside it, then the closing command.
+    static void RunSetup(const std::function<void(HWND)>& act, UINT close) {
+        platform::testing::ActInsideDialog([act, close](HWND dialog) {
+            act(dialog);
+            SendMessageW(dialog, WM_COMMAND, close, 0);
+        });
+        ShowSpinnerSetupDlg();
+    }
+    static void Command(HWND dialog, UINT command) { SendMessageW(dialog, WM_COMMAND, command, 0); }
+    static int Rows(HWND dialog) {
+        return static_cast<int>(SendMessageW(GetDlgItem(dialog, IDC_SPINNER_SETUP_LIST), LVM_GETITEMCOUNT, 0, 0));
+    }
+    static std::vector<std::u16string> Names() {
+        std::vector<std::u16string> names;
+        for (const SpinEntry& entry : g_Spinner.entries) names.push_back(entry.name);
+        return names;
+    }
+    static bool MessageShown(UINT id) {
+        for (const auto& box : platform::testing::MessageBoxesShown()) {
+            if (box.text == LoadResString(id)) return true;
+        }
+        return false;
+    }
+};
+
+TEST_F(SetupTest, WebAddressesAreNamedWithoutTheirScheme) {
+    Fill(1);
+    RunSetup(
+        [](HWND dialog) {
+            testsupport::AnswerPrompt(kDlgAccept, u"http://example.com/news");
+            Command(dialog, IDM_SPIN_ADD_WEB);
+            testsupport::AnswerPrompt(kDlgAccept, u"www.example.org");
+            Command(dialog, IDM_SPIN_ADD_WEB);
+            testsupport::AnswerPrompt(kDlgCancel, u"http://ignored");
+            Command(dialog, IDM_SPIN_ADD_WEB);
+            EXPECT_EQ(Rows(dialog), 3);
+        },
+        IDM_DLG_DONE);
+    ASSERT_EQ(g_Spinner.entries.Size(), 3);
+    EXPECT_EQ(g_Spinner.entries[1].name, u"example.com/news");
+    EXPECT_EQ(g_Spinner.entries[1].target, u"http://example.com/news");
+    EXPECT_EQ(g_Spinner.entries[1].icon, kSpinWebIcon);
+    EXPECT_EQ(g_Spinner.entries[2].name, u"www.example.org");
+    EXPECT_EQ(Positions(), (std::vector<LONG>{0, 3, 6}));
+    EXPECT_EQ(ReadHostFile(kSpinnerFile).substr(0, 2), "3\n");
+}
+
+TEST_F(SetupTest, TheEighthAddIsTheLast) {
+    Fill(7);
+    RunSetup(
+        [](HWND dialog) {
+            testsupport::AnswerPrompt(kDlgAccept, u"http://eight");
+            Command(dialog, IDM_SPIN_ADD_WEB);
+            EXPECT_EQ(Rows(dialog), 8);
+            EXPECT_FALSE(MessageShown(IDS_SPINNER_EIGHT_ITEMS));
+            Command(dialog, IDM_SPIN_ADD_WEB);
+            EXPECT_EQ(Rows(dialog), 8);
+            EXPECT_TRUE(MessageShown(IDS_SPINNER_EIGHT_ITEMS));
+        },
+        IDM_DLG_DONE);
+    EXPECT_EQ(g_Spinner.entries.Size(), 8);
+}
+
+TEST_F(SetupTest, EmptyListIsRefusedAndCancelKeepsTheEntries) {
+    Fill(2);
+    RunSetup(
+        [](HWND dialog) {
+            Command(dialog, IDM_SPIN_REMOVE);
+            Command(dialog, IDM_SPIN_REMOVE);
+            EXPECT_EQ(Rows(dialog), 0);
+            Command(dialog, IDM_DLG_DONE);
+            EXPECT_TRUE(MessageShown(IDS_SPINNER_ONE_ITEM));
+            EXPECT_TRUE(IsWindow(dialog));
+        },
+        IDM_DLG_CANCEL);
+    EXPECT_EQ(Names(), (std::vector<std::u16string>{u"A", u"B"}));
+    EXPECT_FALSE(std::filesystem::exists(HostFile(kSpinnerFile)));
+}
+
+TEST_F(SetupTest, MovingAndSpreadingOnOk) {
+    Fill(5);
+    RunSetup(
+        [](HWND dialog) {
+            // Row 0 is selected: moving it up does nothing; down swaps it with B.
+            Command(dialog, IDM_SPIN_MOVE_UP);
+            Command(dialog, IDM_SPIN_MOVE_DOWN);
+            Command(dialog, IDM_SPIN_MOVE_DOWN);
+            Command(dialog, IDM_SPIN_MOVE_DOWN);
+            Command(dialog, IDM_SPIN_MOVE_DOWN);
+            Command(dialog, IDM_SPIN_MOVE_DOWN);  // already last
+        },
+        IDM_DLG_DONE);
+    EXPECT_EQ(Names(), (std::vector<std::u16string>{u"B", u"C", u"D", u"E", u"A"}));
+    EXPECT_EQ(Positions(), (std::vector<LONG>{0, 1, 2, 4, 6}));
+}
+
+TEST_F(SetupTest, AddViewOffersOnlyViewsNotOnTheWheel) {
+    Fill(1);
+    g_Spinner.entries[0] = Entry(u"Calendar", kSpinView, 0, 0);
+    RunSetup(
+        [](HWND dialog) {
+            platform::testing::ActInsideDialog([](HWND picker) {
+                HWND list = GetDlgItem(picker, IDC_SPINNER_SETUP_LIST);
+                LVITEMW item{};
+                item.mask = LVIF_PARAM;
+                item.iItem = 0;
+                SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+                EXPECT_EQ(item.lParam, 1);  // the Calendar is taken: Week comes first
+                SendMessageW(picker, WM_COMMAND, IDM_DLG_DONE, 0);
+            });
+            Command(dialog, IDM_SPIN_ADD_VIEW);
+        },
+        IDM_DLG_DONE);
+    ASSERT_EQ(g_Spinner.entries.Size(), 2);
+    EXPECT_EQ(g_Spinner.entries[1].name, u"Week");
+    EXPECT_EQ(g_Spinner.entries[1].view, 1);
+    EXPECT_EQ(g_Spinner.entries[1].icon, 4);
+}
+
+}  // namespace
