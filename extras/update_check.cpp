@@ -147,7 +147,7 @@ void SelectRow(HWND list, int row) {
     SendMessageW(list, LVM_SETSELECTIONMARK, 0, row);
 }
 
-// The first piece is the version of the header, every later non-empty piece a row.
+// The first entry is the version of the header, every later non-empty entry a row.
 int FillFeatureRows(HWND list, const std::u16string& features) {
     std::u16string rest = features + u",";
     g_UpdateDlg.version.clear();
@@ -155,12 +155,12 @@ int FillFeatureRows(HWND list, const std::u16string& features) {
     for (bool first = true;; first = false) {
         const std::size_t comma = rest.find(u',');
         if (comma == std::u16string::npos) break;
-        const std::u16string piece = Trim(std::u16string_view(rest).substr(0, comma));
+        const std::u16string entry = Trim(std::u16string_view(rest).substr(0, comma));
         rest.erase(0, comma + 1);
         if (first) {
-            g_UpdateDlg.version = piece;
-        } else if (!piece.empty()) {
-            InsertRow(list, rows++, piece);
+            g_UpdateDlg.version = entry;
+        } else if (!entry.empty()) {
+            InsertRow(list, rows++, entry);
         }
     }
     if (rows == 0) InsertRow(list, rows++, kNoFeaturesText);
