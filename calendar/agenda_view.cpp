@@ -33,6 +33,7 @@
 #include "ui/agenda_services.h"
 #include "ui/layout.h"
 #include "ui/screen_class.h"
+#include "wallet/wlt_view.h"
 
 namespace {
 
@@ -259,6 +260,13 @@ void PaintAgendaView(HDC dc) {
         break;
     case kViewApptPreview: DrawApptPreview(dc, 1); break;
     case kViewTaskPreview: PaintTskPreview(dc, 1); break;
+    case kViewWalletItem: {
+        // The wallet's item page shares this window with the previews.
+        RECT page{};
+        GetViewClientRect(g_Agenda.wnd, page);
+        DrawWalletItem(dc, page, GetViewScrollPos());
+        break;
+    }
     default: break;
     }
 }

@@ -1,6 +1,7 @@
 // The title texts of the main window for each view.
 #include "frame/titles.h"
 
+#include "calendar/year_view.h"
 #include "core/app_settings.h"
 #include "core/date_rec.h"
 #include "core/date_text.h"
@@ -57,7 +58,9 @@ void AppendViewSuffix(std::u16string& title) {
     if (ViewId == kViewContacts) return AppendContactsSuffix(title);
     for (const TitleSuffix& s : kTitleSuffixes) {
         if (s.view != ViewId) continue;
-        title += s.view == kViewYear ? platform::FormatW(s.suffix, g_SelectedDate.wYear) : std::u16string(s.suffix);
+        // The year view's own year: its cursor can move past the selected date's.
+        title += s.view == kViewYear ? platform::FormatW(s.suffix, static_cast<int>(g_YearView.year))
+                                     : std::u16string(s.suffix);
         if (s.clock) AppendClockToTitle(title);
         if (s.filterMark) AppendFilterMark(title);
         return;

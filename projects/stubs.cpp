@@ -81,3 +81,10 @@ void AddFileLinkToPrj(const std::u16string&) {}
 int PrjTreeTapHold(HWND, POINT) { return 0; }
 void PrjTreeDrop(HTREEITEM, HTREEITEM) {}
 bool IsFolderNode(HTREEITEM) { return false; }
+
+// ---- The project tree's part in item saves and the link table, until they are built: no tree
+// to report to and no links.
+#include "projects/item_links.h"
+#include "projects/prj_tree.h"
+LONG g_PrjTreeFlag = 0;
+void PrjTreeApptSaved(LONG) {}

@@ -27,3 +27,7 @@ void DrawFieldIcon(HDC, int, int, LONG) {}
 void GoToDateForView() {}
 void TodayForView() {}
 void PickItemCustomIcon(HWND, LONG) {}
+
+// ---- The pending view change of the pickers, until it is built: nothing is marked.
+#include "ui/pending_view.h"
+void ApplyPendingViewChange() {}

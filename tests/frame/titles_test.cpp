@@ -2,6 +2,7 @@
 // screen in landscape the view's name, the clock and the typed letters of the contacts view.
 #include <gtest/gtest.h>
 
+#include "calendar/year_view.h"
 #include "lists/list_commands.h"
 #include "view_fixture.h"
 
@@ -27,11 +28,13 @@ TEST_F(ViewTest, ViewTitlesByScreenViewAndClock) {
         {320, 240, kViewTasks, 0, 1, u"Vestral - Tasks"},
         {320, 240, kViewTimelineWeek, 1, 1, u"Vestral - Week [14:05]"},
         {320, 240, kViewProjects, 1, 1, u"Vestral - Projects [14:05]"},
-        {320, 240, kViewYear, 0, 1, u"Vestral - 2009"},
+        {320, 240, kViewYear, 0, 1, u"Vestral - 2010"},
         {320, 240, kViewTaskPreview, 1, 1, u"Vestral - Task"},
         {320, 240, kViewSpinner, 1, 1, u"Vestral Agenda - Select"},
         {320, 240, kViewNotes, 1, 1, u"Vestral"},
     };
+    // The year view names the year its cursor is in, which may differ from the selected date's.
+    g_YearView.year = 2010;
     for (const TitleCase& c : cases) {
         UseScreen(c.width, c.height);
         ViewId = c.view;
