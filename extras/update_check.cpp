@@ -54,6 +54,7 @@ constexpr const WCHAR* kKeepInfoValue = u"ZQKEEPINFO";
 constexpr std::u16string_view kUpdateMarker = u"ZQUPDATE";
 constexpr WCHAR kFieldEnd = u'|';
 constexpr DWORD kInfoBytes = 512;
+constexpr DWORD kHttpOk = 200;
 constexpr int kColumnMargin = 6;
 constexpr int kThemeBackground = 10;
 constexpr int kThemePrimaryText = 8;
@@ -103,6 +104,15 @@ bool TakeField(std::u16string& text, std::u16string& field) {
 LONG ToNumber(const std::u16string& text) { return static_cast<LONG>(_wtol(text.c_str())); }
 
 std::u16string InfoUrl() { return std::u16string(u"http://") + kUpdateWebServer + kUpdateInfoPath; }
+
+// A server that answers with an error page has no version file to give: that is reported like an
+// unreachable one rather than silently parsed as a version file.
+bool AnsweredOk(HINTERNET file) {
+    DWORD status = 0;
+    DWORD size = sizeof status;
+    if (!HttpQueryInfoW(file, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr)) return true;
+    return status == kHttpOk;
+}
 
 HWND UpdateList(HWND dialog) { return GetDlgItem(dialog, IDC_UPDATE_LIST); }
 
@@ -317,7 +327,7 @@ bool CheckForUpdate() {
         file.reset(InternetOpenUrlW(internet.get(), InfoUrl().c_str(), nullptr, 0, INTERNET_FLAG_RELOAD, 0));
         SetCursor(previous);
     }
-    if (!file) {
+    if (!file || !AnsweredOk(file.get())) {
         MessageBoxW(g_Frame.mainWnd, kUnreachableText, nullptr, MB_OK);
         return true;
     }

@@ -162,6 +162,12 @@ TEST_F(UpdateCheck, UnreadableOrUnreachableVersionFile) {
     EXPECT_EQ(Boxes(), std::vector<std::u16string>{kUnreachable});
 }
 
+TEST_F(UpdateCheck, MissingVersionFileIsReportedLikeAnUnreachableServer) {
+    EXPECT_TRUE(CheckForUpdate());  // the server answers 404
+    EXPECT_EQ(Boxes(), std::vector<std::u16string>{kUnreachable});
+    EXPECT_TRUE(platform::testing::DialogsShown().empty());
+}
+
 TEST_F(UpdateCheck, LeftoverPackageIsDeletedAtStart) {
     device_.WriteFile(kPackage, kPackageBytes);
     ASSERT_TRUE(UpdatePackageExists());
