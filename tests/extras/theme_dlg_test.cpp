@@ -25,8 +25,9 @@ constexpr int kBackgroundWord = 10;
 
 class SelectTheme : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { ASSERT_TRUE(RegisterQuorviaResources()); }
     SelectTheme() {
+        EXPECT_TRUE(RegisterQuorviaResources());
+        InitCommonControls();  // the list view class of the dialog
         g_Main.instance = GetModuleHandleW(nullptr);
         g_Theme = ThemeRec();
         g_Theme.String(kThemeName) = u"Mine";

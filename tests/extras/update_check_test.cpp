@@ -60,8 +60,9 @@ TEST(UpdateInfo, Fields) {
 
 class UpdateCheck : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { ASSERT_TRUE(RegisterQuorviaResources()); }
     UpdateCheck() {
+        EXPECT_TRUE(RegisterQuorviaResources());
+        InitCommonControls();  // the list view class of the dialog
         g_Main.instance = GetModuleHandleW(nullptr);
         ftp_.AddLogin("zqupdate", "hv-3.50");
         device_.WriteFile(u"\\Program Files\\Quorvia\\quorvia.exe", "");  // the installed program

@@ -77,8 +77,8 @@ TEST(WeatherParse, WindSectorBounds) {
 
 class Weather : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { ASSERT_TRUE(RegisterQuorviaResources()); }
     Weather() {
+        EXPECT_TRUE(RegisterQuorviaResources());
         g_Main.instance = GetModuleHandleW(nullptr);
         CreateAllImageLists();
         g_WeatherObs = WeatherObs();
