@@ -896,3 +896,14 @@
 #define IDM_SPIN_ADD_WEB 40114
 #define IDM_SPIN_REMOVE 40115
 #define IDM_SPIN_ADD_SAVED_VIEW 40116
+
+
+// ---- Select Theme, the online update check
+#define IDD_SELECT_THEME 7316
+#define IDC_THEME_LIST 3270
+#define IDD_UPDATE_AVAIL 7296
+#define IDC_UPDATE_LIST 3258
+#define IDM_UPDATE_BAR 22101
+#define IDS_UPDATE_AVAILABLE 858
+#define IDS_UPDATE 859
+#define IDB_UPDATE_ICON 514
