@@ -1,19 +1,28 @@
 // Theme files (".zqth"): the current theme saved and restored as lines of a text record file,
-// and the default theme file beside the program.
+// the default theme file beside the program, and the two theme-file commands.
 #include <cstdio>
 
 #include "core/file_handle.h"
 #include "core/program_folder.h"
 #include "core/record_file.h"
+#include "core/show_message.h"
+#include "core/text_util.h"
 #include "extras/theme.h"
 #include "extras/theme_record.h"
 #include "platform/files.h"
+#include "platform/user.h"
+#include "ui/file_picker.h"
+#include "ui/text_prompt.h"
 
 namespace {
 
 constexpr LONG kThemeFileVersion = 331;
 constexpr char16_t kDefaultThemeFile[] = u"deftheme.zqth";
 constexpr char16_t kDefaultThemeFileSaved[] = u"defTheme.zqth";
+constexpr char16_t kThemeFileExtension[] = u".zqth";
+constexpr char16_t kSaveThemeCaption[] = u"Save Theme File";
+constexpr char16_t kSaveThemePrompt[] = u"Enter File Name:";
+constexpr char16_t kNoQuestionMarkText[] = u"A '?' is not allowed in the file name.";
 
 enum class ValueKind { Number, String };
 
@@ -111,3 +120,26 @@ void SaveThemeFile(const std::u16string& path) {
 }
 
 void SaveThemeAsDefault() { SaveThemeFile(u""); }
+
+bool OpenThemeFileCmd(HWND owner) {
+    // The picker starts in the program folder, where the theme files are kept.
+    std::u16string folder = ProgramFolderFile(u"");
+    if (!folder.empty() && folder.back() == u'\\') folder.pop_back();
+    g_FilePicker.chosenPath = folder;
+    if (!ShowFilePickerDlg(owner, kPickThemeFile) || g_FilePicker.chosenPath.empty()) return false;
+    LoadThemeFile(g_FilePicker.chosenPath);
+    SaveThemeAsDefault();
+    return true;
+}
+
+void SaveThemeAsCmd(HWND owner) {
+    g_PromptText.clear();
+    if (PromptText(owner, kSaveThemeCaption, kSaveThemePrompt) != kPromptAccepted) return;
+    const std::u16string name = TrimSpaces(g_PromptText);
+    if (name.empty()) return;
+    if (name.find(u'?') != std::u16string::npos) {
+        ShowMessage(owner, kNoQuestionMarkText, MB_ICONEXCLAMATION);
+        return;
+    }
+    SaveThemeFile(ProgramFolderFile(name + kThemeFileExtension));
+}

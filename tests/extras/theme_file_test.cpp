@@ -11,6 +11,9 @@
 #include "extras/theme_words.h"
 #include "platform/files.h"
 #include "platform/testing.h"
+#include "platform/testing_user.h"
+#include "resources/quorvia_resources.h"
+#include "tests/support/prompt_answer.h"
 
 namespace {
 
@@ -96,6 +99,29 @@ TEST_F(ThemeFileTest, MissingFileAndDefaultsKeepWhatTheyShould) {
     EXPECT_EQ(theme.String(kThemeBackgroundPicture), u"");
     EXPECT_EQ(theme.words[0], 0xE0FFE0);
     EXPECT_EQ(GetThemeWord(kThemeTitleBarStyle), 1);
+}
+
+}  // namespace
+
+namespace {
+
+class SaveThemeAsTest : public ThemeFileTest {
+protected:
+    static void SetUpTestSuite() { ASSERT_TRUE(RegisterQuorviaResources()); }
+};
+
+TEST_F(SaveThemeAsTest, TrimmedNameIsSavedAndAQuestionMarkRefused) {
+    testsupport::AnswerPrompt(kPromptAccepted, u" Night ");
+    SaveThemeAsCmd(nullptr);
+    EXPECT_TRUE(device_.FileExists(u"\\Program Files\\Quorvia\\Night.zqth"));
+
+    platform::testing::AnswerMessageBox(IDOK);
+    testsupport::AnswerPrompt(kPromptAccepted, u"Day?");
+    SaveThemeAsCmd(nullptr);
+    EXPECT_FALSE(device_.FileExists(u"\\Program Files\\Quorvia\\Day?.zqth"));
+    const auto boxes = platform::testing::MessageBoxesShown();
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.back().text, u"A '?' is not allowed in the file name.");
 }
 
 }  // namespace
