@@ -18,6 +18,3 @@ void ShowCtsPreview(LONG) {}
 void DrawTskPreviewPane(HDC, int) {}
 void GoBackFromPreviewB() {}
 
-// ---- The task preview's reload mark, until the preview reads it.
-#include "calendar/tsk_preview_reload.h"
-LONG g_TskPreviewReload = 0;

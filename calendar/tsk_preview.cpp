@@ -1,6 +1,7 @@
 // The task preview page. One painter measures (draw 0) and draws, so the scroll range that the
 // measuring pass gives always fits the drawing; the drawing is cached in the previews' buffer.
 #include "calendar/tsk_preview.h"
+#include "calendar/tsk_preview_reload.h"
 
 #include <algorithm>
 #include <string>
@@ -226,3 +227,6 @@ int GetPreviewHeight(HDC dc) {
     }
     return std::max<int>(height, client.bottom);
 }
+
+// Raised by a task save while the preview shows that task; the preview reads the task again.
+LONG g_TskPreviewReload = 0;

@@ -190,7 +190,8 @@ TEST_F(ApptListEditorTest, RecurringSeriesAsksWhetherToEditOneOccurrence) {
         pattern->put_NoEndDate(VARIANT_TRUE);
         ASSERT_EQ(appt->Save(), S_OK);
     }
-    // One occurrence: no Occurs row.
+    // One occurrence, the one on the selected day: no Occurs row.
+    g_SelectedDate = DateRec(2022, 3, 23);
     int rows = 0;
     AnswerThenAct(IDYES, [&](HWND dialog) {
         rows = ApptEditRows().Size();

@@ -1,2 +1,0 @@
-
-// ---- Stand-in for the task date move of the calendar's drag until the frame builds it.
