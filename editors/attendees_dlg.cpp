@@ -28,6 +28,7 @@
 #include "ui/layout.h"
 #include "ui/list_rows.h"
 #include "ui/view_focus.h"
+#include "ui/list_view_calls.h"
 
 namespace {
 
@@ -49,13 +50,6 @@ void InsertRow(HWND list, int row, const std::u16string& text, bool withImage) {
     SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-void SelectRow(HWND list, int row) {
-    LVITEMW item{};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    SendMessageW(list, LVM_SETSELECTIONMARK, 0, row);
-}
 
 INT_PTR OnAttendeesInit(HWND dialog) {
     if (!InitDlgMenuBar(dialog, IDM_ATTENDEES_BAR, BackKey::kOverride)) EndDialog(dialog, kDlgFailed);
@@ -100,7 +94,7 @@ void FillAttendeesList(HWND dialog) {
         return;
     }
     for (int i = 0; i < g_AttendeeArray.Size(); ++i) InsertRow(list, i, g_AttendeeArray[i].name, true);
-    SelectRow(list, 0);
+    LvSelectRow(list, 0);
 }
 
 bool AddAttendeeFromCtsOid(HWND dialog, LONG oid) {

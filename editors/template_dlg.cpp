@@ -21,6 +21,7 @@
 #include "ui/layout.h"
 #include "ui/list_rows.h"
 #include "ui/view_focus.h"
+#include "ui/list_view_calls.h"
 
 namespace {
 
@@ -42,13 +43,6 @@ void InsertRow(HWND list, int row, const std::u16string& text, LPARAM param) {
     SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-void SelectRow(HWND list, int row) {
-    LVITEMW item{};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    SendMessageW(list, LVM_SETSELECTIONMARK, 0, row);
-}
 
 void InitTemplateDlg(HWND dialog) {
     SetTitleText(dialog, LoadResStr(IDS_SELECT_TEMPLATE_TITLE).c_str());
@@ -107,7 +101,7 @@ void FillTemplateList(HWND dialog) {
     if (count == 0) InsertRow(list, 0, LoadResStr(IDS_NO_TEMPLATES), -1);
     SetFocus(list);
     if (count > 0) {
-        SelectRow(list, 0);
+        LvSelectRow(list, 0);
         SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     }
 }

@@ -26,6 +26,7 @@
 #include "ui/list_rows.h"
 #include "ui/text_prompt.h"
 #include "ui/view_focus.h"
+#include "ui/list_view_calls.h"
 
 std::u16string g_ChosenText;
 LONG g_PickIndex = 0;
@@ -81,13 +82,6 @@ void InsertRow(HWND list, int row, const std::u16string& text) {
     SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-void SelectRow(HWND list, int row) {
-    LVITEMW item{};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    SendMessageW(list, LVM_SETSELECTIONMARK, 0, row);
-}
 
 int SelectionMark(HWND dialog) {
     return static_cast<int>(SendMessageW(TextListView(dialog), LVM_GETSELECTIONMARK, 0, 0));
@@ -125,10 +119,10 @@ void FillSelectTextDlg(HWND dialog) {
     const TextList& texts = *g_Pick.list;
     SetFocus(list);
     if (g_Pick.mode == PickMode::ListPick && g_PickIndex >= 0 && g_PickIndex < texts.Size()) {
-        SelectRow(list, g_PickIndex);
+        LvSelectRow(list, g_PickIndex);
         SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(g_PickIndex), FALSE);
     } else if (texts.Size() > 0) {
-        SelectRow(list, 0);
+        LvSelectRow(list, 0);
     }
 }
 
@@ -156,7 +150,7 @@ void NewPickText(HWND dialog) {
     if (texts.Size() == 0) SendMessageW(list, LVM_DELETEITEM, 0, 0);
     const int position = InsertTextSorted(texts, g_PromptText);
     InsertRow(list, position, g_PromptText);
-    SelectRow(list, position);
+    LvSelectRow(list, position);
     SaveUserTexts();
     SetFocus(list);
 }
@@ -172,7 +166,7 @@ void RemoveSelectedText(HWND dialog) {
     SaveModeTexts(g_Pick.mode == PickMode::LocTexts);
     if (texts.Size() == 0) {
         InsertRow(list, 0, LoadResStr(IDS_NO_TEXT_AVAILABLE));
-        SelectRow(list, 0);
+        LvSelectRow(list, 0);
     }
 }
 
@@ -238,7 +232,7 @@ INT_PTR OnSubjectTextInit(HWND dialog) {
     const bool location = g_Pick.mode == PickMode::LocTexts;
     SetTitleText(dialog, LoadResStr(location ? IDS_EDIT_LOCATION : IDS_EDIT_SUBJECT).c_str());
     FillTextList(dialog);
-    if (g_Pick.list->Size() > 0) SelectRow(TextListView(dialog), 0);
+    if (g_Pick.list->Size() > 0) LvSelectRow(TextListView(dialog), 0);
     LayoutSubjectTextDlg(dialog);
     const HWND edit = GetDlgItem(dialog, IDC_SUBJECT_EDIT);
     SendMessageW(edit, EM_LIMITTEXT, kSubjectInChars, 0);
@@ -272,7 +266,7 @@ void NewTextOption(HWND dialog) {
     if (texts.Size() == 0) SendMessageW(list, LVM_DELETEITEM, 0, 0);
     const int position = InsertTextSorted(texts, g_PromptText);
     InsertRow(list, position, g_PromptText);
-    SelectRow(list, position);
+    LvSelectRow(list, position);
     SaveModeTexts(g_Pick.mode == PickMode::LocTexts);
     SetFocus(list);
 }

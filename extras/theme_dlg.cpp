@@ -16,6 +16,7 @@
 #include "ui/layout.h"
 #include "ui/list_rows.h"
 #include "ui/view_focus.h"
+#include "ui/list_view_calls.h"
 
 namespace {
 
@@ -37,18 +38,11 @@ void InsertRow(HWND list, int row, const std::u16string& text) {
     SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-void SelectRow(HWND list, int row) {
-    LVITEMW item{};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    SendMessageW(list, LVM_SETSELECTIONMARK, 0, row);
-}
 
 void FillThemeList(HWND list) {
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     for (int i = 0; i < g_Themes.Size(); ++i) InsertRow(list, i, g_Themes[i].String(kThemeName));
-    if (g_Themes.Size() > 0) SelectRow(list, 0);
+    if (g_Themes.Size() > 0) LvSelectRow(list, 0);
     SetFocus(list);
 }
 

@@ -35,6 +35,7 @@
 #include "ui/list_rows.h"
 #include "ui/screen_class.h"
 #include "ui/view_focus.h"
+#include "ui/list_view_calls.h"
 
 UpdateDlgState g_UpdateDlg;
 
@@ -149,13 +150,6 @@ void InsertRow(HWND list, int row, const std::u16string& text) {
     SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-void SelectRow(HWND list, int row) {
-    LVITEMW item{};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    SendMessageW(list, LVM_SETSELECTIONMARK, 0, row);
-}
 
 // The first entry is the version of the header, every later non-empty entry a row.
 int FillFeatureRows(HWND list, const std::u16string& features) {
@@ -199,7 +193,7 @@ BOOL OnUpdateInit(HWND dialog) {
     FitDlgListBelow(dialog, IDC_UPDATE_LIST, BandHeight(dialog));
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     const int rows = g_PendingFeatures ? FillFeatureRows(list, *g_PendingFeatures) : 0;
-    if (rows > 1) SelectRow(list, 1);
+    if (rows > 1) LvSelectRow(list, 1);
     SetFocus(list);
     if (SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 0) EndDialog(dialog, kDlgFailed);
     return TRUE;

@@ -26,6 +26,7 @@
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
 #include "ui/view_focus.h"
+#include "ui/list_view_calls.h"
 
 SortDlgState g_SortDlg;
 
@@ -50,13 +51,6 @@ int SelectedRow(HWND list) {
     return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
-void SelectRow(HWND list, int row) {
-    LVITEMW state{};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
-    SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
-}
 
 void SetRowText(HWND list, int row, const std::u16string& text, bool insert) {
     LVITEMW item{};
@@ -109,7 +103,7 @@ void InitSortDlgCts(HWND dialog) {
         SetRowText(list, static_cast<int>(i), kContactModes[i], true);
     }
     const LONG mode = g_Settings.contactSort;
-    if (mode >= 0 && mode < static_cast<LONG>(kContactModes.size())) SelectRow(list, static_cast<int>(mode));
+    if (mode >= 0 && mode < static_cast<LONG>(kContactModes.size())) LvSelectRow(list, static_cast<int>(mode));
 }
 
 void InitSortDlgTsk(HWND dialog) {
@@ -120,7 +114,7 @@ void InitSortDlgTsk(HWND dialog) {
     for (int i = 0; i < g_SortDlg.taskSortFields.Size(); ++i) {
         SetRowText(list, i, FieldText(g_SortDlg.taskSortFields[i]), true);
     }
-    SelectRow(list, 0);
+    LvSelectRow(list, 0);
 }
 
 // Left steps back, Right forward; a check row flips.
