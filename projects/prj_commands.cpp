@@ -13,6 +13,7 @@
 #include "core/month_cache.h"
 #include "core/poom_session.h"
 #include "core/res_string.h"
+#include "core/show_message.h"
 #include "core/tsk_loading.h"
 #include "editors/item_commands.h"
 #include "editors/text_pick_dlg.h"
@@ -44,6 +45,7 @@ constexpr const WCHAR* kHyperlinkPreset = u"http://";
 constexpr const WCHAR* kBadPrjNameText = u"Project names cannot contain '>', ',' or '^'.";
 // A project name with these would read back as other levels or other entries.
 constexpr std::u16string_view kPrjNameForbidden = u">,^";
+constexpr const WCHAR* kPrjTaskNotSavedText = u"The task could not be saved, so it was left as it was.";
 
 std::u16string Text(HTREEITEM node) { return GetTreeNodeText(g_PrjTree.wnd, node); }
 
@@ -327,8 +329,11 @@ void RefreshPrjTskNode() {
     VARIANT_BOOL complete = VARIANT_FALSE;
     task->get_Complete(&complete);
     const bool nowComplete = complete == VARIANT_FALSE;
-    task->put_Complete(nowComplete ? VARIANT_TRUE : VARIANT_FALSE);
-    task->Save();
+    // The tree shows what the store holds: a save that failed changes nothing on screen.
+    if (FAILED(task->put_Complete(nowComplete ? VARIANT_TRUE : VARIANT_FALSE)) || FAILED(task->Save())) {
+        ShowMessage(g_Frame.mainWnd, kPrjTaskNotSavedText, MB_OK | MB_ICONEXCLAMATION);
+        return FocusCurrentView();
+    }
     task.Reset();
     std::u16string label = Text(selected);
     if (TskRecord* record = FindTskRecord(oid)) {

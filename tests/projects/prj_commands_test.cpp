@@ -3,6 +3,8 @@
 // task and placing a newly saved task.
 #include <gtest/gtest.h>
 
+#include "platform/testing_pim.h"
+
 #include "platform/testing_dialogs.h"
 #include "prj_tree_fixture.h"
 #include "projects/prj_commands.h"
@@ -249,6 +251,21 @@ TEST_F(PrjCommandsTest, SetCompleteTogglesTheTaskEverywhere) {
     EXPECT_NE(complete, VARIANT_FALSE);
     EXPECT_EQ(FindTskRecord(oid)->complete, 1);
     EXPECT_EQ(GetPrjNodeKind(Node({u"Projects", u"Home", u"Dig"})), kPrjImgTskDone);
+}
+
+TEST_F(PrjCommandsTest, AFailedCompleteSaveLeavesTheTreeAndTheTaskAsTheyWere) {
+    const LONG oid = AddTask(u"Dig", u"Prj:Garden");
+    LoadItems();
+    RebuildPrjTree();
+    Select(Node({u"Projects", u"Garden", u"Dig"}));
+    const int kindBefore = GetPrjNodeKind(Node({u"Projects", u"Garden", u"Dig"}));
+    platform::testing::FailPimCall("ITask::Save");
+    pt::AnswerMessageBox(IDOK);
+    RefreshPrjTskNode();
+    platform::testing::ClearPimFailures();
+    EXPECT_EQ(BoxTexts(), std::vector<std::u16string>{u"The task could not be saved, so it was left as it was."});
+    EXPECT_EQ(FindTskRecord(oid)->complete, 0);
+    EXPECT_EQ(GetPrjNodeKind(Node({u"Projects", u"Garden", u"Dig"})), kindBefore);
 }
 
 TEST_F(PrjCommandsTest, NewTaskSavedGoesIntoTheSelectedProject) {
