@@ -362,7 +362,6 @@ void DrawWeatherBadge(HDC dc, int x, int y) {
     }
     const LONG condition = g_WeatherObs[kWxCondition];
     if (condition >= 0) ImageList_Draw(g_ImageLists.weather, condition, dc, x, y + kBadgeIconDrop, ILD_TRANSPARENT);
-    WCHAR text[16] = {};
-    const int length = wsprintfW(text, u"%d%c", g_WeatherObs[kWxTemperature], kDegreeSign);
-    ExtTextOutW(dc, x + kBadgeTextOffset, y, 0, nullptr, text, static_cast<UINT>(length), nullptr);
+    const std::u16string text = platform::FormatW(u"%d%c", static_cast<int>(g_WeatherObs[kWxTemperature]), kDegreeSign);
+    ExtTextOutW(dc, x + kBadgeTextOffset, y, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()), nullptr);
 }
