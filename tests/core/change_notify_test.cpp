@@ -319,6 +319,35 @@ TEST_F(ChangeNotifyTest, RecurringTaskCompletedHereIsFollowedToItsNextOccurrence
     ExpectTaskIndexMatchesList();
 }
 
+// After the last occurrence no next task comes: the mark stayed set, the task stayed not done and
+// the next task another program made was taken for its next occurrence.
+TEST_F(ChangeNotifyTest, CompletingTheLastOccurrenceWaitsForNoNextTask) {
+    LoadTwoTasks();
+    const LONG oid = AddTask({u"Water plants", DateRec(2009, 3, 2)});
+    {
+        const PoomPtr<ITask> task = Item<ITask>(oid, IID_ITask);
+        PoomPtr<IRecurrencePattern> pattern;
+        ASSERT_EQ(task->GetRecurrencePattern(pattern.Out()), S_OK);
+        pattern->put_RecurrenceType(olRecursWeekly);
+        pattern->put_DayOfWeekMask(1 << 1);
+        pattern->put_Occurrences(1);
+        ASSERT_EQ(task->Save(), S_OK);
+    }
+    LoadTskPOOM();
+    ToggleTskComplete(oid);
+    EXPECT_EQ(g_ChangeMarks.recurCompleteMark, 0);
+    EXPECT_EQ(g_ChangeMarks.completedTskOid, kNoId);
+    OnPimRecordChanged(oid, g_PimFolderIds.tasks);
+    ASSERT_NE(FindTask(oid), nullptr);
+    EXPECT_EQ(FindTask(oid)->complete, 1);
+
+    const LONG theirs = AddTask({u"Someone else's", DateRec(2009, 3, 5)});
+    OnPimRecordCreated(theirs, g_PimFolderIds.tasks);
+    ASSERT_NE(FindTask(theirs), nullptr);
+    EXPECT_EQ(FindTask(theirs)->complete, 0);
+    EXPECT_NE(g_CurItem.oid, theirs) << "not taken for a next occurrence";
+}
+
 TEST_F(ChangeNotifyTest, ItemsForAContactNeedASelectedContact) {
     // No contact selected: nothing is made and nothing is marked.
     CreateApptForCts();
