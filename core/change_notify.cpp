@@ -302,15 +302,15 @@ void ApptDeleted(LONG oid) {
     ResetSchedSelection();
     FreeBackBuffers();
     RelayoutAgendaView();
-    if (ViewId == kViewApptPreview) {
-        LONG shown = g_CurItem.oid;
-        if (g_ChangeMarks.apptToTskMark) {
-            shown = g_ChangeMarks.convertedApptOid;
-            g_ChangeMarks.apptToTskMark = 0;
-            g_ChangeMarks.convertedApptOid = kNoOid;
-        }
-        if (shown == oid) LeavePreview(GetPreviewOrigin(), false);
+    // The conversion's mark goes in every view, as for tasks: left set in the Day view, it would
+    // take the next deletion for the conversion's.
+    LONG shown = g_CurItem.oid;
+    if (g_ChangeMarks.apptToTskMark) {
+        shown = g_ChangeMarks.convertedApptOid;
+        g_ChangeMarks.apptToTskMark = 0;
+        g_ChangeMarks.convertedApptOid = kNoOid;
     }
+    if (ViewId == kViewApptPreview && shown == oid) LeavePreview(GetPreviewOrigin(), false);
     RemoveLinksOf(oid);
     RemoveCustomIconOf(oid);
 }

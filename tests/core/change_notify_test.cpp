@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "frame/frame_state.h"
+#include "frame/view_id.h"
 #include "loading_fixture.h"
 
 namespace {
@@ -124,6 +125,21 @@ TEST_F(ChangeNotifyTest, RemoteAppointmentFollowsInTheCachedMonthOnce) {
     ASSERT_NE(g_ApptCache.curAppts, nullptr);
     EXPECT_EQ(CountAppt(oid), 0);
     EXPECT_EQ(g_ApptCache.curAppts->Size(), before);
+}
+
+// The mark of an appointment turned into a task went only in the appointment preview.
+TEST_F(ChangeNotifyTest, TheConversionMarkGoesWithTheDeletionInEveryView) {
+    g_SelectedDate = DateRec(2009, 3, 10);
+    const LONG oid = AddAppt({u"To be a task", DateRec(2009, 3, 12, 10, 0), 60});
+    LoadApptsForMonth(1, 1);
+    ViewId = kViewDay;
+    g_ChangeMarks.apptToTskMark = 1;
+    g_ChangeMarks.convertedApptOid = oid;
+    ASSERT_EQ(Item<IAppointment>(oid, IID_IAppointment)->Delete(), S_OK);
+    OnPimRecordDeleted(oid, g_PimFolderIds.calendar);
+    EXPECT_EQ(g_ChangeMarks.apptToTskMark, 0);
+    EXPECT_EQ(g_ChangeMarks.convertedApptOid, kNoOid);
+    ViewId = kViewCoverScreen;
 }
 
 TEST_F(ChangeNotifyTest, RemoteContactCreatedChangedAndDeletedFollowsOnce) {
