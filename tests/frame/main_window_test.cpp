@@ -125,6 +125,8 @@ TEST_F(MainWindow, BackTwiceInAMainViewArmsThenHandsOver) {
 TEST_F(MainWindow, CloseWhileLoadingWaitsForTheLoad) {
     const HWND window = Open();
     ASSERT_NE(window, nullptr);
+    const HANDLE loading = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    g_LoadState.thread = loading;
     g_LoadState.allLoaded = 0;
     CloseMainWindowCmd(window);
     EXPECT_TRUE(IsWindow(window));
@@ -133,6 +135,18 @@ TEST_F(MainWindow, CloseWhileLoadingWaitsForTheLoad) {
     SendMessageW(window, kMsgAllLoaded, 0, 0);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(PendingViewCmd, kNoPendingCmd);
+    g_LoadState.thread = nullptr;
+    CloseHandle(loading);
+}
+
+// With no load thread (it could not be made) Exit waited for a load that never ends.
+TEST_F(MainWindow, CloseWithoutALoadThreadClosesAtOnce) {
+    const HWND window = Open();
+    ASSERT_NE(window, nullptr);
+    g_LoadState.thread = nullptr;
+    g_LoadState.allLoaded = 0;
+    CloseMainWindowCmd(window);
+    EXPECT_FALSE(IsWindow(window));
 }
 
 // A close from outside while loading used to end the program under the load thread.
