@@ -226,6 +226,8 @@ void RunPendingViewCmd(LONG code) {
 }
 
 LRESULT OnAllLoaded() {
+    // The busy pointer a view set while it waited for its data goes with the load.
+    SetCursor(nullptr);
     if (g_Settings.firstRun && g_AnnivList.IsEmpty()) {
         g_Settings.dateItems = 0;
         SaveSettings();

@@ -6,6 +6,8 @@
 #include "core/app_settings.h"
 #include "core/date_rec.h"
 #include "core/month_cache.h"
+#include "core/tsk_loading.h"
+#include "core/cts_loading.h"
 #include "core/pim_state.h"
 #include "calendar/calendar_state.h"
 #include "calendar/agenda_switch.h"
@@ -37,8 +39,16 @@ void RepaintNow() {
     UpdateWindow(g_Frame.mainWnd);
 }
 
-int ReadyOrDefer(LONG loaded, LONG startCode) {
+int ReadyOrDefer(LONG loaded, LONG startCode, void (*loadNow)()) {
     if (loaded) return 1;
+    // The load has ended without this data (its view was off at the start, or a switch kept it
+    // out): no load message will come for it, so it is read now rather than waited for.
+    if (g_LoadState.allLoaded) {
+        const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        loadNow();
+        SetCursor(previous);
+        return 1;
+    }
     if (g_LoadState.thread) SetThreadPriority(g_LoadState.thread, THREAD_PRIORITY_NORMAL);
     // A later request replaces an earlier pending one, but never a pending close.
     if (PendingViewCmd != kPendingClose) PendingViewCmd = startCode;
@@ -76,9 +86,24 @@ void ShowReturnViewWindows(LONG view) {
 
 }  // namespace
 
-int ApptsReadyOrDefer(LONG startCode) { return ReadyOrDefer(g_ApptCache.loaded, startCode); }
-int TasksReadyOrDefer(LONG startCode) { return ReadyOrDefer(g_LoadState.tasksLoaded, startCode); }
-int ContactsReadyOrDefer(LONG startCode) { return ReadyOrDefer(g_LoadState.contactsLoaded, startCode); }
+int ApptsReadyOrDefer(LONG startCode) {
+    return ReadyOrDefer(g_ApptCache.loaded, startCode, [] {
+        g_Frame.loadAppts = 1;
+        LoadApptsForMonth(1, 0);
+    });
+}
+int TasksReadyOrDefer(LONG startCode) {
+    return ReadyOrDefer(g_LoadState.tasksLoaded, startCode, [] {
+        g_Frame.loadTasks = 1;
+        LoadTskList(0);
+    });
+}
+int ContactsReadyOrDefer(LONG startCode) {
+    return ReadyOrDefer(g_LoadState.contactsLoaded, startCode, [] {
+        g_Frame.loadContacts = 1;
+        LoadCtsList(0);
+    });
+}
 
 LONG GetViewShownFlag(LONG code) {
     if (code < 0 || code >= kCycleLength) return 0;

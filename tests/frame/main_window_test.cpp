@@ -136,10 +136,12 @@ TEST_F(MainWindow, CloseWhileLoadingWaitsForTheLoad) {
     CloseMainWindowCmd(window);
     EXPECT_TRUE(IsWindow(window));
     EXPECT_EQ(PendingViewCmd, kPendingClose);
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));  // as a view waiting for its data sets it
     g_LoadState.allLoaded = 1;
     SendMessageW(window, kMsgAllLoaded, 0, 0);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(PendingViewCmd, kNoPendingCmd);
+    EXPECT_EQ(GetCursor(), nullptr) << "the busy pointer goes with the load";
     g_LoadState.thread = nullptr;
     CloseHandle(loading);
 }

@@ -47,6 +47,20 @@ TEST_F(ViewTest, SwitchWaitsForItsDataAndTheLastRequestWins) {
     EXPECT_EQ(g_MenuBars.week, nullptr);
 }
 
+// Data the load left out (its view was off at the start) waited for a load message that never came.
+TEST_F(ViewTest, AfterTheLoadAViewWhoseDataWasLeftOutReadsItAndShows) {
+    const LONG allLoadedBefore = g_LoadState.allLoaded;
+    g_LoadState.allLoaded = 1;
+    g_ApptCache.loaded = 0;
+    SetCursor(nullptr);
+    ShowMonthView();
+    EXPECT_EQ(ViewId, kViewMonth);
+    EXPECT_EQ(g_ApptCache.loaded, 1);
+    EXPECT_EQ(PendingViewCmd, kNoPendingCmd);
+    EXPECT_EQ(GetCursor(), nullptr) << "no busy pointer left behind";
+    g_LoadState.allLoaded = allLoadedBefore;
+}
+
 // A view asked for after a close while loading used to replace the close, so the program stayed.
 TEST_F(ViewTest, PendingCloseIsNotReplacedByAViewSwitch) {
     g_ApptCache.loaded = 0;
