@@ -7,6 +7,7 @@
 #include "platform/shell.h"
 #include "shell/key_messages.h"
 #include "shell/menu_bar.h"
+#include "user/key_characters.h"
 #include "user/message_queue.h"
 #include "user/window_table.h"
 
@@ -46,6 +47,7 @@ constexpr NamedKey kKeyNames[] = {
     {"TALK", VK_TTALK},    {"END", VK_TEND},      {"STAR", VK_TSTAR},   {"HASH", VK_TPOUND},
     {"0", '0'}, {"1", '1'}, {"2", '2'}, {"3", '3'}, {"4", '4'},
     {"5", '5'}, {"6", '6'}, {"7", '7'}, {"8", '8'}, {"9", '9'},
+    {"SPACE", VK_SPACE},   {"BACKSPACE", VK_BACK}, {"DELETE", VK_DELETE}, {"TAB", VK_TAB},
 };
 
 // Keys of the keypad that give a character of their own besides the key.
@@ -185,7 +187,24 @@ void DeviceText(std::u16string_view text) {
 std::optional<UINT> KeyFromName(std::string_view name) {
     for (const NamedKey& k : kKeyNames)
         if (k.name == name) return k.key;
+    // A letter names its key, in either case, as on the device's keyboard.
+    if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') return static_cast<UINT>('A' + (name[0] - 'a'));
+    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return static_cast<UINT>(name[0]);
     return std::nullopt;
+}
+
+void DeviceTypeKeys(std::u16string_view text) {
+    for (const WCHAR c : text) {
+        const std::optional<KeyStroke> stroke = KeyForCharacter(c);
+        if (!stroke) {
+            DeviceText(std::u16string_view(&c, 1));
+            continue;
+        }
+        if (stroke->shift) DeviceKey(VK_SHIFT, true);
+        DeviceKey(stroke->key, true);
+        DeviceKey(stroke->key, false);
+        if (stroke->shift) DeviceKey(VK_SHIFT, false);
+    }
 }
 
 }  // namespace platform

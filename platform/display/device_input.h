@@ -23,8 +23,11 @@ void StylusUp(POINT screen);
 void DeviceKey(UINT key, bool down);
 // Typed text: WM_CHAR to the focused window, one per character.
 void DeviceText(std::u16string_view text);
+// Text typed on the device's keyboard: each character a key has is that key pressed (with Shift
+// where it needs it), so windows that read key presses see them; others come as WM_CHAR.
+void DeviceTypeKeys(std::u16string_view text);
 
-// The key of a name a script or a test uses (UP, SOFT1, BACK, 7, STAR...), or nullopt.
+// The key of a name a script or a test uses (UP, SOFT1, BACK, 7, STAR, A-Z or a-z...), or nullopt.
 std::optional<UINT> KeyFromName(std::string_view name);
 
 // The press the tap-and-hold recogniser asks about: the oldest press at `screen` not yet asked about

@@ -124,7 +124,7 @@ bool RunLine(Script& s, const std::string& line, std::string& why) {
         DeviceKey(key, true);
         DeviceKey(key, false);
     } else if (p.command == "text") {
-        DeviceText(platform::FromUtf8(p.rest));
+        DeviceTypeKeys(platform::FromUtf8(p.rest));
     } else if (p.command == "wait") {
         ParseNumber(p.words[0], number);
         s.waitUntil = GetTickCount() + static_cast<DWORD>(number);
@@ -166,7 +166,7 @@ std::string CheckScriptLine(const std::string& line) {
     if (p.command == "tap" || p.command == "hold")
         return ParsePoint(p, at) ? "" : "needs two whole numbers X Y";
     if (p.command == "key")
-        return p.words.size() == 1 && KeyFromName(p.words[0]) ? "" : "needs one key name";
+        return p.words.size() == 1 && KeyFromName(p.words[0]) ? "" : "needs one key name (UP, ENTER, SOFT1, A, 7...)";
     if (p.command == "text") return p.rest.empty() ? "needs the text to type" : "";
     if (p.command == "wait")
         return p.words.size() == 1 && ParseNumber(p.words[0], number) && number >= 0 ? "" : "needs milliseconds";

@@ -1,4 +1,6 @@
 // TranslateMessage and the key state: WM_CHAR from WM_KEYDOWN by the host keyboard's layout.
+#include "user/key_characters.h"
+
 #include "platform/system.h"
 #include "user/message_queue.h"
 #include "user/window_table.h"
@@ -46,6 +48,19 @@ WCHAR CharacterOf(const ThreadQueue& q, UINT key) {
 }
 
 }  // namespace
+
+std::optional<KeyStroke> KeyForCharacter(WCHAR c) {
+    if (c >= u'a' && c <= u'z') return KeyStroke{static_cast<UINT>('A' + (c - u'a')), false};
+    if (c >= u'A' && c <= u'Z') return KeyStroke{static_cast<UINT>(c), true};
+    // The main keyboard's keys before the keypad's, which give some of the same characters.
+    for (const KeyCharacter& k : kKeyCharacters) {
+        if (k.key >= VK_NUMPAD0 && k.key <= VK_DIVIDE) continue;
+        if (k.plain == c) return KeyStroke{k.key, false};
+        if (k.shifted == c) return KeyStroke{k.key, true};
+    }
+    return std::nullopt;
+}
+
 }  // namespace platform
 
 using namespace platform;

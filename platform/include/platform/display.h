@@ -12,8 +12,9 @@ namespace platform {
 // screen out, makes the title bar and, with a display, opens the desktop window. When QUORVIA_SCRIPT
 // names a file, the script's lines then run on this thread whenever its queue is idle:
 //   tap X Y | hold X Y | key NAME | text WORDS | wait MS | shot FILE.png | rotate | quit
-// (key names: UP DOWN LEFT RIGHT ENTER SOFT1 SOFT2 BACK TALK END 0-9 STAR HASH). The process exits
-// with 0 after `quit` or the last line, and with 2 after a line it cannot run, naming the line.
+// A key NAME is UP, DOWN, LEFT, RIGHT, ENTER, SOFT1, SOFT2, BACK, TALK, END, STAR, HASH, SPACE,
+// BACKSPACE, DELETE, TAB, a digit or a letter; `text` presses the keys that give its characters.
+// The process exits with 0 after `quit` or the last line, and with 2 after a line it cannot run, naming the line.
 void StartDisplay();
 // Closes the desktop window and the title bar and gives the screen back its default layout.
 void StopDisplay();

@@ -46,6 +46,7 @@ TEST(ScriptLines, FormsAreCheckedBeforeALineRuns) {
     const Case cases[] = {
         {"tap 10 20", true},     {"hold 0 319", true},     {"  tap   1 2  ", true},  {"key SOFT1", true},
         {"key 7", true},         {"key HASH", true},       {"text New meeting", true}, {"wait 250", true},
+        {"key A", true},         {"key q", true},          {"key SPACE", true},     {"key BACKSPACE", true},
         {"shot out/a.png", true}, {"rotate", true},        {"quit", true},          {"", true},
         {"# a note", true},      {"tap 10", false},        {"tap x 20", false},     {"tap 1 2 3", false},
         {"key", false},          {"key F13", false},       {"key soft1", false},    {"text", false},
@@ -62,6 +63,7 @@ LRESULT CALLBACK LoggingWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     std::ofstream log(logPath ? logPath : "/dev/null", std::ios::app);
     switch (message) {
     case WM_LBUTTONDOWN: log << "down " << LOWORD(lParam) << " " << HIWORD(lParam) << "\n"; return 0;
+    case WM_KEYDOWN: log << "key " << wParam << "\n"; return 0;
     case WM_CHAR: log << "char " << static_cast<char>(wParam) << "\n"; return 0;
     case WM_SIZE: log << "size " << LOWORD(lParam) << " " << HIWORD(lParam) << "\n"; return 0;
     case WM_CLOSE: log << "close\n"; DestroyWindow(hwnd); return 0;
@@ -138,7 +140,8 @@ TEST_F(ScriptRun, LinesDriveTheWindowSaveScreensAndQuit) {
     ASSERT_EQ(Run("# taps, keys and text reach the window\n"
                   "tap 20 60\n"
                   "key 5\n"
-                  "text hi\n"
+                  "key q\n"
+                  "text Hi!\n"
                   "wait 20\n"
                   "shot " + shot + "\n"
                   "rotate\n"
@@ -148,7 +151,10 @@ TEST_F(ScriptRun, LinesDriveTheWindowSaveScreensAndQuit) {
               0);
     const std::string log = Log();
     EXPECT_NE(log.find("down 20 34\n"), std::string::npos) << log;  // below the 26-pixel title bar
-    EXPECT_NE(log.find("char 5\nchar h\nchar i\n"), std::string::npos) << log;
+    // Letters are keys, as on the device's keyboard: windows that read key presses see them, and the
+    // characters come from the presses (Shift held for capitals and '!').
+    EXPECT_NE(log.find("key 53\nchar 5\nkey 81\nchar q\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("key 16\nkey 72\nchar H\nkey 73\nchar i\nkey 16\nkey 49\nchar !\n"), std::string::npos) << log;
     EXPECT_NE(log.find("size 320 188\n"), std::string::npos) << log;
     EXPECT_NE(log.find("close\n"), std::string::npos) << log;
     EXPECT_EQ(log.find("down 1"), std::string::npos) << "nothing runs after quit";
