@@ -35,6 +35,9 @@ struct Tracking {
     std::vector<Level> levels;
     bool done = false;
     UINT chosen = 0;
+    // A press opened a submenu: the lift of that same tap belongs to the press, not to whatever
+    // item or level lies under the stylus after the submenu opened.
+    bool liftOfOpeningTap = false;
 };
 
 thread_local Tracking* active = nullptr;
@@ -207,6 +210,10 @@ Level* LevelAt(Tracking& t, POINT screen, int* item, std::size_t* depth) {
 }
 
 void OnStylus(Tracking& t, UINT message, POINT screen) {
+    if (message == WM_LBUTTONUP && t.liftOfOpeningTap) {
+        t.liftOfOpeningTap = false;
+        return;
+    }
     int item = -1;
     std::size_t depth = 0;
     Level* level = LevelAt(t, screen, &item, &depth);
@@ -218,7 +225,10 @@ void OnStylus(Tracking& t, UINT message, POINT screen) {
     Level& hit = t.levels.back();
     if (item >= 0) Select(hit, item);
     const bool onPopup = item >= 0 && hit.items[static_cast<std::size_t>(item)].subMenu;
-    if (message == WM_LBUTTONDOWN && onPopup) OpenSelected(t);
+    if (message == WM_LBUTTONDOWN && onPopup) {
+        OpenSelected(t);
+        t.liftOfOpeningTap = true;
+    }
     if (message == WM_LBUTTONUP && item >= 0 && !onPopup) Activate(t);
 }
 

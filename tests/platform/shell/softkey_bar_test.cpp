@@ -115,6 +115,47 @@ TEST_F(ShellTest, StylusOnTheLeftSoftKeyAndOnAnItemChoosesIt) {
     EXPECT_TRUE(Logged(main, WM_LBUTTONDOWN).empty());
 }
 
+// The lift of the tap that opened a submenu closed it again at once, so a submenu could not be
+// opened with the stylus.
+TEST_F(ShellTest, ATapOnASubmenuItemOpensItAndATapInsideChoosesFromIt) {
+    const HWND main = MakeMainWindow();
+    const HMENU menu = CreatePopupMenu();
+    const HMENU schedule = CreatePopupMenu();
+    AppendMenuW(schedule, MF_STRING, 40161, u"Day");
+    AppendMenuW(schedule, MF_STRING, 40162, u"Dates");
+    AppendMenuW(menu, MF_STRING, 40150, u"Month");
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(schedule), u"Schedule");
+    int popupsAfterTap = 0;
+    ActInsideModalLoop([&] {
+        const HWND popup = FindWindowW(platform::kPopupMenuClass, nullptr);
+        RECT popupRect{};
+        GetWindowRect(popup, &popupRect);
+        const RECT row = platform::PopupRow(platform::MenuItems(menu), 1);
+        Tap(popupRect.left + (row.left + row.right) / 2, popupRect.top + (row.top + row.bottom) / 2);
+        ActInsideModalLoop([&popupsAfterTap, popup, schedule] {
+            HWND sub = nullptr;
+            for (HWND w = FindWindowW(platform::kPopupMenuClass, nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+                WCHAR name[64] = {};
+                GetClassNameW(w, name, 64);
+                if (std::u16string_view(name) != platform::kPopupMenuClass || !IsWindowVisible(w)) continue;
+                ++popupsAfterTap;
+                if (w != popup) sub = w;
+            }
+            if (!sub) {
+                Key(VK_ESCAPE);
+                return;
+            }
+            RECT subRect{};
+            GetWindowRect(sub, &subRect);
+            const RECT dates = platform::PopupRow(platform::MenuItems(schedule), 1);
+            Tap(subRect.left + (dates.left + dates.right) / 2, subRect.top + (dates.top + dates.bottom) / 2);
+        });
+    });
+    EXPECT_EQ(TrackPopupMenuEx(menu, TPM_RETURNCMD, 115, 100, main, nullptr), 40162u);
+    EXPECT_EQ(popupsAfterTap, 2) << "the submenu stayed open after the tap";
+    DestroyMenu(menu);
+}
+
 TEST_F(ShellTest, PlainButtonSendsItsCommandAndADisabledOneNothing) {
     const HWND dialog = MakeMainWindow(u"Dialog");
     const HWND bar = MakeBar(dialog, shelltest::kDoneBarId);
