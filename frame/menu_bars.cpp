@@ -213,6 +213,12 @@ LONG RecreateViewMenuBar() {
     return CreateViewMenuBar(&(g_MenuBars.*(def->slot)), 0, g_Frame.mainWnd, kShowBar);
 }
 
+void RebuildViewMenuBars() {
+    DestroyViewMenuBars();
+    if (g_MenuBars.shown && !IsWindow(g_MenuBars.shown)) g_MenuBars.shown = nullptr;
+    RecreateViewMenuBar();
+}
+
 void SwitchShownWindow(HWND bar) {
     if (bar == g_MenuBars.shown) return;
     if (g_MenuBars.shown) ShowWindow(g_MenuBars.shown, SW_HIDE);

@@ -44,6 +44,9 @@ UINT ViewMenuBarId(LONG viewId, LONG style, int useDefault);
 LONG CreateViewMenuBar(HWND* slot, int useDefault, HWND parent, int show);
 // Shows the current view's bar from its slot; 0 for a view without a slot.
 LONG RecreateViewMenuBar();
+// Every view's bar made anew from its template (the current view's at once, the others when next
+// shown): a bar once made keeps the menus and the left key it was made with.
+void RebuildViewMenuBars();
 // Hides the bar on screen and shows this one, unless it is already the one on screen.
 void SwitchShownWindow(HWND bar);
 // Destroys every view's bar and clears the slots; the record of the shown bar stays.

@@ -143,8 +143,8 @@ void ApplyGeneralOptions() {
         else if (row.live == &s.clockTitle) RestartClockTimer();
         else if (row.live == &s.cList) g_Options.viewReload = 1;
         else if (row.live == &s.viewMenu3) {
-            // The left soft key's meaning changed: the current view's bar is made again.
-            RecreateViewMenuBar();
+            // The left soft key's meaning changed: every view's bar is made again.
+            RebuildViewMenuBars();
             g_Options.viewReload = 1;
         }
         else ApplyShortcut(row);
@@ -163,6 +163,8 @@ void ApplyViewOptions() {
     if (!any) return;
     DropDisabledViewsFromSpinner();
     SaveViewShownFlags(g_ViewShown);
+    // The views menus were pruned of the views that were off: made anew, they list the ones now on.
+    RebuildViewMenuBars();
     g_Options.viewReload = 1;
 }
 

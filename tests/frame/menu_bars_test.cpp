@@ -202,6 +202,29 @@ TEST_F(MenuBars, ViewsMenuIsPrunedToTheViewsSwitchedOn) {
     }
 }
 
+// A kept bar keeps its pruning: a view switched on in Options was missing from the menu until the
+// program started again. The bars are made anew when the views change.
+TEST_F(MenuBars, AViewSwitchedOnComesBackInTheRebuiltViewsMenu) {
+    g_Settings.viewMenu3 = kLeftViewMenu;
+    ViewId = kViewMonth;
+    const auto scheduleOfMonthBar = [] {
+        const HMENU menu = reinterpret_cast<HMENU>(SendMessageW(g_MenuBars.month, SHCMBM_GETMENU, 0, 0));
+        const HMENU views = GetSubMenu(menu, VIEW_BAR_POPUP_VIEWS);
+        BuildViewMenu(0, views, 0);
+        return GetSubMenu(views, 0);
+    };
+    g_ViewShown[ShownView::Year] = 0;
+    CreateViewMenuBar(&g_MenuBars.month, 0, parent_, kShowBar);
+    EXPECT_FALSE(HasCommand(scheduleOfMonthBar(), IDM_VIEW_YEAR));
+
+    g_ViewShown[ShownView::Year] = 1;
+    RebuildViewMenuBars();
+    ASSERT_NE(g_MenuBars.month, nullptr);
+    EXPECT_EQ(g_MenuBars.shown, g_MenuBars.month);
+    EXPECT_TRUE(HasCommand(scheduleOfMonthBar(), IDM_VIEW_YEAR));
+    g_ViewShown[ShownView::Year] = 0;
+}
+
 TEST_F(MenuBars, OnlyTheMonthInAnotherViewSaysNoOtherViews) {
     for (LONG& flag : g_ViewShown.flags) flag = 0;
     g_ViewShown[ShownView::Month] = 1;
