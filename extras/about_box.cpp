@@ -32,6 +32,7 @@ constexpr int kMessageChars = 128;
 constexpr INT_PTR kAboutRelayout = -2;
 constexpr const WCHAR* kKbdTestText = u"Keyboard Test On, Close Application to turn off.";
 constexpr const WCHAR* kSeriesFormat = u"Marked as '%s' Series";
+constexpr const WCHAR* kNoSeriesText = u"No keyboard series is recognised on this device.";
 
 enum class AboutKey { kNone, kShowOem, kKbdTest, kSeries };
 struct AboutKeyDef {
@@ -63,8 +64,14 @@ void StartKbdTest(HWND dialog) {
 }
 
 void ShowKbdSeries(HWND dialog) {
+    const std::u16string model = GetKbdModelName(g_Frame.kbdModelCode);
+    // Without a recognised model the line read "Marked as '' Series".
+    if (model.empty()) {
+        ShowMessage(dialog, kNoSeriesText, MB_OK);
+        return;
+    }
     WCHAR text[kMessageChars] = {};
-    _snwprintf(text, kMessageChars - 1, kSeriesFormat, GetKbdModelName(g_Frame.kbdModelCode).c_str());
+    StringCchPrintfW(text, kMessageChars, kSeriesFormat, model.c_str());
     ShowMessage(dialog, text, MB_OK);
 }
 

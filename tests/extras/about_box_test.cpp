@@ -98,9 +98,27 @@ TEST_F(AboutBox, DiagnosticKeys) {
             EXPECT_EQ(boxes[0].text, u"Keyboard Test On, Close Application to turn off.");
         }
         if (c.series) {
-            EXPECT_TRUE(boxes[0].text.starts_with(u"Marked as '"));
+            EXPECT_FALSE(boxes[0].text.starts_with(u"Marked as ''")) << "an empty model name";
         }
     }
+}
+
+// With no keyboard model recognised the box read "Marked as '' Series".
+TEST_F(AboutBox, TheSeriesKeyNamesTheModelOrSaysNoneIsRecognised) {
+    const LONG saved = g_Frame.kbdModelCode;
+    const std::pair<LONG, std::u16string> cases[] = {
+        {-1, u"No keyboard series is recognised on this device."},
+        {6, u"Marked as 'Dash' Series"},
+    };
+    for (const auto& [model, text] : cases) {
+        g_Frame.kbdModelCode = model;
+        platform::testing::ClearMessageBoxes();
+        OemShown([](HWND dialog) { SendMessageW(dialog, WM_KEYDOWN, 'x', 0); });
+        const auto boxes = platform::testing::MessageBoxesShown();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, text);
+    }
+    g_Frame.kbdModelCode = saved;
 }
 
 TEST_F(AboutBox, TurningTheScreenLaysTheBoxOutAgain) {
