@@ -73,8 +73,10 @@ void StepList(HWND hwnd, const UpDownState& state, int delta) {
     const int count = static_cast<int>(SendMessageW(state.buddy, LB_GETCOUNT, 0, 0));
     if (count <= 0) return;
     const int current = static_cast<int>(SendMessageW(state.buddy, LB_GETCURSEL, 0, 0));
-    // The up arrow goes back through the list, as scrolling up does.
-    int next = current < 0 ? 0 : current - delta;
+    // The up arrow goes back through the list, as scrolling up does; across, the right arrow goes on
+    // to the next entry, as reading does.
+    const int step = (StyleOf(hwnd) & UDS_HORZ) ? delta : -delta;
+    int next = current < 0 ? 0 : current + step;
     if (next < 0 || next >= count) {
         if (!(StyleOf(hwnd) & UDS_WRAP)) return;
         next = (next + count) % count;

@@ -9,6 +9,7 @@
 #include "options/options_display.h"
 #include "options/options_dlg.h"
 #include "options_fixture.h"
+#include "platform/testing_display.h"
 #include "resources/resource.h"
 #include "ui/color_picker.h"
 #include "ui/list_view_calls.h"
@@ -216,6 +217,29 @@ TEST_F(OptionsDlgTest, CheckForUpdateWithARefusedPageKeepsTheDialogOpen) {
     EXPECT_TRUE(stayed);
     EXPECT_EQ(g_Options.updateRequested, 0);
     EXPECT_EQ(pt::MessageBoxesShown().size(), 1u);
+}
+
+// Only Left and Right stepped the pages as they read: the right arrow beside the page selector went
+// back a page.
+TEST_F(OptionsDlgTest, TappingThePageArrowsStepsThePages) {
+    std::vector<int> pages;
+    pt::ActInsideDialog([&](HWND dialog) {
+        RECT spin{};
+        GetWindowRect(GetDlgItem(dialog, IDC_OPTIONS_SPIN), &spin);
+        const int y = (spin.top + spin.bottom) / 2;
+        pages.push_back(g_Options.page);
+        platform::testing::Tap(spin.right - 4, y);  // the right arrow: the next page
+        platform::testing::PumpUntilIdle();
+        pages.push_back(g_Options.page);
+        platform::testing::Tap(spin.left + 4, y);  // the left arrow: back
+        platform::testing::PumpUntilIdle();
+        pages.push_back(g_Options.page);
+        Press(dialog, IDM_DLG_CANCEL);
+    });
+    RunOptionsDlg();
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_EQ(pages[1], pages[0] + 1);
+    EXPECT_EQ(pages[2], pages[0]);
 }
 
 TEST_F(OptionsDlgTest, SelectionColourGivesTheFrameColour) {
