@@ -131,13 +131,15 @@ void AddView(HWND dialog) {
 }
 
 void AddContact(HWND dialog) {
-    if (ChooseItemDlg(dialog, kChooseContact) != kDlgAccept) return;
-    const LONG slot = FindOidSlot(g_CurItem.oid);
+    // The picker gives the contact's OID itself (-1 when nothing was chosen).
+    const LONG oid = ChooseItemDlg(dialog, kChooseContact);
+    if (oid == kNoOid) return;
+    const LONG slot = FindOidSlot(oid);
     if (slot < 0 || slot >= g_CtsList.Size()) return;
     SpinEntry entry;
     entry.kind = kSpinContact;
     entry.name = GetCtsDisplayName(g_CtsList[slot], kDisplayFirstLast);
-    entry.item = g_CurItem.oid;
+    entry.item = oid;
     AppendEntry(dialog, entry);
 }
 

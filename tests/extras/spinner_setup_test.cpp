@@ -5,6 +5,8 @@
 #include <functional>
 
 #include "core/res_string.h"
+#include "core/id_index.h"
+#include "core/cts_loading.h"
 #include "platform/commctrl.h"
 #include "platform/testing_user.h"
 #include "resources/resource.h"
@@ -71,6 +73,41 @@ TEST_F(SetupTest, WebAddressesAreNamedWithoutTheirScheme) {
     EXPECT_EQ(g_Spinner.entries[2].name, u"www.example.org");
     EXPECT_EQ(Positions(), (std::vector<LONG>{0, 3, 6}));
     EXPECT_EQ(ReadHostFile(kSpinnerFile).substr(0, 2), "3\n");
+}
+
+// The picker's answer (the contact's OID) was compared with the OK code and a global it never sets
+// was read: no contact was ever added.
+TEST_F(SetupTest, AddContactAddsThePickedContact) {
+    Fill(1);
+    CtsRecord contact;
+    contact.oid = 4242;
+    contact.firstName = u"Grace";
+    contact.lastName = u"Hopper";
+    contact.fileAs = u"Hopper, Grace";
+    g_CtsList.RemoveAll();
+    g_CtsIdIndex.RemoveAll();
+    IdIndexInsert(contact.oid, g_CtsList.Append(contact), g_CtsIdIndex);
+    RunSetup(
+        [](HWND dialog) {
+            platform::testing::ActInsideDialog([](HWND chooser) {
+                LVITEMW item{};
+                item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+                item.state = LVIS_SELECTED | LVIS_FOCUSED;
+                const HWND list = GetDlgItem(chooser, IDC_CHOOSE_ITEM_LIST);
+                SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
+                SendMessageW(list, LVM_SETSELECTIONMARK, 0, 0);
+                SendMessageW(chooser, WM_COMMAND, IDM_DLG_DONE, 0);
+            });
+            Command(dialog, IDM_SPIN_ADD_CONTACT);
+            EXPECT_EQ(Rows(dialog), 2);
+        },
+        IDM_DLG_DONE);
+    g_CtsList.RemoveAll();
+    g_CtsIdIndex.RemoveAll();
+    ASSERT_EQ(g_Spinner.entries.Size(), 2);
+    EXPECT_EQ(g_Spinner.entries[1].kind, kSpinContact);
+    EXPECT_EQ(g_Spinner.entries[1].item, 4242);
+    EXPECT_EQ(g_Spinner.entries[1].name, u"Grace Hopper");
 }
 
 TEST_F(SetupTest, TheEighthAddIsTheLast) {
