@@ -182,10 +182,14 @@ private:
             if (Hidden(appt)) continue;
             if (!Fits()) return Step::Stop;
             if (Skipped()) continue;
-            if (Drawing() && appt.light) {
-                appt.categories.RemoveAll();
-                if (appt.oid != kNoOid) LoadApptOccurFromPOOM(appt.oid, appt, appt.start);
-                if (i < appts->Size()) (*appts)[i] = appt;
+            if (Drawing() && appt.light && appt.oid != kNoOid) {
+                // A failed read (the item deleted meanwhile) keeps the light record: the cache
+                // must not lose the entry's start and subject.
+                ApptRecord full;
+                if (LoadApptOccurFromPOOM(appt.oid, full, appt.start)) {
+                    appt = full;
+                    if (i < appts->Size()) (*appts)[i] = appt;
+                }
             }
             if (AppointmentEntry(appt, appt.start, appt.recurring ? 0 : 1) == Step::Hit) return Step::Hit;
         }

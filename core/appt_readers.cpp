@@ -142,6 +142,8 @@ int LoadApptFromPOOM(LONG oid, ApptRecord& record) {
 }
 
 int LoadApptOccurFromPOOM(LONG oid, ApptRecord& record, const DateRec& date) {
+    // Callers pass the start of the very record being filled; the reset below would clear it.
+    const DateRec day(date.wYear, date.wMonth, date.wDay);
     IPOutlookApp2* app = GetPoomApp();
     PoomPtr<IAppointment> appt = GetPoomItem<IAppointment>(app, oid, IID_IAppointment);
     if (!appt) return 0;
@@ -149,7 +151,7 @@ int LoadApptOccurFromPOOM(LONG oid, ApptRecord& record, const DateRec& date) {
     record.recurring = RecurringFlag(*appt);
     if (record.recurring && GetOsMajorVersion() != kOsMajorSeriesOnly) {
         appt.Reset();
-        appt = ReadRecurPattern(oid, date);
+        appt = ReadRecurPattern(oid, day);
         if (!appt) return 0;
     }
     ReadApptFields(app, *appt, record);

@@ -140,6 +140,33 @@ TEST_F(ApptReaders, OccurrenceOfAMultiDaySeriesIsFoundByStepBack) {
     EXPECT_TRUE(platform::testing::MessageBoxesShown().empty());
 }
 
+TEST_F(ApptReaders, LightRecordFilledInPlaceFromItsOwnStart) {
+    // The views turn a cached light record into the full one by passing its own start as the day.
+    struct Case {
+        const char16_t* name;
+        DateRec start;
+        LONG duration;
+    };
+    const Case cases[] = {
+        {u"Gym", DateRec(2009, 3, 9, 18, 0), 60},
+        {u"Night shift", DateRec(2009, 3, 5, 22, 0), 240},
+    };
+    for (const Case& c : cases) {
+        ApptRecord record;
+        record.light = 1;
+        record.oid = oids.at(c.name);
+        record.start = c.start;
+        record.subject = c.name;
+        ASSERT_EQ(LoadApptOccurFromPOOM(record.oid, record, record.start), 1) << record.subject.size();
+        EXPECT_EQ(record.light, 0);
+        EXPECT_EQ(record.recurring, 1);
+        EXPECT_EQ(record.subject, c.name);
+        EXPECT_TRUE(DateEqual(record.start, c.start)) << record.start.wDay << " " << record.start.wHour;
+        EXPECT_EQ(record.duration, c.duration);
+    }
+    EXPECT_TRUE(platform::testing::MessageBoxesShown().empty());
+}
+
 TEST_F(ApptReaders, StepBackFindsNoOccurrenceThatEndedBeforeTheDay) {
     // The last occurrence starts 6 March at 22:00 and ends 7 March at 02:00.
     ApptRecord record;
