@@ -50,6 +50,15 @@ std::string ToAnsi(std::u16string_view text, std::size_t maxBytes, bool* cut) {
     return out;
 }
 
+bool AnsiHoldsAll(std::u16string_view text) {
+    const std::u16string whole(UpToNul(text));
+    if (whole.empty()) return true;
+    BOOL usedDefault = FALSE;
+    const int n = WideCharToMultiByte(CP_ACP, 0, whole.data(), static_cast<int>(whole.size()), nullptr, 0, nullptr,
+                                      &usedDefault);
+    return n > 0 && !usedDefault;
+}
+
 std::u16string FromAnsi(std::string_view bytes) {
     const std::string whole(UpToNul(bytes));
     const std::size_t needed = mbstowcs(static_cast<WCHAR*>(nullptr), whole.c_str(), 0);

@@ -38,6 +38,10 @@ constexpr std::size_t kNumLineBytes = 255;
 constexpr std::size_t kReadChunkBytes = 1024;
 
 bool WriteBytes(RecordFile& rf, const void* bytes, std::size_t count) {
+    if (rf.sink) {
+        rf.sink->append(static_cast<const char*>(bytes), count);
+        return true;
+    }
     if (!rf.file) return false;
     return count == 0 || std::fwrite(bytes, 1, count, rf.file) == count;
 }
@@ -222,10 +226,26 @@ std::u16string ReadStrLine(RecordFile& rf) {
     return ReadPlain(rf);
 }
 
+namespace {
+
+// The key is as long as the password rounded up to whole blocks, at least kMinKeyBytes; files
+// written by every earlier version rely on this rule.
+int RecFileKeyLength(std::u16string_view password) {
+    const int units = static_cast<int>(std::min<std::size_t>(password.size(), std::numeric_limits<int>::max() - kKeyBlockBytes));
+    return std::max(kMinKeyBytes, (units + kKeyBlockBytes - 1) / kKeyBlockBytes * kKeyBlockBytes);
+}
+
+}  // namespace
+
+RecFileKeyUse RecFileKeyBytes(std::u16string_view password) {
+    password = password.substr(0, password.find(u'\0'));
+    const std::string key = ToAnsi(password, static_cast<std::size_t>(RecFileKeyLength(password)));
+    return {std::min<std::size_t>(key.size(), kBlowfishMaxKeyBytes), ToAnsi(password).size()};
+}
+
 void PrepRecFileKey(RecordFile& rf, std::u16string_view password) {
     password = password.substr(0, password.find(u'\0'));
-    const int units = static_cast<int>(std::min<std::size_t>(password.size(), std::numeric_limits<int>::max() - kKeyBlockBytes));
-    const int n = std::max(kMinKeyBytes, (units + kKeyBlockBytes - 1) / kKeyBlockBytes * kKeyBlockBytes);
+    const int n = RecFileKeyLength(password);
     std::string key = ToAnsi(password, static_cast<std::size_t>(n));
     const std::size_t size = static_cast<std::size_t>(n);
     if (key.size() + kKeyFillerTwo.size() <= size)

@@ -23,6 +23,9 @@ struct RecordFile {
     // counted list check it so that a damaged count cannot keep them reading or allocating.
     bool endOfFile = false;
     std::optional<Blowfish> cipher;  // built once from the prepared key
+    // When set, writes are collected here instead of going to the file, so that a writer can
+    // check every value went in whole before it touches the file.
+    std::string* sink = nullptr;
 };
 
 // Largest byte count of a counted string (its 16-bit count).
@@ -39,3 +42,10 @@ std::u16string ReadStrLine(RecordFile& rf);
 void InitRecFileKey(RecordFile& rf, std::u16string_view password);
 // Prepares the key bytes, their length and the cipher; the enciphered flag is untouched.
 void PrepRecFileKey(RecordFile& rf, std::u16string_view password);
+// How many bytes of the password (in the device's code page) the key takes, and how many it has:
+// bytes past `used` do not change the key.
+struct RecFileKeyUse {
+    std::size_t used = 0;
+    std::size_t total = 0;
+};
+RecFileKeyUse RecFileKeyBytes(std::u16string_view password);

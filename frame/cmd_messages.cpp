@@ -15,6 +15,7 @@
 #include "notes/notes_view.h"
 #include "platform/user.h"
 #include "projects/prj_view.h"
+#include "wallet/wlt_item.h"
 #include "wallet/wlt_view.h"
 
 namespace {
@@ -51,6 +52,13 @@ void OnThemeFileCmd(HWND window) {
     UpdateWindow(window);
 }
 
+// The second start handed its wallet over in "ACTIVEFILE": open that one, not the wallet open now.
+void OnWltFileCmd() {
+    LoadActiveFile(g_Frame.walletFilePath);
+    if (!g_Frame.walletFilePath.empty()) g_Wlt.path = g_Frame.walletFilePath;
+    ReloadWallet();
+}
+
 void OnNewItemCmd(UINT message) {
     if (message == kMsgCmdNewAppt) {
         ShowMonthView();
@@ -76,8 +84,8 @@ void RunCmdLineMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
     case kMsgCmdTaskOid: ShowTskPreviewByOid(static_cast<LONG>(lParam)); break;
     case kMsgCmdSchedule: ShowScheduleView(); break;
     case kMsgCmdNotes: ShowNotesView(); break;
-    case kMsgCmdWallet:
-    case kMsgCmdWltFile: ReloadWallet(); break;
+    case kMsgCmdWallet: ReloadWallet(); break;
+    case kMsgCmdWltFile: OnWltFileCmd(); break;
     case kMsgCmdSpinner: OnSpinnerCmd(wParam); break;
     case kMsgCmdThemeFile: OnThemeFileCmd(window); break;
     case kMsgCmdApptOid: OpenApptPreviewByOid(static_cast<LONG>(lParam)); break;

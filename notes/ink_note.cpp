@@ -33,6 +33,7 @@ constexpr std::u16string_view kInkExtension = u".pwi";
 constexpr int kMenuTextChars = 64;
 // The drawing is gone once the editor has closed; the user is told rather than left to find out.
 constexpr const WCHAR* kInkNotSavedText = u"Unable to Save Note File.";
+constexpr const WCHAR* kInkNotReadText = u"This note could not be read, so it is not opened; the file is left as it is.";
 
 // The control's input-mode values by the editor's index; the reading maps them back.
 constexpr std::array<WPARAM, 5> kInputModeByIndex = {2, 16, 4, 64, 36};
@@ -97,6 +98,12 @@ BOOL OnInitInkDialog(HWND dialog) {
         return TRUE;
     }
     CreateInkCtl(dialog);
+    // An empty page in place of a note it cannot read would replace the note at OK.
+    if (g_InkEdit.unreadable) {
+        ShowMessage(dialog, kInkNotReadText, MB_OK | MB_ICONEXCLAMATION);
+        EndDialog(dialog, kDlgFailed);
+        return TRUE;
+    }
     return FALSE;
 }
 
@@ -182,8 +189,9 @@ HWND CreateInkCtl(HWND dialog) {
     g_InkEdit.inkCtl = ink;
     if (!ink) return nullptr;
     FitInkCtl(dialog);
-    if (g_InkEdit.buffer)
-        SendMessageW(ink, IM_SETDATA, g_InkEdit.buffer->Size(), reinterpret_cast<LPARAM>(g_InkEdit.buffer->bytes.data()));
+    g_InkEdit.unreadable =
+        g_InkEdit.buffer && !SendMessageW(ink, IM_SETDATA, g_InkEdit.buffer->Size(),
+                                          reinterpret_cast<LPARAM>(g_InkEdit.buffer->bytes.data()));
     g_InkEdit.drawMode = SendMessageW(ink, IM_GETDRAWMODE, 0, 0) == IM_DRAWING ? 1 : 0;
     const LRESULT mode = SendMessageW(ink, IM_GETINPUTMODE, 0, 0);
     for (const InputModeRead& read : kInputModeReads)
@@ -263,6 +271,11 @@ void NewInkNote(bool askTemplate) {
 
 void OpenInkNote() {
     InkBuffer buffer;
-    ReadInkFile(g_Frame.noteFilePath, buffer);
+    // A note not made yet opens empty; one that is there but cannot be read is not opened.
+    if (!ReadInkFile(g_Frame.noteFilePath, buffer) &&
+        GetFileAttributesW(g_Frame.noteFilePath.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        ShowMessage(g_Frame.mainWnd, kInkNotReadText, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
     EditInkBuffer(buffer);
 }

@@ -25,6 +25,7 @@ struct InkEditorState {
     LONG voiceBar = 0;
     LONG inputModeIndex = 0;
     LONG drawMode = 0;
+    bool unreadable = false;  // the control could not read the buffer's bytes
 };
 extern InkEditorState g_InkEdit;
 

@@ -13,6 +13,7 @@
 #include "core/month_cache.h"
 #include "core/poom_session.h"
 #include "core/res_string.h"
+#include "core/show_message.h"
 #include "core/tsk_loading.h"
 #include "editors/item_commands.h"
 #include "editors/text_pick_dlg.h"
@@ -44,6 +45,7 @@ constexpr const WCHAR* kHyperlinkPreset = u"http://";
 constexpr const WCHAR* kBadPrjNameText = u"Project names cannot contain '>', ',' or '^'.";
 // A project name with these would read back as other levels or other entries.
 constexpr std::u16string_view kPrjNameForbidden = u">,^";
+constexpr const WCHAR* kPrjTaskNotSavedText = u"The task could not be saved, so it was left as it was.";
 
 std::u16string Text(HTREEITEM node) { return GetTreeNodeText(g_PrjTree.wnd, node); }
 
@@ -80,17 +82,34 @@ std::u16string LinkFileOf(HTREEITEM node) {
     return BuildPrjLinkName(Text(node), path.project, path.sub, path.subSub, IsWebLinkNode(node));
 }
 
+namespace {
+
+// Characters a file name cannot hold, and the link file name's own marks.
+constexpr std::u16string_view kTitleUnsafe = u"\\/:*?\"<>|^,#";
+
+// The title as a file name can carry it: unsafe characters become '_', and trailing dots and
+// blanks, which file systems drop, go.
+std::u16string CleanLinkTitle(std::u16string_view title) {
+    std::u16string clean(title);
+    for (char16_t& c : clean)
+        if (c < u' ' || kTitleUnsafe.find(c) != std::u16string_view::npos) c = u'_';
+    while (!clean.empty() && (clean.back() == u'.' || clean.back() == u' ')) clean.pop_back();
+    return clean.empty() ? std::u16string(u"_") : clean;
+}
+
+}  // namespace
+
 std::u16string LinkTitle(std::u16string_view target, bool isWeb) {
     if (isWeb) {
         const std::size_t slash = target.rfind(u'/');
-        return std::u16string(slash == std::u16string_view::npos ? target : target.substr(slash + 1));
+        return CleanLinkTitle(slash == std::u16string_view::npos ? target : target.substr(slash + 1));
     }
     std::u16string_view name = target;
     const std::size_t backslash = name.rfind(u'\\');
     if (backslash != std::u16string_view::npos) name = name.substr(backslash + 1);
     const std::size_t dot = name.rfind(u'.');
     if (dot != std::u16string_view::npos) name = name.substr(0, dot);
-    return std::u16string(name);
+    return CleanLinkTitle(name);
 }
 
 bool ValidPrjName(std::u16string_view name) {
@@ -199,9 +218,16 @@ void AddExistingCtsToPrj() { AddExistingToPrj(kItemContact); }
 void AddExistingApptToPrj() { AddExistingToPrj(kItemAppt); }
 
 void WriteLinkFile(std::u16string_view target, const PrjPath& path, bool isWeb, LinkNodeInsert insert) {
-    const std::u16string title = LinkTitle(target, isWeb);
-    const std::u16string file = BuildPrjLinkName(title, path.project, path.sub, path.subSub, isWeb);
-    if (FILE* stream = _wfopen(file.c_str(), u"a")) {
+    // A second link of the same title gets its own file: appended to the first, it was lost to
+    // every reader but ours.
+    const std::u16string base = LinkTitle(target, isWeb);
+    std::u16string title = base;
+    std::u16string file = BuildPrjLinkName(title, path.project, path.sub, path.subSub, isWeb);
+    for (int n = 2; GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES; ++n) {
+        title = base + u" (" + platform::FromUtf8(std::to_string(n)) + u")";
+        file = BuildPrjLinkName(title, path.project, path.sub, path.subSub, isWeb);
+    }
+    if (FILE* stream = _wfopen(file.c_str(), u"w")) {
         const std::string text = isWeb ? MakeUrlShortcut(target) : MakeFileShortcut(target);
         std::fwrite(text.data(), 1, text.size(), stream);
         std::fclose(stream);
@@ -221,8 +247,11 @@ std::u16string ReadLinkTarget(std::u16string_view linkFile, bool isWeb) {
     const std::size_t mark = text.find(u'#');
     if (mark == std::u16string::npos) return std::u16string();
     // The count bounds the first text: a second link of the same title follows without a line end.
+    // A count longer than any file is as good as none: stop before it could overflow.
+    constexpr long kCountCap = 1L << 30;
     long count = 0;
-    for (std::size_t i = 0; i < mark && text[i] >= u'0' && text[i] <= u'9'; ++i) count = count * 10 + (text[i] - u'0');
+    for (std::size_t i = 0; i < mark && text[i] >= u'0' && text[i] <= u'9' && count < kCountCap; ++i)
+        count = count * 10 + (text[i] - u'0');
     std::u16string body = text.substr(mark + 1);
     if (isWeb) {
         if (count > 2 && static_cast<std::size_t>(count - 2) < body.size()) body.resize(static_cast<std::size_t>(count - 2));
@@ -300,8 +329,11 @@ void RefreshPrjTskNode() {
     VARIANT_BOOL complete = VARIANT_FALSE;
     task->get_Complete(&complete);
     const bool nowComplete = complete == VARIANT_FALSE;
-    task->put_Complete(nowComplete ? VARIANT_TRUE : VARIANT_FALSE);
-    task->Save();
+    // The tree shows what the store holds: a save that failed changes nothing on screen.
+    if (FAILED(task->put_Complete(nowComplete ? VARIANT_TRUE : VARIANT_FALSE)) || FAILED(task->Save())) {
+        ShowMessage(g_Frame.mainWnd, kPrjTaskNotSavedText, MB_OK | MB_ICONEXCLAMATION);
+        return FocusCurrentView();
+    }
     task.Reset();
     std::u16string label = Text(selected);
     if (TskRecord* record = FindTskRecord(oid)) {

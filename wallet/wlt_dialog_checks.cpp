@@ -1,7 +1,10 @@
 // The checks of the wallet file and item dialogs and the making of a new item.
 #include "wallet/wlt_dialog_checks.h"
 
+#include "core/ansi_text.h"
+#include "core/record_file.h"
 #include "core/text_util.h"
+#include "platform/text.h"
 #include "resources/resource.h"
 
 std::optional<WltRefusal> CheckWltFileInput(const WltFileInput& input) {
@@ -14,7 +17,17 @@ std::optional<WltRefusal> CheckWltFileInput(const WltFileInput& input) {
     if (input.secure && input.password.empty()) return WltRefusal{u"Password Required on Secure File.", IDC_WLT_PASSWORD};
     if (input.secure && input.password != input.confirm)
         return WltRefusal{u"Passwords do not match. Please re-enter passwords.", IDC_WLT_PASSWORD};
+    // Only a new password is checked: a wallet opens with the conversion it was written with.
+    if (input.secure && !AnsiHoldsAll(input.password)) return WltRefusal{kWltPasswordCharsText, IDC_WLT_PASSWORD};
     return std::nullopt;
+}
+
+std::optional<std::u16string> WltPasswordLengthWarning(const std::u16string& password) {
+    const RecFileKeyUse use = RecFileKeyBytes(password);
+    if (use.used >= use.total) return std::nullopt;
+    return u"Only the first " + platform::FromUtf8(std::to_string(use.used)) +
+           u" bytes of this password are used by the wallet's cipher: any password that starts the same way "
+           u"opens this wallet. Use it anyway?";
 }
 
 std::optional<WltRefusal> CheckWltItemInput(const std::u16string& name, int iconRow) {

@@ -9,6 +9,9 @@
 #include "wallet/wlt_item.h"
 
 inline constexpr const WCHAR* kWltFileExistsText = u"A file with that name already exists.";
+inline constexpr const WCHAR* kWltPasswordCharsText =
+    u"This password has characters that the device's character set cannot hold: they would all be stored "
+    u"as '?', and other passwords would open the wallet. Please use other characters.";
 
 struct WltRefusal {
     const WCHAR* text;
@@ -26,6 +29,9 @@ struct WltFileInput {
 
 // The first refusal in the dialog's order, or nothing when the input passes.
 std::optional<WltRefusal> CheckWltFileInput(const WltFileInput& input);
+// A new password longer than the cipher's key can use: the warning that says how much of it counts,
+// or nothing when all of it does.
+std::optional<std::u16string> WltPasswordLengthWarning(const std::u16string& password);
 // iconRow is the selected row of the icon list, -1 for none.
 std::optional<WltRefusal> CheckWltItemInput(const std::u16string& name, int iconRow);
 // A copy of the template with the name, icon, categories and the next item id, appended and selected.

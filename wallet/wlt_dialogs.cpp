@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/cat_record.h"
+#include "core/secure_wipe.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
 #include "frame/frame_state.h"
@@ -186,6 +187,11 @@ void ValidateWltFileDlg(HWND dialog) {
         Refuse(dialog, *refusal);
         return;
     }
+    if (const auto warning = input.secure ? WltPasswordLengthWarning(input.password) : std::nullopt;
+        warning && ShowMessage(dialog, warning->c_str(), MB_YESNO | MB_ICONEXCLAMATION) != IDYES) {
+        SetFocus(GetDlgItem(dialog, IDC_WLT_PASSWORD));
+        return;
+    }
     g_Wlt.secured = input.secure ? 1 : 0;
     if (input.newFile) {
         g_Wlt.folder = g_WltDlgs.pickedFolder;
@@ -316,7 +322,7 @@ void SaveWltItemDlg(HWND dialog) {
         item.name = name;
         item.icon = icon;
         item.categories = categories;
-        WriteWalletFile();
+        SaveWalletFile();
         FillWalletTree();
     } else {
         const int chosen = ChosenTemplate(dialog);
@@ -379,7 +385,7 @@ void SaveWltFieldsDlg(HWND dialog) {
     WltItem& item = g_Wlt.items[g_Wlt.selection];
     for (int i = 0; i < kWltMaxShownFields && i < item.fields.Size(); ++i)
         item.fields[i].value = DlgText(dialog, IDC_WLT_FIRST_EDIT + i);
-    WriteWalletFile();
+    SaveWalletFile();
     if (ViewId == kViewWalletItem && g_ViewWnds.agendaView) InvalidateRect(g_ViewWnds.agendaView, nullptr, TRUE);
     CloseWltDialog(dialog, kWltDlgOk);
 }
@@ -406,7 +412,12 @@ INT_PTR CALLBACK WalletFieldsDlgProc(HWND dialog, UINT message, WPARAM wParam, L
 }  // namespace
 
 void GeneratePassword(HWND dialog) {
-    g_GeneratedPassword = MakeGeneratedPassword(g_WltSettings, GetTickCount());
+    const auto password = MakeGeneratedPassword(g_WltSettings);
+    if (!password) {
+        ShowMessage(dialog, kWltNoRandomText, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    g_GeneratedPassword = *password;
     SetDlgItemTextW(dialog, IDC_WLT_GENERATED, g_GeneratedPassword.c_str());
 }
 
@@ -417,12 +428,14 @@ bool RunGeneratePasswordDlg(HWND parent) {
 }
 
 void PromptWltPassword() {
-    g_Wlt.password.clear();
+    WipeText(g_Wlt.password);
     WCHAR caption[kTextChars] = {};
     _snwprintf(caption, kTextChars - 1, kWltOpenTitleFormat, GetWltFileTitle().c_str());
     g_PromptText.clear();
     const INT_PTR result = PromptTextOpt(g_Frame.mainWnd, caption, kWltPasswordPrompt, kPromptPassword);
     if (result == kPromptAccepted && !g_PromptText.empty()) g_Wlt.password = g_PromptText;
+    // The prompt's text is shared by every prompt: the password must not stay there after use.
+    WipeText(g_PromptText);
 }
 
 bool RunWalletFileDlg(WltFileDlgMode mode) {
@@ -447,7 +460,11 @@ void ChangeWalletPassword() {
     const std::u16string password = g_Wlt.password;
     if (!RunWalletFileDlg(WltFileDlgMode::ChangePassword)) return;
     if (secured == g_Wlt.secured && password == g_Wlt.password) return;
-    WriteWalletFile();
+    if (WriteWalletFile()) return;
+    // The file keeps the old password: so must the wallet, or the next open would refuse the new one.
+    g_Wlt.secured = secured;
+    g_Wlt.password = password;
+    ShowMessage(g_Frame.mainWnd, kWltPasswordNotChangedText, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void NewWltItem() {

@@ -6,8 +6,11 @@
 //  1. A file is replaced whole or left as it was; a failed write never leaves part of a wallet.
 //  2. A locked wallet holds no items, so it is never written: that would replace the user's file
 //     with an empty one after a wrong password.
-//  3. A file that ends before its last item is refused whole, so that the next save cannot drop
-//     the items the damaged read did not reach.
+//  3. A file that ends before its last item, or goes on after it, is refused whole as damaged, so
+//     that the next save cannot drop what the read did not reach. Only a wrong check word means a
+//     wrong password.
+//  4. Every value is written whole: the file is built in memory first and written only when every
+//     string went in, so a value the format cannot hold leaves the old file as it was.
 #include "wallet/wlt_file.h"
 
 #include <memory>
@@ -32,23 +35,16 @@ WORD* StampMember(SYSTEMTIME& stamp, int index) {
     return members[index];
 }
 
-std::u16string CutFieldText(const std::u16string& text) {
-    if (text.size() >= kWltFieldCutChars) return text.substr(0, kWltFieldKeepChars);
-    return text;
+bool SerializeStr(RecordFile& stream, std::u16string& text, WltDirection direction) {
+    if (direction == WltDirection::Write) return WriteStrLine(stream, text);
+    text = ReadStrLine(stream);
+    return true;
 }
 
-void SerializeStr(RecordFile& stream, std::u16string& text, WltDirection direction) {
-    if (direction == WltDirection::Write)
-        WriteStrLine(stream, text);
-    else
-        text = ReadStrLine(stream);
-}
-
-void SerializeNum(RecordFile& stream, LONG& number, WltDirection direction) {
-    if (direction == WltDirection::Write)
-        WriteNumLine(stream, number);
-    else
-        number = ReadNumLine(stream);
+bool SerializeNum(RecordFile& stream, LONG& number, WltDirection direction) {
+    if (direction == WltDirection::Write) return WriteNumLine(stream, number);
+    number = ReadNumLine(stream);
+    return true;
 }
 
 // A count read from a file; a negative one (damage) reads as none.
@@ -60,23 +56,18 @@ LONG ReadCountLine(RecordFile& stream) {
 }  // namespace
 
 bool WltEntrySerialize(WltEntry& field, RecordFile& stream, WltDirection direction) {
-    if (direction == WltDirection::Write) {
-        WriteStrLine(stream, CutFieldText(field.label));
-        WriteStrLine(stream, CutFieldText(field.value));
-    } else {
-        field.label = ReadStrLine(stream);
-        field.value = ReadStrLine(stream);
-    }
-    SerializeNum(stream, field.kind, direction);
+    bool ok = SerializeStr(stream, field.label, direction);
+    ok = SerializeStr(stream, field.value, direction) && ok;
+    ok = SerializeNum(stream, field.kind, direction) && ok;
     for (int i = 0; i < kStampMembers; ++i) {
         LONG member = *StampMember(field.stamp, i);
-        SerializeNum(stream, member, direction);
+        ok = SerializeNum(stream, member, direction) && ok;
         *StampMember(field.stamp, i) = static_cast<WORD>(member);
     }
     if (direction == WltDirection::Write) {
-        WriteNumLine(stream, field.extras.Size());
-        for (std::u16string& extra : field.extras) WriteStrLine(stream, extra);
-        return true;
+        ok = WriteNumLine(stream, field.extras.Size()) && ok;
+        for (std::u16string& extra : field.extras) ok = WriteStrLine(stream, extra) && ok;
+        return ok;
     }
     field.extras.RemoveAll();
     const LONG count = ReadCountLine(stream);
@@ -85,15 +76,15 @@ bool WltEntrySerialize(WltEntry& field, RecordFile& stream, WltDirection directi
 }
 
 bool WltItemSerialize(WltItem& item, RecordFile& stream, WltDirection direction) {
-    SerializeStr(stream, item.name, direction);
-    SerializeStr(stream, item.type, direction);
-    SerializeStr(stream, item.categories, direction);
-    SerializeNum(stream, item.icon, direction);
-    SerializeNum(stream, item.itemId, direction);
+    bool ok = SerializeStr(stream, item.name, direction);
+    ok = SerializeStr(stream, item.type, direction) && ok;
+    ok = SerializeStr(stream, item.categories, direction) && ok;
+    ok = SerializeNum(stream, item.icon, direction) && ok;
+    ok = SerializeNum(stream, item.itemId, direction) && ok;
     if (direction == WltDirection::Write) {
-        WriteNumLine(stream, item.fields.Size());
-        for (WltEntry& field : item.fields) WltEntrySerialize(field, stream, direction);
-        return true;
+        ok = WriteNumLine(stream, item.fields.Size()) && ok;
+        for (WltEntry& field : item.fields) ok = WltEntrySerialize(field, stream, direction) && ok;
+        return ok;
     }
     item.fields.RemoveAll();
     const LONG count = ReadCountLine(stream);
@@ -137,8 +128,9 @@ void ReadWalletFile() {
         if (!WltItemSerialize(item, stream, WltDirection::Read)) break;
         items.Append(item);
     }
-    if (stream.endOfFile) {
-        ShowMessage(g_Frame.mainWnd, kWltIncorrectPasswordText, MB_OK | MB_ICONEXCLAMATION);
+    // Bytes after the last item mean a damaged count: the items past it would be lost.
+    if (stream.endOfFile || std::fgetc(handle.get()) != EOF) {
+        ShowMessage(g_Frame.mainWnd, kWltDamagedText, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     g_Wlt.items = std::move(items);
@@ -149,11 +141,9 @@ void ReadWalletFile() {
 
 bool WriteWalletFile() {
     if (g_Wlt.locked || g_Wlt.path.empty()) return false;
-    // The stream replaces the file only at a successful close.
-    FILE* file = _wfopen(g_Wlt.path.c_str(), u"wb");
-    if (!file) return false;
+    std::string bytes;
     RecordFile stream;
-    stream.file = file;
+    stream.sink = &bytes;
     bool ok = WriteStrLine(stream, kWltPrefix);
     if (g_Wlt.secured) InitRecFileKey(stream, g_Wlt.password);
     ok = WriteStrLine(stream, kWltCheckWord) && ok;
@@ -164,6 +154,16 @@ bool WriteWalletFile() {
         WltItem copy = item;
         ok = WltItemSerialize(copy, stream, WltDirection::Write) && ok;
     }
-    ok = std::ferror(file) == 0 && ok;
+    if (!ok) return false;
+    // The stream replaces the file only at a successful close, and a failed write discards it.
+    FILE* file = _wfopen(g_Wlt.path.c_str(), u"wb");
+    if (!file) return false;
+    ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return std::fclose(file) == 0 && ok;
+}
+
+bool SaveWalletFile() {
+    if (WriteWalletFile()) return true;
+    ShowMessage(g_Frame.mainWnd, kWltNotSavedText, MB_OK | MB_ICONEXCLAMATION);
+    return false;
 }

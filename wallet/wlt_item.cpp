@@ -4,6 +4,7 @@
 
 #include <iterator>
 
+#include "core/secure_wipe.h"
 #include "core/text_util.h"
 #include "frame/shell_actions.h"
 #include "platform/text.h"
@@ -183,4 +184,28 @@ void MailWalletItemAddress() {
     if (!item) return;
     const std::u16string address = GetWltEmailValue(WltItem(*item));
     if (!address.empty()) ComposeMail(address);
+}
+
+namespace {
+
+void WipeWltEntry(WltEntry& entry) {
+    WipeText(entry.label);
+    WipeText(entry.value);
+    // Slots past the size are constructed too and may hold older texts.
+    for (int i = 0; i < entry.extras.Capacity(); ++i) WipeText(entry.extras[i]);
+    entry.extras = RecordArray<std::u16string>();
+}
+
+}  // namespace
+
+void WipeWltItems(WltItemArray& items) {
+    for (int i = 0; i < items.Capacity(); ++i) {
+        WltItem& item = items[i];
+        WipeText(item.name);
+        WipeText(item.type);
+        WipeText(item.categories);
+        for (int f = 0; f < item.fields.Capacity(); ++f) WipeWltEntry(item.fields[f]);
+        item.fields = RecordArray<WltEntry>();
+    }
+    items = WltItemArray();
 }

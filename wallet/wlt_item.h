@@ -81,6 +81,8 @@ void WltEntryCopy(const WltEntry& source, WltEntry& target);
 void WltItemInit(WltItem& item);
 void WltItemCopy(const WltItem& source, WltItem& target);
 void WltItemAddField(WltItem& item, const WltEntry& field);
+// Overwrites every text of every slot of the array, the stale ones past its size too, and empties it.
+void WipeWltItems(WltItemArray& items);
 
 // Builds the template list once; later calls keep it.
 void FillWalletTemplates();

@@ -7,18 +7,22 @@
 //     the lock fires only when it is strictly greater than the idle minutes.
 //  3. Locking empties the item list and the password before the dialogs close, so a dialog that
 //     ends as cancelled cannot write the wallet back.
+//  4. Locking overwrites what held secrets (the password, the prompt's typed text, every slot of
+//     the item array, used or stale) before letting go of it.
 #include "wallet/wlt_lock.h"
 
-#include <cstdlib>
 
+#include "core/secure_wipe.h"
 #include "core/show_message.h"
 #include "frame/frame_state.h"
 #include "frame/view_id.h"
 #include "frame/view_windows.h"
 #include "platform/commctrl.h"
+#include "platform/system.h"
 #include "platform/time.h"
 #include "platform/user.h"
 #include "ui/dialog_conventions.h"
+#include "ui/text_prompt.h"
 #include "wallet/wlt_item.h"
 #include "wallet/wlt_view.h"
 
@@ -57,10 +61,11 @@ void LockWallet(LeaveView leave) {
         return;
     }
     g_Wlt.selection = kWltNoSelection;
-    g_Wlt.password.clear();
+    WipeText(g_Wlt.password);
+    WipeText(g_PromptText);
     g_Wlt.locked = 1;
     DeleteWltTreeNodes();
-    g_Wlt.items.RemoveAll();
+    WipeWltItems(g_Wlt.items);
     if (leave == LeaveView::Yes) SwitchToWltView();
 }
 
@@ -87,10 +92,18 @@ int AlphabetSize(const WltSettings& s) {
 
 std::u16string g_GeneratedPassword;
 
-std::u16string MakeGeneratedPassword(const WltSettings& settings, unsigned seed) {
-    std::srand(seed);
+std::optional<std::u16string> MakeGeneratedPassword(const WltSettings& settings) {
     const int n = AlphabetSize(settings);
+    // Bytes at or above the largest multiple of n are drawn again, so every character is as likely.
+    const int limit = 256 - 256 % n;
     std::u16string password;
-    for (LONG i = 0; i < settings.genLength; ++i) password += GeneratedChar(settings, std::rand() % n);
+    BYTE bytes[64];
+    while (static_cast<LONG>(password.size()) < settings.genLength) {
+        if (!CeGenRandom(sizeof bytes, bytes)) return std::nullopt;
+        for (const BYTE b : bytes)
+            if (b < limit && static_cast<LONG>(password.size()) < settings.genLength)
+                password += GeneratedChar(settings, b % n);
+    }
+    WipeBytes(bytes, sizeof bytes);
     return password;
 }

@@ -9,6 +9,7 @@
 
 #include "core/app_settings.h"
 #include "core/cat_record.h"
+#include "core/secure_wipe.h"
 #include "core/show_message.h"
 #include "frame/frame_state.h"
 #include "frame/menu_bars.h"
@@ -35,7 +36,8 @@
 namespace {
 
 constexpr const WCHAR* kWltWelcomeNote =
-    u"This is a fresh copy of Vestral Wallet, a secure wallet using 256-bit encryption. To add new items "
+    u"This is a fresh copy of Vestral Wallet, a secure wallet that enciphers your items with the Blowfish "
+    u"cipher under a key made from your password (its first 56 bytes). To add new items "
     u"to this file choose 'New Item'. To secure your data choose 'change password' under the 'current' "
     u"menu and then make sure to enter a password and check the box for 'Secure File'.";
 constexpr const WCHAR* kWltDeleteItemQuestion = u"Are you sure you want to delete the wallet item?";
@@ -58,10 +60,10 @@ void Repaint() {
 
 void ForgetOpenWallet() {
     g_Wlt.selection = kWltNoSelection;
-    g_Wlt.password.clear();
+    WipeText(g_Wlt.password);
     g_Wlt.locked = 1;
     DeleteWltTreeNodes();
-    g_Wlt.items.RemoveAll();
+    WipeWltItems(g_Wlt.items);
 }
 
 }  // namespace
@@ -135,7 +137,7 @@ void StartFreshWallet() {
     g_Wlt.items.Append(item);
     g_WltSettings.firstTimeAdd = 0;
     SaveWltSettings();
-    WriteWalletFile();
+    SaveWalletFile();
     FillWalletTree();
     ShowWalletView();
 }
@@ -249,7 +251,7 @@ void DeleteWalletItem() {
     if (ShowMessage(g_Frame.mainWnd, kWltDeleteItemQuestion, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
     g_Wlt.items.RemoveAt(g_Wlt.selection);
     g_Wlt.selection = kWltNoSelection;
-    WriteWalletFile();
+    SaveWalletFile();
     FillWalletTree();
     Repaint();
 }

@@ -135,6 +135,25 @@ TEST_F(InkNote, UnwritableNoteIsReported) {
     EXPECT_EQ(CountBoxes(u"Unable to Save Note File."), 1);
 }
 
+// Bytes the control could not read opened as an empty page, and OK then wrote the empty page over
+// the note.
+TEST_F(InkNote, ANoteThatCannotBeReadIsNotOpenedAndNeverOverwritten) {
+    g_Frame.noteFilePath = kInkPath;
+    const std::string damaged = "not an ink page at all";
+    device_.WriteFile(kInkPath, damaged);
+    // Were the editor to open anyway, a stroke and OK would write over the note.
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        if (dialog) {
+            DrawStroke();
+            SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+        }
+    });
+    OpenInkNote();
+    EXPECT_EQ(CountBoxes(u"This note could not be read, so it is not opened; the file is left as it is."), 1);
+    EXPECT_EQ(device_.ReadFile(kInkPath), damaged);
+    platform::testing::ClearDialogs();
+}
+
 TEST_F(InkNote, MenuTextsFollowTheModesAndTheVoiceBarStaysForTheRun) {
     g_Frame.noteFilePath = kInkPath;
     std::vector<std::u16string> texts;

@@ -3,6 +3,8 @@
 // task and placing a newly saved task.
 #include <gtest/gtest.h>
 
+#include "platform/testing_pim.h"
+
 #include "platform/testing_dialogs.h"
 #include "prj_tree_fixture.h"
 #include "projects/prj_commands.h"
@@ -175,7 +177,9 @@ TEST_F(PrjRemoveTest, ConvertNeedsAProjectFolder) {
     EXPECT_EQ(BoxTexts(), std::vector<std::u16string>{u"Please select a project folder from the tree."});
 }
 
-TEST_F(PrjCommandsTest, SameWebAddressTwiceAppendsToOneLinkFile) {
+// The second link of a title was appended to the first one's file, where only this program could
+// find it; titles kept characters a file name cannot hold.
+TEST_F(PrjCommandsTest, EveryLinkGetsAFileOfItsOwnWithASafeName) {
     RebuildPrjTree();
     NewPrjAt(g_PrjTree.projectsRoot, u"Trips");
     for (int i = 0; i < 2; ++i) {
@@ -184,10 +188,22 @@ TEST_F(PrjCommandsTest, SameWebAddressTwiceAppendsToOneLinkFile) {
         AddHyperlinkCmd();
     }
     const std::u16string file = BuildPrjLinkName(u"map", u"Trips", u"", u"", true);
-    EXPECT_EQ(ReadAll(file), "33#iexplore http://example.org/map33#iexplore http://example.org/map");
-    EXPECT_EQ(ReadLinkTarget(file, true), u"http://example.org/map");
+    const std::u16string second = BuildPrjLinkName(u"map (2)", u"Trips", u"", u"", true);
+    EXPECT_EQ(ReadAll(file), "33#iexplore http://example.org/map");
+    EXPECT_EQ(ReadAll(second), "33#iexplore http://example.org/map");
+    EXPECT_EQ(ReadLinkTarget(second, true), u"http://example.org/map");
+
+    Select(FindPrjNode(u"Trips"));
+    testsupport::AnswerPrompt(kDlgAccept, u"http://example.org/find?q=a:b|c*d<e>\"f\"^g,h#top");
+    AddHyperlinkCmd();
+    const std::u16string odd = BuildPrjLinkName(u"find_q=a_b_c_d_e__f__g_h_top", u"Trips", u"", u"", true);
+    EXPECT_EQ(ReadLinkTarget(odd, true), u"http://example.org/find?q=a:b|c*d<e>\"f\"^g,h#top");
     RebuildPrjTree();
-    EXPECT_EQ(Outline(), "Projects\n  Trips\n    map\n");
+    EXPECT_EQ(Outline(), "Projects\n  Trips\n    find_q=a_b_c_d_e__f__g_h_top\n    map\n    map (2)\n");
+
+    // Files written by earlier versions, two links in one, still read their first link.
+    device_.WriteFile(file, "33#iexplore http://example.org/map33#iexplore http://example.org/map");
+    EXPECT_EQ(ReadLinkTarget(file, true), u"http://example.org/map");
 }
 
 TEST_F(PrjCommandsTest, FileLinkTargetReadsBack) {
@@ -200,6 +216,26 @@ TEST_F(PrjCommandsTest, FileLinkTargetReadsBack) {
     EXPECT_EQ(ReadAll(file), "25#\"\\My Documents\\route.txt\"");
     EXPECT_EQ(ReadLinkTarget(file, false), u"\\My Documents\\route.txt");
     EXPECT_TRUE(IsFileLinkNode(Node({u"Projects", u"Trips", u"route"})));
+}
+
+// A count of 19 or more digits overflowed while it was read.
+TEST_F(PrjCommandsTest, LinkFileCountsOfAnyLengthAreReadSafely) {
+    const std::u16string file = u"\\My Documents\\odd.lnk";
+    struct Case {
+        const char* bytes;
+        bool isWeb;
+        const char16_t* target;
+    };
+    const Case cases[] = {
+        {"99999999999999999999999999#\"\\My Documents\\route.txt\"", false, u"\\My Documents\\route.txt"},
+        {"18446744073709551617#iexplore http://example.org/a", true, u"http://example.org/a"},
+        {"#\"x\"", false, u"x"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        device_.WriteFile(file, c.bytes);
+        EXPECT_EQ(ReadLinkTarget(file, c.isWeb), c.target);
+    }
 }
 
 TEST_F(PrjCommandsTest, SetCompleteTogglesTheTaskEverywhere) {
@@ -215,6 +251,21 @@ TEST_F(PrjCommandsTest, SetCompleteTogglesTheTaskEverywhere) {
     EXPECT_NE(complete, VARIANT_FALSE);
     EXPECT_EQ(FindTskRecord(oid)->complete, 1);
     EXPECT_EQ(GetPrjNodeKind(Node({u"Projects", u"Home", u"Dig"})), kPrjImgTskDone);
+}
+
+TEST_F(PrjCommandsTest, AFailedCompleteSaveLeavesTheTreeAndTheTaskAsTheyWere) {
+    const LONG oid = AddTask(u"Dig", u"Prj:Garden");
+    LoadItems();
+    RebuildPrjTree();
+    Select(Node({u"Projects", u"Garden", u"Dig"}));
+    const int kindBefore = GetPrjNodeKind(Node({u"Projects", u"Garden", u"Dig"}));
+    platform::testing::FailPimCall("ITask::Save");
+    pt::AnswerMessageBox(IDOK);
+    RefreshPrjTskNode();
+    platform::testing::ClearPimFailures();
+    EXPECT_EQ(BoxTexts(), std::vector<std::u16string>{u"The task could not be saved, so it was left as it was."});
+    EXPECT_EQ(FindTskRecord(oid)->complete, 0);
+    EXPECT_EQ(GetPrjNodeKind(Node({u"Projects", u"Garden", u"Dig"})), kindBefore);
 }
 
 TEST_F(PrjCommandsTest, NewTaskSavedGoesIntoTheSelectedProject) {

@@ -245,6 +245,15 @@ TEST_F(Devicectl, RegistryValuesAreWrittenReadAndListed) {
     RegCloseKey(key);
 }
 
+TEST_F(Devicectl, RegistryValuesLongerThanAnyFixedBufferAreReadWhole) {
+    // 40,000 characters: more than twice the 16 KB the tool once read into.
+    std::string longText(40000, 'a');
+    for (std::size_t i = 0; i < longText.size(); i += 97) longText[i] = static_cast<char>('b' + i % 20);
+    ASSERT_EQ(Run({"reg", "set", "HKCU\\Software\\Test", "Long", "sz", longText}).code, 0);
+    EXPECT_EQ(Run({"reg", "get", "HKCU\\Software\\Test", "Long"}).out, longText + "\n");
+    EXPECT_EQ(Run({"reg", "list", "HKCU\\Software\\Test"}).out, "Long\tsz\t" + longText + "\n");
+}
+
 TEST_F(Devicectl, ChangesReachAProgramThatHasTheStoreOpen) {
     CoInitializeEx(nullptr, 0);
     IPOutlookApp* app = nullptr;

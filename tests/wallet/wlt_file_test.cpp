@@ -166,6 +166,25 @@ TEST_F(WalletFile, PlainFileOpensWithAnyPassword) {
     }
 }
 
+// Wallets made before new passwords were checked keep opening: the key is made as it always was.
+TEST_F(WalletFile, AWalletWithAPasswordOutsideTheCodePageStillOpensWithIt) {
+    platform::DeviceProfile profile;
+    profile.ansiCodePage = 1252;
+    device_.SetProfile(profile);
+    const std::u16string password = u"\u043f\u0430\u0440\u043e\u043b\u044c" + std::u16string(60, u'x');
+    g_Wlt.items.Append(FilledItem(3, u"Card"));
+    g_Wlt.secured = 1;
+    g_Wlt.locked = 0;
+    g_Wlt.password = password;
+    ASSERT_TRUE(WriteWalletFile());
+    g_Wlt.items.RemoveAll();
+    g_Wlt.locked = 1;
+    ReadWalletFile();
+    EXPECT_EQ(g_Wlt.locked, 0);
+    ASSERT_EQ(g_Wlt.items.Size(), 1);
+    EXPECT_EQ(g_Wlt.items[0].name, u"Card");
+}
+
 TEST_F(WalletFile, TrailingCaretsGoOnlyInSecuredFiles) {
     for (const LONG secured : {0, 1}) {
         wallettest::ResetWallet();
@@ -183,16 +202,19 @@ TEST_F(WalletFile, TrailingCaretsGoOnlyInSecuredFiles) {
     }
 }
 
-TEST_F(WalletFile, LongLabelsAndValuesAreCutButNamesAreNot) {
+// Values were cut to 2,047 characters without a word; they are kept whole as far as the format's
+// 16-bit counts go, and a value past that leaves the old file as it was.
+TEST_F(WalletFile, LongLabelsAndValuesAreKeptWholeOrTheFileIsLeftAsItWas) {
     struct Case {
         std::size_t length;
-        std::size_t kept;
+        bool written;
     };
-    const Case cases[] = {{2048, 2048}, {2049, 2047}, {3000, 2047}};
+    const Case cases[] = {{2048, true}, {2049, true}, {30000, true}, {70000, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.length);
         wallettest::ResetWallet();
         g_Wlt.path = kWalletPath;
+        device_.WriteFile(kWalletPath, "old wallet");
         WltItem item = FilledItem(7, std::u16string(c.length, u'n'));
         item.fields[1].value = std::u16string(c.length, u'v');
         item.fields[1].label = std::u16string(c.length, u'l');
@@ -200,36 +222,56 @@ TEST_F(WalletFile, LongLabelsAndValuesAreCutButNamesAreNot) {
         g_Wlt.secured = 1;
         g_Wlt.password = u"pw";
         g_Wlt.locked = 0;
-        ASSERT_TRUE(WriteWalletFile());
+        ASSERT_EQ(WriteWalletFile(), c.written);
+        if (!c.written) {
+            EXPECT_EQ(FileBytes(), "old wallet");
+            continue;
+        }
         g_Wlt.locked = 1;
         ReadWalletFile();
         ASSERT_EQ(g_Wlt.items.Size(), 1);
         EXPECT_EQ(g_Wlt.items[0].name.size(), c.length);
-        EXPECT_EQ(g_Wlt.items[0].fields[1].value.size(), c.kept);
-        EXPECT_EQ(g_Wlt.items[0].fields[1].label.size(), c.kept);
+        EXPECT_EQ(g_Wlt.items[0].fields[1].value, item.fields[1].value);
+        EXPECT_EQ(g_Wlt.items[0].fields[1].label, item.fields[1].label);
     }
 }
 
-// A file cut short (or with a count reaching past its end) would load part of the wallet; the next
-// save would then drop the rest. It is refused whole.
-TEST_F(WalletFile, DamagedFileIsRefusedWholeAndNeverReadPastItsEnd) {
+// A file cut short, a count reaching past its end or stopping before it, or bytes after the last
+// item would load part of the wallet; the next save would then drop the rest. It is refused whole
+// as damaged, never as a wrong password.
+TEST_F(WalletFile, DamagedFileIsRefusedWholeAndNeverTakenForAWrongPassword) {
     for (int i = 0; i < 3; ++i) g_Wlt.items.Append(FilledItem(i, u"Item"));
     g_Wlt.secured = 1;
     g_Wlt.password = u"pw";
     g_Wlt.locked = 0;
+    for (int i = 0; i < kWltReservedCount; ++i) g_Wlt.reserved[i] = 91 + i;
     ASSERT_TRUE(WriteWalletFile());
     const std::string whole = FileBytes();
-    const std::size_t cuts[] = {whole.size() - 3, whole.size() / 2, 40};
-    for (const std::size_t cut : cuts) {
-        SCOPED_TRACE(cut);
-        device_.WriteFile(kWalletPath, whole.substr(0, cut) + "\xff");
+    // The item count's line follows the last reserved number.
+    const std::size_t countAt = whole.find("\n95\n3\n") + 4;
+    ASSERT_NE(countAt, std::string::npos + 4);
+    const std::size_t countEnd = countAt + 1;
+    const std::string damaged[] = {
+        whole.substr(0, whole.size() - 3) + "\xff",
+        whole.substr(0, whole.size() / 2),
+        whole.substr(0, 40),
+        whole.substr(0, countAt) + "2" + whole.substr(countEnd),   // one item left unread
+        whole.substr(0, countAt) + "4" + whole.substr(countEnd),   // a count past the end
+        whole.substr(0, countAt) + "x" + whole.substr(countEnd),   // no count at all
+        whole + "\n",
+    };
+    for (const std::string& bytes : damaged) {
+        SCOPED_TRACE(bytes.size());
+        device_.WriteFile(kWalletPath, bytes);
         g_Wlt.locked = 1;
         g_Wlt.password = u"pw";
         platform::testing::ClearMessageBoxes();
         ReadWalletFile();
         EXPECT_EQ(g_Wlt.locked, 1);
         EXPECT_TRUE(g_Wlt.items.IsEmpty());
-        EXPECT_EQ(CountBoxes(kWltIncorrectPasswordText), 1);
+        EXPECT_EQ(CountBoxes(kWltDamagedText), 1);
+        EXPECT_EQ(CountBoxes(kWltIncorrectPasswordText), 0);
+        EXPECT_EQ(FileBytes(), bytes);
     }
 }
 

@@ -139,4 +139,61 @@ TEST_F(WalletItems, DialogInputIsRefusedInOrder) {
     EXPECT_FALSE(CheckWltItemInput(u"Bank", 0).has_value());
 }
 
+// Outside the code page every character became '?', so two such passwords opened each other's wallets.
+TEST_F(WalletItems, NewPasswordsTheCodePageCannotHoldAreRefused) {
+    struct Case {
+        UINT codePage;
+        const char16_t* password;
+        bool refused;
+    };
+    const Case cases[] = {
+        {1252, u"\u043f\u0430\u0440\u043e\u043b\u044c", true},  // Cyrillic
+        {1252, u"\u5bc6\u7801", true},                               // CJK
+        {1252, u"M\u00fcller \u20ac5", false},                        // all in the page
+        {65001, u"\u043f\u0430\u0440\u043e\u043b\u044c", false},
+        {65001, u"\u5bc6\u7801", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.codePage);
+        platform::DeviceProfile profile;
+        profile.ansiCodePage = c.codePage;
+        device_.SetProfile(profile);
+        const WltFileInput input{true, u"Mine", c.password, c.password, true};
+        const auto refusal = CheckWltFileInput(input);
+        EXPECT_EQ(refusal.has_value(), c.refused);
+        if (refusal) {
+            EXPECT_EQ(std::u16string(refusal->text), kWltPasswordCharsText);
+        }
+        // Not a new password: an existing wallet still opens with what it was written with.
+        EXPECT_FALSE(CheckWltFileInput({false, u"", u"", u"", false}).has_value());
+    }
+}
+
+TEST_F(WalletItems, PasswordsLongerThanTheKeyAreToldHowMuchCounts) {
+    struct Case {
+        UINT codePage;
+        std::u16string password;
+        const char16_t* counted;  // null: all of it counts
+    };
+    const Case cases[] = {
+        {65001, std::u16string(56, u'a'), nullptr},
+        {65001, std::u16string(57, u'a'), u"56"},
+        {1252, std::u16string(56, u'\u00e9'), nullptr},
+        // Two bytes a character in UTF-8: the key, rounded from 20 characters to 24 bytes, takes 12.
+        {65001, std::u16string(20, u'\u043f'), u"24"},
+        {65001, u"short", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.password.size());
+        platform::DeviceProfile profile;
+        profile.ansiCodePage = c.codePage;
+        device_.SetProfile(profile);
+        const auto warning = WltPasswordLengthWarning(c.password);
+        ASSERT_EQ(warning.has_value(), c.counted != nullptr);
+        if (warning) {
+            EXPECT_NE(warning->find(u"first " + std::u16string(c.counted) + u" bytes"), std::u16string::npos);
+        }
+    }
+}
+
 }  // namespace

@@ -2,10 +2,12 @@
 // password generator's alphabets.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <vector>
 
 #include "platform/time.h"
 #include "platform/user.h"
+#include "ui/text_prompt.h"
 #include "wallet/wlt_lock.h"
 #include "wallet_fixture.h"
 
@@ -125,13 +127,48 @@ TEST_F(WalletLock, GeneratedPasswordsKeepToTheirAlphabet) {
         s.genDigitsOnly = c.digitsOnly;
         s.genLength = c.length;
         const std::string alphabet = c.alphabet;
-        for (unsigned seed = 1; seed <= 50; ++seed) {
-            const std::u16string password = MakeGeneratedPassword(s, seed);
-            ASSERT_EQ(password.size(), static_cast<std::size_t>(std::max<LONG>(c.length, 0)));
-            for (const char16_t ch : password) ASSERT_NE(alphabet.find(static_cast<char>(ch)), std::string::npos);
+        for (int round = 0; round < 50; ++round) {
+            const auto password = MakeGeneratedPassword(s);
+            ASSERT_TRUE(password.has_value());
+            ASSERT_EQ(password->size(), static_cast<std::size_t>(std::max<LONG>(c.length, 0)));
+            for (const char16_t ch : *password) ASSERT_NE(alphabet.find(static_cast<char>(ch)), std::string::npos);
         }
-        EXPECT_EQ(MakeGeneratedPassword(s, 9), MakeGeneratedPassword(s, 9));
     }
+}
+
+// Seeded with the tick count, two passwords made in the same millisecond were equal, and the
+// remainder of a plain random number favours the first characters.
+TEST_F(WalletLock, GeneratedPasswordsAreUnpredictableAndEvenlySpread) {
+    WltSettings s;
+    s.genDigits = 1;
+    s.genLowerOnly = 0;
+    s.genDigitsOnly = 0;
+    s.genLength = 40;
+    EXPECT_NE(*MakeGeneratedPassword(s), *MakeGeneratedPassword(s)) << "the clock is frozen";
+
+    // 62 characters: a byte's remainder would give the first 8 of them 5 chances in 256 instead of 4.
+    s.genLength = 62 * 1000;
+    const std::u16string many = *MakeGeneratedPassword(s);
+    std::map<char16_t, int> counts;
+    for (const char16_t ch : many) ++counts[ch];
+    ASSERT_EQ(counts.size(), 62u);
+    for (const auto& [ch, count] : counts) {
+        SCOPED_TRACE(static_cast<char>(ch));
+        EXPECT_GT(count, 850);   // 1,000 expected; the spread is about 32
+        EXPECT_LT(count, 1150);
+    }
+}
+
+TEST_F(WalletLock, LockingOverwritesThePasswordThePromptAndEveryItemSlot) {
+    OpenWallet(1);
+    g_Wlt.items.Append(wallettest::FilledItem(8, u"Second"));
+    g_Wlt.items.RemoveAt(0);  // leaves a stale copy in the slot past the size
+    g_PromptText = u"pw";
+    LockWallet(LeaveView::No);
+    EXPECT_EQ(g_Wlt.locked, 1);
+    EXPECT_TRUE(g_Wlt.password.empty());
+    EXPECT_TRUE(g_PromptText.empty());
+    EXPECT_EQ(g_Wlt.items.Capacity(), 0) << "no slot keeps a decrypted item";
 }
 
 }  // namespace

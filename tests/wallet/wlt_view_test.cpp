@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "core/app_settings.h"
+#include "frame/cmd_messages.h"
+#include "frame/main_messages.h"
+#include "notes/active_file.h"
 #include "platform/commctrl.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -177,6 +180,27 @@ TEST_F(WalletView, SecuredFileOpensOnlyWithItsPassword) {
     EXPECT_EQ(Tree(), (std::vector<Node>{{u"Generic Password", {{u"Router", {}}}}}));
 }
 
+// A wallet opened from the shell while the program runs: the running program opened its old wallet again.
+TEST_F(WalletView, AWalletHandedOverByASecondStartIsTheOneOpened) {
+    g_Wlt.items.Append(FilledItem(8, u"Old item"));
+    g_Wlt.secured = 0;
+    g_Wlt.locked = 0;
+    ASSERT_TRUE(WriteWalletFile());
+    g_Wlt.path = u"\\My Documents\\Handed.zqw";
+    g_Wlt.items.RemoveAll();
+    g_Wlt.items.Append(FilledItem(8, u"Handed item"));
+    ASSERT_TRUE(WriteWalletFile());
+    g_Wlt.path = wallettest::kWalletPath;
+    ReloadWallet();
+    ASSERT_EQ(Tree(), (std::vector<Node>{{u"Generic Password", {{u"Old item", {}}}}}));
+
+    SaveActiveFile(u"\\My Documents\\Handed.zqw");  // what the second start leaves for the running one
+    SetForegroundWindow(g_Frame.mainWnd);
+    OnCmdLineMessage(g_Frame.mainWnd, kMsgCmdWltFile, 0, 0);
+    EXPECT_EQ(g_Wlt.path, u"\\My Documents\\Handed.zqw");
+    EXPECT_EQ(Tree(), (std::vector<Node>{{u"Generic Password", {{u"Handed item", {}}}}}));
+}
+
 TEST_F(WalletView, RemovingTheSelectedItemRewritesTheFile) {
     g_Wlt.secured = 0;
     g_Wlt.locked = 0;
@@ -205,6 +229,29 @@ TEST_F(WalletView, RemovingTheSelectedItemRewritesTheFile) {
     ReadWalletFile();
     ASSERT_EQ(g_Wlt.items.Size(), 1);
     EXPECT_EQ(g_Wlt.items[0].name, u"Keep");
+}
+
+// The removal used to be silent when the file could not be written: the user believed it saved.
+TEST_F(WalletView, AChangeThatCannotBeSavedIsToldAndKeptInMemory) {
+    g_Wlt.secured = 0;
+    g_Wlt.locked = 0;
+    device_.WriteFile(wallettest::kWalletPath, "the old wallet");
+    WltItem tooLong = FilledItem(8, u"Keep");
+    tooLong.fields[1].value = std::u16string(70000, u'v');  // more than a string of the file can hold
+    g_Wlt.items.Append(tooLong);
+    g_Wlt.items.Append(FilledItem(8, u"Drop"));
+    FillWalletTree();
+    HWND tree = g_ViewWnds.walletTree;
+    auto group = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    auto first = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(group)));
+    ASSERT_EQ(NodeText(tree, first), u"Drop");
+    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(first));
+    platform::testing::AnswerMessageBox(IDYES);
+    DeleteWalletItem();
+    EXPECT_EQ(CountBoxes(kWltNotSavedText), 1);
+    ASSERT_EQ(g_Wlt.items.Size(), 1);
+    EXPECT_EQ(g_Wlt.items[0].name, u"Keep");
+    EXPECT_EQ(device_.ReadFile(wallettest::kWalletPath), "the old wallet");
 }
 
 // The move may fail (a file of that name exists): the wallet must keep pointing at its own file,
@@ -446,6 +493,28 @@ TEST_F(WalletNewFile, NewWalletTakesTheTrimmedNameButNeverAnExistingFile) {
     EXPECT_EQ(g_Wlt.locked, 0);
     for (const LONG number : g_Wlt.reserved) EXPECT_EQ(number, -1);
     EXPECT_EQ(Tree(), (std::vector<Node>{{kWltNoItemsText, {}}}));
+}
+
+TEST_F(WalletNewFile, APasswordLongerThanTheKeyIsSetOnlyAfterTheUserIsTold) {
+    g_Wlt.path = u"\\My Documents\\Old.zqw";
+    SetWltFolder();
+    const std::u16string longPassword(60, u'k');
+    platform::testing::AnswerMessageBox(IDNO);
+    platform::testing::AnswerMessageBox(IDYES);
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_WLT_FILE_NAME, u"Long");
+        SetDlgItemTextW(dialog, IDC_WLT_PASSWORD, longPassword.c_str());
+        SetDlgItemTextW(dialog, IDC_WLT_CONFIRM, longPassword.c_str());
+        PressDialogButton(dialog, IDM_DLG_DONE);  // No: the dialog stays for another password
+        EXPECT_EQ(platform::testing::CurrentDialog(), dialog);
+        PressDialogButton(dialog, IDM_DLG_DONE);
+    });
+    NewWalletFile();
+    const auto boxes = platform::testing::MessageBoxesShown();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_NE(boxes[0].text.find(u"Only the first 56 bytes"), std::u16string::npos);
+    EXPECT_EQ(g_Wlt.path, u"\\My Documents\\Long.zqw");
+    EXPECT_EQ(g_Wlt.password, longPassword);
 }
 
 }  // namespace

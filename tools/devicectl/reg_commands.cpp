@@ -1,5 +1,7 @@
 // devicectl reg: read, write and list registry values of the device.
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "devicectl/commands.h"
 #include "platform/registry.h"
@@ -9,7 +11,6 @@ namespace devicectl {
 namespace {
 
 constexpr DWORD kNameChars = 256;
-constexpr DWORD kDataBytes = 16384;
 
 // The roots are handles made from numbers, so this table cannot be constexpr.
 const struct {
@@ -101,14 +102,27 @@ int Get(const Args& args, std::ostream& out, std::ostream& err) {
         return 1;
     }
     const std::u16string name = args.size() == 3 ? platform::FromUtf8(args[2]) : u"";
-    BYTE data[kDataBytes];
-    DWORD bytes = sizeof data;
+    const std::string shown = args.size() == 3 ? args[2] : "(default)";
+    // Asked for its size first, so a value of any size is printed whole.
+    DWORD bytes = 0;
     DWORD type = 0;
-    if (RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, data, &bytes) != ERROR_SUCCESS) {
-        err << "devicectl: no value " << (args.size() == 3 ? args[2] : "(default)") << "\n";
+    std::vector<BYTE> data;
+    LONG result = ERROR_MORE_DATA;
+    while (result == ERROR_MORE_DATA) {
+        result = RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, nullptr, &bytes);
+        if (result != ERROR_SUCCESS) break;
+        data.resize(std::max<DWORD>(bytes, 1));
+        result = RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, data.data(), &bytes);
+    }
+    if (result == ERROR_FILE_NOT_FOUND) {
+        err << "devicectl: no value " << shown << "\n";
         return 1;
     }
-    out << ValueText(type, data, bytes) << "\n";
+    if (result != ERROR_SUCCESS) {
+        err << "devicectl: the value " << shown << " could not be read (" << result << ")\n";
+        return 1;
+    }
+    out << ValueText(type, data.data(), bytes) << "\n";
     return 0;
 }
 
@@ -160,14 +174,20 @@ int List(const Args& args, std::ostream& out, std::ostream& err) {
         if (RegEnumKeyExW(key.Get(), i, name, &chars, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
         out << platform::ToUtf8(std::u16string(name, chars)) << "\\\n";
     }
-    BYTE data[kDataBytes];
+    std::vector<BYTE> data(256);
     for (DWORD i = 0;; ++i) {
         DWORD chars = kNameChars;
-        DWORD bytes = sizeof data;
+        auto bytes = static_cast<DWORD>(data.size());
         DWORD type = 0;
-        if (RegEnumValueW(key.Get(), i, name, &chars, nullptr, &type, data, &bytes) != ERROR_SUCCESS) break;
+        LONG result = RegEnumValueW(key.Get(), i, name, &chars, nullptr, &type, data.data(), &bytes);
+        if (result == ERROR_MORE_DATA) {  // a longer value: grow and read it again
+            data.resize(bytes);
+            chars = kNameChars;
+            result = RegEnumValueW(key.Get(), i, name, &chars, nullptr, &type, data.data(), &bytes);
+        }
+        if (result != ERROR_SUCCESS) break;
         out << platform::ToUtf8(std::u16string(name, chars)) << "\t" << TypeName(type) << "\t"
-            << ValueText(type, data, bytes) << "\n";
+            << ValueText(type, data.data(), bytes) << "\n";
     }
     return 0;
 }

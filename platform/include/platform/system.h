@@ -22,3 +22,7 @@ BOOL GetVersionExW(LPOSVERSIONINFOW info);
 // The program is "\Program Files\Quorvia\Quorvia.exe" on the device; a null module is the program.
 DWORD GetModuleFileNameW(HMODULE module, LPWSTR out, DWORD outChars);
 HMODULE GetModuleHandleW(LPCWSTR name);
+
+// Fills the buffer with bytes from the system's cryptographic random source; FALSE (with the last
+// error set) when the source could not give them all.
+BOOL CeGenRandom(DWORD dwLen, LPBYTE pbBuffer);
