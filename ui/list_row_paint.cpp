@@ -167,7 +167,8 @@ void DrawPlainRow(HDC dc, HWND list, const DRAWITEMSTRUCT& item, const RECT& are
     const int labelRight = std::min<int>(label.right - item.rcItem.left, columnWidth > 0 ? columnWidth : area.right);
     const std::u16string text(row.text.data());
     const std::u16string& shown = FitTextEllipsis(dc, text, labelRight - labelLeft - kLabelFitSlack, 0);
-    SetTextColor(dc, ThemeColor(kThemeTextColor));
+    const COLORREF textColour = ThemeColor(kThemeTextColor);
+    SetTextColor(dc, selected ? ReadableTextColor(textColour, ThemeColor(kThemeSelColor)) : textColour);
     RECT r{labelLeft + kLabelTextInset, area.top, labelRight - kLabelTextInset, area.bottom};
     DrawTextW(dc, shown.c_str(), static_cast<int>(shown.size()), &r, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     DrawColumns(dc, list, item, index);
