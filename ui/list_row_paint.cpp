@@ -7,6 +7,7 @@
 
 #include "extras/theme.h"
 #include "extras/theme_record.h"
+#include "frame/main_window.h"
 #include "platform/commctrl.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
@@ -188,7 +189,10 @@ void DrawItemListRow(const DRAWITEMSTRUCT& item, HWND list, int background) {
     if (!memory.Get() || !bitmap) return;
     const HDC dc = memory.Get();
     const SelectScope selectBitmap(dc, bitmap.Get());
-    const SelectScope selectFont(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    // A list given no font of its own shows its rows in the theme's list font, which follows the
+    // screen class; the device's bare system font would stay small on a VGA screen.
+    const auto own = reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0));
+    const SelectScope selectFont(dc, own ? own : g_Main.themeFonts[kFontList]);
     const RECT area{0, 0, width, height};
     PaintRowBackground(dc, area, item.rcItem, background != 0);
     if (row.data == kCaptionRowData) {

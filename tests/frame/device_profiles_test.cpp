@@ -2,6 +2,7 @@
 // cover screen, and a view's child window never stays on top of the views shown after it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "calendar/agenda_view.h"
@@ -16,13 +17,18 @@
 #include "lists/cts_view.h"
 #include "lists/letter_tabs.h"
 #include "lists/task_view.h"
+#include "notes/notes_state.h"
 #include "notes/notes_view.h"
 #include "platform/commctrl.h"
+#include "platform/display.h"
+#include "platform/gdi.h"
+#include "platform/testing_display.h"
 #include "platform/ink.h"
 #include "platform/shell.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
 #include "projects/prj_tree.h"
+#include "ui/draw_prims.h"
 #include "projects/prj_view.h"
 #include "wallet/wlt_item.h"
 #include "wallet/wlt_view.h"
@@ -83,7 +89,11 @@ protected:
         profile.osMajor = p.osMajor;
         profile.osMinor = p.osMinor;
         profile.keypad = p.keypad;
+        // The screen is laid out again for the new size, as at a start on that device.
+        platform::StopDisplay();
         device_.SetProfile(profile);
+        platform::StartDisplay();
+        platform::testing::PumpUntilIdle();
     }
     // The main window as the program makes it, with its data loaded.
     HWND Open() {
@@ -101,6 +111,10 @@ protected:
             platform::testing::PumpUntilIdle();
         }
         if (g_Frame.mainWnd && IsWindow(g_Frame.mainWnd)) DestroyWindow(g_Frame.mainWnd);
+        // The closed window asked the thread to quit; the next profile's window runs on it.
+        MSG quit{};
+        while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
         // The views' windows died with the main window; the next one makes its own.
         g_ViewWnds = ViewWindows();
         g_PrjTree = PrjTreeState{};
@@ -110,6 +124,7 @@ protected:
         g_CtsAbcToolbar = nullptr;
         g_Agenda.wnd = nullptr;
         g_Wlt = WltState();
+        g_Notes = NotesState();
         frametest::ResetFrameGlobals();
         g_Main.instance = GetModuleHandleW(nullptr);
     }
@@ -161,6 +176,69 @@ TEST_F(DeviceProfiles, ProjectTreeIsHiddenWhenAnotherViewIsShown) {
         EXPECT_FALSE(IsWindowVisible(g_PrjTree.wnd));
         // At most the view's own windows show (the dates view has its list and bar).
         for (HWND w : VisibleViewWindows()) EXPECT_NE(w, g_PrjTree.wnd);
+    }
+}
+
+// The notes list drew its rows in the bare system font, which stays small on a VGA screen; the rows
+// take the theme's list font, which follows the screen class.
+TEST_F(DeviceProfiles, ListRowsUseTheListFontOfTheScreenClass) {
+    for (const Profile& p : {kProfiles[0], kProfiles[2]}) {
+        SCOPED_TRACE(p.name);
+        Use(p);
+        ASSERT_NE(Open(), nullptr);
+        ShowNotesView();
+        InvalidateRect(g_Frame.mainWnd, nullptr, TRUE);
+        platform::testing::PumpUntilIdle();
+        const HWND list = g_ViewWnds.notesList;
+        ASSERT_NE(list, nullptr);
+        ASSERT_EQ(ViewId, kViewNotes);
+        ASSERT_TRUE(IsWindowVisible(list));
+        const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+        ASSERT_GT(rows, 0);
+        // The first row ("Up" in a folder) is there in any folder.
+        WCHAR text[64] = {};
+        LVITEMW item{};
+        item.iSubItem = 0;
+        item.pszText = text;
+        item.cchTextMax = 64;
+        SendMessageW(list, LVM_GETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item));
+        const std::u16string name = text;
+        ASSERT_FALSE(name.empty());
+        RECT label{};
+        label.left = LVIR_LABEL;
+        SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&label));
+        MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&label), 2);
+        // The text's drawn width against its width in the list font: the default theme draws it
+        // in black, the only near-black pixels of the row.
+        constexpr int kDark = 100;
+        // Right of the row's icon, which may reach into the label.
+        const auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+        int iconWidth = 0, iconHeight = 0;
+        if (images) ImageList_GetIconSize(images, &iconWidth, &iconHeight);
+        RECT bounds{};
+        bounds.left = LVIR_BOUNDS;
+        SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&bounds));
+        MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&bounds), 2);
+        const int iconGap = p.width >= 480 ? 15 : 5;
+        const int textFrom = std::max<int>(label.left, bounds.left + iconGap + iconWidth + 1);
+        int first = label.right, last = label.left - 1;
+        for (int y = label.top; y < label.bottom; ++y)
+            for (int x = textFrom; x < label.right; ++x) {
+                const COLORREF c = platform::testing::ReadScreenPixel(x, y);
+                if (GetRValue(c) < kDark && GetGValue(c) < kDark && GetBValue(c) < kDark) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+            }
+        ASSERT_NE(g_Main.themeFonts[kFontList], nullptr);
+        const HDC dc = GetDC(nullptr);
+        const HGDIOBJ old = SelectObject(dc, g_Main.themeFonts[kFontList]);
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, name.c_str(), static_cast<int>(name.size()), &extent);
+        SelectObject(dc, old);
+        ReleaseDC(nullptr, dc);
+        EXPECT_NEAR(last - first + 1, extent.cx, extent.cx / 8);
+        Close();
     }
 }
 
