@@ -302,15 +302,15 @@ void ApptDeleted(LONG oid) {
     ResetSchedSelection();
     FreeBackBuffers();
     RelayoutAgendaView();
-    if (ViewId == kViewApptPreview) {
-        LONG shown = g_CurItem.oid;
-        if (g_ChangeMarks.apptToTskMark) {
-            shown = g_ChangeMarks.convertedApptOid;
-            g_ChangeMarks.apptToTskMark = 0;
-            g_ChangeMarks.convertedApptOid = kNoOid;
-        }
-        if (shown == oid) LeavePreview(GetPreviewOrigin(), false);
+    // The conversion's mark goes in every view, as for tasks: left set in the Day view, it would
+    // take the next deletion for the conversion's.
+    LONG shown = g_CurItem.oid;
+    if (g_ChangeMarks.apptToTskMark) {
+        shown = g_ChangeMarks.convertedApptOid;
+        g_ChangeMarks.apptToTskMark = 0;
+        g_ChangeMarks.convertedApptOid = kNoOid;
     }
+    if (ViewId == kViewApptPreview && shown == oid) LeavePreview(GetPreviewOrigin(), false);
     RemoveLinksOf(oid);
     RemoveCustomIconOf(oid);
 }
@@ -397,6 +397,21 @@ void RemoveItemFromIndexes(LONG oid) {
 
 void RebuildIdSlotMap() { RebuildIdSlotMap(g_TskIdIndex, g_TskList); }
 
+namespace {
+
+// The tasks the store holds, -1 when it cannot say.
+int StoredTaskCount(IPOutlookApp* app) {
+    PoomPtr<IFolder> folder;
+    PoomPtr<IPOutlookItemCollection> items;
+    int count = -1;
+    if (FAILED(app->GetDefaultFolder(olFolderTasks, folder.Out())) || !folder ||
+        FAILED(folder->get_Items(items.Out())) || !items || FAILED(items->get_Count(&count)))
+        return -1;
+    return count;
+}
+
+}  // namespace
+
 void ToggleTskComplete(LONG oid) {
     if (oid == kNoOid) oid = g_CurItem.oid;
     if (oid == kNoOid) return;
@@ -409,14 +424,17 @@ void ToggleTskComplete(LONG oid) {
     VARIANT_BOOL recurring = VARIANT_FALSE;
     if (FAILED(task->get_Complete(&complete))) return;
     task->get_IsRecurring(&recurring);
+    // Completing a recurring task makes its next occurrence a new task, except for the last one.
+    const int tasksBefore = recurring && !complete ? StoredTaskCount(app) : -1;
     g_ChangeMarks.ownChange = 1;
     if (FAILED(task->put_Complete(complete ? VARIANT_FALSE : VARIANT_TRUE)) || FAILED(task->Save())) {
         // Nothing was saved, so no notification comes to absorb.
         g_ChangeMarks.ownChange = 0;
         return;
     }
-    if (recurring && !complete) {
-        // The next occurrence arrives as a new task and finishes the work.
+    // The next occurrence arrives as a new task and finishes the work. After the last occurrence
+    // none comes: waiting for one would take the next task anyone makes for it.
+    if (recurring && !complete && (tasksBefore < 0 || StoredTaskCount(app) > tasksBefore)) {
         g_ChangeMarks.recurCompleteMark = 1;
         g_ChangeMarks.completedTskOid = oid;
         return;

@@ -63,7 +63,9 @@ void ValSnapCapture(ValSnap& snap) {
     if (kind == kSnapPlain) {
         snap.plainValue = LiveNumber(snap);
     } else if (kind == kSnapRange) {
+        // A stored value outside the offered range shows as the nearest choice, never as none.
         snap.indexValue = LiveNumber(snap) - snap.offset;
+        if (!snap.choices.IsEmpty()) snap.indexValue = std::clamp<LONG>(snap.indexValue, 0, snap.choices.Size() - 1);
     } else if (kind == kSnapNumber) {
         snap.numberValue = LiveNumber(snap);
     } else if (IsChoiceKind(kind)) {

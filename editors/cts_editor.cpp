@@ -370,9 +370,13 @@ int DeleteContact() {
     if (g_CurItem.oid == kNoId || g_CurItem.kind != kItemContact) return 0;
     if (!ConfirmCtsDelete()) return 0;
     const LONG oid = g_CurItem.oid;
-    if (const PoomPtr<IContact> contact = GetPoomItem<IContact>(GetPoomApp(), oid, IID_IContact)) {
-        g_ChangeMarks.ownChange = 1;
-        contact->Delete();
+    // The contact leaves memory, links and indexes only when the store let it go.
+    const PoomPtr<IContact> contact = GetPoomItem<IContact>(GetPoomApp(), oid, IID_IContact);
+    g_ChangeMarks.ownChange = 1;
+    if (!contact || FAILED(contact->Delete())) {
+        g_ChangeMarks.ownChange = 0;
+        ShowMessage(g_Frame.mainWnd, kItemNotDeletedText, MB_OK | MB_ICONEXCLAMATION);
+        return 0;
     }
     if (RemoveItemLinks(oid)) SaveLinkInfoFile();
     RemoveCtsFromLists(oid, 0);

@@ -2,6 +2,10 @@
 // current appointment, task or contact, templates and the schedule clean-up.
 #pragma once
 
+#include "platform/types.h"
+
+inline constexpr const WCHAR* kItemNotDeletedText = u"The item could not be deleted; it is kept as it was.";
+
 // fromNewTask: 0 from "New" and the command line, 1 from "New Task".
 void NewTskFormDlg(int fromNewTask);
 void NewApptDlg();

@@ -104,9 +104,13 @@ void DeleteTskCmd() {
     SyncSchedSel();
     if (!CurrentIsTask() || !ConfirmTskDelete()) return;
     const LONG oid = g_CurItem.oid;
-    if (const PoomPtr<ITask> task = GetPoomItem<ITask>(GetPoomApp(), oid, IID_ITask)) {
-        g_ChangeMarks.ownChange = 1;
-        task->Delete();
+    // The task leaves memory, links and indexes only when the store let it go.
+    const PoomPtr<ITask> task = GetPoomItem<ITask>(GetPoomApp(), oid, IID_ITask);
+    g_ChangeMarks.ownChange = 1;
+    if (!task || FAILED(task->Delete())) {
+        g_ChangeMarks.ownChange = 0;
+        ShowMessage(g_Frame.mainWnd, kItemNotDeletedText, MB_OK | MB_ICONEXCLAMATION);
+        return;
     }
     if (RemoveItemLinks(oid)) SaveLinkInfoFile();
     RemoveItemFromIndexes(oid);

@@ -1,5 +1,6 @@
 // Theme files (".zqth"): the current theme saved and restored as lines of a text record file,
 // the default theme file beside the program, and the two theme-file commands.
+#include <algorithm>
 #include <cstdio>
 
 #include "core/file_handle.h"
@@ -9,6 +10,7 @@
 #include "core/text_util.h"
 #include "extras/theme.h"
 #include "extras/theme_record.h"
+#include "frame/frame_state.h"
 #include "platform/files.h"
 #include "platform/user.h"
 #include "ui/file_picker.h"
@@ -23,6 +25,8 @@ constexpr char16_t kThemeFileExtension[] = u".zqth";
 constexpr char16_t kSaveThemeCaption[] = u"Save Theme File";
 constexpr char16_t kSaveThemePrompt[] = u"Enter File Name:";
 constexpr char16_t kNoQuestionMarkText[] = u"A '?' is not allowed in the file name.";
+constexpr char16_t kThemeValuesReplacedText[] =
+    u"The theme file has values that no theme can hold; those were replaced by the default theme's values.";
 
 enum class ValueKind { Number, String };
 
@@ -55,6 +59,47 @@ constexpr ThemeLine kThemeLines[] = {
     {ValueKind::Number, 55, 331},
 };
 
+// What each number may hold; a value outside (a damaged or hand-made file) would paint with no
+// colour or index past a table of choices, so it is replaced by the default.
+struct ThemeRange {
+    int first;
+    int last;
+    LONG min;
+    LONG max;
+};
+constexpr ThemeRange kThemeRanges[] = {
+    {0, 32, 0, 0xFFFFFF},  // colours
+    {33, 33, 0, 5},        // list background
+    {35, 35, 0, 4},        // gradient
+    {36, 36, 0, 3},        // title bars
+    {37, 37, 0, 5},        // drop buttons
+    {50, 52, 0, 25},       // margins
+    {53, 53, 0, 3},        // default spin centre
+    {54, 54, 0, 3},        // selection style
+};
+// Longer picture names than a device path holds are no picture names.
+constexpr std::size_t kMaxPictureName = 259;
+
+int ReplaceOutOfRange(ThemeRec& theme) {
+    const ThemeRec defaults;
+    int replaced = 0;
+    for (const ThemeRange& range : kThemeRanges)
+        for (int word = range.first; word <= range.last; ++word) {
+            LONG& value = theme.words[static_cast<std::size_t>(word)];
+            if (value >= range.min && value <= range.max) continue;
+            value = defaults.words[static_cast<std::size_t>(word)];
+            ++replaced;
+        }
+    for (int word = kThemeName + 1; word < kThemeFirstString + kThemeStringCount; ++word) {
+        std::u16string& text = theme.String(word);
+        const bool control = std::any_of(text.begin(), text.end(), [](char16_t c) { return c < u' '; });
+        if (text.size() <= kMaxPictureName && !control) continue;
+        text.clear();
+        ++replaced;
+    }
+    return replaced;
+}
+
 // An earlier release wrote this grey for some colours; it is read as the grey meant.
 constexpr LONG kOldGrey = 0xEAEBEB;
 constexpr LONG kFixedGrey = 0xECECEC;
@@ -73,14 +118,14 @@ std::u16string DefaultThemePath(bool saving) {
 
 }  // namespace
 
-void ThemeSerialize(ThemeRec& theme, RecordFile& file, bool writing) {
+int ThemeSerialize(ThemeRec& theme, RecordFile& file, bool writing) {
     if (writing) {
         WriteNumLine(file, kThemeFileVersion);
         for (const ThemeLine& line : kThemeLines) {
             if (line.kind == ValueKind::Number) WriteNumLine(file, theme.words[static_cast<std::size_t>(line.word)]);
             else WriteStrLine(file, theme.String(line.word));
         }
-        return;
+        return 0;
     }
     const LONG version = ReadNumLine(file);
     for (const ThemeLine& line : kThemeLines) {
@@ -97,6 +142,7 @@ void ThemeSerialize(ThemeRec& theme, RecordFile& file, bool writing) {
         }
     }
     FixOldGreys(theme);
+    return ReplaceOutOfRange(theme);
 }
 
 void LoadThemeFile(const std::u16string& path, ThemeRec& theme) {
@@ -106,7 +152,7 @@ void LoadThemeFile(const std::u16string& path, ThemeRec& theme) {
     RecordFile file;
     file.file = handle.get();
     file.textMode = TRUE;
-    ThemeSerialize(theme, file, false);
+    if (ThemeSerialize(theme, file, false) > 0) ShowMessage(g_Frame.mainWnd, kThemeValuesReplacedText, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void SaveThemeFile(const std::u16string& path) {

@@ -41,5 +41,6 @@ bool ThemeNeedsBarInset(const ThemeRec& theme);
 // The "Transparent" selection style, which the bar painter takes as its style flag.
 bool ThemeBarFlagOn(const ThemeRec& theme);
 
-// Reads or writes a theme file's values on a text-mode record-file stream.
-void ThemeSerialize(ThemeRec& theme, RecordFile& file, bool writing);
+// Reads or writes a theme file's values on a text-mode record-file stream. A read gives the count
+// of values that were out of range and were replaced by their defaults.
+int ThemeSerialize(ThemeRec& theme, RecordFile& file, bool writing);

@@ -51,6 +51,13 @@ constexpr const WCHAR* kNoFeaturesText = u"No New Features Listed.";
 constexpr const WCHAR* kUpdateNowText = u"Update Now?";
 constexpr const WCHAR* kNewFeaturesFormat = u"New Features of Version %s:";
 constexpr const WCHAR* kUpdatedFoundText = u"An Updated Version was Found.";
+constexpr const WCHAR* kBadPackageText =
+    u"The downloaded update is incomplete or is not an installable package, so nothing was installed.";
+constexpr const WCHAR* kNotStartedText = u"The update could not be started, so nothing was installed.";
+// The cabinet header: its mark, and the whole cabinet's size as a little-endian number at byte 8.
+constexpr std::string_view kCabinetMark = "MSCF";
+constexpr std::size_t kCabinetSizeAt = 8;
+constexpr std::size_t kCabinetHeaderBytes = 36;
 constexpr const WCHAR* kKeepInfoValue = u"ZQKEEPINFO";
 constexpr std::u16string_view kUpdateMarker = u"ZQUPDATE";
 constexpr WCHAR kFieldEnd = u'|';
@@ -263,17 +270,36 @@ bool DownloadUpdatePackage(HINTERNET internet, const std::u16string& package) {
                        FTP_TRANSFER_TYPE_BINARY, 0) != FALSE;
 }
 
+bool UpdatePackageIsWhole() {
+    FILE* file = _wfopen(GetUpdatePackagePath().c_str(), u"rb");
+    if (!file) return false;
+    std::string header(kCabinetHeaderBytes, '\0');
+    const std::size_t got = std::fread(header.data(), 1, header.size(), file);
+    const bool sized = std::fseek(file, 0, SEEK_END) == 0;
+    const long size = sized ? std::ftell(file) : -1;
+    std::fclose(file);
+    if (got != header.size() || header.compare(0, kCabinetMark.size(), kCabinetMark) != 0) return false;
+    unsigned long declared = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        declared |= static_cast<unsigned long>(static_cast<unsigned char>(header[kCabinetSizeAt + i])) << (8 * i);
+    return size > 0 && declared == static_cast<unsigned long>(size);
+}
+
 bool RunUpdatePackage() {
     RegKey key;
     if (key.Create(HKEY_CURRENT_USER, kSettingsKey) == ERROR_SUCCESS) key.WriteNumber(kKeepInfoValue, 1);
-    key.Close();
     const std::u16string path = GetUpdatePackagePath();
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_NOCLOSEPROCESS;
     info.lpFile = path.c_str();
     info.nShow = SW_SHOWNORMAL;
-    if (ShellExecuteExW(&info) && info.hProcess) CloseHandle(info.hProcess);
+    if (!ShellExecuteExW(&info)) {
+        // No installer runs: the next removal must ask about the data again.
+        if (key.IsOpen()) key.WriteNumber(kKeepInfoValue, 0);
+        return false;
+    }
+    if (info.hProcess) CloseHandle(info.hProcess);
     return true;
 }
 
@@ -340,8 +366,15 @@ bool CheckForUpdate() {
     }
     if (UpdateAvailDlg(g_Frame.mainWnd, features)) {
         const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-        if (DownloadUpdatePackage(internet.get(), package) && UpdatePackageExists()) started = RunUpdatePackage();
+        const bool fetched = DownloadUpdatePackage(internet.get(), package) && UpdatePackageExists();
         SetCursor(previous);
+        if (fetched && !UpdatePackageIsWhole()) {
+            DeleteLeftoverUpdate();
+            ShowMessage(g_Frame.mainWnd, kBadPackageText, MB_OK | MB_ICONEXCLAMATION);
+        } else if (fetched) {
+            started = RunUpdatePackage();
+            if (!started) ShowMessage(g_Frame.mainWnd, kNotStartedText, MB_OK | MB_ICONEXCLAMATION);
+        }
     }
     file.reset();
     if (started && g_Frame.mainWnd) CloseMainWindowCmd(g_Frame.mainWnd);

@@ -28,6 +28,8 @@ bool UpdateAvailDlg(HWND owner, const std::u16string& features);
 INT_PTR CALLBACK UpdateAvailDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 bool DownloadUpdatePackage(HINTERNET internet, const std::u16string& package);
 bool UpdatePackageExists();
+// The downloaded package is a cabinet as long as its header says.
+bool UpdatePackageIsWhole();
 std::u16string GetUpdatePackagePath();
 bool RunUpdatePackage();
 // Deletes a package left in the program folder by an earlier update.

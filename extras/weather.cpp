@@ -26,11 +26,24 @@
 WeatherObs g_WeatherObs;
 WeatherSettings g_WeatherSettings;
 std::u16string g_WxStation = kWxDefaultStation;
+LONG g_WxFailureShown = kWxStatusNone;
 
 namespace {
 
 constexpr const WCHAR* kAgentName = u"Vestral Agenda";
 constexpr const WCHAR* kOpenFailedText = u"InternetOpen failed";
+constexpr const WCHAR* kConnectFailedText = u"Weather: the report server could not be reached.";
+constexpr const WCHAR* kFolderFailedText = u"Weather: the report server has no folder of station reports.";
+constexpr const WCHAR* kTransferFailedText = u"Weather: the station's report could not be downloaded.";
+
+const WCHAR* WxFailureText(LONG status) {
+    switch (status) {
+    case kWxOpenFailed: return kOpenFailedText;
+    case kWxConnectFailed: return kConnectFailedText;
+    case kWxFolderFailed: return kFolderFailedText;
+    default: return kTransferFailedText;
+    }
+}
 constexpr const WCHAR* kNoWxText = u"No Wx";
 constexpr const WCHAR* kStationFileExt = u".TXT";
 constexpr int kLineBytes = 512;
@@ -197,7 +210,7 @@ bool WeatherBadgeOn() { return g_WeatherSettings.weather != 0; }
 bool DownloadMetar(const std::u16string& station, const std::u16string& localPath, LONG& status) {
     const InternetHandle internet(InternetOpenW(kAgentName, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
     if (!internet) {
-        ShowMessage(g_Frame.mainWnd, kOpenFailedText, MB_OK);
+        status = kWxOpenFailed;
         return false;
     }
     const InternetHandle session(InternetConnectW(internet.get(), kWxServer, INTERNET_DEFAULT_FTP_PORT, u"anonymous",
@@ -317,26 +330,38 @@ bool UpdateWeatherIfDue(bool force) {
     const DWORD last = static_cast<DWORD>(g_WeatherSettings.wxReadTime);
     const bool due = force || last == 0 ||
                      now - last > static_cast<DWORD>(g_WeatherSettings.wxUpdate) * kMsPerHour;
-    if (WeatherFileExists() && !due) return false;
-    if (!FetchWeatherReport()) return false;
-    ReadWeatherReport();
+    if (!due) return false;
+    // A failed try waits for the next interval too, rather than asking the server every minute.
     g_WeatherSettings.wxReadTime = static_cast<LONG>(now);
     SaveWeatherSettings();
+    if (!FetchWeatherReport()) return false;
+    ReadWeatherReport();
     return true;
+}
+
+bool RefreshWeather(HWND owner) {
+    if (g_WeatherSettings.weather == 0) return false;
+    bool changed = g_WeatherObs[kWxValid] == 0 && ReadWeatherReport();
+    if (UpdateWeatherIfDue(false)) changed = true;
+    const LONG status = g_WeatherObs[kWxStatus];
+    if (status == kWxStatusNone) {
+        g_WxFailureShown = kWxStatusNone;
+    } else if (status != g_WxFailureShown) {
+        g_WxFailureShown = status;
+        ShowMessage(owner, WxFailureText(status), MB_OK | MB_ICONEXCLAMATION);
+    }
+    return changed;
 }
 
 void DrawWeatherBadge(HDC dc, int x, int y) {
     if (g_WeatherSettings.weather == 0) return;
+    // Painting only shows what is known: fetching and its messages belong to RefreshWeather.
     if (g_WeatherObs[kWxValid] == 0) {
-        if (g_WeatherObs[kWxStatus] == kWxStatusNone && !UpdateWeatherIfDue(false)) ReadWeatherReport();
-        if (g_WeatherObs[kWxValid] == 0 || g_WeatherObs[kWxStatus] != kWxStatusNone) {
-            ExtTextOutW(dc, x, y, 0, nullptr, kNoWxText, 5, nullptr);
-            return;
-        }
+        ExtTextOutW(dc, x, y, 0, nullptr, kNoWxText, 5, nullptr);
+        return;
     }
     const LONG condition = g_WeatherObs[kWxCondition];
     if (condition >= 0) ImageList_Draw(g_ImageLists.weather, condition, dc, x, y + kBadgeIconDrop, ILD_TRANSPARENT);
-    WCHAR text[16] = {};
-    const int length = wsprintfW(text, u"%d%c", g_WeatherObs[kWxTemperature], kDegreeSign);
-    ExtTextOutW(dc, x + kBadgeTextOffset, y, 0, nullptr, text, static_cast<UINT>(length), nullptr);
+    const std::u16string text = platform::FormatW(u"%d%c", static_cast<int>(g_WeatherObs[kWxTemperature]), kDegreeSign);
+    ExtTextOutW(dc, x + kBadgeTextOffset, y, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()), nullptr);
 }

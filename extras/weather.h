@@ -26,6 +26,7 @@ inline constexpr LONG kWxStatusNone = -1;
 inline constexpr LONG kWxConnectFailed = 1;
 inline constexpr LONG kWxFolderFailed = 2;
 inline constexpr LONG kWxTransferFailed = 3;
+inline constexpr LONG kWxOpenFailed = 4;
 
 struct WeatherObs {
     WeatherObs();
@@ -46,6 +47,8 @@ extern WeatherObs g_WeatherObs;
 extern WeatherSettings g_WeatherSettings;
 // The station whose report is fetched and parsed.
 extern std::u16string g_WxStation;
+// The download failure told last, so that it is told once.
+extern LONG g_WxFailureShown;
 inline constexpr const WCHAR* kWxDefaultStation = u"KMSN";
 // The public server of the station reports and their folder.
 inline constexpr const WCHAR* kWxServer = u"tgftp.nws.noaa.gov";
@@ -64,3 +67,7 @@ bool NextMetarToken(std::u16string_view& line, std::u16string& token);
 LONG CelsiusToFahr(LONG celsius);
 bool WeatherFileExists();
 bool UpdateWeatherIfDue(bool force);
+// Brings the report up to date, never from painting: the report on file when none is parsed yet, a
+// download when the interval has passed. A failed download is told once, until one succeeds again.
+// True when the badge has something new to show.
+bool RefreshWeather(HWND owner);

@@ -2,6 +2,7 @@
 // calendar views; with the clock in the title (or the spinner up) each new minute renews the title.
 #include "core/app_settings.h"
 #include "core/date_rec.h"
+#include "extras/weather.h"
 #include "frame/back_buffers.h"
 #include "frame/frame_state.h"
 #include "frame/main_window.h"
@@ -41,6 +42,7 @@ void OnNewMinute(HWND window) {
 }  // namespace
 
 void OnMinuteTimer(HWND window) {
+    if (ViewId == kViewWeek && RefreshWeather(window)) RepaintNow(window);
     DateRec now;
     DateNow(now);
     if (now.wDay != g_Main.todayDay) {

@@ -206,7 +206,8 @@ void FreeBackBuffers() {
 }
 
 void CloseMainWindowCmd(HWND window) {
-    if (!g_LoadState.allLoaded) {
+    // Without a load thread (it could not be made) no load will end: the close cannot wait for one.
+    if (!g_LoadState.allLoaded && g_LoadState.thread) {
         // The close waits for the load; message 1030 runs it again.
         if (g_LoadState.thread) SetThreadPriority(g_LoadState.thread, THREAD_PRIORITY_NORMAL);
         PendingViewCmd = kPendingClose;

@@ -119,6 +119,8 @@ LRESULT OnMainMeasureItem(HWND window, WPARAM wParam, LPARAM lParam) {
 }
 
 UINT KeyOf(const NMHDR& header) { return reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey; }
+// The trees send their own key notification, not the list view's.
+UINT TreeKeyOf(const NMHDR& header) { return reinterpret_cast<const NMTVKEYDOWN&>(header).wVKey; }
 UINT KeyFlagsOf(const NMHDR& header) { return reinterpret_cast<const NMLVKEYDOWN&>(header).flags; }
 
 void LogTestKey(UINT key, UINT flags) {
@@ -135,16 +137,16 @@ LRESULT OnMainNotify(HWND window, WPARAM wParam, LPARAM lParam) {
         if (header.code == NM_RETURN) {
             if (ShowWltView()) return 1;
             MarkWalletActivity();
-        } else if (header.code == LVN_KEYDOWN) {
-            if (HotKeyToView(KeyOf(header))) return 1;
+        } else if (header.code == TVN_KEYDOWN) {
+            if (HotKeyToView(TreeKeyOf(header))) return 1;
             MarkWalletActivity();
         }
         break;
     case kIdProjectTree:
         if (header.code == NM_RETURN) {
             if (ProjectTreeMenuCmd(1)) return 0;
-        } else if (header.code == LVN_KEYDOWN) {
-            if (HotKeyToView(KeyOf(header))) return 1;
+        } else if (header.code == TVN_KEYDOWN) {
+            if (HotKeyToView(TreeKeyOf(header))) return 1;
         }
         break;
     case kIdContactsList:

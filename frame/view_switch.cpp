@@ -10,6 +10,7 @@
 #include "calendar/calendar_state.h"
 #include "calendar/agenda_switch.h"
 #include "calendar/agenda_view.h"
+#include "extras/weather.h"
 #include "frame/cmd_line.h"
 #include "frame/frame_state.h"
 #include "frame/load_thread.h"
@@ -120,6 +121,7 @@ void ShowWeekView() {
     SetViewTitle();
     g_Main.backArmed = 0;
     CreateViewMenuBar(&g_MenuBars.week, 0, nullptr, kShowBar);
+    RefreshWeather(g_Frame.mainWnd);
     RepaintNow();
 }
 

@@ -98,7 +98,8 @@ std::u16string CallTotalText(const CallLogArray& calls, bool incoming) {
     }
     minutes += seconds / kSecondsPerMinute;
     hours += minutes / kMinutesPerHour;
-    WCHAR text[32] = {};
-    wsprintfW(text, u"%02d:%02d:%02d", hours, minutes % kMinutesPerHour, seconds % kSecondsPerMinute);
+    constexpr int kDurationChars = 32;
+    WCHAR text[kDurationChars] = {};
+    StringCchPrintfW(text, kDurationChars, u"%02d:%02d:%02d", hours, minutes % kMinutesPerHour, seconds % kSecondsPerMinute);
     return text;
 }

@@ -25,6 +25,7 @@
 #include "platform/kernel.h"
 #include "platform/resources.h"
 #include "platform/shell.h"
+#include "platform/text.h"
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "ui/gdi_scope.h"
@@ -156,7 +157,8 @@ void DrawEmptyRow(HDC dc, const ListRow& row, const CtsGridGeometry& geo) {
     }
     WCHAR text[kStringChars] = {};
     const std::u16string typed = CtsTypeAheadText();
-    wsprintfW(text, ResString(IDS_NO_CONTACTS_IN_FMT).c_str(), typed.c_str());
+    // Bounded: the type-ahead text can be longer than the line.
+    StringCchPrintfW(text, kStringChars, ResString(IDS_NO_CONTACTS_IN_FMT).c_str(), typed.c_str());
     DrawTextAt(dc, kEmptyTextX, kEmptyTextY, text, ListColor(kListText));
     const std::u16string hint = ResString(ShowAllHint());
     SIZE size{};

@@ -185,8 +185,9 @@ INT_PTR OnOptionsCommand(HWND dialog, UINT id, UINT code) {
         if (code == LBN_SELCHANGE) OnOptionsPageSel(dialog);
         return TRUE;
     case IDM_OPT_CHECK_UPDATE:
+        // A page that refuses its values keeps the dialog open, edits and all, as Done does.
+        if (!ApplyOptions(dialog)) return TRUE;
         g_Options.updateRequested = 1;
-        ApplyOptions(dialog);
         return EndOptions(dialog, kDlgAccept);
     case IDM_SET_ICON: PickFieldRowIcon(dialog); return TRUE;
     case IDM_SET_COLOR: PickFieldRowColor(dialog); return TRUE;

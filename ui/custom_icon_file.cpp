@@ -1,5 +1,6 @@
 // "zqicons.dat" beside the program: the custom-icon index as text lines, the count and then each
 // pair's OID and icon number in ascending OID order; nothing else, no header.
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -52,4 +53,14 @@ void LoadCustomIconsFile() {
         if (file.endOfFile) break;
         g_CustomIconIndex.Append(pair);
     }
+    // Lookups search the index as sorted: a file written out of order (by hand, by another
+    // program) must not hide an item's icon. Of two pairs for one OID the later one counts.
+    std::stable_sort(g_CustomIconIndex.begin(), g_CustomIconIndex.end(),
+                     [](const IdPair& a, const IdPair& b) { return a.key < b.key; });
+    IdIndex unique;
+    for (const IdPair& pair : g_CustomIconIndex) {
+        if (!unique.IsEmpty() && unique[unique.Size() - 1].key == pair.key) unique[unique.Size() - 1] = pair;
+        else unique.Append(pair);
+    }
+    g_CustomIconIndex = std::move(unique);
 }

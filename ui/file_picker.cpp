@@ -151,10 +151,15 @@ int FillRootTree(HWND tree) {
     std::u16string_view rest = g_FilePicker.preselectPath;
     if (!rest.empty() && rest.front() == u'\\') rest.remove_prefix(1);
     HTREEITEM current = root;
-    // Each folder on the way is opened; the last part is matched while its folder fills.
+    // Each folder on the way is opened; the last part is matched while its folder fills. A folder
+    // that is gone (a saved setting outlived it) leaves the nearest one there selected.
     for (std::size_t slash = rest.find(u'\\'); slash != std::u16string_view::npos; slash = rest.find(u'\\')) {
         const HTREEITEM child = FindChildByName(tree, current, rest.substr(0, slash));
-        if (!child) return 0;
+        if (!child) {
+            g_FilePicker.preselectPath.clear();
+            g_FilePicker.itemToSelect = current;
+            break;
+        }
         g_FilePicker.itemToSelect = child;
         if (ItemData(tree, child) == kFolderData) {
             FillFolderItem(tree, child);

@@ -1,5 +1,5 @@
-// The month picker's dialog: the twelve month names and the offered years in two spin lists,
-// selected from the seed and read back on "Done".
+// The month picker's dialog: the twelve month names and the years around the seed in two spin
+// lists, selected from the seed and read back on "Done".
 #include "ui/month_picker.h"
 
 #include "core/date_text.h"
@@ -12,16 +12,13 @@
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
+#include "ui/month_year_lists.h"
+
+static_assert(IDC_MONTH_LIST == kIdMonthList && IDC_YEAR_LIST == kIdYearList);
 
 MonthPickerWords g_MonthPicker;
 
 namespace {
-
-constexpr int kMonths = 12;
-
-void AddString(HWND list, const std::u16string& text) {
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
 
 INT_PTR OnMonthPickerInit(HWND dialog) {
     if (!InitDlgMenuBar(dialog, IDM_DONE_CANCEL_BAR, BackKey::kOverride)) {
@@ -47,22 +44,12 @@ INT_PTR OnMonthPickerCommand(HWND dialog, WORD id) {
 
 }  // namespace
 
-void FillMonthPickerLists(HWND dialog) {
-    const HWND months = GetDlgItem(dialog, IDC_MONTH_LIST);
-    for (int month = 1; month <= kMonths; ++month) AddString(months, GetMonthName(month));
-    SendMessageW(months, LB_SETCURSEL, static_cast<WPARAM>(g_MonthPicker.month - 1), 0);
-    const HWND years = GetDlgItem(dialog, IDC_YEAR_LIST);
-    for (LONG year = kFirstPickerYear; year <= kLastPickerYear; ++year) AddString(years, platform::FormatW(u"%d", static_cast<int>(year)));
-    SendMessageW(years, LB_SETCURSEL, static_cast<WPARAM>(g_MonthPicker.year - kFirstPickerYear), 0);
-}
+// The picker's lists are the month and year lists, years around the seed: a month of any year can
+// be chosen, not only of the years a fixed list held.
+void FillMonthPickerLists(HWND dialog) { FillMonthYearLists(dialog, g_MonthPicker.month, g_MonthPicker.year); }
 
 int ReadMonthPickerLists(HWND dialog) {
-    // A list without selection reads as entry -1: month 0, or the year before the first.
-    const auto selected = [dialog](int id) {
-        return static_cast<LONG>(SendDlgItemMessageW(dialog, id, LB_GETCURSEL, 0, 0));
-    };
-    g_MonthPicker.month = selected(IDC_MONTH_LIST) + 1;
-    g_MonthPicker.year = selected(IDC_YEAR_LIST) + kFirstPickerYear;
+    ReadMonthYearLists(dialog, g_MonthPicker.month, g_MonthPicker.year);
     return 1;
 }
 

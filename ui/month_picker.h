@@ -4,10 +4,6 @@
 
 #include "platform/types.h"
 
-// The years the year list offers.
-inline constexpr LONG kFirstPickerYear = 2006;
-inline constexpr LONG kLastPickerYear = 2013;
-
 // The seed while the dialog runs, the choice after it.
 struct MonthPickerWords {
     LONG year = 0;

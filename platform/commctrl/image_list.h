@@ -15,6 +15,7 @@ using ImagePixel = std::uint32_t;  // 0x00RRGGBB
 struct Image {
     std::vector<ImagePixel> pixels;  // cx * cy, rows top-down
     std::vector<std::uint8_t> opaque;  // 1 where the picture shows, 0 where the mask hides it
+    int resourceId = 0;              // the BITMAP resource it was cut from, for the draw record
 };
 
 struct ImageList {

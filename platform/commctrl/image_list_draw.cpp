@@ -4,6 +4,8 @@
 
 #include "commctrl/image_list.h"
 #include "commctrl/paint_support.h"
+#include "gdi/draw_record.h"
+#include "gdi/objects.h"
 #include "platform/gdi.h"
 
 namespace platform::commctrl {
@@ -34,6 +36,11 @@ bool ReadPixels(HBITMAP bitmap, int width, int height, std::vector<ImagePixel>& 
     return true;
 }
 
+int BitmapResourceId(HBITMAP bitmap) {
+    const auto object = gdi::LookupObjectAs<gdi::BitmapObject>(bitmap);
+    return object ? object->surface().resourceId : 0;
+}
+
 int AddPictures(ImageList& list, HBITMAP image, HBITMAP mask, const COLORREF* maskColour, int index) {
     const SIZE size = BitmapSize(image);
     if (size.cx < list.cx || size.cy <= 0) return -1;
@@ -48,11 +55,18 @@ int AddPictures(ImageList& list, HBITMAP image, HBITMAP mask, const COLORREF* ma
         if (ReadPixels(mask, size.cx, size.cy, maskPixels))
             for (std::size_t i = 0; i < pixels.size(); ++i) opaque[i] = (maskPixels[i] & 0xFFFFFF) == 0;  // white hides
     }
-    if (index < 0) return AppendImages(list, pixels, opaque, size.cx, size.cy);
+    const int resourceId = BitmapResourceId(image);
+    if (index < 0) {
+        const std::size_t before = list.images.size();
+        const int first = AppendImages(list, pixels, opaque, size.cx, size.cy);
+        for (std::size_t i = before; i < list.images.size(); ++i) list.images[i].resourceId = resourceId;
+        return first;
+    }
     ImageList one = list;
     one.images.clear();
     if (AppendImages(one, pixels, opaque, size.cx, size.cy) < 0 || one.images.empty()) return -1;
     list.images[static_cast<std::size_t>(index)] = std::move(one.images.front());
+    list.images[static_cast<std::size_t>(index)].resourceId = resourceId;
     return index;
 }
 
@@ -89,7 +103,14 @@ bool DrawImage(const ImageList& list, int index, HDC dc, int x, int y, COLORREF 
             }
             out = blend ? Blend(image.pixels[i], highlight, blend) : image.pixels[i];
         }
-    return BitBlt(dc, x, y, list.cx, list.cy, buffer.Dc(), 0, 0, SRCCOPY);
+    const BOOL drawn = BitBlt(dc, x, y, list.cx, list.cy, buffer.Dc(), 0, 0, SRCCOPY);
+    if (drawn && gdi::DrawRecordOn()) {
+        testing::DrawnPicture picture;
+        picture.resourceId = image.resourceId;
+        picture.index = index;
+        gdi::RecordPictureOnDc(dc, {x, y, x + list.cx, y + list.cy}, picture);
+    }
+    return drawn;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // LoadBitmapW and LoadImageW: BITMAP resources of a module read in place and made into bitmaps.
 // Bitmaps are drawn by us with magenta standing for transparent; the pixels are kept as stored.
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -49,11 +50,20 @@ std::optional<DibPixels> ReadBitmapResource(HINSTANCE instance, LPCWSTR name) {
     return pixels;
 }
 
+// The number of a resource named by number (MAKEINTRESOURCE), for the draw record; else 0.
+int ResourceOrdinal(LPCWSTR name) {
+    const auto value = reinterpret_cast<std::uintptr_t>(name);
+    return value != 0 && value <= 0xFFFF ? static_cast<int>(value) : 0;
+}
+
 }  // namespace
 
 HBITMAP LoadBitmapW(HINSTANCE instance, LPCWSTR name) {
     const auto pixels = ReadBitmapResource(instance, name);
-    return pixels ? BitmapFromPixels(*pixels, pixels->monochrome) : nullptr;
+    if (!pixels) return nullptr;
+    const HBITMAP bitmap = BitmapFromPixels(*pixels, pixels->monochrome);
+    if (const auto object = LookupObjectAs<BitmapObject>(bitmap)) object->surface().resourceId = ResourceOrdinal(name);
+    return bitmap;
 }
 
 HANDLE LoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int width, int height, UINT flags) {
@@ -80,5 +90,6 @@ HANDLE LoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int width, int he
         for (int x = 0; x < w; ++x)
             out.Row(y)[x] = out.Fit(source.Row(static_cast<int>(static_cast<long long>(y) * pixels->height / h))
                                         [static_cast<long long>(x) * pixels->width / w]);
+    bitmap->surface().resourceId = ResourceOrdinal(name);
     return RegisterObject(bitmap);
 }

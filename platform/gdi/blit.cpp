@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gdi/dib.h"
+#include "gdi/draw_record.h"
 #include "platform/system.h"
 
 namespace platform::gdi {
@@ -94,6 +95,17 @@ bool RunBlit(const DcObject& dest, const BlitRequest& q) {
     const RECT destRect{canvas.X(dx0), canvas.Y(dy0), canvas.X(dx0) + dw, canvas.Y(dy0) + dh};
     canvas.Limit(destRect);
     if (canvas.clip.empty()) return true;
+    if (DrawRecordOn()) {
+        // What the copy leaves on the destination: the source's notes, over what an opaque copy hides.
+        const bool opaque = !q.key && !q.mask && (fore == 0xCC || !needSource) && back == fore;
+        if (needSource) {
+            const RECT sourceRect{q.source->origin.x + sx0, q.source->origin.y + sy0, q.source->origin.x + sx0 + sw,
+                                  q.source->origin.y + sy0 + sh};
+            RecordBlit(*q.source->surface, sourceRect, out, destRect, canvas.Bounds(), opaque);
+        } else if (opaque) {
+            RecordCover(out, canvas.Bounds());
+        }
+    }
 
     // A copy of the source when it is the destination itself, so overlapping moves read old pixels.
     Surface sourceView;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "gdi/draw_record.h"
 #include "platform/device.h"
 #include "platform/system.h"
 
@@ -196,6 +197,8 @@ void Canvas::Span(int y, int x0, int x1, const Ink& ink) const {
 }
 
 void Canvas::FillRect(const RECT& r, const Ink& ink) const {
+    if (surface && (ink.kind == Ink::Kind::Solid || (ink.kind == Ink::Kind::Tile && ink.skip.empty())))
+        RecordCover(*surface, IntersectRects(r, Bounds()));
     for (const RECT& c : clip) {
         const RECT part = IntersectRects(r, c);
         for (int y = part.top; y < part.bottom; ++y) {

@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "gdi/dc.h"
+#include "gdi/draw_record.h"
 #include "platform/system.h"
 
 namespace platform::gdi {
@@ -131,6 +132,8 @@ Pixel Surface::Fit(Pixel p) const {
 }
 
 void PixelStore::Allocate(int width, int height, bool bottomUp, bool monochrome) {
+    ForgetSurface(surface);
+    surface.resourceId = 0;
     pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), kBlackPixel);
     surface.width = width;
     surface.height = height;

@@ -28,6 +28,7 @@ struct Surface {
     BYTE* bits = nullptr;       // row 0
     std::ptrdiff_t stride = 0;  // bytes from one row to the next, negative when bottom-up
     bool monochrome = false;    // a one-bit bitmap: every pixel is black or white
+    int resourceId = 0;         // the BITMAP resource the pixels came from, for the draw record
 
     Pixel* Row(int y) const { return reinterpret_cast<Pixel*>(bits + y * stride); }
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }

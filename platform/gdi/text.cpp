@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gdi/dc.h"
+#include "gdi/draw_record.h"
 #include "gdi/font_face.h"
 #include "platform/device.h"
 #include "platform/system.h"
@@ -163,6 +164,7 @@ BOOL ExtTextOutW(HDC dc, int x, int y, UINT options, const RECT* rect, LPCWSTR t
     if (canvas.Empty() || n == 0) return TRUE;
 
     const int sx = canvas.X(left), sy = canvas.Y(top);
+    const RECT textBox{sx, sy, sx + width, sy + face->Height()};
     if (d->state.bkMode == OPAQUE) canvas.FillRect({sx, sy, sx + width, sy + face->Height()}, Ink::Solid(back));
     const Pixel colour = PixelFromColor(d->state.textColor);
     const int baseline = sy + face->ascent;
@@ -181,6 +183,8 @@ BOOL ExtTextOutW(HDC dc, int x, int y, UINT options, const RECT* rect, LPCWSTR t
         const int ty = baseline - face->strikeOffset;
         canvas.FillRect({sx, ty, sx + width, ty + face->lineThickness}, line);
     }
+    RecordText(*canvas.surface, textBox, canvas.Bounds(), std::u16string_view(text, count), d->state.textColor,
+               d->state.bkColor);
     return TRUE;
 }
 

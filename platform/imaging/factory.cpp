@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "gdi/blit.h"
+#include "gdi/draw_record.h"
 #include "imaging/picture.h"
 #include "kernel/device_path.h"
 #include "platform/files.h"
 #include "platform/memory.h"
 #include "platform/testing_gdi.h"
+#include "resources/module_resources.h"
 
 namespace platform::imaging {
 namespace {
@@ -46,6 +48,11 @@ class Image final : public RefCounted<IImage> {
 public:
     explicit Image(Picture picture, std::function<void()> dispose = {})
         : picture_(std::move(picture)), dispose_(std::move(dispose)) {}
+    // Where the picture came from, for the draw record.
+    void SetOrigin(int resourceId, std::u16string file) {
+        origin_.resourceId = resourceId;
+        origin_.file = std::move(file);
+    }
     ~Image() override {
         if (dispose_) dispose_();
     }
@@ -93,9 +100,10 @@ public:
             };
             source = {pixels(srcRect->left), pixels(srcRect->top), pixels(srcRect->right), pixels(srcRect->bottom)};
         }
-        return gdi::DrawArgbPixels(dc, *dstRect, picture_.pixels.data(), picture_.width, picture_.height, source)
-                   ? S_OK
-                   : E_INVALIDARG;
+        if (!gdi::DrawArgbPixels(dc, *dstRect, picture_.pixels.data(), picture_.width, picture_.height, source))
+            return E_INVALIDARG;
+        gdi::RecordPictureOnDc(dc, *dstRect, origin_);
+        return S_OK;
     }
 
     HRESULT PushIntoSink(IUnknown*) override { return E_NOTIMPL; }
@@ -111,15 +119,19 @@ public:
 private:
     Picture picture_;
     std::function<void()> dispose_;  // frees the caller's buffer, as its disposal flag asked
+    testing::DrawnPicture origin_;
 };
 
-HRESULT MakeImage(const std::uint8_t* data, std::size_t size, IImage** image, std::function<void()> dispose = {}) {
+HRESULT MakeImage(const std::uint8_t* data, std::size_t size, IImage** image, std::function<void()> dispose = {},
+                  int resourceId = 0, std::u16string file = {}) {
     if (!image) return E_POINTER;
     *image = nullptr;
     if (!data || size == 0) return E_INVALIDARG;
     auto picture = ReadPicture(data, size);
     if (!picture) return E_FAIL;
-    *image = new Image(std::move(*picture), std::move(dispose));
+    auto* made = new Image(std::move(*picture), std::move(dispose));
+    made->SetOrigin(resourceId, std::move(file));
+    *image = made;
     return S_OK;
 }
 
@@ -159,7 +171,7 @@ public:
         std::ifstream in(ResolveDevicePath(path), std::ios::binary);
         if (!in) return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
         const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        return MakeImage(bytes.data(), bytes.size(), image);
+        return MakeImage(bytes.data(), bytes.size(), image, {}, 0, path);
     }
 
     // The picture is decoded at once; a buffer handed over with a disposal flag is freed when the
@@ -177,7 +189,8 @@ public:
         case BufferDisposalFlagUnmapView: dispose = [buffer] { UnmapViewOfFile(buffer); }; break;
         default: return E_INVALIDARG;
         }
-        return MakeImage(static_cast<const std::uint8_t*>(buffer), size, image, std::move(dispose));
+        return MakeImage(static_cast<const std::uint8_t*>(buffer), size, image, std::move(dispose),
+                         ResourceIdAt(buffer));
     }
 };
 

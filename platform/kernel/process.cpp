@@ -36,11 +36,18 @@ struct EndedProcess : Waitable {
 struct Started {
     std::mutex lock;
     std::vector<testing::StartedProgram> programs;
+    bool refuse = false;  // the test API's stand-in for a program that will not start
 };
 
 Started& Record() {
     static Started started;
     return started;
+}
+
+bool StartsRefused() {
+    Started& s = Record();
+    const std::lock_guard guard(s.lock);
+    return s.refuse;
 }
 
 void Remember(std::u16string program, std::u16string commandLine, std::u16string verb) {
@@ -140,6 +147,11 @@ BOOL ShellExecuteExW(LPSHELLEXECUTEINFOW info) {
         SetLastError(ERROR_FILE_NOT_FOUND);
         return FALSE;
     }
+    if (StartsRefused()) {
+        info->hInstApp = reinterpret_cast<HINSTANCE>(static_cast<ULONG_PTR>(SE_ERR_ACCESSDENIED));
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
     Remember(target, parameters, verb);
     info->hInstApp = reinterpret_cast<HINSTANCE>(kShellSuccess);
     if (info->fMask & SEE_MASK_NOCLOSEPROCESS) info->hProcess = EndedProcessHandle();
@@ -154,10 +166,17 @@ std::vector<StartedProgram> StartedPrograms() {
     return s.programs;
 }
 
+void RefuseProgramStarts(bool refuse) {
+    Started& s = Record();
+    const std::lock_guard guard(s.lock);
+    s.refuse = refuse;
+}
+
 void ClearStartedPrograms() {
     Started& s = Record();
     const std::lock_guard guard(s.lock);
     s.programs.clear();
+    s.refuse = false;
 }
 
 }  // namespace platform::testing

@@ -334,6 +334,28 @@ int _snwprintf(WCHAR* out, std::size_t n, const WCHAR* format, ...) {
     return result;
 }
 
+HRESULT StringCchVPrintfW(LPWSTR out, std::size_t cch, LPCWSTR format, va_list args) {
+    if (!out || cch == 0 || cch > STRSAFE_MAX_CCH) return STRSAFE_E_INVALID_PARAMETER;
+    std::u16string text = Format(format, args);
+    const bool cut = text.size() >= cch;
+    if (cut) {
+        text.resize(cch - 1);
+        // Never half of a surrogate pair at the end.
+        if (!text.empty() && text.back() >= 0xD800 && text.back() <= 0xDBFF) text.pop_back();
+    }
+    text.copy(out, text.size());
+    out[text.size()] = 0;
+    return cut ? STRSAFE_E_INSUFFICIENT_BUFFER : S_OK;
+}
+
+HRESULT StringCchPrintfW(LPWSTR out, std::size_t cch, LPCWSTR format, ...) {
+    va_list args;
+    va_start(args, format);
+    const HRESULT result = StringCchVPrintfW(out, cch, format, args);
+    va_end(args);
+    return result;
+}
+
 int swprintf(WCHAR* out, const WCHAR* format, ...) {
     va_list args;
     va_start(args, format);

@@ -185,6 +185,18 @@ std::optional<std::span<const BYTE>> FindResourceData(HMODULE module, LPCWSTR ty
     return entry->data;
 }
 
+int ResourceIdAt(const void* address) {
+    if (!address) return 0;
+    std::shared_lock guard(Table().lock);
+    const auto* p = static_cast<const BYTE*>(address);
+    for (const auto& m : Table().modules) {
+        if (!Contains(m->bytes, p)) continue;
+        const ResEntry* entry = EntryHolding(*m, p);
+        return entry && entry->name.isOrdinal ? entry->name.ordinal : 0;
+    }
+    return 0;
+}
+
 std::optional<std::span<const BYTE>> ResourceDataFrom(const void* address) {
     if (!address) return std::nullopt;
     std::shared_lock guard(Table().lock);

@@ -18,6 +18,8 @@ std::optional<std::span<const BYTE>> FindResourceData(HMODULE module, LPCWSTR ty
 // size), the bytes from there to the end of that resource; nullopt when it points into none.
 std::optional<std::span<const BYTE>> ResourceDataFrom(const void* address);
 
+// The number of the resource whose data holds the address, when it is named by number; else 0.
+int ResourceIdAt(const void* address);
 // Compares a resource name or type given to the calls (ordinal, "#123", or a name in any case)
 // with a stored field.
 bool ResNameMatches(const ResField& stored, LPCWSTR wanted);

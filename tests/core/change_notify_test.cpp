@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "frame/frame_state.h"
+#include "frame/view_id.h"
 #include "loading_fixture.h"
 
 namespace {
@@ -124,6 +125,21 @@ TEST_F(ChangeNotifyTest, RemoteAppointmentFollowsInTheCachedMonthOnce) {
     ASSERT_NE(g_ApptCache.curAppts, nullptr);
     EXPECT_EQ(CountAppt(oid), 0);
     EXPECT_EQ(g_ApptCache.curAppts->Size(), before);
+}
+
+// The mark of an appointment turned into a task went only in the appointment preview.
+TEST_F(ChangeNotifyTest, TheConversionMarkGoesWithTheDeletionInEveryView) {
+    g_SelectedDate = DateRec(2009, 3, 10);
+    const LONG oid = AddAppt({u"To be a task", DateRec(2009, 3, 12, 10, 0), 60});
+    LoadApptsForMonth(1, 1);
+    ViewId = kViewDay;
+    g_ChangeMarks.apptToTskMark = 1;
+    g_ChangeMarks.convertedApptOid = oid;
+    ASSERT_EQ(Item<IAppointment>(oid, IID_IAppointment)->Delete(), S_OK);
+    OnPimRecordDeleted(oid, g_PimFolderIds.calendar);
+    EXPECT_EQ(g_ChangeMarks.apptToTskMark, 0);
+    EXPECT_EQ(g_ChangeMarks.convertedApptOid, kNoOid);
+    ViewId = kViewCoverScreen;
 }
 
 TEST_F(ChangeNotifyTest, RemoteContactCreatedChangedAndDeletedFollowsOnce) {
@@ -317,6 +333,35 @@ TEST_F(ChangeNotifyTest, RecurringTaskCompletedHereIsFollowedToItsNextOccurrence
     ASSERT_NE(FindTask(next), nullptr);
     EXPECT_EQ(FindTask(next)->complete, 0);
     ExpectTaskIndexMatchesList();
+}
+
+// After the last occurrence no next task comes: the mark stayed set, the task stayed not done and
+// the next task another program made was taken for its next occurrence.
+TEST_F(ChangeNotifyTest, CompletingTheLastOccurrenceWaitsForNoNextTask) {
+    LoadTwoTasks();
+    const LONG oid = AddTask({u"Water plants", DateRec(2009, 3, 2)});
+    {
+        const PoomPtr<ITask> task = Item<ITask>(oid, IID_ITask);
+        PoomPtr<IRecurrencePattern> pattern;
+        ASSERT_EQ(task->GetRecurrencePattern(pattern.Out()), S_OK);
+        pattern->put_RecurrenceType(olRecursWeekly);
+        pattern->put_DayOfWeekMask(1 << 1);
+        pattern->put_Occurrences(1);
+        ASSERT_EQ(task->Save(), S_OK);
+    }
+    LoadTskPOOM();
+    ToggleTskComplete(oid);
+    EXPECT_EQ(g_ChangeMarks.recurCompleteMark, 0);
+    EXPECT_EQ(g_ChangeMarks.completedTskOid, kNoId);
+    OnPimRecordChanged(oid, g_PimFolderIds.tasks);
+    ASSERT_NE(FindTask(oid), nullptr);
+    EXPECT_EQ(FindTask(oid)->complete, 1);
+
+    const LONG theirs = AddTask({u"Someone else's", DateRec(2009, 3, 5)});
+    OnPimRecordCreated(theirs, g_PimFolderIds.tasks);
+    ASSERT_NE(FindTask(theirs), nullptr);
+    EXPECT_EQ(FindTask(theirs)->complete, 0);
+    EXPECT_NE(g_CurItem.oid, theirs) << "not taken for a next occurrence";
 }
 
 TEST_F(ChangeNotifyTest, ItemsForAContactNeedASelectedContact) {

@@ -38,6 +38,18 @@ TEST(ValSnap, RangeRowStepsAndCommitsThroughItsOffset) {
     EXPECT_FALSE(ValSnapChanged(snap));
 }
 
+// A stored 0 under a range of 2 to 60 gave the index -2 and a blank choice.
+TEST(ValSnap, AStoredValueOutsideTheRangeShowsTheNearestChoice) {
+    const std::pair<LONG, LONG> cases[] = {{0, 0}, {-7, 0}, {61, 58}, {30, 28}};
+    for (const auto& [stored, index] : cases) {
+        LONG live = stored;
+        ValSnap snap;
+        ValSnapSetRange(snap, 2, 60);
+        ValSnapSet(snap, u"Timeout After (min)", kSnapRange, &live, nullptr);
+        EXPECT_EQ(snap.indexValue, index) << stored;
+    }
+}
+
 TEST(ValSnap, StepsWrapAndLockedRowsStay) {
     ValSnap snap;
     snap.choiceCount = 3;

@@ -23,6 +23,7 @@
 #include "platform/dialogs.h"
 #include "platform/testing_dialogs.h"
 #include "platform/testing_display.h"
+#include "core/pim_state.h"
 #include "platform/testing_pim.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
@@ -193,6 +194,23 @@ TEST_F(CtsEditorTest, CopyAndDeleteTheCurrentContact) {
     const auto boxes = platform::testing::MessageBoxesShown();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].text, u"Are you sure you want to delete the contact 'Dee Park'?");
+}
+
+TEST_F(CtsEditorTest, ADeleteTheStoreRefusesKeepsTheContact) {
+    const LONG oid = AddContact(u"Dee", u"Park", u"");
+    ReloadCtsByOid(oid);
+    Select(oid);
+    g_Settings.confirmDel = 0;
+    platform::testing::FailPimCall("IContact::Delete");
+    DeleteCtsCmd();
+    platform::testing::ClearPimFailures();
+    EXPECT_EQ(Prop(oid, &IContact::get_FirstName), u"Dee");
+    ASSERT_EQ(g_CtsList.Size(), 1);
+    EXPECT_EQ(g_CtsList[0].oid, oid);
+    const auto boxes = platform::testing::MessageBoxesShown();
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.back().text, kItemNotDeletedText);
+    EXPECT_EQ(g_ChangeMarks.ownChange, 0);
 }
 
 }  // namespace

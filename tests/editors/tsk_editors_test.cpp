@@ -25,6 +25,7 @@
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/testing_dialogs.h"
+#include "core/pim_state.h"
 #include "platform/testing_pim.h"
 #include "platform/testing_display.h"
 #include "platform/testing_user.h"
@@ -649,6 +650,23 @@ TEST_F(TskEditorsTest, CopyAndDeleteTheSelectedTask) {
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(g_TskList.Size(), 0);
     EXPECT_FALSE(GetPoomItem<ITask>(GetPoomApp(), copyOid, IID_ITask));
+}
+
+// A delete the store refused still took the task out of the list, its links and its indexes.
+TEST_F(TskEditorsTest, ADeleteTheStoreRefusesKeepsTheTask) {
+    const LONG oid = AddTask(u"Keep me", nullptr, nullptr);
+    AddTskToList(oid);
+    g_CurItem.oid = oid;
+    g_CurItem.kind = kItemTask;
+    g_Settings.confirmDel = 0;
+    platform::testing::FailPimCall("ITask::Delete");
+    DeleteTskCmd();
+    platform::testing::ClearPimFailures();
+    EXPECT_EQ(Messages(), std::vector<std::u16string>{kItemNotDeletedText});
+    ASSERT_EQ(g_TskList.Size(), 1);
+    EXPECT_EQ(g_TskList[0].oid, oid);
+    EXPECT_TRUE(GetPoomItem<ITask>(GetPoomApp(), oid, IID_ITask));
+    EXPECT_EQ(g_ChangeMarks.ownChange, 0);
 }
 
 }  // namespace

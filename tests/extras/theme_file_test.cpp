@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "core/program_folder.h"
 #include "extras/theme.h"
@@ -44,7 +45,7 @@ TEST_F(ThemeFileTest, DefaultFileRoundTripKeepsEveryWordButTheName) {
     ThemeRec saved;
     for (int word = 0; word < kThemeWordCount; ++word)
         if (word < kThemeFirstString || word >= kThemeFirstString + kThemeStringCount)
-            g_Theme.words[static_cast<std::size_t>(word)] = 1000 + word;
+            g_Theme.words[static_cast<std::size_t>(word)] = word <= 32 ? 1000 + word : word % 2;
     for (int word = kThemeName + 1; word < kThemeFirstString + kThemeStringCount; ++word)
         g_Theme.String(word) = u"pic" + std::u16string(1, static_cast<char16_t>(u'a' + word - kThemeName));
     ThemeRecCopy(saved, g_Theme);
@@ -64,12 +65,13 @@ TEST_F(ThemeFileTest, DefaultFileRoundTripKeepsEveryWordButTheName) {
 }
 
 TEST_F(ThemeFileTest, OlderVersionLeavesTheWordsItLacks) {
-    // Version 225: the 36 values up to "Big Preview Text" (8 of them strings, any text will do).
-    device_.WriteFile(u"\\Program Files\\Quorvia\\old.zqth", OldFile(225, 36, "7"));
+    // Version 225: the 36 values up to "Big Preview Text" (8 of them strings, any text will do);
+    // 3 is a value every one of them may hold.
+    device_.WriteFile(u"\\Program Files\\Quorvia\\old.zqth", OldFile(225, 36, "3"));
     ThemeRec theme;
     const ThemeRec before = theme;
     LoadThemeFile(u"\\Program Files\\Quorvia\\old.zqth", theme);
-    for (const int word : {0, 1, 3, 4, 8, 12, 25, 33, 34, 40}) EXPECT_EQ(theme.words[static_cast<std::size_t>(word)], 7) << word;
+    for (const int word : {0, 1, 3, 4, 8, 12, 25, 33, 34, 40}) EXPECT_EQ(theme.words[static_cast<std::size_t>(word)], 3) << word;
     for (const int word : {9, 26, 27, 28, 29, 30, 31, 32, 37, 41, 50, 51, 52, 53, 54, 55})
         EXPECT_EQ(theme.words[static_cast<std::size_t>(word)], before.words[static_cast<std::size_t>(word)]) << word;
     EXPECT_EQ(theme.String(kThemeSpinCenterPicture), u"");
@@ -85,6 +87,48 @@ TEST_F(ThemeFileTest, OldGreyIsFixedOnlyInTheColoursThatHadIt) {
     LoadThemeFile(u"\\Program Files\\Quorvia\\grey.zqth", theme);
     EXPECT_EQ(theme.words[11], 0xECECEC);
     EXPECT_EQ(theme.words[8], 0xEAEBEB);
+}
+
+// Values no theme can hold were taken as they stood: a style past its table of choices, a colour
+// that is no colour, a picture name longer than any path.
+TEST_F(ThemeFileTest, OutOfRangeValuesAreReplacedByTheDefaultsAndTheUserIsTold) {
+    ThemeRec written;
+    written.words[8] = 0x123456;
+    ThemeRecCopy(g_Theme, written);
+    SaveThemeFile(u"\\Program Files\\Quorvia\\good.zqth");
+    std::string text = device_.ReadFile(u"\\Program Files\\Quorvia\\good.zqth");
+    // Lines of the file (after the version): 0 is word 33, 10 word 1, 44 word 49 (a picture), 49 word 54.
+    std::vector<std::string> lines;
+    for (std::size_t at = text.find('\n') + 1; at < text.size();) {
+        const std::size_t end = text.find('\n', at);
+        lines.push_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    ASSERT_EQ(lines.size(), 55u);
+    lines[0] = "99";                      // list background: six choices
+    lines[10] = "-5";                     // a colour
+    lines[44] = std::string(300, 'p');    // spin background picture
+    lines[49] = "2147483647";             // selection style
+    std::string damaged = text.substr(0, text.find('\n') + 1);
+    for (const std::string& line : lines) damaged += line + "\n";
+    device_.WriteFile(u"\\Program Files\\Quorvia\\bad.zqth", damaged);
+
+    platform::testing::ClearMessageBoxes();
+    ThemeRec theme;
+    const ThemeRec defaults;
+    LoadThemeFile(u"\\Program Files\\Quorvia\\bad.zqth", theme);
+    EXPECT_EQ(theme.words[33], defaults.words[33]);
+    EXPECT_EQ(theme.words[1], defaults.words[1]);
+    EXPECT_EQ(theme.words[54], defaults.words[54]);
+    EXPECT_EQ(theme.String(kThemeSpinBackgroundPicture), u"");
+    EXPECT_EQ(theme.words[8], 0x123456) << "good values stay";
+    const auto boxes = platform::testing::MessageBoxesShown();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find(u"replaced by the default"), std::u16string::npos);
+
+    platform::testing::ClearMessageBoxes();
+    LoadThemeFile(u"\\Program Files\\Quorvia\\good.zqth", theme);
+    EXPECT_TRUE(platform::testing::MessageBoxesShown().empty());
 }
 
 TEST_F(ThemeFileTest, MissingFileAndDefaultsKeepWhatTheyShould) {

@@ -27,7 +27,14 @@ namespace {
 using platform::testing::LocalNetServer;
 
 constexpr char16_t kPackage[] = u"\\Program Files\\Quorvia\\zqupdate.cab";
-constexpr char kPackageBytes[] = "MSCF package bytes";
+// A cabinet as the installer takes it: the mark, and at byte 8 the cabinet's whole size.
+std::string Cabinet(std::size_t size) {
+    std::string bytes(size, '\0');
+    bytes.replace(0, 4, "MSCF");
+    for (std::size_t i = 0; i < 4; ++i) bytes[8 + i] = static_cast<char>((size >> (8 * i)) & 0xFF);
+    return bytes;
+}
+const std::string kPackageBytes = Cabinet(64);
 constexpr char16_t kLatest[] = u"You have the latest version available.";
 constexpr char16_t kUnreachable[] =
     u"Unable to Check for update at this time. Please check your internet connection.";
@@ -132,6 +139,34 @@ TEST_F(UpdateCheck, NewerVersionOffersTheFeaturesAndStartsThePackage) {
     EXPECT_TRUE(key.ReadNumber(u"ZQKEEPINFO", keep));
     EXPECT_EQ(keep, 1);
     EXPECT_TRUE(Boxes().empty());
+}
+
+// A cut or foreign download was run all the same, and the program quit even when nothing started.
+TEST_F(UpdateCheck, OnlyAWholeCabinetIsRunAndTheProgramStaysWhenNothingStarts) {
+    ServeVersion("ZQUPDATE|351|pkg.cab|3.60,a|");
+    const std::string bad[] = {kPackageBytes.substr(0, 50), "<html>404</html>", Cabinet(64) + "trailing"};
+    for (const std::string& bytes : bad) {
+        SCOPED_TRACE(bytes.size());
+        platform::testing::ClearMessageBoxes();
+        ftp_.SetFile("/pkg.cab", bytes);
+        CheckAndAnswer(IDM_DLG_DONE);
+        EXPECT_TRUE(platform::testing::StartedPrograms().empty());
+        EXPECT_FALSE(device_.FileExists(kPackage));
+        EXPECT_EQ(Boxes(), std::vector<std::u16string>{
+                               u"The downloaded update is incomplete or is not an installable package, so nothing was installed."});
+    }
+
+    ftp_.SetFile("/pkg.cab", kPackageBytes);
+    platform::testing::ClearMessageBoxes();
+    platform::testing::RefuseProgramStarts(true);
+    CheckAndAnswer(IDM_DLG_DONE);
+    platform::testing::RefuseProgramStarts(false);
+    EXPECT_EQ(Boxes(), std::vector<std::u16string>{u"The update could not be started, so nothing was installed."});
+    RegKey key;
+    ASSERT_EQ(key.Open(HKEY_CURRENT_USER, kSettingsKey), ERROR_SUCCESS);
+    LONG keep = 1;
+    EXPECT_TRUE(key.ReadNumber(u"ZQKEEPINFO", keep));
+    EXPECT_EQ(keep, 0);
 }
 
 TEST_F(UpdateCheck, OnlyTheVersionTextListsNoFeaturesAndCancelFetchesNothing) {

@@ -84,6 +84,7 @@ protected:
         g_WeatherObs = WeatherObs();
         g_WeatherSettings = WeatherSettings();
         g_WeatherSettings.weather = 1;
+        g_WxFailureShown = kWxStatusNone;
         device_.WriteFile(u"\\Program Files\\Quorvia\\quorvia.exe", "");  // the installed program
         ftp_.SetFile(kStationPath, kStationFile);
         platform::testing::RouteHost(device_, "tgftp.nws.noaa.gov", INTERNET_DEFAULT_FTP_PORT, ftp_.Port());
@@ -124,8 +125,11 @@ TEST_F(Weather, StationLineIsTheFirstOrSecondOfTheFile) {
     }
 }
 
-TEST_F(Weather, BadgeFetchesParsesAndShowsTheReport) {
+TEST_F(Weather, RefreshFetchesParsesAndTheBadgeShowsTheReport) {
     DrawSurface surface(80, 20);
+    DrawWeatherBadge(surface.dc(), 2, 2);
+    EXPECT_TRUE(ftp_.Fetched().empty()) << "painting never fetches";
+    EXPECT_TRUE(RefreshWeather(nullptr));
     DrawWeatherBadge(surface.dc(), 2, 2);
     EXPECT_EQ(device_.ReadFile(kLocalFile), kStationFile);
     EXPECT_EQ(g_WeatherObs[kWxValid], 1);
@@ -154,19 +158,44 @@ TEST_F(Weather, ARecentReportIsNotFetchedAgain) {
     EXPECT_EQ(ftp_.Fetched().size(), 1u);
 }
 
-TEST_F(Weather, UnreachableServerKeepsTheEarlierReportAndTriesNoMore) {
+// A message box came from inside painting on every repaint, and a valid report was never renewed.
+TEST_F(Weather, AFailureIsToldOnceOutsidePaintingAndTheReportIsRenewedByTheInterval) {
+    platform::testing::FreezeClock(SYSTEMTIME{2026, 12, 4, 10, 12, 0, 0, 0});
+    platform::testing::AdvanceClock(5 * 3600000);
     platform::testing::RouteHost(device_, "tgftp.nws.noaa.gov", INTERNET_DEFAULT_FTP_PORT,
                                  platform::testing::ClosedLocalPort());
+    g_WeatherSettings.wxUpdate = 1;
     DrawSurface surface(80, 20);
-    DrawWeatherBadge(surface.dc(), 2, 2);
+    for (int i = 0; i < 3; ++i) {
+        RefreshWeather(nullptr);
+        DrawWeatherBadge(surface.dc(), 2, 2);
+    }
     EXPECT_EQ(g_WeatherObs[kWxStatus], kWxConnectFailed);
     EXPECT_EQ(g_WeatherObs[kWxValid], 0);
     EXPECT_TRUE(Drawn(surface, 2, 2, 60, 18));  // "No Wx"
-    EXPECT_TRUE(platform::testing::MessageBoxesShown().empty());
+    const auto boxes = platform::testing::MessageBoxesShown();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, u"Weather: the report server could not be reached.");
 
-    // With an earlier report on file and parsed, a failed refresh leaves it shown.
+    // The server is back: the next interval fetches, and a later one renews the valid report.
+    platform::testing::RouteHost(device_, "tgftp.nws.noaa.gov", INTERNET_DEFAULT_FTP_PORT, ftp_.Port());
+    RefreshWeather(nullptr);
+    EXPECT_TRUE(ftp_.Fetched().empty()) << "a failed try waits for the interval too";
+    platform::testing::AdvanceClock(3600000 + 1);
+    EXPECT_TRUE(RefreshWeather(nullptr));
+    EXPECT_EQ(g_WeatherObs[kWxValid], 1);
+    EXPECT_EQ(ftp_.Fetched().size(), 1u);
+    platform::testing::AdvanceClock(3600000 + 1);
+    EXPECT_TRUE(RefreshWeather(nullptr));
+    EXPECT_EQ(ftp_.Fetched().size(), 2u);
+    EXPECT_EQ(platform::testing::MessageBoxesShown().size(), 1u);
+    platform::testing::ThawClock();
+}
+
+TEST_F(Weather, AFailedRefreshKeepsTheEarlierReport) {
+    platform::testing::RouteHost(device_, "tgftp.nws.noaa.gov", INTERNET_DEFAULT_FTP_PORT,
+                                 platform::testing::ClosedLocalPort());
     device_.WriteFile(kLocalFile, kStationFile);
-    g_WeatherObs = WeatherObs();
     ASSERT_TRUE(ReadWeatherReport());
     EXPECT_FALSE(UpdateWeatherIfDue(true));
     EXPECT_EQ(g_WeatherObs[kWxValid], 1);

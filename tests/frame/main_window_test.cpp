@@ -8,6 +8,11 @@
 #include "frame/cmd_messages.h"
 #include "frame/main_messages.h"
 #include "frame_fixture.h"
+#include "frame/view_windows.h"
+#include "platform/time.h"
+#include "platform/commctrl.h"
+#include "wallet/wlt_item.h"
+#include "frame/view_id.h"
 #include "platform/gdi.h"
 #include "platform/shell.h"
 #include "platform/testing_gdi.h"
@@ -125,6 +130,8 @@ TEST_F(MainWindow, BackTwiceInAMainViewArmsThenHandsOver) {
 TEST_F(MainWindow, CloseWhileLoadingWaitsForTheLoad) {
     const HWND window = Open();
     ASSERT_NE(window, nullptr);
+    const HANDLE loading = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    g_LoadState.thread = loading;
     g_LoadState.allLoaded = 0;
     CloseMainWindowCmd(window);
     EXPECT_TRUE(IsWindow(window));
@@ -133,6 +140,18 @@ TEST_F(MainWindow, CloseWhileLoadingWaitsForTheLoad) {
     SendMessageW(window, kMsgAllLoaded, 0, 0);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(PendingViewCmd, kNoPendingCmd);
+    g_LoadState.thread = nullptr;
+    CloseHandle(loading);
+}
+
+// With no load thread (it could not be made) Exit waited for a load that never ends.
+TEST_F(MainWindow, CloseWithoutALoadThreadClosesAtOnce) {
+    const HWND window = Open();
+    ASSERT_NE(window, nullptr);
+    g_LoadState.thread = nullptr;
+    g_LoadState.allLoaded = 0;
+    CloseMainWindowCmd(window);
+    EXPECT_FALSE(IsWindow(window));
 }
 
 // A close from outside while loading used to end the program under the load thread.
@@ -150,6 +169,29 @@ TEST_F(MainWindow, CloseFromOutsideWhileLoadingWaitsForTheLoad) {
     EXPECT_FALSE(IsWindow(window));
     g_LoadState.thread = nullptr;
     CloseHandle(loading);
+}
+
+// The trees send tree-view key notifications; the main window listened for the list view's, so
+// digit keys and wallet activity never arrived from them.
+TEST_F(MainWindow, KeysInTheWalletAndProjectTreesReachTheMainWindow) {
+    const HWND window = Open();
+    ASSERT_NE(window, nullptr);
+    g_LoadState.allLoaded = 1;
+    NMTVKEYDOWN key{};
+    key.hdr.code = TVN_KEYDOWN;
+    key.hdr.idFrom = kIdWalletTree;
+    key.wVKey = VK_DOWN;
+    g_Wlt.lastActivity = 0;
+    platform::testing::FreezeClock(SYSTEMTIME{2026, 12, 4, 10, 9, 0, 0, 0});
+    platform::testing::AdvanceClock(5000);
+    SendMessageW(window, WM_NOTIFY, kIdWalletTree, reinterpret_cast<LPARAM>(&key));
+    EXPECT_EQ(g_Wlt.lastActivity, GetTickCount());
+    platform::testing::ThawClock();
+
+    key.hdr.idFrom = kIdProjectTree;
+    key.wVKey = '5';
+    ViewId = kViewProjects;
+    EXPECT_EQ(SendMessageW(window, WM_NOTIFY, kIdProjectTree, reinterpret_cast<LPARAM>(&key)), 1);
 }
 
 }  // namespace

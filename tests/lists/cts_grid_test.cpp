@@ -12,9 +12,11 @@
 #include "frame/frame_state.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_picture.h"
+#include "lists/cts_type_ahead.h"
 #include "platform/gdi.h"
 #include "platform/testing.h"
 #include "platform/testing_display.h"
+#include "platform/testing_draw.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
 #include "resources/quorvia_resources.h"
@@ -328,6 +330,31 @@ TEST_F(CtsGridWindowTest, PaintsEachCellsPictureWhereTheLayoutPutsIt) {
 }  // namespace
 
 namespace {
+
+// The "no contacts" line was formatted into a fixed stack buffer with no bound: a long type-ahead
+// ran past it.
+TEST_F(CtsGridWindowTest, ALongTypeAheadWithNoMatchIsDrawnWithinItsLine) {
+    ASSERT_TRUE(RegisterQuorviaResources());
+    const HWND grid = CreateCtsIconWnd(parent_);
+    ASSERT_NE(grid, nullptr);
+    MoveWindow(grid, 0, 0, 240, 240, FALSE);
+    ShowWindow(grid, SW_SHOW);
+    g_CtsRows = Rows("x");
+    g_CtsRows[0].kind = kRowNoLetterMatch;
+    const std::u16string saved = g_CtsTypeAhead.text;
+    g_CtsTypeAhead.text = std::u16string(5000, u'q');
+    platform::testing::DrawRecord record;
+    BuildCtsRows(g_CtsRows, CurrentCtsGridGeometry(), g_CtsGrid);
+    RedrawCtsIcons(true);
+    InvalidateRect(grid, nullptr, FALSE);
+    UpdateWindow(grid);
+    platform::testing::PumpUntilIdle();
+    g_CtsTypeAhead.text = saved;
+    bool drawn = false;
+    for (const auto& text : record.TextsDrawn())
+        if (text.text.find(u"qqqq") != std::u16string::npos) drawn = true;
+    EXPECT_TRUE(drawn);
+}
 
 TEST_F(CtsGridWindowTest, TapAndHoldOnACellOpensTheContactsItemMenu) {
     ASSERT_TRUE(RegisterQuorviaResources());

@@ -203,6 +203,21 @@ TEST_F(OptionsDlgTest, ScheduleRefusalLeavesViewSelectionUnwritten) {
     EXPECT_EQ(g_ViewShown[ShownView::Week], 1);
 }
 
+// Check for Update closed the dialog with OK although a page refused its values, losing the edits.
+TEST_F(OptionsDlgTest, CheckForUpdateWithARefusedPageKeepsTheDialogOpen) {
+    bool stayed = false;
+    pt::ActInsideDialog([&](HWND dialog) {
+        EditRow(dialog, kPageSchedule, &g_Settings.barStart, [](ValSnap& row) { row.indexValue = 23; });
+        Press(dialog, IDM_OPT_CHECK_UPDATE);
+        stayed = IsWindow(dialog) && pt::CurrentDialog() == dialog;
+        Press(dialog, IDM_DLG_CANCEL);
+    });
+    RunOptionsDlg();
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(g_Options.updateRequested, 0);
+    EXPECT_EQ(pt::MessageBoxesShown().size(), 1u);
+}
+
 TEST_F(OptionsDlgTest, SelectionColourGivesTheFrameColour) {
     const struct {
         COLORREF selection, frame;

@@ -54,10 +54,11 @@ protected:
         return text;
     }
 
-    void SetText(const char16_t* path, const std::u16string& text) {
+    void SetText(const char16_t* path, const std::u16string& text, HKEY root = HKEY_LOCAL_MACHINE,
+                 const char16_t* value = u"1") {
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, path, 0, nullptr, 0, 0, nullptr, &key, nullptr), ERROR_SUCCESS);
-        RegSetValueExW(key, u"1", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+        ASSERT_EQ(RegCreateKeyExW(root, path, 0, nullptr, 0, 0, nullptr, &key, nullptr), ERROR_SUCCESS);
+        RegSetValueExW(key, value, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                        static_cast<DWORD>((text.size() + 1) * sizeof(char16_t)));
         RegCloseKey(key);
     }
@@ -119,6 +120,18 @@ TEST_F(CabhookTest, AnsweringYesRemovesTheDataAndGivesBackOurButtonsOnly) {
     EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, u"\\Software\\Microsoft\\Shell\\RAI\\:MSCONTACTS", u"1"), u"\\windows\\other.exe");
     // Removed: a second removal finds nothing installed.
     EXPECT_EQ(Devicectl({"remove", "--yes"}), 1);
+}
+
+// Button 4 was left naming the removed program, and a launch text in the older "VestralAgenda"
+// form was not taken for ours.
+TEST_F(CabhookTest, YesGivesBackButtonFourAndTheOlderFormOfOurLaunchText) {
+    InstallWithData();
+    SetText(u"\\Software\\Microsoft\\Shell\\RAI\\:MSTASKS", u"\\Program Files\\VestralAgenda\\Agenda.exe /TASKS");
+    SetText(u"\\ControlPanel\\Keybd", u"\"\\Program Files\\Quorvia\\Quorvia.exe\" /SCHEDULE", HKEY_CURRENT_USER,
+            u"APP4_Path");
+    ASSERT_EQ(Devicectl({"remove", "--yes"}), 0);
+    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, u"\\Software\\Microsoft\\Shell\\RAI\\:MSTASKS", u"1"), u":MSPOUTLOOK tasks");
+    EXPECT_EQ(Text(HKEY_CURRENT_USER, u"\\ControlPanel\\Keybd", u"APP4_Path"), u":MSPOUTLOOK calendar");
 }
 
 }  // namespace

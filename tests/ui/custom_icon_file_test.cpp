@@ -64,4 +64,14 @@ TEST_F(CustomIconFile, DamagedCountStopsAtTheEndOfTheFile) {
     EXPECT_EQ(LookupCustomIcon(10), 2);
 }
 
+// The pairs were searched as sorted but loaded as they stood: an item lost its icon.
+TEST_F(CustomIconFile, PairsOutOfOrderAreSortedAndTheLastOfAnOidCounts) {
+    device_.WriteFile(ProgramFolderFile(kFile), "4\n300\n7\n-5\n0\n42\n199\n300\n8\n");
+    LoadCustomIconsFile();
+    ASSERT_EQ(g_CustomIconIndex.Size(), 3);
+    EXPECT_EQ(LookupCustomIcon(-5), 0);
+    EXPECT_EQ(LookupCustomIcon(42), 199);
+    EXPECT_EQ(LookupCustomIcon(300), 8);
+}
+
 }  // namespace

@@ -200,14 +200,20 @@ TEST_F(FilePicker, FoldersAreReadWhenOpenedAndForgottenWhenClosed) {
     EXPECT_EQ(after.count(u"later.txt"), 1u);
 }
 
-// The set-up failure used to record the dialog as open after a Cancel had already ended it.
-TEST_F(FilePicker, VanishedPreselectionLeavesOnlyCancelAndNoOpenDialog) {
-    g_FilePicker.chosenPath = u"\\Gone\\notes.txt";
-    // The message comes while the dialog is still being set up; Cancel is queued behind it.
-    pt::ActInsideDialog([](HWND) { PostMessageW(g_FilePicker.dialog, WM_COMMAND, kDlgCancel, 0); });
+// A saved folder that no longer exists failed the set-up: the tree was destroyed and the setting
+// could never be changed. The picker opens on the nearest folder that is there.
+TEST_F(FilePicker, AVanishedFolderOpensOnTheNearestOneThatIsThere) {
+    g_FilePicker.chosenPath = u"\\My Documents\\Gone\\Deeper\\notes.txt";
+    std::u16string selected;
+    pt::ActInsideDialog([&](HWND dialog) {
+        const HWND tree = Tree(dialog);
+        selected = Text(tree, Next(tree, nullptr, TVGN_CARET));
+        SendMessageW(dialog, WM_COMMAND, kDlgCancel, 0);
+    });
     EXPECT_FALSE(ShowFilePickerDlg(nullptr, kPickTextFile));
-    EXPECT_TRUE(BoxShown(u"Initializing Directory Tree View Failed."));
-    EXPECT_EQ(g_FilePicker.initialising, 1);  // never finished
+    EXPECT_FALSE(BoxShown(u"Initializing Directory Tree View Failed."));
+    EXPECT_EQ(selected, u"My Documents");
+    EXPECT_EQ(g_FilePicker.initialising, 0);
 }
 
 TEST_F(FilePicker, Screenshot) {

@@ -12,6 +12,7 @@
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
 #include "ui/month_picker.h"
+#include "ui/month_year_lists.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ TEST_F(MonthPicker, ListsFollowTheSeedAndDoneReadsThem) {
                 GetDlgItem(dialog, IDC_YEAR_LIST);
         // The user steps both lists on by one.
         SendDlgItemMessageW(dialog, IDC_MONTH_LIST, LB_SETCURSEL, 4, 0);
-        SendDlgItemMessageW(dialog, IDC_YEAR_LIST, LB_SETCURSEL, 3, 0);
+        SendDlgItemMessageW(dialog, IDC_YEAR_LIST, LB_SETCURSEL, kYearsAroundSeed + 1, 0);
         SendMessageW(dialog, WM_COMMAND, kDlgAccept, 0);
     });
     LONG year = 2008;
@@ -52,20 +53,33 @@ TEST_F(MonthPicker, ListsFollowTheSeedAndDoneReadsThem) {
     EXPECT_EQ(ShowMonthPicker(nullptr, year, month), 1);
     EXPECT_TRUE(seen.spinsStepTheirLists);
     EXPECT_EQ(seen.months, 12);
-    EXPECT_EQ(seen.years, kLastPickerYear - kFirstPickerYear + 1);
+    EXPECT_EQ(seen.years, kListedYears);
     EXPECT_EQ(seen.monthSel, 3);
-    EXPECT_EQ(seen.yearSel, 2);
+    EXPECT_EQ(seen.yearSel, kYearsAroundSeed);
     EXPECT_EQ(year, 2009);
     EXPECT_EQ(month, 5);
 }
 
-TEST_F(MonthPicker, SeedOutsideTheYearsLeavesNoSelection) {
-    pt::ActInsideDialog([](HWND dialog) { SendMessageW(dialog, WM_COMMAND, kDlgAccept, 0); });
-    LONG year = 2020;
-    LONG month = 0;
-    EXPECT_EQ(ShowMonthPicker(nullptr, year, month), 1);
-    EXPECT_EQ(year, kFirstPickerYear - 1);
-    EXPECT_EQ(month, 0);
+// The years were fixed to 2006-2013: a seed of today selected nothing and Done gave 2005.
+TEST_F(MonthPicker, TheYearsAreThoseAroundTheSeed) {
+    struct Case {
+        LONG seed;
+        int pick;  // the line chosen, -1 to take the seed's own selection
+        LONG chosen;
+    };
+    const Case cases[] = {{2026, -1, 2026}, {2026, kListedYears - 1, 2036}, {2026, 0, 2016}, {1903, 0, 1900}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.seed);
+        pt::ActInsideDialog([&](HWND dialog) {
+            if (c.pick >= 0) SendDlgItemMessageW(dialog, IDC_YEAR_LIST, LB_SETCURSEL, static_cast<WPARAM>(c.pick), 0);
+            SendMessageW(dialog, WM_COMMAND, kDlgAccept, 0);
+        });
+        LONG year = c.seed;
+        LONG month = 12;
+        EXPECT_EQ(ShowMonthPicker(nullptr, year, month), 1);
+        EXPECT_EQ(year, c.chosen);
+        EXPECT_EQ(month, 12);
+    }
 }
 
 TEST_F(MonthPicker, CancelKeepsTheCallersValues) {

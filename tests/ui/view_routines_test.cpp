@@ -142,20 +142,20 @@ TEST_F(ViewRoutines, MonthAndYearListsSelectAndReadTheStoredValues) {
     EXPECT_EQ(SendMessageW(months, LB_GETCOUNT, 0, 0), 12);
     EXPECT_EQ(SendMessageW(years, LB_GETCOUNT, 0, 0), kListedYears);
     EXPECT_EQ(SendMessageW(months, LB_GETCURSEL, 0, 0), 2);
-    EXPECT_EQ(SendMessageW(years, LB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(SendMessageW(years, LB_GETCURSEL, 0, 0), kYearsAroundSeed);
     WCHAR text[32] = {};
-    SendMessageW(years, LB_GETTEXT, 7, reinterpret_cast<LPARAM>(text));
-    EXPECT_EQ(std::u16string(text), u"2013");
+    SendMessageW(years, LB_GETTEXT, kListedYears - 1, reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(std::u16string(text), u"2018");
     SendMessageW(months, LB_SETCURSEL, 11, 0);
     SendMessageW(years, LB_SETCURSEL, 0, 0);
     LONG month = 0, year = 0;
     ReadMonthYearLists(parent_, month, year);
     EXPECT_EQ(month, 12);
-    EXPECT_EQ(year, 2006);
+    EXPECT_EQ(year, 1998);
     // A list without a selection leaves its value.
     SendMessageW(years, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     ReadMonthYearLists(parent_, month, year);
-    EXPECT_EQ(year, 2006);
+    EXPECT_EQ(year, 1998);
 }
 
 }  // namespace

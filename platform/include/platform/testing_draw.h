@@ -1,7 +1,8 @@
 // The draw record: what the windows drew, for tests that assert what a user sees. While a record
 // lives, every text and every picture drawn on any surface is noted with its rectangle; blits carry
 // the notes of an off-screen buffer to where the buffer is shown, and an opaque fill forgets what it
-// covers, so the screen's notes say what the screen shows now.
+// covers, so the screen's notes say what the screen shows now. Only what is drawn while a record
+// lives is noted: make the record before the windows paint, or have them paint again.
 #pragma once
 
 #include <string>

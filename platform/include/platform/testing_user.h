@@ -48,7 +48,10 @@ struct StartedProgram {
     std::u16string verb;         // ShellExecuteExW's verb, empty otherwise
 };
 std::vector<StartedProgram> StartedPrograms();
+// Also ends a refusal.
 void ClearStartedPrograms();
+// While on, ShellExecuteExW fails as for a program that cannot start (access denied).
+void RefuseProgramStarts(bool refuse);
 
 // A second process: this test executable again, running only the tests of `filter` with the extra
 // environment variables given (the device root is passed on as QUORVIA_DEVICE). Killed when the

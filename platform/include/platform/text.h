@@ -108,6 +108,13 @@ int wvsprintfW(LPWSTR out, LPCWSTR format, va_list args);
 int _snwprintf(WCHAR* out, std::size_t n, const WCHAR* format, ...);
 int _vsnwprintf(WCHAR* out, std::size_t n, const WCHAR* format, va_list args);
 int swprintf(WCHAR* out, const WCHAR* format, ...);  // unbounded, as the device's runtime
+// The bounded form for fixed buffers: writes at most cch - 1 characters and always the terminator;
+// STRSAFE_E_INSUFFICIENT_BUFFER when the text was cut.
+#define STRSAFE_MAX_CCH 2147483647
+#define STRSAFE_E_INSUFFICIENT_BUFFER static_cast<HRESULT>(0x8007007AL)
+#define STRSAFE_E_INVALID_PARAMETER static_cast<HRESULT>(0x80070057L)
+HRESULT StringCchPrintfW(LPWSTR out, std::size_t cch, LPCWSTR format, ...);
+HRESULT StringCchVPrintfW(LPWSTR out, std::size_t cch, LPCWSTR format, va_list args);
 // %d %i %u %x %o %ld %I64d %hd %s %S %c %[...] %f %lf %n, widths and '*'; %ld stores a 32-bit LONG.
 int swscanf(const WCHAR* in, const WCHAR* format, ...);
 

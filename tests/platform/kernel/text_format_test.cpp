@@ -106,6 +106,31 @@ TEST(Snwprintf, CutsAndReportsMinusOneWhenTheTextDoesNotFit) {
     }
 }
 
+TEST(StringCchPrintf, AlwaysTerminatesAndSaysWhenItCut) {
+    const struct {
+        std::size_t size;
+        HRESULT result;
+        const WCHAR* written;
+    } cases[] = {
+        {10, S_OK, u"12345"},
+        {6, S_OK, u"12345"},
+        {5, STRSAFE_E_INSUFFICIENT_BUFFER, u"1234"},
+        {1, STRSAFE_E_INSUFFICIENT_BUFFER, u""},
+    };
+    for (const auto& c : cases) {
+        WCHAR out[16];
+        std::fill(std::begin(out), std::end(out), u'#');
+        EXPECT_EQ(StringCchPrintfW(out, c.size, u"%d", 12345), c.result) << c.size;
+        EXPECT_EQ(std::u16string(out), c.written) << c.size;
+    }
+    WCHAR out[4] = {u'#', u'#', u'#', u'#'};
+    EXPECT_EQ(StringCchPrintfW(out, 0, u"%d", 1), STRSAFE_E_INVALID_PARAMETER);
+    EXPECT_EQ(out[0], u'#');
+    // A pair of surrogates is never cut in half.
+    EXPECT_EQ(StringCchPrintfW(out, 3, u"a%s", u"\U0001F600"), STRSAFE_E_INSUFFICIENT_BUFFER);
+    EXPECT_EQ(std::u16string(out), u"a");
+}
+
 TEST(Swprintf, WritesWholeTextsOfAnyLength) {
     const std::u16string longText(3000, u'y');
     std::u16string buffer(3100, u'#');
