@@ -19,6 +19,7 @@
 #include "platform/user.h"
 #include "projects/prj_cats.h"
 #include "ui/custom_icon.h"
+#include "ui/draw_prims.h"
 #include "ui/item_paint.h"
 #include "ui/screen_class.h"
 
@@ -300,6 +301,10 @@ int DrawAgendaEntry(HDC dc, int, int y, int& lineBottom, const RECT& rect, const
     } else if (g_Settings.catColors && appt.categories.Size() > 0) {
         k = appt.colour;
     }
+    // The entry lies on whatever its day is filled with (the selection colour for the selected day),
+    // which a theme's text colour may not read on.
+    const COLORREF behind = GetPixel(dc, x0, y + 1);
+    if (behind != CLR_INVALID) k = ReadableTextColor(k, behind);
     const bool statusColours = g_Settings.statusColors != 0 && !grey;
     int o = BigPreviewText() ? 4 : 2;
     if (!vga && compact) o = 1;
@@ -339,7 +344,8 @@ int DrawAgendaEntry(HDC dc, int, int y, int& lineBottom, const RECT& rect, const
     } else {
         std::u16string start;
         FormatApptStart(appt, start, g_Settings.hours24 != 0, compact);
-        SetTextColor(dc, statusColours ? GetViewColor(appt.busyStatus) : GetApptTextColor(appt));
+        const COLORREF startColour = statusColours ? GetViewColor(appt.busyStatus) : GetApptTextColor(appt);
+        SetTextColor(dc, behind != CLR_INVALID ? ReadableTextColor(startColour, behind) : startColour);
         TextOutClipped(dc, x0, y, clip, start);
         textX = x0 + TextExtent(dc, start).cx + g + 2;
         text = FitTextToWidth(mainWnd, text, kEntryTextWidth, false, true, true);

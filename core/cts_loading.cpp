@@ -104,9 +104,9 @@ void RemoveNameEntry(NameIndex& index, LONG position) {
 }  // namespace
 
 void LoadCtsList(LONG reset) {
-    // Before version 5 the contacts are not loaded at all.
-    if (GetOsMajorVersion() < kOsMajor5) return;
-    if (g_Settings.loadPoom == 1) {
+    // Before version 5 there is no direct read of the contacts database; skipping the load there
+    // left the contacts view waiting for data forever, so the object model reads them instead.
+    if (GetOsMajorVersion() < kOsMajor5 || g_Settings.loadPoom == 1) {
         LoadCtsPOOM();
         return;
     }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
 
 #include "calendar/row_separator.h"
@@ -95,6 +96,27 @@ int ShapeTop(const RECT& rect, ShapeStyle style) {
 }  // namespace
 
 COLORREF LightenColor(COLORREF colour, int amount) { return ShiftColor(colour, amount); }
+
+double ContrastRatio(COLORREF a, COLORREF b) {
+    // Relative luminance of the sRGB channels, as the usual readability measure takes it.
+    const auto luminance = [](COLORREF c) {
+        const auto linear = [](int channel) {
+            const double v = channel / 255.0;
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(GetRValue(c)) + 0.7152 * linear(GetGValue(c)) + 0.0722 * linear(GetBValue(c));
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+COLORREF ReadableTextColor(COLORREF text, COLORREF background) {
+    if (ContrastRatio(text, background) >= kReadableContrast) return text;
+    constexpr COLORREF kBlack = 0x000000;
+    constexpr COLORREF kWhiteText = 0xFFFFFF;
+    return ContrastRatio(kBlack, background) >= ContrastRatio(kWhiteText, background) ? kBlack : kWhiteText;
+}
 
 COLORREF DarkenColor(COLORREF colour, int amount) { return ShiftColor(colour, -amount); }
 

@@ -11,11 +11,18 @@
 
 inline constexpr COLORREF kShadowGrey = 0x808080;
 inline constexpr COLORREF kMagentaKey = 0xFF00FF;
+// The least contrast ratio at which a text still reads on its background.
+inline constexpr double kReadableContrast = 3.0;
 
 COLORREF LightenColor(COLORREF colour, int amount);
 COLORREF DarkenColor(COLORREF colour, int amount);
 bool IsLightColor(COLORREF colour);
 bool IsDarkColor(COLORREF colour);
+// How far apart two colours are in brightness: 1 (the same) to 21 (black and white).
+double ContrastRatio(COLORREF a, COLORREF b);
+// The text colour, or black or white when it would not read on that background (a theme may pair
+// a light text colour with a light selection colour).
+COLORREF ReadableTextColor(COLORREF text, COLORREF background);
 // A grey that reads on the selection colour (useSelection) or on the background colour.
 COLORREF GetGreyForBackground(bool useSelection);
 // The busy-status colour 0-3: free, tentative, busy, out of office.

@@ -7,6 +7,7 @@
 
 #include "extras/theme.h"
 #include "extras/theme_record.h"
+#include "frame/main_window.h"
 #include "platform/commctrl.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
@@ -167,7 +168,8 @@ void DrawPlainRow(HDC dc, HWND list, const DRAWITEMSTRUCT& item, const RECT& are
     const int labelRight = std::min<int>(label.right - item.rcItem.left, columnWidth > 0 ? columnWidth : area.right);
     const std::u16string text(row.text.data());
     const std::u16string& shown = FitTextEllipsis(dc, text, labelRight - labelLeft - kLabelFitSlack, 0);
-    SetTextColor(dc, ThemeColor(kThemeTextColor));
+    const COLORREF textColour = ThemeColor(kThemeTextColor);
+    SetTextColor(dc, selected ? ReadableTextColor(textColour, ThemeColor(kThemeSelColor)) : textColour);
     RECT r{labelLeft + kLabelTextInset, area.top, labelRight - kLabelTextInset, area.bottom};
     DrawTextW(dc, shown.c_str(), static_cast<int>(shown.size()), &r, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     DrawColumns(dc, list, item, index);
@@ -187,7 +189,10 @@ void DrawItemListRow(const DRAWITEMSTRUCT& item, HWND list, int background) {
     if (!memory.Get() || !bitmap) return;
     const HDC dc = memory.Get();
     const SelectScope selectBitmap(dc, bitmap.Get());
-    const SelectScope selectFont(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    // A list given no font of its own shows its rows in the theme's list font, which follows the
+    // screen class; the device's bare system font would stay small on a VGA screen.
+    const auto own = reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0));
+    const SelectScope selectFont(dc, own ? own : g_Main.themeFonts[kFontList]);
     const RECT area{0, 0, width, height};
     PaintRowBackground(dc, area, item.rcItem, background != 0);
     if (row.data == kCaptionRowData) {

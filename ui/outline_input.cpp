@@ -128,6 +128,12 @@ int OutlineTapHold(HWND list, POINT point) {
     }
     const OutlineMode mode = ModeOf(kind);
     if (hold) {
+        // The menu acts on the selection: the held row must become it first, or the menu would act
+        // on whichever row was selected before.
+        if (OutlineTapRow(list, point, *entries, mode)) {
+            RedrawSelRow(list);
+            if (kind == OutlineKind::kTasks) DropTaskRowCache();
+        }
         if (kind == OutlineKind::kTasks) CheckTskSelected(FALSE);
         if (kind == OutlineKind::kSchedule) SyncSchedSel();
         if (kind == OutlineKind::kContacts) FetchSelContactQuiet();

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "core/app_settings.h"
 #include "core/cur_item.h"
@@ -184,6 +187,35 @@ TEST_F(TaskViewTest, DeletingWithNoneCompletedStillReloadsAndRefills) {
     EXPECT_EQ(g_TskList.Size(), 1);
     ASSERT_EQ(g_TskRows.Size(), 1);
     EXPECT_EQ(g_TskRows[0].kind, kRowItem);
+}
+
+// A hold on a row that was not selected used to open the menu for the row selected before it.
+TEST_F(TaskViewTest, HoldOnAnotherRowMakesThatRowTheMenusTask) {
+    for (const char16_t* subject : {u"Alpha", u"Bravo", u"Charlie"}) AddTask(NewTask{subject, kNoDue});
+    LoadTskList(1);
+    ShowTskView(false);
+    platform::testing::PumpUntilIdle();
+    ASSERT_EQ(SelectedListRow(), 0);
+    ASSERT_EQ(g_TskRows.Size(), 3);
+    const LONG third = g_TskRows[2].id;
+    ASSERT_NE(g_CurItem.oid, third);
+    const RECT row = ListRowRect(2);
+    POINT held{(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+    ClientToScreen(g_TskListState.list, &held);
+    // The press waits in a loop of its own before the menu's loop comes; the menu is closed unused.
+    std::vector<std::u16string> menu;
+    std::function<void()> lookAtMenu = [&menu, &lookAtMenu] {
+        menu = platform::testing::OpenMenuTexts();
+        if (menu.empty()) return platform::testing::ActInsideModalLoop(lookAtMenu);
+        platform::testing::Key(VK_ESCAPE);
+    };
+    platform::testing::ActInsideModalLoop(lookAtMenu);
+    platform::testing::Hold(held.x, held.y);
+    platform::testing::PumpUntilIdle();
+    EXPECT_FALSE(menu.empty());
+    EXPECT_EQ(SelectedListRow(), 2);
+    EXPECT_EQ(g_CurItem.oid, third);
+    EXPECT_EQ(g_CurItem.kind, kItemTask);
 }
 
 TEST_F(TaskViewTest, ScreenshotOfTheTaskList) {

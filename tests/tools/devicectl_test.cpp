@@ -5,10 +5,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "platform/files.h"
 #include "platform/poom.h"
@@ -318,6 +321,42 @@ TEST_F(Devicectl, TwoProcessesSavingAtOnceGetDistinctOids) {
     app->Logoff();
     app->Release();
     CoUninitialize();
+}
+
+// The usage names the fields of pim add per kind and the registry roots; each one it names is taken.
+TEST_F(Devicectl, UsageListsTheFieldsAndRootsItTakes) {
+    const Result usage = Run({});
+    EXPECT_EQ(usage.code, 2);
+    const struct {
+        const char* form;
+        const char* value;
+    } kValues[] = {{"TEXT", "Text"}, {"N", "1"}, {"DATE", "2009-03-10"}, {"A,B", "Home,Work"}};
+    int kinds = 0;
+    for (const char* kind : {"appointment", "task", "contact"}) {
+        SCOPED_TRACE(kind);
+        const std::string head = std::string("  ") + kind + ":";
+        const auto at = usage.err.find(head);
+        ASSERT_NE(at, std::string::npos) << usage.err;
+        std::istringstream line(usage.err.substr(at + head.size(), usage.err.find('\n', at) - at - head.size()));
+        std::vector<std::string> args{"pim", "add", kind};
+        for (std::string option, form; line >> option >> form;) {
+            const auto known = std::find_if(std::begin(kValues), std::end(kValues),
+                                            [&form](const auto& v) { return form == v.form; });
+            ASSERT_NE(known, std::end(kValues)) << option << " " << form;
+            args.insert(args.end(), {option, known->value});
+        }
+        EXPECT_GT(args.size(), 7u);
+        const Result added = Run(args);
+        EXPECT_EQ(added.code, 0) << added.err;
+        ++kinds;
+    }
+    EXPECT_EQ(kinds, 3);
+    for (const char* root : {"HKCU", "HKEY_CURRENT_USER", "HKLM", "HKEY_LOCAL_MACHINE", "HKCR", "HKEY_CLASSES_ROOT"}) {
+        EXPECT_NE(usage.err.find(std::string(" ") + root), std::string::npos) << root;
+        EXPECT_EQ(Run({"reg", "set", std::string(root) + "\\Software\\Probe", "Value", "dword", "7"}).code, 0) << root;
+        EXPECT_EQ(Run({"reg", "get", std::string(root) + "\\Software\\Probe", "Value"}).out, "7\n") << root;
+    }
+    EXPECT_NE(usage.err.find("HKCU\\Software\\Hollyfen\\Quorvia\\Settings"), std::string::npos);
 }
 
 }  // namespace

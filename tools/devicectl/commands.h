@@ -12,6 +12,9 @@ using Args = std::vector<std::string>;
 
 int RunPim(const Args& args, std::ostream& out, std::ostream& err);
 int RunReg(const Args& args, std::ostream& out, std::ostream& err);
+// For the usage: the fields that pim add and pim set take, per kind, and the registry roots.
+void WritePimFields(std::ostream& out);
+void WriteRegRoots(std::ostream& out);
 // The running program's screen as a PNG file.
 int RunScreenshot(const Args& args, std::ostream& out, std::ostream& err);
 // "install" or "remove" through the program's setup library.

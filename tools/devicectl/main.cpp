@@ -15,14 +15,22 @@ constexpr const char* kUsage =
     "       devicectl reg get KEY [VALUE] | reg set KEY VALUE dword|sz DATA | reg list KEY\n"
     "       devicectl install [--hook LIB.so] [--dir DEVICE-FOLDER] [FILE]...\n"
     "       devicectl remove [--hook LIB.so] [--dir DEVICE-FOLDER] [--yes|--no]\n"
-    "       devicectl screenshot FILE.png\n";
+    "       devicectl screenshot FILE.png   (of the program running on the same device)\n";
+
+void WriteUsage() {
+    std::cerr << kUsage << "\n";
+    devicectl::WritePimFields(std::cerr);
+    std::cerr << "\n";
+    devicectl::WriteRegRoots(std::cerr);
+}
+
 
 }  // namespace
 
 int main(int argc, char** argv) {
     devicectl::Args args(argv + 1, argv + argc);
     if (args.empty()) {
-        std::cerr << kUsage;
+        WriteUsage();
         return 2;
     }
     const std::string group = args.front();
@@ -32,6 +40,6 @@ int main(int argc, char** argv) {
     else if (group == "reg") result = devicectl::RunReg(args, std::cout, std::cerr);
     else if (group == "screenshot") result = devicectl::RunScreenshot(args, std::cout, std::cerr);
     else if (group == "install" || group == "remove") result = devicectl::RunSetup(group, args, std::cout, std::cerr);
-    if (result == 2) std::cerr << kUsage;
+    if (result == 2) WriteUsage();
     return result;
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <string>
 
 #include "devicectl/commands.h"
 #include "devicectl/pim_import.h"
@@ -100,6 +101,16 @@ std::shared_ptr<platform::pim::Store> OpenStore(std::ostream& err) {
     auto store = platform::pim::Store::Get(&error);
     if (!store) err << "devicectl: the PIM store cannot be opened (damaged?)\n";
     return store;
+}
+
+const char* ValueForm(FieldType type) {
+    switch (type) {
+    case FieldType::Text: return "TEXT";
+    case FieldType::Number: return "N";
+    case FieldType::Date: return "DATE";
+    case FieldType::Categories: return "A,B";
+    }
+    return "";
 }
 
 // Writes the --option value pairs into the item; false (with a message) for anything unknown or bad.
@@ -302,6 +313,20 @@ int RunPim(const Args& args, std::ostream& out, std::ostream& err) {
     if (verb == "set") return Set(args, err);
     if (verb == "delete") return Delete(args, err);
     return 2;
+}
+
+void WritePimFields(std::ostream& out) {
+    out << "fields of pim add and pim set:\n";
+    for (const auto& k : kKindWords) {
+        if (k.word[std::char_traits<char>::length(k.word) - 1] == 's') continue;  // the plural spellings
+        out << "  " << k.word << ":";
+        for (const OptionField& f : kOptions)
+            if (platform::pim::KindHas(f.kinds, k.kind)) out << " " << f.option << " " << ValueForm(f.type);
+        out << "\n";
+    }
+    out << "  DATE is YYYY-MM-DD [HH:MM]; --duration and --reminder are minutes; --allday and --complete 0|1;\n"
+           "  --busy 0 free, 1 tentative, 2 busy, 3 away; --importance 0 low, 1 normal, 2 high;\n"
+           "  OIDs are hexadecimal, as pim add and pim list print them.\n";
 }
 
 }  // namespace devicectl

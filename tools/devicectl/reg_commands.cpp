@@ -202,4 +202,10 @@ int RunReg(const Args& args, std::ostream& out, std::ostream& err) {
     return 2;
 }
 
+void WriteRegRoots(std::ostream& out) {
+    out << "registry KEYs start with a root:";
+    for (const auto& r : kRoots) out << " " << r.name;
+    out << "\n  e.g. 'HKCU\\Software\\Hollyfen\\Quorvia\\Settings', the program's settings\n";
+}
+
 }  // namespace devicectl
