@@ -313,7 +313,10 @@ void OpenSearchResult(HWND dialog) {
 void SearchDlg() {
     g_Search.resultChosen = 0;
     RunProgramDialog(IDD_SEARCH, g_Frame.mainWnd, SearchDlgProc);
-    if (g_Search.resultChosen) ShowChosenItem();
+    if (g_Search.resultChosen)
+        ShowChosenItem();
+    else
+        FocusCurrentView();  // the keys go back to the view the search was opened over
 }
 
 void ShowSearchDlg() { SearchDlg(); }
@@ -334,6 +337,7 @@ INT_PTR CALLBACK SearchDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM 
         return TRUE;
     case WM_SIZE: LayoutSearchDlg(dialog); return TRUE;
     case kMsgEndDialog: OnSearchEnd(dialog, kDlgCancel); return TRUE;
+    case WM_DESTROY: SetTitleText(GetParent(dialog), nullptr); return FALSE;
     }
     return FALSE;
 }
@@ -373,6 +377,7 @@ INT_PTR CALLBACK SearchOptionsDlgProc(HWND dialog, UINT message, WPARAM wParam, 
         default: return FALSE;
         }
     case kMsgEndDialog: EndDialog(dialog, kDlgCancel); return TRUE;
+    case WM_DESTROY: SetTitleText(GetParent(dialog), nullptr); return FALSE;
     }
     return FALSE;
 }
