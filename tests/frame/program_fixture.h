@@ -5,12 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "calendar/agenda_view.h"
 #include "calendar/sched_list.h"
 #include "core/date_rec.h"
 #include "core/poom_session.h"
+#include "core/program_folder.h"
 #include "frame/frame_state.h"
 #include "frame/main_window.h"
 #include "frame/view_windows.h"
@@ -27,19 +30,31 @@
 #include "platform/testing_user.h"
 #include "platform/user.h"
 #include "projects/prj_tree.h"
+#include "tests/core/loading_fixture.h"
 #include "wallet/wlt_item.h"
 
 namespace frametest {
 
 class ProgramTest : public FrameTest {
 protected:
-    ProgramTest() { InitCommonControls(); }
-    ~ProgramTest() override {
+    ProgramTest() {
+        InitCommonControls();
+        std::filesystem::create_directories(device_.HostPath(ProgramFolderFile(u"")));
+    }
+    ~ProgramTest() override { CloseProgram(); }
+
+    // Ends the program as its window closes, leaving nothing for the next start in this test.
+    void CloseProgram() {
         if (g_Frame.mainWnd && IsWindow(g_Frame.mainWnd)) DestroyWindow(g_Frame.mainWnd);
         platform::testing::PumpUntilIdle();
+        FinishLoadThread();
+        // The closed window's quit message, which would stop every later pump.
+        MSG quit{};
+        while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
         platform::testing::ClearDialogs();
         platform::testing::ClearMessageBoxes();
-        // The views' windows went with the main window; the next test's program makes its own.
+        // The views' windows went with the main window; the next program makes its own.
         g_ViewWnds = {};
         g_TskListState = {};
         g_SchedList = {};
@@ -49,6 +64,9 @@ protected:
         g_CtsAbcToolbar = nullptr;
         g_CtsGrid = {};
         g_Wlt = {};
+        loadtest::ResetLoadedData();
+        ResetFrameGlobals();
+        g_Main.instance = GetModuleHandleW(nullptr);
     }
 
     void UseScreen(int width, int height) {
@@ -56,6 +74,9 @@ protected:
         profile.screenWidth = width;
         profile.screenHeight = height;
         device_.SetProfile(profile);
+        // The shell lays its bars and work area out for the new screen.
+        sizedScreen_.reset();
+        sizedScreen_.emplace();
     }
 
     HWND Open() {
@@ -76,6 +97,8 @@ protected:
         platform::testing::Tap(middle.x, middle.y);
         platform::testing::PumpUntilIdle();
     }
+
+    std::optional<platform::testing::TestScreen> sizedScreen_;
 
     static void Command(UINT id) {
         SendMessageW(g_Frame.mainWnd, WM_COMMAND, id, 0);
