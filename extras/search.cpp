@@ -245,6 +245,8 @@ void LayoutSearchDlg(HWND dialog) {
     const int listWidth = client.right - 2 * kEdge;
     MoveWindow(List(dialog), kEdge, listTop, listWidth, client.bottom - kBottomGap - listTop, TRUE);
     SendMessageW(List(dialog), LVM_SETCOLUMNWIDTH, 0, listWidth - GetSystemMetrics(SM_CXVSCROLL) - kColumnSlack);
+    // The controls' former places are painted over, not left showing their old pixels.
+    InvalidateRect(dialog, nullptr, TRUE);
 }
 
 void InitSearchDlg(HWND dialog) {
