@@ -8,6 +8,7 @@
 
 #include "core/text_util.h"
 #include "frame/frame_state.h"
+#include "frame/view_windows.h"
 #include "platform/gdi.h"
 #include "platform/system.h"
 #include "platform/text.h"
@@ -139,6 +140,8 @@ void CreatePrjTree(HWND parent) {
         MessageBoxW(parent, u"Error: Project Tree Creation Error.", u"", MB_ICONEXCLAMATION);
         return;
     }
+    // Known as a view window, so that every other view's switch hides it.
+    g_ViewWnds.projectTree = g_PrjTree.wnd;
     MoveViewWnd(g_PrjTree.wnd, kPlaceTree);
     if (!InitPrjTreeImages(g_PrjTree.wnd))
         MessageBoxW(parent, u"Error: Project Tree Image Creation Error.", u"", MB_ICONEXCLAMATION);
