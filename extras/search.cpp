@@ -245,6 +245,8 @@ void LayoutSearchDlg(HWND dialog) {
     const int listWidth = client.right - 2 * kEdge;
     MoveWindow(List(dialog), kEdge, listTop, listWidth, client.bottom - kBottomGap - listTop, TRUE);
     SendMessageW(List(dialog), LVM_SETCOLUMNWIDTH, 0, listWidth - GetSystemMetrics(SM_CXVSCROLL) - kColumnSlack);
+    // The controls' former places are painted over, not left showing their old pixels.
+    InvalidateRect(dialog, nullptr, TRUE);
 }
 
 void InitSearchDlg(HWND dialog) {
@@ -313,7 +315,10 @@ void OpenSearchResult(HWND dialog) {
 void SearchDlg() {
     g_Search.resultChosen = 0;
     RunProgramDialog(IDD_SEARCH, g_Frame.mainWnd, SearchDlgProc);
-    if (g_Search.resultChosen) ShowChosenItem();
+    if (g_Search.resultChosen)
+        ShowChosenItem();
+    else
+        FocusCurrentView();  // the keys go back to the view the search was opened over
 }
 
 void ShowSearchDlg() { SearchDlg(); }
@@ -334,6 +339,7 @@ INT_PTR CALLBACK SearchDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM 
         return TRUE;
     case WM_SIZE: LayoutSearchDlg(dialog); return TRUE;
     case kMsgEndDialog: OnSearchEnd(dialog, kDlgCancel); return TRUE;
+    case WM_DESTROY: SetTitleText(GetParent(dialog), nullptr); return FALSE;
     }
     return FALSE;
 }
@@ -373,6 +379,7 @@ INT_PTR CALLBACK SearchOptionsDlgProc(HWND dialog, UINT message, WPARAM wParam, 
         default: return FALSE;
         }
     case kMsgEndDialog: EndDialog(dialog, kDlgCancel); return TRUE;
+    case WM_DESTROY: SetTitleText(GetParent(dialog), nullptr); return FALSE;
     }
     return FALSE;
 }

@@ -5,15 +5,37 @@
 #include "extras/extra_commands.h"
 #include "frame/view_id.h"
 #include "frame/view_switch.h"
+#include "frame/frame_state.h"
+#include "platform/gdi.h"
+#include "platform/user.h"
+#include "ui/gdi_scope.h"
+#include "ui/layout.h"
+#include "ui/theme_colors.h"
 #include "ui/view_commands.h"
 
 namespace {
 constexpr int kDraw = 1;
 constexpr int kLocked = 1;
 constexpr int kStartUp = 0;
+
+// Where the views stop short of the main window's bottom (VGA screens), the band below them would
+// keep the pixels of whatever was shown before: it gets the background first, and a view that
+// reaches into it (the month's day pane) paints over it.
+void FillBelowViews(HDC dc) {
+    RECT client{};
+    GetClientRect(g_Frame.mainWnd, &client);
+    RECT views{};
+    GetViewClientRect(g_Frame.mainWnd, views);
+    if (views.bottom >= client.bottom) return;
+    const RECT band{client.left, views.bottom, client.right, client.bottom};
+    const OwnedBrush brush(CreateSolidBrush(ThemeColor(kThemeBackground)));
+    FillRect(dc, &band, brush.Get());
+}
+
 }  // namespace
 
 void PaintView(HDC dc) {
+    FillBelowViews(dc);
     switch (ViewId) {
     case kViewMonth: PaintMonthView(dc); break;
     case kViewWeek: PaintWeekView(dc, true); break;

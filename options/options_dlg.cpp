@@ -357,6 +357,7 @@ INT_PTR CALLBACK OptionsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     case kMsgEndDialog: return EndOptions(dialog, kDlgCancel);
     case WM_DESTROY:
         PopOpenDlg();
+        SetTitleText(GetParent(dialog), nullptr);
         FreeFieldIconList();
         SetFieldListTable(nullptr, 0);
         return FALSE;

@@ -328,7 +328,10 @@ INT_PTR CALLBACK AssocItemsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
             DrawItemListRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), AssocList(dialog), 0);
         return TRUE;
     case WM_SIZE: FitDlgListBelow(dialog, IDC_ASSOC_ITEMS_LIST, HeaderHeight()); return FALSE;
-    case WM_DESTROY: OnAssocDestroy(); return FALSE;
+    case WM_DESTROY:
+        OnAssocDestroy();
+        SetTitleText(GetParent(dialog), nullptr);
+        return FALSE;
     }
     return FALSE;
 }

@@ -299,6 +299,7 @@ INT_PTR CALLBACK ChooseItemDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
             DrawItemListRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), ChooseList(dialog), 0);
         return TRUE;
     case WM_SIZE: FitDlgList(dialog, IDC_CHOOSE_ITEM_LIST, 1); return FALSE;
+    case WM_DESTROY: SetTitleText(GetParent(dialog), nullptr); return FALSE;
     }
     return FALSE;
 }

@@ -57,6 +57,7 @@ constexpr int kColumnInset = 6;
 constexpr int kHeaderIconX = 4;
 constexpr int kHeaderIconSize = 32;
 constexpr int kHeaderIconGap = 6;
+constexpr int kHeaderTextX = 8;  // clear of the band's edge
 
 // Images after the system icons: the item kinds (whose fourth image the links do not use), then the
 // web link and a file the shell has no icon for.
@@ -219,6 +220,7 @@ int KindIconIndex(LONG kind) {
 void DrawLinksHeader(HDC dc, HWND dialog) {
     ThemedBarArgs args;
     args.leftText = CurItemTitle();
+    args.x = kHeaderTextX;
     if (!IsBigScreen() || IsSquareScreen()) {
         DrawThemedBar(dc, dialog, args);
         return;
@@ -340,7 +342,10 @@ INT_PTR CALLBACK LinksDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
         if (wParam == IDC_LINKS_LIST) DrawItemListRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), LinksList(dialog), 0);
         return TRUE;
     case WM_SIZE: FitDlgListBelow(dialog, IDC_LINKS_LIST, HeaderHeight()); return FALSE;
-    case WM_DESTROY: OnLinksDestroy(); return FALSE;
+    case WM_DESTROY:
+        OnLinksDestroy();
+        SetTitleText(GetParent(dialog), nullptr);
+        return FALSE;
     }
     return FALSE;
 }

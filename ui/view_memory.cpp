@@ -38,9 +38,10 @@ struct LinksKey {
     UINT key;
     LONG model;  // the keyboard model it needs, kKbdModelUnknown for any
 };
-constexpr std::array<LinksKey, 6> kLinksKeys = {{
+// The period comes as its own key, 190: as a key code 46 is Delete, which must not open the links.
+constexpr std::array<LinksKey, 5> kLinksKeys = {{
     {'A', kKbdModelUnknown}, {'a', kKbdModelUnknown}, {'*', kKbdModelUnknown},
-    {'.', kKbdModelUnknown}, {190, kKbdModelUnknown}, {'x', kKbdDash},
+    {190, kKbdModelUnknown}, {'x', kKbdDash},
 }};
 
 constexpr const WCHAR* kHelpProgram = u"peghelp.exe";

@@ -21,12 +21,10 @@ std::array<WCHAR, kTitleTextChars + 1> OwnText(HWND window) {
 
 void SetTitleText(HWND window, LPCWSTR text) {
     if (window == g_Frame.mainWnd) {
-        // The main window's text changes alone; without a text it hands its own to the bar.
-        if (text) {
-            SetWindowTextW(window, text);
-        } else {
-            SHSetNavBarText(window, OwnText(window).data());
-        }
+        // The main window's text changes alone while a dialog over it owns the bar; in front, or
+        // without a text, it hands its own text to the bar, so that no dialog's title outlives it.
+        if (text) SetWindowTextW(window, text);
+        if (!text || GetForegroundWindow() == window) SHSetNavBarText(window, OwnText(window).data());
         return;
     }
     if (text) {

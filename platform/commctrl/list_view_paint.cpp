@@ -70,15 +70,16 @@ void PaintRow(ListView& lv, HDC dc, int index) {
     const ListItem& it = lv.items[static_cast<std::size_t>(index)];
     const bool selected = (it.state & LVIS_SELECTED) && ShowsSelection(lv);
     const COLORREF text = selected && lv.hasFocus ? kHighlightTextColour : OrDefault(lv.textColour, kTextColour);
+    // The highlight goes first: a full-row one spans the icon, which stays visible on it.
+    if (selected) {
+        const RECT fill = (lv.exStyle & LVS_EX_FULLROWSELECT) ? select : label;
+        FillSolid(dc, fill, SelectionFill(lv));
+    }
     if (lv.smallImages) {
         int cx = 0, cy = 0;
         ImageList_GetIconSize(lv.smallImages, &cx, &cy);
         ImageList_Draw(lv.smallImages, it.image, dc, icon.left, icon.top + (icon.bottom - icon.top - cy) / 2,
                        selected && lv.hasFocus ? ILD_SELECTED : ILD_NORMAL);
-    }
-    if (selected) {
-        const RECT fill = (lv.exStyle & LVS_EX_FULLROWSELECT) ? select : label;
-        FillSolid(dc, fill, SelectionFill(lv));
     }
     DrawTextIn(dc, it.text, {label.left + kTextMargin, label.top, label.right - kTextMargin, label.bottom}, kRowText, text);
     if (ViewOf(lv) == LVS_REPORT) {

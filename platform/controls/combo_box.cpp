@@ -50,14 +50,27 @@ DWORD ListStyleFor(DWORD comboStyle) {
     return style;
 }
 
+int FieldHeight(const ComboState& state) {
+    return static_cast<int>(SendMessageW(state.list, LB_GETITEMHEIGHT, 0, 0)) + 2 * GetSystemMetrics(SM_CYBORDER) + 2;
+}
+
 // The field is one row high; the height the combo box was made with is kept for the dropped list.
 void FitField(HWND hwnd, ComboState& state) {
     RECT r{};
     GetWindowRect(hwnd, &r);
     state.droppedHeight = r.bottom - r.top;
-    const int field = static_cast<int>(SendMessageW(state.list, LB_GETITEMHEIGHT, 0, 0)) + 2 * GetSystemMetrics(SM_CYBORDER) + 2;
+    const int field = FieldHeight(state);
     if (field < state.droppedHeight)
         SetWindowPos(hwnd, nullptr, 0, 0, r.right - r.left, field, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Moved later with a new height (a dialog laying itself out), it takes that height the same way;
+// its own shrinking to the field changes nothing.
+LRESULT OnSize(HWND hwnd, ComboState& state) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    if (state.list && !state.dropped && r.bottom - r.top > FieldHeight(state)) FitField(hwnd, state);
+    return 0;
 }
 
 LRESULT OnCreate(HWND hwnd, ComboState& state) {
@@ -286,6 +299,7 @@ LRESULT ComboMessage(HWND hwnd, ComboState& state, UINT message, WPARAM wParam, 
     case WM_ENABLE: Redraw(hwnd); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: PaintComboBox(hwnd, state); return 0;
+    case WM_SIZE: return OnSize(hwnd, state);
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }

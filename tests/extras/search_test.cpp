@@ -63,6 +63,15 @@ TEST_F(SearchTest, AppointmentsThenTasksThenContacts) {
     EXPECT_EQ(g_AllApptsArray.Size(), 0);
 }
 
+// A series is stored once; its subject is found like any single appointment's.
+TEST_F(SearchTest, FindsRecurringAppointments) {
+    const LONG series = AddWeeklyAppt({u"Choir practice", DateRec(2026, 3, 4, 19, 30), 90}, 10);
+    const std::vector<SearchRow> rows = FindSearchRows(u"choir");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].oid, series);
+    EXPECT_NE(rows[0].text.find(u"Choir practice"), std::u16string::npos);
+}
+
 TEST_F(SearchTest, KindsSwitchedOffAreNotSearched) {
     g_Settings.searchAppts = 0;
     EXPECT_EQ(FindSearchRows(u"bud").size(), 2u);

@@ -52,7 +52,7 @@ TEST_F(ViewRoutines, LinksKeysByKeyboardModel) {
         int taken;
     };
     const Case cases[] = {
-        {'A', kKbdModelUnknown, 1}, {'a', kKbdMotoQ, 1}, {'*', kKbdModelUnknown, 1}, {'.', kKbdModelUnknown, 1},
+        {'A', kKbdModelUnknown, 1}, {'a', kKbdMotoQ, 1}, {'*', kKbdModelUnknown, 1}, {VK_DELETE, kKbdModelUnknown, 0},
         {190, kKbdModelUnknown, 1}, {'x', kKbdDash, 1},  {'x', kKbdPalmTreo, 0},      {'b', kKbdDash, 0},
     };
     for (const Case& c : cases) {
