@@ -150,7 +150,8 @@ void AttendeesDlg(HWND owner) {
     const AttendeeList saved = g_AttendeeArray;
     const LONG savedChanged = g_ApptEditFlags.attendeesChanged;
     const INT_PTR result = RunProgramDialog(IDD_ATTENDEES, owner, AttendeesDlgProc);
-    if (result == IDM_DLG_CANCEL) {
+    // Escape ends the dialog as IDCANCEL: a cancel like the soft key's.
+    if (result == IDM_DLG_CANCEL || result == IDCANCEL) {
         g_AttendeeArray = saved;
         g_ApptEditFlags.attendeesChanged = savedChanged;
         return;

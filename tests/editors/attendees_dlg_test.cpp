@@ -93,20 +93,25 @@ TEST_F(AttendeesDlgTest, ContactsAddedAndRemovedAreWrittenAsTheRecipients) {
     EXPECT_EQ(Array(), (std::vector<std::u16string>{u"Alice Hart<alice@example.org>", u"Alice Hart<ahart@example.org>"}));
 }
 
+// Cancel by the soft key or by Escape (which ends the dialog as IDCANCEL; its edits were kept).
 TEST_F(AttendeesDlgTest, CancelPutsTheListAndTheChangedFlagBack) {
-    AttendInsertSorted(u"Dora Fox", u"dora@example.org");
-    g_ApptEditFlags.attendeesChanged = 0;
-    pt::ActInsideDialog([&](HWND dialog) {
-        AddAttendeeFromCtsOid(dialog, alice_);
-        AddAttendeeFromCtsOid(dialog, bob_);
-        RemoveRow(dialog, 2);  // Dora
-        EXPECT_EQ(g_AttendeeArray.Size(), 2);
-        EXPECT_EQ(g_ApptEditFlags.attendeesChanged, 1);
-        Press(dialog, IDM_DLG_CANCEL);
-    });
-    AttendeesDlg(nullptr);
-    EXPECT_EQ(Array(), (std::vector<std::u16string>{u"Dora Fox<dora@example.org>"}));
-    EXPECT_EQ(g_ApptEditFlags.attendeesChanged, 0);
+    for (const UINT cancel : {static_cast<UINT>(IDM_DLG_CANCEL), static_cast<UINT>(IDCANCEL)}) {
+        SCOPED_TRACE(cancel);
+        g_AttendeeArray = AttendeeList();
+        AttendInsertSorted(u"Dora Fox", u"dora@example.org");
+        g_ApptEditFlags.attendeesChanged = 0;
+        pt::ActInsideDialog([&](HWND dialog) {
+            AddAttendeeFromCtsOid(dialog, alice_);
+            AddAttendeeFromCtsOid(dialog, bob_);
+            RemoveRow(dialog, 2);  // Dora
+            EXPECT_EQ(g_AttendeeArray.Size(), 2);
+            EXPECT_EQ(g_ApptEditFlags.attendeesChanged, 1);
+            Press(dialog, cancel);
+        });
+        AttendeesDlg(nullptr);
+        EXPECT_EQ(Array(), (std::vector<std::u16string>{u"Dora Fox<dora@example.org>"}));
+        EXPECT_EQ(g_ApptEditFlags.attendeesChanged, 0);
+    }
 }
 
 // The row "No Attendees Selected..." stands for no attendee: removing it marks no change, so a save
