@@ -1,4 +1,5 @@
 // The task form dialog (templates 7239, 7250, 7277): its entry points, filling and saving.
+#include "editors/tsk_save.h"
 #include "editors/tsk_form.h"
 
 #include <iterator>
@@ -53,7 +54,6 @@ constexpr int kNotesChars = 1000;
 constexpr int kPriorityTextChars = 256;
 constexpr UINT kPriorityRows[] = {IDS_PRIORITY_LOW, IDS_PRIORITY_NORMAL, IDS_PRIORITY_HIGH};
 constexpr LRESULT kNormalPriorityRow = 1;
-constexpr WORD kDefaultReminderHour = 8;
 constexpr LONG kPrivateSensitivity = olPrivate;
 
 LONG ImportanceOfRow(LRESULT row) { return row == 0 || row == 2 ? static_cast<LONG>(row) : olImportanceNormal; }

@@ -91,9 +91,12 @@ TskReminder CheckTskReminder(HWND owner, const DateRec& reminderDate, const Date
         ShowStop(owner, IDS_REMINDER_NEEDS_DUE, captioned);
         return TskReminder::Refused;
     }
-    if (IsNoDate(reminderTime)) return TskReminder::Keep;
-    reminder = DateRec(reminderDate.wYear, reminderDate.wMonth, reminderDate.wDay, reminderTime.wHour,
-                       reminderTime.wMinute, reminderTime.wSecond);
+    // A date without a time dropped the reminder without a word: the default hour stands in.
+    if (IsNoDate(reminderTime))
+        reminder = DateRec(reminderDate.wYear, reminderDate.wMonth, reminderDate.wDay, kDefaultReminderHour);
+    else
+        reminder = DateRec(reminderDate.wYear, reminderDate.wMonth, reminderDate.wDay, reminderTime.wHour,
+                           reminderTime.wMinute, reminderTime.wSecond);
     if (DateIsAfter(DayOf(reminder), DayOf(due))) {
         ShowStop(owner, IDS_REMINDER_BEFORE_DUE, captioned);
         return TskReminder::Refused;

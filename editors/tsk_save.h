@@ -28,8 +28,10 @@ struct TskFields {
 
 // What the reminder fields ask for.
 enum class TskReminder { Off, Keep, Set, Refused };
+// The time of day a reminder takes when the date has none.
+inline constexpr WORD kDefaultReminderHour = 8;
 // Both editors' reminder rule: no reminder date is off; then a due date is required (464), no time
-// keeps the task's reminder as it is; else the reminder, at the reminder date with the time's hour,
+// takes the default reminder hour; the reminder, at the reminder date with the time's hour,
 // minute and second, must not lie after the due day (465) nor before the start day less 45 days
 // (466). The messages use the stop icon; with captioned false they carry no caption.
 TskReminder CheckTskReminder(HWND owner, const DateRec& reminderDate, const DateRec& reminderTime, const DateRec& start,

@@ -263,7 +263,7 @@ TEST_F(TskEditorsTest, ReminderRuleBoundaries) {
     };
     const Case cases[] = {
         {none, DateRec(2022, 1, 1, 8), TskReminder::Off},
-        {DateRec(2022, 3, 10), none, TskReminder::Keep},             // no time: nothing written
+        {DateRec(2022, 3, 10), none, TskReminder::Set},              // no time: the default hour
         {DateRec(2022, 3, 10), DateRec(2000, 1, 1, 23, 59), TskReminder::Set},  // the due day passes
         {DateRec(2022, 1, 15), DateRec(2000, 1, 1, 8), TskReminder::Set},       // 45 days before the start
         {DateRec(2022, 1, 14), DateRec(2000, 1, 1, 8), TskReminder::Refused},
@@ -274,6 +274,11 @@ TEST_F(TskEditorsTest, ReminderRuleBoundaries) {
         EXPECT_EQ(CheckTskReminder(nullptr, c.reminderDate, c.reminderTime, start, due, reminder), c.expected)
             << c.reminderDate.wMonth << "/" << c.reminderDate.wDay;
     }
+    // A reminder date without a time was dropped silently; it rings at the default hour.
+    DateRec reminder;
+    ASSERT_EQ(CheckTskReminder(nullptr, DateRec(2022, 3, 10), none, start, due, reminder), TskReminder::Set);
+    EXPECT_EQ(reminder.wDay, 10);
+    EXPECT_EQ(reminder.wHour, kDefaultReminderHour);
 }
 
 TEST_F(TskEditorsTest, FormLoadsAnExistingTaskAndSavesItBack) {
