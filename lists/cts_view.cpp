@@ -15,6 +15,7 @@
 #include "frame/main_window.h"
 #include "frame/menu_bars.h"
 #include "frame/view_id.h"
+#include "frame/cmd_line.h"
 #include "frame/view_switch.h"
 #include "lists/cat_filter.h"
 #include "lists/cts_grid.h"
@@ -39,7 +40,6 @@ CtsViewState g_CtsViewState;
 
 namespace {
 
-constexpr LONG kPendingContacts = 5;
 constexpr UINT kTalkKey = VK_F3;
 
 void AddRow(LONG kind, LONG id = -1, const std::u16string& text = {}) {
@@ -99,12 +99,6 @@ void SelectFirstRow() {
     } else if (g_CtsListWnd) {
         SelectNextListRow(g_CtsListWnd, QueryOnly::kNo, RowRules::kItemLists);
     }
-}
-
-void AskForContactsWhileLoading() {
-    if (g_LoadState.thread) SetThreadPriority(g_LoadState.thread, THREAD_PRIORITY_NORMAL);
-    PendingViewCmd = kPendingContacts;
-    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
 }
 
 void RedrawMainNow() {
@@ -216,7 +210,8 @@ bool CtsSelRowIsItem() {
 
 void ShowCtsView(bool reselect) {
     if (g_ViewShown[ShownView::Contacts] == 0) return;
-    if (g_LoadState.contactsLoaded == 0) return AskForContactsWhileLoading();
+    // Waits for the load, or reads the contacts now when the load left them out.
+    if (!ContactsReadyOrDefer(kStartContacts)) return;
     CreateCtsList(g_Frame.mainWnd);
     CreateCtsIconWnd(g_Frame.mainWnd);
     ViewId = kViewContacts;

@@ -14,6 +14,7 @@
 #include "frame/main_window.h"
 #include "frame/menu_bars.h"
 #include "frame/view_id.h"
+#include "frame/cmd_line.h"
 #include "frame/view_switch.h"
 #include "frame/view_windows.h"
 #include "lists/list_commands.h"
@@ -33,7 +34,6 @@ TskListState g_TskListState;
 namespace {
 
 constexpr DWORD kTskListStyle = 0x40204405;  // child, scroll bar, report, single, owner-drawn, no header
-constexpr LONG kPendingTasks = 4;
 
 // The list's bottom and the preview pane with "TASKPREVIEW", by screen (side and bottom margins
 // are taken off the pane).
@@ -65,12 +65,6 @@ void TakeSelectedTask() {
     const LONG oid = OutlineGetSelId(g_TskListState.list, g_TskRows);
     g_CurItem.oid = oid;
     g_CurItem.kind = oid != -1 ? kItemTask : kItemNone;
-}
-
-void AskForTasksWhileLoading() {
-    if (g_LoadState.thread) SetThreadPriority(g_LoadState.thread, THREAD_PRIORITY_NORMAL);
-    PendingViewCmd = kPendingTasks;
-    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
 }
 
 void SelectOnReturn() {
@@ -147,7 +141,8 @@ void FillTskList(bool reselect) {
 
 void ShowTskView(bool reselect) {
     if (g_ViewShown[ShownView::Tasks] == 0) return;
-    if (g_LoadState.tasksLoaded == 0) return AskForTasksWhileLoading();
+    // Waits for the load, or reads the tasks now when the load left them out.
+    if (!TasksReadyOrDefer(kStartTasks)) return;
     if (!CreateTskList(g_Frame.mainWnd)) return;
     ViewId = kViewTasks;
     HideAllViewWindows();

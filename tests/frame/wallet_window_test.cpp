@@ -9,6 +9,8 @@
 #include "program_fixture.h"
 #include "projects/prj_tree.h"
 #include "resources/resource.h"
+#include "wallet/wlt_item.h"
+#include "wallet/wlt_settings.h"
 
 namespace {
 
@@ -38,6 +40,9 @@ bool Expanded(HWND tree, HTREEITEM node) {
 }
 
 TEST_F(WalletWindow, TapsAfterTheProjectViewReachTheWalletTree) {
+    // A fresh wallet, whatever the tests before this one opened in this process.
+    g_Wlt = WltState();
+    g_WltSettings = WltSettings();
     WriteSetting(u"STARTON30", kStartMonth);
     Open();
     Command(IDM_VIEW_PROJECTS);
