@@ -1,5 +1,4 @@
 // The task form dialog (templates 7239, 7250, 7277): its entry points, filling and saving.
-#include "editors/tsk_save.h"
 #include "editors/tsk_form.h"
 
 #include <iterator>
@@ -25,6 +24,7 @@
 #include "editors/template_dlg.h"
 #include "editors/text_pick_dlg.h"
 #include "editors/tsk_list_editor.h"
+#include "editors/tsk_save.h"
 #include "editors/tsk_templates.h"
 #include "frame/cmd_line.h"
 #include "frame/frame_state.h"

@@ -1,6 +1,9 @@
 // The PIM store over SQLite: opening pim.vol, its tables, and items read and written whole.
 #include "pim/store.h"
 
+#include <optional>
+#include <string>
+
 #include "pim/fail_points.h"
 #include "pim/notifications.h"
 #include "platform/device.h"
@@ -44,19 +47,55 @@ OpenStores& Stores() {
     return stores;
 }
 
+// Only SQLite's own verdict makes a store damaged; a store another writer holds (busy, locked) is
+// not, and neither is one this process cannot open (the open that follows says so).
+bool IsDamageCode(int rc) {
+    const int primary = rc & 0xFF;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+}
+
+// The first column of the first row of a one-value query; nothing when the query gave no row.
+std::optional<std::string> QueryValue(sqlite3* db, const char* sql, int& rc) {
+    sqlite3_stmt* stmt = nullptr;
+    rc = sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+    if (rc != SQLITE_OK) return std::nullopt;
+    rc = sqlite3_step(stmt);
+    std::optional<std::string> value;
+    if (rc == SQLITE_ROW) {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+        value = text ? text : "";
+        rc = SQLITE_OK;
+    }
+    sqlite3_finalize(stmt);
+    return value;
+}
+
 // A file is a sound store when SQLite reads it whole and it is either empty or carries our schema.
+// It is opened for writing, so that a journal left by a writer that died is rolled back first,
+// and it waits for other writers as every connection does.
 bool IsSoundStore(const std::filesystem::path& path) {
     sqlite3* db = nullptr;
-    bool sound = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK;
-    if (sound) {
-        Statement check(db, "PRAGMA quick_check");
-        sound = check.Step() && check.Text(0) == u"ok";
-    }
-    if (sound) {
-        Statement version(db, "PRAGMA user_version");
-        Statement tables(db, "SELECT count(*) FROM sqlite_master");
-        sound = version.Step() && tables.Step() &&
-                (version.Int(0) == kSchemaVersion || (version.Int(0) == 0 && tables.Int(0) == 0));
+    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    bool sound = true;
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        const auto check = QueryValue(db, "PRAGMA quick_check", rc);
+        if (check) {
+            sound = *check == "ok";
+        } else {
+            sound = !IsDamageCode(rc);
+        }
+        if (sound && check) {
+            int rcVersion = SQLITE_OK, rcTables = SQLITE_OK;
+            const auto version = QueryValue(db, "PRAGMA user_version", rcVersion);
+            const auto tables = QueryValue(db, "SELECT count(*) FROM sqlite_master", rcTables);
+            if (version && tables)
+                sound = std::stol(*version) == kSchemaVersion || (std::stol(*version) == 0 && std::stol(*tables) == 0);
+            else
+                sound = !IsDamageCode(rcVersion) && !IsDamageCode(rcTables);
+        }
+    } else {
+        sound = !IsDamageCode(rc);
     }
     sqlite3_close_v2(db);
     return sound;

@@ -1,8 +1,11 @@
 // The object model over the store: items of each kind saved and read back, their identifiers, bad
 // input, the save rules, recipients, property sets and streams, copies, and live-object counts.
+#include <chrono>
 #include <cstring>
 #include <fstream>
 #include <thread>
+
+#include <sqlite3.h>
 
 #include "pim/store.h"
 #include "pim_test_support.h"
@@ -464,6 +467,42 @@ TEST(PimStore, DamagedStoreIsReportedAtLogonAndLeftAsItIs) {
     std::ifstream in(device.Root() / "pim.vol", std::ios::binary);
     const std::string after((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(after, garbage);
+}
+
+// A store another program held locked was taken for a damaged one: the check gave up at once on
+// the busy answer. It waits as every connection does, and only SQLite's own verdict is damage.
+TEST(PimStore, AStoreAnotherWriterHoldsIsWaitedForNotCalledDamaged) {
+    platform::testing::TestDevice device;
+    CoInitializeEx(nullptr, 0);
+    {
+        IPOutlookApp* raw = nullptr;
+        ASSERT_EQ(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp,
+                                   reinterpret_cast<void**>(&raw)),
+                  S_OK);
+        Ref<IPOutlookApp> app(raw);
+        ASSERT_EQ(app->Logon(0), S_OK);  // makes the store
+        app->Logoff();
+    }
+    const std::string path = (device.Root() / "pim.vol").string();
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(path.c_str(), &other, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; PRAGMA user_version = 1",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    std::thread release([other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close_v2(other);
+    });
+    IPOutlookApp* raw = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp,
+                               reinterpret_cast<void**>(&raw)),
+              S_OK);
+    Ref<IPOutlookApp> app(raw);
+    EXPECT_EQ(app->Logon(0), S_OK);
+    release.join();
+    app.reset();
+    CoUninitialize();
 }
 
 TEST(PimStore, CoCreateInstanceNeedsCoInitializeAndKnowsOneClass) {
