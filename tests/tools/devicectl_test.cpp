@@ -212,6 +212,28 @@ TEST_F(Devicectl, MalformedFilesAreRejectedWithTheirLineAndChangeNothing) {
     EXPECT_NE(r.err.find("odd.ics:3: "), std::string::npos) << r.err;
 }
 
+// Numbers past what the store can keep overflowed (a duration) or wrapped (COUNT=4294967299 gave 3
+// occurrences, INTERVAL=4294967298 every 2 days); they are refused with their line.
+TEST_F(Devicectl, NumbersOutOfRangeAreRefusedWithTheirLine) {
+    const char* kBad[] = {
+        "DURATION:PT99999999999999999999H",
+        "DURATION:P3000000000W",
+        "RRULE:FREQ=DAILY;COUNT=4294967299",
+        "RRULE:FREQ=DAILY;INTERVAL=4294967298",
+        "RRULE:FREQ=DAILY;COUNT=0",
+    };
+    for (const char* line : kBad) {
+        SCOPED_TRACE(line);
+        const std::filesystem::path file = device.Root() / "numbers.ics";
+        std::ofstream(file) << "BEGIN:VCALENDAR\nBEGIN:VEVENT\nSUMMARY:Big\nDTSTART:20261201T090000\n" << line
+                            << "\nEND:VEVENT\nEND:VCALENDAR\n";
+        const Result r = Run({"pim", "import", file.string()});
+        EXPECT_EQ(r.code, 1);
+        EXPECT_NE(r.err.find("numbers.ics:5: "), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(Run({"pim", "list", "appointments"}).out, "");
+}
+
 TEST_F(Devicectl, AddsChangesAndDeletesSingleItems) {
     const Result added = Run({"pim", "add", "appointment", "--subject", "Dentist", "--start", "2009-03-10 14:00",
                               "--duration", "45", "--categories", "Health"});

@@ -35,13 +35,30 @@ bool AllDigits(const std::string& s) {
     return !s.empty();
 }
 
-// "P1DT2H", "-PT15M", "PT90M": minutes, negative before.
+// The largest values the store takes: a rule's interval and count, and a duration in minutes (the
+// store keeps it in 32 bits).
+constexpr long kMaxInterval = 9999;
+constexpr long kMaxCount = 99999;
+constexpr long long kMaxDurationMinutes = 0x7FFFFFFF;
+
+// A whole number of at most `max`, from digits alone; nothing for anything else or a larger one.
+std::optional<long> BoundedNumber(const std::string& text, long max) {
+    if (!AllDigits(text)) return std::nullopt;
+    long long value = 0;
+    for (const char c : text) {
+        value = value * 10 + (c - '0');
+        if (value > max) return std::nullopt;
+    }
+    return static_cast<long>(value);
+}
+
+// "P1DT2H", "-PT15M", "PT90M": minutes, negative before; nothing past what the store can keep.
 std::optional<long> ParseDuration(const std::string& text) {
     std::size_t i = 0;
     long sign = 1;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) sign = text[i++] == '-' ? -1 : 1;
     if (i >= text.size() || text[i++] != 'P') return std::nullopt;
-    long minutes = 0;
+    long long minutes = 0;
     bool any = false;
     while (i < text.size()) {
         if (text[i] == 'T') {
@@ -51,19 +68,23 @@ std::optional<long> ParseDuration(const std::string& text) {
         const std::size_t start = i;
         while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
         if (start == i || i >= text.size()) return std::nullopt;
-        const long n = std::atol(text.substr(start, i - start).c_str());
+        const auto n = BoundedNumber(text.substr(start, i - start), static_cast<long>(kMaxDurationMinutes));
+        if (!n) return std::nullopt;
+        long long part = 0;
         switch (text[i++]) {
-        case 'W': minutes += n * 7 * 1440; break;
-        case 'D': minutes += n * 1440; break;
-        case 'H': minutes += n * 60; break;
-        case 'M': minutes += n; break;
-        case 'S': minutes += n / 60; break;
+        case 'W': part = *n * 7LL * 1440; break;
+        case 'D': part = *n * 1440LL; break;
+        case 'H': part = *n * 60LL; break;
+        case 'M': part = *n; break;
+        case 'S': part = *n / 60; break;
         default: return std::nullopt;
         }
+        minutes += part;
+        if (minutes > kMaxDurationMinutes) return std::nullopt;
         any = true;
     }
     if (!any) return std::nullopt;
-    return sign * minutes;
+    return static_cast<long>(sign * minutes);
 }
 
 // A rule's BYDAY entry: "TU", "2TU", "-1FR".
@@ -133,11 +154,12 @@ bool ApplyRule(const std::string& rule, DATE anchor, platform::pim::RecurrenceDa
     }
     platform::pim::ApplyPatternDefaults(r, type, anchor);
     if (parts.count("INTERVAL")) {
-        if (!AllDigits(parts["INTERVAL"]) || std::atoi(parts["INTERVAL"].c_str()) < 1) {
-            why = "bad INTERVAL";
+        const auto interval = BoundedNumber(parts["INTERVAL"], kMaxInterval);
+        if (!interval || *interval < 1) {
+            why = "bad INTERVAL " + parts["INTERVAL"] + " (1 to " + std::to_string(kMaxInterval) + ")";
             return false;
         }
-        r.interval = std::atoi(parts["INTERVAL"].c_str());
+        r.interval = *interval;
     }
     if (mask) r.dayOfWeekMask = mask;
     if (instance) r.instance = instance;
@@ -158,12 +180,13 @@ bool ApplyRule(const std::string& rule, DATE anchor, platform::pim::RecurrenceDa
         r.monthOfYear = month;
     }
     if (parts.count("COUNT")) {
-        if (!AllDigits(parts["COUNT"]) || std::atoi(parts["COUNT"].c_str()) < 1) {
-            why = "bad COUNT";
+        const auto count = BoundedNumber(parts["COUNT"], kMaxCount);
+        if (!count || *count < 1) {
+            why = "bad COUNT " + parts["COUNT"] + " (1 to " + std::to_string(kMaxCount) + ")";
             return false;
         }
         r.noEndDate = false;
-        r.occurrences = std::atoi(parts["COUNT"].c_str());
+        r.occurrences = *count;
     } else if (parts.count("UNTIL")) {
         const auto until = ParseIcalDate(parts["UNTIL"]);
         if (!until) {
