@@ -234,6 +234,24 @@ TEST_F(Devicectl, NumbersOutOfRangeAreRefusedWithTheirLine) {
     EXPECT_EQ(Run({"pim", "list", "appointments"}).out, "");
 }
 
+// A moved occurrence (RECURRENCE-ID) was added as its own item while the series kept the original:
+// the meeting showed twice.
+TEST_F(Devicectl, AMovedOccurrenceLeavesItsSeries) {
+    const std::filesystem::path file = device.Root() / "moved.ics";
+    std::ofstream(file) << "BEGIN:VCALENDAR\n"
+                           "BEGIN:VEVENT\nUID:standup\nSUMMARY:Standup\nDTSTART:20261207T090000\n"
+                           "DTEND:20261207T091500\nRRULE:FREQ=DAILY;COUNT=3\nEND:VEVENT\n"
+                           "BEGIN:VEVENT\nRECURRENCE-ID:20261208T090000\nUID:standup\nSUMMARY:Standup (late)\n"
+                           "DTSTART:20261208T110000\nDTEND:20261208T111500\nEND:VEVENT\n"
+                           "END:VCALENDAR\n";
+    ASSERT_EQ(Run({"pim", "import", file.string()}).code, 0);
+    const std::string listed = Run({"pim", "list", "appointments", "--from", "2026-12-07", "--to", "2026-12-09"}).out;
+    EXPECT_EQ(listed.find("2026-12-08 09:00"), std::string::npos) << listed;
+    EXPECT_NE(listed.find("2026-12-08 11:00\t15\tStandup (late)"), std::string::npos) << listed;
+    EXPECT_NE(listed.find("2026-12-07 09:00\t15\tStandup"), std::string::npos) << listed;
+    EXPECT_NE(listed.find("2026-12-09 09:00\t15\tStandup"), std::string::npos) << listed;
+}
+
 TEST_F(Devicectl, AddsChangesAndDeletesSingleItems) {
     const Result added = Run({"pim", "add", "appointment", "--subject", "Dentist", "--start", "2009-03-10 14:00",
                               "--duration", "45", "--categories", "Health"});

@@ -205,6 +205,8 @@ public:
 
     std::optional<Items> Read(ImportError& error) {
         Items items;
+        uids_.clear();
+        moved_.clear();
         bool inCalendar = false;
         for (i_ = 0; i_ < lines_.size(); ++i_) {
             const ContentLine& line = lines_[i_];
@@ -218,6 +220,7 @@ public:
             } else if (line.name == "BEGIN" && (what == "VEVENT" || what == "VTODO")) {
                 auto item = ReadItem(what == "VEVENT" ? ItemKind::Appointment : ItemKind::Task, error);
                 if (!item) return std::nullopt;
+                uids_.push_back(currentUid_);
                 items.push_back(std::move(*item));
             } else if (line.name == "BEGIN") {
                 if (!Skip(what, error)) return std::nullopt;
@@ -225,10 +228,25 @@ public:
         }
         if (inCalendar) return Fail(error, lines_.empty() ? 1 : lines_.back().number, "missing END:VCALENDAR");
         if (items.empty() && lines_.empty()) return Fail(error, 1, "empty file");
+        MarkMovedOccurrences(items);
         return items;
     }
 
 private:
+    // An event with a RECURRENCE-ID stands in for one occurrence of the series of its UID: that
+    // occurrence leaves the series, as EXDATE takes one out, so the meeting shows once.
+    void MarkMovedOccurrences(Items& items) const {
+        for (const auto& [uid, day] : moved_)
+            for (std::size_t k = 0; k < items.size(); ++k) {
+                if (uids_[k] != uid || !items[k].recurrence.Set()) continue;
+                platform::pim::ExceptionData e;
+                e.originalDay = day;
+                e.deleted = true;
+                std::erase_if(items[k].exceptions, [&](const auto& x) { return x.originalDay == day; });
+                items[k].exceptions.push_back(e);
+            }
+    }
+
     static std::nullopt_t Fail(ImportError& error, int line, std::string message) {
         error = {line, std::move(message)};
         return std::nullopt;
@@ -264,6 +282,8 @@ private:
         std::optional<std::pair<int, std::string>> rule;
         std::vector<std::pair<int, std::string>> exdates;
         std::optional<long> reminder;
+        currentUid_.clear();
+        std::optional<std::int64_t> movedDay;  // RECURRENCE-ID: the UID may come after it
         for (++i_; i_ < lines_.size(); ++i_) {
             const ContentLine& line = lines_[i_];
             const std::string what = Upper(line.value);
@@ -308,6 +328,12 @@ private:
                 if (!duration || *duration < 0) return Fail(error, line.number, "bad duration " + line.value);
             } else if (line.name == "RRULE") {
                 rule = std::make_pair(line.number, line.value);
+            } else if (line.name == "UID") {
+                currentUid_ = line.value;
+            } else if (line.name == "RECURRENCE-ID") {
+                const auto original = ParseIcalDate(line.value);
+                if (!original) return Fail(error, line.number, "bad date " + line.value);
+                movedDay = platform::pim::OleDay(*original);
             } else if (line.name == "EXDATE") {
                 for (const std::string& d : SplitEscaped(line.value, ',')) exdates.emplace_back(line.number, d);
             } else if (line.name == "TRANSP" && kind == ItemKind::Appointment) {
@@ -364,6 +390,7 @@ private:
         }
         if (FAILED(platform::pim::PrepareForSave(item)))
             return Fail(error, begin, name + " cannot be kept: invalid dates or reminder");
+        if (movedDay) moved_.emplace_back(currentUid_, *movedDay);
         return item;
     }
 
@@ -391,6 +418,9 @@ private:
 
     const std::vector<ContentLine>& lines_;
     std::size_t i_ = 0;
+    std::string currentUid_;                                // of the item being read
+    std::vector<std::string> uids_;                         // one per item read, in order
+    std::vector<std::pair<std::string, std::int64_t>> moved_;  // UID and original day of moved ones
 };
 
 }  // namespace
