@@ -252,6 +252,18 @@ TEST_F(Devicectl, AMovedOccurrenceLeavesItsSeries) {
     EXPECT_NE(listed.find("2026-12-09 09:00\t15\tStandup"), std::string::npos) << listed;
 }
 
+// A birthday without a year (vCard 4.0's "--0412") refused the whole file.
+TEST_F(Devicectl, ABirthdayWithoutAYearIsLeftOutAndSaidSo) {
+    const std::filesystem::path file = device.Root() / "noyear.vcf";
+    std::ofstream(file) << "BEGIN:VCARD\nVERSION:4.0\nN:Lovelace;Ada;;;\nFN:Ada Lovelace\nBDAY:--1210\n"
+                           "TEL;TYPE=cell:555-0100\nEND:VCARD\n";
+    const Result r = Run({"pim", "import", file.string()});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "imported 1 items\n");
+    EXPECT_NE(r.err.find("noyear.vcf:5: BDAY --1210 has no year; left out"), std::string::npos) << r.err;
+    EXPECT_NE(Run({"pim", "list", "contacts"}).out.find("Ada"), std::string::npos);
+}
+
 TEST_F(Devicectl, AddsChangesAndDeletesSingleItems) {
     const Result added = Run({"pim", "add", "appointment", "--subject", "Dentist", "--start", "2009-03-10 14:00",
                               "--duration", "45", "--categories", "Health"});

@@ -165,8 +165,9 @@ int Import(const Args& args, std::ostream& out, std::ostream& err) {
     std::string lower = path;
     std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
     ImportError error;
+    std::vector<ImportError> leftOut;
     std::optional<Items> items;
-    if (lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".vcf") == 0) items = ReadCards(text.str(), error);
+    if (lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".vcf") == 0) items = ReadCards(text.str(), error, &leftOut);
     else if (lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".ics") == 0) items = ReadCalendar(text.str(), error);
     else {
         err << "devicectl: " << path << " is neither .ics nor .vcf\n";
@@ -190,6 +191,7 @@ int Import(const Args& args, std::ostream& out, std::ostream& err) {
         err << "devicectl: nothing imported: the store refused an item (0x" << std::hex << failure << ")\n";
         return 1;
     }
+    for (const ImportError& field : leftOut) err << path << ":" << field.line << ": " << field.message << "\n";
     out << "imported " << items->size() << " items\n";
     return 0;
 }

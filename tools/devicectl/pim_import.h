@@ -14,7 +14,9 @@ namespace devicectl {
 using Items = std::vector<platform::pim::ItemData>;
 
 std::optional<Items> ReadCalendar(const std::string& text, ImportError& error);
-std::optional<Items> ReadCards(const std::string& text, ImportError& error);
+// Fields the store cannot hold (a birthday without a year) are left out and named in leftOut; the
+// file is still refused whole for a malformed structure.
+std::optional<Items> ReadCards(const std::string& text, ImportError& error, std::vector<ImportError>* leftOut = nullptr);
 
 // "YYYYMMDD", "YYYYMMDDTHHMMSS" (a final Z: universal time, turned into local time), "YYYY-MM-DD".
 std::optional<DATE> ParseIcalDate(const std::string& text, bool* dateOnly = nullptr);

@@ -41,7 +41,8 @@ void SetText(ItemData& item, CEPROPID id, const std::string& utf8) {
 
 class CardReader {
 public:
-    explicit CardReader(const std::vector<ContentLine>& lines) : lines_(lines) {}
+    CardReader(const std::vector<ContentLine>& lines, std::vector<ImportError>* leftOut)
+        : lines_(lines), leftOut_(leftOut) {}
 
     std::optional<Items> Read(ImportError& error) {
         Items items;
@@ -144,6 +145,12 @@ private:
             for (const std::string& c : SplitEscaped(line.value, ','))
                 for (auto& n : platform::pim::SplitCategories(platform::FromUtf8(c))) item.categories.push_back(n);
         } else if (line.name == "BDAY" || line.name == "ANNIVERSARY" || line.name == "X-ANNIVERSARY") {
+            // A day without a year ("--0412") the store cannot hold: the card is kept without it.
+            if (line.value.rfind("--", 0) == 0) {
+                if (leftOut_)
+                    leftOut_->push_back({line.number, line.name + " " + line.value + " has no year; left out"});
+                return true;
+            }
             const auto date = ParseIcalDate(line.value);
             if (!date) {
                 error = {line.number, "bad date " + line.value};
@@ -166,14 +173,15 @@ private:
 
     const std::vector<ContentLine>& lines_;
     std::size_t i_ = 0;
+    std::vector<ImportError>* leftOut_;
 };
 
 }  // namespace
 
-std::optional<Items> ReadCards(const std::string& text, ImportError& error) {
+std::optional<Items> ReadCards(const std::string& text, ImportError& error, std::vector<ImportError>* leftOut) {
     const auto lines = ReadContentLines(text, error);
     if (!lines) return std::nullopt;
-    return CardReader(*lines).Read(error);
+    return CardReader(*lines, leftOut).Read(error);
 }
 
 }  // namespace devicectl
