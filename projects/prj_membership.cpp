@@ -27,6 +27,8 @@ std::u16string ReadCategories(Item& item) {
     return SUCCEEDED(item->get_Categories(&text)) ? TakeBstr(text) : std::u16string();
 }
 
+constexpr const WCHAR* kPrjItemNotSavedText = u"The item could not be saved, so it was not put into the project.";
+
 template <class Item>
 bool WriteCategories(Item& item, const std::u16string& text) {
     g_ChangeMarks.ownChange = 1;
@@ -105,7 +107,11 @@ HTREEITEM SetTskPrjCat(LONG oid, const PrjPath& path, bool addNode) {
     {
         const PoomPtr<ITask> item = FetchItem<ITask>(oid, IID_ITask);
         if (!item || !ApplyPrjPath(item, path, text)) return nullptr;
-        if (!WriteCategories(item, text)) ShowMessage(nullptr, u"Error Saving Task(Prj Set)", MB_OK);
+        // A save that failed leaves memory and the tree as the store is: the task is not in the project.
+        if (!WriteCategories(item, text)) {
+            ShowMessage(nullptr, u"Error Saving Task(Prj Set)", MB_OK);
+            return nullptr;
+        }
     }
     RefreshTaskCats(oid, text);
     if (!addNode) return nullptr;
@@ -121,7 +127,10 @@ HTREEITEM SetCtsPrjCat(LONG oid, const PrjPath& path, bool addNode) {
     {
         const PoomPtr<IContact> item = FetchItem<IContact>(oid, IID_IContact);
         if (!item || !ApplyPrjPath(item, path, text)) return nullptr;
-        WriteCategories(item, text);
+        if (!WriteCategories(item, text)) {
+            ShowMessage(nullptr, kPrjItemNotSavedText, MB_OK);
+            return nullptr;
+        }
         BSTR fileAs = nullptr;
         if (SUCCEEDED(item->get_FileAs(&fileAs))) label = TakeBstr(fileAs);
     }
@@ -136,7 +145,10 @@ HTREEITEM SetApptPrjCat(LONG oid, const PrjPath& path, bool addNode) {
     {
         const PoomPtr<IAppointment> item = FetchItem<IAppointment>(oid, IID_IAppointment);
         if (!item || !ApplyPrjPath(item, path, text)) return nullptr;
-        WriteCategories(item, text);
+        if (!WriteCategories(item, text)) {
+            ShowMessage(nullptr, kPrjItemNotSavedText, MB_OK);
+            return nullptr;
+        }
         BSTR subject = nullptr;
         if (SUCCEEDED(item->get_Subject(&subject))) label = TakeBstr(subject);
     }

@@ -268,6 +268,25 @@ TEST_F(PrjCommandsTest, AFailedCompleteSaveLeavesTheTreeAndTheTaskAsTheyWere) {
     EXPECT_EQ(GetPrjNodeKind(Node({u"Projects", u"Garden", u"Dig"})), kindBefore);
 }
 
+// A failed save still put the item into the project's folder and its categories in memory.
+TEST_F(PrjCommandsTest, AnItemWhoseProjectSaveFailsStaysOutOfTheProject) {
+    AddTask(u"Old", u"Prj:Garden");
+    const LONG oid = AddTask(u"Fresh", u"Work");
+    LoadItems();
+    RebuildPrjTree();
+    const std::string before = Outline(FindPrjNode(u"Garden"));
+    platform::testing::FailPimCall("ITask::Save");
+    pt::AnswerMessageBox(IDOK);
+    PrjPath garden;
+    garden.project = u"Garden";
+    EXPECT_EQ(SetPrjCatOfKind(kItemTask, oid, garden, true), nullptr);
+    platform::testing::ClearPimFailures();
+    EXPECT_EQ(Outline(FindPrjNode(u"Garden")), before);
+    EXPECT_EQ(TaskCats(oid), u"Work");
+    ASSERT_NE(FindTskRecord(oid), nullptr);
+    EXPECT_EQ(FindTskRecord(oid)->categories.Size(), 1);
+}
+
 TEST_F(PrjCommandsTest, NewTaskSavedGoesIntoTheSelectedProject) {
     AddTask(u"Old", u"Prj:Garden");
     const LONG oid = AddTask(u"Fresh", u"Work");
