@@ -12,6 +12,10 @@
 #include "calendar/calendar_input.h"
 #include "calendar/sched_bar.h"
 #include "core/res_string.h"
+#include "lists/task_view.h"
+#include "frame/frame_state.h"
+#include "core/pim_state.h"
+#include "core/cts_loading.h"
 #include "extras/spinner.h"
 #include "frame/back_buffers.h"
 #include "frame/file_types.h"
@@ -202,6 +206,11 @@ void ApplyScheduleOptions() {
             ApplyDayToolbar();
         } else if (row.live == &s.agendaFmt) {
             agendaChanged = true;
+        } else if (row.live == &s.dateItems && s.dateItems != 0 && g_LoadState.allLoaded) {
+            // The birthdays and anniversaries come with the contacts: read them now, not at the next start.
+            g_Frame.loadContacts = 1;
+            LoadCtsList(g_LoadState.contactsLoaded ? 1 : 0);
+            FreeBackBuffers();
         }
     }
     // The schedule is laid out again in its new format.
@@ -216,12 +225,16 @@ void ApplyTaskOptions() {
     const AppSettings& s = g_Settings;
     const LONG* const scheduleRows[] = {&s.hideComplete, &s.scheduleTasks, &s.datedOnly, &s.overdueToday, &s.activeTasks};
     bool scheduleChanged = false;
+    bool listChanged = false;
     for (const ValSnap& row : Page(kPageTasks)) {
         if (!ValSnapChanged(row)) continue;
         ValSnapCommit(row);
         g_Options.viewReload = 1;
+        listChanged = true;
         for (const LONG* live : scheduleRows) scheduleChanged |= row.live == live;
     }
+    // The task list shown is filled again by the new switches (Hide Completed and the like).
+    if (listChanged && ViewId == kViewTasks && g_LoadState.tasksLoaded) FillTskList(true);
     // The agenda and day views list tasks by these switches.
     if (scheduleChanged && ScheduleOnScreen()) {
         ResetViewsAfterChange();

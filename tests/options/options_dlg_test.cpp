@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/cat_record.h"
+#include "core/pim_state.h"
 #include "core/res_string.h"
 #include "options/options_display.h"
 #include "options/options_dlg.h"
@@ -240,6 +241,23 @@ TEST_F(OptionsDlgTest, TappingThePageArrowsStepsThePages) {
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_EQ(pages[1], pages[0] + 1);
     EXPECT_EQ(pages[2], pages[0]);
+}
+
+// Turning the birthdays on after the load left the contacts (and so their dates) unread until the
+// next start.
+TEST_F(OptionsDlgTest, TurningBirthdaysOnReadsTheContactsNow) {
+    const LONG allLoaded = g_LoadState.allLoaded;
+    g_LoadState.allLoaded = 1;
+    g_LoadState.contactsLoaded = 0;
+    g_Settings.dateItems = 0;
+    pt::ActInsideDialog([&](HWND dialog) {
+        ToggleRow(dialog, kPageSchedule, &g_Settings.dateItems);
+        Press(dialog, IDM_DLG_DONE);
+    });
+    RunOptionsDlg();
+    EXPECT_EQ(g_Settings.dateItems, 1);
+    EXPECT_EQ(g_LoadState.contactsLoaded, 1);
+    g_LoadState.allLoaded = allLoaded;
 }
 
 TEST_F(OptionsDlgTest, SelectionColourGivesTheFrameColour) {
