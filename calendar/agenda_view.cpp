@@ -8,7 +8,9 @@
 
 #include "calendar/agenda_switch.h"
 #include "calendar/appt_preview.h"
+#include "calendar/cal_views.h"
 #include "calendar/calendar_nav.h"
+#include "calendar/cts_preview.h"
 #include "calendar/dates_list.h"
 #include "calendar/day_list.h"
 #include "calendar/day_spans.h"
@@ -17,6 +19,7 @@
 #include "calendar/tsk_preview.h"
 #include "core/change_notify.h"
 #include "core/app_settings.h"
+#include "core/cts_fields.h"
 #include "core/cur_item.h"
 #include "core/month_cache.h"
 #include "core/show_message.h"
@@ -260,6 +263,7 @@ void PaintAgendaView(HDC dc) {
         break;
     case kViewApptPreview: DrawApptPreview(dc, 1); break;
     case kViewTaskPreview: PaintTskPreview(dc, 1); break;
+    case kViewContactPreview: DrawCtsPreview(dc, true); break;
     case kViewWalletItem: {
         // The wallet's item page shares this window with the previews.
         RECT page{};
@@ -380,6 +384,19 @@ void TskPreviewKey(UINT key) {
     }
 }
 
+// Left and Right step the contact's default field through its non-empty fields.
+void CtsPreviewKey(UINT key) {
+    if (HotKeyToView(key) || HandleLinksKey(key)) return;
+    LONG moved = 0;
+    switch (key) {
+    case VK_RETURN: GoBackFromPreviewB(); return;
+    case VK_LEFT: moved = PrevCtsDefField(g_CurItem.oid); break;
+    case VK_RIGHT: moved = NextCtsDefField(g_CurItem.oid); break;
+    default: return;
+    }
+    if (moved) RedrawNow(nullptr);
+}
+
 }  // namespace
 
 int HitPreviewCompleteBox(int x, int y) {
@@ -405,6 +422,7 @@ int AgendaViewKeyDown(UINT key) {
     case kViewDay: case kViewDates: ListKey(key); break;
     case kViewApptPreview: ApptPreviewKey(key); break;
     case kViewTaskPreview: TskPreviewKey(key); break;
+    case kViewContactPreview: CtsPreviewKey(key); break;
     default: break;
     }
     return 1;

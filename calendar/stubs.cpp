@@ -10,11 +10,8 @@ HWND AgendaSecondListWnd() { return nullptr; }
 
 COLORREF GetApptTextColor(const ApptRecord&) { return static_cast<COLORREF>(GetThemeWord(8)); }
 
-// No contact preview card until the previews are built.
-void ShowCtsPreview(LONG) {}
 
 // What the main window paints, keys and commands in the calendar views.
 #include "calendar/cal_views.h"
 void DrawTskPreviewPane(HDC, int) {}
-void GoBackFromPreviewB() {}
 

@@ -7,6 +7,8 @@
 #include "platform/poom.h"
 #include "platform/types.h"
 
+struct ApptRecord;
+
 ValSnapArray& ApptEditRows();
 
 void NewApptInListEditor();
@@ -19,6 +21,8 @@ void ApplyTemplateInApptList(HWND dialog);
 void ApptListCustomReminder(HWND dialog);
 // Every changed row written into its variable.
 void CommitApptSnaps();
+// A template record of the editor's values (the changed rows written back first).
+void BuildApptRecFromEditor(ApptRecord& record);
 
 void EditApptByOid(HWND dialog);
 void LoadApptForEdit(HWND dialog, IAppointment* appt, LONG oid);

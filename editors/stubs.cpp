@@ -7,8 +7,5 @@ void ItemRecurListDlg(HWND, int) {}
 
 // The appointment form's parts the list-style appointment editor reaches, until they are built.
 #include "editors/appt_form_services.h"
-void InitNewApptEditorState(HWND) {}
-void FillApptEditorFromTemplate(HWND) {}
-int SaveApptEditorAsTemplate(HWND) { return 1; }
 INT_PTR ReminderTimesDlg(HWND) { return 0; }
 

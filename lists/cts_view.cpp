@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "calendar/agenda_view.h"
 #include "core/app_settings.h"
 #include "core/cat_record.h"
 #include "core/cts_loading.h"
@@ -198,7 +199,14 @@ void ReFillCtsView(UINT command) {
 
 void ShowContactsView() { ShowCtsView(false); }
 
-void SelectCurCts() { FetchSelContactQuiet(); }
+void SelectCurCts() {
+    if (CheckCtsSelected(false)) {
+        ShowCtsPreview(1);
+        return;
+    }
+    if (!GridMode() && g_CtsListWnd && OutlineSelCanToggle(g_CtsListWnd, g_CtsRows, OutlineMode::kItemLists))
+        OutlineToggleSel(g_CtsListWnd, g_CtsRows, OutlineMode::kItemLists, -1);
+}
 
 bool CtsSelRowIsItem() {
     if (GridMode()) {
@@ -235,3 +243,5 @@ void ShowCtsView(bool reselect) {
     SizeCtsListWnd(GridMode() ? g_CtsGrid.window : g_CtsListWnd);
     RedrawMainNow();
 }
+
+void ResetContactSortState() { g_CtsSortedByCompany = -1; }
