@@ -117,6 +117,11 @@ void OnKey(const SDL_KeyboardEvent& e, HWND navBar) {
         if (!e.repeat) PostMessageW(navBar, kNavBarRotateMessage, 0, 0);
         return;
     }
+    // Ctrl+H is the shell's Help.
+    if (e.keysym.sym == SDLK_h && (e.keysym.mod & KMOD_CTRL)) {
+        if (!e.repeat) DeviceKey(VK_HELP, down);
+        return;
+    }
     // Letter keys are keys of the device's keyboard: the program reads them as keys and gets their
     // characters from TranslateMessage.
     if (e.keysym.sym >= SDLK_a && e.keysym.sym <= SDLK_z) {

@@ -45,6 +45,7 @@ constexpr NamedKey kKeyNames[] = {
     {"UP", VK_UP},         {"DOWN", VK_DOWN},     {"LEFT", VK_LEFT},    {"RIGHT", VK_RIGHT},
     {"ENTER", VK_RETURN},  {"SOFT1", VK_TSOFT1},  {"SOFT2", VK_TSOFT2}, {"BACK", VK_TBACK},
     {"TALK", VK_TTALK},    {"END", VK_TEND},      {"STAR", VK_TSTAR},   {"HASH", VK_TPOUND},
+    {"HELP", VK_HELP},
     {"0", '0'}, {"1", '1'}, {"2", '2'}, {"3", '3'}, {"4", '4'},
     {"5", '5'}, {"6", '6'}, {"7", '7'}, {"8", '8'}, {"9", '9'},
     {"SPACE", VK_SPACE},   {"BACKSPACE", VK_BACK}, {"DELETE", VK_DELETE}, {"TAB", VK_TAB},
@@ -160,6 +161,11 @@ PressState TakePressAt(POINT screen) {
 }
 
 void DeviceKey(UINT key, bool down) {
+    // Help of the shell's Start menu: the program in front is asked for its help.
+    if (key == VK_HELP) {
+        if (const HWND front = GetForegroundWindow(); front && down) Post(front, WM_HELP, 0, 0);
+        return;
+    }
     const HWND bar = ShownMenuBar();
     const WORD overrides = bar ? BarKeyOverride(bar, key) : 0;
     if (overrides & SHMBOF_NOTIFY) {

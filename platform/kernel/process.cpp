@@ -1,6 +1,7 @@
 // CreateProcessW and ShellExecuteExW. No other program runs on the stand-in device: a start is checked
 // as the device would check it (the program or document must be in the device's file system) and then
-// recorded for the test API; the process handle given back counts as a program that has ended.
+// recorded for the test API; the process handle given back counts as a program that has ended. The
+// device's help viewer is the one program it has: it opens its window on the calling thread.
 #include <unistd.h>
 
 #include <atomic>
@@ -16,6 +17,7 @@
 #include "platform/testing_user.h"
 #include "platform/text.h"
 #include "platform/threads.h"
+#include "shell/help_viewer.h"
 
 namespace platform {
 namespace {
@@ -105,11 +107,14 @@ BOOL CreateProcessW(LPCWSTR imageName, LPCWSTR commandLine, LPSECURITY_ATTRIBUTE
         return FALSE;
     }
     const std::u16string program = ProgramPath(imageName);
-    if (!DeviceFileExists(program)) {
+    // The help viewer is the device's own: it opens its window here, as a program of its own would.
+    const bool helpViewer = EqualNoCase(program, kHelpProgram);
+    if (!helpViewer && !DeviceFileExists(program)) {
         SetLastError(ERROR_FILE_NOT_FOUND);
         return FALSE;
     }
     Remember(program, commandLine ? commandLine : u"", u"");
+    if (helpViewer) StartHelpViewer(commandLine ? commandLine : u"");
     if (out) {
         out->hProcess = EndedProcessHandle();
         out->hThread = EndedProcessHandle();

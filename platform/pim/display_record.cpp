@@ -1,7 +1,8 @@
-// Display of an item: the device's own card and editor are not part of this platform, so the call is
-// recorded for tests and succeeds for any item that still exists.
+// Display of an item: the device's own card for it, over the window given or the one the
+// application logged on with. Each call is also noted for tests.
 #include <mutex>
 
+#include "cards/item_card.h"
 #include "pim/item_core.h"
 #include "platform/testing_pim.h"
 
@@ -20,12 +21,15 @@ Displayed& Record() {
 
 }  // namespace
 
-HRESULT ItemCore::Display() {
+HRESULT ItemCore::Display(HWND parent) {
     if (s_->deleted) return E_FAIL;
-    Displayed& r = Record();
-    const std::lock_guard guard(r.lock);
-    r.oids.push_back(s_->data.oid);
-    return S_OK;
+    {
+        Displayed& r = Record();
+        const std::lock_guard guard(r.lock);
+        r.oids.push_back(s_->data.oid);
+    }
+    if (!parent) parent = reinterpret_cast<HWND>(LogonWindow());
+    return cards::ShowItemCard(s_, parent);
 }
 
 }  // namespace platform::pim

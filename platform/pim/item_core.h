@@ -28,7 +28,8 @@ public:
     HRESULT PutCategories(LPCWSTR text);
     HRESULT GetOid(LONG* out) const;
     HRESULT GetOid(CEOID* out) const;
-    HRESULT Display();
+    // Opens the device's card of the item and returns once it is closed.
+    HRESULT Display(HWND parent);
     HRESULT GetApplication(IPOutlookApp** app) const;
     HRESULT GetIsRecurring(VARIANT_BOOL* out) const;
     HRESULT ClearPattern();
@@ -68,7 +69,7 @@ public:
         return this->Answer(iid, out, {{&InterfaceId(), static_cast<I*>(this)}, {&IID_IItem, static_cast<IItem*>(this)}});
     }
 
-    HRESULT Display() override { return core_.Display(); }
+    HRESULT Display() override { return core_.Display(nullptr); }
     HRESULT Save() override { return core_.SaveItem(saveMember_); }
     HRESULT Delete() override { return core_.DeleteItem(deleteMember_); }
     HRESULT Copy(I** copy) override {
@@ -100,7 +101,7 @@ public:
         *copy = made ? static_cast<IItem*>(static_cast<ItemObject*>(made)) : nullptr;
         return hr;
     }
-    HRESULT Display(HWND) override { return Display(); }
+    HRESULT Display(HWND parent) override { return core_.Display(parent); }
     HRESULT OpenProperty(CEPROPID id, DWORD mode, IStream** stream) override {
         return core_.OpenProperty(id, mode, stream);
     }

@@ -190,9 +190,18 @@ LRESULT OnBarKey(HWND bar, WPARAM key) {
     return 0;
 }
 
+// A command sent to the bar itself is one of its buttons pressed from outside: it goes to the owner,
+// as a press of the button would.
+LRESULT OnBarCommand(HWND bar, WPARAM wParam, LPARAM lParam) {
+    const HWND parent = BarParent(bar);
+    if (parent) PostMessageW(parent, WM_COMMAND, wParam, lParam);
+    return 0;
+}
+
 LRESULT CALLBACK MenuBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: return PaintMenuBar(bar);
+    case WM_COMMAND: return OnBarCommand(bar, wParam, lParam);
     case WM_LBUTTONDOWN: return OnBarTap(bar, lParam);
     case WM_KEYDOWN: return OnBarKey(bar, wParam);
     case WM_NCDESTROY: Forget(bar); break;
@@ -354,6 +363,50 @@ BOOL SHCreateMenuBar(SHMENUBARINFO* info) {
     info->hwndMB = bar;
     return TRUE;
 }
+
+namespace platform {
+
+HWND CreateSoftKeyBar(HWND parent, std::vector<SoftKeyButton> buttons, HMENU menu) {
+    if (!IsWindow(parent)) {
+        if (menu) DestroyMenu(menu);
+        return nullptr;
+    }
+    RegisterMenuBarClass();
+    const RECT r = BarRect();
+    // Owned by no window: the application keeps it from one window of its own to the next.
+    const HWND bar = CreateWindowExW(WS_EX_NOACTIVATE, kMenuBarClass, nullptr, WS_POPUP | WS_VISIBLE, r.left, r.top,
+                                     r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
+    if (!bar) {
+        if (menu) DestroyMenu(menu);
+        return nullptr;
+    }
+    BarRecord record;
+    record.parent = parent;
+    record.menu = menu;
+    record.buttons = std::move(buttons);
+    {
+        const std::lock_guard guard(AllBars().lock);
+        AllBars().byWindow[bar] = std::move(record);
+    }
+    InvalidateRect(bar, nullptr, TRUE);
+    return bar;
+}
+
+bool ReuseSoftKeyBar(HWND bar, HWND parent, std::vector<SoftKeyButton> buttons) {
+    {
+        const std::lock_guard guard(AllBars().lock);
+        BarRecord* r = PeekBar(bar);
+        if (!r || r->menu) return false;
+        r->parent = parent;
+        r->buttons = std::move(buttons);
+        r->pressed = -1;
+    }
+    SetWindowPos(bar, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    InvalidateRect(bar, nullptr, TRUE);
+    return true;
+}
+
+}  // namespace platform
 
 HWND SHFindMenuBar(HWND window) {
     const std::lock_guard guard(AllBars().lock);

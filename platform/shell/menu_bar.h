@@ -36,6 +36,13 @@ void PressSoftKey(HWND bar, int index);
 // The button under a point of the bar's client area, or -1.
 int SoftKeyAt(HWND bar, POINT client);
 
+// A bar of the device's own applications, made from buttons rather than resources; the menu (owned by
+// the bar, may be null) holds the pop-ups that buttons with a subMenu open. Its commands go to `parent`,
+// but no window owns it: an application may keep it for its next window (ReuseSoftKeyBar), which then
+// shows it on top with new buttons; false when `bar` is no such bar.
+HWND CreateSoftKeyBar(HWND parent, std::vector<SoftKeyButton> buttons, HMENU menu = nullptr);
+bool ReuseSoftKeyBar(HWND bar, HWND parent, std::vector<SoftKeyButton> buttons);
+
 // Where the shell's bars sit: the height of the title and soft-key bars for the present screen.
 int ShellBarHeight();
 // Moves every bar to the bottom of the screen (after the screen turned).

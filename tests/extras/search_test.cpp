@@ -14,6 +14,8 @@
 #include "platform/system.h"
 #include "platform/testing_dialogs.h"
 #include "platform/testing_display.h"
+#include "platform/testing_pim.h"
+#include "platform/testing_user.h"
 #include "platform/user.h"
 #include "resources/quorvia_resources.h"
 #include "resources/resource.h"
@@ -160,12 +162,20 @@ TEST_F(SearchTest, EnterOnTheListOpensTheSelectedResult) {
     platform::testing::TestScreen screen;
     RegisterQuorviaResources();
     InitCommonControls();
-    platform::testing::ActInsideDialog([](HWND dialog) {
+    bool cardShown = false;
+    platform::testing::ActInsideDialog([&cardShown](HWND dialog) {
         SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, u"Miller");
         SendMessageW(dialog, WM_COMMAND, IDC_SEARCH_GO, 0);
+        // The contact opens on the device's own card, which is modal: note it and close it.
+        platform::testing::ActInsideModalLoop([&cardShown] {
+            const HWND card = platform::testing::ShownItemCard();
+            cardShown = card != nullptr;
+            if (card) PostMessageW(card, WM_CLOSE, 0, 0);
+        });
         SendDlgItemMessageW(dialog, IDC_SEARCH_LIST, WM_LBUTTONDBLCLK, 0, MAKELPARAM(20, 5));
     });
     SearchDlg();
+    EXPECT_TRUE(cardShown);
     EXPECT_EQ(g_Search.resultChosen, 1);
     EXPECT_EQ(g_CurItem.kind, kItemContact);
     EXPECT_EQ(g_CurItem.oid, contact_);

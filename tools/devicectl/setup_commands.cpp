@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 
 #include "devicectl/commands.h"
 #include "platform/files.h"
@@ -17,6 +18,9 @@ namespace devicectl {
 namespace {
 
 constexpr const char16_t* kDefaultInstallDir = u"\\Program Files\\Quorvia";
+// Help pages go where the device's help viewer looks for them.
+constexpr const char16_t* kHelpDir = u"\\Windows";
+constexpr std::string_view kHelpExtension = ".htm";
 
 // The loaded setup library and its hooks; unloaded when it goes.
 class SetupLibrary {
@@ -140,8 +144,11 @@ int Install(const SetupArgs& args, std::ostream& out, std::ostream& err) {
     }
     CreateFolders(args.dir);
     WORD failedFiles = 0;
-    for (const std::string& file : args.files)
-        if (!CopyIntoDevice(file, args.dir, err)) ++failedFiles;
+    for (const std::string& file : args.files) {
+        const bool help = file.size() > kHelpExtension.size() && file.ends_with(kHelpExtension);
+        if (help) CreateFolders(kHelpDir);
+        if (!CopyIntoDevice(file, help ? kHelpDir : args.dir, err)) ++failedFiles;
+    }
     library.installExit_(nullptr, args.dir.c_str(), 0, failedFiles, 0, 0, 0);
     RecordInstalled(args.dir);
     out << (previously ? "updated " : "installed ") << platform::ToUtf8(args.dir) << "\n";

@@ -1,6 +1,7 @@
 // The test API of the PIM store: failures on demand and the count of live object-model objects.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "platform/types.h"
@@ -16,10 +17,17 @@ void ClearPimFailures();
 // patterns, recipients, streams).
 long LivePimObjects();
 
-// Display calls on items: the device's own card or editor has no window here, so tests see the
-// request instead, by the item's OID (0 for an item never saved).
+// Display calls on items, by the item's OID (0 for an item never saved), in the order made.
 std::vector<CEOID> PimItemsDisplayed();
 void ClearPimItemsDisplayed();
+
+// The device's own card that a Display call opened and that is still open, or nullptr. The card is a
+// modal window: tests act on it from inside its loop (ActInsideModalLoop).
+HWND ShownItemCard();
+// The control of the card's edit form for the field with that label ("First name", "Birthday"), or
+// nullptr when the card is not in its form.
+HWND ItemCardControl(HWND card, std::u16string_view label);
+bool ItemCardInEditMode(HWND card);
 
 // Items sent through the infrared folder: the device has no infrared port here, so tests see what
 // each send carried, by item type (olAppointmentItem, olContactItem, olTaskItem) and OID.

@@ -52,6 +52,8 @@ std::vector<StartedProgram> StartedPrograms();
 void ClearStartedPrograms();
 // While on, ShellExecuteExW fails as for a program that cannot start (access denied).
 void RefuseProgramStarts(bool refuse);
+// The device's help viewer ("peghelp.exe" runs it on the thread that started it), or nullptr.
+HWND ShownHelpViewer();
 
 // A second process: this test executable again, running only the tests of `filter` with the extra
 // environment variables given (the device root is passed on as QUORVIA_DEVICE). Killed when the

@@ -38,6 +38,12 @@ TEST_F(ProcessTest, CreateProcessFindsABareNameInTheWindowsFolder) {
     ASSERT_EQ(StartedPrograms().size(), 1u);
     EXPECT_EQ(StartedPrograms()[0].program, u"\\Windows\\peghelp.exe");
     EXPECT_EQ(StartedPrograms()[0].commandLine, u"file:VestralAgenda.htm#Main_Contents");
+    // The help viewer is the device's own program: its window is up.
+    const HWND viewer = platform::testing::ShownHelpViewer();
+    ASSERT_NE(viewer, nullptr);
+    PostMessageW(viewer, WM_CLOSE, 0, 0);
+    platform::testing::PumpMessages();
+    EXPECT_EQ(platform::testing::ShownHelpViewer(), nullptr);
 }
 
 TEST_F(ProcessTest, ProgramsAndDocumentsTheDeviceLacksAreRefused) {
