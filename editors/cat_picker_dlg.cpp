@@ -140,6 +140,9 @@ INT_PTR CALLBACK SelectCatsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
     case WM_KEYDOWN:
         if (wParam != VK_RETURN) return FALSE;
         CommitCatPicker(dialog);
+        // The list asks with SendMessage, which answers with DWLP_MSGRESULT: say Enter was taken, or the
+        // list goes on to edit a row of the table the picker restored.
+        SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
         return EndPicker(dialog, IDM_DLG_DONE);
     case kMsgEndDialog:
         // The sweep that sends this empties the open-dialog stack itself.

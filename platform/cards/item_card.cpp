@@ -40,9 +40,13 @@ HFONT MakeFont(int height96, bool bold) {
 
 // The bar of each of the device's applications, kept from one card to the next as the application
 // keeps its own (the program's edit thread relies on finding it again).
-HWND& AppBar(pim::ItemKind kind) {
+HWND (&AppBars())[3] {
     static HWND bars[3] = {};
-    return bars[kind == pim::ItemKind::Contact ? 0 : kind == pim::ItemKind::Task ? 1 : 2];
+    return bars;
+}
+
+HWND& AppBar(pim::ItemKind kind) {
+    return AppBars()[kind == pim::ItemKind::Contact ? 0 : kind == pim::ItemKind::Task ? 1 : 2];
 }
 
 void MakeBar(Card& card) {
@@ -249,6 +253,13 @@ HWND ItemCardControl(HWND card, std::u16string_view label) {
     for (const cards::FormRow& row : c->rows)
         if (label == row.field->label) return row.control;
     return nullptr;
+}
+
+void CloseItemCardApps() {
+    for (HWND& bar : cards::AppBars()) {
+        if (bar && IsWindow(bar)) DestroyWindow(bar);
+        bar = nullptr;
+    }
 }
 
 bool ItemCardInEditMode(HWND card) {

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "core/month_cache_edit.h"
+#include "platform/testing_dialogs.h"
+#include "platform/user.h"
+#include "resources/quorvia_resources.h"
 #include "sched_fixture.h"
 
 namespace {
@@ -59,7 +62,10 @@ TEST_F(SchedBar, OwnWeekdayAndCancelledGoToDateChangeNothing) {
     GoToTueCmd();
     EXPECT_EQ(g_SelectedDate.wDay, 10);
     EXPECT_EQ(g_CurItem.oid, 77) << "no change, no refresh: the selection stays";
-    GoToDateCmd();  // the date grid is cancelled
+    RegisterQuorviaResources();
+    platform::testing::ActInsideDialog(
+        [](HWND grid) { SendMessageW(grid, WM_COMMAND, IDCANCEL, 0); });  // the date grid is cancelled
+    GoToDateCmd();
     EXPECT_EQ(g_SelectedDate.wDay, 10);
     EXPECT_EQ(g_CurItem.oid, 77);
     GoToWedCmd();

@@ -2,6 +2,8 @@
 // the history of the last three texts and its registry values, and choosing a result.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/cur_item.h"
 #include "core/month_cache.h"
 #include "extras/search.h"
@@ -43,6 +45,7 @@ protected:
     }
     void TearDown() override {
         g_Search = SearchState();
+        platform::testing::CloseItemCardApps();
         LoadingTest::TearDown();
     }
     LONG meeting_ = -1;
@@ -162,6 +165,7 @@ TEST_F(SearchTest, EnterOnTheListOpensTheSelectedResult) {
     platform::testing::TestScreen screen;
     RegisterQuorviaResources();
     InitCommonControls();
+    platform::testing::ClearPimItemsDisplayed();
     bool cardShown = false;
     platform::testing::ActInsideDialog([&cardShown](HWND dialog) {
         SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, u"Miller");
@@ -177,8 +181,9 @@ TEST_F(SearchTest, EnterOnTheListOpensTheSelectedResult) {
     SearchDlg();
     EXPECT_TRUE(cardShown);
     EXPECT_EQ(g_Search.resultChosen, 1);
-    EXPECT_EQ(g_CurItem.kind, kItemContact);
-    EXPECT_EQ(g_CurItem.oid, contact_);
+    const std::vector<CEOID> shown = platform::testing::PimItemsDisplayed();
+    EXPECT_NE(std::find(shown.begin(), shown.end(), static_cast<CEOID>(contact_)), shown.end())
+        << "the chosen contact is the one opened";
     EXPECT_EQ(g_ListNotices.searchPrompt, 0);
 }
 

@@ -51,6 +51,7 @@ protected:
         while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
         }
         if (const HWND viewer = platform::testing::ShownHelpViewer()) DestroyWindow(viewer);
+        platform::testing::CloseItemCardApps();
     }
 
     // Runs the command; inside the card, waits for the edit thread to open the form and then does `user`.

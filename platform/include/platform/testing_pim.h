@@ -28,6 +28,8 @@ HWND ShownItemCard();
 // nullptr when the card is not in its form.
 HWND ItemCardControl(HWND card, std::u16string_view label);
 bool ItemCardInEditMode(HWND card);
+// Ends the device's applications behind the cards, so the soft-key bars they keep between cards go.
+void CloseItemCardApps();
 
 // Items sent through the infrared folder: the device has no infrared port here, so tests see what
 // each send carried, by item type (olAppointmentItem, olContactItem, olTaskItem) and OID.
