@@ -232,7 +232,10 @@ void ShowCtsView(bool reselect) {
     }
     SetViewTitle();
     ReLoadCts(!reselect);
-    if (g_Settings.abcTb != 0 && g_CtsAbcToolbar) ShowWindow(g_CtsAbcToolbar, SW_SHOW);
+    if (g_Settings.abcTb != 0 && g_CtsAbcToolbar) {
+        MoveCtsListWnd();  // the tabs may have been made while they were off, with no place yet
+        ShowWindow(g_CtsAbcToolbar, SW_SHOW);
+    }
     if (GridMode()) {
         if (reselect) CtsListSelById(g_CurItem.oid);
         if (g_CtsGrid.window) PlaceViewWnd(g_CtsGrid.window, kPlacePlain);

@@ -12,6 +12,7 @@
 #include "calendar/calendar_input.h"
 #include "calendar/sched_bar.h"
 #include "core/res_string.h"
+#include "lists/cts_view.h"
 #include "lists/task_view.h"
 #include "frame/frame_state.h"
 #include "core/pim_state.h"
@@ -243,11 +244,16 @@ void ApplyTaskOptions() {
 }
 
 void ApplyContactOptions() {
+    const AppSettings& s = g_Settings;
+    bool layoutChanged = false;
     for (const ValSnap& row : Page(kPageContacts)) {
         if (!ValSnapChanged(row)) continue;
         ValSnapCommit(row);
         g_Options.viewReload = 1;
+        layoutChanged |= row.live == &s.abcTb || row.live == &s.ctsIcon;
     }
+    // The contacts view shown takes its letter tabs and its grid or list at once, not at the next visit.
+    if (layoutChanged && ViewId == kViewContacts) ShowCtsView(true);
 }
 
 void ApplyNoteOptions() {
