@@ -29,8 +29,10 @@ bool Checked(HWND dialog, int id) { return GetDlgItem(dialog, id) && IsDlgButton
 void FillTemplateDates(HWND dialog, const ApptRecord& record) {
     const DateRec& day = g_SelectedDate;
     const DateRec start(day.wYear, day.wMonth, day.wDay, record.start.wHour, record.start.wMinute, record.start.wSecond);
-    const DateRec templateEnd = GetApptEnd(record);
-    const DateRec end(day.wYear, day.wMonth, day.wDay, templateEnd.wHour, templateEnd.wMinute, templateEnd.wSecond);
+    // The template's length, not its end's time of day: an end past midnight falls on the next day.
+    ApptRecord moved = record;
+    moved.start = start;
+    const DateRec end = GetApptEnd(moved);
     SetPickerValue(dialog, kApptStartDateId, &start);
     SetPickerValue(dialog, kApptStartTimeId, &start);
     SetPickerValue(dialog, kApptEndDateId, &end);

@@ -365,22 +365,23 @@ TEST_F(ApptFormTest, TemplateIsAppliedOnTheShownDateWithItsTimesOfDay) {
     ActInsideForm([](HWND dialog) {
         EXPECT_EQ(Text(dialog, kApptSubjectId), u"Night shift");
         EXPECT_TRUE(DateEqual(Picker(dialog, kApptStartTimeId), DateRec(2026, 3, 12, 22, 0, 0)));
-        EXPECT_TRUE(DateEqual(Picker(dialog, kApptEndTimeId), DateRec(2026, 3, 12, 1, 0, 0)));
+        EXPECT_TRUE(DateEqual(Picker(dialog, kApptEndTimeId), DateRec(2026, 3, 13, 1, 0, 0))) << "the next day";
         EXPECT_EQ(Sel(dialog, kApptStatusId), 2);
         EXPECT_TRUE(Selected(dialog, kCatListBoxId, 1));
         // 90 minutes is no listed reminder: one disabled custom row.
         EXPECT_EQ(SendDlgItemMessageW(dialog, kReminderListId, LB_GETCOUNT, 0, 0), 1);
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, kReminderListId)));
-        Press(dialog, IDM_DLG_DONE);  // the end lies before the start on that day
-        Press(dialog, IDM_DLG_CANCEL);
+        Press(dialog, IDM_DLG_DONE);  // the end, the next day, lies after the start
     });
-    EXPECT_EQ(RunFormFromTemplate(), IDM_DLG_CANCEL);
-    EXPECT_EQ(g_CustomReminder.useCustom, 1);
-    EXPECT_EQ(CustomReminderMinutes(g_CustomReminder), 90);
-    const auto shown = platform::testing::MessageBoxesShown();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, u"The End Time must be after the Start Time.");
-    EXPECT_EQ(AllStored().Size(), 0);
+    EXPECT_EQ(RunFormFromTemplate(), IDM_DLG_DONE);
+    EXPECT_TRUE(platform::testing::MessageBoxesShown().empty());
+    const ApptArray all = AllStored();
+    ASSERT_EQ(all.Size(), 1);
+    EXPECT_TRUE(DateEqual(StoredDate(all[0].oid, &IAppointment::get_Start), DateRec(2026, 3, 12, 22, 0, 0)));
+    EXPECT_TRUE(DateEqual(StoredDate(all[0].oid, &IAppointment::get_End), DateRec(2026, 3, 13, 1, 0, 0)));
+    ApptRecord stored;
+    ASSERT_EQ(LoadApptFromPOOM(all[0].oid, stored), 1);
+    EXPECT_EQ(stored.reminderMinutes, 90) << "the template's unlisted reminder";
 }
 
 TEST_F(ApptFormTest, FromTemplateWithTheTemplateDialogCancelledOpensNoForm) {
