@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/secure_wipe.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
 #include "frame/main_window.h"
@@ -20,6 +21,7 @@
 #include "ui/dialog_conventions.h"
 #include "ui/dlg_services.h"
 #include "ui/list_view_calls.h"
+#include "ui/text_prompt.h"
 #include "ui/view_focus.h"
 #include "wallet/wlt_dlg_common.h"
 #include "wallet/wlt_item.h"
@@ -241,6 +243,17 @@ void BuildFieldRows(const WltItem& item) {
     }
 }
 
+// The form's copies of the values, secrets among them, and the prompt's text that carried the last
+// one typed are overwritten once the form is gone, as the lock does with the items.
+void ForgetFieldsForm() {
+    FieldsListForm& form = g_FieldsForm;
+    for (ValSnap& row : form.rows) WipeText(row.textValue);
+    form.rows.RemoveAll();
+    for (std::u16string& value : form.values) WipeText(value);
+    form.count = 0;
+    WipeText(g_PromptText);
+}
+
 void InitWltFieldsList(HWND dialog) {
     const WltItem* item = SelectedWltItem();
     if (!item) return;
@@ -275,6 +288,7 @@ INT_PTR CALLBACK WalletListDlgProc2(HWND dialog, UINT message, WPARAM wParam, LP
     case WM_DRAWITEM: OnDrawRow(dialog, lParam, g_FieldsForm.rows); return FALSE;
     case WM_SIZE: FitDlgList(dialog, kListId, 1); return FALSE;
     case kMsgEndDialog: EndListFormByLock(dialog); return TRUE;
+    case WM_DESTROY: ForgetFieldsForm(); break;
     }
     return OnWltDlgShared(dialog, message, wParam, lParam) ? TRUE : FALSE;
 }

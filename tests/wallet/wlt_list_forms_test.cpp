@@ -21,6 +21,7 @@
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "tests/support/prompt_answer.h"
+#include "ui/text_prompt.h"
 #include "wallet/wlt_dialogs.h"
 #include "wallet/wlt_file.h"
 #include "wallet/wlt_lock.h"
@@ -178,6 +179,7 @@ TEST_F(WalletListForms, NewItemIsMadeThroughBothFormsAndReadBackFromTheFile) {
     EXPECT_FALSE(Shows(fieldRows, u"12-34-56"));
     EXPECT_EQ(g_FieldList.depth, -1);
     EXPECT_EQ(g_FieldList.strip, nullptr);
+    EXPECT_TRUE(g_PromptText.empty()) << "the typed combination is not left behind";
 
     Reopen();
     ASSERT_EQ(g_Wlt.items.Size(), 1);
