@@ -148,7 +148,7 @@ void LoadItemForm(WltItemDlgMode mode) {
     SplitItemCategories(u"");
     const WltItem* edited = mode == WltItemDlgMode::Edit ? SelectedWltItem() : nullptr;
     if (edited) {
-        form.type = FindWltTemplate(*edited);
+        form.type = 0;
         form.name = edited->name;
         form.iconPos = edited->icon - 1;
         SplitItemCategories(edited->categories);
@@ -164,12 +164,15 @@ void BuildItemRows() {
     ValSnap name;
     ValSnapSet(name, u"Name", kFieldSubject, &form.name, nullptr);
     form.rows.Append(std::move(name));
+    // An item keeps the type it was made as, a type no template names too: the row shows it alone.
+    const WltItem* edited = form.mode == WltItemDlgMode::Edit ? SelectedWltItem() : nullptr;
     ValSnap type;
-    for (const WltItem& templ : g_Wlt.templates) type.choices.Append(templ.type);
+    if (edited) type.choices.Append(edited->type);
+    else
+        for (const WltItem& templ : g_Wlt.templates) type.choices.Append(templ.type);
     type.choiceCount = type.choices.Size();
     ValSnapSet(type, u"Type", kFieldChoice, &form.type, nullptr);
-    // An item keeps the type it was made as.
-    type.locked = form.mode == WltItemDlgMode::Edit ? 1 : 0;
+    type.locked = edited ? 1 : 0;
     form.rows.Append(std::move(type));
     ValSnap icon;
     for (int image = 1; image < kWltImageCount; ++image) icon.choices.Append(platform::FormatW(u"%d", image));

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -202,6 +203,9 @@ TEST_F(WalletListForms, FieldRowsFollowTheFieldKindsAndTheMaskSetting) {
         pt::DrawRecord record;
         pt::ActInsideDialog([&](HWND form) {
             texts = ShownTexts(form, record);
+            if (noMask == 0) {
+                EXPECT_TRUE(pt::SaveScreenshot(std::filesystem::path(QV_TEST_OUTPUT_DIR) / "wallet_fields_list.png"));
+            }
             Press(form, IDM_DLG_CANCEL);
         });
         EditWltItemFields();
@@ -214,11 +218,15 @@ TEST_F(WalletListForms, FieldRowsFollowTheFieldKindsAndTheMaskSetting) {
 
 TEST_F(WalletListForms, CancelLeavesTheItemAndTheFileAsTheyWere) {
     WltItem item = FilledItem(kLockCombination, u"Gym locker");
+    item.type = u"Old Locker";  // a type no template names
     item.categories = u"prj:Garden,Work,";
     StoreItem(item);
-    pt::ActInsideDialog([](HWND fieldsForm) {
+    std::vector<std::u16string> itemRows;
+    pt::DrawRecord record;
+    pt::ActInsideDialog([&](HWND fieldsForm) {
         TypeIntoFieldRow(u"99-99-99");
-        pt::ActInsideDialog([](HWND itemForm) {
+        pt::ActInsideDialog([&](HWND itemForm) {
+            itemRows = ShownTexts(itemForm, record);
             TypeIntoSubjectRow(u"Renamed");
             Press(itemForm, IDM_DLG_CANCEL);
         });
@@ -226,6 +234,7 @@ TEST_F(WalletListForms, CancelLeavesTheItemAndTheFileAsTheyWere) {
         Press(fieldsForm, IDM_DLG_CANCEL);
     });
     EditWltItemFields();
+    EXPECT_TRUE(Shows(itemRows, u"Old Locker")) << "the item's own type, not the first template's";
     EXPECT_EQ(g_Wlt.items[0].name, u"Gym locker");
     EXPECT_EQ(g_Wlt.items[0].fields[0].value, u"Gym locker value a");
     EXPECT_EQ(device_.ReadFile(wallettest::kWalletPath), fileBefore_);
