@@ -453,6 +453,12 @@
 #define IDD_WLT_ITEM_LS 7259
 #define IDD_WLT_FIELDS_LS 7260
 #define IDD_WLT_FILE_LS 7286
+// The list-style item and fields forms: one field list. The fields form's bar takes 22117; its
+// menu has an id of its own, since menu 22117 is the "Projects" root's.
+#define IDD_WLT_LIST 7310
+#define IDC_WLT_FIELD_LIST 3266
+#define IDM_WLT_FIELDS_LIST_BAR 22117
+#define IDM_WLT_FIELDS_LIST_MENU 22119
 
 // ---- Notes: the text and ink note editors, the notes list images ----
 #define IDD_NOTE_EDIT 7255

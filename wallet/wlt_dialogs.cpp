@@ -3,7 +3,9 @@
 #include "wallet/wlt_dialogs.h"
 
 #include <string>
+#include <vector>
 
+#include "core/app_settings.h"
 #include "core/cat_record.h"
 #include "core/secure_wipe.h"
 #include "core/show_message.h"
@@ -27,8 +29,10 @@
 #include "ui/text_prompt.h"
 #include "ui/view_focus.h"
 #include "wallet/wlt_dialog_checks.h"
+#include "wallet/wlt_dlg_common.h"
 #include "wallet/wlt_file.h"
 #include "wallet/wlt_item.h"
+#include "wallet/wlt_list_forms.h"
 #include "wallet/wlt_lock.h"
 #include "wallet/wlt_settings.h"
 #include "wallet/wlt_tree.h"
@@ -38,8 +42,6 @@ namespace {
 
 constexpr const WCHAR* kWltPasswordPrompt = u"Enter Password:";
 constexpr const WCHAR* kWltFileDlgTitle = u"Wallet File";
-constexpr const WCHAR* kWltNewItemTitle = u"New Wallet Item";
-constexpr const WCHAR* kWltFieldsTitleFormat = u"Edit Wallet Item: %s";
 constexpr const WCHAR* kGenerateTitle = u"Generate Password";
 constexpr const WCHAR* kGeneratedNotice =
     u"Your wallet file's password will not be set to '%s', be sure to record or memorize this password in "
@@ -78,47 +80,6 @@ std::u16string DlgText(HWND dialog, int id) {
 
 bool IsChecked(HWND dialog, int id) { return SendDlgItemMessageW(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-// The bar, the stack entry; false when the bar cannot be made (the dialog then ends with -1).
-bool OpenWltDialog(HWND dialog, UINT barId) {
-    SHMENUBARINFO info{};
-    info.cbSize = SHMENUBARINFO_DEVICE_SIZE;
-    info.hwndParent = dialog;
-    info.nToolBarId = barId;
-    info.hInstRes = g_Main.instance;
-    if (!SHCreateMenuBar(&info)) {
-        EndDialog(dialog, -1);
-        return false;
-    }
-    PushOpenDlg(dialog);
-    return true;
-}
-
-void CloseWltDialog(HWND dialog, INT_PTR result) {
-    PopOpenDlg();
-    EndDialog(dialog, result);
-}
-
-// The messages every wallet dialog answers alike: the lock's close, the Back key and the end.
-bool OnWltDlgShared(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case kMsgEndDialog: EndDialog(dialog, kWltDlgCancel); return true;
-    case WM_HOTKEY:
-        if (HIWORD(lParam) != VK_ESCAPE) return false;
-        SHSendBackToFocusWindow(message, wParam, lParam);
-        return true;
-    case WM_DESTROY: SetTitleText(GetWindow(dialog, GW_OWNER), nullptr); return false;
-    }
-    return false;
-}
-
-bool IsOkCommand(UINT id) { return id == IDOK || id == IDM_DLG_DONE; }
-bool IsCancelCommand(UINT id) { return id == IDCANCEL || id == IDM_DLG_CANCEL; }
-
-void Refuse(HWND dialog, const WltRefusal& refusal) {
-    ShowMessage(dialog, refusal.text, MB_OK | MB_ICONEXCLAMATION);
-    if (refusal.focusId) SetFocus(GetDlgItem(dialog, refusal.focusId));
-}
-
 // ---- The password generator
 
 void OnGenerateOk(HWND dialog) {
@@ -139,8 +100,8 @@ INT_PTR CALLBACK GeneratePasswordDlgProc(HWND dialog, UINT message, WPARAM wPara
         const UINT id = LOWORD(wParam);
         TouchWltActivity();
         if (id == IDC_WLT_NEW_PASSWORD) GeneratePassword(dialog);
-        else if (IsOkCommand(id)) OnGenerateOk(dialog);
-        else if (IsCancelCommand(id)) CloseWltDialog(dialog, id);
+        else if (IsWltOkCommand(id)) OnGenerateOk(dialog);
+        else if (IsWltCancelCommand(id)) CloseWltDialog(dialog, id);
         return TRUE;
     }
     }
@@ -184,7 +145,7 @@ void ValidateWltFileDlg(HWND dialog) {
     input.secure = IsChecked(dialog, IDC_WLT_SECURE);
     input.fileExists = input.newFile && FileExists(g_WltDlgs.pickedFolder + TrimSpaces(input.name) + kWltExtension);
     if (const auto refusal = CheckWltFileInput(input)) {
-        Refuse(dialog, *refusal);
+        RefuseWltInput(dialog, *refusal);
         return;
     }
     if (const auto warning = input.secure ? WltPasswordLengthWarning(input.password) : std::nullopt;
@@ -225,8 +186,8 @@ INT_PTR CALLBACK WalletPasswordDlgProc(HWND dialog, UINT message, WPARAM wParam,
                 SetDlgItemTextW(dialog, IDC_WLT_PASSWORD, g_GeneratedPassword.c_str());
                 SetDlgItemTextW(dialog, IDC_WLT_CONFIRM, g_GeneratedPassword.c_str());
             }
-        } else if (IsOkCommand(id)) ValidateWltFileDlg(dialog);
-        else if (IsCancelCommand(id)) CloseWltDialog(dialog, id);
+        } else if (IsWltOkCommand(id)) ValidateWltFileDlg(dialog);
+        else if (IsWltCancelCommand(id)) CloseWltDialog(dialog, id);
         return TRUE;
     }
     }
@@ -307,7 +268,7 @@ void SaveWltItemDlg(HWND dialog) {
     const LRESULT iconRow = SendDlgItemMessageW(dialog, IDC_WLT_ICONS, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
                                                 LVNI_SELECTED);
     if (const auto refusal = CheckWltItemInput(name, static_cast<int>(iconRow))) {
-        Refuse(dialog, *refusal);
+        RefuseWltInput(dialog, *refusal);
         return;
     }
     std::u16string categories;
@@ -316,20 +277,8 @@ void SaveWltItemDlg(HWND dialog) {
         if (SendDlgItemMessageW(dialog, IDC_WLT_CATEGORIES, LB_GETSEL, static_cast<WPARAM>(row), 0) > 0)
             categories += g_CatList[static_cast<int>(row)].name + u",";
     const LONG icon = static_cast<LONG>(iconRow) + 1;
-    if (g_WltDlgs.itemMode == WltItemDlgMode::Edit) {
-        if (!SelectedWltItem()) return;
-        WltItem& item = g_Wlt.items[g_Wlt.selection];
-        item.name = name;
-        item.icon = icon;
-        item.categories = categories;
-        SaveWalletFile();
-        FillWalletTree();
-    } else {
-        const int chosen = ChosenTemplate(dialog);
-        if (chosen < 0) return;
-        AddNewWltItem(g_Wlt.templates[chosen], name, icon, categories);
-    }
-    CloseWltDialog(dialog, kWltDlgOk);
+    if (StoreWltItemInfo(g_WltDlgs.itemMode, ChosenTemplate(dialog), name, icon, categories))
+        CloseWltDialog(dialog, kWltDlgOk);
 }
 
 INT_PTR CALLBACK WalletItemDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -342,8 +291,8 @@ INT_PTR CALLBACK WalletItemDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
         const UINT id = LOWORD(wParam);
         TouchWltActivity();
         if (id == IDC_WLT_TYPE && HIWORD(wParam) == CBN_SELCHANGE) SelectWltTemplateIcon(dialog);
-        else if (IsOkCommand(id)) SaveWltItemDlg(dialog);
-        else if (IsCancelCommand(id)) CloseWltDialog(dialog, id);
+        else if (IsWltOkCommand(id)) SaveWltItemDlg(dialog);
+        else if (IsWltCancelCommand(id)) CloseWltDialog(dialog, id);
         return TRUE;
     }
     }
@@ -351,6 +300,7 @@ INT_PTR CALLBACK WalletItemDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
 }
 
 INT_PTR RunWltItemDlg(HWND owner, WltItemDlgMode mode) {
+    if (g_Settings.listEdit) return RunWltItemListDlg(owner, mode);
     g_WltDlgs.itemMode = mode;
     return DialogBoxParamW(g_Main.instance, WltLayout(kWltItemLayouts), owner, WalletItemDlgProc, 0);
 }
@@ -360,9 +310,7 @@ INT_PTR RunWltItemDlg(HWND owner, WltItemDlgMode mode) {
 void InitWltFieldsDlg(HWND dialog) {
     const WltItem* item = SelectedWltItem();
     if (!item) return;
-    WCHAR title[kTextChars] = {};
-    _snwprintf(title, kTextChars - 1, kWltFieldsTitleFormat, item->name.c_str());
-    SetWindowTextW(dialog, title);
+    SetWindowTextW(dialog, WltFieldsTitle(*item).c_str());
     for (int i = 0; i < kWltMaxShownFields; ++i) {
         HWND label = GetDlgItem(dialog, IDC_WLT_FIRST_LABEL + i);
         HWND edit = GetDlgItem(dialog, IDC_WLT_FIRST_EDIT + i);
@@ -381,12 +329,12 @@ void InitWltFieldsDlg(HWND dialog) {
 }
 
 void SaveWltFieldsDlg(HWND dialog) {
-    if (!SelectedWltItem()) return;
-    WltItem& item = g_Wlt.items[g_Wlt.selection];
-    for (int i = 0; i < kWltMaxShownFields && i < item.fields.Size(); ++i)
-        item.fields[i].value = DlgText(dialog, IDC_WLT_FIRST_EDIT + i);
-    SaveWalletFile();
-    if (ViewId == kViewWalletItem && g_ViewWnds.agendaView) InvalidateRect(g_ViewWnds.agendaView, nullptr, TRUE);
+    const WltItem* item = SelectedWltItem();
+    if (!item) return;
+    std::vector<std::u16string> values;
+    for (int i = 0; i < kWltMaxShownFields && i < item->fields.Size(); ++i)
+        values.push_back(DlgText(dialog, IDC_WLT_FIRST_EDIT + i));
+    StoreWltFieldValues(values);
     CloseWltDialog(dialog, kWltDlgOk);
 }
 
@@ -401,8 +349,8 @@ INT_PTR CALLBACK WalletFieldsDlgProc(HWND dialog, UINT message, WPARAM wParam, L
         TouchWltActivity();
         if (id == IDM_WLT_EDIT_ITEM_INFO) {
             if (SelectedWltItem()) RunWltItemDlg(dialog, WltItemDlgMode::Edit);
-        } else if (IsOkCommand(id)) SaveWltFieldsDlg(dialog);
-        else if (IsCancelCommand(id)) CloseWltDialog(dialog, id);
+        } else if (IsWltOkCommand(id)) SaveWltFieldsDlg(dialog);
+        else if (IsWltCancelCommand(id)) CloseWltDialog(dialog, id);
         return TRUE;
     }
     }
@@ -484,5 +432,9 @@ void EditWltItem() {
 void EditWltItemFields() {
     TouchWltActivity();
     if (!SelectedWltItem()) return;
+    if (g_Settings.listEdit) {
+        RunWltFieldsListDlg(g_Frame.mainWnd);
+        return;
+    }
     DialogBoxParamW(g_Main.instance, WltLayout(kWltFieldsLayouts), g_Frame.mainWnd, WalletFieldsDlgProc, 0);
 }

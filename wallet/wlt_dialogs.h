@@ -1,5 +1,6 @@
 // The wallet's modal dialogs: the wallet file (new wallet, change password, "Secure File"), the
-// password prompt, the item dialog and the fields dialog, and the password generator's dialog.
+// password prompt, the item dialog and the fields dialog (as forms, or as field lists with LISTEDIT
+// on), and the password generator's dialog.
 #pragma once
 
 #include "platform/types.h"

@@ -303,7 +303,12 @@ using wallettest::FilledItem;
 
 void PressDialogButton(HWND dialog, int id) { SendMessageW(dialog, WM_COMMAND, static_cast<WPARAM>(id), 0); }
 
-class WalletDialogs : public WalletView {};
+// The form-style dialogs: LISTEDIT off.
+class WalletDialogs : public WalletView {
+protected:
+    WalletDialogs() { g_Settings.listEdit = 0; }
+    ~WalletDialogs() override { g_Settings = AppSettings(); }
+};
 
 TEST_F(WalletDialogs, ChangePasswordWithSecureFileClearedRewritesThePlainFile) {
     g_Wlt.items.Append(FilledItem(8, u"Router"));
