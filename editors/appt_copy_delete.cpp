@@ -13,7 +13,9 @@
 #include "core/pim_state.h"
 #include "core/poom_session.h"
 #include "core/res_string.h"
+#include "core/show_message.h"
 #include "editors/appt_maint.h"
+#include "editors/item_commands.h"
 #include "frame/back_buffers.h"
 #include "frame/frame_state.h"
 #include "frame/view_back.h"
@@ -75,15 +77,17 @@ void DropLinksAndIcon(LONG oid) {
 }
 
 // The appointment to delete: the series, or after Yes its occurrence on the selected date.
-PoomPtr<IAppointment> AskWhatToDelete(LONG oid, bool& recurring) {
+PoomPtr<IAppointment> AskWhatToDelete(LONG oid, bool& recurring, bool& occurrenceOnly) {
     PoomPtr<IAppointment> appt = GetPoomItem<IAppointment>(GetPoomApp(), oid, IID_IAppointment);
     recurring = false;
+    occurrenceOnly = false;
     if (!appt) return appt;
     VARIANT_BOOL isRecurring = VARIANT_FALSE;
     if (FAILED(appt->get_IsRecurring(&isRecurring)) || !isRecurring) return appt;
     recurring = true;
     if (ShowResMessage(g_Frame.mainWnd, IDS_DELETE_OCCURRENCE_ONLY, MB_YESNO | MB_ICONQUESTION) != IDYES) return appt;
     appt.Reset();
+    occurrenceOnly = true;
     return ReadRecurPattern(oid, g_SelectedDate);
 }
 
@@ -141,7 +145,8 @@ int DeleteSelectedAppt() {
         ShowResMessage(g_Frame.mainWnd, IDS_CONFIRM_DELETE_APPT, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return 0;
     bool recurring = false;
-    PoomPtr<IAppointment> appt = AskWhatToDelete(oid, recurring);
+    bool occurrenceOnly = false;
+    PoomPtr<IAppointment> appt = AskWhatToDelete(oid, recurring, occurrenceOnly);
     if (!appt) return 0;
     IPOutlookApp* app = GetPoomApp();
     DATE value = 0;
@@ -155,9 +160,15 @@ int DeleteSelectedAppt() {
     TimeSpan span;
     const bool multiDay = ApptGoesIntoSpans(record, span);
     g_ChangeMarks.ownChange = 1;
-    appt->Delete();
+    // The item leaves memory, links and icons only when the store let it go.
+    if (FAILED(appt->Delete())) {
+        g_ChangeMarks.ownChange = 0;
+        ShowMessage(g_Frame.mainWnd, kItemNotDeletedText, MB_OK | MB_ICONEXCLAMATION);
+        return 0;
+    }
     appt.Reset();
-    DropLinksAndIcon(oid);
+    // One occurrence gone leaves the series, with its links and icon, in place.
+    if (!occurrenceOnly) DropLinksAndIcon(oid);
     if (recurring) {
         LoadApptsForMonth(1, 1);
     } else if (record.start.wMonth >= 1) {

@@ -7,6 +7,8 @@
 #include "core/id_index.h"
 #include "core/pim_state.h"
 #include "editors/appt_maint.h"
+#include "editors/item_commands.h"
+#include "platform/testing_pim.h"
 #include "platform/text.h"
 #include "resources/resource.h"
 
@@ -138,7 +140,7 @@ TEST_F(ApptMaintTest, WithoutConfirmationAPlainAppointmentGoesWithoutAQuestion) 
     EXPECT_EQ(CountCached(2026, 3, oid), 0);
 }
 
-TEST_F(ApptMaintTest, DeletingOneOccurrenceDropsTheCustomIconOfTheSeries) {
+TEST_F(ApptMaintTest, DeletingOneOccurrenceKeepsTheCustomIconOfTheSeries) {
     g_Settings.confirmDel = 0;
     const LONG oid = AddWeeklyAppt({u"Gym", DateRec(2026, 3, 12, 18, 0, 0), 60}, 4);
     IdIndexInsert(oid, 5, g_CustomIconIndex);
@@ -147,7 +149,7 @@ TEST_F(ApptMaintTest, DeletingOneOccurrenceDropsTheCustomIconOfTheSeries) {
     g_SelectedDate = DateRec(2026, 3, 19);
     platform::testing::AnswerMessageBox(IDYES);  // this occurrence only
     EXPECT_EQ(DeleteSelectedAppt(), 1);
-    EXPECT_EQ(IdIndexFind(oid, g_CustomIconIndex), -1);
+    EXPECT_GE(IdIndexFind(oid, g_CustomIconIndex), 0) << "the series keeps its icon";
     EXPECT_TRUE(Stored(oid));  // the series stays
     EXPECT_FALSE(ReadRecurPattern(oid, DateRec(2026, 3, 19)));
     EXPECT_TRUE(ReadRecurPattern(oid, DateRec(2026, 3, 26)));
@@ -206,6 +208,24 @@ TEST_F(ApptMaintTest, CleanUpWithNothingChosenOnlySaysSo) {
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, u"No Cleanup Choices Selected.");
     EXPECT_EQ(AllStored().Size(), 1);
+}
+
+TEST_F(ApptMaintTest, ADeleteTheStoreRefusesKeepsTheAppointmentAndItsIcon) {
+    g_Settings.confirmDel = 0;
+    const LONG oid = AddAppt({u"Stays", DateRec(2026, 3, 12, 12, 0, 0), 60});
+    IdIndexInsert(oid, 5, g_CustomIconIndex);
+    CacheMonth(2026, 3);
+    SelectAppt(oid);
+    platform::testing::FailPimCall("IAppointment::Delete");
+    EXPECT_EQ(DeleteSelectedAppt(), 0);
+    platform::testing::ClearPimFailures();
+    EXPECT_TRUE(Stored(oid));
+    EXPECT_EQ(CountCached(2026, 3, oid), 1);
+    EXPECT_GE(IdIndexFind(oid, g_CustomIconIndex), 0);
+    EXPECT_EQ(g_ChangeMarks.ownChange, 0);
+    const auto boxes = platform::testing::MessageBoxesShown();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, kItemNotDeletedText);
 }
 
 }  // namespace
