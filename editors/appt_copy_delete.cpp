@@ -121,6 +121,7 @@ void CopyCurrentAppt() {
         PoomPtr<IAppointment> appt = GetPoomItem<IAppointment>(GetPoomApp(), g_CurItem.oid, IID_IAppointment);
         PoomPtr<IAppointment> copy;
         if (appt) appt->Copy(copy.Out());
+        if (!copy) return;
     }
     g_ChangeMarks.ownChange = 1;
     LoadApptsForMonth(1, 1);

@@ -166,10 +166,11 @@ void MergeApptTimes(DateRec& start, DateRec& end) {
 // Step 14: 1 when the appointment was sent or saved.
 int SendOrSaveAppt(HWND dialog, IAppointment* appt, bool meeting) {
     if (meeting) {
+        // A send that failed stored nothing: the editor stays open with the meeting as typed.
         const bool sent = SUCCEEDED(appt->Send());
         const std::u16string text = sent ? LoadResStr(IDS_MEETING_SENT) : std::u16string(u"Send Failed.");
-        ShowMessage(dialog, text.c_str(), MB_ICONINFORMATION);
-        return 1;
+        ShowMessage(dialog, text.c_str(), sent ? MB_ICONINFORMATION : MB_ICONEXCLAMATION);
+        return sent ? 1 : 0;
     }
     const HRESULT saved = appt->Save();
     if (SUCCEEDED(saved)) return 1;
@@ -331,7 +332,10 @@ int SaveApptEditorPOOM(HWND dialog, PoomPtr<IAppointment> appt, LONG& oid) {
     }
     appt->put_Categories((g_EditorPrjCats + s.categories).c_str());
     g_ChangeMarks.ownChange = 1;
-    if (!SendOrSaveAppt(dialog, appt.Get(), meeting)) return 0;
+    if (!SendOrSaveAppt(dialog, appt.Get(), meeting)) {
+        g_ChangeMarks.ownChange = 0;  // nothing of ours will come back from the store
+        return 0;
+    }
     if (isNew) appt->get_Oid(&oid);
     else oid = g_CurItem.oid;
     appt.Reset();

@@ -201,10 +201,12 @@ bool SendOrSave(HWND dialog, IAppointment& appt, const SaveFacts& facts) {
     if (facts.meeting) {
         if (SUCCEEDED(appt.Send())) {
             ShowResMessage(dialog, IDS_MEETING_SENT, MB_ICONINFORMATION);
-        } else {
-            ShowMessage(dialog, u"Send Failed.", MB_ICONINFORMATION);
+            return true;
         }
-        return true;
+        // Nothing was stored: the form stays open with the meeting as typed.
+        g_ChangeMarks.ownChange = 0;
+        ShowMessage(dialog, u"Send Failed.", MB_ICONEXCLAMATION);
+        return false;
     }
     const HRESULT result = appt.Save();
     if (SUCCEEDED(result)) return true;

@@ -142,8 +142,8 @@ INT_PTR CtsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, bool
         case IDC_NEW_CATEGORY: NewCatCmd(dialog); return TRUE;
         case IDOK:
         case IDM_DLG_DONE:
-            if (edit) SaveCtsDlgPOOM(dialog);
-            else CreateCtsFromDlg(dialog);
+            // A save the store refused keeps the dialog open with what was typed.
+            if (!(edit ? SaveCtsDlgPOOM(dialog) : CreateCtsFromDlg(dialog))) return TRUE;
             ApplyPendingViewChange();
             EndDialog(dialog, kDlgAccept);
             return TRUE;
@@ -284,10 +284,10 @@ void FillCtsDlg(HWND dialog, IContact* contact) {
     if (SUCCEEDED(contact->get_Categories(&cats))) SelectCatRows(dialog, TakeBstr(cats));
 }
 
-void SaveContactFromDialog(HWND dialog, IContact* contact) {
+bool SaveContactFromDialog(HWND dialog, IContact* contact) {
     if (!contact) {
         ShowMessage(dialog, u"Error: Contact Null Error(SCD).", MB_ICONEXCLAMATION);
-        return;
+        return false;
     }
     for (const CtsTextField& field : kCtsTextFields) (contact->*field.put)(DlgItemText(dialog, field.id, kFieldChars).c_str());
     for (const CtsDateField& field : kCtsDateFields) {
@@ -303,21 +303,26 @@ void SaveContactFromDialog(HWND dialog, IContact* contact) {
     if (saved != S_OK) {
         const std::u16string text = platform::FormatW(u"Error: Contact Save(SCD) - Failed(%d)", static_cast<int>(saved));
         ShowMessage(dialog, text.c_str(), MB_ICONEXCLAMATION);
+        return false;
     }
+    return true;
 }
 
-void CreateCtsFromDlg(HWND dialog) {
+bool CreateCtsFromDlg(HWND dialog) {
     IPOutlookApp* app = GetPoomApp();
     PoomPtr<IDispatch> item;
     if (!app || FAILED(app->CreateItem(olContactItem, item.Out())) || !item) {
         ShowMessage(dialog, u"Error: Contact Creation Failed(NC).", MB_ICONEXCLAMATION);
-        return;
+        return false;
     }
     LONG oid = kNoId;
     {
         const PoomPtr<IContact> contact = QueryPoom<IContact>(item.Get(), IID_IContact);
         g_ChangeMarks.ownChange = 1;
-        SaveContactFromDialog(dialog, contact.Get());
+        if (!SaveContactFromDialog(dialog, contact.Get())) {
+            g_ChangeMarks.ownChange = 0;
+            return false;
+        }
         if (!contact || FAILED(contact->get_Oid(&oid))) oid = kNoId;
     }
     ReloadCtsByOid(oid);
@@ -326,19 +331,24 @@ void CreateCtsFromDlg(HWND dialog) {
         PrjTreeCtsSaved(oid);
         g_PrjTreeUpdateFlag = 0;
     }
+    return true;
 }
 
-void SaveCtsDlgPOOM(HWND dialog) {
+bool SaveCtsDlgPOOM(HWND dialog) {
     const LONG oid = g_CurItem.oid;
-    if (oid == kNoId) return;
+    if (oid == kNoId) return true;
     {
         const PoomPtr<IContact> contact = GetPoomItem<IContact>(GetPoomApp(), oid, IID_IContact);
         g_ChangeMarks.ownChange = 1;
-        SaveContactFromDialog(dialog, contact.Get());
+        if (!SaveContactFromDialog(dialog, contact.Get())) {
+            g_ChangeMarks.ownChange = 0;
+            return false;
+        }
     }
     RemoveCtsFromLists(oid, 1);
     ReloadCtsByOid(oid);
     if (ViewId == kViewContacts) ReLoadCts(true);
+    return true;
 }
 
 void CopyContactCmd() {
@@ -350,8 +360,8 @@ void CopyContactCmd() {
         if (!contact) return;
         PoomPtr<IContact> copy;
         contact->Copy(copy.Out());
-        g_ChangeMarks.ownChange = 1;
         if (!copy) return;
+        g_ChangeMarks.ownChange = 1;
         copy->get_Oid(&copyOid);
     }
     ReloadCtsByOid(copyOid);

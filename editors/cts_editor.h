@@ -12,9 +12,10 @@ INT_PTR CALLBACK EditCtsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 void InitCtsDlgPickers(HWND dialog);
 void FillCtsDlgByOid(HWND dialog);
 void FillCtsDlg(HWND dialog, IContact* contact);
-void SaveContactFromDialog(HWND dialog, IContact* contact);
-void CreateCtsFromDlg(HWND dialog);
-void SaveCtsDlgPOOM(HWND dialog);
+// Each is false, with the reason shown, when the store did not take the contact.
+bool SaveContactFromDialog(HWND dialog, IContact* contact);
+bool CreateCtsFromDlg(HWND dialog);
+bool SaveCtsDlgPOOM(HWND dialog);
 void CopyContactCmd();
 // 1 when a contact was deleted.
 int DeleteContact();

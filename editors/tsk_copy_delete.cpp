@@ -87,8 +87,8 @@ void CopyTskCmd() {
         if (!task) return;
         PoomPtr<ITask> copy;
         task->Copy(copy.Out());
-        g_ChangeMarks.ownChange = 1;
         if (!copy) return;
+        g_ChangeMarks.ownChange = 1;
         copy->get_Oid(&copyOid);
     }
     AddTskToList(copyOid);

@@ -153,7 +153,9 @@ int SaveNewTsk(HWND owner, TskWriter write, LONG& oid) {
     }
     g_ChangeMarks.ownChange = 1;
     oid = kNoId;
-    return write(owner, QueryPoom<ITask>(item.Get(), IID_ITask), oid);
+    const int saved = write(owner, QueryPoom<ITask>(item.Get(), IID_ITask), oid);
+    if (!saved) g_ChangeMarks.ownChange = 0;  // nothing of ours will come back from the store
+    return saved;
 }
 
 int SaveSelectedTsk(HWND owner, TskWriter write, LONG& oid) {
@@ -162,7 +164,9 @@ int SaveSelectedTsk(HWND owner, TskWriter write, LONG& oid) {
     PoomPtr<ITask> task = GetPoomItem<ITask>(GetPoomApp(), g_CurItem.oid, IID_ITask);
     g_ChangeMarks.ownChange = 1;
     oid = kNoId;
-    return write(owner, std::move(task), oid);
+    const int saved = write(owner, std::move(task), oid);
+    if (!saved) g_ChangeMarks.ownChange = 0;
+    return saved;
 }
 
 void AfterNewTskSaved(LONG oid) {

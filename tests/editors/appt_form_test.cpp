@@ -315,6 +315,29 @@ TEST_F(ApptFormTest, OccursChoiceSurvivesTheStoreRoundTrip) {
     }
 }
 
+TEST_F(ApptFormTest, AFailedMeetingSendKeepsTheFormOpenWithTheMeeting) {
+    bool stayedOpen = false;
+    ActInsideForm([&stayedOpen](HWND dialog) {
+        SetDlgItemTextW(dialog, kApptSubjectId, u"Planning");
+        g_AttendeeArray.Append(Attendee{u"Ann Lee", u"ann@example.com"});
+        g_ApptEditFlags.attendeesChanged = 1;
+        platform::testing::FailPimCall("IAppointment::Send");
+        Press(dialog, IDM_DLG_DONE);
+        platform::testing::ClearPimFailures();
+        stayedOpen = platform::testing::CurrentDialog() == dialog;
+        EXPECT_EQ(Text(dialog, kApptSubjectId), u"Planning");
+        EXPECT_EQ(g_ChangeMarks.ownChange, 0);
+        Press(dialog, IDM_DLG_DONE);  // sent on the second try
+    });
+    NewApptDlg();
+    EXPECT_TRUE(stayedOpen);
+    const auto shown = platform::testing::MessageBoxesShown();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].text, u"Send Failed.");
+    EXPECT_EQ(shown[1].text, u"Meeting Request has been sent.");
+    EXPECT_EQ(AllStored().Size(), 1);
+}
+
 TEST_F(ApptFormTest, AttendeesMakeAMeetingRequestAndUntouchedOnesAskFirst) {
     ActInsideForm([](HWND dialog) {
         SetDlgItemTextW(dialog, kApptSubjectId, u"Planning");

@@ -14,6 +14,7 @@
 #include "core/cts_record.h"
 #include "core/cur_item.h"
 #include "core/poom_session.h"
+#include "editors/editor_state.h"
 #include "editors/item_commands.h"
 #include "frame/view_id.h"
 #include "lists/list_commands.h"
@@ -147,6 +148,28 @@ TEST_F(CtsEditorTest, OwnDialogEntersANewContact) {
     EXPECT_EQ(Prop(oid, &IContact::get_Categories), u"Family, Work");
     EXPECT_EQ(Birthday(oid), DayToPoom(GetPoomApp(), DateRec(1990, 2, 3)));
     EXPECT_TRUE(platform::testing::PimItemsDisplayed().empty());
+}
+
+TEST_F(CtsEditorTest, OwnDialogKeepsWhatWasTypedWhenTheStoreRefusesTheSave) {
+    UseOwnDialog();
+    bool stayedOpen = false;
+    platform::testing::ActInsideDialog([&stayedOpen](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_CTS_FIRST_NAME, u"Bea");
+        platform::testing::FailPimCall("IContact::Save");
+        Press(dialog, IDM_DLG_DONE);
+        platform::testing::ClearPimFailures();
+        stayedOpen = platform::testing::CurrentDialog() == dialog;
+        EXPECT_EQ(DlgItemText(dialog, IDC_CTS_FIRST_NAME, 64), u"Bea");
+        EXPECT_EQ(g_ChangeMarks.ownChange, 0);
+        Press(dialog, IDM_DLG_DONE);  // the second try is taken
+    });
+    NewContactCmd();
+    EXPECT_TRUE(stayedOpen) << "a refused save ends the dialog as if saved";
+    const auto boxes = platform::testing::MessageBoxesShown();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find(u"Contact Save"), std::u16string::npos);
+    ASSERT_EQ(g_CtsList.Size(), 1);
+    EXPECT_EQ(Prop(g_CtsList[0].oid, &IContact::get_FirstName), u"Bea");
 }
 
 TEST_F(CtsEditorTest, OwnDialogEditsAContact) {

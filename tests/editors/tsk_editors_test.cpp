@@ -563,9 +563,11 @@ TEST_F(TskEditorsTest, RefusedSavesNameTheirCause) {
             Press(dialog, IDM_DLG_DONE);
             Press(dialog, IDM_DLG_CANCEL);
         });
+        g_ChangeMarks.ownChange = 0;
         NewTskFormDlg(1);
         EXPECT_EQ(Messages(), std::vector<std::u16string>{c.message});
         EXPECT_EQ(g_TskList.Size(), 0);
+        EXPECT_EQ(g_ChangeMarks.ownChange, 0) << "no change of ours will come back from the store";
     }
     platform::testing::ClearPimFailures();
 }
