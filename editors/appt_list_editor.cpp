@@ -261,7 +261,7 @@ INT_PTR CALLBACK ApptListEditDlgProc(HWND dialog, UINT message, WPARAM wParam, L
     }
     case WM_SIZE: FitDlgList(dialog, IDC_APPT_FIELD_LIST, 1); return FALSE;
     case WM_DESTROY:
-        PopOpenDlg();
+        PopOpenDlg(dialog);
         SetTitleText(GetParent(dialog), nullptr);
         return FALSE;
     }

@@ -50,7 +50,7 @@ void RedrawRow(HWND dialog, int listId, int row) {
 }
 
 INT_PTR EndPicker(HWND dialog, INT_PTR result) {
-    PopOpenDlg();
+    PopOpenDlg(dialog);
     EndDialog(dialog, result);
     return TRUE;
 }

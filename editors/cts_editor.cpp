@@ -159,7 +159,7 @@ INT_PTR CtsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, bool
         SHSendBackToFocusWindow(message, wParam, lParam);
         return TRUE;
     case WM_DESTROY:
-        PopOpenDlg();
+        PopOpenDlg(dialog);
         SetTitleText(GetParent(dialog), nullptr);
         return FALSE;
     }

@@ -171,7 +171,7 @@ void RemoveSelectedText(HWND dialog) {
 }
 
 INT_PTR EndPick(HWND dialog, INT_PTR result) {
-    PopOpenDlg();
+    PopOpenDlg(dialog);
     EndDialog(dialog, result);
     return TRUE;
 }

@@ -418,7 +418,7 @@ INT_PTR CALLBACK TskEditDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_INITDIALOG: return OnTskFormInit(dialog);
     case WM_DESTROY:
-        PopOpenDlg();
+        PopOpenDlg(dialog);
         SetTitleText(GetParent(dialog), nullptr);
         return FALSE;
     case WM_SIZE: OnTskFormSize(dialog); return FALSE;

@@ -392,7 +392,7 @@ INT_PTR CALLBACK TskListEditDlgProc(HWND dialog, UINT message, WPARAM wParam, LP
     }
     case WM_SIZE: FitDlgList(dialog, IDC_TSK_FIELD_LIST, 1); return FALSE;
     case WM_DESTROY:
-        PopOpenDlg();
+        PopOpenDlg(dialog);
         SetTitleText(GetParent(dialog), nullptr);
         return FALSE;
     }

@@ -55,7 +55,7 @@ void Finish(HWND dialog, INT_PTR result) {
         const int row = SelectedPickerRow(ViewList(dialog));
         g_ChosenView = !g_SavedViews.views.IsEmpty() && row >= 0 ? row : -1;
     }
-    PopOpenDlg();
+    PopOpenDlg(dialog);
     EndDialog(dialog, result);
 }
 

@@ -214,8 +214,8 @@ INT_PTR OnFilterNotify(LPARAM lParam) {
     return TRUE;
 }
 
-void OnFilterDestroy() {
-    PopOpenDlg();
+void OnFilterDestroy(HWND dialog) {
+    PopOpenDlg(dialog);
     if (g_FilterDlg.brush) DeleteObject(g_FilterDlg.brush);
     if (g_FilterDlg.marks) ImageList_Destroy(g_FilterDlg.marks);
     g_FilterDlg = FilterDlgState();
@@ -240,7 +240,7 @@ INT_PTR CALLBACK CatFilterDlgProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     case WM_COMMAND: return OnFilterCommand(dialog, wParam);
     case WM_NOTIFY: return OnFilterNotify(lParam);
     case kMsgEndDialog: EndDialog(dialog, kDlgCancel); return TRUE;
-    case WM_DESTROY: OnFilterDestroy(); return FALSE;
+    case WM_DESTROY: OnFilterDestroy(dialog); return FALSE;
     }
     return FALSE;
 }

@@ -140,7 +140,7 @@ void PaintCtsTextDlg(HWND dialog) {
 // Ends the dialog with the selected row's text; stays open when no row is selected.
 void ChooseAndEnd(HWND dialog, INT_PTR code) {
     if (!GetCtsTextChoice(ListOf(dialog))) return;
-    PopOpenDlg();
+    PopOpenDlg(dialog);
     EndDialog(dialog, code);
 }
 
@@ -150,7 +150,7 @@ INT_PTR OnCtsTextCommand(HWND dialog, WPARAM wParam) {
     case IDM_DLG_DONE: ChooseAndEnd(dialog, kDlgAccept); return TRUE;
     case IDCANCEL:
     case IDM_DLG_CANCEL:
-        PopOpenDlg();
+        PopOpenDlg(dialog);
         EndDialog(dialog, kDlgCancel);
         return TRUE;
     default: return FALSE;
@@ -184,7 +184,7 @@ INT_PTR CALLBACK CtsTextDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND: return OnCtsTextCommand(dialog, wParam);
     case WM_NOTIFY: return OnCtsTextNotify(dialog, lParam);
     case kMsgEndDialog:
-        PopOpenDlg();
+        PopOpenDlg(dialog);
         EndDialog(dialog, kDlgCancel);
         return TRUE;
     case WM_DESTROY: SetTitleText(GetParent(dialog), nullptr); return FALSE;

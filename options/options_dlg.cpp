@@ -356,7 +356,7 @@ INT_PTR CALLBACK OptionsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return TRUE;
     case kMsgEndDialog: return EndOptions(dialog, kDlgCancel);
     case WM_DESTROY:
-        PopOpenDlg();
+        PopOpenDlg(dialog);
         SetTitleText(GetParent(dialog), nullptr);
         FreeFieldIconList();
         SetFieldListTable(nullptr, 0);

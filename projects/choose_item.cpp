@@ -186,7 +186,7 @@ void TypeKey(HWND dialog, WCHAR key) {
 }
 
 INT_PTR EndChoose(HWND dialog, INT_PTR result) {
-    PopOpenDlg();
+    PopOpenDlg(dialog);
     EndDialog(dialog, result);
     return TRUE;
 }

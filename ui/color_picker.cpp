@@ -80,7 +80,7 @@ void PaintCell(HDC dc, int x, int y, int cell, COLORREF colour, bool bigMark) {
 }
 
 void EndPicker(HWND dialog, INT_PTR result) {
-    PopOpenDlg();
+    PopOpenDlg(dialog);
     EndDialog(dialog, result);
 }
 

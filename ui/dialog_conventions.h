@@ -22,8 +22,8 @@ extern OpenDlgStack g_OpenDlgs;
 
 // A seventh dialog over six recorded ones is not recorded.
 void PushOpenDlg(HWND dialog);
-// Clears the top slot whichever window it holds.
-void PopOpenDlg();
+// Takes the dialog's own entry off; nothing when it was never recorded.
+void PopOpenDlg(HWND dialog);
 // Sends kMsgEndDialog (a dialog ends with kDlgCancel on it) from the newest to the oldest, then empties the stack.
 void CloseAllOpenDlgs();
 // Forgets every entry without closing anything.

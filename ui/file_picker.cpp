@@ -232,7 +232,7 @@ void AcceptSelection(HWND dialog) {
         ShowInvalidFile(dialog);
         return;
     }
-    PopOpenDlg();
+    PopOpenDlg(dialog);
     EndDialog(dialog, kDlgAccept);
 }
 
@@ -289,7 +289,7 @@ INT_PTR OnFilePickerCommand(HWND dialog, WORD id) {
     case IDOK:
     case kDlgAccept: AcceptSelection(dialog); return TRUE;
     case kDlgCancel:
-        PopOpenDlg();
+        PopOpenDlg(dialog);
         EndDialog(dialog, kDlgCancel);
         return TRUE;
     }

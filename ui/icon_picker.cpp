@@ -53,7 +53,7 @@ RECT IconFrame(const IconGridLayout& g, int icon) {
 }
 
 void EndPicker(HWND dialog, INT_PTR result) {
-    PopOpenDlg();
+    PopOpenDlg(dialog);
     EndDialog(dialog, result);
 }
 

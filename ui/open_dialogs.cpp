@@ -13,10 +13,15 @@ void PushOpenDlg(HWND dialog) {
     g_OpenDlgs.slots[g_OpenDlgs.top] = dialog;
 }
 
-void PopOpenDlg() {
-    if (g_OpenDlgs.top < 0) return;
-    g_OpenDlgs.slots[g_OpenDlgs.top] = nullptr;
-    --g_OpenDlgs.top;
+void PopOpenDlg(HWND dialog) {
+    // The caller's own entry, wherever it lies: a dialog ending under another must not take the newer one off.
+    for (LONG i = g_OpenDlgs.top; i >= 0; --i) {
+        if (g_OpenDlgs.slots[i] != dialog) continue;
+        for (LONG j = i; j < g_OpenDlgs.top; ++j) g_OpenDlgs.slots[j] = g_OpenDlgs.slots[j + 1];
+        g_OpenDlgs.slots[g_OpenDlgs.top] = nullptr;
+        --g_OpenDlgs.top;
+        return;
+    }
 }
 
 void CloseAllOpenDlgs() {

@@ -138,7 +138,7 @@ INT_PTR EndPrompt(HWND dialog, INT_PTR result) {
         GetDlgItemTextW(dialog, IDC_PROMPT_EDIT, text, kTextChars);
         g_PromptText = text;
     }
-    PopOpenDlg();
+    PopOpenDlg(dialog);
     EndDialog(dialog, result);
     return TRUE;
 }

@@ -38,7 +38,7 @@ bool OpenWltDialog(HWND dialog, UINT barId) {
 }
 
 void CloseWltDialog(HWND dialog, INT_PTR result) {
-    PopOpenDlg();
+    PopOpenDlg(dialog);
     EndDialog(dialog, result);
 }
 

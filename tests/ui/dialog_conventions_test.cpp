@@ -68,19 +68,21 @@ TEST_F(DialogConventions, CloseAllSendsNewestFirstAndEmptiesTheStack) {
     std::vector<HWND> opened;
     for (int i = 0; i < kOpenDlgSlots + 1; ++i) opened.push_back(NewWindow());
     for (const HWND w : opened) PushOpenDlg(w);
-    // The seventh is not recorded, and its pop removes the sixth's entry.
+    // The seventh is not recorded, and its pop leaves the sixth's entry.
     EXPECT_EQ(g_OpenDlgs.top, kOpenDlgSlots - 1);
-    PopOpenDlg();
+    PopOpenDlg(opened[6]);
+    EXPECT_EQ(g_OpenDlgs.top, kOpenDlgSlots - 1);
+    // A dialog under others that ends first takes only its own entry off.
+    PopOpenDlg(opened[2]);
     EXPECT_EQ(g_OpenDlgs.top, kOpenDlgSlots - 2);
-    PushOpenDlg(opened[5]);
 
     CloseAllOpenDlgs();
-    const std::vector<HWND> expected(opened.rbegin() + 1, opened.rend());
-    EXPECT_EQ(Closed(), expected);
+    const std::vector<HWND> expected{opened[5], opened[4], opened[3], opened[1], opened[0]};
+    EXPECT_EQ(Closed(), expected) << "the newest dialog is still reached by the sweep";
     EXPECT_EQ(g_OpenDlgs.top, -1);
     for (const HWND slot : g_OpenDlgs.slots) EXPECT_EQ(slot, nullptr);
 
-    PopOpenDlg();  // an empty stack stays as it is
+    PopOpenDlg(opened[0]);  // an empty stack stays as it is
     EXPECT_EQ(g_OpenDlgs.top, -1);
 }
 
