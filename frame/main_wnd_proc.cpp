@@ -11,6 +11,7 @@
 #include "frame/cmd_line.h"
 #include "frame/cmd_messages.h"
 #include "frame/frame_state.h"
+#include "frame/held_changes.h"
 #include "frame/load_thread.h"
 #include "frame/main_messages.h"
 #include "frame/main_window.h"
@@ -201,15 +202,21 @@ LRESULT OnMainHotKey(LPARAM lParam) {
     return 1;
 }
 
+// The load thread fills the lists these handlers change: while it runs they wait.
+LRESULT OnPimChange(PimChangeHandler handler, WPARAM oid, LPARAM folderId) {
+    if (HoldChangeWhileLoading(handler, oid, folderId)) return 1;
+    return handler(oid, folderId);
+}
+
 LRESULT OnPimDbNotify(WPARAM wParam, LPARAM lParam) {
     auto* notification = reinterpret_cast<CENOTIFICATION*>(lParam);
     LRESULT result = 1;
     if (notification) {
         const auto parent = static_cast<LPARAM>(notification->oidParent);
         switch (notification->uType) {
-        case kDbRecordCreated: result = OnPimRecordCreated(wParam, parent); break;
-        case kDbRecordDeleted: result = OnPimRecordDeleted(wParam, parent); break;
-        case kDbRecordChanged: result = OnPimRecordChanged(wParam, parent); break;
+        case kDbRecordCreated: result = OnPimChange(OnPimRecordCreated, wParam, parent); break;
+        case kDbRecordDeleted: result = OnPimChange(OnPimRecordDeleted, wParam, parent); break;
+        case kDbRecordChanged: result = OnPimChange(OnPimRecordChanged, wParam, parent); break;
         default: break;
         }
     }
@@ -228,6 +235,7 @@ void RunPendingViewCmd(LONG code) {
 LRESULT OnAllLoaded() {
     // The busy pointer a view set while it waited for its data goes with the load.
     SetCursor(nullptr);
+    ReplayHeldChanges();
     if (g_Settings.firstRun && g_AnnivList.IsEmpty()) {
         g_Settings.dateItems = 0;
         SaveSettings();
@@ -275,11 +283,11 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case kMsgAllLoaded:       return OnAllLoaded();
     case kMsgStartViewLoaded: return OnStartViewLoaded();
     case kPoomItemCreated:
-    case kPoomItemCreatedRemote: return OnPimRecordCreated(wp, lp);
+    case kPoomItemCreatedRemote: return OnPimChange(OnPimRecordCreated, wp, lp);
     case kPoomItemDeleted:
-    case kPoomItemDeletedRemote: return OnPimRecordDeleted(wp, lp);
+    case kPoomItemDeletedRemote: return OnPimChange(OnPimRecordDeleted, wp, lp);
     case kPoomItemChanged:
-    case kPoomItemChangedRemote: return OnPimRecordChanged(wp, lp);
+    case kPoomItemChangedRemote: return OnPimChange(OnPimRecordChanged, wp, lp);
     }
     if (IsCmdLineMessage(msg)) return OnCmdLineMessage(hwnd, msg, wp, lp);
     return DefWindowProcW(hwnd, msg, wp, lp);
