@@ -202,6 +202,8 @@ void UpdateCacheAfterSave(LONG oid, bool isNew, bool recurWritten, const DateRec
         int year = 0, month = 0;
         NextMonth(g_SelectedDate.wYear, g_SelectedDate.wMonth, year, month);
         ReLoadApptPOOM(year, month, 1);
+        // The next month is read again for the item's later days; the views stay on the month shown.
+        ReLoadApptPOOM(g_SelectedDate.wYear, g_SelectedDate.wMonth, 0);
     }
 }
 

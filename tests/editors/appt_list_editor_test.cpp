@@ -10,6 +10,7 @@
 #include "core/cat_record.h"
 #include "core/cur_item.h"
 #include "core/month_cache.h"
+#include "core/month_cache_edit.h"
 #include "core/poom_session.h"
 #include "editors/appt_editor_state.h"
 #include "editors/custom_recur.h"
@@ -156,6 +157,22 @@ TEST_F(ApptListEditorTest, AllDayItemShowsItsLastDayAndIsWrittenBackToTheNextDay
     const PoomPtr<IAppointment> appt = Stored(oid);
     ASSERT_TRUE(appt);
     EXPECT_TRUE(DateEqual(StoredDate(appt.Get(), &IAppointment::get_End), DateRec(2022, 3, 6, 1, 0)));
+}
+
+TEST_F(ApptListEditorTest, AnItemCrossingIntoTheNextMonthLeavesTheViewsOnTheMonthShown) {
+    const LONG oid = AddAppt(DateRec(2022, 3, 10, 9, 0), DateRec(2022, 3, 10, 10, 0));
+    ReLoadApptPOOM(2022, 3, 1);
+    const ApptArray* const march = g_ApptCache.curAppts;
+    platform::testing::ActInsideDialog([](HWND dialog) {
+        Row(kEndDate).dateValue = DateRec(2022, 4, 2, 10, 0);
+        Row(kEndTime).dateValue = DateRec(2022, 4, 2, 10, 0);
+        Press(dialog, IDM_DLG_DONE);
+    });
+    EditApptInListEditor();
+    EXPECT_TRUE(platform::testing::MessageBoxesShown().empty());
+    EXPECT_TRUE(DateEqual(StoredDate(Stored(oid).Get(), &IAppointment::get_End), DateRec(2022, 4, 2, 10, 0)));
+    EXPECT_EQ(g_ApptCache.curAppts, march) << "the views were left on April's data";
+    ASSERT_GE(FindMonthBucket(2022, 4), 0) << "April was read again for the item's later days";
 }
 
 TEST_F(ApptListEditorTest, EndBeforeStartKeepsTheEditorOpenAndCancelSavesNothing) {
