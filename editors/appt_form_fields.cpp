@@ -1,6 +1,8 @@
 // The appointment form's controls as values, shared by loading, saving and the templates.
 #include "editors/appt_form_fields.h"
 
+#include <algorithm>
+
 #include <iterator>
 
 #include "core/cat_loading.h"
@@ -125,8 +127,11 @@ std::u16string FormCatAtRow(int wanted) {
 }
 
 std::u16string GetFormText(HWND dialog, int id, int maxChars) {
-    std::u16string text(static_cast<std::size_t>(maxChars), u'\0');
-    const int length = GetDlgItemTextW(dialog, id, text.data(), maxChars);
+    // The whole text, however long: a stored text longer than the field's usual size is kept, not cut.
+    const HWND control = GetDlgItem(dialog, id);
+    const int whole = std::max(maxChars, control ? GetWindowTextLengthW(control) + 1 : 0);
+    std::u16string text(static_cast<std::size_t>(whole), u'\0');
+    const int length = GetDlgItemTextW(dialog, id, text.data(), whole);
     text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
     return text;
 }

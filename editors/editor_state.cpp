@@ -1,6 +1,8 @@
 // The editors' shared state and the split of an item's categories.
 #include "editors/editor_state.h"
 
+#include <algorithm>
+
 #include "core/cat_record.h"
 #include "core/text_util.h"
 #include "platform/text.h"
@@ -70,8 +72,11 @@ void ForgetStalePrjCats() {
 }
 
 std::u16string DlgItemText(HWND dialog, int id, int chars) {
-    std::u16string text(static_cast<size_t>(chars), u'\0');
-    const int length = GetDlgItemTextW(dialog, id, text.data(), chars);
+    // The whole text, however long: a stored text longer than the field's usual size is kept, not cut.
+    const HWND control = GetDlgItem(dialog, id);
+    const int whole = std::max(chars, control ? GetWindowTextLengthW(control) + 1 : 0);
+    std::u16string text(static_cast<size_t>(whole), u'\0');
+    const int length = GetDlgItemTextW(dialog, id, text.data(), whole);
     text.resize(static_cast<size_t>(length > 0 ? length : 0));
     return text;
 }

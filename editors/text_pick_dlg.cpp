@@ -4,6 +4,9 @@
 // in g_ChosenText (and in list-pick mode g_PickIndex). The mode words stay until the next opener.
 #include "editors/text_pick_dlg.h"
 
+#include <algorithm>
+
+#include "editors/editor_state.h"
 #include "core/show_message.h"
 #include "editors/res_text.h"
 #include "editors/text_templates.h"
@@ -235,17 +238,16 @@ INT_PTR OnSubjectTextInit(HWND dialog) {
     if (g_Pick.list->Size() > 0) LvSelectRow(TextListView(dialog), 0);
     LayoutSubjectTextDlg(dialog);
     const HWND edit = GetDlgItem(dialog, IDC_SUBJECT_EDIT);
-    SendMessageW(edit, EM_LIMITTEXT, kSubjectInChars, 0);
-    SetWindowTextW(edit, g_TextInOut.substr(0, kSubjectInChars).c_str());
+    // A stored subject longer than the usual limit comes in whole and may be kept whole.
+    SendMessageW(edit, EM_LIMITTEXT, std::max<std::size_t>(kSubjectInChars, g_TextInOut.size()), 0);
+    SetWindowTextW(edit, g_TextInOut.c_str());
     SubclassAutoCapsEdit2(edit);
     PushOpenDlg(dialog);
     return TRUE;
 }
 
 INT_PTR TakeSubjectText(HWND dialog) {
-    WCHAR text[kSubjectOutChars] = {};
-    GetDlgItemTextW(dialog, IDC_SUBJECT_EDIT, text, kSubjectOutChars);
-    g_TextInOut = text;
+    g_TextInOut = DlgItemText(dialog, IDC_SUBJECT_EDIT, kSubjectOutChars);
     return EndPick(dialog, IDM_DLG_DONE);
 }
 

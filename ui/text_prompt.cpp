@@ -2,6 +2,8 @@
 // bands, the edit in one of the input modes, and the typed text left in g_PromptText on "Done".
 #include "ui/text_prompt.h"
 
+#include <algorithm>
+
 #include "extras/theme_words.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -134,8 +136,12 @@ void PaintPromptDlg(HWND dialog) {
 
 INT_PTR EndPrompt(HWND dialog, INT_PTR result) {
     if (result == kDlgAccept) {
-        WCHAR text[kTextChars] = {};
-        GetDlgItemTextW(dialog, IDC_PROMPT_EDIT, text, kTextChars);
+        // The whole text: what came in longer than the usual size goes back out whole.
+        const HWND edit = GetDlgItem(dialog, IDC_PROMPT_EDIT);
+        const int chars = std::max(kTextChars, edit ? GetWindowTextLengthW(edit) + 1 : 0);
+        std::u16string text(static_cast<std::size_t>(chars), u'\0');
+        const int length = GetDlgItemTextW(dialog, IDC_PROMPT_EDIT, text.data(), chars);
+        text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
         g_PromptText = text;
     }
     PopOpenDlg(dialog);

@@ -338,6 +338,28 @@ TEST_F(ApptFormTest, AFailedMeetingSendKeepsTheFormOpenWithTheMeeting) {
     EXPECT_EQ(AllStored().Size(), 1);
 }
 
+TEST_F(ApptFormTest, SubjectAndNotesLongerThanTheFieldsComeBackWhole) {
+    const LONG oid = AddAppt({u"Long", DateRec(2026, 3, 12, 10, 0, 0), 60});
+    const std::u16string subject(5000, u's');
+    const std::u16string notes = std::u16string(12000, u'n') + u"end";
+    {
+        const PoomPtr<IAppointment> appt = Stored(oid);
+        appt->put_Subject(subject.c_str());
+        appt->put_Body(notes.c_str());
+        ASSERT_EQ(appt->Save(), S_OK);
+    }
+    SelectAppt(oid);
+    ActInsideForm([](HWND dialog) {
+        SetDlgItemTextW(dialog, kApptLocationId, u"Room 2");
+        Press(dialog, IDM_DLG_DONE);
+    });
+    EditSelApptDlg();
+    EXPECT_EQ(g_ApptFormResult, IDM_DLG_DONE);
+    EXPECT_EQ(StoredText(oid, &IAppointment::get_Location), u"Room 2");
+    EXPECT_EQ(StoredText(oid, &IAppointment::get_Subject).size(), subject.size()) << "the subject was cut";
+    EXPECT_EQ(StoredText(oid, &IAppointment::get_Body), notes) << "the notes were cut";
+}
+
 TEST_F(ApptFormTest, AttendeesMakeAMeetingRequestAndUntouchedOnesAskFirst) {
     ActInsideForm([](HWND dialog) {
         SetDlgItemTextW(dialog, kApptSubjectId, u"Planning");
