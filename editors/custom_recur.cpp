@@ -144,6 +144,7 @@ void BuildCustomRecurRows() {
     DateAssign(state.rowEndDate, state.endDate);
     AddRow(IDS_RECUR_ENDS, kRowDate, &state.rowEndDate);
     AddRow(IDS_RECUR_END_AFTER, kRowCheck, &state.endsAfter);
+    g_CustomRecurRows[g_CustomRecurRows.Size() - 1].rowFlag = 1;  // it locks and unlocks the count
     AddNumberRow(IDS_RECUR_OCCURRENCES, kNumberRanges[1]);
     g_CustomRecurRows[g_CustomRecurRows.Size() - 1].locked = state.endsAfter == 0 ? 1 : 0;
 }

@@ -113,16 +113,7 @@ void InitCustomRecurList(HWND dialog) {
     FieldListPush(g_FieldList.rows != nullptr ? FieldListSelRow(GetDlgItem(GetParent(dialog), g_FieldList.listId)) : -1);
     InitSettingsList(dialog, IDC_RECUR_FIELD_LIST, true);
     BuildCustomRecurRows();
-    // Ticking "End After X Occurences:" unlocks the count at once.
-    ValSnapArray& rows = CustomRecurRows();
-    const LONG endsAfterRow = [&] {
-        for (int i = 0; i < rows.Size(); ++i) {
-            if (ValSnapIsFor(rows[i], &g_CustomRecur.endsAfter)) return i;
-        }
-        return -1;
-    }();
-    if (endsAfterRow >= 0) rows[endsAfterRow].rowFlag = 1;
-    SetFieldListTable(&rows, IDC_RECUR_FIELD_LIST);
+    SetFieldListTable(&CustomRecurRows(), IDC_RECUR_FIELD_LIST);
     FieldListFillView(dialog, IDC_RECUR_FIELD_LIST, 0);
     SetFocus(GetDlgItem(dialog, IDC_RECUR_FIELD_LIST));
 }

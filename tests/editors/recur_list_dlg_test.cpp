@@ -35,17 +35,15 @@
 namespace {
 
 // Rows of the appointment editor and of the task editor that these tests touch.
-constexpr int kApptStartDate = 3;
 constexpr int kApptOccurs = 7;
 constexpr int kApptReminder = 8;
-constexpr int kTskStart = 3;
 constexpr int kTskOccurs = 5;
 
 // Rows of the recurrence dialog: the weekly variant, and the end rows every variant ends with.
 constexpr int kWeeklyEvery = 1;
 constexpr int kWeeklyMonday = 4;
 constexpr int kDailyEvery = 1;
-enum EndRows { kEndsDate = 1, kEndsAfter = 2, kEndsCount = 3 };  // counted from the "Recurrence Ends" heading
+enum EndRows { kEndsAfter = 2, kEndsCount = 3 };  // counted from the "Recurrence Ends" heading
 
 // Rows of the reminder-times dialog.
 enum ReminderRows { kUseCustom = 1, kDays = 2, kHours = 3, kMinutes = 4 };
@@ -258,7 +256,6 @@ TEST_F(RecurListDlgTest, EveryXDaysOfATaskCancelKeepsAndDoneStores) {
     const LONG oid = AddTask(&start, due);
     LONG afterCancel = -1;
     int rowsShown = 0;
-    std::u16string title;
     platform::testing::ActInsideDialog([&](HWND editor) {
         const HWND list = List(editor, IDC_TSK_FIELD_LIST);
         KeyOnRow(list, kTskOccurs, VK_RIGHT, kRecurEveryXDays);
@@ -410,7 +407,7 @@ TEST_F(RecurListDlgTest, StoredCountOutsideTheChoicesIsShownAndKept) {
 // the one row the editor shows.
 TEST_F(ReminderTimesDlgTest, TypedSpanBecomesTheStoredReminder) {
     const LONG oid = AddAppt(DateRec(2022, 3, 9, 18, 0));
-    std::u16string reminderRow, title;
+    std::u16string reminderRow;
     platform::testing::DrawRecord record;
     bool drawsDays = false;
     platform::testing::ActInsideDialog([&](HWND editor) {
