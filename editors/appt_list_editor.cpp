@@ -260,6 +260,10 @@ INT_PTR CALLBACK ApptListEditDlgProc(HWND dialog, UINT message, WPARAM wParam, L
         return FALSE;
     }
     case WM_SIZE: FitDlgList(dialog, IDC_APPT_FIELD_LIST, 1); return FALSE;
+    case kMsgFieldRowChanged:
+        OnEditorOccursRowChanged(dialog, static_cast<int>(wParam), &g_ApptEditor.occurs,
+                                 &g_ApptEditor.dates.startDate);
+        return TRUE;
     case WM_DESTROY:
         PopOpenDlg(dialog);
         SetTitleText(GetParent(dialog), nullptr);

@@ -11,6 +11,7 @@
 
 #include "core/date_text.h"
 #include "core/show_message.h"
+#include "editors/number_rows.h"
 #include "editors/recur_choices.h"
 #include "editors/res_text.h"
 #include "editors/tsk_priority.h"
@@ -52,12 +53,22 @@ void AddRow(const std::u16string& label, LONG kind, void* live) {
     g_CustomRecurRows.Append(std::move(row));
 }
 
+// Every N is shown as N while the row holds N - 1; the count as it is.
+constexpr NumberRowRange kNumberRanges[] = {
+    {&g_CustomRecur.everyN, 1, kIntervalChoicesLong, 1},
+    {&g_CustomRecur.occurrences, 0, kMaxOccurrenceChoice, 0},
+};
+
+void AddNumberRow(UINT labelId, const NumberRowRange& range) {
+    ValSnap row;
+    FillNumberRowChoices(row, range);
+    ValSnapSet(row, LoadResStr(labelId, kRowLabelChars), kRowChoice, const_cast<void*>(range.live), nullptr);
+    g_CustomRecurRows.Append(std::move(row));
+}
+
 void AddIntervalRow(UINT labelId) {
     --g_CustomRecur.everyN;
-    ValSnap row;
-    FillIntervalChoices(row, false);
-    ValSnapSet(row, LoadResStr(labelId, kRowLabelChars), kRowChoice, &g_CustomRecur.everyN, nullptr);
-    g_CustomRecurRows.Append(std::move(row));
+    AddNumberRow(labelId, kNumberRanges[0]);
 }
 
 void RaiseEveryN() {
@@ -133,12 +144,12 @@ void BuildCustomRecurRows() {
     DateAssign(state.rowEndDate, state.endDate);
     AddRow(IDS_RECUR_ENDS, kRowDate, &state.rowEndDate);
     AddRow(IDS_RECUR_END_AFTER, kRowCheck, &state.endsAfter);
-    ValSnap count;
-    FillNumberChoices(count, 0, kMaxOccurrenceChoice);
-    ValSnapSet(count, LoadResStr(IDS_RECUR_OCCURRENCES, kRowLabelChars), kRowChoice, &state.occurrences, nullptr);
-    count.locked = state.endsAfter == 0 ? 1 : 0;
-    g_CustomRecurRows.Append(std::move(count));
+    g_CustomRecurRows[g_CustomRecurRows.Size() - 1].rowFlag = 1;  // it locks and unlocks the count
+    AddNumberRow(IDS_RECUR_OCCURRENCES, kNumberRanges[1]);
+    g_CustomRecurRows[g_CustomRecurRows.Size() - 1].locked = state.endsAfter == 0 ? 1 : 0;
 }
+
+std::span<const NumberRowRange> CustomRecurNumberRanges() { return kNumberRanges; }
 
 int CommitCustomRecurList() {
     CustomRecurState& state = g_CustomRecur;

@@ -4,7 +4,10 @@
 #pragma once
 
 #include "core/date_rec.h"
+#include <span>
+
 #include "core/val_snap.h"
+#include "editors/number_rows.h"
 #include "platform/types.h"
 
 inline constexpr int kDaysInWeek = 7;
@@ -46,6 +49,8 @@ bool CustomChoiceEdited(LONG choice);
 // The rows of the list-style editors' dialog 7305, built from and written back to the state.
 ValSnapArray& CustomRecurRows();
 void BuildCustomRecurRows();
+// The number rows among them (every N, the count) with their ranges.
+std::span<const NumberRowRange> CustomRecurNumberRanges();
 int CommitCustomRecurList();
 void CancelRecurListDlg();
 // Before a list-style editor saves: 0 while its Occurs choice is a custom one not yet edited.

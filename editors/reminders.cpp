@@ -2,6 +2,7 @@
 #include "editors/reminders.h"
 
 #include "core/app_settings.h"
+#include "editors/number_rows.h"
 #include "editors/res_text.h"
 #include "platform/controls.h"
 #include "platform/text.h"
@@ -39,25 +40,30 @@ constexpr ReminderChoice kReminderChoices[kReminderChoiceCount] = {
     {10080, IDS_REMIND_1_WEEK},
 };
 
-// The list-style dialog's rows: heading, check box and three numbers with their ranges.
+// The list-style dialog's rows: heading, check box and three numbers.
 enum ReminderRowKind : LONG { kRowCheck = 0, kRowChoice = 1, kRowCaption = 5 };
 
 struct ReminderRow {
     UINT labelId;
     LONG kind;
     LONG CustomReminderState::*field;
-    LONG last;
 };
 
 constexpr ReminderRow kReminderRows[] = {
-    {IDS_CUSTOM_REMINDER, kRowCaption, nullptr, 0},
-    {IDS_USE_CUSTOM_REMINDER, kRowCheck, &CustomReminderState::useCustom, 0},
-    {IDS_REMIND_DAYS, kRowChoice, &CustomReminderState::days, 60},
-    {IDS_REMIND_HOURS, kRowChoice, &CustomReminderState::hours, 23},
-    {IDS_REMIND_MINUTES, kRowChoice, &CustomReminderState::minutes, 59},
+    {IDS_CUSTOM_REMINDER, kRowCaption, nullptr},
+    {IDS_USE_CUSTOM_REMINDER, kRowCheck, &CustomReminderState::useCustom},
+    {IDS_REMIND_DAYS, kRowChoice, &CustomReminderState::days},
+    {IDS_REMIND_HOURS, kRowChoice, &CustomReminderState::hours},
+    {IDS_REMIND_MINUTES, kRowChoice, &CustomReminderState::minutes},
 };
 
 ValSnapArray g_ReminderSnaps;
+
+constexpr NumberRowRange kReminderRanges[] = {
+    {&g_CustomReminder.days, 0, 60, 0},
+    {&g_CustomReminder.hours, 0, 23, 0},
+    {&g_CustomReminder.minutes, 0, 59, 0},
+};
 
 }  // namespace
 
@@ -141,12 +147,16 @@ void UpdateReminderListAfterCustom(HWND dialog, LONG wasCustom) {
 
 ValSnapArray& ReminderSnaps() { return g_ReminderSnaps; }
 
+std::span<const NumberRowRange> ReminderNumberRanges() { return kReminderRanges; }
+
 void BuildReminderSnaps() {
     g_ReminderSnaps.RemoveAll();
     for (const ReminderRow& entry : kReminderRows) {
         ValSnap row;
         void* live = entry.field ? &(g_CustomReminder.*entry.field) : nullptr;
-        if (entry.kind == kRowChoice) ValSnapSetRange(row, 0, entry.last);
+        for (const NumberRowRange& range : kReminderRanges) {
+            if (range.live == live) FillNumberRowChoices(row, range);
+        }
         ValSnapSet(row, LoadResStr(entry.labelId, kRowLabelChars), entry.kind, live, nullptr);
         g_ReminderSnaps.Append(std::move(row));
     }

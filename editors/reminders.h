@@ -3,9 +3,11 @@
 // from POOM's minutes before the start.
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "core/val_snap.h"
+#include "editors/number_rows.h"
 #include "platform/poom.h"
 #include "platform/types.h"
 
@@ -49,6 +51,8 @@ void UpdateReminderListAfterCustom(HWND dialog, LONG wasCustom);
 // The rows of the list-style custom reminder dialog 7309, bound to g_CustomReminder.
 ValSnapArray& ReminderSnaps();
 void BuildReminderSnaps();
+// The three number rows (days, hours, minutes) with their ranges.
+std::span<const NumberRowRange> ReminderNumberRanges();
 // The dialog's opening step: a clear use-custom zeroes the span, then the rows are built.
 void InitReminderSnaps();
 

@@ -391,6 +391,9 @@ INT_PTR CALLBACK TskListEditDlgProc(HWND dialog, UINT message, WPARAM wParam, LP
         return FALSE;
     }
     case WM_SIZE: FitDlgList(dialog, IDC_TSK_FIELD_LIST, 1); return FALSE;
+    case kMsgFieldRowChanged:
+        OnEditorOccursRowChanged(dialog, static_cast<int>(wParam), &g_TskEditor.occurs, &g_TskEditor.startDate);
+        return TRUE;
     case WM_DESTROY:
         PopOpenDlg(dialog);
         SetTitleText(GetParent(dialog), nullptr);

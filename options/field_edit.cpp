@@ -241,6 +241,14 @@ LRESULT OnListFocus(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
+// A character no row takes is offered to the dialog (a number typed into a number row).
+LRESULT OnListChar(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND dialog = GetParent(list);
+    if (FieldRowChar(dialog, GetDlgCtrlID(list), static_cast<WCHAR>(wParam))) return 0;
+    if (SendMessageW(dialog, kMsgFieldRowChar, wParam, 0)) return 0;
+    return CallPrevWndProc(list, message, wParam, lParam);
+}
+
 }  // namespace
 
 void EditFieldRow(HWND dialog, int listId) {
@@ -276,9 +284,7 @@ LRESULT CALLBACK SettingsListProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_LBUTTONDBLCLK: return OnDoubleTap(window, lParam);
     case WM_KEYDOWN: return OnListKey(window, message, wParam, lParam);
     case WM_GETDLGCODE: return OnDlgCode(reinterpret_cast<const MSG*>(lParam));
-    case WM_CHAR:
-        if (FieldRowChar(GetParent(window), GetDlgCtrlID(window), static_cast<WCHAR>(wParam))) return 0;
-        break;
+    case WM_CHAR: return OnListChar(window, message, wParam, lParam);
     case WM_SETFOCUS: return OnListFocus(window, message, wParam, lParam);
     case WM_ERASEBKGND: EraseListBkgnd(reinterpret_cast<HDC>(wParam), window); return 1;
     }

@@ -241,7 +241,9 @@ void StoreFieldRow(HWND list, int index, const ValSnap& row) {
     SendMessageW(list, LVM_REDRAWITEMS, static_cast<WPARAM>(index), index);
     UpdateWindow(list);
     SetFocus(list);
-    if (row.rowFlag != 0) UpdateDependentRows(GetParent(list), index, GetDlgCtrlID(list));
+    if (row.rowFlag == 0) return;
+    UpdateDependentRows(GetParent(list), index, GetDlgCtrlID(list));
+    SendMessageW(GetParent(list), kMsgFieldRowChanged, static_cast<WPARAM>(index), 0);
 }
 
 void UpdateDependentRows(HWND dialog, int row, int listId) {

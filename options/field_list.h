@@ -49,6 +49,11 @@ inline constexpr int kStripBrowse = 24;
 inline constexpr int kFieldMenuX = 115;
 inline constexpr int kFieldMenuY = 100;
 
+// Sent to the list's dialog: a typed character no row took (wParam the character; nonzero when the
+// dialog took it), and a stored row that has dependants (wParam the row's index).
+inline constexpr UINT kMsgFieldRowChar = 0x0400 + 44;
+inline constexpr UINT kMsgFieldRowChanged = 0x0400 + 45;
+
 // Module state: the table on screen, the list view that shows it, the nested stack and the strip.
 struct FieldListState {
     ValSnapArray* rows = nullptr;
