@@ -1,0 +1,313 @@
+// Journeys over a store filled as another program fills it: a year of appointments, tasks and
+// five hundred contacts imported with devicectl, then the program's own views driven on two screen
+// sizes, each view drawing the items the store lists for its days with their times and subjects.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "frame/view_id.h"
+#include "platform/testing_draw.h"
+#include "platform/text.h"
+#include "program_fixture.h"
+#include "resources/resource.h"
+
+namespace {
+
+namespace pt = platform::testing;
+
+// One line of `devicectl pim list`: when (empty for none), minutes, subject or name.
+struct Listed {
+    std::string when;
+    long minutes = 0;
+    std::u16string subject;
+};
+
+std::vector<std::string> Split(const std::string& line, char sep) {
+    std::vector<std::string> parts;
+    std::stringstream s(line);
+    std::string part;
+    while (std::getline(s, part, sep)) parts.push_back(part);
+    return parts;
+}
+
+// "2009-03-25 22:00" as the views write a start: "10:00p".
+std::u16string ShortTime(const std::string& when) {
+    const int hour = std::stoi(when.substr(11, 2));
+    const int minute = std::stoi(when.substr(14, 2));
+    const int h12 = hour % 12 == 0 ? 12 : hour % 12;
+    char text[32];
+    std::snprintf(text, sizeof text, "%d:%02d%c", h12, minute, hour < 12 ? 'a' : 'p');
+    return platform::FromUtf8(text);
+}
+
+// Whether a drawn line shows the subject: whole, or cut with "..." where the room ends.
+bool ShowsSubject(const std::u16string& drawn, const std::u16string& subject) {
+    if (drawn == subject) return true;
+    constexpr std::u16string_view kDots = u"...";
+    if (drawn.size() <= kDots.size() || !drawn.ends_with(kDots)) return false;
+    std::u16string head = drawn.substr(0, drawn.size() - kDots.size());
+    while (!head.empty() && head.back() == u' ') head.pop_back();
+    return head.size() >= 4 && subject.starts_with(head);
+}
+
+// The end of a listed item as "YYYY-MM-DD HH:MM".
+std::string EndOf(const Listed& item) {
+    std::tm tm{};
+    tm.tm_year = std::stoi(item.when.substr(0, 4)) - 1900;
+    tm.tm_mon = std::stoi(item.when.substr(5, 2)) - 1;
+    tm.tm_mday = std::stoi(item.when.substr(8, 2));
+    tm.tm_hour = std::stoi(item.when.substr(11, 2));
+    tm.tm_min = std::stoi(item.when.substr(14, 2)) + static_cast<int>(item.minutes);
+    const std::time_t t = timegm(&tm);
+    std::tm end{};
+    gmtime_r(&t, &end);
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", end.tm_year + 1900, end.tm_mon + 1, end.tm_mday,
+                  end.tm_hour, end.tm_min);
+    return text;
+}
+
+// A drawn time showing the start "10:00p": as it is, opening a range, or on the hour as "10p".
+bool TimeShows(const std::u16string& drawn, const std::u16string& time) {
+    if (drawn.starts_with(time)) return true;
+    const auto colon = time.find(u':');
+    return time.substr(colon, 3) == u":00" && drawn.starts_with(time.substr(0, colon) + time.back());
+}
+
+bool LooksLikeTime(const std::u16string& text) {
+    return !text.empty() && text[0] >= u'0' && text[0] <= u'9' && (text.ends_with(u"a") || text.ends_with(u"p") ||
+                                                                   text.find(u'-') != std::u16string::npos);
+}
+
+// "2009-03-25" day of a listed item's start, and whether it covers the given day.
+bool Covers(const Listed& item, int year, int month, int day) {
+    if (item.when.empty()) return false;
+    auto minutesOf = [](int y, int m, int d, int h, int mi) {
+        std::tm tm{};
+        tm.tm_year = y - 1900;
+        tm.tm_mon = m - 1;
+        tm.tm_mday = d;
+        tm.tm_hour = h;
+        tm.tm_min = mi;
+        return static_cast<long>(timegm(&tm) / 60);
+    };
+    const long start = minutesOf(std::stoi(item.when.substr(0, 4)), std::stoi(item.when.substr(5, 2)),
+                                 std::stoi(item.when.substr(8, 2)), std::stoi(item.when.substr(11, 2)),
+                                 std::stoi(item.when.substr(14, 2)));
+    const long dayStart = minutesOf(year, month, day, 0, 0);
+    const long end = std::max(start + item.minutes, start + 1);
+    return start < dayStart + 24 * 60 && end > dayStart;
+}
+
+std::string DayText(int year, int month, int day) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+    return text;
+}
+
+class Journey : public frametest::ProgramTest {
+protected:
+    Journey() {
+        SYSTEMTIME now{};
+        now.wYear = 2009;
+        now.wMonth = 3;
+        now.wDay = 25;
+        now.wDayOfWeek = 3;
+        now.wHour = 8;
+        pt::FreezeClock(now);
+    }
+    ~Journey() override { pt::ThawClock(); }
+
+    // devicectl run as its own process on the test's device; what it printed.
+    std::string Devicectl(const std::string& args) {
+        const std::string tool = std::string(QV_TEST_OUTPUT_DIR) + "/../tools/devicectl";
+        const std::string out = (device_.Root() / "devicectl.out").string();
+        const std::string command = "QUORVIA_DEVICE='" + device_.Root().string() + "' ASAN_OPTIONS=detect_leaks=0 '" +
+                                    tool + "' " + args + " > '" + out + "'";
+        const int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << args;
+        std::ifstream in(out);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    std::vector<Listed> List(const std::string& args) {
+        std::vector<Listed> items;
+        for (const std::string& line : Split(Devicectl("pim list " + args), '\n')) {
+            const auto f = Split(line, '\t');
+            if (f.size() < 4) continue;
+            items.push_back({f[1], f[2].empty() ? 0 : std::stol(f[2]), platform::FromUtf8(f[3])});
+        }
+        return items;
+    }
+
+    // Five hundred cards, some with birthdays and anniversaries, and names beyond ASCII.
+    static std::string CardName(int i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "%s%03d", i % 50 == 7 ? "Øster" : "Person", i);
+        return name;
+    }
+    // The March day of a card's birthday or anniversary, 0 for none in March.
+    static int BirthdayInMarch(int i) { return i % 100 == 0 ? 28 : 0; }
+    static int AnniversaryInMarch(int i) { return i % 250 == 0 ? 30 : 0; }
+    std::string WriteCards() {
+        const auto path = device_.Root() / "people.vcf";
+        std::ofstream out(path);
+        for (int i = 0; i < 500; ++i) {
+            const std::string last = CardName(i);
+            out << "BEGIN:VCARD\r\nVERSION:3.0\r\nN:" << last << ";Zoë;;;\r\nFN:Zoë " << last << "\r\n";
+            if (BirthdayInMarch(i)) out << "BDAY:1970-03-" << BirthdayInMarch(i) << "\r\n";
+            else if (i % 10 == 5) out << "BDAY:1980-04-" << 10 + i % 18 << "\r\n";
+            if (AnniversaryInMarch(i)) out << "X-ANNIVERSARY:19900330\r\n";
+            out << "TEL;TYPE=CELL:+1 555 01" << i % 100 << "\r\nEND:VCARD\r\n";
+        }
+        return path.string();
+    }
+
+    void Import() {
+        EXPECT_EQ(Devicectl(std::string("pim import '") + QV_FIXTURES_DIR + "/journey/year.ics'"), "imported 20 items\n");
+        EXPECT_EQ(Devicectl("pim import '" + WriteCards() + "'"), "imported 500 items\n");
+        // A task another program adds on its own.
+        Devicectl("pim add task --subject 'Call the plumber' --due 2009-03-25 --importance 2");
+    }
+
+    // The texts the view draws between the title bar and the menu bar.
+    static std::vector<pt::DrawnText> ViewTexts(const pt::DrawRecord& record) {
+        RECT client{};
+        GetClientRect(g_Frame.mainWnd, &client);
+        POINT topLeft{client.left, client.top};
+        POINT bottomRight{client.right, client.bottom};
+        ClientToScreen(g_Frame.mainWnd, &topLeft);
+        ClientToScreen(g_Frame.mainWnd, &bottomRight);
+        return record.ScreenTextsIn(RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y});
+    }
+    static std::string Dump(const std::vector<pt::DrawnText>& texts) {
+        std::string out;
+        for (const auto& t : texts)
+            out += std::to_string(t.rect.left) + "," + std::to_string(t.rect.top) + " [" + platform::ToUtf8(t.text) + "]\n";
+        return out;
+    }
+};
+
+// What one view must draw: the items of a span of days, each with its start where it starts that day.
+struct ViewCase {
+    const char* name;
+    UINT command;       // 0: the key
+    UINT key;
+    LONG view;          // the view that shows after it
+    int firstDay;       // days of March 2009 whose items the view draws
+    int lastDay;
+    bool whole;         // every item of those days fits on both screens
+    bool items = true;  // false: the view marks days without writing items
+};
+
+TEST_F(Journey, EveryViewDrawsTheItemsTheStoreListsForItsDays) {
+    Import();
+    const std::vector<Listed> appts = List("appointments --from 2009-03-01 --to 2009-04-30");
+    ASSERT_GT(appts.size(), 30u);
+    const std::vector<Listed> tasks = List("tasks");
+    const std::vector<Listed> contacts = List("contacts");
+    ASSERT_EQ(contacts.size(), 500u);
+    std::vector<std::u16string> known;
+    for (const Listed& a : appts) known.push_back(a.subject);
+
+    WriteSetting(u"STARTON30", kStartMonth);
+    WriteSetting(u"VIEW_YEAR", 1);
+    constexpr ViewCase kViews[] = {
+        {"month", IDM_VIEW_MONTH, 0, kViewMonth, 25, 25, false},
+        {"day from month", 0, VK_RETURN, kViewDay, 25, 25, true},
+        {"week", IDM_VIEW_WEEK, 0, kViewWeek, 25, 31, false},
+        {"day from week", 0, VK_RETURN, kViewDay, 25, 25, true},
+        {"timeline week", IDM_VIEW_TIMELINE, 0, kViewTimelineWeek, 25, 25, false},
+        {"dates", IDM_VIEW_DATES, 0, kViewDates, 25, 31, false},
+        {"year", IDM_VIEW_YEAR, 0, kViewYear, 25, 25, false, false},
+    };
+    struct Screen {
+        int width;
+        int height;
+    };
+    for (const Screen screen : {Screen{240, 320}, Screen{480, 640}}) {
+        UseScreen(screen.width, screen.height);
+        pt::DrawRecord record;
+        ASSERT_NE(Open(), nullptr);
+        for (const ViewCase& v : kViews) {
+            const std::string where = std::to_string(screen.width) + "x" + std::to_string(screen.height) + " " + v.name;
+            Command(IDM_VIEW_MONTH);
+            // Only what the view draws now counts.
+            record.Clear();
+            if (v.command) Command(v.command);
+            else {
+                pt::Key(v.key);
+                pt::PumpUntilIdle();
+            }
+            EXPECT_EQ(ViewId, v.view) << where;
+            const auto texts = ViewTexts(record);
+            if (!v.items) {
+                EXPECT_TRUE(std::none_of(texts.begin(), texts.end(), [&](const pt::DrawnText& t) {
+                    return std::any_of(known.begin(), known.end(),
+                                       [&](const std::u16string& s) { return ShowsSubject(t.text, s); });
+                })) << where;
+                continue;
+            }
+            // Each drawn subject is an item of those days, with its start beside or under it.
+            std::multiset<std::u16string> expected;
+            std::map<std::u16string, std::vector<std::u16string>> starts;
+            for (int d = v.firstDay; d <= v.lastDay; ++d)
+                for (const Listed& a : appts) {
+                    if (!Covers(a, 2009, 3, d)) continue;
+                    expected.insert(a.subject);
+                    if (a.minutes >= 24 * 60) continue;
+                    // The start where it starts; a night's item shows its end on the next day.
+                    if (a.when.starts_with(DayText(2009, 3, d))) starts[a.subject].push_back(ShortTime(a.when));
+                    else starts[a.subject].push_back(ShortTime(EndOf(a)));
+                }
+            // Birthdays and anniversaries of those days, by the card's name and the years.
+            for (int d = v.firstDay; d <= v.lastDay; ++d)
+                for (int i = 0; i < 500; ++i) {
+                    const int years = BirthdayInMarch(i) == d ? 2009 - 1970 : AnniversaryInMarch(i) == d ? 2009 - 1990 : 0;
+                    if (years > 0)
+                        expected.insert(platform::FromUtf8("Zoë " + CardName(i) + " (" + std::to_string(years) + " yrs)"));
+                }
+            std::multiset<std::u16string> drawn;
+            for (std::size_t i = 0; i < texts.size(); ++i) {
+                const auto& t = texts[i];
+                const auto subject = std::find_if(known.begin(), known.end(),
+                                                  [&](const std::u16string& s) { return ShowsSubject(t.text, s); });
+                if (subject == known.end()) {
+                    if (t.text.ends_with(u" yrs)")) {
+                        drawn.insert(t.text);
+                        EXPECT_GE(expected.count(t.text), 1u) << where << ": " << platform::ToUtf8(t.text);
+                    }
+                    continue;
+                }
+                drawn.insert(*subject);
+                EXPECT_GE(expected.count(*subject), 1u) << where << ": " << platform::ToUtf8(t.text) << "\n" << Dump(texts);
+                if (!starts.count(*subject)) continue;
+                // Its time: on the same row before it, or on the line below it.
+                bool timed = false;
+                for (const auto& other : texts) {
+                    if (!LooksLikeTime(other.text)) continue;
+                    const bool sameRow = other.rect.top == t.rect.top && other.rect.right <= t.rect.left;
+                    const bool below = other.rect.left == t.rect.left && other.rect.top >= t.rect.bottom &&
+                                       other.rect.top - t.rect.bottom < 6;
+                    if (!sameRow && !below) continue;
+                    for (const auto& start : starts[*subject]) timed |= TimeShows(other.text, start);
+                }
+                EXPECT_TRUE(timed) << where << ": no start drawn for " << platform::ToUtf8(*subject) << "\n" << Dump(texts);
+            }
+            if (v.whole) EXPECT_EQ(drawn, expected) << where << "\n" << Dump(texts);
+            else EXPECT_FALSE(drawn.empty()) << where << "\n" << Dump(texts);
+        }
+        CloseProgram();
+    }
+}
+
+}  // namespace
