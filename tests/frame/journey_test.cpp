@@ -13,11 +13,16 @@
 #include <string>
 #include <vector>
 
+#include "core/date_rec.h"
+#include "frame/cmd_line.h"
 #include "frame/view_id.h"
 #include "platform/testing_draw.h"
 #include "platform/text.h"
 #include "program_fixture.h"
+#include "platform/testing_dialogs.h"
 #include "resources/resource.h"
+#include "ui/date_pickers.h"
+#include "ui/dialog_conventions.h"
 
 namespace {
 
@@ -82,9 +87,23 @@ bool TimeShows(const std::u16string& drawn, const std::u16string& time) {
     return time.substr(colon, 3) == u":00" && drawn.starts_with(time.substr(0, colon) + time.back());
 }
 
+// A day of a month moved on into the next months as needed.
+void Normalize(int& year, int& month, int& day) {
+    std::tm tm{};
+    tm.tm_year = year - 1900;
+    tm.tm_mon = month - 1;
+    tm.tm_mday = day;
+    const std::time_t t = timegm(&tm);
+    std::tm out{};
+    gmtime_r(&t, &out);
+    year = out.tm_year + 1900;
+    month = out.tm_mon + 1;
+    day = out.tm_mday;
+}
+
+// "6:30a", "6:30a-7:00a", "10p >", "All Day" is not one; "3/25" neither.
 bool LooksLikeTime(const std::u16string& text) {
-    return !text.empty() && text[0] >= u'0' && text[0] <= u'9' && (text.ends_with(u"a") || text.ends_with(u"p") ||
-                                                                   text.find(u'-') != std::u16string::npos);
+    return !text.empty() && text[0] >= u'0' && text[0] <= u'9' && text.find_first_of(u"ap:") != std::u16string::npos;
 }
 
 // "2009-03-25" day of a listed item's start, and whether it covers the given day.
@@ -149,6 +168,7 @@ protected:
         return items;
     }
 
+    static constexpr int kCards = 500;
     // Five hundred cards, some with birthdays and anniversaries, and names beyond ASCII.
     static std::string CardName(int i) {
         char name[32];
@@ -161,7 +181,7 @@ protected:
     std::string WriteCards() {
         const auto path = device_.Root() / "people.vcf";
         std::ofstream out(path);
-        for (int i = 0; i < 500; ++i) {
+        for (int i = 0; i < kCards; ++i) {
             const std::string last = CardName(i);
             out << "BEGIN:VCARD\r\nVERSION:3.0\r\nN:" << last << ";Zoë;;;\r\nFN:Zoë " << last << "\r\n";
             if (BirthdayInMarch(i)) out << "BDAY:1970-03-" << BirthdayInMarch(i) << "\r\n";
@@ -177,6 +197,21 @@ protected:
         EXPECT_EQ(Devicectl("pim import '" + WriteCards() + "'"), "imported 500 items\n");
         // A task another program adds on its own.
         Devicectl("pim add task --subject 'Call the plumber' --due 2009-03-25 --importance 2");
+    }
+
+    // The day and month typed into "Go to date" (day column first on opening), in this year.
+    static void GoToDate(int month, int day) {
+        pt::ActInsideDialog([&](HWND dialog) {
+            auto type = [&](int n) {
+                for (const char c : std::to_string(n)) SendDlgItemMessageW(dialog, IDC_PICKER_FOCUS, WM_CHAR, c, 0);
+            };
+            type(day);
+            // The month column is left of the day with the month first, two columns round with the day first.
+            for (int i = 0; i < (g_Settings.dateFormat == 1 ? 1 : 2); ++i) GoToDateKey(dialog, VK_LEFT);
+            type(month);
+            SendMessageW(dialog, WM_COMMAND, kDlgAccept, 0);
+        });
+        Command(IDM_GO_TO_DATE);
     }
 
     // The texts the view draws between the title bar and the menu bar.
@@ -200,36 +235,56 @@ protected:
 // What one view must draw: the items of a span of days, each with its start where it starts that day.
 struct ViewCase {
     const char* name;
-    UINT command;       // 0: the key
-    UINT key;
-    LONG view;          // the view that shows after it
-    int firstDay;       // days of March 2009 whose items the view draws
-    int lastDay;
-    bool whole;         // every item of those days fits on both screens
-    bool items = true;  // false: the view marks days without writing items
+    int year, month, day;  // the day selected before the switch; 0: stay where the last case left off
+    UINT command;          // 0: the keys
+    const char* keys;      // 'd' down, 'e' Enter
+    LONG view;             // the view that shows after it
+    int days;              // how many days from the selected one the view draws items of
+    int wholeFrom;         // every item of those days shows on screens at least this high (0: may be cut)
+    bool items = true;     // false: the view marks days without writing items
+    LONG agendaFmt = -1;   // the agenda's format for this case, else as set
 };
+
+constexpr ViewCase kViews[] = {
+    {"month", 2009, 3, 25, IDM_VIEW_MONTH, "", kViewMonth, 1, 640},
+    {"day from month", 0, 0, 0, 0, "e", kViewDay, 1, 320},
+    {"week", 2009, 3, 25, IDM_VIEW_WEEK, "", kViewWeek, 7, 0},
+    {"day from week", 0, 0, 0, 0, "e", kViewDay, 1, 320},
+    {"week over the month end", 2009, 3, 31, IDM_VIEW_WEEK, "", kViewWeek, 7, 640},
+    {"week over the year end", 2009, 12, 29, IDM_VIEW_WEEK, "", kViewWeek, 7, 320},
+    {"day at the year end", 2009, 12, 31, IDM_VIEW_MONTH, "e", kViewDay, 1, 320},
+    {"day of the clock change", 2009, 3, 29, IDM_VIEW_MONTH, "e", kViewDay, 1, 320},
+    {"timeline week", 2009, 3, 25, IDM_VIEW_TIMELINE, "", kViewTimelineWeek, 1, 640},
+    {"dates", 2009, 3, 25, IDM_VIEW_DATES, "", kViewDates, 7, 0},
+    {"agenda", 2009, 3, 25, IDM_VIEW_DATES, "", kViewDates, 7, 0, true, 2},
+    {"year", 2009, 3, 25, IDM_VIEW_YEAR, "", kViewYear, 1, 0, false},
+};
+
+// The long dates a view writes ("Thu March 26, 2009") name the weekday of that date.
+void ExpectRightWeekdays(const std::vector<pt::DrawnText>& texts, const std::string& where) {
+    static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static const char* const kMonths[] = {"January", "February", "March", "April", "May", "June", "July",
+                                          "August", "September", "October", "November", "December"};
+    for (const auto& t : texts) {
+        const std::string text = platform::ToUtf8(t.text);
+        char weekday[8] = {}, month[16] = {};
+        int day = 0, year = 0;
+        if (std::sscanf(text.c_str(), "%3s %15s %d, %d", weekday, month, &day, &year) != 4) continue;
+        const auto m = std::find_if(std::begin(kMonths), std::end(kMonths), [&](const char* n) { return month == std::string(n); });
+        if (m == std::end(kMonths)) continue;
+        EXPECT_EQ(weekday, std::string(kDays[WeekdayOf(year, static_cast<int>(m - kMonths) + 1, day)]))
+            << where << ": " << text;
+    }
+}
 
 TEST_F(Journey, EveryViewDrawsTheItemsTheStoreListsForItsDays) {
     Import();
-    const std::vector<Listed> appts = List("appointments --from 2009-03-01 --to 2009-04-30");
+    const std::vector<Listed> appts = List("appointments --from 2009-03-01 --to 2010-01-31");
     ASSERT_GT(appts.size(), 30u);
-    const std::vector<Listed> tasks = List("tasks");
-    const std::vector<Listed> contacts = List("contacts");
-    ASSERT_EQ(contacts.size(), 500u);
     std::vector<std::u16string> known;
     for (const Listed& a : appts) known.push_back(a.subject);
 
-    WriteSetting(u"STARTON30", kStartMonth);
     WriteSetting(u"VIEW_YEAR", 1);
-    constexpr ViewCase kViews[] = {
-        {"month", IDM_VIEW_MONTH, 0, kViewMonth, 25, 25, false},
-        {"day from month", 0, VK_RETURN, kViewDay, 25, 25, true},
-        {"week", IDM_VIEW_WEEK, 0, kViewWeek, 25, 31, false},
-        {"day from week", 0, VK_RETURN, kViewDay, 25, 25, true},
-        {"timeline week", IDM_VIEW_TIMELINE, 0, kViewTimelineWeek, 25, 25, false},
-        {"dates", IDM_VIEW_DATES, 0, kViewDates, 25, 31, false},
-        {"year", IDM_VIEW_YEAR, 0, kViewYear, 25, 25, false, false},
-    };
     struct Screen {
         int width;
         int height;
@@ -237,19 +292,37 @@ TEST_F(Journey, EveryViewDrawsTheItemsTheStoreListsForItsDays) {
     for (const Screen screen : {Screen{240, 320}, Screen{480, 640}}) {
         UseScreen(screen.width, screen.height);
         pt::DrawRecord record;
+        // Started on today's Day view by its switch.
+        ParseCmdLine(u"TODAY");
         ASSERT_NE(Open(), nullptr);
+        EXPECT_EQ(ViewId, kViewDay);
+        EXPECT_TRUE(record.ScreenShows(u"Wed March 25, 2009"));
+        EXPECT_TRUE(record.ScreenShows(u"Bills review"));
+        const LONG agendaFmt = g_Settings.agendaFmt;
         for (const ViewCase& v : kViews) {
             const std::string where = std::to_string(screen.width) + "x" + std::to_string(screen.height) + " " + v.name;
-            Command(IDM_VIEW_MONTH);
+            g_Settings.agendaFmt = v.agendaFmt >= 0 ? v.agendaFmt : agendaFmt;
+            int year = v.year, month = v.month, day = v.day;
+            if (year == 0) {
+                year = g_SelectedDate.wYear;
+                month = g_SelectedDate.wMonth;
+                day = g_SelectedDate.wDay;
+            } else {
+                Command(IDM_VIEW_MONTH);
+                GoToDate(month, day);
+                ASSERT_EQ(g_SelectedDate.wMonth, month) << where;
+                ASSERT_EQ(g_SelectedDate.wDay, day) << where;
+            }
             // Only what the view draws now counts.
             record.Clear();
             if (v.command) Command(v.command);
-            else {
-                pt::Key(v.key);
+            for (const char* k = v.keys; *k; ++k) {
+                pt::Key(*k == 'e' ? VK_RETURN : VK_DOWN);
                 pt::PumpUntilIdle();
             }
             EXPECT_EQ(ViewId, v.view) << where;
             const auto texts = ViewTexts(record);
+            ExpectRightWeekdays(texts, where);
             if (!v.items) {
                 EXPECT_TRUE(std::none_of(texts.begin(), texts.end(), [&](const pt::DrawnText& t) {
                     return std::any_of(known.begin(), known.end(),
@@ -260,25 +333,26 @@ TEST_F(Journey, EveryViewDrawsTheItemsTheStoreListsForItsDays) {
             // Each drawn subject is an item of those days, with its start beside or under it.
             std::multiset<std::u16string> expected;
             std::map<std::u16string, std::vector<std::u16string>> starts;
-            for (int d = v.firstDay; d <= v.lastDay; ++d)
+            for (int i = 0; i < v.days; ++i) {
+                int y = year, m = month, d = day + i;
+                Normalize(y, m, d);
                 for (const Listed& a : appts) {
-                    if (!Covers(a, 2009, 3, d)) continue;
+                    if (!Covers(a, y, m, d)) continue;
                     expected.insert(a.subject);
                     if (a.minutes >= 24 * 60) continue;
                     // The start where it starts; a night's item shows its end on the next day.
-                    if (a.when.starts_with(DayText(2009, 3, d))) starts[a.subject].push_back(ShortTime(a.when));
+                    if (a.when.starts_with(DayText(y, m, d))) starts[a.subject].push_back(ShortTime(a.when));
                     else starts[a.subject].push_back(ShortTime(EndOf(a)));
                 }
-            // Birthdays and anniversaries of those days, by the card's name and the years.
-            for (int d = v.firstDay; d <= v.lastDay; ++d)
-                for (int i = 0; i < 500; ++i) {
-                    const int years = BirthdayInMarch(i) == d ? 2009 - 1970 : AnniversaryInMarch(i) == d ? 2009 - 1990 : 0;
+                // Birthdays and anniversaries of those days, by the card's name and the years.
+                for (int c = 0; c < kCards && m == 3; ++c) {
+                    const int years = BirthdayInMarch(c) == d ? y - 1970 : AnniversaryInMarch(c) == d ? y - 1990 : 0;
                     if (years > 0)
-                        expected.insert(platform::FromUtf8("Zoë " + CardName(i) + " (" + std::to_string(years) + " yrs)"));
+                        expected.insert(platform::FromUtf8("Zoë " + CardName(c) + " (" + std::to_string(years) + " yrs)"));
                 }
+            }
             std::multiset<std::u16string> drawn;
-            for (std::size_t i = 0; i < texts.size(); ++i) {
-                const auto& t = texts[i];
+            for (const auto& t : texts) {
                 const auto subject = std::find_if(known.begin(), known.end(),
                                                   [&](const std::u16string& s) { return ShowsSubject(t.text, s); });
                 if (subject == known.end()) {
@@ -303,9 +377,10 @@ TEST_F(Journey, EveryViewDrawsTheItemsTheStoreListsForItsDays) {
                 }
                 EXPECT_TRUE(timed) << where << ": no start drawn for " << platform::ToUtf8(*subject) << "\n" << Dump(texts);
             }
-            if (v.whole) EXPECT_EQ(drawn, expected) << where << "\n" << Dump(texts);
+            if (v.wholeFrom && screen.height >= v.wholeFrom) EXPECT_EQ(drawn, expected) << where << "\n" << Dump(texts);
             else EXPECT_FALSE(drawn.empty()) << where << "\n" << Dump(texts);
         }
+        g_Settings.agendaFmt = agendaFmt;
         CloseProgram();
     }
 }
