@@ -385,4 +385,101 @@ TEST_F(Journey, EveryViewDrawsTheItemsTheStoreListsForItsDays) {
     }
 }
 
+// The task list, the contact list and an appointment's preview, each row as the store lists it.
+TEST_F(Journey, ListsAndThePreviewDrawWhatTheStoreHolds) {
+    Import();
+    const std::vector<Listed> tasks = List("tasks");
+    ASSERT_EQ(tasks.size(), 6u);
+    std::vector<std::u16string> names;
+    for (const Listed& c : List("contacts")) names.push_back(c.subject);
+    ASSERT_EQ(names.size(), static_cast<std::size_t>(kCards));
+    std::sort(names.begin(), names.end());
+
+    struct ListCase {
+        const char* name;
+        UINT command;  // 0: Enter on the Day view's first row
+        LONG view;
+    };
+    constexpr ListCase kLists[] = {
+        {"preview", 0, kViewApptPreview},
+        {"tasks", IDM_VIEW_TASKS, kViewTasks},
+        {"contacts", IDM_VIEW_CONTACTS, kViewContacts},
+    };
+    struct Screen {
+        int width;
+        int height;
+    };
+    for (const Screen screen : {Screen{240, 320}, Screen{480, 640}}) {
+        UseScreen(screen.width, screen.height);
+        pt::DrawRecord record;
+        ParseCmdLine(u"TODAY");
+        ASSERT_NE(Open(), nullptr);
+        for (const ListCase& l : kLists) {
+            const std::string where = std::to_string(screen.width) + "x" + std::to_string(screen.height) + " " + l.name;
+            record.Clear();
+            if (l.command) Command(l.command);
+            else {
+                pt::Key(VK_RETURN);
+                pt::PumpUntilIdle();
+            }
+            ASSERT_EQ(ViewId, l.view) << where;
+            const auto texts = ViewTexts(record);
+            auto rowOf = [&](const std::u16string& text) -> const pt::DrawnText* {
+                for (const auto& t : texts)
+                    if (ShowsSubject(t.text, text)) return &t;
+                return nullptr;
+            };
+            if (l.view == kViewApptPreview) {
+                // Today's first item: the morning run, with its times.
+                const auto* subject = rowOf(u"Morning run");
+                ASSERT_NE(subject, nullptr) << where << "\n" << Dump(texts);
+                EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const pt::DrawnText& t) {
+                    return t.text == u"6:30a-7:00a" && t.rect.top > subject->rect.top;
+                })) << where << "\n" << Dump(texts);
+            } else if (l.view == kViewTasks) {
+                // Each task once, with its due date on its row; all of them on the larger screen.
+                int shown = 0;
+                for (const Listed& task : tasks) {
+                    const auto* row = rowOf(task.subject);
+                    if (!row) continue;
+                    ++shown;
+                    std::u16string due;
+                    for (const auto& t : texts)
+                        if (t.rect.top == row->rect.top && t.rect.left > row->rect.left) due = t.text;
+                    const std::u16string want =
+                        task.when.empty() ? u""
+                                          : platform::FromUtf8(std::to_string(std::stoi(task.when.substr(5, 2))) + "/" +
+                                                               std::to_string(std::stoi(task.when.substr(8, 2))));
+                    EXPECT_EQ(due, want) << where << ": " << platform::ToUtf8(task.subject);
+                }
+                EXPECT_GE(shown, 5) << where << "\n" << Dump(texts);
+                // The last one, low in priority, comes up as the selection goes down the list.
+                record.Clear();
+                for (int i = 0; i < 8; ++i) pt::Key(VK_DOWN);
+                pt::PumpUntilIdle();
+                const auto scrolled = ViewTexts(record);
+                EXPECT_TRUE(std::any_of(scrolled.begin(), scrolled.end(), [&](const pt::DrawnText& t) {
+                    return t.text == u"Sort the photos" &&
+                           std::any_of(scrolled.begin(), scrolled.end(), [&](const pt::DrawnText& due) {
+                               return due.text == u"3/30" && due.rect.top == t.rect.top;
+                           });
+                })) << where << "\n" << Dump(scrolled);
+            } else {
+                // The first names in order, each with its mobile number under it.
+                std::vector<std::u16string> drawn;
+                for (const auto& t : texts)
+                    if (std::find(names.begin(), names.end(), t.text) != names.end()) drawn.push_back(t.text);
+                ASSERT_GE(drawn.size(), 6u) << where << "\n" << Dump(texts);
+                EXPECT_TRUE(std::equal(drawn.begin(), drawn.end(), names.begin())) << where << "\n" << Dump(texts);
+                for (std::size_t i = 0; i + 1 < drawn.size(); ++i)
+                    EXPECT_TRUE(record.ScreenShows(platform::FromUtf8("+1 555 01" + std::to_string(i % 100))))
+                        << where << " " << i;
+            }
+            Command(IDM_VIEW_MONTH);
+            ParseCmdLine(u"");
+        }
+        CloseProgram();
+    }
+}
+
 }  // namespace
