@@ -9,6 +9,7 @@
 #include <ctime>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -85,6 +86,20 @@ bool TimeShows(const std::u16string& drawn, const std::u16string& time) {
     if (drawn.starts_with(time)) return true;
     const auto colon = time.find(u':');
     return time.substr(colon, 3) == u":00" && drawn.starts_with(time.substr(0, colon) + time.back());
+}
+
+// Whether a row shows the subject with the time before it on the same line or under it.
+bool ShowsWithTime(const std::vector<pt::DrawnText>& texts, const std::u16string& subject, const std::u16string& time) {
+    for (const auto& t : texts) {
+        if (!ShowsSubject(t.text, subject)) continue;
+        for (const auto& other : texts) {
+            const bool sameRow = other.rect.top == t.rect.top && other.rect.right <= t.rect.left;
+            const bool below = other.rect.left == t.rect.left && other.rect.top > t.rect.top &&
+                               other.rect.top - t.rect.bottom < 6;
+            if ((sameRow || below) && other.text.starts_with(time)) return true;
+        }
+    }
+    return false;
 }
 
 // A day of a month moved on into the next months as needed.
@@ -480,6 +495,88 @@ TEST_F(Journey, ListsAndThePreviewDrawWhatTheStoreHolds) {
         }
         CloseProgram();
     }
+}
+
+// The month grid tapped on a Tuesday and then the Monday before it: the list under the grid follows
+// each tap with the day's items, the other days keep their bars, and Options > Done leaves the
+// views as they were.
+TEST_F(Journey, MonthTapsListTheDayAndOptionsLeaveTheViews) {
+    Import();
+    WriteSetting(u"STARTON30", kStartMonth);
+    pt::DrawRecord record;
+    ASSERT_NE(Open(), nullptr);
+    ASSERT_EQ(ViewId, kViewMonth);
+    // The grid's day numbers, where a finger taps them.
+    std::map<std::u16string, RECT> cells;
+    for (const auto& t : record.ScreenTexts())
+        if (t.rect.top > 40 && t.rect.top < 200 && !cells.count(t.text)) cells[t.text] = t.rect;
+    ASSERT_TRUE(cells.count(u"30") && cells.count(u"31"));
+    // Each day's cell under its number, as pixels.
+    auto cellPixels = [&](const RECT& number) {
+        std::vector<COLORREF> pixels;
+        for (int y = number.top; y < number.top + 30; ++y)
+            for (int x = number.left; x < number.left + 30; ++x) pixels.push_back(pt::ReadScreenPixel(x, y));
+        return pixels;
+    };
+    auto colours = [](const std::vector<COLORREF>& pixels) { return std::set<COLORREF>(pixels.begin(), pixels.end()).size(); };
+    std::map<std::u16string, std::vector<COLORREF>> before;
+    for (const auto& [day, rect] : cells) before[day] = cellPixels(rect);
+    // A day with bars shows more than a day without items (Tuesday the 17th).
+    EXPECT_GT(colours(before[u"16"]), colours(before[u"17"]));
+    EXPECT_GT(colours(before[u"23"]), colours(before[u"17"]));
+
+    struct TapCase {
+        const char16_t* day;
+        const char16_t* heading;
+        std::vector<std::pair<std::u16string, std::u16string>> timed;  // subject and start
+    };
+    const TapCase kTaps[] = {
+        {u"31", u"3/31", {{u"Book club", u"7:30p"}, {u"Quarter close", u"11:00p"}}},
+        {u"30", u"3/30", {{u"Standup", u"9:00a"}}},
+    };
+    for (const TapCase& tap : kTaps) {
+        const RECT& r = cells[tap.day];
+        pt::Tap((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        pt::PumpUntilIdle();
+        EXPECT_EQ(ViewId, kViewMonth);
+        EXPECT_EQ(g_SelectedDate.wDay, std::stoi(platform::ToUtf8(tap.day)));
+        const auto texts = ViewTexts(record);
+        EXPECT_TRUE(record.ScreenShows(tap.heading)) << Dump(texts);
+        for (const auto& [subject, start] : tap.timed)
+            EXPECT_TRUE(ShowsWithTime(texts, subject, start)) << platform::ToUtf8(subject) << "\n" << Dump(texts);
+    }
+    // The Monday also lists its anniversaries and the task due then.
+    EXPECT_TRUE(record.ScreenShows(u"Zoë Person000 (19 yrs)"));
+    EXPECT_TRUE(record.ScreenShows(u"Sort the photos"));
+    for (const auto& [day, rect] : cells) {
+        if (day == u"25" || day == u"30") continue;
+        EXPECT_EQ(cellPixels(rect), before[day]) << "the bars of " << platform::ToUtf8(day);
+    }
+
+    // Options > Done on the month view, then on the week view.
+    auto optionsDone = [] {
+        pt::ActInsideDialog([](HWND dialog) { SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0); });
+        SendMessageW(g_Frame.mainWnd, WM_COMMAND, IDM_OPTIONS, 0);
+        pt::PumpUntilIdle();
+    };
+    optionsDone();
+    EXPECT_EQ(pt::NavBarTitle(), u"March 2009");
+    Command(IDM_VIEW_WEEK);
+    ASSERT_EQ(ViewId, kViewWeek);
+    auto textsOf = [](const std::vector<pt::DrawnText>& drawn) {
+        std::vector<std::u16string> out;
+        for (const auto& t : drawn) out.push_back(t.text);
+        return out;
+    };
+    const auto weekBefore = ViewTexts(record);
+    EXPECT_TRUE(ShowsWithTime(weekBefore, u"Standup", u"9:00a")) << Dump(weekBefore);
+    EXPECT_TRUE(ShowsWithTime(weekBefore, u"Book club", u"7:30p")) << Dump(weekBefore);
+    optionsDone();
+    EXPECT_EQ(ViewId, kViewWeek);
+    EXPECT_EQ(pt::NavBarTitle(), u"Vestral Agenda");
+    const auto week = ViewTexts(record);
+    EXPECT_EQ(textsOf(week), textsOf(weekBefore)) << Dump(week);
+    EXPECT_TRUE(pt::DialogsShown().size() == 2u);
 }
 
 }  // namespace
