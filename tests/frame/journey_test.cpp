@@ -22,6 +22,11 @@
 #include "program_fixture.h"
 #include "platform/testing_dialogs.h"
 #include "resources/resource.h"
+#include "editors/appt_form.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "editors/appt_form_fields.h"
+#include "editors/recur_choices.h"
 #include "ui/date_pickers.h"
 #include "ui/dialog_conventions.h"
 
@@ -577,6 +582,59 @@ TEST_F(Journey, MonthTapsListTheDayAndOptionsLeaveTheViews) {
     const auto week = ViewTexts(record);
     EXPECT_EQ(textsOf(week), textsOf(weekBefore)) << Dump(week);
     EXPECT_TRUE(pt::DialogsShown().size() == 2u);
+}
+
+// A weekly appointment made in the appointment form shows in the month's day list and in the Day
+// view, on its first day and a week on, and the store lists each meeting.
+TEST_F(Journey, NewRecurringAppointmentFromTheFormShowsInMonthAndDay) {
+    Import();
+    WriteSetting(u"STARTON30", kStartMonth);
+    WriteSetting(u"LISTEDIT", 0);
+    pt::DrawRecord record;
+    ASSERT_NE(Open(), nullptr);
+    ASSERT_EQ(ViewId, kViewMonth);
+    GoToDate(3, 26);
+    bool inForm = false;
+    pt::ActInsideDialog([&](HWND dialog) {
+        inForm = GetDlgItem(dialog, kApptSubjectId) != nullptr;
+        if (!inForm) return;
+        SetDlgItemTextW(dialog, kApptSubjectId, u"Choir practice");
+        const DateRec start(2009, 3, 26, 19, 30);
+        const DateRec end(2009, 3, 26, 21, 0);
+        SetPickerValue(dialog, kApptStartTimeId, &start);
+        SetPickerValue(dialog, kApptEndTimeId, &end);
+        SendDlgItemMessageW(dialog, kOccursListId, LB_SETCURSEL, 4, 0);  // every Thursday
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kOccursListId, LBN_SELCHANGE), 0);
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+    });
+    Command(IDM_NEW_ITEM);
+    ASSERT_TRUE(inForm) << "the appointment form opened";
+
+    int meetings = 0;
+    for (const Listed& a : List("appointments --from 2009-03-26 --to 2009-04-09")) {
+        if (a.subject != u"Choir practice") continue;
+        EXPECT_EQ(a.when.substr(10), " 19:30");
+        EXPECT_EQ(a.minutes, 90);
+        ++meetings;
+    }
+    EXPECT_EQ(meetings, 3) << "the 26th, a week on and two weeks on";
+
+    for (const int day : {26, 2}) {
+        const int month = day == 26 ? 3 : 4;
+        const std::string where = std::to_string(month) + "/" + std::to_string(day);
+        Command(IDM_VIEW_MONTH);
+        GoToDate(month, day);
+        record.Clear();
+        Command(IDM_VIEW_MONTH);
+        const auto list = ViewTexts(record);
+        EXPECT_TRUE(ShowsWithTime(list, u"Choir practice", u"7:30p")) << where << "\n" << Dump(list);
+        record.Clear();
+        pt::Key(VK_RETURN);
+        pt::PumpUntilIdle();
+        ASSERT_EQ(ViewId, kViewDay) << where;
+        const auto dayTexts = ViewTexts(record);
+        EXPECT_TRUE(ShowsWithTime(dayTexts, u"Choir practice", u"7:30p-9:00p")) << where << "\n" << Dump(dayTexts);
+    }
 }
 
 }  // namespace
