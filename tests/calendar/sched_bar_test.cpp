@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "core/month_cache_edit.h"
+#include "platform/testing_dialogs.h"
+#include "resources/quorvia_resources.h"
 #include "sched_fixture.h"
+#include "ui/dialog_conventions.h"
 
 namespace {
 
@@ -59,7 +62,15 @@ TEST_F(SchedBar, OwnWeekdayAndCancelledGoToDateChangeNothing) {
     GoToTueCmd();
     EXPECT_EQ(g_SelectedDate.wDay, 10);
     EXPECT_EQ(g_CurItem.oid, 77) << "no change, no refresh: the selection stays";
-    GoToDateCmd();  // the date grid is cancelled
+    // The date grid opens (its dialog loads once the resources are there) and is cancelled.
+    RegisterQuorviaResources();
+    bool gridShown = false;
+    platform::testing::ActInsideDialog([&gridShown](HWND dialog) {
+        gridShown = dialog != nullptr;
+        PostMessageW(dialog, WM_COMMAND, kDlgCancel, 0);
+    });
+    GoToDateCmd();
+    EXPECT_TRUE(gridShown);
     EXPECT_EQ(g_SelectedDate.wDay, 10);
     EXPECT_EQ(g_CurItem.oid, 77);
     GoToWedCmd();
