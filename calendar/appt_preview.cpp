@@ -51,8 +51,8 @@ std::u16string FormatPreviewTimeLine(const ApptRecord& appt) {
         if (!ApptSpansDays(appt)) return u"All Day";
         DateRec end = appt.start;
         DateAddMinutes(end, appt.duration);
-        // The end moment is midnight after the last day.
-        DateAddDays(end, -1);
+        // The end moment is midnight after the last day; stepping back crosses a month start.
+        DateSubDays(end, 1);
         std::u16string endText;
         FormatShortDate(endText, end);
         return platform::FormatW(u"%s - Ends: %s", u"All Day", endText.c_str());

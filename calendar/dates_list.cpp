@@ -36,7 +36,12 @@ int WalkSpan(HDC dc, int draw, bool& anyDrawn, const std::function<bool(const Da
     int y = kDayListTop;
     DateRec day = Today();
     anyDrawn = false;
-    for (int i = 0; i <= kUpcomingDays; ++i, DateAddDays(day, 1)) {
+    for (int i = 0; i <= kUpcomingDays; ++i) {
+        // Adding days keeps the weekday; the day's header names it, so it follows the date.
+        if (i > 0) {
+            DateAddDays(day, 1);
+            DateSetDow(day);
+        }
         if (perDay && perDay(day, y)) return -1;
         const int below = DrawDayList(dc, day, y, first, g_Settings.skipEmpty, draw);
         if (below > y) {

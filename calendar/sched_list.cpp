@@ -242,7 +242,12 @@ void FillSchedAgenda() {
     }
     DateRec day = today;
     LONG firstHeader = 1;
-    for (int i = 0; i <= kUpcomingDays; ++i, DateAddDays(day, 1)) {
+    for (int i = 0; i <= kUpcomingDays; ++i) {
+        // Adding days keeps the weekday; the header names it, so it follows the date.
+        if (i > 0) {
+            DateAddDays(day, 1);
+            DateSetDow(day);
+        }
         const int added = BuildSchedDayRows(day, g_Settings.skipEmpty, firstHeader, 0);
         firstHeader = added ? 0 : 1;
     }
