@@ -197,7 +197,7 @@ TEST_F(CtsEditorTest, OwnDialogEditsAContact) {
     EXPECT_TRUE(work);
     EXPECT_EQ(Prop(oid, &IContact::get_Categories), u"");
     EXPECT_EQ(Birthday(oid), POOM_NO_DATE);
-    EXPECT_EQ(Prop(oid, &IContact::get_Body).size(), 999u);
+    EXPECT_EQ(Prop(oid, &IContact::get_Body).size(), 1200u) << "notes are kept whole";
 }
 
 TEST_F(CtsEditorTest, CopyAndDeleteTheCurrentContact) {
