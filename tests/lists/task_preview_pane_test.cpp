@@ -133,6 +133,15 @@ protected:
         Command(IDM_EDIT_ITEM);
     }
 
+    // A change made in the store outside the program's editors; its notification reaches the window.
+    static void ChangeSubjectInStore(LONG oid, const char16_t* subject) {
+        const PoomPtr<ITask> task = GetPoomItem<ITask>(GetPoomApp(), oid, IID_ITask);
+        ASSERT_TRUE(task);
+        task->put_Subject(subject);
+        ASSERT_EQ(task->Save(), S_OK);
+        pt::PumpUntilIdle();
+    }
+
     std::optional<pt::DrawRecord> record_;
     LONG alpha_ = -1;
     LONG beta_ = -1;
@@ -173,6 +182,50 @@ TEST_F(TaskPreviewPane, ListAndPaneShareTheViewOnEveryScreenClass) {
         CloseProgram();
         record_.reset();
     }
+}
+
+TEST_F(TaskPreviewPane, PaneFollowsTheSelectionAndShowsEditsAndStoreChanges) {
+    UseScreen(480, 640);
+    OpenTasksWithPane();
+    pt::Key(VK_DOWN);
+    pt::PumpUntilIdle();
+    ASSERT_EQ(g_CurItem.oid, beta_);
+    std::vector<std::u16string> shown = PaneTexts();
+    EXPECT_TRUE(Holds(shown, u"Beta invoice")) << Narrow(shown);
+    EXPECT_TRUE(Holds(shown, DueLine(kBetaDue))) << Narrow(shown);
+    EXPECT_FALSE(Holds(shown, u"Alpha report")) << Narrow(shown);
+
+    EditSubject(u"Gamma invoice");
+    ASSERT_EQ(ViewId, kViewTasks);
+    shown = PaneTexts();
+    EXPECT_TRUE(Holds(shown, u"Gamma invoice")) << Narrow(shown);
+    EXPECT_FALSE(Holds(shown, u"Beta invoice")) << Narrow(shown);
+
+    ChangeSubjectInStore(beta_, u"Delta invoice");
+    shown = PaneTexts();
+    EXPECT_TRUE(Holds(shown, u"Delta invoice")) << Narrow(shown);
+    EXPECT_FALSE(Holds(shown, u"Gamma invoice")) << Narrow(shown);
+}
+
+TEST_F(TaskPreviewPane, TaskPreviewShowsTheSubjectAfterAnEditAndAStoreChange) {
+    UseScreen(240, 320);
+    OpenTasksWithPane();
+    pt::Key(VK_RETURN);
+    pt::PumpUntilIdle();
+    ASSERT_EQ(ViewId, kViewTaskPreview);
+    std::vector<std::u16string> shown = PreviewTexts();
+    EXPECT_TRUE(Holds(shown, u"Alpha report")) << Narrow(shown);
+
+    EditSubject(u"Alpha summary");
+    ASSERT_EQ(ViewId, kViewTaskPreview);
+    shown = PreviewTexts();
+    EXPECT_TRUE(Holds(shown, u"Alpha summary")) << Narrow(shown);
+    EXPECT_FALSE(Holds(shown, u"Alpha report")) << Narrow(shown);
+
+    ChangeSubjectInStore(alpha_, u"Alpha final");
+    shown = PreviewTexts();
+    EXPECT_TRUE(Holds(shown, u"Alpha final")) << Narrow(shown);
+    EXPECT_FALSE(Holds(shown, u"Alpha summary")) << Narrow(shown);
 }
 
 }  // namespace
