@@ -249,6 +249,9 @@ int GetAgendaContentHeight(HDC dc) {
 }
 
 void ReleaseAgendaBuffer() { ReleaseOffscreen(g_Agenda.listBuffer); }
+
+// With the drawn agenda the Day and Dates lists are painted in the agenda view window.
+HWND AgendaSecondListWnd() { return g_Agenda.wnd; }
 void ReleasePreviewBuffer() { ReleaseOffscreen(g_Agenda.previewBuffer); }
 
 void PaintAgendaView(HDC dc) {
@@ -412,9 +415,8 @@ int HitPreviewCompleteBox(int x, int y) {
 
 void CreateTskPreviewBuffer(HDC dc) {
     if (g_Agenda.previewBuffer.valid) return;
-    RECT rc{};
-    GetViewClientRect(g_Agenda.wnd, rc);
-    CreateOffscreen(g_Agenda.previewBuffer, dc, rc.right, GetPreviewHeight(dc));
+    // As wide as the page the preview is laid out in, or its right-hand icons would fall outside.
+    CreateOffscreen(g_Agenda.previewBuffer, dc, TskPreviewPage().right, GetPreviewHeight(dc));
 }
 
 int AgendaViewKeyDown(UINT key) {

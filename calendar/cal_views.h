@@ -9,7 +9,8 @@
 
 void PaintMonthView(HDC dc);
 void PaintYearView(HDC dc);
-void DrawTskPreviewPane(HDC dc, int draw);
+// The task preview in the tasks view's pane; its height, or 0 when it only copied the drawing.
+int DrawTskPreviewPane(HDC dc, int draw);
 
 
 // 1 when the key was the keyboard model's today key and today is shown.

@@ -151,11 +151,9 @@ void TapInMonth(int x, int y) {
 // The task preview pane lies under the task list; its origin is the pane's top-left corner.
 void TapInTasks(int x, int y) {
     if (g_Settings.taskPreview && g_ViewWnds.taskList) {
-        RECT list{};
-        GetWindowRect(g_ViewWnds.taskList, &list);
-        POINT origin{list.left, list.bottom};
-        ScreenToClient(g_Frame.mainWnd, &origin);
-        if (HitPreviewCompleteBox(x - origin.x, y - origin.y)) ResetTskListCache();
+        const RECT& pane = g_TskListState.previewPane;
+        const int pageY = y - pane.top + g_TskListState.previewScroll;
+        if (PtInRect(&pane, POINT{x, y}) && HitPreviewCompleteBox(x - pane.left, pageY)) ResetTskListCache();
     }
     if (g_ViewWnds.taskList) SetFocus(g_ViewWnds.taskList);
 }

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "calendar/appt_text_color.h"
 #include "calendar/calendar_state.h"
+#include "calendar/day_list.h"
 #include "calendar/paint_helpers.h"
 #include "core/app_settings.h"
 #include "core/cat_record.h"
@@ -344,7 +344,7 @@ int DrawAgendaEntry(HDC dc, int, int y, int& lineBottom, const RECT& rect, const
     } else {
         std::u16string start;
         FormatApptStart(appt, start, g_Settings.hours24 != 0, compact);
-        const COLORREF startColour = statusColours ? GetViewColor(appt.busyStatus) : GetApptTextColor(appt);
+        const COLORREF startColour = statusColours ? GetViewColor(appt.busyStatus) : GetApptTextColor(appt, 0);
         SetTextColor(dc, behind != CLR_INVALID ? ReadableTextColor(startColour, behind) : startColour);
         TextOutClipped(dc, x0, y, clip, start);
         textX = x0 + TextExtent(dc, start).cx + g + 2;

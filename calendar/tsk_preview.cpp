@@ -4,6 +4,7 @@
 #include "calendar/tsk_preview_reload.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "calendar/agenda_view.h"
@@ -22,6 +23,7 @@
 #include "frame/main_window.h"
 #include "frame/view_id.h"
 #include "lists/cat_filter.h"
+#include "lists/task_view.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
 #include "projects/prj_cats.h"
@@ -42,8 +44,6 @@ constexpr int kThemeBackgroundWord = 10;
 constexpr int kThemeItemBorderWord = 11;
 constexpr int kThemeNoteTextWord = 13;
 constexpr LONG kListStyleGradient = 4;
-constexpr LONG kImportanceLow = 0;
-constexpr LONG kImportanceHigh = 2;
 constexpr LONG kSensitivityPrivate = 2;
 constexpr int kPageX = 8;
 constexpr int kFirstY = 2;
@@ -79,7 +79,56 @@ const TskRecord* CurrentTask() {
 
 bool HasDate(const DateRec& date) { return date.wYear != kNoDateYear; }
 
+// What the last drawn page showed: the task as it was then, or none for "No Selected Task.". The
+// drawing is cached, so an edit or a change read from the store is seen only by comparing.
+struct ShownPage {
+    bool drawn = false;
+    std::optional<TskRecord> task;
+};
+ShownPage g_ShownPage;
+
+bool SameStrings(const StrArray& a, const StrArray& b) {
+    if (a.Size() != b.Size()) return false;
+    for (int i = 0; i < a.Size(); ++i) {
+        if (a[i] != b[i]) return false;
+    }
+    return true;
+}
+
+// Every field the page draws from.
+bool SamePage(const TskRecord& a, const TskRecord& b) {
+    return a.oid == b.oid && a.subject == b.subject && a.notes == b.notes && a.complete == b.complete &&
+           a.hasDue == b.hasDue && DateEqual(a.start, b.start) && DateEqual(a.due, b.due) &&
+           a.importance == b.importance && a.reminderSet == b.reminderSet && a.sensitivity == b.sensitivity &&
+           a.prefixLetter == b.prefixLetter && a.prefixNumber == b.prefixNumber && a.hasNotes == b.hasNotes &&
+           a.recurring == b.recurring && SameStrings(a.categories, b.categories);
+}
+
+void NoteShownPage(const TskRecord* task) {
+    g_ShownPage.drawn = true;
+    g_ShownPage.task.reset();
+    if (task) g_ShownPage.task = *task;
+    g_TskPreviewReload = 0;
+}
+
 }  // namespace
+
+bool TskPreviewStale() {
+    if (g_TskPreviewReload || !g_ShownPage.drawn) return true;
+    const TskRecord* current = CurrentTask();
+    if (!current || !g_ShownPage.task) return (current == nullptr) != !g_ShownPage.task;
+    return !SamePage(*current, *g_ShownPage.task);
+}
+
+RECT TskPreviewPage() {
+    if (ViewId == kViewTasks) {
+        const RECT& pane = g_TskListState.previewPane;
+        return RECT{0, 0, std::max<LONG>(pane.right - pane.left, 0), std::max<LONG>(pane.bottom - pane.top, 0)};
+    }
+    RECT client{};
+    if (g_Agenda.wnd) GetViewClientRect(g_Agenda.wnd, client);
+    return client;
+}
 
 std::u16string FormatAdvancedPriority(const TskRecord& task) {
     std::u16string text = LoadResString(IDS_ADVANCED_PRIORITY_FMT, u"Advanced Priority: %c%d");
@@ -126,6 +175,7 @@ int DrawTskPreview(HDC dc, const RECT& rect, int draw) {
     SetBkMode(dc, TRANSPARENT);
     const int lineHeight = LineHeight(dc);
     const TskRecord* found = CurrentTask();
+    if (draw) NoteShownPage(found);
     if (!found) {
         if (draw) {
             SetTextColor(dc, Word(kThemePrimaryTextWord));
@@ -195,6 +245,11 @@ int DrawTskPreview(HDC dc, const RECT& rect, int draw) {
 
 int PaintTskPreview(HDC dc, int draw) {
     OffscreenBuffer& buffer = g_Agenda.previewBuffer;
+    if (draw && buffer.valid && buffer.drawn && TskPreviewStale()) {
+        // The page may have grown or shrunk: a new buffer at its height, and a scroll range to fit.
+        ReleasePreviewBuffer();
+        if (ViewId == kViewTaskPreview) RelayoutAgendaView();
+    }
     if (draw && !buffer.valid) CreateTskPreviewBuffer(dc);
     if (draw && buffer.valid && buffer.drawn) {
         BitBlt(dc, 0, 0, buffer.width, buffer.height, buffer.memDC, 0, GetViewScrollPos(), SRCCOPY);
@@ -204,7 +259,7 @@ int PaintTskPreview(HDC dc, int draw) {
     HDC target = draw ? buffer.memDC : dc;
     if (draw) DrawViewBackground(buffer, 0, 0);
     RECT page{0, 0, buffer.width, buffer.height};
-    if (!buffer.valid && g_Agenda.wnd) GetViewClientRect(g_Agenda.wnd, page);
+    if (!buffer.valid) page = TskPreviewPage();
     const int height = DrawTskPreview(target, page, draw);
     if (draw) {
         buffer.drawn = 1;
@@ -214,18 +269,17 @@ int PaintTskPreview(HDC dc, int draw) {
 }
 
 int GetPreviewHeight(HDC dc) {
-    RECT client{};
-    if (g_Agenda.wnd) GetViewClientRect(g_Agenda.wnd, client);
+    const RECT page = TskPreviewPage();
     int height = 0;
     switch (ViewId) {
     case kViewApptPreview: height = DrawApptPreview(dc, 0); break;
-    case kViewTaskPreview: height = DrawTskPreview(dc, RECT{0, 0, client.right, client.bottom}, 0); break;
+    case kViewTaskPreview: height = DrawTskPreview(dc, page, 0); break;
     case kViewTasks:
-        if (g_Settings.taskPreview) height = DrawTskPreview(dc, RECT{0, 0, client.right, client.bottom}, 0);
+        if (g_Settings.taskPreview) height = DrawTskPreview(dc, page, 0);
         break;
     default: break;
     }
-    return std::max<int>(height, client.bottom);
+    return std::max<int>(height, page.bottom);
 }
 
 // Raised by a task save while the preview shows that task; the preview reads the task again.

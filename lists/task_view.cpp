@@ -35,23 +35,31 @@ namespace {
 
 constexpr DWORD kTskListStyle = 0x40204405;  // child, scroll bar, report, single, owner-drawn, no header
 
-// The list's bottom and the preview pane with "TASKPREVIEW", by screen (side and bottom margins
-// are taken off the pane).
-struct PreviewLayout {
-    int listBottom;
-    int paneTop;
-    int paneRight;
-    int paneBottom;
+// With "TASKPREVIEW" the pane takes a band at the foot of the view and the list ends 3 pixels above
+// it. The band is measured up from the client bottom so that taller screens give the room to the
+// list, not to a gap under the pane; VGA screens double it.
+struct PaneBand {
+    int height;  // from the pane's top to the client bottom
+    int inset;   // from the pane's bottom to the client bottom, before the bottom margin
 };
-constexpr PreviewLayout kPreviewOther = {121, 124, 176, 180};
-constexpr PreviewLayout kPreviewQvgaLandscape = {97, 100, 320, 186};
-constexpr PreviewLayout kPreviewQvgaSquare = {97, 100, 240, 186};
-constexpr PreviewLayout kPreviewQvgaPortrait = {169, 172, 240, 264};
+constexpr PaneBand kPortraitBand = {96, 4};
+constexpr PaneBand kWideBand = {88, 2};  // landscape and square screens
+constexpr int kListAbovePane = 3;
+// The 176-pixel screens have a fixed place for both.
+constexpr int kSmallListBottom = 121;
+constexpr RECT kSmallPane = {0, 124, 176, 180};
 
-const PreviewLayout& CurrentPreviewLayout() {
-    if (!IsQvgaScreen()) return kPreviewOther;
-    if (IsSquareScreen()) return kPreviewQvgaSquare;
-    return IsLandscapeScreen() ? kPreviewQvgaLandscape : kPreviewQvgaPortrait;
+// The pane's rectangle with the side and bottom margins taken off; the list's bottom y.
+RECT PlacePreviewPane(const RECT& client, int side, int bottomMargin, int& listBottom) {
+    if (IsSmallScreen176()) {
+        listBottom = kSmallListBottom;
+        return RECT{side, kSmallPane.top, kSmallPane.right - side, kSmallPane.bottom - bottomMargin};
+    }
+    const int scale = IsVgaScreen() ? 2 : 1;
+    const PaneBand& band = IsPortraitScreen() ? kPortraitBand : kWideBand;
+    const int top = client.bottom - band.height * scale;
+    listBottom = top - kListAbovePane * scale;
+    return RECT{side, top, client.right - side, client.bottom - band.inset * scale - bottomMargin};
 }
 
 void RedrawMainNow() {
@@ -123,9 +131,9 @@ void LayoutTskList(bool fitColumn) {
     if (g_Settings.taskPreview == 0) {
         MoveWindow(list, side, top, width, (client.bottom - client.top) - top - bottom, TRUE);
     } else {
-        const PreviewLayout& layout = CurrentPreviewLayout();
-        MoveWindow(list, side, top, width, layout.listBottom - top, TRUE);
-        g_TskListState.previewPane = RECT{side, layout.paneTop, layout.paneRight - side, layout.paneBottom - bottom};
+        int listBottom = 0;
+        g_TskListState.previewPane = PlacePreviewPane(client, side, bottom, listBottom);
+        MoveWindow(list, side, top, width, listBottom - top, TRUE);
     }
     if (fitColumn) FitListColumn(list);
     EnsureSelRowVisible(list);
@@ -187,7 +195,7 @@ void SyncTskSelection() {
 void ResetTskListCache() {
     TakeSelectedTask();
     if (ViewId != kViewTasks || g_Settings.taskPreview == 0) return;
-    ReleaseAgendaBuffer();
+    ReleasePreviewBuffer();
     if (!g_ViewWnds.agendaView) CreateAgendaViewWnd(g_Frame.mainWnd);
     RedrawMainNow();
 }

@@ -20,6 +20,7 @@ struct TskListState {
     LONG rememberedOid = -1;  // the task to select again when the view comes back
     LONG rememberedValid = 0;
     RECT previewPane{};       // where the task preview draws with "TASKPREVIEW"
+    LONG previewScroll = 0;   // the first row of the preview shown at the pane's top
 };
 
 extern TskListState g_TskListState;
