@@ -75,6 +75,7 @@ TEST_F(DayBoxTimes, StartTimesTurnGreyAsTheSettingsSay) {
         ASSERT_NE(Open(), nullptr);
         Command(IDM_VIEW_WEEK);
         ASSERT_EQ(ViewId, kViewWeek);
+        Command(IDM_GO_TO_TODAY);  // the week of today, whatever date earlier tests left selected
         const bool dark = IsDark(static_cast<COLORREF>(GetThemeWord(10)));
         const COLORREF pastGrey = dark ? kGreyOnDark : kGreyOnLight;
         const COLORREF plainGrey = dark ? kLightGreyOnDark : kGreyOnLight;

@@ -38,6 +38,8 @@ namespace frametest {
 class ProgramTest : public FrameTest {
 protected:
     ProgramTest() {
+        // What earlier tests of the binary loaded is not this program's: its load reads the store anew.
+        loadtest::ResetLoadedData();
         InitCommonControls();
         std::filesystem::create_directories(device_.HostPath(ProgramFolderFile(u"")));
     }
