@@ -196,8 +196,6 @@ void BuildApptEditRows(HWND dialog) {
 }
 
 void InitApptListEditor(HWND dialog) {
-    g_CustomRecur.endDate = DateRec();
-    g_CustomRecur.endDate.wYear = kNoDateYear;
     RecurReset();
     g_ApptEditor.keptMinutes = 0;
     g_CustomRecur.needsEdit = 0;

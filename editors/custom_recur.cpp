@@ -78,8 +78,12 @@ void RaiseEveryN() {
 }  // namespace
 
 void RecurReset() {
-    for (LONG& day : g_CustomRecur.weekdays) day = 0;
-    g_CustomRecur.everyN = 1;
+    // Every field, not only the weekdays and every N: a new series must not inherit the last one's end.
+    const LONG landscape = g_CustomRecur.landscapeAtOpen;
+    g_CustomRecur = CustomRecurState{};
+    g_CustomRecur.landscapeAtOpen = landscape;
+    g_CustomRecur.endDate.wYear = kNoDateYear;
+    g_CustomRecur.rowEndDate.wYear = kNoDateYear;
 }
 
 bool CheckRecurStart(HWND owner, LONG choice, const DateRec& start) {

@@ -34,7 +34,8 @@ struct CustomRecurState {
 
 extern CustomRecurState g_CustomRecur;
 
-// Weekday flags cleared, every N 1; the loaders call it before they read an item's pattern.
+// Every custom-recurrence field back to its start (no weekdays, every 1, no end); the loaders call it
+// before they read an item's pattern.
 void RecurReset();
 
 // What picking an Occurs choice does to the state, for a start date (year 4501: none). A recurring

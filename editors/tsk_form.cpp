@@ -173,6 +173,7 @@ INT_PTR OnTskFormInit(HWND dialog) {
     PushOpenDlg(dialog);
     const UINT title = g_TskEditFlags.newTask ? IDS_NEW_TASK : IDS_EDIT_TASK;
     SetTitleText(dialog, LoadResStr(title, kEditorTitleChars).c_str());
+    RecurReset();  // a new task starts with no pattern of the last one
     InitTskDlgControls(dialog);
     FillTskDlgFromTemplate(dialog);
     FillTskDlgFromPOOM(dialog);

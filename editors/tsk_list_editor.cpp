@@ -358,8 +358,7 @@ void ApplyTskTemplateCmd(HWND dialog) {
 }
 
 void InitTskListEditor(HWND dialog) {
-    g_CustomRecur.endDate = DateRec();
-    g_CustomRecur.endDate.wYear = kNoDateYear;
+    RecurReset();  // a new task starts with no pattern of the last one
     const UINT title = g_TskEditFlags.newTask ? IDS_NEW_TASK : IDS_EDIT_TASK;
     SetTitleText(dialog, LoadResStr(title, kEditorTitleChars).c_str());
     InitSettingsList(dialog, IDC_TSK_FIELD_LIST, true);

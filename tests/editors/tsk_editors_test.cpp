@@ -325,6 +325,29 @@ TEST_F(TskEditorsTest, FormLoadsAnExistingTaskAndSavesItBack) {
     EXPECT_EQ(g_CurItem.oid, kNoId);  // the selection is cleared outside the task preview
 }
 
+// A new item in either task editor starts with no pattern of the series made before it.
+TEST_F(TskEditorsTest, ANewTaskDoesNotInheritTheLastSeriesEnd) {
+    for (const LONG listEdit : {1, 0}) {
+        g_Settings.listEdit = listEdit;
+        g_CustomRecur.endsAfter = 1;  // as the last custom series left it
+        g_CustomRecur.occurrences = 5;
+        g_CustomRecur.endDateSet = 1;
+        g_CustomRecur.everyN = 3;
+        g_CustomRecur.weekdays[2] = 1;
+        CustomRecurState seen;
+        platform::testing::ActInsideDialog([&seen](HWND dialog) {
+            seen = g_CustomRecur;
+            Press(dialog, IDM_DLG_CANCEL);
+        });
+        NewTskFormDlg(1);
+        EXPECT_EQ(seen.endsAfter, 0) << listEdit;
+        EXPECT_EQ(seen.occurrences, 0) << listEdit;
+        EXPECT_EQ(seen.endDateSet, 0) << listEdit;
+        EXPECT_EQ(seen.everyN, 1) << listEdit;
+        EXPECT_EQ(seen.weekdays[2], 0) << listEdit;
+    }
+}
+
 TEST_F(TskEditorsTest, ListEditorEntersANewTaskWithItsPriorityPrefix) {
     bool occursLocked = true, remindTimeLocked = false, numberLocked = false;
     platform::testing::ActInsideDialog([&](HWND dialog) {
