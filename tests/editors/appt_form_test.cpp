@@ -237,6 +237,39 @@ TEST_F(ApptFormTest, MovingTheStartDateMovesTheEndAndTheCachedRecord) {
     EXPECT_EQ(cached->start.wDay, 20);
 }
 
+TEST_F(ApptFormTest, DoneOnASeriesNoOccursRowNamesKeepsItsPattern) {
+    const LONG oid = AddWeeklyAppt({u"Planning", DateRec(2026, 3, 12, 9, 0, 0), 30}, 4);
+    {
+        PoomPtr<IAppointment> series = Stored(oid);
+        PoomPtr<IRecurrencePattern> pattern;
+        ASSERT_EQ(series->GetRecurrencePattern(pattern.Out()), S_OK);
+        pattern->put_Interval(6);  // every 6 weeks: no row of Occurs says that
+        ASSERT_EQ(series->Save(), S_OK);
+    }
+    SelectAppt(oid);
+    g_SelectedDate = DateRec(2026, 3, 12);
+    LONG shownChoice = 0;
+    ActInsideForm([&shownChoice](HWND dialog) {
+        shownChoice = Sel(dialog, kOccursListId);
+        Press(dialog, IDM_DLG_DONE);
+    }, {IDNO});  // the whole series
+    EditSelApptDlg();
+    EXPECT_EQ(g_ApptFormResult, IDM_DLG_DONE);
+    EXPECT_LT(shownChoice, 0) << "no row chosen";
+    PoomPtr<IAppointment> series = Stored(oid);
+    ASSERT_TRUE(series);
+    VARIANT_BOOL recurring = VARIANT_FALSE;
+    series->get_IsRecurring(&recurring);
+    ASSERT_TRUE(recurring) << "Done without a change made the series a single appointment";
+    PoomPtr<IRecurrencePattern> pattern;
+    ASSERT_EQ(series->GetRecurrencePattern(pattern.Out()), S_OK);
+    LONG interval = 0, occurrences = 0;
+    pattern->get_Interval(&interval);
+    pattern->get_Occurrences(&occurrences);
+    EXPECT_EQ(interval, 6);
+    EXPECT_EQ(occurrences, 4);
+}
+
 TEST_F(ApptFormTest, RecurringSeriesIsEditedWholeOrOneOccurrence) {
     // Weekly on Thursdays from 12 March, four times.
     const LONG oid = AddWeeklyAppt({u"Standup", DateRec(2026, 3, 12, 9, 0, 0), 30}, 4);
