@@ -40,6 +40,7 @@
 #include "platform/user.h"
 #include "projects/prj_tree.h"
 #include "resources/resource.h"
+#include "ui/subclass.h"
 #include "ui/auto_caps.h"
 #include "ui/custom_icon.h"
 #include "ui/view_commands.h"
@@ -195,7 +196,10 @@ INT_PTR CALLBACK ApptEditDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_INITDIALOG: return OnApptFormInit(dialog);
     case WM_PAINT: return OnApptFormPaint(dialog);
     case WM_SIZE: return OnApptFormSize(dialog);
-    case WM_DESTROY: SetTitleText(GetParent(dialog), nullptr); return FALSE;
+    case WM_DESTROY:
+        ClearEditorItemDate();
+        SetTitleText(GetParent(dialog), nullptr);
+        return FALSE;
     case WM_HOTKEY:
         if (HIWORD(lParam) == VK_ESCAPE) SHSendBackToFocusWindow(message, wParam, lParam);
         return FALSE;

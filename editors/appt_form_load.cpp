@@ -346,6 +346,8 @@ void InitApptEditDlg(HWND dialog) {
     } else {
         FillExistingAppt(dialog);
     }
+    DateRec start;
+    if (GetPickerValue(dialog, kApptStartDateId, start)) SetEditorItemDate(start);
     SetApptFormTitle(dialog);
 }
 

@@ -30,6 +30,7 @@
 #include "ui/offscreen.h"
 #include "ui/screen_class.h"
 #include "ui/view_focus.h"
+#include "ui/subclass.h"
 
 ApptEditorState g_ApptEditor;
 
@@ -210,6 +211,7 @@ void InitApptListEditor(HWND dialog) {
     InitNewApptEditorState(dialog);
     FillApptEditorFromTemplate(dialog);
     EditApptByOid(dialog);
+    SetEditorItemDate(g_ApptEditor.dates.startDate);
     BuildApptEditRows(dialog);
     FillApptEditorList(dialog);
 }
@@ -263,6 +265,7 @@ INT_PTR CALLBACK ApptListEditDlgProc(HWND dialog, UINT message, WPARAM wParam, L
                                  &g_ApptEditor.dates.startDate);
         return TRUE;
     case WM_DESTROY:
+        ClearEditorItemDate();
         PopOpenDlg(dialog);
         SetTitleText(GetParent(dialog), nullptr);
         return FALSE;

@@ -68,6 +68,13 @@ bool PickerDate(HWND dialog, int id, DateRec& out) {
     return true;
 }
 
+// The task's own date for date fields without one: its due date, else its start, else the day shown.
+DateRec TskFormDate(HWND dialog) {
+    DateRec date;
+    if (PickerDate(dialog, IDC_TSK_DUE, date) || PickerDate(dialog, IDC_TSK_START, date)) return date;
+    return g_SelectedDate;
+}
+
 void SetPickerDate(HWND dialog, int id, const DateRec* date) {
     const HWND picker = GetDlgItem(dialog, id);
     if (!picker) return;
@@ -177,6 +184,7 @@ INT_PTR OnTskFormInit(HWND dialog) {
     InitTskDlgControls(dialog);
     FillTskDlgFromTemplate(dialog);
     FillTskDlgFromPOOM(dialog);
+    SetEditorItemDate(TskFormDate(dialog));
     return TRUE;
 }
 
@@ -419,6 +427,7 @@ INT_PTR CALLBACK TskEditDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_INITDIALOG: return OnTskFormInit(dialog);
     case WM_DESTROY:
+        ClearEditorItemDate();
         PopOpenDlg(dialog);
         SetTitleText(GetParent(dialog), nullptr);
         return FALSE;

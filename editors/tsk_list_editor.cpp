@@ -32,10 +32,18 @@
 #include "ui/dlg_services.h"
 #include "ui/screen_class.h"
 #include "ui/view_focus.h"
+#include "ui/subclass.h"
 
 TskEditorState g_TskEditor;
 
 namespace {
+
+// The task's own date for date fields without one: its due date, else its start, else the day shown.
+DateRec TskEditorDate() {
+    if (g_TskEditor.dueDate.wYear != kNoDateYear) return g_TskEditor.dueDate;
+    if (g_TskEditor.startDate.wYear != kNoDateYear) return g_TskEditor.startDate;
+    return g_SelectedDate;
+}
 
 ValSnapArray g_TskEditRows;
 
@@ -365,6 +373,7 @@ void InitTskListEditor(HWND dialog) {
     ResetTskEditorState(dialog);
     FillTskEditorFromTemplate(dialog);
     LoadCurTskForEdit(dialog);
+    SetEditorItemDate(TskEditorDate());
     BuildTskEditRows(dialog);
     FillTskEditorList(dialog);
 }
@@ -394,6 +403,7 @@ INT_PTR CALLBACK TskListEditDlgProc(HWND dialog, UINT message, WPARAM wParam, LP
         OnEditorOccursRowChanged(dialog, static_cast<int>(wParam), &g_TskEditor.occurs, &g_TskEditor.startDate);
         return TRUE;
     case WM_DESTROY:
+        ClearEditorItemDate();
         PopOpenDlg(dialog);
         SetTitleText(GetParent(dialog), nullptr);
         return FALSE;

@@ -46,6 +46,7 @@ std::u16string FolderOf(const std::u16string& path) {
 
 bool PickDate(HWND dialog, DateRec& date) {
     DateRec seed = date;
+    if (seed.wYear == kNoDateYear) seed = EditorItemDate();  // the item's own date, else today
     if (seed.wYear == kNoDateYear) DateNow(seed);
     if (!SelectDateDlg(dialog, seed.wYear, seed.wMonth, seed.wDay)) return false;
     const WORD hour = seed.wHour, minute = seed.wMinute;

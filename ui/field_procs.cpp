@@ -12,6 +12,8 @@
 
 namespace {
 
+DateRec g_EditorItemDate(kNoDateYear, 1, 1);
+
 // The style bit of a date picker that may hold no date.
 constexpr LONG kShowNoneStyle = 0x0002;
 
@@ -77,9 +79,18 @@ LRESULT CALLBACK DateFieldPickProc(HWND window, UINT message, WPARAM wParam, LPA
     const LRESULT result = CallPrevWndProc(window, message, wParam, lParam);
     if (message == WM_GETDLGCODE && IsPendingEnter(lParam)) {
         SYSTEMTIME start{};
-        // The editors' own date is not reachable yet; a field without a date starts at today.
-        if (!PickerHasDate(window, start)) GetLocalTime(&start);
+        // A field without a date starts at the date of the item being edited, else today.
+        if (!PickerHasDate(window, start)) {
+            if (g_EditorItemDate.wYear != kNoDateYear) start = g_EditorItemDate;
+            else GetLocalTime(&start);
+        }
         PickDateInto(window, start);
     }
     return result;
 }
+
+void SetEditorItemDate(const DateRec& date) { g_EditorItemDate = date; }
+
+void ClearEditorItemDate() { g_EditorItemDate = DateRec(kNoDateYear, 1, 1); }
+
+DateRec EditorItemDate() { return g_EditorItemDate; }

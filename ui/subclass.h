@@ -2,6 +2,7 @@
 // window procedure in its GWL_USERDATA word, so a control is subclassed at most once.
 #pragma once
 
+#include "core/date_rec.h"
 #include "platform/types.h"
 #include "platform/user.h"
 
@@ -20,3 +21,10 @@ HRESULT SubclassAutoCapsEdit2(HWND window);
 LRESULT CALLBACK KeypadFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK DateFieldMenuProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK DateFieldPickProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The date of the item the open editor shows: a date field without a date opens the date grid there.
+// The editors set it as they open an item; year kNoDateYear (the start) means today.
+void SetEditorItemDate(const DateRec& date);
+// No item open: date fields elsewhere start at today.
+void ClearEditorItemDate();
+DateRec EditorItemDate();
