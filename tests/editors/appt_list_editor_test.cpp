@@ -15,10 +15,13 @@
 #include "editors/custom_recur.h"
 #include "editors/editor_state.h"
 #include "editors/reminders.h"
+#include "editors/res_text.h"
 #include "frame/view_id.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
 #include "platform/testing_dialogs.h"
+#include "platform/testing_display.h"
+#include "platform/testing_draw.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
 #include "resources/resource.h"
@@ -217,6 +220,35 @@ TEST_F(ApptListEditorTest, RecurringSeriesAsksWhetherToEditOneOccurrence) {
     const auto boxes = platform::testing::MessageBoxesShown();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].text.rfind(u"This is a recurring appointment.", 0), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+// "Done" in the Edit Subject dialog hands back to the editor, whose rows show again at once, the
+// new subject among them, with no key pressed first.
+TEST_F(ApptListEditorTest, TheRowsShowAgainAtOnceAfterTheSubjectIsEdited) {
+    platform::testing::TestScreen screen;
+    platform::testing::DrawRecord record;
+    bool shown = false;
+    bool labelShown = false;
+    platform::testing::ActInsideDialog([&](HWND editor) {
+        const HWND list = GetDlgItem(editor, IDC_APPT_FIELD_LIST);
+        SetFocus(list);
+        platform::testing::ActInsideDialog([](HWND dialog) {
+            SetDlgItemTextW(dialog, IDC_SUBJECT_EDIT, u"Lunch with Ann");
+            platform::testing::Key("SOFT1");
+        });
+        platform::testing::Key(VK_RETURN);
+        platform::testing::PumpUntilIdle();
+        shown = record.ScreenShows(u"Lunch with Ann");
+        labelShown = record.ScreenShows(LoadResStr(IDS_LABEL_START_DATE, 64));
+        Press(editor, IDM_DLG_CANCEL);
+    });
+    NewApptInListEditor();
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(labelShown);
 }
 
 }  // namespace
