@@ -8,7 +8,7 @@
 #include "extras/theme_dlg.h"
 #include "extras/theme_record.h"
 #include "frame/main_window.h"
-#include "frame/settings_store.h"
+#include "core/app_settings.h"
 #include "platform/device.h"
 #include "platform/gdi.h"
 #include "platform/testing_draw.h"
@@ -126,6 +126,7 @@ TEST_F(SelectTheme, RowsUseTheScreenClassListFontOnVga) {
     profile.screenWidth = 480;
     profile.screenHeight = 640;
     device_.SetProfile(profile);
+    const AppSettings kept = g_Settings;
     // The VGA row of the font tables: a 24 font and a list font of 24.
     g_Settings.fontSize = 24;
     g_Settings.smallFontHeight = 24;
@@ -145,6 +146,7 @@ TEST_F(SelectTheme, RowsUseTheScreenClassListFontOnVga) {
     });
     ThemeDlg(nullptr);
     DeleteThemeFonts();
+    g_Settings = kept;
     const auto rows = record.ScreenTextsContaining(u"Pink Fusion");
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].rect.bottom - rows[0].rect.top, expected.cy);
