@@ -316,7 +316,9 @@ void KeepApptDuration(const DateRec& start, const DateRec& end) {
 void DefaultApptTimes(DateRec& start, DateRec& end) {
     DateRec now;
     DateNow(now);
-    const DateRec& day = ViewId == kViewDates ? now : g_SelectedDate;
+    // Before any view has chosen a day (a start for a new appointment alone) the day is today.
+    const bool noDayChosen = g_SelectedDate.wMonth == 0 || g_SelectedDate.wDay == 0;
+    const DateRec& day = ViewId == kViewDates || noDayChosen ? now : g_SelectedDate;
     int hour = kDefaultStartHour;
     if (DateSameDay(day, now)) {
         hour = now.wHour + 1;

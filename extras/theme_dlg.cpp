@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/res_string.h"
+#include "frame/main_window.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
 #include "platform/gdi.h"
@@ -59,6 +60,9 @@ void InitThemeDlg(HWND dialog) {
     FitDlgList(dialog, IDC_THEME_LIST, 0);
     SubclassItemList(list, 0);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    // The rows are written in the theme's list font, sized for the screen class, not in the
+    // dialog's font.
+    if (const HFONT font = g_Main.themeFonts[kFontList]) SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     FillThemeList(list);
 }
 

@@ -238,6 +238,9 @@ void StoreFieldRow(HWND list, int index, const ValSnap& row) {
     if (index < 0 || index >= rows.Size()) return;
     rows[index] = row;
     if (list == nullptr) return;
+    // The editor that just closed left the dialog to repaint too: it goes first, or its background
+    // would cover the rows painted here.
+    UpdateWindow(GetParent(list));
     SendMessageW(list, LVM_REDRAWITEMS, static_cast<WPARAM>(index), index);
     UpdateWindow(list);
     SetFocus(list);

@@ -3,8 +3,27 @@
 
 #include "controls/scroll_bar.h"
 #include "user/system_metrics.h"
+#include "user/window_table.h"
 
 namespace platform {
+namespace {
+
+// The top-level windows above the control's own keep their pixels: a dialog opened over the
+// control's window hides its frame as it hides the rest of it.
+void ExcludeWindowsAbove(HDC dc, HWND hwnd) {
+    const std::lock_guard guard(WindowLock());
+    Window* w = Peek(hwnd);
+    if (!w) return;
+    const HWND top = TopLevelOf(*w)->handle;
+    for (const HWND h : TopLevelWindows()) {
+        if (h == top) break;
+        const Window* above = Peek(h);
+        if (above && (above->style & WS_VISIBLE))
+            ExcludeClipRect(dc, above->rect.left, above->rect.top, above->rect.right, above->rect.bottom);
+    }
+}
+
+}  // namespace
 
 HFONT LookFont(HFONT font) { return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
@@ -50,6 +69,7 @@ void DrawControlBorder(HWND hwnd) {
         MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&clip), 2);
         IntersectClipRect(screen, clip.left, clip.top, clip.right, clip.bottom);
     }
+    ExcludeWindowsAbove(screen, hwnd);
     FrameLook(screen, window, IsWindowEnabled(hwnd) ? kLookFrame : kLookShadow);
     ReleaseDC(nullptr, screen);
 }

@@ -100,6 +100,20 @@ void EnsureVisible(HWND hwnd, ListBoxState& state, int index) {
     SetTop(hwnd, state, top);
 }
 
+// Without LBS_NOINTEGRALHEIGHT a list box is as high as a whole number of its rows, so no row is
+// shown cut: a list taller than one row gives up the part a further row would not fill. A combo
+// box's list is sized by its combo box.
+void FitWholeRows(HWND hwnd, const ListBoxState& state) {
+    if (state.owner || (StyleOf(hwnd) & (LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWVARIABLE))) return;
+    const int row = static_cast<int>(HeightOf(hwnd, state, -1));
+    const int height = ClientHeight(hwnd);
+    if (row <= 0 || height <= row || height % row == 0) return;
+    RECT window{};
+    GetWindowRect(hwnd, &window);
+    SetWindowPos(hwnd, nullptr, 0, 0, window.right - window.left, window.bottom - window.top - height % row,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 bool IsSelected(HWND hwnd, const ListBoxState& state, int index) {
     if (!Valid(state, index)) return false;
     return ListIsMulti(hwnd) ? state.items[static_cast<std::size_t>(index)].selected : state.selection == index;
@@ -426,6 +440,7 @@ LRESULT ListMessage(HWND hwnd, ListBoxState& state, UINT message, WPARAM wParam,
     switch (message) {
     case WM_CREATE:
         if (StyleOf(hwnd) & LBS_OWNERDRAWFIXED) Measure(hwnd, state, -1);
+        FitWholeRows(hwnd, state);
         return 0;
     case WM_GETDLGCODE: {
         // A spin list leaves Up and Down to the dialog, so the keys move on to the next field.
@@ -492,6 +507,7 @@ LRESULT ListMessage(HWND hwnd, ListBoxState& state, UINT message, WPARAM wParam,
         if (height == 0 || height > kMostItemHeight) return LB_ERR;
         if ((StyleOf(hwnd) & LBS_OWNERDRAWVARIABLE) && Valid(state, index)) state.items[static_cast<std::size_t>(index)].height = height;
         else state.itemHeight = height;
+        FitWholeRows(hwnd, state);
         UpdateScrollBar(hwnd, state);
         Redraw(hwnd, state);
         return 0;
@@ -523,7 +539,11 @@ LRESULT ListMessage(HWND hwnd, ListBoxState& state, UINT message, WPARAM wParam,
     case WM_VSCROLL: return OnVScroll(hwnd, state, wParam);
     case WM_SETFOCUS: return OnFocus(hwnd, state, true);
     case WM_KILLFOCUS: return OnFocus(hwnd, state, false);
-    case WM_SIZE: state.top = std::clamp(state.top, 0, std::max(MostTop(hwnd, state), 0)); UpdateScrollBar(hwnd, state); return 0;
+    case WM_SIZE:
+        FitWholeRows(hwnd, state);
+        state.top = std::clamp(state.top, 0, std::max(MostTop(hwnd, state), 0));
+        UpdateScrollBar(hwnd, state);
+        return 0;
     case WM_SETREDRAW:
         state.redraw = wParam != 0;
         if (state.redraw) {
@@ -534,6 +554,7 @@ LRESULT ListMessage(HWND hwnd, ListBoxState& state, UINT message, WPARAM wParam,
     case WM_SETFONT:
         state.font = reinterpret_cast<HFONT>(wParam);
         if (!ListIsOwnerDraw(hwnd)) state.itemHeight = 0;
+        FitWholeRows(hwnd, state);
         if (lParam) Redraw(hwnd, state);
         return 0;
     case WM_GETFONT: return reinterpret_cast<LRESULT>(state.font);

@@ -16,10 +16,15 @@
 #include "editors/custom_recur.h"
 #include "editors/editor_state.h"
 #include "editors/reminders.h"
+#include "editors/res_text.h"
 #include "frame/view_id.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
 #include "platform/testing_dialogs.h"
+#include "platform/testing_display.h"
+#include "platform/testing_draw.h"
+#include "platform/testing.h"
+#include "ui/date_pickers.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
 #include "resources/resource.h"
@@ -234,6 +239,76 @@ TEST_F(ApptListEditorTest, RecurringSeriesAsksWhetherToEditOneOccurrence) {
     const auto boxes = platform::testing::MessageBoxesShown();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].text.rfind(u"This is a recurring appointment.", 0), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+// "Done" in the Edit Subject dialog hands back to the editor, whose rows show again at once, the
+// new subject among them, with no key pressed first.
+TEST_F(ApptListEditorTest, TheRowsShowAgainAtOnceAfterTheSubjectIsEdited) {
+    platform::testing::TestScreen screen;
+    platform::testing::DrawRecord record;
+    bool shown = false;
+    bool labelShown = false;
+    platform::testing::ActInsideDialog([&](HWND editor) {
+        const HWND list = GetDlgItem(editor, IDC_APPT_FIELD_LIST);
+        SetFocus(list);
+        platform::testing::ActInsideDialog([](HWND dialog) {
+            SetDlgItemTextW(dialog, IDC_SUBJECT_EDIT, u"Lunch with Ann");
+            platform::testing::Key("SOFT1");
+        });
+        platform::testing::Key(VK_RETURN);
+        platform::testing::PumpUntilIdle();
+        shown = record.ScreenShows(u"Lunch with Ann");
+        labelShown = record.ScreenShows(LoadResStr(IDS_LABEL_START_DATE, 64));
+        Press(editor, IDM_DLG_CANCEL);
+    });
+    NewApptInListEditor();
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(labelShown);
+}
+
+}  // namespace
+
+namespace {
+
+// A new appointment opened before any view chose a day (the program started for a new appointment
+// shows only the spinner) starts today; its date picker opens on that month and its keys step
+// through real dates, across the month's end.
+TEST_F(ApptListEditorTest, TheDatePickerOfANewAppointmentOpensOnItsMonthAndStepsRealDates) {
+    platform::testing::TestScreen screen;
+    platform::testing::FreezeClock(SYSTEMTIME{2026, 1, 6, 31, 9, 10, 0, 0});
+    g_SelectedDate = DateRec();
+    ViewId = kViewSpinner;
+    LONG openedYear = 0, openedMonth = 0, openedDay = 0;
+    DateRec picked;
+    platform::testing::ActInsideDialog([&](HWND editor) {
+        SetFocus(GetDlgItem(editor, IDC_APPT_FIELD_LIST));
+        for (int i = 0; i < kStartDate; ++i) platform::testing::Key(VK_DOWN);
+        platform::testing::ActInsideDialog([&](HWND) {
+            openedYear = g_SelectDateGrid.year;
+            openedMonth = g_SelectDateGrid.month;
+            openedDay = g_SelectDateGrid.day;
+            platform::testing::Key(VK_RIGHT);
+            platform::testing::Key(VK_DOWN);
+            platform::testing::Key("SOFT1");
+        });
+        platform::testing::Key(VK_RETURN);
+        platform::testing::PumpUntilIdle();
+        picked = Row(kStartDate).dateValue;
+        Press(editor, IDM_DLG_CANCEL);
+    });
+    NewApptInListEditor();
+    platform::testing::ThawClock();
+    EXPECT_EQ(openedYear, 2026);
+    EXPECT_EQ(openedMonth, 1);
+    EXPECT_EQ(openedDay, 31);
+    EXPECT_EQ(picked.wYear, 2026);
+    EXPECT_EQ(picked.wMonth, 2);
+    EXPECT_EQ(picked.wDay, 8);
+    EXPECT_EQ(picked.wHour, 10);  // the next whole hour stays
 }
 
 }  // namespace

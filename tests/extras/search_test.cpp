@@ -16,6 +16,7 @@
 #include "platform/system.h"
 #include "platform/testing_dialogs.h"
 #include "platform/testing_display.h"
+#include "platform/testing_draw.h"
 #include "platform/testing_pim.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
@@ -225,6 +226,42 @@ TEST_F(SearchTest, OptionsDialogStoresTheThreeKinds) {
     });
     EXPECT_EQ(SearchOptionsDlg(nullptr), kDlgCancel);
     EXPECT_EQ(g_Settings.searchAppts, 1);
+}
+
+}  // namespace
+
+namespace {
+
+// The results start at the list's top with the first match, and the selected first row still shows
+// its item icon beside its text.
+TEST_F(SearchTest, ResultsStartAtTheTopAndTheSelectedRowKeepsItsIcon) {
+    platform::testing::TestScreen screen;
+    RegisterQuorviaResources();
+    InitCommonControls();
+    g_Settings.hours24 = 1;
+    platform::testing::DrawRecord record;
+    std::vector<platform::testing::DrawnText> texts;
+    std::vector<platform::testing::DrawnPicture> pictures;
+    RECT list{};
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, u"budget");
+        SendMessageW(dialog, WM_COMMAND, IDC_SEARCH_GO, 0);
+        platform::testing::PumpUntilIdle();
+        GetWindowRect(GetDlgItem(dialog, IDC_SEARCH_LIST), &list);
+        texts = record.ScreenTextsIn(list);
+        pictures = record.ScreenPicturesIn(list);
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_CANCEL, 0);
+    });
+    SearchDlg();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_NE(texts[0].text.find(u"14:05: Budget meeting"), std::u16string::npos);
+    EXPECT_EQ(texts[1].text, u"Prepare budget");
+    EXPECT_LT(texts[0].rect.top - list.top, texts[1].rect.top - texts[0].rect.top) << "no row above the first";
+    ASSERT_EQ(pictures.size(), 2u);
+    EXPECT_EQ(pictures[0].index, kSearchImageAppt);
+    EXPECT_LE(pictures[0].rect.right, texts[0].rect.left);
+    EXPECT_LT(pictures[0].rect.top, texts[0].rect.bottom);
+    EXPECT_GT(pictures[0].rect.bottom, texts[0].rect.top);
 }
 
 }  // namespace

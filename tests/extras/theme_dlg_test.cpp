@@ -8,6 +8,10 @@
 #include "extras/theme_dlg.h"
 #include "extras/theme_record.h"
 #include "frame/main_window.h"
+#include "core/app_settings.h"
+#include "platform/device.h"
+#include "platform/gdi.h"
+#include "platform/testing_draw.h"
 #include "platform/commctrl.h"
 #include "platform/system.h"
 #include "platform/testing.h"
@@ -109,6 +113,43 @@ TEST_F(SelectTheme, Screenshot) {
         SendMessageW(dialog, WM_COMMAND, IDM_DLG_CANCEL, 0);
     });
     EXPECT_FALSE(ThemeDlg(nullptr));
+}
+
+}  // namespace
+
+namespace {
+
+// On a VGA screen the theme rows are written in the list font of that screen class (the theme's
+// list font at the size the settings give VGA), not in a font of another size.
+TEST_F(SelectTheme, RowsUseTheScreenClassListFontOnVga) {
+    platform::DeviceProfile profile = platform::Profile();
+    profile.screenWidth = 480;
+    profile.screenHeight = 640;
+    device_.SetProfile(profile);
+    const AppSettings kept = g_Settings;
+    // The VGA row of the font tables: a 24 font and a list font of 24.
+    g_Settings.fontSize = 24;
+    g_Settings.smallFontHeight = 24;
+    CreateThemeFonts();
+    SIZE expected{};
+    {
+        const HDC dc = CreateCompatibleDC(nullptr);
+        const HGDIOBJ old = SelectObject(dc, g_Main.themeFonts[kFontList]);
+        GetTextExtentPoint32W(dc, u"Pink Fusion", 11, &expected);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+    }
+    platform::testing::DrawRecord record;
+    platform::testing::ActInsideDialog([](HWND dialog) {
+        platform::testing::PumpUntilIdle();
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_CANCEL, 0);
+    });
+    ThemeDlg(nullptr);
+    DeleteThemeFonts();
+    g_Settings = kept;
+    const auto rows = record.ScreenTextsContaining(u"Pink Fusion");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].rect.bottom - rows[0].rect.top, expected.cy);
 }
 
 }  // namespace

@@ -8,13 +8,18 @@
 #include "core/program_folder.h"
 #include "lists/cts_name_index.h"
 #include "core/app_settings.h"
+#include "extras/theme_dlg.h"
+#include "extras/theme_record.h"
+#include "frame/main_window.h"
 #include "platform/device.h"
 #include "platform/dialogs.h"
 #include "platform/testing_display.h"
+#include "platform/testing_draw.h"
 #include "resources/resource.h"
 #include "tests/projects/prj_dialog_fixture.h"
 #include "tests/support/prompt_answer.h"
 #include "ui/dialog_conventions.h"
+#include "ui/layout.h"
 
 namespace {
 
@@ -197,6 +202,55 @@ TEST_F(LinksDlgTest, ScreenshotOfTheLinksDialogOnAVgaScreen) {
     });
     EXPECT_EQ(rows.size(), 2u);
     EXPECT_TRUE(std::filesystem::exists(file));
+}
+
+}  // namespace
+
+namespace {
+
+class LinksHeaderTest : public LinksDlgTest {
+protected:
+    void TearDown() override {
+        DeleteThemeFonts();
+        g_Theme = ThemeRec();
+        LinksDlgTest::TearDown();
+    }
+};
+
+// The item's title stands whole in the header band, clear of its left edge and of the item icon
+// the larger screens put before it, in every built-in theme's bar style.
+TEST_F(LinksHeaderTest, TheTitleStandsWholeInTheHeaderInEveryTheme) {
+    for (const auto& [width, height] : {std::pair{240, 320}, std::pair{480, 640}}) {
+        platform::DeviceProfile profile = platform::Profile();
+        profile.screenWidth = width;
+        profile.screenHeight = height;
+        device.SetProfile(profile);
+        AddBuiltinThemes();
+        for (int theme = 0; theme < g_Themes.Size(); ++theme) {
+            SCOPED_TRACE(testing::Message() << width << "x" << height << " theme " << theme);
+            ThemeRecCopy(g_Theme, g_Themes[theme]);
+            CreateThemeFonts();
+            platform::testing::DrawRecord record;
+            RECT header{};
+            RunLinks([&](HWND dialog) {
+                InvalidateRect(dialog, nullptr, TRUE);
+                platform::testing::PumpUntilIdle();
+                GetWindowRect(dialog, &header);
+                header.bottom = header.top + GetBarHeight();
+            });
+            const auto titles = record.ScreenTextsContaining(u"Plan garden");
+            ASSERT_EQ(titles.size(), 1u);
+            EXPECT_EQ(titles[0].text, u"Plan garden");
+            EXPECT_GE(titles[0].rect.left, header.left + 4);
+            const bool icon = width >= 480;
+            if (icon) {
+                for (const auto& picture : record.ScreenPicturesIn(header))
+                    EXPECT_LE(picture.rect.right, titles[0].rect.left);
+            }
+            EXPECT_GE(titles[0].rect.top, header.top);
+            EXPECT_LE(titles[0].rect.bottom, header.bottom + 1);
+        }
+    }
 }
 
 }  // namespace

@@ -233,5 +233,33 @@ TEST_F(ListBoxTest, KeepsTheFocusedRowInViewAndScrollsWithItsBar) {
     EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 40 - page);
 }
 
+
+// Without LBS_NOINTEGRALHEIGHT a list is as high as a whole number of rows: made, moved or given
+// taller rows, it gives up the part a further row would not fill; one lower than a row stays.
+TEST_F(ListBoxTest, ShowsWholeRowsOnlyUnlessToldNotTo) {
+    const auto clientHeight = [](HWND list) {
+        RECT r{};
+        GetClientRect(list, &r);
+        return static_cast<int>(r.bottom);
+    };
+    const HWND plain = MakeList(0, 5, {0, 0, 100, 61});
+    const HWND framed = MakeList(WS_BORDER | WS_VSCROLL, 6, {0, 70, 100, 133});
+    const HWND exact = MakeList(LBS_NOINTEGRALHEIGHT, 7, {0, 140, 100, 201});
+    const int row = static_cast<int>(SendMessageW(plain, LB_GETITEMHEIGHT, 0, 0));
+    ASSERT_GT(row, 0);
+    ASSERT_LT(row, 30);
+    for (const HWND list : {plain, framed}) {
+        EXPECT_EQ(clientHeight(list) % row, 0) << clientHeight(list);
+        EXPECT_GT(clientHeight(list), 61 - 2 - row);
+    }
+    EXPECT_EQ(clientHeight(exact), 61);
+    MoveWindow(plain, 0, 0, 100, 3 * row + row / 2, TRUE);
+    EXPECT_EQ(clientHeight(plain), 3 * row);
+    SendMessageW(plain, LB_SETITEMHEIGHT, 0, 2 * row);
+    EXPECT_EQ(clientHeight(plain), 2 * row);
+    const HWND low = MakeList(0, 8, {0, 210, 100, 210 + row - 2});
+    EXPECT_EQ(clientHeight(low), row - 2);
+}
+
 }  // namespace
 }  // namespace ctltest

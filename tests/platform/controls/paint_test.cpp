@@ -66,5 +66,43 @@ TEST_F(ControlPaintTest, AHiddenListDrawsNoScrollBar) {
         for (int x = 100; x < 160; ++x) ASSERT_EQ(platform::testing::ScreenPixel(x, y), RGB(255, 255, 255)) << x << "," << y;
 }
 
+
+LRESULT CALLBACK CoverProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT) return DefWindowProcW(hwnd, message, wParam, lParam);
+    PAINTSTRUCT paint{};
+    const HDC dc = BeginPaint(hwnd, &paint);
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    const HBRUSH brush = CreateSolidBrush(RGB(200, 40, 40));
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+    EndPaint(hwnd, &paint);
+    return 0;
+}
+
+// A window opened over a bordered list keeps its pixels when the list below repaints: the list's
+// frame is not drawn over it.
+TEST_F(ControlPaintTest, AWindowAboveABorderedListKeepsItsPixelsWhenTheListRepaints) {
+    const HWND list = Make(WC_LISTBOXW, WS_BORDER | LBS_NOINTEGRALHEIGHT, 7, u"", {20, 20, 120, 80});
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(u"row"));
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = CoverProc;
+    wc.lpszClassName = u"QvControlCover";
+    RegisterClassW(&wc);
+    const HWND cover = CreateWindowExW(0, wc.lpszClassName, u"", WS_POPUP | WS_VISIBLE, 0, 0, 240, 200, nullptr, nullptr,
+                                       nullptr, nullptr);
+    ASSERT_NE(cover, nullptr);
+    platform::testing::PumpMessages();
+    RECT frame{};
+    GetWindowRect(list, &frame);
+    const COLORREF covered = RGB(200, 40, 40);
+    ASSERT_EQ(platform::testing::ScreenPixel(frame.left, frame.top + 10), covered);
+    InvalidateRect(list, nullptr, TRUE);
+    UpdateWindow(list);
+    EXPECT_EQ(platform::testing::ScreenPixel(frame.left, frame.top + 10), covered);
+    EXPECT_EQ(platform::testing::ScreenPixel(frame.left + 10, frame.top), covered);
+    DestroyWindow(cover);
+}
+
 }  // namespace
 }  // namespace ctltest
