@@ -38,8 +38,9 @@ std::optional<Picture> ReadGif(const std::uint8_t* data, std::size_t size) {
     MemoryReader reader{data, size};
     int error = 0;
     std::unique_ptr<GifFileType, GifCloser> gif(DGifOpen(&reader, ReadFromMemory, &error));
-    if (!gif || DGifSlurp(gif.get()) != GIF_OK || gif->ImageCount < 1) return std::nullopt;
-    if (!SizeAllowed(gif->SWidth, gif->SHeight)) return std::nullopt;
+    // The screen size is known before the frames are read into memory.
+    if (!gif || !SizeAllowed(gif->SWidth, gif->SHeight)) return std::nullopt;
+    if (DGifSlurp(gif.get()) != GIF_OK || gif->ImageCount < 1) return std::nullopt;
     const SavedImage& frame = gif->SavedImages[0];
     const ColorMapObject* colours = frame.ImageDesc.ColorMap ? frame.ImageDesc.ColorMap : gif->SColorMap;
     if (!colours) return std::nullopt;
