@@ -255,7 +255,13 @@ TEST(Imaging, PicturesLargerThanAScreenCanUseAreRefused) {
     for (int b = 0; b < 4; ++b) png[29 + b] = static_cast<std::uint8_t>(crc >> (24 - 8 * b));
     const Bytes gif = withSize(EncodeGif({0xFF000000u, 0xFFFFFFFFu}, {0, 1, 1, 0}, 2, 2, -1), 6, 8000, 8000, false);
     const Bytes tall = withSize(EncodeGif({0xFF000000u, 0xFFFFFFFFu}, {0, 1, 1, 0}, 2, 2, -1), 6, 2, 20000, false);
-    for (const Bytes* bytes : std::initializer_list<const Bytes*>{&png, &gif, &tall}) {
+    // A small screen with a frame that asks for more: the frame is checked before it is read.
+    Bytes frame = EncodeGif({0xFF000000u, 0xFFFFFFFFu}, {0, 1, 1, 0}, 2, 2, -1);
+    std::size_t at = 13;
+    while (at + 9 < frame.size() && !(frame[at] == 0x2C && frame[at + 1] == 0 && frame[at + 3] == 0)) ++at;
+    ASSERT_LT(at + 9, frame.size());
+    frame = withSize(frame, at + 5, 20000, 20000, false);
+    for (const Bytes* bytes : std::initializer_list<const Bytes*>{&png, &gif, &tall, &frame}) {
         IImage* image = reinterpret_cast<IImage*>(0x1);
         EXPECT_EQ(factory->CreateImageFromBuffer(bytes->data(), static_cast<UINT>(bytes->size()), BufferDisposalFlagNone,
                                                  &image),
