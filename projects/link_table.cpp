@@ -141,10 +141,12 @@ bool SerializeLinks(LinkTable& table, RecordFile& file, bool writing) {
         for (LinkRecord& record : table) written = SerializeLinkRec(record, file, true) && written;
         return written;
     }
-    // The count is only an upper bound: a damaged file ends the table where its records end.
+    // The count is not trusted: a damaged file ends the table where its records end, and records
+    // after a count that is too small are kept.
+    bool whole = false;
     table = ReadRecordList<LinkRecord>(
-        file, [](LinkRecord& record, RecordFile& f) { return SerializeLinkRec(record, f, false); });
-    return !file.endOfFile;
+        file, [](LinkRecord& record, RecordFile& f) { return SerializeLinkRec(record, f, false); }, &whole);
+    return whole;
 }
 
 namespace {

@@ -44,9 +44,10 @@ void LoadCustomIconsFile() {
     file.file = handle.get();
     file.textMode = TRUE;
     g_CustomIconIndex.RemoveAll();
-    const LONG count = ReadNumLine(file);
-    // A damaged count ends at the end of the file instead of reading on.
-    for (LONG i = 0; i < count && !file.endOfFile; ++i) {
+    // The count is not trusted: a damaged one ends at the end of the file instead of reading on,
+    // and pairs after one that is too small are kept, so that the next save does not drop them.
+    ReadNumLine(file);
+    while (!file.endOfFile) {
         IdPair pair;
         pair.key = ReadNumLine(file);
         pair.value = ReadNumLine(file);

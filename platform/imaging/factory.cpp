@@ -128,7 +128,8 @@ HRESULT MakeImage(const std::uint8_t* data, std::size_t size, IImage** image, st
     *image = nullptr;
     if (!data || size == 0) return E_INVALIDARG;
     auto picture = ReadPicture(data, size);
-    if (!picture) return E_FAIL;
+    // Too large for the screen is told apart from a picture that cannot be read.
+    if (!picture) return PictureTooLarge() ? E_OUTOFMEMORY : E_FAIL;
     auto* made = new Image(std::move(*picture), std::move(dispose));
     made->SetOrigin(resourceId, std::move(file));
     *image = made;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "imaging/picture.h"
 
@@ -34,18 +35,44 @@ struct GifCloser {
 
 }  // namespace
 
+// Reads the records up to the first frame and then that frame alone: the frame's size is checked
+// before any of its pixels are held, which reading every frame first would not allow.
 std::optional<Picture> ReadGif(const std::uint8_t* data, std::size_t size) {
     MemoryReader reader{data, size};
     int error = 0;
     std::unique_ptr<GifFileType, GifCloser> gif(DGifOpen(&reader, ReadFromMemory, &error));
-    if (!gif || DGifSlurp(gif.get()) != GIF_OK || gif->ImageCount < 1) return std::nullopt;
-    if (!SizeAllowed(gif->SWidth, gif->SHeight)) return std::nullopt;
-    const SavedImage& frame = gif->SavedImages[0];
-    const ColorMapObject* colours = frame.ImageDesc.ColorMap ? frame.ImageDesc.ColorMap : gif->SColorMap;
-    if (!colours) return std::nullopt;
+    if (!gif || !SizeAllowed(gif->SWidth, gif->SHeight)) return std::nullopt;
     GraphicsControlBlock control{};
     control.TransparentColor = NO_TRANSPARENT_COLOR;
-    DGifSavedExtensionToGCB(gif.get(), 0, &control);
+    for (GifRecordType type = UNDEFINED_RECORD_TYPE; type != IMAGE_DESC_RECORD_TYPE;) {
+        if (DGifGetRecordType(gif.get(), &type) == GIF_ERROR || type == TERMINATE_RECORD_TYPE) return std::nullopt;
+        if (type != EXTENSION_RECORD_TYPE) continue;
+        int code = 0;
+        GifByteType* block = nullptr;
+        if (DGifGetExtension(gif.get(), &code, &block) == GIF_ERROR) return std::nullopt;
+        if (code == GRAPHICS_EXT_FUNC_CODE && block && block[0] >= 4) DGifExtensionToGCB(block[0], block + 1, &control);
+        while (block)
+            if (DGifGetExtensionNext(gif.get(), &block) == GIF_ERROR) return std::nullopt;
+    }
+    if (DGifGetImageDesc(gif.get()) == GIF_ERROR) return std::nullopt;
+    const GifImageDesc& d = gif->Image;
+    if (!SizeAllowed(d.Width, d.Height)) return std::nullopt;
+    std::vector<GifByteType> raster(static_cast<std::size_t>(d.Width) * d.Height);
+    const auto readRow = [&](int y) {
+        return DGifGetLine(gif.get(), raster.data() + static_cast<std::size_t>(y) * d.Width, d.Width) != GIF_ERROR;
+    };
+    if (d.Interlace) {
+        static constexpr int kFirst[] = {0, 4, 2, 1};
+        static constexpr int kStep[] = {8, 8, 4, 2};
+        for (int pass = 0; pass < 4; ++pass)
+            for (int y = kFirst[pass]; y < d.Height; y += kStep[pass])
+                if (!readRow(y)) return std::nullopt;
+    } else {
+        for (int y = 0; y < d.Height; ++y)
+            if (!readRow(y)) return std::nullopt;
+    }
+    const ColorMapObject* colours = d.ColorMap ? d.ColorMap : gif->SColorMap;
+    if (!colours) return std::nullopt;
 
     Picture p;
     p.width = gif->SWidth;
@@ -54,12 +81,11 @@ std::optional<Picture> ReadGif(const std::uint8_t* data, std::size_t size) {
     p.hasAlpha = control.TransparentColor != NO_TRANSPARENT_COLOR;
     // Where the frame does not cover the screen it is transparent.
     p.pixels.assign(static_cast<std::size_t>(p.width) * p.height, p.hasAlpha ? 0u : 0xFF000000u);
-    const GifImageDesc& d = frame.ImageDesc;
     for (int y = 0; y < d.Height; ++y)
         for (int x = 0; x < d.Width; ++x) {
             const int px = d.Left + x, py = d.Top + y;
             if (px < 0 || py < 0 || px >= p.width || py >= p.height) continue;
-            const int index = frame.RasterBits[static_cast<std::size_t>(y) * d.Width + x];
+            const int index = raster[static_cast<std::size_t>(y) * d.Width + x];
             if (index == control.TransparentColor || index >= colours->ColorCount) continue;
             const GifColorType c = colours->Colors[index];
             p.pixels[static_cast<std::size_t>(py) * p.width + px] =

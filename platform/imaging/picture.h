@@ -11,8 +11,10 @@
 
 namespace platform::imaging {
 
-// Larger pictures are refused rather than exhausting memory.
-constexpr long long kMaxPicturePixels = 64LL * 1024 * 1024;
+// A few bytes of header may ask for any size; pictures beyond what the largest screen a device
+// has (4096 x 4096) can use are refused rather than decoded into hundreds of megabytes.
+constexpr long long kMaxPictureSide = 8192;
+constexpr long long kMaxPicturePixels = 4096LL * 4096;
 
 struct Picture {
     int width = 0;
@@ -22,7 +24,10 @@ struct Picture {
     GUID format{};
 };
 
+// False for a size beyond the limits above, and then remembered for PictureTooLarge().
 bool SizeAllowed(long long width, long long height);
+// Whether the last ReadPicture() of this thread refused the picture for its size.
+bool PictureTooLarge();
 
 std::optional<Picture> ReadPng(const std::uint8_t* data, std::size_t size);
 std::optional<Picture> ReadJpeg(const std::uint8_t* data, std::size_t size);

@@ -19,11 +19,20 @@ bool StartsWith(const std::uint8_t* data, std::size_t size, const std::uint8_t (
     return size >= N && std::memcmp(data, signature, N) == 0;
 }
 
+thread_local bool refusedForSize = false;
+
 }  // namespace
 
 bool SizeAllowed(long long width, long long height) {
-    return width > 0 && height > 0 && width * height <= kMaxPicturePixels;
+    if (width > kMaxPictureSide || height > kMaxPictureSide ||
+        (width > 0 && height > 0 && width * height > kMaxPicturePixels)) {
+        refusedForSize = true;
+        return false;
+    }
+    return width > 0 && height > 0;
 }
+
+bool PictureTooLarge() { return refusedForSize; }
 
 std::optional<Picture> ReadBmp(const std::uint8_t* data, std::size_t size) {
     if (!data || size < sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) return std::nullopt;
@@ -36,6 +45,7 @@ std::optional<Picture> ReadBmp(const std::uint8_t* data, std::size_t size) {
                                     std::min<std::size_t>(infoBytes, file.bfOffBits - sizeof file),
                                     data + file.bfOffBits, size - file.bfOffBits);
     if (!dib) return std::nullopt;
+    if (!SizeAllowed(dib->width, dib->height)) return std::nullopt;
     Picture p;
     p.width = dib->width;
     p.height = dib->height;
@@ -46,6 +56,7 @@ std::optional<Picture> ReadBmp(const std::uint8_t* data, std::size_t size) {
 }
 
 std::optional<Picture> ReadPicture(const std::uint8_t* data, std::size_t size) {
+    refusedForSize = false;
     if (!data) return std::nullopt;
     if (StartsWith(data, size, kPngSignature)) return ReadPng(data, size);
     if (StartsWith(data, size, kJpegSignature)) return ReadJpeg(data, size);

@@ -6,6 +6,7 @@
 #include <mutex>
 #include <sstream>
 
+#include "kernel/atomic_file.h"
 #include "platform/text.h"
 
 namespace platform {
@@ -117,6 +118,19 @@ void PrepareRoot(const std::filesystem::path& root) {
     for (const char* folder : kFolders) std::filesystem::create_directories(root / folder, ec);
 }
 
+// Whole-file writes killed half-way leave their temporaries; those of processes that are gone are
+// removed when the device is first used, wherever they lie.
+void SweepStaleTemporaries(const std::filesystem::path& root) {
+    RemoveStaleTemporaries(root, {});
+    std::error_code ec;
+    for (auto it = std::filesystem::recursive_directory_iterator(
+             root, std::filesystem::directory_options::skip_permission_denied, ec);
+         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
+        std::error_code typeEc;
+        if (it->is_directory(typeEc) && !it->is_symlink(typeEc)) RemoveStaleTemporaries(it->path(), {});
+    }
+}
+
 }  // namespace
 
 const std::filesystem::path& DeviceRoot() {
@@ -126,6 +140,7 @@ const std::filesystem::path& DeviceRoot() {
         s.root = DefaultRoot();
         s.rootSet = true;
         PrepareRoot(s.root);
+        SweepStaleTemporaries(s.root);
     }
     return s.root;
 }
@@ -159,6 +174,7 @@ void SetDeviceRoot(const std::filesystem::path& root) {
         std::error_code ec;
         std::filesystem::create_directories(root / "files", ec);
         std::filesystem::create_directories(root / "run", ec);
+        SweepStaleTemporaries(root);
     }
     ReloadProfile();
 }

@@ -20,7 +20,7 @@ public:
                                  {&IID_IPOutlookApp2, static_cast<IPOutlookApp2*>(this)}});
     }
 
-    // Opens the store; a damaged store fails here and stays untouched.
+    // Opens the store; a damaged store fails here and is kept aside unchanged.
     HRESULT Logon(LONG_PTR window) override {
         if (const HRESULT injected = InjectedFailure("IPOutlookApp::Logon"); FAILED(injected)) return injected;
         HRESULT error = S_OK;

@@ -38,6 +38,9 @@ constexpr const char* kSchema[] = {
 struct OpenStores {
     std::mutex lock;
     std::weak_ptr<Store> current;
+    // A store found damaged stays reported so for this process's life, even though its file was
+    // moved away: the next start begins a new store, not this session in the middle of its work.
+    std::filesystem::path damaged;
     Store::ChangeListener listener;
     Store::ChangeListener observer;
 };
@@ -70,16 +73,18 @@ std::optional<std::string> QueryValue(sqlite3* db, const char* sql, int& rc) {
     return value;
 }
 
-// A file is a sound store when SQLite reads it whole and it is either empty or carries our schema.
-// It is opened for writing, so that a journal left by a writer that died is rolled back first,
-// and it waits for other writers as every connection does.
-bool IsSoundStore(const std::filesystem::path& path) {
+// A file is a sound store when SQLite reads its header and our schema, or it is empty; the full
+// check of every page runs only when asked (after an unclean end). It is opened for writing, so that
+// a journal left by a writer that died is rolled back first, and it waits for other writers as
+// every connection does: a busy answer is never damage.
+bool IsSoundStore(const std::filesystem::path& path, bool fullCheck) {
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
     bool sound = true;
     if (rc == SQLITE_OK) {
         sqlite3_busy_timeout(db, kBusyTimeoutMs);
-        const auto check = QueryValue(db, "PRAGMA quick_check", rc);
+        std::optional<std::string> check = std::string("ok");
+        if (fullCheck) check = QueryValue(db, "PRAGMA quick_check", rc);
         if (check) {
             sound = *check == "ok";
         } else {
@@ -156,13 +161,22 @@ std::shared_ptr<Store> Store::Open(bool create, HRESULT* error) {
     const std::lock_guard guard(stores.lock);
     if (auto open = stores.current.lock(); open && open->path_ == path) return open;
 
+    if (path == stores.damaged) {
+        if (error) *error = HRESULT_FROM_WIN32(ERROR_BADDB);
+        return nullptr;
+    }
     std::error_code ec;
     const bool exists = std::filesystem::exists(path, ec);
     if (!exists && !create) {
         if (error) *error = HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
         return nullptr;
     }
-    if (exists && !IsSoundStore(path)) {
+    DatabaseUsers users = DatabaseUsers::Join(path);
+    if (exists && !IsSoundStore(path, users.Alone() && EndedUncleanly(path))) {
+        // Kept for repair under another name, so that the next open starts a new store; only a
+        // sole user may move it, since no other process then has it or its log open.
+        if (users.Alone()) KeepDamagedAside(path);
+        stores.damaged = path;
         if (error) *error = HRESULT_FROM_WIN32(ERROR_BADDB);
         return nullptr;
     }
@@ -184,6 +198,8 @@ std::shared_ptr<Store> Store::Open(bool create, HRESULT* error) {
         if (error) *error = HRESULT_FROM_WIN32(ERROR_CANTWRITE);
         return nullptr;
     }
+    users.Share();
+    store->users_ = std::move(users);
     stores.current = store;
     return store;
 }

@@ -5,7 +5,10 @@
 //  1. Every save or delete is one transaction (BEGIN IMMEDIATE .. COMMIT); a failure rolls it back.
 //  2. One connection per process and device root, guarded by one lock, so both of the program's
 //     threads may call in; other processes wait on SQLite's busy timeout.
-//  3. A file that is not a sound store is reported when it is opened and never written to.
+//  3. A file that SQLite reports damaged is reported when it is opened and never written to; its
+//     sole user keeps it aside as pim.vol.damaged-<time>, and it stays reported for the process's
+//     life; the next process starts a new store. Every page is checked only at the first
+//     open after a writer ended without closing; a busy answer is never damage.
 //  4. OIDs stay inside their kind's range; a kind's OIDs are handed out upwards and reused only
 //     when the range is full.
 #pragma once
@@ -21,6 +24,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "kernel/shared_database.h"
 #include "pim/item_data.h"
 #include "pim/sqlite_statement.h"
 
@@ -102,6 +106,7 @@ private:
     std::recursive_mutex lock_;
     sqlite3* db_ = nullptr;
     std::filesystem::path path_;
+    DatabaseUsers users_;  // held while the store is open
     std::unordered_map<std::string, std::unique_ptr<Statement>> statements_;
     int transactionDepth_ = 0;
     std::vector<std::function<void()>> pendingNotifications_;

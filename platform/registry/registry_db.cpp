@@ -7,6 +7,7 @@
 #include <map>
 #include <new>
 
+#include "kernel/shared_database.h"
 #include "platform/device.h"
 #include "platform/text.h"
 
@@ -51,6 +52,7 @@ struct Connection {
     std::filesystem::path path;
     pid_t pid = 0;
     std::map<std::string, sqlite3_stmt*, std::less<>> statements;
+    DatabaseUsers users;  // held while the connection is open
 };
 
 struct RegistryState {
@@ -75,6 +77,23 @@ void Close(Connection& c) {
     if (c.db) sqlite3_close(c.db);
     c.db = nullptr;
     c.path.clear();
+    c.users = DatabaseUsers();
+}
+
+// Every page is read only at the first open after a writer ended without closing; SQLite's own
+// verdict alone makes the file damaged, a busy answer never does.
+void CheckPages(sqlite3* db) {
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &stmt, nullptr);
+    if (rc == SQLITE_OK) {
+        rc = sqlite3_step(stmt);
+        if (rc == SQLITE_ROW) {
+            const auto* verdict = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+            rc = verdict && std::string_view(verdict) == "ok" ? SQLITE_OK : SQLITE_CORRUPT;
+        }
+    }
+    sqlite3_finalize(stmt);
+    if ((rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB) throw RegistryError{ERROR_BADDB};
 }
 
 void ExecOrThrow(sqlite3* db, const char* sql, Access access) {
@@ -124,6 +143,8 @@ void SetUpDatabase(sqlite3* db) {
 }
 
 void Open(Connection& c, const std::filesystem::path& path) {
+    DatabaseUsers users = DatabaseUsers::Join(path);
+    const bool unclean = users.Alone() && EndedUncleanly(path);
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc != SQLITE_OK) {
@@ -132,14 +153,17 @@ void Open(Connection& c, const std::filesystem::path& path) {
     }
     try {
         SetUpDatabase(db);
+        if (unclean) CheckPages(db);
     } catch (const RegistryError& e) {
         sqlite3_close(db);
         // A damaged file stays as it is, for repair; every call reports it until then.
         throw RegistryError{e.code == ERROR_CANTREAD ? ERROR_CANTOPEN : e.code};
     }
+    users.Share();
     c.db = db;
     c.path = path;
     c.pid = getpid();
+    c.users = std::move(users);
 }
 
 }  // namespace

@@ -140,6 +140,21 @@ TEST_F(SideFileTest, DamagedCategoryCountStopsAtTheEndOfTheFile) {
     EXPECT_EQ(ReadCategoriesFile().Size(), 0);
 }
 
+// A count damaged to a smaller number used to drop the records after it at the next save.
+TEST_F(SideFileTest, CategoryCountTooSmallKeepsEveryRecordThroughASave) {
+    std::string text = Fixture("catinfo_v1.dat");
+    ASSERT_EQ(text.rfind("2\n", 0), 0u);
+    for (const char* count : {"1\n", "0\n"}) {
+        SCOPED_TRACE(count);
+        device_.WriteFile(catPath_, std::string(count) + text.substr(2));
+        CopyCatList(ReadCategoriesFile(), g_CatList);
+        ASSERT_EQ(g_CatList.Size(), 2);
+        SaveCategoriesFile();
+        EXPECT_EQ(device_.ReadFile(catPath_).rfind("2\n", 0), 0u);
+        EXPECT_EQ(ReadCategoriesFile().Size(), 2);
+    }
+}
+
 TEST_F(SideFileTest, LoadMergesTheFileIntoTheStoreList) {
     device_.WriteFile(catPath_, Fixture("catinfo_v2.dat"));
     CatRecord fromStore;

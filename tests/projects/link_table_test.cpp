@@ -144,6 +144,15 @@ TEST_F(LinkTableTest, MissingFileLeavesTheTableAndDamagedFileKeepsWholeRecords) 
     EXPECT_EQ(g_LinkTable.Size(), 0);
 }
 
+// One digit of the count damaged to a smaller number used to lose the records after it at the next save.
+TEST_F(LinkTableTest, ACountTooSmallKeepsEveryRecordThroughASave) {
+    WriteLinkFile("1\nhttp://a\n7\n-1\n4\nhttp://b\n8\n-1\n4\nhttp://c\n9\n-1\n4\n");
+    LoadLinkInfoFile();
+    ASSERT_EQ(g_LinkTable.Size(), 3);
+    DropItemLinks(9);
+    EXPECT_EQ(FileText(), "2\nhttp://a\n7\n-1\n4\nhttp://b\n8\n-1\n4\n");
+}
+
 TEST_F(LinkTableTest, RecordsOutOfOrderLoadInFileOrder) {
     WriteLinkFile("2\n\n9\n5\n1\n\n5\n9\n3\n");
     LoadLinkInfoFile();

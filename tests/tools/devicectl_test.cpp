@@ -1,18 +1,25 @@
 // devicectl run as its own process on a test device: imports of small .ics and .vcf files, the
 // listing, single items added, changed and deleted, rejected files that leave the store as it was,
 // and registry values.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "pim/store.h"
 #include "platform/files.h"
 #include "platform/poom.h"
 #include "platform/registry.h"
@@ -409,6 +416,167 @@ TEST_F(Devicectl, UsageListsTheFieldsAndRootsItTakes) {
         EXPECT_EQ(Run({"reg", "get", std::string(root) + "\\Software\\Probe", "Value"}).out, "7\n") << root;
     }
     EXPECT_NE(usage.err.find("HKCU\\Software\\Hollyfen\\Quorvia\\Settings"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// One devicectl run on the test device as a child process, its output in a file; returned at once.
+pid_t Spawn(const std::filesystem::path& root, const std::vector<std::string>& args, const std::filesystem::path& out) {
+    const std::string tool = (std::filesystem::path(QV_TEST_OUTPUT_DIR) / ".." / "tools" / "devicectl").string();
+    std::vector<std::string> words{tool};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    std::string device = "QUORVIA_DEVICE=" + root.string();
+    std::string asan = "ASAN_OPTIONS=detect_leaks=0";
+    std::vector<char*> envp{device.data(), asan.data()};
+    envp.push_back(nullptr);
+    const std::string outPath = out.string();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int fd = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (fd >= 0) {
+            ::dup2(fd, 1);
+            ::dup2(fd, 2);
+        }
+        ::execve(argv[0], argv.data(), envp.data());
+        ::_exit(127);
+    }
+    return pid;
+}
+
+bool ExitedDone(pid_t pid) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+std::string IntegrityCheck(const std::filesystem::path& file) {
+    sqlite3* db = nullptr;
+    std::string verdict = "cannot open";
+    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        sqlite3_busy_timeout(db, 10000);
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &stmt, nullptr) == SQLITE_OK &&
+            sqlite3_step(stmt) == SQLITE_ROW)
+            verdict = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+        sqlite3_finalize(stmt);
+    }
+    sqlite3_close_v2(db);
+    return verdict;
+}
+
+std::u16string SubjectOf(platform::pim::Store& store, CEOID oid) {
+    const auto item = store.Load(oid);
+    if (!item) return u"(missing)";
+    const auto it = item->props.find(PIMPR_SUBJECT);
+    if (it == item->props.end()) return u"(none)";
+    const auto* text = std::get_if<std::u16string>(&it->second);
+    return text ? *text : u"(not text)";
+}
+
+// Four processes add, change and delete tasks at once: every save they reported is in the store as
+// they left it, no OID was handed out twice, and the file is whole.
+TEST_F(Devicectl, FourProcessesAddingChangingAndDeletingAtOnceLoseNothing) {
+    constexpr int kWorkers = 4;
+    constexpr int kEach = 3;
+    const auto tool = std::filesystem::path(QV_TEST_OUTPUT_DIR) / ".." / "tools" / "devicectl";
+    const std::string run =
+        "QUORVIA_DEVICE=" + Quote(device.Root().string()) + " ASAN_OPTIONS=detect_leaks=0 " + Quote(tool.string());
+    for (int w = 0; w < kWorkers; ++w) {
+        const std::string log = Quote((device.Root() / ("worker" + std::to_string(w) + ".log")).string());
+        const std::string name = "w" + std::to_string(w) + "-$i";
+        const std::string loop =
+            "for i in $(seq 1 " + std::to_string(kEach) + "); do "
+            "oid=$(" + run + " pim add task --subject " + name + ") || continue; echo \"add $oid " + name + "\" >>" +
+            log + "; " + run + " pim set $oid --subject " + name + "b && echo \"set $oid " + name + "b\" >>" + log +
+            "; if [ $((i % 2)) = 0 ]; then " + run + " pim delete $oid && echo \"del $oid\" >>" + log +
+            "; fi; done; echo end >>" + log;
+        ASSERT_EQ(std::system(("(" + loop + ") >/dev/null 2>&1 &").c_str()), 0);
+    }
+    const auto finished = [&](int w) {
+        return ReadAll(device.Root() / ("worker" + std::to_string(w) + ".log")).find("end\n") != std::string::npos;
+    };
+    for (int waited = 0; waited < 1200; ++waited) {
+        bool all = true;
+        for (int w = 0; w < kWorkers; ++w) all = all && finished(w);
+        if (all) break;
+        usleep(50000);
+    }
+    std::map<CEOID, std::u16string> expected;  // the subject last reported saved, per live item
+    std::vector<CEOID> added;
+    for (int w = 0; w < kWorkers; ++w) {
+        ASSERT_TRUE(finished(w)) << "worker " << w << " did not finish";
+        std::istringstream log(ReadAll(device.Root() / ("worker" + std::to_string(w) + ".log")));
+        std::string verb, oidText, subject;
+        while (log >> verb && verb != "end") {
+            log >> oidText;
+            const CEOID oid = static_cast<CEOID>(std::stoul(oidText, nullptr, 16));
+            if (verb == "del") {
+                expected.erase(oid);
+                continue;
+            }
+            log >> subject;
+            if (verb == "add") added.push_back(oid);
+            expected[oid] = std::u16string(subject.begin(), subject.end());
+        }
+    }
+    EXPECT_EQ(added.size(), static_cast<std::size_t>(kWorkers * kEach)) << "every add succeeded under load";
+    std::sort(added.begin(), added.end());
+    EXPECT_EQ(std::adjacent_find(added.begin(), added.end()), added.end()) << "an OID was handed out twice";
+    EXPECT_EQ(IntegrityCheck(device.Root() / "pim.vol"), "ok");
+    const auto store = platform::pim::Store::Get();
+    ASSERT_NE(store, nullptr);
+    EXPECT_EQ(store->Oids(platform::pim::ItemKind::Task).size(), expected.size());
+    for (const auto& [oid, subject] : expected) EXPECT_EQ(SubjectOf(*store, oid), subject) << std::hex << oid;
+}
+
+// devicectl killed at random moments of adds and registry writes: what it reported done is there,
+// nothing is half-written, and both stores open and check whole afterwards.
+TEST_F(Devicectl, KilledAtAnyMomentKeepsWhatWasReportedDone) {
+    constexpr int kKills = 20;
+    std::vector<std::pair<CEOID, std::string>> savedItems;
+    std::vector<int> savedValues;
+    // One whole run of each first: both stores exist, and the kills below fall anywhere in a run.
+    const auto began = std::chrono::steady_clock::now();
+    ASSERT_EQ(Run({"pim", "add", "task", "--subject", "first"}).code, 0);
+    ASSERT_EQ(Run({"reg", "set", "HKCU\\Software\\Crash", "First", "sz", "x"}).code, 0);
+    const auto wholeRun = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - began);
+    std::mt19937 random(20240611u);  // fixed, so the same moments repeat
+    std::uniform_int_distribution<long long> delayMicros(0, wholeRun.count() * 3 / 4);
+    for (int i = 0; i < kKills; ++i) {
+        const auto addOut = device.Root() / ("add" + std::to_string(i) + ".out");
+        const pid_t add = Spawn(device.Root(), {"pim", "add", "task", "--subject", "c" + std::to_string(i)}, addOut);
+        const pid_t reg = Spawn(device.Root(),
+                                {"reg", "set", "HKCU\\Software\\Crash", "V" + std::to_string(i), "sz",
+                                 std::string(1000 + i, static_cast<char>('a' + i % 26))},
+                                device.Root() / ("reg" + std::to_string(i) + ".out"));
+        usleep(static_cast<useconds_t>(delayMicros(random)));
+        ::kill(add, SIGKILL);
+        ::kill(reg, SIGKILL);
+        if (ExitedDone(add)) {
+            const std::string oid = ReadAll(addOut);
+            ASSERT_FALSE(oid.empty());
+            savedItems.emplace_back(static_cast<CEOID>(std::stoul(oid, nullptr, 16)), "c" + std::to_string(i));
+        }
+        if (ExitedDone(reg)) savedValues.push_back(i);
+    }
+    EXPECT_EQ(IntegrityCheck(device.Root() / "pim.vol"), "ok");
+    EXPECT_EQ(IntegrityCheck(device.Root() / "registry.db"), "ok");
+    // A later process opens both as usual.
+    const Result listed = Run({"pim", "list", "tasks"});
+    ASSERT_EQ(listed.code, 0) << listed.err;
+    for (const auto& [oid, subject] : savedItems)
+        EXPECT_NE(listed.out.find("\t" + subject + "\t"), std::string::npos) << subject << " was reported saved";
+    for (const int i : savedValues) {
+        const Result value = Run({"reg", "get", "HKCU\\Software\\Crash", "V" + std::to_string(i)});
+        EXPECT_EQ(value.out, std::string(1000 + i, static_cast<char>('a' + i % 26)) + "\n") << "value " << i;
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(device.Root()))
+        EXPECT_EQ(entry.path().filename().string().find(".damaged-"), std::string::npos) << "nothing is damaged";
 }
 
 }  // namespace

@@ -64,6 +64,15 @@ TEST_F(CustomIconFile, DamagedCountStopsAtTheEndOfTheFile) {
     EXPECT_EQ(LookupCustomIcon(10), 2);
 }
 
+// A count damaged to a smaller number used to drop the pairs after it at the next save.
+TEST_F(CustomIconFile, ACountTooSmallKeepsEveryPairThroughASave) {
+    device_.WriteFile(ProgramFolderFile(kFile), "1\n10\n2\n20\n5\n");
+    LoadCustomIconsFile();
+    ASSERT_EQ(g_CustomIconIndex.Size(), 2);
+    SaveCustomIconsFile();
+    EXPECT_EQ(FileText(), "2\n10\n2\n20\n5\n");
+}
+
 // The pairs were searched as sorted but loaded as they stood: an item lost its icon.
 TEST_F(CustomIconFile, PairsOutOfOrderAreSortedAndTheLastOfAnOidCounts) {
     device_.WriteFile(ProgramFolderFile(kFile), "4\n300\n7\n-5\n0\n42\n199\n300\n8\n");

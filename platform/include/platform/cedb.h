@@ -118,7 +118,7 @@ struct CENOTIFICATION {
 using PCENOTIFICATION = CENOTIFICATION*;
 
 // Mounts the device's volume of that name ("pim.vol" is the PIM store); OPEN_EXISTING fails when there
-// is none; a damaged store fails with ERROR_BADDB and is left as it is.
+// is none; a damaged store fails with ERROR_BADDB and is kept aside as pim.vol.damaged-<time>.
 BOOL CeMountDBVolEx(PCEGUID guid, LPCWSTR volume, CEVOLUMEOPTIONS* options, DWORD creation);
 BOOL CeUnmountDBVol(PCEGUID guid);
 // By name (oid 0 or null); a sort order the database does not keep fails with INVALID_HANDLE_VALUE.

@@ -1,6 +1,8 @@
 // The device this process runs on: its root folder on the host and its profile.
 // The root is QUORVIA_DEVICE, else $XDG_DATA_HOME/quorvia, else ~/.local/share/quorvia. It holds
-// files/ (the device file system), registry.db, pim.vol, device.conf (the profile) and run/.
+// files/ (the device file system), registry.db, pim.vol, device.conf (the profile) and run/
+// (the users' locks of registry.db and pim.vol among others). When a process first uses a root,
+// the temporaries that writers which are gone left anywhere under it are removed.
 // The profile is read from device.conf ("key = value" lines, '#' comments) and then from the
 // environment: QUORVIA_SCREEN=WxH, QUORVIA_DPI, QUORVIA_OS=major.minor, QUORVIA_KEYPAD=0|1,
 // QUORVIA_OEM, QUORVIA_SHORTDATE, QUORVIA_CODEPAGE=65001|1252, QUORVIA_HEADLESS.

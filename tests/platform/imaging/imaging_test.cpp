@@ -228,6 +228,55 @@ TEST(Imaging, BadPicturesAreRefused) {
     EXPECT_EQ(factory->CreateImageFromBuffer(good.data(), 10, BufferDisposalFlagNone, nullptr), E_POINTER);
 }
 
+// A header of a few bytes may ask for 64 M pixels; such pictures are refused with their own error
+// instead of being decoded into hundreds of megabytes.
+TEST(Imaging, PicturesLargerThanAScreenCanUseAreRefused) {
+    Factory factory;
+    const auto withSize = [](Bytes bytes, std::size_t at, std::uint32_t width, std::uint32_t height, bool bigEndian) {
+        for (int i = 0; i < 2; ++i) {
+            const std::uint32_t value = i == 0 ? width : height;
+            const std::size_t field = at + static_cast<std::size_t>(i) * (bigEndian ? 4 : 2);
+            if (bigEndian) {
+                for (int b = 0; b < 4; ++b) bytes[field + b] = static_cast<std::uint8_t>(value >> (24 - 8 * b));
+            } else {
+                bytes[field] = static_cast<std::uint8_t>(value);
+                bytes[field + 1] = static_cast<std::uint8_t>(value >> 8);
+            }
+        }
+        return bytes;
+    };
+    Bytes png = withSize(EncodePng(Quads(), kQuadsWidth, kQuadsHeight), 16, 8192, 8192, true);
+    std::uint32_t crc = 0xFFFFFFFFu;  // the header chunk's CRC, over its type and data
+    for (std::size_t i = 12; i < 29; ++i) {
+        crc ^= png[i];
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    crc ^= 0xFFFFFFFFu;
+    for (int b = 0; b < 4; ++b) png[29 + b] = static_cast<std::uint8_t>(crc >> (24 - 8 * b));
+    const Bytes gif = withSize(EncodeGif({0xFF000000u, 0xFFFFFFFFu}, {0, 1, 1, 0}, 2, 2, -1), 6, 8000, 8000, false);
+    const Bytes tall = withSize(EncodeGif({0xFF000000u, 0xFFFFFFFFu}, {0, 1, 1, 0}, 2, 2, -1), 6, 2, 20000, false);
+    // A small screen with a frame that asks for more: the frame is checked before it is read.
+    Bytes frame = EncodeGif({0xFF000000u, 0xFFFFFFFFu}, {0, 1, 1, 0}, 2, 2, -1);
+    std::size_t at = 13;
+    while (at + 9 < frame.size() && !(frame[at] == 0x2C && frame[at + 1] == 0 && frame[at + 3] == 0)) ++at;
+    ASSERT_LT(at + 9, frame.size());
+    frame = withSize(frame, at + 5, 20000, 20000, false);
+    for (const Bytes* bytes : std::initializer_list<const Bytes*>{&png, &gif, &tall, &frame}) {
+        IImage* image = reinterpret_cast<IImage*>(0x1);
+        EXPECT_EQ(factory->CreateImageFromBuffer(bytes->data(), static_cast<UINT>(bytes->size()), BufferDisposalFlagNone,
+                                                 &image),
+                  E_OUTOFMEMORY);
+        EXPECT_EQ(image, nullptr);
+    }
+    // A picture as large as a screen may be still reads.
+    const Bytes screen = withSize(EncodeGif({0xFF000000u, 0xFFFFFFFFu}, {0, 1, 1, 0}, 2, 2, -1), 6, 4096, 4096, false);
+    IImage* image = nullptr;
+    ASSERT_EQ(factory->CreateImageFromBuffer(screen.data(), static_cast<UINT>(screen.size()), BufferDisposalFlagNone,
+                                             &image),
+              S_OK);
+    image->Release();
+}
+
 TEST(Imaging, ABufferHandedOverIsFreedWithTheImage) {
     // The leak checker of the test build would report the block if the image did not free it.
     const Bytes png = EncodePng(Quads(), kQuadsWidth, kQuadsHeight);

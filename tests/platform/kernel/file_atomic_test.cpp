@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/device.h"
 #include "platform/kernel.h"
 #include "platform/testing.h"
 
@@ -88,6 +89,30 @@ TEST(AtomicFiles, WriterThatDiesBeforeClosingLeavesThePreviousFileIntact) {
         EXPECT_EQ(device.ReadFile(kTarget), "new wallet");
         EXPECT_EQ(TemporaryFilesIn(folder), 0);
     }
+}
+
+// A file that is never written again kept its dead writer's temporary for good; starting the
+// device sweeps them everywhere, and leaves those of a process that still runs.
+TEST(AtomicFiles, StartingTheDeviceRemovesDeadWritersTemporaries) {
+    TestDevice device;
+    device.WriteFile(kTarget, kOldContents);
+    device.WriteFile(u"\\Program Files\\Quorvia\\catinfo.dat", "0\n");
+    ASSERT_EQ(RunInChild(HalfWriteWithHandle), 0);
+    const std::filesystem::path documents = device.HostPath(u"\\My Documents");
+    const std::filesystem::path program = device.HostPath(u"\\Program Files\\Quorvia");
+    std::FILE* left = std::fopen((program / "catinfo.dat|qvtmp|999999999.0").c_str(), "w");
+    ASSERT_NE(left, nullptr);
+    std::fclose(left);
+    std::FILE* live = std::fopen((program / "catinfo.dat|qvtmp|1.0").c_str(), "w");  // pid 1 always runs
+    ASSERT_NE(live, nullptr);
+    std::fclose(live);
+    ASSERT_EQ(TemporaryFilesIn(documents), 1);
+
+    platform::SetDeviceRoot(device.Root());
+    EXPECT_EQ(TemporaryFilesIn(documents), 0);
+    EXPECT_EQ(TemporaryFilesIn(program), 1);
+    EXPECT_TRUE(std::filesystem::exists(program / "catinfo.dat|qvtmp|1.0"));
+    EXPECT_EQ(device.ReadFile(kTarget), kOldContents);
 }
 
 TEST(AtomicFiles, WriteThatFailsPartWayNeverReplacesTheFile) {

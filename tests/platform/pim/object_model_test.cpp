@@ -1,9 +1,12 @@
 // The object model over the store: items of each kind saved and read back, their identifiers, bad
 // input, the save rules, recipients, property sets and streams, copies, and live-object counts.
+#include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <thread>
+#include <vector>
 
 #include <sqlite3.h>
 
@@ -448,7 +451,7 @@ TEST_F(ObjectModel, TwoThreadsSaveAtOnce) {
     EXPECT_EQ(count, 2 * kPerThread);
 }
 
-TEST(PimStore, DamagedStoreIsReportedAtLogonAndLeftAsItIs) {
+TEST(PimStore, DamagedStoreIsReportedAtLogonAndKeptAside) {
     platform::testing::TestDevice device;
     const std::string garbage = "this is not a PIM store, just some bytes long enough to look like a header......";
     {
@@ -466,9 +469,58 @@ TEST(PimStore, DamagedStoreIsReportedAtLogonAndLeftAsItIs) {
     EXPECT_EQ(app->GetDefaultFolder(olFolderCalendar, &folder), E_FAIL);
     app.reset();
     CoUninitialize();
-    std::ifstream in(device.Root() / "pim.vol", std::ios::binary);
+    std::vector<std::filesystem::path> aside;
+    for (const auto& entry : std::filesystem::directory_iterator(device.Root()))
+        if (entry.path().filename().string().rfind("pim.vol.damaged-", 0) == 0) aside.push_back(entry.path());
+    ASSERT_EQ(aside.size(), 1u);
+    std::ifstream in(aside[0], std::ios::binary);
     const std::string after((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(after, garbage);
+    HRESULT error = S_OK;
+    EXPECT_EQ(platform::pim::Store::Get(&error), nullptr) << "still damaged for this process";
+    EXPECT_EQ(error, HRESULT_FROM_WIN32(ERROR_BADDB));
+}
+
+// After a writer ended without closing, the first open reads every page: pages SQLite finds damaged
+// make the store damaged, and it is kept aside together with its log.
+TEST(PimStore, DamagedPagesAfterAnUncleanEndAreFoundAndKeptAside) {
+    platform::testing::TestDevice device;
+    const auto path = device.Root() / "pim.vol";
+    {
+        const auto store = platform::pim::Store::Get();
+        ASSERT_NE(store, nullptr);
+        for (int i = 0; i < 300; ++i) {
+            platform::pim::ItemData item;
+            item.kind = platform::pim::ItemKind::Task;
+            item.props[PIMPR_SUBJECT] = std::u16string(100, static_cast<char16_t>(u'a' + i % 26));
+            ASSERT_EQ(store->Save(item), S_OK);
+        }
+    }
+    std::string bytes;
+    {
+        std::ifstream in(path, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    ASSERT_GT(bytes.size(), 16384u);
+    for (std::size_t i = 8192; i < bytes.size(); ++i) bytes[i] = '\xA5';
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out << bytes;
+        std::ofstream log(device.Root() / "pim.vol-wal", std::ios::binary);
+        log << std::string(32, '\0');  // left by a writer that was killed
+    }
+    HRESULT error = S_OK;
+    EXPECT_EQ(platform::pim::Store::Get(&error), nullptr);
+    EXPECT_EQ(error, HRESULT_FROM_WIN32(ERROR_BADDB));
+    std::vector<std::string> aside;
+    for (const auto& entry : std::filesystem::directory_iterator(device.Root()))
+        if (entry.path().filename().string().rfind("pim.vol.damaged-", 0) == 0)
+            aside.push_back(entry.path().filename().string());
+    std::sort(aside.begin(), aside.end());
+    ASSERT_FALSE(aside.empty());
+    EXPECT_EQ(std::filesystem::file_size(device.Root() / aside[0]), bytes.size());
+    for (const char* left : {"pim.vol", "pim.vol-wal", "pim.vol-shm"})
+        EXPECT_FALSE(std::filesystem::exists(device.Root() / left)) << left << " would be taken by a new store";
 }
 
 // A store another program held locked was taken for a damaged one: the check gave up at once on

@@ -213,7 +213,7 @@ TEST_F(Volume, CallsFailCleanly) {
     CloseHandle(byOid);
 }
 
-TEST(VolumeMount, MissingOrDamagedStoreIsRefusedAndLeftAlone) {
+TEST(VolumeMount, MissingOrDamagedStoreIsRefusedAndKeptAside) {
     platform::testing::TestDevice device;
     CEGUID guid{};
     EXPECT_FALSE(CeMountDBVolEx(&guid, u"pim.vol", nullptr, OPEN_EXISTING));
@@ -226,8 +226,15 @@ TEST(VolumeMount, MissingOrDamagedStoreIsRefusedAndLeftAlone) {
     }
     EXPECT_FALSE(CeMountDBVolEx(&guid, u"pim.vol", nullptr, OPEN_ALWAYS));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_BADDB));
-    EXPECT_EQ(std::filesystem::file_size(device.Root() / "pim.vol"), garbage.size());
+    EXPECT_FALSE(std::filesystem::exists(device.Root() / "pim.vol"));
     EXPECT_FALSE(std::filesystem::exists(device.Root() / "pim.vol-wal"));
+    std::size_t kept = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(device.Root()))
+        if (entry.path().filename().string().rfind("pim.vol.damaged-", 0) == 0) {
+            EXPECT_EQ(std::filesystem::file_size(entry.path()), garbage.size());
+            ++kept;
+        }
+    EXPECT_EQ(kept, 1u);
 }
 
 }  // namespace
