@@ -110,15 +110,24 @@ void ShowGroup(HTREEITEM group) {
     SendMessageW(Tree(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(group));
 }
 
-// Strips drawn for 16 and 32 pixel icons; a list of another icon size takes the one of its screen.
-int ProjectStripBitmap() { return IsBigScreen() ? IDB_PRJ_STRIP_32 : IDB_PRJ_STRIP_16; }
+// The strip that matches the shell's small icons; a list of another icon size takes the one of its screen.
+int ProjectStripBitmap(HIMAGELIST shellIcons) {
+    constexpr int kIcons22 = 22;
+    constexpr int kIcons21 = 21;
+    int width = 0;
+    int height = 0;
+    ImageList_GetIconSize(shellIcons, &width, &height);
+    if (width == kIcons22) return IDB_PRJ_STRIP_22;
+    if (width == kIcons21) return IDB_PRJ_STRIP_21;
+    return IsBigScreen() ? IDB_PRJ_STRIP_32 : IDB_PRJ_STRIP_16;
+}
 
 bool InitPrjTreeImages(HWND tree) {
     if (!g_PrjTree.images) {
         const HIMAGELIST list = DupSysSmallIconList();
         if (!list) return false;
         g_PrjTree.imageBase = ImageList_GetImageCount(list);
-        if (!AppendImageStrip(list, ProjectStripBitmap())) {
+        if (!AppendImageStrip(list, ProjectStripBitmap(list))) {
             ImageList_Destroy(list);
             return false;
         }

@@ -780,6 +780,8 @@
 // company, category and month folders, appointment, contact, tasks done and open, web link.
 #define IDB_PRJ_STRIP_16 515
 #define IDB_PRJ_STRIP_32 763
+#define IDB_PRJ_STRIP_22 517
+#define IDB_PRJ_STRIP_21 755
 // The project tree's context menus and their commands. The "Projects" root's menu takes 22117,
 // since 22100 is the wallet's generator bar.
 #define IDM_PRJ_APPT_GROUP_MENU 22097

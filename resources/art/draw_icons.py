@@ -364,22 +364,35 @@ def arrow_out(p, c):
     p.poly([(0.95, 0.05), (0.95, 0.4), (0.6, 0.05)], c)
 
 
+def cross_mark(p, c):
+    p.line(0.62, 0.62, 0.94, 0.94, 0.1, c)
+    p.line(0.94, 0.62, 0.62, 0.94, 0.1, c)
+
+
+# The call kinds: outgoing and incoming that got through, outgoing that did not, and missed.
 def call_cell(kind):
     def draw(p):
         handset(p, DARK)
         if kind == 0:
-            arrow_in(p, GREEN)
+            arrow_out(p, GREEN)
         elif kind == 1:
-            arrow_out(p, BLUE)
+            arrow_in(p, BLUE)
         elif kind == 2:
+            arrow_out(p, GREY)
+            cross_mark(p, RED)
+        else:
+            handset(p, RED)
             arrow_in(p, RED)
+            cross_mark(p, RED)
     return draw
 
 
 CALL_HISTORY = [call_cell(k) for k in range(4)]
 
-SUMMARY_COLOURS = [GREEN, BLUE, RED, DARK, TEAL, ORANGE, PURPLE, NAVY, BROWN, PINK, GOLD, GREY, SKY]
-CALL_SUMMARY = [(lambda c: lambda p: handset(p, c))(c) for c in SUMMARY_COLOURS]
+# The call summary: outgoing, incoming and the number of calls first, then handsets in colours.
+SUMMARY_COLOURS = [TEAL, ORANGE, PURPLE, NAVY, BROWN, PINK, GOLD, GREY, SKY]
+CALL_SUMMARY = [call_cell(0), call_cell(1), lambda p: handset(p, GREEN)] + \
+    [(lambda c: lambda p: handset(p, c))(c) for c in SUMMARY_COLOURS] + [lambda p: handset(p, DARK)]
 
 
 def briefcase(p, c):
@@ -419,6 +432,7 @@ FIELD_KINDS = [
     lambda p: None,                     # 9 always empty
     lambda p: car(p, RED),              # 10 car
     lambda p: person(p, NAVY),          # 11 assistant
+    lambda p: envelope(p, GREEN),       # 12 third e-mail
 ]
 
 
