@@ -110,16 +110,10 @@ void ShowGroup(HTREEITEM group) {
     SendMessageW(Tree(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(group));
 }
 
-// The strip that matches the shell's small icons; a list of another icon size takes the one of its screen.
-int ProjectStripBitmap(HIMAGELIST shellIcons) {
-    constexpr int kIcons22 = 22;
-    constexpr int kIcons21 = 21;
+int ShellIconWidth(HIMAGELIST list) {
     int width = 0;
     int height = 0;
-    ImageList_GetIconSize(shellIcons, &width, &height);
-    if (width == kIcons22) return IDB_PRJ_STRIP_22;
-    if (width == kIcons21) return IDB_PRJ_STRIP_21;
-    return IsBigScreen() ? IDB_PRJ_STRIP_32 : IDB_PRJ_STRIP_16;
+    return ImageList_GetIconSize(list, &width, &height) ? width : 0;
 }
 
 bool InitPrjTreeImages(HWND tree) {
@@ -127,7 +121,7 @@ bool InitPrjTreeImages(HWND tree) {
         const HIMAGELIST list = DupSysSmallIconList();
         if (!list) return false;
         g_PrjTree.imageBase = ImageList_GetImageCount(list);
-        if (!AppendImageStrip(list, ProjectStripBitmap(list))) {
+        if (!AppendImageStrip(list, PrjStripBitmap(ShellIconWidth(list)))) {
             ImageList_Destroy(list);
             return false;
         }
@@ -138,6 +132,21 @@ bool InitPrjTreeImages(HWND tree) {
 }
 
 }  // namespace
+
+int PrjStripBitmap(int iconWidth) {
+    struct StripBySize {
+        int iconWidth;
+        int bitmap;
+    };
+    // A strip of another size than the list's would be cut into wrong pictures: every size drawn
+    // goes to its own strip, and only a size without one goes by the screen.
+    static constexpr StripBySize kStrips[] = {
+        {22, IDB_PRJ_STRIP_22}, {21, IDB_PRJ_STRIP_21}, {16, IDB_PRJ_STRIP_16}, {32, IDB_PRJ_STRIP_32}};
+    for (const StripBySize& strip : kStrips) {
+        if (strip.iconWidth == iconWidth) return strip.bitmap;
+    }
+    return IsBigScreen() ? IDB_PRJ_STRIP_32 : IDB_PRJ_STRIP_16;
+}
 
 void CreatePrjTree(HWND parent) {
     if (g_PrjTree.wnd) return;
