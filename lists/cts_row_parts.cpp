@@ -28,6 +28,9 @@ constexpr int kGlyphAdvanceVga = 20;
 constexpr int kGlyphRoom = 11;
 constexpr int kCatGap = 2;
 constexpr int kWideIcon = 20;
+// The third e-mail address has no picture of its own: it shows the e-mail one.
+constexpr LONG kThirdEmailField = 12;
+constexpr int kEmailIcon = 4;
 
 // The status icons' positions in their strips.
 constexpr int kLinkGlyph = 20;
@@ -148,6 +151,7 @@ int DrawCtsFieldIcon(HDC dc, const CtsRecord& contact, int textLeft, int centreY
     const int size = ListIconSize(g_ImageLists.fieldKinds);
     if (size == 0) return textLeft;
     const int left = textLeft - (size > kWideIcon ? wideGap : gap) - size;
-    DrawFieldKindIcon(dc, left, centreY - size / 2, static_cast<int>(contact.defaultField), true);
+    const int icon = contact.defaultField == kThirdEmailField ? kEmailIcon : static_cast<int>(contact.defaultField);
+    DrawFieldKindIcon(dc, left, centreY - size / 2, icon, true);
     return left;
 }

@@ -432,7 +432,6 @@ FIELD_KINDS = [
     lambda p: None,                     # 9 always empty
     lambda p: car(p, RED),              # 10 car
     lambda p: person(p, NAVY),          # 11 assistant
-    lambda p: envelope(p, GREEN),       # 12 third e-mail
 ]
 
 
