@@ -555,6 +555,23 @@ def calendar_page(p):
             p.rect(x, y, x + 0.14, y + 0.1, GREY)
 
 
+def pin(p, c):
+    hit = p.circle(0.5, 0.36, 0.3, c)
+    hit += p.poly([(0.24, 0.5), (0.76, 0.5), (0.5, 0.98)], c)
+    p.circle(0.5, 0.36, 0.12, WHITE)
+    return hit
+
+
+# The appointment form's field pictures: subject, location, start, recurrence and end.
+FORM_FIELDS = [
+    ("subject", lambda p: note(p, GOLD)),
+    ("location", lambda p: pin(p, RED)),
+    ("start", lambda p: clock(p, GREEN)),
+    ("recur", recurring),
+    ("end", lambda p: clock(p, RED)),
+]
+
+
 def right_arrow(p):
     p.poly([(0.15, 0.1), (0.85, 0.5), (0.15, 0.9)], DARK)
 
@@ -628,6 +645,9 @@ def main():
     square_strip("contact_picture_alt.bmp", [contact_picture(SKY)], 48)
     square_strip("tiny_marks.bmp", TINY_MARKS, 5)
     square_strip("month_picker.bmp", [calendar_page], 16)
+    for name, draw in FORM_FIELDS:
+        square_strip("appt_field_%s.bmp" % name, [draw], 9)
+        square_strip("appt_field_%s_vga.bmp" % name, [draw], 18)
 
 
 if __name__ == "__main__":
