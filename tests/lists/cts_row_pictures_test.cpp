@@ -90,6 +90,7 @@ protected:
         Store store;
         anna_ = AddContact(u"Anna", u"Berg", u"Prj:Garden, Golf", u"Met at the club", u"555-0101");
         carl_ = AddContact(u"Carl", u"Dahl", u"", u"", u"");
+        long_ = AddContact(u"Anna", u"Lindqvist", u"Prj:Garden, Golf", u"Long name", u"555-0199");
         CatRecord golf;
         golf.name = u"Golf";
         golf.icon = kGolfIcon;
@@ -99,6 +100,7 @@ protected:
         g_CatList.RemoveAll();
         g_LinkTable.RemoveAll();
         AddLinkToText(g_LinkTable, anna_, u"http://example.org", kLinkWeb);
+        AddLinkToText(g_LinkTable, long_, u"http://example.org", kLinkWeb);
         SaveLinkInfoFile();
         g_LinkTable.RemoveAll();
     }
@@ -147,6 +149,7 @@ protected:
     ThemeRec savedTheme_;
     LONG anna_ = -1;
     LONG carl_ = -1;
+    LONG long_ = -1;  // as much as Anna, with a longer name
 };
 
 TEST_F(CtsRowPictures, RowsShowLinkNotesProjectCategoryAndFieldPictures) {
@@ -191,6 +194,25 @@ TEST_F(CtsRowPictures, RowsShowLinkNotesProjectCategoryAndFieldPictures) {
         EXPECT_EQ(Find(carl, screen.statusStrip, kProjectGlyph), nullptr);
         EXPECT_EQ(Find(carl, screen.catStrip, kGolfIcon), nullptr);
         for (int kind = 0; kind < 13; ++kind) EXPECT_EQ(Find(carl, screen.fieldStrip, kind), nullptr);
+
+        // A longer name leaves less room: what does not fit drops from the right, and nothing
+        // reaches the number.
+        const std::vector<pt::DrawnPicture> crowded = record.ScreenPicturesIn(RowOnScreen(ListRowOf(long_)));
+        const bool drawn[] = {Find(crowded, screen.statusStrip, kLinkGlyph) != nullptr,
+                              Find(crowded, screen.statusStrip, kNotesGlyph) != nullptr,
+                              Find(crowded, screen.statusStrip, kProjectGlyph) != nullptr,
+                              Find(crowded, screen.catStrip, kGolfIcon) != nullptr};
+        for (int i = 1; i < 4; ++i) EXPECT_TRUE(drawn[i - 1] || !drawn[i]) << "picture " << i << " without the one before";
+        if (screen.width == 240) {
+            EXPECT_TRUE(drawn[0]) << "the link still fits";
+            EXPECT_FALSE(drawn[3]) << "the category icon no longer fits";
+        }
+        const std::vector<pt::DrawnText> crowdedNumber = record.ScreenTextsContaining(u"555-0199");
+        ASSERT_FALSE(crowdedNumber.empty());
+        for (const pt::DrawnPicture& p : crowded) {
+            if (p.resourceId == screen.fieldStrip) continue;
+            EXPECT_LT(p.rect.right, crowdedNumber[0].rect.left) << p.resourceId << " " << p.index;
+        }
         Shot("lists_contact_rows", screen);
         CloseProgram();
     }
