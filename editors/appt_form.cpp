@@ -97,6 +97,7 @@ void SelectFirstSchedRow() { SelectNextListRow(g_ViewWnds.scheduleList, QueryOnl
 INT_PTR OnApptFormInit(HWND dialog) {
     if (!InitDlgMenuBar(dialog, IDM_APPT_FORM_BAR, BackKey::kOverride)) EndDialog(dialog, kDlgFailed);
     InitApptEditDlg(dialog);
+    SetApptFieldPictures(dialog);
     return TRUE;
 }
 
@@ -118,6 +119,7 @@ INT_PTR OnApptFormSize(HWND dialog) {
         const UINT id = landscape ? (g_Settings.compressDlg ? IDD_APPT_FORM_COMPRESSED : IDD_APPT_FORM_WIDE)
                                   : IDD_APPT_FORM;
         RelayoutDlgForOrientation(dialog, id);
+        SetApptFieldPictures(dialog);
     }
     return FALSE;
 }

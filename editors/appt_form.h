@@ -24,10 +24,13 @@ inline constexpr int kApptStatusId = 1025;
 inline constexpr int kApptNewCatId = 1039;
 inline constexpr int kApptOccursLabelId = 1138;
 inline constexpr int kApptOccursSpinId = 1130;
-inline constexpr int kApptOccursPictureId = 603;
+inline constexpr int kApptOccursPictureId = 603;  // IDC_APPT_RECUR_PICTURE
 // Texts are read through buffers of these many characters, terminator included.
 inline constexpr int kApptTextChars = 4096;
 inline constexpr int kApptNotesChars = 10000;
+
+// The field pictures of the template in the screen's size (the templates name the small ones).
+void SetApptFieldPictures(HWND dialog);
 
 // The chosen template is g_TemplateChoice of the template dialog.
 struct ApptEditFlags {

@@ -16,6 +16,7 @@
 #include "lists/cts_match.h"
 #include "lists/cts_name_index.h"
 #include "lists/cts_picture.h"
+#include "lists/cts_row_parts.h"
 #include "lists/list_colors.h"
 #include "lists/list_commands.h"
 #include "platform/commctrl.h"
@@ -27,6 +28,7 @@
 #include "ui/dialog_conventions.h"
 #include "ui/draw_prims.h"
 #include "ui/gdi_scope.h"
+#include "ui/image_lists.h"
 #include "ui/screen_class.h"
 #include "ui/themed_bars.h"
 #include "ui/view_focus.h"
@@ -45,13 +47,45 @@ constexpr int kCountRightGap = 10;
 constexpr int kNameGap = 6;
 constexpr LPARAM kNoCallRow = -1;
 constexpr UINT kEnterKey = 13;
+constexpr int kKindIconLeft = 6;
+constexpr int kKindIconTop = 5;
+constexpr int kNameGlyph = 8;
+constexpr int kNameGlyphQvga = 16;
+constexpr int kNameGlyphVga = 22;
+constexpr int kNameGlyphGap = 3;
+constexpr int kSummaryIcon = 16;
+constexpr int kSummaryGap = 3;
+constexpr int kTotalsGap = 8;
+
+// The call icon list's pictures, and those of the summary list the band draws.
+enum CallIcon : int {
+    kCallOutConnected = 0,
+    kCallInConnected = 1,
+    kCallOutNotConnected = 2,
+    kCallMissed = 3,
+};
+enum SummaryIcon : int {
+    kSummaryOutgoing = 0,
+    kSummaryIncoming = 1,
+    kSummaryCount = 2,
+};
 
 int Band() { return IsVgaScreen() ? kBandVga : kBand; }
 HWND ListOf(HWND dialog) { return GetDlgItem(dialog, IDC_CALL_LIST); }
 
-HFONT MakeFont(bool bold) {
+// The settings font size, a step smaller where the call rows would not hold it.
+LONG CallFontSize() {
+    constexpr LONG kQvgaPortraitFrom = 18;
+    constexpr LONG kQvgaPortraitSize = 16;
+    constexpr LONG kSmallScreenSize = 14;
+    if (IsSmallScreen176()) return kSmallScreenSize;
+    if (IsQvgaScreen() && IsPortraitScreen() && g_Settings.fontSize == kQvgaPortraitFrom) return kQvgaPortraitSize;
+    return g_Settings.fontSize;
+}
+
+HFONT MakeFont(bool bold, LONG size = CallFontSize()) {
     LOGFONTW font{};
-    InitLogFont(font, g_Settings.fontSize, bold, false);
+    InitLogFont(font, size, bold, false);
     return CreateFontIndirectW(&font);
 }
 
@@ -126,6 +160,25 @@ std::u16string CallSecondLine(const CallLogEntry& call) {
     return date + u" " + time + u"(" + duration + u")";
 }
 
+// The call-kind icon of a call: by direction, and whether it got through.
+int CallKindIcon(const CallLogEntry& call) {
+    if (call.connected != 0) return call.incoming != 0 ? kCallInConnected : kCallOutConnected;
+    return call.incoming != 0 ? kCallMissed : kCallOutNotConnected;
+}
+
+int NameGlyphWidth() {
+    if (IsVgaScreen()) return kNameGlyphVga;
+    if (IsQvgaScreen() || IsSquare320Screen()) return kNameGlyphQvga;
+    return kNameGlyph;
+}
+
+// Below the first line: a little more room with the bigger fonts of the small screens.
+int SecondLineGap() {
+    if (IsQvgaScreen() && g_Settings.fontSize == 20) return 3;
+    if (IsQvgaScreen() && g_Settings.fontSize == 22) return 2;
+    return 5;
+}
+
 void DrawCallRow(HDC dc, const RECT& rect, LPARAM data, bool selected) {
     OwnedFont normal(MakeFont(false));
     OwnedFont bold(MakeFont(true));
@@ -138,16 +191,29 @@ void DrawCallRow(HDC dc, const RECT& rect, LPARAM data, bool selected) {
         return;
     }
     if (selected) DrawSelectionFrame(dc, RECT{rect.left + 2, rect.top + 1, rect.right - 2, rect.bottom - 1}, false, true);
+    // The same background as the contact rows, by the selection style.
+    DrawCtsRowBackground(dc, rect, !selected, !selected);
     const CallLogEntry& call = g_CallList[static_cast<int>(data)];
+    if (g_ImageLists.callHistory) {
+        ImageList_Draw(g_ImageLists.callHistory, CallKindIcon(call), dc, kKindIconLeft, kKindIconTop, ILD_NORMAL);
+    }
+    int numberX = kTextLeft;
     int firstHeight = 0;
     {
         SelectScope font(dc, bold.Get());
-        TextAt(dc, kTextLeft, kTextTop, call.number);
         firstHeight = TextSize(dc, u"W").cy;
+        if (call.nameKind >= 0) {
+            const int glyphY = kTextTop + (firstHeight - NameGlyphWidth()) / 2;
+            DrawFieldKindIcon(dc, kTextLeft, glyphY, static_cast<int>(call.nameKind), true);
+            numberX += NameGlyphWidth() + kNameGlyphGap;
+        }
+        TextAt(dc, numberX, kTextTop, call.number);
     }
     SelectScope font(dc, normal.Get());
     SetTextColor(dc, ListColor(kListSecondaryText));
-    TextAt(dc, kTextLeft, kTextTop + firstHeight + 5, CallSecondLine(call));
+    // In landscape the rows are wide and low: the details stand under the number, not under the glyph.
+    const int secondX = IsLandscapeScreen() ? numberX : kTextLeft;
+    TextAt(dc, secondX, kTextTop + firstHeight + SecondLineGap(), CallSecondLine(call));
 }
 
 LRESULT OnCallDrawItem(LPARAM lParam) {
@@ -166,6 +232,10 @@ LRESULT OnCallDrawItem(LPARAM lParam) {
     return TRUE;
 }
 
+void DrawSummaryIcon(HDC dc, int icon, int x, int y) {
+    if (g_ImageLists.callSummary) ImageList_Draw(g_ImageLists.callSummary, icon, dc, x, y, ILD_NORMAL);
+}
+
 void PaintBand(HWND dialog) {
     PAINTSTRUCT ps{};
     const HDC dc = BeginPaint(dialog, &ps);
@@ -179,13 +249,16 @@ void PaintBand(HWND dialog) {
         const int size = GetCtsRowHeight();
         DrawCtsPicture(dc, pictureX, 4, contact->oid, CtsIsCompanyOnly(*contact), size, true, false);
         OwnedFont bold(MakeFont(true));
-        OwnedFont normal(MakeFont(false));
+        // The totals with their icons need the small font to fit beside the picture.
+        OwnedFont normal(MakeFont(false, g_Settings.smallFontHeight));
         SetBkMode(dc, TRANSPARENT);
         const std::u16string count = platform::FormatW(u"%d", g_CallList.Size());
         SelectScope font(dc, bold.Get());
-        const int countX = client.right - kCountRightGap - TextSize(dc, count).cx;
+        const int countTextX = client.right - kCountRightGap - TextSize(dc, count).cx;
+        const int countX = countTextX - kSummaryGap - kSummaryIcon;
+        DrawSummaryIcon(dc, kSummaryCount, countX, 4 + (TextSize(dc, u"W").cy - kSummaryIcon) / 2);
         SetTextColor(dc, ListColor(kListText));
-        TextAt(dc, countX, 4, count);
+        TextAt(dc, countTextX, 4, count);
         const int nameX = pictureX + (IsVgaScreen() ? 80 : 44);
         const COLORREF nameColour = g_Settings.catColors != 0 && !contact->categories.IsEmpty()
                                         ? GetCtsCatColor(*contact)
@@ -195,10 +268,18 @@ void PaintBand(HWND dialog) {
         while (!name.empty() && nameX + TextSize(dc, name + u"...").cx > countX - kNameGap) name.pop_back();
         const std::u16string full = GetCtsDisplayName(*contact, g_Settings.firstLast);
         TextAt(dc, nameX, 4, name.size() == full.size() ? full : name + u"...");
+        const int totalsY = 4 + TextSize(dc, u"W").cy + 2;
         SelectScope small(dc, normal.Get());
         SetTextColor(dc, ListColor(kListSecondaryText));
-        const std::u16string totals = u"In: " + CallTotalText(g_CallList, true) + u"  Out: " + CallTotalText(g_CallList, false);
-        TextAt(dc, nameX, 4 + TextSize(dc, u"W").cy + 2, totals);
+        const int lineHeight = TextSize(dc, u"W").cy;
+        const auto total = [&](int x, int icon, const std::u16string& text) {
+            DrawSummaryIcon(dc, icon, x, totalsY + (lineHeight - kSummaryIcon) / 2);
+            x += kSummaryIcon + kSummaryGap;
+            TextAt(dc, x, totalsY, text);
+            return x + TextSize(dc, text).cx;
+        };
+        const int afterIn = total(nameX, kSummaryIncoming, u"In: " + CallTotalText(g_CallList, true));
+        total(afterIn + kTotalsGap, kSummaryOutgoing, u"Out: " + CallTotalText(g_CallList, false));
     }
     DrawSeparatorLine(dc, 0, client.right, Band() - 2);
     EndPaint(dialog, &ps);

@@ -16,6 +16,7 @@
 #include "lists/cts_name_index.h"
 #include "lists/cts_order.h"
 #include "lists/cts_picture.h"
+#include "lists/cts_row_parts.h"
 #include "lists/cts_type_ahead.h"
 #include "lists/cts_view.h"
 #include "lists/letter_tabs.h"
@@ -26,6 +27,7 @@
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "ui/gdi_scope.h"
+#include "ui/draw_prims.h"
 #include "ui/layout.h"
 #include "ui/screen_class.h"
 
@@ -42,6 +44,12 @@ constexpr int kPictureLeft = 6;
 constexpr int kPictureTop = 3;
 constexpr int kTextAfterPicture = 10;
 constexpr int kCatIconRoom = 22;
+constexpr int kSmallScreenCatRoom = 30;
+constexpr int kFieldIconGap = 3;
+constexpr int kFieldIconWideGap = 6;
+constexpr int kFieldIconGapVga = 5;
+constexpr int kStripRight = 4;
+constexpr int kCornerMark = 12;
 constexpr int kStringChars = 256;
 
 bool Portrait() { return !IsSquareScreen() && !IsLandscapeScreen(); }
@@ -144,39 +152,29 @@ HFONT ListFont(int height, LONG weight) {
     return CreateFontIndirectW(&font);
 }
 
-void DrawRowBackground(HDC dc, const RECT& row, bool selected, bool plain) {
-    constexpr int kDarken = 40;
-    const RECT inner{row.left + 2, row.top + 1, row.right - 2, row.bottom - 1};
-    const LONG style = GetThemeWord(kThemeListBackground);  // "BACKHIGH" as the theme holds it
-    if (plain || (style != 0 && style != 1)) return;
-    COLORREF fill = ListColor(kListBackground);
-    COLORREF edge = ListColor(kListHeaderBand);
-    if (style == 0 && !selected) {
-        fill = ListColor(kListSelection);
-        const auto down = [](int c) { return c > kDarken ? c - kDarken : 0; };
-        edge = RGB(down(GetRValue(fill)), down(GetGValue(fill)), down(GetBValue(fill)));
-    }
-    OwnedBrush brush(CreateSolidBrush(fill));
-    OwnedPen pen(CreatePen(PS_SOLID, 1, edge));
-    SelectScope selectBrush(dc, brush.Get());
-    SelectScope selectPen(dc, pen.Get());
-    Rectangle(dc, inner.left, inner.top, inner.right, inner.bottom);
-}
-
 COLORREF NameColour(const CtsRecord& contact) {
     if (g_Settings.catColors != 0 && !contact.categories.IsEmpty()) return GetCtsCatColor(contact);
     return ListColor(kListText);
 }
 
-// The default field text right-aligned before `right`; returns its left edge (right - 8 without one).
-int DrawDefaultText(HDC dc, const CtsRecord& contact, int x, int right, int y) {
+// The default field text right-aligned before `right`, its icon before it; returns the left edge of
+// what was drawn (right - 8 without a text).
+int DrawDefaultField(HDC dc, const CtsRecord& contact, int x, int right, int y, int iconGap, int wideIconGap) {
     constexpr int kNoTextLimit = 8;
     const std::u16string text = TrimSpaces(contact.defaultText);
     if (text.empty()) return right - kNoTextLimit;
     const std::u16string shown = FitWidth(dc, text, right - x - kDefaultTextRoom);
     const int left = right - kDefaultTextRight - TextWidth(dc, shown);
     DrawText(dc, left, y, shown, ListColor(kListSecondaryText));
-    return left;
+    return DrawCtsFieldIcon(dc, contact, left, y + CapitalHeight(dc) / 2, iconGap, wideIconGap);
+}
+
+bool CategoriesShown() { return g_Settings.showCat != 0 && g_Settings.contactSort != kCtsModeCategory; }
+
+// Glyphs and category icons after the name, none past catLimit (nor any category without "SHOWCAT").
+void DrawGlyphsAfterName(HDC dc, int x, int centreY, int limit, int catLimit, const CtsRecord& contact) {
+    constexpr int kNoCategories = -1;
+    DrawCtsGlyphsAfterName(dc, x, centreY, limit, CategoriesShown() ? catLimit : kNoCategories, contact);
 }
 
 void DrawOneLineRow(HDC dc, const RECT& row, const CtsRecord& contact) {
@@ -185,26 +183,26 @@ void DrawOneLineRow(HDC dc, const RECT& row, const CtsRecord& contact) {
     const std::u16string name = GetCtsDisplayName(contact, g_Settings.firstLast);
     const int capital = CapitalHeight(dc);
     const int y = row.top + (row.bottom - row.top - capital) / 2;
+    const int centreY = row.top + (row.bottom - row.top) / 2;
     const int nameX = row.left + kNameIndent;
-    int x = nameX + TextWidth(dc, name) + kGapAfterName;
+    const int x = nameX + TextWidth(dc, name) + kGapAfterName;
     OwnedFont small(ListFont(g_Settings.smallFontHeight, FW_NORMAL));
     {
         SelectScope selectSmall(dc, small.Get());
-        const int limit = DrawDefaultText(dc, contact, x, row.right, row.top + (row.bottom - row.top - CapitalHeight(dc)) / 2);
-        // Category names after the name, while they fit before the default text.
-        if (g_Settings.showCat != 0 && g_Settings.contactSort != kCtsModeCategory) {
-            for (const std::u16string& category : contact.categories) {
-                const int width = TextWidth(dc, category);
-                if (x + width > limit - kCatIconRoom) break;
-                DrawText(dc, x, y, category, ListColor(kListSecondaryText));
-                x += width + 2;
-            }
-        }
+        const int textY = row.top + (row.bottom - row.top - CapitalHeight(dc)) / 2;
+        const int limit = DrawDefaultField(dc, contact, x, row.right, textY, kFieldIconGap, kFieldIconWideGap);
+        DrawGlyphsAfterName(dc, x, centreY, limit, limit - kCatIconRoom, contact);
     }
     DrawText(dc, nameX, y, name, NameColour(contact));
 }
 
-void DrawTwoLineRow(HDC dc, const RECT& row, const CtsRecord& contact) {
+// The small mark in the selection colours beside the glyph strip of the gradient style.
+void DrawCornerMark(HDC dc, int right, int top, int height) {
+    const RECT mark{right - kCornerMark, top, right, top + height};
+    DrawGradientLines(dc, mark, ListColor(kListSelection), ListColor(kListSelectionText));
+}
+
+void DrawTwoLineRow(HDC dc, const RECT& row, const CtsRecord& contact, bool plain) {
     const int size = GetCtsRowHeight();
     const bool companyOnly = CtsIsCompanyOnly(contact);
     DrawCtsPicture(dc, row.left + kPictureLeft, row.top + kPictureTop, contact.oid, companyOnly, size, true, false);
@@ -214,12 +212,27 @@ void DrawTwoLineRow(HDC dc, const RECT& row, const CtsRecord& contact) {
     else if (!IsQvgaScreen() && g_Settings.fontSize >= 16) top = 2;
     OwnedFont font(ListFont(g_Settings.fontSize, FW_NORMAL));
     SelectScope selectFont(dc, font.Get());
-    const std::u16string name = FitWidth(dc, GetCtsDisplayName(contact, g_Settings.firstLast), row.right - x - 4);
-    DrawText(dc, x, row.top + top, name, NameColour(contact));
-    const int secondY = row.top + top + CapitalHeight(dc) + 2;
+    const int capital = CapitalHeight(dc);
+    const int centreY = row.top + top + capital / 2;
+    const std::u16string fullName = GetCtsDisplayName(contact, g_Settings.firstLast);
+    if (IsScreen240Plus()) {
+        int nameRight = DrawCtsGlyphStrip(dc, row.right - kStripRight, centreY, contact, CategoriesShown());
+        if (GetThemeWord(kThemeListBackground) == kBackCutCorner) {
+            if (!plain) DrawCornerMark(dc, nameRight, row.top + top, capital);
+            nameRight -= kCornerMark;
+        }
+        DrawText(dc, x, row.top + top, FitWidth(dc, fullName, nameRight - x - 4), NameColour(contact));
+    } else {
+        const std::u16string name = FitWidth(dc, fullName, row.right - x - 4);
+        const int after = x + TextWidth(dc, name) + kGapAfterName;
+        DrawText(dc, x, row.top + top, name, NameColour(contact));
+        DrawGlyphsAfterName(dc, after, centreY, row.right, row.right - kSmallScreenCatRoom, contact);
+    }
+    const int secondY = row.top + top + capital + 2;
     OwnedFont small(ListFont(g_Settings.smallFontHeight, FW_NORMAL));
     SelectScope selectSmall(dc, small.Get());
-    const int limit = DrawDefaultText(dc, contact, x, row.right, secondY);
+    const int iconGap = IsVgaScreen() ? kFieldIconGapVga : kFieldIconGap;
+    const int limit = DrawDefaultField(dc, contact, x, row.right, secondY, iconGap, iconGap);
     const bool showCompany = g_Settings.dispCompany != 0 && !companyOnly && g_Settings.contactSort != kCtsModeCompany &&
                              !contact.company.empty();
     if (showCompany) DrawText(dc, x, secondY, FitWidth(dc, contact.company, limit - x - 4), ListColor(kListSecondaryText));
@@ -301,12 +314,12 @@ int GetCtsRowHeight() {
 }
 
 void DrawCtsListRow(HDC dc, const RECT& row, LONG oid, bool selected, bool plain) {
-    DrawRowBackground(dc, row, selected, plain);
+    DrawCtsRowBackground(dc, row, selected, plain);
     const CtsRecord* found = ContactByOid(oid);
     if (!found) return;
     const CtsRecord contact = *found;
     if (PhotoOn()) {
-        DrawTwoLineRow(dc, row, contact);
+        DrawTwoLineRow(dc, row, contact, plain);
     } else {
         DrawOneLineRow(dc, row, contact);
     }

@@ -110,15 +110,18 @@ void ShowGroup(HTREEITEM group) {
     SendMessageW(Tree(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(group));
 }
 
-// Strips drawn for 16 and 32 pixel icons; a list of another icon size takes the one of its screen.
-int ProjectStripBitmap() { return IsBigScreen() ? IDB_PRJ_STRIP_32 : IDB_PRJ_STRIP_16; }
+int ShellIconWidth(HIMAGELIST list) {
+    int width = 0;
+    int height = 0;
+    return ImageList_GetIconSize(list, &width, &height) ? width : 0;
+}
 
 bool InitPrjTreeImages(HWND tree) {
     if (!g_PrjTree.images) {
         const HIMAGELIST list = DupSysSmallIconList();
         if (!list) return false;
         g_PrjTree.imageBase = ImageList_GetImageCount(list);
-        if (!AppendImageStrip(list, ProjectStripBitmap())) {
+        if (!AppendImageStrip(list, PrjStripBitmap(ShellIconWidth(list)))) {
             ImageList_Destroy(list);
             return false;
         }
@@ -129,6 +132,21 @@ bool InitPrjTreeImages(HWND tree) {
 }
 
 }  // namespace
+
+int PrjStripBitmap(int iconWidth) {
+    struct StripBySize {
+        int iconWidth;
+        int bitmap;
+    };
+    // A strip of another size than the list's would be cut into wrong pictures: every size drawn
+    // goes to its own strip, and only a size without one goes by the screen.
+    static constexpr StripBySize kStrips[] = {
+        {22, IDB_PRJ_STRIP_22}, {21, IDB_PRJ_STRIP_21}, {16, IDB_PRJ_STRIP_16}, {32, IDB_PRJ_STRIP_32}};
+    for (const StripBySize& strip : kStrips) {
+        if (strip.iconWidth == iconWidth) return strip.bitmap;
+    }
+    return IsBigScreen() ? IDB_PRJ_STRIP_32 : IDB_PRJ_STRIP_16;
+}
 
 void CreatePrjTree(HWND parent) {
     if (g_PrjTree.wnd) return;

@@ -60,6 +60,9 @@ struct PrjOptions {
 extern PrjOptions g_PrjOptions;
 
 void CreatePrjTree(HWND parent);
+// The bitmap of the node pictures for the shell's small icons of that width: the strip of that size
+// (16, 21, 22 or 32 pixels), else the one of the screen (32 pixels on a big screen, 16 on others).
+int PrjStripBitmap(int iconWidth);
 void RemoveOutlookRoot();
 
 // Small wrappers over the tree control.

@@ -647,6 +647,22 @@
 #define IDD_APPT_FORM 124
 #define IDD_APPT_FORM_WIDE 7249
 #define IDD_APPT_FORM_COMPRESSED 7278
+// The appointment form's field pictures (controls 600-604), each screen's size.
+#define IDB_APPT_FIELD_SUBJECT 127
+#define IDB_APPT_FIELD_LOCATION 128
+#define IDB_APPT_FIELD_START 129
+#define IDB_APPT_FIELD_RECUR 130
+#define IDB_APPT_FIELD_END 131
+#define IDB_APPT_FIELD_SUBJECT_VGA 190
+#define IDB_APPT_FIELD_LOCATION_VGA 191
+#define IDB_APPT_FIELD_START_VGA 192
+#define IDB_APPT_FIELD_RECUR_VGA 193
+#define IDB_APPT_FIELD_END_VGA 194
+#define IDC_APPT_SUBJECT_PICTURE 600
+#define IDC_APPT_LOCATION_PICTURE 601
+#define IDC_APPT_START_PICTURE 602
+#define IDC_APPT_RECUR_PICTURE 603
+#define IDC_APPT_END_PICTURE 604
 #define IDM_APPT_FORM_BAR 20070
 #define IDM_INSERT_TEXT 40006
 #define IDM_CUSTOM_REMINDER 40021
@@ -780,6 +796,8 @@
 // company, category and month folders, appointment, contact, tasks done and open, web link.
 #define IDB_PRJ_STRIP_16 515
 #define IDB_PRJ_STRIP_32 763
+#define IDB_PRJ_STRIP_22 517
+#define IDB_PRJ_STRIP_21 755
 // The project tree's context menus and their commands. The "Projects" root's menu takes 22117,
 // since 22100 is the wallet's generator bar.
 #define IDM_PRJ_APPT_GROUP_MENU 22097

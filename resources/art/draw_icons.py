@@ -364,22 +364,35 @@ def arrow_out(p, c):
     p.poly([(0.95, 0.05), (0.95, 0.4), (0.6, 0.05)], c)
 
 
+def cross_mark(p, c):
+    p.line(0.62, 0.62, 0.94, 0.94, 0.1, c)
+    p.line(0.94, 0.62, 0.62, 0.94, 0.1, c)
+
+
+# The call kinds: outgoing and incoming that got through, outgoing that did not, and missed.
 def call_cell(kind):
     def draw(p):
         handset(p, DARK)
         if kind == 0:
-            arrow_in(p, GREEN)
+            arrow_out(p, GREEN)
         elif kind == 1:
-            arrow_out(p, BLUE)
+            arrow_in(p, BLUE)
         elif kind == 2:
+            arrow_out(p, GREY)
+            cross_mark(p, RED)
+        else:
+            handset(p, RED)
             arrow_in(p, RED)
+            cross_mark(p, RED)
     return draw
 
 
 CALL_HISTORY = [call_cell(k) for k in range(4)]
 
-SUMMARY_COLOURS = [GREEN, BLUE, RED, DARK, TEAL, ORANGE, PURPLE, NAVY, BROWN, PINK, GOLD, GREY, SKY]
-CALL_SUMMARY = [(lambda c: lambda p: handset(p, c))(c) for c in SUMMARY_COLOURS]
+# The call summary: outgoing, incoming and the number of calls first, then handsets in colours.
+SUMMARY_COLOURS = [TEAL, ORANGE, PURPLE, NAVY, BROWN, PINK, GOLD, GREY, SKY]
+CALL_SUMMARY = [call_cell(0), call_cell(1), lambda p: handset(p, GREEN)] + \
+    [(lambda c: lambda p: handset(p, c))(c) for c in SUMMARY_COLOURS] + [lambda p: handset(p, DARK)]
 
 
 def briefcase(p, c):
@@ -542,6 +555,23 @@ def calendar_page(p):
             p.rect(x, y, x + 0.14, y + 0.1, GREY)
 
 
+def pin(p, c):
+    hit = p.circle(0.5, 0.36, 0.3, c)
+    hit += p.poly([(0.24, 0.5), (0.76, 0.5), (0.5, 0.98)], c)
+    p.circle(0.5, 0.36, 0.12, WHITE)
+    return hit
+
+
+# The appointment form's field pictures: subject, location, start, recurrence and end.
+FORM_FIELDS = [
+    ("subject", lambda p: note(p, GOLD)),
+    ("location", lambda p: pin(p, RED)),
+    ("start", lambda p: clock(p, GREEN)),
+    ("recur", recurring),
+    ("end", lambda p: clock(p, RED)),
+]
+
+
 def right_arrow(p):
     p.poly([(0.15, 0.1), (0.85, 0.5), (0.15, 0.9)], DARK)
 
@@ -615,6 +645,9 @@ def main():
     square_strip("contact_picture_alt.bmp", [contact_picture(SKY)], 48)
     square_strip("tiny_marks.bmp", TINY_MARKS, 5)
     square_strip("month_picker.bmp", [calendar_page], 16)
+    for name, draw in FORM_FIELDS:
+        square_strip("appt_field_%s.bmp" % name, [draw], 9)
+        square_strip("appt_field_%s_vga.bmp" % name, [draw], 18)
 
 
 if __name__ == "__main__":

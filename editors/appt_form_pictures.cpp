@@ -1,0 +1,38 @@
+// The appointment form's field pictures beside subject, location, start, recurrence and end: the
+// templates carry the small pictures, and a VGA screen gets the large ones in their place.
+#include "editors/appt_form.h"
+
+#include "platform/controls.h"
+#include "platform/gdi.h"
+#include "platform/resources.h"
+#include "platform/user.h"
+#include "resources/resource.h"
+#include "ui/screen_class.h"
+
+namespace {
+
+struct FieldPicture {
+    int control;
+    int vgaBitmap;
+};
+
+constexpr FieldPicture kFieldPictures[] = {
+    {IDC_APPT_SUBJECT_PICTURE, IDB_APPT_FIELD_SUBJECT_VGA}, {IDC_APPT_LOCATION_PICTURE, IDB_APPT_FIELD_LOCATION_VGA},
+    {IDC_APPT_START_PICTURE, IDB_APPT_FIELD_START_VGA},     {IDC_APPT_RECUR_PICTURE, IDB_APPT_FIELD_RECUR_VGA},
+    {IDC_APPT_END_PICTURE, IDB_APPT_FIELD_END_VGA},
+};
+
+}  // namespace
+
+void SetApptFieldPictures(HWND dialog) {
+    if (!IsVgaScreen()) return;
+    for (const FieldPicture& field : kFieldPictures) {
+        const HWND control = GetDlgItem(dialog, field.control);
+        if (!control) continue;  // not every layout has every picture
+        const HBITMAP large = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(field.vgaBitmap));
+        if (!large) continue;
+        const auto previous = reinterpret_cast<HGDIOBJ>(
+            SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(large)));
+        if (previous && previous != large) DeleteObject(previous);
+    }
+}
