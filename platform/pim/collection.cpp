@@ -21,7 +21,7 @@ namespace {
 
 struct Element {
     CEOID oid = 0;
-    std::optional<ExceptionData> occurrence;  // the occurrence's own values, for an occurrence
+    std::shared_ptr<const ExceptionData> occurrence;  // the occurrence's own values, for an occurrence
 };
 
 using ItemsRead = std::unordered_map<CEOID, std::shared_ptr<const ItemData>>;
@@ -70,7 +70,7 @@ public:
         state->store = store_;
         state->app = app_;
         state->data = std::move(*data);
-        state->occurrence = e.occurrence;
+        if (e.occurrence) state->occurrence = *e.occurrence;
         *item = NewItemObject(std::move(state));
         return S_OK;
     }
@@ -202,11 +202,11 @@ private:
                     e.originalDay = o.originalDay;
                     e.start = o.start;
                     e.duration = o.duration;
-                    found.push_back({o.start, {oid, e}});
+                    found.push_back({o.start, {oid, std::make_shared<const ExceptionData>(std::move(e))}});
                     taken = true;
                 }
             } else if (Matches(restriction, *item)) {
-                found.push_back({item->Date(PIMPR_START, 0), {oid, std::nullopt}});
+                found.push_back({item->Date(PIMPR_START, 0), {oid, nullptr}});
                 taken = true;
             }
             if (taken) read.emplace(oid, item);
@@ -237,7 +237,9 @@ private:
 
 IPOutlookItemCollection* NewCollection(IPOutlookApp* app, std::shared_ptr<Store> store, ItemKind kind) {
     std::vector<Element> elements;
-    for (const CEOID oid : store->OidsInFolderOrder(kind)) elements.push_back({oid, std::nullopt});
+    const std::vector<CEOID> oids = store->OidsInFolderOrder(kind);
+    elements.reserve(oids.size());
+    for (const CEOID oid : oids) elements.push_back({oid, nullptr});
     return new Collection(app, std::move(store), kind, std::move(elements), true);
 }
 

@@ -640,13 +640,23 @@ std::vector<CEOID> Store::Oids(ItemKind kind) {
 
 std::vector<CEOID> Store::OidsInFolderOrder(ItemKind kind) {
     const std::lock_guard guard(lock_);
+    // Sorting a full folder costs more than asking whether anything changed since the last time.
+    Statement& version = Query("PRAGMA data_version");
+    const std::int64_t dataVersion = version.Step() ? version.Int(0) : -2;
+    version.Reset();
+    FolderOrder& kept = folderOrders_[static_cast<int>(kind)];
+    if (dataVersion >= 0 && kept.dataVersion == dataVersion && kept.changeCount == changeCount_.load())
+        return kept.oids;
+    kept.dataVersion = dataVersion;
+    kept.changeCount = changeCount_.load();
     Statement& q = kind == ItemKind::Contact
                        ? Query("SELECT i.oid FROM items i LEFT JOIN props p ON p.oid = i.oid AND p.propid = ?2"
                                " WHERE i.kind = ?1 ORDER BY p.value COLLATE NOCASE, i.oid")
                        : Query("SELECT oid FROM items WHERE kind = ?1 ORDER BY start, oid");
     q.Bind(1, static_cast<std::int64_t>(kind));
     if (kind == ItemKind::Contact) q.Bind(2, static_cast<std::int64_t>(PIMPR_FILEAS));
-    return OidColumn(q);
+    kept.oids = OidColumn(q);
+    return kept.oids;
 }
 
 std::vector<CEOID> Store::OidsStartingIn(ItemKind kind, DATE from, DATE to) {

@@ -88,6 +88,7 @@ public:
     // OIDs of a kind: all, or the non-recurring whose start falls in [from, to), or the recurring ones.
     std::vector<CEOID> Oids(ItemKind kind);
     // In a folder's own order: appointments by start, tasks by due date, contacts by file-as name.
+    // Kept from one call to the next while no connection changed the store.
     std::vector<CEOID> OidsInFolderOrder(ItemKind kind);
     std::vector<CEOID> OidsStartingIn(ItemKind kind, DATE from, DATE to);
     std::vector<CEOID> RecurringOids(ItemKind kind);
@@ -124,6 +125,12 @@ private:
     std::unordered_map<std::string, std::unique_ptr<Statement>> statements_;
     int transactionDepth_ = 0;
     std::atomic<std::uint64_t> changeCount_{0};
+    struct FolderOrder {
+        std::uint64_t changeCount = 0;
+        std::int64_t dataVersion = -1;  // other connections' commits
+        std::vector<CEOID> oids;
+    };
+    std::unordered_map<int, FolderOrder> folderOrders_;
     std::vector<std::function<void()>> pendingNotifications_;
 };
 
