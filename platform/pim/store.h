@@ -8,7 +8,8 @@
 //  3. A file that is not a sound store is reported when it is opened and never written to.
 //  4. OIDs stay inside their kind's range; a kind's OIDs are handed out upwards and reused only
 //     when the range is full.
-//  5. Reads never write: a read of several queries runs in one deferred (read) transaction.
+//  5. A read of several queries runs in one deferred transaction: it takes the read locks once and
+//     writes nothing.
 #pragma once
 
 #include <sqlite3.h>
