@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "bench/sqlite_floor.h"
 #include "calendar/anniv_list.h"
 #include "core/app_settings.h"
 #include "core/cts_loading.h"
@@ -88,6 +89,7 @@ void BM_TasksThroughObjectModel(benchmark::State& state) {
     TheDevice();
     for (auto _ : state) LoadTskPOOM();
     state.counters["tasks"] = g_TskList.Size();
+    state.counters["floor_ms"] = bench::SqliteFloorMs(bench::kKindRowsSql, olTaskItem);
 }
 BENCHMARK(BM_TasksThroughObjectModel)->Unit(benchmark::kMillisecond);
 
@@ -95,6 +97,7 @@ void BM_TasksFromVolume(benchmark::State& state) {
     TheDevice();
     for (auto _ : state) LoadTskDb(0);
     state.counters["tasks"] = g_TskList.Size();
+    state.counters["floor_ms"] = bench::SqliteFloorMs(bench::kKindRowsSql, olTaskItem);
 }
 BENCHMARK(BM_TasksFromVolume)->Unit(benchmark::kMillisecond);
 
@@ -103,6 +106,7 @@ void BM_ContactsThroughObjectModel(benchmark::State& state) {
     for (auto _ : state) LoadCtsPOOM();
     state.counters["contacts"] = g_CtsList.Size();
     state.counters["dates"] = g_AnnivList.Size();
+    state.counters["floor_ms"] = bench::SqliteFloorMs(bench::kKindRowsSql, olContactItem);
 }
 BENCHMARK(BM_ContactsThroughObjectModel)->Unit(benchmark::kMillisecond);
 
@@ -111,6 +115,7 @@ void BM_ContactsFromVolume(benchmark::State& state) {
     for (auto _ : state) LoadCtsDb(0);
     state.counters["contacts"] = g_CtsList.Size();
     state.counters["dates"] = g_AnnivList.Size();
+    state.counters["floor_ms"] = bench::SqliteFloorMs(bench::kKindRowsSql, olContactItem);
 }
 BENCHMARK(BM_ContactsFromVolume)->Unit(benchmark::kMillisecond);
 
@@ -120,6 +125,14 @@ void BM_MonthCacheBuild(benchmark::State& state) {
     for (auto _ : state) LoadApptsForMonth(1, 0);
     state.counters["appointments"] = g_ApptCache.curAppts->Size();
     state.counters["spans"] = g_ApptCache.curSpans->Size();
+    // The month window the cache reads: from a few days before the month to a few days after.
+    DateRec from, to;
+    MonthWindow(2009, 3, from, to);
+    SYSTEMTIME a = from, b = to;
+    DATE first = 0, last = 0;
+    GetPoomApp()->SystemTimeToVariantTime(&a, &first);
+    GetPoomApp()->SystemTimeToVariantTime(&b, &last);
+    state.counters["floor_ms"] = bench::SqliteFloorMs(bench::kRangeRowsSql, olAppointmentItem, {first, last});
 }
 BENCHMARK(BM_MonthCacheBuild)->Unit(benchmark::kMillisecond);
 

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "bench/sqlite_floor.h"
 #include "platform/files.h"
 #include "platform/memory.h"
 #include "platform/poom.h"
@@ -124,6 +125,8 @@ void BM_MonthQueryWithOccurrences(benchmark::State& state) {
         month->Release();
         state.counters["elements"] = count;
     }
+    state.counters["floor_ms"] = bench::SqliteFloorMs(bench::kRangeRowsSql, olAppointmentItem,
+                                                      {Day(2009, 2, 23), Day(2009, 4, 7)});
 }
 BENCHMARK(BM_MonthQueryWithOccurrences)->Unit(benchmark::kMillisecond);
 
@@ -148,6 +151,8 @@ void LoadThroughObjectModel(benchmark::State& state, int folder, CEPROPID textPr
         items->Release();
         state.counters["items"] = count;
     }
+    state.counters["floor_ms"] = bench::SqliteFloorMs(bench::kKindRowsSql, folder == olFolderContacts ? olContactItem
+                                                                                                      : olTaskItem);
 }
 
 void BM_AllContactsObjectModel(benchmark::State& state) { LoadThroughObjectModel(state, olFolderContacts, PIMPR_FILEAS); }
@@ -174,6 +179,8 @@ void LoadThroughVolume(benchmark::State& state, const char16_t* name, SORTORDERS
         CloseHandle(db);
         state.counters["records"] = count;
     }
+    state.counters["floor_ms"] = bench::SqliteFloorMs(
+        bench::kKindRowsSql, name[0] == u'C' ? olContactItem : olTaskItem);
 }
 
 void BM_AllContactsVolume(benchmark::State& state) {

@@ -1,7 +1,12 @@
 // Item collections: the items of a folder as a numbered list, narrowed by Restrict (with each
 // occurrence of a series as an element of its own when IncludeRecurrences is set) and ordered by Sort.
 // The list is taken when the collection is made; elements deleted since then give E_FAIL.
+//
+// The items are read as a set (a restricted list with its query, a whole folder once it is walked)
+// and handed out from what was read while this process has committed no change since; after one,
+// each element is read again from the store.
 #include <algorithm>
+#include <unordered_map>
 
 #include "pim/fail_points.h"
 #include "pim/item_fields.h"
@@ -16,14 +21,20 @@ namespace {
 
 struct Element {
     CEOID oid = 0;
-    std::optional<ExceptionData> occurrence;  // the occurrence's own values, for an occurrence
+    std::shared_ptr<const ExceptionData> occurrence;  // the occurrence's own values, for an occurrence
 };
+
+using ItemsRead = std::unordered_map<CEOID, std::shared_ptr<const ItemData>>;
+
+// A folder walked element by element is read whole from the second element on.
+constexpr int kMissesBeforeWholeRead = 1;
 
 class Collection final : public ComObject<IPOutlookItemCollection> {
 public:
     Collection(IPOutlookApp* app, std::shared_ptr<Store> store, ItemKind kind, std::vector<Element> elements,
-               bool wholeFolder)
-        : store_(std::move(store)), kind_(kind), elements_(std::move(elements)), wholeFolder_(wholeFolder) {
+               bool wholeFolder, ItemsRead read = {}, std::uint64_t readAt = 0)
+        : store_(std::move(store)), kind_(kind), elements_(std::move(elements)), wholeFolder_(wholeFolder),
+          read_(std::move(read)), readAt_(readAt) {
         if (app) app->AddRef();
         app_ = ComPtr<IPOutlookApp>(app);
     }
@@ -53,13 +64,13 @@ public:
             return injected;
         if (index < 1 || static_cast<std::size_t>(index) > elements_.size()) return E_INVALIDARG;
         const Element& e = elements_[static_cast<std::size_t>(index - 1)];
-        std::optional<ItemData> data = store_->Load(e.oid);
+        std::optional<ItemData> data = Data(e.oid);
         if (!data) return E_FAIL;
         auto state = std::make_shared<ItemState>();
         state->store = store_;
         state->app = app_;
         state->data = std::move(*data);
-        state->occurrence = e.occurrence;
+        if (e.occurrence) state->occurrence = *e.occurrence;
         *item = NewItemObject(std::move(state));
         return S_OK;
     }
@@ -79,7 +90,10 @@ public:
         for (const WCHAR* p = text; *p; ++p) source += *p;
         const auto restriction = ParseRestriction(source, kind_);
         if (!restriction) return E_INVALIDARG;
-        *items = new Collection(app_.Get(), store_, kind_, Select(*restriction), false);
+        ItemsRead read;
+        const std::uint64_t readAt = store_->ChangeCount();
+        std::vector<Element> selected = Select(*restriction, read);
+        *items = new Collection(app_.Get(), store_, kind_, std::move(selected), false, std::move(read), readAt);
         return S_OK;
     }
     HRESULT Sort(LPCWSTR property, VARIANT_BOOL descending) override {
@@ -90,10 +104,11 @@ public:
         if (!field) return E_INVALIDARG;
         std::vector<std::pair<PropValue, Element>> keyed;
         keyed.reserve(elements_.size());
+        ReadWholeFolder();
         for (Element& e : elements_) {
             PropValue key;
             if (e.occurrence && field->id == PIMPR_START) key = e.occurrence->start;
-            else if (auto data = store_->Load(e.oid)) key = FieldValue(*data, field->id);
+            else if (auto data = Data(e.oid)) key = FieldValue(*data, field->id);
             keyed.emplace_back(std::move(key), std::move(e));
         }
         auto less = [](const PropValue& a, const PropValue& b) {
@@ -131,24 +146,55 @@ private:
         Element element;
     };
 
-    std::vector<Element> Select(const Restriction& restriction) {
+    // The item as the store holds it: from what was read with the list while this process has
+    // saved nothing since, else read again.
+    std::optional<ItemData> Data(CEOID oid) {
+        if (wholeFolder_ && !wholeRead_ && misses_++ >= kMissesBeforeWholeRead) ReadWholeFolder();
+        if (readAt_ == store_->ChangeCount())
+            if (const auto it = read_.find(oid); it != read_.end()) return *it->second;
+        return store_->Load(oid);
+    }
+
+    // Reads every item of the folder in one pass (again when this process saved since).
+    void ReadWholeFolder() {
+        if (!wholeFolder_ || (wholeRead_ && readAt_ == store_->ChangeCount())) return;
+        wholeRead_ = true;
+        read_.clear();
+        readAt_ = store_->ChangeCount();
+        for (ItemData& item : store_->LoadAll(kind_)) {
+            const CEOID oid = item.oid;
+            read_.emplace(oid, std::make_shared<const ItemData>(std::move(item)));
+        }
+    }
+
+    std::vector<Element> Select(const Restriction& restriction, ItemsRead& read) {
         const std::optional<StartBounds> bounds = kind_ == ItemKind::Appointment ? RequiredStartBounds(restriction)
                                                                                   : std::nullopt;
         const bool bounded = bounds.has_value();
         const StartBounds span = bounds.value_or(StartBounds{});
-        std::vector<CEOID> candidates;
+        std::vector<std::shared_ptr<const ItemData>> candidates;
         if (wholeFolder_ && bounded) {
-            candidates = store_->OidsStartingIn(kind_, span.from, span.to);
-            const auto recurring = store_->RecurringOids(kind_);
-            candidates.insert(candidates.end(), recurring.begin(), recurring.end());
+            for (ItemData& item : store_->LoadForRange(kind_, span.from, span.to))
+                candidates.push_back(std::make_shared<const ItemData>(std::move(item)));
+            // The single items by start, then the series by OID, as the store's index gives them.
+            const auto series = std::stable_partition(candidates.begin(), candidates.end(),
+                                                      [](const auto& item) { return !item->recurrence.Set(); });
+            std::sort(candidates.begin(), series, [](const auto& a, const auto& b) {
+                const DATE x = a->Date(PIMPR_START, 0), y = b->Date(PIMPR_START, 0);
+                return x != y ? x < y : a->oid < b->oid;
+            });
         } else {
-            for (const Element& e : elements_)
-                if (!e.occurrence) candidates.push_back(e.oid);
+            ReadWholeFolder();
+            for (const Element& e : elements_) {
+                if (e.occurrence) continue;
+                if (std::optional<ItemData> item = Data(e.oid))
+                    candidates.push_back(std::make_shared<const ItemData>(std::move(*item)));
+            }
         }
         std::vector<Timed> found;
-        for (const CEOID oid : candidates) {
-            const std::optional<ItemData> item = store_->Load(oid);
-            if (!item) continue;
+        for (const std::shared_ptr<const ItemData>& item : candidates) {
+            const CEOID oid = item->oid;
+            bool taken = false;
             if (includeRecurrences_ && bounded && item->recurrence.Set()) {
                 for (const Occurrence& o : SeriesOccurrences(*item, span.from, span.to)) {
                     if (!Matches(restriction, *item, o.start, o.duration)) continue;
@@ -156,11 +202,14 @@ private:
                     e.originalDay = o.originalDay;
                     e.start = o.start;
                     e.duration = o.duration;
-                    found.push_back({o.start, {oid, e}});
+                    found.push_back({o.start, {oid, std::make_shared<const ExceptionData>(std::move(e))}});
+                    taken = true;
                 }
             } else if (Matches(restriction, *item)) {
-                found.push_back({item->Date(PIMPR_START, 0), {oid, std::nullopt}});
+                found.push_back({item->Date(PIMPR_START, 0), {oid, nullptr}});
+                taken = true;
             }
+            if (taken) read.emplace(oid, item);
         }
         if (kind_ == ItemKind::Appointment)
             std::stable_sort(found.begin(), found.end(), [](const Timed& a, const Timed& b) {
@@ -177,6 +226,10 @@ private:
     ItemKind kind_;
     std::vector<Element> elements_;
     bool wholeFolder_;
+    ItemsRead read_;            // the elements' items as read with the list
+    std::uint64_t readAt_ = 0;  // the store's change count when they were read
+    bool wholeRead_ = false;
+    int misses_ = 0;
     bool includeRecurrences_ = false;
 };
 
@@ -184,7 +237,9 @@ private:
 
 IPOutlookItemCollection* NewCollection(IPOutlookApp* app, std::shared_ptr<Store> store, ItemKind kind) {
     std::vector<Element> elements;
-    for (const CEOID oid : store->OidsInFolderOrder(kind)) elements.push_back({oid, std::nullopt});
+    const std::vector<CEOID> oids = store->OidsInFolderOrder(kind);
+    elements.reserve(oids.size());
+    for (const CEOID oid : oids) elements.push_back({oid, nullptr});
     return new Collection(app, std::move(store), kind, std::move(elements), true);
 }
 

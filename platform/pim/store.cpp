@@ -1,6 +1,8 @@
 // The PIM store over SQLite: opening pim.vol, its tables, and items read and written whole.
 #include "pim/store.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -132,7 +134,50 @@ RecurrenceData PatternFromRow(const Statement& q, int first) {
     return r;
 }
 
+// The value column `column` of a props row.
+PropValue PropFromColumn(const Statement& q, int column) {
+    switch (q.ColumnType(column)) {
+    case SQLITE_INTEGER: return q.Int(column);
+    case SQLITE_FLOAT: return q.Real(column);
+    case SQLITE_TEXT: return q.Text(column);
+    case SQLITE_BLOB: return q.Blob(column);
+    default: return std::monostate{};
+    }
+}
+
+// A changed occurrence from the exception columns, from `first` on.
+ExceptionData ExceptionFromRow(const Statement& q, int first) {
+    ExceptionData e;
+    e.originalDay = q.Int(first);
+    e.deleted = q.Int(first + 1) != 0;
+    e.start = q.Real(first + 2);
+    e.duration = static_cast<LONG>(q.Int(first + 3));
+    if (q.ColumnType(first + 4) != SQLITE_NULL) e.subject = q.Text(first + 4);
+    if (q.ColumnType(first + 5) != SQLITE_NULL) e.location = q.Text(first + 5);
+    if (q.ColumnType(first + 6) != SQLITE_NULL) e.body = q.Text(first + 6);
+    return e;
+}
+
 }  // namespace
+
+// Several queries that read as one: a deferred transaction takes the read lock once for all of them
+// (inside a save's transaction it reads that one).
+class Store::ReadScope {
+public:
+    explicit ReadScope(Store& store) : db_(store.db_) {
+        began_ = store.transactionDepth_ == 0 && sqlite3_get_autocommit(db_) &&
+                 sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    ~ReadScope() {
+        if (began_) sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    }
+    ReadScope(const ReadScope&) = delete;
+    ReadScope& operator=(const ReadScope&) = delete;
+
+private:
+    sqlite3* db_;
+    bool began_ = false;
+};
 
 CEOID OidBase(ItemKind kind) {
     switch (kind) {
@@ -147,6 +192,11 @@ std::optional<ItemKind> KindOfOid(CEOID oid) {
     for (const ItemKind kind : {ItemKind::Appointment, ItemKind::Contact, ItemKind::Task})
         if (oid >= OidBase(kind) && oid - OidBase(kind) < kOidsPerKind) return kind;
     return std::nullopt;
+}
+
+std::string StoreFullText(ItemKind kind, std::size_t held) {
+    const char* name = kind == ItemKind::Appointment ? "appointments" : kind == ItemKind::Contact ? "contacts" : "tasks";
+    return "the store is full: it holds " + std::to_string(held) + " " + name + ", the most it can keep";
 }
 
 std::shared_ptr<Store> Store::Get(HRESULT* error) { return Open(true, error); }
@@ -237,7 +287,10 @@ bool Store::Begin() {
 
 bool Store::Commit() {
     if (--transactionDepth_ > 0) return true;
-    if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) return true;
+    if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) {
+        ++changeCount_;
+        return true;
+    }
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     pendingNotifications_.clear();
     return false;
@@ -406,7 +459,7 @@ HRESULT Store::Save(ItemData& item, Change* change) {
             item.oid = NextOid(item.kind);
             if (item.oid == 0) {
                 Rollback();
-                return E_OUTOFMEMORY;
+                return kStoreFull;
             }
         } else if (!Exists(item.oid)) {
             Rollback();
@@ -452,9 +505,13 @@ HRESULT Store::Delete(CEOID oid) {
 
 std::optional<ItemData> Store::Load(CEOID oid) {
     const std::lock_guard guard(lock_);
+    const ReadScope read(*this);
     Statement& row = Query("SELECT kind FROM items WHERE oid = ?1");
     row.Bind(1, ToInt(oid));
-    if (!row.Step()) return std::nullopt;
+    if (!row.Step()) {
+        row.Reset();
+        return std::nullopt;
+    }
     ItemData item;
     item.oid = oid;
     item.kind = static_cast<ItemKind>(row.Int(0));
@@ -463,57 +520,93 @@ std::optional<ItemData> Store::Load(CEOID oid) {
     return item;
 }
 
-std::vector<ItemData> Store::LoadAll(ItemKind kind) {
+std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::function<void(Statement&)>& bind) {
     const std::lock_guard guard(lock_);
+    const ReadScope read(*this);
     std::vector<ItemData> items;
     std::unordered_map<CEOID, std::size_t> index;
-    Statement& rows = Query("SELECT oid FROM items WHERE kind = ?1 ORDER BY oid");
-    rows.Bind(1, static_cast<std::int64_t>(kind));
+    // Each query stays prepared under its text.
+    auto run = [&](const std::string& sql, auto&& row) {
+        Statement& q = Query(sql.c_str());
+        bind(q);
+        while (q.Step()) {
+            const auto it = index.find(static_cast<CEOID>(q.Int(0)));
+            if (it != index.end()) row(items[it->second], q);
+        }
+        q.Reset();
+    };
+    const std::string rowsSql = "SELECT i.oid, i.kind FROM items i WHERE " + where + " ORDER BY i.oid";
+    Statement& rows = Query(rowsSql.c_str());
+    bind(rows);
     while (rows.Step()) {
         ItemData item;
-        item.kind = kind;
         item.oid = static_cast<CEOID>(rows.Int(0));
-        index[item.oid] = items.size();
+        item.kind = static_cast<ItemKind>(rows.Int(1));
+        index.emplace(item.oid, items.size());
         items.push_back(std::move(item));
     }
     rows.Reset();
-    const std::int64_t from = ToInt(OidBase(kind));
-    const std::int64_t to = from + kOidsPerKind;
-    Statement& props = Query("SELECT oid, propid, value FROM props WHERE oid >= ?1 AND oid < ?2");
-    props.Bind(1, from).Bind(2, to);
-    while (props.Step()) {
-        const auto it = index.find(static_cast<CEOID>(props.Int(0)));
-        if (it == index.end()) continue;
-        ItemData& item = items[it->second];
-        const auto id = static_cast<CEPROPID>(props.Int(1));
-        switch (props.ColumnType(2)) {
-        case SQLITE_INTEGER: item.props[id] = props.Int(2); break;
-        case SQLITE_FLOAT: item.props[id] = props.Real(2); break;
-        case SQLITE_TEXT: item.props[id] = props.Text(2); break;
-        case SQLITE_BLOB: item.props[id] = props.Blob(2); break;
-        default: break;
-        }
-    }
-    props.Reset();
-    Statement& cats = Query(
-        "SELECT ic.oid, c.name FROM item_categories ic JOIN categories c ON c.id = ic.category"
-        " WHERE ic.oid >= ?1 AND ic.oid < ?2 ORDER BY ic.oid, ic.position");
-    cats.Bind(1, from).Bind(2, to);
-    while (cats.Step())
-        if (const auto it = index.find(static_cast<CEOID>(cats.Int(0))); it != index.end())
-            items[it->second].categories.push_back(cats.Text(1));
-    cats.Reset();
-    Statement& rec = Query(
-        "SELECT oid, type, interval, day_of_week_mask, day_of_month, instance, month_of_year, pattern_start,"
-        " pattern_end, occurrences, no_end FROM recurrences WHERE oid >= ?1 AND oid < ?2");
-    rec.Bind(1, from).Bind(2, to);
-    while (rec.Step()) {
-        const auto it = index.find(static_cast<CEOID>(rec.Int(0)));
-        if (it == index.end()) continue;
-        items[it->second].recurrence = PatternFromRow(rec, 1);
-    }
-    rec.Reset();
+    if (items.empty()) return items;
+    run("SELECT i.oid, p.propid, p.value FROM items i JOIN props p ON p.oid = i.oid WHERE " + where,
+        [](ItemData& item, const Statement& q) {
+            PropValue value = PropFromColumn(q, 2);
+            if (!std::holds_alternative<std::monostate>(value))
+                item.props[static_cast<CEPROPID>(q.Int(1))] = std::move(value);
+        });
+    run("SELECT i.oid, c.name FROM items i JOIN item_categories ic ON ic.oid = i.oid JOIN categories c"
+        " ON c.id = ic.category WHERE " + where + " ORDER BY ic.oid, ic.position",
+        [](ItemData& item, const Statement& q) { item.categories.push_back(q.Text(1)); });
+    run("SELECT i.oid, r.type, r.interval, r.day_of_week_mask, r.day_of_month, r.instance, r.month_of_year,"
+        " r.pattern_start, r.pattern_end, r.occurrences, r.no_end FROM items i JOIN recurrences r ON r.oid = i.oid"
+        " WHERE " + where,
+        [](ItemData& item, const Statement& q) { item.recurrence = PatternFromRow(q, 1); });
+    // A pattern's changed occurrences count only while it is set (as a single load reads them).
+    run("SELECT i.oid, e.original_day, e.deleted, e.start, e.duration, e.subject, e.location, e.body FROM items i"
+        " JOIN exceptions e ON e.oid = i.oid WHERE " + where + " ORDER BY e.oid, e.original_day",
+        [](ItemData& item, const Statement& q) {
+            if (item.recurrence.Set()) item.exceptions.push_back(ExceptionFromRow(q, 1));
+        });
+    run("SELECT i.oid, x.name, x.address FROM items i JOIN recipients x ON x.oid = i.oid WHERE " + where +
+            " ORDER BY x.oid, x.position",
+        [](ItemData& item, const Statement& q) { item.recipients.push_back({q.Text(1), q.Text(2)}); });
     return items;
+}
+
+std::vector<ItemData> Store::LoadAll(ItemKind kind) {
+    return LoadWhere("i.kind = ?1", [kind](Statement& q) { q.Bind(1, static_cast<std::int64_t>(kind)); });
+}
+
+std::vector<ItemData> Store::LoadForRange(ItemKind kind, DATE from, DATE to) {
+    const std::lock_guard guard(lock_);
+    const ReadScope read(*this);
+    auto bind = [kind, from, to](Statement& q) {
+        q.Bind(1, static_cast<std::int64_t>(kind)).Bind(2, from).Bind(3, to);
+    };
+    std::vector<ItemData> items =
+        LoadWhere("i.kind = ?1 AND i.recurring = 0 AND i.start >= ?2 AND i.start < ?3", bind);
+    // Series are chosen with a day's margin either side and their occurrences worked out from the
+    // pattern afterwards, so a series taken needlessly gives none; one that a changed occurrence
+    // moved into the range is taken by that occurrence's start, and any by its own start.
+    std::vector<ItemData> series = LoadWhere(
+        "i.kind = ?1 AND i.recurring = 1 AND ((i.start >= ?2 AND i.start < ?3) OR EXISTS(SELECT 1 FROM recurrences r WHERE r.oid = i.oid AND"
+        " r.pattern_start < ?3 + 1 AND (r.no_end <> 0 OR r.occurrences > 0 OR r.pattern_end IS NULL OR"
+        " r.pattern_end >= ?2 - 2)) OR EXISTS(SELECT 1 FROM exceptions e WHERE e.oid = i.oid AND e.deleted = 0"
+        " AND e.start >= ?2 - 1 AND e.start < ?3 + 1))",
+        bind);
+    const auto middle = static_cast<std::ptrdiff_t>(items.size());
+    items.insert(items.end(), std::make_move_iterator(series.begin()), std::make_move_iterator(series.end()));
+    std::inplace_merge(items.begin(), items.begin() + middle, items.end(),
+                       [](const ItemData& a, const ItemData& b) { return a.oid < b.oid; });
+    return items;
+}
+
+std::size_t Store::Count(ItemKind kind) {
+    const std::lock_guard guard(lock_);
+    Statement& q = Query("SELECT count(*) FROM items WHERE kind = ?1");
+    q.Bind(1, static_cast<std::int64_t>(kind));
+    const std::size_t count = q.Step() ? static_cast<std::size_t>(q.Int(0)) : 0;
+    q.Reset();
+    return count;
 }
 
 void Store::ReadDetails(ItemData& item) {
@@ -521,14 +614,9 @@ void Store::ReadDetails(ItemData& item) {
     Statement& props = Query("SELECT propid, value FROM props WHERE oid = ?1");
     props.Bind(1, oid);
     while (props.Step()) {
-        const auto id = static_cast<CEPROPID>(props.Int(0));
-        switch (props.ColumnType(1)) {
-        case SQLITE_INTEGER: item.props[id] = props.Int(1); break;
-        case SQLITE_FLOAT: item.props[id] = props.Real(1); break;
-        case SQLITE_TEXT: item.props[id] = props.Text(1); break;
-        case SQLITE_BLOB: item.props[id] = props.Blob(1); break;
-        default: break;
-        }
+        PropValue value = PropFromColumn(props, 1);
+        if (!std::holds_alternative<std::monostate>(value))
+            item.props[static_cast<CEPROPID>(props.Int(0))] = std::move(value);
     }
     props.Reset();
     Statement& cats = Query(
@@ -550,17 +638,7 @@ void Store::ReadDetails(ItemData& item) {
             "SELECT original_day, deleted, start, duration, subject, location, body FROM exceptions WHERE oid = ?1"
             " ORDER BY original_day");
         ex.Bind(1, oid);
-        while (ex.Step()) {
-            ExceptionData e;
-            e.originalDay = ex.Int(0);
-            e.deleted = ex.Int(1) != 0;
-            e.start = ex.Real(2);
-            e.duration = static_cast<LONG>(ex.Int(3));
-            if (ex.ColumnType(4) != SQLITE_NULL) e.subject = ex.Text(4);
-            if (ex.ColumnType(5) != SQLITE_NULL) e.location = ex.Text(5);
-            if (ex.ColumnType(6) != SQLITE_NULL) e.body = ex.Text(6);
-            item.exceptions.push_back(std::move(e));
-        }
+        while (ex.Step()) item.exceptions.push_back(ExceptionFromRow(ex, 0));
         ex.Reset();
     }
     Statement& rcpt = Query("SELECT name, address FROM recipients WHERE oid = ?1 ORDER BY position");
@@ -578,13 +656,23 @@ std::vector<CEOID> Store::Oids(ItemKind kind) {
 
 std::vector<CEOID> Store::OidsInFolderOrder(ItemKind kind) {
     const std::lock_guard guard(lock_);
+    // Sorting a full folder costs more than asking whether anything changed since the last time.
+    Statement& version = Query("PRAGMA data_version");
+    const std::int64_t dataVersion = version.Step() ? version.Int(0) : -2;
+    version.Reset();
+    FolderOrder& kept = folderOrders_[static_cast<int>(kind)];
+    if (dataVersion >= 0 && kept.dataVersion == dataVersion && kept.changeCount == changeCount_.load())
+        return kept.oids;
+    kept.dataVersion = dataVersion;
+    kept.changeCount = changeCount_.load();
     Statement& q = kind == ItemKind::Contact
                        ? Query("SELECT i.oid FROM items i LEFT JOIN props p ON p.oid = i.oid AND p.propid = ?2"
                                " WHERE i.kind = ?1 ORDER BY p.value COLLATE NOCASE, i.oid")
                        : Query("SELECT oid FROM items WHERE kind = ?1 ORDER BY start, oid");
     q.Bind(1, static_cast<std::int64_t>(kind));
     if (kind == ItemKind::Contact) q.Bind(2, static_cast<std::int64_t>(PIMPR_FILEAS));
-    return OidColumn(q);
+    kept.oids = OidColumn(q);
+    return kept.oids;
 }
 
 std::vector<CEOID> Store::OidsStartingIn(ItemKind kind, DATE from, DATE to) {

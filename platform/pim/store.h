@@ -11,10 +11,14 @@
 //     open after a writer ended without closing; a busy answer is never damage.
 //  4. OIDs stay inside their kind's range; a kind's OIDs are handed out upwards and reused only
 //     when the range is full.
+//  5. A read of several queries runs in one deferred transaction: it takes the read locks once and
+//     writes nothing.
 #pragma once
 
 #include <sqlite3.h>
 
+#include <atomic>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -36,6 +40,11 @@ inline constexpr CEOID kTaskOidBase = 0xC0000000u;
 inline constexpr CEOID kOidsPerKind = 0x4E20u;
 
 CEOID OidBase(ItemKind kind);
+// What a save of a new item gives when its kind already holds kOidsPerKind items.
+inline constexpr HRESULT kStoreFull = E_OUTOFMEMORY;
+// Says which kind is full and how many it holds: "the store is full: it holds 20000 appointments,
+// the most it can keep".
+std::string StoreFullText(ItemKind kind, std::size_t held);
 std::optional<ItemKind> KindOfOid(CEOID oid);
 
 enum class Change { Created, Changed, Deleted };
@@ -63,9 +72,17 @@ public:
     const std::filesystem::path& Path() const { return path_; }
 
     std::optional<ItemData> Load(CEOID oid);
-    // Every item of a kind with its properties, categories and pattern (not its occurrences or
-    // recipients), in OID order, read in one pass.
+    // Every item of a kind, whole (properties, categories, pattern, changed occurrences, recipients),
+    // in OID order, read in one read transaction with one query per table.
     std::vector<ItemData> LoadAll(ItemKind kind);
+    // What a date range needs, whole and in OID order, in one read transaction: the items not
+    // recurring whose start falls in [from, to), and the series that may have an occurrence there.
+    std::vector<ItemData> LoadForRange(ItemKind kind, DATE from, DATE to);
+    // How many items of the kind the store holds.
+    std::size_t Count(ItemKind kind);
+    // Counts the changes this process committed: what was read at one count is still what the
+    // store holds while the count stays (other processes' changes are seen by the next read).
+    std::uint64_t ChangeCount() const { return changeCount_.load(); }
     // Inserts (oid 0: a new OID is given) or replaces the item; one transaction.
     HRESULT Save(ItemData& item, Change* change = nullptr);
     HRESULT Delete(CEOID oid);
@@ -76,6 +93,7 @@ public:
     // OIDs of a kind: all, or the non-recurring whose start falls in [from, to), or the recurring ones.
     std::vector<CEOID> Oids(ItemKind kind);
     // In a folder's own order: appointments by start, tasks by due date, contacts by file-as name.
+    // Kept from one call to the next while no connection changed the store.
     std::vector<CEOID> OidsInFolderOrder(ItemKind kind);
     std::vector<CEOID> OidsStartingIn(ItemKind kind, DATE from, DATE to);
     std::vector<CEOID> RecurringOids(ItemKind kind);
@@ -101,6 +119,9 @@ private:
     bool WriteItem(const ItemData& item);
     bool RemoveItem(CEOID oid);
     void ReadDetails(ItemData& item);
+    // Whole items of the rows of `items i` that `where` picks, with parameters ?1.. bound by `bind`.
+    std::vector<ItemData> LoadWhere(const std::string& where, const std::function<void(Statement&)>& bind);
+    class ReadScope;
     void Notify(ItemKind kind, CEOID oid, Change change);
 
     std::recursive_mutex lock_;
@@ -109,6 +130,13 @@ private:
     DatabaseUsers users_;  // held while the store is open
     std::unordered_map<std::string, std::unique_ptr<Statement>> statements_;
     int transactionDepth_ = 0;
+    std::atomic<std::uint64_t> changeCount_{0};
+    struct FolderOrder {
+        std::uint64_t changeCount = 0;
+        std::int64_t dataVersion = -1;  // other connections' commits
+        std::vector<CEOID> oids;
+    };
+    std::unordered_map<int, FolderOrder> folderOrders_;
     std::vector<std::function<void()>> pendingNotifications_;
 };
 

@@ -289,6 +289,33 @@ TEST_F(Devicectl, AddsChangesAndDeletesSingleItems) {
     EXPECT_EQ(Run({"pim", "frobnicate"}).code, 2);
 }
 
+// A kind holds at most 20,000 items: a save past that says which kind is full and how many it
+// holds, and the other kinds still take items.
+TEST_F(Devicectl, AFullKindIsNamedWithWhatItHolds) {
+    ASSERT_EQ(Run({"pim", "list", "appointments"}).code, 0);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open_v2((device.Root() / "pim.vol").c_str(), &db, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db,
+                           "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 19999)"
+                           " INSERT INTO items(oid, kind, start, recurring) SELECT 1073741824 + i, 1, 40000.5, 0 FROM n;"
+                           " INSERT OR REPLACE INTO oid_counters(kind, next) VALUES(1, 1073741824 + 20000)",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close_v2(db);
+
+    const Result added = Run({"pim", "add", "appointment", "--subject", "One too many"});
+    EXPECT_EQ(added.code, 1);
+    EXPECT_EQ(added.err, "devicectl: the item was not saved: the store is full: it holds 20000 appointments, the most "
+                         "it can keep\n");
+    const Result imported = Run({"pim", "import", Fixture("calendar.ics")});
+    EXPECT_EQ(imported.code, 1);
+    EXPECT_NE(imported.err.find("nothing imported: the store is full: it holds 20000 appointments"), std::string::npos)
+        << imported.err;
+    EXPECT_NE(imported.err.find("(it holds 20000 now and "), std::string::npos) << imported.err;
+    EXPECT_EQ(Run({"pim", "list", "tasks"}).out, "") << "the refused import left nothing behind";
+    EXPECT_EQ(Run({"pim", "add", "contact", "--first", "Ada"}).out, "80000000\n");
+}
+
 TEST_F(Devicectl, RegistryValuesAreWrittenReadAndListed) {
     EXPECT_EQ(Run({"reg", "set", "HKCU\\Software\\Test", "Count", "dword", "42"}).code, 0);
     EXPECT_EQ(Run({"reg", "set", "HKCU\\Software\\Test", "Name", "sz", "Vestral"}).code, 0);

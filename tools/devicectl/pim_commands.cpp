@@ -180,13 +180,24 @@ int Import(const Args& args, std::ostream& out, std::ostream& err) {
     const auto store = OpenStore(err);
     if (!store) return 1;
     HRESULT failure = S_OK;
+    std::optional<ItemKind> refusedKind;
     const bool saved = store->InTransaction([&] {
         for (ItemData& item : *items) {
             failure = store->Save(item);
-            if (FAILED(failure)) return false;
+            if (FAILED(failure)) {
+                refusedKind = item.kind;
+                return false;
+            }
         }
         return true;
     });
+    if (!saved && failure == platform::pim::kStoreFull && refusedKind) {
+        const auto brought = std::count_if(items->begin(), items->end(),
+                                           [&](const ItemData& item) { return item.kind == *refusedKind; });
+        err << "devicectl: nothing imported: " << platform::pim::StoreFullText(*refusedKind, platform::pim::kOidsPerKind)
+            << " (it holds " << store->Count(*refusedKind) << " now and " << path << " brings " << brought << ")\n";
+        return 1;
+    }
     if (!saved) {
         err << "devicectl: nothing imported: the store refused an item (0x" << std::hex << failure << ")\n";
         return 1;
@@ -221,13 +232,14 @@ int List(const Args& args, std::ostream& out, std::ostream& err) {
                                    platform::ToUtf8(name) + "\t" +
                                    platform::ToUtf8(platform::pim::JoinCategories(item.categories))});
     };
-    for (const ItemData& item : store->LoadAll(*kind)) {
+    // A range of appointments is read by the store's start index; everything else whole.
+    const std::vector<ItemData> items = from && *kind == ItemKind::Appointment ? store->LoadForRange(*kind, *from, end)
+                                                                               : store->LoadAll(*kind);
+    for (const ItemData& item : items) {
         switch (*kind) {
         case ItemKind::Appointment: {
             if (from && item.recurrence.Set()) {
-                const auto full = store->Load(item.oid);
-                if (!full) break;
-                for (const auto& o : platform::pim::SeriesOccurrences(*full, *from, end)) {
+                for (const auto& o : platform::pim::SeriesOccurrences(item, *from, end)) {
                     std::u16string subject = o.exception && o.exception->subject ? *o.exception->subject
                                                                                  : item.Text(PIMPR_SUBJECT);
                     add(item, o.start, std::to_string(o.duration), subject);
@@ -266,8 +278,12 @@ int Add(const Args& args, std::ostream& out, std::ostream& err) {
     }
     const auto store = OpenStore(err);
     if (!store) return 1;
-    if (FAILED(store->Save(item))) {
-        err << "devicectl: the item was not saved\n";
+    if (const HRESULT hr = store->Save(item); FAILED(hr)) {
+        if (hr == platform::pim::kStoreFull)
+            err << "devicectl: the item was not saved: " << platform::pim::StoreFullText(*kind, store->Count(*kind))
+                << "\n";
+        else
+            err << "devicectl: the item was not saved\n";
         return 1;
     }
     out << OidText(item.oid) << "\n";

@@ -1,6 +1,9 @@
 // Item collections: the month query the calendar makes (Restrict on [Start] with IncludeRecurrences),
 // dates in the restriction, Sort, and single occurrences found, changed and deleted.
+#include <sstream>
+
 #include "pim/restriction.h"
+#include "pim/store.h"
 #include "pim_test_support.h"
 #include "platform/device.h"
 #include "platform/text.h"
@@ -332,3 +335,142 @@ TEST_F(PatternPuts, DateConversionsOfTheApplication) {
 }
 
 }  // namespace
+
+namespace {
+
+// Everything a store read gives of an item, as one comparable text.
+std::string Describe(const platform::pim::ItemData& item) {
+    std::ostringstream s;
+    s << item.oid << " kind " << static_cast<int>(item.kind);
+    for (const auto& [id, value] : item.props) {
+        s << " [" << id << "]";
+        if (const auto* i = std::get_if<std::int64_t>(&value)) s << *i;
+        else if (const auto* d = std::get_if<double>(&value)) s << *d;
+        else if (const auto* t = std::get_if<std::u16string>(&value)) s << platform::ToUtf8(*t);
+        else if (const auto* b = std::get_if<std::vector<BYTE>>(&value)) s << b->size() << " bytes";
+    }
+    for (const auto& c : item.categories) s << " cat " << platform::ToUtf8(c);
+    const auto& r = item.recurrence;
+    s << " pattern " << r.type << "/" << r.interval << "/" << r.dayOfWeekMask << "/" << r.occurrences << "/"
+      << r.patternStart << "/" << r.patternEnd << "/" << r.noEndDate;
+    for (const auto& e : item.exceptions)
+        s << " ex " << e.originalDay << (e.deleted ? " deleted " : " ") << e.start << "/" << e.duration << "/"
+          << platform::ToUtf8(e.subject.value_or(u"-"));
+    for (const auto& x : item.recipients) s << " to " << platform::ToUtf8(x.name) << " <" << platform::ToUtf8(x.address) << ">";
+    return s.str();
+}
+
+}  // namespace
+
+// Lists read as a set give each item exactly as a single read does, and a date range takes every
+// item that can have an occurrence in it (a series ended by count may come too; it gives none).
+TEST_F(Collections, SetReadsGiveWhatSingleReadsGive) {
+    const CEOID weekly = SaveSeries(u"Weekly", Ole(2009, 1, 5, 9), 30, olRecursWeekly);
+    const CEOID ended = SaveSeries(u"Ended", Ole(2008, 1, 1, 9), 30, olRecursDaily, 3);
+    const CEOID later = SaveSeries(u"Later", Ole(2009, 6, 1, 8), 30, olRecursDaily);
+    {
+        // An occurrence of a later series moved into March, one of the weekly series deleted.
+        auto series = Get<IAppointment>(later);
+        IRecurrencePattern* raw = nullptr;
+        ASSERT_EQ(series->GetRecurrencePattern(&raw), S_OK);
+        Ref<IRecurrencePattern> pattern(raw);
+        IAppointment* occ = nullptr;
+        ASSERT_EQ(pattern->GetOccurrence(Ole(2009, 6, 2), &occ), S_OK);
+        Ref<IAppointment> o(occ);
+        o->put_Subject(u"Moved early");
+        o->put_Start(Ole(2009, 3, 10, 7));
+        ASSERT_EQ(o->Save(), S_OK);
+        auto w = Get<IAppointment>(weekly);
+        ASSERT_EQ(w->GetRecurrencePattern(&raw), S_OK);
+        Ref<IRecurrencePattern> wp(raw);
+        ASSERT_EQ(wp->GetOccurrence(Ole(2009, 3, 16), &occ), S_OK);
+        Ref<IAppointment> gone(occ);
+        ASSERT_EQ(gone->Delete(), S_OK);
+    }
+    std::vector<CEOID> singles;
+    for (const DATE start : {Ole(2009, 3, 1), Ole(2009, 3, 31, 23, 59), Ole(2009, 4, 1), Ole(2009, 2, 28, 23, 59)}) {
+        auto a = Create<IAppointment>(olAppointmentItem);
+        a->put_Subject(u"Single");
+        a->put_Start(start);
+        a->put_Categories(u"Work, Home");
+        IRecipients* rr = nullptr;
+        ASSERT_EQ(a->get_Recipients(&rr), S_OK);
+        Ref<IRecipients> recipients(rr);
+        IRecipient* one = nullptr;
+        ASSERT_EQ(recipients->Add(u"Ada", &one), S_OK);
+        Ref<IRecipient> held(one);
+        ASSERT_EQ(a->Save(), S_OK);
+        LONG oid = 0;
+        a->get_Oid(&oid);
+        singles.push_back(static_cast<CEOID>(oid));
+    }
+    auto task = Create<ITask>(olTaskItem);
+    task->put_Subject(u"Task");
+    task->put_DueDate(Ole(2009, 3, 5));
+    ASSERT_EQ(task->Save(), S_OK);
+
+    const auto store = platform::pim::Store::Get();
+    ASSERT_TRUE(store);
+    for (const auto kind : {platform::pim::ItemKind::Appointment, platform::pim::ItemKind::Task}) {
+        const auto all = store->LoadAll(kind);
+        EXPECT_EQ(all.size(), kind == platform::pim::ItemKind::Task ? 1u : 7u);
+        for (const auto& item : all) {
+            const auto single = store->Load(item.oid);
+            ASSERT_TRUE(single);
+            EXPECT_EQ(Describe(item), Describe(*single));
+        }
+    }
+    std::vector<CEOID> inMarch;
+    for (const auto& item : store->LoadForRange(platform::pim::ItemKind::Appointment, Ole(2009, 3, 1), Ole(2009, 4, 1))) {
+        if (item.oid != ended) inMarch.push_back(item.oid);
+        EXPECT_EQ(Describe(item), Describe(*store->Load(item.oid)));
+    }
+    EXPECT_EQ(inMarch, (std::vector<CEOID>{weekly, later, singles[0], singles[1]}));
+}
+
+// A collection hands out what it read while nothing was saved since; a change or delete made after
+// is what the next element shows.
+TEST_F(Collections, AWalkSeesChangesMadeDuringIt) {
+    std::vector<CEOID> oids;
+    for (const char16_t* subject : {u"One", u"Two", u"Three", u"Four"}) {
+        auto t = Create<ITask>(olTaskItem);
+        t->put_Subject(subject);
+        ASSERT_EQ(t->Save(), S_OK);
+        LONG oid = 0;
+        t->get_Oid(&oid);
+        oids.push_back(static_cast<CEOID>(oid));
+    }
+    auto items = Items(olFolderTasks);
+    IDispatch* item = nullptr;
+    for (int i = 1; i <= 2; ++i) {  // the second element reads the folder whole
+        ASSERT_EQ(items->Item(i, &item), S_OK);
+        Ref<IDispatch> held(item);
+    }
+    {
+        auto three = Get<ITask>(oids[2]);
+        three->put_Subject(u"Three, changed");
+        ASSERT_EQ(three->Save(), S_OK);
+        ASSERT_EQ(Get<ITask>(oids[3])->Delete(), S_OK);
+    }
+    ASSERT_EQ(items->Item(3, &item), S_OK);
+    Ref<ITask> three(static_cast<ITask*>(item));
+    BSTR b = nullptr;
+    three->get_Subject(&b);
+    EXPECT_EQ(Take(b), u"Three, changed");
+    EXPECT_EQ(items->Item(4, &item), E_FAIL) << "deleted since the list was taken";
+
+    // The same for a restricted list.
+    auto all = Items(olFolderTasks);
+    IPOutlookItemCollection* raw = nullptr;
+    ASSERT_EQ(all->Restrict(u"[Subject] <> \"\"", &raw), S_OK);
+    Ref<IPOutlookItemCollection> named(raw);
+    int count = 0;
+    named->get_Count(&count);
+    ASSERT_EQ(count, 3);
+    ASSERT_EQ(Get<ITask>(oids[0])->Delete(), S_OK);
+    EXPECT_EQ(named->Item(1, &item), E_FAIL);
+    ASSERT_EQ(named->Item(2, &item), S_OK);
+    Ref<ITask> two(static_cast<ITask*>(item));
+    two->get_Subject(&b);
+    EXPECT_EQ(Take(b), u"Two");
+}
