@@ -234,6 +234,8 @@ void DrawViewBackground(OffscreenBuffer& buffer, int sourceX, int sourceY, HWND 
     }
     RECT client{};
     GetViewClientRect(window ? window : g_Agenda.wnd, client);
+    // Without a window to measure, the buffer is the area the picture covers.
+    if (client.right <= 0 || client.bottom <= 0) client = RECT{0, 0, buffer.width, buffer.height};
     if (sourceX == 0 && sourceY == 0) {
         sourceX = GetThemeWord(kThemeViewMarginSide);
         sourceY = GetThemeWord(kThemeViewMarginTop);
@@ -242,7 +244,7 @@ void DrawViewBackground(OffscreenBuffer& buffer, int sourceX, int sourceY, HWND 
     const SelectScope keep(source.Get(), picture);
     BitBlt(buffer.memDC, 0, 0, client.right, client.bottom, source.Get(), sourceX, sourceY, SRCCOPY);
     // A list taller than the window goes on with the picture's row at the window's bottom.
-    if (buffer.height > client.bottom && client.bottom > 0) {
+    if (buffer.height > client.bottom) {
         StretchBlt(buffer.memDC, 0, client.bottom, client.right, buffer.height - client.bottom, source.Get(), sourceX,
                    sourceY + client.bottom - 1, client.right, 1, SRCCOPY);
     }

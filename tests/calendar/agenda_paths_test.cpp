@@ -35,6 +35,9 @@ namespace {
 
 namespace pt = platform::testing;
 
+// The theme's string word of the views' background picture.
+constexpr int kBackPictureWord = 44;
+
 class AgendaPaths : public frametest::ProgramTest {
 protected:
     AgendaPaths() {
@@ -51,6 +54,9 @@ protected:
     }
     ~AgendaPaths() override {
         CloseProgram();
+        g_WltSettings = WltSettings();
+        g_Theme.String(kBackPictureWord).clear();
+        FreeBackPictures();
         pt::ThawClock();
     }
 
@@ -75,11 +81,14 @@ protected:
             if (t.text.find(text) != std::u16string::npos) return t;
         return {};
     }
-    static bool Shows(const pt::DrawRecord& record, std::u16string_view text) { return !Shown(record, text).text.empty(); }
+    static bool Shows(const pt::DrawRecord& record, std::u16string_view text) {
+        return !Shown(record, text).text.empty();
+    }
     static std::u16string LeftSoftKey() {
         const std::vector<std::u16string> keys = pt::SoftKeyTexts();
         return keys.empty() ? std::u16string() : keys.front();
     }
+    void DriveWalletItemPage(bool dayFirst);
     static bool TaskComplete(LONG oid) {
         const PoomPtr<ITask> task = GetPoomItem<ITask>(GetPoomApp(), oid, IID_ITask);
         VARIANT_BOOL complete = VARIANT_FALSE;
@@ -129,10 +138,12 @@ TEST_F(AgendaPaths, DayDatesAndPreviewsBringTheirOwnSoftKeys) {
     }
 }
 
-TEST_F(AgendaPaths, WalletItemPageAnswersItsKeysAndScrolls) {
+// The wallet's welcome item made long and opened on its page: Space, Up, Down, Left and Enter.
+void AgendaPaths::DriveWalletItemPage(bool dayFirst) {
     g_Wlt = WltState();
     g_WltSettings = WltSettings();
     ASSERT_NE(Open(), nullptr);
+    if (dayFirst) EnterToday();
     Command(IDM_VIEW_WALLET);
     ASSERT_EQ(ViewId, kViewWallet);
     ASSERT_GE(g_Wlt.items.Size(), 1);
@@ -154,7 +165,8 @@ TEST_F(AgendaPaths, WalletItemPageAnswersItsKeysAndScrolls) {
     const HWND tree = g_ViewWnds.walletTree;
     const auto group = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
     ASSERT_NE(group, nullptr);
-    const auto node = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(group)));
+    const auto node = reinterpret_cast<HTREEITEM>(
+        SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(group)));
     ASSERT_NE(node, nullptr);
     SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node));
 
@@ -199,6 +211,11 @@ TEST_F(AgendaPaths, WalletItemPageAnswersItsKeysAndScrolls) {
         }
     }
 }
+
+TEST_F(AgendaPaths, WalletItemPageAnswersItsKeysAndScrolls) { DriveWalletItemPage(true); }
+
+// The page shares the agenda view window, which a wallet opened first has to make.
+TEST_F(AgendaPaths, WalletItemPageOpenedBeforeAnyAgendaView) { DriveWalletItemPage(false); }
 
 TEST_F(AgendaPaths, TaskCheckBoxOfTheDayListTogglesTheTask) {
     LONG oid = -1;
@@ -277,14 +294,13 @@ TEST_F(AgendaPaths, DayRowsShowColourBarSpanGlyphsPictureAndAnniversaryIcons) {
     // The theme's background picture behind the list.
     const std::u16string path = u"\\My Documents\\agenda back.bmp";
     std::filesystem::create_directories(device_.HostPath(u"\\My Documents"));
-    std::filesystem::copy_file(std::filesystem::path(QV_FIXTURES_DIR) / "dialogs" / "picture.bmp", device_.HostPath(path));
-    g_Theme.String(44) = path;
+    std::filesystem::copy_file(std::filesystem::path(QV_FIXTURES_DIR) / "dialogs" / "picture.bmp",
+                               device_.HostPath(path));
+    g_Theme.String(kBackPictureWord) = path;
     FreeBackPictures();
     ShowDayView(0, 1);
     pt::PumpUntilIdle();
     EXPECT_EQ(pt::ReadScreenPixel(agenda.left + 1, agenda.top + 1) & 0xFFFFFF, 0xFF00FFu) << "the picture's corner";
-    g_Theme.String(44).clear();
-    FreeBackPictures();
 }
 
 TEST_F(AgendaPaths, GoToDateButtonOpensTheGoToDateWheel) {
