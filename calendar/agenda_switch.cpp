@@ -16,6 +16,7 @@
 #include "frame/frame_state.h"
 #include "frame/load_thread.h"
 #include "frame/main_window.h"
+#include "frame/menu_bars.h"
 #include "frame/view_back.h"
 #include "frame/view_id.h"
 #include "frame/view_switch.h"
@@ -93,6 +94,7 @@ void ShowListView(ListView which, int reset, int drop) {
     ViewId = which == ListView::Day ? kViewDay : kViewDates;
     SetViewTitle();
     RelayoutAgendaView();
+    CreateViewMenuBar(which == ListView::Day ? &g_MenuBars.day : &g_MenuBars.dates, 0, g_Frame.mainWnd, kShowBar);
     if (!drawn) {
         ShowScheduleForm(which);
         return;
@@ -128,6 +130,7 @@ void ShowApptPreview(int outside) {
     ReleasePreviewBuffer();
     ViewId = kViewApptPreview;
     RelayoutAgendaView();
+    CreateViewMenuBar(&g_MenuBars.apptPreview, 0, g_Frame.mainWnd, kShowBar);
     HideAllViewWindows();
     PlaceViewWnd(g_Agenda.wnd, kPlacePlain);
     RedrawNow(nullptr);
@@ -145,6 +148,7 @@ void ShowTskPreview(int outside) {
     SetViewTitle();
     HideAllViewWindows();
     RelayoutAgendaView();
+    CreateViewMenuBar(&g_MenuBars.taskPreview, 0, g_Frame.mainWnd, kShowBar);
     HideAllViewWindows();
     PlaceViewWnd(g_Agenda.wnd, kPlacePlain);
     RedrawNow(nullptr);

@@ -100,6 +100,11 @@ int MeasureCurrentView(HDC dc) {
         if (!g_Agenda.previewBuffer.valid) GetViewClientRect(g_Agenda.wnd, page);
         return DrawTskPreview(dc, page, 0);
     }
+    case kViewWalletItem: {
+        RECT page{};
+        GetViewClientRect(g_Agenda.wnd, page);
+        return DrawWalletItem(dc, page, 0, false);
+    }
     default: return 0;
     }
 }
@@ -228,14 +233,21 @@ void RelayoutAgendaView() {
     // list when it shows the Day and Dates views.
     if (!AgendaDrawn() && g_ViewWnds.scheduleList) RefreshSchedList();
     if (!g_Agenda.wnd) return;
-    HDC dc = GetDC(g_Agenda.wnd);
-    const int height = dc ? MeasureCurrentView(dc) : 0;
-    if (dc) ReleaseDC(g_Agenda.wnd, dc);
-    RECT rc{};
-    GetViewClientRect(g_Agenda.wnd, rc);
-    const int excess = height - rc.bottom;
-    SetViewScrollRange(0, excess <= kScrollSlack ? 0 : excess);
-    SetViewScrollPos(0);
+    // A range that brings the scroll bar up (or takes it away) changes the width the content wraps
+    // in, so the content is measured once more in the new width.
+    for (int pass = 0; pass < 2; ++pass) {
+        RECT before{};
+        GetViewClientRect(g_Agenda.wnd, before);
+        HDC dc = GetDC(g_Agenda.wnd);
+        const int height = dc ? MeasureCurrentView(dc) : 0;
+        if (dc) ReleaseDC(g_Agenda.wnd, dc);
+        const int excess = height - before.bottom;
+        SetViewScrollRange(0, excess <= kScrollSlack ? 0 : excess);
+        SetViewScrollPos(0);
+        RECT after{};
+        GetViewClientRect(g_Agenda.wnd, after);
+        if (after.right == before.right) break;
+    }
 }
 
 void ResetAgendaScroll() {
@@ -400,6 +412,18 @@ void CtsPreviewKey(UINT key) {
     if (moved) RedrawNow(nullptr);
 }
 
+// Left and Enter go back to the wallet's tree, Space shows or hides the masked values.
+void WalletItemKey(UINT key) {
+    TodayKeyCmd(key);
+    switch (key) {
+    case VK_LEFT: case VK_RETURN: ShowWalletView(); break;
+    case VK_SPACE: ToggleViewFlag(); break;
+    case VK_UP: ScrollAgendaUp(); break;
+    case VK_DOWN: ScrollAgendaDown(); break;
+    default: break;
+    }
+}
+
 }  // namespace
 
 int HitPreviewCompleteBox(int x, int y) {
@@ -425,6 +449,7 @@ int AgendaViewKeyDown(UINT key) {
     case kViewApptPreview: ApptPreviewKey(key); break;
     case kViewTaskPreview: TskPreviewKey(key); break;
     case kViewContactPreview: CtsPreviewKey(key); break;
+    case kViewWalletItem: WalletItemKey(key); break;
     default: break;
     }
     return 1;

@@ -24,6 +24,11 @@ std::u16string FormatAnnivAgeText(const AnnivEntry& entry, int shownYear);
 // ---- Birthday and anniversary rows of the schedule list ----
 #include "platform/types.h"
 
+// The row of the Day and Dates lists in the window's width: the kind icon and label in the time
+// column, then the name with the age, on QVGA screens after the contact's photo. The row height.
+int DrawAnnivRow(HDC dc, HWND window, int x, int y, const AnnivEntry& entry, int shownYear, LONG alternate, int draw,
+                 int noBox, bool selected);
+
 // One-line layout: kind icon and label in the time column, then the name with the age and, except on
 // 176-pixel screens, the contact's picture. noBox is 1 when the selection look is already drawn.
 void DrawAnnivRowB(HDC dc, const RECT& row, const AnnivEntry& entry, int shownYear, LONG alternate, int draw,

@@ -16,6 +16,7 @@
 #include "ui/draw_prims.h"
 #include "ui/gdi_scope.h"
 #include "ui/image_lists.h"
+#include "ui/layout.h"
 #include "ui/screen_class.h"
 
 namespace {
@@ -27,6 +28,9 @@ constexpr int kThemeItemBorderWord = 11;
 constexpr int kBoxEdgeDarken = 40;
 constexpr int kIconX = 8;
 constexpr int kVgaIconX = 16;
+constexpr int kVgaRowExtra = 10;
+// The Day list's text moves this far right past a photo.
+constexpr int kPhotoIndent = 25;
 
 COLORREF Word(int word) { return static_cast<COLORREF>(GetThemeWord(word)); }
 
@@ -76,6 +80,16 @@ int PictureSide() {
     return g_Settings.fontSize < 17 ? 12 : 18;
 }
 
+// How far the Day list's photo sits below the row's top for the font size.
+int PhotoDrop() {
+    switch (g_Settings.fontSize) {
+    case 18: return 1;
+    case 20: return 2;
+    case 22: return 3;
+    default: return 0;
+    }
+}
+
 void FillBox(HDC dc, const RECT& box, COLORREF fill, COLORREF edge) {
     if (!HasBackPicture()) {
         OwnedBrush brush(CreateSolidBrush(fill));
@@ -93,6 +107,45 @@ int GetSchedAnnivRowHeight() {
     if (IsSquare320Screen()) return size < 19 ? 34 : 42;
     if (IsVgaScreen()) return size < 25 ? 46 : 52;
     return 38;
+}
+
+int DrawAnnivRow(HDC dc, HWND window, int x, int y, const AnnivEntry& entry, int shownYear, LONG alternate, int draw,
+                 int noBox, bool selected) {
+    const int saved = SaveDC(dc);
+    SelectObject(dc, g_Main.themeFonts[kFontNormal]);
+    const int height = LineHeight(dc) + (IsVgaScreen() ? kVgaRowExtra : 0);
+    if (!draw) {
+        RestoreDC(dc, saved);
+        return height;
+    }
+    RECT client{};
+    GetViewClientRect(window, client);
+    const int column = SchedTimeColWidth();
+    int width = client.right - column - 7;
+    if (!noBox) DrawThemedItemBox(dc, RECT{client.left, y, client.right, y + height}, alternate != 0, selected, 0, false, true);
+    SetBkMode(dc, TRANSPARENT);
+    OwnedFont timeFont(MakeTimeFont());
+    SelectObject(dc, timeFont.Get());
+    SetTextColor(dc, GetGreyForBackground(noBox != 0));
+    const bool qvga = IsQvgaScreen();
+    const int drop = qvga && g_Settings.fontSize > g_Settings.smallFontHeight ? 2 : 0;
+    const int advance = DrawKindIcon(dc, x, y + (qvga ? 1 : 3) + drop, entry);
+    if (g_Settings.startEnd) TextAt(dc, x + advance + 2, y + drop, KindLabel(entry));
+    SelectObject(dc, g_Main.themeFonts[kFontNormal]);
+    SetTextColor(dc, Word(kThemePrimaryTextWord));
+    int textX = column;
+    if (qvga) {
+        // The photo only where the contact has one of its own.
+        if (HBITMAP photo = DrawCtsPicture(dc, column + 3, y, entry.contactOid, false, PictureSide(), true, true)) {
+            DrawPictureFramed(dc, column + 3, y + PhotoDrop(), photo, PictureSide());
+            DeleteObject(photo);
+            textX += kPhotoIndent;
+            width -= kPhotoIndent + 1;
+        }
+    }
+    TextAt(dc, textX, y, Fit(dc, FormatAnnivAgeText(entry, shownYear), width));
+    RestoreDC(dc, saved);
+    return height;
 }
 
 void DrawAnnivRowB(HDC dc, const RECT& row, const AnnivEntry& entry, int shownYear, LONG alternate, int draw,

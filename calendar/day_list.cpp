@@ -11,6 +11,8 @@
 #include "core/app_settings.h"
 #include "core/cur_item.h"
 #include "core/appt_readers.h"
+#include "core/res_string.h"
+#include "core/change_notify.h"
 #include "core/date_text.h"
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
@@ -18,6 +20,7 @@
 #include "core/item_filters.h"
 #include "core/tsk_loading.h"
 #include "lists/task_view.h"
+#include "extras/theme.h"
 #include "extras/theme_words.h"
 #include "frame/frame_state.h"
 #include "frame/main_window.h"
@@ -29,7 +32,10 @@
 #include "calendar/sched_list.h"
 #include "calendar/sched_rows.h"
 #include "calendar/item_text.h"
+#include "resources/resource.h"
 #include "ui/draw_prims.h"
+#include "ui/gdi_scope.h"
+#include "ui/image_lists.h"
 #include "ui/themed_bars.h"
 #include "ui/layout.h"
 #include "ui/offscreen.h"
@@ -53,17 +59,16 @@ constexpr int kIconGap = 5;
 constexpr int kVgaRowExtra = 10;
 constexpr int kVgaHitExtra = 2;
 constexpr int kWrapSpacing = 5;
+// The text column moves past the category colour bar by this much.
+constexpr int kColourBarIndent = 8;
+// An appointment's day in its span (ApptDayPos).
+constexpr int kSpanFirstDay = 0;
+constexpr int kSpanMiddleDay = 1;
+constexpr int kSpanLastDay = 2;
+// A task row's check box runs from the row's left edge to here.
+constexpr int kCheckBoxRight = 24;
+constexpr int kVgaCheckBoxRight = 37;
 
-constexpr const WCHAR* kBirthdayLabel = u"Birthday";
-constexpr const WCHAR* kAnniversaryLabel = u"Anniversary";
-
-// How many characters of the text fit the width, "..." included when it is cut.
-std::size_t FitChars(HDC dc, const std::u16string& text, int width) {
-    if (AgendaTextWidth(dc, text) <= width) return text.size();
-    std::size_t n = text.size();
-    while (n > 0 && AgendaTextWidth(dc, text.substr(0, n) + u"...") > width) --n;
-    return n;
-}
 
 COLORREF ThemeColour(int word) { return static_cast<COLORREF>(GetThemeWord(word)); }
 
@@ -116,26 +121,11 @@ int WalkDayAnnivs(HDC dc, int x, int y, const DateRec& date, LONG& alternate, in
                   bool& stopped) {
     const int start = y;
     bool any = false;
-    const RECT rc = AgendaClient();
     for (int i = AnnivFindByDate(g_AnnivList, date); i < g_AnnivList.Size(); ++i) {
         const AnnivEntry& entry = g_AnnivList[i];
         if (!AnnivIsOn(entry, date.wMonth, date.wDay)) continue;
         if (any && ListNeedsSeparator()) y += DrawRowSeparator(dc, y, draw);
-        const int height = AgendaLineHeight(dc) + (IsVgaScreen() ? kVgaRowExtra : 0);
-        if (draw) {
-            const RECT box{rc.left, y, rc.right, y + height};
-            DrawThemedItemBox(dc, box, alternate != 0, 0, 0, false, true);
-            SetBkMode(dc, TRANSPARENT);
-            if (g_Settings.startEnd) {
-                SetTextColor(dc, GetGreyForBackground(false));
-                DrawAgendaText(dc, x, y, entry.kind == kAnnivBirthday ? kBirthdayLabel : kAnniversaryLabel);
-            }
-            SetTextColor(dc, ThemeColour(kThemePrimaryText));
-            const int textX = TimeColumnWidth(dc);
-            const std::u16string text = FormatAnnivAgeText(entry, date.wYear);
-            const std::size_t fits = FitChars(dc, text, rc.right - textX - kIconGap);
-            DrawAgendaText(dc, textX, y, fits < text.size() ? text.substr(0, fits) + u"..." : text);
-        }
+        const int height = DrawAnnivRow(dc, g_Agenda.wnd, x, y, entry, date.wYear, alternate, draw, 0, false);
         const DayRowSpot spot{entry.contactOid, kItemContact, date, y, height};
         if (visit && visit(spot)) {
             stopped = true;
@@ -185,6 +175,38 @@ int WalkDayTasks(HDC dc, int y, const DateRec& date, LONG& alternate, bool rowsA
     return y - start - (!firstRow && rowsAbove ? 2 : 0);
 }
 
+// The time column of an appointment row: the time range; for a timed item over several days the
+// start on its first day, the day's place in the span as a glyph and the end on its last day; for an
+// all-day item the busy-status icon and "All Day".
+void DrawRowTime(HDC dc, int x, int y, int iconY, const ApptRecord& appt, const DateRec& day, bool largeIcons) {
+    const bool hours24 = g_Settings.hours24 != 0;
+    std::u16string text;
+    if (appt.allDay) {
+        x += DrawFourStateIcon(dc, x, iconY, appt.busyStatus, true, largeIcons ? IconSize::Large : IconSize::Small);
+        if (g_Settings.startEnd) DrawAgendaText(dc, x, y, LoadResString(IDS_ALL_DAY, u"All Day"));
+        return;
+    }
+    if (!ApptSpansDays(appt)) {
+        if (g_Settings.startEnd) FormatApptTimeRange(appt, text, hours24);
+        else FormatApptStart(appt, text, hours24, true);
+        DrawAgendaText(dc, x, y, text);
+        return;
+    }
+    const int pos = std::max(ApptDayPos(appt, day.wYear, day.wMonth, day.wDay), 0);
+    if (pos == kSpanFirstDay && g_Settings.startEnd) {
+        FormatApptStart(appt, text, hours24, true);
+        DrawAgendaText(dc, x, y, text);
+        x += AgendaTextWidth(dc, text) + 4;
+    } else if (pos != kSpanMiddleDay && !g_Settings.startEnd) {
+        x += 8;
+    }
+    const int glyph = DrawStateGlyph(dc, x, y, pos, false, appt.busyStatus);
+    if (pos == kSpanLastDay && g_Settings.startEnd) {
+        FormatApptEnd(appt, text, hours24, true);
+        DrawAgendaText(dc, x + glyph + 4, y, text);
+    }
+}
+
 }  // namespace
 
 COLORREF GetApptTextColor(const ApptRecord& appt, int useFirst) {
@@ -201,12 +223,31 @@ COLORREF GetApptBarColor(const ApptRecord& appt) {
     return GetViewColor(appt.busyStatus);
 }
 
-void DrawViewBackground(OffscreenBuffer& buffer, int, int, HWND) {
+void DrawViewBackground(OffscreenBuffer& buffer, int sourceX, int sourceY, HWND window) {
     if (!buffer.valid) return;
-    HBRUSH brush = CreateSolidBrush(ThemeColour(kThemeBackground));
-    const RECT all{0, 0, buffer.width, buffer.height};
-    FillRect(buffer.memDC, &all, brush);
-    DeleteObject(brush);
+    HBITMAP picture = HasBackPicture() ? GetBackPicture() : nullptr;
+    if (!picture) {
+        OwnedBrush brush(CreateSolidBrush(ThemeColour(kThemeBackground)));
+        const RECT all{0, 0, buffer.width, buffer.height};
+        FillRect(buffer.memDC, &all, brush.Get());
+        return;
+    }
+    RECT client{};
+    GetViewClientRect(window ? window : g_Agenda.wnd, client);
+    // Without a window to measure, the buffer is the area the picture covers.
+    if (client.right <= 0 || client.bottom <= 0) client = RECT{0, 0, buffer.width, buffer.height};
+    if (sourceX == 0 && sourceY == 0) {
+        sourceX = GetThemeWord(kThemeViewMarginSide);
+        sourceY = GetThemeWord(kThemeViewMarginTop);
+    }
+    MemoryDC source(buffer.memDC);
+    const SelectScope keep(source.Get(), picture);
+    BitBlt(buffer.memDC, 0, 0, client.right, client.bottom, source.Get(), sourceX, sourceY, SRCCOPY);
+    // A list taller than the window goes on with the picture's row at the window's bottom.
+    if (buffer.height > client.bottom) {
+        StretchBlt(buffer.memDC, 0, client.bottom, client.right, buffer.height - client.bottom, source.Get(), sourceX,
+                   sourceY + client.bottom - 1, client.right, 1, SRCCOPY);
+    }
 }
 
 int DrawApptRow(HDC dc, int x, int y, const ApptRecord& appt, const DateRec& day, LONG alternate, int draw,
@@ -217,35 +258,27 @@ int DrawApptRow(HDC dc, int x, int y, const ApptRecord& appt, const DateRec& day
     const int start = y;
     int textX = TimeColumnWidth(dc);
     const int wrapWidth = std::max<int>(rc.right - textX - kIconGap, lineHeight);
-    if (draw) {
-        if (!noBox) {
-            const int height = DrawApptRow(dc, x, 0, appt, day, alternate, 0, 1);
-            const RECT box{rc.left, y, rc.right, y + height};
-            DrawThemedItemBox(dc, box, alternate != 0, 0, 0, false, true);
-        }
+    const bool largeIcons = (IsQvgaScreen() && g_Settings.fontSize != 14) || IsVgaScreen();
+    const int iconOffset = largeIcons && g_Settings.fontSize < 20 ? 2 : 4;
+    if (!draw) {
+        if (g_Settings.leftColorBar) textX += kColourBarIndent;
+    } else {
+        const int height = DrawApptRow(dc, x, 0, appt, day, alternate, 0, 1);
+        if (!noBox) DrawThemedItemBox(dc, RECT{rc.left, y, rc.right, y + height}, alternate != 0, 0, 0, false, true);
         SetBkMode(dc, TRANSPARENT);
+        LOGFONTW timeLog{};
+        InitLogFont(timeLog, std::min(g_Settings.fontSize, g_Settings.smallFontHeight), false, false);
+        OwnedFont timeFont(CreateFontIndirectW(&timeLog));
+        SelectObject(dc, timeFont.Get());
+        const int indent = DrawCatColorBar(dc, x, y, y + height, appt, false);
+        x += indent;
+        textX += indent;
         SetTextColor(dc, GetApptTextColor(appt, 1));
-        std::u16string time;
-        const bool hours24 = g_Settings.hours24 != 0;
-        if (appt.allDay) {
-            if (g_Settings.startEnd) time = u"All Day";
-        } else if (!ApptSpansDays(appt)) {
-            if (g_Settings.startEnd) {
-                FormatApptTimeRange(appt, time, hours24);
-            } else {
-                FormatApptStart(appt, time, hours24, true);
-            }
-        } else {
-            const int pos = ApptDayPos(appt, day.wYear, day.wMonth, day.wDay);
-            if (pos == 0) FormatApptStart(appt, time, hours24, true);
-            if (pos == 2) FormatApptEnd(appt, time, hours24, true);
-            time += pos == 0 ? u" >" : pos == 1 ? u"<>" : u"< ";
-        }
-        DrawAgendaText(dc, x, y, time);
+        DrawRowTime(dc, x, y, y + iconOffset, appt, day, largeIcons);
+        SelectObject(dc, g_Main.themeFonts[kFontNormal]);
     }
     // The status and category icons at the right end of the first line, which stops short of them.
-    const bool largeIcons = (IsQvgaScreen() && g_Settings.fontSize != 14) || IsVgaScreen();
-    int iconY = y + (largeIcons && g_Settings.fontSize < 20 ? 2 : 4);
+    int iconY = y + iconOffset;
     if (IsSmallScreen176()) iconY -= 4;
     if (IsVgaScreen()) iconY -= 2;
     bool iconsDone = false;
@@ -407,11 +440,17 @@ void MakeCurrent(const DayRowSpot& spot) {
 
 int DayListHitTest(int x, int y, int top, const DateRec& date) {
     const RECT rc = AgendaClient();
-    return WalkMeasured(date, top, [&](const DayRowSpot& spot) {
+    LONG checkedTask = kNoId;
+    const bool hit = WalkMeasured(date, top, [&](const DayRowSpot& spot) {
         if (x < rc.left || x >= rc.right || y < spot.top || y >= spot.top + spot.height) return false;
         MakeCurrent(spot);
+        if (spot.kind == kItemTask && x < rc.left + (IsVgaScreen() ? kVgaCheckBoxRight : kCheckBoxRight))
+            checkedTask = spot.oid;
         return true;
-    }) ? 1 : 0;
+    });
+    // Toggled once the walk is over: the change reloads the task array the walk goes through.
+    if (checkedTask != kNoId) ToggleTskComplete(checkedTask);
+    return hit ? 1 : 0;
 }
 
 int SelectNextDayItem(int top, const DateRec& date, bool& found) {

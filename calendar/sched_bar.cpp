@@ -142,8 +142,8 @@ void PrevWeekCmd() { MoveSelectedDate(-kDaysPerWeek); }
 void NextWeekCmd() { MoveSelectedDate(kDaysPerWeek); }
 
 void GoToDateCmd() {
-    if (!SelectDateDlg(g_Frame.mainWnd, g_SelectedDate.wYear, g_SelectedDate.wMonth, g_SelectedDate.wDay)) return;
-    g_SelectedDate = DateRec(g_SelectDateGrid.year, g_SelectDateGrid.month, g_SelectDateGrid.day);
+    if (!GoToDateDlg(g_Frame.mainWnd, g_SelectedDate.wYear, g_SelectedDate.wMonth, g_SelectedDate.wDay)) return;
+    g_SelectedDate = DateRec(g_GoToDate.year, g_GoToDate.month, g_GoToDate.day);
     ShowSchedDate();
 }
 

@@ -7,6 +7,7 @@
 //  3. The first showing asks for the password because locked and the open request start at 1.
 #include "wallet/wlt_view.h"
 
+#include "calendar/agenda_view.h"
 #include "core/app_settings.h"
 #include "core/cat_record.h"
 #include "core/secure_wipe.h"
@@ -215,7 +216,10 @@ bool ShowWltView() {
     ViewId = kViewWalletItem;
     if (g_ViewWnds.walletTree) ShowWindow(g_ViewWnds.walletTree, SW_HIDE);
     CreateViewMenuBar(&g_MenuBars.walletItem, 0, g_Frame.mainWnd, kShowBar);
+    // The page is shown in the agenda view window, which a wallet opened first has not made yet.
+    if (!g_ViewWnds.agendaView) CreateAgendaViewWnd(g_Frame.mainWnd);
     if (g_ViewWnds.agendaView) {
+        RelayoutAgendaView();
         PlaceViewWnd(g_ViewWnds.agendaView, kPlacePlain);
         InvalidateRect(g_ViewWnds.agendaView, nullptr, TRUE);
     }

@@ -53,7 +53,8 @@ void ChooseWalletFile();
 void ToggleViewFlag();
 // Runs a wallet command; false when the command is not the wallet's.
 bool WalletCommand(HWND window, UINT command);
-// Paints the detail view of the selected item into the rectangle, scrolled by scrollY pixels.
-void DrawWalletItem(HDC dc, const RECT& area, int scrollY);
+// Paints (or with draw false only measures) the detail view of the selected item into the
+// rectangle, scrolled by scrollY pixels; the height of the whole page.
+int DrawWalletItem(HDC dc, const RECT& area, int scrollY, bool draw = true);
 // True when the field's value is drawn as "*****".
 bool WltValueIsMasked(const struct WltEntry& field);
