@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/res_string.h"
+#include "extras/picker_list.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
 #include "platform/gdi.h"
@@ -15,6 +16,7 @@
 #include "ui/dlg_services.h"
 #include "ui/layout.h"
 #include "ui/list_rows.h"
+#include "ui/screen_class.h"
 #include "ui/view_focus.h"
 #include "ui/list_view_calls.h"
 
@@ -22,6 +24,8 @@ namespace {
 
 constexpr int kColumnWidth = 100;
 constexpr int kThemeRowImage = 36;
+constexpr int kStripImages = 38;
+constexpr int kStripGrow = 5;
 constexpr std::size_t kTitleChars = 32;
 constexpr int kDefaultTheme = 0;
 
@@ -59,6 +63,8 @@ void InitThemeDlg(HWND dialog) {
     FitDlgList(dialog, IDC_THEME_LIST, 0);
     SubclassItemList(list, 0);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    const bool vga = IsVgaScreen() != FALSE;
+    SetPickerImages(list, vga ? IDB_SETTINGS_STRIP_VGA : IDB_SETTINGS_STRIP, vga ? 32 : 12, kStripImages, kStripGrow);
     FillThemeList(list);
 }
 
@@ -107,6 +113,12 @@ INT_PTR OnThemePaint(HWND dialog) {
     return TRUE;
 }
 
+INT_PTR OnThemeDestroy(HWND dialog) {
+    FreePickerImages(ThemeList(dialog));
+    SetTitleText(GetParent(dialog), nullptr);
+    return FALSE;
+}
+
 }  // namespace
 
 bool ThemeDlg(HWND owner) { return RunProgramDialog(IDD_SELECT_THEME, owner, ThemeDlgProc) == kDlgAccept; }
@@ -131,7 +143,7 @@ INT_PTR CALLBACK ThemeDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
         return TRUE;
     case WM_SIZE: FitDlgList(dialog, IDC_THEME_LIST, 1); return FALSE;
     case WM_PAINT: return OnThemePaint(dialog);
-    case WM_DESTROY: SetTitleText(GetParent(dialog), nullptr); return FALSE;
+    case WM_DESTROY: return OnThemeDestroy(dialog);
     }
     return FALSE;
 }

@@ -22,6 +22,7 @@
 #define DS_MODALFRAME 0x0080L
 #define ES_AUTOHSCROLL 0x0080L
 #define SS_BITMAP 0x000EL
+#define SS_CENTERIMAGE 0x0200L
 
 // Soft-key bar buttons.
 #define I_IMAGENONE 0xFFFE
