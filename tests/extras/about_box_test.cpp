@@ -146,10 +146,12 @@ TEST_F(AboutBox, TurningTheScreenLaysTheBoxOutAgain) {
     EXPECT_EQ(ShowAboutDlg(nullptr), kDlgAccept);
     const auto shown = platform::testing::DialogsShown();
     ASSERT_EQ(shown.size(), 2u);
+    // The product name is a static line of its own (no identifier) in both layouts.
+    constexpr int kNameLine = 0xFFFF;
     EXPECT_EQ(shown[0].controls,
-              (std::vector<int>{IDC_ABOUT_PICTURE, IDC_ABOUT_VERSION, IDC_ABOUT_PICTURE2, IDC_ABOUT_OEM}));
+              (std::vector<int>{IDC_ABOUT_PICTURE, kNameLine, IDC_ABOUT_VERSION, IDC_ABOUT_PICTURE2, IDC_ABOUT_OEM}));
     EXPECT_EQ(shown[1].controls,
-              (std::vector<int>{IDC_ABOUT_PICTURE, IDC_ABOUT_PICTURE2, IDC_ABOUT_VERSION, IDC_ABOUT_OEM}));
+              (std::vector<int>{IDC_ABOUT_PICTURE, IDC_ABOUT_PICTURE2, kNameLine, IDC_ABOUT_VERSION, IDC_ABOUT_OEM}));
     EXPECT_TRUE(oemShown);  // the OEM line stays shown in the new layout
     EXPECT_EQ(g_About.landscape, 1);
 }

@@ -88,12 +88,13 @@ protected:
 TEST_F(SavedViewsApplied, TaskViewBringsBackItsSortOrder) {
     {
         Store store;
-        store.Task(u"Apples", DateRec(2026, 5, 20));
-        store.Task(u"Zinc", DateRec(2026, 5, 2));
-        store.Task(u"Milk", DateRec(2026, 5, 11));
+        store.Task(u"Apples", DateRec(2026, 5, 11));
+        store.Task(u"Zinc", DateRec(2026, 5, 20));
+        store.Task(u"Milk", DateRec(2026, 5, 2));
     }
     WriteSetting(u"STARTON30", kStartTasks);
     WriteSetting(u"TASKSORT", kTskSortName);
+    WriteSetting(u"TASKSORTASC1", 1);
     Open();
     ASSERT_EQ(ViewId, kViewTasks);
     ASSERT_EQ(TaskOrder(), (std::vector<std::u16string>{u"Apples", u"Milk", u"Zinc"}));
@@ -111,7 +112,7 @@ TEST_F(SavedViewsApplied, TaskViewBringsBackItsSortOrder) {
     Pick(u"By due date");
     EXPECT_EQ(ViewId, kViewTasks);
     EXPECT_EQ(g_Settings.taskSort, kTskSortDueDate);
-    EXPECT_EQ(TaskOrder(), (std::vector<std::u16string>{u"Zinc", u"Milk", u"Apples"}));
+    EXPECT_EQ(TaskOrder(), (std::vector<std::u16string>{u"Milk", u"Apples", u"Zinc"}));
 
     Pick(u"By name");
     EXPECT_EQ(TaskOrder(), (std::vector<std::u16string>{u"Apples", u"Milk", u"Zinc"}));

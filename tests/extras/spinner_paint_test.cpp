@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "extras/extra_commands.h"
+#include "extras/theme.h"
+#include "frame/menu_bars.h"
 #include "extras/theme_words.h"
 #include "platform/gdi.h"
 #include "platform/testing_draw.h"
@@ -18,7 +21,16 @@ using spintest::SpinnerTest;
 
 class SpinnerPaintTest : public SpinnerTest {
 protected:
-    SpinnerPaintTest() { ViewId = kViewSpinner; }
+    SpinnerPaintTest() {
+        ViewId = kViewSpinner;
+        FitToWorkArea();
+    }
+    // The main window below the shell's bar, as the program places it.
+    static void FitToWorkArea() {
+        RECT work{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        MoveWindow(g_Frame.mainWnd, work.left, work.top, work.right - work.left, work.bottom - work.top, FALSE);
+    }
 
     void Paint() {
         HDC dc = GetDC(g_Frame.mainWnd);
@@ -112,7 +124,9 @@ TEST_F(SpinnerPaintTest, EachEntryShowsThePictureOfItsKind) {
         EXPECT_TRUE(Has(AtSlot(0), c.resourceId, c.front));
         EXPECT_TRUE(Has(AtSlot(4), c.resourceId, c.dimmed));
         // The dimmed picture of a file is made once and kept for the next paint.
-        if (c.entry.kind == kSpinFile) EXPECT_EQ(g_Spinner.entries[1].pictureSlot, 0);
+        if (c.entry.kind == kSpinFile) {
+            EXPECT_EQ(g_Spinner.entries[1].pictureSlot, 0);
+        }
     }
     // A plain view and a file never share a picture.
     EXPECT_NE(SpinnerViewIcon(0), SpinnerViewIcon(6));
@@ -190,9 +204,13 @@ TEST_F(SpinnerPaintTest, BatteryGlyphAndPercentageFollowThePowerReading) {
         const bool shown = std::any_of(corner.begin(), corner.end(),
                                        [](const auto& p) { return p.resourceId == IDB_BATTERY_DARK; });
         EXPECT_EQ(shown, c.glyph >= 0);
-        if (c.glyph >= 0) EXPECT_TRUE(Has(corner, IDB_BATTERY_DARK, c.glyph));
+        if (c.glyph >= 0) {
+            EXPECT_TRUE(Has(corner, IDB_BATTERY_DARK, c.glyph));
+        }
         EXPECT_EQ(record_.ScreenShows(u"%"), c.text != nullptr);
-        if (c.text) EXPECT_TRUE(record_.ScreenShows(c.text));
+        if (c.text) {
+            EXPECT_TRUE(record_.ScreenShows(c.text));
+        }
     }
     // A host without power supplies at all shows no battery either.
     platform::DeviceProfile profile = platform::Profile();
@@ -223,7 +241,10 @@ TEST_F(SpinnerPaintTest, WheelOnQvgaAndVgaScreens) {
         device_.SetProfile(spintest::Screen(c.width, c.height));
         PowerSupplies({{"BAT0", {{"type", "Battery"}, {"capacity", "76"}, {"status", "Discharging"}}}});
         platform::testing::TestScreen screen;
-        MoveWindow(g_Frame.mainWnd, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), FALSE);
+        FitToWorkArea();
+        // The soft-key bar is made again for the new screen.
+        if (g_MenuBars.spinner) DestroyWindow(g_MenuBars.spinner);
+        g_MenuBars.spinner = nullptr;
         g_Spinner = SpinnerItems();
         ShowSpinnerView();
         record_.Clear();
