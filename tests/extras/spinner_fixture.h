@@ -75,6 +75,7 @@ protected:
         platform::testing::ClearDialogs();
     }
     static void Reset() {
+        FreeSpinnerImageLists();
         g_Spinner = SpinnerItems();
         g_SavedViews = SavedViewList();
         g_Wheel = SpinnerWheel();

@@ -4,11 +4,15 @@
 #include "tests/extras/spinner_fixture.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "extras/extra_commands.h"
 #include "extras/theme.h"
 #include "frame/menu_bars.h"
+#include "core/poom_session.h"
+#include "lists/cts_picture.h"
+#include "platform/poom.h"
 #include "extras/theme_words.h"
 #include "platform/gdi.h"
 #include "platform/testing_draw.h"
@@ -130,6 +134,44 @@ TEST_F(SpinnerPaintTest, EachEntryShowsThePictureOfItsKind) {
     }
     // A plain view and a file never share a picture.
     EXPECT_NE(SpinnerViewIcon(0), SpinnerViewIcon(6));
+}
+
+TEST_F(SpinnerPaintTest, ContactEntryShowsTheContactsOwnPicture) {
+    std::ifstream in(std::filesystem::path(QV_FIXTURES_DIR) / "dialogs" / "picture.bmp", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(bytes.empty());
+    StartPoomSession(nullptr);
+    LONG oid = -1;
+    {
+        PoomPtr<IDispatch> made;
+        ASSERT_EQ(GetPoomApp()->CreateItem(olContactItem, made.Out()), S_OK);
+        const PoomPtr<IItem> item = QueryPoom<IItem>(made.Get(), IID_IItem);
+        ASSERT_TRUE(item);
+        PoomPtr<IStream> stream;
+        ASSERT_EQ(item->OpenProperty(PIMPR_PICTURE, GENERIC_READ | GENERIC_WRITE, stream.Out()), S_OK);
+        ULONG written = 0;
+        stream->Write(bytes.data(), static_cast<ULONG>(bytes.size()), &written);
+        stream.Reset();
+        ASSERT_EQ(item->Save(), S_OK);
+        CEOID madeOid = 0;
+        item->get_Oid(&madeOid);
+        oid = static_cast<LONG>(madeOid);
+    }
+    Add(Of(kSpinContact, -1, u"", oid), 0);
+    Add(Of(kSpinContact, -1, u"", oid), 4);
+    Paint();
+    // Framed like the contact list's pictures, at the front and away from it, and no stand-in.
+    const SpinnerGeometry g = GetSpinnerGeometry();
+    for (const int position : {0, 4}) {
+        SCOPED_TRACE(position);
+        const POINT at = GetSpinnerSlotPos(g, position);
+        EXPECT_EQ(ClientPixel(at.x, at.y), kPictureFrameColour);
+        EXPECT_FALSE(Has(AtSlot(position), IDB_SPIN_ICONS, 26 + (position == 0 ? 0 : 1)));
+    }
+    // The dimmed one is made once and kept.
+    EXPECT_EQ(g_Spinner.entries[1].pictureSlot, 0);
+    FreeSpinnerPictures();
+    EndPoomSession();
 }
 
 TEST_F(SpinnerPaintTest, CentrePictureFollowsTheThemeStyle) {
