@@ -20,7 +20,7 @@ namespace {
 
 int g_ChosenView = -1;
 
-// Row pictures by view code, from the settings strip.
+// Row pictures by view code, from the options' field strip.
 struct ViewImage {
     LONG view;
     int image;
@@ -56,7 +56,7 @@ INT_PTR InitSavedViews(HWND dialog) {
     InitPickerList(dialog, IDC_SAVED_VIEWS_LIST);
     // The strip's cells are 32 pixels on VGA; a smaller cell would cut the pictures apart.
     const bool vga = IsVgaScreen() != FALSE;
-    SetPickerImages(ViewList(dialog), vga ? IDB_SETTINGS_STRIP_VGA : IDB_SETTINGS_STRIP, vga ? 32 : 12, kStripImages,
+    SetPickerImages(ViewList(dialog), vga ? IDB_FIELD_STRIP_VGA : IDB_FIELD_STRIP, vga ? 32 : 12, kStripImages,
                     kStripGrow);
     FillSavedViews(dialog);
     return FALSE;

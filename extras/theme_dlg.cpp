@@ -64,7 +64,7 @@ void InitThemeDlg(HWND dialog) {
     SubclassItemList(list, 0);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     const bool vga = IsVgaScreen() != FALSE;
-    SetPickerImages(list, vga ? IDB_SETTINGS_STRIP_VGA : IDB_SETTINGS_STRIP, vga ? 32 : 12, kStripImages, kStripGrow);
+    SetPickerImages(list, vga ? IDB_FIELD_STRIP_VGA : IDB_FIELD_STRIP, vga ? 32 : 12, kStripImages, kStripGrow);
     FillThemeList(list);
 }
 

@@ -113,18 +113,8 @@ SETTINGS_STRIP = [
     colour(key, GOLD), dates, colour(book, PURPLE), colour(disc, GREEN), timeline, folder,
     colour(check, GREEN), colour(cross, RED), colour(plus, BLUE), padlock,
 ]
-def theme(p):
-    """A painter's palette with four colour wells: the rows of the theme list."""
-    p.outline(p.ellipse(0.5, 0.52, 0.46, 0.4, PAPER), BROWN)
-    p.circle(0.66, 0.7, 0.09, (255, 0, 255))
-    for (x, y), c in zip(((0.26, 0.46), (0.42, 0.28), (0.64, 0.3), (0.3, 0.7)), (RED, BLUE, GREEN, GOLD)):
-        p.circle(x, y, 0.09, c)
-
-
 while len(SETTINGS_STRIP) < 38:
     SETTINGS_STRIP.append(colour(disc, SPARE_COLOURS[len(SETTINGS_STRIP) % len(SPARE_COLOURS)]))
-# 36: the row picture of the "Select Theme" list.
-SETTINGS_STRIP[36] = theme
 
 FILTER_CHECKS = [lambda p: box(p, False), lambda p: box(p, True)]
 

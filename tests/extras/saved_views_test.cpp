@@ -273,7 +273,7 @@ TEST_F(SavedViewsTest, RowsShowThePictureOfTheirViewKind) {
             MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&r), 2);
             int found = -1;
             for (const auto& picture : record.ScreenPicturesIn(r))
-                if (picture.resourceId == IDB_SETTINGS_STRIP) found = picture.index;
+                if (picture.resourceId == IDB_FIELD_STRIP) found = picture.index;
             shown.push_back(found);
         }
         SendMessageW(dialog, WM_COMMAND, IDM_DLG_CANCEL, 0);

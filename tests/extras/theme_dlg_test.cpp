@@ -109,7 +109,7 @@ TEST_F(SelectTheme, EveryRowShowsThePalettePicture) {
         InvalidateRect(List(dialog), nullptr, TRUE);
         platform::testing::PumpUntilIdle();
         for (const auto& picture : record.ScreenPictures())
-            if (picture.resourceId == IDB_SETTINGS_STRIP && picture.index == 36) ++palettes;
+            if (picture.resourceId == IDB_FIELD_STRIP && picture.index == 36) ++palettes;
         SendMessageW(dialog, WM_COMMAND, IDM_DLG_CANCEL, 0);
     });
     EXPECT_FALSE(ThemeDlg(nullptr));
