@@ -2,9 +2,9 @@
 #include "extras/picker_list.h"
 
 #include "platform/commctrl.h"
+#include "platform/dialogs.h"
 #include "platform/gdi.h"
 #include "platform/system.h"
-#include "platform/dialogs.h"
 #include "platform/user.h"
 
 void FitPickerList(HWND dialog, int listId) {

@@ -42,7 +42,10 @@ void FillSavedViews(HWND dialog) {
     HWND list = ViewList(dialog);
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     if (g_SavedViews.views.IsEmpty()) AddPickerRow(list, LoadResString(IDS_NO_SAVED_VIEWS), -1);
-    for (int i = 0; i < g_SavedViews.views.Size(); ++i) AddPickerRow(list, g_SavedViews.views[i].name, i, SavedViewImage(g_SavedViews.views[i].viewCode));
+    for (int i = 0; i < g_SavedViews.views.Size(); ++i) {
+        const SavedView& view = g_SavedViews.views[i];
+        AddPickerRow(list, view.name, i, SavedViewImage(view.viewCode));
+    }
     SelectPickerRow(list, 0);
 }
 

@@ -2,6 +2,7 @@
 // later openings, the keyboard test, and the series message.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -183,6 +184,8 @@ TEST_F(AboutBox, EachLayoutShowsItsPicture) {
             platform::testing::PumpUntilIdle();
             for (const int picture : every)
                 if (record.ScreenShowsPicture(picture)) shown.push_back(picture);
+            const std::string file = "about_box_" + std::to_string(c.width) + "x" + std::to_string(c.height) + ".png";
+            EXPECT_TRUE(platform::testing::SaveScreenshot(std::filesystem::path(QV_TEST_OUTPUT_DIR) / file));
             SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
         });
         EXPECT_EQ(ShowAboutDlg(nullptr), kDlgAccept);
