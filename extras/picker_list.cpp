@@ -3,6 +3,8 @@
 
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
+#include "platform/gdi.h"
+#include "platform/system.h"
 #include "platform/user.h"
 
 void FitPickerList(HWND dialog, int listId) {
@@ -23,9 +25,10 @@ void InitPickerList(HWND dialog, int listId) {
     FitPickerList(dialog, listId);
 }
 
-void AddPickerRow(HWND list, const std::u16string& text, LPARAM data) {
+void AddPickerRow(HWND list, const std::u16string& text, LPARAM data, int image) {
     LVITEMW item{};
-    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
+    item.iImage = image;
     item.iItem = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     item.pszText = const_cast<WCHAR*>(text.c_str());
     item.lParam = data;
@@ -51,4 +54,23 @@ LPARAM PickerRowData(HWND list, int row) {
     item.iItem = row;
     if (!SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item))) return -1;
     return item.lParam;
+}
+
+void SetPickerImages(HWND list, int bitmapId, int size, int initial, int grow) {
+    constexpr COLORREF kMagenta = RGB(255, 0, 255);
+    FreePickerImages(list);
+    const HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR | ILC_MASK, initial, grow);
+    if (!images) return;
+    if (const HBITMAP strip = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmapId))) {
+        ImageList_AddMasked(images, strip, kMagenta);
+        DeleteObject(strip);
+    }
+    SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+}
+
+void FreePickerImages(HWND list) {
+    const auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    if (!images) return;
+    SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
+    ImageList_Destroy(images);
 }

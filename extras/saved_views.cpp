@@ -9,6 +9,8 @@
 #include "core/cat_file.h"
 #include "core/file_handle.h"
 #include "core/month_cache.h"
+#include "core/pim_state.h"
+#include "core/tsk_loading.h"
 #include "core/program_folder.h"
 #include "core/res_string.h"
 #include "extras/extra_commands.h"
@@ -16,6 +18,8 @@
 #include "frame/frame_state.h"
 #include "frame/view_id.h"
 #include "frame/view_switch.h"
+#include "lists/cts_order.h"
+#include "lists/cts_type_ahead.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -281,6 +285,55 @@ int InsertSavedView(const SavedView& view) {
     return views.InsertAt(at, view);
 }
 
+namespace {
+
+constexpr WCHAR kNoKey = static_cast<WCHAR>(-1);
+
+// The contact list's letter type-ahead and keypad key sequence, into the record.
+void CaptureContactSearch(SavedView& view) {
+    view.typeAheadLetter = g_CtsTypeAhead.letter;
+    view.typeAheadText = g_CtsTypeAhead.text;
+    view.contactState = g_CtsTypeAhead.extend;
+    view.keypadIndex = g_KeypadKeys.last;
+    for (std::size_t i = 0; i < view.keypadKeys.size(); ++i) {
+        const WCHAR key = g_KeypadKeys.keys[i];
+        view.keypadKeys[i] = key == kNoKey ? -1 : static_cast<LONG>(key);
+    }
+}
+
+// Back from the record; the next key typed starts a search of its own.
+void RestoreContactSearch(const SavedView& view) {
+    g_CtsTypeAhead.letter = static_cast<WCHAR>(view.typeAheadLetter);
+    g_CtsTypeAhead.text = view.typeAheadText;
+    g_CtsTypeAhead.extend = view.contactState;
+    g_CtsTypeAhead.lastTick = 0;
+    const LONG last = view.keypadIndex;
+    g_KeypadKeys.last = last >= 0 && last < kKeypadKeyCount ? last : -1;
+    for (std::size_t i = 0; i < view.keypadKeys.size(); ++i) {
+        const LONG key = view.keypadKeys[i];
+        g_KeypadKeys.keys[i] = key < 0 ? kNoKey : static_cast<WCHAR>(key);
+    }
+}
+
+// The loaded lists are kept in the order of their sort settings: a changed one is read again in the
+// new order.
+void ResortLists(LONG viewCode, LONG oldTaskSort) {
+    if (viewCode == kViewTasks && g_Settings.taskSort != oldTaskSort && g_LoadState.tasksLoaded != 0) {
+        LoadTskList(1);
+    }
+    if (viewCode == kViewContacts && g_LoadState.contactsLoaded != 0) {
+        const LONG mode = g_Settings.contactSort;
+        if (mode == kCtsModeCompany) {
+            SortCtsByCompany();
+        } else {
+            SortCtsByName();
+            g_Settings.contactSort = mode;
+        }
+    }
+}
+
+}  // namespace
+
 void SaveViewFromCurrent(SavedView& view, HWND parent) {
     view.index = -1;
     view.viewCode = ViewId;
@@ -288,7 +341,10 @@ void SaveViewFromCurrent(SavedView& view, HWND parent) {
     if (GlobalFilterSet(view.globalFilter)) view.globalFilterOn = g_Settings.globalFilterOn;
     if (HidesPrivate(view.viewCode)) view.hidePrivate = g_Settings.hidePrivate;
     const LONG deciding = MoveWords(view, true);
-    if (view.viewCode == kViewContacts) view.keypadSearch = g_Settings.smartNumSearch;
+    if (view.viewCode == kViewContacts) {
+        view.keypadSearch = g_Settings.smartNumSearch;
+        CaptureContactSearch(view);
+    }
     AskDates(view, parent);
     if (deciding != 0) CopyCatList(g_CatList, view.categories);
 }
@@ -315,8 +371,13 @@ void ApplySavedView(int index) {
     for (const ViewWords& words : kViewWords) known = known || words.view == view.viewCode;
     if (!known) return;
     if (HidesPrivate(view.viewCode)) g_Settings.hidePrivate = view.hidePrivate;
+    const LONG oldTaskSort = g_Settings.taskSort;
     const LONG deciding = MoveWords(view, false);
-    if (view.viewCode == kViewContacts) g_Settings.smartNumSearch = view.keypadSearch;
+    if (view.viewCode == kViewContacts) {
+        g_Settings.smartNumSearch = view.keypadSearch;
+        RestoreContactSearch(view);
+    }
+    ResortLists(view.viewCode, oldTaskSort);
     ShowSavedDate(view);
     if (deciding != 0) MergeCatArrays(view.categories, g_CatList);
     if (view.viewCode == kViewDay && view.daySourceView >= 0) g_Frame.prevViewId = view.daySourceView;

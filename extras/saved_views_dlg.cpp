@@ -11,11 +11,30 @@
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
+#include "ui/layout.h"
+#include "ui/list_rows.h"
+#include "ui/screen_class.h"
 #include "ui/view_focus.h"
 
 namespace {
 
 int g_ChosenView = -1;
+
+// Row pictures by view code, from the options' field strip.
+struct ViewImage {
+    LONG view;
+    int image;
+};
+constexpr ViewImage kViewImages[] = {{0, 15}, {5, 7}, {6, 13}, {3, 20}, {11, 20}, {1, 18}, {2, 23}};
+constexpr int kStripImages = 38;
+constexpr int kStripGrow = 5;
+
+int SavedViewImage(LONG view) {
+    for (const ViewImage& entry : kViewImages) {
+        if (entry.view == view) return entry.image;
+    }
+    return -1;
+}
 
 HWND ViewList(HWND dialog) { return GetDlgItem(dialog, IDC_SAVED_VIEWS_LIST); }
 
@@ -23,7 +42,10 @@ void FillSavedViews(HWND dialog) {
     HWND list = ViewList(dialog);
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     if (g_SavedViews.views.IsEmpty()) AddPickerRow(list, LoadResString(IDS_NO_SAVED_VIEWS), -1);
-    for (int i = 0; i < g_SavedViews.views.Size(); ++i) AddPickerRow(list, g_SavedViews.views[i].name, i);
+    for (int i = 0; i < g_SavedViews.views.Size(); ++i) {
+        const SavedView& view = g_SavedViews.views[i];
+        AddPickerRow(list, view.name, i, SavedViewImage(view.viewCode));
+    }
     SelectPickerRow(list, 0);
 }
 
@@ -35,6 +57,10 @@ INT_PTR InitSavedViews(HWND dialog) {
     SetTitleText(dialog, LoadResString(IDS_SELECT_SAVED_VIEW).c_str());
     PushOpenDlg(dialog);
     InitPickerList(dialog, IDC_SAVED_VIEWS_LIST);
+    // The strip's cells are 32 pixels on VGA; a smaller cell would cut the pictures apart.
+    const bool vga = IsVgaScreen() != FALSE;
+    SetPickerImages(ViewList(dialog), vga ? IDB_FIELD_STRIP_VGA : IDB_FIELD_STRIP, vga ? 32 : 12, kStripImages,
+                    kStripGrow);
     FillSavedViews(dialog);
     return FALSE;
 }
@@ -70,13 +96,33 @@ INT_PTR OnSavedViewsCommand(HWND dialog, UINT command) {
     }
 }
 
-INT_PTR CALLBACK SavedViewsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR OnRowMeasure(WPARAM control, LPARAM lParam) {
+    if (control != IDC_SAVED_VIEWS_LIST) return FALSE;
+    MeasureItemListRow(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    return TRUE;
+}
+
+INT_PTR OnRowDraw(HWND dialog, WPARAM control, LPARAM lParam) {
+    if (control != IDC_SAVED_VIEWS_LIST) return FALSE;
+    DrawItemListRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), ViewList(dialog), 0);
+    return TRUE;
+}
+
+INT_PTR OnSavedViewsDestroy(HWND dialog) {
+    FreePickerImages(ViewList(dialog));
+    SetTitleText(GetParent(dialog), nullptr);
+    return FALSE;
+}
+
+INT_PTR CALLBACK SavedViewsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG: return InitSavedViews(dialog);
     case WM_COMMAND: return OnSavedViewsCommand(dialog, LOWORD(wParam));
     case kMsgEndDialog: Finish(dialog, kDlgCancel); return TRUE;
     case WM_SIZE: FitPickerList(dialog, IDC_SAVED_VIEWS_LIST); return TRUE;
-    case WM_DESTROY: SetTitleText(GetParent(dialog), nullptr); return FALSE;
+    case WM_MEASUREITEM: return OnRowMeasure(wParam, lParam);
+    case WM_DRAWITEM: return OnRowDraw(dialog, wParam, lParam);
+    case WM_DESTROY: return OnSavedViewsDestroy(dialog);
     default: return FALSE;
     }
 }

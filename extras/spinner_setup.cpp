@@ -24,6 +24,9 @@
 #include "ui/file_picker.h"
 #include "ui/text_prompt.h"
 #include "ui/offscreen.h"
+#include "ui/layout.h"
+#include "ui/list_rows.h"
+#include "ui/screen_class.h"
 #include "ui/view_focus.h"
 
 namespace {
@@ -39,6 +42,38 @@ constexpr std::size_t kWebSchemeCut = 7;
 constexpr LONG kSwitchableViews[] = {0, 1, 2, 3, 4, 6, 5, 8, 9, 7};
 constexpr LONG kAlwaysViews[] = {21, 22, 25, 26};
 
+// Row pictures of the setup and "Select View" lists.
+struct ViewImage {
+    LONG view;
+    int image;
+};
+constexpr ViewImage kViewImages[] = {
+    {0, 0}, {22, 1}, {1, 2}, {4, 3}, {3, 4}, {21, 5}, {5, 6}, {6, 7}, {8, 8}, {9, 9}, {7, 10}, {2, 15}, {25, 16}, {26, 17},
+};
+constexpr int kWebRowImage = 11;
+constexpr int kFileRowImage = 12;
+constexpr int kContactRowImage = 13;
+constexpr int kSavedViewRowImage = 14;
+constexpr int kRowImages = 18;
+
+int ViewRowImage(LONG view) {
+    for (const ViewImage& entry : kViewImages) {
+        if (entry.view == view) return entry.image;
+    }
+    return -1;
+}
+
+int EntryRowImage(const SpinEntry& entry) {
+    switch (entry.kind) {
+    case kSpinView: return ViewRowImage(entry.view);
+    case kSpinWebAddress: return kWebRowImage;
+    case kSpinFile: return kFileRowImage;
+    case kSpinContact: return kContactRowImage;
+    case kSpinSavedView: return kSavedViewRowImage;
+    default: return -1;
+    }
+}
+
 SpinEntryArray g_Working;
 LONG g_ChosenSpinView = -1;
 
@@ -47,7 +82,7 @@ HWND SetupList(HWND dialog) { return GetDlgItem(dialog, IDC_SPINNER_SETUP_LIST);
 void FillSetupList(HWND dialog, int select) {
     HWND list = SetupList(dialog);
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
-    for (int i = 0; i < g_Working.Size(); ++i) AddPickerRow(list, g_Working[i].name, i);
+    for (int i = 0; i < g_Working.Size(); ++i) AddPickerRow(list, g_Working[i].name, i, EntryRowImage(g_Working[i]));
     if (!g_Working.IsEmpty()) SelectPickerRow(list, select);
 }
 
@@ -72,7 +107,24 @@ bool WorkingHasView(LONG view) {
     return false;
 }
 
-INT_PTR CALLBACK SelectViewDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+void SetRowImages(HWND list) {
+    const bool vga = IsVgaScreen() != FALSE;
+    SetPickerImages(list, vga ? IDB_SPIN_ROWS_VGA : IDB_SPIN_ROWS, vga ? 32 : 16, kRowImages, 0);
+}
+
+INT_PTR OnRowMeasure(WPARAM control, LPARAM lParam) {
+    if (control != IDC_SPINNER_SETUP_LIST) return FALSE;
+    MeasureItemListRow(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    return TRUE;
+}
+
+INT_PTR OnRowDraw(HWND dialog, WPARAM control, LPARAM lParam) {
+    if (control != IDC_SPINNER_SETUP_LIST) return FALSE;
+    DrawItemListRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), SetupList(dialog), 0);
+    return TRUE;
+}
+
+INT_PTR CALLBACK SelectViewDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG: {
         if (!InitDlgMenuBar(dialog, IDM_SELECT_CANCEL_BAR, BackKey::kDefault)) {
@@ -82,11 +134,13 @@ INT_PTR CALLBACK SelectViewDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
         SetTitleText(dialog, LoadResString(IDS_SELECT_VIEW).c_str());
         InitPickerList(dialog, IDC_SPINNER_SETUP_LIST);
         HWND list = SetupList(dialog);
+        SetRowImages(list);
         for (const LONG view : kSwitchableViews) {
-            if (GetViewShownFlag(view) != 0 && !WorkingHasView(view)) AddPickerRow(list, GetSpinnerViewName(view), view);
+            if (GetViewShownFlag(view) != 0 && !WorkingHasView(view))
+                AddPickerRow(list, GetSpinnerViewName(view), view, ViewRowImage(view));
         }
         for (const LONG view : kAlwaysViews) {
-            if (!WorkingHasView(view)) AddPickerRow(list, GetSpinnerViewName(view), view);
+            if (!WorkingHasView(view)) AddPickerRow(list, GetSpinnerViewName(view), view, ViewRowImage(view));
         }
         SelectPickerRow(list, 0);
         return FALSE;
@@ -104,6 +158,9 @@ INT_PTR CALLBACK SelectViewDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
         case IDCANCEL: EndDialog(dialog, kDlgCancel); return TRUE;
         default: return FALSE;
         }
+    case WM_MEASUREITEM: return OnRowMeasure(wParam, lParam);
+    case WM_DRAWITEM: return OnRowDraw(dialog, wParam, lParam);
+    case WM_DESTROY: FreePickerImages(SetupList(dialog)); return FALSE;
     default: return FALSE;
     }
 }
@@ -239,16 +296,25 @@ INT_PTR InitSetup(HWND dialog) {
     }
     SetTitleText(dialog, LoadResString(IDS_SETUP_SPINNER).c_str());
     InitPickerList(dialog, IDC_SPINNER_SETUP_LIST);
+    SetRowImages(SetupList(dialog));
     FillSetupList(dialog, 0);
     return FALSE;
 }
 
-INT_PTR CALLBACK SpinnerSetupDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR OnSetupDestroy(HWND dialog) {
+    FreePickerImages(SetupList(dialog));
+    SetTitleText(GetParent(dialog), nullptr);
+    return FALSE;
+}
+
+INT_PTR CALLBACK SpinnerSetupDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG: return InitSetup(dialog);
     case WM_COMMAND: return OnSetupCommand(dialog, LOWORD(wParam));
     case WM_SIZE: FitPickerList(dialog, IDC_SPINNER_SETUP_LIST); return TRUE;
-    case WM_DESTROY: SetTitleText(GetParent(dialog), nullptr); return FALSE;
+    case WM_MEASUREITEM: return OnRowMeasure(wParam, lParam);
+    case WM_DRAWITEM: return OnRowDraw(dialog, wParam, lParam);
+    case WM_DESTROY: return OnSetupDestroy(dialog);
     default: return FALSE;
     }
 }

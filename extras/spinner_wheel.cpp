@@ -257,6 +257,7 @@ void ShowSpinnerView() {
     ViewId = kViewSpinner;
     RestartClockTimer();
     HideAllViewWindows();
+    CreateSpinnerImageList();
     SetViewTitle();
     SetViewScrollRange(0, 0);
     CreateViewMenuBar(&g_MenuBars.spinner, 0, nullptr, kShowBar);

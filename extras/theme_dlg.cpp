@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/res_string.h"
+#include "extras/picker_list.h"
 #include "frame/main_window.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
@@ -16,6 +17,7 @@
 #include "ui/dlg_services.h"
 #include "ui/layout.h"
 #include "ui/list_rows.h"
+#include "ui/screen_class.h"
 #include "ui/view_focus.h"
 #include "ui/list_view_calls.h"
 
@@ -23,6 +25,8 @@ namespace {
 
 constexpr int kColumnWidth = 100;
 constexpr int kThemeRowImage = 36;
+constexpr int kStripImages = 38;
+constexpr int kStripGrow = 5;
 constexpr std::size_t kTitleChars = 32;
 constexpr int kDefaultTheme = 0;
 
@@ -63,6 +67,8 @@ void InitThemeDlg(HWND dialog) {
     // The rows are written in the theme's list font, sized for the screen class, not in the
     // dialog's font.
     if (const HFONT font = g_Main.themeFonts[kFontList]) SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    const bool vga = IsVgaScreen() != FALSE;
+    SetPickerImages(list, vga ? IDB_FIELD_STRIP_VGA : IDB_FIELD_STRIP, vga ? 32 : 12, kStripImages, kStripGrow);
     FillThemeList(list);
 }
 
@@ -111,6 +117,12 @@ INT_PTR OnThemePaint(HWND dialog) {
     return TRUE;
 }
 
+INT_PTR OnThemeDestroy(HWND dialog) {
+    FreePickerImages(ThemeList(dialog));
+    SetTitleText(GetParent(dialog), nullptr);
+    return FALSE;
+}
+
 }  // namespace
 
 bool ThemeDlg(HWND owner) { return RunProgramDialog(IDD_SELECT_THEME, owner, ThemeDlgProc) == kDlgAccept; }
@@ -135,7 +147,7 @@ INT_PTR CALLBACK ThemeDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
         return TRUE;
     case WM_SIZE: FitDlgList(dialog, IDC_THEME_LIST, 1); return FALSE;
     case WM_PAINT: return OnThemePaint(dialog);
-    case WM_DESTROY: SetTitleText(GetParent(dialog), nullptr); return FALSE;
+    case WM_DESTROY: return OnThemeDestroy(dialog);
     }
     return FALSE;
 }

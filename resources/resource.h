@@ -283,6 +283,26 @@
 // Two 9 x 5 arrows side by side: "more below" on the left, "more above" on the right.
 #define IDB_SCROLL_ARROWS 158
 
+// ---- The launcher wheel ----
+// Entry pictures in pairs (the picture, then its dimmed copy): 46 cells of 32 x 32 / 64 x 64.
+#define IDB_SPIN_ICONS 505
+#define IDB_SPIN_ICONS_VGA 750
+// Built-in centre pictures, 40 x 40: "Boxes", "Orange Ball", "Compass".
+#define IDB_SPIN_BOXES 506
+#define IDB_SPIN_BALL 901
+#define IDB_SPIN_COMPASS 925
+// The calendar glyph and the clock glyph side by side: 12 x 12 / 30 x 30 each.
+#define IDB_SPIN_DATE_TIME 917
+#define IDB_SPIN_DATE_TIME_VGA 754
+// Nine battery glyphs of 16 x 11 / 32 x 22, for a dark and for a light background.
+#define IDB_BATTERY_DARK 926
+#define IDB_BATTERY_DARK_VGA 774
+#define IDB_BATTERY_LIGHT 927
+#define IDB_BATTERY_LIGHT_VGA 775
+// Row icons of the launcher setup lists: 18 cells of 16 x 16 / 32 x 32.
+#define IDB_SPIN_ROWS 510
+#define IDB_SPIN_ROWS_VGA 767
+
 // ---- Pictures of the custom "PNG" type ----
 #define IDR_SPIN_HUB_VGA 790
 #define IDR_SPIN_HUB 933

@@ -2,7 +2,10 @@
 // later openings, the keyboard test, and the series message.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "extras/about_box.h"
 #include "frame/frame_state.h"
@@ -12,6 +15,7 @@
 #include "platform/testing.h"
 #include "platform/testing_dialogs.h"
 #include "platform/testing_display.h"
+#include "platform/testing_draw.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
 #include "resources/quorvia_resources.h"
@@ -143,12 +147,50 @@ TEST_F(AboutBox, TurningTheScreenLaysTheBoxOutAgain) {
     EXPECT_EQ(ShowAboutDlg(nullptr), kDlgAccept);
     const auto shown = platform::testing::DialogsShown();
     ASSERT_EQ(shown.size(), 2u);
+    // The product name is a static line of its own (no identifier) in both layouts.
+    constexpr int kNameLine = 0xFFFF;
     EXPECT_EQ(shown[0].controls,
-              (std::vector<int>{IDC_ABOUT_PICTURE, IDC_ABOUT_VERSION, IDC_ABOUT_PICTURE2, IDC_ABOUT_OEM}));
+              (std::vector<int>{IDC_ABOUT_PICTURE, kNameLine, IDC_ABOUT_VERSION, IDC_ABOUT_PICTURE2, IDC_ABOUT_OEM}));
     EXPECT_EQ(shown[1].controls,
-              (std::vector<int>{IDC_ABOUT_PICTURE, IDC_ABOUT_PICTURE2, IDC_ABOUT_VERSION, IDC_ABOUT_OEM}));
+              (std::vector<int>{IDC_ABOUT_PICTURE, IDC_ABOUT_PICTURE2, kNameLine, IDC_ABOUT_VERSION, IDC_ABOUT_OEM}));
     EXPECT_TRUE(oemShown);  // the OEM line stays shown in the new layout
     EXPECT_EQ(g_About.landscape, 1);
+}
+
+TEST_F(AboutBox, EachLayoutShowsItsPicture) {
+    struct Case {
+        int width;
+        int height;
+        std::vector<int> pictures;
+    };
+    const Case cases[] = {
+        {240, 320, {IDB_COVER_START, IDB_COVER_FOOT}},
+        {320, 240, {IDB_COVER_START, IDB_COVER_FOOT}},
+        {480, 640, {IDB_COVER_START_VGA, IDB_COVER_FOOT_VGA}},
+        {640, 480, {IDB_COVER_START_VGA, IDB_COVER_FOOT_VGA}},
+        {176, 220, {IDB_ABOUT_PICTURE}},
+    };
+    const int every[] = {IDB_COVER_START, IDB_COVER_FOOT, IDB_COVER_START_VGA, IDB_COVER_FOOT_VGA, IDB_ABOUT_PICTURE};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
+        platform::DeviceProfile profile = platform::Profile();
+        profile.screenWidth = c.width;
+        profile.screenHeight = c.height;
+        device_.SetProfile(profile);
+        platform::testing::TestScreen screen;
+        platform::testing::DrawRecord record;
+        std::vector<int> shown;
+        platform::testing::ActInsideDialog([&](HWND dialog) {
+            platform::testing::PumpUntilIdle();
+            for (const int picture : every)
+                if (record.ScreenShowsPicture(picture)) shown.push_back(picture);
+            const std::string file = "about_box_" + std::to_string(c.width) + "x" + std::to_string(c.height) + ".png";
+            EXPECT_TRUE(platform::testing::SaveScreenshot(std::filesystem::path(QV_TEST_OUTPUT_DIR) / file));
+            SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+        });
+        EXPECT_EQ(ShowAboutDlg(nullptr), kDlgAccept);
+        EXPECT_EQ(shown, c.pictures);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include "tests/extras/spinner_fixture.h"
 
 #include "platform/commctrl.h"
+#include "lists/cts_type_ahead.h"
+#include "platform/testing_draw.h"
 #include "platform/testing_user.h"
 #include "resources/resource.h"
 #include "tests/support/prompt_answer.h"
@@ -219,6 +221,67 @@ TEST_F(SavedViewsTest, DialogPicksARowAndDeletesWithItsLauncherEntries) {
     ASSERT_EQ(g_Spinner.entries.Size(), 1);
     EXPECT_EQ(g_Spinner.entries[0].name, u"Tasks");
     EXPECT_EQ(g_Spinner.entries[0].position, 0);
+}
+
+TEST_F(SavedViewsTest, ContactViewKeepsTheTypeAheadAndKeypadSearch) {
+    ViewId = kViewContacts;
+    g_CtsTypeAhead.letter = u'M';
+    g_CtsTypeAhead.text = u"Mar";
+    g_CtsTypeAhead.extend = 1;
+    ClearKeypadKeys();
+    g_KeypadKeys.keys[0] = u'6';
+    g_KeypadKeys.keys[1] = u'2';
+    g_KeypadKeys.last = 1;
+    testsupport::AnswerPrompt(kDlgAccept, u"Mar");
+    SaveViewCmd();
+    g_SavedViews = SavedViewList();
+    LoadSavedViews();
+    ASSERT_EQ(g_SavedViews.views.Size(), 1);
+    const SavedView& view = g_SavedViews.views[0];
+    EXPECT_EQ(view.typeAheadLetter, u'M');
+    EXPECT_EQ(view.typeAheadText, u"Mar");
+    EXPECT_EQ(view.contactState, 1);
+    EXPECT_EQ(view.keypadIndex, 1);
+    EXPECT_EQ(view.keypadKeys[0], u'6');
+    EXPECT_EQ(view.keypadKeys[1], u'2');
+    EXPECT_EQ(view.keypadKeys[2], -1);
+    ClearCtsTypeAhead();
+    ClearKeypadKeys();
+}
+
+TEST_F(SavedViewsTest, RowsShowThePictureOfTheirViewKind) {
+    struct Case {
+        const char16_t* name;
+        LONG view;
+        int picture;  // -1: none
+    };
+    const Case cases[] = {{u"a month", kViewMonth, 15}, {u"b tasks", kViewTasks, 7},  {u"c contacts", kViewContacts, 13},
+                          {u"d day", kViewDay, 20},     {u"e week", kViewWeek, 18}, {u"f notes", kViewNotes, -1}};
+    for (const Case& c : cases) InsertSavedView(View(c.name, c.view));
+    g_SavedViews.loaded = true;
+    platform::testing::TestScreen screen;
+    platform::testing::DrawRecord record;
+    std::vector<int> shown;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        HWND list = GetDlgItem(dialog, IDC_SAVED_VIEWS_LIST);
+        InvalidateRect(list, nullptr, TRUE);
+        platform::testing::PumpUntilIdle();
+        for (int row = 0; row < static_cast<int>(std::size(cases)); ++row) {
+            RECT r{};
+            r.left = LVIR_BOUNDS;
+            SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+            MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&r), 2);
+            int found = -1;
+            for (const auto& picture : record.ScreenPicturesIn(r))
+                if (picture.resourceId == IDB_FIELD_STRIP) found = picture.index;
+            shown.push_back(found);
+        }
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_CANCEL, 0);
+    });
+    EXPECT_EQ(SavedViewsDlg(nullptr), -1);
+    std::vector<int> expected;
+    for (const Case& c : cases) expected.push_back(c.picture);
+    EXPECT_EQ(shown, expected);
 }
 
 }  // namespace

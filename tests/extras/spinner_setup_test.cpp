@@ -8,6 +8,7 @@
 #include "core/id_index.h"
 #include "core/cts_loading.h"
 #include "platform/commctrl.h"
+#include "platform/testing_draw.h"
 #include "platform/testing_user.h"
 #include "resources/resource.h"
 #include "tests/support/prompt_answer.h"
@@ -180,6 +181,55 @@ TEST_F(SetupTest, AddViewOffersOnlyViewsNotOnTheWheel) {
     EXPECT_EQ(g_Spinner.entries[1].name, u"Week");
     EXPECT_EQ(g_Spinner.entries[1].view, 1);
     EXPECT_EQ(g_Spinner.entries[1].icon, 4);
+}
+
+// The picture each row of the setup list shows, by the record of what the screen shows.
+std::vector<int> RowPictures(const platform::testing::DrawRecord& record, HWND list, int rows) {
+    std::vector<int> pictures;
+    for (int row = 0; row < rows; ++row) {
+        RECT r{};
+        r.left = LVIR_BOUNDS;
+        SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+        MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        int found = -1;
+        for (const auto& picture : record.ScreenPicturesIn(r))
+            if (picture.resourceId == IDB_SPIN_ROWS) found = picture.index;
+        pictures.push_back(found);
+    }
+    return pictures;
+}
+
+TEST_F(SetupTest, RowsShowThePictureOfEachKindOfEntry) {
+    g_Spinner.entries.Append(Entry(u"Calendar", kSpinView, 0, 0));
+    g_Spinner.entries.Append(Entry(u"New Task", kSpinView, 26, 1));
+    SpinEntry web = Entry(u"example.org", kSpinWebAddress, -1, 2);
+    SpinEntry file = Entry(u"list.txt", kSpinFile, -1, 3);
+    SpinEntry contact = Entry(u"Ann Lee", kSpinContact, -1, 4);
+    SpinEntry saved = Entry(u"Trip", kSpinSavedView, 5, 5);
+    for (const SpinEntry& entry : {web, file, contact, saved}) g_Spinner.entries.Append(entry);
+    g_Spinner.loaded = true;
+    platform::testing::DrawRecord record;
+    std::vector<int> setupRows;
+    std::vector<int> viewRows;
+    RunSetup(
+        [&](HWND dialog) {
+            HWND list = GetDlgItem(dialog, IDC_SPINNER_SETUP_LIST);
+            InvalidateRect(list, nullptr, TRUE);
+            platform::testing::PumpUntilIdle();
+            setupRows = RowPictures(record, list, Rows(dialog));
+            // "Select View" lists the views not on the wheel with their pictures: Week, Bar Week, ...
+            platform::testing::ActInsideDialog([&](HWND picker) {
+                HWND pickerList = GetDlgItem(picker, IDC_SPINNER_SETUP_LIST);
+                InvalidateRect(pickerList, nullptr, TRUE);
+                platform::testing::PumpUntilIdle();
+                viewRows = RowPictures(record, pickerList, 2);
+                SendMessageW(picker, WM_COMMAND, IDM_DLG_CANCEL, 0);
+            });
+            Command(dialog, IDM_SPIN_ADD_VIEW);
+        },
+        IDM_DLG_CANCEL);
+    EXPECT_EQ(setupRows, (std::vector<int>{0, 17, 11, 12, 13, 14}));
+    EXPECT_EQ(viewRows, (std::vector<int>{2, 15}));
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "platform/testing.h"
 #include "platform/testing_dialogs.h"
 #include "platform/testing_display.h"
+#include "platform/testing_draw.h"
 #include "platform/user.h"
 #include "resources/quorvia_resources.h"
 #include "resources/resource.h"
@@ -103,6 +104,21 @@ TEST_F(SelectTheme, NothingSelected) {
     EXPECT_TRUE(Choose(-1, 0));
     EXPECT_EQ(g_Theme.String(kThemeName), u"Mine");
     EXPECT_EQ(g_Theme.words, ThemeRec().words);
+}
+
+TEST_F(SelectTheme, EveryRowShowsThePalettePicture) {
+    platform::testing::DrawRecord record;
+    int palettes = 0;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        InvalidateRect(List(dialog), nullptr, TRUE);
+        platform::testing::PumpUntilIdle();
+        for (const auto& picture : record.ScreenPictures())
+            if (picture.resourceId == IDB_FIELD_STRIP && picture.index == 36) ++palettes;
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_CANCEL, 0);
+    });
+    EXPECT_FALSE(ThemeDlg(nullptr));
+    // One per row on screen: the nine built-ins fit the list of a QVGA screen.
+    EXPECT_EQ(palettes, kBuiltinThemeCount);
 }
 
 TEST_F(SelectTheme, Screenshot) {

@@ -36,6 +36,8 @@ constexpr auto kCardTimeout = std::chrono::seconds(10);
 class DeviceCards : public frametest::FrameTest {
 protected:
     DeviceCards() {
+        // Bars that cards of earlier tests left behind would not be new to the program's edit thread.
+        platform::testing::CloseItemCardApps();
         WriteSetting(u"STARTON30", kStartContacts);
         EXPECT_EQ(InitInstance(g_Main.instance, SW_SHOW), 1);
         platform::testing::PumpUntilIdle();

@@ -27,6 +27,7 @@
 #include "platform/testing.h"
 #include "platform/testing_dialogs.h"
 #include "platform/testing_display.h"
+#include "platform/testing_pim.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
 #include "projects/prj_tree.h"
@@ -56,6 +57,7 @@ protected:
         }
         platform::testing::ClearDialogs();
         platform::testing::ClearMessageBoxes();
+        platform::testing::CloseItemCardApps();
         // The views' windows went with the main window; the next program makes its own.
         g_ViewWnds = {};
         g_TskListState = {};

@@ -1,0 +1,164 @@
+// Saved views applied over the running program: a task list and a contact list come back in the
+// sort order and with the type-ahead search they were saved with, as the user picks them from the
+// "Select Saved View" list.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/cts_loading.h"
+#include "core/tsk_loading.h"
+#include "extras/saved_views.h"
+#include "frame/view_id.h"
+#include "lists/cts_grid.h"
+#include "lists/cts_list.h"
+#include "lists/cts_order.h"
+#include "lists/cts_type_ahead.h"
+#include "lists/cts_view.h"
+#include "platform/commctrl.h"
+#include "platform/testing_dialogs.h"
+#include "resources/resource.h"
+#include "tests/frame/program_fixture.h"
+#include "ui/list_rows.h"
+#include "ui/dialog_conventions.h"
+
+namespace {
+
+namespace pt = platform::testing;
+
+class SavedViewsApplied : public frametest::ProgramTest {
+protected:
+    ~SavedViewsApplied() override {
+        ClearCtsTypeAhead();
+        ClearKeypadKeys();
+        g_SavedViews = SavedViewList();
+    }
+    static LONG Contact(const char16_t* first, const char16_t* last, const char16_t* company) {
+        PoomPtr<IContact> contact = Store::Create<IContact>(olContactItem, IID_IContact);
+        contact->put_FirstName(first);
+        contact->put_LastName(last);
+        contact->put_CompanyName(company);
+        contact->put_FileAs((std::u16string(last) + u", " + first).c_str());
+        EXPECT_EQ(contact->Save(), S_OK);
+        LONG oid = -1;
+        contact->get_Oid(&oid);
+        return oid;
+    }
+    static void Keep(SavedView view) {
+        InsertSavedView(view);
+        SaveSavedViews();
+    }
+    // The user opens "Select Saved View" and takes the row of that name.
+    static void Pick(const std::u16string& name) {
+        pt::ActInsideDialog([name](HWND dialog) {
+            const HWND list = GetDlgItem(dialog, IDC_SAVED_VIEWS_LIST);
+            for (int row = 0; row < g_SavedViews.views.Size(); ++row) {
+                if (g_SavedViews.views[row].name != name) continue;
+                LVITEMW state{};
+                state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+                state.state = LVIS_SELECTED | LVIS_FOCUSED;
+                SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+            }
+            SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+        });
+        Command(IDM_SAVED_VIEWS);
+    }
+    static std::vector<std::u16string> TaskOrder() {
+        std::vector<std::u16string> order;
+        for (const TskRecord& task : g_TskList) order.push_back(task.subject);
+        return order;
+    }
+    static std::vector<std::u16string> ContactOrder() {
+        std::vector<std::u16string> order;
+        for (const CtsRecord& contact : g_CtsList) order.push_back(contact.lastName);
+        return order;
+    }
+    // The contacts the list shows, in row order.
+    static std::vector<std::u16string> ShownContacts() {
+        std::vector<std::u16string> shown;
+        for (const auto& row : g_CtsRows) {
+            if (row.kind != kRowItem) continue;
+            const LONG slot = IdIndexGet(row.id, g_CtsIdIndex);
+            if (slot >= 0) shown.push_back(g_CtsList[slot].lastName);
+        }
+        return shown;
+    }
+};
+
+TEST_F(SavedViewsApplied, TaskViewBringsBackItsSortOrder) {
+    {
+        Store store;
+        store.Task(u"Apples", DateRec(2026, 5, 11));
+        store.Task(u"Zinc", DateRec(2026, 5, 20));
+        store.Task(u"Milk", DateRec(2026, 5, 2));
+    }
+    WriteSetting(u"STARTON30", kStartTasks);
+    WriteSetting(u"TASKSORT", kTskSortName);
+    WriteSetting(u"TASKSORTASC1", 1);
+    Open();
+    ASSERT_EQ(ViewId, kViewTasks);
+    ASSERT_EQ(TaskOrder(), (std::vector<std::u16string>{u"Apples", u"Milk", u"Zinc"}));
+
+    SavedView byDue;
+    byDue.name = u"By due date";
+    byDue.viewCode = kViewTasks;
+    byDue.weekTask[5] = kTskSortDueDate;  // TASKSORT
+    Keep(byDue);
+    SavedView byName = byDue;
+    byName.name = u"By name";
+    byName.weekTask[5] = kTskSortName;
+    Keep(byName);
+
+    Pick(u"By due date");
+    EXPECT_EQ(ViewId, kViewTasks);
+    EXPECT_EQ(g_Settings.taskSort, kTskSortDueDate);
+    EXPECT_EQ(TaskOrder(), (std::vector<std::u16string>{u"Milk", u"Apples", u"Zinc"}));
+
+    Pick(u"By name");
+    EXPECT_EQ(TaskOrder(), (std::vector<std::u16string>{u"Apples", u"Milk", u"Zinc"}));
+}
+
+TEST_F(SavedViewsApplied, ContactViewBringsBackItsSortAndSearch) {
+    {
+        Store store;
+        (void)store;
+        Contact(u"Zed", u"Adams", u"Zeta Works");
+        Contact(u"Anna", u"Berg", u"Alpha Inc");
+        Contact(u"Bo", u"Bell", u"Mid Co");
+        Contact(u"Cy", u"Carr", u"Beta Ltd");
+    }
+    WriteSetting(u"STARTON30", kStartContacts);
+    WriteSetting(u"CTSICON", 0);
+    Open();
+    ASSERT_EQ(ViewId, kViewContacts);
+    ASSERT_EQ(ContactOrder(), (std::vector<std::u16string>{u"Adams", u"Bell", u"Berg", u"Carr"}));
+
+    SavedView byCompany;
+    byCompany.name = u"By company";
+    byCompany.viewCode = kViewContacts;
+    byCompany.contact[1] = kCtsModeCompany;  // CONTACTSORT
+    Keep(byCompany);
+    SavedView lettersBe;
+    lettersBe.name = u"Be people";
+    lettersBe.viewCode = kViewContacts;
+    lettersBe.contact[1] = kCtsModeName;
+    lettersBe.typeAheadLetter = u'B';
+    lettersBe.typeAheadText = u"Be";
+    lettersBe.contactState = 1;
+    Keep(lettersBe);
+
+    Pick(u"By company");
+    EXPECT_EQ(g_Settings.contactSort, kCtsModeCompany);
+    EXPECT_EQ(g_CtsSortedByCompany, 1);
+    EXPECT_EQ(ContactOrder(), (std::vector<std::u16string>{u"Berg", u"Carr", u"Bell", u"Adams"}));
+    EXPECT_EQ(ShownContacts(), (std::vector<std::u16string>{u"Berg", u"Carr", u"Bell", u"Adams"}));
+
+    Pick(u"Be people");
+    EXPECT_EQ(g_Settings.contactSort, kCtsModeName);
+    EXPECT_EQ(ContactOrder(), (std::vector<std::u16string>{u"Adams", u"Bell", u"Berg", u"Carr"}));
+    EXPECT_EQ(g_CtsTypeAhead.letter, u'B');
+    EXPECT_EQ(g_CtsTypeAhead.text, u"Be");
+    EXPECT_EQ(ShownContacts(), (std::vector<std::u16string>{u"Bell", u"Berg"}));
+}
+
+}  // namespace
