@@ -228,6 +228,42 @@ TEST(Imaging, BadPicturesAreRefused) {
     EXPECT_EQ(factory->CreateImageFromBuffer(good.data(), 10, BufferDisposalFlagNone, nullptr), E_POINTER);
 }
 
+TEST(Imaging, AGifFrameLargerThanAnyPictureIsRefusedUnread) {
+    // 67 bytes: a 4 x 4 screen whose first frame claims 26368 x 45056 pixels. Reading every frame
+    // whole first took over a gigabyte and seconds for it; the frame's size is now checked first.
+    const Bytes gif = {
+        0x47, 0x49, 0x46, 0x38, 0x37, 0x61, 0x04, 0x00, 0x04, 0x00, 0x91, 0xFF, 0xFF, 0xFF, 0xA6, 0x00,
+        0xFF, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x3B, 0x21, 0xF9, 0x04, 0x01, 0x0A, 0x00, 0x03,
+        0x00, 0x2C, 0x00, 0x00, 0x00, 0x00, 0x00, 0x67, 0x00, 0xB0, 0x60, 0x00, 0x00, 0x35, 0x00, 0x00,
+        0x00, 0x04, 0x00, 0x04, 0x00, 0x00, 0xF8, 0x3A, 0x07, 0x32, 0x04, 0x26, 0xA1, 0xCE, 0x78, 0x53,
+        0x00, 0x00, 0x3B,
+    };
+    Factory factory;
+    IImage* image = reinterpret_cast<IImage*>(0x1);
+    EXPECT_EQ(factory->CreateImageFromBuffer(gif.data(), static_cast<UINT>(gif.size()), BufferDisposalFlagNone, &image),
+              E_FAIL);
+    EXPECT_EQ(image, nullptr);
+}
+
+TEST(Imaging, AGifIsShownFromItsFirstFrameWhateverFollows) {
+    // A second frame that claims 65535 x 65535 pixels and holds none: every frame was once read
+    // whole first, which cost four gigabytes and lost the good first frame with it.
+    Bytes gif = EncodeGif({kRed, kGreen, kBlue, kWhite}, {2, 1, 2, 1}, 2, 2, -1);
+    ASSERT_EQ(gif.back(), 0x3B);
+    gif.pop_back();
+    for (const std::uint8_t b : {0x2C, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 2, 0, 0x3B}) gif.push_back(b);
+    Factory factory;
+    IImage* image = nullptr;
+    ASSERT_EQ(factory->CreateImageFromBuffer(gif.data(), static_cast<UINT>(gif.size()), BufferDisposalFlagNone, &image),
+              S_OK);
+    Target t(2, 2, RGB(255, 255, 0));
+    const RECT dest{0, 0, 2, 2};
+    image->Draw(t.dc, &dest, nullptr);
+    EXPECT_EQ(GetPixel(t.dc, 0, 0), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(t.dc, 1, 0), RGB(0, 255, 0));
+    image->Release();
+}
+
 TEST(Imaging, ABufferHandedOverIsFreedWithTheImage) {
     // The leak checker of the test build would report the block if the image did not free it.
     const Bytes png = EncodePng(Quads(), kQuadsWidth, kQuadsHeight);
