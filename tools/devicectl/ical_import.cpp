@@ -236,8 +236,9 @@ private:
     // An event with a RECURRENCE-ID stands in for one occurrence of the series of its UID: that
     // occurrence leaves the series, as EXDATE takes one out, so the meeting shows once.
     void MarkMovedOccurrences(Items& items) const {
-        for (const auto& [uid, day] : moved_)
+        for (const auto& [uid, movedDay] : moved_)
             for (std::size_t k = 0; k < items.size(); ++k) {
+                const std::int64_t day = movedDay;  // clang 14 cannot capture a structured binding
                 if (uids_[k] != uid || !items[k].recurrence.Set()) continue;
                 platform::pim::ExceptionData e;
                 e.originalDay = day;
