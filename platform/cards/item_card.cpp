@@ -11,6 +11,7 @@
 #include "platform/dialogs.h"
 #include "platform/shell.h"
 #include "platform/testing_pim.h"
+#include "platform/time.h"
 #include "shell/menu_bar.h"
 #include "user/message_queue.h"
 #include "user/modal_loop.h"
@@ -37,6 +38,8 @@ HFONT MakeFont(int height96, bool bold) {
     face.copy(lf.lfFaceName, face.size());
     return CreateFontIndirectW(&lf);
 }
+
+constexpr DWORD kAppStartMs = 250;
 
 // The bar of each of the device's applications, kept from one card to the next as the application
 // keeps its own (the program's edit thread relies on finding it again).
@@ -196,6 +199,10 @@ int LineHeight(HFONT font) {
 }
 
 HRESULT ShowItemCard(std::shared_ptr<pim::ItemState> state, HWND parent) {
+    // The device's card application takes a moment to come up. A caller that starts a thread to
+    // watch for the card's window and bar (as the program's edit thread does) counts on that thread
+    // seeing the bars of before the card, even on a busy machine.
+    Sleep(kAppStartMs);
     RegisterCardClass();
     if (parent && !IsWindow(parent)) parent = nullptr;
     Card card(std::move(state));

@@ -41,13 +41,7 @@ constexpr int kBackPictureWord = 44;
 class AgendaPaths : public frametest::ProgramTest {
 protected:
     AgendaPaths() {
-        SYSTEMTIME now{};
-        now.wYear = 2026;
-        now.wMonth = 12;
-        now.wDay = 10;
-        now.wDayOfWeek = 4;
-        now.wHour = 9;
-        pt::FreezeClock(now);
+        FreezeTestDay();
         WriteSetting(u"STARTON30", kStartMonth);
         WriteSetting(u"AGENDAFMT", 2);
         WriteSetting(u"VIEWMENU3", 0);
@@ -57,7 +51,6 @@ protected:
         g_WltSettings = WltSettings();
         g_Theme.String(kBackPictureWord).clear();
         FreeBackPictures();
-        pt::ThawClock();
     }
 
     // The Day view of today, from the month view.

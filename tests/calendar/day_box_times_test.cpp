@@ -27,18 +27,11 @@ bool IsDark(COLORREF c) { return GetRValue(c) < 128 && GetGValue(c) < 128 && Get
 class DayBoxTimes : public frametest::ProgramTest {
 protected:
     DayBoxTimes() {
-        SYSTEMTIME now{};
-        now.wYear = 2026;
-        now.wMonth = 12;
-        now.wDay = 10;
-        now.wDayOfWeek = 4;
-        now.wHour = 9;
-        pt::FreezeClock(now);
+        FreezeTestDay();
         Store store;
         store.Appt(u"Breakfast", DateRec(2026, 12, 10, 7, 0), 60);  // over by 9:00
         store.Appt(u"Review", DateRec(2026, 12, 11, 15, 0), 60);   // still to come
     }
-    ~DayBoxTimes() override { pt::ThawClock(); }
 
     // The colour of the text drawn just left of the subject, on its line: the start time.
     static std::optional<COLORREF> StartTimeColour(const pt::DrawRecord& record, const std::u16string& subject) {

@@ -16,15 +16,8 @@ namespace pt = platform::testing;
 class DialogTitles : public frametest::ProgramTest {
 protected:
     DialogTitles() {
-        SYSTEMTIME now{};
-        now.wYear = 2026;
-        now.wMonth = 12;
-        now.wDay = 10;
-        now.wDayOfWeek = 4;
-        now.wHour = 9;
-        pt::FreezeClock(now);
+        FreezeTestDay();
     }
-    ~DialogTitles() override { pt::ThawClock(); }
 
     // Runs a dialog through its menu command and closes it with the given command, noting the
     // title it showed.

@@ -44,7 +44,22 @@ protected:
         InitCommonControls();
         std::filesystem::create_directories(device_.HostPath(ProgramFolderFile(u"")));
     }
-    ~ProgramTest() override { CloseProgram(); }
+    ~ProgramTest() override {
+        CloseProgram();
+        if (clockFrozen_) platform::testing::ThawClock();
+    }
+
+    // The device's clock stands at Thursday 10 December 2026, 9:00, until the test ends.
+    void FreezeTestDay() {
+        SYSTEMTIME now{};
+        now.wYear = 2026;
+        now.wMonth = 12;
+        now.wDay = 10;
+        now.wDayOfWeek = 4;
+        now.wHour = 9;
+        platform::testing::FreezeClock(now);
+        clockFrozen_ = true;
+    }
 
     // Ends the program as its window closes, leaving nothing for the next start in this test.
     void CloseProgram() {
@@ -158,6 +173,9 @@ protected:
             return oid;
         }
     };
+
+private:
+    bool clockFrozen_ = false;
 };
 
 }  // namespace frametest

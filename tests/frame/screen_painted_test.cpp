@@ -37,15 +37,8 @@ constexpr Switch kSwitches[] = {
 class ScreenPainted : public frametest::ProgramTest {
 protected:
     ScreenPainted() {
-        SYSTEMTIME now{};
-        now.wYear = 2026;
-        now.wMonth = 12;
-        now.wDay = 10;
-        now.wDayOfWeek = 4;
-        now.wHour = 9;
-        pt::FreezeClock(now);
+        FreezeTestDay();
     }
-    ~ScreenPainted() override { pt::ThawClock(); }
 
     // The main window's area covered with the marker, straight on the screen, as a previous
     // view's pixels would be.

@@ -59,15 +59,8 @@ std::set<COLORREF> ColoursIn(const RECT& r) {
 class SearchWindow : public frametest::ProgramTest {
 protected:
     SearchWindow() {
-        SYSTEMTIME now{};
-        now.wYear = 2026;
-        now.wMonth = 12;
-        now.wDay = 10;
-        now.wDayOfWeek = 4;
-        now.wHour = 9;
-        pt::FreezeClock(now);
+        FreezeTestDay();
     }
-    ~SearchWindow() override { pt::ThawClock(); }
 };
 
 TEST_F(SearchWindow, FindsSeriesAndShowsTheListWholeOnAVgaScreen) {

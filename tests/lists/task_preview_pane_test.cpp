@@ -79,15 +79,8 @@ std::string Narrow(const std::vector<std::u16string>& texts) {
 class TaskPreviewPane : public frametest::ProgramTest {
 protected:
     TaskPreviewPane() {
-        SYSTEMTIME now{};
-        now.wYear = 2026;
-        now.wMonth = 12;
-        now.wDay = 10;
-        now.wDayOfWeek = 4;
-        now.wHour = 9;
-        pt::FreezeClock(now);
+        FreezeTestDay();
     }
-    ~TaskPreviewPane() override { pt::ThawClock(); }
 
     // Two tasks in the store, the list by name with the pane on, and the tasks view shown.
     void OpenTasksWithPane() {
