@@ -13,6 +13,8 @@
 #include "calendar/tsk_preview_reload.h"
 #include "core/tsk_loading.h"
 #include "editors/custom_recur.h"
+#include "ui/list_view_calls.h"
+#include "ui/date_pickers.h"
 #include "editors/editor_state.h"
 #include "editors/item_commands.h"
 #include "editors/item_templates.h"
@@ -323,6 +325,28 @@ TEST_F(TskEditorsTest, FormLoadsAnExistingTaskAndSavesItBack) {
     EXPECT_EQ(task.recurType, olRecursWeekly);
     EXPECT_EQ(task.interval, 2);
     EXPECT_EQ(g_CurItem.oid, kNoId);  // the selection is cleared outside the task preview
+}
+
+// A date row without a date opens the date grid on the day the task is made for, not on today.
+TEST_F(TskEditorsTest, AnEmptyDateRowOpensTheGridOnTheTasksDay) {
+    g_Settings.listEdit = 1;
+    g_SelectedDate = DateRec(2022, 7, 19);
+    SelectDateGrid opened{};
+    platform::testing::ActInsideDialog([&opened](HWND dialog) {
+        ASSERT_EQ(Row(kStart).dateValue.wYear, kNoDateYear);
+        platform::testing::ActInsideDialog([&opened](HWND grid) {
+            opened = g_SelectDateGrid;
+            SendMessageW(grid, WM_COMMAND, IDCANCEL, 0);
+        });
+        const HWND list = GetDlgItem(dialog, IDC_TSK_FIELD_LIST);
+        LvSelectRow(list, kStart);
+        SendMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
+        Press(dialog, IDM_DLG_CANCEL);
+    });
+    NewTskFormDlg(0);
+    EXPECT_EQ(opened.year, 2022);
+    EXPECT_EQ(opened.month, 7);
+    EXPECT_EQ(opened.day, 19);
 }
 
 // A new item in either task editor starts with no pattern of the series made before it.
