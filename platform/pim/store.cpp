@@ -240,10 +240,15 @@ std::shared_ptr<Store> Store::Open(bool create, HRESULT* error) {
     sqlite3_busy_timeout(store->db_, kBusyTimeoutMs);
     bool ok = sqlite3_exec(store->db_, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL", nullptr, nullptr,
                            nullptr) == SQLITE_OK;
-    ok = ok && store->Begin();
-    for (const char* sql : kSchema) ok = ok && sqlite3_exec(store->db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
-    ok = ok && sqlite3_exec(store->db_, "PRAGMA user_version = 1", nullptr, nullptr, nullptr) == SQLITE_OK;
-    ok = ok && store->Commit();
+    // A store already made needs no schema written, so an open for reading writes nothing.
+    int rcVersion = SQLITE_OK;
+    const auto version = ok ? QueryValue(store->db_, "PRAGMA user_version", rcVersion) : std::nullopt;
+    if (ok && (!version || std::stol(*version) != kSchemaVersion)) {
+        ok = store->Begin();
+        for (const char* sql : kSchema) ok = ok && sqlite3_exec(store->db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+        ok = ok && sqlite3_exec(store->db_, "PRAGMA user_version = 1", nullptr, nullptr, nullptr) == SQLITE_OK;
+        ok = ok && store->Commit();
+    }
     if (!ok) {
         if (error) *error = HRESULT_FROM_WIN32(ERROR_CANTWRITE);
         return nullptr;
