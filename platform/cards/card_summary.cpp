@@ -6,6 +6,7 @@
 #include "cards/card_window.h"
 #include "platform/controls.h"
 #include "platform/imaging.h"
+#include "shell/shell_drawing.h"
 
 namespace platform::cards {
 namespace {
@@ -100,10 +101,7 @@ int DrawLines(const Card& card, HDC dc, const RECT& client, bool draw) {
         y += height + (heading ? margin : 0);
         if (first && card.kind == pim::ItemKind::Contact) y = std::max(y, margin - card.scroll + picture + margin);
         if (heading && draw) {
-            const HBRUSH rule = CreateSolidBrush(kRule);
-            RECT r{client.left + margin, y - margin / 2 - 1, client.right - margin, y - margin / 2};
-            FillRect(measure, &r, rule);
-            DeleteObject(rule);
+            FillSolid(measure, RECT{client.left + margin, y - margin / 2 - 1, client.right - margin, y - margin / 2}, kRule);
         }
         first = false;
         SelectObject(measure, old);
@@ -153,9 +151,7 @@ LRESULT PaintSummary(Card& card) {
     const HDC dc = BeginPaint(card.hwnd, &ps);
     RECT client{};
     GetClientRect(card.hwnd, &client);
-    const HBRUSH paper = CreateSolidBrush(kPaper);
-    FillRect(dc, &client, paper);
-    DeleteObject(paper);
+    FillSolid(dc, client, kPaper);
     DrawLines(card, dc, client, true);
     DrawPicture(card, dc, client);
     EndPaint(card.hwnd, &ps);

@@ -15,6 +15,7 @@
 #include "platform/user.h"
 #include "shell/help_html.h"
 #include "shell/menu_bar.h"
+#include "shell/shell_drawing.h"
 #include "user/system_metrics.h"
 
 namespace platform {
@@ -285,9 +286,7 @@ LRESULT OnPaint(Viewer& v) {
     const HDC dc = BeginPaint(v.hwnd, &ps);
     RECT client{};
     GetClientRect(v.hwnd, &client);
-    const HBRUSH paper = CreateSolidBrush(kPaper);
-    FillRect(dc, &client, paper);
-    DeleteObject(paper);
+    FillSolid(dc, client, kPaper);
     SetBkMode(dc, TRANSPARENT);
     const HBRUSH selected = CreateSolidBrush(kSelectedLink);
     for (const Piece& p : v.pieces) {
