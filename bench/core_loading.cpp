@@ -6,7 +6,7 @@
 #include <string>
 
 #include "bench/sqlite_floor.h"
-#include "calendar/anniv_list.h"
+#include "core/anniv_list.h"
 #include "core/app_settings.h"
 #include "core/cts_loading.h"
 #include "core/month_cache.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "calendar/anniv_list.h"
+#include "core/anniv_list.h"
 #include "core/pim_volume.h"
 #include "core/poom_session.h"
 #include "core/tsk_record.h"

@@ -1,7 +1,7 @@
 // The screen-class tests and the view rectangle, which every painter asks many times per paint.
 #include <benchmark/benchmark.h>
 
-#include "frame/frame_state.h"
+#include "core/frame_state.h"
 #include "platform/user.h"
 #include "ui/layout.h"
 #include "ui/screen_class.h"

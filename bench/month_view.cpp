@@ -4,9 +4,9 @@
 
 #include "calendar/month_view.h"
 #include "core/app_settings.h"
+#include "core/frame_state.h"
 #include "core/month_cache.h"
-#include "extras/theme_record.h"
-#include "frame/frame_state.h"
+#include "core/theme_record.h"
 #include "frame/main_window.h"
 #include "platform/gdi.h"
 #include "platform/kernel.h"

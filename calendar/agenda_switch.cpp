@@ -9,27 +9,26 @@
 #include "calendar/sched_bar.h"
 #include "calendar/sched_list.h"
 #include "core/app_settings.h"
-#include "core/cur_item.h"
 #include "core/appt_readers.h"
+#include "core/cur_item.h"
+#include "core/frame_state.h"
 #include "core/month_cache.h"
 #include "core/pim_state.h"
-#include "frame/frame_state.h"
-#include "frame/load_thread.h"
-#include "frame/main_window.h"
-#include "frame/menu_bars.h"
-#include "frame/view_back.h"
-#include "frame/view_id.h"
-#include "frame/view_switch.h"
-#include "frame/view_windows.h"
+#include "core/view_id.h"
+#include "lists/task_view.h"
 #include "platform/commctrl.h"
 #include "platform/threads.h"
 #include "platform/user.h"
 #include "projects/assoc_items.h"
 #include "projects/prj_view.h"
 #include "ui/agenda_services.h"
+#include "ui/frame_calls.h"
 #include "ui/layout.h"
+#include "ui/main_state.h"
+#include "ui/menu_bar_slots.h"
 #include "ui/offscreen.h"
 #include "ui/outline_list.h"
+#include "ui/view_windows.h"
 
 namespace {
 
@@ -190,3 +189,23 @@ void GoBackFromPreviewA() {
 void ApptPreviewEnter() {
     if (ShowAssocItemsDlg(g_Frame.mainWnd) == 0) GoBackFromPreviewA();
 }
+
+void ShowTskPreviewByOid(LONG oid) {
+    g_CurItem.oid = oid;
+    ViewId = kViewTasks;
+    g_CurItem.kind = kItemTask;
+    ShowTskPreview();
+}
+
+void OpenApptPreviewByOid(LONG oid) {
+    ViewId = kViewDay;
+    g_CurItem.oid = oid;
+    g_CurItem.kind = kItemAppt;
+    OpenApptMonthByOid(oid);
+    ShowApptPreview();
+}
+
+// The calendar's own switches with the arguments every frame caller passes.
+void ShowDatesView() { ShowDatesView(1, 1); }
+void ShowDayView() { ShowDayView(1, 1); }
+void ShowApptPreview() { ShowApptPreview(0); }

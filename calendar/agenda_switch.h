@@ -18,3 +18,12 @@ void ShowTskPreview(int outside);
 void GoBackFromPreviewC();
 // Enter or a double tap in the task preview: the Associated Items dialog.
 void TskPreviewEnter();
+
+// The switches with the arguments a caller outside the calendar passes.
+void ShowDatesView();
+void ShowDayView();
+void ShowApptPreview();
+void ShowTskPreview();
+// The preview of the task or appointment with that OID.
+void ShowTskPreviewByOid(LONG oid);
+void OpenApptPreviewByOid(LONG oid);

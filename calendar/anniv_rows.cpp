@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <string>
 
-#include "calendar/anniv_list.h"
 #include "calendar/sched_rows.h"
+#include "core/anniv_list.h"
 #include "core/app_settings.h"
 #include "core/res_string.h"
-#include "extras/theme.h"
-#include "extras/theme_words.h"
-#include "frame/main_window.h"
+#include "core/theme.h"
+#include "core/theme_words.h"
 #include "lists/cts_picture.h"
 #include "platform/gdi.h"
 #include "resources/resource.h"
@@ -17,6 +16,7 @@
 #include "ui/gdi_scope.h"
 #include "ui/image_lists.h"
 #include "ui/layout.h"
+#include "ui/main_state.h"
 #include "ui/screen_class.h"
 
 namespace {

@@ -10,17 +10,17 @@
 #include "calendar/day_list.h"
 #include "calendar/item_text.h"
 #include "core/app_settings.h"
-#include "core/cur_item.h"
 #include "core/appt_readers.h"
+#include "core/cur_item.h"
 #include "core/date_text.h"
+#include "core/frame_state.h"
 #include "core/month_cache.h"
-#include "extras/theme_words.h"
-#include "frame/frame_state.h"
-#include "frame/main_window.h"
+#include "core/theme_words.h"
 #include "platform/gdi.h"
 #include "platform/text.h"
 #include "ui/draw_prims.h"
 #include "ui/layout.h"
+#include "ui/main_state.h"
 
 namespace {
 

@@ -3,18 +3,18 @@
 
 #include <string>
 
-#include "calendar/anniv_list.h"
 #include "calendar/item_text.h"
 #include "calendar/paint_helpers.h"
+#include "core/anniv_list.h"
 #include "core/app_settings.h"
 #include "core/appt_readers.h"
 #include "core/cts_loading.h"
+#include "core/cts_name_index.h"
+#include "core/cur_item.h"
 #include "core/date_text.h"
+#include "core/frame_state.h"
 #include "core/id_index.h"
 #include "core/month_cache_edit.h"
-#include "core/cur_item.h"
-#include "frame/frame_state.h"
-#include "lists/cts_name_index.h"
 #include "platform/gdi.h"
 #include "ui/item_paint.h"
 #include "ui/layout.h"

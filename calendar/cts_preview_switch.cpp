@@ -4,13 +4,9 @@
 #include "calendar/agenda_view.h"
 #include "calendar/cal_views.h"
 #include "core/cur_item.h"
+#include "core/frame_state.h"
 #include "core/pim_state.h"
-#include "frame/frame_state.h"
-#include "frame/menu_bars.h"
-#include "frame/view_back.h"
-#include "frame/view_id.h"
-#include "frame/view_switch.h"
-#include "frame/view_windows.h"
+#include "core/view_id.h"
 #include "lists/cts_actions.h"
 #include "lists/cts_recent.h"
 #include "lists/cts_view.h"
@@ -18,7 +14,10 @@
 #include "platform/user.h"
 #include "projects/prj_tree_build.h"
 #include "ui/agenda_services.h"
+#include "ui/frame_calls.h"
 #include "ui/layout.h"
+#include "ui/menu_bar_slots.h"
+#include "ui/view_windows.h"
 
 namespace {
 

@@ -11,13 +11,13 @@
 #include "core/app_settings.h"
 #include "core/cur_item.h"
 #include "core/date_rec.h"
+#include "core/frame_state.h"
+#include "core/kbd_model.h"
 #include "core/month_cache.h"
-#include "frame/frame_state.h"
-#include "frame/kbd_model.h"
-#include "frame/view_id.h"
-#include "frame/view_switch.h"
+#include "core/view_id.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
+#include "ui/frame_calls.h"
 
 namespace {
 

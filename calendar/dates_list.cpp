@@ -8,14 +8,14 @@
 #include "calendar/agenda_view.h"
 #include "calendar/day_list.h"
 #include "calendar/month_view.h"
-#include "core/month_cache.h"
 #include "core/app_settings.h"
 #include "core/date_rec.h"
-#include "extras/theme_words.h"
-#include "frame/main_window.h"
+#include "core/month_cache.h"
+#include "core/theme_words.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
 #include "ui/layout.h"
+#include "ui/main_state.h"
 
 namespace {
 

@@ -4,18 +4,17 @@
 
 #include <algorithm>
 
-#include "calendar/anniv_list.h"
 #include "calendar/calendar_state.h"
 #include "calendar/item_text.h"
 #include "calendar/paint_helpers.h"
+#include "core/anniv_list.h"
 #include "core/app_settings.h"
 #include "core/appt_readers.h"
+#include "core/cur_item.h"
+#include "core/frame_state.h"
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
 #include "core/tsk_loading.h"
-#include "core/cur_item.h"
-#include "frame/frame_state.h"
-#include "frame/main_window.h"
 #include "lists/cat_filter.h"
 #include "platform/gdi.h"
 #include "platform/resources.h"
@@ -23,6 +22,7 @@
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "ui/item_paint.h"
+#include "ui/main_state.h"
 #include "ui/screen_class.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "core/appt_readers.h"
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
-#include "frame/view_switch.h"
+#include "core/tsk_loading.h"
 #include "lists/cat_filter.h"
 #include "ui/item_paint.h"
 #include "ui/screen_class.h"
@@ -284,4 +284,24 @@ void DrawCellIcons(HDC dc, int x, int y, int cw, int rh, int year, int month, in
     } else if (kind == kDayMarkBirthday) {
         DrawStatusIcon2(dc, x + shift + cw - 12, y + 2, IconSize::Small, true);
     }
+}
+
+namespace {
+
+bool DueOnDay(const DateRec& a, int year, int month, int day) {
+    return a.wYear == year && a.wMonth == month && a.wDay == day;
+}
+
+}  // namespace
+
+bool HasTaskOnDate(const DateRec& date) {
+    for (int i = 0; i < g_TskList.Size(); ++i) {
+        const TskRecord& task = g_TskList[i];
+        if (!task.hasDue || !DueOnDay(task.due, date.wYear, date.wMonth, date.wDay)) continue;
+        if (task.complete) continue;
+        if (g_Settings.hidePrivate && task.sensitivity > 0) continue;
+        if (!TskPassCatFilter(task, GetCatFilterKind())) continue;
+        return true;
+    }
+    return false;
 }

@@ -1,8 +1,8 @@
 // The theme words, view fonts and scoped drawing objects of the calendar painters.
 #include "calendar/paint_helpers.h"
 
-#include "extras/theme_words.h"
-#include "frame/main_window.h"
+#include "core/theme_words.h"
+#include "ui/main_state.h"
 #include "ui/screen_class.h"
 
 COLORREF ThemeColor(ThemeWordId word) { return static_cast<COLORREF>(GetThemeWord(word)); }

@@ -2,7 +2,7 @@
 // else a solid line over the whole width, always in the item border colour.
 #include "calendar/row_separator.h"
 
-#include "extras/theme_words.h"
+#include "core/theme_words.h"
 #include "platform/gdi.h"
 #include "ui/theme_colors.h"
 

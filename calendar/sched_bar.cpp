@@ -10,18 +10,18 @@
 #include "calendar/sched_list.h"
 #include "core/app_settings.h"
 #include "core/cur_item.h"
+#include "core/frame_state.h"
 #include "core/month_cache.h"
-#include "frame/frame_state.h"
-#include "frame/main_window.h"
-#include "frame/view_id.h"
-#include "frame/view_windows.h"
+#include "core/view_id.h"
 #include "platform/commctrl.h"
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "ui/date_pickers.h"
+#include "ui/main_state.h"
 #include "ui/offscreen.h"
 #include "ui/outline_list.h"
 #include "ui/screen_class.h"
+#include "ui/view_windows.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "core/date_text.h"
+#include "core/frame_state.h"
 #include "core/pim_state.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
-#include "frame/frame_state.h"
 #include "platform/memory.h"
 #include "platform/system.h"
 #include "platform/user.h"

@@ -4,7 +4,7 @@
 
 #include "core/app_settings.h"
 #include "core/text_util.h"
-#include "frame/view_id.h"
+#include "core/view_id.h"
 #include "lists/cat_filter.h"
 #include "platform/text.h"
 

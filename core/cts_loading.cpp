@@ -3,19 +3,19 @@
 
 #include <algorithm>
 
-#include "calendar/anniv_list.h"
+#include "core/anniv_list.h"
 #include "core/app_settings.h"
 #include "core/appt_readers.h"
 #include "core/cat_loading.h"
 #include "core/cat_record.h"
 #include "core/cts_fields.h"
+#include "core/cts_name_index.h"
 #include "core/log_file.h"
 #include "core/month_cache_edit.h"
 #include "core/pim_state.h"
 #include "core/pim_volume.h"
 #include "core/poom_session.h"
 #include "core/text_util.h"
-#include "lists/cts_name_index.h"
 #include "lists/cts_view.h"
 #include "platform/text.h"
 

@@ -2,11 +2,11 @@
 // long dates, calendar title labels and the date of the PIM store's time-window query.
 #include <vector>
 
-#include "calendar/iso_week.h"
 #include "core/app_settings.h"
 #include "core/date_text.h"
-#include "extras/theme.h"
-#include "frame/view_id.h"
+#include "core/iso_week.h"
+#include "core/theme.h"
+#include "core/view_id.h"
 #include "platform/system.h"
 #include "platform/text.h"
 #include "platform/time.h"

@@ -6,12 +6,12 @@
 
 #include "calendar/agenda_view.h"
 #include "core/cur_item.h"
+#include "core/frame_state.h"
 #include "core/pim_state.h"
 #include "core/poom_session.h"
 #include "core/res_string.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
-#include "frame/frame_state.h"
 #include "lists/task_view.h"
 #include "platform/user.h"
 #include "resources/resource.h"

@@ -3,7 +3,7 @@
 
 #include "core/app_settings.h"
 #include "core/poom_session.h"
-#include "extras/theme_words.h"
+#include "core/theme_words.h"
 #include "lists/cat_filter.h"
 
 namespace {

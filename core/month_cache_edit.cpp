@@ -1,7 +1,7 @@
 // In-place edits of the cached months, the day search and the day marks.
 #include "core/month_cache_edit.h"
 
-#include "calendar/anniv_list.h"
+#include "core/anniv_list.h"
 #include "core/month_cache.h"
 
 namespace {

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "calendar/anniv_list.h"
+#include "core/anniv_list.h"
+#include "core/cts_name_index.h"
 #include "core/poom_session.h"
 #include "core/text_util.h"
-#include "lists/cts_name_index.h"
 #include "platform/files.h"
 #include "platform/memory.h"
 #include "platform/text.h"

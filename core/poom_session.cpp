@@ -8,7 +8,7 @@
 #include "core/poom_session.h"
 
 #include "core/log_file.h"
-#include "frame/os_version.h"
+#include "core/os_version.h"
 #include "platform/files.h"
 #include "platform/memory.h"
 #include "platform/time.h"

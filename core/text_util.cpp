@@ -3,7 +3,7 @@
 
 #include <iterator>
 
-#include "lists/cts_name_index.h"
+#include "core/cts_name_index.h"
 #include "platform/files.h"
 #include "platform/text.h"
 

@@ -4,13 +4,13 @@
 #include "core/app_settings.h"
 #include "core/cat_loading.h"
 #include "core/cat_record.h"
+#include "core/frame_state.h"
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
 #include "core/pim_state.h"
 #include "core/pim_volume.h"
 #include "core/poom_session.h"
-#include "editors/tsk_priority.h"
-#include "frame/frame_state.h"
+#include "core/tsk_priority.h"
 #include "platform/memory.h"
 
 TskArray g_TskList;
@@ -157,3 +157,14 @@ bool FormatMessageTextArgs(std::u16string& text, const WCHAR* format, DWORD_PTR*
     if (buffer) LocalFree(buffer);
     return length != 0 && buffer != nullptr;
 }
+
+void RemoveItemFromIndexes(LONG oid) {
+    if (oid == kNoId) return;
+    const LONG slot = IdIndexGet(oid, g_TskIdIndex);
+    if (slot < 0) return;
+    g_TskList.RemoveAt(slot);
+    g_TskIdIndex.RemoveAt(IdIndexFind(oid, g_TskIdIndex));
+    IdIndexCloseGap(slot, g_TskIdIndex);
+}
+
+void RebuildIdSlotMap() { RebuildIdSlotMap(g_TskIdIndex, g_TskList); }

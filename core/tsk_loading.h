@@ -36,3 +36,8 @@ bool FormatMessageText(std::u16string& text, const WCHAR* format, Args... args) 
     DWORD_PTR words[sizeof...(Args) + 1] = {InsertWord(args)...};
     return FormatMessageTextArgs(text, format, sizeof...(Args) ? words : nullptr);
 }
+
+// Takes the task out of g_TskList and its OID index; later positions move down by one.
+void RemoveItemFromIndexes(LONG oid);
+// Enters every task of g_TskList into its OID index again.
+void RebuildIdSlotMap();

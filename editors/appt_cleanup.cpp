@@ -5,6 +5,7 @@
 
 #include "core/app_settings.h"
 #include "core/appt_record.h"
+#include "core/frame_state.h"
 #include "core/item_filters.h"
 #include "core/month_cache.h"
 #include "core/pim_state.h"
@@ -12,14 +13,13 @@
 #include "core/res_string.h"
 #include "editors/appt_maint.h"
 #include "editors/res_text.h"
-#include "frame/back_buffers.h"
-#include "frame/frame_state.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/user.h"
 #include "projects/item_links.h"
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
+#include "ui/frame_calls.h"
 #include "ui/view_focus.h"
 
 CleanUpChoices g_CleanUp;

@@ -1,12 +1,14 @@
 // "Copy Appt." and Delete on the current appointment: the copy is made by POOM and the month read
 // again; a deleted appointment (one occurrence or the whole series) leaves the links, the custom
 // icon and the month cache, and the view moves off it.
+#include "calendar/agenda_switch.h"
 #include "calendar/agenda_view.h"
 #include "calendar/calendar_input.h"
 #include "calendar/sched_list.h"
 #include "core/app_settings.h"
-#include "core/cur_item.h"
 #include "core/appt_readers.h"
+#include "core/cur_item.h"
+#include "core/frame_state.h"
 #include "core/id_index.h"
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
@@ -14,22 +16,19 @@
 #include "core/poom_session.h"
 #include "core/res_string.h"
 #include "core/show_message.h"
+#include "core/view_id.h"
 #include "editors/appt_maint.h"
 #include "editors/item_commands.h"
-#include "frame/back_buffers.h"
-#include "frame/frame_state.h"
-#include "frame/view_back.h"
-#include "frame/view_id.h"
-#include "frame/view_switch.h"
-#include "frame/view_windows.h"
 #include "platform/dialogs.h"
 #include "platform/user.h"
 #include "projects/item_links.h"
 #include "resources/resource.h"
 #include "ui/agenda_services.h"
 #include "ui/custom_icon.h"
+#include "ui/frame_calls.h"
 #include "ui/outline_list.h"
 #include "ui/view_focus.h"
+#include "ui/view_windows.h"
 
 namespace {
 

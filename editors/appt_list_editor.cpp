@@ -4,6 +4,8 @@
 #include "calendar/agenda_view.h"
 #include "calendar/day_list.h"
 #include "core/cur_item.h"
+#include "core/frame_state.h"
+#include "core/view_id.h"
 #include "editors/appt_editor_state.h"
 #include "editors/appt_form_services.h"
 #include "editors/custom_recur.h"
@@ -14,10 +16,6 @@
 #include "editors/reminders.h"
 #include "editors/res_text.h"
 #include "editors/template_dlg.h"
-#include "frame/back_buffers.h"
-#include "frame/frame_state.h"
-#include "frame/view_id.h"
-#include "frame/view_switch.h"
 #include "options/field_list.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
@@ -27,10 +25,11 @@
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
 #include "ui/dlg_services.h"
+#include "ui/frame_calls.h"
 #include "ui/offscreen.h"
 #include "ui/screen_class.h"
-#include "ui/view_focus.h"
 #include "ui/subclass.h"
+#include "ui/view_focus.h"
 
 ApptEditorState g_ApptEditor;
 

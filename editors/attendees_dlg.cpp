@@ -7,12 +7,12 @@
 
 #include "core/app_settings.h"
 #include "core/cts_fields.h"
+#include "core/cts_name_index.h"
 #include "core/cts_record.h"
 #include "editors/appt_form.h"
 #include "editors/appt_form_fields.h"
 #include "editors/attendees.h"
 #include "editors/res_text.h"
-#include "lists/cts_name_index.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
 #include "platform/gdi.h"
@@ -27,8 +27,8 @@
 #include "ui/image_lists.h"
 #include "ui/layout.h"
 #include "ui/list_rows.h"
-#include "ui/view_focus.h"
 #include "ui/list_view_calls.h"
+#include "ui/view_focus.h"
 
 namespace {
 

@@ -1,26 +1,24 @@
 // New, edit, copy and delete of contacts, and the program's own contact dialog.
 #include "editors/cts_editor.h"
 
+#include "calendar/agenda_switch.h"
 #include "calendar/agenda_view.h"
 #include "core/app_settings.h"
 #include "core/cat_loading.h"
 #include "core/cat_record.h"
 #include "core/cts_loading.h"
+#include "core/cts_name_index.h"
 #include "core/cts_record.h"
 #include "core/cur_item.h"
+#include "core/frame_state.h"
 #include "core/pim_state.h"
 #include "core/poom_session.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
+#include "core/view_id.h"
 #include "editors/editor_state.h"
 #include "editors/item_commands.h"
 #include "editors/res_text.h"
-#include "frame/back_buffers.h"
-#include "frame/frame_state.h"
-#include "frame/item_threads.h"
-#include "frame/view_id.h"
-#include "frame/view_switch.h"
-#include "lists/cts_name_index.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_list.h"
 #include "lists/cts_recent.h"
@@ -37,6 +35,7 @@
 #include "resources/resource.h"
 #include "ui/agenda_services.h"
 #include "ui/dialog_conventions.h"
+#include "ui/frame_calls.h"
 #include "ui/offscreen.h"
 #include "ui/outline_list.h"
 #include "ui/pending_view.h"
@@ -91,7 +90,7 @@ void RedrawViewOrMain() { RedrawNow(g_Agenda.wnd && ViewId == kViewDates ? g_Age
 
 // Starts the edit thread on the contact and shows the device's editor for it.
 void DisplayInDeviceEditor(IContact* contact, LONG oid) {
-    if (!StartItemThread(EditThreadProc, g_Frame.mainWnd, kKindContact, oid))
+    if (!StartItemEditThread(g_Frame.mainWnd, kKindContact, oid))
         MessageBoxW(nullptr, u"Error: Edit Thread Failed.", u"", MB_ICONEXCLAMATION);
     contact->Display();
 }

@@ -11,10 +11,10 @@
 
 #include "core/date_text.h"
 #include "core/show_message.h"
+#include "core/tsk_priority.h"
 #include "editors/number_rows.h"
 #include "editors/recur_choices.h"
 #include "editors/res_text.h"
-#include "editors/tsk_priority.h"
 #include "options/field_list.h"
 #include "platform/commctrl.h"
 #include "platform/controls.h"

@@ -1,7 +1,6 @@
 // The two template lists and their side files.
 #include "editors/item_templates.h"
 
-#include "frame/side_files.h"
 
 #include <cstdio>
 #include <memory>

@@ -1,7 +1,6 @@
 // The two phrase lists of the text templates and their side files.
 #include "editors/text_templates.h"
 
-#include "frame/side_files.h"
 
 #include <cstdio>
 #include <memory>
@@ -10,9 +9,9 @@
 #include "core/program_folder.h"
 #include "core/record_file.h"
 #include "core/text_util.h"
-#include "frame/settings_store.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "ui/frame_calls.h"
 
 TextList g_UserTextList;
 TextList g_LocTextList;

@@ -3,11 +3,13 @@
 
 #include "core/app_settings.h"
 #include "core/cur_item.h"
+#include "core/frame_state.h"
 #include "core/id_index.h"
 #include "core/month_cache.h"
 #include "core/pim_state.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
+#include "core/tsk_priority.h"
 #include "editors/custom_recur.h"
 #include "editors/editor_state.h"
 #include "editors/item_templates.h"
@@ -16,11 +18,9 @@
 #include "editors/recur_load.h"
 #include "editors/res_text.h"
 #include "editors/template_dlg.h"
-#include "editors/tsk_priority.h"
 #include "editors/tsk_save.h"
 #include "editors/tsk_templates.h"
-#include "frame/frame_state.h"
-#include "frame/view_switch.h"
+#include "lists/task_view.h"
 #include "options/field_list.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
@@ -30,9 +30,10 @@
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
 #include "ui/dlg_services.h"
+#include "ui/frame_calls.h"
 #include "ui/screen_class.h"
-#include "ui/view_focus.h"
 #include "ui/subclass.h"
+#include "ui/view_focus.h"
 
 TskEditorState g_TskEditor;
 

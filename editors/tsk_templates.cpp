@@ -3,12 +3,12 @@
 
 #include "core/cur_item.h"
 #include "core/show_message.h"
+#include "core/tsk_priority.h"
 #include "editors/editor_state.h"
 #include "editors/item_templates.h"
 #include "editors/res_text.h"
 #include "editors/tsk_form.h"
 #include "editors/tsk_list_editor.h"
-#include "editors/tsk_priority.h"
 #include "editors/tsk_save.h"
 #include "platform/user.h"
 #include "resources/resource.h"

@@ -6,18 +6,18 @@
 #include <string>
 #include <string_view>
 
+#include "core/frame_state.h"
+#include "core/kbd_model.h"
 #include "core/log_file.h"
 #include "core/res_string.h"
 #include "core/show_message.h"
-#include "frame/frame_state.h"
-#include "frame/kbd_model.h"
-#include "frame/main_window.h"
 #include "platform/dialogs.h"
 #include "platform/gdi.h"
 #include "platform/text.h"
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
+#include "ui/main_state.h"
 #include "ui/screen_class.h"
 #include "ui/view_focus.h"
 

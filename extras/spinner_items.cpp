@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <array>
 
+#include "calendar/agenda_switch.h"
 #include "calendar/agenda_view.h"
 #include "calendar/timeline_week.h"
+#include "calendar/year_view.h"
 #include "core/cur_item.h"
 #include "core/file_handle.h"
 #include "core/program_folder.h"
@@ -14,14 +16,15 @@
 #include "extras/saved_views.h"
 #include "extras/search.h"
 #include "extras/spinner.h"
-#include "frame/beaming.h"
-#include "frame/shell_actions.h"
-#include "frame/view_switch.h"
+#include "lists/cts_view.h"
+#include "lists/task_view.h"
 #include "notes/notes_view.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "projects/prj_view.h"
+#include "ui/frame_calls.h"
 #include "ui/screen_class.h"
+#include "ui/shell_actions.h"
 #include "wallet/wlt_view.h"
 
 SpinnerItems g_Spinner;

@@ -4,17 +4,16 @@
 #include <algorithm>
 #include <string>
 
+#include "core/cts_name_index.h"
 #include "core/cts_record.h"
 #include "core/cur_item.h"
+#include "core/frame_state.h"
 #include "core/res_string.h"
 #include "extras/extra_commands.h"
 #include "extras/picker_list.h"
 #include "extras/saved_views.h"
 #include "extras/spinner.h"
 #include "extras/spinner_items.h"
-#include "frame/frame_state.h"
-#include "frame/view_switch.h"
-#include "lists/cts_name_index.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
 #include "platform/user.h"
@@ -22,11 +21,12 @@
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
 #include "ui/file_picker.h"
-#include "ui/text_prompt.h"
-#include "ui/offscreen.h"
+#include "ui/frame_calls.h"
 #include "ui/layout.h"
 #include "ui/list_rows.h"
+#include "ui/offscreen.h"
 #include "ui/screen_class.h"
+#include "ui/text_prompt.h"
 #include "ui/view_focus.h"
 
 namespace {

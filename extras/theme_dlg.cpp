@@ -6,7 +6,6 @@
 
 #include "core/res_string.h"
 #include "extras/picker_list.h"
-#include "frame/main_window.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
 #include "platform/gdi.h"
@@ -17,9 +16,10 @@
 #include "ui/dlg_services.h"
 #include "ui/layout.h"
 #include "ui/list_rows.h"
+#include "ui/list_view_calls.h"
+#include "ui/main_state.h"
 #include "ui/screen_class.h"
 #include "ui/view_focus.h"
-#include "ui/list_view_calls.h"
 
 namespace {
 

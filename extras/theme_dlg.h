@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/record_array.h"
-#include "extras/theme_record.h"
+#include "core/theme_record.h"
 #include "platform/types.h"
 
 inline constexpr int kBuiltinThemeCount = 9;

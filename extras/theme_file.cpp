@@ -4,13 +4,13 @@
 #include <cstdio>
 
 #include "core/file_handle.h"
+#include "core/frame_state.h"
 #include "core/program_folder.h"
 #include "core/record_file.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
-#include "extras/theme.h"
-#include "extras/theme_record.h"
-#include "frame/frame_state.h"
+#include "core/theme.h"
+#include "core/theme_record.h"
 #include "platform/files.h"
 #include "platform/user.h"
 #include "ui/file_picker.h"

@@ -1,8 +1,8 @@
 // The theme's pictures: the views' background (string word 44) and the launcher's background
 // (string word 49), each decoded from its file on first use and kept until the theme changes.
-#include "extras/theme.h"
-#include "extras/theme_pictures.h"
+#include "core/theme.h"
 #include "extras/spinner.h"
+#include "extras/theme_pictures.h"
 #include "ui/gdi_scope.h"
 #include "ui/imaging.h"
 

@@ -6,17 +6,16 @@
 #include <memory>
 #include <string_view>
 
+#include "core/app_settings.h"
+#include "core/frame_state.h"
 #include "core/program_folder.h"
+#include "core/reg_key.h"
 #include "core/res_string.h"
+#include "core/settings_key.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
-#include "extras/theme.h"
-#include "extras/theme_record.h"
-#include "frame/frame_state.h"
-#include "frame/main_window.h"
-#include "frame/reg_key.h"
-#include "frame/settings_store.h"
-#include "core/app_settings.h"
+#include "core/theme.h"
+#include "core/theme_record.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -30,12 +29,14 @@
 #include "ui/dialog_conventions.h"
 #include "ui/dlg_services.h"
 #include "ui/draw_prims.h"
+#include "ui/frame_calls.h"
 #include "ui/gdi_scope.h"
 #include "ui/layout.h"
 #include "ui/list_rows.h"
+#include "ui/list_view_calls.h"
+#include "ui/main_state.h"
 #include "ui/screen_class.h"
 #include "ui/view_focus.h"
-#include "ui/list_view_calls.h"
 
 UpdateDlgState g_UpdateDlg;
 

@@ -7,14 +7,14 @@
 #include <cstring>
 #include <memory>
 
+#include "core/frame_state.h"
 #include "core/program_folder.h"
+#include "core/reg_key.h"
+#include "core/settings_key.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
 #include "extras/weather_badge.h"
 #include "extras/weather_settings.h"
-#include "frame/frame_state.h"
-#include "frame/reg_key.h"
-#include "frame/settings_store.h"
 #include "platform/commctrl.h"
 #include "platform/files.h"
 #include "platform/gdi.h"

@@ -6,15 +6,12 @@
 #include <string>
 
 #include "core/date_rec.h"
-#include "frame/shell_actions.h"
 #include "platform/types.h"
+#include "ui/shell_actions.h"
 
 // Each beams the current item when it is of its kind.
 void BeamCurAppt();
 void BeamCurCts();
 void BeamCurTsk();
-BOOL OpenFileWithShell(const std::u16string& path);
-// True when an open task that the user may see is due on that day.
-bool HasTaskOnDate(const DateRec& date);
 // Asks for a category name and adds it to the current contact.
 void AddCatToCurItemCmd();

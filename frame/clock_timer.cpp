@@ -2,14 +2,15 @@
 // calendar views; with the clock in the title (or the spinner up) each new minute renews the title.
 #include "core/app_settings.h"
 #include "core/date_rec.h"
+#include "core/frame_state.h"
+#include "core/view_id.h"
 #include "extras/weather.h"
-#include "frame/back_buffers.h"
-#include "frame/frame_state.h"
+#include "frame/frame_hooks.h"
 #include "frame/main_window.h"
 #include "frame/titles.h"
-#include "frame/view_id.h"
 #include "frame/view_switch.h"
 #include "platform/user.h"
+#include "ui/frame_calls.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ void OnMinuteTimer(HWND window) {
     OnNewMinute(window);
 }
 
-void RestartClockTimer() {
+void frame::RestartClockTimer() {
     KillTimer(g_Frame.mainWnd, kClockTimerId);
     SetTimer(g_Frame.mainWnd, kClockTimerId, ClockIsFast() ? kFastClockPeriodMs : kClockPeriodMs, nullptr);
     DateRec now;

@@ -2,8 +2,8 @@
 // shown, and the locked wallet with the name of its file.
 #include <string>
 
-#include "extras/theme_words.h"
-#include "frame/frame_state.h"
+#include "core/frame_state.h"
+#include "core/theme_words.h"
 #include "frame/main_window.h"
 #include "frame/view_switch.h"
 #include "platform/gdi.h"

@@ -5,8 +5,9 @@
 #include <memory>
 #include <string>
 
+#include "core/shell_buttons.h"
+#include "frame/frame_hooks.h"
 #include "frame/main_window.h"
-#include "frame/shell_buttons.h"
 #include "platform/resources.h"
 #include "platform/threads.h"
 #include "platform/time.h"
@@ -121,4 +122,8 @@ bool StartItemThread(LPTHREAD_START_ROUTINE proc, HWND mainWnd, LONG kind, LONG 
     arg.release();  // the thread frees it
     CloseHandle(thread);
     return true;
+}
+
+bool frame::StartItemEditThread(HWND mainWnd, LONG kind, LONG oid) {
+    return StartItemThread(EditThreadProc, mainWnd, kind, oid);
 }

@@ -2,13 +2,10 @@
 // it has loaded is g_LoadState.
 #pragma once
 
+#include "core/frame_state.h"
 #include "core/pim_state.h"
 #include "platform/types.h"
 
-// The pending view command while its data loads: a start-view code, or one of these.
-inline constexpr LONG kNoPendingCmd = -1;
-inline constexpr LONG kPendingClose = -2;
-extern LONG PendingViewCmd;
 
 // Called once from the main window's first paint.
 void StartLoadThread(HWND mainWnd);

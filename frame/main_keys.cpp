@@ -4,14 +4,15 @@
 #include "calendar/cal_views.h"
 #include "calendar/calendar_state.h"
 #include "core/app_settings.h"
+#include "core/frame_state.h"
 #include "core/month_cache.h"
+#include "core/view_id.h"
 #include "extras/extra_commands.h"
-#include "frame/frame_state.h"
+#include "frame/frame_hooks.h"
 #include "frame/settings_store.h"
-#include "frame/view_id.h"
 #include "frame/view_switch.h"
-#include "frame/view_windows.h"
 #include "platform/user.h"
+#include "ui/view_windows.h"
 #include "wallet/wlt_commands.h"
 
 namespace {
@@ -119,7 +120,7 @@ LRESULT MainKeyDown(WPARAM wParam) {
     return 1;
 }
 
-void FocusCurrentView() {
+void frame::FocusCurrentView() {
     switch (ViewId) {
     case kViewDates:
     case kViewDay:

@@ -6,23 +6,23 @@
 #include "calendar/calendar_state.h"
 #include "calendar/month_view.h"
 #include "core/app_settings.h"
+#include "core/cmd_line.h"
 #include "core/date_rec.h"
+#include "core/file_types.h"
+#include "core/frame_state.h"
+#include "core/main_messages.h"
 #include "core/month_cache.h"
+#include "core/os_version.h"
+#include "core/phone_lib.h"
 #include "core/pim_volume.h"
 #include "core/poom_session.h"
-#include "extras/theme.h"
-#include "frame/back_buffers.h"
-#include "frame/cmd_line.h"
-#include "frame/file_types.h"
-#include "frame/frame_state.h"
+#include "core/theme.h"
+#include "core/view_id.h"
+#include "frame/frame_hooks.h"
 #include "frame/load_thread.h"
-#include "frame/main_messages.h"
 #include "frame/menu_bars.h"
-#include "frame/os_version.h"
 #include "frame/settings_store.h"
-#include "frame/view_id.h"
 #include "lists/cts_view.h"
-#include "lists/phone_lib.h"
 #include "options/field_list.h"
 #include "platform/gdi.h"
 #include "platform/resources.h"
@@ -30,27 +30,18 @@
 #include "platform/time.h"
 #include "platform/user.h"
 #include "resources/resource.h"
+#include "ui/frame_calls.h"
 #include "ui/image_lists.h"
 #include "ui/screen_class.h"
 #include "wallet/wlt_view.h"
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-MainWindowState g_Main;
-
 namespace {
 
 constexpr UINT kMainClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
 constexpr DWORD kMainWindowStyle = WS_CLIPCHILDREN | WS_VSCROLL;
 
-constexpr const WCHAR* kThemeFace = u"Tahoma";
-constexpr LONG kWeightNormal = 400;
-constexpr LONG kWeightBold = 600;
-constexpr LONG kSmallFontLess = 2;
-constexpr LONG kTinyVgaHeight = 12;
-constexpr LONG kTinyHeight = 8;
-constexpr BYTE kFontQuality = 5;
-constexpr BYTE kFontPitchAndFamily = 4;
 
 constexpr const WCHAR* kPimVolMountFailed = u"Pim.vol mounting failed";
 
@@ -59,15 +50,6 @@ constexpr DWORD kNotifyRequestSize = sizeof(CENOTIFYREQUEST);
 // "STARTWEEKMON" values of the week view's first day.
 constexpr LONG kWeekStartsMonday = 1;
 constexpr LONG kWeekStartsSunday = 2;
-
-struct ThemeFontDef {
-    ThemeFont font;
-    LONG weight;
-};
-constexpr ThemeFontDef kThemeFontTable[] = {
-    {kFontNormal, kWeightNormal}, {kFontBold, kWeightBold}, {kFontList, kWeightNormal},
-    {kFontSmall, kWeightNormal},  {kFontTiny, kWeightNormal},
-};
 
 void ReleaseBuffers() {
     DropMonthGridCache();
@@ -164,38 +146,7 @@ LRESULT OnMainCreate(HWND window) {
     return 0;
 }
 
-LONG ThemeFontHeight(ThemeFont font) {
-    switch (font) {
-    case kFontNormal:
-    case kFontBold: return g_Settings.fontSize;
-    case kFontList: return g_Settings.smallFontHeight;
-    case kFontSmall: return g_Settings.smallFontHeight - kSmallFontLess;
-    case kFontTiny:
-    default: return IsVgaScreen() ? kTinyVgaHeight : kTinyHeight;
-    }
-}
-
-void CreateThemeFonts() {
-    DeleteThemeFonts();
-    for (const ThemeFontDef& def : kThemeFontTable) {
-        LOGFONTW lf{};
-        lf.lfHeight = ThemeFontHeight(def.font);
-        lf.lfWeight = def.weight;
-        lf.lfQuality = kFontQuality;
-        lf.lfPitchAndFamily = kFontPitchAndFamily;
-        std::char_traits<WCHAR>::copy(lf.lfFaceName, kThemeFace, std::char_traits<WCHAR>::length(kThemeFace) + 1);
-        g_Main.themeFonts[def.font] = CreateFontIndirectW(&lf);
-    }
-}
-
-void DeleteThemeFonts() {
-    for (HFONT& font : g_Main.themeFonts) {
-        if (font) DeleteObject(font);
-        font = nullptr;
-    }
-}
-
-void FreeBackBuffers() {
+void frame::FreeBackBuffers() {
     for (OffscreenBuffer& buffer : g_Main.backBuffers) {
         buffer.width = 0;
         buffer.height = 0;
@@ -205,7 +156,7 @@ void FreeBackBuffers() {
     ResetAgendaScroll();
 }
 
-void CloseMainWindowCmd(HWND window) {
+void frame::CloseMainWindowCmd(HWND window) {
     // Without a load thread (it could not be made) no load will end: the close cannot wait for one.
     if (!g_LoadState.allLoaded && g_LoadState.thread) {
         // The close waits for the load; message 1030 runs it again.

@@ -4,22 +4,21 @@
 #include <string>
 
 #include "calendar/calendar_input.h"
-#include "calendar/anniv_list.h"
+#include "core/anniv_list.h"
 #include "core/app_settings.h"
-#include "core/change_notify.h"
+#include "core/cmd_line.h"
+#include "core/frame_state.h"
 #include "core/log_file.h"
-#include "frame/cmd_line.h"
+#include "core/main_messages.h"
+#include "core/view_id.h"
+#include "frame/change_notify.h"
 #include "frame/cmd_messages.h"
-#include "frame/frame_state.h"
 #include "frame/held_changes.h"
 #include "frame/load_thread.h"
-#include "frame/main_messages.h"
 #include "frame/main_window.h"
 #include "frame/menu_bars.h"
 #include "frame/settings_store.h"
-#include "frame/view_id.h"
 #include "frame/view_switch.h"
-#include "frame/view_windows.h"
 #include "lists/cts_view.h"
 #include "lists/task_view.h"
 #include "notes/notes_view.h"
@@ -32,12 +31,12 @@
 #include "platform/user.h"
 #include "projects/prj_view.h"
 #include "ui/help.h"
-#include "ui/list_rows.h"
 #include "ui/layout.h"
+#include "ui/list_rows.h"
 #include "ui/screen_class.h"
+#include "ui/view_windows.h"
 #include "wallet/wlt_view.h"
 
-ViewWindows g_ViewWnds;
 
 namespace {
 

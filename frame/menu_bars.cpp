@@ -6,10 +6,11 @@
 
 #include "calendar/agenda_view.h"
 #include "core/app_settings.h"
+#include "core/frame_state.h"
+#include "core/view_id.h"
 #include "extras/saved_views.h"
-#include "frame/frame_state.h"
+#include "frame/frame_hooks.h"
 #include "frame/main_window.h"
-#include "frame/view_id.h"
 #include "lists/cat_filter.h"
 #include "platform/menus.h"
 #include "platform/resources.h"
@@ -17,8 +18,6 @@
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "ui/screen_class.h"
-
-MenuBarSlots g_MenuBars;
 
 namespace {
 
@@ -184,7 +183,7 @@ UINT ViewMenuBarId(LONG viewId, LONG style, int useDefault) {
     return def->bars[s];
 }
 
-LONG CreateViewMenuBar(HWND* slot, int useDefault, HWND parent, int show) {
+LONG frame::CreateViewMenuBar(HWND* slot, int useDefault, HWND parent, int show) {
     const UINT barId = ViewMenuBarId(ViewId, g_Settings.viewMenu3, useDefault);
     if (!*slot) {
         SHMENUBARINFO info{};
@@ -213,7 +212,7 @@ LONG RecreateViewMenuBar() {
     return CreateViewMenuBar(&(g_MenuBars.*(def->slot)), 0, g_Frame.mainWnd, kShowBar);
 }
 
-void RebuildViewMenuBars() {
+void frame::RebuildViewMenuBars() {
     DestroyViewMenuBars();
     if (g_MenuBars.shown && !IsWindow(g_MenuBars.shown)) g_MenuBars.shown = nullptr;
     RecreateViewMenuBar();

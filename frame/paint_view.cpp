@@ -2,10 +2,10 @@
 // tree views get their background and paint their control themselves.
 #include "calendar/cal_views.h"
 #include "core/app_settings.h"
+#include "core/frame_state.h"
+#include "core/view_id.h"
 #include "extras/extra_commands.h"
-#include "frame/view_id.h"
 #include "frame/view_switch.h"
-#include "frame/frame_state.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
 #include "ui/gdi_scope.h"

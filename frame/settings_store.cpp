@@ -6,15 +6,16 @@
 #include <algorithm>
 #include <iterator>
 
-#include "extras/theme.h"
-#include "extras/theme_words.h"
+#include "core/cmd_line.h"
+#include "core/frame_state.h"
+#include "core/os_version.h"
+#include "core/reg_key.h"
+#include "core/shell_buttons.h"
+#include "core/theme.h"
+#include "core/theme_words.h"
+#include "core/view_id.h"
 #include "extras/weather_settings.h"
-#include "frame/cmd_line.h"
-#include "frame/frame_state.h"
-#include "frame/os_version.h"
-#include "frame/reg_key.h"
-#include "frame/shell_buttons.h"
-#include "frame/view_id.h"
+#include "frame/frame_hooks.h"
 #include "projects/prj_options.h"
 #include "ui/screen_class.h"
 #include "wallet/wlt_settings.h"
@@ -217,7 +218,7 @@ void LoadSettings() {
     ReadLegacyValues(key, s, marks);
 }
 
-void SaveSettings() {
+void frame::SaveSettings() {
     RegKey key;
     if (key.Create(HKEY_CURRENT_USER, kSettingsKey) != ERROR_SUCCESS) return;
     const AppSettings& s = g_Settings;
@@ -260,7 +261,7 @@ LONG ReadViewShownFlags(ViewShownFlags& flags) {
     return key.Close();
 }
 
-LONG SaveViewShownFlags(const ViewShownFlags& flags) {
+LONG frame::SaveViewShownFlags(const ViewShownFlags& flags) {
     RegKey key;
     const LONG status = key.Create(HKEY_CURRENT_USER, kSettingsKey);
     if (status != ERROR_SUCCESS) return status;

@@ -2,14 +2,9 @@
 // to its own feature, which writes it again when its data changes.
 #pragma once
 
-// Text templates, then the appointment and task templates.
-void LoadTextTemplates();
-void LoadTemplates();
-// Item links, "linkinfo.dat".
-void LoadLinkInfoFile();
-// The custom-icon index, "zqicons.dat".
-void LoadCustomIconsFile();
-// Recently viewed contacts, "zqctsview.dat".
-void LoadCtsView();
-// Saved views, "savedviews.dat".
-void LoadSavedViews();
+#include "editors/item_templates.h"
+#include "editors/text_templates.h"
+#include "extras/saved_views.h"
+#include "lists/cts_recent.h"
+#include "projects/link_table.h"
+#include "ui/custom_icon.h"

@@ -3,9 +3,9 @@
 #include "frame/single_instance.h"
 
 #include "core/app_settings.h"
-#include "frame/cmd_line.h"
-#include "frame/frame_state.h"
-#include "frame/main_messages.h"
+#include "core/cmd_line.h"
+#include "core/frame_state.h"
+#include "core/main_messages.h"
 #include "frame/settings_store.h"
 #include "platform/kernel.h"
 #include "platform/threads.h"

@@ -2,14 +2,15 @@
 // the tasks view, or the completion of the task selected in the agenda.
 #include "calendar/agenda_view.h"
 #include "calendar/month_view.h"
-#include "core/change_notify.h"
+#include "core/frame_state.h"
 #include "core/month_cache.h"
-#include "frame/back_buffers.h"
-#include "frame/frame_state.h"
+#include "core/view_id.h"
+#include "frame/change_notify.h"
+#include "frame/frame_hooks.h"
 #include "frame/settings_store.h"
-#include "frame/view_id.h"
 #include "lists/task_view.h"
 #include "platform/user.h"
+#include "ui/frame_calls.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ int ToggleAgendaTask() {
 
 }  // namespace
 
-int ToggleSplitMonth(LONG key) {
+int frame::ToggleSplitMonth(LONG key) {
     if (key != kKeyHash && key != kKeySpace) return 0;
     switch (ViewId) {
     case kViewMonth: return ToggleMonthSplit();

@@ -1,12 +1,12 @@
 // The start view, shown once its data is loaded: the first switch of the command line wins, else
 // the view the settings name.
 #include "core/app_settings.h"
+#include "core/cmd_line.h"
+#include "core/frame_state.h"
+#include "core/theme.h"
+#include "core/view_id.h"
 #include "editors/new_item.h"
-#include "extras/theme.h"
-#include "frame/cmd_line.h"
-#include "frame/frame_state.h"
 #include "frame/main_window.h"
-#include "frame/view_id.h"
 #include "frame/view_switch.h"
 #include "notes/notes_view.h"
 #include "projects/prj_view.h"

@@ -5,10 +5,11 @@
 #include "core/app_settings.h"
 #include "core/date_rec.h"
 #include "core/date_text.h"
+#include "core/frame_state.h"
 #include "core/month_cache.h"
-#include "frame/frame_state.h"
+#include "core/view_id.h"
+#include "frame/frame_hooks.h"
 #include "frame/main_window.h"
-#include "frame/view_id.h"
 #include "lists/cat_filter.h"
 #include "lists/list_commands.h"
 #include "platform/text.h"
@@ -78,7 +79,7 @@ void AppendClockToTitle(std::u16string& title) {
     title += u" [" + time + u"]";
 }
 
-void SetViewTitle() {
+void frame::SetViewTitle() {
     std::u16string title = kProgramTitle;
     if (IsQvgaLandscape()) {
         if (ViewId != kViewSpinner) title = kShortProgramTitle;
@@ -87,7 +88,7 @@ void SetViewTitle() {
     SetTitleText(g_Frame.mainWnd, title.c_str());
 }
 
-void SetMonthTitle() {
+void frame::SetMonthTitle() {
     std::u16string title =
         platform::FormatW(u"%s %d", GetMonthName(g_SelectedDate.wMonth).c_str(), static_cast<int>(g_SelectedDate.wYear));
     AppendClockToTitle(title);
@@ -95,7 +96,7 @@ void SetMonthTitle() {
     SetTitleText(g_Frame.mainWnd, title.c_str());
 }
 
-void RefreshTitle() {
+void frame::RefreshTitle() {
     switch (ViewId) {
     case kViewMonth: SetMonthTitle(); break;
     case kViewWeek:

@@ -2,11 +2,9 @@
 // a QVGA screen held in landscape carries the view's name, the clock and a filter mark.
 #pragma once
 
+#include "ui/frame_calls.h"
+
 #include <string>
 
-void SetViewTitle();
-void SetMonthTitle();
 // Appends " [time]" while "CLOCKTITLE" is on and the screen is in landscape.
 void AppendClockToTitle(std::u16string& title);
-// Views 1, 3, 4, 5, 6 and 11 get SetViewTitle, view 0 SetMonthTitle, any other view keeps its title.
-void RefreshTitle();

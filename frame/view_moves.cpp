@@ -2,11 +2,12 @@
 // the digit hot keys and the "Next View" soft key.
 #include "calendar/cal_views.h"
 #include "core/app_settings.h"
-#include "extras/theme.h"
-#include "frame/cmd_line.h"
-#include "frame/frame_state.h"
+#include "core/cmd_line.h"
+#include "core/frame_state.h"
+#include "core/theme.h"
+#include "core/view_id.h"
+#include "frame/frame_hooks.h"
 #include "frame/menu_bars.h"
-#include "frame/view_id.h"
 #include "frame/view_switch.h"
 #include "notes/notes_view.h"
 #include "platform/shell.h"
@@ -68,7 +69,7 @@ void ShowHomeView() {
     }
 }
 
-int BackCmd(int refresh) {
+int frame::BackCmd(int refresh) {
     const LONG view = ViewId;
     switch (view) {
     case kViewDay: GoBackView(); break;
@@ -82,7 +83,7 @@ int BackCmd(int refresh) {
     return IsMainView(view) ? 0 : 1;
 }
 
-int HotKeyToView(UINT key) {
+int frame::HotKeyToView(UINT key) {
     const int code = static_cast<int>(key & 0xFFFF);
     for (const DigitView& d : kDigitViews) {
         if (!KeyCarriesDigit(g_Frame.kbdModelCode, code, d.digit)) continue;

@@ -3,27 +3,28 @@
 // is still loading.
 #include "frame/view_switch.h"
 
-#include "core/app_settings.h"
-#include "core/date_rec.h"
-#include "core/month_cache.h"
-#include "core/tsk_loading.h"
-#include "core/cts_loading.h"
-#include "core/pim_state.h"
-#include "calendar/calendar_state.h"
 #include "calendar/agenda_switch.h"
 #include "calendar/agenda_view.h"
+#include "calendar/calendar_state.h"
+#include "core/app_settings.h"
+#include "core/cmd_line.h"
+#include "core/cts_loading.h"
+#include "core/date_rec.h"
+#include "core/frame_state.h"
+#include "core/month_cache.h"
+#include "core/pim_state.h"
+#include "core/tsk_loading.h"
+#include "core/view_id.h"
 #include "extras/weather.h"
-#include "frame/cmd_line.h"
-#include "frame/frame_state.h"
+#include "frame/frame_hooks.h"
 #include "frame/load_thread.h"
 #include "frame/main_window.h"
 #include "frame/menu_bars.h"
 #include "frame/titles.h"
-#include "frame/view_id.h"
-#include "frame/view_windows.h"
 #include "platform/threads.h"
 #include "platform/user.h"
 #include "ui/view_commands.h"
+#include "ui/view_windows.h"
 
 namespace {
 
@@ -86,26 +87,26 @@ void ShowReturnViewWindows(LONG view) {
 
 }  // namespace
 
-int ApptsReadyOrDefer(LONG startCode) {
+int frame::ApptsReadyOrDefer(LONG startCode) {
     return ReadyOrDefer(g_ApptCache.loaded, startCode, [] {
         g_Frame.loadAppts = 1;
         LoadApptsForMonth(1, 0);
     });
 }
-int TasksReadyOrDefer(LONG startCode) {
+int frame::TasksReadyOrDefer(LONG startCode) {
     return ReadyOrDefer(g_LoadState.tasksLoaded, startCode, [] {
         g_Frame.loadTasks = 1;
         LoadTskList(0);
     });
 }
-int ContactsReadyOrDefer(LONG startCode) {
+int frame::ContactsReadyOrDefer(LONG startCode) {
     return ReadyOrDefer(g_LoadState.contactsLoaded, startCode, [] {
         g_Frame.loadContacts = 1;
         LoadCtsList(0);
     });
 }
 
-LONG GetViewShownFlag(LONG code) {
+LONG frame::GetViewShownFlag(LONG code) {
     if (code < 0 || code >= kCycleLength) return 0;
     return g_ViewShown[kShownByCode[code]];
 }
@@ -121,36 +122,36 @@ LONG NextShownView(LONG code) {
     return kViewMonth;
 }
 
-void ShowMonthView() {
+void frame::ShowMonthView() {
     if (!g_ViewShown[ShownView::Month]) return;
-    if (!ApptsReadyOrDefer(kStartMonth)) return;
+    if (!::ApptsReadyOrDefer(kStartMonth)) return;
     ViewId = kViewMonth;
     DayPaneScroll = 0;
     HideAllViewWindows();
     SetMonthTitle();
     g_Main.backArmed = 0;
     if (!g_MenuBars.month)
-        CreateViewMenuBar(&g_MenuBars.month, 0, nullptr, kShowBar);
+        ::CreateViewMenuBar(&g_MenuBars.month, 0, nullptr, kShowBar);
     else
         SwitchShownWindow(g_MenuBars.month);
     RepaintNow();
 }
 
-void ShowWeekView() {
+void frame::ShowWeekView() {
     if (!g_ViewShown[ShownView::Week]) return;
-    if (!ApptsReadyOrDefer(kStartWeek)) return;
+    if (!::ApptsReadyOrDefer(kStartWeek)) return;
     ViewId = kViewWeek;
     DayPaneScroll = 0;
     HideAllViewWindows();
     GetWeekStartDate(WeekViewStart);
     SetViewTitle();
     g_Main.backArmed = 0;
-    CreateViewMenuBar(&g_MenuBars.week, 0, nullptr, kShowBar);
+    ::CreateViewMenuBar(&g_MenuBars.week, 0, nullptr, kShowBar);
     RefreshWeather(g_Frame.mainWnd);
     RepaintNow();
 }
 
-void GoBackView() {
+void frame::GoBackView() {
     const LONG previous = g_Frame.prevViewId;
     if (previous != kNoView && !GetViewShownFlag(previous)) return;
     DayPaneScroll = 0;
@@ -171,23 +172,3 @@ void GoBackView() {
     RepaintNow();
     FocusCurrentView();
 }
-
-void ShowTskPreviewByOid(LONG oid) {
-    g_CurItem.oid = oid;
-    ViewId = kViewTasks;
-    g_CurItem.kind = kItemTask;
-    ShowTskPreview();
-}
-
-void OpenApptPreviewByOid(LONG oid) {
-    ViewId = kViewDay;
-    g_CurItem.oid = oid;
-    g_CurItem.kind = kItemAppt;
-    OpenApptMonthByOid(oid);
-    ShowApptPreview();
-}
-
-// The calendar's own switches with the arguments every frame caller passes.
-void ShowDatesView() { ShowDatesView(1, 1); }
-void ShowDayView() { ShowDayView(1, 1); }
-void ShowApptPreview() { ShowApptPreview(0); }

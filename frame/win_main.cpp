@@ -4,13 +4,14 @@
 
 #include <string_view>
 
-#include "frame/cmd_line.h"
-#include "frame/frame_state.h"
-#include "frame/kbd_model.h"
+#include "core/cmd_line.h"
+#include "core/frame_state.h"
+#include "core/kbd_model.h"
+#include "core/main_messages.h"
+#include "core/shell_buttons.h"
+#include "frame/frame_hooks.h"
 #include "frame/load_thread.h"
-#include "frame/main_messages.h"
 #include "frame/main_window.h"
-#include "frame/shell_buttons.h"
 #include "frame/single_instance.h"
 #include "platform/commctrl.h"
 #include "platform/display.h"
@@ -41,6 +42,7 @@ void CloseInstanceMutex() {
 }  // namespace
 
 int WinMain(HINSTANCE instance, HINSTANCE, LPWSTR cmdLine, int show) {
+    RegisterFrameHooks();
     ParseCmdLine(cmdLine ? std::u16string_view(cmdLine) : std::u16string_view());
     int otherRuns = 0;
     if (FAILED(CheckSingleInstance(kMainWndClass, otherRuns)) || otherRuns) {

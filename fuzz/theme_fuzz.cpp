@@ -2,8 +2,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "extras/theme.h"
-#include "extras/theme_record.h"
+#include "core/theme.h"
+#include "core/theme_record.h"
 #include "fuzz/fuzz_device.h"
 #include "platform/testing_user.h"
 

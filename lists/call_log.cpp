@@ -6,8 +6,8 @@
 
 #include "core/cts_loading.h"
 #include "core/date_text.h"
-#include "frame/frame_state.h"
-#include "lists/phone_lib.h"
+#include "core/frame_state.h"
+#include "core/phone_lib.h"
 #include "platform/memory.h"
 #include "platform/text.h"
 

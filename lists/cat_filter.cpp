@@ -6,9 +6,9 @@
 #include <functional>
 
 #include "core/app_settings.h"
-#include "frame/back_buffers.h"
 #include "core/cur_item.h"
-#include "frame/view_id.h"
+#include "core/view_id.h"
+#include "ui/frame_calls.h"
 
 namespace {
 

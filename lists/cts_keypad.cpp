@@ -6,15 +6,14 @@
 
 #include "core/app_settings.h"
 #include "core/cts_loading.h"
+#include "core/cts_name_index.h"
+#include "core/frame_state.h"
+#include "core/kbd_model.h"
 #include "core/text_util.h"
-#include "frame/frame_state.h"
-#include "frame/kbd_model.h"
-#include "frame/view_switch.h"
 #include "lists/cat_filter.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_list.h"
 #include "lists/cts_match.h"
-#include "lists/cts_name_index.h"
 #include "lists/cts_order.h"
 #include "lists/cts_type_ahead.h"
 #include "lists/cts_view.h"
@@ -22,6 +21,7 @@
 #include "platform/time.h"
 #include "platform/user.h"
 #include "projects/links_dlg.h"
+#include "ui/frame_calls.h"
 #include "ui/outline_list.h"
 
 namespace {

@@ -7,13 +7,12 @@
 
 #include "core/app_settings.h"
 #include "core/cts_loading.h"
+#include "core/cts_name_index.h"
+#include "core/frame_state.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
-#include "frame/frame_state.h"
-#include "frame/view_windows.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_match.h"
-#include "lists/cts_name_index.h"
 #include "lists/cts_order.h"
 #include "lists/cts_picture.h"
 #include "lists/cts_row_parts.h"
@@ -26,10 +25,11 @@
 #include "platform/resources.h"
 #include "platform/user.h"
 #include "resources/resource.h"
-#include "ui/gdi_scope.h"
 #include "ui/draw_prims.h"
+#include "ui/gdi_scope.h"
 #include "ui/layout.h"
 #include "ui/screen_class.h"
+#include "ui/view_windows.h"
 
 HWND g_CtsListWnd = nullptr;
 

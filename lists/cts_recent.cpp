@@ -6,9 +6,9 @@
 
 #include "core/cts_loading.h"
 #include "core/program_folder.h"
-#include "frame/view_id.h"
-#include "lists/cts_view.h"
 #include "core/record_list_file.h"
+#include "core/view_id.h"
+#include "lists/cts_view.h"
 #include "platform/files.h"
 
 CtsViewPairArray g_CtsViewPairs;

@@ -4,8 +4,8 @@
 
 #include "calendar/item_text.h"
 #include "calendar/row_separator.h"
-#include "extras/theme.h"
-#include "extras/theme_record.h"
+#include "core/theme.h"
+#include "core/theme_record.h"
 #include "lists/list_colors.h"
 #include "platform/commctrl.h"
 #include "platform/gdi.h"

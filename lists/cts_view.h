@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "core/cts_name_index.h"
 #include "core/cts_record.h"
-#include "lists/cts_name_index.h"
 #include "platform/commctrl.h"
 #include "ui/list_rows.h"
 
@@ -60,3 +60,6 @@ void RunCtsDefaultAction();
 // ---- What the outline lists of the toolkit use of the contacts list (stand-in in lists/stubs.cpp).
 // Makes the contact under the cursor the current item and tells the main window; the list's Enter.
 void SelectCurCts();
+
+// The contacts view, its data loaded first when it is not yet.
+void ShowContactsView();

@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "core/phone_lib.h"
 #include "lists/cts_list.h"
 #include "lists/cts_type_ahead.h"
-#include "lists/phone_lib.h"
 #include "lists/task_view.h"
 #include "platform/types.h"
 

@@ -8,12 +8,10 @@
 
 #include "core/app_settings.h"
 #include "core/cts_loading.h"
+#include "core/frame_state.h"
+#include "core/main_messages.h"
 #include "core/res_string.h"
 #include "core/tsk_loading.h"
-#include "frame/frame_state.h"
-#include "frame/main_messages.h"
-#include "frame/settings_store.h"
-#include "frame/view_switch.h"
 #include "lists/cts_order.h"
 #include "lists/cts_type_ahead.h"
 #include "lists/cts_view.h"
@@ -25,8 +23,9 @@
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
-#include "ui/view_focus.h"
+#include "ui/frame_calls.h"
 #include "ui/list_view_calls.h"
+#include "ui/view_focus.h"
 
 SortDlgState g_SortDlg;
 

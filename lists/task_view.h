@@ -82,3 +82,6 @@ void FillTskList(LONG viewCode, LONG fillArg);
 void ResetTskListCache();
 std::u16string GetSensitivityCaption(LONG value);
 std::u16string GetAdvPriorityCaption(WCHAR letter);
+
+// The tasks view, its data loaded first when it is not yet.
+void ShowTasksView();

@@ -4,18 +4,18 @@
 
 #include <array>
 
+#include "core/frame_state.h"
 #include "core/res_string.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
 #include "editors/text_pick_dlg.h"
-#include "frame/frame_state.h"
 #include "notes/notes_view.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/gdi.h"
-#include "platform/system.h"
 #include "platform/ink.h"
 #include "platform/menus.h"
+#include "platform/system.h"
 #include "platform/text.h"
 #include "platform/user.h"
 #include "resources/resource.h"

@@ -3,11 +3,10 @@
 #include "notes/note_commands.h"
 
 #include "core/app_settings.h"
+#include "core/frame_state.h"
 #include "core/res_string.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
-#include "frame/frame_state.h"
-#include "frame/view_windows.h"
 #include "notes/ink_note.h"
 #include "notes/note_editor.h"
 #include "notes/note_list.h"
@@ -15,13 +14,14 @@
 #include "notes/notes_view.h"
 #include "platform/commctrl.h"
 #include "platform/files.h"
-#include "platform/system.h"
 #include "platform/process.h"
+#include "platform/system.h"
 #include "platform/text.h"
 #include "platform/user.h"
 #include "projects/prj_commands.h"
 #include "resources/resource.h"
 #include "ui/text_prompt.h"
+#include "ui/view_windows.h"
 
 namespace {
 

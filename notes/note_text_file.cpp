@@ -8,7 +8,7 @@
 
 #include "core/ansi_text.h"
 #include "core/file_handle.h"
-#include "frame/frame_state.h"
+#include "core/frame_state.h"
 #include "platform/files.h"
 
 namespace {

@@ -7,14 +7,14 @@
 #include "calendar/agenda_view.h"
 #include "core/app_settings.h"
 #include "core/cur_item.h"
+#include "core/theme.h"
+#include "core/theme_record.h"
 #include "extras/spinner.h"
-#include "extras/theme.h"
-#include "extras/theme_record.h"
-#include "frame/back_buffers.h"
-#include "frame/main_window.h"
 #include "options/field_list.h"
 #include "options/options_display.h"
 #include "options/options_state.h"
+#include "ui/frame_calls.h"
+#include "ui/main_state.h"
 #include "ui/screen_class.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "core/app_settings.h"
 #include "core/cat_record.h"
-#include "extras/theme_record.h"
+#include "core/theme_record.h"
 #include "options/field_list.h"
 #include "options/options_state.h"
 #include "projects/prj_cats.h"

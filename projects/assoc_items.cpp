@@ -5,14 +5,13 @@
 
 #include "core/app_settings.h"
 #include "core/cts_loading.h"
+#include "core/cts_name_index.h"
 #include "core/cur_item.h"
 #include "core/poom_session.h"
 #include "core/res_string.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
 #include "core/tsk_loading.h"
-#include "frame/shell_actions.h"
-#include "lists/cts_name_index.h"
 #include "platform/dialogs.h"
 #include "platform/gdi.h"
 #include "platform/owner_draw.h"
@@ -28,6 +27,7 @@
 #include "ui/gdi_scope.h"
 #include "ui/layout.h"
 #include "ui/list_rows.h"
+#include "ui/shell_actions.h"
 #include "ui/themed_bars.h"
 #include "ui/view_focus.h"
 

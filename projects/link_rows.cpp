@@ -4,12 +4,11 @@
 
 #include "core/app_settings.h"
 #include "core/cts_loading.h"
+#include "core/cts_name_index.h"
 #include "core/cts_record.h"
 #include "core/cur_item.h"
 #include "core/poom_session.h"
 #include "core/tsk_loading.h"
-#include "frame/main_window.h"
-#include "lists/cts_name_index.h"
 #include "platform/gdi.h"
 #include "platform/system.h"
 #include "platform/user.h"

@@ -6,10 +6,12 @@
 
 #include <string>
 
+#include "calendar/agenda_switch.h"
 #include "calendar/agenda_view.h"
 #include "core/ansi_text.h"
 #include "core/cat_record.h"
 #include "core/cur_item.h"
+#include "core/frame_state.h"
 #include "core/month_cache.h"
 #include "core/poom_session.h"
 #include "core/res_string.h"
@@ -17,8 +19,7 @@
 #include "core/tsk_loading.h"
 #include "editors/item_commands.h"
 #include "editors/text_pick_dlg.h"
-#include "frame/frame_state.h"
-#include "frame/view_switch.h"
+#include "lists/task_view.h"
 #include "notes/note_commands.h"
 #include "platform/files.h"
 #include "platform/poom.h"
@@ -36,6 +37,7 @@
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
 #include "ui/file_picker.h"
+#include "ui/frame_calls.h"
 #include "ui/text_prompt.h"
 
 namespace {

@@ -10,12 +10,13 @@
 #include "core/show_message.h"
 #include "core/tsk_loading.h"
 #include "editors/item_commands.h"
-#include "frame/view_switch.h"
 #include "lists/cts_match.h"
+#include "lists/task_view.h"
 #include "platform/text.h"
 #include "platform/user.h"
 #include "projects/prj_tree.h"
 #include "projects/prj_tree_edit.h"
+#include "ui/frame_calls.h"
 
 LONG NewItemInPrj = 0;
 

@@ -4,10 +4,10 @@
 #include "projects/prj_commands.h"
 
 #include "core/cur_item.h"
+#include "core/frame_state.h"
+#include "core/res_string.h"
+#include "core/view_id.h"
 #include "editors/text_pick_dlg.h"
-#include "frame/frame_state.h"
-#include "frame/view_id.h"
-#include "frame/view_switch.h"
 #include "lists/cts_list.h"
 #include "lists/task_view.h"
 #include "platform/text.h"
@@ -18,7 +18,7 @@
 #include "projects/prj_tree_edit.h"
 #include "projects/prj_view.h"
 #include "resources/resource.h"
-#include "core/res_string.h"
+#include "ui/frame_calls.h"
 
 namespace {
 

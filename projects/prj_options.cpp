@@ -2,8 +2,8 @@
 // another (progress before the Outlook root when writing), as settings written before expect.
 #include "projects/prj_options.h"
 
-#include "frame/reg_key.h"
-#include "frame/settings_store.h"
+#include "core/reg_key.h"
+#include "core/settings_key.h"
 #include "projects/prj_tree.h"
 
 PrjOptions g_PrjOptions;

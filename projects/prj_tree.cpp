@@ -6,9 +6,8 @@
 
 #include <cmath>
 
+#include "core/frame_state.h"
 #include "core/text_util.h"
-#include "frame/frame_state.h"
-#include "frame/view_windows.h"
 #include "platform/gdi.h"
 #include "platform/system.h"
 #include "platform/text.h"
@@ -20,6 +19,7 @@
 #include "ui/gdi_scope.h"
 #include "ui/layout.h"
 #include "ui/list_subclass.h"
+#include "ui/view_windows.h"
 
 PrjTreeState g_PrjTree;
 

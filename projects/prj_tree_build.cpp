@@ -6,20 +6,16 @@
 #include <string>
 
 #include "core/app_settings.h"
+#include "core/cmd_line.h"
 #include "core/cts_record.h"
 #include "core/date_rec.h"
+#include "core/frame_state.h"
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
 #include "core/pim_state.h"
 #include "core/tsk_loading.h"
-#include "frame/cmd_line.h"
-#include "frame/frame_state.h"
-#include "frame/main_window.h"
-#include "frame/menu_bars.h"
-#include "frame/titles.h"
-#include "frame/view_id.h"
-#include "frame/view_switch.h"
-#include "frame/view_windows.h"
+#include "core/view_id.h"
+#include "lists/task_view.h"
 #include "platform/files.h"
 #include "platform/kernel.h"
 #include "platform/user.h"
@@ -29,9 +25,13 @@
 #include "projects/prj_tree.h"
 #include "projects/prj_tree_edit.h"
 #include "projects/prj_view.h"
+#include "ui/frame_calls.h"
 #include "ui/layout.h"
+#include "ui/main_state.h"
+#include "ui/menu_bar_slots.h"
 #include "ui/month_picker.h"
 #include "ui/view_focus.h"
+#include "ui/view_windows.h"
 
 RecordArray<PrjTreeMonth> g_PrjTreeMonths;
 

@@ -2,13 +2,13 @@
 // node with the main window as owner, so that their commands reach the main window's table.
 #include "projects/prj_tree_menus.h"
 
-#include "frame/frame_state.h"
-#include "frame/view_switch.h"
+#include "core/frame_state.h"
 #include "platform/system.h"
 #include "platform/user.h"
 #include "projects/prj_tree.h"
 #include "projects/prj_view.h"
 #include "resources/resource.h"
+#include "ui/frame_calls.h"
 
 namespace {
 

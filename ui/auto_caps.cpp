@@ -6,8 +6,7 @@
 #include <array>
 
 #include "core/app_settings.h"
-#include "frame/frame_state.h"
-#include "frame/main_window.h"
+#include "core/frame_state.h"
 #include "lists/cts_text.h"
 #include "notes/note_editor.h"
 #include "platform/controls.h"
@@ -17,6 +16,7 @@
 #include "projects/choose_item.h"
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
+#include "ui/main_state.h"
 #include "ui/subclass.h"
 
 namespace {

@@ -4,8 +4,6 @@
 
 #include <array>
 
-#include "frame/back_buffers.h"
-#include "frame/main_window.h"
 #include "platform/dialogs.h"
 #include "platform/gdi.h"
 #include "platform/menus.h"
@@ -15,8 +13,10 @@
 #include "ui/color_picker_palettes.h"
 #include "ui/dialog_conventions.h"
 #include "ui/draw_prims.h"
+#include "ui/frame_calls.h"
 #include "ui/gdi_scope.h"
 #include "ui/layout.h"
+#include "ui/main_state.h"
 #include "ui/offscreen.h"
 #include "ui/screen_class.h"
 #include "ui/subclass.h"

@@ -7,3 +7,5 @@
 LONG LookupCustomIcon(LONG oid);
 // Writes the whole index to "zqicons.dat"; a file that cannot be opened keeps its content.
 void SaveCustomIconsFile();
+// Reads the custom-icon index, "zqicons.dat".
+void LoadCustomIconsFile();

@@ -8,7 +8,6 @@
 #include "core/pim_state.h"
 #include "core/program_folder.h"
 #include "core/record_file.h"
-#include "frame/side_files.h"
 #include "platform/files.h"
 #include "ui/custom_icon.h"
 

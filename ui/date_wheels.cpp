@@ -2,12 +2,13 @@
 // view, the selected one darker, each with a gloss over its upper half.
 #include <algorithm>
 
+#include "core/app_settings.h"
+#include "core/frame_state.h"
+#include "core/kbd_model.h"
 #include "core/res_string.h"
-#include "frame/frame_state.h"
-#include "frame/kbd_model.h"
+#include "platform/dialogs.h"
 #include "platform/gdi.h"
 #include "platform/text.h"
-#include "platform/dialogs.h"
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
@@ -20,7 +21,6 @@
 #include "ui/theme_colors.h"
 #include "ui/view_focus.h"
 #include "ui/wheel_paint.h"
-#include "core/app_settings.h"
 
 namespace {
 

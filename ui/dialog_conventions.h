@@ -2,7 +2,7 @@
 // the stack of open dialogs that the wallet's lock closes at once, and opening a dialog by template.
 #pragma once
 
-#include "frame/main_messages.h"
+#include "core/main_messages.h"
 #include "platform/types.h"
 
 // Result codes; the dialog bars' "Done" and "Cancel" send the same numbers as commands.

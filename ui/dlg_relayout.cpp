@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "frame/os_version.h"
+#include "core/os_version.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/gdi.h"

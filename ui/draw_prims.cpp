@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "calendar/row_separator.h"
-#include "extras/theme.h"
+#include "core/theme.h"
 #include "ui/gdi_scope.h"
 #include "ui/theme_colors.h"
 

@@ -1,7 +1,7 @@
 // The key-translating procedures of date fields and keypad fields: letter keys of thumb keyboards
 // give the digits printed on them, and Enter on a date field opens the select-date grid.
-#include "frame/frame_state.h"
-#include "frame/kbd_model.h"
+#include "core/frame_state.h"
+#include "core/kbd_model.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
 #include "platform/time.h"

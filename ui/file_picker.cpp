@@ -8,7 +8,6 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "frame/main_window.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/gdi.h"
@@ -18,6 +17,7 @@
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
 #include "ui/layout.h"
+#include "ui/main_state.h"
 #include "ui/subclass.h"
 #include "ui/view_focus.h"
 

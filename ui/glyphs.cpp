@@ -3,14 +3,14 @@
 #include <array>
 
 #include "core/app_settings.h"
-#include "frame/frame_state.h"
-#include "frame/main_window.h"
+#include "core/frame_state.h"
 #include "platform/gdi.h"
 #include "resources/resource.h"
 #include "ui/draw_prims.h"
 #include "ui/gdi_scope.h"
 #include "ui/image_lists.h"
 #include "ui/layout.h"
+#include "ui/main_state.h"
 #include "ui/screen_class.h"
 #include "ui/theme_colors.h"
 

@@ -4,11 +4,11 @@
 
 #include "core/app_settings.h"
 #include "core/date_rec.h"
-#include "frame/frame_state.h"
-#include "platform/text.h"
+#include "core/frame_state.h"
 #include "platform/dialogs.h"
 #include "platform/gdi.h"
 #include "platform/menus.h"
+#include "platform/text.h"
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "ui/date_pickers.h"

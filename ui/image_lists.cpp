@@ -5,11 +5,11 @@
 
 #include <array>
 
-#include "frame/main_window.h"
 #include "platform/gdi.h"
 #include "resources/resource.h"
 #include "ui/draw_prims.h"
 #include "ui/gdi_scope.h"
+#include "ui/main_state.h"
 #include "ui/screen_class.h"
 
 ImageListSet g_ImageLists;

@@ -4,18 +4,18 @@
 
 #include "calendar/agenda_view.h"
 #include "core/app_settings.h"
-#include "extras/theme_words.h"
-#include "frame/back_buffers.h"
-#include "frame/frame_state.h"
-#include "frame/main_window.h"
-#include "frame/view_id.h"
-#include "frame/view_windows.h"
+#include "core/frame_state.h"
+#include "core/theme_words.h"
+#include "core/view_id.h"
 #include "lists/cts_view.h"
 #include "lists/task_view.h"
 #include "platform/user.h"
+#include "ui/frame_calls.h"
 #include "ui/list_rows.h"
+#include "ui/main_state.h"
 #include "ui/offscreen.h"
 #include "ui/screen_class.h"
+#include "ui/view_windows.h"
 
 namespace {
 

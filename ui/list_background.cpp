@@ -4,13 +4,11 @@
 #include <string>
 
 #include "core/app_settings.h"
+#include "core/frame_state.h"
+#include "core/kbd_model.h"
 #include "core/res_string.h"
-#include "extras/theme.h"
-#include "frame/frame_state.h"
-#include "frame/kbd_model.h"
-#include "frame/main_window.h"
-#include "frame/view_id.h"
-#include "frame/view_windows.h"
+#include "core/theme.h"
+#include "core/view_id.h"
 #include "lists/letter_tabs.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
@@ -20,8 +18,10 @@
 #include "ui/list_rows.h"
 #include "ui/list_subclass.h"
 #include "ui/list_view_calls.h"
+#include "ui/main_state.h"
 #include "ui/screen_class.h"
 #include "ui/theme_colors.h"
+#include "ui/view_windows.h"
 
 ListNotices g_ListNotices;
 

@@ -5,9 +5,8 @@
 #include <array>
 #include <string>
 
-#include "extras/theme.h"
-#include "extras/theme_record.h"
-#include "frame/main_window.h"
+#include "core/theme.h"
+#include "core/theme_record.h"
 #include "platform/commctrl.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
@@ -16,6 +15,7 @@
 #include "ui/list_rows.h"
 #include "ui/list_view_calls.h"
 #include "ui/main_routines.h"
+#include "ui/main_state.h"
 #include "ui/screen_class.h"
 #include "ui/theme_colors.h"
 #include "ui/themed_bars.h"

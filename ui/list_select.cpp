@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "core/app_settings.h"
-#include "frame/view_id.h"
+#include "core/view_id.h"
 #include "platform/user.h"
 #include "ui/list_rows.h"
 #include "ui/list_view_calls.h"

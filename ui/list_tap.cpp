@@ -2,8 +2,8 @@
 // leftward swipe runs Back. One tap state for the program: there is one pen.
 #include <cstdlib>
 
-#include "frame/view_switch.h"
 #include "platform/user.h"
+#include "ui/frame_calls.h"
 #include "ui/list_rows.h"
 #include "ui/list_view_calls.h"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 
-#include "frame/frame_state.h"
+#include "core/frame_state.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
 

@@ -2,7 +2,7 @@
 // user-interface thread only.
 #include "ui/offscreen.h"
 
-#include "frame/frame_state.h"
+#include "core/frame_state.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
 

@@ -4,12 +4,8 @@
 #include "calendar/agenda_view.h"
 #include "calendar/calendar_input.h"
 #include "calendar/calendar_nav.h"
-#include "core/change_notify.h"
 #include "core/cts_fields.h"
-#include "frame/settings_store.h"
-#include "frame/view_id.h"
-#include "frame/view_switch.h"
-#include "frame/view_windows.h"
+#include "core/view_id.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_view.h"
 #include "lists/task_view.h"
@@ -17,10 +13,12 @@
 #include "platform/shell.h"
 #include "platform/user.h"
 #include "ui/agenda_services.h"
+#include "ui/frame_calls.h"
 #include "ui/list_subclass.h"
 #include "ui/list_view_calls.h"
 #include "ui/outline_list.h"
 #include "ui/subclass.h"
+#include "ui/view_windows.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "ui/outline_list.h"
 
 #include "core/app_settings.h"
-#include "frame/view_id.h"
+#include "core/view_id.h"
 #include "platform/user.h"
 #include "ui/layout.h"
 #include "ui/list_view_calls.h"

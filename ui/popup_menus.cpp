@@ -5,7 +5,7 @@
 #include <array>
 #include <memory>
 
-#include "frame/frame_state.h"
+#include "core/frame_state.h"
 #include "platform/menus.h"
 #include "platform/system.h"
 #include "platform/user.h"

@@ -1,11 +1,11 @@
 // The select-time wheel: hour, minute and, on a 12-hour clock, AM/PM boxes, stepped by keys, taps,
 // drags, digits and the letters A and P.
 #include "core/app_settings.h"
-#include "frame/frame_state.h"
-#include "platform/text.h"
+#include "core/frame_state.h"
 #include "platform/dialogs.h"
 #include "platform/gdi.h"
 #include "platform/menus.h"
+#include "platform/text.h"
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "ui/date_pickers.h"

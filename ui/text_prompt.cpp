@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "extras/theme_words.h"
+#include "core/theme_words.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/gdi.h"

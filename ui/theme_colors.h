@@ -1,7 +1,7 @@
 // The words of the current theme that the toolkit's painters read, and reading one as a colour.
 #pragma once
 
-#include "extras/theme_words.h"
+#include "core/theme_words.h"
 #include "platform/types.h"
 
 inline constexpr int kThemeSelColor = 0;

@@ -5,13 +5,13 @@
 
 #include "core/app_settings.h"
 #include "core/cat_record.h"
-#include "frame/main_window.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "ui/gdi_scope.h"
 #include "ui/image_lists.h"
 #include "ui/layout.h"
+#include "ui/main_state.h"
 #include "ui/screen_class.h"
 #include "ui/theme_colors.h"
 

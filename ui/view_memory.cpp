@@ -2,10 +2,9 @@
 // and where a preview returns to, hiding every view window, the links key and the help viewer.
 #include <array>
 
-#include "frame/frame_state.h"
-#include "frame/kbd_model.h"
-#include "frame/view_id.h"
-#include "frame/view_windows.h"
+#include "core/frame_state.h"
+#include "core/kbd_model.h"
+#include "core/view_id.h"
 #include "lists/letter_tabs.h"
 #include "platform/files.h"
 #include "platform/process.h"
@@ -14,6 +13,7 @@
 #include "ui/agenda_services.h"
 #include "ui/help.h"
 #include "ui/view_focus.h"
+#include "ui/view_windows.h"
 
 namespace {
 

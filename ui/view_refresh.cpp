@@ -4,8 +4,7 @@
 #include "calendar/calendar_input.h"
 #include "core/app_settings.h"
 #include "core/cur_item.h"
-#include "frame/view_id.h"
-#include "frame/view_windows.h"
+#include "core/view_id.h"
 #include "lists/task_view.h"
 #include "platform/gdi.h"
 #include "platform/system.h"
@@ -17,6 +16,7 @@
 #include "ui/main_routines.h"
 #include "ui/offscreen.h"
 #include "ui/outline_list.h"
+#include "ui/view_windows.h"
 
 namespace {
 

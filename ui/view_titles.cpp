@@ -1,6 +1,6 @@
 // Titles of the main window, the views and the dialogs: the window text and the shell's
 // navigation-bar title, which the main window keeps apart and every other window sets together.
-#include "frame/frame_state.h"
+#include "core/frame_state.h"
 #include "platform/shell.h"
 #include "platform/user.h"
 #include "ui/view_focus.h"

@@ -15,8 +15,8 @@
 
 #include <memory>
 
+#include "core/frame_state.h"
 #include "core/show_message.h"
-#include "frame/frame_state.h"
 #include "platform/files.h"
 #include "platform/user.h"
 

@@ -6,8 +6,8 @@
 
 #include "core/secure_wipe.h"
 #include "core/text_util.h"
-#include "frame/shell_actions.h"
 #include "platform/text.h"
+#include "ui/shell_actions.h"
 
 WltState g_Wlt;
 

@@ -12,17 +12,17 @@
 #include "wallet/wlt_lock.h"
 
 
+#include "core/frame_state.h"
 #include "core/secure_wipe.h"
 #include "core/show_message.h"
-#include "frame/frame_state.h"
-#include "frame/view_id.h"
-#include "frame/view_windows.h"
+#include "core/view_id.h"
 #include "platform/commctrl.h"
 #include "platform/system.h"
 #include "platform/time.h"
 #include "platform/user.h"
 #include "ui/dialog_conventions.h"
 #include "ui/text_prompt.h"
+#include "ui/view_windows.h"
 #include "wallet/wlt_item.h"
 #include "wallet/wlt_view.h"
 

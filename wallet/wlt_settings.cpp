@@ -2,10 +2,10 @@
 // "LASTWLT" unless a "/WLT:" switch named the file to open.
 #include "wallet/wlt_settings.h"
 
-#include "frame/cmd_line.h"
-#include "frame/frame_state.h"
-#include "frame/reg_key.h"
-#include "frame/settings_store.h"
+#include "core/cmd_line.h"
+#include "core/frame_state.h"
+#include "core/reg_key.h"
+#include "core/settings_key.h"
 #include "platform/files.h"
 #include "wallet/wlt_item.h"
 #include "wallet/wlt_view.h"

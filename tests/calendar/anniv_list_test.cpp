@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "calendar/anniv_list.h"
-#include "calendar/iso_week.h"
+#include "core/anniv_list.h"
+#include "core/iso_week.h"
 
 namespace {
 

@@ -7,16 +7,16 @@
 #include <filesystem>
 #include <string>
 
-#include "calendar/anniv_list.h"
 #include "calendar/calendar_state.h"
+#include "core/anniv_list.h"
 #include "core/app_settings.h"
 #include "core/cur_item.h"
-#include "extras/theme_record.h"
+#include "core/frame_state.h"
 #include "core/month_cache.h"
+#include "core/theme_record.h"
 #include "core/tsk_loading.h"
-#include "frame/frame_state.h"
+#include "core/view_id.h"
 #include "frame/main_window.h"
-#include "frame/view_id.h"
 #include "platform/gdi.h"
 #include "platform/kernel.h"
 #include "platform/testing.h"

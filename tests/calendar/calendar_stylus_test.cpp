@@ -8,10 +8,10 @@
 #include "calendar_fixture.h"
 #include "core/month_cache_edit.h"
 #include "core/poom_session.h"
-#include "frame/view_windows.h"
 #include "platform/testing_pim.h"
 #include "platform/testing_user.h"
 #include "platform/time.h"
+#include "ui/view_windows.h"
 
 namespace {
 

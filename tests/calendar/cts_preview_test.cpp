@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "calendar/cts_preview.h"
+#include "calendar/paint_helpers.h"
 #include "calendar_fixture.h"
 #include "core/cts_loading.h"
 #include "core/id_index.h"
-#include "calendar/paint_helpers.h"
-#include "extras/theme_words.h"
+#include "core/theme_words.h"
 
 namespace {
 

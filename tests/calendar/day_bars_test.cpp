@@ -5,8 +5,8 @@
 #include "calendar/day_bars.h"
 #include "calendar_fixture.h"
 #include "core/poom_session.h"
+#include "core/theme_words.h"
 #include "platform/time.h"
-#include "extras/theme_words.h"
 #include "ui/draw_prims.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "extras/theme_words.h"
-#include "frame/view_id.h"
+#include "core/theme_words.h"
+#include "core/view_id.h"
 #include "platform/testing_display.h"
 #include "platform/testing_draw.h"
 #include "resources/resource.h"

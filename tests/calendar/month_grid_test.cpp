@@ -6,7 +6,7 @@
 #include "calendar/calendar_state.h"
 #include "calendar/month_view.h"
 #include "calendar_fixture.h"
-#include "extras/theme_words.h"
+#include "core/theme_words.h"
 
 namespace {
 

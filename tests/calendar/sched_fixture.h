@@ -4,14 +4,14 @@
 
 #include <vector>
 
+#include "agenda_fixture.h"
 #include "calendar/sched_bar.h"
 #include "calendar/sched_list.h"
 #include "calendar/sched_rows.h"
 #include "core/app_settings.h"
 #include "core/tsk_loading.h"
-#include "frame/view_windows.h"
 #include "platform/commctrl.h"
-#include "agenda_fixture.h"
+#include "ui/view_windows.h"
 
 namespace schedtest {
 

@@ -8,7 +8,7 @@
 #include "calendar/paint_helpers.h"
 #include "calendar/week_view.h"
 #include "calendar_fixture.h"
-#include "extras/theme_words.h"
+#include "core/theme_words.h"
 #include "ui/layout.h"
 
 namespace {

@@ -10,9 +10,9 @@
 #include "calendar_fixture.h"
 #include "core/month_cache_edit.h"
 #include "core/pim_state.h"
+#include "core/theme_words.h"
 #include "frame/load_thread.h"
 #include "frame/menu_bars.h"
-#include "extras/theme_words.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "core/app_settings.h"
 #include "core/cat_record.h"
-#include "frame/view_id.h"
+#include "core/view_id.h"
 #include "platform/text.h"
 
 namespace {

@@ -1,11 +1,11 @@
 // Following items created, changed and deleted by another program in the loaded tasks, contacts
 // and month cache, absorbing the program's own changes, and ignoring what it cannot place.
-#include "core/change_notify.h"
+#include "frame/change_notify.h"
 
 #include <gtest/gtest.h>
 
-#include "frame/frame_state.h"
-#include "frame/view_id.h"
+#include "core/frame_state.h"
+#include "core/view_id.h"
 #include "loading_fixture.h"
 
 namespace {

@@ -6,15 +6,15 @@
 
 #include <string>
 
-#include "calendar/anniv_list.h"
+#include "core/anniv_list.h"
 #include "core/app_settings.h"
 #include "core/cts_loading.h"
+#include "core/cts_name_index.h"
 #include "core/month_cache.h"
 #include "core/pim_state.h"
 #include "core/pim_volume.h"
 #include "core/poom_session.h"
 #include "core/tsk_loading.h"
-#include "lists/cts_name_index.h"
 #include "platform/testing.h"
 #include "platform/testing_pim.h"
 

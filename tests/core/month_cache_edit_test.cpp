@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "calendar/anniv_list.h"
+#include "core/anniv_list.h"
 #include "core/month_cache.h"
 
 namespace {

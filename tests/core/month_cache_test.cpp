@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/month_cache_edit.h"
-#include "core/regional_probe.h"
+#include "frame/regional_probe.h"
 #include "loading_fixture.h"
 
 namespace {

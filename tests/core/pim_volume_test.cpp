@@ -8,7 +8,7 @@
 #include <vector>
 #include <string>
 
-#include "calendar/anniv_list.h"
+#include "core/anniv_list.h"
 #include "core/pim_volume.h"
 #include "core/poom_session.h"
 #include "core/text_util.h"

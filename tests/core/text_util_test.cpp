@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "core/cts_name_index.h"
 #include "core/text_util.h"
-#include "lists/cts_name_index.h"
 #include "platform/testing.h"
 #include "platform/text.h"
 

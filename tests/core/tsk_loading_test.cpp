@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "editors/tsk_priority.h"
-#include "frame/frame_state.h"
+#include "core/frame_state.h"
+#include "core/tsk_priority.h"
 #include "loading_fixture.h"
 
 namespace {

@@ -11,15 +11,15 @@
 #include <thread>
 #include <vector>
 
+#include "core/cmd_line.h"
+#include "core/main_messages.h"
 #include "extras/spinner_items.h"
-#include "frame/cmd_line.h"
-#include "frame/main_messages.h"
 #include "frame/single_instance.h"
-#include "tests/frame/frame_fixture.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
+#include "tests/frame/frame_fixture.h"
 
 namespace {
 

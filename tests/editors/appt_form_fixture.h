@@ -16,6 +16,7 @@
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
 #include "core/program_folder.h"
+#include "core/view_id.h"
 #include "editors/appt_form.h"
 #include "editors/appt_form_fields.h"
 #include "editors/attendees.h"
@@ -23,15 +24,14 @@
 #include "editors/item_templates.h"
 #include "editors/recur_choices.h"
 #include "editors/reminders.h"
-#include "frame/view_id.h"
 #include "platform/commctrl.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
-#include "platform/user.h"
-#include "ui/dialog_conventions.h"
 #include "platform/testing_dialogs.h"
 #include "platform/testing_user.h"
+#include "platform/user.h"
 #include "tests/core/loading_fixture.h"
+#include "ui/dialog_conventions.h"
 
 class ApptFormTest : public loadtest::LoadingTest {
 protected:

@@ -1,5 +1,5 @@
 // Letter and number priorities, their choice rows, and the sorted insert of a task.
-#include "editors/tsk_priority.h"
+#include "core/tsk_priority.h"
 
 #include <gtest/gtest.h>
 

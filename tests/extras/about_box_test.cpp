@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/frame_state.h"
 #include "extras/about_box.h"
-#include "frame/frame_state.h"
 #include "frame/main_window.h"
 #include "platform/device.h"
 #include "platform/dialogs.h"

@@ -8,8 +8,8 @@
 
 #include "core/cts_loading.h"
 #include "core/tsk_loading.h"
+#include "core/view_id.h"
 #include "extras/saved_views.h"
-#include "frame/view_id.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_list.h"
 #include "lists/cts_order.h"
@@ -19,8 +19,8 @@
 #include "platform/testing_dialogs.h"
 #include "resources/resource.h"
 #include "tests/frame/program_fixture.h"
-#include "ui/list_rows.h"
 #include "ui/dialog_conventions.h"
+#include "ui/list_rows.h"
 
 namespace {
 

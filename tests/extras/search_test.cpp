@@ -5,10 +5,10 @@
 #include <algorithm>
 
 #include "core/cur_item.h"
+#include "core/frame_state.h"
 #include "core/month_cache.h"
+#include "core/reg_key.h"
 #include "extras/search.h"
-#include "frame/frame_state.h"
-#include "frame/reg_key.h"
 #include "frame/settings_store.h"
 #include "platform/commctrl.h"
 #include "platform/controls.h"

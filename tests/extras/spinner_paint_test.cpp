@@ -7,14 +7,14 @@
 #include <iterator>
 #include <vector>
 
-#include "extras/extra_commands.h"
-#include "extras/theme.h"
-#include "frame/menu_bars.h"
 #include "core/poom_session.h"
+#include "core/theme.h"
+#include "core/theme_words.h"
+#include "extras/extra_commands.h"
+#include "frame/menu_bars.h"
 #include "lists/cts_picture.h"
-#include "platform/poom.h"
-#include "extras/theme_words.h"
 #include "platform/gdi.h"
+#include "platform/poom.h"
 #include "platform/testing_draw.h"
 #include "resources/resource.h"
 #include "ui/layout.h"

@@ -2,13 +2,13 @@
 // battery glyph, and a picture of the view.
 #include "tests/extras/spinner_fixture.h"
 
+#include "core/theme.h"
+#include "core/theme_words.h"
 #include "extras/extra_commands.h"
-#include "extras/theme.h"
 #include "extras/theme_pictures.h"
-#include "extras/theme_words.h"
-#include "ui/draw_prims.h"
 #include "platform/gdi.h"
 #include "platform/testing_gdi.h"
+#include "ui/draw_prims.h"
 
 namespace {
 

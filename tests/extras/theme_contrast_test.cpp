@@ -8,8 +8,8 @@
 #include <tuple>
 #include <string>
 
+#include "core/theme_record.h"
 #include "extras/theme_dlg.h"
-#include "extras/theme_record.h"
 #include "frame/main_window.h"
 #include "platform/commctrl.h"
 #include "platform/system.h"

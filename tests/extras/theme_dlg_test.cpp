@@ -5,14 +5,13 @@
 #include <filesystem>
 #include <string>
 
-#include "extras/theme_dlg.h"
-#include "extras/theme_record.h"
-#include "frame/main_window.h"
 #include "core/app_settings.h"
+#include "core/theme_record.h"
+#include "extras/theme_dlg.h"
+#include "frame/main_window.h"
+#include "platform/commctrl.h"
 #include "platform/device.h"
 #include "platform/gdi.h"
-#include "platform/testing_draw.h"
-#include "platform/commctrl.h"
 #include "platform/system.h"
 #include "platform/testing.h"
 #include "platform/testing_dialogs.h"

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "core/program_folder.h"
-#include "extras/theme.h"
-#include "extras/theme_record.h"
-#include "extras/theme_words.h"
+#include "core/theme.h"
+#include "core/theme_record.h"
+#include "core/theme_words.h"
 #include "platform/files.h"
 #include "platform/testing.h"
 #include "platform/testing_user.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "core/reg_key.h"
 #include "extras/update_check.h"
 #include "frame/main_window.h"
-#include "frame/reg_key.h"
 #include "frame/settings_store.h"
 #include "platform/commctrl.h"
 #include "platform/system.h"

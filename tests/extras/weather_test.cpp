@@ -4,11 +4,11 @@
 
 #include <string>
 
+#include "core/reg_key.h"
 #include "extras/weather.h"
 #include "extras/weather_badge.h"
 #include "extras/weather_settings.h"
 #include "frame/main_window.h"
-#include "frame/reg_key.h"
 #include "frame/settings_store.h"
 #include "platform/system.h"
 #include "platform/testing.h"

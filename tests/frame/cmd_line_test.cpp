@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/app_settings.h"
-#include "frame/cmd_line.h"
-#include "frame/frame_state.h"
+#include "core/cmd_line.h"
+#include "core/frame_state.h"
 
 namespace {
 

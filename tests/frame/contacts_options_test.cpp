@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/app_settings.h"
-#include "frame/view_id.h"
+#include "core/view_id.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_list.h"
 #include "lists/letter_tabs.h"

@@ -10,13 +10,13 @@
 #include <functional>
 #include <sstream>
 
-#include "calendar/anniv_list.h"
+#include "core/anniv_list.h"
 #include "core/cts_record.h"
 #include "core/cur_item.h"
+#include "editors/item_commands.h"
 #include "frame/view_switch.h"
 #include "frame_fixture.h"
 #include "lists/cts_grid.h"
-#include "editors/item_commands.h"
 #include "platform/commctrl.h"
 #include "platform/controls.h"
 #include "platform/shell.h"

@@ -2,7 +2,7 @@
 // program shows after it, in every view that follows.
 #include <gtest/gtest.h>
 
-#include "frame/view_id.h"
+#include "core/view_id.h"
 #include "lists/task_view.h"
 #include "platform/testing_dialogs.h"
 #include "platform/testing_display.h"

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/app_settings.h"
-#include "frame/file_types.h"
-#include "frame/reg_key.h"
+#include "core/file_types.h"
+#include "core/reg_key.h"
 #include "platform/registry.h"
 #include "platform/system.h"
 #include "platform/testing.h"

@@ -8,14 +8,14 @@
 #include <string>
 
 #include "core/app_settings.h"
-#include "frame/cmd_line.h"
-#include "frame/frame_state.h"
+#include "core/cmd_line.h"
+#include "core/frame_state.h"
+#include "core/reg_key.h"
+#include "core/view_id.h"
 #include "frame/load_thread.h"
 #include "frame/main_window.h"
 #include "frame/menu_bars.h"
-#include "frame/reg_key.h"
 #include "frame/settings_store.h"
-#include "frame/view_id.h"
 #include "platform/registry.h"
 #include "platform/system.h"
 #include "platform/testing.h"

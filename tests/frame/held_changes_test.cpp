@@ -2,11 +2,11 @@
 // then reaches the lists like any other change.
 #include <gtest/gtest.h>
 
+#include "core/main_messages.h"
 #include "core/pim_state.h"
 #include "core/poom_session.h"
 #include "core/tsk_record.h"
-#include "frame/main_messages.h"
-#include "frame/view_id.h"
+#include "core/view_id.h"
 #include "platform/testing_display.h"
 #include "program_fixture.h"
 

@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "core/cmd_line.h"
 #include "core/date_rec.h"
+#include "core/view_id.h"
 #include "editors/appt_form.h"
 #include "editors/appt_form_fields.h"
 #include "editors/recur_choices.h"
-#include "frame/cmd_line.h"
-#include "frame/view_id.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/testing_dialogs.h"

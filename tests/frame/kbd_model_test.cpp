@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "frame/kbd_model.h"
+#include "core/kbd_model.h"
 #include "platform/testing.h"
 
 namespace {

@@ -5,9 +5,9 @@
 
 #include <vector>
 
+#include "core/main_messages.h"
 #include "core/pim_volume.h"
 #include "frame_fixture.h"
-#include "frame/main_messages.h"
 #include "platform/testing_user.h"
 #include "platform/threads.h"
 #include "platform/time.h"

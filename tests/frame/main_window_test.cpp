@@ -3,23 +3,23 @@
 #include <gtest/gtest.h>
 
 #include "core/date_text.h"
+#include "core/main_messages.h"
 #include "core/month_cache.h"
+#include "core/view_id.h"
 #include "extras/spinner_items.h"
 #include "frame/cmd_messages.h"
-#include "frame/main_messages.h"
 #include "frame_fixture.h"
-#include "frame/view_windows.h"
-#include "platform/time.h"
 #include "platform/commctrl.h"
-#include "wallet/wlt_item.h"
-#include "frame/view_id.h"
 #include "platform/gdi.h"
 #include "platform/shell.h"
 #include "platform/testing_gdi.h"
 #include "platform/testing_user.h"
 #include "platform/text.h"
+#include "platform/time.h"
 #include "platform/user.h"
 #include "resources/resource.h"
+#include "ui/view_windows.h"
+#include "wallet/wlt_item.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/view_id.h"
+#include "core/view_id.h"
 #include "platform/gdi.h"
 #include "platform/shell.h"
 #include "platform/testing_display.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/view_id.h"
 #include "extras/search.h"
-#include "frame/view_id.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
 #include "platform/testing_dialogs.h"

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "frame/cmd_line.h"
-#include "frame/frame_state.h"
+#include "core/cmd_line.h"
+#include "core/frame_state.h"
+#include "core/view_id.h"
 #include "frame/settings_store.h"
-#include "frame/view_id.h"
 #include "platform/registry.h"
 #include "platform/testing.h"
 #include "platform/testing_registry.h"

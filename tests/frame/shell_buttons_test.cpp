@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "frame/frame_state.h"
+#include "core/frame_state.h"
+#include "core/shell_buttons.h"
 #include "frame/settings_store.h"
-#include "frame/shell_buttons.h"
 #include "platform/registry.h"
 #include "platform/testing.h"
 #include "platform/testing_registry.h"

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "frame/cmd_line.h"
-#include "frame/frame_state.h"
-#include "frame/main_messages.h"
+#include "core/cmd_line.h"
+#include "core/frame_state.h"
+#include "core/main_messages.h"
 #include "frame/settings_store.h"
 #include "frame/single_instance.h"
 #include "platform/kernel.h"

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "calendar/calendar_state.h"
-#include "frame/cmd_line.h"
-#include "frame/view_windows.h"
+#include "core/cmd_line.h"
 #include "platform/testing_display.h"
 #include "platform/threads.h"
+#include "ui/view_windows.h"
 #include "view_fixture.h"
 
 namespace {

@@ -2,13 +2,13 @@
 // on its items reach the wallet tree, and the project tree stays out of sight.
 #include <gtest/gtest.h>
 
-#include "frame/view_id.h"
-#include "frame/view_windows.h"
+#include "core/view_id.h"
 #include "platform/commctrl.h"
 #include "platform/testing_display.h"
 #include "program_fixture.h"
 #include "projects/prj_tree.h"
 #include "resources/resource.h"
+#include "ui/view_windows.h"
 #include "wallet/wlt_item.h"
 #include "wallet/wlt_settings.h"
 

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "core/cts_loading.h"
-#include "frame/frame_state.h"
+#include "core/frame_state.h"
+#include "core/phone_lib.h"
 #include "lists/call_log.h"
-#include "lists/phone_lib.h"
 #include "platform/testing_phone.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "core/app_settings.h"
 #include "core/cat_record.h"
-#include "frame/view_id.h"
+#include "core/view_id.h"
 #include "lists/cat_filter.h"
 
 namespace {

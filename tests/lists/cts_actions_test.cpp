@@ -7,11 +7,11 @@
 
 #include "core/cts_loading.h"
 #include "core/cur_item.h"
+#include "core/frame_state.h"
+#include "core/phone_lib.h"
 #include "core/poom_session.h"
-#include "frame/frame_state.h"
 #include "lists/cts_actions.h"
 #include "lists/cts_text.h"
-#include "lists/phone_lib.h"
 #include "platform/commctrl.h"
 #include "platform/testing_dialogs.h"
 #include "platform/testing_phone.h"

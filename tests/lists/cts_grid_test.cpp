@@ -9,7 +9,7 @@
 
 #include "core/cts_loading.h"
 #include "core/cur_item.h"
-#include "frame/frame_state.h"
+#include "core/frame_state.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_picture.h"
 #include "lists/cts_type_ahead.h"

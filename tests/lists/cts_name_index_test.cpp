@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "lists/cts_name_index.h"
+#include "core/cts_name_index.h"
 #include "platform/text.h"
 
 namespace {

@@ -6,9 +6,9 @@
 
 #include "core/app_settings.h"
 #include "core/cts_loading.h"
+#include "core/frame_state.h"
 #include "core/tsk_loading.h"
-#include "frame/frame_state.h"
-#include "frame/view_id.h"
+#include "core/view_id.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_order.h"
 #include "lists/cts_recent.h"

@@ -8,7 +8,7 @@
 #include "core/app_settings.h"
 #include "core/cat_record.h"
 #include "core/tsk_loading.h"
-#include "frame/view_id.h"
+#include "core/view_id.h"
 #include "lists/task_view.h"
 #include "resources/quorvia_resources.h"
 

@@ -4,7 +4,7 @@
 
 #include "core/app_settings.h"
 #include "core/cat_record.h"
-#include "extras/theme_words.h"
+#include "core/theme_words.h"
 #include "lists/cat_filter.h"
 #include "lists/list_colors.h"
 #include "lists/task_view.h"

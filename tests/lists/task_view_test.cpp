@@ -10,12 +10,11 @@
 
 #include "core/app_settings.h"
 #include "core/cur_item.h"
+#include "core/frame_state.h"
 #include "core/tsk_loading.h"
-#include "frame/frame_state.h"
+#include "core/view_id.h"
 #include "frame/load_thread.h"
 #include "frame/menu_bars.h"
-#include "frame/view_id.h"
-#include "frame/view_windows.h"
 #include "lists/list_commands.h"
 #include "lists/task_view.h"
 #include "platform/commctrl.h"
@@ -26,6 +25,7 @@
 #include "resources/quorvia_resources.h"
 #include "tests/core/loading_fixture.h"
 #include "ui/outline_list.h"
+#include "ui/view_windows.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The ACTIVEFILE hand-over: the path a second start writes is what the running instance reads, a
 // missing value leaves the target alone, and a path too long to carry is refused.
+#include "core/active_file.h"
+#include "core/main_messages.h"
+#include "core/reg_key.h"
 #include "frame/cmd_messages.h"
-#include "frame/main_messages.h"
-#include "frame/reg_key.h"
 #include "frame/settings_store.h"
-#include "notes/active_file.h"
 #include "notes_fixture.h"
 
 namespace {

@@ -9,10 +9,9 @@
 #include <vector>
 
 #include "core/app_settings.h"
-#include "frame/cmd_line.h"
-#include "frame/frame_state.h"
+#include "core/cmd_line.h"
+#include "core/frame_state.h"
 #include "frame/main_window.h"
-#include "frame/view_windows.h"
 #include "notes/ink_note.h"
 #include "notes/note_editor.h"
 #include "notes/note_list.h"
@@ -21,9 +20,9 @@
 #include "platform/commctrl.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
-#include "platform/system.h"
 #include "platform/files.h"
 #include "platform/ink.h"
+#include "platform/system.h"
 #include "platform/testing.h"
 #include "platform/testing_dialogs.h"
 #include "platform/testing_display.h"
@@ -33,6 +32,7 @@
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
 #include "ui/list_rows.h"
+#include "ui/view_windows.h"
 
 namespace notestest {
 

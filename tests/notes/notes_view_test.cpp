@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "core/res_string.h"
-#include "frame/view_id.h"
+#include "core/view_id.h"
 #include "notes/note_commands.h"
 #include "notes_fixture.h"
 #include "tests/support/prompt_answer.h"

@@ -8,11 +8,11 @@
 #include <string>
 
 #include "core/app_settings.h"
+#include "core/frame_state.h"
 #include "core/program_folder.h"
-#include "extras/theme_record.h"
-#include "frame/frame_state.h"
+#include "core/theme_record.h"
+#include "core/view_id.h"
 #include "frame/settings_store.h"
-#include "frame/view_id.h"
 #include "options/field_list.h"
 #include "options/options_state.h"
 #include "platform/commctrl.h"

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "calendar/sched_bar.h"
-#include "frame/view_windows.h"
 #include "options/options_dlg.h"
 #include "options_fixture.h"
 #include "resources/resource.h"
 #include "ui/list_view_calls.h"
+#include "ui/view_windows.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // group, the choice a selected row stands for, and the dialog closing itself with nothing to show.
 #include "projects/assoc_items.h"
 
-#include "lists/cts_name_index.h"
+#include "core/cts_name_index.h"
 #include "platform/dialogs.h"
 #include "projects/links_dlg.h"
 #include "resources/resource.h"

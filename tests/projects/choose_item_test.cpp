@@ -6,14 +6,14 @@
 #include <algorithm>
 
 #include "core/app_settings.h"
+#include "core/cts_name_index.h"
 #include "core/month_cache.h"
 #include "core/poom_session.h"
 #include "platform/dialogs.h"
 #include "platform/testing_pim.h"
-#include "lists/cts_name_index.h"
 #include "resources/resource.h"
-#include "ui/dialog_conventions.h"
 #include "tests/projects/prj_dialog_fixture.h"
+#include "ui/dialog_conventions.h"
 
 namespace {
 

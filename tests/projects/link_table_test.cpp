@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "core/change_notify.h"
 #include "core/program_folder.h"
+#include "frame/change_notify.h"
 #include "projects/link_table.h"
 #include "projects/prj_cats.h"
 #include "tests/projects/prj_device.h"

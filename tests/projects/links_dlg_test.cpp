@@ -5,11 +5,11 @@
 
 #include <filesystem>
 
-#include "core/program_folder.h"
-#include "lists/cts_name_index.h"
 #include "core/app_settings.h"
+#include "core/cts_name_index.h"
+#include "core/program_folder.h"
+#include "core/theme_record.h"
 #include "extras/theme_dlg.h"
-#include "extras/theme_record.h"
 #include "frame/main_window.h"
 #include "platform/device.h"
 #include "platform/dialogs.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/view_id.h"
+#include "core/view_id.h"
 #include "platform/testing_display.h"
 #include "platform/testing_draw.h"
 #include "projects/prj_tree.h"

@@ -3,7 +3,7 @@
 // update one item's nodes, the Outlook groups, month labels and the "PRJ_" options.
 #include "projects/prj_tree.h"
 
-#include "frame/reg_key.h"
+#include "core/reg_key.h"
 #include "frame/settings_store.h"
 #include "projects/prj_options.h"
 #include "projects/prj_tree_util.h"

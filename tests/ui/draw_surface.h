@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "extras/theme_record.h"
-#include "extras/theme_words.h"
+#include "core/theme_record.h"
+#include "core/theme_words.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
 

@@ -5,8 +5,8 @@
 
 #include "core/app_settings.h"
 #include "core/cts_loading.h"
+#include "core/frame_state.h"
 #include "draw_surface.h"
-#include "frame/frame_state.h"
 #include "frame/main_window.h"
 #include "platform/commctrl.h"
 #include "platform/system.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "frame/frame_state.h"
+#include "core/frame_state.h"
 #include "frame/main_window.h"
 #include "platform/commctrl.h"
 #include "platform/gdi.h"

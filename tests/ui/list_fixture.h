@@ -9,10 +9,9 @@
 #include <vector>
 
 #include "core/app_settings.h"
-#include "extras/theme_record.h"
-#include "frame/frame_state.h"
-#include "frame/view_id.h"
-#include "frame/view_windows.h"
+#include "core/frame_state.h"
+#include "core/theme_record.h"
+#include "core/view_id.h"
 #include "platform/commctrl.h"
 #include "platform/gdi.h"
 #include "platform/testing.h"
@@ -21,6 +20,7 @@
 #include "resources/quorvia_resources.h"
 #include "ui/layout.h"
 #include "ui/list_rows.h"
+#include "ui/view_windows.h"
 
 class ListFixture : public ::testing::Test {
 protected:

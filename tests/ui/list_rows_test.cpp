@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/record_file.h"
-#include "extras/theme_words.h"
+#include "core/theme_words.h"
 #include "list_fixture.h"
 #include "platform/files.h"
 #include "platform/testing_commctrl.h"

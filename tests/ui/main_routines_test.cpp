@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "frame/frame_state.h"
+#include "core/frame_state.h"
 #include "platform/gdi.h"
 #include "platform/testing.h"
 #include "platform/user.h"

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/app_settings.h"
+#include "core/cts_name_index.h"
 #include "core/cts_record.h"
-#include "lists/cts_name_index.h"
 #include "draw_surface.h"
 #include "platform/testing.h"
 #include "platform/text.h"

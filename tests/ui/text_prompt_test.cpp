@@ -7,8 +7,8 @@
 #include <string>
 
 #include "core/app_settings.h"
-#include "frame/frame_state.h"
-#include "frame/kbd_model.h"
+#include "core/frame_state.h"
+#include "core/kbd_model.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/testing.h"

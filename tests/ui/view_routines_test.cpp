@@ -3,12 +3,12 @@
 // the month picker's lists.
 #include <string>
 
-#include "draw_surface.h"
-#include "frame/kbd_model.h"
 #include "core/app_settings.h"
+#include "core/kbd_model.h"
 #include "core/tsk_loading.h"
-#include "lists/task_view.h"
+#include "draw_surface.h"
 #include "list_fixture.h"
+#include "lists/task_view.h"
 #include "platform/controls.h"
 #include "ui/agenda_services.h"
 #include "ui/draw_prims.h"

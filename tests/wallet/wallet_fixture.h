@@ -6,16 +6,16 @@
 
 #include <string>
 
-#include "frame/frame_state.h"
+#include "core/frame_state.h"
+#include "core/view_id.h"
 #include "frame/main_window.h"
-#include "frame/view_id.h"
-#include "frame/view_windows.h"
 #include "platform/files.h"
 #include "platform/system.h"
 #include "platform/testing.h"
 #include "platform/testing_user.h"
 #include "resources/quorvia_resources.h"
 #include "ui/dialog_conventions.h"
+#include "ui/view_windows.h"
 #include "wallet/wlt_item.h"
 #include "wallet/wlt_settings.h"
 

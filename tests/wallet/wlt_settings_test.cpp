@@ -1,8 +1,8 @@
 // The wallet's values in the settings key: defaults, the cap on the idle minutes, the last file.
 #include <gtest/gtest.h>
 
-#include "frame/cmd_line.h"
-#include "frame/reg_key.h"
+#include "core/cmd_line.h"
+#include "core/reg_key.h"
 #include "frame/settings_store.h"
 #include "wallet_fixture.h"
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "extras/theme_record.h"
+#include "core/theme_record.h"
 #include "platform/types.h"
 
 // Title-bar styles 2 (tab bar) and 3 (underline bar) also select the weekday-and-short-date label.

@@ -1,12 +1,12 @@
 // The command-line switches. Matching is a plain case-sensitive substring search, as the shell and
 // the launch keys write the switches in many ways ("/SCHEDULE", "SCHEDULE", inside a path).
-#include "frame/cmd_line.h"
+#include "core/cmd_line.h"
 
 #include <cstdint>
 
+#include "core/active_file.h"
 #include "core/app_settings.h"
-#include "frame/frame_state.h"
-#include "notes/active_file.h"
+#include "core/frame_state.h"
 #include "platform/text.h"
 
 CmdLineFlags g_CmdLine;

@@ -1,15 +1,15 @@
 // The shell's launch keys of the Calendar, Tasks and Contacts buttons. The keys belong to the shell:
 // they are only opened, never created, and their texts are read back with a bound, since another
 // program may have written anything there.
-#include "frame/shell_buttons.h"
+#include "core/shell_buttons.h"
 
 #include <vector>
 
+#include "core/frame_state.h"
+#include "core/os_version.h"
+#include "core/reg_key.h"
+#include "core/settings_key.h"
 #include "core/show_message.h"
-#include "frame/frame_state.h"
-#include "frame/os_version.h"
-#include "frame/reg_key.h"
-#include "frame/settings_store.h"
 #include "platform/system.h"
 #include "platform/time.h"
 #include "platform/user.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/cur_item.h"
-#include "frame/kbd_model.h"
+#include "core/kbd_model.h"
 #include "platform/types.h"
 
 inline constexpr LONG kNoOid = -1;
@@ -36,3 +36,8 @@ struct FrameState {
 };
 
 extern FrameState g_Frame;
+
+// The pending view command while its data loads: a start-view code, or one of these.
+inline constexpr LONG kNoPendingCmd = -1;
+inline constexpr LONG kPendingClose = -2;
+extern LONG PendingViewCmd;

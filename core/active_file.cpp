@@ -1,10 +1,10 @@
 // The ACTIVEFILE value: the path a second start hands to the running instance. A path longer than
 // the value can carry is not written, and an older value is removed so that it cannot stand in
 // for the new file.
-#include "notes/active_file.h"
+#include "core/active_file.h"
 
-#include "frame/reg_key.h"
-#include "frame/settings_store.h"
+#include "core/reg_key.h"
+#include "core/settings_key.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 

@@ -11,3 +11,5 @@ int DialPhoneNumber(const std::u16string& number);
 // The shell's result.
 BOOL OpenUrlInBrowser(const std::u16string& address);
 void ComposeMail(const std::u16string& address);
+// Opens a file with the program its type is registered to; the shell's result.
+BOOL OpenFileWithShell(const std::u16string& path);

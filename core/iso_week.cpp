@@ -1,5 +1,5 @@
 // The ISO week of a date, counted from the Monday of the week that holds a year's first Thursday.
-#include "calendar/iso_week.h"
+#include "core/iso_week.h"
 
 #include "core/date_rec.h"
 

@@ -1,5 +1,5 @@
 // The current view code.
-#include "frame/view_id.h"
+#include "core/view_id.h"
 
 // The start-up cover screen shows until the first view is chosen.
 LONG ViewId = kViewCoverScreen;

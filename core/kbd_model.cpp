@@ -1,7 +1,7 @@
 // Keyboard models by OEM text and the digit translations of their thumb keyboards. Every table here
 // is the device makers' key printing; the odd cases (a capital-only row, a model missing from one
 // routine) are kept as they are because the key handlers built on them expect exactly these answers.
-#include "frame/kbd_model.h"
+#include "core/kbd_model.h"
 
 #include <algorithm>
 #include <iterator>

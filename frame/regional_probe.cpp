@@ -1,6 +1,6 @@
 // The regional date probe: an empty shown month may mean the store could not read the query's
 // dates, so the month is read once more with the fixed date text.
-#include "core/regional_probe.h"
+#include "frame/regional_probe.h"
 
 #include "core/app_settings.h"
 #include "core/month_cache.h"

@@ -1,8 +1,8 @@
 // The theme record's defaults, copies and the two style predicates.
-#include "extras/theme_record.h"
+#include "core/theme_record.h"
 
-#include "extras/theme.h"
-#include "extras/theme_words.h"
+#include "core/theme.h"
+#include "core/theme_words.h"
 
 namespace {
 

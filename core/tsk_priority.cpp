@@ -1,5 +1,5 @@
 // Letter and number priorities and the sorted insert of one task into the task list.
-#include "editors/tsk_priority.h"
+#include "core/tsk_priority.h"
 
 #include "core/app_settings.h"
 #include "core/cat_loading.h"

@@ -1,5 +1,5 @@
 // The sorted anniversary list: binary narrowing to a scan start, sorted insertion and the age text.
-#include "calendar/anniv_list.h"
+#include "core/anniv_list.h"
 
 #include "platform/text.h"
 

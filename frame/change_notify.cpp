@@ -1,7 +1,8 @@
 // Following the PIM store's created, changed and deleted items in the loaded records, their indexes
 // and the month cache, whether another program or this one made the change; and finishing what the
 // program started itself: conversions, items made for a contact, a recurring task completed here.
-#include "core/change_notify.h"
+#include "frame/change_notify.h"
+#include "frame/frame_hooks.h"
 
 #include "calendar/agenda_switch.h"
 #include "calendar/agenda_view.h"
@@ -9,22 +10,20 @@
 #include "core/app_settings.h"
 #include "core/appt_readers.h"
 #include "core/cts_loading.h"
+#include "core/cts_name_index.h"
+#include "core/frame_state.h"
+#include "core/main_messages.h"
 #include "core/month_cache.h"
 #include "core/pim_state.h"
 #include "core/poom_session.h"
 #include "core/tsk_loading.h"
+#include "core/tsk_priority.h"
+#include "core/view_id.h"
 #include "editors/appt_maint.h"
 #include "editors/item_commands.h"
-#include "editors/tsk_priority.h"
-#include "frame/back_buffers.h"
-#include "frame/frame_state.h"
-#include "frame/main_messages.h"
-#include "frame/view_id.h"
 #include "frame/view_switch.h"
-#include "frame/view_windows.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_list.h"
-#include "lists/cts_name_index.h"
 #include "lists/cts_recent.h"
 #include "lists/cts_view.h"
 #include "lists/task_view.h"
@@ -35,8 +34,10 @@
 #include "projects/prj_view.h"
 #include "ui/agenda_services.h"
 #include "ui/custom_icon.h"
+#include "ui/frame_calls.h"
 #include "ui/main_routines.h"
 #include "ui/outline_list.h"
+#include "ui/view_windows.h"
 
 namespace {
 
@@ -384,20 +385,6 @@ void CreateItemForCts(int itemType) {
     if (FAILED(saved)) *mark = 0;
 }
 
-}  // namespace
-
-void RemoveItemFromIndexes(LONG oid) {
-    if (oid == kNoId) return;
-    const LONG slot = IdIndexGet(oid, g_TskIdIndex);
-    if (slot < 0) return;
-    g_TskList.RemoveAt(slot);
-    g_TskIdIndex.RemoveAt(IdIndexFind(oid, g_TskIdIndex));
-    IdIndexCloseGap(slot, g_TskIdIndex);
-}
-
-void RebuildIdSlotMap() { RebuildIdSlotMap(g_TskIdIndex, g_TskList); }
-
-namespace {
 
 // The tasks the store holds, -1 when it cannot say.
 int StoredTaskCount(IPOutlookApp* app) {
@@ -412,7 +399,7 @@ int StoredTaskCount(IPOutlookApp* app) {
 
 }  // namespace
 
-void ToggleTskComplete(LONG oid) {
+void frame::ToggleTskComplete(LONG oid) {
     if (oid == kNoOid) oid = g_CurItem.oid;
     if (oid == kNoOid) return;
     g_ChangeMarks.completedTskOid = kNoOid;

@@ -1,9 +1,9 @@
 // Registration of the program's file types: every start writes the wallet and theme types, and
 // the text type when the settings ask for it.
-#include "frame/file_types.h"
+#include "core/file_types.h"
 
 #include "core/app_settings.h"
-#include "frame/reg_key.h"
+#include "core/reg_key.h"
 #include "platform/registry.h"
 #include "platform/system.h"
 #include "platform/user.h"

@@ -1,5 +1,5 @@
 // Registry keys closed by their owner and value reads that never trust a stored length.
-#include "frame/reg_key.h"
+#include "core/reg_key.h"
 
 #include <vector>
 

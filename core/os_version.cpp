@@ -1,5 +1,5 @@
 // The system version as the platform reports it.
-#include "frame/os_version.h"
+#include "core/os_version.h"
 
 #include "platform/system.h"
 

@@ -1,5 +1,5 @@
 // Binding "phone.dll": one module handle for the run, the entry points looked up when called.
-#include "lists/phone_lib.h"
+#include "core/phone_lib.h"
 
 #include "platform/modules.h"
 

@@ -1,5 +1,5 @@
 // Name index lookups by first letter, sorted insertion, and finding a contact named in a text.
-#include "lists/cts_name_index.h"
+#include "core/cts_name_index.h"
 
 #include "core/log_file.h"
 #include "core/text_util.h"

@@ -1,0 +1,33 @@
+#include "frame/frame_hooks.h"
+
+#include "ui/frame_calls.h"
+
+void RegisterFrameHooks() {
+    FrameCalls calls;
+    calls.showMonthView = frame::ShowMonthView;
+    calls.showWeekView = frame::ShowWeekView;
+    calls.selectToday = frame::SelectToday;
+    calls.goBackView = frame::GoBackView;
+    calls.getViewShownFlag = frame::GetViewShownFlag;
+    calls.apptsReadyOrDefer = frame::ApptsReadyOrDefer;
+    calls.tasksReadyOrDefer = frame::TasksReadyOrDefer;
+    calls.contactsReadyOrDefer = frame::ContactsReadyOrDefer;
+    calls.restartClockTimer = frame::RestartClockTimer;
+    calls.backCmd = frame::BackCmd;
+    calls.hotKeyToView = frame::HotKeyToView;
+    calls.focusCurrentView = frame::FocusCurrentView;
+    calls.moveTaskToNewDate = frame::MoveTaskToNewDate;
+    calls.setViewTitle = frame::SetViewTitle;
+    calls.refreshTitle = frame::RefreshTitle;
+    calls.createViewMenuBar = frame::CreateViewMenuBar;
+    calls.rebuildViewMenuBars = frame::RebuildViewMenuBars;
+    calls.freeBackBuffers = frame::FreeBackBuffers;
+    calls.closeMainWindowCmd = frame::CloseMainWindowCmd;
+    calls.saveSettings = frame::SaveSettings;
+    calls.saveViewShownFlags = frame::SaveViewShownFlags;
+    calls.toggleSplitMonth = frame::ToggleSplitMonth;
+    calls.toggleTskComplete = frame::ToggleTskComplete;
+    calls.startItemEditThread = frame::StartItemEditThread;
+    calls.setMonthTitle = frame::SetMonthTitle;
+    RegisterFrameCalls(calls);
+}

@@ -1,0 +1,3 @@
+#include "ui/menu_bar_slots.h"
+
+MenuBarSlots g_MenuBars;

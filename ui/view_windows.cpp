@@ -1,0 +1,3 @@
+#include "ui/view_windows.h"
+
+ViewWindows g_ViewWnds;
