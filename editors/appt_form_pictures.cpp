@@ -1,5 +1,5 @@
-// The appointment form's field pictures beside subject, location, start, recurrence and end: the
-// templates carry the small pictures, and a VGA screen gets the large ones in their place.
+// The appointment form's field pictures, one beside each field: the templates carry the small
+// pictures, and a VGA screen gets the large ones in their place.
 #include "editors/appt_form.h"
 
 #include "platform/controls.h"
@@ -19,7 +19,10 @@ struct FieldPicture {
 constexpr FieldPicture kFieldPictures[] = {
     {IDC_APPT_SUBJECT_PICTURE, IDB_APPT_FIELD_SUBJECT_VGA}, {IDC_APPT_LOCATION_PICTURE, IDB_APPT_FIELD_LOCATION_VGA},
     {IDC_APPT_START_PICTURE, IDB_APPT_FIELD_START_VGA},     {IDC_APPT_RECUR_PICTURE, IDB_APPT_FIELD_RECUR_VGA},
-    {IDC_APPT_END_PICTURE, IDB_APPT_FIELD_END_VGA},
+    {IDC_APPT_END_PICTURE, IDB_APPT_FIELD_END_VGA},         {IDC_APPT_REMINDER_PICTURE, IDB_APPT_FIELD_REMINDER_VGA},
+    {IDC_APPT_STATUS_PICTURE, IDB_APPT_FIELD_STATUS_VGA},   {IDC_APPT_CATEGORIES_PICTURE, IDB_APPT_FIELD_CATEGORIES_VGA},
+    {IDC_APPT_NOTES_PICTURE, IDB_APPT_FIELD_NOTES_VGA},     {IDC_APPT_ALLDAY_PICTURE, IDB_APPT_FIELD_ALLDAY_VGA},
+    {IDC_APPT_PRIVATE_PICTURE, IDB_APPT_FIELD_PRIVATE_VGA},
 };
 
 }  // namespace

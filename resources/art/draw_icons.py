@@ -562,13 +562,37 @@ def pin(p, c):
     return hit
 
 
-# The appointment form's field pictures: subject, location, start, recurrence and end.
+def busy_block(p):
+    # Half of the day taken, as the busy status shows a booked slot.
+    p.outline(p.rect(0.1, 0.1, 0.9, 0.9, WHITE), NAVY)
+    p.rect(0.1, 0.1, 0.9, 0.5, BLUE)
+
+
+def category_tiles(p):
+    for (x, y), c in zip(((0.06, 0.06), (0.54, 0.06), (0.06, 0.54), (0.54, 0.54)), (RED, GREEN, BLUE, GOLD)):
+        p.rect(x, y, x + 0.4, y + 0.4, c)
+
+
+def whole_day(p):
+    # A day page with a sun on it: the event takes all of it.
+    p.outline(p.rect(0.06, 0.12, 0.94, 0.94, WHITE), DARK)
+    p.rect(0.06, 0.12, 0.94, 0.3, RED)
+    p.circle(0.5, 0.62, 0.2, GOLD)
+
+
+# The appointment form's field pictures, one for each field it labels.
 FORM_FIELDS = [
     ("subject", lambda p: note(p, GOLD)),
     ("location", lambda p: pin(p, RED)),
     ("start", lambda p: clock(p, GREEN)),
     ("recur", recurring),
     ("end", lambda p: clock(p, RED)),
+    ("reminder", lambda p: bell(p, ORANGE)),
+    ("status", busy_block),
+    ("categories", category_tiles),
+    ("notes", page),
+    ("allday", whole_day),
+    ("private", padlock),
 ]
 
 

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -294,6 +296,57 @@ TEST_F(AgendaPaths, DayRowsShowColourBarSpanGlyphsPictureAndAnniversaryIcons) {
     ShowDayView(0, 1);
     pt::PumpUntilIdle();
     EXPECT_EQ(pt::ReadScreenPixel(agenda.left + 1, agenda.top + 1) & 0xFFFFFF, 0xFF00FFu) << "the picture's corner";
+}
+
+// A birthday row leads with the contact's own photo when it has one, its text moved past it; a
+// contact without a photo gets none (no stand-in picture).
+TEST_F(AgendaPaths, DayBirthdayRowShowsTheContactsPhoto) {
+    {
+        Store store;
+        std::ifstream in(std::filesystem::path(QV_FIXTURES_DIR) / "dialogs" / "picture.bmp", std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        ASSERT_FALSE(bytes.empty());
+        for (const char16_t* last : {u"Byron", u"Curie"}) {
+            PoomPtr<IContact> contact = Store::Create<IContact>(olContactItem, IID_IContact);
+            contact->put_FirstName(last[0] == u'B' ? u"Ada" : u"Marie");
+            contact->put_LastName(last);
+            contact->put_Birthday(Store::Ole(DateRec(1990, 12, 10)));
+            if (last[0] == u'B') {
+                const PoomPtr<IItem> item = QueryPoom<IItem>(contact.Get(), IID_IItem);
+                ASSERT_TRUE(item);
+                PoomPtr<IStream> stream;
+                ASSERT_EQ(item->OpenProperty(PIMPR_PICTURE, GENERIC_READ | GENERIC_WRITE, stream.Out()), S_OK);
+                ULONG written = 0;
+                stream->Write(bytes.data(), static_cast<ULONG>(bytes.size()), &written);
+            }
+            EXPECT_EQ(contact->Save(), S_OK);
+        }
+    }
+    pt::DrawRecord record;
+    ASSERT_NE(Open(), nullptr);
+    EnterToday();
+    ASSERT_EQ(ViewId, kViewDay);
+    const RECT agenda = AgendaRect();
+    // A picture decoded from the contact's own data, not one of the program's resources.
+    const auto photosIn = [&](const pt::DrawnText& text) {
+        const RECT row{agenda.left, text.rect.top - 2, text.rect.left, text.rect.bottom + 2};
+        std::vector<pt::DrawnPicture> photos;
+        for (const pt::DrawnPicture& p : record.ScreenPicturesIn(row))
+            if (p.resourceId == 0 && p.file.empty()) photos.push_back(p);
+        return photos;
+    };
+    const pt::DrawnText ada = Shown(record, u"Ada");
+    const pt::DrawnText marie = Shown(record, u"Marie");
+    ASSERT_FALSE(ada.text.empty());
+    ASSERT_FALSE(marie.text.empty());
+    const std::vector<pt::DrawnPicture> photos = photosIn(ada);
+    ASSERT_EQ(photos.size(), 1u) << "the photo before the name";
+    const RECT photo = photos.front().rect;
+    EXPECT_EQ(photo.right - photo.left, photo.bottom - photo.top) << "a square";
+    EXPECT_GE(photo.right - photo.left, 10);
+    EXPECT_LT(photo.right, ada.rect.left);
+    EXPECT_GT(ada.rect.left, marie.rect.left) << "the name moves past the photo";
+    EXPECT_TRUE(photosIn(marie).empty());
 }
 
 TEST_F(AgendaPaths, GoToDateButtonOpensTheGoToDateWheel) {

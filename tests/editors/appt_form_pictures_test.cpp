@@ -1,5 +1,6 @@
-// The appointment form's field pictures: each layout shows the pictures it has room for beside
-// their fields, in the size of the screen, and keeps them when the device turns.
+// The appointment form's field pictures: each layout shows a picture beside every field, in the
+// size of the screen, keeps them when the device turns, and lays them out so that no control
+// covers another and every text is shown whole.
 #include <algorithm>
 #include <filesystem>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "platform/controls.h"
 #include "platform/device.h"
+#include "platform/gdi.h"
 #include "platform/testing_display.h"
 #include "platform/testing_draw.h"
 #include "resources/resource.h"
@@ -23,11 +25,19 @@ struct Field {
     int beside;  // the control the picture stands before
 };
 
-constexpr Field kSubject{IDB_APPT_FIELD_SUBJECT, IDB_APPT_FIELD_SUBJECT_VGA, kApptSubjectId};
-constexpr Field kLocation{IDB_APPT_FIELD_LOCATION, IDB_APPT_FIELD_LOCATION_VGA, kApptLocationId};
-constexpr Field kStart{IDB_APPT_FIELD_START, IDB_APPT_FIELD_START_VGA, 1611};
-constexpr Field kRecur{IDB_APPT_FIELD_RECUR, IDB_APPT_FIELD_RECUR_VGA, kApptOccursLabelId};
-constexpr Field kEnd{IDB_APPT_FIELD_END, IDB_APPT_FIELD_END_VGA, 1612};
+constexpr Field kFields[] = {
+    {IDB_APPT_FIELD_SUBJECT, IDB_APPT_FIELD_SUBJECT_VGA, kApptSubjectId},
+    {IDB_APPT_FIELD_LOCATION, IDB_APPT_FIELD_LOCATION_VGA, kApptLocationId},
+    {IDB_APPT_FIELD_START, IDB_APPT_FIELD_START_VGA, 1611},
+    {IDB_APPT_FIELD_RECUR, IDB_APPT_FIELD_RECUR_VGA, kApptOccursLabelId},
+    {IDB_APPT_FIELD_END, IDB_APPT_FIELD_END_VGA, 1612},
+    {IDB_APPT_FIELD_REMINDER, IDB_APPT_FIELD_REMINDER_VGA, 1022},
+    {IDB_APPT_FIELD_STATUS, IDB_APPT_FIELD_STATUS_VGA, kApptStatusId},
+    {IDB_APPT_FIELD_CATEGORIES, IDB_APPT_FIELD_CATEGORIES_VGA, 1027},
+    {IDB_APPT_FIELD_NOTES, IDB_APPT_FIELD_NOTES_VGA, kApptNotesId},
+    {IDB_APPT_FIELD_ALLDAY, IDB_APPT_FIELD_ALLDAY_VGA, kApptAllDayId},
+    {IDB_APPT_FIELD_PRIVATE, IDB_APPT_FIELD_PRIVATE_VGA, kApptPrivateId},
+};
 
 RECT ScreenRectOf(HWND dialog, int id) {
     RECT r{};
@@ -35,11 +45,34 @@ RECT ScreenRectOf(HWND dialog, int id) {
     return r;
 }
 
+// The width of a text in the control's own font.
+int TextWidthIn(HWND control, const std::u16string& text) {
+    HDC dc = GetDC(control);
+    const HGDIOBJ keep = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, keep);
+    ReleaseDC(control, dc);
+    return size.cx;
+}
+
+// True when the control shows the text in full: drawn inside it, and no narrower than the text
+// (a clipped text is noted only as far as it shows).
+bool ShowsWhole(const pt::DrawRecord& record, HWND control, const std::u16string& text) {
+    RECT box{};
+    GetWindowRect(control, &box);
+    const int width = TextWidthIn(control, text);
+    const std::vector<pt::DrawnText> shown = record.ScreenTextsIn(box);
+    return std::any_of(shown.begin(), shown.end(), [&](const pt::DrawnText& t) {
+        return t.text == text && t.rect.right - t.rect.left >= width;
+    });
+}
+
 // The form and its pictures painted again while the record listens.
 void Repaint(HWND dialog) {
     InvalidateRect(dialog, nullptr, TRUE);
     UpdateWindow(dialog);
-    for (int id = IDC_APPT_SUBJECT_PICTURE; id <= IDC_APPT_END_PICTURE; ++id) {
+    for (int id = IDC_APPT_SUBJECT_PICTURE; id <= IDC_APPT_PRIVATE_PICTURE; ++id) {
         if (const HWND picture = GetDlgItem(dialog, id)) {
             InvalidateRect(picture, nullptr, TRUE);
             UpdateWindow(picture);
@@ -58,31 +91,97 @@ protected:
         device_.SetProfile(profile);
     }
 
-    // Opens a new appointment's form and checks the pictures shown beside their fields.
-    static void ExpectPictures(const std::vector<Field>& fields, bool vga, const char* shot) {
+    // Every picture shows its own field's bitmap in the screen's size, inside its own control and
+    // left of its field.
+    static void ExpectPictures(HWND dialog, const pt::DrawRecord& record, bool vga) {
+        const std::vector<pt::DrawnPicture> pictures = record.ScreenPictures();
+        int control = IDC_APPT_SUBJECT_PICTURE;
+        for (const Field& field : kFields) {
+            const int id = vga ? field.large : field.small;
+            SCOPED_TRACE(id);
+            const RECT own = ScreenRectOf(dialog, control++);
+            // The portrait form runs past the bottom of a landscape VGA screen.
+            if (own.bottom > GetSystemMetrics(SM_CYSCREEN)) continue;
+            EXPECT_EQ(std::count_if(pictures.begin(), pictures.end(),
+                                    [id](const pt::DrawnPicture& p) { return p.resourceId == id; }),
+                      1);
+            EXPECT_FALSE(record.ScreenShowsPicture(vga ? field.small : field.large)) << "the other screen's size";
+            const auto found = std::find_if(pictures.begin(), pictures.end(),
+                                            [id](const pt::DrawnPicture& p) { return p.resourceId == id; });
+            if (found == pictures.end()) continue;
+            RECT inside{};
+            EXPECT_TRUE(IntersectRect(&inside, &found->rect, &own) && EqualRect(&inside, &found->rect))
+                << "drawn in its own control";
+            const RECT beside = ScreenRectOf(dialog, field.beside);
+            EXPECT_LE(found->rect.right, beside.left);
+            EXPECT_LT(found->rect.top, beside.bottom);
+            EXPECT_GT(found->rect.bottom, beside.top);
+            EXPECT_EQ(found->rect.right - found->rect.left, vga ? 18 : 9);
+        }
+    }
+
+    // No two shown controls of the form share a pixel.
+    static void ExpectNoOverlap(HWND dialog) {
+        std::vector<std::pair<int, RECT>> controls;
+        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (!IsWindowVisible(child)) continue;
+            RECT r{};
+            GetWindowRect(child, &r);
+            if (r.right > r.left && r.bottom > r.top) controls.emplace_back(GetDlgCtrlID(child), r);
+        }
+        ASSERT_GE(controls.size(), 30u);
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            for (std::size_t j = i + 1; j < controls.size(); ++j) {
+                RECT both{};
+                EXPECT_FALSE(IntersectRect(&both, &controls[i].second, &controls[j].second))
+                    << controls[i].first << " and " << controls[j].first;
+            }
+        }
+    }
+
+    // Every label is shown whole inside its control, and so is each choice of the reminder and
+    // status lists when chosen.
+    static void ExpectTextsFit(HWND dialog, pt::DrawRecord& record) {
+        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            char16_t name[32]{};
+            GetClassNameW(child, name, 32);
+            const std::u16string kind(name);
+            if (kind != u"Static" && kind != u"Button") continue;
+            char16_t text[64]{};
+            GetWindowTextW(child, text, 64);
+            const std::u16string label(text);
+            if (label.empty()) continue;
+            EXPECT_TRUE(ShowsWhole(record, child, label)) << std::string(label.begin(), label.end());
+        }
+        for (const int list : {1022, kApptStatusId}) {
+            const LRESULT count = SendDlgItemMessageW(dialog, list, LB_GETCOUNT, 0, 0);
+            ASSERT_GT(count, 0) << list;
+            for (LRESULT i = 0; i < count; ++i) {
+                char16_t text[64]{};
+                SendDlgItemMessageW(dialog, list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+                const std::u16string choice(text);
+                SendDlgItemMessageW(dialog, list, LB_SETCURSEL, i, 0);
+                record.Clear();
+                Repaint(dialog);
+                EXPECT_TRUE(ShowsWhole(record, GetDlgItem(dialog, list), choice))
+                    << std::string(choice.begin(), choice.end()) << " shown whole in " << list;
+            }
+        }
+    }
+
+    // Opens a new appointment's form and checks its pictures and layout.
+    static void ExpectLayout(bool vga, const char* shot) {
         bool shown = false;
         ActInsideForm([&](HWND dialog) {
             shown = true;
             pt::DrawRecord record;
             Repaint(dialog);
-            const std::vector<pt::DrawnPicture> pictures = record.ScreenPictures();
-            for (const Field& field : fields) {
-                const int id = vga ? field.large : field.small;
-                const auto found = std::find_if(pictures.begin(), pictures.end(),
-                                                [id](const pt::DrawnPicture& p) { return p.resourceId == id; });
-                EXPECT_NE(found, pictures.end()) << id;
-                const int other = vga ? field.small : field.large;
-                EXPECT_FALSE(record.ScreenShowsPicture(other)) << "the other screen's size " << other;
-                if (found == pictures.end()) continue;
-                const RECT beside = ScreenRectOf(dialog, field.beside);
-                EXPECT_LE(found->rect.right, beside.left) << id;
-                EXPECT_LT(found->rect.top, beside.bottom) << id;
-                EXPECT_GT(found->rect.bottom, beside.top) << id;
-                EXPECT_EQ(found->rect.right - found->rect.left, vga ? 18 : 9) << id;
-            }
+            ExpectPictures(dialog, record, vga);
+            ExpectNoOverlap(dialog);
             if (shot) {
                 EXPECT_TRUE(pt::SaveScreenshot(std::filesystem::path(QV_TEST_OUTPUT_DIR) / shot));
             }
+            ExpectTextsFit(dialog, record);
             Press(dialog, IDM_DLG_CANCEL);
         });
         NewApptDlg();
@@ -90,28 +189,26 @@ protected:
     }
 };
 
-TEST_F(ApptFormPictures, EachLayoutShowsItsFieldPicturesInTheScreensSize) {
-    const std::vector<Field> portrait = {kStart, kRecur, kEnd};
+TEST_F(ApptFormPictures, EachLayoutShowsEveryFieldPictureInTheScreensSizeWithoutOverlap) {
     struct Case {
         int width, height;
         LONG compress;
-        std::vector<Field> fields;
         bool vga;
         const char* shot;
     };
     const Case cases[] = {
-        {240, 320, 0, portrait, false, "editors_appt_form_pictures_240x320.png"},
-        {480, 640, 0, portrait, true, "editors_appt_form_pictures_480x640.png"},
-        {320, 240, 0, portrait, false, nullptr},
-        {320, 240, 1, {kSubject, kLocation, kStart, kRecur, kEnd}, false, nullptr},
-        {640, 480, 1, portrait, true, nullptr},  // VGA keeps the full layout
+        {240, 320, 0, false, "editors_appt_form_pictures_240x320.png"},
+        {480, 640, 0, true, "editors_appt_form_pictures_480x640.png"},
+        {320, 240, 0, false, "editors_appt_form_pictures_320x240.png"},
+        {320, 240, 1, false, "editors_appt_form_pictures_320x240_compressed.png"},
+        {640, 480, 1, true, "editors_appt_form_pictures_640x480.png"},  // VGA keeps the full layout
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height) + " compressed " +
                      std::to_string(c.compress));
         UseScreen(c.width, c.height);
         g_Settings.compressDlg = c.compress;
-        ExpectPictures(c.fields, c.vga, c.shot);
+        ExpectLayout(c.vga, c.shot);
     }
     g_Settings.compressDlg = 0;
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 #include "core/poom_session.h"
@@ -194,6 +195,63 @@ TEST_F(SpinnerPaintTest, CentrePictureFollowsTheThemeStyle) {
     Paint();
     for (const int picture : pictures) EXPECT_FALSE(record_.ScreenShowsPicture(picture));
     EXPECT_NE(ClientPixel(g.cx - 12, g.cy), compass);
+}
+
+// The launch animation's first frames shrink the centre picture about the wheel's middle; the
+// compass gives way to the ball, the program's own picture shrinks as well, and later frames show
+// no centre.
+TEST_F(SpinnerPaintTest, LaunchAnimationShrinksTheCentrePicture) {
+    namespace pt = platform::testing;
+    constexpr int kCentreWord = 53;
+    constexpr int kDecoded = 0;  // the PNG is decoded from the resource's bytes
+    Add(Of(kSpinView, 0), 0);
+    const SpinnerGeometry g = GetSpinnerGeometry();
+    const RECT middle = OnScreen(RECT{g.cx - 1, g.cy - 1, g.cx + 1, g.cy + 1});
+    // The centre picture on the screen: the picture of that source over the wheel's middle.
+    const auto centreOf = [&](int source) -> std::optional<RECT> {
+        for (const pt::DrawnPicture& p : record_.ScreenPictures()) {
+            RECT both{};
+            if (p.resourceId == source && IntersectRect(&both, &p.rect, &middle) && EqualRect(&both, &middle))
+                return p.rect;
+        }
+        return std::nullopt;
+    };
+    struct Case {
+        LONG style;
+        LONG stillStyle;  // the still wheel's style that shows the same picture
+        int shown;
+    };
+    const Case cases[] = {{0, 0, IDB_SPIN_BOXES}, {2, 1, IDB_SPIN_BALL}, {3, 3, kDecoded}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.style);
+        SetThemeWord(kCentreWord, c.stillStyle);
+        record_.Clear();
+        Paint();
+        const std::optional<RECT> whole = centreOf(c.shown);
+        ASSERT_TRUE(whole) << "the still wheel's centre";
+        const int side = whole->right - whole->left;
+        SetThemeWord(kCentreWord, c.style);
+        g_Wheel.animMode = 1;
+        const int sides[] = {side * 3 / 4, side / 2, side / 4, 0, 0};
+        for (int frame = 1; frame <= 5; ++frame) {
+            SCOPED_TRACE(frame);
+            g_Wheel.animFrame = frame;
+            record_.Clear();
+            HDC dc = GetDC(g_Frame.mainWnd);
+            PaintSpinnerPage(dc);
+            ReleaseDC(g_Frame.mainWnd, dc);
+            EXPECT_FALSE(record_.ScreenShowsPicture(IDB_SPIN_COMPASS));
+            const std::optional<RECT> shrunk = centreOf(c.shown);
+            if (sides[frame - 1] == 0) {
+                EXPECT_FALSE(shrunk);
+                continue;
+            }
+            ASSERT_TRUE(shrunk);
+            EXPECT_NEAR(shrunk->right - shrunk->left, sides[frame - 1], 1);
+        }
+        g_Wheel.animMode = 0;
+        g_Wheel.animFrame = 0;
+    }
 }
 
 TEST_F(SpinnerPaintTest, DateAndTimeStandBesideTheirGlyphs) {
