@@ -52,6 +52,15 @@ OpenStores& Stores() {
     return stores;
 }
 
+// Tells SQLite to leave the log as it is when this connection closes: no checkpoint, no removal.
+void KeepLogAtClose(sqlite3* db) { sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr); }
+
+bool LogHoldsFrames(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path.string() + "-wal", ec);
+    return !ec && size > 0;
+}
+
 // Only SQLite's own verdict makes a store damaged; a store another writer holds (busy, locked) is
 // not, and neither is one this process cannot open (the open that follows says so).
 bool IsDamageCode(int rc) {
@@ -76,15 +85,17 @@ std::optional<std::string> QueryValue(sqlite3* db, const char* sql, int& rc) {
 }
 
 // A file is a sound store when SQLite reads its header and our schema, or it is empty; the full
-// check of every page runs only when asked (after an unclean end). It is opened for writing, so that
-// a journal left by a writer that died is rolled back first, and it waits for other writers as
-// every connection does: a busy answer is never damage.
-bool IsSoundStore(const std::filesystem::path& path, bool fullCheck) {
+// check of every page runs only when asked (after an unclean end). It waits for other writers as
+// every connection does: a busy answer is never damage. The check itself never checkpoints at its
+// close; `ownIndex` keeps SQLite's index in this connection's memory (a reader alone writes nothing).
+bool IsSoundStore(const std::filesystem::path& path, bool fullCheck, bool ownIndex = false) {
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
     bool sound = true;
     if (rc == SQLITE_OK) {
         sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        KeepLogAtClose(db);
+        if (ownIndex) sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
         std::optional<std::string> check = std::string("ok");
         if (fullCheck) check = QueryValue(db, "PRAGMA quick_check", rc);
         if (check) {
@@ -199,11 +210,13 @@ std::string StoreFullText(ItemKind kind, std::size_t held) {
     return "the store is full: it holds " + std::to_string(held) + " " + name + ", the most it can keep";
 }
 
-std::shared_ptr<Store> Store::Get(HRESULT* error) { return Open(true, error); }
+std::shared_ptr<Store> Store::Get(HRESULT* error) { return Open(Mode::Create, error); }
 
-std::shared_ptr<Store> Store::GetExisting(HRESULT* error) { return Open(false, error); }
+std::shared_ptr<Store> Store::GetExisting(HRESULT* error) { return Open(Mode::Existing, error); }
 
-std::shared_ptr<Store> Store::Open(bool create, HRESULT* error) {
+std::shared_ptr<Store> Store::GetForReading(HRESULT* error) { return Open(Mode::Reading, error); }
+
+std::shared_ptr<Store> Store::Open(Mode mode, HRESULT* error) {
     if (error) *error = S_OK;
     StartNotifications();
     const std::filesystem::path path = DeviceRoot() / "pim.vol";
@@ -217,10 +230,11 @@ std::shared_ptr<Store> Store::Open(bool create, HRESULT* error) {
     }
     std::error_code ec;
     const bool exists = std::filesystem::exists(path, ec);
-    if (!exists && !create) {
+    if (!exists && mode != Mode::Create) {
         if (error) *error = HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
         return nullptr;
     }
+    if (mode == Mode::Reading) return OpenForReading(path, error);
     DatabaseUsers users = DatabaseUsers::Join(path);
     if (exists && !IsSoundStore(path, users.Alone() && EndedUncleanly(path))) {
         // Kept for repair under another name, so that the next open starts a new store; only a
@@ -259,8 +273,52 @@ std::shared_ptr<Store> Store::Open(bool create, HRESULT* error) {
     return store;
 }
 
+std::shared_ptr<Store> Store::OpenForReading(const std::filesystem::path& path, HRESULT* error) {
+    DatabaseUsers users = DatabaseUsers::Join(path);
+    const bool alone = users.Alone();
+    if (!IsSoundStore(path, alone && EndedUncleanly(path), alone)) {
+        // Reported only: a writer's open keeps it aside.
+        if (error) *error = HRESULT_FROM_WIN32(ERROR_BADDB);
+        return nullptr;
+    }
+    std::shared_ptr<Store> store(new Store());
+    store->path_ = path;
+    store->readOnly_ = true;
+    if (sqlite3_open_v2(path.c_str(), &store->db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr) !=
+        SQLITE_OK) {
+        if (error) *error = HRESULT_FROM_WIN32(ERROR_CANTOPEN);
+        return nullptr;
+    }
+    sqlite3_busy_timeout(store->db_, kBusyTimeoutMs);
+    KeepLogAtClose(store->db_);
+    // Alone, SQLite's index lives in this connection's memory instead of the shared file (others
+    // wait the few milliseconds of the read); with others present, theirs is used as it is.
+    if (alone) sqlite3_exec(store->db_, "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
+    sqlite3_exec(store->db_, "PRAGMA query_only=1", nullptr, nullptr, nullptr);
+    int rc = SQLITE_OK;
+    const auto version = QueryValue(store->db_, "PRAGMA user_version", rc);
+    if (!version || std::stol(*version) != kSchemaVersion) {
+        // A file not yet made into a store holds no items.
+        if (error) *error = HRESULT_FROM_WIN32(version ? ERROR_FILE_NOT_FOUND : ERROR_CANTOPEN);
+        return nullptr;
+    }
+    users.Share();
+    store->users_ = std::move(users);
+    return store;
+}
+
 Store::~Store() {
     statements_.clear();
+    if (!readOnly_) {
+        // The log stays, emptied, with its index: a reader that comes next then makes no file.
+        int persist = 1;
+        sqlite3_file_control(db_, "main", SQLITE_FCNTL_PERSIST_WAL, &persist);
+        sqlite3_exec(db_, "PRAGMA journal_size_limit=0", nullptr, nullptr, nullptr);
+        // Only a session that wrote, or that finds others' changes still in the log, checkpoints
+        // (SQLite does so only when this is the last connection).
+        const bool checkpoint = changeCount_.load() > 0 || LogHoldsFrames(path_);
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, checkpoint ? 0 : 1, nullptr);
+    }
     sqlite3_close_v2(db_);
 }
 
@@ -284,6 +342,7 @@ Statement& Store::Query(const char* sql) {
 }
 
 bool Store::Begin() {
+    if (readOnly_) return false;
     if (transactionDepth_++ > 0) return true;
     if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK) return true;
     transactionDepth_ = 0;
