@@ -1,5 +1,5 @@
-// The PIM store under a full device's load: 20,000 appointments (1,000 of them recurring), 5,000
-// contacts and 2,000 tasks. Measures the calendar's month query with occurrences, loading all
+// The PIM store under a full device's load: the most it holds of each kind, 20,000 appointments
+// (1,000 of them recurring), 20,000 contacts and 20,000 tasks. Measures the calendar's month query with occurrences, loading all
 // contacts and all tasks through the object model and through the database volume, and one save.
 #include <benchmark/benchmark.h>
 
@@ -16,8 +16,8 @@ namespace {
 
 constexpr int kAppointments = 20000;
 constexpr int kRecurring = 1000;
-constexpr int kContacts = 5000;
-constexpr int kTasks = 2000;
+constexpr int kContacts = 20000;
+constexpr int kTasks = 20000;
 constexpr int kDaysSpread = 730;  // two years of appointments
 
 DATE Day(int y, int m, int d) {
