@@ -584,18 +584,33 @@ std::optional<ItemData> Store::Load(CEOID oid) {
     return item;
 }
 
-std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::function<void(Statement&)>& bind) {
+bool Store::HasRows(const char* table) {
+    Statement& q = Query((std::string("SELECT EXISTS(SELECT 1 FROM ") + table + ")").c_str());
+    const bool any = q.Step() && q.Int(0) != 0;
+    q.Reset();
+    return any;
+}
+
+std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::function<void(Statement&)>& bind,
+                                       bool series) {
     const std::lock_guard guard(lock_);
     const ReadScope read(*this);
     std::vector<ItemData> items;
     std::unordered_map<CEOID, std::size_t> index;
-    // Each query stays prepared under its text.
-    auto run = [&](const std::string& sql, auto&& row) {
+    // Each query stays prepared under its text. The rows of one item come together, so the item
+    // of the row before is tried first.
+    auto run = [&](bool ask, const std::string& sql, auto&& row) {
+        if (!ask) return;
         Statement& q = Query(sql.c_str());
         bind(q);
+        ItemData* last = nullptr;
         while (q.Step()) {
-            const auto it = index.find(static_cast<CEOID>(q.Int(0)));
-            if (it != index.end()) row(items[it->second], q);
+            const auto oid = static_cast<CEOID>(q.Int(0));
+            if (!last || last->oid != oid) {
+                const auto it = index.find(oid);
+                last = it != index.end() ? &items[it->second] : nullptr;
+            }
+            if (last) row(*last, q);
         }
         q.Reset();
     };
@@ -611,26 +626,33 @@ std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::func
     }
     rows.Reset();
     if (items.empty()) return items;
-    run("SELECT i.oid, p.propid, p.value FROM items i JOIN props p ON p.oid = i.oid WHERE " + where,
+    run(true, "SELECT i.oid, p.propid, p.value FROM items i JOIN props p ON p.oid = i.oid WHERE " + where,
         [](ItemData& item, const Statement& q) {
             PropValue value = PropFromColumn(q, 2);
+            // An item's properties come in identifier order: each goes at the end of its map.
             if (!std::holds_alternative<std::monostate>(value))
-                item.props[static_cast<CEPROPID>(q.Int(1))] = std::move(value);
+                item.props.insert_or_assign(item.props.end(), static_cast<CEPROPID>(q.Int(1)), std::move(value));
         });
-    run("SELECT i.oid, c.name FROM items i JOIN item_categories ic ON ic.oid = i.oid JOIN categories c"
+    run(HasRows("item_categories"),
+        "SELECT i.oid, c.name FROM items i JOIN item_categories ic ON ic.oid = i.oid JOIN categories c"
         " ON c.id = ic.category WHERE " + where + " ORDER BY ic.oid, ic.position",
         [](ItemData& item, const Statement& q) { item.categories.push_back(q.Text(1)); });
-    run("SELECT i.oid, r.type, r.interval, r.day_of_week_mask, r.day_of_month, r.instance, r.month_of_year,"
+    // A table without rows is looked at once instead of once per item; items without a pattern
+    // have no pattern or occurrence rows.
+    run(series && HasRows("recurrences"),
+        "SELECT i.oid, r.type, r.interval, r.day_of_week_mask, r.day_of_month, r.instance, r.month_of_year,"
         " r.pattern_start, r.pattern_end, r.occurrences, r.no_end FROM items i JOIN recurrences r ON r.oid = i.oid"
         " WHERE " + where,
         [](ItemData& item, const Statement& q) { item.recurrence = PatternFromRow(q, 1); });
     // A pattern's changed occurrences count only while it is set (as a single load reads them).
-    run("SELECT i.oid, e.original_day, e.deleted, e.start, e.duration, e.subject, e.location, e.body FROM items i"
+    run(series && HasRows("exceptions"),
+        "SELECT i.oid, e.original_day, e.deleted, e.start, e.duration, e.subject, e.location, e.body FROM items i"
         " JOIN exceptions e ON e.oid = i.oid WHERE " + where + " ORDER BY e.oid, e.original_day",
         [](ItemData& item, const Statement& q) {
             if (item.recurrence.Set()) item.exceptions.push_back(ExceptionFromRow(q, 1));
         });
-    run("SELECT i.oid, x.name, x.address FROM items i JOIN recipients x ON x.oid = i.oid WHERE " + where +
+    run(HasRows("recipients"),
+        "SELECT i.oid, x.name, x.address FROM items i JOIN recipients x ON x.oid = i.oid WHERE " + where +
             " ORDER BY x.oid, x.position",
         [](ItemData& item, const Statement& q) { item.recipients.push_back({q.Text(1), q.Text(2)}); });
     return items;
@@ -647,7 +669,7 @@ std::vector<ItemData> Store::LoadForRange(ItemKind kind, DATE from, DATE to) {
         q.Bind(1, static_cast<std::int64_t>(kind)).Bind(2, from).Bind(3, to);
     };
     std::vector<ItemData> items =
-        LoadWhere("i.kind = ?1 AND i.recurring = 0 AND i.start >= ?2 AND i.start < ?3", bind);
+        LoadWhere("i.kind = ?1 AND i.recurring = 0 AND i.start >= ?2 AND i.start < ?3", bind, false);
     // Series are chosen with a day's margin either side and their occurrences worked out from the
     // pattern afterwards, so a series taken needlessly gives none; one that a changed occurrence
     // moved into the range is taken by that occurrence's start, and any by its own start.

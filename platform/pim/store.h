@@ -130,7 +130,10 @@ private:
     bool RemoveItem(CEOID oid);
     void ReadDetails(ItemData& item);
     // Whole items of the rows of `items i` that `where` picks, with parameters ?1.. bound by `bind`.
-    std::vector<ItemData> LoadWhere(const std::string& where, const std::function<void(Statement&)>& bind);
+    // `series` false: the rows are all of items without a pattern (no pattern or occurrence rows).
+    std::vector<ItemData> LoadWhere(const std::string& where, const std::function<void(Statement&)>& bind,
+                                    bool series = true);
+    bool HasRows(const char* table);
     class ReadScope;
     void Notify(ItemKind kind, CEOID oid, Change change);
 
