@@ -56,36 +56,34 @@ void Put(std::vector<BYTE>& bytes, T value) {
     bytes.insert(bytes.end(), b, b + sizeof b);
 }
 
-VolumeRecord ItemRecord(ItemData&& item) {
+VolumeRecord ItemRecord(const ItemData& item) {
     VolumeRecord record;
     record.oid = item.oid;
-    // Read before the values move into the record.
-    std::vector<BYTE> body = item.kind == ItemKind::Task ? BodyStream(item.Text(PIMPR_BODY_TEXT)) : std::vector<BYTE>{};
-    for (auto& [id, value] : item.props) {
+    for (const auto& [id, value] : item.props) {
         // A contact's date that is not set is a property the record lacks.
         if (item.kind == ItemKind::Contact && std::holds_alternative<double>(value) && IsNoDate(std::get<double>(value)))
             continue;
-        record.values.insert_or_assign(record.values.end(), id, std::move(value));
+        record.values[id] = value;
     }
     record.values[kRecordIdProp] = static_cast<std::int64_t>(RecordIdOf(item.oid));
     if (!item.categories.empty()) record.values[PIMPR_CATEGORIES] = JoinCategories(item.categories);
     if (item.kind == ItemKind::Task) {
         record.values[PIMPR_RECURRENCE_STREAM] = RecurrenceStream(item.recurrence);
-        record.values[PIMPR_BODY_BINARY] = std::move(body);
+        record.values[PIMPR_BODY_BINARY] = BodyStream(item.Text(PIMPR_BODY_TEXT));
     }
     return record;
 }
 
-// The record's value of a sort key; null when missing or empty ("unknown").
-const PropValue* KeyValue(const VolumeRecord& r, const SortKey& key) {
-    const auto it = r.values.find(key.prop);
-    if (it == r.values.end()) return nullptr;
-    if (const auto* s = std::get_if<std::u16string>(&it->second); s && s->empty()) return nullptr;
-    return &it->second;
-}
-
 // -1, 0, 1; a missing or empty value is "unknown".
-int CompareValues(const PropValue* va, const PropValue* vb, const SortKey& key) {
+int CompareKey(const VolumeRecord& a, const VolumeRecord& b, const SortKey& key) {
+    auto value = [&](const VolumeRecord& r) -> const PropValue* {
+        const auto it = r.values.find(key.prop);
+        if (it == r.values.end()) return nullptr;
+        if (const auto* s = std::get_if<std::u16string>(&it->second); s && s->empty()) return nullptr;
+        return &it->second;
+    };
+    const PropValue* va = value(a);
+    const PropValue* vb = value(b);
     if (!va || !vb) {
         if (!va && !vb) return 0;
         const bool unknownFirst = (key.flags & CEDB_SORT_UNKNOWNFIRST) != 0;
@@ -171,8 +169,8 @@ std::vector<VolumeRecord> ReadVolumeRecords(Store& store, const VolumeDatabase& 
     }
     case VolumeTable::Tasks:
     case VolumeTable::Contacts:
-        for (ItemData& item : store.LoadAll(db.table == VolumeTable::Tasks ? ItemKind::Task : ItemKind::Contact))
-            records.push_back(ItemRecord(std::move(item)));
+        for (const ItemData& item : store.LoadAll(db.table == VolumeTable::Tasks ? ItemKind::Task : ItemKind::Contact))
+            records.push_back(ItemRecord(item));
         break;
     }
     return records;
@@ -181,7 +179,7 @@ std::vector<VolumeRecord> ReadVolumeRecords(Store& store, const VolumeDatabase& 
 void SortVolumeRecords(std::vector<VolumeRecord>& records, const SortKeys& order) {
     std::stable_sort(records.begin(), records.end(), [&](const VolumeRecord& a, const VolumeRecord& b) {
         for (const SortKey& key : order)
-            if (const int c = CompareValues(KeyValue(a, key), KeyValue(b, key), key); c != 0) return c < 0;
+            if (const int c = CompareKey(a, b, key); c != 0) return c < 0;
         return false;
     });
 }
