@@ -337,10 +337,18 @@ int ReadTskDbDirect(CEGUID& volume, TskArray& tasks, const CatArray& cats, const
     sort.wNumProps = 1;
     sort.rgPropID[0] = kTaskSubjectProp;
     sort.rgdwFlags[0] = CEDB_SORT_CASEINSENSITIVE;
-    return ReadDatabase(volume, kTasksDbName, &sort, kTaskProps, [&](const PropRow& row) {
-        InsertTskByKeys(tasks, TskFromVolumeRecord(row.Values(), row.Count(), cats, pairs), key1, key2, key3,
-                        ascending1, ascending2, ascending3);
+    // Into an empty list: appended, then one stable sort, which orders as inserting each after its equals.
+    const bool sortOnce = tasks.IsEmpty();
+    const int read = ReadDatabase(volume, kTasksDbName, &sort, kTaskProps, [&](const PropRow& row) {
+        TskRecord task = TskFromVolumeRecord(row.Values(), row.Count(), cats, pairs);
+        if (sortOnce) tasks.Append(std::move(task));
+        else InsertTskByKeys(tasks, std::move(task), key1, key2, key3, ascending1, ascending2, ascending3);
     });
+    if (sortOnce)
+        std::stable_sort(tasks.begin(), tasks.end(), [&](const TskRecord& a, const TskRecord& b) {
+            return TskCompareKeys(b, a, key1, key2, key3, ascending1, ascending2, ascending3);
+        });
+    return read;
 }
 
 int ReadCtsDbDirect(CEGUID& volume, CtsArray& contacts, AnnivArray& annivs, const CatArray& cats,

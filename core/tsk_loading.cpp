@@ -1,6 +1,8 @@
 // Loading the task list through POOM or from the PIM volume, and reading one task by its OID.
 #include "core/tsk_loading.h"
 
+#include <algorithm>
+
 #include "core/app_settings.h"
 #include "core/cat_loading.h"
 #include "core/cat_record.h"
@@ -115,17 +117,23 @@ void LoadTskPOOM() {
     if (app && SUCCEEDED(app->GetDefaultFolder(olFolderTasks, folder.Out())) && folder &&
         SUCCEEDED(folder->get_Items(items.Out())) && items && SUCCEEDED(items->get_Count(&count))) {
         for (int i = 1; i <= count; ++i) {
+            PoomPtr<IDispatch> element;
+            if (FAILED(items->Item(i, element.Out())) || !element) break;
+            PoomPtr<ITask> item = QueryPoom<ITask>(element.Get(), IID_ITask);
+            TskRecord task;
             LONG oid = kNoId;
-            {
-                PoomPtr<IDispatch> element;
-                if (FAILED(items->Item(i, element.Out())) || !element) break;
-                PoomPtr<ITask> task = QueryPoom<ITask>(element.Get(), IID_ITask);
-                if (!task || FAILED(task->get_Oid(&oid))) oid = kNoId;
-            }
-            // The sorted insert keeps the OID index in step; nothing more is entered here.
-            InsertTskSorted(oid, 0, g_Settings.taskSort, g_Settings.taskSort2, g_Settings.taskSort3,
-                            g_Settings.taskSortAsc1, g_Settings.taskSortAsc2, g_Settings.taskSortAsc3);
+            if (item && SUCCEEDED(item->get_Oid(&oid))) ReadTskPOOM(app, item.Get(), task);
+            g_TskList.Append(std::move(task));
         }
+        // One stable sort gives the order of inserting each task after its equals, without the
+        // quadratic inserts; the OID index is built once.
+        const LONG key1 = g_Settings.taskSort, key2 = g_Settings.taskSort2, key3 = g_Settings.taskSort3;
+        const bool up1 = g_Settings.taskSortAsc1 != 0, up2 = g_Settings.taskSortAsc2 != 0,
+                   up3 = g_Settings.taskSortAsc3 != 0;
+        std::stable_sort(g_TskList.begin(), g_TskList.end(), [&](const TskRecord& a, const TskRecord& b) {
+            return TskCompareKeys(b, a, key1, key2, key3, up1, up2, up3);
+        });
+        RebuildIdSlotMap(g_TskIdIndex, g_TskList);
     }
     g_LoadState.tasksLoaded = 1;
 }

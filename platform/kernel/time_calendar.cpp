@@ -1,5 +1,9 @@
 // Gregorian day numbers and the machine's time zone, for the time calls.
+#include <cstdlib>
 #include <ctime>
+#include <mutex>
+#include <optional>
+#include <string>
 
 #include "kernel/calendar.h"
 
@@ -29,6 +33,19 @@ std::int64_t GmtOffsetOf(std::int64_t unixSeconds) {
     std::tm tm{};
     if (!localtime_r(&t, &tm)) return 0;
     return tm.tm_gmtoff;
+}
+
+// tzset() reads the zone file again at every call (a file system look-up each time); the zone
+// changes only with TZ, so it is called again only when TZ changed.
+void RefreshTimeZone() {
+    static std::mutex lock;
+    static std::optional<std::string> seen;
+    const char* tz = std::getenv("TZ");
+    std::string now = tz ? std::string("=") + tz : std::string();
+    const std::lock_guard guard(lock);
+    if (seen && *seen == now) return;
+    tzset();
+    seen = std::move(now);
 }
 
 }  // namespace
@@ -87,7 +104,7 @@ SYSTEMTIME SystemTimeOfMs(std::int64_t ms) {
 }
 
 std::int64_t UtcOffsetAtUtc(std::int64_t utcMs) {
-    tzset();  // a changed TZ takes effect at once
+    RefreshTimeZone();  // a changed TZ takes effect at once
     return GmtOffsetOf(FloorDiv(utcMs, kMsPerSecond) - kSeconds1601To1970);
 }
 
@@ -95,7 +112,7 @@ std::int64_t UtcOffsetAtUtc(std::int64_t utcMs) {
 // figures read as UTC, then correct once with the offset at the guessed moment. In the hour a
 // summer-time change skips or repeats, this picks one of the two readings.
 std::int64_t UtcOffsetAtLocal(std::int64_t localMs) {
-    tzset();
+    RefreshTimeZone();
     const std::int64_t localSeconds = FloorDiv(localMs, kMsPerSecond) - kSeconds1601To1970;
     const std::int64_t first = GmtOffsetOf(localSeconds);
     const std::int64_t second = GmtOffsetOf(localSeconds - first);

@@ -52,6 +52,15 @@ OpenStores& Stores() {
     return stores;
 }
 
+// Tells SQLite to leave the log as it is when this connection closes: no checkpoint, no removal.
+void KeepLogAtClose(sqlite3* db) { sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr); }
+
+bool LogHoldsFrames(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path.string() + "-wal", ec);
+    return !ec && size > 0;
+}
+
 // Only SQLite's own verdict makes a store damaged; a store another writer holds (busy, locked) is
 // not, and neither is one this process cannot open (the open that follows says so).
 bool IsDamageCode(int rc) {
@@ -76,15 +85,17 @@ std::optional<std::string> QueryValue(sqlite3* db, const char* sql, int& rc) {
 }
 
 // A file is a sound store when SQLite reads its header and our schema, or it is empty; the full
-// check of every page runs only when asked (after an unclean end). It is opened for writing, so that
-// a journal left by a writer that died is rolled back first, and it waits for other writers as
-// every connection does: a busy answer is never damage.
-bool IsSoundStore(const std::filesystem::path& path, bool fullCheck) {
+// check of every page runs only when asked (after an unclean end). It waits for other writers as
+// every connection does: a busy answer is never damage. The check itself never checkpoints at its
+// close; `ownIndex` keeps SQLite's index in this connection's memory (a reader alone writes nothing).
+bool IsSoundStore(const std::filesystem::path& path, bool fullCheck, bool ownIndex = false) {
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
     bool sound = true;
     if (rc == SQLITE_OK) {
         sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        KeepLogAtClose(db);
+        if (ownIndex) sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
         std::optional<std::string> check = std::string("ok");
         if (fullCheck) check = QueryValue(db, "PRAGMA quick_check", rc);
         if (check) {
@@ -199,11 +210,13 @@ std::string StoreFullText(ItemKind kind, std::size_t held) {
     return "the store is full: it holds " + std::to_string(held) + " " + name + ", the most it can keep";
 }
 
-std::shared_ptr<Store> Store::Get(HRESULT* error) { return Open(true, error); }
+std::shared_ptr<Store> Store::Get(HRESULT* error) { return Open(Mode::Create, error); }
 
-std::shared_ptr<Store> Store::GetExisting(HRESULT* error) { return Open(false, error); }
+std::shared_ptr<Store> Store::GetExisting(HRESULT* error) { return Open(Mode::Existing, error); }
 
-std::shared_ptr<Store> Store::Open(bool create, HRESULT* error) {
+std::shared_ptr<Store> Store::GetForReading(HRESULT* error) { return Open(Mode::Reading, error); }
+
+std::shared_ptr<Store> Store::Open(Mode mode, HRESULT* error) {
     if (error) *error = S_OK;
     StartNotifications();
     const std::filesystem::path path = DeviceRoot() / "pim.vol";
@@ -217,10 +230,11 @@ std::shared_ptr<Store> Store::Open(bool create, HRESULT* error) {
     }
     std::error_code ec;
     const bool exists = std::filesystem::exists(path, ec);
-    if (!exists && !create) {
+    if (!exists && mode != Mode::Create) {
         if (error) *error = HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
         return nullptr;
     }
+    if (mode == Mode::Reading) return OpenForReading(path, error);
     DatabaseUsers users = DatabaseUsers::Join(path);
     if (exists && !IsSoundStore(path, users.Alone() && EndedUncleanly(path))) {
         // Kept for repair under another name, so that the next open starts a new store; only a
@@ -259,8 +273,52 @@ std::shared_ptr<Store> Store::Open(bool create, HRESULT* error) {
     return store;
 }
 
+std::shared_ptr<Store> Store::OpenForReading(const std::filesystem::path& path, HRESULT* error) {
+    DatabaseUsers users = DatabaseUsers::Join(path);
+    const bool alone = users.Alone();
+    if (!IsSoundStore(path, alone && EndedUncleanly(path), alone)) {
+        // Reported only: a writer's open keeps it aside.
+        if (error) *error = HRESULT_FROM_WIN32(ERROR_BADDB);
+        return nullptr;
+    }
+    std::shared_ptr<Store> store(new Store());
+    store->path_ = path;
+    store->readOnly_ = true;
+    if (sqlite3_open_v2(path.c_str(), &store->db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr) !=
+        SQLITE_OK) {
+        if (error) *error = HRESULT_FROM_WIN32(ERROR_CANTOPEN);
+        return nullptr;
+    }
+    sqlite3_busy_timeout(store->db_, kBusyTimeoutMs);
+    KeepLogAtClose(store->db_);
+    // Alone, SQLite's index lives in this connection's memory instead of the shared file (others
+    // wait the few milliseconds of the read); with others present, theirs is used as it is.
+    if (alone) sqlite3_exec(store->db_, "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
+    sqlite3_exec(store->db_, "PRAGMA query_only=1", nullptr, nullptr, nullptr);
+    int rc = SQLITE_OK;
+    const auto version = QueryValue(store->db_, "PRAGMA user_version", rc);
+    if (!version || std::stol(*version) != kSchemaVersion) {
+        // A file not yet made into a store holds no items.
+        if (error) *error = HRESULT_FROM_WIN32(version ? ERROR_FILE_NOT_FOUND : ERROR_CANTOPEN);
+        return nullptr;
+    }
+    users.Share();
+    store->users_ = std::move(users);
+    return store;
+}
+
 Store::~Store() {
     statements_.clear();
+    if (!readOnly_) {
+        // The log stays, emptied, with its index: a reader that comes next then makes no file.
+        int persist = 1;
+        sqlite3_file_control(db_, "main", SQLITE_FCNTL_PERSIST_WAL, &persist);
+        sqlite3_exec(db_, "PRAGMA journal_size_limit=0", nullptr, nullptr, nullptr);
+        // Only a session that wrote, or that finds others' changes still in the log, checkpoints
+        // (SQLite does so only when this is the last connection).
+        const bool checkpoint = changeCount_.load() > 0 || LogHoldsFrames(path_);
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, checkpoint ? 0 : 1, nullptr);
+    }
     sqlite3_close_v2(db_);
 }
 
@@ -284,6 +342,7 @@ Statement& Store::Query(const char* sql) {
 }
 
 bool Store::Begin() {
+    if (readOnly_) return false;
     if (transactionDepth_++ > 0) return true;
     if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK) return true;
     transactionDepth_ = 0;
@@ -525,18 +584,33 @@ std::optional<ItemData> Store::Load(CEOID oid) {
     return item;
 }
 
-std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::function<void(Statement&)>& bind) {
+bool Store::HasRows(const char* table) {
+    Statement& q = Query((std::string("SELECT EXISTS(SELECT 1 FROM ") + table + ")").c_str());
+    const bool any = q.Step() && q.Int(0) != 0;
+    q.Reset();
+    return any;
+}
+
+std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::function<void(Statement&)>& bind,
+                                       bool series) {
     const std::lock_guard guard(lock_);
     const ReadScope read(*this);
     std::vector<ItemData> items;
     std::unordered_map<CEOID, std::size_t> index;
-    // Each query stays prepared under its text.
-    auto run = [&](const std::string& sql, auto&& row) {
+    // Each query stays prepared under its text. The rows of one item come together, so the item
+    // of the row before is tried first.
+    auto run = [&](bool ask, const std::string& sql, auto&& row) {
+        if (!ask) return;
         Statement& q = Query(sql.c_str());
         bind(q);
+        ItemData* last = nullptr;
         while (q.Step()) {
-            const auto it = index.find(static_cast<CEOID>(q.Int(0)));
-            if (it != index.end()) row(items[it->second], q);
+            const auto oid = static_cast<CEOID>(q.Int(0));
+            if (!last || last->oid != oid) {
+                const auto it = index.find(oid);
+                last = it != index.end() ? &items[it->second] : nullptr;
+            }
+            if (last) row(*last, q);
         }
         q.Reset();
     };
@@ -552,26 +626,33 @@ std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::func
     }
     rows.Reset();
     if (items.empty()) return items;
-    run("SELECT i.oid, p.propid, p.value FROM items i JOIN props p ON p.oid = i.oid WHERE " + where,
+    run(true, "SELECT i.oid, p.propid, p.value FROM items i JOIN props p ON p.oid = i.oid WHERE " + where,
         [](ItemData& item, const Statement& q) {
             PropValue value = PropFromColumn(q, 2);
+            // An item's properties come in identifier order: each goes at the end of its map.
             if (!std::holds_alternative<std::monostate>(value))
-                item.props[static_cast<CEPROPID>(q.Int(1))] = std::move(value);
+                item.props.insert_or_assign(item.props.end(), static_cast<CEPROPID>(q.Int(1)), std::move(value));
         });
-    run("SELECT i.oid, c.name FROM items i JOIN item_categories ic ON ic.oid = i.oid JOIN categories c"
+    run(HasRows("item_categories"),
+        "SELECT i.oid, c.name FROM items i JOIN item_categories ic ON ic.oid = i.oid JOIN categories c"
         " ON c.id = ic.category WHERE " + where + " ORDER BY ic.oid, ic.position",
         [](ItemData& item, const Statement& q) { item.categories.push_back(q.Text(1)); });
-    run("SELECT i.oid, r.type, r.interval, r.day_of_week_mask, r.day_of_month, r.instance, r.month_of_year,"
+    // A table without rows is looked at once instead of once per item; items without a pattern
+    // have no pattern or occurrence rows.
+    run(series && HasRows("recurrences"),
+        "SELECT i.oid, r.type, r.interval, r.day_of_week_mask, r.day_of_month, r.instance, r.month_of_year,"
         " r.pattern_start, r.pattern_end, r.occurrences, r.no_end FROM items i JOIN recurrences r ON r.oid = i.oid"
         " WHERE " + where,
         [](ItemData& item, const Statement& q) { item.recurrence = PatternFromRow(q, 1); });
     // A pattern's changed occurrences count only while it is set (as a single load reads them).
-    run("SELECT i.oid, e.original_day, e.deleted, e.start, e.duration, e.subject, e.location, e.body FROM items i"
+    run(series && HasRows("exceptions"),
+        "SELECT i.oid, e.original_day, e.deleted, e.start, e.duration, e.subject, e.location, e.body FROM items i"
         " JOIN exceptions e ON e.oid = i.oid WHERE " + where + " ORDER BY e.oid, e.original_day",
         [](ItemData& item, const Statement& q) {
             if (item.recurrence.Set()) item.exceptions.push_back(ExceptionFromRow(q, 1));
         });
-    run("SELECT i.oid, x.name, x.address FROM items i JOIN recipients x ON x.oid = i.oid WHERE " + where +
+    run(HasRows("recipients"),
+        "SELECT i.oid, x.name, x.address FROM items i JOIN recipients x ON x.oid = i.oid WHERE " + where +
             " ORDER BY x.oid, x.position",
         [](ItemData& item, const Statement& q) { item.recipients.push_back({q.Text(1), q.Text(2)}); });
     return items;
@@ -588,7 +669,7 @@ std::vector<ItemData> Store::LoadForRange(ItemKind kind, DATE from, DATE to) {
         q.Bind(1, static_cast<std::int64_t>(kind)).Bind(2, from).Bind(3, to);
     };
     std::vector<ItemData> items =
-        LoadWhere("i.kind = ?1 AND i.recurring = 0 AND i.start >= ?2 AND i.start < ?3", bind);
+        LoadWhere("i.kind = ?1 AND i.recurring = 0 AND i.start >= ?2 AND i.start < ?3", bind, false);
     // Series are chosen with a day's margin either side and their occurrences worked out from the
     // pattern afterwards, so a series taken needlessly gives none; one that a changed occurrence
     // moved into the range is taken by that occurrence's start, and any by its own start.

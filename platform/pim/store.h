@@ -13,6 +13,10 @@
 //     when the range is full.
 //  5. A read of several queries runs in one deferred transaction: it takes the read locks once and
 //     writes nothing.
+//  6. A session that only read writes nothing to the device, at close either: the last one to close
+//     after a write copies the log into pim.vol and empties it, keeping the log and index files, so a
+//     reader finds them made. A session opened for reading alone (GetForReading) keeps its index
+//     in its own memory when no other process has the store open.
 #pragma once
 
 #include <sqlite3.h>
@@ -66,6 +70,10 @@ public:
     static std::shared_ptr<Store> Get(HRESULT* error = nullptr);
     // Opens an existing store only (the volume's open-existing mount).
     static std::shared_ptr<Store> GetExisting(HRESULT* error = nullptr);
+    // For a command that only reads: the store open in this process, else a session of its own that
+    // can only read and writes nothing (no store: null, ERROR_FILE_NOT_FOUND). A damaged file is
+    // reported and left where it is.
+    static std::shared_ptr<Store> GetForReading(HRESULT* error = nullptr);
     ~Store();
 
     std::recursive_mutex& Lock() { return lock_; }
@@ -108,8 +116,10 @@ public:
     static void SetChangeObserver(ChangeListener observer);
 
 private:
+    enum class Mode { Create, Existing, Reading };
     Store() = default;
-    static std::shared_ptr<Store> Open(bool create, HRESULT* error);
+    static std::shared_ptr<Store> Open(Mode mode, HRESULT* error);
+    static std::shared_ptr<Store> OpenForReading(const std::filesystem::path& path, HRESULT* error);
     bool Begin();
     bool Commit();
     void Rollback();
@@ -120,7 +130,10 @@ private:
     bool RemoveItem(CEOID oid);
     void ReadDetails(ItemData& item);
     // Whole items of the rows of `items i` that `where` picks, with parameters ?1.. bound by `bind`.
-    std::vector<ItemData> LoadWhere(const std::string& where, const std::function<void(Statement&)>& bind);
+    // `series` false: the rows are all of items without a pattern (no pattern or occurrence rows).
+    std::vector<ItemData> LoadWhere(const std::string& where, const std::function<void(Statement&)>& bind,
+                                    bool series = true);
+    bool HasRows(const char* table);
     class ReadScope;
     void Notify(ItemKind kind, CEOID oid, Change change);
 
@@ -131,6 +144,7 @@ private:
     std::unordered_map<std::string, std::unique_ptr<Statement>> statements_;
     int transactionDepth_ = 0;
     std::atomic<std::uint64_t> changeCount_{0};
+    bool readOnly_ = false;
     struct FolderOrder {
         std::uint64_t changeCount = 0;
         std::int64_t dataVersion = -1;  // other connections' commits

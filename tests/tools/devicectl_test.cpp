@@ -292,7 +292,11 @@ TEST_F(Devicectl, AddsChangesAndDeletesSingleItems) {
 // A kind holds at most 20,000 items: a save past that says which kind is full and how many it
 // holds, and the other kinds still take items.
 TEST_F(Devicectl, AFullKindIsNamedWithWhatItHolds) {
+    // A listing makes no store: a saved and deleted task does.
     ASSERT_EQ(Run({"pim", "list", "appointments"}).code, 0);
+    EXPECT_FALSE(std::filesystem::exists(device.Root() / "pim.vol"));
+    ASSERT_EQ(Run({"pim", "add", "task", "--subject", "Made"}).out, "C0000000\n");
+    ASSERT_EQ(Run({"pim", "delete", "C0000000"}).code, 0);
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open_v2((device.Root() / "pim.vol").c_str(), &db, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(db,

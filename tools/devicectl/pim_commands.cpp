@@ -224,8 +224,14 @@ int List(const Args& args, std::ostream& out, std::ostream& err) {
     }
     if (args.size() == 6 && (!from || !to)) return 2;
     const DATE end = to ? static_cast<double>(platform::pim::OleDay(*to) + 1) : 0;
-    const auto store = OpenStore(err);
-    if (!store) return 1;
+    // A listing writes nothing to the device; a device without a store has nothing to list.
+    HRESULT error = S_OK;
+    const auto store = platform::pim::Store::GetForReading(&error);
+    if (!store && error == HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND)) return 0;
+    if (!store) {
+        err << "devicectl: the PIM store cannot be opened (damaged?)\n";
+        return 1;
+    }
     std::vector<Line> lines;
     auto add = [&](const ItemData& item, DATE when, std::string duration, const std::u16string& name) {
         lines.push_back({when, OidText(item.oid) + "\t" + DateText(when) + "\t" + duration + "\t" +

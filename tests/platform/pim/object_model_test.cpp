@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <thread>
 #include <vector>
 
@@ -557,6 +558,106 @@ TEST(PimStore, AStoreAnotherWriterHoldsIsWaitedForNotCalledDamaged) {
     release.join();
     app.reset();
     CoUninitialize();
+}
+
+// Every file under the device root with its bytes and its time of last change.
+std::map<std::string, std::pair<std::string, std::filesystem::file_time_type>> DeviceFiles(
+    const std::filesystem::path& root) {
+    std::map<std::string, std::pair<std::string, std::filesystem::file_time_type>> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        if (!entry.is_regular_file()) continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        files[entry.path().lexically_relative(root).string()] = {std::move(bytes), entry.last_write_time()};
+    }
+    return files;
+}
+
+platform::pim::ItemData Appointment(const char16_t* subject, DATE start) {
+    platform::pim::ItemData item;
+    item.kind = platform::pim::ItemKind::Appointment;
+    item.SetText(PIMPR_SUBJECT, subject);
+    item.SetDate(PIMPR_START, start);
+    item.SetInt(PIMPR_DURATION, 30);
+    item.categories = {u"Work"};
+    return item;
+}
+
+// A listing only reads: after writers closed, a session for reading leaves every file of the device
+// as it was, bytes and times, and makes none; it still reads everything the writers saved.
+TEST(PimStore, ASessionForReadingLeavesEveryFileAsItWas) {
+    platform::testing::TestDevice device;
+    {
+        HRESULT error = S_OK;
+        EXPECT_EQ(platform::pim::Store::GetForReading(&error), nullptr);
+        EXPECT_EQ(error, HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND));
+        EXPECT_FALSE(std::filesystem::exists(device.Root() / "pim.vol")) << "no store is made for a listing";
+    }
+    for (int writer = 0; writer < 2; ++writer) {
+        const auto store = platform::pim::Store::Get();
+        ASSERT_NE(store, nullptr);
+        auto item = Appointment(writer == 0 ? u"First" : u"Second", Ole(2009, 3, 10 + writer, 9));
+        ASSERT_EQ(store->Save(item), S_OK);
+    }
+    EXPECT_EQ(std::filesystem::file_size(device.Root() / "pim.vol-wal"), 0u) << "the saves are in pim.vol";
+    // Times set well in the past, so that any write shows whatever the clock's resolution.
+    const auto past = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(device.Root()))
+        if (entry.is_regular_file()) std::filesystem::last_write_time(entry.path(), past);
+    const auto before = DeviceFiles(device.Root());
+    {
+        const auto store = platform::pim::Store::GetForReading();
+        ASSERT_NE(store, nullptr);
+        const auto all = store->LoadAll(platform::pim::ItemKind::Appointment);
+        ASSERT_EQ(all.size(), 2u);
+        EXPECT_EQ(all[1].Text(PIMPR_SUBJECT), u"Second");
+        EXPECT_EQ(all[1].categories, std::vector<std::u16string>{u"Work"});
+        EXPECT_EQ(store->LoadForRange(platform::pim::ItemKind::Appointment, Ole(2009, 3, 11), Ole(2009, 3, 12)).size(),
+                  1u);
+        EXPECT_EQ(store->OidsInFolderOrder(platform::pim::ItemKind::Appointment).size(), 2u);
+        EXPECT_EQ(store->Load(all[0].oid)->Text(PIMPR_SUBJECT), u"First");
+        auto refused = Appointment(u"Never", Ole(2009, 3, 12));
+        EXPECT_NE(store->Save(refused), S_OK) << "a session for reading cannot write";
+    }
+    const auto after = DeviceFiles(device.Root());
+    ASSERT_EQ(after.size(), before.size());
+    for (const auto& [name, file] : before) {
+        ASSERT_EQ(after.count(name), 1u) << name;
+        EXPECT_EQ(after.at(name).first, file.first) << name << " changed";
+        EXPECT_EQ(after.at(name).second, file.second) << name << " was written";
+    }
+}
+
+// A session that only read is the last to close after another writer's save: that save, still in
+// the log, is copied into pim.vol then, and nothing is lost.
+TEST(PimStore, AnotherWritersChangesReachTheStoreWhenTheLastSessionCloses) {
+    platform::testing::TestDevice device;
+    const std::string path = (device.Root() / "pim.vol").string();
+    CEOID oid = 0;
+    {
+        const auto store = platform::pim::Store::Get();
+        ASSERT_NE(store, nullptr);
+        auto item = Appointment(u"Before", Ole(2009, 3, 10, 9));
+        ASSERT_EQ(store->Save(item), S_OK);
+        oid = item.oid;
+    }
+    {
+        const auto reader = platform::pim::Store::Get();
+        ASSERT_NE(reader, nullptr);
+        ASSERT_EQ(reader->Load(oid)->Text(PIMPR_SUBJECT), u"Before");
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open_v2(path.c_str(), &other, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+        const std::string update = "UPDATE props SET value = 'After' WHERE oid = " + std::to_string(oid) +
+                                   " AND propid = " + std::to_string(PIMPR_SUBJECT);
+        EXPECT_EQ(sqlite3_exec(other, update.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close_v2(other);
+        EXPECT_GT(std::filesystem::file_size(path + "-wal"), 0u) << "the other writer was not the last to close";
+        EXPECT_EQ(reader->Load(oid)->Text(PIMPR_SUBJECT), u"After");
+    }
+    EXPECT_EQ(std::filesystem::file_size(path + "-wal"), 0u);
+    const auto store = platform::pim::Store::GetForReading();
+    ASSERT_NE(store, nullptr);
+    EXPECT_EQ(store->Load(oid)->Text(PIMPR_SUBJECT), u"After");
 }
 
 TEST(PimStore, CoCreateInstanceNeedsCoInitializeAndKnowsOneClass) {
