@@ -2,9 +2,9 @@
 #include <benchmark/benchmark.h>
 
 #include "core/frame_state.h"
+#include "core/screen_class.h"
 #include "platform/user.h"
 #include "ui/layout.h"
-#include "ui/screen_class.h"
 
 namespace {
 

@@ -28,6 +28,7 @@
 #include "ui/menu_bar_slots.h"
 #include "ui/offscreen.h"
 #include "ui/outline_list.h"
+#include "ui/view_focus.h"
 #include "ui/view_windows.h"
 
 namespace {

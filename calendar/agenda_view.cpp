@@ -22,6 +22,7 @@
 #include "core/cur_item.h"
 #include "core/frame_state.h"
 #include "core/month_cache.h"
+#include "core/screen_class.h"
 #include "core/show_message.h"
 #include "core/view_id.h"
 #include "platform/controls.h"
@@ -32,7 +33,6 @@
 #include "ui/frame_calls.h"
 #include "ui/layout.h"
 #include "ui/main_state.h"
-#include "ui/screen_class.h"
 #include "ui/view_windows.h"
 #include "wallet/wlt_view.h"
 

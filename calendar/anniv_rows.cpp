@@ -7,6 +7,7 @@
 #include "core/anniv_list.h"
 #include "core/app_settings.h"
 #include "core/res_string.h"
+#include "core/screen_class.h"
 #include "core/theme.h"
 #include "core/theme_words.h"
 #include "lists/cts_picture.h"
@@ -17,7 +18,6 @@
 #include "ui/image_lists.h"
 #include "ui/layout.h"
 #include "ui/main_state.h"
-#include "ui/screen_class.h"
 
 namespace {
 

@@ -15,10 +15,10 @@
 #include "core/frame_state.h"
 #include "core/id_index.h"
 #include "core/month_cache_edit.h"
+#include "core/screen_class.h"
 #include "platform/gdi.h"
 #include "ui/item_paint.h"
 #include "ui/layout.h"
-#include "ui/screen_class.h"
 
 namespace {
 

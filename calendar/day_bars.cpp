@@ -10,13 +10,13 @@
 #include "core/app_settings.h"
 #include "core/appt_readers.h"
 #include "core/appt_record.h"
+#include "core/cat_filter.h"
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
-#include "lists/cat_filter.h"
+#include "core/screen_class.h"
 #include "platform/gdi.h"
 #include "platform/kernel.h"
 #include "ui/draw_prims.h"
-#include "ui/screen_class.h"
 
 namespace {
 

@@ -10,12 +10,13 @@
 #include "core/anniv_list.h"
 #include "core/app_settings.h"
 #include "core/appt_readers.h"
+#include "core/cat_filter.h"
 #include "core/cur_item.h"
 #include "core/frame_state.h"
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
+#include "core/screen_class.h"
 #include "core/tsk_loading.h"
-#include "lists/cat_filter.h"
 #include "platform/gdi.h"
 #include "platform/resources.h"
 #include "platform/time.h"
@@ -23,7 +24,6 @@
 #include "resources/resource.h"
 #include "ui/item_paint.h"
 #include "ui/main_state.h"
-#include "ui/screen_class.h"
 
 namespace {
 

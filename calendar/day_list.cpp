@@ -23,6 +23,7 @@
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
 #include "core/res_string.h"
+#include "core/screen_class.h"
 #include "core/show_message.h"
 #include "core/theme.h"
 #include "core/theme_words.h"
@@ -38,7 +39,6 @@
 #include "ui/layout.h"
 #include "ui/main_state.h"
 #include "ui/offscreen.h"
-#include "ui/screen_class.h"
 #include "ui/themed_bars.h"
 
 namespace {

@@ -17,6 +17,7 @@
 #include "core/item_filters.h"
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
+#include "core/screen_class.h"
 #include "core/theme_record.h"
 #include "core/tsk_loading.h"
 #include "core/view_id.h"
@@ -27,7 +28,6 @@
 #include "ui/layout.h"
 #include "ui/main_state.h"
 #include "ui/offscreen.h"
-#include "ui/screen_class.h"
 
 namespace {
 

@@ -8,20 +8,20 @@
 #include "calendar/day_list.h"
 #include "calendar/paint_helpers.h"
 #include "core/app_settings.h"
+#include "core/cat_filter.h"
 #include "core/cat_record.h"
 #include "core/cur_item.h"
+#include "core/custom_icon.h"
 #include "core/date_text.h"
 #include "core/frame_state.h"
-#include "lists/cat_filter.h"
+#include "core/screen_class.h"
 #include "platform/gdi.h"
 #include "platform/text.h"
 #include "platform/time.h"
 #include "platform/user.h"
 #include "projects/prj_cats.h"
-#include "ui/custom_icon.h"
 #include "ui/draw_prims.h"
 #include "ui/item_paint.h"
-#include "ui/screen_class.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include "calendar/day_items.h"
 #include "core/app_settings.h"
 #include "core/appt_readers.h"
+#include "core/cat_filter.h"
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
+#include "core/screen_class.h"
 #include "core/tsk_loading.h"
-#include "lists/cat_filter.h"
 #include "ui/item_paint.h"
-#include "ui/screen_class.h"
 
 namespace {
 

@@ -15,13 +15,13 @@
 #include "core/frame_state.h"
 #include "core/iso_week.h"
 #include "core/month_cache.h"
+#include "core/screen_class.h"
 #include "core/theme_words.h"
 #include "platform/gdi.h"
 #include "platform/text.h"
 #include "platform/user.h"
 #include "ui/draw_prims.h"
 #include "ui/layout.h"
-#include "ui/screen_class.h"
 #include "ui/themed_bars.h"
 
 namespace {

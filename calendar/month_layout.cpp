@@ -3,10 +3,10 @@
 #include "calendar/calendar_state.h"
 #include "calendar/month_view.h"
 #include "core/app_settings.h"
+#include "core/screen_class.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
 #include "ui/layout.h"
-#include "ui/screen_class.h"
 
 OffscreenBuffer MonthGridCache;
 RECT MonthGridRect{};

@@ -1,9 +1,9 @@
 // The theme words, view fonts and scoped drawing objects of the calendar painters.
 #include "calendar/paint_helpers.h"
 
+#include "core/screen_class.h"
 #include "core/theme_words.h"
 #include "ui/main_state.h"
-#include "ui/screen_class.h"
 
 COLORREF ThemeColor(ThemeWordId word) { return static_cast<COLORREF>(GetThemeWord(word)); }
 

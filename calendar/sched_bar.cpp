@@ -12,6 +12,7 @@
 #include "core/cur_item.h"
 #include "core/frame_state.h"
 #include "core/month_cache.h"
+#include "core/screen_class.h"
 #include "core/view_id.h"
 #include "platform/commctrl.h"
 #include "platform/user.h"
@@ -20,7 +21,6 @@
 #include "ui/main_state.h"
 #include "ui/offscreen.h"
 #include "ui/outline_list.h"
-#include "ui/screen_class.h"
 #include "ui/view_windows.h"
 
 namespace {

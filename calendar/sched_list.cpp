@@ -19,6 +19,7 @@
 #include "core/item_filters.h"
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
+#include "core/screen_class.h"
 #include "core/show_message.h"
 #include "core/theme_words.h"
 #include "core/tsk_loading.h"
@@ -31,7 +32,6 @@
 #include "ui/main_state.h"
 #include "ui/offscreen.h"
 #include "ui/outline_list.h"
-#include "ui/screen_class.h"
 #include "ui/view_focus.h"
 #include "ui/view_windows.h"
 

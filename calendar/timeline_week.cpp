@@ -18,6 +18,7 @@
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
 #include "core/pim_state.h"
+#include "core/screen_class.h"
 #include "core/view_id.h"
 #include "platform/gdi.h"
 #include "platform/text.h"
@@ -30,7 +31,6 @@
 #include "ui/main_state.h"
 #include "ui/menu_bar_slots.h"
 #include "ui/offscreen.h"
-#include "ui/screen_class.h"
 #include "ui/view_focus.h"
 
 namespace {

@@ -13,6 +13,7 @@
 #include "core/frame_state.h"
 #include "core/iso_week.h"
 #include "core/month_cache.h"
+#include "core/screen_class.h"
 #include "core/view_id.h"
 #include "extras/weather_badge.h"
 #include "platform/gdi.h"
@@ -20,7 +21,6 @@
 #include "platform/user.h"
 #include "ui/item_paint.h"
 #include "ui/layout.h"
-#include "ui/screen_class.h"
 
 namespace {
 

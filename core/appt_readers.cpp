@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/custom_icon.h"
 #include "core/date_text.h"
 #include "core/frame_state.h"
 #include "core/pim_state.h"
@@ -13,8 +14,6 @@
 #include "platform/memory.h"
 #include "platform/system.h"
 #include "platform/user.h"
-#include "ui/custom_icon.h"
-#include "ui/view_focus.h"
 
 // The date every calendar view shows (the month cache keeps it).
 extern DateRec g_SelectedDate;
@@ -274,14 +273,4 @@ void GetItemTitleByOid(LONG oid, LONG kind, std::u16string& out) {
     }
     default: break;
     }
-}
-
-void SetTitleFromCurrentAppt() {
-    const LONG oid = g_CurItem.oid;
-    if (oid == kNoOid) return;
-    ApptRecord record;
-    if (!LoadApptOccurFromPOOM(oid, record, g_SelectedDate)) return;
-    std::u16string title;
-    FormatLongDate(title, record.start, true, false);
-    SetTitleText(g_Frame.mainWnd, title.c_str());
 }

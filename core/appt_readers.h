@@ -33,5 +33,3 @@ inline constexpr std::size_t kPropsTextChars = 512;
 int GetItemPropsText(IDispatch* contact, std::u16string& text, LONG& field);
 // The display text of an item by kind (1 task, 2 appointment, 3 contact); other kinds leave it.
 void GetItemTitleByOid(LONG oid, LONG kind, std::u16string& out);
-// The main window's title becomes the long date of the current appointment's occurrence.
-void SetTitleFromCurrentAppt();

@@ -21,5 +21,3 @@ bool CatListFailedToLoad();
 // Adds the category to the contact's categories in the store and to the list when it is new.
 // 0 when the contact cannot be had; nothing changes then.
 int AddCatToCurItem(LONG oid, const std::u16string& name);
-// Asks for a new category name and inserts it into the list and the dialog's category list box.
-void NewCatCmd(HWND dialog);

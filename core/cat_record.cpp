@@ -3,9 +3,9 @@
 #include "core/cat_record.h"
 
 #include "core/app_settings.h"
+#include "core/cat_filter.h"
 #include "core/text_util.h"
 #include "core/view_id.h"
-#include "lists/cat_filter.h"
 #include "platform/text.h"
 
 CatArray g_CatList;

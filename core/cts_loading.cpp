@@ -10,13 +10,13 @@
 #include "core/cat_record.h"
 #include "core/cts_fields.h"
 #include "core/cts_name_index.h"
+#include "core/cts_order.h"
 #include "core/log_file.h"
 #include "core/month_cache_edit.h"
 #include "core/pim_state.h"
 #include "core/pim_volume.h"
 #include "core/poom_session.h"
 #include "core/text_util.h"
-#include "lists/cts_view.h"
 #include "platform/text.h"
 
 IdIndex g_CtsIdIndex;
@@ -251,8 +251,3 @@ void RebuildCtsSearchLists() {
     RebuildIdSlotMap(g_CtsIdIndex, g_CtsList);
 }
 
-HBITMAP LoadCtsPictureBmp(LONG oid, IPOutlookApp2* app, int size, bool square) {
-    HBITMAP bitmap = nullptr;
-    if (FAILED(LoadItemPictureByOid(oid, app, bitmap, size, square))) return nullptr;
-    return bitmap;
-}

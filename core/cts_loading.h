@@ -31,4 +31,3 @@ void AddCtsToSearchLists(LONG position, LONG oid, const std::u16string& first, c
                          const std::u16string& company);
 // Empties the search lists and the OID index and enters every contact of the array again.
 void RebuildCtsSearchLists();
-HBITMAP LoadCtsPictureBmp(LONG oid, IPOutlookApp2* app, int size, bool square);

@@ -5,13 +5,13 @@
 #include "core/app_settings.h"
 #include "core/date_text.h"
 #include "core/iso_week.h"
+#include "core/screen_class.h"
 #include "core/theme.h"
 #include "core/view_id.h"
 #include "platform/system.h"
 #include "platform/text.h"
 #include "platform/time.h"
 #include "platform/user.h"
-#include "ui/screen_class.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include "core/item_filters.h"
 
 #include "core/app_settings.h"
+#include "core/cat_filter.h"
 #include "core/poom_session.h"
 #include "core/theme_words.h"
-#include "lists/cat_filter.h"
 
 namespace {
 

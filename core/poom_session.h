@@ -126,11 +126,6 @@ int FindCatIndexById(LONG catId, const CatArray& cats);
 // it (0 when the contact has none). Returns 0.
 int GetCtsSmartPropField(IItem* item, LONG& field, CEPROPID& propId);
 
-// The picture of an item, decoded to a bitmap of at most size by size (square: exactly that);
-// E_FAIL for an empty one, else the first failing call's result.
-HRESULT LoadItemPictureByOid(LONG oid, IPOutlookApp2* app, HBITMAP& bitmap, int size, bool square);
-// The contact's picture, or null for OID -1 or any failure.
-HBITMAP LoadCtsPictureByOid(LONG oid, int size);
 
 // One log line with the device's OEM text.
 void LogOemInfo();

@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <iterator>
 
-#include "editors/appt_list_fields.h"
-#include "options/field_list.h"
 #include "platform/text.h"
 
 namespace {
@@ -157,17 +155,4 @@ void SnapDatesFromRows(const ValSnapArray& rows, const void* startDateVar, const
     };
     take(start, startDateVar, startTimeVar);
     take(end, endDateVar, endTimeVar);
-}
-
-int ApplyReminderSnaps(HWND) {
-    // The rows are those of the list being left; the pop may free them.
-    const ValSnapArray rows = FieldListRows();
-    FieldListPop();
-    return CommitChangedSnaps(rows);
-}
-
-void SnapApptDates(DateRec& start, DateRec& end) {
-    const ApptListFields& fields = ApptListEditFields();
-    SnapDatesFromRows(FieldListRows(), &fields.startDate, &fields.startTime, &fields.endDate, &fields.endTime, start,
-                      end);
 }

@@ -73,7 +73,3 @@ int CommitChangedSnaps(const ValSnapArray& rows);
 void SnapDatesFromRows(const ValSnapArray& rows, const void* startDateVar, const void* startTimeVar,
                        const void* endDateVar, const void* endTimeVar, DateRec& start, DateRec& end);
 
-// The OK step of the reminder-times list: leaves that nested field list, then commits its rows.
-int ApplyReminderSnaps(HWND dialog);
-// The edited start and end of the list-style appointment editor, from the field list on screen.
-void SnapApptDates(DateRec& start, DateRec& end);

@@ -6,6 +6,7 @@
 // "Save As Template" answered Yes, closes with 20072. Nothing is written on Cancel; the state the
 // sub-dialogs changed stays until the next entry point or load resets it.
 #include "editors/appt_form.h"
+#include "editors/new_category.h"
 
 #include "calendar/agenda_view.h"
 #include "calendar/calendar_input.h"
@@ -16,7 +17,9 @@
 #include "core/cat_loading.h"
 #include "core/cmd_line.h"
 #include "core/cur_item.h"
+#include "core/custom_icon.h"
 #include "core/frame_state.h"
+#include "core/screen_class.h"
 #include "core/view_id.h"
 #include "editors/appt_list_editor.h"
 #include "editors/attendees_dlg.h"
@@ -37,7 +40,6 @@
 #include "projects/prj_tree.h"
 #include "resources/resource.h"
 #include "ui/auto_caps.h"
-#include "ui/custom_icon.h"
 #include "ui/dialog_conventions.h"
 #include "ui/dlg_relayout.h"
 #include "ui/frame_calls.h"
@@ -45,7 +47,6 @@
 #include "ui/list_rows.h"
 #include "ui/offscreen.h"
 #include "ui/pending_view.h"
-#include "ui/screen_class.h"
 #include "ui/subclass.h"
 #include "ui/view_commands.h"
 #include "ui/view_focus.h"

@@ -2,12 +2,12 @@
 // pictures, and a VGA screen gets the large ones in their place.
 #include "editors/appt_form.h"
 
+#include "core/screen_class.h"
 #include "platform/controls.h"
 #include "platform/gdi.h"
 #include "platform/resources.h"
 #include "platform/user.h"
 #include "resources/resource.h"
-#include "ui/screen_class.h"
 
 namespace {
 

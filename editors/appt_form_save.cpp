@@ -9,6 +9,7 @@
 #include "core/app_settings.h"
 #include "core/appt_readers.h"
 #include "core/cur_item.h"
+#include "core/custom_icon.h"
 #include "core/id_index.h"
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
@@ -31,7 +32,6 @@
 #include "platform/user.h"
 #include "projects/prj_tree.h"
 #include "resources/resource.h"
-#include "ui/custom_icon.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "calendar/day_list.h"
 #include "core/cur_item.h"
 #include "core/frame_state.h"
+#include "core/screen_class.h"
 #include "core/view_id.h"
 #include "editors/appt_editor_state.h"
 #include "editors/appt_form_services.h"
@@ -27,7 +28,6 @@
 #include "ui/dlg_services.h"
 #include "ui/frame_calls.h"
 #include "ui/offscreen.h"
-#include "ui/screen_class.h"
 #include "ui/subclass.h"
 #include "ui/view_focus.h"
 

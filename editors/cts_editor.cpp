@@ -1,5 +1,6 @@
 // New, edit, copy and delete of contacts, and the program's own contact dialog.
 #include "editors/cts_editor.h"
+#include "editors/new_category.h"
 
 #include "calendar/agenda_switch.h"
 #include "calendar/agenda_view.h"

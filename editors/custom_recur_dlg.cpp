@@ -2,6 +2,7 @@
 // end of the series (a date, a count, or none); the date and the count exclude each other.
 #include "editors/custom_recur_dlg.h"
 
+#include "core/screen_class.h"
 #include "core/show_message.h"
 #include "editors/custom_recur.h"
 #include "editors/recur_choices.h"
@@ -17,7 +18,6 @@
 #include "ui/dialog_conventions.h"
 #include "ui/dlg_services.h"
 #include "ui/subclass.h"
-#include "ui/screen_class.h"
 #include "ui/view_focus.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "core/date_text.h"
+#include "core/screen_class.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
 #include "editors/custom_recur.h"
@@ -15,7 +16,6 @@
 #include "platform/time.h"
 #include "platform/user.h"
 #include "resources/resource.h"
-#include "ui/screen_class.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 // field list over the editor's own, written back on OK and dropped on Cancel.
 #include "editors/recur_list_dlg.h"
 
+#include "core/screen_class.h"
 #include "core/show_message.h"
 #include "editors/appt_editor_state.h"
 #include "editors/appt_list_editor.h"
@@ -17,7 +18,6 @@
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
 #include "ui/dlg_services.h"
-#include "ui/screen_class.h"
 #include "ui/view_focus.h"
 
 namespace {

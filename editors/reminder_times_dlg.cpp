@@ -18,6 +18,14 @@
 
 namespace {
 
+// The OK step: leaves that nested field list, then commits its rows.
+int ApplyReminderSnaps() {
+    // The rows are those of the list being left; the pop may free them.
+    const ValSnapArray rows = FieldListRows();
+    FieldListPop();
+    return CommitChangedSnaps(rows);
+}
+
 INT_PTR OnReminderTimesInit(HWND dialog) {
     if (!InitDlgMenuBar(dialog, IDM_DONE_CANCEL_BAR, BackKey::kDefault)) {
         EndDialog(dialog, kDlgFailed);
@@ -32,7 +40,7 @@ INT_PTR OnReminderTimesCommand(HWND dialog, int id) {
     case IDOK:
     case IDM_DLG_DONE:
         if (!CheckNumberRows(dialog, IDC_REMINDER_FIELD_LIST, ReminderNumberRanges())) return TRUE;
-        if (ApplyReminderSnaps(dialog)) EndDialog(dialog, kDlgAccept);
+        if (ApplyReminderSnaps()) EndDialog(dialog, kDlgAccept);
         return TRUE;
     case IDCANCEL:
     case IDM_DLG_CANCEL:

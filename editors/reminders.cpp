@@ -2,13 +2,13 @@
 #include "editors/reminders.h"
 
 #include "core/app_settings.h"
+#include "core/screen_class.h"
 #include "editors/number_rows.h"
 #include "editors/res_text.h"
 #include "platform/controls.h"
 #include "platform/text.h"
 #include "platform/user.h"
 #include "resources/resource.h"
-#include "ui/screen_class.h"
 
 CustomReminderState g_CustomReminder;
 

@@ -1,4 +1,5 @@
 // The task form dialog (templates 7239, 7250, 7277): its entry points, filling and saving.
+#include "editors/new_category.h"
 #include "editors/tsk_form.h"
 
 #include <iterator>
@@ -12,6 +13,7 @@
 #include "core/frame_state.h"
 #include "core/month_cache.h"
 #include "core/pim_state.h"
+#include "core/screen_class.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
 #include "editors/custom_recur.h"
@@ -44,7 +46,6 @@
 #include "ui/frame_calls.h"
 #include "ui/offscreen.h"
 #include "ui/pending_view.h"
-#include "ui/screen_class.h"
 #include "ui/subclass.h"
 #include "ui/view_focus.h"
 

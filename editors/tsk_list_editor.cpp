@@ -7,6 +7,7 @@
 #include "core/id_index.h"
 #include "core/month_cache.h"
 #include "core/pim_state.h"
+#include "core/screen_class.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
 #include "core/tsk_priority.h"
@@ -31,7 +32,6 @@
 #include "ui/dialog_conventions.h"
 #include "ui/dlg_services.h"
 #include "ui/frame_calls.h"
-#include "ui/screen_class.h"
 #include "ui/subclass.h"
 #include "ui/view_focus.h"
 

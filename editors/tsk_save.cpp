@@ -6,6 +6,7 @@
 #include "calendar/tsk_preview_reload.h"
 #include "core/app_settings.h"
 #include "core/cur_item.h"
+#include "core/custom_icon.h"
 #include "core/id_index.h"
 #include "core/pim_state.h"
 #include "core/show_message.h"
@@ -21,7 +22,6 @@
 #include "projects/prj_tree_items.h"
 #include "resources/resource.h"
 #include "ui/agenda_services.h"
-#include "ui/custom_icon.h"
 #include "ui/frame_calls.h"
 #include "ui/outline_list.h"
 

@@ -10,6 +10,7 @@
 #include "core/kbd_model.h"
 #include "core/log_file.h"
 #include "core/res_string.h"
+#include "core/screen_class.h"
 #include "core/show_message.h"
 #include "platform/dialogs.h"
 #include "platform/gdi.h"
@@ -18,7 +19,6 @@
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
 #include "ui/main_state.h"
-#include "ui/screen_class.h"
 #include "ui/view_focus.h"
 
 AboutState g_About;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/res_string.h"
+#include "core/screen_class.h"
 #include "extras/picker_list.h"
 #include "extras/saved_views.h"
 #include "extras/spinner_items.h"
@@ -13,7 +14,6 @@
 #include "ui/dialog_conventions.h"
 #include "ui/layout.h"
 #include "ui/list_rows.h"
-#include "ui/screen_class.h"
 #include "ui/view_focus.h"
 
 namespace {

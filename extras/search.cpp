@@ -16,6 +16,7 @@
 #include "core/month_cache.h"
 #include "core/reg_key.h"
 #include "core/res_string.h"
+#include "core/screen_class.h"
 #include "core/settings_key.h"
 #include "core/text_util.h"
 #include "core/tsk_loading.h"
@@ -34,7 +35,6 @@
 #include "ui/frame_calls.h"
 #include "ui/image_lists.h"
 #include "ui/list_subclass.h"
-#include "ui/screen_class.h"
 #include "ui/view_focus.h"
 
 SearchState g_Search;

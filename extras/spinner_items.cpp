@@ -12,6 +12,7 @@
 #include "core/cur_item.h"
 #include "core/file_handle.h"
 #include "core/program_folder.h"
+#include "core/screen_class.h"
 #include "editors/item_commands.h"
 #include "extras/saved_views.h"
 #include "extras/search.h"
@@ -23,7 +24,6 @@
 #include "platform/text.h"
 #include "projects/prj_view.h"
 #include "ui/frame_calls.h"
-#include "ui/screen_class.h"
 #include "ui/shell_actions.h"
 #include "wallet/wlt_view.h"
 

@@ -8,6 +8,7 @@
 #include "core/date_rec.h"
 #include "core/date_text.h"
 #include "core/frame_state.h"
+#include "core/screen_class.h"
 #include "core/show_message.h"
 #include "core/theme_record.h"
 #include "core/theme_words.h"
@@ -30,7 +31,6 @@
 #include "ui/imaging.h"
 #include "ui/layout.h"
 #include "ui/main_state.h"
-#include "ui/screen_class.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "core/cur_item.h"
 #include "core/frame_state.h"
 #include "core/res_string.h"
+#include "core/screen_class.h"
 #include "extras/extra_commands.h"
 #include "extras/picker_list.h"
 #include "extras/saved_views.h"
@@ -25,7 +26,6 @@
 #include "ui/layout.h"
 #include "ui/list_rows.h"
 #include "ui/offscreen.h"
-#include "ui/screen_class.h"
 #include "ui/text_prompt.h"
 #include "ui/view_focus.h"
 

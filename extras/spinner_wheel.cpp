@@ -4,6 +4,7 @@
 
 #include "calendar/agenda_view.h"
 #include "core/frame_state.h"
+#include "core/screen_class.h"
 #include "core/theme.h"
 #include "core/view_id.h"
 #include "extras/extra_commands.h"
@@ -17,7 +18,6 @@
 #include "ui/main_state.h"
 #include "ui/menu_bar_slots.h"
 #include "ui/offscreen.h"
-#include "ui/screen_class.h"
 #include "ui/view_focus.h"
 
 SpinnerWheel g_Wheel;

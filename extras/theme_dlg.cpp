@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/res_string.h"
+#include "core/screen_class.h"
 #include "extras/picker_list.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
@@ -18,7 +19,6 @@
 #include "ui/list_rows.h"
 #include "ui/list_view_calls.h"
 #include "ui/main_state.h"
-#include "ui/screen_class.h"
 #include "ui/view_focus.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include "core/program_folder.h"
 #include "core/reg_key.h"
 #include "core/res_string.h"
+#include "core/screen_class.h"
 #include "core/settings_key.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
@@ -35,7 +36,6 @@
 #include "ui/list_rows.h"
 #include "ui/list_view_calls.h"
 #include "ui/main_state.h"
-#include "ui/screen_class.h"
 #include "ui/view_focus.h"
 
 UpdateDlgState g_UpdateDlg;

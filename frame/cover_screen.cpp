@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/frame_state.h"
+#include "core/screen_class.h"
 #include "core/theme_words.h"
 #include "frame/main_window.h"
 #include "frame/view_switch.h"
@@ -10,7 +11,6 @@
 #include "platform/text.h"
 #include "platform/user.h"
 #include "ui/layout.h"
-#include "ui/screen_class.h"
 #include "wallet/wlt_commands.h"
 
 namespace {

@@ -16,6 +16,7 @@
 #include "core/phone_lib.h"
 #include "core/pim_volume.h"
 #include "core/poom_session.h"
+#include "core/screen_class.h"
 #include "core/theme.h"
 #include "core/view_id.h"
 #include "frame/frame_hooks.h"
@@ -32,7 +33,6 @@
 #include "resources/resource.h"
 #include "ui/frame_calls.h"
 #include "ui/image_lists.h"
-#include "ui/screen_class.h"
 #include "wallet/wlt_view.h"
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

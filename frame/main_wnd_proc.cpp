@@ -10,6 +10,7 @@
 #include "core/frame_state.h"
 #include "core/log_file.h"
 #include "core/main_messages.h"
+#include "core/screen_class.h"
 #include "core/view_id.h"
 #include "frame/change_notify.h"
 #include "frame/cmd_messages.h"
@@ -33,7 +34,6 @@
 #include "ui/help.h"
 #include "ui/layout.h"
 #include "ui/list_rows.h"
-#include "ui/screen_class.h"
 #include "ui/view_windows.h"
 #include "wallet/wlt_view.h"
 

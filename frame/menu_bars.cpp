@@ -6,18 +6,18 @@
 
 #include "calendar/agenda_view.h"
 #include "core/app_settings.h"
+#include "core/cat_filter.h"
 #include "core/frame_state.h"
+#include "core/screen_class.h"
 #include "core/view_id.h"
 #include "extras/saved_views.h"
 #include "frame/frame_hooks.h"
 #include "frame/main_window.h"
-#include "lists/cat_filter.h"
 #include "platform/menus.h"
 #include "platform/resources.h"
 #include "platform/shell.h"
 #include "platform/user.h"
 #include "resources/resource.h"
-#include "ui/screen_class.h"
 
 namespace {
 

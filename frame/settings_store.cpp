@@ -10,6 +10,7 @@
 #include "core/frame_state.h"
 #include "core/os_version.h"
 #include "core/reg_key.h"
+#include "core/screen_class.h"
 #include "core/shell_buttons.h"
 #include "core/theme.h"
 #include "core/theme_words.h"
@@ -17,7 +18,6 @@
 #include "extras/weather_settings.h"
 #include "frame/frame_hooks.h"
 #include "projects/prj_options.h"
-#include "ui/screen_class.h"
 #include "wallet/wlt_settings.h"
 
 namespace {

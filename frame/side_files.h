@@ -2,9 +2,9 @@
 // to its own feature, which writes it again when its data changes.
 #pragma once
 
+#include "core/custom_icon.h"
 #include "editors/item_templates.h"
 #include "editors/text_templates.h"
 #include "extras/saved_views.h"
 #include "lists/cts_recent.h"
 #include "projects/link_table.h"
-#include "ui/custom_icon.h"

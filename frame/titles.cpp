@@ -3,17 +3,17 @@
 
 #include "calendar/year_view.h"
 #include "core/app_settings.h"
+#include "core/cat_filter.h"
 #include "core/date_rec.h"
 #include "core/date_text.h"
 #include "core/frame_state.h"
 #include "core/month_cache.h"
+#include "core/screen_class.h"
 #include "core/view_id.h"
 #include "frame/frame_hooks.h"
 #include "frame/main_window.h"
-#include "lists/cat_filter.h"
 #include "lists/list_commands.h"
 #include "platform/text.h"
-#include "ui/screen_class.h"
 #include "ui/view_focus.h"
 
 namespace {

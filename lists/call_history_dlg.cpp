@@ -11,6 +11,7 @@
 #include "core/frame_state.h"
 #include "core/main_messages.h"
 #include "core/res_string.h"
+#include "core/screen_class.h"
 #include "lists/call_log.h"
 #include "lists/cts_list.h"
 #include "lists/cts_match.h"
@@ -29,7 +30,6 @@
 #include "ui/frame_calls.h"
 #include "ui/gdi_scope.h"
 #include "ui/image_lists.h"
-#include "ui/screen_class.h"
 #include "ui/themed_bars.h"
 #include "ui/view_focus.h"
 

@@ -4,12 +4,13 @@
 
 #include "core/app_settings.h"
 #include "core/cat_file.h"
+#include "core/cat_filter.h"
 #include "core/cat_record.h"
 #include "core/frame_state.h"
 #include "core/main_messages.h"
 #include "core/res_string.h"
+#include "core/screen_class.h"
 #include "core/view_id.h"
-#include "lists/cat_filter.h"
 #include "lists/cts_view.h"
 #include "lists/list_colors.h"
 #include "lists/list_commands.h"
@@ -24,9 +25,20 @@
 #include "ui/draw_prims.h"
 #include "ui/frame_calls.h"
 #include "ui/gdi_scope.h"
-#include "ui/screen_class.h"
 #include "ui/view_focus.h"
 #include "wallet/wlt_view.h"
+
+void ApplyCatFilter(bool filterOn, const RecordArray<DWORD>& marks) {
+    const bool changed = filterOn != GetViewCatFilter();
+    if (changed) SetViewCatFilter(filterOn);
+    if (changed || filterOn) {
+        FreeBackBuffers();
+        if (ViewId == kViewDates || ViewId == kViewDay) ResetSelection();
+    }
+    const bool shared = SharedFilter();
+    const LONG kind = GetCatFilterKind();
+    for (int i = 0; i < marks.Size() && i < g_CatList.Size(); ++i) CatSetKindValue(g_CatList[i], shared, kind, marks[i]);
+}
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include "lists/cts_grid.h"
 
 #include "core/app_settings.h"
+#include "core/screen_class.h"
 #include "ui/layout.h"
-#include "ui/screen_class.h"
 
 CtsGridState g_CtsGrid;
 ListRowArray g_CtsRows;

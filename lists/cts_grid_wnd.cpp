@@ -4,16 +4,17 @@
 
 #include "calendar/agenda_view.h"
 #include "core/app_settings.h"
+#include "core/cat_filter.h"
 #include "core/cts_loading.h"
 #include "core/cts_name_index.h"
+#include "core/cts_order.h"
 #include "core/cts_record.h"
 #include "core/frame_state.h"
 #include "core/kbd_model.h"
+#include "core/screen_class.h"
 #include "core/theme_words.h"
-#include "lists/cat_filter.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_match.h"
-#include "lists/cts_order.h"
 #include "lists/cts_picture.h"
 #include "lists/cts_type_ahead.h"
 #include "lists/cts_view.h"
@@ -30,7 +31,6 @@
 #include "ui/layout.h"
 #include "ui/main_state.h"
 #include "ui/popup_menus.h"
-#include "ui/screen_class.h"
 #include "ui/view_windows.h"
 
 namespace {

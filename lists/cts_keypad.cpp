@@ -5,16 +5,16 @@
 #include <string>
 
 #include "core/app_settings.h"
+#include "core/cat_filter.h"
 #include "core/cts_loading.h"
 #include "core/cts_name_index.h"
+#include "core/cts_order.h"
 #include "core/frame_state.h"
 #include "core/kbd_model.h"
 #include "core/text_util.h"
-#include "lists/cat_filter.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_list.h"
 #include "lists/cts_match.h"
-#include "lists/cts_order.h"
 #include "lists/cts_type_ahead.h"
 #include "lists/cts_view.h"
 #include "lists/wait_cursor.h"

@@ -8,12 +8,13 @@
 #include "core/app_settings.h"
 #include "core/cts_loading.h"
 #include "core/cts_name_index.h"
+#include "core/cts_order.h"
 #include "core/frame_state.h"
+#include "core/screen_class.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_match.h"
-#include "lists/cts_order.h"
 #include "lists/cts_picture.h"
 #include "lists/cts_row_parts.h"
 #include "lists/cts_type_ahead.h"
@@ -28,7 +29,6 @@
 #include "ui/draw_prims.h"
 #include "ui/gdi_scope.h"
 #include "ui/layout.h"
-#include "ui/screen_class.h"
 #include "ui/view_windows.h"
 
 HWND g_CtsListWnd = nullptr;

@@ -6,6 +6,7 @@
 #include "core/poom_session.h"
 #include "platform/gdi.h"
 #include "ui/gdi_scope.h"
+#include "ui/item_pictures.h"
 
 namespace {
 

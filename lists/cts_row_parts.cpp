@@ -4,6 +4,7 @@
 
 #include "calendar/item_text.h"
 #include "calendar/row_separator.h"
+#include "core/screen_class.h"
 #include "core/theme.h"
 #include "core/theme_record.h"
 #include "lists/list_colors.h"
@@ -13,7 +14,6 @@
 #include "ui/draw_prims.h"
 #include "ui/gdi_scope.h"
 #include "ui/image_lists.h"
-#include "ui/screen_class.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "core/main_messages.h"
 #include "core/poom_session.h"
 #include "core/res_string.h"
+#include "core/screen_class.h"
 #include "lists/cts_match.h"
 #include "lists/list_colors.h"
 #include "platform/commctrl.h"
@@ -24,7 +25,6 @@
 #include "ui/draw_prims.h"
 #include "ui/frame_calls.h"
 #include "ui/gdi_scope.h"
-#include "ui/screen_class.h"
 #include "ui/view_focus.h"
 
 CtsTextChoice g_CtsTextChoice;

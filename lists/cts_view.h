@@ -29,8 +29,6 @@ void FillCtsRecent();
 // A letter-tab command in the contacts view.
 void ReFillCtsView(UINT command);
 
-// Puts one contact into g_CtsList at its place in the current contact order.
-void InsertCtsRecSorted(const CtsRecord& record);
 
 // Resizes and moves the contacts list below its letter tabs.
 void PlaceCtsListBelowTabs();

@@ -3,14 +3,15 @@
 #include <algorithm>
 
 #include "core/app_settings.h"
+#include "core/cat_filter.h"
 #include "core/cat_record.h"
 #include "core/cts_loading.h"
+#include "core/cts_order.h"
 #include "core/res_string.h"
+#include "core/screen_class.h"
 #include "core/theme_words.h"
-#include "lists/cat_filter.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_list.h"
-#include "lists/cts_order.h"
 #include "lists/cts_type_ahead.h"
 #include "lists/cts_view.h"
 #include "lists/list_colors.h"
@@ -20,7 +21,6 @@
 #include "ui/draw_prims.h"
 #include "ui/gdi_scope.h"
 #include "ui/outline_list.h"
-#include "ui/screen_class.h"
 #include "ui/themed_bars.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <array>
 #include <string_view>
 
+#include "core/screen_class.h"
 #include "lists/cts_list.h"
 #include "lists/cts_type_ahead.h"
 #include "platform/commctrl.h"
@@ -12,7 +13,6 @@
 #include "platform/system.h"
 #include "platform/user.h"
 #include "resources/resource.h"
-#include "ui/screen_class.h"
 
 HWND g_CtsAbcToolbar = nullptr;
 

@@ -14,6 +14,9 @@
 void ReFillCtsView(UINT command);
 // Runs the filter dialog of the view on screen and applies it after OK.
 void ShowCatFilterDlg();
+// What the filter dialog's OK applies: the new state of the check box and one mark per category
+// in table order (rows beyond the table are ignored).
+void ApplyCatFilter(bool filterOn, const RecordArray<DWORD>& marks);
 // 0 the contacts sort, 1 the task sort.
 void SortDlg(int tasks);
 void ShowCallHistoryDlg(HWND window);

@@ -8,11 +8,11 @@
 
 #include "core/app_settings.h"
 #include "core/cts_loading.h"
+#include "core/cts_order.h"
 #include "core/frame_state.h"
 #include "core/main_messages.h"
 #include "core/res_string.h"
 #include "core/tsk_loading.h"
-#include "lists/cts_order.h"
 #include "lists/cts_type_ahead.h"
 #include "lists/cts_view.h"
 #include "lists/list_commands.h"

@@ -9,6 +9,7 @@
 #include "core/cur_item.h"
 #include "core/frame_state.h"
 #include "core/res_string.h"
+#include "core/screen_class.h"
 #include "core/show_message.h"
 #include "core/theme_words.h"
 #include "core/tsk_loading.h"
@@ -25,7 +26,6 @@
 #include "ui/main_state.h"
 #include "ui/menu_bar_slots.h"
 #include "ui/outline_list.h"
-#include "ui/screen_class.h"
 #include "ui/view_focus.h"
 #include "ui/view_windows.h"
 

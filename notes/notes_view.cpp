@@ -8,6 +8,7 @@
 #include "core/cmd_line.h"
 #include "core/frame_state.h"
 #include "core/res_string.h"
+#include "core/screen_class.h"
 #include "core/theme_words.h"
 #include "core/view_id.h"
 #include "notes/ink_note.h"
@@ -26,7 +27,6 @@
 #include "ui/main_state.h"
 #include "ui/menu_bar_slots.h"
 #include "ui/outline_list.h"
-#include "ui/screen_class.h"
 #include "ui/view_focus.h"
 #include "ui/view_windows.h"
 

@@ -6,6 +6,7 @@
 
 #include "core/app_settings.h"
 #include "core/cat_record.h"
+#include "core/screen_class.h"
 #include "platform/gdi.h"
 #include "platform/system.h"
 #include "platform/text.h"
@@ -15,7 +16,6 @@
 #include "resources/resource.h"
 #include "ui/dlg_services.h"
 #include "ui/list_view_calls.h"
-#include "ui/screen_class.h"
 #include "ui/subclass.h"
 
 FieldListState g_FieldList;

@@ -5,6 +5,7 @@
 
 #include "core/app_settings.h"
 #include "core/date_text.h"
+#include "core/screen_class.h"
 #include "editors/cat_picker.h"
 #include "options/field_list.h"
 #include "options/field_zones.h"
@@ -14,7 +15,6 @@
 #include "ui/draw_prims.h"
 #include "ui/gdi_scope.h"
 #include "ui/image_lists.h"
-#include "ui/screen_class.h"
 #include "ui/theme_colors.h"
 #include "ui/themed_bars.h"
 

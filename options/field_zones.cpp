@@ -2,12 +2,12 @@
 // taps hit, kept in one place so that what is drawn is what is hit.
 #include "options/field_zones.h"
 
+#include "core/screen_class.h"
 #include "options/field_list.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
 #include "ui/gdi_scope.h"
 #include "ui/list_view_calls.h"
-#include "ui/screen_class.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "calendar/agenda_view.h"
 #include "core/app_settings.h"
 #include "core/cur_item.h"
+#include "core/screen_class.h"
 #include "core/theme.h"
 #include "core/theme_record.h"
 #include "extras/spinner.h"
@@ -15,7 +16,6 @@
 #include "options/options_state.h"
 #include "ui/frame_calls.h"
 #include "ui/main_state.h"
-#include "ui/screen_class.h"
 
 namespace {
 

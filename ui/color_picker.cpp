@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "core/screen_class.h"
 #include "platform/dialogs.h"
 #include "platform/gdi.h"
 #include "platform/menus.h"
@@ -18,7 +19,6 @@
 #include "ui/layout.h"
 #include "ui/main_state.h"
 #include "ui/offscreen.h"
-#include "ui/screen_class.h"
 #include "ui/subclass.h"
 #include "ui/view_focus.h"
 

@@ -4,6 +4,7 @@
 
 #include "core/app_settings.h"
 #include "core/frame_state.h"
+#include "core/screen_class.h"
 #include "platform/gdi.h"
 #include "resources/resource.h"
 #include "ui/draw_prims.h"
@@ -11,7 +12,6 @@
 #include "ui/image_lists.h"
 #include "ui/layout.h"
 #include "ui/main_state.h"
-#include "ui/screen_class.h"
 #include "ui/theme_colors.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "core/cat_record.h"
+#include "core/screen_class.h"
 #include "platform/dialogs.h"
 #include "platform/gdi.h"
 #include "platform/resources.h"
@@ -16,7 +17,6 @@
 #include "ui/layout.h"
 #include "ui/main_state.h"
 #include "ui/offscreen.h"
-#include "ui/screen_class.h"
 #include "ui/subclass.h"
 #include "ui/view_focus.h"
 

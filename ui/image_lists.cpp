@@ -5,12 +5,12 @@
 
 #include <array>
 
+#include "core/screen_class.h"
 #include "platform/gdi.h"
 #include "resources/resource.h"
 #include "ui/draw_prims.h"
 #include "ui/gdi_scope.h"
 #include "ui/main_state.h"
-#include "ui/screen_class.h"
 
 ImageListSet g_ImageLists;
 

@@ -1,8 +1,8 @@
 // The item glyphs the calendar views draw by icon number: status icons in the row's size, the
 // custom and category icons of the item image lists, and the default-field icon of a contact.
+#include "core/screen_class.h"
 #include "platform/commctrl.h"
 #include "ui/item_paint.h"
-#include "ui/screen_class.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "calendar/agenda_view.h"
 #include "core/app_settings.h"
 #include "core/frame_state.h"
+#include "core/screen_class.h"
 #include "core/theme_words.h"
 #include "core/view_id.h"
 #include "lists/cts_view.h"
@@ -14,7 +15,6 @@
 #include "ui/list_rows.h"
 #include "ui/main_state.h"
 #include "ui/offscreen.h"
-#include "ui/screen_class.h"
 #include "ui/view_windows.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include "core/frame_state.h"
 #include "core/kbd_model.h"
 #include "core/res_string.h"
+#include "core/screen_class.h"
 #include "core/theme.h"
 #include "core/view_id.h"
 #include "lists/letter_tabs.h"
@@ -19,7 +20,6 @@
 #include "ui/list_subclass.h"
 #include "ui/list_view_calls.h"
 #include "ui/main_state.h"
-#include "ui/screen_class.h"
 #include "ui/theme_colors.h"
 #include "ui/view_windows.h"
 

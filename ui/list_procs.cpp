@@ -1,11 +1,11 @@
 // The window procedures of the plain item lists: dialog lists with caption rows move their
 // selection around the captions, item lists of views and dialogs hand Enter and double-taps to
 // their parent and know the pen gestures; both paint the theme background behind their rows.
+#include "core/screen_class.h"
 #include "platform/user.h"
 #include "ui/list_rows.h"
 #include "ui/list_subclass.h"
 #include "ui/list_view_calls.h"
-#include "ui/screen_class.h"
 #include "ui/subclass.h"
 
 namespace {

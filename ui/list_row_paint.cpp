@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "core/screen_class.h"
 #include "core/theme.h"
 #include "core/theme_record.h"
 #include "platform/commctrl.h"
@@ -16,7 +17,6 @@
 #include "ui/list_view_calls.h"
 #include "ui/main_routines.h"
 #include "ui/main_state.h"
-#include "ui/screen_class.h"
 #include "ui/theme_colors.h"
 #include "ui/themed_bars.h"
 

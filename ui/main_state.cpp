@@ -3,8 +3,8 @@
 #include <string>
 
 #include "core/app_settings.h"
+#include "core/screen_class.h"
 #include "platform/gdi.h"
-#include "ui/screen_class.h"
 
 MainWindowState g_Main;
 

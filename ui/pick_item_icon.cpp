@@ -1,13 +1,13 @@
 // Choosing an item's custom icon: the icon picker seeded with the item's icon, the choice stored in
 // the index and its file, or kept pending for an item that has no OID yet.
 #include "calendar/agenda_view.h"
+#include "core/custom_icon.h"
 #include "core/frame_state.h"
 #include "core/id_index.h"
 #include "core/pim_state.h"
 #include "core/tsk_loading.h"
 #include "editors/appt_form.h"
 #include "platform/user.h"
-#include "ui/custom_icon.h"
 #include "ui/frame_calls.h"
 #include "ui/icon_picker.h"
 #include "ui/view_commands.h"

@@ -3,9 +3,9 @@
 #include <array>
 
 #include "core/app_settings.h"
+#include "core/screen_class.h"
 #include "platform/system.h"
 #include "ui/image_lists.h"
-#include "ui/screen_class.h"
 
 PlatformWords g_PlatformWords;
 

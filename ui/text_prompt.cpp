@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/screen_class.h"
 #include "core/theme_words.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -16,7 +17,6 @@
 #include "ui/draw_prims.h"
 #include "ui/layout.h"
 #include "ui/offscreen.h"
-#include "ui/screen_class.h"
 #include "ui/subclass.h"
 #include "ui/view_focus.h"
 

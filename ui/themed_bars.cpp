@@ -5,6 +5,7 @@
 
 #include "core/app_settings.h"
 #include "core/cat_record.h"
+#include "core/screen_class.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
 #include "resources/resource.h"
@@ -12,7 +13,6 @@
 #include "ui/image_lists.h"
 #include "ui/layout.h"
 #include "ui/main_state.h"
-#include "ui/screen_class.h"
 #include "ui/theme_colors.h"
 
 namespace {

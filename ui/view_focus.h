@@ -11,3 +11,6 @@ void HideAllViewWindows();
 
 // The position of the contact with that OID in the loaded contact array; -1 when none has it.
 LONG FindOidSlot(LONG oid);
+
+// The main window's title becomes the long date of the current appointment's occurrence.
+void SetTitleFromCurrentAppt();

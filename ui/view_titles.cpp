@@ -1,6 +1,10 @@
 // Titles of the main window, the views and the dialogs: the window text and the shell's
 // navigation-bar title, which the main window keeps apart and every other window sets together.
+#include "core/appt_readers.h"
+#include "core/cur_item.h"
+#include "core/date_text.h"
 #include "core/frame_state.h"
+#include "core/month_cache.h"
 #include "platform/shell.h"
 #include "platform/user.h"
 #include "ui/view_focus.h"
@@ -35,4 +39,14 @@ void SetTitleText(HWND window, LPCWSTR text) {
     const auto own = OwnText(window);
     SHSetNavBarText(window, own.data());
     SetWindowTextW(window, own.data());
+}
+
+void SetTitleFromCurrentAppt() {
+    const LONG oid = g_CurItem.oid;
+    if (oid == kNoOid) return;
+    ApptRecord record;
+    if (!LoadApptOccurFromPOOM(oid, record, g_SelectedDate)) return;
+    std::u16string title;
+    FormatLongDate(title, record.start, true, false);
+    SetTitleText(g_Frame.mainWnd, title.c_str());
 }

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "core/app_settings.h"
+#include "core/screen_class.h"
 #include "platform/commctrl.h"
 #include "platform/gdi.h"
-#include "ui/screen_class.h"
 #include "wallet/wlt_item.h"
 #include "wallet/wlt_settings.h"
 #include "wallet/wlt_tree.h"

@@ -3,6 +3,7 @@
 #include "wallet/wlt_tree.h"
 
 #include "core/frame_state.h"
+#include "core/screen_class.h"
 #include "core/show_message.h"
 #include "platform/gdi.h"
 #include "platform/menus.h"
@@ -11,7 +12,6 @@
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "ui/main_state.h"
-#include "ui/screen_class.h"
 #include "ui/view_windows.h"
 #include "wallet/wlt_dialogs.h"
 #include "wallet/wlt_item.h"

@@ -3,11 +3,11 @@
 // the Left key, and a screenshot.
 #include <gtest/gtest.h>
 
+#include "agenda_fixture.h"
 #include "calendar/tsk_preview.h"
 #include "core/poom_session.h"
+#include "core/screen_class.h"
 #include "core/tsk_loading.h"
-#include "ui/screen_class.h"
-#include "agenda_fixture.h"
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include "pim_store_fixture.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
+#include "ui/view_focus.h"
 
 extern DateRec g_SelectedDate;
 

@@ -6,14 +6,15 @@
 #include "core/cat_file.h"
 #include "core/cat_loading.h"
 #include "core/program_folder.h"
+#include "editors/new_category.h"
 #include "pim_store_fixture.h"
 #include "platform/dialogs.h"
 #include "platform/testing_dialogs.h"
 #include "platform/testing_user.h"
-#include "resources/quorvia_resources.h"
-#include "tests/support/prompt_answer.h"
-#include "resources/resource.h"
 #include "platform/user.h"
+#include "resources/quorvia_resources.h"
+#include "resources/resource.h"
+#include "tests/support/prompt_answer.h"
 #include "ui/text_prompt.h"
 
 namespace {

@@ -4,9 +4,9 @@
 
 #include "core/app_settings.h"
 #include "core/cur_item.h"
-#include "core/item_conversion.h"
 #include "core/item_filters.h"
 #include "core/pim_state.h"
+#include "frame/item_conversion.h"
 #include "pim_store_fixture.h"
 
 namespace {

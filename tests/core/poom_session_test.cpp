@@ -10,6 +10,7 @@
 #include "pim_store_fixture.h"
 #include "platform/memory.h"
 #include "platform/testing_pim.h"
+#include "ui/item_pictures.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "core/cts_loading.h"
+#include "core/cts_order.h"
 #include "core/tsk_loading.h"
 #include "core/view_id.h"
 #include "extras/saved_views.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_list.h"
-#include "lists/cts_order.h"
 #include "lists/cts_type_ahead.h"
 #include "lists/cts_view.h"
 #include "platform/commctrl.h"

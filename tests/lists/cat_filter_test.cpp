@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "core/app_settings.h"
+#include "core/cat_filter.h"
 #include "core/cat_record.h"
 #include "core/view_id.h"
-#include "lists/cat_filter.h"
+#include "lists/list_commands.h"
 
 namespace {
 

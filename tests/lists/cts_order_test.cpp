@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/cts_loading.h"
-#include "lists/cts_order.h"
+#include "core/cts_order.h"
 #include "lists/cts_view.h"
 
 namespace {

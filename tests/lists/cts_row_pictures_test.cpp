@@ -12,6 +12,7 @@
 #include "core/cat_record.h"
 #include "core/cts_loading.h"
 #include "core/cur_item.h"
+#include "core/screen_class.h"
 #include "core/theme_record.h"
 #include "core/theme_words.h"
 #include "core/view_id.h"
@@ -26,7 +27,6 @@
 #include "resources/resource.h"
 #include "tests/frame/program_fixture.h"
 #include "ui/draw_prims.h"
-#include "ui/screen_class.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/app_settings.h"
+#include "core/cat_filter.h"
 #include "core/cat_record.h"
 #include "core/cts_loading.h"
 #include "core/cur_item.h"
@@ -15,7 +16,6 @@
 #include "core/tsk_loading.h"
 #include "core/view_id.h"
 #include "lists/call_log.h"
-#include "lists/cat_filter.h"
 #include "lists/list_commands.h"
 #include "lists/task_view.h"
 #include "platform/commctrl.h"

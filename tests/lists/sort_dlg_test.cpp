@@ -6,11 +6,11 @@
 
 #include "core/app_settings.h"
 #include "core/cts_loading.h"
+#include "core/cts_order.h"
 #include "core/frame_state.h"
 #include "core/tsk_loading.h"
 #include "core/view_id.h"
 #include "lists/cts_grid.h"
-#include "lists/cts_order.h"
 #include "lists/cts_recent.h"
 #include "lists/cts_view.h"
 #include "lists/sort_dlg.h"

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "core/app_settings.h"
+#include "core/cat_filter.h"
 #include "core/cat_record.h"
 #include "core/theme_words.h"
-#include "lists/cat_filter.h"
 #include "lists/list_colors.h"
 #include "lists/task_view.h"
 #include "platform/gdi.h"

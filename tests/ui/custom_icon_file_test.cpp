@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
+#include "core/custom_icon.h"
 #include "core/id_index.h"
 #include "core/pim_state.h"
 #include "core/program_folder.h"
 #include "frame/side_files.h"
 #include "platform/testing.h"
-#include "ui/custom_icon.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Screen classes of the common screen sizes, read from the device's screen at each call.
 #include <gtest/gtest.h>
 
+#include "core/screen_class.h"
 #include "platform/testing.h"
-#include "ui/screen_class.h"
 
 namespace {
 

@@ -28,3 +28,6 @@ int CtsRecArrInsertAt(CtsArray& contacts, int index, const CtsRecord& record);
 int CtsRecArrSetAt(CtsArray& contacts, int index, const CtsRecord& record);
 int CtsRecArrRemoveAt(CtsArray& contacts, int index);
 int CtsRecArrSetSize(CtsArray& contacts, int size);
+
+// Puts one contact into g_CtsList at its place in the current contact order.
+void InsertCtsRecSorted(const CtsRecord& record);

@@ -4,12 +4,12 @@
 #include <cstdio>
 #include <memory>
 
+#include "core/custom_icon.h"
 #include "core/id_index.h"
 #include "core/pim_state.h"
 #include "core/program_folder.h"
 #include "core/record_file.h"
 #include "platform/files.h"
-#include "ui/custom_icon.h"
 
 namespace {
 

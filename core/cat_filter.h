@@ -14,6 +14,8 @@ inline constexpr LONG kCatKindShared = -1;
 // Whether the filter of the view on screen is on.
 bool GetViewCatFilter();
 // -1 with the shared filter, else the kind of the view on screen.
+// True when one filter serves every view ("GLOBALFILTER").
+bool SharedFilter();
 LONG GetCatFilterKind();
 // Sets the on/off switch of the view on screen (and the shared one with the shared filter).
 void SetViewCatFilter(bool on);
@@ -29,6 +31,3 @@ BOOL ApptPassCatFilter(const ApptRecord& appt);
 // table has no such name.
 COLORREF GetTskCatColor(const TskRecord& task);
 
-// What the filter dialog's OK applies: the new state of the check box and one mark per category
-// in table order (rows beyond the table are ignored).
-void ApplyCatFilter(bool filterOn, const RecordArray<DWORD>& marks);

@@ -1,13 +1,12 @@
 // Keeping the loaded contacts in the order of the contacts view: by file-as name, or by company
 // after a load in company mode.
-#include "lists/cts_order.h"
+#include "core/cts_order.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "core/app_settings.h"
 #include "core/cts_loading.h"
-#include "lists/cts_view.h"
 #include "platform/text.h"
 
 namespace {

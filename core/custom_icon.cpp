@@ -1,5 +1,5 @@
 // The custom icon of an item, looked up by its OID in the index the loaders keep.
-#include "ui/custom_icon.h"
+#include "core/custom_icon.h"
 
 #include "core/id_index.h"
 #include "core/pim_state.h"

@@ -1,7 +1,7 @@
 // Screen-class tests on the screen metrics, read afresh at every call. The classes overlap: 240 by
 // 400 is also QVGA, 480 by 800 also VGA, 240 by 240 QVGA and square; a square screen is neither
 // landscape nor portrait.
-#include "ui/screen_class.h"
+#include "core/screen_class.h"
 
 #include "platform/user.h"
 

@@ -1,6 +1,6 @@
 // The category filter's switches and pass tests. The marks live in the category records; which
 // view is on screen decides both the switch and, without the shared filter, the kind of mark.
-#include "lists/cat_filter.h"
+#include "core/cat_filter.h"
 
 #include <array>
 #include <functional>
@@ -34,8 +34,6 @@ const ViewFilter& CurrentViewFilter() {
     return kScheduleFilter;
 }
 
-bool SharedFilter() { return g_Settings.globalFilter != 0; }
-
 BOOL PassCatFilter(const StrArray& categories, LONG kind, const std::function<bool(std::u16string_view)>& holds) {
     if (!GetViewCatFilter()) return 1;
     if (categories.IsEmpty()) return 0;
@@ -47,6 +45,8 @@ BOOL PassCatFilter(const StrArray& categories, LONG kind, const std::function<bo
 }
 
 }  // namespace
+
+bool SharedFilter() { return g_Settings.globalFilter != 0; }
 
 bool GetViewCatFilter() {
     if (SharedFilter()) return g_Settings.globalFilterOn != 0;
@@ -72,16 +72,4 @@ BOOL TskPassCatFilter(const TskRecord& task, LONG kind) {
 BOOL ApptPassCatFilter(const ApptRecord& appt) {
     return PassCatFilter(appt.categories, kCatKindCalendar,
                          [&appt](std::u16string_view name) { return ApptHasCat(appt, name); });
-}
-
-void ApplyCatFilter(bool filterOn, const RecordArray<DWORD>& marks) {
-    const bool changed = filterOn != GetViewCatFilter();
-    if (changed) SetViewCatFilter(filterOn);
-    if (changed || filterOn) {
-        FreeBackBuffers();
-        if (ViewId == kViewDates || ViewId == kViewDay) ResetSelection();
-    }
-    const bool shared = SharedFilter();
-    const LONG kind = GetCatFilterKind();
-    for (int i = 0; i < marks.Size() && i < g_CatList.Size(); ++i) CatSetKindValue(g_CatList[i], shared, kind, marks[i]);
 }

@@ -1,6 +1,6 @@
 // Converting the current item between task and appointment, and cancelling a meeting request.
 // The old item stays: the change handling deletes it when the new one arrives (the markers).
-#include "core/item_conversion.h"
+#include "frame/item_conversion.h"
 
 #include <string>
 
