@@ -1,5 +1,10 @@
 // Gregorian day numbers and the machine's time zone, for the time calls.
+#include <chrono>
+#include <cstdlib>
 #include <ctime>
+#include <mutex>
+#include <optional>
+#include <string>
 
 #include "kernel/calendar.h"
 
@@ -32,6 +37,24 @@ std::int64_t GmtOffsetOf(std::int64_t unixSeconds) {
 }
 
 }  // namespace
+
+// With TZ unset, tzset looks at /etc/localtime again on every call, and a list of thousands of
+// items makes thousands of time calls while it loads: a changed TZ takes effect at once, a change of
+// the machine's zone file within a second.
+void RefreshTimeZone() {
+    using Clock = std::chrono::steady_clock;
+    static std::mutex lock;
+    static std::optional<Clock::time_point> lastLook;
+    static std::optional<std::string> lastTz;
+    const char* tz = std::getenv("TZ");
+    const Clock::time_point now = Clock::now();
+    const std::lock_guard guard(lock);
+    const bool sameTz = tz ? lastTz && *lastTz == tz : !lastTz;
+    if (lastLook && sameTz && now - *lastLook < std::chrono::seconds(1)) return;
+    tzset();
+    lastLook = now;
+    lastTz = tz ? std::optional<std::string>(tz) : std::nullopt;
+}
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
@@ -87,7 +110,7 @@ SYSTEMTIME SystemTimeOfMs(std::int64_t ms) {
 }
 
 std::int64_t UtcOffsetAtUtc(std::int64_t utcMs) {
-    tzset();  // a changed TZ takes effect at once
+    RefreshTimeZone();
     return GmtOffsetOf(FloorDiv(utcMs, kMsPerSecond) - kSeconds1601To1970);
 }
 
@@ -95,7 +118,7 @@ std::int64_t UtcOffsetAtUtc(std::int64_t utcMs) {
 // figures read as UTC, then correct once with the offset at the guessed moment. In the hour a
 // summer-time change skips or repeats, this picks one of the two readings.
 std::int64_t UtcOffsetAtLocal(std::int64_t localMs) {
-    tzset();
+    RefreshTimeZone();
     const std::int64_t localSeconds = FloorDiv(localMs, kMsPerSecond) - kSeconds1601To1970;
     const std::int64_t first = GmtOffsetOf(localSeconds);
     const std::int64_t second = GmtOffsetOf(localSeconds - first);
