@@ -337,10 +337,17 @@ int ReadTskDbDirect(CEGUID& volume, TskArray& tasks, const CatArray& cats, const
     sort.wNumProps = 1;
     sort.rgPropID[0] = kTaskSubjectProp;
     sort.rgdwFlags[0] = CEDB_SORT_CASEINSENSITIVE;
-    return ReadDatabase(volume, kTasksDbName, &sort, kTaskProps, [&](const PropRow& row) {
-        InsertTskByKeys(tasks, TskFromVolumeRecord(row.Values(), row.Count(), cats, pairs), key1, key2, key3,
-                        ascending1, ascending2, ascending3);
+    // Appended as read, then sorted stably once: the same order as inserting each behind its equals,
+    // without moving the list up for every task.
+    const int first = tasks.Size();
+    const int read = ReadDatabase(volume, kTasksDbName, &sort, kTaskProps, [&](const PropRow& row) {
+        tasks.Append(TskFromVolumeRecord(row.Values(), row.Count(), cats, pairs));
     });
+    if (tasks.Size() > first)
+        std::stable_sort(tasks.begin(), tasks.end(), [&](const TskRecord& a, const TskRecord& b) {
+            return TskCompareKeys(b, a, key1, key2, key3, ascending1, ascending2, ascending3);
+        });
+    return read;
 }
 
 int ReadCtsDbDirect(CEGUID& volume, CtsArray& contacts, AnnivArray& annivs, const CatArray& cats,
