@@ -12,6 +12,7 @@
 #include "core/month_cache.h"
 #include "core/pim_state.h"
 #include "core/poom_session.h"
+#include "core/store_full.h"
 #include "core/tsk_loading.h"
 #include "editors/appt_maint.h"
 #include "editors/item_commands.h"
@@ -382,6 +383,7 @@ void CreateItemForCts(int itemType) {
     }
     // Nothing will arrive to take the mark when the save failed.
     if (FAILED(saved)) *mark = 0;
+    ShowWhenStoreFull(saved, itemType == olAppointmentItem ? olAppointmentItem : olTaskItem, g_Frame.mainWnd);
 }
 
 }  // namespace
