@@ -42,9 +42,9 @@ DateRec::DateRec(int year, int month, int day, int hour, int minute, int second)
 
 DateRec::DateRec(const SYSTEMTIME& time) : SYSTEMTIME{} { DateAssignByVal(*this, time); }
 
-DateRec::DateRec(const DateRec& other) : SYSTEMTIME{} { DateAssign(*this, other); }
+DateRec::DateRec(const DateRec& other) noexcept : SYSTEMTIME{} { DateAssign(*this, other); }
 
-DateRec& DateRec::operator=(const DateRec& other) { return DateAssign(*this, other); }
+DateRec& DateRec::operator=(const DateRec& other) noexcept { return DateAssign(*this, other); }
 
 DateRec& DateInit(DateRec& date, int year, int month, int day, int hour, int minute, int second) {
     date.wYear = ToWord(year);

@@ -16,8 +16,9 @@ struct DateRec : SYSTEMTIME {
     DateRec() : SYSTEMTIME{} {}
     DateRec(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
     explicit DateRec(const SYSTEMTIME& time);
-    DateRec(const DateRec& other);
-    DateRec& operator=(const DateRec& other);
+    // Never throws, so that records holding dates move, not copy, when their arrays grow.
+    DateRec(const DateRec& other) noexcept;
+    DateRec& operator=(const DateRec& other) noexcept;
 };
 static_assert(sizeof(DateRec) == sizeof(SYSTEMTIME));
 

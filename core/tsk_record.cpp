@@ -1,6 +1,8 @@
 // Task day tests, category and search texts, and the task list's sort comparison.
 #include "core/tsk_record.h"
 
+#include <algorithm>
+
 #include "core/text_util.h"
 #include "platform/text.h"
 
@@ -26,10 +28,11 @@ int CompareDue(const TskRecord& a, const TskRecord& b, bool ascending) {
 }  // namespace
 
 TskRecord::TskRecord() {
+    // One reading of the clock for all four: a list grows by many fresh records at a time.
     DateNow(start);
-    DateNow(due);
-    DateNow(completed);
-    DateNow(fourthDate);
+    due = start;
+    completed = start;
+    fourthDate = start;
 }
 
 bool TskDueAfterDay(const TskRecord& task, int year, int month, int day) {
@@ -99,8 +102,10 @@ bool TskCompareKeys(const TskRecord& a, const TskRecord& b, LONG key1, LONG key2
 
 int TskSortedInsertPos(const TskArray& tasks, const TskRecord& task, LONG key1, LONG key2, LONG key3,
                        bool ascending1, bool ascending2, bool ascending3) {
-    for (int i = 0; i < tasks.Size(); ++i) {
-        if (TskCompareKeys(tasks[i], task, key1, key2, key3, ascending1, ascending2, ascending3)) return i;
-    }
-    return tasks.Size();
+    // The first task that sorts after the new one, by halving: the list is kept in this order, so the
+    // tasks that sort after it are all at the end.
+    const TskRecord* after = std::upper_bound(tasks.begin(), tasks.end(), task, [&](const TskRecord& a, const TskRecord& b) {
+        return TskCompareKeys(b, a, key1, key2, key3, ascending1, ascending2, ascending3);
+    });
+    return static_cast<int>(after - tasks.begin());
 }

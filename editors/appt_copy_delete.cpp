@@ -17,6 +17,7 @@
 #include "core/poom_session.h"
 #include "core/res_string.h"
 #include "core/show_message.h"
+#include "core/store_full.h"
 #include "core/view_id.h"
 #include "editors/appt_maint.h"
 #include "editors/item_commands.h"
@@ -119,7 +120,7 @@ void CopyCurrentAppt() {
     {
         PoomPtr<IAppointment> appt = GetPoomItem<IAppointment>(GetPoomApp(), g_CurItem.oid, IID_IAppointment);
         PoomPtr<IAppointment> copy;
-        if (appt) appt->Copy(copy.Out());
+        if (appt) ShowWhenStoreFull(appt->Copy(copy.Out()), olAppointmentItem, g_Frame.mainWnd);
         if (!copy) return;
     }
     g_ChangeMarks.ownChange = 1;

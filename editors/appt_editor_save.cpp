@@ -7,6 +7,7 @@
 #include "core/month_cache_edit.h"
 #include "core/pim_state.h"
 #include "core/show_message.h"
+#include "core/store_full.h"
 #include "core/view_id.h"
 #include "editors/appt_cache_update.h"
 #include "editors/appt_editor_state.h"
@@ -174,8 +175,9 @@ int SendOrSaveAppt(HWND dialog, IAppointment* appt, bool meeting) {
     }
     const HRESULT saved = appt->Save();
     if (SUCCEEDED(saved)) return 1;
-    const std::u16string text = saved == E_POOM_INVALID_REMINDER
-                                    ? LoadResStr(IDS_APPT_SAVE_FAILED_REMINDER)
+    const std::u16string text = saved == E_POOM_INVALID_REMINDER ? LoadResStr(IDS_APPT_SAVE_FAILED_REMINDER)
+                                : IsStoreFull(saved)
+                                    ? StoreFullText(olAppointmentItem)
                                     : platform::FormatW(u"Error in Appt Save: 0x%x", static_cast<unsigned>(saved));
     ShowMessage(dialog, text.c_str(), MB_ICONEXCLAMATION);
     return 0;

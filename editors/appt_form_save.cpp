@@ -17,6 +17,7 @@
 #include "core/poom_session.h"
 #include "core/res_string.h"
 #include "core/show_message.h"
+#include "core/store_full.h"
 #include "core/view_id.h"
 #include "editors/appt_form.h"
 #include "editors/appt_form_fields.h"
@@ -214,6 +215,8 @@ bool SendOrSave(HWND dialog, IAppointment& appt, const SaveFacts& facts) {
     g_ChangeMarks.ownChange = 0;
     if (result == kReminderRefused) {
         ShowResMessage(dialog, IDS_APPT_SAVE_REMINDER_FAILED, MB_ICONEXCLAMATION);
+    } else if (IsStoreFull(result)) {
+        ShowMessage(dialog, StoreFullText(olAppointmentItem).c_str(), MB_ICONEXCLAMATION);
     } else {
         ShowMessage(dialog, platform::FormatW(u"Error in Appt Save: 0x%x", static_cast<unsigned>(result)).c_str(),
                     MB_ICONEXCLAMATION);

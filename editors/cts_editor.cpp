@@ -15,6 +15,7 @@
 #include "core/pim_state.h"
 #include "core/poom_session.h"
 #include "core/show_message.h"
+#include "core/store_full.h"
 #include "core/text_util.h"
 #include "core/view_id.h"
 #include "editors/editor_state.h"
@@ -301,7 +302,9 @@ bool SaveContactFromDialog(HWND dialog, IContact* contact) {
     contact->put_Categories(SelectedCatText(dialog).c_str());
     const HRESULT saved = contact->Save();
     if (saved != S_OK) {
-        const std::u16string text = platform::FormatW(u"Error: Contact Save(SCD) - Failed(%d)", static_cast<int>(saved));
+        const std::u16string text =
+            IsStoreFull(saved) ? StoreFullText(olContactItem)
+                               : platform::FormatW(u"Error: Contact Save(SCD) - Failed(%d)", static_cast<int>(saved));
         ShowMessage(dialog, text.c_str(), MB_ICONEXCLAMATION);
         return false;
     }
@@ -359,7 +362,7 @@ void CopyContactCmd() {
         const PoomPtr<IContact> contact = GetPoomItem<IContact>(GetPoomApp(), g_CurItem.oid, IID_IContact);
         if (!contact) return;
         PoomPtr<IContact> copy;
-        contact->Copy(copy.Out());
+        ShowWhenStoreFull(contact->Copy(copy.Out()), olContactItem, g_Frame.mainWnd);
         if (!copy) return;
         g_ChangeMarks.ownChange = 1;
         copy->get_Oid(&copyOid);

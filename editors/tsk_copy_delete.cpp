@@ -8,6 +8,7 @@
 #include "core/pim_state.h"
 #include "core/poom_session.h"
 #include "core/show_message.h"
+#include "core/store_full.h"
 #include "core/tsk_loading.h"
 #include "core/tsk_priority.h"
 #include "core/view_id.h"
@@ -85,7 +86,7 @@ void CopyTskCmd() {
         const PoomPtr<ITask> task = GetPoomItem<ITask>(GetPoomApp(), g_CurItem.oid, IID_ITask);
         if (!task) return;
         PoomPtr<ITask> copy;
-        task->Copy(copy.Out());
+        ShowWhenStoreFull(task->Copy(copy.Out()), olTaskItem, g_Frame.mainWnd);
         if (!copy) return;
         g_ChangeMarks.ownChange = 1;
         copy->get_Oid(&copyOid);

@@ -10,6 +10,7 @@
 #include "core/id_index.h"
 #include "core/pim_state.h"
 #include "core/show_message.h"
+#include "core/store_full.h"
 #include "core/tsk_loading.h"
 #include "core/tsk_priority.h"
 #include "core/view_id.h"
@@ -137,7 +138,9 @@ int WriteTskFields(HWND owner, PoomPtr<ITask> task, const TskFields& fields, LON
     const HRESULT saved = task->Save();
     int result = 1;
     if (FAILED(saved)) {
-        ShowMessage(owner, LoadResStr(SaveErrorId(saved), kSaveMessageChars).c_str(), MB_ICONHAND);
+        const std::u16string text =
+            IsStoreFull(saved) ? StoreFullText(olTaskItem) : LoadResStr(SaveErrorId(saved), kSaveMessageChars);
+        ShowMessage(owner, text.c_str(), MB_ICONHAND);
         result = 0;
     }
     task->get_Oid(&oid);

@@ -17,6 +17,7 @@
 #include "core/month_cache.h"
 #include "core/pim_state.h"
 #include "core/poom_session.h"
+#include "core/store_full.h"
 #include "core/tsk_loading.h"
 #include "core/tsk_priority.h"
 #include "core/view_id.h"
@@ -383,6 +384,7 @@ void CreateItemForCts(int itemType) {
     }
     // Nothing will arrive to take the mark when the save failed.
     if (FAILED(saved)) *mark = 0;
+    ShowWhenStoreFull(saved, itemType == olAppointmentItem ? olAppointmentItem : olTaskItem, g_Frame.mainWnd);
 }
 
 

@@ -11,6 +11,7 @@
 #include "core/poom_session.h"
 #include "core/res_string.h"
 #include "core/show_message.h"
+#include "core/store_full.h"
 #include "core/text_util.h"
 #include "lists/task_view.h"
 #include "platform/user.h"
@@ -75,10 +76,11 @@ void ConvertApptToTsk() {
     g_ChangeMarks.apptToTskMark = 1;
     g_ChangeMarks.convertedApptOid = g_CurItem.oid;
     appt.Reset();
-    if (FAILED(task->Save())) {
+    if (const HRESULT saved = task->Save(); FAILED(saved)) {
         // No new task will arrive to hand the mark over.
         g_ChangeMarks.apptToTskMark = 0;
         g_ChangeMarks.convertedApptOid = kNoId;
+        ShowWhenStoreFull(saved, olTaskItem, g_Frame.mainWnd);
     }
     ClearCurItem();
 }
@@ -102,9 +104,10 @@ void ConvertTskToAppt(LONG fromConversion) {
     g_ChangeMarks.tskToApptMark = 1;
     g_ChangeMarks.convertedTskOid = g_CurItem.oid;
     task.Reset();
-    if (FAILED(appt->Save())) {
+    if (const HRESULT saved = appt->Save(); FAILED(saved)) {
         g_ChangeMarks.tskToApptMark = 0;
         g_ChangeMarks.convertedTskOid = kNoId;
+        ShowWhenStoreFull(saved, olAppointmentItem, g_Frame.mainWnd);
     }
     ClearCurItem();
 }

@@ -40,6 +40,8 @@ SYSTEMTIME SystemTimeOfMs(std::int64_t ms);
 
 // Offset of local time from UTC, in seconds, at a UTC moment and at a local wall time (given as
 // milliseconds since 1601), by the machine's time zone.
+// tzset, unless it ran less than a second ago with the same TZ.
+void RefreshTimeZone();
 std::int64_t UtcOffsetAtUtc(std::int64_t utcMs);
 std::int64_t UtcOffsetAtLocal(std::int64_t localMs);
 

@@ -1,4 +1,5 @@
 // Gregorian day numbers and the machine's time zone, for the time calls.
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <mutex>
@@ -35,20 +36,25 @@ std::int64_t GmtOffsetOf(std::int64_t unixSeconds) {
     return tm.tm_gmtoff;
 }
 
-// tzset() reads the zone file again at every call (a file system look-up each time); the zone
-// changes only with TZ, so it is called again only when TZ changed.
-void RefreshTimeZone() {
-    static std::mutex lock;
-    static std::optional<std::string> seen;
-    const char* tz = std::getenv("TZ");
-    std::string now = tz ? std::string("=") + tz : std::string();
-    const std::lock_guard guard(lock);
-    if (seen && *seen == now) return;
-    tzset();
-    seen = std::move(now);
-}
-
 }  // namespace
+
+// With TZ unset, tzset looks at /etc/localtime again on every call, and a list of thousands of
+// items makes thousands of time calls while it loads: a changed TZ takes effect at once, a change of
+// the machine's zone file within a second.
+void RefreshTimeZone() {
+    using Clock = std::chrono::steady_clock;
+    static std::mutex lock;
+    static std::optional<Clock::time_point> lastLook;
+    static std::optional<std::string> lastTz;
+    const char* tz = std::getenv("TZ");
+    const Clock::time_point now = Clock::now();
+    const std::lock_guard guard(lock);
+    const bool sameTz = tz ? lastTz && *lastTz == tz : !lastTz;
+    if (lastLook && sameTz && now - *lastLook < std::chrono::seconds(1)) return;
+    tzset();
+    lastLook = now;
+    lastTz = tz ? std::optional<std::string>(tz) : std::nullopt;
+}
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
@@ -104,7 +110,7 @@ SYSTEMTIME SystemTimeOfMs(std::int64_t ms) {
 }
 
 std::int64_t UtcOffsetAtUtc(std::int64_t utcMs) {
-    RefreshTimeZone();  // a changed TZ takes effect at once
+    RefreshTimeZone();
     return GmtOffsetOf(FloorDiv(utcMs, kMsPerSecond) - kSeconds1601To1970);
 }
 

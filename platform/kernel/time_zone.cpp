@@ -62,7 +62,7 @@ DWORD GetTimeZoneInformation(LPTIME_ZONE_INFORMATION out) {
     if (!out) return TIME_ZONE_ID_INVALID;
     *out = TIME_ZONE_INFORMATION{};
     const std::int64_t now = platform::CurrentUtcMs() / kMsPerSecond - kSeconds1601To1970;
-    tzset();
+    platform::RefreshTimeZone();
     CopyName(out->StandardName, tzname[0]);
     CopyName(out->DaylightName, tzname[1]);
 

@@ -68,6 +68,18 @@ LONG RegSetValueExW(HKEY key, LPCWSTR lpValueName, DWORD, DWORD dwType, const BY
         Transaction transaction(session, Access::Write);
         const KeyId id = ResolveKey(session, key);
         CountWrite();
+        // The same type and data again leave the file alone: even an upsert that changes nothing
+        // moves the id counter and costs a write to the disk, and the program sets many values to
+        // what they already are at each start.
+        {
+            Statement same = session.Prepare("SELECT 1 FROM vals WHERE key = ?1 AND folded = ?2 AND type = ?3 AND data = ?4",
+                                             Access::Read);
+            same.Bind(1, id).Bind(2, platform::FoldCase(name)).Bind(3, static_cast<std::int64_t>(dwType)).BindBlob(4, lpData, cbData);
+            if (same.Step()) {
+                transaction.Commit();
+                return ERROR_SUCCESS;
+            }
+        }
         // A value written again keeps the spelling of its name and its place in the enumeration.
         session
             .Prepare("INSERT INTO vals(key, name, folded, type, data) VALUES(?1, ?2, ?3, ?4, ?5) "

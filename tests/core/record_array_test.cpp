@@ -2,10 +2,20 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
 
+#include "core/appt_record.h"
+#include "core/cts_record.h"
 #include "core/record_array.h"
+#include "core/tsk_record.h"
 
 namespace {
+
+// A growing array moves its records only when they cannot throw while moving; otherwise every
+// growth copies each record with its category strings, which made loading 20,000 appointments slow.
+static_assert(std::is_nothrow_move_constructible_v<ApptRecord>);
+static_assert(std::is_nothrow_move_constructible_v<TskRecord>);
+static_assert(std::is_nothrow_move_constructible_v<CtsRecord>);
 
 RecordArray<int> Counting(int n) {
     RecordArray<int> a;

@@ -140,6 +140,23 @@ TEST_F(ApptFormTest, FailedSaveLeavesNoOwnChangeMarkBehind) {
     EXPECT_EQ(AllStored().Size(), 0);
 }
 
+TEST_F(ApptFormTest, AFullStoreSaysWhichKindIsFull) {
+    platform::testing::ClearMessageBoxes();
+    platform::testing::FailPimCall("Store::Save", E_OUTOFMEMORY);
+    ActInsideForm([](HWND dialog) {
+        SetDlgItemTextW(dialog, kApptSubjectId, u"Refused");
+        Press(dialog, IDM_DLG_DONE);
+        EXPECT_EQ(platform::testing::CurrentDialog(), dialog);
+        Press(dialog, IDM_DLG_CANCEL);
+    });
+    NewApptDlg();
+    platform::testing::ClearPimFailures();
+    const auto shown = platform::testing::MessageBoxesShown();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, u"The store is full: it holds 0 appointments, the most it can keep.");
+    EXPECT_EQ(g_ChangeMarks.ownChange, 0);
+}
+
 TEST_F(ApptFormTest, NewItemStartFollowsTheClockAndTheDefaultLength) {
     const struct {
         DateRec now;

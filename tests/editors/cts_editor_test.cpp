@@ -172,6 +172,23 @@ TEST_F(CtsEditorTest, OwnDialogKeepsWhatWasTypedWhenTheStoreRefusesTheSave) {
     EXPECT_EQ(Prop(g_CtsList[0].oid, &IContact::get_FirstName), u"Bea");
 }
 
+TEST_F(CtsEditorTest, AFullStoreSaysWhichKindIsFull) {
+    UseOwnDialog();
+    AddContact(u"Ann", u"Lee", u"");
+    AddContact(u"Cal", u"Moss", u"");
+    platform::testing::ActInsideDialog([](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_CTS_FIRST_NAME, u"Bea");
+        platform::testing::FailPimCall("Store::Save", E_OUTOFMEMORY);
+        Press(dialog, IDM_DLG_DONE);
+        platform::testing::ClearPimFailures();
+        Press(dialog, IDM_DLG_CANCEL);
+    });
+    NewContactCmd();
+    const auto boxes = platform::testing::MessageBoxesShown();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, u"The store is full: it holds 2 contacts, the most it can keep.");
+}
+
 TEST_F(CtsEditorTest, OwnDialogEditsAContact) {
     UseOwnDialog();
     const LONG oid = AddContact(u"Cal", u"Moss", u"work, HOME");

@@ -619,6 +619,24 @@ TEST_F(TskEditorsTest, RefusedSavesNameTheirCause) {
     platform::testing::ClearPimFailures();
 }
 
+// The store refuses a new task when it holds all the tasks it can keep: the message says so, with the
+// count, instead of the bare "Task Error".
+TEST_F(TskEditorsTest, AFullStoreSaysWhichKindIsFull) {
+    AddTask(u"First", nullptr, nullptr);
+    AddTask(u"Second", nullptr, nullptr);
+    platform::testing::ClearMessageBoxes();
+    platform::testing::FailPimCall("Store::Save", E_OUTOFMEMORY);
+    platform::testing::ActInsideDialog([](HWND dialog) {
+        Press(dialog, IDM_DLG_DONE);
+        Press(dialog, IDM_DLG_CANCEL);
+    });
+    g_ChangeMarks.ownChange = 0;
+    NewTskFormDlg(1);
+    platform::testing::ClearPimFailures();
+    EXPECT_EQ(Messages(), std::vector<std::u16string>{u"The store is full: it holds 2 tasks, the most it can keep."});
+    EXPECT_EQ(g_ChangeMarks.ownChange, 0);
+}
+
 TEST_F(TskEditorsTest, FormReminderTimeAndOccursFollowTheirDates) {
     g_Settings.listEdit = 0;
     bool enabledAfterDate = false, disabledAfterClear = true;
@@ -670,6 +688,21 @@ TEST_F(TskEditorsTest, EditInTheTaskPreviewAsksThePreviewToReload) {
     ASSERT_FALSE(shown.empty());
     EXPECT_EQ(shown[0].controls, std::vector<int>{IDC_TSK_FIELD_LIST});  // LISTEDIT: never the form
     g_TskPreviewReload = 0;
+}
+
+// A copy the full store refuses says so; no copy appears.
+TEST_F(TskEditorsTest, ACopyTheFullStoreRefusesSaysSo) {
+    const LONG oid = AddTask(u"Water plants", nullptr, nullptr);
+    AddTskToList(oid);
+    g_CurItem.oid = oid;
+    g_CurItem.kind = kItemTask;
+    platform::testing::ClearMessageBoxes();
+    platform::testing::FailPimCall("Store::Save", E_OUTOFMEMORY);
+    CopyTskCmd();
+    platform::testing::ClearPimFailures();
+    EXPECT_EQ(Messages(), std::vector<std::u16string>{u"The store is full: it holds 1 task, the most it can keep."});
+    EXPECT_EQ(g_TskList.Size(), 1);
+    g_ChangeMarks.ownChange = 0;
 }
 
 TEST_F(TskEditorsTest, CopyAndDeleteTheSelectedTask) {

@@ -1,7 +1,9 @@
 // Values: each type read back as written, the size rules of the reading calls, letter case of names,
 // deleting, enumeration, and writes that fail on demand.
 #include <cstring>
+#include <filesystem>
 
+#include "platform/device.h"
 #include "registry_fixture.h"
 
 namespace {
@@ -165,6 +167,28 @@ TEST_F(RegistryTest, ValuesEnumerateInTheOrderFirstWritten) {
     chars = 32;
     EXPECT_EQ(RegEnumValueW(key.Get(), 0, name, &chars, nullptr, nullptr, data, &size), ERROR_MORE_DATA);
     EXPECT_EQ(size, 4u);
+}
+
+// The program sets many values to what they already hold at every start: such a write leaves the
+// store's files alone, while a new type or new data is written as before.
+TEST_F(RegistryTest, AValueSetToWhatItHoldsWritesNothing) {
+    Key key;
+    ASSERT_EQ(Create(HKEY_CURRENT_USER, u"Settings", key), ERROR_SUCCESS);
+    ASSERT_EQ(SetDword(key.Get(), u"STARTON30", 10), ERROR_SUCCESS);
+    const std::filesystem::path wal = platform::DeviceRoot() / "registry.db-wal";
+    const auto walSize = [&wal] { return std::filesystem::exists(wal) ? std::filesystem::file_size(wal) : 0; };
+    const auto before = walSize();
+    ASSERT_EQ(SetDword(key.Get(), u"starton30", 10), ERROR_SUCCESS);
+    ASSERT_EQ(SetDword(key.Get(), u"STARTON30", 10), ERROR_SUCCESS);
+    EXPECT_EQ(walSize(), before);
+
+    const DWORD ten = 10;
+    const std::vector<BYTE> sameBytes(reinterpret_cast<const BYTE*>(&ten), reinterpret_cast<const BYTE*>(&ten) + 4);
+    ASSERT_EQ(SetBytes(key.Get(), u"STARTON30", REG_BINARY, sameBytes), ERROR_SUCCESS);
+    EXPECT_EQ(ReadValue(key.Get(), u"STARTON30").type, static_cast<DWORD>(REG_BINARY));
+    ASSERT_EQ(SetDword(key.Get(), u"STARTON30", 1), ERROR_SUCCESS);
+    EXPECT_EQ(ReadDword(key.Get(), u"STARTON30", 0), 1u);
+    EXPECT_GT(walSize(), before);
 }
 
 TEST_F(RegistryTest, TheChosenWriteFailsAndTheWritesBeforeItAreKept) {
