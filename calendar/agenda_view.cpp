@@ -29,6 +29,7 @@
 #include "platform/gdi.h"
 #include "platform/shell.h"
 #include "platform/user.h"
+#include "projects/links_key.h"
 #include "ui/agenda_services.h"
 #include "ui/frame_calls.h"
 #include "ui/layout.h"

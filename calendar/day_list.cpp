@@ -10,7 +10,6 @@
 #include "calendar/day_bars.h"
 #include "calendar/day_spans.h"
 #include "calendar/item_text.h"
-#include "calendar/row_separator.h"
 #include "calendar/sched_list.h"
 #include "calendar/sched_rows.h"
 #include "core/anniv_list.h"
@@ -39,6 +38,7 @@
 #include "ui/layout.h"
 #include "ui/main_state.h"
 #include "ui/offscreen.h"
+#include "ui/row_separator.h"
 #include "ui/themed_bars.h"
 
 namespace {

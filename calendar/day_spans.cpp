@@ -8,7 +8,6 @@
 
 #include "calendar/agenda_text.h"
 #include "calendar/agenda_view.h"
-#include "calendar/row_separator.h"
 #include "calendar/sched_rows.h"
 #include "core/anniv_list.h"
 #include "core/app_settings.h"
@@ -28,6 +27,7 @@
 #include "ui/layout.h"
 #include "ui/main_state.h"
 #include "ui/offscreen.h"
+#include "ui/row_separator.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 
 #include "calendar/agenda_view.h"
 #include "calendar/day_list.h"
+#include "calendar/go_to_date.h"
 #include "calendar/sched_list.h"
 #include "core/app_settings.h"
 #include "core/cur_item.h"

@@ -8,7 +8,6 @@
 #include "core/app_settings.h"
 #include "core/cur_item.h"
 #include "core/view_id.h"
-#include "ui/frame_calls.h"
 
 namespace {
 

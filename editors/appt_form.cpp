@@ -7,10 +7,12 @@
 // sub-dialogs changed stays until the next entry point or load resets it.
 #include "editors/appt_form.h"
 #include "editors/new_category.h"
+#include "editors/pick_item_icon.h"
 
 #include "calendar/agenda_view.h"
 #include "calendar/calendar_input.h"
 #include "calendar/day_list.h"
+#include "calendar/pending_view.h"
 #include "calendar/sched_list.h"
 #include "core/app_settings.h"
 #include "core/appt_readers.h"
@@ -29,6 +31,7 @@
 #include "editors/item_templates.h"
 #include "editors/recur_choices.h"
 #include "editors/template_dlg.h"
+#include "editors/text_insert.h"
 #include "editors/text_pick_dlg.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
@@ -46,7 +49,6 @@
 #include "ui/layout.h"
 #include "ui/list_rows.h"
 #include "ui/offscreen.h"
-#include "ui/pending_view.h"
 #include "ui/subclass.h"
 #include "ui/view_commands.h"
 #include "ui/view_focus.h"

@@ -4,6 +4,7 @@
 
 #include "calendar/agenda_switch.h"
 #include "calendar/agenda_view.h"
+#include "calendar/pending_view.h"
 #include "core/app_settings.h"
 #include "core/cat_loading.h"
 #include "core/cat_record.h"
@@ -40,7 +41,6 @@
 #include "ui/frame_calls.h"
 #include "ui/offscreen.h"
 #include "ui/outline_list.h"
-#include "ui/pending_view.h"
 #include "ui/subclass.h"
 #include "ui/view_focus.h"
 

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <vector>
 
+#include "calendar/pending_view.h"
 #include "core/app_settings.h"
 #include "core/cat_loading.h"
 #include "core/cat_record.h"
@@ -26,6 +27,7 @@
 #include "editors/recur_load.h"
 #include "editors/res_text.h"
 #include "editors/template_dlg.h"
+#include "editors/text_insert.h"
 #include "editors/text_pick_dlg.h"
 #include "editors/tsk_list_editor.h"
 #include "editors/tsk_save.h"
@@ -45,7 +47,6 @@
 #include "ui/dlg_services.h"
 #include "ui/frame_calls.h"
 #include "ui/offscreen.h"
-#include "ui/pending_view.h"
 #include "ui/subclass.h"
 #include "ui/view_focus.h"
 

@@ -3,6 +3,7 @@
 // program started itself: conversions, items made for a contact, a recurring task completed here.
 #include "frame/change_notify.h"
 #include "frame/frame_hooks.h"
+#include "frame/view_refresh.h"
 
 #include "calendar/agenda_switch.h"
 #include "calendar/agenda_view.h"

@@ -2,10 +2,12 @@
 // identifier. Commands on an item act on the selection of the view on screen or on the global
 // selection; handled commands return 1, every other identifier goes to the default handling.
 #include "calendar/cal_views.h"
+#include "calendar/view_date_moves.h"
 #include "core/frame_state.h"
 #include "core/theme.h"
 #include "core/view_id.h"
 #include "editors/item_commands.h"
+#include "editors/pick_item_icon.h"
 #include "extras/extra_commands.h"
 #include "frame/beaming.h"
 #include "frame/change_notify.h"

@@ -1,6 +1,11 @@
 #include "frame/frame_hooks.h"
 
+#include "calendar/select_date_grid.h"
 #include "ui/frame_calls.h"
+
+bool frame::SelectDateDlg(HWND parent, LONG year, LONG month, LONG day) {
+    return SelectDateGridDlg(parent, year, month, day);
+}
 
 void RegisterFrameHooks() {
     FrameCalls calls;
@@ -29,5 +34,7 @@ void RegisterFrameHooks() {
     calls.toggleTskComplete = frame::ToggleTskComplete;
     calls.startItemEditThread = frame::StartItemEditThread;
     calls.setMonthTitle = frame::SetMonthTitle;
+    calls.selectDateDlg = frame::SelectDateDlg;
+    calls.subclassOutlineList = frame::SubclassOutlineList;
     RegisterFrameCalls(calls);
 }

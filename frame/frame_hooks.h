@@ -31,6 +31,8 @@ int ToggleSplitMonth(LONG key);
 void ToggleTskComplete(LONG oid);
 bool StartItemEditThread(HWND mainWnd, LONG kind, LONG oid);
 void SetMonthTitle();
+bool SelectDateDlg(HWND parent, LONG year, LONG month, LONG day);
+HRESULT SubclassOutlineList(HWND window);
 
 }  // namespace frame
 

@@ -18,6 +18,7 @@
 #include "frame/load_thread.h"
 #include "frame/main_window.h"
 #include "frame/menu_bars.h"
+#include "frame/relayout.h"
 #include "frame/settings_store.h"
 #include "frame/view_switch.h"
 #include "lists/cts_view.h"

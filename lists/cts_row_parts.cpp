@@ -3,7 +3,6 @@
 #include "lists/cts_row_parts.h"
 
 #include "calendar/item_text.h"
-#include "calendar/row_separator.h"
 #include "core/screen_class.h"
 #include "core/theme.h"
 #include "core/theme_record.h"
@@ -14,6 +13,7 @@
 #include "ui/draw_prims.h"
 #include "ui/gdi_scope.h"
 #include "ui/image_lists.h"
+#include "ui/row_separator.h"
 
 namespace {
 

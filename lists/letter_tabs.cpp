@@ -14,7 +14,6 @@
 #include "platform/user.h"
 #include "resources/resource.h"
 
-HWND g_CtsAbcToolbar = nullptr;
 
 namespace {
 

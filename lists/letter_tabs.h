@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/types.h"
+#include "ui/view_windows.h"
 
 // The tool bar, once, as a child of the main window; null when it cannot be made.
 HWND CreateCtsAbcToolbar(HWND mainWindow);
@@ -11,4 +12,3 @@ HWND CreateCtsAbcToolbar(HWND mainWindow);
 // False when the command is no tab of this screen.
 bool OnCtsLetterTab(UINT command);
 
-extern HWND g_CtsAbcToolbar;

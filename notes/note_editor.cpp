@@ -9,6 +9,7 @@
 #include "core/res_string.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
+#include "editors/text_insert.h"
 #include "editors/text_pick_dlg.h"
 #include "notes/note_text_file.h"
 #include "platform/controls.h"
@@ -27,7 +28,6 @@
 #include "ui/text_prompt.h"
 #include "ui/view_focus.h"
 
-NoteEditorCaret g_NoteCaret;
 NoteEditorState g_NoteEdit;
 
 namespace {
@@ -204,25 +204,6 @@ INT_PTR RunNoteEditor(HWND parent) {
 
 }  // namespace
 
-LONG EditCharAtCaret(HWND edit) {
-    POINT caret{};
-    if (GetFocus() == edit && GetCaretPos(&caret)) {
-        const LRESULT at = SendMessageW(edit, EM_CHARFROMPOS, 0, MAKELPARAM(caret.x, caret.y));
-        return static_cast<LONG>(LOWORD(at));
-    }
-    // Without the focus there is no caret: its place is the active end of the selection.
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return static_cast<LONG>(end);
-}
-
-void EditCaretToEnd(HWND edit) {
-    const int length = GetWindowTextLengthW(edit);
-    SendMessageW(edit, EM_SETSEL, length, length);
-}
-
-void EditCaretToStart(HWND edit) { SendMessageW(edit, EM_SETSEL, 0, 0); }
 
 std::u16string GetNoteTitle(const std::u16string& path) {
     if (path.empty()) return kNoTitle;

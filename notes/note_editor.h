@@ -5,14 +5,7 @@
 #include <string>
 
 #include "platform/types.h"
-
-// What the note editor keeps about its caret and its mark.
-struct NoteEditorCaret {
-    LONG caretAtEnd = 0;  // 0: the caret goes to the start of the text on focus
-    LONG markMode = 0;
-    LONG markPos = 0;     // a character index
-};
-extern NoteEditorCaret g_NoteCaret;
+#include "ui/edit_caret.h"
 
 inline constexpr LONG kNoFindPos = -1;
 
@@ -25,11 +18,6 @@ struct NoteEditorState {
     std::u16string insertedFile;
 };
 extern NoteEditorState g_NoteEdit;
-
-// The character index at the edit control's caret.
-LONG EditCharAtCaret(HWND edit);
-void EditCaretToEnd(HWND edit);
-void EditCaretToStart(HWND edit);
 
 // Edits the open note file; the dialog's result.
 INT_PTR ShowNoteEditDlg();

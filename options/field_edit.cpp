@@ -8,8 +8,8 @@
 #include "notes/note_editor.h"
 #include "options/field_list.h"
 #include "options/field_zones.h"
-#include "platform/gdi.h"
 #include "platform/dialogs.h"
+#include "platform/gdi.h"
 #include "platform/text.h"
 #include "platform/user.h"
 #include "resources/resource.h"
@@ -17,13 +17,13 @@
 #include "ui/color_picker.h"
 #include "ui/date_pickers.h"
 #include "ui/file_picker.h"
+#include "ui/frame_calls.h"
 #include "ui/icon_picker.h"
 #include "ui/list_subclass.h"
 #include "ui/list_view_calls.h"
 #include "ui/popup_menus.h"
 #include "ui/subclass.h"
 #include "ui/text_prompt.h"
-#include "ui/date_pickers.h"
 
 namespace {
 

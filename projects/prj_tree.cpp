@@ -14,6 +14,7 @@
 #include "platform/user.h"
 #include "projects/link_rows.h"
 #include "projects/shell_icons.h"
+#include "projects/tree_drag.h"
 #include "resources/resource.h"
 #include "ui/draw_prims.h"
 #include "ui/gdi_scope.h"

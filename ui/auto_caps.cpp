@@ -7,15 +7,13 @@
 
 #include "core/app_settings.h"
 #include "core/frame_state.h"
-#include "lists/cts_text.h"
-#include "notes/note_editor.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
 #include "platform/user.h"
-#include "projects/choose_item.h"
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
+#include "ui/edit_caret.h"
 #include "ui/main_state.h"
 #include "ui/subclass.h"
 
@@ -26,20 +24,9 @@ constexpr WCHAR kCr = u'\r';
 constexpr WCHAR kLf = u'\n';
 constexpr WPARAM kActionKey = 0x86;
 constexpr WPARAM kCaseDistance = u'a' - u'A';
-constexpr int kPromptTextChars = 64;
-
-// The text fields of the editors that accept a picked text.
-constexpr std::array<int, 6> kPickTextFields = {1002, 1006, 1009, 1023, 40008, 40035};
-constexpr int kFirstPickRangeField = 3000;
-constexpr int kLastPickRangeField = 3010;
 
 bool IsSeparator(WCHAR c) { return c == kSpace || c == kCr || c == kLf; }
 bool IsSentenceEnd(WCHAR c) { return c == u'.' || c == u'!' || c == u'?'; }
-
-bool IsPickTextField(int id) {
-    return std::ranges::find(kPickTextFields, id) != kPickTextFields.end() ||
-           (id >= kFirstPickRangeField && id <= kLastPickRangeField);
-}
 
 std::u16string WindowText(HWND window) {
     std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, u'\0');
@@ -155,25 +142,4 @@ void InsertTextAtCaret(HWND edit, std::u16string_view text) {
     const auto after = static_cast<WPARAM>(caret + text.size());
     SendMessageW(edit, EM_SETSEL, after, static_cast<LPARAM>(after));
     SendMessageW(edit, EM_SETMODIFY, TRUE, 0);
-}
-
-int PickInsertText(HWND window, std::u16string& text) {
-    text.clear();
-    if (ChooseItemDlg(window, kItemContact) == -1) return 0;
-    CtsTextDlg(window);
-    text = g_CtsPickedText;
-    return text.empty() ? 0 : 1;
-}
-
-void InsertPickedText(HWND dialog) {
-    const HWND focus = GetFocus();
-    if (!focus || !IsPickTextField(GetDlgCtrlID(focus))) {
-        WCHAR message[kPromptTextChars] = {};
-        LoadStringW(GetModuleHandleW(nullptr), IDS_ONLY_TEXT_FIELDS, message, kPromptTextChars);
-        MessageBoxW(dialog, message, kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
-        return;
-    }
-    std::u16string text;
-    if (PickInsertText(dialog, text)) InsertTextAtCaret(focus, text);
-    SetFocus(focus);
 }

@@ -27,6 +27,3 @@ LRESULT CALLBACK AutoCapsEditProc(HWND window, UINT message, WPARAM wParam, LPAR
 LRESULT CALLBACK AutoCapsEditProc2(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 void InsertTextAtCaret(HWND edit, std::u16string_view text);
-// 1 when the contact chooser and the contact text dialog left a text in `text`.
-int PickInsertText(HWND window, std::u16string& text);
-void InsertPickedText(HWND dialog);

@@ -59,48 +59,20 @@ inline constexpr LONG kWheelLastYear = 2050;
 // A pen moving farther than this between down and up is a drag, not a tap.
 inline constexpr LONG kWheelDragSlack = 8;
 
-// Each is true when the picker ended with "Select" (20071); the result is in its state.
-// A year of 0 or kNoDateYear seeds the go-to-date wheel with today.
-bool GoToDateDlg(HWND parent, LONG year, LONG month, LONG day);
-bool SelectDateDlg(HWND parent, LONG year, LONG month, LONG day);
+// True when the picker ended with "Select" (20071); the result is in its state.
 bool SelectTimeDlg(HWND parent, LONG hour, LONG minute);
 
-INT_PTR CALLBACK GoToDateDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK SelectTimeDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK SelectDateGridDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK GoToDateCtlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK SelectTimeCtlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK SelectDateGridCtlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
-HRESULT SubclassGoToDateCtl(HWND control);
 HRESULT SubclassSelectTimeCtl(HWND control);
-HRESULT SubclassSelectDateGridCtl(HWND control);
 
-void PaintGoToDate(HWND dialog, HDC dc);
 void PaintSelectTime(HWND dialog, HDC dc);
-void PaintSelectDateGrid(HWND dialog, HDC dc);
-void DrawSelectDateGridTitle(HDC dc);
-void SetSelectDateGridLayout();
 
-// Keys: 1 when handled.
-int GoToDateKey(HWND dialog, UINT key);
 int SelectTimeKey(HWND dialog, UINT key);
-int SelectDateGridKey(HWND dialog, UINT key);
-void GoToDateDigit(HWND dialog, int digit);
 void SelectTimeDigit(HWND dialog, int digit);
-void GoToDateStepUp();
-void GoToDateStepDown();
 void SelectTimeStepUp();
 void SelectTimeStepDown();
 void SelectTimeTapStep();
-void GoToDateTapDown(HWND dialog, int x, int y);
-void GoToDateTapUp(HWND dialog, int x, int y);
 void SelectTimeTapDown(HWND dialog, int x, int y);
 void SelectTimeTapUp(HWND dialog, int x, int y);
-void GoToDateToday(HWND dialog);
-void InitGoToDateMenu(HMENU menu);
-// 1 when the wheel's day column is first ("DATEFORMAT" 0 and 3).
-int GoToDateDayFirst();
 
-// Moving the current view to a chosen date or to today.
-void GoToDateCurView();
-void GoToToday();

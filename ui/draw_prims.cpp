@@ -6,9 +6,9 @@
 #include <cmath>
 #include <cstring>
 
-#include "calendar/row_separator.h"
 #include "core/theme.h"
 #include "ui/gdi_scope.h"
+#include "ui/row_separator.h"
 #include "ui/theme_colors.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include "platform/time.h"
 #include "platform/user.h"
 #include "ui/date_pickers.h"
+#include "ui/frame_calls.h"
 #include "ui/popup_menus.h"
 #include "ui/subclass.h"
 

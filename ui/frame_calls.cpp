@@ -43,3 +43,9 @@ bool StartItemEditThread(HWND mainWnd, LONG kind, LONG oid) {
     return g_calls.startItemEditThread ? g_calls.startItemEditThread(mainWnd, kind, oid) : false;
 }
 void SetMonthTitle() { if (g_calls.setMonthTitle) g_calls.setMonthTitle(); }
+bool SelectDateDlg(HWND parent, LONG year, LONG month, LONG day) {
+    return g_calls.selectDateDlg ? g_calls.selectDateDlg(parent, year, month, day) : false;
+}
+HRESULT SubclassOutlineList(HWND window) {
+    return g_calls.subclassOutlineList ? g_calls.subclassOutlineList(window) : 0;
+}

@@ -32,6 +32,8 @@ struct FrameCalls {
     void (*toggleTskComplete)(LONG oid) = nullptr;
     bool (*startItemEditThread)(HWND mainWnd, LONG kind, LONG oid) = nullptr;
     void (*setMonthTitle)() = nullptr;
+    bool (*selectDateDlg)(HWND parent, LONG year, LONG month, LONG day) = nullptr;
+    HRESULT (*subclassOutlineList)(HWND window) = nullptr;
 };
 
 void RegisterFrameCalls(const FrameCalls& calls);
@@ -61,3 +63,5 @@ int ToggleSplitMonth(LONG key);
 void ToggleTskComplete(LONG oid);
 bool StartItemEditThread(HWND mainWnd, LONG kind, LONG oid);
 void SetMonthTitle();
+bool SelectDateDlg(HWND parent, LONG year, LONG month, LONG day);
+HRESULT SubclassOutlineList(HWND window);

@@ -1,15 +1,11 @@
-// View rectangles, bar and row heights by screen class, placing of the view windows and the
-// re-layout of the views when the screen turns between landscape and the other orientations.
+// View rectangles, bar and row heights by screen class, and the placing of the view windows.
 #include "ui/layout.h"
 
-#include "calendar/agenda_view.h"
 #include "core/app_settings.h"
 #include "core/frame_state.h"
 #include "core/screen_class.h"
 #include "core/theme_words.h"
 #include "core/view_id.h"
-#include "lists/cts_view.h"
-#include "lists/task_view.h"
 #include "platform/user.h"
 #include "ui/frame_calls.h"
 #include "ui/list_rows.h"
@@ -32,13 +28,6 @@ constexpr UINT kQvgaRowHeight = 26;
 constexpr UINT kVgaRowHeight = 59;
 constexpr UINT kRowHeight = 20;
 
-// The landscape test seen last; set on the first size change.
-struct OrientationMemo {
-    LONG landscape = 0;
-    LONG set = 0;
-};
-OrientationMemo g_Orientation;
-
 void PlaceInViewRect(HWND window, PlaceMode mode) {
     RECT r{};
     if (mode == kPlaceTree && GetThemeWord(kThemeTreeMargins) == 0)
@@ -46,19 +35,6 @@ void PlaceInViewRect(HWND window, PlaceMode mode) {
     else
         GetViewRect(r);
     MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
-}
-
-void RelayoutDatesOrDay(bool dayView) {
-    const bool drawnAgenda = g_Settings.agendaFmt == kAgendaDrawn;
-    if (drawnAgenda)
-        PlaceViewWnd(g_ViewWnds.agendaView, kPlacePlain);
-    else
-        PlaceViewWnd(g_ViewWnds.scheduleList, kPlaceList);
-    if (dayView) PlaceUnderWeekdayBar(drawnAgenda ? g_ViewWnds.agendaView : g_ViewWnds.scheduleList);
-    if (drawnAgenda) {
-        ReleaseAgendaBuffer();
-        RedrawNow(g_ViewWnds.agendaView);
-    }
 }
 
 }  // namespace
@@ -126,49 +102,3 @@ void MoveViewWnd(HWND window, PlaceMode mode) {
         EnsureSelRowVisible(window);
     }
 }
-
-void RelayoutViewsOnRotate() {
-    const LONG landscape = IsLandscapeScreen();
-    if (!g_Orientation.set) {
-        g_Orientation = {landscape, 1};
-        return;
-    }
-    if (landscape == g_Orientation.landscape) return;
-    ReleaseOffscreen(g_Main.mainBuffer);
-    FreeBackBuffers();
-    g_Orientation.landscape = landscape;
-    switch (ViewId) {
-    case kViewContacts:
-        if (g_Settings.ctsIcon) {
-            ReleaseContactGridBuffer();
-            PlaceViewWnd(g_ViewWnds.contactGrid, kPlacePlain);
-        } else {
-            PlaceViewWnd(g_ViewWnds.contactsList, kPlaceList);
-        }
-        PlaceCtsListBelowTabs();
-        break;
-    case kViewTasks:
-        RelayoutTaskView();
-        if (g_Settings.taskPreview)
-            DropTaskRowCache();
-        else
-            RedrawNow(nullptr);
-        break;
-    case kViewNotes: PlaceViewWnd(g_ViewWnds.notesList, kPlaceList); break;
-    case kViewWallet: PlaceViewWnd(g_ViewWnds.walletTree, kPlaceTree); break;
-    case kViewTimelineWeek: RecalcTimelineMetrics(); break;
-    case kViewApptPreview:
-    case kViewContactPreview:
-    case kViewTaskPreview:
-    case kViewWalletItem:
-        PlaceViewWnd(g_ViewWnds.agendaView, kPlacePlain);
-        ReleasePreviewBuffer();
-        RedrawNow(g_ViewWnds.agendaView);
-        break;
-    case kViewDates: RelayoutDatesOrDay(false); break;
-    case kViewDay: RelayoutDatesOrDay(true); break;
-    default: RedrawNow(nullptr); break;
-    }
-}
-
-void ResetOrientationMemo() { g_Orientation = {}; }

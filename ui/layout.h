@@ -31,7 +31,3 @@ void MoveViewWnd(HWND window, PlaceMode mode);
 // rows do not fit on one page.
 void FitListColumn(HWND list);
 
-// Called when the main window's size changes: a change of the landscape test re-lays the views.
-void RelayoutViewsOnRotate();
-// Forgets the orientation seen last, as at start.
-void ResetOrientationMemo();

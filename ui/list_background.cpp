@@ -10,7 +10,6 @@
 #include "core/screen_class.h"
 #include "core/theme.h"
 #include "core/view_id.h"
-#include "lists/letter_tabs.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
 #include "resources/resource.h"

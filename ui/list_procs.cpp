@@ -95,4 +95,3 @@ HRESULT SubclassItemList(HWND window, CheckStrip variant) {
     return InstallSubclass(window, variant == CheckStrip::kYes ? ItemListProcAlt : ItemListProc);
 }
 
-HRESULT SubclassTreeDrag(HWND window) { return InstallSubclass(window, TreeDragProc); }

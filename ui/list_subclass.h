@@ -31,18 +31,11 @@ LRESULT CALLBACK ListKeysProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 LRESULT CALLBACK ItemListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // ItemListProc whose rows act on a pen-down in their check strip at the left.
 LRESULT CALLBACK ItemListProcAlt(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK TreeDragProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 HRESULT SubclassListKeys(HWND window);
 enum class CheckStrip : int { kNo = 0, kYes = 1 };
 HRESULT SubclassItemList(HWND window, CheckStrip variant);
-HRESULT SubclassTreeDrag(HWND window);
 
 // The width of the check strip at the left of a row.
 int CheckStripWidth();
 
-// Selects the tree item under the point when the point is on its icon, label or state icon.
-int TreeTapOnItem(HWND tree, POINT point);
-void TreeDragBegin(HWND tree, POINT point);
-void TreeDragMove(HWND tree, POINT point);
-void TreeDragEnd(HWND tree, POINT point);

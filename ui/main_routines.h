@@ -17,7 +17,3 @@ int IsDateView(LONG viewCode);
 const std::u16string& FitTextEllipsis(HDC dc, const std::u16string& text, int width, int extra);
 
 // ---- The two-state arrow glyph and the refresh after one task changed.
-// Bitmap 158's left glyph for state 0, its right glyph otherwise, 9 by 5 at (x, y + 3).
-void DrawTwoStateArrow(HDC dc, int x, int y, int state);
-// Brings the current view up to date after the task with the id changed.
-void RefreshViewAfterItemChange(LONG id, LONG fillArg);

@@ -40,10 +40,3 @@ LONG OutlineNextItemId(HWND list, const ListRowArray& entries, LONG& id, Outline
 int OutlineTapRow(HWND list, POINT point, const ListRowArray& entries, OutlineMode mode);
 void OutlineTapToggleZone(int x, int y, HWND list, ListRowArray& entries, OutlineMode mode);
 
-// The entry array of an outline list window, null for the notes list and any other window.
-ListRowArray* OutlineEntriesOf(HWND list);
-// Pen-down and keys of the outline lists; 1 when consumed.
-int OutlineTapHold(HWND list, POINT point);
-int OutlineKeyDown(HWND list, UINT key);
-LRESULT CALLBACK OutlineListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-HRESULT SubclassOutlineList(HWND window);

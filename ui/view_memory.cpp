@@ -5,11 +5,9 @@
 #include "core/frame_state.h"
 #include "core/kbd_model.h"
 #include "core/view_id.h"
-#include "lists/letter_tabs.h"
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/user.h"
-#include "projects/prj_view.h"
 #include "ui/agenda_services.h"
 #include "ui/help.h"
 #include "ui/view_focus.h"
@@ -33,16 +31,6 @@ constexpr std::array<PreviewOrigin, 5> kPreviewOrigins = {{
 constexpr LONG kOriginOutside = 4;
 
 LONG g_PreviewOriginCode = kOriginOutside;
-
-struct LinksKey {
-    UINT key;
-    LONG model;  // the keyboard model it needs, kKbdModelUnknown for any
-};
-// The period comes as its own key, 190: as a key code 46 is Delete, which must not open the links.
-constexpr std::array<LinksKey, 5> kLinksKeys = {{
-    {'A', kKbdModelUnknown}, {'a', kKbdModelUnknown}, {'*', kKbdModelUnknown},
-    {190, kKbdModelUnknown}, {'x', kKbdDash},
-}};
 
 constexpr const WCHAR* kHelpProgram = u"peghelp.exe";
 constexpr const WCHAR* kHelpCommand = u"file:VestralAgenda.htm#Main_Contents";
@@ -76,16 +64,6 @@ void HideAllViewWindows() {
                         v.agendaView, v.contactGrid, g_CtsAbcToolbar, v.weekdayBar}) {
         if (window) ShowWindow(window, SW_HIDE);
     }
-}
-
-int HandleLinksKey(UINT key) {
-    for (const LinksKey& entry : kLinksKeys) {
-        if (entry.key != key) continue;
-        if (entry.model != kKbdModelUnknown && entry.model != g_Frame.kbdModelCode) return 0;
-        ShowLinksDlg();
-        return 1;
-    }
-    return 0;
 }
 
 void ShowHelp(HWND) {

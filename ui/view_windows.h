@@ -24,3 +24,6 @@ struct ViewWindows {
 };
 
 extern ViewWindows g_ViewWnds;
+
+// The contacts view's letter tabs, null until the view makes them.
+extern HWND g_CtsAbcToolbar;

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/go_to_date.h"
 #include "core/cmd_line.h"
 #include "core/date_rec.h"
 #include "core/view_id.h"

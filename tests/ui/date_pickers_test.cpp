@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "calendar/go_to_date.h"
+#include "calendar/pending_view.h"
 #include "core/app_settings.h"
 #include "core/date_rec.h"
 #include "frame/main_window.h"
@@ -19,7 +21,6 @@
 #include "resources/resource.h"
 #include "ui/date_pickers.h"
 #include "ui/dialog_conventions.h"
-#include "ui/pending_view.h"
 #include "ui/wheel_paint.h"
 
 namespace {

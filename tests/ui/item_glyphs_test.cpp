@@ -10,6 +10,7 @@
 #include "core/program_folder.h"
 #include "draw_surface.h"
 #include "editors/appt_form.h"
+#include "editors/pick_item_icon.h"
 #include "frame/main_window.h"
 #include "platform/system.h"
 #include "platform/testing.h"

@@ -6,6 +6,7 @@
 
 #include "core/frame_state.h"
 #include "frame/main_window.h"
+#include "frame/relayout.h"
 #include "platform/commctrl.h"
 #include "platform/gdi.h"
 #include "platform/testing.h"

@@ -10,6 +10,7 @@
 #include "frame/main_window.h"
 #include "list_fixture.h"
 #include "platform/device.h"
+#include "projects/tree_drag.h"
 #include "resources/resource.h"
 #include "ui/gdi_scope.h"
 #include "ui/list_subclass.h"

@@ -5,9 +5,11 @@
 #include <string>
 
 #include "calendar/calendar_input.h"
+#include "frame/view_refresh.h"
 #include "list_fixture.h"
 #include "lists/cts_grid.h"
 #include "platform/testing_commctrl.h"
+#include "ui/frame_calls.h"
 #include "ui/main_routines.h"
 #include "ui/outline_list.h"
 

@@ -1,6 +1,8 @@
 // The project tree's window procedure: a tap on an item may become the tree's tap-and-hold menu or
 // the start of a drag; an item dragged onto a project folder is moved there by the project tree.
 // Drag states: idle (dragging 0) -> dragging (image shown, pen captured) -> idle on pen-up.
+#include "projects/tree_drag.h"
+
 #include "platform/commctrl.h"
 #include "platform/user.h"
 #include "projects/prj_view.h"
@@ -111,3 +113,4 @@ LRESULT CALLBACK TreeDragProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     default: return CallPrevWndProc(window, message, wParam, lParam);
     }
 }
+HRESULT SubclassTreeDrag(HWND window) { return InstallSubclass(window, TreeDragProc); }

@@ -3,6 +3,8 @@
 #include "calendar/agenda_switch.h"
 #include "calendar/calendar_nav.h"
 #include "calendar/calendar_state.h"
+#include "calendar/go_to_date.h"
+#include "calendar/pending_view.h"
 #include "core/app_settings.h"
 #include "core/cur_item.h"
 #include "core/date_rec.h"
@@ -12,7 +14,6 @@
 #include "ui/date_pickers.h"
 #include "ui/frame_calls.h"
 #include "ui/offscreen.h"
-#include "ui/pending_view.h"
 #include "ui/view_commands.h"
 
 namespace {

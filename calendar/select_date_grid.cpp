@@ -4,6 +4,7 @@
 
 #include "calendar/calendar_nav.h"
 #include "calendar/month_view.h"
+#include "calendar/select_date_grid.h"
 #include "core/date_rec.h"
 #include "core/date_text.h"
 #include "core/frame_state.h"
@@ -97,7 +98,7 @@ INT_PTR OnGridInit(HWND dialog) {
 
 }  // namespace
 
-bool SelectDateDlg(HWND parent, LONG year, LONG month, LONG day) {
+bool SelectDateGridDlg(HWND parent, LONG year, LONG month, LONG day) {
     g_SelectDateGrid = SelectDateGrid{month, day, year};
     g_MonthCacheReload = 1;
     return RunProgramDialog(IDD_SELECT_DATE_GRID, parent, SelectDateGridDlgProc) == kDlgAccept;

@@ -6,12 +6,14 @@
 #include "calendar/calendar_nav.h"
 #include "core/cts_fields.h"
 #include "core/view_id.h"
+#include "frame/frame_hooks.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_view.h"
 #include "lists/task_view.h"
 #include "notes/notes_view.h"
 #include "platform/shell.h"
 #include "platform/user.h"
+#include "projects/links_key.h"
 #include "ui/agenda_services.h"
 #include "ui/frame_calls.h"
 #include "ui/list_subclass.h"
@@ -201,4 +203,4 @@ LRESULT CALLBACK OutlineListProc(HWND window, UINT message, WPARAM wParam, LPARA
     }
 }
 
-HRESULT SubclassOutlineList(HWND window) { return InstallSubclass(window, OutlineListProc); }
+HRESULT frame::SubclassOutlineList(HWND window) { return InstallSubclass(window, OutlineListProc); }

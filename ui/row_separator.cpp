@@ -1,6 +1,6 @@
 // The separator under a row of the calendar lists: dashed and inset with the dashed list style,
 // else a solid line over the whole width, always in the item border colour.
-#include "calendar/row_separator.h"
+#include "ui/row_separator.h"
 
 #include "core/theme_words.h"
 #include "platform/gdi.h"

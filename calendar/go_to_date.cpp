@@ -2,6 +2,9 @@
 // drags and digits; Enter opens the select-date grid on the wheel's date.
 #include <algorithm>
 
+#include "calendar/go_to_date.h"
+#include "calendar/pending_view.h"
+#include "calendar/select_date_grid.h"
 #include "core/app_settings.h"
 #include "core/date_rec.h"
 #include "core/frame_state.h"
@@ -14,7 +17,6 @@
 #include "ui/date_pickers.h"
 #include "ui/dialog_conventions.h"
 #include "ui/offscreen.h"
-#include "ui/pending_view.h"
 #include "ui/subclass.h"
 #include "ui/view_focus.h"
 #include "ui/wheel_paint.h"
@@ -161,7 +163,7 @@ int GoToDateKey(HWND dialog, UINT key) {
     case VK_LEFT: w.column = w.column == 0 ? kYearColumn : w.column - 1; break;
     case VK_RIGHT: w.column = w.column == kYearColumn ? 0 : w.column + 1; break;
     case VK_RETURN:
-        if (SelectDateDlg(dialog, w.year, w.month, w.day)) {
+        if (SelectDateGridDlg(dialog, w.year, w.month, w.day)) {
             w.year = g_SelectDateGrid.year;
             w.month = g_SelectDateGrid.month;
             w.day = g_SelectDateGrid.day;
