@@ -18,6 +18,7 @@
 #include "ui/image_lists.h"
 #include "ui/layout.h"
 #include "ui/main_state.h"
+#include "ui/theme_pictures.h"
 
 namespace {
 

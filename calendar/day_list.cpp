@@ -39,6 +39,7 @@
 #include "ui/main_state.h"
 #include "ui/offscreen.h"
 #include "ui/row_separator.h"
+#include "ui/theme_pictures.h"
 #include "ui/themed_bars.h"
 
 namespace {

@@ -21,7 +21,6 @@
 #include "ui/view_focus.h"
 #include "ui/wheel_paint.h"
 
-GoToDateWheel g_GoToDate;
 
 namespace {
 

@@ -14,12 +14,12 @@
 #include "core/custom_icon.h"
 #include "core/date_text.h"
 #include "core/frame_state.h"
+#include "core/prj_cats.h"
 #include "core/screen_class.h"
 #include "platform/gdi.h"
 #include "platform/text.h"
 #include "platform/time.h"
 #include "platform/user.h"
-#include "projects/prj_cats.h"
 #include "ui/draw_prims.h"
 #include "ui/item_paint.h"
 

@@ -35,6 +35,7 @@
 #include "ui/item_paint.h"
 #include "ui/main_state.h"
 #include "ui/outline_list.h"
+#include "ui/theme_pictures.h"
 #include "ui/themed_bars.h"
 
 namespace {

@@ -27,10 +27,6 @@
 #include "ui/themed_bars.h"
 #include "ui/view_focus.h"
 
-SelectDateGrid g_SelectDateGrid;
-SelectDateGridView g_SelectDateGridView;
-LONG g_MonthCacheReload = 0;
-
 namespace {
 
 struct GridPlace {

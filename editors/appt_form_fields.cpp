@@ -7,6 +7,7 @@
 
 #include "core/cat_loading.h"
 #include "core/cat_record.h"
+#include "core/prj_cats.h"
 #include "editors/appt_form.h"
 #include "editors/attendees.h"
 #include "editors/reminders.h"
@@ -17,7 +18,6 @@
 #include "platform/shell.h"
 #include "platform/text.h"
 #include "platform/user.h"
-#include "projects/prj_cats.h"
 #include "resources/resource.h"
 #include "ui/subclass.h"
 #include "ui/view_focus.h"

@@ -10,6 +10,7 @@
 #include "core/month_cache.h"
 #include "core/pim_state.h"
 #include "core/poom_session.h"
+#include "core/prj_cats.h"
 #include "core/res_string.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
@@ -27,7 +28,6 @@
 #include "platform/dialogs.h"
 #include "platform/text.h"
 #include "platform/user.h"
-#include "projects/prj_cats.h"
 #include "resources/resource.h"
 #include "ui/subclass.h"
 

@@ -5,6 +5,7 @@
 #include "core/cat_loading.h"
 #include "core/cat_record.h"
 #include "core/month_cache.h"
+#include "core/prj_cats.h"
 #include "core/res_string.h"
 #include "core/show_message.h"
 #include "editors/appt_form.h"
@@ -16,7 +17,6 @@
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/user.h"
-#include "projects/prj_cats.h"
 #include "resources/resource.h"
 
 namespace {

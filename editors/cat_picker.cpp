@@ -2,15 +2,15 @@
 #include "editors/cat_picker.h"
 
 #include "core/cat_file.h"
-#include "core/show_message.h"
 #include "core/cat_record.h"
+#include "core/prj_cats.h"
+#include "core/show_message.h"
 #include "core/text_util.h"
-#include "platform/text.h"
-#include "platform/commctrl.h"
-#include "platform/user.h"
-#include "projects/prj_cats.h"
-#include "resources/resource.h"
 #include "editors/res_text.h"
+#include "platform/commctrl.h"
+#include "platform/text.h"
+#include "platform/user.h"
+#include "resources/resource.h"
 #include "ui/text_prompt.h"
 
 std::u16string g_CatPickerText;

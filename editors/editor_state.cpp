@@ -4,10 +4,10 @@
 #include <algorithm>
 
 #include "core/cat_record.h"
+#include "core/prj_cats.h"
 #include "core/text_util.h"
-#include "platform/text.h"
 #include "platform/dialogs.h"
-#include "projects/prj_cats.h"
+#include "platform/text.h"
 #include "projects/prj_commands.h"
 #include "projects/prj_tree_items.h"
 

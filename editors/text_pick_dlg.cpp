@@ -6,30 +6,30 @@
 
 #include <algorithm>
 
-#include "editors/editor_state.h"
+#include "core/prj_cats.h"
 #include "core/show_message.h"
+#include "editors/editor_state.h"
 #include "editors/res_text.h"
 #include "editors/text_templates.h"
 #include "platform/commctrl.h"
+#include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/gdi.h"
 #include "platform/menus.h"
 #include "platform/owner_draw.h"
-#include "platform/controls.h"
 #include "platform/shell.h"
 #include "platform/system.h"
 #include "platform/user.h"
-#include "projects/prj_cats.h"
 #include "resources/resource.h"
-#include "ui/dialog_conventions.h"
 #include "ui/auto_caps.h"
+#include "ui/dialog_conventions.h"
 #include "ui/dlg_services.h"
-#include "ui/subclass.h"
 #include "ui/layout.h"
 #include "ui/list_rows.h"
+#include "ui/list_view_calls.h"
+#include "ui/subclass.h"
 #include "ui/text_prompt.h"
 #include "ui/view_focus.h"
-#include "ui/list_view_calls.h"
 
 std::u16string g_ChosenText;
 LONG g_PickIndex = 0;

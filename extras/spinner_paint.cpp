@@ -15,7 +15,6 @@
 #include "extras/extra_commands.h"
 #include "extras/spinner.h"
 #include "extras/spinner_items.h"
-#include "extras/theme_pictures.h"
 #include "lists/cts_picture.h"
 #include "platform/commctrl.h"
 #include "platform/gdi.h"
@@ -31,6 +30,7 @@
 #include "ui/imaging.h"
 #include "ui/layout.h"
 #include "ui/main_state.h"
+#include "ui/theme_pictures.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
 // Theme files (".zqth"): the current theme saved and restored as lines of a text record file,
 // the default theme file beside the program, and the two theme-file commands.
+#include "extras/theme.h"
+
 #include <algorithm>
 #include <cstdio>
 

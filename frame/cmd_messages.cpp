@@ -9,6 +9,7 @@
 #include "core/main_messages.h"
 #include "core/theme.h"
 #include "editors/new_item.h"
+#include "extras/theme.h"
 #include "frame/main_window.h"
 #include "frame/view_switch.h"
 #include "notes/notes_view.h"

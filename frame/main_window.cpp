@@ -19,6 +19,7 @@
 #include "core/screen_class.h"
 #include "core/theme.h"
 #include "core/view_id.h"
+#include "extras/theme.h"
 #include "frame/frame_hooks.h"
 #include "frame/load_thread.h"
 #include "frame/menu_bars.h"

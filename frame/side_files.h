@@ -3,8 +3,8 @@
 #pragma once
 
 #include "core/custom_icon.h"
+#include "core/link_table.h"
 #include "editors/item_templates.h"
 #include "editors/text_templates.h"
 #include "extras/saved_views.h"
 #include "lists/cts_recent.h"
-#include "projects/link_table.h"

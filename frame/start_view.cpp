@@ -6,6 +6,7 @@
 #include "core/theme.h"
 #include "core/view_id.h"
 #include "editors/new_item.h"
+#include "extras/theme.h"
 #include "frame/main_window.h"
 #include "frame/view_switch.h"
 #include "notes/notes_view.h"

@@ -6,6 +6,7 @@
 #include "core/frame_state.h"
 #include "core/theme.h"
 #include "core/view_id.h"
+#include "extras/theme.h"
 #include "frame/frame_hooks.h"
 #include "frame/menu_bars.h"
 #include "frame/view_switch.h"

@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/link_table.h"
 #include "frame/side_files.h"
 #include "fuzz/fuzz_device.h"
-#include "projects/link_table.h"
 #include "projects/prj_commands.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

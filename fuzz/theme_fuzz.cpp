@@ -4,6 +4,7 @@
 
 #include "core/theme.h"
 #include "core/theme_record.h"
+#include "extras/theme.h"
 #include "fuzz/fuzz_device.h"
 #include "platform/testing_user.h"
 

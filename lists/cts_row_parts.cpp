@@ -3,17 +3,18 @@
 #include "lists/cts_row_parts.h"
 
 #include "calendar/item_text.h"
+#include "core/prj_cats.h"
 #include "core/screen_class.h"
 #include "core/theme.h"
 #include "core/theme_record.h"
 #include "lists/list_colors.h"
 #include "platform/commctrl.h"
 #include "platform/gdi.h"
-#include "projects/prj_cats.h"
 #include "ui/draw_prims.h"
 #include "ui/gdi_scope.h"
 #include "ui/image_lists.h"
 #include "ui/row_separator.h"
+#include "ui/theme_pictures.h"
 
 namespace {
 

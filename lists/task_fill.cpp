@@ -5,10 +5,10 @@
 #include "core/app_settings.h"
 #include "core/cat_record.h"
 #include "core/item_filters.h"
+#include "core/prj_cats.h"
 #include "core/res_string.h"
 #include "core/tsk_loading.h"
 #include "lists/task_view.h"
-#include "projects/prj_cats.h"
 #include "resources/resource.h"
 #include "ui/outline_list.h"
 

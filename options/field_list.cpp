@@ -6,12 +6,12 @@
 
 #include "core/app_settings.h"
 #include "core/cat_record.h"
+#include "core/prj_cats.h"
 #include "core/screen_class.h"
 #include "platform/gdi.h"
 #include "platform/system.h"
 #include "platform/text.h"
 #include "platform/user.h"
-#include "projects/prj_cats.h"
 #include "projects/prj_options.h"
 #include "resources/resource.h"
 #include "ui/dlg_services.h"

@@ -11,6 +11,7 @@
 #include "core/theme.h"
 #include "core/theme_record.h"
 #include "extras/spinner.h"
+#include "extras/theme.h"
 #include "options/field_list.h"
 #include "options/options_display.h"
 #include "options/options_state.h"

@@ -13,6 +13,7 @@
 #include "core/view_id.h"
 #include "editors/cat_picker.h"
 #include "extras/about_box.h"
+#include "extras/theme.h"
 #include "extras/update_check.h"
 #include "options/field_list.h"
 #include "options/field_zones.h"

@@ -6,11 +6,11 @@
 
 #include "core/app_settings.h"
 #include "core/cat_record.h"
+#include "core/prj_cats.h"
 #include "core/screen_class.h"
 #include "core/theme_record.h"
 #include "options/field_list.h"
 #include "options/options_state.h"
-#include "projects/prj_cats.h"
 #include "projects/prj_options.h"
 #include "ui/file_picker.h"
 #include "wallet/wlt_settings.h"

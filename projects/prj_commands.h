@@ -27,10 +27,10 @@ void NewNoteInPrj();
 #include <string>
 #include <string_view>
 
+#include "core/prj_cats.h"
 #include "core/record_array.h"
 #include "platform/commctrl.h"
 #include "platform/types.h"
-#include "projects/prj_cats.h"
 
 // Whether WriteLinkFile also inserts the link's node.
 enum class LinkNodeInsert { kNo, kYes };

@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "core/prj_cats.h"
 #include "platform/commctrl.h"
 #include "platform/types.h"
-#include "projects/prj_cats.h"
 
 // 1 while the next new item an editor saves belongs in the project selected in the tree.
 extern LONG NewItemInPrj;

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/prj_cats.h"
 #include "platform/commctrl.h"
 #include "platform/types.h"
-#include "projects/prj_cats.h"
 
 inline constexpr int kMaxNodeText = 260;
 

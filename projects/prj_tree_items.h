@@ -2,8 +2,8 @@
 // of an item go with it (projects/item_links.h).
 #pragma once
 
+#include "core/item_links.h"
 #include "platform/types.h"
-#include "projects/item_links.h"
 
 // Set while the project tree wants to hear of saved contacts: the project tree's new-item mark.
 extern LONG NewItemInPrj;

@@ -10,6 +10,7 @@
 #include "ui/gdi_scope.h"
 #include "ui/row_separator.h"
 #include "ui/theme_colors.h"
+#include "ui/theme_pictures.h"
 
 namespace {
 

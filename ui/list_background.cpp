@@ -20,6 +20,7 @@
 #include "ui/list_view_calls.h"
 #include "ui/main_state.h"
 #include "ui/theme_colors.h"
+#include "ui/theme_pictures.h"
 #include "ui/view_windows.h"
 
 ListNotices g_ListNotices;

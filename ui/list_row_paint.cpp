@@ -18,6 +18,7 @@
 #include "ui/main_routines.h"
 #include "ui/main_state.h"
 #include "ui/theme_colors.h"
+#include "ui/theme_pictures.h"
 #include "ui/themed_bars.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/prj_cats.h"
 #include "core/secure_wipe.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
@@ -15,7 +16,6 @@
 #include "platform/owner_draw.h"
 #include "platform/text.h"
 #include "platform/user.h"
-#include "projects/prj_cats.h"
 #include "resources/resource.h"
 #include "ui/dialog_conventions.h"
 #include "ui/dlg_services.h"

@@ -19,7 +19,6 @@
 #include "extras/saved_views.h"
 #include "extras/spinner.h"
 #include "extras/spinner_items.h"
-#include "extras/theme_pictures.h"
 #include "frame/main_window.h"
 #include "platform/com.h"
 #include "platform/commctrl.h"
@@ -30,6 +29,7 @@
 #include "platform/testing_display.h"
 #include "platform/user.h"
 #include "resources/quorvia_resources.h"
+#include "ui/theme_pictures.h"
 
 namespace spintest {
 

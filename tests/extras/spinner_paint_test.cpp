@@ -1,6 +1,7 @@
 // What the launcher wheel draws: each entry's picture by its kind, the centre picture by the theme,
 // the date and time glyphs and the battery glyph by the device's power reading, on a QVGA and a VGA
 // screen.
+#include "extras/theme.h"
 #include "tests/extras/spinner_fixture.h"
 
 #include <algorithm>

@@ -1,14 +1,15 @@
 // The launcher wheel: its positions and spreading, hit tests, turning by key, drag and tap, the
 // battery glyph, and a picture of the view.
+#include "extras/theme.h"
 #include "tests/extras/spinner_fixture.h"
 
 #include "core/theme.h"
 #include "core/theme_words.h"
 #include "extras/extra_commands.h"
-#include "extras/theme_pictures.h"
 #include "platform/gdi.h"
 #include "platform/testing_gdi.h"
 #include "ui/draw_prims.h"
+#include "ui/theme_pictures.h"
 
 namespace {
 

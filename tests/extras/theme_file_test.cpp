@@ -10,6 +10,7 @@
 #include "core/theme.h"
 #include "core/theme_record.h"
 #include "core/theme_words.h"
+#include "extras/theme.h"
 #include "platform/files.h"
 #include "platform/testing.h"
 #include "platform/testing_user.h"

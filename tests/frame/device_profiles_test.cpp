@@ -9,6 +9,7 @@
 #include "calendar/timeline_week.h"
 #include "calendar/year_view.h"
 #include "core/theme.h"
+#include "extras/theme.h"
 #include "frame/view_switch.h"
 #include "frame_fixture.h"
 #include "lists/cts_grid.h"

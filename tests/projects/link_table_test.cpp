@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "core/link_table.h"
+#include "core/prj_cats.h"
 #include "core/program_folder.h"
 #include "frame/change_notify.h"
-#include "projects/link_table.h"
-#include "projects/prj_cats.h"
 #include "tests/projects/prj_device.h"
 
 namespace {

@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "core/prj_cats.h"
 #include "platform/testing.h"
 #include "platform/text.h"
-#include "projects/prj_cats.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 // The item link table and "linkinfo.dat". Views ask the table for every row they draw, so the owner
 // lookup halves the range before a short scan; the file keeps the records in table order and is read
 // back in file order without sorting, as files written by earlier runs expect.
-#include "projects/link_table.h"
+#include "core/link_table.h"
 
 #include "core/file_handle.h"
+#include "core/item_links.h"
+#include "core/prj_cats.h"
 #include "core/program_folder.h"
 #include "core/record_list_file.h"
 #include "platform/files.h"
 #include "platform/text.h"
-#include "projects/item_links.h"
-#include "projects/prj_cats.h"
 
 LinkTable g_LinkTable;
 

@@ -1,7 +1,7 @@
 // Project categories and link-file names: the only record of what a project holds. The forms are
 // read back from items and files other programs may have written, so parsing is lenient about the
 // prefix's case and keeps any further separator inside the deepest level.
-#include "projects/prj_cats.h"
+#include "core/prj_cats.h"
 
 #include "core/ansi_text.h"
 #include "core/program_folder.h"

@@ -1,0 +1,15 @@
+// The theme's background pictures: the views' (string word 44) and the launcher's (word 49), and
+// forgetting the decoded pictures when the theme changes.
+#pragma once
+
+#include "platform/types.h"
+
+// The background picture of the theme (word 44): whether a path is set, and the picture, loaded on
+// first use (null without a path).
+bool HasBackPicture();
+HBITMAP GetBackPicture();
+
+bool HasSpinPicture2();
+HBITMAP GetSpinPicture2();
+// The pictures are decoded again from the theme's files at their next use.
+void FreeBackPictures();
