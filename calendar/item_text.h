@@ -10,22 +10,11 @@
 #include "core/date_rec.h"
 #include "core/tsk_record.h"
 #include "platform/types.h"
+#include "ui/text_wrap.h"
 
 // The text on one line, shortened with "..." until it fits; empty when maxWidth <= 0.
 std::u16string FitTextToWidth(HWND window, std::u16string_view text, int maxWidth, bool bold, bool listFont,
                               bool keepFont);
-// Splits off the first line of text that fits between x and maxWidth; draws nothing.
-void SplitFirstLine(HDC dc, std::u16string_view text, std::u16string& line, std::u16string& rest, int x,
-                    int maxWidth);
-inline constexpr int kNoLimit = -1;
-// Wraps and (with draw) draws a text line by line from y, which it advances; the last line's width.
-int DrawWrappedText(HDC dc, std::u16string_view text, int x, int& y, int firstWidth, int nextWidth, int maxY,
-                    bool draw, int maxLines, int drawMode, bool strike, int lineGap);
-
-// A category's icon; false when the category is unknown or has none.
-bool DrawCatIconEx(HDC dc, int x, int y, std::u16string_view name, bool draw, int yOffset);
-bool DrawCatIcon(HDC dc, int x, int y, std::u16string_view name, bool draw, int yOffset);
-bool DrawCatIconAlt(HDC dc, int x, int y, std::u16string_view name, bool draw, int yOffset);
 // The icons of the appointment's categories (project categories left out); the width used.
 int DrawItemCatIcons(HDC dc, int x, int y, int limitX, const ApptRecord& appt, bool draw, bool measureOnly,
                      bool big);

@@ -19,12 +19,6 @@ bool IsQvgaLandscape() { return IsQvgaScreen() && IsLandscapeScreen(); }
 
 HFONT DayBoxFont() { return IsQvgaLandscape() && !BigPreviewText() ? SmallViewFont() : ViewFont(); }
 
-SIZE TextExtent(HDC dc, std::u16string_view text) {
-    SIZE size{0, 0};
-    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
-    return size;
-}
-
 void TextOutClipped(HDC dc, int x, int y, const RECT& clip, std::u16string_view text) {
     ExtTextOutW(dc, x, y, ETO_CLIPPED, &clip, text.data(), static_cast<UINT>(text.size()), nullptr);
 }

@@ -7,6 +7,7 @@
 
 #include "platform/gdi.h"
 #include "platform/types.h"
+#include "ui/text_wrap.h"
 
 // Theme record words read by the calendar painters.
 enum ThemeWordId : int {
@@ -40,7 +41,6 @@ HFONT TinyViewFont();
 // The font of day boxes and day lists: the small one on landscape QVGA unless "Big Preview Text".
 HFONT DayBoxFont();
 
-SIZE TextExtent(HDC dc, std::u16string_view text);
 void TextOutClipped(HDC dc, int x, int y, const RECT& clip, std::u16string_view text);
 void TextOutPlain(HDC dc, int x, int y, std::u16string_view text);
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour);

@@ -13,11 +13,11 @@
 #include "editors/item_templates.h"
 #include "editors/recur_choices.h"
 #include "editors/reminders.h"
-#include "notes/note_editor.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/user.h"
 #include "resources/resource.h"
+#include "ui/edit_caret.h"
 
 namespace {
 

@@ -2,7 +2,6 @@
 // category icons) and the default field's icon.
 #include "lists/cts_row_parts.h"
 
-#include "calendar/item_text.h"
 #include "core/prj_cats.h"
 #include "core/screen_class.h"
 #include "core/theme.h"
@@ -14,6 +13,7 @@
 #include "ui/gdi_scope.h"
 #include "ui/image_lists.h"
 #include "ui/row_separator.h"
+#include "ui/text_wrap.h"
 #include "ui/theme_pictures.h"
 
 namespace {

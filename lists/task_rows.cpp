@@ -3,7 +3,6 @@
 // tap on the selected row's check box.
 #include <array>
 
-#include "calendar/item_text.h"
 #include "core/app_settings.h"
 #include "core/appt_readers.h"
 #include "core/cat_filter.h"
@@ -29,6 +28,7 @@
 #include "ui/image_lists.h"
 #include "ui/item_paint.h"
 #include "ui/outline_list.h"
+#include "ui/text_wrap.h"
 #include "ui/themed_bars.h"
 
 namespace {
