@@ -101,17 +101,22 @@ void EnsureVisible(HWND hwnd, ListBoxState& state, int index) {
 }
 
 // Without LBS_NOINTEGRALHEIGHT a list box is as high as a whole number of its rows, so no row is
-// shown cut: a list taller than one row gives up the part a further row would not fill. A combo
-// box's list is sized by its combo box.
-void FitWholeRows(HWND hwnd, const ListBoxState& state) {
+// shown cut: as many rows as fit in the height it was given, and never less than one. The fitting
+// starts from that height every time, so a row that grows or shrinks with a new font is fitted
+// anew rather than from an earlier fitting. A combo box's list is sized by its combo box.
+void FitWholeRows(HWND hwnd, ListBoxState& state) {
     if (state.owner || (StyleOf(hwnd) & (LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWVARIABLE))) return;
     const int row = static_cast<int>(HeightOf(hwnd, state, -1));
+    if (row <= 0 || state.askedHeight <= 0) return;
     const int height = ClientHeight(hwnd);
-    if (row <= 0 || height <= row || height % row == 0) return;
+    const int fitted = std::max(state.askedHeight / row, 1) * row;
+    if (fitted == height) return;
     RECT window{};
     GetWindowRect(hwnd, &window);
-    SetWindowPos(hwnd, nullptr, 0, 0, window.right - window.left, window.bottom - window.top - height % row,
+    state.fitting = true;
+    SetWindowPos(hwnd, nullptr, 0, 0, window.right - window.left, window.bottom - window.top - height + fitted,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    state.fitting = false;
 }
 
 bool IsSelected(HWND hwnd, const ListBoxState& state, int index) {
@@ -440,6 +445,7 @@ LRESULT ListMessage(HWND hwnd, ListBoxState& state, UINT message, WPARAM wParam,
     switch (message) {
     case WM_CREATE:
         if (StyleOf(hwnd) & LBS_OWNERDRAWFIXED) Measure(hwnd, state, -1);
+        state.askedHeight = ClientHeight(hwnd);
         FitWholeRows(hwnd, state);
         return 0;
     case WM_GETDLGCODE: {
@@ -540,6 +546,7 @@ LRESULT ListMessage(HWND hwnd, ListBoxState& state, UINT message, WPARAM wParam,
     case WM_SETFOCUS: return OnFocus(hwnd, state, true);
     case WM_KILLFOCUS: return OnFocus(hwnd, state, false);
     case WM_SIZE:
+        if (!state.fitting) state.askedHeight = ClientHeight(hwnd);
         FitWholeRows(hwnd, state);
         state.top = std::clamp(state.top, 0, std::max(MostTop(hwnd, state), 0));
         UpdateScrollBar(hwnd, state);

@@ -30,6 +30,8 @@ struct ListBoxState {
     int anchor = -1;     // where a range selection starts
     int top = 0;         // the first item shown
     UINT itemHeight = 0; // 0 until measured
+    int askedHeight = 0; // the client height it was made or last sized to, before whole rows were fitted
+    bool fitting = false;  // the size it is given is its own fitting to whole rows
     bool focused = false;
     bool tracking = false;  // the pen is down in the list
     bool redraw = true;

@@ -595,38 +595,43 @@ TEST_F(ApptFormTest, ScreenshotOfTheCompressedLandscapeForm) {
 
 namespace {
 
-// The form's lists show whole rows only: on a VGA screen no row of a spin list or of the category
-// list is drawn cut at the list's foot, and each list still shows its first row.
+// The form's lists show whole rows only: on a VGA screen, at the dots per inch of a VGA device and
+// at the desktop's, no row of a spin list or of the category list is drawn cut at the list's foot,
+// and each list still shows its first row.
 TEST_F(ApptFormTest, ListsOnAVgaScreenShowWholeRowsOnly) {
-    platform::DeviceProfile profile = platform::Profile();
-    profile.screenWidth = 480;
-    profile.screenHeight = 640;
-    device_.SetProfile(profile);
-    platform::testing::DrawRecord record;
-    ActInsideForm([&](HWND dialog) {
-        InvalidateRect(dialog, nullptr, TRUE);
-        platform::testing::PumpUntilIdle();
-        for (const int id : {kReminderListId, kApptStatusId, kOccursListId, kCatListBoxId}) {
-            SCOPED_TRACE(id);
-            const HWND list = GetDlgItem(dialog, id);
-            RECT client{};
-            GetClientRect(list, &client);
-            const int row = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
-            ASSERT_GT(row, 0);
-            EXPECT_EQ(client.bottom % row, 0) << client.bottom << " " << row;
-            MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&client), 2);
-            int shown = 0;
-            for (const auto& text : record.ScreenTexts()) {
-                RECT overlap{};
-                if (!IntersectRect(&overlap, &text.rect, &client)) continue;
-                ++shown;
-                EXPECT_LE(text.rect.bottom, client.bottom) << std::string(text.text.begin(), text.text.end());
+    for (const int dpi : {192, 96}) {
+        SCOPED_TRACE(dpi);
+        platform::DeviceProfile profile = platform::Profile();
+        profile.screenWidth = 480;
+        profile.screenHeight = 640;
+        profile.dpi = dpi;
+        device_.SetProfile(profile);
+        platform::testing::DrawRecord record;
+        ActInsideForm([&](HWND dialog) {
+            InvalidateRect(dialog, nullptr, TRUE);
+            platform::testing::PumpUntilIdle();
+            for (const int id : {kReminderListId, kApptStatusId, kOccursListId, kCatListBoxId}) {
+                SCOPED_TRACE(id);
+                const HWND list = GetDlgItem(dialog, id);
+                RECT client{};
+                GetClientRect(list, &client);
+                const int row = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+                ASSERT_GT(row, 0);
+                EXPECT_EQ(client.bottom % row, 0) << client.bottom << " " << row;
+                MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&client), 2);
+                int shown = 0;
+                for (const auto& text : record.ScreenTexts()) {
+                    RECT overlap{};
+                    if (!IntersectRect(&overlap, &text.rect, &client)) continue;
+                    ++shown;
+                    EXPECT_LE(text.rect.bottom, client.bottom) << std::string(text.text.begin(), text.text.end());
+                }
+                EXPECT_GE(shown, 1);
             }
-            EXPECT_GE(shown, 1);
-        }
-        Press(dialog, IDM_DLG_CANCEL);
-    });
-    NewApptDlg();
+            Press(dialog, IDM_DLG_CANCEL);
+        });
+        NewApptDlg();
+    }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The list box: items and their failures, sorting, one and several selections moved by the keys and
 // the stylus, owner-drawn rows measured and drawn by the parent, scrolling.
 #include "control_fixture.h"
+#include "platform/testing_display.h"
+#include "platform/testing_draw.h"
 
 namespace ctltest {
 namespace {
@@ -235,7 +237,7 @@ TEST_F(ListBoxTest, KeepsTheFocusedRowInViewAndScrollsWithItsBar) {
 
 
 // Without LBS_NOINTEGRALHEIGHT a list is as high as a whole number of rows: made, moved or given
-// taller rows, it gives up the part a further row would not fill; one lower than a row stays.
+// taller rows, it gives up the part a further row would not fill; one lower than a row grows to one.
 TEST_F(ListBoxTest, ShowsWholeRowsOnlyUnlessToldNotTo) {
     const auto clientHeight = [](HWND list) {
         RECT r{};
@@ -258,7 +260,63 @@ TEST_F(ListBoxTest, ShowsWholeRowsOnlyUnlessToldNotTo) {
     SendMessageW(plain, LB_SETITEMHEIGHT, 0, 2 * row);
     EXPECT_EQ(clientHeight(plain), 2 * row);
     const HWND low = MakeList(0, 8, {0, 210, 100, 210 + row - 2});
-    EXPECT_EQ(clientHeight(low), row - 2);
+    EXPECT_EQ(clientHeight(low), row);
+}
+
+// A dialog's controls are made first and given the dialog's font after. A list made with a small
+// font and then given a large one is fitted again from the height it was made with, not from its
+// first fitting: a list of one row grows to show that row whole, a taller one keeps the whole rows
+// that height holds, and no row's text is drawn past the list's foot.
+TEST_F(ListBoxTest, ALargerFontFitsWholeRowsAgainFromTheHeightGiven) {
+    const auto font = [](LONG height) {
+        LOGFONTW lf{};
+        lf.lfHeight = height;
+        lf.lfWeight = FW_NORMAL;
+        std::char_traits<char16_t>::copy(lf.lfFaceName, u"Tahoma", 6);
+        return CreateFontIndirectW(&lf);
+    };
+    const HFONT small = font(-11);
+    const HFONT large = font(-24);
+    const auto clientHeight = [](HWND list) {
+        RECT r{};
+        GetClientRect(list, &r);
+        return static_cast<int>(r.bottom);
+    };
+    const auto rowOf = [](HWND list) { return static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0)); };
+    const HWND one = MakeList(WS_BORDER, 5, {0, 0, 100, 20});  // 18 inside, as a one-row spin list
+    const HWND several = MakeList(0, 6, {0, 100, 100, 200});
+    for (const HWND list : {one, several}) SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(small), FALSE);
+    const int smallRow = rowOf(one);
+    ASSERT_GT(smallRow, 0);
+    ASSERT_LE(smallRow, 18);
+    EXPECT_EQ(clientHeight(one), 18 / smallRow * smallRow);
+    EXPECT_EQ(clientHeight(several), 100 / smallRow * smallRow);
+
+    platform::testing::DrawRecord record;
+    for (const HWND list : {one, several}) SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(large), TRUE);
+    const int largeRow = rowOf(one);
+    ASSERT_GT(largeRow, 18);
+    EXPECT_EQ(clientHeight(one), largeRow);
+    EXPECT_EQ(clientHeight(several), 100 / largeRow * largeRow);
+    platform::testing::PumpUntilIdle();
+    for (const HWND list : {one, several}) {
+        SCOPED_TRACE(GetDlgCtrlID(list));
+        RECT client{};
+        GetClientRect(list, &client);
+        MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        int shown = 0;
+        for (const auto& text : record.ScreenTexts()) {
+            RECT overlap{};
+            if (!IntersectRect(&overlap, &text.rect, &client)) continue;
+            ++shown;
+            EXPECT_LE(text.rect.bottom, client.bottom) << std::string(text.text.begin(), text.text.end());
+        }
+        EXPECT_EQ(shown, clientHeight(list) / largeRow);
+    }
+    DestroyWindow(one);
+    DestroyWindow(several);
+    DeleteObject(small);
+    DeleteObject(large);
 }
 
 }  // namespace
