@@ -344,10 +344,7 @@ int ReadTskDbDirect(CEGUID& volume, TskArray& tasks, const CatArray& cats, const
         if (sortOnce) tasks.Append(std::move(task));
         else InsertTskByKeys(tasks, std::move(task), key1, key2, key3, ascending1, ascending2, ascending3);
     });
-    if (sortOnce)
-        std::stable_sort(tasks.begin(), tasks.end(), [&](const TskRecord& a, const TskRecord& b) {
-            return TskCompareKeys(b, a, key1, key2, key3, ascending1, ascending2, ascending3);
-        });
+    if (sortOnce) StableSortTsks(tasks, key1, key2, key3, ascending1, ascending2, ascending3);
     return read;
 }
 

@@ -1,8 +1,6 @@
 // Loading the task list through POOM or from the PIM volume, and reading one task by its OID.
 #include "core/tsk_loading.h"
 
-#include <algorithm>
-
 #include "core/app_settings.h"
 #include "core/cat_loading.h"
 #include "core/cat_record.h"
@@ -127,12 +125,8 @@ void LoadTskPOOM() {
         }
         // One stable sort gives the order of inserting each task after its equals, without the
         // quadratic inserts; the OID index is built once.
-        const LONG key1 = g_Settings.taskSort, key2 = g_Settings.taskSort2, key3 = g_Settings.taskSort3;
-        const bool up1 = g_Settings.taskSortAsc1 != 0, up2 = g_Settings.taskSortAsc2 != 0,
-                   up3 = g_Settings.taskSortAsc3 != 0;
-        std::stable_sort(g_TskList.begin(), g_TskList.end(), [&](const TskRecord& a, const TskRecord& b) {
-            return TskCompareKeys(b, a, key1, key2, key3, up1, up2, up3);
-        });
+        StableSortTsks(g_TskList, g_Settings.taskSort, g_Settings.taskSort2, g_Settings.taskSort3,
+                       g_Settings.taskSortAsc1 != 0, g_Settings.taskSortAsc2 != 0, g_Settings.taskSortAsc3 != 0);
         RebuildIdSlotMap(g_TskIdIndex, g_TskList);
     }
     g_LoadState.tasksLoaded = 1;

@@ -100,6 +100,13 @@ bool TskCompareKeys(const TskRecord& a, const TskRecord& b, LONG key1, LONG key2
     return TskCompare(a, b, key3, ascending3) == 1;
 }
 
+void StableSortTsks(TskArray& tasks, LONG key1, LONG key2, LONG key3, bool ascending1, bool ascending2,
+                    bool ascending3) {
+    std::stable_sort(tasks.begin(), tasks.end(), [&](const TskRecord& a, const TskRecord& b) {
+        return TskCompareKeys(b, a, key1, key2, key3, ascending1, ascending2, ascending3);
+    });
+}
+
 int TskSortedInsertPos(const TskArray& tasks, const TskRecord& task, LONG key1, LONG key2, LONG key3,
                        bool ascending1, bool ascending2, bool ascending3) {
     // The first task that sorts after the new one, by halving: the list is kept in this order, so the

@@ -65,6 +65,10 @@ int TskCompare(const TskRecord& a, const TskRecord& b, LONG key, bool ascending)
 // True when b belongs before a under up to three keys.
 bool TskCompareKeys(const TskRecord& a, const TskRecord& b, LONG key1, LONG key2, LONG key3, bool ascending1,
                     bool ascending2, bool ascending3);
+// Sorts the tasks under up to three keys; equal tasks keep their order, as if each had been
+// inserted after its equals.
+void StableSortTsks(TskArray& tasks, LONG key1, LONG key2, LONG key3, bool ascending1, bool ascending2,
+                    bool ascending3);
 // The position before the first listed task that the new one belongs before; the size when none.
 // Equal tasks keep their insertion order.
 int TskSortedInsertPos(const TskArray& tasks, const TskRecord& task, LONG key1, LONG key2, LONG key3,
