@@ -1,12 +1,12 @@
 // The agenda view window "ZQwnd": one child of the main window that shows the Day and Dates lists
 // and the previews, scrolls them in pixels through its own scroll bar, and turns taps, swipes and
 // keys into selection, previews and Back.
-#include "calendar/agenda_view.h"
 
 #include <algorithm>
 #include <cstdlib>
 
 #include "calendar/agenda_switch.h"
+#include "calendar/agenda_view.h"
 #include "calendar/appt_preview.h"
 #include "calendar/cal_views.h"
 #include "calendar/calendar_nav.h"
@@ -34,8 +34,8 @@
 #include "ui/frame_calls.h"
 #include "ui/layout.h"
 #include "ui/main_state.h"
+#include "ui/view_calls.h"
 #include "ui/view_windows.h"
-#include "wallet/wlt_view.h"
 
 namespace {
 
@@ -102,7 +102,7 @@ int MeasureCurrentView(HDC dc) {
     case kViewWalletItem: {
         RECT page{};
         GetViewClientRect(g_Agenda.wnd, page);
-        return DrawWalletItem(dc, page, 0, false);
+        return views::DrawWalletItem(dc, page, 0, false);
     }
     default: return 0;
     }
@@ -282,7 +282,7 @@ void PaintAgendaView(HDC dc) {
         // The wallet's item page shares this window with the previews.
         RECT page{};
         GetViewClientRect(g_Agenda.wnd, page);
-        DrawWalletItem(dc, page, GetViewScrollPos());
+        views::DrawWalletItem(dc, page, GetViewScrollPos());
         break;
     }
     default: break;
@@ -415,8 +415,8 @@ void CtsPreviewKey(UINT key) {
 void WalletItemKey(UINT key) {
     TodayKeyCmd(key);
     switch (key) {
-    case VK_LEFT: case VK_RETURN: ShowWalletView(); break;
-    case VK_SPACE: ToggleViewFlag(); break;
+    case VK_LEFT: case VK_RETURN: views::ShowWalletView(); break;
+    case VK_SPACE: views::ToggleViewFlag(); break;
     case VK_UP: ScrollAgendaUp(); break;
     case VK_DOWN: ScrollAgendaDown(); break;
     default: break;

@@ -21,7 +21,6 @@
 #include "core/month_cache.h"
 #include "core/poom_session.h"
 #include "core/view_id.h"
-#include "extras/spinner.h"
 #include "lists/task_view.h"
 #include "platform/commctrl.h"
 #include "platform/gdi.h"
@@ -31,6 +30,7 @@
 #include "ui/frame_calls.h"
 #include "ui/layout.h"
 #include "ui/popup_menus.h"
+#include "ui/view_calls.h"
 #include "ui/view_windows.h"
 
 PenDownPoint g_PenDown;
@@ -177,7 +177,7 @@ void PlainTap(int x, int y) {
         if (YearViewHitTest(x, y)) RepaintMainWindow();
         break;
     case kViewTasks: TapInTasks(x, y); break;
-    case kViewSpinner: SpinnerPressHit(x, y); break;
+    case kViewSpinner: views::SpinnerPressHit(x, y); break;
     default: break;
     }
 }
@@ -288,7 +288,7 @@ void OnStylusUp(LPARAM point) {
     const int x = PointX(point);
     const int y = PointY(point);
     if (EndItemDrag(x, y)) return;
-    if (ViewId == kViewSpinner) ClearSpinnerPress();
+    if (ViewId == kViewSpinner) views::ClearSpinnerPress();
     if (ViewId == kViewMonth) Swipe(x, y);
 }
 
@@ -306,7 +306,7 @@ void OnStylusDblTap(LPARAM point) {
     case kViewYear:
         if (YearViewHitTest(x, y)) YearViewPickDate();
         break;
-    case kViewSpinner: SpinnerTap(x, y); break;
+    case kViewSpinner: views::SpinnerTap(x, y); break;
     default: break;
     }
 }

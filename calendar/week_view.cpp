@@ -15,12 +15,12 @@
 #include "core/month_cache.h"
 #include "core/screen_class.h"
 #include "core/view_id.h"
-#include "extras/weather_badge.h"
 #include "platform/gdi.h"
 #include "platform/text.h"
 #include "platform/user.h"
 #include "ui/item_paint.h"
 #include "ui/layout.h"
+#include "ui/view_calls.h"
 
 namespace {
 
@@ -201,8 +201,8 @@ int DrawDayBox(HDC dc, const RECT& box, const DateRec& date, bool subBox, bool t
             markX = box.right - extent.cx - 4;
             TextOutPlain(dc, markX, box.top + 2, dateText);
         }
-        if (WeatherBadgeOn() && IsToday(date.wDay, date.wMonth, date.wYear))
-            DrawWeatherBadge(dc, markX - 60, box.top + 2);
+        if (views::WeatherBadgeOn() && IsToday(date.wDay, date.wMonth, date.wYear))
+            views::DrawWeatherBadge(dc, markX - 60, box.top + 2);
         if (scroll != 0) DrawMoreArrow(dc, box.right - 11, listTop + 3, true);
         SetBkMode(dc, OPAQUE);
     }

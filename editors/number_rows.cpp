@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/show_message.h"
+#include "editors/field_list.h"
 #include "editors/res_text.h"
-#include "options/field_list.h"
 #include "platform/commctrl.h"
 #include "platform/text.h"
 #include "platform/user.h"

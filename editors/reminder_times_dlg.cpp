@@ -4,10 +4,10 @@
 
 #include "core/val_snap.h"
 #include "editors/appt_form_services.h"
+#include "editors/field_list.h"
 #include "editors/number_rows.h"
 #include "editors/reminders.h"
 #include "editors/res_text.h"
-#include "options/field_list.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
 #include "platform/user.h"

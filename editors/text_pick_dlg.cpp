@@ -31,8 +31,6 @@
 #include "ui/text_prompt.h"
 #include "ui/view_focus.h"
 
-std::u16string g_ChosenText;
-LONG g_PickIndex = 0;
 std::u16string g_TextInOut;
 
 namespace {

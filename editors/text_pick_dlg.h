@@ -7,12 +7,9 @@
 #include "core/record_array.h"
 #include "core/val_snap.h"
 #include "platform/types.h"
+#include "ui/pick_result.h"
 
 enum class PickMode { UserTexts, LocTexts, Projects, ListPick };
-
-// The row picked by the last pick dialog (empty when none), and the index in list-pick mode.
-extern std::u16string g_ChosenText;
-extern LONG g_PickIndex;
 
 // Mode 0: "Insert Text" into the focused field of the owner (a field that takes no text is refused
 // with a message); returns 1. Any other mode: the project paths; true when one was chosen.

@@ -37,4 +37,5 @@ void RegisterFrameHooks() {
     calls.selectDateDlg = frame::SelectDateDlg;
     calls.subclassOutlineList = frame::SubclassOutlineList;
     RegisterFrameCalls(calls);
+    RegisterViewHooks();
 }

@@ -36,5 +36,7 @@ HRESULT SubclassOutlineList(HWND window);
 
 }  // namespace frame
 
-// Registers the frame's answers; the program and the test programs call it before anything else.
+// Registers the frame's answers and the views' answers to one another (frame/view_hooks.cpp); the
+// program and the test programs call it before anything else.
 void RegisterFrameHooks();
+void RegisterViewHooks();

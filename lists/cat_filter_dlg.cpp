@@ -25,8 +25,8 @@
 #include "ui/draw_prims.h"
 #include "ui/frame_calls.h"
 #include "ui/gdi_scope.h"
+#include "ui/view_calls.h"
 #include "ui/view_focus.h"
-#include "wallet/wlt_view.h"
 
 void ApplyCatFilter(bool filterOn, const RecordArray<DWORD>& marks) {
     const bool changed = filterOn != GetViewCatFilter();
@@ -259,7 +259,7 @@ void RefillCurrentView() {
     switch (ViewId) {
     case kViewTasks: FillTskList(true); break;
     case kViewContacts: ReLoadCts(true); break;
-    case kViewWallet: FillWalletTree(); break;
+    case kViewWallet: views::FillWalletTree(); break;
     default: break;
     }
 }

@@ -2,8 +2,6 @@
 // page), the contact in the device's own viewer, and deleting every completed task.
 #include "lists/cts_actions.h"
 
-#include "calendar/agenda_switch.h"
-#include "calendar/agenda_view.h"
 #include "core/app_settings.h"
 #include "core/cts_loading.h"
 #include "core/cur_item.h"
@@ -24,6 +22,7 @@
 #include "ui/agenda_services.h"
 #include "ui/frame_calls.h"
 #include "ui/shell_actions.h"
+#include "ui/view_calls.h"
 
 namespace {
 
@@ -69,7 +68,7 @@ void CtsDefaultAction() {
 void RunCtsDefaultAction() { CtsDefaultAction(); }
 
 void ShowCtsInSystem(bool skipScheduleSync) {
-    if (!skipScheduleSync) SyncSchedSel();
+    if (!skipScheduleSync) views::SyncSchedSel();
     if (g_CurItem.oid != -1) {
         PutCtsViewPairFirst(g_CurItem.oid);
         if (IPOutlookApp* app = GetPoomApp()) {
@@ -81,7 +80,7 @@ void ShowCtsInSystem(bool skipScheduleSync) {
         FocusCurrentView();
     } else if (ViewId == kViewTaskPreview || ViewId == kViewApptPreview) {
         if (GetPreviewOrigin() == kOriginDayView) {
-            ShowDayView(1, 0);
+            views::ShowDayView(1, 0);
         } else {
             GoBackView();
         }

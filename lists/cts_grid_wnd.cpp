@@ -2,7 +2,6 @@
 // and the scroll bar. The layout itself is in cts_grid_layout.cpp.
 #include <string>
 
-#include "calendar/agenda_view.h"
 #include "core/app_settings.h"
 #include "core/cat_filter.h"
 #include "core/cts_loading.h"
@@ -31,6 +30,7 @@
 #include "ui/layout.h"
 #include "ui/main_state.h"
 #include "ui/popup_menus.h"
+#include "ui/view_calls.h"
 #include "ui/view_windows.h"
 
 namespace {
@@ -207,7 +207,7 @@ void OpenSelectedContact(LONG oid) {
     g_CurItem = CurItem{};
     g_CurItem.oid = oid;
     g_CurItem.kind = kItemContact;
-    ShowCtsPreview(1);
+    views::ShowCtsPreview(1);
 }
 
 void CtsGridOnEnter() {

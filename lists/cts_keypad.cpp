@@ -20,9 +20,9 @@
 #include "lists/wait_cursor.h"
 #include "platform/time.h"
 #include "platform/user.h"
-#include "projects/links_dlg.h"
 #include "ui/frame_calls.h"
 #include "ui/outline_list.h"
+#include "ui/view_calls.h"
 
 namespace {
 
@@ -242,7 +242,7 @@ bool OnCtsKey(UINT key, UINT) {
         return true;
     }
     if (ch == '.' || key == kKeyPeriod) {
-        ShowLinksDlg(g_Frame.mainWnd);
+        views::ShowLinksDlg(g_Frame.mainWnd);
         return true;
     }
     return false;

@@ -4,7 +4,6 @@
 
 #include <array>
 
-#include "calendar/agenda_view.h"
 #include "core/app_settings.h"
 #include "core/cat_filter.h"
 #include "core/cat_record.h"
@@ -34,6 +33,7 @@
 #include "ui/main_state.h"
 #include "ui/menu_bar_slots.h"
 #include "ui/outline_list.h"
+#include "ui/view_calls.h"
 #include "ui/view_focus.h"
 
 CtsViewState g_CtsViewState;
@@ -200,7 +200,7 @@ void ShowContactsView() { ShowCtsView(false); }
 
 void SelectCurCts() {
     if (CheckCtsSelected(false)) {
-        ShowCtsPreview(1);
+        views::ShowCtsPreview(1);
         return;
     }
     if (!GridMode() && g_CtsListWnd && OutlineSelCanToggle(g_CtsListWnd, g_CtsRows, OutlineMode::kItemLists))

@@ -2,8 +2,6 @@
 // place beside the preview pane, the refill, and the current task kept in step with the list.
 #include <array>
 
-#include "calendar/agenda_switch.h"
-#include "calendar/agenda_view.h"
 #include "core/app_settings.h"
 #include "core/cmd_line.h"
 #include "core/cur_item.h"
@@ -26,6 +24,7 @@
 #include "ui/main_state.h"
 #include "ui/menu_bar_slots.h"
 #include "ui/outline_list.h"
+#include "ui/view_calls.h"
 #include "ui/view_focus.h"
 #include "ui/view_windows.h"
 
@@ -184,7 +183,7 @@ BOOL CheckTskSelected(BOOL tellUser) {
 void SyncTskSelection() {
     if (OutlineGetSelId(g_TskListState.list, g_TskRows) != -1) {
         TakeSelectedTask();
-        ShowTskPreview();
+        views::ShowTskPreview();
         return;
     }
     if (OutlineSelCanToggle(g_TskListState.list, g_TskRows, OutlineMode::kItemLists)) {
@@ -195,8 +194,8 @@ void SyncTskSelection() {
 void ResetTskListCache() {
     TakeSelectedTask();
     if (ViewId != kViewTasks || g_Settings.taskPreview == 0) return;
-    ReleasePreviewBuffer();
-    if (!g_ViewWnds.agendaView) CreateAgendaViewWnd(g_Frame.mainWnd);
+    views::ReleasePreviewBuffer();
+    if (!g_ViewWnds.agendaView) views::CreateAgendaViewWnd(g_Frame.mainWnd);
     RedrawMainNow();
 }
 

@@ -9,7 +9,7 @@
 #include "core/prj_cats.h"
 #include "core/screen_class.h"
 #include "core/theme_record.h"
-#include "options/field_list.h"
+#include "editors/field_list.h"
 #include "options/options_state.h"
 #include "projects/prj_options.h"
 #include "ui/file_picker.h"

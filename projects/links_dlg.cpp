@@ -1,12 +1,9 @@
 // The Links dialog. Every add and remove changes the link table and "linkinfo.dat" at once; there is
 // nothing to cancel. Opening a row only records it as the pending link: the dialog closes first and
 // the opener then shows the preview, starts the file's program or opens the browser.
-#include "projects/links_dlg.h"
 
 #include <algorithm>
 
-#include "calendar/agenda_switch.h"
-#include "calendar/agenda_view.h"
 #include "core/app_settings.h"
 #include "core/cts_loading.h"
 #include "core/cts_name_index.h"
@@ -29,6 +26,7 @@
 #include "platform/user.h"
 #include "projects/choose_item.h"
 #include "projects/link_rows.h"
+#include "projects/links_dlg.h"
 #include "projects/shell_icons.h"
 #include "resources/resource.h"
 #include "ui/agenda_services.h"
@@ -43,6 +41,7 @@
 #include "ui/shell_actions.h"
 #include "ui/text_prompt.h"
 #include "ui/themed_bars.h"
+#include "ui/view_calls.h"
 #include "ui/view_focus.h"
 
 PendingLink g_PendingLink;
@@ -349,7 +348,7 @@ INT_PTR CALLBACK LinksDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 }
 
 void ShowLinksDlgFor(HWND parent) {
-    if (ShowsSchedule()) SyncSchedSel();
+    if (ShowsSchedule()) views::SyncSchedSel();
     if (g_CurItem.oid == kNoId || g_CurItem.kind == kItemNone) {
         ShowResMessage(parent, IDS_NO_ITEM_SELECTED, MB_ICONEXCLAMATION);
         return;
@@ -387,12 +386,12 @@ void OpenPendingLink() {
     }
     FreeBackBuffers();
     switch (link.kind) {
-    case kPendingAppt: OpenApptPreviewByOid(link.target); return;
-    case kPendingTask: ShowTskPreviewByOid(link.target); return;
+    case kPendingAppt: views::OpenApptPreviewByOid(link.target); return;
+    case kPendingTask: views::ShowTskPreviewByOid(link.target); return;
     case kPendingContact:
         g_CurItem.oid = link.target;
         g_CurItem.kind = kItemContact;
-        ShowCtsPreview(1);
+        views::ShowCtsPreview(1);
         return;
     case kPendingWeb: OpenUrlInBrowser(link.text); break;
     case kPendingFile: OpenFileWithShell(link.text); break;

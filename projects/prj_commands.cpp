@@ -6,8 +6,6 @@
 
 #include <string>
 
-#include "calendar/agenda_switch.h"
-#include "calendar/agenda_view.h"
 #include "core/ansi_text.h"
 #include "core/cat_record.h"
 #include "core/cur_item.h"
@@ -17,10 +15,7 @@
 #include "core/res_string.h"
 #include "core/show_message.h"
 #include "core/tsk_loading.h"
-#include "editors/item_commands.h"
-#include "editors/text_pick_dlg.h"
 #include "lists/task_view.h"
-#include "notes/note_commands.h"
 #include "platform/files.h"
 #include "platform/poom.h"
 #include "platform/process.h"
@@ -38,7 +33,9 @@
 #include "ui/dialog_conventions.h"
 #include "ui/file_picker.h"
 #include "ui/frame_calls.h"
+#include "ui/pick_result.h"
 #include "ui/text_prompt.h"
+#include "ui/view_calls.h"
 
 namespace {
 
@@ -184,13 +181,13 @@ void PrjAddCmd() {
     if (selected && selected == g_PrjTree.projectsRoot) return NewPrjCmd();
     if (IsTskGroupNode(selected)) {
         NewItemInPrj = 1;
-        NewTskFormDlg(0);
+        views::NewTskFormDlg(0);
     } else if (IsApptGroupNode(selected) || IsMonthNode(selected)) {
         NewItemInPrj = 1;
-        NewApptDlg();
+        views::NewApptDlg();
     } else if (IsCtsGroupNode(selected)) {
         NewItemInPrj = 1;
-        NewContactCmd();
+        views::NewContactCmd();
     } else {
         ShowAddMenu();
     }
@@ -199,7 +196,7 @@ void PrjAddCmd() {
 
 void NewNoteInPrj() {
     NewItemInPrj = 1;
-    NewNoteFile(1, 0);  // a text note, no template choice
+    views::NewNoteFile(1, 0);  // a text note, no template choice
     FocusCurrentView();
 }
 
@@ -302,15 +299,15 @@ void ViewPrjItem() {
     };
     if (IsTaskNode(selected)) {
         select(kItemTask);
-        ShowTskPreview();
+        views::ShowTskPreview();
     } else if (IsApptNode(selected)) {
         select(kItemAppt);
         PrjAppt appt;
         if (ReadPrjAppt(oid, appt)) g_SelectedDate = DateRec(appt.start.wYear, appt.start.wMonth, appt.start.wDay);
-        ShowApptPreview();
+        views::ShowApptPreview();
     } else if (IsCtsNode(selected)) {
         select(kItemContact);
-        ShowCtsPreview(1);
+        views::ShowCtsPreview(1);
     } else if (IsLinkNode(selected) && IsPrjFolderNode(TreeParent(selected))) {
         const std::u16string file = LinkFileOf(selected);
         SHELLEXECUTEINFOW info{};
@@ -359,9 +356,9 @@ void DeletePrjItemCmd() {
     g_CurItem.oid = oid;
     g_CurItem.kind = kind;
     switch (kind) {
-    case kItemTask: DeleteTskCmd(); break;
-    case kItemAppt: DeleteCurrentAppt(); break;
-    case kItemContact: DeleteCtsCmd(); break;
+    case kItemTask: views::DeleteTskCmd(); break;
+    case kItemAppt: views::DeleteCurrentAppt(); break;
+    case kItemContact: views::DeleteCtsCmd(); break;
     }
     // The editors' delete commands ask their own question; the store tells whether it went.
     if (!ItemExists(oid)) {
@@ -517,7 +514,7 @@ void CatToPrjCmd() {
     RecordArray<std::u16string> names;
     for (const CatRecord& cat : g_CatList)
         if (!IsPrjCat(cat.name)) names.Append(cat.name);
-    if (names.IsEmpty() || !StrListPickDlg(g_Frame.mainWnd, names, LoadResString(IDS_SORT_CATEGORY)) ||
+    if (names.IsEmpty() || !views::StrListPickDlg(g_Frame.mainWnd, names, LoadResString(IDS_SORT_CATEGORY)) ||
         g_ChosenText.empty())
         return FocusCurrentView();
     const std::u16string chosen = g_ChosenText;

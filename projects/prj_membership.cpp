@@ -9,7 +9,6 @@
 #include "core/poom_session.h"
 #include "core/show_message.h"
 #include "core/tsk_loading.h"
-#include "editors/item_commands.h"
 #include "lists/cts_match.h"
 #include "lists/task_view.h"
 #include "platform/text.h"
@@ -17,6 +16,7 @@
 #include "projects/prj_tree.h"
 #include "projects/prj_tree_edit.h"
 #include "ui/frame_calls.h"
+#include "ui/view_calls.h"
 
 LONG NewItemInPrj = 0;
 
@@ -218,6 +218,6 @@ void AddPrjApptNode(LONG oid) {
     SetTreeItemParam(node, oid);
 }
 
-void NewCtsInPrj() { StartNewInPrj(NewContactCmd); }
-void NewTskInPrj() { StartNewInPrj([] { NewTskFormDlg(0); }); }
-void NewApptInPrj() { StartNewInPrj(NewApptDlg); }
+void NewCtsInPrj() { StartNewInPrj(views::NewContactCmd); }
+void NewTskInPrj() { StartNewInPrj([] { views::NewTskFormDlg(0); }); }
+void NewApptInPrj() { StartNewInPrj(views::NewApptDlg); }

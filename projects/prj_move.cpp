@@ -7,7 +7,6 @@
 #include "core/frame_state.h"
 #include "core/res_string.h"
 #include "core/view_id.h"
-#include "editors/text_pick_dlg.h"
 #include "lists/cts_list.h"
 #include "lists/task_view.h"
 #include "platform/text.h"
@@ -19,6 +18,8 @@
 #include "projects/prj_view.h"
 #include "resources/resource.h"
 #include "ui/frame_calls.h"
+#include "ui/pick_result.h"
+#include "ui/view_calls.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ PrjPath SplitChosenPath(std::u16string_view chosen) {
 // The picker over the project paths; false when nothing was chosen.
 bool PickPrjPath(PrjPath& path) {
     CollectPrjPaths(ProjectPathList());
-    if (!SelectTextDlg(g_Frame.mainWnd, 1) || g_ChosenText.empty()) return false;
+    if (!views::SelectTextDlg(g_Frame.mainWnd, 1) || g_ChosenText.empty()) return false;
     path = SplitChosenPath(g_ChosenText);
     return !path.project.empty();
 }

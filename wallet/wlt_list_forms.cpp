@@ -10,7 +10,7 @@
 #include "core/secure_wipe.h"
 #include "core/show_message.h"
 #include "core/text_util.h"
-#include "options/field_list.h"
+#include "editors/field_list.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
 #include "platform/owner_draw.h"

@@ -4,10 +4,10 @@
 
 #include "core/app_settings.h"
 #include "core/view_id.h"
+#include "editors/field_list.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_list.h"
 #include "lists/letter_tabs.h"
-#include "options/field_list.h"
 #include "options/options_dlg.h"
 #include "options/options_state.h"
 #include "platform/commctrl.h"

@@ -2,7 +2,7 @@
 // stepping and tapping values, locked rows, dependent rows, typed characters and the nested stack.
 #include <string>
 
-#include "options/field_zones.h"
+#include "editors/field_zones.h"
 #include "options_fixture.h"
 #include "resources/resource.h"
 #include "ui/list_view_calls.h"

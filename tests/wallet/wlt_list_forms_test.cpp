@@ -10,8 +10,8 @@
 
 #include "core/app_settings.h"
 #include "core/cat_record.h"
+#include "editors/field_list.h"
 #include "editors/text_pick_dlg.h"
-#include "options/field_list.h"
 #include "platform/commctrl.h"
 #include "platform/dialogs.h"
 #include "platform/testing_dialogs.h"

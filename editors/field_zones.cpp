@@ -1,9 +1,9 @@
 // The zones of a field-list row, by screen class: the pixel widths the painter draws in and the
 // taps hit, kept in one place so that what is drawn is what is hit.
-#include "options/field_zones.h"
+#include "editors/field_zones.h"
 
 #include "core/screen_class.h"
-#include "options/field_list.h"
+#include "editors/field_list.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
 #include "ui/gdi_scope.h"

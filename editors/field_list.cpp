@@ -1,6 +1,6 @@
 // The field list's table and stack, its list view set-up and its navigation: moving between the
 // selectable rows, stepping a row's value with Left and Right, and the rows that lock others.
-#include "options/field_list.h"
+#include "editors/field_list.h"
 
 #include <iterator>
 

@@ -4,10 +4,9 @@
 
 #include "core/app_settings.h"
 #include "editors/cat_picker.h"
+#include "editors/field_list.h"
+#include "editors/field_zones.h"
 #include "editors/text_pick_dlg.h"
-#include "notes/note_editor.h"
-#include "options/field_list.h"
-#include "options/field_zones.h"
 #include "platform/dialogs.h"
 #include "platform/gdi.h"
 #include "platform/text.h"
@@ -24,6 +23,7 @@
 #include "ui/popup_menus.h"
 #include "ui/subclass.h"
 #include "ui/text_prompt.h"
+#include "ui/view_calls.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ bool EditRowText(HWND dialog, ValSnap& row, const std::u16string& text) {
     }
     if (row.kind == kFieldLongText) {
         std::u16string edited = text;
-        if (!EditTextFieldDlg(dialog, edited, 1)) return false;
+        if (!views::EditTextFieldDlg(dialog, edited, 1)) return false;
         row.textValue = edited;
         return true;
     }
