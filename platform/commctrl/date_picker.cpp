@@ -14,6 +14,27 @@ constexpr int kMaxTypedDigits = 4;
 
 bool ShowsNone(const DatePicker& dp) { return GetWindowLongW(dp.hwnd, GWL_STYLE) & DTS_SHOWNONE; }
 
+bool TextFits(const DatePicker& dp) {
+    RECT rc{};
+    GetClientRect(dp.hwnd, &rc);
+    const std::vector<RECT> rects = FieldRects(dp);
+    return rects.empty() || rects.back().right + kTextMargin <= rc.right;
+}
+
+// A time picker on its default format drops the seconds when they would be cut at its right edge.
+void FitDefaultTimeFormat(DatePicker& dp) {
+    const DWORD style = static_cast<DWORD>(GetWindowLongW(dp.hwnd, GWL_STYLE));
+    if (!dp.customFormat.empty() || (style & DTS_TIMEFORMAT) != DTS_TIMEFORMAT) return;
+    const DateField current = dp.field >= 0 ? dp.parts[static_cast<std::size_t>(dp.field)].field : DateField::Literal;
+    dp.parts = ParseFormat(DefaultFormat(style));
+    if (!TextFits(dp)) dp.parts = ParseFormat(ShortTimeFormat());
+    dp.field = -1;
+    for (std::size_t i = 0; i < dp.parts.size() && dp.field < 0; ++i)
+        if (dp.parts[i].field == current) dp.field = static_cast<int>(i);
+    for (std::size_t i = 0; i < dp.parts.size() && dp.field < 0; ++i)
+        if (IsEditableField(dp.parts[i])) dp.field = static_cast<int>(i);
+}
+
 void Rebuild(DatePicker& dp) {
     const std::u16string format =
         dp.customFormat.empty() ? DefaultFormat(static_cast<DWORD>(GetWindowLongW(dp.hwnd, GWL_STYLE))) : dp.customFormat;
@@ -21,6 +42,13 @@ void Rebuild(DatePicker& dp) {
     dp.field = -1;
     for (std::size_t i = 0; i < dp.parts.size() && dp.field < 0; ++i)
         if (IsEditableField(dp.parts[i])) dp.field = static_cast<int>(i);
+    FitDefaultTimeFormat(dp);
+    dp.typed = 0;
+    InvalidateRect(dp.hwnd, nullptr, TRUE);
+}
+
+void Refit(DatePicker& dp) {
+    FitDefaultTimeFormat(dp);
     dp.typed = 0;
     InvalidateRect(dp.hwnd, nullptr, TRUE);
 }
@@ -219,7 +247,8 @@ LRESULT Dispatch(DatePicker& dp, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT: return FALSE;
     case WM_STYLECHANGED: Rebuild(dp); return 0;
     case WM_ENABLE: InvalidateRect(dp.hwnd, nullptr, TRUE); return 0;
-    case WM_SETFONT: dp.font = reinterpret_cast<HFONT>(wParam); if (lParam) InvalidateRect(dp.hwnd, nullptr, TRUE); return 0;
+    case WM_SETFONT: dp.font = reinterpret_cast<HFONT>(wParam); Refit(dp); return 0;
+    case WM_SIZE: Refit(dp); return 0;
     case WM_GETFONT: return reinterpret_cast<LRESULT>(dp.font);
     case WM_SETFOCUS: return OnFocus(dp, true);
     case WM_KILLFOCUS: return OnFocus(dp, false);

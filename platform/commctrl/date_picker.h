@@ -36,6 +36,8 @@ struct DatePicker : ControlLife {
 // The format and its fields (date_picker_format.cpp).
 std::vector<FormatPart> ParseFormat(std::u16string_view format);
 std::u16string DefaultFormat(DWORD style);
+// The time without seconds, for a time picker too narrow to show them whole.
+std::u16string ShortTimeFormat();
 std::u16string FieldText(const FormatPart& part, const SYSTEMTIME& time);
 std::u16string DisplayText(const DatePicker& dp);
 bool IsEditableField(const FormatPart& part);

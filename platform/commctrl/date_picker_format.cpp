@@ -17,6 +17,7 @@ constexpr std::array<const char16_t*, 7> kDayNames = {u"Sunday",   u"Monday", u"
                                                       u"Thursday", u"Friday", u"Saturday"};
 constexpr const char16_t* kLongDateFormat = u"dddd, MMMM dd, yyyy";
 constexpr const char16_t* kTimeFormat = u"h:mm:ss tt";
+constexpr const char16_t* kShortTimeFormat = u"h:mm tt";
 constexpr int kFirstYear = 1601;
 constexpr int kLastYear = 9999;
 
@@ -80,6 +81,8 @@ std::u16string DefaultFormat(DWORD style) {
     if (style & DTS_LONGDATEFORMAT) return kLongDateFormat;
     return Profile().shortDate;
 }
+
+std::u16string ShortTimeFormat() { return kShortTimeFormat; }
 
 std::vector<FormatPart> ParseFormat(std::u16string_view format) {
     std::vector<FormatPart> parts;

@@ -148,6 +148,23 @@ TEST_F(DatePickerTest, TimeFormatShowsTwelveHourTimeAndTypesAmPm) {
     EXPECT_EQ(Get(dp).wHour, 2);
 }
 
+TEST_F(DatePickerTest, NarrowTimePickerDropsTheSecondsRatherThanCuttingTheText) {
+    const HWND dp = Make(DATETIMEPICK_CLASSW, DTS_TIMEFORMAT | DTS_SHOWNONE, 60, 22);
+    Set(dp, Date(2026, 1, 1, 20, 30, 15));
+    EXPECT_EQ(Shown(dp), u"8:30 PM");
+    Key(dp, VK_LEFT);  // wraps to the AM/PM field, which stays there
+    SendMessageW(dp, WM_CHAR, u'a', 0);
+    EXPECT_EQ(Get(dp).wHour, 8);
+    EXPECT_EQ(Get(dp).wSecond, 15);  // kept, only not shown
+
+    MoveWindow(dp, 0, 0, 150, 22, TRUE);
+    EXPECT_EQ(Shown(dp), u"8:30:15 AM");
+    MoveWindow(dp, 0, 0, 60, 22, TRUE);
+    EXPECT_EQ(Shown(dp), u"8:30 AM");
+    SendMessageW(dp, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(u"h:mm:ss tt"));  // the caller's own format stays
+    EXPECT_EQ(Shown(dp), u"8:30:15 AM");
+}
+
 TEST_F(DatePickerTest, RangeKeepsStepsInside) {
     const HWND dp = Picker();
     SYSTEMTIME range[2] = {Date(2024, 1, 1), Date(2024, 12, 31)};
