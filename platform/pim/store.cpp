@@ -686,6 +686,68 @@ std::vector<ItemData> Store::LoadForRange(ItemKind kind, DATE from, DATE to) {
     return items;
 }
 
+std::vector<FlatItem> Store::LoadFlat(ItemKind kind, std::size_t spare) {
+    const std::lock_guard guard(lock_);
+    const ReadScope read(*this);
+    // A kind's OIDs are one range, so each table is read along its key in OID order (the kind is
+    // kept off the index, which would need a sort), and the rows of each item follow one another
+    // in identifier order: the item of a row is found by walking forward.
+    const auto first = static_cast<std::int64_t>(OidBase(kind));
+    const std::int64_t end = first + kOidsPerKind;
+    std::vector<FlatItem> items;
+    Statement& rows = Query(
+        "SELECT i.oid, p.propid, p.value FROM items i LEFT JOIN props p ON p.oid = i.oid WHERE i.oid >= ?1 AND"
+        " i.oid < ?2 AND +i.kind = ?3 ORDER BY i.oid");
+    rows.Bind(1, first).Bind(2, end).Bind(3, static_cast<std::int64_t>(kind));
+    // An item's values are gathered first, so that its list is made once, at its size.
+    std::vector<std::pair<CEPROPID, PropValue>> gathered;
+    auto close = [&] {
+        if (items.empty()) return;
+        auto& props = items.back().props;
+        props.reserve(gathered.size() + spare);
+        std::move(gathered.begin(), gathered.end(), std::back_inserter(props));
+        gathered.clear();
+    };
+    while (rows.Step()) {
+        const auto oid = static_cast<CEOID>(rows.Int(0));
+        if (items.empty() || items.back().oid != oid) {
+            close();
+            items.push_back({oid, {}, {}, {}});
+        }
+        PropValue value = PropFromColumn(rows, 2);
+        if (!std::holds_alternative<std::monostate>(value))
+            gathered.emplace_back(static_cast<CEPROPID>(rows.Int(1)), std::move(value));
+    }
+    close();
+    rows.Reset();
+    if (items.empty()) return items;
+    auto walk = [&](Statement& q, auto&& row) {
+        q.Bind(1, first).Bind(2, end);
+        std::size_t at = 0;
+        while (q.Step()) {
+            const auto oid = static_cast<CEOID>(q.Int(0));
+            while (at < items.size() && items[at].oid < oid) ++at;
+            if (at < items.size() && items[at].oid == oid) row(items[at], q);
+        }
+        q.Reset();
+    };
+    if (HasRows("item_categories")) {
+        std::unordered_map<std::int64_t, std::u16string> names;
+        Statement& cats = Query("SELECT id, name FROM categories");
+        while (cats.Step()) names.emplace(cats.Int(0), cats.Text(1));
+        cats.Reset();
+        walk(Query("SELECT oid, category FROM item_categories WHERE oid >= ?1 AND oid < ?2 ORDER BY oid, position"),
+             [&](FlatItem& item, const Statement& q) {
+                 if (const auto it = names.find(q.Int(1)); it != names.end()) item.categories.push_back(it->second);
+             });
+    }
+    if (HasRows("recurrences"))
+        walk(Query("SELECT oid, type, interval, day_of_week_mask, day_of_month, instance, month_of_year, pattern_start,"
+                   " pattern_end, occurrences, no_end FROM recurrences WHERE oid >= ?1 AND oid < ?2 ORDER BY oid"),
+             [](FlatItem& item, const Statement& q) { item.recurrence = PatternFromRow(q, 1); });
+    return items;
+}
+
 std::size_t Store::Count(ItemKind kind) {
     const std::lock_guard guard(lock_);
     Statement& q = Query("SELECT count(*) FROM items WHERE kind = ?1");

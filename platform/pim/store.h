@@ -58,6 +58,15 @@ struct Category {
     std::u16string name;
 };
 
+// An item as the database volume hands it out: its properties in identifier order (values never
+// empty), its categories in their order, and its pattern.
+struct FlatItem {
+    CEOID oid = 0;
+    std::vector<std::pair<CEPROPID, PropValue>> props;
+    std::vector<std::u16string> categories;
+    RecurrenceData recurrence;
+};
+
 struct CategoryAssignment {
     CEOID oid = 0;
     LONG category = 0;
@@ -86,6 +95,10 @@ public:
     // What a date range needs, whole and in OID order, in one read transaction: the items not
     // recurring whose start falls in [from, to), and the series that may have an occurrence there.
     std::vector<ItemData> LoadForRange(ItemKind kind, DATE from, DATE to);
+    // Every item of a kind in OID order as LoadAll reads it, without its changed occurrences and
+    // recipients, and with its properties in a list instead of a map; each list has room for
+    // `spare` values more.
+    std::vector<FlatItem> LoadFlat(ItemKind kind, std::size_t spare = 0);
     // How many items of the kind the store holds.
     std::size_t Count(ItemKind kind);
     // Counts the changes this process committed: what was read at one count is still what the
