@@ -144,8 +144,11 @@ private:
     void ReadDetails(ItemData& item);
     // Whole items of the rows of `items i` that `where` picks, with parameters ?1.. bound by `bind`.
     // `series` false: the rows are all of items without a pattern (no pattern or occurrence rows).
+    // `around`, when given, is a wider choice that costs less to ask, for the categories and patterns.
     std::vector<ItemData> LoadWhere(const std::string& where, const std::function<void(Statement&)>& bind,
-                                    bool series = true);
+                                    bool series = true, const std::string& around = {});
+    // Category names by identifier.
+    std::unordered_map<std::int64_t, std::u16string> CategoryNames();
     bool HasRows(const char* table);
     class ReadScope;
     void Notify(ItemKind kind, CEOID oid, Change change);
