@@ -6,6 +6,7 @@
 // and handed out from what was read while this process has committed no change since; after one,
 // each element is read again from the store.
 #include <algorithm>
+#include <iterator>
 #include <unordered_map>
 
 #include "pim/fail_points.h"
@@ -142,7 +143,7 @@ public:
 
 private:
     struct Timed {
-        DATE start;
+        std::int64_t minutes;  // the start, as the order compares it
         Element element;
     };
 
@@ -174,15 +175,21 @@ private:
         const StartBounds span = bounds.value_or(StartBounds{});
         std::vector<std::shared_ptr<const ItemData>> candidates;
         if (wholeFolder_ && bounded) {
-            for (ItemData& item : store_->LoadForRange(kind_, span.from, span.to))
-                candidates.push_back(std::make_shared<const ItemData>(std::move(item)));
             // The single items by start, then the series by OID, as the store's index gives them.
-            const auto series = std::stable_partition(candidates.begin(), candidates.end(),
-                                                      [](const auto& item) { return !item->recurrence.Set(); });
-            std::sort(candidates.begin(), series, [](const auto& a, const auto& b) {
-                const DATE x = a->Date(PIMPR_START, 0), y = b->Date(PIMPR_START, 0);
-                return x != y ? x < y : a->oid < b->oid;
+            std::vector<ItemData> loaded = store_->LoadForRange(kind_, span.from, span.to);
+            std::vector<std::pair<DATE, std::shared_ptr<const ItemData>>> singles;
+            std::vector<std::shared_ptr<const ItemData>> series;
+            for (ItemData& item : loaded) {
+                auto shared = std::make_shared<const ItemData>(std::move(item));
+                if (shared->recurrence.Set()) series.push_back(std::move(shared));
+                else singles.emplace_back(shared->Date(PIMPR_START, 0), std::move(shared));
+            }
+            std::sort(singles.begin(), singles.end(), [](const auto& a, const auto& b) {
+                return a.first != b.first ? a.first < b.first : a.second->oid < b.second->oid;
             });
+            candidates.reserve(loaded.size());
+            for (auto& [start, item] : singles) candidates.push_back(std::move(item));
+            std::move(series.begin(), series.end(), std::back_inserter(candidates));
         } else {
             ReadWholeFolder();
             for (const Element& e : elements_) {
@@ -192,6 +199,7 @@ private:
             }
         }
         std::vector<Timed> found;
+        read.reserve(candidates.size());
         for (const std::shared_ptr<const ItemData>& item : candidates) {
             const CEOID oid = item->oid;
             bool taken = false;
@@ -202,19 +210,18 @@ private:
                     e.originalDay = o.originalDay;
                     e.start = o.start;
                     e.duration = o.duration;
-                    found.push_back({o.start, {oid, std::make_shared<const ExceptionData>(std::move(e))}});
+                    found.push_back({OleMinutes(o.start), {oid, std::make_shared<const ExceptionData>(std::move(e))}});
                     taken = true;
                 }
             } else if (Matches(restriction, *item)) {
-                found.push_back({item->Date(PIMPR_START, 0), {oid, nullptr}});
+                found.push_back({OleMinutes(item->Date(PIMPR_START, 0)), {oid, nullptr}});
                 taken = true;
             }
             if (taken) read.emplace(oid, item);
         }
         if (kind_ == ItemKind::Appointment)
-            std::stable_sort(found.begin(), found.end(), [](const Timed& a, const Timed& b) {
-                return OleMinutes(a.start) < OleMinutes(b.start);
-            });
+            std::stable_sort(found.begin(), found.end(),
+                             [](const Timed& a, const Timed& b) { return a.minutes < b.minutes; });
         std::vector<Element> result;
         result.reserve(found.size());
         for (auto& t : found) result.push_back(std::move(t.element));

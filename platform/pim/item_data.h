@@ -3,10 +3,11 @@
 // for appointments the recipients.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -50,10 +51,60 @@ struct RecipientData {
     std::u16string address;
 };
 
+// An item's property values by identifier: one list kept in identifier order (an item holds a few
+// dozen at most), so that reading, copying and freeing an item allocate once instead of per value.
+class PropMap {
+public:
+    using value_type = std::pair<CEPROPID, PropValue>;
+    using iterator = std::vector<value_type>::iterator;
+    using const_iterator = std::vector<value_type>::const_iterator;
+
+    iterator begin() { return values_.begin(); }
+    iterator end() { return values_.end(); }
+    const_iterator begin() const { return values_.begin(); }
+    const_iterator end() const { return values_.end(); }
+    std::size_t size() const { return values_.size(); }
+    bool empty() const { return values_.empty(); }
+    void reserve(std::size_t n) { values_.reserve(n); }
+
+    iterator find(CEPROPID id) {
+        const auto it = LowerBound(id);
+        return it != values_.end() && it->first == id ? it : values_.end();
+    }
+    const_iterator find(CEPROPID id) const {
+        const auto it = std::lower_bound(values_.begin(), values_.end(), id, KeyBelow);
+        return it != values_.end() && it->first == id ? it : values_.end();
+    }
+    std::size_t count(CEPROPID id) const { return find(id) != end() ? 1 : 0; }
+    PropValue& operator[](CEPROPID id) {
+        auto it = LowerBound(id);
+        if (it == values_.end() || it->first != id) it = values_.emplace(it, id, PropValue{});
+        return it->second;
+    }
+    std::size_t erase(CEPROPID id) {
+        const auto it = find(id);
+        if (it == values_.end()) return 0;
+        values_.erase(it);
+        return 1;
+    }
+    // Rows read in identifier order each go at the end; anything else goes to its place.
+    void insert_or_assign(CEPROPID id, PropValue value) {
+        if (values_.empty() || values_.back().first < id) values_.emplace_back(id, std::move(value));
+        else (*this)[id] = std::move(value);
+    }
+    bool operator==(const PropMap&) const = default;
+
+private:
+    static bool KeyBelow(const value_type& entry, CEPROPID id) { return entry.first < id; }
+    iterator LowerBound(CEPROPID id) { return std::lower_bound(values_.begin(), values_.end(), id, KeyBelow); }
+
+    std::vector<value_type> values_;
+};
+
 struct ItemData {
     ItemKind kind = ItemKind::Appointment;
     CEOID oid = 0;  // 0 until first saved
-    std::map<CEPROPID, PropValue> props;
+    PropMap props;
     std::vector<std::u16string> categories;
     RecurrenceData recurrence;
     std::vector<ExceptionData> exceptions;

@@ -12,9 +12,10 @@ namespace {
 std::size_t Align(std::size_t n) { return (n + 7) & ~std::size_t{7}; }
 
 std::size_t ExtraBytes(const PropOut& p) {
-    if (!p.value) return 0;
-    if (const auto* s = std::get_if<std::u16string>(&*p.value)) return Align((s->size() + 1) * sizeof(WCHAR));
-    if (const auto* b = std::get_if<std::vector<BYTE>>(&*p.value)) return Align(b->size());
+    const PropValue* v = p.Value();
+    if (!v) return 0;
+    if (const auto* s = std::get_if<std::u16string>(v)) return Align((s->size() + 1) * sizeof(WCHAR));
+    if (const auto* b = std::get_if<std::vector<BYTE>>(v)) return Align(b->size());
     return 0;
 }
 
@@ -53,11 +54,11 @@ HRESULT WritePropBuffer(const std::vector<PropOut>& values, DWORD flags, BYTE** 
         std::memset(&out, 0, sizeof(out));
         const PropOut& p = values[i];
         out.propid = p.id;
-        if (!p.value) {
+        if (!p.Value()) {
             out.wFlags = CEDB_PROPNOTFOUND;
             continue;
         }
-        const PropValue& v = *p.value;
+        const PropValue& v = *p.Value();
         switch (TypeFromPropID(p.id)) {
         case CEVT_I2: out.val.iVal = static_cast<SHORT>(AsInt(v)); break;
         case CEVT_UI2: out.val.uiVal = static_cast<USHORT>(AsInt(v)); break;
@@ -72,7 +73,8 @@ HRESULT WritePropBuffer(const std::vector<PropOut>& values, DWORD flags, BYTE** 
             out.val.filetime = FileTimeFromOle(std::holds_alternative<double>(v) ? std::get<double>(v) : kNoDate);
             break;
         case CEVT_LPWSTR: {
-            const std::u16string text = std::holds_alternative<std::u16string>(v) ? std::get<std::u16string>(v) : u"";
+            const auto* held = std::get_if<std::u16string>(&v);
+            const std::u16string_view text = held ? std::u16string_view(*held) : std::u16string_view();
             auto* target = reinterpret_cast<WCHAR*>(extra);
             std::memcpy(target, text.data(), text.size() * sizeof(WCHAR));
             target[text.size()] = 0;

@@ -11,7 +11,9 @@ namespace platform::pim {
 
 struct PropOut {
     CEPROPID id = 0;
-    std::optional<PropValue> value;  // none: flagged CEDB_PROPNOTFOUND
+    std::optional<PropValue> value;  // none (and no `ref`): flagged CEDB_PROPNOTFOUND
+    const PropValue* ref = nullptr;  // a value kept elsewhere, not copied
+    const PropValue* Value() const { return value ? &*value : ref; }
 };
 
 // With CEDB_ALLOWREALLOC the buffer is allocated or grown on the heap (the process heap when null);

@@ -1,6 +1,8 @@
 // Prepared SQLite statements of the PIM store.
 #include "pim/sqlite_statement.h"
 
+#include <algorithm>
+
 namespace platform::pim {
 
 Statement::Statement(sqlite3* db, const char* sql) {
@@ -69,6 +71,13 @@ double Statement::Real(int column) const { return stmt_ ? sqlite3_column_double(
 
 std::u16string Statement::Text(int column) const {
     if (!stmt_) return {};
+    // Texts are kept as UTF-8: an ASCII one is widened here, without SQLite's conversion copy.
+    if (sqlite3_column_type(stmt_, column) == SQLITE_TEXT) {
+        const auto* bytes = sqlite3_column_text(stmt_, column);
+        const auto size = static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column));
+        if (bytes && std::all_of(bytes, bytes + size, [](unsigned char c) { return c < 0x80; }))
+            return std::u16string(bytes, bytes + size);
+    }
     const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(stmt_, column));
     if (!text) return {};
     return std::u16string(text, static_cast<std::size_t>(sqlite3_column_bytes16(stmt_, column)) / sizeof(char16_t));

@@ -246,7 +246,7 @@ std::shared_ptr<Store> Store::Open(Mode mode, HRESULT* error) {
     }
     std::shared_ptr<Store> store(new Store());
     store->path_ = path;
-    if (sqlite3_open_v2(path.c_str(), &store->db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
+    if (sqlite3_open_v2(path.c_str(), &store->db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                         nullptr) != SQLITE_OK) {
         if (error) *error = HRESULT_FROM_WIN32(ERROR_CANTOPEN);
         return nullptr;
@@ -284,7 +284,7 @@ std::shared_ptr<Store> Store::OpenForReading(const std::filesystem::path& path, 
     std::shared_ptr<Store> store(new Store());
     store->path_ = path;
     store->readOnly_ = true;
-    if (sqlite3_open_v2(path.c_str(), &store->db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr) !=
+    if (sqlite3_open_v2(path.c_str(), &store->db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
         SQLITE_OK) {
         if (error) *error = HRESULT_FROM_WIN32(ERROR_CANTOPEN);
         return nullptr;
@@ -591,14 +591,21 @@ bool Store::HasRows(const char* table) {
     return any;
 }
 
+std::unordered_map<std::int64_t, std::u16string> Store::CategoryNames() {
+    std::unordered_map<std::int64_t, std::u16string> names;
+    Statement& q = Query("SELECT id, name FROM categories");
+    while (q.Step()) names.emplace(q.Int(0), q.Text(1));
+    q.Reset();
+    return names;
+}
+
 std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::function<void(Statement&)>& bind,
-                                       bool series) {
+                                       bool series, const std::string& around) {
     const std::lock_guard guard(lock_);
     const ReadScope read(*this);
     std::vector<ItemData> items;
-    std::unordered_map<CEOID, std::size_t> index;
     // Each query stays prepared under its text. The rows of one item come together, so the item
-    // of the row before is tried first.
+    // of the row before is tried first, else looked up among the items in OID order.
     auto run = [&](bool ask, const std::string& sql, auto&& row) {
         if (!ask) return;
         Statement& q = Query(sql.c_str());
@@ -607,42 +614,53 @@ std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::func
         while (q.Step()) {
             const auto oid = static_cast<CEOID>(q.Int(0));
             if (!last || last->oid != oid) {
-                const auto it = index.find(oid);
-                last = it != index.end() ? &items[it->second] : nullptr;
+                const auto it = std::lower_bound(items.begin(), items.end(), oid,
+                                                 [](const ItemData& item, CEOID wanted) { return item.oid < wanted; });
+                last = it != items.end() && it->oid == oid ? &*it : nullptr;
             }
             if (last) row(*last, q);
         }
         q.Reset();
     };
-    const std::string rowsSql = "SELECT i.oid, i.kind FROM items i WHERE " + where + " ORDER BY i.oid";
+    // The items and their properties in one query: an item's rows come together, its properties in
+    // identifier order, each going at the end of its map.
+    const std::string rowsSql =
+        "SELECT i.oid, i.kind, p.propid, p.value FROM items i LEFT JOIN props p ON p.oid = i.oid WHERE " + where;
     Statement& rows = Query(rowsSql.c_str());
     bind(rows);
     while (rows.Step()) {
-        ItemData item;
-        item.oid = static_cast<CEOID>(rows.Int(0));
-        item.kind = static_cast<ItemKind>(rows.Int(1));
-        index.emplace(item.oid, items.size());
-        items.push_back(std::move(item));
+        const auto oid = static_cast<CEOID>(rows.Int(0));
+        if (items.empty() || items.back().oid != oid) {
+            ItemData item;
+            item.oid = oid;
+            item.kind = static_cast<ItemKind>(rows.Int(1));
+            items.push_back(std::move(item));
+        }
+        PropValue value = PropFromColumn(rows, 3);
+        if (!std::holds_alternative<std::monostate>(value))
+            items.back().props.insert_or_assign(static_cast<CEPROPID>(rows.Int(2)), std::move(value));
     }
     rows.Reset();
     if (items.empty()) return items;
-    run(true, "SELECT i.oid, p.propid, p.value FROM items i JOIN props p ON p.oid = i.oid WHERE " + where,
-        [](ItemData& item, const Statement& q) {
-            PropValue value = PropFromColumn(q, 2);
-            // An item's properties come in identifier order: each goes at the end of its map.
-            if (!std::holds_alternative<std::monostate>(value))
-                item.props.insert_or_assign(item.props.end(), static_cast<CEPROPID>(q.Int(1)), std::move(value));
-        });
-    run(HasRows("item_categories"),
-        "SELECT i.oid, c.name FROM items i JOIN item_categories ic ON ic.oid = i.oid JOIN categories c"
-        " ON c.id = ic.category WHERE " + where + " ORDER BY ic.oid, ic.position",
-        [](ItemData& item, const Statement& q) { item.categories.push_back(q.Text(1)); });
+    std::sort(items.begin(), items.end(), [](const ItemData& a, const ItemData& b) { return a.oid < b.oid; });
+    // Categories and patterns are read for the rows `around` picks, when given (rows of items not
+    // read are passed over), which costs less than asking `where` again.
+    const std::string& near = around.empty() ? where : around;
+    if (HasRows("item_categories")) {
+        const std::unordered_map<std::int64_t, std::u16string> names = CategoryNames();
+        run(true,
+            "SELECT i.oid, ic.category FROM items i JOIN item_categories ic ON ic.oid = i.oid WHERE " + near +
+                " ORDER BY ic.oid, ic.position",
+            [&names](ItemData& item, const Statement& q) {
+                if (const auto it = names.find(q.Int(1)); it != names.end()) item.categories.push_back(it->second);
+            });
+    }
     // A table without rows is looked at once instead of once per item; items without a pattern
     // have no pattern or occurrence rows.
     run(series && HasRows("recurrences"),
         "SELECT i.oid, r.type, r.interval, r.day_of_week_mask, r.day_of_month, r.instance, r.month_of_year,"
         " r.pattern_start, r.pattern_end, r.occurrences, r.no_end FROM items i JOIN recurrences r ON r.oid = i.oid"
-        " WHERE " + where,
+        " WHERE " + near,
         [](ItemData& item, const Statement& q) { item.recurrence = PatternFromRow(q, 1); });
     // A pattern's changed occurrences count only while it is set (as a single load reads them).
     run(series && HasRows("exceptions"),
@@ -678,11 +696,70 @@ std::vector<ItemData> Store::LoadForRange(ItemKind kind, DATE from, DATE to) {
         " r.pattern_start < ?3 + 1 AND (r.no_end <> 0 OR r.occurrences > 0 OR r.pattern_end IS NULL OR"
         " r.pattern_end >= ?2 - 2)) OR EXISTS(SELECT 1 FROM exceptions e WHERE e.oid = i.oid AND e.deleted = 0"
         " AND e.start >= ?2 - 1 AND e.start < ?3 + 1))",
-        bind);
+        bind, true, "i.kind = ?1 AND i.recurring = 1");
     const auto middle = static_cast<std::ptrdiff_t>(items.size());
     items.insert(items.end(), std::make_move_iterator(series.begin()), std::make_move_iterator(series.end()));
     std::inplace_merge(items.begin(), items.begin() + middle, items.end(),
                        [](const ItemData& a, const ItemData& b) { return a.oid < b.oid; });
+    return items;
+}
+
+std::vector<FlatItem> Store::LoadFlat(ItemKind kind, std::size_t spare) {
+    const std::lock_guard guard(lock_);
+    const ReadScope read(*this);
+    // A kind's OIDs are one range, so each table is read along its key in OID order (the kind is
+    // kept off the index, which would need a sort), and the rows of each item follow one another
+    // in identifier order: the item of a row is found by walking forward.
+    const auto first = static_cast<std::int64_t>(OidBase(kind));
+    const std::int64_t end = first + kOidsPerKind;
+    std::vector<FlatItem> items;
+    Statement& rows = Query(
+        "SELECT i.oid, p.propid, p.value FROM items i LEFT JOIN props p ON p.oid = i.oid WHERE i.oid >= ?1 AND"
+        " i.oid < ?2 AND +i.kind = ?3 ORDER BY i.oid");
+    rows.Bind(1, first).Bind(2, end).Bind(3, static_cast<std::int64_t>(kind));
+    // An item's values are gathered first, so that its list is made once, at its size.
+    std::vector<std::pair<CEPROPID, PropValue>> gathered;
+    auto close = [&] {
+        if (items.empty()) return;
+        auto& props = items.back().props;
+        props.reserve(gathered.size() + spare);
+        std::move(gathered.begin(), gathered.end(), std::back_inserter(props));
+        gathered.clear();
+    };
+    while (rows.Step()) {
+        const auto oid = static_cast<CEOID>(rows.Int(0));
+        if (items.empty() || items.back().oid != oid) {
+            close();
+            items.push_back({oid, {}, {}, {}});
+        }
+        PropValue value = PropFromColumn(rows, 2);
+        if (!std::holds_alternative<std::monostate>(value))
+            gathered.emplace_back(static_cast<CEPROPID>(rows.Int(1)), std::move(value));
+    }
+    close();
+    rows.Reset();
+    if (items.empty()) return items;
+    auto walk = [&](Statement& q, auto&& row) {
+        q.Bind(1, first).Bind(2, end);
+        std::size_t at = 0;
+        while (q.Step()) {
+            const auto oid = static_cast<CEOID>(q.Int(0));
+            while (at < items.size() && items[at].oid < oid) ++at;
+            if (at < items.size() && items[at].oid == oid) row(items[at], q);
+        }
+        q.Reset();
+    };
+    if (HasRows("item_categories")) {
+        const std::unordered_map<std::int64_t, std::u16string> names = CategoryNames();
+        walk(Query("SELECT oid, category FROM item_categories WHERE oid >= ?1 AND oid < ?2 ORDER BY oid, position"),
+             [&](FlatItem& item, const Statement& q) {
+                 if (const auto it = names.find(q.Int(1)); it != names.end()) item.categories.push_back(it->second);
+             });
+    }
+    if (HasRows("recurrences"))
+        walk(Query("SELECT oid, type, interval, day_of_week_mask, day_of_month, instance, month_of_year, pattern_start,"
+                   " pattern_end, occurrences, no_end FROM recurrences WHERE oid >= ?1 AND oid < ?2 ORDER BY oid"),
+             [](FlatItem& item, const Statement& q) { item.recurrence = PatternFromRow(q, 1); });
     return items;
 }
 

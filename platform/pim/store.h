@@ -58,6 +58,15 @@ struct Category {
     std::u16string name;
 };
 
+// An item as the database volume hands it out: its properties in identifier order (values never
+// empty), its categories in their order, and its pattern.
+struct FlatItem {
+    CEOID oid = 0;
+    std::vector<std::pair<CEPROPID, PropValue>> props;
+    std::vector<std::u16string> categories;
+    RecurrenceData recurrence;
+};
+
 struct CategoryAssignment {
     CEOID oid = 0;
     LONG category = 0;
@@ -86,6 +95,10 @@ public:
     // What a date range needs, whole and in OID order, in one read transaction: the items not
     // recurring whose start falls in [from, to), and the series that may have an occurrence there.
     std::vector<ItemData> LoadForRange(ItemKind kind, DATE from, DATE to);
+    // Every item of a kind in OID order as LoadAll reads it, without its changed occurrences and
+    // recipients, and with its properties in a list instead of a map; each list has room for
+    // `spare` values more.
+    std::vector<FlatItem> LoadFlat(ItemKind kind, std::size_t spare = 0);
     // How many items of the kind the store holds.
     std::size_t Count(ItemKind kind);
     // Counts the changes this process committed: what was read at one count is still what the
@@ -131,8 +144,11 @@ private:
     void ReadDetails(ItemData& item);
     // Whole items of the rows of `items i` that `where` picks, with parameters ?1.. bound by `bind`.
     // `series` false: the rows are all of items without a pattern (no pattern or occurrence rows).
+    // `around`, when given, is a wider choice that costs less to ask, for the categories and patterns.
     std::vector<ItemData> LoadWhere(const std::string& where, const std::function<void(Statement&)>& bind,
-                                    bool series = true);
+                                    bool series = true, const std::string& around = {});
+    // Category names by identifier.
+    std::unordered_map<std::int64_t, std::u16string> CategoryNames();
     bool HasRows(const char* table);
     class ReadScope;
     void Notify(ItemKind kind, CEOID oid, Change change);

@@ -174,15 +174,14 @@ CEOID CeReadRecordPropsEx(HANDLE database, DWORD flags, LPWORD propCount, CEPROP
         SetLastError(ERROR_NO_MORE_ITEMS);
         return 0;
     }
+    // The record stays with the handle, so its values are pointed to, not copied.
     std::vector<PropOut> out;
     if (propIds) {
-        for (WORD i = 0; i < *propCount; ++i) {
-            PropOut p{propIds[i], std::nullopt};
-            if (const auto it = record->values.find(propIds[i]); it != record->values.end()) p.value = it->second;
-            out.push_back(std::move(p));
-        }
+        out.reserve(*propCount);
+        for (WORD i = 0; i < *propCount; ++i) out.push_back({propIds[i], std::nullopt, record->Find(propIds[i])});
     } else {
-        for (const auto& [id, value] : record->values) out.push_back({id, value});
+        out.reserve(record->values.size());
+        for (const auto& [id, value] : record->values) out.push_back({id, std::nullopt, &value});
         *propCount = static_cast<WORD>(out.size());
     }
     DWORD size = *bufferBytes;

@@ -20,6 +20,7 @@ constexpr CEPROPID kContactSortExtra = 0x01020013u;  // kept as a sort key only;
 constexpr CEOID kCategoryRecordBase = 0x00010000u;
 constexpr CEOID kAssocRecordBase = 0x00020000u;
 constexpr DWORD kCaseless = CEDB_SORT_CASEINSENSITIVE;
+constexpr std::size_t kAddedValues = 4;  // what ItemRecord adds to an item's properties
 
 const VolumeDatabase kDatabases[] = {
     {u"CategoryMainDB", 0x00200001u, VolumeTable::CategoryMain, {}},
@@ -56,49 +57,83 @@ void Put(std::vector<BYTE>& bytes, T value) {
     bytes.insert(bytes.end(), b, b + sizeof b);
 }
 
-VolumeRecord ItemRecord(const ItemData& item) {
+const std::u16string* TextOf(const VolumeRecord& r, CEPROPID id) {
+    const PropValue* v = r.Find(id);
+    return v ? std::get_if<std::u16string>(v) : nullptr;
+}
+
+VolumeRecord ItemRecord(FlatItem&& item, ItemKind kind) {
     VolumeRecord record;
     record.oid = item.oid;
-    for (const auto& [id, value] : item.props) {
-        // A contact's date that is not set is a property the record lacks.
-        if (item.kind == ItemKind::Contact && std::holds_alternative<double>(value) && IsNoDate(std::get<double>(value)))
-            continue;
-        record.values[id] = value;
-    }
-    record.values[kRecordIdProp] = static_cast<std::int64_t>(RecordIdOf(item.oid));
-    if (!item.categories.empty()) record.values[PIMPR_CATEGORIES] = JoinCategories(item.categories);
-    if (item.kind == ItemKind::Task) {
-        record.values[PIMPR_RECURRENCE_STREAM] = RecurrenceStream(item.recurrence);
-        record.values[PIMPR_BODY_BINARY] = BodyStream(item.Text(PIMPR_BODY_TEXT));
+    record.values = std::move(item.props);
+    // A contact's date that is not set is a property the record lacks.
+    if (kind == ItemKind::Contact)
+        std::erase_if(record.values, [](const auto& entry) {
+            return std::holds_alternative<double>(entry.second) && IsNoDate(std::get<double>(entry.second));
+        });
+    record.Set(kRecordIdProp, static_cast<std::int64_t>(RecordIdOf(item.oid)));
+    if (!item.categories.empty()) record.Set(PIMPR_CATEGORIES, JoinCategories(item.categories));
+    if (kind == ItemKind::Task) {
+        record.Set(PIMPR_RECURRENCE_STREAM, RecurrenceStream(item.recurrence));
+        const std::u16string* body = TextOf(record, PIMPR_BODY_TEXT);
+        record.Set(PIMPR_BODY_BINARY, BodyStream(body ? *body : std::u16string()));
     }
     return record;
 }
 
+// A record's value of one sort key as compared: none when missing or empty ("unknown"), a text
+// folded when the key ignores case.
+struct KeyValue {
+    const PropValue* value = nullptr;
+    std::u16string folded;
+    bool useFolded = false;
+};
+
+KeyValue KeyOf(const VolumeRecord& r, const SortKey& key) {
+    KeyValue k;
+    const PropValue* v = r.Find(key.prop);
+    if (!v) return k;
+    if (const auto* s = std::get_if<std::u16string>(v)) {
+        if (s->empty()) return k;
+        if (key.flags & CEDB_SORT_CASEINSENSITIVE) {
+            k.folded = FoldCase(*s);
+            k.useFolded = true;
+        }
+    }
+    k.value = v;
+    return k;
+}
+
 // -1, 0, 1; a missing or empty value is "unknown".
-int CompareKey(const VolumeRecord& a, const VolumeRecord& b, const SortKey& key) {
-    auto value = [&](const VolumeRecord& r) -> const PropValue* {
-        const auto it = r.values.find(key.prop);
-        if (it == r.values.end()) return nullptr;
-        if (const auto* s = std::get_if<std::u16string>(&it->second); s && s->empty()) return nullptr;
-        return &it->second;
-    };
-    const PropValue* va = value(a);
-    const PropValue* vb = value(b);
-    if (!va || !vb) {
-        if (!va && !vb) return 0;
+int CompareKey(const KeyValue& a, const KeyValue& b, const SortKey& key) {
+    if (!a.value || !b.value) {
+        if (!a.value && !b.value) return 0;
         const bool unknownFirst = (key.flags & CEDB_SORT_UNKNOWNFIRST) != 0;
-        return (!va) == unknownFirst ? -1 : 1;
+        return (!a.value) == unknownFirst ? -1 : 1;
     }
     int c = 0;
-    const auto* sa = std::get_if<std::u16string>(va);
-    const auto* sb = std::get_if<std::u16string>(vb);
-    if (sa && sb) c = (key.flags & CEDB_SORT_CASEINSENSITIVE) ? CompareNoCase(*sa, *sb) : sa->compare(*sb);
-    else c = *va < *vb ? -1 : (*vb < *va ? 1 : 0);
+    if (a.useFolded && b.useFolded) c = a.folded.compare(b.folded);
+    else if (const auto *sa = std::get_if<std::u16string>(a.value), *sb = std::get_if<std::u16string>(b.value); sa && sb)
+        c = sa->compare(*sb);
+    else c = *a.value < *b.value ? -1 : (*b.value < *a.value ? 1 : 0);
     c = c < 0 ? -1 : (c > 0 ? 1 : 0);
     return (key.flags & CEDB_SORT_DESCENDING) ? -c : c;
 }
 
 }  // namespace
+
+const PropValue* VolumeRecord::Find(CEPROPID id) const {
+    const auto it = std::lower_bound(values.begin(), values.end(), id,
+                                     [](const auto& entry, CEPROPID wanted) { return entry.first < wanted; });
+    return it != values.end() && it->first == id ? &it->second : nullptr;
+}
+
+void VolumeRecord::Set(CEPROPID id, PropValue value) {
+    const auto it = std::lower_bound(values.begin(), values.end(), id,
+                                     [](const auto& entry, CEPROPID wanted) { return entry.first < wanted; });
+    if (it != values.end() && it->first == id) it->second = std::move(value);
+    else values.emplace(it, id, std::move(value));
+}
 
 const VolumeDatabase* FindVolumeDatabase(const std::u16string& name) {
     for (const VolumeDatabase& db : kDatabases)
@@ -151,8 +186,8 @@ std::vector<VolumeRecord> ReadVolumeRecords(Store& store, const VolumeDatabase& 
         for (const Category& c : store.Categories()) {
             VolumeRecord r;
             r.oid = kCategoryRecordBase + static_cast<CEOID>(c.id);
-            r.values[kCategoryNameProp] = c.name;
-            r.values[kCategoryIdProp] = std::int64_t{c.id};
+            r.Set(kCategoryNameProp, c.name);
+            r.Set(kCategoryIdProp, std::int64_t{c.id});
             records.push_back(std::move(r));
         }
         break;
@@ -161,27 +196,41 @@ std::vector<VolumeRecord> ReadVolumeRecords(Store& store, const VolumeDatabase& 
         for (const CategoryAssignment& a : store.Assignments()) {
             VolumeRecord r;
             r.oid = kAssocRecordBase + ++n;
-            r.values[kAssocItemProp] = static_cast<std::int64_t>(a.oid);
-            r.values[kAssocCategoryProp] = std::int64_t{a.category};
+            r.Set(kAssocItemProp, static_cast<std::int64_t>(a.oid));
+            r.Set(kAssocCategoryProp, std::int64_t{a.category});
             records.push_back(std::move(r));
         }
         break;
     }
     case VolumeTable::Tasks:
-    case VolumeTable::Contacts:
-        for (const ItemData& item : store.LoadAll(db.table == VolumeTable::Tasks ? ItemKind::Task : ItemKind::Contact))
-            records.push_back(ItemRecord(item));
+    case VolumeTable::Contacts: {
+        const ItemKind kind = db.table == VolumeTable::Tasks ? ItemKind::Task : ItemKind::Contact;
+        std::vector<FlatItem> items = store.LoadFlat(kind, kAddedValues);
+        records.reserve(items.size());
+        for (FlatItem& item : items) records.push_back(ItemRecord(std::move(item), kind));
         break;
+    }
     }
     return records;
 }
 
 void SortVolumeRecords(std::vector<VolumeRecord>& records, const SortKeys& order) {
-    std::stable_sort(records.begin(), records.end(), [&](const VolumeRecord& a, const VolumeRecord& b) {
-        for (const SortKey& key : order)
-            if (const int c = CompareKey(a, b, key); c != 0) return c < 0;
+    // Each record's keys are taken (and folded) once, not at every comparison.
+    const std::size_t n = order.size();
+    std::vector<KeyValue> keys(records.size() * n);
+    for (std::size_t r = 0; r < records.size(); ++r)
+        for (std::size_t k = 0; k < n; ++k) keys[r * n + k] = KeyOf(records[r], order[k]);
+    std::vector<std::size_t> positions(records.size());
+    for (std::size_t r = 0; r < positions.size(); ++r) positions[r] = r;
+    std::stable_sort(positions.begin(), positions.end(), [&](std::size_t a, std::size_t b) {
+        for (std::size_t k = 0; k < n; ++k)
+            if (const int c = CompareKey(keys[a * n + k], keys[b * n + k], order[k]); c != 0) return c < 0;
         return false;
     });
+    std::vector<VolumeRecord> sorted;
+    sorted.reserve(records.size());
+    for (const std::size_t r : positions) sorted.push_back(std::move(records[r]));
+    records = std::move(sorted);
 }
 
 void WatchVolumeDatabase(const VolumeDatabase& db, const CENOTIFYREQUEST& request) {

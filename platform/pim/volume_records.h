@@ -3,7 +3,6 @@
 // sort orders each keeps.
 #pragma once
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -29,9 +28,13 @@ struct VolumeDatabase {
     std::vector<SortKeys> orders;  // the sort orders it keeps
 };
 
+// A record's values in identifier order.
 struct VolumeRecord {
     CEOID oid = 0;
-    std::map<CEPROPID, PropValue> values;
+    std::vector<std::pair<CEPROPID, PropValue>> values;
+
+    const PropValue* Find(CEPROPID id) const;
+    void Set(CEPROPID id, PropValue value);
 };
 
 const VolumeDatabase* FindVolumeDatabase(const std::u16string& name);

@@ -1,6 +1,9 @@
 // The database volume: mounting pim.vol, the four databases read in the sort orders they keep, with
 // their property identifiers and record identifiers, and the failures of each call.
+#include <algorithm>
+#include <cstring>
 #include <fstream>
+#include <map>
 
 #include "pim_test_support.h"
 #include "platform/files.h"
@@ -169,6 +172,70 @@ TEST_F(Volume, ContactsDatabaseKeepsItsSortOrdersOnly) {
     EXPECT_EQ(Open(u"Contacts Database", &unkept), INVALID_HANDLE_VALUE);
     auto caseSensitive = Order({{PIMPR_FILEAS, 0}});
     EXPECT_EQ(Open(u"Contacts Database", &caseSensitive), INVALID_HANDLE_VALUE);
+}
+
+// Asked for no identifiers, a read gives every value the record has, in identifier order, with texts
+// beyond ASCII as stored and the same values the object model gives for the item.
+TEST_F(Volume, AWholeRecordGivesEveryValueInIdentifierOrder) {
+    const std::u16string subject = u"\u00D6lk\u00E4nnchen f\u00FCllen \u2713";
+    const std::u16string body = u"Notiz \u00FC";
+    const CEOID task = SaveTask(subject.c_str(), Ole(2009, 3, 2, 1), true, u"Work, Home", body.c_str());
+    const CEOID contact = SaveContact(u"\u00C6r\u00F8", u"", POOM_NO_DATE, u"");
+    struct Seen {
+        std::vector<CEPROPID> ids;
+        std::map<CEPROPID, std::u16string> texts;
+        std::map<CEPROPID, std::vector<BYTE>> blobs;
+    };
+    auto readWhole = [&](const char16_t* name, CEOID wanted) {
+        Seen seen;
+        const HANDLE db = Open(name, nullptr);
+        for (;;) {
+            WORD n = 0;
+            const CEOID oid = CeReadRecordPropsEx(db, CEDB_ALLOWREALLOC, &n, nullptr, &buffer, &size, GetProcessHeap());
+            if (oid == 0) break;
+            if (oid != wanted) continue;
+            const auto* v = reinterpret_cast<const CEPROPVAL*>(buffer);
+            for (WORD i = 0; i < n; ++i) {
+                seen.ids.push_back(v[i].propid);
+                if (TypeFromPropID(v[i].propid) == CEVT_LPWSTR) seen.texts[v[i].propid] = v[i].val.lpwstr;
+                if (TypeFromPropID(v[i].propid) == CEVT_STREAM)
+                    seen.blobs[v[i].propid].assign(v[i].val.blob.lpb, v[i].val.blob.lpb + v[i].val.blob.dwCount);
+            }
+        }
+        CloseHandle(db);
+        EXPECT_TRUE(std::is_sorted(seen.ids.begin(), seen.ids.end()));
+        EXPECT_EQ(std::adjacent_find(seen.ids.begin(), seen.ids.end()), seen.ids.end());
+        return seen;
+    };
+
+    const Seen t = readWhole(u"Tasks Database", task);
+    EXPECT_EQ(t.texts.at(PIMPR_SUBJECT), subject);
+    EXPECT_EQ(t.texts.at(PIMPR_CATEGORIES), u"Work, Home");
+    std::vector<BYTE> notes(4 + body.size() * sizeof(char16_t));
+    const DWORD length = static_cast<DWORD>(body.size());
+    std::memcpy(notes.data(), &length, 4);
+    std::memcpy(notes.data() + 4, body.data(), body.size() * sizeof(char16_t));
+    EXPECT_EQ(t.blobs.at(PIMPR_BODY_BINARY), notes);
+    EXPECT_GT(t.blobs.at(PIMPR_RECURRENCE_STREAM).size(), 4u);
+    // Every text the item itself has reads the same through the object model.
+    auto item = Get<ITask>(task);
+    IItem* props = nullptr;
+    ASSERT_EQ(item->QueryInterface(IID_IItem, reinterpret_cast<void**>(&props)), S_OK);
+    Ref<IItem> held(props);
+    for (const auto& [id, text] : t.texts) {
+        if (id == PIMPR_CATEGORIES) continue;
+        CEPROPID asked = id;
+        CEPROPVAL* values = nullptr;
+        ULONG bytes = 0;
+        ASSERT_EQ(props->GetProps(&asked, CEDB_ALLOWREALLOC, 1, &values, &bytes, GetProcessHeap()), S_OK);
+        EXPECT_EQ(std::u16string(values[0].val.lpwstr), text) << std::hex << id;
+        HeapFree(GetProcessHeap(), 0, values);
+    }
+
+    const Seen c = readWhole(u"Contacts Database", contact);
+    EXPECT_EQ(c.texts.at(PIMPR_FILEAS), u"\u00C6r\u00F8");
+    EXPECT_EQ(std::count(c.ids.begin(), c.ids.end(), PIMPR_BIRTHDAY), 0) << "a date not set is not in the record";
+    EXPECT_EQ(std::count(c.ids.begin(), c.ids.end(), 0x10000066u), 1);
 }
 
 TEST_F(Volume, CategoryDatabasesNameAndAssignCategories) {
