@@ -85,7 +85,9 @@ public:
         items_.resize(static_cast<std::size_t>(kept));
         if (newCapacity < capacity_) items_.shrink_to_fit();
         capacity_ = static_cast<int>(newCapacity);
-        if (newCapacity > growStep) items_.reserve(static_cast<std::size_t>(newCapacity));
+        const auto whole = static_cast<std::size_t>(newCapacity);
+        if (newCapacity > growStep && whole > items_.capacity())
+            items_.reserve(whole > 2 * items_.capacity() ? whole : 2 * items_.capacity());
         Build(static_cast<std::size_t>(newSize));
         size_ = newSize;
     }
