@@ -124,6 +124,12 @@ public:
 
     // Returns the index of the new element.
     int Append(E element) {
+        if (size_ < capacity_ && static_cast<std::size_t>(size_) == items_.size()) {
+            // The next slot was never built: the element is built there, not built and assigned.
+            Reserve(items_.size() + 1);
+            items_.push_back(std::move(element));
+            return size_++;
+        }
         SetSize(size_ + 1, growStep_);
         (*this)[size_ - 1] = std::move(element);
         return size_ - 1;
@@ -133,13 +139,15 @@ private:
     // Builds the fresh elements up to count, growing the storage geometrically within the capacity.
     void Build(std::size_t count) {
         if (count <= items_.size()) return;
-        if (count > items_.capacity()) {
-            const auto whole = static_cast<std::size_t>(capacity_);
-            const std::size_t doubled = 2 * items_.capacity();
-            const std::size_t wanted = doubled > count ? doubled : count;
-            items_.reserve(wanted < whole ? wanted : (count > whole ? count : whole));
-        }
+        Reserve(count);
         items_.resize(count);
+    }
+    void Reserve(std::size_t count) {
+        if (count <= items_.capacity()) return;
+        const auto whole = static_cast<std::size_t>(capacity_);
+        const std::size_t doubled = 2 * items_.capacity();
+        const std::size_t wanted = doubled > count ? doubled : count;
+        items_.reserve(wanted < whole ? wanted : (count > whole ? count : whole));
     }
     static const E& Fresh() {
         static const E fresh{};
