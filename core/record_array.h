@@ -11,13 +11,17 @@
 
 inline constexpr int kRecordArrayGrowStep = 64;
 
-// Invariants: 0 <= size <= capacity; capacity is 0 or a whole multiple of the grow step; all
-// capacity elements of the buffer are constructed, and those from size on hold stale but valid
+// Invariants: 0 <= size <= capacity; capacity is 0 or a whole multiple of the grow step; every
+// element below the capacity can be read and written, and those from size on hold stale but valid
 // values. Indexes are checked by the operations that change the array; element access is direct
-// and the caller checks the index against Size() itself.
+// and the caller checks the index against Capacity() itself.
 // The storage under the constructed elements grows geometrically (it is a std::vector), so that a
 // load appending a hundred thousand records does not copy them all every 64 appends; what the
 // capacity rule decides (how many elements exist, which of them are fresh) holds exactly.
+// Elements past the highest size reached are fresh and are built when first touched: a record's
+// category list of one name then costs one string, not 64 (a month of appointments, the task and
+// contact lists each hold thousands of such lists). An array of more than one step keeps the
+// storage of its whole capacity, so it stays in place while it grows within the capacity.
 template <class E>
 class RecordArray {
     static_assert(!std::is_same_v<E, bool>, "a vector of bool holds no elements to point at");
@@ -46,8 +50,16 @@ public:
     bool IsEmpty() const { return size_ == 0; }
     E* Data() { return items_.data(); }
     const E* Data() const { return items_.data(); }
-    E& operator[](int index) { return items_[static_cast<std::size_t>(index)]; }
-    const E& operator[](int index) const { return items_[static_cast<std::size_t>(index)]; }
+    E& operator[](int index) {
+        const auto at = static_cast<std::size_t>(index);
+        if (at >= items_.size()) [[unlikely]] Build(at + 1);
+        return items_[at];
+    }
+    const E& operator[](int index) const {
+        const auto at = static_cast<std::size_t>(index);
+        if (at >= items_.size()) [[unlikely]] return Fresh();
+        return items_[at];
+    }
     E* begin() { return items_.data(); }
     E* end() { return items_.data() + size_; }
     const E* begin() const { return items_.data(); }
@@ -61,6 +73,7 @@ public:
         if (newSize < 0 || growStep < 1) return;
         growStep_ = growStep;
         if (newSize > size_ - growStep && newSize <= capacity_) {
+            Build(static_cast<std::size_t>(newSize));
             size_ = newSize;
             return;
         }
@@ -68,10 +81,14 @@ public:
         const std::int64_t newCapacity = steps * growStep;
         if (newCapacity > INT32_MAX) throw std::bad_alloc();
         const int kept = size_ < newSize ? size_ : newSize;
-        for (int i = kept; i < capacity_ && i < newCapacity; ++i) (*this)[i] = E{};
-        items_.resize(static_cast<std::size_t>(newCapacity));
+        // Everything past the kept elements is fresh in the new buffer.
+        items_.resize(static_cast<std::size_t>(kept));
         if (newCapacity < capacity_) items_.shrink_to_fit();
         capacity_ = static_cast<int>(newCapacity);
+        const auto whole = static_cast<std::size_t>(newCapacity);
+        if (newCapacity > growStep && whole > items_.capacity())
+            items_.reserve(whole > 2 * items_.capacity() ? whole : 2 * items_.capacity());
+        Build(static_cast<std::size_t>(newSize));
         size_ = newSize;
     }
 
@@ -107,12 +124,36 @@ public:
 
     // Returns the index of the new element.
     int Append(E element) {
+        if (size_ < capacity_ && static_cast<std::size_t>(size_) == items_.size()) {
+            // The next slot was never built: the element is built there, not built and assigned.
+            Reserve(items_.size() + 1);
+            items_.push_back(std::move(element));
+            return size_++;
+        }
         SetSize(size_ + 1, growStep_);
         (*this)[size_ - 1] = std::move(element);
         return size_ - 1;
     }
 
 private:
+    // Builds the fresh elements up to count, growing the storage geometrically within the capacity.
+    void Build(std::size_t count) {
+        if (count <= items_.size()) return;
+        Reserve(count);
+        items_.resize(count);
+    }
+    void Reserve(std::size_t count) {
+        if (count <= items_.capacity()) return;
+        const auto whole = static_cast<std::size_t>(capacity_);
+        const std::size_t doubled = 2 * items_.capacity();
+        const std::size_t wanted = doubled > count ? doubled : count;
+        items_.reserve(wanted < whole ? wanted : (count > whole ? count : whole));
+    }
+    static const E& Fresh() {
+        static const E fresh{};
+        return fresh;
+    }
+
     void CopyFrom(const RecordArray& other) {
         growStep_ = other.growStep_;
         SetSize(other.size_, growStep_);

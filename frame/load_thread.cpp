@@ -93,10 +93,6 @@ void LoadStartViewData(Stage& stage) {
     }
 }
 
-void WaitOutCover(DWORD start) {
-    while (GetTickCount() - start < kMinCoverMs) Sleep(kCoverPollMs);
-}
-
 void ShowLoadFailure(const Stage& stage) {
     WCHAR format[kMessageChars] = {};
     WCHAR text[kMessageChars] = {};
@@ -141,6 +137,12 @@ void StartLoadThread(HWND mainWnd) {
     // The thread owns the block from here on.
     arg.release();
     ResumeThread(g_LoadState.thread);
+}
+
+// The last poll sleeps only what is left, so the start view does not come up to a poll late.
+void WaitOutCover(DWORD start) {
+    for (DWORD passed = GetTickCount() - start; passed < kMinCoverMs; passed = GetTickCount() - start)
+        Sleep(kMinCoverMs - passed < kCoverPollMs ? kMinCoverMs - passed : kCoverPollMs);
 }
 
 void EndLoadThread() {

@@ -9,5 +9,7 @@
 
 // Called once from the main window's first paint.
 void StartLoadThread(HWND mainWnd);
+// Returns once the cover has been shown its minimum time since the tick count start.
+void WaitOutCover(DWORD start);
 // Waits for the load thread to end and closes its handle; the program calls it before it ends.
 void EndLoadThread();

@@ -4,7 +4,9 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <map>
+#include <mutex>
 #include <new>
 
 #include "kernel/shared_database.h"
@@ -142,7 +144,19 @@ void SetUpDatabase(sqlite3* db) {
     static_assert(kSchemaVersion == 1, "the version written above");
 }
 
+// A connection left open at the end leaves its log behind, and the next start then recovers the
+// log and checks every page. A connection inherited over fork() is the parent's; one in use by
+// another thread at the end is left alone.
+void CloseAtExit() {
+    RegistryState& state = State();
+    std::unique_lock guard(state.lock, std::try_to_lock);
+    if (!guard.owns_lock() || !state.connection.db || state.connection.pid != getpid()) return;
+    Close(state.connection);
+}
+
 void Open(Connection& c, const std::filesystem::path& path) {
+    static const bool closesAtExit = std::atexit(CloseAtExit) == 0;
+    (void)closesAtExit;
     DatabaseUsers users = DatabaseUsers::Join(path);
     const bool unclean = users.Alone() && EndedUncleanly(path);
     sqlite3* db = nullptr;

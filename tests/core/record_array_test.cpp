@@ -152,4 +152,42 @@ TEST(RecordArray, CopiesElementByElementAndMovesWhole) {
     EXPECT_GT(sum, 0);
 }
 
+// Slots past the size up to the capacity are elements like the others (the wallet wipes them all):
+// one never used reads fresh, a written one keeps its value while the buffer stays, and one that a
+// reallocation left out is fresh again.
+TEST(RecordArray, EverySlotUpToTheCapacityReadsAndWrites) {
+    RecordArray<std::u16string> a;
+    a.Append(u"Work");
+    ASSERT_EQ(a.Capacity(), 64);
+    const RecordArray<std::u16string>& view = a;
+    EXPECT_EQ(view[63], u"");
+    EXPECT_EQ(a[40], u"");
+    a[40] = u"stale";
+    a.SetSize(41, 64);
+    EXPECT_EQ(a[0], u"Work");
+    EXPECT_EQ(a[40], u"stale");
+    a.RemoveAll();
+    a.SetSize(64, 64);
+    EXPECT_EQ(a[40], u"stale");
+    EXPECT_EQ(a[63], u"");
+    a.SetSize(65, 64);  // a new buffer of 128: the first 64 are kept
+    EXPECT_EQ(a[40], u"stale");
+    EXPECT_EQ(a[100], u"");
+    a.SetSize(1, 64);  // down to one step: slot 40 is fresh again
+    a.SetSize(41, 64);
+    EXPECT_EQ(a[40], u"");
+}
+
+// A list filled record by record and emptied for the next fill stays where it is.
+TEST(RecordArray, RefillWithinTheCapacityKeepsTheBuffer) {
+    RecordArray<std::string> a;
+    for (int i = 0; i < 200; ++i) a.Append(std::to_string(i));
+    ASSERT_EQ(a.Capacity(), 256);
+    const std::string* buffer = a.Data();
+    a.RemoveAll();
+    for (int i = 0; i < 256; ++i) a.Append(std::to_string(-i));
+    EXPECT_EQ(a.Data(), buffer);
+    EXPECT_EQ(a[255], "-255");
+}
+
 }  // namespace

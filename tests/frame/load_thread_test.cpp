@@ -150,6 +150,18 @@ TEST_F(LoadThread, StartViewWaitsOutTheCoverTimeThoughLoadingTakesNone) {
     EXPECT_LT(g_seen[0].tick - start_, kCoverMs + kCoverPollMs);
 }
 
+// Loading that ended between two polls: the start view comes when the cover time is up, not at
+// the next poll after it.
+TEST_F(LoadThread, CoverWaitEndsWhenTheCoverTimeIsUp) {
+    for (const DWORD spent : {DWORD{0}, DWORD{7}, DWORD{133}, DWORD{499}, DWORD{500}, DWORD{650}}) {
+        SCOPED_TRACE(spent);
+        const DWORD start = GetTickCount();
+        Sleep(spent);  // the frozen clock moves by exactly this
+        WaitOutCover(start);
+        EXPECT_EQ(GetTickCount() - start, spent > kCoverMs ? spent : kCoverMs);
+    }
+}
+
 TEST_F(LoadThread, SwitchedOffKindsAreNeverLoaded) {
     // The tasks start view with tasks switched off: nothing to load before the hand-over.
     g_Settings.startOn30 = kStartTasks;

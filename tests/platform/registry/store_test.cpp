@@ -241,4 +241,20 @@ TEST_F(RegistryTest, TwoProcessesWritingAtOnceLoseNothing) {
     EXPECT_EQ(subKeys, static_cast<DWORD>(kValuesPerWriter / 10));
 }
 
+// A process that wrote and ended leaves no log: the next start has nothing to recover or check.
+TEST_F(RegistryTest, AProcessThatEndsLeavesNoLog) {
+    Key key;
+    ASSERT_EQ(Create(HKEY_CURRENT_USER, kRaceKey, key), ERROR_SUCCESS);
+    ASSERT_EQ(SetDword(key.Get(), u"Seed", 42), ERROR_SUCCESS);
+    platform::testing::ReopenRegistry();  // this process lets go, so the writer is the last one out
+    const std::filesystem::path log = device_.Root() / "registry.db-wal";
+    ASSERT_FALSE(std::filesystem::exists(log) && std::filesystem::file_size(log) > 0);
+
+    const Child writer = StartWriter(device_.Root(), 1);
+    ASSERT_NE(writer.pid, 0);
+    ASSERT_EQ(WaitFor(writer), 0);
+    EXPECT_FALSE(std::filesystem::exists(log) && std::filesystem::file_size(log) > 0);
+    EXPECT_EQ(ReadDword(key.Get(), u"w1_149", 9999), 149u);
+}
+
 }  // namespace
