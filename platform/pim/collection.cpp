@@ -7,7 +7,6 @@
 // each element is read again from the store.
 #include <algorithm>
 #include <iterator>
-#include <unordered_map>
 
 #include "pim/fail_points.h"
 #include "pim/item_fields.h"
@@ -22,10 +21,9 @@ namespace {
 
 struct Element {
     CEOID oid = 0;
+    std::shared_ptr<const ItemData> item;             // as read with the list, when it was
     std::shared_ptr<const ExceptionData> occurrence;  // the occurrence's own values, for an occurrence
 };
-
-using ItemsRead = std::unordered_map<CEOID, std::shared_ptr<const ItemData>>;
 
 // A folder walked element by element is read whole from the second element on.
 constexpr int kMissesBeforeWholeRead = 1;
@@ -33,9 +31,9 @@ constexpr int kMissesBeforeWholeRead = 1;
 class Collection final : public ComObject<IPOutlookItemCollection> {
 public:
     Collection(IPOutlookApp* app, std::shared_ptr<Store> store, ItemKind kind, std::vector<Element> elements,
-               bool wholeFolder, ItemsRead read = {}, std::uint64_t readAt = 0)
+               bool wholeFolder, std::uint64_t readAt = 0)
         : store_(std::move(store)), kind_(kind), elements_(std::move(elements)), wholeFolder_(wholeFolder),
-          read_(std::move(read)), readAt_(readAt) {
+          readAt_(readAt) {
         if (app) app->AddRef();
         app_ = ComPtr<IPOutlookApp>(app);
     }
@@ -49,7 +47,7 @@ public:
         auto state = std::make_shared<ItemState>();
         state->store = store_;
         state->app = app_;
-        state->data = NewItem(kind_);
+        state->SetData(NewItem(kind_));
         *item = NewItemObject(std::move(state));
         return S_OK;
     }
@@ -65,12 +63,12 @@ public:
             return injected;
         if (index < 1 || static_cast<std::size_t>(index) > elements_.size()) return E_INVALIDARG;
         const Element& e = elements_[static_cast<std::size_t>(index - 1)];
-        std::optional<ItemData> data = Data(e.oid);
+        std::shared_ptr<const ItemData> data = Data(e);
         if (!data) return E_FAIL;
         auto state = std::make_shared<ItemState>();
         state->store = store_;
         state->app = app_;
-        state->data = std::move(*data);
+        state->ShareData(std::move(data));
         if (e.occurrence) state->occurrence = *e.occurrence;
         *item = NewItemObject(std::move(state));
         return S_OK;
@@ -91,10 +89,9 @@ public:
         for (const WCHAR* p = text; *p; ++p) source += *p;
         const auto restriction = ParseRestriction(source, kind_);
         if (!restriction) return E_INVALIDARG;
-        ItemsRead read;
         const std::uint64_t readAt = store_->ChangeCount();
-        std::vector<Element> selected = Select(*restriction, read);
-        *items = new Collection(app_.Get(), store_, kind_, std::move(selected), false, std::move(read), readAt);
+        std::vector<Element> selected = Select(*restriction);
+        *items = new Collection(app_.Get(), store_, kind_, std::move(selected), false, readAt);
         return S_OK;
     }
     HRESULT Sort(LPCWSTR property, VARIANT_BOOL descending) override {
@@ -109,7 +106,7 @@ public:
         for (Element& e : elements_) {
             PropValue key;
             if (e.occurrence && field->id == PIMPR_START) key = e.occurrence->start;
-            else if (auto data = Data(e.oid)) key = FieldValue(*data, field->id);
+            else if (const auto data = Data(e)) key = FieldValue(*data, field->id);
             keyed.emplace_back(std::move(key), std::move(e));
         }
         auto less = [](const PropValue& a, const PropValue& b) {
@@ -147,28 +144,38 @@ private:
         Element element;
     };
 
-    // The item as the store holds it: from what was read with the list while this process has
-    // saved nothing since, else read again.
-    std::optional<ItemData> Data(CEOID oid) {
+    // The element's item as the store holds it: what was read with the list while this process has
+    // saved nothing since, else read again. Null when it is no longer stored.
+    std::shared_ptr<const ItemData> Data(const Element& e) {
         if (wholeFolder_ && !wholeRead_ && misses_++ >= kMissesBeforeWholeRead) ReadWholeFolder();
-        if (readAt_ == store_->ChangeCount())
-            if (const auto it = read_.find(oid); it != read_.end()) return *it->second;
-        return store_->Load(oid);
+        if (e.item && readAt_ == store_->ChangeCount()) return e.item;
+        std::optional<ItemData> loaded = store_->Load(e.oid);
+        if (!loaded) return nullptr;
+        return std::make_shared<const ItemData>(std::move(*loaded));
     }
 
     // Reads every item of the folder in one pass (again when this process saved since).
     void ReadWholeFolder() {
         if (!wholeFolder_ || (wholeRead_ && readAt_ == store_->ChangeCount())) return;
         wholeRead_ = true;
-        read_.clear();
         readAt_ = store_->ChangeCount();
-        for (ItemData& item : store_->LoadAll(kind_)) {
-            const CEOID oid = item.oid;
-            read_.emplace(oid, std::make_shared<const ItemData>(std::move(item)));
+        // The items come in OID order, the elements in the folder's.
+        std::vector<ItemData> items = store_->LoadAll(kind_);
+        std::vector<std::shared_ptr<const ItemData>> shared(items.size());
+        for (Element& e : elements_) {
+            const auto it = std::lower_bound(items.begin(), items.end(), e.oid,
+                                             [](const ItemData& item, CEOID oid) { return item.oid < oid; });
+            if (it == items.end() || it->oid != e.oid) {
+                e.item = nullptr;
+                continue;
+            }
+            auto& made = shared[static_cast<std::size_t>(it - items.begin())];
+            if (!made) made = std::make_shared<const ItemData>(std::move(*it));
+            e.item = made;
         }
     }
 
-    std::vector<Element> Select(const Restriction& restriction, ItemsRead& read) {
+    std::vector<Element> Select(const Restriction& restriction) {
         const std::optional<StartBounds> bounds = kind_ == ItemKind::Appointment ? RequiredStartBounds(restriction)
                                                                                   : std::nullopt;
         const bool bounded = bounds.has_value();
@@ -194,15 +201,12 @@ private:
             ReadWholeFolder();
             for (const Element& e : elements_) {
                 if (e.occurrence) continue;
-                if (std::optional<ItemData> item = Data(e.oid))
-                    candidates.push_back(std::make_shared<const ItemData>(std::move(*item)));
+                if (std::shared_ptr<const ItemData> item = Data(e)) candidates.push_back(std::move(item));
             }
         }
         std::vector<Timed> found;
-        read.reserve(candidates.size());
         for (const std::shared_ptr<const ItemData>& item : candidates) {
             const CEOID oid = item->oid;
-            bool taken = false;
             if (includeRecurrences_ && bounded && item->recurrence.Set()) {
                 for (const Occurrence& o : SeriesOccurrences(*item, span.from, span.to)) {
                     if (!Matches(restriction, *item, o.start, o.duration)) continue;
@@ -210,14 +214,12 @@ private:
                     e.originalDay = o.originalDay;
                     e.start = o.start;
                     e.duration = o.duration;
-                    found.push_back({OleMinutes(o.start), {oid, std::make_shared<const ExceptionData>(std::move(e))}});
-                    taken = true;
+                    found.push_back(
+                        {OleMinutes(o.start), {oid, item, std::make_shared<const ExceptionData>(std::move(e))}});
                 }
             } else if (Matches(restriction, *item)) {
-                found.push_back({OleMinutes(item->Date(PIMPR_START, 0)), {oid, nullptr}});
-                taken = true;
+                found.push_back({OleMinutes(item->Date(PIMPR_START, 0)), {oid, item, nullptr}});
             }
-            if (taken) read.emplace(oid, item);
         }
         if (kind_ == ItemKind::Appointment)
             std::stable_sort(found.begin(), found.end(),
@@ -233,8 +235,7 @@ private:
     ItemKind kind_;
     std::vector<Element> elements_;
     bool wholeFolder_;
-    ItemsRead read_;            // the elements' items as read with the list
-    std::uint64_t readAt_ = 0;  // the store's change count when they were read
+    std::uint64_t readAt_ = 0;  // the store's change count when the elements' items were read
     bool wholeRead_ = false;
     int misses_ = 0;
     bool includeRecurrences_ = false;
@@ -246,7 +247,7 @@ IPOutlookItemCollection* NewCollection(IPOutlookApp* app, std::shared_ptr<Store>
     std::vector<Element> elements;
     const std::vector<CEOID> oids = store->OidsInFolderOrder(kind);
     elements.reserve(oids.size());
-    for (const CEOID oid : oids) elements.push_back({oid, nullptr});
+    for (const CEOID oid : oids) elements.push_back({oid, nullptr, nullptr});
     return new Collection(app, std::move(store), kind, std::move(elements), true);
 }
 

@@ -634,6 +634,8 @@ std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::func
             ItemData item;
             item.oid = oid;
             item.kind = static_cast<ItemKind>(rows.Int(1));
+            // Items read together hold about as many values each: room for them at once.
+            if (!items.empty()) item.props.reserve(items.back().props.size());
             items.push_back(std::move(item));
         }
         PropValue value = PropFromColumn(rows, 3);
@@ -644,13 +646,15 @@ std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::func
     if (items.empty()) return items;
     std::sort(items.begin(), items.end(), [](const ItemData& a, const ItemData& b) { return a.oid < b.oid; });
     // Categories and patterns are read for the rows `around` picks, when given (rows of items not
-    // read are passed over), which costs less than asking `where` again.
+    // read are passed over), which costs less than asking `where` again. Rows of several per item
+    // are asked in the order of the items' index, which SQLite then gives without sorting them.
     const std::string& near = around.empty() ? where : around;
+    const std::string inIndexOrder = " ORDER BY i.kind, i.recurring, i.start, i.oid, ";
     if (HasRows("item_categories")) {
         const std::unordered_map<std::int64_t, std::u16string> names = CategoryNames();
         run(true,
             "SELECT i.oid, ic.category FROM items i JOIN item_categories ic ON ic.oid = i.oid WHERE " + near +
-                " ORDER BY ic.oid, ic.position",
+                inIndexOrder + "ic.position",
             [&names](ItemData& item, const Statement& q) {
                 if (const auto it = names.find(q.Int(1)); it != names.end()) item.categories.push_back(it->second);
             });
@@ -665,13 +669,13 @@ std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::func
     // A pattern's changed occurrences count only while it is set (as a single load reads them).
     run(series && HasRows("exceptions"),
         "SELECT i.oid, e.original_day, e.deleted, e.start, e.duration, e.subject, e.location, e.body FROM items i"
-        " JOIN exceptions e ON e.oid = i.oid WHERE " + where + " ORDER BY e.oid, e.original_day",
+        " JOIN exceptions e ON e.oid = i.oid WHERE " + where + inIndexOrder + "e.original_day",
         [](ItemData& item, const Statement& q) {
             if (item.recurrence.Set()) item.exceptions.push_back(ExceptionFromRow(q, 1));
         });
     run(HasRows("recipients"),
         "SELECT i.oid, x.name, x.address FROM items i JOIN recipients x ON x.oid = i.oid WHERE " + where +
-            " ORDER BY x.oid, x.position",
+            inIndexOrder + "x.position",
         [](ItemData& item, const Statement& q) { item.recipients.push_back({q.Text(1), q.Text(2)}); });
     return items;
 }

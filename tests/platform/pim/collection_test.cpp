@@ -474,3 +474,70 @@ TEST_F(Collections, AWalkSeesChangesMadeDuringIt) {
     two->get_Subject(&b);
     EXPECT_EQ(Take(b), u"Two");
 }
+
+// Objects handed out from one list are each the user's own: a change made through one, saved or
+// not, is not seen through another taken from the same list, nor through the list afterwards.
+TEST_F(Collections, ObjectsFromOneListChangeApart) {
+    SaveAppt(u"Single", Ole(2009, 3, 10, 14), 30);
+    SaveSeries(u"Standup", Ole(2009, 3, 3, 9), 15, olRecursWeekly, 2);
+    auto items = Items(olFolderCalendar);
+    items->put_IncludeRecurrences(VARIANT_TRUE);
+    IPOutlookItemCollection* raw = nullptr;
+    ASSERT_EQ(items->Restrict(u"[Start] >= \"03/01/2009\" AND [Start] < \"04/01/2009\"", &raw), S_OK);
+    Ref<IPOutlookItemCollection> month(raw);
+    int count = 0;
+    month->get_Count(&count);
+    ASSERT_EQ(count, 3);  // Standup 3 March, Single 10 March 14:00, Standup 10 March 9:00
+    auto element = [&](int index) {
+        IDispatch* item = nullptr;
+        EXPECT_EQ(month->Item(index, &item), S_OK);
+        return Ref<IAppointment>(static_cast<IAppointment*>(item));
+    };
+    auto text = [](const Ref<IAppointment>& a, HRESULT (IAppointment::*get)(BSTR*)) {
+        BSTR b = nullptr;
+        ((*a).*get)(&b);
+        return Take(b);
+    };
+    ASSERT_EQ(text(element(3), &IAppointment::get_Subject), u"Single");
+
+    // The single item taken twice; one changed in several ways, not saved.
+    auto first = element(3);
+    auto second = element(3);
+    first->put_Subject(u"Changed");
+    first->put_Categories(u"Work");
+    first->put_Duration(90);
+    IRecipients* rr = nullptr;
+    ASSERT_EQ(first->get_Recipients(&rr), S_OK);
+    Ref<IRecipients> recipients(rr);
+    IRecipient* one = nullptr;
+    ASSERT_EQ(recipients->Add(u"Ada", &one), S_OK);
+    Ref<IRecipient> ada(one);
+    EXPECT_EQ(text(first, &IAppointment::get_Subject), u"Changed");
+    for (int pass = 0; pass < 2; ++pass) {
+        const auto other = pass == 0 ? std::move(second) : element(3);
+        EXPECT_EQ(text(other, &IAppointment::get_Subject), u"Single") << pass;
+        EXPECT_EQ(text(other, &IAppointment::get_Categories), u"") << pass;
+        LONG minutes = 0;
+        other->get_Duration(&minutes);
+        EXPECT_EQ(minutes, 30) << pass;
+        IRecipients* orr = nullptr;
+        ASSERT_EQ(other->get_Recipients(&orr), S_OK);
+        Ref<IRecipients> otherRecipients(orr);
+        int attendees = -1;
+        otherRecipients->get_Count(&attendees);
+        EXPECT_EQ(attendees, 0) << pass;
+    }
+
+    // Two occurrences of one series: the series' categories changed through one are not the
+    // other's, before the save or after it; the list's next elements read the saved series.
+    auto march3 = element(1);
+    auto march10 = element(2);
+    march3->put_Categories(u"Home");
+    EXPECT_EQ(text(march10, &IAppointment::get_Categories), u"");
+    EXPECT_EQ(text(element(1), &IAppointment::get_Categories), u"");
+    ASSERT_EQ(march3->Save(), S_OK);
+    EXPECT_EQ(text(march10, &IAppointment::get_Categories), u"");
+    EXPECT_EQ(text(element(1), &IAppointment::get_Categories), u"Home");
+    EXPECT_EQ(text(element(2), &IAppointment::get_Categories), u"Home");
+    EXPECT_EQ(text(element(3), &IAppointment::get_Subject), u"Single") << "never saved";
+}
