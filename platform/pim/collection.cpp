@@ -19,10 +19,19 @@
 namespace platform::pim {
 namespace {
 
+// One occurrence of a series: where the pattern puts it, and its changed values when it was changed
+// (kept by the series the element holds).
+struct OccurrenceAt {
+    std::int64_t originalDay = 0;
+    DATE start = 0;
+    LONG duration = 0;
+    const ExceptionData* exception = nullptr;
+};
+
 struct Element {
     CEOID oid = 0;
-    std::shared_ptr<const ItemData> item;             // as read with the list, when it was
-    std::shared_ptr<const ExceptionData> occurrence;  // the occurrence's own values, for an occurrence
+    std::shared_ptr<const ItemData> item;  // as read with the list, when it was
+    std::optional<OccurrenceAt> occurrence;
 };
 
 // A folder walked element by element is read whole from the second element on.
@@ -30,6 +39,11 @@ constexpr int kMissesBeforeWholeRead = 1;
 
 class Collection final : public ComObject<IPOutlookItemCollection> {
 public:
+    // A whole folder's items, by OID in the folder's order.
+    Collection(IPOutlookApp* app, std::shared_ptr<Store> store, ItemKind kind, std::vector<CEOID> oids)
+        : Collection(app, std::move(store), kind, {}, true) {
+        folderOids_ = std::move(oids);
+    }
     Collection(IPOutlookApp* app, std::shared_ptr<Store> store, ItemKind kind, std::vector<Element> elements,
                bool wholeFolder, std::uint64_t readAt = 0)
         : store_(std::move(store)), kind_(kind), elements_(std::move(elements)), wholeFolder_(wholeFolder),
@@ -53,7 +67,7 @@ public:
     }
     HRESULT get_Count(int* count) override {
         if (!count) return E_POINTER;
-        *count = static_cast<int>(elements_.size());
+        *count = static_cast<int>(Elements().size());
         return S_OK;
     }
     HRESULT Item(int index, IDispatch** item) override {
@@ -61,7 +75,7 @@ public:
         *item = nullptr;
         if (const HRESULT injected = InjectedFailure("IPOutlookItemCollection::Item"); FAILED(injected))
             return injected;
-        if (index < 1 || static_cast<std::size_t>(index) > elements_.size()) return E_INVALIDARG;
+        if (index < 1 || static_cast<std::size_t>(index) > Elements().size()) return E_INVALIDARG;
         const Element& e = elements_[static_cast<std::size_t>(index - 1)];
         std::shared_ptr<const ItemData> data = Data(e);
         if (!data) return E_FAIL;
@@ -69,12 +83,18 @@ public:
         state->store = store_;
         state->app = app_;
         state->ShareData(std::move(data));
-        if (e.occurrence) state->occurrence = *e.occurrence;
+        if (e.occurrence) {
+            const OccurrenceAt& o = *e.occurrence;
+            ExceptionData& values = state->occurrence.emplace(o.exception ? *o.exception : ExceptionData{});
+            values.originalDay = o.originalDay;
+            values.start = o.start;
+            values.duration = o.duration;
+        }
         *item = NewItemObject(std::move(state));
         return S_OK;
     }
     HRESULT Remove(int index) override {
-        if (index < 1 || static_cast<std::size_t>(index) > elements_.size()) return E_INVALIDARG;
+        if (index < 1 || static_cast<std::size_t>(index) > Elements().size()) return E_INVALIDARG;
         const HRESULT hr = store_->Delete(elements_[static_cast<std::size_t>(index - 1)].oid);
         if (SUCCEEDED(hr)) elements_.erase(elements_.begin() + (index - 1));
         return hr;
@@ -101,7 +121,7 @@ public:
         const FieldInfo* field = FindField(name, kind_);
         if (!field) return E_INVALIDARG;
         std::vector<std::pair<PropValue, Element>> keyed;
-        keyed.reserve(elements_.size());
+        keyed.reserve(Elements().size());
         ReadWholeFolder();
         for (Element& e : elements_) {
             PropValue key;
@@ -139,10 +159,15 @@ public:
     }
 
 private:
-    struct Timed {
-        std::int64_t minutes;  // the start, as the order compares it
-        Element element;
-    };
+    // The elements, made from the folder's OIDs when first needed (a month's query needs none).
+    std::vector<Element>& Elements() {
+        if (!folderOids_.empty()) {
+            elements_.reserve(folderOids_.size());
+            for (const CEOID oid : folderOids_) elements_.push_back({oid, nullptr, std::nullopt});
+            folderOids_ = {};
+        }
+        return elements_;
+    }
 
     // The element's item as the store holds it: what was read with the list while this process has
     // saved nothing since, else read again. Null when it is no longer stored.
@@ -162,7 +187,7 @@ private:
         // The items come in OID order, the elements in the folder's.
         std::vector<ItemData> items = store_->LoadAll(kind_);
         std::vector<std::shared_ptr<const ItemData>> shared(items.size());
-        for (Element& e : elements_) {
+        for (Element& e : Elements()) {
             const auto it = std::lower_bound(items.begin(), items.end(), e.oid,
                                              [](const ItemData& item, CEOID oid) { return item.oid < oid; });
             if (it == items.end() || it->oid != e.oid) {
@@ -199,34 +224,33 @@ private:
             std::move(series.begin(), series.end(), std::back_inserter(candidates));
         } else {
             ReadWholeFolder();
-            for (const Element& e : elements_) {
+            for (const Element& e : Elements()) {
                 if (e.occurrence) continue;
                 if (std::shared_ptr<const ItemData> item = Data(e)) candidates.push_back(std::move(item));
             }
         }
-        std::vector<Timed> found;
+        std::vector<Element> found;
+        // Each element's start as the order compares it, with its place: sorted, the places give
+        // the elements by start, those of one start in the order they were found.
+        std::vector<std::pair<std::int64_t, std::size_t>> order;
         for (const std::shared_ptr<const ItemData>& item : candidates) {
             const CEOID oid = item->oid;
             if (includeRecurrences_ && bounded && item->recurrence.Set()) {
                 for (const Occurrence& o : SeriesOccurrences(*item, span.from, span.to)) {
                     if (!Matches(restriction, *item, o.start, o.duration)) continue;
-                    ExceptionData e = o.exception ? *o.exception : ExceptionData{};
-                    e.originalDay = o.originalDay;
-                    e.start = o.start;
-                    e.duration = o.duration;
-                    found.push_back(
-                        {OleMinutes(o.start), {oid, item, std::make_shared<const ExceptionData>(std::move(e))}});
+                    order.emplace_back(OleMinutes(o.start), found.size());
+                    found.push_back({oid, item, OccurrenceAt{o.originalDay, o.start, o.duration, o.exception}});
                 }
             } else if (Matches(restriction, *item)) {
-                found.push_back({OleMinutes(item->Date(PIMPR_START, 0)), {oid, item, nullptr}});
+                order.emplace_back(OleMinutes(item->Date(PIMPR_START, 0)), found.size());
+                found.push_back({oid, item, std::nullopt});
             }
         }
-        if (kind_ == ItemKind::Appointment)
-            std::stable_sort(found.begin(), found.end(),
-                             [](const Timed& a, const Timed& b) { return a.minutes < b.minutes; });
+        if (kind_ != ItemKind::Appointment) return found;
+        std::sort(order.begin(), order.end());
         std::vector<Element> result;
         result.reserve(found.size());
-        for (auto& t : found) result.push_back(std::move(t.element));
+        for (const auto& [minutes, place] : order) result.push_back(std::move(found[place]));
         return result;
     }
 
@@ -234,6 +258,7 @@ private:
     std::shared_ptr<Store> store_;
     ItemKind kind_;
     std::vector<Element> elements_;
+    std::vector<CEOID> folderOids_;  // a whole folder's elements not yet made
     bool wholeFolder_;
     std::uint64_t readAt_ = 0;  // the store's change count when the elements' items were read
     bool wholeRead_ = false;
@@ -244,11 +269,8 @@ private:
 }  // namespace
 
 IPOutlookItemCollection* NewCollection(IPOutlookApp* app, std::shared_ptr<Store> store, ItemKind kind) {
-    std::vector<Element> elements;
-    const std::vector<CEOID> oids = store->OidsInFolderOrder(kind);
-    elements.reserve(oids.size());
-    for (const CEOID oid : oids) elements.push_back({oid, nullptr, nullptr});
-    return new Collection(app, std::move(store), kind, std::move(elements), true);
+    std::vector<CEOID> oids = store->OidsInFolderOrder(kind);
+    return new Collection(app, std::move(store), kind, std::move(oids));
 }
 
 }  // namespace platform::pim

@@ -156,6 +156,20 @@ PropValue PropFromColumn(const Statement& q, int column) {
     }
 }
 
+// Puts items in OID order, moving each once (rows by start come in start order).
+void InOidOrder(std::vector<ItemData>& items) {
+    auto byOid = [](const ItemData& a, const ItemData& b) { return a.oid < b.oid; };
+    if (std::is_sorted(items.begin(), items.end(), byOid)) return;
+    std::vector<std::pair<CEOID, std::size_t>> order;
+    order.reserve(items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) order.emplace_back(items[i].oid, i);
+    std::sort(order.begin(), order.end());
+    std::vector<ItemData> sorted;
+    sorted.reserve(items.size());
+    for (const auto& [oid, place] : order) sorted.push_back(std::move(items[place]));
+    items.swap(sorted);
+}
+
 // A changed occurrence from the exception columns, from `first` on.
 ExceptionData ExceptionFromRow(const Statement& q, int first) {
     ExceptionData e;
@@ -644,7 +658,7 @@ std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::func
     }
     rows.Reset();
     if (items.empty()) return items;
-    std::sort(items.begin(), items.end(), [](const ItemData& a, const ItemData& b) { return a.oid < b.oid; });
+    InOidOrder(items);
     // Categories and patterns are read for the rows `around` picks, when given (rows of items not
     // read are passed over), which costs less than asking `where` again. Rows of several per item
     // are asked in the order of the items' index, which SQLite then gives without sorting them.
