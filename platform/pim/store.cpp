@@ -156,18 +156,31 @@ PropValue PropFromColumn(const Statement& q, int column) {
     }
 }
 
-// Puts items in OID order, moving each once (rows by start come in start order).
+// Puts items in OID order in place, moving each about once (rows by start come in start order).
 void InOidOrder(std::vector<ItemData>& items) {
     auto byOid = [](const ItemData& a, const ItemData& b) { return a.oid < b.oid; };
     if (std::is_sorted(items.begin(), items.end(), byOid)) return;
-    std::vector<std::pair<CEOID, std::size_t>> order;
+    std::vector<std::pair<CEOID, std::size_t>> order;  // by OID: where each item is now
     order.reserve(items.size());
     for (std::size_t i = 0; i < items.size(); ++i) order.emplace_back(items[i].oid, i);
     std::sort(order.begin(), order.end());
-    std::vector<ItemData> sorted;
-    sorted.reserve(items.size());
-    for (const auto& [oid, place] : order) sorted.push_back(std::move(items[place]));
-    items.swap(sorted);
+    // Each cycle of the order is walked once: a place takes the item that belongs there.
+    std::vector<bool> placed(items.size(), false);
+    for (std::size_t start = 0; start < items.size(); ++start) {
+        if (placed[start]) continue;
+        ItemData held = std::move(items[start]);
+        std::size_t at = start;
+        for (;;) {
+            placed[at] = true;
+            const std::size_t from = order[at].second;
+            if (from == start) {
+                items[at] = std::move(held);
+                break;
+            }
+            items[at] = std::move(items[from]);
+            at = from;
+        }
+    }
 }
 
 // A changed occurrence from the exception columns, from `first` on.
@@ -619,7 +632,9 @@ std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::func
     const ReadScope read(*this);
     std::vector<ItemData> items;
     // Each query stays prepared under its text. The rows of one item come together, so the item
-    // of the row before is tried first, else looked up among the items in OID order.
+    // of the row before is tried first, else looked up by OID (in a list of the OIDs alone, which
+    // stays in the cache where the items would not).
+    std::vector<CEOID> oids;
     auto run = [&](bool ask, const std::string& sql, auto&& row) {
         if (!ask) return;
         Statement& q = Query(sql.c_str());
@@ -628,9 +643,8 @@ std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::func
         while (q.Step()) {
             const auto oid = static_cast<CEOID>(q.Int(0));
             if (!last || last->oid != oid) {
-                const auto it = std::lower_bound(items.begin(), items.end(), oid,
-                                                 [](const ItemData& item, CEOID wanted) { return item.oid < wanted; });
-                last = it != items.end() && it->oid == oid ? &*it : nullptr;
+                const auto it = std::lower_bound(oids.begin(), oids.end(), oid);
+                last = it != oids.end() && *it == oid ? &items[static_cast<std::size_t>(it - oids.begin())] : nullptr;
             }
             if (last) row(*last, q);
         }
@@ -659,6 +673,8 @@ std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::func
     rows.Reset();
     if (items.empty()) return items;
     InOidOrder(items);
+    oids.reserve(items.size());
+    for (const ItemData& item : items) oids.push_back(item.oid);
     // Categories and patterns are read for the rows `around` picks, when given (rows of items not
     // read are passed over), which costs less than asking `where` again. Rows of several per item
     // are asked in the order of the items' index, which SQLite then gives without sorting them.
