@@ -725,12 +725,28 @@ std::vector<ItemData> Store::LoadForRange(ItemKind kind, DATE from, DATE to) {
     // Series are chosen with a day's margin either side and their occurrences worked out from the
     // pattern afterwards, so a series taken needlessly gives none; one that a changed occurrence
     // moved into the range is taken by that occurrence's start, and any by its own start.
-    std::vector<ItemData> series = LoadWhere(
+    const std::string seriesWhere =
         "i.kind = ?1 AND i.recurring = 1 AND ((i.start >= ?2 AND i.start < ?3) OR EXISTS(SELECT 1 FROM recurrences r WHERE r.oid = i.oid AND"
         " r.pattern_start < ?3 + 1 AND (r.no_end <> 0 OR r.occurrences > 0 OR r.pattern_end IS NULL OR"
         " r.pattern_end >= ?2 - 2)) OR EXISTS(SELECT 1 FROM exceptions e WHERE e.oid = i.oid AND e.deleted = 0"
-        " AND e.start >= ?2 - 1 AND e.start < ?3 + 1))",
-        bind, true, "i.kind = ?1 AND i.recurring = 1");
+        " AND e.start >= ?2 - 1 AND e.start < ?3 + 1))";
+    std::vector<ItemData> series;
+    if (transactionDepth_ > 0) {
+        // Inside a save the store may hold what is not committed yet: nothing is kept from it.
+        series = LoadWhere(seriesWhere, bind, true, "i.kind = ?1 AND i.recurring = 1");
+    } else {
+        Statement& q = Query(("SELECT i.oid FROM items i WHERE " + seriesWhere).c_str());
+        bind(q);
+        std::vector<CEOID> oids = OidColumn(q);
+        std::sort(oids.begin(), oids.end());
+        const std::vector<ItemData>& kept = KeptSeries(kind);
+        series.reserve(oids.size());
+        for (const CEOID oid : oids) {
+            const auto it = std::lower_bound(kept.begin(), kept.end(), oid,
+                                             [](const ItemData& item, CEOID wanted) { return item.oid < wanted; });
+            if (it != kept.end() && it->oid == oid) series.push_back(*it);
+        }
+    }
     const auto middle = static_cast<std::ptrdiff_t>(items.size());
     items.insert(items.end(), std::make_move_iterator(series.begin()), std::make_move_iterator(series.end()));
     std::inplace_merge(items.begin(), items.begin() + middle, items.end(),
@@ -851,12 +867,30 @@ std::vector<CEOID> Store::Oids(ItemKind kind) {
     return OidColumn(q);
 }
 
-std::vector<CEOID> Store::OidsInFolderOrder(ItemKind kind) {
-    const std::lock_guard guard(lock_);
-    // Sorting a full folder costs more than asking whether anything changed since the last time.
+std::int64_t Store::DataVersion() {
     Statement& version = Query("PRAGMA data_version");
     const std::int64_t dataVersion = version.Step() ? version.Int(0) : -2;
     version.Reset();
+    return dataVersion;
+}
+
+// Called inside the read that uses them, so that they are what that read sees.
+const std::vector<ItemData>& Store::KeptSeries(ItemKind kind) {
+    const std::int64_t dataVersion = DataVersion();
+    SeriesKept& kept = series_[static_cast<int>(kind)];
+    if (dataVersion >= 0 && kept.dataVersion == dataVersion && kept.changeCount == changeCount_.load())
+        return kept.items;
+    kept.items = LoadWhere("i.kind = ?1 AND i.recurring = 1",
+                           [kind](Statement& q) { q.Bind(1, static_cast<std::int64_t>(kind)); });
+    kept.dataVersion = dataVersion;
+    kept.changeCount = changeCount_.load();
+    return kept.items;
+}
+
+std::vector<CEOID> Store::OidsInFolderOrder(ItemKind kind) {
+    const std::lock_guard guard(lock_);
+    // Sorting a full folder costs more than asking whether anything changed since the last time.
+    const std::int64_t dataVersion = DataVersion();
     FolderOrder& kept = folderOrders_[static_cast<int>(kind)];
     if (dataVersion >= 0 && kept.dataVersion == dataVersion && kept.changeCount == changeCount_.load())
         return kept.oids;

@@ -1,6 +1,9 @@
 // Item collections: the month query the calendar makes (Restrict on [Start] with IncludeRecurrences),
 // dates in the restriction, Sort, and single occurrences found, changed and deleted.
+#include <sqlite3.h>
+
 #include <sstream>
+#include <string>
 
 #include "pim/restriction.h"
 #include "pim/store.h"
@@ -540,4 +543,54 @@ TEST_F(Collections, ObjectsFromOneListChangeApart) {
     EXPECT_EQ(text(element(1), &IAppointment::get_Categories), u"Home");
     EXPECT_EQ(text(element(2), &IAppointment::get_Categories), u"Home");
     EXPECT_EQ(text(element(3), &IAppointment::get_Subject), u"Single") << "never saved";
+}
+
+// Month after month, what the store holds now: a series changed or deleted by another connection
+// (another program), or changed by this one, is seen by the next query.
+TEST_F(Collections, RepeatedMonthQueriesSeeEachChangeOfASeries) {
+    const CEOID daily = SaveSeries(u"Daily", Ole(2009, 3, 1, 9), 15, olRecursDaily);
+    const CEOID weekly = SaveSeries(u"Weekly", Ole(2009, 3, 2, 10), 15, olRecursWeekly);
+    auto subjects = [&](const char16_t* window) {
+        auto items = Items(olFolderCalendar);
+        items->put_IncludeRecurrences(VARIANT_TRUE);
+        IPOutlookItemCollection* raw = nullptr;
+        EXPECT_EQ(items->Restrict(window, &raw), S_OK);
+        Ref<IPOutlookItemCollection> found(raw);
+        std::vector<std::u16string> result;
+        int count = 0;
+        found->get_Count(&count);
+        for (int i = 1; i <= count && i <= 3; ++i) {
+            IDispatch* item = nullptr;
+            EXPECT_EQ(found->Item(i, &item), S_OK);
+            Ref<IAppointment> a(static_cast<IAppointment*>(item));
+            BSTR b = nullptr;
+            a->get_Subject(&b);
+            result.push_back(Take(b));
+        }
+        return result;
+    };
+    const char16_t* march = u"[Start] >= \"03/02/2009\" AND [Start] < \"03/03/2009\"";
+    const char16_t* april = u"[Start] >= \"04/06/2009\" AND [Start] < \"04/07/2009\"";
+    using Subjects = std::vector<std::u16string>;
+    ASSERT_EQ(subjects(march), (Subjects{u"Daily", u"Weekly"}));
+    ASSERT_EQ(subjects(april), (Subjects{u"Daily", u"Weekly"}));
+
+    // Another connection renames one series and deletes the other.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open((platform::DeviceRoot() / "pim.vol").string().c_str(), &other), SQLITE_OK);
+    sqlite3_busy_timeout(other, 5000);
+    const std::string sql = "UPDATE props SET value = 'Daily, renamed' WHERE oid = " + std::to_string(daily) +
+                            " AND propid = " + std::to_string(PIMPR_SUBJECT) + "; DELETE FROM items WHERE oid = " +
+                            std::to_string(weekly) + "; DELETE FROM recurrences WHERE oid = " + std::to_string(weekly);
+    EXPECT_EQ(sqlite3_exec(other, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    EXPECT_EQ(subjects(march), (Subjects{u"Daily, renamed"}));
+
+    // This process changes it again.
+    auto series = Get<IAppointment>(daily);
+    ASSERT_TRUE(series);
+    series->put_Subject(u"Daily, again");
+    ASSERT_EQ(series->Save(), S_OK);
+    EXPECT_EQ(subjects(april), (Subjects{u"Daily, again"}));
+    EXPECT_EQ(subjects(march), (Subjects{u"Daily, again"}));
 }
