@@ -5,6 +5,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "pim/fail_points.h"
 #include "pim/notifications.h"
@@ -731,15 +732,16 @@ std::vector<ItemData> Store::LoadForRange(ItemKind kind, DATE from, DATE to) {
         " r.pattern_end >= ?2 - 2)) OR EXISTS(SELECT 1 FROM exceptions e WHERE e.oid = i.oid AND e.deleted = 0"
         " AND e.start >= ?2 - 1 AND e.start < ?3 + 1))";
     std::vector<ItemData> series;
-    if (transactionDepth_ > 0) {
-        // Inside a save the store may hold what is not committed yet: nothing is kept from it.
+    // Inside a save the store may hold what is not committed yet: nothing is kept from it.
+    const std::vector<ItemData>* keptSeries = transactionDepth_ == 0 ? KeptSeries(kind) : nullptr;
+    if (!keptSeries) {
         series = LoadWhere(seriesWhere, bind, true, "i.kind = ?1 AND i.recurring = 1");
     } else {
+        const std::vector<ItemData>& kept = *keptSeries;
         Statement& q = Query(("SELECT i.oid FROM items i WHERE " + seriesWhere).c_str());
         bind(q);
         std::vector<CEOID> oids = OidColumn(q);
         std::sort(oids.begin(), oids.end());
-        const std::vector<ItemData>& kept = KeptSeries(kind);
         series.reserve(oids.size());
         for (const CEOID oid : oids) {
             const auto it = std::lower_bound(kept.begin(), kept.end(), oid,
@@ -874,17 +876,19 @@ std::int64_t Store::DataVersion() {
     return dataVersion;
 }
 
-// Called inside the read that uses them, so that they are what that read sees.
-const std::vector<ItemData>& Store::KeptSeries(ItemKind kind) {
+// Called inside the read that uses them, so that they are what that read sees. A process that asks
+// for one range only (devicectl) is not made to read every series: they are kept from the second.
+const std::vector<ItemData>* Store::KeptSeries(ItemKind kind) {
     const std::int64_t dataVersion = DataVersion();
     SeriesKept& kept = series_[static_cast<int>(kind)];
     if (dataVersion >= 0 && kept.dataVersion == dataVersion && kept.changeCount == changeCount_.load())
-        return kept.items;
+        return &kept.items;
+    if (!std::exchange(kept.asked, true)) return nullptr;
     kept.items = LoadWhere("i.kind = ?1 AND i.recurring = 1",
                            [kind](Statement& q) { q.Bind(1, static_cast<std::int64_t>(kind)); });
     kept.dataVersion = dataVersion;
     kept.changeCount = changeCount_.load();
-    return kept.items;
+    return &kept.items;
 }
 
 std::vector<CEOID> Store::OidsInFolderOrder(ItemKind kind) {

@@ -173,9 +173,11 @@ private:
         std::uint64_t changeCount = 0;
         std::int64_t dataVersion = -1;
         std::vector<ItemData> items;
+        bool asked = false;  // a range was read before
     };
     std::unordered_map<int, SeriesKept> series_;
-    const std::vector<ItemData>& KeptSeries(ItemKind kind);
+    // Null when a range's series are better read alone.
+    const std::vector<ItemData>* KeptSeries(ItemKind kind);
     // Changes by other connections, as SQLite counts them (negative when it cannot tell).
     std::int64_t DataVersion();
     std::vector<std::function<void()>> pendingNotifications_;
