@@ -28,10 +28,11 @@ struct OccurrenceAt {
     const ExceptionData* exception = nullptr;
 };
 
+// Kept small: a whole folder has many.
 struct Element {
     CEOID oid = 0;
+    std::int32_t occurrence = -1;          // its place among the list's occurrences, for an occurrence
     std::shared_ptr<const ItemData> item;  // as read with the list, when it was
-    std::optional<OccurrenceAt> occurrence;
 };
 
 // A folder walked element by element is read whole from the second element on.
@@ -45,9 +46,9 @@ public:
         folderOids_ = std::move(oids);
     }
     Collection(IPOutlookApp* app, std::shared_ptr<Store> store, ItemKind kind, std::vector<Element> elements,
-               bool wholeFolder, std::uint64_t readAt = 0)
-        : store_(std::move(store)), kind_(kind), elements_(std::move(elements)), wholeFolder_(wholeFolder),
-          readAt_(readAt) {
+               bool wholeFolder, std::uint64_t readAt = 0, std::vector<OccurrenceAt> occurrences = {})
+        : store_(std::move(store)), kind_(kind), elements_(std::move(elements)),
+          occurrences_(std::move(occurrences)), wholeFolder_(wholeFolder), readAt_(readAt) {
         if (app) app->AddRef();
         app_ = ComPtr<IPOutlookApp>(app);
     }
@@ -83,8 +84,8 @@ public:
         state->store = store_;
         state->app = app_;
         state->ShareData(std::move(data));
-        if (e.occurrence) {
-            const OccurrenceAt& o = *e.occurrence;
+        if (e.occurrence >= 0) {
+            const OccurrenceAt& o = occurrences_[static_cast<std::size_t>(e.occurrence)];
             ExceptionData& values = state->occurrence.emplace(o.exception ? *o.exception : ExceptionData{});
             values.originalDay = o.originalDay;
             values.start = o.start;
@@ -110,8 +111,9 @@ public:
         const auto restriction = ParseRestriction(source, kind_);
         if (!restriction) return E_INVALIDARG;
         const std::uint64_t readAt = store_->ChangeCount();
-        std::vector<Element> selected = Select(*restriction);
-        *items = new Collection(app_.Get(), store_, kind_, std::move(selected), false, readAt);
+        std::vector<OccurrenceAt> occurrences;
+        std::vector<Element> selected = Select(*restriction, occurrences);
+        *items = new Collection(app_.Get(), store_, kind_, std::move(selected), false, readAt, std::move(occurrences));
         return S_OK;
     }
     HRESULT Sort(LPCWSTR property, VARIANT_BOOL descending) override {
@@ -125,7 +127,8 @@ public:
         ReadWholeFolder();
         for (Element& e : elements_) {
             PropValue key;
-            if (e.occurrence && field->id == PIMPR_START) key = e.occurrence->start;
+            if (e.occurrence >= 0 && field->id == PIMPR_START)
+                key = occurrences_[static_cast<std::size_t>(e.occurrence)].start;
             else if (const auto data = Data(e)) key = FieldValue(*data, field->id);
             keyed.emplace_back(std::move(key), std::move(e));
         }
@@ -163,7 +166,7 @@ private:
     std::vector<Element>& Elements() {
         if (!folderOids_.empty()) {
             elements_.reserve(folderOids_.size());
-            for (const CEOID oid : folderOids_) elements_.push_back({oid, nullptr, std::nullopt});
+            for (const CEOID oid : folderOids_) elements_.push_back({oid, -1, nullptr});
             folderOids_ = {};
         }
         return elements_;
@@ -200,7 +203,7 @@ private:
         }
     }
 
-    std::vector<Element> Select(const Restriction& restriction) {
+    std::vector<Element> Select(const Restriction& restriction, std::vector<OccurrenceAt>& occurrences) {
         const std::optional<StartBounds> bounds = kind_ == ItemKind::Appointment ? RequiredStartBounds(restriction)
                                                                                   : std::nullopt;
         const bool bounded = bounds.has_value();
@@ -225,7 +228,7 @@ private:
         } else {
             ReadWholeFolder();
             for (const Element& e : Elements()) {
-                if (e.occurrence) continue;
+                if (e.occurrence >= 0) continue;
                 if (std::shared_ptr<const ItemData> item = Data(e)) candidates.push_back(std::move(item));
             }
         }
@@ -239,11 +242,12 @@ private:
                 for (const Occurrence& o : SeriesOccurrences(*item, span.from, span.to)) {
                     if (!Matches(restriction, *item, o.start, o.duration)) continue;
                     order.emplace_back(OleMinutes(o.start), found.size());
-                    found.push_back({oid, item, OccurrenceAt{o.originalDay, o.start, o.duration, o.exception}});
+                    found.push_back({oid, static_cast<std::int32_t>(occurrences.size()), item});
+                    occurrences.push_back({o.originalDay, o.start, o.duration, o.exception});
                 }
             } else if (Matches(restriction, *item)) {
                 order.emplace_back(OleMinutes(item->Date(PIMPR_START, 0)), found.size());
-                found.push_back({oid, item, std::nullopt});
+                found.push_back({oid, -1, item});
             }
         }
         if (kind_ != ItemKind::Appointment) return found;
@@ -258,6 +262,7 @@ private:
     std::shared_ptr<Store> store_;
     ItemKind kind_;
     std::vector<Element> elements_;
+    std::vector<OccurrenceAt> occurrences_;  // of a restricted list's elements, in the order found
     std::vector<CEOID> folderOids_;  // a whole folder's elements not yet made
     bool wholeFolder_;
     std::uint64_t readAt_ = 0;  // the store's change count when the elements' items were read
