@@ -128,7 +128,7 @@ FieldValue ReadField(const pim::ItemCore& item, const CardField& field) {
         break;
     }
     case FieldType::Picture: {
-        const std::vector<BYTE>* bytes = item.State().data.Bytes(field.prop);
+        const std::vector<BYTE>* bytes = item.State().Data().Bytes(field.prop);
         v.pictureSet = bytes && !bytes->empty();
         break;
     }
@@ -145,7 +145,7 @@ bool WriteField(pim::ItemCore& item, const CardField& field, const FieldValue& v
     case FieldType::Importance: return SUCCEEDED(item.PutLong(field.prop, value.number));
     case FieldType::Categories: return SUCCEEDED(item.PutCategories(value.text.c_str()));
     case FieldType::Picture: {
-        auto& props = item.State().data.props;
+        auto& props = item.State().Edit().props;
         if (!value.pictureSet) {
             props.erase(field.prop);
         } else if (!value.text.empty()) {

@@ -426,13 +426,13 @@ bool SaveForm(Card& card) {
     if (!CheckValues(card)) return false;
     pim::ItemState& state = card.item.State();
     // A new contact with nothing in it is not stored.
-    if (card.kind == pim::ItemKind::Contact && state.data.oid == 0 && NothingEntered(card)) return true;
-    const pim::ItemData before = state.data;
+    if (card.kind == pim::ItemKind::Contact && state.Data().oid == 0 && NothingEntered(card)) return true;
+    pim::ItemData before = state.Data();
     const auto occurrenceBefore = state.occurrence;
     HRESULT saved = E_FAIL;
     if (WriteValues(card)) saved = card.item.SaveItem(SaveMember(card.kind));
     if (SUCCEEDED(saved)) return true;
-    state.data = before;
+    state.SetData(std::move(before));
     state.occurrence = occurrenceBefore;
     return Refuse(card, nullptr, u"The item could not be saved. Nothing was changed.");
 }

@@ -111,7 +111,7 @@ int DrawLines(const Card& card, HDC dc, const RECT& client, bool draw) {
 }
 
 void DrawPicture(const Card& card, HDC dc, const RECT& client) {
-    const std::vector<BYTE>* bytes = card.item.State().data.Bytes(PIMPR_PICTURE);
+    const std::vector<BYTE>* bytes = card.item.State().Data().Bytes(PIMPR_PICTURE);
     if (card.kind != pim::ItemKind::Contact || !bytes || bytes->empty()) return;
     IImagingFactory* factory = nullptr;
     if (FAILED(CreateImagingFactory(IID_IImagingFactory, reinterpret_cast<void**>(&factory))) || !factory) return;

@@ -206,12 +206,12 @@ HRESULT ShowItemCard(std::shared_ptr<pim::ItemState> state, HWND parent) {
     RegisterCardClass();
     if (parent && !IsWindow(parent)) parent = nullptr;
     Card card(std::move(state));
-    card.kind = card.item.State().data.kind;
+    card.kind = card.item.State().Data().kind;
     card.font = MakeFont(12, false);
     card.bold = MakeFont(12, true);
     card.big = MakeFont(16, true);
     // An appointment or task never saved opens straight in its form; a new contact shows its card first.
-    const bool straightToForm = card.item.State().data.oid == 0 && card.kind != pim::ItemKind::Contact;
+    const bool straightToForm = card.item.State().Data().oid == 0 && card.kind != pim::ItemKind::Contact;
     {
         ModalLoop loop(parent);
         const RECT work = WorkArea();

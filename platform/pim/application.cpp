@@ -67,7 +67,7 @@ public:
         std::shared_ptr<Store> store = EnsureStore();
         if (!store) return E_FAIL;
         auto state = NewState(std::move(store));
-        state->data = NewItem(static_cast<ItemKind>(itemType));
+        state->SetData(NewItem(static_cast<ItemKind>(itemType)));
         *item = NewItemObject(std::move(state));
         return S_OK;
     }
@@ -126,7 +126,7 @@ private:
         std::optional<ItemData> data = store->Load(static_cast<CEOID>(oid));
         if (!data) return E_FAIL;
         auto state = NewState(std::move(store));
-        state->data = std::move(*data);
+        state->SetData(std::move(*data));
         *item = NewItemObject(std::move(state));
         return S_OK;
     }

@@ -54,10 +54,10 @@ public:
 private:
     HRESULT Mark(LONG status, const char* member) {
         if (core_.State().occurrence) return core_.SaveItem(member);
-        const LONG old = static_cast<LONG>(core_.State().data.Int(PIMPR_MEETING_STATUS, olNonMeeting));
-        core_.State().data.SetInt(PIMPR_MEETING_STATUS, status);
+        const LONG old = static_cast<LONG>(core_.State().Data().Int(PIMPR_MEETING_STATUS, olNonMeeting));
+        core_.State().Edit().SetInt(PIMPR_MEETING_STATUS, status);
         const HRESULT hr = core_.SaveItem(member);
-        if (FAILED(hr)) core_.State().data.SetInt(PIMPR_MEETING_STATUS, old);
+        if (FAILED(hr)) core_.State().Edit().SetInt(PIMPR_MEETING_STATUS, old);
         return hr;
     }
 };

@@ -7,7 +7,6 @@
 // each element is read again from the store.
 #include <algorithm>
 #include <iterator>
-#include <unordered_map>
 
 #include "pim/fail_points.h"
 #include "pim/item_fields.h"
@@ -20,22 +19,36 @@
 namespace platform::pim {
 namespace {
 
-struct Element {
-    CEOID oid = 0;
-    std::shared_ptr<const ExceptionData> occurrence;  // the occurrence's own values, for an occurrence
+// One occurrence of a series: where the pattern puts it, and its changed values when it was changed
+// (kept by the series the element holds).
+struct OccurrenceAt {
+    std::int64_t originalDay = 0;
+    DATE start = 0;
+    LONG duration = 0;
+    const ExceptionData* exception = nullptr;
 };
 
-using ItemsRead = std::unordered_map<CEOID, std::shared_ptr<const ItemData>>;
+// Kept small: a whole folder has many.
+struct Element {
+    CEOID oid = 0;
+    std::int32_t occurrence = -1;          // its place among the list's occurrences, for an occurrence
+    std::shared_ptr<const ItemData> item;  // as read with the list, when it was
+};
 
 // A folder walked element by element is read whole from the second element on.
 constexpr int kMissesBeforeWholeRead = 1;
 
 class Collection final : public ComObject<IPOutlookItemCollection> {
 public:
+    // A whole folder's items, by OID in the folder's order.
+    Collection(IPOutlookApp* app, std::shared_ptr<Store> store, ItemKind kind, std::vector<CEOID> oids)
+        : Collection(app, std::move(store), kind, {}, true) {
+        folderOids_ = std::move(oids);
+    }
     Collection(IPOutlookApp* app, std::shared_ptr<Store> store, ItemKind kind, std::vector<Element> elements,
-               bool wholeFolder, ItemsRead read = {}, std::uint64_t readAt = 0)
-        : store_(std::move(store)), kind_(kind), elements_(std::move(elements)), wholeFolder_(wholeFolder),
-          read_(std::move(read)), readAt_(readAt) {
+               bool wholeFolder, std::uint64_t readAt = 0, std::vector<OccurrenceAt> occurrences = {})
+        : store_(std::move(store)), kind_(kind), elements_(std::move(elements)),
+          occurrences_(std::move(occurrences)), wholeFolder_(wholeFolder), readAt_(readAt) {
         if (app) app->AddRef();
         app_ = ComPtr<IPOutlookApp>(app);
     }
@@ -49,13 +62,13 @@ public:
         auto state = std::make_shared<ItemState>();
         state->store = store_;
         state->app = app_;
-        state->data = NewItem(kind_);
+        state->SetData(NewItem(kind_));
         *item = NewItemObject(std::move(state));
         return S_OK;
     }
     HRESULT get_Count(int* count) override {
         if (!count) return E_POINTER;
-        *count = static_cast<int>(elements_.size());
+        *count = static_cast<int>(Elements().size());
         return S_OK;
     }
     HRESULT Item(int index, IDispatch** item) override {
@@ -63,20 +76,26 @@ public:
         *item = nullptr;
         if (const HRESULT injected = InjectedFailure("IPOutlookItemCollection::Item"); FAILED(injected))
             return injected;
-        if (index < 1 || static_cast<std::size_t>(index) > elements_.size()) return E_INVALIDARG;
+        if (index < 1 || static_cast<std::size_t>(index) > Elements().size()) return E_INVALIDARG;
         const Element& e = elements_[static_cast<std::size_t>(index - 1)];
-        std::optional<ItemData> data = Data(e.oid);
+        std::shared_ptr<const ItemData> data = Data(e);
         if (!data) return E_FAIL;
         auto state = std::make_shared<ItemState>();
         state->store = store_;
         state->app = app_;
-        state->data = std::move(*data);
-        if (e.occurrence) state->occurrence = *e.occurrence;
+        state->ShareData(std::move(data));
+        if (e.occurrence >= 0) {
+            const OccurrenceAt& o = occurrences_[static_cast<std::size_t>(e.occurrence)];
+            ExceptionData& values = state->occurrence.emplace(o.exception ? *o.exception : ExceptionData{});
+            values.originalDay = o.originalDay;
+            values.start = o.start;
+            values.duration = o.duration;
+        }
         *item = NewItemObject(std::move(state));
         return S_OK;
     }
     HRESULT Remove(int index) override {
-        if (index < 1 || static_cast<std::size_t>(index) > elements_.size()) return E_INVALIDARG;
+        if (index < 1 || static_cast<std::size_t>(index) > Elements().size()) return E_INVALIDARG;
         const HRESULT hr = store_->Delete(elements_[static_cast<std::size_t>(index - 1)].oid);
         if (SUCCEEDED(hr)) elements_.erase(elements_.begin() + (index - 1));
         return hr;
@@ -91,10 +110,10 @@ public:
         for (const WCHAR* p = text; *p; ++p) source += *p;
         const auto restriction = ParseRestriction(source, kind_);
         if (!restriction) return E_INVALIDARG;
-        ItemsRead read;
         const std::uint64_t readAt = store_->ChangeCount();
-        std::vector<Element> selected = Select(*restriction, read);
-        *items = new Collection(app_.Get(), store_, kind_, std::move(selected), false, std::move(read), readAt);
+        std::vector<OccurrenceAt> occurrences;
+        std::vector<Element> selected = Select(*restriction, occurrences);
+        *items = new Collection(app_.Get(), store_, kind_, std::move(selected), false, readAt, std::move(occurrences));
         return S_OK;
     }
     HRESULT Sort(LPCWSTR property, VARIANT_BOOL descending) override {
@@ -104,12 +123,13 @@ public:
         const FieldInfo* field = FindField(name, kind_);
         if (!field) return E_INVALIDARG;
         std::vector<std::pair<PropValue, Element>> keyed;
-        keyed.reserve(elements_.size());
+        keyed.reserve(Elements().size());
         ReadWholeFolder();
         for (Element& e : elements_) {
             PropValue key;
-            if (e.occurrence && field->id == PIMPR_START) key = e.occurrence->start;
-            else if (auto data = Data(e.oid)) key = FieldValue(*data, field->id);
+            if (e.occurrence >= 0 && field->id == PIMPR_START)
+                key = occurrences_[static_cast<std::size_t>(e.occurrence)].start;
+            else if (const auto data = Data(e)) key = FieldValue(*data, field->id);
             keyed.emplace_back(std::move(key), std::move(e));
         }
         auto less = [](const PropValue& a, const PropValue& b) {
@@ -142,33 +162,48 @@ public:
     }
 
 private:
-    struct Timed {
-        std::int64_t minutes;  // the start, as the order compares it
-        Element element;
-    };
+    // The elements, made from the folder's OIDs when first needed (a month's query needs none).
+    std::vector<Element>& Elements() {
+        if (!folderOids_.empty()) {
+            elements_.reserve(folderOids_.size());
+            for (const CEOID oid : folderOids_) elements_.push_back({oid, -1, nullptr});
+            folderOids_ = {};
+        }
+        return elements_;
+    }
 
-    // The item as the store holds it: from what was read with the list while this process has
-    // saved nothing since, else read again.
-    std::optional<ItemData> Data(CEOID oid) {
+    // The element's item as the store holds it: what was read with the list while this process has
+    // saved nothing since, else read again. Null when it is no longer stored.
+    std::shared_ptr<const ItemData> Data(const Element& e) {
         if (wholeFolder_ && !wholeRead_ && misses_++ >= kMissesBeforeWholeRead) ReadWholeFolder();
-        if (readAt_ == store_->ChangeCount())
-            if (const auto it = read_.find(oid); it != read_.end()) return *it->second;
-        return store_->Load(oid);
+        if (e.item && readAt_ == store_->ChangeCount()) return e.item;
+        std::optional<ItemData> loaded = store_->Load(e.oid);
+        if (!loaded) return nullptr;
+        return std::make_shared<const ItemData>(std::move(*loaded));
     }
 
     // Reads every item of the folder in one pass (again when this process saved since).
     void ReadWholeFolder() {
         if (!wholeFolder_ || (wholeRead_ && readAt_ == store_->ChangeCount())) return;
         wholeRead_ = true;
-        read_.clear();
         readAt_ = store_->ChangeCount();
-        for (ItemData& item : store_->LoadAll(kind_)) {
-            const CEOID oid = item.oid;
-            read_.emplace(oid, std::make_shared<const ItemData>(std::move(item)));
+        // The items come in OID order, the elements in the folder's.
+        std::vector<ItemData> items = store_->LoadAll(kind_);
+        std::vector<std::shared_ptr<const ItemData>> shared(items.size());
+        for (Element& e : Elements()) {
+            const auto it = std::lower_bound(items.begin(), items.end(), e.oid,
+                                             [](const ItemData& item, CEOID oid) { return item.oid < oid; });
+            if (it == items.end() || it->oid != e.oid) {
+                e.item = nullptr;
+                continue;
+            }
+            auto& made = shared[static_cast<std::size_t>(it - items.begin())];
+            if (!made) made = std::make_shared<const ItemData>(std::move(*it));
+            e.item = made;
         }
     }
 
-    std::vector<Element> Select(const Restriction& restriction, ItemsRead& read) {
+    std::vector<Element> Select(const Restriction& restriction, std::vector<OccurrenceAt>& occurrences) {
         const std::optional<StartBounds> bounds = kind_ == ItemKind::Appointment ? RequiredStartBounds(restriction)
                                                                                   : std::nullopt;
         const bool bounded = bounds.has_value();
@@ -192,39 +227,34 @@ private:
             std::move(series.begin(), series.end(), std::back_inserter(candidates));
         } else {
             ReadWholeFolder();
-            for (const Element& e : elements_) {
-                if (e.occurrence) continue;
-                if (std::optional<ItemData> item = Data(e.oid))
-                    candidates.push_back(std::make_shared<const ItemData>(std::move(*item)));
+            for (const Element& e : Elements()) {
+                if (e.occurrence >= 0) continue;
+                if (std::shared_ptr<const ItemData> item = Data(e)) candidates.push_back(std::move(item));
             }
         }
-        std::vector<Timed> found;
-        read.reserve(candidates.size());
+        std::vector<Element> found;
+        // Each element's start as the order compares it, with its place: sorted, the places give
+        // the elements by start, those of one start in the order they were found.
+        std::vector<std::pair<std::int64_t, std::size_t>> order;
         for (const std::shared_ptr<const ItemData>& item : candidates) {
             const CEOID oid = item->oid;
-            bool taken = false;
             if (includeRecurrences_ && bounded && item->recurrence.Set()) {
                 for (const Occurrence& o : SeriesOccurrences(*item, span.from, span.to)) {
                     if (!Matches(restriction, *item, o.start, o.duration)) continue;
-                    ExceptionData e = o.exception ? *o.exception : ExceptionData{};
-                    e.originalDay = o.originalDay;
-                    e.start = o.start;
-                    e.duration = o.duration;
-                    found.push_back({OleMinutes(o.start), {oid, std::make_shared<const ExceptionData>(std::move(e))}});
-                    taken = true;
+                    order.emplace_back(OleMinutes(o.start), found.size());
+                    found.push_back({oid, static_cast<std::int32_t>(occurrences.size()), item});
+                    occurrences.push_back({o.originalDay, o.start, o.duration, o.exception});
                 }
             } else if (Matches(restriction, *item)) {
-                found.push_back({OleMinutes(item->Date(PIMPR_START, 0)), {oid, nullptr}});
-                taken = true;
+                order.emplace_back(OleMinutes(item->Date(PIMPR_START, 0)), found.size());
+                found.push_back({oid, -1, item});
             }
-            if (taken) read.emplace(oid, item);
         }
-        if (kind_ == ItemKind::Appointment)
-            std::stable_sort(found.begin(), found.end(),
-                             [](const Timed& a, const Timed& b) { return a.minutes < b.minutes; });
+        if (kind_ != ItemKind::Appointment) return found;
+        std::sort(order.begin(), order.end());
         std::vector<Element> result;
         result.reserve(found.size());
-        for (auto& t : found) result.push_back(std::move(t.element));
+        for (const auto& [minutes, place] : order) result.push_back(std::move(found[place]));
         return result;
     }
 
@@ -232,9 +262,10 @@ private:
     std::shared_ptr<Store> store_;
     ItemKind kind_;
     std::vector<Element> elements_;
+    std::vector<OccurrenceAt> occurrences_;  // of a restricted list's elements, in the order found
+    std::vector<CEOID> folderOids_;  // a whole folder's elements not yet made
     bool wholeFolder_;
-    ItemsRead read_;            // the elements' items as read with the list
-    std::uint64_t readAt_ = 0;  // the store's change count when they were read
+    std::uint64_t readAt_ = 0;  // the store's change count when the elements' items were read
     bool wholeRead_ = false;
     int misses_ = 0;
     bool includeRecurrences_ = false;
@@ -243,11 +274,8 @@ private:
 }  // namespace
 
 IPOutlookItemCollection* NewCollection(IPOutlookApp* app, std::shared_ptr<Store> store, ItemKind kind) {
-    std::vector<Element> elements;
-    const std::vector<CEOID> oids = store->OidsInFolderOrder(kind);
-    elements.reserve(oids.size());
-    for (const CEOID oid : oids) elements.push_back({oid, nullptr});
-    return new Collection(app, std::move(store), kind, std::move(elements), true);
+    std::vector<CEOID> oids = store->OidsInFolderOrder(kind);
+    return new Collection(app, std::move(store), kind, std::move(oids));
 }
 
 }  // namespace platform::pim

@@ -56,7 +56,7 @@ IDispatch* NewContactObject(std::shared_ptr<ItemState> state) {
 }
 
 IDispatch* NewItemObject(std::shared_ptr<ItemState> state) {
-    switch (state->data.kind) {
+    switch (state->Data().kind) {
     case ItemKind::Appointment: return NewAppointmentObject(std::move(state));
     case ItemKind::Task: return NewTaskObject(std::move(state));
     case ItemKind::Contact: return NewContactObject(std::move(state));

@@ -26,7 +26,7 @@ HRESULT ItemCore::Display(HWND parent) {
     {
         Displayed& r = Record();
         const std::lock_guard guard(r.lock);
-        r.oids.push_back(s_->data.oid);
+        r.oids.push_back(s_->Data().oid);
     }
     if (!parent) parent = reinterpret_cast<HWND>(LogonWindow());
     return cards::ShowItemCard(s_, parent);

@@ -5,6 +5,7 @@
 #include <map>
 #include <mutex>
 #include <string>
+#include <string_view>
 
 #include "pim/com_object.h"
 #include "platform/testing_pim.h"
@@ -20,7 +21,9 @@ struct Planned {
 
 struct FailPoints {
     std::mutex lock;
-    std::map<std::string, Planned> planned;
+    std::map<std::string, Planned, std::less<>> planned;
+    // Whether anything is planned: every member call asks, and nearly always nothing is.
+    std::atomic<bool> any{false};
 };
 
 FailPoints& Points() {
@@ -34,8 +37,9 @@ std::atomic<long> liveObjects{0};
 
 HRESULT InjectedFailure(const char* member) {
     FailPoints& points = Points();
+    if (!points.any.load(std::memory_order_acquire)) return S_OK;
     const std::lock_guard guard(points.lock);
-    const auto it = points.planned.find(member);
+    const auto it = points.planned.find(std::string_view(member));
     if (it == points.planned.end()) return S_OK;
     Planned& p = it->second;
     if (p.skip > 0) {
@@ -44,6 +48,7 @@ HRESULT InjectedFailure(const char* member) {
     }
     const HRESULT result = p.result;
     if (--p.times <= 0) points.planned.erase(it);
+    points.any = !points.planned.empty();
     return result;
 }
 
@@ -57,12 +62,14 @@ void FailPimCall(const char* member, HRESULT result, int times, int after) {
     auto& points = pim::Points();
     const std::lock_guard guard(points.lock);
     points.planned[member] = {result, after, times};
+    points.any = true;
 }
 
 void ClearPimFailures() {
     auto& points = pim::Points();
     const std::lock_guard guard(points.lock);
     points.planned.clear();
+    points.any = false;
 }
 
 long LivePimObjects() { return pim::liveObjects.load(); }

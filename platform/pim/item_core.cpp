@@ -75,7 +75,7 @@ HRESULT ItemCore::GetText(CEPROPID id, BSTR* out) const {
         if (id == PIMPR_LOCATION && e.location) return ReturnText(*e.location, out);
         if (id == PIMPR_BODY_TEXT && e.body) return ReturnText(*e.body, out);
     }
-    return ReturnText(s_->data.Text(id), out);
+    return ReturnText(s_->Data().Text(id), out);
 }
 
 HRESULT ItemCore::PutText(CEPROPID id, LPCWSTR text) {
@@ -85,7 +85,7 @@ HRESULT ItemCore::PutText(CEPROPID id, LPCWSTR text) {
         (id == PIMPR_SUBJECT ? e.subject : id == PIMPR_LOCATION ? e.location : e.body) = TextOf(text);
         return S_OK;
     }
-    s_->data.SetText(id, TextOf(text));
+    s_->Edit().SetText(id, TextOf(text));
     return S_OK;
 }
 
@@ -97,17 +97,16 @@ HRESULT ItemCore::GetDate(CEPROPID id, DATE* out) const {
         return S_OK;
     }
     if (id == PIMPR_END) {
-        *out = std::get<double>(FieldValue(s_->data, PIMPR_END));
+        *out = std::get<double>(FieldValue(s_->Data(), PIMPR_END));
         return S_OK;
     }
-    *out = s_->data.Date(id, kNoDate);
+    *out = s_->Data().Date(id, kNoDate);
     return S_OK;
 }
 
 HRESULT ItemCore::PutDate(CEPROPID id, DATE date) {
     if (s_->deleted) return E_FAIL;
     if (!(date > -657434.0 && date <= kNoDate + 1)) return E_INVALIDARG;
-    ItemData& d = s_->data;
     if (id == PIMPR_END) {
         DATE start = 0;
         GetDate(PIMPR_START, &start);
@@ -119,7 +118,7 @@ HRESULT ItemCore::PutDate(CEPROPID id, DATE date) {
         s_->occurrence->start = date;
         return S_OK;
     }
-    d.SetDate(id, date);
+    s_->Edit().SetDate(id, date);
     return S_OK;
 }
 
@@ -129,7 +128,7 @@ HRESULT ItemCore::GetLong(CEPROPID id, LONG* out) const {
         *out = s_->occurrence->duration;
         return S_OK;
     }
-    *out = static_cast<LONG>(s_->data.Int(id, 0));
+    *out = static_cast<LONG>(s_->Data().Int(id, 0));
     return S_OK;
 }
 
@@ -140,40 +139,40 @@ HRESULT ItemCore::PutLong(CEPROPID id, LONG value) {
         s_->occurrence->duration = value;
         return S_OK;
     }
-    s_->data.SetInt(id, value);
+    s_->Edit().SetInt(id, value);
     return S_OK;
 }
 
 HRESULT ItemCore::GetBool(CEPROPID id, VARIANT_BOOL* out) const {
     if (!out) return E_POINTER;
-    *out = s_->data.Int(id, 0) != 0 ? VARIANT_TRUE : VARIANT_FALSE;
+    *out = s_->Data().Int(id, 0) != 0 ? VARIANT_TRUE : VARIANT_FALSE;
     return S_OK;
 }
 
 HRESULT ItemCore::PutBool(CEPROPID id, VARIANT_BOOL value) {
     if (s_->deleted) return E_FAIL;
-    s_->data.SetInt(id, value != 0 ? 1 : 0);
+    s_->Edit().SetInt(id, value != 0 ? 1 : 0);
     return S_OK;
 }
 
-HRESULT ItemCore::GetCategories(BSTR* out) const { return ReturnText(JoinCategories(s_->data.categories), out); }
+HRESULT ItemCore::GetCategories(BSTR* out) const { return ReturnText(JoinCategories(s_->Data().categories), out); }
 
 HRESULT ItemCore::PutCategories(LPCWSTR text) {
     if (s_->deleted) return E_FAIL;
-    s_->data.categories = SplitCategories(TextOf(text));
+    s_->Edit().categories = SplitCategories(TextOf(text));
     return S_OK;
 }
 
 HRESULT ItemCore::GetOid(LONG* out) const {
     if (!out) return E_POINTER;
-    *out = static_cast<LONG>(s_->data.oid);
-    return s_->data.oid != 0 ? S_OK : E_FAIL;
+    *out = static_cast<LONG>(s_->Data().oid);
+    return s_->Data().oid != 0 ? S_OK : E_FAIL;
 }
 
 HRESULT ItemCore::GetOid(CEOID* out) const {
     if (!out) return E_POINTER;
-    *out = s_->data.oid;
-    return s_->data.oid != 0 ? S_OK : E_FAIL;
+    *out = s_->Data().oid;
+    return s_->Data().oid != 0 ? S_OK : E_FAIL;
 }
 
 HRESULT ItemCore::GetApplication(IPOutlookApp** app) const {
@@ -185,14 +184,15 @@ HRESULT ItemCore::GetApplication(IPOutlookApp** app) const {
 
 HRESULT ItemCore::GetIsRecurring(VARIANT_BOOL* out) const {
     if (!out) return E_POINTER;
-    *out = s_->occurrence || s_->data.recurrence.Set() ? VARIANT_TRUE : VARIANT_FALSE;
+    *out = s_->occurrence || s_->Data().recurrence.Set() ? VARIANT_TRUE : VARIANT_FALSE;
     return S_OK;
 }
 
 HRESULT ItemCore::ClearPattern() {
     if (s_->deleted || s_->occurrence) return E_FAIL;
-    s_->data.recurrence = RecurrenceData{};
-    s_->data.exceptions.clear();
+    ItemData& d = s_->Edit();
+    d.recurrence = RecurrenceData{};
+    d.exceptions.clear();
     return S_OK;
 }
 
@@ -200,14 +200,14 @@ HRESULT ItemCore::GetPattern(IRecurrencePattern** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (const HRESULT injected = InjectedFailure("GetRecurrencePattern"); FAILED(injected)) return injected;
-    if (s_->data.kind == ItemKind::Contact) return E_FAIL;
+    if (s_->Data().kind == ItemKind::Contact) return E_FAIL;
     *out = NewRecurrencePattern(s_);
     return S_OK;
 }
 
 HRESULT ItemCore::SaveCompletedRecurringTask() {
-    ItemData done = s_->data;
-    ItemData next = s_->data;
+    ItemData done = s_->Data();
+    ItemData next = s_->Data();
     const DATE due = done.Date(PIMPR_DUE_DATE);
     const DATE start = done.Date(PIMPR_START_DATE);
     const std::int64_t anchor = !IsNoDate(due) ? OleDay(due) : !IsNoDate(start) ? OleDay(start) : OleDay(OleNow());
@@ -218,7 +218,7 @@ HRESULT ItemCore::SaveCompletedRecurringTask() {
     Store& store = *s_->store;
     if (!nextDay) {
         const HRESULT hr = store.Save(done);
-        if (SUCCEEDED(hr)) s_->data = done;
+        if (SUCCEEDED(hr)) s_->SetData(std::move(done));
         return hr;
     }
     const std::int64_t shift = *nextDay - anchor;
@@ -236,14 +236,14 @@ HRESULT ItemCore::SaveCompletedRecurringTask() {
         return SUCCEEDED(hr);
     });
     if (!ok) return FAILED(hr) ? hr : E_FAIL;
-    s_->data = done;
+    s_->SetData(std::move(done));
     return S_OK;
 }
 
 HRESULT ItemCore::SaveItem(const char* member) {
     if (const HRESULT injected = InjectedFailure(member); FAILED(injected)) return injected;
     if (s_->deleted) return E_FAIL;
-    ItemData& d = s_->data;
+    ItemData& d = s_->Edit();
     if (s_->occurrence) {
         // One changed occurrence: kept with its series.
         ExceptionData e = *s_->occurrence;
@@ -262,18 +262,18 @@ HRESULT ItemCore::SaveItem(const char* member) {
 
 HRESULT ItemCore::DeleteItem(const char* member) {
     if (const HRESULT injected = InjectedFailure(member); FAILED(injected)) return injected;
-    if (s_->deleted || s_->data.oid == 0) return E_FAIL;
+    if (s_->deleted || s_->Data().oid == 0) return E_FAIL;
     if (s_->occurrence) {
         ExceptionData e = *s_->occurrence;
         e.deleted = true;
-        ItemData& d = s_->data;
+        ItemData& d = s_->Edit();
         std::erase_if(d.exceptions, [&](const ExceptionData& x) { return x.originalDay == e.originalDay; });
         d.exceptions.push_back(e);
         const HRESULT hr = s_->store->Save(d);
         if (SUCCEEDED(hr)) s_->deleted = true;
         return hr;
     }
-    const HRESULT hr = s_->store->Delete(s_->data.oid);
+    const HRESULT hr = s_->store->Delete(s_->Data().oid);
     if (SUCCEEDED(hr)) s_->deleted = true;
     return hr;
 }
@@ -285,9 +285,9 @@ HRESULT ItemCore::CopyItem(IDispatch** copy) {
     auto state = std::make_shared<ItemState>();
     state->store = s_->store;
     state->app = s_->app;
-    state->data = s_->data;
-    state->data.oid = 0;
-    if (const HRESULT hr = state->store->Save(state->data); FAILED(hr)) return hr;
+    state->SetData(s_->Data());
+    state->Edit().oid = 0;
+    if (const HRESULT hr = state->store->Save(state->Edit()); FAILED(hr)) return hr;
     *copy = NewItemObject(std::move(state));
     return S_OK;
 }
@@ -296,12 +296,13 @@ HRESULT ItemCore::GetProps(const CEPROPID* ids, ULONG flags, WORD count, CEPROPV
                            HANDLE heap) {
     if (const HRESULT injected = InjectedFailure("IItem::GetProps"); FAILED(injected)) return injected;
     if (!ids || !values || !bytes) return E_POINTER;
+    const ItemData& d = s_->Data();
     std::vector<PropOut> out;
     for (WORD i = 0; i < count; ++i) {
         PropOut p{ids[i], std::nullopt};
         const bool computed = ids[i] == PIMPR_OID || ids[i] == PIMPR_CATEGORIES || ids[i] == PIMPR_IS_RECURRING ||
-                              (ids[i] == PIMPR_END && s_->data.kind == ItemKind::Appointment);
-        if (computed || s_->data.Has(ids[i])) p.value = FieldValue(s_->data, ids[i]);
+                              (ids[i] == PIMPR_END && d.kind == ItemKind::Appointment);
+        if (computed || d.Has(ids[i])) p.value = FieldValue(d, ids[i]);
         out.push_back(std::move(p));
     }
     DWORD size = *bytes;
@@ -316,7 +317,7 @@ HRESULT ItemCore::SetProps(ULONG, WORD count, CEPROPVAL* values) {
     if (const HRESULT injected = InjectedFailure("IItem::SetProps"); FAILED(injected)) return injected;
     if (s_->deleted) return E_FAIL;
     if (count > 0 && !values) return E_POINTER;
-    ItemData& d = s_->data;
+    ItemData& d = s_->Edit();
     for (WORD i = 0; i < count; ++i) {
         const CEPROPVAL& v = values[i];
         if (v.propid == PIMPR_OID || v.propid == PIMPR_IS_RECURRING) continue;

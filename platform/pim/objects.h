@@ -13,13 +13,33 @@
 namespace platform::pim {
 
 // An item being viewed or edited: the store's data plus the changes not yet saved. For an
-// occurrence of a series, `data` is the series and `occurrence` the occurrence's own values.
-struct ItemState {
+// occurrence of a series, the data is the series and `occurrence` the occurrence's own values.
+// Objects handed out from one read list share its data until they change it: the first change
+// copies it, so a change made through one object is never seen through another.
+class ItemState {
+public:
     std::shared_ptr<Store> store;
     ComPtr<IPOutlookApp> app;
-    ItemData data;
     std::optional<ExceptionData> occurrence;
     bool deleted = false;
+
+    const ItemData& Data() const { return shared_ ? *shared_ : own_; }
+    ItemData& Edit() {
+        if (shared_) {
+            own_ = *shared_;
+            shared_.reset();
+        }
+        return own_;
+    }
+    void SetData(ItemData data) {
+        own_ = std::move(data);
+        shared_.reset();
+    }
+    void ShareData(std::shared_ptr<const ItemData> read) { shared_ = std::move(read); }
+
+private:
+    ItemData own_;
+    std::shared_ptr<const ItemData> shared_;  // read with a list, not changed here
 };
 
 IPOutlookApp2* NewApplication();

@@ -13,7 +13,7 @@ class PropertyStream final : public ComObject<IStream> {
 public:
     PropertyStream(std::shared_ptr<ItemState> state, CEPROPID prop, bool writable)
         : s_(std::move(state)), prop_(prop), writable_(writable) {
-        if (const auto* bytes = s_->data.Bytes(prop_)) bytes_ = *bytes;
+        if (const auto* bytes = s_->Data().Bytes(prop_)) bytes_ = *bytes;
     }
     ~PropertyStream() override {
         if (writable_ && dirty_) Commit(0);
@@ -63,8 +63,8 @@ public:
     }
     HRESULT Commit(DWORD) override {
         if (!writable_) return S_OK;
-        if (bytes_.empty()) s_->data.props.erase(prop_);
-        else s_->data.props[prop_] = bytes_;
+        if (bytes_.empty()) s_->Edit().props.erase(prop_);
+        else s_->Edit().props[prop_] = bytes_;
         dirty_ = false;
         return S_OK;
     }

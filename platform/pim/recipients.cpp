@@ -16,26 +16,26 @@ public:
         if (recipient) *recipient = nullptr;
         const std::u16string text = TextOf(name);
         if (text.empty() || s_->deleted) return E_INVALIDARG;
-        s_->data.recipients.push_back({text, {}});
-        if (recipient) *recipient = NewRecipient(s_, s_->data.recipients.size() - 1);
+        s_->Edit().recipients.push_back({text, {}});
+        if (recipient) *recipient = NewRecipient(s_, s_->Data().recipients.size() - 1);
         return S_OK;
     }
     HRESULT Item(int index, IRecipient** recipient) override {
         if (!recipient) return E_POINTER;
         *recipient = nullptr;
-        if (index < 1 || static_cast<std::size_t>(index) > s_->data.recipients.size()) return E_INVALIDARG;
+        if (index < 1 || static_cast<std::size_t>(index) > s_->Data().recipients.size()) return E_INVALIDARG;
         *recipient = NewRecipient(s_, static_cast<std::size_t>(index - 1));
         return S_OK;
     }
     HRESULT Remove(int index) override {
-        auto& list = s_->data.recipients;
+        auto& list = s_->Edit().recipients;
         if (index < 1 || static_cast<std::size_t>(index) > list.size()) return E_INVALIDARG;
         list.erase(list.begin() + (index - 1));
         return S_OK;
     }
     HRESULT get_Count(int* count) override {
         if (!count) return E_POINTER;
-        *count = static_cast<int>(s_->data.recipients.size());
+        *count = static_cast<int>(s_->Data().recipients.size());
         return S_OK;
     }
 
@@ -54,21 +54,21 @@ public:
     HRESULT get_Name(BSTR* name) override {
         if (!name) return E_POINTER;
         if (!Valid()) return (*name = nullptr, E_FAIL);
-        return ReturnText(s_->data.recipients[index_].name, name);
+        return ReturnText(s_->Data().recipients[index_].name, name);
     }
     HRESULT get_Address(BSTR* address) override {
         if (!address) return E_POINTER;
         if (!Valid()) return (*address = nullptr, E_FAIL);
-        return ReturnText(s_->data.recipients[index_].address, address);
+        return ReturnText(s_->Data().recipients[index_].address, address);
     }
     HRESULT put_Address(LPCWSTR address) override {
         if (!Valid()) return E_FAIL;
-        s_->data.recipients[index_].address = TextOf(address);
+        s_->Edit().recipients[index_].address = TextOf(address);
         return S_OK;
     }
 
 private:
-    bool Valid() const { return index_ < s_->data.recipients.size(); }
+    bool Valid() const { return index_ < s_->Data().recipients.size(); }
 
     std::shared_ptr<ItemState> s_;
     std::size_t index_;

@@ -16,7 +16,7 @@ public:
         return Answer(iid, out, {{&IID_IRecurrencePattern, static_cast<IRecurrencePattern*>(this)}});
     }
 
-    HRESULT get_RecurrenceType(LONG* v) override { return Get(v, R().type); }
+    HRESULT get_RecurrenceType(LONG* v) override { return Get(v, Pattern().type); }
     HRESULT get_StartTime(DATE* v) override {
         if (!v) return E_POINTER;
         const DATE start = ItemStart();
@@ -29,18 +29,18 @@ public:
         *v = OleFromMinutes(OleMinutes(start) - OleDay(start) * kMinutesPerDay + Duration());
         return S_OK;
     }
-    HRESULT get_PatternStartDate(DATE* v) override { return GetDate(v, R().patternStart); }
-    HRESULT get_PatternEndDate(DATE* v) override { return GetDate(v, R().Set() ? R().patternEnd : kNoDate); }
+    HRESULT get_PatternStartDate(DATE* v) override { return GetDate(v, Pattern().patternStart); }
+    HRESULT get_PatternEndDate(DATE* v) override { return GetDate(v, Pattern().Set() ? Pattern().patternEnd : kNoDate); }
     HRESULT get_Duration(LONG* v) override { return Get(v, Duration()); }
-    HRESULT get_Occurrences(LONG* v) override { return Get(v, R().occurrences); }
-    HRESULT get_Interval(LONG* v) override { return Get(v, R().interval); }
-    HRESULT get_DayOfWeekMask(LONG* v) override { return Get(v, R().dayOfWeekMask); }
-    HRESULT get_DayOfMonth(LONG* v) override { return Get(v, R().dayOfMonth); }
-    HRESULT get_Instance(LONG* v) override { return Get(v, R().instance); }
-    HRESULT get_MonthOfYear(LONG* v) override { return Get(v, R().monthOfYear); }
+    HRESULT get_Occurrences(LONG* v) override { return Get(v, Pattern().occurrences); }
+    HRESULT get_Interval(LONG* v) override { return Get(v, Pattern().interval); }
+    HRESULT get_DayOfWeekMask(LONG* v) override { return Get(v, Pattern().dayOfWeekMask); }
+    HRESULT get_DayOfMonth(LONG* v) override { return Get(v, Pattern().dayOfMonth); }
+    HRESULT get_Instance(LONG* v) override { return Get(v, Pattern().instance); }
+    HRESULT get_MonthOfYear(LONG* v) override { return Get(v, Pattern().monthOfYear); }
     HRESULT get_NoEndDate(VARIANT_BOOL* v) override {
         if (!v) return E_POINTER;
-        *v = R().noEndDate ? VARIANT_TRUE : VARIANT_FALSE;
+        *v = Pattern().noEndDate ? VARIANT_TRUE : VARIANT_FALSE;
         return S_OK;
     }
 
@@ -51,72 +51,75 @@ public:
         bool known = false;
         for (const LONG t : kTypes) known = known || t == type;
         if (!known || s_->occurrence) return E_INVALIDARG;
-        ApplyPatternDefaults(R(), type, ItemStart());
+        ApplyPatternDefaults(EditPattern(), type, ItemStart());
         return S_OK;
     }
     // The start of the series: its day starts the pattern; for appointments its time is the time of
     // every occurrence.
     HRESULT put_StartTime(DATE v) override {
-        if (!R().Set()) return E_FAIL;
-        if (s_->data.kind == ItemKind::Appointment) {
-            const DATE start = s_->data.Date(PIMPR_START, v);
+        if (!Pattern().Set()) return E_FAIL;
+        if (s_->Data().kind == ItemKind::Appointment) {
+            const DATE start = s_->Data().Date(PIMPR_START, v);
             const std::int64_t timeOfDay = OleMinutes(v) - OleDay(v) * kMinutesPerDay;
-            s_->data.SetDate(PIMPR_START, OleFromMinutes(OleDay(start) * kMinutesPerDay + timeOfDay));
+            s_->Edit().SetDate(PIMPR_START, OleFromMinutes(OleDay(start) * kMinutesPerDay + timeOfDay));
         }
-        if (v >= 1.0) R().patternStart = OleFromDay(OleDay(v));
+        if (v >= 1.0) EditPattern().patternStart = OleFromDay(OleDay(v));
         return S_OK;
     }
     HRESULT put_EndTime(DATE v) override {
-        if (!R().Set() || s_->data.kind != ItemKind::Appointment) return E_FAIL;
+        if (!Pattern().Set() || s_->Data().kind != ItemKind::Appointment) return E_FAIL;
         const DATE start = ItemStart();
         std::int64_t minutes = (OleMinutes(v) - OleDay(v) * kMinutesPerDay) - (OleMinutes(start) - OleDay(start) * kMinutesPerDay);
         if (minutes < 0) minutes += kMinutesPerDay;
-        s_->data.SetInt(PIMPR_DURATION, minutes);
+        s_->Edit().SetInt(PIMPR_DURATION, minutes);
         return S_OK;
     }
-    HRESULT put_PatternStartDate(DATE v) override { return Put([&] { R().patternStart = OleFromDay(OleDay(v)); }); }
+    HRESULT put_PatternStartDate(DATE v) override { return Put([&] { EditPattern().patternStart = OleFromDay(OleDay(v)); }); }
     HRESULT put_PatternEndDate(DATE v) override {
         return Put([&] {
-            R().patternEnd = OleFromDay(OleDay(v));
-            R().noEndDate = false;
-            R().occurrences = 0;
+            RecurrenceData& r = EditPattern();
+            r.patternEnd = OleFromDay(OleDay(v));
+            r.noEndDate = false;
+            r.occurrences = 0;
         });
     }
     HRESULT put_Duration(LONG v) override {
         if (v < 0) return E_INVALIDARG;
-        return Put([&] { s_->data.SetInt(PIMPR_DURATION, v); });
+        return Put([&] { s_->Edit().SetInt(PIMPR_DURATION, v); });
     }
     HRESULT put_Occurrences(LONG v) override {
         if (v < 1) return E_INVALIDARG;
         return Put([&] {
-            R().occurrences = v;
-            R().noEndDate = false;
+            RecurrenceData& r = EditPattern();
+            r.occurrences = v;
+            r.noEndDate = false;
         });
     }
     HRESULT put_Interval(LONG v) override {
         if (v < 1) return E_INVALIDARG;
-        return Put([&] { R().interval = v; });
+        return Put([&] { EditPattern().interval = v; });
     }
     HRESULT put_DayOfWeekMask(LONG v) override {
         if (v < 0 || v > 127) return E_INVALIDARG;
-        return Put([&] { R().dayOfWeekMask = v; });
+        return Put([&] { EditPattern().dayOfWeekMask = v; });
     }
     HRESULT put_DayOfMonth(LONG v) override {
         if (v < 1 || v > 31) return E_INVALIDARG;
-        return Put([&] { R().dayOfMonth = v; });
+        return Put([&] { EditPattern().dayOfMonth = v; });
     }
     HRESULT put_Instance(LONG v) override {
         if (v < 1 || v > 5) return E_INVALIDARG;
-        return Put([&] { R().instance = v; });
+        return Put([&] { EditPattern().instance = v; });
     }
     HRESULT put_MonthOfYear(LONG v) override {
         if (v < 1 || v > 12) return E_INVALIDARG;
-        return Put([&] { R().monthOfYear = v; });
+        return Put([&] { EditPattern().monthOfYear = v; });
     }
     HRESULT put_NoEndDate(VARIANT_BOOL v) override {
         return Put([&] {
-            R().noEndDate = v != 0;
-            if (R().noEndDate) R().occurrences = 0;
+            RecurrenceData& r = EditPattern();
+            r.noEndDate = v != 0;
+            if (r.noEndDate) r.occurrences = 0;
         });
     }
 
@@ -125,9 +128,9 @@ public:
         *occurrence = nullptr;
         if (const HRESULT injected = InjectedFailure("IRecurrencePattern::GetOccurrence"); FAILED(injected))
             return injected;
-        if (s_->data.kind != ItemKind::Appointment || s_->data.oid == 0 || s_->deleted) return E_FAIL;
+        if (s_->Data().kind != ItemKind::Appointment || s_->Data().oid == 0 || s_->deleted) return E_FAIL;
         // The stored series, so that unsaved edits of this object do not invent occurrences.
-        std::optional<ItemData> series = s_->store->Load(s_->data.oid);
+        std::optional<ItemData> series = s_->store->Load(s_->Data().oid);
         if (!series || !series->recurrence.Set()) return E_FAIL;
         const std::optional<Occurrence> found = OccurrenceOnDay(*series, OleDay(date));
         if (!found) return E_FAIL;
@@ -138,22 +141,23 @@ public:
         e.originalDay = found->originalDay;
         e.start = found->start;
         e.duration = found->duration;
-        state->data = std::move(*series);
+        state->SetData(std::move(*series));
         state->occurrence = e;
         *occurrence = static_cast<IAppointment*>(NewItemObject(std::move(state)));
         return S_OK;
     }
 
 private:
-    RecurrenceData& R() { return s_->data.recurrence; }
+    const RecurrenceData& Pattern() const { return s_->Data().recurrence; }
+    RecurrenceData& EditPattern() { return s_->Edit().recurrence; }
     DATE ItemStart() const {
-        const ItemData& d = s_->data;
+        const ItemData& d = s_->Data();
         if (d.kind == ItemKind::Appointment) return d.Date(PIMPR_START, OleNow());
         const DATE due = d.Date(PIMPR_DUE_DATE);
         const DATE start = d.Date(PIMPR_START_DATE);
         return !IsNoDate(start) ? start : !IsNoDate(due) ? due : OleNow();
     }
-    LONG Duration() const { return static_cast<LONG>(s_->data.Int(PIMPR_DURATION, 0)); }
+    LONG Duration() const { return static_cast<LONG>(s_->Data().Int(PIMPR_DURATION, 0)); }
     template <class T>
     static HRESULT Get(T* out, T value) {
         if (!out) return E_POINTER;
@@ -163,7 +167,7 @@ private:
     static HRESULT GetDate(DATE* out, DATE value) { return Get(out, value); }
     template <class F>
     HRESULT Put(F change) {
-        if (!R().Set() || s_->occurrence) return E_FAIL;
+        if (!Pattern().Set() || s_->occurrence) return E_FAIL;
         change();
         return S_OK;
     }

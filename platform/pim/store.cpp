@@ -5,6 +5,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "pim/fail_points.h"
 #include "pim/notifications.h"
@@ -153,6 +154,33 @@ PropValue PropFromColumn(const Statement& q, int column) {
     case SQLITE_TEXT: return q.Text(column);
     case SQLITE_BLOB: return q.Blob(column);
     default: return std::monostate{};
+    }
+}
+
+// Puts items in OID order in place, moving each about once (rows by start come in start order).
+void InOidOrder(std::vector<ItemData>& items) {
+    auto byOid = [](const ItemData& a, const ItemData& b) { return a.oid < b.oid; };
+    if (std::is_sorted(items.begin(), items.end(), byOid)) return;
+    std::vector<std::pair<CEOID, std::size_t>> order;  // by OID: where each item is now
+    order.reserve(items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) order.emplace_back(items[i].oid, i);
+    std::sort(order.begin(), order.end());
+    // Each cycle of the order is walked once: a place takes the item that belongs there.
+    std::vector<bool> placed(items.size(), false);
+    for (std::size_t start = 0; start < items.size(); ++start) {
+        if (placed[start]) continue;
+        ItemData held = std::move(items[start]);
+        std::size_t at = start;
+        for (;;) {
+            placed[at] = true;
+            const std::size_t from = order[at].second;
+            if (from == start) {
+                items[at] = std::move(held);
+                break;
+            }
+            items[at] = std::move(items[from]);
+            at = from;
+        }
     }
 }
 
@@ -605,7 +633,9 @@ std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::func
     const ReadScope read(*this);
     std::vector<ItemData> items;
     // Each query stays prepared under its text. The rows of one item come together, so the item
-    // of the row before is tried first, else looked up among the items in OID order.
+    // of the row before is tried first, else looked up by OID (in a list of the OIDs alone, which
+    // stays in the cache where the items would not).
+    std::vector<CEOID> oids;
     auto run = [&](bool ask, const std::string& sql, auto&& row) {
         if (!ask) return;
         Statement& q = Query(sql.c_str());
@@ -614,9 +644,8 @@ std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::func
         while (q.Step()) {
             const auto oid = static_cast<CEOID>(q.Int(0));
             if (!last || last->oid != oid) {
-                const auto it = std::lower_bound(items.begin(), items.end(), oid,
-                                                 [](const ItemData& item, CEOID wanted) { return item.oid < wanted; });
-                last = it != items.end() && it->oid == oid ? &*it : nullptr;
+                const auto it = std::lower_bound(oids.begin(), oids.end(), oid);
+                last = it != oids.end() && *it == oid ? &items[static_cast<std::size_t>(it - oids.begin())] : nullptr;
             }
             if (last) row(*last, q);
         }
@@ -634,6 +663,8 @@ std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::func
             ItemData item;
             item.oid = oid;
             item.kind = static_cast<ItemKind>(rows.Int(1));
+            // Items read together hold about as many values each: room for them at once.
+            if (!items.empty()) item.props.reserve(items.back().props.size());
             items.push_back(std::move(item));
         }
         PropValue value = PropFromColumn(rows, 3);
@@ -642,15 +673,19 @@ std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::func
     }
     rows.Reset();
     if (items.empty()) return items;
-    std::sort(items.begin(), items.end(), [](const ItemData& a, const ItemData& b) { return a.oid < b.oid; });
+    InOidOrder(items);
+    oids.reserve(items.size());
+    for (const ItemData& item : items) oids.push_back(item.oid);
     // Categories and patterns are read for the rows `around` picks, when given (rows of items not
-    // read are passed over), which costs less than asking `where` again.
+    // read are passed over), which costs less than asking `where` again. Rows of several per item
+    // are asked in the order of the items' index, which SQLite then gives without sorting them.
     const std::string& near = around.empty() ? where : around;
+    const std::string inIndexOrder = " ORDER BY i.kind, i.recurring, i.start, i.oid, ";
     if (HasRows("item_categories")) {
         const std::unordered_map<std::int64_t, std::u16string> names = CategoryNames();
         run(true,
             "SELECT i.oid, ic.category FROM items i JOIN item_categories ic ON ic.oid = i.oid WHERE " + near +
-                " ORDER BY ic.oid, ic.position",
+                inIndexOrder + "ic.position",
             [&names](ItemData& item, const Statement& q) {
                 if (const auto it = names.find(q.Int(1)); it != names.end()) item.categories.push_back(it->second);
             });
@@ -665,13 +700,13 @@ std::vector<ItemData> Store::LoadWhere(const std::string& where, const std::func
     // A pattern's changed occurrences count only while it is set (as a single load reads them).
     run(series && HasRows("exceptions"),
         "SELECT i.oid, e.original_day, e.deleted, e.start, e.duration, e.subject, e.location, e.body FROM items i"
-        " JOIN exceptions e ON e.oid = i.oid WHERE " + where + " ORDER BY e.oid, e.original_day",
+        " JOIN exceptions e ON e.oid = i.oid WHERE " + where + inIndexOrder + "e.original_day",
         [](ItemData& item, const Statement& q) {
             if (item.recurrence.Set()) item.exceptions.push_back(ExceptionFromRow(q, 1));
         });
     run(HasRows("recipients"),
         "SELECT i.oid, x.name, x.address FROM items i JOIN recipients x ON x.oid = i.oid WHERE " + where +
-            " ORDER BY x.oid, x.position",
+            inIndexOrder + "x.position",
         [](ItemData& item, const Statement& q) { item.recipients.push_back({q.Text(1), q.Text(2)}); });
     return items;
 }
@@ -691,12 +726,29 @@ std::vector<ItemData> Store::LoadForRange(ItemKind kind, DATE from, DATE to) {
     // Series are chosen with a day's margin either side and their occurrences worked out from the
     // pattern afterwards, so a series taken needlessly gives none; one that a changed occurrence
     // moved into the range is taken by that occurrence's start, and any by its own start.
-    std::vector<ItemData> series = LoadWhere(
+    const std::string seriesWhere =
         "i.kind = ?1 AND i.recurring = 1 AND ((i.start >= ?2 AND i.start < ?3) OR EXISTS(SELECT 1 FROM recurrences r WHERE r.oid = i.oid AND"
         " r.pattern_start < ?3 + 1 AND (r.no_end <> 0 OR r.occurrences > 0 OR r.pattern_end IS NULL OR"
         " r.pattern_end >= ?2 - 2)) OR EXISTS(SELECT 1 FROM exceptions e WHERE e.oid = i.oid AND e.deleted = 0"
-        " AND e.start >= ?2 - 1 AND e.start < ?3 + 1))",
-        bind, true, "i.kind = ?1 AND i.recurring = 1");
+        " AND e.start >= ?2 - 1 AND e.start < ?3 + 1))";
+    std::vector<ItemData> series;
+    // Inside a save the store may hold what is not committed yet: nothing is kept from it.
+    const std::vector<ItemData>* keptSeries = transactionDepth_ == 0 ? KeptSeries(kind) : nullptr;
+    if (!keptSeries) {
+        series = LoadWhere(seriesWhere, bind, true, "i.kind = ?1 AND i.recurring = 1");
+    } else {
+        const std::vector<ItemData>& kept = *keptSeries;
+        Statement& q = Query(("SELECT i.oid FROM items i WHERE " + seriesWhere).c_str());
+        bind(q);
+        std::vector<CEOID> oids = OidColumn(q);
+        std::sort(oids.begin(), oids.end());
+        series.reserve(oids.size());
+        for (const CEOID oid : oids) {
+            const auto it = std::lower_bound(kept.begin(), kept.end(), oid,
+                                             [](const ItemData& item, CEOID wanted) { return item.oid < wanted; });
+            if (it != kept.end() && it->oid == oid) series.push_back(*it);
+        }
+    }
     const auto middle = static_cast<std::ptrdiff_t>(items.size());
     items.insert(items.end(), std::make_move_iterator(series.begin()), std::make_move_iterator(series.end()));
     std::inplace_merge(items.begin(), items.begin() + middle, items.end(),
@@ -817,12 +869,32 @@ std::vector<CEOID> Store::Oids(ItemKind kind) {
     return OidColumn(q);
 }
 
-std::vector<CEOID> Store::OidsInFolderOrder(ItemKind kind) {
-    const std::lock_guard guard(lock_);
-    // Sorting a full folder costs more than asking whether anything changed since the last time.
+std::int64_t Store::DataVersion() {
     Statement& version = Query("PRAGMA data_version");
     const std::int64_t dataVersion = version.Step() ? version.Int(0) : -2;
     version.Reset();
+    return dataVersion;
+}
+
+// Called inside the read that uses them, so that they are what that read sees. A process that asks
+// for one range only (devicectl) is not made to read every series: they are kept from the second.
+const std::vector<ItemData>* Store::KeptSeries(ItemKind kind) {
+    const std::int64_t dataVersion = DataVersion();
+    SeriesKept& kept = series_[static_cast<int>(kind)];
+    if (dataVersion >= 0 && kept.dataVersion == dataVersion && kept.changeCount == changeCount_.load())
+        return &kept.items;
+    if (!std::exchange(kept.asked, true)) return nullptr;
+    kept.items = LoadWhere("i.kind = ?1 AND i.recurring = 1",
+                           [kind](Statement& q) { q.Bind(1, static_cast<std::int64_t>(kind)); });
+    kept.dataVersion = dataVersion;
+    kept.changeCount = changeCount_.load();
+    return &kept.items;
+}
+
+std::vector<CEOID> Store::OidsInFolderOrder(ItemKind kind) {
+    const std::lock_guard guard(lock_);
+    // Sorting a full folder costs more than asking whether anything changed since the last time.
+    const std::int64_t dataVersion = DataVersion();
     FolderOrder& kept = folderOrders_[static_cast<int>(kind)];
     if (dataVersion >= 0 && kept.dataVersion == dataVersion && kept.changeCount == changeCount_.load())
         return kept.oids;

@@ -167,6 +167,19 @@ private:
         std::vector<CEOID> oids;
     };
     std::unordered_map<int, FolderOrder> folderOrders_;
+    // The series of a kind, whole and in OID order, kept while no connection changed the store:
+    // a range's query then asks only which of them it needs.
+    struct SeriesKept {
+        std::uint64_t changeCount = 0;
+        std::int64_t dataVersion = -1;
+        std::vector<ItemData> items;
+        bool asked = false;  // a range was read before
+    };
+    std::unordered_map<int, SeriesKept> series_;
+    // Null when a range's series are better read alone.
+    const std::vector<ItemData>* KeptSeries(ItemKind kind);
+    // Changes by other connections, as SQLite counts them (negative when it cannot tell).
+    std::int64_t DataVersion();
     std::vector<std::function<void()>> pendingNotifications_;
 };
 

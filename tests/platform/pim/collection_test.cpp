@@ -1,6 +1,9 @@
 // Item collections: the month query the calendar makes (Restrict on [Start] with IncludeRecurrences),
 // dates in the restriction, Sort, and single occurrences found, changed and deleted.
+#include <sqlite3.h>
+
 #include <sstream>
+#include <string>
 
 #include "pim/restriction.h"
 #include "pim/store.h"
@@ -473,4 +476,121 @@ TEST_F(Collections, AWalkSeesChangesMadeDuringIt) {
     Ref<ITask> two(static_cast<ITask*>(item));
     two->get_Subject(&b);
     EXPECT_EQ(Take(b), u"Two");
+}
+
+// Objects handed out from one list are each the user's own: a change made through one, saved or
+// not, is not seen through another taken from the same list, nor through the list afterwards.
+TEST_F(Collections, ObjectsFromOneListChangeApart) {
+    SaveAppt(u"Single", Ole(2009, 3, 10, 14), 30);
+    SaveSeries(u"Standup", Ole(2009, 3, 3, 9), 15, olRecursWeekly, 2);
+    auto items = Items(olFolderCalendar);
+    items->put_IncludeRecurrences(VARIANT_TRUE);
+    IPOutlookItemCollection* raw = nullptr;
+    ASSERT_EQ(items->Restrict(u"[Start] >= \"03/01/2009\" AND [Start] < \"04/01/2009\"", &raw), S_OK);
+    Ref<IPOutlookItemCollection> month(raw);
+    int count = 0;
+    month->get_Count(&count);
+    ASSERT_EQ(count, 3);  // Standup 3 March, Single 10 March 14:00, Standup 10 March 9:00
+    auto element = [&](int index) {
+        IDispatch* item = nullptr;
+        EXPECT_EQ(month->Item(index, &item), S_OK);
+        return Ref<IAppointment>(static_cast<IAppointment*>(item));
+    };
+    auto text = [](const Ref<IAppointment>& a, HRESULT (IAppointment::*get)(BSTR*)) {
+        BSTR b = nullptr;
+        ((*a).*get)(&b);
+        return Take(b);
+    };
+    ASSERT_EQ(text(element(3), &IAppointment::get_Subject), u"Single");
+
+    // The single item taken twice; one changed in several ways, not saved.
+    auto first = element(3);
+    auto second = element(3);
+    first->put_Subject(u"Changed");
+    first->put_Categories(u"Work");
+    first->put_Duration(90);
+    IRecipients* rr = nullptr;
+    ASSERT_EQ(first->get_Recipients(&rr), S_OK);
+    Ref<IRecipients> recipients(rr);
+    IRecipient* one = nullptr;
+    ASSERT_EQ(recipients->Add(u"Ada", &one), S_OK);
+    Ref<IRecipient> ada(one);
+    EXPECT_EQ(text(first, &IAppointment::get_Subject), u"Changed");
+    for (int pass = 0; pass < 2; ++pass) {
+        const auto other = pass == 0 ? std::move(second) : element(3);
+        EXPECT_EQ(text(other, &IAppointment::get_Subject), u"Single") << pass;
+        EXPECT_EQ(text(other, &IAppointment::get_Categories), u"") << pass;
+        LONG minutes = 0;
+        other->get_Duration(&minutes);
+        EXPECT_EQ(minutes, 30) << pass;
+        IRecipients* orr = nullptr;
+        ASSERT_EQ(other->get_Recipients(&orr), S_OK);
+        Ref<IRecipients> otherRecipients(orr);
+        int attendees = -1;
+        otherRecipients->get_Count(&attendees);
+        EXPECT_EQ(attendees, 0) << pass;
+    }
+
+    // Two occurrences of one series: the series' categories changed through one are not the
+    // other's, before the save or after it; the list's next elements read the saved series.
+    auto march3 = element(1);
+    auto march10 = element(2);
+    march3->put_Categories(u"Home");
+    EXPECT_EQ(text(march10, &IAppointment::get_Categories), u"");
+    EXPECT_EQ(text(element(1), &IAppointment::get_Categories), u"");
+    ASSERT_EQ(march3->Save(), S_OK);
+    EXPECT_EQ(text(march10, &IAppointment::get_Categories), u"");
+    EXPECT_EQ(text(element(1), &IAppointment::get_Categories), u"Home");
+    EXPECT_EQ(text(element(2), &IAppointment::get_Categories), u"Home");
+    EXPECT_EQ(text(element(3), &IAppointment::get_Subject), u"Single") << "never saved";
+}
+
+// Month after month, what the store holds now: a series changed or deleted by another connection
+// (another program), or changed by this one, is seen by the next query.
+TEST_F(Collections, RepeatedMonthQueriesSeeEachChangeOfASeries) {
+    const CEOID daily = SaveSeries(u"Daily", Ole(2009, 3, 1, 9), 15, olRecursDaily);
+    const CEOID weekly = SaveSeries(u"Weekly", Ole(2009, 3, 2, 10), 15, olRecursWeekly);
+    auto subjects = [&](const char16_t* window) {
+        auto items = Items(olFolderCalendar);
+        items->put_IncludeRecurrences(VARIANT_TRUE);
+        IPOutlookItemCollection* raw = nullptr;
+        EXPECT_EQ(items->Restrict(window, &raw), S_OK);
+        Ref<IPOutlookItemCollection> found(raw);
+        std::vector<std::u16string> result;
+        int count = 0;
+        found->get_Count(&count);
+        for (int i = 1; i <= count && i <= 3; ++i) {
+            IDispatch* item = nullptr;
+            EXPECT_EQ(found->Item(i, &item), S_OK);
+            Ref<IAppointment> a(static_cast<IAppointment*>(item));
+            BSTR b = nullptr;
+            a->get_Subject(&b);
+            result.push_back(Take(b));
+        }
+        return result;
+    };
+    const char16_t* march = u"[Start] >= \"03/02/2009\" AND [Start] < \"03/03/2009\"";
+    const char16_t* april = u"[Start] >= \"04/06/2009\" AND [Start] < \"04/07/2009\"";
+    using Subjects = std::vector<std::u16string>;
+    ASSERT_EQ(subjects(march), (Subjects{u"Daily", u"Weekly"}));
+    ASSERT_EQ(subjects(april), (Subjects{u"Daily", u"Weekly"}));
+
+    // Another connection renames one series and deletes the other.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open((platform::DeviceRoot() / "pim.vol").string().c_str(), &other), SQLITE_OK);
+    sqlite3_busy_timeout(other, 5000);
+    const std::string sql = "UPDATE props SET value = 'Daily, renamed' WHERE oid = " + std::to_string(daily) +
+                            " AND propid = " + std::to_string(PIMPR_SUBJECT) + "; DELETE FROM items WHERE oid = " +
+                            std::to_string(weekly) + "; DELETE FROM recurrences WHERE oid = " + std::to_string(weekly);
+    EXPECT_EQ(sqlite3_exec(other, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    EXPECT_EQ(subjects(march), (Subjects{u"Daily, renamed"}));
+
+    // This process changes it again.
+    auto series = Get<IAppointment>(daily);
+    ASSERT_TRUE(series);
+    series->put_Subject(u"Daily, again");
+    ASSERT_EQ(series->Save(), S_OK);
+    EXPECT_EQ(subjects(april), (Subjects{u"Daily, again"}));
+    EXPECT_EQ(subjects(march), (Subjects{u"Daily, again"}));
 }
