@@ -67,22 +67,28 @@ void ClearCurItem() {
     g_CurItem.rowIndex = kNoId;
 }
 
+// Saves the new item of a conversion with the marks that let the store's notice of it finish the
+// conversion; a refused save takes them back, as no new item will arrive to hand them over.
+template <class Item>
+void SaveConverted(Item& item, OlItemType kind, LONG& mark, LONG& convertedOid) {
+    mark = 1;
+    convertedOid = g_CurItem.oid;
+    if (const HRESULT saved = item.Save(); FAILED(saved)) {
+        mark = 0;
+        convertedOid = kNoId;
+        ShowWhenStoreFull(saved, kind, g_Frame.mainWnd);
+    }
+    ClearCurItem();
+}
+
 void ConvertApptToTsk() {
     PoomPtr<IAppointment> appt = GetPoomItem<IAppointment>(GetPoomApp(), g_CurItem.oid, IID_IAppointment);
     if (!appt) return;
     PoomPtr<ITask> task = CreatePoomItem<ITask>(olTaskItem, IID_ITask);
     if (!task) return;
     WriteShared(*task, ReadShared(*appt));
-    g_ChangeMarks.apptToTskMark = 1;
-    g_ChangeMarks.convertedApptOid = g_CurItem.oid;
     appt.Reset();
-    if (const HRESULT saved = task->Save(); FAILED(saved)) {
-        // No new task will arrive to hand the mark over.
-        g_ChangeMarks.apptToTskMark = 0;
-        g_ChangeMarks.convertedApptOid = kNoId;
-        ShowWhenStoreFull(saved, olTaskItem, g_Frame.mainWnd);
-    }
-    ClearCurItem();
+    SaveConverted(*task, olTaskItem, g_ChangeMarks.apptToTskMark, g_ChangeMarks.convertedApptOid);
 }
 
 }  // namespace
@@ -101,15 +107,8 @@ void ConvertTskToAppt(LONG fromConversion) {
     ParseLetterNumberPrefix(plain, fields.subject, letter, number);
     fields.subject = plain;
     WriteShared(*appt, fields);
-    g_ChangeMarks.tskToApptMark = 1;
-    g_ChangeMarks.convertedTskOid = g_CurItem.oid;
     task.Reset();
-    if (const HRESULT saved = appt->Save(); FAILED(saved)) {
-        g_ChangeMarks.tskToApptMark = 0;
-        g_ChangeMarks.convertedTskOid = kNoId;
-        ShowWhenStoreFull(saved, olAppointmentItem, g_Frame.mainWnd);
-    }
-    ClearCurItem();
+    SaveConverted(*appt, olAppointmentItem, g_ChangeMarks.tskToApptMark, g_ChangeMarks.convertedTskOid);
 }
 
 void ConvertCurItem() {
