@@ -139,13 +139,33 @@ protected:
         }
     }
 
+    // A date or time picker draws its fields one by one: together, inside the picker and each no
+    // narrower than its text (a clipped text is noted only as far as it shows), they make its text.
+    static void ExpectPickerWhole(const pt::DrawRecord& record, HWND picker) {
+        char16_t text[64]{};
+        GetWindowTextW(picker, text, 64);
+        RECT box{};
+        GetWindowRect(picker, &box);
+        std::u16string shown;
+        for (const pt::DrawnText& field : record.ScreenTextsIn(box)) {
+            EXPECT_GE(field.rect.right - field.rect.left, TextWidthIn(picker, field.text))
+                << std::string(field.text.begin(), field.text.end()) << " cut in a picker";
+            shown += field.text;
+        }
+        EXPECT_EQ(shown, std::u16string(text));
+    }
+
     // Every label is shown whole inside its control, and so is each choice of the reminder and
-    // status lists when chosen.
+    // status lists when chosen; so is each picker's date or time.
     static void ExpectTextsFit(HWND dialog, pt::DrawRecord& record) {
         for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             char16_t name[32]{};
             GetClassNameW(child, name, 32);
             const std::u16string kind(name);
+            if (kind == DATETIMEPICK_CLASSW) {
+                ExpectPickerWhole(record, child);
+                continue;
+            }
             if (kind != u"Static" && kind != u"Button") continue;
             char16_t text[64]{};
             GetWindowTextW(child, text, 64);
