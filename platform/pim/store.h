@@ -161,10 +161,19 @@ private:
     int transactionDepth_ = 0;
     std::atomic<std::uint64_t> changeCount_{0};
     bool readOnly_ = false;
+    // An appointment or task in its folder's order: by start, then OID, as SQLite orders them.
+    struct Dated {
+        bool dated;
+        double start;
+        CEOID oid;
+        bool operator<(const Dated& other) const;
+    };
     struct FolderOrder {
         std::uint64_t changeCount = 0;
         std::int64_t dataVersion = -1;  // other connections' commits
         std::vector<CEOID> oids;
+        std::vector<Dated> rows;   // the same with their starts (not for contacts)
+        std::vector<CEOID> stale;  // saved or deleted by this process since: placed again when next asked
     };
     std::unordered_map<int, FolderOrder> folderOrders_;
     // The series of a kind, whole and in OID order, kept while no connection changed the store:
@@ -174,13 +183,19 @@ private:
         std::int64_t dataVersion = -1;
         std::vector<ItemData> items;
         bool asked = false;  // a range was read before
+        // Items this process saved or deleted since: read again alone before the next use.
+        std::vector<CEOID> stale;
     };
     std::unordered_map<int, SeriesKept> series_;
     // Null when a range's series are better read alone.
     const std::vector<ItemData>* KeptSeries(ItemKind kind);
     // Changes by other connections, as SQLite counts them (negative when it cannot tell).
     std::int64_t DataVersion();
+    // After this process's own commit: the kept series and folder orders stay, with the items it
+    // touched marked.
+    void KeepThrough(std::uint64_t countBefore);
     std::vector<std::function<void()>> pendingNotifications_;
+    std::vector<CEOID> touched_;  // saved or deleted by the open transaction
 };
 
 }  // namespace platform::pim

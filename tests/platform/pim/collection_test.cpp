@@ -593,4 +593,31 @@ TEST_F(Collections, RepeatedMonthQueriesSeeEachChangeOfASeries) {
     ASSERT_EQ(series->Save(), S_OK);
     EXPECT_EQ(subjects(april), (Subjects{u"Daily, again"}));
     EXPECT_EQ(subjects(march), (Subjects{u"Daily, again"}));
+
+    // Its own saves that add, end or remove a series (what the next query reads again alone).
+    const CEOID fresh = SaveSeries(u"Fresh", Ole(2009, 3, 2, 11), 15, olRecursDaily);
+    EXPECT_EQ(subjects(april), (Subjects{u"Daily, again", u"Fresh"}));
+    ASSERT_EQ(series->ClearRecurrencePattern(), S_OK);
+    ASSERT_EQ(series->Save(), S_OK);
+    EXPECT_EQ(subjects(april), (Subjects{u"Fresh"}));
+    EXPECT_EQ(subjects(march), (Subjects{u"Fresh"}));
+    auto made = Get<IAppointment>(fresh);
+    ASSERT_TRUE(made);
+    ASSERT_EQ(made->Delete(), S_OK);
+    EXPECT_EQ(subjects(april), Subjects{});
+    // A single item made a series again, then another connection's change beside this one's.
+    IRecurrencePattern* raw = nullptr;
+    ASSERT_EQ(series->GetRecurrencePattern(&raw), S_OK);
+    Ref<IRecurrencePattern>(raw)->put_RecurrenceType(olRecursDaily);
+    ASSERT_EQ(series->Save(), S_OK);
+    EXPECT_EQ(subjects(april), (Subjects{u"Daily, again"}));
+    series->put_Subject(u"Daily, third");
+    ASSERT_EQ(series->Save(), S_OK);
+    ASSERT_EQ(sqlite3_open((platform::DeviceRoot() / "pim.vol").string().c_str(), &other), SQLITE_OK);
+    sqlite3_busy_timeout(other, 5000);
+    const std::string rename = "UPDATE props SET value = 'Daily, theirs' WHERE oid = " + std::to_string(daily) +
+                               " AND propid = " + std::to_string(PIMPR_SUBJECT);
+    EXPECT_EQ(sqlite3_exec(other, rename.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    EXPECT_EQ(subjects(april), (Subjects{u"Daily, theirs"}));
 }

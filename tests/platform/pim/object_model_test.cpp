@@ -628,6 +628,64 @@ TEST(PimStore, ASessionForReadingLeavesEveryFileAsItWas) {
     }
 }
 
+// A folder's order is SQLite's "by start, then OID": items without a start first, single items and
+// series mixed by start, equal starts by OID, whatever order they were saved in; and so it stays
+// through this process's own saves, moves and deletes, which the store does not read whole again.
+TEST(PimStore, FolderOrderIsByStartThenOid) {
+    platform::testing::TestDevice device;
+    const auto store = platform::pim::Store::Get();
+    ASSERT_NE(store, nullptr);
+    using platform::pim::ItemKind;
+    auto item = [](ItemKind kind, DATE start, bool series) {
+        auto made = Appointment(u"Item", start);
+        made.kind = kind;
+        made.props.erase(PIMPR_START);
+        if (start != 0) made.SetDate(kind == ItemKind::Appointment ? PIMPR_START : PIMPR_DUE_DATE, start);
+        if (series) made.recurrence.type = olRecursWeekly;
+        return made;
+    };
+    const DATE starts[] = {Ole(2009, 3, 12, 9), Ole(2009, 3, 10, 9), 0, Ole(2009, 3, 10, 9), Ole(2009, 3, 11),
+                           Ole(2009, 3, 10, 9), 0, Ole(2009, 3, 9, 8)};
+    std::map<ItemKind, std::vector<platform::pim::ItemData>> saved;
+    for (std::size_t i = 0; i < std::size(starts); ++i) {
+        for (const ItemKind kind : {ItemKind::Appointment, ItemKind::Task}) {
+            saved[kind].push_back(item(kind, starts[i], i % 3 == 1));
+            ASSERT_EQ(store->Save(saved[kind].back()), S_OK);
+        }
+    }
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open((device.Root() / "pim.vol").string().c_str(), &db), SQLITE_OK);
+    auto sqliteOrder = [db](ItemKind kind) {
+        std::vector<CEOID> oids;
+        sqlite3_stmt* q = nullptr;
+        sqlite3_prepare_v2(db, "SELECT oid FROM items WHERE kind = ?1 ORDER BY start, oid", -1, &q, nullptr);
+        sqlite3_bind_int(q, 1, static_cast<int>(kind));
+        while (sqlite3_step(q) == SQLITE_ROW) oids.push_back(static_cast<CEOID>(sqlite3_column_int64(q, 0)));
+        sqlite3_finalize(q);
+        return oids;
+    };
+    for (const ItemKind kind : {ItemKind::Appointment, ItemKind::Task}) {
+        ASSERT_EQ(sqliteOrder(kind).size(), std::size(starts));
+        EXPECT_EQ(store->OidsInFolderOrder(kind), sqliteOrder(kind));
+        // Moved later, made undated, made a series, deleted, added: one change at a time, and several.
+        auto& items = saved[kind];
+        const CEPROPID startProp = kind == ItemKind::Appointment ? PIMPR_START : PIMPR_DUE_DATE;
+        items[2].SetDate(startProp, Ole(2009, 3, 10, 9));
+        ASSERT_EQ(store->Save(items[2]), S_OK);
+        EXPECT_EQ(store->OidsInFolderOrder(kind), sqliteOrder(kind)) << "moved";
+        items[0].props.erase(startProp);
+        ASSERT_EQ(store->Save(items[0]), S_OK);
+        items[5].recurrence.type = olRecursDaily;
+        ASSERT_EQ(store->Save(items[5]), S_OK);
+        ASSERT_EQ(store->Delete(items[3].oid), S_OK);
+        auto added = item(kind, Ole(2009, 3, 10, 9), false);
+        ASSERT_EQ(store->Save(added), S_OK);
+        EXPECT_EQ(store->OidsInFolderOrder(kind), sqliteOrder(kind)) << "several changes";
+        ASSERT_EQ(store->OidsInFolderOrder(kind).size(), std::size(starts));
+    }
+    sqlite3_close(db);
+}
+
 // A session that only read is the last to close after another writer's save: that save, still in
 // the log, is copied into pim.vol then, and nothing is lost.
 TEST(PimStore, AnotherWritersChangesReachTheStoreWhenTheLastSessionCloses) {
