@@ -289,6 +289,35 @@ TEST_F(Devicectl, AddsChangesAndDeletesSingleItems) {
     EXPECT_EQ(Run({"pim", "frobnicate"}).code, 2);
 }
 
+// Input the tool refuses says what was wrong in the words of its options, and changes nothing.
+TEST_F(Devicectl, RefusedInputIsExplainedAndChangesNothing) {
+    ASSERT_EQ(Run({"pim", "add", "task", "--subject", "Kept", "--due", "2009-03-04"}).code, 0);
+    const struct {
+        std::vector<std::string> args;
+        int code;
+        const char* says;
+    } cases[] = {
+        {{"pim", "add", "appointment", "--subject", "X", "--start", "2009-03-10 10:00", "--duration", "-5"}, 1,
+         "--duration must be 0 or more minutes"},
+        {{"pim", "add", "appointment", "--subject", "X", "--start", "2009-03-10 10:00", "--reminder", "-1"}, 1,
+         "the reminder must be 0 or more minutes"},
+        {{"pim", "add", "task", "--subject", "X", "--start", "2009-03-05", "--due", "2009-03-04"}, 1,
+         "a task's --start needs a --due on the same day or later"},
+        {{"pim", "set", "C0000000", "--start", "2009-03-05"}, 1, "a task's --start needs a --due"},
+        {{"pim", "list", "appointments", "--from", "2009-13-01", "--to", "2009-12-31"}, 2,
+         "--from needs a date YYYY-MM-DD, not 2009-13-01"},
+        {{"pim", "list", "tasks", "--from", "2009-03-01", "--to", "March"}, 2, "--to needs a date YYYY-MM-DD"},
+        {{"pim", "list", "tasks", "--to", "2009-02-01", "--from", "2009-03-01"}, 2, "--to 2009-02-01 is before --from"},
+    };
+    for (const auto& c : cases) {
+        const Result r = Run(c.args);
+        EXPECT_EQ(r.code, c.code) << c.args[2];
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(Run({"pim", "list", "appointments"}).out, "");
+    EXPECT_EQ(Run({"pim", "list", "tasks"}).out, "C0000000\t2009-03-04 00:00\t\tKept\t\n");
+}
+
 // A kind holds at most 20,000 items: a save past that says which kind is full and how many it
 // holds, and the other kinds still take items.
 TEST_F(Devicectl, AFullKindIsNamedWithWhatItHolds) {

@@ -212,17 +212,35 @@ struct Line {
     std::string text;
 };
 
+// Why the store's rules refuse an item, in the words of the options that set it.
+std::string RefusalText(HRESULT hr) {
+    if (hr == E_POOM_INVALID_REMINDER) return "the reminder must be 0 or more minutes and come before the next occurrence";
+    if (hr == E_POOM_INVALID_DATES) return "a task's --start needs a --due on the same day or later";
+    if (hr == E_INVALIDARG) return "--duration must be 0 or more minutes";
+    char code[16];
+    std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(hr));
+    return std::string("the store refuses the item (") + code + ")";
+}
+
 int List(const Args& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 2 && args.size() != 6) return 2;
     const auto kind = KindOf(args[1]);
     if (!kind) return 2;
     std::optional<DATE> from, to;
     for (std::size_t i = 2; i + 1 < args.size(); i += 2) {
+        if (args[i] != "--from" && args[i] != "--to") return 2;
         const auto date = ParseIcalDate(args[i + 1]);
-        if (!date || (args[i] != "--from" && args[i] != "--to")) return 2;
+        if (!date) {
+            err << "devicectl: " << args[i] << " needs a date YYYY-MM-DD, not " << args[i + 1] << "\n";
+            return 2;
+        }
         (args[i] == "--from" ? from : to) = *date;
     }
     if (args.size() == 6 && (!from || !to)) return 2;
+    if (from && *to < *from) {
+        err << "devicectl: --to " << args[args[2] == "--to" ? 3 : 5] << " is before --from\n";
+        return 2;
+    }
     const DATE end = to ? static_cast<double>(platform::pim::OleDay(*to) + 1) : 0;
     // A listing writes nothing to the device; a device without a store has nothing to list.
     HRESULT error = S_OK;
@@ -279,7 +297,7 @@ int Add(const Args& args, std::ostream& out, std::ostream& err) {
     ItemData item = platform::pim::NewItem(*kind);
     if (!ApplyOptions(args, 2, item, err)) return 2;
     if (const HRESULT hr = platform::pim::PrepareForSave(item); FAILED(hr)) {
-        err << "devicectl: the store refuses the item (0x" << std::hex << hr << ")\n";
+        err << "devicectl: " << RefusalText(hr) << "\n";
         return 1;
     }
     const auto store = OpenStore(err);
@@ -307,7 +325,11 @@ int Set(const Args& args, std::ostream& err) {
         return 1;
     }
     if (!ApplyOptions(args, 2, *item, err)) return 2;
-    if (const HRESULT hr = platform::pim::PrepareForSave(*item); FAILED(hr) || FAILED(store->Save(*item))) {
+    if (const HRESULT hr = platform::pim::PrepareForSave(*item); FAILED(hr)) {
+        err << "devicectl: " << RefusalText(hr) << "\n";
+        return 1;
+    }
+    if (FAILED(store->Save(*item))) {
         err << "devicectl: the item was not saved\n";
         return 1;
     }
