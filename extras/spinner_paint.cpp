@@ -269,6 +269,7 @@ void DrawSpinnerItems(HDC dc, const SpinnerGeometry& g, int push) {
 void DrawFrontName(HDC dc, const SpinnerGeometry& g) {
     const int index = FindSpinnerItemAtPos(0);
     if (index < 0 || g_Wheel.frame != 0) return;
+    const SelectScope useFont(dc, g_Main.themeFonts[kFontNormal]);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ThemeColour(kThemeSpinFrame));
     DrawShadowText(dc, g.cx + g.w / 2 + 8, g.margin + 1, FrontName(g_Spinner.entries[index].name));

@@ -88,11 +88,7 @@ void DrawHeaderRow(HDC dc, HWND list, const RECT& rect, const ListRow& row, int 
     if (g_Settings.contactSort == kCtsModeCategory) args.categoryIndex = CategoryIndexOf(row.text);
     DrawThemedBar(dc, list, args);
     if (g_Settings.cList == 0 || OutlineIsGroupEnd(index, g_CtsRows)) return;
-    const bool vga = IsVgaScreen() != FALSE;
-    const int x = rect.right - (vga ? 36 : 18);
-    const int y = (rect.bottom - rect.top) / 2 - (vga ? 8 : 4);
-    DrawDropButton(dc, x, y, row.collapsed == 0, GetThemeWord(kThemeDropButtonStyle));
-    if (selected) DrawArrowGlyph(dc, x - (vga ? 16 : 8), y);
+    DrawListGroupGlyphs(dc, rect.right, rect.top, row.collapsed == 0, selected);
 }
 
 void DrawContactRow(HDC dc, const RECT& rect, LONG oid, bool selected) {

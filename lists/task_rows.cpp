@@ -106,10 +106,7 @@ void DrawHeaderRow(HDC dc, HWND list, const RECT& rect, const ListRow& row, int 
     if (g_Settings.taskSort == kTskSortCategory) args.categoryIndex = CategoryIndexOf(row.text);
     DrawThemedBar(dc, list, args);
     if (g_Settings.cList == 0 || OutlineIsGroupEnd(index, g_TskRows)) return;
-    const int glyphX = args.rightEdge - Vga(18, 36);
-    const int glyphY = (rect.bottom - rect.top) / 2 - Vga(4, 8);
-    DrawDropButton(dc, glyphX, glyphY, row.collapsed == 0, GetThemeWord(kThemeDropButtonStyle));
-    if (selected) DrawArrowGlyph(dc, glyphX - Vga(8, 16), glyphY);
+    DrawListGroupGlyphs(dc, args.rightEdge, rect.top, row.collapsed == 0, selected);
 }
 
 void DrawItemRow(HDC dc, const RECT& rect, const ListRow& row, int listRow, bool selected) {
@@ -265,7 +262,7 @@ int DrawTskRow(HDC dc, const RECT& rect, const TskRecord& task, bool alternate, 
     const int glyph = CheckGlyphSize();
     int glyphY = centre - glyph / 2;
     if (IsVgaScreen() && twoLines && g_Settings.fontSize <= 24) ++glyphY;
-    DrawCheckGlyph(dc, left, glyphY, task.complete != 0, IsVgaScreen(), g_Settings.fontSize == kSmallCheckFont);
+    DrawCheckGlyph(dc, left, glyphY, task.complete != 0, g_Settings.fontSize == kSmallCheckFont, false);
 
     int right = rect.right - 6;
     if (task.hasDue != 0) {

@@ -421,6 +421,12 @@ void DrawArrowGlyph(HDC dc, int x, int y) {
     TransparentImage(dc, x, vga ? y + 1 : y, size.cx, size.cy, arrow.Get(), 0, 0, size.cx, size.cy, kMagentaKey);
 }
 
+void DrawListGroupGlyphs(HDC dc, int right, int top, bool expanded, bool selected) {
+    const bool vga = IsVgaScreen();
+    DrawDropButton(dc, right - (vga ? 60 : 38), top + 4, expanded, GetThemeWord(kThemeDropButtonStyle));
+    if (selected) DrawArrowGlyph(dc, right - (vga ? 78 : 48), top + 5);
+}
+
 void FillThemeSelRect(HDC dc, const RECT& rect, bool framed) {
     const COLORREF c = ThemeColor(kThemeSelColor);
     const LONG half = rect.top + (rect.bottom - rect.top) / 2;

@@ -34,5 +34,8 @@ void DrawThemeGradient(HDC dc, POINT p1, POINT p2, bool useBackground, FadeEnd f
 // The button at the right end of a collapsible group header; the image call's result.
 BOOL DrawDropButton(HDC dc, int x, int y, bool expanded, LONG buttonStyle);
 void DrawArrowGlyph(HDC dc, int x, int y);
+// A collapsible list's group header: its drop button near the right edge and, on the selected
+// header, the arrow left of it.
+void DrawListGroupGlyphs(HDC dc, int right, int top, bool expanded, bool selected);
 void FillThemeSelRect(HDC dc, const RECT& rect, bool framed);
 void DrawSelectionFrame(HDC dc, RECT rect, bool doubleFrame, bool framed);

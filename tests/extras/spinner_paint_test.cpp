@@ -19,7 +19,9 @@
 #include "platform/poom.h"
 #include "platform/testing_draw.h"
 #include "resources/resource.h"
+#include "ui/image_lists.h"
 #include "ui/layout.h"
+#include "ui/main_state.h"
 
 namespace {
 
@@ -347,10 +349,23 @@ TEST_F(SpinnerPaintTest, WheelOnQvgaAndVgaScreens) {
         if (g_MenuBars.spinner) DestroyWindow(g_MenuBars.spinner);
         g_MenuBars.spinner = nullptr;
         g_Spinner = SpinnerItems();
+        DetectPlatformVersion();  // the screen's font sizes
+        CreateThemeFonts();
         ShowSpinnerView();
         record_.Clear();
         Paint();
         EXPECT_TRUE(Has(AtSlot(0), c.icons, 0));  // "Calendar" at the front, undimmed
+        // Its name in the view font, which grows with the screen.
+        const auto names = record_.ScreenTextsContaining(u"Calendar");
+        ASSERT_FALSE(names.empty());
+        HDC dc = GetDC(g_Frame.mainWnd);
+        const HGDIOBJ old = SelectObject(dc, g_Main.themeFonts[kFontNormal]);
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, u"Calendar", 8, &extent);
+        SelectObject(dc, old);
+        ReleaseDC(g_Frame.mainWnd, dc);
+        EXPECT_EQ(names.back().rect.bottom - names.back().rect.top, extent.cy);
+        EXPECT_EQ(names.back().rect.right - names.back().rect.left, extent.cx);
         EXPECT_TRUE(Has(AtSlot(1), c.icons, 15));  // "Contacts" next, dimmed
         EXPECT_TRUE(record_.ScreenShowsPicture(c.width >= 480 ? IDB_SPIN_DATE_TIME_VGA : IDB_SPIN_DATE_TIME));
         EXPECT_TRUE(record_.ScreenShows(u"76%"));

@@ -3,6 +3,7 @@
 // screenshot of the list.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -20,10 +21,13 @@
 #include "platform/commctrl.h"
 #include "platform/testing_dialogs.h"
 #include "platform/testing_display.h"
+#include "platform/testing_draw.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
 #include "resources/quorvia_resources.h"
+#include "resources/resource.h"
 #include "tests/core/loading_fixture.h"
+#include "ui/image_lists.h"
 #include "ui/outline_list.h"
 #include "ui/view_windows.h"
 
@@ -216,6 +220,77 @@ TEST_F(TaskViewTest, HoldOnAnotherRowMakesThatRowTheMenusTask) {
     EXPECT_EQ(SelectedListRow(), 2);
     EXPECT_EQ(g_CurItem.oid, third);
     EXPECT_EQ(g_CurItem.kind, kItemTask);
+}
+
+// On each screen class every check box is drawn at the screen's size and centred on its row, and a
+// group header's drop button (and the arrow beside it on the selected header) sits whole in the
+// header band, inside the list.
+TEST_F(TaskViewTest, CheckBoxesAndGroupGlyphsFitTheirRowsOnEveryScreen) {
+    AddTask(NewTask{u"Renew passport", kNoDue, olImportanceHigh});
+    AddTask(NewTask{u"Quarterly report", kNoDue, olImportanceNormal});
+    LoadTskList(1);
+    g_Settings.taskSort = kTskSortPriority;
+    g_Settings.cList = 1;
+    struct Case {
+        int width, height, dpi;
+        int check;   // the check box's side
+        int button;  // the drop button's resource
+    } const cases[] = {{240, 320, 96, 13, IDB_DROP_BUTTONS}, {480, 640, 192, 32, IDB_DROP_BUTTONS_VGA}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.width);
+        platform::DeviceProfile profile;
+        profile.screenWidth = c.width;
+        profile.screenHeight = c.height;
+        profile.dpi = c.dpi;
+        device_.SetProfile(profile);
+        DestroyAllImageLists();
+        CreateAllImageLists();
+        DetectPlatformVersion();
+        const int bar = c.height / 12;
+        MoveWindow(main_, 0, bar, c.width, c.height - 2 * bar, FALSE);
+        g_TskListState = TskListState();
+        g_ViewWnds = ViewWindows();
+        platform::testing::DrawRecord record;
+        ShowTskView(false);
+        LVITEMW state{};
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(g_TskListState.list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+        InvalidateRect(g_TskListState.list, nullptr, TRUE);
+        UpdateWindow(g_TskListState.list);
+        platform::testing::PumpUntilIdle();
+        RECT list{};
+        GetClientRect(g_TskListState.list, &list);
+        MapWindowPoints(g_TskListState.list, nullptr, reinterpret_cast<POINT*>(&list), 2);
+        auto onScreen = [&](RECT r) {
+            MapWindowPoints(g_TskListState.list, nullptr, reinterpret_cast<POINT*>(&r), 2);
+            return r;
+        };
+        int buttons = 0, arrows = 0, checks = 0;
+        const int rows = static_cast<int>(SendMessageW(g_TskListState.list, LVM_GETITEMCOUNT, 0, 0));
+        for (int i = 0; i < rows; ++i) {
+            const RECT row = onScreen(ListRowRect(i));
+            for (const auto& p : record.ScreenPicturesIn(row)) {
+                const RECT& r = p.rect;
+                if (p.resourceId == c.button) {
+                    ++buttons;
+                    EXPECT_EQ(r.top, row.top + 4);
+                    EXPECT_LE(r.right, list.right) << "the button is cut by the list's edge";
+                } else if (p.resourceId == IDB_DROP_ARROW || p.resourceId == IDB_DROP_ARROW_VGA) {
+                    ++arrows;
+                } else if (p.resourceId == IDB_CHECK_GLYPHS_32 || p.resourceId == IDB_CHECK_GLYPHS_13 ||
+                           p.resourceId == IDB_CHECK_GLYPHS_11) {
+                    ++checks;
+                    EXPECT_EQ(r.bottom - r.top, c.check);
+                    EXPECT_EQ(r.right - r.left, c.check);
+                    EXPECT_LE(std::abs((r.top + r.bottom) - (row.top + row.bottom)), 2) << "row " << i;
+                }
+            }
+        }
+        EXPECT_EQ(buttons, 2) << "one per group with tasks under it";
+        EXPECT_EQ(arrows, 1) << "beside the selected header only";
+        EXPECT_EQ(checks, 2);
+    }
 }
 
 TEST_F(TaskViewTest, ScreenshotOfTheTaskList) {
