@@ -63,6 +63,7 @@ bool DisplayIsShown() { return DesktopWindowIsOpen(); }
 
 void RotateScreen() {
     const RECT oldArea = WorkArea();
+    const RECT oldDefault = DefaultWindowArea();
     DeviceProfile turned = Profile();
     std::swap(turned.screenWidth, turned.screenHeight);
     TurnScreenPixels(turned);
@@ -74,9 +75,12 @@ void RotateScreen() {
         if (IsShellWindow(h)) continue;
         RECT r{};
         GetWindowRect(h, &r);
-        // Windows that filled the work area fill the new one; WM_SIZE tells them.
-        if (EqualRect(&r, &oldArea))
-            SetWindowPos(h, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+        // Windows that filled the work area, or were made at the default place, fill the new one;
+        // WM_SIZE tells them.
+        const bool filled = EqualRect(&r, &oldArea) || EqualRect(&r, &oldDefault);
+        const RECT to = EqualRect(&r, &oldArea) ? area : DefaultWindowArea();
+        if (filled)
+            SetWindowPos(h, nullptr, to.left, to.top, to.right - to.left, to.bottom - to.top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(h, WM_SETTINGCHANGE, kSettingChangeReset, 0);
         InvalidateRect(h, nullptr, TRUE);

@@ -4,6 +4,7 @@
 
 #include "user/oem_info.h"
 
+#include <algorithm>
 #include <mutex>
 #include <optional>
 
@@ -60,6 +61,12 @@ RECT WorkArea() {
     }
     const DeviceProfile& p = Profile();
     return {0, ScaleToScreen(kTitleBarHeight96), p.screenWidth, p.screenHeight - ScaleToScreen(kMenuBarHeight96)};
+}
+
+RECT DefaultWindowArea() {
+    RECT area = WorkArea();
+    area.bottom = std::max<LONG>(area.bottom, Profile().screenHeight);
+    return area;
 }
 
 void SetWorkArea(const RECT& area) {

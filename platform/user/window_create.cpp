@@ -27,8 +27,7 @@ RECT PlaceWindow(const Window* parent, int x, int y, int width, int height) {
         if (width == CW_USEDEFAULT) width = 0, height = 0;
         return {origin.x + x, origin.y + y, origin.x + x + std::max(width, 0), origin.y + y + std::max(height, 0)};
     }
-    // Top-level windows default to the work area, as the program's main window expects.
-    const RECT work = WorkArea();
+    const RECT work = DefaultWindowArea();
     if (x == CW_USEDEFAULT) x = work.left, y = work.top;
     if (width == CW_USEDEFAULT) {
         width = work.right - x;

@@ -153,9 +153,9 @@ TEST_F(TaskPreviewPane, ListAndPaneShareTheViewOnEveryScreenClass) {
     const ScreenCase cases[] = {
         {240, 320, 169, RECT{0, 172, 240, 264}}, {320, 240, 97, RECT{0, 100, 320, 186}},
         {240, 240, 97, RECT{0, 100, 240, 186}},  {240, 400, 249, RECT{0, 252, 240, 344}},
-        {320, 320, 124, RECT{0, 127, 320, 213}}, {480, 640, 286, RECT{0, 292, 480, 476}},
-        {640, 480, 142, RECT{0, 148, 640, 320}}, {480, 480, 142, RECT{0, 148, 480, 320}},
-        {480, 800, 446, RECT{0, 452, 480, 636}},
+        {320, 320, 159, RECT{0, 162, 320, 248}}, {480, 640, 338, RECT{0, 344, 480, 528}},
+        {640, 480, 194, RECT{0, 200, 640, 372}}, {480, 480, 194, RECT{0, 200, 480, 372}},
+        {480, 800, 498, RECT{0, 504, 480, 688}},
     };
     for (const ScreenCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));

@@ -15,7 +15,9 @@ namespace {
 using namespace platform::testing;
 using shelltest::ShellTest;
 
-TEST_F(ShellTest, WorkAreaLiesBetweenTheBarsOfEachScreenClass) {
+// The program's main window (made at the default place) starts below the title bar and reaches the
+// screen's bottom, under its own menu bar.
+TEST_F(ShellTest, MainWindowStartsBelowTheTitleBarOfEachScreenClass) {
     struct Case {
         int width, height, bar;
     };
@@ -29,7 +31,10 @@ TEST_F(ShellTest, WorkAreaLiesBetweenTheBarsOfEachScreenClass) {
         const HWND main = MakeMainWindow();
         RECT client{};
         GetClientRect(main, &client);
-        EXPECT_EQ(client.bottom, c.height - 2 * c.bar) << c.width << "x" << c.height;
+        EXPECT_EQ(client.bottom, c.height - c.bar) << c.width << "x" << c.height;
+        RECT work{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        EXPECT_EQ(work.bottom, c.height - c.bar) << "the work area ends at the menu bar";
         EXPECT_EQ(client.right, c.width);
         DestroyWindow(main);
     }
@@ -118,7 +123,7 @@ TEST_F(ShellTest, TurningTheScreenResizesTheMainWindowAndMovesTheBar) {
     const auto sizes = Logged(main, WM_SIZE);
     ASSERT_FALSE(sizes.empty());
     EXPECT_EQ(LOWORD(sizes.back().lParam), 320);
-    EXPECT_EQ(HIWORD(sizes.back().lParam), 240 - 2 * 26);
+    EXPECT_EQ(HIWORD(sizes.back().lParam), 240 - 26) << "down to the bottom, under its menu bar";
     EXPECT_EQ(Logged(main, WM_SETTINGCHANGE).size(), 1u);
     RECT r{};
     GetWindowRect(bar, &r);

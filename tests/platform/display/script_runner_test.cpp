@@ -155,7 +155,7 @@ TEST_F(ScriptRun, LinesDriveTheWindowSaveScreensAndQuit) {
     // characters come from the presses (Shift held for capitals and '!').
     EXPECT_NE(log.find("key 53\nchar 5\nkey 81\nchar q\n"), std::string::npos) << log;
     EXPECT_NE(log.find("key 16\nkey 72\nchar H\nkey 73\nchar i\nkey 16\nkey 49\nchar !\n"), std::string::npos) << log;
-    EXPECT_NE(log.find("size 320 188\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("size 320 214\n"), std::string::npos) << log;
     EXPECT_NE(log.find("close\n"), std::string::npos) << log;
     EXPECT_EQ(log.find("down 1"), std::string::npos) << "nothing runs after quit";
     EXPECT_EQ(PngSize(shot), std::make_pair(240, 320));

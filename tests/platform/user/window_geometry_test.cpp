@@ -7,16 +7,19 @@ namespace {
 
 using qvtest::WindowTest;
 
-TEST_F(WindowTest, DefaultTopLevelWindowFillsTheWorkArea) {
+// A top-level window at the default place reaches from the work area's top to the screen's bottom:
+// the program's own menu bar lies over its foot, as on the device.
+TEST_F(WindowTest, DefaultTopLevelWindowReachesFromTheTitleBarToTheScreensBottom) {
     const HWND hwnd = CreateWindowExW(0, qvtest::kTestClass, u"", WS_CLIPCHILDREN | WS_VSCROLL, CW_USEDEFAULT,
                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
     RECT window{};
     RECT work{};
     GetWindowRect(hwnd, &window);
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
-    EXPECT_TRUE(EqualRect(&window, &work));
     EXPECT_EQ(work.top, GetSystemMetrics(SM_CYCAPTION));
     EXPECT_EQ(work.bottom, GetSystemMetrics(SM_CYSCREEN) - GetSystemMetrics(SM_CYMENU));
+    const RECT expected{work.left, work.top, work.right, GetSystemMetrics(SM_CYSCREEN)};
+    EXPECT_TRUE(EqualRect(&window, &expected));
 }
 
 TEST_F(WindowTest, BorderAndCaptionTakeTheirPlaceOutsideTheClientArea) {
