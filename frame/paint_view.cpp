@@ -18,9 +18,9 @@ constexpr int kDraw = 1;
 constexpr int kLocked = 1;
 constexpr int kStartUp = 0;
 
-// Where the views stop short of the main window's bottom (VGA screens), the band below them would
-// keep the pixels of whatever was shown before: it gets the background first, and a view that
-// reaches into it (the month's day pane) paints over it.
+// The views stop short of the main window's bottom, which lies under the menu bar; the band below
+// them would keep the pixels of whatever was shown before (seen while a bar is hidden or changes):
+// it gets the background first, and a view that reaches into it paints over it.
 void FillBelowViews(HDC dc) {
     RECT client{};
     GetClientRect(g_Frame.mainWnd, &client);
