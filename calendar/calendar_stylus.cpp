@@ -359,7 +359,7 @@ void DropItemOnDate(int year, int month, int day) {
     if (g_CurItem.oid == kNoId) return;
     if (g_CurItem.date.wDay == day && g_CurItem.date.wMonth == month) return;
     if (g_CurItem.kind == kItemTask)
-        MoveTaskToNewDate(year, month, day);
+        MoveTaskToDate(year, month, day);
     else if (g_CurItem.kind == kItemAppt)
         MoveApptToNewDate(year, month, day);
     ResetSelection();

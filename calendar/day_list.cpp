@@ -118,7 +118,7 @@ void SectionCloseLine(HDC dc, int y) {
 }
 
 // The day's anniversaries; the height of the section.
-int WalkDayAnnivs(HDC dc, int x, int y, const DateRec& date, LONG& alternate, int draw, const DayRowVisitor& visit,
+int DrawDayAnnivs(HDC dc, int x, int y, const DateRec& date, LONG& alternate, int draw, const DayRowVisitor& visit,
                   bool& stopped) {
     const int start = y;
     bool any = false;
@@ -142,7 +142,7 @@ int WalkDayAnnivs(HDC dc, int x, int y, const DateRec& date, LONG& alternate, in
 }
 
 // The day's tasks; the height of the section. `header` draws the deferred day header when due.
-int WalkDayTasks(HDC dc, int y, const DateRec& date, LONG& alternate, bool rowsAbove, int draw,
+int DrawDayTasks(HDC dc, int y, const DateRec& date, LONG& alternate, bool rowsAbove, int draw,
                  const std::function<void(int&)>& header, const DayRowVisitor& visit, bool& stopped) {
     if (g_Settings.scheduleTasks) return 0;
     const int start = y;
@@ -357,9 +357,9 @@ int WalkDayList(HDC dc, const DateRec& date, int top, LONG& first, int defer, in
     if (g_Settings.dateItems) {
         bool none = false;
         LONG probe = alternate;
-        annivRows = WalkDayAnnivs(dc, kDayListX, y, date, probe, 0, nullptr, none) > 0;
+        annivRows = DrawDayAnnivs(dc, kDayListX, y, date, probe, 0, nullptr, none) > 0;
         if (defer && annivRows) header();
-        y += WalkDayAnnivs(dc, kDayListX, y, date, alternate, draw, visit, stopped);
+        y += DrawDayAnnivs(dc, kDayListX, y, date, alternate, draw, visit, stopped);
         if (stopped) return finish();
     }
     if (y > kDayListLimit) return finish();
@@ -403,7 +403,7 @@ int WalkDayList(HDC dc, const DateRec& date, int top, LONG& first, int defer, in
     }
     if (y > kDayListLimit) return finish();
     const bool rowsAbove = !firstRow || annivRows;
-    y += WalkDayTasks(dc, y, date, alternate, rowsAbove, draw, [&](int& at) {
+    y += DrawDayTasks(dc, y, date, alternate, rowsAbove, draw, [&](int& at) {
         y = at;
         header();
         at = y;

@@ -18,12 +18,12 @@ Entry LookUp(const WCHAR* name) {
 
 }  // namespace
 
-bool LoadPhoneLibrary() {
+bool LoadPhoneLib() {
     if (!g_PhoneLib) g_PhoneLib = LoadLibraryW(kPhoneLibName);
     return g_PhoneLib != nullptr;
 }
 
-void FreePhoneLibrary() {
+void FreePhoneLib() {
     if (!g_PhoneLib) return;
     FreeLibrary(g_PhoneLib);
     g_PhoneLib = nullptr;

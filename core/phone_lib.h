@@ -6,8 +6,8 @@
 #include "platform/types.h"
 
 // False when the device has no phone library.
-bool LoadPhoneLibrary();
-void FreePhoneLibrary();
+bool LoadPhoneLib();
+void FreePhoneLib();
 bool PhoneLibraryLoaded();
 
 // The call log through the library: 0 (or a failure for reading) when the library or the entry point

@@ -188,7 +188,7 @@ int RowAtPoint(HWND list, int x, int y) {
     return row >= 0 && row < FieldListRows().Size() ? row : -1;
 }
 
-LRESULT OnPenDown(HWND list, LPARAM lParam) {
+LRESULT SettingsListPenDown(HWND list, LPARAM lParam) {
     const int x = static_cast<short>(LOWORD(lParam));
     const int y = static_cast<short>(HIWORD(lParam));
     const int row = RowAtPoint(list, x, y);
@@ -281,7 +281,7 @@ bool FieldRowChar(HWND dialog, int listId, WCHAR ch) {
 
 LRESULT CALLBACK SettingsListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_LBUTTONDOWN: return OnPenDown(window, lParam);
+    case WM_LBUTTONDOWN: return SettingsListPenDown(window, lParam);
     case WM_LBUTTONDBLCLK: return OnDoubleTap(window, lParam);
     case WM_KEYDOWN: return OnListKey(window, message, wParam, lParam);
     case WM_GETDLGCODE: return OnDlgCode(reinterpret_cast<const MSG*>(lParam));

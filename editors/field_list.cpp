@@ -103,6 +103,8 @@ void LeaveList(HWND dialog, int listId) {
     if (listId == IDC_OPTIONS_LIST) SetFocus(GetDlgItem(dialog, IDC_OPTIONS_PAGES));
 }
 
+HRESULT SubclassSettingsList(HWND list) { return InstallSubclass(list, SettingsListProc); }
+
 }  // namespace
 
 void SetFieldListTable(ValSnapArray* rows, int listId) {
@@ -147,7 +149,7 @@ HRESULT InitSettingsList(HWND dialog, int listId, bool fit) {
     column.cx = kColumnWidth;
     SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     if (fit) FitDlgList(dialog, listId, 0);
-    const HRESULT installed = InstallSubclass(list, SettingsListProc);
+    const HRESULT installed = SubclassSettingsList(list);
     if (installed != S_OK) return installed;
     const LRESULT style = SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, style | LVS_EX_FULLROWSELECT);

@@ -19,7 +19,7 @@
 namespace {
 
 // The OK step: leaves that nested field list, then commits its rows.
-int ApplyReminderSnaps() {
+int RestoreReminderSnaps() {
     // The rows are those of the list being left; the pop may free them.
     const ValSnapArray rows = FieldListRows();
     FieldListPop();
@@ -40,7 +40,7 @@ INT_PTR OnReminderTimesCommand(HWND dialog, int id) {
     case IDOK:
     case IDM_DLG_DONE:
         if (!CheckNumberRows(dialog, IDC_REMINDER_FIELD_LIST, ReminderNumberRanges())) return TRUE;
-        if (ApplyReminderSnaps()) EndDialog(dialog, kDlgAccept);
+        if (RestoreReminderSnaps()) EndDialog(dialog, kDlgAccept);
         return TRUE;
     case IDCANCEL:
     case IDM_DLG_CANCEL:

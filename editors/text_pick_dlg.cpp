@@ -225,11 +225,7 @@ void LayoutSubjectTextDlg(HWND dialog) {
     SendMessageW(list, LVM_SETCOLUMNWIDTH, 0, width - GetSystemMetrics(SM_CXVSCROLL) - kSubjectColumnInset);
 }
 
-INT_PTR OnSubjectTextInit(HWND dialog) {
-    if (!InitDlgMenuBar(dialog, IDM_SUBJECT_TEXT_BAR, BackKey::kOverride)) {
-        EndDialog(dialog, -1);
-        return TRUE;
-    }
+void InitSubjectTextDlg(HWND dialog) {
     const bool location = g_Pick.mode == PickMode::LocTexts;
     SetTitleText(dialog, LoadResStr(location ? IDS_EDIT_LOCATION : IDS_EDIT_SUBJECT).c_str());
     FillTextList(dialog);
@@ -240,6 +236,14 @@ INT_PTR OnSubjectTextInit(HWND dialog) {
     SendMessageW(edit, EM_LIMITTEXT, std::max<std::size_t>(kSubjectInChars, g_TextInOut.size()), 0);
     SetWindowTextW(edit, g_TextInOut.c_str());
     SubclassAutoCapsEdit2(edit);
+}
+
+INT_PTR OnSubjectTextInit(HWND dialog) {
+    if (!InitDlgMenuBar(dialog, IDM_SUBJECT_TEXT_BAR, BackKey::kOverride)) {
+        EndDialog(dialog, -1);
+        return TRUE;
+    }
+    InitSubjectTextDlg(dialog);
     PushOpenDlg(dialog);
     return TRUE;
 }

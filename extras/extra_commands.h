@@ -9,6 +9,6 @@ void ShowSavedViews();
 void SaveViewCmd();
 void SetupSpinnerDlg();
 // The spinner strip (view 10) and the spinner page (view 24).
-void PaintSpinnerStrip(HDC dc);
-void PaintSpinnerPage(HDC dc);
+void DrawSpinnerStrip(HDC dc);
+void PaintSpinnerView(HDC dc);
 void SpinnerKeyDown(UINT key);

@@ -202,9 +202,8 @@ void DrawEntryPicture(HDC dc, SpinEntry& entry, int x, int y, int size, bool dim
 
 // The theme's centre picture file, else the built-in picture its style word names.
 void DrawCentrePicture(HDC dc, const SpinnerGeometry& g, float scale, bool launching) {
-    const std::u16string& file = g_Theme.String(kThemeSpinCenterPicture);
-    if (!file.empty()) {
-        DrawImageFile(dc, file.c_str(), g.cx, g.cy, Placement::Centred, scale);
+    if (HasSpinPicture1()) {
+        DrawImageFile(dc, g_Theme.String(kThemeSpinCenterPicture).c_str(), g.cx, g.cy, Placement::Centred, scale);
         return;
     }
     LONG style = GetThemeWord(kThemeSpinCenter);
@@ -364,7 +363,7 @@ void PaintBuffered(HDC dc, Paint&& paint) {
 
 }  // namespace
 
-void PaintSpinnerStrip(HDC dc) {
+void DrawSpinnerStrip(HDC dc) {
     PaintBuffered(dc, [](HDC memory, const RECT& client) {
         const SpinnerGeometry g = GetSpinnerGeometry();
         FillRectColour(memory, client, DarkenColor(ThemeColour(kThemeSpinBack), kWheelDarken));
@@ -385,7 +384,7 @@ void PaintSpinnerStrip(HDC dc) {
     });
 }
 
-void PaintSpinnerPage(HDC dc) {
+void PaintSpinnerView(HDC dc) {
     PaintBuffered(dc, [](HDC memory, const RECT& client) {
         const COLORREF back = ThemeColour(kThemeSpinBack);
         const int frame = g_Wheel.animFrame;

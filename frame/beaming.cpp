@@ -63,7 +63,7 @@ void frame::SelectToday() {
     RefreshCurView();
 }
 
-void frame::MoveTaskToNewDate(int year, int month, int day) {
+void frame::MoveTaskToDate(int year, int month, int day) {
     const CurItem& sel = g_CurItem;
     if (sel.oid == kNoOid || sel.kind != kItemTask) return;
     IPOutlookApp2* app = GetPoomApp();

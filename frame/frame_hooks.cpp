@@ -21,7 +21,7 @@ void RegisterFrameHooks() {
     calls.backCmd = frame::BackCmd;
     calls.hotKeyToView = frame::HotKeyToView;
     calls.focusCurrentView = frame::FocusCurrentView;
-    calls.moveTaskToNewDate = frame::MoveTaskToNewDate;
+    calls.moveTaskToDate = frame::MoveTaskToDate;
     calls.setViewTitle = frame::SetViewTitle;
     calls.refreshTitle = frame::RefreshTitle;
     calls.createViewMenuBar = frame::CreateViewMenuBar;

@@ -18,7 +18,7 @@ void RestartClockTimer();
 int BackCmd(int fromKey);
 int HotKeyToView(UINT key);
 void FocusCurrentView();
-void MoveTaskToNewDate(int year, int month, int day);
+void MoveTaskToDate(int year, int month, int day);
 void SetViewTitle();
 void RefreshTitle();
 LONG CreateViewMenuBar(HWND* slot, int useDefault, HWND parent, int show);

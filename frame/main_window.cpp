@@ -120,7 +120,7 @@ BOOL InitInstance(HINSTANCE instance, int show) {
 
 LRESULT OnMainCreate(HWND window) {
     SetPlatformDefaults();
-    g_Main.phoneLibMissing = LoadPhoneLibrary() ? 0 : 1;
+    g_Main.phoneLibMissing = LoadPhoneLib() ? 0 : 1;
     ReadViewShownFlags(g_ViewShown);
     LoadSettings();
     LoadStartTheme();
@@ -178,7 +178,7 @@ void ShutdownCleanup() {
     DeleteThemePictures();
     ClearApptMonthCache();
     ReleaseBuffers();
-    FreePhoneLibrary();
+    FreePhoneLib();
     EndPoomSession();
     if (IsOsMajor5OrLater()) UnmountPimVol(g_PimVol);
 }

@@ -145,7 +145,7 @@ LRESULT OnMainNotify(HWND window, WPARAM wParam, LPARAM lParam) {
         break;
     case kIdProjectTree:
         if (header.code == NM_RETURN) {
-            if (ProjectTreeMenuCmd(1)) return 0;
+            if (PrjTreeMenuCmd(1)) return 0;
         } else if (header.code == TVN_KEYDOWN) {
             if (HotKeyToView(TreeKeyOf(header))) return 1;
         }

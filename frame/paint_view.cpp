@@ -42,9 +42,9 @@ void PaintView(HDC dc) {
     case kViewTimelineWeek: PaintTimelineWeek(dc); break;
     case kViewCoverScreen: DrawCoverScreen(dc, kStartUp); break;
     case kViewWalletLocked: DrawCoverScreen(dc, kLocked); break;
-    case kViewSpinnerPage: PaintSpinnerPage(dc); break;
+    case kViewSpinnerPage: PaintSpinnerView(dc); break;
     case kViewYear: PaintYearView(dc); break;
-    case kViewSpinner: PaintSpinnerStrip(dc); break;
+    case kViewSpinner: DrawSpinnerStrip(dc); break;
     case kViewDates:
     case kViewContacts:
     case kViewProjects:

@@ -62,7 +62,7 @@ void UseNameOrder() {
     if (g_CtsSortedByCompany != 0) SortCtsByName();
 }
 
-void AddLetterRows(const NameIndex& index, bool& any) {
+void FindCtsRowsByLetter(const NameIndex& index, bool& any) {
     const int before = g_CtsRows.Size();
     FindCtsRowByLetter(any, before, !g_CtsTypeAhead.text.empty(), index, g_CtsRows, g_CtsTypeAhead.letter,
                        g_CtsTypeAhead.text);
@@ -106,11 +106,11 @@ void FillCtsByLetter() {
     if (g_CtsTypeAhead.letter == 0 && !g_CtsTypeAhead.text.empty()) g_CtsTypeAhead.letter = g_CtsTypeAhead.text[0];
     const bool firstNamesFirst = g_Settings.firstLast == 1 && g_Settings.lastNamesOnly == 0;
     bool any = false;
-    AddLetterRows(firstNamesFirst ? g_CtsNameIndexes.firstNames : g_CtsNameIndexes.lastNames, any);
+    FindCtsRowsByLetter(firstNamesFirst ? g_CtsNameIndexes.firstNames : g_CtsNameIndexes.lastNames, any);
     if (g_Settings.lastNamesOnly == 0) {
-        AddLetterRows(firstNamesFirst ? g_CtsNameIndexes.lastNames : g_CtsNameIndexes.firstNames, any);
+        FindCtsRowsByLetter(firstNamesFirst ? g_CtsNameIndexes.lastNames : g_CtsNameIndexes.firstNames, any);
     }
-    if (g_Settings.searchCompany != 0) AddLetterRows(g_CtsNameIndexes.companies, any);
+    if (g_Settings.searchCompany != 0) FindCtsRowsByLetter(g_CtsNameIndexes.companies, any);
     if (!g_CtsRows.IsEmpty()) return;
     ListRow none;
     none.kind = kRowNoLetterMatch;

@@ -510,10 +510,19 @@ void ConvertPrjCmd() {
     FocusCurrentView();
 }
 
-void CatToPrjCmd() {
+namespace {
+
+RecordArray<std::u16string> CollectNonPrjCats() {
     RecordArray<std::u16string> names;
     for (const CatRecord& cat : g_CatList)
         if (!IsPrjCat(cat.name)) names.Append(cat.name);
+    return names;
+}
+
+}  // namespace
+
+void CatToPrjCmd() {
+    const RecordArray<std::u16string> names = CollectNonPrjCats();
     if (names.IsEmpty() || !views::StrListPickDlg(g_Frame.mainWnd, names, LoadResString(IDS_SORT_CATEGORY)) ||
         g_ChosenText.empty())
         return FocusCurrentView();

@@ -117,7 +117,7 @@ int ShowPrjNodeMenu(int onActionKey) {
 void ShowItemRemoveMenu() { TrackMenu(IDM_PRJ_REMOVE_MENU, SelectedNode()); }
 void ShowAddMenu() { TrackMenu(IDM_PRJ_ADD_MENU, SelectedNode()); }
 
-bool ProjectTreeMenuCmd(int fromKey) {
+bool PrjTreeMenuCmd(int fromKey) {
     const int shown = ShowPrjNodeMenu(fromKey);
     FocusCurrentView();
     return shown != 0;

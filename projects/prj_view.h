@@ -4,7 +4,7 @@
 
 void ShowProjectsView();
 // The project tree's menu command; true when it handled the key.
-bool ProjectTreeMenuCmd(int fromKey);
+bool PrjTreeMenuCmd(int fromKey);
 
 // ---- What the toolkit's list subclasses and links key use of the projects (stand-ins in
 // projects/stubs.cpp).

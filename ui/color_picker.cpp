@@ -104,12 +104,14 @@ LRESULT CALLBACK ColorPickerCtlProc(HWND control, UINT message, WPARAM wParam, L
     return DLGC_WANTARROWS;
 }
 
+HRESULT SubclassColorPickerCtl(HWND control) { return InstallSubclass(control, ColorPickerCtlProc); }
+
 void InitColorPickerDlg(HWND dialog) {
     std::array<WCHAR, kTextChars> title{};
     LoadStringW(g_Main.instance, IDS_SELECT_COLOR, title.data(), kTextChars);
     SetTitleText(dialog, title.data());
     const HWND focus = GetDlgItem(dialog, IDC_PICKER_FOCUS);
-    InstallSubclass(focus, ColorPickerCtlProc);
+    SubclassColorPickerCtl(focus);
     SetFocus(focus);
 }
 
@@ -123,10 +125,12 @@ INT_PTR OnColorPickerInit(HWND dialog) {
     return FALSE;
 }
 
+void PaintColorPicker(HWND dialog, HDC dc) { PaintColorGrid(g_PickerState, dc, dialog); }
+
 INT_PTR OnColorPickerPaint(HWND dialog) {
     PAINTSTRUCT paint{};
     const HDC dc = BeginPaint(dialog, &paint);
-    PaintColorGrid(g_PickerState, dc, dialog);
+    PaintColorPicker(dialog, dc);
     EndPaint(dialog, &paint);
     return TRUE;
 }

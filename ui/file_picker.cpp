@@ -177,6 +177,8 @@ LRESULT CALLBACK FileTreeProc(HWND tree, UINT message, WPARAM wParam, LPARAM lPa
     return CallPrevWndProc(tree, message, wParam, lParam);
 }
 
+HRESULT SubclassTree(HWND tree) { return InstallSubclass(tree, FileTreeProc); }
+
 void InitTreeClasses() {
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&controls);
@@ -209,7 +211,7 @@ void FilePickerInit(HWND dialog) {
     MoveWindow(tree, view.left, view.top, view.right - view.left, view.bottom - view.top, TRUE);
     InitTreeClasses();
     if (SetTreeImageList(tree) && FillRootTree(tree)) {
-        InstallSubclass(tree, FileTreeProc);
+        SubclassTree(tree);
         if (g_FilePicker.itemToSelect)
             SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(g_FilePicker.itemToSelect));
         SetFocus(tree);

@@ -22,8 +22,8 @@ void RestartClockTimer() { if (g_calls.restartClockTimer) g_calls.restartClockTi
 int BackCmd(int fromKey) { return g_calls.backCmd ? g_calls.backCmd(fromKey) : 0; }
 int HotKeyToView(UINT key) { return g_calls.hotKeyToView ? g_calls.hotKeyToView(key) : 0; }
 void FocusCurrentView() { if (g_calls.focusCurrentView) g_calls.focusCurrentView(); }
-void MoveTaskToNewDate(int year, int month, int day) {
-    if (g_calls.moveTaskToNewDate) g_calls.moveTaskToNewDate(year, month, day);
+void MoveTaskToDate(int year, int month, int day) {
+    if (g_calls.moveTaskToDate) g_calls.moveTaskToDate(year, month, day);
 }
 void SetViewTitle() { if (g_calls.setViewTitle) g_calls.setViewTitle(); }
 void RefreshTitle() { if (g_calls.refreshTitle) g_calls.refreshTitle(); }

@@ -19,7 +19,7 @@ struct FrameCalls {
     int (*backCmd)(int fromKey) = nullptr;
     int (*hotKeyToView)(UINT key) = nullptr;
     void (*focusCurrentView)() = nullptr;
-    void (*moveTaskToNewDate)(int year, int month, int day) = nullptr;
+    void (*moveTaskToDate)(int year, int month, int day) = nullptr;
     void (*setViewTitle)() = nullptr;
     void (*refreshTitle)() = nullptr;
     LONG (*createViewMenuBar)(HWND* slot, int useDefault, HWND parent, int show) = nullptr;
@@ -50,7 +50,7 @@ void RestartClockTimer();
 int BackCmd(int fromKey);
 int HotKeyToView(UINT key);
 void FocusCurrentView();
-void MoveTaskToNewDate(int year, int month, int day);
+void MoveTaskToDate(int year, int month, int day);
 void SetViewTitle();
 void RefreshTitle();
 LONG CreateViewMenuBar(HWND* slot, int useDefault, HWND parent, int show);

@@ -71,12 +71,14 @@ LRESULT CALLBACK IconPickerCtlProc(HWND control, UINT message, WPARAM wParam, LP
     return DLGC_WANTARROWS;
 }
 
+HRESULT SubclassIconPickerCtl(HWND control) { return InstallSubclass(control, IconPickerCtlProc); }
+
 void InitIconPickerDlg(HWND dialog) {
     std::array<WCHAR, kTitleChars> title{};
     LoadStringW(g_Main.instance, IDS_SELECT_ICON, title.data(), kTitleChars);
     SetTitleText(dialog, title.data());
     const HWND focus = GetDlgItem(dialog, IDC_PICKER_FOCUS);
-    InstallSubclass(focus, IconPickerCtlProc);
+    SubclassIconPickerCtl(focus);
     SetFocus(focus);
 }
 

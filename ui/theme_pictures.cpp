@@ -1,5 +1,6 @@
 // The theme's pictures: the views' background (string word 44) and the launcher's background
-// (string word 49), each decoded from its file on first use and kept until the theme changes.
+// (string word 49), each decoded from its file on first use and kept until the theme changes; and
+// whether the launcher's centre picture (word 48) is set.
 #include "ui/theme_pictures.h"
 
 #include "core/theme_record.h"
@@ -35,6 +36,7 @@ HBITMAP Picture(CachedPicture& picture, int word) {
 
 bool HasBackPicture() { return !g_Theme.String(kBackPictureWord).empty(); }
 HBITMAP GetBackPicture() { return Picture(g_ThemePictures.back, kBackPictureWord); }
+bool HasSpinPicture1() { return !g_Theme.String(kThemeSpinCenterPicture).empty(); }
 bool HasSpinPicture2() { return !g_Theme.String(kSpinPicture2Word).empty(); }
 HBITMAP GetSpinPicture2() { return Picture(g_ThemePictures.spinBack, kSpinPicture2Word); }
 

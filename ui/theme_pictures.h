@@ -9,6 +9,8 @@
 bool HasBackPicture();
 HBITMAP GetBackPicture();
 
+// The launcher's centre picture (word 48) is drawn from its file at each paint, so only its path is asked.
+bool HasSpinPicture1();
 bool HasSpinPicture2();
 HBITMAP GetSpinPicture2();
 // The pictures are decoded again from the theme's files at their next use.

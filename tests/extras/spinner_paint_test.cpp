@@ -42,7 +42,7 @@ protected:
 
     void Paint() {
         HDC dc = GetDC(g_Frame.mainWnd);
-        PaintSpinnerStrip(dc);
+        DrawSpinnerStrip(dc);
         ReleaseDC(g_Frame.mainWnd, dc);
     }
     static COLORREF ClientPixel(int x, int y) {
@@ -241,7 +241,7 @@ TEST_F(SpinnerPaintTest, LaunchAnimationShrinksTheCentrePicture) {
             g_Wheel.animFrame = frame;
             record_.Clear();
             HDC dc = GetDC(g_Frame.mainWnd);
-            PaintSpinnerPage(dc);
+            PaintSpinnerView(dc);
             ReleaseDC(g_Frame.mainWnd, dc);
             EXPECT_FALSE(record_.ScreenShowsPicture(IDB_SPIN_COMPASS));
             const std::optional<RECT> shrunk = centreOf(c.shown);

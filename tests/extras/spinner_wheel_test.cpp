@@ -167,7 +167,7 @@ TEST_F(WheelTest, StartViewShowsTheDefaultsAndPaintsTheFrontBox) {
     EXPECT_EQ(ViewId, kViewSpinner);
     ASSERT_EQ(g_Spinner.entries.Size(), 8);
     HDC dc = GetDC(g_Frame.mainWnd);
-    PaintSpinnerStrip(dc);
+    DrawSpinnerStrip(dc);
     const SpinnerGeometry g = GetSpinnerGeometry();
     // Inside the front box, right of the front picture: white.
     EXPECT_EQ(GetPixel(dc, g.cx - 17, g.margin + 4) & 0xFFFFFF, 0xFFFFFFu);
@@ -194,7 +194,7 @@ TEST_F(WheelTest, ThemeBackgroundPictureReplacesTheRings) {
         g_Theme.String(49) = c.file;
         FreeBackPictures();
         HDC dc = GetDC(g_Frame.mainWnd);
-        PaintSpinnerStrip(dc);
+        DrawSpinnerStrip(dc);
         EXPECT_EQ(GetPixel(dc, 1, 1) & 0xFFFFFF, c.corner & 0xFFFFFF);
         ReleaseDC(g_Frame.mainWnd, dc);
     }

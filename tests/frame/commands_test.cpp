@@ -124,13 +124,13 @@ TEST_F(Beaming, TaskDropMovesTheDueDateUnlessItStartsLater) {
     g_CurItem = CurItem{oid, -1, -1, kItemTask};
     platform::testing::ClearMessageBoxes();
 
-    MoveTaskToNewDate(2009, 3, 11);
+    MoveTaskToDate(2009, 3, 11);
     const auto boxes = platform::testing::MessageBoxesShown();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, u"Due Date must be after Start Date.");
     EXPECT_EQ(DueOf(oid).wDay, 22);
 
-    MoveTaskToNewDate(2009, 3, 12);
+    MoveTaskToDate(2009, 3, 12);
     const DateRec due = DueOf(oid);
     EXPECT_EQ(due.wYear, 2009);
     EXPECT_EQ(due.wMonth, 3);

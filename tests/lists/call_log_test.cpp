@@ -47,7 +47,7 @@ protected:
         g_CallList.RemoveAll();
     }
     void TearDown() override {
-        FreePhoneLibrary();
+        FreePhoneLib();
         g_CallList.RemoveAll();
         g_CtsList = savedContacts_;
         g_CtsIdIndex.RemoveAll();
@@ -59,7 +59,7 @@ protected:
 };
 
 TEST_F(CallLogTest, WithoutAPhoneNothingHappens) {
-    EXPECT_FALSE(LoadPhoneLibrary());
+    EXPECT_FALSE(LoadPhoneLib());
     g_CallList.Append(CallLogEntry{});
     LoadCallLog();
     EXPECT_EQ(g_CallList.Size(), 1);  // left as it was
@@ -69,7 +69,7 @@ TEST_F(CallLogTest, WithoutAPhoneNothingHappens) {
 TEST_F(CallLogTest, MissingEntryPointShowsNoCalls) {
     platform::testing::InstallPhoneLibrary(device_, {Call(u"Berg, Anna", 10, false)},
                                            {"PhoneOpenCallLog", "PhoneCloseCallLog", "PhoneMakeCall"});
-    ASSERT_TRUE(LoadPhoneLibrary());
+    ASSERT_TRUE(LoadPhoneLib());
     g_CallList.Append(CallLogEntry{});
     LoadCallLog();
     EXPECT_TRUE(g_CallList.IsEmpty());
@@ -81,7 +81,7 @@ TEST_F(CallLogTest, CallsOfTheContactByNameInLogOrder) {
                                                      Call(u"Someone Else", 7, false),
                                                      Call(u"berg, anna", 30 * 60 + 45, true, u"555-0199"),
                                                      Call(u"Berg, Anna", 61, false)});
-    ASSERT_TRUE(LoadPhoneLibrary());
+    ASSERT_TRUE(LoadPhoneLib());
     LoadCallLog();
     ASSERT_EQ(g_CallList.Size(), 3);
     EXPECT_EQ(g_CallList[0].incoming, 0);
@@ -101,10 +101,10 @@ TEST_F(CallLogTest, CallsOfTheContactByNameInLogOrder) {
 TEST_F(CallLogTest, DialsThroughTheLibrary) {
     platform::testing::InstallPhoneLibrary(device_, {});
     platform::testing::ClearDialledNumbers();
-    ASSERT_TRUE(LoadPhoneLibrary());
+    ASSERT_TRUE(LoadPhoneLib());
     EXPECT_EQ(DialNumber(u"555-0100"), 1);
     EXPECT_EQ(platform::testing::DialledNumbers(), std::vector<std::u16string>{u"555-0100"});
-    FreePhoneLibrary();
+    FreePhoneLib();
     EXPECT_EQ(DialNumber(u"555-0101"), 0);
     EXPECT_EQ(platform::testing::DialledNumbers().size(), 1u);
 }

@@ -36,7 +36,7 @@ protected:
         platform::testing::ClearDialledNumbers();
     }
     void TearDown() override {
-        FreePhoneLibrary();
+        FreePhoneLib();
         g_CurItem = CurItem{};
         g_CtsTextChoice = CtsTextChoice();
         platform::testing::ClearDialogs();
@@ -68,7 +68,7 @@ protected:
 
 TEST_F(CtsActionsTest, DefaultActionDialsOnlyPhoneFields) {
     platform::testing::InstallPhoneLibrary(device_, {});
-    ASSERT_TRUE(LoadPhoneLibrary());
+    ASSERT_TRUE(LoadPhoneLib());
     struct Case {
         LONG field;
         bool dialled;

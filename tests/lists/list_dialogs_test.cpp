@@ -50,7 +50,7 @@ protected:
         }
     }
     void TearDown() override {
-        FreePhoneLibrary();
+        FreePhoneLib();
         platform::testing::ClearDialogs();
         platform::testing::ClearMessageBoxes();
         g_Frame.mainWnd = nullptr;
@@ -156,13 +156,13 @@ TEST_F(ListDialogsTest, CallHistoryShowsTheContactsCallsOrNoCalls) {
     platform::testing::TestCall stranger;
     stranger.number = u"555-0100";
     platform::testing::InstallPhoneLibrary(device_, {call, stranger, call});
-    ASSERT_TRUE(LoadPhoneLibrary());
+    ASSERT_TRUE(LoadPhoneLib());
     EXPECT_EQ(rowsShown(), 2);
     EXPECT_EQ(g_CallList.Size(), 2);
-    FreePhoneLibrary();
+    FreePhoneLib();
     // A library without the entry that reads the log: the dialog opens with its one "No Calls" row.
     platform::testing::InstallPhoneLibrary(device_, {call}, {"PhoneOpenCallLog", "PhoneCloseCallLog"});
-    ASSERT_TRUE(LoadPhoneLibrary());
+    ASSERT_TRUE(LoadPhoneLib());
     EXPECT_EQ(rowsShown(), 1);
     EXPECT_TRUE(g_CallList.IsEmpty());
 }
