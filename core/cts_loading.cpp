@@ -251,3 +251,8 @@ void RebuildCtsSearchLists() {
     RebuildIdSlotMap(g_CtsIdIndex, g_CtsList);
 }
 
+void ClearItemIndexes() {
+    g_CtsIdIndex.RemoveAll();
+    RebuildCtsSearchLists();
+}
+

@@ -31,3 +31,5 @@ void AddCtsToSearchLists(LONG position, LONG oid, const std::u16string& first, c
                          const std::u16string& company);
 // Empties the search lists and the OID index and enters every contact of the array again.
 void RebuildCtsSearchLists();
+// The same, when the contact options change what a search looks through.
+void ClearItemIndexes();

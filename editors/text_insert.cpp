@@ -32,7 +32,10 @@ bool IsPickTextField(int id) {
 
 int PickInsertText(HWND window, std::u16string& text) {
     text.clear();
-    if (ChooseItemDlg(window, kItemContact) == -1) return 0;
+    const LONG contact = ChooseItemDlg(window, kItemContact);
+    if (contact == -1) return 0;
+    // The text dialog offers the texts of the contact just chosen, not of the current one.
+    g_CtsTextChoice.oid = contact;
     CtsTextDlg(window);
     text = g_CtsPickedText;
     return text.empty() ? 0 : 1;

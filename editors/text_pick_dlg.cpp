@@ -10,6 +10,7 @@
 #include "core/show_message.h"
 #include "editors/editor_state.h"
 #include "editors/res_text.h"
+#include "editors/text_insert.h"
 #include "editors/text_templates.h"
 #include "platform/commctrl.h"
 #include "platform/controls.h"
@@ -24,11 +25,14 @@
 #include "ui/auto_caps.h"
 #include "ui/dialog_conventions.h"
 #include "ui/dlg_services.h"
+#include "ui/draw_prims.h"
+#include "ui/gdi_scope.h"
 #include "ui/layout.h"
 #include "ui/list_rows.h"
 #include "ui/list_view_calls.h"
 #include "ui/subclass.h"
 #include "ui/text_prompt.h"
+#include "ui/theme_colors.h"
 #include "ui/view_focus.h"
 
 std::u16string g_TextInOut;
@@ -46,6 +50,7 @@ constexpr int kSubjectBandExtra = 12;
 constexpr int kSubjectListGap = 15;
 constexpr int kSubjectColumnInset = 6;
 constexpr int kLocationRowKind = 8;
+constexpr int kSubjectBandDarken = 30;
 
 // The text fields that take an inserted text: the forms' subject, location and notes, the task
 // subject and notes, and the fields 1006 and 3000 to 3010.
@@ -210,6 +215,9 @@ void UpdatePickMenu(HMENU menu) {
 
 // The subject dialog 7303.
 
+// The darker band behind the subject line, as high as the line and a margin; set by the layout.
+int g_SubjectBand = 0;
+
 void LayoutSubjectTextDlg(HWND dialog) {
     RECT client{};
     GetClientRect(dialog, &client);
@@ -219,6 +227,7 @@ void LayoutSubjectTextDlg(HWND dialog) {
     const int editHeight = editRect.bottom - editRect.top;
     const int width = client.right - client.left;
     MoveWindow(edit, kSubjectMargin, kSubjectMargin, width - 2 * kSubjectMargin, editHeight, TRUE);
+    g_SubjectBand = editHeight + kSubjectBandExtra;
     const int listTop = editHeight + kSubjectListGap;
     const HWND list = TextListView(dialog);
     MoveWindow(list, 0, listTop, width, client.bottom - listTop, TRUE);
@@ -236,6 +245,36 @@ void InitSubjectTextDlg(HWND dialog) {
     SendMessageW(edit, EM_LIMITTEXT, std::max<std::size_t>(kSubjectInChars, g_TextInOut.size()), 0);
     SetWindowTextW(edit, g_TextInOut.c_str());
     SubclassAutoCapsEdit2(edit);
+}
+
+void PaintSubjectTextDlg(HWND dialog) {
+    PAINTSTRUCT ps{};
+    const HDC dc = BeginPaint(dialog, &ps);
+    RECT client{};
+    GetClientRect(dialog, &client);
+    const MemoryDC memory(dc);
+    const OwnedBitmap picture(CreateCompatibleBitmap(dc, client.right, client.bottom));
+    {
+        const SelectScope usePicture(memory.Get(), picture.Get());
+        const COLORREF background = ThemeColor(kThemeBackground);
+        const OwnedBrush fill(CreateSolidBrush(background));
+        FillRect(memory.Get(), &client, fill.Get());
+        const RECT band{0, 0, client.right, g_SubjectBand};
+        const OwnedBrush bandFill(CreateSolidBrush(DarkenColor(background, kSubjectBandDarken)));
+        FillRect(memory.Get(), &band, bandFill.Get());
+        DrawSeparatorLine(memory.Get(), 0, client.right, g_SubjectBand - 2);
+        BitBlt(dc, 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+    }
+    EndPaint(dialog, &ps);
+}
+
+// A contact's name, number or address from the contact chooser, put at the subject line's caret.
+void InsertContactText(HWND dialog) {
+    std::u16string text;
+    if (!PickInsertText(dialog, text) || text.empty()) return;
+    const HWND edit = GetDlgItem(dialog, IDC_SUBJECT_EDIT);
+    SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    SetFocus(edit);
 }
 
 INT_PTR OnSubjectTextInit(HWND dialog) {
@@ -291,7 +330,7 @@ INT_PTR OnSubjectTextCommand(HWND dialog, int id) {
     case IDM_DLG_CANCEL: return EndPick(dialog, id);
     case IDM_NEW_TEXT: NewTextOption(dialog); return TRUE;
     case IDM_REMOVE_TEXT: RemoveSelectedText(dialog); return TRUE;
-    case IDM_INSERT_CONTACT: return TRUE;  // the contact chooser belongs to the toolkit
+    case IDM_INSERT_CONTACT: InsertContactText(dialog); return TRUE;
     }
     return FALSE;
 }
@@ -386,6 +425,7 @@ INT_PTR CALLBACK SubjectTextDlgProc(HWND dialog, UINT message, WPARAM wParam, LP
         if (wParam == IDC_TEXT_LIST) DrawItemListRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), TextListView(dialog), 0);
         return TRUE;
     case WM_SIZE: LayoutSubjectTextDlg(dialog); return FALSE;
+    case WM_PAINT: PaintSubjectTextDlg(dialog); return TRUE;
     case WM_HOTKEY:
         if (HIWORD(lParam) == VK_ESCAPE) SHSendBackToFocusWindow(message, wParam, lParam);
         return TRUE;

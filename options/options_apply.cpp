@@ -243,12 +243,15 @@ void ApplyTaskOptions() {
 void ApplyContactOptions() {
     const AppSettings& s = g_Settings;
     bool layoutChanged = false;
+    bool searchChanged = false;
     for (const ValSnap& row : Page(kPageContacts)) {
         if (!ValSnapChanged(row)) continue;
         ValSnapCommit(row);
         g_Options.viewReload = 1;
         layoutChanged |= row.live == &s.abcTb || row.live == &s.ctsIcon;
+        searchChanged |= row.live == &s.searchCompany || row.live == &s.lastNamesOnly;
     }
+    if (searchChanged) ClearItemIndexes();
     // The contacts view shown takes its letter tabs and its grid or list at once, not at the next visit.
     if (layoutChanged && ViewId == kViewContacts) ShowCtsView(true);
 }
