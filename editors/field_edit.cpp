@@ -18,6 +18,7 @@
 #include "ui/file_picker.h"
 #include "ui/frame_calls.h"
 #include "ui/icon_picker.h"
+#include "ui/list_rows.h"
 #include "ui/list_subclass.h"
 #include "ui/list_view_calls.h"
 #include "ui/popup_menus.h"
@@ -197,6 +198,7 @@ LRESULT SettingsListPenDown(HWND list, LPARAM lParam) {
         FieldRowTap(list, row, x, y);
     }
     SetFocus(list);
+    ListTapStart(list, POINT{x, y});
     return 0;
 }
 
@@ -282,6 +284,15 @@ bool FieldRowChar(HWND dialog, int listId, WCHAR ch) {
 LRESULT CALLBACK SettingsListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_LBUTTONDOWN: return SettingsListPenDown(window, lParam);
+    // Dragging over the rows scrolls them; a leftward swipe is Back, as in the item lists.
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP: {
+        const LRESULT result = CallPrevWndProc(window, message, wParam, lParam);
+        const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (message == WM_MOUSEMOVE) ListTapMove(window, point);
+        else ListTapEnd(window, point);
+        return result;
+    }
     case WM_LBUTTONDBLCLK: return OnDoubleTap(window, lParam);
     case WM_KEYDOWN: return OnListKey(window, message, wParam, lParam);
     case WM_GETDLGCODE: return OnDlgCode(reinterpret_cast<const MSG*>(lParam));

@@ -1,6 +1,7 @@
 // The field list on a real list view: moving between selectable rows and out to the page selector,
 // stepping and tapping values, locked rows, dependent rows, typed characters and the nested stack.
 #include <string>
+#include <vector>
 
 #include "editors/field_zones.h"
 #include "options_fixture.h"
@@ -140,6 +141,25 @@ TEST_F(FieldListTest, ChoiceArrowsStepByTheHalfTapped) {
     SendMessageW(list_, WM_LBUTTONDOWN, 0, MAKELPARAM(zones.arrowsLeft + 2, y));
     SendMessageW(list_, WM_LBUTTONDOWN, 0, MAKELPARAM(zones.arrowsLeft + 2, y));
     EXPECT_EQ(FieldListRows()[0].indexValue, 2) << "back from the first wraps to the last";
+}
+
+// Dragging the pen down over the rows scrolls the list a row at a time, as in the item lists.
+TEST_F(FieldListTest, DraggingOverTheRowsScrollsThem) {
+    ValSnapArray rows;
+    std::vector<LONG> values(30, 0);
+    for (LONG& value : values) rows.Append(Row(u"Check", kFieldCheck, &value));
+    Show(rows);
+    RECT first{}, second{};
+    LvRowRect(list_, 1, first);
+    LvRowRect(list_, 2, second);
+    const LPARAM from = MAKELPARAM(10, (first.top + first.bottom) / 2);
+    const LPARAM to = MAKELPARAM(10, (second.top + second.bottom) / 2);
+    ASSERT_EQ(SendMessageW(list_, LVM_GETTOPINDEX, 0, 0), 0);
+    SendMessageW(list_, WM_LBUTTONDOWN, 0, from);
+    SendMessageW(list_, WM_MOUSEMOVE, 0, to);
+    SendMessageW(list_, WM_LBUTTONUP, 0, to);
+    EXPECT_GT(SendMessageW(list_, LVM_GETTOPINDEX, 0, 0), 0);
+    for (const LONG value : values) EXPECT_EQ(value, 0) << "a drag from the label toggles nothing";
 }
 
 TEST_F(FieldListTest, DayPreviewOnMonthLocksAndUnlocksItsRows) {
