@@ -30,6 +30,7 @@
 #include "ui/layout.h"
 #include "ui/list_rows.h"
 #include "ui/list_view_calls.h"
+#include "ui/main_routines.h"
 #include "ui/subclass.h"
 #include "ui/text_prompt.h"
 #include "ui/theme_colors.h"
@@ -411,7 +412,10 @@ INT_PTR CALLBACK SubjectTextDlgProc(HWND dialog, UINT message, WPARAM wParam, LP
     switch (message) {
     case WM_INITDIALOG: return OnSubjectTextInit(dialog);
     case WM_COMMAND: return OnSubjectTextCommand(dialog, LOWORD(wParam));
-    case kMsgSubjectEnter: return TakeSubjectText(dialog);
+    case kMsgSubjectEnter:
+        // The Enter that ended the line must not reach the field list behind the dialog.
+        PumpMessagesSkipKeys();
+        return TakeSubjectText(dialog);
     case kMsgEndDialog: return EndPick(dialog, IDM_DLG_CANCEL);
     case WM_KEYDOWN:
         if (wParam == VK_RETURN) UseSelectedText(dialog);

@@ -162,6 +162,20 @@ TEST_F(TextPickTest, SubjectDialogStartsEmptyForNoSubjectAndReturnsTheTypedLine)
     EXPECT_EQ(g_TextInOut, u"Dentist");
 }
 
+TEST_F(TextPickTest, EnterInTheSubjectLineDropsTheKeysStillQueued) {
+    g_TextInOut = u"";
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_SUBJECT_EDIT, u"Gym");
+        PostMessageW(owner_, WM_KEYUP, VK_RETURN, 0);
+        PostMessageW(owner_, WM_KEYDOWN, VK_RETURN, 0);
+        SendMessageW(dialog, WM_USER + 43, 0, 0);
+    });
+    EXPECT_EQ(SubjectTextDlg(owner_, 7), 1);
+    EXPECT_EQ(g_TextInOut, u"Gym");
+    MSG left{};
+    EXPECT_FALSE(PeekMessageW(&left, owner_, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE));
+}
+
 TEST_F(TextPickTest, SubjectDialogInsertsAPhraseAndNewLocationsGoToTheirFile) {
     g_TextInOut = u"";
     std::u16string title;
