@@ -31,6 +31,7 @@ constexpr SpanField kSpanFields[] = {
 };
 
 void FillCustomReminder(HWND dialog) {
+    ZeroUnusedCustomReminder();
     CheckDlgButton(dialog, IDC_USE_CUSTOM_REMINDER, g_CustomReminder.useCustom ? BST_CHECKED : BST_UNCHECKED);
     for (const SpanField& f : kSpanFields) {
         SetDlgItemTextW(dialog, f.id, platform::FormatW(u"%d", static_cast<int>(g_CustomReminder.*f.field)).c_str());

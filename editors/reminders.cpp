@@ -162,12 +162,15 @@ void BuildReminderSnaps() {
     }
 }
 
+void ZeroUnusedCustomReminder() {
+    if (g_CustomReminder.useCustom != 0) return;
+    g_CustomReminder.days = 0;
+    g_CustomReminder.hours = 0;
+    g_CustomReminder.minutes = 0;
+}
+
 void InitReminderSnaps() {
-    if (g_CustomReminder.useCustom == 0) {
-        g_CustomReminder.days = 0;
-        g_CustomReminder.hours = 0;
-        g_CustomReminder.minutes = 0;
-    }
+    ZeroUnusedCustomReminder();
     BuildReminderSnaps();
 }
 

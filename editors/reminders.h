@@ -53,6 +53,8 @@ ValSnapArray& ReminderSnaps();
 void BuildReminderSnaps();
 // The three number rows (days, hours, minutes) with their ranges.
 std::span<const NumberRowRange> ReminderNumberRanges();
+// A span not in use opens as 0 days, 0 hours, 0 minutes in either custom reminder dialog.
+void ZeroUnusedCustomReminder();
 // The dialog's opening step: a clear use-custom zeroes the span, then the rows are built.
 void InitReminderSnaps();
 

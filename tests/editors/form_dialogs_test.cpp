@@ -2,6 +2,9 @@
 // has the form's Occurs, reminder and private controls, and driven from inside their loops.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "core/app_settings.h"
 #include "editors/custom_recur.h"
 #include "editors/custom_recur_dlg.h"
@@ -105,6 +108,24 @@ TEST_F(FormDialogsTest, CancelReadsNothing) {
     });
     CustomReminderDlg(form_);
     EXPECT_EQ(g_CustomReminder.hours, 5);
+}
+
+TEST_F(FormDialogsTest, ASpanNotInUseOpensAsZero) {
+    g_CustomReminder = CustomReminderState{0, 0, 1, 30};  // left by an earlier item
+    std::vector<std::u16string> shown;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        for (const int id : {IDC_REMIND_DAYS, IDC_REMIND_HOURS, IDC_REMIND_MINUTES}) {
+            WCHAR text[16] = {};
+            GetDlgItemTextW(dialog, id, text, 16);
+            shown.emplace_back(text);
+        }
+        CheckDlgButton(dialog, IDC_USE_CUSTOM_REMINDER, BST_CHECKED);
+        SetDlgItemTextW(dialog, IDC_REMIND_DAYS, u"2");
+        Press(dialog, IDM_DLG_DONE);
+    });
+    CustomReminderDlg(form_);
+    EXPECT_EQ(shown, (std::vector<std::u16string>{u"0", u"0", u"0"}));
+    EXPECT_EQ(CustomReminderMinutes(g_CustomReminder), 2880);
 }
 
 TEST_F(FormDialogsTest, OnceCannotBeEditedAsRecurring) {
