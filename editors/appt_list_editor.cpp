@@ -10,6 +10,7 @@
 #include "editors/appt_editor_state.h"
 #include "editors/appt_form_services.h"
 #include "editors/custom_recur.h"
+#include "editors/editor_row_rules.h"
 #include "editors/editor_state.h"
 #include "editors/field_list.h"
 #include "editors/item_templates.h"
@@ -262,6 +263,7 @@ INT_PTR CALLBACK ApptListEditDlgProc(HWND dialog, UINT message, WPARAM wParam, L
     case kMsgFieldRowChanged:
         OnEditorOccursRowChanged(dialog, static_cast<int>(wParam), &g_ApptEditor.occurs,
                                  &g_ApptEditor.dates.startDate);
+        ApptEditorRowChanged(dialog, static_cast<int>(wParam));
         return TRUE;
     case WM_DESTROY:
         ClearEditorItemDate();

@@ -2,6 +2,7 @@
 // to ApptEditorState, its load from and save to POOM, and its entry points.
 #pragma once
 
+#include "core/date_rec.h"
 #include "core/poom_session.h"
 #include "core/val_snap.h"
 #include "platform/poom.h"
@@ -21,6 +22,8 @@ void ApplyTemplateInApptList(HWND dialog);
 void ApptListCustomReminder(HWND dialog);
 // Every changed row written into its variable.
 void CommitApptSnaps();
+// The duration the end follows when the start moves, from a start and an end on one day.
+void KeepEditorDuration(const DateRec& start, const DateRec& end);
 // A template record of the editor's values (the changed rows written back first).
 void BuildApptRecFromEditor(ApptRecord& record);
 

@@ -34,18 +34,6 @@ void SetEditorDates(const DateRec& start, const DateRec& end) {
     dates.endTime = end;
 }
 
-void KeepEditorDuration(const DateRec& start, const DateRec& end) {
-    ApptEditorState& s = g_ApptEditor;
-    s.keptHours = end.wHour - start.wHour;
-    if (s.keptHours == 0) {
-        s.keptMinutes = end.wMinute - start.wMinute;
-    } else if (start.wMinute == 0) {
-        s.keptMinutes = end.wMinute;
-    } else {
-        s.keptHours -= 1;
-        s.keptMinutes = (kMinutesInHour - start.wMinute) + end.wMinute;
-    }
-}
 
 // The reminder of a template: a listed number of minutes is a choice, any other a custom span.
 void SetEditorReminder(const ApptRecord& record) {
@@ -71,6 +59,19 @@ void ReadEditorReminder(ApptRecord& record) {
 }
 
 }  // namespace
+
+void KeepEditorDuration(const DateRec& start, const DateRec& end) {
+    ApptEditorState& s = g_ApptEditor;
+    s.keptHours = end.wHour - start.wHour;
+    if (s.keptHours == 0) {
+        s.keptMinutes = end.wMinute - start.wMinute;
+    } else if (start.wMinute == 0) {
+        s.keptMinutes = end.wMinute;
+    } else {
+        s.keptHours -= 1;
+        s.keptMinutes = (kMinutesInHour - start.wMinute) + end.wMinute;
+    }
+}
 
 void InitNewApptEditorState(HWND) {
     ApptEditorState& s = g_ApptEditor;

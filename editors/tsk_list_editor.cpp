@@ -12,6 +12,7 @@
 #include "core/text_util.h"
 #include "core/tsk_priority.h"
 #include "editors/custom_recur.h"
+#include "editors/editor_row_rules.h"
 #include "editors/editor_state.h"
 #include "editors/field_list.h"
 #include "editors/item_templates.h"
@@ -402,6 +403,7 @@ INT_PTR CALLBACK TskListEditDlgProc(HWND dialog, UINT message, WPARAM wParam, LP
     case WM_SIZE: FitDlgList(dialog, IDC_TSK_FIELD_LIST, 1); return FALSE;
     case kMsgFieldRowChanged:
         OnEditorOccursRowChanged(dialog, static_cast<int>(wParam), &g_TskEditor.occurs, &g_TskEditor.startDate);
+        TskEditorRowChanged(dialog, static_cast<int>(wParam));
         return TRUE;
     case WM_DESTROY:
         ClearEditorItemDate();

@@ -16,6 +16,7 @@
 #include "editors/appt_editor_state.h"
 #include "editors/custom_recur.h"
 #include "editors/editor_state.h"
+#include "editors/field_list.h"
 #include "editors/reminders.h"
 #include "editors/res_text.h"
 #include "platform/commctrl.h"
@@ -277,6 +278,50 @@ namespace {
 // A new appointment opened before any view chose a day (the program started for a new appointment
 // shows only the spinner) starts today; its date picker opens on that month and its keys step
 // through real dates, across the month's end.
+TEST_F(ApptListEditorTest, TheTimeRowsFollowAllDayAndTheStart) {
+    const LONG length = g_Settings.apptLength;
+    g_Settings.apptLength = 60;
+    bool timesLockedAllDay = false, timesLockedAfter = true;
+    LONG statusFirst = -1, statusSecond = -1;
+    DateRec endDate, endTime, endTimeAfterStartTime;
+    std::u16string weeklyLabel;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        const HWND list = GetDlgItem(dialog, IDC_APPT_FIELD_LIST);
+        const auto store = [&](int index, auto change) {
+            ValSnap row = Row(index);
+            change(row);
+            StoreFieldRow(list, index, row);
+        };
+        store(kAllDay, [](ValSnap& row) { row.plainValue = 1; });
+        timesLockedAllDay = Row(kStartTime).locked != 0 && Row(kEndTime).locked != 0;
+        statusFirst = Row(kStatus).indexValue;
+        store(kStatus, [](ValSnap& row) { row.indexValue = 3; });
+        store(kAllDay, [](ValSnap& row) { row.plainValue = 0; });
+        timesLockedAfter = Row(kStartTime).locked != 0 || Row(kEndTime).locked != 0;
+        store(kAllDay, [](ValSnap& row) { row.plainValue = 1; });
+        statusSecond = Row(kStatus).indexValue;
+        store(kAllDay, [](ValSnap& row) { row.plainValue = 0; });
+        // 08:00 to 09:00 on the 10th; the end is stretched to 09:30, then the start moves.
+        store(kEndTime, [](ValSnap& row) { row.dateValue = DateRec(2022, 3, 10, 9, 30); });
+        store(kStartDate, [](ValSnap& row) { row.dateValue = DateRec(2022, 3, 16, 8, 0); });  // a Wednesday
+        endDate = Row(kEndDate).dateValue;
+        weeklyLabel = Row(kOccurs).choices[4];
+        store(kStartTime, [](ValSnap& row) { row.dateValue = DateRec(2022, 3, 16, 13, 15); });
+        endTimeAfterStartTime = Row(kEndTime).dateValue;
+        Press(dialog, IDM_DLG_CANCEL);
+    });
+    NewApptInListEditor();
+    g_Settings.apptLength = length;
+    EXPECT_TRUE(timesLockedAllDay);
+    EXPECT_FALSE(timesLockedAfter);
+    EXPECT_EQ(statusFirst, 0) << "the first check makes the item free";
+    EXPECT_EQ(statusSecond, 3) << "a later check keeps the user's status";
+    EXPECT_EQ(endDate.wDay, 16);
+    EXPECT_EQ(weeklyLabel, u"Every Wednesday");
+    EXPECT_EQ(endTimeAfterStartTime.wHour, 14);
+    EXPECT_EQ(endTimeAfterStartTime.wMinute, 45);
+}
+
 TEST_F(ApptListEditorTest, TheDatePickerOfANewAppointmentOpensOnItsMonthAndStepsRealDates) {
     platform::testing::TestScreen screen;
     platform::testing::FreezeClock(SYSTEMTIME{2026, 1, 6, 31, 9, 10, 0, 0});

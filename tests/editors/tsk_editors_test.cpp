@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
+#include <vector>
 
 #include "calendar/sched_list.h"
 #include "calendar/tsk_preview_reload.h"
@@ -17,6 +19,7 @@
 #include "core/view_id.h"
 #include "editors/custom_recur.h"
 #include "editors/editor_state.h"
+#include "editors/field_list.h"
 #include "editors/item_commands.h"
 #include "editors/item_templates.h"
 #include "editors/recur_choices.h"
@@ -370,6 +373,45 @@ TEST_F(TskEditorsTest, ANewTaskDoesNotInheritTheLastSeriesEnd) {
         EXPECT_EQ(seen.everyN, 1) << listEdit;
         EXPECT_EQ(seen.weekdays[2], 0) << listEdit;
     }
+}
+
+TEST_F(TskEditorsTest, ListEditorRowsUnlockTheRowsThatDependOnThem) {
+    struct Seen {
+        bool occurs, remindTime, number;
+    };
+    std::vector<Seen> seen;
+    std::u16string weeklyLabel;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        const HWND list = GetDlgItem(dialog, IDC_TSK_FIELD_LIST);
+        const auto look = [&] {
+            seen.push_back({Row(kOccurs).locked != 0, Row(kRemindTime).locked != 0, Row(kNumber).locked != 0});
+        };
+        const auto store = [&](int index, auto change) {
+            ValSnap row = Row(index);
+            change(row);
+            StoreFieldRow(list, index, row);
+        };
+        look();
+        store(kAbc, [](ValSnap& row) { row.indexValue = 3; });
+        store(kDue, [](ValSnap& row) { row.dateValue = DateRec(2022, 3, 23); });  // a Wednesday
+        store(kRemindDate, [](ValSnap& row) { row.dateValue = DateRec(2022, 3, 22); });
+        look();
+        weeklyLabel = Row(kOccurs).choices[4];
+        store(kAbc, [](ValSnap& row) { row.indexValue = 0; });
+        store(kDue, [](ValSnap& row) { row.dateValue = NoDate(); });
+        store(kRemindDate, [](ValSnap& row) { row.dateValue = NoDate(); });
+        look();
+        Press(dialog, IDM_DLG_CANCEL);
+    });
+    NewTskFormDlg(0);
+    ASSERT_EQ(seen.size(), 3u);
+    for (const auto& [i, occurs, remindTime, number] : {std::tuple{0, true, true, true}, std::tuple{1, false, false, false},
+                                                         std::tuple{2, true, true, true}}) {
+        EXPECT_EQ(seen[i].occurs, occurs) << i;
+        EXPECT_EQ(seen[i].remindTime, remindTime) << i;
+        EXPECT_EQ(seen[i].number, number) << i;
+    }
+    EXPECT_EQ(weeklyLabel, u"Every Wednesday");
 }
 
 TEST_F(TskEditorsTest, ListEditorEntersANewTaskWithItsPriorityPrefix) {
