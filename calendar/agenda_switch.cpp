@@ -140,6 +140,7 @@ void ShowTskPreview(int outside) {
     if (!outside) SyncSchedSel();
     if (g_CurItem.oid == kNoId) return;
     RememberPreviewOrigin(outside);
+    SaveTskListSel();
     RememberLastView();
     EnsureAgendaWindow();
     HideAllViewWindows();

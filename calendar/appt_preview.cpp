@@ -18,9 +18,12 @@
 #include "core/theme_words.h"
 #include "platform/gdi.h"
 #include "platform/text.h"
+#include "core/screen_class.h"
 #include "ui/draw_prims.h"
+#include "ui/image_lists.h"
 #include "ui/layout.h"
 #include "ui/main_state.h"
+#include "ui/themed_bars.h"
 
 namespace {
 
@@ -39,36 +42,55 @@ constexpr int kDividerGap = 5;
 constexpr int kDividerInset = 5;
 constexpr const WCHAR* kNoSelection = u"No Selected Appointment.";
 constexpr const WCHAR* kNotFound = u"Error Finding Appointment.";
+constexpr int kFirstDay = 0;
+constexpr int kLastDay = 2;
 
 COLORREF ThemeColour(int word) { return static_cast<COLORREF>(GetThemeWord(word)); }
 
 }  // namespace
 
-std::u16string FormatPreviewTimeLine(const ApptRecord& appt) {
-    std::u16string text;
+PreviewTimeLine FormatPreviewTimeLine(const ApptRecord& appt) {
+    PreviewTimeLine line;
     const bool hours24 = g_Settings.hours24 != 0;
     if (appt.allDay) {
-        if (!ApptSpansDays(appt)) return u"All Day";
+        line.busyIcon = true;
+        if (!ApptSpansDays(appt)) {
+            line.before = u"All Day";
+            return line;
+        }
         DateRec end = appt.start;
         DateAddMinutes(end, appt.duration);
         // The end moment is midnight after the last day; stepping back crosses a month start.
         DateSubDays(end, 1);
         std::u16string endText;
         FormatShortDate(endText, end);
-        return platform::FormatW(u"%s - Ends: %s", u"All Day", endText.c_str());
+        line.before = platform::FormatW(u"%s - Ends: %s", u"All Day", endText.c_str());
+        return line;
     }
     if (!ApptSpansDays(appt)) {
-        FormatApptTimeRange(appt, text, hours24);
-        return text;
+        FormatApptTimeRange(appt, line.before, hours24);
+        return line;
     }
-    const int pos = ApptDayPos(appt, g_SelectedDate.wYear, g_SelectedDate.wMonth, g_SelectedDate.wDay);
-    if (pos == 0) {
-        FormatApptStart(appt, text, hours24, false);
-        return text + u" >";
+    line.glyph = std::max(ApptDayPos(appt, g_SelectedDate.wYear, g_SelectedDate.wMonth, g_SelectedDate.wDay), 0);
+    if (line.glyph == kFirstDay) FormatApptStart(appt, line.before, hours24, false);
+    if (line.glyph == kLastDay) FormatApptEnd(appt, line.after, hours24, false);
+    return line;
+}
+
+void DrawPreviewTimeLine(HDC dc, int y, const ApptRecord& appt) {
+    const PreviewTimeLine line = FormatPreviewTimeLine(appt);
+    int x = kLeft;
+    if (line.busyIcon) {
+        const bool large = (IsQvgaScreen() && g_Settings.fontSize != 14) || IsVgaScreen();
+        x += DrawFourStateIcon(dc, x, y + 4, appt.busyStatus, true, large ? IconSize::Large : IconSize::Small);
     }
-    if (pos == 1) return u"<>";
-    FormatApptEnd(appt, text, hours24, false);
-    return u"< " + text;
+    if (!line.before.empty()) {
+        DrawAgendaText(dc, x, y, line.before);
+        x += AgendaTextWidth(dc, line.before) + 4;
+    }
+    if (line.glyph < 0) return;
+    x += DrawStateGlyph(dc, x, y, line.glyph, false, appt.busyStatus) + 4;
+    if (!line.after.empty()) DrawAgendaText(dc, x, y, line.after);
 }
 
 namespace {
@@ -144,19 +166,24 @@ int DrawApptPreview(HDC dc, int draw) {
     SelectObject(target, g_Main.themeFonts[kFontNormal]);
     if (draw) {
         SetTextColor(target, GetViewColor(appt.busyStatus));
-        DrawAgendaText(target, kLeft, y, FormatPreviewTimeLine(appt));
+        DrawPreviewTimeLine(target, y, appt);
     }
     y += AgendaLineHeight(target) + 2;
     const std::u16string location = TrimTrailing(appt.location);
     if (draw) SetTextColor(target, ThemeColour(kThemePrimaryText));
     if (!location.empty()) y += WrapAgendaText(target, kLeft, y, width, kLeft, width, location, draw) + 3;
     if (draw) {
-        HPEN pen = CreatePen(PS_SOLID, 1, ThemeColour(kThemeTitleSecondary));
-        HGDIOBJ oldPen = SelectObject(target, pen);
-        MoveToEx(target, rc.left + GetThemeWord(kThemeViewMarginSide) + kDividerInset, y, nullptr);
-        LineTo(target, right - kDividerInset, y);
-        SelectObject(target, oldPen);
-        DeleteObject(pen);
+        const int from = rc.left + GetThemeWord(kThemeViewMarginSide) + kDividerInset;
+        if (GetThemeWord(kThemeTitleGradient)) {
+            DrawThemeGradient(target, POINT{from, y}, POINT{right - kDividerInset, y}, false, FadeEnd::Right);
+        } else {
+            HPEN pen = CreatePen(PS_SOLID, 1, ThemeColour(kThemeTitleSecondary));
+            HGDIOBJ oldPen = SelectObject(target, pen);
+            MoveToEx(target, from, y, nullptr);
+            LineTo(target, right - kDividerInset, y);
+            SelectObject(target, oldPen);
+            DeleteObject(pen);
+        }
     }
     StrArray names;
     if (appt.meeting && GetApptAttendees(appt.oid, names) && names.Size() > 0) {

@@ -313,6 +313,8 @@ void OnStylusDblTap(LPARAM point) {
 
 void MoveItemDrag(LPARAM point) {
     if (g_Drag.dragging) ImageList_DragMove(PointX(point), PointY(point));
+    // The launcher's wheel follows the pen.
+    if (ViewId == kViewSpinner) views::SpinnerPenDrag(PointX(point), PointY(point));
 }
 
 void BeginItemDrag(int x, int y) {

@@ -67,8 +67,9 @@ struct DayBar {
     int drop;
 };
 
+// Square screens keep the small default bar.
 DayBar DayBarSize(const DateRec& date, bool isoLabel, int isoWeek) {
-    if (IsVgaScreen()) {
+    if (IsVgaScreen() && !IsSquareScreen()) {
         const bool sidePane = g_Settings.splitMonth && !g_Settings.botSplit;
         const int width = IsLandscapeScreen() ? (sidePane ? 45 : 90) : 80;
         return {width, 11, 4};
@@ -82,7 +83,7 @@ DayBar DayBarSize(const DateRec& date, bool isoLabel, int isoWeek) {
         }
         return {width, 6, 1};
     }
-    return {25, 5, IsQvgaScreen() ? 3 : 4};
+    return {25, 5, IsQvgaScreen() && IsPortraitScreen() ? 3 : 4};
 }
 
 void FillBoxBackground(HDC dc, const RECT& box, const DateRec& date, bool selected, bool pane) {

@@ -37,6 +37,7 @@ void RegisterViewHooks() {
     calls.editTextFieldDlg = [](HWND parent, std::u16string& text, LONG caretAtEnd) { return ::EditTextFieldDlg(parent, text, caretAtEnd); };
     calls.clearSpinnerPress = []() { ::ClearSpinnerPress(); };
     calls.spinnerPressHit = [](int x, int y) { return ::SpinnerPressHit(x, y); };
+    calls.spinnerPenDrag = [](int x, int y) { ::SpinnerPenDrag(x, y); };
     calls.spinnerTap = [](int x, int y) { ::SpinnerTap(x, y); };
     calls.weatherBadgeOn = []() { return ::WeatherBadgeOn(); };
     calls.drawWeatherBadge = [](HDC dc, int x, int y) { ::DrawWeatherBadge(dc, x, y); };

@@ -36,6 +36,7 @@ bool EditTextFieldDlg(HWND parent, std::u16string& text, LONG caretAtEnd) {
 }
 void ClearSpinnerPress() { if (g_calls.clearSpinnerPress) g_calls.clearSpinnerPress(); }
 int SpinnerPressHit(int x, int y) { return g_calls.spinnerPressHit ? g_calls.spinnerPressHit(x, y) : 0; }
+void SpinnerPenDrag(int x, int y) { if (g_calls.spinnerPenDrag) g_calls.spinnerPenDrag(x, y); }
 void SpinnerTap(int x, int y) { if (g_calls.spinnerTap) g_calls.spinnerTap(x, y); }
 bool WeatherBadgeOn() { return g_calls.weatherBadgeOn ? g_calls.weatherBadgeOn() : false; }
 void DrawWeatherBadge(HDC dc, int x, int y) { if (g_calls.drawWeatherBadge) g_calls.drawWeatherBadge(dc, x, y); }

@@ -34,6 +34,7 @@ struct ViewCalls {
     bool (*editTextFieldDlg)(HWND parent, std::u16string& text, LONG caretAtEnd) = nullptr;
     void (*clearSpinnerPress)() = nullptr;
     int (*spinnerPressHit)(int x, int y) = nullptr;
+    void (*spinnerPenDrag)(int x, int y) = nullptr;
     void (*spinnerTap)(int x, int y) = nullptr;
     bool (*weatherBadgeOn)() = nullptr;
     void (*drawWeatherBadge)(HDC dc, int x, int y) = nullptr;
@@ -67,6 +68,7 @@ void NewNoteFile(int text, int askTemplate);
 bool EditTextFieldDlg(HWND parent, std::u16string& text, LONG caretAtEnd);
 void ClearSpinnerPress();
 int SpinnerPressHit(int x, int y);
+void SpinnerPenDrag(int x, int y);
 void SpinnerTap(int x, int y);
 bool WeatherBadgeOn();
 void DrawWeatherBadge(HDC dc, int x, int y);

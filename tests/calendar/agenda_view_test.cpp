@@ -2,6 +2,9 @@
 // scrolling by line, page key and scroll request, keys, painting checked on pixels, and screenshots.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "calendar/agenda_text.h"
 #include "calendar/appt_preview.h"
 #include "calendar/dates_list.h"
 #include "core/date_text.h"
@@ -204,20 +207,66 @@ TEST_F(AgendaView, PreviewTimeLineOnEachDayOfASpan) {
     std::u16string start, end;
     FormatApptStart(night, start, true, false);
     FormatApptEnd(night, end, true, false);
+    ApptRecord timed;
+    timed.start = DateRec(2009, 3, 10, 9, 0);
+    timed.duration = 30;
+    std::u16string range;
+    FormatApptTimeRange(timed, range, true);
     struct Case {
         const ApptRecord* appt;
         DateRec shown;
-        std::u16string line;
+        bool icon;
+        std::u16string before;
+        int glyph;
+        std::u16string after;
     } const cases[] = {
-        {&night, DateRec(2009, 3, 10), start + u" >"},
-        {&night, DateRec(2009, 3, 11), u"< " + end},
-        {&oneDay, DateRec(2009, 3, 10), u"All Day"},
-        {&threeDays, DateRec(2009, 3, 11), u"All Day - Ends: " + lastDay},
+        {&timed, DateRec(2009, 3, 10), false, range, -1, u""},
+        {&night, DateRec(2009, 3, 10), false, start, 0, u""},
+        {&night, DateRec(2009, 3, 11), false, u"", 2, end},
+        {&oneDay, DateRec(2009, 3, 10), true, u"All Day", -1, u""},
+        {&threeDays, DateRec(2009, 3, 11), true, u"All Day - Ends: " + lastDay, -1, u""},
     };
     for (const Case& c : cases) {
         g_SelectedDate = c.shown;
-        EXPECT_EQ(FormatPreviewTimeLine(*c.appt), c.line) << c.shown.wDay;
+        const PreviewTimeLine line = FormatPreviewTimeLine(*c.appt);
+        EXPECT_EQ(line.busyIcon, c.icon) << c.shown.wDay;
+        EXPECT_EQ(line.before, c.before) << c.shown.wDay;
+        EXPECT_EQ(line.glyph, c.glyph) << c.shown.wDay;
+        EXPECT_EQ(line.after, c.after) << c.shown.wDay;
     }
+}
+
+TEST_F(AgendaView, PreviewTimeLineDrawsTheBusyIconBeforeAllDay) {
+    ApptRecord allDay;
+    allDay.allDay = 1;
+    allDay.start = DateRec(2009, 3, 10);
+    allDay.duration = 24 * 60;
+    allDay.busyStatus = kBusyStatusBusy;
+    g_SelectedDate = allDay.start;
+    HDC screen = GetDC(parent_);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 240, 40);
+    ReleaseDC(parent_, screen);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    const RECT all{0, 0, 240, 40};
+    HBRUSH white = CreateSolidBrush(0xFFFFFF);
+    FillRect(dc, &all, white);
+    DeleteObject(white);
+    HGDIOBJ oldFont = SelectObject(dc, g_Main.themeFonts[kFontNormal]);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, 0);
+    DrawPreviewTimeLine(dc, 4, allDay);
+    const int textWidth = AgendaTextWidth(dc, u"All Day");
+    int rightmost = -1;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 240; ++x)
+            if (GetPixel(dc, x, y) != 0xFFFFFF) rightmost = std::max(rightmost, x);
+    // The icon stands in front, so the text ends further right than it would alone.
+    EXPECT_GT(rightmost, 8 + textWidth + 2);
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
 }
 
 TEST_F(AgendaView, RowColoursFollowStatusCategoryAndEndedSettings) {

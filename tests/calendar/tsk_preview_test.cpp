@@ -8,6 +8,7 @@
 #include "core/poom_session.h"
 #include "core/screen_class.h"
 #include "core/tsk_loading.h"
+#include "lists/task_view.h"
 
 namespace {
 
@@ -53,6 +54,15 @@ TEST_F(TskPreview, OpensForTheCurrentTaskAndIsScreenshot) {
         for (int x = 0; x < buffer.width / 2; ++x) ink += GetPixel(buffer.memDC, x, y) != agendatest::kBackground;
     EXPECT_GT(ink, 30) << "the subject is written at the top";
     EXPECT_TRUE(platform::testing::SaveDcAsPng(buffer.memDC, Shot("task_preview.png")));
+}
+
+TEST_F(TskPreview, OpeningRemembersTheTaskToComeBackTo) {
+    // A task remembered by an earlier visit must not be the one the task list selects on return.
+    g_TskListState.rememberedOid = report_ + 1000;
+    g_TskListState.rememberedValid = 1;
+    Open(report_);
+    EXPECT_EQ(g_TskListState.rememberedOid, report_);
+    EXPECT_EQ(g_TskListState.rememberedValid, 0);
 }
 
 TEST_F(TskPreview, DateAndPriorityLinesFollowTheTask) {

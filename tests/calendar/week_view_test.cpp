@@ -218,3 +218,46 @@ TEST_F(WeekViewTest, HeaderLabels) {
 }
 
 }  // namespace
+
+namespace {
+
+// The mini day bar's frame in the box header: its left edge and top row, found by the bar border colour.
+POINT DayBarCorner(const Canvas& canvas, const RECT& box, COLORREF border) {
+    POINT corner{-1, -1};
+    for (int y = box.top; y < box.top + 30 && corner.y < 0; ++y) {
+        for (int x = box.left; x <= box.right; ++x) {
+            if (canvas.Pixel(x, y) != border) continue;
+            corner = POINT{x, y};
+            break;
+        }
+    }
+    return corner;
+}
+
+TEST_F(WeekViewTest, DayBarInTheHeaderBySquareScreen) {
+    constexpr COLORREF kBorder = 0x123456;
+    struct Case {
+        const char* name;
+        int side;
+        int width;  // the bar's width, its frame starting width + 1 from the right
+        int drop;   // below the header text's top
+    } cases[] = {
+        {"QVGA square", 240, 25, 4},
+        {"VGA square", 480, 25, 4},
+    };
+    for (const Case& c : cases) {
+        device_.SetProfile(caltest::Screen(c.side, c.side));
+        g_Settings.dayBarWeek = 1;
+        SetThemeWord(32, static_cast<LONG>(kBorder));
+        appts_.RemoveAll();
+        appts_.Append(Appt(7, u"Review", DateRec(2026, 3, 11, 9, 0, 0), 60));
+        const RECT box{10, 10, 230, 110};
+        Canvas canvas;
+        DrawDayBox(canvas.dc(), box, DateRec(2026, 3, 11), true, false, false, 0, true, false);
+        const POINT corner = DayBarCorner(canvas, box, kBorder);
+        EXPECT_EQ(corner.x, box.right - c.width - 1) << c.name;
+        EXPECT_EQ(corner.y, box.top + 2 + c.drop) << c.name;
+    }
+}
+
+}  // namespace

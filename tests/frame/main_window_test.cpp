@@ -6,6 +6,7 @@
 #include "core/main_messages.h"
 #include "core/month_cache.h"
 #include "core/view_id.h"
+#include "extras/spinner.h"
 #include "extras/spinner_items.h"
 #include "frame/cmd_messages.h"
 #include "frame_fixture.h"
@@ -109,6 +110,29 @@ TEST_F(MainWindow, SecondStartMessagesActOnlyWhileInFront) {
     EXPECT_EQ(SendMessageW(window, kMsgCmdTxtFile, 0, 0), 1);
     EXPECT_EQ(ViewId, kViewNotes);
     EXPECT_EQ(g_CmdLine.txtFile, 0);
+}
+
+TEST_F(MainWindow, PenDraggedOnTheSpinnerTurnsTheWheel) {
+    const HWND window = Open();
+    ASSERT_NE(window, nullptr);
+    SetForegroundWindow(window);
+    ASSERT_EQ(SendMessageW(window, kMsgCmdSpinner, 0, 0), 1);
+    ASSERT_EQ(ViewId, kViewSpinner);
+    const auto frontName = [] {
+        const int front = FindSpinnerItemAtPos(0);
+        return front >= 0 ? g_Spinner.entries[front].name : std::u16string();
+    };
+    const std::u16string before = frontName();
+    ASSERT_FALSE(before.empty());
+    const auto centre = [](int position) {
+        const RECT r = SpinnerSlotRect(GetSpinnerGeometry(), position, false);
+        return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    };
+    // Pressed on the front entry and drawn one place on: the wheel turns one step with the pen.
+    SendMessageW(window, WM_LBUTTONDOWN, 0, centre(0));
+    SendMessageW(window, WM_MOUSEMOVE, 0, centre(1));
+    EXPECT_NE(frontName(), before);
+    SendMessageW(window, WM_LBUTTONUP, 0, centre(1));
 }
 
 TEST_F(MainWindow, BackTwiceInAMainViewArmsThenHandsOver) {
