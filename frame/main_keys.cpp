@@ -11,6 +11,7 @@
 #include "frame/frame_hooks.h"
 #include "frame/settings_store.h"
 #include "frame/view_switch.h"
+#include "lists/task_view.h"
 #include "platform/user.h"
 #include "ui/view_windows.h"
 #include "wallet/wlt_commands.h"
@@ -130,7 +131,11 @@ void frame::FocusCurrentView() {
     case kViewContactPreview:
     case kViewTaskPreview:
     case kViewWalletItem: FocusWindow(g_ViewWnds.agendaView); break;
-    case kViewTasks: FocusWindow(g_ViewWnds.taskList); break;
+    case kViewTasks:
+        // The current task is the selected row's again, whatever happened while the list was away.
+        ResetTskListCache();
+        FocusWindow(g_ViewWnds.taskList);
+        break;
     case kViewContacts: FocusWindow(g_Settings.ctsIcon ? g_ViewWnds.contactGrid : g_ViewWnds.contactsList); break;
     case kViewProjects: FocusWindow(g_ViewWnds.projectTree); break;
     case kViewNotes: FocusWindow(g_ViewWnds.notesList); break;

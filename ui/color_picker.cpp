@@ -274,6 +274,11 @@ void ToggleAllColors(HWND dialog) {
 INT_PTR CALLBACK ColorPickerDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG: return OnColorPickerInit(dialog);
+    case WM_SIZE:
+        // A turned screen has another column count.
+        SetColorGridColumns(g_PickerState);
+        RedrawNow(dialog);
+        return TRUE;
     case WM_PAINT: return OnColorPickerPaint(dialog);
     case WM_ERASEBKGND: return TRUE;
     case WM_INITMENUPOPUP: InitColorPickerMenu(dialog, reinterpret_cast<HMENU>(wParam)); return TRUE;

@@ -92,20 +92,26 @@ LONG CategoryIcon(int categoryIndex) {
     return g_CatList[categoryIndex].icon;
 }
 
+// Which header draws the icon box: the label tab has its own rule for a big icon.
+enum class IconBoxRule { kBar, kBarNoVga, kLabel };
+
+// The label tab's icon is big on QVGA from font size 15 on; its text makes room for it.
+bool LabelIconIsBig() { return IsQvgaScreen() && g_Settings.fontSize > 14; }
+
 // The category's icon in a white box at the left of the band.
-void DrawIconBox(HDC dc, int y, LONG icon, bool allowVga) {
+void DrawIconBox(HDC dc, int y, LONG icon, IconBoxRule rule) {
     const LONG fontSize = g_Settings.fontSize;
     const bool qvga = IsQvgaScreen();
     int size = 12;
     IconSize list = IconSize::Small;
-    if (allowVga && IsVgaScreen()) {
+    if (rule == IconBoxRule::kBar && IsVgaScreen()) {
         size = 28;
         list = IconSize::Large;
         y += 6;
-    } else if (qvga && (fontSize == 16 || fontSize > 17)) {
+    } else if (rule == IconBoxRule::kLabel ? LabelIconIsBig() : qvga && (fontSize == 16 || fontSize > 17)) {
         size = 16;
         list = IconSize::Large;
-        if (fontSize == 16) y += 1;
+        if (rule != IconBoxRule::kLabel && fontSize == 16) y += 1;
     }
     if (qvga) {
         if (fontSize == 20) y += 2;
@@ -199,7 +205,7 @@ int DrawBandBar(HDC dc, const RECT& client, const ThemedBarArgs& args, LONG styl
     if (args.rightText.empty() && args.centre) x = (band.left + band.right) / 2 - TextSize(dc, args.leftText).cx / 2;
     TextAt(dc, x, textY, args.leftText);
     DrawRightText(dc, client.right, y - 2, args.rightText, 0, false);
-    if (icon != -1) DrawIconBox(dc, y, icon, true);
+    if (icon != -1) DrawIconBox(dc, y, icon, IconBoxRule::kBar);
     SetBkMode(dc, previousMode);
     SetTextColor(dc, previousColour);
     return h + BigExtra(args.big);
@@ -212,7 +218,7 @@ int DrawHeaderLabel(HDC dc, const RECT& client, const ThemedBarArgs& args) {
     const SIZE text = TextSize(dc, args.leftText.empty() ? std::u16string_view(kMeasureText) : args.leftText);
     const int h = text.cy;
     if (!args.draw) return h;
-    const bool bigIcon = IsQvgaScreen() && g_Settings.fontSize > 14;
+    const bool bigIcon = LabelIconIsBig();
     int y = args.y;
     RECT band{client.left + 2, y - 2, client.right - 2, y + h + 2};
     if (args.big && !IsVgaScreen()) {
@@ -246,7 +252,7 @@ int DrawHeaderLabel(HDC dc, const RECT& client, const ThemedBarArgs& args) {
         SetTextColor(dc, ThemeColor(kThemeTitleSecondary));
         TextAt(dc, client.right - right.cx - kRightTextGap, y + h - right.cy, args.rightText);
     }
-    if (icon != -1) DrawIconBox(dc, y, icon, false);
+    if (icon != -1) DrawIconBox(dc, y, icon, IconBoxRule::kLabel);
     SetBkMode(dc, previousMode);
     SetTextColor(dc, previousColour);
     return h;
@@ -297,7 +303,7 @@ int DrawThemedBarThin(HDC dc, const RECT& client, const ThemedBarArgs& args) {
         SetTextColor(dc, ThemeColor(kThemeTitleSecondary));
         TextAt(dc, client.right - right.cx - kRightTextGap, textY + h - right.cy, args.rightText);
     }
-    if (icon != -1) DrawIconBox(dc, y, icon, false);
+    if (icon != -1) DrawIconBox(dc, y, icon, IconBoxRule::kBarNoVga);
     SetBkMode(dc, previousMode);
     SetTextColor(dc, previousColour);
     return args.compact ? h + BigExtra(args.big) : h + kLooseGap;

@@ -184,6 +184,30 @@ TEST_F(ColorPicker, DoubleTapAcceptsThatCell) {
     EXPECT_EQ(PickedColor, 0xFF0000u);
 }
 
+// Turning the screen while the picker is open lays the grid out for the new screen: a tap then finds
+// the cell drawn under it.
+TEST_F(ColorPicker, TurningTheScreenReflowsTheGrid) {
+    platform::DeviceProfile portrait;  // 240 x 320: nine columns
+    device_.SetProfile(portrait);
+    LONG columns = 0;
+    LONG tapped = -1;
+    pt::ActInsideDialog([&](HWND dialog) {
+        platform::DeviceProfile landscape;
+        landscape.screenWidth = 320;
+        landscape.screenHeight = 240;
+        device_.SetProfile(landscape);
+        SendMessageW(dialog, WM_SIZE, 0, MAKELPARAM(320, 214));
+        columns = g_PickerState.columns;
+        const POINT at = CellMiddle(12);  // first cell of the second row of twelve
+        SendMessageW(dialog, WM_LBUTTONDOWN, 0, MAKELPARAM(at.x, at.y));
+        tapped = g_PickerState.index;
+        SendMessageW(dialog, WM_COMMAND, kDlgCancel, 0);
+    });
+    EXPECT_FALSE(PickColorDlg(nullptr, 0x000000, kCategoryPalette));
+    EXPECT_EQ(columns, 12);
+    EXPECT_EQ(tapped, 12);
+}
+
 // A colour held by no palette selects no cell: Done and the palette switch keep the caller's colour
 // instead of reading a cell before the palette's first.
 TEST_F(ColorPicker, NoCellSelectedKeepsCallersColour) {

@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "draw_surface.h"
+#include "core/app_settings.h"
+#include "core/cat_record.h"
 #include "frame/main_window.h"
 #include "platform/testing.h"
 #include "platform/testing_gdi.h"
@@ -131,6 +133,36 @@ TEST_F(ThemedBar, MeasuringGivesTheDrawnHeightAndDrawsNothing) {
         std::filesystem::create_directories(out);
         platform::testing::SaveDcAsPng(surface.dc(), out / ("themed_bar_style" + std::to_string(style) + ".png"));
     }
+}
+
+// The label tab makes room for a big category icon from font size 15 on a QVGA screen, and its icon
+// box is the big one too: 16 pixels, not the 12 of the plain bar at that size.
+TEST_F(ThemedBar, LabelTabsCategoryIconBoxIsBigWhereItsTextMakesRoom) {
+    ThemeWords theme{{kThemeTitlePrimary, static_cast<LONG>(kTitle)},
+                     {kThemeTitleLightText, static_cast<LONG>(kWhite)},
+                     {kThemeTitleSecondary, static_cast<LONG>(kTitle2)},
+                     {kThemeTitleBarStyle, 2}};
+    const LONG fontSize = g_Settings.fontSize;
+    g_Settings.fontSize = 15;
+    CatRecord category;
+    category.name = u"Travel";
+    category.icon = 3;
+    g_CatList.InsertAt(0, category);
+    DrawSurface surface(240, 40);
+    ThemedBarArgs args;
+    args.x = 6;
+    args.y = 8;
+    args.leftText = u"Travel";
+    args.rightEdge = 240;
+    args.categoryIndex = 0;
+    DrawThemedBar(surface.dc(), nullptr, args);
+    constexpr COLORREF kBoxPen = 0x202020;
+    const int top = args.y + 1;
+    EXPECT_EQ(surface.Pixel(6 + 15, top + 5), kBoxPen);   // the right side of a 16-pixel box
+    EXPECT_EQ(surface.Pixel(6 + 5, top + 15), kBoxPen);   // and its bottom
+    EXPECT_NE(surface.Pixel(6 + 11, top + 5), kBoxPen);   // not the side of a 12-pixel one
+    g_CatList.RemoveAt(0);
+    g_Settings.fontSize = fontSize;
 }
 
 TEST(DropButton, UnknownStyleDrawsTheLastCellsAndNoStripDrawsNothing) {
