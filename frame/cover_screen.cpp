@@ -11,6 +11,7 @@
 #include "platform/text.h"
 #include "platform/user.h"
 #include "ui/layout.h"
+#include "ui/theme_pictures.h"
 #include "wallet/wlt_commands.h"
 
 namespace {
@@ -89,6 +90,18 @@ void DrawFileLine(HDC dc, const RECT& r) {
     SetBkMode(dc, oldMode);
 }
 
+// The theme's background picture over the whole view area, from the window's corner.
+bool DrawBackPicture(HDC dc, const RECT& r) {
+    const HBITMAP picture = HasBackPicture() ? GetBackPicture() : nullptr;
+    if (!picture) return false;
+    const HDC source = CreateCompatibleDC(dc);
+    const HGDIOBJ old = SelectObject(source, picture);
+    BitBlt(dc, 0, 0, r.right - r.left, r.bottom - r.top, source, 0, 0, SRCCOPY);
+    SelectObject(source, old);
+    DeleteDC(source);
+    return true;
+}
+
 }  // namespace
 
 void DrawCoverScreen(HDC dc, int locked) {
@@ -100,7 +113,8 @@ void DrawCoverScreen(HDC dc, int locked) {
     const HBRUSH brush = CreateSolidBrush(background);
     FillRect(dc, &r, brush);
     DeleteObject(brush);
-    const bool white = background == kWhite;
+    bool white = background == kWhite;
+    if (DrawBackPicture(dc, r)) white = false;
     const bool vga = (r.right - r.left) >= 480 && (r.bottom - r.top) >= 480;
     const UINT centre = locked ? (vga ? kLockedBitmapVga : kLockedBitmap) : (vga ? kStartBitmapVga : kStartBitmap);
     const RECT picture = DrawBitmapAt(dc, centre, cx, cy - (locked ? kLockedRaise : kStartRaise), true, false);

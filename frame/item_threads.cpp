@@ -2,6 +2,7 @@
 #include "frame/item_threads.h"
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -17,6 +18,9 @@
 KeptSoftKeyBars g_KeptSoftKeyBars;
 
 namespace {
+
+// One view thread at a time: a second viewer call while it waits starts no other.
+std::atomic<bool> g_ViewThreadRunning{false};
 
 constexpr const WCHAR* kSoftKeyBarClass = u"MS_SOFTKEY_CE_1.0";
 constexpr int kClassChars = 128;
@@ -112,6 +116,7 @@ DWORD WINAPI ViewThreadProc(LPVOID param) {
     bool windowCame = false;
     const HWND bar = WaitForSystemBar(*arg, kViewRetryMs, windowCame);
     if (bar) KeptBarOf(arg->kind) = bar;
+    g_ViewThreadRunning = false;
     return windowCame ? 1 : 0;
 }
 
@@ -126,4 +131,11 @@ bool StartItemThread(LPTHREAD_START_ROUTINE proc, HWND mainWnd, LONG kind, LONG 
 
 bool frame::StartItemEditThread(HWND mainWnd, LONG kind, LONG oid) {
     return StartItemThread(EditThreadProc, mainWnd, kind, oid);
+}
+
+bool frame::StartItemViewThread(HWND mainWnd, LONG kind, LONG oid) {
+    if (g_ViewThreadRunning.exchange(true)) return true;
+    if (StartItemThread(ViewThreadProc, mainWnd, kind, oid)) return true;
+    g_ViewThreadRunning = false;
+    return false;
 }

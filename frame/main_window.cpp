@@ -163,6 +163,7 @@ void frame::CloseMainWindowCmd(HWND window) {
         // The close waits for the load; message 1030 runs it again.
         if (g_LoadState.thread) SetThreadPriority(g_LoadState.thread, THREAD_PRIORITY_NORMAL);
         PendingViewCmd = kPendingClose;
+        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
         return;
     }
     DestroyViewMenuBars();

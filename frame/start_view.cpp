@@ -82,10 +82,8 @@ void ApplyStartView() {
         ViewId = kViewTasks;
         return ShowTskPreview();
     }
-    if (f.apptOid) {
-        ViewId = kViewDay;
-        return ShowApptPreview();
-    }
+    // The appointment may lie in another month than the one loaded at the start.
+    if (f.apptOid) return OpenApptPreviewByOid(g_CurItem.oid);
     if (f.newAppt) return StartNewItem(true);
     if (f.newTsk) return StartNewItem(false);
     if (f.wltFile) return ShowWalletView();

@@ -78,6 +78,7 @@ void ShowReturnViewWindows(LONG view) {
     const bool contacts = view == kViewContacts;
     ShowIf(g_ViewWnds.contactGrid, contacts && g_Settings.ctsIcon);
     ShowIf(g_ViewWnds.contactsList, contacts && !g_Settings.ctsIcon);
+    ShowIf(g_CtsAbcToolbar, contacts && g_Settings.abcTb);
     ShowIf(g_ViewWnds.notesList, view == kViewNotes);
     ShowIf(g_ViewWnds.walletTree, view == kViewWallet);
     ShowIf(g_ViewWnds.projectTree, view == kViewProjects);

@@ -270,7 +270,7 @@ void ShowCatFilterDlg() {
     const bool wasOn = GetViewCatFilter();
     const INT_PTR result = RunProgramDialog(IDD_CAT_FILTER, g_Frame.mainWnd, CatFilterDlgProc);
     if (result == kDlgAccept) {
-        SetViewTitle();
+        RefreshTitle();
         SaveCategoriesFile();
         SaveSettings();
         if (GetViewCatFilter() || wasOn) {

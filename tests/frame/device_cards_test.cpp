@@ -14,8 +14,10 @@
 #include "core/cts_record.h"
 #include "core/cur_item.h"
 #include "editors/item_commands.h"
+#include "frame/item_threads.h"
 #include "frame/view_switch.h"
 #include "frame_fixture.h"
+#include "lists/cts_actions.h"
 #include "lists/cts_grid.h"
 #include "platform/commctrl.h"
 #include "platform/controls.h"
@@ -163,6 +165,38 @@ TEST_F(DeviceCards, EditContactChangesTheListedContactAndItsBirthdayReachesTheCa
     EXPECT_TRUE(AnnivIsOn(entry, 12, 10));
     EXPECT_EQ(entry.contactOid, g_CtsList[0].oid);
     EXPECT_EQ(entry.kind, kAnnivBirthday);
+}
+
+// The viewer's bar was never kept: an edit whose card reused that bar found no bar to press.
+TEST_F(DeviceCards, ViewingAContactKeepsTheViewersBarForTheEditThatFollows) {
+    WithCardForm(IDM_NEW_ITEM, [](HWND card) {
+        TypeInto(card, u"First name", u"Ada");
+        Press("SOFT1");
+    });
+    ASSERT_EQ(g_CtsList.Size(), 1);
+    // The contacts application starts afresh for the viewer and makes its bar then.
+    platform::testing::CloseItemCardApps();
+    g_KeptSoftKeyBars = {};
+    g_CurItem.oid = g_CtsList[0].oid;
+    g_CurItem.kind = kItemContact;
+    bool kept = false;
+    platform::testing::ActInsideModalLoop([&] {
+        const HWND card = ShownItemCard();
+        ASSERT_NE(card, nullptr);
+        kept = platform::testing::PumpUntil([] { return g_KeptSoftKeyBars.contacts != nullptr; }, kCardTimeout);
+        EXPECT_FALSE(platform::testing::ItemCardInEditMode(card)) << "the viewer is not turned into the editor";
+        PostMessageW(card, WM_CLOSE, 0, 0);
+    });
+    ShowCtsInSystem(true);
+    EXPECT_TRUE(kept) << "the view thread kept the viewer's bar";
+
+    // The editor's card reuses the application's bar, so only the kept one can be pressed.
+    WithCardForm(EditContactCmd, [](HWND card) {
+        TypeInto(card, u"Last name", u"Byron");
+        Press("SOFT1");
+    });
+    EXPECT_EQ(g_CtsList[0].fileAs, u"Byron, Ada");
+    EXPECT_TRUE(platform::testing::MessageBoxesShown().empty());
 }
 
 TEST_F(DeviceCards, HelpShowsTheProgramsHelpPage) {

@@ -157,10 +157,11 @@ TEST_F(MainWindow, CloseWhileLoadingWaitsForTheLoad) {
     const HANDLE loading = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     g_LoadState.thread = loading;
     g_LoadState.allLoaded = 0;
+    SetCursor(nullptr);
     CloseMainWindowCmd(window);
     EXPECT_TRUE(IsWindow(window));
     EXPECT_EQ(PendingViewCmd, kPendingClose);
-    SetCursor(LoadCursorW(nullptr, IDC_WAIT));  // as a view waiting for its data sets it
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT)) << "the close shows that it waits";
     g_LoadState.allLoaded = 1;
     SendMessageW(window, kMsgAllLoaded, 0, 0);
     EXPECT_FALSE(IsWindow(window));

@@ -136,6 +136,37 @@ TEST_F(ViewTest, GoingBackRestoresTheStoredBarAndClearsAnUnpinnedSelection) {
     EXPECT_EQ(ViewId, kViewDay);
 }
 
+// The letter bar, hidden by the detail view, stayed hidden when Back returned to the contacts.
+TEST_F(ViewTest, GoingBackToTheContactsShowsTheirListAndLetterBarAsSet) {
+    const auto child = [] {
+        return CreateWindowExW(0, frametest::kViewTestClass, u"", WS_CHILD, 0, 0, 10, 10, g_Frame.mainWnd, nullptr,
+                               nullptr, nullptr);
+    };
+    g_ViewWnds.contactsList = child();
+    g_CtsAbcToolbar = child();
+    for (const LONG letterBar : {1, 0}) {
+        g_Settings.abcTb = letterBar;
+        ShowWindow(g_ViewWnds.contactsList, SW_HIDE);
+        ShowWindow(g_CtsAbcToolbar, SW_HIDE);
+        ViewId = kViewContactPreview;
+        g_Frame.prevViewId = kViewContacts;
+        GoBackView();
+        EXPECT_EQ(ViewId, kViewContacts);
+        EXPECT_TRUE(IsWindowVisible(g_ViewWnds.contactsList));
+        EXPECT_EQ(IsWindowVisible(g_CtsAbcToolbar) != FALSE, letterBar != 0) << "letter bar setting " << letterBar;
+    }
+    // Back to another view hides the bar again.
+    g_Settings.abcTb = 1;
+    ShowWindow(g_CtsAbcToolbar, SW_SHOW);
+    ViewId = kViewDay;
+    g_Frame.prevViewId = kViewWeek;
+    GoBackView();
+    EXPECT_FALSE(IsWindowVisible(g_CtsAbcToolbar));
+    EXPECT_FALSE(IsWindowVisible(g_ViewWnds.contactsList));
+    g_ViewWnds.contactsList = nullptr;
+    g_CtsAbcToolbar = nullptr;
+}
+
 TEST_F(ViewTest, BackCommandTellsMainViewsFromDetailViews) {
     struct Case {
         LONG view;

@@ -12,6 +12,7 @@
 #include "core/cts_loading.h"
 #include "core/cur_item.h"
 #include "core/frame_state.h"
+#include "core/month_cache.h"
 #include "core/phone_lib.h"
 #include "core/tsk_loading.h"
 #include "core/view_id.h"
@@ -132,6 +133,23 @@ TEST_F(ListDialogsTest, FilterCancelChangesNothingAndSharedFilterMarksTheSharedV
     EXPECT_EQ(g_Settings.taskFilterOn, 1);
     EXPECT_EQ(g_CatList[1].sharedMark, 1u);
     EXPECT_EQ(g_CatList[1].taskMark, 0u);
+}
+
+// The month view lost its month title (and the filter mark) after the dialog's OK.
+TEST_F(ListDialogsTest, FilterOkRenewsTheTitleOfTheViewShown) {
+    const DateRec selectedBefore = g_SelectedDate;
+    g_SelectedDate = DateRec(2009, 3, 11);
+    ViewId = kViewMonth;
+    g_Settings.globalFilter = 1;
+    platform::testing::ActInsideDialog([](HWND dialog) {
+        CheckDlgButton(dialog, IDC_FILTER_ON, BST_CHECKED);
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+    });
+    ShowCatFilterDlg();
+    WCHAR title[64] = {};
+    GetWindowTextW(owner_, title, 64);
+    EXPECT_EQ(std::u16string(title), u"March 2009[F]");
+    g_SelectedDate = selectedBefore;
 }
 
 TEST_F(ListDialogsTest, CallHistoryShowsTheContactsCallsOrNoCalls) {
