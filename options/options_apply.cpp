@@ -182,6 +182,8 @@ void ApplyCategoryOptions() {
         g_CatList[cat].icon = rows[n + 1].secondValue;
     }
     SaveCategoriesFile();
+    // The appointments took their colour and icon from their categories when they were read.
+    if (g_LoadState.allLoaded && g_ApptCache.loaded) LoadApptsForMonth(1, 0);
     FreeBackBuffers();
 }
 
