@@ -2,7 +2,9 @@
 // the view the settings name.
 #include "core/app_settings.h"
 #include "core/cmd_line.h"
+#include "core/cur_item.h"
 #include "core/frame_state.h"
+#include "core/month_cache.h"
 #include "core/theme.h"
 #include "core/view_id.h"
 #include "editors/new_item.h"

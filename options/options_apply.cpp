@@ -14,6 +14,7 @@
 #include "core/cur_item.h"
 #include "core/file_types.h"
 #include "core/frame_state.h"
+#include "core/month_cache.h"
 #include "core/pim_state.h"
 #include "core/res_string.h"
 #include "core/shell_buttons.h"
@@ -181,6 +182,8 @@ void ApplyCategoryOptions() {
         g_CatList[cat].icon = rows[n + 1].secondValue;
     }
     SaveCategoriesFile();
+    // The appointments took their colour and icon from their categories when they were read.
+    if (g_LoadState.allLoaded && g_ApptCache.loaded) LoadApptsForMonth(1, 0);
     FreeBackBuffers();
 }
 
@@ -188,6 +191,7 @@ void ApplyScheduleOptions() {
     AppSettings& s = g_Settings;
     bool any = false;
     bool agendaChanged = false;
+    bool nextMonthChanged = false;
     for (const ValSnap& row : Page(kPageSchedule)) {
         if (!ValSnapChanged(row)) continue;
         ValSnapCommit(row);
@@ -204,6 +208,8 @@ void ApplyScheduleOptions() {
             ApplyDayToolbar();
         } else if (row.live == &s.agendaFmt) {
             agendaChanged = true;
+        } else if (row.live == &s.nextMonthPrev || row.live == &s.splitMonth) {
+            nextMonthChanged = true;
         } else if (row.live == &s.dateItems && s.dateItems != 0 && g_LoadState.allLoaded) {
             // The birthdays and anniversaries come with the contacts: read them now, not at the next start.
             g_Frame.loadContacts = 1;
@@ -211,6 +217,8 @@ void ApplyScheduleOptions() {
             FreeBackBuffers();
         }
     }
+    // The split month's preview of the next month colours its days from that month's appointments.
+    if (nextMonthChanged && g_LoadState.allLoaded) ReLoadNextMonthAppts();
     // The schedule is laid out again in its new format.
     if (agendaChanged && ViewId == kViewDay) ShowDayView(1, 1);
     else if (agendaChanged && ViewId == kViewDates) ShowDatesView(1, 1);

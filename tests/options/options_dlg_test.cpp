@@ -5,6 +5,8 @@
 #include <string>
 
 #include "core/cat_record.h"
+#include "core/month_cache.h"
+#include "core/month_cache_edit.h"
 #include "core/pim_state.h"
 #include "core/res_string.h"
 #include "options/options_display.h"
@@ -257,6 +259,31 @@ TEST_F(OptionsDlgTest, TurningBirthdaysOnReadsTheContactsNow) {
     RunOptionsDlg();
     EXPECT_EQ(g_Settings.dateItems, 1);
     EXPECT_EQ(g_LoadState.contactsLoaded, 1);
+    g_LoadState.allLoaded = allLoaded;
+}
+
+// Switching the next month's preview on left that month unread, its days drawn as not loaded,
+// until the user moved to another month.
+TEST_F(OptionsDlgTest, TurningTheNextMonthPreviewOnReadsTheNextMonth) {
+    const LONG allLoaded = g_LoadState.allLoaded;
+    const DateRec selected = g_SelectedDate;
+    g_LoadState.allLoaded = 1;
+    g_Settings.splitMonth = 1;
+    g_Settings.nextMonthPrev = 0;
+    g_SelectedDate = DateRec(2009, 12, 15);
+    ClearApptMonthCache();
+    ReLoadApptPOOM(2009, 12, 0);
+    ApptArray* const shown = g_ApptCache.curAppts;
+    pt::ActInsideDialog([&](HWND dialog) {
+        ToggleRow(dialog, kPageSchedule, &g_Settings.nextMonthPrev);
+        Press(dialog, IDM_DLG_DONE);
+    });
+    RunOptionsDlg();
+    EXPECT_EQ(g_Settings.nextMonthPrev, 1);
+    EXPECT_GE(FindMonthBucket(2010, 1), 0);
+    EXPECT_EQ(g_ApptCache.curAppts, shown) << "the shown month stays the current one";
+    ClearApptMonthCache();
+    g_SelectedDate = selected;
     g_LoadState.allLoaded = allLoaded;
 }
 
