@@ -89,27 +89,4 @@ TEST_F(StartScreen, CoverScreensShowTheThemePictureFramedOrPlainWhite) {
     }
 }
 
-// The appointment lay in another month than the one loaded at the start; its preview showed the
-// start month instead of opening the appointment's.
-TEST_F(StartScreen, AppointmentSwitchOpensTheAppointmentInItsMonth) {
-    LONG oid = -1;
-    {
-        Store store;
-        store.Appt(u"Dentist", DateRec(2026, 12, 10, 10, 0), 60);
-        oid = store.Appt(u"Conference", DateRec(2027, 2, 17, 9, 0), 120);
-    }
-    ASSERT_NE(oid, -1);
-    WriteSetting(u"STARTON30", kStartMonth);
-    g_CmdLine.apptOid = 1;
-    g_CurItem.oid = oid;
-    g_CurItem.kind = kItemAppt;
-
-    ASSERT_NE(Open(), nullptr);
-    EXPECT_EQ(ViewId, kViewApptPreview);
-    EXPECT_EQ(g_CurItem.oid, oid);
-    EXPECT_EQ(g_SelectedDate.wYear, 2027);
-    EXPECT_EQ(g_SelectedDate.wMonth, 2);
-    EXPECT_EQ(g_SelectedDate.wDay, 17);
-}
-
 }  // namespace
