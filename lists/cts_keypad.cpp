@@ -37,13 +37,7 @@ bool PauseElapsed() {
 }
 
 void RefillAndSelect() {
-    if (FillCtsRows()) {
-        if (g_Settings.ctsIcon != 0) {
-            RedrawCtsIcons(true);
-        } else {
-            OutlineFillList(g_CtsListWnd, g_CtsRows);
-        }
-    }
+    if (FillCtsRows()) RefreshCtsView();
     if (g_Settings.ctsIcon != 0) {
         BuildCtsRows(g_CtsRows, CurrentCtsGridGeometry(), g_CtsGrid);
         if (g_CtsGrid.window) InvalidateRect(g_CtsGrid.window, nullptr, FALSE);
