@@ -236,7 +236,8 @@ bool OnCtsKey(UINT key, UINT) {
         return true;
     }
     if (ch == '.' || key == kKeyPeriod) {
-        views::ShowLinksDlg(g_Frame.mainWnd);
+        // The links are the selected contact's, not those of whatever item was current before.
+        if (CheckCtsSelected(true)) views::ShowLinksDlg(g_Frame.mainWnd);
         return true;
     }
     return false;
