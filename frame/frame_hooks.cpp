@@ -33,7 +33,6 @@ void RegisterFrameHooks() {
     calls.toggleSplitMonth = frame::ToggleSplitMonth;
     calls.toggleTskComplete = frame::ToggleTskComplete;
     calls.startItemEditThread = frame::StartItemEditThread;
-    calls.startItemViewThread = frame::StartItemViewThread;
     calls.setMonthTitle = frame::SetMonthTitle;
     calls.selectDateDlg = frame::SelectDateDlg;
     calls.subclassOutlineList = frame::SubclassOutlineList;

@@ -30,7 +30,6 @@ LONG SaveViewShownFlags(const ViewShownFlags& flags);
 int ToggleSplitMonth(LONG key);
 void ToggleTskComplete(LONG oid);
 bool StartItemEditThread(HWND mainWnd, LONG kind, LONG oid);
-bool StartItemViewThread(HWND mainWnd, LONG kind, LONG oid);
 void SetMonthTitle();
 bool SelectDateDlg(HWND parent, LONG year, LONG month, LONG day);
 HRESULT SubclassOutlineList(HWND window);

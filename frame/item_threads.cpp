@@ -2,7 +2,6 @@
 #include "frame/item_threads.h"
 
 #include <algorithm>
-#include <atomic>
 #include <memory>
 #include <string>
 
@@ -18,15 +17,6 @@
 KeptSoftKeyBars g_KeptSoftKeyBars;
 
 namespace {
-
-// One view thread at a time: a second viewer request while one waits needs no second watcher.
-std::atomic<bool> g_viewThreadRunning{false};
-
-DWORD WINAPI TrackedViewThreadProc(LPVOID param) {
-    const DWORD result = ViewThreadProc(param);
-    g_viewThreadRunning = false;
-    return result;
-}
 
 constexpr const WCHAR* kSoftKeyBarClass = u"MS_SOFTKEY_CE_1.0";
 constexpr int kClassChars = 128;
@@ -136,13 +126,4 @@ bool StartItemThread(LPTHREAD_START_ROUTINE proc, HWND mainWnd, LONG kind, LONG 
 
 bool frame::StartItemEditThread(HWND mainWnd, LONG kind, LONG oid) {
     return StartItemThread(EditThreadProc, mainWnd, kind, oid);
-}
-
-bool ViewThreadRunning() { return g_viewThreadRunning; }
-
-bool frame::StartItemViewThread(HWND mainWnd, LONG kind, LONG oid) {
-    if (g_viewThreadRunning.exchange(true)) return true;
-    if (StartItemThread(TrackedViewThreadProc, mainWnd, kind, oid)) return true;
-    g_viewThreadRunning = false;
-    return false;
 }

@@ -39,5 +39,3 @@ DWORD WINAPI ViewThreadProc(LPVOID arg);
 
 // Starts the thread with a new argument; false when the thread could not be made.
 bool StartItemThread(LPTHREAD_START_ROUTINE proc, HWND mainWnd, LONG kind, LONG oid);
-// Whether a view thread started by frame::StartItemViewThread is still waiting for the viewer.
-bool ViewThreadRunning();

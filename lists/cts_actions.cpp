@@ -73,12 +73,7 @@ void ShowCtsInSystem(bool skipScheduleSync) {
         PutCtsViewPairFirst(g_CurItem.oid);
         if (IPOutlookApp* app = GetPoomApp()) {
             const PoomPtr<IContact> contact = GetPoomItem<IContact>(app, g_CurItem.oid, IID_IContact);
-            if (contact) {
-                // The thread keeps the viewer's soft-key bar for a later edit; the viewer opens either way.
-                if (!StartItemViewThread(g_Frame.mainWnd, kItemContact, g_CurItem.oid))
-                    MessageBoxW(nullptr, u"Error: View Thread Failed.", u"", MB_ICONEXCLAMATION);
-                contact->Display();
-            }
+            if (contact) contact->Display();
         }
     }
     if (ViewId == kViewContacts || ViewId == kViewTasks) {

@@ -42,9 +42,6 @@ void ToggleTskComplete(LONG oid) { if (g_calls.toggleTskComplete) g_calls.toggle
 bool StartItemEditThread(HWND mainWnd, LONG kind, LONG oid) {
     return g_calls.startItemEditThread ? g_calls.startItemEditThread(mainWnd, kind, oid) : false;
 }
-bool StartItemViewThread(HWND mainWnd, LONG kind, LONG oid) {
-    return g_calls.startItemViewThread ? g_calls.startItemViewThread(mainWnd, kind, oid) : false;
-}
 void SetMonthTitle() { if (g_calls.setMonthTitle) g_calls.setMonthTitle(); }
 bool SelectDateDlg(HWND parent, LONG year, LONG month, LONG day) {
     return g_calls.selectDateDlg ? g_calls.selectDateDlg(parent, year, month, day) : false;

@@ -31,7 +31,6 @@ struct FrameCalls {
     int (*toggleSplitMonth)(LONG key) = nullptr;
     void (*toggleTskComplete)(LONG oid) = nullptr;
     bool (*startItemEditThread)(HWND mainWnd, LONG kind, LONG oid) = nullptr;
-    bool (*startItemViewThread)(HWND mainWnd, LONG kind, LONG oid) = nullptr;
     void (*setMonthTitle)() = nullptr;
     bool (*selectDateDlg)(HWND parent, LONG year, LONG month, LONG day) = nullptr;
     HRESULT (*subclassOutlineList)(HWND window) = nullptr;
@@ -63,8 +62,6 @@ LONG SaveViewShownFlags(const ViewShownFlags& flags);
 int ToggleSplitMonth(LONG key);
 void ToggleTskComplete(LONG oid);
 bool StartItemEditThread(HWND mainWnd, LONG kind, LONG oid);
-// True when the view thread runs, whether started now or before.
-bool StartItemViewThread(HWND mainWnd, LONG kind, LONG oid);
 void SetMonthTitle();
 bool SelectDateDlg(HWND parent, LONG year, LONG month, LONG day);
 HRESULT SubclassOutlineList(HWND window);

@@ -14,10 +14,8 @@
 #include "core/cts_record.h"
 #include "core/cur_item.h"
 #include "editors/item_commands.h"
-#include "frame/item_threads.h"
 #include "frame/view_switch.h"
 #include "frame_fixture.h"
-#include "lists/cts_actions.h"
 #include "lists/cts_grid.h"
 #include "platform/commctrl.h"
 #include "platform/controls.h"
@@ -165,33 +163,6 @@ TEST_F(DeviceCards, EditContactChangesTheListedContactAndItsBirthdayReachesTheCa
     EXPECT_TRUE(AnnivIsOn(entry, 12, 10));
     EXPECT_EQ(entry.contactOid, g_CtsList[0].oid);
     EXPECT_EQ(entry.kind, kAnnivBirthday);
-}
-
-TEST_F(DeviceCards, ViewingAContactInTheCardKeepsTheCardsSoftKeyBar) {
-    WithCardForm(IDM_NEW_ITEM, [](HWND card) {
-        TypeInto(card, u"First name", u"Ada");
-        Press("SOFT1");
-    });
-    ASSERT_EQ(g_CtsList.Size(), 1);
-    // A fresh contacts application, so that the viewer's bar is a new one.
-    platform::testing::CloseItemCardApps();
-    g_KeptSoftKeyBars = {};
-    g_CurItem.oid = g_CtsList[0].oid;
-    g_CurItem.kind = kItemContact;
-    bool cardCame = false;
-    bool barKept = false;
-    platform::testing::ActInsideModalLoop([&] {
-        const HWND card = ShownItemCard();
-        cardCame = card != nullptr;
-        barKept = platform::testing::PumpUntil([] { return g_KeptSoftKeyBars.contacts != nullptr; }, kCardTimeout);
-        if (card) PostMessageW(card, WM_CLOSE, 0, 0);
-    });
-    ShowCtsInSystem(true);
-    EXPECT_TRUE(platform::testing::PumpUntil([] { return !ViewThreadRunning(); }, kCardTimeout));
-    platform::testing::PumpUntilIdle();
-    EXPECT_TRUE(cardCame);
-    EXPECT_TRUE(barKept) << "no view thread watched the card come up";
-    EXPECT_TRUE(platform::testing::MessageBoxesShown().empty());
 }
 
 TEST_F(DeviceCards, HelpShowsTheProgramsHelpPage) {
