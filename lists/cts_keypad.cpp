@@ -37,13 +37,7 @@ bool PauseElapsed() {
 }
 
 void RefillAndSelect() {
-    if (FillCtsRows()) {
-        if (g_Settings.ctsIcon != 0) {
-            RedrawCtsIcons(true);
-        } else {
-            OutlineFillList(g_CtsListWnd, g_CtsRows);
-        }
-    }
+    if (FillCtsRows()) RefreshCtsView();
     if (g_Settings.ctsIcon != 0) {
         BuildCtsRows(g_CtsRows, CurrentCtsGridGeometry(), g_CtsGrid);
         if (g_CtsGrid.window) InvalidateRect(g_CtsGrid.window, nullptr, FALSE);
@@ -242,7 +236,8 @@ bool OnCtsKey(UINT key, UINT) {
         return true;
     }
     if (ch == '.' || key == kKeyPeriod) {
-        views::ShowLinksDlg(g_Frame.mainWnd);
+        // The links are the selected contact's, not those of whatever item was current before.
+        if (CheckCtsSelected(true)) views::ShowLinksDlg(g_Frame.mainWnd);
         return true;
     }
     return false;

@@ -79,20 +79,6 @@ void AddGroup(const std::u16string& caption, Test&& belongs) {
 
 bool SameNoCase(const std::u16string& a, const std::u16string& b) { return _wcsicmp(a.c_str(), b.c_str()) == 0; }
 
-// The rows to the list, or to the grid from its top.
-void ShowCtsRows() {
-    if (GridMode()) {
-        RedrawCtsIcons(true);
-        BuildCtsRows(g_CtsRows, CurrentCtsGridGeometry(), g_CtsGrid);
-        if (g_CtsGrid.window) {
-            InvalidateRect(g_CtsGrid.window, nullptr, FALSE);
-            UpdateWindow(g_CtsGrid.window);
-        }
-    } else {
-        OutlineFillList(g_CtsListWnd, g_CtsRows);
-    }
-}
-
 void SelectFirstRow() {
     if (GridMode()) {
         BuildCtsRows(g_CtsRows, CurrentCtsGridGeometry(), g_CtsGrid);
@@ -112,6 +98,21 @@ constexpr std::array<FillRoutine, 4> kModeFills = {FillCtsByName, FillCtsByCompa
 
 }  // namespace
 
+// The rows to the list, or to the grid from its top; the grid's picture of the old rows goes.
+void RefreshCtsView() {
+    if (GridMode()) {
+        BuildCtsRows(g_CtsRows, CurrentCtsGridGeometry(), g_CtsGrid);
+        RedrawCtsIcons(true);
+        ReleaseCtsListBuffer();
+        if (g_CtsGrid.window) {
+            InvalidateRect(g_CtsGrid.window, nullptr, FALSE);
+            UpdateWindow(g_CtsGrid.window);
+        }
+    } else {
+        OutlineFillList(g_CtsListWnd, g_CtsRows);
+    }
+}
+
 bool FillCtsRows() {
     if (g_Settings.smartNumSearch != 0 && g_KeypadKeys.last >= 0) {
         FillCtsByKeypad();
@@ -124,7 +125,7 @@ bool FillCtsRows() {
 }
 
 void ReLoadCts(bool selectFirst) {
-    if (FillCtsRows()) ShowCtsRows();
+    if (FillCtsRows()) RefreshCtsView();
     if (selectFirst) SelectFirstRow();
 }
 
@@ -191,7 +192,7 @@ void ReFillCtsView(UINT command) {
     WaitCursor wait(g_CtsList.Size() > kWaitCursorContacts);
     SortCtsByName();
     OnCtsLetterTab(command);
-    if (FillCtsRows()) ShowCtsRows();
+    if (FillCtsRows()) RefreshCtsView();
     SelectFirstRow();
     SetViewTitle();
 }

@@ -22,6 +22,8 @@ void ReLoadCts(bool selectFirst);
 // Fills g_CtsRows by the keypad search or "CONTACTSORT"; false when the mode names no fill (the
 // rows stay as they are).
 bool FillCtsRows();
+// Shows g_CtsRows in the list, or in the grid scrolled to the top.
+void RefreshCtsView();
 void FillCtsByName();
 void FillCtsByCompany();
 void FillCtsByCategory();

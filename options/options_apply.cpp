@@ -26,6 +26,7 @@
 #include "options/options_state.h"
 #include "platform/user.h"
 #include "projects/prj_options.h"
+#include "projects/prj_tree_build.h"
 #include "resources/resource.h"
 #include "ui/frame_calls.h"
 #include "ui/view_windows.h"
@@ -301,9 +302,9 @@ void ApplyProjectOptions() {
         any = true;
         if (row.live == &o.outFolder) {
             if (o.outFolder == 0) RemoveOutlookRoot();
-            else if (ViewId == kViewProjects) RebuildPrjTree();
+            else if (ViewId == kViewProjects) RefreshPrjTree();
         } else if (row.live == &o.monthLoad && o.monthLoad != 0 && ViewId == kViewProjects) {
-            RebuildPrjTree();
+            RefreshPrjTree();
         }
     }
     if (any) SavePrjOptions();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/ansi_text.h"
+#include "core/app_settings.h"
 #include "core/cat_record.h"
 #include "core/cur_item.h"
 #include "core/frame_state.h"
@@ -196,6 +197,8 @@ void PrjAddCmd() {
 
 void NewNoteInPrj() {
     NewItemInPrj = 1;
+    // A project's note goes to the notes folder itself, not to whichever folder the notes view was left in.
+    g_Settings.curNoteDir = g_Settings.noteDir;
     views::NewNoteFile(1, 0);  // a text note, no template choice
     FocusCurrentView();
 }

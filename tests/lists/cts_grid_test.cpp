@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "core/app_settings.h"
 #include "core/cts_loading.h"
 #include "core/cur_item.h"
 #include "core/frame_state.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_picture.h"
 #include "lists/cts_type_ahead.h"
+#include "lists/cts_view.h"
 #include "platform/gdi.h"
 #include "platform/testing.h"
 #include "platform/testing_display.h"
@@ -393,6 +395,46 @@ TEST_F(CtsGridWindowTest, TapAndHoldOnACellOpensTheContactsItemMenu) {
     EXPECT_FALSE(items.empty());
     g_Frame.mainWnd = nullptr;
     g_CurItem = CurItem{};
+}
+
+// A refill must not leave the grid showing the pictures of the rows it had before.
+TEST_F(CtsGridWindowTest, ReloadingTheContactsRepaintsTheGridFromTheNewRows) {
+    ASSERT_TRUE(RegisterQuorviaResources());
+    const AppSettings savedSettings = g_Settings;
+    g_Settings.ctsIcon = 1;
+    g_Settings.contactSort = 0;
+    const HWND grid = CreateCtsIconWnd(parent_);
+    ASSERT_NE(grid, nullptr);
+    MoveWindow(grid, 0, 0, 240, 240, FALSE);
+    ShowWindow(grid, SW_SHOW);
+    BuildCtsRows(g_CtsRows, CurrentCtsGridGeometry(), g_CtsGrid);
+    RedrawCtsIcons(true);
+    InvalidateRect(grid, nullptr, FALSE);
+    UpdateWindow(grid);
+    platform::testing::PumpUntilIdle();
+
+    const int size = GetCtsPictureSize();
+    std::vector<POINT> corners;
+    WalkCtsGrid(
+        g_CtsRows, CurrentCtsGridGeometry(), 0,
+        [&](int, const RECT& cell) {
+            POINT corner{cell.left + (cell.right - cell.left - size) / 2, cell.top + 2};
+            ClientToScreen(grid, &corner);
+            corners.push_back(corner);
+        },
+        [](int, int) {}, true);
+    ASSERT_FALSE(corners.empty());
+    ASSERT_EQ(platform::testing::ReadScreenPixel(corners[0].x, corners[0].y), kPictureFrameColour);
+
+    g_CtsList.RemoveAll();
+    g_CtsIdIndex.RemoveAll();
+    ReLoadCts(false);
+    platform::testing::PumpUntilIdle();
+    ASSERT_EQ(g_CtsRows.Size(), 1);
+    EXPECT_EQ(g_CtsRows[0].kind, kRowNothing);
+    for (const POINT& corner : corners)
+        EXPECT_NE(platform::testing::ReadScreenPixel(corner.x, corner.y), kPictureFrameColour);
+    g_Settings = savedSettings;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "core/cat_record.h"
 #include "core/cts_loading.h"
 #include "core/cts_order.h"
+#include "core/cur_item.h"
 #include "core/frame_state.h"
 #include "core/view_id.h"
 #include "frame/load_thread.h"
@@ -23,10 +24,12 @@
 #include "lists/list_commands.h"
 #include "platform/commctrl.h"
 #include "platform/testing.h"
+#include "platform/testing_dialogs.h"
 #include "platform/testing_display.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
 #include "resources/quorvia_resources.h"
+#include "resources/resource.h"
 #include "ui/view_windows.h"
 
 namespace {
@@ -263,6 +266,61 @@ TEST_F(CtsViewTest, ShowFillsTheListOrWaitsForTheContacts) {
     EXPECT_EQ(Rows(), (Expect{"1", "2"}));
     PutCtsViewPairFirst(-1);
     EXPECT_EQ(g_CtsViewPairs.Size(), 2);
+    DestroyViewMenuBars();
+    DestroyWindow(main);
+    g_CtsListWnd = nullptr;
+    g_CtsAbcToolbar = nullptr;
+    g_CtsGrid = CtsGridState{};
+    g_ViewWnds = ViewWindows();
+    g_Frame.mainWnd = nullptr;
+    g_LoadState = LoadState();
+    platform::testing::PumpUntilIdle();
+}
+
+TEST_F(CtsViewTest, PeriodOpensTheLinksOfTheSelectedContact) {
+    namespace pt = platform::testing;
+    InitCommonControls();
+    HWND main = CreateWindowExW(0, u"STATIC", u"", WS_POPUP | WS_VISIBLE, 0, 0, 240, 268, nullptr, nullptr, nullptr,
+                                nullptr);
+    g_Frame.mainWnd = main;
+    SetContacts({{1, u"Al", u"Lemon"}, {2, u"Bo", u"Jeno"}});
+    g_LoadState.contactsLoaded = 1;
+    g_ViewShown[ShownView::Contacts] = 1;
+    ShowCtsView(false);
+    ASSERT_NE(g_CtsListWnd, nullptr);
+    ASSERT_EQ(Rows(), (Expect{"1", "2"}));
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(g_CtsListWnd, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&state));
+    // The item of another view is still the current one.
+    g_CurItem.oid = 77;
+    g_CurItem.kind = kItemTask;
+    LONG seenOid = -1;
+    LONG seenKind = kItemNone;
+    pt::ClearDialogs();
+    pt::ActInsideDialog([&](HWND dialog) {
+        seenOid = g_CurItem.oid;
+        seenKind = g_CurItem.kind;
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_CANCEL, 0);
+    });
+    EXPECT_TRUE(OnCtsKey('.', 0));
+    EXPECT_EQ(seenOid, 2);
+    EXPECT_EQ(seenKind, kItemContact);
+
+    // Nothing selected: the user is told, and no dialog opens.
+    state.state = 0;
+    SendMessageW(g_CtsListWnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    pt::ClearDialogs();
+    pt::ClearMessageBoxes();
+    EXPECT_TRUE(OnCtsKey('.', 0));
+    const auto boxes = pt::MessageBoxesShown();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, u"No Contact Selected");
+    EXPECT_TRUE(pt::DialogsShown().empty());
+
+    pt::ClearDialogs();
+    g_CurItem = CurItem{};
     DestroyViewMenuBars();
     DestroyWindow(main);
     g_CtsListWnd = nullptr;

@@ -287,6 +287,17 @@ TEST_F(PrjCommandsTest, AnItemWhoseProjectSaveFailsStaysOutOfTheProject) {
     EXPECT_EQ(FindTskRecord(oid)->categories.Size(), 1);
 }
 
+TEST_F(PrjCommandsTest, ANewNoteStartsInTheNotesFolderNotTheFolderLastBrowsed) {
+    const AppSettings saved = g_Settings;
+    g_Settings.noteDir = u"\\My Documents\\Notes";
+    g_Settings.curNoteDir = u"\\My Documents\\Notes\\Old";
+    testsupport::AnswerPrompt(kDlgCancel, u"");
+    NewNoteInPrj();
+    EXPECT_EQ(g_Settings.curNoteDir, u"\\My Documents\\Notes");
+    EXPECT_EQ(NewItemInPrj, 0);  // the note was not started
+    g_Settings = saved;
+}
+
 TEST_F(PrjCommandsTest, NewTaskSavedGoesIntoTheSelectedProject) {
     AddTask(u"Old", u"Prj:Garden");
     const LONG oid = AddTask(u"Fresh", u"Work");

@@ -2,6 +2,7 @@
 // months of appointments, the link files, and the folder re-opened by a refresh.
 #include <gtest/gtest.h>
 
+#include "options/options_state.h"
 #include "prj_tree_fixture.h"
 #include "projects/prj_commands.h"
 #include "platform/testing_dialogs.h"
@@ -140,6 +141,34 @@ TEST_F(PrjTreeBuildTest, RefreshReopensTheFolderOfTheSelection) {
     RefreshPrjTree();
     EXPECT_TRUE(expanded(Node({u"Outlook", u"Appointments"})));
     EXPECT_FALSE(expanded(Node({u"Projects", u"Garden", u"Beds"})));
+}
+
+// Applying new project options keeps the folder the user was working in open.
+TEST_F(PrjTreeBuildTest, ApplyingProjectOptionsReopensTheFolderOfTheSelection) {
+    AddFixtureItems();
+    const LONG savedView = ViewId;
+    ViewId = kViewProjects;
+    RebuildPrjTree();
+    Select(Node({u"Projects", u"Garden", u"Beds", u"Buy seeds"}));
+    ClearOptionTables();
+    FillOptionsPage(kPageProjects);
+    bool found = false;
+    for (ValSnap& row : g_Options.pages[kPageProjects]) {
+        if (row.live != &g_PrjOptions.monthLoad) continue;
+        row.indexValue = 1;
+        row.numberValue = 1;
+        found = true;
+    }
+    ASSERT_TRUE(found);
+    ApplyProjectOptions();
+    EXPECT_EQ(g_PrjOptions.monthLoad, 1);
+    const HTREEITEM beds = Node({u"Projects", u"Garden", u"Beds"});
+    ASSERT_NE(beds, nullptr);
+    EXPECT_NE(SendMessageW(g_PrjTree.wnd, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(beds), TVIS_EXPANDED) &
+                  TVIS_EXPANDED,
+              0);
+    ClearOptionTables();
+    ViewId = savedView;
 }
 
 TEST_F(PrjTreeBuildTest, LoadMonthTwiceAddsTheMonthOnce) {
