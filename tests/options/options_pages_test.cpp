@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "calendar/sched_bar.h"
+#include "core/pim_state.h"
+#include "lists/task_view.h"
 #include "options/options_dlg.h"
 #include "options_fixture.h"
 #include "resources/resource.h"
@@ -236,6 +238,33 @@ TEST_F(OptionsPagesTest, TakingButtonsOverShowsThePowerNoteOnce) {
 }  // namespace
 
 namespace {
+
+// Switching collapsible lists off fills the task list shown afresh, so that a folded group does
+// not stay hidden with nothing left to unfold it.
+TEST_F(OptionsPagesTest, CollapsibleListsSwitchedOffRefillTheTaskList) {
+    const LoadState savedLoad = g_LoadState;
+    g_LoadState.tasksLoaded = 1;
+    g_Settings.cList = 1;
+    ViewId = kViewTasks;
+    ListRow folded;
+    folded.kind = kRowItem;
+    folded.hidden = 1;
+    g_TskRows.RemoveAll();
+    g_TskRows.Append(folded);
+    pt::ActInsideDialog([](HWND dialog) {
+        SelectOptionsPage(dialog, kPageGeneral);
+        const HWND list = GetDlgItem(dialog, IDC_OPTIONS_LIST);
+        LvSelectRow(list, FindValSnapFor(&g_Settings.cList));
+        SendMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+    });
+    RunOptionsDlg();
+    EXPECT_EQ(g_Settings.cList, 0);
+    ASSERT_GT(g_TskRows.Size(), 0);
+    for (const ListRow& row : g_TskRows) EXPECT_EQ(row.hidden, 0);
+    g_TskRows.RemoveAll();
+    g_LoadState = savedLoad;
+}
 
 TEST_F(OptionsPagesTest, WeekStartAndDayToolbarReachTheWeekdayBar) {
     ViewId = kViewDay;
