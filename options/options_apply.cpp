@@ -14,6 +14,7 @@
 #include "core/cur_item.h"
 #include "core/file_types.h"
 #include "core/frame_state.h"
+#include "core/month_cache.h"
 #include "core/pim_state.h"
 #include "core/res_string.h"
 #include "core/shell_buttons.h"
@@ -194,6 +195,8 @@ void ApplyCategoryOptions() {
         g_CatList[cat].icon = rows[n + 1].secondValue;
     }
     SaveCategoriesFile();
+    // Appointments carry their category's colour and icon from the load: the month is read again.
+    if (g_ApptCache.loaded != 0) LoadApptsForMonth(1, 0);
     FreeBackBuffers();
 }
 

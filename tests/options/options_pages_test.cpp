@@ -5,7 +5,11 @@
 #include <vector>
 
 #include "calendar/sched_bar.h"
+#include "core/cat_record.h"
+#include "core/month_cache.h"
 #include "core/pim_state.h"
+#include "core/poom_session.h"
+#include "platform/testing_pim.h"
 #include "lists/task_view.h"
 #include "options/options_dlg.h"
 #include "options_fixture.h"
@@ -264,6 +268,57 @@ TEST_F(OptionsPagesTest, CollapsibleListsSwitchedOffRefillTheTaskList) {
     for (const ListRow& row : g_TskRows) EXPECT_EQ(row.hidden, 0);
     g_TskRows.RemoveAll();
     g_LoadState = savedLoad;
+}
+
+// A category's new colour reaches the appointments of the month shown, which took their colour
+// from the category when they were read.
+TEST_F(OptionsPagesTest, CategoryColourChangeReachesTheShownMonthsAppointments) {
+    constexpr COLORREF kOld = RGB(200, 0, 0);
+    constexpr COLORREF kNew = RGB(0, 0, 200);
+    const CatArray savedCats = g_CatList;
+    platform::DeviceProfile profile = platform::Profile();
+    profile.osMajor = 4;  // categories read from the item's text
+    device_.SetProfile(profile);
+    StartPoomSession(nullptr);
+    ASSERT_NE(GetPoomApp(), nullptr);
+    g_CatList.RemoveAll();
+    CatRecord work;
+    work.name = u"Work";
+    work.colour = kOld;
+    g_CatList.Append(work);
+    g_SelectedDate = DateRec(2009, 3, 10);
+    {
+        PoomPtr<IDispatch> item;
+        ASSERT_EQ(GetPoomApp()->CreateItem(olAppointmentItem, item.Out()), S_OK);
+        PoomPtr<IAppointment> appt = QueryPoom<IAppointment>(item.Get(), IID_IAppointment);
+        SYSTEMTIME start = DateRec(2009, 3, 10, 9, 0);
+        DATE when = 0;
+        GetPoomApp()->SystemTimeToVariantTime(&start, &when);
+        appt->put_Subject(u"Standup");
+        appt->put_Start(when);
+        appt->put_Duration(30);
+        appt->put_Categories(u"Work");
+        ASSERT_EQ(appt->Save(), S_OK);
+    }
+    LoadApptsForMonth(1, 0);
+    ASSERT_NE(g_ApptCache.curAppts, nullptr);
+    ASSERT_EQ(g_ApptCache.curAppts->Size(), 1);
+    ASSERT_EQ((*g_ApptCache.curAppts)[0].colour, kOld);
+
+    FillOptionsPage(kPageCategory);
+    g_Options.pages[kPageCategory][1].numberValue = static_cast<LONG>(kNew);
+    g_Options.optionsChanged = 1;
+    ApplyCategoryOptions();
+    ASSERT_NE(g_ApptCache.curAppts, nullptr);
+    ASSERT_EQ(g_ApptCache.curAppts->Size(), 1);
+    EXPECT_EQ((*g_ApptCache.curAppts)[0].colour, kNew);
+
+    ClearApptMonthCache();
+    g_ApptCache.loaded = 0;
+    g_AllApptsArray.RemoveAll();
+    g_MultiDaySpans.RemoveAll();
+    EndPoomSession();
+    g_CatList = savedCats;
 }
 
 TEST_F(OptionsPagesTest, WeekStartAndDayToolbarReachTheWeekdayBar) {
