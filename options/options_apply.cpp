@@ -204,6 +204,7 @@ void ApplyScheduleOptions() {
     AppSettings& s = g_Settings;
     bool any = false;
     bool agendaChanged = false;
+    bool nextMonthShown = false;
     for (const ValSnap& row : Page(kPageSchedule)) {
         if (!ValSnapChanged(row)) continue;
         ValSnapCommit(row);
@@ -220,6 +221,8 @@ void ApplyScheduleOptions() {
             ApplyDayToolbar();
         } else if (row.live == &s.agendaFmt) {
             agendaChanged = true;
+        } else if (row.live == &s.nextMonthPrev || row.live == &s.splitMonth) {
+            nextMonthShown = true;
         } else if (row.live == &s.dateItems && s.dateItems != 0 && g_LoadState.allLoaded) {
             // The birthdays and anniversaries come with the contacts: read them now, not at the next start.
             g_Frame.loadContacts = 1;
@@ -227,6 +230,8 @@ void ApplyScheduleOptions() {
             FreeBackBuffers();
         }
     }
+    // The month preview beside the split month shows the next month: its appointments are read now.
+    if (nextMonthShown && g_ApptCache.loaded != 0) ReLoadNextMonthAppts();
     // The schedule is laid out again in its new format.
     if (agendaChanged && ViewId == kViewDay) ShowDayView(1, 1);
     else if (agendaChanged && ViewId == kViewDates) ShowDatesView(1, 1);

@@ -49,7 +49,37 @@ int FindIndex(int page, const void* live) {
     return -1;
 }
 
-class OptionsPagesTest : public OptionsTest {};
+class OptionsPagesTest : public OptionsTest {
+protected:
+    // A PIM store read through the item texts, as on systems before version 5.
+    void StartStore() {
+        platform::DeviceProfile profile = platform::Profile();
+        profile.osMajor = 4;
+        device_.SetProfile(profile);
+        StartPoomSession(nullptr);
+        ASSERT_NE(GetPoomApp(), nullptr);
+    }
+    static void EndStore() {
+        ClearApptMonthCache();
+        g_ApptCache.loaded = 0;
+        g_AllApptsArray.RemoveAll();
+        g_MultiDaySpans.RemoveAll();
+        EndPoomSession();
+    }
+    static void AddAppt(const DateRec& start, const WCHAR* categories) {
+        PoomPtr<IDispatch> item;
+        ASSERT_EQ(GetPoomApp()->CreateItem(olAppointmentItem, item.Out()), S_OK);
+        PoomPtr<IAppointment> appt = QueryPoom<IAppointment>(item.Get(), IID_IAppointment);
+        SYSTEMTIME time = start;
+        DATE when = 0;
+        GetPoomApp()->SystemTimeToVariantTime(&time, &when);
+        appt->put_Subject(u"Standup");
+        appt->put_Start(when);
+        appt->put_Duration(30);
+        appt->put_Categories(categories);
+        ASSERT_EQ(appt->Save(), S_OK);
+    }
+};
 
 TEST_F(OptionsPagesTest, RowsPresentByScreenClassAndSystem) {
     const struct {
@@ -276,30 +306,14 @@ TEST_F(OptionsPagesTest, CategoryColourChangeReachesTheShownMonthsAppointments) 
     constexpr COLORREF kOld = RGB(200, 0, 0);
     constexpr COLORREF kNew = RGB(0, 0, 200);
     const CatArray savedCats = g_CatList;
-    platform::DeviceProfile profile = platform::Profile();
-    profile.osMajor = 4;  // categories read from the item's text
-    device_.SetProfile(profile);
-    StartPoomSession(nullptr);
-    ASSERT_NE(GetPoomApp(), nullptr);
+    StartStore();
     g_CatList.RemoveAll();
     CatRecord work;
     work.name = u"Work";
     work.colour = kOld;
     g_CatList.Append(work);
     g_SelectedDate = DateRec(2009, 3, 10);
-    {
-        PoomPtr<IDispatch> item;
-        ASSERT_EQ(GetPoomApp()->CreateItem(olAppointmentItem, item.Out()), S_OK);
-        PoomPtr<IAppointment> appt = QueryPoom<IAppointment>(item.Get(), IID_IAppointment);
-        SYSTEMTIME start = DateRec(2009, 3, 10, 9, 0);
-        DATE when = 0;
-        GetPoomApp()->SystemTimeToVariantTime(&start, &when);
-        appt->put_Subject(u"Standup");
-        appt->put_Start(when);
-        appt->put_Duration(30);
-        appt->put_Categories(u"Work");
-        ASSERT_EQ(appt->Save(), S_OK);
-    }
+    AddAppt(DateRec(2009, 3, 10, 9, 0), u"Work");
     LoadApptsForMonth(1, 0);
     ASSERT_NE(g_ApptCache.curAppts, nullptr);
     ASSERT_EQ(g_ApptCache.curAppts->Size(), 1);
@@ -313,12 +327,31 @@ TEST_F(OptionsPagesTest, CategoryColourChangeReachesTheShownMonthsAppointments) 
     ASSERT_EQ(g_ApptCache.curAppts->Size(), 1);
     EXPECT_EQ((*g_ApptCache.curAppts)[0].colour, kNew);
 
-    ClearApptMonthCache();
-    g_ApptCache.loaded = 0;
-    g_AllApptsArray.RemoveAll();
-    g_MultiDaySpans.RemoveAll();
-    EndPoomSession();
+    EndStore();
     g_CatList = savedCats;
+}
+
+// Switching the next month's preview on reads that month's appointments for it at once.
+TEST_F(OptionsPagesTest, NextMonthPreviewSwitchedOnReadsTheNextMonth) {
+    StartStore();
+    g_Settings.splitMonth = 1;
+    g_Settings.nextMonthPrev = 0;
+    g_SelectedDate = DateRec(2009, 3, 10);
+    AddAppt(DateRec(2009, 4, 20, 9, 0), u"");
+    LoadApptsForMonth(1, 0);
+    const auto aprilRead = [] {
+        for (const MonthKey& key : g_ApptCache.keys)
+            if (key.year == 2009 && key.month == 4) return true;
+        return false;
+    };
+    ASSERT_FALSE(aprilRead());
+    FillOptionsPage(kPageSchedule);
+    ValSnap& row = g_Options.pages[kPageSchedule][FindIndex(kPageSchedule, &g_Settings.nextMonthPrev)];
+    row.plainValue = 1;
+    ApplyScheduleOptions();
+    EXPECT_EQ(g_Settings.nextMonthPrev, 1);
+    EXPECT_TRUE(aprilRead());
+    EndStore();
 }
 
 TEST_F(OptionsPagesTest, WeekStartAndDayToolbarReachTheWeekdayBar) {
