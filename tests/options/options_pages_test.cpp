@@ -8,12 +8,14 @@
 #include "core/cat_record.h"
 #include "core/month_cache.h"
 #include "core/pim_state.h"
+#include "core/theme_words.h"
 #include "core/poom_session.h"
 #include "platform/testing_pim.h"
 #include "lists/task_view.h"
 #include "options/options_dlg.h"
 #include "options_fixture.h"
 #include "resources/resource.h"
+#include "ui/layout.h"
 #include "ui/list_view_calls.h"
 #include "ui/view_windows.h"
 
@@ -352,6 +354,33 @@ TEST_F(OptionsPagesTest, NextMonthPreviewSwitchedOnReadsTheNextMonth) {
     EXPECT_EQ(g_Settings.nextMonthPrev, 1);
     EXPECT_TRUE(aprilRead());
     EndStore();
+}
+
+// A new top margin moves the task list shown as soon as the options close, not at the next visit.
+TEST_F(OptionsPagesTest, NewMarginPlacesTheShownTaskListAtOnce) {
+    const HWND tasks = CreateWindowExW(0, WC_LISTVIEWW, u"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 240, 200, host_,
+                                       nullptr, nullptr, nullptr);
+    g_TskListState.list = tasks;
+    ViewId = kViewTasks;
+    SetThemeWord(kThemeViewMarginTop, 0);
+    pt::ActInsideDialog([](HWND dialog) {
+        SelectOptionsPage(dialog, kPageDisplay);
+        const int index = FindIndex(kPageDisplay, &g_Theme.words[kThemeViewMarginTop]);
+        ASSERT_GE(index, 0);
+        g_Options.pages[kPageDisplay][index].indexValue = 12;
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+    });
+    RunOptionsDlg();
+    EXPECT_EQ(GetThemeWord(kThemeViewMarginTop), 12);
+    RECT placed{};
+    GetWindowRect(tasks, &placed);
+    POINT topLeft{placed.left, placed.top};
+    ScreenToClient(host_, &topLeft);
+    RECT view{};
+    GetViewClientRect(host_, view);
+    EXPECT_EQ(topLeft.y, view.top + 12);
+    g_TskListState.list = nullptr;
+    DestroyWindow(tasks);
 }
 
 TEST_F(OptionsPagesTest, WeekStartAndDayToolbarReachTheWeekdayBar) {
