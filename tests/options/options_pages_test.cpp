@@ -8,15 +8,18 @@
 #include "core/cat_record.h"
 #include "core/month_cache.h"
 #include "core/pim_state.h"
-#include "core/theme_words.h"
 #include "core/poom_session.h"
-#include "platform/testing_pim.h"
+#include "core/theme_words.h"
+#include "lists/cts_grid.h"
 #include "lists/task_view.h"
 #include "options/options_dlg.h"
 #include "options_fixture.h"
+#include "platform/gdi.h"
+#include "platform/testing_pim.h"
 #include "resources/resource.h"
 #include "ui/layout.h"
 #include "ui/list_view_calls.h"
+#include "ui/offscreen.h"
 #include "ui/view_windows.h"
 
 namespace {
@@ -381,6 +384,20 @@ TEST_F(OptionsPagesTest, NewMarginPlacesTheShownTaskListAtOnce) {
     EXPECT_EQ(topLeft.y, view.top + 12);
     g_TskListState.list = nullptr;
     DestroyWindow(tasks);
+}
+
+// A changed theme colour drops the contact grid's picture of its rows, drawn in the old colours.
+TEST_F(OptionsPagesTest, DisplayChangeDropsTheContactGridPicture) {
+    const HDC screen = GetDC(nullptr);
+    ASSERT_TRUE(CreateOffscreen(g_CtsGrid.buffer, screen, 40, 40));
+    ReleaseDC(nullptr, screen);
+    FillOptionsPage(kPageDisplay);
+    const int index = FindIndex(kPageDisplay, &g_Theme.words[kThemeViewMarginTop]);
+    ASSERT_GE(index, 0);
+    g_Options.pages[kPageDisplay][index].indexValue = 3;
+    ApplyDisplayOptions();
+    EXPECT_EQ(g_CtsGrid.buffer.valid, 0);
+    ReleaseOffscreen(g_CtsGrid.buffer);
 }
 
 TEST_F(OptionsPagesTest, WeekStartAndDayToolbarReachTheWeekdayBar) {
