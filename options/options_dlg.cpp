@@ -6,7 +6,9 @@
 #include <iterator>
 
 #include "calendar/agenda_view.h"
+#include "calendar/day_list.h"
 #include "core/app_settings.h"
+#include "core/cur_item.h"
 #include "core/frame_state.h"
 #include "core/res_string.h"
 #include "core/screen_class.h"
@@ -408,6 +410,8 @@ void RunOptionsDlg() {
         return;
     }
     if (g_Settings.clockTitle != clockBefore) RefreshTitle();
+    // The pages may have cleared the selection; the day view always shows one item selected.
+    if (ViewId == kViewDay && g_CurItem.oid == kNoId) SelectFirstDayItem();
     FocusCurrentView();
     if (g_Options.updateRequested != 0) CheckForUpdate();
     if (g_Options.viewReload != 0) PlaceCurrentView();

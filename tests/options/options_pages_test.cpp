@@ -6,6 +6,7 @@
 
 #include "calendar/sched_bar.h"
 #include "core/cat_record.h"
+#include "core/cur_item.h"
 #include "core/month_cache.h"
 #include "core/pim_state.h"
 #include "core/poom_session.h"
@@ -398,6 +399,21 @@ TEST_F(OptionsPagesTest, DisplayChangeDropsTheContactGridPicture) {
     ApplyDisplayOptions();
     EXPECT_EQ(g_CtsGrid.buffer.valid, 0);
     ReleaseOffscreen(g_CtsGrid.buffer);
+}
+
+// Back in the day view after the options, the day's first item is selected when none was.
+TEST_F(OptionsPagesTest, DayViewGetsItsFirstItemSelectedAfterTheOptions) {
+    StartStore();
+    g_SelectedDate = DateRec(2009, 3, 10);
+    AddAppt(DateRec(2009, 3, 10, 9, 0), u"");
+    LoadApptsForMonth(1, 0);
+    ViewId = kViewDay;
+    ResetSelection();
+    pt::ActInsideDialog([](HWND dialog) { SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0); });
+    RunOptionsDlg();
+    EXPECT_NE(g_CurItem.oid, kNoId);
+    ResetSelection();
+    EndStore();
 }
 
 TEST_F(OptionsPagesTest, WeekStartAndDayToolbarReachTheWeekdayBar) {
