@@ -420,6 +420,7 @@ TEST_F(WalletDetail, GeneratorShowsItsPasswordAndTheNoticeBeforeOk) {
     const auto boxes = platform::testing::MessageBoxesShown();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0].text.find(u"'" + g_GeneratedPassword + u"'"), std::u16string::npos);
+    EXPECT_EQ(boxes[0].caption, u"Z Agenda");
 }
 
 TEST_F(WalletDetail, SecretValuesAreMaskedUnlessMaskingIsOff) {
