@@ -21,6 +21,7 @@
 #include "ui/list_rows.h"
 #include "ui/list_subclass.h"
 #include "ui/list_view_calls.h"
+#include "ui/main_routines.h"
 #include "ui/popup_menus.h"
 #include "ui/subclass.h"
 #include "ui/text_prompt.h"
@@ -210,6 +211,8 @@ LRESULT OnDoubleTap(HWND list, LPARAM lParam) {
     const RowZones zones = GetRowZones(list, index, row);
     const bool onArrows = row.kind == kFieldChoice && x >= zones.arrowsLeft && x <= zones.arrowsRight;
     if (row.kind != kFieldCheckColor && !onArrows) EditRowAt(list, index);
+    // Taps that queued up while the editor ran belong to it, not to the rows now under them.
+    PumpMessagesSkipPen();
     return 0;
 }
 

@@ -16,6 +16,7 @@
 #include "platform/menus.h"
 #include "resources/resource.h"
 #include "wallet/wlt_commands.h"
+#include "wallet/wlt_settings.h"
 
 namespace {
 
@@ -165,7 +166,8 @@ void PrepareWalletItem(HMENU menu) {
     Enable(menu, IDM_MAKE_CALL, WltItemHasPhone());
     Enable(menu, IDM_VISIT_WEBSITE, WltItemHasWebsite());
     Enable(menu, IDM_SEND_EMAIL, WltItemHasEmail());
-    if (g_Wlt.locked == 0) {
+    // With "Never Mask Fields" on there is no mask to show or hide.
+    if (g_Wlt.locked == 0 && g_WltSettings.noMask == 0) {
         Enable(menu, IDM_UNMASK, true);
         SetMenuEntryText(menu, IDM_UNMASK, g_Wlt.maskOn ? u"Hide Mask" : u"Show Mask");
     } else {

@@ -91,6 +91,12 @@ bool ApplyShortcut(const ValSnap& row) {
     return false;
 }
 
+void RefillCollapsibleView() {
+    if (ViewId == kViewTasks && g_LoadState.tasksLoaded) FillTskList(true);
+    else if (ViewId == kViewContacts && g_LoadState.contactsLoaded) ReLoadCts(false);
+    else if (ScheduleOnScreen()) RefreshSchedList();
+}
+
 // The weekday bar's buttons follow the week start: the bar is made again when it exists.
 void RecreateSchedBar() {
     if (g_ViewWnds.weekdayBar == nullptr) return;
@@ -138,6 +144,7 @@ UINT CheckScheduleOptions() {
 void ApplyGeneralOptions() {
     AppSettings& s = g_Settings;
     bool any = false;
+    bool collapsibleChanged = false;
     g_Options.powerNote = 0;
     for (const ValSnap& row : Page(kPageGeneral)) {
         if (!ValSnapChanged(row)) continue;
@@ -145,7 +152,10 @@ void ApplyGeneralOptions() {
         ValSnapCommit(row);
         if (row.live == &g_Options.startOnIndex) s.startOn30 = StartOnCodeOf(g_Options.startOnIndex);
         else if (row.live == &s.clockTitle) RestartClockTimer();
-        else if (row.live == &s.cList) g_Options.viewReload = 1;
+        else if (row.live == &s.cList) {
+            g_Options.viewReload = 1;
+            collapsibleChanged = true;
+        }
         else if (row.live == &s.viewMenu3) {
             // The left soft key's meaning changed: every view's bar is made again.
             RebuildViewMenuBars();
@@ -153,6 +163,9 @@ void ApplyGeneralOptions() {
         }
         else ApplyShortcut(row);
     }
+    // The list shown is filled afresh: groups folded before would stay hidden with nothing left
+    // to unfold them once the lists are no longer collapsible.
+    if (collapsibleChanged) RefillCollapsibleView();
     if (g_Options.powerNote != 0) ShowResMessage(GetActiveWindow(), IDS_POWER_DOWN_NOTE, MB_ICONEXCLAMATION);
     if (any) ResetViewsAfterChange();
 }

@@ -13,6 +13,7 @@
 #include "editors/field_list.h"
 #include "extras/spinner.h"
 #include "extras/theme.h"
+#include "lists/cts_view.h"
 #include "options/options_display.h"
 #include "options/options_state.h"
 #include "ui/frame_calls.h"
@@ -249,5 +250,9 @@ void ApplyDisplayOptions() {
         FreeBackBuffers();
         g_Options.viewReload = 1;
     }
-    if (anyChange) SaveThemeAsDefault();
+    if (anyChange) {
+        // The contact grid keeps its own picture of the rows, drawn in the old colours.
+        ReleaseContactGridBuffer();
+        SaveThemeAsDefault();
+    }
 }

@@ -5,7 +5,10 @@
 
 #include <iterator>
 
+#include "calendar/agenda_view.h"
+#include "calendar/day_list.h"
 #include "core/app_settings.h"
+#include "core/cur_item.h"
 #include "core/frame_state.h"
 #include "core/res_string.h"
 #include "core/screen_class.h"
@@ -17,6 +20,8 @@
 #include "extras/about_box.h"
 #include "extras/theme.h"
 #include "extras/update_check.h"
+#include "lists/cts_view.h"
+#include "lists/task_view.h"
 #include "options/options_state.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -34,10 +39,12 @@
 #include "ui/gdi_scope.h"
 #include "ui/icon_picker.h"
 #include "ui/image_lists.h"
+#include "ui/layout.h"
 #include "ui/offscreen.h"
 #include "ui/subclass.h"
 #include "ui/theme_colors.h"
 #include "ui/view_focus.h"
+#include "ui/view_windows.h"
 
 namespace {
 
@@ -231,6 +238,36 @@ LRESULT CALLBACK PageStepperProc(HWND window, UINT message, WPARAM wParam, LPARA
     return CallPrevWndProc(window, message, wParam, lParam);
 }
 
+// After a change that moves or resizes the views (margins, fonts, panes): the current view's
+// window takes its place again before the main window is repainted.
+void PlaceCurrentView() {
+    const bool drawnAgenda = g_Settings.agendaFmt == kAgendaDrawn;
+    switch (ViewId) {
+    case kViewTasks: LayoutTskList(true); break;
+    case kViewContacts:
+        if (g_Settings.ctsIcon != 0) PlaceViewWnd(g_ViewWnds.contactGrid, kPlacePlain);
+        else PlaceViewWnd(g_ViewWnds.contactsList, kPlaceList);
+        PlaceCtsListBelowTabs();
+        break;
+    case kViewNotes: PlaceViewWnd(g_ViewWnds.notesList, kPlaceList); break;
+    case kViewWallet: PlaceViewWnd(g_ViewWnds.walletTree, kPlaceTree); break;
+    case kViewProjects: PlaceViewWnd(g_ViewWnds.projectTree, kPlaceTree); break;
+    case kViewDates:
+    case kViewDay: {
+        const HWND window = drawnAgenda ? g_ViewWnds.agendaView : g_ViewWnds.scheduleList;
+        PlaceViewWnd(window, drawnAgenda ? kPlacePlain : kPlaceList);
+        if (ViewId == kViewDay) PlaceUnderWeekdayBar(window);
+        break;
+    }
+    case kViewApptPreview:
+    case kViewContactPreview:
+    case kViewTaskPreview:
+    case kViewWalletItem: PlaceViewWnd(g_ViewWnds.agendaView, kPlacePlain); break;
+    default: break;
+    }
+    RedrawNow(nullptr);
+}
+
 }  // namespace
 
 int OptionsStartPage(LONG viewCode) {
@@ -373,7 +410,9 @@ void RunOptionsDlg() {
         return;
     }
     if (g_Settings.clockTitle != clockBefore) RefreshTitle();
+    // The pages may have cleared the selection; the day view always shows one item selected.
+    if (ViewId == kViewDay && g_CurItem.oid == kNoId) SelectFirstDayItem();
     FocusCurrentView();
     if (g_Options.updateRequested != 0) CheckForUpdate();
-    if (g_Options.viewReload != 0) RedrawNow(nullptr);
+    if (g_Options.viewReload != 0) PlaceCurrentView();
 }

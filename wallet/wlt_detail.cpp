@@ -4,8 +4,14 @@
 
 #include "core/app_settings.h"
 #include "core/screen_class.h"
+#include "core/text_util.h"
 #include "platform/commctrl.h"
 #include "platform/gdi.h"
+#include "ui/draw_prims.h"
+#include "ui/image_lists.h"
+#include "ui/text_wrap.h"
+#include "ui/themed_bars.h"
+#include "ui/theme_colors.h"
 #include "wallet/wlt_item.h"
 #include "wallet/wlt_settings.h"
 #include "wallet/wlt_tree.h"
@@ -18,10 +24,7 @@ constexpr const WCHAR* kMaskedValue = u"*****";
 constexpr int kMargin = 4;
 constexpr int kIconGap = 20;
 constexpr int kIconGapVga = 35;
-constexpr COLORREF kSeparatorTop = RGB(96, 128, 192);
-constexpr COLORREF kSeparatorBottom = RGB(200, 214, 240);
-constexpr COLORREF kLabelColour = RGB(64, 64, 64);
-constexpr COLORREF kValueColour = RGB(0, 0, 0);
+constexpr int kSecondaryTextWord = 9;
 // Room below a line's top for its text: lines of a long page lie below the window's bottom.
 constexpr int kLineRoom = 0x4000;
 
@@ -36,6 +39,17 @@ int DrawWrapped(HDC dc, const std::u16string& text, const RECT& box, bool draw, 
     return measure.bottom - measure.top;
 }
 
+// The item's categories as a row of their icons beside its own; a category without an icon takes
+// no room.
+void DrawWltItemCatIcons(HDC dc, const WltItem& item, int x, int y) {
+    if (g_Settings.showCat == 0) return;
+    int iconWidth = 0, iconHeight = 0;
+    if (g_ImageLists.customSmall) ImageList_GetIconSize(g_ImageLists.customSmall, &iconWidth, &iconHeight);
+    ForEachCommaPiece(item.categories, [&](const std::u16string& name) {
+        if (DrawCatIcon(dc, x, y, name, true, 0)) x += iconWidth;
+    });
+}
+
 }  // namespace
 
 bool WltValueIsMasked(const WltEntry& field) {
@@ -43,8 +57,13 @@ bool WltValueIsMasked(const WltEntry& field) {
 }
 
 int DrawWalletItem(HDC dc, const RECT& area, int scrollY, bool draw) {
-    if (draw) FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    if (draw) {
+        HBRUSH background = CreateSolidBrush(ThemeColor(kThemeBackground));
+        FillRect(dc, &area, background);
+        DeleteObject(background);
+    }
     SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ThemeColor(kThemeTextColor));
     const WltItem* item = SelectedWltItem();
     RECT box{area.left + kMargin, area.top + kMargin - scrollY, area.right - kMargin, area.bottom};
     if (!item) return kMargin + DrawWrapped(dc, kNoItemSelectedText, box, draw);
@@ -52,28 +71,23 @@ int DrawWalletItem(HDC dc, const RECT& area, int scrollY, bool draw) {
     int y = box.top;
     if (HIMAGELIST images = WltDetailImageList(); draw && images && item->icon > 0)
         ImageList_Draw(images, item->icon, dc, box.left, y, ILD_TRANSPARENT);
-    y += vga ? kIconGapVga : kIconGap;
-    SetTextColor(dc, kValueColour);
+    const int iconGap = vga ? kIconGapVga : kIconGap;
+    if (draw) DrawWltItemCatIcons(dc, *item, box.left + iconGap, y);
+    y += iconGap;
     y += DrawWrapped(dc, item->name, RECT{box.left, y, box.right, y + kLineRoom}, draw);
     y += DrawWrapped(dc, item->type, RECT{box.left, y, box.right, y + kLineRoom}, draw);
     y += kMargin;
     if (draw) {
-        RECT line{box.left, y, box.right, y + 1};
-        HBRUSH top = CreateSolidBrush(kSeparatorTop);
-        FillRect(dc, &line, top);
-        DeleteObject(top);
-        line = RECT{box.left, y + 1, box.right, y + 2};
-        HBRUSH bottom = CreateSolidBrush(kSeparatorBottom);
-        FillRect(dc, &line, bottom);
-        DeleteObject(bottom);
+        DrawThemeGradient(dc, POINT{box.left, y}, POINT{box.right, y}, false, FadeEnd::Right);
+        DrawThemeGradient(dc, POINT{box.left, y + 1}, POINT{box.right, y + 1}, true, FadeEnd::Right);
     }
     y += 2 + kMargin;
     const int labelRight = box.left + (box.right - box.left) * 2 / 5;
     for (const WltEntry& field : item->fields) {
-        SetTextColor(dc, kLabelColour);
+        SetTextColor(dc, ThemeColor(kSecondaryTextWord));
         RECT label{box.left, y, labelRight - kMargin, y + kLineRoom};
         const int labelHeight = DrawWrapped(dc, field.label, label, draw, DT_END_ELLIPSIS | DT_SINGLELINE);
-        SetTextColor(dc, kValueColour);
+        SetTextColor(dc, ThemeColor(kThemeTextColor));
         const std::u16string value = WltValueIsMasked(field) ? std::u16string(kMaskedValue) : field.value;
         const int valueHeight = DrawWrapped(dc, value, RECT{labelRight, y, box.right, y + kLineRoom}, draw);
         y += std::max(labelHeight, valueHeight) + kMargin;

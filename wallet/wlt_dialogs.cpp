@@ -46,6 +46,7 @@ constexpr const WCHAR* kGenerateTitle = u"Generate Password";
 constexpr const WCHAR* kGeneratedNotice =
     u"Your wallet file's password will not be set to '%s', be sure to record or memorize this password in "
     u"order to access your file later.";
+constexpr const WCHAR* kGeneratedNoticeCaption = u"Z Agenda";
 constexpr COLORREF kFolderColour = RGB(0, 0, 128);
 constexpr int kTextChars = 4096;  // the dialogs take at most 4095 characters of a box
 constexpr WCHAR kMaskChar = u'*';
@@ -86,7 +87,7 @@ void OnGenerateOk(HWND dialog) {
     if (g_GeneratedPassword.empty()) return;
     WCHAR notice[kTextChars] = {};
     _snwprintf(notice, kTextChars - 1, kGeneratedNotice, g_GeneratedPassword.c_str());
-    ShowMessage(dialog, notice, MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxW(dialog, notice, kGeneratedNoticeCaption, MB_OK | MB_ICONEXCLAMATION);
     CloseWltDialog(dialog, kWltDlgOk);
 }
 

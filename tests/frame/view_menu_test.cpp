@@ -10,6 +10,8 @@
 #include "platform/menus.h"
 #include "resources/resource.h"
 #include "view_fixture.h"
+#include "wallet/wlt_item.h"
+#include "wallet/wlt_settings.h"
 
 namespace {
 
@@ -142,6 +144,28 @@ TEST_F(ViewMenu, LockedWalletGreysTheMaskAndTheConnectCommands) {
     SetupViewMenu(g_Frame.mainWnd, menu);
     for (const UINT command : {IDM_UNMASK, IDM_MAKE_CALL, IDM_VISIT_WEBSITE, IDM_SEND_EMAIL})
         EXPECT_TRUE(IsGrayed(menu, command)) << command;
+}
+
+TEST_F(ViewMenu, MaskCommandFollowsTheMaskAndNeverMaskFields) {
+    const struct {
+        LONG maskOn, noMask;
+        bool enabled;
+        const char16_t* text;
+    } cases[] = {{1, 0, true, u"Hide Mask"}, {0, 0, true, u"Show Mask"}, {1, 1, false, nullptr}};
+    ShowBarOf(kViewWalletItem, &g_MenuBars.walletItem);
+    const HMENU menu = ItemMenu(IDM_WALLET_ITEM_BAR);
+    g_Wlt.locked = 0;
+    for (const auto& c : cases) {
+        g_Wlt.maskOn = c.maskOn;
+        g_WltSettings.noMask = c.noMask;
+        SetupViewMenu(g_Frame.mainWnd, menu);
+        EXPECT_EQ(IsGrayed(menu, IDM_UNMASK), !c.enabled) << c.maskOn << c.noMask;
+        if (c.text) {
+            EXPECT_EQ(TextOf(menu, IDM_UNMASK), c.text);
+        }
+    }
+    g_Wlt = WltState();
+    g_WltSettings = WltSettings();
 }
 
 TEST_F(ViewMenu, ViewsMenuIsPrunedOnceAndKeepsNoOtherViews) {

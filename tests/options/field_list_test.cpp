@@ -162,6 +162,25 @@ TEST_F(FieldListTest, DraggingOverTheRowsScrollsThem) {
     for (const LONG value : values) EXPECT_EQ(value, 0) << "a drag from the label toggles nothing";
 }
 
+// A double tap edits the row; the pen messages that queued up behind it are dropped, not replayed
+// as taps on whatever lies under them afterwards.
+TEST_F(FieldListTest, DoubleTapDropsThePenMessagesQueuedBehindIt) {
+    ValSnapArray rows;
+    rows.Append(Row(u"A", kFieldCheck, &a_));
+    rows.Append(Row(u"B", kFieldCheck, &b_));
+    Show(rows);
+    Select(0);
+    RECT second{};
+    LvRowRect(list_, 1, second);
+    const LPARAM onSecondCheck = MAKELPARAM(second.right - 10, (second.top + second.bottom) / 2);
+    PostMessageW(list_, WM_LBUTTONDOWN, 0, onSecondCheck);
+    PostMessageW(list_, WM_LBUTTONUP, 0, onSecondCheck);
+    SendMessageW(list_, WM_LBUTTONDBLCLK, 0, MAKELPARAM(10, 5));
+    pt::PumpUntilIdle();
+    EXPECT_EQ(FieldListRows()[0].plainValue, 1) << "the double tap toggles the selected row";
+    EXPECT_EQ(FieldListRows()[1].plainValue, 1) << "the queued tap on the other row's box is dropped";
+}
+
 TEST_F(FieldListTest, DayPreviewOnMonthLocksAndUnlocksItsRows) {
     g_Settings.splitMonth = 0;
     ValSnapArray rows;

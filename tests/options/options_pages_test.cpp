@@ -5,10 +5,22 @@
 #include <vector>
 
 #include "calendar/sched_bar.h"
+#include "core/cat_record.h"
+#include "core/cur_item.h"
+#include "core/month_cache.h"
+#include "core/pim_state.h"
+#include "core/poom_session.h"
+#include "core/theme_words.h"
+#include "lists/cts_grid.h"
+#include "lists/task_view.h"
 #include "options/options_dlg.h"
 #include "options_fixture.h"
+#include "platform/gdi.h"
+#include "platform/testing_pim.h"
 #include "resources/resource.h"
+#include "ui/layout.h"
 #include "ui/list_view_calls.h"
+#include "ui/offscreen.h"
 #include "ui/view_windows.h"
 
 namespace {
@@ -43,7 +55,37 @@ int FindIndex(int page, const void* live) {
     return -1;
 }
 
-class OptionsPagesTest : public OptionsTest {};
+class OptionsPagesTest : public OptionsTest {
+protected:
+    // A PIM store read through the item texts, as on systems before version 5.
+    void StartStore() {
+        platform::DeviceProfile profile = platform::Profile();
+        profile.osMajor = 4;
+        device_.SetProfile(profile);
+        StartPoomSession(nullptr);
+        ASSERT_NE(GetPoomApp(), nullptr);
+    }
+    static void EndStore() {
+        ClearApptMonthCache();
+        g_ApptCache.loaded = 0;
+        g_AllApptsArray.RemoveAll();
+        g_MultiDaySpans.RemoveAll();
+        EndPoomSession();
+    }
+    static void AddAppt(const DateRec& start, const WCHAR* categories) {
+        PoomPtr<IDispatch> item;
+        ASSERT_EQ(GetPoomApp()->CreateItem(olAppointmentItem, item.Out()), S_OK);
+        PoomPtr<IAppointment> appt = QueryPoom<IAppointment>(item.Get(), IID_IAppointment);
+        SYSTEMTIME time = start;
+        DATE when = 0;
+        GetPoomApp()->SystemTimeToVariantTime(&time, &when);
+        appt->put_Subject(u"Standup");
+        appt->put_Start(when);
+        appt->put_Duration(30);
+        appt->put_Categories(categories);
+        ASSERT_EQ(appt->Save(), S_OK);
+    }
+};
 
 TEST_F(OptionsPagesTest, RowsPresentByScreenClassAndSystem) {
     const struct {
@@ -236,6 +278,143 @@ TEST_F(OptionsPagesTest, TakingButtonsOverShowsThePowerNoteOnce) {
 }  // namespace
 
 namespace {
+
+// Switching collapsible lists off fills the task list shown afresh, so that a folded group does
+// not stay hidden with nothing left to unfold it.
+TEST_F(OptionsPagesTest, CollapsibleListsSwitchedOffRefillTheTaskList) {
+    const LoadState savedLoad = g_LoadState;
+    g_LoadState.tasksLoaded = 1;
+    g_Settings.cList = 1;
+    ViewId = kViewTasks;
+    ListRow folded;
+    folded.kind = kRowItem;
+    folded.hidden = 1;
+    g_TskRows.RemoveAll();
+    g_TskRows.Append(folded);
+    pt::ActInsideDialog([](HWND dialog) {
+        SelectOptionsPage(dialog, kPageGeneral);
+        const HWND list = GetDlgItem(dialog, IDC_OPTIONS_LIST);
+        LvSelectRow(list, FindValSnapFor(&g_Settings.cList));
+        SendMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+    });
+    RunOptionsDlg();
+    EXPECT_EQ(g_Settings.cList, 0);
+    ASSERT_GT(g_TskRows.Size(), 0);
+    for (const ListRow& row : g_TskRows) EXPECT_EQ(row.hidden, 0);
+    g_TskRows.RemoveAll();
+    g_LoadState = savedLoad;
+}
+
+// A category's new colour reaches the appointments of the month shown, which took their colour
+// from the category when they were read.
+TEST_F(OptionsPagesTest, CategoryColourChangeReachesTheShownMonthsAppointments) {
+    constexpr COLORREF kOld = RGB(200, 0, 0);
+    constexpr COLORREF kNew = RGB(0, 0, 200);
+    const CatArray savedCats = g_CatList;
+    StartStore();
+    g_CatList.RemoveAll();
+    CatRecord work;
+    work.name = u"Work";
+    work.colour = kOld;
+    g_CatList.Append(work);
+    g_SelectedDate = DateRec(2009, 3, 10);
+    AddAppt(DateRec(2009, 3, 10, 9, 0), u"Work");
+    LoadApptsForMonth(1, 0);
+    ASSERT_NE(g_ApptCache.curAppts, nullptr);
+    ASSERT_EQ(g_ApptCache.curAppts->Size(), 1);
+    ASSERT_EQ((*g_ApptCache.curAppts)[0].colour, kOld);
+
+    FillOptionsPage(kPageCategory);
+    g_Options.pages[kPageCategory][1].numberValue = static_cast<LONG>(kNew);
+    g_Options.optionsChanged = 1;
+    ApplyCategoryOptions();
+    ASSERT_NE(g_ApptCache.curAppts, nullptr);
+    ASSERT_EQ(g_ApptCache.curAppts->Size(), 1);
+    EXPECT_EQ((*g_ApptCache.curAppts)[0].colour, kNew);
+
+    EndStore();
+    g_CatList = savedCats;
+}
+
+// Switching the next month's preview on reads that month's appointments for it at once.
+TEST_F(OptionsPagesTest, NextMonthPreviewSwitchedOnReadsTheNextMonth) {
+    StartStore();
+    g_Settings.splitMonth = 1;
+    g_Settings.nextMonthPrev = 0;
+    g_SelectedDate = DateRec(2009, 3, 10);
+    AddAppt(DateRec(2009, 4, 20, 9, 0), u"");
+    LoadApptsForMonth(1, 0);
+    const auto aprilRead = [] {
+        for (const MonthKey& key : g_ApptCache.keys)
+            if (key.year == 2009 && key.month == 4) return true;
+        return false;
+    };
+    ASSERT_FALSE(aprilRead());
+    FillOptionsPage(kPageSchedule);
+    ValSnap& row = g_Options.pages[kPageSchedule][FindIndex(kPageSchedule, &g_Settings.nextMonthPrev)];
+    row.plainValue = 1;
+    ApplyScheduleOptions();
+    EXPECT_EQ(g_Settings.nextMonthPrev, 1);
+    EXPECT_TRUE(aprilRead());
+    EndStore();
+}
+
+// A new top margin moves the task list shown as soon as the options close, not at the next visit.
+TEST_F(OptionsPagesTest, NewMarginPlacesTheShownTaskListAtOnce) {
+    const HWND tasks = CreateWindowExW(0, WC_LISTVIEWW, u"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 240, 200, host_,
+                                       nullptr, nullptr, nullptr);
+    g_TskListState.list = tasks;
+    ViewId = kViewTasks;
+    SetThemeWord(kThemeViewMarginTop, 0);
+    pt::ActInsideDialog([](HWND dialog) {
+        SelectOptionsPage(dialog, kPageDisplay);
+        const int index = FindIndex(kPageDisplay, &g_Theme.words[kThemeViewMarginTop]);
+        ASSERT_GE(index, 0);
+        g_Options.pages[kPageDisplay][index].indexValue = 12;
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+    });
+    RunOptionsDlg();
+    EXPECT_EQ(GetThemeWord(kThemeViewMarginTop), 12);
+    RECT placed{};
+    GetWindowRect(tasks, &placed);
+    POINT topLeft{placed.left, placed.top};
+    ScreenToClient(host_, &topLeft);
+    RECT view{};
+    GetViewClientRect(host_, view);
+    EXPECT_EQ(topLeft.y, view.top + 12);
+    g_TskListState.list = nullptr;
+    DestroyWindow(tasks);
+}
+
+// A changed theme colour drops the contact grid's picture of its rows, drawn in the old colours.
+TEST_F(OptionsPagesTest, DisplayChangeDropsTheContactGridPicture) {
+    const HDC screen = GetDC(nullptr);
+    ASSERT_TRUE(CreateOffscreen(g_CtsGrid.buffer, screen, 40, 40));
+    ReleaseDC(nullptr, screen);
+    FillOptionsPage(kPageDisplay);
+    const int index = FindIndex(kPageDisplay, &g_Theme.words[kThemeViewMarginTop]);
+    ASSERT_GE(index, 0);
+    g_Options.pages[kPageDisplay][index].indexValue = 3;
+    ApplyDisplayOptions();
+    EXPECT_EQ(g_CtsGrid.buffer.valid, 0);
+    ReleaseOffscreen(g_CtsGrid.buffer);
+}
+
+// Back in the day view after the options, the day's first item is selected when none was.
+TEST_F(OptionsPagesTest, DayViewGetsItsFirstItemSelectedAfterTheOptions) {
+    StartStore();
+    g_SelectedDate = DateRec(2009, 3, 10);
+    AddAppt(DateRec(2009, 3, 10, 9, 0), u"");
+    LoadApptsForMonth(1, 0);
+    ViewId = kViewDay;
+    ResetSelection();
+    pt::ActInsideDialog([](HWND dialog) { SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0); });
+    RunOptionsDlg();
+    EXPECT_NE(g_CurItem.oid, kNoId);
+    ResetSelection();
+    EndStore();
+}
 
 TEST_F(OptionsPagesTest, WeekStartAndDayToolbarReachTheWeekdayBar) {
     ViewId = kViewDay;

@@ -8,6 +8,7 @@
 
 #include "core/active_file.h"
 #include "core/app_settings.h"
+#include "core/cat_record.h"
 #include "core/main_messages.h"
 #include "frame/cmd_messages.h"
 #include "platform/commctrl.h"
@@ -20,6 +21,9 @@
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "tests/support/prompt_answer.h"
+#include "tests/ui/draw_surface.h"
+#include "ui/image_lists.h"
+#include "ui/theme_colors.h"
 #include "ui/text_prompt.h"
 #include "wallet/wlt_dialog_checks.h"
 #include "wallet/wlt_dialogs.h"
@@ -416,6 +420,7 @@ TEST_F(WalletDetail, GeneratorShowsItsPasswordAndTheNoticeBeforeOk) {
     const auto boxes = platform::testing::MessageBoxesShown();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0].text.find(u"'" + g_GeneratedPassword + u"'"), std::u16string::npos);
+    EXPECT_EQ(boxes[0].caption, u"Z Agenda");
 }
 
 TEST_F(WalletDetail, SecretValuesAreMaskedUnlessMaskingIsOff) {
@@ -439,6 +444,42 @@ TEST_F(WalletDetail, SecretValuesAreMaskedUnlessMaskingIsOff) {
     EXPECT_TRUE(WalletCommand(host_, IDM_UNMASK));
     EXPECT_EQ(g_Wlt.maskOn, 0);
     EXPECT_FALSE(WalletCommand(host_, IDM_EXIT));
+}
+
+// The header line: the item's category icons 20 pixels right of its own icon while category icons
+// are on, an unknown category taking no room; all on the theme's background.
+TEST_F(WalletDetail, HeaderShowsTheCategoryIconsOnTheThemeBackground) {
+    constexpr COLORREF kBack = RGB(10, 20, 30);
+    const ThemeWords theme{{kThemeBackground, static_cast<LONG>(kBack)}};
+    const CatArray savedCats = g_CatList;
+    const LONG savedShowCat = g_Settings.showCat;
+    CreateAllImageLists();
+    g_CatList.RemoveAll();
+    CatRecord bank;
+    bank.name = u"Bank";
+    bank.icon = 5;
+    g_CatList.Append(bank);
+    WltItem item = FilledItem(0, u"Card");
+    item.icon = 0;  // no picture of its own, so only category icons can land on the line
+    item.categories = u"Golf, Bank";
+    g_Wlt.items.Append(item);
+    g_Wlt.selection = 0;
+    const RECT area{0, 0, 240, 320};
+    DrawSurface surface(240, 320);
+    const auto paintedOnIconLine = [&](LONG showCat) {
+        g_Settings.showCat = showCat;
+        DrawWalletItem(surface.dc(), area, 0);
+        int count = 0;
+        for (int y = 4; y < 16; ++y)
+            for (int x = 24; x < 36; ++x) count += surface.Pixel(x, y) != kBack;
+        return count;
+    };
+    EXPECT_GT(paintedOnIconLine(1), 0) << "Bank's icon right after the item's own place";
+    EXPECT_EQ(paintedOnIconLine(0), 0) << "no category icons while they are switched off";
+    EXPECT_EQ(surface.Pixel(239, 319), kBack);
+    DestroyAllImageLists();
+    g_CatList = savedCats;
+    g_Settings.showCat = savedShowCat;
 }
 
 LRESULT CALLBACK DetailHostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
