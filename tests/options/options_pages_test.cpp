@@ -306,60 +306,6 @@ TEST_F(OptionsPagesTest, CollapsibleListsSwitchedOffRefillTheTaskList) {
     g_LoadState = savedLoad;
 }
 
-// A category's new colour reaches the appointments of the month shown, which took their colour
-// from the category when they were read.
-TEST_F(OptionsPagesTest, CategoryColourChangeReachesTheShownMonthsAppointments) {
-    constexpr COLORREF kOld = RGB(200, 0, 0);
-    constexpr COLORREF kNew = RGB(0, 0, 200);
-    const CatArray savedCats = g_CatList;
-    StartStore();
-    g_CatList.RemoveAll();
-    CatRecord work;
-    work.name = u"Work";
-    work.colour = kOld;
-    g_CatList.Append(work);
-    g_SelectedDate = DateRec(2009, 3, 10);
-    AddAppt(DateRec(2009, 3, 10, 9, 0), u"Work");
-    LoadApptsForMonth(1, 0);
-    ASSERT_NE(g_ApptCache.curAppts, nullptr);
-    ASSERT_EQ(g_ApptCache.curAppts->Size(), 1);
-    ASSERT_EQ((*g_ApptCache.curAppts)[0].colour, kOld);
-
-    FillOptionsPage(kPageCategory);
-    g_Options.pages[kPageCategory][1].numberValue = static_cast<LONG>(kNew);
-    g_Options.optionsChanged = 1;
-    ApplyCategoryOptions();
-    ASSERT_NE(g_ApptCache.curAppts, nullptr);
-    ASSERT_EQ(g_ApptCache.curAppts->Size(), 1);
-    EXPECT_EQ((*g_ApptCache.curAppts)[0].colour, kNew);
-
-    EndStore();
-    g_CatList = savedCats;
-}
-
-// Switching the next month's preview on reads that month's appointments for it at once.
-TEST_F(OptionsPagesTest, NextMonthPreviewSwitchedOnReadsTheNextMonth) {
-    StartStore();
-    g_Settings.splitMonth = 1;
-    g_Settings.nextMonthPrev = 0;
-    g_SelectedDate = DateRec(2009, 3, 10);
-    AddAppt(DateRec(2009, 4, 20, 9, 0), u"");
-    LoadApptsForMonth(1, 0);
-    const auto aprilRead = [] {
-        for (const MonthKey& key : g_ApptCache.keys)
-            if (key.year == 2009 && key.month == 4) return true;
-        return false;
-    };
-    ASSERT_FALSE(aprilRead());
-    FillOptionsPage(kPageSchedule);
-    ValSnap& row = g_Options.pages[kPageSchedule][FindIndex(kPageSchedule, &g_Settings.nextMonthPrev)];
-    row.plainValue = 1;
-    ApplyScheduleOptions();
-    EXPECT_EQ(g_Settings.nextMonthPrev, 1);
-    EXPECT_TRUE(aprilRead());
-    EndStore();
-}
-
 // A new top margin moves the task list shown as soon as the options close, not at the next visit.
 TEST_F(OptionsPagesTest, NewMarginPlacesTheShownTaskListAtOnce) {
     const HWND tasks = CreateWindowExW(0, WC_LISTVIEWW, u"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 240, 200, host_,
