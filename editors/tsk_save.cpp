@@ -189,6 +189,8 @@ void AfterEditedTskSaved(LONG oid) {
         FreeBackBuffers();
         RelayoutAgendaView();
         if (ViewId == kViewTaskPreview) {
+            // Back in the task list, the task remembered when the preview opened is selected again.
+            g_TskListState.rememberedValid = 1;
             const LONG origin = GetPreviewOrigin();
             if (origin == 1 || origin == 2) g_CurItem.listIndex = kNoId;
             g_TskPreviewReload = 1;
@@ -207,6 +209,7 @@ void AfterEditedTskSaved(LONG oid) {
         SelectTskListRow(selected);
         ResetTskListCache();
     } else if (ViewId == kViewTaskPreview) {
+        g_TskListState.rememberedValid = 1;
         g_TskPreviewReload = 1;
     }
 }

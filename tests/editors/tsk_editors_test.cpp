@@ -25,6 +25,7 @@
 #include "editors/recur_choices.h"
 #include "editors/tsk_list_editor.h"
 #include "editors/tsk_save.h"
+#include "lists/task_view.h"
 #include "platform/commctrl.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -717,12 +718,15 @@ TEST_F(TskEditorsTest, EditInTheTaskPreviewAsksThePreviewToReload) {
     g_CurItem.oid = oid;
     g_CurItem.kind = kItemTask;
     g_TskPreviewReload = 0;
+    g_TskListState.rememberedValid = 0;
     platform::testing::ActInsideDialog([](HWND dialog) {
         Row(kStart).dateValue = NoDate();  // "No Date" from the row's pop-up
         Press(dialog, IDM_DLG_DONE);
     });
     EditTskFormDlg();
     EXPECT_EQ(g_TskPreviewReload, 1);
+    EXPECT_EQ(g_TskListState.rememberedValid, 1) << "the task list selects its remembered task when it comes back";
+    g_TskListState.rememberedValid = 0;
     EXPECT_EQ(g_CurItem.oid, oid);  // the preview keeps its task
     EXPECT_TRUE(IsNoDate(Stored(oid).start));
     ASSERT_EQ(g_TskList.Size(), 1);
