@@ -106,8 +106,8 @@ bool SamePage(const TskRecord& a, const TskRecord& b) {
 
 void NoteShownPage(const TskRecord* task) {
     g_ShownPage.drawn = true;
-    g_ShownPage.task.reset();
-    if (task) g_ShownPage.task = *task;
+    if (task) g_ShownPage.task.emplace(*task);
+    else g_ShownPage.task.reset();
     g_TskPreviewReload = 0;
 }
 

@@ -1,5 +1,6 @@
 // The wallet view after the project view was shown: stylus taps on the wallet tree's +/- box and
 // on its items reach the wallet tree, and the project tree stays out of sight.
+#include <cstring>
 #include <gtest/gtest.h>
 
 #include "core/view_id.h"
@@ -21,7 +22,7 @@ class WalletWindow : public frametest::ProgramTest {};
 // The screen point of the first spot on the node's row that the tree's hit test names as `part`.
 bool FindPart(HWND tree, HTREEITEM node, UINT part, POINT& out) {
     RECT row{};
-    *reinterpret_cast<HTREEITEM*>(&row) = node;
+    std::memcpy(&row, &node, sizeof node);  // the message takes the item in the rectangle
     if (!SendMessageW(tree, TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&row))) return false;
     for (int x = row.left; x < row.right; ++x) {
         TVHITTESTINFO hit{};

@@ -1,5 +1,6 @@
 // Putting items into other projects: dragging nodes onto folders and groups under the options,
 // "Move To Project" in the tree, "Add To Project" from another view, and the project path list.
+#include <cstring>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -197,7 +198,7 @@ class PrjDragTest : public PrjMoveTest {
 protected:
     static POINT Centre(HTREEITEM node) {
         RECT rect{};
-        *reinterpret_cast<HTREEITEM*>(&rect) = node;
+        std::memcpy(&rect, &node, sizeof node);
         SendMessageW(g_PrjTree.wnd, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
         return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     }

@@ -1,6 +1,7 @@
 // The setup library as the device's installer runs it: an update keeps everything, a removal asks
 // and on Yes deletes the data files, the theme files and the settings key and gives back the
 // buttons that still start the program.
+#include <cstring>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -50,7 +51,11 @@ protected:
         const LONG status = RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &bytes);
         RegCloseKey(key);
         if (status != ERROR_SUCCESS) return u"<no value>";
-        if (type == REG_DWORD) return std::u16string(1, static_cast<char16_t>(u'0' + *reinterpret_cast<DWORD*>(text)));
+        if (type == REG_DWORD) {
+            DWORD value = 0;
+            std::memcpy(&value, text, sizeof value);
+            return std::u16string(1, static_cast<char16_t>(u'0' + value));
+        }
         return text;
     }
 

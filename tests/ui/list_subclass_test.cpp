@@ -1,6 +1,7 @@
 // The subclassed lists: the notices of an empty contacts or search list drawn where and as the
 // screen asks, the check strip of the item lists by screen class, captions skipped by the dialog
 // lists' keys, Enter and double-taps handed to the parent, and the project tree's drag.
+#include <cstring>
 #include <optional>
 #include <string>
 #include <utility>
@@ -208,7 +209,7 @@ TEST_F(ListSubclass, TreeDragStartsOnlyTwoLevelsBelowARoot) {
     SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(project));
     const auto rowOf = [tree](HTREEITEM it) {
         RECT r{};
-        *reinterpret_cast<HTREEITEM*>(&r) = it;
+        std::memcpy(&r, &it, sizeof it);
         SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r));
         return POINT{r.left + 2, (r.top + r.bottom) / 2};
     };
