@@ -388,13 +388,18 @@ void PaintSpinnerView(HDC dc) {
     PaintBuffered(dc, [](HDC memory, const RECT& client) {
         const COLORREF back = ThemeColour(kThemeSpinBack);
         const int frame = g_Wheel.animFrame;
-        if (g_Wheel.animMode == 0 || frame >= kLastLaunchFrame) {
+        if (g_Wheel.animMode == 0) {
             FillRectColour(memory, client, back);
             return;
         }
-        const bool ring = frame <= 2;
-        FillRectColour(memory, client, ring ? DarkenColor(back, kAnimDarken) : back);
-        if (ring) DrawDot(memory, DotSize::Large, DotShade::Dim);
+        // The launcher's own background picture stays behind the whole spread, in place of the ring.
+        FillRectColour(memory, client, back);
+        const bool picture = DrawSpinBackPicture(memory, client);
+        if (frame >= kLastLaunchFrame) return;
+        if (!picture && frame <= 2) {
+            FillRectColour(memory, client, DarkenColor(back, kAnimDarken));
+            DrawDot(memory, DotSize::Large, DotShade::Dim);
+        }
         const SpinnerGeometry g = GetSpinnerGeometry();
         EnsureSpinnerLists();
         if (frame <= 3) DrawCentrePicture(memory, g, kLaunchCentreScale[frame], true);

@@ -200,6 +200,40 @@ TEST_F(WheelTest, ThemeBackgroundPictureReplacesTheRings) {
     }
 }
 
+// The launch animation spreads the wheel over the same picture, in every frame to the last.
+TEST_F(WheelTest, LaunchAnimationKeepsTheBackgroundPicture) {
+    const std::u16string path = u"\\My Documents\\spin back.bmp";
+    std::filesystem::create_directories(device_.HostPath(u"\\My Documents"));
+    std::filesystem::copy_file(std::filesystem::path(QV_FIXTURES_DIR) / "dialogs" / "picture.bmp", device_.HostPath(path));
+    Fill(2);
+    ShowSpinnerView();
+    const COLORREF back = static_cast<COLORREF>(GetThemeWord(10));
+    struct Case {
+        const char* name;
+        std::u16string file;
+        COLORREF ringFrames;  // the pixel at (1, 1) in frames 1 and 2
+        COLORREF laterFrames;
+    };
+    const Case cases[] = {{"picture", path, RGB(255, 0, 255), RGB(255, 0, 255)},
+                          {"no picture", u"", DarkenColor(back, 20), back}};
+    g_Wheel.animMode = 1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_Theme.String(49) = c.file;
+        FreeBackPictures();
+        for (int frame = 1; frame <= 6; ++frame) {
+            SCOPED_TRACE(frame);
+            g_Wheel.animFrame = frame;
+            HDC dc = GetDC(g_Frame.mainWnd);
+            PaintSpinnerView(dc);
+            EXPECT_EQ(GetPixel(dc, 1, 1) & 0xFFFFFF, (frame <= 2 ? c.ringFrames : c.laterFrames) & 0xFFFFFF);
+            ReleaseDC(g_Frame.mainWnd, dc);
+        }
+    }
+    g_Wheel.animMode = 0;
+    g_Wheel.animFrame = 0;
+}
+
 TEST_F(WheelTest, ContactsSwitchTurnsTheContactsEntryToTheFront) {
     g_Main.contactsSpinner = 1;
     ShowSpinnerView();
