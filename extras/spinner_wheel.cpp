@@ -28,6 +28,8 @@ constexpr DWORD kStepFrameMs = 100;
 constexpr DWORD kAnimFrameMs = 50;
 constexpr int kLaunchFrames = 6;
 constexpr int kLaunchMode = 1;
+// A frame waits out its rest only when that rest is this short (a launch frame's whole 50 ms too).
+constexpr DWORD kLongestFrameWait = 99;
 
 // How far the hit rectangle of a main position reaches beyond its picture: left, top, right, bottom.
 constexpr std::array<std::array<int, 4>, kSpinnerSlots> kHitExtension = {{
@@ -45,7 +47,7 @@ void WaitFrameEnd(DWORD start, DWORD length) {
     const DWORD elapsed = GetTickCount() - start;
     if (elapsed >= length) return;
     const DWORD rest = length - elapsed;
-    if (rest >= 1 && rest <= length - 1) Sleep(rest);
+    if (rest >= 1 && rest <= kLongestFrameWait) Sleep(rest);
 }
 
 bool SomeEntryAtFront() { return FindSpinnerItemAtPos(0) >= 0; }

@@ -234,6 +234,20 @@ TEST_F(WheelTest, LaunchAnimationKeepsTheBackgroundPicture) {
     g_Wheel.animFrame = 0;
 }
 
+// Each of the six launch frames stands its 50 ms, however fast it paints.
+TEST_F(WheelTest, LaunchAnimationHoldsEachFrame) {
+    Fill(2);
+    ShowSpinnerView();
+    platform::testing::FreezeClock(SYSTEMTIME{2026, 12, 4, 10, 12, 0, 0, 0});
+    const DWORD start = GetTickCount();
+    AnimateSpinner(1, kViewSpinner);
+    const DWORD elapsed = GetTickCount() - start;
+    platform::testing::ThawClock();
+    EXPECT_EQ(elapsed, 6u * 50u);
+    EXPECT_EQ(ViewId, kViewSpinner);
+    EXPECT_EQ(g_Wheel.animMode, 0);
+}
+
 TEST_F(WheelTest, ContactsSwitchTurnsTheContactsEntryToTheFront) {
     g_Main.contactsSpinner = 1;
     ShowSpinnerView();
