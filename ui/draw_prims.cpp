@@ -210,6 +210,10 @@ void DrawGradientLines(HDC dc, const RECT& rect, COLORREF colourFrom, COLORREF c
     }
 }
 
+ShapeStyle SelectionShapeStyle() {
+    return ShapeStyle{GetThemeWord(kThemeSelDashed) != 0 ? LineStyle::Dashed : LineStyle::Solid, false, true};
+}
+
 void DrawCutCornerPanel(HDC dc, COLORREF penColour, COLORREF brushColour, const RECT& rect, ShapeStyle style) {
     const LONG l = rect.left, r = rect.right, b = rect.bottom;
     const LONG t = ShapeTop(rect, style);

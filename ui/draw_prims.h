@@ -53,6 +53,8 @@ struct ShapeStyle {
     bool outlineOnly = false;
     bool doubleLine = false;
 };
+// The style a selected row's panel or tab is drawn in: dashed when the theme asks for a dashed selection.
+ShapeStyle SelectionShapeStyle();
 void DrawCutCornerPanel(HDC dc, COLORREF penColour, COLORREF brushColour, const RECT& rect, ShapeStyle style);
 void DrawTabShape(HDC dc, COLORREF penColour, COLORREF brushColour, const RECT& rect, int ignoredA, int ignoredB,
                   ShapeStyle style);

@@ -91,11 +91,12 @@ bool PaintSelection(HDC dc, const RECT& area, bool lastRow) {
     const COLORREF fill = ThemeColor(kThemeSelColor);
     switch (GetThemeWord(kThemeListBackground)) {
     case kBackCutCorner:
-        DrawCutCornerPanel(dc, frame, fill, RECT{area.left + 2, area.top + 1, area.right - 2, area.bottom - 1}, {});
+        DrawCutCornerPanel(dc, frame, fill, RECT{area.left + 2, area.top + 1, area.right - 2, area.bottom - 1},
+                           SelectionShapeStyle());
         break;
     case kBackFolderTab:
         DrawTabShape(dc, frame, fill, RECT{area.left + 2, area.top + 1, area.right - 2, area.bottom - 1}, lastRow ? 1 : 0,
-                     0, {});
+                     0, SelectionShapeStyle());
         break;
     default: {
         const RECT r{area.left + 2, area.top + 1, area.right - 2, area.bottom - (inset ? 2 : 1)};

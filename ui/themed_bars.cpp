@@ -111,7 +111,8 @@ void DrawIconBox(HDC dc, int y, LONG icon, IconBoxRule rule) {
     } else if (rule == IconBoxRule::kLabel ? LabelIconIsBig() : qvga && (fontSize == 16 || fontSize > 17)) {
         size = 16;
         list = IconSize::Large;
-        if (rule != IconBoxRule::kLabel && fontSize == 16) y += 1;
+        // At 16 the bar's text sits higher in the band, and the box with it.
+        if (rule != IconBoxRule::kLabel && fontSize == 16) y -= 1;
     }
     if (qvga) {
         if (fontSize == 20) y += 2;

@@ -276,4 +276,35 @@ TEST_F(ListRows, PainterFillsSelectionBoxesAndCaptions) {
     EXPECT_TRUE(text);
 }
 
+// A selected row in the panel and tab list styles is outlined in the selection frame colour, dashed
+// when the theme asks for a dashed selection.
+TEST_F(ListRows, PanelAndTabSelectionsFollowTheDashedSelectionSwitch) {
+    constexpr COLORREF kFrame = 0xC00000;
+    g_Theme.words.fill(0);
+    SetThemeWord(kThemeBackground, 0xE0F0F0);
+    SetThemeWord(kThemeItemBorder, 0x808080);
+    SetThemeWord(kThemeSelColor, 0x30A030);
+    SetThemeWord(kThemeSelFrameColor, static_cast<LONG>(kFrame));
+    for (const LONG style : {LONG{kBackCutCorner}, LONG{kBackFolderTab}}) {
+        for (const LONG dashed : {0, 1}) {
+            SetThemeWord(kThemeListBackground, style);
+            SetThemeWord(kThemeSelDashed, dashed);
+            const HWND list = MakeList({0, 0});
+            Select(list, 1);
+            const RECT row = RowRect(list, 1);
+            int framePixels = 0;
+            constexpr int kFrom = 10, kTo = 150;
+            for (int x = kFrom; x < kTo; ++x)
+                if (platform::testing::ControlPixel(list, x, row.top + 1) == kFrame) ++framePixels;
+            if (dashed) {
+                EXPECT_GT(framePixels, 0) << style;
+                EXPECT_LT(framePixels, kTo - kFrom) << style;
+            } else {
+                EXPECT_EQ(framePixels, kTo - kFrom) << style;
+            }
+            DestroyWindow(list);
+        }
+    }
+}
+
 }  // namespace

@@ -165,6 +165,43 @@ TEST_F(ThemedBar, LabelTabsCategoryIconBoxIsBigWhereItsTextMakesRoom) {
     g_Settings.fontSize = fontSize;
 }
 
+// On QVGA at font size 16 the plain bar's big icon box sits one pixel higher, at 15 the small box
+// stays where it is.
+TEST_F(ThemedBar, BarsBigIconBoxSitsOneHigherAtFontSize16) {
+    ThemeWords theme{{kThemeTitlePrimary, static_cast<LONG>(kTitle)},
+                     {kThemeTitleLightText, static_cast<LONG>(kWhite)},
+                     {kThemeTitleSecondary, static_cast<LONG>(kTitle2)},
+                     {kThemeTitleBarStyle, 0}};
+    const LONG fontSize = g_Settings.fontSize;
+    CatRecord category;
+    category.name = u"Travel";
+    category.icon = 3;
+    g_CatList.InsertAt(0, category);
+    constexpr COLORREF kBoxPen = 0x202020;
+    struct Case {
+        LONG fontSize;
+        int boxTop;  // below the bar's y
+        int size;
+    } const cases[] = {{15, 1, 12}, {16, 0, 16}};
+    for (const Case& c : cases) {
+        g_Settings.fontSize = c.fontSize;
+        DrawSurface surface(240, 40);
+        ThemedBarArgs args;
+        args.x = 6;
+        args.y = 10;
+        args.leftText = u"Travel";
+        args.rightEdge = 240;
+        args.categoryIndex = 0;
+        DrawThemedBar(surface.dc(), nullptr, args);
+        const int top = args.y + c.boxTop;
+        EXPECT_EQ(surface.Pixel(6 + 5, top), kBoxPen) << c.fontSize;
+        EXPECT_NE(surface.Pixel(6 + 5, top - 1), kBoxPen) << c.fontSize;
+        EXPECT_EQ(surface.Pixel(6 + 5, top + c.size - 1), kBoxPen) << c.fontSize;
+    }
+    g_CatList.RemoveAt(0);
+    g_Settings.fontSize = fontSize;
+}
+
 TEST(DropButton, UnknownStyleDrawsTheLastCellsAndNoStripDrawsNothing) {
     platform::testing::TestDevice device;
     DrawSurface surface(60, 30);
