@@ -75,7 +75,7 @@ MarkSlots LayoutMarks(int x, int y, int rh, int year, int month, int day, int la
     const bool split = g_Settings.splitMonth != 0;
     const int lowShift = rh < kLowCell ? 3 : 0;
     MarkSlots s{x + 3, y - 1 - lowShift + labelHeight + 2 + (WideScreen() ? 7 : 0),
-                q ? (WqvgaLandscape() ? (SideSplit() ? 3 : 5) : 4) : 3,
+                q ? (SideSplit() ? 3 : (WqvgaLandscape() ? 5 : 4)) : 3,
                 WideScreen() && IsPortraitScreen() ? 3 : 2, 10, kMarkHeight + kMarkGap, false};
     s.large = IsVgaScreen() || (q && g_Settings.bigQvgaLsCalIcons && rh >= kTallCell && !split);
     bool belowLow = false;
@@ -117,7 +117,8 @@ MarkSlots LayoutMarks(int x, int y, int rh, int year, int month, int day, int la
         s.stepX = landscape ? 18 : 17;
         if (!landscape) s.x0 = x;
         s.stepY = 16 + 2;
-        s.columns = landscape ? (IsWvgaScreen() ? 6 : (SideSplit() ? 3 : 5)) : 4;
+        // The grid beside the pane leaves narrow cells on every landscape screen: three marks fit.
+        s.columns = landscape ? (SideSplit() ? 3 : (IsWvgaScreen() ? 6 : 5)) : 4;
         if (landscape)
             s.rows = 1;
         else
