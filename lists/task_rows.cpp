@@ -122,7 +122,8 @@ void DrawItemRow(HDC dc, const RECT& rect, const ListRow& row, int listRow, bool
         RECT inset{rect.left + 2, rect.top + 1, rect.right - 2, rect.bottom - 1};
         if (separators) inset.bottom -= 1;
         if (style == kBackCutCorner) {
-            DrawCutCornerPanel(dc, ThemeColor(kThemeSelFrameColor), ThemeColor(kThemeSelColor), inset, ShapeStyle{});
+            DrawCutCornerPanel(dc, ThemeColor(kThemeSelFrameColor), ThemeColor(kThemeSelColor), inset,
+                               SelectionShapeStyle());
         } else {
             DrawSelectionFrame(dc, inset, false, true);
         }
