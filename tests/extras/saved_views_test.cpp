@@ -223,6 +223,25 @@ TEST_F(SavedViewsTest, DialogPicksARowAndDeletesWithItsLauncherEntries) {
     EXPECT_EQ(g_Spinner.entries[0].position, 0);
 }
 
+TEST_F(SavedViewsTest, DoubleTapOnARowChoosesIt) {
+    InsertSavedView(View(u"Alpha", kViewTasks));
+    InsertSavedView(View(u"Beta", kViewContacts));
+    g_SavedViews.loaded = true;
+    platform::testing::ActInsideDialog([](HWND dialog) {
+        HWND list = GetDlgItem(dialog, IDC_SAVED_VIEWS_LIST);
+        RECT r{};
+        r.left = LVIR_BOUNDS;
+        SendMessageW(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r));
+        const LPARAM point = MAKELPARAM(r.left + 20, (r.top + r.bottom) / 2);
+        SendMessageW(list, WM_LBUTTONDOWN, 0, point);
+        SendMessageW(list, WM_LBUTTONUP, 0, point);
+        SendMessageW(list, WM_LBUTTONDBLCLK, 0, point);
+        // Reaches the dialog only when the tap left it open.
+        PostMessageW(dialog, WM_COMMAND, IDM_DLG_CANCEL, 0);
+    });
+    EXPECT_EQ(SavedViewsDlg(nullptr), 1);
+}
+
 TEST_F(SavedViewsTest, ContactViewKeepsTheTypeAheadAndKeypadSearch) {
     ViewId = kViewContacts;
     g_CtsTypeAhead.letter = u'M';
