@@ -161,4 +161,19 @@ TEST_F(SavedViewsApplied, ContactViewBringsBackItsSortAndSearch) {
     EXPECT_EQ(ShownContacts(), (std::vector<std::u16string>{u"Bell", u"Berg"}));
 }
 
+TEST_F(SavedViewsApplied, DayViewGoesBackToTheViewItWasSavedFrom) {
+    WriteSetting(u"STARTON30", kStartTasks);
+    Open();
+    ASSERT_EQ(ViewId, kViewTasks);
+    SavedView day;
+    day.name = u"Month day";
+    day.viewCode = kViewDay;
+    day.daySourceView = kViewMonth;
+    Keep(day);
+
+    Pick(u"Month day");
+    EXPECT_EQ(ViewId, kViewDay);
+    EXPECT_EQ(g_Frame.prevViewId, kViewMonth);
+}
+
 }  // namespace

@@ -172,9 +172,14 @@ TEST_F(SavedViewsTest, ApplyingAMonthViewWithDatesOpensThatDate) {
     g_SavedViews.loaded = true;
     g_SelectedDate = DateRec(2026, 3, 10);
     g_Settings.splitMonth = 1;
+    g_Settings.dayViewBars = 1;
+    g_Settings.skipEmpty = 1;
     ViewId = kViewSpinner;
     ApplySavedView(0);
     EXPECT_EQ(ViewId, kViewMonth);
+    // The day view's own switches are not the month view's to bring back.
+    EXPECT_EQ(g_Settings.dayViewBars, 1);
+    EXPECT_EQ(g_Settings.skipEmpty, 1);
     EXPECT_EQ(g_SelectedDate.wYear, 2025);
     EXPECT_EQ(g_SelectedDate.wMonth, 12);
     EXPECT_EQ(g_SelectedDate.wDay, 24);
