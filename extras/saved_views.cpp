@@ -4,6 +4,7 @@
 
 #include "calendar/agenda_switch.h"
 #include "calendar/calendar_nav.h"
+#include "calendar/month_view.h"
 #include "calendar/timeline_week.h"
 #include "core/app_settings.h"
 #include "core/cat_file.h"
@@ -172,11 +173,21 @@ void ShowSavedDate(const SavedView& view) {
 
 void ShowAppliedView(const SavedView& view) {
     switch (view.viewCode) {
-    case kViewMonth: ShowMonthView(); break;
+    case kViewMonth:
+        // The grid drawn before may be of another month or drawn with other switches.
+        DropMonthGridCache();
+        ShowMonthView();
+        break;
     case kViewWeek: ShowWeekView(); break;
     case kViewTimelineWeek: ShowTimelineWeek(view.datesSaved == 0); break;
-    case kViewDates: ShowDatesView(); break;
-    case kViewDay: ShowDayView(); break;
+    case kViewDates:
+        FreeBackBuffers();
+        ShowDatesView();
+        break;
+    case kViewDay:
+        FreeBackBuffers();
+        ShowDayView();
+        break;
     case kViewTasks: ShowTasksView(); break;
     case kViewContacts: ShowContactsView(); break;
     default: break;
