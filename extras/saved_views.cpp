@@ -4,6 +4,7 @@
 
 #include "calendar/agenda_switch.h"
 #include "calendar/calendar_nav.h"
+#include "calendar/month_view.h"
 #include "calendar/timeline_week.h"
 #include "core/app_settings.h"
 #include "core/cat_file.h"
@@ -58,6 +59,9 @@ constexpr Setting kContactSettings[kContactWords] = {
 // The first word of each group is the view's own filter switch, which the global filter overrides.
 constexpr int kFilterWord = 0;
 constexpr int kFirstTaskWord = 4;
+// SPLITMONTH, the first of the month view's own schedule words; the three before it belong to the
+// day and agenda views.
+constexpr int kFirstMonthWord = 9;
 
 enum class Group { Schedule, WeekTask, Contact };
 
@@ -69,10 +73,15 @@ struct ViewWords {
     int last;
 };
 constexpr ViewWords kViewWords[] = {
-    {kViewMonth, Group::Schedule, 0, kScheduleWords},       {kViewWeek, Group::Schedule, 0, 6},
-    {kViewWeek, Group::WeekTask, 0, kFirstTaskWord},        {kViewTimelineWeek, Group::Schedule, 0, 6},
-    {kViewTimelineWeek, Group::WeekTask, 0, kFirstTaskWord}, {kViewDates, Group::Schedule, 0, 9},
-    {kViewDay, Group::Schedule, 0, 9},                      {kViewTasks, Group::WeekTask, kFirstTaskWord, kWeekTaskWords},
+    {kViewMonth, Group::Schedule, 0, 6},
+    {kViewMonth, Group::Schedule, kFirstMonthWord, kScheduleWords},
+    {kViewWeek, Group::Schedule, 0, 6},
+    {kViewWeek, Group::WeekTask, 0, kFirstTaskWord},
+    {kViewTimelineWeek, Group::Schedule, 0, 6},
+    {kViewTimelineWeek, Group::WeekTask, 0, kFirstTaskWord},
+    {kViewDates, Group::Schedule, 0, kFirstMonthWord},
+    {kViewDay, Group::Schedule, 0, kFirstMonthWord},
+    {kViewTasks, Group::WeekTask, kFirstTaskWord, kWeekTaskWords},
     {kViewContacts, Group::Contact, 0, kContactWords},
 };
 
@@ -164,11 +173,21 @@ void ShowSavedDate(const SavedView& view) {
 
 void ShowAppliedView(const SavedView& view) {
     switch (view.viewCode) {
-    case kViewMonth: ShowMonthView(); break;
+    case kViewMonth:
+        // The grid drawn before may be of another month or drawn with other switches.
+        DropMonthGridCache();
+        ShowMonthView();
+        break;
     case kViewWeek: ShowWeekView(); break;
     case kViewTimelineWeek: ShowTimelineWeek(view.datesSaved == 0); break;
-    case kViewDates: ShowDatesView(); break;
-    case kViewDay: ShowDayView(); break;
+    case kViewDates:
+        FreeBackBuffers();
+        ShowDatesView();
+        break;
+    case kViewDay:
+        FreeBackBuffers();
+        ShowDayView();
+        break;
     case kViewTasks: ShowTasksView(); break;
     case kViewContacts: ShowContactsView(); break;
     default: break;
@@ -384,6 +403,10 @@ void ApplySavedView(int index) {
     if (deciding != 0) MergeCatArrays(view.categories, g_CatList);
     if (view.viewCode == kViewDay && view.daySourceView >= 0) g_Frame.prevViewId = view.daySourceView;
     ShowAppliedView(view);
+    // Showing the day view remembers the view it was opened over; Back goes to the saved one instead.
+    if (ViewId == kViewDay && view.viewCode == kViewDay && view.daySourceView >= 0) {
+        g_Frame.prevViewId = view.daySourceView;
+    }
 }
 
 void ApplySavedViewByName(const std::u16string& name) {

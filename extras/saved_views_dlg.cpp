@@ -14,6 +14,7 @@
 #include "ui/dialog_conventions.h"
 #include "ui/layout.h"
 #include "ui/list_rows.h"
+#include "ui/list_subclass.h"
 #include "ui/view_focus.h"
 
 namespace {
@@ -57,6 +58,7 @@ INT_PTR InitSavedViews(HWND dialog) {
     SetTitleText(dialog, LoadResString(IDS_SELECT_SAVED_VIEW).c_str());
     PushOpenDlg(dialog);
     InitPickerList(dialog, IDC_SAVED_VIEWS_LIST);
+    SubclassItemList(ViewList(dialog), CheckStrip::kNo);
     // The strip's cells are 32 pixels on VGA; a smaller cell would cut the pictures apart.
     const bool vga = IsVgaScreen() != FALSE;
     SetPickerImages(ViewList(dialog), vga ? IDB_FIELD_STRIP_VGA : IDB_FIELD_STRIP, vga ? 32 : 12, kStripImages,
@@ -118,6 +120,11 @@ INT_PTR CALLBACK SavedViewsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
     switch (message) {
     case WM_INITDIALOG: return InitSavedViews(dialog);
     case WM_COMMAND: return OnSavedViewsCommand(dialog, LOWORD(wParam));
+    // Enter and double-taps on the list, from its item-list subclass.
+    case WM_KEYDOWN:
+        if (wParam != VK_RETURN) return FALSE;
+        Finish(dialog, kDlgAccept);
+        return TRUE;
     case kMsgEndDialog: Finish(dialog, kDlgCancel); return TRUE;
     case WM_SIZE: FitPickerList(dialog, IDC_SAVED_VIEWS_LIST); return TRUE;
     case WM_MEASUREITEM: return OnRowMeasure(wParam, lParam);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/month_view.h"
 #include "core/cts_loading.h"
 #include "core/cts_order.h"
 #include "core/tsk_loading.h"
@@ -17,6 +18,7 @@
 #include "lists/cts_view.h"
 #include "platform/commctrl.h"
 #include "platform/testing_dialogs.h"
+#include "platform/testing_gdi.h"
 #include "resources/resource.h"
 #include "tests/frame/program_fixture.h"
 #include "ui/dialog_conventions.h"
@@ -159,6 +161,53 @@ TEST_F(SavedViewsApplied, ContactViewBringsBackItsSortAndSearch) {
     EXPECT_EQ(g_CtsTypeAhead.letter, u'B');
     EXPECT_EQ(g_CtsTypeAhead.text, u"Be");
     EXPECT_EQ(ShownContacts(), (std::vector<std::u16string>{u"Bell", u"Berg"}));
+}
+
+TEST_F(SavedViewsApplied, DayViewGoesBackToTheViewItWasSavedFrom) {
+    WriteSetting(u"STARTON30", kStartTasks);
+    Open();
+    ASSERT_EQ(ViewId, kViewTasks);
+    SavedView day;
+    day.name = u"Month day";
+    day.viewCode = kViewDay;
+    day.daySourceView = kViewMonth;
+    Keep(day);
+
+    Pick(u"Month day");
+    EXPECT_EQ(ViewId, kViewDay);
+    EXPECT_EQ(g_Frame.prevViewId, kViewMonth);
+}
+
+TEST_F(SavedViewsApplied, MonthViewWithDatesDrawsTheSavedMonth) {
+    WriteSetting(u"STARTON30", kStartMonth);
+    const HWND main = Open();
+    ASSERT_EQ(ViewId, kViewMonth);
+    // A month whose first day falls on another weekday than the shown one's.
+    const bool shownIsFebruary = g_SelectedDate.wYear == 2025 && g_SelectedDate.wMonth == 2;
+    SavedView month;
+    month.name = u"Other month";
+    month.viewCode = kViewMonth;
+    month.datesSaved = 1;
+    month.shownDate = {2025, shownIsFebruary ? 6 : 2, 14};
+    Keep(month);
+
+    const auto screen = [main] {
+        RECT r{};
+        GetWindowRect(main, &r);
+        std::vector<COLORREF> pixels;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) pixels.push_back(pt::ScreenPixel(x, y));
+        return pixels;
+    };
+    Pick(u"Other month");
+    ASSERT_EQ(ViewId, kViewMonth);
+    ASSERT_EQ(g_SelectedDate.wYear, 2025);
+    const std::vector<COLORREF> shown = screen();
+    // The same month drawn from nothing.
+    DropMonthGridCache();
+    InvalidateRect(main, nullptr, TRUE);
+    pt::PumpUntilIdle();
+    EXPECT_TRUE(shown == screen()) << "the grid of the month shown before stayed on the screen";
 }
 
 }  // namespace

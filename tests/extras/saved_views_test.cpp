@@ -172,9 +172,14 @@ TEST_F(SavedViewsTest, ApplyingAMonthViewWithDatesOpensThatDate) {
     g_SavedViews.loaded = true;
     g_SelectedDate = DateRec(2026, 3, 10);
     g_Settings.splitMonth = 1;
+    g_Settings.dayViewBars = 1;
+    g_Settings.skipEmpty = 1;
     ViewId = kViewSpinner;
     ApplySavedView(0);
     EXPECT_EQ(ViewId, kViewMonth);
+    // The day view's own switches are not the month view's to bring back.
+    EXPECT_EQ(g_Settings.dayViewBars, 1);
+    EXPECT_EQ(g_Settings.skipEmpty, 1);
     EXPECT_EQ(g_SelectedDate.wYear, 2025);
     EXPECT_EQ(g_SelectedDate.wMonth, 12);
     EXPECT_EQ(g_SelectedDate.wDay, 24);
@@ -221,6 +226,25 @@ TEST_F(SavedViewsTest, DialogPicksARowAndDeletesWithItsLauncherEntries) {
     ASSERT_EQ(g_Spinner.entries.Size(), 1);
     EXPECT_EQ(g_Spinner.entries[0].name, u"Tasks");
     EXPECT_EQ(g_Spinner.entries[0].position, 0);
+}
+
+TEST_F(SavedViewsTest, DoubleTapOnARowChoosesIt) {
+    InsertSavedView(View(u"Alpha", kViewTasks));
+    InsertSavedView(View(u"Beta", kViewContacts));
+    g_SavedViews.loaded = true;
+    platform::testing::ActInsideDialog([](HWND dialog) {
+        HWND list = GetDlgItem(dialog, IDC_SAVED_VIEWS_LIST);
+        RECT r{};
+        r.left = LVIR_BOUNDS;
+        SendMessageW(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r));
+        const LPARAM point = MAKELPARAM(r.left + 20, (r.top + r.bottom) / 2);
+        SendMessageW(list, WM_LBUTTONDOWN, 0, point);
+        SendMessageW(list, WM_LBUTTONUP, 0, point);
+        SendMessageW(list, WM_LBUTTONDBLCLK, 0, point);
+        // Reaches the dialog only when the tap left it open.
+        PostMessageW(dialog, WM_COMMAND, IDM_DLG_CANCEL, 0);
+    });
+    EXPECT_EQ(SavedViewsDlg(nullptr), 1);
 }
 
 TEST_F(SavedViewsTest, ContactViewKeepsTheTypeAheadAndKeypadSearch) {
