@@ -31,7 +31,6 @@ namespace {
 constexpr int kQuestionChars = 192;
 constexpr WORD kAllDayHour = 1;
 constexpr WORD kOldSystemEndHour = 22;
-constexpr int kMinutesPerHour = 60;
 
 DateRec DayOf(const DateRec& date) { return DateRec(date.wYear, date.wMonth, date.wDay); }
 
@@ -40,20 +39,6 @@ DateRec WithTime(const DateRec& day, const DateRec& time) {
 }
 
 bool VersionFiveOrLater() { return GetOsMajorVersion() >= kOsMajor5; }
-
-// The kept duration of a start and end on the same day.
-void KeepSameDayDuration(const DateRec& start, const DateRec& end) {
-    ApptEditorState& s = g_ApptEditor;
-    s.keptHours = end.wHour - start.wHour;
-    if (s.keptHours == 0) {
-        s.keptMinutes = end.wMinute - start.wMinute;
-    } else if (start.wMinute == 0) {
-        s.keptMinutes = end.wMinute;
-    } else {
-        s.keptHours -= 1;
-        s.keptMinutes = (kMinutesPerHour - start.wMinute) + end.wMinute;
-    }
-}
 
 void LoadApptDates(IAppointment* appt) {
     ApptEditorState& s = g_ApptEditor;
@@ -69,7 +54,7 @@ void LoadApptDates(IAppointment* appt) {
     s.dates.endDate = end;
     s.dates.endTime = end;
     if (start.wMonth == end.wMonth && start.wDay == end.wDay) {
-        KeepSameDayDuration(start, end);
+        KeepEditorDuration(start, end);
         return;
     }
     s.keepDuration = 0;

@@ -285,17 +285,24 @@ protected:
 
     platform::testing::TestDevice device_;
     platform::testing::TestScreen screen_;
+    // The grid window over the test's rows, 240 pixels square, shown with its pictures made.
+    HWND ShowGrid() {
+        const HWND grid = CreateCtsIconWnd(parent_);
+        if (!grid) return nullptr;
+        MoveWindow(grid, 0, 0, 240, 240, FALSE);
+        ShowWindow(grid, SW_SHOW);
+        BuildCtsRows(g_CtsRows, CurrentCtsGridGeometry(), g_CtsGrid);
+        RedrawCtsIcons(true);
+        return grid;
+    }
+
     HWND parent_ = nullptr;
     CtsArray savedContacts_;
 };
 
 TEST_F(CtsGridWindowTest, PaintsEachCellsPictureWhereTheLayoutPutsIt) {
-    const HWND grid = CreateCtsIconWnd(parent_);
+    const HWND grid = ShowGrid();
     ASSERT_NE(grid, nullptr);
-    MoveWindow(grid, 0, 0, 240, 240, FALSE);
-    ShowWindow(grid, SW_SHOW);
-    BuildCtsRows(g_CtsRows, CurrentCtsGridGeometry(), g_CtsGrid);
-    RedrawCtsIcons(true);
     ReleaseCtsListBuffer();
     InvalidateRect(grid, nullptr, FALSE);
     UpdateWindow(grid);
@@ -361,12 +368,8 @@ TEST_F(CtsGridWindowTest, ALongTypeAheadWithNoMatchIsDrawnWithinItsLine) {
 TEST_F(CtsGridWindowTest, TapAndHoldOnACellOpensTheContactsItemMenu) {
     ASSERT_TRUE(RegisterQuorviaResources());
     g_Frame.mainWnd = parent_;
-    const HWND grid = CreateCtsIconWnd(parent_);
+    const HWND grid = ShowGrid();
     ASSERT_NE(grid, nullptr);
-    MoveWindow(grid, 0, 0, 240, 240, FALSE);
-    ShowWindow(grid, SW_SHOW);
-    BuildCtsRows(g_CtsRows, CurrentCtsGridGeometry(), g_CtsGrid);
-    RedrawCtsIcons(true);
     platform::testing::PumpUntilIdle();
     std::vector<std::pair<int, RECT>> cells;
     WalkCtsGrid(
@@ -403,12 +406,8 @@ TEST_F(CtsGridWindowTest, ReloadingTheContactsRepaintsTheGridFromTheNewRows) {
     const AppSettings savedSettings = g_Settings;
     g_Settings.ctsIcon = 1;
     g_Settings.contactSort = 0;
-    const HWND grid = CreateCtsIconWnd(parent_);
+    const HWND grid = ShowGrid();
     ASSERT_NE(grid, nullptr);
-    MoveWindow(grid, 0, 0, 240, 240, FALSE);
-    ShowWindow(grid, SW_SHOW);
-    BuildCtsRows(g_CtsRows, CurrentCtsGridGeometry(), g_CtsGrid);
-    RedrawCtsIcons(true);
     InvalidateRect(grid, nullptr, FALSE);
     UpdateWindow(grid);
     platform::testing::PumpUntilIdle();

@@ -112,6 +112,18 @@ protected:
         }
         RebuildCtsSearchLists();
     }
+    // The contacts view a test showed in its own main window, closed and its globals left clear.
+    static void CloseContactsView(HWND main) {
+    DestroyViewMenuBars();
+    DestroyWindow(main);
+    g_CtsListWnd = nullptr;
+    g_CtsAbcToolbar = nullptr;
+    g_CtsGrid = CtsGridState{};
+    g_ViewWnds = ViewWindows();
+    g_Frame.mainWnd = nullptr;
+    g_LoadState = LoadState();
+    platform::testing::PumpUntilIdle();
+    }
     static std::vector<std::string> Fill(LONG mode) {
         g_Settings.contactSort = mode;
         FillCtsRows();
@@ -266,15 +278,7 @@ TEST_F(CtsViewTest, ShowFillsTheListOrWaitsForTheContacts) {
     EXPECT_EQ(Rows(), (Expect{"1", "2"}));
     PutCtsViewPairFirst(-1);
     EXPECT_EQ(g_CtsViewPairs.Size(), 2);
-    DestroyViewMenuBars();
-    DestroyWindow(main);
-    g_CtsListWnd = nullptr;
-    g_CtsAbcToolbar = nullptr;
-    g_CtsGrid = CtsGridState{};
-    g_ViewWnds = ViewWindows();
-    g_Frame.mainWnd = nullptr;
-    g_LoadState = LoadState();
-    platform::testing::PumpUntilIdle();
+    CloseContactsView(main);
 }
 
 TEST_F(CtsViewTest, PeriodOpensTheLinksOfTheSelectedContact) {
@@ -321,15 +325,7 @@ TEST_F(CtsViewTest, PeriodOpensTheLinksOfTheSelectedContact) {
 
     pt::ClearDialogs();
     g_CurItem = CurItem{};
-    DestroyViewMenuBars();
-    DestroyWindow(main);
-    g_CtsListWnd = nullptr;
-    g_CtsAbcToolbar = nullptr;
-    g_CtsGrid = CtsGridState{};
-    g_ViewWnds = ViewWindows();
-    g_Frame.mainWnd = nullptr;
-    g_LoadState = LoadState();
-    platform::testing::PumpUntilIdle();
+    CloseContactsView(main);
 }
 
 }  // namespace
