@@ -426,8 +426,9 @@ void DrawSchedItem(const DRAWITEMSTRUCT& item) {
             const LONG at = IdIndexGet(entry.id, g_TskIdIndex);
             if (at < 0 || at >= g_TskList.Size()) break;
             const TskRecord task = g_TskList[at];
-            SelectItemRow(dc, kind, selected, width, height, alternate);
-            DrawTskRow(dc, RECT{0, 0, width, height}, task, alternate);
+            const int drawn = SelectItemRow(dc, kind, selected, width, height, alternate);
+            DrawTskRow(dc, RECT{0, 0, width, height}, task, alternate != 0, drawn != 0, false,
+                       g_Settings.agendaFmt == kAgendaTwoLines);
             break;
         }
         case kSchedAppt: {

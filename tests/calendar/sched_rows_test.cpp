@@ -145,3 +145,47 @@ TEST_F(SchedRows, TwoLineSubjectIsCutBeforeTheRowEnd) {
 }
 
 }  // namespace
+
+namespace {
+
+using loadtest::NewTask;
+
+// The darker pixels of the rows' part from x0 to x1 and from y0 to y1.
+int DarkPixels(HDC dc, int x0, int x1, int y0, int y1) {
+    int dark = 0;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            const COLORREF c = GetPixel(dc, x, y);
+            dark += GetRValue(c) < 0x60 && GetGValue(c) < 0x60 && GetBValue(c) < 0x60 ? 1 : 0;
+        }
+    }
+    return dark;
+}
+
+// In the two-line format a task's subject sits on the first line, as the appointments' do.
+TEST_F(SchedRows, TwoLineTaskSubjectSitsOnTheFirstLine) {
+    AddTask({u"Report", DateRec(2009, 3, 10)});
+    LoadTskList(1);
+    g_Settings.agendaFmt = kAgendaTwoLines;
+    ShowDayView(1, 1);
+    int taskRow = -1;
+    for (int row = 0; row < g_SchedRows.Size(); ++row) taskRow = g_SchedRows[row].kind == kSchedTask ? row : taskRow;
+    ASSERT_GE(taskRow, 0);
+    const RECT task = RowRect(taskRow);
+    HDC screen = GetDC(g_ViewWnds.scheduleList);
+    HDC canvas = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, task.right, task.bottom);
+    HGDIOBJ old = SelectObject(canvas, bitmap);
+    PaintRows(canvas, -1);
+    const int mid = (task.top + task.bottom) / 2;
+    const int subjectX = 30;
+    EXPECT_GT(DarkPixels(canvas, subjectX, subjectX + 30, task.top, mid), 10);
+    EXPECT_EQ(DarkPixels(canvas, subjectX, subjectX + 30, mid + 2, task.bottom - 4), 0)
+        << "the subject is centred on the whole row";
+    SelectObject(canvas, old);
+    DeleteObject(bitmap);
+    DeleteDC(canvas);
+    ReleaseDC(g_ViewWnds.scheduleList, screen);
+}
+
+}  // namespace
