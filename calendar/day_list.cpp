@@ -114,6 +114,10 @@ int DrawRowSeparator(HDC dc, int y, int draw) {
 
 void SectionCloseLine(HDC dc, int y) {
     const RECT rc = AgendaClient();
+    if (GetThemeWord(kThemeTitleGradient) != 0) {
+        DrawThemeGradient(dc, POINT{rc.left + 6, y}, POINT{rc.right - 6, y}, false, FadeEnd::Right);
+        return;
+    }
     SolidLine(dc, y, rc.left + 6, rc.right - 6, ThemeColour(kThemeTitleSecondary));
 }
 

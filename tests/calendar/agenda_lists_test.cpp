@@ -98,6 +98,42 @@ TEST_F(AgendaLists, DatesSelectionCrossesDaysAndLeavesTheLastItem) {
     EXPECT_EQ(g_CurItem.oid, lunch_) << "back across the empty 11th";
 }
 
+// With the theme's title gradient on, the line closing the anniversaries fades along its length.
+TEST_F(AgendaLists, AnniversaryCloseLineFollowsTheTitleGradient) {
+    constexpr int kWords[] = {kThemeTitlePrimary, kThemeTitleSecondary, kThemeTitleGradient};
+    LONG saved[std::size(kWords)] = {};
+    for (std::size_t i = 0; i < std::size(kWords); ++i) saved[i] = GetThemeWord(kWords[i]);
+    SetThemeWord(kThemeTitlePrimary, 0x0000FF);
+    SetThemeWord(kThemeTitleSecondary, 0x00FF00);
+    const std::vector<DayRowSpot> rows = DayRows(g_SelectedDate);
+    ASSERT_EQ(rows[0].kind, kItemContact);
+    const int lineY = rows[0].top + rows[0].height + g_Agenda.headerGap + 2;
+    RECT client{};
+    GetClientRect(g_Agenda.wnd, &client);
+    HDC screen = GetDC(g_Agenda.wnd);
+    HDC canvas = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(canvas, bitmap);
+    for (const LONG gradient : {0, 1}) {
+        SetThemeWord(kThemeTitleGradient, gradient);
+        LONG first = 1;
+        DrawDayList(canvas, g_SelectedDate, kDayListTop, first, 0, 1);
+        const COLORREF leftEnd = GetPixel(canvas, client.left + 8, lineY);
+        const COLORREF rightEnd = GetPixel(canvas, client.right - 8, lineY);
+        if (gradient) {
+            EXPECT_NE(leftEnd, rightEnd) << "a gradient line";
+        } else {
+            EXPECT_EQ(leftEnd, 0x00FF00u);
+            EXPECT_EQ(rightEnd, 0x00FF00u);
+        }
+    }
+    SelectObject(canvas, old);
+    DeleteObject(bitmap);
+    DeleteDC(canvas);
+    ReleaseDC(g_Agenda.wnd, screen);
+    for (std::size_t i = 0; i < std::size(kWords); ++i) SetThemeWord(kWords[i], saved[i]);
+}
+
 TEST_F(AgendaLists, DatesHitTestFindsARowOfALaterDay) {
     // The Review row lies below the 10th's rows: step to it to learn its place, then tap there.
     while (g_CurItem.oid != review_ && SelectNextDatesItem() == 1) {
