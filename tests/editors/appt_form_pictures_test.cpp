@@ -251,4 +251,36 @@ TEST_F(ApptFormPictures, TurningTheDeviceKeepsTheLargePictures) {
     EXPECT_TRUE(shown);
 }
 
+// The start-date picker's place inside the form, apart from where the form itself stands.
+RECT StartPickerInForm(HWND dialog) {
+    RECT r = ScreenRectOf(dialog, kApptStartDateId);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+TEST_F(ApptFormPictures, TurningBackToPortraitLaysTheFormOutForPortraitAgain) {
+    UseScreen(240, 320);
+    bool shown = false;
+    ActInsideForm([&](HWND dialog) {
+        shown = true;
+        const RECT portrait = StartPickerInForm(dialog);
+        for (int turn = 0; turn < 2; ++turn) {
+            SCOPED_TRACE(turn);
+            UseScreen(320, 240);
+            SendMessageW(dialog, WM_SIZE, 0, MAKELPARAM(320, 240));
+            pt::PumpUntilIdle();
+            const RECT landscape = StartPickerInForm(dialog);
+            EXPECT_FALSE(EqualRect(&portrait, &landscape)) << "laid out for landscape";
+            UseScreen(240, 320);
+            SendMessageW(dialog, WM_SIZE, 0, MAKELPARAM(240, 320));
+            pt::PumpUntilIdle();
+            const RECT back = StartPickerInForm(dialog);
+            EXPECT_TRUE(EqualRect(&portrait, &back)) << "laid out for portrait again";
+        }
+        Press(dialog, IDM_DLG_CANCEL);
+    });
+    NewApptDlg();
+    EXPECT_TRUE(shown);
+}
+
 }  // namespace
