@@ -117,6 +117,8 @@ INT_PTR OnApptFormPaint(HWND dialog) {
 INT_PTR OnApptFormSize(HWND dialog) {
     const LONG landscape = IsLandscapeScreen() ? 1 : 0;
     if (landscape != g_ApptEditFlags.landscapeAtOpen) {
+        // Remember the layout now shown, so that turning back lays the form out again.
+        g_ApptEditFlags.landscapeAtOpen = landscape;
         const UINT id = landscape ? (g_Settings.compressDlg ? IDD_APPT_FORM_COMPRESSED : IDD_APPT_FORM_WIDE)
                                   : IDD_APPT_FORM;
         RelayoutDlgForOrientation(dialog, id);

@@ -251,4 +251,77 @@ TEST_F(ApptFormPictures, TurningTheDeviceKeepsTheLargePictures) {
     EXPECT_TRUE(shown);
 }
 
+// The start-date picker's place inside the form, apart from where the form itself stands.
+RECT StartPickerInForm(HWND dialog) {
+    RECT r = ScreenRectOf(dialog, kApptStartDateId);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+TEST_F(ApptFormPictures, TurningBackToPortraitLaysTheFormOutForPortraitAgain) {
+    UseScreen(240, 320);
+    bool shown = false;
+    ActInsideForm([&](HWND dialog) {
+        shown = true;
+        const RECT portrait = StartPickerInForm(dialog);
+        for (int turn = 0; turn < 2; ++turn) {
+            SCOPED_TRACE(turn);
+            UseScreen(320, 240);
+            SendMessageW(dialog, WM_SIZE, 0, MAKELPARAM(320, 240));
+            pt::PumpUntilIdle();
+            const RECT landscape = StartPickerInForm(dialog);
+            EXPECT_FALSE(EqualRect(&portrait, &landscape)) << "laid out for landscape";
+            UseScreen(240, 320);
+            SendMessageW(dialog, WM_SIZE, 0, MAKELPARAM(240, 320));
+            pt::PumpUntilIdle();
+            const RECT back = StartPickerInForm(dialog);
+            EXPECT_TRUE(EqualRect(&portrait, &back)) << "laid out for portrait again";
+        }
+        Press(dialog, IDM_DLG_CANCEL);
+    });
+    NewApptDlg();
+    EXPECT_TRUE(shown);
+}
+
+// How many shown labels of the form read the text.
+int ShownLabels(HWND dialog, const std::u16string& text) {
+    int found = 0;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        char16_t own[32]{};
+        GetWindowTextW(child, own, 32);
+        if (IsWindowVisible(child) && r.right > r.left && r.bottom > r.top && own == text) ++found;
+    }
+    return found;
+}
+
+TEST_F(ApptFormPictures, TurningTheDeviceKeepsTheSubjectAndLocationLabelsApart) {
+    for (const LONG compress : {0, 1}) {
+        SCOPED_TRACE(compress);
+        g_Settings.compressDlg = compress;
+        UseScreen(240, 320);
+        bool shown = false;
+        ActInsideForm([&](HWND dialog) {
+            shown = true;
+            UseScreen(320, 240);
+            SendMessageW(dialog, WM_SIZE, 0, MAKELPARAM(320, 240));
+            pt::PumpUntilIdle();
+            const int each = compress ? 0 : 1;  // the compressed layout has no such labels
+            EXPECT_EQ(ShownLabels(dialog, u"Subject:"), each);
+            EXPECT_EQ(ShownLabels(dialog, u"Location:"), each);
+            if (!compress) ExpectNoOverlap(dialog);
+            UseScreen(240, 320);
+            SendMessageW(dialog, WM_SIZE, 0, MAKELPARAM(240, 320));
+            pt::PumpUntilIdle();
+            EXPECT_EQ(ShownLabels(dialog, u"Subject:"), 1);
+            EXPECT_EQ(ShownLabels(dialog, u"Location:"), 1);
+            Press(dialog, IDM_DLG_CANCEL);
+        });
+        NewApptDlg();
+        EXPECT_TRUE(shown);
+    }
+    g_Settings.compressDlg = 0;
+}
+
 }  // namespace
