@@ -29,6 +29,7 @@
 #include "ui/item_paint.h"
 #include "ui/outline_list.h"
 #include "ui/text_wrap.h"
+#include "ui/theme_pictures.h"
 #include "ui/themed_bars.h"
 
 namespace {
@@ -72,6 +73,21 @@ std::u16string FitText(HDC dc, std::u16string_view text, int width) {
     std::u16string working(text);
     while (!working.empty() && TextSize(dc, working + u"...").cx > width) working.pop_back();
     return working.empty() ? std::u16string() : working + u"...";
+}
+
+// The part of the theme's picture that lies under the row, lined up with the picture behind the main
+// window; the background colour without a picture.
+void FillRowBackground(HDC dc, const RECT& target, int width, int height) {
+    if (HBITMAP picture = HasBackPicture() ? GetBackPicture() : nullptr) {
+        MemoryDC source(dc);
+        const SelectScope keep(source.Get(), picture);
+        BitBlt(dc, 0, 0, width, height, source.Get(), target.left + GetThemeWord(kThemeViewMarginSide),
+               target.top + GetThemeWord(kThemeViewMarginTop), SRCCOPY);
+        return;
+    }
+    OwnedBrush background(CreateSolidBrush(ListColor(kListBackground)));
+    const RECT rect{0, 0, width, height};
+    FillRect(dc, &rect, background.Get());
 }
 
 bool RowIsSelected(const DRAWITEMSTRUCT& item) { return (item.itemState & ODS_SELECTED) != 0; }
@@ -202,8 +218,7 @@ void PaintTskView(const DRAWITEMSTRUCT& item) {
     {
         SelectScope selectBitmap(dc, bitmap.Get());
         const RECT rect{0, 0, width, height};
-        OwnedBrush background(CreateSolidBrush(ListColor(kListBackground)));
-        FillRect(dc, &rect, background.Get());
+        FillRowBackground(dc, target, width, height);
         const bool selected = RowIsSelected(item);
         switch (row.kind) {
         case kRowNothing: DrawRowMessage(dc, GetViewCatFilter() ? IDS_NO_TASKS_FILTER_ON : IDS_NO_TASKS_TO_DISPLAY); break;
