@@ -4,19 +4,25 @@
 
 #include "core/app_settings.h"
 #include "core/cts_loading.h"
+#include "core/id_index.h"
+#include "core/tsk_record.h"
 #include "core/frame_state.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_list.h"
 #include "lists/cts_type_ahead.h"
 #include "lists/cts_view.h"
 #include "lists/letter_tabs.h"
+#include "lists/task_view.h"
 #include "platform/commctrl.h"
+#include "platform/gdi.h"
 #include "platform/testing.h"
 #include "platform/testing_display.h"
+#include "platform/testing_draw.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
 #include "resources/quorvia_resources.h"
 #include "resources/resource.h"
+#include "ui/gdi_scope.h"
 
 namespace {
 
@@ -64,6 +70,49 @@ TEST_F(CtsListTest, RowHeightsAndPictureSizesByScreen) {
                                                                      << " tabs " << c.tabs << " font " << c.fontSize;
         EXPECT_EQ(GetCtsRowHeight(), c.pictureSize) << c.width << "x" << c.height << " tabs " << c.tabs;
     }
+}
+
+// A contact's name is drawn in the same list font as a task's subject, at every font size.
+TEST_F(CtsListTest, NamesUseTheListFontOfTheOtherLists) {
+    platform::testing::TestDevice device;
+    CtsRecord contact;
+    contact.oid = 4242;
+    contact.firstName = u"Grace";
+    contact.lastName = u"Hopper";
+    g_CtsList.RemoveAll();
+    g_CtsIdIndex.RemoveAll();
+    IdIndexInsert(contact.oid, g_CtsList.Append(contact), g_CtsIdIndex);
+    TskRecord task;
+    task.oid = 7;
+    task.subject = u"Grace Hopper";
+    g_Settings.photo = 0;
+    const HDC screen = GetDC(nullptr);
+    MemoryDC memory(screen);
+    OwnedBitmap bitmap(CreateCompatibleBitmap(screen, 240, 40));
+    ReleaseDC(nullptr, screen);
+    SelectScope select(memory.Get(), bitmap.Get());
+    const RECT row{0, 0, 240, 40};
+    const auto height = [](const platform::testing::DrawRecord& record) {
+        for (const auto& text : record.TextsDrawn())
+            if (text.text.find(u"Hopper") != std::u16string::npos) return static_cast<LONG>(text.rect.bottom - text.rect.top);
+        return LONG{0};
+    };
+    for (const LONG size : {14, 22}) {
+        SCOPED_TRACE(size);
+        g_Settings.fontSize = size;
+        LONG contactHeight = 0;
+        {
+            platform::testing::DrawRecord record;
+            DrawCtsListRow(memory.Get(), row, contact.oid, false, true);
+            contactHeight = height(record);
+        }
+        platform::testing::DrawRecord record;
+        DrawTskRow(memory.Get(), row, task, false, true, false, false);
+        EXPECT_GT(contactHeight, 0);
+        EXPECT_EQ(contactHeight, height(record));
+    }
+    g_CtsList.RemoveAll();
+    g_CtsIdIndex.RemoveAll();
 }
 
 TEST_F(CtsListTest, LetterTabsStepThroughTheirGroup) {
