@@ -17,6 +17,7 @@
 #include "core/tsk_loading.h"
 #include "lists/list_colors.h"
 #include "lists/task_view.h"
+#include "platform/commctrl.h"
 #include "platform/gdi.h"
 #include "platform/text.h"
 #include "platform/time.h"
@@ -189,6 +190,15 @@ bool BigIcons(bool smallIcons) {
     return IsVgaScreen() || (IsQvgaScreen() && g_Settings.fontSize != kSmallCheckFont && !smallIcons);
 }
 
+// The height of the status icons a task row draws.
+int StatusIconHeight() {
+    const HIMAGELIST list = BigIcons(false) ? g_ImageLists.statusLarge : g_ImageLists.statusSmall;
+    int width = 0;
+    int height = 0;
+    if (!list || !ImageList_GetIconSize(list, &width, &height)) return 0;
+    return height;
+}
+
 int CheckGlyphSize() {
     if (IsVgaScreen()) return 32;
     if (IsQvgaScreen() && g_Settings.fontSize != kSmallCheckFont) return 13;
@@ -292,11 +302,8 @@ int DrawTskRow(HDC dc, const RECT& rect, const TskRecord& task, bool alternate, 
         right = x - 8;
     }
     const int iconsWidth = DrawTskIcons(dc, left, centre, task, false, false, outside);
-    if (iconsWidth > 0) {
-        const int iconSize = BigIcons(false) ? Vga(16, 32) : 12;
-        DrawTskIcons(dc, right - iconsWidth, centre - iconSize / 2, task, true, false, outside);
-        right = right - iconsWidth - 4;
-    }
+    if (iconsWidth > 0) DrawTskIcons(dc, right - iconsWidth, centre - StatusIconHeight() / 2, task, true, false, outside);
+    right = right - iconsWidth - 4;
     const int subjectX = left + Vga(22, 46);
     COLORREF colour = ListColor(kListText);
     bool subjectBold = bold;
