@@ -27,6 +27,7 @@
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "ui/draw_prims.h"
+#include "ui/frame_calls.h"
 #include "ui/gdi_scope.h"
 #include "ui/layout.h"
 #include "ui/view_windows.h"
@@ -262,6 +263,7 @@ HWND CreateCtsList(HWND mainWindow) {
     column.cx = (view.right - view.left) - 2 * GetThemeWord(kThemeViewMarginSide) - GetSystemMetrics(SM_CXVSCROLL);
     SendMessageW(g_CtsListWnd, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     g_ViewWnds.contactsList = g_CtsListWnd;
+    SubclassOutlineList(g_CtsListWnd);
     ClearCtsTypeAhead();
     CreateCtsAbcToolbar(mainWindow);
     return g_CtsListWnd;

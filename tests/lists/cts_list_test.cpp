@@ -23,6 +23,7 @@
 #include "resources/quorvia_resources.h"
 #include "resources/resource.h"
 #include "ui/gdi_scope.h"
+#include "ui/outline_list.h"
 
 namespace {
 
@@ -233,6 +234,33 @@ TEST_F(CtsListWindowTest, CurrentContactFromTheGridOrTheList) {
     const auto shown = platform::testing::MessageBoxesShown();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, u"No Contact Selected");
+}
+
+// The list is an outline list: Enter on a group header folds the group away.
+TEST_F(CtsListWindowTest, EnterOnAHeaderFoldsItsGroup) {
+    g_Settings.cList = 1;
+    g_Settings.ctsIcon = 0;
+    const HWND list = CreateCtsList(main_);
+    ASSERT_NE(list, nullptr);
+    g_CtsRows.RemoveAll();
+    ListRow header;
+    header.kind = kRowHeader;
+    header.text = u"A";
+    ListRow contact;
+    contact.kind = kRowItem;
+    contact.id = 77;
+    g_CtsRows.Append(header);
+    g_CtsRows.Append(contact);
+    OutlineFillList(list, g_CtsRows);
+    ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 2);
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+    SendMessageW(list, LVM_SETSELECTIONMARK, 0, 0);
+    SendMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_NE(g_CtsRows[0].collapsed, 0);
+    EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 1);
 }
 
 }  // namespace
