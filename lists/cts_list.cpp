@@ -265,6 +265,7 @@ HWND CreateCtsList(HWND mainWindow) {
     g_ViewWnds.contactsList = g_CtsListWnd;
     SubclassOutlineList(g_CtsListWnd);
     ClearCtsTypeAhead();
+    ClearKeypadKeys();
     CreateCtsAbcToolbar(mainWindow);
     return g_CtsListWnd;
 }

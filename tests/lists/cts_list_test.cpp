@@ -180,6 +180,16 @@ protected:
 
 // Tabs asked for at the bottom sit on the bottom edge of the main window, not at a fixed height
 // that lies below the screen's edge on a small screen.
+// A keypad search typed before the list existed does not carry over into it.
+TEST_F(CtsListWindowTest, CreatingTheListClearsTheKeypadKeys) {
+    g_KeypadKeys.keys[0] = 4;
+    g_KeypadKeys.keys[1] = 2;
+    g_KeypadKeys.last = 1;
+    ASSERT_NE(CreateCtsList(main_), nullptr);
+    EXPECT_EQ(g_KeypadKeys.last, -1);
+    for (const WCHAR key : g_KeypadKeys.keys) EXPECT_EQ(key, static_cast<WCHAR>(-1));
+}
+
 TEST_F(CtsListWindowTest, BottomTabsSitOnTheClientBottom) {
     g_Settings.abcTb = 1;
     g_Settings.abcTbDown = 1;
