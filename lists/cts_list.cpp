@@ -27,6 +27,7 @@
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "ui/draw_prims.h"
+#include "ui/frame_calls.h"
 #include "ui/gdi_scope.h"
 #include "ui/layout.h"
 #include "ui/view_windows.h"
@@ -143,12 +144,10 @@ void DrawText(HDC dc, int x, int y, const std::u16string& text, COLORREF colour)
     ExtTextOutW(dc, x, y, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()), nullptr);
 }
 
-HFONT ListFont(int height, LONG weight) {
+// The list font the other lists draw with, at the settings' height.
+HFONT ListFont(LONG height) {
     LOGFONTW font{};
-    font.lfHeight = -height;
-    font.lfWeight = weight;
-    const std::u16string face = u"Tahoma";
-    face.copy(font.lfFaceName, face.size());
+    InitLogFont(font, height, false, false);
     return CreateFontIndirectW(&font);
 }
 
@@ -178,7 +177,7 @@ void DrawGlyphsAfterName(HDC dc, int x, int centreY, int limit, int catLimit, co
 }
 
 void DrawOneLineRow(HDC dc, const RECT& row, const CtsRecord& contact) {
-    OwnedFont font(ListFont(g_Settings.fontSize, FW_NORMAL));
+    OwnedFont font(ListFont(g_Settings.fontSize));
     SelectScope selectFont(dc, font.Get());
     const std::u16string name = GetCtsDisplayName(contact, g_Settings.firstLast);
     const int capital = CapitalHeight(dc);
@@ -186,7 +185,7 @@ void DrawOneLineRow(HDC dc, const RECT& row, const CtsRecord& contact) {
     const int centreY = row.top + (row.bottom - row.top) / 2;
     const int nameX = row.left + kNameIndent;
     const int x = nameX + TextWidth(dc, name) + kGapAfterName;
-    OwnedFont small(ListFont(g_Settings.smallFontHeight, FW_NORMAL));
+    OwnedFont small(ListFont(g_Settings.smallFontHeight));
     {
         SelectScope selectSmall(dc, small.Get());
         const int textY = row.top + (row.bottom - row.top - CapitalHeight(dc)) / 2;
@@ -210,7 +209,7 @@ void DrawTwoLineRow(HDC dc, const RECT& row, const CtsRecord& contact, bool plai
     int top = 3;
     if (IsQvgaScreen() && TabsOn()) top = 1;
     else if (!IsQvgaScreen() && g_Settings.fontSize >= 16) top = 2;
-    OwnedFont font(ListFont(g_Settings.fontSize, FW_NORMAL));
+    OwnedFont font(ListFont(g_Settings.fontSize));
     SelectScope selectFont(dc, font.Get());
     const int capital = CapitalHeight(dc);
     const int centreY = row.top + top + capital / 2;
@@ -229,7 +228,7 @@ void DrawTwoLineRow(HDC dc, const RECT& row, const CtsRecord& contact, bool plai
         DrawGlyphsAfterName(dc, after, centreY, row.right, row.right - kSmallScreenCatRoom, contact);
     }
     const int secondY = row.top + top + capital + 2;
-    OwnedFont small(ListFont(g_Settings.smallFontHeight, FW_NORMAL));
+    OwnedFont small(ListFont(g_Settings.smallFontHeight));
     SelectScope selectSmall(dc, small.Get());
     const int iconGap = IsVgaScreen() ? kFieldIconGapVga : kFieldIconGap;
     const int limit = DrawDefaultField(dc, contact, x, row.right, secondY, iconGap, iconGap);
@@ -264,7 +263,9 @@ HWND CreateCtsList(HWND mainWindow) {
     column.cx = (view.right - view.left) - 2 * GetThemeWord(kThemeViewMarginSide) - GetSystemMetrics(SM_CXVSCROLL);
     SendMessageW(g_CtsListWnd, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     g_ViewWnds.contactsList = g_CtsListWnd;
+    SubclassOutlineList(g_CtsListWnd);
     ClearCtsTypeAhead();
+    ClearKeypadKeys();
     CreateCtsAbcToolbar(mainWindow);
     return g_CtsListWnd;
 }

@@ -17,6 +17,7 @@
 #include "core/tsk_loading.h"
 #include "lists/list_colors.h"
 #include "lists/task_view.h"
+#include "platform/commctrl.h"
 #include "platform/gdi.h"
 #include "platform/text.h"
 #include "platform/time.h"
@@ -29,6 +30,7 @@
 #include "ui/item_paint.h"
 #include "ui/outline_list.h"
 #include "ui/text_wrap.h"
+#include "ui/theme_pictures.h"
 #include "ui/themed_bars.h"
 
 namespace {
@@ -72,6 +74,21 @@ std::u16string FitText(HDC dc, std::u16string_view text, int width) {
     std::u16string working(text);
     while (!working.empty() && TextSize(dc, working + u"...").cx > width) working.pop_back();
     return working.empty() ? std::u16string() : working + u"...";
+}
+
+// The part of the theme's picture that lies under the row, lined up with the picture behind the main
+// window; the background colour without a picture.
+void FillRowBackground(HDC dc, const RECT& target, int width, int height) {
+    if (HBITMAP picture = HasBackPicture() ? GetBackPicture() : nullptr) {
+        MemoryDC source(dc);
+        const SelectScope keep(source.Get(), picture);
+        BitBlt(dc, 0, 0, width, height, source.Get(), target.left + GetThemeWord(kThemeViewMarginSide),
+               target.top + GetThemeWord(kThemeViewMarginTop), SRCCOPY);
+        return;
+    }
+    OwnedBrush background(CreateSolidBrush(ListColor(kListBackground)));
+    const RECT rect{0, 0, width, height};
+    FillRect(dc, &rect, background.Get());
 }
 
 bool RowIsSelected(const DRAWITEMSTRUCT& item) { return (item.itemState & ODS_SELECTED) != 0; }
@@ -173,6 +190,15 @@ bool BigIcons(bool smallIcons) {
     return IsVgaScreen() || (IsQvgaScreen() && g_Settings.fontSize != kSmallCheckFont && !smallIcons);
 }
 
+// The height of the status icons a task row draws.
+int StatusIconHeight() {
+    const HIMAGELIST list = BigIcons(false) ? g_ImageLists.statusLarge : g_ImageLists.statusSmall;
+    int width = 0;
+    int height = 0;
+    if (!list || !ImageList_GetIconSize(list, &width, &height)) return 0;
+    return height;
+}
+
 int CheckGlyphSize() {
     if (IsVgaScreen()) return 32;
     if (IsQvgaScreen() && g_Settings.fontSize != kSmallCheckFont) return 13;
@@ -202,8 +228,7 @@ void PaintTskView(const DRAWITEMSTRUCT& item) {
     {
         SelectScope selectBitmap(dc, bitmap.Get());
         const RECT rect{0, 0, width, height};
-        OwnedBrush background(CreateSolidBrush(ListColor(kListBackground)));
-        FillRect(dc, &rect, background.Get());
+        FillRowBackground(dc, target, width, height);
         const bool selected = RowIsSelected(item);
         switch (row.kind) {
         case kRowNothing: DrawRowMessage(dc, GetViewCatFilter() ? IDS_NO_TASKS_FILTER_ON : IDS_NO_TASKS_TO_DISPLAY); break;
@@ -277,11 +302,8 @@ int DrawTskRow(HDC dc, const RECT& rect, const TskRecord& task, bool alternate, 
         right = x - 8;
     }
     const int iconsWidth = DrawTskIcons(dc, left, centre, task, false, false, outside);
-    if (iconsWidth > 0) {
-        const int iconSize = BigIcons(false) ? Vga(16, 32) : 12;
-        DrawTskIcons(dc, right - iconsWidth, centre - iconSize / 2, task, true, false, outside);
-        right = right - iconsWidth - 4;
-    }
+    if (iconsWidth > 0) DrawTskIcons(dc, right - iconsWidth, centre - StatusIconHeight() / 2, task, true, false, outside);
+    right = right - iconsWidth - 4;
     const int subjectX = left + Vga(22, 46);
     COLORREF colour = ListColor(kListText);
     bool subjectBold = bold;

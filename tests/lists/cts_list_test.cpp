@@ -4,19 +4,26 @@
 
 #include "core/app_settings.h"
 #include "core/cts_loading.h"
+#include "core/id_index.h"
+#include "core/tsk_record.h"
 #include "core/frame_state.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_list.h"
 #include "lists/cts_type_ahead.h"
 #include "lists/cts_view.h"
 #include "lists/letter_tabs.h"
+#include "lists/task_view.h"
 #include "platform/commctrl.h"
+#include "platform/gdi.h"
 #include "platform/testing.h"
 #include "platform/testing_display.h"
+#include "platform/testing_draw.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
 #include "resources/quorvia_resources.h"
 #include "resources/resource.h"
+#include "ui/gdi_scope.h"
+#include "ui/outline_list.h"
 
 namespace {
 
@@ -64,6 +71,49 @@ TEST_F(CtsListTest, RowHeightsAndPictureSizesByScreen) {
                                                                      << " tabs " << c.tabs << " font " << c.fontSize;
         EXPECT_EQ(GetCtsRowHeight(), c.pictureSize) << c.width << "x" << c.height << " tabs " << c.tabs;
     }
+}
+
+// A contact's name is drawn in the same list font as a task's subject, at every font size.
+TEST_F(CtsListTest, NamesUseTheListFontOfTheOtherLists) {
+    platform::testing::TestDevice device;
+    CtsRecord contact;
+    contact.oid = 4242;
+    contact.firstName = u"Grace";
+    contact.lastName = u"Hopper";
+    g_CtsList.RemoveAll();
+    g_CtsIdIndex.RemoveAll();
+    IdIndexInsert(contact.oid, g_CtsList.Append(contact), g_CtsIdIndex);
+    TskRecord task;
+    task.oid = 7;
+    task.subject = u"Grace Hopper";
+    g_Settings.photo = 0;
+    const HDC screen = GetDC(nullptr);
+    MemoryDC memory(screen);
+    OwnedBitmap bitmap(CreateCompatibleBitmap(screen, 240, 40));
+    ReleaseDC(nullptr, screen);
+    SelectScope select(memory.Get(), bitmap.Get());
+    const RECT row{0, 0, 240, 40};
+    const auto height = [](const platform::testing::DrawRecord& record) {
+        for (const auto& text : record.TextsDrawn())
+            if (text.text.find(u"Hopper") != std::u16string::npos) return static_cast<LONG>(text.rect.bottom - text.rect.top);
+        return LONG{0};
+    };
+    for (const LONG size : {14, 22}) {
+        SCOPED_TRACE(size);
+        g_Settings.fontSize = size;
+        LONG contactHeight = 0;
+        {
+            platform::testing::DrawRecord record;
+            DrawCtsListRow(memory.Get(), row, contact.oid, false, true);
+            contactHeight = height(record);
+        }
+        platform::testing::DrawRecord record;
+        DrawTskRow(memory.Get(), row, task, false, true, false, false);
+        EXPECT_GT(contactHeight, 0);
+        EXPECT_EQ(contactHeight, height(record));
+    }
+    g_CtsList.RemoveAll();
+    g_CtsIdIndex.RemoveAll();
 }
 
 TEST_F(CtsListTest, LetterTabsStepThroughTheirGroup) {
@@ -130,6 +180,16 @@ protected:
 
 // Tabs asked for at the bottom sit on the bottom edge of the main window, not at a fixed height
 // that lies below the screen's edge on a small screen.
+// A keypad search typed before the list existed does not carry over into it.
+TEST_F(CtsListWindowTest, CreatingTheListClearsTheKeypadKeys) {
+    g_KeypadKeys.keys[0] = 4;
+    g_KeypadKeys.keys[1] = 2;
+    g_KeypadKeys.last = 1;
+    ASSERT_NE(CreateCtsList(main_), nullptr);
+    EXPECT_EQ(g_KeypadKeys.last, -1);
+    for (const WCHAR key : g_KeypadKeys.keys) EXPECT_EQ(key, static_cast<WCHAR>(-1));
+}
+
 TEST_F(CtsListWindowTest, BottomTabsSitOnTheClientBottom) {
     g_Settings.abcTb = 1;
     g_Settings.abcTbDown = 1;
@@ -184,6 +244,33 @@ TEST_F(CtsListWindowTest, CurrentContactFromTheGridOrTheList) {
     const auto shown = platform::testing::MessageBoxesShown();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, u"No Contact Selected");
+}
+
+// The list is an outline list: Enter on a group header folds the group away.
+TEST_F(CtsListWindowTest, EnterOnAHeaderFoldsItsGroup) {
+    g_Settings.cList = 1;
+    g_Settings.ctsIcon = 0;
+    const HWND list = CreateCtsList(main_);
+    ASSERT_NE(list, nullptr);
+    g_CtsRows.RemoveAll();
+    ListRow header;
+    header.kind = kRowHeader;
+    header.text = u"A";
+    ListRow contact;
+    contact.kind = kRowItem;
+    contact.id = 77;
+    g_CtsRows.Append(header);
+    g_CtsRows.Append(contact);
+    OutlineFillList(list, g_CtsRows);
+    ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 2);
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+    SendMessageW(list, LVM_SETSELECTIONMARK, 0, 0);
+    SendMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_NE(g_CtsRows[0].collapsed, 0);
+    EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 1);
 }
 
 }  // namespace

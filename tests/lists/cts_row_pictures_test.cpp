@@ -90,7 +90,7 @@ protected:
         Store store;
         anna_ = AddContact(u"Anna", u"Berg", u"Prj:Garden, Golf", u"Met at the club", u"555-0101");
         carl_ = AddContact(u"Carl", u"Dahl", u"", u"", u"");
-        long_ = AddContact(u"Anna", u"Lindqvist", u"Prj:Garden, Golf", u"Long name", u"555-0199");
+        long_ = AddContact(u"Anna", u"Lindqvistsson", u"Prj:Garden, Golf", u"Long name", u"555-0199");
         CatRecord golf;
         golf.name = u"Golf";
         golf.icon = kGolfIcon;

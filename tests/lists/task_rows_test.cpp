@@ -2,6 +2,8 @@
 // the struck-out subject of a completed one, and the colour of the task's first category.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "core/app_settings.h"
 #include "core/cat_filter.h"
 #include "core/cat_record.h"
@@ -10,7 +12,10 @@
 #include "lists/task_view.h"
 #include "platform/gdi.h"
 #include "platform/testing.h"
+#include "platform/testing_draw.h"
 #include "resources/quorvia_resources.h"
+#include "ui/image_lists.h"
+#include "ui/item_paint.h"
 #include "ui/gdi_scope.h"
 
 namespace {
@@ -124,6 +129,53 @@ TEST_F(TaskRowsTest, CategoryColourComesFromTheFirstCategoryWhenTheTableKnowsIt)
     unknown.categories.Append(u"Work");
     unknown.categories.Append(u"Golf");
     EXPECT_EQ(GetTskCatColor(unknown), ListColor(kListText));
+}
+
+// The icon strip sits on the row's centre line in every icon size, and the subject keeps 4 pixels
+// clear of the strip's place even when the task has no icons.
+TEST_F(TaskRowsTest, IconStripIsCentredAndTheSubjectKeepsItsGap) {
+    struct Case {
+        int width, height, dpi;
+        LONG fontSize;
+    } const cases[] = {{240, 320, 96, 14}, {240, 320, 96, 15}, {480, 640, 192, 22}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.width * 100 + c.fontSize);
+        platform::DeviceProfile profile;
+        profile.screenWidth = c.width;
+        profile.screenHeight = c.height;
+        profile.dpi = c.dpi;
+        device_.SetProfile(profile);
+        DestroyAllImageLists();
+        CreateAllImageLists();
+        g_Settings.fontSize = c.fontSize;
+        const HDC screen = GetDC(nullptr);
+        MemoryDC memory(screen);
+        OwnedBitmap bitmap(CreateCompatibleBitmap(screen, kRowWidth, 60));
+        ReleaseDC(nullptr, screen);
+        SelectScope select(memory.Get(), bitmap.Get());
+        const RECT rect{0, 0, kRowWidth, 60};
+        TskRecord task = Task(false, 1, false);
+        task.reminderSet = 1;
+        {
+            platform::testing::DrawRecord record;
+            DrawTskRow(memory.Get(), rect, task, false, true, false, false);
+            int alarms = 0;
+            for (const auto& picture : record.PicturesDrawn()) {
+                if (picture.index != kIconAlarm) continue;
+                ++alarms;
+                EXPECT_LE(std::abs(picture.rect.top + picture.rect.bottom - rect.bottom), 1);
+            }
+            EXPECT_EQ(alarms, 1);
+        }
+        task.reminderSet = 0;
+        task.subject = std::u16string(200, u'i');
+        platform::testing::DrawRecord record;
+        DrawTskRow(memory.Get(), rect, task, false, true, false, false);
+        const auto texts = record.TextsDrawn();
+        ASSERT_FALSE(texts.empty());
+        EXPECT_LE(texts.back().rect.right, rect.right - 6 - 4);
+    }
+    DestroyAllImageLists();
 }
 
 TEST_F(TaskRowsTest, RowHeightsByScreenFontAndLayout) {

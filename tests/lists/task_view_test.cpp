@@ -12,6 +12,8 @@
 #include "core/app_settings.h"
 #include "core/cur_item.h"
 #include "core/frame_state.h"
+#include "core/theme_record.h"
+#include "core/theme_words.h"
 #include "core/tsk_loading.h"
 #include "core/view_id.h"
 #include "frame/load_thread.h"
@@ -19,6 +21,7 @@
 #include "lists/list_commands.h"
 #include "lists/task_view.h"
 #include "platform/commctrl.h"
+#include "platform/gdi.h"
 #include "platform/testing_dialogs.h"
 #include "platform/testing_display.h"
 #include "platform/testing_draw.h"
@@ -29,6 +32,7 @@
 #include "tests/core/loading_fixture.h"
 #include "ui/image_lists.h"
 #include "ui/outline_list.h"
+#include "ui/theme_pictures.h"
 #include "ui/view_windows.h"
 
 namespace {
@@ -291,6 +295,32 @@ TEST_F(TaskViewTest, CheckBoxesAndGroupGlyphsFitTheirRowsOnEveryScreen) {
         EXPECT_EQ(arrows, 1) << "beside the selected header only";
         EXPECT_EQ(checks, 2);
     }
+}
+
+// Over a theme picture each row shows the part of the picture under it, lined up with the main window's.
+TEST_F(TaskViewTest, RowsShowTheThemePictureUnderThem) {
+    AddTask(NewTask{u"Water plants", kNoDue});
+    LoadTskList(1);
+    const ThemeRec savedTheme = g_Theme;
+    const std::u16string path = u"\\My Documents\\task back.bmp";
+    std::filesystem::create_directories(device_.HostPath(u"\\My Documents"));
+    std::filesystem::copy_file(std::filesystem::path(QV_FIXTURES_DIR) / "dialogs" / "picture.bmp",
+                               device_.HostPath(path));
+    g_Theme.String(kThemeBackgroundPicture) = path;
+    g_Theme.words[kThemeViewMarginSide] = 0;
+    g_Theme.words[kThemeViewMarginTop] = 0;
+    FreeBackPictures();
+    ShowTskView(false);
+    InvalidateRect(g_TskListState.list, nullptr, TRUE);
+    UpdateWindow(g_TskListState.list);
+    platform::testing::PumpUntilIdle();
+    RECT row = ListRowRect(0);
+    MapWindowPoints(g_TskListState.list, nullptr, reinterpret_cast<POINT*>(&row), 2);
+    // The picture's top left corner is magenta.
+    const COLORREF corner = platform::testing::ReadScreenPixel(row.left, row.top) & 0xFFFFFF;
+    g_Theme = savedTheme;
+    FreeBackPictures();
+    EXPECT_EQ(corner, RGB(0xFF, 0x00, 0xFF));
 }
 
 TEST_F(TaskViewTest, ScreenshotOfTheTaskList) {
