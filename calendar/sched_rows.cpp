@@ -44,7 +44,6 @@ constexpr int kThemeSelFillWord = 0;
 constexpr int kThemeSelFrameWord = 1;
 constexpr int kThemeDefaultBarWord = 6;
 constexpr int kThemePrimaryTextWord = 8;
-constexpr int kThemeBackgroundWord = 10;
 constexpr int kThemeItemBorderWord = 11;
 constexpr int kThemeLocationTextWord = 12;
 constexpr int kThemeNoteTextWord = 13;
@@ -170,20 +169,6 @@ void DrawNothingRow(HDC dc) {
     TextAt(dc, 12, 3,
            filtered ? LoadResString(IDS_NO_ITEMS_FILTER_ON, u"No Items to Display. Filter On.")
                     : LoadResString(IDS_NO_ITEMS_FILTER_OFF, u"No Items to Display."));
-}
-
-void FillBackground(HDC dc, const RECT& item, int width, int height) {
-    HBITMAP picture = HasBackPicture() ? GetBackPicture() : nullptr;
-    if (picture) {
-        MemoryDC source(dc);
-        const SelectScope keep(source.Get(), picture);
-        BitBlt(dc, 0, 0, width, height, source.Get(), item.left + GetThemeWord(kThemeViewMarginSide),
-               item.top + GetThemeWord(kThemeViewMarginTop), SRCCOPY);
-        return;
-    }
-    OwnedBrush brush(CreateSolidBrush(Word(kThemeBackgroundWord)));
-    const RECT all{0, 0, width, height};
-    FillRect(dc, &all, brush.Get());
 }
 
 // The selection step of an item row; the selection-drawn flag the row painter gets.
@@ -402,7 +387,7 @@ void DrawSchedItem(const DRAWITEMSTRUCT& item) {
     {
         const SelectScope target(memory.Get(), bitmap.Get());
         HDC dc = memory.Get();
-        FillBackground(dc, item.rcItem, width, height);
+        FillRowBackground(dc, item.rcItem, width, height);
         const bool selected = (item.itemState & ODS_SELECTED) != 0;
         LONG alternate = item.itemID % 2 == 1 ? 1 : 0;
         switch (kind) {

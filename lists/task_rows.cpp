@@ -76,21 +76,6 @@ std::u16string FitText(HDC dc, std::u16string_view text, int width) {
     return working.empty() ? std::u16string() : working + u"...";
 }
 
-// The part of the theme's picture that lies under the row, lined up with the picture behind the main
-// window; the background colour without a picture.
-void FillRowBackground(HDC dc, const RECT& target, int width, int height) {
-    if (HBITMAP picture = HasBackPicture() ? GetBackPicture() : nullptr) {
-        MemoryDC source(dc);
-        const SelectScope keep(source.Get(), picture);
-        BitBlt(dc, 0, 0, width, height, source.Get(), target.left + GetThemeWord(kThemeViewMarginSide),
-               target.top + GetThemeWord(kThemeViewMarginTop), SRCCOPY);
-        return;
-    }
-    OwnedBrush background(CreateSolidBrush(ListColor(kListBackground)));
-    const RECT rect{0, 0, width, height};
-    FillRect(dc, &rect, background.Get());
-}
-
 bool RowIsSelected(const DRAWITEMSTRUCT& item) { return (item.itemState & ODS_SELECTED) != 0; }
 
 void DrawRowMessage(HDC dc, UINT id) {

@@ -4,8 +4,11 @@
 #include "ui/theme_pictures.h"
 
 #include "core/theme_record.h"
+#include "core/theme_words.h"
+#include "platform/gdi.h"
 #include "ui/gdi_scope.h"
 #include "ui/imaging.h"
+#include "ui/theme_colors.h"
 
 namespace {
 
@@ -41,3 +44,16 @@ bool HasSpinPicture2() { return !g_Theme.String(kSpinPicture2Word).empty(); }
 HBITMAP GetSpinPicture2() { return Picture(g_ThemePictures.spinBack, kSpinPicture2Word); }
 
 void FreeBackPictures() { g_ThemePictures = ThemePictures(); }
+
+void FillRowBackground(HDC dc, const RECT& row, int width, int height) {
+    if (HBITMAP picture = HasBackPicture() ? GetBackPicture() : nullptr) {
+        const MemoryDC source(dc);
+        const SelectScope keep(source.Get(), picture);
+        BitBlt(dc, 0, 0, width, height, source.Get(), row.left + GetThemeWord(kThemeViewMarginSide),
+               row.top + GetThemeWord(kThemeViewMarginTop), SRCCOPY);
+        return;
+    }
+    const OwnedBrush background(CreateSolidBrush(ThemeColor(kThemeBackground)));
+    const RECT rect{0, 0, width, height};
+    FillRect(dc, &rect, background.Get());
+}
