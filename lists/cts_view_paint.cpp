@@ -22,6 +22,7 @@
 #include "ui/gdi_scope.h"
 #include "ui/outline_list.h"
 #include "ui/themed_bars.h"
+#include "ui/theme_pictures.h"
 
 namespace {
 
@@ -113,8 +114,7 @@ void PaintCtsView(const DRAWITEMSTRUCT& item) {
     const HDC dc = memory.Get();
     SelectScope selectBitmap(dc, bitmap.Get());
     const RECT rect{0, 0, width, height};
-    OwnedBrush background(CreateSolidBrush(ListColor(kListBackground)));
-    FillRect(dc, &rect, background.Get());
+    FillRowBackground(dc, item.rcItem, width, height);
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     switch (row.kind) {
     case kRowNothing: DrawNothingRow(dc); break;
