@@ -173,17 +173,8 @@ int DrawApptPreview(HDC dc, int draw) {
     if (draw) SetTextColor(target, ThemeColour(kThemePrimaryText));
     if (!location.empty()) y += WrapAgendaText(target, kLeft, y, width, kLeft, width, location, draw) + 3;
     if (draw) {
-        const int from = rc.left + GetThemeWord(kThemeViewMarginSide) + kDividerInset;
-        if (GetThemeWord(kThemeTitleGradient)) {
-            DrawThemeGradient(target, POINT{from, y}, POINT{right - kDividerInset, y}, false, FadeEnd::Right);
-        } else {
-            HPEN pen = CreatePen(PS_SOLID, 1, ThemeColour(kThemeTitleSecondary));
-            HGDIOBJ oldPen = SelectObject(target, pen);
-            MoveToEx(target, from, y, nullptr);
-            LineTo(target, right - kDividerInset, y);
-            SelectObject(target, oldPen);
-            DeleteObject(pen);
-        }
+        DrawDividerLine(target, rc.left + GetThemeWord(kThemeViewMarginSide) + kDividerInset, right - kDividerInset, y,
+                        ThemeColour(kThemeTitleSecondary));
     }
     StrArray names;
     if (appt.meeting && GetApptAttendees(appt.oid, names) && names.Size() > 0) {

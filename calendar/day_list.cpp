@@ -95,15 +95,6 @@ bool Ended(const ApptRecord& appt) {
 // The row's time column: the schedule list's, so both forms of the agenda line their texts up.
 int TimeColumnWidth(HDC) { return SchedTimeColWidth(); }
 
-void SolidLine(HDC dc, int y, int x1, int x2, COLORREF colour) {
-    HPEN pen = CreatePen(PS_SOLID, 1, colour);
-    HGDIOBJ old = SelectObject(dc, pen);
-    MoveToEx(dc, x1, y, nullptr);
-    LineTo(dc, x2, y);
-    SelectObject(dc, old);
-    DeleteObject(pen);
-}
-
 int DrawRowSeparator(HDC dc, int y, int draw) {
     if (!draw) return kSeparatorHeight;
     RECT rc{};
@@ -114,11 +105,7 @@ int DrawRowSeparator(HDC dc, int y, int draw) {
 
 void SectionCloseLine(HDC dc, int y) {
     const RECT rc = AgendaClient();
-    if (GetThemeWord(kThemeTitleGradient) != 0) {
-        DrawThemeGradient(dc, POINT{rc.left + 6, y}, POINT{rc.right - 6, y}, false, FadeEnd::Right);
-        return;
-    }
-    SolidLine(dc, y, rc.left + 6, rc.right - 6, ThemeColour(kThemeTitleSecondary));
+    DrawDividerLine(dc, rc.left + 6, rc.right - 6, y, ThemeColour(kThemeTitleSecondary));
 }
 
 // The day's anniversaries; the height of the section.

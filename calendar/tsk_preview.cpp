@@ -216,13 +216,7 @@ int DrawTskPreview(HDC dc, const RECT& rect, int draw) {
         if (draw) TextAt(dc, kPageX, y, FillText(u"Due: %s", date));
         y += normalHeight + spacing;
     }
-    if (draw) {
-        if (GetThemeWord(kThemeTitleGradient)) {
-            DrawThemeGradient(dc, POINT{kPageX + 5, y}, POINT{right - 5, y}, false, FadeEnd::Right);
-        } else {
-            DrawColorLine(dc, kPageX + 5, y, right - 5, y, GetThemeColor5());
-        }
-    }
+    if (draw) DrawDividerLine(dc, kPageX + 5, right - 5, y, GetThemeColor5());
     if (task.prefixLetter) {
         y += 5;
         SetTextColor(dc, Word(kThemePrimaryTextWord));

@@ -4,6 +4,7 @@
 
 #include "editors/appt_editor_state.h"
 #include "editors/appt_list_editor.h"
+#include "editors/editor_state.h"
 #include "editors/field_list.h"
 #include "editors/recur_choices.h"
 #include "editors/tsk_list_editor.h"
@@ -14,8 +15,6 @@
 namespace {
 
 constexpr LONG kStatusFreeChoice = 0;
-
-bool IsNone(const DateRec& date) { return date.wYear == kNoDateYear; }
 
 void RedrawRow(HWND list, LONG index) {
     if (list) SendMessageW(list, LVM_REDRAWITEMS, static_cast<WPARAM>(index), index);
@@ -128,10 +127,10 @@ void TskEditorRowChanged(HWND dialog, int index) {
     if (ValSnapIsFor(changed, &s.abcLetter)) {
         SetFieldRowLock(&s.number, list, changed.indexValue == 0);
     } else if (ValSnapIsFor(changed, &s.dueDate)) {
-        const bool none = IsNone(changed.dateValue);
+        const bool none = IsNoDate(changed.dateValue);
         if (!none) RelabelOccurs(dialog, list, &s.occurs, changed.dateValue);
         SetFieldRowLock(&s.occurs, list, none);
     } else if (ValSnapIsFor(changed, &s.reminderDate)) {
-        SetFieldRowLock(&s.reminderTime, list, IsNone(changed.dateValue));
+        SetFieldRowLock(&s.reminderTime, list, IsNoDate(changed.dateValue));
     }
 }

@@ -269,13 +269,17 @@ void PaintSubjectTextDlg(HWND dialog) {
     EndPaint(dialog, &ps);
 }
 
-// A contact's name, number or address from the contact chooser, put at the subject line's caret.
-void InsertContactText(HWND dialog) {
-    std::u16string text;
-    if (!PickInsertText(dialog, text) || text.empty()) return;
+// Puts a text at the subject line's caret, which keeps the focus.
+void PutIntoLine(HWND dialog, const std::u16string& text) {
     const HWND edit = GetDlgItem(dialog, IDC_SUBJECT_EDIT);
     SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
     SetFocus(edit);
+}
+
+// A contact's name, number or address from the contact chooser, put at the subject line's caret.
+void InsertContactText(HWND dialog) {
+    std::u16string text;
+    if (PickInsertText(dialog, text) && !text.empty()) PutIntoLine(dialog, text);
 }
 
 INT_PTR OnSubjectTextInit(HWND dialog) {
@@ -297,9 +301,7 @@ void UseSelectedText(HWND dialog) {
     const int row = SelectionMark(dialog);
     const TextList& texts = *g_Pick.list;
     if (row < 0 || row >= texts.Size()) return;
-    const HWND edit = GetDlgItem(dialog, IDC_SUBJECT_EDIT);
-    SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(texts[row].c_str()));
-    SetFocus(edit);
+    PutIntoLine(dialog, texts[row]);
 }
 
 void NewTextOption(HWND dialog) {

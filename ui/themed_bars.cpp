@@ -420,6 +420,13 @@ BOOL DrawDropButton(HDC dc, int x, int y, bool expanded, LONG buttonStyle) {
                             kMagentaKey);
 }
 
+void DrawDividerLine(HDC dc, int x1, int x2, int y, COLORREF solid) {
+    if (GetThemeWord(kThemeTitleGradient) != 0)
+        DrawThemeGradient(dc, POINT{x1, y}, POINT{x2, y}, false, FadeEnd::Right);
+    else
+        DrawColorLine(dc, x1, y, x2, y, solid);
+}
+
 void DrawArrowGlyph(HDC dc, int x, int y) {
     const bool vga = IsVgaScreen();
     const OwnedBitmap arrow(LoadBitmapW(g_Main.instance, MAKEINTRESOURCEW(vga ? kArrowBitmapVga : kArrowBitmap)));

@@ -31,6 +31,9 @@ int DrawThemedBar(HDC dc, HWND window, const ThemedBarArgs& args);
 // Fills a band in the title colours by the gradient style; some styles move the rectangle's edges.
 void DrawThemedBackground(HDC dc, RECT& rect, bool fullBar, bool useBackground, bool noOutline, bool inset);
 void DrawThemeGradient(HDC dc, POINT p1, POINT p2, bool useBackground, FadeEnd fade);
+// A divider across a page or list: the title gradient's line when the theme has the gradient on,
+// else a solid line in the given colour.
+void DrawDividerLine(HDC dc, int x1, int x2, int y, COLORREF solid);
 // The button at the right end of a collapsible group header; the image call's result.
 BOOL DrawDropButton(HDC dc, int x, int y, bool expanded, LONG buttonStyle);
 void DrawArrowGlyph(HDC dc, int x, int y);
