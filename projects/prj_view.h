@@ -6,8 +6,7 @@ void ShowProjectsView();
 // The project tree's menu command; true when it handled the key.
 bool PrjTreeMenuCmd(int fromKey);
 
-// ---- What the toolkit's list subclasses and links key use of the projects (stand-ins in
-// projects/stubs.cpp).
+// ---- What the toolkit's list subclasses and the links key use of the projects.
 #include "platform/commctrl.h"
 // The Links dialog of the selected item of the calling view.
 void ShowLinksDlg();
