@@ -15,7 +15,7 @@ void CalendarDoubleTap(LPARAM point);
 void DrawSchedItem(const DRAWITEMSTRUCT& item);
 void MeasureSchedRow(MEASUREITEMSTRUCT& measure);
 
-// ---- What the outline lists of the toolkit use of the schedule list (stand-ins in calendar/stubs.cpp).
+// ---- What the outline lists of the toolkit use of the schedule list.
 #include "ui/list_rows.h"
 // The schedule rows the dates and day lists show.
 extern ListRowArray g_SchedRows;

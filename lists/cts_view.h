@@ -57,7 +57,7 @@ void FetchSelContactQuiet();
 // Calls, messages or mails the current contact, as its default field says.
 void RunCtsDefaultAction();
 
-// ---- What the outline lists of the toolkit use of the contacts list (stand-in in lists/stubs.cpp).
+// ---- What the outline lists of the toolkit use of the contacts list.
 // Makes the contact under the cursor the current item and tells the main window; the list's Enter.
 void SelectCurCts();
 
