@@ -53,8 +53,9 @@ protected:
         const std::filesystem::path tool = std::filesystem::path(QV_TEST_OUTPUT_DIR) / ".." / "tools" / "devicectl";
         const auto out = device.Root() / "out.txt";
         const auto err = device.Root() / "err.txt";
-        std::string command = "QUORVIA_DEVICE=" + Quote(device.Root().string()) + " ASAN_OPTIONS=detect_leaks=0 " +
-                              Quote(tool.string());
+        // Calendars of other zones are read on a device in Berlin.
+        std::string command = "QUORVIA_DEVICE=" + Quote(device.Root().string()) +
+                              " TZ=Europe/Berlin ASAN_OPTIONS=detect_leaks=0 " + Quote(tool.string());
         for (const auto& a : args) command += " " + Quote(a);
         command += " >" + Quote(out.string()) + " 2>" + Quote(err.string());
         Result r;
@@ -206,7 +207,7 @@ TEST_F(Devicectl, MalformedFilesAreRejectedWithTheirLineAndChangeNothing) {
         const char* where;
     } kBad[] = {{"bad_rule.ics", "bad_rule.ics:10: "}, {"bad_date.vcf", "bad_date.vcf:8: "}};
     for (const auto& bad : kBad) {
-        const Result r = Run({"pim", "import", Fixture(bad.file)});
+        const Result r = Run({"pim", "import", "--strict", Fixture(bad.file)});
         EXPECT_EQ(r.code, 1) << bad.file;
         EXPECT_NE(r.err.find(bad.where), std::string::npos) << r.err;
     }
@@ -234,9 +235,19 @@ TEST_F(Devicectl, NumbersOutOfRangeAreRefusedWithTheirLine) {
         const std::filesystem::path file = device.Root() / "numbers.ics";
         std::ofstream(file) << "BEGIN:VCALENDAR\nBEGIN:VEVENT\nSUMMARY:Big\nDTSTART:20261201T090000\n" << line
                             << "\nEND:VEVENT\nEND:VCALENDAR\n";
-        const Result r = Run({"pim", "import", file.string()});
-        EXPECT_EQ(r.code, 1);
-        EXPECT_NE(r.err.find("numbers.ics:5: "), std::string::npos) << r.err;
+        const Result strict = Run({"pim", "import", "--strict", file.string()});
+        EXPECT_EQ(strict.code, 1);
+        EXPECT_NE(strict.err.find("numbers.ics:5: "), std::string::npos) << strict.err;
+        const Result lenient = Run({"pim", "import", file.string()});
+        EXPECT_NE(lenient.err.find("numbers.ics:5: "), std::string::npos) << lenient.err;
+        if (std::string(line).rfind("RRULE", 0) == 0) {
+            EXPECT_EQ(lenient.code, 3) << "a rule the store cannot keep leaves the event out";
+            EXPECT_EQ(lenient.out, "imported 0 items\nskipped 1 item the store cannot keep (named above)\n");
+        } else {
+            EXPECT_EQ(lenient.code, 0) << "a bad duration is left out, the event kept";
+            ASSERT_EQ(Run({"pim", "list", "appointments"}).out, "40000000\t2026-12-01 09:00\t0\tBig\t\n");
+            ASSERT_EQ(Run({"pim", "delete", "40000000"}).code, 0);
+        }
     }
     EXPECT_EQ(Run({"pim", "list", "appointments"}).out, "");
 }
@@ -257,6 +268,131 @@ TEST_F(Devicectl, AMovedOccurrenceLeavesItsSeries) {
     EXPECT_NE(listed.find("2026-12-08 11:00\t15\tStandup (late)"), std::string::npos) << listed;
     EXPECT_NE(listed.find("2026-12-07 09:00\t15\tStandup"), std::string::npos) << listed;
     EXPECT_NE(listed.find("2026-12-09 09:00\t15\tStandup"), std::string::npos) << listed;
+}
+
+// Calendars as other programs write them: times in other zones (IANA names, a Windows name with and
+// without its VTIMEZONE, a zone only the file defines, UTC series), UNTIL with a time or in UTC, RDATE
+// lists, EXDATE and RECURRENCE-ID in other zones, a THISANDFUTURE change and a changed occurrence that
+// carries its own rule. Each was listed other than its author meant.
+TEST_F(Devicectl, CalendarsOfOtherProgramsListAsTheirAuthorsMeant) {
+    const struct {
+        const char* file;
+        const char* from;
+        const char* to;
+        const char* summary;
+        const char* listed;
+    } kCases[] = {
+        {"zones.ics", "2019-01-01", "2019-12-31", "imported 6 items\n",
+         // New York's clocks change two weeks before Berlin's: the standup stays at 09:00 there.
+         "40000001\t2019-03-04 15:00\t30\tNew York standup\t\n"
+         "40000001\t2019-03-11 14:00\t30\tNew York standup\t\n"
+         "40000001\t2019-03-18 14:00\t30\tNew York standup\t\n"
+         "40000001\t2019-03-25 14:00\t30\tNew York standup\t\n"
+         "40000001\t2019-04-01 15:00\t30\tNew York standup\t\n"
+         "40000001\t2019-04-08 15:00\t30\tNew York standup\t\n"
+         "40000000\t2019-08-01 15:00\t60\tLondon call\t\n"
+         "40000003\t2019-08-01 15:00\t60\tEastern without its zone\t\n"
+         "40000004\t2019-08-01 15:00\t30\tIndia review\t\n"
+         "40000002\t2019-10-21 10:00\t60\tOutlook weekly\t\n"
+         "40000005\t2019-10-21 14:00\t60\tWeekly in UTC\t\n"
+         "40000002\t2019-10-28 10:00\t60\tOutlook weekly\t\n"
+         "40000005\t2019-10-28 13:00\t60\tWeekly in UTC\t\n"},
+        {"until.ics", "2019-01-01", "2020-12-31", "imported 4 items\n",
+         "40000001\t2019-10-22 16:15\t45\tWeekly Berlin\t\n"
+         "40000001\t2019-10-29 16:15\t45\tWeekly Berlin\t\n"
+         "40000000\t2020-04-26 14:00\t60\tDaily floating\t\n"
+         "40000000\t2020-04-27 14:00\t60\tDaily floating\t\n"
+         "40000000\t2020-04-28 14:00\t60\tDaily floating\t\n"
+         "40000002\t2020-05-01 20:00\t60\tEvenings\t\n"
+         "40000002\t2020-05-02 20:00\t60\tEvenings\t\n"
+         "40000002\t2020-05-03 20:00\t60\tEvenings\t\n"
+         "40000003\t2020-06-01 10:00\t60\tEnds before it starts\t\n"},
+        {"rdates.ics", "2021-01-01", "2021-12-31",
+         "imported 5 items (3 of them dates of a series given by RDATE, each an appointment of its own)\n",
+         "40000000\t2021-03-01 10:00\t60\tCourse\t\n"
+         "40000000\t2021-03-08 10:00\t60\tCourse\t\n"
+         "40000001\t2021-03-10 10:00\t60\tCourse\t\n"
+         "40000000\t2021-03-15 10:00\t60\tCourse\t\n"
+         "40000002\t2021-04-01 00:00\t1440\tMarket days\t\n"
+         "40000003\t2021-04-05 00:00\t1440\tMarket days\t\n"
+         "40000004\t2021-04-10 00:00\t1440\tMarket days\t\n"},
+        {"exceptions.ics", "2021-01-01", "2021-12-31", "imported 4 items\n",
+         "40000000\t2021-01-04 15:00\t30\tTeam sync\t\n"
+         "40000000\t2021-01-18 17:00\t30\tTeam sync (moved)\t\n"
+         "40000000\t2021-01-25 15:00\t30\tTeam sync\t\n"
+         "40000001\t2021-03-01 08:00\t15\tStandup\t\n"
+         "40000001\t2021-03-02 08:00\t15\tStandup\t\n"
+         "40000002\t2021-03-03 09:30\t15\tStandup (later)\t\n"
+         "40000002\t2021-03-04 09:30\t15\tStandup (later)\t\n"
+         "40000002\t2021-03-05 09:30\t15\tStandup (later)\t\n"
+         "40000003\t2021-04-05 10:00\t60\tReview\t\n"
+         "40000003\t2021-04-13 10:00\t60\tReview (Tuesday)\t\n"
+         "40000003\t2021-04-19 10:00\t60\tReview\t\n"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.file);
+        const Result imported = Run({"pim", "import", Fixture(c.file)});
+        ASSERT_EQ(imported.code, 0) << imported.err;
+        EXPECT_EQ(imported.out, c.summary);
+        EXPECT_EQ(Run({"pim", "list", "appointments", "--from", c.from, "--to", c.to}).out, c.listed);
+        // Nothing beyond what the authors wrote (an endless series would go on).
+        EXPECT_EQ(Run({"pim", "list", "appointments", "--from", "2022-01-01", "--to", "2040-12-31"}).out, "");
+        std::error_code ignored;
+        std::filesystem::remove(device.Root() / "pim.vol", ignored);
+        std::filesystem::remove(device.Root() / "pim.vol-wal", ignored);
+        std::filesystem::remove(device.Root() / "pim.vol-shm", ignored);
+    }
+}
+
+// An RRULE whose UNTIL lies before the start made an appointment that never appeared: the start is
+// the one occurrence, and the line is named.
+TEST_F(Devicectl, AnUntilBeforeTheStartKeepsTheStartAndSaysSo) {
+    const Result r = Run({"pim", "import", Fixture("until.ics")});
+    EXPECT_NE(r.err.find("until.ics:30: UNTIL 20200501T000000Z lies before the start"), std::string::npos) << r.err;
+    EXPECT_EQ(Run({"pim", "list", "appointments", "--from", "2020-06-01", "--to", "2020-06-30"}).out,
+              "40000003\t2020-06-01 10:00\t60\tEnds before it starts\t\n");
+}
+
+// One element the importer could not take refused the whole file; an absolute alarm was one of them.
+TEST_F(Devicectl, WhatCannotBeKeptIsLeftOutAndNamedAndTheRestImported) {
+    const Result strict = Run({"pim", "import", "--strict", Fixture("damaged.ics")});
+    EXPECT_EQ(strict.code, 1);
+    EXPECT_EQ(Run({"pim", "list", "appointments"}).out, "") << "--strict imports nothing";
+
+    const Result r = Run({"pim", "import", Fixture("damaged.ics")});
+    EXPECT_EQ(r.code, 3);
+    EXPECT_EQ(r.out, "imported 3 items\nskipped 2 items the store cannot keep (named above)\n");
+    for (const char* named : {"damaged.ics:19: bad COUNT -1", "damaged.ics:28: alarm after the start left out",
+                              "damaged.ics:35: END:VEVENTT inside VEVENT; VEVENT left out"})
+        EXPECT_NE(r.err.find(named), std::string::npos) << named << "\n" << r.err;
+    EXPECT_EQ(Run({"pim", "list", "appointments", "--from", "2024-10-01", "--to", "2024-10-31"}).out,
+              "40000000\t2024-10-03 16:00\t60\tAbsolute alarm\t\n"
+              "40000001\t2024-10-05 09:00\t30\tAlarm after the start\t\n"
+              "40000002\t2024-10-07 09:00\t60\tAfter the damage\t\n");
+    const auto store = platform::pim::Store::Get();
+    const auto absolute = store->Load(0x40000000);
+    ASSERT_TRUE(absolute);
+    EXPECT_EQ(absolute->Int(PIMPR_REMINDER_SET), 1);
+    EXPECT_EQ(absolute->Int(PIMPR_REMINDER_MINUTES_BEFORE_START), 60) << "13:00 UTC is an hour before 16:00 in Berlin";
+    const auto late = store->Load(0x40000001);
+    ASSERT_TRUE(late);
+    EXPECT_EQ(late->Int(PIMPR_REMINDER_SET), 0);
+}
+
+// A moved occurrence became an item of its own: deleting the series left "Team sync (moved)" behind.
+TEST_F(Devicectl, AMovedOccurrenceIsKeptWithItsSeriesAndGoesWithIt) {
+    ASSERT_EQ(Run({"pim", "import", Fixture("exceptions.ics")}).code, 0);
+    const auto store = platform::pim::Store::Get();
+    const auto series = store->Load(0x40000000);
+    ASSERT_TRUE(series);
+    const auto moved = std::find_if(series->exceptions.begin(), series->exceptions.end(),
+                                    [](const platform::pim::ExceptionData& e) { return !e.deleted; });
+    ASSERT_NE(moved, series->exceptions.end());
+    EXPECT_EQ(moved->subject, std::u16string(u"Team sync (moved)"));
+    EXPECT_EQ(store->Oids(platform::pim::ItemKind::Appointment).size(), 4u) << "no item of its own";
+    ASSERT_EQ(Run({"pim", "delete", "40000000"}).code, 0);
+    const std::string left = Run({"pim", "list", "appointments", "--from", "2021-01-01", "--to", "2021-01-31"}).out;
+    EXPECT_EQ(left, "");
 }
 
 // A birthday without a year (vCard 4.0's "--0412") refused the whole file.

@@ -1,8 +1,12 @@
-// iCalendar files: events become appointments, to-dos become tasks; RRULE becomes the item's pattern
-// and EXDATE its deleted occurrences.
+// iCalendar files: events become appointments, to-dos become tasks; RRULE becomes the item's pattern,
+// EXDATE its deleted occurrences and an event with a RECURRENCE-ID its changed one. Times are taken
+// in their own zones and kept on the device's clock; what the store cannot keep is left out and named.
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 
+#include "devicectl/ical_rule.h"
+#include "devicectl/ical_series.h"
 #include "devicectl/pim_import.h"
 #include "pim/item_core.h"
 #include "pim/item_fields.h"
@@ -13,416 +17,663 @@
 
 namespace devicectl {
 
+using platform::pim::ExceptionData;
 using platform::pim::ItemData;
 using platform::pim::ItemKind;
+using platform::pim::RecurrenceData;
 
 namespace {
 
-constexpr int kLastInstance = 5;
-
-struct Weekday {
-    const char* code;
-    LONG bit;
-};
-constexpr Weekday kWeekdays[] = {{"SU", olSunday},   {"MO", olMonday}, {"TU", olTuesday}, {"WE", olWednesday},
-                                 {"TH", olThursday}, {"FR", olFriday}, {"SA", olSaturday}};
+constexpr int kLastWeek = 5;
 
 std::u16string Text(const ContentLine& line) { return platform::FromUtf8(Unescape(line.value)); }
 
-bool AllDigits(const std::string& s) {
-    for (const char c : s)
-        if (c < '0' || c > '9') return false;
-    return !s.empty();
+std::string Param(const ContentLine& line, const char* name) {
+    const auto it = line.params.find(name);
+    return it == line.params.end() ? std::string() : it->second;
 }
 
-// The largest values the store takes: a rule's interval and count, and a duration in minutes (the
-// store keeps it in 32 bits).
-constexpr long kMaxInterval = 9999;
-constexpr long kMaxCount = 99999;
-constexpr long long kMaxDurationMinutes = 0x7FFFFFFF;
+// A component with its properties and the components inside it.
+struct Component {
+    std::string name;
+    int begin = 0;
+    std::vector<const ContentLine*> props;
+    std::vector<Component> children;
+};
 
-// A whole number of at most `max`, from digits alone; nothing for anything else or a larger one.
-std::optional<long> BoundedNumber(const std::string& text, long max) {
-    if (!AllDigits(text)) return std::nullopt;
-    long long value = 0;
-    for (const char c : text) {
-        value = value * 10 + (c - '0');
-        if (value > max) return std::nullopt;
+bool IsItem(const std::string& name) { return name == "VEVENT" || name == "VTODO"; }
+
+// "+0100", "-0500", "+013000" as seconds.
+std::optional<int> ParseOffset(const std::string& text) {
+    if (text.size() != 5 && text.size() != 7) return std::nullopt;
+    if (text[0] != '+' && text[0] != '-') return std::nullopt;
+    int seconds = 0;
+    for (std::size_t i = 1; i < text.size(); i += 2) {
+        if (text[i] < '0' || text[i] > '9' || text[i + 1] < '0' || text[i + 1] > '9') return std::nullopt;
+        const int n = (text[i] - '0') * 10 + (text[i + 1] - '0');
+        seconds += n * (i == 1 ? 3600 : i == 3 ? 60 : 1);
     }
-    return static_cast<long>(value);
+    return text[0] == '-' ? -seconds : seconds;
 }
 
-// "P1DT2H", "-PT15M", "PT90M": minutes, negative before; nothing past what the store can keep.
-std::optional<long> ParseDuration(const std::string& text) {
-    std::size_t i = 0;
-    long sign = 1;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) sign = text[i++] == '-' ? -1 : 1;
-    if (i >= text.size() || text[i++] != 'P') return std::nullopt;
-    long long minutes = 0;
-    bool any = false;
-    while (i < text.size()) {
-        if (text[i] == 'T') {
-            ++i;
-            continue;
+// A VTIMEZONE's STANDARD or DAYLIGHT part.
+struct Observance {
+    bool daylight = false;
+    std::int64_t start = 0;  // on the clock before it
+    int from = 0;
+    int to = 0;
+    std::optional<ZoneChange> yearly;
+};
+
+// The yearly change of an observance's RRULE ("FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU").
+std::optional<ZoneChange> YearlyChange(const std::string& rule, std::int64_t timeOfDay) {
+    ZoneChange c;
+    c.second = timeOfDay;
+    bool month = false, day = false;
+    for (const std::string& part : SplitEscaped(Upper(rule), ';')) {
+        if (part.rfind("BYMONTH=", 0) == 0) {
+            c.month = std::atoi(part.c_str() + 8);
+            month = c.month >= 1 && c.month <= 12;
+        } else if (part.rfind("BYDAY=", 0) == 0) {
+            const std::string v = part.substr(6);
+            static constexpr const char* kDays[] = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
+            if (v.size() < 2) return std::nullopt;
+            const int n = v.size() > 2 ? std::atoi(v.substr(0, v.size() - 2).c_str()) : 1;
+            for (int d = 0; d < 7; ++d)
+                if (v.compare(v.size() - 2, 2, kDays[d]) == 0) {
+                    c.weekday = d;
+                    day = true;
+                }
+            if (n == -1) c.week = kLastWeek;
+            else if (n >= 1 && n <= 4) c.week = n;
+            else return std::nullopt;
         }
-        const std::size_t start = i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
-        if (start == i || i >= text.size()) return std::nullopt;
-        const auto n = BoundedNumber(text.substr(start, i - start), static_cast<long>(kMaxDurationMinutes));
-        if (!n) return std::nullopt;
-        long long part = 0;
-        switch (text[i++]) {
-        case 'W': part = *n * 7LL * 1440; break;
-        case 'D': part = *n * 1440LL; break;
-        case 'H': part = *n * 60LL; break;
-        case 'M': part = *n; break;
-        case 'S': part = *n / 60; break;
-        default: return std::nullopt;
-        }
-        minutes += part;
-        if (minutes > kMaxDurationMinutes) return std::nullopt;
-        any = true;
     }
-    if (!any) return std::nullopt;
-    return static_cast<long>(sign * minutes);
+    if (!month || !day) return std::nullopt;
+    return c;
 }
 
-// A rule's BYDAY entry: "TU", "2TU", "-1FR".
-bool ParseByDay(const std::string& entry, LONG& bit, int& ordinal) {
-    std::size_t i = 0;
-    while (i < entry.size() && (entry[i] == '-' || entry[i] == '+' || (entry[i] >= '0' && entry[i] <= '9'))) ++i;
-    ordinal = i ? std::atoi(entry.substr(0, i).c_str()) : 0;
-    const std::string code = entry.substr(i);
-    for (const Weekday& w : kWeekdays)
-        if (code == w.code) {
-            bit = w.bit;
-            return true;
+std::optional<TimeZone> ZoneOfComponent(const Component& vtimezone) {
+    std::vector<Observance> parts;
+    for (const Component& child : vtimezone.children) {
+        if (child.name != "STANDARD" && child.name != "DAYLIGHT") continue;
+        Observance o;
+        o.daylight = child.name == "DAYLIGHT";
+        std::optional<Stamp> start;
+        std::optional<int> from, to;
+        std::string rule;
+        for (const ContentLine* p : child.props) {
+            if (p->name == "DTSTART") start = ParseStamp(p->value, nullptr, nullptr);
+            else if (p->name == "TZOFFSETFROM") from = ParseOffset(p->value);
+            else if (p->name == "TZOFFSETTO") to = ParseOffset(p->value);
+            else if (p->name == "RRULE") rule = p->value;
         }
-    return false;
+        if (!start || !to) continue;
+        o.start = start->wall;
+        o.to = *to;
+        o.from = from.value_or(*to);
+        if (!rule.empty()) o.yearly = YearlyChange(rule, start->TimeOfDay());
+        parts.push_back(o);
+    }
+    if (parts.empty()) return std::nullopt;
+    // The latest yearly rule of each kind describes the zone today.
+    const Observance* standard = nullptr;
+    const Observance* daylight = nullptr;
+    for (const Observance& o : parts) {
+        if (!o.yearly) continue;
+        const Observance*& slot = o.daylight ? daylight : standard;
+        if (!slot || o.start > slot->start) slot = &o;
+    }
+    TimeZone zone = TimeZone::Fixed(0);
+    if (standard && daylight) {
+        zone.yearly = true;
+        zone.standardOffset = standard->to;
+        zone.daylightOffset = daylight->to;
+        zone.daylightStarts = *daylight->yearly;
+        zone.daylightEnds = *standard->yearly;
+        zone.initialOffset = standard->to;
+        return zone;
+    }
+    std::sort(parts.begin(), parts.end(), [](const Observance& a, const Observance& b) { return a.start - a.from < b.start - b.from; });
+    zone.initialOffset = parts.front().from;
+    for (const Observance& o : parts) zone.changes.emplace_back(o.start - o.from, o.to);
+    return zone;
 }
 
-// RRULE into the item's pattern; `anchor` is the series start. False for what the store cannot keep.
-bool ApplyRule(const std::string& rule, DATE anchor, platform::pim::RecurrenceData& r, std::string& why) {
-    std::map<std::string, std::string> parts;
-    for (const std::string& part : SplitEscaped(rule, ';')) {
-        const std::size_t eq = part.find('=');
-        if (eq == std::string::npos) {
-            why = "malformed recurrence rule";
-            return false;
+// The zones a file's TZIDs name, each looked up once.
+class ZoneBook {
+public:
+    ZoneBook(const std::vector<Component>& components, std::vector<ImportError>& notes) : notes_(notes) {
+        for (const Component& c : components)
+            if (c.name == "VTIMEZONE")
+                for (const ContentLine* p : c.props)
+                    if (p->name == "TZID") own_.emplace(p->value, &c);
+    }
+
+    const TimeZone* Utc() const { return &utc_; }
+
+    // None (the device's clock) for a zone nobody knows, said once.
+    const TimeZone* Find(const std::string& tzid, int line) {
+        auto found = zones_.find(tzid);
+        if (found == zones_.end()) {
+            found = zones_.emplace(tzid, Resolve(tzid)).first;
+            if (!found->second) notes_.push_back({line, "unknown time zone " + tzid + ": its times are taken as the device's"});
         }
-        parts[Upper(part.substr(0, eq))] = Upper(part.substr(eq + 1));
+        return found->second ? &*found->second : nullptr;
     }
-    static constexpr const char* kKnown[] = {"FREQ", "INTERVAL", "COUNT", "UNTIL", "BYDAY", "BYMONTHDAY", "BYMONTH",
-                                             "BYSETPOS", "WKST"};
-    for (const auto& [key, value] : parts) {
-        bool known = false;
-        for (const char* k : kKnown) known = known || key == k;
-        if (!known) {
-            why = "unsupported recurrence part " + key;
-            return false;
-        }
+
+private:
+    std::optional<TimeZone> Resolve(const std::string& tzid) const {
+        if (auto zone = TimeZone::FromSystem(tzid)) return zone;
+        // "/example.org/20050126_1/Europe/Berlin": the IANA name at its end.
+        for (std::size_t slash = tzid.find('/'); slash != std::string::npos; slash = tzid.find('/', slash + 1))
+            if (auto zone = TimeZone::FromSystem(tzid.substr(slash + 1))) return zone;
+        if (const auto own = own_.find(tzid); own != own_.end())
+            if (auto zone = ZoneOfComponent(*own->second)) return zone;
+        if (const auto iana = IanaOfWindowsZone(tzid)) return TimeZone::FromSystem(*iana);
+        return std::nullopt;
     }
-    const std::string freq = parts["FREQ"];
-    LONG mask = 0;
-    int ordinal = 0;
-    if (parts.count("BYDAY")) {
-        for (const std::string& entry : SplitEscaped(parts["BYDAY"], ',')) {
-            LONG bit = 0;
-            int n = 0;
-            if (!ParseByDay(entry, bit, n)) {
-                why = "bad BYDAY " + entry;
-                return false;
-            }
-            mask |= bit;
-            if (n) ordinal = n;
-        }
-    }
-    if (parts.count("BYSETPOS")) ordinal = std::atoi(parts["BYSETPOS"].c_str());
-    const LONG instance = ordinal < 0 ? kLastInstance : ordinal;
-    LONG type = -1;
-    if (freq == "DAILY") type = olRecursDaily;
-    else if (freq == "WEEKLY") type = olRecursWeekly;
-    else if (freq == "MONTHLY") type = mask && instance ? olRecursMonthNth : olRecursMonthly;
-    else if (freq == "YEARLY") type = mask && instance ? olRecursYearNth : olRecursYearly;
-    if (type < 0) {
-        why = "unsupported recurrence frequency " + freq;
-        return false;
-    }
-    if (ordinal < -1 || ordinal > kLastInstance) {
-        why = "unsupported occurrence in month";
-        return false;
-    }
-    platform::pim::ApplyPatternDefaults(r, type, anchor);
-    if (parts.count("INTERVAL")) {
-        const auto interval = BoundedNumber(parts["INTERVAL"], kMaxInterval);
-        if (!interval || *interval < 1) {
-            why = "bad INTERVAL " + parts["INTERVAL"] + " (1 to " + std::to_string(kMaxInterval) + ")";
-            return false;
-        }
-        r.interval = *interval;
-    }
-    if (mask) r.dayOfWeekMask = mask;
-    if (instance) r.instance = instance;
-    if (parts.count("BYMONTHDAY")) {
-        const int day = std::atoi(parts["BYMONTHDAY"].c_str());
-        if (day < 1 || day > 31) {
-            why = "unsupported BYMONTHDAY";
-            return false;
-        }
-        r.dayOfMonth = day;
-    }
-    if (parts.count("BYMONTH")) {
-        const int month = std::atoi(parts["BYMONTH"].c_str());
-        if (month < 1 || month > 12) {
-            why = "bad BYMONTH";
-            return false;
-        }
-        r.monthOfYear = month;
-    }
-    if (parts.count("COUNT")) {
-        const auto count = BoundedNumber(parts["COUNT"], kMaxCount);
-        if (!count || *count < 1) {
-            why = "bad COUNT " + parts["COUNT"] + " (1 to " + std::to_string(kMaxCount) + ")";
-            return false;
-        }
-        r.noEndDate = false;
-        r.occurrences = *count;
-    } else if (parts.count("UNTIL")) {
-        const auto until = ParseIcalDate(parts["UNTIL"]);
-        if (!until) {
-            why = "bad UNTIL";
-            return false;
-        }
-        r.noEndDate = false;
-        r.patternEnd = static_cast<double>(platform::pim::OleDay(*until));
-    }
-    return true;
-}
+
+    std::vector<ImportError>& notes_;
+    std::map<std::string, const Component*> own_;
+    std::map<std::string, std::optional<TimeZone>> zones_;
+    TimeZone utc_ = TimeZone::Fixed(0);
+};
+
+struct Dated {
+    int line = 0;
+    Stamp stamp;
+    std::optional<long> minutes;  // of an RDATE period
+};
+
+// One VEVENT or VTODO as the file gives it.
+struct Entry {
+    ItemKind kind = ItemKind::Appointment;
+    int begin = 0;
+    ItemData item;
+    std::string uid;
+    std::optional<Stamp> start, end, due;
+    int startLine = 0;
+    std::optional<long> duration;
+    long minutes = 0;  // of an appointment
+    std::optional<std::pair<int, std::string>> rule;
+    std::vector<Dated> exdates, rdates;
+    std::optional<Dated> recurrenceId;
+    bool thisAndFuture = false;
+    bool cancelled = false;
+    std::optional<long> reminder;
+    int reminderLine = 0;
+};
 
 class CalendarReader {
 public:
-    explicit CalendarReader(const std::vector<ContentLine>& lines) : lines_(lines) {}
+    CalendarReader(const std::vector<Component>& components, std::vector<ImportError>& notes, CalendarCounts& counts)
+        : components_(components), notes_(notes), counts_(counts), zones_(components, notes) {}
 
-    std::optional<Items> Read(ImportError& error) {
-        Items items;
-        uids_.clear();
-        moved_.clear();
-        bool inCalendar = false;
-        for (i_ = 0; i_ < lines_.size(); ++i_) {
-            const ContentLine& line = lines_[i_];
-            const std::string what = Upper(line.value);
-            if (line.name == "BEGIN" && what == "VCALENDAR" && !inCalendar) {
-                inCalendar = true;
-            } else if (line.name == "END" && what == "VCALENDAR" && inCalendar) {
-                inCalendar = false;
-            } else if (!inCalendar) {
-                return Fail(error, line.number, "expected BEGIN:VCALENDAR");
-            } else if (line.name == "BEGIN" && (what == "VEVENT" || what == "VTODO")) {
-                auto item = ReadItem(what == "VEVENT" ? ItemKind::Appointment : ItemKind::Task, error);
-                if (!item) return std::nullopt;
-                uids_.push_back(currentUid_);
-                items.push_back(std::move(*item));
-            } else if (line.name == "BEGIN") {
-                if (!Skip(what, error)) return std::nullopt;
-            }
+    Items Read() {
+        std::vector<Entry> entries;
+        entries.reserve(components_.size());
+        for (const Component& c : components_) {
+            if (!IsItem(c.name)) continue;
+            if (auto e = ReadEntry(c)) entries.push_back(std::move(*e));
+            else ++counts_.skippedItems;
         }
-        if (inCalendar) return Fail(error, lines_.empty() ? 1 : lines_.back().number, "missing END:VCALENDAR");
-        if (items.empty() && lines_.empty()) return Fail(error, 1, "empty file");
-        MarkMovedOccurrences(items);
+        std::map<std::string, Entry*> masters;
+        for (Entry& e : entries)
+            if (!e.recurrenceId && !e.uid.empty() && e.kind == ItemKind::Appointment) masters.emplace(e.uid, &e);
+        std::map<const Entry*, std::vector<Entry*>> changes;
+        for (Entry& e : entries)
+            if (e.recurrenceId && e.kind == ItemKind::Appointment)
+                if (const auto m = masters.find(e.uid); m != masters.end()) changes[m->second].push_back(&e);
+        Items items;
+        for (Entry& e : entries) {
+            if (e.recurrenceId && e.kind == ItemKind::Appointment && masters.count(e.uid)) continue;
+            if (e.kind == ItemKind::Task) Keep(TaskOf(e), e.begin, items);
+            else AppointmentsOf(e, changes[&e], items);
+        }
         return items;
     }
 
 private:
-    // An event with a RECURRENCE-ID stands in for one occurrence of the series of its UID: that
-    // occurrence leaves the series, as EXDATE takes one out, so the meeting shows once.
-    void MarkMovedOccurrences(Items& items) const {
-        for (const auto& [uid, movedDay] : moved_)
-            for (std::size_t k = 0; k < items.size(); ++k) {
-                const std::int64_t day = movedDay;  // clang 14 cannot capture a structured binding
-                if (uids_[k] != uid || !items[k].recurrence.Set()) continue;
-                platform::pim::ExceptionData e;
-                e.originalDay = day;
-                e.deleted = true;
-                std::erase_if(items[k].exceptions, [&](const auto& x) { return x.originalDay == day; });
-                items[k].exceptions.push_back(e);
-            }
-    }
-
-    static std::nullopt_t Fail(ImportError& error, int line, std::string message) {
-        error = {line, std::move(message)};
+    void Note(int line, std::string message) { notes_.push_back({line, std::move(message)}); }
+    std::nullopt_t Skip(int line, const std::string& name, const std::string& why) {
+        Note(line, why + "; " + name + " left out");
         return std::nullopt;
     }
 
-    // Passes over a component this store does not keep (time zones, journals...).
-    bool Skip(const std::string& name, ImportError& error) {
-        const int begin = lines_[i_].number;
-        for (++i_; i_ < lines_.size(); ++i_) {
-            const std::string what = Upper(lines_[i_].value);
-            if (lines_[i_].name == "BEGIN") {
-                if (!Skip(what, error)) return false;
-                continue;
-            }
-            if (lines_[i_].name == "END") {
-                if (what == name) return true;
-                error = {lines_[i_].number, "END:" + what + " inside " + name};
-                return false;
-            }
-        }
-        error = {begin, "missing END:" + name};
-        return false;
+    std::optional<Stamp> StampOf(const ContentLine& line, const std::string& value) {
+        const std::string tzid = Param(line, "TZID");
+        const TimeZone* zone = tzid.empty() ? nullptr : zones_.Find(tzid, line.number);
+        auto s = ParseStamp(value, zone, zones_.Utc());
+        if (s && Upper(Param(line, "VALUE")) == "DATE" && !s->dateOnly) return std::nullopt;
+        return s;
     }
 
-    std::optional<ItemData> ReadItem(ItemKind kind, ImportError& error) {
-        const int begin = lines_[i_].number;
-        const std::string name = kind == ItemKind::Appointment ? "VEVENT" : "VTODO";
-        ItemData item = platform::pim::NewItem(kind);
-        if (kind == ItemKind::Appointment) item.SetInt(PIMPR_REMINDER_SET, 0);
-        std::optional<DATE> start, end, due;
-        std::optional<long> duration;
-        bool allDay = false;
-        std::optional<std::pair<int, std::string>> rule;
-        std::vector<std::pair<int, std::string>> exdates;
-        std::optional<long> reminder;
-        currentUid_.clear();
-        std::optional<std::int64_t> movedDay;  // RECURRENCE-ID: the UID may come after it
-        for (++i_; i_ < lines_.size(); ++i_) {
-            const ContentLine& line = lines_[i_];
-            const std::string what = Upper(line.value);
-            if (line.name == "END") {
-                if (what != name) return Fail(error, line.number, "END:" + what + " inside " + name);
-                break;
-            }
-            if (line.name == "BEGIN") {
-                if (what == "VALARM") {
-                    if (!ReadAlarm(reminder, error)) return std::nullopt;
-                } else if (!Skip(what, error)) {
-                    return std::nullopt;
-                }
+    // EXDATE and RDATE lists; a bad value is left out on its own.
+    void ReadDates(const ContentLine& line, std::vector<Dated>& out) {
+        for (const std::string& value : SplitEscaped(line.value, ',')) {
+            const std::size_t slash = value.find('/');
+            const auto s = StampOf(line, value.substr(0, slash));
+            if (!s) {
+                Note(line.number, "bad date " + value + " left out");
                 continue;
             }
-            const bool dateOnlyParam = Upper(line.params.count("VALUE") ? line.params.at("VALUE") : "") == "DATE";
-            auto date = [&](std::optional<DATE>& slot, bool* dateOnly) -> bool {
-                bool only = false;
-                slot = ParseIcalDate(line.value, &only);
-                if (dateOnly) *dateOnly = only || dateOnlyParam;
+            Dated d{line.number, *s, std::nullopt};
+            if (slash != std::string::npos) {
+                const std::string tail = value.substr(slash + 1);
+                if (const auto end = StampOf(line, tail)) d.minutes = static_cast<long>((UtcOf(*end) - UtcOf(*s)) / 60);
+                else d.minutes = ParseDuration(tail);
+                if (!d.minutes || *d.minutes < 0) {
+                    Note(line.number, "bad period " + value + " left out");
+                    continue;
+                }
+            }
+            out.push_back(d);
+        }
+    }
+
+    // The minutes before the start an alarm rings at; nothing for one the store cannot keep.
+    void ReadAlarm(const Component& alarm, Entry& e) {
+        for (const ContentLine* p : alarm.props) {
+            if (p->name != "TRIGGER") continue;
+            std::optional<long> before;
+            if (Upper(Param(*p, "VALUE")) == "DATE-TIME" || ParseStamp(p->value, nullptr, zones_.Utc())) {
+                const auto at = StampOf(*p, p->value);
+                if (at && e.start) before = static_cast<long>((UtcOf(*e.start) - UtcOf(*at)) / 60);
+                if (!at) return Note(p->number, "bad trigger " + p->value + "; alarm left out");
+            } else if (const auto minutes = ParseDuration(p->value)) {
+                before = -*minutes;
+                if (Upper(Param(*p, "RELATED")) == "END") before = *before - e.minutes;
+            } else {
+                return Note(p->number, "bad trigger " + p->value + "; alarm left out");
+            }
+            if (before && *before < 0) return Note(p->number, "alarm after the start left out");
+            e.reminder = before;
+            e.reminderLine = p->number;
+        }
+    }
+
+    std::optional<Entry> ReadEntry(const Component& c) {
+        Entry e;
+        e.kind = c.name == "VEVENT" ? ItemKind::Appointment : ItemKind::Task;
+        e.begin = c.begin;
+        e.item = platform::pim::NewItem(e.kind);
+        ItemData& item = e.item;
+        const bool appointment = e.kind == ItemKind::Appointment;
+        if (appointment) item.SetInt(PIMPR_REMINDER_SET, 0);
+        std::optional<Stamp> completed;
+        int endLine = 0;
+        for (const ContentLine* p : c.props) {
+            const ContentLine& line = *p;
+            const std::string what = Upper(line.value);
+            auto date = [&](std::optional<Stamp>& slot) {
+                slot = StampOf(line, line.value);
+                if (!slot) Note(line.number, "bad date " + line.value + " left out");
                 return slot.has_value();
             };
-            if (line.name == "SUMMARY") {
-                item.SetText(PIMPR_SUBJECT, Text(line));
-            } else if (line.name == "LOCATION" && kind == ItemKind::Appointment) {
-                item.SetText(PIMPR_LOCATION, Text(line));
-            } else if (line.name == "DESCRIPTION") {
-                item.SetText(PIMPR_BODY_TEXT, Text(line));
-            } else if (line.name == "CATEGORIES") {
-                for (const std::string& c : SplitEscaped(line.value, ','))
-                    for (auto& n : platform::pim::SplitCategories(platform::FromUtf8(c))) item.categories.push_back(n);
-            } else if (line.name == "CLASS") {
-                item.SetInt(PIMPR_SENSITIVITY, what == "PUBLIC" ? olNormal : olPrivate);
-            } else if (line.name == "DTSTART") {
-                if (!date(start, &allDay)) return Fail(error, line.number, "bad date " + line.value);
-            } else if (line.name == "DTEND" && kind == ItemKind::Appointment) {
-                if (!date(end, nullptr)) return Fail(error, line.number, "bad date " + line.value);
-            } else if (line.name == "DUE" && kind == ItemKind::Task) {
-                if (!date(due, nullptr)) return Fail(error, line.number, "bad date " + line.value);
-            } else if (line.name == "DURATION") {
-                duration = ParseDuration(line.value);
-                if (!duration || *duration < 0) return Fail(error, line.number, "bad duration " + line.value);
-            } else if (line.name == "RRULE") {
-                rule = std::make_pair(line.number, line.value);
-            } else if (line.name == "UID") {
-                currentUid_ = line.value;
-            } else if (line.name == "RECURRENCE-ID") {
-                const auto original = ParseIcalDate(line.value);
-                if (!original) return Fail(error, line.number, "bad date " + line.value);
-                movedDay = platform::pim::OleDay(*original);
-            } else if (line.name == "EXDATE") {
-                for (const std::string& d : SplitEscaped(line.value, ',')) exdates.emplace_back(line.number, d);
-            } else if (line.name == "TRANSP" && kind == ItemKind::Appointment) {
-                item.SetInt(PIMPR_BUSY_STATUS, what == "TRANSPARENT" ? olFree : olBusy);
-            } else if (line.name == "PRIORITY" && kind == ItemKind::Task) {
+            if (line.name == "SUMMARY") item.SetText(PIMPR_SUBJECT, Text(line));
+            else if (line.name == "LOCATION" && appointment) item.SetText(PIMPR_LOCATION, Text(line));
+            else if (line.name == "DESCRIPTION") item.SetText(PIMPR_BODY_TEXT, Text(line));
+            else if (line.name == "CATEGORIES") {
+                for (const std::string& cat : SplitEscaped(line.value, ','))
+                    for (auto& n : platform::pim::SplitCategories(platform::FromUtf8(cat))) item.categories.push_back(n);
+            } else if (line.name == "CLASS") item.SetInt(PIMPR_SENSITIVITY, what == "PUBLIC" ? olNormal : olPrivate);
+            else if (line.name == "DTSTART") {
+                e.startLine = line.number;
+                if (!date(e.start) && appointment) return Skip(line.number, c.name, "bad date " + line.value);
+            } else if (line.name == "DTEND" && appointment) {
+                if (date(e.end)) endLine = line.number;
+            } else if (line.name == "DUE" && !appointment) date(e.due);
+            else if (line.name == "DURATION") {
+                e.duration = ParseDuration(line.value);
+                if (!e.duration || *e.duration < 0) {
+                    Note(line.number, "bad duration " + line.value + " left out");
+                    e.duration.reset();
+                }
+            } else if (line.name == "RRULE") e.rule = std::make_pair(line.number, line.value);
+            else if (line.name == "UID") e.uid = line.value;
+            else if (line.name == "RECURRENCE-ID") {
+                const auto s = StampOf(line, line.value);
+                if (!s) return Skip(line.number, c.name, "bad date " + line.value);
+                e.recurrenceId = Dated{line.number, *s, std::nullopt};
+                e.thisAndFuture = Upper(Param(line, "RANGE")) == "THISANDFUTURE";
+            } else if (line.name == "EXDATE") ReadDates(line, e.exdates);
+            else if (line.name == "RDATE") ReadDates(line, e.rdates);
+            else if (line.name == "STATUS") {
+                if (what == "COMPLETED" && !appointment) item.SetInt(PIMPR_COMPLETE, 1);
+                e.cancelled = what == "CANCELLED";
+            } else if (line.name == "TRANSP" && appointment) item.SetInt(PIMPR_BUSY_STATUS, what == "TRANSPARENT" ? olFree : olBusy);
+            else if (line.name == "PRIORITY" && !appointment) {
                 const int p = std::atoi(line.value.c_str());
-                item.SetInt(PIMPR_IMPORTANCE, p >= 1 && p <= 4 ? olImportanceHigh : p >= 6 ? olImportanceLow
-                                                                                            : olImportanceNormal);
-            } else if (line.name == "STATUS" && kind == ItemKind::Task) {
-                if (what == "COMPLETED") item.SetInt(PIMPR_COMPLETE, 1);
-            } else if (line.name == "COMPLETED" && kind == ItemKind::Task) {
-                std::optional<DATE> done;
-                if (!date(done, nullptr)) return Fail(error, line.number, "bad date " + line.value);
+                item.SetInt(PIMPR_IMPORTANCE, p >= 1 && p <= 4 ? olImportanceHigh : p >= 6 ? olImportanceLow : olImportanceNormal);
+            } else if (line.name == "COMPLETED" && !appointment && date(completed)) {
                 item.SetInt(PIMPR_COMPLETE, 1);
-                item.SetDate(PIMPR_DATE_COMPLETED, *done);
+                item.SetDate(PIMPR_DATE_COMPLETED, OleOfWall(WallIn(*completed, nullptr)));
             }
         }
-        if (i_ >= lines_.size()) return Fail(error, begin, "missing END:" + name);
-        const int endLine = lines_[i_].number;
+        if (appointment) {
+            if (!e.start) return Skip(c.begin, c.name, "VEVENT without DTSTART");
+            e.minutes = e.start->dateOnly ? static_cast<long>(platform::pim::kMinutesPerDay) : 0;
+            if (e.end) {
+                const std::int64_t seconds = e.start->dateOnly || (!e.start->zone && !e.end->zone)
+                                                 ? e.end->wall - e.start->wall
+                                                 : UtcOf(*e.end) - UtcOf(*e.start);
+                if (seconds < 0) Note(endLine, "DTEND before DTSTART left out");
+                else e.minutes = static_cast<long>(seconds / 60);
+            } else if (e.duration) {
+                e.minutes = *e.duration;
+            }
+        }
+        for (const Component& child : c.children)
+            if (child.name == "VALARM" && appointment) ReadAlarm(child, e);
+        return e;
+    }
 
-        DATE anchor = 0;
-        if (kind == ItemKind::Appointment) {
-            if (!start) return Fail(error, endLine, "VEVENT without DTSTART");
-            long minutes = allDay ? platform::pim::kMinutesPerDay : 0;
-            if (end) minutes = static_cast<long>(platform::pim::OleMinutes(*end) - platform::pim::OleMinutes(*start));
-            else if (duration) minutes = *duration;
-            if (minutes < 0) return Fail(error, endLine, "DTEND before DTSTART");
-            item.SetDate(PIMPR_START, *start);
-            item.SetInt(PIMPR_DURATION, minutes);
-            item.SetInt(PIMPR_ALL_DAY_EVENT, allDay ? 1 : 0);
-            if (reminder) {
-                item.SetInt(PIMPR_REMINDER_SET, 1);
-                item.SetInt(PIMPR_REMINDER_MINUTES_BEFORE_START, *reminder);
-            }
-            anchor = *start;
-        } else {
-            // The store keeps no start without a due date: a to-do with a start only is due then.
-            if (start && !due) due = start;
-            if (start) item.SetDate(PIMPR_START_DATE, *start);
-            if (due) item.SetDate(PIMPR_DUE_DATE, *due);
-            anchor = due ? *due : start ? *start : platform::pim::OleNow();
+    // The last day of the pattern an UNTIL leaves in: an occurrence counts when it starts at or before it.
+    std::optional<std::int64_t> UntilDay(const std::string& text, const TimeZone* zone, std::int64_t timeOfDay) {
+        const auto until = ParseStamp(text, nullptr, zones_.Utc());
+        if (!until) return std::nullopt;
+        if (until->dateOnly) return OleDayOfWallDay(until->Day());
+        Stamp inZone = *until;
+        inZone.wall = until->zone ? WallIn(*until, zone) : until->wall;
+        inZone.zone = zone;
+        return OleDayOfWallDay(inZone.Day() - (timeOfDay > inZone.TimeOfDay() ? 1 : 0));
+    }
+
+    // The item's pattern from its RRULE; false when the item cannot be kept. An UNTIL before the start
+    // leaves the start as the one occurrence.
+    bool PatternOf(const Entry& e, DATE anchor, const TimeZone* zone, std::int64_t timeOfDay, RecurrenceData& r, int& skipLine,
+                   std::string& why) {
+        std::string until;
+        skipLine = e.rule->first;
+        if (!ApplyRule(e.rule->second, anchor, r, until, why)) return false;
+        if (until.empty()) return true;
+        const auto last = UntilDay(until, zone, timeOfDay);
+        if (!last) {
+            why = "bad UNTIL " + until;
+            return false;
         }
-        if (rule) {
-            std::string why;
-            if (!ApplyRule(rule->second, anchor, item.recurrence, why)) return Fail(error, rule->first, why);
-            for (const auto& [number, text] : exdates) {
-                const auto day = ParseIcalDate(text);
-                if (!day) return Fail(error, number, "bad date " + text);
-                platform::pim::ExceptionData e;
-                e.originalDay = platform::pim::OleDay(*day);
-                e.deleted = true;
-                item.exceptions.push_back(e);
-            }
+        if (*last < platform::pim::OleDay(anchor)) {
+            Note(e.rule->first, "UNTIL " + until + " lies before the start: kept as the one appointment at the start");
+            r = RecurrenceData{};
+            return true;
         }
-        if (FAILED(platform::pim::PrepareForSave(item)))
-            return Fail(error, begin, name + " cannot be kept: invalid dates or reminder");
-        if (movedDay) moved_.emplace_back(currentUid_, *movedDay);
+        r.noEndDate = false;
+        r.patternEnd = static_cast<double>(*last);
+        return true;
+    }
+
+    // Saves nothing the store would refuse: a reminder it cannot keep is left out, an item it cannot
+    // keep at all is named.
+    void Keep(std::optional<ItemData> item, int begin, Items& items) {
+        if (!item) return;
+        if (FAILED(platform::pim::PrepareForSave(*item)) && item->Int(PIMPR_REMINDER_SET, 0) != 0) {
+            Note(begin, "reminder the store cannot keep left out");
+            item->SetInt(PIMPR_REMINDER_SET, 0);
+        }
+        if (FAILED(platform::pim::PrepareForSave(*item))) {
+            Note(begin, "item with dates the store cannot keep left out");
+            ++counts_.skippedItems;
+            return;
+        }
+        items.push_back(std::move(*item));
+    }
+
+    std::optional<ItemData> TaskOf(const Entry& e) {
+        ItemData item = e.item;
+        std::optional<DATE> start, due;
+        if (e.start) start = OleOfWall(WallIn(*e.start, nullptr));
+        if (e.due) due = OleOfWall(WallIn(*e.due, nullptr));
+        // The store keeps no start without a due date: a to-do with a start only is due then.
+        if (start && !due) due = start;
+        if (start) item.SetDate(PIMPR_START_DATE, *start);
+        if (due) item.SetDate(PIMPR_DUE_DATE, *due);
+        const DATE anchor = due ? *due : start ? *start : platform::pim::OleNow();
+        if (!e.rule) return item;
+        int line = 0;
+        std::string why;
+        const std::int64_t timeOfDay = platform::pim::OleMinutes(anchor) % platform::pim::kMinutesPerDay * 60;
+        if (!PatternOf(e, anchor, nullptr, timeOfDay, item.recurrence, line, why)) {
+            ++counts_.skippedItems;
+            return Skip(line, "VTODO", why);
+        }
+        if (!item.recurrence.Set()) return item;
+        for (const Dated& x : e.exdates) {
+            ExceptionData ex;
+            ex.originalDay = OleDayOfWallDay(FloorDiv(WallIn(x.stamp, nullptr), kSecondsPerDay));
+            ex.deleted = true;
+            item.exceptions.push_back(ex);
+        }
         return item;
     }
 
-    bool ReadAlarm(std::optional<long>& reminder, ImportError& error) {
-        const int begin = lines_[i_].number;
-        for (++i_; i_ < lines_.size(); ++i_) {
-            const ContentLine& line = lines_[i_];
-            if (line.name == "END") {
-                if (Upper(line.value) == "VALARM") return true;
-                error = {line.number, "END:" + Upper(line.value) + " inside VALARM"};
-                return false;
-            }
-            if (line.name == "TRIGGER") {
-                const auto minutes = ParseDuration(line.value);
-                if (!minutes) {
-                    error = {line.number, "bad trigger " + line.value};
-                    return false;
-                }
-                reminder = -*minutes;
-            }
-        }
-        error = {begin, "missing END:VALARM"};
-        return false;
+    // A part of a series: all of it, or what follows a change of this and all future occurrences.
+    struct Part {
+        RecurrenceData pattern;  // over the series' own days, as the rule gives them
+        std::int64_t dayShift = 0;
+        std::int64_t timeOfDay = 0;
+        long minutes = 0;
+        ItemData item;
+        KeptSeries kept;
+    };
+
+    static void SetException(ItemData& series, const ExceptionData& e) {
+        std::erase_if(series.exceptions, [&](const ExceptionData& x) { return x.originalDay == e.originalDay; });
+        series.exceptions.push_back(e);
     }
 
-    const std::vector<ContentLine>& lines_;
-    std::size_t i_ = 0;
-    std::string currentUid_;                                // of the item being read
-    std::vector<std::string> uids_;                         // one per item read, in order
-    std::vector<std::pair<std::string, std::int64_t>> moved_;  // UID and original day of moved ones
+    static ItemData Overlay(const ItemData& base, const Entry& change) {
+        ItemData item = base;
+        for (const auto& [id, value] : change.item.props) item.props[id] = value;
+        if (!change.item.categories.empty()) item.categories = change.item.categories;
+        return item;
+    }
+
+    ItemData OwnAppointment(const ItemData& base, std::int64_t localWall, long minutes) {
+        ItemData item = base;
+        item.recurrence = RecurrenceData{};
+        item.exceptions.clear();
+        item.SetDate(PIMPR_START, OleOfWall(localWall));
+        item.SetInt(PIMPR_DURATION, minutes);
+        return item;
+    }
+
+    void AppointmentsOf(const Entry& e, const std::vector<Entry*>& changes, Items& items) {
+        const bool allDay = e.start->dateOnly;
+        const TimeZone* zone = allDay ? nullptr : e.start->zone;
+        ItemData base = e.item;
+        base.SetInt(PIMPR_ALL_DAY_EVENT, allDay ? 1 : 0);
+        base.SetInt(PIMPR_DURATION, e.minutes);
+        if (e.reminder) {
+            base.SetInt(PIMPR_REMINDER_SET, 1);
+            base.SetInt(PIMPR_REMINDER_MINUTES_BEFORE_START, *e.reminder);
+        }
+        const std::int64_t timeOfDay = e.start->TimeOfDay();
+        RecurrenceData rule;
+        // A changed occurrence is one occurrence, whatever rule it carries.
+        if (e.rule && !e.recurrenceId) {
+            int line = 0;
+            std::string why;
+            if (!PatternOf(e, OleOfWall(e.start->wall), zone, timeOfDay, rule, line, why)) {
+                ++counts_.skippedItems;
+                Skip(line, "VEVENT", why);
+                return;
+            }
+        }
+        auto sameTime = [&](const Stamp& s, std::int64_t wall) { return s.dateOnly || wall - FloorDiv(wall, kSecondsPerDay) * kSecondsPerDay == timeOfDay; };
+        // Whether a time of the file is one of the rule's occurrences.
+        auto isOccurrence = [&](const Stamp& s) {
+            const std::int64_t wall = WallIn(s, zone);
+            return rule.Set() && sameTime(s, wall) && IsPatternDay(rule, OleDayOfWallDay(FloorDiv(wall, kSecondsPerDay)));
+        };
+        std::vector<Part> parts;
+        if (rule.Set()) parts.push_back({rule, 0, timeOfDay, e.minutes, base, {}});
+        // A change of this and all future occurrences ends the series before it and starts another.
+        std::vector<const Entry*> ordered(changes.begin(), changes.end());
+        std::sort(ordered.begin(), ordered.end(), [&](const Entry* a, const Entry* b) {
+            return WallIn(a->recurrenceId->stamp, zone) < WallIn(b->recurrenceId->stamp, zone);
+        });
+        for (const Entry* change : ordered) {
+            if (!change->thisAndFuture || parts.empty() || !isOccurrence(change->recurrenceId->stamp)) continue;
+            const std::int64_t day = OleDayOfWallDay(FloorDiv(WallIn(change->recurrenceId->stamp, zone), kSecondsPerDay));
+            Part& last = parts.back();
+            long before = 0;
+            platform::pim::ForEachPatternDay(last.pattern, platform::pim::OleDay(last.pattern.patternStart), [&](std::int64_t d) {
+                if (d >= day) return false;
+                ++before;
+                return true;
+            });
+            Part next = last;
+            next.pattern.patternStart = static_cast<double>(day);
+            const bool counted = !last.pattern.noEndDate && last.pattern.occurrences > 0;
+            if (counted) next.pattern.occurrences -= before;
+            const std::int64_t moved = WallIn(*change->start, zone);
+            next.dayShift = OleDayOfWallDay(FloorDiv(moved, kSecondsPerDay)) - day;
+            next.timeOfDay = moved - FloorDiv(moved, kSecondsPerDay) * kSecondsPerDay;
+            next.minutes = change->minutes;
+            next.item = Overlay(base, *change);
+            if (before == 0) {
+                parts.back() = next;
+                continue;
+            }
+            if (counted) last.pattern.occurrences = before;
+            else {
+                last.pattern.noEndDate = false;
+                last.pattern.patternEnd = static_cast<double>(day - 1);
+            }
+            parts.push_back(next);
+        }
+        std::vector<ItemData> own;
+        for (Part& part : parts) {
+            SourceSeries source{part.pattern, part.timeOfDay, zone, static_cast<LONG>(part.minutes)};
+            ShiftPattern(source.pattern, part.dayShift);
+            part.kept = KeepSeries(source, part.item);
+            for (const std::int64_t start : part.kept.ownStarts) own.push_back(OwnAppointment(part.item, start, part.minutes));
+        }
+        auto partOf = [&](std::int64_t day) -> Part* {
+            Part* found = nullptr;
+            for (Part& p : parts)
+                if (platform::pim::OleDay(p.pattern.patternStart) <= day) found = &p;
+            return found;
+        };
+        auto storedDay = [&](const Stamp& s, Part*& part) {
+            const std::int64_t day = OleDayOfWallDay(FloorDiv(WallIn(s, zone), kSecondsPerDay));
+            part = partOf(day);
+            return part ? part->kept.StoredDay(day + part->dayShift) : day;
+        };
+        for (const Dated& x : e.exdates) {
+            Part* part = nullptr;
+            const std::int64_t day = storedDay(x.stamp, part);
+            if (!part || !isOccurrence(x.stamp)) continue;
+            ExceptionData ex;
+            ex.originalDay = day;
+            ex.deleted = true;
+            SetException(part->item, ex);
+        }
+        // Dates of an RDATE that neither the rule nor an EXDATE gives are appointments of their own.
+        std::vector<std::int64_t> ownDates;
+        for (const Dated& r : e.rdates) {
+            const std::int64_t wall = WallIn(r.stamp, zone);
+            const bool excluded = std::any_of(e.exdates.begin(), e.exdates.end(), [&](const Dated& x) {
+                const std::int64_t w = WallIn(x.stamp, zone);
+                return x.stamp.dateOnly || r.stamp.dateOnly ? FloorDiv(w, kSecondsPerDay) == FloorDiv(wall, kSecondsPerDay) : w == wall;
+            });
+            const bool twice = std::find(ownDates.begin(), ownDates.end(), wall) != ownDates.end();
+            if (excluded || twice || isOccurrence(r.stamp) || wall == e.start->wall) continue;
+            ownDates.push_back(wall);
+            own.push_back(OwnAppointment(base, WallIn(r.stamp, nullptr), r.minutes.value_or(e.minutes)));
+            ++counts_.ownDates;
+        }
+        // A changed occurrence is kept with its series, as the device keeps one changed there.
+        for (const Entry* change : changes) {
+            if (change->thisAndFuture && isOccurrence(change->recurrenceId->stamp)) continue;
+            Part* part = nullptr;
+            const std::int64_t day = storedDay(change->recurrenceId->stamp, part);
+            const std::int64_t localStart = WallIn(*change->start, nullptr);
+            if (part && isOccurrence(change->recurrenceId->stamp)) {
+                ExceptionData ex;
+                ex.originalDay = day;
+                ex.deleted = change->cancelled;
+                ex.start = OleOfWall(localStart);
+                ex.duration = static_cast<LONG>(change->minutes);
+                const std::pair<CEPROPID, std::optional<std::u16string>*> texts[] = {
+                    {PIMPR_SUBJECT, &ex.subject}, {PIMPR_LOCATION, &ex.location}, {PIMPR_BODY_TEXT, &ex.body}};
+                for (const auto& [id, slot] : texts)
+                    if (change->item.Has(id) && change->item.Text(id) != part->item.Text(id)) *slot = change->item.Text(id);
+                SetException(part->item, ex);
+                continue;
+            }
+            // One of the own dates, or no occurrence at all: an appointment of its own.
+            const std::int64_t wall = WallIn(change->recurrenceId->stamp, zone);
+            const auto date = std::find(ownDates.begin(), ownDates.end(), wall);
+            if (date != ownDates.end()) {
+                own.erase(own.begin() + (date - ownDates.begin()));
+                ownDates.erase(date);
+                --counts_.ownDates;
+            }
+            if (!change->cancelled) own.push_back(OwnAppointment(Overlay(base, *change), localStart, change->minutes));
+        }
+        if (parts.empty()) Keep(OwnAppointment(base, WallIn(*e.start, nullptr), e.minutes), e.begin, items);
+        for (Part& part : parts) Keep(std::move(part.item), e.begin, items);
+        for (ItemData& item : own) Keep(std::move(item), e.begin, items);
+    }
+
+    const std::vector<Component>& components_;
+    std::vector<ImportError>& notes_;
+    CalendarCounts& counts_;
+    ZoneBook zones_;
 };
+
+// The components of the file's calendars. A component whose END is missing or misspelt is left out
+// and named; everything around it is kept.
+std::optional<std::vector<Component>> ReadComponents(const std::vector<ContentLine>& lines, ImportError& error,
+                                                     std::vector<ImportError>& notes, CalendarCounts& counts) {
+    std::vector<Component> out;
+    std::vector<Component> open;
+    auto drop = [&](int line, const std::string& why) {
+        notes.push_back({line, why + "; " + open.back().name + " left out"});
+        if (IsItem(open.back().name)) ++counts.skippedItems;
+        open.pop_back();
+    };
+    auto close = [&] {
+        Component c = std::move(open.back());
+        open.pop_back();
+        if (open.size() == 1) out.push_back(std::move(c));
+        else if (!open.empty()) open.back().children.push_back(std::move(c));
+    };
+    for (const ContentLine& line : lines) {
+        const std::string what = Upper(line.value);
+        if (open.empty()) {
+            if (line.name != "BEGIN" || what != "VCALENDAR") {
+                error = {line.number, "expected BEGIN:VCALENDAR"};
+                return std::nullopt;
+            }
+            open.push_back({what, line.number, {}, {}});
+        } else if (line.name == "BEGIN") {
+            for (std::size_t k = 1; k < open.size(); ++k)
+                if (open[k].name == what) {
+                    while (open.size() > k) drop(open.back().begin, "missing END:" + open.back().name);
+                    break;
+                }
+            open.push_back({what, line.number, {}, {}});
+        } else if (line.name == "END") {
+            std::size_t k = open.size();
+            while (k > 0 && open[k - 1].name != what) --k;
+            if (k == 0) {
+                if (open.size() > 1) drop(line.number, "END:" + what + " inside " + open.back().name);
+                else notes.push_back({line.number, "END:" + what + " outside any component left out"});
+                continue;
+            }
+            while (open.size() > k) drop(open.back().begin, "missing END:" + open.back().name);
+            close();
+        } else {
+            open.back().props.push_back(&line);
+        }
+    }
+    while (open.size() > 1) drop(open.back().begin, "missing END:" + open.back().name);
+    if (!open.empty()) notes.push_back({open.back().begin, "missing END:VCALENDAR"});
+    return out;
+}
 
 }  // namespace
 
@@ -454,10 +705,23 @@ std::optional<DATE> ParseIcalDate(const std::string& text, bool* dateOnly) {
     return date;
 }
 
-std::optional<Items> ReadCalendar(const std::string& text, ImportError& error) {
+std::optional<Items> ReadCalendar(const std::string& text, ImportError& error, std::vector<ImportError>* leftOut,
+                                  CalendarCounts* counts) {
     const auto lines = ReadContentLines(text, error);
     if (!lines) return std::nullopt;
-    return CalendarReader(*lines).Read(error);
+    if (lines->empty()) {
+        error = {1, "empty file"};
+        return std::nullopt;
+    }
+    std::vector<ImportError> notes;
+    CalendarCounts tally;
+    const auto components = ReadComponents(*lines, error, notes, tally);
+    if (!components) return std::nullopt;
+    Items items = CalendarReader(*components, notes, tally).Read();
+    std::stable_sort(notes.begin(), notes.end(), [](const ImportError& a, const ImportError& b) { return a.line < b.line; });
+    if (leftOut) leftOut->insert(leftOut->end(), notes.begin(), notes.end());
+    if (counts) *counts = tally;
+    return items;
 }
 
 }  // namespace devicectl

@@ -7,7 +7,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: devicectl pim import FILE.ics|FILE.vcf\n"
+    "usage: devicectl pim import [--strict] FILE.ics|FILE.vcf   (exit 3: some items left out and named;\n"
+    "                                                  --strict: then nothing is imported)\n"
     "       devicectl pim list appointments|tasks|contacts [--from YYYY-MM-DD --to YYYY-MM-DD]\n"
     "       devicectl pim add appointment|task|contact [--field value]...\n"
     "       devicectl pim set OID [--field value]...\n"

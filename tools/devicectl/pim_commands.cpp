@@ -152,9 +152,27 @@ bool ApplyOptions(const Args& args, std::size_t first, ItemData& item, std::ostr
     return true;
 }
 
+// Cards in a contacts file, to tell how many the reader left out.
+std::size_t CardsIn(const std::string& text) {
+    std::size_t cards = 0;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(pos, std::min<std::size_t>(end - pos, 16));
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+        std::transform(line.begin(), line.end(), line.begin(), [](unsigned char c) { return std::toupper(c); });
+        if (line == "BEGIN:VCARD") ++cards;
+        pos = end + 1;
+    }
+    return cards;
+}
+
+// Exit 0 when all came in, 1 when nothing did, 3 when some items were left out (each named).
 int Import(const Args& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 2) return 2;
-    const std::string& path = args[1];
+    const bool strict = args.size() == 3 && args[1] == "--strict";
+    if (args.size() != 2 && !strict) return 2;
+    const std::string& path = args.back();
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         err << "devicectl: cannot read " << path << "\n";
@@ -167,14 +185,28 @@ int Import(const Args& args, std::ostream& out, std::ostream& err) {
     ImportError error;
     std::vector<ImportError> leftOut;
     std::optional<Items> items;
-    if (lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".vcf") == 0) items = ReadCards(text.str(), error, &leftOut);
-    else if (lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".ics") == 0) items = ReadCalendar(text.str(), error);
-    else {
+    std::size_t skipped = 0;
+    bool refuseLeftOut = false;  // under --strict: what today's reader would have refused
+    CalendarCounts counts;
+    if (lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".vcf") == 0) {
+        items = ReadCards(text.str(), error, &leftOut);
+        if (items) skipped = CardsIn(text.str()) - std::min(CardsIn(text.str()), items->size());
+        refuseLeftOut = skipped > 0;
+    } else if (lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".ics") == 0) {
+        items = ReadCalendar(text.str(), error, &leftOut, &counts);
+        skipped = static_cast<std::size_t>(counts.skippedItems);
+        refuseLeftOut = !leftOut.empty();
+    } else {
         err << "devicectl: " << path << " is neither .ics nor .vcf\n";
         return 1;
     }
     if (!items) {
         err << path << ":" << error.line << ": " << error.message << "\n";
+        return 1;
+    }
+    if (strict && refuseLeftOut) {
+        for (const ImportError& field : leftOut) err << path << ":" << field.line << ": " << field.message << "\n";
+        err << "devicectl: nothing imported (--strict)\n";
         return 1;
     }
     const auto store = OpenStore(err);
@@ -203,8 +235,13 @@ int Import(const Args& args, std::ostream& out, std::ostream& err) {
         return 1;
     }
     for (const ImportError& field : leftOut) err << path << ":" << field.line << ": " << field.message << "\n";
-    out << "imported " << items->size() << " items\n";
-    return 0;
+    out << "imported " << items->size() << " items";
+    if (counts.ownDates > 0)
+        out << " (" << counts.ownDates << " of them dates of a series given by RDATE, each an appointment of its own)";
+    out << "\n";
+    if (skipped == 0) return 0;
+    out << "skipped " << skipped << (skipped == 1 ? " item" : " items") << " the store cannot keep (named above)\n";
+    return 3;
 }
 
 struct Line {
