@@ -66,6 +66,13 @@ protected:
         return r;
     }
     static std::string Fixture(const char* name) { return std::string(QV_FIXTURES_DIR) + "/pim/" + name; }
+    // A fresh store for the next case (OIDs start again).
+    void ForgetStore() {
+        for (const char* file : {"pim.vol", "pim.vol-wal", "pim.vol-shm"}) {
+            std::error_code ignored;
+            std::filesystem::remove(device.Root() / file, ignored);
+        }
+    }
 
     platform::testing::TestDevice device;
 };
@@ -245,8 +252,8 @@ TEST_F(Devicectl, NumbersOutOfRangeAreRefusedWithTheirLine) {
             EXPECT_EQ(lenient.out, "imported 0 items\nskipped 1 item the store cannot keep (named above)\n");
         } else {
             EXPECT_EQ(lenient.code, 0) << "a bad duration is left out, the event kept";
-            ASSERT_EQ(Run({"pim", "list", "appointments"}).out, "40000000\t2026-12-01 09:00\t0\tBig\t\n");
-            ASSERT_EQ(Run({"pim", "delete", "40000000"}).code, 0);
+            EXPECT_EQ(Run({"pim", "list", "appointments"}).out, "40000000\t2026-12-01 09:00\t0\tBig\t\n");
+            ForgetStore();
         }
     }
     EXPECT_EQ(Run({"pim", "list", "appointments"}).out, "");
@@ -337,10 +344,7 @@ TEST_F(Devicectl, CalendarsOfOtherProgramsListAsTheirAuthorsMeant) {
         EXPECT_EQ(Run({"pim", "list", "appointments", "--from", c.from, "--to", c.to}).out, c.listed);
         // Nothing beyond what the authors wrote (an endless series would go on).
         EXPECT_EQ(Run({"pim", "list", "appointments", "--from", "2022-01-01", "--to", "2040-12-31"}).out, "");
-        std::error_code ignored;
-        std::filesystem::remove(device.Root() / "pim.vol", ignored);
-        std::filesystem::remove(device.Root() / "pim.vol-wal", ignored);
-        std::filesystem::remove(device.Root() / "pim.vol-shm", ignored);
+        ForgetStore();
     }
 }
 
