@@ -218,18 +218,25 @@ public:
             if (auto e = ReadEntry(c)) entries.push_back(std::move(*e));
             else ++counts_.skippedItems;
         }
+        // Changed occurrences go with the series of their UID.
         std::map<std::string, Entry*> masters;
-        for (Entry& e : entries)
-            if (!e.recurrenceId && !e.uid.empty() && e.kind == ItemKind::Appointment) masters.emplace(e.uid, &e);
         std::map<const Entry*, std::vector<Entry*>> changes;
-        for (Entry& e : entries)
-            if (e.recurrenceId && e.kind == ItemKind::Appointment)
-                if (const auto m = masters.find(e.uid); m != masters.end()) changes[m->second].push_back(&e);
+        const bool anyChange = std::any_of(entries.begin(), entries.end(), [](const Entry& e) { return e.recurrenceId.has_value(); });
+        if (anyChange) {
+            for (Entry& e : entries)
+                if (!e.recurrenceId && !e.uid.empty() && e.kind == ItemKind::Appointment) masters.emplace(e.uid, &e);
+            for (Entry& e : entries)
+                if (e.recurrenceId && e.kind == ItemKind::Appointment)
+                    if (const auto m = masters.find(e.uid); m != masters.end()) changes[m->second].push_back(&e);
+        }
+        static const std::vector<Entry*> kNone;
         Items items;
+        items.reserve(entries.size());
         for (Entry& e : entries) {
             if (e.recurrenceId && e.kind == ItemKind::Appointment && masters.count(e.uid)) continue;
+            const auto own = changes.find(&e);
             if (e.kind == ItemKind::Task) Keep(TaskOf(e), e.begin, items);
-            else AppointmentsOf(e, changes[&e], items);
+            else AppointmentsOf(e, own == changes.end() ? kNone : own->second, items);
         }
         return items;
     }
@@ -469,8 +476,7 @@ private:
         return item;
     }
 
-    ItemData OwnAppointment(const ItemData& base, std::int64_t localWall, long minutes) {
-        ItemData item = base;
+    static ItemData OwnAppointment(ItemData item, std::int64_t localWall, long minutes) {
         item.recurrence = RecurrenceData{};
         item.exceptions.clear();
         item.SetDate(PIMPR_START, OleOfWall(localWall));
@@ -478,10 +484,10 @@ private:
         return item;
     }
 
-    void AppointmentsOf(const Entry& e, const std::vector<Entry*>& changes, Items& items) {
+    void AppointmentsOf(Entry& e, const std::vector<Entry*>& changes, Items& items) {
         const bool allDay = e.start->dateOnly;
         const TimeZone* zone = allDay ? nullptr : e.start->zone;
-        ItemData base = e.item;
+        ItemData base = std::move(e.item);
         base.SetInt(PIMPR_ALL_DAY_EVENT, allDay ? 1 : 0);
         base.SetInt(PIMPR_DURATION, e.minutes);
         if (e.reminder) {
@@ -613,7 +619,7 @@ private:
             }
             if (!change->cancelled) own.push_back(OwnAppointment(Overlay(base, *change), localStart, change->minutes));
         }
-        if (parts.empty()) Keep(OwnAppointment(base, WallIn(*e.start, nullptr), e.minutes), e.begin, items);
+        if (parts.empty()) Keep(OwnAppointment(std::move(base), WallIn(*e.start, nullptr), e.minutes), e.begin, items);
         for (Part& part : parts) Keep(std::move(part.item), e.begin, items);
         for (ItemData& item : own) Keep(std::move(item), e.begin, items);
     }
@@ -656,6 +662,7 @@ std::optional<std::vector<Component>> ReadComponents(const std::vector<ContentLi
                     break;
                 }
             open.push_back({what, line.number, {}, {}});
+            open.back().props.reserve(16);
         } else if (line.name == "END") {
             std::size_t k = open.size();
             while (k > 0 && open[k - 1].name != what) --k;
