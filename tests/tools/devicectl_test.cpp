@@ -304,6 +304,16 @@ TEST_F(Devicectl, CalendarsOfOtherProgramsListAsTheirAuthorsMeant) {
          "40000005\t2019-10-21 14:00\t60\tWeekly in UTC\t\n"
          "40000002\t2019-10-28 10:00\t60\tOutlook weekly\t\n"
          "40000005\t2019-10-28 13:00\t60\tWeekly in UTC\t\n"},
+        // A time in the skipped hour takes the offset before it, one in the doubled hour its first
+        // moment; Sydney's clocks go back while Berlin's go forward; the zone's rule goes on past its
+        // last listed change.
+        {"zone_edges.ics", "2019-01-01", "2045-12-31", "imported 4 items\n",
+         "40000000\t2019-03-10 08:30\t0\tIn the skipped hour\t\n"
+         "40000002\t2019-03-24 23:00\t0\tSydney weekly\t\n"
+         "40000002\t2019-04-01 00:00\t0\tSydney weekly\t\n"
+         "40000002\t2019-04-08 01:00\t0\tSydney weekly\t\n"
+         "40000001\t2019-11-03 06:30\t0\tIn the doubled hour\t\n"
+         "40000003\t2045-07-03 15:00\t0\tFar ahead\t\n"},
         {"until.ics", "2019-01-01", "2020-12-31", "imported 4 items\n",
          "40000001\t2019-10-22 16:15\t45\tWeekly Berlin\t\n"
          "40000001\t2019-10-29 16:15\t45\tWeekly Berlin\t\n"
@@ -409,6 +419,10 @@ TEST_F(Devicectl, ABirthdayWithoutAYearIsLeftOutAndSaidSo) {
     EXPECT_EQ(r.out, "imported 1 items\n");
     EXPECT_NE(r.err.find("noyear.vcf:5: BDAY --1210 has no year; left out"), std::string::npos) << r.err;
     EXPECT_NE(Run({"pim", "list", "contacts"}).out.find("Ada"), std::string::npos);
+    // A field left out is no card left out: --strict takes the file as before.
+    const Result strict = Run({"pim", "import", "--strict", file.string()});
+    EXPECT_EQ(strict.code, 0) << strict.err;
+    EXPECT_EQ(strict.out, "imported 1 items\n");
 }
 
 TEST_F(Devicectl, AddsChangesAndDeletesSingleItems) {

@@ -655,6 +655,10 @@ std::optional<std::vector<Component>> ReadComponents(const std::vector<ContentLi
                 return std::nullopt;
             }
             open.push_back({what, line.number, {}, {}});
+        } else if (line.name == "BEGIN" && what == "VCALENDAR") {
+            // The calendar before had no END: its components go on in this one.
+            while (open.size() > 1) drop(open.back().begin, "missing END:" + open.back().name);
+            notes.push_back({line.number, "missing END:VCALENDAR before BEGIN:VCALENDAR"});
         } else if (line.name == "BEGIN") {
             for (std::size_t k = 1; k < open.size(); ++k)
                 if (open[k].name == what) {
