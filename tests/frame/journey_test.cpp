@@ -214,7 +214,8 @@ protected:
     }
 
     void Import() {
-        EXPECT_EQ(Devicectl(std::string("pim import '") + QV_FIXTURES_DIR + "/journey/year.ics'"), "imported 21 items\n");
+        // The late morning run is kept with its series, not as an item of its own.
+        EXPECT_EQ(Devicectl(std::string("pim import '") + QV_FIXTURES_DIR + "/journey/year.ics'"), "imported 20 items\n");
         EXPECT_EQ(Devicectl("pim import '" + WriteCards() + "'"), "imported 500 items\n");
         // A task another program adds on its own.
         Devicectl("pim add task --subject 'Call the plumber' --due 2009-03-25 --importance 2");
