@@ -51,11 +51,15 @@ std::string ToAnsi(std::u16string_view text, std::size_t maxBytes, bool* cut) {
 }
 
 bool AnsiHoldsAll(std::u16string_view text) {
-    const std::u16string whole(UpToNul(text));
-    if (whole.empty()) return true;
+    // The conversion stops at a NUL and drops a lone surrogate: texts that differ there alone would
+    // come out the same.
+    if (text.find(u'\0') != std::u16string_view::npos) return false;
+    if (text.empty()) return true;
+    const int units = static_cast<int>(text.size());
+    if (GetACP() == CP_UTF8)
+        return WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, text.data(), units, nullptr, 0, nullptr, nullptr) > 0;
     BOOL usedDefault = FALSE;
-    const int n = WideCharToMultiByte(CP_ACP, 0, whole.data(), static_cast<int>(whole.size()), nullptr, 0, nullptr,
-                                      &usedDefault);
+    const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), units, nullptr, 0, nullptr, &usedDefault);
     return n > 0 && !usedDefault;
 }
 

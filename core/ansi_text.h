@@ -13,5 +13,6 @@ inline constexpr std::size_t kNoByteLimit = std::numeric_limits<std::size_t>::ma
 // code page cannot hold are left out. cut (when given) tells whether the text was shortened.
 std::string ToAnsi(std::u16string_view text, std::size_t maxBytes = kNoByteLimit, bool* cut = nullptr);
 std::u16string FromAnsi(std::string_view bytes);
-// True when the device's code page holds every character, so ToAnsi keeps the text as it is.
+// True when the device's code page holds every character, so ToAnsi keeps the text as it is (never
+// for a text with a NUL or half a surrogate pair).
 bool AnsiHoldsAll(std::u16string_view text);

@@ -1,6 +1,9 @@
 // Properties, saving, deleting and copying of appointments, tasks and contacts.
 #include "pim/item_core.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "pim/bstr_util.h"
 #include "pim/fail_points.h"
 #include "pim/item_fields.h"
@@ -31,10 +34,27 @@ void ShiftDate(ItemData& item, CEPROPID id, std::int64_t days) {
     if (!IsNoDate(d)) item.SetDate(id, d + static_cast<double>(days));
 }
 
+struct FieldRange {
+    CEPROPID id;
+    NumberRange range;
+};
+constexpr std::int64_t kMaxMinutes = 0x7FFFFFFF;  // kept in 32 bits
+constexpr FieldRange kNumberRanges[] = {
+    {PIMPR_DURATION, {0, kMaxMinutes}},
+    {PIMPR_ALL_DAY_EVENT, {0, 1}},
+    {PIMPR_BUSY_STATUS, {olFree, olOutOfOffice}},
+    {PIMPR_SENSITIVITY, {olNormal, olConfidential}},
+    {PIMPR_IMPORTANCE, {olImportanceLow, olImportanceHigh}},
+    {PIMPR_COMPLETE, {0, 1}},
+};
+constexpr CEPROPID kDateFields[] = {PIMPR_START,     PIMPR_START_DATE, PIMPR_DUE_DATE,     PIMPR_DATE_COMPLETED,
+                                    PIMPR_BIRTHDAY, PIMPR_ANNIVERSARY, PIMPR_REMINDER_TIME};
+constexpr double kFirstDate = -109205.0;  // 1 January 1601, where file times begin
+
 HRESULT ValidateForSave(const ItemData& d) {
+    if (FieldOutOfRange(d)) return E_INVALIDARG;
     switch (d.kind) {
     case ItemKind::Appointment: {
-        if (d.Int(PIMPR_DURATION, 0) < 0) return E_INVALIDARG;
         if (d.Int(PIMPR_REMINDER_SET, 0) == 0) return S_OK;
         const std::int64_t minutes = d.Int(PIMPR_REMINDER_MINUTES_BEFORE_START, 0);
         if (minutes < 0) return E_POOM_INVALID_REMINDER;
@@ -57,6 +77,25 @@ HRESULT ValidateForSave(const ItemData& d) {
 }
 
 }  // namespace
+
+std::optional<NumberRange> NumberRangeOf(CEPROPID id) {
+    for (const FieldRange& f : kNumberRanges)
+        if (f.id == id) return f.range;
+    return std::nullopt;
+}
+
+bool DateInRange(DATE date) { return date == kNoDate || (date >= kFirstDate && date < kNoDate); }
+
+std::optional<CEPROPID> FieldOutOfRange(const ItemData& item) {
+    for (const FieldRange& f : kNumberRanges) {
+        if (!item.Has(f.id)) continue;
+        const std::int64_t value = item.Int(f.id, 0);
+        if (value < f.range.low || value > f.range.high) return f.id;
+    }
+    for (const CEPROPID id : kDateFields)
+        if (item.Has(id) && !DateInRange(item.Date(id))) return id;
+    return std::nullopt;
+}
 
 HRESULT PrepareForSave(ItemData& d) {
     if (const HRESULT invalid = ValidateForSave(d); FAILED(invalid)) return invalid;
@@ -128,7 +167,9 @@ HRESULT ItemCore::GetLong(CEPROPID id, LONG* out) const {
         *out = s_->occurrence->duration;
         return S_OK;
     }
-    *out = static_cast<LONG>(s_->Data().Int(id, 0));
+    // Another program may have stored more than 32 bits: the nearest value, never a wrapped one.
+    *out = static_cast<LONG>(std::clamp<std::int64_t>(s_->Data().Int(id, 0), std::numeric_limits<LONG>::min(),
+                                                      std::numeric_limits<LONG>::max()));
     return S_OK;
 }
 

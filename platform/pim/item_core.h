@@ -2,15 +2,29 @@
 // set (IItem), saving, deleting and copying through the store.
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "pim/objects.h"
 
 namespace platform::pim {
 
-// The rules every save follows: refuses an invalid reminder or invalid task dates, and fills in what
-// the store derives (a contact's file-as name, a task's completion date).
+// The rules every save follows: refuses a number or date out of its range (E_INVALIDARG), an invalid
+// reminder or invalid task dates, and fills in what the store derives (a contact's file-as name, a
+// task's completion date).
 HRESULT PrepareForSave(ItemData& item);
+
+// What a number field may hold: POOM's codes, its flags and 32-bit minutes.
+struct NumberRange {
+    std::int64_t low;
+    std::int64_t high;
+};
+std::optional<NumberRange> NumberRangeOf(CEPROPID id);
+// A date the store keeps: from 1 January 1601 up to the no-date value, which means none.
+bool DateInRange(DATE date);
+// The first number or date field of the item outside its range; none when all are kept.
+std::optional<CEPROPID> FieldOutOfRange(const ItemData& item);
 
 class ItemCore {
 public:

@@ -143,7 +143,7 @@ TEST_F(WalletItems, DialogInputIsRefusedInOrder) {
 TEST_F(WalletItems, NewPasswordsTheCodePageCannotHoldAreRefused) {
     struct Case {
         UINT codePage;
-        const char16_t* password;
+        std::u16string password;
         bool refused;
     };
     const Case cases[] = {
@@ -152,6 +152,13 @@ TEST_F(WalletItems, NewPasswordsTheCodePageCannotHoldAreRefused) {
         {1252, u"M\u00fcller \u20ac5", false},                        // all in the page
         {65001, u"\u043f\u0430\u0440\u043e\u043b\u044c", false},
         {65001, u"\u5bc6\u7801", false},
+        // The conversion stopped at a NUL and dropped a lone surrogate: "ab\0c" opened "ab\0d"'s wallet.
+        {65001, {u"ab\0cd", 5}, true},
+        {1252, {u"ab\0cd", 5}, true},
+        {65001, u"ab\xD800", true},
+        {65001, u"ab\xDC00" u"cd", true},
+        {1252, u"ab\xD800", true},
+        {65001, u"ab\U0001F511", false},  // a whole pair is a character like any other
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.codePage);

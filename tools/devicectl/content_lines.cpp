@@ -29,7 +29,8 @@ std::optional<std::vector<ContentLine>> ReadContentLines(const std::string& text
         std::size_t end = text.find('\n', pos);
         if (end == std::string::npos) end = text.size();
         std::string line = text.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        // Some exports end their lines in CR CR LF.
+        while (!line.empty() && line.back() == '\r') line.pop_back();
         ++number;
         pos = end + 1;
         if (!line.empty() && (line[0] == ' ' || line[0] == '\t') && !logical.empty())

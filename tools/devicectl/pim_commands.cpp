@@ -250,10 +250,17 @@ struct Line {
 };
 
 // Why the store's rules refuse an item, in the words of the options that set it.
-std::string RefusalText(HRESULT hr) {
+std::string RefusalText(HRESULT hr, const ItemData& item) {
     if (hr == E_POOM_INVALID_REMINDER) return "the reminder must be 0 or more minutes and come before the next occurrence";
     if (hr == E_POOM_INVALID_DATES) return "a task's --start needs a --due on the same day or later";
-    if (hr == E_INVALIDARG) return "--duration must be 0 or more minutes";
+    const auto field = platform::pim::FieldOutOfRange(item);
+    for (const OptionField& f : kOptions) {
+        if (!field || f.prop != *field || !platform::pim::KindHas(f.kinds, item.kind)) continue;
+        if (const auto range = platform::pim::NumberRangeOf(f.prop))
+            return std::string(f.option) + " must be from " + std::to_string(range->low) + " to " +
+                   std::to_string(range->high);
+        return std::string(f.option) + " must be a date from 1601-01-01 to 4500-12-31";
+    }
     char code[16];
     std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(hr));
     return std::string("the store refuses the item (") + code + ")";
@@ -334,7 +341,7 @@ int Add(const Args& args, std::ostream& out, std::ostream& err) {
     ItemData item = platform::pim::NewItem(*kind);
     if (!ApplyOptions(args, 2, item, err)) return 2;
     if (const HRESULT hr = platform::pim::PrepareForSave(item); FAILED(hr)) {
-        err << "devicectl: " << RefusalText(hr) << "\n";
+        err << "devicectl: " << RefusalText(hr, item) << "\n";
         return 1;
     }
     const auto store = OpenStore(err);
@@ -363,7 +370,7 @@ int Set(const Args& args, std::ostream& err) {
     }
     if (!ApplyOptions(args, 2, *item, err)) return 2;
     if (const HRESULT hr = platform::pim::PrepareForSave(*item); FAILED(hr)) {
-        err << "devicectl: " << RefusalText(hr) << "\n";
+        err << "devicectl: " << RefusalText(hr, *item) << "\n";
         return 1;
     }
     if (FAILED(store->Save(*item))) {

@@ -23,8 +23,8 @@ struct CalendarCounts {
 // refused whole only when it is no calendar at all.
 std::optional<Items> ReadCalendar(const std::string& text, ImportError& error, std::vector<ImportError>* leftOut = nullptr,
                                   CalendarCounts* counts = nullptr);
-// Fields the store cannot hold (a birthday without a year) are left out and named in leftOut; the
-// file is still refused whole for a malformed structure.
+// Fields the store cannot hold (a birthday without a year) and cards it cannot keep are left out and
+// named with their line in leftOut; only a file with no card at all is refused.
 std::optional<Items> ReadCards(const std::string& text, ImportError& error, std::vector<ImportError>* leftOut = nullptr);
 
 // "YYYYMMDD", "YYYYMMDDTHHMMSS" (a final Z: universal time, turned into local time), "YYYY-MM-DD"; for
