@@ -10,6 +10,7 @@
 #include "core/frame_state.h"
 #include "core/pim_state.h"
 #include "core/show_message.h"
+#include "core/store_values.h"
 #include "core/text_util.h"
 #include "platform/memory.h"
 #include "platform/system.h"
@@ -55,11 +56,14 @@ void ReadApptFields(IPOutlookApp* app, IAppointment& appt, ApptRecord& record) {
     DATE start = 0;
     if (SUCCEEDED(appt.get_Start(&start))) PoomDateToDateRec(app, start, record.start);
     appt.get_Duration(&record.duration);
+    record.duration = ApptMinutesInRange(record.duration);
     VARIANT_BOOL flag = VARIANT_FALSE;
     if (SUCCEEDED(appt.get_ReminderSet(&flag))) record.reminderSet = flag;
     appt.get_ReminderMinutesBeforeStart(&record.reminderMinutes);
     appt.get_BusyStatus(&record.busyStatus);
+    record.busyStatus = BusyStatusInRange(record.busyStatus);
     appt.get_Sensitivity(&record.sensitivity);
+    record.sensitivity = SensitivityInRange(record.sensitivity);
     LONG meeting = 0;
     if (SUCCEEDED(appt.get_MeetingStatus(&meeting))) record.meeting = meeting == kMeetingStatusMeeting ? 1 : 0;
     flag = VARIANT_FALSE;
@@ -101,7 +105,9 @@ bool ReadSpan(IPOutlookApp* app, IAppointment& appt, ApptRecord& probe) {
     if (FAILED(appt.get_Start(&start)) || !PoomDateToDateRec(app, start, probe.start)) return false;
     VARIANT_BOOL allDay = VARIANT_FALSE;
     if (SUCCEEDED(appt.get_AllDayEvent(&allDay))) probe.allDay = allDay;
-    return SUCCEEDED(appt.get_Duration(&probe.duration));
+    if (FAILED(appt.get_Duration(&probe.duration))) return false;
+    probe.duration = ApptMinutesInRange(probe.duration);
+    return true;
 }
 
 // The series' appointments end on another day than they start.

@@ -216,6 +216,11 @@ void DateSubDays(DateRec& date, int days) {
 }
 
 void DateAddMinutes(DateRec& date, int minutes) {
+    // Whole days first: the 16-bit minute field would wrap past 45 days.
+    if (minutes >= kMinutesPerHour * kHoursPerDay) {
+        DateAddDays(date, minutes / (kMinutesPerHour * kHoursPerDay));
+        minutes %= kMinutesPerHour * kHoursPerDay;
+    }
     date.wMinute = ToWord(date.wMinute + minutes);
     while (date.wMinute >= kMinutesPerHour) {
         date.wHour = ToWord(date.wHour + 1);

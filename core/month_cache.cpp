@@ -13,6 +13,7 @@
 #include "core/month_cache_edit.h"
 #include "core/pim_state.h"
 #include "core/poom_session.h"
+#include "core/store_values.h"
 #include "core/text_util.h"
 #include "platform/text.h"
 
@@ -56,12 +57,15 @@ void ReadLightRecord(IAppointment* item, ApptRecord& appt, CatSource cats) {
     BSTR subject = nullptr;
     if (SUCCEEDED(item->get_Subject(&subject))) appt.subject = TakeBstr(subject);
     item->get_Duration(&appt.duration);
+    appt.duration = ApptMinutesInRange(appt.duration);
     VARIANT_BOOL allDay = VARIANT_FALSE;
     item->get_AllDayEvent(&allDay);
     appt.allDay = allDay != 0 ? 1 : 0;
     appt.light = 1;
     item->get_BusyStatus(&appt.busyStatus);
+    appt.busyStatus = BusyStatusInRange(appt.busyStatus);
     item->get_Sensitivity(&appt.sensitivity);
+    appt.sensitivity = SensitivityInRange(appt.sensitivity);
     ApplyCustomIcon(appt);
     if (cats == CatSource::Pairs) {
         AttachItemCategories(appt.oid, g_CatAssocLists.appts, g_CatList, appt, TakeIconFor(appt));
@@ -365,6 +369,6 @@ void LoadMultiDaySpans() {
         item->get_Duration(&minutes);
         item->get_Oid(&oid);
         TimeSpan span;
-        if (MakeMultiDaySpan(start, minutes, oid, rule, span)) g_MultiDaySpans.Append(span);
+        if (MakeMultiDaySpan(start, ApptMinutesInRange(minutes), oid, rule, span)) g_MultiDaySpans.Append(span);
     });
 }

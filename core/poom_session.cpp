@@ -113,7 +113,8 @@ void LogOemInfo() {
 bool PoomDateIsNone(DATE date) { return date == POOM_NO_DATE; }
 
 bool PoomDateToDateRec(IPOutlookApp* app, DATE date, DateRec& out) {
-    if (PoomDateIsNone(date)) return false;
+    // A date at or past the no-date value (another program's 9999-12-31) is no date either.
+    if (PoomDateIsNone(date) || !(date < POOM_NO_DATE)) return false;
     SYSTEMTIME time{};
     const bool converted = app ? SUCCEEDED(app->VariantTimeToSystemTime(date, &time))
                                : VariantTimeToSystemTime(date, &time) != 0;

@@ -132,7 +132,8 @@ void LogOemInfo();
 
 // POOM dates: 949998.0 means no date and is tested before any conversion.
 bool PoomDateIsNone(DATE date);
-// False for the no-date value or a date the application object cannot convert; out is untouched then.
+// False for the no-date value, a date past it or a date the application object cannot convert; out
+// is untouched then.
 bool PoomDateToDateRec(IPOutlookApp* app, DATE date, DateRec& out);
 DATE DateRecToPoom(IPOutlookApp* app, const DateRec& date);
 // The day of the date at 00:00.

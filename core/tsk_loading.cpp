@@ -10,6 +10,7 @@
 #include "core/pim_state.h"
 #include "core/pim_volume.h"
 #include "core/poom_session.h"
+#include "core/store_values.h"
 #include "core/tsk_priority.h"
 #include "platform/memory.h"
 
@@ -58,7 +59,9 @@ void ReadTskPOOM(IPOutlookApp* app, ITask* item, TskRecord& task) {
     if (SUCCEEDED(item->get_StartDate(&date))) ReadTaskDate(app, date, task.start);
     if (SUCCEEDED(item->get_DateCompleted(&date))) ReadTaskDate(app, date, task.completed);
     item->get_Importance(&task.importance);
+    task.importance = ImportanceInRange(task.importance);
     item->get_Sensitivity(&task.sensitivity);
+    task.sensitivity = SensitivityInRange(task.sensitivity);
     VARIANT_BOOL flag = VARIANT_FALSE;
     if (SUCCEEDED(item->get_ReminderSet(&flag))) task.reminderSet = flag != 0 ? 1 : 0;
     flag = VARIANT_FALSE;

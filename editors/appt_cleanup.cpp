@@ -12,6 +12,7 @@
 #include "core/pim_state.h"
 #include "core/poom_session.h"
 #include "core/res_string.h"
+#include "core/store_values.h"
 #include "editors/appt_maint.h"
 #include "editors/res_text.h"
 #include "platform/controls.h"
@@ -158,6 +159,7 @@ void CleanUpOldAppts() {
         VARIANT_BOOL recurring = VARIANT_FALSE;
         item->get_IsRecurring(&recurring);
         item->get_Duration(&appt.duration);
+        appt.duration = ApptMinutesInRange(appt.duration);
         if (recurring || !DateIsBefore(GetApptEnd(appt), limit)) continue;
         DeleteAppt(appt.oid, std::move(item));
     }

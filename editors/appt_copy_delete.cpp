@@ -19,6 +19,7 @@
 #include "core/res_string.h"
 #include "core/show_message.h"
 #include "core/store_full.h"
+#include "core/store_values.h"
 #include "core/view_id.h"
 #include "editors/appt_maint.h"
 #include "editors/item_commands.h"
@@ -157,7 +158,7 @@ int DeleteSelectedAppt() {
     appt->get_Start(&value);
     PoomDateToDateRec(app, value, record.start);
     appt->get_Duration(&minutes);
-    record.duration = minutes;
+    record.duration = ApptMinutesInRange(minutes);
     TimeSpan span;
     const bool multiDay = ApptGoesIntoSpans(record, span);
     g_ChangeMarks.ownChange = 1;

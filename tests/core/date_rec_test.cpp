@@ -142,6 +142,9 @@ TEST(DateRec, MinuteStepsCarryAcrossHoursAndDays) {
         {{2009, 6, 4}, 10, 0, -60 * 24 * 3, {2009, 6, 1}, 10, 0},
         {{2009, 6, 1}, 10, 30, -30, {2009, 6, 1}, 10, 0},
         {{2009, 6, 1}, 10, 30, -31, {2009, 6, 1}, 9, 59},
+        // Past 45 days the 16-bit minute field wrapped: 100 days from 1 June ended on 10 June.
+        {{2009, 6, 1}, 10, 0, 60 * 24 * 100, {2009, 9, 9}, 10, 0},
+        {{2026, 12, 10}, 10, 0, 60 * 24 * 9999 + 59, {2054, 4, 26}, 10, 59},
     };
     for (const Case& c : cases) {
         DateRec d(c.from.year, c.from.month, c.from.day, c.hour, c.minute, 0);
