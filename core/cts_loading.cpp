@@ -49,7 +49,7 @@ void AddDateItem(IPOutlookApp* app, IContact* contact, HRESULT (IContact::*read)
     DATE date = 0;
     if (FAILED((contact->*read)(&date))) return;
     SYSTEMTIME time{};
-    if (FAILED(app->VariantTimeToSystemTime(date, &time)) || time.wYear == kNoDateYear) return;
+    if (PoomDateIsNone(date) || FAILED(app->VariantTimeToSystemTime(date, &time))) return;
     AnnivEntry entry;
     entry.name = name;
     entry.date = DateRec(time);

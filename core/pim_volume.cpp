@@ -13,6 +13,7 @@
 #include "core/anniv_list.h"
 #include "core/cts_name_index.h"
 #include "core/poom_session.h"
+#include "core/store_values.h"
 #include "core/text_util.h"
 #include "platform/files.h"
 #include "platform/memory.h"
@@ -85,6 +86,8 @@ public:
     bool Date(int position, DateRec& out) const {
         DateRec date;
         if (!CePropToSystemTime(CEVT_FILETIME, At(position), date, true)) return false;
+        // Another program's date past the no-date year (9999-12-31) is no date either.
+        if (date.wYear > kNoDateYear) date.wYear = kNoDateYear;
         DateAssignByVal(out, date);  // the weekday recomputed, milliseconds 0
         return true;
     }
@@ -282,7 +285,7 @@ TskRecord TskFromVolumeRecord(const CEPROPVAL* values, WORD count, const CatArra
     const LONG importance = row.Int(kTaskImportance, -1);
     if (importance >= 0 && importance <= kImportanceHighest) task.importance = importance;
     task.reminderSet = row.Int(kTaskReminder, 0) != 0 ? 1 : 0;
-    task.sensitivity = row.Int(kTaskSensitivity, task.sensitivity);
+    task.sensitivity = SensitivityInRange(row.Int(kTaskSensitivity, task.sensitivity));
     task.recurring = row.StreamHasData(kTaskRecurrence) ? 1 : 0;
     task.hasNotes = row.StreamHasData(kTaskNotes) ? 1 : 0;
     AttachTskCatsDirect(task.oid, pairs, cats, task);

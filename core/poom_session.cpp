@@ -110,11 +110,11 @@ void LogOemInfo() {
     WriteLog(text);
 }
 
-bool PoomDateIsNone(DATE date) { return date == POOM_NO_DATE; }
+// A date past the no-date value (another program's 9999-12-31) is no date either.
+bool PoomDateIsNone(DATE date) { return !(date < POOM_NO_DATE); }
 
 bool PoomDateToDateRec(IPOutlookApp* app, DATE date, DateRec& out) {
-    // A date at or past the no-date value (another program's 9999-12-31) is no date either.
-    if (PoomDateIsNone(date) || !(date < POOM_NO_DATE)) return false;
+    if (PoomDateIsNone(date)) return false;
     SYSTEMTIME time{};
     const bool converted = app ? SUCCEEDED(app->VariantTimeToSystemTime(date, &time))
                                : VariantTimeToSystemTime(date, &time) != 0;

@@ -130,10 +130,9 @@ int GetCtsSmartPropField(IItem* item, LONG& field, CEPROPID& propId);
 // One log line with the device's OEM text.
 void LogOemInfo();
 
-// POOM dates: 949998.0 means no date and is tested before any conversion.
+// POOM dates: 949998.0 (or a date past it) means no date and is tested before any conversion.
 bool PoomDateIsNone(DATE date);
-// False for the no-date value, a date past it or a date the application object cannot convert; out
-// is untouched then.
+// False for no date or a date the application object cannot convert; out is untouched then.
 bool PoomDateToDateRec(IPOutlookApp* app, DATE date, DateRec& out);
 DATE DateRecToPoom(IPOutlookApp* app, const DateRec& date);
 // The day of the date at 00:00.

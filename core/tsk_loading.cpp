@@ -24,6 +24,7 @@ constexpr LONG kNotRecurring = -1;
 // A failed conversion leaves the date as it was.
 void ReadTaskDate(IPOutlookApp* app, DATE date, DateRec& out) {
     SYSTEMTIME time{};
+    if (PoomDateIsNone(date)) date = POOM_NO_DATE;
     if (app && SUCCEEDED(app->VariantTimeToSystemTime(date, &time))) out = DateRec(time);
 }
 
@@ -53,7 +54,7 @@ void ReadTskPOOM(IPOutlookApp* app, ITask* item, TskRecord& task) {
     }
     DATE date = 0;
     if (SUCCEEDED(item->get_DueDate(&date))) {
-        task.hasDue = date == POOM_NO_DATE ? 0 : 1;
+        task.hasDue = PoomDateIsNone(date) ? 0 : 1;
         if (task.hasDue != 0) ReadTaskDate(app, date, task.due);
     }
     if (SUCCEEDED(item->get_StartDate(&date))) ReadTaskDate(app, date, task.start);

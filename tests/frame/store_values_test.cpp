@@ -1,6 +1,6 @@
 // Numbers and dates another program wrote to the store past what the object model lets in: lengths
-// past 32 bits, busy status 7, importance 9, a start in the year 9999. Every view reads them into
-// range and draws the items; none overflows.
+// past 32 bits, busy status 7, importance 9, a start or due date in the year 9999. Every view reads
+// them into range and draws the items; none overflows.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -33,7 +33,7 @@ protected:
 };
 
 TEST_F(StoreValues, ViewsDrawItemsWhoseNumbersLieOutOfRange) {
-    LONG endless = 0, wrapped = 0, odd = 0, far = 0, task = 0;
+    LONG endless = 0, wrapped = 0, odd = 0, far = 0, task = 0, someday = 0;
     {
         Store store;
         endless = store.Appt(u"Endless", DateRec(2026, 12, 10, 10, 0), 60);
@@ -41,13 +41,15 @@ TEST_F(StoreValues, ViewsDrawItemsWhoseNumbersLieOutOfRange) {
         odd = store.Appt(u"Odd codes", DateRec(2026, 12, 10, 16, 0), 30);
         far = store.Appt(u"Far future", DateRec(2026, 12, 11, 9, 0), 30);
         task = store.Task(u"Odd task", DateRec(2026, 12, 10));
+        someday = store.Task(u"Someday", DateRec(2026, 12, 10));
     }
     constexpr const char* kYear9999 = "2958465.375";  // 31 December 9999, 9:00
     WriteStore(Prop(endless, PIMPR_DURATION, "2147483647") + Prop(wrapped, PIMPR_DURATION, "2147483648") +
                Prop(odd, PIMPR_DURATION, "-50") + Prop(odd, PIMPR_BUSY_STATUS, "7") +
                Prop(odd, PIMPR_SENSITIVITY, "99") + Prop(far, PIMPR_START, kYear9999) +
                "UPDATE items SET start = " + kYear9999 + " WHERE oid = " + std::to_string(static_cast<CEOID>(far)) +
-               ";" + Prop(task, PIMPR_IMPORTANCE, "9") + Prop(task, PIMPR_SENSITIVITY, "-3"));
+               ";" + Prop(task, PIMPR_IMPORTANCE, "9") + Prop(task, PIMPR_SENSITIVITY, "-3") +
+               Prop(someday, PIMPR_DUE_DATE, kYear9999));
 
     pt::DrawRecord record;
     ASSERT_NE(Open(), nullptr);
@@ -73,6 +75,9 @@ TEST_F(StoreValues, ViewsDrawItemsWhoseNumbersLieOutOfRange) {
             EXPECT_TRUE(record.ScreenShows(v.shows));
         }
     }
+    // A due date in the year 9999 is none: the task shows without one.
+    EXPECT_TRUE(record.ScreenShows(u"Someday"));
+    EXPECT_FALSE(record.ScreenShows(u"12/31"));
     Command(IDM_VIEW_MONTH);
     pt::Key(VK_RETURN);
     pt::PumpUntilIdle();
