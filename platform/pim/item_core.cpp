@@ -52,9 +52,9 @@ constexpr CEPROPID kDateFields[] = {PIMPR_START,     PIMPR_START_DATE, PIMPR_DUE
 constexpr double kFirstDate = -109205.0;  // 1 January 1601, where file times begin
 
 HRESULT ValidateForSave(const ItemData& d) {
-    if (FieldOutOfRange(d)) return E_INVALIDARG;
     switch (d.kind) {
     case ItemKind::Appointment: {
+        if (d.Int(PIMPR_DURATION, 0) < 0) return E_INVALIDARG;
         if (d.Int(PIMPR_REMINDER_SET, 0) == 0) return S_OK;
         const std::int64_t minutes = d.Int(PIMPR_REMINDER_MINUTES_BEFORE_START, 0);
         if (minutes < 0) return E_POOM_INVALID_REMINDER;
@@ -74,6 +74,15 @@ HRESULT ValidateForSave(const ItemData& d) {
     case ItemKind::Contact: return S_OK;
     }
     return S_OK;
+}
+
+// What the store derives on every save.
+void DeriveForSave(ItemData& d) {
+    if (d.kind == ItemKind::Contact && d.Text(PIMPR_FILEAS).empty()) d.SetText(PIMPR_FILEAS, DefaultFileAs(d));
+    if (d.kind == ItemKind::Task) {
+        if (d.Int(PIMPR_COMPLETE, 0) == 0) d.SetDate(PIMPR_DATE_COMPLETED, kNoDate);
+        else if (IsNoDate(d.Date(PIMPR_DATE_COMPLETED))) d.SetDate(PIMPR_DATE_COMPLETED, OleFromDay(OleDay(OleNow())));
+    }
 }
 
 }  // namespace
@@ -98,12 +107,9 @@ std::optional<CEPROPID> FieldOutOfRange(const ItemData& item) {
 }
 
 HRESULT PrepareForSave(ItemData& d) {
+    if (FieldOutOfRange(d)) return E_INVALIDARG;
     if (const HRESULT invalid = ValidateForSave(d); FAILED(invalid)) return invalid;
-    if (d.kind == ItemKind::Contact && d.Text(PIMPR_FILEAS).empty()) d.SetText(PIMPR_FILEAS, DefaultFileAs(d));
-    if (d.kind == ItemKind::Task) {
-        if (d.Int(PIMPR_COMPLETE, 0) == 0) d.SetDate(PIMPR_DATE_COMPLETED, kNoDate);
-        else if (IsNoDate(d.Date(PIMPR_DATE_COMPLETED))) d.SetDate(PIMPR_DATE_COMPLETED, OleFromDay(OleDay(OleNow())));
-    }
+    DeriveForSave(d);
     return S_OK;
 }
 
@@ -297,7 +303,8 @@ HRESULT ItemCore::SaveItem(const char* member) {
         const auto stored = s_->store->Load(d.oid);
         if (stored && stored->Int(PIMPR_COMPLETE, 0) == 0) return SaveCompletedRecurringTask();
     }
-    PrepareForSave(d);
+    // The ranges are not checked here: an item another program stored out of range stays editable.
+    DeriveForSave(d);
     return s_->store->Save(d);
 }
 

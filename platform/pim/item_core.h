@@ -10,9 +10,10 @@
 
 namespace platform::pim {
 
-// The rules every save follows: refuses a number or date out of its range (E_INVALIDARG), an invalid
-// reminder or invalid task dates, and fills in what the store derives (a contact's file-as name, a
-// task's completion date).
+// The rules of a new or changed item from outside the object model (the device tool's add, set and
+// import): refuses a number or date out of its range (E_INVALIDARG), then as every save does an
+// invalid reminder or invalid task dates, and fills in what the store derives (a contact's file-as
+// name, a task's completion date).
 HRESULT PrepareForSave(ItemData& item);
 
 // What a number field may hold: POOM's codes, its flags and 32-bit minutes.

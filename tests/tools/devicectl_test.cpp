@@ -560,6 +560,34 @@ TEST_F(Devicectl, RefusedInputIsExplainedAndChangesNothing) {
     EXPECT_EQ(Run({"pim", "list", "tasks"}).out, "C0000000\t2009-03-04 00:00\t\tKept\t\n");
 }
 
+// The ranges hold for what the tool brings in; an item another program stored out of range still
+// saves through the object model, so that the program can go on editing it.
+TEST_F(Devicectl, AnItemStoredOutOfRangeStaysEditable) {
+    ASSERT_EQ(Run({"pim", "add", "appointment", "--subject", "Odd", "--busy", "3"}).out, "40000000\n");
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open_v2((device.Root() / "pim.vol").c_str(), &db, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    const std::string sql = "UPDATE props SET value = 7 WHERE oid = 1073741824 AND propid = " +
+                            std::to_string(PIMPR_BUSY_STATUS);
+    ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close_v2(db);
+    EXPECT_EQ(Run({"pim", "set", "40000000", "--subject", "Odd (tool)"}).err, "devicectl: --busy must be from 0 to 3\n");
+
+    CoInitializeEx(nullptr, 0);
+    IPOutlookApp* app = nullptr;
+    CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp, reinterpret_cast<void**>(&app));
+    app->Logon(0);
+    IDispatch* item = nullptr;
+    ASSERT_EQ(app->GetItemFromOid(0x40000000, &item), S_OK);
+    auto* appt = static_cast<IAppointment*>(item);
+    appt->put_Subject(u"Odd (edited)");
+    EXPECT_EQ(appt->Save(), S_OK);
+    appt->Release();
+    app->Logoff();
+    app->Release();
+    CoUninitialize();
+    EXPECT_NE(Run({"pim", "list", "appointments"}).out.find("Odd (edited)"), std::string::npos);
+}
+
 // A kind holds at most 20,000 items: a save past that says which kind is full and how many it
 // holds, and the other kinds still take items.
 TEST_F(Devicectl, AFullKindIsNamedWithWhatItHolds) {

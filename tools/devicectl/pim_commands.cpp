@@ -261,6 +261,11 @@ std::string RefusalText(HRESULT hr, const ItemData& item) {
                    std::to_string(range->high);
         return std::string(f.option) + " must be a date from 1601-01-01 to 4500-12-31";
     }
+    if (field) {
+        char id[16];
+        std::snprintf(id, sizeof id, "0x%08X", static_cast<unsigned>(*field));
+        return std::string("the item holds a value out of range in property ") + id + ", which no option sets";
+    }
     char code[16];
     std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(hr));
     return std::string("the store refuses the item (") + code + ")";
