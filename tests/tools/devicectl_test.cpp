@@ -436,8 +436,8 @@ TEST_F(Devicectl, CardsAsOtherProgramsWriteThemAreImported) {
         const char* filedAs;  // each contact's file-as name, in the order listed
         std::vector<const char*> said;
     } kFiles[] = {
-        {"iphone_crcrlf.vcf", "imported 2 items\n", "Hopper, Grace|Turing, Alan|", {}},
-        {"android_nameless.vcf", "imported 6 items\n",
+        {"phone_crcrlf.vcf", "imported 2 items\n", "Hopper, Grace|Turing, Alan|", {}},
+        {"nameless_cards.vcf", "imported 6 items\n",
          "jo.nobody@example.com|desk@example.net|late@example.com|Plumbing Ltd|Only Formatted|Named, Person|", {}},
         {"photo_uri.vcf", "imported 3 items\n", "Public, John|Stevenson, John|Data, Dora|",
          {":5: PHOTO is a link, not a picture; left out", ":11: PHOTO is a link, not a picture; left out"}},
@@ -473,7 +473,7 @@ TEST_F(Devicectl, CardsAsOtherProgramsWriteThemAreImported) {
 // beside a skipped picture are kept.
 TEST_F(Devicectl, CardDatesWithATimeKeepTheirDay) {
     ASSERT_EQ(Run({"pim", "import", Fixture("dates_with_time.vcf")}).out, "imported 2 items\n");
-    ASSERT_EQ(Run({"pim", "import", Fixture("iphone_crcrlf.vcf")}).out, "imported 2 items\n");
+    ASSERT_EQ(Run({"pim", "import", Fixture("phone_crcrlf.vcf")}).out, "imported 2 items\n");
     const auto store = platform::pim::Store::GetForReading();
     ASSERT_TRUE(store);
     const auto contacts = store->LoadAll(platform::pim::ItemKind::Contact);
