@@ -4,6 +4,7 @@
 
 #include "platform/commctrl.h"
 #include "lists/cts_type_ahead.h"
+#include "platform/shell.h"
 #include "platform/testing_draw.h"
 #include "platform/testing_user.h"
 #include "resources/resource.h"
@@ -247,13 +248,18 @@ TEST_F(SavedViewsTest, MenuSoftKeyDeletesTheSelectedViewFromTheFile) {
         platform::testing::Key(VK_DOWN);
         platform::testing::Key(VK_RETURN);
     });
-    platform::testing::AnswerMessageBox(IDYES);
+    // "Are you sure...?": Yes.
+    platform::testing::ActInsideModalLoop([] { platform::testing::EndModalLoop(IDYES); });
     platform::testing::ActInsideDialog([&](HWND dialog) {
         platform::testing::PumpUntilIdle();
         RECT list{};
         GetWindowRect(GetDlgItem(dialog, IDC_SAVED_VIEWS_LIST), &list);
         for (const auto& text : record.ScreenTextsIn(list)) rows.push_back(text.text);
-        platform::testing::Key("BACK");
+        platform::testing::Key(VK_TSOFT2);
+        platform::testing::ActInsideModalLoop([] {
+            for (int i = 0; i < 2; ++i) platform::testing::Key(VK_DOWN);  // "Cancel", past the separator
+            platform::testing::Key(VK_RETURN);
+        });
     });
     EXPECT_EQ(SavedViewsDlg(nullptr), -1);
     EXPECT_EQ(menu, (std::vector<std::u16string>{u"Delete", u"-", u"Cancel"}));
