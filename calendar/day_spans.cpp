@@ -58,6 +58,15 @@ void ForEachSpanRow(const DateRec& day, RowFn&& row) {
 }
 
 // The current item's row height, measured as the painters measure it; -1 when it is gone.
+// The birthday or anniversary entry of the selected contact row on the day; -1 when none.
+int SelectedAnnivAt(const DateRec& day) {
+    for (const LONG kind : {kAnnivBirthday, kAnnivAnniversary}) {
+        const int at = FindRecordByTwoKeys(g_CurItem.oid, kind);
+        if (at >= 0 && AnnivIsOn(GetAnnivEntryAt(g_AnnivList, at), day.wMonth, day.wDay)) return at;
+    }
+    return -1;
+}
+
 int CurrentRowHeight(HDC dc) {
     const DateRec day(g_SelectedDate.wYear, g_SelectedDate.wMonth, g_SelectedDate.wDay);
     switch (g_CurItem.kind) {
@@ -68,8 +77,7 @@ int CurrentRowHeight(HDC dc) {
     }
     case kItemTask: return TskRowHeight();
     case kItemContact: {
-        if (FindRecordByTwoKeys(g_CurItem.oid, kAnnivBirthday) < 0 && FindRecordByTwoKeys(g_CurItem.oid, kAnnivAnniversary) < 0)
-            return -1;
+        if (SelectedAnnivAt(day) < 0) return -1;
         const SelectScope font(dc, g_Main.themeFonts[kFontNormal]);
         return AgendaLineHeight(dc) + (IsVgaScreen() ? 10 : 0);
     }
@@ -117,9 +125,6 @@ bool DayHasSpanRows(const DateRec& day) {
 
 void DrawSelectedDayRow(HDC windowDC) {
     if ((ViewId != kViewDay && ViewId != kViewDates) || g_CurItem.oid == kNoId || g_CurItem.rowTop < 0) return;
-    // The anniversary rows are painted inside the list's own walk; an overlay without their text
-    // would blank the row, so they keep the cached look.
-    if (g_CurItem.kind == kItemContact) return;
     const RECT client = AgendaClient();
     const int y = g_CurItem.rowTop - GetViewScrollPos();
     const int height = CurrentRowHeight(windowDC);
@@ -138,6 +143,10 @@ void DrawSelectedDayRow(HDC windowDC) {
     } else if (g_CurItem.kind == kItemTask) {
         const LONG at = IdIndexGet(g_CurItem.oid, g_TskIdIndex);
         if (at >= 0 && at < g_TskList.Size()) DrawTskRow(dc, row, g_TskList[at], 1);
+    } else if (g_CurItem.kind == kItemContact) {
+        const int at = SelectedAnnivAt(day);
+        if (at >= 0)
+            DrawAnnivRow(dc, g_Agenda.wnd, kRowX, 0, GetAnnivEntryAt(g_AnnivList, at), day.wYear, 1, 1, 1, true);
     }
     BitBlt(windowDC, client.left, y, width, height, dc, 0, 0, SRCCOPY);
     ReleaseOffscreen(strip);

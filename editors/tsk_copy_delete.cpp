@@ -51,6 +51,9 @@ bool ConfirmTskDelete() {
 }
 
 void ShowViewAfterTskDelete(LONG oid) {
+    const LONG selected = TskListSelId();
+    // The task list keeps its rows behind a preview, and Back shows them again without a refill.
+    OutlineRemoveById(g_TskListState.list, g_TskRows, oid);
     if (ViewId == kViewTaskPreview) {
         switch (GetPreviewOrigin()) {
         case kOriginOutside: GoBackView(); break;
@@ -66,8 +69,6 @@ void ShowViewAfterTskDelete(LONG oid) {
         return;
     }
     if (ViewId == kViewTasks) {
-        const LONG selected = TskListSelId();
-        OutlineRemoveById(g_TskListState.list, g_TskRows, oid);
         if (selected != kNoId && selected != oid) SelectTskListRow(selected);
         FocusCurrentView();
     }

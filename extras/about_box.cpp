@@ -86,7 +86,7 @@ BOOL OnAboutKey(HWND dialog, WPARAM key) {
 }
 
 BOOL OnAboutInit(HWND dialog) {
-    if (!InitDlgMenuBar(dialog, IDM_ABOUT_BAR, BackKey::kDefault)) {
+    if (!InitDlgMenuBar(dialog, IDM_DONE_BAR, BackKey::kDefault)) {
         EndDialog(dialog, kDlgFailed);
         return TRUE;
     }

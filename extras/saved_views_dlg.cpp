@@ -139,6 +139,6 @@ INT_PTR CALLBACK SavedViewsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
 int SavedViewsDlg(HWND parent) {
     g_ChosenView = -1;
     if (!g_SavedViews.loaded) LoadSavedViews();
-    if (RunProgramDialog(IDD_SAVED_VIEWS, parent, SavedViewsDlgProc) != kDlgAccept) return -1;
+    if (RunProgramDialog(IDD_CHOOSE_ITEM, parent, SavedViewsDlgProc) != kDlgAccept) return -1;
     return g_ChosenView;
 }

@@ -7,6 +7,7 @@
 
 #include "calendar/agenda_switch.h"
 #include "calendar/agenda_view.h"
+#include "calendar/calendar_nav.h"
 #include "core/app_settings.h"
 #include "core/appt_readers.h"
 #include "core/cts_record.h"
@@ -163,8 +164,14 @@ BOOL OnSearchCommand(HWND dialog, UINT command, UINT code) {
         OpenSearchResult(dialog);
         OnSearchEnd(dialog, IDM_NEXT_VIEW);
         return TRUE;
-    case IDM_DLG_CANCEL:
     case IDOK:
+        // The Action key in the text field searches, as the list's hint tells the user.
+        if (GetFocus() == GetDlgItem(dialog, IDC_SEARCH_TEXT)) {
+            RunSearch(dialog);
+            return TRUE;
+        }
+        [[fallthrough]];
+    case IDM_DLG_CANCEL:
         SaveSearchHistory();
         OnSearchEnd(dialog, command);
         return TRUE;
@@ -306,8 +313,11 @@ void OpenSearchResult(HWND dialog) {
     default: {
         g_CurItem.kind = kItemAppt;
         ApptRecord appt;
-        if (LoadApptFromPOOM(g_CurItem.oid, appt))
-            g_SelectedDate = DateRec(appt.start.wYear, appt.start.wMonth, appt.start.wDay);
+        if (!LoadApptFromPOOM(g_CurItem.oid, appt)) break;
+        const bool otherMonth = appt.start.wYear != g_SelectedDate.wYear || appt.start.wMonth != g_SelectedDate.wMonth;
+        g_SelectedDate = DateRec(appt.start.wYear, appt.start.wMonth, appt.start.wDay);
+        // The calendar goes to that month as a month step does: its grid and its appointments.
+        if (otherMonth) RefreshAppts();
         break;
     }
     }

@@ -526,7 +526,6 @@
 #define IDC_ABOUT_OEM 3219
 #define IDC_ABOUT_PICTURE 1610
 #define IDC_ABOUT_PICTURE2 1611
-#define IDM_ABOUT_BAR 22017
 #define IDM_ABOUT 40017
 
 // ---- Search ----
@@ -597,7 +596,6 @@
 // ---- File picker ----
 #define IDD_FILE_PICKER 7254
 #define IDC_FILE_TREE 1126
-#define IDM_FILE_PICKER_BAR 22024
 #define IDS_SELECT_FILE 256
 #define IDS_SELECT_DIRECTORY 445
 
@@ -929,8 +927,6 @@
 #define IDB_COVER_FOOT 918
 #define IDB_COVER_FOOT_VGA 776
 #define IDB_ABOUT_PICTURE 155
-#define IDB_SETTINGS_STRIP 501
-#define IDB_SETTINGS_STRIP_VGA 770
 #define IDB_FILTER_CHECKS 347
 #define IDB_FILTER_CHECKS_VGA 771
 
@@ -950,10 +946,10 @@
 
 
 // ---- The launcher's setup dialog, its "Select View" and the saved views ----
-#define IDD_SAVED_VIEWS 7253
+// The saved views dialog runs on the Choose Item template (IDD_CHOOSE_ITEM).
 #define IDC_SAVED_VIEWS_LIST 1125
 #define IDM_DELETE_SAVED_VIEW 40147
-#define IDM_SAVED_VIEWS_BAR 22092
+#define IDM_SAVED_VIEWS_BAR 22120
 #define IDD_SPINNER_SETUP 7295
 #define IDC_SPINNER_SETUP_LIST 3257
 #define IDM_SPIN_SETUP_BAR 22091
@@ -972,7 +968,9 @@
 #define IDC_THEME_LIST 3270
 #define IDD_UPDATE_AVAIL 7296
 #define IDC_UPDATE_LIST 3258
+// The bar's number is fixed; its empty menu takes a number of its own, as 22101 is the link menu.
 #define IDM_UPDATE_BAR 22101
+#define IDM_UPDATE_BAR_MENU 22121
 #define IDS_UPDATE_AVAILABLE 858
 #define IDS_UPDATE 859
 #define IDB_UPDATE_ICON 514

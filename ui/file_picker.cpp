@@ -278,7 +278,7 @@ INT_PTR FilePickerNotify(HWND dialog, const NMHDR& header) {
 // The dialog is recorded as open before the tree fills: a message box shown while filling lets a
 // Cancel through, which must find it there. A dialog that failed its bar has ended and is not recorded.
 INT_PTR OnFilePickerInit(HWND dialog) {
-    const bool barMade = InitDlgMenuBar(dialog, IDM_FILE_PICKER_BAR, BackKey::kDefault);
+    const bool barMade = InitDlgMenuBar(dialog, IDM_SELECT_CANCEL_BAR, BackKey::kDefault);
     if (!barMade) EndDialog(dialog, kDlgFailed);
     g_FilePicker.dialog = dialog;
     if (barMade) PushOpenDlg(dialog);

@@ -94,6 +94,18 @@ int AlphabetBarHeight() {
     return r.bottom - r.top;
 }
 
+// Where a list's notices go: the view rectangle, but never below the list's own client area. The
+// view rule sets the bottom to the screen's view bottom for any window, which on a portrait QVGA
+// screen lies below a dialog's list, so the notices would be drawn where nobody sees them.
+RECT NoticeRect(HWND list) {
+    RECT r{};
+    GetViewClientRect(list, r);
+    RECT client{};
+    GetClientRect(list, &client);
+    if (r.bottom > client.bottom) r.bottom = client.bottom;
+    return r;
+}
+
 UINT ShowAllNotice(bool searchList) {
     const bool spaceKey = (IsQvgaScreen() && IsLandscapeScreen()) || g_Frame.kbdModelCode == kKbdPalmTreo ||
                           IsSquare320Screen();
@@ -130,8 +142,7 @@ void EraseListBkgnd(HDC dc, HWND list) {
 }
 
 void DrawSearchEmpty(HDC dc, HWND list, bool searchList) {
-    RECT r{};
-    GetViewClientRect(list, r);
+    RECT r = NoticeRect(list);
     if (!searchList && g_Settings.abcTb) r.bottom -= AlphabetBarHeight();
     const NoticeText notice(dc);
     const std::u16string first = LoadResString(ShowAllNotice(searchList));
@@ -142,8 +153,7 @@ void DrawSearchEmpty(HDC dc, HWND list, bool searchList) {
 }
 
 void DrawSearchPrompt(HDC dc, HWND list) {
-    RECT r{};
-    GetViewClientRect(list, r);
+    const RECT r = NoticeRect(list);
     const NoticeText notice(dc);
     const std::u16string enter = LoadResString(IDS_ENTER_SEARCH_TEXT);
     const std::u16string go = LoadResString(IDS_PRESS_GO_TO_SEARCH);

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Draws the larger pictures: the cover screen's centre and foot pictures, the About box's picture,
-the settings-list strip of the sort dialog and the check strip of the category filter.
+and the check strip of the category filter.
 
 Run once from the repository root: python3 resources/art/draw_pictures.py
 Shapes and the BMP writer come from draw_icons.py; magenta is transparent, except on the cover
@@ -10,10 +10,8 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from draw_icons import (BLACK, BLUE, BROWN, DARK, GOLD, GREEN, GREY, LIGHT, NAVY, ORANGE, PAPER, PURPLE,  # noqa: E402
-                        RED, SKY, TEAL, WHITE, Cell, bell, book, box, briefcase, calendar_page, check, clock,
-                        cross, darker, disc, envelope, flag, folder, handset, house, key, note, padlock, person,
-                        plus, right_arrow, star, strip, write_bmp)
+from draw_icons import (BLUE, DARK, GOLD, GREEN, GREY, LIGHT, NAVY, ORANGE, PAPER, RED, WHITE,  # noqa: E402
+                        box, calendar_page, darker, strip, write_bmp)
 
 BACKDROP = (226, 236, 250)
 
@@ -62,60 +60,6 @@ def about_picture(p):
     p.line(0.72, 0.72, 0.72, 0.58, 0.06, DARK)
 
 
-def arrows(up):
-    def draw(p):
-        if up:
-            p.poly([(0.5, 0.1), (0.9, 0.6), (0.1, 0.6)], BLUE)
-        else:
-            p.poly([(0.1, 0.4), (0.9, 0.4), (0.5, 0.9)], BLUE)
-    return draw
-
-
-def week(p):
-    p.outline(p.rect(0.06, 0.14, 0.94, 0.9, WHITE), DARK)
-    for k in range(7):
-        x = 0.1 + k * 0.12
-        p.rect(x, 0.3, x + 0.08, 0.82, SKY if k % 2 else LIGHT)
-
-
-def timeline(p):
-    p.outline(p.rect(0.06, 0.14, 0.94, 0.9, WHITE), DARK)
-    for k, colour in enumerate((BLUE, GREEN, ORANGE)):
-        y = 0.26 + k * 0.2
-        p.rect(0.14 + k * 0.14, y, 0.6 + k * 0.1, y + 0.12, colour)
-
-
-def dates(p):
-    p.outline(p.rect(0.1, 0.1, 0.9, 0.9, WHITE), DARK)
-    for y in (0.24, 0.44, 0.64):
-        p.rect(0.18, y, 0.3, y + 0.1, RED)
-        p.rect(0.38, y + 0.02, 0.82, y + 0.08, GREY)
-
-
-def category(p):
-    p.poly([(0.1, 0.2), (0.6, 0.2), (0.9, 0.5), (0.6, 0.8), (0.1, 0.8)], GOLD)
-    p.circle(0.26, 0.5, 0.07, WHITE)
-
-
-def colour(draw, c):
-    return lambda p: draw(p, c)
-
-
-SPARE_COLOURS = [RED, ORANGE, GOLD, GREEN, TEAL, BLUE, NAVY, PURPLE, BROWN, BLACK]
-
-# The settings list's pictures by position; the lists name 5 (category), 7 (tasks), 10 (recently
-# viewed), 13 (name), 14 (company), 15 (month), 18 (week), 20 (dates) and 23 (timeline).
-SETTINGS_STRIP = [
-    lambda p: box(p, False), lambda p: box(p, True), right_arrow, arrows(True), arrows(False),
-    category, colour(note, PAPER), lambda p: box(p, True), colour(bell, GOLD), colour(flag, RED),
-    colour(clock, TEAL), colour(envelope, SKY), colour(handset, GREEN), colour(person, BLUE),
-    colour(briefcase, BROWN), calendar_page, colour(star, GOLD), colour(house, ORANGE), week,
-    colour(key, GOLD), dates, colour(book, PURPLE), colour(disc, GREEN), timeline, folder,
-    colour(check, GREEN), colour(cross, RED), colour(plus, BLUE), padlock,
-]
-while len(SETTINGS_STRIP) < 38:
-    SETTINGS_STRIP.append(colour(disc, SPARE_COLOURS[len(SETTINGS_STRIP) % len(SPARE_COLOURS)]))
-
 FILTER_CHECKS = [lambda p: box(p, False), lambda p: box(p, True)]
 
 
@@ -127,8 +71,6 @@ def main():
     write_bmp("cover_foot.bmp", strip([cover_foot], 100, 10))
     write_bmp("cover_foot_vga.bmp", strip([cover_foot], 200, 20))
     write_bmp("about_picture.bmp", strip([about_picture], 48, 48))
-    write_bmp("settings_strip.bmp", strip(SETTINGS_STRIP, 12, 12))
-    write_bmp("settings_strip_vga.bmp", strip(SETTINGS_STRIP, 32, 32))
     write_bmp("filter_checks.bmp", strip(FILTER_CHECKS, 18, 13))
     write_bmp("filter_checks_vga.bmp", strip(FILTER_CHECKS, 32, 32))
 

@@ -4,6 +4,7 @@
 
 #include "platform/commctrl.h"
 #include "lists/cts_type_ahead.h"
+#include "platform/shell.h"
 #include "platform/testing_draw.h"
 #include "platform/testing_user.h"
 #include "resources/resource.h"
@@ -226,6 +227,47 @@ TEST_F(SavedViewsTest, DialogPicksARowAndDeletesWithItsLauncherEntries) {
     ASSERT_EQ(g_Spinner.entries.Size(), 1);
     EXPECT_EQ(g_Spinner.entries[0].name, u"Tasks");
     EXPECT_EQ(g_Spinner.entries[0].position, 0);
+}
+
+// The dialog's Menu soft key once opened the image menu, which shares the bar's old number, so no
+// saved view could be deleted.
+TEST_F(SavedViewsTest, MenuSoftKeyDeletesTheSelectedViewFromTheFile) {
+    InsertSavedView(View(u"Alpha", kViewTasks));
+    InsertSavedView(View(u"Beta", kViewContacts));
+    SaveSavedViews();
+    g_SavedViews = SavedViewList();
+    platform::testing::TestScreen screen;
+    platform::testing::DrawRecord record;
+    std::vector<std::u16string> menu, rows;
+    platform::testing::ActInsideDialog([](HWND) {
+        platform::testing::Key(VK_DOWN);
+        platform::testing::Key(VK_TSOFT2);
+    });
+    platform::testing::ActInsideModalLoop([&menu] {
+        menu = platform::testing::OpenMenuTexts();
+        platform::testing::Key(VK_DOWN);
+        platform::testing::Key(VK_RETURN);
+    });
+    // "Are you sure...?": Yes.
+    platform::testing::ActInsideModalLoop([] { platform::testing::EndModalLoop(IDYES); });
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        platform::testing::PumpUntilIdle();
+        RECT list{};
+        GetWindowRect(GetDlgItem(dialog, IDC_SAVED_VIEWS_LIST), &list);
+        for (const auto& text : record.ScreenTextsIn(list)) rows.push_back(text.text);
+        platform::testing::Key(VK_TSOFT2);
+        platform::testing::ActInsideModalLoop([] {
+            for (int i = 0; i < 2; ++i) platform::testing::Key(VK_DOWN);  // "Cancel", past the separator
+            platform::testing::Key(VK_RETURN);
+        });
+    });
+    EXPECT_EQ(SavedViewsDlg(nullptr), -1);
+    EXPECT_EQ(menu, (std::vector<std::u16string>{u"Delete", u"-", u"Cancel"}));
+    EXPECT_EQ(rows, std::vector<std::u16string>{u"Alpha"});
+    g_SavedViews = SavedViewList();
+    LoadSavedViews();
+    ASSERT_EQ(g_SavedViews.views.Size(), 1);
+    EXPECT_EQ(g_SavedViews.views[0].name, u"Alpha");
 }
 
 TEST_F(SavedViewsTest, DoubleTapOnARowChoosesIt) {

@@ -21,7 +21,7 @@ TEST(ResourcePictures, EveryPictureLoadsAtItsSize) {
     constexpr Case kCases[] = {
         {IDB_COVER_START, 120, 90},      {IDB_COVER_START_VGA, 240, 180}, {IDB_COVER_LOCKED, 96, 96},
         {IDB_COVER_LOCKED_VGA, 192, 192}, {IDB_COVER_FOOT, 100, 10},       {IDB_COVER_FOOT_VGA, 200, 20},
-        {IDB_ABOUT_PICTURE, 48, 48},     {IDB_SETTINGS_STRIP, 38 * 12, 12}, {IDB_SETTINGS_STRIP_VGA, 38 * 32, 32},
+        {IDB_ABOUT_PICTURE, 48, 48},     {IDB_FIELD_STRIP, 38 * 12, 12}, {IDB_FIELD_STRIP_VGA, 38 * 32, 32},
         {IDB_FILTER_CHECKS, 2 * 18, 13}, {IDB_FILTER_CHECKS_VGA, 2 * 32, 32},
     };
     const HINSTANCE instance = GetModuleHandleW(nullptr);
