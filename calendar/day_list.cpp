@@ -18,12 +18,12 @@
 #include "core/cur_item.h"
 #include "core/date_text.h"
 #include "core/frame_state.h"
+#include "core/held_message.h"
 #include "core/item_filters.h"
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
 #include "core/res_string.h"
 #include "core/screen_class.h"
-#include "core/show_message.h"
 #include "core/theme.h"
 #include "core/theme_words.h"
 #include "core/tsk_loading.h"
@@ -367,7 +367,8 @@ int WalkDayList(HDC dc, const DateRec& date, int top, LONG& first, int defer, in
 
     ApptArray* appts = g_ApptCache.curAppts;
     if (!appts) {
-        ShowMessage(nullptr, u"Error: Appointment Pointer Error.", MB_ICONEXCLAMATION);
+        // Rows are built while the list paints, measures and hit-tests.
+        ShowMessageOutsidePaint(u"Error: Appointment Pointer Error.");
         return finish();
     }
     for (int i = std::max(FindFirstOnDate(appts, date), 0); i < appts->Size(); ++i) {

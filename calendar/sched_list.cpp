@@ -16,6 +16,7 @@
 #include "core/cur_item.h"
 #include "core/date_text.h"
 #include "core/frame_state.h"
+#include "core/held_message.h"
 #include "core/item_filters.h"
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
@@ -159,7 +160,8 @@ int AddSchedSpanRows(const DateRec& day, int add) {
 int AddSchedApptRows(const DateRec& day, int add) {
     ApptArray* appts = g_ApptCache.curAppts;
     if (!appts) {
-        ShowMessage(g_Frame.mainWnd, u"Error: Appointment Pointer Error.", MB_ICONEXCLAMATION);
+        // Rows are built while the list paints, measures and hit-tests.
+        ShowMessageOutsidePaint(u"Error: Appointment Pointer Error.");
         return 0;
     }
     bool any = false;

@@ -11,6 +11,8 @@ inline constexpr UINT kMsgPimDbNotify = 1021;
 inline constexpr UINT kMsgAllLoaded = 1030;
 inline constexpr UINT kMsgEndDialog = 1033;
 inline constexpr UINT kMsgStartViewLoaded = 1034;
+// Shows the failures held while a view painted (ShowMessageOutsidePaint); WM_APP + 16.
+inline constexpr UINT kMsgShowHeldMessages = 0x8000 + 16;
 
 // A second start's switch, sent to the running window.
 inline constexpr UINT kMsgCmdTasks = 1036;

@@ -13,6 +13,9 @@ struct LoadState {
     // message 1030), and the thread itself (null when it could not be made).
     LONG allLoaded = 0;
     HANDLE thread = nullptr;
+    // The load ended without all its data (no thread could be made, or a step failed): what is
+    // missing stays missing, and views open with what there is instead of waiting for it.
+    LONG failed = 0;
 };
 
 extern LoadState g_LoadState;

@@ -104,6 +104,7 @@ void ShowLoadFailure(const Stage& stage) {
 DWORD WINAPI LoadThreadProc(LPVOID param) {
     const std::unique_ptr<LoadThreadArg> arg(static_cast<LoadThreadArg*>(param));
     Stage stage;
+    bool startViewSent = false;
     try {
         const DWORD start = GetTickCount();
         LoadSideFiles();
@@ -112,12 +113,20 @@ DWORD WINAPI LoadThreadProc(LPVOID param) {
         ReloadCategoryAssoc();
         LoadStartViewData(stage);
         WaitOutCover(start);
+        startViewSent = true;
         SendMessageW(arg->mainWnd, kMsgStartViewLoaded, 0, 0);
         LoadAppts(stage);
         LoadContacts(stage);
         LoadTasks(stage);
     } catch (...) {
         ShowLoadFailure(stage);
+        g_LoadState.failed = 1;
+        // Without the hand-over the cover screen would stay for good: the start view opens with
+        // what was loaded.
+        if (!startViewSent) {
+            g_LoadState.allLoaded = 1;
+            SendMessageW(arg->mainWnd, kMsgStartViewLoaded, 0, 0);
+        }
     }
     g_LoadState.allLoaded = 1;
     SendMessageW(arg->mainWnd, kMsgAllLoaded, 0, 0);
@@ -132,6 +141,12 @@ void StartLoadThread(HWND mainWnd) {
     g_LoadState.thread = CreateThread(nullptr, 0, LoadThreadProc, arg.get(), CREATE_SUSPENDED, nullptr);
     if (!g_LoadState.thread) {
         MessageBoxW(mainWnd, u"Error: Load Thread Failed.", u"", MB_ICONEXCLAMATION);
+        // No load will come: the window is told that loading has ended, as the thread would, so
+        // the start view opens and no view waits for data.
+        g_LoadState.failed = 1;
+        g_LoadState.allLoaded = 1;
+        PostMessageW(mainWnd, kMsgStartViewLoaded, 0, 0);
+        PostMessageW(mainWnd, kMsgAllLoaded, 0, 0);
         return;
     }
     // The thread owns the block from here on.

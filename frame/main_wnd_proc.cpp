@@ -8,6 +8,7 @@
 #include "core/app_settings.h"
 #include "core/cmd_line.h"
 #include "core/frame_state.h"
+#include "core/held_message.h"
 #include "core/log_file.h"
 #include "core/main_messages.h"
 #include "core/screen_class.h"
@@ -236,7 +237,8 @@ LRESULT OnAllLoaded() {
     // The busy pointer a view set while it waited for its data goes with the load.
     SetCursor(nullptr);
     ReplayHeldChanges();
-    if (g_Settings.firstRun && g_AnnivList.IsEmpty()) {
+    // An empty list says that no contact has a date only when the contacts were read.
+    if (g_Settings.firstRun && g_LoadState.contactsLoaded && g_AnnivList.IsEmpty()) {
         g_Settings.dateItems = 0;
         SaveSettings();
     }
@@ -282,6 +284,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case kMsgPimDbNotify:     return OnPimDbNotify(wp, lp);
     case kMsgAllLoaded:       return OnAllLoaded();
     case kMsgStartViewLoaded: return OnStartViewLoaded();
+    case kMsgShowHeldMessages: ShowHeldMessages(); return 1;
     case kPoomItemCreated:
     case kPoomItemCreatedRemote: return OnPimChange(OnPimRecordCreated, wp, lp);
     case kPoomItemDeleted:

@@ -42,6 +42,8 @@ void RepaintNow() {
 
 int ReadyOrDefer(LONG loaded, LONG startCode, void (*loadNow)()) {
     if (loaded) return 1;
+    // The failure was said when the load ended; reading again here would fail the same way.
+    if (g_LoadState.failed) return 1;
     // The load has ended without this data (its view was off at the start, or a switch kept it
     // out): no load message will come for it, so it is read now rather than waited for.
     if (g_LoadState.allLoaded) {

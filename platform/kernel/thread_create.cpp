@@ -8,6 +8,7 @@
 #include "kernel/sync_wait.h"
 #include "kernel/thread_object.h"
 #include "platform/system.h"
+#include "platform/testing_threads.h"
 #include "platform/threads.h"
 
 namespace platform {
@@ -18,6 +19,8 @@ const HANDLE kCurrentThreadPseudo = reinterpret_cast<HANDLE>(static_cast<LONG_PT
 constexpr DWORD kFirstThreadId = 0x100;
 
 std::atomic<DWORD> nextThreadId{kFirstThreadId};
+// Creations that tests asked to fail.
+std::atomic<int> failingCreations{0};
 thread_local DWORD currentThreadId = 0;
 thread_local int currentThreadPriority = THREAD_PRIORITY_NORMAL;
 
@@ -95,6 +98,10 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES, DWORD, LPTHREAD_START_ROUTINE start, 
                     LPDWORD threadId) {
     if (!start) {
         SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    if (platform::failingCreations.load() > 0 && platform::failingCreations.fetch_sub(1) > 0) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return nullptr;
     }
     auto thread = std::make_shared<ThreadObject>();
@@ -178,3 +185,5 @@ BOOL GetExitCodeThread(HANDLE handle, LPDWORD exitCode) {
     *exitCode = thread->exitCode;
     return TRUE;
 }
+
+void platform::testing::FailThreadCreation(int times) { platform::failingCreations = times; }

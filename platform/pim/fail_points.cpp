@@ -17,7 +17,11 @@ struct Planned {
     HRESULT result = E_FAIL;
     int skip = 0;   // calls that still succeed first
     int times = 0;  // calls that then fail
+    bool raise = false;  // the failure is an access fault rather than a result
 };
+
+// What a damaged store raises on the device: a structured exception, not a result.
+struct AccessFault {};
 
 struct FailPoints {
     std::mutex lock;
@@ -47,8 +51,10 @@ HRESULT InjectedFailure(const char* member) {
         return S_OK;
     }
     const HRESULT result = p.result;
+    const bool raise = p.raise;
     if (--p.times <= 0) points.planned.erase(it);
     points.any = !points.planned.empty();
+    if (raise) throw AccessFault{};
     return result;
 }
 
@@ -62,6 +68,13 @@ void FailPimCall(const char* member, HRESULT result, int times, int after) {
     auto& points = pim::Points();
     const std::lock_guard guard(points.lock);
     points.planned[member] = {result, after, times};
+    points.any = true;
+}
+
+void FaultPimCall(const char* member, int after) {
+    auto& points = pim::Points();
+    const std::lock_guard guard(points.lock);
+    points.planned[member] = {E_FAIL, after, 1, true};
     points.any = true;
 }
 

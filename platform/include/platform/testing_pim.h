@@ -11,6 +11,9 @@ namespace platform::testing {
 // The member named (as "IAppointment::Save", "IPOutlookApp::GetItemFromOid", "CeOpenDatabaseInSession",
 // "Store::Save"...) succeeds `after` more times, then returns `result` the next `times` calls.
 void FailPimCall(const char* member, HRESULT result = E_FAIL, int times = 1, int after = 0);
+// The member named succeeds `after` more times, then raises an access fault (an exception, as a
+// damaged store does on the device) at its next call.
+void FaultPimCall(const char* member, int after = 0);
 void ClearPimFailures();
 
 // Objects of the object model alive in this process (applications, folders, collections, items,
