@@ -32,17 +32,17 @@ constexpr int kMenuTextChars = 64;
 struct ViewBarDef {
     LONG viewId;
     UINT bars[kStyleCount];
-    HWND MenuBarSlots::*slot;  // null: RecreateViewMenuBar leaves the view alone
+    HWND MenuBarSlots::*slot;  // null: RecreateViewMenuBar leaves the view alone (it has no kept bar)
 };
 constexpr ViewBarDef kViewBarTable[] = {
     {kViewMonth, {IDM_MONTH_BAR, IDM_MONTH_BAR_VIEWS, IDM_MONTH_BAR_SPIN}, &MenuBarSlots::month},
     {kViewWeek, {IDM_WEEK_BAR, IDM_WEEK_BAR_VIEWS, IDM_WEEK_BAR_SPIN}, &MenuBarSlots::week},
-    {kViewTimelineWeek, {IDM_WEEK_BAR, IDM_WEEK_BAR_VIEWS, IDM_WEEK_BAR_SPIN}, nullptr},
+    {kViewTimelineWeek, {IDM_WEEK_BAR, IDM_WEEK_BAR_VIEWS, IDM_WEEK_BAR_SPIN}, &MenuBarSlots::week},
     {kViewDates, {IDM_DATES_BAR, IDM_DATES_BAR_VIEWS, IDM_DATES_BAR_SPIN}, &MenuBarSlots::dates},
     {kViewYear, {IDM_YEAR_BAR, IDM_YEAR_BAR_VIEWS, IDM_YEAR_BAR_SPIN}, &MenuBarSlots::year},
     {kViewTasks, {IDM_TASKS_BAR, IDM_TASKS_BAR_VIEWS, IDM_TASKS_BAR_SPIN}, &MenuBarSlots::tasks},
     {kViewContacts, {IDM_CONTACTS_BAR, IDM_CONTACTS_BAR_VIEWS, IDM_CONTACTS_BAR_SPIN}, &MenuBarSlots::contacts},
-    {kViewProjects, {IDM_PROJECTS_BAR, IDM_PROJECTS_BAR_VIEWS, IDM_PROJECTS_BAR_SPIN}, nullptr},
+    {kViewProjects, {IDM_PROJECTS_BAR, IDM_PROJECTS_BAR_VIEWS, IDM_PROJECTS_BAR_SPIN}, &MenuBarSlots::projects},
     {kViewNotes, {IDM_NOTES_BAR, IDM_NOTES_BAR_VIEWS, IDM_NOTES_BAR_SPIN}, &MenuBarSlots::notes},
     {kViewWallet, {IDM_WALLET_BAR, IDM_WALLET_BAR_VIEWS, IDM_WALLET_BAR_SPIN}, &MenuBarSlots::wallet},
     {kViewWalletLocked, {IDM_WALLET_LOCKED_BAR, IDM_WALLET_LOCKED_BAR_VIEWS, IDM_WALLET_LOCKED_BAR_SPIN},
@@ -152,6 +152,16 @@ constexpr int kListSeparatorAt = 3;
 constexpr int kOuterRemovalsBeforeSeparator = 2;
 constexpr int kListRemovalsBeforeSeparator = 4;
 constexpr int kAllOtherViewsRemoved = 8;
+
+// The entry of a view that is switched off: "No Other Views" when every other entry went, else
+// removed. A kept bar's pop-up opens again with its earlier removals done (fewer are counted
+// then): an entry already turned into "No Other Views" stays.
+void DropOffViewEntry(HMENU menu, UINT command, int removed) {
+    if (removed == kAllOtherViewsRemoved)
+        ReplaceWithNoOtherViews(menu, command);
+    else if (ItemText(menu, command).rfind(u"N", 0) != 0)
+        RemoveCommand(menu, command);
+}
 
 template <std::size_t N>
 int RemoveSwitchedOff(HMENU menu, const ViewEntry (&entries)[N]) {
@@ -271,18 +281,8 @@ void BuildViewMenu(int, HMENU menu, int force) {
         LoadStringW(g_Main.instance, IDS_SIX_MONTH, sixMonth, kMenuTextChars);
         if (sixMonth[0]) SetItemText(menu, IDM_VIEW_YEAR, sixMonth);
     }
-    if (!g_ViewShown[ShownView::Week]) {
-        if (removed == kAllOtherViewsRemoved)
-            ReplaceWithNoOtherViews(menu, IDM_VIEW_WEEK);
-        else if (ItemText(menu, IDM_VIEW_WEEK).rfind(u"N", 0) != 0)
-            RemoveCommand(menu, IDM_VIEW_WEEK);
-    }
-    if (!g_ViewShown[ShownView::Month]) {
-        if (removed == kAllOtherViewsRemoved)
-            ReplaceWithNoOtherViews(menu, IDM_VIEW_MONTH);
-        else
-            RemoveCommand(menu, IDM_VIEW_MONTH);
-    }
+    if (!g_ViewShown[ShownView::Week]) DropOffViewEntry(menu, IDM_VIEW_WEEK, removed);
+    if (!g_ViewShown[ShownView::Month]) DropOffViewEntry(menu, IDM_VIEW_MONTH, removed);
     if (GetSubMenu(menu, 0)) {
         const int on = CalendarViewsOn();
         if (on == 0 || (on == 1 && IsCalendarView(ViewId))) DeleteMenu(menu, 0, MF_BYPOSITION);

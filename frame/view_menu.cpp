@@ -26,7 +26,7 @@ constexpr int kForce = 1;
 
 // Which bar is shown: the view whose slot holds it.
 enum class Bar { None, Tasks, Contacts, TaskPreview, ApptPreview, Day, Dates, ContactPreview, Month, Week, Year,
-                 Spinner, Notes, Wallet, WalletLocked, WalletItem };
+                 Spinner, Notes, Wallet, WalletLocked, WalletItem, Projects };
 struct BarSlot {
     HWND MenuBarSlots::*slot;
     Bar bar;
@@ -39,7 +39,7 @@ constexpr BarSlot kBarSlots[] = {
     {&MenuBarSlots::week, Bar::Week},             {&MenuBarSlots::year, Bar::Year},
     {&MenuBarSlots::spinner, Bar::Spinner},       {&MenuBarSlots::notes, Bar::Notes},
     {&MenuBarSlots::wallet, Bar::Wallet},         {&MenuBarSlots::walletLocked, Bar::WalletLocked},
-    {&MenuBarSlots::walletItem, Bar::WalletItem},
+    {&MenuBarSlots::walletItem, Bar::WalletItem}, {&MenuBarSlots::projects, Bar::Projects},
 };
 
 Bar ShownBar() {
@@ -59,7 +59,8 @@ bool PrunesViews(Bar bar) {
     case Bar::Year:
     case Bar::Notes:
     case Bar::Wallet:
-    case Bar::WalletLocked: return true;
+    case Bar::WalletLocked:
+    case Bar::Projects: return true;
     default: return false;
     }
 }
@@ -199,6 +200,7 @@ int PrepareBar(HWND window, HMENU menu, Bar bar) {
         SetFilterEntryText(menu);
         SetMenuEntryText(menu, IDM_MOVE_TO_TOP, ViewId == kViewTimelineWeek ? u"Move To First" : u"Move To Top");
         break;
+    case Bar::Projects: break;
     case Bar::ContactPreview: return PrepareContactPreview(menu);
     case Bar::Contacts: PrepareContacts(menu); break;
     case Bar::Tasks: PrepareTasks(menu); break;

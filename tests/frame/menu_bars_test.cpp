@@ -143,10 +143,11 @@ TEST_F(MenuBars, OneBarOnScreenAndTheShownBarStays) {
     EXPECT_FALSE(IsWindowVisible(month));
     EXPECT_EQ(platform::testing::ShownSoftKeyBar(), g_MenuBars.tasks);
 
-    // The timeline week and the projects view have no slot of their own here.
+    // The timeline week shows the week view's bar.
     ViewId = kViewTimelineWeek;
     RecreateViewMenuBar();
-    EXPECT_EQ(g_MenuBars.shown, g_MenuBars.tasks);
+    EXPECT_NE(g_MenuBars.week, nullptr);
+    EXPECT_EQ(g_MenuBars.shown, g_MenuBars.week);
 
     DestroyViewMenuBars();
     EXPECT_EQ(g_MenuBars.month, nullptr);
