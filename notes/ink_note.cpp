@@ -35,8 +35,9 @@ constexpr int kMenuTextChars = 64;
 constexpr const WCHAR* kInkNotSavedText = u"Unable to Save Note File.";
 constexpr const WCHAR* kInkNotReadText = u"This note could not be read, so it is not opened; the file is left as it is.";
 
-// The control's input-mode values by the editor's index; the reading maps them back.
-constexpr std::array<WPARAM, 5> kInputModeByIndex = {2, 16, 4, 64, 36};
+// The control's input-mode values by the editor's index; the reading maps them back, so each
+// index is given the value that reads back as that index.
+constexpr std::array<WPARAM, 5> kInputModeByIndex = {2, 16, 64, 4, 36};
 struct InputModeRead {
     LRESULT value;
     LONG index;

@@ -2,6 +2,9 @@
 // file; every change of the folder's contents refreshes the whole list.
 #include "notes/note_commands.h"
 
+#include <string>
+#include <string_view>
+
 #include "core/app_settings.h"
 #include "core/frame_state.h"
 #include "core/res_string.h"
@@ -31,6 +34,12 @@ constexpr const WCHAR* kMailFormat =
 constexpr const WCHAR* kTextNoteExtension = u".txt";
 constexpr const WCHAR* kInkNoteExtension = u".pwi";
 constexpr int kMailParamChars = MAX_PATH + 128;
+// What a file name cannot hold; a name with any of them, or with "..", would lead the path out of
+// the folder or fail later where the user cannot tell why.
+constexpr std::u16string_view kNameForbidden = u"\\/:*\"<>|";
+constexpr const WCHAR* kNameCharFormat = u"A '%c' is not allowed in the file name.";
+constexpr const WCHAR* kNameDotsText = u"A '..' is not allowed in the file name.";
+constexpr const WCHAR* kCannotDeleteText = u"Unable to Delete File.";
 
 HWND NotesList() { return g_ViewWnds.notesList; }
 
@@ -52,6 +61,26 @@ void FocusList() {
     if (NotesList()) SetFocus(NotesList());
 }
 
+// Says why the name cannot be a note's file name; false then.
+bool NoteNameAllowed(const std::u16string& name) {
+    if (name.find(u'?') != std::u16string::npos) {
+        ShowResMessage(g_Frame.mainWnd, IDS_NO_QUESTION_MARK, MB_ICONEXCLAMATION);
+        return false;
+    }
+    for (const char16_t c : name) {
+        if (c >= u' ' && kNameForbidden.find(c) == std::u16string_view::npos) continue;
+        WCHAR text[kMailParamChars] = {};
+        _snwprintf(text, kMailParamChars - 1, kNameCharFormat, static_cast<int>(c));
+        ShowMessage(g_Frame.mainWnd, text, MB_ICONEXCLAMATION);
+        return false;
+    }
+    if (name.find(u"..") != std::u16string::npos) {
+        ShowMessage(g_Frame.mainWnd, kNameDotsText, MB_ICONEXCLAMATION);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void NewNoteFile(int text, int askTemplate) {
@@ -61,13 +90,12 @@ void NewNoteFile(int text, int askTemplate) {
         return;
     }
     const std::u16string name = TrimSpaces(answer);
-    if (name.find(u'?') != std::u16string::npos) {
-        ShowResMessage(g_Frame.mainWnd, IDS_NO_QUESTION_MARK, MB_ICONEXCLAMATION);
-        return;
-    }
+    if (!NoteNameAllowed(name)) return;
     std::u16string& path = g_Frame.noteFilePath;
     path = NotesChildPath(g_Settings.curNoteDir, name);
-    if (path.find(u'.') == std::u16string::npos) path += text ? kTextNoteExtension : kInkNoteExtension;
+    // Ink bytes in a file of another kind would open as text there, and be written over as text.
+    if (!text && !IsInkNotePath(path)) path += kInkNoteExtension;
+    else if (path.find(u'.') == std::u16string::npos) path += kTextNoteExtension;
     if (text) ShowNoteEditDlg();
     else NewInkNote(askTemplate != 0);
     if (NewItemInPrj) {
@@ -94,8 +122,9 @@ void RenameNoteFile() {
     if (!SelectedNoteFile(name)) return;
     g_Frame.noteFilePath = NotesChildPath(g_Settings.curNoteDir, name);
     const std::u16string answer = AskName(IDS_RENAME_NOTE, IDS_ENTER_FILE_NAME, name);
-    if (!answer.empty()) {
-        const std::u16string target = NotesChildPath(g_Settings.curNoteDir, TrimSpaces(answer));
+    const std::u16string newName = TrimSpaces(answer);
+    if (!answer.empty() && NoteNameAllowed(newName)) {
+        const std::u16string target = NotesChildPath(g_Settings.curNoteDir, newName);
         if (!MoveFileW(g_Frame.noteFilePath.c_str(), target.c_str()))
             ShowResMessage(g_Frame.mainWnd, IDS_CANNOT_RENAME_FILE, MB_ICONEXCLAMATION);
     }
@@ -117,9 +146,11 @@ void DeleteNoteFile() {
             return;
         }
     }
-    DeleteFileW(g_Frame.noteFilePath.c_str());
+    const bool deleted = DeleteFileW(g_Frame.noteFilePath.c_str()) != FALSE;
     g_Frame.noteFilePath.clear();
-    RefreshNotesList();
+    // A note that is still there keeps its row and the selection on it.
+    if (deleted) RefreshNotesList();
+    else ShowMessage(g_Frame.mainWnd, kCannotDeleteText, MB_ICONEXCLAMATION);
     FocusList();
 }
 

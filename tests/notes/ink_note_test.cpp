@@ -224,3 +224,52 @@ TEST_F(InkNote, TemplateListWithoutTheFolderHoldsOnlyNoTemplate) {
 }
 
 }  // namespace
+
+namespace {
+
+using notestest::NotesTest;
+
+class InkNoteFaults : public NotesTest {};
+
+// The value sent for index 2 read back as index 3 when the editor opened; each index now gets the
+// value that the editor reads back as that index (2 -> 0, 16 -> 1, 64 -> 2, 4 -> 3, 0 -> 4).
+TEST_F(InkNoteFaults, InkInputModeWrittenForAnIndexReadsBackAsIt) {
+    g_Frame.noteFilePath = kInkPath;
+    std::vector<std::pair<LONG, LRESULT>> seen;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        for (int press = 0; press < 5; ++press) {
+            SendMessageW(dialog, WM_COMMAND, IDM_INK_INPUT_MODE, 0);
+            seen.emplace_back(g_InkEdit.inputModeIndex, SendMessageW(g_InkEdit.inkCtl, IM_GETINPUTMODE, 0, 0));
+        }
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_CANCEL, 0);
+    });
+    OpenInkNote();
+    const std::vector<std::pair<LONG, LRESULT>> expected = {{1, 16}, {2, 64}, {3, 4}, {4, 0}, {0, 2}};
+    EXPECT_EQ(seen, expected);
+}
+
+// New Note under a text file's name wrote ink into "todo.txt", which then opened as text and was
+// written over as text.
+TEST_F(InkNoteFaults, InkNoteNamedLikeATextFileGetsTheInkExtension) {
+    ShowNotesView();
+    testsupport::AnswerPrompt(kPromptAccepted, u"todo.txt");
+    platform::testing::ActInsideDialog([](HWND dialog) {
+        DrawStroke();
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+    });
+    NewNoteFile(0, 0);
+    EXPECT_FALSE(device_.FileExists(u"\\My Documents\\todo.txt")) << "no text file holds ink";
+    ASSERT_TRUE(device_.FileExists(u"\\My Documents\\todo.txt.pwi"));
+    EXPECT_FALSE(device_.ReadFile(u"\\My Documents\\todo.txt.pwi").empty());
+    EXPECT_EQ(g_Frame.noteFilePath, u"\\My Documents\\todo.txt.pwi");
+    // Listed as an ink note, which opens in the ink editor.
+    bool inkEditor = false;
+    platform::testing::ActInsideDialog([&](HWND dialog) {
+        inkEditor = g_InkEdit.inkCtl != nullptr;
+        SendMessageW(dialog, WM_COMMAND, IDM_DLG_CANCEL, 0);
+    });
+    OpenNoteByExt();
+    EXPECT_TRUE(inkEditor);
+}
+
+}  // namespace

@@ -144,11 +144,12 @@ TEST_F(NotesView, NewFolderRenameAndDelete) {
     EXPECT_FALSE(device_.FileExists(u"\\My Documents\\old.txt"));
     EXPECT_TRUE(g_Frame.noteFilePath.empty());
 
-    // A rename to a name with '?' is attempted and fails.
+    // A rename to a name with '?' is refused as a new note's name is.
     SelectRow(2);
     testsupport::AnswerPrompt(kPromptAccepted, u"a?.txt");
     RenameNoteFile();
-    EXPECT_EQ(CountBoxes(u"Unable to Rename File."), 1);
+    EXPECT_EQ(CountBoxes(LoadResString(IDS_NO_QUESTION_MARK)), 1);
+    EXPECT_TRUE(device_.FileExists(u"\\My Documents\\new.txt"));
 
     // Delete asks first; No keeps the file, and commands on a folder row do nothing.
     SelectRow(2);
@@ -164,6 +165,58 @@ TEST_F(NotesView, NewFolderRenameAndDelete) {
     DeleteNoteFile();
     EXPECT_FALSE(device_.FileExists(u"\\My Documents\\new.txt"));
     EXPECT_EQ(Rows(), (std::vector<Row>{{u"Up", 2}, {u"Work", 1}}));
+}
+
+// A name with '\\' or ".." went into the path: the note was written, or moved, outside the folder.
+TEST_F(NotesView, NoteNamesAFileNameCannotHoldAreRefused) {
+    CreateDirectoryW(u"\\My Documents\\Work", nullptr);
+    device_.WriteFile(u"\\My Documents\\Work\\keep.txt", "keep");
+    g_Settings.curNoteDir = u"\\My Documents\\Work";
+    ShowNotesView();
+    struct Case {
+        const char16_t* name;
+        const char16_t* refusal;
+    };
+    const Case cases[] = {
+        {u"..\\escaped", u"A '\\' is not allowed in the file name."},
+        {u"a/b", u"A '/' is not allowed in the file name."},
+        {u"x:y", u"A ':' is not allowed in the file name."},
+        {u"say \"hi\"", u"A '\"' is not allowed in the file name."},
+        {u"<b>", u"A '<' is not allowed in the file name."},
+        {u"..", u"A '..' is not allowed in the file name."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::u16string(c.name).size());
+        platform::testing::ClearMessageBoxes();
+        platform::testing::ClearDialogs();
+        testsupport::AnswerPrompt(kPromptAccepted, c.name);
+        NewNoteFile(1, 0);
+        EXPECT_EQ(CountBoxes(c.refusal), 1);
+        EXPECT_EQ(platform::testing::DialogsShown().size(), 1u);  // the prompt only, no editor
+
+        SelectRow(1);  // keep.txt
+        testsupport::AnswerPrompt(kPromptAccepted, c.name);
+        RenameNoteFile();
+        EXPECT_EQ(CountBoxes(c.refusal), 2);
+        EXPECT_EQ(device_.ReadFile(u"\\My Documents\\Work\\keep.txt"), "keep");
+    }
+    EXPECT_FALSE(device_.FileExists(u"\\My Documents\\escaped.txt"));
+    EXPECT_EQ(Rows(), (std::vector<Row>{{u"Up", 2}, {u"keep.txt", 4}}));
+}
+
+// A note that could not be deleted went without a word.
+TEST_F(NotesView, AFailedDeleteSaysSoAndKeepsTheNote) {
+    device_.WriteFile(u"\\My Documents\\fixed.txt", "fixed");
+    SetFileAttributesW(u"\\My Documents\\fixed.txt", FILE_ATTRIBUTE_READONLY);
+    g_Settings.confirmDel = 0;
+    ShowNotesView();
+    SelectRow(1);
+    DeleteNoteFile();
+    EXPECT_EQ(CountBoxes(u"Unable to Delete File."), 1);
+    EXPECT_TRUE(device_.FileExists(u"\\My Documents\\fixed.txt"));
+    EXPECT_EQ(Rows(), (std::vector<Row>{{u"Up", 2}, {u"fixed.txt", 4}}));
+    EXPECT_EQ(SendMessageW(g_ViewWnds.notesList, LVM_GETSELECTIONMARK, 0, 0), 1);
+    SetFileAttributesW(u"\\My Documents\\fixed.txt", FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(NotesView, MailStartsTheMailProgramWithTheNote) {
