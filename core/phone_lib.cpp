@@ -8,7 +8,7 @@ namespace {
 HMODULE g_PhoneLib = nullptr;
 
 constexpr const WCHAR* kPhoneLibName = u"phone.dll";
-constexpr LONG kMakeCallFailed = -1;
+constexpr LONG kMakeCallPlaced = 0;
 
 template <class Entry>
 Entry LookUp(const WCHAR* name) {
@@ -33,12 +33,12 @@ bool PhoneLibraryLoaded() { return g_PhoneLib != nullptr; }
 
 HRESULT OpenCallLog(HANDLE* log) {
     const auto open = LookUp<PFN_PhoneOpenCallLog>(u"PhoneOpenCallLog");
-    return open ? open(log) : 0;
+    return open ? open(log) : E_FAIL;
 }
 
 HRESULT CloseCallLog(HANDLE log) {
     const auto close = LookUp<PFN_PhoneCloseCallLog>(u"PhoneCloseCallLog");
-    return close ? close(log) : 0;
+    return close ? close(log) : E_FAIL;
 }
 
 HRESULT GetCallLogEntry(HANDLE log, CALLLOGENTRY* entry) {
@@ -53,5 +53,6 @@ LONG DialNumber(const WCHAR* number) {
     info.pszDestAddress = number;
     const auto call = LookUp<PFN_PhoneMakeCall>(u"PhoneMakeCall");
     if (!call) return 0;
-    return call(&info) == kMakeCallFailed ? 0 : 1;
+    // Every other answer is an error of the phone: the call was not placed.
+    return call(&info) == kMakeCallPlaced ? 1 : 0;
 }

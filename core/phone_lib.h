@@ -10,11 +10,11 @@ bool LoadPhoneLib();
 void FreePhoneLib();
 bool PhoneLibraryLoaded();
 
-// The call log through the library: 0 (or a failure for reading) when the library or the entry point
-// is missing.
+// The call log through the library: a failure when the library or the entry point is missing.
 HRESULT OpenCallLog(HANDLE* log);
 HRESULT CloseCallLog(HANDLE log);
 // A missing library or entry point reads as a failure, so that a reading loop ends.
 HRESULT GetCallLogEntry(HANDLE log, CALLLOGENTRY* entry);
-// Places a call to the number: 1 when the library took it, else 0.
+// Places a call to the number: 1 when the library placed it, else 0 (no library, or the phone's
+// error).
 LONG DialNumber(const WCHAR* number);

@@ -63,7 +63,8 @@ void LoadCallLog() {
     g_CallList.RemoveAll();
     CALLLOGENTRY entry = FreshEntry();
     HANDLE log = nullptr;
-    OpenCallLog(&log);
+    // Without an open log there is nothing to read, and no handle to read or close.
+    if (FAILED(OpenCallLog(&log)) || !log) return;
     HRESULT read = GetCallLogEntry(log, &entry);
     const LONG position = IdIndexGet(g_CurItem.oid, g_CtsIdIndex);
     if (position < 0 || position >= g_CtsList.Size()) {

@@ -25,6 +25,8 @@ struct CallLog {
 
 std::mutex g_dialledLock;
 std::vector<std::u16string> g_dialled;
+// The phone's error for every call while a test asks for one (the network refused, the radio is off).
+LONG g_dialError = 0;
 
 std::vector<std::string> ReadLines(const WCHAR* devicePath, bool& exists) {
     std::ifstream file(ResolveDevicePath(devicePath));
@@ -103,6 +105,7 @@ HRESULT PhoneCloseCallLog(HANDLE handle) {
 LONG PhoneMakeCall(PHONEMAKECALLINFO* info) {
     if (!info || info->cbSize != sizeof(PHONEMAKECALLINFO) || !info->pszDestAddress) return -1;
     const std::lock_guard<std::mutex> hold(g_dialledLock);
+    if (g_dialError != 0) return g_dialError;
     g_dialled.emplace_back(info->pszDestAddress);
     return 0;
 }
@@ -152,6 +155,11 @@ namespace platform::testing {
 std::vector<std::u16string> DialledNumbers() {
     const std::lock_guard<std::mutex> hold(phone::g_dialledLock);
     return phone::g_dialled;
+}
+
+void FailDialling(LONG error) {
+    const std::lock_guard<std::mutex> hold(phone::g_dialledLock);
+    phone::g_dialError = error;
 }
 
 void ClearDialledNumbers() {

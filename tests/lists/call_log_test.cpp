@@ -109,4 +109,32 @@ TEST_F(CallLogTest, DialsThroughTheLibrary) {
     EXPECT_EQ(platform::testing::DialledNumbers().size(), 1u);
 }
 
+// Without "PhoneOpenCallLog" the log was reported open and read with a null handle; a dial the phone
+// refused counted as placed unless its error was -1.
+TEST_F(CallLogTest, EachPhoneFailureIsAFailure) {
+    platform::testing::InstallPhoneLibrary(device_, {Call(u"Berg, Anna", 10, false)},
+                                           {"PhoneGetCallLogEntry", "PhoneCloseCallLog", "PhoneMakeCall"});
+    ASSERT_TRUE(LoadPhoneLib());
+    HANDLE log = nullptr;
+    EXPECT_TRUE(FAILED(OpenCallLog(&log)));
+    EXPECT_EQ(log, nullptr);
+    g_CallList.Append(CallLogEntry{});
+    LoadCallLog();
+    EXPECT_TRUE(g_CallList.IsEmpty());
+    FreePhoneLib();
+
+    platform::testing::InstallPhoneLibrary(device_, {}, {"PhoneOpenCallLog", "PhoneGetCallLogEntry", "PhoneMakeCall"});
+    ASSERT_TRUE(LoadPhoneLib());
+    EXPECT_TRUE(FAILED(CloseCallLog(nullptr)));
+
+    platform::testing::ClearDialledNumbers();
+    for (const LONG error : {LONG{-1}, LONG{1}, static_cast<LONG>(0x80004005u)}) {
+        platform::testing::FailDialling(error);
+        EXPECT_EQ(DialNumber(u"555-0100"), 0) << error;
+    }
+    platform::testing::FailDialling(0);
+    EXPECT_TRUE(platform::testing::DialledNumbers().empty());
+    EXPECT_EQ(DialNumber(u"555-0100"), 1);
+}
+
 }  // namespace

@@ -28,5 +28,7 @@ void InstallPhoneLibrary(const TestDevice& device, const std::vector<TestCall>& 
 // The numbers PhoneMakeCall placed, in order.
 std::vector<std::u16string> DialledNumbers();
 void ClearDialledNumbers();
+// While error is not 0, PhoneMakeCall places nothing and answers it.
+void FailDialling(LONG error);
 
 }  // namespace platform::testing
