@@ -235,12 +235,8 @@ void DropDisabledViewsFromSpinner() {
     bool removed = false;
     for (const LONG view : kSwitchableViews) {
         if (!SpinnerHasView(view) || GetViewShownFlag(view) != 0) continue;
-        for (int i = 0; i < g_Spinner.entries.Size(); ++i) {
-            if (g_Spinner.entries[i].view == view) {
-                g_Spinner.entries.RemoveAt(i);
-                break;
-            }
-        }
+        // The view may be on the wheel more than once: every entry of it goes.
+        for (int i = FindSpinnerViewItem(view); i >= 0; i = FindSpinnerViewItem(view)) g_Spinner.entries.RemoveAt(i);
         removed = true;
     }
     if (!removed) return;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "core/app_settings.h"
@@ -62,7 +63,10 @@ constexpr std::size_t kCabinetHeaderBytes = 36;
 constexpr const WCHAR* kKeepInfoValue = u"ZQKEEPINFO";
 constexpr std::u16string_view kUpdateMarker = u"ZQUPDATE";
 constexpr WCHAR kFieldEnd = u'|';
+// The version file is read in pieces of this size, and no further than the limit: a longer
+// answer is no version file.
 constexpr DWORD kInfoBytes = 512;
+constexpr std::size_t kInfoLimitBytes = 64 * 1024;
 constexpr DWORD kHttpOk = 200;
 constexpr int kColumnMargin = 6;
 constexpr int kThemeBackground = 10;
@@ -121,6 +125,18 @@ bool AnsweredOk(HINTERNET file) {
     DWORD size = sizeof status;
     if (!HttpQueryInfoW(file, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr)) return true;
     return status == kHttpOk;
+}
+
+// The answer comes in as many pieces as the network gives it: each is read until the end.
+bool ReadWholeAnswer(HINTERNET file, std::string& bytes) {
+    char piece[kInfoBytes] = {};
+    DWORD read = 0;
+    do {
+        if (!InternetReadFile(file, piece, kInfoBytes, &read)) return false;
+        bytes.append(piece, read);
+        if (bytes.size() > kInfoLimitBytes) return false;
+    } while (read > 0);
+    return true;
 }
 
 HWND UpdateList(HWND dialog) { return GetDlgItem(dialog, IDC_UPDATE_LIST); }
@@ -352,11 +368,11 @@ bool CheckForUpdate() {
         MessageBoxW(g_Frame.mainWnd, kUnreachableText, nullptr, MB_OK);
         return true;
     }
-    char bytes[kInfoBytes + 1] = {};
-    DWORD read = 0;
-    if (!InternetReadFile(file.get(), bytes, kInfoBytes, &read)) return true;
-    std::u16string text(read, u'\0');
-    const int chars = MultiByteToWideChar(CP_ACP, 0, bytes, static_cast<int>(read), text.data(), static_cast<int>(read));
+    std::string bytes;
+    if (!ReadWholeAnswer(file.get(), bytes)) return true;
+    std::u16string text(bytes.size(), u'\0');
+    const int chars = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
+                                          static_cast<int>(text.size()));
     text.resize(static_cast<std::size_t>(chars > 0 ? chars : 0));
     std::u16string package, features;
     LONG version = 0;

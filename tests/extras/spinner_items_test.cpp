@@ -119,6 +119,28 @@ TEST_F(SpinnerTest, SwitchedOffViewsLeaveAGap) {
     EXPECT_TRUE(std::filesystem::exists(HostFile(kSpinnerFile)));
 }
 
+// A view on the wheel twice kept its second entry when it was switched off.
+TEST_F(SpinnerTest, SwitchingAViewOffRemovesEveryEntryOfIt) {
+    g_Spinner.entries.Append(Entry(u"Notes", kSpinView, 8, 0));
+    g_Spinner.entries.Append(Entry(u"Tasks", kSpinView, 5, 2));
+    g_Spinner.entries.Append(Entry(u"My Notes", kSpinView, 8, 4));
+    // A saved view's number is no view code.
+    g_Spinner.entries.Append(Entry(u"Trip", kSpinSavedView, 8, 6));
+    g_Spinner.loaded = true;
+    g_ViewShown[ShownView::Notes] = 0;
+    DropDisabledViewsFromSpinner();
+    ASSERT_EQ(g_Spinner.entries.Size(), 2);
+    EXPECT_EQ(g_Spinner.entries[0].name, u"Tasks");
+    EXPECT_EQ(g_Spinner.entries[1].name, u"Trip");
+    EXPECT_EQ(FindSpinnerViewItem(8), -1);
+
+    // What the wheel reads at its next start holds no entry of the view either.
+    g_Spinner = SpinnerItems();
+    LoadSpinnerOrDefaults();
+    ASSERT_EQ(g_Spinner.entries.Size(), 2);
+    EXPECT_EQ(FindSpinnerViewItem(8), -1);
+}
+
 TEST_F(SpinnerTest, RunningTheFrontEntrySwitchesTheView) {
     g_Spinner.entries.Append(Entry(u"Week", kSpinView, 1, 2));
     g_Spinner.entries.Append(Entry(u"Calendar", kSpinView, 0, 0));

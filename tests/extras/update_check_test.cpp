@@ -204,6 +204,29 @@ TEST_F(UpdateCheck, MissingVersionFileIsReportedLikeAnUnreachableServer) {
     EXPECT_TRUE(platform::testing::DialogsShown().empty());
 }
 
+// The answer was read with one read of 512 bytes: a longer version file lost its end, and with it
+// the last features and the closing '|'.
+TEST_F(UpdateCheck, ALongVersionFileIsReadToItsEnd) {
+    std::string features = "3.60";
+    std::vector<std::u16string> expected;
+    for (int i = 0; i < 60; ++i) {
+        const std::string feature = "Feature number " + std::to_string(i);
+        features += "," + feature;
+        expected.emplace_back(feature.begin(), feature.end());
+    }
+    const std::string file = "ZQUPDATE|351|pkg.cab|" + features + "|";
+    ASSERT_GT(file.size(), 512u * 2);
+    ServeVersion(file);
+    const std::vector<std::u16string> rows = CheckAndAnswer(IDM_DLG_CANCEL);
+    EXPECT_EQ(rows, expected);
+
+    // An answer far beyond any version file is not taken for one.
+    ServeVersion("ZQUPDATE|351|pkg.cab|3.60," + std::string(200 * 1024, 'x') + "|");
+    platform::testing::ClearDialogs();
+    EXPECT_TRUE(CheckForUpdate());
+    EXPECT_TRUE(platform::testing::DialogsShown().empty());
+}
+
 TEST_F(UpdateCheck, LeftoverPackageIsDeletedAtStart) {
     device_.WriteFile(kPackage, kPackageBytes);
     ASSERT_TRUE(UpdatePackageExists());
