@@ -108,7 +108,7 @@ void NewNoteFile(int text, int askTemplate) {
 
 void NewNotesFolder() {
     const std::u16string answer = AskName(IDS_NEW_DIRECTORY, IDS_ENTER_DIRECTORY, u"");
-    if (answer.empty()) return;
+    if (answer.empty() || !NoteNameAllowed(TrimSpaces(answer))) return;
     const std::u16string folder = NotesChildPath(g_Settings.curNoteDir, answer);
     if (!CreateDirectoryW(folder.c_str(), nullptr)) {
         ShowResMessage(g_Frame.mainWnd, IDS_CANNOT_CREATE_DIRECTORY, MB_ICONEXCLAMATION);

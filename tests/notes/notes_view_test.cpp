@@ -199,8 +199,14 @@ TEST_F(NotesView, NoteNamesAFileNameCannotHoldAreRefused) {
         RenameNoteFile();
         EXPECT_EQ(CountBoxes(c.refusal), 2);
         EXPECT_EQ(device_.ReadFile(u"\\My Documents\\Work\\keep.txt"), "keep");
+
+        // A new folder's name goes into the path the same way.
+        testsupport::AnswerPrompt(kPromptAccepted, c.name);
+        NewNotesFolder();
+        EXPECT_EQ(CountBoxes(c.refusal), 3);
     }
     EXPECT_FALSE(device_.FileExists(u"\\My Documents\\escaped.txt"));
+    EXPECT_FALSE(device_.FileExists(u"\\My Documents\\escaped"));
     EXPECT_EQ(Rows(), (std::vector<Row>{{u"Up", 2}, {u"keep.txt", 4}}));
 }
 
