@@ -29,13 +29,12 @@ std::u16string LongWords(char16_t first, std::size_t length) {
     return text;
 }
 
-// Whether one drawn text is the head of `full` cut with "..." (what fits a row never holds all of it).
+// Whether one drawn text shows `full` cut with "..." (what fits a row never holds all of it); the
+// contact list writes the last name first.
 bool DrawsCut(const pt::DrawRecord& record, const std::u16string& full) {
     const auto texts = record.ScreenTexts();
     return std::any_of(texts.begin(), texts.end(), [&](const pt::DrawnText& t) {
-        if (!t.text.ends_with(u"...") || t.text.size() < 4 || t.text.size() > 300) return false;
-        const std::u16string head = t.text.substr(0, t.text.size() - 3);
-        return full.find(head) != std::u16string::npos && head.find(full.substr(0, 4)) != std::u16string::npos;
+        return t.text.ends_with(u"...") && t.text.size() <= 300 && t.text.find(full.substr(0, 9)) != std::u16string::npos;
     });
 }
 
