@@ -1,7 +1,9 @@
 // The program's executable: the host's arguments become the command line after the program name,
 // and WinMain runs the program.
+#include <cstdio>
 #include <string>
 
+#include "core/cmd_line.h"
 #include "frame/win_main.h"
 #include "platform/system.h"
 #include "platform/text.h"
@@ -9,6 +11,10 @@
 #include "resources/quorvia_resources.h"
 
 namespace {
+
+constexpr const char* kSwitchList =
+    "TODAY WEEK MONTH SCHEDULE TASKS CONTACTS [FORCE] PROJECT NOTES WALLET SPIN NEWAPPT NEWTSK "
+    "APPT:OID TASK:OID /WLT:FILE /TXT:FILE /ZQTH:FILE TSKOFF APTOFF CTSOFF POOMLOAD DBLOAD";
 
 std::u16string Widen(const char* text) {
     const int length = static_cast<int>(std::char_traits<char>::length(text));
@@ -28,5 +34,10 @@ int main(int argc, char** argv) {
         if (i > 1) cmdLine += u' ';
         cmdLine += Widen(argv[i]);
     }
+    // The program takes any line, as the shell writes switches in many ways; one it cannot use is
+    // said, so that a mistyped switch is not silently a plain start.
+    for (const std::u16string& word : UnknownSwitches(cmdLine))
+        std::fprintf(stderr, "quorvia: unknown switch \"%s\" (the switches: %s)\n", platform::ToUtf8(word).c_str(),
+                     kSwitchList);
     return WinMain(GetModuleHandleW(nullptr), nullptr, cmdLine.data(), SW_SHOW);
 }

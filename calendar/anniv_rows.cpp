@@ -18,6 +18,7 @@
 #include "ui/image_lists.h"
 #include "ui/layout.h"
 #include "ui/main_state.h"
+#include "ui/text_wrap.h"
 #include "ui/theme_pictures.h"
 
 namespace {
@@ -41,22 +42,8 @@ int LineHeight(HDC dc) {
     return size.cy;
 }
 
-int TextWidth(HDC dc, const std::u16string& text) {
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
-    return size.cx;
-}
-
 void TextAt(HDC dc, int x, int y, const std::u16string& text) {
     ExtTextOutW(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
-}
-
-std::u16string Fit(HDC dc, const std::u16string& text, int width) {
-    if (width <= 0) return {};
-    if (TextWidth(dc, text) <= width) return text;
-    std::size_t n = text.size();
-    while (n > 0 && TextWidth(dc, text.substr(0, n) + u"...") > width) --n;
-    return text.substr(0, n) + u"...";
 }
 
 std::u16string KindLabel(const AnnivEntry& entry) {
@@ -144,7 +131,7 @@ int DrawAnnivRow(HDC dc, HWND window, int x, int y, const AnnivEntry& entry, int
             width -= kPhotoIndent + 1;
         }
     }
-    TextAt(dc, textX, y, Fit(dc, FormatAnnivAgeText(entry, shownYear), width));
+    TextAt(dc, textX, y, FitTextWithEllipsis(dc, FormatAnnivAgeText(entry, shownYear), width));
     RestoreDC(dc, saved);
     return height;
 }
@@ -177,7 +164,7 @@ void DrawAnnivRowB(HDC dc, const RECT& row, const AnnivEntry& entry, int shownYe
         textX = column + side + 7;
         width -= side + 8;
     }
-    TextAt(dc, textX, y, Fit(dc, FormatAnnivAgeText(entry, shownYear), width));
+    TextAt(dc, textX, y, FitTextWithEllipsis(dc, FormatAnnivAgeText(entry, shownYear), width));
     RestoreDC(dc, saved);
 }
 
@@ -206,7 +193,7 @@ void DrawAnnivRowC(HDC dc, const RECT& row, const AnnivEntry& entry, int shownYe
     const int height = row.bottom - row.top;
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, Word(kThemePrimaryTextWord));
-    TextAt(dc, column, row.top + height / 4 - lineHeight / 2, Fit(dc, FormatAnnivAgeText(entry, shownYear), row.right - column));
+    TextAt(dc, column, row.top + height / 4 - lineHeight / 2, FitTextWithEllipsis(dc, FormatAnnivAgeText(entry, shownYear), row.right - column));
     SelectObject(dc, g_Main.themeFonts[kFontNormal]);
     const int secondY = row.top + 3 * height / 4 - LineHeight(dc) / 2;
     const bool bigDrop = IsSmallScreen176() || IsVgaScreen() || (IsQvgaScreen() && g_Settings.fontSize > 16) ||

@@ -25,10 +25,6 @@
 
 namespace {
 
-// Only this much of a long text is considered when it is shortened.
-constexpr std::size_t kFitTextChars = 256;
-constexpr std::u16string_view kEllipsis = u"...";
-
 constexpr COLORREF kGreyText = 0x646455;
 constexpr COLORREF kGreyOnDark = 0xD7D7D7;
 constexpr COLORREF kEndTimeGrey = 0x787869;
@@ -75,22 +71,15 @@ std::u16string FitTextToWidth(HWND window, std::u16string_view text, int maxWidt
     std::u16string result;
     {
         const SelectScope select(dc, font);
-        if (TextExtent(dc, text).cx <= maxWidth) {
+        // A text longer than the considered head is not measured whole: that alone took seconds.
+        if (text.size() <= kFitTextChars && TextExtent(dc, text).cx <= maxWidth) {
             result = BreaksToBlanks(text);
         } else {
-            std::u16string base = BreaksToBlanks(text.substr(0, std::min(text.size(), kFitTextChars)));
+            const std::u16string base = BreaksToBlanks(text.substr(0, std::min(text.size(), kFitTextChars)));
             if (TextExtent(dc, base).cx <= maxWidth) {
                 result = base;
-            } else {
-                while (true) {
-                    base.pop_back();
-                    if (base.empty()) {
-                        result.clear();
-                        break;
-                    }
-                    result = base + std::u16string(kEllipsis);
-                    if (TextExtent(dc, result).cx <= maxWidth) break;
-                }
+            } else if (const std::size_t head = EllipsisHeadLength(dc, base, maxWidth); head > 0) {
+                result = base.substr(0, head) + std::u16string(kEllipsis);
             }
         }
     }

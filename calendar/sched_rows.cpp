@@ -35,6 +35,7 @@
 #include "ui/item_paint.h"
 #include "ui/main_state.h"
 #include "ui/outline_list.h"
+#include "ui/text_wrap.h"
 #include "ui/theme_pictures.h"
 #include "ui/themed_bars.h"
 
@@ -104,15 +105,6 @@ int TextWidth(HDC dc, const std::u16string& text) {
     SIZE size{};
     GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
     return size.cx;
-}
-
-// The text cut with "..." to the width in the DC's current font.
-std::u16string FitToWidth(HDC dc, const std::u16string& text, int width) {
-    if (width <= 0) return {};
-    if (TextWidth(dc, text) <= width) return text;
-    std::size_t n = text.size();
-    while (n > 0 && TextWidth(dc, text.substr(0, n) + u"...") > width) --n;
-    return text.substr(0, n) + u"...";
 }
 
 // The normal-weight row font of the time column.
@@ -308,7 +300,7 @@ int DrawSchedApptOneLine(HDC dc, int left, int top, int right, int bottom, const
     const int w = ApptIconsWidth(dc, 0, iconY, right, appt, false);
     ApptIconsWidth(dc, right - w - 5, iconY, right, appt, true);
     SetTextColor(dc, GetApptBarColor(appt));
-    TextAt(dc, subjectX, mid - h2 / 2, FitToWidth(dc, appt.subject, right - w - 5 - subjectX));
+    TextAt(dc, subjectX, mid - h2 / 2, FitTextWithEllipsis(dc, appt.subject, right - w - 5 - subjectX));
     RestoreDC(dc, saved);
     return h;
 }
@@ -356,7 +348,7 @@ int DrawSchedApptTwoLine(HDC dc, int left, int top, int right, int bottom, const
     const std::u16string& second = !appt.location.empty() ? appt.location : appt.notes;
     if (!second.empty()) {
         SetTextColor(dc, Word(appt.location.empty() ? kThemeNoteTextWord : kThemeLocationTextWord));
-        TextAt(dc, locationX, locationY, FitToWidth(dc, second, right - 5 - locationX));
+        TextAt(dc, locationX, locationY, FitTextWithEllipsis(dc, second, right - 5 - locationX));
     }
     const int w = ApptIconsWidth(dc, x, subjectY, right, appt, false);
     ApptIconsWidth(dc, right - w - 5, IsQvgaScreen() && size == 20 ? subjectY + 1 : subjectY, right, appt, true);
@@ -364,7 +356,7 @@ int DrawSchedApptTwoLine(HDC dc, int left, int top, int right, int bottom, const
     // Cut to the room right of the colour bar: the subject starts after the indent, so a width counted
     // from left + 5 would run it under the icons.
     const int subjectX = left + 5 + indent;
-    TextAt(dc, subjectX, subjectY, FitToWidth(dc, appt.subject, (right - w - 5) - subjectX));
+    TextAt(dc, subjectX, subjectY, FitTextWithEllipsis(dc, appt.subject, (right - w - 5) - subjectX));
     RestoreDC(dc, saved);
     return rowTextHeight;
 }

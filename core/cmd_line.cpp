@@ -2,7 +2,9 @@
 // the launch keys write the switches in many ways ("/SCHEDULE", "SCHEDULE", inside a path).
 #include "core/cmd_line.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "core/active_file.h"
 #include "core/app_settings.h"
@@ -145,6 +147,39 @@ void ParseLoadSwitches(std::u16string_view cmdLine) {
     if (HasSwitch(cmdLine, kSwitchCtsOff)) g_Frame.loadContacts = 0;
     if (HasSwitch(cmdLine, kSwitchPoomLoad)) g_Settings.loadPoom = 1;
     if (HasSwitch(cmdLine, kSwitchDbLoad)) g_Settings.loadPoom = 0;
+}
+
+std::vector<std::u16string> UnknownSwitches(std::u16string_view cmdLine) {
+    static constexpr std::u16string_view kKnown[] = {
+        kSwitchProject, kSwitchSpin,     kSwitchWallet,  kSwitchNotes,   kSwitchToday,   kSwitchWeek,
+        kSwitchMonth,   kSwitchTasks,    kSwitchContacts, kSwitchForce,  kSwitchTaskOid, kSwitchApptOid,
+        kSwitchNewAppt, kSwitchNewTsk,   kSwitchSchedule, kSwitchTskOff, kSwitchAptOff,  kSwitchCtsOff,
+        kSwitchPoomLoad, kSwitchDbLoad,  kSwitchWltFile, kSwitchTxtFile, kSwitchThemeFile,
+    };
+    static constexpr std::u16string_view kFileSwitches[] = {kSwitchWltFile, kSwitchTxtFile, kSwitchThemeFile};
+    std::vector<std::u16string> unknown;
+    bool oidFollows = false;
+    std::size_t at = 0;
+    while (at < cmdLine.size()) {
+        if (iswspace(cmdLine[at])) {
+            ++at;
+            continue;
+        }
+        std::size_t end = at;
+        while (end < cmdLine.size() && !iswspace(cmdLine[end])) ++end;
+        const std::u16string_view word = cmdLine.substr(at, end - at);
+        at = end;
+        // "TASK: 42": the OID may follow the switch's colon after blanks.
+        if (std::exchange(oidFollows, false) && word.find_first_not_of(u"+-0123456789") == std::u16string_view::npos)
+            continue;
+        // A file switch's path runs to the end of the line, blanks and all.
+        for (const std::u16string_view fileSwitch : kFileSwitches)
+            if (word.find(fileSwitch) != std::u16string_view::npos) return unknown;
+        if (std::ranges::none_of(kKnown, [&](std::u16string_view known) { return word.find(known) != word.npos; }))
+            unknown.emplace_back(word);
+        oidFollows = word.ends_with(kSwitchTaskOid) || word.ends_with(kSwitchApptOid);
+    }
+    return unknown;
 }
 
 void ParseCmdLine(std::u16string_view cmdLine) {

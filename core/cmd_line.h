@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/types.h"
 
@@ -94,6 +95,10 @@ int ParseTxtFileSwitch(std::u16string_view cmdLine);
 int ParseThemeFileSwitch(std::u16string_view cmdLine);
 // "TSKOFF", "APTOFF", "CTSOFF" clear the load flags; "POOMLOAD" and then "DBLOAD" set "LOADPOOM".
 void ParseLoadSwitches(std::u16string_view cmdLine);
+
+// The blank-separated words of the line that hold no switch and are no switch's value (a file
+// switch's path runs to the end of the line), in order.
+std::vector<std::u16string> UnknownSwitches(std::u16string_view cmdLine);
 
 // Every switch in the order the program start tests them, into g_CmdLine.
 void ParseCmdLine(std::u16string_view cmdLine);

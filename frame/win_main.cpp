@@ -23,6 +23,8 @@
 namespace {
 
 constexpr int kEndedEarly = 0;
+// No screen anyone sees and no script to drive it: the host's usual status for a wrong start.
+constexpr int kCannotRun = 2;
 
 void InitControls() {
     InitCommonControls();
@@ -50,7 +52,11 @@ int WinMain(HINSTANCE instance, HINSTANCE, LPWSTR cmdLine, int show) {
         return kEndedEarly;
     }
     InitControls();
-    platform::StartDisplay();
+    if (!platform::StartDisplay()) {
+        platform::StopDisplay();
+        CloseInstanceMutex();
+        return kCannotRun;
+    }
     if (!InitInstance(instance, show)) {
         platform::StopDisplay();
         CloseInstanceMutex();

@@ -25,6 +25,7 @@
 #include "platform/text.h"
 #include "platform/user.h"
 #include "resources/resource.h"
+#include "ui/text_wrap.h"
 #include "ui/dialog_conventions.h"
 #include "ui/draw_prims.h"
 #include "ui/frame_calls.h"
@@ -264,10 +265,8 @@ void PaintBand(HWND dialog) {
                                         ? GetCtsCatColor(*contact)
                                         : ListColor(kListText);
         SetTextColor(dc, nameColour);
-        std::u16string name = GetCtsDisplayName(*contact, g_Settings.firstLast);
-        while (!name.empty() && nameX + TextSize(dc, name + u"...").cx > countX - kNameGap) name.pop_back();
-        const std::u16string full = GetCtsDisplayName(*contact, g_Settings.firstLast);
-        TextAt(dc, nameX, 4, name.size() == full.size() ? full : name + u"...");
+        TextAt(dc, nameX, 4,
+               FitTextWithEllipsis(dc, GetCtsDisplayName(*contact, g_Settings.firstLast), countX - kNameGap - nameX));
         const int totalsY = 4 + TextSize(dc, u"W").cy + 2;
         SelectScope small(dc, normal.Get());
         SetTextColor(dc, ListColor(kListSecondaryText));

@@ -26,6 +26,7 @@
 #include "platform/text.h"
 #include "platform/user.h"
 #include "resources/resource.h"
+#include "ui/text_wrap.h"
 #include "ui/gdi_scope.h"
 #include "ui/layout.h"
 #include "ui/main_state.h"
@@ -324,12 +325,9 @@ std::u16string WrapCtsText(HDC dc, const std::u16string& text, int width) {
         if (!first.empty() && first.back() == u',') first.pop_back();
         if (fits(first)) return first;
     }
-    std::u16string working = text;
-    while (!working.empty()) {
-        working.pop_back();
-        if (fits(working + u"..")) return working + u"..";
-    }
-    return {};
+    constexpr std::u16string_view kShortEllipsis = u"..";
+    const std::size_t head = EllipsisHeadLength(dc, text, width, kShortEllipsis);
+    return head > 0 ? text.substr(0, head) + std::u16string(kShortEllipsis) : std::u16string();
 }
 
 void RegisterCtsIconWnd() {

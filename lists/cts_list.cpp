@@ -30,6 +30,7 @@
 #include "ui/frame_calls.h"
 #include "ui/gdi_scope.h"
 #include "ui/layout.h"
+#include "ui/text_wrap.h"
 #include "ui/view_windows.h"
 
 HWND g_CtsListWnd = nullptr;
@@ -130,14 +131,6 @@ int TextWidth(HDC dc, const std::u16string& text) {
     return size.cx;
 }
 
-// The text shortened with "..." to the width.
-std::u16string FitWidth(HDC dc, const std::u16string& text, int width) {
-    if (TextWidth(dc, text) <= width) return text;
-    std::u16string working = text;
-    while (!working.empty() && TextWidth(dc, working + u"...") > width) working.pop_back();
-    return working.empty() ? std::u16string() : working + u"...";
-}
-
 void DrawText(HDC dc, int x, int y, const std::u16string& text, COLORREF colour) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);
@@ -162,7 +155,7 @@ int DrawDefaultField(HDC dc, const CtsRecord& contact, int x, int right, int y, 
     constexpr int kNoTextLimit = 8;
     const std::u16string text = TrimSpaces(contact.defaultText);
     if (text.empty()) return right - kNoTextLimit;
-    const std::u16string shown = FitWidth(dc, text, right - x - kDefaultTextRoom);
+    const std::u16string shown = FitTextWithEllipsis(dc, text, right - x - kDefaultTextRoom);
     const int left = right - kDefaultTextRight - TextWidth(dc, shown);
     DrawText(dc, left, y, shown, ListColor(kListSecondaryText));
     return DrawCtsFieldIcon(dc, contact, left, y + CapitalHeight(dc) / 2, iconGap, wideIconGap);
@@ -220,9 +213,9 @@ void DrawTwoLineRow(HDC dc, const RECT& row, const CtsRecord& contact, bool plai
             if (!plain) DrawCornerMark(dc, nameRight, row.top + top, capital);
             nameRight -= kCornerMark;
         }
-        DrawText(dc, x, row.top + top, FitWidth(dc, fullName, nameRight - x - 4), NameColour(contact));
+        DrawText(dc, x, row.top + top, FitTextWithEllipsis(dc, fullName, nameRight - x - 4), NameColour(contact));
     } else {
-        const std::u16string name = FitWidth(dc, fullName, row.right - x - 4);
+        const std::u16string name = FitTextWithEllipsis(dc, fullName, row.right - x - 4);
         const int after = x + TextWidth(dc, name) + kGapAfterName;
         DrawText(dc, x, row.top + top, name, NameColour(contact));
         DrawGlyphsAfterName(dc, after, centreY, row.right, row.right - kSmallScreenCatRoom, contact);
@@ -234,7 +227,7 @@ void DrawTwoLineRow(HDC dc, const RECT& row, const CtsRecord& contact, bool plai
     const int limit = DrawDefaultField(dc, contact, x, row.right, secondY, iconGap, iconGap);
     const bool showCompany = g_Settings.dispCompany != 0 && !companyOnly && g_Settings.contactSort != kCtsModeCompany &&
                              !contact.company.empty();
-    if (showCompany) DrawText(dc, x, secondY, FitWidth(dc, contact.company, limit - x - 4), ListColor(kListSecondaryText));
+    if (showCompany) DrawText(dc, x, secondY, FitTextWithEllipsis(dc, contact.company, limit - x - 4), ListColor(kListSecondaryText));
 }
 
 LONG RowIdAt(int index) {

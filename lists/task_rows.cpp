@@ -68,14 +68,6 @@ void TextAt(HDC dc, int x, int y, std::u16string_view text) {
     ExtTextOutW(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
 }
 
-// The text shortened with "..." until it fits the width in the font selected into dc.
-std::u16string FitText(HDC dc, std::u16string_view text, int width) {
-    if (TextSize(dc, text).cx <= width) return std::u16string(text);
-    std::u16string working(text);
-    while (!working.empty() && TextSize(dc, working + u"...").cx > width) working.pop_back();
-    return working.empty() ? std::u16string() : working + u"...";
-}
-
 bool RowIsSelected(const DRAWITEMSTRUCT& item) { return (item.itemState & ODS_SELECTED) != 0; }
 
 void DrawRowMessage(HDC dc, UINT id) {
@@ -302,7 +294,7 @@ int DrawTskRow(HDC dc, const RECT& rect, const TskRecord& task, bool alternate, 
     SetTextColor(dc, colour);
     const bool strike = g_Settings.crossOut != 0 && task.complete != 0;
     if (!twoLines) {
-        const std::u16string shown = FitText(dc, task.subject, right - subjectX);
+        const std::u16string shown = FitTextWithEllipsis(dc, task.subject, right - subjectX);
         const SIZE size = TextSize(dc, shown);
         const int y = centre - size.cy / 2;
         TextAt(dc, subjectX, y, shown);
@@ -322,7 +314,7 @@ int DrawTskRow(HDC dc, const RECT& rect, const TskRecord& task, bool alternate, 
             if (!notes.empty()) {
                 SelectScope notesFont(dc, normalFont.Get());
                 SetTextColor(dc, ThemeColor(kNoteTextWord));
-                TextAt(dc, subjectX, firstTop + lineHeight, FitText(dc, notes, rect.right - subjectX));
+                TextAt(dc, subjectX, firstTop + lineHeight, FitTextWithEllipsis(dc, notes, rect.right - subjectX));
             }
         }
     }

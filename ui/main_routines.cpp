@@ -8,11 +8,11 @@
 #include "core/frame_state.h"
 #include "platform/gdi.h"
 #include "platform/user.h"
+#include "ui/text_wrap.h"
 
 namespace {
 
 constexpr std::array<LONG, 6> kDateViews = {0, 1, 2, 3, 4, 11};
-constexpr std::u16string_view kEllipsis = u"...";
 
 std::u16string g_FittedText;
 
@@ -49,11 +49,10 @@ void PumpMessagesSkipPen() {
 int IsDateView(LONG viewCode) { return std::ranges::find(kDateViews, viewCode) != kDateViews.end() ? 1 : 0; }
 
 const std::u16string& FitTextEllipsis(HDC dc, const std::u16string& text, int width, int extra) {
-    if (text.empty() || TextWidth(dc, text) + extra < width) return text;
-    const int ellipsis = TextWidth(dc, kEllipsis);
-    std::size_t n = text.size() - 1;
-    while (n > 1 && TextWidth(dc, std::u16string_view(text).substr(0, n)) + ellipsis + extra >= width) --n;
-    g_FittedText.assign(text, 0, std::max<std::size_t>(n, 1));
+    if (text.empty() || (text.size() <= kFitTextChars && TextWidth(dc, text) + extra < width)) return text;
+    // Less than the width: at most one pixel short of it.
+    const std::size_t head = EllipsisHeadLength(dc, text, width - extra - 1);
+    g_FittedText.assign(text, 0, std::max<std::size_t>(std::min(head, text.size() - 1), 1));
     g_FittedText += kEllipsis;
     return g_FittedText;
 }

@@ -14,6 +14,8 @@
 
 namespace {
 
+bool IsLeadSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 
 std::u16string TrimRight(std::u16string_view text) {
@@ -24,6 +26,30 @@ std::u16string TrimRight(std::u16string_view text) {
 std::u16string TrimLeft(std::u16string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     return std::u16string(text);
+}
+
+// The longest head of text whose `fits` holds (0 when none does). Widths grow with the head, so the
+// head is found by doubling and then halving, in a few measurements of about its own length: a long
+// text measured one character shorter at a time froze the lists.
+template <class Fits>
+std::size_t LongestFittingHead(std::u16string_view text, Fits fits) {
+    std::size_t good = 0;
+    std::size_t bad = text.size() + 1;
+    for (std::size_t probe = std::min<std::size_t>(64, text.size()); probe < bad;
+         probe = std::min(probe * 2, text.size())) {
+        if (!fits(probe)) {
+            bad = probe;
+            break;
+        }
+        good = probe;
+        if (probe == text.size()) break;
+    }
+    while (bad - good > 1) {
+        const std::size_t mid = good + (bad - good) / 2;
+        if (fits(mid)) good = mid;
+        else bad = mid;
+    }
+    return good;
 }
 
 const CatRecord* FindCategory(std::u16string_view name) {
@@ -47,6 +73,25 @@ SIZE TextExtent(HDC dc, std::u16string_view text) {
     return size;
 }
 
+std::size_t EllipsisHeadLength(HDC dc, std::u16string_view text, int width, std::u16string_view tail) {
+    std::u16string candidate;
+    std::size_t fits = LongestFittingHead(text.substr(0, std::min(text.size(), kFitTextChars)), [&](std::size_t n) {
+        candidate.assign(text.substr(0, n));
+        candidate += tail;
+        return TextExtent(dc, candidate).cx <= width;
+    });
+    if (fits > 0 && fits < text.size() && IsLeadSurrogate(text[fits - 1])) --fits;
+    return fits;
+}
+
+std::u16string FitTextWithEllipsis(HDC dc, std::u16string_view text, int width) {
+    if (width <= 0) return {};
+    if (text.size() <= kFitTextChars && TextExtent(dc, text).cx <= width) return std::u16string(text);
+    std::u16string fitted(text.substr(0, EllipsisHeadLength(dc, text, width)));
+    fitted += kEllipsis;
+    return fitted;
+}
+
 std::u16string BreaksToBlanks(std::u16string_view text) {
     std::u16string out(text);
     for (char16_t& c : out)
@@ -66,16 +111,13 @@ void SplitFirstLine(HDC dc, std::u16string_view text, std::u16string& line, std:
         rest = TrimLeft(text.substr(cr + 1));
         return;
     }
-    for (std::size_t blank = text.rfind(u' '); blank != std::u16string_view::npos && blank > 0;
-         blank = text.rfind(u' ', blank - 1)) {
-        if (fits(text.substr(0, blank))) {
-            line = std::u16string(text.substr(0, blank));
-            rest = std::u16string(text.substr(blank + 1));
-            return;
-        }
+    std::size_t length = LongestFittingHead(text, [&](std::size_t n) { return fits(text.substr(0, n)); });
+    // The last blank whose head fits ends the line; else as many characters as fit.
+    if (const std::size_t blank = text.rfind(u' ', length); blank != std::u16string_view::npos && blank > 0) {
+        line = std::u16string(text.substr(0, blank));
+        rest = std::u16string(text.substr(blank + 1));
+        return;
     }
-    std::size_t length = text.size();
-    while (length > 0 && !fits(text.substr(0, length))) --length;
     // Where not even one character fits, one character still goes on the line, so that a wrap
     // always moves on.
     if (length == 0 && !text.empty()) length = 1;

@@ -201,8 +201,13 @@ private:
 
 void RunDesktop(Desktop& d) {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // Only a desktop someone looks at: without its server SDL would fall back on a window drawn
+    // off screen, and the program would run on unseen. SDL_VIDEODRIVER, when set, still decides.
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,wayland");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "quorvia: no desktop window (%s); the screen stays headless\n", SDL_GetError());
+        // What the failed start made (its bus connection) goes too.
+        SDL_Quit();
         Settle(d, false);
         return;
     }

@@ -1,10 +1,12 @@
 // Starting and stopping the device screen, and turning it.
 #include "platform/display.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <mutex>
 
 #include "display/desktop_window.h"
+#include "display/display_session.h"
 #include "display/drawn_message_box.h"
 #include "display/script_runner.h"
 #include "display/screen_pixels.h"
@@ -16,6 +18,12 @@
 
 namespace platform {
 namespace {
+
+constexpr const char* kHowToRun =
+    "quorvia: there is no display to show the device's screen on.\n"
+    "Run it on a desktop (DISPLAY naming a running X server, or WAYLAND_DISPLAY), on a virtual\n"
+    "display (Xvfb: xvfb-run quorvia), or headless with an input script:\n"
+    "  QUORVIA_HEADLESS=1 QUORVIA_SCRIPT=FILE quorvia\n";
 
 // wParam of WM_SETTINGCHANGE when the screen has turned.
 constexpr WPARAM kSettingChangeReset = 0x3002;
@@ -42,7 +50,7 @@ bool IsShellWindow(HWND hwnd) {
 
 }  // namespace
 
-void StartDisplay() {
+bool OpenDeviceScreen() {
     SetWorkArea(ShellWorkArea());
     if (!NavBarWindow()) CreateNavBar();
     PlaceNavBar();
@@ -50,6 +58,17 @@ void StartDisplay() {
     const bool scripted = StartScriptIfRequested();
     // A drawn box waits for the user; only a screen someone sees or a script answers may show one.
     if (shown || scripted) UseDrawnMessageBoxes(true);
+    return shown || scripted;
+}
+
+bool StartDisplay() {
+    // Unseen, undriven and not asked to run headless, the program would run on for ever unnoticed.
+    if (!OpenDeviceScreen() && !Profile().headless) {
+        std::fputs(kHowToRun, stderr);
+        std::fflush(stderr);
+        return false;
+    }
+    return true;
 }
 
 void StopDisplay() {

@@ -2,6 +2,7 @@
 #include "platform/testing_display.h"
 
 #include "display/desktop_window.h"
+#include "display/display_session.h"
 #include "display/device_input.h"
 #include "display/drawn_message_box.h"
 #include "display/screen_pixels.h"
@@ -20,7 +21,7 @@ constexpr int kMostPumpRounds = 1000;
 }  // namespace
 
 TestScreen::TestScreen(bool drawnBoxes) {
-    StartDisplay();
+    OpenDeviceScreen();
     UseDrawnMessageBoxes(drawnBoxes);
     PumpUntilIdle();
 }

@@ -8,6 +8,8 @@
 
 #include <cerrno>
 #include <ctime>
+#include <fstream>
+#include <string>
 
 namespace platform {
 namespace {
@@ -20,6 +22,10 @@ bool HasBytes(const std::filesystem::path& path) {
 
 std::filesystem::path WithSuffix(const std::filesystem::path& path, const char* suffix) {
     return std::filesystem::path(path.string() + suffix);
+}
+
+std::filesystem::path RunFile(const std::filesystem::path& database, const char* suffix) {
+    return database.parent_path() / "run" / (database.filename().string() + suffix);
 }
 
 }  // namespace
@@ -52,6 +58,16 @@ void DatabaseUsers::Share() {
     alone_ = false;
 }
 
+bool DatabaseUsers::TryAlone() {
+    if (!fd_.Valid()) return false;
+    if (alone_) return true;
+    int rc;
+    while ((rc = ::flock(fd_.Get(), LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
+    }
+    alone_ = rc == 0;
+    return alone_;
+}
+
 bool EndedUncleanly(const std::filesystem::path& database) {
     return HasBytes(WithSuffix(database, "-wal")) || HasBytes(WithSuffix(database, "-journal"));
 }
@@ -75,6 +91,33 @@ std::filesystem::path KeepDamagedAside(const std::filesystem::path& database) {
             std::filesystem::rename(WithSuffix(database, suffix), WithSuffix(aside, suffix), logEc);
     }
     std::filesystem::remove(WithSuffix(database, "-shm"), ec);
+    std::filesystem::remove(RunFile(database, ".damaged"), ec);
+    return aside;
+}
+
+void MarkDamaged(const std::filesystem::path& database) {
+    std::ofstream(RunFile(database, ".damaged")).flush();
+}
+
+bool MarkedDamaged(const std::filesystem::path& database) {
+    std::error_code ec;
+    return std::filesystem::exists(RunFile(database, ".damaged"), ec);
+}
+
+void NoteKeptAside(const std::filesystem::path& database, const std::filesystem::path& aside) {
+    std::ofstream(RunFile(database, ".aside")) << aside.string() << "\n";
+}
+
+std::filesystem::path TakeAsideNote(const std::filesystem::path& database) {
+    const std::filesystem::path note = RunFile(database, ".aside");
+    std::string aside;
+    {
+        std::ifstream in(note);
+        if (!in || !std::getline(in, aside)) return {};
+    }
+    std::error_code ec;
+    // Removed before it is said: of two processes starting at once, only one says it.
+    if (!std::filesystem::remove(note, ec)) return {};
     return aside;
 }
 

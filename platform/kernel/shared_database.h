@@ -22,6 +22,9 @@ public:
     bool Alone() const { return alone_; }
     // Lets other processes in once the opening is done.
     void Share();
+    // Takes the lock alone again when no other process holds it now (false otherwise); for a user
+    // about to close, as a failed try may have let the shared lock go.
+    bool TryAlone();
 
 private:
     UniqueFd fd_;
@@ -34,5 +37,15 @@ bool EndedUncleanly(const std::filesystem::path& database);
 // Renames a damaged database, with its log or journal, to <name>.damaged-<time> beside it; the
 // shared-memory index is removed. The new name, or empty when the rename failed.
 std::filesystem::path KeepDamagedAside(const std::filesystem::path& database);
+
+// SQLite found the database damaged while it was in use by others too: run/<name>.damaged tells the
+// next sole user to set it aside, as after a failed check. KeepDamagedAside removes the mark.
+void MarkDamaged(const std::filesystem::path& database);
+bool MarkedDamaged(const std::filesystem::path& database);
+
+// Where a damaged database was kept, noted for the next process that opens it
+// (run/<name>.aside); TakeAsideNote reads and removes the note (empty when there is none).
+void NoteKeptAside(const std::filesystem::path& database, const std::filesystem::path& aside);
+std::filesystem::path TakeAsideNote(const std::filesystem::path& database);
 
 }  // namespace platform

@@ -2,14 +2,22 @@
 #include "pim/sqlite_statement.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace platform::pim {
 
-Statement::Statement(sqlite3* db, const char* sql) {
-    if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK) {
+Statement::Statement(sqlite3* db, const char* sql, std::function<void()> onDamage) : onDamage_(std::move(onDamage)) {
+    if (!db) return;
+    const int rc = sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr);
+    if (rc != SQLITE_OK) {
         sqlite3_finalize(stmt_);
         stmt_ = nullptr;
+        Check(rc);
     }
+}
+
+void Statement::Check(int rc) const {
+    if (onDamage_ && IsDamageCode(rc)) onDamage_();
 }
 
 Statement::~Statement() { sqlite3_finalize(stmt_); }
@@ -47,6 +55,7 @@ bool Statement::Step() {
         return false;
     }
     lastResult_ = sqlite3_step(stmt_);
+    Check(lastResult_);
     return lastResult_ == SQLITE_ROW;
 }
 

@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,18 @@
 
 namespace platform::pim {
 
+// Only SQLite's own verdict makes a store damaged; a store another writer holds (busy, locked) is
+// not, and neither is one this process cannot open.
+inline bool IsDamageCode(int rc) {
+    const int primary = rc & 0xFF;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+}
+
 class Statement {
 public:
-    Statement(sqlite3* db, const char* sql);
+    // `onDamage` is called when SQLite reports the database damaged (SQLITE_CORRUPT, SQLITE_NOTADB)
+    // while preparing or stepping. A null connection gives a statement that yields nothing.
+    Statement(sqlite3* db, const char* sql, std::function<void()> onDamage = {});
     ~Statement();
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
@@ -38,7 +48,10 @@ public:
     std::vector<BYTE> Blob(int column) const;
 
 private:
+    void Check(int rc) const;
+
     sqlite3_stmt* stmt_ = nullptr;
+    std::function<void()> onDamage_;
     int lastResult_ = SQLITE_OK;
 };
 

@@ -2,6 +2,7 @@
 #include "pim/store.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -44,6 +45,8 @@ struct OpenStores {
     std::weak_ptr<Store> current;
     // A store found damaged stays reported so for this process's life, even though its file was
     // moved away: the next start begins a new store, not this session in the middle of its work.
+    // Its own lock, as a store finds damage while the open holds the other.
+    std::mutex damageLock;
     std::filesystem::path damaged;
     Store::ChangeListener listener;
     Store::ChangeListener observer;
@@ -54,6 +57,29 @@ OpenStores& Stores() {
     return stores;
 }
 
+void RememberDamaged(const std::filesystem::path& path) {
+    const std::lock_guard guard(Stores().damageLock);
+    Stores().damaged = path;
+}
+
+bool FoundDamaged(const std::filesystem::path& path) {
+    const std::lock_guard guard(Stores().damageLock);
+    return Stores().damaged == path;
+}
+
+// Moves a damaged store away so that the next open begins a new one, says so, and notes for the
+// next process where it went.
+void SetDamagedAside(const std::filesystem::path& path) {
+    const std::filesystem::path aside = KeepDamagedAside(path);
+    if (aside.empty()) {
+        std::fprintf(stderr, "quorvia: the damaged PIM store %s could not be moved aside\n", path.c_str());
+        return;
+    }
+    NoteKeptAside(path, aside);
+    std::fprintf(stderr, "quorvia: the damaged PIM store was kept as %s; the next start begins a new store\n",
+                 aside.c_str());
+}
+
 // Tells SQLite to leave the log as it is when this connection closes: no checkpoint, no removal.
 void KeepLogAtClose(sqlite3* db) { sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr); }
 
@@ -61,13 +87,6 @@ bool LogHoldsFrames(const std::filesystem::path& path) {
     std::error_code ec;
     const auto size = std::filesystem::file_size(path.string() + "-wal", ec);
     return !ec && size > 0;
-}
-
-// Only SQLite's own verdict makes a store damaged; a store another writer holds (busy, locked) is
-// not, and neither is one this process cannot open (the open that follows says so).
-bool IsDamageCode(int rc) {
-    const int primary = rc & 0xFF;
-    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
 }
 
 // The first column of the first row of a one-value query; nothing when the query gave no row.
@@ -253,10 +272,13 @@ std::shared_ptr<Store> Store::Open(Mode mode, HRESULT* error) {
     const std::lock_guard guard(stores.lock);
     if (auto open = stores.current.lock(); open && open->path_ == path) return open;
 
-    if (path == stores.damaged) {
+    if (FoundDamaged(path)) {
         if (error) *error = HRESULT_FROM_WIN32(ERROR_BADDB);
         return nullptr;
     }
+    if (const std::filesystem::path aside = TakeAsideNote(path); !aside.empty())
+        std::fprintf(stderr, "quorvia: the PIM store was found damaged and kept as %s; this is a new store\n",
+                     aside.c_str());
     std::error_code ec;
     const bool exists = std::filesystem::exists(path, ec);
     if (!exists && mode != Mode::Create) {
@@ -265,11 +287,14 @@ std::shared_ptr<Store> Store::Open(Mode mode, HRESULT* error) {
     }
     if (mode == Mode::Reading) return OpenForReading(path, error);
     DatabaseUsers users = DatabaseUsers::Join(path);
-    if (exists && !IsSoundStore(path, users.Alone() && EndedUncleanly(path))) {
+    // A store SQLite reported damaged while others had it open fails as a failed check does.
+    if (exists && ((users.Alone() && MarkedDamaged(path)) ||
+                   !IsSoundStore(path, users.Alone() && EndedUncleanly(path)))) {
         // Kept for repair under another name, so that the next open starts a new store; only a
         // sole user may move it, since no other process then has it or its log open.
-        if (users.Alone()) KeepDamagedAside(path);
-        stores.damaged = path;
+        std::fprintf(stderr, "quorvia: the PIM store %s is damaged\n", path.c_str());
+        if (users.Alone()) SetDamagedAside(path);
+        RememberDamaged(path);
         if (error) *error = HRESULT_FROM_WIN32(ERROR_BADDB);
         return nullptr;
     }
@@ -305,7 +330,7 @@ std::shared_ptr<Store> Store::Open(Mode mode, HRESULT* error) {
 std::shared_ptr<Store> Store::OpenForReading(const std::filesystem::path& path, HRESULT* error) {
     DatabaseUsers users = DatabaseUsers::Join(path);
     const bool alone = users.Alone();
-    if (!IsSoundStore(path, alone && EndedUncleanly(path), alone)) {
+    if (MarkedDamaged(path) || !IsSoundStore(path, alone && EndedUncleanly(path), alone)) {
         // Reported only: a writer's open keeps it aside.
         if (error) *error = HRESULT_FROM_WIN32(ERROR_BADDB);
         return nullptr;
@@ -338,7 +363,10 @@ std::shared_ptr<Store> Store::OpenForReading(const std::filesystem::path& path, 
 
 Store::~Store() {
     statements_.clear();
-    if (!readOnly_) {
+    if (damaged_) {
+        // Nothing of a damaged store is copied anywhere: its log goes aside with it.
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    } else if (!readOnly_) {
         // The log stays, emptied, with its index: a reader that comes next then makes no file.
         int persist = 1;
         sqlite3_file_control(db_, "main", SQLITE_FCNTL_PERSIST_WAL, &persist);
@@ -349,7 +377,20 @@ Store::~Store() {
         sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, checkpoint ? 0 : 1, nullptr);
     }
     sqlite3_close_v2(db_);
+    // The last user of a store found damaged sets it aside, as a failed check at the open does;
+    // with others still in it the mark leaves that to the next sole user.
+    if (damaged_ && !readOnly_ && users_.TryAlone()) SetDamagedAside(path_);
 }
+
+void Store::OnDamage() {
+    if (damaged_.exchange(true)) return;
+    MarkDamaged(path_);
+    RememberDamaged(path_);
+    std::fprintf(stderr, "quorvia: the PIM store %s is damaged (%s); nothing more is read from it or saved to it\n",
+                 path_.c_str(), db_ ? sqlite3_errmsg(db_) : "");
+}
+
+HRESULT Store::FailureCode() const { return damaged_ ? HRESULT_FROM_WIN32(ERROR_BADDB) : E_FAIL; }
 
 void Store::SetChangeListener(ChangeListener listener) {
     OpenStores& stores = Stores();
@@ -364,23 +405,34 @@ void Store::SetChangeObserver(ChangeListener observer) {
 }
 
 Statement& Store::Query(const char* sql) {
+    // A damaged store answers nothing: what it would read may be garbage.
+    if (damaged_) {
+        if (!dead_) dead_ = std::make_unique<Statement>(nullptr, sql);
+        return *dead_;
+    }
     auto& slot = statements_[sql];
-    if (!slot) slot = std::make_unique<Statement>(db_, sql);
+    if (!slot) slot = std::make_unique<Statement>(db_, sql, [this] { OnDamage(); });
     slot->Reset();
     return *slot;
 }
 
+int Store::Exec(const char* sql) {
+    const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
+    if (IsDamageCode(rc)) OnDamage();
+    return rc;
+}
+
 bool Store::Begin() {
-    if (readOnly_) return false;
+    if (readOnly_ || damaged_) return false;
     if (transactionDepth_++ > 0) return true;
-    if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK) return true;
+    if (Exec("BEGIN IMMEDIATE") == SQLITE_OK) return true;
     transactionDepth_ = 0;
     return false;
 }
 
 bool Store::Commit() {
     if (--transactionDepth_ > 0) return true;
-    if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) {
+    if (!damaged_ && Exec("COMMIT") == SQLITE_OK) {
         KeepThrough(changeCount_++);
         return true;
     }
@@ -563,29 +615,29 @@ HRESULT Store::Save(ItemData& item, Change* change) {
     Change what = Change::Changed;
     {
         const std::lock_guard guard(lock_);
-        if (!Begin()) return E_FAIL;
+        if (!Begin()) return FailureCode();
         const bool isNew = item.oid == 0;
         if (isNew) {
             item.oid = NextOid(item.kind);
             if (item.oid == 0) {
                 Rollback();
-                return kStoreFull;
+                return damaged_ ? FailureCode() : kStoreFull;
             }
         } else if (!Exists(item.oid)) {
             Rollback();
-            return E_FAIL;  // deleted meanwhile
+            return FailureCode();  // deleted meanwhile
         }
         if (!WriteItem(item)) {
             Rollback();
             if (isNew) item.oid = 0;
-            return E_FAIL;
+            return FailureCode();
         }
         what = isNew ? Change::Created : Change::Changed;
         touched_.push_back(item.oid);
         Notify(item.kind, item.oid, what);
         if (!Commit()) {
             if (isNew) item.oid = 0;
-            return E_FAIL;
+            return FailureCode();
         }
         if (transactionDepth_ == 0) notifications.swap(pendingNotifications_);
     }
@@ -597,18 +649,18 @@ HRESULT Store::Save(ItemData& item, Change* change) {
 HRESULT Store::Delete(CEOID oid) {
     if (const HRESULT injected = InjectedFailure("Store::Delete"); FAILED(injected)) return injected;
     const std::optional<ItemKind> kind = KindOfOid(oid);
-    if (!kind) return E_FAIL;
+    if (!kind) return FailureCode();
     std::vector<std::function<void()>> notifications;
     {
         const std::lock_guard guard(lock_);
-        if (!Begin()) return E_FAIL;
+        if (!Begin()) return FailureCode();
         if (!Exists(oid) || !RemoveItem(oid)) {
             Rollback();
-            return E_FAIL;
+            return FailureCode();
         }
         touched_.push_back(oid);
         Notify(*kind, oid, Change::Deleted);
-        if (!Commit()) return E_FAIL;
+        if (!Commit()) return FailureCode();
         if (transactionDepth_ == 0) notifications.swap(pendingNotifications_);
     }
     for (const auto& notify : notifications) notify();

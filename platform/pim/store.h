@@ -5,9 +5,11 @@
 //  1. Every save or delete is one transaction (BEGIN IMMEDIATE .. COMMIT); a failure rolls it back.
 //  2. One connection per process and device root, guarded by one lock, so both of the program's
 //     threads may call in; other processes wait on SQLite's busy timeout.
-//  3. A file that SQLite reports damaged is reported when it is opened and never written to; its
-//     sole user keeps it aside as pim.vol.damaged-<time>, and it stays reported for the process's
-//     life; the next process starts a new store. Every page is checked only at the first
+//  3. A file that SQLite reports damaged, when it is opened or on any later call, is said so on
+//     standard error and never written to again; its sole user keeps it aside as
+//     pim.vol.damaged-<time> (at the open, or when its last session here closes), and it stays
+//     reported for the process's life; the next process starts a new store and says where the old
+//     one was kept. Every page is checked only at the first
 //     open after a writer ended without closing; a busy answer is never damage.
 //  4. OIDs stay inside their kind's range; a kind's OIDs are handed out upwards and reused only
 //     when the range is full.
@@ -135,6 +137,13 @@ private:
     static std::shared_ptr<Store> OpenForReading(const std::filesystem::path& path, HRESULT* error);
     bool Begin();
     bool Commit();
+    // A statement without rows, telling damage apart; SQLite's result.
+    int Exec(const char* sql);
+    // SQLite found the store damaged: said once, marked for the next users, and from then on the
+    // store reads nothing and saves nothing; its last user here sets it aside.
+    void OnDamage();
+    // What a failed save or delete gives: ERROR_BADDB once the store is found damaged.
+    HRESULT FailureCode() const;
     void Rollback();
     Statement& Query(const char* sql);
     CEOID NextOid(ItemKind kind);
@@ -159,6 +168,8 @@ private:
     DatabaseUsers users_;  // held while the store is open
     std::unordered_map<std::string, std::unique_ptr<Statement>> statements_;
     int transactionDepth_ = 0;
+    std::atomic<bool> damaged_{false};
+    std::unique_ptr<Statement> dead_;  // what a damaged store's queries get
     std::atomic<std::uint64_t> changeCount_{0};
     bool readOnly_ = false;
     // An appointment or task in its folder's order: by start, then OID, as SQLite orders them.

@@ -55,8 +55,8 @@ LONG RegistryCall(Body&& body) {
         Session session;
         return body(session);
     } catch (const RegistryError& e) {
-        // A damaged file is opened afresh by the next call, so that a repaired one is seen.
-        if (e.code == ERROR_BADDB) CloseConnection();
+        // A damaged file is set aside (or marked), and the next call opens a new one.
+        if (e.code == ERROR_BADDB) DropDamagedConnection();
         return e.code;
     } catch (const std::bad_alloc&) {
         return ERROR_NOT_ENOUGH_MEMORY;

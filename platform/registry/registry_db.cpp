@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <mutex>
@@ -127,7 +128,7 @@ void SetUpDatabase(sqlite3* db) {
     ExecOrThrow(db, "PRAGMA synchronous=FULL", Access::Read);
     std::int64_t version = ReadSchemaVersion(db);
     if (version == kSchemaVersion) return;
-    if (version > kSchemaVersion) throw RegistryError{ERROR_BADDB};
+    if (version > kSchemaVersion) throw RegistryError{ERROR_BADDB, true};
     ExecOrThrow(db, "BEGIN IMMEDIATE", Access::Write);
     try {
         // Another process may have made the tables while this one waited for the lock.
@@ -154,10 +155,28 @@ void CloseAtExit() {
     Close(state.connection);
 }
 
+// A damaged registry is kept aside for repair and a new one begun, so that the program goes on
+// with its default settings instead of failing every read as "no key".
+bool SetDamagedAside(const std::filesystem::path& path) {
+    const std::filesystem::path aside = KeepDamagedAside(path);
+    if (aside.empty()) {
+        std::fprintf(stderr, "quorvia: the settings could not be read: %s is damaged and could not be moved aside\n",
+                     path.c_str());
+        return false;
+    }
+    std::fprintf(stderr,
+                 "quorvia: the settings could not be read: %s is damaged; it was kept as %s and the defaults are "
+                 "used\n",
+                 path.c_str(), aside.c_str());
+    return true;
+}
+
 void Open(Connection& c, const std::filesystem::path& path) {
     static const bool closesAtExit = std::atexit(CloseAtExit) == 0;
     (void)closesAtExit;
     DatabaseUsers users = DatabaseUsers::Join(path);
+    // Found damaged while others had it open: the first sole user sets it aside.
+    if (users.Alone() && MarkedDamaged(path)) SetDamagedAside(path);
     const bool unclean = users.Alone() && EndedUncleanly(path);
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -170,8 +189,17 @@ void Open(Connection& c, const std::filesystem::path& path) {
         if (unclean) CheckPages(db);
     } catch (const RegistryError& e) {
         sqlite3_close(db);
-        // A damaged file stays as it is, for repair; every call reports it until then.
-        throw RegistryError{e.code == ERROR_CANTREAD ? ERROR_CANTOPEN : e.code};
+        if (e.code != ERROR_BADDB || e.foreign)
+            throw RegistryError{e.code == ERROR_CANTREAD ? ERROR_CANTOPEN : e.code, e.foreign};
+        // Only a sole user may move the file; with others in it, the next sole user does.
+        if (!users.Alone()) {
+            MarkDamaged(path);
+            throw;
+        }
+        if (!SetDamagedAside(path)) throw;
+        users = DatabaseUsers();
+        Open(c, path);
+        return;
     }
     users.Share();
     c.db = db;
@@ -333,6 +361,17 @@ void ArmWriteFault(unsigned successfulWrites) {
 void DisarmWriteFault() {
     const std::lock_guard guard(State().lock);
     State().fault = WriteFault{};
+}
+
+void DropDamagedConnection() {
+    const std::lock_guard guard(State().lock);
+    Connection& c = State().connection;
+    if (!c.db) return;
+    const std::filesystem::path path = c.path;
+    DatabaseUsers users = std::move(c.users);
+    Close(c);
+    if (users.TryAlone()) SetDamagedAside(path);
+    else MarkDamaged(path);
 }
 
 void CloseConnection() {

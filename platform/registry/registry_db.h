@@ -40,8 +40,10 @@ inline constexpr std::size_t kMaxNameChars = 255;
 // A failure inside a registry call, carrying the code the call returns.
 struct RegistryError {
     // The error codes are long literals; results are 32-bit.
-    explicit RegistryError(long error) : code(static_cast<LONG>(error)) {}
+    explicit RegistryError(long error, bool notOurs = false) : code(static_cast<LONG>(error)), foreign(notOurs) {}
     LONG code;
+    // A sound file made by a newer version: reported as damaged, but never set aside.
+    bool foreign;
 };
 
 // Whether a statement reads or changes the registry, which decides the code of a failure.
@@ -76,7 +78,8 @@ private:
 class Session {
 public:
     // Opens the database of the current device root when needed; throws RegistryError when it
-    // cannot be opened (ERROR_BADDB for a damaged file, ERROR_CANTOPEN otherwise).
+    // cannot be opened (ERROR_BADDB for a damaged file that others still have open, ERROR_CANTOPEN
+    // otherwise). A damaged file this process alone has open is kept aside and a new one begun.
     Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -109,6 +112,11 @@ private:
 // Counts one change about to be made; throws ERROR_CANTWRITE when the test API asked this one
 // to fail.
 void CountWrite();
+
+// After SQLite found registry.db damaged during a call: closes the connection, and sets the file
+// aside (saying so) when no other process has it open, else marks it for the next sole user. The
+// next call begins a new registry, so the program goes on with its defaults.
+void DropDamagedConnection();
 
 // For the test API.
 void CloseConnection();

@@ -1,6 +1,7 @@
 // The real program: started headless with an input script it shows its main window, writes a
 // screenshot and closes cleanly; a second start hands its switch to the running window and ends.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <atomic>
 #include <chrono>
@@ -188,6 +189,39 @@ TEST_F(Program, SecondStartHandsItsSwitchToTheRunningWindowAndEnds) {
     }
     DestroyWindow(window);
     CloseHandle(g_CmdLine.mutex);
+}
+
+// Started with no screen anyone sees and nothing to drive it, the program says how to run it and
+// ends with 2 at once, instead of running on unseen; a display that names no server counts as none.
+TEST_F(Program, WithoutADisplayOrAScriptItSaysHowToRunItAndEnds) {
+    for (const char* display : {"", "DISPLAY=:97 "}) {
+        SCOPED_TRACE(display);
+        const fs::path log = device_.Root() / "nodisplay.log";
+        const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QUORVIA_HEADLESS -u QUORVIA_SCRIPT ") +
+                                    display + "QUORVIA_DEVICE='" + device_.Root().string() + "' timeout " +
+                                    std::to_string(kTimeoutSeconds) + " '" QV_QUORVIA_BINARY "' TODAY > '" +
+                                    log.string() + "' 2>&1";
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 2) << ReadAll(log);
+        const std::string said = ReadAll(log);
+        EXPECT_NE(said.find("no display"), std::string::npos) << said;
+        EXPECT_NE(said.find("QUORVIA_HEADLESS=1 QUORVIA_SCRIPT="), std::string::npos) << said;
+        EXPECT_NE(said.find("Xvfb"), std::string::npos) << said;
+    }
+}
+
+// A switch the program does not know is said, and the program goes on.
+TEST_F(Program, AnUnknownSwitchIsSaid) {
+    const fs::path script = device_.Root() / "quit.script";
+    std::ofstream(script) << "quit\n";
+    const fs::path log = device_.Root() / "switch.log";
+    const int status =
+        RunProgram(device_.Root(), "QUORVIA_SCRIPT='" + script.string() + "'", "--verbose TODAY", log);
+    EXPECT_EQ(status, 0) << ReadAll(log);
+    const std::string said = ReadAll(log);
+    EXPECT_NE(said.find("unknown switch \"--verbose\""), std::string::npos) << said;
+    EXPECT_EQ(said.find("unknown switch \"TODAY\""), std::string::npos) << said;
 }
 
 }  // namespace

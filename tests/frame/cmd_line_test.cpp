@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/app_settings.h"
 #include "core/cmd_line.h"
 #include "core/frame_state.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -131,6 +133,23 @@ TEST_F(CmdLine, LoadSwitches) {
     ParseCmdLine(u"POOMLOAD DBLOAD APTOFF");
     EXPECT_EQ(g_Settings.loadPoom, 0);  // "DBLOAD" wins
     EXPECT_EQ(g_Frame.loadAppts, 0);
+}
+
+TEST_F(CmdLine, UnknownSwitchesAreTheWordsNoSwitchTakes) {
+    struct Case {
+        const char16_t* line;
+        std::vector<std::u16string> unknown;
+    } const kCases[] = {
+        {u"", {}},
+        {u"  TODAY  /SCHEDULE -TASKS", {}},
+        {u"--verbose TODAY today", {u"--verbose", u"today"}},
+        {u"TASK: 12 APPT:-5 7", {u"7"}},
+        {u"TASK: x", {u"x"}},
+        {u"/TXT:\"My Documents\\a b.txt\" --more", {}},
+        {u"POOMLOAD CTSOFF /ZQTH:x.zqth", {}},
+        {u"-h", {u"-h"}},
+    };
+    for (const Case& c : kCases) EXPECT_EQ(UnknownSwitches(c.line), c.unknown) << platform::ToUtf8(c.line);
 }
 
 TEST_F(CmdLine, StartViewCode) {

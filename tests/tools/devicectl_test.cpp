@@ -638,6 +638,32 @@ TEST_F(Devicectl, RegistryValuesAreWrittenReadAndListed) {
     RegCloseKey(key);
 }
 
+TEST_F(Devicectl, DwordsOutsideThirtyTwoBitsAreRefusedNotWrapped) {
+    struct Case {
+        const char* text;
+        const char* stored;  // nullptr: refused
+    } const kCases[] = {
+        {"4294967295", "4294967295"}, {"-1", "4294967295"},  {"-2147483648", "2147483648"},
+        {"0x10", "16"},               {"4294967296", nullptr}, {"-2147483649", nullptr},
+        {"99999999999999999999", nullptr}, {"0x100000000", nullptr}, {"12abc", nullptr},
+        {"", nullptr},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.text);
+        Run({"reg", "set", "HKCU\\Software\\Test", "Count", "dword", "7"});
+        const Result set = Run({"reg", "set", "HKCU\\Software\\Test", "Count", "dword", c.text});
+        const std::string stored = Run({"reg", "get", "HKCU\\Software\\Test", "Count"}).out;
+        if (c.stored) {
+            EXPECT_EQ(set.code, 0) << set.err;
+            EXPECT_EQ(stored, std::string(c.stored) + "\n");
+        } else {
+            EXPECT_EQ(set.code, 2);
+            EXPECT_NE(set.err.find("32-bit"), std::string::npos) << set.err;
+            EXPECT_EQ(stored, "7\n");
+        }
+    }
+}
+
 TEST_F(Devicectl, RegistryValuesLongerThanAnyFixedBufferAreReadWhole) {
     // 40,000 characters: more than twice the 16 KB the tool once read into.
     std::string longText(40000, 'a');

@@ -1,6 +1,10 @@
 // devicectl reg: read, write and list registry values of the device.
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "devicectl/commands.h"
@@ -126,12 +130,29 @@ int Get(const Args& args, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
+// A dword as written: unsigned up to 0xFFFFFFFF or signed down to -2^31 (kept as its 32 bits);
+// anything wider is refused rather than wrapped into another number.
+bool ParseDword(const std::string& text, DWORD& value) {
+    if (text.empty() || std::isspace(static_cast<unsigned char>(text.front()))) return false;
+    errno = 0;
+    char* end = nullptr;
+    const long long v = std::strtoll(text.c_str(), &end, 0);
+    if (errno == ERANGE || *end != '\0' || v < INT32_MIN || v > static_cast<long long>(UINT32_MAX)) return false;
+    value = static_cast<DWORD>(static_cast<std::uint32_t>(v));
+    return true;
+}
+
 int Set(const Args& args, std::ostream& err) {
     if (args.size() != 5) return 2;
     HKEY root = nullptr;
     std::u16string path;
     if (!SplitKey(args[1], root, path)) return 2;
     const std::u16string name = platform::FromUtf8(args[2]);
+    DWORD number = 0;
+    if (args[3] == "dword" && !ParseDword(args[4], number)) {
+        err << "devicectl: " << args[4] << " is not a 32-bit number (-2147483648 to 4294967295)\n";
+        return 2;
+    }
     Key key(root, path, true);
     if (!key.Get()) {
         err << "devicectl: cannot open " << args[1] << "\n";
@@ -139,11 +160,7 @@ int Set(const Args& args, std::ostream& err) {
     }
     LONG result = ERROR_INVALID_PARAMETER;
     if (args[3] == "dword") {
-        char* end = nullptr;
-        const unsigned long v = std::strtoul(args[4].c_str(), &end, 0);
-        if (args[4].empty() || *end != '\0') return 2;
-        const DWORD value = static_cast<DWORD>(v);
-        result = RegSetValueExW(key.Get(), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+        result = RegSetValueExW(key.Get(), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
     } else if (args[3] == "sz") {
         const std::u16string text = platform::FromUtf8(args[4]);
         result = RegSetValueExW(key.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),

@@ -15,7 +15,9 @@ namespace platform {
 // A key NAME is UP, DOWN, LEFT, RIGHT, ENTER, SOFT1, SOFT2, BACK, TALK, END, STAR, HASH, SPACE,
 // BACKSPACE, DELETE, TAB, a digit or a letter; `text` presses the keys that give its characters.
 // The process exits with 0 after `quit` or the last line, and with 2 after a line it cannot run, naming the line.
-void StartDisplay();
+// False, after saying on standard error how to run the program, when no one could see or drive the
+// screen: no display (or none that opens), no script and no headless setting.
+bool StartDisplay();
 // Closes the desktop window and the title bar and gives the screen back its default layout.
 void StopDisplay();
 // True while a desktop window shows the screen.

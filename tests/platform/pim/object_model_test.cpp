@@ -2,6 +2,7 @@
 // input, the save rules, recipients, property sets and streams, copies, and live-object counts.
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -522,6 +523,76 @@ TEST(PimStore, DamagedPagesAfterAnUncleanEndAreFoundAndKeptAside) {
     EXPECT_EQ(std::filesystem::file_size(device.Root() / aside[0]), bytes.size());
     for (const char* left : {"pim.vol", "pim.vol-wal", "pim.vol-shm"})
         EXPECT_FALSE(std::filesystem::exists(device.Root() / left)) << left << " would be taken by a new store";
+}
+
+// A store damaged after a clean close passes the open's light check; the first call on which SQLite
+// finds the damage makes it damaged as a failed check would: said, nothing more read or saved, kept
+// aside when the store closes, and the next start says where it was kept.
+TEST(PimStore, DamageFoundOnAnyCallIsSaidAndTheStoreKeptAside) {
+    platform::testing::TestDevice device;
+    const auto path = device.Root() / "pim.vol";
+    CEOID kept = 0;
+    {
+        const auto store = platform::pim::Store::Get();
+        ASSERT_NE(store, nullptr);
+        for (int i = 0; i < 300; ++i) {
+            platform::pim::ItemData item;
+            item.kind = platform::pim::ItemKind::Task;
+            item.props[PIMPR_SUBJECT] = std::u16string(100, static_cast<char16_t>(u'a' + i % 26));
+            ASSERT_EQ(store->Save(item), S_OK);
+            kept = item.oid;
+        }
+    }
+    std::string bytes;
+    {
+        std::ifstream in(path, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    ASSERT_GT(bytes.size(), 16384u);
+    for (std::size_t i = 4096; i < bytes.size(); ++i) bytes[i] = '\xA5';
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+
+    testing::internal::CaptureStderr();
+    {
+        HRESULT error = S_OK;
+        const auto store = platform::pim::Store::Get(&error);
+        ASSERT_NE(store, nullptr) << "the header and schema are whole";
+        platform::pim::ItemData item;
+        item.kind = platform::pim::ItemKind::Task;
+        item.props[PIMPR_SUBJECT] = std::u16string(u"After the damage");
+        EXPECT_EQ(store->Save(item), HRESULT_FROM_WIN32(ERROR_BADDB));
+        EXPECT_FALSE(store->Load(kept).has_value()) << "nothing more is read from a damaged store";
+        EXPECT_EQ(store->Save(item), HRESULT_FROM_WIN32(ERROR_BADDB));
+        EXPECT_EQ(platform::pim::Store::Get(&error), store) << "the open session stays until it closes";
+    }
+    const std::string said = testing::internal::GetCapturedStderr();
+    std::vector<std::filesystem::path> aside;
+    for (const auto& entry : std::filesystem::directory_iterator(device.Root()))
+        if (const std::string name = entry.path().filename().string();
+            name.starts_with("pim.vol.damaged-") && !name.ends_with("-wal"))
+            aside.push_back(entry.path());
+    ASSERT_EQ(aside.size(), 1u) << said;
+    EXPECT_NE(said.find("is damaged"), std::string::npos) << said;
+    EXPECT_NE(said.find("kept as " + aside[0].string()), std::string::npos) << said;
+    EXPECT_EQ(std::filesystem::file_size(aside[0]), bytes.size());
+    EXPECT_FALSE(std::filesystem::exists(path));
+    HRESULT error = S_OK;
+    EXPECT_EQ(platform::pim::Store::Get(&error), nullptr) << "still damaged for this process";
+    EXPECT_EQ(error, HRESULT_FROM_WIN32(ERROR_BADDB));
+
+    // The next start, another process, begins a new store and says where the old one was kept, once.
+    const std::filesystem::path tool = std::filesystem::path(QV_TEST_OUTPUT_DIR) / ".." / "tools" / "devicectl";
+    const auto run = [&](const char* log) {
+        const std::string command = "QUORVIA_DEVICE='" + device.Root().string() + "' ASAN_OPTIONS=detect_leaks=0 '" +
+                                    tool.string() + "' pim add task --subject Fresh 2>'" +
+                                    (device.Root() / log).string() + "' >/dev/null";
+        EXPECT_EQ(std::system(command.c_str()), 0);
+        std::ifstream in(device.Root() / log);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    const std::string next = run("next.log");
+    EXPECT_NE(next.find("kept as " + aside[0].string()), std::string::npos) << next;
+    EXPECT_EQ(run("after.log"), "");
 }
 
 // A store another program held locked was taken for a damaged one: the check gave up at once on
