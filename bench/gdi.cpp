@@ -83,6 +83,31 @@ void TextScreen(benchmark::State& state) {
 }
 BENCHMARK(TextScreen);
 
+// A painter makes its fonts anew on every paint: the list fonts, bold and plain, at two heights,
+// each selected and measured once.
+void CreateFontsOfAPaint(benchmark::State& state) {
+    Screenful s;
+    LOGFONTW lf{};
+    TEXTMETRICW tm{};
+    const std::u16string face = u"Tahoma";
+    face.copy(lf.lfFaceName, face.size());
+    constexpr LONG kHeights[] = {-12, -15};
+    constexpr LONG kWeights[] = {FW_NORMAL, FW_BOLD};
+    for (auto _ : state)
+        for (const LONG height : kHeights)
+            for (const LONG weight : kWeights) {
+                lf.lfHeight = height;
+                lf.lfWeight = weight;
+                HFONT font = CreateFontIndirectW(&lf);
+                HGDIOBJ old = SelectObject(s.dc, font);
+                GetTextMetricsW(s.dc, &tm);
+                SelectObject(s.dc, old);
+                DeleteObject(font);
+            }
+    state.SetItemsProcessed(state.iterations() * 4);
+}
+BENCHMARK(CreateFontsOfAPaint);
+
 // Pixel by pixel, as a picture is turned grey in place: a 64 x 64 icon read and written.
 void PixelByPixel(benchmark::State& state) {
     Screenful s;

@@ -29,10 +29,16 @@ constexpr char kTahoma[] = "tahoma";
 constexpr char kTahomaStandIn[] = "DejaVu Sans Condensed";
 constexpr char kAnySans[] = "sans-serif";
 
+// What of a LOGFONT decides the face it gets: the family (lower case), bold, italic, monochrome and
+// the height.
+using Request = std::tuple<std::string, bool, bool, bool, LONG>;
+
 struct Library {
     std::mutex lock;
     FT_Library ft = nullptr;
     std::map<std::tuple<std::string, int, int, bool, bool, bool>, std::shared_ptr<FontFace>> faces;
+    // Fonts are made on every paint: a request seen before skips the fontconfig lookup and the file open.
+    std::map<Request, std::shared_ptr<FontFace>> requests;
 };
 
 Library& Lib() {
@@ -142,7 +148,24 @@ const Glyph& FontFace::GlyphOf(char32_t c) const {
 
 namespace {
 
+Request RequestOf(const LOGFONTW& lf) {
+    const std::u16string face(lf.lfFaceName, std::find(lf.lfFaceName, lf.lfFaceName + LF_FACESIZE, u'\0'));
+    return {Lower(ToUtf8(face)), lf.lfWeight >= FW_SEMIBOLD, lf.lfItalic != 0, lf.lfQuality == NONANTIALIASED_QUALITY,
+            lf.lfHeight == 0 ? kDefaultHeight : lf.lfHeight};
+}
+
+std::shared_ptr<FontFace> CopyFor(const FontFace& face, const LOGFONTW& lf) {
+    auto copy = std::make_shared<FontFace>(face);
+    copy->font = lf;
+    return copy;
+}
+
 std::shared_ptr<FontFace> OpenFaceLocked(const LOGFONTW& lf) {
+    const Request request = RequestOf(lf);
+    {
+        const std::lock_guard guard(Lib().lock);
+        if (const auto it = Lib().requests.find(request); it != Lib().requests.end()) return CopyFor(*it->second, lf);
+    }
     Found found;
     if (!FindFile(lf, found)) return nullptr;
     Library& lib = Lib();
@@ -167,9 +190,8 @@ std::shared_ptr<FontFace> OpenFaceLocked(const LOGFONTW& lf) {
                                      emboldenGlyphs, shearGlyphs, monochrome);
     if (const auto it = lib.faces.find(key); it != lib.faces.end()) {
         FT_Done_Face(face);
-        auto copy = std::make_shared<FontFace>(*it->second);
-        copy->font = lf;
-        return copy;
+        lib.requests.emplace(request, it->second);
+        return CopyFor(*it->second, lf);
     }
     FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(em));
 
@@ -190,6 +212,7 @@ std::shared_ptr<FontFace> OpenFaceLocked(const LOGFONTW& lf) {
     f->lineThickness = std::max(1, RoundUnits(face->underline_thickness, scale));
     f->strikeOffset = std::max(1, f->ascent * 3 / 10);
     lib.faces.emplace(key, f);
+    lib.requests.emplace(request, f);
     return f;
 }
 
