@@ -3,9 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -14,24 +12,13 @@
 #include "core/poom_session.h"
 #include "platform/testing.h"
 #include "platform/testing_pim.h"
+#include "tests/support/devicectl_run.h"
 
 namespace pimfixture {
 
-inline std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (const char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
 // Runs devicectl on the device; its exit code.
 inline int Devicectl(const platform::testing::TestDevice& device, const std::vector<std::string>& args) {
-    const std::filesystem::path tool = std::filesystem::path(QV_TEST_OUTPUT_DIR) / ".." / "tools" / "devicectl";
-    std::string command = "QUORVIA_DEVICE=" + Quote(device.Root().string()) + " ASAN_OPTIONS=detect_leaks=0 " +
-                          Quote(tool.string());
-    for (const auto& a : args) command += " " + Quote(a);
-    command += " >/dev/null 2>&1";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return testsupport::RunDevicectl(device.Root(), args).status;
 }
 
 inline std::string Fixture(const char* name) { return std::string(QV_FIXTURES_DIR) + "/core/pim/" + name; }

@@ -27,6 +27,7 @@
 #include "platform/text.h"
 #include "platform/user.h"
 #include "resources/resource.h"
+#include "tests/support/devicectl_run.h"
 
 namespace {
 
@@ -105,15 +106,9 @@ protected:
 
     // What another program sees in the store: `devicectl pim list contacts`.
     std::string DevicectlContacts() {
-        const auto tool = std::filesystem::path(QV_TEST_OUTPUT_DIR) / ".." / "tools" / "devicectl";
-        const auto out = device_.Root() / "list.txt";
-        const std::string command = "QUORVIA_DEVICE='" + device_.Root().string() + "' ASAN_OPTIONS=detect_leaks=0 '" +
-                                    tool.string() + "' pim list contacts > '" + out.string() + "' 2>&1";
-        EXPECT_EQ(std::system(command.c_str()), 0);
-        std::ifstream in(out);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
+        const testsupport::DevicectlRun run = testsupport::RunDevicectl(device_.Root(), {"pim", "list", "contacts"});
+        EXPECT_EQ(run.status, 0);
+        return run.out;
     }
 };
 

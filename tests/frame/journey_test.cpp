@@ -2,7 +2,6 @@
 // five hundred contacts imported with devicectl, then the program's own views driven on two screen
 // sizes, each view drawing the items the store lists for its days with their times and subjects.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -27,6 +26,7 @@
 #include "platform/testing_draw.h"
 #include "platform/text.h"
 #include "program_fixture.h"
+#include "tests/support/devicectl_run.h"
 #include "resources/resource.h"
 #include "ui/date_pickers.h"
 #include "ui/dialog_conventions.h"
@@ -167,21 +167,20 @@ protected:
     ~Journey() override { pt::ThawClock(); }
 
     // devicectl run as its own process on the test's device; what it printed.
-    std::string Devicectl(const std::string& args) {
-        const std::string tool = std::string(QV_TEST_OUTPUT_DIR) + "/../tools/devicectl";
-        const std::string out = (device_.Root() / "devicectl.out").string();
-        const std::string command = "QUORVIA_DEVICE='" + device_.Root().string() + "' ASAN_OPTIONS=detect_leaks=0 '" +
-                                    tool + "' " + args + " > '" + out + "'";
-        const int status = std::system(command.c_str());
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << args;
-        std::ifstream in(out);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
+    std::string Devicectl(const std::vector<std::string>& args) {
+        const testsupport::DevicectlRun run = testsupport::RunDevicectl(device_.Root(), args);
+        EXPECT_EQ(run.status, 0) << run.out;
+        return run.out;
+    }
+    // "pim list" and the words of args.
+    static std::vector<std::string> ListArgs(const std::string& args) {
+        std::vector<std::string> words{"pim", "list"};
+        for (const std::string& word : Split(args, ' ')) words.push_back(word);
+        return words;
     }
     std::vector<Listed> List(const std::string& args) {
         std::vector<Listed> items;
-        for (const std::string& line : Split(Devicectl("pim list " + args), '\n')) {
+        for (const std::string& line : Split(Devicectl(ListArgs(args)), '\n')) {
             const auto f = Split(line, '\t');
             if (f.size() < 4) continue;
             items.push_back({f[1], f[2].empty() ? 0 : std::stol(f[2]), platform::FromUtf8(f[3])});
@@ -215,10 +214,10 @@ protected:
 
     void Import() {
         // The late morning run is kept with its series, not as an item of its own.
-        EXPECT_EQ(Devicectl(std::string("pim import '") + QV_FIXTURES_DIR + "/journey/year.ics'"), "imported 20 items\n");
-        EXPECT_EQ(Devicectl("pim import '" + WriteCards() + "'"), "imported 500 items\n");
+        EXPECT_EQ(Devicectl({"pim", "import", std::string(QV_FIXTURES_DIR) + "/journey/year.ics"}), "imported 20 items\n");
+        EXPECT_EQ(Devicectl({"pim", "import", WriteCards()}), "imported 500 items\n");
         // A task another program adds on its own.
-        Devicectl("pim add task --subject 'Call the plumber' --due 2009-03-25 --importance 2");
+        Devicectl({"pim", "add", "task", "--subject", "Call the plumber", "--due", "2009-03-25", "--importance", "2"});
     }
 
     // The day and month typed into "Go to date" (day column first on opening), in this year.
