@@ -221,11 +221,38 @@ TEST_F(Devicectl, MalformedFilesAreRejectedWithTheirLineAndChangeNothing) {
     }
     EXPECT_EQ(Run({"pim", "list", "contacts"}).out, before);
     EXPECT_EQ(Run({"pim", "list", "appointments"}).out, "") << "the good event before the bad one is not kept";
-    const std::filesystem::path odd = device.Root() / "odd.ics";
-    std::ofstream(odd) << "BEGIN:VCALENDAR\nBEGIN:VEVENT\nSUMMARY without colon\nEND:VEVENT\nEND:VCALENDAR\n";
-    const Result r = Run({"pim", "import", odd.string()});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_NE(r.err.find("odd.ics:3: "), std::string::npos) << r.err;
+}
+
+// A line that is no NAME:VALUE at all is left out with its line named and the rest comes in; --strict
+// refuses the file as before.
+TEST_F(Devicectl, ALineWithoutAColonIsLeftOutUnlessStrict) {
+    const struct {
+        const char* name;
+        const char* text;
+        const char* kind;
+        const char* kept;
+    } kFiles[] = {
+        {"odd.ics",
+         "BEGIN:VCALENDAR\nBEGIN:VEVENT\nDTSTART:20090325T100000\nSUMMARY:Kept\nnotes without colon\nEND:VEVENT\n"
+         "END:VCALENDAR\n",
+         "appointments", "Kept"},
+        {"odd.vcf", "BEGIN:VCARD\nVERSION:3.0\nFN:Kept Card\nN:Card;Kept;;;\nwrapped address line\nEND:VCARD\n",
+         "contacts", "Card"},
+    };
+    for (const auto& f : kFiles) {
+        const std::filesystem::path file = device.Root() / f.name;
+        std::ofstream(file) << f.text;
+        const Result strict = Run({"pim", "import", "--strict", file.string()});
+        EXPECT_EQ(strict.code, 1) << f.name;
+        EXPECT_NE(strict.err.find(std::string(f.name) + ":5: "), std::string::npos) << strict.err;
+        EXPECT_EQ(Run({"pim", "list", f.kind}).out, "") << f.name;
+
+        const Result r = Run({"pim", "import", file.string()});
+        EXPECT_EQ(r.code, 0) << f.name << r.err;
+        EXPECT_EQ(r.out, "imported 1 items\n") << f.name;
+        EXPECT_NE(r.err.find(std::string(f.name) + ":5: expected NAME:VALUE"), std::string::npos) << r.err;
+        EXPECT_NE(Run({"pim", "list", f.kind}).out.find(f.kept), std::string::npos) << f.name;
+    }
 }
 
 // Numbers past what the store can keep overflowed (a duration) or wrapped (COUNT=4294967299 gave 3

@@ -19,7 +19,8 @@ std::string Upper(std::string text) {
     return text;
 }
 
-std::optional<std::vector<ContentLine>> ReadContentLines(const std::string& text, ImportError& error) {
+std::optional<std::vector<ContentLine>> ReadContentLines(const std::string& text, ImportError& error,
+                                                         std::vector<ImportError>* leftOut) {
     // Join folded lines first, keeping each logical line's first line number.
     std::vector<std::pair<int, std::string>> logical;
     int number = 0;
@@ -38,7 +39,7 @@ std::optional<std::vector<ContentLine>> ReadContentLines(const std::string& text
         else if (!logical.empty() && SoftBreak(logical.back().second)) {
             logical.back().second.pop_back();  // quoted-printable goes on after a final '='
             logical.back().second += line;
-        }        else if (!line.empty())
+        } else if (!line.empty())
             logical.emplace_back(number, std::move(line));
     }
     std::vector<ContentLine> lines;
@@ -54,8 +55,12 @@ std::optional<std::vector<ContentLine>> ReadContentLines(const std::string& text
             }
         }
         if (colon == std::string::npos || colon == 0) {
-            error = {first, "expected NAME:VALUE"};
-            return std::nullopt;
+            if (!leftOut) {
+                error = {first, "expected NAME:VALUE"};
+                return std::nullopt;
+            }
+            leftOut->push_back({first, "expected NAME:VALUE; the line is left out", true});
+            continue;
         }
         ContentLine out;
         out.number = first;

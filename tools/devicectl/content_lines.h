@@ -20,10 +20,13 @@ struct ContentLine {
 struct ImportError {
     int line = 0;
     std::string message;
+    bool unreadable = false;  // a line that is no NAME:VALUE at all
 };
 
-// Null, with `error` set, when a line has no colon.
-std::optional<std::vector<ContentLine>> ReadContentLines(const std::string& text, ImportError& error);
+// A line without a colon is left out, named in `leftOut`; with no `leftOut` it refuses the file:
+// null, with `error` set.
+std::optional<std::vector<ContentLine>> ReadContentLines(const std::string& text, ImportError& error,
+                                                         std::vector<ImportError>* leftOut);
 
 // "\n", "\,", "\;" and "\\" undone.
 std::string Unescape(const std::string& value);

@@ -718,7 +718,7 @@ std::optional<DATE> ParseIcalDate(const std::string& text, bool* dateOnly) {
 
 std::optional<Items> ReadCalendar(const std::string& text, ImportError& error, std::vector<ImportError>* leftOut,
                                   CalendarCounts* counts) {
-    const auto lines = ReadContentLines(text, error);
+    const auto lines = ReadContentLines(text, error, leftOut);
     if (!lines) return std::nullopt;
     if (lines->empty()) {
         error = {1, "empty file"};

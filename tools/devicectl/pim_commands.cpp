@@ -191,7 +191,8 @@ int Import(const Args& args, std::ostream& out, std::ostream& err) {
     if (lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".vcf") == 0) {
         items = ReadCards(text.str(), error, &leftOut);
         if (items) skipped = CardsIn(text.str()) - std::min(CardsIn(text.str()), items->size());
-        refuseLeftOut = skipped > 0;
+        refuseLeftOut = skipped > 0 || std::any_of(leftOut.begin(), leftOut.end(),
+                                                    [](const ImportError& e) { return e.unreadable; });
     } else if (lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".ics") == 0) {
         items = ReadCalendar(text.str(), error, &leftOut, &counts);
         skipped = static_cast<std::size_t>(counts.skippedItems);

@@ -232,7 +232,7 @@ private:
 }  // namespace
 
 std::optional<Items> ReadCards(const std::string& text, ImportError& error, std::vector<ImportError>* leftOut) {
-    const auto lines = ReadContentLines(text, error);
+    const auto lines = ReadContentLines(text, error, leftOut);
     if (!lines) return std::nullopt;
     return CardReader(*lines, leftOut).Read(error);
 }
