@@ -348,7 +348,8 @@ int DrawSchedApptTwoLine(HDC dc, int left, int top, int right, int bottom, const
     const std::u16string& second = !appt.location.empty() ? appt.location : appt.notes;
     if (!second.empty()) {
         SetTextColor(dc, Word(appt.location.empty() ? kThemeNoteTextWord : kThemeLocationTextWord));
-        TextAt(dc, locationX, locationY, FitTextWithEllipsis(dc, second, right - 5 - locationX));
+        // One line: the notes' line breaks read as blanks.
+        TextAt(dc, locationX, locationY, FitTextWithEllipsis(dc, BreaksToBlanks(second), right - 5 - locationX));
     }
     const int w = ApptIconsWidth(dc, x, subjectY, right, appt, false);
     ApptIconsWidth(dc, right - w - 5, IsQvgaScreen() && size == 20 ? subjectY + 1 : subjectY, right, appt, true);

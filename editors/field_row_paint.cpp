@@ -23,6 +23,7 @@ namespace {
 constexpr UINT kRowHeightQvga = 26;
 constexpr UINT kRowHeightVga = 65;
 constexpr UINT kRowHeightOther = 20;
+constexpr int kHeaderTextX = 10;
 constexpr int kDarkLimit = 128;
 constexpr COLORREF kLockedOnDark = RGB(192, 192, 192);
 constexpr COLORREF kLockedOnLight = RGB(128, 128, 128);
@@ -152,7 +153,8 @@ void DrawHeaderRow(HDC dc, HWND list, const RECT& rect, const ValSnap& row) {
     const OwnedBrush brush(CreateSolidBrush(ThemeColor(kThemeBackground)));
     FillRect(dc, &rect, brush.Get());
     ThemedBarArgs args;
-    args.x = rect.left;
+    // Clear of the band's rounded edge, as the list views' group headers are.
+    args.x = rect.left + kHeaderTextX;
     args.leftText = row.label;
     args.rightEdge = rect.right;
     args.draw = false;

@@ -21,6 +21,8 @@ void FocusCurrentView();
 void MoveTaskToDate(int year, int month, int day);
 void SetViewTitle();
 void RefreshTitle();
+// The title of the view on screen made again for the screen's new orientation.
+void RetitleAfterRotation();
 LONG CreateViewMenuBar(HWND* slot, int useDefault, HWND parent, int show);
 void RebuildViewMenuBars();
 void FreeBackBuffers();

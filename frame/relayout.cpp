@@ -4,6 +4,7 @@
 #include "core/app_settings.h"
 #include "core/screen_class.h"
 #include "core/view_id.h"
+#include "frame/frame_hooks.h"
 #include "lists/cts_view.h"
 #include "lists/task_view.h"
 #include "ui/frame_calls.h"
@@ -46,6 +47,7 @@ void RelayoutViewsOnRotate() {
     ReleaseOffscreen(g_Main.mainBuffer);
     FreeBackBuffers();
     g_Orientation.landscape = landscape;
+    frame::RetitleAfterRotation();
     switch (ViewId) {
     case kViewContacts:
         if (g_Settings.ctsIcon) {

@@ -17,6 +17,7 @@
 #include "core/view_id.h"
 #include "extras/weather_settings.h"
 #include "frame/frame_hooks.h"
+#include "options/options_display.h"
 #include "projects/prj_options.h"
 #include "wallet/wlt_settings.h"
 
@@ -109,6 +110,29 @@ LONG SmallFontHeightFor(LONG fontSize, LONG current) {
     return current;
 }
 
+// The default size of another screen class that this screen's Font Size choices do not offer: it
+// was stored by a start on that screen and never chosen, so this screen's own default stands.
+bool IsAnotherScreensDefaultFont(LONG fontSize) {
+    const FontSizeTable& offered = CurrentFontSizeTable();
+    for (int i = 0; i < offered.count; ++i) {
+        if (offered.applied[i].fontSize == fontSize) return false;
+    }
+    const FontScreen screen = CurrentFontScreen();
+    for (const FontDefaults& defaults : kFontDefaults) {
+        if (defaults.screen != screen && defaults.fontSize == fontSize) return true;
+    }
+    return false;
+}
+
+// This screen's default font size, or 0 on a screen without one.
+LONG ScreenDefaultFontSize() {
+    const FontScreen screen = CurrentFontScreen();
+    for (const FontDefaults& defaults : kFontDefaults) {
+        if (defaults.screen == screen) return defaults.fontSize;
+    }
+    return 0;
+}
+
 bool LastViewCode(LONG viewId, LONG& code) {
     for (const LastViewRule& rule : kLastViewRules) {
         if (rule.viewId == viewId) {
@@ -158,8 +182,14 @@ void ReadSetting(const RegKey& key, const SettingDef& def, AppSettings& s, LoadM
         break;
     case SettingKind::Number: break;
     }
+    const LONG before = s.*def.field;
     const bool read = key.ReadNumber(def.name, s.*def.field);
-    if (def.field == &AppSettings::fontSize && read) s.smallFontHeight = SmallFontHeightFor(s.fontSize, s.smallFontHeight);
+    if (def.field == &AppSettings::fontSize && read) {
+        if (IsAnotherScreensDefaultFont(s.fontSize))
+            s.fontSize = before;
+        else
+            s.smallFontHeight = SmallFontHeightFor(s.fontSize, s.smallFontHeight);
+    }
     if (def.field == &AppSettings::agendaFmt) marks.agendaFmtRead = read;
     if (def.field == &AppSettings::startOn30) marks.startOn30Read = read;
     if (def.field == &AppSettings::useBarWork && !read) {
@@ -231,7 +261,15 @@ void frame::SaveSettings() {
             if (s.persistFilter == 0) continue;
             status = key.WriteNumber(def.name, s.*def.field);
             break;
-        case SettingKind::Number: status = key.WriteNumber(def.name, s.*def.field); break;
+        case SettingKind::Number:
+            // A font size left at the screen's default is not stored: on another screen it follows
+            // that screen.
+            if (def.field == &AppSettings::fontSize && s.fontSize == ScreenDefaultFontSize()) {
+                RegDeleteValueW(key.Get(), def.name);
+                continue;
+            }
+            status = key.WriteNumber(def.name, s.*def.field);
+            break;
         }
         if (status != ERROR_SUCCESS) return;
     }

@@ -96,6 +96,14 @@ void frame::SetMonthTitle() {
     SetTitleText(g_Frame.mainWnd, title.c_str());
 }
 
+void frame::RetitleAfterRotation() {
+    if (ViewId == kViewMonth) return SetMonthTitle();
+    // The views whose title carries a landscape suffix lose it again in portrait, and the other way.
+    bool suffixed = ViewId == kViewContacts;
+    for (const TitleSuffix& s : kTitleSuffixes) suffixed = suffixed || s.view == ViewId;
+    if (suffixed) SetViewTitle();
+}
+
 void frame::RefreshTitle() {
     switch (ViewId) {
     case kViewMonth: SetMonthTitle(); break;

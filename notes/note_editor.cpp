@@ -269,6 +269,8 @@ INT_PTR CALLBACK NoteEditDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         PlaceOpeningCaret(dialog);
         return TRUE;
     case kMsgEndDialog: EndDialog(dialog, kDlgCancel); return TRUE;
+    // The note's title is the editor's own: the window under it takes the title bar back.
+    case WM_DESTROY: SetTitleText(GetParent(dialog), nullptr); return FALSE;
     }
     return FALSE;
 }

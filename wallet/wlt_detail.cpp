@@ -1,5 +1,6 @@
 // The detail view of one wallet item (view 20): its icon and category icons, its name and type,
 // a separator, then each field's label and value; secret values are masked while the mask is on.
+#include <algorithm>
 #include <string>
 
 #include "core/app_settings.h"
@@ -50,6 +51,18 @@ void DrawWltItemCatIcons(HDC dc, const WltItem& item, int x, int y) {
     });
 }
 
+// The label column: as wide as the widest label needs, at least two fifths of the width and at
+// most half, so that labels are cut only when the values would lose their room.
+int LabelColumnWidth(HDC dc, const WltItem& item, int width) {
+    int widest = 0;
+    for (const WltEntry& field : item.fields) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, field.label.c_str(), static_cast<int>(field.label.size()), &size);
+        widest = std::max<int>(widest, size.cx);
+    }
+    return std::clamp(widest + kMargin + 1, width * 2 / 5, width / 2);
+}
+
 }  // namespace
 
 bool WltValueIsMasked(const WltEntry& field) {
@@ -82,7 +95,7 @@ int DrawWalletItem(HDC dc, const RECT& area, int scrollY, bool draw) {
         DrawThemeGradient(dc, POINT{box.left, y + 1}, POINT{box.right, y + 1}, true, FadeEnd::Right);
     }
     y += 2 + kMargin;
-    const int labelRight = box.left + (box.right - box.left) * 2 / 5;
+    const int labelRight = box.left + LabelColumnWidth(dc, *item, box.right - box.left);
     for (const WltEntry& field : item->fields) {
         SetTextColor(dc, ThemeColor(kSecondaryTextWord));
         RECT label{box.left, y, labelRight - kMargin, y + kLineRoom};

@@ -95,7 +95,7 @@ INT_PTR CALLBACK GeneratePasswordDlgProc(HWND dialog, UINT message, WPARAM wPara
     switch (message) {
     case WM_INITDIALOG:
         if (!OpenWltDialog(dialog, IDM_WLT_GENERATE_BAR)) return TRUE;
-        SetWindowTextW(dialog, kGenerateTitle);
+        SetTitleText(dialog, kGenerateTitle);
         return TRUE;
     case WM_COMMAND: {
         const UINT id = LOWORD(wParam);
@@ -114,7 +114,7 @@ INT_PTR CALLBACK GeneratePasswordDlgProc(HWND dialog, UINT message, WPARAM wPara
 void ShowPickedFolder(HWND dialog) { SetDlgItemTextW(dialog, IDC_WLT_FOLDER, g_WltDlgs.pickedFolder.c_str()); }
 
 void InitWltFileDlg(HWND dialog) {
-    SetWindowTextW(dialog, kWltFileDlgTitle);
+    SetTitleText(dialog, kWltFileDlgTitle);
     g_WltDlgs.pickedFolder = g_Wlt.folder;
     ShowPickedFolder(dialog);
     if (g_WltDlgs.fileMode == WltFileDlgMode::ChangePassword) {
@@ -238,7 +238,7 @@ void FillIconList(HWND dialog) {
 }
 
 void InitWltItemDlg(HWND dialog) {
-    SetWindowTextW(dialog, kWltNewItemTitle);
+    SetTitleText(dialog, kWltNewItemTitle);
     FillWalletTemplates();
     for (const WltItem& templ : g_Wlt.templates)
         SendDlgItemMessageW(dialog, IDC_WLT_TYPE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(templ.type.c_str()));
@@ -311,7 +311,7 @@ INT_PTR RunWltItemDlg(HWND owner, WltItemDlgMode mode) {
 void InitWltFieldsDlg(HWND dialog) {
     const WltItem* item = SelectedWltItem();
     if (!item) return;
-    SetWindowTextW(dialog, WltFieldsTitle(*item).c_str());
+    SetTitleText(dialog, WltFieldsTitle(*item).c_str());
     for (int i = 0; i < kWltMaxShownFields; ++i) {
         HWND label = GetDlgItem(dialog, IDC_WLT_FIRST_LABEL + i);
         HWND edit = GetDlgItem(dialog, IDC_WLT_FIRST_EDIT + i);

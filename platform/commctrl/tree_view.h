@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "commctrl/control_common.h"
+#include "platform/gdi.h"
 #include "commctrl/type_ahead.h"
 
 namespace platform::commctrl {
@@ -29,6 +30,23 @@ struct TreeNode {
     HTREEITEM parent = nullptr;  // null for a node at the root
     std::vector<HTREEITEM> children;
     int level = 0;
+};
+
+// A font the tree made for itself, deleted with it.
+class OwnFont {
+public:
+    OwnFont() = default;
+    ~OwnFont() { Reset(nullptr); }
+    OwnFont(const OwnFont&) = delete;
+    OwnFont& operator=(const OwnFont&) = delete;
+    HFONT Get() const { return font_; }
+    void Reset(HFONT font) {
+        if (font_) DeleteObject(font_);
+        font_ = font;
+    }
+
+private:
+    HFONT font_ = nullptr;
 };
 
 struct TreeView : ControlLife {
@@ -53,7 +71,8 @@ struct TreeView : ControlLife {
     bool dragSent = false;
     COLORREF background = CLR_DEFAULT;
     COLORREF textColour = CLR_DEFAULT;
-    HFONT font = nullptr;
+    HFONT font = nullptr;     // WM_SETFONT's
+    OwnFont screenFont;       // the default font at the screen's dots per inch, while none is set
     TypeAhead typed;
 };
 
@@ -78,6 +97,11 @@ void InvalidateRows(TreeView& tv);
 int RowOf(TreeView& tv, HTREEITEM item);  // -1 when not shown
 int TreeRowHeight(TreeView& tv);
 int TreeIndent(TreeView& tv);
+// The font the labels are drawn and measured in: WM_SETFONT's, else the default font scaled to the
+// screen as the device's own controls are.
+HFONT TreeFont(TreeView& tv);
+// Half the side of the +/- button, scaled to the screen.
+int TreeButtonHalf();
 int TreeRowsPerPage(TreeView& tv);
 bool NodeRect(TreeView& tv, HTREEITEM item, bool textOnly, RECT& out);
 HTREEITEM TreeHitTest(TreeView& tv, TVHITTESTINFO& info);

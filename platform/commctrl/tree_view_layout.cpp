@@ -10,6 +10,9 @@ namespace platform::commctrl {
 namespace {
 
 constexpr int kMinIndent96 = 16;
+// The default GUI font's height and the +/- button's half side at 96 dots per inch.
+constexpr int kDefaultFontHeight96 = 12;
+constexpr int kButtonHalf96 = 4;
 constexpr int kIconGap = 3;
 constexpr int kRowPadding = 3;
 
@@ -57,9 +60,23 @@ int RowOf(TreeView& tv, HTREEITEM item) {
 
 int TreeRowHeight(TreeView& tv) {
     if (tv.itemHeight > 0) return tv.itemHeight;
-    if (tv.lineHeight <= 0) tv.lineHeight = std::max(1, TextHeight(tv.hwnd, tv.font));
+    if (tv.lineHeight <= 0) tv.lineHeight = std::max(1, TextHeight(tv.hwnd, TreeFont(tv)));
     return std::max(tv.lineHeight + kRowPadding, static_cast<int>(ImageSize(tv.images).cy) + 1);
 }
+
+HFONT TreeFont(TreeView& tv) {
+    if (tv.font) return tv.font;
+    if (ScaleToScreen(kDefaultFontHeight96) == kDefaultFontHeight96) return nullptr;
+    if (!tv.screenFont.Get()) {
+        LOGFONTW lf{};
+        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+        lf.lfHeight = -ScaleToScreen(kDefaultFontHeight96);
+        tv.screenFont.Reset(CreateFontIndirectW(&lf));
+    }
+    return tv.screenFont.Get();
+}
+
+int TreeButtonHalf() { return ScaleToScreen(kButtonHalf96); }
 
 int TreeIndent(TreeView& tv) {
     if (tv.indent > 0) return tv.indent;
@@ -86,7 +103,7 @@ bool NodeRect(TreeView& tv, HTREEITEM item, bool textOnly, RECT& out) {
     }
     const LONG iconLeft = ContentLeft(tv, *node) - tv.scrollX;
     const LONG labelLeft = iconLeft + (tv.images ? ImageSize(tv.images).cx + kIconGap : 0);
-    out = RECT{labelLeft, top, labelLeft + TextWidth(tv.hwnd, tv.font, node->text) + 2 * kTextMargin, top + h};
+    out = RECT{labelLeft, top, labelLeft + TextWidth(tv.hwnd, TreeFont(tv), node->text) + 2 * kTextMargin, top + h};
     return true;
 }
 

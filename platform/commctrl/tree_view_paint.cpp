@@ -8,8 +8,6 @@
 namespace platform::commctrl {
 namespace {
 
-constexpr int kButtonHalf = 4;
-
 LONG RowCentre(const RECT& row) { return (row.top + row.bottom) / 2; }
 
 void DottedLine(HDC dc, LONG x0, LONG y0, LONG x1, LONG y1) {
@@ -21,11 +19,18 @@ void DottedLine(HDC dc, LONG x0, LONG y0, LONG x1, LONG y1) {
 }
 
 void PaintButton(HDC dc, LONG cx, LONG cy, bool expanded) {
-    const RECT box{cx - kButtonHalf, cy - kButtonHalf, cx + kButtonHalf + 1, cy + kButtonHalf + 1};
+    const int half = TreeButtonHalf();
+    // The sign's strokes thicken with the box.
+    const int stroke = std::max(1, half / 4);
+    const int inset = std::max(2, half / 2);
+    const RECT box{cx - half, cy - half, cx + half + 1, cy + half + 1};
     FillSolid(dc, box, kWindowColour);
-    FrameSolid(dc, box, kShadowColour);
-    FillSolid(dc, {cx - kButtonHalf + 2, cy, cx + kButtonHalf - 1, cy + 1}, kTextColour);
-    if (!expanded) FillSolid(dc, {cx, cy - kButtonHalf + 2, cx + 1, cy + kButtonHalf - 1}, kTextColour);
+    for (int ring = 0; ring < stroke; ++ring)
+        FrameSolid(dc, {box.left + ring, box.top + ring, box.right - ring, box.bottom - ring}, kShadowColour);
+    const int low = stroke / 2;
+    const int high = stroke - low;
+    FillSolid(dc, {cx - half + inset, cy - low, cx + half - inset + 1, cy + high}, kTextColour);
+    if (!expanded) FillSolid(dc, {cx - low, cy - half + inset, cx + high, cy + half - inset + 1}, kTextColour);
 }
 
 void PaintNode(TreeView& tv, HDC dc, HTREEITEM item, DWORD style) {
@@ -69,7 +74,7 @@ void PaintNode(TreeView& tv, HDC dc, HTREEITEM item, DWORD style) {
 }  // namespace
 
 void PaintTree(TreeView& tv, HDC dc, const RECT& area) {
-    const FontScope font(dc, tv.font);
+    const FontScope font(dc, TreeFont(tv));
     const DWORD style = static_cast<DWORD>(GetWindowLongW(tv.hwnd, GWL_STYLE));
     const int h = TreeRowHeight(tv);
     const auto rows = Rows(tv);
@@ -81,7 +86,7 @@ void PaintTree(TreeView& tv, HDC dc, const RECT& area) {
 HIMAGELIST TreeDragImage(TreeView& tv, HTREEITEM item) {
     RECT label{};
     if (!NodeRect(tv, item, true, label)) return nullptr;
-    return TextDragImage(tv.font, tv.nodes.at(item).text, label.right - label.left, label.bottom - label.top);
+    return TextDragImage(TreeFont(tv), tv.nodes.at(item).text, label.right - label.left, label.bottom - label.top);
 }
 
 }  // namespace platform::commctrl

@@ -265,6 +265,20 @@ void Back(Viewer& v) {
 }
 
 // Left and Right pick the previous or next link, bringing it into view.
+// Lays the page out to the client's width; when that made the scroll bar come or go, the width
+// changed, and the lines are wrapped again so that none runs under the bar.
+void LayoutPage(Viewer& v) {
+    RECT before{};
+    GetClientRect(v.hwnd, &before);
+    Layout(v);
+    UpdateScrollBar(v);
+    RECT after{};
+    GetClientRect(v.hwnd, &after);
+    if (after.right == before.right) return;
+    Layout(v);
+    UpdateScrollBar(v);
+}
+
 void SelectLink(Viewer& v, int step) {
     if (v.links.empty()) return;
     const int count = static_cast<int>(v.links.size());
@@ -436,8 +450,7 @@ void StartHelpViewer(std::u16string_view commandLine) {
     v.selectedLink = -1;
     v.startAnchor = anchor;
     v.scroll = 0;
-    Layout(v);
-    UpdateScrollBar(v);
+    LayoutPage(v);
     if (!anchor.empty()) JumpToAnchor(v, anchor);
     ShowWindow(v.hwnd, SW_SHOW);
     SetForegroundWindow(v.hwnd);

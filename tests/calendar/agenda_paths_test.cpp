@@ -398,3 +398,33 @@ TEST_F(AgendaPaths, GoToDateButtonOpensTheGoToDateWheel) {
 }
 
 }  // namespace
+
+namespace {
+
+// With the default list-style Day view, an appointment without a location shows the first line of
+// its notes; a line break there was drawn as a box. It reads as a blank.
+TEST_F(AgendaPaths, NotesSnippetShowsLineBreaksAsBlanks) {
+    {
+        Store store;
+        PoomPtr<IAppointment> appt = Store::Create<IAppointment>(olAppointmentItem, IID_IAppointment);
+        appt->put_Subject(u"Dentist");
+        appt->put_Start(Store::Ole(DateRec(2026, 12, 10, 10, 0)));
+        appt->put_Duration(60);
+        appt->put_ReminderSet(VARIANT_FALSE);
+        appt->put_Body(u"Bring\r\nforms");
+        EXPECT_EQ(appt->Save(), S_OK);
+    }
+    WriteSetting(u"AGENDAFMT", 1);
+    pt::DrawRecord record;
+    ASSERT_NE(Open(), nullptr);
+    EnterToday();
+    ASSERT_EQ(ViewId, kViewDay);
+    const auto shown = record.ScreenTextsContaining(u"Bring");
+    ASSERT_FALSE(shown.empty());
+    for (const pt::DrawnText& text : shown) {
+        EXPECT_EQ(text.text.find_first_of(u"\r\n"), std::u16string::npos);
+        EXPECT_NE(text.text.find(u"forms"), std::u16string::npos) << "the note's second line follows on";
+    }
+}
+
+}  // namespace

@@ -22,6 +22,7 @@
 #include "platform/commctrl.h"
 #include "platform/controls.h"
 #include "platform/shell.h"
+#include "platform/testing_draw.h"
 #include "platform/testing_pim.h"
 #include "platform/testing_user.h"
 #include "platform/text.h"
@@ -210,6 +211,32 @@ TEST_F(DeviceCards, HelpShowsTheProgramsHelpPage) {
     Press("SOFT2");
     EXPECT_EQ(platform::testing::ShownHelpViewer(), nullptr);
     EXPECT_EQ(GetForegroundWindow(), g_Frame.mainWnd);
+}
+
+// The help page was laid out before its scroll bar came, so the lines ran on under the bar.
+TEST_F(DeviceCards, HelpLinesEndLeftOfTheScrollBar) {
+    const std::filesystem::path page = std::filesystem::path(QV_FIXTURES_DIR) / ".." / ".." / "resources" / "VestralAgenda.htm";
+    std::ifstream in(page, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    device_.WriteFile(u"\\Windows\\VestralAgenda.htm", bytes.str());
+    platform::testing::DrawRecord record;
+    ASSERT_TRUE(platform::testing::Key("HELP"));
+    platform::testing::PumpUntilIdle();
+    const HWND viewer = platform::testing::ShownHelpViewer();
+    ASSERT_NE(viewer, nullptr);
+    RECT shown{};
+    GetWindowRect(viewer, &shown);
+    const LONG barLeft = shown.right - GetSystemMetrics(SM_CXVSCROLL);
+    int texts = 0;
+    for (const auto& text : record.TextsDrawn()) {
+        if (text.rect.top < shown.top || text.rect.bottom > shown.bottom || text.text.empty()) continue;
+        ++texts;
+        EXPECT_LE(text.rect.right, barLeft) << platform::ToUtf8(text.text);
+    }
+    EXPECT_GT(texts, 20);
+    Press("SOFT2");  // closed, with its soft-key bar
+    EXPECT_EQ(platform::testing::ShownHelpViewer(), nullptr);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "calendar/agenda_view.h"
@@ -25,6 +26,7 @@
 #include "platform/ink.h"
 #include "platform/shell.h"
 #include "platform/testing_display.h"
+#include "platform/testing_draw.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
 #include "projects/prj_tree.h"
@@ -32,6 +34,7 @@
 #include "ui/draw_prims.h"
 #include "ui/view_windows.h"
 #include "wallet/wlt_item.h"
+#include "wallet/wlt_settings.h"
 #include "wallet/wlt_view.h"
 
 namespace {
@@ -241,6 +244,78 @@ TEST_F(DeviceProfiles, ListRowsUseTheListFontOfTheScreenClass) {
         EXPECT_NEAR(last - first + 1, extent.cx, extent.cx / 8);
         Close();
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The label heights drawn inside a window, and the width of the first +/- box on its first row
+// (the grey frame's outer columns at the row's middle).
+struct TreeLook {
+    int textHeight = 0;
+    int boxWidth = 0;
+};
+
+TreeLook MeasureTree(HWND tree) {
+    TreeLook look;
+    platform::testing::DrawRecord record;
+    InvalidateRect(tree, nullptr, TRUE);
+    platform::testing::PumpUntilIdle();
+    RECT area{};
+    GetWindowRect(tree, &area);
+    for (const auto& text : record.ScreenTextsIn(area))
+        look.textHeight = std::max<int>(look.textHeight, text.rect.bottom - text.rect.top);
+    const auto root = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    RECT label{};
+    std::memcpy(&label, &root, sizeof root);
+    if (!root || !SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&label))) return look;
+    MapWindowPoints(tree, nullptr, reinterpret_cast<POINT*>(&label), 2);
+    const int y = (label.top + label.bottom) / 2;
+    int first = -1, last = -1;
+    for (int x = area.left; x < label.left; ++x) {
+        if (platform::testing::ReadScreenPixel(x, y) != RGB(128, 128, 128)) continue;
+        if (first < 0) first = x;
+        last = x;
+    }
+    if (first >= 0) look.boxWidth = last - first + 1;
+    return look;
+}
+
+// On 480x640 the wallet and project trees drew a 10-pixel font and 9-pixel boxes beside 32-pixel
+// icons: both grow with the screen.
+TEST_F(DeviceProfiles, TreesScaleTheirTextAndBoxesWithTheScreen) {
+    struct Tree {
+        const char* name;
+        void (*show)();
+        HWND* window;
+    };
+    const Tree trees[] = {{"wallet", ShowWalletView, &g_ViewWnds.walletTree},
+                          {"projects", ShowProjectsView, &g_PrjTree.wnd}};
+    TreeLook small[2], large[2];
+    for (const Profile& p : {kProfiles[0], kProfiles[2]}) {
+        Use(p);
+        // A fresh wallet, whatever the tests before this one opened in this process.
+        g_Wlt = WltState();
+        g_WltSettings = WltSettings();
+        CreateDirectoryW(u"\\My Documents", nullptr);
+        ASSERT_NE(Open(), nullptr);
+        for (int i = 0; i < 2; ++i) {
+            SCOPED_TRACE(std::string(p.name) + " " + trees[i].name);
+            trees[i].show();
+            platform::testing::PumpUntilIdle();
+            ASSERT_NE(*trees[i].window, nullptr);
+            (p.width >= 480 ? large : small)[i] = MeasureTree(*trees[i].window);
+        }
+        Close();
+    }
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(trees[i].name);
+        ASSERT_GT(small[i].textHeight, 0);
+        EXPECT_GE(large[i].textHeight, 2 * small[i].textHeight - 2);
+    }
+    ASSERT_GT(small[0].boxWidth, 0) << "the wallet's groups have boxes";
+    EXPECT_GE(large[0].boxWidth, 2 * small[0].boxWidth - 2);
 }
 
 }  // namespace

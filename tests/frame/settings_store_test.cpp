@@ -196,6 +196,10 @@ TEST_F(SettingsStore, FontDefaultsAndSmallFontByScreen) {
         {240, 320, 0, 15, 13},  {240, 320, 16, 16, 13}, {240, 320, 17, 17, 13}, {240, 320, 18, 18, 14},
         {320, 240, 12, 12, 12}, {480, 640, 0, 24, 22},  {480, 640, 26, 26, 24}, {480, 800, 23, 23, 22},
         {320, 320, 0, 18, 15},  {320, 320, 22, 22, 16}, {176, 220, 0, 14, 12},  {176, 220, 18, 18, 12},
+        // Another screen's default that this screen does not offer was never chosen: this screen's
+        // default stands. A size offered here, or no screen's default, was chosen and stays.
+        {480, 640, 15, 24, 22}, {240, 320, 24, 15, 13}, {320, 320, 15, 18, 15}, {480, 640, 12, 12, 22},
+        {240, 320, 18, 18, 14},
     };
     for (const Case& c : cases) {
         platform::testing::TestDevice device(Profile(c.width, c.height));
@@ -206,6 +210,22 @@ TEST_F(SettingsStore, FontDefaultsAndSmallFontByScreen) {
         EXPECT_EQ(g_Settings.fontSize, c.fontSize) << c.width << "x" << c.height << " font " << c.storedFont;
         EXPECT_EQ(g_Settings.smallFontHeight, c.smallFont) << c.width << "x" << c.height << " font " << c.storedFont;
     }
+}
+
+// A size left at the screen's default is not stored, so that a start on another screen takes that
+// screen's default; a chosen size is stored.
+TEST_F(SettingsStore, AFontSizeAtTheScreensDefaultIsNotStored) {
+    platform::testing::TestDevice device(Profile(240, 320));
+    Reset();
+    SetPlatformDefaults();
+    Store(u"FONTSIZE", 15);
+    LoadSettings();
+    SaveSettings();
+    EXPECT_EQ(Stored(u"FONTSIZE"), -999);
+    EXPECT_EQ(Stored(u"AGENDAFMT"), g_Settings.agendaFmt) << "the values after it are written";
+    g_Settings.fontSize = 16;
+    SaveSettings();
+    EXPECT_EQ(Stored(u"FONTSIZE"), 16);
 }
 
 TEST_F(SettingsStore, PhotoDefaultFollowsTheSystemVersion) {

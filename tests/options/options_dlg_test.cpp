@@ -3,6 +3,8 @@
 // theme file, and a screenshot.
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/cat_record.h"
 #include "core/month_cache.h"
@@ -13,6 +15,8 @@
 #include "options/options_dlg.h"
 #include "options_fixture.h"
 #include "platform/testing_display.h"
+#include "platform/testing_draw.h"
+#include "platform/text.h"
 #include "resources/resource.h"
 #include "ui/color_picker.h"
 #include "ui/list_view_calls.h"
@@ -463,6 +467,38 @@ TEST_F(OptionsDlgTest, SetColorOnACategoryRowIsWrittenOnOk) {
         }
     }
     g_CatList = saved;
+}
+
+}  // namespace
+
+namespace {
+
+// The headings were drawn from the very edge of their band, where the band's edge ate into the
+// first letter: each heading starts inside its band, clear of the edge, on every screen.
+TEST(OptionsHeadings, StartClearOfTheBandsEdge) {
+    ASSERT_TRUE(RegisterQuorviaResources());
+    for (const auto& [width, height] : {std::pair{240, 320}, std::pair{480, 640}, std::pair{320, 240}}) {
+        SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+        struct Fixture : OptionsTest {
+            explicit Fixture(int w, int h) : OptionsTest(options_test::Screen(w, h)) {}
+            void TestBody() override {}
+        } fixture(width, height);
+        ViewId = kViewSpinner;  // the General page
+        std::vector<pt::DrawnText> headings;
+        RECT list{};
+        pt::ActInsideDialog([&](HWND dialog) {
+            pt::DrawRecord record;
+            InvalidateRect(List(dialog), nullptr, TRUE);
+            pt::PumpUntilIdle();
+            GetWindowRect(List(dialog), &list);
+            for (const auto& text : record.ScreenTextsIn(list))
+                if (text.text == u"General") headings.push_back(text);
+            Press(dialog, IDM_DLG_CANCEL);
+        });
+        RunOptionsDlg();
+        ASSERT_EQ(headings.size(), 1u);
+        for (const auto& heading : headings) EXPECT_GE(heading.rect.left, list.left + 4) << platform::ToUtf8(heading.text);
+    }
 }
 
 }  // namespace

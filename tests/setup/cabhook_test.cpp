@@ -70,7 +70,9 @@ protected:
 
     // Installed, with the program's data and a second program's data beside it.
     void InstallWithData() {
-        ASSERT_EQ(Devicectl({"install"}), 0);
+        const std::filesystem::path package = device_.Root() / "quorvia";
+        std::ofstream(package) << "program";
+        ASSERT_EQ(Devicectl({"install", package.string()}), 0);
         for (const char16_t* name : {u"catinfo.dat", u"linkinfo.dat", u"savedviews.dat", u"quickspin.dat", u"Night.zqth",
                                      u"deftheme.zqth"})
             Touch(name);
@@ -93,10 +95,46 @@ TEST_F(CabhookTest, InstallLeavesTheKeepMarkOffAndCopiesThePackage) {
     EXPECT_EQ(device_.ReadFile(InFolder(u"package.txt")), "payload");
 }
 
+// Without file names the install copied nothing yet said "installed", and a removal left the
+// copied files behind.
+TEST_F(CabhookTest, WithoutNamesTheBuiltProgramAndHelpAreInstalledAndRemovalTakesThemAway) {
+    const std::u16string program = InFolder(u"quorvia");
+    const std::u16string help = u"\\Windows\\VestralAgenda.htm";
+    ASSERT_EQ(Devicectl({"install"}), 0);
+    ASSERT_TRUE(device_.FileExists(program));
+    ASSERT_TRUE(device_.FileExists(help));
+    EXPECT_EQ(std::filesystem::file_size(device_.Root() / "files" / "Program Files" / "Quorvia" / "quorvia"),
+              std::filesystem::file_size(QV_QUORVIA_BINARY));
+    std::ifstream page(std::filesystem::path(QV_FIXTURES_DIR) / ".." / ".." / "resources" / "VestralAgenda.htm",
+                       std::ios::binary);
+    EXPECT_EQ(device_.ReadFile(help), std::string(std::istreambuf_iterator<char>(page), {}));
+    Touch(u"catinfo.dat");
+
+    // An update puts them back; the data stay.
+    ASSERT_EQ(Devicectl({"install"}), 0);
+    EXPECT_TRUE(device_.FileExists(program));
+    EXPECT_TRUE(device_.FileExists(InFolder(u"catinfo.dat")));
+
+    ASSERT_EQ(Devicectl({"remove", "--no"}), 0);
+    EXPECT_FALSE(device_.FileExists(program));
+    EXPECT_FALSE(device_.FileExists(help));
+    EXPECT_TRUE(device_.FileExists(InFolder(u"catinfo.dat")));
+}
+
+TEST_F(CabhookTest, RemovalDeletesThePackageItCopiedAndAnEmptyFolder) {
+    const std::filesystem::path package = device_.Root() / "package.txt";
+    std::ofstream(package) << "payload";
+    ASSERT_EQ(Devicectl({"install", package.string()}), 0);
+    ASSERT_TRUE(device_.FileExists(InFolder(u"package.txt")));
+    ASSERT_EQ(Devicectl({"remove", "--yes"}), 0);
+    EXPECT_FALSE(device_.FileExists(InFolder(u"package.txt")));
+    EXPECT_FALSE(std::filesystem::exists(device_.Root() / "files" / "Program Files" / "Quorvia"));
+}
+
 TEST_F(CabhookTest, UpdateRemovesNothingAndAsksNothing) {
     InstallWithData();
     // A box would be answered Yes here, and Yes deletes: the keep mark must stop it before.
-    ASSERT_EQ(Devicectl({"install", "--yes"}), 0);
+    ASSERT_EQ(Devicectl({"install", "--yes", (device_.Root() / "quorvia").string()}), 0);
     EXPECT_TRUE(device_.FileExists(InFolder(u"catinfo.dat")));
     EXPECT_TRUE(device_.FileExists(InFolder(u"Night.zqth")));
     EXPECT_EQ(Text(HKEY_CURRENT_USER, kSettings, u"ZQKEEPINFO"), u"0");

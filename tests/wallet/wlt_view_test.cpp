@@ -17,6 +17,8 @@
 #include "platform/gdi.h"
 #include "platform/testing_dialogs.h"
 #include "platform/testing_display.h"
+#include "platform/testing_draw.h"
+#include "platform/text.h"
 #include "platform/time.h"
 #include "platform/user.h"
 #include "resources/resource.h"
@@ -491,6 +493,32 @@ LRESULT CALLBACK DetailHostProc(HWND window, UINT message, WPARAM wParam, LPARAM
     DrawWalletItem(dc, area, 0);
     EndPaint(window, &ps);
     return 0;
+}
+
+// The labels were cut to two fifths of the width ("Phone Num...") while the values left room: the
+// label column takes what the widest label needs, up to half the width.
+TEST_F(WalletDetail, LabelsAreDrawnWholeWhenThereIsRoom) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DetailHostProc;
+    wc.hInstance = g_Main.instance;
+    wc.lpszClassName = u"WltDetailLabelsHost";
+    RegisterClassW(&wc);
+    WltItem item = FilledItem(0, u"Bank");
+    for (int i = 0; i < item.fields.Size(); ++i) item.fields[i].value = u"12";
+    g_Wlt.items.Append(item);
+    g_Wlt.selection = 0;
+    g_Wlt.locked = 0;
+    g_Wlt.maskOn = 0;
+    platform::testing::DrawRecord record;
+    HWND detail = CreateWindowExW(0, u"WltDetailLabelsHost", u"", WS_POPUP | WS_VISIBLE, 0, 0, 240, 320, nullptr, nullptr,
+                                  g_Main.instance, nullptr);
+    platform::testing::PumpUntilIdle();
+    for (int i = 0; i < item.fields.Size(); ++i) {
+        const std::u16string& label = item.fields[i].label;
+        EXPECT_TRUE(record.ScreenShows(label)) << platform::ToUtf8(label);
+    }
+    for (const auto& text : record.ScreenTexts()) EXPECT_EQ(text.text.find_first_of(u".\u2026"), std::u16string::npos) << platform::ToUtf8(text.text);
+    DestroyWindow(detail);
 }
 
 TEST_F(WalletDetail, ScreenshotOfTheDetailView) {

@@ -14,7 +14,8 @@ constexpr const char* kUsage =
     "       devicectl pim set OID [--field value]...\n"
     "       devicectl pim delete OID\n"
     "       devicectl reg get KEY [VALUE] | reg set KEY VALUE dword|sz DATA | reg list KEY\n"
-    "       devicectl install [--hook LIB.so] [--dir DEVICE-FOLDER] [FILE]...\n"
+    "       devicectl install [--hook LIB.so] [--dir DEVICE-FOLDER] [FILE]...   (no FILE: the program and its\n"
+    "                                                  help page as built)\n"
     "       devicectl remove [--hook LIB.so] [--dir DEVICE-FOLDER] [--yes|--no]\n"
     "       devicectl screenshot FILE.png   (of the program running on the same device)\n";
 

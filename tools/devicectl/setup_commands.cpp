@@ -1,12 +1,15 @@
 // devicectl install / remove: the device's installer. It loads the program's setup library, calls
-// its hooks around copying the package's files into the installation folder, and on removal lets
-// the library ask its question (answered by --yes or --no; no answer keeps the data).
+// its hooks around copying the package's files into the installation folder (by default the program
+// and its help page as the build made them), and on removal lets the library ask its question
+// (answered by --yes or --no; no answer keeps the data) and deletes the files it copied.
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string_view>
+#include <vector>
 
 #include "devicectl/commands.h"
 #include "platform/files.h"
@@ -57,6 +60,12 @@ struct SetupArgs {
     std::vector<std::string> files;
 };
 
+// Without file names the package is what the build made: the program and its help page.
+std::vector<std::string> PackageFiles(const SetupArgs& args) {
+    if (!args.files.empty()) return args.files;
+    return {QV_PROGRAM_PATH, QV_HELP_PAGE_PATH};
+}
+
 bool ParseSetupArgs(const Args& args, SetupArgs& parsed, std::ostream& err) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
@@ -99,6 +108,47 @@ void RecordInstalled(const std::u16string& dir) {
     RegCloseKey(key);
 }
 
+// The device paths an installation copied, kept beside its record so that a removal takes them away.
+void RecordFiles(const std::u16string& dir, const std::vector<std::u16string>& copied) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, AppsKey(dir).c_str(), 0, nullptr, 0, 0, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    std::u16string list;
+    for (const std::u16string& path : copied) list += path + u'\0';
+    list += u'\0';
+    RegSetValueExW(key, u"Files", 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(list.data()),
+                   static_cast<DWORD>(list.size() * sizeof(WCHAR)));
+    RegCloseKey(key);
+}
+
+std::vector<std::u16string> RecordedFiles(const std::u16string& dir) {
+    std::vector<std::u16string> paths;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, AppsKey(dir).c_str(), 0, 0, &key) != ERROR_SUCCESS) return paths;
+    DWORD bytes = 0;
+    DWORD type = 0;
+    std::u16string list;
+    if (RegQueryValueExW(key, u"Files", nullptr, &type, nullptr, &bytes) == ERROR_SUCCESS && type == REG_MULTI_SZ) {
+        list.resize(bytes / sizeof(WCHAR));
+        if (RegQueryValueExW(key, u"Files", nullptr, &type, reinterpret_cast<BYTE*>(list.data()), &bytes) != ERROR_SUCCESS)
+            list.clear();
+    }
+    RegCloseKey(key);
+    for (std::size_t at = 0; at < list.size();) {
+        const std::size_t end = list.find(u'\0', at);
+        if (end == at || end == std::u16string::npos) break;
+        paths.push_back(list.substr(at, end - at));
+        at = end + 1;
+    }
+    return paths;
+}
+
+// Deletes the files an installation copied, and its folder once nothing else is left in it.
+void DeleteInstalledFiles(const std::u16string& dir) {
+    for (const std::u16string& path : RecordedFiles(dir)) DeleteFileW(path.c_str());
+    RemoveDirectoryW(dir.c_str());
+}
+
 void CreateFolders(const std::u16string& dir) {
     for (std::size_t at = dir.find(u'\\', 1); ; at = dir.find(u'\\', at + 1)) {
         CreateDirectoryW(dir.substr(0, at).c_str(), nullptr);
@@ -106,24 +156,34 @@ void CreateFolders(const std::u16string& dir) {
     }
 }
 
-// Copies one host file into the installation folder, whole or not at all.
-bool CopyIntoDevice(const std::string& hostFile, const std::u16string& dir, std::ostream& err) {
+// Copies one host file into a device folder, whole or not at all; gives the device path or "".
+std::u16string CopyIntoDevice(const std::string& hostFile, const std::u16string& dir, std::ostream& err) {
     std::ifstream in(hostFile, std::ios::binary);
     if (!in) {
         err << "devicectl: cannot read " << hostFile << "\n";
-        return false;
+        return {};
     }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Read in one piece: the program is large.
+    in.seekg(0, std::ios::end);
+    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(0, in.tellg())), '\0');
+    in.seekg(0, std::ios::beg);
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+        err << "devicectl: cannot read " << hostFile << "\n";
+        return {};
+    }
     const std::u16string target = dir + u"\\" + platform::FromUtf8(std::filesystem::path(hostFile).filename().string());
     const HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         err << "devicectl: cannot write " << platform::ToUtf8(target) << "\n";
-        return false;
+        return {};
     }
     DWORD written = 0;
     const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
-    return ok && written == bytes.size();
+    if (ok && written == bytes.size()) return target;
+    DeleteFileW(target.c_str());
+    err << "devicectl: cannot write " << platform::ToUtf8(target) << "\n";
+    return {};
 }
 
 int Install(const SetupArgs& args, std::ostream& out, std::ostream& err) {
@@ -140,17 +200,22 @@ int Install(const SetupArgs& args, std::ostream& out, std::ostream& err) {
     // An update removes the old installation first, as the installer does.
     if (previously) {
         library.uninstallInit_(nullptr, args.dir.c_str());
+        DeleteInstalledFiles(args.dir);
         library.uninstallExit_(nullptr);
     }
     CreateFolders(args.dir);
     WORD failedFiles = 0;
-    for (const std::string& file : args.files) {
+    std::vector<std::u16string> copied;
+    for (const std::string& file : PackageFiles(args)) {
         const bool help = file.size() > kHelpExtension.size() && file.ends_with(kHelpExtension);
         if (help) CreateFolders(kHelpDir);
-        if (!CopyIntoDevice(file, help ? kHelpDir : args.dir, err)) ++failedFiles;
+        const std::u16string target = CopyIntoDevice(file, help ? kHelpDir : args.dir, err);
+        if (target.empty()) ++failedFiles;
+        else copied.push_back(target);
     }
     library.installExit_(nullptr, args.dir.c_str(), 0, failedFiles, 0, 0, 0);
     RecordInstalled(args.dir);
+    RecordFiles(args.dir, copied);
     out << (previously ? "updated " : "installed ") << platform::ToUtf8(args.dir) << "\n";
     return failedFiles == 0 ? 0 : 1;
 }
@@ -171,6 +236,7 @@ int Remove(const SetupArgs& args, std::ostream& out, std::ostream& err) {
         err << "devicectl: the setup library cancelled the removal\n";
         return 1;
     }
+    DeleteInstalledFiles(args.dir);
     library.uninstallExit_(nullptr);
     RegDeleteKeyW(HKEY_LOCAL_MACHINE, AppsKey(args.dir).c_str());
     out << "removed " << platform::ToUtf8(args.dir) << "\n";
