@@ -32,15 +32,11 @@ TestScreen::~TestScreen() {
     PumpUntilIdle();
 }
 
-void Tap(int x, int y) {
-    StylusDown({x, y}, StylusPress::Tap);
-    StylusUp({x, y});
-}
+void Tap(int x, int y) { StylusGestureAt({x, y}, StylusGesture::Tap); }
 
-void Hold(int x, int y) {
-    StylusDown({x, y}, StylusPress::Hold);
-    StylusUp({x, y});
-}
+void Hold(int x, int y) { StylusGestureAt({x, y}, StylusGesture::Hold); }
+
+void DoubleTap(int x, int y) { StylusGestureAt({x, y}, StylusGesture::DoubleTap); }
 
 void Key(UINT key) {
     DeviceKey(key, true);

@@ -52,6 +52,7 @@ TEST(ScriptLines, FormsAreCheckedBeforeALineRuns) {
         {"key", false},          {"key F13", false},       {"key soft1", false},    {"text", false},
         {"wait", false},         {"wait -1", false},       {"wait 5s", false},      {"shot", false},
         {"rotate twice", false}, {"quit now", false},      {"jump 1 2", false},     {"TAP 1 2", false},
+        {"dtap 10 20", true},    {"dtap 10", false},       {"key HELP", true},
     };
     for (const Case& c : cases) EXPECT_EQ(platform::CheckScriptLine(c.line).empty(), c.runs) << c.line;
 }
@@ -63,6 +64,7 @@ LRESULT CALLBACK LoggingWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     std::ofstream log(logPath ? logPath : "/dev/null", std::ios::app);
     switch (message) {
     case WM_LBUTTONDOWN: log << "down " << LOWORD(lParam) << " " << HIWORD(lParam) << "\n"; return 0;
+    case WM_LBUTTONDBLCLK: log << "double " << LOWORD(lParam) << " " << HIWORD(lParam) << "\n"; return 0;
     case WM_KEYDOWN: log << "key " << wParam << "\n"; return 0;
     case WM_CHAR: log << "char " << static_cast<char>(wParam) << "\n"; return 0;
     case WM_SIZE: log << "size " << LOWORD(lParam) << " " << HIWORD(lParam) << "\n"; return 0;
@@ -86,6 +88,7 @@ LRESULT CALLBACK LoggingWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
 TEST(ScriptChild, RunsTheScriptOverAWindow) {
     if (!std::getenv(kChildFlag)) GTEST_SKIP() << "runs only as the second process of the script tests";
     WNDCLASSW wc{};
+    wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = LoggingWindowProc;
     wc.lpszClassName = u"QvScriptTarget";
     RegisterClassW(&wc);
@@ -139,6 +142,8 @@ TEST_F(ScriptRun, LinesDriveTheWindowSaveScreensAndQuit) {
     std::remove(turned.c_str());
     ASSERT_EQ(Run("# taps, keys and text reach the window\n"
                   "tap 20 60\n"
+                  "tap 20 60\n"
+                  "dtap 30 70\n"
                   "key 5\n"
                   "key q\n"
                   "text Hi!\n"
@@ -150,7 +155,8 @@ TEST_F(ScriptRun, LinesDriveTheWindowSaveScreensAndQuit) {
                   "tap 1 1\n"),
               0);
     const std::string log = Log();
-    EXPECT_NE(log.find("down 20 34\n"), std::string::npos) << log;  // below the 26-pixel title bar
+    // Below the 26-pixel title bar; two tap lines are two taps, a dtap line one double tap.
+    EXPECT_NE(log.find("down 20 34\ndown 20 34\ndown 30 44\ndouble 30 44\nkey"), std::string::npos) << log;
     // Letters are keys, as on the device's keyboard: windows that read key presses see them, and the
     // characters come from the presses (Shift held for capitals and '!').
     EXPECT_NE(log.find("key 53\nchar 5\nkey 81\nchar q\n"), std::string::npos) << log;
