@@ -279,4 +279,18 @@ bool PushDesktopTap(int x, int y) {
     return SDL_PushEvent(&e) >= 0;
 }
 
+bool PushDesktopKey(const char* name) {
+    if (!DesktopWindowIsOpen()) return false;
+    const SDL_Keycode key = SDL_GetKeyFromName(name);
+    if (key == SDLK_UNKNOWN) return false;
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.state = SDL_PRESSED;
+    e.key.keysym.sym = key;
+    if (SDL_PushEvent(&e) < 0) return false;
+    e.type = SDL_KEYUP;
+    e.key.state = SDL_RELEASED;
+    return SDL_PushEvent(&e) >= 0;
+}
+
 }  // namespace platform

@@ -10,8 +10,8 @@
 #include "shell/key_messages.h"
 #include "shell/menu_bar.h"
 #include "user/key_characters.h"
-#include "user/window_class.h"
 #include "user/message_queue.h"
+#include "user/window_class.h"
 #include "user/window_table.h"
 
 namespace platform {

@@ -93,4 +93,6 @@ void ActInsideMessageBox(std::function<void()> action) { QueueBoxAction(std::mov
 
 bool TapDesktopWindow(int x, int y) { return PushDesktopTap(x, y); }
 
+bool KeyDesktopWindow(const char* name) { return PushDesktopKey(name); }
+
 }  // namespace platform::testing

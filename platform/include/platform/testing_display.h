@@ -60,6 +60,8 @@ void ActInsideMessageBox(std::function<void()> action);
 
 // A tap given to the desktop window as real desktop events; false when no desktop window is open.
 bool TapDesktopWindow(int x, int y);
+// A key pressed and released on the desktop window, by the desktop's name of it (".", "F2").
+bool KeyDesktopWindow(const char* name);
 
 // A virtual X display (Xvfb) on a free display number for the life of the object, for tests of the
 // desktop window; not Started() when Xvfb is missing or does not come up within a few seconds.

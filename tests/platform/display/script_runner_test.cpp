@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <png.h>
 #include <vector>
 
 #include "display/script_runner.h"
@@ -15,6 +14,7 @@
 #include "platform/testing.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
+#include "tests/support/png_pixels.h"
 
 namespace {
 
@@ -23,20 +23,7 @@ constexpr const char* kChildFlag = "QV_SCRIPT_CHILD";
 constexpr const char* kTapLogVariable = "QV_SCRIPT_LOG";
 constexpr COLORREF kWindowColour = RGB(200, 30, 40);
 
-// The colour of a pixel of a PNG file, CLR_INVALID when it cannot be read.
-COLORREF PngPixel(const std::string& path, int x, int y) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) return CLR_INVALID;
-    image.format = PNG_FORMAT_RGB;
-    std::vector<png_byte> pixels(PNG_IMAGE_SIZE(image));
-    const bool read = png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr) != 0;
-    png_image_free(&image);
-    if (!read || x < 0 || y < 0 || x >= static_cast<int>(image.width) || y >= static_cast<int>(image.height))
-        return CLR_INVALID;
-    const png_byte* p = &pixels[(static_cast<std::size_t>(y) * image.width + static_cast<std::size_t>(x)) * 3];
-    return RGB(p[0], p[1], p[2]);
-}
+using testsupport::PngPixel;
 
 TEST(ScriptLines, FormsAreCheckedBeforeALineRuns) {
     struct Case {
