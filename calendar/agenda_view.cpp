@@ -307,7 +307,10 @@ void AgendaViewStylusDown(HWND window, LPARAM lParam) {
     case kViewTaskPreview: HitPreviewCompleteBox(pt.x, y); break;
     default: return;
     }
-    if (answer == GN_CONTEXTMENU) ShowSoftKeyPopup(pt.x, pt.y);
+    if (answer != GN_CONTEXTMENU) return;
+    POINT screen = pt;
+    ClientToScreen(window, &screen);
+    ShowSoftKeyPopup(screen.x, screen.y);
 }
 
 void AgendaViewStylusUp(HWND, LPARAM lParam) {

@@ -62,11 +62,22 @@ bool IsHold(int x, int y) {
     return SHRecognizeGesture(&info) == GN_CONTEXTMENU;
 }
 
-void NewItemMenu(int x, int y) { TrackPopupMenuById(g_Frame.mainWnd, x, y, IDM_CAL_NEW_ITEM_MENU); }
+// Menus open at the pen, in screen coordinates; the stylus gives the main window's client point.
+POINT OnScreen(int x, int y) {
+    POINT screen{x, y};
+    ClientToScreen(g_Frame.mainWnd, &screen);
+    return screen;
+}
+
+void NewItemMenu(int x, int y) {
+    const POINT at = OnScreen(x, y);
+    TrackPopupMenuById(g_Frame.mainWnd, at.x, at.y, IDM_CAL_NEW_ITEM_MENU);
+}
 
 void ItemMenu(int x, int y) {
     RepaintMainWindow();
-    ShowSoftKeyPopup(x, y);
+    const POINT at = OnScreen(x, y);
+    ShowSoftKeyPopup(at.x, at.y);
 }
 
 // The drag images: 0 an appointment block, 1 a task box; magenta is see-through.

@@ -47,14 +47,15 @@ constexpr KeyMapping kKeyMappings[] = {
     {SDLK_KP_4, '4'},         {SDLK_KP_5, '5'},           {SDLK_KP_6, '6'},         {SDLK_KP_7, '7'},
     {SDLK_KP_8, '8'},         {SDLK_KP_9, '9'},           {SDLK_ASTERISK, VK_TSTAR}, {SDLK_KP_MULTIPLY, VK_TSTAR},
     {SDLK_HASH, VK_TPOUND},   {SDLK_SPACE, VK_SPACE},     {SDLK_LSHIFT, VK_SHIFT},  {SDLK_RSHIFT, VK_SHIFT},
+    {SDLK_PERIOD, VK_OEM_PERIOD}, {SDLK_KP_PERIOD, VK_DECIMAL},
 };
 
 // Characters that come from keys already (the keypad, the letter keys the program reads as keys,
-// the space bar); typed text leaves them out.
+// the space bar, the period key); typed text leaves them out.
 bool ComesFromKey(char16_t c) {
-    constexpr std::u16string_view kShiftedDigits = u")!@#$%^&*(";
+    constexpr std::u16string_view kShiftedKeys = u")!@#$%^&*(>";
     return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u' ' ||
-           kShiftedDigits.find(c) != std::u16string_view::npos;
+           c == u'.' || kShiftedKeys.find(c) != std::u16string_view::npos;
 }
 
 struct Desktop {
@@ -150,7 +151,7 @@ void OnQuit() {
 void HandleEvent(const SDL_Event& e, HWND navBar) {
     switch (e.type) {
     case SDL_MOUSEBUTTONDOWN:
-        if (e.button.button == SDL_BUTTON_LEFT) StylusDown({e.button.x, e.button.y});
+        if (e.button.button == SDL_BUTTON_LEFT) StylusDown({e.button.x, e.button.y}, e.button.timestamp);
         break;
     case SDL_MOUSEBUTTONUP:
         if (e.button.button == SDL_BUTTON_LEFT) StylusUp({e.button.x, e.button.y});
@@ -275,6 +276,20 @@ bool PushDesktopTap(int x, int y) {
     if (SDL_PushEvent(&e) < 0) return false;
     e.type = SDL_MOUSEBUTTONUP;
     e.button.state = SDL_RELEASED;
+    return SDL_PushEvent(&e) >= 0;
+}
+
+bool PushDesktopKey(const char* name) {
+    if (!DesktopWindowIsOpen()) return false;
+    const SDL_Keycode key = SDL_GetKeyFromName(name);
+    if (key == SDLK_UNKNOWN) return false;
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.state = SDL_PRESSED;
+    e.key.keysym.sym = key;
+    if (SDL_PushEvent(&e) < 0) return false;
+    e.type = SDL_KEYUP;
+    e.key.state = SDL_RELEASED;
     return SDL_PushEvent(&e) >= 0;
 }
 

@@ -18,4 +18,6 @@ namespace platform {
 // For the test API: a stylus tap at window coordinates given to the desktop window as SDL events;
 // false when no desktop window is open.
 bool PushDesktopTap(int x, int y);
+// A key of the desktop's keyboard pressed and released, by the desktop's name of it (".", "F2").
+bool PushDesktopKey(const char* name);
 }  // namespace platform

@@ -1,14 +1,17 @@
 // Routing the device's stylus and keys to windows; see device_input.h.
 #include "display/device_input.h"
 
+#include <cstdlib>
 #include <deque>
 #include <mutex>
+#include <optional>
 
 #include "platform/shell.h"
 #include "shell/key_messages.h"
 #include "shell/menu_bar.h"
 #include "user/key_characters.h"
 #include "user/message_queue.h"
+#include "user/window_class.h"
 #include "user/window_table.h"
 
 namespace platform {
@@ -17,6 +20,8 @@ namespace {
 // A stylus that wanders further than this from where it came down is no longer held there.
 constexpr LONG kHoldTolerance = 5;
 constexpr WPARAM kStylusDownFlag = 0x0001;  // MK_LBUTTON
+// Between the two presses of a made-up double tap, as a quick hand gives them.
+constexpr DWORD kDoubleTapGapMs = 120;
 
 struct Press {
     POINT at{};
@@ -24,11 +29,20 @@ struct Press {
     bool lifted = false;
 };
 
+// The first press of a possible double click.
+struct FirstPress {
+    HWND target = nullptr;
+    POINT at{};
+    DWORD time = 0;
+};
+
 struct Stylus {
     std::mutex lock;
     bool down = false;
     HWND target = nullptr;  // where the press went, for its moves and its lifting
     std::deque<Press> presses;
+    std::optional<FirstPress> first;  // none after a double click
+    DWORD lastTime = 0;               // of the latest press, for made-up presses
 };
 
 Stylus& TheStylus() {
@@ -88,6 +102,21 @@ HWND CaptureOfForeground() {
     return w && w->queue && w->queue->capture && Peek(w->queue->capture) ? w->queue->capture : nullptr;
 }
 
+bool AsksForDoubleClicks(HWND hwnd) {
+    const std::lock_guard guard(WindowLock());
+    const Window* w = Peek(hwnd);
+    return w && w->cls && (w->cls->info.style & CS_DBLCLKS);
+}
+
+// Whether a press at `screen` at `time` on `target` completes the double click begun by `first`.
+bool CompletesDoubleClick(const FirstPress& first, HWND target, POINT screen, DWORD time) {
+    // The rectangle is centred on the first press.
+    const LONG halfWidth = GetSystemMetrics(SM_CXDOUBLECLK) / 2;
+    const LONG halfHeight = GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+    return target == first.target && std::abs(screen.x - first.at.x) <= halfWidth &&
+           std::abs(screen.y - first.at.y) <= halfHeight && time - first.time <= GetDoubleClickTime();
+}
+
 LPARAM ClientPoint(HWND hwnd, POINT screen) {
     POINT p = screen;
     ScreenToClient(hwnd, &p);
@@ -100,17 +129,24 @@ void PostKey(HWND target, UINT key, bool down) {
 
 }  // namespace
 
-void StylusDown(POINT screen, StylusPress press) {
+void StylusDown(POINT screen, DWORD time, StylusPress press) {
     Stylus& s = TheStylus();
     HWND target = CaptureOfForeground();
     if (!target) target = WindowFromPoint(screen);
+    const bool doubleClicks = target && AsksForDoubleClicks(target);
+    bool second = false;
     {
         const std::lock_guard guard(s.lock);
         s.down = true;
         s.target = target;
         s.presses.push_back({screen, press == StylusPress::Hold, false});
+        s.lastTime = time;
+        second = doubleClicks && press == StylusPress::Tap && s.first && CompletesDoubleClick(*s.first, target, screen, time);
+        if (second) s.first.reset();
+        else s.first = FirstPress{target, screen, time};
     }
-    if (target) Post(target, WM_LBUTTONDOWN, kStylusDownFlag, ClientPoint(target, screen), screen);
+    if (target)
+        Post(target, second ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, kStylusDownFlag, ClientPoint(target, screen), screen);
 }
 
 void StylusMove(POINT screen) {
@@ -139,6 +175,20 @@ void StylusUp(POINT screen) {
     }
     if (const HWND capture = CaptureOfForeground()) target = capture;
     if (target) Post(target, WM_LBUTTONUP, 0, ClientPoint(target, screen), screen);
+}
+
+void StylusGestureAt(POINT screen, StylusGesture gesture) {
+    DWORD time = 0;
+    {
+        Stylus& s = TheStylus();
+        const std::lock_guard guard(s.lock);
+        time = s.lastTime + GetDoubleClickTime() + 1;
+    }
+    StylusDown(screen, time, gesture == StylusGesture::Hold ? StylusPress::Hold : StylusPress::Tap);
+    StylusUp(screen);
+    if (gesture != StylusGesture::DoubleTap) return;
+    StylusDown(screen, time + kDoubleTapGapMs, StylusPress::Tap);
+    StylusUp(screen);
 }
 
 PressState PressStateAt(POINT screen) {

@@ -14,9 +14,19 @@ namespace platform {
 
 enum class StylusPress { Tap, Hold };
 
-void StylusDown(POINT screen, StylusPress press = StylusPress::Tap);
+// `time`: when the press came, in milliseconds on the caller's clock (the desktop's event times).
+// A second press within the double-click time and rectangle (GetDoubleClickTime, SM_CXDOUBLECLK,
+// SM_CYDOUBLECLK) of the first, on the same window whose class asks for double clicks (CS_DBLCLKS),
+// comes as WM_LBUTTONDBLCLK instead of WM_LBUTTONDOWN; the press after a double click is a first
+// press again.
+void StylusDown(POINT screen, DWORD time, StylusPress press = StylusPress::Tap);
 void StylusMove(POINT screen);
 void StylusUp(POINT screen);
+
+// A whole stylus gesture made up by a script or a test, pressed and lifted at one point. A tap or a
+// hold comes well after any press before it; the second tap of a double tap right after the first.
+enum class StylusGesture { Tap, Hold, DoubleTap };
+void StylusGestureAt(POINT screen, StylusGesture gesture);
 
 // A key of the device pressed or released (VK_ codes; the keypad's '*' and '#' are VK_TSTAR and
 // VK_TPOUND and also give their characters).

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "display/device_input.h"
@@ -74,6 +75,13 @@ bool ParsePoint(const Parsed& p, POINT& out) {
     return true;
 }
 
+std::optional<StylusGesture> GestureOf(const std::string& command) {
+    if (command == "tap") return StylusGesture::Tap;
+    if (command == "hold") return StylusGesture::Hold;
+    if (command == "dtap") return StylusGesture::DoubleTap;
+    return std::nullopt;
+}
+
 [[noreturn]] void Fail(const Script& s, std::size_t lineIndex, const std::string& why) {
     std::fprintf(stderr, "quorvia: script %s, line %zu: %s: \"%s\"\n", s.path.c_str(), lineIndex + 1, why.c_str(),
                  lineIndex < s.lines.size() ? Trim(s.lines[lineIndex]).c_str() : "");
@@ -115,10 +123,9 @@ bool RunLine(Script& s, const std::string& line, std::string& why) {
     if (p.command.empty() || p.command[0] == '#') return true;
     POINT at{};
     long number = 0;
-    if (p.command == "tap" || p.command == "hold") {
+    if (const auto gesture = GestureOf(p.command)) {
         ParsePoint(p, at);
-        StylusDown(at, p.command == "hold" ? StylusPress::Hold : StylusPress::Tap);
-        StylusUp(at);
+        StylusGestureAt(at, *gesture);
     } else if (p.command == "key") {
         const UINT key = *KeyFromName(p.words[0]);
         DeviceKey(key, true);
@@ -163,8 +170,7 @@ std::string CheckScriptLine(const std::string& line) {
     if (p.command.empty() || p.command[0] == '#') return {};
     POINT at{};
     long number = 0;
-    if (p.command == "tap" || p.command == "hold")
-        return ParsePoint(p, at) ? "" : "needs two whole numbers X Y";
+    if (GestureOf(p.command)) return ParsePoint(p, at) ? "" : "needs two whole numbers X Y";
     if (p.command == "key")
         return p.words.size() == 1 && KeyFromName(p.words[0]) ? "" : "needs one key name (UP, ENTER, SOFT1, A, 7...)";
     if (p.command == "text") return p.rest.empty() ? "needs the text to type" : "";

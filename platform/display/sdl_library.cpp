@@ -132,3 +132,8 @@ int SDL_PushEvent(SDL_Event* event) {
     QV_SDL_FN(SDL_PushEvent);
     return fn(event);
 }
+
+SDL_Keycode SDL_GetKeyFromName(const char* name) {
+    QV_SDL_FN(SDL_GetKeyFromName);
+    return fn(name);
+}

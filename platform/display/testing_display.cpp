@@ -32,15 +32,11 @@ TestScreen::~TestScreen() {
     PumpUntilIdle();
 }
 
-void Tap(int x, int y) {
-    StylusDown({x, y}, StylusPress::Tap);
-    StylusUp({x, y});
-}
+void Tap(int x, int y) { StylusGestureAt({x, y}, StylusGesture::Tap); }
 
-void Hold(int x, int y) {
-    StylusDown({x, y}, StylusPress::Hold);
-    StylusUp({x, y});
-}
+void Hold(int x, int y) { StylusGestureAt({x, y}, StylusGesture::Hold); }
+
+void DoubleTap(int x, int y) { StylusGestureAt({x, y}, StylusGesture::DoubleTap); }
 
 void Key(UINT key) {
     DeviceKey(key, true);
@@ -96,5 +92,7 @@ HWND ShownMessageBox() {
 void ActInsideMessageBox(std::function<void()> action) { QueueBoxAction(std::move(action)); }
 
 bool TapDesktopWindow(int x, int y) { return PushDesktopTap(x, y); }
+
+bool KeyDesktopWindow(const char* name) { return PushDesktopKey(name); }
 
 }  // namespace platform::testing

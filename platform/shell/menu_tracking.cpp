@@ -38,6 +38,9 @@ struct Tracking {
     // A press opened a submenu: the lift of that same tap belongs to the press, not to whatever
     // item or level lies under the stylus after the submenu opened.
     bool liftOfOpeningTap = false;
+    // Until the stylus comes down on the open menu, its moves and its lift belong to the press that
+    // opened it (the end of a tap-and-hold), which chooses nothing.
+    bool pressedSinceOpen = false;
 };
 
 thread_local Tracking* active = nullptr;
@@ -210,6 +213,10 @@ Level* LevelAt(Tracking& t, POINT screen, int* item, std::size_t* depth) {
 }
 
 void OnStylus(Tracking& t, UINT message, POINT screen) {
+    const bool press = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK;
+    if (press) t.pressedSinceOpen = true;
+    if (!t.pressedSinceOpen) return;
+    if (press) message = WM_LBUTTONDOWN;  // the second press of a double tap is a press like any
     if (message == WM_LBUTTONUP && t.liftOfOpeningTap) {
         t.liftOfOpeningTap = false;
         return;

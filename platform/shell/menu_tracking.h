@@ -3,7 +3,8 @@
 // dispatched as usual, and actions queued for modal loops (the test API's) run when it is idle.
 //
 // Levels: level 0 is the menu tracked; opening a pop-up item pushes a level, Left or Escape pops one.
-// An item is chosen by Enter or by lifting the stylus on it; a grayed item is never chosen. A press
+// An item is chosen by Enter or by a tap on it (the stylus lifted there after coming down on the open
+// menu: the lift that ends the hold that opened a menu chooses nothing); a grayed item is never chosen. A press
 // outside every level, a soft key, WM_QUIT or the owner's end closes them all with nothing chosen.
 #pragma once
 

@@ -46,6 +46,7 @@ constexpr Metric kMetrics[] = {
 };
 
 constexpr int kBaseDpi = 96;
+constexpr UINT kDoubleClickMs = 500;
 
 std::mutex workAreaLock;
 std::optional<RECT> workAreaSet;
@@ -97,6 +98,8 @@ int GetSystemMetrics(int index) {
     }
     return 0;
 }
+
+UINT GetDoubleClickTime() { return platform::kDoubleClickMs; }
 
 BOOL SystemParametersInfoW(UINT action, UINT param, PVOID out, UINT) {
     if (action == SPI_GETOEMINFO) return platform::CopyOemInfo(param, out);

@@ -18,9 +18,11 @@
 #include "frame/single_instance.h"
 #include "platform/files.h"
 #include "platform/registry.h"
+#include "platform/testing_display.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
 #include "tests/frame/frame_fixture.h"
+#include "tests/support/png_pixels.h"
 
 namespace {
 
@@ -132,6 +134,87 @@ TEST_F(Program, DevicectlTakesTheRunningProgramsScreen) {
     program.join();
     ASSERT_TRUE(taken) << ReadAll(log);
     EXPECT_GT(fs::file_size(shot), 0u);
+}
+
+// On a desktop (a virtual X display) the mouse is the stylus: a hold on a month day leaves the
+// new-item menu on the screen when the button comes up, and a double click on a day opens its Day view.
+TEST_F(Program, OnTheDesktopAHoldLeavesItsMenuAndADoubleClickOpensTheDay) {
+    const fs::path xdotool = "/usr/bin/xdotool";
+    if (!fs::exists(xdotool)) GTEST_SKIP() << "xdotool is not installed (scripts/setup-deps)";
+    platform::testing::VirtualDisplay display;
+    if (!display.Started()) GTEST_SKIP() << "no Xvfb";
+    // A device of its own: this test's process shows a screen of its own on its device, which the
+    // screenshots must not find instead of the program's.
+    const fs::path root = device_.Root() / "desktop-device";
+    fs::create_directories(root);
+    const fs::path tool = fs::path(QV_TEST_OUTPUT_DIR) / ".." / "tools" / "devicectl";
+    const std::string devicectl = "QUORVIA_DEVICE='" + root.string() + "' ASAN_OPTIONS=detect_leaks=0 '" +
+                                  tool.string() + "' ";
+    ASSERT_EQ(std::system((devicectl + "reg set 'HKCU\\Software\\Hollyfen\\Quorvia\\Settings' STARTON30 dword " +
+                           std::to_string(kStartLastView) + " > /dev/null").c_str()),
+              0);
+    const fs::path log = device_.Root() / "desktop.log";
+    std::atomic<bool> done = false;
+    int status = -1;
+    std::thread program([&] {
+        // The desktop's own libraries keep allocations past their end, which the leak checker would
+        // count against the program; its own leaks are checked by the headless runs.
+        const std::string command = "env -u QUORVIA_HEADLESS -u QUORVIA_SCRIPT -u WAYLAND_DISPLAY "
+                                    "ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 DISPLAY=" +
+                                    display.Name() + " QUORVIA_DEVICE='" + root.string() + "' timeout " +
+                                    std::to_string(kTimeoutSeconds) + " '" QV_QUORVIA_BINARY "' > '" + log.string() +
+                                    "' 2>&1";
+        status = std::system(command.c_str());
+        done = true;
+    });
+    const std::string x = "DISPLAY=" + display.Name() + " timeout 20 " + xdotool.string() + " ";
+    auto run = [&](const std::string& args) { return std::system((x + args + " > /dev/null 2>&1").c_str()) == 0; };
+    auto shot = [&](const fs::path& file) {
+        return std::system((devicectl + "screenshot '" + file.string() + "' > /dev/null 2>&1").c_str()) == 0;
+    };
+    auto whiteRow = [](const fs::path& file, int y) {
+        for (int x = 0; x < 240; ++x)
+            if (testsupport::PngPixel(file.string(), x, y) != RGB(255, 255, 255)) return false;
+        return true;
+    };
+    // The window is up and the month view drawn (not the picture shown while loading): its weekday
+    // band at the top, its grid's lines across the screen.
+    const fs::path before = OutputDir() / "desktop_month.png";
+    auto monthShown = [&] {
+        return shot(before) && testsupport::PngPixel(before.string(), 2, 40) != RGB(255, 255, 255) && !whiteRow(before, 100);
+    };
+    bool up = run("search --sync --onlyvisible --name Quorvia");
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (up && !monthShown() && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+    up = up && monthShown();
+    // A day in the middle of the month grid; a spot of the grid the menu then covers (on the
+    // Saturday column, not white), and one far from it.
+    const int dayX = 120, dayY = 130, underX = 222, underY = 150, farX = 10, farY = 80;
+    const std::string move = "search --onlyvisible --name Quorvia windowfocus --sync mousemove --window %1 ";
+    const fs::path held = OutputDir() / "desktop_hold.png";
+    const fs::path day = OutputDir() / "desktop_day.png";
+    const bool heldDone = up && run(move + std::to_string(dayX) + " " + std::to_string(dayY) + " mousedown 1 sleep 1.5 mouseup 1 sleep 1") && shot(held);
+    const bool doubled = heldDone && run("key Escape sleep 1 " + move + std::to_string(dayX) + " " + std::to_string(dayY) +
+                                         " click --repeat 2 --delay 80 1 sleep 2") &&
+                         shot(day);
+    // "Menu", up to its last entry "Exit", and choose it.
+    if (doubled) run("key F2 sleep 0.5 key Up sleep 0.5 key Return");
+    const auto end = std::chrono::steady_clock::now() + kProgramTimeout;
+    while (!done && std::chrono::steady_clock::now() < end) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    program.join();
+    ASSERT_TRUE(up) << ReadAll(log);
+    ASSERT_TRUE(heldDone) << ReadAll(log);
+    EXPECT_TRUE(doubled);
+    EXPECT_EQ(status, 0) << ReadAll(log);
+    // The menu lies at the pen, over the grid; the rest of the grid is as it was, no editor covers it.
+    EXPECT_EQ(testsupport::PngPixel(held.string(), underX, underY), RGB(255, 255, 255));
+    EXPECT_NE(testsupport::PngPixel(before.string(), underX, underY), RGB(255, 255, 255));
+    EXPECT_EQ(testsupport::PngPixel(held.string(), farX, farY), testsupport::PngPixel(before.string(), farX, farY));
+    // The double click opened the day: a heading band over an empty list where the grid's lines were
+    // (the device holds no items).
+    EXPECT_TRUE(whiteRow(day, 100));
+    EXPECT_NE(testsupport::PngPixel(day.string(), 120, 38), RGB(255, 255, 255));
 }
 
 std::vector<UINT> g_handedOver;

@@ -24,9 +24,13 @@ public:
     TestScreen& operator=(const TestScreen&) = delete;
 };
 
-// The stylus at screen coordinates: a tap, or a press held long enough for tap-and-hold.
+// The stylus at screen coordinates: a tap, or a press held long enough for tap-and-hold, each well
+// after the press before it; a double tap is two taps within the double-click time, which a window
+// whose class asks for double clicks receives as WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK,
+// WM_LBUTTONUP.
 void Tap(int x, int y);
 void Hold(int x, int y);
+void DoubleTap(int x, int y);
 // A device key pressed and released: a VK_ code, or a name as scripts use them (UP, SOFT1, BACK, 7).
 void Key(UINT key);
 bool Key(std::string_view name);
@@ -56,6 +60,8 @@ void ActInsideMessageBox(std::function<void()> action);
 
 // A tap given to the desktop window as real desktop events; false when no desktop window is open.
 bool TapDesktopWindow(int x, int y);
+// A key pressed and released on the desktop window, by the desktop's name of it (".", "F2").
+bool KeyDesktopWindow(const char* name);
 
 // A virtual X display (Xvfb) on a free display number for the life of the object, for tests of the
 // desktop window; not Started() when Xvfb is missing or does not come up within a few seconds.

@@ -517,6 +517,8 @@ SHORT GetAsyncKeyState(int virtualKey);
 #define SM_CXSMICON 49
 #define SM_CYSMICON 50
 int GetSystemMetrics(int index);
+// The most milliseconds between the presses of a double tap (500).
+UINT GetDoubleClickTime();
 
 #define SPI_GETWORKAREA 0x0030
 BOOL SystemParametersInfoW(UINT action, UINT param, PVOID out, UINT winIni);

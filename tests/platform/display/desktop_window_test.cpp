@@ -1,5 +1,5 @@
 // The desktop window under a virtual X display: it opens, and a tap given to it as desktop events
-// reaches the device window under it.
+// reaches the device window under it, and a key pressed on it reaches the focused window.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -16,9 +16,11 @@ constexpr auto kChildTimeout = std::chrono::seconds(60);
 constexpr auto kTapTimeout = std::chrono::seconds(10);
 
 POINT tapped{-1, -1};
+WPARAM keyed = 0;
 
 LRESULT CALLBACK TapTargetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_LBUTTONDOWN) tapped = {static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+    if (message == WM_KEYDOWN) keyed = wParam;
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
@@ -38,6 +40,11 @@ TEST(DesktopChild, TapThroughTheDesktopWindowReachesTheWindow) {
     EXPECT_TRUE(platform::testing::PumpUntil([] { return tapped.x >= 0; }, kTapTimeout));
     EXPECT_EQ(tapped.x, 30);
     EXPECT_EQ(tapped.y, 60 - 26);  // below the title bar
+    // The period key is the device keyboard's (the task list opens the links on it).
+    SetFocus(main);
+    ASSERT_TRUE(platform::testing::KeyDesktopWindow("."));
+    EXPECT_TRUE(platform::testing::PumpUntil([] { return keyed != 0; }, kTapTimeout));
+    EXPECT_EQ(keyed, static_cast<WPARAM>(VK_OEM_PERIOD));
     DestroyWindow(main);
     platform::StopDisplay();
     EXPECT_FALSE(platform::DisplayIsShown());

@@ -4,6 +4,7 @@
 
 #include "platform/display.h"
 #include "platform/shell.h"
+#include "display/device_input.h"
 #include "display/drawn_message_box.h"
 #include "shell/shell_paint.h"
 
@@ -97,6 +98,80 @@ TEST_F(ShellTest, HoldIsTapAndHoldAndATapIsNot) {
     Hold(r.left + 50, r.top + 60);
     PumpUntilIdle();
     EXPECT_EQ(gestures, (std::vector<DWORD>{GN_CONTEXTMENU, 0, GN_CONTEXTMENU}));
+}
+
+// The stylus messages a window got, as letters: d down, u up, 2 double click.
+std::string StylusTrail(HWND hwnd) {
+    std::string trail;
+    for (const auto& e : qvtest::MessageLog::Instance().Entries()) {
+        if (e.hwnd != hwnd) continue;
+        if (e.message == WM_LBUTTONDOWN) trail += 'd';
+        if (e.message == WM_LBUTTONUP) trail += 'u';
+        if (e.message == WM_LBUTTONDBLCLK) trail += '2';
+    }
+    return trail;
+}
+
+// A second press soon enough and near enough to the first, on a window whose class asks for double
+// clicks, is a double click; anything else is a press of its own.
+TEST_F(ShellTest, ASecondPressIsADoubleClickOnlyWithinTheTimeAndRectangleWhereTheClassAsksForIt) {
+    WNDCLASSW wc{};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = qvtest::LoggingProc;
+    wc.lpszClassName = u"QvDoubleTapWindow";
+    RegisterClassW(&wc);
+    const HWND doubles = CreateWindowExW(0, u"QvDoubleTapWindow", u"Doubles", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
+                                         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
+    const UINT time = GetDoubleClickTime();
+    EXPECT_EQ(time, 500u);
+    const LONG half = GetSystemMetrics(SM_CXDOUBLECLK) / 2;
+    ASSERT_EQ(GetSystemMetrics(SM_CYDOUBLECLK) / 2, half);
+    RECT r{};
+    GetWindowRect(doubles, &r);
+    const POINT at{r.left + 40, r.top + 40};
+    // Each case: the second press's offset from the first and the time between them.
+    struct Case {
+        const char* what;
+        LONG dx, dy;
+        DWORD after;
+        const char* trail;
+    };
+    const Case cases[] = {
+        {"at once, on the spot", 0, 0, 0, "du2u"},
+        {"at the double-click time, at the rectangle's corner", half, -half, time, "du2u"},
+        {"too late", 0, 0, time + 1, "dudu"},
+        {"too far across", half + 1, 0, 100, "dudu"},
+        {"too far down", 0, half + 1, 100, "dudu"},
+    };
+    DWORD clock = 100000;
+    for (const Case& c : cases) {
+        qvtest::MessageLog::Instance().Clear();
+        clock += 10 * time;
+        platform::StylusDown(at, clock);
+        platform::StylusUp(at);
+        const POINT second{at.x + c.dx, at.y + c.dy};
+        platform::StylusDown(second, clock + c.after);
+        platform::StylusUp(second);
+        PumpUntilIdle();
+        EXPECT_EQ(StylusTrail(doubles), c.trail) << c.what;
+    }
+
+    // The test API's taps are lone taps however quick; its double tap is one, and the press after
+    // a double click begins afresh.
+    qvtest::MessageLog::Instance().Clear();
+    Tap(at.x, at.y);
+    Tap(at.x, at.y);
+    DoubleTap(at.x, at.y);
+    Tap(at.x, at.y);
+    PumpUntilIdle();
+    EXPECT_EQ(StylusTrail(doubles), "dududu2udu");
+    // A class that does not ask for double clicks gets two presses.
+    DestroyWindow(doubles);
+    const HWND plain = MakeMainWindow();
+    qvtest::MessageLog::Instance().Clear();
+    DoubleTap(at.x, at.y);
+    PumpUntilIdle();
+    EXPECT_EQ(StylusTrail(plain), "dudu");
 }
 
 TEST_F(ShellTest, TitleBarShowsTheNavigationTextElseTheForegroundTitle) {

@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <png.h>
 #include <vector>
 
 #include "display/script_runner.h"
@@ -15,6 +14,7 @@
 #include "platform/testing.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
+#include "tests/support/png_pixels.h"
 
 namespace {
 
@@ -23,20 +23,7 @@ constexpr const char* kChildFlag = "QV_SCRIPT_CHILD";
 constexpr const char* kTapLogVariable = "QV_SCRIPT_LOG";
 constexpr COLORREF kWindowColour = RGB(200, 30, 40);
 
-// The colour of a pixel of a PNG file, CLR_INVALID when it cannot be read.
-COLORREF PngPixel(const std::string& path, int x, int y) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) return CLR_INVALID;
-    image.format = PNG_FORMAT_RGB;
-    std::vector<png_byte> pixels(PNG_IMAGE_SIZE(image));
-    const bool read = png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr) != 0;
-    png_image_free(&image);
-    if (!read || x < 0 || y < 0 || x >= static_cast<int>(image.width) || y >= static_cast<int>(image.height))
-        return CLR_INVALID;
-    const png_byte* p = &pixels[(static_cast<std::size_t>(y) * image.width + static_cast<std::size_t>(x)) * 3];
-    return RGB(p[0], p[1], p[2]);
-}
+using testsupport::PngPixel;
 
 TEST(ScriptLines, FormsAreCheckedBeforeALineRuns) {
     struct Case {
@@ -52,6 +39,7 @@ TEST(ScriptLines, FormsAreCheckedBeforeALineRuns) {
         {"key", false},          {"key F13", false},       {"key soft1", false},    {"text", false},
         {"wait", false},         {"wait -1", false},       {"wait 5s", false},      {"shot", false},
         {"rotate twice", false}, {"quit now", false},      {"jump 1 2", false},     {"TAP 1 2", false},
+        {"dtap 10 20", true},    {"dtap 10", false},       {"key HELP", true},
     };
     for (const Case& c : cases) EXPECT_EQ(platform::CheckScriptLine(c.line).empty(), c.runs) << c.line;
 }
@@ -63,6 +51,7 @@ LRESULT CALLBACK LoggingWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     std::ofstream log(logPath ? logPath : "/dev/null", std::ios::app);
     switch (message) {
     case WM_LBUTTONDOWN: log << "down " << LOWORD(lParam) << " " << HIWORD(lParam) << "\n"; return 0;
+    case WM_LBUTTONDBLCLK: log << "double " << LOWORD(lParam) << " " << HIWORD(lParam) << "\n"; return 0;
     case WM_KEYDOWN: log << "key " << wParam << "\n"; return 0;
     case WM_CHAR: log << "char " << static_cast<char>(wParam) << "\n"; return 0;
     case WM_SIZE: log << "size " << LOWORD(lParam) << " " << HIWORD(lParam) << "\n"; return 0;
@@ -86,6 +75,7 @@ LRESULT CALLBACK LoggingWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
 TEST(ScriptChild, RunsTheScriptOverAWindow) {
     if (!std::getenv(kChildFlag)) GTEST_SKIP() << "runs only as the second process of the script tests";
     WNDCLASSW wc{};
+    wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = LoggingWindowProc;
     wc.lpszClassName = u"QvScriptTarget";
     RegisterClassW(&wc);
@@ -139,6 +129,8 @@ TEST_F(ScriptRun, LinesDriveTheWindowSaveScreensAndQuit) {
     std::remove(turned.c_str());
     ASSERT_EQ(Run("# taps, keys and text reach the window\n"
                   "tap 20 60\n"
+                  "tap 20 60\n"
+                  "dtap 30 70\n"
                   "key 5\n"
                   "key q\n"
                   "text Hi!\n"
@@ -150,7 +142,8 @@ TEST_F(ScriptRun, LinesDriveTheWindowSaveScreensAndQuit) {
                   "tap 1 1\n"),
               0);
     const std::string log = Log();
-    EXPECT_NE(log.find("down 20 34\n"), std::string::npos) << log;  // below the 26-pixel title bar
+    // Below the 26-pixel title bar; two tap lines are two taps, a dtap line one double tap.
+    EXPECT_NE(log.find("down 20 34\ndown 20 34\ndown 30 44\ndouble 30 44\nkey"), std::string::npos) << log;
     // Letters are keys, as on the device's keyboard: windows that read key presses see them, and the
     // characters come from the presses (Shift held for capitals and '!').
     EXPECT_NE(log.find("key 53\nchar 5\nkey 81\nchar q\n"), std::string::npos) << log;

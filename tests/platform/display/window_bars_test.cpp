@@ -117,7 +117,7 @@ TEST_F(WindowBarsTest, TapsOnArrowsAndPageAreasScrollTheWindowAndAreNoPress) {
 }
 
 TEST_F(WindowBarsTest, TheThumbFollowsTheStylusAndEndsWhereItWasLet) {
-    platform::StylusDown({MidX(), TrackTopY()});  // on the thumb, at position 0
+    platform::StylusDown({MidX(), TrackTopY()}, 0);  // on the thumb, at position 0
     PumpUntilIdle();
     EXPECT_EQ(GetCapture(), window_);
     platform::StylusMove({MidX(), bar_.bottom + 50});  // past the end: the last position

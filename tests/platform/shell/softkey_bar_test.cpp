@@ -220,6 +220,52 @@ TEST_F(ShellTest, BarsThatCannotBeMadeFailCleanly) {
     EXPECT_EQ(ShownSoftKeyBar(), nullptr);
 }
 
+// A menu opened by a tap-and-hold lies under the pen; lifting the stylus that held chose the entry
+// under it. The lift chooses nothing: the menu stays open until a tap on an entry, or outside it.
+TEST_F(ShellTest, TheLiftThatEndsAHoldLeavesItsMenuOpenForATap) {
+    const HWND main = MakeMainWindow();
+    const HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 40150, u"Set Date");
+    AppendMenuW(menu, MF_STRING, 40149, u"No Date");
+    const RECT first = platform::PopupRow(platform::MenuItems(menu), 0);
+    const RECT second = platform::PopupRow(platform::MenuItems(menu), 1);
+    std::vector<UINT> chosen;
+    // The menu opens with the pen on the middle of its first entry.
+    POINT origin{};
+    qvtest::MessageLog::Instance().On(WM_LBUTTONDOWN, [&](HWND hwnd, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+        SHRGINFO info{sizeof(SHRGINFO), hwnd, {static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))},
+                      SHRG_RETURNCMD};
+        if (SHRecognizeGesture(&info) != GN_CONTEXTMENU) return 0;
+        POINT pen = info.ptDown;
+        ClientToScreen(hwnd, &pen);
+        origin = {pen.x - (first.left + first.right) / 2, pen.y - (first.top + first.bottom) / 2};
+        chosen.push_back(static_cast<UINT>(TrackPopupMenuEx(menu, TPM_RETURNCMD, origin.x, origin.y, hwnd, nullptr)));
+        return 0;
+    });
+    RECT r{};
+    GetWindowRect(main, &r);
+    struct Case {
+        const char* what;
+        bool tapEntry;  // else a tap outside the menu
+        UINT command;
+    };
+    const Case cases[] = {{"a tap on the second entry", true, 40149}, {"a tap outside", false, 0}};
+    for (const Case& c : cases) {
+        chosen.clear();
+        std::vector<std::u16string> openAfterLift;
+        ActInsideModalLoop([&] {
+            openAfterLift = OpenMenuTexts();
+            if (c.tapEntry) Tap(origin.x + (second.left + second.right) / 2, origin.y + (second.top + second.bottom) / 2);
+            else Tap(r.left + 5, r.bottom - 5);
+        });
+        Hold(r.left + 60, r.top + 60);
+        PumpUntilIdle();
+        EXPECT_EQ(openAfterLift, (std::vector<std::u16string>{u"Set Date", u"No Date"})) << c.what;
+        EXPECT_EQ(chosen, std::vector<UINT>{c.command}) << c.what;
+    }
+    DestroyMenu(menu);
+}
+
 TEST_F(ShellTest, ReturnCommandTrackingGivesTheCommandWithoutPostingIt) {
     const HWND main = MakeMainWindow();
     const HMENU menu = CreatePopupMenu();
