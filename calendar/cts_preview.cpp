@@ -31,10 +31,14 @@ void Separator(HDC dc, const RECT& r, int y) {
     SolidLine(dc, r.left + 5, y, r.right - 5, y, ThemeColor(kThemeTitleSecondaryWord));
 }
 
+// The selected contact with its default field and notes flag, which a contact loaded by name only
+// gets here whatever path opened the preview.
 const CtsRecord* SelectedContact() {
     const LONG slot = IdIndexGet(g_CurItem.oid, g_CtsIdIndex);
     if (g_CurItem.oid == kNoOid || slot < 0 || slot >= g_CtsList.Size()) return nullptr;
-    return &g_CtsList[slot];
+    CtsRecord& contact = g_CtsList[slot];
+    if (contact.detailsPending != 0) LoadCtsExtra(contact);
+    return &contact;
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "core/view_id.h"
 #include "extras/extra_commands.h"
 #include "extras/spinner_items.h"
+#include "lists/cts_list.h"
 #include "lists/cts_type_ahead.h"
 #include "lists/cts_view.h"
 #include "lists/task_view.h"
@@ -395,6 +396,9 @@ void ApplySavedView(int index) {
     const LONG oldTaskSort = g_Settings.taskSort;
     const LONG deciding = MoveWords(view, false);
     if (view.viewCode == kViewContacts) {
+        // The contact list starts without a search when it is made: made first, it keeps the one
+        // put back here when this view is applied from another one.
+        CreateCtsList(g_Frame.mainWnd);
         g_Settings.smartNumSearch = view.keypadSearch;
         RestoreContactSearch(view);
     }

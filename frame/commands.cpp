@@ -91,6 +91,16 @@ void OnNew() {
 }
 
 void OnEdit() {
+    // The wallet's items are no PIM items: the wallet never sets the current item, so the test of
+    // it would leave Edit dead there.
+    switch (ViewId) {
+    case kViewWallet:
+        GetWltTreeSelParam();
+        EditWltItemFields();
+        return;
+    case kViewWalletItem: EditWltItemFields(); return;
+    default: break;
+    }
     if (!HasCurrentItem()) return;
     switch (ViewId) {
     case kViewTasks:
@@ -101,11 +111,6 @@ void OnEdit() {
         break;
     case kViewContactPreview: EditContactCmd(); break;
     case kViewNotes: OpenSelNoteFile(); break;
-    case kViewWallet:
-        GetWltTreeSelParam();
-        EditWltItemFields();
-        break;
-    case kViewWalletItem: EditWltItemFields(); break;
     default: ByKind(EditSelApptDlg, EditContactCmd, EditTskFormDlg); break;
     }
 }

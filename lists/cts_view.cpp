@@ -201,7 +201,9 @@ void ShowContactsView() { ShowCtsView(false); }
 
 void SelectCurCts() {
     if (CheckCtsSelected(false)) {
-        views::ShowCtsPreview(1);
+        // Opened from the list, not from outside: Back shows the list with this contact selected
+        // again, also when a change in between filled the list anew.
+        views::ShowCtsPreview(0);
         return;
     }
     if (!GridMode() && g_CtsListWnd && OutlineSelCanToggle(g_CtsListWnd, g_CtsRows, OutlineMode::kItemLists))

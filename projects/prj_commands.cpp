@@ -46,6 +46,7 @@ constexpr const WCHAR* kBadPrjNameText = u"Project names cannot contain '>', ','
 // A project name with these would read back as other levels or other entries.
 constexpr std::u16string_view kPrjNameForbidden = u">,^";
 constexpr const WCHAR* kPrjTaskNotSavedText = u"The task could not be saved, so it was left as it was.";
+constexpr const WCHAR* kPrjItemNotRemovedText = u"The item could not be saved, so it was left in the project.";
 
 std::u16string Text(HTREEITEM node) { return GetTreeNodeText(g_PrjTree.wnd, node); }
 
@@ -116,17 +117,19 @@ bool ValidPrjName(std::u16string_view name) {
     return name.find_first_of(kPrjNameForbidden) == std::u16string_view::npos;
 }
 
-void RemoveItemFromPrjByKind(int kind, LONG oid, const std::u16string& project) {
+// False when the item's save failed: the store keeps it in the project, and so does memory.
+bool RemoveItemFromPrjByKind(int kind, LONG oid, const std::u16string& project) {
     switch (kind) {
     case kItemTask:
-        RemoveCatFromTsk(oid, project);
+        if (!RemoveCatFromTsk(oid, project)) return false;
         ForgetTskPrjInMemory(oid, project);
-        break;
+        return true;
     case kItemContact:
-        RemoveCatFromCts(oid, project);
+        if (!RemoveCatFromCts(oid, project)) return false;
         ForgetCtsPrjInMemory(oid, project);
-        break;
-    case kItemAppt: RemoveCatFromAppt(oid, project); break;
+        return true;
+    case kItemAppt: return RemoveCatFromAppt(oid, project);
+    default: return true;
     }
 }
 
@@ -378,7 +381,10 @@ void RemoveFromPrjCmd() {
     if (kind == kItemNone || !IsPrjFolderNode(parent)) return FocusCurrentView();
     const PrjPath path = GetPrjNodePath(parent);
     const LONG oid = NodeOid(selected);
-    RemoveItemFromPrjByKind(kind, oid, path.project);
+    if (!RemoveItemFromPrjByKind(kind, oid, path.project)) {
+        ShowMessage(g_Frame.mainWnd, kPrjItemNotRemovedText, MB_OK | MB_ICONEXCLAMATION);
+        return FocusCurrentView();
+    }
     if (kind == kItemTask) UpdatePrjProgress(g_PrjTree.projectsRoot, true);
     RemoveItemNodes(oid, FindPrjNode(path.project), false, true);
     PutBackUnderOutlook(oid, kind, nullptr);

@@ -87,12 +87,12 @@ bool AddPlainCat(Item& item, const std::u16string& category, std::u16string& tex
 }
 
 template <class Item>
-void RemovePrj(LONG oid, REFIID iid, const std::u16string& project) {
+bool RemovePrj(LONG oid, REFIID iid, const std::u16string& project) {
     const PoomPtr<Item> item = FetchItem<Item>(oid, iid);
-    if (!item) return;
+    if (!item) return true;
     const std::u16string before = ReadCategories(item);
     const std::u16string after = RemovePrjCatFromList(before, project);
-    if (after != before) WriteCategories(item, after);
+    return after == before || WriteCategories(item, after);
 }
 
 void StartNewInPrj(void (*openEditor)()) {
@@ -182,10 +182,12 @@ void AddCatToAppt(LONG oid, const std::u16string& category) {
     if (item) AddPlainCat(item, category, text);
 }
 
-void RemoveCatFromTsk(LONG oid, const std::u16string& project) { RemovePrj<ITask>(oid, IID_ITask, project); }
-void RemoveCatFromCts(LONG oid, const std::u16string& project) { RemovePrj<IContact>(oid, IID_IContact, project); }
-void RemoveCatFromAppt(LONG oid, const std::u16string& project) {
-    RemovePrj<IAppointment>(oid, IID_IAppointment, project);
+bool RemoveCatFromTsk(LONG oid, const std::u16string& project) { return RemovePrj<ITask>(oid, IID_ITask, project); }
+bool RemoveCatFromCts(LONG oid, const std::u16string& project) {
+    return RemovePrj<IContact>(oid, IID_IContact, project);
+}
+bool RemoveCatFromAppt(LONG oid, const std::u16string& project) {
+    return RemovePrj<IAppointment>(oid, IID_IAppointment, project);
 }
 
 void AddPrjCtsNode(LONG oid) {

@@ -22,10 +22,11 @@ void AddCatToTsk(LONG oid, const std::u16string& category);
 void AddCatToCts(LONG oid, const std::u16string& category);
 void AddCatToAppt(LONG oid, const std::u16string& category);
 
-// Every category of that top-level project goes, sub-projects included.
-void RemoveCatFromTsk(LONG oid, const std::u16string& project);
-void RemoveCatFromCts(LONG oid, const std::u16string& project);
-void RemoveCatFromAppt(LONG oid, const std::u16string& project);
+// Every category of that top-level project goes, sub-projects included; false when the item's save
+// failed, which leaves it in the project.
+bool RemoveCatFromTsk(LONG oid, const std::u16string& project);
+bool RemoveCatFromCts(LONG oid, const std::u16string& project);
+bool RemoveCatFromAppt(LONG oid, const std::u16string& project);
 
 // Nodes of the Outlook groups for one contact or appointment.
 void AddPrjCtsNode(LONG oid);

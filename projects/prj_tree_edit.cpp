@@ -319,12 +319,11 @@ int RemoveNodeItemFromPrj(HTREEITEM node, NodeFate fate) {
         if (top && TreeParent(top) == g_PrjTree.projectsRoot) project = NodeText(top);
     }
     if (!project.empty()) {
+        // Memory follows the store: a failed save leaves the item in the project there too.
         if (IsTaskNode(node)) {
-            RemoveCatFromTsk(oid, project);
-            ForgetTskPrjInMemory(oid, project);
+            if (RemoveCatFromTsk(oid, project)) ForgetTskPrjInMemory(oid, project);
         } else if (IsCtsNode(node)) {
-            RemoveCatFromCts(oid, project);
-            ForgetCtsPrjInMemory(oid, project);
+            if (RemoveCatFromCts(oid, project)) ForgetCtsPrjInMemory(oid, project);
         } else if (IsApptNode(node)) {
             RemoveCatFromAppt(oid, project);
         } else if (IsFileLinkNode(node) || IsWebLinkNode(node)) {

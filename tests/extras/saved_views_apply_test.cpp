@@ -18,6 +18,7 @@
 #include "lists/cts_view.h"
 #include "platform/commctrl.h"
 #include "platform/testing_dialogs.h"
+#include "platform/testing_draw.h"
 #include "platform/testing_gdi.h"
 #include "resources/resource.h"
 #include "tests/frame/program_fixture.h"
@@ -161,6 +162,62 @@ TEST_F(SavedViewsApplied, ContactViewBringsBackItsSortAndSearch) {
     EXPECT_EQ(g_CtsTypeAhead.letter, u'B');
     EXPECT_EQ(g_CtsTypeAhead.text, u"Be");
     EXPECT_EQ(ShownContacts(), (std::vector<std::u16string>{u"Bell", u"Berg"}));
+}
+
+// The search was put back only when the contact list was already on screen: opened from another
+// view the list showed every contact.
+TEST_F(SavedViewsApplied, ContactListNarrowedByLettersComesBackFromAnotherView) {
+    {
+        Store store;
+        (void)store;
+        Contact(u"Zed", u"Adams", u"Zeta Works");
+        Contact(u"Anna", u"Berg", u"Alpha Inc");
+        Contact(u"Bo", u"Bell", u"Mid Co");
+        Contact(u"Cy", u"Carr", u"Beta Ltd");
+    }
+    WriteSetting(u"STARTON30", kStartTasks);
+    WriteSetting(u"CTSICON", 0);
+    Open();
+    ASSERT_EQ(ViewId, kViewTasks);
+    SavedView lettersBe;
+    lettersBe.name = u"Be people";
+    lettersBe.viewCode = kViewContacts;
+    lettersBe.contact[1] = kCtsModeName;
+    lettersBe.typeAheadLetter = u'B';
+    lettersBe.typeAheadText = u"Be";
+    lettersBe.contactState = 1;
+    Keep(lettersBe);
+
+    pt::DrawRecord record;
+    Pick(u"Be people");
+    ASSERT_EQ(ViewId, kViewContacts);
+    EXPECT_EQ(ShownContacts(), (std::vector<std::u16string>{u"Bell", u"Berg"}));
+    EXPECT_FALSE(record.ScreenTextsContaining(u"Bell").empty());
+    EXPECT_TRUE(record.ScreenTextsContaining(u"Adams").empty()) << "a contact the search leaves out is drawn";
+    EXPECT_TRUE(record.ScreenTextsContaining(u"Carr").empty());
+}
+
+// Back left the "Select Saved View" list on screen where every other dialog closes.
+TEST_F(SavedViewsApplied, BackClosesTheListOfSavedViews) {
+    WriteSetting(u"STARTON30", kStartTasks);
+    Open();
+    ASSERT_EQ(ViewId, kViewTasks);
+    SavedView month;
+    month.name = u"Month";
+    month.viewCode = kViewMonth;
+    Keep(month);
+
+    pt::ActInsideDialog([](HWND dialog) {
+        pt::Key("BACK");
+        // Behind the key: when the key left the list up, Done ends it (showing the month) instead
+        // of the test waiting forever.
+        PostMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+    });
+    Command(IDM_SAVED_VIEWS);
+    const auto shown = pt::DialogsShown();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.back().result, kDlgCancel);
+    EXPECT_EQ(ViewId, kViewTasks) << "Back applied the saved view";
 }
 
 TEST_F(SavedViewsApplied, DayViewGoesBackToTheViewItWasSavedFrom) {

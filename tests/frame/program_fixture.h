@@ -11,6 +11,7 @@
 
 #include "calendar/agenda_view.h"
 #include "calendar/sched_list.h"
+#include "core/cur_item.h"
 #include "core/date_rec.h"
 #include "core/frame_state.h"
 #include "core/poom_session.h"
@@ -41,6 +42,7 @@ protected:
     ProgramTest() {
         // What earlier tests of the binary loaded is not this program's: its load reads the store anew.
         loadtest::ResetLoadedData();
+        g_CurItem = CurItem();
         InitCommonControls();
         std::filesystem::create_directories(device_.HostPath(ProgramFolderFile(u"")));
     }
@@ -83,6 +85,8 @@ protected:
         g_CtsAbcToolbar = nullptr;
         g_CtsGrid = {};
         g_Wlt = {};
+        // The selection the last program made is no item of the next one's.
+        g_CurItem = CurItem();
         loadtest::ResetLoadedData();
         ResetFrameGlobals();
         g_Main.instance = GetModuleHandleW(nullptr);
