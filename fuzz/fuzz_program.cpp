@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <condition_variable>
-#include <functional>
-#include <mutex>
-#include <thread>
 #include <cstdlib>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 #include "calendar/agenda_switch.h"
 #include "calendar/agenda_view.h"
@@ -42,8 +42,8 @@ namespace {
 using platform::pim::ItemData;
 using platform::pim::ItemKind;
 
-// What one input brings in and shows: enough for every seed's items, few enough that each input
-// takes milliseconds.
+// What one input brings in and shows: the first items of every seed, few enough that an input
+// costs a few paints of each view.
 constexpr std::size_t kItemsImported = 8;
 constexpr std::size_t kDaysShown = 2;
 // The range listed from an item's day: the six weeks a month view can show.
