@@ -33,14 +33,16 @@ std::u16string TrimTrailing(std::u16string_view text) {
 
 namespace {
 
-// How many characters of the text start a line no wider than the width (at least one).
+// How many characters of the text start a line no wider than the width (at least one). A line is
+// taken to hold no more characters than it is wide in pixels, and only that head is measured:
+// measuring the whole rest of a long text for each of its lines takes time by the square of its length.
 std::size_t FitLine(HDC dc, std::u16string_view text, int width) {
-    const std::size_t newline = text.find_first_of(u"\r\n");
-    const std::u16string_view line = text.substr(0, newline);
+    width = std::max(width, 1);
+    const std::u16string_view head = text.substr(0, static_cast<std::size_t>(width) + 1);
+    const std::u16string_view line = head.substr(0, head.find_first_of(u"\r\n"));
     int fits = 0;
     SIZE size{};
-    GetTextExtentExPointW(dc, line.data(), static_cast<int>(line.size()), std::max(width, 1), &fits, nullptr,
-                          &size);
+    GetTextExtentExPointW(dc, line.data(), static_cast<int>(line.size()), width, &fits, nullptr, &size);
     if (static_cast<std::size_t>(fits) >= line.size()) return line.size();
     const std::size_t blank = line.substr(0, static_cast<std::size_t>(fits) + 1).find_last_of(u' ');
     if (blank != std::u16string_view::npos && blank > 0) return blank;

@@ -44,6 +44,12 @@
 
 namespace {
 
+// A row's text as the list wraps it: at most kRowNotesChars characters, a longer one cut with "...".
+std::u16string RowText(std::u16string_view text) {
+    if (text.size() <= kRowNotesChars) return std::u16string(text);
+    return std::u16string(text.substr(0, kRowNotesChars)) + u"...";
+}
+
 constexpr int kThemePrimaryText = 8;
 constexpr int kThemeBackground = 10;
 constexpr int kThemeLocationText = 12;
@@ -285,16 +291,15 @@ int DrawApptRow(HDC dc, int x, int y, const ApptRecord& appt, const DateRec& day
         y += lineHeight + 2;
     } else {
         if (draw) SetTextColor(dc, GetApptBarColor(appt));
-        y += WrapAgendaText(dc, textX, y, firstWidth, textX, wrapWidth, appt.subject, draw, kWrapSpacing);
+        y += WrapAgendaText(dc, textX, y, firstWidth, textX, wrapWidth, RowText(appt.subject), draw, kWrapSpacing);
     }
-    const std::u16string location = TrimTrailing(appt.location);
+    const std::u16string location = RowText(TrimTrailing(appt.location));
     if (!location.empty()) {
         if (draw) SetTextColor(dc, ThemeColour(kThemeLocationText));
         y += WrapAgendaText(dc, textX, y, wrapWidth, textX, wrapWidth, location, draw);
     }
     if (g_Settings.apptNotes) {
-        std::u16string notes = TrimTrailing(appt.notes);
-        if (notes.size() > kRowNotesChars) notes = notes.substr(0, kRowNotesChars) + u"...";
+        const std::u16string notes = RowText(TrimTrailing(appt.notes));
         if (!notes.empty()) {
             if (draw) SetTextColor(dc, ThemeColour(kThemeNoteText));
             y += WrapAgendaText(dc, textX, y, wrapWidth, textX, wrapWidth, notes, draw);

@@ -13,7 +13,8 @@ inline constexpr int kDayListLimit = 2000;
 // The Day view's list starts this far below the top of its content.
 inline constexpr int kDayListTop = 4;
 inline constexpr int kDayListX = 8;
-// Notes longer than this are cut and "..." appended.
+// A row's subject, location and notes longer than this are cut and "..." appended: the list is
+// drawn whole into one buffer, which a text wrapped over thousands of lines would not fit.
 inline constexpr std::size_t kRowNotesChars = 250;
 
 // One row the walk passed: the item, its kind (1 task, 2 appointment, 3 contact) and its place.

@@ -243,7 +243,15 @@ std::vector<TextChar> DecodeText(const WCHAR* text, int count) {
 
 }  // namespace platform::gdi
 
+// GCC tells of AddressSanitizer by a macro, clang (the fuzz build) by a feature test.
 #if defined(__SANITIZE_ADDRESS__)
+#define QV_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QV_ADDRESS_SANITIZER 1
+#endif
+#endif
+#if defined(QV_ADDRESS_SANITIZER)
 // fontconfig keeps a block from parsing its configuration that it never frees, and so does the
 // message bus library that SDL reaches for a display that turns out not to run; the leak checker of
 // the test build is told so here, where every program that uses fonts links it.

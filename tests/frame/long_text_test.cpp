@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "calendar/agenda_view.h"
 #include "core/view_id.h"
 #include "platform/poom.h"
 #include "platform/testing_draw.h"
@@ -35,6 +36,14 @@ bool DrawsCut(const pt::DrawRecord& record, const std::u16string& full) {
     const auto texts = record.ScreenTexts();
     return std::any_of(texts.begin(), texts.end(), [&](const pt::DrawnText& t) {
         return t.text.ends_with(u"...") && t.text.size() <= 300 && t.text.find(full.substr(0, 9)) != std::u16string::npos;
+    });
+}
+
+// Whether a drawn line is the head of `full` as wrapping gives it: a few words, not all of them.
+bool DrawsWrappedHead(const pt::DrawRecord& record, const std::u16string& full) {
+    const auto texts = record.ScreenTexts();
+    return std::any_of(texts.begin(), texts.end(), [&](const pt::DrawnText& t) {
+        return t.text.size() >= 4 && t.text.size() < 300 && full.starts_with(t.text);
     });
 }
 
@@ -70,6 +79,34 @@ TEST_F(LongText, SixtyThousandCharacterTextsOpenTheDayTaskAndContactLists) {
     Command(IDM_VIEW_CONTACTS);
     ASSERT_EQ(ViewId, kViewContacts);
     EXPECT_TRUE(DrawsCut(record, name));
+}
+
+// The drawn Day list and the appointment preview wrap the subject over lines, each line measured
+// from its own share of the text: a long subject opens both at once.
+TEST_F(LongText, SixtyThousandCharacterSubjectWrapsInTheDrawnDayListAndThePreview) {
+    const std::u16string subject = LongWords(u'A', 60000);
+    FreezeTestDay();
+    {
+        Store store;
+        store.Appt(subject.c_str(), DateRec(2026, 12, 10, 10), 60);
+    }
+    WriteSetting(u"AGENDAFMT", kAgendaDrawn);
+    WriteSetting(u"STARTON30", kStartDay);
+    pt::DrawRecord record;
+    ASSERT_NE(Open(), nullptr);
+    ASSERT_EQ(ViewId, kViewDay);
+    EXPECT_TRUE(DrawsWrappedHead(record, subject));
+
+    // The row tapped, then opened.
+    const auto rows = record.ScreenTextsContaining(subject.substr(0, 9));
+    ASSERT_FALSE(rows.empty());
+    pt::Tap((rows.front().rect.left + rows.front().rect.right) / 2, (rows.front().rect.top + rows.front().rect.bottom) / 2);
+    pt::PumpUntilIdle();
+    record.Clear();
+    pt::Key(VK_RETURN);
+    pt::PumpUntilIdle();
+    ASSERT_EQ(ViewId, kViewApptPreview);
+    EXPECT_TRUE(DrawsWrappedHead(record, subject));
 }
 
 }  // namespace

@@ -388,6 +388,15 @@ TEST_F(Devicectl, CalendarsOfOtherProgramsListAsTheirAuthorsMeant) {
 
 // An RRULE whose UNTIL lies before the start made an appointment that never appeared: the start is
 // the one occurrence, and the line is named.
+// A zone named by a folder of the system's zone data ("Europe/") is read as no zone, not as a file.
+TEST_F(Devicectl, AZoneNamingAFolderOfTheZoneDataIsAnUnknownZone) {
+    const Result r = Run({"pim", "import", Fixture("zone_folder.ics")});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "imported 1 items\n");
+    EXPECT_NE(r.err.find(":5: unknown time zone Europe/"), std::string::npos) << r.err;
+    EXPECT_EQ(Run({"pim", "list", "appointments"}).out, "40000000\t2009-03-27 18:00\t60\tFolder zone\t\n");
+}
+
 TEST_F(Devicectl, AnUntilBeforeTheStartKeepsTheStartAndSaysSo) {
     const Result r = Run({"pim", "import", Fixture("until.ics")});
     EXPECT_NE(r.err.find("until.ics:30: UNTIL 20200501T000000Z lies before the start"), std::string::npos) << r.err;

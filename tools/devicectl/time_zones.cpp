@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -134,7 +135,11 @@ std::optional<TimeZone> TimeZone::FromPosixRule(const std::string& rule) {
 std::optional<TimeZone> TimeZone::FromSystem(const std::string& name) {
     if (!SafeZoneName(name)) return std::nullopt;
     const char* dir = std::getenv("TZDIR");
-    std::ifstream in(std::string(dir && *dir ? dir : "/usr/share/zoneinfo") + "/" + name, std::ios::binary);
+    const std::filesystem::path path = std::string(dir && *dir ? dir : "/usr/share/zoneinfo") + "/" + name;
+    // A folder of the zone data ("Europe/") opens as a file but cannot be read.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     constexpr std::size_t kHeader = 44;
