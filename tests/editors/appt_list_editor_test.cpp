@@ -450,7 +450,9 @@ TEST_F(ApptListEditorSaveTest, ATemplatePastMidnightIsAppliedToTheNextDayAndSave
         subject = Row(kSubject).textValue;
         endDate = Row(kEndDate).dateValue;
         endTime = Row(kEndTime).dateValue;
+        pt::AnswerMessageBox(IDOK);  // a refusal is answered, not waited on
         Done();
+        if (pt::DialogIsOpen(editor)) Press(editor, IDM_DLG_CANCEL);
     });
     NewApptInListEditor();
     EXPECT_EQ(subject, u"Night shift");
