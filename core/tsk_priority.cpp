@@ -21,7 +21,9 @@ WCHAR AbcPrioToLetter(LONG index) {
 }
 
 LONG LetterToAbcPrio(WCHAR letter) {
-    if (letter == 0) return 0;
+    // Other programs write the prefix in lower case too: "b2: " is priority B.
+    if (letter >= u'a' && letter <= u'z') letter = static_cast<WCHAR>(letter - u'a' + u'A');
+    if (letter < u'A' || letter > u'Z') return 0;
     return static_cast<LONG>(letter) - kLetterBase;
 }
 

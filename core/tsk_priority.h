@@ -10,7 +10,7 @@ inline constexpr LONG kAbcPrioLast = 26;  // Z
 inline constexpr LONG kIntervalChoicesShort = 50;
 inline constexpr LONG kIntervalChoicesLong = 89;
 
-// 0 none, 1 'A' ... 26 'Z'.
+// 0 none, 1 'A' ... 26 'Z'; a lower-case letter reads as its capital, any other code as none.
 WCHAR AbcPrioToLetter(LONG index);
 LONG LetterToAbcPrio(WCHAR letter);
 

@@ -29,6 +29,14 @@ void StepOn(ValSnap& snap, LONG count) {
     if (++snap.indexValue >= count) snap.indexValue = 0;
 }
 
+// The choice a kind 1 row shows for its live value: a stored value outside the offered range shows
+// as the nearest choice, never as none; showing it writes nothing until the user moves the row.
+LONG ShownIndex(const ValSnap& snap) {
+    const LONG index = LiveNumber(snap) - snap.offset;
+    if (snap.choices.IsEmpty()) return index;
+    return std::clamp<LONG>(index, 0, snap.choices.Size() - 1);
+}
+
 const ValSnap* FindRowFor(const ValSnapArray& rows, const void* variable) {
     if (variable == nullptr) return nullptr;
     for (const ValSnap& row : rows) {
@@ -61,9 +69,7 @@ void ValSnapCapture(ValSnap& snap) {
     if (kind == kSnapPlain) {
         snap.plainValue = LiveNumber(snap);
     } else if (kind == kSnapRange) {
-        // A stored value outside the offered range shows as the nearest choice, never as none.
-        snap.indexValue = LiveNumber(snap) - snap.offset;
-        if (!snap.choices.IsEmpty()) snap.indexValue = std::clamp<LONG>(snap.indexValue, 0, snap.choices.Size() - 1);
+        snap.indexValue = ShownIndex(snap);
     } else if (kind == kSnapNumber) {
         snap.numberValue = LiveNumber(snap);
     } else if (IsChoiceKind(kind)) {
@@ -82,7 +88,7 @@ bool ValSnapChanged(const ValSnap& snap) {
     if (snap.live == nullptr) return false;
     const LONG kind = snap.kind;
     if (kind == kSnapPlain) return LiveNumber(snap) != snap.plainValue;
-    if (kind == kSnapRange) return LiveNumber(snap) != snap.offset + snap.indexValue;
+    if (kind == kSnapRange) return snap.indexValue != ShownIndex(snap);
     if (kind == kSnapNumber) return LiveNumber(snap) != snap.numberValue;
     if (IsChoiceKind(kind)) return LiveNumber(snap) != snap.indexValue;
     if (IsPairKind(kind)) {

@@ -11,6 +11,7 @@
 #include "core/view_id.h"
 #include "editors/appt_cache_update.h"
 #include "editors/appt_editor_state.h"
+#include "editors/appt_form.h"
 #include "editors/appt_list_editor.h"
 #include "editors/attendees.h"
 #include "editors/custom_recur.h"
@@ -97,7 +98,7 @@ void LoadApptRecurrence(IAppointment* appt) {
         g_ApptEditor.occurs = kRecurOnce;
         return;
     }
-    g_ApptEditor.occurs = OccursChoiceOfPattern(pattern.Get(), patternDay, g_ApptEditor.occurs);
+    g_ApptEditor.occurs = OccursChoiceOfPattern(pattern.Get(), patternDay, kRecurUnnamed);
     ReadPatternEnd(GetPoomApp(), pattern.Get());
 }
 
@@ -249,10 +250,10 @@ void LoadApptForEdit(HWND dialog, IAppointment* series, LONG oid) {
 bool ApptEditorDatesValid() {
     CommitApptSnaps();
     ApptEditorState& s = g_ApptEditor;
-    if (s.allDay) return true;
+    if (s.allDay) return ApptDatesInOrder(s.dates.startDate, s.dates.endDate, true);
     s.dates.startDate = WithTime(s.dates.startDate, s.dates.startTime);
     s.dates.endDate = WithTime(s.dates.endDate, s.dates.endTime);
-    return DateIsBefore(s.dates.startDate, s.dates.endDate);
+    return ApptDatesInOrder(s.dates.startDate, s.dates.endDate, false);
 }
 
 int SaveApptListEditor(HWND dialog) {

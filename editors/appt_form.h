@@ -72,6 +72,9 @@ INT_PTR CALLBACK ApptEditDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 void InitApptEditDlg(HWND dialog);
 void OnAllDayToggle(HWND dialog);
 bool ReadApptDates(HWND dialog);
+// The rule of both appointment editors: a timed item ends after its start, an all-day item on its
+// start day or later.
+bool ApptDatesInOrder(const DateRec& start, const DateRec& end, bool allDay);
 void OnApptPickerChange(HWND dialog);
 void OnStartDateKillFocus(HWND dialog);
 void OnStartOrEndDateKillFocus(HWND dialog);

@@ -16,6 +16,7 @@
 #include "core/text_util.h"
 #include "core/view_id.h"
 #include "editors/appt_form.h"
+#include "editors/recur_load.h"
 #include "editors/appt_form_fields.h"
 #include "editors/attendees.h"
 #include "editors/custom_recur.h"
@@ -42,14 +43,6 @@ constexpr int kLateHourLongAppt = 23;
 constexpr LONG kLongApptMinutes = 61;
 constexpr int kLateHourTwoHourAppt = 22;
 constexpr LONG kTwoHourApptMinutes = 120;
-constexpr LONG kWorkWeekMask = 62;
-constexpr LONG kNoEndOccurrences = 10;
-
-// Weekly intervals 1..4 and the monthly (and month-nth) intervals with their first choices.
-constexpr LONG kWeeklyChoices[] = {4, 5, 6, 7};
-constexpr LONG kMonthlyIntervals[] = {1, 2, 3, 4, 6};
-constexpr LONG kMonthlyFirstChoice = 9;
-constexpr LONG kMonthNthFirstChoice = 14;
 
 void FillStatusList(HWND dialog) {
     const HWND list = GetDlgItem(dialog, kApptStatusId);
@@ -179,64 +172,6 @@ void LoadDates(HWND dialog, IAppointment& appt) {
     }
 }
 
-LONG IndexIn(const LONG* values, int count, LONG value) {
-    for (int i = 0; i < count; ++i)
-        if (values[i] == value) return i;
-    return -1;
-}
-
-// The Occurs choice of a stored pattern; -1 leaves the selection as it is.
-LONG ChoiceOfPattern(IRecurrencePattern& pattern, const DateRec& start) {
-    LONG type = -1, interval = 0, mask = 0;
-    pattern.get_RecurrenceType(&type);
-    pattern.get_Interval(&interval);
-    const int monthly = IndexIn(kMonthlyIntervals, static_cast<int>(std::size(kMonthlyIntervals)), interval);
-    switch (type) {
-    case olRecursDaily:
-        if (interval == 1) return 1;
-        g_CustomRecur.everyN = interval;
-        return kRecurEveryXDays;
-    case olRecursWeekly: {
-        pattern.get_DayOfWeekMask(&mask);
-        if (mask == kWorkWeekMask) return 2;
-        if (mask == (1L << start.wDayOfWeek)) {
-            return interval >= 1 && interval <= 4 ? kWeeklyChoices[interval - 1] : -1;
-        }
-        g_CustomRecur.everyN = interval;
-        for (int day = 0; day < kDaysInWeek; ++day) g_CustomRecur.weekdays[day] = (mask >> day) & 1;
-        return kRecurCustomWeek;
-    }
-    case olRecursMonthly: return monthly >= 0 ? kMonthlyFirstChoice + monthly : -1;
-    case olRecursMonthNth: return monthly >= 0 ? kMonthNthFirstChoice + monthly : -1;
-    case olRecursYearly: return 19;
-    case olRecursYearNth: return 20;
-    }
-    return kRecurOnce;
-}
-
-void LoadPatternEnd(IRecurrencePattern& pattern) {
-    CustomRecurState& state = g_CustomRecur;
-    VARIANT_BOOL noEnd = VARIANT_FALSE;
-    pattern.get_NoEndDate(&noEnd);
-    DATE endValue = 0;
-    DateRec end;
-    if (noEnd) {
-        DateClear(state.endDate);
-        state.endDate.wYear = kNoDateYear;
-        state.occurrences = kNoEndOccurrences;
-        state.endsAfter = 0;
-        state.endDateSet = 0;
-    } else if (SUCCEEDED(pattern.get_PatternEndDate(&endValue)) && PoomDateToDateRec(GetPoomApp(), endValue, end)) {
-        state.endDate = end;
-        state.endsAfter = 0;
-        state.endDateSet = 1;
-    } else {
-        pattern.get_Occurrences(&state.occurrences);
-        state.endsAfter = 1;
-        state.endDateSet = 0;
-    }
-}
-
 void LoadRecurrence(HWND dialog, IAppointment& appt) {
     if (g_ApptEditFlags.occurrenceOnly) {
         for (const int id : {kOccursListId, kApptOccursLabelId, kApptOccursSpinId, kApptOccursPictureId})
@@ -254,9 +189,9 @@ void LoadRecurrence(HWND dialog, IAppointment& appt) {
         SetOccursChoice(dialog, kRecurOnce);
         return;
     }
-    const LONG choice = ChoiceOfPattern(*pattern, start);
-    if (choice >= 0) SetOccursChoice(dialog, choice);
-    LoadPatternEnd(*pattern);
+    const LONG choice = OccursChoiceOfPattern(pattern.Get(), start, kRecurUnnamed);
+    if (choice != kRecurUnnamed) SetOccursChoice(dialog, choice);
+    ReadPatternEnd(GetPoomApp(), pattern.Get());
 }
 
 void LoadReminder(HWND dialog, IAppointment& appt) {
@@ -359,12 +294,17 @@ void OnAllDayToggle(HWND dialog) {
     EnableWindow(GetDlgItem(dialog, kApptEndTimeId), enable);
 }
 
+bool ApptDatesInOrder(const DateRec& start, const DateRec& end, bool allDay) {
+    if (!allDay) return DateIsBefore(start, end);
+    return !DateIsBefore(DateRec(end.wYear, end.wMonth, end.wDay), DateRec(start.wYear, start.wMonth, start.wDay));
+}
+
 bool ReadApptDates(HWND dialog) {
-    if (GetDlgItem(dialog, kApptAllDayId) && IsDlgButtonChecked(dialog, kApptAllDayId) == BST_CHECKED) return true;
+    const bool allDay = GetDlgItem(dialog, kApptAllDayId) && IsDlgButtonChecked(dialog, kApptAllDayId) == BST_CHECKED;
     DateRec start, end;
     GetPickerDateTime(dialog, kApptStartDateId, kApptStartTimeId, start);
     GetPickerDateTime(dialog, kApptEndDateId, kApptEndTimeId, end);
-    return DateIsBefore(start, end);
+    return ApptDatesInOrder(start, end, allDay);
 }
 
 void OnStartDateKillFocus(HWND dialog) {

@@ -27,12 +27,8 @@ constexpr LONG kOtherDayDuration = 60;
 bool Checked(HWND dialog, int id) { return GetDlgItem(dialog, id) && IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 void FillTemplateDates(HWND dialog, const ApptRecord& record) {
-    const DateRec& day = g_SelectedDate;
-    const DateRec start(day.wYear, day.wMonth, day.wDay, record.start.wHour, record.start.wMinute, record.start.wSecond);
-    // The template's length, not its end's time of day: an end past midnight falls on the next day.
-    ApptRecord moved = record;
-    moved.start = start;
-    const DateRec end = GetApptEnd(moved);
+    DateRec start, end;
+    ApptTemplateTimesOn(record, g_SelectedDate, start, end);
     SetPickerValue(dialog, kApptStartDateId, &start);
     SetPickerValue(dialog, kApptStartTimeId, &start);
     SetPickerValue(dialog, kApptEndDateId, &end);

@@ -190,6 +190,7 @@ void BuildApptEditRows(HWND dialog) {
         PrepareRow(dialog, row, def.field);
         ValSnapSet(row, LoadResStr(def.label, kRowLabelChars), def.kind, FieldPtr(def.field), nullptr);
         if (def.field == ApptField::Reminder) SetReminderChoices(row);
+        if (def.field == ApptField::Occurs) ShowOccursRowUnnamed(row);
         row.secondValue = def.picture;
         row.rowFlag = def.dependants ? 1 : 0;
         g_ApptEditRows.Append(std::move(row));

@@ -21,11 +21,6 @@ namespace {
 constexpr LONG kMinutesInHour = 60;
 constexpr LONG kOtherDayDuration = 60;
 
-DateRec OnShownDay(const DateRec& time) {
-    const DateRec& day = g_SelectedDate;
-    return DateRec(day.wYear, day.wMonth, day.wDay, time.wHour, time.wMinute, time.wSecond);
-}
-
 void SetEditorDates(const DateRec& start, const DateRec& end) {
     ApptListFields& dates = g_ApptEditor.dates;
     dates.startDate = start;
@@ -108,8 +103,8 @@ void FillApptEditorFromTemplate(HWND) {
     s.sensitivity = record.sensitivity;
     s.status = record.busyStatus;
     s.occurs = kRecurOnce;
-    const DateRec start = OnShownDay(record.start);
-    const DateRec end = OnShownDay(GetApptEnd(record));
+    DateRec start, end;
+    ApptTemplateTimesOn(record, g_SelectedDate, start, end);
     SetEditorDates(start, end);
     KeepEditorDuration(start, end);
     SetEditorReminder(record);

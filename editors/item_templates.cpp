@@ -86,3 +86,10 @@ bool RemoveTemplateAt(LONG kind, int index) {
     }
     return true;
 }
+
+void ApptTemplateTimesOn(const ApptRecord& record, const DateRec& day, DateRec& start, DateRec& end) {
+    start = DateRec(day.wYear, day.wMonth, day.wDay, record.start.wHour, record.start.wMinute, record.start.wSecond);
+    ApptRecord moved = record;
+    moved.start = start;
+    end = GetApptEnd(moved);
+}

@@ -28,6 +28,9 @@ void SaveTskTemplates();
 // subject goes after the existing one. Returns the position. The caller writes the file.
 int InsertApptTemplate(ApptRecord record);
 int InsertTskTemplate(TskRecord record);
+// An appointment template's times on a day: the start at the template's time of day, the end after
+// the template's length, so an end past midnight falls on the next day.
+void ApptTemplateTimesOn(const ApptRecord& record, const DateRec& day, DateRec& start, DateRec& end);
 // The number of templates of a kind, and removing one (the file of that kind is written again).
 int TemplateCount(LONG kind);
 bool RemoveTemplateAt(LONG kind, int index);

@@ -279,6 +279,10 @@ void FillRecurChoices2(HWND, ValSnap& row, const DateRec& date) {
     for (LONG choice = 0; choice < kRecurChoiceCount; ++choice) row.choices.Append(RecurChoiceLabel(choice, date, labels));
 }
 
+void ShowOccursRowUnnamed(ValSnap& row) {
+    if (row.live && *static_cast<const LONG*>(row.live) == kRecurUnnamed) row.indexValue = kRecurUnnamed;
+}
+
 bool ApplyRecurChoice(IAppointment* appt, IRecurrencePattern* pattern, LONG choice, const DateRec& date,
                       DATE patternStart, HWND owner) {
     return ApplyChoice(appt, pattern, choice, date, patternStart, owner);

@@ -13,6 +13,9 @@ inline constexpr LONG kRecurChoiceCount = 21;
 inline constexpr LONG kRecurOnce = 0;
 inline constexpr LONG kRecurEveryXDays = 3;
 inline constexpr LONG kRecurCustomWeek = 8;
+// A stored pattern that no choice names (every 5 weeks, say): the editors show no choice and the
+// save leaves the item's pattern as it is.
+inline constexpr LONG kRecurUnnamed = -1;
 inline constexpr int kOccursListId = 1024;
 inline constexpr int kStartDatePickerId = 1012;
 
@@ -35,6 +38,8 @@ void FillRecurCombo(HWND list, const DateRec& date);
 void FillRecurComboFromDlg(HWND dialog, int pickerId);
 // The list-style editors' Occurs row: its choice texts become the 21 list labels.
 void FillRecurChoices2(HWND window, ValSnap& row, const DateRec& date);
+// After the row captured its value: an unnamed pattern shows no choice, not the nearest one.
+void ShowOccursRowUnnamed(ValSnap& row);
 
 // The savers' rule: choice 0 clears the item's recurrence, any other sets the pattern's type,
 // start (patternStart), interval, mask, day, instance and month as the choice says, then the end

@@ -170,8 +170,8 @@ void FillTskDlgRecurrence(HWND dialog, ITask* task) {
         SendMessageW(occurs, LB_SETCURSEL, kRecurOnce, 0);
         return;
     }
-    const LONG choice = OccursChoiceOfPattern(pattern.Get(), patternDay, -1);
-    if (choice >= 0) SendMessageW(occurs, LB_SETCURSEL, static_cast<WPARAM>(choice), 0);
+    const LONG choice = OccursChoiceOfPattern(pattern.Get(), patternDay, kRecurUnnamed);
+    if (choice != kRecurUnnamed) SendMessageW(occurs, LB_SETCURSEL, static_cast<WPARAM>(choice), 0);
     ReadPatternEnd(GetPoomApp(), pattern.Get());
 }
 

@@ -175,7 +175,7 @@ void LoadTskRecurrence(ITask* task) {
         g_TskEditor.occurs = kRecurOnce;
         return;
     }
-    g_TskEditor.occurs = OccursChoiceOfPattern(pattern.Get(), patternDay, g_TskEditor.occurs);
+    g_TskEditor.occurs = OccursChoiceOfPattern(pattern.Get(), patternDay, kRecurUnnamed);
     ReadPatternEnd(GetPoomApp(), pattern.Get());
 }
 
@@ -222,6 +222,7 @@ void BuildTskEditRows(HWND dialog) {
         ValSnap row;
         PrepareRow(dialog, row, def.field);
         ValSnapSet(row, LoadResStr(def.label, kRowLabelChars), def.kind, FieldPtr(def.field), nullptr);
+        if (def.field == TskField::Occurs) ShowOccursRowUnnamed(row);
         row.secondValue = def.picture;
         row.rowFlag = def.dependants ? 1 : 0;
         row.locked = RowLock(def.field);

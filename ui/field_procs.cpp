@@ -43,6 +43,14 @@ bool PickDateInto(HWND picker, const SYSTEMTIME& start) {
     return true;
 }
 
+// Where the grid of a field without a date opens: the date of the item being edited, else today.
+SYSTEMTIME EmptyFieldStart() {
+    if (g_EditorItemDate.wYear != kNoDateYear) return g_EditorItemDate;
+    SYSTEMTIME today{};
+    GetLocalTime(&today);
+    return today;
+}
+
 }  // namespace
 
 LRESULT CALLBACK KeypadFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -62,7 +70,7 @@ LRESULT CALLBACK DateFieldMenuProc(HWND window, UINT message, WPARAM wParam, LPA
     if (message != WM_GETDLGCODE || !IsPendingEnter(lParam)) return CallPrevWndProc(window, message, wParam, lParam);
     SYSTEMTIME start{};
     if (!PickerHasDate(window, start)) {
-        GetLocalTime(&start);
+        start = EmptyFieldStart();
     } else {
         const UINT command = ShowSetDatePopup(GetParent(window));
         if (command == kCmdNoDate) {
@@ -80,11 +88,7 @@ LRESULT CALLBACK DateFieldPickProc(HWND window, UINT message, WPARAM wParam, LPA
     const LRESULT result = CallPrevWndProc(window, message, wParam, lParam);
     if (message == WM_GETDLGCODE && IsPendingEnter(lParam)) {
         SYSTEMTIME start{};
-        // A field without a date starts at the date of the item being edited, else today.
-        if (!PickerHasDate(window, start)) {
-            if (g_EditorItemDate.wYear != kNoDateYear) start = g_EditorItemDate;
-            else GetLocalTime(&start);
-        }
+        if (!PickerHasDate(window, start)) start = EmptyFieldStart();
         PickDateInto(window, start);
     }
     return result;

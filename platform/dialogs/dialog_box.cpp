@@ -201,6 +201,11 @@ void ActInsideDialog(std::function<void(HWND dialog)> action) {
 
 HWND CurrentDialog() { return modalDialogs.empty() ? nullptr : modalDialogs.back(); }
 
+bool DialogIsOpen(HWND dialog) {
+    const auto state = FindDialog(dialog);
+    return state && !state->ended && IsWindow(dialog);
+}
+
 void AnswerDialog(INT_PTR result) {
     DialogRecord& r = Record();
     const std::lock_guard guard(r.lock);

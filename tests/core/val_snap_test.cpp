@@ -47,6 +47,15 @@ TEST(ValSnap, AStoredValueOutsideTheRangeShowsTheNearestChoice) {
         ValSnapSetRange(snap, 2, 60);
         ValSnapSet(snap, u"Timeout After (min)", kSnapRange, &live, nullptr);
         EXPECT_EQ(snap.indexValue, index) << stored;
+        // Showing the nearest choice is no change: OK keeps what is stored until the row is moved.
+        EXPECT_FALSE(ValSnapChanged(snap)) << stored;
+        ValSnapArray rows;
+        rows.Append(snap);
+        CommitChangedSnaps(rows);
+        EXPECT_EQ(live, stored);
+        ValSnapListNext(rows[0]);
+        CommitChangedSnaps(rows);
+        EXPECT_EQ(live, 2 + (index + 1) % 59) << stored;
     }
 }
 

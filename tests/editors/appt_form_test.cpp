@@ -96,7 +96,7 @@ TEST_F(ApptFormTest, EndNotAfterStartKeepsTheFormOpenAndWritesNothing) {
     ActInsideForm([](HWND dialog) {
         SetPicker(dialog, kApptEndTimeId, Picker(dialog, kApptStartTimeId));
         Press(dialog, IDM_DLG_DONE);
-        EXPECT_EQ(platform::testing::CurrentDialog(), dialog);  // still open
+        EXPECT_TRUE(platform::testing::DialogIsOpen(dialog));  // still open
         Press(dialog, IDM_DLG_CANCEL);
     });
     NewApptDlg();
@@ -109,6 +109,33 @@ TEST_F(ApptFormTest, EndNotAfterStartKeepsTheFormOpenAndWritesNothing) {
 
 // A refused save sends no change notification, so the mark that would absorb it must not stay set
 // and swallow the next change another program makes.
+// An all-day item whose end date lies before its start is refused as a timed one is: the form stays
+// open and the store keeps the item's days.
+TEST_F(ApptFormTest, AnAllDayItemEndingBeforeItsStartIsRefused) {
+    const LONG oid = AddAppt({u"Fair", DateRec(2026, 3, 12, 1, 0, 0), 24 * 60});
+    {
+        const PoomPtr<IAppointment> appt = Stored(oid);
+        appt->put_AllDayEvent(VARIANT_TRUE);
+        ASSERT_EQ(appt->Save(), S_OK);
+    }
+    const DateRec endBefore = StoredDate(oid, &IAppointment::get_End);
+    SelectAppt(oid);
+    bool stayedOpen = false;
+    ActInsideForm([&stayedOpen](HWND dialog) {
+        ASSERT_EQ(IsDlgButtonChecked(dialog, kApptAllDayId), BST_CHECKED);
+        SetPicker(dialog, kApptEndDateId, DateRec(2026, 3, 10, 0, 0, 0));
+        Press(dialog, IDM_DLG_DONE);
+        stayedOpen = platform::testing::DialogIsOpen(dialog);
+        Press(dialog, IDM_DLG_CANCEL);
+    });
+    EditSelApptDlg();
+    EXPECT_TRUE(stayedOpen);
+    const auto shown = platform::testing::MessageBoxesShown();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, u"The End Time must be after the Start Time.");
+    EXPECT_TRUE(DateEqual(StoredDate(oid, &IAppointment::get_End), endBefore));
+}
+
 TEST_F(ApptFormTest, FailedSaveLeavesNoOwnChangeMarkBehind) {
     const struct {
         HRESULT result;
@@ -125,7 +152,7 @@ TEST_F(ApptFormTest, FailedSaveLeavesNoOwnChangeMarkBehind) {
         ActInsideForm([](HWND dialog) {
             SetDlgItemTextW(dialog, kApptSubjectId, u"Refused");
             Press(dialog, IDM_DLG_DONE);
-            EXPECT_EQ(platform::testing::CurrentDialog(), dialog);  // the form stays open with the input
+            EXPECT_TRUE(platform::testing::DialogIsOpen(dialog));  // the form stays open with the input
             EXPECT_EQ(Text(dialog, kApptSubjectId), u"Refused");
             Press(dialog, IDM_DLG_CANCEL);
         });
@@ -146,7 +173,7 @@ TEST_F(ApptFormTest, AFullStoreSaysWhichKindIsFull) {
     ActInsideForm([](HWND dialog) {
         SetDlgItemTextW(dialog, kApptSubjectId, u"Refused");
         Press(dialog, IDM_DLG_DONE);
-        EXPECT_EQ(platform::testing::CurrentDialog(), dialog);
+        EXPECT_TRUE(platform::testing::DialogIsOpen(dialog));
         Press(dialog, IDM_DLG_CANCEL);
     });
     NewApptDlg();
@@ -375,7 +402,7 @@ TEST_F(ApptFormTest, AFailedMeetingSendKeepsTheFormOpenWithTheMeeting) {
         platform::testing::FailPimCall("IAppointment::Send");
         Press(dialog, IDM_DLG_DONE);
         platform::testing::ClearPimFailures();
-        stayedOpen = platform::testing::CurrentDialog() == dialog;
+        stayedOpen = platform::testing::DialogIsOpen(dialog);
         EXPECT_EQ(Text(dialog, kApptSubjectId), u"Planning");
         EXPECT_EQ(g_ChangeMarks.ownChange, 0);
         Press(dialog, IDM_DLG_DONE);  // sent on the second try

@@ -11,12 +11,16 @@
 #include "core/cur_item.h"
 #include "core/month_cache.h"
 #include "core/month_cache_edit.h"
+#include "core/pim_state.h"
 #include "core/poom_session.h"
 #include "core/view_id.h"
 #include "editors/appt_editor_state.h"
+#include "editors/attendees.h"
 #include "editors/custom_recur.h"
 #include "editors/editor_state.h"
 #include "editors/field_list.h"
+#include "editors/item_templates.h"
+#include "editors/recur_choices.h"
 #include "editors/reminders.h"
 #include "editors/res_text.h"
 #include "platform/commctrl.h"
@@ -25,10 +29,12 @@
 #include "platform/testing_dialogs.h"
 #include "platform/testing_display.h"
 #include "platform/testing_draw.h"
+#include "platform/testing_pim.h"
 #include "platform/testing_user.h"
 #include "platform/user.h"
 #include "resources/resource.h"
 #include "tests/editors/program_device.h"
+#include "tests/support/menu_keys.h"
 #include "ui/date_pickers.h"
 
 namespace {
@@ -354,6 +360,212 @@ TEST_F(ApptListEditorTest, TheDatePickerOfANewAppointmentOpensOnItsMonthAndSteps
     EXPECT_EQ(picked.wMonth, 2);
     EXPECT_EQ(picked.wDay, 8);
     EXPECT_EQ(picked.wHour, 10);  // the next whole hour stays
+}
+
+}  // namespace
+
+namespace {
+
+namespace pt = platform::testing;
+
+// Done through the left soft key, as the user ends the editor.
+void Done() {
+    pt::Key("SOFT1");
+    pt::PumpUntilIdle();
+}
+
+std::vector<std::u16string> Messages() {
+    std::vector<std::u16string> texts;
+    for (const auto& box : pt::MessageBoxesShown()) texts.push_back(box.text);
+    return texts;
+}
+
+class ApptListEditorSaveTest : public ApptListEditorTest {
+protected:
+    void TearDown() override {
+        pt::ClearPimFailures();
+        g_ApptTemplateList.RemoveAll();
+        g_TemplateChoice = -1;
+        g_FromTemplate = 0;
+        g_AttendeeArray.RemoveAll();
+        g_ApptEditFlags = ApptEditFlags{};
+        g_ChangeMarks.ownChange = 0;
+        ApptListEditorTest::TearDown();
+    }
+    static ApptArray AllStored() {
+        LoadAllApptsPOOM();
+        ApptArray all = g_AllApptsArray;
+        g_AllApptsArray.RemoveAll();
+        return all;
+    }
+    static void MakeWeekly(LONG oid, const DateRec& start, LONG interval, LONG occurrences) {
+        const PoomPtr<IAppointment> appt = Stored(oid);
+        PoomPtr<IRecurrencePattern> pattern;
+        ASSERT_EQ(appt->GetRecurrencePattern(pattern.Out()), S_OK);
+        pattern->put_RecurrenceType(olRecursWeekly);
+        pattern->put_StartTime(DateRecToPoom(GetPoomApp(), start));
+        pattern->put_DayOfWeekMask(1L << start.wDayOfWeek);
+        pattern->put_Interval(interval);
+        pattern->put_Occurrences(occurrences);
+        ASSERT_EQ(appt->Save(), S_OK);
+    }
+    struct Pattern {
+        bool recurring = false;
+        LONG interval = 0, occurrences = 0;
+        VARIANT_BOOL noEnd = VARIANT_FALSE;
+    };
+    static Pattern StoredPattern(LONG oid) {
+        Pattern out;
+        const PoomPtr<IAppointment> appt = Stored(oid);
+        if (!appt) return out;
+        VARIANT_BOOL recurring = VARIANT_FALSE;
+        appt->get_IsRecurring(&recurring);
+        out.recurring = recurring != VARIANT_FALSE;
+        PoomPtr<IRecurrencePattern> pattern;
+        if (FAILED(appt->GetRecurrencePattern(pattern.Out())) || !pattern) return out;
+        pattern->get_Interval(&out.interval);
+        pattern->get_Occurrences(&out.occurrences);
+        pattern->get_NoEndDate(&out.noEnd);
+        return out;
+    }
+};
+
+// A template from 22:00 lasting three hours, applied through the editor's menu on the 10th, ends at
+// 01:00 on the 11th, so Done saves it as the template gives it.
+TEST_F(ApptListEditorSaveTest, ATemplatePastMidnightIsAppliedToTheNextDayAndSaved) {
+    ApptRecord late;
+    late.subject = u"Night shift";
+    late.start = DateRec(2025, 1, 5, 22, 0, 0);
+    late.duration = 180;
+    late.busyStatus = olFree;
+    g_ApptTemplateList.Append(late);
+    DateRec endDate, endTime;
+    std::u16string subject;
+    pt::ActInsideDialog([&](HWND editor) {
+        SetFocus(GetDlgItem(editor, IDC_APPT_FIELD_LIST));
+        ASSERT_TRUE(testsupport::ChooseFromMenu(u"Apply Template", [](HWND) {
+            pt::Key(VK_DOWN);
+            pt::Key("SOFT1");
+        }));
+        subject = Row(kSubject).textValue;
+        endDate = Row(kEndDate).dateValue;
+        endTime = Row(kEndTime).dateValue;
+        pt::AnswerMessageBox(IDOK);  // a refusal is answered, not waited on
+        Done();
+        if (pt::DialogIsOpen(editor)) Press(editor, IDM_DLG_CANCEL);
+    });
+    NewApptInListEditor();
+    EXPECT_EQ(subject, u"Night shift");
+    EXPECT_EQ(endDate.wDay, 11) << "the end on the start day lies before the start";
+    EXPECT_EQ(endTime.wHour, 1);
+    EXPECT_EQ(Messages(), std::vector<std::u16string>{});
+    const ApptArray all = AllStored();
+    ASSERT_EQ(all.Size(), 1);
+    EXPECT_TRUE(DateEqual(StoredDate(Stored(all[0].oid).Get(), &IAppointment::get_Start), DateRec(2022, 3, 10, 22, 0)));
+    EXPECT_TRUE(DateEqual(StoredDate(Stored(all[0].oid).Get(), &IAppointment::get_End), DateRec(2022, 3, 11, 1, 0)));
+}
+
+// A meeting whose request cannot be sent stays in the editor as typed; the second Done sends it.
+TEST_F(ApptListEditorSaveTest, AFailedSendKeepsTheEditorOpenWithTheMeeting) {
+    bool stayedOpen = false;
+    std::u16string subjectAfter;
+    pt::ActInsideDialog([&](HWND editor) {
+        SetFocus(GetDlgItem(editor, IDC_APPT_FIELD_LIST));
+        Row(kSubject).textValue = u"Planning";
+        g_AttendeeArray.Append(Attendee{u"Ann Lee", u"ann@example.com"});
+        g_ApptEditFlags.attendeesChanged = 1;
+        pt::FailPimCall("IAppointment::Send");
+        Done();
+        pt::ClearPimFailures();
+        stayedOpen = pt::DialogIsOpen(editor);
+        subjectAfter = Row(kSubject).textValue;
+        Done();
+    });
+    NewApptInListEditor();
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(subjectAfter, u"Planning");
+    EXPECT_EQ(Messages(), (std::vector<std::u16string>{u"Send Failed.", u"Meeting Request has been sent."}));
+    EXPECT_EQ(AllStored().Size(), 1);
+}
+
+// A save the store refuses keeps the editor open, says why, and leaves no mark of an own change that
+// would swallow the next change of another program.
+TEST_F(ApptListEditorSaveTest, AFailedSaveKeepsTheEditorOpenAndLeavesNoOwnChangeMark) {
+    bool stayedOpen = false;
+    pt::ActInsideDialog([&](HWND editor) {
+        SetFocus(GetDlgItem(editor, IDC_APPT_FIELD_LIST));
+        Row(kSubject).textValue = u"Refused";
+        pt::FailPimCall("IAppointment::Save", E_FAIL);
+        Done();
+        stayedOpen = pt::DialogIsOpen(editor);
+        Press(editor, IDM_DLG_CANCEL);
+    });
+    NewApptInListEditor();
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(Messages(), std::vector<std::u16string>{u"Error in Appt Save: 0x80004005"});
+    EXPECT_EQ(g_ChangeMarks.ownChange, 0);
+    EXPECT_EQ(AllStored().Size(), 0);
+}
+
+// A new series started after a custom one with five occurrences takes none of its end.
+TEST_F(ApptListEditorSaveTest, ANewSeriesDoesNotInheritTheLastCustomEnd) {
+    g_CustomRecur.endsAfter = 1;
+    g_CustomRecur.occurrences = 5;
+    g_CustomRecur.endDateSet = 1;
+    g_CustomRecur.endDate = DateRec(2022, 3, 12);
+    g_CustomRecur.everyN = 3;
+    pt::ActInsideDialog([](HWND editor) {
+        SetFocus(GetDlgItem(editor, IDC_APPT_FIELD_LIST));
+        for (int i = 0; i < kOccurs; ++i) pt::Key(VK_DOWN);
+        pt::Key(VK_RIGHT);  // Once -> Every Day
+        Done();
+    });
+    NewApptInListEditor();
+    EXPECT_EQ(Messages(), std::vector<std::u16string>{});
+    const ApptArray all = AllStored();
+    ASSERT_GE(all.Size(), 1);
+    const Pattern stored = StoredPattern(all[0].oid);
+    EXPECT_TRUE(stored.recurring);
+    EXPECT_EQ(stored.interval, 1);
+    EXPECT_NE(stored.occurrences, 5) << "the last series' end was taken";
+}
+
+// A series every 6 weeks (no Occurs choice names it) opened whole and closed with Done: the row
+// names no choice and the store keeps the pattern.
+TEST_F(ApptListEditorSaveTest, DoneOnASeriesNoOccursChoiceNamesKeepsItsPattern) {
+    const DateRec start(2022, 3, 9, 9, 0);
+    const LONG oid = AddAppt(start, DateRec(2022, 3, 9, 10, 0));
+    MakeWeekly(oid, start, 6, 4);
+    std::u16string shown = u"<none>";
+    AnswerThenAct(IDNO, [&](HWND editor) {
+        SetFocus(GetDlgItem(editor, IDC_APPT_FIELD_LIST));
+        shown = GetRowChoiceText(Row(kOccurs));
+        Done();
+    });
+    EditApptInListEditor();
+    EXPECT_EQ(shown, u"") << "the Occurs row named a choice the series does not have";
+    const Pattern stored = StoredPattern(oid);
+    ASSERT_TRUE(stored.recurring) << "Done without a change made the series a single appointment";
+    EXPECT_EQ(stored.interval, 6);
+    EXPECT_EQ(stored.occurrences, 4);
+}
+
+// An all-day item whose end date is set before its start is refused as a timed one is; the editor
+// stays open and the store keeps the item's days.
+TEST_F(ApptListEditorSaveTest, AnAllDayItemEndingBeforeItsStartIsRefused) {
+    const LONG oid = AddAppt(DateRec(2022, 3, 5, 1), DateRec(2022, 3, 6, 1), true);
+    bool stayedOpen = false;
+    pt::ActInsideDialog([&](HWND editor) {
+        SetFocus(GetDlgItem(editor, IDC_APPT_FIELD_LIST));
+        Row(kEndDate).dateValue = DateRec(2022, 3, 3);
+        Done();
+        stayedOpen = pt::DialogIsOpen(editor);
+        Press(editor, IDM_DLG_CANCEL);
+    });
+    EditApptInListEditor();
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(Messages(), std::vector<std::u16string>{u"The End Time must be after the Start Time."});
+    EXPECT_TRUE(DateEqual(StoredDate(Stored(oid).Get(), &IAppointment::get_End), DateRec(2022, 3, 6, 1, 0)));
 }
 
 }  // namespace

@@ -158,7 +158,7 @@ TEST_F(CtsEditorTest, OwnDialogKeepsWhatWasTypedWhenTheStoreRefusesTheSave) {
         platform::testing::FailPimCall("IContact::Save");
         Press(dialog, IDM_DLG_DONE);
         platform::testing::ClearPimFailures();
-        stayedOpen = platform::testing::CurrentDialog() == dialog;
+        stayedOpen = platform::testing::DialogIsOpen(dialog);
         EXPECT_EQ(DlgItemText(dialog, IDC_CTS_FIRST_NAME, 64), u"Bea");
         EXPECT_EQ(g_ChangeMarks.ownChange, 0);
         Press(dialog, IDM_DLG_DONE);  // the second try is taken

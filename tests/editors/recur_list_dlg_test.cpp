@@ -386,7 +386,7 @@ TEST_F(RecurListDlgTest, StoredCountOutsideTheChoicesIsShownAndKept) {
             KeyOnRow(List(dialog, IDC_RECUR_FIELD_LIST), kEndsCount, VK_LEFT);
             secondVisit = Shown(kEndsCount);
             Press(dialog, IDM_DLG_DONE);
-            stayedOpen = platform::testing::CurrentDialog() == dialog;
+            stayedOpen = platform::testing::DialogIsOpen(dialog);
             Press(dialog, IDM_DLG_CANCEL);
         });
         Press(editor, IDM_DLG_DONE);

@@ -249,7 +249,7 @@ TEST_F(TskEditorsTest, FormRefusalsKeepTheFormOpenAndSaveNothing) {
             if (!IsNoDate(c.due)) SetPicker(dialog, IDC_TSK_DUE, c.due);
             SetPicker(dialog, IDC_TSK_REMIND_DATE, c.reminder);
             Press(dialog, IDM_DLG_DONE);
-            stayedOpen = IsWindow(dialog) && platform::testing::CurrentDialog() == dialog;
+            stayedOpen = platform::testing::DialogIsOpen(dialog);
             Press(dialog, IDM_DLG_CANCEL);
         });
         NewTskFormDlg(0);
@@ -351,6 +351,48 @@ TEST_F(TskEditorsTest, AnEmptyDateRowOpensTheGridOnTheTasksDay) {
     EXPECT_EQ(opened.year, 2022);
     EXPECT_EQ(opened.month, 7);
     EXPECT_EQ(opened.day, 19);
+}
+
+// The form's empty date fields open the grid on the task's day (its preset due date) with the date
+// keys at their default, where Enter goes through the field's date menu.
+TEST_F(TskEditorsTest, FormEmptyDateFieldOpensTheGridOnTheTasksDay) {
+    g_Settings.listEdit = 0;
+    ASSERT_NE(g_Settings.taskDateAction, 0);
+    g_SelectedDate = DateRec(2022, 7, 19);
+    SelectDateGrid opened{};
+    // Enter goes through the form's own loop, which asks the field first.
+    platform::testing::ActInsideDialog([&opened](HWND form) {
+        platform::testing::ActInsideDialog([&opened, form](HWND) {
+            opened = g_SelectDateGrid;
+            PostMessageW(form, WM_COMMAND, IDM_DLG_CANCEL, 0);
+            platform::testing::Key(VK_ESCAPE);
+        });
+        SetFocus(GetDlgItem(form, IDC_TSK_START));
+        platform::testing::Key(VK_RETURN);
+    });
+    NewTskFormDlg(1);
+    EXPECT_EQ(opened.year, 2022);
+    EXPECT_EQ(opened.month, 7);
+    EXPECT_EQ(opened.day, 19);
+}
+
+// Another program wrote the priority prefix in lower case: Done without a change keeps its letter
+// (read as the capital), never the last letter of the list.
+TEST_F(TskEditorsTest, ListEditorKeepsALowerCasePriorityLetter) {
+    const DateRec due(2022, 3, 10, 1);
+    const LONG oid = AddTask(u"b2: Water plants", nullptr, &due);
+    g_CurItem.oid = oid;
+    g_CurItem.kind = kItemTask;
+    LONG abc = -1;
+    platform::testing::ActInsideDialog([&abc](HWND dialog) {
+        SetFocus(GetDlgItem(dialog, IDC_TSK_FIELD_LIST));
+        abc = Row(kAbc).indexValue;
+        platform::testing::Key("SOFT1");
+        platform::testing::PumpUntilIdle();
+    });
+    EditTskFormDlg();
+    EXPECT_EQ(abc, 2);
+    EXPECT_EQ(Stored(oid).subject, u"B2: Water plants");
 }
 
 // A new item in either task editor starts with no pattern of the series made before it.

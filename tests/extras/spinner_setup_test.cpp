@@ -8,6 +8,7 @@
 #include "core/id_index.h"
 #include "core/cts_loading.h"
 #include "platform/commctrl.h"
+#include "platform/testing_dialogs.h"
 #include "platform/testing_draw.h"
 #include "platform/testing_user.h"
 #include "resources/resource.h"
@@ -136,7 +137,7 @@ TEST_F(SetupTest, EmptyListIsRefusedAndCancelKeepsTheEntries) {
             EXPECT_EQ(Rows(dialog), 0);
             Command(dialog, IDM_DLG_DONE);
             EXPECT_TRUE(MessageShown(IDS_SPINNER_ONE_ITEM));
-            EXPECT_TRUE(IsWindow(dialog));
+            EXPECT_TRUE(platform::testing::DialogIsOpen(dialog));
         },
         IDM_DLG_CANCEL);
     EXPECT_EQ(Names(), (std::vector<std::u16string>{u"A", u"B"}));

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <fstream>
 #include <map>
 #include <set>
@@ -27,6 +28,7 @@
 #include "platform/text.h"
 #include "program_fixture.h"
 #include "tests/support/devicectl_run.h"
+#include "tests/support/menu_keys.h"
 #include "resources/resource.h"
 #include "ui/date_pickers.h"
 #include "ui/dialog_conventions.h"
@@ -645,6 +647,139 @@ TEST_F(Journey, NewRecurringAppointmentFromTheFormShowsInMonthAndDay) {
         const auto dayTexts = ViewTexts(record);
         EXPECT_TRUE(ShowsWithTime(dayTexts, u"Choir practice", u"7:30p-9:00p")) << where << "\n" << Dump(dayTexts);
     }
+}
+
+
+// The list-style editors opened from the views and closed with Done, nothing changed: a series whose
+// pattern no Occurs choice names (every 5 weeks) keeps its pattern, and a task whose subject another
+// program wrote with a lower-case priority prefix keeps its letter.
+class ListEditorJourney : public Journey {
+protected:
+    void ImportSeries() {
+        const auto path = device_.Root() / "series.ics";
+        std::ofstream out(path);
+        out << "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Quorvia tests//Editors//EN\r\n"
+               "BEGIN:VEVENT\r\nUID:garden@editors\r\nSUMMARY:Garden club\r\nDTSTART:20090325T190000\r\n"
+               "DURATION:PT1H\r\nRRULE:FREQ=WEEKLY;INTERVAL=5;COUNT=6\r\nEND:VEVENT\r\n"
+               "BEGIN:VTODO\r\nUID:water@editors\r\nSUMMARY:Water plants\r\nDUE;VALUE=DATE:20090325\r\n"
+               "RRULE:FREQ=WEEKLY;INTERVAL=5;COUNT=6\r\nEND:VTODO\r\n"
+               "BEGIN:VTODO\r\nUID:fish@editors\r\nSUMMARY:b2: Feed the fish\r\nDUE;VALUE=DATE:20090327\r\nEND:VTODO\r\n"
+               "END:VCALENDAR\r\n";
+        out.close();
+        EXPECT_EQ(Devicectl({"pim", "import", path.string()}), "imported 3 items\n");
+    }
+    // Taps the drawn row of the subject in the view.
+    static void TapSubject(const pt::DrawRecord& record, const std::u16string& subject) {
+        for (const auto& t : ViewTexts(record)) {
+            if (!ShowsSubject(t.text, subject)) continue;
+            pt::Tap((t.rect.left + t.rect.right) / 2, (t.rect.top + t.rect.bottom) / 2);
+            pt::PumpUntilIdle();
+            return;
+        }
+        ADD_FAILURE() << "no row shows " << platform::ToUtf8(subject) << "\n" << Dump(ViewTexts(record));
+    }
+    static PoomPtr<ITask> StoredTask(const std::u16string& subject) {
+        PoomPtr<IPOutlookItemCollection> items;
+        PoomPtr<IFolder> folder;
+        if (FAILED(GetPoomApp()->GetDefaultFolder(olFolderTasks, folder.Out())) || !folder) return {};
+        if (FAILED(folder->get_Items(items.Out())) || !items) return {};
+        int count = 0;
+        items->get_Count(&count);
+        for (int i = 1; i <= count; ++i) {
+            PoomPtr<IDispatch> item;
+            if (FAILED(items->Item(i, item.Out())) || !item) continue;
+            PoomPtr<ITask> task = QueryPoom<ITask>(item.Get(), IID_ITask);
+            BSTR text = nullptr;
+            if (task && SUCCEEDED(task->get_Subject(&text)) && TakeBstr(text) == subject) return task;
+        }
+        return {};
+    }
+    // The occurrences the store holds for the series of the subject from March to the year's end.
+    int Occurrences(const std::u16string& subject) {
+        int count = 0;
+        for (const Listed& a : List("appointments --from 2009-03-01 --to 2009-12-31")) count += a.subject == subject;
+        return count;
+    }
+};
+
+TEST_F(ListEditorJourney, DoneOnAnUnnamedSeriesKeepsItsPatternInBothListEditors) {
+    ImportSeries();
+    ASSERT_EQ(Occurrences(u"Garden club"), 6);
+    WriteSetting(u"STARTON30", kStartDay);
+    pt::DrawRecord record;
+    ASSERT_NE(Open(), nullptr);
+    ASSERT_EQ(ViewId, kViewDay);
+
+    // The appointment: the whole series, then Done at once.
+    TapSubject(record, u"Garden club");
+    bool inEditor = false, showedOnce = true;
+    std::function<void(HWND)> inside = [&](HWND dialog) {
+        if (!dialog) {
+            // The question whether to edit this occurrence only: No, the whole series.
+            pt::ActInsideDialog(inside);
+            pt::EndModalLoop(IDNO);
+            return;
+        }
+        inEditor = GetDlgItem(dialog, IDC_APPT_FIELD_LIST) != nullptr;
+        record.Clear();
+        InvalidateRect(dialog, nullptr, TRUE);
+        pt::PumpUntilIdle();
+        showedOnce = record.ScreenShows(u"Once");
+        pt::Key(VK_TSOFT1);  // Done
+        pt::PumpUntilIdle();
+    };
+    ASSERT_TRUE(testsupport::ChooseFromMenu(u"Edit Appt.", inside));
+    ASSERT_TRUE(inEditor);
+    EXPECT_FALSE(showedOnce) << "the Occurs row named a pattern the series does not have";
+    EXPECT_EQ(Occurrences(u"Garden club"), 6) << "Done without a change cut the series";
+
+    // The task, from the task list.
+    record.Clear();
+    Command(IDM_VIEW_TASKS);
+    TapSubject(record, u"Water plants");
+    inEditor = false;
+    showedOnce = true;
+    ASSERT_TRUE(testsupport::ChooseFromMenu(u"Edit Task", [&](HWND dialog) {
+        inEditor = GetDlgItem(dialog, IDC_TSK_FIELD_LIST) != nullptr;
+        record.Clear();
+        InvalidateRect(dialog, nullptr, TRUE);
+        pt::PumpUntilIdle();
+        showedOnce = record.ScreenShows(u"Once");
+        pt::Key(VK_TSOFT1);
+        pt::PumpUntilIdle();
+    }));
+    ASSERT_TRUE(inEditor);
+    EXPECT_FALSE(showedOnce);
+    const PoomPtr<ITask> task = StoredTask(u"Water plants");
+    ASSERT_TRUE(task);
+    VARIANT_BOOL recurring = VARIANT_FALSE;
+    task->get_IsRecurring(&recurring);
+    ASSERT_TRUE(recurring) << "Done without a change made the task a single one";
+    PoomPtr<IRecurrencePattern> pattern;
+    ASSERT_EQ(task->GetRecurrencePattern(pattern.Out()), S_OK);
+    LONG interval = 0, occurrences = 0;
+    pattern->get_Interval(&interval);
+    pattern->get_Occurrences(&occurrences);
+    EXPECT_EQ(interval, 5);
+    EXPECT_EQ(occurrences, 6);
+}
+
+TEST_F(ListEditorJourney, DoneKeepsALowerCasePriorityLetter) {
+    ImportSeries();
+    WriteSetting(u"STARTON30", kStartDay);
+    pt::DrawRecord record;
+    ASSERT_NE(Open(), nullptr);
+    record.Clear();
+    Command(IDM_VIEW_TASKS);
+    TapSubject(record, u"Feed the fish");
+    ASSERT_TRUE(testsupport::ChooseFromMenu(u"Edit Task", [](HWND) { pt::Key(VK_TSOFT1); }));
+    bool found = false;
+    for (const Listed& t : List("tasks")) {
+        if (t.subject.find(u"Feed the fish") == std::u16string::npos) continue;
+        found = true;
+        EXPECT_EQ(t.subject, u"B2: Feed the fish") << "Done wrote a letter the user never chose";
+    }
+    EXPECT_TRUE(found);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "notes_fixture.h"
 #include "notes/note_text_file.h"
 #include "platform/controls.h"
+#include "platform/testing_dialogs.h"
 #include "platform/testing_display.h"
 #include "platform/time.h"
 
@@ -107,7 +108,7 @@ TEST_F(NoteEditor, UnwritableNoteKeepsTheEditorOpen) {
     EditNote([&](HWND dialog) {
         ReplaceEditText(dialog, u"text");
         SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
-        attempts = platform::testing::CurrentDialog() == dialog ? 1 : 0;
+        attempts = platform::testing::DialogIsOpen(dialog) ? 1 : 0;
         SendMessageW(dialog, WM_COMMAND, IDM_DLG_CANCEL, 0);
     });
     EXPECT_EQ(attempts, 1);

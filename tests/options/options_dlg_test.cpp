@@ -14,6 +14,7 @@
 #include "options/options_display.h"
 #include "options/options_dlg.h"
 #include "options_fixture.h"
+#include "platform/testing_dialogs.h"
 #include "platform/testing_display.h"
 #include "platform/testing_draw.h"
 #include "platform/text.h"
@@ -132,7 +133,7 @@ TEST_F(OptionsDlgTest, NoViewLeftIsRefusedAndCancelKeepsTheViews) {
         }
         SelectOptionsPage(dialog, kPageGeneral);
         Press(dialog, IDM_DLG_DONE);
-        stayed = IsWindow(dialog) && pt::CurrentDialog() == dialog;
+        stayed = pt::DialogIsOpen(dialog);
         pageAfter = g_Options.page;
         Press(dialog, IDM_DLG_CANCEL);
     });
@@ -182,7 +183,7 @@ TEST_F(OptionsDlgTest, ScheduleChecksInTheirOrder) {
             for (const auto& e : edits) FieldListRows()[FindValSnapFor(e.live)].indexValue = e.value;
             FieldListRows()[FindValSnapFor(&g_Settings.useBarWork)].plainValue = c.useWork;
             Press(dialog, IDM_DLG_DONE);
-            if (pt::CurrentDialog() == dialog) Press(dialog, IDM_DLG_CANCEL);
+            if (pt::DialogIsOpen(dialog)) Press(dialog, IDM_DLG_CANCEL);
         });
         RunOptionsDlg();
         const auto boxes = pt::MessageBoxesShown();
@@ -217,7 +218,7 @@ TEST_F(OptionsDlgTest, CheckForUpdateWithARefusedPageKeepsTheDialogOpen) {
     pt::ActInsideDialog([&](HWND dialog) {
         EditRow(dialog, kPageSchedule, &g_Settings.barStart, [](ValSnap& row) { row.indexValue = 23; });
         Press(dialog, IDM_OPT_CHECK_UPDATE);
-        stayed = IsWindow(dialog) && pt::CurrentDialog() == dialog;
+        stayed = pt::DialogIsOpen(dialog);
         Press(dialog, IDM_DLG_CANCEL);
     });
     RunOptionsDlg();

@@ -4,6 +4,7 @@
 
 #include "core/cts_name_index.h"
 #include "platform/dialogs.h"
+#include "platform/testing_dialogs.h"
 #include "projects/links_dlg.h"
 #include "resources/resource.h"
 #include "tests/projects/prj_dialog_fixture.h"
@@ -108,7 +109,7 @@ TEST_F(AssocItemsTest, NothingToShowClosesAtOnceAndAHeaderIsNoChoice) {
     platform::testing::ActInsideDialog([&](HWND dialog) {
         prjtest::SelectRow(List(dialog), 0);
         SendMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
-        open = IsWindow(dialog);
+        open = platform::testing::DialogIsOpen(dialog);
         SendMessageW(dialog, WM_COMMAND, IDM_DLG_CANCEL, 0);
     });
     EXPECT_EQ(ShowAssocItemsDlg(owner_), 1);

@@ -13,6 +13,7 @@
 #include "frame/main_window.h"
 #include "platform/device.h"
 #include "platform/dialogs.h"
+#include "platform/testing_dialogs.h"
 #include "platform/testing_display.h"
 #include "platform/testing_draw.h"
 #include "resources/resource.h"
@@ -62,7 +63,7 @@ TEST_F(LinksDlgTest, AnItemWithoutLinksShowsOnlyTheNoLinksRowWhichDoesNothing) {
         rows = ListRows(List(dialog));
         Press(dialog, IDM_REMOVE_LINK);
         Press(dialog, IDM_LINK_VIEW);
-        EXPECT_TRUE(IsWindow(dialog));
+        EXPECT_TRUE(platform::testing::DialogIsOpen(dialog));
     });
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].text, u"No Links For Item...");

@@ -150,7 +150,7 @@ TEST_F(FilePicker, FolderModeChoosesFolderAndEnterOnlyOpensIt) {
     pt::ActInsideDialog([&](HWND dialog) {
         const HWND tree = Tree(dialog);
         SendMessageW(tree, WM_KEYDOWN, VK_RETURN, 0);
-        stillOpen = IsWindow(dialog) && pt::CurrentDialog() == dialog;
+        stillOpen = pt::DialogIsOpen(dialog);
         SendMessageW(dialog, WM_COMMAND, kDlgAccept, 0);
     });
     EXPECT_TRUE(ShowFilePickerDlg(nullptr, kPickFolder));
@@ -163,7 +163,7 @@ TEST_F(FilePicker, FolderOutsideFolderModeIsNoChoice) {
     bool stillOpen = false;
     pt::ActInsideDialog([&](HWND dialog) {
         SendMessageW(dialog, WM_COMMAND, kDlgAccept, 0);
-        stillOpen = IsWindow(dialog);
+        stillOpen = pt::DialogIsOpen(dialog);
         SendMessageW(dialog, WM_COMMAND, kDlgCancel, 0);
     });
     EXPECT_FALSE(ShowFilePickerDlg(nullptr, kPickTextFile));
