@@ -20,6 +20,11 @@ inline constexpr const char* kRangeRowsSql =
     "SELECT i.oid, p.propid, p.value FROM items i JOIN props p ON p.oid = i.oid WHERE i.kind = ?1 AND"
     " ((i.recurring = 0 AND i.start >= ?2 AND i.start < ?3) OR i.recurring = 1)";
 
+// Every item's category pairs with the category's name (the kind is not asked).
+inline constexpr const char* kCategoryRowsSql =
+    "SELECT ic.oid, ic.category, c.name FROM item_categories ic JOIN categories c ON c.id = ic.category"
+    " WHERE ?1 = ?1";
+
 inline double SqliteFloorMs(const char* sql, int kind, std::initializer_list<double> dates = {}) {
     sqlite3* db = nullptr;
     const auto path = (platform::DeviceRoot() / "pim.vol").string();

@@ -1,6 +1,8 @@
 // The sorted anniversary list: binary narrowing to a scan start, sorted insertion and the age text.
 #include "core/anniv_list.h"
 
+#include <algorithm>
+
 #include "platform/text.h"
 
 AnnivArray g_AnnivList;
@@ -50,6 +52,16 @@ void AnnivArrAddSorted(AnnivArray& list, AnnivEntry entry) {
     int at = AnnivLowerBound(list, month, day);
     while (at < list.Size() && !DayAfter(list[at].date.wMonth, list[at].date.wDay, entry)) ++at;
     list.InsertAt(at, std::move(entry));
+}
+
+void AnnivArrSortAppended(AnnivArray& list, int from) {
+    if (from < 0 || from >= list.Size()) return;
+    // Equal days keep their order, the earlier entries first: each insert goes after its equals.
+    const auto byDay = [](const AnnivEntry& a, const AnnivEntry& b) {
+        return DayAfter(b.date.wMonth, b.date.wDay, a);
+    };
+    std::stable_sort(list.begin() + from, list.end(), byDay);
+    std::inplace_merge(list.begin(), list.begin() + from, list.end(), byDay);
 }
 
 std::u16string FormatAnnivAgeText(const AnnivEntry& entry, int shownYear) {

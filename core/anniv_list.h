@@ -18,6 +18,9 @@ int AnnivFindByDate(const AnnivArray& list, const DateRec& date);
 AnnivEntry GetAnnivEntryAt(const AnnivArray& list, int index);
 // Inserts after every entry of the same month and day.
 void AnnivArrAddSorted(AnnivArray& list, AnnivEntry entry);
+// Puts the entries from `from` on, appended in the order they came, where AnnivArrAddSorted would
+// have put them one by one: one sort and one merge instead of an insert each.
+void AnnivArrSortAppended(AnnivArray& list, int from);
 // The row text: the name with the age in the shown year.
 std::u16string FormatAnnivAgeText(const AnnivEntry& entry, int shownYear);
 

@@ -2,6 +2,8 @@
 #include "core/cts_loading.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "core/anniv_list.h"
 #include "core/app_settings.h"
@@ -86,11 +88,17 @@ void AddCtsNames(LONG position, const std::u16string& first, const std::u16strin
 }
 
 // The order AddToNameIndex gives when the entries go in one by one in position order: names without
-// case, equal names by position. One sort instead of a scan for every contact.
+// case, equal names by position. One sort instead of a scan for every contact; each name is folded
+// once (comparing folded names is comparing without case), not at every comparison.
 void SortNameIndex(NameIndex& index) {
-    std::stable_sort(index.begin(), index.end(), [](const NameIdxEntry& a, const NameIdxEntry& b) {
-        return platform::CompareNoCase(a.name, b.name) < 0;
-    });
+    std::vector<std::pair<std::u16string, int>> keys;
+    keys.reserve(static_cast<std::size_t>(index.Size()));
+    for (int i = 0; i < index.Size(); ++i) keys.emplace_back(platform::FoldCase(index[i].name), i);
+    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    NameIndex sorted;
+    sorted.SetSize(index.Size(), index.GrowStep());
+    for (int i = 0; i < index.Size(); ++i) sorted[i] = std::move(index[keys[static_cast<std::size_t>(i)].second]);
+    index = std::move(sorted);
 }
 
 void RemoveNameEntry(NameIndex& index, LONG position) {

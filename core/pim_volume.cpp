@@ -1,5 +1,5 @@
 // Reading the PIM store's four databases from the mounted volume: one sequential pass over each,
-// the platform allocating one buffer per record from the process heap, freed after each record.
+// every record read into one buffer from the process heap that the platform grows as needed.
 #include "core/pim_volume.h"
 
 #include <algorithm>
@@ -64,6 +64,19 @@ struct DbHandle {
     }
 };
 
+// The records' buffer of one pass over a database, from the process heap.
+struct RecordBuffer {
+    HANDLE heap = GetProcessHeap();
+    LPBYTE data = nullptr;
+    DWORD bytes = 0;
+    RecordBuffer() = default;
+    RecordBuffer(const RecordBuffer&) = delete;
+    RecordBuffer& operator=(const RecordBuffer&) = delete;
+    ~RecordBuffer() {
+        if (data) HeapFree(heap, 0, data);
+    }
+};
+
 // One record's values, by position; a position the platform did not give reads as none.
 class PropRow {
 public:
@@ -108,21 +121,18 @@ int ReadDatabase(CEGUID& volume, const WCHAR* name, SORTORDERSPECEX* sort, std::
     CEOID oid = 0;
     const DbHandle db{CeOpenDatabaseInSession(nullptr, &volume, &oid, name, sort, CEDB_AUTOINCREMENT, nullptr)};
     if (db.handle == INVALID_HANDLE_VALUE) return 0;
-    const HANDLE heap = GetProcessHeap();
+    // One buffer for the whole pass: the platform grows it when a record needs more.
+    RecordBuffer buffer;
     std::vector<CEPROPID> ids(props.begin(), props.end());
     for (;;) {
-        LPBYTE buffer = nullptr;
-        DWORD bytes = 0;
         WORD count = static_cast<WORD>(ids.size());
-        const CEOID record = CeReadRecordPropsEx(db.handle, CEDB_ALLOWREALLOC, &count, ids.data(), &buffer, &bytes, heap);
-        if (buffer) {
-            if (record != 0) {
-                const WORD given = count < ids.size() ? count : static_cast<WORD>(ids.size());
-                onRecord(PropRow(reinterpret_cast<const CEPROPVAL*>(buffer), given));
-            }
-            HeapFree(heap, 0, buffer);
-        }
+        const CEOID record =
+            CeReadRecordPropsEx(db.handle, CEDB_ALLOWREALLOC, &count, ids.data(), &buffer.data, &buffer.bytes, buffer.heap);
         if (record == 0) break;
+        if (buffer.data) {
+            const WORD given = count < ids.size() ? count : static_cast<WORD>(ids.size());
+            onRecord(PropRow(reinterpret_cast<const CEPROPVAL*>(buffer.data), given));
+        }
     }
     return 1;
 }
@@ -159,7 +169,27 @@ void AddAnniv(AnnivArray& annivs, const CtsRecord& contact, const DateRec& date,
     entry.date = date;
     entry.kind = kind;
     entry.contactOid = contact.oid;
-    AnnivArrAddSorted(annivs, std::move(entry));
+    // Put in order once the whole database is read (ReadCtsDbDirect).
+    annivs.Append(std::move(entry));
+}
+
+// A contact of the contacts database; its dates are appended to annivs, to be put in order by the caller.
+CtsRecord CtsFromRow(const PropRow& row, LONG dateItems, AnnivArray& annivs, const CatArray& cats,
+                     const CatPairArray& pairs) {
+    CtsRecord contact;
+    contact.oid = static_cast<LONG>(static_cast<DWORD>(row.Int(kCtsOid, 0)) + kContactRecordToOid);
+    contact.firstName = TrimBlanks(row.Text(kCtsFirst, kContactProps[kCtsFirst]));
+    contact.lastName = TrimBlanks(row.Text(kCtsLast, kContactProps[kCtsLast]));
+    contact.company = TrimBlanks(row.Text(kCtsCompany, kContactProps[kCtsCompany]));
+    contact.fileAs = TrimBlanks(row.Text(kCtsFileAs, kContactProps[kCtsFileAs]));
+    contact.detailsPending = 1;
+    if (dateItems) {
+        DateRec date;
+        if (row.Date(kCtsBirthday, date)) AddAnniv(annivs, contact, date, kAnnivBirthday);
+        if (row.Date(kCtsAnniversary, date)) AddAnniv(annivs, contact, date, kAnnivAnniversary);
+    }
+    AttachCtsCatsDirect(contact.oid, pairs, cats, contact);
+    return contact;
 }
 
 SORTORDERSPECEX ContactSortOrder(LONG contactSort) {
@@ -245,8 +275,13 @@ int AddCatFromDb(CatArray& cats, CatRecord record) {
 }
 
 void InsertAssocPair(CatPairArray& pairs, CatAssocPair pair) {
-    // The first pair whose OID is not smaller, by halving: the pairs mostly arrive in OID order, so
-    // a scan from the front would visit the whole list for each one.
+    // The pairs mostly arrive in OID order: one past the last goes at the end.
+    if (pairs.IsEmpty() || pairs[pairs.Size() - 1].oid < pair.oid) {
+        pairs.Append(pair);
+        return;
+    }
+    // The first pair whose OID is not smaller, by halving: a scan from the front would visit the
+    // whole list for each one.
     const CatAssocPair* first = std::lower_bound(pairs.begin(), pairs.end(), pair,
                                                  [](const CatAssocPair& a, const CatAssocPair& b) { return a.oid < b.oid; });
     pairs.InsertAt(static_cast<int>(first - pairs.begin()), pair);
@@ -294,20 +329,9 @@ TskRecord TskFromVolumeRecord(const CEPROPVAL* values, WORD count, const CatArra
 
 CtsRecord CtsFromVolumeRecord(const CEPROPVAL* values, WORD count, LONG dateItems, AnnivArray& annivs,
                               const CatArray& cats, const CatPairArray& pairs) {
-    const PropRow row(values, count);
-    CtsRecord contact;
-    contact.oid = static_cast<LONG>(static_cast<DWORD>(row.Int(kCtsOid, 0)) + kContactRecordToOid);
-    contact.firstName = TrimBlanks(row.Text(kCtsFirst, kContactProps[kCtsFirst]));
-    contact.lastName = TrimBlanks(row.Text(kCtsLast, kContactProps[kCtsLast]));
-    contact.company = TrimBlanks(row.Text(kCtsCompany, kContactProps[kCtsCompany]));
-    contact.fileAs = TrimBlanks(row.Text(kCtsFileAs, kContactProps[kCtsFileAs]));
-    contact.detailsPending = 1;
-    if (dateItems) {
-        DateRec date;
-        if (row.Date(kCtsBirthday, date)) AddAnniv(annivs, contact, date, kAnnivBirthday);
-        if (row.Date(kCtsAnniversary, date)) AddAnniv(annivs, contact, date, kAnnivAnniversary);
-    }
-    AttachCtsCatsDirect(contact.oid, pairs, cats, contact);
+    const int held = annivs.Size();
+    CtsRecord contact = CtsFromRow(PropRow(values, count), dateItems, annivs, cats, pairs);
+    AnnivArrSortAppended(annivs, held);
     return contact;
 }
 
@@ -357,12 +381,17 @@ int ReadCtsDbDirect(CEGUID& volume, CtsArray& contacts, AnnivArray& annivs, cons
     sortedByCompany = contactSort == kContactSortCompany ? 1 : 0;
     const std::span<const CEPROPID> props(kContactProps.data(), dateItems ? kContactProps.size() : kContactPropsNoDates);
     const auto onRecord = [&](const PropRow& row) {
-        contacts.Append(CtsFromVolumeRecord(row.Values(), row.Count(), dateItems, annivs, cats, pairs));
+        contacts.Append(CtsFromRow(row, dateItems, annivs, cats, pairs));
     };
-    if (ReadDatabase(volume, kContactsDbName, &sort, props, onRecord)) return 1;
-    // A volume that keeps the order only with its extra key.
-    sort.rgPropID[sort.wNumProps] = kSortFallbackKey;
-    sort.rgdwFlags[sort.wNumProps] = CEDB_SORT_UNKNOWNFIRST;
-    ++sort.wNumProps;
-    return ReadDatabase(volume, kContactsDbName, &sort, props, onRecord);
+    const int held = annivs.Size();
+    int read = ReadDatabase(volume, kContactsDbName, &sort, props, onRecord);
+    if (!read) {
+        // A volume that keeps the order only with its extra key.
+        sort.rgPropID[sort.wNumProps] = kSortFallbackKey;
+        sort.rgdwFlags[sort.wNumProps] = CEDB_SORT_UNKNOWNFIRST;
+        ++sort.wNumProps;
+        read = ReadDatabase(volume, kContactsDbName, &sort, props, onRecord);
+    }
+    AnnivArrSortAppended(annivs, held);
+    return read;
 }

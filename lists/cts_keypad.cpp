@@ -3,6 +3,7 @@
 // of the names (keypad search) or cycling through the letters of their key. Both restart after a
 // pause.
 #include <string>
+#include <utility>
 
 #include "core/app_settings.h"
 #include "core/cat_filter.h"
@@ -115,7 +116,12 @@ void FillCtsByLetter() {
 }
 
 void FillCtsByKeypad() {
-    const ListRowArray previous = g_CtsRows;
+    // Later keys narrow what is shown. The first key of a sequence begins a new search, which looks at
+    // every contact: the rows shown may be those of a search that the pause or a '0' ended. Only a
+    // narrowing search needs the rows shown before, so only it keeps them aside.
+    const bool fresh = g_KeypadKeys.last == 0 || (g_CtsRows.Size() == 1 && g_CtsRows[0].kind == kRowNothing);
+    ListRowArray previous;
+    if (!fresh && !g_CtsList.IsEmpty()) previous = std::move(g_CtsRows);
     g_CtsRows.RemoveAll();
     if (g_CtsList.IsEmpty()) {
         ListRow nothing;
@@ -134,10 +140,7 @@ void FillCtsByKeypad() {
         row.id = contact.oid;
         g_CtsRows.Append(row);
     };
-    // Later keys narrow what is shown. The first key of a sequence begins a new search, which looks at
-    // every contact: the rows shown may be those of a search that the pause or a '0' ended.
-    const bool fresh = g_KeypadKeys.last == 0;
-    if (fresh || (previous.Size() == 1 && previous[0].kind == kRowNothing)) {
+    if (fresh) {
         for (const CtsRecord& contact : g_CtsList) test(contact);
     } else {
         for (const ListRow& row : previous) {

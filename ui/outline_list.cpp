@@ -3,6 +3,9 @@
 // hides the unbroken run of child-kind entries after it; every change refills the view.
 #include "ui/outline_list.h"
 
+#include <unordered_map>
+#include <vector>
+
 #include "core/app_settings.h"
 #include "core/view_id.h"
 #include "platform/user.h"
@@ -45,21 +48,54 @@ int EntryAtRow(const ListRowArray& entries, int row) {
     return -1;
 }
 
+// The kinds each outline list's items were given by the last fill (the only way they change); a
+// list whose item count differs is filled from empty.
+std::unordered_map<HWND, std::vector<LONG>>& FilledKinds() {
+    static std::unordered_map<HWND, std::vector<LONG>> kinds;
+    return kinds;
+}
+
+// Far enough to scroll any list back to its top and left edge.
+constexpr int kFarScroll = 1 << 28;
+
 }  // namespace
 
 void OutlineFillList(HWND list, const ListRowArray& entries) {
     if (!list) return;
+    std::vector<LONG> kinds;
+    kinds.reserve(static_cast<std::size_t>(entries.Size()));
+    for (const ListRow& entry : entries)
+        if (!entry.hidden) kinds.push_back(entry.kind);
     LvRedrawOff(list);
-    SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
-    int row = 0;
-    for (const ListRow& entry : entries) {
-        if (entry.hidden) continue;
+    // The items the view holds are kept where they can be, so a refill of thousands of rows (each
+    // key of the contacts' search) costs only the rows that changed; the view is left as a fill from
+    // empty leaves it: nothing selected, focused or marked, scrolled to the top.
+    std::vector<LONG>& held = FilledKinds()[list];
+    const auto count = static_cast<std::size_t>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    // Deleting many rows one by one from the end costs more than filling again.
+    if (held.size() != count || count > 2 * kinds.size()) {
+        SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+        held.clear();
+    } else {
+        while (held.size() > kinds.size()) {
+            held.pop_back();
+            SendMessageW(list, LVM_DELETEITEM, held.size(), 0);
+        }
+        LVITEMW cleared{};
+        cleared.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&cleared));
+        SendMessageW(list, LVM_SETSELECTIONMARK, 0, -1);
+        SendMessageW(list, LVM_SCROLL, static_cast<WPARAM>(-kFarScroll), -kFarScroll);
+    }
+    for (std::size_t row = 0; row < kinds.size(); ++row) {
+        if (row < held.size() && held[row] == kinds[row]) continue;
         LVITEMW item{};
         item.mask = LVIF_PARAM;
-        item.iItem = row++;
-        item.lParam = entry.kind;
-        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        item.iItem = static_cast<int>(row);
+        item.lParam = kinds[row];
+        SendMessageW(list, row < held.size() ? LVM_SETITEMW : LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
+    held = std::move(kinds);
     LvRedrawOn(list);
     FitListColumn(list);
 }

@@ -9,11 +9,13 @@
 
 #include "display/device_input.h"
 #include "display/screen_pixels.h"
+#include "kernel/clock.h"
 #include "platform/text.h"
 #include "platform/display.h"
 #include "platform/time.h"
 #include "shell/menu_bar.h"
 #include "shell/nav_bar.h"
+#include "user/message_queue.h"
 #include "user/window_table.h"
 
 namespace platform {
@@ -32,6 +34,7 @@ struct Script {
     bool waiting = false;
     bool quitting = false;
     DWORD quitBy = 0;
+    UINT_PTR timer = 0;
 };
 
 Script& TheScript() {
@@ -149,18 +152,41 @@ bool RunLine(Script& s, const std::string& line, std::string& why) {
     return true;
 }
 
-void CALLBACK ScriptStep(HWND, UINT, UINT_PTR, DWORD) {
-    if (RefreshNavBar()) return;  // the title bar paints before the next line looks at the screen
-    Script& s = TheScript();
+// The step timer fires the next time the queue has nothing else to hand out (timers come after
+// posted messages and paints).
+void StepWhenIdle(UINT_PTR timer) {
+    const auto queue = CurrentQueue();
+    const std::lock_guard guard(queue->lock);
+    for (Timer& t : queue->timers)
+        if (!t.hwnd && t.id == timer) t.due = ClockNowMs();
+}
+
+// True when the queue holds nothing the line before left to do: no input, paint or timer due.
+bool ProgramIsIdle() {
+    MSG pending{};
+    return !PeekMessageW(&pending, nullptr, 0, 0, PM_NOREMOVE);
+}
+
+void RunNextLine(Script& s) {
     if (s.quitting) return WatchQuit(s);
     if (s.waiting) {
         if (static_cast<LONG>(GetTickCount() - s.waitUntil) < 0) return;
         s.waiting = false;
     }
+    if (!ProgramIsIdle()) return;
     if (s.next >= s.lines.size()) return BeginQuit(s);
     const std::size_t index = s.next++;
     std::string why;
     if (!RunLine(s, s.lines[index], why)) Fail(s, index, why);
+}
+
+// The step timer's period is only the longest a line waits: the next line runs as soon as the queue
+// is idle again, except while a `wait` runs or the windows close after `quit`.
+void CALLBACK ScriptStep(HWND, UINT, UINT_PTR, DWORD) {
+    Script& s = TheScript();
+    // The title bar paints before the next line looks at the screen.
+    if (!RefreshNavBar()) RunNextLine(s);
+    if (!s.waiting && !s.quitting) StepWhenIdle(s.timer);
 }
 
 }  // namespace
@@ -194,7 +220,7 @@ bool StartScriptIfRequested() {
         std::_Exit(kScriptFailed);
     }
     for (std::string line; std::getline(in, line);) s.lines.push_back(line);
-    SetTimer(nullptr, 0, kStepMs, ScriptStep);
+    s.timer = SetTimer(nullptr, 0, kStepMs, ScriptStep);
     return true;
 }
 

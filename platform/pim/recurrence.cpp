@@ -171,6 +171,16 @@ std::vector<Occurrence> SeriesOccurrences(const ItemData& series, DATE from, DAT
     return result;
 }
 
+std::optional<std::int64_t> LastCountedDay(const RecurrenceData& r) {
+    if (r.noEndDate || r.occurrences <= 0) return std::nullopt;
+    std::optional<std::int64_t> last;
+    ForEachPatternDay(r, INT64_MIN, [&](std::int64_t day) {
+        last = day;
+        return true;
+    });
+    return last;
+}
+
 std::optional<Occurrence> OccurrenceOnDay(const ItemData& series, std::int64_t day) {
     const auto found = SeriesOccurrences(series, OleFromDay(day), OleFromDay(day + 1));
     if (found.empty()) return std::nullopt;

@@ -22,6 +22,9 @@ struct Occurrence {
 // stop. Days before `fromDay` may be skipped when the pattern does not end after a count.
 void ForEachPatternDay(const RecurrenceData& r, std::int64_t fromDay, const std::function<bool(std::int64_t)>& visit);
 
+// The last day of a pattern that ends after a count; none for one that ends by date or never.
+std::optional<std::int64_t> LastCountedDay(const RecurrenceData& r);
+
 // The occurrences of an appointment series whose start lies in [from, to), in start order.
 std::vector<Occurrence> SeriesOccurrences(const ItemData& series, DATE from, DATE to);
 // The occurrence that starts on that day.

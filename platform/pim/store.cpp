@@ -11,13 +11,16 @@
 
 #include "pim/fail_points.h"
 #include "pim/notifications.h"
+#include "pim/ole_date.h"
+#include "pim/recurrence.h"
 #include "platform/device.h"
 #include "platform/text.h"
 
 namespace platform::pim {
 namespace {
 
-constexpr int kSchemaVersion = 1;
+// 1: the first; 2: a series that ends after a count keeps its last day (recurrences.last_day).
+constexpr int kSchemaVersion = 2;
 constexpr int kBusyTimeoutMs = 10000;
 
 constexpr const char* kSchema[] = {
@@ -31,7 +34,7 @@ constexpr const char* kSchema[] = {
     " category INTEGER NOT NULL, PRIMARY KEY(oid, position)) WITHOUT ROWID",
     "CREATE TABLE IF NOT EXISTS recurrences(oid INTEGER PRIMARY KEY, type INTEGER NOT NULL, interval INTEGER,"
     " day_of_week_mask INTEGER, day_of_month INTEGER, instance INTEGER, month_of_year INTEGER,"
-    " pattern_start REAL, pattern_end REAL, occurrences INTEGER, no_end INTEGER)",
+    " pattern_start REAL, pattern_end REAL, occurrences INTEGER, no_end INTEGER, last_day REAL)",
     "CREATE TABLE IF NOT EXISTS exceptions(oid INTEGER NOT NULL, original_day INTEGER NOT NULL,"
     " deleted INTEGER NOT NULL, start REAL, duration INTEGER, subject TEXT, location TEXT, body TEXT,"
     " PRIMARY KEY(oid, original_day)) WITHOUT ROWID",
@@ -129,7 +132,8 @@ bool IsSoundStore(const std::filesystem::path& path, bool fullCheck, bool ownInd
             const auto version = QueryValue(db, "PRAGMA user_version", rcVersion);
             const auto tables = QueryValue(db, "SELECT count(*) FROM sqlite_master", rcTables);
             if (version && tables)
-                sound = std::stol(*version) == kSchemaVersion || (std::stol(*version) == 0 && std::stol(*tables) == 0);
+                sound = (std::stol(*version) >= 1 && std::stol(*version) <= kSchemaVersion) ||
+                        (std::stol(*version) == 0 && std::stol(*tables) == 0);
             else
                 sound = !IsDamageCode(rcVersion) && !IsDamageCode(rcTables);
         }
@@ -311,12 +315,7 @@ std::shared_ptr<Store> Store::Open(Mode mode, HRESULT* error) {
     // A store already made needs no schema written, so an open for reading writes nothing.
     int rcVersion = SQLITE_OK;
     const auto version = ok ? QueryValue(store->db_, "PRAGMA user_version", rcVersion) : std::nullopt;
-    if (ok && (!version || std::stol(*version) != kSchemaVersion)) {
-        ok = store->Begin();
-        for (const char* sql : kSchema) ok = ok && sqlite3_exec(store->db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
-        ok = ok && sqlite3_exec(store->db_, "PRAGMA user_version = 1", nullptr, nullptr, nullptr) == SQLITE_OK;
-        ok = ok && store->Commit();
-    }
+    if (ok && (!version || std::stol(*version) != kSchemaVersion)) ok = store->WriteSchema();
     if (!ok) {
         if (error) *error = HRESULT_FROM_WIN32(ERROR_CANTWRITE);
         return nullptr;
@@ -351,11 +350,14 @@ std::shared_ptr<Store> Store::OpenForReading(const std::filesystem::path& path, 
     sqlite3_exec(store->db_, "PRAGMA query_only=1", nullptr, nullptr, nullptr);
     int rc = SQLITE_OK;
     const auto version = QueryValue(store->db_, "PRAGMA user_version", rc);
-    if (!version || std::stol(*version) != kSchemaVersion) {
+    if (!version || std::stol(*version) < 1 || std::stol(*version) > kSchemaVersion) {
         // A file not yet made into a store holds no items.
         if (error) *error = HRESULT_FROM_WIN32(version ? ERROR_FILE_NOT_FOUND : ERROR_CANTOPEN);
         return nullptr;
     }
+    // A store of the first version is brought up to date by the next writer; until then its series
+    // have no last day to choose by.
+    store->lastDays_ = std::stol(*version) >= 2;
     users.Share();
     store->users_ = std::move(users);
     return store;
@@ -420,6 +422,45 @@ int Store::Exec(const char* sql) {
     const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
     if (IsDamageCode(rc)) OnDamage();
     return rc;
+}
+
+// The tables of a new store, or the steps that bring an older one up to date, in one transaction.
+// The version is asked again inside it: another process may have taken the steps meanwhile.
+bool Store::WriteSchema() {
+    if (!Begin()) return false;
+    int rc = SQLITE_OK;
+    const auto version = QueryValue(db_, "PRAGMA user_version", rc);
+    const long was = version ? std::stol(*version) : -1;
+    bool ok = was >= 0 && was <= kSchemaVersion;
+    if (ok && was == 0)
+        for (const char* sql : kSchema) ok = ok && Exec(sql) == SQLITE_OK;
+    if (ok && was == 1) ok = AddLastDays();
+    const std::string setVersion = "PRAGMA user_version = " + std::to_string(kSchemaVersion);
+    ok = ok && Exec(setVersion.c_str()) == SQLITE_OK;
+    if (!ok) {
+        Rollback();
+        return false;
+    }
+    return Commit();
+}
+
+bool Store::AddLastDays() {
+    // A file marked with the first version may already have the column (a later store marked back).
+    Statement& column = Query("SELECT count(*) FROM pragma_table_info('recurrences') WHERE name = 'last_day'");
+    const bool has = column.Step() && column.Int(0) > 0;
+    column.Reset();
+    if (!has && Exec("ALTER TABLE recurrences ADD COLUMN last_day REAL") != SQLITE_OK) return false;
+    std::vector<std::pair<std::int64_t, std::int64_t>> lastDays;
+    Statement& counted = Query(
+        "SELECT oid, type, interval, day_of_week_mask, day_of_month, instance, month_of_year, pattern_start,"
+        " pattern_end, occurrences, no_end FROM recurrences WHERE no_end = 0 AND occurrences > 0");
+    while (counted.Step())
+        if (const auto day = LastCountedDay(PatternFromRow(counted, 1))) lastDays.emplace_back(counted.Int(0), *day);
+    counted.Reset();
+    for (const auto& [oid, day] : lastDays)
+        if (!Query("UPDATE recurrences SET last_day = ?2 WHERE oid = ?1").Bind(1, oid).Bind(2, OleFromDay(day)).Run())
+            return false;
+    return true;
 }
 
 bool Store::Begin() {
@@ -583,11 +624,13 @@ bool Store::WriteItem(const ItemData& item) {
         const RecurrenceData& r = item.recurrence;
         Statement& rec = Query(
             "INSERT INTO recurrences(oid, type, interval, day_of_week_mask, day_of_month, instance, month_of_year,"
-            " pattern_start, pattern_end, occurrences, no_end) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)");
+            " pattern_start, pattern_end, occurrences, no_end, last_day) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9,"
+            " ?10, ?11, ?12)");
         rec.Bind(1, oid).Bind(2, std::int64_t{r.type}).Bind(3, std::int64_t{r.interval})
             .Bind(4, std::int64_t{r.dayOfWeekMask}).Bind(5, std::int64_t{r.dayOfMonth}).Bind(6, std::int64_t{r.instance})
             .Bind(7, std::int64_t{r.monthOfYear}).Bind(8, r.patternStart).Bind(9, r.patternEnd)
             .Bind(10, std::int64_t{r.occurrences}).Bind(11, std::int64_t{r.noEndDate ? 1 : 0});
+        if (const auto last = LastCountedDay(r)) rec.Bind(12, OleFromDay(*last)); else rec.BindNull(12);
         if (!rec.Run()) return false;
         for (const ExceptionData& e : item.exceptions) {
             Statement& ex = Query(
@@ -797,12 +840,14 @@ std::vector<ItemData> Store::LoadForRange(ItemKind kind, DATE from, DATE to) {
         LoadWhere("i.kind = ?1 AND i.recurring = 0 AND i.start >= ?2 AND i.start < ?3", bind, false);
     // Series are chosen with a day's margin either side and their occurrences worked out from the
     // pattern afterwards, so a series taken needlessly gives none; one that a changed occurrence
-    // moved into the range is taken by that occurrence's start, and any by its own start.
+    // moved into the range is taken by that occurrence's start, and any by its own start. One that
+    // ends after a count ends on its last day (a store of the first version does not know it).
+    const std::string counted = lastDays_ ? "(r.last_day IS NULL OR r.last_day >= ?2 - 2)" : "1";
     const std::string seriesWhere =
         "i.kind = ?1 AND i.recurring = 1 AND ((i.start >= ?2 AND i.start < ?3) OR EXISTS(SELECT 1 FROM recurrences r WHERE r.oid = i.oid AND"
-        " r.pattern_start < ?3 + 1 AND (r.no_end <> 0 OR r.occurrences > 0 OR r.pattern_end IS NULL OR"
-        " r.pattern_end >= ?2 - 2)) OR EXISTS(SELECT 1 FROM exceptions e WHERE e.oid = i.oid AND e.deleted = 0"
-        " AND e.start >= ?2 - 1 AND e.start < ?3 + 1))";
+        " r.pattern_start < ?3 + 1 AND (r.no_end <> 0 OR (r.occurrences > 0 AND " + counted + ") OR"
+        " (r.occurrences <= 0 AND (r.pattern_end IS NULL OR r.pattern_end >= ?2 - 2)))) OR EXISTS(SELECT 1 FROM"
+        " exceptions e WHERE e.oid = i.oid AND e.deleted = 0 AND e.start >= ?2 - 1 AND e.start < ?3 + 1))";
     std::vector<ItemData> series;
     // Inside a save the store may hold what is not committed yet: nothing is kept from it.
     const std::vector<ItemData>* keptSeries = transactionDepth_ == 0 ? KeptSeries(kind) : nullptr;

@@ -135,6 +135,10 @@ private:
     Store() = default;
     static std::shared_ptr<Store> Open(Mode mode, HRESULT* error);
     static std::shared_ptr<Store> OpenForReading(const std::filesystem::path& path, HRESULT* error);
+    // Makes a new store's tables or brings an older store up to date; one transaction.
+    bool WriteSchema();
+    // The first version's step: the last day of every series that ends after a count.
+    bool AddLastDays();
     bool Begin();
     bool Commit();
     // A statement without rows, telling damage apart; SQLite's result.
@@ -172,6 +176,7 @@ private:
     std::unique_ptr<Statement> dead_;  // what a damaged store's queries get
     std::atomic<std::uint64_t> changeCount_{0};
     bool readOnly_ = false;
+    bool lastDays_ = true;  // the series keep their last day (a reader of an older store: not)
     // An appointment or task in its folder's order: by start, then OID, as SQLite orders them.
     struct Dated {
         bool dated;

@@ -192,13 +192,16 @@ std::vector<VolumeRecord> ReadVolumeRecords(Store& store, const VolumeDatabase& 
         }
         break;
     case VolumeTable::CategoryAssoc: {
+        const std::vector<CategoryAssignment> assignments = store.Assignments();
+        records.reserve(assignments.size());
         CEOID n = 0;
-        for (const CategoryAssignment& a : store.Assignments()) {
-            VolumeRecord r;
+        for (const CategoryAssignment& a : assignments) {
+            VolumeRecord& r = records.emplace_back();
             r.oid = kAssocRecordBase + ++n;
-            r.Set(kAssocItemProp, static_cast<std::int64_t>(a.oid));
-            r.Set(kAssocCategoryProp, std::int64_t{a.category});
-            records.push_back(std::move(r));
+            // Already in identifier order, as Set keeps them.
+            r.values.reserve(2);
+            r.values.emplace_back(kAssocItemProp, static_cast<std::int64_t>(a.oid));
+            r.values.emplace_back(kAssocCategoryProp, std::int64_t{a.category});
         }
         break;
     }

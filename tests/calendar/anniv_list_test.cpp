@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/anniv_list.h"
 #include "core/iso_week.h"
@@ -30,6 +31,25 @@ TEST(AnnivList, AddSortedKeepsArrivalOrderWithinADay) {
     AnnivArrAddSorted(list, Entry(u"Cy", 1960, 3, 3));
     AnnivArrAddSorted(list, Entry(u"Di", 1990, 2, 2));
     EXPECT_EQ(Names(list), u"Bob Di Ann Cy ");
+}
+
+// A load appends every entry and puts them in order once: the order one sorted insert each gives,
+// also beside entries the list held before.
+TEST(AnnivList, EntriesSortedAfterAppendingLieAsInsertedOneByOne) {
+    const std::vector<AnnivEntry> held = {Entry(u"Eve", 1950, 3, 3), Entry(u"Flo", 1951, 12, 31)};
+    const std::vector<AnnivEntry> coming = {Entry(u"Ann", 1970, 3, 3), Entry(u"Bob", 1980, 1, 1),
+                                            Entry(u"Cy", 1960, 3, 3),  Entry(u"Di", 1990, 12, 31),
+                                            Entry(u"Ed", 1991, 2, 29), Entry(u"Fay", 1992, 1, 1)};
+    AnnivArray oneByOne, appended;
+    for (const AnnivEntry& e : held) {
+        AnnivArrAddSorted(oneByOne, e);
+        AnnivArrAddSorted(appended, e);
+    }
+    for (const AnnivEntry& e : coming) AnnivArrAddSorted(oneByOne, e);
+    for (const AnnivEntry& e : coming) appended.Append(e);
+    AnnivArrSortAppended(appended, static_cast<int>(held.size()));
+    EXPECT_EQ(Names(appended), Names(oneByOne));
+    EXPECT_EQ(Names(appended), u"Bob Fay Ed Eve Ann Cy Flo Di ");
 }
 
 TEST(AnnivList, BirthdayAndAnniversaryOfOneContactOnOneDay) {

@@ -431,6 +431,69 @@ TEST_F(Collections, SetReadsGiveWhatSingleReadsGive) {
     EXPECT_EQ(inMarch, (std::vector<CEOID>{weekly, later, singles[0], singles[1]}));
 }
 
+// A series that ends after a count is read only for the ranges it reaches; one of its occurrences
+// moved past its end is still found there. A store made before the series kept their last day gets
+// it when it is next opened for writing.
+TEST_F(Collections, ASeriesEndedByCountIsReadOnlyWhereItReaches) {
+    const CEOID threeDays = SaveSeries(u"Three days", Ole(2009, 3, 2, 9), 30, olRecursDaily, 3);
+    const CEOID fourWeeks = SaveSeries(u"Four weeks", Ole(2009, 3, 2, 10), 30, olRecursWeekly, 4);
+    {
+        auto series = Get<IAppointment>(fourWeeks);
+        IRecurrencePattern* raw = nullptr;
+        ASSERT_EQ(series->GetRecurrencePattern(&raw), S_OK);
+        Ref<IRecurrencePattern> pattern(raw);
+        IAppointment* occ = nullptr;
+        ASSERT_EQ(pattern->GetOccurrence(Ole(2009, 3, 9), &occ), S_OK);
+        Ref<IAppointment> moved(occ);
+        moved->put_Start(Ole(2009, 5, 20, 10));
+        ASSERT_EQ(moved->Save(), S_OK);
+    }
+    using Oids = std::vector<CEOID>;
+    const auto read = [](DATE from, DATE to) {
+        Oids oids;
+        const auto store = platform::pim::Store::Get();
+        for (const auto& item : store->LoadForRange(platform::pim::ItemKind::Appointment, from, to))
+            oids.push_back(item.oid);
+        return oids;
+    };
+    const auto check = [&](const char* when) {
+        EXPECT_EQ(read(Ole(2009, 3, 1), Ole(2009, 4, 1)), (Oids{threeDays, fourWeeks})) << when;
+        EXPECT_EQ(read(Ole(2009, 4, 1), Ole(2009, 5, 1)), Oids{}) << when;
+        EXPECT_EQ(read(Ole(2009, 5, 1), Ole(2009, 6, 1)), Oids{fourWeeks}) << when;
+        EXPECT_EQ(Query(u"[Start] >= \"05/01/2009\" AND [Start] < \"06/01/2009\""),
+                  (std::vector<std::pair<CEOID, DATE>>{{fourWeeks, Ole(2009, 5, 20, 10)}}))
+            << when;
+    };
+    check("saved");
+
+    // The same store as the first version left it: no last days, until the next writer opens it.
+    app->Logoff();
+    app.reset();
+    sqlite3* older = nullptr;
+    ASSERT_EQ(sqlite3_open((platform::DeviceRoot() / "pim.vol").string().c_str(), &older), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(older, "ALTER TABLE recurrences DROP COLUMN last_day; PRAGMA user_version = 1", nullptr,
+                           nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(older);
+    IPOutlookApp2* raw = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp2,
+                               reinterpret_cast<void**>(&raw)),
+              S_OK);
+    app.reset(raw);
+    ASSERT_EQ(app->Logon(0), S_OK);
+    check("opened again");
+    ASSERT_EQ(sqlite3_open((platform::DeviceRoot() / "pim.vol").string().c_str(), &older), SQLITE_OK);
+    sqlite3_stmt* lastDays = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(older, "SELECT oid, last_day FROM recurrences ORDER BY oid", -1, &lastDays, nullptr),
+              SQLITE_OK);
+    std::vector<std::pair<CEOID, DATE>> kept;
+    while (sqlite3_step(lastDays) == SQLITE_ROW)
+        kept.emplace_back(static_cast<CEOID>(sqlite3_column_int64(lastDays, 0)), sqlite3_column_double(lastDays, 1));
+    sqlite3_finalize(lastDays);
+    sqlite3_close(older);
+    EXPECT_EQ(kept, (std::vector<std::pair<CEOID, DATE>>{{threeDays, Ole(2009, 3, 4)}, {fourWeeks, Ole(2009, 3, 23)}}));
+}
+
 // A collection hands out what it read while nothing was saved since; a change or delete made after
 // is what the next element shows.
 TEST_F(Collections, AWalkSeesChangesMadeDuringIt) {
