@@ -52,6 +52,8 @@ int EntryAtRow(const ListRowArray& entries, int row) {
 // list whose item count differs is filled from empty.
 std::unordered_map<HWND, std::vector<LONG>>& FilledKinds() {
     static std::unordered_map<HWND, std::vector<LONG>> kinds;
+    // A closed list's record goes, so that a new window given its handle starts from empty.
+    std::erase_if(kinds, [](const auto& held) { return !IsWindow(held.first); });
     return kinds;
 }
 
