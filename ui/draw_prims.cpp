@@ -394,9 +394,9 @@ void DrawThemedItemBox(HDC dc, const RECT& rect, bool primaryRow, int a, int b, 
 }
 
 void DrawShadowText(HDC dc, int x, int y, std::u16string_view text) {
-    const UINT count = static_cast<UINT>(text.size());
     const COLORREF previous = SetTextColor(dc, kShadowGrey);
-    if (previous != kShadowGrey) ExtTextOutW(dc, x + 1, y + 1, 0, nullptr, text.data(), count, nullptr);
+    // The shadow is a line of its own to the eye: it too has to stand out from what it lies on.
+    if (previous != kShadowGrey) ReadableTextOut(dc, x + 1, y + 1, text);
     SetTextColor(dc, previous);
     ReadableTextOut(dc, x, y, text);
 }

@@ -149,7 +149,7 @@ RECT ProjectRows() { return WindowOr(g_ViewWnds.projectTree); }
 struct ViewCase {
     const char* name;
     UINT command;       // 0: none
-    const char* keys;   // keys pressed after the command: 'e' Enter, 'd' down
+    const char* keys;   // keys pressed after the command: 'e' Enter, 'd' down, 's' the left soft key
     LONG view;          // the view that shows
     AreaOf area;
     AreaOf rows;        // where its selection moves; nullptr: a page without rows, which the down key scrolls
@@ -167,6 +167,7 @@ const ViewCase kViews[] = {
     {"task list", IDM_VIEW_TASKS, "", kViewTasks, WholeView, TaskRows},
     {"contact list", IDM_VIEW_CONTACTS, "", kViewContacts, WholeView, ContactRows},
     {"project tree", IDM_VIEW_PROJECTS, "", kViewProjects, WholeView, ProjectRows},
+    {"wheel", IDM_VIEW_TASKS, "s", kViewSpinner, WholeView, nullptr},
     {"contact grid", IDM_VIEW_CONTACTS, "", kViewContacts, WholeView, ContactCells, 1, 0, true},
 };
 
@@ -228,7 +229,8 @@ TEST_F(ThemeSweep, EveryTextReadsAndTheSelectionShowsInEveryBuiltinTheme) {
             g_Settings.agendaFmt = v.agendaFmt;
             if (v.command) Command(v.command);
             for (const char* k = v.keys; *k; ++k) {
-                pt::Key(*k == 'e' ? VK_RETURN : VK_DOWN);
+                if (*k == 's') pt::Key("SOFT1");
+                else pt::Key(*k == 'e' ? VK_RETURN : VK_DOWN);
                 pt::PumpUntilIdle();
             }
             if (ViewId != v.view) {
