@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/gdi.h"
+#include "ui/draw_prims.h"
 
 int AgendaLineHeight(HDC dc) {
     SIZE size{};
@@ -18,9 +19,7 @@ int AgendaTextWidth(HDC dc, std::u16string_view text) {
     return size.cx;
 }
 
-void DrawAgendaText(HDC dc, int x, int y, std::u16string_view text) {
-    ExtTextOutW(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
-}
+void DrawAgendaText(HDC dc, int x, int y, std::u16string_view text) { ReadableTextOut(dc, x, y, text); }
 
 std::u16string TrimTrailing(std::u16string_view text) {
     std::size_t end = text.size();

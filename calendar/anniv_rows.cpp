@@ -42,9 +42,7 @@ int LineHeight(HDC dc) {
     return size.cy;
 }
 
-void TextAt(HDC dc, int x, int y, const std::u16string& text) {
-    ExtTextOutW(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
-}
+void TextAt(HDC dc, int x, int y, const std::u16string& text) { ReadableTextOut(dc, x, y, text); }
 
 std::u16string KindLabel(const AnnivEntry& entry) {
     return entry.kind == kAnnivBirthday ? LoadResString(IDS_BIRTHDAY, u"Birthday")

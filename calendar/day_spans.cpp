@@ -142,7 +142,8 @@ void DrawSelectedDayRow(HDC windowDC) {
         if (LoadApptByOid(g_CurItem.oid, appt, day)) DrawApptRow(dc, kRowX, 0, appt, day, 1, 1, 1);
     } else if (g_CurItem.kind == kItemTask) {
         const LONG at = IdIndexGet(g_CurItem.oid, g_TskIdIndex);
-        if (at >= 0 && at < g_TskList.Size()) DrawTskRow(dc, row, g_TskList[at], 1);
+        // Drawn without its item box, which would cover the selection under it.
+        if (at >= 0 && at < g_TskList.Size()) DrawTskRow(dc, row, g_TskList[at], true, true, true, false);
     } else if (g_CurItem.kind == kItemContact) {
         const int at = SelectedAnnivAt(day);
         if (at >= 0)

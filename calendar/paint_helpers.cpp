@@ -3,6 +3,7 @@
 
 #include "core/screen_class.h"
 #include "core/theme_words.h"
+#include "ui/draw_prims.h"
 #include "ui/main_state.h"
 
 COLORREF ThemeColor(ThemeWordId word) { return static_cast<COLORREF>(GetThemeWord(word)); }
@@ -20,12 +21,10 @@ bool IsQvgaLandscape() { return IsQvgaScreen() && IsLandscapeScreen(); }
 HFONT DayBoxFont() { return IsQvgaLandscape() && !BigPreviewText() ? SmallViewFont() : ViewFont(); }
 
 void TextOutClipped(HDC dc, int x, int y, const RECT& clip, std::u16string_view text) {
-    ExtTextOutW(dc, x, y, ETO_CLIPPED, &clip, text.data(), static_cast<UINT>(text.size()), nullptr);
+    ReadableTextOut(dc, x, y, text, &clip);
 }
 
-void TextOutPlain(HDC dc, int x, int y, std::u16string_view text) {
-    ExtTextOutW(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
-}
+void TextOutPlain(HDC dc, int x, int y, std::u16string_view text) { ReadableTextOut(dc, x, y, text); }
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
     const GdiObject brush(CreateSolidBrush(colour));

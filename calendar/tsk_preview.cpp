@@ -59,9 +59,7 @@ int LineHeight(HDC dc) {
     return size.cy;
 }
 
-void TextAt(HDC dc, int x, int y, const std::u16string& text) {
-    ExtTextOutW(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
-}
+void TextAt(HDC dc, int x, int y, const std::u16string& text) { ReadableTextOut(dc, x, y, text); }
 
 // The first "%s" of the format replaced by the text.
 std::u16string FillText(std::u16string format, const std::u16string& text) {

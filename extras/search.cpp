@@ -37,6 +37,7 @@
 #include "ui/image_lists.h"
 #include "ui/list_subclass.h"
 #include "ui/view_focus.h"
+#include "ui/theme_colors.h"
 
 SearchState g_Search;
 
@@ -266,6 +267,11 @@ void InitSearchDlg(HWND dialog) {
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(CreateSmallIconImageList()));
     SubclassItemList(list, CheckStrip::kNo);
+    // The rows are the list control's own: their text takes the theme's colours, as the list's
+    // background does, not the control's black on a dark theme.
+    SendMessageW(list, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(ThemeColor(kThemeBackground)));
+    SendMessageW(list, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(ThemeColor(kThemeBackground)));
+    SendMessageW(list, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ThemeColor(kThemeTextColor)));
     LayoutSearchDlg(dialog);
     LoadSearchHistory();
     FillSearchHistory(GetDlgItem(dialog, IDC_SEARCH_HISTORY), -1);

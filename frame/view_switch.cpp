@@ -21,8 +21,10 @@
 #include "frame/main_window.h"
 #include "frame/menu_bars.h"
 #include "frame/titles.h"
+#include "platform/commctrl.h"
 #include "platform/threads.h"
 #include "platform/user.h"
+#include "ui/theme_colors.h"
 #include "ui/view_commands.h"
 #include "ui/view_windows.h"
 
@@ -70,6 +72,14 @@ void ShowIf(HWND window, bool show) {
     if (window) ShowWindow(window, show ? SW_SHOW : SW_HIDE);
 }
 
+// The trees are the platform's own control, white unless told otherwise: they take the theme's
+// background and text colours each time they show, so a theme chosen meanwhile reaches them too.
+void ThemeTree(HWND tree) {
+    if (!tree) return;
+    SendMessageW(tree, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(ThemeColor(kThemeBackground)));
+    SendMessageW(tree, TVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ThemeColor(kThemeTextColor)));
+}
+
 // The child windows of the view that Back returns to.
 void ShowReturnViewWindows(LONG view) {
     if (view == kViewDates && g_Settings.agendaFmt == kAgendaDrawn) {
@@ -82,6 +92,8 @@ void ShowReturnViewWindows(LONG view) {
     ShowIf(g_ViewWnds.contactsList, contacts && !g_Settings.ctsIcon);
     ShowIf(g_CtsAbcToolbar, contacts && g_Settings.abcTb);
     ShowIf(g_ViewWnds.notesList, view == kViewNotes);
+    if (view == kViewWallet) ThemeTree(g_ViewWnds.walletTree);
+    if (view == kViewProjects) ThemeTree(g_ViewWnds.projectTree);
     ShowIf(g_ViewWnds.walletTree, view == kViewWallet);
     ShowIf(g_ViewWnds.projectTree, view == kViewProjects);
     if (view == kViewDay) ShowIf(g_ViewWnds.weekdayBar, true);

@@ -25,12 +25,12 @@
 #include "platform/text.h"
 #include "platform/user.h"
 #include "resources/resource.h"
-#include "ui/text_wrap.h"
 #include "ui/dialog_conventions.h"
 #include "ui/draw_prims.h"
 #include "ui/frame_calls.h"
 #include "ui/gdi_scope.h"
 #include "ui/image_lists.h"
+#include "ui/text_wrap.h"
 #include "ui/themed_bars.h"
 #include "ui/view_focus.h"
 
@@ -96,9 +96,7 @@ SIZE TextSize(HDC dc, const std::u16string& text) {
     return size;
 }
 
-void TextAt(HDC dc, int x, int y, const std::u16string& text) {
-    ExtTextOutW(dc, x, y, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()), nullptr);
-}
+void TextAt(HDC dc, int x, int y, const std::u16string& text) { ReadableTextOut(dc, x, y, text); }
 
 const CtsRecord* CurrentContact() {
     const LONG position = IdIndexGet(g_CurItem.oid, g_CtsIdIndex);

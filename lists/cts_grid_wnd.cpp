@@ -26,11 +26,12 @@
 #include "platform/text.h"
 #include "platform/user.h"
 #include "resources/resource.h"
-#include "ui/text_wrap.h"
+#include "ui/draw_prims.h"
 #include "ui/gdi_scope.h"
 #include "ui/layout.h"
 #include "ui/main_state.h"
 #include "ui/popup_menus.h"
+#include "ui/text_wrap.h"
 #include "ui/view_calls.h"
 #include "ui/view_windows.h"
 
@@ -76,7 +77,7 @@ int TextWidth(HDC dc, const std::u16string& text) {
 void DrawTextAt(HDC dc, int x, int y, const std::u16string& text, COLORREF colour) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);
-    ExtTextOutW(dc, x, y, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()), nullptr);
+    ReadableTextOut(dc, x, y, text);
 }
 
 const CtsRecord* ContactByOid(LONG oid) {

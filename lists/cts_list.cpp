@@ -134,7 +134,7 @@ int TextWidth(HDC dc, const std::u16string& text) {
 void DrawText(HDC dc, int x, int y, const std::u16string& text, COLORREF colour) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);
-    ExtTextOutW(dc, x, y, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()), nullptr);
+    ReadableTextOut(dc, x, y, text);
 }
 
 // The list font the other lists draw with, at the settings' height.

@@ -15,6 +15,7 @@
 #include "ui/row_separator.h"
 #include "ui/text_wrap.h"
 #include "ui/theme_pictures.h"
+#include "ui/themed_bars.h"
 
 namespace {
 
@@ -80,7 +81,9 @@ void DrawCtsRowBackground(HDC dc, const RECT& row, bool selected, bool plain) {
     const RECT inner{row.left + 2, row.top + 1, row.right - 2, row.bottom - 1};
     const LONG style = GetThemeWord(kThemeListBackground);  // "BACKHIGH" as the theme holds it
     if ((style == kStyleFilled || style == kStyleFramed) && !plain) {
-        COLORREF fill = ListColor(kListBackground);
+        // The current row of the framed style is filled with the selection as well: the background
+        // colour inside a faint outline does not set it apart from the others.
+        COLORREF fill = selected ? ListColor(kListBackground) : ListColor(kListSelection);
         COLORREF edge = ListColor(kListHeaderBand);
         if (style == kStyleFilled && !selected) {
             fill = ListColor(kListSelection);
@@ -100,11 +103,14 @@ void DrawCtsRowBackground(HDC dc, const RECT& row, bool selected, bool plain) {
         return;
     }
     if (plain) return;
-    if (ThemeNeedsBarInset(g_Theme)) {
-        DrawSeparator(dc, row.bottom - 1, row.left, row.right, 2);
-    } else if (style == kStyleGradient) {
+    if (style == kStyleGradient) {
         DrawGradientLines(dc, inner, ListColor(kListHeaderBand), ListColor(kListBackground));
+        return;
     }
+    // The other styles mark the current row with the theme's selection: a separator alone, or
+    // nothing, leaves it looking like the rest.
+    DrawSelectionFrame(dc, inner, false, false);
+    if (ThemeNeedsBarInset(g_Theme)) DrawSeparator(dc, row.bottom - 1, row.left, row.right, 2);
 }
 
 int CtsGlyphAdvance() { return Vga() ? kGlyphAdvanceVga : kGlyphAdvance; }

@@ -21,8 +21,8 @@
 #include "ui/draw_prims.h"
 #include "ui/gdi_scope.h"
 #include "ui/outline_list.h"
-#include "ui/themed_bars.h"
 #include "ui/theme_pictures.h"
+#include "ui/themed_bars.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ void DrawRowText(HDC dc, int x, int y, const std::u16string& text, LONG fontSize
     SelectScope select(dc, font.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ListColor(kListText));
-    ExtTextOutW(dc, x, y, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()), nullptr);
+    ReadableTextOut(dc, x, y, text);
 }
 
 void DrawNothingRow(HDC dc) {

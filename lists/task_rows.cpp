@@ -64,9 +64,7 @@ SIZE TextSize(HDC dc, std::u16string_view text) {
     return size;
 }
 
-void TextAt(HDC dc, int x, int y, std::u16string_view text) {
-    ExtTextOutW(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
-}
+void TextAt(HDC dc, int x, int y, std::u16string_view text) { ReadableTextOut(dc, x, y, text); }
 
 bool RowIsSelected(const DRAWITEMSTRUCT& item) { return (item.itemState & ODS_SELECTED) != 0; }
 

@@ -98,6 +98,12 @@ int ShapeTop(const RECT& rect, ShapeStyle style) {
 
 COLORREF LightenColor(COLORREF colour, int amount) { return ShiftColor(colour, amount); }
 
+constexpr double kMaxContrast = 21.0;
+// Where a line of text looks at what lies under it: columns along it by lines across it.
+constexpr int kSampleColumns = 9;
+constexpr int kSampleLines = 5;
+constexpr int kMaxSamples = kSampleColumns * kSampleLines;
+
 double ContrastRatio(COLORREF a, COLORREF b) {
     // Relative luminance of the sRGB channels, as the usual readability measure takes it.
     const auto luminance = [](COLORREF c) {
@@ -116,7 +122,83 @@ COLORREF ReadableTextColor(COLORREF text, COLORREF background) {
     if (ContrastRatio(text, background) >= kReadableContrast) return text;
     constexpr COLORREF kBlack = 0x000000;
     constexpr COLORREF kWhiteText = 0xFFFFFF;
-    return ContrastRatio(kBlack, background) >= ContrastRatio(kWhiteText, background) ? kBlack : kWhiteText;
+    const COLORREF end = ContrastRatio(kBlack, background) >= ContrastRatio(kWhiteText, background) ? kBlack : kWhiteText;
+    constexpr int kSteps = 64;
+    for (int step = 1; step < kSteps; ++step) {
+        const auto mix = [&](int shift) {
+            const int from = static_cast<int>((text >> shift) & 0xFF);
+            const int to = static_cast<int>((end >> shift) & 0xFF);
+            return static_cast<COLORREF>(from + (to - from) * step / kSteps) << shift;
+        };
+        const COLORREF mixed = mix(0) | mix(8) | mix(16);
+        if (ContrastRatio(mixed, background) >= kReadableContrast) return mixed;
+    }
+    return end;
+}
+
+namespace {
+
+// The text colour, else the first of its nearest readable colours on the backgrounds, black and
+// white that reads on all of them; where none does (a band light at the top and dark at the
+// bottom), the one that reads best on the most of them.
+COLORREF ReadableOnAll(COLORREF text, const COLORREF* backgrounds, int count) {
+    const auto worst = [&](COLORREF c) {
+        double least = kMaxContrast;
+        for (int i = 0; i < count; ++i) least = std::min(least, ContrastRatio(c, backgrounds[i]));
+        return least;
+    };
+    const auto typical = [&](COLORREF c) {
+        std::array<double, kMaxSamples> ratios{};
+        for (int i = 0; i < count; ++i) ratios[i] = ContrastRatio(c, backgrounds[i]);
+        std::nth_element(ratios.begin(), ratios.begin() + count / 2, ratios.begin() + count);
+        return ratios[count / 2];
+    };
+    std::array<COLORREF, 3 + 2> candidates{text, ReadableTextColor(text, backgrounds[count / 4]),
+                                           ReadableTextColor(text, backgrounds[count * 3 / 4]), 0x000000, 0xFFFFFF};
+    COLORREF best = text;
+    for (const COLORREF c : candidates) {
+        if (worst(c) >= kReadableContrast) return c;
+        if (typical(c) > typical(best)) best = c;
+    }
+    return best;
+}
+
+}  // namespace
+
+void ReadableTextOut(HDC dc, int x, int y, std::u16string_view text, const RECT* clip) {
+    // What lies under the line before the text covers it; the text has to read on the bulk of it (a
+    // gradient band changes along and across the line, an outline or an icon may touch one end).
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
+    const UINT align = GetTextAlign(dc);
+    int left = x;
+    if ((align & TA_CENTER) == TA_CENTER) left = x - size.cx / 2;
+    else if (align & TA_RIGHT) left = x - size.cx;
+    const int top = (align & TA_BASELINE) ? y - metrics.tmAscent : (align & TA_BOTTOM) ? y - metrics.tmHeight : y;
+    const COLORREF colour = GetTextColor(dc);
+    std::array<COLORREF, kMaxSamples> behind{};
+    int count = 0;
+    for (int line = 1; line <= kSampleLines; ++line) {
+        const int sampleY = top + metrics.tmHeight * line / (kSampleLines + 1);
+        if (clip && (sampleY < clip->top || sampleY >= clip->bottom)) continue;
+        for (int i = 0; i < kSampleColumns; ++i) {
+            const int sampleX = left + 1 + (std::max<int>(size.cx - 2, 0) * i) / (kSampleColumns - 1);
+            if (clip && (sampleX < clip->left || sampleX >= clip->right)) continue;
+            const COLORREF pixel = GetPixel(dc, sampleX, sampleY);
+            if (pixel != CLR_INVALID) behind[count++] = pixel;
+        }
+    }
+    if (count > 0) {
+        // Only the middle half counts for "all": an outline or an icon may touch the line's ends.
+        std::sort(behind.begin(), behind.begin() + count,
+                  [&](COLORREF a, COLORREF b) { return ContrastRatio(colour, a) < ContrastRatio(colour, b); });
+        const int from = count / 4;
+        SetTextColor(dc, ReadableOnAll(colour, behind.data() + from, std::max(count - 2 * from, 1)));
+    }
+    ExtTextOutW(dc, x, y, clip ? ETO_CLIPPED : 0, clip, text.data(), static_cast<UINT>(text.size()), nullptr);
+    SetTextColor(dc, colour);
 }
 
 COLORREF DarkenColor(COLORREF colour, int amount) { return ShiftColor(colour, -amount); }
@@ -312,11 +394,11 @@ void DrawThemedItemBox(HDC dc, const RECT& rect, bool primaryRow, int a, int b, 
 }
 
 void DrawShadowText(HDC dc, int x, int y, std::u16string_view text) {
-    const UINT count = static_cast<UINT>(text.size());
     const COLORREF previous = SetTextColor(dc, kShadowGrey);
-    if (previous != kShadowGrey) ExtTextOutW(dc, x + 1, y + 1, 0, nullptr, text.data(), count, nullptr);
+    // The shadow is a line of its own to the eye: it too has to stand out from what it lies on.
+    if (previous != kShadowGrey) ReadableTextOut(dc, x + 1, y + 1, text);
     SetTextColor(dc, previous);
-    ExtTextOutW(dc, x, y, 0, nullptr, text.data(), count, nullptr);
+    ReadableTextOut(dc, x, y, text);
 }
 
 void InitLogFont(LOGFONTW& font, LONG height, bool bold, bool italic) {

@@ -20,9 +20,13 @@ bool IsLightColor(COLORREF colour);
 bool IsDarkColor(COLORREF colour);
 // How far apart two colours are in brightness: 1 (the same) to 21 (black and white).
 double ContrastRatio(COLORREF a, COLORREF b);
-// The text colour, or black or white when it would not read on that background (a theme may pair
-// a light text colour with a light selection colour).
+// The text colour, or where it would not read on that background (a theme may pair a light text
+// colour with a light selection colour) the nearest colour that does: the text colour taken toward
+// black or white, whichever reads better there, just as far as it needs.
 COLORREF ReadableTextColor(COLORREF text, COLORREF background);
+// A line of text at x, y (as ExtTextOutW places it, cut to clip when one is given) in the DC's text
+// colour, or in the readable colour nearest to it where that would not read on what lies there now.
+void ReadableTextOut(HDC dc, int x, int y, std::u16string_view text, const RECT* clip = nullptr);
 // A grey that reads on the selection colour (useSelection) or on the background colour.
 COLORREF GetGreyForBackground(bool useSelection);
 // The busy-status colour 0-3: free, tentative, busy, out of office.

@@ -13,6 +13,7 @@
 #include "platform/gdi.h"
 #include "platform/user.h"
 #include "resources/resource.h"
+#include "ui/draw_prims.h"
 #include "ui/gdi_scope.h"
 #include "ui/layout.h"
 #include "ui/list_rows.h"
@@ -75,7 +76,7 @@ public:
     int CentredAt(const RECT& rect, int y, const std::u16string& text) const {
         const SIZE size = TextSize(dc_, text);
         const int x = rect.left + (rect.right - rect.left) / 2 - size.cx / 2;
-        ExtTextOutW(dc_, x, y, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()), nullptr);
+        ReadableTextOut(dc_, x, y, text);
         return size.cy;
     }
     int Height(const std::u16string& text) const { return TextSize(dc_, text).cy; }

@@ -16,7 +16,7 @@ constexpr std::size_t kNone = std::u16string_view::npos;
 int DrawRun(HDC dc, int x, int y, std::u16string_view run) {
     if (run.empty()) return x;
     const int count = static_cast<int>(run.size());
-    ExtTextOutW(dc, x, y, 0, nullptr, run.data(), static_cast<UINT>(count), nullptr);
+    ReadableTextOut(dc, x, y, run);
     SIZE extent{};
     GetTextExtentExPointW(dc, run.data(), count, 0, nullptr, nullptr, &extent);
     return x + extent.cx;
@@ -55,7 +55,7 @@ void DrawStrAt(HDC dc, int x, int y, std::u16string_view text, int withLinks) {
     if (g_Settings.shadowText) {
         DrawShadowText(dc, x, y, text);
     } else if (withLinks == kPlainText) {
-        ExtTextOutW(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
+        ReadableTextOut(dc, x, y, text);
     } else {
         DrawTextWithLinks(dc, x, y, text);
     }

@@ -9,6 +9,7 @@
 #include "platform/gdi.h"
 #include "platform/user.h"
 #include "resources/resource.h"
+#include "ui/draw_prims.h"
 #include "ui/gdi_scope.h"
 #include "ui/image_lists.h"
 #include "ui/layout.h"
@@ -83,9 +84,7 @@ SIZE TextSize(HDC dc, std::u16string_view text) {
     return size;
 }
 
-void TextAt(HDC dc, int x, int y, std::u16string_view text) {
-    ExtTextOutW(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
-}
+void TextAt(HDC dc, int x, int y, std::u16string_view text) { ReadableTextOut(dc, x, y, text); }
 
 LONG CategoryIcon(int categoryIndex) {
     if (categoryIndex < 0 || categoryIndex >= g_CatList.Size()) return -1;

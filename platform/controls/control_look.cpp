@@ -6,10 +6,6 @@
 #include "user/window_table.h"
 
 namespace platform {
-namespace {
-
-// The top-level windows above the control's own keep their pixels: a dialog opened over the
-// control's window hides its frame as it hides the rest of it.
 void ExcludeWindowsAbove(HDC dc, HWND hwnd) {
     const std::lock_guard guard(WindowLock());
     Window* w = Peek(hwnd);
@@ -22,8 +18,6 @@ void ExcludeWindowsAbove(HDC dc, HWND hwnd) {
             ExcludeClipRect(dc, above->rect.left, above->rect.top, above->rect.right, above->rect.bottom);
     }
 }
-
-}  // namespace
 
 HFONT LookFont(HFONT font) { return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 

@@ -18,6 +18,10 @@ constexpr COLORREF kLookFrame = RGB(0, 0, 0);
 constexpr COLORREF kLookShadow = RGB(128, 128, 128);
 constexpr COLORREF kLookSeeThrough = RGB(255, 0, 255);  // magenta in a picture is not drawn
 
+// Leaves out of a screen DC's clip the top-level windows above the window's own: what a window draws
+// outside its client area (its frame, its bars) stays under a dialog opened over it, as the rest does.
+void ExcludeWindowsAbove(HDC dc, HWND hwnd);
+
 // BeginPaint and EndPaint for one WM_PAINT.
 class PaintScope {
 public:

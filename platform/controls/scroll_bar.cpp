@@ -8,6 +8,7 @@
 #include <mutex>
 #include <optional>
 
+#include "controls/control_look.h"
 #include "platform/dialogs.h"
 #include "platform/gdi.h"
 #include "user/window_proc.h"
@@ -277,6 +278,7 @@ void PaintWindowBars(HWND hwnd) {
         const HDC screen = GetDC(nullptr);
         if (!screen) return;
         ClipToParents(screen, hwnd);
+        ExcludeWindowsAbove(screen, hwnd);
         PaintScrollBar(screen, r, bar == SB_VERT, BarInfo(hwnd, bar), IsWindowEnabled(hwnd) != FALSE);
         ReleaseDC(nullptr, screen);
     }

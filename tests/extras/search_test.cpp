@@ -3,12 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "core/cur_item.h"
 #include "core/frame_state.h"
 #include "core/month_cache.h"
 #include "core/reg_key.h"
 #include "extras/search.h"
+#include "platform/text.h"
+#include "ui/draw_prims.h"
+#include "core/theme_record.h"
+#include "extras/theme_dlg.h"
 #include "frame/settings_store.h"
 #include "platform/commctrl.h"
 #include "platform/controls.h"
@@ -262,6 +267,42 @@ TEST_F(SearchTest, ResultsStartAtTheTopAndTheSelectedRowKeepsItsIcon) {
     EXPECT_LE(pictures[0].rect.right, texts[0].rect.left);
     EXPECT_LT(pictures[0].rect.top, texts[0].rect.bottom);
     EXPECT_GT(pictures[0].rect.bottom, texts[0].rect.top);
+}
+
+// The results read on every built-in theme: the rows' text against the list's theme background.
+TEST_F(SearchTest, ResultsReadInEveryBuiltinTheme) {
+    platform::testing::TestScreen screen;
+    RegisterQuorviaResources();
+    InitCommonControls();
+    AddBuiltinThemes();
+    for (int theme = 0; theme < kBuiltinThemeCount; ++theme) {
+        ThemeRecCopy(g_Theme, g_Themes[theme]);
+        SCOPED_TRACE(platform::ToUtf8(g_Theme.String(kThemeName)));
+        platform::testing::DrawRecord record;
+        std::vector<platform::testing::DrawnText> texts;
+        platform::testing::ActInsideDialog([&](HWND dialog) {
+            SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, u"budget");
+            SendMessageW(dialog, WM_COMMAND, IDC_SEARCH_GO, 0);
+            platform::testing::PumpUntilIdle();
+            RECT list{};
+            GetWindowRect(GetDlgItem(dialog, IDC_SEARCH_LIST), &list);
+            texts = record.ScreenTextsIn(list);
+            SendMessageW(dialog, WM_COMMAND, IDM_DLG_CANCEL, 0);
+        });
+        SearchDlg();
+        ASSERT_EQ(texts.size(), 2u);
+        for (const auto& t : texts) {
+            // What the row shows under its text: the most common pixel of the line's box.
+            std::map<COLORREF, int> counts;
+            for (int y = t.rect.top; y < t.rect.bottom; ++y)
+                for (int x = t.rect.left; x < t.rect.right; ++x) ++counts[platform::testing::ReadScreenPixel(x, y)];
+            const auto under = std::max_element(counts.begin(), counts.end(),
+                                                [](const auto& a, const auto& b) { return a.second < b.second; });
+            ASSERT_NE(under, counts.end());
+            EXPECT_GE(ContrastRatio(t.color, under->first), kReadableContrast) << platform::ToUtf8(t.text);
+        }
+    }
+    g_Theme = ThemeRec();
 }
 
 }  // namespace

@@ -81,23 +81,39 @@ TEST_F(ThemeContrast, SelectedThemeRowReadsInEveryBuiltinTheme) {
     }
 }
 
-TEST(ReadableText, KeepsAReadableColourAndReplacesOneThatIsNot) {
+TEST(ReadableText, KeepsAReadableColourAndTakesAnUnreadableOneJustFarEnoughTowardBlackOrWhite) {
     struct Case {
         COLORREF text;
         COLORREF background;
-        COLORREF expected;
+        COLORREF toward;  // the text itself when it reads, else the end it is taken toward
     };
     const Case cases[] = {
         {0x000000, 0xFFFFFF, 0x000000},  // black on white stays
         {0xECECEC, 0x282828, 0xECECEC},  // light on dark stays
-        {0xECECEC, 0x98FB98, 0x000000},  // light on a light selection turns black
-        {0x282828, 0x303030, 0xFFFFFF},  // dark on dark turns white
+        {0xECECEC, 0x98FB98, 0x000000},  // light on a light selection turns dark
+        {0x282828, 0x303030, 0xFFFFFF},  // dark on dark turns light
         {0x808080, 0x808080, 0x000000},  // the background's own colour never stays
+        {0x00FF80, 0xFFFFFF, 0x000000},  // a bright green on white darkens and stays green
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ReadableTextColor(c.text, c.background), c.expected) << std::hex << c.text << " on " << c.background;
-        EXPECT_GE(ContrastRatio(ReadableTextColor(c.text, c.background), c.background), kReadableContrast);
+        const COLORREF got = ReadableTextColor(c.text, c.background);
+        SCOPED_TRACE(::testing::Message() << std::hex << c.text << " on " << c.background << " gives " << got);
+        EXPECT_GE(ContrastRatio(got, c.background), kReadableContrast);
+        if (c.toward == c.text) {
+            EXPECT_EQ(got, c.text);
+            continue;
+        }
+        // Between the text and the end, each channel, and no further than reading needs.
+        for (int shift = 0; shift < 24; shift += 8) {
+            const int from = static_cast<int>((c.text >> shift) & 0xFF);
+            const int to = static_cast<int>((c.toward >> shift) & 0xFF);
+            const int mid = static_cast<int>((got >> shift) & 0xFF);
+            EXPECT_GE(mid, std::min(from, to));
+            EXPECT_LE(mid, std::max(from, to));
+        }
+        EXPECT_LT(ContrastRatio(got, c.background), kReadableContrast + 0.3);
     }
+    EXPECT_NE(ReadableTextColor(0x00FF80, 0xFFFFFF) & 0x00FF00, 0u);
     EXPECT_DOUBLE_EQ(ContrastRatio(0x000000, 0xFFFFFF), 21.0);
     EXPECT_DOUBLE_EQ(ContrastRatio(0x123456, 0x123456), 1.0);
 }
