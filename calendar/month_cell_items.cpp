@@ -11,6 +11,7 @@
 #include "core/month_cache_edit.h"
 #include "core/screen_class.h"
 #include "core/tsk_loading.h"
+#include "ui/image_lists.h"
 #include "ui/item_paint.h"
 
 namespace {
@@ -266,9 +267,10 @@ void DrawCellIcons(HDC dc, int x, int y, int cw, int rh, int year, int month, in
     }
     const int shift = IsQvgaScreen() && weekLabelCell ? 2 : 0;
     const bool tiny = QvgaLandscape() && g_Settings.splitMonth;
+    // The split month's short cells keep their marks tiny, above the day bar at the cell's right end.
     if (task) {
         if (tiny)
-            DrawTaskDueGlyph(dc, x + shift + cw - 18, y + 2);
+            DrawTinyTaskDueMark(dc, x + shift + cw - 18, y + 2);
         else
             DrawTaskDueGlyph(dc, x + shift + cw - (QvgaLandscape() ? 22 : 10), y + 4);
         if (!QvgaLandscape()) return;
@@ -278,12 +280,12 @@ void DrawCellIcons(HDC dc, int x, int y, int cw, int rh, int year, int month, in
         return;
     }
     if (kind == kDayMarkBoth) {
-        DrawStatusIcon3(dc, x + shift + cw - 12, y + 2, IconSize::Small, true);
-        DrawStatusIcon2(dc, x + shift + cw - 6, y + 2, IconSize::Small, true);
+        DrawTinyMarkKind1(dc, x + shift + cw - 12, y + 2);
+        DrawTinyMarkKind2(dc, x + shift + cw - 6, y + 2);
     } else if (kind == kDayMarkAnniversary) {
-        DrawStatusIcon3(dc, x + shift + cw - 12, y + 2, IconSize::Small, true);
+        DrawTinyMarkKind1(dc, x + shift + cw - 12, y + 2);
     } else if (kind == kDayMarkBirthday) {
-        DrawStatusIcon2(dc, x + shift + cw - 12, y + 2, IconSize::Small, true);
+        DrawTinyMarkKind2(dc, x + shift + cw - 12, y + 2);
     }
 }
 

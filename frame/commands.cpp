@@ -8,6 +8,7 @@
 #include "core/view_id.h"
 #include "editors/item_commands.h"
 #include "editors/pick_item_icon.h"
+#include "editors/sort_dlg.h"
 #include "extras/extra_commands.h"
 #include "frame/beaming.h"
 #include "frame/change_notify.h"

@@ -17,8 +17,6 @@ void ShowCatFilterDlg();
 // What the filter dialog's OK applies: the new state of the check box and one mark per category
 // in table order (rows beyond the table are ignored).
 void ApplyCatFilter(bool filterOn, const RecordArray<DWORD>& marks);
-// 0 the contacts sort, 1 the task sort.
-void SortDlg(int tasks);
 void ShowCallHistoryDlg(HWND window);
 // After asking over the list, deletes every completed task from the PIM store and reloads the
 // tasks; the number deleted.

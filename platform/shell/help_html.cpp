@@ -200,7 +200,11 @@ public:
         }
         if (collapsed.empty() || (!current_ && collapsed == u" ")) return;
         if (!current_) {
+            // The new block starts after a blank; this text's own end says whether the next text's
+            // leading blank is one more.
+            const bool endedInBlank = lastSpace_;
             Begin(BlockKind::Paragraph);
+            lastSpace_ = endedInBlank;
             if (!collapsed.empty() && collapsed.front() == u' ') collapsed.erase(0, 1);
         }
         Block& b = Current();

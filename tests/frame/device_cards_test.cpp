@@ -4,6 +4,7 @@
 // viewer on the program's help page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -236,6 +237,32 @@ TEST_F(DeviceCards, HelpLinesEndLeftOfTheScrollBar) {
     }
     EXPECT_GT(texts, 20);
     Press("SOFT2");  // closed, with its soft-key bar
+    EXPECT_EQ(platform::testing::ShownHelpViewer(), nullptr);
+}
+
+// The blank after a bold word stays: the next word starts a space's width after the bold one ends.
+TEST_F(DeviceCards, HelpKeepsTheBlankAfterABoldWord) {
+    device_.WriteFile(u"\\Windows\\VestralAgenda.htm",
+                      "<html><body><h1>Help</h1><p><b>Tap</b> the day, <i>hold</i> it.</p></body></html>");
+    platform::testing::DrawRecord record;
+    ASSERT_TRUE(platform::testing::Key("HELP"));
+    platform::testing::PumpUntilIdle();
+    const HWND viewer = platform::testing::ShownHelpViewer();
+    ASSERT_NE(viewer, nullptr);
+    const auto pairs = {std::pair<std::u16string, std::u16string>{u"Tap", u"the"},
+                        std::pair<std::u16string, std::u16string>{u"hold", u"it."}};
+    const std::vector<platform::testing::DrawnText> texts = record.ScreenTexts();
+    for (const auto& [first, next] : pairs) {
+        const auto at = std::find_if(texts.begin(), texts.end(), [&](const auto& t) { return t.text == first; });
+        ASSERT_NE(at, texts.end()) << platform::ToUtf8(first);
+        ASSERT_NE(at + 1, texts.end()) << platform::ToUtf8(first);
+        const platform::testing::DrawnText& after = *(at + 1);
+        EXPECT_EQ(after.text, next);
+        EXPECT_EQ(after.rect.top, at->rect.top);
+        // A blank of the page's text font is several pixels wide.
+        EXPECT_GE(after.rect.left - at->rect.right, 3) << platform::ToUtf8(first) << " / " << platform::ToUtf8(next);
+    }
+    Press("SOFT2");
     EXPECT_EQ(platform::testing::ShownHelpViewer(), nullptr);
 }
 

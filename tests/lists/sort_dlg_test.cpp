@@ -2,7 +2,9 @@
 // levels, OK without changes, Cancel, and the contacts view modes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "core/app_settings.h"
 #include "core/cts_loading.h"
@@ -10,13 +12,17 @@
 #include "core/frame_state.h"
 #include "core/tsk_loading.h"
 #include "core/view_id.h"
+#include "editors/field_list.h"
+#include "editors/sort_dlg.h"
 #include "lists/cts_grid.h"
 #include "lists/cts_recent.h"
 #include "lists/cts_view.h"
-#include "lists/sort_dlg.h"
 #include "platform/commctrl.h"
 #include "platform/testing.h"
 #include "platform/testing_dialogs.h"
+#include "platform/testing_draw.h"
+#include "platform/testing_display.h"
+#include "platform/text.h"
 #include "platform/user.h"
 #include "resources/quorvia_resources.h"
 #include "resources/resource.h"
@@ -56,22 +62,16 @@ protected:
         state.state = LVIS_SELECTED | LVIS_FOCUSED;
         SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
     }
+    // A key of the device, as the user presses it with the list focused.
     static void Press(HWND list, UINT key) {
-        NMLVKEYDOWN keyDown{};
-        keyDown.hdr.hwndFrom = list;
-        keyDown.hdr.idFrom = IDC_SORT_LIST;
-        keyDown.hdr.code = LVN_KEYDOWN;
-        keyDown.wVKey = static_cast<WORD>(key);
-        SendMessageW(GetParent(list), WM_NOTIFY, IDC_SORT_LIST, reinterpret_cast<LPARAM>(&keyDown));
+        SetFocus(list);
+        platform::testing::Key(key);
+        platform::testing::PumpUntilIdle();
     }
-    static std::u16string RowText(HWND list, int row) {
-        WCHAR text[128] = {};
-        LVITEMW item{};
-        item.iSubItem = 0;
-        item.pszText = text;
-        item.cchTextMax = 128;
-        SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-        return text;
+    // The choice a field row shows.
+    static std::u16string RowChoice(int row) {
+        const ValSnap& snap = g_SortDlg.taskSortFields[row];
+        return snap.choices[snap.indexValue];
     }
 
     platform::testing::TestDevice device_;
@@ -104,8 +104,8 @@ TEST_F(SortDlgTest, SecondLevelSensitivityIsStoredAsThreeAndShownAgain) {
     EXPECT_EQ(result, kDlgAccept);
     EXPECT_EQ(g_Settings.taskSort2, 3);
     std::u16string shown;
-    Run(SortDlgMode::Tasks, [&shown](HWND list) { shown = RowText(list, 3); }, IDM_DLG_CANCEL);
-    EXPECT_EQ(shown, u"Sort 2nd Level: Sensitivity");
+    Run(SortDlgMode::Tasks, [&shown](HWND) { shown = RowChoice(3); }, IDM_DLG_CANCEL);
+    EXPECT_EQ(shown, u"Sensitivity");
 }
 
 TEST_F(SortDlgTest, OkWithoutChangesReloadsNothingAndCancelKeepsEverything) {
@@ -123,14 +123,48 @@ TEST_F(SortDlgTest, OkWithoutChangesReloadsNothingAndCancelKeepsEverything) {
                   [](HWND list) {
                       Select(list, 1);
                       Press(list, VK_RIGHT);
-                      Select(list, 2);
-                      Press(list, VK_RIGHT);
+                      Select(list, 3);
+                      Press(list, VK_LEFT);
                   },
                   IDM_DLG_CANCEL),
               kDlgCancel);
     EXPECT_EQ(g_Settings.taskSort, before.taskSort);
-    EXPECT_EQ(g_Settings.taskSortAsc1, before.taskSortAsc1);
+    EXPECT_EQ(g_Settings.taskSort2, before.taskSort2);
     g_TskList.RemoveAll();
+}
+
+// The task levels are field rows: each caption and its value drawn apart, the choices with their
+// arrows; Right on a level draws its next choice.
+TEST_F(SortDlgTest, TaskLevelsAreDrawnAsFieldRows) {
+    std::vector<std::u16string> before;
+    std::vector<std::u16string> after;
+    int arrows = 0;
+    Run(
+        SortDlgMode::Tasks,
+        [&](HWND list) {
+            platform::testing::DrawRecord record;
+            InvalidateRect(list, nullptr, TRUE);
+            UpdateWindow(list);
+            for (const auto& text : record.TextsDrawn()) before.push_back(text.text);
+            for (const auto& picture : record.PicturesDrawn())
+                if (picture.index == kStripArrowLeft || picture.index == kStripArrowRight) ++arrows;
+            Select(list, 1);
+            record.Clear();
+            Press(list, VK_RIGHT);
+            UpdateWindow(list);
+            for (const auto& text : record.TextsDrawn()) after.push_back(text.text);
+        },
+        IDM_DLG_CANCEL);
+    const auto shows = [](const std::vector<std::u16string>& texts, const std::u16string& text) {
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    };
+    // The default levels: Priority, Name, Completed.
+    for (const WCHAR* text : {u"Sort Tasks", u"Sort 1st Level", u"Priority", u"Sort 2nd Level", u"Name",
+                              u"Sort 3rd Level", u"Completed", u"Ascending"})
+        EXPECT_TRUE(shows(before, text)) << platform::ToUtf8(text);
+    EXPECT_FALSE(shows(before, u"Sort 1st Level: Priority"));
+    EXPECT_EQ(arrows, 3 * 2);
+    EXPECT_TRUE(shows(after, u"Category"));
 }
 
 TEST_F(SortDlgTest, ContactsModeChoosesTheViewMode) {

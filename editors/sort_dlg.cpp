@@ -1,7 +1,6 @@
 // The "Select Sort" dialog (list 1071): in contacts mode a list of the four view modes, in tasks mode
-// the three task sort levels and their directions, each row a snapshot of its setting stepped with
-// the Left and Right keys.
-#include "lists/sort_dlg.h"
+// the three task sort levels and their directions as a field list, each row a snapshot of its setting.
+#include "editors/sort_dlg.h"
 
 #include <array>
 #include <string>
@@ -13,6 +12,7 @@
 #include "core/main_messages.h"
 #include "core/res_string.h"
 #include "core/tsk_loading.h"
+#include "editors/field_list.h"
 #include "lists/cts_type_ahead.h"
 #include "lists/cts_view.h"
 #include "lists/list_commands.h"
@@ -70,15 +70,6 @@ void AddField(const std::u16string& label, LONG kind, LONG* live) {
     g_SortDlg.taskSortFields.Append(snap);
 }
 
-// What a field row shows: its caption and its current value.
-std::u16string FieldText(const ValSnap& snap) {
-    if (snap.kind == kSnapCaption) return snap.label;
-    if (snap.kind == kSnapPlain) return snap.label + u": " + (snap.plainValue != 0 ? u"Yes" : u"No");
-    const LONG index = snap.indexValue;
-    const std::u16string value = index >= 0 && index < snap.choices.Size() ? snap.choices[index] : std::u16string();
-    return snap.label + u": " + value;
-}
-
 void FitList(HWND dialog) {
     RECT client{};
     GetClientRect(dialog, &client);
@@ -106,34 +97,14 @@ void InitSortDlgCts(HWND dialog) {
 }
 
 void InitSortDlgTsk(HWND dialog) {
-    HWND list = ListOf(dialog);
-    InsertColumn(list, kContactsColumn);
-    FitList(dialog);
+    const HWND list = ListOf(dialog);
+    // The levels are field rows, drawn and edited by the field list like the options.
+    SetWindowLongW(list, GWL_STYLE, GetWindowLongW(list, GWL_STYLE) | LVS_OWNERDRAWFIXED);
+    InitSettingsList(dialog, IDC_SORT_LIST, true);
     BuildTskSortFields();
-    for (int i = 0; i < g_SortDlg.taskSortFields.Size(); ++i) {
-        SetRowText(list, i, FieldText(g_SortDlg.taskSortFields[i]), true);
-    }
-    LvSelectRow(list, 0);
-}
-
-// Left steps back, Right forward; a check row flips.
-void StepField(HWND dialog, bool forward) {
-    HWND list = ListOf(dialog);
-    const int row = SelectedRow(list);
-    if (row < 0 || row >= g_SortDlg.taskSortFields.Size()) return;
-    ValSnap& snap = g_SortDlg.taskSortFields[row];
-    if (snap.kind == kSnapPlain) {
-        snap.plainValue = snap.plainValue != 0 ? 0 : 1;
-    } else if (snap.kind == kSnapRange) {
-        if (forward) {
-            ValSnapListNext(snap);
-        } else {
-            ValSnapListPrev(snap);
-        }
-    } else {
-        return;
-    }
-    SetRowText(list, row, FieldText(snap), false);
+    SetFieldListTable(&g_SortDlg.taskSortFields, IDC_SORT_LIST);
+    FieldListFillView(dialog, IDC_SORT_LIST, 0);
+    SetFocus(list);
 }
 
 void Accept(HWND dialog) {
@@ -144,13 +115,21 @@ void Accept(HWND dialog) {
 INT_PTR OnSortNotify(HWND dialog, LPARAM lParam) {
     const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
     if (header.idFrom != IDC_SORT_LIST || header.code != LVN_KEYDOWN) return FALSE;
-    const UINT key = reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey;
-    if (key == kEnterKey) {
-        Accept(dialog);
-    } else if (g_SortDlg.mode == SortDlgMode::Tasks && (key == VK_LEFT || key == VK_RIGHT)) {
-        StepField(dialog, key == VK_RIGHT);
-    }
+    if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == kEnterKey) Accept(dialog);
     return TRUE;
+}
+
+// The field list asks before it edits a row on Enter: here Enter is OK.
+INT_PTR OnSortKey(HWND dialog, WPARAM key) {
+    if (g_SortDlg.mode != SortDlgMode::Tasks || key != VK_RETURN) return FALSE;
+    SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
+    Accept(dialog);
+    return TRUE;
+}
+
+bool IsTaskFieldList(HWND dialog, UINT controlId) {
+    return g_SortDlg.mode == SortDlgMode::Tasks && controlId == IDC_SORT_LIST && g_FieldList.listId == IDC_SORT_LIST &&
+           GetDlgItem(dialog, IDC_SORT_LIST) != nullptr;
 }
 
 INT_PTR OnSortCommand(HWND dialog, WPARAM wParam) {
@@ -179,9 +158,24 @@ INT_PTR CALLBACK SortDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         return FALSE;
     case WM_COMMAND: return OnSortCommand(dialog, wParam);
     case WM_NOTIFY: return OnSortNotify(dialog, lParam);
+    case WM_KEYDOWN: return OnSortKey(dialog, wParam);
+    case WM_MEASUREITEM:
+        if (!IsTaskFieldList(dialog, static_cast<UINT>(wParam))) return FALSE;
+        MeasureFieldRow(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_DRAWITEM:
+        if (!IsTaskFieldList(dialog, static_cast<UINT>(wParam))) return FALSE;
+        DrawFieldRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
     case WM_SIZE: FitList(dialog); return TRUE;
     case kMsgEndDialog: EndDialog(dialog, kDlgCancel); return TRUE;
-    case WM_DESTROY: SetTitleText(GetParent(dialog), nullptr); return FALSE;
+    case WM_DESTROY:
+        SetTitleText(GetParent(dialog), nullptr);
+        if (g_FieldList.listId == IDC_SORT_LIST) {
+            FreeFieldIconList();
+            SetFieldListTable(nullptr, 0);
+        }
+        return FALSE;
     }
     return FALSE;
 }
