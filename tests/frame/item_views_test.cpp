@@ -39,12 +39,6 @@ namespace pt = platform::testing;
 
 class ItemViews : public frametest::ProgramTest {
 protected:
-    // devicectl run as its own process on the test's device; what it printed.
-    std::string Devicectl(const std::vector<std::string>& args) {
-        const testsupport::DevicectlRun run = testsupport::RunDevicectl(device_.Root(), args);
-        EXPECT_EQ(run.status, 0) << run.out;
-        return run.out;
-    }
     // The store's line of the item named so in `pim list tasks|contacts`, empty when none.
     std::string Listed(const std::string& kind, const std::string& name) {
         std::stringstream lines(Devicectl({"pim", "list", kind}));

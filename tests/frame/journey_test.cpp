@@ -157,23 +157,8 @@ std::string DayText(int year, int month, int day) {
 
 class Journey : public frametest::ProgramTest {
 protected:
-    Journey() {
-        SYSTEMTIME now{};
-        now.wYear = 2009;
-        now.wMonth = 3;
-        now.wDay = 25;
-        now.wDayOfWeek = 3;
-        now.wHour = 8;
-        pt::FreezeClock(now);
-    }
-    ~Journey() override { pt::ThawClock(); }
+    Journey() { FreezeFixtureDay(); }
 
-    // devicectl run as its own process on the test's device; what it printed.
-    std::string Devicectl(const std::vector<std::string>& args) {
-        const testsupport::DevicectlRun run = testsupport::RunDevicectl(device_.Root(), args);
-        EXPECT_EQ(run.status, 0) << run.out;
-        return run.out;
-    }
     // "pim list" and the words of args.
     static std::vector<std::string> ListArgs(const std::string& args) {
         std::vector<std::string> words{"pim", "list"};

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calendar/agenda_view.h"
 #include "calendar/sched_list.h"
@@ -32,6 +33,7 @@
 #include "platform/user.h"
 #include "projects/prj_tree.h"
 #include "tests/core/loading_fixture.h"
+#include "tests/support/devicectl_run.h"
 #include "ui/view_windows.h"
 #include "wallet/wlt_item.h"
 
@@ -52,15 +54,16 @@ protected:
     }
 
     // The device's clock stands at Thursday 10 December 2026, 9:00, until the test ends.
-    void FreezeTestDay() {
-        SYSTEMTIME now{};
-        now.wYear = 2026;
-        now.wMonth = 12;
-        now.wDay = 10;
-        now.wDayOfWeek = 4;
-        now.wHour = 9;
-        platform::testing::FreezeClock(now);
-        clockFrozen_ = true;
+    void FreezeTestDay() { FreezeClockAt(2026, 12, 10, 4, 9); }
+    // Wednesday 25 March 2009, 8:00: the month the imported fixtures fill.
+    void FreezeFixtureDay() { FreezeClockAt(2009, 3, 25, 3, 8); }
+
+    // devicectl run as its own process on the test's device, as another program runs it; what it
+    // printed. It must succeed.
+    std::string Devicectl(const std::vector<std::string>& args) {
+        const testsupport::DevicectlRun run = testsupport::RunDevicectl(device_.Root(), args);
+        EXPECT_EQ(run.status, 0) << run.out;
+        return run.out;
     }
 
     // Ends the program as its window closes, leaving nothing for the next start in this test.
@@ -179,6 +182,16 @@ protected:
     };
 
 private:
+    void FreezeClockAt(WORD year, WORD month, WORD day, WORD dayOfWeek, WORD hour) {
+        SYSTEMTIME now{};
+        now.wYear = year;
+        now.wMonth = month;
+        now.wDay = day;
+        now.wDayOfWeek = dayOfWeek;
+        now.wHour = hour;
+        platform::testing::FreezeClock(now);
+        clockFrozen_ = true;
+    }
     bool clockFrozen_ = false;
 };
 

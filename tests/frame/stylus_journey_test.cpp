@@ -35,22 +35,7 @@ POINT Middle(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom)
 
 class StylusJourney : public frametest::ProgramTest {
 protected:
-    StylusJourney() {
-        SYSTEMTIME now{};
-        now.wYear = 2009;
-        now.wMonth = 3;
-        now.wDay = 25;
-        now.wDayOfWeek = 3;
-        now.wHour = 8;
-        pt::FreezeClock(now);
-    }
-    ~StylusJourney() override { pt::ThawClock(); }
-
-    std::string Devicectl(const std::vector<std::string>& args) {
-        const testsupport::DevicectlRun run = testsupport::RunDevicectl(device_.Root(), args);
-        EXPECT_EQ(run.status, 0) << run.out;
-        return run.out;
-    }
+    StylusJourney() { FreezeFixtureDay(); }
 
     static constexpr int kMoreTasks = 20;
     static constexpr int kContacts = 30;
