@@ -2,6 +2,7 @@
 // way the row's kind shows it, greyed while the row is locked.
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "core/app_settings.h"
 #include "core/date_text.h"
@@ -64,10 +65,17 @@ struct RowPainter {
             ImageList_Draw(g_FieldList.strip, picture, dc, x, MiddleY(zones.pictureSize), ILD_TRANSPARENT);
     }
 
+    // A plain mark drawn in the colours of the strip, which need not read on the theme's background.
+    void ReadableStrip(int picture, int x) const {
+        const RECT box{x, MiddleY(zones.pictureSize), x + zones.pictureSize, MiddleY(zones.pictureSize) + zones.pictureSize};
+        const std::vector<COLORREF> before = PixelsIn(dc, box);
+        Strip(picture, x);
+        ReadableMark(dc, box, before);
+    }
+
     void Text(const std::u16string& text, int left, int right, UINT align) const {
-        RECT rect{left, zones.row.top, right, zones.row.bottom};
         SetTextColor(dc, valueColour);
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, kTextFormat | align);
+        ReadableDrawText(dc, text, RECT{left, zones.row.top, right, zones.row.bottom}, kTextFormat | align);
     }
 
     void Swatch(COLORREF colour, int right) const {
@@ -91,8 +99,8 @@ struct RowPainter {
     }
 
     void Choice() const {
-        Strip(kStripArrowLeft, zones.arrowsLeft);
-        Strip(kStripArrowRight, zones.arrowsRight - zones.pictureSize);
+        ReadableStrip(kStripArrowLeft, zones.arrowsLeft);
+        ReadableStrip(kStripArrowRight, zones.arrowsRight - zones.pictureSize);
         Text(GetRowChoiceText(row), zones.arrowsLeft + zones.pictureSize, zones.arrowsRight - zones.pictureSize, DT_CENTER);
     }
 
@@ -195,9 +203,9 @@ void DrawFieldRow(const DRAWITEMSTRUCT& draw) {
     const RowPainter painter{dc, row, GetRowZonesIn(dc, rect, row),
                              row.locked ? locked : (dark ? kValueOnDark : kValueOnLight)};
     painter.Picture();
-    RECT labelRect{painter.zones.iconRight + 4, rect.top, painter.zones.valueLeft - 2, rect.bottom};
+    const RECT labelRect{painter.zones.iconRight + 4, rect.top, painter.zones.valueLeft - 2, rect.bottom};
     SetTextColor(dc, row.locked ? locked : ThemeColor(kThemeTextColor));
-    DrawTextW(dc, row.label.c_str(), static_cast<int>(row.label.size()), &labelRect, kTextFormat | DT_LEFT);
+    ReadableDrawText(dc, row.label, labelRect, kTextFormat | DT_LEFT);
     painter.Value();
     if (draw.itemState & ODS_FOCUS) DrawFocusRect(dc, &rect);
 }

@@ -292,8 +292,8 @@ void DrawBatteryLevel(HDC dc, int x, int y) {
     const SelectScope useFont(dc, g_Main.themeFonts[kFontList]);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ThemeColour(kThemeSpinText));
-    RECT line{x + cx + 3, top, x + cx + 3 + kPercentWidth, top + cy};
-    DrawTextW(dc, text, -1, &line, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    const RECT line{x + cx + 3, top, x + cx + 3 + kPercentWidth, top + cy};
+    ReadableDrawText(dc, text, line, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 // The calendar glyph before the long date at the left, the clock glyph after the time at the right.
@@ -325,9 +325,9 @@ void DrawDateAndTime(HDC dc, const RECT& client) {
     }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ThemeColour(kThemeSpinText));
-    RECT line{left + glyph + gap, lineBottom - lineHeight, right - glyph - gap, lineBottom};
-    DrawTextW(dc, date.c_str(), static_cast<int>(date.size()), &line, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    DrawTextW(dc, time.c_str(), static_cast<int>(time.size()), &line, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    const RECT line{left + glyph + gap, lineBottom - lineHeight, right - glyph - gap, lineBottom};
+    ReadableDrawText(dc, date, line, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    ReadableDrawText(dc, time, line, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 // The theme's launcher background over the whole area at 0, 0; false when none is set or it cannot be read.

@@ -10,6 +10,7 @@
 #include "platform/gdi.h"
 #include "platform/text.h"
 #include "platform/user.h"
+#include "ui/draw_prims.h"
 #include "ui/layout.h"
 #include "ui/theme_pictures.h"
 #include "wallet/wlt_commands.h"
@@ -85,8 +86,8 @@ void DrawFileLine(HDC dc, const RECT& r) {
     GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &size);
     SetTextColor(dc, static_cast<COLORREF>(GetThemeWord(kThemeCoverText)));
     const int oldMode = SetBkMode(dc, TRANSPARENT);
-    RECT lineRect{r.left, r.bottom - r.top - size.cy - kFileLineGap, r.right, r.bottom};
-    DrawTextW(dc, line.c_str(), static_cast<int>(line.size()), &lineRect, DT_CENTER | DT_TOP | DT_SINGLELINE);
+    const RECT lineRect{r.left, r.bottom - r.top - size.cy - kFileLineGap, r.right, r.bottom};
+    ReadableDrawText(dc, line, lineRect, DT_CENTER | DT_TOP | DT_SINGLELINE);
     SetBkMode(dc, oldMode);
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "core/theme.h"
 #include "ui/gdi_scope.h"
@@ -165,9 +166,38 @@ COLORREF ReadableOnAll(COLORREF text, const COLORREF* backgrounds, int count) {
 
 }  // namespace
 
+namespace {
+
+// Sets the DC's text colour to the readable colour nearest to it on the bulk of what lies in box now
+// (a gradient band changes along and across a line, an outline or an icon may touch one end), looking
+// only inside clip when one is given.
+void ReadableColourIn(HDC dc, const RECT& box, const RECT* clip) {
+    const COLORREF colour = GetTextColor(dc);
+    std::array<COLORREF, kMaxSamples> behind{};
+    int count = 0;
+    const int height = box.bottom - box.top;
+    const int width = box.right - box.left;
+    for (int line = 1; line <= kSampleLines; ++line) {
+        const int sampleY = box.top + height * line / (kSampleLines + 1);
+        if (clip && (sampleY < clip->top || sampleY >= clip->bottom)) continue;
+        for (int i = 0; i < kSampleColumns; ++i) {
+            const int sampleX = box.left + 1 + (std::max(width - 2, 0) * i) / (kSampleColumns - 1);
+            if (clip && (sampleX < clip->left || sampleX >= clip->right)) continue;
+            const COLORREF pixel = GetPixel(dc, sampleX, sampleY);
+            if (pixel != CLR_INVALID) behind[count++] = pixel;
+        }
+    }
+    if (count == 0) return;
+    // Only the middle half counts for "all": an outline or an icon may touch the line's ends.
+    std::sort(behind.begin(), behind.begin() + count,
+              [&](COLORREF a, COLORREF b) { return ContrastRatio(colour, a) < ContrastRatio(colour, b); });
+    const int from = count / 4;
+    SetTextColor(dc, ReadableOnAll(colour, behind.data() + from, std::max(count - 2 * from, 1)));
+}
+
+}  // namespace
+
 void ReadableTextOut(HDC dc, int x, int y, std::u16string_view text, const RECT* clip) {
-    // What lies under the line before the text covers it; the text has to read on the bulk of it (a
-    // gradient band changes along and across the line, an outline or an icon may touch one end).
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     SIZE size{};
@@ -178,27 +208,47 @@ void ReadableTextOut(HDC dc, int x, int y, std::u16string_view text, const RECT*
     else if (align & TA_RIGHT) left = x - size.cx;
     const int top = (align & TA_BASELINE) ? y - metrics.tmAscent : (align & TA_BOTTOM) ? y - metrics.tmHeight : y;
     const COLORREF colour = GetTextColor(dc);
-    std::array<COLORREF, kMaxSamples> behind{};
-    int count = 0;
-    for (int line = 1; line <= kSampleLines; ++line) {
-        const int sampleY = top + metrics.tmHeight * line / (kSampleLines + 1);
-        if (clip && (sampleY < clip->top || sampleY >= clip->bottom)) continue;
-        for (int i = 0; i < kSampleColumns; ++i) {
-            const int sampleX = left + 1 + (std::max<int>(size.cx - 2, 0) * i) / (kSampleColumns - 1);
-            if (clip && (sampleX < clip->left || sampleX >= clip->right)) continue;
-            const COLORREF pixel = GetPixel(dc, sampleX, sampleY);
-            if (pixel != CLR_INVALID) behind[count++] = pixel;
-        }
-    }
-    if (count > 0) {
-        // Only the middle half counts for "all": an outline or an icon may touch the line's ends.
-        std::sort(behind.begin(), behind.begin() + count,
-                  [&](COLORREF a, COLORREF b) { return ContrastRatio(colour, a) < ContrastRatio(colour, b); });
-        const int from = count / 4;
-        SetTextColor(dc, ReadableOnAll(colour, behind.data() + from, std::max(count - 2 * from, 1)));
-    }
+    ReadableColourIn(dc, RECT{left, top, left + size.cx, top + metrics.tmHeight}, clip);
     ExtTextOutW(dc, x, y, clip ? ETO_CLIPPED : 0, clip, text.data(), static_cast<UINT>(text.size()), nullptr);
     SetTextColor(dc, colour);
+}
+
+void ReadableDrawText(HDC dc, std::u16string_view text, const RECT& rect, UINT format) {
+    // Where the text lands in rect: its measured box placed as the format places it.
+    RECT box = rect;
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &box, (format | DT_CALCRECT) & ~DT_VCENTER);
+    const int width = std::min<int>(box.right - box.left, rect.right - rect.left);
+    const int height = box.bottom - box.top;
+    int left = rect.left;
+    if (format & DT_CENTER) left = (rect.left + rect.right - width) / 2;
+    else if (format & DT_RIGHT) left = rect.right - width;
+    int top = rect.top;
+    if ((format & DT_SINGLELINE) && (format & DT_VCENTER)) top = (rect.top + rect.bottom - height) / 2;
+    else if ((format & DT_SINGLELINE) && (format & DT_BOTTOM)) top = rect.bottom - height;
+    const COLORREF colour = GetTextColor(dc);
+    ReadableColourIn(dc, RECT{left, top, left + width, top + height}, (format & DT_NOCLIP) ? nullptr : &rect);
+    RECT drawn = rect;
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &drawn, format);
+    SetTextColor(dc, colour);
+}
+
+std::vector<COLORREF> PixelsIn(HDC dc, const RECT& box) {
+    std::vector<COLORREF> pixels;
+    for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.left; x < box.right; ++x) pixels.push_back(GetPixel(dc, x, y));
+    return pixels;
+}
+
+void ReadableMark(HDC dc, const RECT& box, const std::vector<COLORREF>& before) {
+    std::size_t i = 0;
+    for (int y = box.top; y < box.bottom; ++y) {
+        for (int x = box.left; x < box.right && i < before.size(); ++x, ++i) {
+            const COLORREF now = GetPixel(dc, x, y);
+            if (now == CLR_INVALID || now == before[i]) continue;
+            const COLORREF readable = ReadableTextColor(now, before[i]);
+            if (readable != now) SetPixel(dc, x, y, readable);
+        }
+    }
 }
 
 COLORREF DarkenColor(COLORREF colour, int amount) { return ShiftColor(colour, -amount); }

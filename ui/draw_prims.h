@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "platform/gdi.h"
 #include "platform/types.h"
@@ -27,6 +28,14 @@ COLORREF ReadableTextColor(COLORREF text, COLORREF background);
 // A line of text at x, y (as ExtTextOutW places it, cut to clip when one is given) in the DC's text
 // colour, or in the readable colour nearest to it where that would not read on what lies there now.
 void ReadableTextOut(HDC dc, int x, int y, std::u16string_view text, const RECT* clip = nullptr);
+// DrawTextW of the text in rect with the format, in the readable colour nearest to the DC's text
+// colour on what lies where the text lands.
+void ReadableDrawText(HDC dc, std::u16string_view text, const RECT& rect, UINT format);
+// The pixels of box, row by row, taken before a mark is drawn over them.
+std::vector<COLORREF> PixelsIn(HDC dc, const RECT& box);
+// Each pixel of box a mark changed from before, in the readable colour nearest to it on the pixel
+// that was there: a plain mark (an arrow) of a theme's colours may not show on its background.
+void ReadableMark(HDC dc, const RECT& box, const std::vector<COLORREF>& before);
 // A grey that reads on the selection colour (useSelection) or on the background colour.
 COLORREF GetGreyForBackground(bool useSelection);
 // The busy-status colour 0-3: free, tentative, busy, out of office.

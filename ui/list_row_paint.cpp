@@ -126,10 +126,9 @@ void DrawColumns(HDC dc, HWND list, const DRAWITEMSTRUCT& item, int row) {
             align = justify == LVCFMT_RIGHT ? DT_RIGHT : justify == LVCFMT_CENTER ? DT_CENTER : DT_LEFT;
         }
         const int inMemory = x - item.rcItem.left;
-        RECT r{inMemory + kColumnTextInset, 0, inMemory + info.cx - kColumnTextInset,
-               item.rcItem.bottom - item.rcItem.top};
-        DrawTextW(dc, shown.c_str(), static_cast<int>(shown.size()), &r,
-                  align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        const RECT r{inMemory + kColumnTextInset, 0, inMemory + info.cx - kColumnTextInset,
+                     item.rcItem.bottom - item.rcItem.top};
+        ReadableDrawText(dc, shown, r, align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     }
 }
 
@@ -170,10 +169,9 @@ void DrawPlainRow(HDC dc, HWND list, const DRAWITEMSTRUCT& item, const RECT& are
     const int labelRight = std::min<int>(label.right - item.rcItem.left, columnWidth > 0 ? columnWidth : area.right);
     const std::u16string text(row.text.data());
     const std::u16string& shown = FitTextEllipsis(dc, text, labelRight - labelLeft - kLabelFitSlack, 0);
-    const COLORREF textColour = ThemeColor(kThemeTextColor);
-    SetTextColor(dc, selected ? ReadableTextColor(textColour, ThemeColor(kThemeSelColor)) : textColour);
-    RECT r{labelLeft + kLabelTextInset, area.top, labelRight - kLabelTextInset, area.bottom};
-    DrawTextW(dc, shown.c_str(), static_cast<int>(shown.size()), &r, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    SetTextColor(dc, ThemeColor(kThemeTextColor));
+    const RECT r{labelLeft + kLabelTextInset, area.top, labelRight - kLabelTextInset, area.bottom};
+    ReadableDrawText(dc, shown, r, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     DrawColumns(dc, list, item, index);
 }
 

@@ -33,10 +33,7 @@ constexpr int kLineRoom = 0x4000;
 int DrawWrapped(HDC dc, const std::u16string& text, const RECT& box, bool draw, UINT extra = 0) {
     RECT measure = box;
     DrawTextW(dc, text.c_str(), -1, &measure, DT_WORDBREAK | DT_CALCRECT | extra);
-    if (draw) {
-        RECT out = box;
-        DrawTextW(dc, text.c_str(), -1, &out, DT_WORDBREAK | extra);
-    }
+    if (draw) ReadableDrawText(dc, text, box, DT_WORDBREAK | extra);
     return measure.bottom - measure.top;
 }
 

@@ -1,7 +1,8 @@
-// Every built-in theme keeps every list and view readable: each text drawn in a view reads against
-// the pixels under it (a contrast of at least 3:1), on a selected row as on the others, and the
-// selected row stands out from the rest. The store is filled by devicectl, as another program fills
-// it; the program starts with the theme as its default theme file and is driven by keys.
+// Every built-in theme keeps every list, view and dialog list readable: each text drawn reads against
+// the pixels under it (a contrast of at least 3:1), as do the arrows of the options, on a selected
+// row as on the others, and the selected row stands out from the rest. The store is filled by
+// devicectl, as another program fills it; the program starts with the theme as its default theme
+// file and is driven by keys.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,14 +17,20 @@
 #include "core/cmd_line.h"
 #include "core/theme_record.h"
 #include "core/view_id.h"
+#include "editors/field_list.h"
+#include "extras/saved_views.h"
 #include "extras/theme.h"
 #include "extras/theme_dlg.h"
+#include "platform/testing_dialogs.h"
 #include "platform/testing_draw.h"
 #include "platform/text.h"
 #include "program_fixture.h"
 #include "resources/resource.h"
 #include "tests/support/devicectl_run.h"
 #include "ui/draw_prims.h"
+#include "ui/view_windows.h"
+#include "wallet/wlt_file.h"
+#include "wallet/wlt_settings.h"
 
 namespace {
 
@@ -145,6 +152,26 @@ RECT TaskRows() { return WindowOr(g_ViewWnds.taskList); }
 RECT ContactRows() { return WindowOr(g_ViewWnds.contactsList); }
 RECT ContactCells() { return WindowOr(g_ViewWnds.contactGrid); }
 RECT ProjectRows() { return WindowOr(g_ViewWnds.projectTree); }
+RECT WalletRows() { return WindowOr(g_ViewWnds.walletTree); }
+// The list of the dialog that is up.
+RECT SavedViewRows() { return WindowOr(GetDlgItem(pt::CurrentDialog(), IDC_SAVED_VIEWS_LIST)); }
+RECT OptionRows() { return WindowOr(GetDlgItem(pt::CurrentDialog(), IDC_OPTIONS_LIST)); }
+
+// A plain mark (a picture of one colour, as an arrow) reads as a text does: the median contrast of
+// its pixels against the most common pixel of its box, which is what lies under it.
+double MarkContrast(const RECT& box) {
+    std::map<COLORREF, int> counts;
+    for (const COLORREF pixel : Pixels(box)) ++counts[pixel];
+    const COLORREF under = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+                               return a.second < b.second;
+                           })->first;
+    std::vector<double> ratios;
+    for (const auto& [pixel, count] : counts)
+        if (pixel != under) ratios.insert(ratios.end(), static_cast<std::size_t>(count), ContrastRatio(pixel, under));
+    if (ratios.empty()) return 1.0;
+    std::nth_element(ratios.begin(), ratios.begin() + ratios.size() / 2, ratios.end());
+    return ratios[ratios.size() / 2];
+}
 
 struct ViewCase {
     const char* name;
@@ -156,6 +183,8 @@ struct ViewCase {
     LONG ctsIcon = 0;   // the contacts as an icon grid
     LONG agendaFmt = 0; // the Dates view as the agenda
     bool cells = false; // a grid of pictured cells
+    bool dialog = false; // the command opens a modal dialog, looked at while it is up
+    int marks[2] = {-1, -1}; // the image-list pictures in the rows that are plain marks
 };
 
 const ViewCase kViews[] = {
@@ -166,9 +195,12 @@ const ViewCase kViews[] = {
     {"agenda", IDM_VIEW_DATES, "d", kViewDates, WholeView, AgendaRows, 0, 2},
     {"task list", IDM_VIEW_TASKS, "", kViewTasks, WholeView, TaskRows},
     {"contact list", IDM_VIEW_CONTACTS, "", kViewContacts, WholeView, ContactRows},
+    {"options", IDM_OPTIONS, "", kViewContacts, OptionRows, OptionRows, 0, 0, false, true, {kStripArrowLeft, kStripArrowRight}},
     {"project tree", IDM_VIEW_PROJECTS, "", kViewProjects, WholeView, ProjectRows},
     {"wheel", IDM_VIEW_TASKS, "s", kViewSpinner, WholeView, nullptr},
     {"contact grid", IDM_VIEW_CONTACTS, "", kViewContacts, WholeView, ContactCells, 1, 0, true},
+    {"saved views", IDM_SAVED_VIEWS, "", kViewContacts, SavedViewRows, SavedViewRows, 0, 0, false, true},
+    {"wallet tree", IDM_VIEW_WALLET, "", kViewWallet, WholeView, WalletRows},
 };
 
 class ThemeSweep : public frametest::ProgramTest {
@@ -182,10 +214,14 @@ protected:
         now.wHour = 8;
         pt::FreezeClock(now);
         AddBuiltinThemes();
+        // A fresh wallet, whatever the tests before this one opened in this process.
+        g_Wlt = WltState();
+        g_WltSettings = WltSettings();
     }
     ~ThemeSweep() override {
         pt::ThawClock();
         g_Theme = ThemeRec();
+        g_SavedViews = SavedViewList();
     }
 
     void Devicectl(const std::vector<std::string>& args) {
@@ -208,6 +244,73 @@ protected:
         Devicectl({"pim", "add", "task", "--subject", "Overdue report", "--due", "2009-03-20", "--importance", "2"});
         Devicectl({"pim", "add", "task", "--subject", "Call the plumber", "--due", "2009-03-25"});
         Devicectl({"pim", "add", "task", "--subject", "Dig the beds", "--categories", "Prj:Garden"});
+        for (const auto& [name, view] : {std::pair{u"Month", kViewMonth}, std::pair{u"Tasks", kViewTasks}}) {
+            SavedView saved;
+            saved.name = name;
+            saved.viewCode = view;
+            InsertSavedView(saved);
+        }
+        SaveSavedViews();
+    }
+
+    // The view or the dialog as it opened and with the selection one row further down.
+    static void Sweep(const ViewCase& v, const pt::DrawRecord& record, const std::string& where) {
+        for (const char* k = v.keys; *k; ++k) {
+            if (*k == 's') pt::Key("SOFT1");
+            else pt::Key(*k == 'e' ? VK_RETURN : VK_DOWN);
+            pt::PumpUntilIdle();
+        }
+        if (ViewId != v.view) {
+            ADD_FAILURE() << where << ": view " << ViewId;
+            return;
+        }
+        pt::PumpUntilIdle();
+        const RECT area = v.area();
+        std::vector<Seen> states[2];
+        std::vector<COLORREF> pixels[2];
+        for (int state = 0; state < 2; ++state) {
+            if (state == 1) {
+                pt::Key(VK_DOWN);
+                pt::PumpUntilIdle();
+            }
+            states[state] = Look(record.ScreenTexts(), area);
+            if (v.cells) pixels[state] = Pixels(v.rows());
+            EXPECT_FALSE(states[state].empty()) << where;
+            for (const Seen& s : states[state])
+                EXPECT_GE(s.contrast, kReadableContrast)
+                    << where << (state ? " (moved)" : "") << ": \"" << platform::ToUtf8(s.text) << "\" " << Hex(s.color)
+                    << " on " << Hex(s.fill) << " at " << s.rect.left << "," << s.rect.top << "-" << s.rect.bottom;
+            int marks = 0;
+            for (const pt::DrawnPicture& p : record.ScreenPicturesIn(area)) {
+                if (p.index < 0 || (p.index != v.marks[0] && p.index != v.marks[1])) continue;
+                ++marks;
+                EXPECT_GE(MarkContrast(p.rect), kReadableContrast)
+                    << where << (state ? " (moved)" : "") << ": mark " << p.index << " at " << p.rect.left << ","
+                    << p.rect.top;
+            }
+            if (v.marks[0] >= 0) {
+                EXPECT_GT(marks, 0) << where << ": no marks drawn";
+            }
+        }
+        if (v.rows) {
+            // The row the selection left and the row it came to change their fill or their text's colour.
+            const RECT rows = v.rows();
+            bool changed = false;
+            for (const Seen& a : states[0]) {
+                RECT inside{};
+                if (!IntersectRect(&inside, &a.rect, &rows) || !EqualRect(&inside, &a.rect)) continue;
+                for (const Seen& b : states[1])
+                    changed |= a.text == b.text && (ChannelStep(a.fill, b.fill) >= kVisibleStep ||
+                                                    ChannelStep(a.color, b.color) >= kVisibleStep);
+            }
+            // A cell of a grid is marked around its picture, not under its name.
+            if (v.cells) changed |= ChangedPixels(pixels[0], pixels[1]) >= kMarkedCellPixels;
+            EXPECT_TRUE(changed) << where << ": the selection does not show";
+        } else {
+            // Back from the page to the list it was opened from.
+            pt::Key(VK_ESCAPE);
+            pt::PumpUntilIdle();
+        }
     }
 };
 
@@ -227,52 +330,18 @@ TEST_F(ThemeSweep, EveryTextReadsAndTheSelectionShowsInEveryBuiltinTheme) {
             const std::string where = name + " / " + v.name;
             g_Settings.ctsIcon = v.ctsIcon;
             g_Settings.agendaFmt = v.agendaFmt;
-            if (v.command) Command(v.command);
-            for (const char* k = v.keys; *k; ++k) {
-                if (*k == 's') pt::Key("SOFT1");
-                else pt::Key(*k == 'e' ? VK_RETURN : VK_DOWN);
-                pt::PumpUntilIdle();
-            }
-            if (ViewId != v.view) {
-                ADD_FAILURE() << where << ": view " << ViewId;
+            if (v.dialog) {
+                pt::ActInsideDialog([&](HWND dialog) {
+                    Sweep(v, record, where);
+                    // Back closes the dialog; Done, behind it, when Back did not.
+                    pt::Key("BACK");
+                    PostMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+                });
+                Command(v.command);
                 continue;
             }
-            const RECT area = v.area();
-            // Two states: as the view opened, and with the selection one row further down.
-            std::vector<Seen> states[2];
-            std::vector<COLORREF> pixels[2];
-            for (int state = 0; state < 2; ++state) {
-                if (state == 1) {
-                    pt::Key(VK_DOWN);
-                    pt::PumpUntilIdle();
-                }
-                states[state] = Look(record.ScreenTexts(), area);
-                if (v.cells) pixels[state] = Pixels(v.rows());
-                EXPECT_FALSE(states[state].empty()) << where;
-                for (const Seen& s : states[state])
-                    EXPECT_GE(s.contrast, kReadableContrast)
-                        << where << (state ? " (moved)" : "") << ": \"" << platform::ToUtf8(s.text) << "\" " << Hex(s.color)
-                        << " on " << Hex(s.fill) << " at " << s.rect.left << "," << s.rect.top << "-" << s.rect.bottom;
-            }
-            if (v.rows) {
-                // The row the selection left and the row it came to change their fill or their text's colour.
-                const RECT rows = v.rows();
-                bool changed = false;
-                for (const Seen& a : states[0]) {
-                    RECT inside{};
-                    if (!IntersectRect(&inside, &a.rect, &rows) || !EqualRect(&inside, &a.rect)) continue;
-                    for (const Seen& b : states[1])
-                        changed |= a.text == b.text && (ChannelStep(a.fill, b.fill) >= kVisibleStep ||
-                                                        ChannelStep(a.color, b.color) >= kVisibleStep);
-                }
-                // A cell of a grid is marked around its picture, not under its name.
-                if (v.cells) changed |= ChangedPixels(pixels[0], pixels[1]) >= kMarkedCellPixels;
-                EXPECT_TRUE(changed) << where << ": the selection does not show";
-            } else {
-                // Back from the page to the list it was opened from.
-                pt::Key(VK_ESCAPE);
-                pt::PumpUntilIdle();
-            }
+            if (v.command) Command(v.command);
+            Sweep(v, record, where);
         }
         CloseProgram();
     }
