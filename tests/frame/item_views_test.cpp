@@ -30,7 +30,6 @@
 #include "projects/prj_tree.h"
 #include "projects/prj_tree_edit.h"
 #include "resources/resource.h"
-#include "tests/support/devicectl_run.h"
 #include "ui/menu_bar_slots.h"
 
 namespace {

@@ -18,7 +18,6 @@
 #include "resources/resource.h"
 #include "shell/menu_bar.h"
 #include "ui/list_subclass.h"
-#include "tests/support/devicectl_run.h"
 
 namespace {
 

@@ -26,7 +26,6 @@
 #include "platform/text.h"
 #include "program_fixture.h"
 #include "resources/resource.h"
-#include "tests/support/devicectl_run.h"
 #include "ui/draw_prims.h"
 #include "ui/view_windows.h"
 #include "wallet/wlt_file.h"
@@ -206,27 +205,15 @@ const ViewCase kViews[] = {
 class ThemeSweep : public frametest::ProgramTest {
 protected:
     ThemeSweep() {
-        SYSTEMTIME now{};
-        now.wYear = 2009;
-        now.wMonth = 3;
-        now.wDay = 25;
-        now.wDayOfWeek = 3;
-        now.wHour = 8;
-        pt::FreezeClock(now);
+        FreezeFixtureDay();
         AddBuiltinThemes();
         // A fresh wallet, whatever the tests before this one opened in this process.
         g_Wlt = WltState();
         g_WltSettings = WltSettings();
     }
     ~ThemeSweep() override {
-        pt::ThawClock();
         g_Theme = ThemeRec();
         g_SavedViews = SavedViewList();
-    }
-
-    void Devicectl(const std::vector<std::string>& args) {
-        const testsupport::DevicectlRun run = testsupport::RunDevicectl(device_.Root(), args);
-        EXPECT_EQ(run.status, 0) << run.out;
     }
 
     // A year of appointments, contacts with a company and a phone, tasks due, done and overdue.
