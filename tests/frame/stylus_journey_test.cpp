@@ -11,12 +11,20 @@
 
 #include "core/cmd_line.h"
 #include "core/view_id.h"
+#include "extras/saved_views.h"
 #include "platform/testing_dialogs.h"
 #include "platform/testing_draw.h"
 #include "platform/text.h"
 #include "program_fixture.h"
 #include "resources/resource.h"
+#include "projects/prj_tree.h"
 #include "shell/menu_bar.h"
+#include "shell/menu_tracking.h"
+#include "ui/dialog_conventions.h"
+#include "ui/view_windows.h"
+#include "wallet/wlt_file.h"
+#include "wallet/wlt_item.h"
+#include "wallet/wlt_settings.h"
 #include "ui/list_subclass.h"
 #include "tests/support/devicectl_run.h"
 
@@ -111,6 +119,24 @@ protected:
         pt::Hold(at.x, at.y);
         pt::PumpUntilIdle();
         return seen;
+    }
+
+    // A tap on the entry of that text in the open pop-up menus; false when none shows it.
+    static bool TapMenuEntry(std::u16string_view text) {
+        const HWND any = FindWindowW(platform::kPopupMenuClass, nullptr);
+        for (HWND w = any ? GetWindow(any, GW_HWNDFIRST) : nullptr; w; w = GetWindow(w, GW_HWNDNEXT)) {
+            platform::PopupView view;
+            if (!IsWindowVisible(w) || !platform::ViewOfPopup(w, view)) continue;
+            for (std::size_t i = 0; i < view.items.size(); ++i) {
+                if (view.items[i].text != text) continue;
+                RECT popup{};
+                GetWindowRect(w, &popup);
+                const RECT row = platform::PopupRow(view.items, static_cast<int>(i));
+                pt::Tap(popup.left + (row.left + row.right) / 2, popup.top + (row.top + row.bottom) / 2);
+                return true;
+            }
+        }
+        return false;
     }
 
     // Whether the store holds the task as completed.
@@ -274,6 +300,51 @@ TEST_F(StylusJourney, ListsToggleOnceOnADoubleTapAndKeepTheirHoldMenusOpen) {
         }
         CloseProgram();
     }
+}
+
+// Back in the Select Saved View dialog opened with the stylus from the wheel's Menu did nothing:
+// the focus stayed behind the dialog.
+TEST_F(StylusJourney, BackClosesTheSavedViewsDialogOpenedThroughTheMenus) {
+    SavedView chores;
+    chores.name = u"Chores";
+    chores.viewCode = kViewTasks;
+    InsertSavedView(chores);
+    SaveSavedViews();
+    g_SavedViews = SavedViewList();
+    for (const Screen& screen : kScreens) {
+        SCOPED_TRACE(Name(screen));
+        OpenOn(screen);
+        pt::ClearDialogs();
+        bool opened = false;
+        const auto back = [&opened](HWND dialog) {
+            opened = true;
+            pt::Key(VK_ESCAPE);
+            // Reaches the dialog only when Back left it open; Done would open the saved view.
+            PostMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+        };
+        // The left soft key opens the wheel; its Menu holds Saved Views.
+        RECT bar{};
+        GetWindowRect(pt::ShownSoftKeyBar(), &bar);
+        pt::Tap(bar.left + 10, (bar.top + bar.bottom) / 2);
+        pt::PumpUntilIdle();
+        ASSERT_EQ(ViewId, kViewSpinner);
+        GetWindowRect(pt::ShownSoftKeyBar(), &bar);
+        pt::Tap(bar.right - 10, (bar.top + bar.bottom) / 2);
+        bool saved = false;
+        pt::ActInsideModalLoop([&] {
+            pt::ActInsideDialog(back);
+            saved = TapMenuEntry(u"Saved Views");
+            if (!saved) pt::Key(VK_ESCAPE);
+        });
+        pt::PumpUntilIdle();
+        ASSERT_TRUE(saved);
+        ASSERT_TRUE(opened);
+        ASSERT_EQ(pt::DialogsShown().size(), 1u);
+        EXPECT_EQ(pt::DialogsShown()[0].result, kDlgCancel) << "Back closed it";
+        EXPECT_EQ(ViewId, kViewSpinner);
+        CloseProgram();
+    }
+    g_SavedViews = SavedViewList();
 }
 
 }  // namespace
