@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -299,6 +300,89 @@ TEST_F(StylusJourney, ListsToggleOnceOnADoubleTapAndKeepTheirHoldMenusOpen) {
             EXPECT_EQ(ViewId, h.view) << h.where;
         }
         CloseProgram();
+    }
+}
+
+// A tap-and-hold on a Day list row, a project tree node and a wallet tree node leaves its menu open
+// after the lift; a tap on an entry then chooses it.
+TEST_F(StylusJourney, HoldMenusStayOpenAndATapChoosesAnEntry) {
+    Import();
+    Devicectl({"pim", "add", "task", "--subject", "Dig beds", "--categories", "Prj:Garden"});
+    // A wallet with one item, written before the program starts.
+    g_Wlt = WltState();
+    g_WltSettings = WltSettings();
+    CreateDirectoryW(u"\\My Documents", nullptr);
+    g_Wlt.path = kDefaultWltPath;
+    g_Wlt.locked = 0;
+    g_Wlt.secured = 0;
+    FillWalletTemplates();
+    WltItem router = g_Wlt.templates[8];
+    router.name = u"Router";
+    router.itemId = g_Wlt.nextItemId++;
+    g_Wlt.items.Append(router);
+    ASSERT_TRUE(WriteWalletFile());
+    g_Wlt = WltState();
+
+    // Every node of the tree opened, its children's too.
+    const std::function<void(HWND, HTREEITEM)> expand = [&expand](HWND tree, HTREEITEM first) {
+        for (HTREEITEM node = first; node; node = reinterpret_cast<HTREEITEM>(SendMessageW(
+                                               tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(node)))) {
+            SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node));
+            expand(tree, reinterpret_cast<HTREEITEM>(
+                             SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(node))));
+        }
+    };
+    const auto expandAll = [&expand](HWND tree) {
+        expand(tree, reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)));
+        InvalidateRect(tree, nullptr, TRUE);
+        pt::PumpUntilIdle();
+    };
+    struct HoldCase {
+        const char* where;
+        std::function<void()> show;
+        std::u16string row;                    // the text held
+        std::vector<std::u16string> entries;  // its menu
+        std::u16string entry;                  // the entry tapped
+        LONG view;                             // the view it leaves on screen
+        std::u16string shown;                  // drawn there
+        bool dialog;                           // the entry opens a dialog (closed with Cancel)
+    };
+    const HoldCase cases[] = {
+        {"Day list", [] { Command(IDM_VIEW_MONTH); pt::Key(VK_RETURN); pt::PumpUntilIdle(); }, u"Bills review",
+         {u"Edit Appt.", u"Copy Appt.", u"Delete Appt.", u"-", u"Appt. To Task ", u"Add to Project", u"-", u"Links"},
+         u"Links", kViewDay, u"Bills review", true},
+        {"project tree", [&] { Command(IDM_VIEW_PROJECTS); expandAll(g_PrjTree.wnd); }, u"Dig beds",
+         {u"View", u"Move To Project", u"Remove from Project", u"Delete", u"-", u"Set Completed"}, u"View",
+         kViewTaskPreview, u"Dig beds", false},
+        {"wallet tree", [&] { Command(IDM_VIEW_WALLET); expandAll(g_ViewWnds.walletTree); }, u"Router",
+         {u"Edit Item", u"View  Item", u"Remove Item"}, u"View  Item", kViewWalletItem, u"Router", false},
+    };
+    for (const Screen& screen : kScreens) {
+        for (const HoldCase& c : cases) {
+            SCOPED_TRACE(Name(screen) + " " + c.where);
+            pt::DrawRecord record;
+            OpenOn(screen);
+            c.show();
+            const auto row = Drawn(record, c.row);
+            ASSERT_TRUE(row) << Dump(record);
+            pt::ClearDialogs();
+            if (c.dialog) pt::AnswerDialog(kDlgCancel);
+            std::vector<std::u16string> entries;
+            bool tapped = false;
+            pt::ActInsideModalLoop([&] {
+                entries = pt::OpenMenuTexts();
+                tapped = TapMenuEntry(c.entry);
+                if (!tapped) pt::Key(VK_ESCAPE);
+            });
+            pt::Hold(Middle(*row).x, Middle(*row).y);
+            pt::PumpUntilIdle();
+            EXPECT_EQ(entries, c.entries);
+            ASSERT_TRUE(tapped) << "the menu was open after the lift";
+            EXPECT_EQ(ViewId, c.view);
+            EXPECT_EQ(pt::DialogsShown().size(), c.dialog ? 1u : 0u);
+            EXPECT_TRUE(Drawn(record, c.shown)) << Dump(record);
+            CloseProgram();
+        }
     }
 }
 
