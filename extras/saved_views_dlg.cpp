@@ -64,6 +64,9 @@ INT_PTR InitSavedViews(HWND dialog) {
     SetPickerImages(ViewList(dialog), vga ? IDB_FIELD_STRIP_VGA : IDB_FIELD_STRIP, vga ? 32 : 12, kStripImages,
                     kStripGrow);
     FillSavedViews(dialog);
+    // The list takes the keys: opened from a menu the focus would stay behind the dialog, out of
+    // reach of Back.
+    SetFocus(ViewList(dialog));
     return FALSE;
 }
 

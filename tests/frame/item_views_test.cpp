@@ -160,13 +160,7 @@ TEST_F(ItemViews, RemoveFromProjectThatCannotBeSavedSaysSoAndKeepsTheItem) {
 // whose commands acted on a task no longer shown; only Exit got out.
 TEST_F(ItemViews, BackFromATaskViewedInTheTreeGivesTheProjectsViewItsKeys) {
     Devicectl({"pim", "add", "task", "--subject", "Dig beds", "--categories", "Prj:Garden"});
-    OpenProjects();
-    ASSERT_EQ(ViewId, kViewProjects);
-    const std::vector<std::u16string> projectKeys = SoftKeys();
-    const HTREEITEM garden = FindPrjNode(u"Garden");
-    ASSERT_NE(garden, nullptr);
-    SendMessageW(g_PrjTree.wnd, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(garden));
-    // The ways a user views the task: the action key's menu, tap-and-hold's menu.
+    // The ways a user views the task: the action key's menu, tap-and-hold's menu, a double tap.
     const std::vector<std::pair<const char*, std::function<void(HTREEITEM)>>> ways = {
         {"action key", [](HTREEITEM node) { ChooseOnNode(node, u"View"); }},
         {"tap and hold",
@@ -174,15 +168,30 @@ TEST_F(ItemViews, BackFromATaskViewedInTheTreeGivesTheProjectsViewItsKeys) {
              const POINT at = NodePoint(node);
              Choose([at] { pt::Hold(at.x, at.y); }, u"View");
          }},
+        {"double tap",
+         [](HTREEITEM node) {
+             const POINT at = NodePoint(node);
+             pt::DoubleTap(at.x, at.y);
+             pt::PumpUntilIdle();
+         }},
     };
     // And the ways back: the Back key, Menu > Back.
     const std::vector<std::pair<const char*, std::function<void()>>> backs = {
         {"Back key", [] { pt::Key("BACK"); }},
+        {"Esc", [] { pt::Key(VK_ESCAPE); }},
         {"Menu > Back", [] { Choose([] { pt::Key(VK_TSOFT2); }, u"Back"); }},
     };
-    for (const auto& [name, view] : ways)
+    for (const auto& [width, height] : {std::pair{240, 320}, std::pair{480, 640}}) {
+      UseScreen(width, height);
+      OpenProjects();
+      ASSERT_EQ(ViewId, kViewProjects);
+      const std::vector<std::u16string> projectKeys = SoftKeys();
+      const HTREEITEM garden = FindPrjNode(u"Garden");
+      ASSERT_NE(garden, nullptr);
+      SendMessageW(g_PrjTree.wnd, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(garden));
+      for (const auto& [name, view] : ways)
       for (const auto& [backName, back] : backs) {
-        SCOPED_TRACE(std::string(name) + ", " + backName);
+        SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height) + ", " + name + ", " + backName);
         view(Child(FindPrjNode(u"Garden"), u"Dig beds"));
         ASSERT_EQ(ViewId, kViewTaskPreview);
         ASSERT_NE(SoftKeys(), projectKeys);
@@ -204,6 +213,8 @@ TEST_F(ItemViews, BackFromATaskViewedInTheTreeGivesTheProjectsViewItsKeys) {
             EXPECT_NE(item, u"Toggle Completed");
             EXPECT_NE(item, u"Delete Task");
         }
+      }
+      CloseProgram();
     }
 }
 

@@ -5,18 +5,27 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/cmd_line.h"
 #include "core/view_id.h"
+#include "extras/saved_views.h"
 #include "platform/testing_dialogs.h"
 #include "platform/testing_draw.h"
 #include "platform/text.h"
 #include "program_fixture.h"
 #include "resources/resource.h"
+#include "projects/prj_tree.h"
 #include "shell/menu_bar.h"
+#include "shell/menu_tracking.h"
+#include "ui/dialog_conventions.h"
+#include "ui/view_windows.h"
+#include "wallet/wlt_file.h"
+#include "wallet/wlt_item.h"
+#include "wallet/wlt_settings.h"
 #include "ui/list_subclass.h"
 
 namespace {
@@ -110,6 +119,24 @@ protected:
         pt::Hold(at.x, at.y);
         pt::PumpUntilIdle();
         return seen;
+    }
+
+    // A tap on the entry of that text in the open pop-up menus; false when none shows it.
+    static bool TapMenuEntry(std::u16string_view text) {
+        const HWND any = FindWindowW(platform::kPopupMenuClass, nullptr);
+        for (HWND w = any ? GetWindow(any, GW_HWNDFIRST) : nullptr; w; w = GetWindow(w, GW_HWNDNEXT)) {
+            platform::PopupView view;
+            if (!IsWindowVisible(w) || !platform::ViewOfPopup(w, view)) continue;
+            for (std::size_t i = 0; i < view.items.size(); ++i) {
+                if (view.items[i].text != text) continue;
+                RECT popup{};
+                GetWindowRect(w, &popup);
+                const RECT row = platform::PopupRow(view.items, static_cast<int>(i));
+                pt::Tap(popup.left + (row.left + row.right) / 2, popup.top + (row.top + row.bottom) / 2);
+                return true;
+            }
+        }
+        return false;
     }
 
     // Whether the store holds the task as completed.
@@ -273,6 +300,134 @@ TEST_F(StylusJourney, ListsToggleOnceOnADoubleTapAndKeepTheirHoldMenusOpen) {
         }
         CloseProgram();
     }
+}
+
+// A tap-and-hold on a Day list row, a project tree node and a wallet tree node leaves its menu open
+// after the lift; a tap on an entry then chooses it.
+TEST_F(StylusJourney, HoldMenusStayOpenAndATapChoosesAnEntry) {
+    Import();
+    Devicectl({"pim", "add", "task", "--subject", "Dig beds", "--categories", "Prj:Garden"});
+    // A wallet with one item, written before the program starts.
+    g_Wlt = WltState();
+    g_WltSettings = WltSettings();
+    CreateDirectoryW(u"\\My Documents", nullptr);
+    g_Wlt.path = kDefaultWltPath;
+    g_Wlt.locked = 0;
+    g_Wlt.secured = 0;
+    FillWalletTemplates();
+    WltItem router = g_Wlt.templates[8];
+    router.name = u"Router";
+    router.itemId = g_Wlt.nextItemId++;
+    g_Wlt.items.Append(router);
+    ASSERT_TRUE(WriteWalletFile());
+    g_Wlt = WltState();
+
+    // Every node of the tree opened, its children's too.
+    const std::function<void(HWND, HTREEITEM)> expand = [&expand](HWND tree, HTREEITEM first) {
+        for (HTREEITEM node = first; node; node = reinterpret_cast<HTREEITEM>(SendMessageW(
+                                               tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(node)))) {
+            SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node));
+            expand(tree, reinterpret_cast<HTREEITEM>(
+                             SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(node))));
+        }
+    };
+    const auto expandAll = [&expand](HWND tree) {
+        expand(tree, reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)));
+        InvalidateRect(tree, nullptr, TRUE);
+        pt::PumpUntilIdle();
+    };
+    struct HoldCase {
+        const char* where;
+        std::function<void()> show;
+        std::u16string row;                    // the text held
+        std::vector<std::u16string> entries;  // its menu
+        std::u16string entry;                  // the entry tapped
+        LONG view;                             // the view it leaves on screen
+        std::u16string shown;                  // drawn there
+        bool dialog;                           // the entry opens a dialog (closed with Cancel)
+    };
+    const HoldCase cases[] = {
+        {"Day list", [] { Command(IDM_VIEW_MONTH); pt::Key(VK_RETURN); pt::PumpUntilIdle(); }, u"Bills review",
+         {u"Edit Appt.", u"Copy Appt.", u"Delete Appt.", u"-", u"Appt. To Task ", u"Add to Project", u"-", u"Links"},
+         u"Links", kViewDay, u"Bills review", true},
+        {"project tree", [&] { Command(IDM_VIEW_PROJECTS); expandAll(g_PrjTree.wnd); }, u"Dig beds",
+         {u"View", u"Move To Project", u"Remove from Project", u"Delete", u"-", u"Set Completed"}, u"View",
+         kViewTaskPreview, u"Dig beds", false},
+        {"wallet tree", [&] { Command(IDM_VIEW_WALLET); expandAll(g_ViewWnds.walletTree); }, u"Router",
+         {u"Edit Item", u"View  Item", u"Remove Item"}, u"View  Item", kViewWalletItem, u"Router", false},
+    };
+    for (const Screen& screen : kScreens) {
+        for (const HoldCase& c : cases) {
+            SCOPED_TRACE(Name(screen) + " " + c.where);
+            pt::DrawRecord record;
+            OpenOn(screen);
+            c.show();
+            const auto row = Drawn(record, c.row);
+            ASSERT_TRUE(row) << Dump(record);
+            pt::ClearDialogs();
+            if (c.dialog) pt::AnswerDialog(kDlgCancel);
+            std::vector<std::u16string> entries;
+            bool tapped = false;
+            pt::ActInsideModalLoop([&] {
+                entries = pt::OpenMenuTexts();
+                tapped = TapMenuEntry(c.entry);
+                if (!tapped) pt::Key(VK_ESCAPE);
+            });
+            pt::Hold(Middle(*row).x, Middle(*row).y);
+            pt::PumpUntilIdle();
+            EXPECT_EQ(entries, c.entries);
+            ASSERT_TRUE(tapped) << "the menu was open after the lift";
+            EXPECT_EQ(ViewId, c.view);
+            EXPECT_EQ(pt::DialogsShown().size(), c.dialog ? 1u : 0u);
+            EXPECT_TRUE(Drawn(record, c.shown)) << Dump(record);
+            CloseProgram();
+        }
+    }
+}
+
+// Back in the Select Saved View dialog opened with the stylus from the wheel's Menu did nothing:
+// the focus stayed behind the dialog.
+TEST_F(StylusJourney, BackClosesTheSavedViewsDialogOpenedThroughTheMenus) {
+    SavedView chores;
+    chores.name = u"Chores";
+    chores.viewCode = kViewTasks;
+    InsertSavedView(chores);
+    SaveSavedViews();
+    g_SavedViews = SavedViewList();
+    for (const Screen& screen : kScreens) {
+        SCOPED_TRACE(Name(screen));
+        OpenOn(screen);
+        pt::ClearDialogs();
+        bool opened = false;
+        const auto back = [&opened](HWND dialog) {
+            opened = true;
+            pt::Key(VK_ESCAPE);
+            // Reaches the dialog only when Back left it open; Done would open the saved view.
+            PostMessageW(dialog, WM_COMMAND, IDM_DLG_DONE, 0);
+        };
+        // The left soft key opens the wheel; its Menu holds Saved Views.
+        RECT bar{};
+        GetWindowRect(pt::ShownSoftKeyBar(), &bar);
+        pt::Tap(bar.left + 10, (bar.top + bar.bottom) / 2);
+        pt::PumpUntilIdle();
+        ASSERT_EQ(ViewId, kViewSpinner);
+        GetWindowRect(pt::ShownSoftKeyBar(), &bar);
+        pt::Tap(bar.right - 10, (bar.top + bar.bottom) / 2);
+        bool saved = false;
+        pt::ActInsideModalLoop([&] {
+            pt::ActInsideDialog(back);
+            saved = TapMenuEntry(u"Saved Views");
+            if (!saved) pt::Key(VK_ESCAPE);
+        });
+        pt::PumpUntilIdle();
+        ASSERT_TRUE(saved);
+        ASSERT_TRUE(opened);
+        ASSERT_EQ(pt::DialogsShown().size(), 1u);
+        EXPECT_EQ(pt::DialogsShown()[0].result, kDlgCancel) << "Back closed it";
+        EXPECT_EQ(ViewId, kViewSpinner);
+        CloseProgram();
+    }
+    g_SavedViews = SavedViewList();
 }
 
 }  // namespace
