@@ -31,6 +31,26 @@ namespace pt = platform::testing;
 
 class SavedViewsApplied : public frametest::ProgramTest {
 protected:
+    // By name: Adams, Bell, Berg, Carr; by company: Berg, Carr, Bell, Adams.
+    static void StoreFourContacts() {
+        Store store;
+        (void)store;
+        Contact(u"Zed", u"Adams", u"Zeta Works");
+        Contact(u"Anna", u"Berg", u"Alpha Inc");
+        Contact(u"Bo", u"Bell", u"Mid Co");
+        Contact(u"Cy", u"Carr", u"Beta Ltd");
+    }
+    // The contacts by name, narrowed by type-ahead to "Be".
+    static SavedView LettersBe() {
+        SavedView view;
+        view.name = u"Be people";
+        view.viewCode = kViewContacts;
+        view.contact[1] = kCtsModeName;
+        view.typeAheadLetter = u'B';
+        view.typeAheadText = u"Be";
+        view.contactState = 1;
+        return view;
+    }
     ~SavedViewsApplied() override {
         ClearCtsTypeAhead();
         ClearKeypadKeys();
@@ -122,14 +142,7 @@ TEST_F(SavedViewsApplied, TaskViewBringsBackItsSortOrder) {
 }
 
 TEST_F(SavedViewsApplied, ContactViewBringsBackItsSortAndSearch) {
-    {
-        Store store;
-        (void)store;
-        Contact(u"Zed", u"Adams", u"Zeta Works");
-        Contact(u"Anna", u"Berg", u"Alpha Inc");
-        Contact(u"Bo", u"Bell", u"Mid Co");
-        Contact(u"Cy", u"Carr", u"Beta Ltd");
-    }
+    StoreFourContacts();
     WriteSetting(u"STARTON30", kStartContacts);
     WriteSetting(u"CTSICON", 0);
     Open();
@@ -141,14 +154,7 @@ TEST_F(SavedViewsApplied, ContactViewBringsBackItsSortAndSearch) {
     byCompany.viewCode = kViewContacts;
     byCompany.contact[1] = kCtsModeCompany;  // CONTACTSORT
     Keep(byCompany);
-    SavedView lettersBe;
-    lettersBe.name = u"Be people";
-    lettersBe.viewCode = kViewContacts;
-    lettersBe.contact[1] = kCtsModeName;
-    lettersBe.typeAheadLetter = u'B';
-    lettersBe.typeAheadText = u"Be";
-    lettersBe.contactState = 1;
-    Keep(lettersBe);
+    Keep(LettersBe());
 
     Pick(u"By company");
     EXPECT_EQ(g_Settings.contactSort, kCtsModeCompany);
@@ -167,26 +173,12 @@ TEST_F(SavedViewsApplied, ContactViewBringsBackItsSortAndSearch) {
 // The search was put back only when the contact list was already on screen: opened from another
 // view the list showed every contact.
 TEST_F(SavedViewsApplied, ContactListNarrowedByLettersComesBackFromAnotherView) {
-    {
-        Store store;
-        (void)store;
-        Contact(u"Zed", u"Adams", u"Zeta Works");
-        Contact(u"Anna", u"Berg", u"Alpha Inc");
-        Contact(u"Bo", u"Bell", u"Mid Co");
-        Contact(u"Cy", u"Carr", u"Beta Ltd");
-    }
+    StoreFourContacts();
     WriteSetting(u"STARTON30", kStartTasks);
     WriteSetting(u"CTSICON", 0);
     Open();
     ASSERT_EQ(ViewId, kViewTasks);
-    SavedView lettersBe;
-    lettersBe.name = u"Be people";
-    lettersBe.viewCode = kViewContacts;
-    lettersBe.contact[1] = kCtsModeName;
-    lettersBe.typeAheadLetter = u'B';
-    lettersBe.typeAheadText = u"Be";
-    lettersBe.contactState = 1;
-    Keep(lettersBe);
+    Keep(LettersBe());
 
     pt::DrawRecord record;
     Pick(u"Be people");
