@@ -35,7 +35,9 @@
 #include "tests/core/loading_fixture.h"
 #include "tests/support/devicectl_run.h"
 #include "ui/view_windows.h"
+#include "wallet/wlt_file.h"
 #include "wallet/wlt_item.h"
+#include "wallet/wlt_settings.h"
 
 namespace frametest {
 
@@ -57,6 +59,24 @@ protected:
     void FreezeTestDay() { FreezeClockAt(2026, 12, 10, 4, 9); }
     // Wednesday 25 March 2009, 8:00: the month the imported fixtures fill.
     void FreezeFixtureDay() { FreezeClockAt(2009, 3, 25, 3, 8); }
+
+    // The default wallet file with one open item, "Router", written before the program starts; the
+    // program reads it anew.
+    static void WriteRouterWallet() {
+        g_Wlt = WltState();
+        g_WltSettings = WltSettings();
+        CreateDirectoryW(u"\\My Documents", nullptr);
+        g_Wlt.path = kDefaultWltPath;
+        g_Wlt.locked = 0;
+        g_Wlt.secured = 0;  // no password to ask for
+        FillWalletTemplates();
+        WltItem router = g_Wlt.templates[8];
+        router.name = u"Router";
+        router.itemId = g_Wlt.nextItemId++;
+        g_Wlt.items.Append(router);
+        EXPECT_TRUE(WriteWalletFile());
+        g_Wlt = WltState();
+    }
 
     // devicectl run as its own process on the test's device, as another program runs it; what it
     // printed. It must succeed.

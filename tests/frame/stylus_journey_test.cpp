@@ -307,20 +307,7 @@ TEST_F(StylusJourney, ListsToggleOnceOnADoubleTapAndKeepTheirHoldMenusOpen) {
 TEST_F(StylusJourney, HoldMenusStayOpenAndATapChoosesAnEntry) {
     Import();
     Devicectl({"pim", "add", "task", "--subject", "Dig beds", "--categories", "Prj:Garden"});
-    // A wallet with one item, written before the program starts.
-    g_Wlt = WltState();
-    g_WltSettings = WltSettings();
-    CreateDirectoryW(u"\\My Documents", nullptr);
-    g_Wlt.path = kDefaultWltPath;
-    g_Wlt.locked = 0;
-    g_Wlt.secured = 0;
-    FillWalletTemplates();
-    WltItem router = g_Wlt.templates[8];
-    router.name = u"Router";
-    router.itemId = g_Wlt.nextItemId++;
-    g_Wlt.items.Append(router);
-    ASSERT_TRUE(WriteWalletFile());
-    g_Wlt = WltState();
+    WriteRouterWallet();
 
     // Every node of the tree opened, its children's too.
     const std::function<void(HWND, HTREEITEM)> expand = [&expand](HWND tree, HTREEITEM first) {

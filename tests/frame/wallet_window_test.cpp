@@ -86,20 +86,7 @@ TEST_F(WalletWindow, TapsAfterTheProjectViewReachTheWalletTree) {
 // Edit acted only when a task, contact or appointment happened to be selected: the wallet sets no
 // such selection, so neither the item view's "Edit" nor Menu > Current > Edit Item opened anything.
 TEST_F(WalletWindow, EditOpensTheWalletItemWithNoOtherItemSelected) {
-    g_Wlt = WltState();
-    g_WltSettings = WltSettings();
-    // A wallet file with one item, written before the program starts.
-    CreateDirectoryW(u"\\My Documents", nullptr);
-    g_Wlt.path = kDefaultWltPath;
-    g_Wlt.locked = 0;
-    g_Wlt.secured = 0;  // no password to ask for
-    FillWalletTemplates();
-    WltItem item = g_Wlt.templates[8];
-    item.name = u"Router";
-    item.itemId = g_Wlt.nextItemId++;
-    g_Wlt.items.Append(item);
-    ASSERT_TRUE(WriteWalletFile());
-    g_Wlt = WltState();
+    WriteRouterWallet();
     WriteSetting(u"STARTON30", kStartMonth);
     Open();
     Command(IDM_VIEW_WALLET);
