@@ -179,9 +179,9 @@ void NoteDayChanges(SaveFacts& facts) {
 // False when the custom end lies before the start: the save is abandoned.
 bool PutRecurrence(HWND dialog, IAppointment& appt, SaveFacts& facts) {
     if (g_ApptEditFlags.occurrenceOnly || !GetDlgItem(dialog, kOccursListId)) return true;
-    // No row chosen (a pattern none of the rows names, every 6 weeks say) leaves the pattern as it is.
+    // No row chosen (a pattern none of the rows names, every 6 weeks say) is kRecurUnnamed: the
+    // pattern stays as it is.
     const LONG choice = static_cast<LONG>(SendDlgItemMessageW(dialog, kOccursListId, LB_GETCURSEL, 0, 0));
-    if (choice < 0) return true;
     facts.recurWritten = choice > kRecurOnce;
     PoomPtr<IRecurrencePattern> pattern;
     appt.GetRecurrencePattern(pattern.Out());

@@ -30,6 +30,8 @@ struct CustomRecurState {
     LONG occurrences = 0;
     LONG landscapeAtOpen = 0;
     DateRec rowEndDate;                 // the working copy the "Ends:" row edits
+    LONG endEdited = 0;                 // the dialog closed with Done: its end is written, also to a
+                                        // pattern no Occurs choice names
 };
 
 extern CustomRecurState g_CustomRecur;

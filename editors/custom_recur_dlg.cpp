@@ -182,5 +182,8 @@ void CustomRecurDlg(HWND form) {
     const UINT templateId = IsQvgaScreen() && IsLandscape() ? IDD_CUSTOM_RECUR_WIDE : IDD_CUSTOM_RECUR;
     const INT_PTR result =
         DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), form, CustomRecurDlgProc, 0);
-    if (result == IDM_DLG_DONE) g_CustomRecur.needsEdit = 0;
+    if (result == IDM_DLG_DONE) {
+        g_CustomRecur.needsEdit = 0;
+        g_CustomRecur.endEdited = 1;
+    }
 }

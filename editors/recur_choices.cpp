@@ -197,6 +197,11 @@ bool SetPatternEnd(IRecurrencePattern* p, const DateRec& date, HWND owner) {
 
 template <class Item>
 bool ApplyChoice(Item* item, IRecurrencePattern* pattern, LONG choice, const DateRec& date, DATE start, HWND owner) {
+    if (choice == kRecurUnnamed) {
+        // A pattern no choice names stays as it is; only an end set in the custom dialog goes to it.
+        if (!pattern || g_CustomRecur.endEdited == 0) return true;
+        return SetPatternEnd(pattern, date, owner);
+    }
     if (choice < 0 || choice >= kRecurChoiceCount) return true;
     const RecurChoiceRow& row = kRecurChoices[choice];
     if (row.shape == PatternShape::Clear) {

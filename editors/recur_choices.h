@@ -41,7 +41,8 @@ void FillRecurChoices2(HWND window, ValSnap& row, const DateRec& date);
 // After the row captured its value: an unnamed pattern shows no choice, not the nearest one.
 void ShowOccursRowUnnamed(ValSnap& row);
 
-// The savers' rule: choice 0 clears the item's recurrence, any other sets the pattern's type,
+// The savers' rule: kRecurUnnamed keeps the pattern and writes only an end set in the custom dialog;
+// choice 0 clears the item's recurrence, any other sets the pattern's type,
 // start (patternStart), interval, mask, day, instance and month as the choice says, then the end
 // from g_CustomRecur. An end date before the reference date shows the message and returns false:
 // the save is abandoned. The item and the pattern stay the caller's.

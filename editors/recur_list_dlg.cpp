@@ -145,7 +145,10 @@ void ItemRecurListDlg(HWND editor, int forTask) {
                             : choice == kRecurCustomWeek ? kRecurVariantWeekly
                                                          : kRecurVariantEndOnly;
     g_CustomRecur.landscapeAtOpen = IsLandscapeScreen() ? 1 : 0;
-    if (RunProgramDialog(IDD_RECUR_LIST, editor, ItemRecurListDlgProc) == kDlgAccept) g_CustomRecur.needsEdit = 0;
+    if (RunProgramDialog(IDD_RECUR_LIST, editor, ItemRecurListDlgProc) == kDlgAccept) {
+        g_CustomRecur.needsEdit = 0;
+        g_CustomRecur.endEdited = 1;
+    }
 }
 
 void OnEditorOccursRowChanged(HWND editor, int rowIndex, const void* occursVar, const void* startDateVar) {

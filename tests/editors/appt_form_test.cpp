@@ -315,6 +315,39 @@ TEST_F(ApptFormTest, DoneOnASeriesNoOccursRowNamesKeepsItsPattern) {
     EXPECT_EQ(occurrences, 4);
 }
 
+// The end set in Custom Recurrence on such a series reaches the store; the pattern stays.
+TEST_F(ApptFormTest, AnEndSetOnASeriesNoOccursRowNamesIsStored) {
+    const LONG oid = AddWeeklyAppt({u"Planning", DateRec(2026, 3, 12, 9, 0, 0), 30}, 4);
+    {
+        PoomPtr<IAppointment> series = Stored(oid);
+        PoomPtr<IRecurrencePattern> pattern;
+        ASSERT_EQ(series->GetRecurrencePattern(pattern.Out()), S_OK);
+        pattern->put_Interval(6);
+        ASSERT_EQ(series->Save(), S_OK);
+    }
+    SelectAppt(oid);
+    g_SelectedDate = DateRec(2026, 3, 12);
+    ActInsideForm([](HWND dialog) {
+        platform::testing::ActInsideDialog([](HWND custom) {
+            SetDlgItemTextW(custom, IDC_RECUR_COUNT, u"2");
+            Press(custom, IDM_DLG_DONE);
+        });
+        Press(dialog, IDM_CUSTOM_RECURRENCE);
+        Press(dialog, IDM_DLG_DONE);
+    }, {IDNO});  // the whole series
+    EditSelApptDlg();
+    EXPECT_EQ(g_ApptFormResult, IDM_DLG_DONE);
+    PoomPtr<IAppointment> series = Stored(oid);
+    ASSERT_TRUE(series);
+    PoomPtr<IRecurrencePattern> pattern;
+    ASSERT_EQ(series->GetRecurrencePattern(pattern.Out()), S_OK);
+    LONG interval = 0, occurrences = 0;
+    pattern->get_Interval(&interval);
+    pattern->get_Occurrences(&occurrences);
+    EXPECT_EQ(interval, 6);
+    EXPECT_EQ(occurrences, 2);
+}
+
 TEST_F(ApptFormTest, RecurringSeriesIsEditedWholeOrOneOccurrence) {
     // Weekly on Thursdays from 12 March, four times.
     const LONG oid = AddWeeklyAppt({u"Standup", DateRec(2026, 3, 12, 9, 0, 0), 30}, 4);

@@ -287,6 +287,43 @@ TEST_F(RecurListDlgTest, EveryXDaysOfATaskCancelKeepsAndDoneStores) {
     EXPECT_EQ(stored.occurrences, 6);
 }
 
+// A pattern no Occurs choice names (every 5 weeks) keeps its shape, and the end typed in the custom
+// dialog reaches the store: it was dropped on Done.
+TEST_F(RecurListDlgTest, AnEndSetOnASeriesNoChoiceNamesIsStored) {
+    const DateRec start(2022, 3, 1, 1), due(2022, 3, 10, 1);  // starts on a Tuesday
+    const LONG oid = AddTask(&start, due);
+    LONG shown = 0;
+    {
+        const PoomPtr<ITask> task = GetPoomItem<ITask>(GetPoomApp(), oid, IID_ITask);
+        ASSERT_TRUE(task);
+        PoomPtr<IRecurrencePattern> pattern;
+        ASSERT_EQ(task->GetRecurrencePattern(pattern.Out()), S_OK);
+        pattern->put_RecurrenceType(olRecursWeekly);
+        pattern->put_Interval(5);
+        pattern->put_DayOfWeekMask(olTuesday);
+        pattern->put_NoEndDate(VARIANT_FALSE);
+        pattern->put_Occurrences(6);
+        ASSERT_EQ(task->Save(), S_OK);
+    }
+    platform::testing::ActInsideDialog([&](HWND editor) {
+        InNested(editor, IDM_CUSTOM_RECURRENCE, [&](HWND dialog) {
+            TypeNumber(List(dialog, IDC_RECUR_FIELD_LIST), EndsHeading(dialog) + kEndsCount, u"3");
+            shown = g_TskEditor.occurs;
+            Press(dialog, IDM_DLG_DONE);
+        });
+        Press(editor, IDM_DLG_DONE);
+    });
+    EditTskFormDlg();
+    EXPECT_EQ(shown, kRecurUnnamed);
+    EXPECT_TRUE(Messages().empty());
+    const StoredPattern stored = StoredTaskPattern(oid);
+    ASSERT_TRUE(stored.recurring);
+    EXPECT_EQ(stored.type, olRecursWeekly);
+    EXPECT_EQ(stored.interval, 5);
+    EXPECT_EQ(stored.mask, olTuesday);
+    EXPECT_EQ(stored.occurrences, 3);
+}
+
 // "Once" has nothing to edit: the message, no dialog, and the Occurs row is selected to change it.
 TEST_F(RecurListDlgTest, OnceRefusesAndPointsAtTheOccursRow) {
     AddAppt(DateRec(2022, 3, 9, 18, 0));
