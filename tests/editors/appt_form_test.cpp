@@ -16,6 +16,7 @@
 #include "platform/testing_display.h"
 #include "platform/testing_draw.h"
 #include "resources/resource.h"
+#include "tests/support/stored_pattern.h"
 
 namespace {
 
@@ -301,18 +302,10 @@ TEST_F(ApptFormTest, DoneOnASeriesNoOccursRowNamesKeepsItsPattern) {
     EditSelApptDlg();
     EXPECT_EQ(g_ApptFormResult, IDM_DLG_DONE);
     EXPECT_LT(shownChoice, 0) << "no row chosen";
-    PoomPtr<IAppointment> series = Stored(oid);
-    ASSERT_TRUE(series);
-    VARIANT_BOOL recurring = VARIANT_FALSE;
-    series->get_IsRecurring(&recurring);
-    ASSERT_TRUE(recurring) << "Done without a change made the series a single appointment";
-    PoomPtr<IRecurrencePattern> pattern;
-    ASSERT_EQ(series->GetRecurrencePattern(pattern.Out()), S_OK);
-    LONG interval = 0, occurrences = 0;
-    pattern->get_Interval(&interval);
-    pattern->get_Occurrences(&occurrences);
-    EXPECT_EQ(interval, 6);
-    EXPECT_EQ(occurrences, 4);
+    const testsupport::StoredPattern stored = testsupport::StoredPatternOf(Stored(oid).Get());
+    ASSERT_TRUE(stored.recurring) << "Done without a change made the series a single appointment";
+    EXPECT_EQ(stored.interval, 6);
+    EXPECT_EQ(stored.occurrences, 4);
 }
 
 // The end set in Custom Recurrence on such a series reaches the store; the pattern stays.
@@ -337,15 +330,10 @@ TEST_F(ApptFormTest, AnEndSetOnASeriesNoOccursRowNamesIsStored) {
     }, {IDNO});  // the whole series
     EditSelApptDlg();
     EXPECT_EQ(g_ApptFormResult, IDM_DLG_DONE);
-    PoomPtr<IAppointment> series = Stored(oid);
-    ASSERT_TRUE(series);
-    PoomPtr<IRecurrencePattern> pattern;
-    ASSERT_EQ(series->GetRecurrencePattern(pattern.Out()), S_OK);
-    LONG interval = 0, occurrences = 0;
-    pattern->get_Interval(&interval);
-    pattern->get_Occurrences(&occurrences);
-    EXPECT_EQ(interval, 6);
-    EXPECT_EQ(occurrences, 2);
+    const testsupport::StoredPattern stored = testsupport::StoredPatternOf(Stored(oid).Get());
+    ASSERT_TRUE(stored.recurring);
+    EXPECT_EQ(stored.interval, 6);
+    EXPECT_EQ(stored.occurrences, 2);
 }
 
 TEST_F(ApptFormTest, RecurringSeriesIsEditedWholeOrOneOccurrence) {

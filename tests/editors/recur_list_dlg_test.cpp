@@ -31,6 +31,7 @@
 #include "tests/editors/program_device.h"
 #include "tests/editors/prompt_answer.h"
 #include "ui/list_view_calls.h"
+#include "tests/support/stored_pattern.h"
 
 namespace {
 
@@ -48,14 +49,7 @@ enum EndRows { kEndsAfter = 2, kEndsCount = 3 };  // counted from the "Recurrenc
 // Rows of the reminder-times dialog.
 enum ReminderRows { kUseCustom = 1, kDays = 2, kHours = 3, kMinutes = 4 };
 
-struct StoredPattern {
-    bool recurring = false;
-    LONG type = -1;
-    LONG interval = 0;
-    LONG mask = 0;
-    LONG occurrences = 0;
-    bool noEnd = true;
-};
+using testsupport::StoredPattern;
 
 class ListDlgTest : public ::testing::Test {
 protected:
@@ -121,38 +115,15 @@ protected:
         return oid;
     }
     static PoomPtr<IAppointment> Appt(LONG oid) { return GetPoomItem<IAppointment>(GetPoomApp(), oid, IID_IAppointment); }
-    static StoredPattern PatternOf(IRecurrencePattern* pattern, bool recurring) {
-        StoredPattern out;
-        out.recurring = recurring;
-        if (!pattern) return out;
-        pattern->get_RecurrenceType(&out.type);
-        pattern->get_Interval(&out.interval);
-        pattern->get_DayOfWeekMask(&out.mask);
-        pattern->get_Occurrences(&out.occurrences);
-        VARIANT_BOOL noEnd = VARIANT_FALSE;
-        pattern->get_NoEndDate(&noEnd);
-        out.noEnd = noEnd != VARIANT_FALSE;
-        return out;
-    }
     static StoredPattern StoredApptPattern(LONG oid) {
         const PoomPtr<IAppointment> appt = Appt(oid);
         EXPECT_TRUE(appt);
-        if (!appt) return {};
-        VARIANT_BOOL recurring = VARIANT_FALSE;
-        appt->get_IsRecurring(&recurring);
-        PoomPtr<IRecurrencePattern> pattern;
-        appt->GetRecurrencePattern(pattern.Out());
-        return PatternOf(pattern.Get(), recurring != VARIANT_FALSE);
+        return testsupport::StoredPatternOf(appt.Get());
     }
     static StoredPattern StoredTaskPattern(LONG oid) {
         const PoomPtr<ITask> task = GetPoomItem<ITask>(GetPoomApp(), oid, IID_ITask);
         EXPECT_TRUE(task);
-        if (!task) return {};
-        VARIANT_BOOL recurring = VARIANT_FALSE;
-        task->get_IsRecurring(&recurring);
-        PoomPtr<IRecurrencePattern> pattern;
-        task->GetRecurrencePattern(pattern.Out());
-        return PatternOf(pattern.Get(), recurring != VARIANT_FALSE);
+        return testsupport::StoredPatternOf(task.Get());
     }
     static LONG StoredReminder(LONG oid) {
         LONG minutes = -1;

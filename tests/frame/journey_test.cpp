@@ -32,6 +32,7 @@
 #include "resources/resource.h"
 #include "ui/date_pickers.h"
 #include "ui/dialog_conventions.h"
+#include "tests/support/stored_pattern.h"
 
 namespace {
 
@@ -737,16 +738,10 @@ TEST_F(ListEditorJourney, DoneOnAnUnnamedSeriesKeepsItsPatternInBothListEditors)
     EXPECT_FALSE(showedOnce);
     const PoomPtr<ITask> task = StoredTask(u"Water plants");
     ASSERT_TRUE(task);
-    VARIANT_BOOL recurring = VARIANT_FALSE;
-    task->get_IsRecurring(&recurring);
-    ASSERT_TRUE(recurring) << "Done without a change made the task a single one";
-    PoomPtr<IRecurrencePattern> pattern;
-    ASSERT_EQ(task->GetRecurrencePattern(pattern.Out()), S_OK);
-    LONG interval = 0, occurrences = 0;
-    pattern->get_Interval(&interval);
-    pattern->get_Occurrences(&occurrences);
-    EXPECT_EQ(interval, 5);
-    EXPECT_EQ(occurrences, 6);
+    const testsupport::StoredPattern stored = testsupport::StoredPatternOf(task.Get());
+    ASSERT_TRUE(stored.recurring) << "Done without a change made the task a single one";
+    EXPECT_EQ(stored.interval, 5);
+    EXPECT_EQ(stored.occurrences, 6);
 }
 
 TEST_F(ListEditorJourney, DoneKeepsALowerCasePriorityLetter) {
