@@ -139,9 +139,11 @@ void StylusDown(POINT screen, DWORD time, StylusPress press) {
         const std::lock_guard guard(s.lock);
         s.down = true;
         s.target = target;
-        s.presses.push_back({screen, press == StylusPress::Hold, false});
         s.lastTime = time;
         second = doubleClicks && press == StylusPress::Tap && s.first && CompletesDoubleClick(*s.first, target, screen, time);
+        // A double click is no press a tap-and-hold is asked of: kept, it would answer for a later
+        // press at the same point.
+        if (!second) s.presses.push_back({screen, press == StylusPress::Hold, false});
         if (second) s.first.reset();
         else s.first = FirstPress{target, screen, time};
     }

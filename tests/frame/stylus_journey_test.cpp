@@ -172,6 +172,9 @@ TEST_F(StylusJourney, MonthDoubleTapOpensTheDayAndAHoldLeavesTheNewItemMenuAtThe
 
         Command(IDM_VIEW_MONTH);
         ASSERT_EQ(ViewId, kViewMonth);
+        // A hold where the double tap was gives its menu too: the double tap's second press is no
+        // press a hold is taken from.
+        EXPECT_EQ(HoldAndLook(at26).entries.size(), 5u);
         const std::string tasksBefore = Devicectl({"pim", "list", "tasks"});
         // A day low in the grid: its menu would reach past the screen's bottom and is moved up
         // over the pen.
